@@ -1,0 +1,65 @@
+# Shared settings for every target of the project.
+
+# System structures must have the sizes of the targeted Windows version
+# (NONCLIENTMETRICS 500 bytes, NOTIFYICONDATA 936 bytes).
+add_library(tavrolin_defaults INTERFACE)
+target_compile_definitions(tavrolin_defaults INTERFACE
+    UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+target_include_directories(tavrolin_defaults INTERFACE ${CMAKE_SOURCE_DIR})
+target_compile_options(tavrolin_defaults INTERFACE
+    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>)
+# Static runtime: the .exe runs under Wine without extra DLLs.
+target_link_options(tavrolin_defaults INTERFACE -municode -static -static-libgcc -static-libstdc++)
+set(TAVROLIN_SYSTEM_LIBS
+    comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid advapi32 user32 gdi32 kernel32
+    wininet iphlpapi winmm msimg32 uxtheme version oleacc imm32 winspool ws2_32)
+
+# Resource scripts are linked into each executable (resources in static
+# libraries would be dropped by the linker).
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0501 -DWINVER=0x0501 -D_WIN32_IE=0x0600")
+file(GLOB TAVROLIN_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+
+function(tavrolin_target_defaults target)
+    target_link_libraries(${target} PRIVATE tavrolin_defaults)
+endfunction()
+
+# tavrolin_library(name folder...): a static library of every .cpp below the
+# folders; an interface library while they are still empty.
+function(tavrolin_library name)
+    set(sources "")
+    foreach(dir ${ARGN})
+        file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+        list(APPEND sources ${found})
+    endforeach()
+    if(sources)
+        add_library(${name} STATIC ${sources})
+        target_link_libraries(${name} PRIVATE tavrolin_defaults)
+    else()
+        add_library(${name} INTERFACE)
+    endif()
+    target_link_libraries(${name} INTERFACE tavrolin_defaults ${TAVROLIN_SYSTEM_LIBS})
+endfunction()
+
+function(tavrolin_link name)
+    get_target_property(type ${name} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_link_libraries(${name} INTERFACE ${ARGN})
+    else()
+        target_link_libraries(${name} PUBLIC ${ARGN})
+    endif()
+endfunction()
+
+# Every library of the project, the subsystems in dependency order.
+function(tavrolin_link_all target)
+    target_link_libraries(${target} PRIVATE toolkit engine framework sqlite3 ${TAVROLIN_SYSTEM_LIBS})
+endfunction()
+
+function(tavrolin_program name dir)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    if(sources)
+        add_executable(${name} WIN32 ${sources} ${TAVROLIN_RESOURCES})
+        tavrolin_target_defaults(${name})
+        tavrolin_link_all(${name})
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/app)
+    endif()
+endfunction()

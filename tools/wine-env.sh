@@ -1,0 +1,21 @@
+# Sourced: the Wine environment of one build folder ($1). Its own prefix,
+# no desktop integration, no Mono/Gecko prompts, German user locale.
+wine_build_dir=$1
+export WINEPREFIX="$wine_build_dir/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
+
+# Creates the prefix on first use (about 16 s), then keeps one server with
+# its services running. The services are started here, with no terminal
+# or pipe of a caller's open, so that nothing (ctest) waits for them.
+wine_prepare_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "wine: creating prefix $WINEPREFIX"
+        wineboot -i </dev/null >/dev/null 2>&1 || true
+        wineserver -w
+    fi
+    wineserver -p </dev/null >/dev/null 2>&1
+    wineboot </dev/null >/dev/null 2>&1 || true
+}
