@@ -1,0 +1,25 @@
+// Umbrella header of the framework: include this to get all of it.
+#pragma once
+#include <windows.h>
+
+#include "framework/Diagnostics.h"
+#include "framework/ModuleState.h"
+#include "framework/CRuntimeClass.h"
+#include "framework/CObject.h"
+#include "framework/CCmdTarget.h"
+#include "framework/CString.h"
+#include "framework/CStringA.h"
+#include "framework/TextFormatter.h"
+#include "framework/CException.h"
+#include "framework/CMemoryException.h"
+#include "framework/CInvalidArgException.h"
+#include "framework/CNotSupportedException.h"
+#include "framework/CResourceException.h"
+#include "framework/COleException.h"
+#include "framework/CSize.h"
+#include "framework/CPoint.h"
+#include "framework/CRect.h"
+#include "framework/CSyncObject.h"
+#include "framework/CCriticalSection.h"
+#include "framework/CEvent.h"
+#include "framework/CSingleLock.h"

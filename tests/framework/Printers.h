@@ -1,0 +1,10 @@
+// Readable failure messages for framework values in test assertions.
+#pragma once
+#include <ostream>
+#include "framework/CString.h"
+#include "framework/CStringA.h"
+
+inline void PrintTo(const CString& text, std::ostream* os)
+{
+    *os << '"' << static_cast<const char*>(CStringA(text)) << '"';
+}
