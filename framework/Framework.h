@@ -23,3 +23,4 @@
 #include "framework/CCriticalSection.h"
 #include "framework/CEvent.h"
 #include "framework/CSingleLock.h"
+#include "framework/CAtlRegExp.h"
