@@ -1,4 +1,5 @@
 #include "framework/CString.h"
+#include "framework/CaseFolding.h"
 #include "framework/CInvalidArgException.h"
 #include "framework/CMemoryException.h"
 #include "framework/ModuleState.h"
@@ -363,7 +364,7 @@ int CString::Compare(LPCWSTR text) const
 
 int CString::CompareNoCase(LPCWSTR text) const
 {
-    return _wcsicmp(m_pszData, text != nullptr ? text : L"");
+    return AfxCompareNoCase(m_pszData, text);
 }
 
 int CString::Collate(LPCWSTR text) const

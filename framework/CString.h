@@ -55,7 +55,7 @@ public:
 
     // Ordinal comparison: < 0, 0 or > 0.
     int Compare(LPCWSTR text) const;
-    // Ordinal comparison ignoring case.
+    // Ordinal comparison ignoring case (Unicode case mapping, any locale).
     int CompareNoCase(LPCWSTR text) const;
     // Comparison by the rules of the current locale.
     int Collate(LPCWSTR text) const;

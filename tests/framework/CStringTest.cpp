@@ -181,6 +181,7 @@ TEST(CString, CaseTrimAndComparison)
     EXPECT_LT(a.Compare(L"abc"), 0);
     EXPECT_EQ(a.CompareNoCase(L"aBC"), 0);
     EXPECT_GT(a.CompareNoCase(L"ab"), 0);
+    EXPECT_EQ(CString(L"\x00C4RGER").CompareNoCase(L"\x00E4rger"), 0);  // in any run-time locale
     EXPECT_TRUE(a == L"Abc");
     EXPECT_TRUE(L"Abc" == a);
     EXPECT_TRUE(a != CString(L"abc"));

@@ -1,0 +1,3 @@
+#include "framework/CByteArray.h"
+
+IMPLEMENT_DYNAMIC(CByteArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CMapStringToOb.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToOb, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CMapStringToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

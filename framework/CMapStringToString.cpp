@@ -1,0 +1,3 @@
+#include "framework/CMapStringToString.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CObArray.h"
+
+IMPLEMENT_DYNAMIC(CObArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CObList.h"
+
+IMPLEMENT_DYNAMIC(CObList, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/CStringList.h"
+
+IMPLEMENT_DYNAMIC(CStringList, CObject)
