@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+#include "Printers.h"
+#include "framework/COleException.h"
+#include "framework/COleVariant.h"
+
+TEST(OleVariant, ConstructsTheUsualTypes)
+{
+    EXPECT_EQ(COleVariant().vt, VT_EMPTY);
+    EXPECT_EQ(COleVariant(0).vt, VT_I4);
+    EXPECT_EQ(COleVariant(7L).lVal, 7);
+    EXPECT_EQ(COleVariant(short(3)).vt, VT_I2);
+    const COleVariant yes(short(1), VT_BOOL);
+    EXPECT_EQ(yes.vt, VT_BOOL);
+    EXPECT_EQ(yes.boolVal, VARIANT_TRUE);
+    EXPECT_EQ(COleVariant(1.5).vt, VT_R8);
+    EXPECT_EQ(COleVariant(BYTE(1)).vt, VT_UI1);
+    const COleVariant text(L"Halbfinale");
+    EXPECT_EQ(text.vt, VT_BSTR);
+    EXPECT_EQ(SysStringLen(text.bstrVal), 10u);
+    EXPECT_EQ(COleVariant(CString(L"")).vt, VT_BSTR);
+    const COleVariant date(COleDateTime(2006, 7, 9, 20, 0, 0));
+    EXPECT_EQ(date.vt, VT_DATE);
+    EXPECT_EQ(date.date, COleDateTime(2006, 7, 9, 20, 0, 0).m_dt);
+    COleDateTime null;
+    null.SetStatus(COleDateTime::null);
+    EXPECT_EQ(COleVariant(null).vt, VT_NULL);
+}
+
+TEST(OleVariant, CopiesAreDeepAndCompareByValue)
+{
+    const COleVariant original(L"Berlin");
+    COleVariant copy(original);
+    EXPECT_NE(copy.bstrVal, original.bstrVal);
+    EXPECT_TRUE(copy == original);
+    copy = L"M\u00fcnchen";
+    EXPECT_FALSE(copy == original);
+    EXPECT_TRUE(COleVariant(3L) == COleVariant(3L));
+    EXPECT_FALSE(COleVariant(3L) == COleVariant(short(3))); // types differ
+    copy = copy; // self-assignment keeps the value
+    EXPECT_TRUE(copy == COleVariant(L"M\u00fcnchen"));
+}
+
+TEST(OleVariant, ChangeTypeConvertsOrThrowsKeepingTheValue)
+{
+    COleVariant number(L"42");
+    number.ChangeType(VT_I4);
+    EXPECT_EQ(number.vt, VT_I4);
+    EXPECT_EQ(number.lVal, 42);
+
+    COleVariant text(L"keine Zahl");
+    SCODE sc = S_OK;
+    try {
+        text.ChangeType(VT_I4);
+    } catch (COleException* e) {
+        sc = e->m_sc;
+        e->Delete();
+    }
+    EXPECT_EQ(sc, DISP_E_TYPEMISMATCH);
+    EXPECT_TRUE(text == COleVariant(L"keine Zahl"));
+
+    COleVariant target;
+    COleVariant source(12L);
+    target.ChangeType(VT_BSTR, &source);
+    EXPECT_TRUE(target == COleVariant(L"12"));
+}
+
+TEST(OleVariant, AttachAndDetachMoveOwnership)
+{
+    VARIANT raw;
+    VariantInit(&raw);
+    raw.vt = VT_BSTR;
+    raw.bstrVal = SysAllocString(L"Elfmeter");
+    COleVariant holder;
+    holder.Attach(raw);
+    EXPECT_EQ(raw.vt, VT_EMPTY);
+    EXPECT_EQ(holder.vt, VT_BSTR);
+
+    VARIANT back = holder.Detach();
+    EXPECT_EQ(holder.vt, VT_EMPTY);
+    EXPECT_EQ(back.vt, VT_BSTR);
+    EXPECT_STREQ(back.bstrVal, L"Elfmeter");
+    VariantClear(&back);
+}
