@@ -27,3 +27,45 @@ protected:
     // Helper for the derived classes' GetErrorMessage.
     static BOOL CopyMessage(LPCWSTR message, LPWSTR lpszError, UINT nMaxError, PUINT pnHelpContext);
 };
+
+// Deletes the exception caught by a CATCH block when the block is left,
+// unless the block rethrew it with THROW_LAST.
+class CExceptionLink
+{
+public:
+    CExceptionLink() = default;
+    ~CExceptionLink()
+    {
+        if (m_pException != nullptr)
+            m_pException->Delete();
+    }
+    CExceptionLink(const CExceptionLink&) = delete;
+    CExceptionLink& operator=(const CExceptionLink&) = delete;
+
+    CException* m_pException = nullptr;
+};
+
+// Handler blocks in the framework's style: the caught exception is freed at
+// the end of the handler.
+#define TRY \
+    { \
+        CExceptionLink _afxExceptionLink; \
+        try {
+#define CATCH(class_name, e) \
+    } \
+    catch (class_name * e) \
+    { \
+        _afxExceptionLink.m_pException = e;
+#define AND_CATCH(class_name, e) CATCH(class_name, e)
+#define END_CATCH \
+    } \
+    }
+#define CATCH_ALL(e) CATCH(CException, e)
+#define AND_CATCH_ALL(e) CATCH(CException, e)
+#define END_CATCH_ALL END_CATCH
+#define THROW(e) throw e
+#define THROW_LAST() \
+    do { \
+        _afxExceptionLink.m_pException = nullptr; \
+        throw; \
+    } while (0)

@@ -75,3 +75,56 @@ TEST(Exceptions, MessagesAreCutToTheBuffer)
     ole.Delete();
     EXPECT_EQ(ole.m_sc, E_OUTOFMEMORY);
 }
+
+namespace
+{
+int g_probesAlive = 0;
+
+class CProbeException : public CException
+{
+public:
+    CProbeException() { ++g_probesAlive; }
+    ~CProbeException() override { --g_probesAlive; }
+};
+}
+
+TEST(Exceptions, HandlerBlocksFreeTheCaughtException)
+{
+    g_probesAlive = 0;
+    bool caught = false;
+    TRY
+    {
+        throw new CProbeException;
+    }
+    CATCH(CMemoryException, e)
+    {
+        ADD_FAILURE() << "wrong handler";
+    }
+    AND_CATCH(CException, e)
+    {
+        caught = e != nullptr && g_probesAlive == 1;
+    }
+    END_CATCH
+    EXPECT_TRUE(caught);
+    EXPECT_EQ(g_probesAlive, 0);
+
+    // A rethrown exception survives its first handler and is freed by the outer one.
+    TRY
+    {
+        TRY
+        {
+            throw new CProbeException;
+        }
+        CATCH_ALL(e)
+        {
+            THROW_LAST();
+        }
+        END_CATCH_ALL
+    }
+    CATCH_ALL(e)
+    {
+        EXPECT_EQ(g_probesAlive, 1);
+    }
+    END_CATCH_ALL
+    EXPECT_EQ(g_probesAlive, 0);
+}
