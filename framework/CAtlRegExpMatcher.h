@@ -2,7 +2,8 @@
 // together one character at a time, in the priority order a backtracking
 // search would try them, so the first match found is the one backtracking
 // would find, while the work stays linear in the text (each instruction
-// holds at most one thread per position). Nothing here recurses; the
+// holds at most one thread per position). A repetition is not continued by
+// an iteration that matched the empty text. Nothing here recurses; the
 // buffers are kept between searches.
 #pragma once
 

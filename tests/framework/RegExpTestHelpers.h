@@ -1,4 +1,4 @@
-// Shorthands for the pattern tests: compile, search once, read the texts.
+// Shorthands for the pattern tests: compile, search, read the texts.
 #pragma once
 
 #include <string>
@@ -8,68 +8,39 @@
 
 namespace regexptest
 {
-// What one search found: the whole match and the text of every group, or
-// found == false.
-struct Found
-{
-    bool found = false;
-    std::wstring text;
-    std::vector<std::wstring> groups;
-    size_t offset = 0; // of the match in the searched text
-};
-
 inline std::wstring Text(const CAtlREMatchContext::MatchGroup& group)
 {
     return std::wstring(group.szStart, group.szEnd);
 }
 
-inline Found Search(const wchar_t* pattern, const wchar_t* text, BOOL caseSensitive = TRUE)
+inline std::wstring Group(const CAtlREMatchContext& context, UINT index)
 {
-    Found result;
-    CAtlRegExp re;
-    if (re.Parse(pattern, caseSensitive) != REPARSE_ERROR_OK)
-        return result;
-    CAtlREMatchContext context;
-    if (!re.Match(text, &context))
-        return result;
-    result.found = true;
-    result.text = Text(context.m_Match);
-    result.offset = size_t(context.m_Match.szStart - text);
-    for (UINT i = 0; i < context.m_uNumGroups; ++i)
-    {
-        CAtlREMatchContext::MatchGroup group;
-        context.GetMatch(i, &group);
-        result.groups.push_back(Text(group));
-    }
-    return result;
+    CAtlREMatchContext::MatchGroup group;
+    context.GetMatch(index, &group);
+    return Text(group);
 }
 
-// The whole match, or "<none>".
+// The whole match (or "<none>") followed by each group as "|group".
 inline std::wstring Matched(const wchar_t* pattern, const wchar_t* text, BOOL caseSensitive = TRUE)
 {
-    const Found found = Search(pattern, text, caseSensitive);
-    return found.found ? found.text : L"<none>";
+    CAtlRegExp re;
+    CAtlREMatchContext context;
+    if (re.Parse(pattern, caseSensitive) != REPARSE_ERROR_OK || !re.Match(text, &context))
+        return L"<none>";
+    std::wstring found = Text(context.m_Match);
+    for (UINT i = 0; i < context.m_uNumGroups; ++i)
+        found += L"|" + Group(context, i);
+    return found;
 }
 
-// Every match of a series of searches, each resumed where the last ended.
-inline std::vector<std::wstring> All(CAtlRegExp& re, const wchar_t* text, size_t group = size_t(-1))
+// A series of searches, each resumed where the last match ended: the whole
+// matches, or group `group` of each.
+inline std::vector<std::wstring> All(const CAtlRegExp& re, const wchar_t* text, int group = -1)
 {
     std::vector<std::wstring> found;
     CAtlREMatchContext context;
-    LPCTSTR at = text;
-    while (re.Match(at, &context, &at))
-    {
-        if (group == size_t(-1))
-        {
-            found.push_back(Text(context.m_Match));
-        }
-        else
-        {
-            CAtlREMatchContext::MatchGroup g;
-            context.GetMatch(UINT(group), &g);
-            found.push_back(Text(g));
-        }
-    }
+    for (LPCTSTR at = text; re.Match(at, &context, &at);)
+        found.push_back(group < 0 ? Text(context.m_Match) : Group(context, UINT(group)));
     return found;
 }
 } // namespace regexptest
