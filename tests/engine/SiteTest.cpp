@@ -5,6 +5,7 @@
 #include <wininet.h>
 
 #include "SiteSimulation.h"
+#include "engine/SiteHosts.h"
 
 namespace {
 
@@ -59,14 +60,14 @@ TEST(Site, ServesTheProgramsHostsAsItsProxyAndLogsEachRequest)
     ASSERT_TRUE(site.IsRunning());
 
     std::string body;
-    EXPECT_EQ(FetchThroughProxy(L"tickets.example",
+    EXPECT_EQ(FetchThroughProxy(TICKET_SITE_HOST,
                                 L"/cgi-bin/ds_wmd?fun=pksbyeventreihe&doc=ds_einzel1&id=WMD_NO_SESSION&affiliate=wmd&key=0",
                                 body),
               200);
     EXPECT_NE(body.find("<td class=\"nr\">#64</td>"), std::string::npos);
     EXPECT_NE(body.find("tickets_ltl"), std::string::npos);
     body.clear();
-    EXPECT_EQ(FetchThroughProxy(L"statistik.example", L"/Statistics.aspx", body), 404);
+    EXPECT_EQ(FetchThroughProxy(STATISTIC_SITE_HOST, L"/Statistics.aspx", body), 404);
 
     std::vector<std::string> requests = site.GetRequests();
     ASSERT_EQ(requests.size(), 2u);
