@@ -17,8 +17,8 @@ public:
 
 private:
     typedef CAtlRegExpProgram::Instruction Instruction;
-    // Code of one piece of the pattern; jump targets are relative to the
-    // jumping instruction, so pieces can be moved and nested freely.
+    // Code of one stretch of the pattern; jump targets are relative to the
+    // jumping instruction, so stretches can be moved and nested freely.
     typedef std::vector<Instruction> Fragment;
 
     enum LevelKind
