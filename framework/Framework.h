@@ -60,3 +60,5 @@
 #include "framework/COleDateTime.h"
 #include "framework/COleVariant.h"
 #include "framework/AfxParseURL.h"
+#include "framework/CWinThread.h"
+#include "framework/CWinApp.h"
