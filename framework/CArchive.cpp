@@ -4,9 +4,11 @@
 
 namespace {
 
-// Object and class tags: 0 is the null object; a word with the high bit set
-// is a class reference; 0xFFFF introduces a new class; 0x7FFF announces a
-// 32-bit tag for numbers that do not fit in 15 bits.
+// Object and class tags: 0 is the null object, other words below 0x7FFF
+// refer to an object by number; a word with the high bit set refers to a
+// class by number; 0xFFFF introduces a new class; 0x7FFF announces a 32-bit
+// tag (the high bit again for classes) for numbers that need more than 15
+// bits.
 const WORD kNullTag = 0;
 const WORD kNewClassTag = 0xFFFF;
 const WORD kClassTag = 0x8000;
@@ -38,7 +40,8 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
         m_lpBufStart = new BYTE[m_nBufSize];
     m_lpBufCur = m_lpBufStart;
     m_lpBufMax = IsLoading() ? m_lpBufStart : m_lpBufStart + m_nBufSize;
-    m_loadArray.push_back(LoadedEntry{nullptr, false, 0});
+    m_loadedClasses.push_back(LoadedClass{nullptr, 0});
+    m_loadedObjects.push_back(nullptr);
 }
 
 CArchive::~CArchive()
@@ -204,22 +207,20 @@ DWORD_PTR CArchive::ReadCount()
 
 // Object and class numbers.
 
-DWORD CArchive::AddToStoreMap(const void* pointer)
+DWORD CArchive::AddToStoreMap(std::map<const void*, DWORD>& map, const void* pointer)
 {
-    const DWORD index = static_cast<DWORD>(m_storeMap.size()) + 1;
+    const DWORD index = static_cast<DWORD>(map.size()) + 1;
     if (index > kMaxMapCount)
-        Throw(CArchiveException::badIndex);
-    m_storeMap[pointer] = index;
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    map[pointer] = index;
     return index;
 }
 
-DWORD CArchive::AddToLoadMap(void* pointer, bool isClass, UINT schema)
+void CArchive::AddLoadedObject(CObject* pOb)
 {
-    const DWORD index = static_cast<DWORD>(m_loadArray.size());
-    if (index > kMaxMapCount)
+    if (m_loadedObjects.size() > kMaxMapCount)
         Throw(CArchiveException::badIndex);
-    m_loadArray.push_back(LoadedEntry{pointer, isClass, schema});
-    return index;
+    m_loadedObjects.push_back(pOb);
 }
 
 void CArchive::WriteReference(DWORD index, bool isClass)
@@ -236,8 +237,8 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     CheckStoring();
     if (!pClassRef || !pClassRef->m_lpszClassName)
         Throw(CArchiveException::badClass);
-    const auto found = m_storeMap.find(pClassRef);
-    if (found != m_storeMap.end()) {
+    const auto found = m_storedClasses.find(pClassRef);
+    if (found != m_storedClasses.end()) {
         WriteReference(found->second, true);
         return;
     }
@@ -247,7 +248,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     *this << kNewClassTag << static_cast<WORD>(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA)
           << static_cast<WORD>(nameLength);
     Write(pClassRef->m_lpszClassName, static_cast<UINT>(nameLength));
-    AddToStoreMap(pClassRef);
+    AddToStoreMap(m_storedClasses, pClassRef);
 }
 
 CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* pClassRefRequested, bool checkSchema, UINT* pSchema,
@@ -272,7 +273,9 @@ CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* pClassRefRequested, b
         if (!pClass)
             Throw(CArchiveException::badClass);
         schema = storedSchema;
-        AddToLoadMap(pClass, true, schema);
+        if (m_loadedClasses.size() > kMaxMapCount)
+            Throw(CArchiveException::badIndex);
+        m_loadedClasses.push_back(LoadedClass{pClass, schema});
     } else {
         DWORD fullTag = 0;
         if (tag == kBigObjectTag)
@@ -288,10 +291,10 @@ CRuntimeClass* CArchive::ReadClassTag(const CRuntimeClass* pClassRefRequested, b
             return nullptr;
         }
         const DWORD index = fullTag & ~kBigClassTag;
-        if (index == 0 || index >= m_loadArray.size() || !m_loadArray[index].isClass)
+        if (index == 0 || index >= m_loadedClasses.size())
             Throw(CArchiveException::badIndex);
-        pClass = static_cast<CRuntimeClass*>(m_loadArray[index].pointer);
-        schema = m_loadArray[index].schema;
+        pClass = m_loadedClasses[index].pClass;
+        schema = m_loadedClasses[index].schema;
     }
 
     if (checkSchema && !(pClass->m_wSchema & VERSIONABLE_SCHEMA) && schema != pClass->m_wSchema)
@@ -324,13 +327,13 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << kNullTag;
         return;
     }
-    const auto found = m_storeMap.find(pOb);
-    if (found != m_storeMap.end()) {
+    const auto found = m_storedObjects.find(pOb);
+    if (found != m_storedObjects.end()) {
         WriteReference(found->second, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());
-    AddToStoreMap(pOb);
+    AddToStoreMap(m_storedObjects, pOb);
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
@@ -341,9 +344,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (!pClass) {
         if (obTag == kNullTag)
             return nullptr;
-        if (obTag >= m_loadArray.size() || m_loadArray[obTag].isClass)
+        if (obTag >= m_loadedObjects.size())
             Throw(CArchiveException::badIndex);
-        CObject* pOb = static_cast<CObject*>(m_loadArray[obTag].pointer);
+        CObject* pOb = m_loadedObjects[obTag];
         if (pClassRefRequested && !pOb->IsKindOf(pClassRefRequested))
             Throw(CArchiveException::badClass);
         return pOb;
@@ -353,7 +356,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     CObject* pOb = pClass->CreateObject();
     if (!pOb)
         Throw(CArchiveException::badClass);
-    AddToLoadMap(pOb, false, 0);
+    AddLoadedObject(pOb);
     m_nObjectSchema = schema;
     pOb->Serialize(*this);
     m_nObjectSchema = static_cast<UINT>(-1);
@@ -365,10 +368,10 @@ void CArchive::MapObject(const CObject* pOb)
     if (!pOb)
         return;
     if (IsStoring()) {
-        if (m_storeMap.find(pOb) == m_storeMap.end())
-            AddToStoreMap(pOb);
+        if (m_storedObjects.find(pOb) == m_storedObjects.end())
+            AddToStoreMap(m_storedObjects, pOb);
     } else
-        AddToLoadMap(const_cast<CObject*>(pOb), false, 0);
+        AddLoadedObject(const_cast<CObject*>(pOb));
 }
 
 // Plain values, little-endian as the processor keeps them.

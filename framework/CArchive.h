@@ -82,9 +82,9 @@ public:
     void WriteObject(const CObject* pOb);
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
     // Enters an object that was written or read by other means, so that
-    // later references to it resolve. Objects and classes are numbered in
-    // the order they are entered, so the writer and the reader must map at
-    // the same points.
+    // later references to it resolve. Objects are numbered apart from
+    // classes: an object mapped by the reader alone shifts no class
+    // reference (object references then need the writer to map it too).
     void MapObject(const CObject* pOb);
 
     CArchive& operator<<(BYTE by);
@@ -129,10 +129,9 @@ public:
     CArchive& operator>>(const CObject*& pOb);
 
 private:
-    struct LoadedEntry
+    struct LoadedClass
     {
-        void* pointer;
-        bool isClass;
+        CRuntimeClass* pClass;
         UINT schema;
     };
 
@@ -144,8 +143,8 @@ private:
     [[noreturn]] void Throw(int cause) const;
 
     void WriteReference(DWORD index, bool isClass);
-    DWORD AddToStoreMap(const void* pointer);
-    DWORD AddToLoadMap(void* pointer, bool isClass, UINT schema);
+    static DWORD AddToStoreMap(std::map<const void*, DWORD>& map, const void* pointer);
+    void AddLoadedObject(CObject* pOb);
     CRuntimeClass* ReadClassTag(const CRuntimeClass* pClassRefRequested, bool checkSchema, UINT* pSchema,
                                 DWORD* pObTag);
 
@@ -168,8 +167,11 @@ private:
     BYTE* m_lpBufMax;
     bool m_bUserBuf;
     UINT m_nObjectSchema;
-    // Storing: object and class pointers to their numbers (0 is null).
-    std::map<const void*, DWORD> m_storeMap;
-    // Loading: the numbered classes and objects.
-    std::vector<LoadedEntry> m_loadArray;
+    // Classes and objects are numbered from 1, each in a sequence of its
+    // own. Storing: the pointers to their numbers.
+    std::map<const void*, DWORD> m_storedClasses;
+    std::map<const void*, DWORD> m_storedObjects;
+    // Loading: by number (entry 0 unused, the null object).
+    std::vector<LoadedClass> m_loadedClasses;
+    std::vector<CObject*> m_loadedObjects;
 };

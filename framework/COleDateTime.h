@@ -9,6 +9,12 @@
 #include "framework/COleDateTimeSpan.h"
 #include "framework/CString.h"
 
+// The system headers define GetCurrentTime as an old name of GetTickCount,
+// which would rename the member below.
+#ifdef GetCurrentTime
+#undef GetCurrentTime
+#endif
+
 // The part getters answer this when the date is not valid.
 #define AFX_OLE_DATETIME_ERROR (-1)
 

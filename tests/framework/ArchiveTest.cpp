@@ -346,14 +346,32 @@ TEST(Archive, MappedObjectsResolveLaterReferences)
     const Bytes bytes = Store([&](CArchive& ar) {
         ar.MapObject(&outside);
         ar << &outside;
-        ar.WriteClass(RUNTIME_CLASS(CTestShape));
-        ar.WriteClass(RUNTIME_CLASS(CTestShape));
     });
     CTestLabel elsewhere;
     Load(bytes, [&](CArchive& ar) {
         ar.MapObject(&elsewhere);
         EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CTestLabel)), &elsewhere);
+    });
+}
+
+TEST(Archive, ObjectsMappedOnlyByTheReaderLeaveClassReferencesIntact)
+{
+    // Objects made from a class read by the reader itself are mapped there
+    // alone; the class numbers must not move.
+    const Bytes bytes = Store([](CArchive& ar) {
+        ar.WriteClass(RUNTIME_CLASS(CTestShape));
+        ar.WriteClass(RUNTIME_CLASS(CTestLabel));
+        ar.WriteClass(RUNTIME_CLASS(CTestLabel));
+        ar.WriteClass(RUNTIME_CLASS(CTestShape));
+    });
+    CTestShape shape;
+    CTestLabel label;
+    Load(bytes, [&](CArchive& ar) {
         EXPECT_EQ(ar.ReadClass(), RUNTIME_CLASS(CTestShape));
+        ar.MapObject(&shape);
+        EXPECT_EQ(ar.ReadClass(), RUNTIME_CLASS(CTestLabel));
+        ar.MapObject(&label);
+        EXPECT_EQ(ar.ReadClass(), RUNTIME_CLASS(CTestLabel));
         EXPECT_EQ(ar.ReadClass(), RUNTIME_CLASS(CTestShape));
     });
 }
