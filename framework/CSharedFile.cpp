@@ -5,6 +5,7 @@ IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
     : CMemFile(nGrowBytes)
     , m_nAllocFlags(nAllocFlags)
+    , m_nDefaultGrowBytes(nGrowBytes)
     , m_hGlobalMemory(nullptr)
 {
 }
@@ -100,8 +101,8 @@ void CSharedFile::SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow)
     m_bAutoDelete = FALSE;
     if (!bAllowGrow)
         m_nGrowBytes = 0;
-    else if (m_nGrowBytes == 0)
-        m_nGrowBytes = 4096;
+    else
+        m_nGrowBytes = m_nDefaultGrowBytes ? m_nDefaultGrowBytes : 4096;
 }
 
 void CSharedFile::Close()
@@ -112,4 +113,5 @@ void CSharedFile::Close()
         m_lpBuffer = nullptr;
     }
     CMemFile::Close();
+    m_nGrowBytes = m_nDefaultGrowBytes;
 }

@@ -28,5 +28,7 @@ protected:
     void GrowFile(SIZE_T dwNewLen) override;
 
     UINT m_nAllocFlags;
+    // The growth step asked for at construction; SetHandle may suspend it.
+    UINT m_nDefaultGrowBytes;
     HGLOBAL m_hGlobalMemory;
 };

@@ -215,6 +215,8 @@ TEST(SharedFile, DetachesToAGlobalBlockOfItsLength)
     reader.Close();
     EXPECT_EQ(GlobalSize(block), 9u);
     EXPECT_EQ(GlobalFree(block), nullptr);
+    reader.Write("wieder", 6); // growth is back after Close
+    EXPECT_EQ(reader.GetLength(), 6u);
 
     CSharedFile empty;
     EXPECT_EQ(empty.Detach(), nullptr);

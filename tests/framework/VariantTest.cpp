@@ -3,21 +3,13 @@
 #include "framework/COleException.h"
 #include "framework/COleVariant.h"
 
-TEST(OleVariant, ConstructsTheUsualTypes)
+TEST(OleVariant, DatesAndStringsTakeTheirAutomationTypes)
 {
-    EXPECT_EQ(COleVariant().vt, VT_EMPTY);
-    EXPECT_EQ(COleVariant(0).vt, VT_I4);
-    EXPECT_EQ(COleVariant(7L).lVal, 7);
-    EXPECT_EQ(COleVariant(short(3)).vt, VT_I2);
-    const COleVariant yes(short(1), VT_BOOL);
-    EXPECT_EQ(yes.vt, VT_BOOL);
-    EXPECT_EQ(yes.boolVal, VARIANT_TRUE);
-    EXPECT_EQ(COleVariant(1.5).vt, VT_R8);
-    EXPECT_EQ(COleVariant(BYTE(1)).vt, VT_UI1);
     const COleVariant text(L"Halbfinale");
     EXPECT_EQ(text.vt, VT_BSTR);
     EXPECT_EQ(SysStringLen(text.bstrVal), 10u);
-    EXPECT_EQ(COleVariant(CString(L"")).vt, VT_BSTR);
+    const COleVariant yes(short(1), VT_BOOL);
+    EXPECT_EQ(yes.boolVal, VARIANT_TRUE); // -1, not 1
     const COleVariant date(COleDateTime(2006, 7, 9, 20, 0, 0));
     EXPECT_EQ(date.vt, VT_DATE);
     EXPECT_EQ(date.date, COleDateTime(2006, 7, 9, 20, 0, 0).m_dt);
