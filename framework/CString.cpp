@@ -693,7 +693,7 @@ CString CString::Tokenize(LPCWSTR delimiters, int& start) const
     return Mid(from, tokenLength);
 }
 
-void CString::Format(LPCWSTR format, ...)
+void CString::FormatArgs(LPCWSTR format, ...)
 {
     va_list args;
     va_start(args, format);
@@ -701,7 +701,7 @@ void CString::Format(LPCWSTR format, ...)
     va_end(args);
 }
 
-void CString::Format(UINT formatId, ...)
+void CString::FormatIdArgs(UINT formatId, ...)
 {
     CString format;
     format.LoadString(formatId);
@@ -718,7 +718,7 @@ void CString::FormatV(LPCWSTR format, va_list args)
     *this = std::move(result);
 }
 
-void CString::AppendFormat(LPCWSTR format, ...)
+void CString::AppendFormatArgs(LPCWSTR format, ...)
 {
     va_list args;
     va_start(args, format);

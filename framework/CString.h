@@ -4,6 +4,25 @@
 #include <windows.h>
 #include <oleauto.h>
 #include <cstdarg>
+#include <cstddef>
+#include <type_traits>
+
+class CString;
+
+// How an argument of a formatting call travels through the C argument list:
+// arrays as pointers, string objects as their text, plain values as they are.
+template <class T>
+inline T AfxFormatArg(const T& value)
+{
+    static_assert(std::is_trivially_copyable_v<T>, "pass this value's text as a pointer");
+    return value;
+}
+template <class T, size_t N>
+inline const T* AfxFormatArg(const T (&array)[N])
+{
+    return array;
+}
+inline LPCWSTR AfxFormatArg(const CString& text);
 
 class CString
 {
@@ -106,10 +125,24 @@ public:
     CString Tokenize(LPCWSTR delimiters, int& start) const;
 
     // printf rules on wide text: %s takes a wide string, %S a narrow one.
-    void Format(LPCWSTR format, ...);
-    void Format(UINT formatId, ...);
+    // String objects may be passed as they are (they are handed on as text
+    // pointers); other class types are refused at compile time.
+    template <class... Args>
+    void Format(LPCWSTR format, const Args&... args)
+    {
+        FormatArgs(format, AfxFormatArg(args)...);
+    }
+    template <class... Args>
+    void Format(UINT formatId, const Args&... args)
+    {
+        FormatIdArgs(formatId, AfxFormatArg(args)...);
+    }
+    template <class... Args>
+    void AppendFormat(LPCWSTR format, const Args&... args)
+    {
+        AppendFormatArgs(format, AfxFormatArg(args)...);
+    }
     void FormatV(LPCWSTR format, va_list args);
-    void AppendFormat(LPCWSTR format, ...);
     void AppendFormatV(LPCWSTR format, va_list args);
 
     // A writable buffer of at least minLength characters (plus terminator)
@@ -133,6 +166,10 @@ public:
     BSTR SetSysString(BSTR* pbstr) const;
 
 private:
+    void FormatArgs(LPCWSTR format, ...);
+    void FormatIdArgs(UINT formatId, ...);
+    void AppendFormatArgs(LPCWSTR format, ...);
+
     struct Data;
     static LPWSTR EmptyChars();
     Data* GetData() const;
@@ -167,3 +204,8 @@ bool operator<=(LPCWSTR left, const CString& right);
 bool operator>=(const CString& left, const CString& right);
 bool operator>=(const CString& left, LPCWSTR right);
 bool operator>=(LPCWSTR left, const CString& right);
+
+inline LPCWSTR AfxFormatArg(const CString& text)
+{
+    return text.GetString();
+}

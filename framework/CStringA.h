@@ -32,3 +32,8 @@ private:
 
     std::string m_text;
 };
+
+inline LPCSTR AfxFormatArg(const CStringA& text)
+{
+    return text.GetString();
+}

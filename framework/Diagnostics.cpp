@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-void AfxTrace(LPCWSTR format, ...)
+void AfxTraceArgs(LPCWSTR format, ...)
 {
     va_list args;
     va_start(args, format);

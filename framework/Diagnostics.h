@@ -1,9 +1,15 @@
 // Debug checks and trace output used throughout the code base.
 #pragma once
 #include <windows.h>
+#include "framework/CString.h"
 
 // Writes the formatted text (printf rules on wide text) to the debugger.
-void AfxTrace(LPCWSTR format, ...);
+void AfxTraceArgs(LPCWSTR format, ...);
+template <class... Args>
+inline void AfxTrace(LPCWSTR format, const Args&... args)
+{
+    AfxTraceArgs(format, AfxFormatArg(args)...);
+}
 // Reports a failed check with its place in the source to the debugger.
 void AfxAssertFailed(const char* file, int line, const char* expression);
 

@@ -2,6 +2,7 @@
 // its output is checked against what the platform's wide formatter gives.
 #include <gtest/gtest.h>
 #include "framework/CString.h"
+#include "framework/CStringA.h"
 #include "tests/framework/Printers.h"
 
 #include <clocale>
@@ -48,10 +49,14 @@ TEST(CStringFormat, StringsAndCharacters)
     EXPECT_EQ(Fmt(L"%s", static_cast<LPCWSTR>(nullptr)), L"(null)");
     EXPECT_EQ(Fmt(L"100%% %s%%", L"sicher"), L"100% sicher%");
     EXPECT_EQ(Fmt(L"%s%d %s%s", L"TST ", 3, L"s.b. ", L"R"), L"TST 3 s.b. R");
-    // A CString argument passes through its text pointer.
+    // String objects may be passed as they are.
     CString name(L"Team");
-    EXPECT_EQ(Fmt(L"%s[%d]: %s", static_cast<LPCWSTR>(name), 1000, L"Invalid scalar query"),
-              L"Team[1000]: Invalid scalar query");
+    CString message;
+    message.Format(L"%s[%d]: %s|%S", name, 1000, L"Invalid scalar query", CStringA("narrow"));
+    EXPECT_EQ(message, L"Team[1000]: Invalid scalar query|narrow");
+    WCHAR buffer[8] = L"buf";
+    message.AppendFormat(L"+%s%s", buffer, message.Left(4));
+    EXPECT_EQ(message, L"Team[1000]: Invalid scalar query|narrow+bufTeam");
 }
 
 TEST(CStringFormat, FloatingPointFollowsTheRuntimeLocale)

@@ -2,6 +2,7 @@
 #include "framework/CInvalidArgException.h"
 #include "framework/CString.h"
 #include "framework/CStringA.h"
+#include "framework/ModuleState.h"
 #include "tests/framework/Printers.h"
 
 #include <cstring>
@@ -246,4 +247,34 @@ TEST(CString, SystemStringsAndResources)
     CString missing(L"unchanged");
     EXPECT_FALSE(missing.LoadString(0xFFF0));
     EXPECT_EQ(missing, L"unchanged");
+}
+
+TEST(CString, LoadStringReadsTheResourceModulesStringTable)
+{
+    // A system module's string table is the reference: every string the
+    // system loader finds must come out the same, through the framework's
+    // resource handle.
+    HINSTANCE module = LoadLibraryExW(L"user32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(module);
+    int found = 0;
+    for (UINT id = 0; id < 4096; ++id) {
+        WCHAR expected[2048];
+        int length = LoadStringW(module, id, expected, 2048);
+        CString loaded(L"unchanged");
+        BOOL ok = loaded.LoadString(id);
+        if (length > 0) {
+            ++found;
+            ASSERT_TRUE(ok) << id;
+            ASSERT_EQ(loaded, expected) << id;
+        } else {
+            ASSERT_FALSE(ok) << id;
+            ASSERT_EQ(loaded, L"unchanged") << id;
+        }
+    }
+    AfxSetResourceHandle(previous);
+    FreeLibrary(module);
+    EXPECT_GT(found, 0);
+    EXPECT_EQ(AfxGetResourceHandle(), GetModuleHandleW(nullptr));
 }
