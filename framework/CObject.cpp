@@ -1,7 +1,7 @@
 #include "framework/CObject.h"
 
 CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), AFX_NO_SCHEMA, nullptr, nullptr, nullptr};
-static const AFX_CLASSINIT _init_CObject(&CObject::classCObject);
+static const AFX_CLASSINIT afxClassInit_CObject(&CObject::classCObject);
 
 CRuntimeClass* CObject::GetRuntimeClass() const
 {

@@ -67,7 +67,7 @@ public: \
     CRuntimeClass class_name::class##class_name = { \
         #class_name, sizeof(class class_name), wSchema, pfnNew, \
         RUNTIME_CLASS(base_class_name), nullptr}; \
-    static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name); \
+    static const AFX_CLASSINIT afxClassInit_##class_name(&class_name::class##class_name); \
     CRuntimeClass* class_name::GetRuntimeClass() const \
     { \
         return RUNTIME_CLASS(class_name); \
