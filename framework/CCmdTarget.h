@@ -1,7 +1,9 @@
-// Base of objects that receive commands; here: a thread-safe reference
-// count whose last release destroys the object.
+// Base of objects that receive commands: a message map through which
+// commands, command updates and notifications are routed, and a
+// thread-safe reference count whose last release destroys the object.
 #pragma once
 #include "framework/CObject.h"
+#include "framework/MessageMap.h"
 
 class CCmdTarget : public CObject
 {
@@ -22,4 +24,15 @@ public:
     virtual void OnFinalRelease();
 
     long m_dwRef = 1;
+
+    // Routes a command (CN_COMMAND), a command update
+    // (CN_UPDATE_COMMAND_UI, pExtra the CCmdUI) or a control notification
+    // (MAKELONG(code, WM_COMMAND or WM_NOTIFY), pExtra the AFX_NOTIFY) to
+    // this object's message map. With pHandlerInfo it only reports the
+    // handler found. TRUE when a handler took it.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
 };

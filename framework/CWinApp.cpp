@@ -4,10 +4,15 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "framework/CWnd.h"
 #include "framework/ModuleState.h"
 #include "resources/FrameworkIds.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -320,8 +325,15 @@ void CWinApp::LoadStdProfileSettings(UINT /*nMaxMRU*/)
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT /*nIDPrompt*/)
 {
-    HWND owner = GetActiveWindow();
+    HWND owner = CWnd::GetSafeOwner()->GetSafeHwnd();
     return MessageBoxW(owner, lpszPrompt, m_pszAppName, nType);
+}
+
+void CWinApp::OnAppExit()
+{
+    CWnd* pMainWnd = m_pMainWnd;
+    if (pMainWnd != nullptr)
+        pMainWnd->SendMessage(WM_CLOSE);
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const

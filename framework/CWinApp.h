@@ -66,6 +66,12 @@ public:
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
 
+protected:
+    // ID_APP_EXIT: closes the main window.
+    afx_msg void OnAppExit();
+
+    DECLARE_MESSAGE_MAP()
+
 private:
     HKEY OpenSectionKey(LPCTSTR lpszSection, BOOL bCreate);
     HKEY OpenAppKey(BOOL bCreate);

@@ -1,6 +1,12 @@
 #include "framework/CWinThread.h"
 
+#include "framework/CDC.h"
+#include "framework/CFrameWnd.h"
+#include "framework/CGdiObject.h"
+#include "framework/CImageList.h"
+#include "framework/CMenu.h"
 #include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -81,13 +87,80 @@ BOOL CWinThread::PumpMessage()
     return TRUE;
 }
 
-BOOL CWinThread::PreTranslateMessage(MSG* /*pMsg*/)
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg->hwnd == nullptr) {
+        // A message posted to the thread: the thread's message map.
+        const AFX_MSGMAP_ENTRY* entry = AfxFindWindowMessageEntry(GetMessageMap(), pMsg->message);
+        if (entry != nullptr) {
+            AFX_MSGCALL call = {pMsg->message, pMsg->wParam, pMsg->lParam, 0, 0, nullptr, 0};
+            entry->pfn(this, call);
+            return TRUE;
+        }
+        return FALSE;
+    }
+    // From the target window up its parents to the main window.
+    CWnd* pMainWnd = GetMainWnd();
+    HWND hWndMain = pMainWnd->GetSafeHwnd();
+    if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
+        return TRUE;
+    // A window outside the main window (a popup it owns): the main window
+    // still sees the message (its accelerators work there too).
+    if (hWndMain != nullptr && ::IsWindow(hWndMain)) {
+        HWND hWndTop = pMsg->hwnd;
+        while (::GetWindowLongW(hWndTop, GWL_STYLE) & WS_CHILD) {
+            HWND hWndParent = ::GetParent(hWndTop);
+            if (hWndParent == nullptr)
+                break;
+            hWndTop = hWndParent;
+        }
+        if (hWndTop != hWndMain && CWnd::FromHandlePermanent(hWndMain) == pMainWnd)
+            return pMainWnd->PreTranslateMessage(pMsg);
+    }
     return FALSE;
 }
 
-BOOL CWinThread::OnIdle(LONG /*lCount*/)
+namespace {
+
+// Sends the idle update to a visible top-level window and all its
+// descendants that have objects.
+void UpdateWindowAndDescendants(CWnd* pWnd)
 {
+    if (pWnd == nullptr || !::IsWindowVisible(pWnd->m_hWnd))
+        return;
+    HWND hWnd = pWnd->m_hWnd;
+    AfxCallWndProc(pWnd, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+    if (CWnd::FromHandlePermanent(hWnd) == pWnd)
+        pWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+}
+
+} // namespace
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0) {
+        CWnd* pMainWnd = m_pMainWnd;
+        HWND hWndMain = pMainWnd->GetSafeHwnd();
+        UpdateWindowAndDescendants(pMainWnd);
+        // Frames floating beside the main window (owned by it) too.
+        DWORD thread = ::GetCurrentThreadId();
+        for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr && hWndMain != nullptr;
+             hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+            if (hWnd == hWndMain || ::GetWindowThreadProcessId(hWnd, nullptr) != thread ||
+                ::GetWindow(hWnd, GW_OWNER) != hWndMain)
+                continue;
+            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+            if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+                UpdateWindowAndDescendants(pWnd);
+        }
+        return TRUE;
+    }
+    // Then the temporary wrappers of foreign handles go.
+    CWnd::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    CMenu::DeleteTempMap();
+    CImageList::DeleteTempMap();
     return FALSE;
 }
 
