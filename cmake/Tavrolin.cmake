@@ -6,6 +6,7 @@ add_library(tavrolin_defaults INTERFACE)
 target_compile_definitions(tavrolin_defaults INTERFACE
     UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
 target_include_directories(tavrolin_defaults INTERFACE ${CMAKE_SOURCE_DIR})
+target_include_directories(tavrolin_defaults SYSTEM INTERFACE ${SQLITE_DIR})
 target_compile_options(tavrolin_defaults INTERFACE
     $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>)
 # Static runtime: the .exe runs under Wine without extra DLLs.
@@ -23,8 +24,11 @@ function(tavrolin_target_defaults target)
     target_link_libraries(${target} PRIVATE tavrolin_defaults)
 endfunction()
 
-# tavrolin_library(name folder...): a static library of every .cpp below the
-# folders; an interface library while they are still empty.
+# tavrolin_library(name folder...): every .cpp below the folders, as an object
+# library, so that each executable gets all of them: classes that are only
+# ever created by their run-time class name have no other reference that
+# would pull them out of a static library. An interface library while the
+# folders are still empty.
 function(tavrolin_library name)
     set(sources "")
     foreach(dir ${ARGN})
@@ -32,7 +36,7 @@ function(tavrolin_library name)
         list(APPEND sources ${found})
     endforeach()
     if(sources)
-        add_library(${name} STATIC ${sources})
+        add_library(${name} OBJECT ${sources})
         target_link_libraries(${name} PRIVATE tavrolin_defaults)
     else()
         add_library(${name} INTERFACE)
@@ -40,16 +44,7 @@ function(tavrolin_library name)
     target_link_libraries(${name} INTERFACE tavrolin_defaults ${TAVROLIN_SYSTEM_LIBS})
 endfunction()
 
-function(tavrolin_link name)
-    get_target_property(type ${name} TYPE)
-    if(type STREQUAL "INTERFACE_LIBRARY")
-        target_link_libraries(${name} INTERFACE ${ARGN})
-    else()
-        target_link_libraries(${name} PUBLIC ${ARGN})
-    endif()
-endfunction()
-
-# Every library of the project, the subsystems in dependency order.
+# Every library of the project.
 function(tavrolin_link_all target)
     target_link_libraries(${target} PRIVATE toolkit engine framework sqlite3 ${TAVROLIN_SYSTEM_LIBS})
 endfunction()
