@@ -1,0 +1,32 @@
+// Walks a collection stored as a count plus child sections named with the
+// item name followed by 0, 1, 2 and so on.
+#pragma once
+#include <windows.h>
+
+#include "framework/CString.h"
+#include "framework/CollectionHelpers.h"
+
+class CXTPPropExchange;
+
+class CXTPPropExchangeEnumerator
+{
+public:
+    CXTPPropExchangeEnumerator(CXTPPropExchange* pContainer, LPCTSTR lpszSection);
+    virtual ~CXTPPropExchangeEnumerator();
+
+    CXTPPropExchangeEnumerator(const CXTPPropExchangeEnumerator&) = delete;
+    CXTPPropExchangeEnumerator& operator=(const CXTPPropExchangeEnumerator&) = delete;
+
+    // Storing: writes the count; loading: reads it (pass 0). Compact counts
+    // go through the container's own count format, the others are the
+    // long "Count". Null when there is no item.
+    virtual POSITION GetPosition(DWORD dwCount = 0, BOOL bCompactMode = TRUE);
+    // The section of the next item (the caller releases it); the position
+    // becomes null after the last one.
+    virtual CXTPPropExchange* GetNext(POSITION& pos);
+
+protected:
+    CXTPPropExchange* m_pContainer;
+    CString m_strSectionName;
+    DWORD m_nCount;
+};
