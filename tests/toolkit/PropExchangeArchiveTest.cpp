@@ -161,6 +161,7 @@ TEST(PropExchangeArchive, ObjectsByClassKeepTheirClassAndRefuseStrangers)
         EXPECT_TRUE(px->ExchangeObjectByClass(pObject, RUNTIME_CLASS(CPropTestShape)));
         ASSERT_NE(nullptr, pObject);
         EXPECT_EQ(RUNTIME_CLASS(CPropTestCircle), pObject->GetRuntimeClass());
+        EXPECT_EQ(1, px->m_nSchema) << "the stored class's schema";
         pObject->Serialize(*px->GetArchive(L"Data"));
         EXPECT_EQ(1, static_cast<CPropTestShape*>(pObject)->m_nSides);
         delete pObject;

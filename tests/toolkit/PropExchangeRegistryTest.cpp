@@ -37,6 +37,36 @@ TEST(PropExchangeRegistry, ValuesEqualToTheirDefaultsAreDeleted)
     // Without a default a missing value fails and keeps its contents.
     EXPECT_FALSE(XTPExchangeLong(&px, L"Long", nValue));
     EXPECT_EQ(42, nValue);
+    // So does one whose default is switched off for loading.
+    px.m_bUseDefaultOnLoad = FALSE;
+    EXPECT_FALSE(XTPExchangeLongWithDefault(&px, L"Long", nValue, 7));
+    EXPECT_EQ(42, nValue);
+}
+
+TEST(PropExchangeRegistry, ChildSectionsInheritStateAndSchemaTravelsAsALong)
+{
+    ScratchKey key(L"State");
+    {
+        CXTPPropExchangeRegistry px(FALSE, key.get(), L"S");
+        px.m_dwData = 0x1234;
+        px.m_bUseDefaultOnSave = FALSE;
+        px.ExchangeSchema();
+        px.m_nSchema = 20;
+        Section child(px.GetSection(L"Child"));
+        EXPECT_FALSE(child->IsLoading());
+        EXPECT_FALSE(child->IsRootSection());
+        EXPECT_EQ(0x1234u, child->m_dwData);
+        EXPECT_FALSE(child->m_bUseDefaultOnSave);
+        child->ExchangeSchema();
+    }
+    EXPECT_EQ(17u, key.DwordValue(L"S", L"Schema"));
+    EXPECT_EQ(20u, key.DwordValue(L"S\\Child", L"Schema"));
+
+    CXTPPropExchangeRegistry px(TRUE, key.get(), L"S");
+    Section child(px.GetSection(L"Child"));
+    EXPECT_TRUE(child->IsLoading());
+    child->ExchangeSchema();
+    EXPECT_EQ(20, child->m_nSchema);
 }
 
 TEST(PropExchangeRegistry, LayoutOfEachTypeAndItsWayBack)
