@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -27,12 +28,63 @@ void WriteWholeFile(const std::wstring& path, const std::string& content)
     MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-void SetProxy(const wchar_t* value)
+const wchar_t INTERNET_SETTINGS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+// WinInet keeps the first proxy it took from the environment for the life
+// of the process, but reads the user's proxy settings anew for every
+// session: the site becomes the proxy there, and the old values come back.
+struct SavedValue
 {
-    // WinInet reads the variable through the C runtime when a session opens;
-    // both copies of the environment are kept in step.
-    SetEnvironmentVariableW(L"http_proxy", value);
-    _wputenv_s(L"http_proxy", value ? value : L"");
+    bool present = false;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+SavedValue ReadValue(HKEY key, const wchar_t* name)
+{
+    SavedValue value;
+    DWORD size = 0;
+    if (RegQueryValueExW(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS)
+    {
+        value.data.resize(size);
+        value.present = RegQueryValueExW(key, name, nullptr, &value.type, value.data.data(), &size) == ERROR_SUCCESS;
+    }
+    return value;
+}
+
+void WriteValue(HKEY key, const wchar_t* name, const SavedValue& value)
+{
+    if (value.present)
+        RegSetValueExW(key, name, 0, value.type, value.data.data(), (DWORD)value.data.size());
+    else
+        RegDeleteValueW(key, name);
+}
+
+SavedValue g_savedEnable;
+SavedValue g_savedServer;
+
+void SetProxy(unsigned short port)
+{
+    HKEY key;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, INTERNET_SETTINGS, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    if (port != 0)
+    {
+        g_savedEnable = ReadValue(key, L"ProxyEnable");
+        g_savedServer = ReadValue(key, L"ProxyServer");
+        DWORD on = 1;
+        RegSetValueExW(key, L"ProxyEnable", 0, REG_DWORD, (const BYTE*)&on, sizeof on);
+        std::wstring server = L"127.0.0.1:" + std::to_wstring(port);
+        RegSetValueExW(key, L"ProxyServer", 0, REG_SZ, (const BYTE*)server.c_str(),
+                       (DWORD)((server.size() + 1) * sizeof(wchar_t)));
+    }
+    else
+    {
+        WriteValue(key, L"ProxyEnable", g_savedEnable);
+        WriteValue(key, L"ProxyServer", g_savedServer);
+    }
+    RegCloseKey(key);
 }
 
 int g_siteCount = 0;
@@ -110,17 +162,14 @@ SimulatedSite::SimulatedSite(const std::string& scenarioJson)
         Sleep(50);
     m_port = (unsigned short)atoi(port.c_str());
     if (m_port != 0)
-    {
-        std::wstring proxy = L"http://127.0.0.1:" + std::to_wstring(m_port);
-        SetProxy(proxy.c_str());
-    }
+        SetProxy(m_port);
 }
 
 SimulatedSite::~SimulatedSite()
 {
     if (m_port != 0)
     {
-        SetProxy(nullptr);
+        SetProxy(0);
         Quit();
     }
     if (!m_folder.empty())

@@ -23,7 +23,8 @@ class SimulatedSite
 {
 public:
     // Starts the site on a free port with the scenario (JSON text) and
-    // routes this process's HTTP requests through it.
+    // makes it the user's proxy, so that this process's HTTP requests reach
+    // it under the program's real host names. One site at a time.
     explicit SimulatedSite(const std::string& scenarioJson);
     ~SimulatedSite();
 

@@ -299,6 +299,9 @@ var sCount = %d;
 
 
 def info_file(scenario, ticket_host):
+    rule = scenario.pages["info"]
+    if rule.content == "empty":
+        return b""
     pages = scenario.webpages
     if pages is None:
         pages = [
@@ -308,4 +311,6 @@ def info_file(scenario, ticket_host):
     entries = "\n".join("  <WebPage>\n    <Name>%s</Name>\n    <Url>%s</Url>\n  </WebPage>"
                         % (html.escape(p.get("name", ""), quote=False), html.escape(p.get("url", ""), quote=False))
                         for p in pages)
-    return ('<?xml version="1.0" encoding="UTF-8"?>\n<Info>\n%s\n</Info>\n' % entries).encode("utf-8")
+    body = ('<?xml version="1.0" encoding="UTF-8"?>\n<Info>\n%s\n</Info>\n' % entries).encode("utf-8")
+    # A file that ends in zero bytes of its own, which a download must keep.
+    return body + b"\0\0" if rule.content == "trailing-zeros" else body

@@ -26,7 +26,7 @@ from sitedata import MATCHES, TEAMS, team_id
 
 PAGE_KINDS = ("resale-list", "tst-list", "resale-detail", "tst-detail", "statistics", "info")
 STATES = {"yes": 1, "ltl": 2}
-CONTENTS = ("normal", "maintenance", "broken", "empty")
+CONTENTS = ("normal", "maintenance", "broken", "empty", "trailing-zeros")
 NAME_ENCODINGS = ("entity", "numeric", "raw", "utf8")
 
 
@@ -176,7 +176,7 @@ class Scenario:
     def periods(self, t):
         """Every offer period begun by t, in start order: (offer, start, end)."""
         found = [(o, start, end) for o in self.offers for start, end in o.periods(t)]
-        return sorted(found, key=lambda p: (p[1], p[0].match or 0, p[0].team or 0))
+        return sorted(found, key=lambda p: p[1])  # stable: scenario order within one moment
 
 
 def parse_offer_option(text):
