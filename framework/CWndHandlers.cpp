@@ -5,6 +5,7 @@
 
 #include "framework/CDC.h"
 #include "framework/CMenu.h"
+#include "framework/CScrollBar.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
@@ -34,14 +35,14 @@ void CWnd::OnNcDestroy()
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
-    if (pScrollBar != nullptr && ReflectLastMsg(reinterpret_cast<CWnd*>(pScrollBar)->m_hWnd))
+    if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->m_hWnd))
         return;
     Default();
 }
 
 void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
-    if (pScrollBar != nullptr && ReflectLastMsg(reinterpret_cast<CWnd*>(pScrollBar)->m_hWnd))
+    if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->m_hWnd))
         return;
     Default();
 }
