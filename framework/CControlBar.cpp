@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CPaintDC.h"
+#include "framework/CWindowDC.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
@@ -12,6 +13,8 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_WM_PAINT()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar() = default;
@@ -21,10 +24,28 @@ CControlBar::~CControlBar() = default;
 void CControlBar::SetBarStyle(DWORD dwStyle)
 {
     if (m_dwStyle != dwStyle) {
+        DWORD old = m_dwStyle;
         m_dwStyle = dwStyle;
-        if (m_hWnd != nullptr)
-            Invalidate();
+        OnBarStyleChange(old, dwStyle);
     }
+}
+
+void CControlBar::OnBarStyleChange(DWORD, DWORD)
+{
+    if (m_hWnd != nullptr)
+        Invalidate();
+}
+
+CFrameWnd* CControlBar::GetDockingFrame() const
+{
+    return m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
+}
+
+BOOL CControlBar::PreCreateWindow(CREATESTRUCT& cs)
+{
+    // Bars overlap nothing but should not paint over their siblings.
+    cs.style |= WS_CLIPSIBLINGS;
+    return CWnd::PreCreateWindow(cs);
 }
 
 void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
@@ -58,12 +79,62 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD nMode)
     return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZ) != 0);
 }
 
-void CControlBar::CalcInsideRect(CRect& rect, BOOL) const
+void CControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
 {
-    rect.left += m_cxLeftBorder;
-    rect.top += m_cyTopBorder;
-    rect.right -= m_cxRightBorder;
-    rect.bottom -= m_cyBottomBorder;
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left += 2;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top += 2;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right -= 2;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom -= 2;
+    // The widths are given for a horizontal bar; a vertical one turns them.
+    if (bHorz) {
+        rect.left += m_cxLeftBorder;
+        rect.top += m_cyTopBorder;
+        rect.right -= m_cxRightBorder;
+        rect.bottom -= m_cyBottomBorder;
+    } else {
+        rect.left += m_cyTopBorder;
+        rect.top += m_cxLeftBorder;
+        rect.right -= m_cyBottomBorder;
+        rect.bottom -= m_cxRightBorder;
+    }
+}
+
+void CControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
+{
+    CRect border(0, 0, 0, 0);
+    CalcInsideRect(border, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
+    RECT& client = lpncsp->rgrc[0];
+    client.left += border.left;
+    client.top += border.top;
+    client.right += border.right;
+    client.bottom += border.bottom;
+    if (client.right < client.left)
+        client.right = client.left;
+    if (client.bottom < client.top)
+        client.bottom = client.top;
+}
+
+void CControlBar::OnNcPaint()
+{
+    EraseNonClient();
+}
+
+void CControlBar::EraseNonClient()
+{
+    CWindowDC dc(this);
+    CRect client, window;
+    GetClientRect(&client);
+    ClientToScreen(&client);
+    GetWindowRect(&window);
+    client.OffsetRect(-window.left, -window.top);
+    dc.ExcludeClipRect(&client);
+    window.OffsetRect(-window.left, -window.top);
+    dc.FillSolidRect(&window, ::GetSysColor(COLOR_BTNFACE));
+    DrawBorders(&dc, window);
 }
 
 LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
@@ -124,11 +195,9 @@ void CControlBar::OnPaint()
     DoPaint(&dc);
 }
 
-void CControlBar::DoPaint(CDC* pDC)
+void CControlBar::DoPaint(CDC*)
 {
-    CRect rect;
-    GetClientRect(&rect);
-    DrawBorders(pDC, rect);
+    // Borders live in the non-client area; bars draw their content here.
 }
 
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)

@@ -64,7 +64,9 @@ public:
     CFrameWnd* m_pDockSite = nullptr;
 
     DWORD GetBarStyle() const { return m_dwStyle; }
-    virtual void SetBarStyle(DWORD dwStyle);
+    // Calls OnBarStyleChange when the style changes.
+    void SetBarStyle(DWORD dwStyle);
+    virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
     CRect GetBorders() const;
     BOOL IsVisible() const;
@@ -73,16 +75,25 @@ public:
     // The size the bar wants: a full-length strip along its side.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
-    // The client rectangle less the borders.
+    // A rectangle less the border lines (CBRS_BORDER_xxx, two pixels each)
+    // and the border widths (m_cxLeftBorder...); the frame of the bar's
+    // window is what an empty rectangle loses.
     virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
+    CFrameWnd* GetDockingFrame() const;
     // Updates the bar's items from pTarget's command handlers.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
     virtual void DoPaint(CDC* pDC);
     virtual void DrawBorders(CDC* pDC, CRect& rect);
 
     void PostNcDestroy() override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
 protected:
+    // Fills the non-client frame and draws the border lines.
+    void EraseNonClient();
+
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnPaint();

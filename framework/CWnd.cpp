@@ -142,9 +142,18 @@ BOOL AfxRegisterClass(WNDCLASS* lpWndClass)
 
 CWnd::CWnd() = default;
 
+CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_bSpecial(true)
+{
+}
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
 CWnd::~CWnd()
 {
-    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
+    if (!m_bSpecial && m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
         // The object goes before its window: let the window's former
         // procedure see its last messages, then destroy it.
         HWND hWnd = m_hWnd;
@@ -864,11 +873,8 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 }
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    // The special insert-after values (&wndTop...) are passed as handles.
-    HWND after = reinterpret_cast<HWND>(const_cast<CWnd*>(pWndInsertAfter));
-    if (after != HWND_TOP && after != HWND_BOTTOM && after != HWND_TOPMOST && after != HWND_NOTOPMOST)
-        after = pWndInsertAfter->GetSafeHwnd();
-    return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, nFlags);
+    // &wndTop and friends carry the special handle values.
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
 }
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {

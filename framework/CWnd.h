@@ -37,6 +37,12 @@ public:
 
     HWND m_hWnd = nullptr;
 
+    // Insert-after positions for SetWindowPos.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
     // Also answers null when called through a null pointer.
     HWND GetSafeHwnd() const;
     operator HWND() const { return GetSafeHwnd(); }
@@ -259,6 +265,10 @@ public:
     WNDPROC m_pfnSuper = nullptr;
 
 protected:
+    // A stand-in for a special window position (wndTop...), never mapped.
+    explicit CWnd(HWND hWndSpecial);
+    bool m_bSpecial = false;
+
     // Owner set with SetOwner (null: the parent is the owner).
     HWND m_hWndOwner = nullptr;
 

@@ -137,6 +137,14 @@ TEST_F(FrameTest, ControlBarTakesItsHeightAtItsSide)
     frame->GetClientRect(&client);
     EXPECT_EQ(ChildRect(*frame, bar), CRect(0, client.bottom - 22, client.right, client.bottom));
     EXPECT_EQ(ChildRect(*frame, view), CRect(0, 0, client.right, client.bottom - 22));
+    // The border line and the border widths are outside the bar's client area.
+    CRect barClient;
+    bar.GetClientRect(&barClient);
+    EXPECT_EQ(barClient.Height(), 22 - 2 - bar.m_cyTopBorder - bar.m_cyBottomBorder);
+    EXPECT_EQ(barClient.Width(), client.Width() - bar.m_cxLeftBorder - bar.m_cxRightBorder);
+    CRect inside(0, 0, 0, 0);
+    bar.CalcInsideRect(inside, FALSE);  // a vertical bar turns the widths
+    EXPECT_EQ(inside, CRect(bar.m_cyTopBorder, 2 + bar.m_cxLeftBorder, -bar.m_cyBottomBorder, -bar.m_cxRightBorder));
 
     // Hidden bars take no room.
     bar.ShowWindow(SW_HIDE);
