@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "framework/AfxThreadState.h"
 #include "framework/CCmdUI.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
@@ -18,15 +19,10 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace {
 
-// What the framework keeps per thread for its windows.
+// The thread's window objects by handle.
 struct WindowThreadState
 {
     CHandleMap<CWnd, HWND> map;
-    MSG lastSentMsg = {};
-    // The object waiting for its window in CreateEx, and what it creates.
-    CWnd* pWndInit = nullptr;
-    HWND hWndInitParent = nullptr;
-    HHOOK hHookCbt = nullptr;
 };
 
 WindowThreadState& State()
@@ -41,12 +37,12 @@ WindowThreadState& State()
 
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WindowThreadState& state = State();
-    MSG saved = state.lastSentMsg;
-    state.lastSentMsg.hwnd = hWnd;
-    state.lastSentMsg.message = message;
-    state.lastSentMsg.wParam = wParam;
-    state.lastSentMsg.lParam = lParam;
+    AFX_THREAD_STATE* thread = AfxGetThreadState();
+    MSG saved = thread->m_lastSentMsg;
+    thread->m_lastSentMsg.hwnd = hWnd;
+    thread->m_lastSentMsg.message = message;
+    thread->m_lastSentMsg.wParam = wParam;
+    thread->m_lastSentMsg.lParam = lParam;
 
     // pWnd may be deleted by the handler: after this call only the handle
     // map, never the object, tells whether it still exists.
@@ -55,11 +51,11 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         // A handler of WM_NCDESTROY that did not pass it on to the base class
         // still gets its object detached and finished.
-        CWnd* still = state.map.LookupPermanent(hWnd);
+        CWnd* still = State().map.LookupPermanent(hWnd);
         if (still != nullptr && still->m_hWnd == hWnd)
             still->FinishNcDestroy();
     }
-    state.lastSentMsg = saved;
+    thread->m_lastSentMsg = saved;
     return result;
 }
 
@@ -73,15 +69,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    WindowThreadState& state = State();
-    if (code == HCBT_CREATEWND && state.pWndInit != nullptr) {
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    if (code == HCBT_CREATEWND && state->m_pWndInit != nullptr) {
         const CREATESTRUCTW* cs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        CWnd* pWnd = state.pWndInit;
+        CWnd* pWnd = state->m_pWndInit;
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         // Only the window CreateEx asked for, not one the system makes on
         // the way (such as an input method window).
-        if (cs->hwndParent == state.hWndInitParent) {
-            state.pWndInit = nullptr;
+        if (cs->hwndParent == state->m_hWndInitParent) {
+            state->m_pWndInit = nullptr;
             pWnd->Attach(hWnd);
             pWnd->PreSubclassWindow();
             WNDPROC old = reinterpret_cast<WNDPROC>(
@@ -90,7 +86,7 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
                 pWnd->m_pfnSuper = old;
         }
     }
-    return CallNextHookEx(state.hHookCbt, code, wParam, lParam);
+    return CallNextHookEx(state->m_hHookOldCbtFilter, code, wParam, lParam);
 }
 
 // ---- registered classes
@@ -157,10 +153,12 @@ CWnd::~CWnd()
         // The object goes before its window: let the window's former
         // procedure see its last messages, then destroy it.
         HWND hWnd = m_hWnd;
-        if (m_pfnSuper != nullptr)
-            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-        else
-            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&::DefWindowProcW));
+        // (A procedure hooked in front of ours stays; it reaches the
+        // default processing through ours.)
+        if (GetWindowLongPtrW(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AfxWndProc)) {
+            WNDPROC former = m_pfnSuper != nullptr ? m_pfnSuper : &::DefWindowProcW;
+            SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(former));
+        }
         Detach();
         ::DestroyWindow(hWnd);
     }
@@ -251,26 +249,26 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         return FALSE;
     }
 
-    WindowThreadState& state = State();
-    CWnd* savedInit = state.pWndInit;
-    HWND savedParent = state.hWndInitParent;
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    CWnd* savedInit = state->m_pWndInit;
+    HWND savedParent = state->m_hWndInitParent;
     bool installed = false;
-    if (state.hHookCbt == nullptr) {
-        state.hHookCbt = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
+    if (state->m_hHookOldCbtFilter == nullptr) {
+        state->m_hHookOldCbtFilter = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
         installed = true;
     }
-    state.pWndInit = this;
-    state.hWndInitParent = cs.hwndParent;
+    state->m_pWndInit = this;
+    state->m_hWndInitParent = cs.hwndParent;
 
     HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
 
-    bool neverAttached = state.pWndInit == this;
-    state.pWndInit = savedInit;
-    state.hWndInitParent = savedParent;
+    bool neverAttached = state->m_pWndInit == this;
+    state->m_pWndInit = savedInit;
+    state->m_hWndInitParent = savedParent;
     if (installed) {
-        UnhookWindowsHookEx(state.hHookCbt);
-        state.hHookCbt = nullptr;
+        UnhookWindowsHookEx(state->m_hHookOldCbtFilter);
+        state->m_hHookOldCbtFilter = nullptr;
     }
     if (neverAttached) {
         // The system refused before the window existed.
@@ -410,13 +408,13 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    const MSG& msg = State().lastSentMsg;
+    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
 const MSG* CWnd::GetCurrentMessage()
 {
-    MSG& msg = State().lastSentMsg;
+    MSG& msg = AfxGetThreadState()->m_lastSentMsg;
     DWORD pos = ::GetMessagePos();
     msg.pt.x = static_cast<short>(LOWORD(pos));
     msg.pt.y = static_cast<short>(HIWORD(pos));
@@ -528,7 +526,7 @@ BOOL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
 
 BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult)
 {
-    const MSG msg = State().lastSentMsg;
+    const MSG msg = AfxGetThreadState()->m_lastSentMsg;
     return OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult);
 }
 

@@ -92,3 +92,4 @@
 #include "framework/CToolTipCtrl.h"
 #include "framework/CSpinButtonCtrl.h"
 #include "framework/CRichEditCtrl.h"
+#include "framework/AfxThreadState.h"

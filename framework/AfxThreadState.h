@@ -1,0 +1,22 @@
+// What the framework keeps per thread for its windows: the message being
+// handled (Default() and GetCurrentMessage read it) and the window being
+// created. Code that runs its own window procedure in front of the
+// framework's saves and restores m_lastSentMsg around it.
+#pragma once
+#include <windows.h>
+
+class CWnd;
+
+struct AFX_THREAD_STATE
+{
+    MSG m_lastSentMsg = {};
+    // The object waiting for its window in CWnd::CreateEx, and the parent
+    // of the window it creates.
+    CWnd* m_pWndInit = nullptr;
+    HWND m_hWndInitParent = nullptr;
+    HHOOK m_hHookOldCbtFilter = nullptr;
+};
+typedef AFX_THREAD_STATE _AFX_THREAD_STATE;
+
+// The calling thread's state.
+AFX_THREAD_STATE* AfxGetThreadState();
