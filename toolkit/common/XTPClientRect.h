@@ -1,0 +1,12 @@
+// A window's client rectangle; empty for no window.
+#pragma once
+#include "framework/CRect.h"
+
+class CWnd;
+
+class CXTPClientRect : public CRect
+{
+public:
+    explicit CXTPClientRect(HWND hWnd);
+    explicit CXTPClientRect(const CWnd* pWnd);
+};

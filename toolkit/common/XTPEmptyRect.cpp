@@ -1,0 +1,6 @@
+#include "toolkit/common/XTPEmptyRect.h"
+
+CXTPEmptyRect::CXTPEmptyRect()
+{
+    SetRectEmpty();
+}

@@ -1,0 +1,9 @@
+// An empty rectangle.
+#pragma once
+#include "framework/CRect.h"
+
+class CXTPEmptyRect : public CRect
+{
+public:
+    CXTPEmptyRect();
+};

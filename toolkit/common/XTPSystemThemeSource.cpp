@@ -1,0 +1,45 @@
+#include "toolkit/common/XTPSystemThemeSource.h"
+#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/XTPWinThemeWrapper.h"
+
+CXTPSystemThemeSource& CXTPSystemThemeSource::System()
+{
+    static CXTPSystemThemeSource source;
+    return source;
+}
+
+BOOL CXTPSystemThemeSource::IsThemeActive()
+{
+    CXTPWinThemeWrapper wrapper;
+    return wrapper.IsThemeActive();
+}
+
+BOOL CXTPSystemThemeSource::GetCurrentThemeName(CString& strFileName, CString& strColorName)
+{
+    WCHAR szFileName[MAX_PATH] = L"";
+    WCHAR szColorName[MAX_PATH] = L"";
+    CXTPWinThemeWrapper wrapper;
+    if (FAILED(wrapper.GetCurrentThemeName(szFileName, MAX_PATH, szColorName, MAX_PATH, nullptr, 0)))
+        return FALSE;
+    strFileName = szFileName;
+    strColorName = szColorName;
+    return TRUE;
+}
+
+BOOL CXTPSystemThemeSource::IsDesktopLowColor()
+{
+    return CXTPColorManager::IsLowColorDepth(nullptr);
+}
+
+BOOL CXTPSystemThemeSource::GetTreeViewBorderColor(COLORREF& clrBorder)
+{
+    CXTPWinThemeWrapper wrapper;
+    wrapper.OpenThemeData(nullptr, L"TREEVIEW");
+    if (!wrapper.IsAppThemed())
+        return FALSE;
+    COLORREF clr = 0;
+    if (FAILED(wrapper.GetThemeColor(0, 0, 3801 /* TMT_BORDERCOLOR */, &clr)))
+        return FALSE;
+    clrBorder = clr;
+    return TRUE;
+}

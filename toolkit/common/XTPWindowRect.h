@@ -1,0 +1,12 @@
+// A window's screen rectangle; empty for no window.
+#pragma once
+#include "framework/CRect.h"
+
+class CWnd;
+
+class CXTPWindowRect : public CRect
+{
+public:
+    explicit CXTPWindowRect(HWND hWnd);
+    explicit CXTPWindowRect(const CWnd* pWnd);
+};
