@@ -1,0 +1,374 @@
+#include "engine/AsyncHttpRequest.h"
+
+#include "engine/AsyncHttpMap.h"
+#include "engine/HttpEventHolder.h"
+#include "engine/HttpHandleHolder.h"
+
+namespace
+{
+const DWORD_PTR ConnectionContext = 1;
+const DWORD_PTR RequestContext = 2;
+
+// No automatic redirects, no user interface; WinInet's own cookie store stays
+// out, so that exactly the cookies this object carries over are sent.
+const DWORD RequestFlags = INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_RESYNCHRONIZE | INTERNET_FLAG_HYPERLINK |
+                           INTERNET_FLAG_NO_UI | INTERNET_FLAG_NO_COOKIES;
+
+const wchar_t RequestHeaders[] =
+    L"User-Agent: Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.1; SV1; .NET CLR 1.0.3705; "
+    L".NET CLR 1.1.4322; Media Center PC 3.1)\r\nConnection: Keep-Alive\r\n";
+
+// One chunk read: the buffer description followed by the bytes. Kept on the
+// heap, since an unfinished read may outlive the request.
+const DWORD ChunkCapacity = 256;
+const DWORD ChunkRead = 255;
+const size_t SlotSize = sizeof(INTERNET_BUFFERSA) + ChunkCapacity;
+
+INTERNET_BUFFERSA* SlotBuffers(BYTE* pSlot)
+{
+    return reinterpret_cast<INTERNET_BUFFERSA*>(pSlot);
+}
+
+BYTE* SlotBytes(BYTE* pSlot)
+{
+    return pSlot + sizeof(INTERNET_BUFFERSA);
+}
+} // namespace
+
+// Runs when Fetch returns while WinInet still works on one of its calls: the
+// handles and the read slot are handed to the map instead of being closed
+// and freed. Declared after the holders, so it runs before they close.
+class CAsyncHttpRequest::CUnfinishedGuard
+{
+public:
+    CUnfinishedGuard(CAsyncHttpRequest& request, CHttpHandleHolder& session, CHttpHandleHolder& connection,
+                     CHttpHandleHolder& requestHandle, BYTE*& pSlot)
+        : m_request(request), m_session(session), m_connection(connection), m_requestHandle(requestHandle),
+          m_pSlot(pSlot)
+    {
+    }
+
+    ~CUnfinishedGuard()
+    {
+        if (!m_request.m_bOperationPending)
+            return;
+        m_request.m_bOperationPending = FALSE;
+        HINTERNET hRequest = m_requestHandle.Detach();
+        HINTERNET hConnection = m_connection.Detach();
+        HINTERNET hSession = m_session.Detach();
+        GetAsyncHttpMap().AdoptUnfinished(hSession, hConnection, hRequest, m_pSlot, &m_request);
+        m_pSlot = nullptr;
+    }
+
+    CUnfinishedGuard(const CUnfinishedGuard&) = delete;
+    CUnfinishedGuard& operator=(const CUnfinishedGuard&) = delete;
+
+private:
+    CAsyncHttpRequest& m_request;
+    CHttpHandleHolder& m_session;
+    CHttpHandleHolder& m_connection;
+    CHttpHandleHolder& m_requestHandle;
+    BYTE*& m_pSlot;
+};
+
+CAsyncHttpRequest::CAsyncHttpRequest(HANDLE hStopEvent)
+    : m_hSession(nullptr), m_hConnection(nullptr), m_hRequest(nullptr), m_hConnectionCreated(nullptr),
+      m_hRequestCreated(nullptr), m_hRequestComplete(nullptr), m_hStopEvent(hStopEvent), m_hWait{hStopEvent, nullptr},
+      m_nLastError(0), m_dwTimeout(WaitTimeout), m_bOperationPending(FALSE)
+{
+}
+
+CAsyncHttpRequest::~CAsyncHttpRequest()
+{
+}
+
+BOOL CAsyncHttpRequest::Get(LPCTSTR pszUrl)
+{
+    m_body.RemoveAll();
+    m_nLastError = 0;
+    if (IsStopSignalled())
+        return Fail(Stopped);
+    GetAsyncHttpMap().ReleaseCompleted();
+    BOOL bResult = FALSE;
+    try
+    {
+        bResult = Fetch(pszUrl);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bResult = Fail(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    m_hSession = m_hConnection = m_hRequest = nullptr;
+    m_hConnectionCreated = m_hRequestCreated = m_hRequestComplete = nullptr;
+    return bResult;
+}
+
+BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
+{
+    CHttpEventHolder connectionCreated;
+    CHttpEventHolder requestCreated;
+    CHttpEventHolder requestComplete;
+    if (connectionCreated == nullptr || requestCreated == nullptr || requestComplete == nullptr)
+        return Fail(int(::GetLastError()));
+    m_hConnectionCreated = connectionCreated;
+    m_hRequestCreated = requestCreated;
+    m_hRequestComplete = requestComplete;
+
+    CHttpHandleHolder session;
+    CHttpHandleHolder connection;
+    CHttpHandleHolder request;
+    // The slot is freed after the guard has run: an unfinished read takes it.
+    BYTE* pSlot = nullptr;
+    struct CSlotFree
+    {
+        BYTE*& pSlot;
+        ~CSlotFree() { delete[] pSlot; }
+    } slotFree{pSlot};
+    CUnfinishedGuard unfinished(*this, session, connection, request, pSlot);
+
+    HINTERNET hSession = InternetOpenW(L"Tavrolin", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC);
+    if (hSession == nullptr)
+        return Fail(int(::GetLastError()));
+    m_hSession = hSession;
+    RegisterHttpHandle(session, hSession, this);
+
+    DWORD dwService = 0;
+    CString strServer;
+    CString strObject;
+    INTERNET_PORT nPort = 0;
+    if (!AfxParseURL(pszUrl, dwService, strServer, strObject, nPort))
+        return Fail(BadUrl);
+
+    if (InternetSetStatusCallbackW(session, &AsyncHttpStatusCallback) == INTERNET_INVALID_STATUS_CALLBACK)
+        return Fail(int(::GetLastError()));
+
+    // The URL's own port is not used: pages are always fetched from port 80.
+    HINTERNET hConnection = InternetConnectW(session, strServer, INTERNET_DEFAULT_HTTP_PORT, nullptr, nullptr,
+                                             INTERNET_SERVICE_HTTP, 0, ConnectionContext);
+    if (hConnection == nullptr)
+    {
+        DWORD dwError = ::GetLastError();
+        if (dwError != ERROR_IO_PENDING)
+            return Fail(int(dwError));
+        if (!WaitFor(connectionCreated))
+            return FALSE;
+        hConnection = m_hConnection;
+    }
+    m_hConnection = hConnection;
+    RegisterHttpHandle(connection, hConnection, this);
+
+    HINTERNET hRequest = HttpOpenRequestW(connection, L"GET", strObject, nullptr, nullptr, nullptr, RequestFlags,
+                                          RequestContext);
+    if (hRequest == nullptr)
+    {
+        DWORD dwError = ::GetLastError();
+        if (dwError != ERROR_IO_PENDING)
+            return Fail(int(dwError));
+        if (!WaitFor(requestCreated))
+            return FALSE;
+        hRequest = m_hRequest;
+    }
+    m_hRequest = hRequest;
+    RegisterHttpHandle(request, hRequest, this);
+
+    HttpAddRequestHeadersW(request, RequestHeaders, DWORD(-1), HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+    if (!m_strCookie.IsEmpty())
+    {
+        CString strCookie = L"Cookie: " + m_strCookie;
+        HttpAddRequestHeadersW(request, strCookie, DWORD(strCookie.GetLength()), HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+    }
+
+    // A completion that arrived for an earlier call must not end this wait.
+    ResetEvent(requestComplete);
+    if (!HttpSendRequestW(request, nullptr, 0, nullptr, 0))
+    {
+        DWORD dwError = ::GetLastError();
+        if (dwError != ERROR_IO_PENDING)
+            return Fail(int(dwError));
+        m_bOperationPending = TRUE;
+        if (!WaitFor(requestComplete))
+            return FALSE;
+        m_bOperationPending = FALSE;
+    }
+
+    // Redirects included: automatic redirection is off.
+    if (QueryStatusCode(request) != HTTP_STATUS_OK)
+        return Fail(NotOk);
+
+    // A body announced larger than the cap is not read at all.
+    if (AnnouncedLength(request) > LONGLONG(MaxBodySize))
+        return Fail(BodyTooLarge);
+
+    pSlot = new BYTE[SlotSize];
+    if (!ReadBody(request, requestComplete, pSlot))
+        return FALSE;
+    if (!BodyMatchesContentLength(request))
+        return Fail(BodyIncomplete);
+
+    m_nLastError = 0;
+    TakeCookies();
+    m_body.Add(0);
+    m_strResponseText = CString(reinterpret_cast<LPCSTR>(m_body.GetData()));
+    return TRUE;
+}
+
+BOOL CAsyncHttpRequest::ReadBody(HINTERNET hRequest, HANDLE hRequestComplete, BYTE* pSlot)
+{
+    INTERNET_BUFFERSA* pBuffers = SlotBuffers(pSlot);
+    for (;;)
+    {
+        ZeroMemory(pBuffers, sizeof(INTERNET_BUFFERSA));
+        pBuffers->dwStructSize = sizeof(INTERNET_BUFFERSA);
+        pBuffers->lpvBuffer = SlotBytes(pSlot);
+        pBuffers->dwBufferLength = ChunkRead;
+        if (!InternetReadFileExA(hRequest, pBuffers, IRF_ASYNC, RequestContext))
+        {
+            DWORD dwError = ::GetLastError();
+            if (dwError != ERROR_IO_PENDING)
+                return Fail(int(dwError));
+            // A server that stalls mid-body must not hold the worker: the
+            // wait ends on the stop event and on the time limit too.
+            m_bOperationPending = TRUE;
+            if (!WaitFor(hRequestComplete))
+                return FALSE;
+            m_bOperationPending = FALSE;
+        }
+        if (IsStopSignalled())
+            return Fail(Stopped);
+        DWORD dwRead = pBuffers->dwBufferLength;
+        if (dwRead == 0)
+            return TRUE;
+        if (dwRead > ChunkRead)
+            dwRead = ChunkRead;
+        INT_PTR nOld = m_body.GetSize();
+        if (nOld + INT_PTR(dwRead) > INT_PTR(MaxBodySize))
+            return Fail(BodyTooLarge);
+        // Grows by doubling: a large body must not be copied at every chunk.
+        m_body.SetSize(nOld + dwRead, nOld > 4096 ? nOld : 4096);
+        memcpy(m_body.GetData() + nOld, SlotBytes(pSlot), dwRead);
+    }
+}
+
+BOOL CAsyncHttpRequest::WaitFor(HANDLE hAwaited)
+{
+    m_hWait[0] = m_hStopEvent;
+    m_hWait[1] = hAwaited;
+    DWORD dwWait = WaitForMultipleObjects(2, m_hWait, FALSE, m_dwTimeout);
+    if (dwWait == WAIT_OBJECT_0)
+        return Fail(Stopped);
+    if (dwWait == WAIT_OBJECT_0 + 1)
+        return TRUE;
+    if (dwWait == WAIT_TIMEOUT)
+        return Fail(NotOk);
+    return Fail(int(::GetLastError()));
+}
+
+BOOL CAsyncHttpRequest::IsStopSignalled() const
+{
+    return WaitForSingleObject(m_hStopEvent, 0) != WAIT_TIMEOUT;
+}
+
+BOOL CAsyncHttpRequest::Fail(int nError)
+{
+    m_nLastError = nError;
+    return FALSE;
+}
+
+DWORD CAsyncHttpRequest::QueryStatusCode(HINTERNET hRequest)
+{
+    WCHAR szStatus[40] = {};
+    DWORD dwBytes = sizeof(szStatus) - sizeof(WCHAR);
+    if (!HttpQueryInfoW(hRequest, HTTP_QUERY_STATUS_CODE, szStatus, &dwBytes, nullptr))
+        return 0;
+    return DWORD(_wtoi(szStatus));
+}
+
+LONGLONG CAsyncHttpRequest::AnnouncedLength(HINTERNET hRequest)
+{
+    WCHAR szLength[40] = {};
+    DWORD dwBytes = sizeof(szLength) - sizeof(WCHAR);
+    if (!HttpQueryInfoW(hRequest, HTTP_QUERY_CONTENT_LENGTH, szLength, &dwBytes, nullptr))
+        return -1;
+    return _wtoi64(szLength);
+}
+
+BOOL CAsyncHttpRequest::BodyMatchesContentLength(HINTERNET hRequest)
+{
+    // WinInet reports a connection that closed early as the body's end.
+    LONGLONG nAnnounced = AnnouncedLength(hRequest);
+    return nAnnounced < 0 || nAnnounced == LONGLONG(m_body.GetSize());
+}
+
+BOOL CAsyncHttpRequest::QueryRawHeaders(CString& strHeaders)
+{
+    strHeaders.Empty();
+    DWORD dwBytes = 0;
+    HttpQueryInfoW(m_hRequest, HTTP_QUERY_RAW_HEADERS_CRLF, nullptr, &dwBytes, nullptr);
+    if (dwBytes == 0)
+        return FALSE;
+    int nChars = int(dwBytes / sizeof(WCHAR));
+    LPWSTR pszBuffer = strHeaders.GetBuffer(nChars + 1);
+    pszBuffer[0] = 0;
+    BOOL bOk = HttpQueryInfoW(m_hRequest, HTTP_QUERY_RAW_HEADERS_CRLF, pszBuffer, &dwBytes, nullptr);
+    if (bOk)
+        pszBuffer[dwBytes / sizeof(WCHAR) <= DWORD(nChars) ? dwBytes / sizeof(WCHAR) : nChars] = 0;
+    else
+        pszBuffer[0] = 0;
+    strHeaders.ReleaseBuffer();
+    return bOk;
+}
+
+void CAsyncHttpRequest::TakeCookies()
+{
+    CString strHeaders;
+    QueryRawHeaders(strHeaders);
+    CString strCookie;
+    int nPos = 0;
+    for (;;)
+    {
+        CString strLine = strHeaders.Tokenize(L"\n", nPos);
+        if (nPos < 0 || strLine.IsEmpty())
+            break;
+        int nColon = strLine.Find(L':');
+        if (nColon < 0)
+            continue;
+        CString strName = strLine.Left(nColon);
+        CString strValue = strLine.Mid(nColon + 1);
+        strName.Trim();
+        strValue.Trim();
+        if (strName.CompareNoCase(L"Set-Cookie") == 0)
+            strCookie += strValue + L";";
+    }
+    m_strCookie = strCookie;
+}
+
+void CALLBACK AsyncHttpStatusCallback(HINTERNET hInternet, DWORD_PTR dwContext, DWORD dwStatus, LPVOID pvInfo,
+                                      DWORD dwInfoLength)
+{
+    CAsyncHttpMap& map = GetAsyncHttpMap();
+    CSingleLock lock(&map.GetLock(), TRUE);
+    if (map.OnUnfinishedStatus(hInternet, dwStatus))
+        return;
+    CAsyncHttpRequest* pRequest = map.LookUp(hInternet);
+    if (pRequest == nullptr)
+        return;
+    if (dwStatus == INTERNET_STATUS_HANDLE_CREATED && pvInfo != nullptr && dwInfoLength >= sizeof(HINTERNET))
+    {
+        HINTERNET hCreated = *static_cast<HINTERNET*>(pvInfo);
+        if (dwContext == ConnectionContext)
+        {
+            pRequest->m_hConnection = hCreated;
+            SetEvent(pRequest->m_hConnectionCreated);
+        }
+        else if (dwContext == RequestContext)
+        {
+            pRequest->m_hRequest = hCreated;
+            SetEvent(pRequest->m_hRequestCreated);
+        }
+    }
+    else if (dwStatus == INTERNET_STATUS_REQUEST_COMPLETE && dwContext == RequestContext)
+    {
+        SetEvent(pRequest->m_hRequestComplete);
+    }
+}
