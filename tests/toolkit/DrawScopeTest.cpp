@@ -65,9 +65,6 @@ TEST(DrawScopes, FontScopeRestoresTheFontOfBeforeTheFirstSelection)
         dc->SetTextColor(RGB(5, 5, 5));
     }
     EXPECT_EQ(RGB(5, 5, 5), GetTextColor(dc->m_hDC)) << "a released colour is not restored twice";
-
-    CXTPFontDC nullScope(nullptr, &first); // null DC: ignored
-    nullScope.SetFont(&second);
     dc->SelectStockObject(SYSTEM_FONT);
 }
 

@@ -39,7 +39,6 @@ TEST(VersionInfo, EachSystemPassesOnlyItsOwnTests)
         {"2000", Version(nt, 5, 0), false, false, false, true, false, true},
         {"XP", Version(nt, 5, 1), false, false, false, false, true, true},
         {"2003", Version(nt, 5, 2), false, false, false, false, false, true},
-        {"Vista", Version(nt, 6, 0), false, false, false, false, false, true},
     };
     for (const auto& s : systems)
     {
