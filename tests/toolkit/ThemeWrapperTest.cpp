@@ -1,5 +1,6 @@
 // The visual-style wrapper with the system's library and with none.
 #include <gtest/gtest.h>
+#include "toolkit/common/XTPFaultGuard.h"
 #include "toolkit/common/XTPWinThemeLibrary.h"
 #include "toolkit/common/XTPWinThemeWrapper.h"
 
@@ -88,4 +89,27 @@ TEST(ThemeWrapper, VisualStylesNeedCommonControlsSix)
     CXTPWinThemeWrapper old(&version5), current(&version6);
     EXPECT_FALSE(old.IsThemeUsable());
     EXPECT_EQ(current.IsThemeActive(), current.IsThemeUsable());
+}
+
+TEST(ThemeWrapper, FaultInsideTheLibraryGivesTheFailureValue)
+{
+    volatile int* nowhere = reinterpret_cast<volatile int*>(8);
+    int after = 0;
+    EXPECT_FALSE(CXTPFaultGuard::Run([&] { after = *nowhere; }));
+    EXPECT_TRUE(CXTPFaultGuard::Run([&] { after = 1; }));
+    EXPECT_EQ(1, after);
+
+    CXTPWinThemeWrapper wrapper;
+    wrapper.OpenThemeData(nullptr, L"BUTTON");
+    if (!XTPHasSecondHandle(wrapper))
+        GTEST_SKIP() << "no visual style active in this prefix";
+    HDC dc = CreateCompatibleDC(nullptr);
+    typedef HRESULT(WINAPI * PFNDraw)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+    auto draw = reinterpret_cast<PFNDraw>(GetProcAddress(GetModuleHandleW(L"uxtheme.dll"), "DrawThemeBackground"));
+    EXPECT_FALSE(CXTPFaultGuard::Run([&] { draw(wrapper.GetThemeHandle(), dc, 1, 1, (const RECT*)8, nullptr); }))
+        << "the library faults on this rectangle";
+    EXPECT_EQ(E_FAIL, wrapper.DrawThemeBackground(dc, 1, 1, reinterpret_cast<const RECT*>(8), nullptr));
+    DeleteDC(dc);
+    COLORREF color = 0;
+    wrapper.GetThemeColor(1, 1, 3801, &color); // the library still answers afterwards
 }

@@ -1,4 +1,5 @@
 #include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/XTPFaultGuard.h"
 
 namespace {
 
@@ -39,14 +40,9 @@ FARPROC CXTPWinThemeLibrary::GetEntryPoint(EntryPoint entry)
         return nullptr;
     if (m_hModule && !m_entryPoints[entry])
     {
-        try
-        {
-            m_entryPoints[entry] = ::GetProcAddress(m_hModule, s_entryNames[entry]);
-        }
-        catch (...)
-        {
-            m_entryPoints[entry] = nullptr;
-        }
+        FARPROC pfn = nullptr;
+        if (CXTPFaultGuard::Run([&] { pfn = ::GetProcAddress(m_hModule, s_entryNames[entry]); }))
+            m_entryPoints[entry] = pfn;
     }
     return m_entryPoints[entry];
 }

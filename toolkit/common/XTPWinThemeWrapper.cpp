@@ -1,4 +1,5 @@
 #include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/XTPFaultGuard.h"
 #include "toolkit/common/XTPWinThemeLibrary.h"
 
 namespace {
@@ -13,22 +14,18 @@ typedef BOOL(WINAPI* PFNIsAppThemed)();
 typedef BOOL(WINAPI* PFNIsThemeActive)();
 typedef HRESULT(WINAPI* PFNGetCurrentThemeName)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
 
-// Calls the entry point when there is one, inside a guard; the failure value
-// otherwise.
+// Calls the entry point when there is one, inside a fault guard; the failure
+// value when it is missing or faults.
 template <class Proc, class Result, class... Args>
 Result CallEntry(CXTPWinThemeLibrary& library, CXTPWinThemeLibrary::EntryPoint entry, Result failure, Args... args)
 {
     Proc pfn = reinterpret_cast<Proc>(library.GetEntryPoint(entry));
     if (!pfn)
         return failure;
-    try
-    {
-        return pfn(args...);
-    }
-    catch (...)
-    {
+    Result result = failure;
+    if (!CXTPFaultGuard::Run([&] { result = pfn(args...); }))
         return failure;
-    }
+    return result;
 }
 
 } // namespace
