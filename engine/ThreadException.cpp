@@ -17,5 +17,5 @@ int CThreadException::ShowError(UINT nType, UINT nStringId)
     CString strText = m_strMessage;
     if (nStringId != 0)
         strText.LoadString(nStringId);
-    return MessageBoxW(GetActiveWindow(), strText, nullptr, nType);
+    return AfxMessageBox(strText, nType);
 }

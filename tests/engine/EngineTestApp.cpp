@@ -20,8 +20,32 @@ CWinApp& TavrolinTestApp()
     return *pApp;
 }
 
-void DeleteUserKey(LPCWSTR pszPath)
+void DeleteUserKey(LPCWSTR pszKey)
 {
-    CString strPath = CString(L"Software\\") + pszPath;
-    SHDeleteKeyW(HKEY_CURRENT_USER, strPath);
+    SHDeleteKeyW(HKEY_CURRENT_USER, pszKey);
+}
+
+bool ReadUserValue(LPCWSTR pszKey, LPCWSTR pszName, DWORD& dwType, std::vector<BYTE>& data)
+{
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, pszKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return false;
+    DWORD dwSize = 0;
+    LONG lResult = RegQueryValueExW(hKey, pszName, nullptr, &dwType, nullptr, &dwSize);
+    data.assign(dwSize, 0);
+    if (lResult == ERROR_SUCCESS && dwSize != 0)
+        lResult = RegQueryValueExW(hKey, pszName, nullptr, &dwType, data.data(), &dwSize);
+    RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
+}
+
+bool WriteUserValue(LPCWSTR pszKey, LPCWSTR pszName, DWORD dwType, const void* pData, DWORD dwSize)
+{
+    HKEY hKey = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, pszKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    LONG lResult = RegSetValueExW(hKey, pszName, 0, dwType, static_cast<const BYTE*>(pData), dwSize);
+    RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS;
 }
