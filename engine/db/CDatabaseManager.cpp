@@ -1,6 +1,7 @@
 #include "engine/db/CDatabaseManager.h"
 
 #include "framework/COleDateTime.h"
+#include "engine/SettingsStore.h"
 #include "engine/db/CSQLiteException.h"
 #include "engine/db/CSQLiteStatement.h"
 
@@ -70,6 +71,11 @@ void CDatabaseManager::SetDumpCallbacks(PFNFORMATGAMETEXT pfnFormatGameText,
     m_pfnFormatGameText = pfnFormatGameText != NULL ? pfnFormatGameText : DefaultFormatGameText;
     m_pfnFormatCategoryCode = pfnFormatCategoryCode != NULL ? pfnFormatCategoryCode : DefaultFormatCategoryCode;
     m_pfnAddOfferRecord = pfnAddOfferRecord != NULL ? pfnAddOfferRecord : DefaultAddOfferRecord;
+}
+
+BOOL CDatabaseManager::OpenOrCreate()
+{
+    return OpenOrCreate(CSettingsStore::GetProgramFolder());
 }
 
 BOOL CDatabaseManager::OpenOrCreate(const CString& strFolder)

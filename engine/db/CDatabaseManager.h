@@ -23,8 +23,10 @@ public:
 
     static CDatabaseManager& GetInstance();
 
-    // Opens "data.db" of the folder, creating it when it is missing
-    // or of another version, and deletes the rows left open.
+    // Opens "data.db" of the program folder (or of the folder given),
+    // creating it when it is missing or of another version, and deletes the
+    // rows left open.
+    BOOL OpenOrCreate();
     BOOL OpenOrCreate(const CString& strFolder);
     // Opens the folder's file and accepts it when its version is current.
     // Only a file that was read and found of another version is deleted.

@@ -136,3 +136,17 @@ TEST_F(DbManager, OffersAreInsertedAndEndedAndMarkTheContentsChanged)
     EXPECT_EQ(manager.AddOffer(38870.5, 1, 1), -1);
     EXPECT_TRUE(DeleteFileW(m_path.c_str()));
 }
+
+TEST(DbManagerInstance, LivesInTheProgramFolder)
+{
+    wchar_t module[MAX_PATH];
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    std::wstring path(module);
+    path = path.substr(0, path.rfind(L'\\') + 1) + L"data.db";
+    DbTestFolder restoresTheWorkingDirectory;
+    CDatabaseManager& manager = CDatabaseManager::GetInstance();
+    EXPECT_EQ(&manager, &CDatabaseManager::GetInstance());
+    EXPECT_TRUE(manager.OpenOrCreate());
+    manager.Close();
+    EXPECT_TRUE(DeleteFileW(path.c_str()));
+}
