@@ -35,6 +35,9 @@ public:
     CString GetResponseText() const { return m_strResponseText; }
     // The cookies the last successful response set; sent with the next GET.
     CString GetCookie() const { return m_strCookie; }
+    // The raw bytes of the last body, followed by the one zero byte that Get
+    // appends (for callers that store the body as it arrived).
+    const CArray<BYTE, BYTE>& GetBody() const { return m_body; }
 
 private:
     friend void CALLBACK AsyncHttpStatusCallback(HINTERNET hInternet, DWORD_PTR dwContext, DWORD dwStatus,

@@ -29,7 +29,6 @@ public:
     ~SimulatedSite();
 
     bool IsRunning() const { return m_port != 0; }
-    unsigned short GetPort() const { return m_port; }
 
     // A new scenario is taken at the site's next request; its clock starts over.
     void SetScenario(const std::string& scenarioJson);

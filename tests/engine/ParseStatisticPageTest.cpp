@@ -1,0 +1,147 @@
+// The statistics page: nine JavaScript arrays read into rows.
+#include <gtest/gtest.h>
+
+#include "engine/ThreadStatistic.h"
+
+namespace {
+
+struct Arrays
+{
+    LPCWSTR sdf = L"";
+    LPCWSTR sdt = L"";
+    LPCWSTR sC1 = L"";
+    LPCWSTR sC2 = L"";
+    LPCWSTR sc = L"";
+    LPCWSTR sd = L"";
+    LPCWSTR stst = L"";
+    LPCWSTR sC = L"";
+    LPCWSTR srsl = L"";
+};
+
+// A page with the arrays in another order than they are read, each written
+// "var name = new Array(items);".
+CString StatisticPage(const Arrays& a)
+{
+    CString page = L"<html><head><script type=\"text/javascript\">\r\n";
+    const std::pair<LPCWSTR, LPCWSTR> arrays[] = {{L"srsl", a.srsl}, {L"sC", a.sC}, {L"sC1", a.sC1}, {L"sC2", a.sC2},
+                                                  {L"sc", a.sc},     {L"sd", a.sd}, {L"stst", a.stst}, {L"sdf", a.sdf},
+                                                  {L"sdt", a.sdt}};
+    for (const auto& array : arrays)
+        page.AppendFormat(L"var %s = new Array(%s);\r\n", array.first, array.second);
+    return page + L"</script></head><body></body></html>";
+}
+
+const StatRow& RowOf(const CThreadStatistic& worker, size_t index)
+{
+    return worker.GetRows()[index];
+}
+
+} // namespace
+
+TEST(ParseStatisticPage, RowsComeFromAllNineArraysAndTheLongestSetsTheCount)
+{
+    Arrays a;
+    a.sdf = L"'09.06.2006 10:15:00','10.06.2006 08:00:30',";
+    a.sdt = L"'09.06.2006 10:45:00',";
+    a.sC1 = L"'Deutschland','Elfenbeink\u00FCste','Brasilien',";
+    a.sC2 = L"'Costa Rica',";
+    a.sc = L"' M\u00FCnchen ','',";
+    a.sd = L"'09.06.2006 18:00:00',";
+    a.stst = L"'0','1',";
+    a.sC = L"'2','5',";
+    a.srsl = L"'0','0',";
+    CThreadStatistic worker;
+    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+
+    ASSERT_EQ(worker.GetRows().GetCount(), 3u);
+    const StatRow& first = RowOf(worker, 0);
+    EXPECT_EQ(first.dtFrom, COleDateTime(2006, 6, 9, 10, 15, 0));
+    EXPECT_EQ(first.dtTo, COleDateTime(2006, 6, 9, 10, 45, 0));
+    EXPECT_EQ(first.dtMatch, COleDateTime(2006, 6, 9, 18, 0, 0));
+    EXPECT_STREQ(first.strCity, L"M\u00FCnchen") << "items are trimmed";
+    EXPECT_STREQ(first.strTeam1, L"Deutschland");
+    EXPECT_STREQ(first.strTeam2, L"Costa Rica");
+    EXPECT_STREQ(first.strCategory, L"2 ");
+
+    const StatRow& second = RowOf(worker, 1);
+    EXPECT_EQ(second.dtFrom, COleDateTime(2006, 6, 10, 8, 0, 30));
+    EXPECT_STREQ(second.strCategory, L"TST 5 ");
+    // Fields that the shorter arrays do not reach keep the new-row values.
+    EXPECT_EQ(second.dtTo.m_dt, 0.0);
+    EXPECT_EQ(second.dtTo.GetStatus(), COleDateTime::valid);
+    EXPECT_TRUE(second.strTeam2.IsEmpty());
+    EXPECT_TRUE(second.strCity.IsEmpty());
+    const StatRow& third = RowOf(worker, 2);
+    EXPECT_STREQ(third.strTeam1, L"Brasilien");
+    EXPECT_TRUE(third.strCategory.IsEmpty());
+}
+
+TEST(ParseStatisticPage, CategoryTextJoinsSeriesCategorySecondGroupAndResale)
+{
+    Arrays a;
+    a.sdf = L"'01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00',";
+    a.stst = L"'1','0','1','0',";
+    a.sC = L"'3','6','7','4',";
+    a.srsl = L"'1','0','0','1',";
+    CThreadStatistic worker;
+    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_EQ(worker.GetRows().GetCount(), 4u);
+    EXPECT_STREQ(RowOf(worker, 0).strCategory, L"TST 3 R");
+    EXPECT_STREQ(RowOf(worker, 1).strCategory, L"2 s.b. ");
+    EXPECT_STREQ(RowOf(worker, 2).strCategory, L"TST 7 ") << "no s.b. after TST";
+    EXPECT_STREQ(RowOf(worker, 3).strCategory, L"4 R");
+}
+
+TEST(ParseStatisticPage, OnlyQuotedItemsFollowedByACommaAreRead)
+{
+    Arrays a;
+    a.sC1 = L"'Ghana', 'Togo' ,'USA'";    // the last one lacks its comma
+    a.sC2 = L"'Italien',Japan,'Iran',";   // an unquoted item is no item
+    CThreadStatistic worker;
+    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_EQ(worker.GetRows().GetCount(), 2u);
+    EXPECT_STREQ(RowOf(worker, 0).strTeam1, L"Ghana");
+    EXPECT_STREQ(RowOf(worker, 1).strTeam1, L"") << "'Togo' is followed by a blank, not a comma";
+    EXPECT_STREQ(RowOf(worker, 1).strTeam2, L"Iran");
+}
+
+TEST(ParseStatisticPage, ArrayNamesAreCaseSensitiveAndWholeNames)
+{
+    CThreadStatistic worker;
+    const CString page = L"var sC1 = new Array('a',);\r\nvar sC2=new Array('b',);\r\nvar SC = new Array('x',);"
+                         L"var sC = new Array('4',);\r\nvar sc = new Array('Berlin',);";
+    EXPECT_STREQ(worker.FindArrayText(page, L"sC"), L"'4',)");
+    EXPECT_STREQ(worker.FindArrayText(page, L"sc"), L"'Berlin',)");
+    EXPECT_STREQ(worker.FindArrayText(page, L"sC1"), L"'a',)");
+    EXPECT_STREQ(worker.FindArrayText(page, L"srsl"), L"");
+    // Blanks and line breaks may stand around the words.
+    EXPECT_STREQ(worker.FindArrayText(L"var\r\n  sd \t=\r\n  new \r\n Array ('1',)", L"sd"), L"'1',)");
+}
+
+TEST(ParseStatisticPage, MissingArrayFailsButKeepsTheRowsReadSoFar)
+{
+    Arrays a;
+    a.sdf = L"'01.06.2006 12:00:00',";
+    a.sC1 = L"'Polen',";
+    CString page = StatisticPage(a);
+    page.Replace(L"var sc =", L"var city =");
+    CThreadStatistic worker;
+    EXPECT_FALSE(worker.ParseStatisticPage(page));
+    ASSERT_EQ(worker.GetRows().GetCount(), 1u);
+    EXPECT_STREQ(RowOf(worker, 0).strTeam1, L"Polen");
+    EXPECT_FALSE(worker.ParseArrayItems(L"", CThreadStatistic::ArrayCity));
+    EXPECT_TRUE(worker.ParseArrayItems(L")", CThreadStatistic::ArrayCity)) << "an empty array";
+}
+
+TEST(ParseStatisticPage, DateThatDoesNotParseLeavesTheRowWithAnInvalidDate)
+{
+    Arrays a;
+    a.sdf = L"'gestern','unbekannt',";
+    a.sC1 = L"'Polen','Schweden',";
+    CThreadStatistic worker;
+    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_EQ(worker.GetRows().GetCount(), 2u);
+    EXPECT_EQ(RowOf(worker, 0).dtFrom.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(RowOf(worker, 1).dtFrom.GetStatus(), COleDateTime::invalid);
+    EXPECT_STREQ(RowOf(worker, 1).strTeam1, L"Schweden");
+}

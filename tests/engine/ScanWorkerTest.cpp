@@ -1,0 +1,243 @@
+// Whole scans against the simulated ticket site, with a real window
+// receiving the worker's messages.
+#include <gtest/gtest.h>
+
+#include "SiteMessageRecorder.h"
+#include "SiteSimulation.h"
+#include "engine/SettingsStore.h"
+#include "engine/TeamTable.h"
+#include "engine/ThreadScan.h"
+#include "engine/WorkerMessages.h"
+
+namespace {
+
+class ScanWorker : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedFindTst = CSettingsStore::GetInstance().FindTST;
+        m_scan.m_hNotifyWnd = m_window.GetHandle();
+        ASSERT_NE(m_window.GetHandle(), nullptr);
+    }
+
+    void TearDown() override
+    {
+        m_scan.m_eventStop.SetEvent();
+        DWORD exitCode = 0;
+        m_scan.Stop(exitCode);
+        CSettingsStore::GetInstance().FindTST = m_savedFindTst;
+    }
+
+    // Runs one scan to its end; false when it did not finish in time.
+    bool Scan(BOOL withResale, BOOL findTst)
+    {
+        CSettingsStore::GetInstance().FindTST = findTst;
+        m_window.Clear();
+        m_scan.StartScan(withResale);
+        const bool finished = m_window.WaitFor(WM_SCAN_FINISHED, 30000);
+        DWORD exitCode = 0;
+        m_scan.Stop(exitCode);
+        m_window.Pump(50);
+        return finished;
+    }
+
+    // The messages received, as (message, wParam) pairs; every one must
+    // carry the scan's generation.
+    std::vector<std::pair<UINT, WPARAM>> Messages()
+    {
+        std::vector<std::pair<UINT, WPARAM>> messages;
+        for (const RecordedMessage& m : m_window.GetMessages())
+        {
+            EXPECT_EQ(m.lParam, (LPARAM)m_scan.GetGeneration());
+            messages.push_back({m.message, m.wParam});
+        }
+        return messages;
+    }
+
+    bool Results(CAtlArray<MatchStatus>& matches, CAtlArray<TeamTstStatus>& teams)
+    {
+        return CSettingsStore::GetInstance().GetScanResults(m_scan.GetGeneration(), matches, teams) != FALSE;
+    }
+
+    SiteMessageRecorder m_window;
+    CThreadScan m_scan;
+    int m_savedFindTst = 1;
+};
+
+typedef std::vector<std::pair<UINT, WPARAM>> MessageList;
+
+const MessageList LOADED = {{WM_SCAN_PROGRESS, SCAN_LOADING}, {WM_SCAN_PROGRESS, SCAN_LOADED}, {WM_SCAN_FINISHED, 0}};
+const MessageList FAILED = {{WM_SCAN_PROGRESS, SCAN_LOADING}, {WM_SCAN_PROGRESS, SCAN_FAILED}, {WM_SCAN_FINISHED, 0}};
+
+} // namespace
+
+TEST_F(ScanWorker, NothingAskedFetchesNothingAndHandsOverTheRecordsAsTheyStand)
+{
+    SimulatedSite site(R"({"offers": [{"match": 3, "category": 1}, {"team": 4, "series": 3}]})");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(FALSE, FALSE));
+
+    EXPECT_EQ(Messages(), LOADED);
+    EXPECT_TRUE(site.GetRequests().empty());
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_EQ(matches.GetCount(), 64u);
+    EXPECT_EQ(matches[2].nMatch, -1);
+    EXPECT_EQ(teams.GetCount(), 0u);
+}
+
+TEST_F(ScanWorker, TstOnlyFetchesTheTeamListAndTheLinkedTeamPages)
+{
+    SimulatedSite site(R"({"offers": [{"team": 8, "series": 3, "state": "ltl"}, {"team": 32, "series": 7},
+                                      {"team": "Deutschland", "resale": 3}, {"team": "Deutschland", "resale": 7},
+                                      {"match": 3, "category": 1}]})");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(FALSE, TRUE));
+
+    EXPECT_EQ(Messages(), LOADED);
+    EXPECT_EQ(site.CountRequests("resale-list"), 0);
+    EXPECT_EQ(site.CountRequests("tst-list"), 1);
+    EXPECT_EQ(site.CountRequests("tst-detail"), 1);
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_EQ(teams.GetCount(), 32u);
+    for (size_t i = 0; i < teams.GetCount(); ++i)
+        EXPECT_EQ(teams[i].nTeam, (int)i + 1);
+    EXPECT_EQ(teams[7].nSeries[0], TICKETS_LITTLE);
+    EXPECT_EQ(teams[31].nSeries[4], TICKETS_YES);
+    EXPECT_EQ(teams[5].nResale[0], 1);
+    EXPECT_EQ(teams[5].nResale[4], 1);
+    EXPECT_EQ(teams[5].nResale[2], 0);
+    EXPECT_EQ(matches[2].nCategory[0], 0) << "the resale list was not read";
+}
+
+TEST_F(ScanWorker, ResaleScanReadsBothListsAndEveryQueuedDetailPage)
+{
+    SimulatedSite site(R"({"offers": [{"match": 12, "category": 1}, {"match": 12, "category": 3, "sb": true, "state": "ltl"},
+                                      {"match": 5, "resale": 2}, {"match": 5, "resale": 4, "sb": true},
+                                      {"match": 40, "resale": 1}, {"team": 32, "resale": 5}]})");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+
+    EXPECT_EQ(Messages(), LOADED);
+    EXPECT_EQ(site.CountRequests("resale-list"), 1);
+    EXPECT_EQ(site.CountRequests("tst-list"), 1);
+    EXPECT_EQ(site.CountRequests("resale-detail"), 2);
+    EXPECT_EQ(site.CountRequests("tst-detail"), 1);
+    // The session cookie of the first page goes with the next request.
+    std::vector<std::string> requests = site.GetRequests();
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_NE(requests[1].find("cookie=WMDSESSION="), std::string::npos) << requests[1];
+
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_EQ(matches.GetCount(), 64u);
+    for (size_t i = 0; i < matches.GetCount(); ++i)
+        EXPECT_EQ(matches[i].nMatch, (int)i + 1);
+    EXPECT_EQ(matches[11].nCategory[0], TICKETS_YES);
+    EXPECT_EQ(matches[11].nCategorySb[2], TICKETS_LITTLE);
+    EXPECT_EQ(matches[4].nResale[1], 1);
+    EXPECT_EQ(matches[4].nResaleSb[3], 1);
+    EXPECT_EQ(matches[4].nResale[3], 0);
+    EXPECT_EQ(matches[39].nResale[0], 1);
+    EXPECT_EQ(teams[31].nResale[2], 1);
+}
+
+TEST_F(ScanWorker, PageThatCannotBeReadFailsTheScanButItsRecordsAreHandedOver)
+{
+    SimulatedSite site(R"({"offers": [{"match": 2, "category": 1}, {"team": 6, "resale": 3}],
+                           "pages": {"resale-list": {"content": "maintenance"}}})");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+    EXPECT_EQ(Messages(), FAILED);
+    // The team list is fetched but, after a failed resale list, not read.
+    EXPECT_EQ(site.CountRequests("tst-list"), 1);
+    EXPECT_EQ(site.CountRequests("tst-detail"), 0);
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    ASSERT_TRUE(Results(matches, teams));
+    EXPECT_EQ(matches.GetCount(), 64u);
+    EXPECT_EQ(teams.GetCount(), 0u);
+
+    // A team list that cannot be fetched fails the scan as well.
+    site.SetScenario(R"({"offers": [{"match": 2, "category": 1}], "pages": {"tst-list": {"status": 404}}})");
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+    EXPECT_EQ(Messages(), FAILED);
+    EXPECT_EQ(m_scan.GetMatches()[1].nCategory[0], TICKETS_YES) << "the resale list was read";
+
+    // A redirect is not followed.
+    site.SetScenario(R"({"pages": {"resale-list": {"status": 302, "location": "http://elsewhere.example/"}}})");
+    site.ClearRequests();
+    ASSERT_TRUE(Scan(TRUE, FALSE));
+    EXPECT_EQ(Messages(), FAILED);
+    EXPECT_EQ(site.GetRequests().size(), 1u);
+}
+
+TEST_F(ScanWorker, BrokenRowFailsTheScanButDetailPagesQueuedBeforeItAreRead)
+{
+    SimulatedSite site(R"({"offers": [{"match": 2, "resale": 3}, {"match": 50, "resale": 3}],
+                           "pages": {"resale-list": {"content": "broken"}}})");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(TRUE, FALSE));
+    EXPECT_EQ(Messages(), FAILED);
+    // Match 2 comes before the broken row 33, match 50 after it. Row 33 lost
+    // its resale icon, so its fifth tag is an ordinary icon without
+    // "resale_no_": its detail page is queued before the row is rejected.
+    std::vector<std::string> requests = site.GetRequests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_NE(requests[1].find(" resale-detail 2 "), std::string::npos) << requests[1];
+    EXPECT_NE(requests[2].find(" resale-detail 33 "), std::string::npos) << requests[2];
+    EXPECT_EQ(m_scan.GetMatches()[1].nResale[2], 1);
+}
+
+TEST_F(ScanWorker, StopDuringTheDetailPagesEndsPromptlyAndPostsNothingMore)
+{
+    SimulatedSite site(R"({"offers": [{"match": 1, "resale": 1}, {"match": 2, "resale": 1}, {"match": 3, "resale": 1},
+                                      {"match": 4, "resale": 1}, {"match": 5, "resale": 1}, {"match": 6, "resale": 1}],
+                           "pages": {"resale-detail": {"delay": 1.0}}})");
+    ASSERT_TRUE(site.IsRunning());
+    CSettingsStore::GetInstance().FindTST = FALSE;
+    m_scan.StartScan(TRUE);
+
+    // The first detail page has come, the second is on its way.
+    const DWORD start = GetTickCount();
+    while (site.CountRequests("resale-detail") < 1 && GetTickCount() - start < 20000)
+        m_window.Pump(50);
+    ASSERT_EQ(site.CountRequests("resale-detail"), 1);
+    m_window.Pump(300);
+
+    const DWORD stopAt = GetTickCount();
+    m_scan.m_eventStop.SetEvent();
+    DWORD exitCode = 1;
+    EXPECT_TRUE(m_scan.Stop(exitCode));
+    EXPECT_LT(GetTickCount() - stopAt, 1000u) << "the request in flight ends on the stop event";
+    EXPECT_EQ(exitCode, 0u);
+
+    // The body has ended: whatever it posted is in the queue by now.
+    m_window.Pump(300);
+    for (const RecordedMessage& m : m_window.GetMessages())
+        EXPECT_LT(m.tick, stopAt + 1) << "message " << std::hex << m.message << " came after the stop";
+    EXPECT_EQ(Messages(), (MessageList{{WM_SCAN_PROGRESS, SCAN_LOADING}}));
+    EXPECT_LE(site.CountRequests("resale-detail"), 2) << "no detail page is asked for after the stop";
+
+    // The records went to the store all the same.
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    ASSERT_TRUE(Results(matches, teams));
+    EXPECT_EQ(matches[0].nResale[0], 1);
+    EXPECT_EQ(matches[5].nResale[0], 0);
+}
+
+TEST(ScanTeamTable, NamesById)
+{
+    EXPECT_STREQ(GetTeamNameById(8), L"Elfenbeink\u00FCste");
+    EXPECT_STREQ(GetTeamNameById(1), L"Angola");
+    EXPECT_STREQ(GetTeamNameById(32), L"USA");
+    EXPECT_STREQ(GetTeamNameById(0), L"");
+    EXPECT_STREQ(GetTeamNameById(33), L"");
+    EXPECT_STREQ(GetTeamNameById(-1), L"");
+}
