@@ -34,46 +34,46 @@ class Offer:
     """One thing on sale for a while: a list icon, a resale offer of a match,
     a team series icon or a team series resale offer."""
 
-    def __init__(self, spec):
-        if not isinstance(spec, dict):
-            raise ValueError("an offer must be an object: %r" % (spec,))
+    def __init__(self, entry):
+        if not isinstance(entry, dict):
+            raise ValueError("an offer must be an object: %r" % (entry,))
         known = {"match", "team", "category", "series", "resale", "sb", "state", "from", "to", "repeat"}
-        unknown = set(spec) - known
+        unknown = set(entry) - known
         if unknown:
-            raise ValueError("unknown offer keys %s in %r" % (sorted(unknown), spec))
+            raise ValueError("unknown offer keys %s in %r" % (sorted(unknown), entry))
         self.match = self.team = None
         self.category = self.series = None
-        self.resale = "resale" in spec
-        self.sb = bool(spec.get("sb", False))
-        self.state = STATES.get(str(spec.get("state", "yes")).lower())
+        self.resale = "resale" in entry
+        self.sb = bool(entry.get("sb", False))
+        self.state = STATES.get(str(entry.get("state", "yes")).lower())
         if self.state is None:
-            raise ValueError("state must be 'yes' or 'ltl': %r" % (spec,))
-        if ("match" in spec) == ("team" in spec):
-            raise ValueError("an offer names either a match or a team: %r" % (spec,))
-        if "match" in spec:
-            self.match = _int_in(spec["match"], 1, 64, "match")
+            raise ValueError("state must be 'yes' or 'ltl': %r" % (entry,))
+        if ("match" in entry) == ("team" in entry):
+            raise ValueError("an offer names either a match or a team: %r" % (entry,))
+        if "match" in entry:
+            self.match = _int_in(entry["match"], 1, 64, "match")
             if self.resale:
-                self.category = _int_in(spec["resale"], 1, 4, "resale category")
+                self.category = _int_in(entry["resale"], 1, 4, "resale category")
             else:
-                self.category = _int_in(spec.get("category"), 1, 4, "category")
+                self.category = _int_in(entry.get("category"), 1, 4, "category")
         else:
-            self.team = team_id(spec["team"])
+            self.team = team_id(entry["team"])
             if self.sb:
-                raise ValueError("team series have no s.b. group: %r" % (spec,))
+                raise ValueError("team series have no s.b. group: %r" % (entry,))
             if self.resale:
                 # Any series number may be listed on a detail page; the list
                 # page has icons for 3 to 7 only.
-                self.series = _int_in(spec["resale"], 1, 99, "resale series")
+                self.series = _int_in(entry["resale"], 1, 99, "resale series")
             else:
-                self.series = _int_in(spec.get("series"), 3, 7, "series")
-        self.start = _seconds(spec.get("from", 0), "from")
-        self.end = None if spec.get("to") is None else _seconds(spec["to"], "to")
+                self.series = _int_in(entry.get("series"), 3, 7, "series")
+        self.start = _seconds(entry.get("from", 0), "from")
+        self.end = None if entry.get("to") is None else _seconds(entry["to"], "to")
         if self.end is not None and self.end <= self.start:
-            raise ValueError("'to' must lie after 'from': %r" % (spec,))
-        self.repeat = None if spec.get("repeat") is None else _seconds(spec["repeat"], "repeat")
+            raise ValueError("'to' must lie after 'from': %r" % (entry,))
+        self.repeat = None if entry.get("repeat") is None else _seconds(entry["repeat"], "repeat")
         if self.repeat is not None:
             if self.end is None or self.repeat < self.end - self.start or self.repeat <= 0:
-                raise ValueError("'repeat' needs 'to' and must not be shorter than the offer: %r" % (spec,))
+                raise ValueError("'repeat' needs 'to' and must not be shorter than the offer: %r" % (entry,))
 
     def periods(self, t):
         """The periods (start, end or None) of this offer begun by time t."""
@@ -112,21 +112,21 @@ def _seconds(value, what):
 class PageRule:
     """How one kind of page answers: status, delay, content variant."""
 
-    def __init__(self, kind, spec):
-        spec = dict(spec or {})
+    def __init__(self, kind, entry):
+        entry = dict(entry or {})
         self.kind = kind
-        self.status = int(spec.pop("status", 200))
-        self.delay = _seconds(spec.pop("delay", 0), "delay")
-        self.location = spec.pop("location", "http://example.invalid/")
-        self.content = spec.pop("content", "normal")
+        self.status = int(entry.pop("status", 200))
+        self.delay = _seconds(entry.pop("delay", 0), "delay")
+        self.location = entry.pop("location", "http://example.invalid/")
+        self.content = entry.pop("content", "normal")
         if self.content not in CONTENTS:
             raise ValueError("content of %s must be one of %s" % (kind, ", ".join(CONTENTS)))
-        self.names = spec.pop("names", "entity")
+        self.names = entry.pop("names", "entity")
         if self.names not in NAME_ENCODINGS:
             raise ValueError("names of %s must be one of %s" % (kind, ", ".join(NAME_ENCODINGS)))
-        self.trailing_comma = bool(spec.pop("trailing_comma", True))
-        if spec:
-            raise ValueError("unknown keys %s for page %s" % (sorted(spec), kind))
+        self.trailing_comma = bool(entry.pop("trailing_comma", True))
+        if entry:
+            raise ValueError("unknown keys %s for page %s" % (sorted(entry), kind))
 
 
 class Scenario:
@@ -181,18 +181,18 @@ class Scenario:
 
 def parse_offer_option(text):
     """An offer given on the command line as 'key=value key=value ...'."""
-    spec = {}
+    entry = {}
     for part in text.replace(",", " ").split():
         if "=" not in part:
             raise ValueError("offer option parts are key=value: %r" % part)
         key, value = part.split("=", 1)
         if key == "sb":
-            spec[key] = value.lower() in ("1", "true", "yes")
+            entry[key] = value.lower() in ("1", "true", "yes")
         elif key in ("state", "team"):
-            spec[key] = value.replace("_", " ") if key == "team" else value
+            entry[key] = value.replace("_", " ") if key == "team" else value
         else:
-            spec[key] = float(value) if key in ("from", "to", "repeat") else value
-    return Offer(spec)
+            entry[key] = float(value) if key in ("from", "to", "repeat") else value
+    return Offer(entry)
 
 
 __all__ = ["Scenario", "Offer", "PageRule", "parse_offer_option", "PAGE_KINDS", "MATCHES", "TEAMS"]

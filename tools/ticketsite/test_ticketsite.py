@@ -30,12 +30,12 @@ class Scenarios(unittest.TestCase):
         self.assertEqual([scenario.match_icon(7, False, 1, t) for t in (1, 6)], [1, 2], "the fuller state shows")
 
     def test_offers_that_make_no_sense_are_refused(self):
-        for spec in ({"match": 65, "category": 1}, {"match": 3, "category": 5}, {"match": 3},
+        for entry in ({"match": 65, "category": 1}, {"match": 3, "category": 5}, {"match": 3},
                      {"team": "Atlantis", "series": 3}, {"team": 3, "series": 8}, {"team": 3, "series": 3, "sb": True},
                      {"match": 3, "category": 1, "state": "maybe"}, {"match": 3, "category": 1, "from": 5, "to": 5},
                      {"match": 3, "category": 1, "repeat": 10}, {"match": 3, "category": 1, "colour": "red"}):
-            with self.assertRaises(ValueError, msg=spec):
-                Scenario({"offers": [spec]})
+            with self.assertRaises(ValueError, msg=entry):
+                Scenario({"offers": [entry]})
 
 
 class Server(unittest.TestCase):
