@@ -73,6 +73,15 @@ void SetProxy(unsigned short port)
     {
         g_savedEnable = ReadValue(key, L"ProxyEnable");
         g_savedServer = ReadValue(key, L"ProxyServer");
+        // A loopback proxy found here was left by a run that died before
+        // restoring the settings: the settings to restore are "no proxy".
+        const std::wstring found(g_savedServer.data.size() >= 2 ? (const wchar_t*)g_savedServer.data.data() : L"",
+                                 g_savedServer.data.size() / sizeof(wchar_t));
+        if (found.compare(0, 10, L"127.0.0.1:") == 0)
+        {
+            g_savedEnable = SavedValue();
+            g_savedServer = SavedValue();
+        }
         DWORD on = 1;
         RegSetValueExW(key, L"ProxyEnable", 0, REG_DWORD, (const BYTE*)&on, sizeof on);
         std::wstring server = L"127.0.0.1:" + std::to_wstring(port);
