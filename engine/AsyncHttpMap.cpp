@@ -15,8 +15,10 @@ namespace
 
 CAsyncHttpMap& GetAsyncHttpMap()
 {
-    static CAsyncHttpMap s_map;
-    return s_map;
+    // Never destroyed: WinInet may still complete an unfinished operation,
+    // and call back into the map, while the process is ending.
+    static CAsyncHttpMap* s_pMap = new CAsyncHttpMap;
+    return *s_pMap;
 }
 
 CAsyncHttpMap::CAsyncHttpMap() : m_requests(10), m_unfinished(10)
@@ -26,7 +28,7 @@ CAsyncHttpMap::CAsyncHttpMap() : m_requests(10), m_unfinished(10)
 CAsyncHttpMap::~CAsyncHttpMap()
 {
     // Operations that never completed keep their memory: WinInet may still
-    // write into it while the process ends.
+    // write into it.
     while (!m_records.IsEmpty())
     {
         CUnfinished* pRecord = static_cast<CUnfinished*>(m_records.RemoveHead());

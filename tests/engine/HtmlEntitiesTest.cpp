@@ -7,13 +7,6 @@
 
 namespace {
 
-CString Decoded(LPCWSTR text)
-{
-    CString result(text);
-    DecodeHtmlEntities(result);
-    return result;
-}
-
 std::wstring Wide(const char* ascii)
 {
     return std::wstring(ascii, ascii + strlen(ascii));
@@ -84,22 +77,9 @@ TEST(HtmlEntities, EveryNamedReferenceOfHtml401Decodes)
         EXPECT_EQ(DecodeHtmlEntity(Wide(latin1Names[i]).c_str()), WCHAR(0xA0 + i)) << latin1Names[i];
     for (const auto& entity : otherNames)
         EXPECT_EQ(DecodeHtmlEntity(Wide(entity.name).c_str()), WCHAR(entity.code)) << entity.name;
-}
-
-TEST(HtmlEntities, NamesAreCaseSensitiveAndOnlyThoseOfHtml401)
-{
-    EXPECT_EQ(DecodeHtmlEntity(L"Auml"), WCHAR(0xC4));
-    EXPECT_EQ(DecodeHtmlEntity(L"auml"), WCHAR(0xE4));
-    EXPECT_EQ(DecodeHtmlEntity(L"AMP"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"Amp"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"apos"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"amp "), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"am"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"ampx"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L""), 0);
-    // Before and after the table's first and last names.
-    EXPECT_EQ(DecodeHtmlEntity(L"AAA"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"zzzz"), 0);
+    // Names around the first and the last of the table, and near misses.
+    for (LPCWSTR pszName : {L"AAA", L"zzzz", L"Amp", L"amp ", L"am", L"ampx", L""})
+        EXPECT_EQ(DecodeHtmlEntity(pszName), 0) << pszName;
 }
 
 TEST(HtmlEntities, NumericReferencesDecimalAndHexadecimal)
@@ -107,47 +87,36 @@ TEST(HtmlEntities, NumericReferencesDecimalAndHexadecimal)
     EXPECT_EQ(DecodeHtmlEntity(L"#252"), WCHAR(0xFC));
     EXPECT_EQ(DecodeHtmlEntity(L"#xFC"), WCHAR(0xFC));
     EXPECT_EQ(DecodeHtmlEntity(L"#Xfc"), WCHAR(0xFC));
-    EXPECT_EQ(DecodeHtmlEntity(L"#8364"), WCHAR(0x20AC));
     EXPECT_EQ(DecodeHtmlEntity(L"#x20ac"), WCHAR(0x20AC));
-    EXPECT_EQ(DecodeHtmlEntity(L"#038"), WCHAR('&'));
-    // Only the low 16 bits of a larger number are kept.
-    EXPECT_EQ(DecodeHtmlEntity(L"#65601"), WCHAR('A'));
-    EXPECT_EQ(DecodeHtmlEntity(L"#x10041"), WCHAR('A'));
+    EXPECT_EQ(DecodeHtmlEntity(L"#65601"), WCHAR('A'));  // the low 16 bits
     // Nothing readable, or the value 0: no character.
-    EXPECT_EQ(DecodeHtmlEntity(L"#"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"#x"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"#abc"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"#xZZ"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"#0"), 0);
-    EXPECT_EQ(DecodeHtmlEntity(L"#65536"), 0);
+    for (LPCWSTR pszName : {L"#", L"#x", L"#abc", L"#xZZ", L"#0", L"#65536"})
+        EXPECT_EQ(DecodeHtmlEntity(pszName), 0) << pszName;
 }
 
-TEST(HtmlEntities, TextDecodesEveryKnownReference)
+TEST(HtmlEntities, TextDecodesKnownReferencesAndKeepsUnknownOnesAsWritten)
 {
-    EXPECT_EQ(Decoded(L"Gr&uuml;&szlig;e &amp; K&#246;ln &#xE4; &euro;"), L"Gr\u00fc\u00dfe & K\u00f6ln \u00e4 \u20ac");
-    EXPECT_EQ(Decoded(L"&amp;&amp;"), L"&&");
-    EXPECT_EQ(Decoded(L"&amp;amp;"), L"&amp;");
-    EXPECT_EQ(Decoded(L"&lt;td&gt;"), L"<td>");
-    EXPECT_EQ(Decoded(L"no references"), L"no references");
-    EXPECT_EQ(Decoded(L""), L"");
-}
-
-TEST(HtmlEntities, UnknownReferencesStayAsWritten)
-{
-    EXPECT_EQ(Decoded(L"a &unknown; b"), L"a &unknown; b");
-    EXPECT_EQ(Decoded(L"&apos;quoted&apos;"), L"&apos;quoted&apos;");
-    EXPECT_EQ(Decoded(L"&;"), L"&;");
-    EXPECT_EQ(Decoded(L"&#;"), L"&#;");
-    EXPECT_EQ(Decoded(L"&AMP;&amp;"), L"&AMP;&");
-}
-
-TEST(HtmlEntities, AmpersandWithoutSemicolonKeepsTheRest)
-{
-    EXPECT_EQ(Decoded(L"AT&T wins"), L"AT&T wins");
-    EXPECT_EQ(Decoded(L"trailing &"), L"trailing &");
-    // The rest is itself a known name: it is decoded.
-    EXPECT_EQ(Decoded(L"x &amp"), L"x &");
-    EXPECT_EQ(Decoded(L"&#252"), L"\u00fc");
-    // A stray "&" reaches to the next ";", which follows as plain text.
-    EXPECT_EQ(Decoded(L"R&B; &amp;"), L"R&B; &");
+    const struct { LPCWSTR pszText; LPCWSTR pszDecoded; } cases[] = {
+        {L"Gr&uuml;&szlig;e &amp; K&#246;ln &#xE4; &euro;", L"Gr\u00fc\u00dfe & K\u00f6ln \u00e4 \u20ac"},
+        {L"&amp;amp;", L"&amp;"},
+        {L"", L""},
+        // Unknown: names are case-sensitive, and "apos" is not in HTML 4.01.
+        {L"a &unknown; b", L"a &unknown; b"},
+        {L"&AMP;&amp;", L"&AMP;&"},
+        {L"&apos;x&apos;", L"&apos;x&apos;"},
+        {L"&;&#;", L"&;&#;"},
+        // Without a ";" the rest stays, unless it is itself a known name.
+        {L"AT&T wins", L"AT&T wins"},
+        {L"trailing &", L"trailing &"},
+        {L"x &amp", L"x &"},
+        {L"&#252", L"\u00fc"},
+        // A stray "&" reaches to the next ";", which follows as plain text.
+        {L"R&B; &amp;", L"R&B; &"},
+    };
+    for (const auto& test : cases)
+    {
+        CString strText = test.pszText;
+        DecodeHtmlEntities(strText);
+        EXPECT_EQ(strText, test.pszDecoded) << test.pszText;
+    }
 }

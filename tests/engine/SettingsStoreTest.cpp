@@ -7,8 +7,6 @@
 
 #include "EngineTestApp.h"
 
-#include <thread>
-
 namespace {
 
 const wchar_t SettingsKey[] = L"Software\\Brannoch\\Tavrolin\\Settings";
@@ -234,11 +232,9 @@ TEST_F(SettingsStoreTest, MissingSettingsKeepTheirCurrentValuesAndTheInfoUrlIsRe
     const wchar_t url[] = L"http://elsewhere.example/qorm/wm-info.xml";
     WriteUserValue(SettingsKey, L"WMInfoURL", REG_SZ, url, sizeof url);
     m_store.StartMinimized = 1;
-    m_store.FindTST = 0;
     m_store.Sound = L"C:\\keep.wav";
     m_store.Load();
     EXPECT_EQ(m_store.StartMinimized, 1);
-    EXPECT_EQ(m_store.FindTST, 0);
     EXPECT_EQ(m_store.Sound, L"C:\\keep.wav");
     EXPECT_EQ(m_store.GetInfoUrl(), url);
 }
@@ -363,32 +359,4 @@ TEST(SettingsStoreGenerations, StatisticsOfTheLatestRunOrNoneWhenItFailed)
     EXPECT_FALSE(store.GetStatisticResults(nFirst, copy));
     EXPECT_TRUE(store.GetStatisticResults(nSecond, copy));
     EXPECT_EQ(copy.GetCount(), 0u);
-}
-
-TEST(SettingsStoreGenerations, ConcurrentWorkersLeaveOnlyTheLatestResults)
-{
-    CSettingsStore& store = CSettingsStore::GetInstance();
-    std::vector<std::thread> workers;
-    for (int t = 0; t < 4; ++t)
-    {
-        workers.emplace_back([&store] {
-            for (int i = 0; i < 200; ++i)
-            {
-                int nGeneration = store.IssueScanGeneration();
-                CAtlArray<MatchStatus> matches;
-                CAtlArray<TeamTstStatus> teams;
-                matches.Add(Match(nGeneration));
-                store.SetScanResults(nGeneration - 1, matches, teams);  // always superseded
-                store.SetScanResults(nGeneration, matches, teams);
-            }
-        });
-    }
-    for (std::thread& worker : workers)
-        worker.join();
-    int nLatest = store.GetScanGeneration();
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(store.GetScanResults(nLatest, matches, teams));
-    ASSERT_EQ(matches.GetCount(), 1u);
-    EXPECT_EQ(matches[0].nMatch, nLatest);
 }

@@ -271,12 +271,3 @@ TEST_F(XTRegistryManagerIniTest, OddAndOverlongLetterTextsAreReadSafely)
     EXPECT_EQ(buffer.dwValue, 7u);
     EXPECT_EQ(buffer.dwGuard, 0xA5A5A5A5u);
 }
-
-TEST_F(XTRegistryManagerIniTest, StringsAndDeletionFollowTheIniFunctions)
-{
-    EXPECT_TRUE(m_registry.WriteProfileString(L"RegTest", L"Sound", L"C:\\a.wav"));
-    EXPECT_EQ(m_registry.GetProfileString(L"RegTest", L"Sound", L"d"), L"C:\\a.wav");
-    EXPECT_EQ(m_registry.GetProfileString(L"RegTest", L"Missing", nullptr), L"");
-    EXPECT_TRUE(m_registry.WriteProfileString(L"RegTest", L"Sound", nullptr));
-    EXPECT_EQ(Text(L"Sound"), L"<none>");
-}
