@@ -1,0 +1,123 @@
+#include "ImageTestSupport.h"
+
+#include <cstring>
+
+namespace imagetest {
+
+HBITMAP MakeAlphaBitmap(int cx, int cy, const std::vector<DWORD>& argb)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    std::memcpy(pBits, argb.data(), argb.size() * 4);
+    return hBitmap;
+}
+
+HICON MakeColorIcon(int cx, int cy, COLORREF clr)
+{
+    HDC hScreen = GetDC(nullptr);
+    HBITMAP hColor = CreateCompatibleBitmap(hScreen, cx, cy);
+    ReleaseDC(nullptr, hScreen);
+    HBITMAP hMask = CreateBitmap(cx, cy, 1, 1, nullptr);
+    HDC hDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, hColor);
+    RECT rc = {0, 0, cx, cy};
+    HBRUSH hBrush = CreateSolidBrush(clr);
+    FillRect(hDC, &rc, hBrush);
+    DeleteObject(hBrush);
+    SetPixel(hDC, 0, 0, RGB(0, 0, 0));
+    SelectObject(hDC, hMask);
+    FillRect(hDC, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetPixel(hDC, 0, 0, RGB(255, 255, 255));
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = CreateIconIndirect(&info);
+    DeleteObject(hColor);
+    DeleteObject(hMask);
+    return hIcon;
+}
+
+DWORD PixelOf(HBITMAP hBitmap, int x, int y)
+{
+    DIBSECTION ds = {};
+    GetObject(hBitmap, sizeof(ds), &ds);
+    GdiFlush();
+    const BYTE* pBits = static_cast<const BYTE*>(ds.dsBm.bmBits);
+    int row = ds.dsBmih.biHeight < 0 ? y : ds.dsBm.bmHeight - 1 - y;
+    DWORD value = 0;
+    std::memcpy(&value, pBits + row * ds.dsBm.bmWidthBytes + x * 4, 4);
+    return value;
+}
+
+COLORREF IconPixel(HICON hIcon, int x, int y, bool* pTransparent)
+{
+    ICONINFO info = {};
+    GetIconInfo(hIcon, &info);
+    HDC hDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, info.hbmColor);
+    COLORREF clr = GetPixel(hDC, x, y);
+    SelectObject(hDC, info.hbmMask);
+    if (pTransparent != nullptr)
+        *pTransparent = GetPixel(hDC, x, y) != RGB(0, 0, 0);
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return clr;
+}
+
+Canvas::Canvas(int cx, int cy, COLORREF clrBackground)
+    : m_cx(cx)
+    , m_cy(cy)
+    , m_clrBackground(clrBackground)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    m_hBitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_hDC = CreateCompatibleDC(nullptr);
+    m_hOld = SelectObject(m_hDC, m_hBitmap);
+    RECT rc = {0, 0, cx, cy};
+    HBRUSH hBrush = CreateSolidBrush(clrBackground);
+    FillRect(m_hDC, &rc, hBrush);
+    DeleteObject(hBrush);
+}
+
+Canvas::~Canvas()
+{
+    SelectObject(m_hDC, m_hOld);
+    DeleteDC(m_hDC);
+    DeleteObject(m_hBitmap);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const
+{
+    return GetPixel(m_hDC, x, y);
+}
+
+RECT Canvas::Painted() const
+{
+    RECT rc = {m_cx, m_cy, 0, 0};
+    for (int y = 0; y < m_cy; ++y)
+        for (int x = 0; x < m_cx; ++x)
+            if (Pixel(x, y) != m_clrBackground)
+            {
+                rc.left = x < rc.left ? x : rc.left;
+                rc.top = y < rc.top ? y : rc.top;
+                rc.right = x + 1 > rc.right ? x + 1 : rc.right;
+                rc.bottom = y + 1 > rc.bottom ? y + 1 : rc.bottom;
+            }
+    return rc;
+}
+
+} // namespace imagetest

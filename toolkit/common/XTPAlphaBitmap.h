@@ -1,0 +1,48 @@
+// 32-bit bitmaps with straight (not premultiplied) alpha: reading their
+// pixels, copying, premultiplying, splitting into images, loading from
+// resources and files, and the small icon and pixel queries the image code
+// needs.
+#pragma once
+#include <windows.h>
+
+#include "framework/CSize.h"
+
+class CDC;
+
+// Room for a BITMAPINFO header and three colour entries (the bit-field
+// masks of a BI_BITFIELDS bitmap).
+struct XTP_BITMAPINFO3
+{
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[3];
+};
+
+// The header and a freshly allocated copy (delete[]) of the pixels of a
+// 32-bit bitmap, top-down rows as GetDIBits gives them with a negative
+// height. FALSE unless the bitmap has 32 bits per pixel.
+BOOL XTPGetAlphaBitmapBits(CDC* pDC, HBITMAP hBitmap, XTP_BITMAPINFO3& bmi, BYTE*& pBits, UINT& nSize);
+
+// A new 32-bit top-down DIB section of the given size; its pixels through ppBits.
+HBITMAP XTPCreateAlphaDIB(int cx, int cy, BYTE** ppBits);
+
+// The pixels of a 32-bit DIB section (and their number), or null.
+BYTE* XTPGetDibSectionBits(HBITMAP hBitmap, int* pnPixels);
+
+// A new 32-bit DIB section with the same pixels, or null.
+HBITMAP XTPCopyAlphaBitmap(HBITMAP hBitmap);
+// A new 32-bit DIB section holding the premultiplied pixels, or null. With
+// pbAlpha, it tells whether the pixels carry real alpha; when they do not,
+// the copy keeps the unmultiplied pixels.
+HBITMAP XTPPreMultiplyAlphaBitmap(HBITMAP hBitmap, BOOL* pbAlpha = nullptr);
+// Cuts a 32-bit bitmap into nCount images of equal width, left to right.
+// Any failure deletes the parts made so far: FALSE.
+BOOL XTPSplitAlphaBitmap(HBITMAP hBitmap, int nCount, HBITMAP* pBitmaps);
+
+BOOL XTPIsAlphaBitmapFile(LPCTSTR lpszFileName);
+BOOL XTPIsAlphaBitmapResource(HMODULE hModule, LPCTSTR lpszResource);
+HBITMAP XTPLoadAlphaBitmapResource(HMODULE hModule, LPCTSTR lpszResource);
+
+// The size of an icon (from its mask bitmap); (0, 0) when it has none.
+CSize XTPGetIconSize(HICON hIcon);
+// The colour of one pixel, read through a compatible DC.
+COLORREF XTPGetBitmapPixel(HBITMAP hBitmap, int x, int y);

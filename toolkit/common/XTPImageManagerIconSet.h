@@ -1,0 +1,44 @@
+// The icons of one command id, one per width, with the scaled copies made
+// for widths that were asked for but not loaded.
+#pragma once
+#include "framework/CCmdTarget.h"
+#include "framework/CMap.h"
+
+class CXTPImageManager;
+class CXTPImageManagerIcon;
+class CXTPImageManagerIconHandle;
+
+class CXTPImageManagerIconSet : public CCmdTarget
+{
+public:
+    typedef CMap<UINT, UINT, CXTPImageManagerIcon*, CXTPImageManagerIcon*> CIconMap;
+
+    CXTPImageManagerIconSet(UINT nID, CXTPImageManager* pImageManager);
+    ~CXTPImageManagerIconSet() override;
+
+    UINT GetID() const { return m_nID; }
+    CXTPImageManager* GetImageManager() const { return m_pImageManager; }
+    const CIconMap& GetIcons() const { return m_mapIcons; }
+
+    // The icon stored under exactly this width; else, when allowed, a scaled
+    // copy of the nearest loaded icon (kept until the next refresh), or the
+    // nearest itself when it cannot be scaled. Null for an empty set.
+    CXTPImageManagerIcon* GetIcon(UINT nWidth, BOOL bScaled = TRUE);
+    // The icon of this width, made empty (height 15) when missing.
+    CXTPImageManagerIcon* GetOrCreateIcon(UINT nWidth);
+
+    void SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
+    void SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
+    void SetHotIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
+    void SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
+    void SetPressedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
+
+    // Deletes the scaled copies and drops the derived images of the others.
+    void RefreshAll();
+    void RemoveAll();
+
+private:
+    UINT m_nID;
+    CXTPImageManager* m_pImageManager;
+    CIconMap m_mapIcons;
+};

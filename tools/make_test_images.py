@@ -1,0 +1,237 @@
+#!/usr/bin/env python3
+"""Draws the small images the toolkit's image code is tried on and writes them
+into resources/images/ (32-bit alpha and 24-bit colour bitmap strips, icons
+with 32-bit and 24-bit images, a toolbar resource). Run it again after
+changing a drawing; the files are committed."""
+import math
+import os
+import struct
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'images')
+
+GREEN = (0, 255, 0)
+MAGENTA = (255, 0, 255)
+
+
+def coverage(shape, x, y, n=4):
+    """Fraction (0..1) of pixel (x, y) inside shape, by n x n supersampling."""
+    inside = 0
+    for sy in range(n):
+        for sx in range(n):
+            if shape(x + (sx + 0.5) / n, y + (sy + 0.5) / n):
+                inside += 1
+    return inside / (n * n)
+
+
+def circle(cx, cy, r):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+
+
+def box(x0, y0, x1, y1):
+    return lambda x, y: x0 <= x < x1 and y0 <= y < y1
+
+
+def triangle(size):
+    def inside(x, y):
+        # apex at the top centre, base along the bottom
+        h = size - 2
+        if y < 1 or y > 1 + h:
+            return False
+        half = (y - 1) / h * (size / 2 - 1)
+        return abs(x - size / 2) <= half
+    return inside
+
+
+def diamond(size):
+    c = size / 2
+    return lambda x, y: abs(x - c) + abs(y - c) <= c - 1
+
+
+def star(size):
+    c = size / 2
+    outer, inner = c - 0.5, (c - 0.5) * 0.45
+
+    def inside(x, y):
+        a = math.atan2(y - c, x - c) + math.pi / 2
+        d = math.hypot(x - c, y - c)
+        k = (a % (2 * math.pi / 5)) / (2 * math.pi / 5)
+        edge = inner + (outer - inner) * abs(1 - 2 * k)
+        return d <= edge
+    return inside
+
+
+def ring(size):
+    c = size / 2
+    return lambda x, y: (c - 2) ** 2 <= (x - c) ** 2 + (y - c) ** 2 <= (c - 0.5) ** 2
+
+
+def cross(size):
+    c = size / 2
+    return lambda x, y: abs(x - c) < size * 0.15 or abs(y - c) < size * 0.15
+
+
+def arrow(size):
+    def inside(x, y):
+        c = size / 2
+        if x < size * 0.55:
+            return abs(y - c) < size * 0.15 and x > 1
+        return abs(y - c) <= (size - 1 - x) and x < size - 1
+    return inside
+
+
+def frame(size):
+    return lambda x, y: (1 <= x < size - 1 and 1 <= y < size - 1) and not (4 <= x < size - 4 and 4 <= y < size - 4)
+
+
+def half_moon(size):
+    c = size / 2
+    return lambda x, y: circle(c, c, c - 1)(x, y) and not circle(c + 4, c - 2, c - 2)(x, y)
+
+
+SHAPES = [
+    (circle(8, 8, 7), (220, 40, 40)),
+    (box(2, 2, 14, 14), (40, 110, 220)),
+    (triangle(16), (240, 170, 20)),
+    (diamond(16), (30, 160, 70)),
+    (star(16), (250, 200, 0)),
+    (ring(16), (120, 40, 170)),
+    (cross(16), (200, 30, 30)),
+    (arrow(16), (20, 120, 160)),
+    (frame(16), (90, 90, 90)),
+    (half_moon(16), (230, 190, 60)),
+]
+
+
+def shade(colour, y, height):
+    """A light top-to-bottom shading so the icons do not look flat."""
+    f = 1.15 - 0.3 * y / max(height - 1, 1)
+    return tuple(max(0, min(255, int(c * f))) for c in colour)
+
+
+def draw_alpha(shape, colour, size):
+    """Rows top-down of (b, g, r, a), straight (not premultiplied) alpha."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            a = int(round(coverage(shape, x, y) * 255))
+            r, g, b = shade(colour, y, size) if a else (0, 0, 0)
+            row.append((b, g, r, a))
+        rows.append(row)
+    return rows
+
+
+def draw_masked(shape, colour, size, background):
+    """Rows top-down of (b, g, r) with hard edges on a background colour, and
+    the matching transparency (True where the background shows)."""
+    rows, mask = [], []
+    for y in range(size):
+        row, mrow = [], []
+        for x in range(size):
+            on = coverage(shape, x, y) >= 0.5
+            r, g, b = shade(colour, y, size) if on else background
+            row.append((b, g, r))
+            mrow.append(not on)
+        rows.append(row)
+        mask.append(mrow)
+    return rows, mask
+
+
+def info_header(width, height, bits, image_size):
+    return struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, image_size, 2835, 2835, 0, 0)
+
+
+def pixel_bytes(rows, bits):
+    """Bottom-up pixel data, rows padded to 4 bytes."""
+    out = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for px in row:
+            line += bytes(px[:bits // 8])
+        while len(line) % 4:
+            line.append(0)
+        out += line
+    return bytes(out)
+
+
+def write_bmp(name, rows, bits):
+    data = pixel_bytes(rows, bits)
+    width, height = len(rows[0]), len(rows)
+    header = info_header(width, height, bits, len(data))
+    file_header = struct.pack('<2sIHHI', b'BM', 14 + len(header) + len(data), 0, 0, 14 + len(header))
+    with open(os.path.join(OUT, name), 'wb') as f:
+        f.write(file_header + header + data)
+
+
+def mask_bytes(mask):
+    out = bytearray()
+    for mrow in reversed(mask):
+        line = bytearray((len(mrow) + 7) // 8)
+        for x, transparent in enumerate(mrow):
+            if transparent:
+                line[x // 8] |= 0x80 >> (x % 8)
+        while len(line) % 4:
+            line.append(0)
+        out += line
+    return bytes(out)
+
+
+def icon_image(rows, mask, bits):
+    width, height = len(rows[0]), len(rows)
+    colour = pixel_bytes(rows, bits)
+    and_mask = mask_bytes(mask)
+    return info_header(width, height * 2, bits, len(colour) + len(and_mask)) + colour + and_mask
+
+
+def write_ico(name, images):
+    """images: list of (width, height, bits, bytes)."""
+    header = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries, blobs = b'', b''
+    for width, height, bits, blob in images:
+        entries += struct.pack('<BBBBHHII', width % 256, height % 256, 0, 0, 1, bits, len(blob), offset)
+        offset += len(blob)
+        blobs += blob
+    with open(os.path.join(OUT, name), 'wb') as f:
+        f.write(header + entries + blobs)
+
+
+def alpha_icon(shape, colour, size):
+    rows = draw_alpha(shape, colour, size)
+    mask = [[px[3] == 0 for px in row] for row in rows]
+    return (size, size, 32, icon_image(rows, mask, 32))
+
+
+def colour_icon(shape, colour, size):
+    rows, mask = draw_masked(shape, colour, size, (0, 0, 0))
+    return (size, size, 24, icon_image(rows, mask, 24))
+
+
+def strip(images):
+    return [sum((img[y] for img in images), []) for y in range(len(images[0]))]
+
+
+def write_toolbar(name, width, height, ids):
+    with open(os.path.join(OUT, name), 'wb') as f:
+        f.write(struct.pack('<HHHH', 1, width, height, len(ids)) + struct.pack('<%dH' % len(ids), *ids))
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
+    write_bmp('alpha_strip.bmp', strip([draw_alpha(s, c, 16) for s, c in SHAPES]), 32)
+    # Four hard-edged images on pure green (the application's mask colour).
+    write_bmp('green_strip.bmp', strip([draw_masked(s, c, 16, GREEN)[0] for s, c in SHAPES[:4]]), 24)
+    # The same four on magenta, for cutting by the top-left pixel.
+    write_bmp('magenta_strip.bmp', strip([draw_masked(s, c, 16, MAGENTA)[0] for s, c in SHAPES[4:8]]), 24)
+    # Icons: one with 32-bit images at 16 and 32 pixels, plain 24-bit ones.
+    big_circle = circle(16, 16, 15)
+    write_ico('app.ico', [alpha_icon(SHAPES[0][0], SHAPES[0][1], 16), alpha_icon(big_circle, SHAPES[0][1], 32)])
+    for i, (shape, colour) in enumerate(SHAPES[1:4]):
+        write_ico('plain%d.ico' % (i + 1), [colour_icon(shape, colour, 16)])
+    # Toolbar over the green strip: four buttons and one separator.
+    write_toolbar('green_strip.tbr', 16, 16, [200, 0, 201, 202, 203])
+
+
+if __name__ == '__main__':
+    main()
