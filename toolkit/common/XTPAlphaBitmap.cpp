@@ -4,6 +4,7 @@
 #include <new>
 
 #include "framework/CDC.h"
+#include "toolkit/common/XTPComCtlVersion.h"
 #include "toolkit/common/XTPImagePixels.h"
 
 namespace {
@@ -257,3 +258,8 @@ COLORREF XTPGetBitmapPixel(HBITMAP hBitmap, int x, int y)
     return clr;
 }
 
+
+BOOL XTPIsComCtl6OrLater()
+{
+    return HIWORD(XTPGetComCtlVersion()) > 5;
+}

@@ -46,3 +46,5 @@ HBITMAP XTPLoadAlphaBitmapResource(HMODULE hModule, LPCTSTR lpszResource);
 CSize XTPGetIconSize(HICON hIcon);
 // The colour of one pixel, read through a compatible DC.
 COLORREF XTPGetBitmapPixel(HBITMAP hBitmap, int x, int y);
+// The common controls are version 6 or later.
+BOOL XTPIsComCtl6OrLater();

@@ -5,6 +5,7 @@
 #include "framework/CDC.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/XTPDrawHelpers.h"
 #include "toolkit/common/XTPImageBlit.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImageManagerIconSet.h"
@@ -217,7 +218,7 @@ void CXTPImageManagerIcon::CreateFadedIcon()
     }
     else if (hNormal.GetIcon() != nullptr)
     {
-        HICON hFaded = CXTPColorManager::IsLowColorDepth(nullptr)
+        HICON hFaded = XTPIsLowColorDepth(nullptr)
                            ? ::CopyIcon(hNormal.GetIcon())
                            : TransformIconPixels(hNormal.GetIcon(), XTPFadeColor);
         if (hFaded != nullptr)
