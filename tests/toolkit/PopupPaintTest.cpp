@@ -58,42 +58,9 @@ protected:
 
 } // namespace
 
-TEST_F(PopupPaint, ThemesAreChosenById)
-{
-    CXTPPopupControl popup;
-    EXPECT_NE(nullptr, dynamic_cast<CXTPPopupThemeOffice2000*>(popup.GetPaintManager()));
-    popup.SetTheme(xtpPopupThemeOfficeXP);
-    EXPECT_NE(nullptr, dynamic_cast<CXTPPopupThemeOfficeXP*>(popup.GetPaintManager()));
-    popup.SetTheme(xtpPopupThemeOffice2003);
-    EXPECT_NE(nullptr, dynamic_cast<CXTPPopupThemeOffice2003*>(popup.GetPaintManager()));
-    popup.SetTheme(xtpPopupThemeMSN);
-    EXPECT_NE(nullptr, dynamic_cast<CXTPPopupThemeMSN*>(popup.GetPaintManager()));
-    popup.SetTheme(9);
-    EXPECT_EQ(nullptr, dynamic_cast<CXTPPopupThemeOffice2000*>(popup.GetPaintManager()));
-    EXPECT_EQ(9, popup.GetTheme());
-}
-
-TEST_F(PopupPaint, ThemeColours)
+TEST_F(PopupPaint, Office2003WithoutVisualStyleColours)
 {
     CXTPColorManager* pColors = XTPGetColorManager();
-    CXTPPopupPaintManager plain;
-    EXPECT_EQ(pColors->GetColor(18), plain.m_clrText.GetColor());
-    EXPECT_EQ(static_cast<COLORREF>(-1), plain.m_clrButtonSelected);
-    EXPECT_EQ(pColors->GetColor(16), plain.m_clrFrame.clrDark.GetColor());
-
-    CXTPPopupThemeOffice2000 office2000;
-    EXPECT_EQ(pColors->GetColor(20), office2000.m_clrFrame.clrLight.GetColor());
-    EXPECT_EQ(pColors->GetColor(16), office2000.m_clrFrame.clrDark.GetColor());
-
-    CXTPPopupThemeOfficeXP officeXP;
-    EXPECT_EQ(pColors->GetColor(31), officeXP.m_clrButtonSelected);
-    EXPECT_EQ(pColors->GetColor(33), officeXP.m_clrButtonPressed);
-    EXPECT_EQ(pColors->GetColor(30), officeXP.m_clrBackground.clrLight.GetColor());
-
-    CXTPPopupThemeMSN msn;
-    EXPECT_EQ(RGB(194, 238, 255), msn.m_clrButtonSelected);
-    EXPECT_EQ(RGB(114, 142, 184), msn.m_clrButtonPressedBorder.clrDark.GetColor());
-
     // Without visual-style colours the Office 2003 theme keeps the flat fills.
     BOOL bDisabled = pColors->m_bDisableLunaColors;
     pColors->m_bDisableLunaColors = TRUE;

@@ -283,6 +283,20 @@ TEST_F(TrayIcon, TaskbarRestartAddsTheIconAgain)
     ::SendMessageW(tray.GetSafeHwnd(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
     EXPECT_TRUE(ShellHasIcon(tray.GetNotifyIconData()));
 
+    // A failed add is tried again: here the shell refuses it because an
+    // icon of the same window and id is still there.
+    ASSERT_TRUE(tray.RemoveIcon());
+    NOTIFYICONDATAW squatter = tray.GetNotifyIconData();
+    squatter.uFlags = NIF_TIP;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_ADD, &squatter));
+    EXPECT_FALSE(tray.AddIcon());
+    EXPECT_TRUE(tray.IsAddPending());
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &squatter));
+    ::SendMessageW(tray.GetSafeHwnd(), taskbarCreated, 0, 0);
+    EXPECT_FALSE(tray.IsAddPending());
+    EXPECT_FALSE(tray.IsRemoved());
+    EXPECT_TRUE(ShellHasIcon(tray.GetNotifyIconData()));
+
     // A removed icon stays removed.
     ASSERT_TRUE(tray.RemoveIcon());
     ::SendMessageW(tray.GetSafeHwnd(), taskbarCreated, 0, 0);
