@@ -120,9 +120,9 @@ void CThreadScan::ScanPages()
             ParseTstDetailPage(request.GetResponseText(), entry.nNumber);
     }
 
-    // A stopped scan reports nothing more: its owner has moved on.
-    if (!IsStopped())
-        Notify(WM_SCAN_PROGRESS, m_bPageResult ? SCAN_LOADED : SCAN_FAILED);
+    // Also posted for a stopped scan: the frame shows it only while this
+    // generation is still the latest. Only the finish message is withheld.
+    Notify(WM_SCAN_PROGRESS, m_bPageResult ? SCAN_LOADED : SCAN_FAILED);
 }
 
 void CThreadScan::PrepareMatchRecords()
