@@ -279,3 +279,51 @@ TEST(ImageManager, IconResourcesLoadByDepth)
     EXPECT_FALSE(CXTPImageManager::IsAlphaBitmapResource(IDB_TOOLKIT_GREEN_STRIP));
     EXPECT_EQ(nullptr, CXTPImageManager::LoadAlphaBitmap(IDB_TOOLKIT_GREEN_STRIP));
 }
+
+TEST(ImageManager, MirroredManagersDrawIconsTheOtherWayRound)
+{
+    // An icon red on the left half, blue on the right.
+    HICON hRed = MakeColorIcon(8, 8, RGB(255, 0, 0));
+    ICONINFO info = {};
+    GetIconInfo(hRed, &info);
+    DestroyIcon(hRed);
+    HDC hDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, info.hbmColor);
+    RECT rcRight = {4, 0, 8, 8};
+    HBRUSH hBlue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(hDC, &rcRight, hBlue);
+    DeleteObject(hBlue);
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    HICON hIcon = CreateIconIndirect(&info);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    CXTPImageManager manager;
+    manager.SetIcon(hIcon, 1);
+    DestroyIcon(hIcon);
+    CXTPImageManagerIcon* pIcon = manager.GetImage(1, 8);
+    EXPECT_EQ(RGB(255, 0, 0), DrawnPixel(pIcon, 1, 4));
+    manager.SetDrawMirrored(TRUE);
+    EXPECT_EQ(RGB(0, 0, 255), DrawnPixel(pIcon, 1, 4));
+    EXPECT_EQ(RGB(255, 0, 0), DrawnPixel(pIcon, 6, 4));
+}
+
+TEST(ImageManager, IconStatePaintsTheSilhouette)
+{
+    CXTPImageManager manager;
+    HICON hIcon = MakeColorIcon(8, 8, RGB(255, 0, 0));
+    manager.SetIcon(hIcon, 1);
+    DestroyIcon(hIcon);
+    CXTPImageManagerIcon* pIcon = manager.GetImage(1, 8);
+    HBRUSH hBrush = CreateSolidBrush(RGB(0, 128, 0));
+    Canvas canvas(10, 10);
+    CDC dc;
+    dc.Attach(canvas.dc());
+    XTPDrawIconState(pIcon, &dc, 1, 1, pIcon->GetIcon(), hBrush);
+    dc.Detach();
+    DeleteObject(hBrush);
+    EXPECT_EQ(RGB(0, 128, 0), canvas.Pixel(5, 5));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(1, 1)); // the transparent corner
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(9, 9));
+}
