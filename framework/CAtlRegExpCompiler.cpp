@@ -42,6 +42,8 @@ CAtlRegExpCompiler::Instruction CAtlRegExpCompiler::Make(CAtlRegExpProgram::Opco
     in.arg = arg;
     in.x = x;
     in.y = y;
+    for (unsigned& bits : in.ascii)
+        bits = 0;
     return in;
 }
 

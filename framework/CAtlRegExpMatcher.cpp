@@ -49,8 +49,9 @@ void CAtlRegExpMatcher::Reset(ThreadList& list)
 
 // Follows the branches that consume nothing from pc, depth first in
 // priority order, and files every consuming instruction reached as a
-// thread with the captures valid on the way there.
-void CAtlRegExpMatcher::AddThread(ThreadList& list, int pc, const wchar_t** caps, const wchar_t* at)
+// thread with the captures valid on the way there (for patterns whose
+// branches were not worked out in advance).
+void CAtlRegExpMatcher::WalkBranches(ThreadList& list, int pc, const wchar_t** caps, const wchar_t* at)
 {
     const CAtlRegExpProgram& program = *m_program;
     Frame* stack = m_stack.data();

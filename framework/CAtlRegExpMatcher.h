@@ -42,7 +42,16 @@ private:
 
     void Prepare(const CAtlRegExpProgram& program);
     static void Reset(ThreadList& list);
-    void AddThread(ThreadList& list, int pc, const wchar_t** caps, const wchar_t* at);
+    void AddThread(ThreadList& list, int pc, const wchar_t** caps, const wchar_t* at)
+    {
+        int begin, end;
+        if (m_program->Closure(pc, &begin, &end))
+            FileSteps(list, begin, end, caps, at);
+        else
+            WalkBranches(list, pc, caps, at);
+    }
+    void FileSteps(ThreadList& list, int begin, int end, const wchar_t* const* caps, const wchar_t* at);
+    void WalkBranches(ThreadList& list, int pc, const wchar_t** caps, const wchar_t* at);
 
     const CAtlRegExpProgram* m_program;
     int m_slots;
@@ -51,3 +60,28 @@ private:
     std::vector<const wchar_t*> m_start;
     std::vector<const wchar_t*> m_result;
 };
+
+// Files the threads worked out in advance; only instructions a thread of
+// higher priority already holds are skipped.
+inline void CAtlRegExpMatcher::FileSteps(ThreadList& list, int begin, int end, const wchar_t* const* caps,
+                                         const wchar_t* at)
+{
+    const CAtlRegExpProgram& program = *m_program;
+    const int slots = m_slots;
+    unsigned* const marks = list.marks.data();
+    const unsigned stamp = list.stamp;
+    for (int k = begin; k < end; ++k)
+    {
+        const CAtlRegExpProgram::ClosureStep& step = program.Step(k);
+        if (marks[step.target] == stamp)
+            continue;
+        marks[step.target] = stamp;
+        const int index = list.count++;
+        list.pcs[index] = step.target;
+        const wchar_t** copy = &list.caps[size_t(index) * slots];
+        for (int i = 0; i < slots; ++i)
+            copy[i] = caps[i];
+        for (int s = step.saveBegin; s < step.saveEnd; ++s)
+            copy[program.SaveSlot(s)] = at;
+    }
+}

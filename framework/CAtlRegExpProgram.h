@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "framework/CAtlRegExpCharSet.h"
@@ -31,6 +32,17 @@ public:
         int arg;        // OP_SET: set index; OP_SAVE: slot
         int x;          // OP_SPLIT/OP_JUMP: preferred target
         int y;          // OP_SPLIT: other target
+        unsigned ascii[4]; // consuming instructions: the ASCII characters accepted
+    };
+
+    // One thread the branches that consume nothing lead to from some
+    // instruction: the consuming instruction reached and the capture slots
+    // set on the way (they all take the position where the branches start).
+    struct ClosureStep
+    {
+        int target;
+        int saveBegin; // range in SaveSlot()
+        int saveEnd;
     };
 
     CAtlRegExpProgram();
@@ -47,8 +59,46 @@ public:
     int Size() const { return int(m_code.size()); }
     const Instruction& At(int pc) const { return m_code[pc]; }
 
-    // Whether a consuming instruction accepts the character.
+    // Whether a consuming instruction accepts the character (never called
+    // with the terminating zero).
     bool Accepts(const Instruction& instruction, wchar_t ch) const
+    {
+        if (ch < 128)
+            return (instruction.ascii[ch >> 5] >> (ch & 31)) & 1;
+        return AcceptsOther(instruction, ch);
+    }
+
+    // The threads reached from pc without consuming, in priority order, as
+    // [*begin, *end) of Step(). False when they were not worked out in
+    // advance (a pattern too large for that); the caller then follows the
+    // branches itself. Defined for 0 and for the instruction after every
+    // consuming one.
+    bool Closure(int pc, int* begin, int* end) const
+    {
+        if (m_closures.empty())
+            return false;
+        *begin = m_closures[pc].first;
+        *end = m_closures[pc].second;
+        return true;
+    }
+    const ClosureStep& Step(int index) const { return m_steps[index]; }
+    int SaveSlot(int index) const { return m_saveSlots[index]; }
+
+    // First position at or after p where a match may begin, NULL when none
+    // (the text ends at its terminating zero). Without a usable start
+    // condition every position qualifies.
+    const wchar_t* FindStart(const wchar_t* p) const;
+    bool MayStartAt(const wchar_t* p) const;
+
+    // Beyond these sizes the branches are followed while searching.
+    enum
+    {
+        MAX_CLOSURE_PROGRAM = 4096,
+        MAX_CLOSURE_ENTRIES = 1 << 16
+    };
+
+private:
+    bool AcceptsOther(const Instruction& instruction, wchar_t ch) const
     {
         switch (instruction.op)
         {
@@ -65,15 +115,12 @@ public:
         }
     }
 
-    // First position at or after p where a match may begin, NULL when none
-    // (the text ends at its terminating zero). Without a usable start
-    // condition every position qualifies.
-    const wchar_t* FindStart(const wchar_t* p) const;
-    bool MayStartAt(const wchar_t* p) const;
-
-private:
     static bool FoldedEquals(wchar_t input, wchar_t folded);
+    void BuildAsciiTables();
     void AnalyseStart();
+    void BuildClosures();
+    bool AddClosure(int pc, std::vector<char>& seen, std::vector<int>& path,
+                    std::vector<std::pair<int, int> >& stack);
     bool PrefixAt(const wchar_t* p) const;
 
     std::vector<Instruction> m_code;
@@ -88,4 +135,9 @@ private:
     bool m_startOther;
     unsigned m_startAscii[4];
     std::vector<Instruction> m_prefix;
+
+    // Worked-out branches, indexed by instruction; empty when too large.
+    std::vector<std::pair<int, int> > m_closures;
+    std::vector<ClosureStep> m_steps;
+    std::vector<int> m_saveSlots;
 };
