@@ -8,7 +8,10 @@ target_compile_definitions(tavrolin_defaults INTERFACE
 target_include_directories(tavrolin_defaults INTERFACE ${CMAKE_SOURCE_DIR})
 target_include_directories(tavrolin_defaults SYSTEM INTERFACE ${SQLITE_DIR})
 target_compile_options(tavrolin_defaults INTERFACE
-    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>)
+    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>
+    # pWnd->GetSafeHwnd() and the like answer null for a null object; the
+    # compiler must not conclude from such a call that the pointer is set.
+    $<$<COMPILE_LANGUAGE:CXX>:-fno-delete-null-pointer-checks>)
 # Static runtime: the .exe runs under Wine without extra DLLs.
 target_link_options(tavrolin_defaults INTERFACE -municode -static -static-libgcc -static-libstdc++)
 set(TAVROLIN_SYSTEM_LIBS

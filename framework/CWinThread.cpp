@@ -101,7 +101,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     }
     // From the target window up its parents to the main window.
     CWnd* pMainWnd = GetMainWnd();
-    HWND hWndMain = pMainWnd->GetSafeHwnd();
+    HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
     if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
         return TRUE;
     // A window outside the main window (a popup it owns): the main window
@@ -140,7 +140,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0) {
         CWnd* pMainWnd = m_pMainWnd;
-        HWND hWndMain = pMainWnd->GetSafeHwnd();
+        HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
         UpdateWindowAndDescendants(pMainWnd);
         // Frames floating beside the main window (owned by it) too.
         DWORD thread = ::GetCurrentThreadId();

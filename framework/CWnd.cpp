@@ -798,10 +798,10 @@ CWnd* CWnd::FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 {
-    HWND hWnd = pParent->GetSafeHwnd();
+    HWND hWnd = pParent != nullptr ? pParent->m_hWnd : nullptr;
     if (hWnd == nullptr) {
         CWnd* pMain = AfxGetMainWnd();
-        hWnd = pMain->GetSafeHwnd();
+        hWnd = pMain != nullptr ? pMain->m_hWnd : nullptr;
     }
     // The owner is a top-level window.
     while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))

@@ -2,6 +2,14 @@
 // window ids. Plain #defines only: resource scripts include this too.
 #pragma once
 
+// Toolbar resources have no statement of their own in resource scripts;
+// they are raw data of this type: version, bitmap width, bitmap height,
+// item count, then one command id per item (0 for a separator):
+//     IDR_MAINFRAME RT_TOOLBAR BEGIN 1, 16, 15, 3, ID_A, 0, ID_B END
+#ifndef RT_TOOLBAR
+#define RT_TOOLBAR 241
+#endif
+
 // Strings of the framework
 #define AFX_IDS_APP_TITLE           0xE000
 #define AFX_IDS_IDLEMESSAGE         0xE001
