@@ -1,6 +1,7 @@
 #include "framework/CWinThread.h"
 
 #include "framework/CDC.h"
+#include "framework/CException.h"
 #include "framework/CFrameWnd.h"
 #include "framework/CGdiObject.h"
 #include "framework/CImageList.h"
@@ -162,6 +163,16 @@ BOOL CWinThread::OnIdle(LONG lCount)
     CMenu::DeleteTempMap();
     CImageList::DeleteTempMap();
     return FALSE;
+}
+
+LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
+{
+    if (pMsg->message == WM_CREATE)
+        return -1;  // the window is not made; its creator learns of it
+    if (pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, nullptr);  // no endless repaint of the failure
+    e->ReportError(MB_ICONEXCLAMATION);
+    return 0;
 }
 
 BOOL CWinThread::IsIdleMessage(MSG* pMsg)

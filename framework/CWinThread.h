@@ -3,6 +3,7 @@
 #pragma once
 #include "framework/CCmdTarget.h"
 
+class CException;
 class CWnd;
 
 class CWinThread : public CCmdTarget
@@ -39,6 +40,11 @@ public:
     // Whether a message ends an idle phase (repeated mouse moves and the
     // caret blink do not).
     virtual BOOL IsIdleMessage(MSG* pMsg);
+
+    // A framework exception thrown by a message handler ends up here (it
+    // must not leave the window procedure): reports it and answers the
+    // message's result, -1 for WM_CREATE so that the creation fails.
+    virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
 
     // The message being pumped.
     MSG m_msgCur = {};

@@ -5,6 +5,7 @@
 
 #include "framework/AfxThreadState.h"
 #include "framework/CCmdUI.h"
+#include "framework/CException.h"
 #include "framework/CDC.h"
 #include "framework/CFont.h"
 #include "framework/CFrameWnd.h"
@@ -46,7 +47,17 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARA
 
     // pWnd may be deleted by the handler: after this call only the handle
     // map, never the object, tells whether it still exists.
-    LRESULT result = pWnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = pWnd->WindowProc(message, wParam, lParam);
+    } catch (CException* e) {
+        // Framework exceptions must not unwind through the system's frames.
+        CWinThread* pThread = AfxGetThread();
+        MSG failed = thread->m_lastSentMsg;
+        result = pThread != nullptr ? pThread->ProcessWndProcException(e, &failed)
+                                    : (message == WM_CREATE ? -1 : 0);
+        e->Delete();
+    }
 
     if (message == WM_NCDESTROY) {
         // A handler of WM_NCDESTROY that did not pass it on to the base class

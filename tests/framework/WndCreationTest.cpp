@@ -138,3 +138,56 @@ TEST(WndCreation, DefaultProcessingAnswersUnhandledMessages)
     EXPECT_EQ(wnd.SendMessage(WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout)), 0);
     wnd.DestroyWindow();
 }
+
+namespace {
+
+class CThrowingWnd : public CWnd
+{
+public:
+    BOOL throwInCreate = FALSE;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT cs)
+    {
+        if (throwInCreate)
+            throw new CNotSupportedException;
+        return CWnd::OnCreate(cs);
+    }
+    afx_msg LRESULT OnThrow(WPARAM, LPARAM) { throw new CNotSupportedException; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_APP + 9, OnThrow)
+END_MESSAGE_MAP()
+
+class CQuietApp : public CWinApp
+{
+public:
+    CQuietApp() : CWinApp(L"QuietApp") {}
+    std::vector<UINT> failed;
+    LRESULT ProcessWndProcException(CException* e, const MSG* pMsg) override
+    {
+        failed.push_back(pMsg->message);
+        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CNotSupportedException)));
+        return pMsg->message == WM_CREATE ? -1 : 55;
+    }
+};
+
+} // namespace
+
+TEST(WndCreation, ExceptionsInHandlersStopAtTheWindowProcedure)
+{
+    CQuietApp app;
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(wnd.SendMessage(WM_APP + 9), 55);
+    wnd.DestroyWindow();
+
+    CThrowingWnd failing;
+    failing.throwInCreate = TRUE;
+    EXPECT_FALSE(failing.CreateEx(0, nullptr, L"t", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(failing.m_hWnd, nullptr);
+    EXPECT_EQ(app.failed, (std::vector<UINT>{WM_APP + 9, WM_CREATE}));
+}
