@@ -366,3 +366,48 @@ TEST_F(FrameTest, MiniFrameFollowsItsOwnersActivation)
     EXPECT_TRUE(IsWindow(mini->m_hWnd));
     // Floating windows die with their owner frame (TearDown).
 }
+
+TEST_F(FrameTest, MenuSelectionShowsPromptsAndTheIdleTextWhenTheMenuCloses)
+{
+    CWnd status;
+    ASSERT_TRUE(status.Create(L"STATIC", L"", WS_VISIBLE, CRect(0, 0, 100, 20), frame, AFX_IDW_STATUS_BAR));
+    CString text;
+    // A system command shows its description.
+    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(SC_CLOSE, MF_SYSMENU), 0);
+    status.GetWindowText(text);
+    EXPECT_STREQ(text, L"Schließt das Fenster.");
+    EXPECT_EQ(frame->m_nIDTracking, static_cast<UINT>(AFX_IDS_SCCLOSE));
+    // A closed menu brings back the idle text.
+    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    status.GetWindowText(text);
+    EXPECT_STREQ(text, L"Fertig");
+}
+
+TEST_F(FrameTest, FloatingWindowsLearnTheFramesActivation)
+{
+    CMiniFrameWnd* synced = new CMiniFrameWnd;
+    ASSERT_TRUE(synced->CreateEx(0, nullptr, L"Sync", WS_POPUP | WS_CAPTION | MFS_SYNCACTIVE, CRect(0, 0, 80, 60),
+                                 frame));
+    struct CRecordingFloat : CMiniFrameWnd
+    {
+        std::vector<WPARAM> statuses;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_FLOATSTATUS)
+                statuses.push_back(wParam);
+            return CMiniFrameWnd::WindowProc(message, wParam, lParam);
+        }
+    };
+    CRecordingFloat* recording = new CRecordingFloat;
+    ASSERT_TRUE(recording->CreateEx(0, nullptr, L"Rec", WS_POPUP, CRect(0, 0, 50, 50), frame));
+    frame->NotifyFloatingWindows(FS_ACTIVATE);
+    frame->NotifyFloatingWindows(FS_DEACTIVATE);
+    EXPECT_EQ(recording->statuses, (std::vector<WPARAM>{FS_ACTIVATE, FS_DEACTIVATE}));
+    // Windows not owned by the frame hear nothing.
+    CWnd stranger;
+    ASSERT_TRUE(stranger.CreateEx(0, nullptr, L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    frame->NotifyFloatingWindows(FS_DISABLE);
+    EXPECT_TRUE(stranger.IsWindowEnabled());
+    EXPECT_FALSE(recording->IsWindowEnabled());  // FS_DISABLE disables the floating frame
+    stranger.DestroyWindow();
+}
