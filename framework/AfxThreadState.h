@@ -14,6 +14,7 @@ struct AFX_THREAD_STATE
     // of the window it creates.
     CWnd* m_pWndInit = nullptr;
     HWND m_hWndInitParent = nullptr;
+    LPCWSTR m_lpszInitClass = nullptr;
     HHOOK m_hHookOldCbtFilter = nullptr;
 };
 typedef AFX_THREAD_STATE _AFX_THREAD_STATE;

@@ -36,6 +36,21 @@ WindowThreadState& State()
 
 // ---- window procedure and creation hook
 
+namespace {
+
+// Whether a window just being made is of the class CreateEx asked for.
+bool IsRequestedClass(HWND hWnd, LPCWSTR lpszClass)
+{
+    if (lpszClass == nullptr)
+        return true;
+    if (IS_INTRESOURCE(lpszClass))
+        return ::GetClassLongW(hWnd, GCW_ATOM) == static_cast<DWORD>(reinterpret_cast<UINT_PTR>(lpszClass));
+    WCHAR name[256];
+    return ::GetClassNameW(hWnd, name, 256) == 0 || lstrcmpiW(name, lpszClass) == 0;
+}
+
+} // namespace
+
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* thread = AfxGetThreadState();
@@ -86,8 +101,8 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         CWnd* pWnd = state->m_pWndInit;
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         // Only the window CreateEx asked for, not one the system makes on
-        // the way (such as an input method window).
-        if (cs->hwndParent == state->m_hWndInitParent) {
+        // the way (such as an input method window): same parent and class.
+        if (cs->hwndParent == state->m_hWndInitParent && IsRequestedClass(hWnd, state->m_lpszInitClass)) {
             state->m_pWndInit = nullptr;
             pWnd->Attach(hWnd);
             pWnd->PreSubclassWindow();
@@ -263,6 +278,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     AFX_THREAD_STATE* state = AfxGetThreadState();
     CWnd* savedInit = state->m_pWndInit;
     HWND savedParent = state->m_hWndInitParent;
+    LPCWSTR savedClass = state->m_lpszInitClass;
     bool installed = false;
     if (state->m_hHookOldCbtFilter == nullptr) {
         state->m_hHookOldCbtFilter = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
@@ -270,6 +286,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
     state->m_pWndInit = this;
     state->m_hWndInitParent = cs.hwndParent;
+    state->m_lpszInitClass = cs.lpszClass;
 
     HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
@@ -277,6 +294,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     bool neverAttached = state->m_pWndInit == this;
     state->m_pWndInit = savedInit;
     state->m_hWndInitParent = savedParent;
+    state->m_lpszInitClass = savedClass;
     if (installed) {
         UnhookWindowsHookEx(state->m_hHookOldCbtFilter);
         state->m_hHookOldCbtFilter = nullptr;
