@@ -50,13 +50,7 @@ private:
 
 DATE SystemDate(int year, int month, int day, int hour, int minute, int second)
 {
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<WORD>(year);
-    st.wMonth = static_cast<WORD>(month);
-    st.wDay = static_cast<WORD>(day);
-    st.wHour = static_cast<WORD>(hour);
-    st.wMinute = static_cast<WORD>(minute);
-    st.wSecond = static_cast<WORD>(second);
+    SYSTEMTIME st = {WORD(year), WORD(month), 0, WORD(day), WORD(hour), WORD(minute), WORD(second), 0};
     DATE date = 0;
     SystemTimeToVariantTime(&st, &date);
     return date;

@@ -89,7 +89,6 @@ TEST(DrawHelpers, InstalledFontFaces)
     EXPECT_TRUE(XTPFontExists(upper)) << "case is ignored";
     EXPECT_FALSE(XTPFontExists(installed.Left(installed.GetLength() - 1) + L"#")) << "whole names only";
     EXPECT_FALSE(XTPFontExists(L"No Such Face 4711"));
-
 }
 
 TEST(DrawHelpers, CommonControlsVersionIsCachedAndDefaultsForOldLibraries)

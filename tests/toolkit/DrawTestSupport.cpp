@@ -1,7 +1,7 @@
 #include "DrawTestSupport.h"
 
 CDibCanvas::CDibCanvas(int width, int height, COLORREF background)
-    : m_width(width), m_height(height), m_bits(nullptr)
+    : m_width(width), m_height(height), m_background(background), m_bits(nullptr)
 {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -40,6 +40,21 @@ bool CDibCanvas::IsFilled(const RECT& rc, COLORREF color) const
             if (Pixel(x, y) != color)
                 return false;
     return true;
+}
+
+RECT CDibCanvas::Painted() const
+{
+    RECT rc = {m_width, m_height, 0, 0};
+    for (int y = 0; y < m_height; y++)
+        for (int x = 0; x < m_width; x++)
+            if (Pixel(x, y) != m_background)
+            {
+                rc.left = x < rc.left ? x : rc.left;
+                rc.top = y < rc.top ? y : rc.top;
+                rc.right = x + 1 > rc.right ? x + 1 : rc.right;
+                rc.bottom = y + 1 > rc.bottom ? y + 1 : rc.bottom;
+            }
+    return rc;
 }
 
 namespace {

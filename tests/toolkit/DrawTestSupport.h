@@ -18,9 +18,12 @@ public:
     COLORREF Pixel(int x, int y) const;
     // TRUE when every pixel of the rectangle has the colour.
     bool IsFilled(const RECT& rc, COLORREF color) const;
+    // The bounding box of the pixels that differ from the background.
+    RECT Painted() const;
 
 private:
     int m_width, m_height;
+    COLORREF m_background;
     CDC m_dc;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOldBitmap;

@@ -15,6 +15,7 @@
 #include "toolkit/common/XTPWindowHelpers.h"
 #include "toolkit/common/XTPWindowRect.h"
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -112,9 +113,7 @@ TEST_F(DrawWindows, RightToLeftWindowsMirrorKeysAndPoints)
     UINT keys[] = {VK_LEFT, VK_RIGHT, VK_UP};
     for (UINT& key : keys)
         XTPMirrorArrowKey(&rtl, key);
-    EXPECT_EQ(static_cast<UINT>(VK_RIGHT), keys[0]);
-    EXPECT_EQ(static_cast<UINT>(VK_LEFT), keys[1]);
-    EXPECT_EQ(static_cast<UINT>(VK_UP), keys[2]);
+    EXPECT_EQ((std::vector<UINT>{VK_RIGHT, VK_LEFT, VK_UP}), std::vector<UINT>(keys, keys + 3));
     UINT key = VK_LEFT;
     XTPMirrorArrowKey(&m_frame, key);
     EXPECT_EQ(static_cast<UINT>(VK_LEFT), key) << "left-to-right windows keep their keys";
@@ -211,7 +210,6 @@ TEST_F(DrawWindows, BorderedEditTradesTheSystemBorderForOnePixel)
     EXPECT_EQ(window.left + 1, origin.x);
     EXPECT_EQ(window.top + 1, origin.y);
     EXPECT_EQ(CRect(0, 0, 98, 28), CXTPClientRect(&edit));
-
 }
 
 TEST(DrawResourceSwitch, SwitchesOnlyWhileAModuleIsSet)

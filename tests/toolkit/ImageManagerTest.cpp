@@ -21,15 +21,9 @@ namespace {
 COLORREF DrawnPixel(CXTPImageManagerIcon* pIcon, int x, int y)
 {
     Canvas canvas(40, 40);
-    CDC dc;
-    dc.Attach(canvas.dc());
-    pIcon->Draw(&dc, CPoint(0, 0));
-    dc.Detach();
+    pIcon->Draw(canvas.DC(), CPoint(0, 0));
     return canvas.Pixel(x, y);
 }
-
-int RedOf(COLORREF clr) { return GetRValue(clr); }
-int BlueOf(COLORREF clr) { return GetBValue(clr); }
 
 } // namespace
 
@@ -49,7 +43,7 @@ TEST(ImageManager, NearestWidthIsScaledOnceAndCached)
     EXPECT_EQ(20, p20->GetHeight());
     EXPECT_TRUE(p20->IsScaled());
     EXPECT_EQ(CSize(20, 20), p20->GetExtent());
-    EXPECT_GT(RedOf(DrawnPixel(p20, 10, 10)), 200); // from the red 16-pixel icon
+    EXPECT_GT(GetRValue(DrawnPixel(p20, 10, 10)), 200); // from the red 16-pixel icon
     EXPECT_EQ(p20, manager.GetImage(10, 20));        // the copy is reused
 
     // Equally near: a copy of one of them, at the wanted width.
@@ -85,7 +79,7 @@ TEST(ImageManager, ReplacingTheNormalImageRebuildsCopies)
     ASSERT_TRUE(pCopy->IsScaled());
     manager.SetIcon(hBlue, 5);
     EXPECT_EQ(1, manager.GetIconSet(5)->GetIcons().GetCount());
-    EXPECT_GT(BlueOf(DrawnPixel(manager.GetImage(5, 24), 12, 12)), 200);
+    EXPECT_GT(GetBValue(DrawnPixel(manager.GetImage(5, 24), 12, 12)), 200);
     DestroyIcon(hRed);
     DestroyIcon(hBlue);
 }
@@ -192,10 +186,7 @@ TEST(ImageManager, LoadsWithoutSizeOrCountFail)
     // An icon without width draws nothing instead of dividing by zero.
     CXTPImageManagerIcon icon(1, 0, 0);
     Canvas canvas(8, 8);
-    CDC dc;
-    dc.Attach(canvas.dc());
-    icon.Draw(&dc, CPoint(0, 0), CSize(0, 0));
-    dc.Detach();
+    icon.Draw(canvas.DC(), CPoint(0, 0), CSize(0, 0));
     EXPECT_EQ(0, canvas.Painted().right);
 }
 
@@ -230,7 +221,7 @@ TEST(ImageManager, ImageListsAnswerForTheirRange)
     EXPECT_TRUE(manager.HasExactImage(501, 16));
     EXPECT_TRUE(manager.HasExactImage(501, 0));
     EXPECT_FALSE(manager.HasExactImage(501, 20));
-    EXPECT_GT(BlueOf(DrawnPixel(pIcon, 8, 8)), 200);
+    EXPECT_GT(GetBValue(DrawnPixel(pIcon, 8, 8)), 200);
 }
 
 TEST(ImageManager, DrawingSizeKeepsProportions)
@@ -243,10 +234,7 @@ TEST(ImageManager, DrawingSizeKeepsProportions)
     ASSERT_EQ(15, pIcon->GetHeight());
     auto paintedSize = [&](CSize size) {
         Canvas canvas(40, 40);
-        CDC dc;
-        dc.Attach(canvas.dc());
-        pIcon->Draw(&dc, CPoint(2, 3), size);
-        dc.Detach();
+        pIcon->Draw(canvas.DC(), CPoint(2, 3), size);
         RECT rc = canvas.Painted();
         // The transparent corner pixel is not painted; measure from the far edges.
         return CSize(rc.right - 2, rc.bottom - 3);
@@ -318,10 +306,7 @@ TEST(ImageManager, IconStatePaintsTheSilhouette)
     CXTPImageManagerIcon* pIcon = manager.GetImage(1, 8);
     HBRUSH hBrush = CreateSolidBrush(RGB(0, 128, 0));
     Canvas canvas(10, 10);
-    CDC dc;
-    dc.Attach(canvas.dc());
-    XTPDrawIconState(pIcon, &dc, 1, 1, pIcon->GetIcon(), hBrush);
-    dc.Detach();
+    XTPDrawIconState(pIcon, canvas.DC(), 1, 1, pIcon->GetIcon(), hBrush);
     DeleteObject(hBrush);
     EXPECT_EQ(RGB(0, 128, 0), canvas.Pixel(5, 5));
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(1, 1)); // the transparent corner

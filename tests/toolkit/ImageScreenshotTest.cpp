@@ -31,8 +31,6 @@ TEST(ImageScreenshot, NormalDisabledFadedAndShadowStrip)
     const int width = cell * static_cast<int>(ids.size() + 1) + 8;
     const int height = cell * 4 + 8;
     Canvas canvas(width, height, RGB(236, 233, 216));
-    CDC dc;
-    dc.Attach(canvas.dc());
     for (int row = 0; row < 4; ++row)
     {
         int y = 4 + row * cell;
@@ -50,13 +48,12 @@ TEST(ImageScreenshot, NormalDisabledFadedAndShadowStrip)
             CXTPImageManagerIcon* pIcon = manager.GetImage(ids[i], 16);
             ASSERT_NE(nullptr, pIcon);
             int x = 4 + static_cast<int>(i) * cell;
-            pIcon->Draw(&dc, CPoint(x, y), image(pIcon));
-            pIcon->Draw(&dc, CPoint(x + 18, y + 18), image(pIcon), CSize(20, 0));
+            pIcon->Draw(canvas.DC(), CPoint(x, y), image(pIcon));
+            pIcon->Draw(canvas.DC(), CPoint(x + 18, y + 18), image(pIcon), CSize(20, 0));
         }
         CXTPImageManagerIcon* pApp = manager.GetImage(300, 32);
-        pApp->Draw(&dc, CPoint(4 + static_cast<int>(ids.size()) * cell, y), image(pApp));
+        pApp->Draw(canvas.DC(), CPoint(4 + static_cast<int>(ids.size()) * cell, y), image(pApp));
     }
-    dc.Detach();
     RECT all = {0, 0, width, height};
     EXPECT_FALSE(testshot::Save(testshot::CaptureDC(canvas.dc(), all), L"image_manager_strip.png").empty());
     // The faded and disabled rows differ from the normal one.

@@ -1,10 +1,11 @@
 // Small images made in memory for the image tests: 32-bit alpha bitmaps
-// with chosen pixels, icons of one colour with a transparent corner, and a
-// white 32-bit canvas to draw on and read back.
+// with chosen pixels and icons of one colour with a transparent corner.
 #pragma once
 #include <windows.h>
 
 #include <vector>
+
+#include "DrawTestSupport.h"
 
 namespace imagetest {
 
@@ -17,27 +18,12 @@ DWORD PixelOf(HBITMAP hBitmap, int x, int y);
 // Colour (and mask: true = transparent) of one pixel of an icon.
 COLORREF IconPixel(HICON hIcon, int x, int y, bool* pTransparent = nullptr);
 
-// A memory DC on a white 32-bit canvas.
-class Canvas
+// The drawing canvas, with its raw DC for calls that take one.
+class Canvas : public CDibCanvas
 {
 public:
-    Canvas(int cx, int cy, COLORREF clrBackground = RGB(255, 255, 255));
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return m_hDC; }
-    COLORREF Pixel(int x, int y) const;
-    // The bounding box of pixels that differ from the background.
-    RECT Painted() const;
-
-private:
-    HDC m_hDC;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-    int m_cx;
-    int m_cy;
-    COLORREF m_clrBackground;
+    using CDibCanvas::CDibCanvas;
+    HDC dc() { return DC()->m_hDC; }
 };
 
 } // namespace imagetest

@@ -26,10 +26,7 @@ namespace {
 int PaintedPixels(CXTPPopupPaintManager* pPaintManager, CXTPPopupItem* pItem)
 {
     Canvas canvas(200, 40);
-    CDC dc;
-    dc.Attach(canvas.dc());
-    pPaintManager->DrawItem(&dc, pItem);
-    dc.Detach();
+    pPaintManager->DrawItem(canvas.DC(), pItem);
     int n = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 200; ++x)
@@ -57,21 +54,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(PopupPaint, Office2003WithoutVisualStyleColours)
-{
-    CXTPColorManager* pColors = XTPGetColorManager();
-    // Without visual-style colours the Office 2003 theme keeps the flat fills.
-    BOOL bDisabled = pColors->m_bDisableLunaColors;
-    pColors->m_bDisableLunaColors = TRUE;
-    CXTPPopupThemeOffice2003 office2003;
-    pColors->m_bDisableLunaColors = bDisabled;
-    EXPECT_EQ(pColors->GetColor(31), office2003.m_clrButtonSelected);
-    EXPECT_EQ(pColors->GetColor(54), office2003.m_clrFrame.clrLight.GetColor());
-    // Its background runs the colour manager's gradient 1 the other way round.
-    EXPECT_EQ(pColors->GetGradient(1).clrDark.GetColor(), office2003.m_clrBackground.clrLight.GetColor());
-    EXPECT_EQ(pColors->GetGradient(1).clrLight.GetColor(), office2003.m_clrBackground.clrDark.GetColor());
-}
 
 TEST_F(PopupPaint, ItemsDrawOnlyWhatTheyHave)
 {
@@ -110,10 +92,7 @@ TEST_F(PopupPaint, ItemsDrawOnlyWhatTheyHave)
     // Colours of their own: a background fill and a border.
     CXTPPopupItem coloured(CRect(2, 2, 12, 12), nullptr, RGB(255, 0, 0), RGB(0, 0, 255));
     Canvas canvas(20, 20);
-    CDC dc;
-    dc.Attach(canvas.dc());
-    pPaint->DrawItem(&dc, &coloured);
-    dc.Detach();
+    pPaint->DrawItem(canvas.DC(), &coloured);
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(2, 2));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(6, 6));
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(12, 12));
@@ -129,10 +108,7 @@ TEST_F(PopupPaint, ButtonLookFollowsHotAndPressed)
     ASSERT_TRUE(popup.Show(&owner));
     auto centre = [&]() {
         Canvas canvas(40, 40);
-        CDC dc;
-        dc.Attach(canvas.dc());
-        popup.GetPaintManager()->DrawItem(&dc, pButton);
-        dc.Detach();
+        popup.GetPaintManager()->DrawItem(canvas.DC(), pButton);
         return canvas.Pixel(20, 20);
     };
     EXPECT_EQ(RGB(255, 255, 255), centre());

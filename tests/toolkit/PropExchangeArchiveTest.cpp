@@ -4,7 +4,6 @@
 
 #include "framework/COleDateTime.h"
 #include "framework/COleVariant.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
 
 using namespace proptest;
 
@@ -101,14 +100,7 @@ TEST(PropExchangeArchive, BlobsAndCollections)
         BYTE* pData = const_cast<BYTE*>(data);
         DWORD nBytes = sizeof(data);
         px->ExchangeBlob(L"Blob", pData, nBytes);
-        CXTPPropExchangeEnumerator* pEnum = px->GetEnumerator(L"Item");
-        POSITION pos = pEnum->GetPosition(3);
-        for (long i = 0; pos; i++)
-        {
-            Section item(pEnum->GetNext(pos));
-            XTPExchangeLong(item.get(), L"Value", i);
-        }
-        delete pEnum;
+        StoreItems(px, {0, 1, 2});
     });
     // Count 6 in two bytes, the six bytes, count 3, three longs.
     ASSERT_EQ(2u + 6u + 2u + 12u, bytes.size());
@@ -133,17 +125,7 @@ TEST(PropExchangeArchive, BlobsAndCollections)
         ASSERT_EQ(6u, nLoaded);
         EXPECT_EQ(0, memcmp(pLoaded, data, 6));
         delete[] pLoaded;
-        CXTPPropExchangeEnumerator* pEnum = px->GetEnumerator(L"Item");
-        std::vector<long> values;
-        for (POSITION pos = pEnum->GetPosition(0); pos;)
-        {
-            Section item(pEnum->GetNext(pos));
-            long nValue = -1;
-            XTPExchangeLong(item.get(), L"Value", nValue);
-            values.push_back(nValue);
-        }
-        delete pEnum;
-        EXPECT_EQ((std::vector<long>{0, 1, 2}), values);
+        EXPECT_EQ((std::vector<long>{0, 1, 2}), LoadItems(px));
     });
 }
 

@@ -3,7 +3,6 @@
 #include "PropExchangeTestSupport.h"
 
 #include "framework/COleDateTime.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/XTPPropExchangeRegistry.h"
 
 using namespace proptest;
@@ -183,14 +182,7 @@ TEST(PropExchangeRegistry, CollectionsAreACountAndNumberedSubkeys)
     ScratchKey key(L"Collection");
     {
         CXTPPropExchangeRegistry px(FALSE, key.get(), L"List");
-        CXTPPropExchangeEnumerator* pEnum = px.GetEnumerator(L"Item");
-        POSITION pos = pEnum->GetPosition(2);
-        for (long i = 10; pos; i++)
-        {
-            Section item(pEnum->GetNext(pos));
-            XTPExchangeLong(item.get(), L"Value", i);
-        }
-        delete pEnum;
+        StoreItems(&px, {10, 11});
     }
     EXPECT_EQ(2u, key.DwordValue(L"List", L"Count"));
     EXPECT_EQ(10u, key.DwordValue(L"List\\Item0", L"Value"));
@@ -198,23 +190,10 @@ TEST(PropExchangeRegistry, CollectionsAreACountAndNumberedSubkeys)
     EXPECT_FALSE(key.HasSubKey(L"List\\Item2"));
 
     CXTPPropExchangeRegistry px(TRUE, key.get(), L"List");
-    CXTPPropExchangeEnumerator* pEnum = px.GetEnumerator(L"Item");
-    std::vector<long> values;
-    for (POSITION pos = pEnum->GetPosition(); pos;)
-    {
-        Section item(pEnum->GetNext(pos));
-        long n = 0;
-        XTPExchangeLong(item.get(), L"Value", n);
-        values.push_back(n);
-    }
-    delete pEnum;
-    EXPECT_EQ((std::vector<long>{10, 11}), values);
-
+    EXPECT_EQ((std::vector<long>{10, 11}), LoadItems(&px));
     // Without "Count" there is no item.
     CXTPPropExchangeRegistry missing(TRUE, key.get(), L"NoList");
-    pEnum = missing.GetEnumerator(L"Item");
-    EXPECT_EQ(nullptr, pEnum->GetPosition());
-    delete pEnum;
+    EXPECT_TRUE(LoadItems(&missing).empty());
 }
 
 TEST(PropExchangeRegistry, ObjectsByClassName)

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "toolkit/common/XTPPropExchangeEnumerator.h"
+
 IMPLEMENT_SERIAL(CPropTestShape, CObject, 1)
 IMPLEMENT_SERIAL(CPropTestCircle, CPropTestShape, 1)
 IMPLEMENT_SERIAL(CPropTestStranger, CObject, 1)
@@ -83,6 +85,33 @@ void ScratchKey::SetString(LPCWSTR pszSubKey, LPCWSTR pszValue, LPCWSTR pszText)
     RegCreateKeyExW(m_hKey, pszSubKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr);
     RegSetValueExW(hKey, pszValue, 0, REG_SZ, (const BYTE*)pszText, (DWORD)(wcslen(pszText) + 1) * sizeof(WCHAR));
     RegCloseKey(hKey);
+}
+
+void StoreItems(CXTPPropExchange* px, std::vector<long> values)
+{
+    CXTPPropExchangeEnumerator* pEnum = px->GetEnumerator(L"Item");
+    POSITION pos = pEnum->GetPosition((DWORD)values.size());
+    for (size_t i = 0; pos; i++)
+    {
+        Section item(pEnum->GetNext(pos));
+        XTPExchangeLong(item.get(), L"Value", values[i]);
+    }
+    delete pEnum;
+}
+
+std::vector<long> LoadItems(CXTPPropExchange* px)
+{
+    CXTPPropExchangeEnumerator* pEnum = px->GetEnumerator(L"Item");
+    std::vector<long> values;
+    for (POSITION pos = pEnum->GetPosition(); pos;)
+    {
+        Section item(pEnum->GetNext(pos));
+        long n = -1;
+        XTPExchangeLong(item.get(), L"Value", n);
+        values.push_back(n);
+    }
+    delete pEnum;
+    return values;
 }
 
 IXMLDOMDocument* NewDomDocument()

@@ -67,6 +67,11 @@ CString DocumentXml(IXMLDOMDocument* pDocument);
 // Writes bytes to a file in the test's working folder; the full path.
 CString WriteScratchFile(LPCWSTR pszName, const char* pszContent);
 
+// Stores the values as a collection of "Item" sections with a "Value".
+void StoreItems(CXTPPropExchange* px, std::vector<long> values);
+// The "Value" of every "Item" section of the collection.
+std::vector<long> LoadItems(CXTPPropExchange* px);
+
 // Runs an exchange on a storing archive and returns the bytes written.
 template <class F> std::vector<BYTE> StoreToArchive(F exchange)
 {

@@ -91,53 +91,44 @@ struct XmlValues
 
 } // namespace
 
-TEST_F(PropExchangeXML, CompactModeKeepsValuesAsAttributesAndComesBack)
+TEST_F(PropExchangeXML, BothModesKeepTheirLayoutAndComeBack)
 {
-    XmlValues in;
-    in.Fill();
+    const struct
     {
-        CXTPPropExchangeXMLNode px(FALSE, m_pDocument, L"Root");
-        Section section(px.GetSection(L"Values"));
-        in.Exchange(section.get());
-    }
-    const CString xml = Xml();
-    EXPECT_NE(-1, xml.Find(L"<Root CompactMode=\"1\">")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Short=\"65535\"")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Date=\"2006-01-06T12:30:00\"")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Variant=\"2006-09-07T20:00:00\"")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Double=\"3.250000\"")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Big=\"1, 2\"")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"Tab\\there, back\\\\slash, line\\nfeed")) << (LPCWSTR)xml;
-
-    XmlValues out;
-    CXTPPropExchangeXMLNode px(TRUE, m_pDocument, L"Root");
-    Section section(px.GetSection(L"Values"));
-    out.Exchange(section.get());
-    in.ExpectEqual(out);
-}
-
-TEST_F(PropExchangeXML, ElementModeKeepsValuesAsChildElementsAndComesBack)
-{
-    XmlValues in;
-    in.Fill();
+        BOOL compact;
+        std::vector<LPCWSTR> present;
+    } modes[] = {
+        {TRUE,
+         {L"<Root CompactMode=\"1\">", L"Short=\"65535\"", L"Date=\"2006-01-06T12:30:00\"",
+          L"Variant=\"2006-09-07T20:00:00\"", L"Double=\"3.250000\"", L"Big=\"1, 2\"",
+          L"Tab\\there, back\\\\slash, line\\nfeed"}},
+        // A root without "CompactMode" is read in element mode.
+        {FALSE, {L"<Long>-123456</Long>", L"<Date>2006-01-06T12:30:00</Date>", L"<Rect>-1, 2, 3, 4</Rect>"}},
+    };
+    for (const auto& mode : modes)
     {
-        CXTPPropExchangeXMLNode px(FALSE, m_pDocument, L"Root");
-        px.SetCompactMode(FALSE);
-        Section section(px.GetSection(L"Values"));
-        in.Exchange(section.get());
-    }
-    const CString xml = Xml();
-    EXPECT_EQ(-1, xml.Find(L"CompactMode")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"<Long>-123456</Long>")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"<Date>2006-01-06T12:30:00</Date>")) << (LPCWSTR)xml;
-    EXPECT_NE(-1, xml.Find(L"<Rect>-1, 2, 3, 4</Rect>")) << (LPCWSTR)xml;
+        SCOPED_TRACE(mode.compact ? "compact" : "elements");
+        m_pDocument->Release();
+        m_pDocument = NewDomDocument();
+        XmlValues in;
+        in.Fill();
+        {
+            CXTPPropExchangeXMLNode px(FALSE, m_pDocument, L"Root");
+            px.SetCompactMode(mode.compact);
+            Section section(px.GetSection(L"Values"));
+            in.Exchange(section.get());
+        }
+        const CString xml = Xml();
+        EXPECT_EQ(!mode.compact, -1 == xml.Find(L"CompactMode")) << (LPCWSTR)xml;
+        for (LPCWSTR fragment : mode.present)
+            EXPECT_NE(-1, xml.Find(fragment)) << (LPCWSTR)xml;
 
-    // A root without "CompactMode" is read in element mode.
-    XmlValues out;
-    CXTPPropExchangeXMLNode px(TRUE, m_pDocument, L"Root");
-    Section section(px.GetSection(L"Values"));
-    out.Exchange(section.get());
-    in.ExpectEqual(out);
+        XmlValues out;
+        CXTPPropExchangeXMLNode px(TRUE, m_pDocument, L"Root");
+        Section section(px.GetSection(L"Values"));
+        out.Exchange(section.get());
+        in.ExpectEqual(out);
+    }
 }
 
 TEST_F(PropExchangeXML, DatesPutTheDayBeforeTheMonth)
@@ -248,20 +239,9 @@ TEST_F(PropExchangeXML, CollectionsAreRunsOfElementsAndEmptyOnesLeaveNoTrace)
     {
         CXTPPropExchangeXMLNode px(FALSE, m_pDocument, L"Root");
         Section list(px.GetSection(L"List"));
-        CXTPPropExchangeEnumerator* pEnum = list->GetEnumerator(L"Item");
-        POSITION pos = pEnum->GetPosition(3);
-        for (long i = 0; pos; i++)
-        {
-            Section item(pEnum->GetNext(pos));
-            XTPExchangeLong(item.get(), L"Value", i);
-        }
-        delete pEnum;
-
+        StoreItems(list.get(), {0, 1, 2});
         Section empty(px.GetSection(L"Empty"));
-        pEnum = empty->GetEnumerator(L"Item");
-        for (POSITION p = pEnum->GetPosition(0); p;)
-            Section item(pEnum->GetNext(p));
-        delete pEnum;
+        StoreItems(empty.get(), {});
     }
     const CString xml = Xml();
     EXPECT_EQ(-1, xml.Find(L"Count")) << (LPCWSTR)xml;
@@ -271,17 +251,7 @@ TEST_F(PropExchangeXML, CollectionsAreRunsOfElementsAndEmptyOnesLeaveNoTrace)
     auto readList = [&](LPCWSTR pszSection) {
         CXTPPropExchangeXMLNode px(TRUE, m_pDocument, L"Root");
         Section list(px.GetSection(pszSection));
-        CXTPPropExchangeEnumerator* pEnum = list->GetEnumerator(L"Item");
-        std::vector<long> values;
-        for (POSITION pos = pEnum->GetPosition(); pos;)
-        {
-            Section item(pEnum->GetNext(pos));
-            long n = -1;
-            XTPExchangeLong(item.get(), L"Value", n);
-            values.push_back(n);
-        }
-        delete pEnum;
-        return values;
+        return LoadItems(list.get());
     };
     EXPECT_EQ((std::vector<long>{0, 1, 2}), readList(L"List"));
     EXPECT_TRUE(readList(L"Empty").empty());

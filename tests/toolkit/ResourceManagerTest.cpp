@@ -40,14 +40,6 @@ public:
 
 } // namespace
 
-TEST(ResourceManager, OneManagerPerProcess)
-{
-    CXTPResourceManager* manager = XTPGetResourceManager();
-    ASSERT_NE(nullptr, manager);
-    EXPECT_EQ(manager, XTPGetResourceManager());
-    EXPECT_TRUE(manager->IsValid());
-}
-
 TEST(ResourceManager, WithoutModuleEverythingComesFromTheApplication)
 {
     ASSERT_EQ(nullptr, XTPGetResourceModule());

@@ -4,12 +4,6 @@
 #include "toolkit/common/XTPWinThemeLibrary.h"
 #include "toolkit/common/XTPWinThemeWrapper.h"
 
-namespace {
-
-
-
-} // namespace
-
 TEST(ThemeWrapper, WithoutTheLibraryEveryCallFailsSoftly)
 {
     CXTPWinThemeLibrary missing(L"NoSuchVisualStyles.dll");
@@ -76,8 +70,6 @@ TEST(ThemeWrapper, OpeningAgainReplacesTheHandle)
     EXPECT_TRUE(XTPHasSecondHandle(wrapper));
     wrapper.OpenThemeData(nullptr, L"HEADER");
     EXPECT_NE(nullptr, wrapper.GetThemeHandle());
-    COLORREF color = 0;
-    wrapper.GetThemeColor(0, 0, 3801, &color);
     wrapper.CloseThemeData();
     EXPECT_FALSE(XTPHasSecondHandle(wrapper));
 }
