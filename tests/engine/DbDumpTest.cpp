@@ -60,17 +60,14 @@ std::string PlatformDate(const char* when)
     return text;
 }
 
-std::string Pad(const std::string& text, size_t width, bool right)
-{
-    std::string blanks(text.size() < width ? width - text.size() : 0, ' ');
-    return right ? blanks + text : text + blanks;
-}
-
+// One line of the dump's layout.
 std::string Line(const char* id, const std::string& from, const std::string& to, const std::string& game,
                  const std::string& category)
 {
-    return std::string(id) + "|" + Pad(from, 20, true) + "|" + Pad(to, 20, true) + "|" + Pad(game, 113, false) + "|" +
-           Pad(category, 10, false) + "\r\n";
+    char line[256];
+    snprintf(line, sizeof line, "%s|%20s|%20s|%-113s|%-10s\r\n", id, from.c_str(), to.c_str(), game.c_str(),
+             category.c_str());
+    return line;
 }
 
 class DbDump : public testing::Test
@@ -85,6 +82,7 @@ protected:
     }
     void TearDown() override { setlocale(LC_ALL, "C"); }
 
+
     void Insert(const std::string& values)
     {
         ASSERT_EQ(DbRawConnection(m_folder.File(L"data.db")).Exec("insert into main values( " + values + " );"), 0);
@@ -93,10 +91,10 @@ protected:
     std::string Dump()
     {
         m_manager.DumpToFile(m_log.c_str(), FRAME);
-        return DbReadFile(m_log);
+        return ReadFileBytes(m_log);
     }
 
-    DbTestFolder m_folder;
+    CTestFolder m_folder;
     std::wstring m_log = m_folder.File(L"statistic.log");
     CDatabaseManager m_manager;
 };
@@ -131,9 +129,7 @@ TEST_F(DbDump, OneLinePerRowWithTheFramesTextsAndItsCurrentOffers)
 TEST_F(DbDump, OpenRowSevenWithoutAFrame)
 {
     Insert("7, " + Sql(FROM) + ", NULL, 3, 327682");
-    std::string date = PlatformDate(FROM);
-    EXPECT_EQ(Dump(), "0007|" + std::string(20 - date.size(), ' ') + date + "|" + std::string(20, ' ') + "|" +
-                          std::string(113, ' ') + "|2 s.b. R  \r\n");
+    EXPECT_EQ(Dump(), Line("0007", PlatformDate(FROM), "", "", "2 s.b. R"));
     EXPECT_STREQ(DefaultFormatCategoryCode(3), L"3 ");
     EXPECT_STREQ(DefaultFormatCategoryCode(0x20005), L"TST 5 ");
     EXPECT_STREQ(DefaultFormatCategoryCode(0x70007), L"TST 7 s.b. R");
@@ -141,9 +137,9 @@ TEST_F(DbDump, OpenRowSevenWithoutAFrame)
 
 TEST_F(DbDump, EmptyTableEmptiesTheFileAndAnUnchangedTableLeavesIt)
 {
-    DbWriteFile(m_log, "old\r\n");
+    WriteFileBytes(m_log, "old\r\n");
     EXPECT_EQ(Dump(), "");
-    DbWriteFile(m_log, "old\r\n");
+    WriteFileBytes(m_log, "old\r\n");
     m_manager.SetContentsChanged(FALSE);
     Insert("1, 38877.5, 38877.6, 1, 1");
     EXPECT_EQ(Dump(), "old\r\n");

@@ -20,7 +20,7 @@ class DbManager : public testing::Test
 protected:
     std::string Query(const char* sql) { return DbRawConnection(m_path).Text(sql); }
 
-    DbTestFolder m_folder;
+    CTestFolder m_folder;
     CString m_folderPath = m_folder.Path().c_str();
     std::wstring m_path = m_folder.File(L"data.db");
 };
@@ -77,11 +77,11 @@ TEST_F(DbManager, OtherVersionsAreReplacedByAnEmptyDatabase)
 TEST_F(DbManager, UnreadableOrLockedFilesAreKept)
 {
     std::string garbage(4096, 'x');
-    DbWriteFile(m_path, garbage);
+    WriteFileBytes(m_path, garbage);
     CDatabaseManager manager;
     EXPECT_FALSE(manager.OpenOrCreate(m_folderPath));
     EXPECT_FALSE(manager.CreateDatabase(m_folderPath));
-    EXPECT_EQ(DbReadFile(m_path), garbage);
+    EXPECT_EQ(ReadFileBytes(m_path), garbage);
 
     DeleteFileW(m_path.c_str());
     DbRawConnection other(m_path);
@@ -143,7 +143,7 @@ TEST(DbManagerInstance, LivesInTheProgramFolder)
     GetModuleFileNameW(nullptr, module, MAX_PATH);
     std::wstring path(module);
     path = path.substr(0, path.rfind(L'\\') + 1) + L"data.db";
-    DbTestFolder restoresTheWorkingDirectory;
+    CTestFolder restoresTheWorkingDirectory;
     CDatabaseManager& manager = CDatabaseManager::GetInstance();
     EXPECT_EQ(&manager, &CDatabaseManager::GetInstance());
     EXPECT_TRUE(manager.OpenOrCreate());

@@ -4,30 +4,6 @@
 
 #include <sqlite3.h>
 
-#include <fstream>
-#include <iterator>
-
-DbTestFolder::DbTestFolder()
-{
-    static int s_counter = 0;
-    wchar_t current[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, current);
-    m_previousDirectory = current;
-    m_path = m_previousDirectory + L"\\dbtest-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-             std::to_wstring(++s_counter) + L"\\";
-    CreateDirectoryW(m_path.c_str(), nullptr);
-}
-
-DbTestFolder::~DbTestFolder()
-{
-    SetCurrentDirectoryW(m_previousDirectory.c_str());
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((m_path + L"*").c_str(), &data);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
-        DeleteFileW((m_path + data.cFileName).c_str());
-    FindClose(find);
-    RemoveDirectoryW(m_path.c_str());
-}
 
 DbRawConnection::DbRawConnection(const std::wstring& path)
 {
@@ -70,15 +46,4 @@ std::wstring DbErrorOf(const std::function<void()>& action)
         return message;
     }
     return std::wstring();
-}
-
-std::string DbReadFile(const std::wstring& path)
-{
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void DbWriteFile(const std::wstring& path, const std::string& bytes)
-{
-    std::ofstream(path.c_str(), std::ios::binary) << bytes;
 }

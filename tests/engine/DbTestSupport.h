@@ -1,28 +1,13 @@
-// Helpers of the database tests: a folder of their own, direct SQLite
-// access that bypasses the classes under test, and exception capture.
+// Helpers of the database tests: direct SQLite access that bypasses the
+// classes under test, and exception capture; files go to a CTestFolder.
 #pragma once
 
-#include <windows.h>
+#include "SiteSimulation.h"
 
 #include <functional>
 #include <string>
 
 struct sqlite3;
-
-// A new empty folder below the working directory, removed with its files at
-// the end; the working directory (opening a database changes it) is restored.
-class DbTestFolder
-{
-public:
-    DbTestFolder();
-    ~DbTestFolder();
-    std::wstring File(const wchar_t* name) const { return m_path + name; }
-    const std::wstring& Path() const { return m_path; }
-
-private:
-    std::wstring m_previousDirectory;
-    std::wstring m_path;
-};
 
 // A second connection that never waits for locks.
 class DbRawConnection
@@ -40,6 +25,3 @@ private:
 
 // The message of the CSQLiteException the action throws; empty if none.
 std::wstring DbErrorOf(const std::function<void()>& action);
-
-std::string DbReadFile(const std::wstring& path);
-void DbWriteFile(const std::wstring& path, const std::string& bytes);

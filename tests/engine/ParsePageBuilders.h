@@ -67,12 +67,7 @@ inline CString CategoryBlock(int category, bool offered)
 }
 
 // The records as the plain integer records they are.
-inline int Field(const MatchStatus& record, int index)
-{
-    return reinterpret_cast<const int*>(&record)[index];
-}
-
-inline int Field(const TeamTstStatus& record, int index)
+template <class Record> int Field(const Record& record, int index)
 {
     return reinterpret_cast<const int*>(&record)[index];
 }

@@ -5,29 +5,18 @@
 
 namespace {
 
-struct Arrays
-{
-    LPCWSTR sdf = L"";
-    LPCWSTR sdt = L"";
-    LPCWSTR sC1 = L"";
-    LPCWSTR sC2 = L"";
-    LPCWSTR sc = L"";
-    LPCWSTR sd = L"";
-    LPCWSTR stst = L"";
-    LPCWSTR sC = L"";
-    LPCWSTR srsl = L"";
-};
-
-// A page with the arrays in another order than they are read, each written
-// "var name = new Array(items);".
-CString StatisticPage(const Arrays& a)
+// A page with the nine arrays in another order than they are read, each
+// written "var name = new Array(items);"; arrays not given are empty.
+CString StatisticPage(std::initializer_list<std::pair<LPCWSTR, LPCWSTR>> given)
 {
     CString page = L"<html><head><script type=\"text/javascript\">\r\n";
-    const std::pair<LPCWSTR, LPCWSTR> arrays[] = {{L"srsl", a.srsl}, {L"sC", a.sC}, {L"sC1", a.sC1}, {L"sC2", a.sC2},
-                                                  {L"sc", a.sc},     {L"sd", a.sd}, {L"stst", a.stst}, {L"sdf", a.sdf},
-                                                  {L"sdt", a.sdt}};
-    for (const auto& array : arrays)
-        page.AppendFormat(L"var %s = new Array(%s);\r\n", array.first, array.second);
+    for (LPCWSTR name : {L"srsl", L"sC", L"sC1", L"sC2", L"sc", L"sd", L"stst", L"sdf", L"sdt"})
+    {
+        LPCWSTR items = L"";
+        for (const auto& array : given)
+            items = wcscmp(array.first, name) == 0 ? array.second : items;
+        page.AppendFormat(L"var %s = new Array(%s);\r\n", name, items);
+    }
     return page + L"</script></head><body></body></html>";
 }
 
@@ -40,18 +29,19 @@ const StatRow& RowOf(const CThreadStatistic& worker, size_t index)
 
 TEST(ParseStatisticPage, RowsComeFromAllNineArraysAndTheLongestSetsTheCount)
 {
-    Arrays a;
-    a.sdf = L"'09.06.2006 10:15:00','10.06.2006 08:00:30',";
-    a.sdt = L"'09.06.2006 10:45:00',";
-    a.sC1 = L"'Deutschland','Elfenbeink\u00FCste','Brasilien',";
-    a.sC2 = L"'Costa Rica',";
-    a.sc = L"' M\u00FCnchen ','',";
-    a.sd = L"'09.06.2006 18:00:00',";
-    a.stst = L"'0','1',";
-    a.sC = L"'2','5',";
-    a.srsl = L"'0','0',";
+    const CString page = StatisticPage({
+        {L"sdf", L"'09.06.2006 10:15:00','10.06.2006 08:00:30',"},
+        {L"sdt", L"'09.06.2006 10:45:00',"},
+        {L"sC1", L"'Deutschland','Elfenbeink\u00FCste','Brasilien',"},
+        {L"sC2", L"'Costa Rica',"},
+        {L"sc", L"' M\u00FCnchen ','',"},
+        {L"sd", L"'09.06.2006 18:00:00',"},
+        {L"stst", L"'0','1',"},
+        {L"sC", L"'2','5',"},
+        {L"srsl", L"'0','0',"},
+    });
     CThreadStatistic worker;
-    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_TRUE(worker.ParseStatisticPage(page));
 
     ASSERT_EQ(worker.GetRows().GetCount(), 3u);
     const StatRow& first = RowOf(worker, 0);
@@ -78,13 +68,14 @@ TEST(ParseStatisticPage, RowsComeFromAllNineArraysAndTheLongestSetsTheCount)
 
 TEST(ParseStatisticPage, CategoryTextJoinsSeriesCategorySecondGroupAndResale)
 {
-    Arrays a;
-    a.sdf = L"'01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00',";
-    a.stst = L"'1','0','1','0',";
-    a.sC = L"'3','6','7','4',";
-    a.srsl = L"'1','0','0','1',";
+    const CString page = StatisticPage({
+        {L"sdf", L"'01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00','01.06.2006 12:00:00',"},
+        {L"stst", L"'1','0','1','0',"},
+        {L"sC", L"'3','6','7','4',"},
+        {L"srsl", L"'1','0','0','1',"},
+    });
     CThreadStatistic worker;
-    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_TRUE(worker.ParseStatisticPage(page));
     ASSERT_EQ(worker.GetRows().GetCount(), 4u);
     EXPECT_STREQ(RowOf(worker, 0).strCategory, L"TST 3 R");
     EXPECT_STREQ(RowOf(worker, 1).strCategory, L"2 s.b. ");
@@ -94,11 +85,12 @@ TEST(ParseStatisticPage, CategoryTextJoinsSeriesCategorySecondGroupAndResale)
 
 TEST(ParseStatisticPage, OnlyQuotedItemsFollowedByACommaAreRead)
 {
-    Arrays a;
-    a.sC1 = L"'Ghana', 'Togo' ,'USA'";    // the last one lacks its comma
-    a.sC2 = L"'Italien',Japan,'Iran',";   // an unquoted item is no item
+    const CString page = StatisticPage({
+        {L"sC1", L"'Ghana', 'Togo' ,'USA'"},    // the last one lacks its comma
+        {L"sC2", L"'Italien',Japan,'Iran',"},   // an unquoted item is no item
+    });
     CThreadStatistic worker;
-    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_TRUE(worker.ParseStatisticPage(page));
     ASSERT_EQ(worker.GetRows().GetCount(), 2u);
     EXPECT_STREQ(RowOf(worker, 0).strTeam1, L"Ghana");
     EXPECT_STREQ(RowOf(worker, 1).strTeam1, L"") << "'Togo' is followed by a blank, not a comma";
@@ -120,10 +112,10 @@ TEST(ParseStatisticPage, ArrayNamesAreCaseSensitiveAndWholeNames)
 
 TEST(ParseStatisticPage, MissingArrayFailsButKeepsTheRowsReadSoFar)
 {
-    Arrays a;
-    a.sdf = L"'01.06.2006 12:00:00',";
-    a.sC1 = L"'Polen',";
-    CString page = StatisticPage(a);
+    CString page = StatisticPage({
+        {L"sdf", L"'01.06.2006 12:00:00',"},
+        {L"sC1", L"'Polen',"},
+    });
     page.Replace(L"var sc =", L"var city =");
     CThreadStatistic worker;
     EXPECT_FALSE(worker.ParseStatisticPage(page));
@@ -135,11 +127,12 @@ TEST(ParseStatisticPage, MissingArrayFailsButKeepsTheRowsReadSoFar)
 
 TEST(ParseStatisticPage, DateThatDoesNotParseLeavesTheRowWithAnInvalidDate)
 {
-    Arrays a;
-    a.sdf = L"'gestern','unbekannt',";
-    a.sC1 = L"'Polen','Schweden',";
+    const CString page = StatisticPage({
+        {L"sdf", L"'gestern','unbekannt',"},
+        {L"sC1", L"'Polen','Schweden',"},
+    });
     CThreadStatistic worker;
-    ASSERT_TRUE(worker.ParseStatisticPage(StatisticPage(a)));
+    ASSERT_TRUE(worker.ParseStatisticPage(page));
     ASSERT_EQ(worker.GetRows().GetCount(), 2u);
     EXPECT_EQ(RowOf(worker, 0).dtFrom.GetStatus(), COleDateTime::invalid);
     EXPECT_EQ(RowOf(worker, 1).dtFrom.GetStatus(), COleDateTime::invalid);

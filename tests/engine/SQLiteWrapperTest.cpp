@@ -32,7 +32,7 @@ protected:
         return DeleteFileW(m_path.c_str()) != 0;
     }
 
-    DbTestFolder m_folder;
+    CTestFolder m_folder;
     std::wstring m_path = m_folder.File(L"wrapper.db");
     CSQLiteDB m_db;
 };
@@ -61,7 +61,7 @@ TEST(SQLiteConnection, NothingWorksWithoutConnectionOrStatement)
     EXPECT_TRUE(query.IsEof() && query.GetFieldCount() == 0);
     EXPECT_EQ(DbErrorOf([&] { query.NextRow(); }), NO_STATEMENT);
 
-    DbTestFolder folder;
+    CTestFolder folder;
     EXPECT_EQ(DbErrorOf([&] { db.Open(folder.File(L"no\\such.db").c_str()); }),
               L"SQLITE_CANTOPEN[14]: unable to open database file");
     EXPECT_FALSE(db.IsOpen());

@@ -23,9 +23,7 @@ protected:
 
     void TearDown() override
     {
-        m_scan.m_eventStop.SetEvent();
-        DWORD exitCode = 0;
-        m_scan.Stop(exitCode);
+        StopAndTime(m_scan);
         CSettingsStore::GetInstance().FindTST = m_savedFindTst;
     }
 
@@ -36,8 +34,7 @@ protected:
         m_window.Clear();
         m_scan.StartScan(withResale);
         const bool finished = m_window.WaitFor(WM_SCAN_FINISHED, 30000);
-        DWORD exitCode = 0;
-        m_scan.Stop(exitCode);
+        Joined(m_scan);
         m_window.Pump(50);
         return finished;
     }
@@ -55,14 +52,14 @@ protected:
         return messages;
     }
 
-    bool Results(CAtlArray<MatchStatus>& matches, CAtlArray<TeamTstStatus>& teams)
-    {
-        return CSettingsStore::GetInstance().GetScanResults(m_scan.GetGeneration(), matches, teams) != FALSE;
-    }
+    // The records handed over for the scan's generation.
+    bool Results() { return CSettingsStore::GetInstance().GetScanResults(m_scan.GetGeneration(), matches, teams) != FALSE; }
 
     SiteMessageRecorder m_window;
     CThreadScan m_scan;
     int m_savedFindTst = 1;
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
 };
 
 typedef std::vector<std::pair<UINT, WPARAM>> MessageList;
@@ -80,9 +77,7 @@ TEST_F(ScanWorker, NothingAskedFetchesNothingAndHandsOverTheRecordsAsTheyStand)
 
     EXPECT_EQ(Messages(), LOADED);
     EXPECT_TRUE(site.GetRequests().empty());
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_TRUE(Results());
     ASSERT_EQ(matches.GetCount(), 64u);
     EXPECT_EQ(matches[2].nMatch, -1);
     EXPECT_EQ(teams.GetCount(), 0u);
@@ -100,9 +95,7 @@ TEST_F(ScanWorker, TstOnlyFetchesTheTeamListAndTheLinkedTeamPages)
     EXPECT_EQ(site.CountRequests("resale-list"), 0);
     EXPECT_EQ(site.CountRequests("tst-list"), 1);
     EXPECT_EQ(site.CountRequests("tst-detail"), 1);
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_TRUE(Results());
     ASSERT_EQ(teams.GetCount(), 32u);
     for (size_t i = 0; i < teams.GetCount(); ++i)
         EXPECT_EQ(teams[i].nTeam, (int)i + 1);
@@ -132,9 +125,7 @@ TEST_F(ScanWorker, ResaleScanReadsBothListsAndEveryQueuedDetailPage)
     ASSERT_GE(requests.size(), 2u);
     EXPECT_NE(requests[1].find("cookie=WMDSESSION="), std::string::npos) << requests[1];
 
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_TRUE(Results());
     ASSERT_EQ(matches.GetCount(), 64u);
     for (size_t i = 0; i < matches.GetCount(); ++i)
         EXPECT_EQ(matches[i].nMatch, (int)i + 1);
@@ -157,9 +148,7 @@ TEST_F(ScanWorker, PageThatCannotBeReadFailsTheScanButItsRecordsAreHandedOver)
     // The team list is fetched but, after a failed resale list, not read.
     EXPECT_EQ(site.CountRequests("tst-list"), 1);
     EXPECT_EQ(site.CountRequests("tst-detail"), 0);
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_TRUE(Results());
     EXPECT_EQ(matches.GetCount(), 64u);
     EXPECT_EQ(teams.GetCount(), 0u);
 
@@ -224,9 +213,7 @@ TEST_F(ScanWorker, StopDuringTheDetailPagesEndsPromptlyWithProgressButNoFinish)
     EXPECT_LE(site.CountRequests("resale-detail"), 2) << "no detail page is asked for after the stop";
 
     // The records went to the store all the same.
-    CAtlArray<MatchStatus> matches;
-    CAtlArray<TeamTstStatus> teams;
-    ASSERT_TRUE(Results(matches, teams));
+    ASSERT_TRUE(Results());
     EXPECT_EQ(matches[0].nResale[0], 1);
     EXPECT_EQ(matches[5].nResale[0], 0);
 }
@@ -234,9 +221,6 @@ TEST_F(ScanWorker, StopDuringTheDetailPagesEndsPromptlyWithProgressButNoFinish)
 TEST(ScanTeamTable, NamesById)
 {
     EXPECT_STREQ(GetTeamNameById(8), L"Elfenbeink\u00FCste");
-    EXPECT_STREQ(GetTeamNameById(1), L"Angola");
-    EXPECT_STREQ(GetTeamNameById(32), L"USA");
-    EXPECT_STREQ(GetTeamNameById(0), L"");
-    EXPECT_STREQ(GetTeamNameById(33), L"");
-    EXPECT_STREQ(GetTeamNameById(-1), L"");
+    for (int id : {0, 33, -1})
+        EXPECT_STREQ(GetTeamNameById(id), L"") << id;
 }

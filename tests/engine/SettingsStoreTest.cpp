@@ -5,6 +5,8 @@
 
 #include "engine/SettingsStore.h"
 
+#include <shlwapi.h>
+
 #include "EngineTestApp.h"
 
 namespace {
@@ -13,39 +15,18 @@ const wchar_t SettingsKey[] = L"Software\\Brannoch\\Tavrolin\\Settings";
 const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // What the store answered for generation 0 while the program started, before
-// any test could issue a generation.
+// any test could issue a generation: the generation, the answer, the records.
 struct CFirstScanAnswer
 {
-    int nGeneration;
-    BOOL bResult;
-    size_t nRecords;
-
-    CFirstScanAnswer()
-    {
-        CSettingsStore& store = CSettingsStore::GetInstance();
-        CAtlArray<MatchStatus> matches;
-        CAtlArray<TeamTstStatus> teams;
-        matches.SetCount(3);
-        teams.SetCount(2);
-        nGeneration = store.GetScanGeneration();
-        bResult = store.GetScanResults(0, matches, teams);
-        nRecords = matches.GetCount() + teams.GetCount();
-    }
+    int nGeneration = CSettingsStore::GetInstance().GetScanGeneration();
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    BOOL bResult = (matches.SetCount(3), teams.SetCount(2), CSettingsStore::GetInstance().GetScanResults(0, matches, teams));
 } s_firstScanAnswer;
 
 void WriteDword(LPCWSTR pszName, DWORD dwValue)
 {
     WriteUserValue(SettingsKey, pszName, REG_DWORD, &dwValue, sizeof dwValue);
-}
-
-void DeleteRunValue()
-{
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_SET_VALUE, &hKey) == ERROR_SUCCESS)
-    {
-        RegDeleteValueW(hKey, L"Tavrolin");
-        RegCloseKey(hKey);
-    }
 }
 
 bool HasRunValue()
@@ -70,7 +51,7 @@ protected:
     {
         TavrolinTestApp();
         DeleteUserKey(SettingsKey);
-        DeleteRunValue();
+        SHDeleteValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin");
         m_store.SetDefaults();
     }
     void TearDown() override { SetUp(); }
@@ -87,9 +68,7 @@ TEST_F(SettingsStoreTest, DefaultsOfEverySetting)
     const int values[] = {m_store.Interval, m_store.MaxDiff, m_store.StartMinimized, m_store.OpenWeb, m_store.Beep,
                           m_store.StartWithWindows, m_store.AutoScan, m_store.FindTST, m_store.FindResale,
                           m_store.ShowInfo, m_store.FindYellow};
-    const int expected[] = {30, 4, 0, 1, 1, 1, 1, 1, 1, 1, 1};
-    for (int i = 0; i < 11; ++i)
-        EXPECT_EQ(values[i], expected[i]) << "setting " << i;
+    EXPECT_EQ(std::vector<int>(values, values + 11), (std::vector<int>{30, 4, 0, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(m_store.WMInfoURL.Left(7), L"http://");
     EXPECT_EQ(m_store.WMInfoURL.Right(17), L"/qorm/wm-info.xml");
     EXPECT_EQ(m_store.GetInfoUrl(), m_store.WMInfoURL);
@@ -243,7 +222,7 @@ TEST_F(SettingsStoreTest, ProgramFolderEndsWithTheLastBackslash)
 {
     CString strPath = CSettingsStore::GetProgramPath();
     EXPECT_EQ(strPath.Right(17).CompareNoCase(L"\\engine_tests.exe"), 0) << static_cast<LPCWSTR>(strPath);
-    EXPECT_EQ(CSettingsStore::GetProgramFolder() + L"engine_tests.exe", strPath.Left(strPath.GetLength() - 16) + L"engine_tests.exe");
+    EXPECT_EQ(CSettingsStore::GetProgramFolder(), strPath.Left(strPath.GetLength() - 16));
     EXPECT_EQ(CSettingsStore::GetFolderOfPath(L"C:\\a\\b.exe"), L"C:\\a\\");
     EXPECT_EQ(CSettingsStore::GetFolderOfPath(L"b.exe"), L"");
 }
@@ -291,7 +270,7 @@ TEST(SettingsStoreGenerations, BeforeAnyScanGenerationZeroHandsOutEmptyArrays)
     if (s_firstScanAnswer.nGeneration != 0)
         GTEST_SKIP() << "a scan generation was issued before the program's main code";
     EXPECT_TRUE(s_firstScanAnswer.bResult);
-    EXPECT_EQ(s_firstScanAnswer.nRecords, 0u);
+    EXPECT_EQ(s_firstScanAnswer.matches.GetCount() + s_firstScanAnswer.teams.GetCount(), 0u);
 }
 
 TEST(SettingsStoreGenerations, ASupersededScanNeverOverwritesTheNewerOne)

@@ -1,28 +1,20 @@
 #include "SiteMessageRecorder.h"
 
-namespace {
-
-const wchar_t CLASS_NAME[] = L"TavrolinWorkerMessageRecorder";
-
-} // namespace
-
 SiteMessageRecorder::SiteMessageRecorder()
 {
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = CLASS_NAME;
-    RegisterClassW(&windowClass); // fails harmlessly when already registered
-    m_hWnd = CreateWindowExW(0, CLASS_NAME, L"Recorder", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), this);
+    windowClass.lpszClassName = L"TavrolinWorkerMessageRecorder";
+    RegisterClassW(&windowClass);  // fails harmlessly when already registered
+    m_hWnd = CreateWindowExW(0, windowClass.lpszClassName, L"Recorder", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                             nullptr, windowClass.hInstance, this);
 }
 
 SiteMessageRecorder::~SiteMessageRecorder()
 {
-    if (m_hWnd)
-        DestroyWindow(m_hWnd);
-    // Drop what is still queued for the window that is gone.
-    MSG msg;
+    DestroyWindow(m_hWnd);
+    MSG msg;  // drop what is still queued for the window that is gone
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
     }
@@ -31,11 +23,10 @@ SiteMessageRecorder::~SiteMessageRecorder()
 LRESULT CALLBACK SiteMessageRecorder::WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE)
-        SetWindowLongPtrW(hWnd, GWLP_USERDATA,
-                          (LONG_PTR)reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hWnd, GWLP_USERDATA, (LONG_PTR)reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     auto* self = reinterpret_cast<SiteMessageRecorder*>(GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     if (self && message >= WM_USER && message < 0x8000)
-        self->m_messages.push_back({message, wParam, lParam, GetTickCount()});
+        self->m_messages.push_back({message, wParam, lParam});
     return DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
@@ -47,24 +38,12 @@ bool SiteMessageRecorder::WaitFor(UINT message, DWORD timeoutMs)
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);
-        if (Count(message) > 0)
+        if (message != 0 && Count(message) > 0)
             return true;
         if (GetTickCount() - start >= timeoutMs)
             return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
-}
-
-void SiteMessageRecorder::Pump(DWORD durationMs)
-{
-    const DWORD start = GetTickCount();
-    do
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    } while (GetTickCount() - start < durationMs);
 }
 
 int SiteMessageRecorder::Count(UINT message) const

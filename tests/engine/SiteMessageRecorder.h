@@ -2,16 +2,32 @@
 // and pumps the test thread's messages until an expected one has come.
 #pragma once
 
-#include <windows.h>
+#include "engine/Thread.h"
 
 #include <vector>
+
+// Waits for the worker's end; its exit code.
+inline DWORD Joined(CThread& worker)
+{
+    DWORD exitCode = 0;
+    worker.Stop(exitCode);
+    return exitCode;
+}
+
+// Sets the worker's stop event and waits for its end; the milliseconds that took.
+template <class Worker> DWORD StopAndTime(Worker& worker)
+{
+    const DWORD start = GetTickCount();
+    worker.m_eventStop.SetEvent();
+    Joined(worker);
+    return GetTickCount() - start;
+}
 
 struct RecordedMessage
 {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    DWORD tick;
 };
 
 class SiteMessageRecorder
@@ -21,11 +37,10 @@ public:
     ~SiteMessageRecorder();
 
     HWND GetHandle() const { return m_hWnd; }
-
-    // Dispatches messages until `message` has arrived (TRUE) or the time is up.
+    // Dispatches messages until `message` has arrived (true) or the time is up.
     bool WaitFor(UINT message, DWORD timeoutMs);
     // Dispatches messages for the given time.
-    void Pump(DWORD durationMs);
+    void Pump(DWORD durationMs) { WaitFor(0, durationMs); }
 
     const std::vector<RecordedMessage>& GetMessages() const { return m_messages; }
     int Count(UINT message) const;

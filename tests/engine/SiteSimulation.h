@@ -1,13 +1,14 @@
-// The simulated ticket site (tools/ticketsite) as the engine tests use it:
-// started with a scenario, made WinInet's proxy for this process, asked for
-// its request log, and ended again.
+// The Linux-side test servers (the simulated ticket site of tools/ticketsite
+// and the scripted HTTP server) as the engine tests start, ask and end them.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
-// Unix paths of the source and build folders that ctest hands the tests, and
-// their Windows forms (Wine maps / to Z:\).
+// Unix paths of the source folder and of the engine tests' working folder
+// (from ctest), and the Windows form of a Unix path (Wine maps / to Z:\).
 std::string SourceFolderUnix();
 std::string TestFolderUnix();
 std::wstring WindowsPathOf(const std::string& unixPath);
@@ -15,33 +16,56 @@ std::wstring WindowsPathOf(const std::string& unixPath);
 // Starts a Linux program (Wine runs it directly). Wine gives back no handle
 // to wait on, so callers poll files the program writes.
 bool StartLinuxProgram(const std::string& commandLine);
-
-// Reads a whole file; false when it does not exist (yet).
+// False when the file does not exist (yet).
 bool ReadWholeFile(const std::wstring& path, std::string& content);
+std::string ReadFileBytes(const std::wstring& path);  // "<missing>" when it does not exist
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// Polls until the file exists; its content, empty when it never came.
+std::string WaitForFile(const std::wstring& path, DWORD timeoutMs);
+// A socket connected to address:port that has sent "GET <path>"; NoSocket on failure.
+const UINT_PTR NoSocket = ~UINT_PTR(0);
+UINT_PTR SendRequest(const std::string& address, unsigned short port, const char* path);
+
+// A new folder of its own below the tests' working folder, removed with its
+// files at the end, when the working directory (opening a database changes
+// it) is restored. Servers keep their request log there, one line a request.
+class CTestFolder
+{
+public:
+    explicit CTestFolder(const char* prefix = "files");
+    ~CTestFolder();
+    bool IsValid() const { return !m_unix.empty(); }
+    std::string Unix(const char* name) const { return m_unix + "/" + name; }
+    std::wstring File(const char* name) const { return WindowsPathOf(Unix(name)); }
+    std::wstring File(const wchar_t* name) const { return Path() + name; }
+    std::wstring Path() const { return WindowsPathOf(m_unix) + L"\\"; }  // with the final backslash
+    std::vector<std::string> LogLines() const;
+    void ClearLog() const;
+
+private:
+    std::wstring m_previousDirectory;
+    std::string m_unix;
+};
 
 class SimulatedSite
 {
 public:
-    // Starts the site on a free port with the scenario (JSON text) and
-    // makes it the user's proxy, so that this process's HTTP requests reach
-    // it under the program's real host names. One site at a time.
+    // Starts the site on a free port with the scenario (JSON text) and makes
+    // it the user's proxy, so that this process's HTTP requests reach it
+    // under the program's real host names. One site at a time.
     explicit SimulatedSite(const std::string& scenarioJson);
     ~SimulatedSite();
 
     bool IsRunning() const { return m_port != 0; }
-
     // A new scenario is taken at the site's next request; its clock starts over.
     void SetScenario(const std::string& scenarioJson);
 
     // One line per request served so far: time, host, kind, number, status, path.
-    std::vector<std::string> GetRequests() const;
+    std::vector<std::string> GetRequests() const { return m_folder.LogLines(); }
     int CountRequests(const std::string& kind) const;
-    void ClearRequests();
+    void ClearRequests() { m_folder.ClearLog(); }
 
 private:
-    void Quit();
-
-    std::string m_folderUnix;
-    std::wstring m_folder;
+    CTestFolder m_folder{"site"};
     unsigned short m_port = 0;
 };

@@ -15,18 +15,11 @@ class StatisticWorker : public testing::Test
 protected:
     void SetUp() override { m_worker.m_hNotifyWnd = m_window.GetHandle(); }
 
-    void TearDown() override
-    {
-        m_worker.m_eventStop.SetEvent();
-        DWORD exitCode = 0;
-        m_worker.Stop(exitCode);
-    }
+    void TearDown() override { StopAndTime(m_worker); }
 
     void Start()
     {
-        m_worker.m_eventStop.SetEvent();
-        DWORD exitCode = 0;
-        m_worker.Stop(exitCode);
+        StopAndTime(m_worker);
         m_worker.m_nGeneration = CSettingsStore::GetInstance().IssueStatisticGeneration();
         m_worker.m_eventStop.ResetEvent();
         m_window.Clear();
@@ -38,8 +31,7 @@ protected:
     {
         if (!m_window.WaitFor(WM_STATISTIC_READY, 30000))
             return -1;
-        DWORD exitCode = 0;
-        m_worker.Stop(exitCode);
+        Joined(m_worker);
         m_window.Pump(50);
         EXPECT_EQ(m_window.Count(WM_STATISTIC_READY), 1);
         EXPECT_EQ(m_window.GetMessages()[0].lParam, (LPARAM)m_worker.m_nGeneration);
@@ -99,11 +91,7 @@ TEST_F(StatisticWorker, StopDuringTheFetchRecordsAndPostsNothing)
     ASSERT_TRUE(site.IsRunning());
     Start();
     m_window.Pump(300);
-    const DWORD stopAt = GetTickCount();
-    m_worker.m_eventStop.SetEvent();
-    DWORD exitCode = 1;
-    m_worker.Stop(exitCode);
-    EXPECT_LT(GetTickCount() - stopAt, 1000u);
+    EXPECT_LT(StopAndTime(m_worker), 1000u);
     m_window.Pump(500);
     EXPECT_EQ(m_window.Count(WM_STATISTIC_READY), 0);
     CAtlArray<StatRow> rows;

@@ -13,23 +13,6 @@
 
 namespace {
 
-std::string ReadFileBytes(const CString& path)
-{
-    std::string content;
-    if (!ReadWholeFile((LPCWSTR)path, content))
-        return "<missing>";
-    return content;
-}
-
-void WriteFileBytes(const CString& path, const std::string& content)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, content.data(), (DWORD)content.size(), &written, nullptr);
-    CloseHandle(file);
-}
-
 class UpdateWorker : public testing::Test
 {
 protected:
@@ -38,32 +21,28 @@ protected:
         m_savedUrl = CSettingsStore::GetInstance().WMInfoURL;
         CSettingsStore::GetInstance().WMInfoURL = CString(L"http://") + DOWNLOAD_SERVER_HOST + L"/qorm/wm-info.xml";
         m_worker.m_hNotifyWnd = m_window.GetHandle();
-        m_info = CSettingsStore::GetProgramFolder() + L"wm-info.xml";
-        m_new = CSettingsStore::GetProgramFolder() + L"wm-info.new";
-        RemoveDirectoryW(m_new);
-        DeleteFileW(m_new);
+        RemoveDirectoryW(m_new.c_str());
+        DeleteFileW(m_new.c_str());
         WriteFileBytes(m_info, OLD);
     }
 
     void TearDown() override
     {
-        m_worker.m_eventStop.SetEvent();
-        DWORD exitCode = 0;
-        m_worker.Stop(exitCode);
+        StopAndTime(m_worker);
         CSettingsStore::GetInstance().WMInfoURL = m_savedUrl;
-        DeleteFileW(m_info);
-        DeleteFileW(m_new);
-        RemoveDirectoryW(m_new);
+        DeleteFileW(m_info.c_str());
+        DeleteFileW(m_new.c_str());
+        RemoveDirectoryW(m_new.c_str());
     }
 
     // The wParam of the run's WM_INFOFILE_UPDATED, -1 when none came.
     int Update()
     {
+        m_window.Clear();
         m_worker.StartUpdate();
         if (!m_window.WaitFor(WM_INFOFILE_UPDATED, 30000))
             return -1;
-        DWORD exitCode = 0;
-        m_worker.Stop(exitCode);
+        Joined(m_worker);
         EXPECT_EQ(m_window.GetMessages()[0].lParam, 0);
         return (int)m_window.GetMessages()[0].wParam;
     }
@@ -72,8 +51,8 @@ protected:
     SiteMessageRecorder m_window;
     CThreadUpdate m_worker;
     CString m_savedUrl;
-    CString m_info;
-    CString m_new;
+    const std::wstring m_info = (LPCWSTR)(CSettingsStore::GetProgramFolder() + L"wm-info.xml");
+    const std::wstring m_new = (LPCWSTR)(CSettingsStore::GetProgramFolder() + L"wm-info.new");
 };
 
 } // namespace
@@ -87,7 +66,7 @@ TEST_F(UpdateWorker, DownloadReplacesTheInfoFileWithTheBytesAsServed)
     EXPECT_EQ(ReadFileBytes(m_info), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Info>\n  <WebPage>\n"
                                      "    <Name>\xC3\x9C" "bersicht</Name>\n    <Url>http://a.example/x?y=1&amp;z=2</Url>\n"
                                      "  </WebPage>\n</Info>\n");
-    EXPECT_EQ(GetFileAttributesW(m_new), INVALID_FILE_ATTRIBUTES) << "nothing is left beside it";
+    EXPECT_EQ(GetFileAttributesW(m_new.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is left beside it";
 }
 
 TEST_F(UpdateWorker, OnlyTheAddedTerminatorIsDroppedAndAnEmptyBodyGivesAnEmptyFile)
@@ -100,7 +79,6 @@ TEST_F(UpdateWorker, OnlyTheAddedTerminatorIsDroppedAndAnEmptyBodyGivesAnEmptyFi
     EXPECT_EQ(content.substr(content.size() - 3), std::string("\n\0\0", 3)) << "the file's own zero bytes stay";
 
     site.SetScenario(R"({"pages": {"info": {"content": "empty"}}})");
-    m_window.Clear();
     EXPECT_EQ(Update(), 1);
     EXPECT_EQ(ReadFileBytes(m_info), "");
 }
@@ -113,16 +91,14 @@ TEST_F(UpdateWorker, OldInfoFileStaysWhenTheNewOneCannotBeFetchedWrittenOrMovedI
     EXPECT_EQ(ReadFileBytes(m_info), OLD);
 
     site.SetScenario("{}");
-    ASSERT_TRUE(CreateDirectoryW(m_new, nullptr)); // "wm-info.new" cannot be written
-    m_window.Clear();
+    ASSERT_TRUE(CreateDirectoryW(m_new.c_str(), nullptr)); // "wm-info.new" cannot be written
     EXPECT_EQ(Update(), 0);
     EXPECT_EQ(ReadFileBytes(m_info), OLD);
-    RemoveDirectoryW(m_new);
+    RemoveDirectoryW(m_new.c_str());
 
     // Open elsewhere, without leave to delete it: the move fails and says so.
-    HANDLE held = CreateFileW(m_info, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(m_info.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    m_window.Clear();
     EXPECT_EQ(Update(), 0);
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(m_info), OLD);
@@ -134,13 +110,9 @@ TEST_F(UpdateWorker, StopDuringTheDownloadTouchesNothingAndPostsNothing)
     ASSERT_TRUE(site.IsRunning());
     m_worker.StartUpdate();
     m_window.Pump(300);
-    m_worker.m_eventStop.SetEvent();
-    DWORD exitCode = 0;
-    const DWORD stopAt = GetTickCount();
-    m_worker.Stop(exitCode);
-    EXPECT_LT(GetTickCount() - stopAt, 1000u);
+    EXPECT_LT(StopAndTime(m_worker), 1000u);
     m_window.Pump(300);
     EXPECT_EQ(m_window.Count(WM_INFOFILE_UPDATED), 0);
     EXPECT_EQ(ReadFileBytes(m_info), OLD);
-    EXPECT_EQ(GetFileAttributesW(m_new), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(m_new.c_str()), INVALID_FILE_ATTRIBUTES);
 }

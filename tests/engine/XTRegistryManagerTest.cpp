@@ -6,6 +6,8 @@
 
 #include "EngineTestApp.h"
 
+#include <sddl.h>
+
 namespace {
 
 const wchar_t SectionKey[] = L"Software\\Brannoch\\Tavrolin\\RegTest";
@@ -32,24 +34,17 @@ protected:
         ASSERT_TRUE(WriteUserValue(SectionKey, pszEntry, dwType, pData, dwSize));
     }
 
-    // A section that everyone may read but nobody may change.
-    void LockSection(BOOL bLocked)
+    // A section that everyone may read but nobody may change, or again may.
+    void LockSection(bool bLocked)
     {
         HKEY hKey = nullptr;
+        PSECURITY_DESCRIPTOR pSd = nullptr;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SectionKey, 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr,
                                   &hKey, nullptr), ERROR_SUCCESS);
-        SECURITY_DESCRIPTOR sd;
-        InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
-        BYTE aclBuffer[256];
-        ACL* pAcl = reinterpret_cast<ACL*>(aclBuffer);
-        InitializeAcl(pAcl, sizeof aclBuffer, ACL_REVISION);
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID pEveryone = nullptr;
-        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone);
-        AddAccessAllowedAce(pAcl, ACL_REVISION, KEY_READ, pEveryone);
-        SetSecurityDescriptorDacl(&sd, TRUE, bLocked ? pAcl : nullptr, FALSE);
-        EXPECT_EQ(RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &sd), ERROR_SUCCESS);
-        FreeSid(pEveryone);
+        ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(bLocked ? L"D:(A;;KR;;;WD)" : L"D:(A;;KA;;;WD)",
+                                                                         SDDL_REVISION_1, &pSd, nullptr));
+        EXPECT_EQ(RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSd), ERROR_SUCCESS);
+        LocalFree(pSd);
         RegCloseKey(hKey);
     }
 
@@ -197,7 +192,7 @@ TEST_F(XTRegistryManagerTest, NumbersNeverReadPastTheirFourBytes)
 
 TEST_F(XTRegistryManagerTest, AKeyTheUserMayNotChangeGivesMinusOne)
 {
-    LockSection(TRUE);
+    LockSection(true);
     DWORD dwValue = 1;
     BYTE byte = 1;
     EXPECT_EQ(m_registry.WriteProfileInt(L"RegTest", L"A", 1), -1);
@@ -205,7 +200,7 @@ TEST_F(XTRegistryManagerTest, AKeyTheUserMayNotChangeGivesMinusOne)
     EXPECT_EQ(m_registry.WriteProfileString(L"RegTest", L"A", L"x"), -1);
     EXPECT_EQ(m_registry.WriteProfileBinary(L"RegTest", L"A", &byte, 1), -1);
     EXPECT_EQ(m_registry.GetProfileInt(L"RegTest", L"A", 5), 5);
-    LockSection(FALSE);
+    LockSection(false);
 }
 
 TEST_F(XTRegistryManagerTest, WithoutTheApplicationsNamesReadsGiveDefaultsAndWritesFail)
