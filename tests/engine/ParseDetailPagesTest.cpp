@@ -113,14 +113,7 @@ TEST(ParseTstDetail, TeamWithoutRecordIsAnInvalidArgument)
     CThreadScan scan;
     ReadLists(scan);
     bool thrown = false;
-    try
-    {
-        scan.ParseTstDetailPage(TeamPage(L"<tr><td><input type=\"radio\"> TST-5</td></tr>"), 7);
-    }
-    catch (CInvalidArgException* e)
-    {
-        thrown = true;
-        e->Delete();
-    }
+    try { scan.ParseTstDetailPage(TeamPage(L"<tr><td><input type=\"radio\"> TST-5</td></tr>"), 7); }
+    catch (CInvalidArgException* e) { thrown = true; e->Delete(); }
     EXPECT_TRUE(thrown);
 }

@@ -116,11 +116,7 @@ TEST(ParseResaleList, RowReplacesTheWholeRecordSoResaleFlagsReturnToZero)
 
 TEST(ParseTstList, TeamNamesAreDecodedTrimmedAndLookedUpIgnoringCase)
 {
-    struct Case
-    {
-        LPCWSTR nameCell;
-        int team;
-    } cases[] = {
+    const struct { LPCWSTR nameCell; int team; } cases[] = {
         {L"Elfenbeink&uuml;ste", 8},
         {L"Elfenbeink&#252;ste", 8},
         {L"Elfenbeink&#xFC;ste", 8},
@@ -131,7 +127,7 @@ TEST(ParseTstList, TeamNamesAreDecodedTrimmedAndLookedUpIgnoringCase)
         {L"USA", 32},
         {L"Angola", 1},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         CThreadScan scan;
         ASSERT_TRUE(scan.ParseTstList(Page(PlainTeamRow(c.nameCell)))) << (LPCWSTR)c.nameCell;

@@ -5,10 +5,7 @@
 # Called as: sh SiteOfflineRun.sh <exe> <result file> <prefix> <display>
 # The result file receives the exit code, or "skip" when this machine
 # allows no network namespace.
-exe=$1
-result=$2
-base=$3
-display=$4
+exe=$1 result=$2 base=$3 display=$4
 finish() {
     echo "$1" > "$result.tmp"
     mv "$result.tmp" "$result"
