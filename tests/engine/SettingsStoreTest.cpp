@@ -31,9 +31,7 @@ void WriteDword(LPCWSTR pszName, DWORD dwValue)
 
 bool HasRunValue()
 {
-    DWORD dwType = 0;
-    std::vector<BYTE> data;
-    return ReadUserValue(RunKey, L"Tavrolin", dwType, data);
+    return SHGetValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin", nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 MatchStatus Match(int nNumber, int nFirstCategory = 0)

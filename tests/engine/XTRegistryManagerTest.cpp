@@ -5,6 +5,7 @@
 #include "toolkit/common/XTRegistryManager.h"
 
 #include "EngineTestApp.h"
+#include "SiteSimulation.h"
 
 #include <sddl.h>
 
@@ -54,19 +55,8 @@ protected:
 class XTRegistryManagerIniTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        WCHAR szFolder[MAX_PATH] = {};
-        GetCurrentDirectoryW(MAX_PATH, szFolder);
-        m_strFile.Format(L"%s\\regtest-%lu.ini", szFolder, GetCurrentProcessId());
-        DeleteFileW(m_strFile);
-        CXTRegistryManager::SetIniFileName(m_strFile);
-    }
-    void TearDown() override
-    {
-        CXTRegistryManager::SetIniFileName(nullptr);
-        DeleteFileW(m_strFile);
-    }
+    void SetUp() override { CXTRegistryManager::SetIniFileName(m_strFile); }
+    void TearDown() override { CXTRegistryManager::SetIniFileName(nullptr); }
 
     CString Text(LPCWSTR pszEntry)
     {
@@ -76,7 +66,8 @@ protected:
     }
     void SetText(LPCWSTR pszEntry, LPCWSTR pszText) { WritePrivateProfileStringW(L"RegTest", pszEntry, pszText, m_strFile); }
 
-    CString m_strFile;
+    CTestFolder m_folder;
+    CString m_strFile = m_folder.File(L"regtest.ini").c_str();
     CXTRegistryManager m_registry;
 };
 
