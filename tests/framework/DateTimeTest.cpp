@@ -10,6 +10,7 @@
 #include <ctime>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -77,12 +78,9 @@ TEST(OleDateTime, PartsAgreeWithTheSystemConversion)
         COleDateTime date(c.y, c.mo, c.d, c.h, c.mi, c.s);
         ASSERT_EQ(date.GetStatus(), COleDateTime::valid) << c.y;
         EXPECT_NEAR(date.m_dt, SystemDate(c.y, c.mo, c.d, c.h, c.mi, c.s), 1e-9) << c.y << "-" << c.mo << "-" << c.d;
-        EXPECT_EQ(date.GetYear(), c.y);
-        EXPECT_EQ(date.GetMonth(), c.mo);
-        EXPECT_EQ(date.GetDay(), c.d);
-        EXPECT_EQ(date.GetHour(), c.h);
-        EXPECT_EQ(date.GetMinute(), c.mi);
-        EXPECT_EQ(date.GetSecond(), c.s);
+        EXPECT_EQ((std::vector<int>{date.GetYear(), date.GetMonth(), date.GetDay(), date.GetHour(), date.GetMinute(),
+                                    date.GetSecond()}),
+                  (std::vector<int>{c.y, c.mo, c.d, c.h, c.mi, c.s}));
 
         SYSTEMTIME fromSystem = {};
         VariantTimeToSystemTime(date.m_dt, &fromSystem);
@@ -172,10 +170,8 @@ TEST(OleDateTime, StatusSpreadsThroughArithmetic)
 TEST(OleDateTimeSpan, PartsCarryTheSignAndRoundToSeconds)
 {
     const COleDateTimeSpan span(1, 2, 3, 4);
-    EXPECT_EQ(span.GetDays(), 1);
-    EXPECT_EQ(span.GetHours(), 2);
-    EXPECT_EQ(span.GetMinutes(), 3);
-    EXPECT_EQ(span.GetSeconds(), 4);
+    EXPECT_EQ((std::vector<LONG>{span.GetDays(), span.GetHours(), span.GetMinutes(), span.GetSeconds()}),
+              (std::vector<LONG>{1, 2, 3, 4}));
     EXPECT_NEAR(span.GetTotalSeconds(), 93784.0, 1e-6);
 
     const COleDateTimeSpan negative = -COleDateTimeSpan(1.5);

@@ -93,18 +93,13 @@ TEST(ImagePixels, PremultiplyAndBlendTruncate)
 {
     BYTE pixel[] = {200, 100, 50, 128};
     XTPPreMultiplyPixels(pixel, 1);
-    EXPECT_EQ(100, pixel[0]);
-    EXPECT_EQ(50, pixel[1]);
-    EXPECT_EQ(25, pixel[2]);
-    EXPECT_EQ(128, pixel[3]);
+    EXPECT_EQ((std::vector<BYTE>{100, 50, 25, 128}), std::vector<BYTE>(pixel, pixel + 4));
 
     const BYTE dest[] = {255, 0, 100, 255};
     BYTE result[4] = {};
     XTPBlendPremultipliedPixel(pixel, dest, result);
-    EXPECT_EQ(100 + 255 * 127 / 255, result[0]);
-    EXPECT_EQ(50, result[1]);
-    EXPECT_EQ(25 + 100 * 127 / 255, result[2]);
-    EXPECT_EQ(0, result[3]);
+    EXPECT_EQ((std::vector<BYTE>{100 + 255 * 127 / 255, 50, 25 + 100 * 127 / 255, 0}),
+              std::vector<BYTE>(result, result + 4));
     // A source that was never premultiplied cannot overflow a channel.
     const BYTE loud[] = {255, 255, 255, 10};
     XTPBlendPremultipliedPixel(loud, dest, result);
