@@ -1,0 +1,12 @@
+#include "toolkit/common/XTPToolTipContextOffice2007.h"
+
+#include "framework/CDC.h"
+#include "toolkit/common/XTPToolTipContextHelpers.h"
+
+XTP_IMPLEMENT_TOOLTIP_DYNAMIC(COffice2007ToolTip, CXTPToolTipContextToolTip)
+
+void CXTPToolTipContext::COffice2007ToolTip::DrawBackground(CDC* pDC, CRect rc)
+{
+    XTPToolTipHelpers::FillVerticalGradient(pDC, &rc, RGB(255, 255, 255), 0xF0E4E4);
+    pDC->Draw3dRect(&rc, 0x767676, 0x767676);
+}
