@@ -4,12 +4,14 @@
 #include <cwchar>
 
 #include "framework/CWnd.h"
-#include "toolkit/common/XTPToolTipContextHelpers.h"
+#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/XTPComCtlVersion.h"
 #include "toolkit/common/XTPToolTipContextLuna.h"
 #include "toolkit/common/XTPToolTipContextOffice2007.h"
 #include "toolkit/common/XTPToolTipContextRichEdit.h"
 #include "toolkit/common/XTPToolTipContextStandard.h"
 #include "toolkit/common/XTPToolTipContextToolTip.h"
+#include "toolkit/common/XTPWindowHelpers.h"
 
 IMPLEMENT_DYNAMIC(CXTPToolTipContext, CCmdTarget)
 
@@ -70,7 +72,7 @@ LPTSTR DuplicateText(const CString& str)
 CXTPToolTipContext::CXTPToolTipContext()
     : m_bShowTitleAndDescription(FALSE),
       m_nStyle(xtpToolTipStandard),
-      m_dwComCtlVersion(XTPToolTipHelpers::GetComCtlVersion()),
+      m_dwComCtlVersion(XTPGetComCtlVersion()),
       m_nTitleIcon(TTI_INFO),
       m_nMaxTipWidth(::GetSystemMetrics(SM_CXSCREEN) / 2),
       m_dwToolTipStyle(TTS_NOPREFIX),
@@ -143,12 +145,12 @@ void CXTPToolTipContext::SetDelayTime(DWORD dwDuration, int nTime)
 
 COLORREF CXTPToolTipContext::GetTipBkColor() const
 {
-    return m_clrTipBack == static_cast<COLORREF>(-1) ? XTPToolTipHelpers::GetInfoBackColor() : m_clrTipBack;
+    return m_clrTipBack == static_cast<COLORREF>(-1) ? XTPGetColorManager()->GetColor(COLOR_INFOBK) : m_clrTipBack;
 }
 
 COLORREF CXTPToolTipContext::GetTipTextColor() const
 {
-    return m_clrTipText == static_cast<COLORREF>(-1) ? XTPToolTipHelpers::GetInfoTextColor() : m_clrTipText;
+    return m_clrTipText == static_cast<COLORREF>(-1) ? XTPGetColorManager()->GetColor(COLOR_INFOTEXT) : m_clrTipText;
 }
 
 CWnd* CXTPToolTipContext::CreateToolTip(CWnd* pParent)
@@ -307,7 +309,7 @@ void CXTPToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg)
         return;
     }
 
-    BOOL bAppActive = XTPToolTipHelpers::IsTopParentActive(pOwner->GetSafeHwnd());
+    BOOL bAppActive = XTPIsTopParentActive(pOwner->GetSafeHwnd());
     if (m_pToolTip && m_pToolTip->GetSafeHwnd() && m_pToolTip->IsWindowVisible() && !bAppActive) {
         HideAndForgetTool();
         return;

@@ -1,12 +1,13 @@
 #include "toolkit/common/XTPToolTipContextOffice2007.h"
 
 #include "framework/CDC.h"
-#include "toolkit/common/XTPToolTipContextHelpers.h"
+#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/XTPDrawHelpers.h"
 
 XTP_IMPLEMENT_TOOLTIP_DYNAMIC(COffice2007ToolTip, CXTPToolTipContextToolTip)
 
 void CXTPToolTipContext::COffice2007ToolTip::DrawBackground(CDC* pDC, CRect rc)
 {
-    XTPToolTipHelpers::FillVerticalGradient(pDC, &rc, RGB(255, 255, 255), 0xF0E4E4);
+    XTPDrawHelpers()->GradientFill(pDC, &rc, RGB(255, 255, 255), 0xF0E4E4, FALSE);
     pDC->Draw3dRect(&rc, 0x767676, 0x767676);
 }

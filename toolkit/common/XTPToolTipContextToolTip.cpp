@@ -6,7 +6,7 @@
 #include "framework/CDC.h"
 #include "framework/CPaintDC.h"
 #include "toolkit/common/XTPToolTipContext.h"
-#include "toolkit/common/XTPToolTipContextHelpers.h"
+#include "toolkit/common/XTPTextHelpers.h"
 
 IMPLEMENT_DYNAMIC(CXTPToolTipContextToolTip, CWnd)
 
@@ -191,7 +191,7 @@ LRESULT CXTPToolTipContextToolTip::OnSetTitle(WPARAM, LPARAM lParam)
 {
     m_strTitle = lParam ? CString(reinterpret_cast<LPCWSTR>(lParam)) : CString();
     if (!HasNoPrefix())
-        XTPToolTipHelpers::StripMnemonics(m_strTitle);
+        XTPStripMnemonics(m_strTitle);
     return TRUE;
 }
 
@@ -327,7 +327,7 @@ CString CXTPToolTipContextToolTip::GetToolText(const TOOLITEM& tool) const
         strText = ReadProtocolText(info.hinst, info.lpszText);
     }
     if (!HasNoPrefix())
-        XTPToolTipHelpers::StripMnemonics(strText);
+        XTPStripMnemonics(strText);
     return strText;
 }
 
