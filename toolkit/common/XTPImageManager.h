@@ -11,7 +11,10 @@
 #include "framework/CSize.h"
 #include "toolkit/common/XTPImageManagerIconHandle.h"
 
+class CArchive;
 class CBitmap;
+class CXTPPropExchange;
+struct IDataObject;
 class CImageList;
 class CXTPImageManagerIcon;
 class CXTPImageManagerIconSet;
@@ -78,6 +81,19 @@ public:
     BOOL IsDrawMirrored() const { return m_bDrawMirrored; }
     void SetDrawMirrored(BOOL bMirrored) { m_bDrawMirrored = bMirrored; }
     UINT GetNextCommand() const { return m_nNextCommand; }
+
+    // Persistence and the clipboard (XTPImageManagerPersist.cpp). Loading
+    // the icons of an id replaces that id's icons; loading all sets
+    // replaces everything.
+    void DoPropExchangeCommandIcons(UINT nCommand, CXTPPropExchange* pPX);
+    void DoPropExchange(CXTPPropExchange* pPX);
+    void Serialize(CArchive& ar) override;
+    void SerializeCommandIcons(UINT nCommand, CArchive& ar);
+    // The caller has opened and emptied the clipboard.
+    BOOL CopyToClipboard(UINT nCommand);
+    // Loads the pasted icons under a new id and returns it; 0 when the data
+    // object holds none or the data is refused.
+    UINT PasteFromClipboard(IDataObject* pDataObject);
 
     PFNALPHABLEND GetAlphaBlendProc() const { return m_pfnAlphaBlend; }
     PFNTRANSPARENTBLT GetTransparentBltProc() const { return m_pfnTransparentBlt; }

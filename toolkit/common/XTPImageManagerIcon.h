@@ -7,6 +7,7 @@
 #include "framework/CSize.h"
 #include "toolkit/common/XTPImageManagerIconHandle.h"
 
+class CArchive;
 class CDC;
 class CBrush;
 class CXTPImageManager;
@@ -66,6 +67,9 @@ public:
     // A copy at another width (for the set); null unless the normal image is an icon.
     CXTPImageManagerIcon* Scale(int nWidth);
     static HICON ScaleIcon(HICON hIcon, int nOldWidth, int nOldHeight, int nNewWidth);
+
+    // Height, version and the user-given images (XTPImageManagerPersistIcon.cpp).
+    void Serialize(CArchive& ar) override;
 
     // The computed disabled image; two colours (not -1) blend light pixels
     // to the first and dark ones to the second, else grey.

@@ -5,6 +5,8 @@
 
 #include "framework/CSize.h"
 
+class CArchive;
+
 class CXTPImageManagerIconHandle
 {
 public:
@@ -38,6 +40,8 @@ public:
     // From the current resource module: a group of icons (fromGroup, the
     // entry of that size) or one icon image. A 32-bit image becomes an
     // alpha bitmap, any other an icon.
+    // Two bitmap blocks (XTPImageManagerPersistIconHandle.cpp).
+    void Serialize(CArchive& ar);
     BOOL LoadIconResource(UINT nIDResource, int cx, int cy, BOOL bFromGroup);
 
 private:
