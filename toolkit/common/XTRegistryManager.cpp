@@ -78,6 +78,18 @@ public:
 private:
     HKEY m_hKey;
 };
+
+// Reads a value of the section below the application key; the key is closed
+// again before returning.
+LONG ReadSectionValue(CXTRegistryManager& manager, LPCTSTR pszSection, LPCTSTR pszEntry, DWORD& dwType,
+                      std::vector<BYTE>& data)
+{
+    HKEY hSection = manager.GetSectionKey(pszSection, ReadRights);
+    if (hSection == nullptr)
+        return ERROR_FILE_NOT_FOUND;
+    COpenKey section(hSection);
+    return ReadValue(section, pszEntry, dwType, data);
+}
 } // namespace
 
 CXTRegistryManager::CXTRegistryManager(HKEY hKeyBase)
@@ -219,13 +231,9 @@ int CXTRegistryManager::GetProfileInt(LPCTSTR pszSection, LPCTSTR pszEntry, int 
 {
     if (UsesIniFile())
         return int(GetPrivateProfileIntW(pszSection, pszEntry, nDefault, s_strIniFileName));
-    HKEY hSection = GetSectionKey(pszSection, ReadRights);
-    if (hSection == nullptr)
-        return nDefault;
-    COpenKey section(hSection);
     DWORD dwType = 0;
     std::vector<BYTE> data;
-    if (ReadValue(section, pszEntry, dwType, data) != ERROR_SUCCESS || data.empty())
+    if (ReadSectionValue(*this, pszSection, pszEntry, dwType, data) != ERROR_SUCCESS || data.empty())
         return nDefault;
     // The leading 4 bytes, whatever the value's type.
     DWORD dwValue = 0;
@@ -243,13 +251,9 @@ CString CXTRegistryManager::GetProfileString(LPCTSTR pszSection, LPCTSTR pszEntr
                                  s_strIniFileName);
         return CString(buffer.data());
     }
-    HKEY hSection = GetSectionKey(pszSection, ReadRights);
-    if (hSection == nullptr)
-        return strDefault;
-    COpenKey section(hSection);
     DWORD dwType = 0;
     std::vector<BYTE> data;
-    if (ReadValue(section, pszEntry, dwType, data) != ERROR_SUCCESS)
+    if (ReadSectionValue(*this, pszSection, pszEntry, dwType, data) != ERROR_SUCCESS)
         return strDefault;
     if (dwType != REG_SZ && dwType != REG_EXPAND_SZ)
         return strDefault;
@@ -272,13 +276,9 @@ BOOL CXTRegistryManager::GetProfileDword(LPCTSTR pszSection, LPCTSTR pszEntry, D
         DecodeLetters(strLetters, reinterpret_cast<BYTE*>(pValue), nBytes);
         return TRUE;
     }
-    HKEY hSection = GetSectionKey(pszSection, ReadRights);
-    if (hSection == nullptr)
-        return FALSE;
-    COpenKey section(hSection);
     DWORD dwType = 0;
     std::vector<BYTE> data;
-    if (ReadValue(section, pszEntry, dwType, data) != ERROR_SUCCESS || data.size() > sizeof(DWORD))
+    if (ReadSectionValue(*this, pszSection, pszEntry, dwType, data) != ERROR_SUCCESS || data.size() > sizeof(DWORD))
         return FALSE;
     memcpy(pValue, data.data(), data.size());
     return TRUE;
@@ -299,13 +299,9 @@ BOOL CXTRegistryManager::GetProfileBinary(LPCTSTR pszSection, LPCTSTR pszEntry, 
         *pnBytes = nBytes;
         return TRUE;
     }
-    HKEY hSection = GetSectionKey(pszSection, ReadRights);
-    if (hSection == nullptr)
-        return FALSE;
-    COpenKey section(hSection);
     DWORD dwType = 0;
     std::vector<BYTE> data;
-    if (ReadValue(section, pszEntry, dwType, data) != ERROR_SUCCESS)
+    if (ReadSectionValue(*this, pszSection, pszEntry, dwType, data) != ERROR_SUCCESS)
         return FALSE;
     *ppData = new BYTE[data.empty() ? 1 : data.size()];
     if (!data.empty())
