@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <ole2.h>
-#include <shlwapi.h>
 
 #include <vector>
 
@@ -15,21 +14,21 @@
 #include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPImageManagerIconSet.h"
 #include "toolkit/common/XTPImageManagerPersist.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
-#include "toolkit/common/XTPPropExchangeRegistry.h"
 
 namespace {
 
 typedef std::vector<DWORD> Pixels;
 
-HBITMAP MakeDib(int width, int height, const Pixels& pixels)
+BITMAPINFO Info32(int width, int height)
 {
     BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader = {DWORD(sizeof(BITMAPINFOHEADER)), width, height, 1, 32};
+    return bi;
+}
+
+HBITMAP MakeDib(int width, int height, const Pixels& pixels)
+{
+    BITMAPINFO bi = Info32(width, height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     memcpy(bits, pixels.data(), pixels.size() * 4);
@@ -40,13 +39,8 @@ Pixels ReadPixels(HBITMAP bitmap)
 {
     BITMAP bm = {};
     GetObjectW(bitmap, sizeof(bm), &bm);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = bm.bmWidth;
-    bi.bmiHeader.biHeight = bm.bmHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    Pixels pixels(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
+    BITMAPINFO bi = Info32(bm.bmWidth, bm.bmHeight);
+    Pixels pixels(size_t(bm.bmWidth) * bm.bmHeight);
     HDC dc = GetDC(nullptr);
     GetDIBits(dc, bitmap, 0, bm.bmHeight, pixels.data(), &bi, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
@@ -65,18 +59,18 @@ Pixels AlphaPattern(int width, int height, BYTE red)
 
 // An icon whose left half is transparent through its mask (and black in
 // its colour bitmap there).
-HICON MakeMaskedIcon(int width, int height, COLORREF color)
+HICON MakeMaskedIcon(int size, COLORREF color)
 {
-    Pixels colorPixels(static_cast<size_t>(width) * height, RGB(GetBValue(color), GetGValue(color), GetRValue(color)));
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width / 2; x++)
-            colorPixels[static_cast<size_t>(y) * width + x] = 0;
-    HBITMAP colorBitmap = MakeDib(width, height, colorPixels);
-    std::vector<BYTE> maskBits(static_cast<size_t>((width + 15) / 16 * 2) * height, 0);
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width / 2; x++)
-            maskBits[static_cast<size_t>(y) * ((width + 15) / 16 * 2) + x / 8] |= BYTE(0x80 >> (x % 8));
-    HBITMAP mask = CreateBitmap(width, height, 1, 1, maskBits.data());
+    Pixels colorPixels(size_t(size) * size, RGB(GetBValue(color), GetGValue(color), GetRValue(color)));
+    int stride = (size + 15) / 16 * 2;
+    std::vector<BYTE> maskBits(size_t(stride) * size, 0);
+    for (int y = 0; y < size; y++)
+        for (int x = 0; x < size / 2; x++) {
+            colorPixels[size_t(y) * size + x] = 0;
+            maskBits[size_t(y) * stride + x / 8] |= BYTE(0x80 >> (x % 8));
+        }
+    HBITMAP colorBitmap = MakeDib(size, size, colorPixels);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, maskBits.data());
     ICONINFO info = {TRUE, 0, 0, mask, colorBitmap};
     HICON icon = CreateIconIndirect(&info);
     DeleteObject(colorBitmap);
@@ -84,25 +78,38 @@ HICON MakeMaskedIcon(int width, int height, COLORREF color)
     return icon;
 }
 
-// What an icon shows over white and over black.
-std::pair<Pixels, Pixels> IconLook(HICON icon, int width, int height)
+// What an icon shows over a background; over white and black the mask shows.
+Pixels IconOver(HICON icon, int size, DWORD background)
 {
-    std::pair<Pixels, Pixels> look;
-    for (int pass = 0; pass < 2; pass++) {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP target = MakeDib(width, height, Pixels(static_cast<size_t>(width) * height, pass ? 0 : 0xFFFFFF));
-        HGDIOBJ old = SelectObject(dc, target);
-        DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-        SelectObject(dc, old);
-        (pass ? look.second : look.first) = ReadPixels(target);
-        for (DWORD& p : pass ? look.second : look.first)
-            p &= 0xFFFFFF;
-        DeleteObject(target);
-        DeleteDC(dc);
-        ReleaseDC(nullptr, screen);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = MakeDib(size, size, Pixels(size_t(size) * size, background));
+    HGDIOBJ old = SelectObject(dc, target);
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    SelectObject(dc, old);
+    Pixels pixels = ReadPixels(target);
+    for (DWORD& p : pixels)
+        p &= 0xFFFFFF;
+    DeleteObject(target);
+    DeleteDC(dc);
+    return pixels;
+}
+
+void ExpectSameLook(HICON actual, HICON expected, int size)
+{
+    ASSERT_NE(actual, nullptr);
+    EXPECT_EQ(IconOver(actual, size, 0xFFFFFF), IconOver(expected, size, 0xFFFFFF));
+    EXPECT_EQ(IconOver(actual, size, 0), IconOver(expected, size, 0));
+}
+
+// Runs store on a storing archive over file, then rewinds the file.
+template <class Store> void StoreInto(CMemFile& file, Store store)
+{
+    {
+        CArchive ar(&file, CArchive::store);
+        store(ar);
+        ar.Close();
     }
-    return look;
+    file.SeekToBegin();
 }
 
 const UINT ALPHA_ID = 100;
@@ -112,18 +119,15 @@ class ImagePersistTest : public ::testing::Test
 {
 protected:
     CXTPImageManager source;
-    HICON masked16 = nullptr;
-    HICON masked24 = nullptr;
-    HICON hot16 = nullptr;
+    HICON masked16 = MakeMaskedIcon(16, RGB(200, 30, 40));
+    HICON masked24 = MakeMaskedIcon(24, RGB(10, 120, 240));
+    HICON hot16 = MakeMaskedIcon(16, RGB(0, 200, 0));
 
     void SetUp() override
     {
         HBITMAP alpha = MakeDib(16, 16, AlphaPattern(16, 16, 0xC0));
         ASSERT_TRUE(source.SetIcon(CXTPImageManagerIconHandle(alpha), ALPHA_ID, CSize(16, 16)));
         DeleteObject(alpha);
-        masked16 = MakeMaskedIcon(16, 16, RGB(200, 30, 40));
-        masked24 = MakeMaskedIcon(24, 24, RGB(10, 120, 240));
-        hot16 = MakeMaskedIcon(16, 16, RGB(0, 200, 0));
         ASSERT_TRUE(source.SetIcon(CXTPImageManagerIconHandle(masked16), MASKED_ID, CSize(16, 16)));
         ASSERT_TRUE(source.SetIcon(CXTPImageManagerIconHandle(masked24), MASKED_ID, CSize(24, 24)));
         ASSERT_TRUE(source.SetIcon(CXTPImageManagerIconHandle(hot16), MASKED_ID, CSize(16, 16), xtpImageHot));
@@ -131,9 +135,8 @@ protected:
 
     void TearDown() override
     {
-        DestroyIcon(masked16);
-        DestroyIcon(masked24);
-        DestroyIcon(hot16);
+        for (HICON icon : {masked16, masked24, hot16})
+            DestroyIcon(icon);
     }
 
     // The loaded manager holds what SetUp stored.
@@ -146,91 +149,39 @@ protected:
 
         CXTPImageManagerIconSet* set = loaded.GetIconSet(MASKED_ID);
         ASSERT_NE(set, nullptr);
-        for (auto [width, original] : {std::make_pair(16, masked16), std::make_pair(24, masked24)}) {
-            CXTPImageManagerIcon* icon = set->GetIcon(width, FALSE);
-            ASSERT_NE(icon, nullptr) << width;
-            ASSERT_NE(icon->GetIcon().GetIcon(), nullptr);
-            EXPECT_EQ(icon->GetHeight(), width);
-            EXPECT_EQ(IconLook(icon->GetIcon().GetIcon(), width, width), IconLook(original, width, width));
+        for (auto [size, original] : {std::make_pair(16, masked16), std::make_pair(24, masked24)}) {
+            CXTPImageManagerIcon* icon = set->GetIcon(size, FALSE);
+            ASSERT_NE(icon, nullptr) << size;
+            EXPECT_EQ(icon->GetHeight(), size);
+            ExpectSameLook(icon->GetIcon().GetIcon(), original, size);
         }
         CXTPImageManagerIcon* icon16 = set->GetIcon(16, FALSE);
-        EXPECT_EQ(IconLook(icon16->GetHotIcon().GetIcon(), 16, 16), IconLook(hot16, 16, 16));
+        ExpectSameLook(icon16->GetHotIcon().GetIcon(), hot16, 16);
         EXPECT_TRUE(icon16->GetPressedIcon().GetIcon() == icon16->GetHotIcon().GetIcon());
     }
 };
 
+// Through an archive: the registry and XML back ends share this exchange
+// and are covered with the property exchange itself.
 TEST_F(ImagePersistTest, IconsRoundTripThroughAnArchive)
 {
     // A scaled copy exists but is not stored.
-    ASSERT_NE(source.GetImage(ALPHA_ID + 1, 32), nullptr);
     ASSERT_TRUE(source.GetImage(MASKED_ID, 32)->IsScaled());
-
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        source.Serialize(ar);
-        ar.Close();
-    }
-    file.SeekToBegin();
+    StoreInto(file, [&](CArchive& ar) { source.Serialize(ar); });
     CXTPImageManager loaded;
     loaded.SetIcon(CXTPImageManagerIconHandle(masked16), 7, CSize(16, 16));
-    {
-        CArchive ar(&file, CArchive::load);
-        loaded.Serialize(ar);
-    }
+    CArchive ar(&file, CArchive::load);
+    loaded.Serialize(ar);
     EXPECT_EQ(loaded.GetIconSet(7), nullptr);   // loading starts from nothing
     ExpectSameIcons(loaded);
     EXPECT_FALSE(loaded.HasExactImage(MASKED_ID, 32));
 }
 
-TEST_F(ImagePersistTest, IconsRoundTripThroughTheRegistry)
-{
-    const wchar_t* key = L"Software\\Tavrolin\\Tests\\ImagePersist";
-    SHDeleteKeyW(HKEY_CURRENT_USER, key);
-    {
-        CXTPPropExchangeRegistry px(FALSE, HKEY_CURRENT_USER, key);
-        source.DoPropExchange(&px);
-    }
-    CXTPImageManager loaded;
-    {
-        CXTPPropExchangeRegistry px(TRUE, HKEY_CURRENT_USER, key);
-        loaded.DoPropExchange(&px);
-    }
-    SHDeleteKeyW(HKEY_CURRENT_USER, key);
-    ExpectSameIcons(loaded);
-}
-
-TEST_F(ImagePersistTest, LoadingAnIdReplacesItsIconsAndRaisesTheNextId)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        source.SerializeCommandIcons(ALPHA_ID, ar);
-        ar.Close();
-    }
-    CXTPImageManager target;
-    target.SetIcon(CXTPImageManagerIconHandle(masked24), 0x20000, CSize(24, 24));
-    target.SetIcon(CXTPImageManagerIconHandle(masked24), 0x20000, CSize(32, 32));
-    file.SeekToBegin();
-    {
-        CArchive ar(&file, CArchive::load);
-        target.SerializeCommandIcons(0x20000, ar);
-    }
-    CXTPImageManagerIconSet* set = target.GetIconSet(0x20000);
-    EXPECT_EQ(set->GetIcons().GetCount(), 1);
-    EXPECT_TRUE(set->GetIcon(16, FALSE)->IsAlphaIcon());
-    EXPECT_EQ(target.GetNextCommand(), 0x20000u);
-}
-
 TEST_F(ImagePersistTest, WrongCheckSumIsABadClass)
 {
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << CString(L"Something else") << DWORD(0);
-        ar.Close();
-    }
-    file.SeekToBegin();
+    StoreInto(file, [](CArchive& ar) { ar << CString(L"Something else") << DWORD(0); });
     CArchive ar(&file, CArchive::load);
     try {
         source.SerializeCommandIcons(5, ar);
@@ -244,32 +195,22 @@ TEST_F(ImagePersistTest, WrongCheckSumIsABadClass)
 TEST(ImagePersistRecord, OldRecordsLackCheckedAndPressedImages)
 {
     CXTPImageManager manager;
-    CXTPImageManagerIconSet* set = nullptr;
     HBITMAP alpha = MakeDib(16, 16, AlphaPattern(16, 16, 0x40));
     manager.SetIcon(CXTPImageManagerIconHandle(alpha), 1, CSize(16, 16));
-    set = manager.GetIconSet(1);
+    DeleteObject(alpha);
+    CMemFile full;
+    StoreInto(full, [&](CArchive& ar) { manager.GetIconSet(1)->GetIcon(16, FALSE)->Serialize(ar); });
+    std::vector<BYTE> bytes(static_cast<size_t>(full.GetLength()));
+    full.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    bytes[4] = 7;
 
-    // Height 15, version 7, then normal, disabled and hot images only.
+    // A version-7 record ends after the hot image: drop the last two empty
+    // images (two empty blocks each) and put a marker where they were.
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPImageManagerIcon* icon = set->GetIcon(16, FALSE);
-        CMemFile full;
-        CArchive arFull(&full, CArchive::store);
-        icon->Serialize(arFull);
-        arFull.Close();
-        UINT length = static_cast<UINT>(full.GetLength());
-        std::vector<BYTE> bytes(length);
-        full.SeekToBegin();
-        full.Read(bytes.data(), length);
-        bytes[4] = 7;
-        // The normal image, then four empty images of two empty blocks each;
-        // a version-7 record ends after the hot image.
-        ar.Write(bytes.data(), length - 16);
+    StoreInto(file, [&](CArchive& ar) {
+        ar.Write(bytes.data(), static_cast<UINT>(bytes.size() - 16));
         ar << DWORD(0xABCD);
-        ar.Close();
-    }
-    file.SeekToBegin();
+    });
     CXTPImageManagerIcon loaded(1, 16, 15);
     CArchive ar(&file, CArchive::load);
     loaded.Serialize(ar);
@@ -279,7 +220,6 @@ TEST(ImagePersistRecord, OldRecordsLackCheckedAndPressedImages)
     EXPECT_TRUE(loaded.IsAlphaIcon());
     EXPECT_EQ(loaded.GetCheckedIcon().GetBitmap(), loaded.GetIcon().GetBitmap());
     EXPECT_EQ(loaded.GetPressedIcon().GetBitmap(), loaded.GetIcon().GetBitmap());
-    DeleteObject(alpha);
 }
 
 class ImageClipboardTest : public ImagePersistTest
@@ -321,24 +261,22 @@ protected:
 TEST_F(ImageClipboardTest, TwoPastesGiveTwoNewIds)
 {
     for (UINT id : {ALPHA_ID, MASKED_ID}) {
+        SCOPED_TRACE(id);
         ASSERT_TRUE(OpenClipboard(nullptr));
         EmptyClipboard();
         EXPECT_TRUE(source.CopyToClipboard(id));
         CloseClipboard();
 
-        // Icons loaded under 0x30000 raise the ids handed out after them.
+        // Loading an id replaces its icons, and raises the ids handed out after it.
         CXTPImageManager target;
+        target.SetIcon(CXTPImageManagerIconHandle(masked24), 0x30000, CSize(24, 24));
+        target.SetIcon(CXTPImageManagerIconHandle(masked24), 0x30000, CSize(32, 32));
         CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            source.SerializeCommandIcons(MASKED_ID, ar);
-            ar.Close();
-        }
-        file.SeekToBegin();
-        {
-            CArchive ar(&file, CArchive::load);
-            target.SerializeCommandIcons(0x30000, ar);
-        }
+        StoreInto(file, [&](CArchive& ar) { source.SerializeCommandIcons(ALPHA_ID, ar); });
+        CArchive ar(&file, CArchive::load);
+        target.SerializeCommandIcons(0x30000, ar);
+        EXPECT_EQ(target.GetIconSet(0x30000)->GetIcons().GetCount(), 1);
+
         UINT first = Paste(target);
         UINT second = Paste(target);
         EXPECT_EQ(first, 0x30001u);
@@ -349,7 +287,7 @@ TEST_F(ImageClipboardTest, TwoPastesGiveTwoNewIds)
             if (id == ALPHA_ID)
                 EXPECT_EQ(ReadPixels(icon->GetIcon().GetBitmap()), AlphaPattern(16, 16, 0xC0));
             else
-                EXPECT_EQ(IconLook(icon->GetIcon().GetIcon(), 16, 16), IconLook(masked16, 16, 16));
+                ExpectSameLook(icon->GetIcon().GetIcon(), masked16, 16);
         }
     }
 }
@@ -359,20 +297,16 @@ TEST_F(ImageClipboardTest, TwoPastesGiveTwoNewIds)
 std::vector<BYTE> RecordWithBlock(const std::vector<DWORD>& block)
 {
     CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
+    StoreInto(file, [&](CArchive& ar) {
         ar << CString(L"CXTPImageManagerIcons");
         ar.WriteCount(1);
-        ar << long(16);
-        ar << DWORD(16) << DWORD(17);
+        ar << long(16) << DWORD(16) << DWORD(17);
         for (DWORD value : block)
             ar << value;
         for (int i = 0; i < 9; i++)
             ar << DWORD(0);
-        ar.Close();
-    }
+    });
     std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
     file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
     return bytes;
 }
@@ -387,12 +321,13 @@ std::vector<DWORD> Header(DWORD headerSize, LONG width, LONG height, WORD bitCou
 
 TEST_F(ImageClipboardTest, MalformedDataIsRefused)
 {
+    std::vector<DWORD> missingPixels = Header(52, 16, 16, 32, 1024);
+    missingPixels.push_back(0x10000000);
     struct Case
     {
         const char* name;
         std::vector<DWORD> block;
-    };
-    std::vector<Case> cases = {
+    } cases[] = {
         {"header size below the info header", {20, 40, 16, 16, 0x200001}},
         {"header size far too large", {0x7FFFFFF0}},
         {"bit count unknown", Header(52, 16, 16, 7, 0)},
@@ -400,11 +335,7 @@ TEST_F(ImageClipboardTest, MalformedDataIsRefused)
         {"huge width", Header(52, 0x40000000, 16, 32, 0)},
         {"zero height", Header(52, 16, 0, 32, 0)},
         {"negative width", Header(52, -16, 16, 32, 0)},
-        {"pixels promised but missing", [] {
-             auto b = Header(52, 16, 16, 32, 1024);
-             b.push_back(0x10000000);
-             return b;
-         }()},
+        {"pixels promised but missing", missingPixels},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

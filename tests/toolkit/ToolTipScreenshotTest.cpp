@@ -42,6 +42,15 @@ testshot::Image ShowAndCapture(CXTPToolTipContext& context, COwnerWnd& owner)
     return testshot::CaptureWindow(tip->GetSafeHwnd());
 }
 
+template <class Test> bool AnyPixel(const testshot::Image& image, Test test)
+{
+    for (int y = 0; y < image.height; y++)
+        for (int x = 0; x < image.width; x++)
+            if (test(image.Pixel(x, y)))
+                return true;
+    return false;
+}
+
 TEST_P(ToolTipScreenshotTest, StyleDrawsItsLook)
 {
     const StyleShot& shot = GetParam();
@@ -63,11 +72,7 @@ TEST_P(ToolTipScreenshotTest, StyleDrawsItsLook)
 
     // Some pixels carry text: not every pixel has the same colour.
     COLORREF first = image.Pixel(image.width / 2, 1);
-    bool varied = false;
-    for (int y = 0; y < image.height && !varied; y++)
-        for (int x = 0; x < image.width && !varied; x++)
-            varied = image.Pixel(x, y) != first;
-    EXPECT_TRUE(varied);
+    EXPECT_TRUE(AnyPixel(image, [first](COLORREF c) { return c != first; }));
 
     switch (shot.style) {
     case xtpToolTipOffice:
@@ -82,17 +87,12 @@ TEST_P(ToolTipScreenshotTest, StyleDrawsItsLook)
         EXPECT_NEAR(GetBValue(image.Pixel(2, image.height - 2)), 0xF0, 3);
         EXPECT_NEAR(GetRValue(image.Pixel(2, image.height - 2)), 0xE4, 3);
         break;
-    case xtpToolTipRTF: {
+    case xtpToolTipRTF:
         // The red run of the text is there.
-        bool red = false;
-        for (int y = 0; y < image.height && !red; y++)
-            for (int x = 0; x < image.width && !red; x++) {
-                COLORREF c = image.Pixel(x, y);
-                red = GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80;
-            }
-        EXPECT_TRUE(red);
+        EXPECT_TRUE(AnyPixel(image, [](COLORREF c) {
+            return GetRValue(c) > 150 && GetGValue(c) < 80 && GetBValue(c) < 80;
+        }));
         break;
-    }
     default:
         break;
     }
