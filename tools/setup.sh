@@ -19,8 +19,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
     as_root apt-get update -q
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" \
-        || as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+    # With recommends: Wine's fonts and helpers are among them.
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
 # The program formats and parses dates in a German user locale; Wine takes it
