@@ -1,6 +1,6 @@
 #include "engine/db/CDatabaseManager.h"
 
-#include "framework/COleDateTime.h"
+#include "framework/ole/COleDateTime.h"
 #include "engine/SettingsStore.h"
 #include "engine/db/CSQLiteException.h"
 #include "engine/db/CSQLiteStatement.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 #include "engine/db/CSQLiteDB.h"
 #include "engine/db/CSQLiteQuery.h"
 #include "engine/db/DumpCallbacks.h"

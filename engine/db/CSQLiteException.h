@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/CException.h"
-#include "framework/CString.h"
+#include "framework/core/CException.h"
+#include "framework/text/CString.h"
 
 struct sqlite3;
 

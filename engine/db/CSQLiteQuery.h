@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 
 struct sqlite3;
 struct sqlite3_stmt;

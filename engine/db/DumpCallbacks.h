@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 #include "engine/db/OfferCategoryCode.h"
 
 #include <oleauto.h>

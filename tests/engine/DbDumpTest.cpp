@@ -4,7 +4,7 @@
 #include "DbTestSupport.h"
 
 #include "engine/db/CDatabaseManager.h"
-#include "framework/CInvalidArgException.h"
+#include "framework/core/CInvalidArgException.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Readable failure messages for framework values in test assertions.
 #pragma once
 #include <ostream>
-#include "framework/CString.h"
-#include "framework/CStringA.h"
+#include "framework/text/CString.h"
+#include "framework/text/CStringA.h"
 
 inline void PrintTo(const CString& text, std::ostream* os)
 {

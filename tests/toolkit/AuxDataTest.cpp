@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include "DrawTestSupport.h"
 #include <utility>
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 #include "resources/ToolkitCommonIds.h"
 #include "toolkit/common/XTAuxData.h"
 #include "toolkit/common/XTPColorManager.h"

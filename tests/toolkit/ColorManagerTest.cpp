@@ -1,8 +1,8 @@
 // The colour manager's tables against a second computation of the same
 // rules, the scheme gradients chosen by visual-style name, and throttling.
 #include <gtest/gtest.h>
-#include "framework/CWinThread.h"
-#include "framework/CWnd.h"
+#include "framework/windows/CWinThread.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPRefreshThrottle.h"
 #include "toolkit/common/XTPSystemThemeSource.h"

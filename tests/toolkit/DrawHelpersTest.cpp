@@ -1,7 +1,7 @@
 // Pixel helpers, mnemonic stripping, fonts, bitmaps and library versions.
 #include <gtest/gtest.h>
 #include "DrawTestSupport.h"
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 #include "toolkit/common/XTPComCtlVersion.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 #include "toolkit/common/XTPTextHelpers.h"

@@ -2,8 +2,8 @@
 // made itself.
 #include <gtest/gtest.h>
 #include "DrawTestSupport.h"
-#include "framework/CBitmap.h"
-#include "framework/CFont.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CFont.h"
 #include "toolkit/common/XTPBitmapDC.h"
 #include "toolkit/common/XTPBrushDC.h"
 #include "toolkit/common/XTPBufferDC.h"

@@ -2,10 +2,10 @@
 // command-bar theme and the colour table, saved as a picture to look at.
 #include <gtest/gtest.h>
 #include "support/Screenshot.h"
-#include "framework/CEdit.h"
-#include "framework/CPaintDC.h"
-#include "framework/CStatic.h"
-#include "framework/CWnd.h"
+#include "framework/controls/CEdit.h"
+#include "framework/gdi/CPaintDC.h"
+#include "framework/controls/CStatic.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"

@@ -2,8 +2,8 @@
 // what was drawn.
 #pragma once
 #include <windows.h>
-#include "framework/CDC.h"
-#include "framework/CString.h"
+#include "framework/gdi/CDC.h"
+#include "framework/text/CString.h"
 
 class CDibCanvas
 {

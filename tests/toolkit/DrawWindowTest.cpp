@@ -1,9 +1,9 @@
 // Window geometry helpers, work areas, the click-outside hook, the splitter
 // tracker, the bordered controls and the resource-module switch.
 #include <gtest/gtest.h>
-#include "framework/CEdit.h"
-#include "framework/CWnd.h"
-#include "framework/ModuleState.h"
+#include "framework/controls/CEdit.h"
+#include "framework/windows/CWnd.h"
+#include "framework/core/ModuleState.h"
 #include "toolkit/common/XTPClickOutsideHook.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPEmptyRect.h"

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "ImageTestSupport.h"
-#include "framework/CBitmap.h"
-#include "framework/CDC.h"
-#include "framework/CImageList.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/CImageList.h"
 #include "resources/ToolkitImageIds.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPImageManager.h"

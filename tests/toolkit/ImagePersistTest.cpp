@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
-#include "framework/CMemFile.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
+#include "framework/files/CMemFile.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPImageManagerIconSet.h"

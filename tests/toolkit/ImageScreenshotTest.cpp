@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "resources/ToolkitImageIds.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/XTPImageManager.h"

@@ -4,7 +4,7 @@
 
 #include "ImageTestSupport.h"
 #include "PopupTestSupport.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "resources/ToolkitImageIds.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/XTPColorManager.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTPPopupControl.h"
 
 namespace popuptest {

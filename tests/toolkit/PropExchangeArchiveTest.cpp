@@ -2,8 +2,8 @@
 // collections, classes, and archives that end early.
 #include "PropExchangeTestSupport.h"
 
-#include "framework/COleDateTime.h"
-#include "framework/COleVariant.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/ole/COleVariant.h"
 
 using namespace proptest;
 

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "framework/COleDateTime.h"
+#include "framework/ole/COleDateTime.h"
 #include "toolkit/common/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 

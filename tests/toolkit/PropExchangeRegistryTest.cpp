@@ -2,7 +2,7 @@
 // delete values, emptied sections, collections and classes by name.
 #include "PropExchangeTestSupport.h"
 
-#include "framework/COleDateTime.h"
+#include "framework/ole/COleDateTime.h"
 #include "toolkit/common/XTPPropExchangeRegistry.h"
 
 using namespace proptest;

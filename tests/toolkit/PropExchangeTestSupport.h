@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "framework/CArchive.h"
-#include "framework/CMemFile.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
 #include "toolkit/common/XTPPropExchange.h"
 #include "toolkit/common/XTPPropExchangeArchive.h"
 

@@ -2,8 +2,8 @@
 // escapes, the year-day-month dates, collections and broken files.
 #include "PropExchangeTestSupport.h"
 
-#include "framework/COleDateTime.h"
-#include "framework/COleVariant.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/ole/COleVariant.h"
 #include "toolkit/common/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 

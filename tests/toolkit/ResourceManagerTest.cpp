@@ -1,9 +1,9 @@
 // Toolkit resources come from the toolkit's resource module when it holds
 // them and from the application otherwise.
 #include <gtest/gtest.h>
-#include "framework/CBitmap.h"
-#include "framework/CMenu.h"
-#include "framework/ModuleState.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/windows/CMenu.h"
+#include "framework/core/ModuleState.h"
 #include "resources/FrameworkIds.h"
 #include "resources/ToolkitCommonIds.h"
 #include "toolkit/common/XTPResourceManager.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/common/XTPToolTipContextToolTip.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 #include "resources/ToolkitImageIds.h"
 #include "toolkit/common/XTTrayIcon.h"
 

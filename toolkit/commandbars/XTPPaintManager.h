@@ -1,7 +1,7 @@
 // The command bars' paint manager: the process-wide current one decides the
 // theme that toolkit controls drawn in command-bar colours follow.
 #pragma once
-#include "framework/CCmdTarget.h"
+#include "framework/core/CCmdTarget.h"
 
 class CXTPPaintManager : public CCmdTarget
 {

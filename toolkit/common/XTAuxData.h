@@ -3,7 +3,7 @@
 // derived from the menu font, the system family and the common-controls
 // version.
 #pragma once
-#include "framework/CFont.h"
+#include "framework/gdi/CFont.h"
 
 class CXTAuxData
 {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPComCtlVersion.h"
 #include "toolkit/common/XTPImagePixels.h"
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CSize.h"
+#include "framework/gdi/CSize.h"
 
 class CDC;
 

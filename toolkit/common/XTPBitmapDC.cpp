@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPBitmapDC.h"
-#include "framework/CBitmap.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CDC.h"
 
 CXTPBitmapDC::CXTPBitmapDC(CDC* pDC, CBitmap* pBitmap)
     : m_hDC(pDC->GetSafeHdc())

@@ -1,6 +1,6 @@
 // A solid brush selected into a DC for the length of the scope.
 #pragma once
-#include "framework/CBrush.h"
+#include "framework/gdi/CBrush.h"
 
 class CXTPBrushDC
 {

@@ -2,8 +2,8 @@
 // the scope ends, so that paint handlers do not flicker. Drawing keeps the
 // destination's coordinates.
 #pragma once
-#include "framework/CBitmap.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CDC.h"
 
 class CXTPBufferDC : public CDC
 {

@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPClickOutsideHook.h"
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 
 namespace {
 

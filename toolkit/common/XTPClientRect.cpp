@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPClientRect.h"
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 
 CXTPClientRect::CXTPClientRect(HWND hWnd)
 {

@@ -1,6 +1,6 @@
 // A window's client rectangle; empty for no window.
 #pragma once
-#include "framework/CRect.h"
+#include "framework/gdi/CRect.h"
 
 class CWnd;
 

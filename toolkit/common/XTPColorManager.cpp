@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPColorManager.h"
-#include "framework/CWinThread.h"
+#include "framework/windows/CWinThread.h"
 #include "toolkit/common/XTPRefreshThrottle.h"
 #include "toolkit/common/XTPSystemThemeSource.h"
 #include <algorithm>

@@ -2,7 +2,7 @@
 // the blended toolkit colours 30 to 61) and ten gradients, recomputed from
 // the system colours and the visual-style scheme in force.
 #pragma once
-#include "framework/CCmdTarget.h"
+#include "framework/core/CCmdTarget.h"
 #include "toolkit/common/XTPGradientValue.h"
 
 class CXTPSystemThemeSource;

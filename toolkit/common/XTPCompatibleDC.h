@@ -1,8 +1,8 @@
 // A memory DC compatible with another (the screen for none) with a bitmap
 // selected for the length of the scope.
 #pragma once
-#include "framework/CBitmap.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CDC.h"
 
 class CXTPCompatibleDC : public CDC
 {

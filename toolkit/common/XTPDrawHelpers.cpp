@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPDrawHelpers.h"
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPGradientValue.h"
 #include <commctrl.h>

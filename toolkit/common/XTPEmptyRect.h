@@ -1,6 +1,6 @@
 // An empty rectangle.
 #pragma once
-#include "framework/CRect.h"
+#include "framework/gdi/CRect.h"
 
 class CXTPEmptyRect : public CRect
 {

@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPFontDC.h"
-#include "framework/CDC.h"
-#include "framework/CFont.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/CFont.h"
 
 CXTPFontDC::CXTPFontDC(CDC* pDC, CFont* pFont)
     : m_pDC(pDC)

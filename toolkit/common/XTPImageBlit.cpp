@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPImageBlit.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImagePixels.h"

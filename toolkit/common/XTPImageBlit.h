@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CRect.h"
+#include "framework/gdi/CRect.h"
 
 class CDC;
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "framework/CBitmap.h"
-#include "framework/CImageList.h"
-#include "framework/ModuleState.h"
+#include "framework/gdi/CBitmap.h"
+#include "framework/gdi/CImageList.h"
+#include "framework/core/ModuleState.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPImageManagerIconSet.h"

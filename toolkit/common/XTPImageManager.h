@@ -5,10 +5,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/CArray.h"
-#include "framework/CCmdTarget.h"
-#include "framework/CMap.h"
-#include "framework/CSize.h"
+#include "framework/collections/CArray.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/collections/CMap.h"
+#include "framework/gdi/CSize.h"
 #include "toolkit/common/XTPImageManagerIconHandle.h"
 
 class CArchive;

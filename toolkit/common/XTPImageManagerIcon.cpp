@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPDrawHelpers.h"

@@ -2,9 +2,9 @@
 // images given by the user (hot, checked, pressed, disabled) and the images
 // derived from them on demand (faded, shadow, computed disabled).
 #pragma once
-#include "framework/CCmdTarget.h"
-#include "framework/CPoint.h"
-#include "framework/CSize.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/gdi/CPoint.h"
+#include "framework/gdi/CSize.h"
 #include "toolkit/common/XTPImageManagerIconHandle.h"
 
 class CArchive;

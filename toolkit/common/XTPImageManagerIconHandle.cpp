@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/ModuleState.h"
+#include "framework/core/ModuleState.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 
 namespace {

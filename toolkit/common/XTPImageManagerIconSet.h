@@ -1,8 +1,8 @@
 // The icons of one command id, one per width, with the scaled copies made
 // for widths that were asked for but not loaded.
 #pragma once
-#include "framework/CCmdTarget.h"
-#include "framework/CMap.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/collections/CMap.h"
 
 class CXTPImageManager;
 class CXTPImageManagerIcon;

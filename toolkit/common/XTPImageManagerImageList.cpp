@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPImageManagerImageList.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPImageManagerIcon.h"
 
 CXTPImageManagerImageList::CXTPImageManagerImageList(HIMAGELIST hImageList, UINT nBaseCommand,

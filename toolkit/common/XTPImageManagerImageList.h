@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/CMap.h"
-#include "framework/CPoint.h"
-#include "framework/CSize.h"
+#include "framework/collections/CMap.h"
+#include "framework/gdi/CPoint.h"
+#include "framework/gdi/CSize.h"
 
 class CDC;
 class CXTPImageManagerIcon;

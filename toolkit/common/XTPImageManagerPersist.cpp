@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
-#include "framework/CMemFile.h"
-#include "framework/CSharedFile.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
+#include "framework/files/CMemFile.h"
+#include "framework/files/CSharedFile.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPImageManagerIconSet.h"

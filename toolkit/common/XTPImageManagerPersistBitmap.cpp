@@ -5,8 +5,8 @@
 #include <memory>
 #include <new>
 
-#include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
 
 namespace {
 

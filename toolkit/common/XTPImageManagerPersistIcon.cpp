@@ -1,8 +1,8 @@
 // An icon's record: height, version, then its user-given images.
 #include "toolkit/common/XTPImageManagerIcon.h"
 
-#include "framework/CArchive.h"
-#include "framework/CArchiveException.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
 #include "toolkit/common/XTPImageManagerPersistBitmap.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "framework/CArchive.h"
+#include "framework/files/CArchive.h"
 #include "toolkit/common/XTPImageManagerPersistBitmap.h"
 
 namespace {

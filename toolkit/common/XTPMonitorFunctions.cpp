@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPMonitorFunctions.h"
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTPOSVersionInfo.h"
 
 namespace {

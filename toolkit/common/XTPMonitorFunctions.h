@@ -1,7 +1,7 @@
 // The multi-monitor entry points of the window library, taken by name on
 // first use: all of them or none.
 #pragma once
-#include "framework/CRect.h"
+#include "framework/gdi/CRect.h"
 
 class CWnd;
 

@@ -1,8 +1,8 @@
 // A control (static or edit) with a one-pixel border in the colours of the
 // current command-bar theme instead of the system's border.
 #pragma once
-#include "framework/CWindowDC.h"
-#include "framework/CWnd.h"
+#include "framework/gdi/CWindowDC.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/XTPPaintManager.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPWindowRect.h"

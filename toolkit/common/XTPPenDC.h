@@ -1,6 +1,6 @@
 // A one-pixel solid pen selected into a DC for the length of the scope.
 #pragma once
-#include "framework/CPen.h"
+#include "framework/gdi/CPen.h"
 
 class CXTPPenDC
 {

@@ -1,7 +1,7 @@
 #include "toolkit/common/XTPPopupControl.h"
 
-#include "framework/CInvalidArgException.h"
-#include "framework/CPaintDC.h"
+#include "framework/core/CInvalidArgException.h"
+#include "framework/gdi/CPaintDC.h"
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPMonitorFunctions.h"

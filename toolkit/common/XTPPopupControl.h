@@ -6,8 +6,8 @@
 #pragma once
 #include <memory>
 
-#include "framework/CPtrArray.h"
-#include "framework/CWnd.h"
+#include "framework/collections/CPtrArray.h"
+#include "framework/windows/CWnd.h"
 
 class CXTPImageManager;
 class CXTPPopupItem;

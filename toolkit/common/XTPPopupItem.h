@@ -1,11 +1,11 @@
 // One area of the popup notification window: text, hyperlink, icon or
 // button at a fixed rectangle in the popup's client coordinates.
 #pragma once
-#include "framework/CCmdTarget.h"
-#include "framework/CFont.h"
-#include "framework/CPoint.h"
-#include "framework/CRect.h"
-#include "framework/CString.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/gdi/CFont.h"
+#include "framework/gdi/CPoint.h"
+#include "framework/gdi/CRect.h"
+#include "framework/text/CString.h"
 
 class CDC;
 class CXTPPopupControl;

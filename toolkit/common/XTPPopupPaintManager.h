@@ -4,8 +4,8 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CFont.h"
-#include "framework/CRect.h"
+#include "framework/gdi/CFont.h"
+#include "framework/gdi/CRect.h"
 #include "toolkit/common/XTPColorValue.h"
 #include "toolkit/common/XTPGradientValue.h"
 

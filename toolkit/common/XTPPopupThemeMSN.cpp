@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPPopupThemeMSN.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 
 CXTPPopupThemeMSN::CXTPPopupThemeMSN()

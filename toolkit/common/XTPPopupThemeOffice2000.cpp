@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPPopupThemeOffice2000.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 
 CXTPPopupThemeOffice2000::CXTPPopupThemeOffice2000()

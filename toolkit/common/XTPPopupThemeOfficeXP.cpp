@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPPopupThemeOfficeXP.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 
 CXTPPopupThemeOfficeXP::CXTPPopupThemeOfficeXP()

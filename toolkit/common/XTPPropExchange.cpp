@@ -3,10 +3,10 @@
 #include <cstring>
 #include <cwchar>
 
-#include "framework/CArchive.h"
-#include "framework/CMemFile.h"
-#include "framework/COleDateTime.h"
-#include "framework/COleVariant.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/ole/COleVariant.h"
 #include "toolkit/common/XTPPropExchangeEnumerator.h"
 
 IMPLEMENT_DYNAMIC(CXTPPropExchange, CCmdTarget)

@@ -6,9 +6,9 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "framework/CCmdTarget.h"
-#include "framework/CString.h"
-#include "framework/CollectionHelpers.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/text/CString.h"
+#include "framework/collections/CollectionHelpers.h"
 
 class CArchive;
 class CXTPPropExchangeEnumerator;

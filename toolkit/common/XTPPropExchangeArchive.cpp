@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/CArchive.h"
-#include "framework/COleDateTime.h"
+#include "framework/files/CArchive.h"
+#include "framework/ole/COleDateTime.h"
 
 IMPLEMENT_DYNAMIC(CXTPPropExchangeArchive, CXTPPropExchange)
 

@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/CString.h"
-#include "framework/CollectionHelpers.h"
+#include "framework/text/CString.h"
+#include "framework/collections/CollectionHelpers.h"
 
 class CXTPPropExchange;
 

@@ -1,8 +1,8 @@
 #include "toolkit/common/XTPPropExchangeHelpers.h"
 
-#include "framework/CArchive.h"
-#include "framework/COleDateTime.h"
-#include "framework/COleVariant.h"
+#include "framework/files/CArchive.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/ole/COleVariant.h"
 #include "toolkit/common/XTPPropExchange.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "framework/CRect.h"
-#include "framework/CSize.h"
-#include "framework/CString.h"
+#include "framework/gdi/CRect.h"
+#include "framework/gdi/CSize.h"
+#include "framework/text/CString.h"
 
 class CXTPPropExchange;
 class COleDateTime;

@@ -4,8 +4,8 @@
 #include <cwchar>
 #include <cwctype>
 
-#include "framework/COleDateTime.h"
-#include "framework/COleVariant.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/ole/COleVariant.h"
 #include "toolkit/common/XTPPropExchange.h"
 
 namespace {

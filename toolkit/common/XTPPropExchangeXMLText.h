@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 
 class COleDateTime;
 

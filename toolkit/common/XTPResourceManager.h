@@ -2,8 +2,8 @@
 // it holds them, else from the application's resources.
 #pragma once
 #include <windows.h>
-#include "framework/CNoTrackObject.h"
-#include "framework/CString.h"
+#include "framework/core/CNoTrackObject.h"
+#include "framework/text/CString.h"
 
 class CMenu;
 class CBitmap;

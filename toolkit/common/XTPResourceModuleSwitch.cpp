@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPResourceModuleSwitch.h"
-#include "framework/ModuleState.h"
+#include "framework/core/ModuleState.h"
 #include "toolkit/common/XTPResourceModule.h"
 
 CXTPResourceModuleSwitch::CXTPResourceModuleSwitch()

@@ -1,7 +1,7 @@
 #include "toolkit/common/XTPSplitterTracker.h"
-#include "framework/CBrush.h"
-#include "framework/CDC.h"
-#include "framework/CWnd.h"
+#include "framework/gdi/CBrush.h"
+#include "framework/gdi/CDC.h"
+#include "framework/windows/CWnd.h"
 #include <algorithm>
 
 CXTPSplitterTracker::CXTPSplitterTracker(BOOL bSolid)

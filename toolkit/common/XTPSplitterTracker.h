@@ -2,7 +2,7 @@
 // the mouse inside the allowed range until the button is released (accepted)
 // or Esc is pressed (cancelled).
 #pragma once
-#include "framework/CRect.h"
+#include "framework/gdi/CRect.h"
 
 class CDC;
 class CWnd;

@@ -2,7 +2,7 @@
 // visual style in force, the display depth and the tree-view border colour.
 #pragma once
 #include <windows.h>
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 
 class CXTPSystemThemeSource
 {

@@ -1,7 +1,7 @@
 // Text and font helpers: mnemonic stripping, installed-font test and the
 // face used for vertical text.
 #pragma once
-#include "framework/CString.h"
+#include "framework/text/CString.h"
 
 // Removes the ampersand of a mnemonic, turns "&&" into "&" and drops a
 // trailing "&".

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cwchar>
 
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPComCtlVersion.h"
 #include "toolkit/common/XTPToolTipContextLuna.h"

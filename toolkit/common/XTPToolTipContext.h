@@ -7,8 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/CCmdTarget.h"
-#include "framework/CString.h"
+#include "framework/core/CCmdTarget.h"
+#include "framework/text/CString.h"
 
 class CWnd;
 

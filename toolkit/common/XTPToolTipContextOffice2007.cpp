@@ -1,6 +1,6 @@
 #include "toolkit/common/XTPToolTipContextOffice2007.h"
 
-#include "framework/CDC.h"
+#include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/CDC.h"
-#include "framework/CStringA.h"
+#include "framework/gdi/CDC.h"
+#include "framework/text/CStringA.h"
 
 XTP_IMPLEMENT_TOOLTIP_DYNAMIC(CRichEditToolTip, CXTPToolTipContextToolTip)
 

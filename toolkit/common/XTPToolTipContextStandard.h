@@ -1,7 +1,7 @@
 // The system tooltip control, with the toolkit's rule for the window under
 // a point.
 #pragma once
-#include "framework/CToolTipCtrl.h"
+#include "framework/controls/CToolTipCtrl.h"
 #include "toolkit/common/XTPToolTipContext.h"
 
 class CXTPToolTipContext::CStandardToolTip : public CToolTipCtrl

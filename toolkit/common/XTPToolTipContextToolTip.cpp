@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/CClientDC.h"
-#include "framework/CDC.h"
-#include "framework/CPaintDC.h"
+#include "framework/gdi/CClientDC.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/CPaintDC.h"
 #include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/common/XTPTextHelpers.h"
 

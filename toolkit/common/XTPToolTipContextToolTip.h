@@ -6,11 +6,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "framework/CArray.h"
-#include "framework/CFont.h"
-#include "framework/CSize.h"
-#include "framework/CString.h"
-#include "framework/CWnd.h"
+#include "framework/collections/CArray.h"
+#include "framework/gdi/CFont.h"
+#include "framework/gdi/CSize.h"
+#include "framework/text/CString.h"
+#include "framework/windows/CWnd.h"
 
 class CDC;
 class CXTPToolTipContext;

@@ -1,5 +1,5 @@
 #include "toolkit/common/XTPWindowRect.h"
-#include "framework/CWnd.h"
+#include "framework/windows/CWnd.h"
 
 CXTPWindowRect::CXTPWindowRect(HWND hWnd)
 {

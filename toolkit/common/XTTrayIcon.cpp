@@ -1,7 +1,7 @@
 #include "toolkit/common/XTTrayIcon.h"
 
-#include "framework/CMenu.h"
-#include "framework/ModuleState.h"
+#include "framework/windows/CMenu.h"
+#include "framework/core/ModuleState.h"
 #include "toolkit/common/XTPOSVersionInfo.h"
 
 namespace {

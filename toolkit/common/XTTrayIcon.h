@@ -6,9 +6,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "framework/CList.h"
-#include "framework/CString.h"
-#include "framework/CWnd.h"
+#include "framework/collections/CList.h"
+#include "framework/text/CString.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/XTIconHandle.h"
 
 // The message the icon's window gets from the shell and forwards to its owner.

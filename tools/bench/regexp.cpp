@@ -12,7 +12,7 @@
 #include <regex>
 #include <string>
 
-#include "framework/CAtlRegExp.h"
+#include "framework/regex/CAtlRegExp.h"
 
 namespace
 {

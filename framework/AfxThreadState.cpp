@@ -1,7 +1,0 @@
-#include "framework/AfxThreadState.h"
-
-AFX_THREAD_STATE* AfxGetThreadState()
-{
-    thread_local AFX_THREAD_STATE state;
-    return &state;
-}

@@ -1,3 +1,0 @@
-#include "framework/CByteArray.h"
-
-IMPLEMENT_DYNAMIC(CByteArray, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CDWordArray.h"
-
-IMPLEMENT_DYNAMIC(CDWordArray, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CMapPtrToPtr.h"
-
-IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CMapStringToOb.h"
-
-IMPLEMENT_DYNAMIC(CMapStringToOb, CObject)

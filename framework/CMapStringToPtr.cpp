@@ -1,3 +1,0 @@
-#include "framework/CMapStringToPtr.h"
-
-IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

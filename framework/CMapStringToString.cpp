@@ -1,3 +1,0 @@
-#include "framework/CMapStringToString.h"
-
-IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CMapWordToPtr.h"
-
-IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CObArray.h"
-
-IMPLEMENT_DYNAMIC(CObArray, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CObList.h"
-
-IMPLEMENT_DYNAMIC(CObList, CObject)

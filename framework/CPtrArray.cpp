@@ -1,3 +1,0 @@
-#include "framework/CPtrArray.h"
-
-IMPLEMENT_DYNAMIC(CPtrArray, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CPtrList.h"
-
-IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,3 +1,0 @@
-#include "framework/CStringArray.h"
-
-IMPLEMENT_DYNAMIC(CStringArray, CObject)

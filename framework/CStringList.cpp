@@ -1,3 +1,0 @@
-#include "framework/CStringList.h"
-
-IMPLEMENT_DYNAMIC(CStringList, CObject)

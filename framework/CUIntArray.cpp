@@ -1,3 +1,0 @@
-#include "framework/CUIntArray.h"
-
-IMPLEMENT_DYNAMIC(CUIntArray, CObject)

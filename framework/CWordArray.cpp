@@ -1,3 +1,0 @@
-#include "framework/CWordArray.h"
-
-IMPLEMENT_DYNAMIC(CWordArray, CObject)

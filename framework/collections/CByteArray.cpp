@@ -1,0 +1,3 @@
+#include "framework/collections/CByteArray.h"
+
+IMPLEMENT_DYNAMIC(CByteArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/collections/CDWordArray.h"
+
+IMPLEMENT_DYNAMIC(CDWordArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/collections/CMapPtrToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)

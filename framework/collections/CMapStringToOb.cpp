@@ -1,0 +1,3 @@
+#include "framework/collections/CMapStringToOb.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToOb, CObject)

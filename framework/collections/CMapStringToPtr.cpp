@@ -1,0 +1,3 @@
+#include "framework/collections/CMapStringToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

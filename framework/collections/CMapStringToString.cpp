@@ -1,0 +1,3 @@
+#include "framework/collections/CMapStringToString.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

@@ -1,0 +1,3 @@
+#include "framework/collections/CMapWordToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

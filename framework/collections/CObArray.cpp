@@ -1,0 +1,3 @@
+#include "framework/collections/CObArray.h"
+
+IMPLEMENT_DYNAMIC(CObArray, CObject)

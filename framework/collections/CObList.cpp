@@ -1,0 +1,3 @@
+#include "framework/collections/CObList.h"
+
+IMPLEMENT_DYNAMIC(CObList, CObject)

@@ -1,0 +1,3 @@
+#include "framework/collections/CPtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

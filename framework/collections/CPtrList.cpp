@@ -1,0 +1,3 @@
+#include "framework/collections/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

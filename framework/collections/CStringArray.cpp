@@ -1,0 +1,3 @@
+#include "framework/collections/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

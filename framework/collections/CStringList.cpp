@@ -1,0 +1,3 @@
+#include "framework/collections/CStringList.h"
+
+IMPLEMENT_DYNAMIC(CStringList, CObject)

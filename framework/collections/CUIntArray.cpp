@@ -1,0 +1,3 @@
+#include "framework/collections/CUIntArray.h"
+
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)

@@ -1,0 +1,3 @@
+#include "framework/collections/CWordArray.h"
+
+IMPLEMENT_DYNAMIC(CWordArray, CObject)

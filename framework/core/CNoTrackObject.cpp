@@ -1,0 +1,1 @@
+#include "framework/core/CNoTrackObject.h"

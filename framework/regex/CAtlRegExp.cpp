@@ -1,0 +1,29 @@
+#include "framework/regex/CAtlRegExp.h"
+
+#include "framework/regex/CAtlRegExpCompiler.h"
+
+CAtlRegExp::CAtlRegExp()
+{
+}
+
+REParseError CAtlRegExp::Parse(LPCTSTR szPattern, BOOL bCaseSensitive)
+{
+    CAtlRegExpCompiler compiler(bCaseSensitive != FALSE);
+    return compiler.Compile(szPattern, m_program);
+}
+
+BOOL CAtlRegExp::Match(LPCTSTR szIn, CAtlREMatchContext* pContext, LPCTSTR* ppszEnd) const
+{
+    if (!pContext)
+        return FALSE;
+    const UINT groups = m_program.GroupCount();
+    if (!szIn || !pContext->m_matcher.Search(m_program, szIn))
+    {
+        pContext->SetFailed(szIn, groups);
+        return FALSE;
+    }
+    pContext->SetMatched(pContext->m_matcher, groups);
+    if (ppszEnd)
+        *ppszEnd = pContext->m_Match.szEnd;
+    return TRUE;
+}

@@ -1,0 +1,93 @@
+// The application object: one per program. Holds the program's names and
+// start-up arguments and gives the program its settings storage: the
+// registry under HKEY_CURRENT_USER\Software\<registry key>\<profile name>
+// after SetRegistryKey, an INI file named by the profile name before.
+#pragma once
+#include "framework/text/CString.h"
+#include "framework/windows/CWinThread.h"
+
+class CWinApp : public CWinThread
+{
+    DECLARE_DYNAMIC(CWinApp)
+
+public:
+    // A null name takes the title string (AFX_IDS_APP_TITLE) or, without
+    // one, the program file's name.
+    explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    // Start-up arguments (set by the entry point).
+    HINSTANCE m_hInstance = nullptr;
+    LPTSTR m_lpCmdLine = nullptr;
+    int m_nCmdShow = SW_SHOWNORMAL;
+
+    // Names, owned by the object (allocated with _wcsdup, freed with free;
+    // a program that replaces one frees the old value first).
+    LPCTSTR m_pszAppName = nullptr;
+    LPCTSTR m_pszExeName = nullptr;
+    LPCTSTR m_pszRegistryKey = nullptr;
+    LPCTSTR m_pszProfileName = nullptr;
+
+    UINT m_nNumPreviewPages = 0;
+
+    virtual BOOL InitApplication();
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Moves the settings into the registry: HKCU\Software\<key>\<app name>.
+    void SetRegistryKey(LPCTSTR lpszRegistryKey);
+    void SetRegistryKey(UINT nIDRegistryKey);
+
+    // HKCU\Software\<registry key>\<profile name>, created when missing;
+    // null without a registry key. The caller closes the key.
+    HKEY GetAppRegistryKey();
+    // The section's key below the application's key, created when missing.
+    HKEY GetSectionKey(LPCTSTR lpszSection);
+
+    UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+    // A null entry deletes the whole section, a null value the entry.
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+    // On success *ppData is allocated with new[] (the caller deletes it);
+    // on failure it is null and *pBytes 0.
+    BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+    BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
+
+    // Reads the framework's own settings; no recent-file list is kept.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+
+    // Shows a message box owned by the main window with the application's
+    // name as caption.
+    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
+    HICON LoadIcon(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
+
+protected:
+    // ID_APP_EXIT: closes the main window.
+    afx_msg void OnAppExit();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HKEY OpenSectionKey(LPCTSTR lpszSection, BOOL bCreate);
+    HKEY OpenAppKey(BOOL bCreate);
+};
+
+// The application object (null before it was constructed).
+CWinApp* AfxGetApp();
+LPCTSTR AfxGetAppName();
+
+int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+
+// The module that holds a resource: the resource module when it has it,
+// else the program itself.
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+
+// Called by the program's entry point.
+BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
