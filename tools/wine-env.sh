@@ -16,6 +16,19 @@ wine_prepare_prefix() {
         wineboot -i </dev/null >/dev/null 2>&1 || true
         wineserver -w
     fi
+    wine_install_fonts
     wineserver -p </dev/null >/dev/null 2>&1
     wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+# Wine looks for the fonts it ships at a path Debian does not use, so a new
+# prefix has none: without them Tahoma, Marlett and MS Sans Serif fall back
+# to other faces (narrower text, no glyphs for check marks and arrows).
+# Copying them into the prefix's font folder makes them resolve; Wine reads
+# that folder at every start. Only missing or changed files are copied.
+wine_install_fonts() {
+    local fonts=/usr/share/wine/fonts target="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -d "$fonts" ] || return 0
+    mkdir -p "$target"
+    cp -u "$fonts"/*.ttf "$target"/ 2>/dev/null || true
 }

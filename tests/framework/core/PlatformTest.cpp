@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <set>
+#include <string>
 
 TEST(Platform, SystemStructuresHaveTheTargetedSizes)
 {
@@ -17,4 +19,40 @@ TEST(Platform, SystemStructuresHaveTheTargetedSizes)
 TEST(Platform, GermanUserLocale)
 {
     EXPECT_EQ(GetUserDefaultLCID(), 0x407u);
+}
+
+// The prefix holds Wine's own fonts: dialogs, menus and tips are measured in
+// Tahoma, and the glyphs drawn with Marlett (check marks, arrows) exist.
+static int CALLBACK CollectFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM lParam)
+{
+    reinterpret_cast<std::set<std::wstring>*>(lParam)->insert(lf->lfFaceName);
+    return 1;
+}
+
+TEST(Platform, PrefixHasWineFonts)
+{
+    HDC hdc = GetDC(nullptr);
+    ASSERT_NE(hdc, nullptr);
+    std::set<std::wstring> families;
+    LOGFONTW any = {};
+    any.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(hdc, &any, CollectFamily, reinterpret_cast<LPARAM>(&families), 0);
+    for (const wchar_t* name : {L"Tahoma", L"Marlett", L"MS Sans Serif", L"Small Fonts", L"Symbol"})
+        EXPECT_TRUE(families.count(name)) << "missing font family";
+
+    for (const wchar_t* face : {L"Tahoma", L"Marlett"})
+    {
+        LOGFONTW lf = {};
+        lf.lfHeight = -11;
+        lf.lfCharSet = lstrcmpW(face, L"Marlett") == 0 ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+        lstrcpyW(lf.lfFaceName, face);
+        HFONT font = CreateFontIndirectW(&lf);
+        HGDIOBJ old = SelectObject(hdc, font);
+        wchar_t selected[LF_FACESIZE] = {};
+        GetTextFaceW(hdc, LF_FACESIZE, selected);
+        EXPECT_STREQ(selected, face);
+        SelectObject(hdc, old);
+        DeleteObject(font);
+    }
+    ReleaseDC(nullptr, hdc);
 }
