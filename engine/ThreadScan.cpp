@@ -96,14 +96,16 @@ void CThreadScan::ScanPages()
     if (m_bFindTst)
     {
         // A TST list that could not be read fails the scan like a resale
-        // list would: its teams are missing from the records.
-        if (!IsStopped() && request.Get(strSite + TST_LIST_PATH) && !IsStopped())
+        // list would: its teams are missing from the records. A stopped
+        // fetch is no failure of the site: the result stays as it was.
+        if (!IsStopped())
         {
-            if (m_bPageResult)
+            const BOOL bFetched = request.Get(strSite + TST_LIST_PATH);
+            if (!bFetched && !IsStopped())
+                m_bPageResult = FALSE;
+            else if (bFetched && !IsStopped() && m_bPageResult)
                 m_bPageResult = ParseTstList(request.GetResponseText());
         }
-        else
-            m_bPageResult = FALSE;
     }
 
     // Detail pages in the order the list pages queued them.
