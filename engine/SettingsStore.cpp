@@ -10,6 +10,16 @@ const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t RunValue[] = L"Tavrolin";
 const int RunValueMaxChars = 520;
 
+BOOL SettingsValueExists(CXTRegistryManager& registry, LPCWSTR pszName)
+{
+    HKEY hSection = registry.GetSectionKey(SettingsSection, KEY_QUERY_VALUE);
+    if (hSection == nullptr)
+        return FALSE;
+    LONG lResult = RegQueryValueExW(hSection, pszName, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(hSection);
+    return lResult != ERROR_FILE_NOT_FOUND;
+}
+
 template <typename T>
 void CopyArray(CAtlArray<T>& target, const CAtlArray<T>& source)
 {
@@ -76,9 +86,11 @@ BOOL CSettingsStore::Load()
         Interval = int(dwValue);
     else
     {
-        // The very first start.
         Interval = 30;
-        SetStartWithWindows(TRUE);
+        // Only the very first start turns start-with-Windows on: a value that
+        // exists but cannot be read must not undo the user's choice.
+        if (!SettingsValueExists(registry, L"Interval"))
+            SetStartWithWindows(TRUE);
     }
     dwValue = DWORD(MaxDiff);
     MaxDiff = registry.GetProfileDword(SettingsSection, L"MaxDiff", &dwValue) ? int(dwValue) : 4;

@@ -158,15 +158,25 @@ TEST_F(SettingsStoreTest, LoadBoundsTheIntervalAndKeepsMaxDiffAtAFifthOfIt)
         EXPECT_EQ(m_store.Interval, test.nInterval) << test.dwInterval << "/" << test.dwMaxDiff;
         EXPECT_EQ(m_store.MaxDiff, test.nMaxDiff) << test.dwInterval << "/" << test.dwMaxDiff;
     }
-    // A missing "MaxDiff" is 4, then bounded; an overlong "Interval" counts
-    // as missing and spills into nothing.
-    DeleteUserKey(SettingsKey);
-    BYTE eight[8] = {10, 0, 0, 0, 9, 9, 9, 9};
-    WriteUserValue(SettingsKey, L"Interval", REG_BINARY, eight, 8);
-    m_store.Load();
-    EXPECT_EQ(m_store.Interval, 30);
-    EXPECT_EQ(m_store.MaxDiff, 4);
-    EXPECT_EQ(m_store.StartMinimized, 0);
+    // A missing "MaxDiff" is 4, then bounded; an overlong "Interval" takes
+    // the default, spills into nothing and, being no first start, leaves
+    // start-with-Windows off.
+    const BYTE eight[8] = {10, 0, 0, 0, 9, 9, 9, 9};
+    const wchar_t text[] = L"45";
+    const struct { DWORD dwType; const void* pData; DWORD dwSize; } malformed[] = {
+        {REG_BINARY, eight, sizeof eight}, {REG_SZ, text, sizeof text}};
+    for (const auto& value : malformed)
+    {
+        DeleteUserKey(SettingsKey);
+        m_store.SetStartWithWindows(FALSE);
+        WriteUserValue(SettingsKey, L"Interval", value.dwType, value.pData, value.dwSize);
+        m_store.Load();
+        EXPECT_EQ(m_store.Interval, 30) << value.dwType;
+        EXPECT_EQ(m_store.MaxDiff, 4);
+        EXPECT_EQ(m_store.StartMinimized, 0);
+        EXPECT_EQ(m_store.StartWithWindows, 0) << value.dwType;
+        EXPECT_FALSE(HasRunValue()) << value.dwType;
+    }
 }
 
 TEST_F(SettingsStoreTest, SaveWritesEverySettingButTheInfoUrlAndLoadReadsThemBack)
