@@ -5,6 +5,7 @@
 #include "engine/PagePattern.h"
 #include "engine/SettingsStore.h"
 #include "engine/SiteHosts.h"
+#include "engine/StatisticDate.h"
 #include "engine/WorkerMessages.h"
 
 #include <objbase.h>
@@ -23,6 +24,9 @@ const LPCWSTR ARRAY_PATTERN_FORMAT =
 const LPCWSTR ARRAY_ITEM_PATTERN = L"'{[^']*}',|\\)";
 
 const LPCWSTR STATISTIC_PAGE_PATH = L"/Statistics.aspx";
+
+// How many items are read between two looks at the stop event.
+const int ITEMS_PER_STOP_TEST = 256;
 
 } // namespace
 
@@ -85,6 +89,9 @@ BOOL CThreadStatistic::FetchAndParse()
         return FALSE;
     }
     const BOOL bParsed = ParseStatisticPage(request.GetResponseText());
+    // A parse cut short by a stop belongs to nobody any more either.
+    if (IsStopped())
+        return FALSE;
     if (bParsed)
         store.SetStatisticResults(m_nGeneration, m_rows);
     else
@@ -96,7 +103,7 @@ BOOL CThreadStatistic::ParseStatisticPage(const CString& strPage)
 {
     for (int nKind = 0; nKind < ArrayKindCount; ++nKind)
     {
-        if (!ParseArrayItems(FindArrayText(strPage, ARRAY_NAMES[nKind]), nKind))
+        if (IsStopped() || !ParseArrayItems(FindArrayText(strPage, ARRAY_NAMES[nKind]), nKind))
             return FALSE;
     }
     return TRUE;
@@ -121,6 +128,9 @@ BOOL CThreadStatistic::ParseArrayItems(const CString& strItems, int nKind)
     items.Begin(strItems);
     for (int nIndex = 0; items.FindNext(); ++nIndex)
     {
+        // A large page must not hold up the owner that waits for the stop.
+        if (nIndex % ITEMS_PER_STOP_TEST == ITEMS_PER_STOP_TEST - 1 && IsStopped())
+            return FALSE;
         CString strItem = items.GetGroup(0);
         strItem.Trim();
         SetRowField(strItem, nKind, nIndex);
@@ -138,10 +148,10 @@ BOOL CThreadStatistic::SetRowField(const CString& strItem, int nKind, int nIndex
     switch (nKind)
     {
     case ArrayFrom:
-        row.dtFrom.ParseDateTime(strItem, 0, LANG_USER_DEFAULT);
+        ParseStatisticDate(strItem, row.dtFrom);
         break;
     case ArrayTo:
-        row.dtTo.ParseDateTime(strItem, 0, LANG_USER_DEFAULT);
+        ParseStatisticDate(strItem, row.dtTo);
         break;
     case ArrayTeam1:
         row.strTeam1 = strItem;
@@ -153,7 +163,7 @@ BOOL CThreadStatistic::SetRowField(const CString& strItem, int nKind, int nIndex
         row.strCity = strItem;
         break;
     case ArrayMatch:
-        row.dtMatch.ParseDateTime(strItem, 0, LANG_USER_DEFAULT);
+        ParseStatisticDate(strItem, row.dtMatch);
         break;
     case ArrayTst:
         if (strItem[0] == L'1')
@@ -187,7 +197,9 @@ BOOL CThreadStatistic::SetRowField(const CString& strItem, int nKind, int nIndex
 
 void CThreadStatistic::SetRow(int nIndex, const StatRow& row)
 {
-    if (m_rows.GetCount() <= (size_t)nIndex)
-        m_rows.SetCount(nIndex + 1);
+    // Grows by doubling: one long array must not copy the rows at every item.
+    const size_t nCount = m_rows.GetCount();
+    if (nCount <= (size_t)nIndex && !m_rows.SetCount(nIndex + 1, int(nCount < 64 ? 64 : nCount)))
+        AfxThrowMemoryException();
     m_rows[nIndex] = row;
 }

@@ -1,6 +1,7 @@
 // The statistics page: nine JavaScript arrays read into rows.
 #include <gtest/gtest.h>
 
+#include "engine/StatisticDate.h"
 #include "engine/ThreadStatistic.h"
 
 namespace {
@@ -137,4 +138,36 @@ TEST(ParseStatisticPage, DateThatDoesNotParseLeavesTheRowWithAnInvalidDate)
     EXPECT_EQ(RowOf(worker, 0).dtFrom.GetStatus(), COleDateTime::invalid);
     EXPECT_EQ(RowOf(worker, 1).dtFrom.GetStatus(), COleDateTime::invalid);
     EXPECT_STREQ(RowOf(worker, 1).strTeam1, L"Schweden");
+}
+
+TEST(ParseStatisticPage, PageDatesReadDirectlyAgreeWithTheSystemParser)
+{
+    for (LPCWSTR text : {L"09.06.2006 18:00:00", L"9.6.2006 8:05:07", L"31.12.9999 23:59:59", L"01.01.1601",
+                         L"29.02.2008 12:00", L"29.02.2006 12:00:00", L"31.04.2006", L"10.06.2006 24:00:00",
+                         L"10.06.2006 12:60:00", L"10.06.2006 12:00:60", L"10.06.06 12:00:00", L"10.06.2006  12:00",
+                         L"10.06.2006 12", L"10.06.2006 12:00:00 ", L"00.06.2006", L"10.13.2006", L"10.06.0999",
+                         L"2006-06-10 12:00:00", L"gestern", L""})
+    {
+        COleDateTime direct, system;
+        ParseStatisticDate(text, direct);
+        system.ParseDateTime(text, 0, LANG_USER_DEFAULT);
+        EXPECT_EQ(direct.GetStatus(), system.GetStatus()) << CStringA(text).GetString();
+        EXPECT_EQ(direct.m_dt, system.m_dt) << CStringA(text).GetString();
+    }
+}
+
+TEST(ParseStatisticPage, StopEndsALargeParseWithNothingRead)
+{
+    CString items;
+    for (int n = 0; n < 5000; ++n)
+        items += L"'Ghana',";
+    const CString page = StatisticPage({{L"sC1", items}, {L"sC2", items}});
+    CThreadStatistic worker;
+    ASSERT_TRUE(worker.ParseStatisticPage(page));
+    ASSERT_EQ(worker.GetRows().GetCount(), 5000u);
+
+    // Signalled before or during the parse, the page does not count as read.
+    worker.m_eventStop.SetEvent();
+    EXPECT_FALSE(worker.ParseStatisticPage(page));
+    EXPECT_FALSE(worker.ParseArrayItems(worker.FindArrayText(page, L"sC2"), CThreadStatistic::ArrayTeam2));
 }

@@ -1,11 +1,16 @@
 // CPU time to parse one scan's pages: a full resale list page (64 rows),
 // the TST list page (32 teams) and the 64 resale detail pages, in the shape
-// the simulated ticket site serves them.
+// the simulated ticket site serves them; then statistics pages as large as a
+// response may be (8 MB), and the page's dates read directly beside the
+// system's date parser.
 #include "framework/Framework.h"
+#include "engine/StatisticDate.h"
 #include "engine/TeamTable.h"
 #include "engine/ThreadScan.h"
+#include "engine/ThreadStatistic.h"
 
 #include <stdio.h>
+#include <string>
 
 namespace {
 
@@ -93,6 +98,56 @@ CString ResaleDetailPage(int match)
     return page + L"</table>\r\n</form>\r\n" + FOOT;
 }
 
+const size_t PAGE_CAP = 8 * 1024 * 1024;
+
+std::wstring Stamp(int n)
+{
+    wchar_t stamp[32];
+    swprintf(stamp, 32, L"%02d.%02d.2006 %02d:%02d:%02d", 1 + n % 28, 1 + n / 28 % 12, n / 60 % 24, n % 60, n * 7 % 60);
+    return stamp;
+}
+
+std::wstring ArrayText(const wchar_t* name, const std::wstring& items)
+{
+    return std::wstring(L"var ") + name + L" = new Array(" + items + L");\r\n";
+}
+
+// The nine arrays in the site's shape, as many rows as fit under the cap.
+CString NineArrayStatisticPage(int& rows)
+{
+    static const wchar_t* const names[] = {L"sdf", L"sdt", L"sC1", L"sC2", L"sc", L"sd", L"stst", L"sC", L"srsl"};
+    std::wstring items[9];
+    size_t total = 0;
+    for (rows = 0; total < PAGE_CAP - 4096; ++rows)
+    {
+        const std::wstring row[9] = {Stamp(rows), Stamp(rows + 3), GetTeamNameById(1 + rows % 32).GetString(),
+                                     GetTeamNameById(1 + rows * 7 % 32).GetString(), L"Gelsenkirchen",
+                                     Stamp(rows / 500), rows % 9 ? L"0" : L"1", std::to_wstring(1 + rows % 8),
+                                     rows % 3 ? L"0" : L"1"};
+        for (int i = 0; i < 9; ++i)
+        {
+            items[i] += L"'" + row[i] + L"',";
+            total += row[i].size() + 3;
+        }
+    }
+    std::wstring page = L"<html><head><script type=\"text/javascript\">\r\n";
+    for (int i = 0; i < 9; ++i)
+        page += ArrayText(names[i], items[i]);
+    return CString((page + L"</script></head><body></body></html>").c_str());
+}
+
+// One array holding nearly the whole page, the other eight with one item.
+CString OneArrayStatisticPage(int& rows)
+{
+    std::wstring items;
+    for (rows = 0; items.size() < PAGE_CAP - 4096; ++rows)
+        items += L"'" + Stamp(rows) + L"',";
+    std::wstring page = L"<html><head><script type=\"text/javascript\">\r\n" + ArrayText(L"sdf", items);
+    for (const wchar_t* name : {L"sdt", L"sC1", L"sC2", L"sc", L"sd", L"stst", L"sC", L"srsl"})
+        page += ArrayText(name, L"'1',");
+    return CString((page + L"</script></head><body></body></html>").c_str());
+}
+
 double CpuMilliseconds()
 {
     FILETIME created, exited, kernel, user;
@@ -165,6 +220,41 @@ int wmain()
         wall += part.wall / runs;
     }
     printf("%-40s %12.3f %12.3f\n", "one scan's pages", cpu, wall);
+
+    // Statistics pages at the response cap, parsed once each.
+    printf("\n%-40s %12s %12s %10s\n", "statistics page of 8 MB, one parse", "CPU ms", "wall ms", "rows");
+    for (int shape = 0; shape < 2; ++shape)
+    {
+        int rows = 0;
+        const CString page = shape == 0 ? NineArrayStatisticPage(rows) : OneArrayStatisticPage(rows);
+        CThreadStatistic statistic;
+        const double cpuStart = CpuMilliseconds();
+        const double wallStart = WallMilliseconds();
+        failures += !statistic.ParseStatisticPage(page) || statistic.GetRows().GetCount() != (size_t)rows;
+        printf("%-40s %12.1f %12.1f %10d\n", shape == 0 ? "nine arrays" : "one long array",
+               CpuMilliseconds() - cpuStart, WallMilliseconds() - wallStart, rows);
+    }
+
+    // The page's dates: read directly, and through the system's parser.
+    const int dates = 20000;
+    double perDate[2] = {};
+    for (int way = 0; way < 2; ++way)
+    {
+        const double wallStart = WallMilliseconds();
+        for (int n = 0; n < dates; ++n)
+        {
+            COleDateTime date;
+            const CString text(Stamp(n).c_str());
+            if (way == 0)
+                ParseStatisticDate(text, date);
+            else
+                date.ParseDateTime(text, 0, LANG_USER_DEFAULT);
+            failures += date.GetStatus() != COleDateTime::valid;
+        }
+        perDate[way] = (WallMilliseconds() - wallStart) * 1000.0 / dates;
+    }
+    printf("\n%-40s %12s %12s\n", "one page date, mean of 20000", "direct us", "system us");
+    printf("%-40s %12.3f %12.3f\n", "\"dd.mm.yyyy hh:mm:ss\"", perDate[0], perDate[1]);
     if (failures)
         printf("%d pages did not parse\n", failures);
     return failures ? 1 : 0;
