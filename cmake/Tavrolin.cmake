@@ -52,12 +52,27 @@ function(tavrolin_link_all target)
     target_link_libraries(${target} PRIVATE toolkit engine framework sqlite3 ${TAVROLIN_SYSTEM_LIBS})
 endfunction()
 
-function(tavrolin_program name dir)
+# tavrolin_program(name folder entry): the folder's code, less the file of
+# the application object (entry), as an object library named like the
+# folder, so that its tests link the same code; the program from the entry
+# file; the folder's assets/ copied beside the program.
+function(tavrolin_program name dir entry)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    set(entry ${CMAKE_SOURCE_DIR}/${dir}/${entry})
+    list(REMOVE_ITEM sources ${entry})
     if(sources)
-        add_executable(${name} WIN32 ${sources} ${TAVROLIN_RESOURCES})
+        add_library(${dir} OBJECT ${sources})
+        target_link_libraries(${dir} PRIVATE tavrolin_defaults)
+    else()
+        add_library(${dir} INTERFACE)
+    endif()
+    if(EXISTS ${entry})
+        add_executable(${name} WIN32 ${entry} ${TAVROLIN_RESOURCES})
         tavrolin_target_defaults(${name})
+        target_link_libraries(${name} PRIVATE ${dir})
         tavrolin_link_all(${name})
         set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/app)
     endif()
+    add_custom_target(${dir}_assets ALL
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/${dir}/assets ${CMAKE_BINARY_DIR}/app)
 endfunction()
