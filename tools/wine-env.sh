@@ -24,11 +24,12 @@ wine_prepare_prefix() {
 # Wine looks for the fonts it ships at a path Debian does not use, so a new
 # prefix has none: without them Tahoma, Marlett and MS Sans Serif fall back
 # to other faces (narrower text, no glyphs for check marks and arrows).
-# Copying them into the prefix's font folder makes them resolve; Wine reads
+# Copying them into the prefix's font folder makes them resolve (MS Sans
+# Serif and Small Fonts only from the raster .fon files); Wine reads
 # that folder at every start. Only missing or changed files are copied.
 wine_install_fonts() {
     local fonts=/usr/share/wine/fonts target="$WINEPREFIX/drive_c/windows/Fonts"
     [ -d "$fonts" ] || return 0
     mkdir -p "$target"
-    cp -u "$fonts"/*.ttf "$target"/ 2>/dev/null || true
+    cp -u "$fonts"/*.ttf "$fonts"/*.fon "$target"/ 2>/dev/null || true
 }

@@ -38,7 +38,7 @@ TEST(Platform, PrefixHasWineFonts)
     any.lfCharSet = DEFAULT_CHARSET;
     EnumFontFamiliesExW(hdc, &any, CollectFamily, reinterpret_cast<LPARAM>(&families), 0);
     for (const wchar_t* name : {L"Tahoma", L"Marlett", L"MS Sans Serif", L"Small Fonts", L"Symbol"})
-        EXPECT_TRUE(families.count(name)) << "missing font family";
+        EXPECT_TRUE(families.count(name)) << "missing font family " << std::string(name, name + wcslen(name));
 
     for (const wchar_t* face : {L"Tahoma", L"Marlett"})
     {
