@@ -87,6 +87,53 @@ void ScratchKey::SetString(LPCWSTR pszSubKey, LPCWSTR pszValue, LPCWSTR pszText)
     RegCloseKey(hKey);
 }
 
+void ScratchKey::SetDword(LPCWSTR pszSubKey, LPCWSTR pszValue, DWORD dwValue) const
+{
+    HKEY hKey = nullptr;
+    RegCreateKeyExW(m_hKey, pszSubKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr);
+    RegSetValueExW(hKey, pszValue, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof(dwValue));
+    RegCloseKey(hKey);
+}
+
+namespace {
+
+void AppendKey(HKEY hKey, const std::wstring& strPath, std::wstring& strOut)
+{
+    strOut += L"[" + strPath + L"]\n";
+    WCHAR szName[256];
+    BYTE data[4096];
+    for (DWORD i = 0;; i++)
+    {
+        DWORD cchName = 256, dwType = 0, cbData = sizeof(data);
+        if (RegEnumValueW(hKey, i, szName, &cchName, nullptr, &dwType, data, &cbData) != ERROR_SUCCESS)
+            break;
+        strOut += std::wstring(szName) + L"=" + std::to_wstring(dwType) + L":";
+        for (DWORD b = 0; b < cbData; b++)
+            strOut += std::to_wstring(data[b]) + L" ";
+        strOut += L"\n";
+    }
+    for (DWORD i = 0;; i++)
+    {
+        DWORD cchName = 256;
+        if (RegEnumKeyExW(hKey, i, szName, &cchName, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        HKEY hChild = nullptr;
+        if (RegOpenKeyExW(hKey, szName, 0, KEY_READ, &hChild) != ERROR_SUCCESS)
+            continue;
+        AppendKey(hChild, strPath + L"\\" + szName, strOut);
+        RegCloseKey(hChild);
+    }
+}
+
+} // namespace
+
+std::wstring ScratchKey::Snapshot() const
+{
+    std::wstring strOut;
+    AppendKey(m_hKey, L"", strOut);
+    return strOut;
+}
+
 void StoreItems(CXTPPropExchange* px, std::vector<long> values)
 {
     CXTPPropExchangeEnumerator* pEnum = px->GetEnumerator(L"Item");

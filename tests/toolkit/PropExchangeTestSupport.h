@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <msxml.h>
 
+#include <string>
 #include <vector>
 
 #include "framework/files/CArchive.h"
@@ -48,6 +49,9 @@ public:
     DWORD DwordValue(LPCWSTR pszSubKey, LPCWSTR pszValue) const;
     CString StringValue(LPCWSTR pszSubKey, LPCWSTR pszValue) const;
     void SetString(LPCWSTR pszSubKey, LPCWSTR pszValue, LPCWSTR pszText) const;
+    void SetDword(LPCWSTR pszSubKey, LPCWSTR pszValue, DWORD dwValue) const;
+    // Every key, value name, type and byte below the key, as one text.
+    std::wstring Snapshot() const;
 
 private:
     CString m_strPath;

@@ -243,6 +243,11 @@ CXTPPropExchangeEnumerator* CXTPPropExchange::GetEnumerator(LPCTSTR pszSection)
     return new CXTPPropExchangeEnumerator(this, pszSection);
 }
 
+DWORD CXTPPropExchange::CountStoredSections(LPCTSTR /*pszItem*/, DWORD nCount)
+{
+    return nCount;
+}
+
 void CXTPPropExchange::ExchangeSchema()
 {
     long nSchema = m_nSchema;

@@ -65,6 +65,10 @@ public:
     virtual BOOL OpenSection();
     // Walks a collection; the caller deletes the enumerator.
     virtual CXTPPropExchangeEnumerator* GetEnumerator(LPCTSTR pszSection);
+    // Loading: how many of the item sections named pszItem followed by 0,
+    // 1, 2 ... are really stored, counting from 0 up to nCount and stopping
+    // at the first one missing. A stored count is only a claim.
+    virtual DWORD CountStoredSections(LPCTSTR pszItem, DWORD nCount);
 
     void ExchangeSchema();
     void ExchangeLocale();

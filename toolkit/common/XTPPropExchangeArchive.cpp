@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/files/CArchive.h"
+#include "framework/files/CFile.h"
 #include "framework/ole/COleDateTime.h"
 
 IMPLEMENT_DYNAMIC(CXTPPropExchangeArchive, CXTPPropExchange)
@@ -226,4 +227,17 @@ BOOL CXTPPropExchangeArchive::CanOmitDefaults() const
 BOOL CXTPPropExchangeArchive::CanStoreBinary() const
 {
     return TRUE;
+}
+
+DWORD CXTPPropExchangeArchive::CountStoredSections(LPCTSTR /*pszItem*/, DWORD nCount)
+{
+    CFile* pFile = m_ar.GetFile();
+    if (pFile == nullptr)
+        return 0;
+    // Handing the unread buffer back makes the file position exact.
+    m_ar.Flush();
+    const ULONGLONG nLength = pFile->GetLength();
+    const ULONGLONG nPosition = pFile->GetPosition();
+    const ULONGLONG nLeft = nLength > nPosition ? nLength - nPosition : 0;
+    return nLeft < nCount ? (DWORD)nLeft : nCount;
 }

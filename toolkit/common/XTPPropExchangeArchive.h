@@ -27,6 +27,9 @@ public:
     UINT Read(LPCTSTR pszPropName, void* lpBuf, UINT nCount) override;
     BOOL CanOmitDefaults() const override;
     BOOL CanStoreBinary() const override;
+    // Every stored item takes at least one byte: a count is cut to the bytes
+    // left in the archive.
+    DWORD CountStoredSections(LPCTSTR pszItem, DWORD nCount) override;
 
 protected:
     CArchive& m_ar;

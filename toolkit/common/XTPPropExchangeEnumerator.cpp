@@ -27,17 +27,24 @@ POSITION CXTPPropExchangeEnumerator::GetPosition(DWORD dwCount, BOOL bCompactMod
     {
         m_pContainer->WriteCount(m_nCount);
     }
+    if (m_pContainer->IsLoading() && m_nCount > 0)
+        m_nCount = m_pContainer->CountStoredSections(m_strSectionName, m_nCount);
     return m_nCount > 0 ? (POSITION)1 : nullptr;
 }
 
 CXTPPropExchange* CXTPPropExchangeEnumerator::GetNext(POSITION& pos)
 {
     const DWORD nIndex = (DWORD)(DWORD_PTR)pos - 1;
-    CString strSection;
-    strSection.Format(L"%s%i", (LPCWSTR)m_strSectionName, (int)nIndex);
-    CXTPPropExchange* pSection = m_pContainer->GetSection(strSection);
+    CXTPPropExchange* pSection = m_pContainer->GetSection(GetItemSectionName(m_strSectionName, nIndex));
 
     const DWORD nNext = nIndex + 2;
     pos = nNext > m_nCount ? nullptr : (POSITION)(DWORD_PTR)nNext;
     return pSection;
+}
+
+CString CXTPPropExchangeEnumerator::GetItemSectionName(LPCTSTR lpszSection, DWORD nIndex)
+{
+    CString strSection;
+    strSection.Format(L"%s%i", lpszSection, (int)nIndex);
+    return strSection;
 }

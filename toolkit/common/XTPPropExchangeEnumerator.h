@@ -19,11 +19,15 @@ public:
 
     // Storing: writes the count; loading: reads it (pass 0). Compact counts
     // go through the container's own count format, the others are the
-    // long "Count". Null when there is no item.
+    // long "Count". Null when there is no item. A loaded count covers only
+    // the items really stored (see CXTPPropExchange::CountStoredSections).
     virtual POSITION GetPosition(DWORD dwCount = 0, BOOL bCompactMode = TRUE);
     // The section of the next item (the caller releases it); the position
     // becomes null after the last one.
     virtual CXTPPropExchange* GetNext(POSITION& pos);
+
+    // The section name of one item: the collection name and the index.
+    static CString GetItemSectionName(LPCTSTR lpszSection, DWORD nIndex);
 
 protected:
     CXTPPropExchange* m_pContainer;

@@ -1,5 +1,7 @@
 #include "toolkit/common/XTPPropExchangeRegistry.h"
 
+#include "toolkit/common/XTPPropExchangeEnumerator.h"
+
 #include <shlwapi.h>
 
 #include <cstring>
@@ -57,10 +59,13 @@ BOOL CXTPPropExchangeRegistry::OpenSection()
     m_bInitialized = TRUE;
     if (m_hParentKey == nullptr)
         return FALSE;
-    const REGSAM samDesired = IsLoading() ? KEY_READ : KEY_WRITE;
+    // Loading only reads: a missing section stays missing.
     HKEY hKey = nullptr;
-    if (RegCreateKeyExW(m_hParentKey, m_strSectionName, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr,
-                        &hKey, nullptr) != ERROR_SUCCESS)
+    const LONG nResult =
+        IsLoading() ? RegOpenKeyExW(m_hParentKey, m_strSectionName, 0, KEY_READ, &hKey)
+                    : RegCreateKeyExW(m_hParentKey, m_strSectionName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                                      nullptr, &hKey, nullptr);
+    if (nResult != ERROR_SUCCESS)
         return FALSE;
     m_hSectionKey = hKey;
     return TRUE;
@@ -72,6 +77,23 @@ CXTPPropExchange* CXTPPropExchangeRegistry::GetSection(LPCTSTR pszSection)
     CXTPPropExchangeRegistry* pSection = new CXTPPropExchangeRegistry(IsLoading(), m_hSectionKey, pszSection);
     InitSection(pSection);
     return pSection;
+}
+
+DWORD CXTPPropExchangeRegistry::CountStoredSections(LPCTSTR pszItem, DWORD nCount)
+{
+    if (!OpenSection())
+        return 0;
+    DWORD nStored = 0;
+    while (nStored < nCount)
+    {
+        HKEY hItemKey = nullptr;
+        if (RegOpenKeyExW(m_hSectionKey, CXTPPropExchangeEnumerator::GetItemSectionName(pszItem, nStored), 0,
+                          KEY_READ, &hItemKey) != ERROR_SUCCESS)
+            break;
+        RegCloseKey(hItemKey);
+        nStored++;
+    }
+    return nStored;
 }
 
 void CXTPPropExchangeRegistry::EmptySection()

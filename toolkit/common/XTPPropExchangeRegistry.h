@@ -22,7 +22,10 @@ public:
     void EmptySection() override;
     BOOL CanOmitDefaults() const override;
     BOOL CanStoreBinary() const override;
+    // Storing creates the section key; loading only opens an existing one
+    // (read-only), so a load never adds keys.
     BOOL OpenSection() override;
+    DWORD CountStoredSections(LPCTSTR pszItem, DWORD nCount) override;
 
 protected:
     HKEY m_hSectionKey;

@@ -1,7 +1,10 @@
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 
 #include <cwchar>
+#include <set>
+#include <string>
 
+#include "toolkit/common/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/XTPPropExchangeXMLEnumerator.h"
 #include "toolkit/common/XTPPropExchangeXMLText.h"
 
@@ -380,6 +383,36 @@ BOOL CXTPPropExchangeXMLNode::CanOmitDefaults() const
 BOOL CXTPPropExchangeXMLNode::CanStoreBinary() const
 {
     return FALSE;
+}
+
+DWORD CXTPPropExchangeXMLNode::CountStoredSections(LPCTSTR pszItem, DWORD nCount)
+{
+    if (!OpenSection())
+        return 0;
+    // One walk over the children, so that a long run costs no more than
+    // the document behind it.
+    std::set<std::wstring> names;
+    IXMLDOMNode* pNode = nullptr;
+    if (FAILED(m_xmlSectionNode->get_firstChild(&pNode)))
+        pNode = nullptr;
+    while (pNode != nullptr)
+    {
+        DOMNodeType nodeType = NODE_INVALID;
+        CScopedBstr bstrName;
+        if (SUCCEEDED(pNode->get_nodeType(&nodeType)) && nodeType == NODE_ELEMENT &&
+            SUCCEEDED(pNode->get_nodeName(&bstrName)))
+            names.insert(bstrName.Text());
+        IXMLDOMNode* pNext = nullptr;
+        if (FAILED(pNode->get_nextSibling(&pNext)))
+            pNext = nullptr;
+        pNode->Release();
+        pNode = pNext;
+    }
+    DWORD nStored = 0;
+    while (nStored < nCount &&
+           names.count((LPCWSTR)CXTPPropExchangeEnumerator::GetItemSectionName(pszItem, nStored)) != 0)
+        nStored++;
+    return nStored;
 }
 
 CXTPPropExchangeEnumerator* CXTPPropExchangeXMLNode::GetEnumerator(LPCTSTR pszSection)

@@ -36,6 +36,7 @@ public:
     BOOL CanStoreBinary() const override;
     BOOL OpenSection() override;
     CXTPPropExchangeEnumerator* GetEnumerator(LPCTSTR pszSection) override;
+    DWORD CountStoredSections(LPCTSTR pszItem, DWORD nCount) override;
 
 protected:
     IXMLDOMDocument* m_xmlDocPtr;
