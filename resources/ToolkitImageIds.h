@@ -10,6 +10,8 @@
 
 // Toolbar resource (type 241) over the green strip: 200, separator, 201, 202, 203
 #define IDR_TOOLKIT_GREEN_STRIP     21002
+// Toolbar resource of two separators and no button, over the magenta strip
+#define IDR_TOOLKIT_SEPARATORS_ONLY 21003
 
 // Icons: 32-bit images at 16 and 32 pixels; plain 24-bit images at 16
 #define IDI_TOOLKIT_APP             21010

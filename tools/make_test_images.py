@@ -216,6 +216,30 @@ def write_toolbar(name, width, height, ids):
         f.write(struct.pack('<HHHH', 1, width, height, len(ids)) + struct.pack('<%dH' % len(ids), *ids))
 
 
+# Quadrants of an icon with fixed straight alpha: top left, top right,
+# bottom left, bottom right as ((r, g, b), alpha).
+QUADRANTS = [((200, 30, 30), 255), ((30, 160, 60), 128), ((0, 0, 0), 0), ((30, 60, 200), 64)]
+
+
+def draw_quadrants(size):
+    """Rows top-down of (b, g, r, a): four flat quadrants, so that a reader
+    can tell rows and columns apart and check alpha exactly."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            (r, g, b), a = QUADRANTS[(2 if y >= size // 2 else 0) + (1 if x >= size // 2 else 0)]
+            row.append((b, g, r, a))
+        rows.append(row)
+    return rows
+
+
+def quadrant_icon(size):
+    rows = draw_quadrants(size)
+    mask = [[px[3] == 0 for px in row] for row in rows]
+    return (size, size, 32, icon_image(rows, mask, 32))
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -229,8 +253,13 @@ def main():
     write_ico('app.ico', [alpha_icon(SHAPES[0][0], SHAPES[0][1], 16), alpha_icon(big_circle, SHAPES[0][1], 32)])
     for i, (shape, colour) in enumerate(SHAPES[1:4]):
         write_ico('plain%d.ico' % (i + 1), [colour_icon(shape, colour, 16)])
+    # A 24-bit image first, then 32-bit quadrant images of 24 and 16 pixels:
+    # for reading a 32-bit image of a given width straight from the file.
+    write_ico('quadrants.ico', [colour_icon(SHAPES[1][0], SHAPES[1][1], 16), quadrant_icon(24), quadrant_icon(16)])
     # Toolbar over the green strip: four buttons and one separator.
     write_toolbar('green_strip.tbr', 16, 16, [200, 0, 201, 202, 203])
+    # A toolbar of separators only: no command id to load images for.
+    write_toolbar('separators.tbr', 16, 16, [0, 0])
 
 
 if __name__ == '__main__':

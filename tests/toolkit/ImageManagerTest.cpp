@@ -183,6 +183,15 @@ TEST(ImageManager, LoadsWithoutSizeOrCountFail)
     EXPECT_FALSE(manager.SetIconsFromBitmap(bitmap, nullptr, 10, CSize(0, 16), 0, TRUE));
     CImageList empty;
     EXPECT_FALSE(manager.SetIconsFromImageList(empty, nullptr, 0, CSize(0, 0)));
+    // A toolbar of separators only names no image to cut from its bitmap.
+    EXPECT_FALSE(manager.SetIconsFromToolBar(IDR_TOOLKIT_SEPARATORS_ONLY));
+    EXPECT_EQ(nullptr, manager.GetIconSet(0));
+    // A handle that is not empty but has no width (no icon behind it).
+    const CXTPImageManagerIconHandle widthless((HICON)GetStockObject(WHITE_BRUSH));
+    ASSERT_FALSE(widthless.IsEmpty());
+    EXPECT_FALSE(manager.SetIcon(widthless, 77));
+    EXPECT_EQ(0u, manager.AddIconWithNewSet(widthless));
+    EXPECT_EQ(nullptr, manager.GetIconSet(77));
     // An icon without width draws nothing instead of dividing by zero.
     CXTPImageManagerIcon icon(1, 0, 0);
     Canvas canvas(8, 8);

@@ -292,6 +292,42 @@ TEST_F(ImageClipboardTest, TwoPastesGiveTwoNewIds)
     }
 }
 
+TEST_F(ImageClipboardTest, OneIconCopiesItsWholeSetOrItselfAlone)
+{
+    ASSERT_TRUE(source.GetImage(MASKED_ID, 32)->IsScaled());
+    struct Case
+    {
+        CXTPImageManagerIcon* icon;
+        std::vector<int> widths;
+    };
+    HBITMAP alpha = MakeDib(16, 16, AlphaPattern(16, 16, 0x40));
+    CXTPImageManagerIcon lone(5, 16, 16);
+    lone.SetIcon(CXTPImageManagerIconHandle(alpha));
+    DeleteObject(alpha);
+    const Case cases[] = {
+        {source.GetIconSet(MASKED_ID)->GetIcon(24, FALSE), {16, 24}}, // the set, not its scaled copy
+        {&lone, {16}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        EXPECT_TRUE(c.icon->CopyToClipboard());
+        CloseClipboard();
+        CXTPImageManager target;
+        const UINT id = Paste(target);
+        ASSERT_NE(id, 0u);
+        CXTPImageManagerIconSet* set = target.GetIconSet(id);
+        ASSERT_NE(set, nullptr);
+        EXPECT_EQ(set->GetIcons().GetCount(), static_cast<INT_PTR>(c.widths.size()));
+        for (int width : c.widths)
+            EXPECT_NE(set->GetIcon(width, FALSE), nullptr) << width;
+    }
+    CXTPImageManager target;
+    CXTPImageManagerIcon* pasted = target.GetIconSet(Paste(target))->GetIcon(16, FALSE);
+    EXPECT_TRUE(pasted->IsAlphaIcon());
+    EXPECT_EQ(ReadPixels(pasted->GetIcon().GetBitmap()), AlphaPattern(16, 16, 0x40));
+}
+
 // A clipboard record with one icon of width 16 whose normal image is the
 // given bitmap block.
 std::vector<BYTE> RecordWithBlock(const std::vector<DWORD>& block)

@@ -165,6 +165,31 @@ TEST_F(Popup, ShowDelayCollapsesAndCloses)
     EXPECT_EQ(nullptr, popup.GetSafeHwnd());
 }
 
+TEST_F(Popup, ItsOwnTimersRunTheWholeLife)
+{
+    // No timer message is sent here: the popup must start each one itself.
+    CXTPPopupControl popup;
+    popup.SetPopupAnimation(xtpPopupAnimationFade);
+    popup.SetAnimateDelay(64);
+    popup.SetShowDelay(300);
+    const DWORD dwStart = ::GetTickCount();
+    ASSERT_TRUE(popup.Show(&owner));
+    HWND hWnd = popup.GetSafeHwnd();
+    BOOL bShownSeen = FALSE;
+    while (::IsWindow(hWnd) && ::GetTickCount() - dwStart < 10000)
+    {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        bShownSeen |= ::IsWindow(hWnd) && popup.GetPopupState() == xtpPopupStateShow;
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_TRUE(bShownSeen);
+    EXPECT_GE(::GetTickCount() - dwStart, 300u);
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 0}), owner.States());
+}
+
 TEST_F(Popup, MouseOverKeepsItOpen)
 {
     CXTPPopupControl popup;

@@ -52,6 +52,10 @@ BOOL COwnerWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     case byBuffer:
         lstrcpynW(pInfo->szText, dispInfoText.GetString(), _countof(pInfo->szText));
         break;
+    case byFullBuffer:
+        for (size_t i = 0; i < _countof(pInfo->szText); i++)
+            pInfo->szText[i] = dispInfoText[(int)(i % (size_t)dispInfoText.GetLength())];
+        break;
     }
     *pResult = 0;
     return TRUE;

@@ -33,7 +33,8 @@ public:
     std::vector<Tool> tools;
     // The answer to the tip's text request: set lpszText to this pointer,
     // or to a resource id of resourceInstance, or copy into the buffer.
-    enum DispInfoMode { byPointer, byResource, byBuffer } dispInfoMode = byPointer;
+    // byFullBuffer fills all 80 characters and leaves out the terminator.
+    enum DispInfoMode { byPointer, byResource, byBuffer, byFullBuffer } dispInfoMode = byPointer;
     CString dispInfoText;
     HINSTANCE resourceInstance = nullptr;
     UINT resourceId = 0;

@@ -203,6 +203,7 @@ TEST_F(ToolTipWindowTest, CallbackTextIsReadTheWayTheProtocolDefines)
     } cases[] = {
         {COwnerWnd::byPointer, L"Zeiger auf Text", L"Zeiger auf Text"},
         {COwnerWnd::byBuffer, CString(L'x', 200), CString(L'x', 79)},   // longer than the buffer
+        {COwnerWnd::byFullBuffer, L"y", CString(L'y', 79)},              // no terminator at all
         {COwnerWnd::byResource, L"", resourceText},
     };
     for (const Case& c : cases) {
@@ -213,7 +214,7 @@ TEST_F(ToolTipWindowTest, CallbackTextIsReadTheWayTheProtocolDefines)
         FireShowTimer();
         EXPECT_EQ(tip->GetShownText(), c.shown);
     }
-    EXPECT_EQ(owner.dispInfoRequests, 3);
+    EXPECT_EQ(owner.dispInfoRequests, 4);
 
     // A tool added with a resource id reads it from its instance.
     AddTool(4, {300, 10, 390, 40}, MAKEINTRESOURCEW(id), user32);

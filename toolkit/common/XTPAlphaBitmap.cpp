@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/XTPComCtlVersion.h"
@@ -179,6 +180,85 @@ BOOL XTPIsAlphaBitmapFile(LPCTSTR lpszFileName)
                  ::ReadFile(hFile, &bih, sizeof(bih), &nRead2, nullptr);
     ::CloseHandle(hFile);
     return bRead && nRead1 == sizeof(bfh) && nRead2 == sizeof(bih) && bih.biBitCount == 32;
+}
+
+namespace {
+
+// Icon files are small; anything larger is not read at all.
+const DWORD kMaxIconFileSize = 16 * 1024 * 1024;
+
+
+BOOL ReadWholeFile(LPCTSTR lpszFileName, std::vector<BYTE>& data)
+{
+    HANDLE hFile = ::CreateFileW(lpszFileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    DWORD nHigh = 0;
+    const DWORD nSize = ::GetFileSize(hFile, &nHigh);
+    BOOL bResult = FALSE;
+    if (nSize != INVALID_FILE_SIZE && nHigh == 0 && nSize <= kMaxIconFileSize)
+    {
+        data.resize(nSize);
+        DWORD nRead = 0;
+        bResult = nSize == 0 || (::ReadFile(hFile, data.data(), nSize, &nRead, nullptr) && nRead == nSize);
+    }
+    ::CloseHandle(hFile);
+    return bResult;
+}
+
+// One directory entry's image when it is an uncompressed 32-bit image of
+// the width asked for, as a top-down DIB section.
+HBITMAP AlphaIconImage(const std::vector<BYTE>& file, const XTP_ICONFILEENTRY& entry, int nWidth)
+{
+    const ULONGLONG nEnd = (ULONGLONG)entry.dwImageOffset + entry.dwBytesInRes;
+    if (entry.dwBytesInRes < sizeof(BITMAPINFOHEADER) || nEnd > file.size())
+        return nullptr;
+    BITMAPINFOHEADER bih;
+    std::memcpy(&bih, file.data() + entry.dwImageOffset, sizeof(bih));
+    // The stored height covers the colour image and the mask below it.
+    const LONG cx = bih.biWidth;
+    const LONG cy = bih.biHeight / 2;
+    if (bih.biSize < sizeof(BITMAPINFOHEADER) || bih.biBitCount != 32 || bih.biCompression != BI_RGB || cx <= 0 ||
+        cy <= 0 || (nWidth != 0 && cx != nWidth))
+        return nullptr;
+    const ULONGLONG nHeader = (ULONGLONG)bih.biSize + (ULONGLONG)bih.biClrUsed * sizeof(RGBQUAD);
+    const ULONGLONG nPixels = (ULONGLONG)cx * (ULONGLONG)cy * 4;
+    if (nHeader + nPixels > entry.dwBytesInRes)
+        return nullptr;
+
+    BYTE* pBits = nullptr;
+    HBITMAP hBitmap = XTPCreateAlphaDIB(cx, cy, &pBits);
+    if (hBitmap == nullptr)
+        return nullptr;
+    const BYTE* pSource = file.data() + entry.dwImageOffset + nHeader;
+    const size_t nRow = (size_t)cx * 4;
+    for (LONG y = 0; y < cy; y++)
+        std::memcpy(pBits + (size_t)y * nRow, pSource + (size_t)(cy - 1 - y) * nRow, nRow);
+    return hBitmap;
+}
+
+} // namespace
+
+HBITMAP XTPLoadAlphaIconFile(LPCTSTR lpszFileName, int nWidth)
+{
+    std::vector<BYTE> file;
+    if (nWidth < 0 || !ReadWholeFile(lpszFileName, file) || file.size() < sizeof(XTP_ICONDIR))
+        return nullptr;
+    XTP_ICONDIR dir;
+    std::memcpy(&dir, file.data(), sizeof(dir));
+    if (dir.idReserved != 0 || dir.idType != 1 ||
+        sizeof(XTP_ICONDIR) + (size_t)dir.idCount * sizeof(XTP_ICONFILEENTRY) > file.size())
+        return nullptr;
+    for (WORD i = 0; i < dir.idCount; i++)
+    {
+        XTP_ICONFILEENTRY entry;
+        std::memcpy(&entry, file.data() + sizeof(XTP_ICONDIR) + (size_t)i * sizeof(entry), sizeof(entry));
+        HBITMAP hBitmap = AlphaIconImage(file, entry, nWidth);
+        if (hBitmap != nullptr)
+            return hBitmap;
+    }
+    return nullptr;
 }
 
 namespace {

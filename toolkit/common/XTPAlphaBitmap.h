@@ -17,6 +17,38 @@ struct XTP_BITMAPINFO3
     RGBQUAD bmiColors[3];
 };
 
+// Icon directories, in files and in icon-group resources alike: a header,
+// then entries that start with the same fields.
+#pragma pack(push, 2)
+struct XTP_ICONDIR
+{
+    WORD idReserved;
+    WORD idType; // 1 for icons
+    WORD idCount;
+};
+struct XTP_ICONDIRENTRY_COMMON
+{
+    BYTE bWidth;
+    BYTE bHeight;
+    BYTE bColorCount;
+    BYTE bReserved;
+    WORD wPlanes;
+    WORD wBitCount;
+    DWORD dwBytesInRes;
+};
+// An .ico file's entry: where the image starts in the file.
+struct XTP_ICONFILEENTRY : XTP_ICONDIRENTRY_COMMON
+{
+    DWORD dwImageOffset;
+};
+// An icon-group resource's entry: the id of the icon resource.
+struct XTP_ICONGROUPENTRY : XTP_ICONDIRENTRY_COMMON
+{
+    WORD nID;
+};
+#pragma pack(pop)
+static_assert(sizeof(XTP_ICONFILEENTRY) == 16 && sizeof(XTP_ICONGROUPENTRY) == 14, "icon directory layout");
+
 // The header and a freshly allocated copy (delete[]) of the pixels of a
 // 32-bit bitmap, top-down rows as GetDIBits gives them with a negative
 // height. FALSE unless the bitmap has 32 bits per pixel.
@@ -39,6 +71,10 @@ HBITMAP XTPPreMultiplyAlphaBitmap(HBITMAP hBitmap, BOOL* pbAlpha = nullptr);
 BOOL XTPSplitAlphaBitmap(HBITMAP hBitmap, int nCount, HBITMAP* pBitmaps);
 
 BOOL XTPIsAlphaBitmapFile(LPCTSTR lpszFileName);
+// The first 32-bit image of the given width (0: any) in an .ico file, as a
+// top-down 32-bit DIB section of the image's own size; null when the file
+// holds none or does not hold together.
+HBITMAP XTPLoadAlphaIconFile(LPCTSTR lpszFileName, int nWidth);
 BOOL XTPIsAlphaBitmapResource(HMODULE hModule, LPCTSTR lpszResource);
 HBITMAP XTPLoadAlphaBitmapResource(HMODULE hModule, LPCTSTR lpszResource);
 

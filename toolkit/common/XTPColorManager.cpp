@@ -81,9 +81,9 @@ CXTPColorManager::CXTPColorManager(CXTPSystemThemeSource* pSource, XTP_SYSCOLOR_
     RefreshColors();
 
     // The hot and pressed gradients do not follow the system.
-    m_gradients[7].SetStandardColors(RGB(255, 213, 140), RGB(255, 173, 85));
-    m_gradients[8].SetStandardColors(RGB(254, 142, 75), RGB(255, 207, 139));
-    m_gradients[9].SetStandardColors(RGB(255, 242, 200), RGB(255, 212, 151));
+    m_gradients[XTP_GRADIENT_BUTTON_CHECKED].SetStandardColors(RGB(255, 213, 140), RGB(255, 173, 85));
+    m_gradients[XTP_GRADIENT_BUTTON_PUSHED].SetStandardColors(RGB(254, 142, 75), RGB(255, 207, 139));
+    m_gradients[XTP_GRADIENT_BUTTON_HOT].SetStandardColors(RGB(255, 242, 200), RGB(255, 212, 151));
 }
 
 CXTPColorManager::~CXTPColorManager() = default;
@@ -93,6 +93,13 @@ COLORREF CXTPColorManager::GetColor(int nIndex) const
     if (nIndex < 0 || nIndex >= XTP_COLOR_COUNT)
         return static_cast<COLORREF>(nIndex);
     return m_arrCustomColor[nIndex] != clrUnset ? m_arrCustomColor[nIndex] : m_arrStandardColor[nIndex];
+}
+
+CXTPColorValue CXTPColorManager::GetOffice2003Color55() const
+{
+    CXTPColorValue value(m_arrStandardColor[XTP_COLOR_OFFICE2003_55]);
+    value.SetCustomValue(m_arrCustomColor[XTP_COLOR_OFFICE2003_55]);
+    return value;
 }
 
 COLORREF CXTPColorManager::MixColorsByWeight(COLORREF clrFirst, COLORREF clrSecond, int nWeight)

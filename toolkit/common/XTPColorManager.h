@@ -21,6 +21,14 @@ enum XTPCurrentSystemTheme
 const int XTP_COLOR_COUNT = 62;
 const int XTP_GRADIENT_COUNT = 10;
 
+// The gradients that stay fixed across refreshes: the faces of checked,
+// pushed and hot buttons in the Office 2003 look.
+const int XTP_GRADIENT_BUTTON_CHECKED = 7;
+const int XTP_GRADIENT_BUTTON_PUSHED = 8;
+const int XTP_GRADIENT_BUTTON_HOT = 9;
+// The table colour the Office 2003 look takes over as its own colour 55.
+const int XTP_COLOR_OFFICE2003_55 = 55;
+
 typedef COLORREF (*XTP_SYSCOLOR_PROC)(int nIndex);
 
 class CXTPColorManager : public CCmdTarget
@@ -48,6 +56,12 @@ public:
     void RefreshColors();
 
     const CXTPGradientValue& GetGradient(int nIndex) const { return m_gradients[nIndex]; }
+    const CXTPGradientValue& GetButtonCheckedGradient() const { return m_gradients[XTP_GRADIENT_BUTTON_CHECKED]; }
+    const CXTPGradientValue& GetButtonPushedGradient() const { return m_gradients[XTP_GRADIENT_BUTTON_PUSHED]; }
+    const CXTPGradientValue& GetButtonHotGradient() const { return m_gradients[XTP_GRADIENT_BUTTON_HOT]; }
+    // Colour 55 as a themable value (standard and custom), for a theme's
+    // own copy of the table.
+    CXTPColorValue GetOffice2003Color55() const;
 
     // Colour distance in channels weighted 195:390:65.
     static float ColorDistance(COLORREF clrA, COLORREF clrB);

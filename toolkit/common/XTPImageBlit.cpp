@@ -206,3 +206,27 @@ void XTPDrawAlphaBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, int cx, int cy,
     XTPAlphaBlend(pDC, CRect(x, y, x + cx, y + cy), &dcSrc, CRect(xSrc, ySrc, xSrc + cxSrc, ySrc + cySrc));
     dcSrc.Detach();
 }
+
+BOOL XTPDrawTransparentBitmap(CDC* pDC, HBITMAP hBitmap, CPoint ptDest, CSize szDest)
+{
+    if (pDC == nullptr || pDC->GetSafeHdc() == nullptr)
+        return FALSE;
+    BOOL bAlpha = FALSE;
+    HBITMAP hPremultiplied = XTPPreMultiplyAlphaBitmap(hBitmap, &bAlpha);
+    if (hPremultiplied == nullptr)
+        return FALSE;
+    int nPixels = 0;
+    BYTE* pBits = XTPGetDibSectionBits(hPremultiplied, &nPixels);
+    // Pixels without alpha are a plain image: all of it shows.
+    if (!bAlpha && pBits != nullptr)
+        for (int i = 0; i < nPixels; i++)
+            pBits[i * 4 + 3] = 255;
+    BITMAP bm = {};
+    ::GetObject(hPremultiplied, sizeof(bm), &bm);
+    if (szDest.cx == 0 && szDest.cy == 0)
+        szDest = CSize(bm.bmWidth, bm.bmHeight);
+    XTPDrawAlphaBitmap(pDC, hPremultiplied, ptDest.x, ptDest.y, szDest.cx, szDest.cy, 0, 0, bm.bmWidth,
+                       bm.bmHeight);
+    ::DeleteObject(hPremultiplied);
+    return TRUE;
+}

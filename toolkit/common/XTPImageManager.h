@@ -77,6 +77,9 @@ public:
 
     static BOOL IsAlphaBitmapResource(UINT nIDResourceBitmap);
     static HBITMAP LoadAlphaBitmap(UINT nIDResourceBitmap);
+    // Alpha images are drawn everywhere: by the system's blend where it has
+    // one, else by the toolkit's own.
+    static BOOL IsAlphaImagesSupported() { return TRUE; }
 
     BOOL IsDrawMirrored() const { return m_bDrawMirrored; }
     void SetDrawMirrored(BOOL bMirrored) { m_bDrawMirrored = bMirrored; }

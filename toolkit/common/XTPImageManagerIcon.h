@@ -68,6 +68,10 @@ public:
     CXTPImageManagerIcon* Scale(int nWidth);
     static HICON ScaleIcon(HICON hIcon, int nOldWidth, int nOldHeight, int nNewWidth);
 
+    // Puts the icons of this icon's set (or this icon alone, outside a set)
+    // on the clipboard in the image manager's format; the caller has opened
+    // and emptied the clipboard.
+    BOOL CopyToClipboard();
     // Height, version and the user-given images (XTPImageManagerPersistIcon.cpp).
     void Serialize(CArchive& ar) override;
 

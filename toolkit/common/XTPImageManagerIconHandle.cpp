@@ -7,26 +7,6 @@
 
 namespace {
 
-#pragma pack(push, 2)
-struct GroupIconEntry
-{
-    BYTE bWidth;
-    BYTE bHeight;
-    BYTE bColorCount;
-    BYTE bReserved;
-    WORD wPlanes;
-    WORD wBitCount;
-    DWORD dwBytesInRes;
-    WORD nID;
-};
-struct GroupIconDir
-{
-    WORD idReserved;
-    WORD idType;
-    WORD idCount;
-};
-#pragma pack(pop)
-
 const BYTE* ResourceData(HMODULE hModule, LPCTSTR lpszName, LPCTSTR lpszType, DWORD& nSize)
 {
     HRSRC hRes = ::FindResourceW(hModule, lpszName, lpszType);
@@ -161,13 +141,13 @@ BOOL CXTPImageManagerIconHandle::LoadIconResource(UINT nIDResource, int cx, int 
 
     DWORD nSize = 0;
     const BYTE* pData = ResourceData(hModule, MAKEINTRESOURCEW(nIDResource), RT_GROUP_ICON, nSize);
-    if (pData == nullptr || nSize < sizeof(GroupIconDir))
+    if (pData == nullptr || nSize < sizeof(XTP_ICONDIR))
         return FALSE;
-    const GroupIconDir* pDir = reinterpret_cast<const GroupIconDir*>(pData);
+    const XTP_ICONDIR* pDir = reinterpret_cast<const XTP_ICONDIR*>(pData);
     int nCount = pDir->idCount;
-    if (sizeof(GroupIconDir) + static_cast<size_t>(nCount) * sizeof(GroupIconEntry) > nSize)
+    if (sizeof(XTP_ICONDIR) + static_cast<size_t>(nCount) * sizeof(XTP_ICONGROUPENTRY) > nSize)
         return FALSE;
-    const GroupIconEntry* pEntries = reinterpret_cast<const GroupIconEntry*>(pData + sizeof(GroupIconDir));
+    const XTP_ICONGROUPENTRY* pEntries = reinterpret_cast<const XTP_ICONGROUPENTRY*>(pData + sizeof(XTP_ICONDIR));
     for (int i = nCount - 1; i >= 0; --i)
     {
         if (pEntries[i].bWidth == cx && pEntries[i].bHeight == cy &&

@@ -3,6 +3,7 @@
 #include "toolkit/common/XTPImageManagerPersist.h"
 
 #include <memory>
+#include <vector>
 
 #include "framework/files/CArchive.h"
 #include "framework/files/CArchiveException.h"
@@ -19,6 +20,7 @@
 namespace {
 
 const UINT g_cfToolBarImage = ::RegisterClipboardFormatW(L"Varnel ToolBar Image");
+const UINT g_cfAlphaBitmap = ::RegisterClipboardFormatW(L"Alpha Bitmap Image");
 LPCTSTR const ICONS_CHECKSUM = L"CXTPImageManagerIcons";
 
 // A child section released when it goes out of scope.
@@ -35,6 +37,71 @@ struct XTP_SECTION_HOLDER
     XTP_SECTION_HOLDER& operator=(const XTP_SECTION_HOLDER&) = delete;
 };
 
+typedef std::vector<CXTPImageManagerIcon*> CIconList;
+
+// The record's fixed first value; anything else is not a record of icons.
+void ExchangeCheckSum(CXTPPropExchange* pPX)
+{
+    CString strCheckSum = ICONS_CHECKSUM;
+    XTPExchangeStringWithDefault(pPX, L"CheckSum", strCheckSum, ICONS_CHECKSUM);
+    if (pPX->IsLoading() && strCheckSum != ICONS_CHECKSUM)
+        AfxThrowArchiveException(CArchiveException::badClass);
+}
+
+// The icons of a set that are worth storing: all but the scaled copies.
+CIconList StoredIconsOf(CXTPImageManagerIconSet* pIconSet)
+{
+    CIconList icons;
+    POSITION pos = pIconSet ? pIconSet->GetIcons().GetStartPosition() : nullptr;
+    while (pos) {
+        UINT nWidth;
+        CXTPImageManagerIcon* pIcon;
+        pIconSet->GetIcons().GetNextAssoc(pos, nWidth, pIcon);
+        if (!pIcon->IsScaled())
+            icons.push_back(pIcon);
+    }
+    return icons;
+}
+
+// The "Icon" collection of the command icons record, storing.
+void StoreIcons(CXTPPropExchange* pPX, const CIconList& icons)
+{
+    std::unique_ptr<CXTPPropExchangeEnumerator> pEnumerator(pPX->GetEnumerator(L"Icon"));
+    POSITION pos = pEnumerator->GetPosition(static_cast<DWORD>(icons.size()));
+    for (size_t i = 0; pos && i < icons.size(); i++) {
+        XTP_SECTION_HOLDER section(pEnumerator->GetNext(pos));
+        long nIconWidth = static_cast<long>(icons[i]->GetWidth());
+        XTPExchangeLong(section.pSection, L"Width", nIconWidth);
+        XTPExchangeSerialize(section.pSection, L"Data", icons[i]);
+    }
+}
+
+// A command icons record of the icons, handed to the open clipboard.
+BOOL CopyIconsToClipboard(const CIconList& icons)
+{
+    CMemFile file(1024);
+    {
+        CArchive ar(&file, CArchive::store, 4096);
+        CXTPPropExchangeArchive px(ar);
+        ExchangeCheckSum(&px);
+        StoreIcons(&px, icons);
+        ar.Close();
+    }
+    UINT nLength = static_cast<UINT>(file.GetLength());
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, nLength);
+    if (!hGlobal)
+        return FALSE;
+    void* pData = ::GlobalLock(hGlobal);
+    file.SeekToBegin();
+    file.Read(pData, nLength);
+    ::GlobalUnlock(hGlobal);
+    if (!::SetClipboardData(g_cfToolBarImage, hGlobal)) {
+        ::GlobalFree(hGlobal);
+        return FALSE;
+    }
+    return TRUE;
+}
+
 } // namespace
 
 UINT XTPGetImageClipboardFormat()
@@ -42,44 +109,23 @@ UINT XTPGetImageClipboardFormat()
     return g_cfToolBarImage;
 }
 
+UINT XTPGetAlphaBitmapClipboardFormat()
+{
+    return g_cfAlphaBitmap;
+}
+
 void CXTPImageManager::DoPropExchangeCommandIcons(UINT nCommand, CXTPPropExchange* pPX)
 {
     if (nCommand > m_nNextCommand)
         m_nNextCommand = nCommand;
 
-    CString strCheckSum = ICONS_CHECKSUM;
-    XTPExchangeStringWithDefault(pPX, L"CheckSum", strCheckSum, ICONS_CHECKSUM);
-    if (pPX->IsLoading() && strCheckSum != ICONS_CHECKSUM)
-        AfxThrowArchiveException(CArchiveException::badClass);
-
-    std::unique_ptr<CXTPPropExchangeEnumerator> pEnumerator(pPX->GetEnumerator(L"Icon"));
+    ExchangeCheckSum(pPX);
     if (pPX->IsStoring()) {
-        CXTPImageManagerIconSet* pIconSet = GetIconSet(nCommand);
-        DWORD nCount = 0;
-        POSITION posIcon = pIconSet ? pIconSet->GetIcons().GetStartPosition() : nullptr;
-        while (posIcon) {
-            UINT nWidth;
-            CXTPImageManagerIcon* pIcon;
-            pIconSet->GetIcons().GetNextAssoc(posIcon, nWidth, pIcon);
-            if (!pIcon->IsScaled())
-                nCount++;
-        }
-        POSITION pos = pEnumerator->GetPosition(nCount);
-        posIcon = pIconSet ? pIconSet->GetIcons().GetStartPosition() : nullptr;
-        while (pos && posIcon) {
-            UINT nWidth;
-            CXTPImageManagerIcon* pIcon;
-            pIconSet->GetIcons().GetNextAssoc(posIcon, nWidth, pIcon);
-            if (pIcon->IsScaled())
-                continue;
-            XTP_SECTION_HOLDER section(pEnumerator->GetNext(pos));
-            long nIconWidth = static_cast<long>(nWidth);
-            XTPExchangeLong(section.pSection, L"Width", nIconWidth);
-            XTPExchangeSerialize(section.pSection, L"Data", pIcon);
-        }
+        StoreIcons(pPX, StoredIconsOf(GetIconSet(nCommand)));
         return;
     }
 
+    std::unique_ptr<CXTPPropExchangeEnumerator> pEnumerator(pPX->GetEnumerator(L"Icon"));
     CXTPImageManagerIconSet* pIconSet = GetIconSet(nCommand);
     if (pIconSet) {
         pIconSet->RemoveAll();
@@ -144,25 +190,13 @@ void CXTPImageManager::SerializeCommandIcons(UINT nCommand, CArchive& ar)
 
 BOOL CXTPImageManager::CopyToClipboard(UINT nCommand)
 {
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store, 4096);
-        SerializeCommandIcons(nCommand, ar);
-        ar.Close();
-    }
-    UINT nLength = static_cast<UINT>(file.GetLength());
-    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, nLength);
-    if (!hGlobal)
-        return FALSE;
-    void* pData = ::GlobalLock(hGlobal);
-    file.SeekToBegin();
-    file.Read(pData, nLength);
-    ::GlobalUnlock(hGlobal);
-    if (!::SetClipboardData(g_cfToolBarImage, hGlobal)) {
-        ::GlobalFree(hGlobal);
-        return FALSE;
-    }
-    return TRUE;
+    return CopyIconsToClipboard(StoredIconsOf(GetIconSet(nCommand)));
+}
+
+BOOL CXTPImageManagerIcon::CopyToClipboard()
+{
+    // The whole set travels; an icon outside any set goes alone.
+    return CopyIconsToClipboard(m_pIconSet ? StoredIconsOf(m_pIconSet) : CIconList{this});
 }
 
 UINT CXTPImageManager::PasteFromClipboard(IDataObject* pDataObject)
