@@ -46,3 +46,11 @@ void CAtlREMatchContext::SetMatched(const CAtlRegExpMatcher& matcher, UINT uNumG
         m_groups[i] = MatchGroup{start, end};
     }
 }
+
+void CAtlREMatchContext::ForgetAfterFailure(LPCTSTR szAt)
+{
+    m_uNumGroups = 0;
+    m_Match = MatchGroup{szAt, szAt};
+    std::vector<MatchGroup>().swap(m_groups);
+    m_matcher.Release();
+}

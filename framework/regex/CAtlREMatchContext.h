@@ -37,6 +37,8 @@ private:
 
     void SetFailed(LPCTSTR szAt, UINT uNumGroups);
     void SetMatched(const CAtlRegExpMatcher& matcher, UINT uNumGroups);
+    // After running out of memory: no groups, and the matcher's buffers given back.
+    void ForgetAfterFailure(LPCTSTR szAt);
 
     std::vector<MatchGroup> m_groups;
     CAtlRegExpMatcher m_matcher;

@@ -2,6 +2,8 @@
 
 #include "framework/regex/CAtlRegExpCompiler.h"
 
+#include <new>
+
 CAtlRegExp::CAtlRegExp()
 {
 }
@@ -17,12 +19,21 @@ BOOL CAtlRegExp::Match(LPCTSTR szIn, CAtlREMatchContext* pContext, LPCTSTR* ppsz
     if (!pContext)
         return FALSE;
     const UINT groups = m_program.GroupCount();
-    if (!szIn || !pContext->m_matcher.Search(m_program, szIn))
+    try
     {
-        pContext->SetFailed(szIn, groups);
+        if (!szIn || !pContext->m_matcher.Search(m_program, szIn))
+        {
+            pContext->SetFailed(szIn, groups);
+            return FALSE;
+        }
+        pContext->SetMatched(pContext->m_matcher, groups);
+    }
+    catch (const std::bad_alloc&)
+    {
+        // A pattern too large for the memory at hand matches nothing.
+        pContext->ForgetAfterFailure(szIn);
         return FALSE;
     }
-    pContext->SetMatched(pContext->m_matcher, groups);
     if (ppszEnd)
         *ppszEnd = pContext->m_Match.szEnd;
     return TRUE;

@@ -52,40 +52,39 @@ REParseError CAtlRegExpCompiler::Compile(const wchar_t* pattern, CAtlRegExpProgr
     program.Clear();
     if (!pattern)
         return REPARSE_ERROR_NO_PATTERN;
+    REParseError result = REPARSE_ERROR_OK;
     try
     {
         m_levels.clear();
         m_sets.clear();
+        m_code.clear();
         m_groupCount = 0;
-        m_levels.push_back(Level{LEVEL_PATTERN, 0, {}, {}, -1});
+        // Whole match in slots 0 and 1.
+        m_code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 0));
+        m_levels.push_back(Level{LEVEL_PATTERN, 0, -1, int(m_code.size()), {}, -1});
+        m_code.push_back(Make(CAtlRegExpProgram::OP_NOP));
 
-        for (const wchar_t* p = pattern; *p;)
+        for (const wchar_t* p = pattern; *p && result == REPARSE_ERROR_OK;)
         {
             const wchar_t ch = *p++;
-            REParseError error = REPARSE_ERROR_OK;
             Fragment element;
             switch (ch)
             {
             case L'(':
-                m_levels.push_back(Level{LEVEL_PAREN, 0, {}, {}, -1});
-                continue;
+                result = OpenLevel(LEVEL_PAREN);
+                break;
             case L'{':
-                m_levels.push_back(Level{LEVEL_BRACE, m_groupCount++, {}, {}, -1});
-                continue;
+                result = OpenLevel(LEVEL_BRACE);
+                break;
             case L')':
-                error = CloseLevel(LEVEL_PAREN);
+                result = CloseLevel(LEVEL_PAREN);
                 break;
             case L'}':
-                error = CloseLevel(LEVEL_BRACE);
+                result = CloseLevel(LEVEL_BRACE);
                 break;
             case L'|':
-            {
-                Level& level = m_levels.back();
-                level.alternatives.push_back(Fragment());
-                level.alternatives.back().swap(level.sequence);
-                level.lastElement = -1;
-                continue;
-            }
+                NextAlternative(m_levels.back());
+                break;
             case L'*':
             case L'+':
             case L'?':
@@ -93,65 +92,114 @@ REParseError CAtlRegExpCompiler::Compile(const wchar_t* pattern, CAtlRegExpProgr
                 const bool lazy = ch == L'*' && *p == L'?';
                 if (lazy)
                     ++p;
-                error = Repeat(m_levels.back(), ch, lazy);
+                result = Repeat(m_levels.back(), ch, lazy);
                 break;
             }
             case L'.':
                 element.push_back(Make(CAtlRegExpProgram::OP_ANY));
                 break;
             case L'[':
-                error = ParseSet(p, element);
+                result = ParseSet(p, element);
                 break;
             case L']':
-                error = REPARSE_ERROR_UNBALANCED_BRACKET;
+                result = REPARSE_ERROR_UNBALANCED_BRACKET;
                 break;
             case L'\\':
-                error = ParseEscape(p, element);
+                result = ParseEscape(p, element);
                 break;
             default:
                 element = Literal(ch);
                 break;
             }
-            if (error != REPARSE_ERROR_OK)
-                return error;
-            if (!element.empty())
+            if (result == REPARSE_ERROR_OK && !element.empty())
                 AddElement(m_levels.back(), element);
         }
 
-        if (m_levels.size() > 1)
-            return m_levels.back().kind == LEVEL_BRACE ? REPARSE_ERROR_UNBALANCED_BRACE : REPARSE_ERROR_UNBALANCED_PAREN;
-
-        Level& top = m_levels.back();
-        top.alternatives.push_back(Fragment());
-        top.alternatives.back().swap(top.sequence);
-        Fragment body = Alternate(top.alternatives);
-
-        // Whole match in slots 0 and 1; jump targets become absolute.
-        std::vector<Instruction> code;
-        code.reserve(body.size() + 3);
-        code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 0));
-        code.insert(code.end(), body.begin(), body.end());
-        code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 1));
-        code.push_back(Make(CAtlRegExpProgram::OP_MATCH));
-        for (int pc = 0; pc < int(code.size()); ++pc)
-        {
-            if (code[pc].op == CAtlRegExpProgram::OP_SPLIT || code[pc].op == CAtlRegExpProgram::OP_JUMP)
-            {
-                code[pc].x += pc;
-                code[pc].y += pc;
-            }
-        }
-        program.Assign(code, m_sets, m_groupCount);
-        m_levels.clear();
-        return REPARSE_ERROR_OK;
+        if (result == REPARSE_ERROR_OK && m_levels.size() > 1)
+            result = m_levels.back().kind == LEVEL_BRACE ? REPARSE_ERROR_UNBALANCED_BRACE : REPARSE_ERROR_UNBALANCED_PAREN;
+        if (result == REPARSE_ERROR_OK)
+            Finish(program);
     }
     catch (const std::bad_alloc&)
     {
         program.Clear();
-        m_levels.clear();
-        m_sets.clear();
-        return REPARSE_ERROR_OUTOFMEMORY;
+        result = REPARSE_ERROR_OUTOFMEMORY;
     }
+    m_levels.clear();
+    m_sets.clear();
+    Fragment().swap(m_code);
+    return result;
+}
+
+// Closes the pattern, drops the room no quantifier or branch took, and makes
+// jump targets absolute.
+void CAtlRegExpCompiler::Finish(CAtlRegExpProgram& program)
+{
+    EndAlternatives(m_levels.back());
+    m_code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 1));
+    m_code.push_back(Make(CAtlRegExpProgram::OP_MATCH));
+
+    // An instruction's new place; room left free leads to what follows it.
+    std::vector<int> moved(m_code.size());
+    int kept = 0;
+    for (size_t pc = 0; pc < m_code.size(); ++pc)
+    {
+        moved[pc] = kept;
+        if (m_code[pc].op != CAtlRegExpProgram::OP_NOP)
+            ++kept;
+    }
+    std::vector<Instruction> code;
+    code.reserve(size_t(kept));
+    for (int pc = 0; pc < int(m_code.size()); ++pc)
+    {
+        Instruction in = m_code[pc];
+        if (in.op == CAtlRegExpProgram::OP_NOP)
+            continue;
+        if (in.op == CAtlRegExpProgram::OP_SPLIT || in.op == CAtlRegExpProgram::OP_JUMP)
+        {
+            in.x = moved[pc + in.x];
+            in.y = in.op == CAtlRegExpProgram::OP_SPLIT ? moved[pc + in.y] : 0;
+        }
+        code.push_back(in);
+    }
+    program.Assign(code, m_sets, m_groupCount);
+}
+
+REParseError CAtlRegExpCompiler::OpenLevel(LevelKind kind)
+{
+    if (m_levels.size() > MAX_NESTING)
+        return REPARSE_ERROR_TOO_DEEP;
+    const int start = int(m_code.size());
+    m_code.push_back(Make(CAtlRegExpProgram::OP_NOP));
+    unsigned group = 0;
+    if (kind == LEVEL_BRACE)
+    {
+        group = m_groupCount++;
+        m_code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 2 * int(group) + 2));
+    }
+    m_levels.push_back(Level{kind, group, start, int(m_code.size()), {}, -1});
+    m_code.push_back(Make(CAtlRegExpProgram::OP_NOP));
+    return REPARSE_ERROR_OK;
+}
+
+// Ends the current alternative with a jump to the group's end (set when the
+// group closes) and makes its room a branch to the next one.
+void CAtlRegExpCompiler::NextAlternative(Level& level)
+{
+    level.exits.push_back(int(m_code.size()));
+    m_code.push_back(Make(CAtlRegExpProgram::OP_JUMP));
+    const int next = int(m_code.size());
+    m_code[level.alternative] = Make(CAtlRegExpProgram::OP_SPLIT, 0, 1, next - level.alternative);
+    level.alternative = next;
+    m_code.push_back(Make(CAtlRegExpProgram::OP_NOP));
+    level.lastElement = -1;
+}
+
+void CAtlRegExpCompiler::EndAlternatives(Level& level)
+{
+    const int end = int(m_code.size());
+    for (int at : level.exits)
+        m_code[at].x = end - at;
 }
 
 REParseError CAtlRegExpCompiler::CloseLevel(LevelKind kind)
@@ -164,31 +212,19 @@ REParseError CAtlRegExpCompiler::CloseLevel(LevelKind kind)
         const LevelKind culprit = level.kind == LEVEL_PATTERN ? kind : level.kind;
         return culprit == LEVEL_BRACE ? REPARSE_ERROR_UNBALANCED_BRACE : REPARSE_ERROR_UNBALANCED_PAREN;
     }
-    level.alternatives.push_back(Fragment());
-    level.alternatives.back().swap(level.sequence);
-    Fragment inner = Alternate(level.alternatives);
-    Fragment element;
+    EndAlternatives(level);
     if (kind == LEVEL_BRACE)
-    {
-        const int slot = 2 * int(level.group) + 2;
-        element.reserve(inner.size() + 2);
-        element.push_back(Make(CAtlRegExpProgram::OP_SAVE, slot));
-        element.insert(element.end(), inner.begin(), inner.end());
-        element.push_back(Make(CAtlRegExpProgram::OP_SAVE, slot + 1));
-    }
-    else
-    {
-        element.swap(inner);
-    }
+        m_code.push_back(Make(CAtlRegExpProgram::OP_SAVE, 2 * int(level.group) + 3));
+    const int start = level.start;
     m_levels.pop_back();
-    AddElement(m_levels.back(), element);
+    m_levels.back().lastElement = start;
     return REPARSE_ERROR_OK;
 }
 
 void CAtlRegExpCompiler::AddElement(Level& level, const Fragment& element)
 {
-    level.lastElement = int(level.sequence.size());
-    level.sequence.insert(level.sequence.end(), element.begin(), element.end());
+    level.lastElement = int(m_code.size());
+    m_code.insert(m_code.end(), element.begin(), element.end());
 }
 
 REParseError CAtlRegExpCompiler::Repeat(Level& level, wchar_t quantifier, bool lazy)
@@ -196,23 +232,25 @@ REParseError CAtlRegExpCompiler::Repeat(Level& level, wchar_t quantifier, bool l
     // Also refuses a quantifier right after another one: the element is gone.
     if (level.lastElement < 0)
         return REPARSE_ERROR_NOTHING_TO_REPEAT;
-    Fragment& seq = level.sequence;
     const int start = level.lastElement;
-    const int length = int(seq.size()) - start;
+    // A group brings its own room; a single element is short enough to move.
+    if (m_code[start].op != CAtlRegExpProgram::OP_NOP)
+        m_code.insert(m_code.begin() + start, Make(CAtlRegExpProgram::OP_NOP));
+    const int length = int(m_code.size()) - start - 1;
     switch (quantifier)
     {
     case L'*':
         if (lazy)
-            seq.insert(seq.begin() + start, Make(CAtlRegExpProgram::OP_SPLIT, 0, length + 2, 1));
+            m_code[start] = Make(CAtlRegExpProgram::OP_SPLIT, 0, length + 2, 1);
         else
-            seq.insert(seq.begin() + start, Make(CAtlRegExpProgram::OP_SPLIT, 0, 1, length + 2));
-        seq.push_back(Make(CAtlRegExpProgram::OP_JUMP, 0, -(length + 1)));
+            m_code[start] = Make(CAtlRegExpProgram::OP_SPLIT, 0, 1, length + 2);
+        m_code.push_back(Make(CAtlRegExpProgram::OP_JUMP, 0, -(length + 1)));
         break;
     case L'+':
-        seq.push_back(Make(CAtlRegExpProgram::OP_SPLIT, 0, -length, 1));
+        m_code.push_back(Make(CAtlRegExpProgram::OP_SPLIT, 0, -length, 1));
         break;
     default: // '?'
-        seq.insert(seq.begin() + start, Make(CAtlRegExpProgram::OP_SPLIT, 0, 1, length + 1));
+        m_code[start] = Make(CAtlRegExpProgram::OP_SPLIT, 0, 1, length + 1);
         break;
     }
     level.lastElement = -1;

@@ -13,5 +13,6 @@ enum REParseError
     REPARSE_ERROR_UNKNOWN_ABBREVIATION, // a backslash and a letter that names nothing
     REPARSE_ERROR_EMPTY_SET,            // [] or [^]
     REPARSE_ERROR_INVALID_RANGE,        // a range whose end lies before its start
-    REPARSE_ERROR_OUTOFMEMORY
+    REPARSE_ERROR_OUTOFMEMORY,
+    REPARSE_ERROR_TOO_DEEP              // groups nested deeper than CAtlRegExpCompiler::MAX_NESTING
 };

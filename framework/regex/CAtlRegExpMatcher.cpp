@@ -1,6 +1,7 @@
 #include "framework/regex/CAtlRegExpMatcher.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 CAtlRegExpMatcher::CAtlRegExpMatcher()
@@ -18,6 +19,8 @@ void CAtlRegExpMatcher::Prepare(const CAtlRegExpProgram& program)
     m_program = &program;
     m_slots = program.SlotCount();
     const size_t size = size_t(program.Size());
+    if (size != 0 && size_t(m_slots) > MAX_CAPTURE_CELLS / size)
+        throw std::bad_alloc();
     for (ThreadList& list : m_lists)
     {
         if (list.marks.size() < size)
@@ -35,6 +38,22 @@ void CAtlRegExpMatcher::Prepare(const CAtlRegExpProgram& program)
         m_stack.resize(size + 1);
     m_start.assign(m_slots, nullptr);
     m_result.assign(m_slots, nullptr);
+}
+
+void CAtlRegExpMatcher::Release()
+{
+    for (ThreadList& list : m_lists)
+    {
+        std::vector<int>().swap(list.pcs);
+        std::vector<const wchar_t*>().swap(list.caps);
+        std::vector<unsigned>().swap(list.marks);
+        list.stamp = 1;
+        list.count = 0;
+    }
+    std::vector<Frame>().swap(m_stack);
+    std::vector<const wchar_t*>().swap(m_start);
+    std::vector<const wchar_t*>().swap(m_result);
+    m_slots = 0;
 }
 
 void CAtlRegExpMatcher::Reset(ThreadList& list)

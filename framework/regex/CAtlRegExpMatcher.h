@@ -15,6 +15,14 @@
 class CAtlRegExpMatcher
 {
 public:
+    // Each thread list holds a capture block per instruction; a program
+    // needing more cells than this is treated as too large for memory
+    // (std::bad_alloc) before anything is allocated.
+    enum
+    {
+        MAX_CAPTURE_CELLS = 1 << 24
+    };
+
     CAtlRegExpMatcher();
 
     // Finds the leftmost match that begins at or after from (the text ends
@@ -22,6 +30,8 @@ public:
     // of the match; a group that took no part holds NULL.
     bool Search(const CAtlRegExpProgram& program, const wchar_t* from);
     const wchar_t* Slot(int index) const { return m_result[index]; }
+    // Gives the buffers back.
+    void Release();
 
 private:
     struct ThreadList

@@ -20,7 +20,8 @@ public:
         OP_SPLIT,  // continue at x, else (lower priority) at y
         OP_JUMP,   // continue at x
         OP_SAVE,   // record the position in capture slot arg
-        OP_MATCH   // the whole pattern matched
+        OP_MATCH,  // the whole pattern matched
+        OP_NOP     // room the compiler keeps for a branch; never in a finished program
     };
 
     struct Instruction

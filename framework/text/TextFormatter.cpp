@@ -1,13 +1,28 @@
 #include "framework/text/TextFormatter.h"
+#include "framework/core/CMemoryException.h"
 #include "framework/text/CString.h"
 
 #include <cstdio>
 #include <cstring>
+#include <climits>
 #include <cwchar>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 namespace
 {
+// Widths and precisions come from stored formats too; beyond these a field
+// is clamped, and a text longer than kMaxOutput is refused as out of memory
+// before it is built.
+const int kMaxField = 1 << 20;
+const size_t kMaxOutput = size_t(1) << 24;
+
+int ClampField(int value)
+{
+    return value > kMaxField ? kMaxField : value;
+}
+
 enum class ArgSize { Default, Short, Char, Long, LongLong, Pointer, LongDouble };
 
 struct Spec
@@ -41,6 +56,7 @@ private:
     void Text(const Spec& spec, bool wide);
     void Character(const Spec& spec, bool wide);
     void Pointer(const Spec& spec);
+    void Reserve(size_t more) const;
 
     va_list m_args;
     std::wstring m_out;
@@ -146,11 +162,13 @@ const WCHAR* Formatter::ParseSpec(const WCHAR* p, Spec& spec)
             break;
     }
     if (*p == L'*') {
-        spec.width = va_arg(m_args, int);
-        if (spec.width < 0) {
+        int width = va_arg(m_args, int);
+        if (width < 0) {
             spec.left = true;
-            spec.width = -spec.width;
+            // INT_MIN has no positive counterpart; the clamp takes it.
+            width = width == INT_MIN ? INT_MAX : -width;
         }
+        spec.width = ClampField(width);
         ++p;
     } else {
         while (*p >= L'0' && *p <= L'9') {
@@ -158,6 +176,7 @@ const WCHAR* Formatter::ParseSpec(const WCHAR* p, Spec& spec)
                 spec.width = spec.width * 10 + (*p - L'0');
             ++p;
         }
+        spec.width = ClampField(spec.width);
     }
     if (*p == L'.') {
         ++p;
@@ -174,6 +193,7 @@ const WCHAR* Formatter::ParseSpec(const WCHAR* p, Spec& spec)
                 ++p;
             }
         }
+        spec.precision = ClampField(spec.precision);
     }
     if (p[0] == L'I' && p[1] == L'6' && p[2] == L'4') {
         spec.size = ArgSize::LongLong;
@@ -214,6 +234,7 @@ void Formatter::Pad(const Spec& spec, const std::wstring& body, const std::wstri
     size_t length = prefix.size() + body.size();
     size_t width = static_cast<size_t>(spec.width);
     size_t fill = width > length ? width - length : 0;
+    Reserve(length + fill);
     if (spec.left) {
         m_out += prefix;
         m_out += body;
@@ -227,6 +248,12 @@ void Formatter::Pad(const Spec& spec, const std::wstring& body, const std::wstri
         m_out += prefix;
         m_out += body;
     }
+}
+
+void Formatter::Reserve(size_t more) const
+{
+    if (more > kMaxOutput || m_out.size() > kMaxOutput - more)
+        AfxThrowMemoryException();
 }
 
 void Formatter::Integer(const Spec& spec, WCHAR conversion)
@@ -334,6 +361,7 @@ void Formatter::Floating(const Spec& spec, WCHAR conversion)
     int length = _scprintf(format, value);
     if (length <= 0)
         return;
+    Reserve(static_cast<size_t>(length));
     std::string text(static_cast<size_t>(length) + 1, '\0');
     _snprintf(&text[0], text.size(), format, value);
     text.resize(static_cast<size_t>(length));
@@ -392,7 +420,14 @@ void Formatter::Pointer(const Spec& spec)
 
 void AfxFormatText(CString& result, LPCWSTR format, va_list args)
 {
-    Formatter formatter(args);
-    std::wstring text = formatter.Run(format);
+    std::wstring text;
+    try {
+        Formatter formatter(args);
+        text = formatter.Run(format);
+    } catch (const std::bad_alloc&) {
+        AfxThrowMemoryException();
+    } catch (const std::length_error&) {
+        AfxThrowMemoryException();
+    }
     result = CString(text.c_str(), static_cast<int>(text.size()));
 }

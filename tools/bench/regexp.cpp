@@ -13,6 +13,7 @@
 #include <string>
 
 #include "framework/regex/CAtlRegExp.h"
+#include "framework/regex/CAtlRegExpCompiler.h"
 
 namespace
 {
@@ -305,6 +306,31 @@ bool RunInChild(const wchar_t* kind, unsigned stackMb, Outcome& outcome, std::st
     return true;
 }
 
+// Compile time of a pattern nested depth levels deep in braces (each a
+// group) around one alternation; it should grow in proportion to the depth.
+void PrintNestingCompile()
+{
+    std::printf("Compiling deeply nested groups (ms per pattern; linear growth keeps ms per 1000 levels flat)\n\n");
+    for (int depth : {1000, 5000, 16000, int(CAtlRegExpCompiler::MAX_NESTING) + 1})
+    {
+        const std::wstring pattern = std::wstring(size_t(depth), L'{') + L"a|b" + std::wstring(size_t(depth), L'}');
+        const int repeat = 5;
+        REParseError result = REPARSE_ERROR_OK;
+        const double start = Now();
+        for (int r = 0; r < repeat; ++r)
+        {
+            CAtlRegExp re;
+            result = re.Parse(pattern.c_str());
+        }
+        const double ms = (Now() - start) / repeat;
+        std::printf("nesting %6d: %9.3f ms, %7.3f ms per 1000 levels, %s\n", depth, ms, ms * 1000.0 / depth,
+                    result == REPARSE_ERROR_OK ? "compiled" : result == REPARSE_ERROR_TOO_DEEP ? "refused: too deep"
+                                                                                               : "other error");
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
 void PrintOurs(const char* name, const std::wstring& page, const Outcome& o)
 {
     std::printf("%-30s %8u chars  %5d rows %6d tags   CAtlRegExp  %10.3f ms\n", name, unsigned(page.size()), o.rows,
@@ -316,6 +342,8 @@ int wmain(int argc, wchar_t** argv)
 {
     if (argc == 4 && wcscmp(argv[1], L"--wregex") == 0)
         return RunChild(argv[2], unsigned(_wtoi(argv[3])));
+
+    PrintNestingCompile();
 
     const std::wstring normal = PageOf(L"normal");
     const std::wstring many = PageOf(L"many");

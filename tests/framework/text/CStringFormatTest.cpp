@@ -1,6 +1,7 @@
 // The formatter is written here, not taken from the run-time library, so
 // its output is checked against what the platform's wide formatter gives.
 #include <gtest/gtest.h>
+#include "framework/core/CMemoryException.h"
 #include "framework/text/CString.h"
 #include "framework/text/CStringA.h"
 #include "tests/framework/Printers.h"
@@ -94,4 +95,44 @@ TEST(CStringFormat, LongOutputAndAppending)
     int ignored = 0;
     EXPECT_EQ(Fmt(L"%y%n.", &ignored), L"y.");
     EXPECT_EQ(ignored, 0);
+}
+
+// Formats reach Format from stored data, so widths and precisions can be
+// anything a field holds; they are clamped to a million characters.
+TEST(CStringFormat, ExtremeWidthsAndPrecisionsAreClamped)
+{
+    const int clamp = 1 << 20;
+    struct Case
+    {
+        const wchar_t* name;
+        CString text;
+        wchar_t first;
+        wchar_t last;
+    } cases[] = {
+        {L"INT_MIN star width", Fmt(L"%*d", INT_MIN, 5), L'5', L' '},
+        {L"INT_MAX star width", Fmt(L"%*s", INT_MAX, L"x"), L' ', L'x'},
+        {L"written width", Fmt(L"%999999999d", 7), L' ', L'7'},
+        {L"written precision", Fmt(L"%.999999999d", 7), L'0', L'7'},
+        {L"star precision", Fmt(L"%.*u", INT_MAX, 3u), L'0', L'3'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.text.GetLength(), clamp);
+        EXPECT_EQ(c.text[0], c.first);
+        EXPECT_EQ(c.text[clamp - 1], c.last);
+    }
+}
+
+TEST(CStringFormat, OversizedResultThrowsMemoryExceptionAndKeepsTheString)
+{
+    CString s(L"vorher");
+    try {
+        s.Format(L"%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d"
+                 L"%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d%1000000d",
+                 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17);
+        ADD_FAILURE() << "no exception";
+    } catch (CMemoryException* e) {
+        e->Delete();
+    }
+    EXPECT_EQ(s, L"vorher");
 }
