@@ -80,3 +80,10 @@
 #define AFX_IDW_PANE_LAST           0xE9FF
 #define AFX_IDW_SIZE_BOX            0xEA20
 #define AFX_IDW_PANE_SAVE           0xEA21
+
+// Messages of the data validation and of the help
+#define AFX_IDP_PARSE_INT           0xF110
+#define AFX_IDP_PARSE_UINT          0xF111
+#define AFX_IDP_PARSE_INT_RANGE     0xF112
+#define AFX_IDP_PARSE_UINT_RANGE    0xF113
+#define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107

@@ -102,7 +102,8 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         HWND hWnd = reinterpret_cast<HWND>(wParam);
         // Only the window CreateEx asked for, not one the system makes on
         // the way (such as an input method window): same parent and class.
-        if (cs->hwndParent == state->m_hWndInitParent && IsRequestedClass(hWnd, state->m_lpszInitClass)) {
+        if ((state->m_hWndInitParent == CWnd::kAnyParent || cs->hwndParent == state->m_hWndInitParent) &&
+            IsRequestedClass(hWnd, state->m_lpszInitClass)) {
             state->m_pWndInit = nullptr;
             pWnd->Attach(hWnd);
             pWnd->PreSubclassWindow();
@@ -167,6 +168,8 @@ CWnd::CWnd() = default;
 CWnd::CWnd(HWND hWndSpecial) : m_hWnd(hWndSpecial), m_bSpecial(true)
 {
 }
+
+const HWND CWnd::kAnyParent = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-2));
 
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
@@ -275,37 +278,55 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         return FALSE;
     }
 
-    AFX_THREAD_STATE* state = AfxGetThreadState();
-    CWnd* savedInit = state->m_pWndInit;
-    HWND savedParent = state->m_hWndInitParent;
-    LPCWSTR savedClass = state->m_lpszInitClass;
-    bool installed = false;
-    if (state->m_hHookOldCbtFilter == nullptr) {
-        state->m_hHookOldCbtFilter = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
-        installed = true;
+    bool attached;
+    HWND hWnd;
+    {
+        CreationHook hook(this, cs.lpszClass, cs.hwndParent);
+        hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+        attached = hook.Attached();
     }
-    state->m_pWndInit = this;
-    state->m_hWndInitParent = cs.hwndParent;
-    state->m_lpszInitClass = cs.lpszClass;
-
-    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-
-    bool neverAttached = state->m_pWndInit == this;
-    state->m_pWndInit = savedInit;
-    state->m_hWndInitParent = savedParent;
-    state->m_lpszInitClass = savedClass;
-    if (installed) {
-        UnhookWindowsHookEx(state->m_hHookOldCbtFilter);
-        state->m_hHookOldCbtFilter = nullptr;
-    }
-    if (neverAttached) {
+    if (!attached) {
         // The system refused before the window existed.
         PostNcDestroy();
         return FALSE;
     }
     // A window whose WM_CREATE failed is gone (and its object finished).
     return hWnd != nullptr;
+}
+
+CWnd::CreationHook::CreationHook(CWnd* pWnd, LPCWSTR lpszClass, HWND hWndParent)
+    : m_pWnd(pWnd)
+{
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    m_savedInit = state->m_pWndInit;
+    m_savedParent = state->m_hWndInitParent;
+    m_savedClass = state->m_lpszInitClass;
+    m_installed = false;
+    if (state->m_hHookOldCbtFilter == nullptr) {
+        state->m_hHookOldCbtFilter = SetWindowsHookExW(WH_CBT, AfxCbtFilterHook, nullptr, GetCurrentThreadId());
+        m_installed = true;
+    }
+    state->m_pWndInit = pWnd;
+    state->m_hWndInitParent = hWndParent;
+    state->m_lpszInitClass = lpszClass;
+}
+
+CWnd::CreationHook::~CreationHook()
+{
+    AFX_THREAD_STATE* state = AfxGetThreadState();
+    state->m_pWndInit = m_savedInit;
+    state->m_hWndInitParent = m_savedParent;
+    state->m_lpszInitClass = m_savedClass;
+    if (m_installed) {
+        UnhookWindowsHookEx(state->m_hHookOldCbtFilter);
+        state->m_hHookOldCbtFilter = nullptr;
+    }
+}
+
+bool CWnd::CreationHook::Attached() const
+{
+    return AfxGetThreadState()->m_pWndInit != m_pWnd;
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)

@@ -19,6 +19,7 @@
 #undef GetNextWindow
 #endif
 
+class CDataExchange;
 class CDC;
 class CFont;
 class CMenu;
@@ -261,6 +262,23 @@ public:
 
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
+    // ---- data exchange with child controls (see CDataExchange)
+    // Loads the controls (FALSE) or reads and validates them (TRUE); FALSE
+    // when a validation failed.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // ---- modal loops (dialogs, sheets)
+    // Arms the loop; EndModalLoop before RunModalLoop then skips it.
+    void PrepareModalLoop();
+    // Pumps the thread's messages until EndModalLoop, the window's end, a
+    // WM_QUIT (posted again) or a failing GetMessage; answers the result
+    // given to EndModalLoop (-1 when none was). Sends WM_KICKIDLE to the
+    // window and WM_ENTERIDLE to its parent when the queue runs empty.
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+
     // The former window procedure of a subclassed window.
     WNDPROC m_pfnSuper = nullptr;
 
@@ -271,6 +289,32 @@ protected:
 
     // Owner set with SetOwner (null: the parent is the owner).
     HWND m_hWndOwner = nullptr;
+
+    BOOL m_bContinueModal = FALSE;
+    int m_nModalResult = -1;
+
+    // Parent value for CreationHook: the window may have any parent.
+    static const HWND kAnyParent;
+
+    // While it lives, the next window of the class and parent created on
+    // this thread is attached to pWnd and routed through it from its first
+    // message on (windows the system creates, such as dialogs, too).
+    class CreationHook
+    {
+    public:
+        CreationHook(CWnd* pWnd, LPCWSTR lpszClass, HWND hWndParent);
+        ~CreationHook();
+        CreationHook(const CreationHook&) = delete;
+        CreationHook& operator=(const CreationHook&) = delete;
+        bool Attached() const;
+
+    private:
+        CWnd* m_pWnd;
+        CWnd* m_savedInit;
+        HWND m_savedParent;
+        LPCWSTR m_savedClass;
+        bool m_installed;
+    };
 
     // ---- default handlers: each passes the message on to Default()
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -371,6 +415,11 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH 
                             HICON hIcon = nullptr);
 // Registers the class unless a class of that name exists already.
 BOOL AfxRegisterClass(WNDCLASS* lpWndClass);
+
+// RunModalLoop flags.
+#define MLF_NOIDLEMSG   0x0001  // no WM_ENTERIDLE to the parent
+#define MLF_NOKICKIDLE  0x0002  // no WM_KICKIDLE to the window
+#define MLF_SHOWONIDLE  0x0004  // show the window when the queue first runs empty
 
 // The class of plain framework windows (double clicks, arrow cursor).
 #define AFX_WND_CLASS L"TavWnd"
