@@ -11,6 +11,8 @@
 #define IDC_TEST_RADIO3 0x7E06
 #define IDC_TEST_COMBO 0x7E07
 #define IDC_TEST_SIGNED 0x7E08
+#define IDD_TEST_PAGE1 0x7E10
+#define IDD_TEST_PAGE2 0x7E11
 
 #ifndef RC_INVOKED
 #include <windows.h>
