@@ -100,8 +100,9 @@ void CXTPPropExchangeRegistry::EmptySection()
 {
     CXTPPropExchange::EmptySection();
     CloseSectionKey();
-    // An empty name would stand for the parent key itself.
-    if (m_hParentKey != nullptr && !m_strSectionName.IsEmpty())
+    // An empty name would stand for the parent key itself; a loading
+    // exchanger never changes the registry.
+    if (IsStoring() && m_hParentKey != nullptr && !m_strSectionName.IsEmpty())
         SHDeleteKeyW(m_hParentKey, m_strSectionName);
     m_bInitialized = FALSE;
 }

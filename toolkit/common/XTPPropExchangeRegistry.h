@@ -17,8 +17,8 @@ public:
     // A REG_BINARY value.
     BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes) override;
     CXTPPropExchange* GetSection(LPCTSTR pszSection) override;
-    // Deletes the section key with everything below it; the next value
-    // written creates it anew.
+    // Storing: deletes the section key with everything below it; the next
+    // value written creates it anew. Loading: deletes nothing.
     void EmptySection() override;
     BOOL CanOmitDefaults() const override;
     BOOL CanStoreBinary() const override;
