@@ -1,43 +1,39 @@
 #include "engine/AsyncHttpMap.h"
 
-struct CAsyncHttpMap::CUnfinished
-{
-    HINTERNET hHandles[3];  // request, connection, session; null where none
-    BYTE* pReadBuffer;
-    BOOL bCompleted;
-};
-
 namespace
 {
 // Built at static initialisation, before the program's main code.
 [[maybe_unused]] CAsyncHttpMap& s_mapAtStartUp = GetAsyncHttpMap();
+
+void FreeRecord(CHttpClosingRecord* pRecord)
+{
+    delete[] pRecord->pReadBuffer;
+    delete pRecord;
+}
 } // namespace
 
 CAsyncHttpMap& GetAsyncHttpMap()
 {
-    // Never destroyed: WinInet may still complete an unfinished operation,
+    // Never destroyed: WinInet may still report an ended request's closing,
     // and call back into the map, while the process is ending.
     static CAsyncHttpMap* s_pMap = new CAsyncHttpMap;
     return *s_pMap;
 }
 
-CAsyncHttpMap::CAsyncHttpMap() : m_requests(10), m_unfinished(10)
+DWORD_PTR NextAsyncHttpContextBase()
+{
+    static volatile LONG s_nSerial = 0;
+    return DWORD_PTR(DWORD(InterlockedIncrement(&s_nSerial))) << 2;
+}
+
+CAsyncHttpMap::CAsyncHttpMap() : m_requests(10), m_pClosing(nullptr)
 {
 }
 
 CAsyncHttpMap::~CAsyncHttpMap()
 {
-    // Operations that never completed keep their memory: WinInet may still
-    // write into it.
-    while (!m_records.IsEmpty())
-    {
-        CUnfinished* pRecord = static_cast<CUnfinished*>(m_records.RemoveHead());
-        if (pRecord->bCompleted)
-        {
-            delete[] pRecord->pReadBuffer;
-            delete pRecord;
-        }
-    }
+    // Records whose closing never came keep their buffers: WinInet may still
+    // write into them.
 }
 
 void CAsyncHttpMap::Register(HINTERNET hInternet, CAsyncHttpRequest* pRequest)
@@ -60,77 +56,44 @@ CAsyncHttpRequest* CAsyncHttpMap::LookUp(HINTERNET hInternet) const
     return m_requests.Lookup(hInternet, pOwner) ? static_cast<CAsyncHttpRequest*>(pOwner) : nullptr;
 }
 
-void CAsyncHttpMap::AdoptUnfinished(HINTERNET hSession, HINTERNET hConnection, HINTERNET hRequest,
-                                    void* pReadBuffer, CAsyncHttpRequest* pRequest)
+void CAsyncHttpMap::BeginClosing(CHttpClosingRecord* pRecord)
 {
-    CUnfinished* pRecord = new CUnfinished;
-    pRecord->hHandles[0] = hRequest;
-    pRecord->hHandles[1] = hConnection;
-    pRecord->hHandles[2] = hSession;
-    pRecord->pReadBuffer = static_cast<BYTE*>(pReadBuffer);
-    pRecord->bCompleted = FALSE;
-
     CSingleLock lock(&m_lock, TRUE);
-    for (HINTERNET hInternet : pRecord->hHandles)
-    {
-        if (hInternet == nullptr)
-            continue;
-        void* pOwner = nullptr;
-        if (m_requests.Lookup(hInternet, pOwner) && pOwner == pRequest)
-            m_requests.RemoveKey(hInternet);
-        m_unfinished.SetAt(hInternet, pRecord);
-    }
-    m_records.AddTail(pRecord);
+    pRecord->pNext = m_pClosing;
+    m_pClosing = pRecord;
 }
 
-BOOL CAsyncHttpMap::OnUnfinishedStatus(HINTERNET hInternet, DWORD dwStatus)
+BOOL CAsyncHttpMap::OnClosingStatus(DWORD_PTR dwContext, HINTERNET hInternet, DWORD dwStatus, LPVOID pvInfo,
+                                    DWORD dwInfoLength, HINTERNET& hLate)
 {
-    void* pValue = nullptr;
-    if (!m_unfinished.Lookup(hInternet, pValue))
+    hLate = nullptr;
+    const DWORD_PTR dwBase = AsyncHttpContextBase(dwContext);
+    CHttpClosingRecord** ppLink = &m_pClosing;
+    while (*ppLink != nullptr && (*ppLink)->dwContextBase != dwBase)
+        ppLink = &(*ppLink)->pNext;
+    CHttpClosingRecord* pRecord = *ppLink;
+    if (pRecord == nullptr)
         return FALSE;
-    CUnfinished* pRecord = static_cast<CUnfinished*>(pValue);
-    if (dwStatus == INTERNET_STATUS_REQUEST_COMPLETE && hInternet == pRecord->hHandles[0])
-        pRecord->bCompleted = TRUE;
+    const BOOL bRequestKind = AsyncHttpContextKindOf(dwContext) == RequestContextKind;
+    if (dwStatus == INTERNET_STATUS_HANDLE_CREATED && pvInfo != nullptr && dwInfoLength >= sizeof(HINTERNET))
+    {
+        hLate = *static_cast<HINTERNET*>(pvInfo);
+        if (bRequestKind)
+            pRecord->hRequest = hLate;
+    }
+    else if (dwStatus == INTERNET_STATUS_HANDLE_CLOSING && bRequestKind && hInternet == pRecord->hRequest)
+    {
+        *ppLink = pRecord->pNext;
+        FreeRecord(pRecord);
+    }
     return TRUE;
 }
 
-void CAsyncHttpMap::ReleaseCompleted()
-{
-    CPtrList completed;
-    {
-        CSingleLock lock(&m_lock, TRUE);
-        for (POSITION pos = m_records.GetHeadPosition(); pos != nullptr;)
-        {
-            POSITION posRecord = pos;
-            CUnfinished* pRecord = static_cast<CUnfinished*>(m_records.GetNext(pos));
-            if (!pRecord->bCompleted)
-                continue;
-            for (HINTERNET hInternet : pRecord->hHandles)
-            {
-                if (hInternet != nullptr)
-                    m_unfinished.RemoveKey(hInternet);
-            }
-            m_records.RemoveAt(posRecord);
-            completed.AddTail(pRecord);
-        }
-    }
-    // Closed outside the lock: closing calls the status callback, which
-    // takes it.
-    while (!completed.IsEmpty())
-    {
-        CUnfinished* pRecord = static_cast<CUnfinished*>(completed.RemoveHead());
-        for (HINTERNET hInternet : pRecord->hHandles)
-        {
-            if (hInternet != nullptr)
-                InternetCloseHandle(hInternet);
-        }
-        delete[] pRecord->pReadBuffer;
-        delete pRecord;
-    }
-}
-
-int CAsyncHttpMap::GetUnfinishedCount()
+int CAsyncHttpMap::GetClosingCount()
 {
     CSingleLock lock(&m_lock, TRUE);
-    return int(m_records.GetCount());
+    int nCount = 0;
+    for (CHttpClosingRecord* pRecord = m_pClosing; pRecord != nullptr; pRecord = pRecord->pNext)
+        ++nCount;
+    return nCount;
 }

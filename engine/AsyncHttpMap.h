@@ -6,6 +6,19 @@
 
 class CAsyncHttpRequest;
 
+// What a request leaves behind when it ends while WinInet still works on one
+// of its calls (a stop or time-out during a wait): its handles are closed at
+// once, but the read buffer lives on until WinInet reports the request
+// handle closing, since the unfinished call may still write into it. Made
+// before the request's first WinInet call, so that ending it needs no memory.
+struct CHttpClosingRecord
+{
+    DWORD_PTR dwContextBase;    // the request's contexts, see AsyncHttpContext
+    HINTERNET hRequest;         // null while its creation was still pending
+    BYTE* pReadBuffer;
+    CHttpClosingRecord* pNext;
+};
+
 class CAsyncHttpMap
 {
 public:
@@ -23,27 +36,34 @@ public:
     CAsyncHttpRequest* LookUp(HINTERNET hInternet) const;
     CCriticalSection& GetLock() { return m_lock; }
 
-    // A request that ends while WinInet still works on one of its operations
-    // (a stop or time-out during a wait) leaves its handles open and its read
-    // buffer alive here, so that the late completion neither writes into
-    // freed memory nor reaches a newer request that got the same handle
-    // values. Once WinInet has completed the operation they are released.
-    void AdoptUnfinished(HINTERNET hSession, HINTERNET hConnection, HINTERNET hRequest, void* pReadBuffer,
-                         CAsyncHttpRequest* pRequest);
-    // The caller holds the lock. TRUE when the handle belongs to an adopted
-    // operation (the status has then been handled).
-    BOOL OnUnfinishedStatus(HINTERNET hInternet, DWORD dwStatus);
-    // Closes and frees the adopted operations that have completed.
-    void ReleaseCompleted();
-    int GetUnfinishedCount();
+    // Takes the record (and its buffer) over; called before the request's
+    // handles are closed. Allocates nothing.
+    void BeginClosing(CHttpClosingRecord* pRecord);
+    // The caller holds the lock. TRUE when the status belongs to a request
+    // that has ended (it has then been handled): its closing frees the
+    // record; a handle whose creation completes only now is handed out in
+    // hLate, for the caller to close once it has left the lock.
+    BOOL OnClosingStatus(DWORD_PTR dwContext, HINTERNET hInternet, DWORD dwStatus, LPVOID pvInfo,
+                         DWORD dwInfoLength, HINTERNET& hLate);
+    // Requests that ended whose closing WinInet has not reported yet.
+    int GetClosingCount();
 
 private:
-    struct CUnfinished;
-
     CMapPtrToPtr m_requests;
-    CMapPtrToPtr m_unfinished;   // every handle of an adopted operation -> its record
-    CPtrList m_records;
+    CHttpClosingRecord* m_pClosing;   // a list linked through the records
     CCriticalSection m_lock;
 };
 
 CAsyncHttpMap& GetAsyncHttpMap();
+
+// Every request gets contexts of its own, so that a late status of an ended
+// request is never taken for one of a newer request that got the same
+// handle values: the base (a multiple of 4) plus the kind.
+enum AsyncHttpContextKind
+{
+    ConnectionContextKind = 1,
+    RequestContextKind = 2
+};
+DWORD_PTR NextAsyncHttpContextBase();
+inline DWORD_PTR AsyncHttpContextBase(DWORD_PTR dwContext) { return dwContext & ~DWORD_PTR(3); }
+inline DWORD_PTR AsyncHttpContextKindOf(DWORD_PTR dwContext) { return dwContext & 3; }

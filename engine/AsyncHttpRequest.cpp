@@ -4,11 +4,10 @@
 #include "engine/HttpEventHolder.h"
 #include "engine/HttpHandleHolder.h"
 
+#include <new>
+
 namespace
 {
-const DWORD_PTR ConnectionContext = 1;
-const DWORD_PTR RequestContext = 2;
-
 // No automatic redirects, no user interface; WinInet's own cookie store stays
 // out, so that exactly the cookies this object carries over are sent.
 const DWORD RequestFlags = INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_RESYNCHRONIZE | INTERNET_FLAG_HYPERLINK |
@@ -36,45 +35,46 @@ BYTE* SlotBytes(BYTE* pSlot)
 } // namespace
 
 // Runs when Fetch returns while WinInet still works on one of its calls: the
-// handles and the read slot are handed to the map instead of being closed
-// and freed. Declared after the holders, so it runs before they close.
-class CAsyncHttpRequest::CUnfinishedGuard
+// read buffer goes to the map with the closing record, to be freed once
+// WinInet reports the request handle closing. Declared after the handle
+// holders, so it runs before they close the handles.
+class CAsyncHttpRequest::CClosingGuard
 {
 public:
-    CUnfinishedGuard(CAsyncHttpRequest& request, CHttpHandleHolder& session, CHttpHandleHolder& connection,
-                     CHttpHandleHolder& requestHandle, BYTE*& pSlot)
-        : m_request(request), m_session(session), m_connection(connection), m_requestHandle(requestHandle),
-          m_pSlot(pSlot)
+    CClosingGuard(CAsyncHttpRequest& request, CHttpHandleHolder& requestHandle, CHttpClosingRecord*& pRecord,
+                  BYTE*& pSlot)
+        : m_request(request), m_requestHandle(requestHandle), m_pRecord(pRecord), m_pSlot(pSlot)
     {
     }
 
-    ~CUnfinishedGuard()
+    ~CClosingGuard()
     {
-        if (!m_request.m_bOperationPending)
+        if (!m_request.m_bOperationPending || m_pRecord == nullptr)
             return;
         m_request.m_bOperationPending = FALSE;
-        HINTERNET hRequest = m_requestHandle.Detach();
-        HINTERNET hConnection = m_connection.Detach();
-        HINTERNET hSession = m_session.Detach();
-        GetAsyncHttpMap().AdoptUnfinished(hSession, hConnection, hRequest, m_pSlot, &m_request);
+        m_pRecord->dwContextBase = m_request.m_dwContextBase;
+        m_pRecord->hRequest = m_requestHandle;
+        m_pRecord->pReadBuffer = m_pSlot;
+        m_pRecord->pNext = nullptr;
+        GetAsyncHttpMap().BeginClosing(m_pRecord);
+        m_pRecord = nullptr;
         m_pSlot = nullptr;
     }
 
-    CUnfinishedGuard(const CUnfinishedGuard&) = delete;
-    CUnfinishedGuard& operator=(const CUnfinishedGuard&) = delete;
+    CClosingGuard(const CClosingGuard&) = delete;
+    CClosingGuard& operator=(const CClosingGuard&) = delete;
 
 private:
     CAsyncHttpRequest& m_request;
-    CHttpHandleHolder& m_session;
-    CHttpHandleHolder& m_connection;
     CHttpHandleHolder& m_requestHandle;
+    CHttpClosingRecord*& m_pRecord;
     BYTE*& m_pSlot;
 };
 
 CAsyncHttpRequest::CAsyncHttpRequest(HANDLE hStopEvent)
     : m_hSession(nullptr), m_hConnection(nullptr), m_hRequest(nullptr), m_hConnectionCreated(nullptr),
       m_hRequestCreated(nullptr), m_hRequestComplete(nullptr), m_hStopEvent(hStopEvent), m_hWait{hStopEvent, nullptr},
-      m_nLastError(0), m_dwTimeout(WaitTimeout), m_bOperationPending(FALSE)
+      m_nLastError(0), m_dwTimeout(WaitTimeout), m_bOperationPending(FALSE), m_dwContextBase(0)
 {
 }
 
@@ -88,7 +88,6 @@ BOOL CAsyncHttpRequest::Get(LPCTSTR pszUrl)
     m_nLastError = 0;
     if (IsStopSignalled())
         return Fail(Stopped);
-    GetAsyncHttpMap().ReleaseCompleted();
     BOOL bResult = FALSE;
     try
     {
@@ -97,6 +96,10 @@ BOOL CAsyncHttpRequest::Get(LPCTSTR pszUrl)
     catch (CException* e)
     {
         e->Delete();
+        bResult = Fail(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    catch (const std::bad_alloc&)
+    {
         bResult = Fail(ERROR_NOT_ENOUGH_MEMORY);
     }
     m_hSession = m_hConnection = m_hRequest = nullptr;
@@ -115,17 +118,28 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
     m_hRequestCreated = requestCreated;
     m_hRequestComplete = requestComplete;
 
+    // Both are made before any WinInet call: a request that ends while
+    // WinInet still works for it must not need memory to hand them over.
+    BYTE* pSlot = new (std::nothrow) BYTE[SlotSize];
+    CHttpClosingRecord* pClosing = new (std::nothrow) CHttpClosingRecord;
+    struct CLeftOverFree
+    {
+        BYTE*& pSlot;
+        CHttpClosingRecord*& pClosing;
+        ~CLeftOverFree()
+        {
+            delete[] pSlot;
+            delete pClosing;
+        }
+    } leftOverFree{pSlot, pClosing};
+    if (pSlot == nullptr || pClosing == nullptr)
+        return Fail(ERROR_NOT_ENOUGH_MEMORY);
+    m_dwContextBase = NextAsyncHttpContextBase();
+
     CHttpHandleHolder session;
     CHttpHandleHolder connection;
     CHttpHandleHolder request;
-    // The slot is freed after the guard has run: an unfinished read takes it.
-    BYTE* pSlot = nullptr;
-    struct CSlotFree
-    {
-        BYTE*& pSlot;
-        ~CSlotFree() { delete[] pSlot; }
-    } slotFree{pSlot};
-    CUnfinishedGuard unfinished(*this, session, connection, request, pSlot);
+    CClosingGuard closing(*this, request, pClosing, pSlot);
 
     HINTERNET hSession = InternetOpenW(L"Tavrolin", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC);
     if (hSession == nullptr)
@@ -145,13 +159,13 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
 
     // The URL's own port is not used: pages are always fetched from port 80.
     HINTERNET hConnection = InternetConnectW(session, strServer, INTERNET_DEFAULT_HTTP_PORT, nullptr, nullptr,
-                                             INTERNET_SERVICE_HTTP, 0, ConnectionContext);
+                                             INTERNET_SERVICE_HTTP, 0, m_dwContextBase + ConnectionContextKind);
     if (hConnection == nullptr)
     {
         DWORD dwError = ::GetLastError();
         if (dwError != ERROR_IO_PENDING)
             return Fail(int(dwError));
-        if (!WaitFor(connectionCreated))
+        if (!WaitForPending(connectionCreated))
             return FALSE;
         hConnection = m_hConnection;
     }
@@ -159,19 +173,25 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
     RegisterHttpHandle(connection, hConnection, this);
 
     HINTERNET hRequest = HttpOpenRequestW(connection, L"GET", strObject, nullptr, nullptr, nullptr, RequestFlags,
-                                          RequestContext);
+                                          m_dwContextBase + RequestContextKind);
     if (hRequest == nullptr)
     {
         DWORD dwError = ::GetLastError();
         if (dwError != ERROR_IO_PENDING)
             return Fail(int(dwError));
-        if (!WaitFor(requestCreated))
+        if (!WaitForPending(requestCreated))
             return FALSE;
         hRequest = m_hRequest;
     }
     m_hRequest = hRequest;
     RegisterHttpHandle(request, hRequest, this);
 
+    // Closing a handle does not end a call WinInet is blocked in: against a
+    // server that never answers, a stopped request would keep its connection
+    // for good. WinInet's own time limits end such a call, and with it the
+    // closed handles.
+    for (DWORD dwOption : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT, INTERNET_OPTION_RECEIVE_TIMEOUT})
+        InternetSetOptionW(request, dwOption, &m_dwTimeout, sizeof(m_dwTimeout));
     HttpAddRequestHeadersW(request, RequestHeaders, DWORD(-1), HTTP_ADDREQ_FLAG_ADD_IF_NEW);
     if (!m_strCookie.IsEmpty())
     {
@@ -186,10 +206,8 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
         DWORD dwError = ::GetLastError();
         if (dwError != ERROR_IO_PENDING)
             return Fail(int(dwError));
-        m_bOperationPending = TRUE;
-        if (!WaitFor(requestComplete))
+        if (!WaitForPending(requestComplete))
             return FALSE;
-        m_bOperationPending = FALSE;
     }
 
     // Redirects included: automatic redirection is off.
@@ -200,7 +218,6 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
     if (AnnouncedLength(request) > LONGLONG(MaxBodySize))
         return Fail(BodyTooLarge);
 
-    pSlot = new BYTE[SlotSize];
     if (!ReadBody(request, requestComplete, pSlot))
         return FALSE;
     if (!BodyMatchesContentLength(request))
@@ -222,17 +239,15 @@ BOOL CAsyncHttpRequest::ReadBody(HINTERNET hRequest, HANDLE hRequestComplete, BY
         pBuffers->dwStructSize = sizeof(INTERNET_BUFFERSA);
         pBuffers->lpvBuffer = SlotBytes(pSlot);
         pBuffers->dwBufferLength = ChunkRead;
-        if (!InternetReadFileExA(hRequest, pBuffers, IRF_ASYNC, RequestContext))
+        if (!InternetReadFileExA(hRequest, pBuffers, IRF_ASYNC, m_dwContextBase + RequestContextKind))
         {
             DWORD dwError = ::GetLastError();
             if (dwError != ERROR_IO_PENDING)
                 return Fail(int(dwError));
             // A server that stalls mid-body must not hold the worker: the
             // wait ends on the stop event and on the time limit too.
-            m_bOperationPending = TRUE;
-            if (!WaitFor(hRequestComplete))
+            if (!WaitForPending(hRequestComplete))
                 return FALSE;
-            m_bOperationPending = FALSE;
         }
         if (IsStopSignalled())
             return Fail(Stopped);
@@ -262,6 +277,17 @@ BOOL CAsyncHttpRequest::WaitFor(HANDLE hAwaited)
     if (dwWait == WAIT_TIMEOUT)
         return Fail(NotOk);
     return Fail(int(::GetLastError()));
+}
+
+BOOL CAsyncHttpRequest::WaitForPending(HANDLE hAwaited)
+{
+    // Until the call completes, ending the request leaves its buffer to the
+    // map (see CClosingGuard).
+    m_bOperationPending = TRUE;
+    if (!WaitFor(hAwaited))
+        return FALSE;
+    m_bOperationPending = FALSE;
+    return TRUE;
 }
 
 BOOL CAsyncHttpRequest::IsStopSignalled() const
@@ -348,26 +374,34 @@ void CALLBACK AsyncHttpStatusCallback(HINTERNET hInternet, DWORD_PTR dwContext, 
 {
     CAsyncHttpMap& map = GetAsyncHttpMap();
     CSingleLock lock(&map.GetLock(), TRUE);
-    if (map.OnUnfinishedStatus(hInternet, dwStatus))
+    HINTERNET hLate = nullptr;
+    if (map.OnClosingStatus(dwContext, hInternet, dwStatus, pvInfo, dwInfoLength, hLate))
+    {
+        // Closing calls back, so the lock is left first.
+        lock.Unlock();
+        if (hLate != nullptr)
+            InternetCloseHandle(hLate);
         return;
+    }
     CAsyncHttpRequest* pRequest = map.LookUp(hInternet);
-    if (pRequest == nullptr)
+    if (pRequest == nullptr || AsyncHttpContextBase(dwContext) != pRequest->m_dwContextBase)
         return;
+    const DWORD_PTR dwKind = AsyncHttpContextKindOf(dwContext);
     if (dwStatus == INTERNET_STATUS_HANDLE_CREATED && pvInfo != nullptr && dwInfoLength >= sizeof(HINTERNET))
     {
         HINTERNET hCreated = *static_cast<HINTERNET*>(pvInfo);
-        if (dwContext == ConnectionContext)
+        if (dwKind == ConnectionContextKind)
         {
             pRequest->m_hConnection = hCreated;
             SetEvent(pRequest->m_hConnectionCreated);
         }
-        else if (dwContext == RequestContext)
+        else if (dwKind == RequestContextKind)
         {
             pRequest->m_hRequest = hCreated;
             SetEvent(pRequest->m_hRequestCreated);
         }
     }
-    else if (dwStatus == INTERNET_STATUS_REQUEST_COMPLETE && dwContext == RequestContext)
+    else if (dwStatus == INTERNET_STATUS_REQUEST_COMPLETE && dwKind == RequestContextKind)
     {
         SetEvent(pRequest->m_hRequestComplete);
     }

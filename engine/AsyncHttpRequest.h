@@ -31,6 +31,9 @@ public:
     BOOL Get(LPCTSTR pszUrl);
 
     int GetLastError() const { return m_nLastError; }
+    // The time limit (milliseconds) of every wait, and of WinInet's own
+    // connecting, sending and receiving; a wait that runs out fails with NotOk.
+    void SetTimeout(DWORD dwMilliseconds) { m_dwTimeout = dwMilliseconds; }
     // The last successful body, converted with the thread's ANSI code page.
     CString GetResponseText() const { return m_strResponseText; }
     // The cookies the last successful response set; sent with the next GET.
@@ -42,10 +45,11 @@ public:
 private:
     friend void CALLBACK AsyncHttpStatusCallback(HINTERNET hInternet, DWORD_PTR dwContext, DWORD dwStatus,
                                                  LPVOID pvInfo, DWORD dwInfoLength);
-    class CUnfinishedGuard;
+    class CClosingGuard;
 
     BOOL Fetch(LPCTSTR pszUrl);
     BOOL WaitFor(HANDLE hAwaited);
+    BOOL WaitForPending(HANDLE hAwaited);
     BOOL IsStopSignalled() const;
     BOOL Fail(int nError);
     BOOL ReadBody(HINTERNET hRequest, HANDLE hRequestComplete, BYTE* pSlot);
@@ -69,6 +73,7 @@ private:
     CString m_strResponseText;
     DWORD m_dwTimeout;
     BOOL m_bOperationPending;   // WinInet still works on a call of ours
+    DWORD_PTR m_dwContextBase;  // this GET's status contexts
 };
 
 void CALLBACK AsyncHttpStatusCallback(HINTERNET hInternet, DWORD_PTR dwContext, DWORD dwStatus, LPVOID pvInfo,

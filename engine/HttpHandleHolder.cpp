@@ -7,14 +7,6 @@ CHttpHandleHolder::~CHttpHandleHolder()
     CloseHttpHandle(*this);
 }
 
-HINTERNET CHttpHandleHolder::Detach()
-{
-    HINTERNET hInternet = m_hInternet;
-    m_hInternet = nullptr;
-    m_pOwner = nullptr;
-    return hInternet;
-}
-
 void RegisterHttpHandle(CHttpHandleHolder& holder, HINTERNET hInternet, CAsyncHttpRequest* pRequest)
 {
     holder.m_hInternet = hInternet;

@@ -15,8 +15,6 @@ public:
     CHttpHandleHolder& operator=(const CHttpHandleHolder&) = delete;
 
     operator HINTERNET() const { return m_hInternet; }
-    // Gives the handle up without closing it.
-    HINTERNET Detach();
 
 private:
     friend void RegisterHttpHandle(CHttpHandleHolder& holder, HINTERNET hInternet, CAsyncHttpRequest* pRequest);
