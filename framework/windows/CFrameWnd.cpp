@@ -192,7 +192,7 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     }
 }
 
-void CFrameWnd::InitialUpdateFrame(CWnd*, BOOL bMakeVisible)
+void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)
 {
     SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     if (bMakeVisible)

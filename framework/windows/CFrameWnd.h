@@ -52,7 +52,7 @@ public:
     // Asks for RecalcLayout at the next idle time.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
-    void InitialUpdateFrame(CWnd* pDoc, BOOL bMakeVisible);
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void SetTitle(LPCTSTR lpszTitle);
     CString GetTitle() const;

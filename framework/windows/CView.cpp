@@ -1,18 +1,36 @@
 #include "framework/windows/CView.h"
 
+#include "framework/docview/CDocument.h"
+#include "framework/windows/CCreateContext.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/gdi/CPaintDC.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
+    ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
-CView::~CView() = default;
+CView::~CView()
+{
+    // The last view's going may delete the document.
+    if (m_pDocument != nullptr)
+        m_pDocument->RemoveView(this);
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CCreateContext* pContext = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+    if (pContext != nullptr && pContext->m_pCurrentDoc != nullptr)
+        pContext->m_pCurrentDoc->AddView(this);
+    return 0;
+}
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "framework/docview/CDocManager.h"
 #include "framework/windows/CWnd.h"
 #include "framework/core/ModuleState.h"
 #include "resources/FrameworkIds.h"
@@ -82,6 +83,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
     FreeString(m_pszAppName);
     FreeString(m_pszExeName);
     FreeString(m_pszRegistryKey);

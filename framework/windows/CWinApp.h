@@ -3,8 +3,13 @@
 // registry under HKEY_CURRENT_USER\Software\<registry key>\<profile name>
 // after SetRegistryKey, an INI file named by the profile name before.
 #pragma once
+#include "framework/collections/CollectionHelpers.h"
 #include "framework/text/CString.h"
 #include "framework/windows/CWinThread.h"
+
+class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
 
 class CWinApp : public CWinThread
 {
@@ -56,6 +61,20 @@ public:
 
     // Reads the framework's own settings; no recent-file list is kept.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
+
+    // Document templates, owned by the application from here on.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    // Fills the record from the program's command line.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Does what the command line asks: a plain start makes a new document
+    // (FALSE unless a main window came of it); other commands answer FALSE.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // A new document of the first template.
+    afx_msg void OnFileNew();
+
+    CDocManager* m_pDocManager = nullptr;
 
     // Shows a message box owned by the main window with the application's
     // name as caption.
