@@ -240,6 +240,73 @@ def quadrant_icon(size):
     return (size, size, 32, icon_image(rows, mask, 32))
 
 
+# ---- standalone controls: browse-button glyphs and the edit menu's icons
+
+def draw_masked_rect(shapes, width, height, background):
+    """Rows top-down of (b, g, r): each (shape, colour) in turn over the
+    background, hard-edged, later shapes on top."""
+    rows = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            r, g, b = background
+            for shape, colour in shapes:
+                if coverage(shape, x, y) >= 0.5:
+                    r, g, b = colour
+            row.append((b, g, r))
+        rows.append(row)
+    return rows
+
+
+def browse_glyphs():
+    """Eight 11 x 11 glyphs on magenta: left, right, up, a cross, down (the
+    popup browse button's), a dot, three dots, a plus."""
+    black = (0, 0, 0)
+    glyphs = [
+        [(lambda x, y: 3 <= x <= 8 and abs(y - 5.5) <= (x - 2.5) * 0.6, black)],
+        [(lambda x, y: 2 <= x <= 8 and abs(y - 5.5) <= (8.5 - x) * 0.6, black)],
+        [(lambda x, y: 3 <= y <= 8 and abs(x - 5.5) <= (y - 2.5) * 0.6, black)],
+        [(lambda x, y: abs((x - 5.5) - (y - 5.5)) < 1.2 and 2 <= x <= 9, black),
+         (lambda x, y: abs((x - 5.5) + (y - 5.5)) < 1.2 and 2 <= x <= 9, black)],
+        [(lambda x, y: 3 <= y <= 8 and abs(x - 5.5) <= (8.5 - y) * 0.7, black)],
+        [(circle(5.5, 5.5, 2), black)],
+        [(box(1, 7, 3, 9), black), (box(5, 7, 7, 9), black), (box(9, 7, 11, 9), black)],
+        [(box(5, 2, 7, 10), black), (box(2, 5, 10, 7), black)],
+    ]
+    return strip([draw_masked_rect(g, 11, 11, MAGENTA) for g in glyphs])
+
+
+def edit_menu_icons():
+    """Five 16 x 15 icons on magenta: undo, cut, copy, paste, delete."""
+    navy, grey, white, red = (20, 40, 130), (90, 90, 90), (255, 255, 255), (200, 30, 30)
+    brown = (150, 100, 40)
+    outline = lambda x0, y0, x1, y1: lambda x, y: box(x0, y0, x1, y1)(x, y) and not box(x0 + 1, y0 + 1, x1 - 1, y1 - 1)(x, y)
+    undo = [
+        (lambda x, y: (x - 8) ** 2 + (y - 8) ** 2 <= 36 and (x - 8) ** 2 + (y - 8) ** 2 >= 16 and y <= 8 and x >= 4, navy),
+        (lambda x, y: 1 <= x <= 6 and 5 <= y <= 10 and (y - 5) + abs(x - 3.5) * 0 <= 5 and abs(x - 3.5) <= (y - 4.5) * 0.6, navy),
+    ]
+    cut = [
+        (lambda x, y: abs((x - 8) - (y - 4) * 0.5) < 1 and 1 <= y <= 9, grey),
+        (lambda x, y: abs((x - 8) + (y - 4) * 0.5) < 1 and 1 <= y <= 9, grey),
+        (lambda x, y: 4 <= (x - 5) ** 2 + (y - 11.5) ** 2 <= 9, navy),
+        (lambda x, y: 4 <= (x - 11) ** 2 + (y - 11.5) ** 2 <= 9, navy),
+    ]
+    copy = [
+        (box(1, 1, 9, 11), white), (outline(1, 1, 9, 11), navy),
+        (box(6, 4, 15, 14), white), (outline(6, 4, 15, 14), navy),
+        (box(8, 7, 13, 8), grey), (box(8, 10, 13, 11), grey),
+    ]
+    paste = [
+        (box(2, 2, 12, 14), brown), (box(5, 1, 9, 4), grey),
+        (box(7, 6, 15, 15), white), (outline(7, 6, 15, 15), navy),
+    ]
+    delete = [
+        (lambda x, y: abs((x - 8) - (y - 7.5)) < 1.5 and 2 <= x <= 14 and 1 <= y <= 14, red),
+        (lambda x, y: abs((x - 8) + (y - 7.5)) < 1.5 and 2 <= x <= 14 and 1 <= y <= 14, red),
+    ]
+    return strip([draw_masked_rect(i, 16, 15, MAGENTA) for i in (undo, cut, copy, paste, delete)])
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -260,6 +327,9 @@ def main():
     write_toolbar('green_strip.tbr', 16, 16, [200, 0, 201, 202, 203])
     # A toolbar of separators only: no command id to load images for.
     write_toolbar('separators.tbr', 16, 16, [0, 0])
+    # Standalone controls: the browse button's glyph strip and the edit menu's icons.
+    write_bmp('browse_glyphs.bmp', browse_glyphs(), 24)
+    write_bmp('edit_toolbar.bmp', edit_menu_icons(), 24)
 
 
 if __name__ == '__main__':

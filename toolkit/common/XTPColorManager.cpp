@@ -70,7 +70,7 @@ CXTPColorManager::CXTPColorManager(CXTPSystemThemeSource* pSource, XTP_SYSCOLOR_
     , m_pfnGetSysColor(pfnGetSysColor)
     , m_themeForced(xtpSystemThemeAuto)
     , m_systemTheme(xtpSystemThemeUnknown)
-    , m_source(pSource ? *pSource : CXTPSystemThemeSource::System())
+    , m_pSource(pSource ? pSource : &CXTPSystemThemeSource::System())
     , m_bLowColor(FALSE)
 {
     for (int i = 0; i < XTP_COLOR_COUNT; i++)
@@ -197,11 +197,11 @@ COLORREF CXTPColorManager::GetSystemColor(int nIndex) const
 
 XTPCurrentSystemTheme CXTPColorManager::DetectSystemTheme()
 {
-    if (!m_source.IsThemeActive() || m_source.IsDesktopLowColor())
+    if (!m_pSource->IsThemeActive() || m_pSource->IsDesktopLowColor())
         return xtpSystemThemeUnknown;
 
     CString strFileName, strColorName;
-    if (!m_source.GetCurrentThemeName(strFileName, strColorName))
+    if (!m_pSource->GetCurrentThemeName(strFileName, strColorName))
         return xtpSystemThemeUnknown;
 
     strFileName.MakeLower();
@@ -221,10 +221,15 @@ XTPCurrentSystemTheme CXTPColorManager::DetectSystemTheme()
     return xtpSystemThemeUnknown;
 }
 
+void CXTPColorManager::SetThemeSource(CXTPSystemThemeSource* pSource)
+{
+    m_pSource = pSource ? pSource : &CXTPSystemThemeSource::System();
+}
+
 void CXTPColorManager::RefreshColors()
 {
     m_systemTheme = DetectSystemTheme();
-    m_bLowColor = m_source.IsDesktopLowColor();
+    m_bLowColor = m_pSource->IsDesktopLowColor();
 
     SetStandard(0, RGB(0, 0, 0));
     for (int i = 1; i <= 27; i++)
@@ -249,7 +254,7 @@ void CXTPColorManager::RefreshColors()
         return;
 
     COLORREF clrBorder = 0;
-    if (m_source.GetTreeViewBorderColor(clrBorder))
+    if (m_pSource->GetTreeViewBorderColor(clrBorder))
         SetStandard(57, clrBorder);
 }
 

@@ -54,6 +54,9 @@ public:
     XTPCurrentSystemTheme GetCurrentSystemTheme() const;
 
     void RefreshColors();
+    // Where the visual style in force is learnt from now on (null: the
+    // running system); takes effect with the next refresh.
+    void SetThemeSource(CXTPSystemThemeSource* pSource);
 
     const CXTPGradientValue& GetGradient(int nIndex) const { return m_gradients[nIndex]; }
     const CXTPGradientValue& GetButtonCheckedGradient() const { return m_gradients[XTP_GRADIENT_BUTTON_CHECKED]; }
@@ -93,7 +96,7 @@ private:
     XTP_SYSCOLOR_PROC m_pfnGetSysColor;
     XTPCurrentSystemTheme m_themeForced;
     XTPCurrentSystemTheme m_systemTheme;
-    CXTPSystemThemeSource& m_source;
+    CXTPSystemThemeSource* m_pSource;
     BOOL m_bLowColor;
 };
 

@@ -1,0 +1,176 @@
+#include "customize/controls/ControlsTestSupport.h"
+
+#include <vector>
+
+namespace ctltest {
+
+namespace {
+
+CModalDriver* g_pDriver = nullptr;
+
+struct WindowSearch
+{
+    const std::wstring* pClass;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindVisibleOfClass(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<WindowSearch*>(lParam);
+    WCHAR szClass[64] = L"";
+    ::GetClassNameW(hWnd, szClass, 64);
+    if (*pSearch->pClass == szClass && ::IsWindowVisible(hWnd))
+    {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void SendMouse(DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+} // namespace
+
+CTestParent::CTestParent(int x, int y, int cx, int cy, LPCWSTR lpszTitle)
+{
+    CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
+                                    reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1)),
+             lpszTitle, WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN, x, y, cx, cy, nullptr, nullptr);
+    ::SetForegroundWindow(m_hWnd);
+    Pump();
+}
+
+CTestParent::~CTestParent()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+BOOL CTestParent::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0)
+        commands[LOWORD(wParam)]++;
+    else if (HIWORD(wParam) == BN_CLICKED)
+        clicks[LOWORD(wParam)]++;
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        if (msg.message == WM_QUIT)
+        {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (CWnd::WalkPreTranslateTree(nullptr, &msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+void PumpFor(DWORD dwMilliseconds)
+{
+    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
+    do
+    {
+        Pump();
+        ::Sleep(10);
+    } while (static_cast<LONG>(dwEnd - ::GetTickCount()) > 0);
+    Pump();
+}
+
+bool MoveMouseTo(POINT ptScreen)
+{
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    SendMouse(MOUSEEVENTF_MOVE);
+    PumpFor(60);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    return pt.x == ptScreen.x && pt.y == ptScreen.y;
+}
+
+void ClickAt(POINT ptScreen, bool bDouble)
+{
+    MoveMouseTo(ptScreen);
+    for (int i = 0; i < (bDouble ? 2 : 1); i++)
+    {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    PumpFor(100);
+}
+
+void PressKey(WORD wKey)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = wKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    PumpFor(60);
+}
+
+POINT CentreOf(HWND hWnd)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+CModalDriver::CModalDriver(LPCWSTR lpszClass, std::function<void(HWND)> action)
+    : m_strClass(lpszClass)
+    , m_action(std::move(action))
+{
+    g_pDriver = this;
+    m_nTimer = ::SetTimer(nullptr, 0, 50, &CModalDriver::OnTimer);
+}
+
+CModalDriver::~CModalDriver()
+{
+    ::KillTimer(nullptr, m_nTimer);
+    if (g_pDriver == this)
+        g_pDriver = nullptr;
+}
+
+void CALLBACK CModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    CModalDriver* pDriver = g_pDriver;
+    if (pDriver == nullptr || pDriver->m_bRan)
+        return;
+    WindowSearch search = {&pDriver->m_strClass, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
+    if (search.hFound == nullptr)
+        return;
+    pDriver->m_bRan = true;
+    pDriver->m_action(search.hFound);
+}
+
+testshot::Image Shoot(HWND hWnd, const wchar_t* lpszName)
+{
+    testshot::Image image = testshot::CaptureWindow(hWnd);
+    testshot::Save(image, lpszName);
+    return image;
+}
+
+testshot::Image ShootWindow(HWND hWnd, const wchar_t* lpszName)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    HDC hScreen = ::GetDC(nullptr);
+    testshot::Image image = testshot::CaptureDC(hScreen, rc);
+    ::ReleaseDC(nullptr, hScreen);
+    testshot::Save(image, lpszName);
+    return image;
+}
+
+} // namespace ctltest

@@ -1,0 +1,71 @@
+// Shared pieces of the standalone-control tests: a parent window that counts
+// clicks, message pumps that honour PreTranslateMessage, real mouse and key
+// input, and a driver that acts on a modal window once it shows.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "framework/windows/CWnd.h"
+#include "support/Screenshot.h"
+
+namespace ctltest {
+
+// A visible top-level window whose children report to it.
+class CTestParent : public CWnd
+{
+public:
+    CTestParent(int x, int y, int cx, int cy, LPCWSTR lpszTitle = L"Controls");
+    ~CTestParent() override;
+
+    std::map<UINT, int> clicks;  // BN_CLICKED per control id
+    std::map<UINT, int> commands;  // menu and accelerator commands per id
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
+
+// Dispatches what is queued, offering each message to the windows'
+// PreTranslateMessage first, as the application's loop does.
+void Pump();
+// Pumps for about the given time.
+void PumpFor(DWORD dwMilliseconds);
+
+// Real input through the system's queue; FALSE when the display does not
+// deliver it (the test then skips).
+bool MoveMouseTo(POINT ptScreen);
+void ClickAt(POINT ptScreen, bool bDouble = false);
+void PressKey(WORD wKey);
+
+// The centre of a window in screen coordinates.
+POINT CentreOf(HWND hWnd);
+
+// Runs action once on the first visible window of the class (a dialog
+// "#32770", a menu "#32768") that this thread shows, from a timer, so
+// that it runs inside a modal loop. Cancelled when the object goes.
+class CModalDriver
+{
+public:
+    CModalDriver(LPCWSTR lpszClass, std::function<void(HWND)> action);
+    ~CModalDriver();
+    CModalDriver(const CModalDriver&) = delete;
+    CModalDriver& operator=(const CModalDriver&) = delete;
+
+    bool Ran() const { return m_bRan; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    std::wstring m_strClass;
+    std::function<void(HWND)> m_action;
+    UINT_PTR m_nTimer;
+    bool m_bRan = false;
+};
+
+// A window's client area as it is on screen now, saved under the name.
+testshot::Image Shoot(HWND hWnd, const wchar_t* lpszName);
+// The whole window, frame included (dialogs), saved under the name.
+testshot::Image ShootWindow(HWND hWnd, const wchar_t* lpszName);
+
+} // namespace ctltest
