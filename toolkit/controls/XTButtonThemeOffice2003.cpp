@@ -8,14 +8,6 @@
 
 namespace {
 
-// The colour manager's button gradients.
-enum
-{
-    gradientButtonChecked = 7,
-    gradientButtonPushed = 8,
-    gradientButtonHot = 9,
-};
-
 struct SchemeColors
 {
     COLORREF clrFace;
@@ -72,10 +64,10 @@ void CXTButtonThemeOffice2003::DrawButtonFace(CDC* pDC, UINT nState, CXTButton* 
 {
     if (DrawRestingFace(pDC, nState, pButton, rcItem))
         return;
-    int nGradient = (nState & ODS_SELECTED) ? gradientButtonPushed
-                    : pButton->IsHot()      ? gradientButtonHot
-                                            : gradientButtonChecked;
-    XTPDrawHelpers()->GradientFillByFactor(pDC, rcItem, XTPGetColorManager()->GetGradient(nGradient), FALSE,
-                                           nullptr);
+    const CXTPColorManager* pColors = XTPGetColorManager();
+    const CXTPGradientValue& gradient = (nState & ODS_SELECTED) ? pColors->GetButtonPushedGradient()
+                                        : pButton->IsHot()      ? pColors->GetButtonHotGradient()
+                                                                : pColors->GetButtonCheckedGradient();
+    XTPDrawHelpers()->GradientFillByFactor(pDC, rcItem, gradient, FALSE, nullptr);
     pDC->Draw3dRect(rcItem, m_crLight, m_crLight);
 }

@@ -198,11 +198,11 @@ TEST_F(ButtonThemes, Office2003TakesTheSchemeOfTheVisualStyle)
         const CXTPColorManager& colours = *XTPGetColorManager();
         testshot::Image hot = Capture(m_button, Look::hot);
         EXPECT_EQ(c.border, hot.Pixel(0, 0));
-        EXPECT_TRUE(Near(colours.GetGradient(9).clrLight.GetColor(), hot.Pixel(W - 3, 1))) << "hot gradient";
+        EXPECT_TRUE(Near(colours.GetButtonHotGradient().clrLight.GetColor(), hot.Pixel(W - 3, 1))) << "hot gradient";
         testshot::Image pressed = Capture(m_button, Look::pressed);
-        EXPECT_TRUE(Near(colours.GetGradient(8).clrLight.GetColor(), pressed.Pixel(W - 3, 1))) << "pushed gradient";
+        EXPECT_TRUE(Near(colours.GetButtonPushedGradient().clrLight.GetColor(), pressed.Pixel(W - 3, 1))) << "pushed gradient";
         testshot::Image checked = Capture(m_button, Look::checked);
-        EXPECT_TRUE(Near(colours.GetGradient(7).clrLight.GetColor(), checked.Pixel(W - 3, 1))) << "checked gradient";
+        EXPECT_TRUE(Near(colours.GetButtonCheckedGradient().clrLight.GetColor(), checked.Pixel(W - 3, 1))) << "checked gradient";
         EXPECT_GE(BoxOf(hot, RGB(0, 0, 0)).right, 0) << "black text";
     }
     // Without a known scheme the Office XP colours stay.
