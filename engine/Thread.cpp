@@ -1,5 +1,8 @@
 #include "engine/Thread.h"
 
+#include <memory>
+#include <new>
+
 IMPLEMENT_DYNAMIC(CThread, CObject)
 
 // One entry of the class-wide list of running thread names; threads of the
@@ -42,9 +45,6 @@ public:
         delete pEntry;
     }
 
-    void Lock() { EnterCriticalSection(m_pLock); }
-    void Unlock() { LeaveCriticalSection(m_pLock); }
-
     CRITICAL_SECTION* m_pLock;
     CSynchronicityList m_names;
     const CString m_strAlreadyStarted;
@@ -60,14 +60,27 @@ CThreadClassState& ClassState()
 
 [[maybe_unused]] CThreadClassState& s_classStateAtStartUp = ClassState();
 
+// Held through a scope only: an exception (out of memory) thrown while it is
+// held must never leave the class locked, or every later start, stop and
+// running test would wait for good.
 class CClassLock
 {
 public:
-    CClassLock() { ClassState().Lock(); }
-    ~CClassLock() { ClassState().Unlock(); }
+    CClassLock() { EnterCriticalSection(ClassState().m_pLock); }
+    ~CClassLock() { LeaveCriticalSection(ClassState().m_pLock); }
     CClassLock(const CClassLock&) = delete;
     CClassLock& operator=(const CClassLock&) = delete;
 };
+
+// Thrown as the framework does, as a heap object; when even that cannot be
+// had, the memory exception stands in.
+[[noreturn]] void ThrowThreadException(CThread* pThread, const CString& strMessage, int nCode)
+{
+    CThreadException* e = new (std::nothrow) CThreadException(pThread, strMessage, nCode);
+    if (e == nullptr)
+        AfxThrowMemoryException();
+    throw e;
+}
 
 CString SystemMessageText(DWORD dwError)
 {
@@ -110,13 +123,12 @@ CThread::~CThread()
 
 void CThread::Start()
 {
-    ClassState().Lock();
+    // Whatever is thrown here leaves the lock with the guard, before any
+    // catcher runs.
+    CClassLock lock;
     DWORD dwCode = 0;
     if (m_hThread != nullptr && GetExitCodeThread(m_hThread, &dwCode) && dwCode == STILL_ACTIVE)
-    {
-        ClassState().Unlock();
-        throw new CThreadException(this, ClassState().m_strAlreadyStarted, CThreadException::AlreadyStarted);
-    }
+        ThrowThreadException(this, ClassState().m_strAlreadyStarted, CThreadException::AlreadyStarted);
     if (m_hThread != nullptr)
     {
         // Ended without its end routine (it left through ExitThread).
@@ -131,16 +143,27 @@ void CThread::Start()
         DWORD dwError = GetLastError();
         LeaveNameList();
         ClearThreadFields();
-        ClassState().Unlock();
-        throw new CThreadException(this, SystemMessageText(dwError), CThreadException::CreateFailed);
+        ThrowThreadException(this, SystemMessageText(dwError), CThreadException::CreateFailed);
     }
-    ClassState().Unlock();
 }
 
 DWORD WINAPI CThread::ThreadProc(LPVOID pParam)
 {
     CThread* pThread = static_cast<CThread*>(pParam);
-    DWORD dwResult = pThread->Run();
+    // A body that runs out of memory ends with that error; the end routine
+    // must run all the same.
+    DWORD dwResult = ERROR_NOT_ENOUGH_MEMORY;
+    try
+    {
+        dwResult = pThread->Run();
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
     pThread->OnRunEnded(dwResult);
     return dwResult;
 }
@@ -175,30 +198,30 @@ DWORD CThread::GetExitCode()
 
 BOOL CThread::Stop(DWORD& dwExitCode)
 {
-    ClassState().Lock();
-    DWORD dwCode = 0;
-    BOOL bRunning = m_hThread != nullptr && GetExitCodeThread(m_hThread, &dwCode) && dwCode == STILL_ACTIVE;
-    if (bRunning)
     {
-        ClassState().Unlock();
-        while (IsRunning())
-            Sleep(100);
         CClassLock lock;
-        dwExitCode = m_dwExitCode;
-        return m_dwExitCode != STILL_ACTIVE;
+        DWORD dwCode = 0;
+        if (m_hThread == nullptr || !GetExitCodeThread(m_hThread, &dwCode) || dwCode != STILL_ACTIVE)
+        {
+            if (m_hThread != nullptr)
+            {
+                // The thread has ended but its end routine has not run.
+                if (GetExitCodeThread(m_hThread, &dwCode))
+                    m_dwExitCode = dwCode;
+                CloseHandle(m_hThread);
+                LeaveNameList();
+            }
+            dwExitCode = m_dwExitCode;
+            ClearThreadFields();
+            return TRUE;
+        }
     }
-    if (m_hThread != nullptr)
-    {
-        // The thread has ended but its end routine has not run.
-        if (GetExitCodeThread(m_hThread, &dwCode))
-            m_dwExitCode = dwCode;
-        CloseHandle(m_hThread);
-        LeaveNameList();
-    }
+    // Not held while waiting: the ending thread's end routine needs it.
+    while (IsRunning())
+        Sleep(100);
+    CClassLock lock;
     dwExitCode = m_dwExitCode;
-    ClearThreadFields();
-    ClassState().Unlock();
-    return TRUE;
+    return m_dwExitCode != STILL_ACTIVE;
 }
 
 void CThread::Kill()
@@ -244,12 +267,17 @@ void CThread::EnterNameList()
             return;
         }
     }
-    _THREAD_SYNCHRONICITY_TAG* pEntry = new _THREAD_SYNCHRONICITY_TAG;
+    // Nothing is entered unless all of it could be had.
+    std::unique_ptr<_THREAD_SYNCHRONICITY_TAG> pEntry(new (std::nothrow) _THREAD_SYNCHRONICITY_TAG);
+    std::unique_ptr<CRITICAL_SECTION> pSection(new (std::nothrow) CRITICAL_SECTION);
+    if (pEntry == nullptr || pSection == nullptr)
+        AfxThrowMemoryException();
     pEntry->strName = m_strName;
-    pEntry->pSection = new CRITICAL_SECTION;
-    InitializeCriticalSection(pEntry->pSection);
     pEntry->nCount = 1;
-    m_posNameList = names.AddTail(pEntry);
+    pEntry->pSection = pSection.get();
+    m_posNameList = names.AddTail(pEntry.get());
+    InitializeCriticalSection(pSection.release());
+    pEntry.release();
 }
 
 void CThread::LeaveNameList()

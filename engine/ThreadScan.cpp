@@ -8,6 +8,7 @@
 #include "engine/TicketPagePaths.h"
 #include "engine/WorkerMessages.h"
 
+#include <new>
 #include <objbase.h>
 
 CThreadScan::CThreadScan()
@@ -64,6 +65,9 @@ DWORD CThreadScan::Run()
         // Out of memory, or a detail page of a team that has no record:
         // the records go to the store as they stand.
         e->Delete();
+    }
+    catch (const std::bad_alloc&)
+    {
     }
     if (SUCCEEDED(hrCom))
         CoUninitialize();

@@ -8,6 +8,7 @@
 #include "engine/StatisticDate.h"
 #include "engine/WorkerMessages.h"
 
+#include <new>
 #include <objbase.h>
 
 namespace {
@@ -60,10 +61,11 @@ DWORD CThreadStatistic::Run()
         catch (CException* e)
         {
             e->Delete();
-            bParsed = FALSE;
-            // The view must not wait for rows that will never come.
-            if (!IsStopped())
-                store.ClearStatisticResults(m_nGeneration);
+            bParsed = OnFetchFailed();
+        }
+        catch (const std::bad_alloc&)
+        {
+            bParsed = OnFetchFailed();
         }
         m_rows.RemoveAll();
     }
@@ -72,6 +74,14 @@ DWORD CThreadStatistic::Run()
     if (!IsStopped() && m_hNotifyWnd != nullptr)
         PostMessageW(m_hNotifyWnd, WM_STATISTIC_READY, bParsed ? 1 : 0, (LPARAM)m_nGeneration);
     return 0;
+}
+
+BOOL CThreadStatistic::OnFetchFailed()
+{
+    // The view must not wait for rows that will never come.
+    if (!IsStopped())
+        CSettingsStore::GetInstance().ClearStatisticResults(m_nGeneration);
+    return FALSE;
 }
 
 BOOL CThreadStatistic::FetchAndParse()

@@ -47,6 +47,7 @@ protected:
 private:
     BOOL IsStopped();
     BOOL FetchAndParse();
+    BOOL OnFetchFailed();
 
     CAtlArray<StatRow> m_rows;
 };

@@ -5,6 +5,7 @@
 #include "engine/SettingsStore.h"
 #include "engine/WorkerMessages.h"
 
+#include <new>
 #include <objbase.h>
 
 CThreadUpdate::CThreadUpdate()
@@ -50,6 +51,10 @@ DWORD CThreadUpdate::Run()
         catch (CException* e)
         {
             e->Delete();
+            bReplaced = FALSE;
+        }
+        catch (const std::bad_alloc&)
+        {
             bReplaced = FALSE;
         }
     }

@@ -7,6 +7,8 @@
 #include "engine/AsyncHttpMap.h"
 #include "engine/AsyncHttpRequest.h"
 
+#include "AllocationFailure.h"
+
 #include <thread>
 
 namespace {
@@ -158,6 +160,36 @@ TEST_F(AsyncHttpRequestTest, UnparsableUrlGives12005WithoutNetworkActivity)
         EXPECT_EQ(request.GetLastError(), 12005) << url;
     }
     EXPECT_TRUE(s_server->Requests().empty());
+}
+
+TEST_F(AsyncHttpRequestTest, AllocationFailuresEndTheRequestWithOutOfMemory)
+{
+    CAsyncHttpRequest request(m_stop);
+    ASSERT_TRUE(request.Get(Url(L"/page")));
+    const int nClosing = GetAsyncHttpMap().GetClosingCount();
+    const CString strUrl = Url(L"/trickle");
+    for (int nAllocation = 1;; ++nAllocation)
+    {
+        SCOPED_TRACE(nAllocation);
+        BOOL bResult = FALSE;
+        bool bRefused = false;
+        bool bEscaped = false;
+        {
+            CFailingAllocations failing(nAllocation);
+            try { bResult = request.Get(strUrl); } catch (...) { bEscaped = true; }
+            bRefused = failing.Refused();
+        }
+        ASSERT_FALSE(bEscaped);
+        if (!bRefused)
+        {
+            EXPECT_TRUE(bResult);
+            break;
+        }
+        EXPECT_TRUE(bResult || request.GetLastError() == ERROR_NOT_ENOUGH_MEMORY) << request.GetLastError();
+        EXPECT_TRUE(bResult || request.GetResponseText() == PAGE);
+        EXPECT_EQ(GetAsyncHttpMap().GetClosingCount(), nClosing);
+    }
+    EXPECT_TRUE(request.GetResponseText() == TRICKLED);
 }
 
 TEST_F(AsyncHttpRequestTest, RefusedConnectionFailsAndTheNextRequestWorks)

@@ -4,6 +4,8 @@
 
 #include "engine/Thread.h"
 
+#include "AllocationFailure.h"
+
 namespace {
 
 // A worker whose body waits for its stop event (or returns at once) and
@@ -48,6 +50,21 @@ private:
     BOOL m_bWaitForStop;
 };
 
+// Whether another thread can take the class-wide lock (a start that failed
+// must not leave it held).
+DWORD WINAPI ProbeClassLock(LPVOID)
+{
+    return DWORD(CThread::GetRunningCountOf(L"x"));
+}
+
+bool ClassLockIsFree()
+{
+    HANDLE hProbe = CreateThread(nullptr, 0, &ProbeClassLock, nullptr, 0, nullptr);
+    const bool bFree = WaitForSingleObject(hProbe, 3000) == WAIT_OBJECT_0;
+    CloseHandle(hProbe);
+    return bFree;
+}
+
 } // namespace
 
 TEST(Thread, StopWaitsForTheBodyAndHandsOutItsResult)
@@ -87,6 +104,54 @@ TEST(Thread, StartingARunningWorkerThrowsAndLeavesItRunning)
     EXPECT_TRUE(worker.IsRunning());
     EXPECT_EQ(worker.m_nRuns, 1);
     EXPECT_EQ(worker.StopNow(), 7u);
+}
+
+TEST(Thread, StartShortOfMemoryThrowsTheMemoryExceptionAndLeavesTheLockFree)
+{
+    // Every allocation of a start fails in turn: of a new name-list entry,
+    // of a shared one, and of the exception for a worker that still runs.
+    CTestWorker first(L"CMemoryShort");
+    CTestWorker second(L"CMemoryShort");
+    for (CTestWorker* pWorker : {&first, &second})
+    {
+        for (int nAllocation = 1;; ++nAllocation)
+        {
+            SCOPED_TRACE(nAllocation);
+            CMemoryException* pCaught = nullptr;
+            bool bRefused = false;
+            {
+                CFailingAllocations failing(nAllocation);
+                try { pWorker->Start(); } catch (CMemoryException* e) { pCaught = e; }
+                bRefused = failing.Refused();
+            }
+            ASSERT_TRUE(ClassLockIsFree());
+            if (pCaught == nullptr)
+            {
+                ASSERT_TRUE(pWorker->WaitStarted());
+                if (!bRefused)
+                    break;
+                pWorker->StopNow();
+                continue;
+            }
+            pCaught->Delete();
+            EXPECT_FALSE(pWorker->IsRunning());
+            EXPECT_EQ(CThread::GetRunningCountOf(L"CMemoryShort"), pWorker == &first ? 0 : 1);
+        }
+    }
+    EXPECT_EQ(CThread::GetRunningCountOf(L"CMemoryShort"), 2);
+
+    CMemoryException* pCaught = nullptr;
+    {
+        CFailingAllocations failing(1);
+        try { first.Start(); } catch (CMemoryException* e) { pCaught = e; }
+    }
+    ASSERT_NE(pCaught, nullptr);
+    pCaught->Delete();
+    EXPECT_TRUE(ClassLockIsFree());
+    EXPECT_TRUE(first.IsRunning());
+    first.StopNow();
+    second.StopNow();
+    EXPECT_EQ(CThread::GetRunningCountOf(L"CMemoryShort"), 0);
 }
 
 TEST(Thread, RestartsWhetherOrNotStopWasCalledAfterTheBody)
