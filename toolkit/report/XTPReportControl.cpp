@@ -1,0 +1,935 @@
+#include "toolkit/report/XTPReportControl.h"
+
+#include "framework/core/CResourceException.h"
+#include "framework/gdi/CClientDC.h"
+#include "framework/gdi/CDC.h"
+#include "framework/gdi/CPaintDC.h"
+#include "framework/gdi/CPen.h"
+#include "framework/gdi/CBrush.h"
+#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/XTPReportInplaceControls.h"
+#include "toolkit/report/XTPReportNavigator.h"
+#include "toolkit/report/XTPReportPaintManager.h"
+#include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/XTPReportSelectedRows.h"
+
+IMPLEMENT_DYNAMIC(CXTPReportControl, CWnd)
+
+BEGIN_MESSAGE_MAP(CXTPReportControl, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_STYLECHANGED()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_CHAR()
+    ON_WM_GETDLGCODE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+namespace {
+
+const int kDefaultWheelLines = 3;
+const int kWheelDelta = WHEEL_DELTA;
+const int kDropMarkerSize = 7;
+
+void RegisterReportClass()
+{
+    HINSTANCE hInstance = ::GetModuleHandle(nullptr);
+    WNDCLASS wndcls = {};
+    if (::GetClassInfo(hInstance, XTPREPORTCTRL_CLASSNAME, &wndcls))
+        return;
+    wndcls.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wndcls.lpfnWndProc = ::DefWindowProc;
+    wndcls.hInstance = hInstance;
+    wndcls.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+    wndcls.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+    wndcls.lpszClassName = XTPREPORTCTRL_CLASSNAME;
+    if (!AfxRegisterClass(&wndcls))
+        AfxThrowResourceException();
+}
+
+} // namespace
+
+CXTPReportControl::CXTPReportControl()
+    : m_bChanged(TRUE), m_bRefreshIndexes(FALSE), m_nLockUpdateCount(0), m_rcGroupByArea(0, 0, 0, 0),
+      m_rcHeaderArea(0, 0, 0, 0), m_rcFooterArea(0, 0, 0, 0), m_rcReportArea(0, 0, 0, 0),
+      m_pRows(new CXTPReportRows()), m_pPlainTree(new CXTPReportRows()), m_pRecords(new CXTPReportRecords()),
+      m_pColumns(new CXTPReportColumns(this)), m_pPaintManager(new CXTPReportPaintManager()),
+      m_pNavigator(new CXTPReportNavigator(this)), m_nTopRow(0), m_nLeftOffset(0), m_nFreezeColumnsCount(0),
+      m_nFocusedRow(-1), m_pSelectedRows(new CXTPReportSelectedRows(this)), m_pHotRow(nullptr),
+      m_nWheelScrollLines(ReadWheelScrollLines()), m_bGroupByEnabled(FALSE), m_mouseMode(xtpReportMouseIdle),
+      m_bMultipleSelection(TRUE), m_bShowTooltips(TRUE), m_bSkipGroupsFocus(TRUE), m_bFocusSubItems(FALSE),
+      m_bHeaderVisible(TRUE), m_bFooterVisible(FALSE), m_pFocusedColumn(nullptr),
+      m_pToolTipContext(new CXTPToolTipContext()), m_pImageManager(new CXTPImageManager()), m_pActiveItem(nullptr),
+      m_pInplaceEdit(new CXTPReportInplaceEdit()), m_pInplaceButtons(new CXTPReportInplaceButtons()),
+      m_pInplaceList(new CXTPReportInplaceList()), m_bVScrollBarVisible(FALSE), m_bHScrollBarVisible(FALSE),
+      m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
+      m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
+      m_bAutoCheckItems(TRUE)
+{
+    m_pReportHeader = new CXTPReportHeader(this, m_pColumns);
+    RegisterReportClass();
+}
+
+CXTPReportControl::~CXTPReportControl()
+{
+    if (m_wndTip.GetSafeHwnd())
+        m_wndTip.DestroyWindow();
+    EditItem(nullptr);
+    m_arrScreenRows.Clear(FALSE);
+    m_pRows->InternalRelease();
+    m_pPlainTree->InternalRelease();
+    m_pRecords->InternalRelease();
+    m_pColumns->InternalRelease();
+    m_pSelectedRows->InternalRelease();
+    m_pPaintManager->InternalRelease();
+    m_pNavigator->InternalRelease();
+    m_pImageManager->InternalRelease();
+    m_pReportHeader->InternalRelease();
+    m_pToolTipContext->InternalRelease();
+    delete m_pInplaceEdit;
+    delete m_pInplaceButtons;
+    delete m_pInplaceList;
+}
+
+int CXTPReportControl::ReadWheelScrollLines()
+{
+    OSVERSIONINFO osvi = {sizeof(OSVERSIONINFO)};
+    ::GetVersionEx(&osvi);
+    if (osvi.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && osvi.dwMinorVersion == 0)
+    {
+        HKEY hKey = nullptr;
+        int nLines = kDefaultWheelLines;
+        if (::RegOpenKeyEx(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &hKey) ==
+            ERROR_SUCCESS)
+        {
+            WCHAR szData[16] = {};
+            DWORD cbData = sizeof(szData) - sizeof(WCHAR);
+            if (::RegQueryValueEx(hKey, L"WheelScrollLines", nullptr, nullptr, (LPBYTE)szData, &cbData) ==
+                ERROR_SUCCESS)
+                nLines = _wtoi(szData);
+            ::RegCloseKey(hKey);
+        }
+        return nLines;
+    }
+    UINT nLines = kDefaultWheelLines;
+    if (!::SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0))
+        return kDefaultWheelLines;
+    return (int)nLines;
+}
+
+BOOL CXTPReportControl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    if (!CWnd::Create(XTPREPORTCTRL_CLASSNAME, nullptr, dwStyle, rect, pParentWnd, nID))
+        return FALSE;
+    AdjustLayout();
+    return TRUE;
+}
+
+CString CXTPReportControl::GetFilterText()
+{
+    return m_strFilterText;
+}
+
+BOOL CXTPReportControl::IsEditMode()
+{
+    return m_pInplaceEdit && m_pInplaceEdit->GetSafeHwnd() && m_pInplaceEdit->IsWindowVisible();
+}
+
+void CXTPReportControl::BeginUpdate()
+{
+    // Only the outermost lock starts a fresh batch; a nested one must not
+    // drop a renumbering asked for under the outer lock.
+    if (m_nLockUpdateCount == 0)
+        m_bRefreshIndexes = FALSE;
+    m_nLockUpdateCount++;
+}
+
+void CXTPReportControl::EndUpdate()
+{
+    if (m_nLockUpdateCount > 0)
+        m_nLockUpdateCount--;
+    m_bChanged = TRUE;
+    if (m_nLockUpdateCount != 0)
+        return;
+    if (m_bRefreshIndexes)
+    {
+        m_bRefreshIndexes = FALSE;
+        UpdateRowIndexes();
+    }
+    RedrawControl();
+}
+
+void CXTPReportControl::RedrawControl()
+{
+    m_bChanged = TRUE;
+    if (m_nLockUpdateCount == 0 && GetSafeHwnd())
+        Invalidate(FALSE);
+}
+
+void CXTPReportControl::UpdateRowIndexes()
+{
+    if (m_nLockUpdateCount > 0)
+    {
+        m_bRefreshIndexes = TRUE;
+        return;
+    }
+    for (int i = 0; i < m_pRows->GetCount(); ++i)
+    {
+        CXTPReportRow* pRow = m_pRows->GetAt(i);
+        pRow->m_nIndex = i;
+        pRow->m_bVisible = TRUE;
+    }
+    AdjustScrollBars();
+}
+
+CXTPReportColumn* CXTPReportControl::AddColumn(CXTPReportColumn* pColumn)
+{
+    m_pColumns->Add(pColumn);
+    return pColumn;
+}
+
+CXTPReportRecord* CXTPReportControl::AddRecord(CXTPReportRecord* pRecord)
+{
+    return m_pRecords->Add(pRecord);
+}
+
+CXTPReportColumn* CXTPReportControl::GetTreeColumn() const
+{
+    return m_pColumns->GetTreeColumn();
+}
+
+BOOL CXTPReportControl::IsVirtualMode() const
+{
+    return m_pRecords->IsVirtualMode();
+}
+
+BOOL CXTPReportControl::GetSelectedRecords(CXTPReportRecords* pRecords)
+{
+    if (!pRecords || m_pSelectedRows->GetCount() == 0)
+        return FALSE;
+    POSITION pos = m_pSelectedRows->GetFirstSelectedRowPosition();
+    while (pos)
+    {
+        CXTPReportRow* pRow = m_pSelectedRows->GetNextSelectedRow(pos);
+        if (pRow && pRow->GetRecord())
+            pRecords->Add(pRow->GetRecord());
+    }
+    return TRUE;
+}
+
+int CXTPReportControl::GetIndent(int nLevel) const
+{
+    const int nIndent = m_pPaintManager->GetTreeIndent() * (nLevel - 1);
+    return nIndent > 0 ? nIndent : 0;
+}
+
+void CXTPReportControl::ShowGroupBy(BOOL bEnable)
+{
+    m_bGroupByEnabled = bEnable;
+    AdjustLayout();
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+void CXTPReportControl::ShowHeader(BOOL bShow)
+{
+    m_bHeaderVisible = bShow;
+    AdjustLayout();
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+void CXTPReportControl::ShowFooter(BOOL bShow)
+{
+    m_bFooterVisible = bShow;
+    AdjustLayout();
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+CXTPReportRow* CXTPReportControl::GetFocusedRow()
+{
+    return m_nFocusedRow >= 0 && m_nFocusedRow < m_pRows->GetCount() ? m_pRows->GetAt(m_nFocusedRow) : nullptr;
+}
+
+void CXTPReportControl::SetFocusedRow(CXTPReportRow* pRow, BOOL bKeepSelection)
+{
+    EditItem(nullptr);
+    BeginUpdate();
+    if (pRow && (!bKeepSelection || !m_bMultipleSelection))
+        m_pSelectedRows->Select(pRow);
+    m_nFocusedRow = pRow ? pRow->GetIndex() : -1;
+    if (pRow)
+        EnsureVisible(pRow);
+    EndUpdate();
+    if (m_pSelectedRows->IsChanged())
+        OnSelectionChanged();
+}
+
+void CXTPReportControl::SetFocusedRow(CXTPReportRow* pRow, BOOL bShiftKey, BOOL bControlKey)
+{
+    EditItem(nullptr);
+    BeginUpdate();
+    if (pRow)
+    {
+        CXTPReportRow* pFocused = GetFocusedRow();
+        if (!m_bMultipleSelection)
+            m_pSelectedRows->Select(pRow);
+        else if (bShiftKey && pFocused)
+            m_pSelectedRows->SelectBlock(pFocused->GetIndex(), pRow->GetIndex());
+        else if (!bControlKey)
+            m_pSelectedRows->Select(pRow);
+        m_nFocusedRow = pRow->GetIndex();
+        EnsureVisible(pRow);
+    }
+    EndUpdate();
+    if (m_pSelectedRows->IsChanged())
+        OnSelectionChanged();
+}
+
+void CXTPReportControl::SetFocusedColumn(CXTPReportColumn* pColumn)
+{
+    if (m_pFocusedColumn == pColumn)
+        return;
+    m_pFocusedColumn = pColumn;
+    if (!m_bFocusSubItems)
+        return;
+    if (pColumn)
+    {
+        const CRect rcColumn = pColumn->GetRect();
+        const int nAreaWidth = m_rcReportArea.Width();
+        const int nRight = rcColumn.right - m_nLeftOffset;
+        const int nLeft = rcColumn.left - m_nLeftOffset;
+        int nFrozenRight = 0;
+        for (int i = 0; i < m_nFreezeColumnsCount; ++i)
+        {
+            CXTPReportColumn* pFrozen = m_pColumns->GetVisibleAt(i);
+            if (!pFrozen || pFrozen == pColumn)
+                break;
+            nFrozenRight = pFrozen->GetRect().right;
+        }
+        if (nRight > nAreaWidth)
+        {
+            const int nGrow = rcColumn.left < nRight - nAreaWidth ? rcColumn.left : nRight - nAreaWidth;
+            SetLeftOffset(m_nLeftOffset + nGrow);
+        }
+        else if (nLeft <= nFrozenRight && m_nLeftOffset != 0)
+        {
+            SetLeftOffset(m_nLeftOffset - (nFrozenRight - nLeft));
+        }
+    }
+    OnSelectionChanged();
+}
+
+void CXTPReportControl::OnSelectionChanged()
+{
+    SendNotifyMessage(RN_SELCHANGED);
+    m_pSelectedRows->SetChanged(FALSE);
+}
+
+void CXTPReportControl::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs,
+                                       XTP_REPORTRECORDITEM_METRICS* pMetrics)
+{
+    XTP_REPORTNOTIFY_METRICS nm = {};
+    nm.pDrawArgs = pDrawArgs;
+    nm.pMetrics = pMetrics;
+    SendNotifyMessage(RN_ITEMMETRICS, &nm.hdr);
+}
+
+BOOL CXTPReportControl::OnPreviewKeyDown(UINT& rnChar, UINT nRepCnt, UINT nFlags)
+{
+    XTP_REPORTNOTIFY_KEY nm = {};
+    nm.nChar = rnChar;
+    nm.nRepCnt = nRepCnt;
+    nm.nFlags = nFlags;
+    nm.bCancel = FALSE;
+    SendNotifyMessage(RN_PREVIEWKEYDOWN, &nm.hdr);
+    rnChar = nm.nChar;
+    return !nm.bCancel;
+}
+
+CXTPReportRow* CXTPReportControl::CreateRow()
+{
+    return new CXTPReportRow();
+}
+
+LRESULT CXTPReportControl::SendNotifyMessage(UINT nMessage, NMHDR* pNMHDR) const
+{
+    if (!::IsWindow(m_hWnd))
+        return 0;
+    NMHDR nmhdr;
+    if (!pNMHDR)
+        pNMHDR = &nmhdr;
+    pNMHDR->hwndFrom = m_hWnd;
+    pNMHDR->idFrom = (UINT_PTR)GetDlgCtrlID();
+    pNMHDR->code = nMessage;
+    CWnd* pOwner = GetOwner();
+    HWND hTarget = pOwner ? pOwner->GetSafeHwnd() : nullptr;
+    if (!hTarget)
+        hTarget = ::GetParent(m_hWnd);
+    if (!hTarget || !::IsWindow(hTarget))
+        return 0;
+    return ::SendMessage(hTarget, WM_NOTIFY, pNMHDR->idFrom, (LPARAM)pNMHDR);
+}
+
+LRESULT CXTPReportControl::SendMessageToParent(CXTPReportRow* pRow, CXTPReportRecordItem* pItem,
+                                               CXTPReportColumn* pColumn, UINT nMessage, CPoint* pPoint,
+                                               int nHyperlink) const
+{
+    XTP_REPORTNOTIFY_ITEM nm = {};
+    nm.pRow = pRow;
+    nm.pItem = pItem;
+    nm.pColumn = pColumn;
+    nm.nHyperlink = nHyperlink;
+    if (pPoint)
+        nm.pt = *pPoint;
+    return SendNotifyMessage(nMessage, &nm.hdr);
+}
+
+void CXTPReportControl::EditItem(XTP_REPORTRECORDITEM_ARGS* pItemArgs)
+{
+    if (m_pActiveItem)
+    {
+        CXTPReportRecordItem* pActive = m_pActiveItem;
+        m_pActiveItem = nullptr;
+        pActive->OnEndEdit(this, TRUE);
+    }
+    if (!m_bFocusSubItems)
+        m_pFocusedColumn = nullptr;
+    if (pItemArgs && pItemArgs->pRow && pItemArgs->pItem)
+    {
+        if (!pItemArgs->pRow->IsFocused())
+        {
+            SetFocusedRow(pItemArgs->pRow);
+            UpdateWindow();
+        }
+        XTP_REPORTRECORDITEM_ARGS args(*pItemArgs);
+        args.rcItem = pItemArgs->pRow->GetItemRect(pItemArgs->pItem);
+        m_pFocusedColumn = args.pColumn;
+        m_pActiveItem = args.pItem;
+        args.pItem->OnBeginEdit(&args);
+    }
+    RedrawControl();
+}
+
+CXTPReportRow* CXTPReportControl::HitTest(CPoint pt) const
+{
+    if (!m_rcReportArea.PtInRect(pt))
+        return nullptr;
+    for (int i = 0; i < m_arrScreenRows.GetCount(); ++i)
+    {
+        CXTPReportRow* pRow = m_arrScreenRows.GetAt(i);
+        if (pRow && pRow->GetRect().PtInRect(pt))
+            return pRow;
+    }
+    return nullptr;
+}
+
+void CXTPReportControl::AdjustLayout()
+{
+    if (!GetSafeHwnd())
+        return;
+    CRect rcClient;
+    GetClientRect(rcClient);
+    const int nGroupBy = m_bGroupByEnabled ? m_pReportHeader->GetGroupByHeight() : 0;
+    m_rcGroupByArea.SetRect(0, 0, rcClient.Width(), nGroupBy);
+
+    int nHeaderHeight = 0;
+    if (m_bHeaderVisible)
+    {
+        CClientDC dc(this);
+        nHeaderHeight = m_pPaintManager->GetHeaderHeight(this, &dc, rcClient.Width());
+    }
+    const int nFooterHeight = m_bFooterVisible ? m_pPaintManager->GetFixedHeaderHeight() : 0;
+    m_rcHeaderArea.SetRect(0, m_rcGroupByArea.bottom, rcClient.Width(), m_rcGroupByArea.bottom + nHeaderHeight);
+    m_rcFooterArea.SetRect(0, rcClient.bottom - nFooterHeight, rcClient.Width(), rcClient.bottom);
+    m_rcReportArea.SetRect(0, m_rcHeaderArea.bottom, rcClient.Width(), m_rcFooterArea.top);
+    if (m_rcReportArea.bottom < m_rcReportArea.top)
+        m_rcReportArea.bottom = m_rcReportArea.top;
+
+    const int nOldWidth = m_pReportHeader->GetHeaderRect().Width();
+    m_pReportHeader->SetHeaderRect(m_rcHeaderArea);
+    if (nOldWidth != m_rcHeaderArea.Width())
+        m_pReportHeader->AdjustColumnsWidth(m_rcHeaderArea.Width());
+}
+
+int CXTPReportControl::GetMaxTopRow(CDC* pDC)
+{
+    const int nCount = m_pRows->GetCount();
+    int nHeight = m_rcReportArea.Height();
+    const int nWidth = m_pReportHeader->GetTotalWidth();
+    for (int i = nCount - 1; i >= 0; --i)
+    {
+        nHeight -= m_pRows->GetAt(i)->GetHeight(pDC, nWidth);
+        if (nHeight < 0)
+            return i + 1 < nCount ? i + 1 : i;
+    }
+    return 0;
+}
+
+void CXTPReportControl::AdjustScrollBars()
+{
+    if (!GetSafeHwnd() || m_rcReportArea.Height() <= 0)
+        return;
+    EditItem(nullptr);
+    BeginUpdate();
+    CClientDC dc(this);
+    const int nCount = m_pRows->GetCount();
+    const int nMaxTop = GetMaxTopRow(&dc);
+    if (m_nTopRow > nMaxTop)
+        m_nTopRow = nMaxTop;
+
+    SCROLLINFO si = {sizeof(SCROLLINFO)};
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = nCount > 0 ? nCount - 1 : 0;
+    si.nPage = (UINT)(nCount - nMaxTop);
+    si.nPos = m_nTopRow;
+    SetScrollInfo(SB_VERT, &si);
+    m_bVScrollBarVisible = nMaxTop > 0;
+    ShowScrollBar(SB_VERT, m_bVScrollBarVisible);
+
+    if (m_pReportHeader->IsColumnAutoSizing())
+    {
+        m_nLeftOffset = 0;
+        m_bHScrollBarVisible = FALSE;
+    }
+    else
+    {
+        int nExcess = m_pReportHeader->GetTotalWidth() - m_rcReportArea.Width();
+        if (nExcess < 0)
+            nExcess = 0;
+        if (m_nLeftOffset > nExcess)
+            m_nLeftOffset = nExcess;
+        m_bHScrollBarVisible = nExcess > 0;
+        if (m_bHScrollBarVisible)
+        {
+            SCROLLINFO hsi = {sizeof(SCROLLINFO)};
+            hsi.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+            hsi.nMin = 0;
+            hsi.nMax = m_rcReportArea.Width() + nExcess;
+            hsi.nPage = (UINT)m_rcReportArea.Width();
+            hsi.nPos = m_nLeftOffset;
+            SetScrollInfo(SB_HORZ, &hsi);
+        }
+    }
+    ShowScrollBar(SB_HORZ, m_bHScrollBarVisible);
+    EndUpdate();
+}
+
+int CXTPReportControl::GetPageRowCount(int nStartRow, int nDirection)
+{
+    CClientDC dc(this);
+    const int nWidth = m_pReportHeader->GetTotalWidth();
+    int nHeight = 0;
+    int nRows = 0;
+    for (int i = nStartRow; i >= 0 && i < m_pRows->GetCount(); i += nDirection)
+    {
+        nHeight += m_pRows->GetAt(i)->GetHeight(&dc, nWidth);
+        if (nHeight > m_rcReportArea.Height())
+            break;
+        ++nRows;
+    }
+    return nRows;
+}
+
+void CXTPReportControl::SetTopRowIndex(int nIndex)
+{
+    m_nTopRow = nIndex < 0 ? 0 : nIndex;
+    SetScrollPos(SB_VERT, m_nTopRow);
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+void CXTPReportControl::SetLeftOffset(int nOffset)
+{
+    m_nLeftOffset = nOffset < 0 ? 0 : nOffset;
+    SetScrollPos(SB_HORZ, m_nLeftOffset);
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+void CXTPReportControl::EnsureVisible(CXTPReportRow* pRow)
+{
+    if (!pRow || pRow->GetIndex() < 0 || !pRow->IsVisible() || pRow->GetIndex() >= m_pRows->GetCount() ||
+        !GetSafeHwnd())
+        return;
+    const int nIndex = pRow->GetIndex();
+    if (nIndex < m_nTopRow)
+    {
+        SetTopRowIndex(nIndex);
+        return;
+    }
+    CClientDC dc(this);
+    const int nWidth = m_pReportHeader->GetTotalWidth();
+    int nHeight = 0;
+    for (int i = m_nTopRow; i <= nIndex; ++i)
+        nHeight += m_pRows->GetAt(i)->GetHeight(&dc, nWidth);
+    if (nHeight <= m_rcReportArea.Height())
+        return;
+    int nRoom = m_rcReportArea.Height();
+    int nTop = nIndex;
+    for (int i = nIndex; i >= 0; --i)
+    {
+        nRoom -= m_pRows->GetAt(i)->GetHeight(&dc, nWidth);
+        if (nRoom < 0)
+        {
+            nTop = i + 1 <= nIndex ? i + 1 : nIndex;
+            break;
+        }
+        nTop = i;
+    }
+    SetTopRowIndex(nTop);
+}
+
+void CXTPReportControl::MoveVertical(UINT nSBCode)
+{
+    const int nLimit = GetScrollLimit(SB_VERT);
+    int nTop = m_nTopRow;
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        nTop = nTop > 0 ? nTop - 1 : 0;
+        break;
+    case SB_LINEDOWN:
+        nTop = nTop < nLimit ? nTop + 1 : nLimit;
+        break;
+    case SB_PAGEUP:
+        nTop -= GetPageRowCount(nTop - 1, -1);
+        if (nTop < 0)
+            nTop = 0;
+        break;
+    case SB_PAGEDOWN:
+    {
+        const int nNext = nTop + GetPageRowCount(nTop, 1);
+        nTop = nNext < nLimit ? nNext : nLimit;
+        break;
+    }
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+    {
+        SCROLLINFO si = {sizeof(SCROLLINFO)};
+        if (GetScrollInfo(SB_VERT, &si, SIF_TRACKPOS))
+            nTop = si.nTrackPos;
+        break;
+    }
+    case SB_TOP:
+        nTop = 0;
+        break;
+    case SB_BOTTOM:
+        nTop = nLimit;
+        break;
+    default:
+        return;
+    }
+    SetTopRowIndex(nTop);
+}
+
+void CXTPReportControl::MoveHorizontal(UINT nSBCode)
+{
+    const int nLimit = GetScrollLimit(SB_HORZ);
+    int nOffset = m_nLeftOffset;
+    switch (nSBCode)
+    {
+    case SB_LINELEFT:
+        nOffset = nOffset > 0 ? nOffset - 1 : 0;
+        break;
+    case SB_LINERIGHT:
+        nOffset = nOffset < nLimit ? nOffset + 1 : nLimit;
+        break;
+    case SB_PAGELEFT:
+        nOffset -= m_rcReportArea.Width();
+        break;
+    case SB_PAGERIGHT:
+        nOffset = nOffset + m_rcReportArea.Width() < nLimit ? nOffset + m_rcReportArea.Width() : nLimit;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+    {
+        SCROLLINFO si = {sizeof(SCROLLINFO)};
+        if (GetScrollInfo(SB_HORZ, &si, SIF_TRACKPOS))
+            nOffset = si.nTrackPos;
+        break;
+    }
+    case SB_LEFT:
+        nOffset = 0;
+        break;
+    case SB_RIGHT:
+        nOffset = nLimit;
+        break;
+    default:
+        return;
+    }
+    SetLeftOffset(nOffset);
+}
+
+void CXTPReportControl::OnVScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
+{
+    MoveVertical(nSBCode);
+}
+
+void CXTPReportControl::OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
+{
+    MoveHorizontal(nSBCode);
+}
+
+BOOL CXTPReportControl::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (!m_bVScrollBarVisible)
+        return (BOOL)Default();
+    (void)nFlags;
+    (void)pt;
+    const BOOL bPages = m_nWheelScrollLines == -1;
+    int nSteps = bPages ? zDelta / kWheelDelta : zDelta * m_nWheelScrollLines / kWheelDelta;
+    const UINT nCode = zDelta > 0 ? (bPages ? SB_PAGEUP : SB_LINEUP) : (bPages ? SB_PAGEDOWN : SB_LINEDOWN);
+    if (nSteps < 0)
+        nSteps = -nSteps;
+    BeginUpdate();
+    for (int i = 0; i < nSteps; ++i)
+        MoveVertical(nCode);
+    EndUpdate();
+    UpdateWindow();
+    return TRUE;
+}
+
+void CXTPReportControl::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(rcClient);
+    if (rcClient.IsRectEmpty())
+        return;
+    CDC memDC;
+    memDC.CreateCompatibleDC(&dc);
+    if (m_nLockUpdateCount > 0 || (!m_bChanged && m_bmpCache.GetSafeHandle()))
+    {
+        if (!m_bmpCache.GetSafeHandle())
+            return;
+        CBitmap* pOld = memDC.SelectObject(&m_bmpCache);
+        dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &memDC, 0, 0, SRCCOPY);
+        memDC.SelectObject(pOld);
+        return;
+    }
+    m_bmpCache.DeleteObject();
+    m_bmpCache.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height());
+    CBitmap* pOld = memDC.SelectObject(&m_bmpCache);
+    OnDraw(&memDC);
+    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &memDC, 0, 0, SRCCOPY);
+    memDC.SelectObject(pOld);
+}
+
+BOOL CXTPReportControl::OnEraseBkgnd(CDC* /*pDC*/)
+{
+    return TRUE;
+}
+
+void CXTPReportControl::OnDraw(CDC* pDC)
+{
+    if (GetExStyle() & WS_EX_RTLREADING)
+        pDC->SetTextAlign(pDC->GetTextAlign() | TA_RTLREADING);
+    CRect rcClient;
+    GetClientRect(rcClient);
+    pDC->FillSolidRect(rcClient, m_pPaintManager->GetControlBackColor(this));
+    if (!m_rcHeaderArea.IsRectEmpty())
+        m_pReportHeader->Draw(pDC, m_rcHeaderArea, m_nLeftOffset);
+    m_pReportHeader->DrawGroupByControl(pDC, m_rcGroupByArea);
+    DrawRows(pDC, m_rcReportArea);
+    if (m_rcFooterArea.Height() > 0)
+        m_pReportHeader->DrawFooter(pDC, m_rcFooterArea, m_nLeftOffset);
+    if (m_nDropPos != -1)
+        DrawDropMarker(pDC);
+    m_bChanged = FALSE;
+}
+
+void CXTPReportControl::DrawRows(CDC* pDC, CRect& rcClient)
+{
+    m_arrScreenRows.Clear(FALSE);
+    if (m_pRows->GetCount() == 0)
+    {
+        m_pPaintManager->DrawNoItems(pDC, rcClient);
+        return;
+    }
+    const int nWidth = m_pReportHeader->GetTotalWidth();
+    int y = rcClient.top;
+    for (int i = m_nTopRow; i < m_pRows->GetCount() && y < rcClient.bottom; ++i)
+    {
+        CXTPReportRow* pRow = m_pRows->GetAt(i);
+        const int nHeight = pRow->GetHeight(pDC, nWidth);
+        CRect rcRow(rcClient.left, y, rcClient.left + nWidth, y + nHeight);
+        if (IsVirtualMode())
+        {
+            // The one virtual row is copied for every drawn position.
+            CXTPReportRow* pCopy = CreateRow();
+            pCopy->CopyFrom(pRow);
+            pCopy->m_bVisible = TRUE;
+            pCopy->Draw(pDC, rcRow, m_nLeftOffset);
+            m_arrScreenRows.InsertAt(m_arrScreenRows.GetCount(), pCopy);
+        }
+        else
+        {
+            pRow->Draw(pDC, rcRow, m_nLeftOffset);
+            // Inserted, not added: the on-screen list is not the row's own list.
+            pRow->InternalAddRef();
+            m_arrScreenRows.InsertAt(m_arrScreenRows.GetCount(), pRow);
+        }
+        y += nHeight;
+    }
+}
+
+void CXTPReportControl::DrawDropMarker(CDC* pDC)
+{
+    const COLORREF clrMarker = m_pPaintManager->m_clrDropMarker;
+    CBrush brush;
+    brush.CreateSolidBrush(clrMarker);
+    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 1, clrMarker);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    const int y = m_nDropPos;
+    const int nLeft = m_rcReportArea.left;
+    const int nRight = m_rcReportArea.right - 1;
+    const POINT ptLeft[kDropMarkerSize] = {{nLeft, y - 3}, {nLeft + 3, y - 3}, {nLeft + 3, y - 6}, {nLeft + 7, y},
+                                           {nLeft + 3, y + 6}, {nLeft + 3, y + 3}, {nLeft, y + 3}};
+    const POINT ptRight[kDropMarkerSize] = {{nRight, y - 3}, {nRight - 3, y - 3}, {nRight - 3, y - 6},
+                                            {nRight - 7, y}, {nRight - 3, y + 6}, {nRight - 3, y + 3},
+                                            {nRight, y + 3}};
+    pDC->Polygon(ptLeft, kDropMarkerSize);
+    pDC->Polygon(ptRight, kDropMarkerSize);
+    pDC->SelectObject(pOldPen);
+    pDC->SelectObject(pOldBrush);
+}
+
+void CXTPReportControl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    AdjustLayout();
+    AdjustScrollBars();
+    RedrawControl();
+}
+
+void CXTPReportControl::OnSetFocus(CWnd* pOldWnd)
+{
+    CWnd::OnSetFocus(pOldWnd);
+    RedrawControl();
+}
+
+void CXTPReportControl::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    RedrawControl();
+}
+
+void CXTPReportControl::OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct)
+{
+    CWnd::OnStyleChanged(nStyleType, lpStyleStruct);
+    RedrawControl();
+}
+
+void CXTPReportControl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    m_pPaintManager->RefreshMetrics();
+    RedrawControl();
+}
+
+UINT CXTPReportControl::OnGetDlgCode()
+{
+    return m_bFocusSubItems ? (DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS) : (DLGC_WANTARROWS | DLGC_WANTCHARS);
+}
+
+void CXTPReportControl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    NMCHAR nmChar = {};
+    nmChar.ch = nChar;
+    SendNotifyMessage(NM_CHAR, &nmChar.hdr);
+
+    CXTPReportRow* pFocused = GetFocusedRow();
+    if (m_pFocusedColumn && pFocused && pFocused->GetRecord() && nChar != VK_RETURN && nChar != VK_ESCAPE)
+    {
+        XTP_REPORTRECORDITEM_ARGS args(this, pFocused, m_pFocusedColumn);
+        if (args.pItem && args.pItem->OnChar(&args, nChar))
+            return;
+    }
+    DefWindowProc(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
+}
+
+void CXTPReportControl::OnDestroy()
+{
+    EditItem(nullptr);
+    CWnd::OnDestroy();
+}
+
+void CXTPReportControl::ExpandRow(CXTPReportRow* pRow)
+{
+    const int nIndex = pRow->GetIndex();
+    if (nIndex < 0 || !pRow->IsVisible())
+        return;
+    const int nInserted = InsertRow(nIndex + 1, pRow, TRUE);
+    if (nInserted <= 0)
+        return;
+    m_pSelectedRows->OnRowsInserted(nIndex, nInserted);
+    if (m_nFocusedRow > nIndex)
+        m_nFocusedRow += nInserted;
+}
+
+int CXTPReportControl::InsertRow(int nPosition, CXTPReportRow* pRow, BOOL bChildrenOnly)
+{
+    int nInserted = 0;
+    if (!bChildrenOnly)
+    {
+        pRow->InternalAddRef();
+        m_pRows->InsertAt(nPosition, pRow);
+        pRow->m_bVisible = TRUE;
+        nInserted = 1;
+    }
+    if (!pRow->HasChildren() || !pRow->IsExpanded())
+        return nInserted;
+    CXTPReportRows* pChildren = pRow->GetChilds();
+    for (int i = 0; i < pChildren->GetCount(); ++i)
+    {
+        CXTPReportRow* pChild = pChildren->GetAt(i);
+        pChild->m_nRowLevel = pRow->m_nRowLevel + 1;
+        pChild->m_nGroupLevel = pRow->m_nGroupLevel + (pRow->IsGroupRow() ? 1 : 0);
+        nInserted += InsertRow(nPosition + nInserted, pChild, FALSE);
+    }
+    return nInserted;
+}
+
+void CXTPReportControl::CollapseRow(CXTPReportRow* pRow)
+{
+    const int nIndex = pRow->GetIndex();
+    if (nIndex < 0 || !pRow->IsVisible())
+        return;
+    int nRemoved = 0;
+    while (nIndex + 1 < m_pRows->GetCount())
+    {
+        CXTPReportRow* pNext = m_pRows->GetAt(nIndex + 1);
+        if (!pNext->HasParent(pRow))
+            break;
+        pNext->m_bVisible = FALSE;
+        pNext->m_nIndex = -1;
+        m_pRows->RemoveAt(nIndex + 1);
+        ++nRemoved;
+    }
+    if (nRemoved == 0)
+        return;
+    m_pSelectedRows->OnRowsRemoved(nIndex, nRemoved);
+    if (m_nFocusedRow > nIndex)
+    {
+        const int nFocused = m_nFocusedRow - nRemoved;
+        m_nFocusedRow = nFocused > nIndex ? nFocused : nIndex;
+    }
+}

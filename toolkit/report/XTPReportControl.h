@@ -1,0 +1,226 @@
+// The grid window of the toolkit: shows the records of its record
+// collection as rows under its columns, lets the user scroll, focus,
+// select, expand and collapse rows, and tells its owner window what
+// happens through WM_NOTIFY notifications.
+#pragma once
+#include "framework/gdi/CBitmap.h"
+#include "framework/windows/CWnd.h"
+#include "toolkit/report/XTPReportRecordItemArgs.h"
+#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/XTPReportTip.h"
+
+class CXTPImageManager;
+class CXTPPropExchange;
+class CXTPReportHeader;
+class CXTPReportInplaceEdit;
+class CXTPReportInplaceList;
+class CXTPReportInplaceButtons;
+class CXTPReportNavigator;
+class CXTPReportPaintManager;
+class CXTPReportSelectedRows;
+class CXTPReportGroupRow;
+class CXTPToolTipContext;
+
+class CXTPReportControl : public CWnd
+{
+    DECLARE_DYNAMIC(CXTPReportControl)
+
+public:
+    CXTPReportControl();
+    ~CXTPReportControl() override;
+
+    // Creates the window and registers it as a drop target.
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    virtual CString GetFilterText();
+    virtual BOOL IsEditMode();
+    virtual void OnDraw(CDC* pDC);
+    virtual void OnSelectionChanged();
+    virtual void GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics);
+    virtual CXTPReportRow* CreateRow();
+    // FALSE when the owner cancelled the key; it may also change it.
+    virtual BOOL OnPreviewKeyDown(UINT& rnChar, UINT nRepCnt, UINT nFlags);
+    virtual void DrawDropMarker(CDC* pDC);
+
+    // Drawing is held off while the lock is held; the outermost unlock
+    // renumbers the rows when asked to and redraws.
+    void BeginUpdate();
+    void EndUpdate();
+    BOOL IsLocked() const { return m_nLockUpdateCount > 0; }
+    void RedrawControl();
+    // Renumbers the displayed rows now, or when the lock ends.
+    void UpdateRowIndexes();
+
+    CXTPReportColumn* AddColumn(CXTPReportColumn* pColumn);
+    CXTPReportRecord* AddRecord(CXTPReportRecord* pRecord);
+
+    CXTPReportRow* GetFocusedRow();
+    void SetFocusedRow(CXTPReportRow* pRow, BOOL bKeepSelection = FALSE);
+    void SetFocusedRow(CXTPReportRow* pRow, BOOL bShiftKey, BOOL bControlKey);
+    CXTPReportColumn* GetFocusedColumn() const { return m_pFocusedColumn; }
+    void SetFocusedColumn(CXTPReportColumn* pColumn);
+
+    void EnsureVisible(CXTPReportRow* pRow);
+    void SetTopRowIndex(int nIndex);
+    int GetTopRowIndex() const { return m_nTopRow; }
+    void SetLeftOffset(int nOffset);
+    int GetLeftOffset() const { return m_nLeftOffset; }
+
+    void EditItem(XTP_REPORTRECORDITEM_ARGS* pItemArgs);
+    CXTPReportRow* HitTest(CPoint pt) const;
+
+    LRESULT SendNotifyMessage(UINT nMessage, NMHDR* pNMHDR = nullptr) const;
+    LRESULT SendMessageToParent(CXTPReportRow* pRow, CXTPReportRecordItem* pItem, CXTPReportColumn* pColumn,
+                                UINT nMessage, CPoint* pPoint, int nHyperlink = -1) const;
+
+    // Shows or hides the displayed descendants of a row that expands or
+    // collapses.
+    void ExpandRow(CXTPReportRow* pRow);
+    void CollapseRow(CXTPReportRow* pRow);
+    // Inserts a row (or only its shown descendants) into the displayed
+    // rows; returns how many went in.
+    int InsertRow(int nPosition, CXTPReportRow* pRow, BOOL bChildrenOnly);
+
+    // Lays out the group-by box, header, rows area and footer.
+    void AdjustLayout();
+    void AdjustScrollBars();
+
+    CXTPReportRecords* GetRecords() const { return m_pRecords; }
+    CXTPReportColumns* GetColumns() const { return m_pColumns; }
+    CXTPReportRows* GetRows() const { return m_pRows; }
+    CXTPReportRows* GetPlainTree() const { return m_pPlainTree; }
+    CXTPReportSelectedRows* GetSelectedRows() const { return m_pSelectedRows; }
+    CXTPReportPaintManager* GetPaintManager() const { return m_pPaintManager; }
+    CXTPReportNavigator* GetNavigator() const { return m_pNavigator; }
+    CXTPReportHeader* GetReportHeader() const { return m_pReportHeader; }
+    CXTPImageManager* GetImageManager() const { return m_pImageManager; }
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+    CXTPReportInplaceEdit* GetInplaceEdit() const { return m_pInplaceEdit; }
+    CXTPReportInplaceList* GetInplaceList() const { return m_pInplaceList; }
+    CXTPReportInplaceButtons* GetInplaceButtons() const { return m_pInplaceButtons; }
+    CXTPReportRecordItem* GetActiveItem() const { return m_pActiveItem; }
+    CXTPReportColumn* GetTreeColumn() const;
+    BOOL IsVirtualMode() const;
+    BOOL GetSelectedRecords(CXTPReportRecords* pRecords);
+
+    CRect GetReportRectangle() const { return m_rcReportArea; }
+    CRect GetHeaderRect() const { return m_rcHeaderArea; }
+    CRect GetGroupByRect() const { return m_rcGroupByArea; }
+    CRect GetFooterRect() const { return m_rcFooterArea; }
+
+    void ShowGroupBy(BOOL bEnable = TRUE);
+    BOOL IsGroupByVisible() const { return m_bGroupByEnabled; }
+    void ShowHeader(BOOL bShow = TRUE);
+    BOOL IsHeaderVisible() const { return m_bHeaderVisible; }
+    void ShowFooter(BOOL bShow = TRUE);
+    BOOL IsFooterVisible() const { return m_bFooterVisible; }
+
+    void SetMultipleSelection(BOOL bMultiple) { m_bMultipleSelection = bMultiple; }
+    BOOL IsMultipleSelection() const { return m_bMultipleSelection; }
+    void EnableToolTips(BOOL bEnable) { m_bShowTooltips = bEnable; }
+    BOOL IsSkipGroupsFocusEnabled() const { return m_bSkipGroupsFocus; }
+    void SkipGroupsFocus(BOOL bSkip) { m_bSkipGroupsFocus = bSkip; }
+    void FocusSubItems(BOOL bFocus) { m_bFocusSubItems = bFocus; }
+    BOOL IsFocusSubItems() const { return m_bFocusSubItems; }
+    void AllowEdit(BOOL bAllow) { m_bAllowEdit = bAllow; }
+    BOOL IsAllowEdit() const { return m_bAllowEdit; }
+    void EditOnClick(BOOL bEditOnClick) { m_bEditOnClick = bEditOnClick; }
+    BOOL IsEditOnClick() const { return m_bEditOnClick; }
+    void SetAutoCheckItems(BOOL bAutoCheck) { m_bAutoCheckItems = bAutoCheck; }
+    BOOL IsAutoCheckItems() const { return m_bAutoCheckItems; }
+    int GetFreezeColumnsCount() const { return m_nFreezeColumnsCount; }
+    void SetFreezeColumnsCount(int nCount) { m_nFreezeColumnsCount = nCount; }
+    int GetMouseMode() const { return m_mouseMode; }
+    void SetMouseMode(int nMode) { m_mouseMode = nMode; }
+    // Indent of the first visible column: one tree indent per group level.
+    int GetIndent(int nLevel) const;
+    // Whether the changed flag asks the next paint to draw afresh.
+    BOOL IsChanged() const { return m_bChanged; }
+    int GetWheelScrollLines() const { return m_nWheelScrollLines; }
+    int GetDropMarkerPosition() const { return m_nDropPos; }
+
+    // The wheel line count of the system (-1: page scrolling).
+    static int ReadWheelScrollLines();
+
+protected:
+    // Rows that fit from a start row in a direction (+1 down, -1 up).
+    int GetPageRowCount(int nStartRow, int nDirection);
+    // The highest useful top row for the rows-area height.
+    int GetMaxTopRow(CDC* pDC);
+    void DrawRows(CDC* pDC, CRect& rcClient);
+    void MoveVertical(UINT nSBCode);
+    void MoveHorizontal(UINT nSBCode);
+    BOOL OnCheckKey(UINT nChar);
+    void ReleaseTrackedRows();
+
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+public:
+    BOOL m_bChanged;
+    BOOL m_bRefreshIndexes;
+    int m_nLockUpdateCount;
+    CRect m_rcGroupByArea;
+    CRect m_rcHeaderArea;
+    CRect m_rcFooterArea;
+    CRect m_rcReportArea;
+    CXTPReportRows* m_pRows;
+    CXTPReportRows* m_pPlainTree;
+    CXTPReportRecords* m_pRecords;
+    CXTPReportColumns* m_pColumns;
+    CXTPReportPaintManager* m_pPaintManager;
+    CXTPReportNavigator* m_pNavigator;
+    int m_nTopRow;
+    int m_nLeftOffset;
+    int m_nFreezeColumnsCount;
+    int m_nFocusedRow;
+    CXTPReportSelectedRows* m_pSelectedRows;
+    CXTPReportRow* m_pHotRow;
+    int m_nWheelScrollLines;
+    CXTPReportTip m_wndTip;
+    CBitmap m_bmpCache;
+    BOOL m_bGroupByEnabled;
+    int m_mouseMode;
+    BOOL m_bMultipleSelection;
+    BOOL m_bShowTooltips;
+    BOOL m_bSkipGroupsFocus;
+    BOOL m_bFocusSubItems;
+    BOOL m_bHeaderVisible;
+    BOOL m_bFooterVisible;
+    CXTPReportColumn* m_pFocusedColumn;
+    CXTPToolTipContext* m_pToolTipContext;
+    CXTPImageManager* m_pImageManager;
+    CXTPReportRecordItem* m_pActiveItem;
+    CXTPReportInplaceEdit* m_pInplaceEdit;
+    CXTPReportInplaceButtons* m_pInplaceButtons;
+    CXTPReportInplaceList* m_pInplaceList;
+    BOOL m_bVScrollBarVisible;
+    BOOL m_bHScrollBarVisible;
+    CPoint m_pointDrag;
+    BOOL m_bPrepareDrag;
+    CXTPReportRows m_arrScreenRows;
+    CString m_strFilterText;
+    CXTPReportHeader* m_pReportHeader;
+    int m_nPopulatedRows;
+    CLIPFORMAT m_cfReport;
+    DWORD m_dwDragDropFlags;
+    int m_nDropPos;
+    CXTPReportRow* m_pSelectOnUpRow;
+
+    // Editing rules the record items read.
+    BOOL m_bAllowEdit;
+    BOOL m_bEditOnClick;
+    BOOL m_bAutoCheckItems;
+};

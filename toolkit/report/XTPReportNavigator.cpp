@@ -1,0 +1,5 @@
+#include "toolkit/report/XTPReportNavigator.h"
+
+CXTPReportNavigator::CXTPReportNavigator(CXTPReportControl* pReportControl) : m_pReportControl(pReportControl)
+{
+}

@@ -1,0 +1,30 @@
+// The keyboard movements of a report control: row by row, by page, to the
+// ends, cell by cell, and starting an edit of the focused cell.
+#pragma once
+#include "framework/core/CCmdTarget.h"
+#include "toolkit/report/XTPReportDefines.h"
+
+class CXTPReportNavigator : public CCmdTarget
+{
+public:
+    explicit CXTPReportNavigator(CXTPReportControl* pReportControl);
+
+    void MoveDown(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveUp(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveDownStep(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveUpStep(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MovePageDown(BOOL bShiftKey, BOOL bControlKey);
+    void MovePageUp(BOOL bShiftKey, BOOL bControlKey);
+    void MoveFirstRow(BOOL bShiftKey, BOOL bControlKey);
+    void MoveLastRow(BOOL bShiftKey, BOOL bControlKey);
+    void MoveToRow(int nRowIndex, BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveLeft(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveRight(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
+    void MoveFirstColumn();
+    void MoveLastColumn();
+    void MoveToColumn(int nColumnIndex, BOOL bClearIfNonFocusable = FALSE);
+    void BeginEdit();
+
+protected:
+    CXTPReportControl* m_pReportControl;
+};
