@@ -178,8 +178,9 @@ TEST_F(ToolTipWindowTest, MnemonicsAreStrippedWithoutNoPrefix)
         Relay(230, 20);
         FireShowTimer();
         EXPECT_EQ(tip->GetShownText(), style ? L"&Datei && Ordner" : L"Datei & Ordner");
-        if (!style)
+        if (!style) {
             EXPECT_EQ(tip->GetTitle(), L"Titel");
+        }
     }
 }
 

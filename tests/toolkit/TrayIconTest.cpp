@@ -149,6 +149,7 @@ TEST_F(TrayIcon, BalloonsAreShownOnceAndCut)
 
     EXPECT_TRUE(tray.ShowBalloonTip(L"Neue Tickets verfügbar", L"Tavrolin", NIIF_INFO, 7));
     const NOTIFYICONDATAW& record = tray.GetNotifyIconData();
+    EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO), record.uFlags);
     EXPECT_EQ(7000u, record.uTimeout);
     EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), record.dwInfoFlags);
     EXPECT_STREQ(L"Tavrolin", record.szInfoTitle);

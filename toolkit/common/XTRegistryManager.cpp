@@ -130,6 +130,16 @@ BOOL CXTRegistryManager::HaveNames()
     return TRUE;
 }
 
+LONG CXTRegistryManager::OpenOrCreateKey(HKEY hParent, LPCTSTR pszName, REGSAM samDesired, HKEY* phKey)
+{
+    // Only rights that change the key make it exist: reading a missing
+    // setting must not leave empty keys behind.
+    if ((samDesired & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) == 0)
+        return RegOpenKeyExW(hParent, pszName, 0, samDesired, phKey);
+    return RegCreateKeyExW(hParent, pszName, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr, phKey,
+                           nullptr);
+}
+
 HKEY CXTRegistryManager::GetAppRegistryKey(REGSAM samDesired)
 {
     if (!HaveNames())
@@ -143,15 +153,12 @@ HKEY CXTRegistryManager::GetAppRegistryKey(REGSAM samDesired)
         return nullptr;
     COpenKey software(hSoftware);
     HKEY hMaker = nullptr;
-    DWORD dwDisposition = 0;
-    m_lLastError = RegCreateKeyExW(software, m_strRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired,
-                                   nullptr, &hMaker, &dwDisposition);
+    m_lLastError = OpenOrCreateKey(software, m_strRegistryKey, samDesired, &hMaker);
     if (m_lLastError != ERROR_SUCCESS)
         return nullptr;
     COpenKey maker(hMaker);
     HKEY hApp = nullptr;
-    m_lLastError = RegCreateKeyExW(maker, m_strProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired,
-                                   nullptr, &hApp, &dwDisposition);
+    m_lLastError = OpenOrCreateKey(maker, m_strProfileName, samDesired, &hApp);
     return m_lLastError == ERROR_SUCCESS ? hApp : nullptr;
 }
 
@@ -162,9 +169,7 @@ HKEY CXTRegistryManager::GetSectionKey(LPCTSTR pszSection, REGSAM samDesired)
         return nullptr;
     COpenKey app(hApp);
     HKEY hSection = nullptr;
-    DWORD dwDisposition = 0;
-    m_lLastError = RegCreateKeyExW(app, pszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr,
-                                   &hSection, &dwDisposition);
+    m_lLastError = OpenOrCreateKey(app, pszSection, samDesired, &hSection);
     return m_lLastError == ERROR_SUCCESS ? hSection : nullptr;
 }
 

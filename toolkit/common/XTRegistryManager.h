@@ -10,10 +10,11 @@ public:
     explicit CXTRegistryManager(HKEY hKeyBase = HKEY_CURRENT_USER);
     virtual ~CXTRegistryManager();
 
-    // Root\Software\<registry key>\<profile name>, created when missing;
-    // null when the names are unknown or a step fails. The caller closes it.
+    // Root\Software\<registry key>\<profile name>; created when missing
+    // if the rights allow changes (read-only rights only open it); null when
+    // the names are unknown or a step fails. The caller closes it.
     virtual HKEY GetAppRegistryKey(REGSAM samDesired);
-    // The section's key below the application key, created when missing.
+    // The section's key below the application key, made in the same way.
     virtual HKEY GetSectionKey(LPCTSTR pszSection, REGSAM samDesired);
 
     // Writers: TRUE, FALSE, or -1 when the registry refuses access.
@@ -37,6 +38,7 @@ public:
 
 private:
     BOOL HaveNames();
+    static LONG OpenOrCreateKey(HKEY hParent, LPCTSTR pszName, REGSAM samDesired, HKEY* phKey);
     static BOOL UsesIniFile();
 
     HKEY m_hKeyBase;

@@ -170,7 +170,8 @@ BOOL CXTTrayIcon::ShowBalloonTip(LPCTSTR lpszInfo, LPCTSTR lpszInfoTitle, DWORD 
     CopyField(m_niData.szInfoTitle, 64, lpszInfoTitle);
     m_niData.uTimeout = uTimeout * 1000;
     m_niData.dwInfoFlags = dwInfoFlags;
-    BOOL bResult = ModifyIcon(NIF_INFO);
+    // The balloon joins what the record already carries.
+    BOOL bResult = ModifyIcon(m_niData.uFlags | NIF_INFO);
     // Later changes must not show the balloon again.
     m_niData.szInfo[0] = 0;
     return bResult;
