@@ -10,12 +10,14 @@
 #include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/XTPReportGroupRow.h"
 #include "toolkit/report/XTPReportHeader.h"
 #include "toolkit/report/XTPReportInplaceControls.h"
 #include "toolkit/report/XTPReportNavigator.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 #include "toolkit/report/XTPReportRecord.h"
 #include "toolkit/report/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/XTPReportRecordItemPreview.h"
 #include "toolkit/report/XTPReportRecords.h"
 #include "toolkit/report/XTPReportRow.h"
 #include "toolkit/report/XTPReportSelectedRows.h"
@@ -932,4 +934,211 @@ void CXTPReportControl::CollapseRow(CXTPReportRow* pRow)
         const int nFocused = m_nFocusedRow - nRemoved;
         m_nFocusedRow = nFocused > nIndex ? nFocused : nIndex;
     }
+}
+
+CXTPReportGroupRow* CXTPReportControl::CreateGroupRow()
+{
+    return new CXTPReportGroupRow();
+}
+
+BOOL CXTPReportControl::IsRecordFiltered(CXTPReportRecord* pRecord, const CString& strFilterText,
+                                         BOOL bIncludePreview)
+{
+    if (!pRecord)
+        return FALSE;
+    if (pRecord->IsFiltered())
+        return TRUE;
+    if (strFilterText.IsEmpty())
+        return FALSE;
+
+    CString strWords(strFilterText);
+    strWords.MakeLower();
+    int nStart = 0;
+    while (nStart < strWords.GetLength())
+    {
+        int nEnd = nStart;
+        while (nEnd < strWords.GetLength() && strWords[nEnd] != L' ' && strWords[nEnd] != L'\t')
+            ++nEnd;
+        const CString strWord = strWords.Mid(nStart, nEnd - nStart);
+        nStart = nEnd + 1;
+        if (strWord.IsEmpty())
+            continue;
+        BOOL bFound = FALSE;
+        for (int i = 0; i < m_pColumns->GetCount() && !bFound; ++i)
+        {
+            CXTPReportColumn* pColumn = m_pColumns->GetAt(i);
+            CXTPReportRecordItem* pItem = pColumn->IsVisible() && pColumn->IsFilterable() ? pRecord->GetItem(pColumn)
+                                                                                         : nullptr;
+            if (!pItem)
+                continue;
+            CString strCaption = pItem->GetCaption(pColumn);
+            strCaption.MakeLower();
+            bFound = strCaption.Find(strWord) >= 0;
+        }
+        if (!bFound && bIncludePreview && pRecord->GetItemPreview())
+        {
+            CString strPreview = pRecord->GetItemPreview()->GetCaption(nullptr);
+            strPreview.MakeLower();
+            bFound = strPreview.Find(strWord) >= 0;
+        }
+        if (!bFound)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTPReportControl::BuildTree(CXTPReportRecords* pRecords, CXTPReportRow* pParentRow, CXTPReportRows* pTarget)
+{
+    const CString strFilter = GetFilterText();
+    const BOOL bPreview = m_pPaintManager->IsPreviewMode();
+    for (int i = 0; i < pRecords->GetCount(); ++i)
+    {
+        CXTPReportRecord* pRecord = pRecords->GetAt(i);
+        if (!pRecord)
+            continue;
+        if (!pRecord->IsLocked() && (!pRecord->IsVisible() || IsRecordFiltered(pRecord, strFilter, bPreview)))
+            continue;
+        CXTPReportRow* pRow = CreateRow();
+        pRow->InitRow(this, pRecord);
+        pRow->m_pParentRow = pParentRow;
+        pTarget->Add(pRow);
+        if (pRecord->HasChildren())
+            BuildTree(pRecord->GetChilds(), pRow, pRow->GetChilds());
+    }
+}
+
+void CXTPReportControl::BuildGroups()
+{
+    CXTPReportColumnOrder* pGroups = m_pColumns->GetGroupsOrder();
+    CXTPReportRows* pGrouped = new CXTPReportRows();
+    CXTPReportRow* pTopCandidate = nullptr;
+    for (int i = 0; i < m_pPlainTree->GetCount(); ++i)
+    {
+        CXTPReportRow* pRow = m_pPlainTree->GetAt(i);
+        CXTPReportGroupRow* pParentGroup = nullptr;
+        CXTPReportRow* pCandidate = pTopCandidate;
+        for (int nLevel = 0; nLevel < pGroups->GetCount(); ++nLevel)
+        {
+            CXTPReportColumn* pColumn = pGroups->GetAt(nLevel);
+            CXTPReportRecordItem* pItem = pRow->GetRecord() ? pRow->GetRecord()->GetItem(pColumn) : nullptr;
+            const CString strCaption = pItem ? pItem->GetGroupCaption(pColumn) : CString();
+            CXTPReportGroupRow* pCandidateGroup =
+                pCandidate && pCandidate->IsGroupRow() ? static_cast<CXTPReportGroupRow*>(pCandidate) : nullptr;
+            if (pCandidateGroup && pCandidateGroup->GetCaption() == strCaption)
+            {
+                pParentGroup = pCandidateGroup;
+                CXTPReportRows* pChildren = pParentGroup->HasChildren() ? pParentGroup->GetChilds() : nullptr;
+                pCandidate = pChildren ? pChildren->GetAt(pChildren->GetCount() - 1) : nullptr;
+                continue;
+            }
+            CXTPReportGroupRow* pGroup = CreateGroupRow();
+            pGroup->InitRow(this, nullptr);
+            pGroup->SetCaption(strCaption);
+            if (pParentGroup)
+            {
+                pGroup->m_pParentRow = pParentGroup;
+                pParentGroup->GetChilds()->Add(pGroup);
+            }
+            else
+            {
+                pGrouped->Add(pGroup);
+            }
+            pParentGroup = pGroup;
+            pCandidate = nullptr;
+        }
+        pRow->InternalAddRef();
+        pRow->m_pParentRow = pParentGroup;
+        if (pParentGroup)
+            pParentGroup->GetChilds()->Add(pRow);
+        else
+            pGrouped->Add(pRow);
+        pTopCandidate = pGrouped->GetAt(pGrouped->GetCount() - 1);
+    }
+    m_pPlainTree->InternalRelease();
+    m_pPlainTree = pGrouped;
+}
+
+void CXTPReportControl::Populate()
+{
+    EditItem(nullptr);
+    BeginUpdate();
+    m_nPopulatedRows = 0;
+    CXTPReportRow* pFocused = GetFocusedRow();
+    CXTPReportRecord* pFocusedRecord = pFocused ? pFocused->GetRecord() : nullptr;
+    // Rows about to be released must not be remembered as pressed, hot or tipped.
+    m_pSelectOnUpRow = nullptr;
+    m_pHotRow = nullptr;
+    m_wndTip.m_pItem = nullptr;
+    m_wndTip.m_nRowIndex = -1;
+    if (m_wndTip.GetSafeHwnd())
+        m_wndTip.Activate(FALSE);
+    if (pFocusedRecord)
+        pFocusedRecord->InternalAddRef();
+
+    m_pSelectedRows->Clear();
+    m_pSelectedRows->SetChanged(FALSE);
+    m_nFocusedRow = -1;
+    m_pRows->Clear(TRUE);
+    m_pPlainTree->Clear(TRUE);
+    m_arrScreenRows.Clear(FALSE);
+
+    if (IsVirtualMode())
+    {
+        CXTPReportRow* pRow = CreateRow();
+        pRow->InitRow(this, m_pRecords->GetAt(0));
+        pRow->m_bVisible = TRUE;
+        m_pRows->SetVirtualMode(pRow, m_pRecords->GetCount());
+        m_nPopulatedRows = m_pRecords->GetCount();
+    }
+    else
+    {
+        BuildTree(m_pRecords, nullptr, m_pPlainTree);
+        m_nPopulatedRows = m_pPlainTree->GetCount();
+        if (m_pColumns->GetSortOrder()->GetCount() > 0 || m_pColumns->GetGroupsOrder()->GetCount() > 0)
+            m_pPlainTree->SortEx();
+        if (m_pColumns->GetGroupsOrder()->GetCount() > 0)
+            BuildGroups();
+        for (int i = 0; i < m_pPlainTree->GetCount(); ++i)
+        {
+            CXTPReportRow* pRow = m_pPlainTree->GetAt(i);
+            pRow->m_nChildIndex = i;
+            pRow->m_nRowLevel = 0;
+            pRow->m_nGroupLevel = 0;
+            InsertRow(m_pRows->GetCount(), pRow, FALSE);
+        }
+        for (int i = 0; i < m_pRows->GetCount(); ++i)
+        {
+            CXTPReportRow* pRow = m_pRows->GetAt(i);
+            pRow->m_nIndex = i;
+            pRow->m_bVisible = TRUE;
+            if (pFocusedRecord && pRow->GetRecord() == pFocusedRecord && m_nFocusedRow == -1)
+            {
+                m_nFocusedRow = i;
+                m_pSelectedRows->Select(pRow);
+            }
+        }
+    }
+    if (pFocusedRecord)
+        pFocusedRecord->InternalRelease();
+
+    AdjustLayout();
+    AdjustScrollBars();
+
+    if (m_nFocusedRow == -1)
+    {
+        m_nTopRow = 0;
+        if (m_pRows->GetCount() > 0)
+        {
+            m_nFocusedRow = 0;
+            m_pSelectedRows->Select(m_pRows->GetAt(0));
+        }
+    }
+    else
+    {
+        EnsureVisible(GetFocusedRow());
+    }
+    if (m_bFocusSubItems && !m_pFocusedColumn)
+        m_pFocusedColumn = m_pColumns->GetFirstVisibleColumn();
+    m_pSelectedRows->SetChanged(FALSE);
+    EndUpdate();
 }

@@ -32,12 +32,17 @@ public:
     // Creates the window and registers it as a drop target.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
+    // Rebuilds the rows from the records: filtering, the row tree, sorting,
+    // group rows and the displayed list.
+    virtual void Populate();
     virtual CString GetFilterText();
     virtual BOOL IsEditMode();
     virtual void OnDraw(CDC* pDC);
+    virtual BOOL IsRecordFiltered(CXTPReportRecord* pRecord, const CString& strFilterText, BOOL bIncludePreview);
     virtual void OnSelectionChanged();
     virtual void GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics);
     virtual CXTPReportRow* CreateRow();
+    virtual CXTPReportGroupRow* CreateGroupRow();
     // FALSE when the owner cancelled the key; it may also change it.
     virtual BOOL OnPreviewKeyDown(UINT& rnChar, UINT nRepCnt, UINT nFlags);
     virtual void DrawDropMarker(CDC* pDC);
@@ -115,6 +120,9 @@ public:
     void ShowFooter(BOOL bShow = TRUE);
     BOOL IsFooterVisible() const { return m_bFooterVisible; }
 
+    void SetFilterText(LPCTSTR lpszFilterText) { m_strFilterText = lpszFilterText; }
+    int GetPopulatedRowCount() const { return m_nPopulatedRows; }
+
     void SetMultipleSelection(BOOL bMultiple) { m_bMultipleSelection = bMultiple; }
     BOOL IsMultipleSelection() const { return m_bMultipleSelection; }
     void EnableToolTips(BOOL bEnable) { m_bShowTooltips = bEnable; }
@@ -150,8 +158,10 @@ protected:
     void DrawRows(CDC* pDC, CRect& rcClient);
     void MoveVertical(UINT nSBCode);
     void MoveHorizontal(UINT nSBCode);
-    BOOL OnCheckKey(UINT nChar);
-    void ReleaseTrackedRows();
+    // Adds rows for the records (and their children) to the list.
+    void BuildTree(CXTPReportRecords* pRecords, CXTPReportRow* pParentRow, CXTPReportRows* pTarget);
+    // Replaces the sorted top level by group rows holding it.
+    void BuildGroups();
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

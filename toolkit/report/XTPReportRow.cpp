@@ -347,13 +347,14 @@ void CXTPReportRow::SetExpanded(BOOL bExpanded)
         m_bExpanded = bExpanded;
         return;
     }
+    // Stored first: expanding shows the descendants of an expanded row.
+    m_bExpanded = bExpanded;
     if (bExpanded)
         m_pControl->ExpandRow(this);
     else
         m_pControl->CollapseRow(this);
     if (m_pRecord)
         m_pRecord->SetExpanded(bExpanded);
-    m_bExpanded = bExpanded;
     m_pControl->UpdateRowIndexes();
     m_pControl->SendMessageToParent(this, nullptr, nullptr, RN_ROWEXPANDED, nullptr);
 }
