@@ -6,7 +6,7 @@
 #include "framework/gdi/CPaintDC.h"
 #include "framework/controls/CStatic.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPColorManager.h"

@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/gdi/CWindowDC.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPPaintManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPWindowRect.h"
 

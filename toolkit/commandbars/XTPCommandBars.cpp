@@ -1,0 +1,100 @@
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPSoundManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/XTPImageManager.h"
+
+IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
+
+CXTPCommandBarsOptions::CXTPCommandBarsOptions(CXTPCommandBars* pCommandBars)
+    : m_pCommandBars(pCommandBars)
+{
+}
+
+CXTPCommandBarsOptions::~CXTPCommandBarsOptions() = default;
+
+CXTPCommandBars::CXTPCommandBars()
+    : m_bCustomizeMovable(FALSE)
+    , m_pDragHelper(nullptr)
+    , m_pPaintManager(nullptr)
+    , m_pImageManager(nullptr)
+    , m_pDragSelected(nullptr)
+    , m_bCustomizeMode(FALSE)
+    , m_bCustomizeAvail(FALSE)
+    , m_nIDMenu(0)
+    , m_bQuickCustomizeMode(FALSE)
+    , m_pOptions(new CXTPCommandBarsOptions(this))
+    , m_pDocks{nullptr, nullptr, nullptr, nullptr}
+    , m_pFrame(nullptr)
+    , m_pToolTipContext(nullptr)
+    , m_pMouseManager(nullptr)
+    , m_bKeyboardCuesVisible(TRUE)
+    , m_pShortcutManager(nullptr)
+    , m_bRecalcLayout(FALSE)
+    , m_bKeyboardCuesOnDemand(FALSE)
+    , m_bRightToLeft(FALSE)
+    , m_bIgnoreShiftMenuKey(FALSE)
+{
+}
+
+CXTPCommandBars::~CXTPCommandBars()
+{
+    SetDragControl(nullptr);
+    if (m_pPaintManager)
+        m_pPaintManager->InternalRelease();
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+    m_pOptions->InternalRelease();
+    XTPSoundManager()->StopThread();
+}
+
+CXTPPaintManager* CXTPCommandBars::GetPaintManager() const
+{
+    return m_pPaintManager ? m_pPaintManager : XTPPaintManager();
+}
+
+CXTPImageManager* CXTPCommandBars::GetImageManager() const
+{
+    return m_pImageManager ? m_pImageManager : XTPImageManager();
+}
+
+void CXTPCommandBars::SetPaintManager(CXTPPaintManager* pPaintManager)
+{
+    if (pPaintManager == m_pPaintManager)
+        return;
+    if (m_pPaintManager)
+        m_pPaintManager->InternalRelease();
+    m_pPaintManager = pPaintManager;
+    if (m_pPaintManager)
+        m_pPaintManager->RefreshMetrics();
+}
+
+void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
+{
+    if (pImageManager == m_pImageManager)
+        return;
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+    m_pImageManager = pImageManager;
+}
+
+void CXTPCommandBars::SetDragControl(CXTPControl* pControl)
+{
+    if (pControl == m_pDragSelected)
+        return;
+    if (pControl)
+        pControl->InternalAddRef();
+    CXTPControl* pOld = m_pDragSelected;
+    m_pDragSelected = pControl;
+    if (pOld)
+        pOld->InternalRelease();
+}
+
+CXTPMouseManager* CXTPCommandBars::GetMouseManager() const
+{
+    if (!m_pMouseManager)
+        m_pMouseManager = XTPMouseManager();
+    return m_pMouseManager;
+}

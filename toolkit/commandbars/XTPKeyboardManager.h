@@ -1,0 +1,36 @@
+// Per thread: the keyboard and call-window-procedure hooks that exist while
+// a tracking bar (or an auto-complete list) wants the thread's keys.
+#pragma once
+#include <windows.h>
+#include "framework/collections/CList.h"
+#include "framework/core/CNoTrackObject.h"
+
+class CXTPHookManagerHookAble;
+
+class CXTPKeyboardManager : public CNoTrackObject
+{
+public:
+    CXTPKeyboardManager();
+    ~CXTPKeyboardManager() override;
+
+    void HookKeyboard(CXTPHookManagerHookAble* pHook);
+    void UnhookKeyboard(CXTPHookManagerHookAble* pHook);
+    BOOL IsKeyboardHooked() const { return m_hHookKeyboard != nullptr; }
+    BOOL IsCallWndProcHooked() const { return m_hHookCallWndProc != nullptr; }
+
+    // The calling thread's manager.
+    static CXTPKeyboardManager* GetThreadManager();
+
+private:
+    static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
+    void RemoveHooks();
+    // Asks the clients, last added first; TRUE when the key goes on.
+    BOOL DispatchKey(WPARAM vk, LPARAM lParam);
+
+    HHOOK m_hHookKeyboard;
+    HHOOK m_hHookCallWndProc;
+    CList<CXTPHookManagerHookAble*, CXTPHookManagerHookAble*> m_lstClients;
+};
+
+CXTPKeyboardManager* XTPKeyboardManager();

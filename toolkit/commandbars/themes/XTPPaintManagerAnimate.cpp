@@ -1,0 +1,96 @@
+#include "framework/gdi/CDC.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+
+namespace {
+
+// A 32-bit top-down DIB section selected into its own memory DC.
+class CAnimationBuffer
+{
+public:
+    CAnimationBuffer(HDC hDC, int cx, int cy)
+    {
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+        bmi.bmiHeader.biWidth = cx;
+        bmi.bmiHeader.biHeight = -cy;
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        m_hBitmap = CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+        m_hDC = CreateCompatibleDC(hDC);
+        m_hOld = m_hBitmap ? SelectObject(m_hDC, m_hBitmap) : nullptr;
+    }
+    ~CAnimationBuffer()
+    {
+        if (m_hOld)
+            SelectObject(m_hDC, m_hOld);
+        DeleteDC(m_hDC);
+        if (m_hBitmap)
+            DeleteObject(m_hBitmap);
+    }
+    CAnimationBuffer(const CAnimationBuffer&) = delete;
+    CAnimationBuffer& operator=(const CAnimationBuffer&) = delete;
+
+    BOOL IsValid() const { return m_hBitmap != nullptr && m_pBits != nullptr; }
+
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    BYTE* m_pBits = nullptr;
+};
+
+} // namespace
+
+void CXTPPaintManager::Animate(CDC* pDestDC, CDC* pSrcDC, CRect rc, XTPAnimationType animationType)
+{
+    if (m_nAnimationSteps < 1)
+        return;
+    int nFrameTime = m_nAnimationTime / m_nAnimationSteps;
+    int cx = rc.Width(), cy = rc.Height();
+    switch (animationType) {
+    case xtpAnimateSlide:
+        for (int i = 1; i <= m_nAnimationSteps; i++) {
+            int w = cx * i / m_nAnimationSteps, h = cy * i / m_nAnimationSteps;
+            pDestDC->BitBlt(rc.left, rc.top, w, h, pSrcDC, rc.right - w, rc.bottom - h, SRCCOPY);
+            Sleep(nFrameTime);
+        }
+        break;
+    case xtpAnimateUnfold:
+        for (int i = 1; i <= m_nAnimationSteps; i++) {
+            int h = cy * i / m_nAnimationSteps;
+            pDestDC->BitBlt(rc.left, rc.top, cx, h, pSrcDC, rc.left, rc.bottom - h, SRCCOPY);
+            Sleep(nFrameTime);
+        }
+        break;
+    case xtpAnimateFade:
+        DrawAnimationFade(pDestDC, pSrcDC, rc);
+        break;
+    default:
+        break;
+    }
+}
+
+void CXTPPaintManager::DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc)
+{
+    int cx = rc.Width(), cy = rc.Height();
+    if (cx <= 0 || cy <= 0)
+        return;
+    HDC hDest = pDestDC->GetSafeHdc();
+    CAnimationBuffer popup(hDest, cx, cy), screen(hDest, cx, cy), frame(hDest, cx, cy);
+    if (!popup.IsValid() || !screen.IsValid() || !frame.IsValid())
+        return;
+    BitBlt(popup.m_hDC, 0, 0, cx, cy, pSrcDC->GetSafeHdc(), rc.left, rc.top, SRCCOPY);
+    BitBlt(screen.m_hDC, 0, 0, cx, cy, hDest, rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    int nFrameTime = m_nAnimationTime / m_nAnimationSteps;
+    size_t nBytes = static_cast<size_t>(cx) * static_cast<size_t>(cy) * 4;
+    for (int k = 1; k < m_nAnimationSteps; k++) {
+        DWORD dwStart = GetTickCount();
+        int nAlpha = 255 * k / m_nAnimationSteps;
+        for (size_t i = 0; i < nBytes; i++)
+            frame.m_pBits[i] = static_cast<BYTE>(((255 - nAlpha) * screen.m_pBits[i] + nAlpha * popup.m_pBits[i]) / 256);
+        BitBlt(hDest, rc.left, rc.top, cx, cy, frame.m_hDC, 0, 0, SRCCOPY);
+        DWORD dwSpent = GetTickCount() - dwStart;
+        if (static_cast<int>(dwSpent) < nFrameTime)
+            Sleep(nFrameTime - dwSpent);
+    }
+}
