@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPImageManager.h"
 
@@ -160,22 +161,13 @@ CXTPImageManager* CXTPCommandBar::GetImageManager() const
 
 void CXTPCommandBar::SetPaintManager(CXTPPaintManager* pPaintManager)
 {
-    if (pPaintManager == m_pPaintManager)
-        return;
-    if (m_pPaintManager)
-        m_pPaintManager->InternalRelease();
-    m_pPaintManager = pPaintManager;
-    if (m_pPaintManager)
+    if (XTPReplaceReference(m_pPaintManager, pPaintManager) && m_pPaintManager)
         m_pPaintManager->RefreshMetrics();
 }
 
 void CXTPCommandBar::SetImageManager(CXTPImageManager* pImageManager)
 {
-    if (pImageManager == m_pImageManager)
-        return;
-    if (m_pImageManager)
-        m_pImageManager->InternalRelease();
-    m_pImageManager = pImageManager;
+    XTPReplaceReference(m_pImageManager, pImageManager);
 }
 
 CWnd* CXTPCommandBar::GetSite() const

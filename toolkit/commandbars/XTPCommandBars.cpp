@@ -2,6 +2,7 @@
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPImageManager.h"
@@ -62,22 +63,13 @@ CXTPImageManager* CXTPCommandBars::GetImageManager() const
 
 void CXTPCommandBars::SetPaintManager(CXTPPaintManager* pPaintManager)
 {
-    if (pPaintManager == m_pPaintManager)
-        return;
-    if (m_pPaintManager)
-        m_pPaintManager->InternalRelease();
-    m_pPaintManager = pPaintManager;
-    if (m_pPaintManager)
+    if (XTPReplaceReference(m_pPaintManager, pPaintManager) && m_pPaintManager)
         m_pPaintManager->RefreshMetrics();
 }
 
 void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
 {
-    if (pImageManager == m_pImageManager)
-        return;
-    if (m_pImageManager)
-        m_pImageManager->InternalRelease();
-    m_pImageManager = pImageManager;
+    XTPReplaceReference(m_pImageManager, pImageManager);
 }
 
 void CXTPCommandBars::SetDragControl(CXTPControl* pControl)

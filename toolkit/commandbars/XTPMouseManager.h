@@ -57,9 +57,10 @@ public:
 
     static CXTPMouseManager* GetThreadManager();
     static POINT& LastMousePoint();
+    // The thread's mouse hook: non-zero consumes the message.
+    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
     BOOL IsInTrustedWindow(POINT pt) const;
 

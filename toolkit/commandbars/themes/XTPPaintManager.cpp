@@ -42,6 +42,18 @@ CCurrentPaintManager& CurrentPaintManager()
     return current;
 }
 
+// Stands in for a look of its own (numbers 1 to 5) until that look exists:
+// draws the classic way but answers the number it was made for.
+class CStandInTheme : public XTPPaintThemes::CXTPDefaultTheme
+{
+public:
+    explicit CStandInTheme(int nLook) : m_nLook(nLook) {}
+    int GetCurrentTheme() override { return m_nLook; }
+
+private:
+    int m_nLook;
+};
+
 const int kStatusPart = 1;
 const int kStatusGripperPart = 2;
 const int kStatusGripper = 3;
@@ -102,9 +114,11 @@ CXTPPaintManager::~CXTPPaintManager()
 
 CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
 {
-    // The flat and gradient looks build on this one; until a look of its
-    // own exists for a number, the classic look stands in and keeps it.
-    CXTPPaintManager* pTheme = new XTPPaintThemes::CXTPDefaultTheme();
+    CXTPPaintManager* pTheme = nullptr;
+    if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
+        pTheme = new CStandInTheme(nTheme);
+    else
+        pTheme = new XTPPaintThemes::CXTPDefaultTheme();
     pTheme->m_themeCurrent = nTheme;
     return pTheme;
 }

@@ -80,6 +80,8 @@ public:
     void SetLunaColorScheme(int nScheme) { m_nLunaScheme = nScheme; }
     void SetCommandBarsFontIndirect(const LOGFONT* pLogFont, BOOL bUseStandardFont = FALSE);
     void UpdateFonts();
+    // The height of the bars' font for a menu font height.
+    static LONG CommandBarFontHeight(LONG lfMenuHeight);
     int GetTextHeight() const { return m_nTextHeight; }
     int GetThemeNumber() const { return m_themeCurrent; }
     CFont* GetRegularFont() { return &m_fontRegular; }

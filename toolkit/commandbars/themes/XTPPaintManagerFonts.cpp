@@ -4,20 +4,20 @@
 
 namespace {
 
-// Menu font heights below 11 pixels in magnitude are too small for bars.
-LONG CommandBarFontHeight(LONG lfHeight)
-{
-    if (lfHeight >= 0 || lfHeight < -10)
-        return lfHeight;
-    return -11;
-}
-
 BOOL IsTahomaCharset(BYTE lfCharSet)
 {
     return lfCharSet == ANSI_CHARSET || lfCharSet == DEFAULT_CHARSET || lfCharSet == SYMBOL_CHARSET;
 }
 
 } // namespace
+
+LONG CXTPPaintManager::CommandBarFontHeight(LONG lfMenuHeight)
+{
+    // Menu fonts under 11 pixels in magnitude are too small for bars.
+    if (lfMenuHeight >= 0 || lfMenuHeight < -10)
+        return lfMenuHeight;
+    return -11;
+}
 
 void CXTPPaintManager::UpdateFonts()
 {

@@ -1,0 +1,92 @@
+// Windows, bars, input and a sound recorder shared by the command bar tests.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "framework/gdi/CDC.h"
+#include "framework/windows/CWnd.h"
+#include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+// Runs the thread's messages for a while (input arrives asynchronously).
+void PumpFor(int milliseconds);
+
+// What a site window was told: message, wParam and the notify code.
+struct CSiteMessage
+{
+    UINT message;
+    WPARAM wParam;
+    UINT code;
+};
+
+// A top-level window standing in for the frame that hosts the bars.
+class CTestSite : public CWnd
+{
+public:
+    BOOL Create(const RECT& rc);
+    std::vector<CSiteMessage> received;
+    std::vector<UINT> keys;
+    int mouseMoves = 0;
+    int buttonUps = 0;
+    LRESULT notifyAnswer = 0;
+    // Runs when a WM_COMMAND arrives (after it is recorded).
+    void (*onCommand)(CTestSite* pSite, WPARAM wParam) = nullptr;
+    void* context = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// A toolbar as a child window of the site; keys reaching it while it tracks
+// are recorded and answered with `answer`.
+class CTestBar : public CXTPToolBar
+{
+public:
+    BOOL Create(CWnd* pSite, const RECT& rc);
+    CXTPControlButton* AddButton(int nId, const RECT& rc, LPCWSTR lpszCaption = L"");
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+
+    std::vector<UINT> hookedKeys;
+    int answer = 0;
+};
+
+// A 32-bit DIB section as a memory DC, read back pixel by pixel.
+class CTestCanvas
+{
+public:
+    CTestCanvas(int width, int height, COLORREF background);
+    ~CTestCanvas();
+    CTestCanvas(const CTestCanvas&) = delete;
+    CTestCanvas& operator=(const CTestCanvas&) = delete;
+
+    CDC* DC() { return &m_dc; }
+    COLORREF Pixel(int x, int y) const;
+    int CountPixels(const RECT& rc, COLORREF color) const;
+
+private:
+    int m_width, m_height;
+    CDC m_dc;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    DWORD* m_bits;
+};
+
+// Real input through SendInput (hooks see nothing else).
+void SendKey(WORD vk);
+void SendMouse(DWORD flags, POINT ptScreen);
+void ClickAt(POINT ptScreen);
+
+// Replaces the sound player's play call by a recorder that can hold the
+// first sound until released, as a slow sound device would.
+class CSoundRecorder
+{
+public:
+    CSoundRecorder();
+    ~CSoundRecorder();
+    static std::vector<std::wstring> Played();
+    static void HoldNextSound();
+    // Waits until a held sound is playing.
+    static BOOL WaitUntilHolding();
+    static void Release();
+    static BOOL IsHolding();
+};
