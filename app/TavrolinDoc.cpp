@@ -1,0 +1,7 @@
+#include "app/TavrolinDoc.h"
+
+IMPLEMENT_DYNCREATE(CTavrolinDoc, CDocument)
+
+CTavrolinDoc::CTavrolinDoc() = default;
+
+CTavrolinDoc::~CTavrolinDoc() = default;
