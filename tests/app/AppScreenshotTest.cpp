@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "AppTestSupport.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 
@@ -123,15 +124,6 @@ std::wstring FaceOf(HFONT font)
     LOGFONTW lf{};
     GetObjectW(font, sizeof(lf), &lf);
     return lf.lfFaceName;
-}
-
-std::wstring AssetPath(const wchar_t* name)
-{
-    const char* source = getenv("TAVROLIN_SOURCE_DIR");
-    std::wstring path = L"Z:";
-    for (const char* p = source ? source : ""; *p; ++p)
-        path += static_cast<wchar_t>(*p == '/' ? '\\' : *p);
-    return path + L"\\app\\assets\\" + name;
 }
 
 // A picture loaded the way the program loads its pictures: the system's
@@ -300,11 +292,11 @@ TEST(AppScreenshot, PicturesBesideTheProgramLoadAtTheirSizes)
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     struct Case { const wchar_t* name; SIZE size; COLORREF corner; const wchar_t* file; };
     const Case cases[] = {
-        {L"pics\\logo.jpg", {256, 64}, RGB(255, 250, 235), L"app_picture_logo.png"},
-        {L"pics\\about.jpg", {400, 300}, RGB(20, 60, 130), L"app_picture_about.png"},
+        {L"pics/logo.jpg", {256, 64}, RGB(255, 250, 235), L"app_picture_logo.png"},
+        {L"pics/about.jpg", {400, 300}, RGB(20, 60, 130), L"app_picture_about.png"},
     };
     for (const Case& c : cases) {
-        IPicture* picture = LoadPicture(AssetPath(c.name));
+        IPicture* picture = LoadPicture(static_cast<LPCWSTR>(apptest::AssetPath(c.name)));
         ASSERT_NE(nullptr, picture) << "picture " << std::string(c.name, c.name + wcslen(c.name));
         SIZE size = PixelSize(picture);
         EXPECT_EQ(c.size.cx, size.cx);

@@ -4,15 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
 
+#include "AppTestSupport.h"
 #include "app/TeamFlags.h"
 #include "resources/AppIds.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
-#include "toolkit/common/XTPPropExchangeXMLNode.h"
 
 TEST(TeamFlags, NamesMatchIgnoringCaseButNothingElse)
 {
@@ -32,30 +30,12 @@ TEST(TeamFlags, EveryTeamOfTheMatchListHasAFlagOfItsOwnInTheStrip)
 {
     // The teams of the group matches, as the shipped list spells them.
     std::set<std::wstring> teams;
-    CoInitialize(nullptr);
-    {
-        const char* source = getenv("TAVROLIN_SOURCE_DIR");
-        CString path = CString(L"Z:") + CString(source ? source : "") + L"/app/assets/GAMES.XML";
-        path.Replace(L'/', L'\\');
-        CXTPPropExchangeXMLNode px(TRUE, nullptr, L"Games");
-        ASSERT_TRUE(px.LoadFromFile(path));
-        CXTPPropExchangeEnumerator* pEnum = px.GetEnumerator(L"Record");
-        for (POSITION pos = pEnum->GetPosition(); pos;) {
-            CXTPPropExchange* pRecord = pEnum->GetNext(pos);
-            long id = 0;
-            CString team1, team2;
-            XTPExchangeLongWithDefault(pRecord, L"ID", id, 0);
-            XTPExchangeStringWithDefault(pRecord, L"Country1", team1, L"");
-            XTPExchangeStringWithDefault(pRecord, L"Country2", team2, L"");
-            pRecord->InternalRelease();
-            if (id <= 48) {
-                teams.insert(static_cast<LPCWSTR>(team1));
-                teams.insert(static_cast<LPCWSTR>(team2));
-            }
+    for (const apptest::ShippedMatch& match : apptest::ReadShippedMatches()) {
+        if (match.id <= 48) {
+            teams.insert(static_cast<LPCWSTR>(match.team1));
+            teams.insert(static_cast<LPCWSTR>(match.team2));
         }
-        delete pEnum;
     }
-    CoUninitialize();
     ASSERT_EQ(32u, teams.size());
 
     HBITMAP strip = static_cast<HBITMAP>(
