@@ -126,9 +126,14 @@ TEST_F(Populate, FocusedRecordSurvivesARepopulate)
     EXPECT_EQ(1, report.GetSelectedRows()->GetCount());
     EXPECT_TRUE(report.GetFocusedRow()->IsSelected());
 
+    // Rows remembered by the mouse are released by a repopulate.
+    report.m_pSelectOnUpRow = report.GetRows()->GetAt(1);
+    report.m_pHotRow = report.GetRows()->GetAt(1);
     pFocus->Delete();
     report.Populate();
     EXPECT_EQ(0, report.m_nFocusedRow) << "a vanished record leaves the focus on row 0";
+    EXPECT_EQ(nullptr, report.m_pSelectOnUpRow);
+    EXPECT_EQ(nullptr, report.m_pHotRow);
 }
 
 TEST_F(Populate, CollapsingAGroupMovesTheFocusToIt)

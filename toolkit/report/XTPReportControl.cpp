@@ -79,7 +79,7 @@ CXTPReportControl::CXTPReportControl()
       m_pInplaceList(new CXTPReportInplaceList()), m_bVScrollBarVisible(FALSE), m_bHScrollBarVisible(FALSE),
       m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
       m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
-      m_bAutoCheckItems(TRUE)
+      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE)
 {
     m_pReportHeader = new CXTPReportHeader(this, m_pColumns);
     RegisterReportClass();
@@ -170,6 +170,11 @@ void CXTPReportControl::EndUpdate()
     {
         m_bRefreshIndexes = FALSE;
         UpdateRowIndexes();
+    }
+    if (m_bScrollBarsChanged && GetSafeHwnd())
+    {
+        m_bScrollBarsChanged = FALSE;
+        RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
     }
     RedrawControl();
 }
@@ -500,9 +505,11 @@ void CXTPReportControl::AdjustScrollBars()
     si.nMax = nCount > 0 ? nCount - 1 : 0;
     si.nPage = (UINT)(nCount - nMaxTop);
     si.nPos = m_nTopRow;
-    SetScrollInfo(SB_VERT, &si);
+    SetScrollInfoIfChanged(SB_VERT, si);
     m_bVScrollBarVisible = nMaxTop > 0;
-    ShowScrollBar(SB_VERT, m_bVScrollBarVisible);
+    // Showing a bar re-lays the window out: only when it changes.
+    if (((GetStyle() & WS_VSCROLL) != 0) != m_bVScrollBarVisible)
+        ShowScrollBar(SB_VERT, m_bVScrollBarVisible);
 
     if (m_pReportHeader->IsColumnAutoSizing())
     {
@@ -525,11 +532,24 @@ void CXTPReportControl::AdjustScrollBars()
             hsi.nMax = m_rcReportArea.Width() + nExcess;
             hsi.nPage = (UINT)m_rcReportArea.Width();
             hsi.nPos = m_nLeftOffset;
-            SetScrollInfo(SB_HORZ, &hsi);
+            SetScrollInfoIfChanged(SB_HORZ, hsi);
         }
     }
-    ShowScrollBar(SB_HORZ, m_bHScrollBarVisible);
+    if (((GetStyle() & WS_HSCROLL) != 0) != m_bHScrollBarVisible)
+        ShowScrollBar(SB_HORZ, m_bHScrollBarVisible);
     EndUpdate();
+}
+
+void CXTPReportControl::SetScrollInfoIfChanged(int nBar, SCROLLINFO& si)
+{
+    // Setting a bar redraws it, which costs a round trip to the display.
+    SCROLLINFO current = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS};
+    if (GetScrollInfo(nBar, &current, SIF_RANGE | SIF_PAGE | SIF_POS) && current.nMin == si.nMin &&
+        current.nMax == si.nMax && current.nPage == si.nPage && current.nPos == si.nPos)
+        return;
+    // Drawn with the frame when the lock ends.
+    SetScrollInfo(nBar, &si, FALSE);
+    m_bScrollBarsChanged = TRUE;
 }
 
 int CXTPReportControl::GetPageRowCount(int nStartRow, int nDirection)
@@ -551,7 +571,6 @@ int CXTPReportControl::GetPageRowCount(int nStartRow, int nDirection)
 void CXTPReportControl::SetTopRowIndex(int nIndex)
 {
     m_nTopRow = nIndex < 0 ? 0 : nIndex;
-    SetScrollPos(SB_VERT, m_nTopRow);
     AdjustScrollBars();
     RedrawControl();
 }
@@ -559,7 +578,6 @@ void CXTPReportControl::SetTopRowIndex(int nIndex)
 void CXTPReportControl::SetLeftOffset(int nOffset)
 {
     m_nLeftOffset = nOffset < 0 ? 0 : nOffset;
-    SetScrollPos(SB_HORZ, m_nLeftOffset);
     AdjustScrollBars();
     RedrawControl();
 }

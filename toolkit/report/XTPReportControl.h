@@ -155,6 +155,7 @@ protected:
     int GetPageRowCount(int nStartRow, int nDirection);
     // The highest useful top row for the rows-area height.
     int GetMaxTopRow(CDC* pDC);
+    void SetScrollInfoIfChanged(int nBar, SCROLLINFO& si);
     void DrawRows(CDC* pDC, CRect& rcClient);
     void MoveVertical(UINT nSBCode);
     void MoveHorizontal(UINT nSBCode);
@@ -233,4 +234,6 @@ public:
     BOOL m_bAllowEdit;
     BOOL m_bEditOnClick;
     BOOL m_bAutoCheckItems;
+    // A bar changed without being drawn; the outermost unlock draws it.
+    BOOL m_bScrollBarsChanged;
 };
