@@ -28,6 +28,9 @@ public:
 
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;
+    // Set by whoever draws for a printer (a memory DC standing in for one,
+    // say), so that drawing code can take its printing branches.
+    BOOL m_bPrinting = FALSE;
 
     operator HDC() const { return GetSafeHdc(); }
     // Also answers null when called through a null pointer.
@@ -41,7 +44,7 @@ public:
     BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
     BOOL DeleteDC();
     CWnd* GetWindow() const;
-    BOOL IsPrinting() const { return FALSE; }
+    BOOL IsPrinting() const { return m_bPrinting; }
 
     // A brush of alternating pixels, for dragging frames and disabled looks.
     static CBrush* GetHalftoneBrush();

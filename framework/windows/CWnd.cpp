@@ -10,6 +10,7 @@
 #include "framework/gdi/CFont.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CMenu.h"
+#include "framework/ole/COleDropTarget.h"
 #include "framework/gdi/CRgn.h"
 #include "framework/windows/CTestCmdUI.h"
 #include "framework/windows/CWinApp.h"
@@ -181,6 +182,8 @@ CWnd::~CWnd()
     if (!m_bSpecial && m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this) {
         // The object goes before its window: let the window's former
         // procedure see its last messages, then destroy it.
+        if (m_pDropTarget != nullptr)
+            m_pDropTarget->Revoke();
         HWND hWnd = m_hWnd;
         // (A procedure hooked in front of ours stays; it reaches the
         // default processing through ours.)
@@ -357,6 +360,8 @@ void CWnd::PostNcDestroy()
 
 void CWnd::FinishNcDestroy()
 {
+    if (m_pDropTarget != nullptr)
+        m_pDropTarget->Revoke();
     CWinThread* thread = AfxGetThread();
     if (thread != nullptr) {
         if (thread->m_pMainWnd == this) {

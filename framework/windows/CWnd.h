@@ -20,6 +20,7 @@
 #endif
 
 class CDataExchange;
+class COleDropTarget;
 class CDC;
 class CFont;
 class CMenu;
@@ -281,6 +282,9 @@ public:
 
     // The former window procedure of a subclassed window.
     WNDPROC m_pfnSuper = nullptr;
+    // The OLE drop target registered for the window; revoked when the
+    // window goes.
+    COleDropTarget* m_pDropTarget = nullptr;
 
 protected:
     // A stand-in for a special window position (wndTop...), never mapped.
