@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/XTPFontDC.h"
 
 BOOL CXTPCommandBar::LoadMenu(CMenu* /*pMenu*/, BOOL /*bRemoveControls*/)
 {
@@ -95,6 +96,7 @@ int CXTPCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPAR
 void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect /*rcClipBox*/)
 {
     CXTPPaintManager* pPaintManager = GetPaintManager();
+    CXTPFontDC font(pDC, pPaintManager->GetCommandBarFont(this));
     pPaintManager->FillCommandBarEntry(pDC, this);
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);

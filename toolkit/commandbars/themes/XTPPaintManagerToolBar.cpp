@@ -257,7 +257,6 @@ CSize CXTPPaintManager::DrawControlToolBarButton(CDC* pDC, CXTPControl* pButton,
     if (m_nCaptionOverride >= 0)
         bKeyboardCues = m_nCaptionOverride > 0;
     BOOL bEmbossed = !bEnabled && m_bEmbossedDisabledText;
-    BOOL bMenuBar = pBar && pBar->GetType() == xtpBarTypeMenuBar;
     CString strCaption = pButton->GetCaption();
     if (pBar && pBar->IsLayoutRTL())
         UpdateRTLCaption(strCaption);
@@ -315,14 +314,8 @@ CSize CXTPPaintManager::DrawControlToolBarButton(CDC* pDC, CXTPControl* pButton,
 
     CRect rcText = rcButtonPart;
     if (nType == xtpControlPopup && !pImage) {
+        // Captioned popups (menu bar items) show the caption alone, centred.
         rcText.DeflateRect(3, 3);
-        if (!bMenuBar && nType == xtpControlPopup && !bVertical) {
-            // A toolbar popup with a caption shows its arrow after the text.
-            CPoint ptArrow(rc.right - 6, rc.CenterPoint().y);
-            XTPDrawTriangle(pDC, CPoint(ptArrow.x - 2, ptArrow.y - 1), CPoint(ptArrow.x + 2, ptArrow.y - 1),
-                            CPoint(ptArrow.x, ptArrow.y + 1), pDC->GetTextColor());
-            rcText.right -= 8;
-        }
         DrawControlCaption(pDC, strCaption, rcText, TRUE, bVertical, !bVertical, bEmbossed,
                            bKeyboardCues && !bVertical);
         return CSize(0, 0);
