@@ -34,41 +34,52 @@ BYTE* SlotBytes(BYTE* pSlot)
 }
 } // namespace
 
-// Runs when Fetch returns while WinInet still works on one of its calls: the
-// read buffer goes to the map with the closing record, to be freed once
-// WinInet reports the request handle closing. Declared after the handle
-// holders, so it runs before they close the handles.
+// Runs when Fetch returns, before the handle holders close: while WinInet
+// still works on one of its calls, the read buffer goes to the map with the
+// closing record, to be freed once WinInet reports the request handle
+// closing; after a stop, the handles are closed on a system thread.
 class CAsyncHttpRequest::CClosingGuard
 {
 public:
-    CClosingGuard(CAsyncHttpRequest& request, CHttpHandleHolder& requestHandle, CHttpClosingRecord*& pRecord,
-                  BYTE*& pSlot)
-        : m_request(request), m_requestHandle(requestHandle), m_pRecord(pRecord), m_pSlot(pSlot)
+    CClosingGuard(CAsyncHttpRequest& request, CHttpHandleHolder (&handles)[3], CHttpClosingRecord*& pRecord,
+                  BYTE*& pSlot, CHttpHandlesToClose*& pDeferred)
+        : m_request(request), m_handles(handles), m_pRecord(pRecord), m_pSlot(pSlot), m_pDeferred(pDeferred)
     {
     }
 
     ~CClosingGuard()
     {
-        if (!m_request.m_bOperationPending || m_pRecord == nullptr)
+        CHttpHandleHolder& request = m_handles[RequestHolder];
+        if (m_request.m_bOperationPending && m_pRecord != nullptr)
+        {
+            m_request.m_bOperationPending = FALSE;
+            m_pRecord->dwContextBase = m_request.m_dwContextBase;
+            m_pRecord->hRequest = request;
+            m_pRecord->pReadBuffer = m_pSlot;
+            m_pRecord->pNext = nullptr;
+            GetAsyncHttpMap().BeginClosing(m_pRecord);
+            m_pRecord = nullptr;
+            m_pSlot = nullptr;
+        }
+        if (m_request.m_nLastError != Stopped || request == nullptr || m_pDeferred == nullptr)
             return;
-        m_request.m_bOperationPending = FALSE;
-        m_pRecord->dwContextBase = m_request.m_dwContextBase;
-        m_pRecord->hRequest = m_requestHandle;
-        m_pRecord->pReadBuffer = m_pSlot;
-        m_pRecord->pNext = nullptr;
-        GetAsyncHttpMap().BeginClosing(m_pRecord);
-        m_pRecord = nullptr;
-        m_pSlot = nullptr;
+        for (int i = RequestHolder; i >= 0; --i)
+            m_pDeferred->hHandles[RequestHolder - i] = ReleaseHttpHandle(m_handles[i]);
+        if (CloseHttpHandlesLater(m_pDeferred))
+            m_pDeferred = nullptr;
     }
 
     CClosingGuard(const CClosingGuard&) = delete;
     CClosingGuard& operator=(const CClosingGuard&) = delete;
 
+    enum { SessionHolder, ConnectionHolder, RequestHolder };
+
 private:
     CAsyncHttpRequest& m_request;
-    CHttpHandleHolder& m_requestHandle;
+    CHttpHandleHolder (&m_handles)[3];
     CHttpClosingRecord*& m_pRecord;
     BYTE*& m_pSlot;
+    CHttpHandlesToClose*& m_pDeferred;
 };
 
 CAsyncHttpRequest::CAsyncHttpRequest(HANDLE hStopEvent)
@@ -122,24 +133,28 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
     // WinInet still works for it must not need memory to hand them over.
     BYTE* pSlot = new (std::nothrow) BYTE[SlotSize];
     CHttpClosingRecord* pClosing = new (std::nothrow) CHttpClosingRecord;
+    CHttpHandlesToClose* pDeferred = new (std::nothrow) CHttpHandlesToClose;
     struct CLeftOverFree
     {
         BYTE*& pSlot;
         CHttpClosingRecord*& pClosing;
+        CHttpHandlesToClose*& pDeferred;
         ~CLeftOverFree()
         {
             delete[] pSlot;
             delete pClosing;
+            delete pDeferred;
         }
-    } leftOverFree{pSlot, pClosing};
-    if (pSlot == nullptr || pClosing == nullptr)
+    } leftOverFree{pSlot, pClosing, pDeferred};
+    if (pSlot == nullptr || pClosing == nullptr || pDeferred == nullptr)
         return Fail(ERROR_NOT_ENOUGH_MEMORY);
     m_dwContextBase = NextAsyncHttpContextBase();
 
-    CHttpHandleHolder session;
-    CHttpHandleHolder connection;
-    CHttpHandleHolder request;
-    CClosingGuard closing(*this, request, pClosing, pSlot);
+    CHttpHandleHolder handles[3];
+    CHttpHandleHolder& session = handles[CClosingGuard::SessionHolder];
+    CHttpHandleHolder& connection = handles[CClosingGuard::ConnectionHolder];
+    CHttpHandleHolder& request = handles[CClosingGuard::RequestHolder];
+    CClosingGuard closing(*this, handles, pClosing, pSlot, pDeferred);
 
     HINTERNET hSession = InternetOpenW(L"Tavrolin", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, INTERNET_FLAG_ASYNC);
     if (hSession == nullptr)
@@ -210,8 +225,15 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
             return FALSE;
     }
 
+    CString strHeaders;
+    QueryRawHeaders(strHeaders);
+    const DWORD dwStatus = QueryStatusCode(request);
+    // Without a status (no answer at all, or one WinInet could not read)
+    // the status check below fails the request.
+    if (dwStatus != 0 && !IsWellFormedAnswer(strHeaders))
+        return Fail(BadResponse);
     // Redirects included: automatic redirection is off.
-    if (QueryStatusCode(request) != HTTP_STATUS_OK)
+    if (dwStatus != HTTP_STATUS_OK)
         return Fail(NotOk);
 
     // A body announced larger than the cap is not read at all.
@@ -224,7 +246,7 @@ BOOL CAsyncHttpRequest::Fetch(LPCTSTR pszUrl)
         return Fail(BodyIncomplete);
 
     m_nLastError = 0;
-    TakeCookies();
+    TakeCookies(strHeaders);
     m_body.Add(0);
     m_strResponseText = CString(reinterpret_cast<LPCSTR>(m_body.GetData()));
     return TRUE;
@@ -345,27 +367,63 @@ BOOL CAsyncHttpRequest::QueryRawHeaders(CString& strHeaders)
     return bOk;
 }
 
-void CAsyncHttpRequest::TakeCookies()
+namespace
 {
-    CString strHeaders;
-    QueryRawHeaders(strHeaders);
-    CString strCookie;
+// Calls onHeader(name, value) for every header line of the raw headers
+// after the status line, both trimmed; lines without ":" are passed over.
+// The result: how many header lines there were.
+template <typename OnHeader>
+int ForEachHeader(const CString& strHeaders, OnHeader onHeader)
+{
     int nPos = 0;
-    for (;;)
+    int nHeaders = 0;
+    for (BOOL bStatusLine = TRUE;; bStatusLine = FALSE)
     {
         CString strLine = strHeaders.Tokenize(L"\n", nPos);
         if (nPos < 0 || strLine.IsEmpty())
             break;
         int nColon = strLine.Find(L':');
-        if (nColon < 0)
+        if (bStatusLine || nColon < 0)
             continue;
         CString strName = strLine.Left(nColon);
         CString strValue = strLine.Mid(nColon + 1);
         strName.Trim();
         strValue.Trim();
+        ++nHeaders;
+        onHeader(strName, strValue);
+    }
+    return nHeaders;
+}
+} // namespace
+
+BOOL CAsyncHttpRequest::IsWellFormedAnswer(const CString& strHeaders)
+{
+    // Every length given must be a plain count, and all of them the same:
+    // otherwise nobody can tell where the body ends.
+    BOOL bWellFormed = TRUE;
+    LONGLONG nLength = -1;
+    const int nHeaders = ForEachHeader(strHeaders, [&](const CString& strName, const CString& strValue) {
+        if (strName.CompareNoCase(L"Content-Length") != 0)
+            return;
+        const LONGLONG nThis = _wtoi64(strValue);
+        if (strValue.IsEmpty() || strValue.GetLength() > 18 || strValue.SpanIncluding(L"0123456789") != strValue ||
+            (nLength >= 0 && nThis != nLength))
+            bWellFormed = FALSE;
+        nLength = nThis;
+    });
+    // An answer without a status line is no HTTP answer at all. WinInet
+    // shows one as a bare "HTTP/1.0 200 OK" without a single header, and
+    // every server that answers properly sends at least one.
+    return bWellFormed && strHeaders.Left(5) == L"HTTP/" && nHeaders > 0;
+}
+
+void CAsyncHttpRequest::TakeCookies(const CString& strHeaders)
+{
+    CString strCookie;
+    ForEachHeader(strHeaders, [&](const CString& strName, const CString& strValue) {
         if (strName.CompareNoCase(L"Set-Cookie") == 0)
             strCookie += strValue + L";";
-    }
+    });
     m_strCookie = strCookie;
 }
 

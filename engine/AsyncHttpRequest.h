@@ -15,6 +15,7 @@ public:
         NotOk = ERROR_INTERNET_TIMEOUT,         // 12002: status not 200, or a wait timed out
         BodyTooLarge = ERROR_MESSAGE_EXCEEDS_MAX_SIZE,
         BodyIncomplete = ERROR_INTERNET_CONNECTION_RESET,
+        BadResponse = ERROR_HTTP_INVALID_SERVER_RESPONSE,  // no status line, or lengths that make no sense
         MaxBodySize = 8 * 1024 * 1024,
         WaitTimeout = 120000                    // milliseconds
     };
@@ -57,7 +58,8 @@ private:
     DWORD QueryStatusCode(HINTERNET hRequest);
     LONGLONG AnnouncedLength(HINTERNET hRequest);
     BOOL BodyMatchesContentLength(HINTERNET hRequest);
-    void TakeCookies();
+    static BOOL IsWellFormedAnswer(const CString& strHeaders);
+    void TakeCookies(const CString& strHeaders);
 
     CArray<BYTE, BYTE> m_body;
     HINTERNET m_hSession;

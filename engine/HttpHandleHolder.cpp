@@ -24,3 +24,41 @@ void CloseHttpHandle(CHttpHandleHolder& holder)
     holder.m_hInternet = nullptr;
     holder.m_pOwner = nullptr;
 }
+
+HINTERNET ReleaseHttpHandle(CHttpHandleHolder& holder)
+{
+    HINTERNET hInternet = holder.m_hInternet;
+    if (hInternet != nullptr)
+        GetAsyncHttpMap().Unregister(hInternet, holder.m_pOwner);
+    holder.m_hInternet = nullptr;
+    holder.m_pOwner = nullptr;
+    return hInternet;
+}
+
+namespace
+{
+void CloseAll(const CHttpHandlesToClose& handles)
+{
+    for (HINTERNET hInternet : handles.hHandles)
+    {
+        if (hInternet != nullptr)
+            InternetCloseHandle(hInternet);
+    }
+}
+
+DWORD WINAPI CloseHandlesWorkItem(LPVOID pParam)
+{
+    CHttpHandlesToClose* pHandles = static_cast<CHttpHandlesToClose*>(pParam);
+    CloseAll(*pHandles);
+    delete pHandles;
+    return 0;
+}
+} // namespace
+
+BOOL CloseHttpHandlesLater(CHttpHandlesToClose* pHandles)
+{
+    if (QueueUserWorkItem(&CloseHandlesWorkItem, pHandles, WT_EXECUTEDEFAULT))
+        return TRUE;
+    CloseAll(*pHandles);
+    return FALSE;
+}

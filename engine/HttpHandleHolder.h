@@ -19,6 +19,7 @@ public:
 private:
     friend void RegisterHttpHandle(CHttpHandleHolder& holder, HINTERNET hInternet, CAsyncHttpRequest* pRequest);
     friend void CloseHttpHandle(CHttpHandleHolder& holder);
+    friend HINTERNET ReleaseHttpHandle(CHttpHandleHolder& holder);
 
     HINTERNET m_hInternet;
     CAsyncHttpRequest* m_pOwner;
@@ -29,3 +30,16 @@ private:
 void RegisterHttpHandle(CHttpHandleHolder& holder, HINTERNET hInternet, CAsyncHttpRequest* pRequest);
 // Closes the holder's handle and takes it out of the map.
 void CloseHttpHandle(CHttpHandleHolder& holder);
+// Takes the handle out of the holder and the map without closing it.
+HINTERNET ReleaseHttpHandle(CHttpHandleHolder& holder);
+
+// Handles to be closed, in order, on a system worker thread: closing a
+// request whose body still arrives reads the rest of it first, which must
+// not hold up a worker that was told to stop.
+struct CHttpHandlesToClose
+{
+    HINTERNET hHandles[3];
+};
+// TRUE when the block was taken (and will be freed); otherwise the handles
+// have been closed here and the block stays the caller's.
+BOOL CloseHttpHandlesLater(CHttpHandlesToClose* pHandles);

@@ -86,20 +86,34 @@ TEST_F(AsyncHttpRequestTest, ReadsBodiesByteExactAndConvertsThemWithTheAnsiCodeP
     // Several kilobytes arriving in pieces, read in chunks of 255 bytes.
     ASSERT_TRUE(request.Get(Url(L"/trickle")));
     EXPECT_TRUE(request.GetResponseText() == TRICKLED);
+    // Chunked, with its length given twice alike, without a reason phrase.
+    ASSERT_TRUE(request.Get(Url(L"/chunked")));
+    EXPECT_TRUE(request.GetResponseText() == TRICKLED);
+    for (const wchar_t* path : {L"/same-length-twice", L"/no-reason-phrase"})
+    {
+        ASSERT_TRUE(request.Get(Url(path))) << path;
+        EXPECT_EQ(request.GetResponseText(), L"body text");
+    }
     // An empty body with status 200 is a success.
     ASSERT_TRUE(request.Get(Url(L"/empty")));
     EXPECT_EQ(request.GetLastError(), 0);
     EXPECT_TRUE(request.GetResponseText().IsEmpty());
 }
 
-TEST_F(AsyncHttpRequestTest, BodiesOverEightMegabytesOrCutShortOfTheirLengthFail)
+TEST_F(AsyncHttpRequestTest, BrokenAnswersAndBodiesOverEightMegabytesFail)
 {
     // Without a length the cap is met while reading; an announced length
-    // over the cap is refused before reading.
+    // over the cap is refused before reading. A page from a broken answer
+    // is never handed on.
     const struct { LPCWSTR pszPath; int nError; } cases[] = {
         {L"/too-large", CAsyncHttpRequest::BodyTooLarge},
         {L"/too-large-announced", CAsyncHttpRequest::BodyTooLarge},
         {L"/cut", CAsyncHttpRequest::BodyIncomplete},
+        {L"/no-status-line", CAsyncHttpRequest::BadResponse},
+        {L"/blank-status-line", CAsyncHttpRequest::BadResponse},
+        {L"/status-without-version", CAsyncHttpRequest::BadResponse},
+        {L"/negative-length", CAsyncHttpRequest::BadResponse},
+        {L"/two-lengths", CAsyncHttpRequest::BadResponse},
     };
     CAsyncHttpRequest request(m_stop);
     for (const auto& test : cases)
@@ -220,9 +234,10 @@ TEST_F(AsyncHttpRequestTest, StopSetBeforeTheRequestSendsNothing)
 
 TEST_F(AsyncHttpRequestTest, StopWhileWaitingForTheAnswerOrTheBodyEndsPromptlyAndFreesEverything)
 {
-    // Before the status line, in a body that stalls, and between chunks.
+    // Before the status line, in a body that stalls, between pieces, and
+    // while a large chunked body arrives.
     const struct { LPCWSTR pszPath; DWORD dwSettleMs; } cases[] = {
-        {L"/delayed", 100}, {L"/stalled", 300}, {L"/trickle", 60}};
+        {L"/delayed", 100}, {L"/stalled", 300}, {L"/trickle", 60}, {L"/chunked-slow", 300}, {L"/chunked-fast", 5}};
     for (const auto& test : cases)
     {
         SCOPED_TRACE(CStringA(test.pszPath).GetString());
