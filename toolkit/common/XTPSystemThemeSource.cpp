@@ -2,10 +2,45 @@
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPWinThemeWrapper.h"
 
+namespace {
+
+CXTPSystemThemeSource* g_pOverride = nullptr;
+
+// The running system, unless a test put another source in its place.
+class CSystemThemeSource : public CXTPSystemThemeSource
+{
+public:
+    BOOL IsThemeActive() override
+    {
+        return g_pOverride ? g_pOverride->IsThemeActive() : CXTPSystemThemeSource::IsThemeActive();
+    }
+    BOOL GetCurrentThemeName(CString& strFileName, CString& strColorName) override
+    {
+        return g_pOverride ? g_pOverride->GetCurrentThemeName(strFileName, strColorName)
+                           : CXTPSystemThemeSource::GetCurrentThemeName(strFileName, strColorName);
+    }
+    BOOL IsDesktopLowColor() override
+    {
+        return g_pOverride ? g_pOverride->IsDesktopLowColor() : CXTPSystemThemeSource::IsDesktopLowColor();
+    }
+    BOOL GetTreeViewBorderColor(COLORREF& clrBorder) override
+    {
+        return g_pOverride ? g_pOverride->GetTreeViewBorderColor(clrBorder)
+                           : CXTPSystemThemeSource::GetTreeViewBorderColor(clrBorder);
+    }
+};
+
+} // namespace
+
 CXTPSystemThemeSource& CXTPSystemThemeSource::System()
 {
-    static CXTPSystemThemeSource source;
+    static CSystemThemeSource source;
     return source;
+}
+
+void CXTPSystemThemeSource::SetSystemOverride(CXTPSystemThemeSource* pOverride)
+{
+    g_pOverride = pOverride;
 }
 
 BOOL CXTPSystemThemeSource::IsThemeActive()

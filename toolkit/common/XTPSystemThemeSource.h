@@ -11,6 +11,9 @@ public:
 
     // The system's source: the visual-style library and the desktop DC.
     static CXTPSystemThemeSource& System();
+    // Test seam: while set, the system's source answers from this one
+    // (null restores the running system).
+    static void SetSystemOverride(CXTPSystemThemeSource* pOverride);
 
     virtual BOOL IsThemeActive();
     // The file name and colour name of the current visual style.
