@@ -1,8 +1,14 @@
 #include "AppTestSupport.h"
 
 #include <cstdlib>
+#include <cstring>
 
+#include "app/records/MatchRecord.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
+#include "toolkit/common/XTPPropExchangeArchive.h"
 #include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/XTPPropExchangeHelpers.h"
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 
 namespace apptest {
@@ -13,6 +19,41 @@ CString AssetPath(LPCWSTR relative)
     CString path = CString(L"Z:") + CString(source ? source : "") + L"/app/assets/" + relative;
     path.Replace(L'/', L'\\');
     return path;
+}
+
+CString WriteTempFile(LPCWSTR name, const char* utf8)
+{
+    WCHAR folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    CString path = CString(folder) + name;
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, utf8, static_cast<DWORD>(strlen(utf8)), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+CMatchRecord* NewArchivedMatch(long id, LPCWSTR team1, LPCWSTR team2, LPCWSTR city, LPCWSTR round)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        CString strRound = round, first = team1, second = team2, strCity = city;
+        COleDateTime date(2006, 6, 9, 18, 0, 0);
+        XTPExchangeLongWithDefault(&px, L"ID", id, 0);
+        XTPExchangeStringWithDefault(&px, L"Round", strRound, L"");
+        XTPExchangeStringWithDefault(&px, L"Country1", first, L"");
+        XTPExchangeStringWithDefault(&px, L"Country2", second, L"");
+        XTPExchangeStringWithDefault(&px, L"City", strCity, L"");
+        XTPExchangeDate(&px, L"Date", date);
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    CMatchRecord* pRecord = new CMatchRecord;
+    pRecord->DoPropExchange(&px);
+    return pRecord;
 }
 
 std::vector<ShippedMatch> ReadShippedMatches(BOOL* pCompact)

@@ -9,6 +9,8 @@
 #include "framework/ole/COleDateTime.h"
 #include "framework/text/CString.h"
 
+class CMatchRecord;
+
 namespace apptest {
 
 // app/assets/<relative> of the source folder, through Wine's Z: drive.
@@ -20,6 +22,13 @@ struct ShippedMatch
     CString round, team1, team2, city;
     COleDateTime date;
 };
+
+// A UTF-8 file of that text in the temporary folder (same name: replaced).
+CString WriteTempFile(LPCWSTR name, const char* utf8);
+
+// A match record read through an archive exchanger from the values given
+// (an archive keeps texts exactly, blanks too).
+CMatchRecord* NewArchivedMatch(long id, LPCWSTR team1, LPCWSTR team2, LPCWSTR city, LPCWSTR round = L"Gruppe A");
 
 // The "Record" sections of the shipped GAMES.XML in file order; compact
 // mode of the root is reported through *pCompact. Empty when unreadable.

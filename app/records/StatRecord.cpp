@@ -1,0 +1,40 @@
+#include "app/records/StatRecord.h"
+
+#include "app/records/RowShading.h"
+#include "app/records/TeamItem.h"
+#include "engine/StatRow.h"
+#include "toolkit/report/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/XTPReportRecordItemText.h"
+
+IMPLEMENT_DYNCREATE(CStatRecord, CXTPReportRecord)
+
+namespace {
+
+CXTPReportRecordItem* NewDateItem(const COleDateTime& date, LPCTSTR format)
+{
+    CXTPReportRecordItem* pItem = new CXTPReportRecordItemDateTime(date);
+    pItem->SetFormatString(format);
+    return pItem;
+}
+
+} // namespace
+
+CStatRecord::CStatRecord() = default;
+
+CStatRecord::CStatRecord(const StatRow& row)
+{
+    AddItem(NewDateItem(row.dtFrom, L"%c"));
+    AddItem(NewDateItem(row.dtTo, L"%c"));
+    AddItem(NewTeamItem(row.strTeam1));
+    AddItem(NewTeamItem(row.strTeam2));
+    AddItem(new CXTPReportRecordItemText(row.strCity));
+    AddItem(NewDateItem(row.dtMatch, L"%x"));
+    AddItem(new CXTPReportRecordItemText(row.strCategory));
+}
+
+CStatRecord::~CStatRecord() = default;
+
+void CStatRecord::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics)
+{
+    ShadeOddRow(pDrawArgs, pMetrics);
+}
