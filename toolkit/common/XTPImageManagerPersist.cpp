@@ -92,6 +92,10 @@ BOOL CopyIconsToClipboard(const CIconList& icons)
     if (!hGlobal)
         return FALSE;
     void* pData = ::GlobalLock(hGlobal);
+    if (!pData) {
+        ::GlobalFree(hGlobal);
+        return FALSE;
+    }
     file.SeekToBegin();
     file.Read(pData, nLength);
     ::GlobalUnlock(hGlobal);
