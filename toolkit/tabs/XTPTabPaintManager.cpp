@@ -552,7 +552,7 @@ int CXTPTabPaintManager::DrawItemContent(CDC* pDC, CXTPTabManagerItem* pItem, CR
     BOOL bBold = m_bBoldSelected && bSelected && pManager->IsActive();
     CXTPFontDC font(pDC, GetFont(bBold, bVertical));
 
-    CSize szIcon(0, 0);
+    CSize szIcon = m_szIcon;
     if (m_bShowIcons && !pManager->DrawItemIcon(pDC, CPoint(0, 0), pItem, FALSE, szIcon))
         szIcon = CSize(0, 0);
     if (!m_bShowIcons)

@@ -1,0 +1,209 @@
+// The tab control window in a real parent: insertion, owner notification,
+// page switching and sizing, keys, the close button, focus after a mouse
+// selection, OLE drags over tabs, and a picture of the program's view.
+#include <gtest/gtest.h>
+#include <vector>
+#include "framework/controls/CEdit.h"
+#include "framework/controls/CListBox.h"
+#include "framework/ole/COleDataSource.h"
+#include "support/Screenshot.h"
+#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/tabs/XTPTabControl.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
+
+namespace {
+
+const UINT kTabId = 1234;
+
+// A top-level parent that records the tab notifications it receives.
+class CNotifyParent : public CWnd
+{
+public:
+    CNotifyParent()
+    {
+        CreateEx(0, AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)), L"Ansicht",
+                 WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(30, 30, 530, 380), nullptr, 0);
+        ::SetForegroundWindow(m_hWnd);
+    }
+    ~CNotifyParent() override { DestroyWindow(); }
+
+    std::vector<NMHDR> notes;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NOTIFY)
+            notes.push_back(*reinterpret_cast<NMHDR*>(lParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// A page: a plain child window holding one edit box (its first tab stop).
+class CPage : public CWnd
+{
+public:
+    explicit CPage(CWnd* parent)
+    {
+        CreateEx(WS_EX_CONTROLPARENT, AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)),
+                 L"", WS_CHILD, CRect(0, 0, 10, 10), parent, 0);
+        edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, CRect(10, 10, 150, 32), this, 1);
+    }
+    CEdit edit;
+};
+
+struct Fixture
+{
+    CNotifyParent parent;
+    CXTPTabControl tabs;
+    bool created = tabs.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, CRect(10, 10, 410, 310),
+                               &parent, kTabId) != FALSE;
+    CPage first{&tabs}, second{&tabs};
+
+    void Fill()
+    {
+        tabs.InsertItem(0, L"WM Tickets", first.m_hWnd);
+        tabs.InsertItem(1, L"Online Statistik", second.m_hWnd);
+    }
+};
+
+BOOL PageVisible(const CWnd& page)
+{
+    return ::IsWindowVisible(page.m_hWnd);
+}
+
+} // namespace
+
+TEST(TabControl, InsertingAtZeroSelectsAndEverySelectionIsReported)
+{
+    Fixture f;
+    f.tabs.InsertItem(1, L"Online Statistik", f.second.m_hWnd);
+    EXPECT_EQ(-1, f.tabs.GetCurSel()) << "index 1 into an empty control";
+    EXPECT_TRUE(f.parent.notes.empty());
+    EXPECT_FALSE(PageVisible(f.second));
+
+    f.tabs.InsertItem(0, L"WM Tickets", f.first.m_hWnd);
+    EXPECT_EQ(0, f.tabs.GetCurSel());
+    ASSERT_EQ(1u, f.parent.notes.size());
+    EXPECT_EQ(f.tabs.m_hWnd, f.parent.notes[0].hwndFrom);
+    EXPECT_EQ(kTabId, f.parent.notes[0].idFrom);
+    EXPECT_EQ(static_cast<UINT>(TCN_SELCHANGE), f.parent.notes[0].code);
+
+    f.tabs.SetSelectedItem(f.tabs.GetItem(0));
+    EXPECT_EQ(2u, f.parent.notes.size()) << "the same tab again is reported again";
+    f.tabs.SetCurSel(1);
+    EXPECT_EQ(3u, f.parent.notes.size());
+    EXPECT_TRUE(PageVisible(f.second));
+    EXPECT_FALSE(PageVisible(f.first)) << "only the selected page is shown";
+}
+
+TEST(TabControl, SelectedPageFollowsTheClientRectangleOnResize)
+{
+    Fixture f;
+    f.Fill();
+    f.tabs.MoveWindow(10, 10, 300, 200);
+    CRect expected = CXTPClientRect(&f.tabs);
+    f.tabs.GetPaintManager()->AdjustClientRect(&f.tabs, expected);
+    CRect inTabs;
+    ::GetWindowRect(f.first.m_hWnd, &inTabs);
+    ::MapWindowPoints(nullptr, f.tabs.m_hWnd, reinterpret_cast<POINT*>(&inTabs), 2);
+    EXPECT_EQ(expected, inTabs);
+    EXPECT_LT(inTabs.bottom, 200);
+}
+
+TEST(TabControl, KeysAndTheCloseButton)
+{
+    Fixture f;
+    f.Fill();
+    f.tabs.SetCurSel(1);
+    size_t before = f.parent.notes.size();
+    EXPECT_TRUE(f.tabs.PerformKeyDown(f.tabs.m_hWnd, VK_RIGHT)) << "handled on the last tab";
+    EXPECT_EQ(1, f.tabs.GetCurSel());
+    EXPECT_EQ(before, f.parent.notes.size());
+
+    f.tabs.SetCurSel(0);
+    before = f.parent.notes.size();
+    f.tabs.OnNavigateButtonClick(xtpTabNavigateButtonClose);
+    EXPECT_EQ(1, f.tabs.GetItemCount());
+    EXPECT_EQ(CString(L"Online Statistik"), f.tabs.GetItem(0)->GetCaption()) << "its successor";
+    EXPECT_EQ(0, f.tabs.GetCurSel());
+    EXPECT_GT(f.parent.notes.size(), before);
+    EXPECT_TRUE(PageVisible(f.second));
+    EXPECT_FALSE(PageVisible(f.first));
+
+    f.tabs.GetItem(0)->SetClosable(FALSE);
+    f.tabs.OnNavigateButtonClick(xtpTabNavigateButtonClose);
+    EXPECT_EQ(1, f.tabs.GetItemCount()) << "not closable";
+}
+
+TEST(TabControl, MouseSelectionMovesTheFocusIntoThePage)
+{
+    Fixture f;
+    f.Fill();
+    f.parent.SetFocus();
+    CPoint onSecond = f.tabs.GetItem(1)->GetRect().CenterPoint();
+    f.tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onSecond.x, onSecond.y));
+    EXPECT_EQ(1, f.tabs.GetCurSel());
+    EXPECT_EQ(f.second.edit.m_hWnd, ::GetFocus());
+}
+
+TEST(TabControl, DraggingDataOverATabSelectsItWithoutAcceptingTheDrop)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    {
+        Fixture f;
+        f.Fill();
+        ASSERT_EQ(f.tabs.m_hWnd, f.tabs.GetDropTarget()->GetRegisteredWindow());
+        COleDataSource source;
+        source.CacheGlobalData(CF_TEXT, ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 8));
+        IDataObject* data = source.GetDataObject(TRUE);
+        IDropTarget* target = f.tabs.GetDropTarget()->GetInterface();
+        CPoint onSecond = f.tabs.GetItem(1)->GetRect().CenterPoint();
+        f.tabs.ClientToScreen(&onSecond);
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, target->DragEnter(data, MK_LBUTTON, {onSecond.x, onSecond.y}, &effect));
+        EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effect);
+        EXPECT_EQ(1, f.tabs.GetCurSel());
+
+        CPoint onFirst = f.tabs.GetItem(0)->GetRect().CenterPoint();
+        f.tabs.ClientToScreen(&onFirst);
+        effect = DROPEFFECT_COPY;
+        target->DragOver(MK_LBUTTON, {onFirst.x, onFirst.y}, &effect);
+        EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effect);
+        EXPECT_EQ(0, f.tabs.GetCurSel());
+        target->DragLeave();
+        data->Release();
+    }
+    ::OleUninitialize();
+}
+
+TEST(TabControl, HandingInTheInstalledPaintManagerKeepsIt)
+{
+    Fixture f;
+    f.Fill();
+    CXTPTabPaintManager* paint = f.tabs.GetPaintManager();
+    f.tabs.SetPaintManager(paint);
+    EXPECT_EQ(paint, f.tabs.GetPaintManager());
+    paint->SetAppearance(xtpTabAppearanceVisualStudio);
+    f.tabs.Reposition();
+    EXPECT_FALSE(f.tabs.GetHeaderRect().IsRectEmpty());
+}
+
+TEST(TabScreenshot, ProgramViewWithTwoPages)
+{
+    Fixture f;
+    f.tabs.GetPaintManager()->SetAppearance(xtpTabAppearancePropertyPage2003);
+    CListBox games, statistic;
+    games.Create(WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), &f.tabs, 2);
+    statistic.Create(WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), &f.tabs, 3);
+    games.AddString(L"1  Deutschland - Costa Rica   München");
+    games.AddString(L"2  Polen - Ecuador   Gelsenkirchen");
+    statistic.AddString(L"Kategorie 1: 3 Angebote");
+    f.tabs.InsertItem(0, L"WM Tickets", games.m_hWnd);
+    f.tabs.InsertItem(1, L"Online Statistik", statistic.m_hWnd);
+    f.tabs.MoveWindow(0, 0, 500, 350);
+    f.parent.UpdateWindow();
+    f.tabs.UpdateWindow();
+    testshot::Image shot = testshot::CaptureWindow(f.parent.m_hWnd);
+    EXPECT_FALSE(testshot::Save(shot, L"tabs_program_view.png").empty());
+    EXPECT_TRUE(f.tabs.GetPaintManager()->m_bDisableLunaColors);
+}
