@@ -63,3 +63,23 @@ void CRichEditCtrl::HideSelection(BOOL bHide, BOOL bPerm) { SendMessage(EM_HIDES
 BOOL CRichEditCtrl::GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
 void CRichEditCtrl::SetModify(BOOL bModified) { SendMessage(EM_SETMODIFY, static_cast<WPARAM>(bModified)); }
 int CRichEditCtrl::GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
+
+long CRichEditCtrl::FormatRange(FORMATRANGE* pfr, BOOL bDisplay)
+{
+    return static_cast<long>(SendMessage(EM_FORMATRANGE, static_cast<WPARAM>(bDisplay), reinterpret_cast<LPARAM>(pfr)));
+}
+
+void CRichEditCtrl::RequestResize()
+{
+    SendMessage(EM_REQUESTRESIZE);
+}
+
+void CRichEditCtrl::SetRect(LPCRECT lpRect)
+{
+    SendMessage(EM_SETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
+}
+
+void CRichEditCtrl::GetRect(LPRECT lpRect) const
+{
+    SendMessage(EM_GETRECT, 0, reinterpret_cast<LPARAM>(lpRect));
+}

@@ -34,4 +34,12 @@ public:
     BOOL GetModify() const;
     void SetModify(BOOL bModified = TRUE);
     int GetLineCount() const;
+    // Formats (and with bDisplay draws) a range onto the record's device;
+    // a null record frees the control's cached formatting. Answers the
+    // first character that did not fit.
+    long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE);
+    // Asks the control for its natural size (answered with EN_REQUESTRESIZE).
+    void RequestResize();
+    void SetRect(LPCRECT lpRect);
+    void GetRect(LPRECT lpRect) const;
 };

@@ -35,6 +35,51 @@ void CCmdTarget::OnFinalRelease()
     delete this;
 }
 
+const AFX_INTERFACEMAP* CCmdTarget::GetThisInterfaceMap()
+{
+    static const AFX_INTERFACEMAP_ENTRY entries[] = {{nullptr, nullptr}};
+    static const AFX_INTERFACEMAP map = {nullptr, &entries[0]};
+    return &map;
+}
+
+const AFX_INTERFACEMAP* CCmdTarget::GetInterfaceMap() const
+{
+    return GetThisInterfaceMap();
+}
+
+LPUNKNOWN CCmdTarget::GetInterface(const void* iid)
+{
+    if (iid == nullptr)
+        return nullptr;
+    const IID& wanted = *static_cast<const IID*>(iid);
+    const bool unknown = IsEqualIID(wanted, IID_IUnknown);
+    for (const AFX_INTERFACEMAP* map = GetInterfaceMap(); map != nullptr;
+         map = map->pfnGetBaseMap != nullptr ? map->pfnGetBaseMap() : nullptr) {
+        for (const AFX_INTERFACEMAP_ENTRY* entry = map->pEntry; entry->piid != nullptr; ++entry) {
+            if (unknown || IsEqualIID(wanted, *entry->piid))
+                return static_cast<LPUNKNOWN>(entry->pfnGetPart(this));
+        }
+    }
+    return nullptr;
+}
+
+DWORD CCmdTarget::InternalQueryInterface(const void* iid, LPVOID* ppvObj)
+{
+    if (ppvObj == nullptr)
+        return static_cast<DWORD>(E_POINTER);
+    LPUNKNOWN lpUnk = GetInterface(iid);
+    *ppvObj = lpUnk;
+    if (lpUnk == nullptr)
+        return static_cast<DWORD>(E_NOINTERFACE);
+    ExternalAddRef();
+    return S_OK;
+}
+
+DWORD CCmdTarget::ExternalQueryInterface(const void* iid, LPVOID* ppvObj)
+{
+    return InternalQueryInterface(iid, ppvObj);
+}
+
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr, nullptr}};

@@ -3,6 +3,7 @@
 // thread-safe reference count whose last release destroys the object.
 #pragma once
 #include "framework/core/CObject.h"
+#include "framework/core/InterfaceMap.h"
 #include "framework/windows/MessageMap.h"
 
 class CCmdTarget : public CObject
@@ -25,6 +26,14 @@ public:
 
     long m_dwRef = 1;
 
+    // ---- COM interfaces from the interface map
+    // The interface's implementation, or null; IUnknown is the first part
+    // of the map (most derived table first). No reference is added.
+    LPUNKNOWN GetInterface(const void* iid);
+    // Query through the map: S_OK with a reference added, or E_NOINTERFACE.
+    DWORD ExternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
+
     // Routes a command (CN_COMMAND), a command update
     // (CN_UPDATE_COMMAND_UI, pExtra the CCmdUI) or a control notification
     // (MAKELONG(code, WM_COMMAND or WM_NOTIFY), pExtra the AFX_NOTIFY) to
@@ -35,4 +44,8 @@ public:
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+
+public:
+    static const AFX_INTERFACEMAP* GetThisInterfaceMap();
+    virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
 };

@@ -95,7 +95,9 @@ protected:
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
-    afx_msg void OnClose();
+    // Destroys the frame; frames with a life of their own (a floating
+    // frame that belongs to a layout, say) override it.
+    afx_msg virtual void OnClose();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);

@@ -7,12 +7,14 @@
 #include "framework/docview/CDocManager.h"
 #include "framework/windows/CWnd.h"
 #include "framework/core/ModuleState.h"
+#include "framework/ole/AfxOleInit.h"
 #include "resources/FrameworkIds.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_HELP, OnHelpFinder)
 END_MESSAGE_MAP()
 
 namespace {
@@ -38,6 +40,18 @@ CString ModuleBaseName()
     CString name = PathFindFileNameW(path);
     int dot = name.ReverseFind(L'.');
     return dot >= 0 ? name.Left(dot) : name;
+}
+
+// The program file's path with the extension ".HLP".
+CString HelpFilePath()
+{
+    WCHAR path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    CString help = path;
+    int dot = help.ReverseFind(L'.');
+    if (dot > help.ReverseFind(L'\\'))
+        help = help.Left(dot);
+    return help + L".HLP";
 }
 
 // Binary values in an INI file: two letters 'A'..'P' per byte.
@@ -79,6 +93,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
     }
     // Until SetRegistryKey the settings go to an INI file of that name.
     m_pszProfileName = DupString(CString(m_pszExeName) + L".INI");
+    m_pszHelpFilePath = DupString(HelpFilePath());
 }
 
 CWinApp::~CWinApp()
@@ -88,6 +103,7 @@ CWinApp::~CWinApp()
     FreeString(m_pszExeName);
     FreeString(m_pszRegistryKey);
     FreeString(m_pszProfileName);
+    FreeString(m_pszHelpFilePath);
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -104,7 +120,23 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    AfxOleTerm();
     return CWinThread::ExitInstance();
+}
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    if (m_pszHelpFilePath == nullptr || ::GetFileAttributesW(m_pszHelpFilePath) == INVALID_FILE_ATTRIBUTES) {
+        AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP, MB_ICONEXCLAMATION);
+        return;
+    }
+    CWnd* pMainWnd = AfxGetMainWnd();
+    ::WinHelpW(pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr, m_pszHelpFilePath, nCmd, dwData);
+}
+
+void CWinApp::OnHelpFinder()
+{
+    WinHelp(0, HELP_FINDER);
 }
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)

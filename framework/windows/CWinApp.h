@@ -32,6 +32,8 @@ public:
     LPCTSTR m_pszExeName = nullptr;
     LPCTSTR m_pszRegistryKey = nullptr;
     LPCTSTR m_pszProfileName = nullptr;
+    // The help file: the program's path with the extension ".HLP".
+    LPCTSTR m_pszHelpFilePath = nullptr;
 
     UINT m_nNumPreviewPages = 0;
 
@@ -80,6 +82,10 @@ public:
     // name as caption.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
+    // Opens the help file for the main window; a help file that does not
+    // exist is reported with the framework's message instead.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+
     HICON LoadIcon(UINT nIDResource) const;
     HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
     HCURSOR LoadCursor(UINT nIDResource) const;
@@ -88,6 +94,8 @@ public:
 protected:
     // ID_APP_EXIT: closes the main window.
     afx_msg void OnAppExit();
+    // ID_HELP: the help file's contents and index.
+    afx_msg void OnHelpFinder();
 
     DECLARE_MESSAGE_MAP()
 

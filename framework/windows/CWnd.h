@@ -372,6 +372,7 @@ protected:
     afx_msg void OnMButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnMouseHover(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnNcMouseLeave();
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);

@@ -129,6 +129,7 @@ void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnMButtonDblClk(UINT, CPoint) { Default(); }
 BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
+void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
 void CWnd::OnMouseLeave() { Default(); }
 void CWnd::OnNcMouseLeave() { Default(); }
 void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }

@@ -78,6 +78,7 @@
 // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 #define ON_WM_MOUSEWHEEL() \
     AFX_MSG_ENTRY(WM_MOUSEWHEEL, call.result = self->OnMouseWheel(LOWORD(call.wParam), (short)HIWORD(call.wParam), AFX_PT(call.lParam)); return TRUE;)
+#define ON_WM_MOUSEHOVER() AFX_MOUSE_ENTRY(WM_MOUSEHOVER, OnMouseHover)
 #define ON_WM_MOUSELEAVE() AFX_MSG_ENTRY(WM_MOUSELEAVE, self->OnMouseLeave(); return TRUE;)
 #define ON_WM_NCMOUSELEAVE() AFX_MSG_ENTRY(WM_NCMOUSELEAVE, self->OnNcMouseLeave(); return TRUE;)
 
