@@ -135,7 +135,8 @@ TEST_F(ControlTexts, CaptionShowsByBarStyleAndType)
         {&toolBar, xtpControlSplitButtonPopup, xtpButtonAutomatic, 61001, L"Text", FALSE},
     };
     for (const Case& c : cases) {
-        CXTPControl* pControl = c.type == xtpControlButton ? new CXTPControlButton() : new CTypedPopup(c.type);
+        CXTPControl* pControl = c.type == xtpControlButton ? static_cast<CXTPControl*>(new CXTPControlButton())
+                                                            : new CTypedPopup(c.type);
         c.bar->GetControls()->Add(pControl, c.id);
         pControl->SetStyle(c.style);
         pControl->SetCaption(c.caption);

@@ -3,15 +3,17 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/XTPControlLabel.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 IMPLEMENT_DYNCREATE(CXTPPopupBar, CXTPCommandBar)
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
-IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControlButton)
+IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControl)
 IMPLEMENT_DYNCREATE(CXTPControlEdit, CXTPControl)
-IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControl)
+IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControlPopup)
 
 CXTPPopupBar::CXTPPopupBar()
     : m_pControlPopup(nullptr)
@@ -36,6 +38,7 @@ BOOL CXTPToolBar::IsTextBelowIcons() const
 CXTPControlPopup::CXTPControlPopup()
     : m_bPopup(FALSE)
     , m_pCommandBar(nullptr)
+    , m_dwReserved(0)
 {
     m_controlType = xtpControlPopup;
 }
@@ -48,13 +51,9 @@ CXTPControlPopup::~CXTPControlPopup()
 
 void CXTPControlPopup::SetCommandBar(CXTPCommandBar* pBar)
 {
-    if (pBar == m_pCommandBar)
-        return;
-    if (pBar)
+    if (pBar != m_pCommandBar && pBar)
         pBar->InternalAddRef();
-    if (m_pCommandBar)
-        m_pCommandBar->InternalRelease();
-    m_pCommandBar = pBar;
+    XTPReplaceReference(m_pCommandBar, pBar);
 }
 
 CXTPControlEdit::CXTPControlEdit()
@@ -108,3 +107,13 @@ void CXTPControlComboBox::SetThumbWidth(int nWidth)
     m_nThumbWidth = nWidth;
     m_bDelayReposition = TRUE;
 }
+
+IMPLEMENT_DYNCREATE(CXTPControlLabel, CXTPControl)
+
+CXTPControlLabel::CXTPControlLabel()
+{
+    m_controlType = xtpControlLabel;
+    m_dwFlags = xtpFlagSkipFocus | xtpFlagNoMovable;
+}
+
+CXTPControlLabel::~CXTPControlLabel() = default;

@@ -1,8 +1,8 @@
 // The combo box control (type 5): a hosted edit part and a drop-down list.
 #pragma once
-#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
 
-class CXTPControlComboBox : public CXTPControl
+class CXTPControlComboBox : public CXTPControlPopup
 {
     DECLARE_DYNCREATE(CXTPControlComboBox)
 public:

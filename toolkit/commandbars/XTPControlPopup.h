@@ -1,8 +1,8 @@
 // A control that opens a popup bar (types 2, 3 and 4 share this class).
 #pragma once
-#include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControl.h"
 
-class CXTPControlPopup : public CXTPControlButton
+class CXTPControlPopup : public CXTPControl
 {
     DECLARE_DYNCREATE(CXTPControlPopup)
 public:
@@ -18,4 +18,5 @@ public:
 protected:
     BOOL m_bPopup;
     CXTPCommandBar* m_pCommandBar;
+    DWORD m_dwReserved;
 };

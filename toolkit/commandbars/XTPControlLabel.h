@@ -1,0 +1,16 @@
+// A text on a bar (control type 8): never hot, skipped by keyboard focus,
+// not movable in customization.
+#pragma once
+#include "toolkit/commandbars/XTPControl.h"
+
+class CXTPControlLabel : public CXTPControl
+{
+    DECLARE_DYNCREATE(CXTPControlLabel)
+public:
+    CXTPControlLabel();
+    ~CXTPControlLabel() override;
+
+    int GetSelected() const override { return 0; }
+    BOOL IsLabelStyle() const override { return TRUE; }
+    BOOL IsCustomizeResizeAllow() const override { return FALSE; }
+};
