@@ -1,5 +1,4 @@
-// Bar behaviour that comes with the bar window's own part: loading menus and
-// toolbars, keyboard navigation, customize drops, persistence, idle update.
+// Bar behaviour that comes with the bar window's own part: loading toolbars, keyboard navigation, customize drops, persistence, idle update.
 // Until then these keep the bar drawable and clickable and nothing more:
 // painting fills the bar and draws its visible controls at the rectangles
 // they were given; a press goes to the control under the mouse.
@@ -11,11 +10,6 @@
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPFontDC.h"
-
-BOOL CXTPCommandBar::LoadMenu(CMenu* /*pMenu*/, BOOL /*bRemoveControls*/)
-{
-    return FALSE;
-}
 
 BOOL CXTPCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
 {

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+#include "framework/windows/CControlBar.h"
 
 class CXTPControl;
 
@@ -132,3 +133,41 @@ const DWORD XTP_BAR_PENDING_REDRAW = 2;
 const DWORD XTP_TRACK_RETURNCMD = 0x100;
 // Popup tracking flag: other tracked bars stay open.
 const DWORD XTP_TRACK_KEEPOTHERS = 1;
+
+// Hide what does not fit instead of wrapping.
+const DWORD LM_HIDEWRAP = 0x80;
+// Wrap at every group start and size like a floating bar.
+const DWORD LM_POPUP = 0x100;
+// Bar style bit: large buttons with captions below their icons.
+const DWORD XTP_CBRS_LARGE_BUTTONS = 0x200000;
+
+class CMenu;
+class CXTPCommandBar;
+
+// Asked of the site (WM_XTP_CREATE_CONTROL, then WM_XTP_CONTROL_CREATED)
+// for every control made from a menu item or a toolbar button.
+struct XTPCreateControlRequest
+{
+    int nID;
+    CXTPControl* pControl;
+    BOOL bToolBar;
+    int nIndex;
+    CMenu* pMenu;
+    CXTPCommandBar* pCommandBar;
+    XTPControlType controlType;
+    XTPButtonStyle buttonStyle;
+    LPCWSTR lpszCaption;
+};
+
+// Asked of the site (WM_XTP_CREATE_COMMANDBAR) before a bar is made: the site
+// may place a bar of its own in the first field.
+struct XTPCreateCommandBarRequest
+{
+    CXTPCommandBar* pCommandBar;
+    DWORD dwReserved1;
+    DWORD dwReserved2;
+    BOOL bPopup;
+    BOOL bTearOff;
+    LPCWSTR lpszTitle;
+    UINT nID;
+};

@@ -123,6 +123,8 @@ public:
     CXTPControls* GetControls() const { return m_pControls; }
     void SetControls(CXTPControls* pControls) { m_pControls = pControls; }
     XTPControlType GetType() const { return m_controlType; }
+    // The popup class serves three types; the factory tells it which.
+    void SetType(XTPControlType type) { m_controlType = type; }
     CXTPCommandBar* GetParent() const { return m_pParent; }
     BOOL GetRarelyUsed() const { return m_bRarelyUsed; }
     void SetRarelyUsed(BOOL bRarelyUsed);

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlsLayout.h"
 
 IMPLEMENT_DYNCREATE(CXTPControls, CCmdTarget)
 
@@ -123,4 +124,113 @@ void CXTPControls::RemoveAll()
         arrControls[i]->SetParent(nullptr);
         arrControls[i]->InternalRelease();
     }
+}
+
+int CXTPControls::GetNext(int nStart, int nStep, BOOL bSkipNoFocus, BOOL bSkipTemporary, BOOL bSkipCollapsed) const
+{
+    int nCount = GetCount();
+    if (nCount == 0 || (nStep != 1 && nStep != -1))
+        return -1;
+    DWORD dwAllowed = xtpHideScroll | (bSkipCollapsed ? 0 : xtpHideExpand);
+    int nIndex = (nStart < 0 && nStep < 0) ? nCount : nStart;
+    for (int k = 0; k < nCount; k++) {
+        nIndex += nStep;
+        if (nIndex >= nCount)
+            nIndex = 0;
+        else if (nIndex < 0)
+            nIndex = nCount - 1;
+        const CXTPControl* pControl = m_arrControls[nIndex];
+        if (pControl->GetHideFlags() & ~dwAllowed)
+            continue;
+        if (bSkipNoFocus && (pControl->GetFlags() & xtpFlagSkipFocus))
+            continue;
+        if (bSkipTemporary && pControl->IsTemporary())
+            continue;
+        return nIndex;
+    }
+    return -1;
+}
+
+CXTPControl* CXTPControls::FindControl(XTPControlType type, int nId, BOOL bVisible, BOOL bRecursive) const
+{
+    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++) {
+        CXTPControl* pControl = m_arrControls[i];
+        BOOL bMatch = (type == xtpControlError || pControl->GetType() == type) &&
+                      (!bVisible || pControl->GetHideFlags() == 0) && (nId == -1 || pControl->GetID() == nId);
+        if (bMatch)
+            return pControl;
+        int nType = pControl->GetType();
+        BOOL bPopup = nType == xtpControlPopup || nType == xtpControlButtonPopup || nType == xtpControlSplitButtonPopup;
+        CXTPCommandBar* pBar = bRecursive && bPopup ? pControl->GetCommandBar() : nullptr;
+        CXTPControls* pChildren = pBar ? pBar->GetControls() : nullptr;
+        if (pChildren && pChildren != this) {
+            CXTPControl* pFound = pChildren->FindControl(type, nId, bVisible, bRecursive);
+            if (pFound)
+                return pFound;
+        }
+    }
+    return nullptr;
+}
+
+CXTPControl* CXTPControls::HitTest(CPoint point) const
+{
+    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++)
+        if (m_arrControls[i]->GetHideFlags() == 0 && m_arrControls[i]->GetRect().PtInRect(point))
+            return m_arrControls[i];
+    return nullptr;
+}
+
+int CXTPControls::GetVisibleCount(BOOL bStrict) const
+{
+    DWORD dwIgnored = bStrict ? 0 : xtpHideWrap;
+    int nCount = 0;
+    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++)
+        if ((m_arrControls[i]->GetHideFlags() & ~dwIgnored) == 0)
+            nCount++;
+    return nCount;
+}
+
+CXTPControls* CXTPControls::Duplicate(BOOL bRecursive) const
+{
+    CXTPControls* pCopy = new CXTPControls();
+    pCopy->m_pCommandBars = GetCommandBars();
+    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++)
+        pCopy->AddClone(m_arrControls[i], -1, bRecursive);
+    if (m_pOriginalControls)
+        pCopy->m_pOriginalControls = m_pOriginalControls->Duplicate(bRecursive);
+    return pCopy;
+}
+
+void CXTPControls::CreateInitialControls()
+{
+    CXTPControls* pCopy = Duplicate(TRUE);
+    if (m_pOriginalControls)
+        m_pOriginalControls->InternalRelease();
+    m_pOriginalControls = pCopy;
+}
+
+BOOL CXTPControls::IsChanged() const
+{
+    if (!m_pOriginalControls)
+        return TRUE;
+    const CXTPControls* pOriginal = m_pOriginalControls;
+    int i = 0, j = 0;
+    for (;;) {
+        while (i < GetCount() && GetAt(i)->IsTemporary())
+            i++;
+        while (j < pOriginal->GetCount() && pOriginal->GetAt(j)->IsTemporary())
+            j++;
+        if (i >= GetCount() || j >= pOriginal->GetCount())
+            return i < GetCount() || j < pOriginal->GetCount();
+        if (!GetAt(i)->Compare(pOriginal->GetAt(j)))
+            return TRUE;
+        i++;
+        j++;
+    }
+}
+
+CSize CXTPControls::CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const CRect& rcBorder, int nMinimum)
+{
+    CXTPControlsLayout layout(this, pDC);
+    return layout.CalcDynamicSize(nLength, dwMode, rcBorder, nMinimum);
 }

@@ -3,9 +3,11 @@
 #pragma once
 #include "framework/collections/CArray.h"
 #include "framework/core/CCmdTarget.h"
+#include "framework/gdi/CRect.h"
 #include "framework/text/CString.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 
+class CDC;
 class CMenu;
 class CXTPCommandBar;
 class CXTPCommandBars;
@@ -37,6 +39,21 @@ public:
     CXTPControl* GetFirst() const { return GetAt(0); }
     CXTPControl* GetNextControl(CXTPControl* pControl) const;
     CXTPControl* FindControl(int nId) const;
+
+    // Keyboard navigation: the next index from nStart in steps of nStep
+    // (+1 or -1), wrapping once; -1 when nothing qualifies.
+    int GetNext(int nStart, int nStep, BOOL bSkipNoFocus = TRUE, BOOL bSkipTemporary = FALSE,
+                BOOL bSkipCollapsed = TRUE) const;
+    CXTPControl* FindControl(XTPControlType type, int nId, BOOL bVisible, BOOL bRecursive) const;
+    CXTPControl* HitTest(CPoint point) const;
+    int GetVisibleCount(BOOL bStrict = FALSE) const;
+    // A free-standing collection of clones.
+    CXTPControls* Duplicate(BOOL bRecursive = FALSE) const;
+    void CreateInitialControls();
+    CXTPControls* GetOriginalControls() const { return m_pOriginalControls; }
+    BOOL IsChanged() const;
+    // The row layout (see CXTPControlsLayout); the bar's size.
+    CSize CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const CRect& rcBorder, int nMinimum = 0);
 
     CXTPCommandBar* GetParent() const { return m_pParent; }
     void SetParent(CXTPCommandBar* pParent);
