@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-IMPLEMENT_DYNAMIC(CFileDialog, CWnd)
+IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 
 namespace {
 
@@ -15,8 +15,8 @@ const DWORD OPENFILENAME_BASE_SIZE = 76;
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
     : m_bOpenFileDialog(bOpenFileDialog)
-    , m_pParentWnd(pParentWnd)
 {
+    m_pParentWnd = pParentWnd;
     std::memset(&m_ofn, 0, sizeof(m_ofn));
     m_szFileName[0] = L'\0';
     m_szFileTitle[0] = L'\0';

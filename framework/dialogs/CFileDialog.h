@@ -5,9 +5,9 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include "framework/windows/CWnd.h"
+#include "framework/dialogs/CDialog.h"
 
-class CFileDialog : public CWnd
+class CFileDialog : public CDialog
 {
     DECLARE_DYNAMIC(CFileDialog)
 
@@ -19,7 +19,7 @@ public:
     ~CFileDialog() override;
 
     // IDOK with a chosen file, else IDCANCEL.
-    virtual INT_PTR DoModal();
+    INT_PTR DoModal() override;
 
     // The full path chosen.
     CString GetPathName() const;
@@ -35,7 +35,6 @@ public:
 
 protected:
     BOOL m_bOpenFileDialog;
-    CWnd* m_pParentWnd;
     CString m_strDefExt;
     CString m_strFilter;
     WCHAR m_szFileName[MAX_PATH];

@@ -13,15 +13,9 @@ namespace {
 
 const int W = 120, H = 40;
 
-class ButtonWindow : public testing::Test
+class ButtonWindow : public ParentSuite<60, 60, 400, 200>
 {
 protected:
-    static void SetUpTestSuite() { s_parent = new CTestParent(60, 60, 400, 200); }
-    static void TearDownTestSuite()
-    {
-        delete s_parent;
-        s_parent = nullptr;
-    }
     void SetUp() override
     {
         s_parent->clicks.clear();
@@ -36,11 +30,9 @@ protected:
         DestroyIcon(hIcon);
     }
 
-    static CTestParent* s_parent;
     CProbeButton m_button;
 };
 
-CTestParent* ButtonWindow::s_parent = nullptr;
 
 } // namespace
 

@@ -17,15 +17,9 @@ namespace {
 
 const int W = 90, H = 30;
 
-class ButtonThemes : public testing::Test
+class ButtonThemes : public ParentSuite<40, 40, 300, 120>
 {
 protected:
-    static void SetUpTestSuite() { s_parent = new CTestParent(40, 40, 300, 120); }
-    static void TearDownTestSuite()
-    {
-        delete s_parent;
-        s_parent = nullptr;
-    }
     void SetUp() override
     {
         ASSERT_TRUE(m_button.Create(L"Test", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 10 + W, 10 + H),
@@ -36,11 +30,9 @@ protected:
         DestroyIcon(hIcon);
     }
 
-    static CTestParent* s_parent;
     CProbeButton m_button;
 };
 
-CTestParent* ButtonThemes::s_parent = nullptr;
 
 // Each channel within a few steps (the second row of a gradient).
 bool Near(COLORREF a, COLORREF b)

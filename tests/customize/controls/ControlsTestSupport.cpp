@@ -1,5 +1,6 @@
 #include "customize/controls/ControlsTestSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ctltest {
@@ -11,7 +12,9 @@ CModalDriver* g_pDriver = nullptr;
 struct WindowSearch
 {
     const std::wstring* pClass;
+    const std::vector<HWND>* pSkip;
     HWND hFound;
+    std::vector<HWND> all;
 };
 
 BOOL CALLBACK FindVisibleOfClass(HWND hWnd, LPARAM lParam)
@@ -19,12 +22,13 @@ BOOL CALLBACK FindVisibleOfClass(HWND hWnd, LPARAM lParam)
     auto* pSearch = reinterpret_cast<WindowSearch*>(lParam);
     WCHAR szClass[64] = L"";
     ::GetClassNameW(hWnd, szClass, 64);
-    if (*pSearch->pClass == szClass && ::IsWindowVisible(hWnd))
-    {
-        pSearch->hFound = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    if (*pSearch->pClass != szClass || !::IsWindowVisible(hWnd))
+        return TRUE;
+    pSearch->all.push_back(hWnd);
+    if (pSearch->pSkip == nullptr || std::find(pSearch->pSkip->begin(), pSearch->pSkip->end(), hWnd) != pSearch->pSkip->end())
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
 }
 
 void SendMouse(DWORD dwFlags)
@@ -131,6 +135,9 @@ CModalDriver::CModalDriver(LPCWSTR lpszClass, std::function<void(HWND)> action)
     : m_strClass(lpszClass)
     , m_action(std::move(action))
 {
+    WindowSearch search = {&m_strClass, nullptr, nullptr, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
+    m_existing = search.all;
     g_pDriver = this;
     m_nTimer = ::SetTimer(nullptr, 0, 50, &CModalDriver::OnTimer);
 }
@@ -145,9 +152,25 @@ CModalDriver::~CModalDriver()
 void CALLBACK CModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     CModalDriver* pDriver = g_pDriver;
-    if (pDriver == nullptr || pDriver->m_bRan)
+    if (pDriver == nullptr)
         return;
-    WindowSearch search = {&pDriver->m_strClass, nullptr};
+    if (pDriver->m_bRan)
+    {
+        // A window still open long after the action (a message box the
+        // action did not expect) is cancelled, so that the test ends.
+        if (++pDriver->m_nTicksAfter < 60)
+            return;
+        WindowSearch search = {&pDriver->m_strClass, &pDriver->m_existing, nullptr, {}};
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
+        if (search.hFound != nullptr)
+        {
+            pDriver->m_bStuck = true;
+            ::PostMessageW(search.hFound, WM_COMMAND, IDCANCEL, 0);
+            ::EndMenu();
+        }
+        return;
+    }
+    WindowSearch search = {&pDriver->m_strClass, &pDriver->m_existing, nullptr, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
     if (search.hFound == nullptr)
         return;

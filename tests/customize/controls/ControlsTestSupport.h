@@ -4,9 +4,12 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "framework/windows/CWnd.h"
 #include "support/Screenshot.h"
@@ -27,6 +30,23 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
 
+// A test suite whose cases share one parent window at the given place.
+template <int X, int Y, int CX, int CY>
+class ParentSuite : public testing::Test
+{
+protected:
+    static void SetUpTestSuite() { s_parent = new CTestParent(X, Y, CX, CY); }
+    static void TearDownTestSuite()
+    {
+        delete s_parent;
+        s_parent = nullptr;
+    }
+    static CTestParent* s_parent;
+};
+
+template <int X, int Y, int CX, int CY>
+CTestParent* ParentSuite<X, Y, CX, CY>::s_parent = nullptr;
+
 // Dispatches what is queued, offering each message to the windows'
 // PreTranslateMessage first, as the application's loop does.
 void Pump();
@@ -43,8 +63,9 @@ void PressKey(WORD wKey);
 POINT CentreOf(HWND hWnd);
 
 // Runs action once on the first visible window of the class (a dialog
-// "#32770", a menu "#32768") that this thread shows, from a timer, so
-// that it runs inside a modal loop. Cancelled when the object goes.
+// "#32770", a menu "#32768") that this thread shows after the driver was
+// made, from a timer, so that it runs inside a modal loop. Cancelled when
+// the object goes.
 class CModalDriver
 {
 public:
@@ -54,13 +75,18 @@ public:
     CModalDriver& operator=(const CModalDriver&) = delete;
 
     bool Ran() const { return m_bRan; }
+    // A window of the class was still open three seconds after the action.
+    bool Stuck() const { return m_bStuck; }
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     std::wstring m_strClass;
+    std::vector<HWND> m_existing;
     std::function<void(HWND)> m_action;
     UINT_PTR m_nTimer;
     bool m_bRan = false;
+    bool m_bStuck = false;
+    int m_nTicksAfter = 0;
 };
 
 // A window's client area as it is on screen now, saved under the name.

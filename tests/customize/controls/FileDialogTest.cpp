@@ -1,0 +1,97 @@
+// The framework's file dialog over the system's open and save dialogs, and
+// pictures of the file and folder browsers the browse edit opens.
+#include <gtest/gtest.h>
+
+#include "customize/controls/ControlsTestSupport.h"
+#include "framework/dialogs/CFileDialog.h"
+#include "toolkit/controls/XTBrowseDialog.h"
+
+using namespace ctltest;
+
+namespace {
+
+std::function<void(HWND)> Answer(const CString& strName, int nButton, const wchar_t* lpszShot = nullptr)
+{
+    return [strName, nButton, lpszShot](HWND hDlg) {
+        for (int nID : {edt1, cmb13})
+            SendMessageW(hDlg, CDM_SETCONTROLTEXT, nID, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(strName)));
+        if (lpszShot != nullptr)
+        {
+            PumpFor(200);
+            ShootWindow(hDlg, lpszShot);
+        }
+        PostMessageW(hDlg, WM_COMMAND, nButton, 0);
+    };
+}
+
+CString FullPath(LPCWSTR lpszName)
+{
+    WCHAR szPath[MAX_PATH];
+    GetFullPathNameW(lpszName, MAX_PATH, szPath, nullptr);
+    return szPath;
+}
+
+} // namespace
+
+TEST(FileDialog, FilterAndDefaultExtensionAsTheSystemWantsThem)
+{
+    CFileDialog wav(TRUE, L".wav", L"alarm", OFN_HIDEREADONLY, L"Wav Dateien(*.wav)|*.wav|Alle|*.*||");
+    const WCHAR* pFilter = wav.m_ofn.lpstrFilter;
+    std::vector<CString> parts;
+    for (const WCHAR* p = pFilter; *p != L'\0'; p += wcslen(p) + 1)
+        parts.push_back(p);
+    EXPECT_EQ((std::vector<CString>{L"Wav Dateien(*.wav)", L"*.wav", L"Alle", L"*.*"}), parts);
+    EXPECT_STREQ(L"wav", wav.m_ofn.lpstrDefExt) << "the dialog adds its own dot";
+    EXPECT_STREQ(L"alarm", wav.m_ofn.lpstrFile);
+    EXPECT_EQ(76u, wav.m_ofn.lStructSize);
+
+    CFileDialog any(TRUE, L"*.*");
+    EXPECT_EQ(nullptr, any.m_ofn.lpstrDefExt) << "a pattern is no extension";
+    EXPECT_EQ(nullptr, any.m_ofn.lpstrFilter);
+}
+
+TEST(FileDialog, OpenAndSaveReturnThePathChosen)
+{
+    CTestParent parent(60, 60, 200, 80);
+    const CString strFile = FullPath(L"signal.wav");
+    CloseHandle(CreateFileW(strFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+
+    CFileDialog open(TRUE, L".wav", nullptr, OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
+                     L"Wav Dateien(*.wav)|*.wav||", &parent);
+    open.m_ofn.lStructSize = 88;
+    CModalDriver driver(L"#32770", Answer(strFile, IDOK, L"file_dialog.png"));
+    EXPECT_EQ(IDOK, open.DoModal());
+    EXPECT_FALSE(driver.Stuck());
+    EXPECT_STREQ(strFile, open.GetPathName());
+    EXPECT_STREQ(L"signal.wav", open.GetFileName());
+    EXPECT_STREQ(L"wav", open.GetFileExt());
+
+    CFileDialog save(FALSE, L".wav", nullptr, OFN_EXPLORER | OFN_HIDEREADONLY, L"Wav Dateien(*.wav)|*.wav||",
+                     &parent);
+    CModalDriver saving(L"#32770", Answer(FullPath(L"neu"), IDOK));
+    EXPECT_EQ(IDOK, save.DoModal());
+    EXPECT_STREQ(FullPath(L"neu.wav"), save.GetPathName()) << "the default extension is added";
+
+    CFileDialog cancelled(TRUE, nullptr, nullptr, OFN_EXPLORER, nullptr, &parent);
+    CModalDriver cancel(L"#32770", Answer(strFile, IDCANCEL));
+    EXPECT_EQ(IDCANCEL, cancelled.DoModal());
+}
+
+TEST(FolderDialog, ChosenFolderComesBackAsAPath)
+{
+    CTestParent parent(60, 60, 200, 80);
+    CXTBrowseDialog dialog(&parent);
+    dialog.SetTitle(L"Ordnername:");
+    CString strStart = FullPath(L".");
+    dialog.SetSelPath(strStart);
+    CModalDriver driver(L"#32770", [](HWND hDlg) {
+        PumpFor(300);
+        ShootWindow(hDlg, L"folder_dialog.png");
+        PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_STREQ(strStart, dialog.GetSelPath());
+
+    CModalDriver cancel(L"#32770", [](HWND hDlg) { PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+}
