@@ -89,6 +89,8 @@
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CView.h"
 #include "framework/windows/CMiniFrameWnd.h"
+#include "framework/windows/CMDIFrameWnd.h"
+#include "framework/windows/CMDIChildWnd.h"
 #include "framework/windows/CControlBar.h"
 #include "framework/docview/CDocument.h"
 #include "framework/docview/CSingleDocTemplate.h"

@@ -87,3 +87,7 @@
 #define AFX_IDP_PARSE_INT_RANGE     0xF112
 #define AFX_IDP_PARSE_UINT_RANGE    0xF113
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107
+
+// The MDI client window and the first MDI child's command id
+#define AFX_IDW_MDICLIENT           AFX_IDW_PANE_FIRST
+#define AFX_IDM_FIRST_MDICHILD      0xFF00

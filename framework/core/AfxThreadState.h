@@ -16,6 +16,10 @@ struct AFX_THREAD_STATE
     HWND m_hWndInitParent = nullptr;
     LPCWSTR m_lpszInitClass = nullptr;
     HHOOK m_hHookOldCbtFilter = nullptr;
+    // The tooltip window of EnableToolTips and the tool it shows.
+    HWND m_hToolTip = nullptr;
+    HWND m_hWndLastHit = nullptr;
+    INT_PTR m_nLastHit = -1;
 };
 typedef AFX_THREAD_STATE _AFX_THREAD_STATE;
 

@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CControlBar, CWnd)
     ON_WM_PAINT()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
+    ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar() = default;
@@ -63,7 +64,30 @@ CRect CControlBar::GetBorders() const
 
 BOOL CControlBar::IsVisible() const
 {
-    return m_hWnd != nullptr && (GetStyle() & WS_VISIBLE) != 0;
+    if (m_hWnd == nullptr || (m_nStateFlags & delayHide))
+        return FALSE;
+    return (m_nStateFlags & delayShow) || (GetStyle() & WS_VISIBLE);
+}
+
+void CControlBar::DelayShow(BOOL bShow)
+{
+    m_nStateFlags &= ~(delayHide | delayShow);
+    const bool visible = m_hWnd != nullptr && (GetStyle() & WS_VISIBLE);
+    if (bShow && !visible)
+        m_nStateFlags |= delayShow;
+    else if (!bShow && visible)
+        m_nStateFlags |= delayHide;
+}
+
+void CControlBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)
+{
+    CWnd::OnWindowPosChanging(lpWndPos);
+    // An explicit show or hide overrides one still waiting.
+    if (lpWndPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))
+        m_nStateFlags &= ~(delayHide | delayShow);
+    // Border lines are drawn along the edges: a new size redraws them.
+    if (!(lpWndPos->flags & SWP_NOSIZE) && (m_dwStyle & CBRS_BORDER_ANY))
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
@@ -178,7 +202,14 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
 
 LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
-    if (!IsVisible())
+    if (m_nStateFlags & (delayHide | delayShow)) {
+        const UINT show = (m_nStateFlags & delayShow) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+        m_nStateFlags &= ~(delayHide | delayShow);
+        SetWindowPos(nullptr, 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Updates only what can be seen: the bar and the frame it is docked in.
+    CFrameWnd* pDockingFrame = GetDockingFrame();
+    if (!(GetStyle() & WS_VISIBLE) || (pDockingFrame != nullptr && !pDockingFrame->IsWindowVisible()))
         return 0;
     CWnd* pOwner = GetOwner();
     CFrameWnd* pTarget = (pOwner != nullptr && pOwner->IsKindOf(RUNTIME_CLASS(CFrameWnd)))

@@ -69,7 +69,12 @@ public:
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
     CRect GetBorders() const;
+    // Visible, counting a show or hide that waits for the next idle time.
     BOOL IsVisible() const;
+    // Shows or hides the bar at the next idle time.
+    void DelayShow(BOOL bShow);
+    enum StateFlags { delayHide = 1, delayShow = 2 };
+    UINT m_nStateFlags = 0;
     BOOL IsFloating() const { return FALSE; }
 
     // The size the bar wants: a full-length strip along its side.
@@ -97,6 +102,7 @@ protected:
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnPaint();
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
 
     DECLARE_MESSAGE_MAP()
 };

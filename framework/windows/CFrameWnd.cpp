@@ -62,7 +62,17 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
             ::DestroyMenu(hMenu);
         return FALSE;
     }
+    m_hMenuDefault = hMenu;
     return TRUE;
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    if (hMenuAlt == nullptr)
+        hMenuAlt = m_hMenuDefault;
+    if (hMenuAlt != nullptr && ::GetMenu(m_hWnd) != hMenuAlt)
+        ::SetMenu(m_hWnd, hMenuAlt);
+    m_hMenuAlt = hMenuAlt != m_hMenuDefault ? hMenuAlt : nullptr;
 }
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
@@ -138,6 +148,11 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::OnDestroy()
 {
     m_pViewActive = nullptr;
+    // A menu put in by OnUpdateFrameMenu belongs to someone else: the
+    // frame's own goes down with the window instead.
+    if (m_hMenuAlt != nullptr && ::GetMenu(m_hWnd) == m_hMenuAlt)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
+    m_hMenuAlt = nullptr;
     CWnd::OnDestroy();
 }
 
@@ -420,11 +435,13 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
-    pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-    if (bDelay)
+    if (bDelay) {
+        pBar->DelayShow(bShow);
         DelayRecalcLayout();
-    else
+    } else {
+        pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
         RecalcLayout();
+    }
 }
 
 void CFrameWnd::OnSetPreviewMode(BOOL, CPrintPreviewState*)

@@ -37,6 +37,18 @@ public:
     BOOL m_bAutoMenuEnable = TRUE;
     // Extra room around the view (reposExtra of RepositionBars).
     CRect m_rectBorder;
+    // Context help mode (Shift+F1): HELP_ACTIVE while the user picks
+    // something to get help on.
+    enum { HELP_INACTIVE = 0, HELP_ACTIVE = 1, HELP_ENTERING = -1 };
+    int m_bHelpMode = HELP_INACTIVE;
+    // The menu the frame was created with.
+    HMENU m_hMenuDefault = nullptr;
+    // A menu of someone else's that OnUpdateFrameMenu put in.
+    HMENU m_hMenuAlt = nullptr;
+
+    // Puts hMenuAlt into the frame's menu bar, or the frame's own menu
+    // when it is null.
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
 
     // Creates the frame from the resources of one id: title string (up to
     // the first '\n'), icon, menu and accelerators.

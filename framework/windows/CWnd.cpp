@@ -477,9 +477,17 @@ const MSG* CWnd::GetCurrentMessage()
     return &msg;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (m_bToolTipsEnabled && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+        FilterToolTipMessage(pMsg);
     return FALSE;
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    HWND hWnd = ::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious);
+    return hWnd != nullptr && hWnd != m_hWnd ? FromHandle(hWnd) : nullptr;
 }
 
 INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const

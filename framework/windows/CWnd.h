@@ -100,6 +100,16 @@ public:
     // The tool under a point (client coordinates) for tooltips: its id, or
     // -1 when there is none.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Tooltips for the window's tools: its mouse messages pass the
+    // thread's tooltip, which shows the tool OnToolHitTest reports.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // Hides the thread's tooltip (pressed keys too with bKeys).
+    static void CancelToolTips(BOOL bKeys = FALSE);
+    // Shows the tool under the mouse and relays the message to the tooltip.
+    void FilterToolTipMessage(MSG* pMsg);
+    // The next (or previous) control with WS_TABSTOP after pWndCtl; from the
+    // start when pWndCtl is null.
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
 
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -295,6 +305,7 @@ protected:
     HWND m_hWndOwner = nullptr;
 
     BOOL m_bContinueModal = FALSE;
+    BOOL m_bToolTipsEnabled = FALSE;
     int m_nModalResult = -1;
 
     // Parent value for CreationHook: the window may have any parent.
