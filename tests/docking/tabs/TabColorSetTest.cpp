@@ -3,41 +3,13 @@
 // palettes of the Office2003 set, and the sets that appearances bring along.
 #include <gtest/gtest.h>
 #include "TabCanvas.h"
+#include "ForcedScheme.h"
 #include "TabTestHost.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPSystemThemeSource.h"
 #include "toolkit/tabs/XTPTabColorSets.h"
 
 namespace {
-
-// A visual style chosen by name in place of the running system's.
-class CForcedScheme : public CXTPSystemThemeSource
-{
-public:
-    explicit CForcedScheme(LPCWSTR color) : m_color(color)
-    {
-        SetSystemOverride(this);
-        XTPGetColorManager()->RefreshColors();
-    }
-    ~CForcedScheme() override
-    {
-        SetSystemOverride(nullptr);
-        XTPGetColorManager()->RefreshColors();
-    }
-    BOOL IsThemeActive() override { return m_color != nullptr; }
-    BOOL GetCurrentThemeName(CString& file, CString& color) override
-    {
-        file = L"C:\\WINDOWS\\Resources\\Themes\\Luna\\Luna.msstyles";
-        color = m_color ? m_color : L"";
-        return TRUE;
-    }
-    BOOL IsDesktopLowColor() override { return FALSE; }
-    BOOL GetTreeViewBorderColor(COLORREF&) override { return FALSE; }
-
-private:
-    LPCWSTR m_color;
-};
-
 bool Near(COLORREF a, COLORREF b)
 {
     return abs(GetRValue(a) - GetRValue(b)) <= 8 && abs(GetGValue(a) - GetGValue(b)) <= 8 &&

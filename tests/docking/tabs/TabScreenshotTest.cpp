@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "TabCanvas.h"
+#include "ForcedScheme.h"
 #include "TabTestHost.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPSystemThemeSource.h"
@@ -12,24 +13,6 @@
 namespace {
 
 const int kCellWidth = 250, kCellHeight = 190, kLabelWidth = 110;
-
-class CSchemeSource : public CXTPSystemThemeSource
-{
-public:
-    explicit CSchemeSource(LPCWSTR color) : m_color(color) {}
-    BOOL IsThemeActive() override { return TRUE; }
-    BOOL GetCurrentThemeName(CString& file, CString& color) override
-    {
-        file = L"luna.msstyles";
-        color = m_color;
-        return TRUE;
-    }
-    BOOL IsDesktopLowColor() override { return FALSE; }
-    BOOL GetTreeViewBorderColor(COLORREF&) override { return FALSE; }
-
-private:
-    LPCWSTR m_color;
-};
 
 struct Row
 {
@@ -93,11 +76,7 @@ void DrawSheet(int appearance, LPCWSTR name)
     dc->SetBkMode(TRANSPARENT);
     for (size_t r = 0; r < rows.size(); r++)
     {
-        std::unique_ptr<CSchemeSource> source;
-        if (rows[r]->scheme)
-            source.reset(new CSchemeSource(rows[r]->scheme));
-        CXTPSystemThemeSource::SetSystemOverride(source.get());
-        XTPGetColorManager()->RefreshColors();
+        std::unique_ptr<CForcedScheme> forced(rows[r]->scheme ? new CForcedScheme(rows[r]->scheme) : nullptr);
         int top = 10 + static_cast<int>(r) * (kCellHeight + 10);
         dc->SetTextColor(RGB(0, 0, 0));
         dc->TextOut(4, top + 4, rows[r]->label, lstrlenW(rows[r]->label));
@@ -107,8 +86,6 @@ void DrawSheet(int appearance, LPCWSTR name)
             DrawCell(dc, appearance, *rows[r], position, CRect(left, top, left + kCellWidth, top + kCellHeight));
         }
     }
-    CXTPSystemThemeSource::SetSystemOverride(nullptr);
-    XTPGetColorManager()->RefreshColors();
     EXPECT_FALSE(canvas.Save(std::wstring(L"tabs_") + name + L".png").empty());
 }
 

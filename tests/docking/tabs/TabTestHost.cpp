@@ -1,9 +1,11 @@
 #include "TabTestHost.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
-CTabTestHost::CTabTestHost()
-    : m_pPaintManager(new CXTPTabPaintManager())
+CTabTestHost::CTabTestHost(CXTPTabPaintManager* pShared)
+    : m_pPaintManager(pShared ? pShared : new CXTPTabPaintManager())
 {
+    if (pShared)
+        pShared->InternalAddRef();
     HDC hScreen = ::GetDC(nullptr);
     m_dc.Attach(::CreateCompatibleDC(hScreen));
     ::ReleaseDC(nullptr, hScreen);

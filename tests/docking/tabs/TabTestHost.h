@@ -23,7 +23,8 @@ public:
 class CTabTestHost : public CXTPTabManager
 {
 public:
-    CTabTestHost();
+    // A shared paint manager is held by reference; else the host makes its own.
+    explicit CTabTestHost(CXTPTabPaintManager* pShared = nullptr);
     ~CTabTestHost() override;
 
     void Reposition() override;

@@ -1,0 +1,46 @@
+// A button in a docking caption (close, auto-hide pin, maximise, restore,
+// menu): its place, its owner node and its hot, pressed and state bits.
+#pragma once
+#include "framework/collections/CArray.h"
+#include "framework/gdi/CRect.h"
+#include "framework/text/CString.h"
+
+class CXTPDockingPaneBase;
+
+// State bits of a caption button.
+enum XTPDockingPaneCaptionButtonState
+{
+    xtpPaneCaptionButtonPinned = 2,
+};
+
+class CXTPDockingPaneCaptionButton
+{
+public:
+    CXTPDockingPaneCaptionButton(int nId, CXTPDockingPaneBase* pOwner);
+
+    int GetId() const { return m_nId; }
+    CRect GetRect() const { return m_rcButton; }
+    void SetRect(const CRect& rc) { m_rcButton = rc; }
+    CXTPDockingPaneBase* GetOwner() const { return m_pOwner; }
+    BOOL IsHot() const { return m_bHot; }
+    BOOL IsPressed() const { return m_bPressed; }
+    void SetHot(BOOL bHot) { m_bHot = bHot; }
+    void SetPressed(BOOL bPressed) { m_bPressed = bPressed; }
+    DWORD GetState() const { return m_dwState; }
+    void SetState(DWORD dwState) { m_dwState = dwState; }
+    BOOL IsVisible() const { return m_bVisible; }
+    void SetVisible(BOOL bVisible) { m_bVisible = bVisible; }
+    // The string of the button's id.
+    CString GetTooltip() const;
+
+private:
+    int m_nId;
+    CRect m_rcButton;
+    CXTPDockingPaneBase* m_pOwner;
+    BOOL m_bHot = FALSE;
+    BOOL m_bPressed = FALSE;
+    DWORD m_dwState = 0;
+    BOOL m_bVisible = TRUE;
+};
+
+typedef CArray<CXTPDockingPaneCaptionButton*, CXTPDockingPaneCaptionButton*> CXTPDockingPaneCaptionButtons;
