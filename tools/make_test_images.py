@@ -307,6 +307,37 @@ def edit_menu_icons():
     return strip([draw_masked_rect(i, 16, 15, MAGENTA) for i in (undo, cut, copy, paste, delete)])
 
 
+def report_glyphs():
+    """Six 12 x 12 glyphs of the report on magenta: the collapsed (plus) and
+    expanded (minus) boxes, an unchecked and a checked box, and the two
+    boxes disabled."""
+    grey, dark, white, black = (128, 128, 128), (64, 64, 64), (255, 255, 255), (0, 0, 0)
+    shade = (212, 208, 200)
+
+    def outline(x, y, x0, y0, x1, y1):
+        px, py = int(x), int(y)
+        return x0 <= px < x1 and y0 <= py < y1 and (px in (x0, x1 - 1) or py in (y0, y1 - 1))
+
+    def expander(plus):
+        shapes = [(box(2, 2, 11, 11), white), (lambda x, y: outline(x, y, 2, 2, 11, 11), grey),
+                  (box(4, 6, 9, 7), black)]
+        if plus:
+            shapes.append((box(6, 4, 7, 9), black))
+        return shapes
+
+    def check_box(checked, enabled):
+        face, edge, mark = (white, dark, black) if enabled else (shade, grey, grey)
+        shapes = [(box(0, 0, 12, 12), face), (lambda x, y: outline(x, y, 0, 0, 12, 12), edge)]
+        if checked:
+            shapes.append((lambda x, y: 2.5 <= x <= 9.5 and abs(y - (7.5 - abs(x - 4.5) if x < 4.5 else
+                                                                   7.5 - (x - 4.5))) < 1.1, mark))
+        return shapes
+
+    glyphs = [expander(True), expander(False), check_box(False, True), check_box(True, True),
+              check_box(False, False), check_box(True, False)]
+    return strip([draw_masked_rect(g, 12, 12, MAGENTA) for g in glyphs])
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -330,6 +361,8 @@ def main():
     # Standalone controls: the browse button's glyph strip and the edit menu's icons.
     write_bmp('browse_glyphs.bmp', browse_glyphs(), 24)
     write_bmp('edit_toolbar.bmp', edit_menu_icons(), 24)
+    # The report's glyphs: expand boxes and check boxes, 72 x 12.
+    write_bmp('report_glyphs.bmp', report_glyphs(), 24)
 
 
 if __name__ == '__main__':

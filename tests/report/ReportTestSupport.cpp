@@ -55,7 +55,8 @@ LRESULT COwnerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     Notification n = {pHdr->code, pHdr->idFrom, pHdr->hwndFrom, {}};
     const int code = (int)pHdr->code;
     if (code == (int)NM_CLICK || code == (int)NM_DBLCLK || code == (int)NM_RCLICK || code == RN_CHECKED || code == RN_HYPERLINK ||
-        code == RN_REQUESTEDIT || code == RN_ROWEXPANDED || code == RN_VALUECHANGED)
+        code == RN_REQUESTEDIT || code == RN_ROWEXPANDED || code == RN_VALUECHANGED || code == RN_HEADERRCLICK ||
+        code == (int)LVN_BEGINDRAG)
         n.item = *(XTP_REPORTNOTIFY_ITEM*)lParam;
     notifications.push_back(n);
     if (code == RN_REQUESTEDIT && cancelEdits)

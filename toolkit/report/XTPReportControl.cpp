@@ -38,6 +38,14 @@ BEGIN_MESSAGE_MAP(CXTPReportControl, CWnd)
     ON_WM_CHAR()
     ON_WM_GETDLGCODE()
     ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_CONTEXTMENU()
+    ON_WM_SETCURSOR()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 namespace {
@@ -79,7 +87,7 @@ CXTPReportControl::CXTPReportControl()
       m_pInplaceList(new CXTPReportInplaceList()), m_bVScrollBarVisible(FALSE), m_bHScrollBarVisible(FALSE),
       m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
       m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
-      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE)
+      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr)
 {
     m_pReportHeader = new CXTPReportHeader(this, m_pColumns);
     RegisterReportClass();
@@ -87,6 +95,8 @@ CXTPReportControl::CXTPReportControl()
 
 CXTPReportControl::~CXTPReportControl()
 {
+    if (m_pbDestroyed)
+        *m_pbDestroyed = TRUE;
     if (m_wndTip.GetSafeHwnd())
         m_wndTip.DestroyWindow();
     EditItem(nullptr);
@@ -469,6 +479,7 @@ void CXTPReportControl::AdjustLayout()
 
     const int nOldWidth = m_pReportHeader->GetHeaderRect().Width();
     m_pReportHeader->SetHeaderRect(m_rcHeaderArea);
+    m_pReportHeader->SetGroupByRect(m_rcGroupByArea);
     if (nOldWidth != m_rcHeaderArea.Width())
         m_pReportHeader->AdjustColumnsWidth(m_rcHeaderArea.Width());
 }
@@ -1159,4 +1170,226 @@ void CXTPReportControl::Populate()
         m_pFocusedColumn = m_pColumns->GetFirstVisibleColumn();
     m_pSelectedRows->SetChanged(FALSE);
     EndUpdate();
+}
+
+namespace {
+
+// Tells a handler whether its control went away while it ran.
+class CDestroyGuard
+{
+public:
+    explicit CDestroyGuard(CXTPReportControl* pControl) : m_pControl(pControl), m_pOuter(pControl->m_pbDestroyed)
+    {
+        pControl->m_pbDestroyed = &m_bDestroyed;
+    }
+    ~CDestroyGuard()
+    {
+        if (!m_bDestroyed)
+            m_pControl->m_pbDestroyed = m_pOuter;
+        else if (m_pOuter)
+            *m_pOuter = TRUE;
+    }
+    BOOL IsDestroyed() const { return m_bDestroyed; }
+
+private:
+    CXTPReportControl* m_pControl;
+    BOOL* m_pOuter;
+    BOOL m_bDestroyed = FALSE;
+};
+
+const int kDragStart = 4;
+
+} // namespace
+
+void CXTPReportControl::OnBeginDrag(CPoint point)
+{
+    SendMessageToParent(nullptr, nullptr, nullptr, LVN_BEGINDRAG, &point);
+}
+
+void CXTPReportControl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CDestroyGuard guard(this);
+    CWnd::OnLButtonDown(nFlags, point);
+    SetFocus();
+    EditItem(nullptr);
+    if (guard.IsDestroyed())
+        return;
+    if (m_rcHeaderArea.PtInRect(point) || m_rcGroupByArea.PtInRect(point) ||
+        m_mouseMode == xtpReportMouseOverDivider)
+    {
+        m_pReportHeader->OnLButtonDown(point);
+        return;
+    }
+    CXTPReportRow* pRow = HitTest(point);
+    if (!pRow)
+        return;
+    pRow->InternalAddRef();
+    XTP_REPORTRECORDITEM_CLICKARGS clickArgs;
+    clickArgs.pControl = this;
+    clickArgs.pRow = pRow;
+    clickArgs.ptClient = point;
+    clickArgs.pItem = pRow->HitTest(point, &clickArgs.rcItem, &clickArgs.pColumn);
+    const LRESULT lReply = pRow->OnLButtonDown(&clickArgs);
+    if (guard.IsDestroyed())
+    {
+        pRow->InternalRelease();
+        return;
+    }
+    if (lReply == 0 && pRow->GetIndex() >= 0)
+    {
+        const BOOL bShift = (nFlags & MK_SHIFT) != 0;
+        const BOOL bControl = (nFlags & MK_CONTROL) != 0;
+        if (bControl && m_bMultipleSelection)
+            m_pSelectedRows->Invert(pRow);
+        BeginUpdate();
+        if (m_bFocusSubItems && clickArgs.pColumn && clickArgs.pItem && clickArgs.pItem->IsFocusable())
+            SetFocusedColumn(clickArgs.pColumn);
+        if (pRow->IsSelected() && !bControl && !bShift)
+        {
+            m_pSelectOnUpRow = pRow;
+        }
+        else
+        {
+            m_pSelectOnUpRow = nullptr;
+            SetFocusedRow(pRow, bShift, bControl);
+        }
+        EndUpdate();
+        if (m_pSelectedRows->IsChanged())
+            OnSelectionChanged();
+        m_pointDrag = point;
+        m_bPrepareDrag = TRUE;
+    }
+    pRow->InternalRelease();
+}
+
+void CXTPReportControl::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CDestroyGuard guard(this);
+    CWnd::OnLButtonUp(nFlags, point);
+    m_bPrepareDrag = FALSE;
+    if (m_mouseMode != xtpReportMouseIdle || ::GetCapture() == m_hWnd)
+    {
+        m_pReportHeader->OnLButtonUp(nFlags, point);
+        return;
+    }
+    CXTPReportRow* pRow = HitTest(point);
+    if (!pRow)
+    {
+        m_pSelectOnUpRow = nullptr;
+        return;
+    }
+    if (pRow == m_pSelectOnUpRow)
+    {
+        m_pSelectOnUpRow = nullptr;
+        SetFocusedRow(pRow, FALSE, FALSE);
+        if (guard.IsDestroyed())
+            return;
+    }
+    if (m_bMultipleSelection && (nFlags & (MK_SHIFT | MK_CONTROL)))
+        return;
+    if (pRow->IsSelected())
+        pRow->OnClick(point);
+}
+
+void CXTPReportControl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CDestroyGuard guard(this);
+    CWnd::OnLButtonDblClk(nFlags, point);
+    if (guard.IsDestroyed())
+        return;
+    if (m_rcHeaderArea.PtInRect(point) || m_mouseMode == xtpReportMouseOverDivider)
+    {
+        m_pReportHeader->OnLButtonDblClk(point);
+        return;
+    }
+    if (CXTPReportRow* pRow = HitTest(point))
+        pRow->OnDblClick(point);
+}
+
+void CXTPReportControl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CWnd::OnMouseMove(nFlags, point);
+    m_pReportHeader->OnMouseMove(nFlags, point);
+    if (m_mouseMode != xtpReportMouseIdle)
+        return;
+    CXTPReportRow* pRow = HitTest(point);
+    if (pRow)
+    {
+        pRow->OnMouseMove(nFlags, point);
+        if (m_bShowTooltips && !(nFlags & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)))
+            pRow->ShowToolTip(point, &m_wndTip);
+    }
+    if (pRow != m_pHotRow)
+    {
+        m_pHotRow = pRow;
+        TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+        ::TrackMouseEvent(&tme);
+    }
+    if (m_bPrepareDrag && (abs(point.x - m_pointDrag.x) >= kDragStart || abs(point.y - m_pointDrag.y) >= kDragStart))
+    {
+        m_bPrepareDrag = FALSE;
+        m_pSelectOnUpRow = nullptr;
+        OnBeginDrag(m_pointDrag);
+    }
+}
+
+void CXTPReportControl::OnMouseLeave()
+{
+    OnMouseMove(0, CPoint(-1, -1));
+    m_pHotRow = nullptr;
+}
+
+void CXTPReportControl::OnContextMenu(CWnd* /*pWnd*/, CPoint pos)
+{
+    if (m_mouseMode != xtpReportMouseIdle)
+        return;
+    if (pos.x == -1 && pos.y == -1)
+    {
+        CXTPReportRow* pFocused = GetFocusedRow();
+        if (pFocused)
+        {
+            pFocused->OnContextMenu(CPoint(pFocused->GetRect().left, pFocused->GetRect().bottom));
+            return;
+        }
+        CPoint ptCorner(m_rcReportArea.left, m_rcReportArea.top);
+        ClientToScreen(&ptCorner);
+        SendMessageToParent(nullptr, nullptr, nullptr, NM_RCLICK, &ptCorner);
+        return;
+    }
+    CPoint ptClient(pos);
+    ScreenToClient(&ptClient);
+    if (m_rcHeaderArea.PtInRect(ptClient) || m_rcGroupByArea.PtInRect(ptClient))
+    {
+        m_pReportHeader->OnContextMenu(pos);
+        return;
+    }
+    CXTPReportRow* pRow = HitTest(ptClient);
+    if (!pRow)
+    {
+        SendMessageToParent(nullptr, nullptr, nullptr, NM_RCLICK, &pos);
+        return;
+    }
+    pRow->InternalAddRef();
+    CDestroyGuard guard(this);
+    SetFocusedRow(pRow, pRow->IsSelected() && !pRow->IsGroupRow());
+    if (!guard.IsDestroyed())
+        pRow->OnContextMenu(ptClient);
+    pRow->InternalRelease();
+}
+
+BOOL CXTPReportControl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest == HTCLIENT && m_mouseMode == xtpReportMouseOverDivider && m_pReportHeader->m_hResizeCursor)
+    {
+        ::SetCursor(m_pReportHeader->m_hResizeCursor);
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void CXTPReportControl::OnCaptureChanged(CWnd* pWnd)
+{
+    if (m_mouseMode != xtpReportMouseIdle && m_mouseMode != xtpReportMouseOverDivider)
+        m_pReportHeader->CancelDrag();
+    CWnd::OnCaptureChanged(pWnd);
 }

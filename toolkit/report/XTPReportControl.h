@@ -46,6 +46,8 @@ public:
     // FALSE when the owner cancelled the key; it may also change it.
     virtual BOOL OnPreviewKeyDown(UINT& rnChar, UINT nRepCnt, UINT nFlags);
     virtual void DrawDropMarker(CDC* pDC);
+    // A drag gesture started at the point (LVN_BEGINDRAG to the owner).
+    virtual void OnBeginDrag(CPoint point);
 
     // Drawing is held off while the lock is held; the outermost unlock
     // renumbers the rows when asked to and redraws.
@@ -177,6 +179,14 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnDestroy();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
 
 public:
@@ -236,4 +246,7 @@ public:
     BOOL m_bAutoCheckItems;
     // A bar changed without being drawn; the outermost unlock draws it.
     BOOL m_bScrollBarsChanged;
+    // Notifications may repopulate or destroy the control: set while it
+    // lives, cleared by the destructor.
+    BOOL* m_pbDestroyed;
 };

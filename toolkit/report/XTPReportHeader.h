@@ -11,6 +11,7 @@ class CDC;
 class CXTPPropExchange;
 class CXTPReportHeaderDragWnd;
 class CXTPReportHeaderDropWnd;
+class CXTPReportColumnListBox;
 
 class CXTPReportHeader : public CCmdTarget
 {
@@ -36,6 +37,9 @@ public:
     CXTPReportColumn* DividerHitTest(CPoint ptPoint) const;
     int FindGroupByColumn(CPoint ptPoint) const;
     int FindHeaderColumn(CPoint ptPoint) const;
+    int FindGroupByInsertPosition(int x) const;
+    CRect ColumnRect(CXTPReportColumn* pColumn) const;
+    void SetColumnListBox(CXTPReportColumnListBox* pListBox) { m_pColumnListBox = pListBox; }
     CXTPReportColumn* GetNextVisibleColumn(CXTPReportColumn* pColumn, int nDirection) const;
     BOOL IsLastVisibleColumn(CXTPReportColumn* pColumn) const;
     BOOL IsLastResizebleColumn(CXTPReportColumn* pColumn) const;
@@ -47,6 +51,7 @@ public:
     void OnContextMenu(CPoint ptClick);
 
     void SetHeaderRect(const CRect& rc) { m_rcHeader = rc; }
+    void SetGroupByRect(const CRect& rc) { m_rcGroupBy = rc; }
     CRect GetHeaderRect() const { return m_rcHeader; }
     CRect GetGroupByRect() const { return m_rcGroupBy; }
     int GetTotalWidth() const { return m_nTotalWidth; }
@@ -63,6 +68,18 @@ public:
     void AllowColumnReorder(BOOL bAllow) { m_bAllowColumnReorder = bAllow; }
     void AllowColumnSort(BOOL bAllow) { m_bAllowColumnSort = bAllow; }
     void ShowItemsInGroups(BOOL bShow) { m_bShowItemsInGroups = bShow; }
+
+protected:
+    int VisibleIndexOf(CXTPReportColumn* pColumn) const;
+    int GroupByItemHeight() const;
+    CRect GroupByItemRect(int nIndex) const;
+    void TrackResize(CXTPReportColumn* pColumn, CPoint ptClick);
+    void OnDragMove(CPoint point);
+    // Places the drop marker at a visible header position or a group-by
+    // insert position; -1 hides it.
+    void SetDropIndex(int nIndex, BOOL bHeader);
+    void OnColumnClick(CXTPReportColumn* pColumn, UINT nFlags, CPoint ptClick);
+    void OnColumnDrop(CXTPReportColumn* pColumn, UINT nFlags);
 
 public:
     CXTPReportControl* m_pControl;
@@ -88,4 +105,5 @@ public:
     BOOL m_bShowItemsInGroups;
     int m_nTotalWidth;
     int m_nDragState;
+    CXTPReportColumnListBox* m_pColumnListBox;
 };

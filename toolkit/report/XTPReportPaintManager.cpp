@@ -52,6 +52,11 @@ CXTPReportPaintManager::CXTPReportPaintManager()
     SetCaptionFont(lfIcon);
     SetTextFont(lfIcon);
 
+    CBitmap bmpGlyphs;
+    if (XTPGetResourceManager()->LoadBitmap(&bmpGlyphs, IDB_REPORT_GLYPHS) &&
+        m_ilGlyphs.Create(m_szGlyph.cx, m_szGlyph.cy, ILC_COLOR24 | ILC_MASK, 0, 1))
+        m_ilGlyphs.Add(&bmpGlyphs, RGB(255, 0, 255));
+
     m_strNoItems = LoadReportString(IDS_REPORT_NO_ITEMS);
     m_strGroupByHint = LoadReportString(IDS_REPORT_GROUPBY_HINT);
     m_strNoFieldsAvailable = LoadReportString(IDS_REPORT_NO_FIELDS);
@@ -94,6 +99,39 @@ void CXTPReportPaintManager::RefreshMetrics()
     m_clrBtnFace.SetStandardValue(clrFace);
     m_clrBtnText.SetStandardValue(clrBtnText);
 
+    m_grcGradientColumn.SetStandardColors(CXTPColorManager::MixColorsByWeight(clrFace, pColors->GetColor(COLOR_WINDOW), 205),
+                                          clrFace, 0.5f);
+    m_grcGradientColumnHot.SetStandardColor(pColors->GetColor(31));
+    m_grcGradientColumnPushed.SetStandardColor(pColors->GetColor(33));
+    m_clrGradientColumnShadow.SetStandardValue(pColors->GetColor(30));
+    m_clrGradientColumnSeparator.SetStandardValue(pColors->GetColor(39));
+
+    struct ThemeColors
+    {
+        COLORREF shadeBorder, shadeBack, groupText, grid, indent;
+        COLORREF gradientLight, gradientDark, gradientBorder, gradientDivider;
+    };
+    static const ThemeColors themes[] = {
+        {0xE0A47B, 0xFBDABE, 0xB96837, 0xE1E9EA, 0xC9EEFD, 0xFEECDD, 0xE2A981, 0x9C613B, 0xCB8C6A},
+        {0x8FC4B5, 0x91BAAF, 0x548973, 0xE1E9EA, 0xC9EEFD, 0xDEF7F4, 0x91C6B7, 0x588060, 0x588060},
+        {0xBDA4A5, 0xEBE5E5, 0x916F70, 0xEBE5E5, 0xC9EEFD, 0xFAF4F3, 0xB59799, 0x947C7C, 0x8F6D6E},
+    };
+    const int nTheme = pColors->GetCurrentSystemTheme();
+    if (!pColors->IsLunaColorsDisabled() && nTheme >= xtpSystemThemeBlue && nTheme <= xtpSystemThemeSilver)
+    {
+        const ThemeColors& theme = themes[nTheme - xtpSystemThemeBlue];
+        m_clrGroupShadeBorder.SetStandardValue(theme.shadeBorder);
+        m_clrGroupShadeBack.SetStandardValue(theme.shadeBack);
+        m_clrGroupRowText.SetStandardValue(theme.groupText);
+        m_clrGridLine.SetStandardValue(theme.grid);
+        m_clrIndentControl.SetStandardValue(theme.indent);
+        m_grcGradientColumn.SetStandardColors(theme.gradientLight, theme.gradientDark, 0.5f);
+        m_clrGradientColumnShadow.SetStandardValue(theme.gradientBorder);
+        m_clrGradientColumnSeparator.SetStandardValue(theme.gradientDivider);
+        m_grcGradientColumnPushed.SetStandardColors(0x4B8EFE, 0x8BCFFF, 0.5f);
+        m_grcGradientColumnHot.SetStandardColors(0xC8F2FF, 0x97D4FF, 0.5f);
+    }
+
     m_themeHeader->CloseThemeData();
     m_themeHeader->OpenThemeData(nullptr, L"HEADER");
     m_brushVertLine.DeleteObject();
@@ -135,21 +173,11 @@ void CXTPReportPaintManager::SetGridStyle(BOOL bVertical, int nGridStyle)
     (bVertical ? m_nVerticalGridStyle : m_nHorizontalGridStyle) = nGridStyle;
 }
 
-int CXTPReportPaintManager::GetRowHeight(CDC* pDC, CXTPReportRow* pRow, int /*nTotalWidth*/)
-{
-    return GetFixedRowHeight(pDC, pRow);
-}
-
 int CXTPReportPaintManager::GetFixedRowHeight(CDC* /*pDC*/, CXTPReportRow* pRow)
 {
     if (pRow && pRow->IsGroupRow())
         return m_nRowHeight + (m_bShadeGroupHeadings ? kShadedGroupRowExtra : kGroupRowExtra);
     return m_nRowHeight + (m_nHorizontalGridStyle != xtpReportGridNone ? 1 : 0);
-}
-
-int CXTPReportPaintManager::GetHeaderHeight(CXTPReportControl* /*pControl*/, CDC* /*pDC*/, int /*nTotalWidth*/)
-{
-    return m_nHeaderHeight;
 }
 
 int CXTPReportPaintManager::GetFixedHeaderHeight()
@@ -167,246 +195,3 @@ COLORREF CXTPReportPaintManager::GetControlBackColor(CXTPReportControl* /*pContr
     return m_clrControlBack;
 }
 
-void CXTPReportPaintManager::FillRow(CDC* /*pDC*/, const CRect& /*rcRow*/)
-{
-}
-
-void CXTPReportPaintManager::DrawGrid(CDC* pDC, BOOL bVertical, CRect rc)
-{
-    const int nStyle = bVertical ? m_nVerticalGridStyle : m_nHorizontalGridStyle;
-    if (nStyle == xtpReportGridNone)
-        return;
-    if (bVertical)
-        pDC->FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), m_clrGridLine);
-    else
-        pDC->FillSolidRect(rc.left, rc.bottom, rc.Width(), 1, m_clrGridLine);
-}
-
-void CXTPReportPaintManager::DrawGroupRow(CDC* pDC, CXTPReportGroupRow* /*pRow*/, CRect rcRow,
-                                         XTP_REPORTRECORDITEM_METRICS* pMetrics)
-{
-    if (pMetrics->clrBackground != (COLORREF)-1)
-        pDC->FillSolidRect(rcRow, pMetrics->clrBackground);
-    pDC->FillSolidRect(rcRow.left, rcRow.bottom - m_nGroupGridLineHeight, rcRow.Width(), m_nGroupGridLineHeight,
-                       m_clrGroupShadeBorder);
-    CFont* pOldFont = pDC->SelectObject(pMetrics->pFont ? pMetrics->pFont : &m_fontText);
-    pDC->SetTextColor(pMetrics->clrForeground);
-    pDC->SetBkMode(TRANSPARENT);
-    CRect rcText(rcRow.left + 5, rcRow.top, rcRow.right, rcRow.bottom - m_nGroupGridLineHeight);
-    pDC->DrawText(pMetrics->strText, rcText, DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
-    pDC->SelectObject(pOldFont);
-}
-
-void CXTPReportPaintManager::FillGroupRowMetrics(CXTPReportGroupRow* /*pRow*/, XTP_REPORTRECORDITEM_METRICS* pMetrics,
-                                                 BOOL /*bPrinting*/)
-{
-    pMetrics->clrForeground = m_clrGroupRowText;
-    pMetrics->clrBackground = (COLORREF)-1;
-    pMetrics->pFont = m_bGroupRowTextBold ? &m_fontBoldText : &m_fontText;
-}
-
-void CXTPReportPaintManager::FillIndent(CDC* pDC, CRect rcFill)
-{
-    pDC->FillSolidRect(rcFill, m_clrIndentControl);
-}
-
-void CXTPReportPaintManager::FillItemShade(CDC* pDC, CRect rcItem)
-{
-    if (m_bShadeSortColumn)
-        pDC->FillSolidRect(rcItem, m_clrItemShade);
-}
-
-void CXTPReportPaintManager::FillHeaderControl(CDC* pDC, CRect rcHeader)
-{
-    pDC->FillSolidRect(rcHeader, m_clrHeaderControl);
-}
-
-void CXTPReportPaintManager::FillFooter(CDC* pDC, CRect rcFooter)
-{
-    pDC->FillSolidRect(rcFooter, m_clrHeaderControl);
-    pDC->FillSolidRect(rcFooter.left, rcFooter.top, rcFooter.Width(), 1, m_clrControlDark);
-}
-
-void CXTPReportPaintManager::DrawColumnBackground(CDC* pDC, CXTPReportColumn* /*pColumn*/, CRect rcColumn,
-                                                  BOOL& bColumnPressed)
-{
-    pDC->Draw3dRect(rcColumn, m_clrControlLightLight, m_clrControlDark);
-    bColumnPressed = FALSE;
-}
-
-void CXTPReportPaintManager::DrawColumn(CDC* pDC, CXTPReportColumn* pColumn, CXTPReportHeader* /*pHeader*/,
-                                        CRect rcColumn, BOOL /*bDrawExternal*/)
-{
-    BOOL bPressed = FALSE;
-    DrawColumnBackground(pDC, pColumn, rcColumn, bPressed);
-    if (!pColumn)
-        return;
-    CFont* pOldFont = pDC->SelectObject(&m_fontCaption);
-    pDC->SetTextColor(m_clrCaptionText);
-    pDC->SetBkMode(TRANSPARENT);
-    CRect rcText(rcColumn);
-    rcText.DeflateRect(kCaptionMargin, 0);
-    pDC->DrawText(pColumn->GetCaption(), rcText,
-                  DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | pColumn->GetHeaderAlignment());
-    pDC->SelectObject(pOldFont);
-}
-
-void CXTPReportPaintManager::DrawColumnFooter(CDC* pDC, CXTPReportColumn* pColumn, CXTPReportHeader* /*pHeader*/,
-                                              CRect rcColumn)
-{
-    CFont* pOldFont = pDC->SelectObject(&m_fontCaption);
-    pDC->SetTextColor(m_clrCaptionText);
-    pDC->SetBkMode(TRANSPARENT);
-    CRect rcText(rcColumn);
-    rcText.DeflateRect(kCaptionMargin, 0);
-    pDC->DrawText(pColumn->GetFooterText(), rcText,
-                  DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | pColumn->GetFooterAlignment());
-    pDC->SelectObject(pOldFont);
-}
-
-void CXTPReportPaintManager::DrawFocusedRow(CDC* pDC, CRect rcRow)
-{
-    const COLORREF clrOldText = pDC->SetTextColor(m_clrWindowText);
-    const COLORREF clrOldBack = pDC->SetBkColor(m_clrControlBack);
-    pDC->DrawFocusRect(rcRow);
-    pDC->SetTextColor(clrOldText);
-    pDC->SetBkColor(clrOldBack);
-}
-
-void CXTPReportPaintManager::FillGroupByControl(CDC* pDC, CRect& rcGroupBy)
-{
-    pDC->FillSolidRect(rcGroupBy, m_clrGroupBoxBack);
-}
-
-int CXTPReportPaintManager::DrawBitmap(CDC* pDC, CXTPReportControl* pControl, CRect rcColumn, int iIcon)
-{
-    CXTPImageManagerIcon* pIcon = pControl ? pControl->GetImageManager()->GetImage((UINT)iIcon, 0) : nullptr;
-    if (!pIcon)
-        return 0;
-    const CSize szIcon = pIcon->GetExtent();
-    if (pDC && szIcon.cx < rcColumn.Width() && szIcon.cy < rcColumn.Height())
-        pIcon->Draw(pDC, CPoint(rcColumn.left + 1, rcColumn.top + (rcColumn.Height() - szIcon.cy) / 2), szIcon);
-    return szIcon.cx + 1;
-}
-
-void CXTPReportPaintManager::DrawInplaceButton(CDC* pDC, CXTPReportInplaceButton* pButton)
-{
-    DrawInplaceButtonFrame(pDC, pButton);
-}
-
-void CXTPReportPaintManager::DrawInplaceButtonFrame(CDC* /*pDC*/, CXTPReportInplaceButton* /*pButton*/)
-{
-}
-
-void CXTPReportPaintManager::DrawTreeStructure(XTP_REPORTRECORDITEM_DRAWARGS* /*pDrawArgs*/,
-                                               XTP_REPORTRECORDITEM_METRICS* /*pMetrics*/, CRect /*rcItem*/)
-{
-}
-
-void CXTPReportPaintManager::DrawItemBitmap(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, CRect& rcItem, int nImage)
-{
-    CXTPImageManagerIcon* pIcon = pDrawArgs->pControl->GetImageManager()->GetImage((UINT)nImage, 0);
-    if (!pIcon)
-        return;
-    const CSize szIcon = pIcon->GetExtent();
-    if (szIcon.cx >= rcItem.Width() || szIcon.cy >= rcItem.Height())
-        return;
-    const int nTop = rcItem.top + (rcItem.Height() - szIcon.cy) / 2;
-    const int nAlign = pDrawArgs->pColumn ? pDrawArgs->pColumn->GetIconAlignment() : DT_LEFT;
-    if (nAlign & DT_CENTER)
-    {
-        pIcon->Draw(pDrawArgs->pDC, CPoint((rcItem.left + rcItem.right) / 2 - szIcon.cx / 2 - 1, nTop), szIcon);
-    }
-    else if (nAlign & DT_RIGHT)
-    {
-        rcItem.right -= szIcon.cx + 1;
-        pIcon->Draw(pDrawArgs->pDC, CPoint(rcItem.right, nTop), szIcon);
-    }
-    else
-    {
-        pIcon->Draw(pDrawArgs->pDC, CPoint(rcItem.left + 1, nTop), szIcon);
-        rcItem.left += szIcon.cx + 1;
-    }
-}
-
-void CXTPReportPaintManager::DrawItemCaption(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs,
-                                             XTP_REPORTRECORDITEM_METRICS* pMetrics)
-{
-    CRect rcText(pDrawArgs->rcItem);
-    rcText.DeflateRect(2, 1, 2, 0);
-    if (pMetrics->strText.IsEmpty())
-        return;
-    pDrawArgs->pDC->SetBkMode(TRANSPARENT);
-    pDrawArgs->pDC->DrawText(pMetrics->strText, rcText,
-                             DT_END_ELLIPSIS | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | pDrawArgs->nTextAlign);
-}
-
-int CXTPReportPaintManager::CalcColumnHeight(CDC* /*pDC*/, CXTPReportColumn* /*pColumn*/, int /*nTotalWidth*/)
-{
-    return m_nHeaderHeight;
-}
-
-int CXTPReportPaintManager::DrawGlyph(CDC* pDC, CRect rcColumn, int iGlyph)
-{
-    if (pDC && m_szGlyph.cy < rcColumn.Height())
-    {
-        const CRect rcGlyph(CPoint(rcColumn.left + 1, rcColumn.top + (rcColumn.Height() - m_szGlyph.cy) / 2),
-                            m_szGlyph);
-        if (iGlyph >= xtpReportGlyphUnchecked)
-        {
-            UINT nState = DFCS_BUTTONCHECK | DFCS_FLAT;
-            if (iGlyph == xtpReportGlyphChecked || iGlyph == xtpReportGlyphCheckedDisabled)
-                nState |= DFCS_CHECKED;
-            if (iGlyph >= xtpReportGlyphUncheckedDisabled)
-                nState |= DFCS_INACTIVE;
-            ::DrawFrameControl(pDC->GetSafeHdc(), (LPRECT)&rcGlyph, DFC_BUTTON, nState);
-        }
-        else
-        {
-            CRect rcBox(rcGlyph.left + 2, rcGlyph.top + 2, rcGlyph.left + 11, rcGlyph.top + 11);
-            pDC->FillSolidRect(rcBox, m_clrControlBack);
-            pDC->Draw3dRect(rcBox, m_clrControlDark, m_clrControlDark);
-            const int nMid = rcBox.top + 4;
-            pDC->FillSolidRect(rcBox.left + 2, nMid, 5, 1, m_clrWindowText);
-            if (iGlyph == xtpReportGlyphCollapsed)
-                pDC->FillSolidRect(rcBox.left + 4, rcBox.top + 2, 1, 5, m_clrWindowText);
-        }
-    }
-    return m_szGlyph.cx + 1;
-}
-
-int CXTPReportPaintManager::DrawCollapsedBitmap(CDC* pDC, const CXTPReportRow* pRow, CRect& rcBitmap)
-{
-    rcBitmap.left += 2;
-    const int nGlyph = pRow->IsExpanded() ? xtpReportGlyphExpanded : xtpReportGlyphCollapsed;
-    const int nWidth = DrawGlyph(pDC && !pDC->IsPrinting() ? pDC : nullptr, rcBitmap, nGlyph) - 1;
-    if (pDC && !pDC->IsPrinting())
-        rcBitmap.right = rcBitmap.left + nWidth;
-    return nWidth + 2;
-}
-
-int CXTPReportPaintManager::CalculatePreviewLines(CDC* pDC, CRect rcText, const CString& strText)
-{
-    if (rcText.Width() <= 0)
-        return 0;
-    const int nSingleLine = pDC->GetTextExtent(strText).cx;
-    if (nSingleLine / rcText.Width() > m_nMaxPreviewLines)
-        return m_nMaxPreviewLines;
-    CRect rcCalc(rcText);
-    pDC->DrawText(strText, rcCalc, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    const int nLineHeight = pDC->GetTextExtent(L" ", 1).cy;
-    const int nLines = nLineHeight > 0 ? rcCalc.Height() / nLineHeight : 0;
-    return nLines < m_nMaxPreviewLines ? nLines : m_nMaxPreviewLines;
-}
-
-void CXTPReportPaintManager::DrawNoItems(CDC* pDC, const CRect& rcRows)
-{
-    if (m_strNoItems.IsEmpty())
-        return;
-    CFont* pOldFont = pDC->SelectObject(&m_fontText);
-    pDC->SetTextColor(m_clrWindowText);
-    pDC->SetBkMode(TRANSPARENT);
-    CRect rcText(rcRows);
-    pDC->DrawText(m_strNoItems, rcText, DT_CENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    pDC->SelectObject(pOldFont);
-}

@@ -64,6 +64,9 @@ public:
     // Lines a preview text takes in the rectangle, at most the maximum.
     int CalculatePreviewLines(CDC* pDC, CRect rcText, const CString& strText);
     void DrawNoItems(CDC* pDC, const CRect& rcRows);
+    // An outlined triangle right of the given left edge: apex up when
+    // increasing. Nothing in a rectangle 15 pixels wide or less.
+    void DrawSortTriangle(CDC* pDC, CRect rcTriangle, BOOL bIncreasing);
 
     void SetTextFont(LOGFONT& lf);
     void SetCaptionFont(LOGFONT& lf);
@@ -158,5 +161,7 @@ protected:
     CBrush m_brushVertLine;
     CBrush m_brushHorzLine;
     CBrush m_brushTreeStructure;
+    // The grid style each pattern brush was made for (horizontal, vertical).
+    int m_nPatternStyle[2] = {0, 0};
     CXTPWinThemeWrapper* m_themeHeader;
 };
