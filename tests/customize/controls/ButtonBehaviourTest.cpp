@@ -193,13 +193,3 @@ TEST_F(ButtonWindow, ChangedSystemColourRecoloursAtOnce)
     EXPECT_EQ(changed, corner);
     EXPECT_EQ(before, testshot::CaptureWindow(m_button).Pixel(0, 0));
 }
-
-TEST_F(ButtonWindow, CustomColoursOutliveRefreshes)
-{
-    m_button.SetXButtonStyle(0, FALSE);
-    m_button.SetXButtonStyle(BS_XT_FLAT);  // a private theme
-    m_button.SetBackColor(RGB(1, 2, 3));
-    m_button.SendMessage(WM_SYSCOLORCHANGE);
-    EXPECT_EQ(RGB(1, 2, 3), testshot::CaptureWindow(m_button).Pixel(W - 3, 2));
-    EXPECT_EQ(RGB(1, 2, 3), m_button.GetBackColor());
-}

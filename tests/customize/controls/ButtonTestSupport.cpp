@@ -4,20 +4,6 @@
 
 namespace ctltest {
 
-const wchar_t* LookName(Look look)
-{
-    switch (look)
-    {
-    case Look::normal: return L"normal";
-    case Look::hot: return L"hot";
-    case Look::pressed: return L"pressed";
-    case Look::checked: return L"checked";
-    case Look::checkedHot: return L"checkedhot";
-    case Look::disabled: return L"disabled";
-    }
-    return L"";
-}
-
 testshot::Image Capture(CProbeButton& button, Look look, const wchar_t* lpszShot)
 {
     button.SetLook(look == Look::hot || look == Look::checkedHot, look == Look::checked || look == Look::checkedHot);

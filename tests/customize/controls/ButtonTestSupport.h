@@ -36,8 +36,6 @@ enum class Look
     disabled,
 };
 
-const wchar_t* LookName(Look look);
-
 // Puts the button into the state and captures its face.
 testshot::Image Capture(CProbeButton& button, Look look, const wchar_t* lpszShot = nullptr);
 

@@ -41,11 +41,20 @@ bool Near(COLORREF a, COLORREF b)
            abs(GetBValue(a) - GetBValue(b)) <= 6;
 }
 
-// A visual style picked by name, for the colour manager.
-class CNamedStyle : public CXTPSystemThemeSource
+// The colour manager sees the named visual style while the object lives.
+class CForcedStyle : public CXTPSystemThemeSource
 {
 public:
-    CNamedStyle(LPCWSTR lpszFile, LPCWSTR lpszColor) : m_file(lpszFile), m_color(lpszColor) {}
+    CForcedStyle(LPCWSTR lpszFile, LPCWSTR lpszColor) : m_file(lpszFile), m_color(lpszColor)
+    {
+        XTPGetColorManager()->SetThemeSource(this);
+        XTPGetColorManager()->RefreshColors();
+    }
+    ~CForcedStyle() override
+    {
+        XTPGetColorManager()->SetThemeSource(nullptr);
+        XTPGetColorManager()->RefreshColors();
+    }
     BOOL IsThemeActive() override { return TRUE; }
     BOOL GetCurrentThemeName(CString& file, CString& color) override
     {
@@ -58,25 +67,6 @@ public:
 
 private:
     CString m_file, m_color;
-};
-
-// The colour manager sees the named style while the object lives.
-class CForcedStyle
-{
-public:
-    CForcedStyle(LPCWSTR lpszFile, LPCWSTR lpszColor) : m_source(lpszFile, lpszColor)
-    {
-        XTPGetColorManager()->SetThemeSource(&m_source);
-        XTPGetColorManager()->RefreshColors();
-    }
-    ~CForcedStyle()
-    {
-        XTPGetColorManager()->SetThemeSource(nullptr);
-        XTPGetColorManager()->RefreshColors();
-    }
-
-private:
-    CNamedStyle m_source;
 };
 
 } // namespace
@@ -103,7 +93,7 @@ TEST_F(ButtonThemes, PlainThemeFramesFollowStyleAndState)
     {
         m_button.SetXButtonStyle(c.style, FALSE);
         testshot::Image image = Capture(m_button, c.look);
-        SCOPED_TRACE(testing::Message() << "style " << c.style << ", " << LookName(c.look));
+        SCOPED_TRACE(testing::Message() << "style " << c.style << ", " << static_cast<int>(c.look));
         EXPECT_EQ(Colour(c.outerTopLeft), image.Pixel(0, 0));
         EXPECT_EQ(Colour(c.outerBottomRight), image.Pixel(W - 1, H - 1));
         EXPECT_EQ(Colour(c.innerTopLeft), image.Pixel(1, 1));
@@ -143,7 +133,7 @@ TEST_F(ButtonThemes, OfficeXPFillsAndBordersPerState)
     {
         m_button.SetTheme(new CXTButtonThemeOfficeXP(c.bordered));
         testshot::Image image = Capture(m_button, c.look);
-        SCOPED_TRACE(testing::Message() << "bordered " << c.bordered << ", " << LookName(c.look));
+        SCOPED_TRACE(testing::Message() << "bordered " << c.bordered << ", " << static_cast<int>(c.look));
         EXPECT_EQ(Colour(c.edge), image.Pixel(0, 0));
         EXPECT_EQ(Colour(c.edge), image.Pixel(W - 1, H - 1));
         EXPECT_EQ(Colour(c.inside), image.Pixel(W - 3, 2));

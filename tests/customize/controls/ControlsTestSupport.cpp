@@ -1,6 +1,8 @@
 #include "customize/controls/ControlsTestSupport.h"
 
 #include <algorithm>
+#include <commdlg.h>
+#include <dlgs.h>
 #include <vector>
 
 namespace ctltest {
@@ -58,9 +60,7 @@ CTestParent::~CTestParent()
 
 BOOL CTestParent::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (lParam == 0)
-        commands[LOWORD(wParam)]++;
-    else if (HIWORD(wParam) == BN_CLICKED)
+    if (lParam != 0 && HIWORD(wParam) == BN_CLICKED)
         clicks[LOWORD(wParam)]++;
     return CWnd::OnCommand(wParam, lParam);
 }
@@ -114,14 +114,46 @@ void ClickAt(POINT ptScreen, bool bDouble)
     PumpFor(100);
 }
 
+void SendKeys(std::initializer_list<WORD> keys)
+{
+    for (WORD wKey : keys)
+    {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = wKey;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
 void PressKey(WORD wKey)
 {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = wKey;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    SendKeys({wKey});
     PumpFor(60);
+}
+
+std::function<void(HWND)> AnswerFileDialog(const CString& strName, int nButton, const wchar_t* lpszShot)
+{
+    return [strName, nButton, lpszShot](HWND hDlg) {
+        // The name box of the older layout, then of the newer one.
+        for (int nID : {edt1, cmb13})
+            SendMessageW(hDlg, CDM_SETCONTROLTEXT, nID, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(strName)));
+        if (lpszShot != nullptr)
+        {
+            PumpFor(200);
+            ShootWindow(hDlg, lpszShot);
+        }
+        PostMessageW(hDlg, WM_COMMAND, nButton, 0);
+    };
+}
+
+CString FullPath(LPCWSTR lpszName, bool bCreateEmpty)
+{
+    WCHAR szPath[MAX_PATH];
+    GetFullPathNameW(lpszName, MAX_PATH, szPath, nullptr);
+    if (bCreateEmpty)
+        CloseHandle(CreateFileW(szPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return szPath;
 }
 
 POINT CentreOf(HWND hWnd)

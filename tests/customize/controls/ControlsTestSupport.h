@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/text/CString.h"
 #include "framework/windows/CWnd.h"
 #include "support/Screenshot.h"
 
@@ -24,7 +25,6 @@ public:
     ~CTestParent() override;
 
     std::map<UINT, int> clicks;  // BN_CLICKED per control id
-    std::map<UINT, int> commands;  // menu and accelerator commands per id
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -58,6 +58,8 @@ void PumpFor(DWORD dwMilliseconds);
 bool MoveMouseTo(POINT ptScreen);
 void ClickAt(POINT ptScreen, bool bDouble = false);
 void PressKey(WORD wKey);
+// Queues presses and releases of the keys without pumping (for a modal loop).
+void SendKeys(std::initializer_list<WORD> keys);
 
 // The centre of a window in screen coordinates.
 POINT CentreOf(HWND hWnd);
@@ -88,6 +90,13 @@ private:
     bool m_bStuck = false;
     int m_nTicksAfter = 0;
 };
+
+// A file dialog's answer: the name typed in, then the button pressed; a
+// picture of the dialog first when a name for it is given.
+std::function<void(HWND)> AnswerFileDialog(const CString& strName, int nButton, const wchar_t* lpszShot = nullptr);
+// The full path of a name in the working folder; an empty file is made
+// there when asked.
+CString FullPath(LPCWSTR lpszName, bool bCreateEmpty = false);
 
 // A window's client area as it is on screen now, saved under the name.
 testshot::Image Shoot(HWND hWnd, const wchar_t* lpszName);

@@ -7,6 +7,7 @@
 #include "framework/windows/CMenu.h"
 #include "resources/FrameworkIds.h"
 #include "resources/ToolkitControlsIds.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/controls/XTEdit.h"
 #include "toolkit/controls/XTTrackPopupMenu.h"
 
@@ -200,20 +201,13 @@ TEST_F(ThemedEdit, TrackPopupMenuReturnsTheChosenCommand)
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, 100, L"Eins");
     menu.AppendMenu(MF_STRING, 200, L"Zwei");
-    CModalDriver driver(L"#32768", [](HWND) {
-        INPUT keys[4] = {};
-        WORD codes[] = {VK_DOWN, VK_DOWN, VK_RETURN};
-        for (WORD code : codes)
-        {
-            keys[0].type = keys[1].type = INPUT_KEYBOARD;
-            keys[0].ki.wVk = keys[1].ki.wVk = code;
-            keys[0].ki.dwFlags = 0;
-            keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(2, keys, sizeof(INPUT));
-        }
-    });
+    CModalDriver driver(L"#32768", [](HWND) { SendKeys({VK_DOWN, VK_DOWN, VK_RETURN}); });
+    CXTPPaintManager::SetCustomTheme(nullptr);
+    ASSERT_EQ(nullptr, XTPPaintManagerIfAny());
     UINT nChosen = XTTrackPopupMenu(&menu, TPM_RETURNCMD, 150, 150, s_parent);
     EXPECT_TRUE(driver.Ran());
     EXPECT_EQ(200u, nChosen);
+    ASSERT_NE(nullptr, XTPPaintManagerIfAny());
+    EXPECT_EQ(xtpThemeOffice2000, XTPPaintManagerIfAny()->GetThemeNumber()) << "the classic look was made";
     EXPECT_EQ(0u, XTTrackPopupMenu(nullptr, TPM_RETURNCMD, 150, 150, s_parent)) << "no menu, nothing chosen";
 }

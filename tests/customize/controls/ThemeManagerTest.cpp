@@ -120,26 +120,6 @@ TEST(ThemeManager, HostThemesAndFactoryNotifications)
     EXPECT_EQ(pShared, host.GetSafeThemeFactory());
 }
 
-TEST(ThemeManager, FactoryMakesThemesById)
-{
-    CXTButtonThemeFactory factory;
-    struct Case
-    {
-        int id;
-        const char* kind;
-    } cases[] = {{0, "plain"}, {1, "xp"}, {2, "2003"}, {3, "plain"}, {-1, "plain"}};
-    for (const Case& c : cases)
-    {
-        CXTThemeManagerStyle* pTheme = factory.CreateTheme(c.id);
-        std::string kind = dynamic_cast<CXTButtonThemeOffice2003*>(pTheme) ? "2003"
-                           : dynamic_cast<CXTButtonThemeOfficeXP*>(pTheme) ? "xp"
-                                                                             : "plain";
-        EXPECT_EQ(c.kind, kind) << "id " << c.id;
-        EXPECT_EQ(c.id, pTheme->m_nThemeID);
-        delete pTheme;
-    }
-}
-
 TEST(MemDC, FillsItsGradientAndCopiesWhenItGoes)
 {
     CTestParent parent(50, 50, 200, 120);
@@ -159,13 +139,6 @@ TEST(MemDC, FillsItsGradientAndCopiesWhenItGoes)
     EXPECT_EQ(RGB(255, 0, 0), after.Pixel(0, 20));
     EXPECT_LT(GetRValue(after.Pixel(99, 20)), 8);
 
-    // An unset background leaves the bitmap as it is made; an empty
-    // rectangle stands for the clip box.
-    CXTPGradientValue unset;
-    CXTMemDC whole(&dc, CRect(), unset);
-    CRect clip;
-    dc.GetClipBox(&clip);
-    EXPECT_EQ(clip, whole.GetRect());
     CXTMemDC none(nullptr, rc);
     EXPECT_FALSE(none.IsValid());
 }
