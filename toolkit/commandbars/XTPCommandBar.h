@@ -151,9 +151,36 @@ public:
     int* m_pReturnCmd;
     DWORD m_dwTrackFlags;
 
+    // The control whose mnemonic the key types, from the one after the
+    // selection on; -1 when none. Ambiguous when two controls claim it.
+    int FindAccel(UINT nChar, BOOL& bAmbiguous) const;
+    BOOL IsPopupToolBar() const { return m_barPosition == xtpBarPopup && m_barType == xtpBarTypeNormal; }
+
 protected:
+    // The bar holds itself while it handles a message: a command run from it
+    // may release it (the program's exit does).
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
+
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnPrint(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    // Moves between rows of popup toolbars and floating bars.
+    BOOL ProcessRowKey(XTPSpecialKey key);
+    // Leaving the hot control when the mouse went elsewhere.
+    void OnMouseGone();
 
     BOOL m_bHideCaret;
     int m_nMRUWidth;

@@ -1,0 +1,239 @@
+// The bar window's messages: painting, hot tracking, clicks, timers.
+#include "framework/gdi/CPaintDC.h"
+#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/XTPBufferDC.h"
+#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/XTPWindowHelpers.h"
+
+namespace {
+const UINT kShowFullDelay = 5000;
+} // namespace
+
+BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_PRINT, OnPrint)
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONUP()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+END_MESSAGE_MAP()
+
+LRESULT CXTPCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    InternalAddRef();
+    LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+    InternalRelease();
+    return lResult;
+}
+
+void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect /*rcClipBox*/)
+{
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    pPaintManager->FillCommandBarEntry(pDC, this);
+    if ((m_dwStyle & CBRS_GRIPPER) || m_barPosition == xtpBarFloating)
+        pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
+    BOOL bFirst = TRUE;
+    CXTPControl* pCustomizeSelected = nullptr;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (IsCustomizeMode() && pCommandBars)
+        pCustomizeSelected = pCommandBars->GetDragControl();
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        if (!pControl->IsVisible())
+            continue;
+        if (pControl->GetBeginGroup() && !bFirst)
+            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
+        bFirst = FALSE;
+        CXTPFontDC font(pDC, pPaintManager->GetCommandBarFont(this, pControl->IsDefaultItem()));
+        pControl->Draw(pDC);
+        if (pControl == pCustomizeSelected) {
+            CRect rc = pControl->GetRect();
+            pDC->Draw3dRect(rc, RGB(0, 0, 0), RGB(0, 0, 0));
+            rc.DeflateRect(1, 1);
+            pDC->Draw3dRect(rc, RGB(0, 0, 0), RGB(0, 0, 0));
+        }
+    }
+}
+
+void CXTPCommandBar::OnPaint()
+{
+    CPaintDC paint(this);
+    CXTPClientRect rc(GetSafeHwnd());
+    CXTPBufferDC dc(paint.m_hDC, rc);
+    DrawCommandBar(&dc, rc);
+}
+
+BOOL CXTPCommandBar::OnEraseBkgnd(CDC* /*pDC*/)
+{
+    return TRUE;
+}
+
+LRESULT CXTPCommandBar::OnPrint(WPARAM wParam, LPARAM /*lParam*/)
+{
+    CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
+    if (pDC)
+        DrawCommandBar(pDC, CXTPClientRect(GetSafeHwnd()));
+    return 1;
+}
+
+void CXTPCommandBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    CXTPMouseManager* pMouseManager = XTPMouseManager();
+    BOOL bActive = m_bTracking || XTPIsTopParentActive(GetSafeHwnd());
+    if (!GetSafeHwnd() || pMouseManager->IsTrackingElsewhere(this) || pMouseManager->IsMouseLocked() ||
+        (!bActive && m_barType != xtpBarTypePopup))
+        return;
+    if (IsCustomizeMode())
+        return;
+    int nTarget = -1;
+    if (m_bTracking && (m_barType != xtpBarTypePopup || m_nPopuped != -1 || m_bKeyboardSelect))
+        nTarget = m_nSelected;
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        if (!pControl->IsVisible() || !pControl->GetRect().PtInRect(point))
+            continue;
+        nTarget = i;
+        pMouseManager->TrackMouseLeave(GetSafeHwnd());
+        pControl->OnMouseMove(point);
+    }
+    SetSelected(nTarget, FALSE);
+}
+
+void CXTPCommandBar::OnMouseGone()
+{
+    CXTPMouseManager* pMouseManager = XTPMouseManager();
+    BOOL bKeep = pMouseManager->IsMouseLocked() ||
+                 (m_bTracking && (m_barType != xtpBarTypePopup || m_nPopuped != -1)) || m_nLockCount > 0;
+    if (!bKeep)
+        SetSelected(-1, FALSE);
+}
+
+void CXTPCommandBar::OnMouseLeave()
+{
+    OnMouseGone();
+}
+
+void CXTPCommandBar::OnNcMouseMove(UINT nHitTest, CPoint point)
+{
+    OnMouseGone();
+    CWnd::OnNcMouseMove(nHitTest, point);
+}
+
+void CXTPCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!pControl) {
+        CWnd::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (IsCustomizeMode() && !pControl->IsCustomizeMovable())
+        return;
+    pControl->OnClick(FALSE, point);
+}
+
+void CXTPCommandBar::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!pControl) {
+        CWnd::OnLButtonUp(nFlags, point);
+        return;
+    }
+    if (!IsCustomizeMode())
+        pControl->OnLButtonUp(point);
+}
+
+void CXTPCommandBar::OnLButtonDblClk(UINT /*nFlags*/, CPoint point)
+{
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (pControl && !IsCustomizeMode())
+        pControl->OnLButtonDblClk(point);
+}
+
+void CXTPCommandBar::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || IsCustomizeMode()) {
+        CWnd::OnRButtonUp(nFlags, point);
+        return;
+    }
+    CWnd* pSite = GetOwnerSite();
+    if (pSite && pSite->GetSafeHwnd() &&
+        pSite->SendMessage(WM_XTP_CONTROL_RBUTTONUP, reinterpret_cast<WPARAM>(&point),
+                           reinterpret_cast<LPARAM>(pControl)) == 1)
+        return;
+    if (GetRootParent()->m_bRightButton)
+        pControl->OnLButtonUp(point);
+    else
+        pControl->OnRButtonUp(point);
+}
+
+void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != XTP_IDT_BAR_HOVER && nIDEvent != XTP_IDT_BAR_SHOWFULL) {
+        CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (m_nLockCount > 0)
+        return;
+    KillTimer(nIDEvent);
+    CXTPControl* pSelected = GetControl(m_nSelected);
+    if (nIDEvent == XTP_IDT_BAR_HOVER && pSelected)
+        pSelected->OnMouseHover();
+}
+
+void CXTPCommandBar::OnDestroy()
+{
+    if (m_bTracking)
+        SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+    CWnd::OnDestroy();
+}
+
+LRESULT CXTPCommandBar::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM /*lParam*/)
+{
+    OnIdleUpdateCmdUI(wParam, 0);
+    return 0;
+}
+
+BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
+{
+    if (nPopuped == m_nPopuped || !GetSafeHwnd())
+        return FALSE;
+    LockRedraw();
+    if (m_nPopuped != -1) {
+        CXTPControl* pOpen = GetControl(m_nPopuped);
+        m_nPopuped = -1;
+        if (pOpen)
+            pOpen->OnSetPopup(FALSE);
+    }
+    if (nPopuped != -1) {
+        CXTPControl* pControl = GetControl(nPopuped);
+        if (!pControl || !pControl->IsKindOf(RUNTIME_CLASS(CXTPControlPopup)) || !pControl->GetEnabled()) {
+            UnlockRedraw();
+            return FALSE;
+        }
+        m_nPopuped = nPopuped;
+        SetTrackingMode(xtpTrackingPopup, FALSE, bKeyboard);
+        SetSelected(nPopuped, bKeyboard);
+        pControl->OnSetPopup(TRUE);
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        if (pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && GetSafeHwnd())
+            SetTimer(XTP_IDT_BAR_SHOWFULL, kShowFullDelay, nullptr);
+    }
+    UnlockRedraw();
+    return TRUE;
+}
