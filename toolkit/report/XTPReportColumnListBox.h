@@ -1,5 +1,5 @@
-// A list of the hidden columns that the user can drag back into the
-// header (a field chooser).
+// A list of the hidden columns of a report, which the user fills by
+// dragging column headers onto it.
 #pragma once
 #include "framework/controls/CListBox.h"
 #include "toolkit/report/XTPReportDefines.h"
@@ -10,13 +10,19 @@ public:
     CXTPReportColumnListBox();
     ~CXTPReportColumnListBox() override;
 
-    void SetReportCtrl(CXTPReportControl* pReportCtrl);
-    CXTPReportControl* GetReportCtrl() const { return m_pReportCtrl; }
-    void ResetContent();
+    // Attaches the report (and itself to the report's header) and refreshes.
+    BOOL SetReport(CXTPReportControl* pReport);
+    CXTPReportControl* GetReport() const { return m_pReport; }
+    // The last entry with this column item index, -1 when none.
+    int FindItem(int nItemData) const;
+    CString GetItemText(int nIndex) const;
+    // Lists the hidden columns that may be listed, drops the others.
+    BOOL UpdateList();
+
+    BOOL m_bSortAscending;
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    CXTPReportColumn* ColumnOf(int nIndex) const;
 
-    CXTPReportControl* m_pReportCtrl;
-    int m_nDragIndex;
+    CXTPReportControl* m_pReport;
 };

@@ -7,8 +7,10 @@
 #include "framework/gdi/CPen.h"
 #include "framework/gdi/CBrush.h"
 #include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/XTPPropExchange.h"
 #include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/XTPReportColumnListBox.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportGroupRow.h"
 #include "toolkit/report/XTPReportHeader.h"
@@ -36,6 +38,7 @@ BEGIN_MESSAGE_MAP(CXTPReportControl, CWnd)
     ON_WM_STYLECHANGED()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_CHAR()
+    ON_WM_KEYDOWN()
     ON_WM_GETDLGCODE()
     ON_WM_DESTROY()
     ON_WM_LBUTTONDOWN()
@@ -888,6 +891,12 @@ void CXTPReportControl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     SendNotifyMessage(NM_CHAR, &nmChar.hdr);
 
     CXTPReportRow* pFocused = GetFocusedRow();
+    if (m_bFocusSubItems && pFocused && nChar == VK_TAB)
+    {
+        EditItem(nullptr);
+        m_pNavigator->MoveLeftRight(::GetKeyState(VK_SHIFT) < 0);
+        return;
+    }
     if (m_pFocusedColumn && pFocused && pFocused->GetRecord() && nChar != VK_RETURN && nChar != VK_ESCAPE)
     {
         XTP_REPORTRECORDITEM_ARGS args(this, pFocused, m_pFocusedColumn);
@@ -1152,6 +1161,8 @@ void CXTPReportControl::Populate()
 
     AdjustLayout();
     AdjustScrollBars();
+    if (CXTPReportColumnListBox* pList = m_pReportHeader->m_pColumnListBox)
+        pList->UpdateList();
 
     if (m_nFocusedRow == -1)
     {
@@ -1392,4 +1403,151 @@ void CXTPReportControl::OnCaptureChanged(CWnd* pWnd)
     if (m_mouseMode != xtpReportMouseIdle && m_mouseMode != xtpReportMouseOverDivider)
         m_pReportHeader->CancelDrag();
     CWnd::OnCaptureChanged(pWnd);
+}
+
+void CXTPReportControl::ExpandAll()
+{
+    BeginUpdate();
+    for (int i = m_pRows->GetCount() - 1; i >= 0; --i)
+        m_pRows->GetAt(i)->SetExpanded(TRUE);
+    EndUpdate();
+    EnsureVisible(GetFocusedRow());
+}
+
+void CXTPReportControl::CollapseAll()
+{
+    BeginUpdate();
+    for (int i = m_pRows->GetCount() - 1; i >= 0; --i)
+        m_pRows->GetAt(i)->SetExpanded(FALSE);
+    EndUpdate();
+    EnsureVisible(GetFocusedRow());
+}
+
+void CXTPReportControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CDestroyGuard guard(this);
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    if (guard.IsDestroyed() || !OnPreviewKeyDown(nChar, nRepCnt, nFlags) || guard.IsDestroyed())
+        return;
+    if (m_pRows->GetCount() > 0)
+        HandleKey(nChar);
+    if (guard.IsDestroyed())
+        return;
+    NMKEY nmKey = {};
+    nmKey.nVKey = nChar;
+    nmKey.uFlags = nFlags;
+    SendNotifyMessage(NM_KEYDOWN, &nmKey.hdr);
+}
+
+void CXTPReportControl::HandleKey(UINT nChar)
+{
+    const BOOL bShift = ::GetKeyState(VK_SHIFT) < 0;
+    const BOOL bControl = ::GetKeyState(VK_CONTROL) < 0;
+    if (GetExStyle() & WS_EX_LAYOUTRTL)
+    {
+        if (nChar == VK_LEFT)
+            nChar = VK_RIGHT;
+        else if (nChar == VK_RIGHT)
+            nChar = VK_LEFT;
+    }
+    CXTPReportRow* pFocused = GetFocusedRow();
+    switch (nChar)
+    {
+    case VK_RETURN:
+        if (pFocused && pFocused->HasChildren())
+            pFocused->SetExpanded(!pFocused->IsExpanded());
+        break;
+    case VK_ESCAPE:
+        if (m_mouseMode != xtpReportMouseIdle)
+            m_pReportHeader->CancelDrag();
+        break;
+    case VK_PRIOR:
+        m_pNavigator->MovePageUp(bShift, FALSE);
+        break;
+    case VK_NEXT:
+        m_pNavigator->MovePageDown(bShift, FALSE);
+        break;
+    case VK_HOME:
+        m_pNavigator->MoveFirstRow(bShift, FALSE);
+        break;
+    case VK_END:
+        m_pNavigator->MoveLastRow(bShift, FALSE);
+        break;
+    case VK_UP:
+        m_pNavigator->MoveUp(bShift, bControl);
+        break;
+    case VK_DOWN:
+        m_pNavigator->MoveDown(bShift, bControl);
+        break;
+    case VK_LEFT:
+        if (!pFocused)
+            m_pNavigator->MoveUp(bShift, bControl);
+        else if (pFocused->HasChildren() && pFocused->IsExpanded())
+            pFocused->SetExpanded(FALSE);
+        else if (m_bFocusSubItems && m_pFocusedColumn)
+            m_pNavigator->MoveLeftRight(TRUE, bShift, bControl);
+        else if (pFocused->HasChildren())
+            m_pNavigator->MoveUp(bShift, bControl);
+        else if (pFocused->GetParentRow() && !bShift)
+            SetFocusedRow(pFocused->GetParentRow(), FALSE, bControl);
+        else
+            m_pNavigator->MoveUp(bShift, bControl);
+        break;
+    case VK_RIGHT:
+        if (!pFocused)
+            m_pNavigator->MoveDown(bShift, bControl);
+        else if (pFocused->HasChildren() && !pFocused->IsExpanded())
+            pFocused->SetExpanded(TRUE);
+        else if (m_bFocusSubItems && m_pFocusedColumn)
+            m_pNavigator->MoveLeftRight(FALSE, bShift, bControl);
+        else
+            m_pNavigator->MoveDown(bShift, bControl);
+        break;
+    case VK_ADD:
+        if (bControl)
+            ExpandAll();
+        else if (pFocused && pFocused->HasChildren() && !pFocused->IsExpanded())
+            pFocused->SetExpanded(TRUE);
+        break;
+    case VK_SUBTRACT:
+        if (bControl)
+            CollapseAll();
+        else if (pFocused && pFocused->HasChildren() && pFocused->IsExpanded())
+            pFocused->SetExpanded(FALSE);
+        break;
+    case VK_F2:
+        m_pNavigator->BeginEdit();
+        break;
+    default:
+        break;
+    }
+}
+
+void CXTPReportControl::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPPropExchange* pColumns = pPX->GetSection(L"Columns");
+    try
+    {
+        m_pColumns->DoPropExchange(pColumns);
+    }
+    catch (...)
+    {
+        pColumns->InternalRelease();
+        throw;
+    }
+    pColumns->InternalRelease();
+    BOOL bShowGroupBox = m_bGroupByEnabled;
+    XTPExchangeBoolWithDefault(pPX, L"ShowGroupBox", bShowGroupBox, FALSE);
+    XTPExchangeLongWithDefault(pPX, L"FreezeColumnsCount", m_nFreezeColumnsCount, 0);
+    if (m_nFreezeColumnsCount < 0)
+        m_nFreezeColumnsCount = 0;
+    CXTPPropExchange* pHeader = pPX->GetSection(L"Header");
+    m_pReportHeader->DoPropExchange(pHeader);
+    pHeader->InternalRelease();
+    if (pPX->IsStoring())
+        return;
+    m_bGroupByEnabled = bShowGroupBox;
+    AdjustLayout();
+    m_pReportHeader->OnColumnsChanged();
+    Populate();
 }

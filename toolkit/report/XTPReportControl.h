@@ -32,6 +32,9 @@ public:
     // Creates the window and registers it as a drop target.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
+    // Saves or loads the layout: columns, orders, group-by box, frozen
+    // columns and header options; loading re-lays and repopulates.
+    virtual void DoPropExchange(CXTPPropExchange* pPX);
     // Rebuilds the rows from the records: filtering, the row tree, sorting,
     // group rows and the displayed list.
     virtual void Populate();
@@ -152,9 +155,12 @@ public:
     // The wheel line count of the system (-1: page scrolling).
     static int ReadWheelScrollLines();
 
-protected:
     // Rows that fit from a start row in a direction (+1 down, -1 up).
     int GetPageRowCount(int nStartRow, int nDirection);
+    void ExpandAll();
+    void CollapseAll();
+
+protected:
     // The highest useful top row for the rows-area height.
     int GetMaxTopRow(CDC* pDC);
     void SetScrollInfoIfChanged(int nBar, SCROLLINFO& si);
@@ -177,6 +183,8 @@ protected:
     afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
     afx_msg void OnSysColorChange();
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void HandleKey(UINT nChar);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnDestroy();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

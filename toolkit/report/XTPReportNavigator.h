@@ -20,9 +20,9 @@ public:
     void MoveToRow(int nRowIndex, BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void MoveLeft(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void MoveRight(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
-    void MoveFirstColumn();
-    void MoveLastColumn();
-    void MoveToColumn(int nColumnIndex, BOOL bClearIfNonFocusable = FALSE);
+    // Tab and Shift+Tab, and Left and Right with focus on cells: the next
+    // focusable cell, on to the next row at the end of one.
+    void MoveLeftRight(BOOL bBack, BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void BeginEdit();
 
 protected:

@@ -90,10 +90,11 @@ public:
     int AddHyperlink(CXTPReportHyperlink* pHyperlink) { return m_hyperlinks.Add(pHyperlink); }
     CRect GetCheckboxRect() const { return m_rcGlyph; }
 
-protected:
     // The control allows editing and the item and its column (or, without
     // one, the item's own options) let this cell be edited.
     BOOL CanEditValue(XTP_REPORTRECORDITEM_ARGS* pItemArgs);
+
+protected:
     // Asks the owner (RN_REQUESTEDIT); TRUE when it did not cancel.
     BOOL RequestEdit(XTP_REPORTRECORDITEM_ARGS* pItemArgs);
     // The check-box path shared by a click and a typed space.
