@@ -282,13 +282,6 @@ BOOL CXTPCommandBar::SetSelected(int nSelected, BOOL bKeyboard)
     return TRUE;
 }
 
-void CXTPCommandBar::OnControlSelected(int bSelected, CXTPControl* pControl)
-{
-    CWnd* pSite = GetOwnerSite();
-    if (pSite && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_CONTROL_SELECTED, bSelected ? reinterpret_cast<WPARAM>(pControl) : 0, 0);
-}
-
 void CXTPCommandBar::OnControlsChanged()
 {
     m_dwPendingFlags |= XTP_BAR_PENDING_LAYOUT;

@@ -7,6 +7,7 @@
 #include "framework/gdi/CRect.h"
 #include "framework/gdi/CSize.h"
 #include "framework/text/CString.h"
+#include "framework/windows/CCmdUI.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/XTPAccessible.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
@@ -43,6 +44,17 @@ public:
         xtpKeyReturn = 5,
         xtpKeyHome = 6,
         xtpKeyEnd = 7,
+    };
+
+    // Updates one control of the bar (the bar is the "other" window, the
+    // index the control's).
+    class CXTPCommandBarCmdUI : public CCmdUI
+    {
+    public:
+        CXTPControl* GetControl() const;
+        void Enable(BOOL bOn = TRUE) override;
+        void SetCheck(int nCheck = 1) override;
+        void SetText(LPCTSTR lpszText) override;
     };
 
     CXTPCommandBar();
@@ -138,9 +150,16 @@ public:
     CWnd* GetSite() const;
     CWnd* GetOwnerSite() const;
     void SetNotifyWindow(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
+    // A popup tracked without notifications updates none of its controls.
+    void SetNoUpdate(BOOL bNoUpdate) { m_bNoUpdate = bNoUpdate; }
     CFrameWnd* GetSiteFrame() const;
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
+
+    // Offers every control's state to the command handlers of the target.
+    void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler);
+    // Shows the text in the site's status bar; empty: the idle message.
+    void SetStatusText(const CString& strText);
 
     // Selection changes nest; the bar repaints once when the outermost ends.
     void LockRedraw() { m_nLockRedraw++; }

@@ -44,10 +44,6 @@ void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* /*pCommandBarList
 {
 }
 
-void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
-{
-}
-
 CXTPCommandBar* CXTPCommandBar::Clone(BOOL /*bRecursive*/)
 {
     return nullptr;
