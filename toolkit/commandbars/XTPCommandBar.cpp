@@ -341,5 +341,8 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
             ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
         m_nLockCount = 0;
     }
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars)
+        pCommandBars->OnTrackingModeChanged(this, bMode);
     return TRUE;
 }

@@ -4,10 +4,16 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
+#include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPImageManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
+
+namespace {
+// The command that opens the customize dialog.
+const UINT kCustomizeCommand = 35001;
+} // namespace
 
 CXTPCommandBarsOptions::CXTPCommandBarsOptions(CXTPCommandBars* pCommandBars)
     : m_pCommandBars(pCommandBars)
@@ -22,6 +28,7 @@ CXTPCommandBars::CXTPCommandBars()
     , m_pPaintManager(nullptr)
     , m_pImageManager(nullptr)
     , m_pDragSelected(nullptr)
+    , m_pCustomizeDialog(nullptr)
     , m_bCustomizeMode(FALSE)
     , m_bCustomizeAvail(FALSE)
     , m_nIDMenu(0)
@@ -43,12 +50,25 @@ CXTPCommandBars::CXTPCommandBars()
 CXTPCommandBars::~CXTPCommandBars()
 {
     SetDragControl(nullptr);
+    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
+        m_arrBars[i]->InternalRelease();
+    m_arrBars.RemoveAll();
     if (m_pPaintManager)
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
     m_pOptions->InternalRelease();
     XTPSoundManager()->StopThread();
+}
+
+void CXTPCommandBars::SetSite(CWnd* pFrame)
+{
+    m_pFrame = pFrame;
+    m_bCustomizeAvail = FALSE;
+    if (pFrame && pFrame->GetSafeHwnd()) {
+        AFX_CMDHANDLERINFO info = {};
+        m_bCustomizeAvail = pFrame->OnCmdMsg(kCustomizeCommand, CN_COMMAND, nullptr, &info);
+    }
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const

@@ -26,7 +26,8 @@ public:
 
     CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
     CWnd* GetSite() const { return m_pFrame; }
-    void SetSite(CWnd* pFrame) { m_pFrame = pFrame; }
+    // Keeps the frame and whether it handles the customize command.
+    void SetSite(CWnd* pFrame);
 
     // Own managers, else the process-wide ones. Handing the object held
     // already changes nothing.
@@ -35,19 +36,50 @@ public:
     void SetPaintManager(CXTPPaintManager* pPaintManager);
     void SetImageManager(CXTPImageManager* pImageManager);
 
+    // Bars: the toolbars and the menu bar (bar id 1), each held once.
+    int GetCount() const { return static_cast<int>(m_arrBars.GetSize()); }
+    CXTPToolBar* GetAt(int nIndex) const;
+    CXTPToolBar* FindToolBar(UINT nBarID) const;
+    int FindIndex(CXTPToolBar* pBar) const;
+    CXTPToolBar* GetMenuBar() const;
+    // Takes over the caller's reference to a bar made by the bar creation.
+    void AppendBar(CXTPToolBar* pBar);
+    int GetNextVisibleIndex(int nIndex, int nStep) const;
+
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
-    void SetCustomizeMode(BOOL bMode) { m_bCustomizeMode = bMode; }
+    void SetCustomizeMode(BOOL bMode);
+    void SetQuickCustomizeMode(BOOL bMode);
     CXTPControl* GetDragControl() const { return m_pDragSelected; }
     void SetDragControl(CXTPControl* pControl);
-    BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
-    void ShowKeyboardCues(BOOL bShow) { m_bKeyboardCuesVisible = bShow; }
-    BOOL IsLayoutRTL() const { return m_bRightToLeft; }
+    // The customize selection; a change tells the customize dialog, else the site.
+    void SetCustomizeSelection(CXTPControl* pControl);
+    BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
+    void SetCustomizeDialog(CWnd* pDialog) { m_pCustomizeDialog = pDialog; }
 
-    // TRUE when the command is hidden in shortened menus.
-    BOOL IsControlHidden(CXTPControl* pControl) const;
+    // Keyboard cues: always, never, or as the system says (until Alt).
+    BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible || m_bCustomizeMode; }
+    void ShowKeyboardCues(BOOL bShow);
+    void SetKeyboardCuesShow(long nShow);
+    BOOL IsKeyboardCuesOnDemand() const { return m_bKeyboardCuesOnDemand; }
+    BOOL IsLayoutRTL() const;
+
+    // Short menus: hidden commands until used.
+    void HideCommand(UINT nId);
+    void HideCommands(const UINT* pIds, int nCount);
     void SetCommandUsed(UINT nId);
-    // Ends the tracking of every bar that tracks a popup.
+    void ResetUsageData();
+    virtual BOOL IsCommandHidden(UINT nId) const;
+    virtual BOOL IsControlHidden(CXTPControl* pControl) const;
+    virtual UINT GetActiveDocTemplate() const { return 0; }
+    virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int bMode);
+
+    // Ends the tracking of every bar the thread tracks.
     void ClosePopups() const;
+    BOOL ActivateNextBar(CXTPToolBar* pBar, int nStep);
+    // Alt+key: the control whose mnemonic the key types, across bars when
+    // the options say so; -1 when none.
+    int FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicate, CXTPCommandBar** ppFound) const;
+    BOOL OnKeyMnemonic(UINT nChar);
     CXTPMouseManager* GetMouseManager() const;
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
 
@@ -59,6 +91,7 @@ protected:
     CXTPPaintManager* m_pPaintManager;
     CXTPImageManager* m_pImageManager;
     CXTPControl* m_pDragSelected;
+    CWnd* m_pCustomizeDialog;
     BOOL m_bCustomizeMode;
     BOOL m_bCustomizeAvail;
     UINT m_nIDMenu;
