@@ -1,4 +1,5 @@
 #include "toolkit/report/XTPReportControl.h"
+#include "toolkit/report/XTPReportDestroyGuard.h"
 
 #include "framework/core/CResourceException.h"
 #include "framework/gdi/CClientDC.h"
@@ -90,8 +91,10 @@ CXTPReportControl::CXTPReportControl()
       m_pInplaceList(new CXTPReportInplaceList()), m_bVScrollBarVisible(FALSE), m_bHScrollBarVisible(FALSE),
       m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
       m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
-      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr)
+      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr), m_bDragSource(FALSE),
+      m_pDropTarget(nullptr)
 {
+    m_pDropTarget = new CReportDropTarget(this);
     m_pReportHeader = new CXTPReportHeader(this, m_pColumns);
     RegisterReportClass();
 }
@@ -117,6 +120,8 @@ CXTPReportControl::~CXTPReportControl()
     delete m_pInplaceEdit;
     delete m_pInplaceButtons;
     delete m_pInplaceList;
+    m_pDropTarget->Revoke();
+    m_pDropTarget->InternalRelease();
 }
 
 int CXTPReportControl::ReadWheelScrollLines()
@@ -149,6 +154,8 @@ BOOL CXTPReportControl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd
 {
     if (!CWnd::Create(XTPREPORTCTRL_CLASSNAME, nullptr, dwStyle, rect, pParentWnd, nID))
         return FALSE;
+    // Without OLE on the thread there are no drops, but the window stands.
+    m_pDropTarget->Register(this);
     AdjustLayout();
     return TRUE;
 }
@@ -1185,41 +1192,13 @@ void CXTPReportControl::Populate()
 
 namespace {
 
-// Tells a handler whether its control went away while it ran.
-class CDestroyGuard
-{
-public:
-    explicit CDestroyGuard(CXTPReportControl* pControl) : m_pControl(pControl), m_pOuter(pControl->m_pbDestroyed)
-    {
-        pControl->m_pbDestroyed = &m_bDestroyed;
-    }
-    ~CDestroyGuard()
-    {
-        if (!m_bDestroyed)
-            m_pControl->m_pbDestroyed = m_pOuter;
-        else if (m_pOuter)
-            *m_pOuter = TRUE;
-    }
-    BOOL IsDestroyed() const { return m_bDestroyed; }
-
-private:
-    CXTPReportControl* m_pControl;
-    BOOL* m_pOuter;
-    BOOL m_bDestroyed = FALSE;
-};
-
 const int kDragStart = 4;
 
 } // namespace
 
-void CXTPReportControl::OnBeginDrag(CPoint point)
-{
-    SendMessageToParent(nullptr, nullptr, nullptr, LVN_BEGINDRAG, &point);
-}
-
 void CXTPReportControl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CDestroyGuard guard(this);
+    CXTPReportDestroyGuard guard(this);
     CWnd::OnLButtonDown(nFlags, point);
     SetFocus();
     EditItem(nullptr);
@@ -1275,7 +1254,7 @@ void CXTPReportControl::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CXTPReportControl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    CDestroyGuard guard(this);
+    CXTPReportDestroyGuard guard(this);
     CWnd::OnLButtonUp(nFlags, point);
     m_bPrepareDrag = FALSE;
     if (m_mouseMode != xtpReportMouseIdle || ::GetCapture() == m_hWnd)
@@ -1304,7 +1283,7 @@ void CXTPReportControl::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CXTPReportControl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    CDestroyGuard guard(this);
+    CXTPReportDestroyGuard guard(this);
     CWnd::OnLButtonDblClk(nFlags, point);
     if (guard.IsDestroyed())
         return;
@@ -1381,7 +1360,7 @@ void CXTPReportControl::OnContextMenu(CWnd* /*pWnd*/, CPoint pos)
         return;
     }
     pRow->InternalAddRef();
-    CDestroyGuard guard(this);
+    CXTPReportDestroyGuard guard(this);
     SetFocusedRow(pRow, pRow->IsSelected() && !pRow->IsGroupRow());
     if (!guard.IsDestroyed())
         pRow->OnContextMenu(ptClient);
@@ -1425,7 +1404,7 @@ void CXTPReportControl::CollapseAll()
 
 void CXTPReportControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    CDestroyGuard guard(this);
+    CXTPReportDestroyGuard guard(this);
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
     if (guard.IsDestroyed() || !OnPreviewKeyDown(nChar, nRepCnt, nFlags) || guard.IsDestroyed())
         return;

@@ -4,6 +4,7 @@
 // happens through WM_NOTIFY notifications.
 #pragma once
 #include "framework/gdi/CBitmap.h"
+#include "framework/ole/COleDropTarget.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/report/XTPReportRecordItemArgs.h"
 #include "toolkit/report/XTPReportRows.h"
@@ -20,6 +21,8 @@ class CXTPReportPaintManager;
 class CXTPReportSelectedRows;
 class CXTPReportGroupRow;
 class CXTPToolTipContext;
+class CStringArray;
+class COleDataObject;
 
 class CXTPReportControl : public CWnd
 {
@@ -49,8 +52,57 @@ public:
     // FALSE when the owner cancelled the key; it may also change it.
     virtual BOOL OnPreviewKeyDown(UINT& rnChar, UINT nRepCnt, UINT nFlags);
     virtual void DrawDropMarker(CDC* pDC);
-    // A drag gesture started at the point (LVN_BEGINDRAG to the owner).
+    // A drag gesture started at the point: LVN_BEGINDRAG to the owner, then
+    // an OLE drag of the selected records when dragging is enabled.
     virtual void OnBeginDrag(CPoint point);
+
+    // Clipboard: plain text and the records themselves.
+    virtual BOOL CanCut();
+    virtual BOOL CanCopy();
+    virtual BOOL CanPaste();
+    // Deletes the records only when they reached the clipboard.
+    virtual void Cut();
+    // FALSE when the clipboard could not be had.
+    virtual BOOL Copy();
+    virtual void Paste();
+    // Nonzero replies: leave the record out / take the owner's record / drop it.
+    virtual BOOL OnBeforeCopyToText(CXTPReportRecord* pRecord, CStringArray& arStrings);
+    virtual BOOL OnBeforePasteFromText(CStringArray& arStrings, CXTPReportRecord** ppRecord);
+    virtual BOOL OnBeforePasteRecord(CXTPReportRecord** ppRecord);
+    virtual void GetSelectedRowsText(CString& strText);
+    virtual BOOL ParseRecordsFromText(const CString& strText, CXTPReportRecords* pRecords);
+    virtual CXTPReportRecord* CreateRecordFromText(const CString& strLine);
+    virtual BOOL WriteSelectedRecords(CXTPPropExchange* pPX);
+    // Empties the list first; FALSE for another version or a storing exchange.
+    virtual BOOL ReadRecords(CXTPPropExchange* pPX, CXTPReportRecords* pRecords);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+
+    // Drag flags: drops accepted, copying allowed, moving allowed.
+    enum
+    {
+        xtpReportAllowDrop = 1,
+        xtpReportAllowDragCopy = 2,
+        xtpReportAllowDragMove = 4,
+    };
+    // Turns drag and drop on under the format name (null or 0 flags: off).
+    CLIPFORMAT EnableDragDrop(LPCTSTR lpszClipboardFormat, DWORD dwFlags);
+    static CLIPFORMAT GetRecordsFormat();
+
+    // The control's OLE drop target, handing drags to the control.
+    class CReportDropTarget : public COleDropTarget
+    {
+    public:
+        explicit CReportDropTarget(CXTPReportControl* pControl) : m_pControl(pControl) {}
+        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+        void OnDragLeave(CWnd* pWnd) override;
+        BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+
+    private:
+        CXTPReportControl* m_pControl;
+    };
+    CReportDropTarget* GetDropTarget() const { return m_pDropTarget; }
 
     // Drawing is held off while the lock is held; the outermost unlock
     // renumbers the rows when asked to and redraws.
@@ -257,4 +309,14 @@ public:
     // Notifications may repopulate or destroy the control: set while it
     // lives, cleared by the destructor.
     BOOL* m_pbDestroyed;
+    BOOL m_bDragSource;
+    CReportDropTarget* m_pDropTarget;
+
+protected:
+    // Selects the rows of the records and focuses the last one.
+    void SelectRecords(CXTPReportRecords* pRecords);
+    // Reads serialised records from a global block; FALSE (and nothing
+    // read) when the data is bad.
+    BOOL ReadRecordsFromGlobal(HGLOBAL hData, CXTPReportRecords* pRecords);
+    HGLOBAL WriteSelectedRecordsToGlobal();
 };
