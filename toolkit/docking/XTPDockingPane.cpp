@@ -1,0 +1,104 @@
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/tabs/XTPTabManagerItem.h"
+
+CXTPDockingPane::CXTPDockingPane(CXTPDockingPaneLayout* pLayout)
+    : CXTPDockingPaneBase(xtpPaneTypeDockingPane, pLayout)
+{
+}
+
+void CXTPDockingPane::SetID(int nID)
+{
+    m_nID = nID;
+    CString strTitle;
+    if (nID > 0 && XTPGetResourceManager()->LoadString(&strTitle, static_cast<UINT>(nID)))
+        m_strTitle = strTitle;
+}
+
+CString CXTPDockingPane::GetShortTitle() const
+{
+    int n = m_strTitle.Find(L'\n');
+    return n < 0 ? m_strTitle : m_strTitle.Left(n);
+}
+
+CString CXTPDockingPane::GetTabCaption() const
+{
+    int n = m_strTitle.Find(L'\n');
+    return n < 0 ? m_strTitle : m_strTitle.Mid(n + 1);
+}
+
+DWORD CXTPDockingPane::GetOptions() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    return m_dwOptions | (pManager ? pManager->m_dwDefaultPaneOptions : 0);
+}
+
+COLORREF CXTPDockingPane::GetItemColor() const
+{
+    if (m_clrItemTab != COLORREF(-1))
+        return m_clrItemTab;
+    if (m_hwndChild && ::IsWindow(m_hwndChild))
+    {
+        COLORREF clr = static_cast<COLORREF>(::SendMessageW(m_hwndChild, WM_XTP_GETTABCOLOR, 0, 0));
+        if (clr != 0)
+            return clr;
+    }
+    return XTP_TABCOLOR_INDEXED + static_cast<COLORREF>(m_nID % XTP_TABCOLOR_INDEXED_COUNT);
+}
+
+void CXTPDockingPane::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const
+{
+    CXTPDockingPaneBase::GetMinMaxInfo(pMinMaxInfo);
+    pMinMaxInfo->ptMinTrackSize = m_ptMinTrackSize;
+    pMinMaxInfo->ptMaxTrackSize = m_ptMaxTrackSize;
+}
+
+BOOL CXTPDockingPane::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPDockingPaneBase::DoPropExchange(pPX);
+    XTPExchangeString(pPX, L"Title", m_strTitle);
+    XTPExchangeLong(pPX, L"ID", m_nID);
+    XTPExchangeLongWithDefault(pPX, L"IconID", m_nIconId, -1);
+    XTPExchangeLongWithDefault(pPX, L"Options", m_dwOptions, 0);
+
+    int nHolders[3] = {0, 0, 0};
+    XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(this);
+    if (pPX->IsStoring() && pInfo)
+    {
+        nHolders[0] = pInfo->pDockingHolder ? pInfo->pDockingHolder->m_nIndex : 0;
+        nHolders[1] = pInfo->pFloatingHolder ? pInfo->pFloatingHolder->m_nIndex : 0;
+        nHolders[2] = pInfo->pLastHolder ? pInfo->pLastHolder->m_nIndex : 0;
+    }
+    XTPExchangeLongWithDefault(pPX, L"DockingHolder", nHolders[0], 0);
+    XTPExchangeLongWithDefault(pPX, L"FloatingHolder", nHolders[1], 0);
+    XTPExchangeLongWithDefault(pPX, L"LastHolder", nHolders[2], 0);
+    XTPExchangeLongWithDefault(pPX, L"MinTrackX", m_ptMinTrackSize.x, 0);
+    XTPExchangeLongWithDefault(pPX, L"MinTrackY", m_ptMinTrackSize.y, 0);
+    XTPExchangeLongWithDefault(pPX, L"MaxTrackX", m_ptMaxTrackSize.x, 32000);
+    XTPExchangeLongWithDefault(pPX, L"MaxTrackY", m_ptMaxTrackSize.y, 32000);
+    if (pPX->m_nSchema > 9)
+    {
+        XTPExchangeLongWithDefault(pPX, L"TabColor", m_clrItemTab, COLORREF(-1));
+        XTPExchangeLongWithDefault(pPX, L"HelpId", m_nHelpId, 0);
+        XTPExchangeLongWithDefault(pPX, L"Tag", m_dwData, 0);
+    }
+    if (pPX->IsLoading())
+    {
+        // Holders must be containers of this layout that could hold a pane.
+        CXTPDockingPaneBase* pHolders[3] = {};
+        for (int i = 0; i < 3; i++)
+        {
+            if (nHolders[i] == 0)
+                continue;
+            pHolders[i] = m_pLayout->FindLoadedNodeOfType(nHolders[i], xtpPaneTypeTabbedContainer);
+            if (!pHolders[i])
+                return FALSE;
+        }
+        m_pLayout->m_arrPanes.push_back({this, pHolders[1], pHolders[0], pHolders[2]});
+    }
+    return m_nID > 0;
+}

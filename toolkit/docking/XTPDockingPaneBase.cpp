@@ -1,0 +1,73 @@
+#include "toolkit/docking/XTPDockingPaneBase.h"
+#include "framework/windows/AfxMessages.h"
+#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+
+CXTPDockingPaneBase::CXTPDockingPaneBase(int nType, CXTPDockingPaneLayout* pLayout)
+    : m_pLayout(pLayout)
+    , m_type(nType)
+{
+    if (pLayout)
+    {
+        if (CXTPDockingPaneManager* pManager = pLayout->GetManager())
+            m_pParentFrame = pManager->GetSite();
+        pLayout->m_arrNodes.push_back(this);
+    }
+}
+
+CXTPDockingPaneBase::~CXTPDockingPaneBase()
+{
+    for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+        delete m_arrCaptionButtons[i];
+}
+
+CXTPDockingPaneManager* CXTPDockingPaneBase::GetDockingPaneManager() const
+{
+    return m_pLayout ? m_pLayout->GetManager() : nullptr;
+}
+
+void CXTPDockingPaneBase::FindPane(int nType, CXTPDockingPaneBaseList* pList)
+{
+    if (m_type == nType)
+        pList->AddTail(this);
+}
+
+void CXTPDockingPaneBase::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const
+{
+    ZeroMemory(pMinMaxInfo, sizeof(MINMAXINFO));
+    pMinMaxInfo->ptMaxTrackSize.x = pMinMaxInfo->ptMaxTrackSize.y = 32000;
+}
+
+void CXTPDockingPaneBase::OnSizeParent(CWnd* /*pParent*/, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    m_rcWindow = rect;
+    if (lpLayout)
+        lpLayout->rect = rect;
+}
+
+void CXTPDockingPaneBase::OnFocusChanged()
+{
+    if (m_pParentContainer)
+        m_pParentContainer->OnFocusChanged();
+}
+
+void CXTPDockingPaneBase::Reposition(BOOL bResize)
+{
+    if (m_pParentContainer)
+        m_pParentContainer->Reposition(bResize);
+}
+
+BOOL CXTPDockingPaneBase::DoPropExchange(CXTPPropExchange* pPX)
+{
+    XTPExchangeLong(pPX, L"DockingCX", m_szDocking.cx);
+    XTPExchangeLong(pPX, L"DockingCY", m_szDocking.cy);
+    return TRUE;
+}
+
+BOOL CXTPDockingPaneBase::IsEmpty() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    return m_type == xtpPaneTypeClient && pManager && pManager->m_bHideClient;
+}

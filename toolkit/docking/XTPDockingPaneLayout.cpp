@@ -1,0 +1,263 @@
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include <algorithm>
+#include <set>
+#include "framework/files/CArchive.h"
+#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/XTPPropExchangeArchive.h"
+#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+
+namespace {
+
+CString SectionName(int nIndex)
+{
+    CString strName;
+    strName.Format(L"Pane-%d", nIndex);
+    return strName;
+}
+
+} // namespace
+
+CXTPDockingPaneLayout::CXTPDockingPaneLayout(CXTPDockingPaneManager* pManager)
+    : m_pManager(pManager)
+{
+}
+
+CXTPDockingPaneLayout::~CXTPDockingPaneLayout()
+{
+    Clear();
+}
+
+void CXTPDockingPaneLayout::DestroyNode(CXTPDockingPaneBase* pNode)
+{
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+        static_cast<CXTPDockingPane*>(pNode)->InternalRelease();
+    else
+        delete pNode;
+}
+
+void CXTPDockingPaneLayout::Clear()
+{
+    m_pTopContainer = nullptr;
+    m_pClient = nullptr;
+    std::vector<CXTPDockingPaneBase*> nodes;
+    nodes.swap(m_arrNodes);
+    // Parents first lose their children, so that no node points to a dead one.
+    for (CXTPDockingPaneBase* pNode : nodes)
+        pNode->m_pParentContainer = nullptr;
+    for (CXTPDockingPaneBase* pNode : nodes)
+        DestroyNode(pNode);
+    m_arrPanes.clear();
+    std::fill(std::begin(m_wndPanels), std::end(m_wndPanels), nullptr);
+}
+
+BOOL CXTPDockingPaneLayout::IsValid() const
+{
+    return m_pTopContainer && m_pClient && m_pClient->GetType() == xtpPaneTypeClient && m_pManager;
+}
+
+void CXTPDockingPaneLayout::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    if (!IsValid())
+        return;
+    m_pClient->OnSizeParent(pParent, rect, lpLayout);
+    m_pTopContainer->OnSizeParent(pParent, rect, lpLayout);
+}
+
+XTP_DOCKINGPANE_INFO* CXTPDockingPaneLayout::FindPaneInfo(CXTPDockingPane* pPane)
+{
+    for (XTP_DOCKINGPANE_INFO& info : m_arrPanes)
+    {
+        if (info.pPane == pPane)
+            return &info;
+    }
+    return nullptr;
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNode(int nIndex, CXTPDockingPaneBase* pParent) const
+{
+    if (nIndex < 1 || nIndex > static_cast<int>(m_arrNodes.size()))
+        return nullptr;
+    CXTPDockingPaneBase* pNode = m_arrNodes[nIndex - 1];
+    if (!pParent)
+        return pNode;
+    // One parent per node, and never a loop back to the parent.
+    if (pNode->GetContainer() || pNode == pParent || pNode->ContainsPane(pParent))
+        return nullptr;
+    return pNode;
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNodeOfType(int nIndex, int nType,
+                                                                 CXTPDockingPaneBase* pParent) const
+{
+    CXTPDockingPaneBase* pNode = FindLoadedNode(nIndex, pParent);
+    return pNode && pNode->GetType() == nType ? pNode : nullptr;
+}
+
+void CXTPDockingPaneLayout::RemoveUnusedNodes()
+{
+    std::set<CXTPDockingPaneBase*> used;
+    for (const XTP_DOCKINGPANE_INFO& info : m_arrPanes)
+    {
+        used.insert(info.pDockingHolder);
+        used.insert(info.pFloatingHolder);
+        used.insert(info.pPane->GetContainer());
+    }
+    for (BOOL bRemoved = TRUE; bRemoved;)
+    {
+        bRemoved = FALSE;
+        for (CXTPDockingPaneBase* pNode : std::vector<CXTPDockingPaneBase*>(m_arrNodes))
+        {
+            CXTPDockingPaneBase* pParent = pNode->GetContainer();
+            BOOL bRemove = FALSE;
+            if (pNode->GetType() == xtpPaneTypeTabbedContainer && !used.count(pNode))
+                bRemove = TRUE;
+            else if (pNode->GetType() == xtpPaneTypeSplitterContainer && pNode != m_pTopContainer)
+            {
+                auto* pSplitter = static_cast<CXTPDockingPaneSplitterContainer*>(pNode);
+                auto* pParentSplitter = pParent && pParent->GetType() == xtpPaneTypeSplitterContainer
+                                            ? static_cast<CXTPDockingPaneSplitterContainer*>(pParent)
+                                            : nullptr;
+                if (pSplitter->m_lstPanes.empty())
+                    bRemove = TRUE;
+                else if (pSplitter->m_lstPanes.size() == 1 && pParentSplitter &&
+                         pParentSplitter->m_lstPanes.size() == 1)
+                {
+                    CXTPDockingPaneBase* pChild = pSplitter->m_lstPanes.front();
+                    pSplitter->m_lstPanes.clear();
+                    pParentSplitter->ReplaceChild(pSplitter, pChild);
+                    pParent = nullptr;
+                    bRemove = TRUE;
+                }
+            }
+            if (!bRemove)
+                continue;
+            if (pParent)
+            {
+                // Taken out quietly: an emptied parent is found by a later pass.
+                auto* pParentSplitter = static_cast<CXTPDockingPaneSplitterContainer*>(pParent);
+                if (pParent->GetType() == xtpPaneTypeSplitterContainer)
+                {
+                    auto& children = pParentSplitter->m_lstPanes;
+                    children.erase(std::remove(children.begin(), children.end(), pNode), children.end());
+                }
+                else
+                    pParent->RemovePane(pNode);
+            }
+            if (pNode->GetType() == xtpPaneTypeTabbedContainer)
+            {
+                for (CXTPDockingPane* pPane : static_cast<CXTPDockingPaneTabbedContainer*>(pNode)->m_lstPanes)
+                    pPane->m_pParentContainer = nullptr;
+            }
+            m_arrNodes.erase(std::find(m_arrNodes.begin(), m_arrNodes.end(), pNode));
+            for (XTP_DOCKINGPANE_INFO& info : m_arrPanes)
+            {
+                if (info.pLastHolder == pNode)
+                    info.pLastHolder = nullptr;
+            }
+            DestroyNode(pNode);
+            bRemoved = TRUE;
+        }
+    }
+}
+
+void CXTPDockingPaneLayout::Serialize(CArchive& ar)
+{
+    CXTPPropExchangeArchive px(ar);
+    if (ar.IsStoring())
+        Save(&px);
+    else
+        Load(&px);
+}
+
+void CXTPDockingPaneLayout::Save(CXTPPropExchange* pPX)
+{
+    pPX->EmptySection();
+    RemoveUnusedNodes();
+    int nCount = static_cast<int>(m_arrNodes.size());
+    CXTPPropExchange* pSummary = pPX->GetSection(L"Summary");
+    XTPExchangeLong(pSummary, L"Panes", nCount);
+    for (int i = 0; i < nCount; i++)
+    {
+        m_arrNodes[i]->m_nIndex = i + 1;
+        CXTPPropExchange* pSection = pPX->GetSection(SectionName(i + 1));
+        int nType = m_arrNodes[i]->GetType();
+        XTPExchangeLong(pSection, L"Type", nType);
+        pSection->InternalRelease();
+    }
+    for (int i = 0; i < nCount; i++)
+    {
+        CXTPPropExchange* pSection = pPX->GetSection(SectionName(i + 1));
+        m_arrNodes[i]->DoPropExchange(pSection);
+        pSection->InternalRelease();
+    }
+    int nTop = m_pTopContainer ? m_pTopContainer->m_nIndex : 0;
+    int nClient = m_pClient ? m_pClient->m_nIndex : 0;
+    XTPExchangeLong(pSummary, L"TopContainer", nTop);
+    XTPExchangeLong(pSummary, L"Client", nClient);
+    pSummary->InternalRelease();
+}
+
+BOOL CXTPDockingPaneLayout::Load(CXTPPropExchange* pPX)
+{
+    Clear();
+    if (LoadNodes(pPX))
+        return TRUE;
+    // A refused tree is not left half built.
+    Clear();
+    return FALSE;
+}
+
+BOOL CXTPDockingPaneLayout::LoadNodes(CXTPPropExchange* pPX)
+{
+    if (!m_pManager)
+        return FALSE;
+    // Values are read in the order they were written (archives are streams).
+    CXTPPropExchange* pSummary = pPX->GetSection(L"Summary");
+    BOOL bOk = LoadNodeSections(pPX, pSummary);
+    pSummary->InternalRelease();
+    return bOk;
+}
+
+BOOL CXTPDockingPaneLayout::LoadNodeSections(CXTPPropExchange* pPX, CXTPPropExchange* pSummary)
+{
+    int nCount = 0;
+    XTPExchangeLongWithDefault(pSummary, L"Panes", nCount, 0);
+    // Each node needs a section of its own: a count beyond reason is a fault.
+    if (nCount < 2 || nCount > 100000)
+        return FALSE;
+    for (int i = 1; i <= nCount; i++)
+    {
+        CXTPPropExchange* pSection = pPX->GetSection(SectionName(i));
+        int nType = -1;
+        XTPExchangeLongWithDefault(pSection, L"Type", nType, -1);
+        pSection->InternalRelease();
+        CXTPDockingPaneBase* pNode = m_pManager->OnCreatePane(nType, this);
+        if (!pNode)
+            return FALSE;
+        pNode->m_nIndex = i;
+    }
+    std::vector<CXTPDockingPaneBase*> nodes(m_arrNodes);
+    for (CXTPDockingPaneBase* pNode : nodes)
+    {
+        CXTPPropExchange* pSection = pPX->GetSection(SectionName(pNode->m_nIndex));
+        BOOL bOk = pNode->DoPropExchange(pSection);
+        pSection->InternalRelease();
+        if (!bOk)
+            return FALSE;
+    }
+    int nTop = 0, nClient = 0;
+    XTPExchangeLongWithDefault(pSummary, L"TopContainer", nTop, 0);
+    XTPExchangeLongWithDefault(pSummary, L"Client", nClient, 0);
+    CXTPDockingPaneBase* pTop = FindLoadedNodeOfType(nTop, xtpPaneTypeSplitterContainer);
+    CXTPDockingPaneBase* pClient = FindLoadedNodeOfType(nClient, xtpPaneTypeClient);
+    // The top is nobody's child and holds the client.
+    if (!pTop || !pClient || pTop->GetContainer() || !pTop->ContainsPane(pClient))
+        return FALSE;
+    m_pTopContainer = static_cast<CXTPDockingPaneSplitterContainer*>(pTop);
+    m_pClient = pClient;
+    return TRUE;
+}

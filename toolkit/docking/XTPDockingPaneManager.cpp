@@ -1,0 +1,338 @@
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include <ole2.h>
+#include <algorithm>
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/XTPDockingPaneThemes.h"
+
+CXTPDockingPaneManager::CXTPDockingPaneManager()
+{
+    // Uninitialised again only when this call succeeded.
+    m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
+    m_pPaintManager = XTPCreateDockingPaneTheme(xtpPaneThemeDefault);
+}
+
+CXTPDockingPaneManager::~CXTPDockingPaneManager()
+{
+    if (m_hWnd)
+        DestroyWindow();
+    delete m_pLayout;
+    if (m_pActivePane)
+        m_pActivePane->InternalRelease();
+    m_pPaintManager->InternalRelease();
+    if (m_bOleInitialized)
+        ::OleUninitialize();
+}
+
+BOOL CXTPDockingPaneManager::InstallDockingPanes(CWnd* pSite, BOOL bClipChildren)
+{
+    if (!pSite || !pSite->GetSafeHwnd() || !dynamic_cast<CFrameWnd*>(pSite) || m_pSite)
+        return FALSE;
+    if (bClipChildren)
+    {
+        DWORD dwStyle = pSite->GetStyle();
+        if ((dwStyle & (WS_CLIPCHILDREN | WS_CLIPSIBLINGS)) != (WS_CLIPCHILDREN | WS_CLIPSIBLINGS))
+            pSite->ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
+    }
+    if (!CreateEx(0, L"STATIC", L"", WS_CHILD, CRect(0, 0, 0, 0), pSite, 0))
+        return FALSE;
+    AttachSite(pSite);
+    m_pLayout->m_bUserLayout = FALSE;
+    return TRUE;
+}
+
+void CXTPDockingPaneManager::AttachSite(CWnd* pSite)
+{
+    m_pSite = pSite;
+    delete m_pLayout;
+    m_pLayout = CreateLayout();
+}
+
+CXTPDockingPaneLayout* CXTPDockingPaneManager::CreateLayout()
+{
+    CXTPDockingPaneLayout* pLayout = new CXTPDockingPaneLayout(this);
+    pLayout->m_pClient = OnCreatePane(xtpPaneTypeClient, pLayout);
+    auto* pTop = static_cast<CXTPDockingPaneSplitterContainer*>(OnCreatePane(xtpPaneTypeSplitterContainer, pLayout));
+    pTop->Init(pLayout->m_pClient, TRUE, m_pSite);
+    pLayout->m_pTopContainer = pTop;
+    return pLayout;
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneManager::OnCreatePane(int nType, CXTPDockingPaneLayout* pLayout)
+{
+    switch (nType)
+    {
+    case xtpPaneTypeDockingPane: return new CXTPDockingPane(pLayout);
+    case xtpPaneTypeTabbedContainer: return new CXTPDockingPaneTabbedContainer(pLayout);
+    case xtpPaneTypeSplitterContainer: return new CXTPDockingPaneSplitterContainer(pLayout);
+    case xtpPaneTypeClient: return new CXTPDockingPaneBase(xtpPaneTypeClient, pLayout);
+    default: return nullptr;
+    }
+}
+
+CXTPDockingPane* CXTPDockingPaneManager::CreatePane(UINT nID, CRect rc, int direction,
+                                                    CXTPDockingPaneBase* pNeighbour)
+{
+    if (!m_pLayout)
+        return nullptr;
+    auto* pPane = static_cast<CXTPDockingPane*>(OnCreatePane(xtpPaneTypeDockingPane, m_pLayout));
+    pPane->SetID(static_cast<int>(nID));
+    pPane->m_rcWindow = rc;
+    pPane->m_szDocking = {rc.Width(), rc.Height()};
+    m_pLayout->m_arrPanes.push_back({pPane, nullptr, nullptr, nullptr});
+    DockPane(pPane, direction, pNeighbour);
+    return pPane;
+}
+
+CXTPDockingPane* CXTPDockingPaneManager::FindPane(int nID) const
+{
+    if (!m_pLayout)
+        return nullptr;
+    for (const XTP_DOCKINGPANE_INFO& info : m_pLayout->m_arrPanes)
+    {
+        if (info.pPane->GetID() == nID)
+            return info.pPane;
+    }
+    return nullptr;
+}
+
+void CXTPDockingPaneManager::DockPane(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour)
+{
+    if (!m_pLayout || !pNode)
+        return;
+    CXTPDockingPaneSplitterContainer* pTop = m_pLayout->m_pTopContainer;
+    CXTPDockingPaneBase* pTarget = pTop;
+    if (pNeighbour && pNeighbour != pNode)
+    {
+        BOOL bUsablePane = pNeighbour->GetType() == xtpPaneTypeDockingPane && !pNeighbour->IsHidden() &&
+                           pNeighbour->GetContainer() && !pNeighbour->GetContainer()->IsHidden();
+        if (pNeighbour->GetType() != xtpPaneTypeDockingPane || bUsablePane)
+            pTarget = pNeighbour;
+    }
+    BOOL bHoriz = direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
+    BOOL bAfter = direction == xtpPaneDockRight || direction == xtpPaneDockBottom;
+
+    // A pane goes in a container of its own, after leaving where it lay.
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+    {
+        auto* pContainer = static_cast<CXTPDockingPaneTabbedContainer*>(
+            OnCreatePane(xtpPaneTypeTabbedContainer, m_pLayout));
+        pContainer->m_szDocking = pNode->m_szDocking;
+        pContainer->m_rcWindow = pNode->m_rcWindow;
+        pContainer->AddPane(static_cast<CXTPDockingPane*>(pNode), FALSE);
+        pNode = pContainer;
+    }
+    else if (CXTPDockingPaneBase* pOld = pNode->GetContainer())
+        pOld->RemovePane(pNode);
+
+    if (pTarget != pTop)
+    {
+        if (pTarget->GetContainer() && pTarget->GetContainer()->GetType() == xtpPaneTypeTabbedContainer)
+            pTarget = pTarget->GetContainer();
+        auto* pParent = dynamic_cast<CXTPDockingPaneSplitterContainer*>(pTarget->GetContainer());
+        if (pParent && pParent->IsHoriz() == bHoriz)
+            pParent->AddChild(pNode, pTarget, bAfter);
+        else if (pParent)
+        {
+            auto* pSplitter = static_cast<CXTPDockingPaneSplitterContainer*>(
+                OnCreatePane(xtpPaneTypeSplitterContainer, m_pLayout));
+            pParent->ReplaceChild(pTarget, pSplitter);
+            pSplitter->Init(pTarget, bHoriz, pParent->GetDockingSite());
+            pSplitter->AddChild(pNode, pTarget, bAfter);
+        }
+        else
+            pTarget = pTop;
+    }
+    if (pTarget == pTop)
+    {
+        if (pTop->IsHoriz() == bHoriz)
+            pTop->AddChild(pNode, nullptr, bAfter);
+        else
+        {
+            auto* pSplitter = static_cast<CXTPDockingPaneSplitterContainer*>(
+                OnCreatePane(xtpPaneTypeSplitterContainer, m_pLayout));
+            pSplitter->Init(pTop, bHoriz, m_pSite);
+            pSplitter->AddChild(pNode, nullptr, bAfter);
+            m_pLayout->m_pTopContainer = pSplitter;
+        }
+    }
+    SyncPanesState();
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
+    }
+}
+
+void CXTPDockingPaneManager::AttachPane(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pTarget)
+{
+    if (!pNode || !pTarget)
+        return;
+    if (pTarget->GetType() == xtpPaneTypeDockingPane)
+        pTarget = pTarget->GetContainer();
+    auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pTarget);
+    if (!pContainer || pNode == pContainer)
+        return;
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+        pContainer->AddPane(static_cast<CXTPDockingPane*>(pNode));
+    else if (auto* pSource = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode))
+    {
+        // The walk is over a copy: every move changes the source's list.
+        for (CXTPDockingPane* pPane : std::vector<CXTPDockingPane*>(pSource->m_lstPanes))
+            pContainer->AddPane(pPane);
+    }
+    SyncPanesState();
+}
+
+void CXTPDockingPaneManager::SyncPanesState()
+{
+    if (!m_pLayout)
+        return;
+    for (XTP_DOCKINGPANE_INFO& info : m_pLayout->m_arrPanes)
+    {
+        CXTPDockingPaneBase* pContainer = info.pPane->GetContainer();
+        if (!pContainer || pContainer->IsHidden())
+            continue;
+        info.pLastHolder = pContainer;
+        if (pContainer->GetDockingSite() && pContainer->GetDockingSite() != m_pSite)
+            info.pFloatingHolder = pContainer;
+        else
+            info.pDockingHolder = pContainer;
+    }
+}
+
+LRESULT CXTPDockingPaneManager::NotifyOwner(WPARAM wParam, LPARAM lParam)
+{
+    HWND hSite = m_pSite ? m_pSite->GetSafeHwnd() : nullptr;
+    return hSite ? ::SendMessageW(hSite, WM_XTP_PANE_ACTION, wParam, lParam) : 0;
+}
+
+BOOL CXTPDockingPaneManager::SendPaneAction(int action, CXTPDockingPane* pPane, CXTPDockingPaneBase* pContainer,
+                                            int direction)
+{
+    XTP_DOCKINGPANE_ACTION record = {action, FALSE, pPane, pContainer, direction};
+    NotifyOwner(XTP_DPN_ACTION, reinterpret_cast<LPARAM>(&record));
+    return record.bCancel;
+}
+
+void CXTPDockingPaneManager::ClosePane(CXTPDockingPane* pPane)
+{
+    if (!pPane)
+        return;
+    if (NotifyOwner(XTP_DPN_CLOSEPANE, reinterpret_cast<LPARAM>(pPane)) == -1)
+        return;
+    if (m_pActivePane == pPane)
+        OnActivatePane(FALSE, pPane);
+    if (CXTPDockingPaneBase* pContainer = pPane->GetContainer())
+        pContainer->RemovePane(pPane);
+    if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
+        ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
+}
+
+void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
+{
+    if (!pPane || !m_pLayout)
+        return;
+    if (auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer()))
+        pContainer->SelectPane(pPane, bSetFocus);
+    else if (XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane))
+    {
+        // Back into the container it last lay in, while that still exists.
+        auto* pLast = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pInfo->pLastHolder);
+        if (pLast && std::find(m_pLayout->m_arrNodes.begin(), m_pLayout->m_arrNodes.end(), pLast) !=
+                         m_pLayout->m_arrNodes.end())
+            pLast->AddPane(pPane, bSetFocus);
+    }
+    if (m_bLayoutCreated)
+    {
+        if (!pPane->IsAttached())
+            NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(pPane));
+        if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
+        {
+            ::ShowWindow(pPane->GetHwnd(), SW_SHOW);
+            if (bSetFocus)
+                ::SetFocus(pPane->GetHwnd());
+        }
+    }
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
+    }
+}
+
+void CXTPDockingPaneManager::OnActivatePane(BOOL bActive, CXTPDockingPane* pPane)
+{
+    if (bActive && pPane && pPane != m_pActivePane)
+    {
+        if (CXTPDockingPane* pOld = m_pActivePane)
+        {
+            m_pActivePane = nullptr;
+            SendPaneAction(xtpPaneActionDeactivated, pOld);
+            pOld->InternalRelease();
+        }
+        m_pActivePane = pPane;
+        pPane->InternalAddRef();
+        SendPaneAction(xtpPaneActionActivated, pPane);
+    }
+    else if (!bActive && pPane && pPane == m_pActivePane)
+    {
+        m_pActivePane = nullptr;
+        SendPaneAction(xtpPaneActionDeactivated, pPane);
+        pPane->InternalRelease();
+    }
+}
+
+int CXTPDockingPaneManager::GetPaneDirection(CXTPDockingPaneBase* pNode) const
+{
+    CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
+    for (CXTPDockingPaneBase* pBranch = pNode; pBranch && pBranch->GetContainer(); pBranch = pBranch->GetContainer())
+    {
+        CXTPDockingPaneBase* pParent = pBranch->GetContainer();
+        auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(pParent);
+        if (!pSplitter || !pClient || !pSplitter->ContainsPane(pClient) || pBranch->ContainsPane(pClient))
+            continue;
+        for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
+        {
+            if (pChild == pBranch)
+                return pSplitter->IsHoriz() ? xtpPaneDockLeft : xtpPaneDockTop;
+            if (pChild->ContainsPane(pClient))
+                return pSplitter->IsHoriz() ? xtpPaneDockRight : xtpPaneDockBottom;
+        }
+    }
+    return xtpPaneDockLeft;
+}
+
+void CXTPDockingPaneManager::SetTheme(int nTheme)
+{
+    m_pPaintManager->InternalRelease();
+    m_pPaintManager = XTPCreateDockingPaneTheme(nTheme);
+    m_bSecondStyle = nTheme == xtpPaneThemeVisualStudio2005;
+}
+
+int CXTPDockingPaneManager::GetCurrentTheme() const
+{
+    return m_pPaintManager->m_nTheme;
+}
+
+LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SIZEPARENT)
+    {
+        auto* pParams = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+        if (m_pLayout && pParams)
+        {
+            m_pLayout->OnSizeParent(m_pSite, pParams->rect, pParams);
+            m_bLayoutCreated = TRUE;
+            SyncPanesState();
+        }
+        return 0;
+    }
+    if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE)
+        m_pPaintManager->RefreshMetrics();
+    return CWnd::WindowProc(message, wParam, lParam);
+}

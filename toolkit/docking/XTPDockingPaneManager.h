@@ -1,0 +1,114 @@
+// What a frame gets docking panes through: creates panes, docks, closes and
+// shows them, owns the current layout and the docking theme, and tells the
+// frame of every action with WM_XTP_PANE_ACTION.
+#pragma once
+#include "framework/windows/CWnd.h"
+#include "toolkit/docking/XTPDockingPaneBase.h"
+
+class CXTPDockingPane;
+class CXTPDockingPaneLayout;
+class CXTPDockingPanePaintManager;
+
+const UINT WM_XTP_PANE_ACTION = 0x2AAD;
+
+// wParam of WM_XTP_PANE_ACTION.
+enum XTPDockingPaneNotification
+{
+    XTP_DPN_SHOWWINDOW = 1,
+    XTP_DPN_RCLICK = 2,
+    XTP_DPN_CLOSEPANE = 3,
+    XTP_DPN_ACTION = 4,
+    XTP_DPN_CONTEXTMENU = 5,
+};
+
+enum XTPDockingPaneAction
+{
+    xtpPaneActionFloating = 0,
+    xtpPaneActionFloated = 1,
+    xtpPaneActionClosing = 2,
+    xtpPaneActionClosed = 3,
+    xtpPaneActionDocking = 4,
+    xtpPaneActionDocked = 5,
+    xtpPaneActionAttaching = 6,
+    xtpPaneActionAttached = 7,
+    xtpPaneActionPinning = 8,
+    xtpPaneActionPinned = 9,
+    xtpPaneActionActivated = 14,
+    xtpPaneActionDeactivated = 15,
+    xtpPaneActionDetaching = 16,
+};
+
+// The record of notification 4.
+struct XTP_DOCKINGPANE_ACTION
+{
+    int action;
+    BOOL bCancel;
+    CXTPDockingPane* pPane;
+    CXTPDockingPaneBase* pDockContainer;
+    int dockDirection;
+};
+
+class CXTPDockingPaneManager : public CWnd
+{
+public:
+    CXTPDockingPaneManager();
+    ~CXTPDockingPaneManager() override;
+
+    BOOL InstallDockingPanes(CWnd* pSite, BOOL bClipChildren = TRUE);
+    // Without a window (tests, user layouts): a site and a fresh layout.
+    void AttachSite(CWnd* pSite);
+    CXTPDockingPane* CreatePane(UINT nID, CRect rc, int direction, CXTPDockingPaneBase* pNeighbour = nullptr);
+    CXTPDockingPane* FindPane(int nID) const;
+    void ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE);
+    void ShowPane(int nID, BOOL bSetFocus = TRUE) { ShowPane(FindPane(nID), bSetFocus); }
+    void ClosePane(CXTPDockingPane* pPane);
+    void DockPane(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
+    void AttachPane(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pTarget);
+    void SetTheme(int nTheme);
+    int GetCurrentTheme() const;
+
+    virtual CXTPDockingPaneBase* OnCreatePane(int nType, CXTPDockingPaneLayout* pLayout);
+    virtual CXTPDockingPaneLayout* CreateLayout();
+    virtual void OnActivatePane(BOOL bActive, CXTPDockingPane* pPane);
+
+    int GetPaneDirection(CXTPDockingPaneBase* pNode) const;
+    BOOL SendPaneAction(int action, CXTPDockingPane* pPane, CXTPDockingPaneBase* pContainer = nullptr,
+                        int direction = 0);
+    LRESULT NotifyOwner(WPARAM wParam, LPARAM lParam);
+    // Records where each pane lies now (docking, floating, last holder).
+    void SyncPanesState();
+
+    CWnd* GetSite() const { return m_pSite; }
+    CXTPDockingPaneLayout* GetLayout() const { return m_pLayout; }
+    CXTPDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
+    CXTPDockingPane* GetActivePane() const { return m_pActivePane; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+public:
+    int m_nSplitterGap = 22;
+    BOOL m_bCloseGroupOnButtonClick = FALSE;
+    BOOL m_bHideGroupOnButtonClick = TRUE;
+    CWnd* m_pSite = nullptr;
+    CXTPDockingPaneLayout* m_pLayout = nullptr;
+    CXTPDockingPanePaintManager* m_pPaintManager = nullptr;
+    CXTPDockingPane* m_pActivePane = nullptr;
+    BOOL m_bHideClient = FALSE;
+    BOOL m_bUseSplitterTracker = TRUE;
+    BOOL m_bShowMaximizeButton = FALSE;
+    BOOL m_bLockSplitters = FALSE;
+    BOOL m_bAlphaDockingContext = FALSE;
+    BOOL m_bShowDockingContextStickers = FALSE;
+    BOOL m_bLiveFloatingDrag = FALSE;
+    BOOL m_bFloatingFrameCaption = FALSE;
+    BOOL m_bSyncActiveFloatingFrames = TRUE;
+    DWORD m_dwDefaultPaneOptions = 0;
+    int m_nCaptionDirection = 0;
+    BOOL m_bSecondStyle = FALSE;
+    BOOL m_bAttachingPane = FALSE;
+    BOOL m_bLayoutCreated = FALSE;
+
+private:
+    BOOL m_bOleInitialized = FALSE;
+};

@@ -1,0 +1,247 @@
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include <algorithm>
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
+
+namespace {
+
+void DelayRecalc(CWnd* pSite)
+{
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(pSite))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
+    }
+}
+
+} // namespace
+
+CXTPDockingPaneSplitterContainer::CXTPDockingPaneSplitterContainer(CXTPDockingPaneLayout* pLayout)
+    : CXTPDockingPaneBase(xtpPaneTypeSplitterContainer, pLayout)
+{
+}
+
+void CXTPDockingPaneSplitterContainer::NotifyChanged()
+{
+    DelayRecalc(m_pParentFrame);
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildContainerChanged(this);
+}
+
+void CXTPDockingPaneSplitterContainer::AddChild(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pBeside, BOOL bAfter)
+{
+    auto it = std::find(m_lstPanes.begin(), m_lstPanes.end(), pBeside);
+    if (it == m_lstPanes.end())
+        m_lstPanes.insert(bAfter ? m_lstPanes.end() : m_lstPanes.begin(), pNode);
+    else
+        m_lstPanes.insert(bAfter ? it + 1 : it, pNode);
+    pNode->SetParentContainer(this);
+    pNode->SetParentFrame(m_pParentFrame);
+    NotifyChanged();
+    pNode->OnParentContainerChanged(this);
+}
+
+void CXTPDockingPaneSplitterContainer::Init(CXTPDockingPaneBase* pNode, BOOL bHoriz, CWnd* pFrame)
+{
+    m_pParentFrame = pFrame;
+    m_bHoriz = bHoriz;
+    m_szDocking = pNode->m_szDocking;
+    AddChild(pNode);
+}
+
+void CXTPDockingPaneSplitterContainer::ReplaceChild(CXTPDockingPaneBase* pOld, CXTPDockingPaneBase* pNew)
+{
+    auto it = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOld);
+    if (it == m_lstPanes.end())
+        return;
+    *it = pNew;
+    pNew->SetParentContainer(this);
+    pNew->SetParentFrame(m_pParentFrame);
+    if (pOld->GetContainer() == this)
+        pOld->SetParentContainer(nullptr);
+    NotifyChanged();
+}
+
+void CXTPDockingPaneSplitterContainer::RemovePane(CXTPDockingPaneBase* pPane)
+{
+    if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
+        return;
+    NotifyChanged();
+    if (m_lstPanes.empty() && m_pParentContainer)
+        m_pParentContainer->RemovePane(this);
+}
+
+BOOL CXTPDockingPaneSplitterContainer::ContainsPane(CXTPDockingPaneBase* pPane) const
+{
+    if (pPane == this)
+        return TRUE;
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+    {
+        if (pChild->ContainsPane(pPane))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CXTPDockingPaneSplitterContainer::FindPane(int nType, CXTPDockingPaneBaseList* pList)
+{
+    for (CXTPDockingPaneBase* pChild : std::vector<CXTPDockingPaneBase*>(m_lstPanes))
+    {
+        if (pChild->GetType() == nType)
+            pList->AddTail(pChild);
+        else
+            pChild->FindPane(nType, pList);
+    }
+}
+
+void CXTPDockingPaneSplitterContainer::SetParentFrame(CWnd* pFrame)
+{
+    m_pParentFrame = pFrame;
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+        pChild->SetParentFrame(pFrame);
+}
+
+void CXTPDockingPaneSplitterContainer::OnChildContainerChanged(CXTPDockingPaneBase* /*pContainer*/)
+{
+    NotifyChanged();
+}
+
+void CXTPDockingPaneSplitterContainer::OnParentContainerChanged(CXTPDockingPaneBase* pContainer)
+{
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+        pChild->OnParentContainerChanged(pContainer);
+    DelayRecalc(m_pParentFrame);
+}
+
+BOOL CXTPDockingPaneSplitterContainer::IsEmpty() const
+{
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+    {
+        if (!pChild->IsEmpty())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+std::vector<int> CXTPDockingPaneSplitterContainer::CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren,
+                                                                CRect rect, BOOL bApply)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
+    BOOL bHideClient = pManager && pManager->m_bHideClient;
+    int nGap = pManager ? pManager->GetPaintManager()->GetSplitterSize() : 4;
+
+    std::vector<XTP_DOCKINGPANE_SPLIT_CHILD> children;
+    BOOL bStretchFound = FALSE;
+    for (CXTPDockingPaneBase* pChild : arrChildren)
+    {
+        MINMAXINFO mmi;
+        pChild->GetMinMaxInfo(&mmi);
+        XTP_DOCKINGPANE_SPLIT_CHILD c = {};
+        c.nWanted = m_bHoriz ? pChild->m_szDocking.cx : pChild->m_szDocking.cy;
+        c.nMin = m_bHoriz ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y;
+        c.nMax = m_bHoriz ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y;
+        if (!bStretchFound && pClient && pChild->ContainsPane(pClient) &&
+            (!bHideClient || (pChild->m_szDocking.cx == 0 && pChild->m_szDocking.cy == 0)))
+        {
+            c.bStretch = TRUE;
+            bStretchFound = TRUE;
+        }
+        children.push_back(c);
+    }
+    XTPDockingPaneDistributeSizes(children.data(), static_cast<int>(children.size()),
+                                  m_bHoriz ? rect.Width() : rect.Height(), nGap);
+    std::vector<int> lengths;
+    for (size_t i = 0; i < children.size(); i++)
+    {
+        lengths.push_back(children[i].nLength);
+        if (bApply && children[i].bStretch)
+            arrChildren[i]->m_szDocking = {0, 0};
+    }
+    return lengths;
+}
+
+void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    m_rcWindow = rect;
+    m_pParentFrame = pParent;
+    std::vector<CXTPDockingPaneBase*> visible;
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+    {
+        if (!pChild->IsEmpty())
+            visible.push_back(pChild);
+    }
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
+    if (pManager && pManager->m_bHideClient && pClient)
+    {
+        for (CXTPDockingPaneBase* pChild : visible)
+        {
+            if (pChild->ContainsPane(pClient))
+                pClient->OnSizeParent(pParent, CRect(0, 0, 0, 0), lpLayout);
+        }
+    }
+    if (visible.empty())
+        return;
+    if (visible.size() == 1)
+    {
+        visible[0]->OnSizeParent(pParent, rect, lpLayout);
+        return;
+    }
+    if (m_bRecalcLayout)
+        return;
+    m_bRecalcLayout = TRUE;
+    std::vector<int> lengths = CalcLengths(visible, rect, TRUE);
+    int nGap = pManager ? pManager->GetPaintManager()->GetSplitterSize() : 4;
+    int nPos = m_bHoriz ? rect.left : rect.top;
+    for (size_t i = 0; i < visible.size(); i++)
+    {
+        BOOL bLast = i + 1 == visible.size();
+        CRect rc = rect;
+        if (m_bHoriz)
+            rc.left = nPos, rc.right = bLast ? rect.right : nPos + lengths[i];
+        else
+            rc.top = nPos, rc.bottom = bLast ? rect.bottom : nPos + lengths[i];
+        visible[i]->OnSizeParent(pParent, rc, lpLayout);
+        nPos += lengths[i] + nGap;
+    }
+    m_bRecalcLayout = FALSE;
+}
+
+BOOL CXTPDockingPaneSplitterContainer::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPDockingPaneBase::DoPropExchange(pPX);
+    XTPExchangeBoolWithDefault(pPX, L"Horiz", m_bHoriz, FALSE);
+    int nCount = static_cast<int>(m_lstPanes.size());
+    XTPExchangeLongWithDefault(pPX, L"Panes", nCount, 0);
+    if (pPX->IsStoring())
+    {
+        for (int i = 0; i < nCount; i++)
+        {
+            CString strName;
+            strName.Format(L"Pane-%d", i + 1);
+            int nIndex = m_lstPanes[i]->m_nIndex;
+            XTPExchangeLong(pPX, strName, nIndex);
+        }
+        return TRUE;
+    }
+    for (int i = 0; i < nCount; i++)
+    {
+        CString strName;
+        strName.Format(L"Pane-%d", i + 1);
+        int nIndex = 0;
+        XTPExchangeLong(pPX, strName, nIndex);
+        CXTPDockingPaneBase* pChild = m_pLayout->FindLoadedNode(nIndex, this);
+        if (!pChild || (pChild->GetType() != xtpPaneTypeTabbedContainer &&
+                        pChild->GetType() != xtpPaneTypeSplitterContainer && pChild->GetType() != xtpPaneTypeClient))
+            return FALSE;
+        AddChild(pChild);
+    }
+    return TRUE;
+}

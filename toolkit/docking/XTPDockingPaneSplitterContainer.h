@@ -1,0 +1,40 @@
+// A node whose children lie side by side (horizontal) or one above the
+// other, with a bar between neighbours.
+#pragma once
+#include <vector>
+#include "toolkit/docking/XTPDockingPaneBase.h"
+
+class CXTPDockingPaneSplitterContainer : public CXTPDockingPaneBase
+{
+public:
+    explicit CXTPDockingPaneSplitterContainer(CXTPDockingPaneLayout* pLayout);
+
+    // Inserts after (or before) pBeside; at the tail (head) without one.
+    void AddChild(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pBeside = nullptr, BOOL bAfter = TRUE);
+    void Init(CXTPDockingPaneBase* pNode, BOOL bHoriz, CWnd* pFrame);
+    void ReplaceChild(CXTPDockingPaneBase* pOld, CXTPDockingPaneBase* pNew);
+    void RemovePane(CXTPDockingPaneBase* pPane) override;
+
+    BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;
+    void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
+    void OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout) override;
+    void SetParentFrame(CWnd* pFrame) override;
+    void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
+    void OnParentContainerChanged(CXTPDockingPaneBase* pContainer) override;
+    BOOL DoPropExchange(CXTPPropExchange* pPX) override;
+    BOOL IsEmpty() const override;
+
+    BOOL IsHoriz() const { return m_bHoriz; }
+    const std::vector<CXTPDockingPaneBase*>& GetChildren() const { return m_lstPanes; }
+    // The lengths the visible children would get in a rectangle (without
+    // changing any docking size).
+    std::vector<int> CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren, CRect rect, BOOL bApply);
+
+public:
+    std::vector<CXTPDockingPaneBase*> m_lstPanes;
+    BOOL m_bHoriz = FALSE;
+    BOOL m_bRecalcLayout = FALSE;
+
+private:
+    void NotifyChanged();
+};

@@ -1,0 +1,55 @@
+// The node that shows one or more panes one at a time, with a caption and,
+// for several panes, a tab strip. It is the unit that is docked, floated,
+// hidden and dragged.
+#pragma once
+#include <vector>
+#include "framework/windows/CWnd.h"
+#include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabManager.h"
+
+class CXTPDockingPane;
+
+class CXTPDockingPaneTabbedContainer : public CWnd, public CXTPDockingPaneBase, public CXTPTabManager
+{
+public:
+    explicit CXTPDockingPaneTabbedContainer(CXTPDockingPaneLayout* pLayout);
+    ~CXTPDockingPaneTabbedContainer() override;
+
+    void AddPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE);
+    void SelectPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE, BOOL bNotify = TRUE);
+    void RemovePane(CXTPDockingPaneBase* pPane) override;
+    // Takes the source's sizes; moves (or, with a map, clones) its panes.
+    void Copy(CXTPDockingPaneTabbedContainer* pSource, DWORD dwIgnoredOptions);
+
+    CXTPDockingPane* GetSelected() const { return m_pSelectedPane; }
+    const std::vector<CXTPDockingPane*>& GetPanes() const { return m_lstPanes; }
+    CString GetTitle() const;
+    BOOL IsActive() const { return m_bActive; }
+    BOOL IsTitleVisible() const;
+    BOOL IsTabsVisible() const;
+
+    BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;
+    void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
+    void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;
+    void OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout) override;
+    void SetParentFrame(CWnd* pFrame) override;
+    BOOL DoPropExchange(CXTPPropExchange* pPX) override;
+    BOOL IsEmpty() const override { return m_lstPanes.empty(); }
+    BOOL IsHidden() const override;
+
+    // The tab manager part: items mirror the panes.
+    void Reposition() override;
+    CXTPTabPaintManager* GetPaintManager() const override;
+    void RedrawControl() override;
+    BOOL DrawItemIcon(CDC* pDC, CPoint pt, CXTPTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) override;
+
+    // Rebuilds the tab items from the panes.
+    void UpdateTabs();
+
+public:
+    std::vector<CXTPDockingPane*> m_lstPanes;
+    CXTPDockingPane* m_pSelectedPane = nullptr;
+    BOOL m_bActive = FALSE;
+    BOOL m_bTitleVisible = TRUE;
+    BOOL m_bMaximized = FALSE;
+};
