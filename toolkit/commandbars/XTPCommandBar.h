@@ -173,6 +173,11 @@ public:
     // The control whose mnemonic the key types, from the one after the
     // selection on; -1 when none. Ambiguous when two controls claim it.
     int FindAccel(UINT nChar, BOOL& bAmbiguous) const;
+    // Where a dragged control would land: the index, whether after it, and
+    // the marker showing it (empty over the dragged control itself).
+    int CalcDropPosition(CXTPControl* pDataObject, CPoint point, CRect& rcMarker, BOOL& bAfter);
+    CRect GetDropMarker() const { return m_rcMarker; }
+    void DrawDropMarker(CDC* pDC);
     BOOL IsPopupToolBar() const { return m_barPosition == xtpBarPopup && m_barType == xtpBarTypeNormal; }
 
 protected:

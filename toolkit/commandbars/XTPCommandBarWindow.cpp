@@ -68,6 +68,8 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect /*rcClipBox*/)
             pDC->Draw3dRect(rc, RGB(0, 0, 0), RGB(0, 0, 0));
         }
     }
+    if (IsCustomizeMode())
+        DrawDropMarker(pDC);
 }
 
 void CXTPCommandBar::OnPaint()

@@ -1,0 +1,149 @@
+// Dropping dragged controls onto bars in customize mode: position and marker,
+// drops on the control itself, clones elsewhere, the refused self-drop.
+#include <gtest/gtest.h>
+#include "CommandBarsTestSupport.h"
+#include "support/Screenshot.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+
+namespace {
+
+class CustomizeDrop : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_site.Create(CRect(100, 100, 400, 200)));
+        for (CTestBar* pBar : {&m_source, &m_target}) {
+            ASSERT_TRUE(pBar->Create(&m_site, CRect(0, pBar == &m_source ? 0 : 40, 300, pBar == &m_source ? 30 : 70)));
+            pBar->SetCommandBars(&m_commandBars);
+            for (int i = 0; i < 3; i++)
+                pBar->AddButton(200 + i, CRect(2 + i * 30, 2, 32 + i * 30, 25), L"");
+        }
+        m_target.GetControl(2)->SetBeginGroup(TRUE);
+        m_commandBars.SetSite(&m_site);
+        m_commandBars.SetCustomizeMode(TRUE);
+    }
+    void TearDown() override
+    {
+        m_commandBars.SetCustomizeMode(FALSE);
+        for (CTestBar* pBar : {&m_source, &m_target}) {
+            pBar->SetCommandBars(nullptr);
+            pBar->DestroyWindow();
+        }
+        m_site.DestroyWindow();
+    }
+
+    CTestSite m_site;
+    CXTPCommandBars m_commandBars;
+    CTestBar m_source, m_target;
+};
+
+} // namespace
+
+TEST_F(CustomizeDrop, MarkerShowsBeforeOrAfterTheNearestControl)
+{
+    CRect rcMarker;
+    BOOL bAfter = FALSE;
+    EXPECT_EQ(1, m_target.CalcDropPosition(nullptr, CPoint(40, 10), rcMarker, bAfter));
+    EXPECT_FALSE(bAfter);
+    EXPECT_EQ(CRect(32, 2, 38, 25), rcMarker) << "at the left edge";
+    EXPECT_EQ(0, m_target.CalcDropPosition(nullptr, CPoint(25, 10), rcMarker, bAfter));
+    EXPECT_TRUE(bAfter);
+    EXPECT_EQ(CRect(32, 2, 38, 25), rcMarker) << "beyond the right edge: the next control continues the row";
+    EXPECT_EQ(1, m_target.CalcDropPosition(nullptr, CPoint(55, 10), rcMarker, bAfter));
+    EXPECT_EQ(CRect(56, 2, 62, 25), rcMarker) << "inside the right edge: a group starts next";
+    EXPECT_EQ(1, m_target.CalcDropPosition(m_target.GetControl(1), CPoint(55, 10), rcMarker, bAfter));
+    EXPECT_TRUE(rcMarker.IsRectEmpty()) << "no marker over the dragged control itself";
+
+    m_target.GetControls()->RemoveAll();
+    EXPECT_EQ(-1, m_target.CalcDropPosition(nullptr, CPoint(55, 10), rcMarker, bAfter));
+    EXPECT_EQ(CRect(2, 2, 8, 28), rcMarker) << "an empty bar";
+}
+
+TEST_F(CustomizeDrop, DropsOnTheControlItselfMoveNothingOrAddAGroup)
+{
+    CXTPControl* pDragged = m_target.GetControl(1);
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    m_target.OnCustomizeDrop(pDragged, effect, CPoint(50, 10), CPoint(47, 12));
+    EXPECT_EQ(5u, effect);
+    EXPECT_FALSE(pDragged->GetBeginGroup()) << "3 pixels off is no move";
+    m_target.OnCustomizeDrop(pDragged, effect, CPoint(55, 10), CPoint(40, 10));
+    EXPECT_TRUE(pDragged->GetBeginGroup()) << "its own right half: a separator before it";
+    m_target.OnCustomizeDrop(pDragged, effect, CPoint(35, 10), CPoint(50, 10));
+    EXPECT_FALSE(pDragged->GetBeginGroup());
+    CXTPControl* pFirst = m_target.GetControl(0);
+    m_target.OnCustomizeDrop(pFirst, effect, CPoint(25, 10), CPoint(5, 10));
+    EXPECT_FALSE(pFirst->GetBeginGroup()) << "never before the first control";
+    EXPECT_EQ(3, m_target.GetControlCount());
+}
+
+TEST_F(CustomizeDrop, ElsewhereAClonesIsInsertedAndSelected)
+{
+    CXTPControl* pDragged = m_source.GetControl(0);
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    m_target.OnCustomizeDrop(pDragged, effect, CPoint(70, 10), CPoint(5, 5));
+    ASSERT_EQ(4, m_target.GetControlCount());
+    CXTPControl* pClone = m_target.GetControl(2);
+    EXPECT_EQ(200, pClone->GetID());
+    EXPECT_NE(pDragged, pClone);
+    EXPECT_TRUE(pClone->GetBeginGroup()) << "took the group start of the control it went before";
+    EXPECT_FALSE(m_target.GetControl(3)->GetBeginGroup());
+    EXPECT_EQ(pClone, m_commandBars.GetDragControl());
+    EXPECT_EQ(3, m_source.GetControlCount()) << "the drag helper removes a moved source, not the drop";
+    EXPECT_TRUE(m_target.GetDropMarker().IsRectEmpty());
+}
+
+TEST_F(CustomizeDrop, PopupIsRefusedInsideItsOwnBar)
+{
+    CXTPControlPopup* pPopup = new CXTPControlPopup();
+    m_source.GetControls()->Add(pPopup, 0);
+    CXTPPopupBar* pOwnBar = new CXTPPopupBar();
+    pOwnBar->SetParentBar(&m_source);
+    ASSERT_TRUE(pOwnBar->CreateEx(0, AfxRegisterWndClass(0), L"Popup", WS_CHILD | WS_VISIBLE, 0, 80, 200, 20,
+                                  m_site.GetSafeHwnd(), nullptr));
+    pOwnBar->GetControls()->Add(new CXTPControlButton(), 300)->SetRect(CRect(3, 3, 100, 18));
+    pPopup->SetCommandBar(pOwnBar);
+    CXTPPopupBar* pBelow = new CXTPPopupBar();
+    pBelow->SetParentBar(pOwnBar);
+
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    pOwnBar->OnCustomizeDrop(pPopup, effect, CPoint(50, 10), CPoint(0, 0));
+    EXPECT_EQ(DROPEFFECT_NONE, effect);
+    EXPECT_EQ(1, pOwnBar->GetControlCount()) << "the bar would hold itself";
+    EXPECT_EQ(DROPEFFECT_NONE, pOwnBar->OnCustomizeDragOver(pPopup, CPoint(50, 10)));
+    pBelow->OnCustomizeDrop(pPopup, effect, CPoint(5, 5), CPoint(0, 0));
+    EXPECT_EQ(0, pBelow->GetControlCount()) << "nor a bar below it";
+    m_target.OnCustomizeDrop(pPopup, effect, CPoint(70, 10), CPoint(0, 0));
+    EXPECT_EQ(4, m_target.GetControlCount()) << "other bars take it";
+
+    pBelow->InternalRelease();
+    pPopup->SetCommandBar(nullptr);
+    pOwnBar->DestroyWindow();
+    pOwnBar->InternalRelease();
+}
+
+TEST_F(CustomizeDrop, ScreenshotOfHotControlSelectionAndMarker)
+{
+    m_commandBars.SetCustomizeMode(FALSE);
+    for (CTestBar* pBar : {&m_source, &m_target}) {
+        pBar->GetControls()->RemoveAll();
+        for (int i = 0; i < 4; i++)
+            pBar->AddButton(0, CRect(2 + i * 50, 2, 2 + i * 50 + 48, 25), i % 2 ? L"Zwei" : L"Eins");
+    }
+    m_source.SetSelected(1);
+    m_commandBars.SetCustomizeMode(TRUE);
+    m_commandBars.SetCustomizeSelection(m_target.GetControl(1));
+    m_target.OnCustomizeDragOver(m_source.GetControl(0), CPoint(125, 10));
+    EXPECT_FALSE(m_target.GetDropMarker().IsRectEmpty());
+    testshot::Image image = testshot::CaptureWindow(m_site.GetSafeHwnd());
+    EXPECT_FALSE(testshot::Save(image, L"commandbars_customize.png").empty());
+    // The selection frame is black; the marker inverts the bar's face.
+    CRect rcSelected = m_target.GetControl(1)->GetRect();
+    EXPECT_EQ(RGB(0, 0, 0), image.Pixel(rcSelected.left, 40 + rcSelected.top + 5));
+    EXPECT_EQ(RGB(0, 0, 0), image.Pixel(rcSelected.left + 1, 40 + rcSelected.top + 5));
+    CRect rcMarker = m_target.GetDropMarker();
+    EXPECT_NE(GetSysColor(COLOR_3DFACE), image.Pixel(rcMarker.left + 2, 40 + rcMarker.top + 5));
+}
