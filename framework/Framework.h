@@ -100,6 +100,7 @@
 #include "framework/controls/CButton.h"
 #include "framework/controls/CEdit.h"
 #include "framework/controls/CListBox.h"
+#include "framework/controls/CCheckListBox.h"
 #include "framework/controls/CComboBox.h"
 #include "framework/controls/CScrollBar.h"
 #include "framework/controls/CToolTipCtrl.h"

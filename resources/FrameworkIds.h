@@ -91,3 +91,6 @@
 // The MDI client window and the first MDI child's command id
 #define AFX_IDW_MDICLIENT           AFX_IDW_PANE_FIRST
 #define AFX_IDM_FIRST_MDICHILD      0xFF00
+
+// The check list box's check images
+#define AFX_IDB_CHECKLISTBOX        30996

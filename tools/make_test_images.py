@@ -338,6 +338,20 @@ def report_glyphs():
     return strip([draw_masked_rect(g, 12, 12, MAGENTA) for g in glyphs])
 
 
+def check_list_boxes():
+    """The check list box's three 13 x 13 check images: unchecked, checked,
+    indeterminate (greyed)."""
+    white, dark, grey, silver = (255, 255, 255), (0, 0, 0), (128, 128, 128), (192, 192, 192)
+    border = lambda x, y: box(0, 0, 13, 13)(x, y) and not box(1, 1, 12, 12)(x, y)
+    mark = lambda x, y: (3 <= x <= 6 and abs(y - (x + 3)) <= 1.0) or (6 <= x <= 10 and abs(y - (15 - x)) <= 1.0)
+    images = [
+        [(border, grey)],
+        [(border, grey), (mark, dark)],
+        [(box(1, 1, 12, 12), silver), (border, grey), (mark, grey)],
+    ]
+    return strip([draw_masked_rect(i, 13, 13, white) for i in images])
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -363,6 +377,8 @@ def main():
     write_bmp('edit_toolbar.bmp', edit_menu_icons(), 24)
     # The report's glyphs: expand boxes and check boxes, 72 x 12.
     write_bmp('report_glyphs.bmp', report_glyphs(), 24)
+    # The framework's check list box.
+    write_bmp('check_list_box.bmp', check_list_boxes(), 24)
 
 
 if __name__ == '__main__':

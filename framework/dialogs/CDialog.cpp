@@ -197,6 +197,8 @@ void CDialog::MapDialogRect(LPRECT lpRect) const
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
     // Tab, arrows, Enter, Escape and mnemonics move within the dialog.
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWnd != nullptr &&
         (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))

@@ -122,9 +122,9 @@ void CPropertyPage::PostNcDestroy()
     CDialog::PostNcDestroy();
 }
 
-BOOL CPropertyPage::PreTranslateMessage(MSG*)
+BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
-    return FALSE;
+    return CWnd::PreTranslateMessage(pMsg);
 }
 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

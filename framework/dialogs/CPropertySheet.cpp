@@ -283,6 +283,8 @@ LRESULT CPropertySheet::HandlePressButton(WPARAM wParam, LPARAM)
 
 BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hWnd != nullptr &&
         (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
         return static_cast<BOOL>(::SendMessageW(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(pMsg)));

@@ -79,6 +79,8 @@ LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CMDIChildWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
     // The child's own accelerators; the frame's come with the walk up.
     if (m_hAccelTable != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
         CMDIFrameWnd* pFrame = GetMDIFrame();

@@ -280,3 +280,31 @@ TEST_F(DropTargetTest, DestroyingTheWindowRevokesAndRegisteringNeedsOle)
     ::CloseHandle(thread);
     EXPECT_FALSE(registeredWithoutOle);
 }
+
+TEST_F(DropTargetTest, DragWithNoButtonHeldDropsOnTheWindowUnderTheCursor)
+{
+    window.SetWindowPos(&CWnd::wndTopMost, 100, 120, 200, 100, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    window.UpdateWindow();
+    ::SetCursorPos(100 + 30, 120 + 40);
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    if (cursor.x != 130 || cursor.y != 160)
+        GTEST_SKIP() << "the cursor cannot be placed on this display";
+    target.answer = DROPEFFECT_MOVE;
+    EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_MOVE);
+    ASSERT_FALSE(target.calls.empty());
+    EXPECT_EQ(target.calls.back().what, "drop");
+    EXPECT_EQ(target.calls.back().point, CPoint(30, 40));
+    EXPECT_EQ(target.calls.back().data, "zeilen");
+
+    // Cancelled by the source: no effect, nothing dropped.
+    target.calls.clear();
+    class CCancellingSource : public COleDropSource
+    {
+    public:
+        SCODE QueryContinueDrag(BOOL, DWORD) override { return DRAGDROP_S_CANCEL; }
+    } cancelling;
+    EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY, nullptr, &cancelling), DROPEFFECT_NONE);
+    for (const Call& call : target.calls)
+        EXPECT_NE(call.what, "drop");
+}
