@@ -5,13 +5,16 @@
 
 #include "support/Screenshot.h"
 #include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/XTPReportColumnListBox.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportHeader.h"
 #include "toolkit/report/XTPReportHeaderDragWnd.h"
 #include "toolkit/report/XTPReportHeaderDropWnd.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 #include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/XTPReportInplaceControls.h"
 #include "toolkit/report/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/XTPReportRecordItemEditOptions.h"
 #include "toolkit/report/XTPReportRecordItemText.h"
 #include "toolkit/report/XTPReportRecords.h"
 #include "toolkit/report/XTPReportRow.h"
@@ -179,4 +182,79 @@ TEST_F(ReportPictures, DraggedColumnAndDropMarker)
             red |= image.Pixel(x, yy) == RGB(255, 0, 0);
     EXPECT_TRUE(red) << "the drop marker is on screen";
     report.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y - 25));
+}
+
+namespace {
+
+testshot::Image CaptureScreen(CWnd& wnd, CRect rc)
+{
+    wnd.ClientToScreen(&rc);
+    HDC hScreen = ::GetDC(nullptr);
+    const testshot::Image image = testshot::CaptureDC(hScreen, rc);
+    ::ReleaseDC(nullptr, hScreen);
+    return image;
+}
+
+} // namespace
+
+TEST_F(ReportPictures, EditorTipColumnListAndRowDropMarker)
+{
+    CXTPReportRecordItemEditOptions* pOptions = city->GetEditOptions();
+    for (LPCWSTR name : {L"Berlin", L"Bonn", L"Dortmund", L"Frankfurt", L"München"})
+        pOptions->AddConstraint(name);
+    pOptions->AddComboButton();
+    pOptions->AddExpandButton();
+    AddMatch(L"Deutschland - Costa Rica", L"München", 9, TRUE, TRUE);
+    AddMatch(L"Polen - Ecuador mit einem sehr langen Namen", L"Gelsenkirchen", 9, FALSE, TRUE);
+    report.AllowEdit(TRUE);
+    report.FocusSubItems(TRUE);
+    report.Populate();
+    report.UpdateWindow();
+
+    // The city cell of the first row edited, its list open.
+    report.SetFocusedColumn(city);
+    report.SendMessage(WM_KEYDOWN, VK_F2, 1);
+    CXTPReportRecordItem* pCity = report.GetRows()->GetAt(0)->GetRecord()->GetItem(city);
+    pCity->OnInplaceButtonDown(report.GetInplaceButtons()->GetAt(0));
+    Pump();
+    EXPECT_FALSE(testshot::Save(CaptureScreen(report, CRect(0, 0, 640, 200)), L"report_inplace_list.png").empty());
+    report.EditItem(nullptr);
+    report.SetFocus();
+
+    // The tip over the cut game caption of the second row.
+    report.RedrawControl();
+    report.UpdateWindow();
+    CXTPReportRow* pRow = report.GetRows()->GetAt(1);
+    const CRect rcCell = pRow->GetItemRect(pRow->GetRecord()->GetItem(game));
+    CPoint ptCursor(rcCell.left + 10, rcCell.CenterPoint().y);
+    report.ClientToScreen(&ptCursor);
+    ::SetCursorPos(ptCursor.x, ptCursor.y);
+    report.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcCell.left + 10, rcCell.CenterPoint().y));
+    Pump();
+    EXPECT_TRUE(report.m_wndTip.GetSafeHwnd() && report.m_wndTip.IsWindowVisible());
+    testshot::Save(CaptureScreen(report, CRect(0, 0, 640, 120)), L"report_tip.png");
+    report.m_wndTip.Activate(FALSE);
+
+    // The column list with two hidden columns.
+    CXTPReportColumnListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_HASSTRINGS | LBS_NOTIFY, CRect(0, 0, 150, 120),
+                            &owner, 8));
+    list.SetWindowPos(nullptr, 650, 0, 150, 120, SWP_NOZORDER);
+    owner.SetWindowPos(nullptr, 0, 0, 820, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    list.m_bSortAscending = TRUE;
+    list.SetReport(&report);
+    city->SetVisible(FALSE);
+    watch->SetVisible(FALSE);
+    report.Populate();
+    list.UpdateWindow();
+    testshot::Save(testshot::CaptureWindow(list.GetSafeHwnd()), L"report_column_list.png");
+    EXPECT_EQ(2, list.GetCount());
+    city->SetVisible(TRUE);
+    watch->SetVisible(TRUE);
+    list.DestroyWindow();
+
+    // The drop marker between the rows.
+    report.m_nDropPos = report.GetRows()->GetAt(1)->GetRect().top - 1;
+    Shoot(L"report_row_drop_marker.png", CRect(0, 0, 640, 120));
+    report.m_nDropPos = -1;
 }

@@ -23,6 +23,8 @@ BOOL CXTPReportColumnListBox::SetReport(CXTPReportControl* pReport)
         return FALSE;
     m_pReport = pReport;
     pReport->GetReportHeader()->SetColumnListBox(this);
+    if (m_hWnd)
+        SetFont(pReport->GetPaintManager()->GetCaptionFont());
     UpdateList();
     return TRUE;
 }
