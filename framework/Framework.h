@@ -111,4 +111,5 @@
 #include "framework/dialogs/CDialog.h"
 #include "framework/dialogs/CPropertyPage.h"
 #include "framework/dialogs/CPropertySheet.h"
+#include "framework/dialogs/CColorDialog.h"
 #include "framework/core/AfxThreadState.h"
