@@ -26,8 +26,15 @@ public:
     CXTBrowseEdit m_sound;
     CXTButton m_play;
     BOOL m_bInitialized = FALSE;
+    int m_nPlayClicks = 0;
 
 protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (LOWORD(wParam) == IDC_CONTROLS_PLAY && HIWORD(wParam) == BN_CLICKED)
+            m_nPlayClicks++;
+        return CDialog::OnCommand(wParam, lParam);
+    }
     void DoDataExchange(CDataExchange* pDX) override
     {
         CDialog::DoDataExchange(pDX);
@@ -126,6 +133,26 @@ TEST_F(BrowseEdit, InitializeNarrowsTheEditAndPlacesTheButtonBeside)
     static CXTPWinThemeLibrary styles(L"UxTheme.dll", MAKELONG(0, 6));
     m_dialog->m_play.SetTheme(new CXTButtonTheme(&styles));
     Shoot(m_dialog->GetSafeHwnd(), L"browse_edit_dialog_themed.png");
+}
+
+TEST_F(BrowseEdit, ButtonFromTheTemplateTracksTheMouseAndCountsDoubleClicks)
+{
+    Open(BES_XT_CHOOSEFILE);
+    CXTButton& play = m_dialog->m_play;
+    EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), play.GetStyle() & BS_TYPEMASK) << "made owner-drawn by DDX_Control";
+    play.SetXButtonStyle(BS_XT_FLAT);
+    if (!MoveMouseTo({700, 700}))
+        GTEST_SKIP() << "the display does not move the cursor";
+    MoveMouseTo(CentreOf(play));
+    EXPECT_TRUE(play.IsHot());
+    ClickAt(CentreOf(play), true);
+    PumpFor(100);
+    if (m_dialog->m_nPlayClicks == 0)
+        GTEST_SKIP() << "the display does not deliver synthesized clicks";
+    EXPECT_EQ(2, m_dialog->m_nPlayClicks);
+    MoveMouseTo({700, 700});
+    EXPECT_FALSE(play.IsHot());
+    EXPECT_FALSE(KillTimer(play.GetSafeHwnd(), 1));
 }
 
 TEST_F(BrowseEdit, MovingHidingAndDisablingTheEditCarriesTheButton)
