@@ -89,5 +89,8 @@ int CXTPReportRecordItemPreview::GetPreviewHeight(CDC* pDC, CXTPReportRow* pRow,
     const int nLineHeight = pDC->GetTextExtent(L"W", 1).cy;
     if (pOldFont)
         pDC->SelectObject(pOldFont);
+    // No line fits: no band under the row at all.
+    if (nLines <= 0)
+        return 0;
     return nLines * nLineHeight + rcIndent.bottom + rcIndent.top;
 }
