@@ -4,6 +4,7 @@
 #include "toolkit/common/XTPResourceManager.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 
 CXTPDockingPane::CXTPDockingPane(CXTPDockingPaneLayout* pLayout)
@@ -101,4 +102,12 @@ BOOL CXTPDockingPane::DoPropExchange(CXTPPropExchange* pPX)
         m_pLayout->m_arrPanes.push_back({this, pHolders[1], pHolders[0], pHolders[2]});
     }
     return m_nID > 0;
+}
+
+void CXTPDockingPane::Attach(HWND hWnd)
+{
+    m_hwndChild = hWnd;
+    auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(m_pParentContainer);
+    if (hWnd && pContainer && pContainer->GetSafeHwnd())
+        ::SetParent(hWnd, pContainer->GetSafeHwnd());
 }

@@ -41,7 +41,8 @@ public:
     int GetHelpId() const { return m_nHelpId ? m_nHelpId : m_nID; }
     HWND GetHwnd() const { return m_hwndChild; }
     BOOL IsAttached() const { return m_hwndChild != nullptr; }
-    void Attach(HWND hWnd) { m_hwndChild = hWnd; }
+    // Keeps the window; inside a container it becomes the container's child.
+    void Attach(HWND hWnd);
     BOOL IsClosed() const { return m_pParentContainer == nullptr; }
 
     void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;

@@ -8,6 +8,7 @@
 #include "toolkit/common/XTPTextHelpers.h"
 #include "toolkit/tabs/XTPTabManager.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "resources/ToolkitDockingIds.h"
 
 namespace {
@@ -320,4 +321,52 @@ void CXTPDockingPanePaintManager::DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHor
             pDC->FillSolidRect(x, y, 2, 2, GetXtremeColor(20));
         }
     }
+}
+
+void CXTPDockingPanePaintManager::AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc)
+{
+    if (pPane->IsTitleVisible() && m_bShowCaption)
+        rc.top += m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom;
+}
+
+void CXTPDockingPanePaintManager::AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply)
+{
+    AdjustCaptionRect(pPane, rect);
+    if (!pPane->IsTabsVisible())
+        return;
+    if (bApply)
+    {
+        CDC dc;
+        HDC hDC = ::GetDC(pPane->GetSafeHwnd());
+        dc.Attach(hDC);
+        m_pTabPaintManager->RepositionTabControl(pPane, &dc, rect);
+        dc.Detach();
+        ::ReleaseDC(pPane->GetSafeHwnd(), hDC);
+    }
+    m_pTabPaintManager->AdjustClientRect(pPane, rect);
+}
+
+void CXTPDockingPanePaintManager::DrawCaption(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc)
+{
+    CRect rcCaption(rc.left, rc.top, rc.right,
+                    rc.top + m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom);
+    for (INT_PTR i = 0; i < pPane->m_arrCaptionButtons.GetSize(); i++)
+    {
+        CXTPDockingPaneCaptionButton* pButton = pPane->m_arrCaptionButtons[i];
+        pButton->SetVisible(pPane->IsCaptionButtonVisible(pButton));
+    }
+    DrawCaptionBar(pDC, rcCaption, pPane->GetTitle(), &pPane->m_arrCaptionButtons, pPane->IsActive(), FALSE);
+}
+
+void CXTPDockingPanePaintManager::DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc)
+{
+    pDC->FillSolidRect(rc, GetXtremeColor(15));
+    if (pPane->IsTitleVisible() && m_bShowCaption)
+    {
+        pDC->SetBkMode(TRANSPARENT);
+        DrawCaption(pDC, pPane, rc);
+    }
+    AdjustCaptionRect(pPane, rc);
+    if (pPane->IsTabsVisible())
+        m_pTabPaintManager->DrawTabControl(pPane, pDC, rc);
 }

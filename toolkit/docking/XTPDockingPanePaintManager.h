@@ -15,6 +15,7 @@
 
 class CDC;
 class CXTPTabPaintManager;
+class CXTPDockingPaneTabbedContainer;
 class CXTPWinThemeWrapper;
 
 // Theme numbers of the docking pane manager.
@@ -49,6 +50,10 @@ public:
     CXTPDockingPanePaintManager();
     ~CXTPDockingPanePaintManager() override;
 
+    virtual void DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
+    virtual void DrawCaption(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
+    virtual void AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply);
+    virtual void AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc);
     virtual void DrawCaptionButtons(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect& rcCaption,
                                     COLORREF clr, int nButtonSize, int nButtonGap, BOOL bVertical);
     virtual void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton);

@@ -7,7 +7,17 @@
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "framework/gdi/CPaintDC.h"
+#include "framework/windows/AfxMessages.h"
+#include "toolkit/common/XTPBufferDC.h"
+#include "toolkit/common/XTPClientRect.h"
 #include "resources/ToolkitDockingIds.h"
+
+BEGIN_MESSAGE_MAP(CXTPDockingPaneTabbedContainer, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
 
 CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLayout* pLayout)
     : CXTPDockingPaneBase(xtpPaneTypeTabbedContainer, pLayout)
@@ -20,7 +30,120 @@ CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLa
 
 CXTPDockingPaneTabbedContainer::~CXTPDockingPaneTabbedContainer()
 {
+    // Hosted windows belong to the application: they leave before the window goes.
+    for (CXTPDockingPane* pPane : m_lstPanes)
+    {
+        if (m_hWnd && pPane->GetHwnd() && ::GetParent(pPane->GetHwnd()) == m_hWnd)
+        {
+            ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
+            ::SetParent(pPane->GetHwnd(), m_pParentFrame ? m_pParentFrame->GetSafeHwnd() : nullptr);
+        }
+    }
+    if (m_hWnd)
+        DestroyWindow();
     DeleteAllItems();
+}
+
+void CXTPDockingPaneTabbedContainer::CreateContainerWindow()
+{
+    if (m_hWnd || !m_pLayout || m_pLayout->IsUserLayout() || !m_pParentFrame || !m_pParentFrame->GetSafeHwnd())
+        return;
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
+    Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
+           m_pParentFrame, 0);
+}
+
+BOOL CXTPDockingPaneTabbedContainer::IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton)
+{
+    DWORD dwOptions = m_pSelectedPane ? m_pSelectedPane->GetOptions() : 0;
+    switch (pButton->GetId())
+    {
+    case XTP_IDS_DOCKINGPANE_CLOSE: return m_pSelectedPane && !(dwOptions & xtpPaneNoCloseable);
+    case XTP_IDS_DOCKINGPANE_AUTOHIDE: return m_pSelectedPane && !(dwOptions & xtpPaneNoHideable);
+    case XTP_IDS_DOCKINGPANE_MENU: return m_pSelectedPane && (dwOptions & xtpPaneHasMenuButton);
+    default: return FALSE;
+    }
+}
+
+void CXTPDockingPaneTabbedContainer::OnCloseButton()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || !m_pSelectedPane)
+        return;
+    std::vector<CXTPDockingPane*> panes;
+    if (pManager->m_bCloseGroupOnButtonClick)
+        panes = m_lstPanes;
+    else
+        panes.push_back(m_pSelectedPane);
+    // A snapshot: every close changes the container's list.
+    for (CXTPDockingPane* pPane : panes)
+    {
+        if (pPane->GetOptions() & xtpPaneNoCloseable)
+            continue;
+        if (pManager->SendPaneAction(xtpPaneActionClosing, pPane))
+            continue;
+        pManager->ClosePane(pPane);
+        pManager->SendPaneAction(xtpPaneActionClosed, pPane);
+    }
+}
+
+void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
+{
+    if (!m_hWnd)
+        return;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CRect rc(0, 0, szWindow.cx, szWindow.cy);
+    if (pManager)
+        pManager->GetPaintManager()->AdjustClientRect(this, rc, TRUE);
+    for (CXTPDockingPane* pPane : m_lstPanes)
+    {
+        if (pPane != m_pSelectedPane)
+        {
+            if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
+                ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
+            continue;
+        }
+        if (pManager)
+            pManager->NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(pPane));
+        HWND hPane = pPane->GetHwnd();
+        if (!hPane || !::IsWindow(hPane))
+            continue;
+        if (::GetParent(hPane) != m_hWnd)
+            ::SetParent(hPane, m_hWnd);
+        ::MoveWindow(hPane, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+        ::ShowWindow(hPane, SW_SHOWNA);
+    }
+    Invalidate(FALSE);
+}
+
+void CXTPDockingPaneTabbedContainer::OnPaint()
+{
+    CPaintDC paint(this);
+    CXTPClientRect rc(this);
+    CXTPBufferDC dc(paint.m_hDC, rc);
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->GetPaintManager()->DrawPane(&dc, this, rc);
+}
+
+BOOL CXTPDockingPaneTabbedContainer::OnEraseBkgnd(CDC* /*pDC*/)
+{
+    return TRUE;
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+    {
+        CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
+        if (pButton->IsVisible() && pButton->GetRect().PtInRect(point))
+        {
+            if (pButton->GetId() == XTP_IDS_DOCKINGPANE_CLOSE)
+                OnCloseButton();
+            return;
+        }
+    }
+    if (CXTPTabManagerItem* pItem = HitTest(point))
+        SelectPane(static_cast<CXTPDockingPane*>(pItem->GetData()), TRUE, FALSE);
 }
 
 void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFocus)
@@ -35,6 +158,7 @@ void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFo
     m_lstPanes.push_back(pPane);
     pPane->SetParentContainer(this);
     pPane->SetParentFrame(m_pParentFrame);
+    CreateContainerWindow();
     SelectPane(pPane, bSetFocus);
     if (m_pParentContainer)
         m_pParentContainer->OnChildContainerChanged(this);
@@ -48,6 +172,8 @@ void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL /*b
     if (bNotify && m_pParentContainer)
         m_pParentContainer->OnChildContainerChanged(this);
     UpdateTabs();
+    if (!bNotify && m_hWnd)
+        LayoutPanes(CXTPClientRect(this).Size());
 }
 
 void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
@@ -129,11 +255,22 @@ void CXTPDockingPaneTabbedContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) cons
     }
 }
 
-void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* /*lpLayout*/)
+void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
 {
     SetParentFrame(pParent);
     m_rcWindow = rect;
     UpdateTabs();
+    if (!m_hWnd || !lpLayout || !lpLayout->hDWP)
+        return;
+    if (IsEmpty())
+    {
+        ShowWindow(SW_HIDE);
+        return;
+    }
+    AfxRepositionWindow(lpLayout, m_hWnd, rect);
+    ShowWindow(SW_SHOWNA);
+    // The hosted windows follow once the container has its new size.
+    LayoutPanes(rect.Size());
 }
 
 void CXTPDockingPaneTabbedContainer::SetParentFrame(CWnd* pFrame)
@@ -160,6 +297,8 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
 
 void CXTPDockingPaneTabbedContainer::Reposition()
 {
+    if (m_hWnd)
+        Invalidate(FALSE);
 }
 
 CXTPTabPaintManager* CXTPDockingPaneTabbedContainer::GetPaintManager() const

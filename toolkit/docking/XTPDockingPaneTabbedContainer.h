@@ -45,6 +45,21 @@ public:
 
     // Rebuilds the tab items from the panes.
     void UpdateTabs();
+    BOOL IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton) override;
+    // Closes the selected pane (or, with the manager's close-whole-group
+    // flag, every closable pane) as the close button does.
+    void OnCloseButton();
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CreateContainerWindow();
+    // Places the selected pane's window in the client part and hides the others.
+    void LayoutPanes(CSize szWindow);
 
 public:
     std::vector<CXTPDockingPane*> m_lstPanes;

@@ -1,0 +1,164 @@
+// Docking panes in a real frame: the manager takes part in the frame's
+// layout, a closed pane shown again gets its window on notification 1, a
+// veto keeps a pane open, and pictures of a frame in every theme.
+#include <gtest/gtest.h>
+#include <vector>
+#include "framework/controls/CListBox.h"
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
+#include "framework/windows/CWinApp.h"
+#include "support/Screenshot.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+
+namespace {
+
+// A frame that gives each pane a list box when asked and answers closes.
+class CDockingFrame : public CFrameWnd
+{
+public:
+    CXTPDockingPaneManager manager;
+    std::vector<int> shows;
+    std::vector<int> actions;
+    LRESULT closeReply = 0;
+    std::vector<CListBox*> lists;
+
+    ~CDockingFrame() override
+    {
+        for (CListBox* list : lists)
+            delete list;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_XTP_PANE_ACTION)
+            return CFrameWnd::WindowProc(message, wParam, lParam);
+        if (wParam == XTP_DPN_SHOWWINDOW)
+        {
+            auto* pane = reinterpret_cast<CXTPDockingPane*>(lParam);
+            shows.push_back(pane->GetID());
+            if (!pane->IsAttached())
+            {
+                CListBox* list = new CListBox;
+                list->Create(WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), this, 500 + pane->GetID());
+                list->AddString(L"Kategorie 1  München");
+                list->AddString(L"Kategorie 3  Gelsenkirchen");
+                lists.push_back(list);
+                pane->Attach(list->m_hWnd);
+            }
+            return 0;
+        }
+        if (wParam == XTP_DPN_CLOSEPANE)
+            return closeReply;
+        if (wParam == XTP_DPN_ACTION)
+            actions.push_back(reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam)->action);
+        return 0;
+    }
+};
+
+CDockingFrame* NewFrame()
+{
+    CDockingFrame* frame = new CDockingFrame;
+    frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
+    frame->manager.InstallDockingPanes(frame);
+    return frame;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+TEST(DockingFrame, ClosedPaneShownAgainGetsItsWindow)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* pane = frame->manager.CreatePane(108, CRect(0, 0, 200, 120), xtpPaneDockBottom);
+    frame->manager.ClosePane(pane);
+    frame->RecalcLayout();
+    EXPECT_TRUE(frame->shows.empty()) << "a closed pane is not shown";
+
+    for (int round = 0; round < 2; round++)
+    {
+        frame->manager.ShowPane(pane);
+        frame->RecalcLayout();
+        ASSERT_TRUE(pane->IsAttached()) << "round " << round;
+        EXPECT_TRUE(::IsWindowVisible(pane->GetHwnd())) << "round " << round;
+        auto* container = static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
+        ASSERT_NE(nullptr, container);
+        EXPECT_EQ(container->m_hWnd, ::GetParent(pane->GetHwnd()));
+        CRect rc;
+        ::GetWindowRect(container->m_hWnd, &rc);
+        EXPECT_EQ(120, rc.Height()) << "docked at the bottom with its height";
+        frame->manager.ClosePane(pane);
+        EXPECT_FALSE(::IsWindowVisible(pane->GetHwnd()));
+    }
+    EXPECT_EQ(1u, frame->lists.size()) << "attached once";
+
+    frame->manager.ShowPane(pane);
+    frame->closeReply = -1;
+    frame->manager.ClosePane(pane);
+    EXPECT_FALSE(pane->IsClosed()) << "-1 vetoes";
+    frame->closeReply = 0;
+    frame->DestroyWindow();
+}
+
+TEST(DockingFrame, CloseButtonSkipsVetoedAndUnclosablePanes)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* third = frame->manager.CreatePane(3, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    frame->manager.AttachPane(second, first);
+    frame->manager.AttachPane(third, first);
+    second->SetOptions(xtpPaneNoCloseable);
+    frame->manager.m_bCloseGroupOnButtonClick = TRUE;
+    auto* container = static_cast<CXTPDockingPaneTabbedContainer*>(first->GetContainer());
+    container->OnCloseButton();
+    EXPECT_TRUE(first->IsClosed());
+    EXPECT_FALSE(second->IsClosed()) << "option 1";
+    EXPECT_TRUE(third->IsClosed());
+    EXPECT_EQ((std::vector<int>{xtpPaneActionClosing, xtpPaneActionClosed, xtpPaneActionClosing,
+                                xtpPaneActionClosed}),
+              frame->actions);
+    frame->DestroyWindow();
+}
+
+TEST(DockingScreenshot, FrameWithPanesInEveryTheme)
+{
+    CWinApp app(L"DockingFrameApp");
+    static const LPCWSTR names[] = {L"0_default", L"1_office", L"2_office2003", L"3_nativexp", L"4_grippered",
+                                    L"5_visio", L"6_whidbey", L"7_shortcutbar2003", L"8_explorer",
+                                    L"9_visualstudio2005"};
+    for (int theme = 0; theme < 10; theme++)
+    {
+        CDockingFrame* frame = NewFrame();
+        frame->manager.SetTheme(theme);
+        CXTPDockingPane* left = frame->manager.CreatePane(1, CRect(0, 0, 160, 100), xtpPaneDockLeft);
+        left->SetTitle(L"Spiele");
+        CXTPDockingPane* bottom = frame->manager.CreatePane(2, CRect(0, 0, 200, 130), xtpPaneDockBottom);
+        bottom->SetTitle(L"Verfügbare Tickets\nTickets");
+        CXTPDockingPane* tabbed = frame->manager.CreatePane(3, CRect(0, 0, 200, 130), xtpPaneDockBottom);
+        tabbed->SetTitle(L"Statistik");
+        frame->manager.AttachPane(tabbed, bottom);
+        static_cast<CXTPDockingPaneTabbedContainer*>(left->GetContainer())->m_bActive = TRUE;
+        frame->RecalcLayout();
+        Pump();
+        frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
+        EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_frame_") + names[theme] + L".png").empty());
+        frame->DestroyWindow();
+    }
+}
