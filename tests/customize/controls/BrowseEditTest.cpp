@@ -135,24 +135,19 @@ TEST_F(BrowseEdit, InitializeNarrowsTheEditAndPlacesTheButtonBeside)
     Shoot(m_dialog->GetSafeHwnd(), L"browse_edit_dialog_themed.png");
 }
 
-TEST_F(BrowseEdit, ButtonFromTheTemplateTracksTheMouseAndCountsDoubleClicks)
+TEST_F(BrowseEdit, ButtonFromTheTemplateCountsADoubleClickAsTwo)
 {
     Open(BES_XT_CHOOSEFILE);
     CXTButton& play = m_dialog->m_play;
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), play.GetStyle() & BS_TYPEMASK) << "made owner-drawn by DDX_Control";
-    play.SetXButtonStyle(BS_XT_FLAT);
-    if (!MoveMouseTo({700, 700}))
+    if (!MoveMouseTo(CentreOf(play)))
         GTEST_SKIP() << "the display does not move the cursor";
-    MoveMouseTo(CentreOf(play));
-    EXPECT_TRUE(play.IsHot());
     ClickAt(CentreOf(play), true);
     PumpFor(100);
     if (m_dialog->m_nPlayClicks == 0)
         GTEST_SKIP() << "the display does not deliver synthesized clicks";
     EXPECT_EQ(2, m_dialog->m_nPlayClicks);
     MoveMouseTo({700, 700});
-    EXPECT_FALSE(play.IsHot());
-    EXPECT_FALSE(KillTimer(play.GetSafeHwnd(), 1));
 }
 
 TEST_F(BrowseEdit, MovingHidingAndDisablingTheEditCarriesTheButton)

@@ -1,5 +1,5 @@
 // The themed button as a window: owner-draw by creation and by
-// subclassing, hover tracking and double clicks by real input, text and
+// subclassing, hover tracking by real input, text and
 // image placement, the default-button style, system colour changes.
 #include <gtest/gtest.h>
 
@@ -79,19 +79,6 @@ TEST_F(ButtonWindow, FlatButtonIsFramedOnlyUnderTheCursor)
     MoveMouseTo(CentreOf(m_button));
     EXPECT_FALSE(m_button.IsHot());
     MoveMouseTo(away);
-}
-
-TEST_F(ButtonWindow, DoubleClickCountsAsTwoClicks)
-{
-    if (!MoveMouseTo(CentreOf(m_button)))
-        GTEST_SKIP() << "the display does not move the cursor";
-    ClickAt(CentreOf(m_button), true);
-    PumpFor(100);
-    if (s_parent->clicks[100] == 0)
-        GTEST_SKIP() << "the display does not deliver synthesized clicks";
-    EXPECT_EQ(2, s_parent->clicks[100]);
-    EXPECT_FALSE(m_button.IsPressedFlag()) << "released after the second click";
-    MoveMouseTo({600, 600});
 }
 
 TEST_F(ButtonWindow, TextAndImagePlacement)

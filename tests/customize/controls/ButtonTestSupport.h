@@ -22,7 +22,6 @@ public:
         m_bHot = m_bHotDrawn = bHot;
         m_bChecked = bChecked;
     }
-    BOOL IsPressedFlag() const { return m_bPressed; }
 };
 
 // Button states as a test draws them.
