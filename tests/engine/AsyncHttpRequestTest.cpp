@@ -94,6 +94,12 @@ TEST_F(AsyncHttpRequestTest, ReadsBodiesByteExactAndConvertsThemWithTheAnsiCodeP
         ASSERT_TRUE(request.Get(Url(path))) << path;
         EXPECT_EQ(request.GetResponseText(), L"body text");
     }
+    // A zero byte ends the text that the parsers see; the body keeps it.
+    ASSERT_TRUE(request.Get(Url(L"/zero-byte")));
+    EXPECT_EQ(request.GetResponseText(), L"vor");
+    const CArray<BYTE, BYTE>& body = request.GetBody();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(body.GetData()), size_t(body.GetSize())),
+              std::string("vor\0nach\0", 9));
     // An empty body with status 200 is a success.
     ASSERT_TRUE(request.Get(Url(L"/empty")));
     EXPECT_EQ(request.GetLastError(), 0);

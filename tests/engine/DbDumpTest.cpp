@@ -25,6 +25,8 @@ void RecordGameText(int nGameId, CMainFrame* pFrame, CString& strText, int nTeam
     if (--g_failingGameText == 0 || pFrame != FRAME)
         AfxThrowInvalidArgException();
     strText = nTeamSpecific ? L"Österreich" : L"Deutschland|Costa Rica";
+    if (nGameId == 2)
+        strText = CString(L'x', 130);  // longer than its column
 }
 
 CString RecordCategoryText(OfferCategoryCode code)
@@ -110,17 +112,20 @@ TEST_F(DbDump, OneLinePerRowWithTheFramesTextsAndItsCurrentOffers)
     Insert("7, 38877.25, NULL, 5, 327682");  // still open (0x50002)
     Insert("12, " + Sql(LATE) + ", " + Sql(FROM) + ", 13, 131077");  // team-specific (0x20005)
     Insert("10000, " + Sql(TO) + ", 0, NULL, NULL");  // a zero end counts as open; NULLs read as 0
+    Insert("10001, NULL, 0, 2, 1");                      // no start date: the day count's own start
     m_manager.SetDumpCallbacks(RecordGameText, RecordCategoryText, RecordOffer);
 
     EXPECT_EQ(Dump(), Line("0001", PlatformDate(FROM), PlatformDate(TO), "Deutschland|Costa Rica", "K1") +
                           Line("0007", PlatformDate("2006-06-09 06:00:00"), "", "Deutschland|Costa Rica", "K2") +
                           Line("0012", PlatformDate(LATE), PlatformDate(FROM), "\xD6sterreich", "K5") +
-                          Line("10000", PlatformDate(TO), "", "Deutschland|Costa Rica", "K0"));
+                          Line("10000", PlatformDate(TO), "", "Deutschland|Costa Rica", "K0") +
+                          Line("10001", "30.12.1899 00:00:00", "", std::string(130, 'x'), "K1"));
     std::vector<std::string> calls = {
         "game 0 0",  "category 1",
         "game 5 0",  "category 327682", "offer 327682 " + std::to_string(38877.25) + " 5",
         "game 13 2", "category 131077",
         "game 0 0",  "category 0",      "offer 0 " + std::to_string(38878.395833) + " 0",
+        "game 2 0",  "category 1",      "offer 1 " + std::to_string(0.0) + " 2",
     };
     EXPECT_EQ(g_calls, calls);
     EXPECT_TRUE(m_manager.IsContentsChanged());  // the frame clears it
@@ -156,7 +161,9 @@ TEST_F(DbDump, FailureOnTheWayKeepsTheLinesWrittenAndReleasesTheDatabase)
     m_manager.SetDumpCallbacks(RecordGameText, RecordCategoryText, RecordOffer);
     g_failingGameText = 2;
     EXPECT_EQ(Dump(), Line("0001", PlatformDate(FROM), PlatformDate(TO), "Deutschland|Costa Rica", "K1"));
-    // The dump's cursor is finalized, so the connection closes for real.
+    // The dump's cursor is finalized at once: the file takes a writer before
+    // the connection is closed, and then the connection closes for real.
+    EXPECT_EQ(DbRawConnection(m_folder.File(L"data.db")).Exec("BEGIN EXCLUSIVE; ROLLBACK;"), 0);
     m_manager.Close();
     EXPECT_TRUE(DeleteFileW(m_folder.File(L"data.db").c_str()));
 }

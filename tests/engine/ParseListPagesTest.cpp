@@ -124,6 +124,8 @@ TEST(ParseTstList, TeamNamesAreDecodedTrimmedAndLookedUpIgnoringCase)
         {L"elfenbeinkueste", 8},
         {L"\r\n   deutschland \r\n", 6},
         {L"Trinidad und Tobago", 28},
+        {L"Trinidad&#32;und&#x20;Tobago", 28}, // every name is decoded, not only the one with an umlaut
+        {L"&#83;chweden", 23},
         {L"USA", 32},
         {L"Angola", 1},
     };

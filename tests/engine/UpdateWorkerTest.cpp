@@ -71,12 +71,14 @@ TEST_F(UpdateWorker, DownloadReplacesTheInfoFileWithTheBytesAsServed)
 
 TEST_F(UpdateWorker, OnlyTheAddedTerminatorIsDroppedAndAnEmptyBodyGivesAnEmptyFile)
 {
-    SimulatedSite site(R"({"pages": {"info": {"content": "trailing-zeros"}}})");
+    SimulatedSite site(R"({"webpages": [{"name": "vor\u0000nach", "url": "http://a.example/"}],
+                           "pages": {"info": {"content": "trailing-zeros"}}})");
     ASSERT_TRUE(site.IsRunning());
     EXPECT_EQ(Update(), 1);
     std::string content = ReadFileBytes(m_info);
     ASSERT_GE(content.size(), 3u);
     EXPECT_EQ(content.substr(content.size() - 3), std::string("\n\0\0", 3)) << "the file's own zero bytes stay";
+    EXPECT_NE(content.find(std::string("<Name>vor\0nach</Name>", 21)), std::string::npos) << "and so do inner ones";
 
     site.SetScenario(R"({"pages": {"info": {"content": "empty"}}})");
     EXPECT_EQ(Update(), 1);
