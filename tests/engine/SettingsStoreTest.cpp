@@ -61,17 +61,6 @@ protected:
 
 // --- settings ---------------------------------------------------------------
 
-TEST_F(SettingsStoreTest, DefaultsOfEverySetting)
-{
-    const int values[] = {m_store.Interval, m_store.MaxDiff, m_store.StartMinimized, m_store.OpenWeb, m_store.Beep,
-                          m_store.StartWithWindows, m_store.AutoScan, m_store.FindTST, m_store.FindResale,
-                          m_store.ShowInfo, m_store.FindYellow};
-    EXPECT_EQ(std::vector<int>(values, values + 11), (std::vector<int>{30, 4, 0, 1, 1, 1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(m_store.WMInfoURL.Left(7), L"http://");
-    EXPECT_EQ(m_store.WMInfoURL.Right(17), L"/qorm/wm-info.xml");
-    EXPECT_EQ(m_store.GetInfoUrl(), m_store.WMInfoURL);
-}
-
 TEST_F(SettingsStoreTest, SoundDefaultsToTheWindowsNotifySoundOnlyWhenItExists)
 {
     WCHAR szWindows[MAX_PATH] = {};
