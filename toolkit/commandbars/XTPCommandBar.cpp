@@ -270,7 +270,7 @@ BOOL CXTPCommandBar::SetSelected(int nSelected, BOOL bKeyboard)
     CXTPControl* pNew = GetControl(nSelected);
     if (pNew) {
         if (m_bTracking)
-            NotifyWinEvent(EVENT_OBJECT_FOCUS, GetSafeHwnd(), OBJID_MENU, nSelected + 1);
+            XTPNotifyWinEvent(EVENT_OBJECT_FOCUS, GetSafeHwnd(), OBJID_MENU, nSelected + 1);
         pNew->SetSelected(bKeyboard ? 2 : 1);
         XTPMouseManager()->SetSelected(this);
         if (!bKeyboard)

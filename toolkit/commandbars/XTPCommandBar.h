@@ -96,6 +96,17 @@ public:
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
+    // Accessibility: child ids are 1-based control indices.
+    CCmdTarget* GetCmdTarget() override { return this; }
+    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+    HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
+    HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+
     // Controls.
     CXTPControls* GetControls() const { return m_pControls; }
     CXTPControl* GetControl(int nIndex) const;
@@ -180,6 +191,8 @@ public:
     void DrawDropMarker(CDC* pDC);
     BOOL IsPopupToolBar() const { return m_barPosition == xtpBarPopup && m_barType == xtpBarTypeNormal; }
 
+    DECLARE_INTERFACE_MAP()
+
 protected:
     // The bar holds itself while it handles a message: a command run from it
     // may release it (the program's exit does).
@@ -199,6 +212,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // Moves between rows of popup toolbars and floating bars.

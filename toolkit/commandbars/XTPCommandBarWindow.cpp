@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 LRESULT CXTPCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

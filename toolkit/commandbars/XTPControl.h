@@ -80,6 +80,21 @@ public:
     virtual BOOL IsCustomizeMovable() const;
     virtual CXTPControl* Clone(BOOL bRecursive = FALSE);
 
+    // Accessibility (the object answers for the control only, child id 0).
+    CCmdTarget* GetCmdTarget() override { return this; }
+    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccessibleChildCount(long* pcountChildren) override;
+    HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleDescription(VARIANT varChild, BSTR* pszDescription) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT GetAccessibleDefaultAction(VARIANT varChild, BSTR* pszDefaultAction) override;
+    HRESULT AccessibleSelect(long flagsSelect, VARIANT varChild) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
+    HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+    HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
+
     // Plain fields.
     DWORD_PTR GetTag() const { return m_nTag; }
     void SetTag(DWORD_PTR nTag) { m_nTag = nTag; }
@@ -150,6 +165,8 @@ public:
     BOOL IsCursorOver() const;
     LRESULT NotifySite(UINT nCode);
     BOOL IsCustomizeMode() const;
+
+    DECLARE_INTERFACE_MAP()
 
 protected:
     // The index of the control, kept by its collection.
