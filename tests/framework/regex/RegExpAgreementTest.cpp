@@ -67,15 +67,13 @@ private:
         const wchar_t letter[] = {wchar_t(L'a' + Pick(3)), 0};
         int kind = depth < 2 ? Pick(8) : Pick(5);
         if (m_ignoreCase && kind <= 4)
-            kind = 8 + Pick(4);
+            kind = 8;
         switch (kind)
         {
         case 0: case 1: case 2: Add(p, letter, letter); break;
         case 3: Add(p, L".", L"[\\s\\S]"); break;
         case 4: Pick(2) ? Add(p, L"[ab]", L"[ab]") : Add(p, L"[^a]", L"[^a]"); break;
-        case 8: case 9: FoldedLetter(p); break;
-        case 10: FoldedSet(p); break;
-        case 11: Class(p); break;
+        case 8: FoldedElement(p); break;
         case 5: case 6:
             Add(p, L"(", L"(?:");
             nullable = Alternation(p, depth + 1, repeated || repeats);
@@ -94,33 +92,17 @@ private:
         return nullable || quantifier == 0 || quantifier == 2 || quantifier == 3;
     }
 
-    // One of "a", "b", "\u00FC" in either case.
-    void FoldedLetter(RandomPattern& p)
+    // Letters and umlauts of either case, sets of them, and the abbreviated
+    // classes spelled out over the texts' alphabet.
+    void FoldedElement(RandomPattern& p)
     {
-        static const wchar_t* const letters[][2] = {
+        static const wchar_t* const elements[][2] = {
             {L"a", L"[aA]"}, {L"B", L"[bB]"}, {L"\u00FC", L"[\u00FC\u00DC]"}, {L"\u00DC", L"[\u00FC\u00DC]"},
-            {L"1", L"1"}};
-        const int i = Pick(5);
-        Add(p, letters[i][0], letters[i][1]);
-    }
-
-    void FoldedSet(RandomPattern& p)
-    {
-        static const wchar_t* const sets[][2] = {
-            {L"[aB]", L"[aAbB]"}, {L"[^A]", L"[^aA]"}, {L"[\u00DC1]", L"[\u00FC\u00DC1]"}, {L"[^b\u00FC]", L"[^bB\u00FC\u00DC]"},
-            {L"[a-b]", L"[aAbB]"}};
-        const int i = Pick(5);
-        Add(p, sets[i][0], sets[i][1]);
-    }
-
-    // Spelled out over the texts' alphabet (letters, umlauts, digits).
-    void Class(RandomPattern& p)
-    {
-        static const wchar_t* const classes[][2] = {
-            {L"\\d", L"[0-9]"}, {L"\\a", L"[0-9a-zA-Z\u00FC\u00DC]"}, {L"\\c", L"[a-zA-Z\u00FC\u00DC]"},
-            {L"\\h", L"[0-9a-fA-F]"}};
-        const int i = Pick(4);
-        Add(p, classes[i][0], classes[i][1]);
+            {L"1", L"1"}, {L"[aB]", L"[aAbB]"}, {L"[^A]", L"[^aA]"}, {L"[\u00DC1]", L"[\u00FC\u00DC1]"},
+            {L"[^b\u00FC]", L"[^bB\u00FC\u00DC]"}, {L"[a-b]", L"[aAbB]"}, {L"\\d", L"[0-9]"},
+            {L"\\a", L"[0-9a-zA-Z\u00FC\u00DC]"}, {L"\\c", L"[a-zA-Z\u00FC\u00DC]"}, {L"\\h", L"[0-9a-fA-F]"}};
+        const int i = Pick(int(sizeof elements / sizeof elements[0]));
+        Add(p, elements[i][0], elements[i][1]);
     }
 
     std::mt19937 m_random;
