@@ -100,6 +100,9 @@ INT_PTR CDialog::DoModal()
         return -1;
 
     HWND hWndParent = CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd();
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr)
+        pApp->EnableModeless(FALSE);
     const bool enableParent = hWndParent != nullptr && ::IsWindowEnabled(hWndParent);
     if (enableParent)
         ::EnableWindow(hWndParent, FALSE);
@@ -115,6 +118,8 @@ INT_PTR CDialog::DoModal()
     // The owner is enabled before the dialog goes, so that it gets the activation.
     if (enableParent)
         ::EnableWindow(hWndParent, TRUE);
+    if (pApp != nullptr && pApp == AfxGetApp())
+        pApp->EnableModeless(TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndParent);
     if (m_hWnd != nullptr)

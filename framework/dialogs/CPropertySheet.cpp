@@ -205,6 +205,9 @@ INT_PTR CPropertySheet::DoModal()
     if (m_hWnd != nullptr)
         return -1;
     HWND hWndParent = CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd();
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr)
+        pApp->EnableModeless(FALSE);
     const bool enableParent = hWndParent != nullptr && ::IsWindowEnabled(hWndParent);
     if (enableParent)
         ::EnableWindow(hWndParent, FALSE);
@@ -219,6 +222,8 @@ INT_PTR CPropertySheet::DoModal()
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     if (enableParent)
         ::EnableWindow(hWndParent, TRUE);
+    if (pApp != nullptr && pApp == AfxGetApp())
+        pApp->EnableModeless(TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndParent);
     if (m_hWnd != nullptr)

@@ -66,6 +66,38 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+void CFrameWnd::BeginModalState()
+{
+    if (m_nModalStack++ > 0 || m_hWnd == nullptr)
+        return;
+    // The frame and the enabled top-level windows of this thread it owns.
+    m_disabledForModal.clear();
+    const DWORD thread = ::GetCurrentThreadId();
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd &&
+            ::GetWindowThreadProcessId(hWnd, nullptr) == thread && ::IsWindowEnabled(hWnd))
+            m_disabledForModal.push_back(hWnd);
+    }
+    if (::IsWindowEnabled(m_hWnd))
+        m_disabledForModal.push_back(m_hWnd);
+    for (HWND hWnd : m_disabledForModal)
+        ::EnableWindow(hWnd, FALSE);
+}
+
+void CFrameWnd::EndModalState()
+{
+    if (m_nModalStack == 0 || --m_nModalStack > 0)
+        return;
+    // Only what was disabled here, and only windows that still exist.
+    std::vector<HWND> disabled;
+    disabled.swap(m_disabledForModal);
+    for (HWND hWnd : disabled) {
+        if (::IsWindow(hWnd))
+            ::EnableWindow(hWnd, TRUE);
+    }
+}
+
 void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {
     if (hMenuAlt == nullptr)

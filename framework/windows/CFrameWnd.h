@@ -2,6 +2,8 @@
 // WM_SIZEPARENT, routes commands view -> frame -> application, translates
 // its accelerators and shows prompts in its status bar's message pane.
 #pragma once
+#include <vector>
+
 #include "framework/windows/CCreateContext.h"
 #include "framework/windows/CWnd.h"
 #include "resources/FrameworkIds.h"
@@ -49,6 +51,13 @@ public:
     // Puts hMenuAlt into the frame's menu bar, or the frame's own menu
     // when it is null.
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+
+    // While a modal dialog runs: the frame and the windows it owns (floating
+    // bars and panes) take no input. Nested calls count; the last
+    // EndModalState enables again what BeginModalState disabled.
+    void BeginModalState();
+    void EndModalState();
+    BOOL InModalState() const { return m_nModalStack > 0; }
 
     // Creates the frame from the resources of one id: title string (up to
     // the first '\n'), icon, menu and accelerators.
@@ -98,6 +107,8 @@ public:
 
 protected:
     CView* m_pViewActive = nullptr;
+    int m_nModalStack = 0;
+    std::vector<HWND> m_disabledForModal;
     BOOL m_bInRecalcLayout = FALSE;
     // The caption stays active while a synchronised floating window is.
     BOOL m_bStayActive = FALSE;

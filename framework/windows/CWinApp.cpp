@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "framework/docview/CDocManager.h"
+#include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWnd.h"
 #include "framework/core/ModuleState.h"
 #include "framework/ole/AfxOleInit.h"
@@ -132,6 +133,17 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
     }
     CWnd* pMainWnd = AfxGetMainWnd();
     ::WinHelpW(pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr, m_pszHelpFilePath, nCmd, dwData);
+}
+
+void CWinApp::EnableModeless(BOOL bEnable)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+    if (pFrame == nullptr || pFrame->m_hWnd == nullptr)
+        return;
+    if (bEnable)
+        pFrame->EndModalState();
+    else
+        pFrame->BeginModalState();
 }
 
 void CWinApp::OnHelpFinder()

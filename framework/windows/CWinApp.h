@@ -82,6 +82,10 @@ public:
     // name as caption.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
+    // FALSE while a modal dialog runs: the main frame and the windows it
+    // owns take no input; TRUE afterwards (calls nest).
+    virtual void EnableModeless(BOOL bEnable);
+
     // Opens the help file for the main window; a help file that does not
     // exist is reported with the framework's message instead.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

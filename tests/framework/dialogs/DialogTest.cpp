@@ -283,3 +283,34 @@ TEST_F(DialogTest, ModelessFromMemoryTemplateSubclassesControlsOnceAndReadsRadio
     EXPECT_TRUE(dlg.DestroyWindow());
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
+
+TEST_F(DialogTest, WindowsTheMainFrameOwnsTakeNoInputWhileTheDialogRuns)
+{
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, L"Hauptfenster"));
+    app.m_pMainWnd = frame;
+    CWnd floating, alreadyDisabled;
+    ASSERT_TRUE(floating.CreateEx(0, AfxRegisterWndClass(0), L"schwebend", WS_POPUP, 0, 0, 50, 50, frame->m_hWnd,
+                                  nullptr));
+    ASSERT_TRUE(alreadyDisabled.CreateEx(0, AfxRegisterWndClass(0), L"gesperrt", WS_POPUP | WS_DISABLED, 0, 0, 50,
+                                         50, frame->m_hWnd, nullptr));
+
+    COptionsTestDlg dlg(frame);
+    dlg.m_nNumber = 3;
+    BOOL floatingEnabled = TRUE, frameEnabled = TRUE;
+    dlg.steps.push_back([&](COptionsTestDlg& d) {
+        floatingEnabled = floating.IsWindowEnabled();
+        frameEnabled = frame->IsWindowEnabled();
+        d.Press(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_FALSE(floatingEnabled);
+    EXPECT_FALSE(frameEnabled);
+    EXPECT_TRUE(floating.IsWindowEnabled());
+    EXPECT_FALSE(alreadyDisabled.IsWindowEnabled());
+    EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_FALSE(frame->InModalState());
+
+    app.m_pMainWnd = nullptr;
+    frame->DestroyWindow();
+}
