@@ -8,6 +8,7 @@
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
+#include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 
 namespace {
 
@@ -27,8 +28,61 @@ CXTPDockingPaneSplitterContainer::CXTPDockingPaneSplitterContainer(CXTPDockingPa
 {
 }
 
+CXTPDockingPaneSplitterContainer::~CXTPDockingPaneSplitterContainer()
+{
+    DestroySplitters();
+}
+
+void CXTPDockingPaneSplitterContainer::DestroySplitters()
+{
+    std::vector<CXTPDockingPaneSplitterWnd*> bars;
+    bars.swap(m_lstSpliters);
+    for (CXTPDockingPaneSplitterWnd* pBar : bars)
+        delete pBar;
+}
+
+void CXTPDockingPaneSplitterContainer::RebuildSplitters()
+{
+    if (m_bRecalcLayout)
+        return;
+    DestroySplitters();
+    if (m_lstPanes.size() < 2 || !m_pLayout || m_pLayout->IsUserLayout() || !m_pParentFrame ||
+        !m_pParentFrame->GetSafeHwnd())
+        return;
+    CXTPDockingPaneBase* pPrevious = nullptr;
+    for (CXTPDockingPaneBase* pChild : m_lstPanes)
+    {
+        if (pChild->IsEmpty())
+            continue;
+        if (pPrevious)
+        {
+            CXTPDockingPaneSplitterWnd* pBar = new CXTPDockingPaneSplitterWnd(this, pPrevious, pChild);
+            pBar->Create(m_pParentFrame);
+            m_lstSpliters.push_back(pBar);
+        }
+        pPrevious = pChild;
+    }
+}
+
+void CXTPDockingPaneSplitterContainer::PlaceSplitters(AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    for (CXTPDockingPaneSplitterWnd* pBar : m_lstSpliters)
+    {
+        CRect r1 = pBar->GetFirst()->GetPaneWindowRect(), r2 = pBar->GetSecond()->GetPaneWindowRect();
+        CRect rc = m_bHoriz ? CRect(r1.right, m_rcWindow.top, r2.left, m_rcWindow.bottom)
+                            : CRect(m_rcWindow.left, r1.bottom, m_rcWindow.right, r2.top);
+        rc &= m_rcWindow;
+        if (lpLayout && lpLayout->hDWP && pBar->GetSafeHwnd())
+        {
+            AfxRepositionWindow(lpLayout, pBar->GetSafeHwnd(), rc);
+            pBar->Invalidate(FALSE);
+        }
+    }
+}
+
 void CXTPDockingPaneSplitterContainer::NotifyChanged()
 {
+    RebuildSplitters();
     DelayRecalc(m_pParentFrame);
     if (m_pParentContainer)
         m_pParentContainer->OnChildContainerChanged(this);
@@ -114,6 +168,7 @@ void CXTPDockingPaneSplitterContainer::OnChildContainerChanged(CXTPDockingPaneBa
 
 void CXTPDockingPaneSplitterContainer::OnParentContainerChanged(CXTPDockingPaneBase* pContainer)
 {
+    RebuildSplitters();
     for (CXTPDockingPaneBase* pChild : m_lstPanes)
         pChild->OnParentContainerChanged(pContainer);
     DelayRecalc(m_pParentFrame);
@@ -212,6 +267,7 @@ void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, A
         nPos += lengths[i] + nGap;
     }
     m_bRecalcLayout = FALSE;
+    PlaceSplitters(lpLayout);
 }
 
 BOOL CXTPDockingPaneSplitterContainer::DoPropExchange(CXTPPropExchange* pPX)

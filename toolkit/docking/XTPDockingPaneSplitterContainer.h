@@ -4,10 +4,13 @@
 #include <vector>
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
+class CXTPDockingPaneSplitterWnd;
+
 class CXTPDockingPaneSplitterContainer : public CXTPDockingPaneBase
 {
 public:
     explicit CXTPDockingPaneSplitterContainer(CXTPDockingPaneLayout* pLayout);
+    ~CXTPDockingPaneSplitterContainer() override;
 
     // Inserts after (or before) pBeside; at the tail (head) without one.
     void AddChild(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pBeside = nullptr, BOOL bAfter = TRUE);
@@ -32,9 +35,15 @@ public:
 
 public:
     std::vector<CXTPDockingPaneBase*> m_lstPanes;
+    std::vector<CXTPDockingPaneSplitterWnd*> m_lstSpliters;
     BOOL m_bHoriz = FALSE;
     BOOL m_bRecalcLayout = FALSE;
 
+    // One bar between each pair of neighbours that show something.
+    void RebuildSplitters();
+
 private:
     void NotifyChanged();
+    void DestroySplitters();
+    void PlaceSplitters(AFX_SIZEPARENTPARAMS* lpLayout);
 };

@@ -12,6 +12,8 @@
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 
 namespace {
@@ -159,6 +161,44 @@ TEST(DockingScreenshot, FrameWithPanesInEveryTheme)
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
         EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_frame_") + names[theme] + L".png").empty());
+        frame->DestroyWindow();
+    }
+}
+
+TEST(DockingFrame, SplitterBarDragsShareTheLengthAnew)
+{
+    CWinApp app(L"DockingFrameApp");
+    for (BOOL tracker : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(tracker ? "outline" : "live");
+        CDockingFrame* frame = NewFrame();
+        frame->manager.m_bUseSplitterTracker = tracker;
+        CXTPDockingPane* left = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+        frame->RecalcLayout();
+        CXTPDockingPaneSplitterContainer* top = frame->manager.GetLayout()->GetTopContainer();
+        ASSERT_EQ(1u, top->m_lstSpliters.size());
+        CXTPDockingPaneSplitterWnd* bar = top->m_lstSpliters[0];
+        CRect before = left->GetContainer()->GetPaneWindowRect();
+        EXPECT_EQ(150, before.Width());
+
+        // Moved 40 pixels to the right, then ended (Esc keeps what the live drag reached).
+        ::SetForegroundWindow(frame->m_hWnd);
+        ::PostMessageW(bar->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(41, 10));
+        if (tracker)
+            ::PostMessageW(bar->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(41, 10));
+        else
+            ::PostMessageW(bar->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
+        bar->TrackDrag(CPoint(1, 10));
+        frame->RecalcLayout();
+        int width = left->GetContainer()->GetPaneWindowRect().Width();
+        EXPECT_GT(width, 170);
+        EXPECT_LT(width, 210);
+        EXPECT_EQ(nullptr, ::GetCapture());
+
+        // Locked splitters do not move.
+        frame->manager.m_bLockSplitters = TRUE;
+        int low = 0, high = 0;
+        EXPECT_FALSE(top->m_lstSpliters[0]->GetLimits(low, high));
         frame->DestroyWindow();
     }
 }

@@ -1,0 +1,196 @@
+#include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
+#include <algorithm>
+#include "framework/gdi/CPaintDC.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/XTPSplitterTracker.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
+#include "toolkit/tabs/XTPTabModalLoop.h"
+#include "resources/ToolkitCommonIds.h"
+
+BEGIN_MESSAGE_MAP(CXTPDockingPaneSplitterWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_SETCURSOR()
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+CXTPDockingPaneSplitterWnd::CXTPDockingPaneSplitterWnd(CXTPDockingPaneSplitterContainer* pContainer,
+                                                       CXTPDockingPaneBase* pFirst, CXTPDockingPaneBase* pSecond)
+    : m_pContainer(pContainer)
+    , m_pFirst(pFirst)
+    , m_pSecond(pSecond)
+{
+}
+
+CXTPDockingPaneSplitterWnd::~CXTPDockingPaneSplitterWnd()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+BOOL CXTPDockingPaneSplitterWnd::Create(CWnd* pSite)
+{
+    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
+    return CWnd::Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pSite, 0);
+}
+
+BOOL CXTPDockingPaneSplitterWnd::IsHoriz() const
+{
+    return m_pContainer->IsHoriz();
+}
+
+BOOL CXTPDockingPaneSplitterWnd::GetLimits(int& nLow, int& nHigh) const
+{
+    CXTPDockingPaneManager* pManager = m_pContainer->GetDockingPaneManager();
+    if (!pManager || pManager->m_bLockSplitters)
+        return FALSE;
+    CRect r1 = m_pFirst->GetPaneWindowRect(), r2 = m_pSecond->GetPaneWindowRect();
+    MINMAXINFO m1, m2;
+    m_pFirst->GetMinMaxInfo(&m1);
+    m_pSecond->GetMinMaxInfo(&m2);
+    CRect u;
+    u.UnionRect(r1, r2);
+    int nGap = pManager->GetPaintManager()->GetSplitterSize();
+    if (IsHoriz())
+        return XTPDockingPaneSplitterLimits(u.left, u.right, m1.ptMinTrackSize.x, m1.ptMaxTrackSize.x,
+                                            m2.ptMinTrackSize.x, m2.ptMaxTrackSize.x, nGap, nLow, nHigh);
+    return XTPDockingPaneSplitterLimits(u.top, u.bottom, m1.ptMinTrackSize.y, m1.ptMaxTrackSize.y,
+                                        m2.ptMinTrackSize.y, m2.ptMaxTrackSize.y, nGap, nLow, nHigh);
+}
+
+void CXTPDockingPaneSplitterWnd::MoveBarTo(int nPos, int nLow, int nHigh)
+{
+    CXTPDockingPaneManager* pManager = m_pContainer->GetDockingPaneManager();
+    int nGap = pManager->GetPaintManager()->GetSplitterSize();
+    CRect r1 = m_pFirst->GetPaneWindowRect(), r2 = m_pSecond->GetPaneWindowRect();
+    BOOL bHoriz = IsHoriz();
+    CWnd* pSite = m_pContainer->GetDockingSite();
+    BOOL bRightToLeft = pSite && (pSite->GetExStyle() & WS_EX_LAYOUTRTL);
+    int nFirst = 0, nSecond = 0;
+    XTPDockingPaneSplitSizes(nPos, nLow, nHigh, bHoriz ? r1.Width() : r1.Height(), bHoriz ? r2.Width() : r2.Height(),
+                             nGap, bRightToLeft, nFirst, nSecond);
+    (bHoriz ? m_pFirst->m_szDocking.cx : m_pFirst->m_szDocking.cy) = nFirst;
+    (bHoriz ? m_pSecond->m_szDocking.cx : m_pSecond->m_szDocking.cy) = nSecond;
+}
+
+void CXTPDockingPaneSplitterWnd::RecalcSite(BOOL bNow)
+{
+    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pContainer->GetDockingSite());
+    if (!pFrame || !pFrame->GetSafeHwnd())
+        return;
+    if (bNow)
+        pFrame->RecalcLayout();
+    else
+        pFrame->DelayRecalcLayout();
+}
+
+void CXTPDockingPaneSplitterWnd::TrackDrag(CPoint point)
+{
+    int nLow = 0, nHigh = 0;
+    if (!GetLimits(nLow, nHigh))
+        return;
+    // Every visible child keeps the size it shows now.
+    BOOL bHoriz = IsHoriz();
+    for (CXTPDockingPaneBase* pChild : m_pContainer->GetChildren())
+    {
+        if (pChild->IsEmpty())
+            continue;
+        CRect rc = pChild->GetPaneWindowRect();
+        (bHoriz ? pChild->m_szDocking.cx : pChild->m_szDocking.cy) = bHoriz ? rc.Width() : rc.Height();
+    }
+    CXTPDockingPaneManager* pManager = m_pContainer->GetDockingPaneManager();
+    CWnd* pSite = m_pContainer->GetDockingSite();
+    if (!pManager->m_bUseSplitterTracker)
+    {
+        TrackLive(nLow, nHigh, point);
+        return;
+    }
+    // The outline moves on the desktop in screen coordinates.
+    CRect rcBar;
+    GetWindowRect(rcBar);
+    CRect rcAvail = m_pContainer->GetPaneWindowRect();
+    pSite->ClientToScreen(rcAvail);
+    CPoint ptSite(0, 0);
+    pSite->ClientToScreen(&ptSite);
+    if (bHoriz)
+        rcAvail.left = ptSite.x + nLow, rcAvail.right = ptSite.x + nHigh;
+    else
+        rcAvail.top = ptSite.y + nLow, rcAvail.bottom = ptSite.y + nHigh;
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    CXTPSplitterTracker tracker;
+    if (!tracker.Track(this, rcAvail, rcBar, ptScreen, bHoriz))
+        return;
+    MoveBarTo(bHoriz ? rcBar.left - ptSite.x : rcBar.top - ptSite.y, nLow, nHigh);
+    RecalcSite(FALSE);
+}
+
+void CXTPDockingPaneSplitterWnd::TrackLive(int nLow, int nHigh, CPoint ptStart)
+{
+    BOOL bHoriz = IsHoriz();
+    CWnd* pSite = m_pContainer->GetDockingSite();
+    // Where the bar's near edge lies relative to the pointer.
+    CRect rcBar;
+    GetWindowRect(rcBar);
+    pSite->ScreenToClient(rcBar);
+    int nOffset = bHoriz ? rcBar.left - ptStart.x : rcBar.top - ptStart.y;
+    int nLast = bHoriz ? rcBar.left : rcBar.top;
+    HWND hWnd = m_hWnd;
+    ::SetCapture(hWnd);
+    MSG msg;
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    {
+        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            break;
+        if (msg.message != WM_MOUSEMOVE)
+        {
+            XTPTabDispatchLoopMessage(msg);
+            continue;
+        }
+        CPoint pt = XTPTabMessagePoint(msg);
+        ::MapWindowPoints(msg.hwnd, hWnd, &pt, 1);
+        int nPos = std::max(nLow, std::min(static_cast<int>(bHoriz ? pt.x : pt.y) + nOffset, nHigh));
+        if (nPos == nLast)
+            continue;
+        nLast = nPos;
+        MoveBarTo(nPos, nLow, nHigh);
+        // The layout may re-create this bar: nothing of it is touched after.
+        RecalcSite(TRUE);
+        if (!::IsWindow(hWnd))
+            return;
+    }
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+}
+
+void CXTPDockingPaneSplitterWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    CXTPDockingPaneManager* pManager = m_pContainer->GetDockingPaneManager();
+    if (!pManager)
+        return;
+    CRect rc = CXTPClientRect(this);
+    // The frame's extent in bar coordinates spreads gradients over neighbours.
+    CRect rcFrame = m_pContainer->GetPaneWindowRect();
+    ::MapWindowPoints(m_pContainer->GetDockingSite()->GetSafeHwnd(), m_hWnd, reinterpret_cast<POINT*>(&rcFrame), 2);
+    pManager->GetPaintManager()->DrawSplitterRect(&dc, rc, !IsHoriz(), rcFrame);
+}
+
+BOOL CXTPDockingPaneSplitterWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    int nLow = 0, nHigh = 0;
+    if (!GetLimits(nLow, nHigh))
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    HCURSOR hCursor = XTPGetResourceManager()->LoadCursor(IsHoriz() ? XTP_IDC_HSPLITBAR : XTP_IDC_VSPLITBAR);
+    ::SetCursor(hCursor ? hCursor : ::LoadCursorW(nullptr, IsHoriz() ? IDC_SIZEWE : IDC_SIZENS));
+    return TRUE;
+}
+
+void CXTPDockingPaneSplitterWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    TrackDrag(point);
+}
