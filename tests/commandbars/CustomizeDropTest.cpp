@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 
 namespace {
@@ -146,4 +147,73 @@ TEST_F(CustomizeDrop, ScreenshotOfHotControlSelectionAndMarker)
     EXPECT_EQ(RGB(0, 0, 0), image.Pixel(rcSelected.left + 1, 40 + rcSelected.top + 5));
     CRect rcMarker = m_target.GetDropMarker();
     EXPECT_NE(GetSysColor(COLOR_3DFACE), image.Pixel(rcMarker.left + 2, 40 + rcMarker.top + 5));
+}
+
+namespace {
+
+// Drags with real input from the source bar's first control to a point of
+// the target bar; keys are pressed before the drag starts when given.
+void DragByInput(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> keysDown, WORD keyDuring = 0)
+{
+    for (WORD vk : keysDown) {
+        INPUT key = {};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = vk;
+        SendInput(1, &key, sizeof(INPUT));
+    }
+    SendMouse(0, ptFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    SendMouse(0, CPoint(ptFrom.x + 10, ptFrom.y + 10));
+    SendMouse(0, ptTo);
+    if (keyDuring)
+        SendKey(keyDuring);
+    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+    for (WORD vk : keysDown) {
+        INPUT key = {};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = vk;
+        key.ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &key, sizeof(INPUT));
+    }
+    PumpFor(300);
+}
+
+} // namespace
+
+TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
+{
+    for (CTestBar* pBar : {&m_source, &m_target})
+        m_commandBars.GetDragHelper()->AddDropTarget(pBar);
+    SetForegroundWindow(m_site.GetSafeHwnd());
+    PumpFor(50);
+    // The first control of the source bar, where it is now.
+    auto source = [&]() {
+        CPoint pt = m_source.GetControl(0)->GetRect().CenterPoint();
+        m_source.ClientToScreen(&pt);
+        return pt;
+    };
+    const CPoint ptTarget(175, 150);
+
+    DragByInput(source(), ptTarget, {});
+    ASSERT_EQ(4, m_target.GetControlCount()) << "input was not delivered";
+    EXPECT_EQ(200, m_target.GetControl(2)->GetID());
+    EXPECT_EQ(2, m_source.GetControlCount()) << "moved";
+    EXPECT_EQ(nullptr, GetCapture());
+
+    DragByInput(source(), ptTarget, {VK_CONTROL});
+    EXPECT_EQ(5, m_target.GetControlCount());
+    EXPECT_EQ(2, m_source.GetControlCount()) << "Ctrl copies";
+
+    DragByInput(source(), ptTarget, {}, VK_ESCAPE);
+    EXPECT_EQ(5, m_target.GetControlCount()) << "Escape cancels";
+    EXPECT_EQ(2, m_source.GetControlCount());
+    EXPECT_TRUE(m_target.GetDropMarker().IsRectEmpty()) << "the target heard the drag leave";
+
+    CPoint ptSource = source();
+    SendMouse(0, ptSource);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptSource);
+    SendMouse(MOUSEEVENTF_LEFTUP, ptSource);
+    PumpFor(300);
+    EXPECT_EQ(2, m_source.GetControlCount()) << "a press without a move changes nothing";
+    EXPECT_EQ(201, m_source.GetControl(0)->GetID());
 }

@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPBufferDC.h"
@@ -30,6 +31,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_RBUTTONUP()
     ON_WM_TIMER()
     ON_WM_DESTROY()
+    ON_WM_CREATE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
@@ -199,8 +201,21 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
         pSelected->OnMouseHover();
 }
 
+int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && m_barPosition != xtpBarListBox)
+        pCommandBars->GetDragHelper()->AddDropTarget(this);
+    return 0;
+}
+
 void CXTPCommandBar::OnDestroy()
 {
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && m_barPosition != xtpBarListBox)
+        pCommandBars->GetDragHelper()->RemoveDropTarget(this);
     if (m_bTracking)
         SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
     CWnd::OnDestroy();

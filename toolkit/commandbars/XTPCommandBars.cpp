@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
@@ -24,7 +25,7 @@ CXTPCommandBarsOptions::~CXTPCommandBarsOptions() = default;
 
 CXTPCommandBars::CXTPCommandBars()
     : m_bCustomizeMovable(FALSE)
-    , m_pDragHelper(nullptr)
+    , m_pDragHelper(new CXTPCustomizeDragHelper(this))
     , m_pPaintManager(nullptr)
     , m_pImageManager(nullptr)
     , m_pDragSelected(nullptr)
@@ -53,6 +54,8 @@ CXTPCommandBars::~CXTPCommandBars()
     for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
         m_arrBars[i]->InternalRelease();
     m_arrBars.RemoveAll();
+    delete m_pDragHelper;
+    m_pDragHelper = nullptr;
     if (m_pPaintManager)
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)

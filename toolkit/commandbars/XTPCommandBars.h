@@ -82,6 +82,7 @@ public:
     BOOL OnKeyMnemonic(UINT nChar);
     CXTPMouseManager* GetMouseManager() const;
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+    CXTPCustomizeDragHelper* GetDragHelper() const { return m_pDragHelper; }
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;

@@ -1,20 +1,6 @@
-// Control behaviour that needs the bar's hover timer, the customize drag
-// helper and layout persistence; those come with their own parts and until
-// then these do nothing.
+// The stored form of a control comes with layout persistence; until then
+// nothing is exchanged.
 #include "toolkit/commandbars/XTPControl.h"
-
-void CXTPControl::OnMouseHover()
-{
-}
-
-void CXTPControl::CustomizeStartDrag(CPoint /*pt*/)
-{
-}
-
-BOOL CXTPControl::CustomizeStartResize(CPoint /*point*/)
-{
-    return FALSE;
-}
 
 void CXTPControl::DoPropExchange(CXTPPropExchange* /*pPX*/)
 {
