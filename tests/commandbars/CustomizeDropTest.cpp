@@ -217,3 +217,59 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     EXPECT_EQ(2, m_source.GetControlCount()) << "a press without a move changes nothing";
     EXPECT_EQ(201, m_source.GetControl(0)->GetID());
 }
+
+namespace {
+
+// A control that may be resized, as edit and combo boxes may.
+class CResizableButton : public CXTPControlButton
+{
+public:
+    int width = 0;
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    int GetCustomizeMinWidth() const override { return 20; }
+    void SetWidth(int nWidth) override { width = nWidth; }
+};
+
+} // namespace
+
+TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
+{
+    CResizableButton* pButton = new CResizableButton();
+    m_target.GetControls()->Add(pButton, 0);
+    pButton->SetRect(CRect(100, 2, 160, 25));
+    m_commandBars.SetCustomizeSelection(pButton);
+    SetForegroundWindow(m_site.GetSafeHwnd());
+    PumpFor(50);
+    auto screen = [&](int x, int y) {
+        CPoint pt(x, y);
+        m_target.ClientToScreen(&pt);
+        return pt;
+    };
+    EXPECT_FALSE(pButton->CustomizeStartResize(CPoint(130, 10))) << "more than 2 pixels from both edges";
+
+    SendMouse(0, screen(159, 10));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen(159, 10));
+    SendMouse(0, screen(189, 10));
+    SendMouse(MOUSEEVENTF_LEFTUP, screen(189, 10));
+    PumpFor(300);
+    ASSERT_EQ(90, pButton->width) << "input was not delivered";
+    EXPECT_EQ(pButton, m_commandBars.GetDragControl()) << "the selection is back";
+
+    pButton->width = 0;
+    SendMouse(0, screen(100, 10));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen(100, 10));
+    SendMouse(0, screen(150, 10));
+    SendMouse(MOUSEEVENTF_LEFTUP, screen(150, 10));
+    PumpFor(300);
+    EXPECT_EQ(20, pButton->width) << "the left edge stops at the smallest width";
+
+    pButton->width = 0;
+    SendMouse(0, screen(159, 10));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen(159, 10));
+    SendMouse(0, screen(189, 10));
+    SendKey(VK_ESCAPE);
+    SendMouse(MOUSEEVENTF_LEFTUP, screen(189, 10));
+    PumpFor(300);
+    EXPECT_EQ(0, pButton->width) << "Escape keeps the width";
+    EXPECT_EQ(nullptr, GetCapture());
+}

@@ -105,8 +105,9 @@ BOOL CXTPControl::CustomizeStartResize(CPoint point)
     InvertFrame(hDC, rc);
 
     BOOL bMoveLeft = point.x - m_rcControl.left < 3;
-    POINT ptCursor;
-    ::GetCursorPos(&ptCursor);
+    // Positions come from the messages: input may be queued ahead of the loop.
+    POINT ptCursor = point;
+    pBar->ClientToScreen(&ptCursor);
     int nOffset = bMoveLeft ? ptCursor.x - rc.left : ptCursor.x - rc.right;
     int nMinimum = GetCustomizeMinWidth();
     BOOL bAccept = FALSE;
@@ -120,7 +121,7 @@ BOOL CXTPControl::CustomizeStartResize(CPoint point)
         if (bResult == -1)
             break;
         if (msg.message == WM_MOUSEMOVE) {
-            ::GetCursorPos(&ptCursor);
+            ptCursor = msg.pt;
             CRect rcNew = rc;
             if (bMoveLeft)
                 rcNew.left = std::min(static_cast<int>(ptCursor.x - nOffset), static_cast<int>(rc.right) - nMinimum);

@@ -14,6 +14,7 @@ CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
     , m_pTarget(nullptr)
     , m_pWndCapture(nullptr)
     , m_ptStart(0, 0)
+    , m_ptLast(0, 0)
     , m_pCommandBars(pCommandBars)
     , m_hCursorNone(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGNONE))
     , m_hCursorMove(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE))
@@ -49,9 +50,10 @@ DROPEFFECT CXTPCustomizeDragHelper::DragControl(CXTPControl* pControl, BOOL bCop
     m_bMove = FALSE;
     m_pTarget = nullptr;
     m_bCopyOnly = bCopyOnly;
-    POINT pt;
-    ::GetCursorPos(&pt);
-    m_ptStart = pt;
+    // The press that started the drag; later positions come from the messages.
+    DWORD dwPos = ::GetMessagePos();
+    m_ptStart = CPoint(static_cast<short>(LOWORD(dwPos)), static_cast<short>(HIWORD(dwPos)));
+    m_ptLast = m_ptStart;
 
     DROPEFFECT result = RunLoop();
     if (m_pTarget) {
@@ -85,8 +87,8 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
         BOOL bEnd = FALSE;
         switch (msg.message) {
         case WM_MOUSEMOVE: {
-            POINT pt;
-            ::GetCursorPos(&pt);
+            POINT pt = msg.pt;
+            m_ptLast = pt;
             CXTPCommandBar* pOwnBar = m_pControl->GetParent();
             if (bFirstMove && pOwnBar && pOwnBar->GetSafeHwnd()) {
                 POINT ptClient = pt;
@@ -116,6 +118,7 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
             }
             break;
         case WM_LBUTTONUP:
+            m_ptLast = msg.pt;
             bEnd = bDrop = TRUE;
             break;
         case WM_RBUTTONDOWN:
@@ -132,8 +135,7 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
     if (!m_pTarget)
         return result;
     DROPEFFECT effect = m_bMove && !m_bCopyOnly ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
-    POINT ptDrop, ptStart = m_ptStart;
-    ::GetCursorPos(&ptDrop);
+    POINT ptDrop = m_ptLast, ptStart = m_ptStart;
     CXTPCommandBar* pTarget = m_pTarget;
     m_pTarget = nullptr;
     pTarget->ScreenToClient(&ptDrop);

@@ -43,6 +43,7 @@ private:
     CXTPCommandBar* m_pTarget;
     CWnd* m_pWndCapture;
     CPoint m_ptStart;
+    CPoint m_ptLast;
     CArray<CXTPCommandBar*, CXTPCommandBar*> m_arrTargets;
     CXTPCommandBars* m_pCommandBars;
     HCURSOR m_hCursorNone;
