@@ -332,6 +332,20 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         }
         return 0;
     }
+    if (message == WM_IDLEUPDATECMDUI)
+    {
+        // Closed panes lie in no container and are left out.
+        if (m_pLayout)
+        {
+            std::vector<XTP_DOCKINGPANE_INFO> panes(m_pLayout->m_arrPanes);
+            for (const XTP_DOCKINGPANE_INFO& info : panes)
+            {
+                if (info.pPane->GetContainer())
+                    info.pPane->OnFocusChanged();
+            }
+        }
+        return 0;
+    }
     if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE)
         m_pPaintManager->RefreshMetrics();
     return CWnd::WindowProc(message, wParam, lParam);

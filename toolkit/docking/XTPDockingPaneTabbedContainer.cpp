@@ -359,3 +359,25 @@ BOOL CXTPDockingPaneTabbedContainer::DoPropExchange(CXTPPropExchange* pPX)
         SelectPane(pSelect, FALSE, TRUE);
     return TRUE;
 }
+
+void CXTPDockingPaneTabbedContainer::OnFocusChanged()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || !m_hWnd)
+        return;
+    // Inside: the container, a descendant, or a window owned from inside.
+    HWND hFocus = ::GetFocus();
+    BOOL bActive = FALSE;
+    for (HWND h = hFocus; h && !bActive; h = ::GetWindow(h, GW_OWNER))
+        bActive = h == m_hWnd || ::IsChild(m_hWnd, h);
+    if (bActive != m_bActive)
+    {
+        m_bActive = bActive;
+        pManager->OnActivatePane(bActive, m_pSelectedPane);
+        Invalidate(FALSE);
+    }
+    else if (bActive && pManager->GetActivePane() != m_pSelectedPane)
+        pManager->OnActivatePane(TRUE, m_pSelectedPane);
+    if (m_pSelectedPane && m_pSelectedPane->GetHwnd() && ::IsWindow(m_pSelectedPane->GetHwnd()))
+        ::SendMessageW(m_pSelectedPane->GetHwnd(), WM_IDLEUPDATECMDUI, TRUE, 0);
+}

@@ -36,6 +36,8 @@ public:
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL IsEmpty() const override { return m_lstPanes.empty(); }
     BOOL IsHidden() const override;
+    // Tracks whether the focus lies inside and tells the manager.
+    void OnFocusChanged() override;
 
     // The tab manager part: items mirror the panes.
     void Reposition() override;

@@ -202,3 +202,47 @@ TEST(DockingFrame, SplitterBarDragsShareTheLengthAnew)
         frame->DestroyWindow();
     }
 }
+
+TEST(DockingFrame, FocusChangesActivatePanes)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* left = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* bottom = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockBottom);
+    CXTPDockingPane* closed = frame->manager.CreatePane(3, CRect(0, 0, 150, 100), xtpPaneDockRight);
+    frame->RecalcLayout();
+    frame->manager.ClosePane(closed);
+    ::SetForegroundWindow(frame->m_hWnd);
+    frame->actions.clear();
+
+    ::SetFocus(left->GetHwnd());
+    frame->manager.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_EQ(left, frame->manager.GetActivePane());
+    ::SetFocus(bottom->GetHwnd());
+    frame->manager.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_EQ(bottom, frame->manager.GetActivePane());
+    EXPECT_EQ((std::vector<int>{xtpPaneActionActivated, xtpPaneActionDeactivated, xtpPaneActionActivated}),
+              frame->actions);
+    frame->DestroyWindow();
+}
+
+TEST(DockingFrame, TheViewGetsTheClientNodesRectangle)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = new CDockingFrame;
+    frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_VISIBLE, CRect(20, 20, 620, 420));
+    CWnd view;
+    view.Create(AfxRegisterWndClass(0), nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), frame, AFX_IDW_PANE_FIRST);
+    ASSERT_TRUE(frame->manager.InstallDockingPanes(frame));
+    EXPECT_FALSE(frame->manager.InstallDockingPanes(frame)) << "once only";
+    frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    frame->manager.CreatePane(2, CRect(0, 0, 150, 80), xtpPaneDockBottom);
+    frame->RecalcLayout();
+    CRect rcView;
+    view.GetWindowRect(rcView);
+    frame->ScreenToClient(rcView);
+    EXPECT_EQ(frame->manager.GetLayout()->GetClientPane()->GetPaneWindowRect(), rcView);
+    EXPECT_EQ(CRect(154, 0, 600, 316), rcView) << "150 left and 80 below, 4-pixel bars";
+    view.DestroyWindow();
+    frame->DestroyWindow();
+}

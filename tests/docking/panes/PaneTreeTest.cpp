@@ -364,3 +364,82 @@ TEST(PaneTree, CorruptLayoutsAreRefused)
     }
     ::SHDeleteKeyW(HKEY_CURRENT_USER, kKey);
 }
+
+namespace {
+
+const wchar_t kLayoutFileVariable[] = L"TAVROLIN_DOCKING_LAYOUT_FILE";
+
+std::vector<BYTE> SaveToBytes(CXTPDockingPaneLayout* layout)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        layout->Save(&px);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+} // namespace
+
+// Run by the test below in a second process: loads what the first saved.
+TEST(PaneTree, SecondProcessLoadsTheSavedLayout)
+{
+    wchar_t path[MAX_PATH] = L"";
+    if (!::GetEnvironmentVariableW(kLayoutFileVariable, path, MAX_PATH))
+        GTEST_SKIP() << "runs as the second process of LayoutCrossesProcesses";
+    HANDLE file = ::CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    std::vector<BYTE> saved(::GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ::ReadFile(file, saved.data(), static_cast<DWORD>(saved.size()), &read, nullptr);
+    ::CloseHandle(file);
+
+    Docking d;
+    CMemFile memory;
+    memory.Write(saved.data(), static_cast<UINT>(saved.size()));
+    memory.SeekToBegin();
+    CArchive ar(&memory, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    std::unique_ptr<CXTPDockingPaneLayout> loaded(d.manager.CreateLayout());
+    ASSERT_TRUE(loaded->Load(&px));
+    EXPECT_EQ(L"V(H(T[1* 230x100] C ) T[2 3* 200x95] )", Describe(loaded.get()));
+    EXPECT_EQ(saved, SaveToBytes(loaded.get())) << "saved again, the same bytes";
+}
+
+TEST(PaneTree, LayoutCrossesProcesses)
+{
+    Docking d;
+    BuildSample(d);
+    d.manager.FindPane(1)->GetContainer()->m_szDocking = {230, 100};
+    d.manager.FindPane(2)->GetContainer()->m_szDocking = {200, 95};
+    std::vector<BYTE> bytes = SaveToBytes(d.Layout());
+
+    wchar_t folder[MAX_PATH], path[MAX_PATH], exe[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    ::GetTempFileNameW(folder, L"dck", 0, path);
+    HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + exe + L"\" --gtest_filter=PaneTree.SecondProcessLoadsTheSavedLayout";
+    ::SetEnvironmentVariableW(kLayoutFileVariable, path);
+    STARTUPINFOW si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    BOOL started = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    ::SetEnvironmentVariableW(kLayoutFileVariable, nullptr);
+    ASSERT_TRUE(started);
+    ::WaitForSingleObject(pi.hProcess, 60000);
+    DWORD code = 1;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    ::DeleteFileW(path);
+    EXPECT_EQ(0u, code) << "the second process found the same tree";
+}
