@@ -7,6 +7,7 @@
 #include "toolkit/common/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 
@@ -114,6 +115,9 @@ void CXTPDockingPaneLayout::RemoveUnusedNodes()
             CXTPDockingPaneBase* pParent = pNode->GetContainer();
             BOOL bRemove = FALSE;
             if (pNode->GetType() == xtpPaneTypeTabbedContainer && !used.count(pNode))
+                bRemove = TRUE;
+            else if (pNode->GetType() == xtpPaneTypeMiniWnd &&
+                     !static_cast<CXTPDockingPaneMiniWnd*>(pNode)->GetTopContainer())
                 bRemove = TRUE;
             else if (pNode->GetType() == xtpPaneTypeSplitterContainer && pNode != m_pTopContainer)
             {

@@ -4,7 +4,9 @@
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/XTPDockingPaneThemes.h"
@@ -70,6 +72,8 @@ CXTPDockingPaneBase* CXTPDockingPaneManager::OnCreatePane(int nType, CXTPDocking
     case xtpPaneTypeTabbedContainer: return new CXTPDockingPaneTabbedContainer(pLayout);
     case xtpPaneTypeSplitterContainer: return new CXTPDockingPaneSplitterContainer(pLayout);
     case xtpPaneTypeClient: return new CXTPDockingPaneBase(xtpPaneTypeClient, pLayout);
+    case xtpPaneTypeMiniWnd: return new CXTPDockingPaneMiniWnd(pLayout);
+    case xtpPaneTypeAutoHidePanel: return new CXTPDockingPaneAutoHidePanel(pLayout);
     default: return nullptr;
     }
 }
@@ -198,10 +202,89 @@ void CXTPDockingPaneManager::SyncPanesState()
         if (!pContainer || pContainer->IsHidden())
             continue;
         info.pLastHolder = pContainer;
-        if (pContainer->GetDockingSite() && pContainer->GetDockingSite() != m_pSite)
-            info.pFloatingHolder = pContainer;
-        else
-            info.pDockingHolder = pContainer;
+        BOOL bFloating = FALSE;
+        for (CXTPDockingPaneBase* pUp = pContainer; pUp && !bFloating; pUp = pUp->GetContainer())
+            bFloating = pUp->GetType() == xtpPaneTypeMiniWnd;
+        (bFloating ? info.pFloatingHolder : info.pDockingHolder) = pContainer;
+    }
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneManager::FloatPane(CXTPDockingPaneBase* pNode, CRect rcScreen)
+{
+    if (!m_pLayout || !pNode)
+        return nullptr;
+    auto* pContainer =
+        static_cast<CXTPDockingPaneTabbedContainer*>(OnCreatePane(xtpPaneTypeTabbedContainer, m_pLayout));
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+    {
+        pContainer->m_szDocking = pNode->m_szDocking;
+        pContainer->AddPane(static_cast<CXTPDockingPane*>(pNode), FALSE);
+    }
+    else if (auto* pSource = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode))
+        pContainer->Copy(pSource, 0);
+    else
+        return nullptr;
+    auto* pFrame = static_cast<CXTPDockingPaneMiniWnd*>(OnCreatePane(xtpPaneTypeMiniWnd, m_pLayout));
+    pFrame->m_rcFrame = rcScreen;
+    auto* pSplitter =
+        static_cast<CXTPDockingPaneSplitterContainer*>(OnCreatePane(xtpPaneTypeSplitterContainer, m_pLayout));
+    pSplitter->Init(pContainer, TRUE, nullptr);
+    pFrame->SetTopContainer(pSplitter);
+    SyncPanesState();
+    return pFrame;
+}
+
+void CXTPDockingPaneManager::HidePane(CXTPDockingPaneBase* pNode)
+{
+    if (!m_pLayout || !pNode)
+        return;
+    if (m_bHideGroupOnButtonClick && pNode->GetType() == xtpPaneTypeDockingPane && pNode->GetContainer())
+        pNode = pNode->GetContainer();
+    if (pNode->IsHidden() || (pNode->GetContainer() && pNode->GetContainer()->IsHidden()))
+        return;
+    int direction = GetPaneDirection(pNode);
+    auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[direction]);
+    if (!pPanel)
+    {
+        pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(OnCreatePane(xtpPaneTypeAutoHidePanel, m_pLayout));
+        pPanel->SetDirection(direction);
+        m_pLayout->m_wndPanels[direction] = pPanel;
+    }
+    // Panes from the same docked place join the group already hidden.
+    auto* pSource = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
+    CXTPDockingPane* pFirst = pSource ? (pSource->GetPanes().empty() ? nullptr : pSource->GetPanes().front())
+                                      : static_cast<CXTPDockingPane*>(pNode);
+    XTP_DOCKINGPANE_INFO* pFirstInfo = pFirst ? m_pLayout->FindPaneInfo(pFirst) : nullptr;
+    for (CXTPDockingPaneTabbedContainer* pGroup : pPanel->GetGroups())
+    {
+        XTP_DOCKINGPANE_INFO* pGroupInfo =
+            pGroup->GetPanes().empty() ? nullptr : m_pLayout->FindPaneInfo(pGroup->GetPanes().front());
+        if (!pFirstInfo || !pGroupInfo || pGroupInfo->pDockingHolder != pFirstInfo->pDockingHolder)
+            continue;
+        std::vector<CXTPDockingPane*> panes =
+            pSource ? pSource->GetPanes() : std::vector<CXTPDockingPane*>{static_cast<CXTPDockingPane*>(pNode)};
+        for (CXTPDockingPane* pPane : panes)
+        {
+            if (!(pPane->GetOptions() & xtpPaneNoHideable))
+                pGroup->AddPane(pPane, FALSE);
+        }
+        return;
+    }
+    auto* pGroup =
+        static_cast<CXTPDockingPaneTabbedContainer*>(OnCreatePane(xtpPaneTypeTabbedContainer, m_pLayout));
+    if (pSource)
+        pGroup->Copy(pSource, xtpPaneNoHideable);
+    else
+    {
+        pGroup->m_szDocking = pNode->m_szDocking;
+        pGroup->m_rcWindow = pNode->m_rcWindow;
+        pGroup->AddPane(static_cast<CXTPDockingPane*>(pNode), FALSE);
+    }
+    pPanel->AddGroup(pGroup);
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
     }
 }
 
@@ -289,6 +372,11 @@ void CXTPDockingPaneManager::OnActivatePane(BOOL bActive, CXTPDockingPane* pPane
 
 int CXTPDockingPaneManager::GetPaneDirection(CXTPDockingPaneBase* pNode) const
 {
+    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
+    {
+        if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pUp))
+            return pPanel->GetDirection();
+    }
     CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
     for (CXTPDockingPaneBase* pBranch = pNode; pBranch && pBranch->GetContainer(); pBranch = pBranch->GetContainer())
     {

@@ -64,6 +64,10 @@ public:
     void ClosePane(CXTPDockingPane* pPane);
     void DockPane(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
     void AttachPane(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pTarget);
+    // A floating frame node holding the pane or container at a screen rectangle.
+    CXTPDockingPaneBase* FloatPane(CXTPDockingPaneBase* pNode, CRect rcScreen);
+    // Into the auto-hide panel of the node's side.
+    void HidePane(CXTPDockingPaneBase* pNode);
     void SetTheme(int nTheme);
     int GetCurrentTheme() const;
 

@@ -13,6 +13,8 @@
 #include "toolkit/common/XTPPropExchangeRegistry.h"
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -61,13 +63,32 @@ std::wstring Describe(CXTPDockingPaneBase* node)
             text += Describe(child) + L" ";
         return text + L")";
     }
+    case xtpPaneTypeMiniWnd:
+    {
+        auto* frame = static_cast<CXTPDockingPaneMiniWnd*>(node);
+        return L"F{" + (frame->GetTopContainer() ? Describe(frame->GetTopContainer()) : std::wstring()) + L"}";
+    }
+    case xtpPaneTypeAutoHidePanel:
+    {
+        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(node);
+        swprintf(buffer, 64, L"P%d<", panel->GetDirection());
+        std::wstring text = buffer;
+        for (CXTPDockingPaneTabbedContainer* group : panel->GetGroups())
+            text += Describe(group) + L" ";
+        return text + L">";
+    }
     default: return L"?";
     }
 }
 
+// The docked tree, then floating frames and panels in node order.
 std::wstring Describe(CXTPDockingPaneLayout* layout)
 {
-    return Describe(layout->GetTopContainer());
+    std::wstring text = Describe(layout->GetTopContainer());
+    for (CXTPDockingPaneBase* node : layout->m_arrNodes)
+        if (node->GetType() == xtpPaneTypeMiniWnd || node->GetType() == xtpPaneTypeAutoHidePanel)
+            text += L" " + Describe(node);
+    return text;
 }
 
 // Saves with one exchanger and loads with another, in each back end.
@@ -442,4 +463,54 @@ TEST(PaneTree, LayoutCrossesProcesses)
     ::CloseHandle(pi.hProcess);
     ::DeleteFileW(path);
     EXPECT_EQ(0u, code) << "the second process found the same tree";
+}
+
+TEST(PaneTree, FloatingFramesAndHiddenGroupsAreSavedToo)
+{
+    Docking d;
+    CXTPDockingPane* left = d.manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = d.manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    d.manager.AttachPane(second, left);
+    CXTPDockingPane* floating = d.manager.CreatePane(3, CRect(0, 0, 120, 90), xtpPaneDockBottom);
+    d.manager.FloatPane(floating, CRect(300, 200, 500, 400));
+    d.manager.HidePane(left);
+    EXPECT_EQ(xtpPaneDockLeft, d.manager.GetPaneDirection(second));
+    EXPECT_TRUE(left->GetContainer()->IsHidden());
+    XTP_DOCKINGPANE_INFO* info = d.Layout()->FindPaneInfo(floating);
+    ASSERT_NE(nullptr, info->pFloatingHolder);
+    EXPECT_EQ(floating->GetContainer(), info->pFloatingHolder);
+
+    Backends()[0].save(d.Layout(), 10);
+    const std::wstring before = Describe(d.Layout());
+    EXPECT_NE(std::wstring::npos, before.find(L"F{H(T[3* 120x90] )}")) << before;
+    EXPECT_NE(std::wstring::npos, before.find(L"P0<T[1 2* 150x100] >")) << before;
+    for (const Backend& backend : Backends())
+    {
+        SCOPED_TRACE(backend.name);
+        backend.save(d.Layout(), 10);
+        std::unique_ptr<CXTPDockingPaneLayout> loaded(d.manager.CreateLayout());
+        ASSERT_TRUE(backend.load(loaded.get()));
+        EXPECT_EQ(before, Describe(loaded.get()));
+        EXPECT_NE(nullptr, loaded->m_wndPanels[xtpPaneDockLeft]);
+    }
+    if (g_document)
+        g_document->Release(), g_document = nullptr;
+
+    // A frame that names the layout's top as its own tree is refused.
+    Backend registry = Backends()[1];
+    registry.save(d.Layout(), 10);
+    int frameNumber = 0;
+    for (CXTPDockingPaneBase* node : d.Layout()->m_arrNodes)
+        if (node->GetType() == xtpPaneTypeMiniWnd)
+            frameNumber = node->m_nIndex;
+    wchar_t section[64];
+    swprintf(section, 64, L"%ls\\Layout\\Pane-%d", kKey, frameNumber);
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyW(HKEY_CURRENT_USER, section, &key));
+    DWORD top = static_cast<DWORD>(d.Top()->m_nIndex);
+    ::RegSetValueExW(key, L"TopContaner", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&top), sizeof(top));
+    ::RegCloseKey(key);
+    std::unique_ptr<CXTPDockingPaneLayout> loaded(d.manager.CreateLayout());
+    EXPECT_FALSE(registry.load(loaded.get()));
+    ::SHDeleteKeyW(HKEY_CURRENT_USER, kKey);
 }
