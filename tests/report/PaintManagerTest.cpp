@@ -12,6 +12,7 @@
 #include "toolkit/report/XTPReportPaintManager.h"
 #include "toolkit/report/XTPReportRecord.h"
 #include "toolkit/report/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/XTPReportRecords.h"
 #include "toolkit/report/XTPReportRow.h"
 
 using namespace reporttest;
@@ -230,4 +231,46 @@ TEST(ReportPaintManager, HyperlinkRangesStayInsideTheCaption)
         for (int y = 0; y < 20; ++y)
             blue |= image.Pixel(x, y) == RGB(0, 0, 255);
     EXPECT_TRUE(blue) << "drawn in the hyperlink colour";
+}
+
+TEST(ReportPaintManager, PrintingLeavesHitRectanglesAndSelectionAlone)
+{
+    CXTPReportControl report;
+    CXTPReportColumn* pColumn = report.AddColumn(new CXTPReportColumn(0, L"Datum", 190));
+    report.GetColumns()->SetTreeColumn(pColumn);
+    report.GetColumns()->SetSortColumn(pColumn, TRUE);
+    CXTPReportRecord* pRecord = report.AddRecord(new CXTPReportRecord());
+    CXTPReportRecordItem* pItem = pRecord->AddItem(new CXTPReportRecordItemDateTime(COleDateTime(2006, 6, 9, 18, 0, 0)));
+    pItem->HasCheckbox(TRUE);
+    pItem->AddHyperlink(new CXTPReportHyperlink(0, 5));
+    pRecord->GetChilds()->Add(new CXTPReportRecord());
+    report.Populate();
+    CXTPReportRow* pRow = report.GetRows()->GetAt(0);
+    ASSERT_TRUE(pRow->IsSelected());
+
+    const CRect rcMarker(1, 2, 3, 4);
+    pItem->GetHyperlinks()->GetAt(0)->m_rcHyperSpot = rcMarker;
+    pItem->m_rcGlyph = rcMarker;
+    pRow->m_rcCollapse = rcMarker;
+    Canvas canvas;
+    canvas.dc.m_bPrinting = TRUE;
+    pRow->Draw(&canvas.dc, CRect(0, 0, 190, 20), 0);
+    EXPECT_EQ(rcMarker, pItem->GetHyperlinks()->GetAt(0)->m_rcHyperSpot);
+    EXPECT_EQ(rcMarker, pItem->GetCheckboxRect());
+    EXPECT_EQ(rcMarker, pRow->m_rcCollapse);
+
+    XTP_REPORTRECORDITEM_DRAWARGS args;
+    args.pDC = &canvas.dc;
+    args.pControl = &report;
+    args.pRow = pRow;
+    args.pColumn = pColumn;
+    args.pItem = pItem;
+    XTP_REPORTRECORDITEM_METRICS metrics;
+    pRow->GetItemMetrics(&args, &metrics);
+    EXPECT_EQ((COLORREF)-1, metrics.clrBackground) << "no selection colours on paper";
+
+    canvas.dc.m_bPrinting = FALSE;
+    pRow->Draw(&canvas.dc, CRect(0, 0, 190, 20), 0);
+    EXPECT_NE(rcMarker, pItem->GetHyperlinks()->GetAt(0)->m_rcHyperSpot);
+    EXPECT_NE(rcMarker, pItem->GetCheckboxRect());
 }

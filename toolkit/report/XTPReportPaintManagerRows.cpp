@@ -43,6 +43,34 @@ void MakePatternBrush(CBrush& brush, const BYTE* pRows)
 
 } // namespace
 
+namespace {
+
+// Printers take no masks: on paper an image goes over the background in a
+// bitmap of its own, which is then copied.
+
+template <class F> void DrawThroughBitmap(CDC* pDC, CPoint pt, CSize size, F draw)
+{
+    CDC dcImage;
+    dcImage.CreateCompatibleDC(pDC);
+    CBitmap bmpImage;
+    bmpImage.CreateCompatibleBitmap(pDC, size.cx, size.cy);
+    CBitmap* pOld = dcImage.SelectObject(&bmpImage);
+    dcImage.FillSolidRect(CRect(CPoint(0, 0), size), pDC->GetBkColor());
+    draw(&dcImage);
+    pDC->BitBlt(pt.x, pt.y, size.cx, size.cy, &dcImage, 0, 0, SRCCOPY);
+    dcImage.SelectObject(pOld);
+}
+
+void DrawIcon(CDC* pDC, CXTPImageManagerIcon* pIcon, CPoint pt, CSize szIcon)
+{
+    if (pDC->IsPrinting())
+        DrawThroughBitmap(pDC, pt, szIcon, [&](CDC* pImageDC) { pIcon->Draw(pImageDC, CPoint(0, 0), szIcon); });
+    else
+        pIcon->Draw(pDC, pt, szIcon);
+}
+
+} // namespace
+
 void CXTPReportPaintManager::FillRow(CDC* /*pDC*/, const CRect& /*rcRow*/)
 {
 }
@@ -204,7 +232,7 @@ int CXTPReportPaintManager::DrawBitmap(CDC* pDC, CXTPReportControl* pControl, CR
         return 0;
     const CSize szIcon = pIcon->GetExtent();
     if (pDC && szIcon.cx < rcColumn.Width() && szIcon.cy < rcColumn.Height())
-        pIcon->Draw(pDC, CPoint(rcColumn.left + 1, rcColumn.top + (rcColumn.Height() - szIcon.cy) / 2), szIcon);
+        DrawIcon(pDC, pIcon, CPoint(rcColumn.left + 1, rcColumn.top + (rcColumn.Height() - szIcon.cy) / 2), szIcon);
     return szIcon.cx + 1;
 }
 
@@ -221,16 +249,16 @@ void CXTPReportPaintManager::DrawItemBitmap(XTP_REPORTRECORDITEM_DRAWARGS* pDraw
     const int nAlign = pDrawArgs->pColumn ? pDrawArgs->pColumn->GetIconAlignment() : DT_LEFT;
     if (nAlign & DT_CENTER)
     {
-        pIcon->Draw(pDrawArgs->pDC, CPoint((rcItem.left + rcItem.right) / 2 - szIcon.cx / 2 - 1, nTop), szIcon);
+        DrawIcon(pDrawArgs->pDC, pIcon, CPoint((rcItem.left + rcItem.right) / 2 - szIcon.cx / 2 - 1, nTop), szIcon);
     }
     else if (nAlign & DT_RIGHT)
     {
         rcItem.right -= szIcon.cx + 1;
-        pIcon->Draw(pDrawArgs->pDC, CPoint(rcItem.right, nTop), szIcon);
+        DrawIcon(pDrawArgs->pDC, pIcon, CPoint(rcItem.right, nTop), szIcon);
     }
     else
     {
-        pIcon->Draw(pDrawArgs->pDC, CPoint(rcItem.left + 1, nTop), szIcon);
+        DrawIcon(pDrawArgs->pDC, pIcon, CPoint(rcItem.left + 1, nTop), szIcon);
         rcItem.left += szIcon.cx + 1;
     }
 }
@@ -305,7 +333,8 @@ void CXTPReportPaintManager::DrawItemCaption(XTP_REPORTRECORDITEM_DRAWARGS* pDra
         CXTPReportHyperlink* pLink = pLinks->GetAt(i);
         if (!pLink)
             continue;
-        pLink->m_rcHyperSpot.SetRectEmpty();
+        if (!pDC->IsPrinting())
+            pLink->m_rcHyperSpot.SetRectEmpty();
         const long long nBegin = std::max<long long>(0, pLink->m_nHyperTextBegin);
         const long long nEnd = std::min<long long>(nLength, (long long)pLink->m_nHyperTextBegin + pLink->m_nHyperTextLen);
         if (pLink->m_nHyperTextLen <= 0 || nBegin >= nEnd)
@@ -371,7 +400,11 @@ int CXTPReportPaintManager::DrawGlyph(CDC* pDC, CRect rcColumn, int iGlyph)
     if (pDC && m_szGlyph.cy < rcColumn.Height() && m_ilGlyphs.GetSafeHandle())
     {
         const CPoint pt(rcColumn.left + 1, rcColumn.top + (rcColumn.Height() - m_szGlyph.cy) / 2);
-        m_ilGlyphs.Draw(pDC, iGlyph, pt, ILD_TRANSPARENT);
+        if (pDC->IsPrinting())
+            DrawThroughBitmap(pDC, pt, m_szGlyph,
+                              [&](CDC* pImageDC) { m_ilGlyphs.Draw(pImageDC, iGlyph, CPoint(0, 0), ILD_TRANSPARENT); });
+        else
+            m_ilGlyphs.Draw(pDC, iGlyph, pt, ILD_TRANSPARENT);
     }
     return m_szGlyph.cx + 1;
 }

@@ -334,8 +334,12 @@ int CXTPReportRecordItem::DrawCheckBox(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs,
     // DrawGlyph draws one pixel right of the rectangle's left edge.
     CRect rcDraw(rcGlyph.left - 1, rcGlyph.top, rcGlyph.left + nWidth, rcGlyph.bottom);
     pPaintManager->DrawGlyph(pDrawArgs->pDC, rcDraw, nGlyph);
-    const int nTop = rcGlyph.top + (rcGlyph.Height() - nWidth) / 2;
-    m_rcGlyph.SetRect(rcGlyph.left, nTop, rcGlyph.left + nWidth, nTop + nWidth);
+    // A printout is no place to click: the screen's box stays where it is.
+    if (!pDrawArgs->pDC->IsPrinting())
+    {
+        const int nTop = rcGlyph.top + (rcGlyph.Height() - nWidth) / 2;
+        m_rcGlyph.SetRect(rcGlyph.left, nTop, rcGlyph.left + nWidth, nTop + nWidth);
+    }
     return nTaken;
 }
 
