@@ -20,14 +20,7 @@ void CXTPDockingPaneAutoHidePanel::AddGroup(CXTPDockingPaneTabbedContainer* pCon
 
 BOOL CXTPDockingPaneAutoHidePanel::ContainsPane(CXTPDockingPaneBase* pPane) const
 {
-    if (pPane == this)
-        return TRUE;
-    for (CXTPDockingPaneTabbedContainer* pGroup : m_lstPanes)
-    {
-        if (pGroup->ContainsPane(pPane))
-            return TRUE;
-    }
-    return FALSE;
+    return XTPDockingPaneHolds(this, m_lstPanes, pPane);
 }
 
 void CXTPDockingPaneAutoHidePanel::FindPane(int nType, CXTPDockingPaneBaseList* pList)
@@ -47,26 +40,17 @@ BOOL CXTPDockingPaneAutoHidePanel::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLong(pPX, L"Direction", m_direction);
     int nCount = static_cast<int>(m_lstPanes.size());
     XTPExchangeLong(pPX, L"Panes", nCount);
-    if (pPX->IsStoring())
-    {
-        for (int i = 0; i < nCount; i++)
-        {
-            CString strName;
-            strName.Format(L"Pane-%d", i + 1);
-            int nIndex = m_lstPanes[i]->m_nIndex;
-            XTPExchangeLong(pPX, strName, nIndex);
-        }
-        return TRUE;
-    }
-    // One panel per side.
-    if (m_direction < 0 || m_direction > 3 || m_pLayout->m_wndPanels[m_direction] || nCount < 0)
+    if (pPX->IsLoading() && (m_direction < 0 || m_direction > 3 || m_pLayout->m_wndPanels[m_direction] || nCount < 0))
+        return FALSE; // one panel per side
+    // No container holds more children than the layout has nodes.
+    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
         return FALSE;
-    for (int i = 0; i < nCount; i++)
+    std::vector<int> numbers;
+    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (pPX->IsStoring())
+        return TRUE;
+    for (int nIndex : numbers)
     {
-        CString strName;
-        strName.Format(L"Pane-%d", i + 1);
-        int nIndex = 0;
-        XTPExchangeLong(pPX, strName, nIndex);
         CXTPDockingPaneBase* pGroup = m_pLayout->FindLoadedNodeOfType(nIndex, xtpPaneTypeTabbedContainer, this);
         if (!pGroup)
             return FALSE;

@@ -71,3 +71,10 @@ BOOL CXTPDockingPaneBase::IsEmpty() const
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     return m_type == xtpPaneTypeClient && pManager && pManager->m_bHideClient;
 }
+
+void XTPDockingPaneExchangeNumber(CXTPPropExchange* pPX, int nItem, int& nIndex)
+{
+    CString strName;
+    strName.Format(L"Pane-%d", nItem);
+    XTPExchangeLong(pPX, strName, nIndex);
+}

@@ -96,3 +96,38 @@ BOOL XTPDockingPaneTakeOut(std::vector<NODE*>& arrChildren, CXTPDockingPaneBase*
     pNode->SetParentContainer(nullptr);
     return TRUE;
 }
+
+// One "Pane-%d" value.
+void XTPDockingPaneExchangeNumber(CXTPPropExchange* pPX, int nItem, int& nIndex);
+
+// TRUE when the node is the container itself or lies anywhere below one of
+// its children.
+template <class NODE>
+BOOL XTPDockingPaneHolds(const CXTPDockingPaneBase* pContainer, const std::vector<NODE*>& arrChildren,
+                         CXTPDockingPaneBase* pNode)
+{
+    if (pNode == pContainer)
+        return TRUE;
+    for (NODE* pChild : arrChildren)
+    {
+        if (pChild->ContainsPane(pNode))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// The node numbers of a container's children as "Pane-1" ... "Pane-n":
+// written from the nodes when storing, read into pNumbers when loading.
+template <class NODE>
+void XTPDockingPaneExchangeChildren(CXTPPropExchange* pPX, const std::vector<NODE*>& arrChildren, int nCount,
+                                    std::vector<int>* pNumbers)
+{
+    for (int i = 0; i < nCount; i++)
+    {
+        int nIndex = i < static_cast<int>(arrChildren.size()) ? arrChildren[i]->m_nIndex : 0;
+        XTPDockingPaneExchangeNumber(pPX, i + 1, nIndex);
+        if (pNumbers)
+            pNumbers->push_back(nIndex);
+    }
+}
+

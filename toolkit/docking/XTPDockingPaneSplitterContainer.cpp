@@ -133,14 +133,7 @@ void CXTPDockingPaneSplitterContainer::RemovePane(CXTPDockingPaneBase* pPane)
 
 BOOL CXTPDockingPaneSplitterContainer::ContainsPane(CXTPDockingPaneBase* pPane) const
 {
-    if (pPane == this)
-        return TRUE;
-    for (CXTPDockingPaneBase* pChild : m_lstPanes)
-    {
-        if (pChild->ContainsPane(pPane))
-            return TRUE;
-    }
-    return FALSE;
+    return XTPDockingPaneHolds(this, m_lstPanes, pPane);
 }
 
 void CXTPDockingPaneSplitterContainer::FindPane(int nType, CXTPDockingPaneBaseList* pList)
@@ -276,23 +269,13 @@ BOOL CXTPDockingPaneSplitterContainer::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeBoolWithDefault(pPX, L"Horiz", m_bHoriz, FALSE);
     int nCount = static_cast<int>(m_lstPanes.size());
     XTPExchangeLongWithDefault(pPX, L"Panes", nCount, 0);
-    if (pPX->IsStoring())
+    // No container holds more children than the layout has nodes.
+    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
+        return FALSE;
+    std::vector<int> numbers;
+    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    for (int nIndex : numbers)
     {
-        for (int i = 0; i < nCount; i++)
-        {
-            CString strName;
-            strName.Format(L"Pane-%d", i + 1);
-            int nIndex = m_lstPanes[i]->m_nIndex;
-            XTPExchangeLong(pPX, strName, nIndex);
-        }
-        return TRUE;
-    }
-    for (int i = 0; i < nCount; i++)
-    {
-        CString strName;
-        strName.Format(L"Pane-%d", i + 1);
-        int nIndex = 0;
-        XTPExchangeLong(pPX, strName, nIndex);
         CXTPDockingPaneBase* pChild = m_pLayout->FindLoadedNode(nIndex, this);
         if (!pChild || (pChild->GetType() != xtpPaneTypeTabbedContainer &&
                         pChild->GetType() != xtpPaneTypeSplitterContainer && pChild->GetType() != xtpPaneTypeClient))

@@ -326,26 +326,18 @@ BOOL CXTPDockingPaneTabbedContainer::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLong(pPX, L"Panes", nCount);
     int nSelected = m_pSelectedPane ? m_pSelectedPane->m_nIndex : 0;
     XTPExchangeLongWithDefault(pPX, L"Selected", nSelected, 0);
-    if (pPX->IsStoring())
-    {
-        for (int i = 0; i < nCount; i++)
-        {
-            CString strName;
-            strName.Format(L"Pane-%d", i + 1);
-            int nIndex = m_lstPanes[i]->m_nIndex;
-            XTPExchangeLong(pPX, strName, nIndex);
-        }
-        return TRUE;
-    }
-    if (nCount < 0)
+    if (pPX->IsLoading() && nCount < 0)
         return FALSE;
+    // No container holds more children than the layout has nodes.
+    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
+        return FALSE;
+    std::vector<int> numbers;
+    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (pPX->IsStoring())
+        return TRUE;
     CXTPDockingPane* pSelect = nullptr;
-    for (int i = 0; i < nCount; i++)
+    for (int nIndex : numbers)
     {
-        CString strName;
-        strName.Format(L"Pane-%d", i + 1);
-        int nIndex = 0;
-        XTPExchangeLong(pPX, strName, nIndex);
         CXTPDockingPane* pPane =
             static_cast<CXTPDockingPane*>(m_pLayout->FindLoadedNodeOfType(nIndex, xtpPaneTypeDockingPane, this));
         if (!pPane || pPane->GetContainer())

@@ -337,6 +337,7 @@ TEST(PaneTree, CorruptLayoutsAreRefused)
         {"a splitter inside itself", nullptr, L"Pane-1", 0},
         {"a pane in two containers", nullptr, L"Pane-2", 0},
         {"a huge count", L"Summary", L"Panes", 0x7FFFFFFF},
+        {"a container claiming millions of children", nullptr, L"Panes", 0x7FFFFFFF},
     };
     Docking d;
     BuildSample(d);
@@ -356,6 +357,8 @@ TEST(PaneTree, CorruptLayoutsAreRefused)
             swprintf(section, 64, L"Summary"), data = top;
         else if (std::string(c.what) == "a splitter inside itself")
             swprintf(section, 64, L"Pane-%d", top), data = top;
+        else if (std::string(c.what) == "a container claiming millions of children")
+            swprintf(section, 64, L"Pane-%d", tabbed->m_nIndex);
         else if (std::string(c.what) == "a pane in two containers")
         {
             // Another container claims the sample's first pane too.
