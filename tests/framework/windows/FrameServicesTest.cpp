@@ -250,3 +250,31 @@ TEST(FrameServices, TabOrderSkipsControlsWithoutTabStopAndWraps)
     EXPECT_EQ(parent.GetNextDlgTabItem(CWnd::FromHandle(edits[0]), TRUE)->GetSafeHwnd(), edits[2]);
     EXPECT_EQ(parent.GetNextDlgTabItem(CWnd::FromHandle(edits[2]))->GetSafeHwnd(), edits[0]);
 }
+
+namespace
+{
+// A floating frame that belongs to a layout: closing hides it, and its
+// object outlives its window.
+class CLayoutFrame : public CFrameWnd
+{
+public:
+    bool windowGone = false;
+
+protected:
+    void OnClose() override { ShowWindow(SW_HIDE); }
+    void PostNcDestroy() override { windowGone = true; }
+};
+} // namespace
+
+TEST(FrameServices, FramesMayKeepTheirWindowOnCloseAndTheirObjectAfterIt)
+{
+    CLayoutFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, L"Schwebend", WS_OVERLAPPEDWINDOW));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.SendMessage(WM_CLOSE);
+    EXPECT_TRUE(::IsWindow(frame.m_hWnd));
+    EXPECT_FALSE(frame.IsWindowVisible());
+    frame.DestroyWindow();
+    EXPECT_TRUE(frame.windowGone);
+    EXPECT_EQ(frame.m_hWnd, nullptr);
+}
