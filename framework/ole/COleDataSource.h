@@ -29,7 +29,9 @@ public:
     void Empty();
 
     // Runs the drag; the effect the target chose, DROPEFFECT_NONE when the
-    // drag was cancelled or could not run (no OLE on the thread).
+    // drag was cancelled or could not run (no OLE on the thread). The drag
+    // starts at once: callers wait for the mouse to leave their start
+    // rectangle themselves (lpRectStartDrag is not consulted).
     DROPEFFECT DoDragDrop(DWORD dwEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
                           LPCRECT lpRectStartDrag = nullptr, COleDropSource* pDropSource = nullptr);
     // Puts the source on the clipboard (see above); on failure the source
