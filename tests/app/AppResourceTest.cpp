@@ -249,23 +249,3 @@ TEST(AppResources, IconsLoadAtTheirSizes)
         DestroyIcon(icon);
     }
 }
-
-TEST(AppResources, RichTextsAreGermanRtf)
-{
-    for (UINT id : {IDR_RTF_SINGLE_TICKET, IDR_RTF_TST_TICKET}) {
-        HRSRC res = FindResourceW(nullptr, MAKEINTRESOURCEW(id), L"RTF");
-        ASSERT_NE(nullptr, res) << "rtf " << id;
-        const char* data = static_cast<const char*>(LockResource(LoadResource(nullptr, res)));
-        std::string text(data, SizeofResource(nullptr, res));
-        EXPECT_EQ(0u, text.find("{\\rtf1")) << "rtf " << id;
-        EXPECT_NE(std::string::npos, text.find(id == IDR_RTF_SINGLE_TICKET ? "Einzel-Tickets" : "TST 7"));
-        // Braces balance, or the rich edit stops reading early.
-        int depth = 0;
-        for (size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\\') { ++i; continue; }
-            depth += text[i] == '{' ? 1 : text[i] == '}' ? -1 : 0;
-            ASSERT_GE(depth, 0);
-        }
-        EXPECT_EQ(0, depth);
-    }
-}

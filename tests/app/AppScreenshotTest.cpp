@@ -59,36 +59,22 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-std::wstring ClassOf(HWND wnd)
-{
-    WCHAR name[64] = {};
-    GetClassNameW(wnd, name, 64);
-    return name;
-}
-
-std::wstring TextOf(HWND wnd)
-{
-    WCHAR text[2048] = {};
-    GetWindowTextW(wnd, text, 2048);
-    return text;
-}
-
 // Room a text needs in a control: a check box's box and gap come first;
 // a static text may wrap, everything else stays on one line.
 void ExpectTextFits(HWND dialog, HWND control)
 {
-    std::wstring text = TextOf(control);
-    if (text.empty())
+    WCHAR text[2048] = {}, cls[64] = {};
+    if (GetWindowTextW(control, text, 2048) == 0)
         return;
+    GetClassNameW(control, cls, 64);
     LONG style = GetWindowLongW(control, GWL_STYLE);
-    std::wstring cls = ClassOf(control);
     RECT client;
     GetClientRect(control, &client);
     HDC dc = GetDC(control);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-    bool wraps = _wcsicmp(cls.c_str(), L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT;
+    bool wraps = _wcsicmp(cls, L"Static") == 0 && (style & SS_TYPEMASK) == SS_LEFT;
     int room = client.right;
-    if (_wcsicmp(cls.c_str(), L"Button") == 0) {
+    if (_wcsicmp(cls, L"Button") == 0) {
         UINT type = style & BS_TYPEMASK;
         if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX)
             room -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
@@ -98,7 +84,7 @@ void ExpectTextFits(HWND dialog, HWND control)
             room -= 8;
     }
     RECT need = {0, 0, room, 0};
-    DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+    DrawTextW(dc, text, -1, &need, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     EXPECT_LE(need.right, room) << "too wide: control " << GetDlgCtrlID(control);
@@ -114,15 +100,11 @@ void ExpectAllTextsFit(HWND dialog)
         ExpectTextFits(dialog, child);
 }
 
-HFONT FontOf(HWND dialog)
-{
-    return reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-}
-
-std::wstring FaceOf(HFONT font)
+// The face of the font a dialog's controls get.
+std::wstring FaceOf(HWND dialog)
 {
     LOGFONTW lf{};
-    GetObjectW(font, sizeof(lf), &lf);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof(lf), &lf);
     return lf.lfFaceName;
 }
 
@@ -230,7 +212,7 @@ TEST(AppScreenshot, DialogTemplatesBareWithTheirTextsFitting)
                    Case{IDD_INFO_TICKET, L"app_dialog_148_info_ticket.png"}}) {
         BareDialog dialog(c.id);
         ASSERT_NE(nullptr, dialog.hwnd()) << "dialog " << c.id;
-        EXPECT_EQ(L"Tahoma", FaceOf(FontOf(dialog.hwnd())));
+        EXPECT_EQ(L"Tahoma", FaceOf(dialog.hwnd()));
         if (c.id == IDD_INFO) {
             // The start-up text the dialog shows at run time must fit too.
             WCHAR text[2048] = {};

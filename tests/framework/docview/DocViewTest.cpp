@@ -246,14 +246,6 @@ TEST_F(DocView, CommandLineParametersChooseTheShellCommand)
             EXPECT_EQ(0, g_liveDocs);
         }
     }
-
-    CCommandLineInfo printTo;
-    const wchar_t* params[] = {L"pt", L"a.txt", L"Drucker", L"Treiber", L"LPT1:"};
-    for (int i = 0; i < 5; ++i)
-        printTo.ParseParam(params[i], i == 0, i == 4);
-    EXPECT_EQ(CCommandLineInfo::FilePrintTo, printTo.m_nShellCommand);
-    EXPECT_STREQ(L"Drucker", printTo.m_strPrinterName);
-    EXPECT_STREQ(L"LPT1:", printTo.m_strPortName);
 }
 
 TEST_F(DocView, WithoutTemplatesANewDocumentIsNothing)
