@@ -174,4 +174,11 @@ TEST_F(Keyboard, TabMovesThroughCellsAndRows)
     report.SendMessage(WM_CHAR, VK_TAB, 1);
     EXPECT_EQ(1, Focused()) << "the last cell of the last row stays";
     EXPECT_EQ(pColumns->GetAt(1), report.GetFocusedColumn());
+
+    // Left and Right stay in the row: at its first cell Left moves up.
+    Key(VK_LEFT);
+    EXPECT_EQ(pColumns->GetAt(0), report.GetFocusedColumn());
+    EXPECT_EQ(1, Focused());
+    Key(VK_LEFT);
+    EXPECT_EQ(0, Focused());
 }

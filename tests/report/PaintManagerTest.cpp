@@ -9,6 +9,7 @@
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportGroupRow.h"
+#include "toolkit/report/XTPReportHeader.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 #include "toolkit/report/XTPReportRecord.h"
 #include "toolkit/report/XTPReportRecordItemDateTime.h"
@@ -273,4 +274,34 @@ TEST(ReportPaintManager, PrintingLeavesHitRectanglesAndSelectionAlone)
     pRow->Draw(&canvas.dc, CRect(0, 0, 190, 20), 0);
     EXPECT_NE(rcMarker, pItem->GetHyperlinks()->GetAt(0)->m_rcHyperSpot);
     EXPECT_NE(rcMarker, pItem->GetCheckboxRect());
+}
+
+TEST(ReportPaintManager, WrappedCellsMakeRowsTallerWithoutFixedHeights)
+{
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.CreateOwner());
+    CXTPReportControl report;
+    ASSERT_TRUE(report.Create(WS_CHILD, CRect(0, 0, 300, 200), &owner, 1));
+    CXTPReportColumn* pColumn = report.AddColumn(new CXTPReportColumn(0, L"Lang und umbrochen", 60));
+    pColumn->SetAlignment(DT_LEFT | DT_WORDBREAK);
+    pColumn->SetHeaderAlignment(DT_LEFT | DT_WORDBREAK);
+    report.AddColumn(new CXTPReportColumn(1, L"B", 60));
+    report.GetReportHeader()->SetAutoColumnSizing(FALSE);
+    CXTPReportRecord* pRecord = report.AddRecord(new CXTPReportRecord());
+    pRecord->AddItem(new CXTPReportRecordItemDateTime(COleDateTime(2006, 6, 9, 18, 0, 0)));
+    report.Populate();
+    CDC dc;
+    dc.Attach(::GetDC(report.GetSafeHwnd()));
+    CXTPReportPaintManager* pm = report.GetPaintManager();
+    CXTPReportRow* pRow = report.GetRows()->GetAt(0);
+    const int nFixedRow = pm->GetRowHeight(&dc, pRow, 300);
+    const int nFixedHeader = pm->GetHeaderHeight(&report, &dc, 300);
+    pm->m_bFixedRowHeight = FALSE;
+    EXPECT_GT(pm->GetRowHeight(&dc, pRow, 300), nFixedRow) << "the date wraps in 60 pixels";
+    EXPECT_GT(pm->GetHeaderHeight(&report, &dc, 300), nFixedHeader);
+    pColumn->SetAlignment(DT_LEFT);
+    EXPECT_EQ(nFixedRow, pm->GetRowHeight(&dc, pRow, 300)) << "one line is the fixed height";
+    ::ReleaseDC(report.GetSafeHwnd(), dc.Detach());
+    report.DestroyWindow();
+    owner.DestroyWindow();
 }

@@ -4,6 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "support/Screenshot.h"
+#include "toolkit/common/XTPWinThemeWrapper.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumnListBox.h"
 #include "toolkit/report/XTPReportColumns.h"
@@ -99,6 +100,9 @@ TEST_F(ReportPictures, HeaderInEachColumnStyle)
                   {xtpReportColumnFlat, L"report_header_flat.png"},
                   {xtpReportColumnThemed, L"report_header_themed.png"},
                   {xtpReportColumnGradient, L"report_header_gradient.png"}};
+    CXTPWinThemeWrapper theme;
+    theme.OpenThemeData(report.GetSafeHwnd(), L"HEADER");
+    printf("themed header: %s\n", theme.IsThemeUsable() ? "visual style" : "plain frames");
     for (const auto& s : styles)
     {
         report.GetPaintManager()->SetColumnStyle(s.style);

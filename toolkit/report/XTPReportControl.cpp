@@ -91,7 +91,7 @@ CXTPReportControl::CXTPReportControl()
       m_pInplaceList(new CXTPReportInplaceList()), m_bVScrollBarVisible(FALSE), m_bHScrollBarVisible(FALSE),
       m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
       m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
-      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr), m_bDragSource(FALSE),
+      m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr), m_bDragSource(FALSE), m_bInTipFilter(FALSE),
       m_pDropTarget(nullptr)
 {
     m_pDropTarget = new CReportDropTarget(this);
@@ -1463,7 +1463,7 @@ void CXTPReportControl::HandleKey(UINT nChar)
             m_pNavigator->MoveUp(bShift, bControl);
         else if (pFocused->HasChildren() && pFocused->IsExpanded())
             pFocused->SetExpanded(FALSE);
-        else if (m_bFocusSubItems && m_pFocusedColumn)
+        else if (m_bFocusSubItems && m_pFocusedColumn && m_pNavigator->HasFocusableColumn(TRUE))
             m_pNavigator->MoveLeftRight(TRUE, bShift, bControl);
         else if (pFocused->HasChildren())
             m_pNavigator->MoveUp(bShift, bControl);
@@ -1477,7 +1477,7 @@ void CXTPReportControl::HandleKey(UINT nChar)
             m_pNavigator->MoveDown(bShift, bControl);
         else if (pFocused->HasChildren() && !pFocused->IsExpanded())
             pFocused->SetExpanded(TRUE);
-        else if (m_bFocusSubItems && m_pFocusedColumn)
+        else if (m_bFocusSubItems && m_pFocusedColumn && m_pNavigator->HasFocusableColumn(FALSE))
             m_pNavigator->MoveLeftRight(FALSE, bShift, bControl);
         else
             m_pNavigator->MoveDown(bShift, bControl);
@@ -1529,4 +1529,37 @@ void CXTPReportControl::DoPropExchange(CXTPPropExchange* pPX)
     AdjustLayout();
     m_pReportHeader->OnColumnsChanged();
     Populate();
+}
+
+INT_PTR CXTPReportControl::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    INT_PTR nHit = CWnd::OnToolHitTest(point, pTI);
+    if (nHit != -1)
+        return nHit;
+    nHit = m_pReportHeader->OnToolHitTest(point, pTI);
+    if (nHit != -1)
+        return nHit;
+    CXTPReportRow* pRow = HitTest(point);
+    return pRow ? pRow->OnToolHitTest(point, pTI) : -1;
+}
+
+BOOL CXTPReportControl::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_wndTip.GetSafeHwnd() && m_wndTip.IsWindowVisible() && !m_bInTipFilter)
+    {
+        m_bInTipFilter = TRUE;
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        const UINT message = pMsg->message;
+        const BOOL bInput = message == WM_KEYDOWN || message == WM_SYSKEYDOWN || message == WM_LBUTTONDOWN ||
+                            message == WM_LBUTTONUP || message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ||
+                            message == WM_MBUTTONDOWN || message == WM_MBUTTONUP || message == WM_MOUSEWHEEL ||
+                            message == WM_MOUSELEAVE;
+        if (bInput || !m_wndTip.GetHoverRect().PtInRect(ptCursor))
+            m_wndTip.Activate(FALSE);
+        m_bInTipFilter = FALSE;
+    }
+    if (m_bShowTooltips)
+        m_pToolTipContext->FilterToolTipMessage(this, pMsg->message, pMsg->wParam, pMsg->lParam);
+    return CWnd::PreTranslateMessage(pMsg);
 }

@@ -35,6 +35,12 @@ public:
     // Creates the window and registers it as a drop target.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
+    // The window's own tools, then the header's, then the row's.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    // Hides the tip once the cursor left it or input arrives; feeds the
+    // tooltip context.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
     // Saves or loads the layout: columns, orders, group-by box, frozen
     // columns and header options; loading re-lays and repopulates.
     virtual void DoPropExchange(CXTPPropExchange* pPX);
@@ -310,6 +316,7 @@ public:
     // lives, cleared by the destructor.
     BOOL* m_pbDestroyed;
     BOOL m_bDragSource;
+    BOOL m_bInTipFilter;
     CReportDropTarget* m_pDropTarget;
 
 protected:

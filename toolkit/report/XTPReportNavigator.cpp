@@ -162,3 +162,9 @@ void CXTPReportNavigator::BeginEdit()
         pEdit->SendMessage(EM_SCROLLCARET);
     }
 }
+
+BOOL CXTPReportNavigator::HasFocusableColumn(BOOL bBack) const
+{
+    CXTPReportRow* pFocused = m_pReportControl ? m_pReportControl->GetFocusedRow() : nullptr;
+    return pFocused && FocusableColumn(m_pReportControl, pFocused, m_pReportControl->GetFocusedColumn(), bBack);
+}

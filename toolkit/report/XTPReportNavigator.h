@@ -24,6 +24,9 @@ public:
     // focusable cell, on to the next row at the end of one.
     void MoveLeftRight(BOOL bBack, BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void BeginEdit();
+    // Whether the focused row has a focusable cell after (or before) the
+    // focused column.
+    BOOL HasFocusableColumn(BOOL bBack) const;
 
 protected:
     CXTPReportControl* m_pReportControl;

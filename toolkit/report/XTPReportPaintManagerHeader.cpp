@@ -4,17 +4,23 @@
 
 #include <uxtheme.h>
 
+#include <algorithm>
+
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
 #include "toolkit/common/XTPColorManager.h"
 #include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/XTPImageManagerIcon.h"
 #include "toolkit/common/XTPWinThemeWrapper.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportHeader.h"
 #include "toolkit/report/XTPReportInplaceControls.h"
+#include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/XTPReportRow.h"
 
 namespace {
 
@@ -47,12 +53,59 @@ void VerticalLine(CDC* pDC, int x, int y0, int y1, COLORREF clr)
 
 int CXTPReportPaintManager::GetRowHeight(CDC* pDC, CXTPReportRow* pRow, int /*nTotalWidth*/)
 {
-    return GetFixedRowHeight(pDC, pRow);
+    if (m_bFixedRowHeight || !pRow || !pDC || pRow->IsGroupRow() || !pRow->IsShown() || !pRow->GetRecord())
+        return GetFixedRowHeight(pDC, pRow);
+    // Word-wrapped cells and icons may ask for more than one text line.
+    CXTPReportControl* pControl = pRow->GetControl();
+    CXTPReportColumns* pColumns = pControl->GetColumns();
+    int nTallest = 0;
+    for (int i = 0; i < pColumns->GetVisibleColumnsCount(); ++i)
+    {
+        CXTPReportColumn* pColumn = pColumns->GetVisibleAt(i);
+        CXTPReportRecordItem* pItem = pRow->GetRecord()->GetItem(pColumn);
+        if (!pItem)
+            continue;
+        if (pColumn->GetAlignment() & DT_WORDBREAK)
+        {
+            XTP_REPORTRECORDITEM_METRICS metrics;
+            metrics.strText = pItem->GetCaption(pColumn);
+            pRow->FillMetrics(pColumn, pItem, &metrics);
+            CFont* pOldFont = pDC->SelectObject(metrics.pFont ? metrics.pFont : &m_fontText);
+            CRect rcCalc(0, 0, std::max(1, pColumn->GetRect().Width() - 4), 0);
+            pDC->DrawText(metrics.strText, rcCalc, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            pDC->SelectObject(pOldFont);
+            nTallest = std::max(nTallest, rcCalc.Height());
+        }
+        if (pItem->GetIconIndex() != -1)
+        {
+            CXTPImageManagerIcon* pIcon = pControl->GetImageManager()->GetImage((UINT)pItem->GetIconIndex(), 0);
+            if (pIcon)
+                nTallest = std::max<int>(nTallest, pIcon->GetExtent().cy);
+        }
+    }
+    const int nHeight = std::max(nTallest + 5, m_nRowHeight);
+    return nHeight + (m_nHorizontalGridStyle != xtpReportGridNone ? 1 : 0);
 }
 
-int CXTPReportPaintManager::GetHeaderHeight(CXTPReportControl* /*pControl*/, CDC* /*pDC*/, int /*nTotalWidth*/)
+int CXTPReportPaintManager::GetHeaderHeight(CXTPReportControl* pControl, CDC* pDC, int /*nTotalWidth*/)
 {
-    return m_nHeaderHeight;
+    if (m_bFixedRowHeight || !pControl || !pDC)
+        return m_nHeaderHeight;
+    int nHeight = m_nHeaderHeight;
+    CXTPReportColumns* pColumns = pControl->GetColumns();
+    for (int i = 0; i < pColumns->GetVisibleColumnsCount(); ++i)
+    {
+        CXTPReportColumn* pColumn = pColumns->GetVisibleAt(i);
+        if (pColumn->GetHeaderAlignment() & DT_WORDBREAK)
+            nHeight = std::max(nHeight, CalcColumnHeight(pDC, pColumn, pColumn->GetRect().Width()));
+        if (pColumn->GetIconID() != -1)
+        {
+            CXTPImageManagerIcon* pIcon = pControl->GetImageManager()->GetImage((UINT)pColumn->GetIconID(), 0);
+            if (pIcon)
+                nHeight = std::max<int>(nHeight, pIcon->GetExtent().cy);
+        }
+    }
+    return nHeight;
 }
 
 void CXTPReportPaintManager::FillHeaderControl(CDC* pDC, CRect rcHeader)
