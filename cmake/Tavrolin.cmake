@@ -22,6 +22,12 @@ set(TAVROLIN_SYSTEM_LIBS
 # libraries would be dropped by the linker).
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0501 -DWINVER=0x0501 -D_WIN32_IE=0x0600")
 file(GLOB TAVROLIN_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+# The scripts pull in id headers and images that the build does not track by
+# itself: each script depends on all of them (tests/ repeats this for its
+# targets, source properties being per folder).
+file(GLOB_RECURSE TAVROLIN_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+list(FILTER TAVROLIN_RESOURCE_INPUTS EXCLUDE REGEX "\\.rc$")
+set_source_files_properties(${TAVROLIN_RESOURCES} PROPERTIES OBJECT_DEPENDS "${TAVROLIN_RESOURCE_INPUTS}")
 
 function(tavrolin_target_defaults target)
     target_link_libraries(${target} PRIVATE tavrolin_defaults)
