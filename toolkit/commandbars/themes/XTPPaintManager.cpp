@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
+#include "toolkit/commandbars/themes/XTPOfficeTheme.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 #include "toolkit/common/XTPImageManager.h"
@@ -115,7 +116,9 @@ CXTPPaintManager::~CXTPPaintManager()
 CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
 {
     CXTPPaintManager* pTheme = nullptr;
-    if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
+    if (nTheme == xtpThemeOfficeXP)
+        pTheme = new XTPPaintThemes::CXTPOfficeTheme();
+    else if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
         pTheme = new CStandInTheme(nTheme);
     else
         pTheme = new XTPPaintThemes::CXTPDefaultTheme();

@@ -1,0 +1,211 @@
+// The flat look read back pixel by pixel: state rectangles and text colours
+// per state, icon column, gripper lines, edit and combo boxes measured and drawn.
+#include <gtest/gtest.h>
+#include "../CommandBarsTestSupport.h"
+#include "ThemeTestSupport.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPOfficeTheme.h"
+
+using XTPPaintThemes::CXTPOfficeTheme;
+
+namespace {
+
+const COLORREF kBackground = RGB(255, 0, 255);
+const int kNone = -1;
+
+struct StateRow
+{
+    BOOL enabled;
+    int selected, pressed, checked;
+    BOOL popuped;
+    int position;
+    int border, fill, text;
+};
+
+// Border at the corner, fill in the middle, text colour as left in the DC.
+const StateRow kFlatStates[] = {
+    {TRUE, 0, 0, 0, TRUE, xtpBarTop, 43, 30, 46},
+    {TRUE, 1, 0, 2, FALSE, xtpBarTop, 37, 33, 47},
+    {TRUE, 0, 0, 2, FALSE, xtpBarTop, 50, 51, 45},
+    {TRUE, 1, 0, 1, FALSE, xtpBarTop, 37, 33, 47},
+    {TRUE, 0, 0, 1, FALSE, xtpBarTop, 50, 36, 45},
+    {TRUE, 1, 0, 0, FALSE, xtpBarTop, 32, 31, 45},
+    {TRUE, 0, 1, 0, FALSE, xtpBarTop, 32, 31, 45},
+    {TRUE, 1, 1, 0, FALSE, xtpBarTop, 50, 33, 47},
+    {TRUE, 0, 2, 0, FALSE, xtpBarTop, 50, 33, 45},
+    {TRUE, 0, 2, 1, FALSE, xtpBarTop, 50, 33, 47},
+    {TRUE, 0, 0, 0, FALSE, xtpBarTop, kNone, kNone, 46},
+    {TRUE, 0, 0, 0, FALSE, xtpBarPopup, kNone, kNone, 44},
+    {FALSE, 2, 0, 0, FALSE, xtpBarPopup, 32, 41, 60},
+    {FALSE, 2, 0, 1, FALSE, xtpBarTop, 32, 33, 60},
+    {FALSE, 2, 0, 0, FALSE, xtpBarTop, 32, 31, 60},
+    {FALSE, 0, 0, 1, FALSE, xtpBarPopup, 58, kNone, 60},
+    {FALSE, 0, 0, 1, FALSE, xtpBarTop, 58, 36, 60},
+    {FALSE, 1, 0, 0, FALSE, xtpBarTop, kNone, kNone, 60},
+};
+
+class OfficeTheme : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_theme.RefreshMetrics();
+        MakeTableColoursDistinct(m_theme);
+        m_bar.SetBarPosition(xtpBarTop);
+    }
+
+    CXTPOfficeTheme m_theme;
+    CXTPToolBar m_bar;
+};
+
+COLORREF Expected(int nIndex)
+{
+    return nIndex == kNone ? kBackground : DistinctColour(nIndex);
+}
+
+} // namespace
+
+TEST_F(OfficeTheme, StateRectanglesAndTextColoursPerState)
+{
+    for (size_t n = 0; n < sizeof(kFlatStates) / sizeof(kFlatStates[0]); n++) {
+        const StateRow& r = kFlatStates[n];
+        CTestCanvas canvas(30, 30, kBackground);
+        m_theme.DrawStateRect(canvas.DC(), CRect(5, 5, 25, 25), r.enabled, r.selected, r.pressed, r.checked, r.popuped,
+                              r.position);
+        EXPECT_EQ(Expected(r.border), canvas.Pixel(5, 5)) << "row " << n;
+        EXPECT_EQ(Expected(r.fill), canvas.Pixel(15, 15)) << "row " << n;
+        EXPECT_EQ(kBackground, canvas.Pixel(4, 4)) << "row " << n;
+        EXPECT_EQ(DistinctColour(r.text), canvas.DC()->GetTextColor()) << "row " << n;
+    }
+}
+
+TEST_F(OfficeTheme, GripperLinesOnlyWhereTheBarIsTallEnough)
+{
+    CTestSite site;
+    ASSERT_TRUE(site.Create(CRect(0, 0, 200, 100)));
+    CTestBar bar;
+    for (int height : {26, 10}) {
+        ASSERT_TRUE(bar.Create(&site, CRect(0, 0, 100, height)));
+        CTestCanvas canvas(100, height, kBackground);
+        CSize size = m_theme.DrawCommandBarGripper(canvas.DC(), &bar, TRUE);
+        EXPECT_EQ(6, size.cx) << "reserved even when too low for lines";
+        int nLines = canvas.CountPixels(CRect(0, 0, 10, height), DistinctColour(38));
+        if (height > 10)
+            EXPECT_EQ(4 * ((height - 5 - 5 + 1) / 2), nLines) << "4-pixel lines from y 5 on every other row";
+        else
+            EXPECT_EQ(0, nLines);
+        bar.DestroyWindow();
+    }
+    site.DestroyWindow();
+}
+
+TEST_F(OfficeTheme, EditAndComboMeasuring)
+{
+    CTestCanvas canvas(200, 40, kBackground);
+    CXTPControlComboBox* pCombo = new CXTPControlComboBox();
+    m_bar.GetControls()->Add(pCombo, 1);
+    pCombo->SetComboStyle(1);
+    CSize size = m_theme.DrawControl(canvas.DC(), pCombo, FALSE);
+    EXPECT_EQ(5, pCombo->GetLabelWidth()) << "an empty caption still reserves 5";
+    EXPECT_GE(pCombo->GetThumbWidth(), 15);
+    EXPECT_EQ(pCombo->GetWidth(), size.cx) << "on a toolbar the label lies inside the width";
+    EXPECT_TRUE(pCombo->IsPlacementPending());
+
+    // An edit box whose label width does not change is not marked.
+    CXTPControlEdit* pEdit = new CXTPControlEdit();
+    m_bar.GetControls()->Add(pEdit, 2);
+    pEdit->SetCaption(L"&Suche");
+    m_theme.DrawControl(canvas.DC(), pEdit, FALSE);
+    EXPECT_EQ(0, pEdit->GetLabelWidth());
+    EXPECT_FALSE(pEdit->IsPlacementPending());
+    pEdit->ShowLabel(TRUE);
+    m_theme.DrawControl(canvas.DC(), pEdit, FALSE);
+    EXPECT_GT(pEdit->GetLabelWidth(), 5);
+    EXPECT_TRUE(pEdit->IsPlacementPending());
+
+    // In a popup the label width adds to the width and holds the icon column.
+    CXTPPopupBar popup;
+    CXTPControlEdit* pPopupEdit = new CXTPControlEdit();
+    popup.GetControls()->Add(pPopupEdit, 3);
+    size = m_theme.DrawControl(canvas.DC(), pPopupEdit, FALSE);
+    EXPECT_EQ(m_theme.GetPopupBarIconColumnWidth(&popup) + 12, pPopupEdit->GetLabelWidth());
+    EXPECT_EQ(pPopupEdit->GetWidth() + pPopupEdit->GetLabelWidth(), size.cx);
+}
+
+TEST_F(OfficeTheme, EditAndComboFieldsByState)
+{
+    struct Case
+    {
+        XTPControlType type;
+        BOOL enabled;
+        int selected;
+        BOOL dropped;
+        COLORREF ring, inside, arrowArea;
+    };
+    CXTPControlEdit* pEdit = new CXTPControlEdit();
+    m_bar.GetControls()->Add(pEdit, 1);
+    pEdit->SetRect(CRect(10, 5, 110, 27));
+    // Idle on a toolbar: no frame, only the inside is the window colour.
+    {
+        CTestCanvas canvas(130, 40, kBackground);
+        m_theme.DrawControl(canvas.DC(), pEdit, TRUE);
+        EXPECT_EQ(kBackground, canvas.Pixel(10, 5));
+        EXPECT_EQ(DistinctColour(COLOR_WINDOW), canvas.Pixel(11, 6));
+    }
+    pEdit->SetEnabled(FALSE);
+    for (int selected : {0, 2}) {
+        pEdit->SetSelected(selected);
+        CTestCanvas canvas(130, 40, kBackground);
+        m_theme.DrawControl(canvas.DC(), pEdit, TRUE);
+        EXPECT_EQ(DistinctColour(selected == 2 ? 32 : 40), canvas.Pixel(11, 5)) << selected;
+        EXPECT_EQ(DistinctColour(COLOR_3DFACE), canvas.Pixel(50, 15)) << selected;
+    }
+
+    CXTPControlComboBox* pCombo = new CXTPControlComboBox();
+    m_bar.GetControls()->Add(pCombo, 2);
+    CTestCanvas measure(10, 10, kBackground);
+    m_theme.DrawControl(measure.DC(), pCombo, FALSE);
+    pCombo->SetRect(CRect(10, 5, 110, 27));
+    pCombo->SetSelected(1);
+    CTestCanvas canvas(130, 40, kBackground);
+    m_theme.DrawControl(canvas.DC(), pCombo, TRUE);
+    int nButtonLeft = 110 - pCombo->GetThumbWidth();
+    EXPECT_EQ(DistinctColour(32), canvas.Pixel(10, 5)) << "a hot combo is framed";
+    EXPECT_EQ(DistinctColour(31), canvas.Pixel(nButtonLeft + 2, 7)) << "its button hot";
+    EXPECT_GT(canvas.CountPixels(CRect(nButtonLeft, 5, 110, 27), DistinctColour(45)), 3) << "arrow in 45";
+}
+
+TEST_F(OfficeTheme, MenuItemsWithIconColumnAndCheckMark)
+{
+    CTestSite site;
+    ASSERT_TRUE(site.Create(CRect(0, 0, 200, 100)));
+    CXTPPopupBar popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 0, 180, 60,
+                               site.GetSafeHwnd(), nullptr));
+    CXTPControl* pItem = popup.GetControls()->Add(new CThemeTestControl(xtpControlButton), 0);
+    pItem->SetCaption(L"&Statusleiste");
+    pItem->SetChecked(TRUE);
+    CTestCanvas measure(10, 10, kBackground);
+    CSize size = m_theme.DrawControl(measure.DC(), pItem, FALSE);
+    int nColumn = m_theme.GetPopupBarIconColumnWidth(&popup);
+    EXPECT_GT(size.cx, nColumn + 40);
+    pItem->SetRect(CRect(2, 2, 178, 2 + size.cy));
+
+    CTestCanvas canvas(180, 60, kBackground);
+    m_theme.FillCommandBarEntry(canvas.DC(), &popup);
+    EXPECT_EQ(DistinctColour(43), canvas.Pixel(0, 0)) << "popup frame";
+    EXPECT_EQ(DistinctColour(30), canvas.Pixel(5, 40)) << "icon column";
+    EXPECT_EQ(DistinctColour(41), canvas.Pixel(nColumn + 10, 40)) << "menu body";
+    m_theme.DrawControl(canvas.DC(), pItem, TRUE);
+    EXPECT_EQ(DistinctColour(50), canvas.Pixel(3, 3)) << "checked square";
+    EXPECT_GT(canvas.CountPixels(CRect(2, 2, nColumn, 2 + size.cy), DistinctColour(44)), 8) << "the mark";
+
+    pItem->SetSelected(1);
+    m_theme.DrawControl(canvas.DC(), pItem, TRUE);
+    EXPECT_EQ(DistinctColour(32), canvas.Pixel(170, 2)) << "the highlight spans the item";
+    popup.DestroyWindow();
+    site.DestroyWindow();
+}

@@ -1,0 +1,35 @@
+#include "ThemeTestSupport.h"
+#include "toolkit/common/XTPColorManager.h"
+
+COLORREF DistinctColour(int nIndex)
+{
+    return RGB(nIndex, 77, 199 - nIndex);
+}
+
+void MakeTableColoursDistinct(CXTPPaintManager& theme)
+{
+    for (int i = 0; i < XTP_COLOR_COUNT; i++) {
+        COLORREF clr = DistinctColour(i);
+        theme.SetColors(1, &i, &clr);
+    }
+}
+
+BOOL CSchemeSource::GetCurrentThemeName(CString& file, CString& color)
+{
+    static const LPCWSTR kColors[] = {L"", L"NormalColor", L"HomeStead", L"Metallic"};
+    file = L"C:\\Windows\\Resources\\Themes\\Luna\\Luna.msstyles";
+    color = kColors[m_nScheme];
+    return m_nScheme != 0;
+}
+
+CSchemeScope::CSchemeScope(int nScheme, BOOL bLowColor) : m_source(nScheme, bLowColor)
+{
+    XTPGetColorManager()->SetThemeSource(&m_source);
+    XTPGetColorManager()->RefreshColors();
+}
+
+CSchemeScope::~CSchemeScope()
+{
+    XTPGetColorManager()->SetThemeSource(nullptr);
+    XTPGetColorManager()->RefreshColors();
+}

@@ -1,0 +1,43 @@
+// Shared by the look tests: every table colour made distinct so that a pixel
+// tells which colour index painted it, and controls of any type.
+#pragma once
+#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/XTPSystemThemeSource.h"
+
+// Colour index i becomes RGB(i, 77, 199 - i): unique, never the background.
+void MakeTableColoursDistinct(CXTPPaintManager& theme);
+COLORREF DistinctColour(int nIndex);
+
+class CThemeTestControl : public CXTPControlPopup
+{
+public:
+    explicit CThemeTestControl(XTPControlType type) { m_controlType = type; }
+};
+
+// The visual-style scheme the colour manager sees: 0 none, 1 blue, 2 olive,
+// 3 silver; optionally on a low-colour display.
+class CSchemeSource : public CXTPSystemThemeSource
+{
+public:
+    CSchemeSource(int nScheme, BOOL bLowColor) : m_nScheme(nScheme), m_bLowColor(bLowColor) {}
+    BOOL IsThemeActive() override { return m_nScheme != 0; }
+    BOOL GetCurrentThemeName(CString& file, CString& color) override;
+    BOOL IsDesktopLowColor() override { return m_bLowColor; }
+    BOOL GetTreeViewBorderColor(COLORREF&) override { return FALSE; }
+
+private:
+    int m_nScheme;
+    BOOL m_bLowColor;
+};
+
+// Forces a scheme on the process's colour manager while it lives.
+class CSchemeScope
+{
+public:
+    explicit CSchemeScope(int nScheme, BOOL bLowColor = FALSE);
+    ~CSchemeScope();
+
+private:
+    CSchemeSource m_source;
+};
