@@ -50,6 +50,8 @@ public:
     static BOOL IsLowColorDepth(HDC hDC);
 
     BOOL IsLunaColorsDisabled() const { return m_bDisableLunaColors; }
+    // The display had 8 bits per pixel or less at the last refresh.
+    BOOL IsLowColor() const { return m_bLowColor; }
     XTPCurrentSystemTheme GetDetectedSystemTheme() const { return m_systemTheme; }
     XTPCurrentSystemTheme GetCurrentSystemTheme() const;
 

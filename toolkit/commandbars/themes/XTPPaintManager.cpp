@@ -9,7 +9,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
-#include "toolkit/commandbars/themes/XTPOfficeTheme.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 #include "toolkit/common/XTPImageManager.h"
@@ -118,6 +118,10 @@ CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
     CXTPPaintManager* pTheme = nullptr;
     if (nTheme == xtpThemeOfficeXP)
         pTheme = new XTPPaintThemes::CXTPOfficeTheme();
+    else if (nTheme == xtpThemeOffice2003)
+        pTheme = new XTPPaintThemes::CXTPOffice2003Theme();
+    else if (nTheme == xtpThemeWhidbey)
+        pTheme = new XTPPaintThemes::CXTPWhidbeyTheme();
     else if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
         pTheme = new CStandInTheme(nTheme);
     else

@@ -1,0 +1,345 @@
+// Every look drawn as the program shows it: dock area with the menu bar and
+// the program's toolbar (32 x 32 alpha icons with captions, a right-aligned
+// button, the expand button), a toolbar with edit and combo boxes, a toolbar
+// docked left, a floating toolbar, an open popup menu and the status bar;
+// saved per look and colour scheme to be looked at.
+#include <gtest/gtest.h>
+#include "../CommandBarsTestSupport.h"
+#include "ThemeTestSupport.h"
+#include "framework/gdi/CClientDC.h"
+#include "resources/AppIds.h"
+#include "resources/FrameworkIds.h"
+#include "support/Screenshot.h"
+#include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/XTPImageManager.h"
+
+namespace {
+
+struct Item
+{
+    XTPControlType type;
+    int id;
+    LPCWSTR caption;
+    XTPButtonStyle style;
+    BOOL enabled;
+    int selected, pressed, checked;
+    BOOL beginGroup;
+};
+
+const XTPButtonStyle kAuto = xtpButtonAutomatic;
+const XTPButtonStyle kIcon = xtpButtonIcon;
+const XTPButtonStyle kBoth = xtpButtonIconAndCaption;
+
+class CDroppedCombo : public CXTPControlComboBox
+{
+public:
+    void SetDropped() { m_bDropped = TRUE; }
+};
+
+// Places the items one after another from `pos` at the sizes the look measures.
+int Place(CXTPCommandBar& bar, const Item* items, int count, int pos, int nFixedWidth = 0)
+{
+    CClientDC dc(&bar);
+    BOOL bColumn = bar.IsVerticalPosition() || bar.GetType() == xtpBarTypePopup;
+    int nAcross = bar.GetType() == xtpBarTypePopup ? 2 : 3;
+    for (int i = 0; i < count; i++) {
+        const Item& s = items[i];
+        CXTPControl* pControl = nullptr;
+        if (s.type == xtpControlComboBox)
+            pControl = new CDroppedCombo();
+        else if (s.type == xtpControlEdit)
+            pControl = new CXTPControlEdit();
+        else
+            pControl = new CThemeTestControl(s.type);
+        bar.GetControls()->Add(pControl, s.id);
+        if (s.caption)
+            pControl->SetCaption(s.caption);
+        pControl->SetStyle(s.style);
+        pControl->SetEnabled(s.enabled);
+        pControl->SetChecked(s.checked);
+        pControl->SetPressed(s.pressed);
+        pControl->SetBeginGroup(s.beginGroup);
+        if (s.selected)
+            pControl->SetSelected(s.selected);
+        if (s.type == xtpControlComboBox && s.pressed)
+            static_cast<CDroppedCombo*>(pControl)->SetDropped();
+        CXTPFontDC font(&dc, XTPPaintManager()->GetCommandBarFont(&bar));
+        CSize size = pControl->GetSize(&dc);
+        if (s.beginGroup)
+            pos += bar.GetType() == xtpBarTypePopup ? 3 : 6;
+        if (bColumn) {
+            int w = nFixedWidth ? nFixedWidth : size.cx;
+            pControl->SetRect(CRect(nAcross, pos, nAcross + w, pos + size.cy));
+            pos += size.cy;
+        } else {
+            pControl->SetRect(CRect(pos, nAcross, pos + size.cx, nAcross + size.cy));
+            pos += size.cx;
+        }
+    }
+    return pos;
+}
+
+// A window that paints itself through the current look: dock area or status bar.
+class CPaintedArea : public CWnd
+{
+public:
+    explicit CPaintedArea(BOOL bStatusBar) : m_bStatusBar(bStatusBar) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_ERASEBKGND)
+            return TRUE;
+        if (message != WM_PAINT)
+            return CWnd::WindowProc(message, wParam, lParam);
+        PAINTSTRUCT ps;
+        HDC hDC = ::BeginPaint(GetSafeHwnd(), &ps);
+        CDC* pDC = CDC::FromHandle(hDC);
+        if (m_bStatusBar)
+            PaintStatusBar(pDC);
+        else
+            XTPPaintManager()->FillDockBar(pDC, this);
+        ::EndPaint(GetSafeHwnd(), &ps);
+        return 0;
+    }
+
+    // Panes and gripper drawn as the status bar will: texts in the status text colour.
+    void PaintStatusBar(CDC* pDC)
+    {
+        CXTPPaintManager* pPaint = XTPPaintManager();
+        pPaint->FillStatusBar(pDC, this);
+        RECT rc;
+        ::GetClientRect(GetSafeHwnd(), &rc);
+        const struct
+        {
+            LPCWSTR text;
+            int width;
+        } panes[] = {{L"Bereit", 500}, {L"42 Tickets", 120}, {L"NUM", 60}};
+        int right = rc.right - 18;
+        CXTPFontDC font(pDC, pPaint->GetIconFont());
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(pPaint->m_clrStatusTextColor);
+        for (int i = 2; i >= 0; i--) {
+            CRect rcPane(i == 0 ? 2 : right - panes[i].width, 2, right, rc.bottom);
+            pPaint->DrawStatusBarPaneBorder(pDC, rcPane, FALSE);
+            CRect rcText = rcPane;
+            rcText.DeflateRect(3, 1);
+            pDC->DrawText(panes[i].text, -1, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            right = rcPane.left - 2;
+        }
+        pPaint->DrawStatusBarGripper(pDC, CRect(rc));
+    }
+
+    BOOL m_bStatusBar;
+};
+
+BOOL CreateChild(CWnd& wnd, CWnd& parent, const RECT& rc, LPCWSTR title = L"Bar")
+{
+    return wnd.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), title, WS_CHILD | WS_VISIBLE,
+                        rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, parent.GetSafeHwnd(), nullptr);
+}
+
+testshot::Image ShootEveryBar(LPCWSTR name)
+{
+    EXPECT_TRUE(XTPImageManager()->SetIconsFromToolBar(IDR_TOOLBAR_ALPHA)) << "the program's toolbar icons";
+    CWnd host;
+    EXPECT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0, nullptr, GetSysColorBrush(COLOR_APPWORKSPACE)), L"Shot",
+                              WS_POPUP | WS_VISIBLE, 0, 0, 900, 520, nullptr, nullptr));
+    CPaintedArea dock(FALSE), side(FALSE), status(TRUE);
+    CreateChild(dock, host, CRect(0, 0, 900, 106));
+    CreateChild(side, host, CRect(0, 106, 42, 494));
+    CreateChild(status, host, CRect(0, 494, 900, 520));
+
+    CXTPToolBar menuBar;
+    menuBar.SetType(xtpBarTypeMenuBar);
+    menuBar.SetBarPosition(xtpBarTop);
+    CreateChild(menuBar, dock, CRect(0, 0, 900, 24));
+    const Item menuItems[] = {
+        {xtpControlPopup, 0, L"&Datei", kAuto, TRUE, 0, 0, 0, FALSE},
+        {xtpControlPopup, 0, L"&Ansicht", kAuto, TRUE, 1, 0, 0, FALSE},
+        {xtpControlPopup, 0, L"&Suche", kAuto, TRUE, 0, 0, 0, FALSE},
+        {xtpControlPopup, 0, L"&Hilfe", kAuto, TRUE, 0, 0, 0, FALSE},
+    };
+    Place(menuBar, menuItems, 4, 3);
+
+    // The program's toolbar: 32 x 32 alpha icons with captions.
+    CXTPToolBar top;
+    top.SetBarPosition(xtpBarTop);
+    top.SetBarStyle(CBRS_GRIPPER);
+    top.SetIconSize(CSize(32, 32));
+    CreateChild(top, dock, CRect(0, 25, 720, 69));
+    const Item topItems[] = {
+        {xtpControlButton, ID_START_SEARCH, nullptr, kBoth, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_STOP_SEARCH, nullptr, kBoth, FALSE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_INFO_SINGLE_TICKET, nullptr, kBoth, TRUE, 1, 0, 0, TRUE},
+        {xtpControlButton, ID_INFO_TST_TICKET, nullptr, kBoth, TRUE, 1, 1, 0, FALSE},
+        {xtpControlButton, ID_OPTIONS, nullptr, kBoth, TRUE, 0, 0, 1, TRUE},
+        {xtpControlButton, ID_LOGO, nullptr, kIcon, TRUE, 0, 0, 0, TRUE},
+    };
+    Place(top, topItems, 6, 9);
+    CXTPControl* pRightAligned = top.GetControls()->Add(new CThemeTestControl(xtpControlButton), ID_APP_ABOUT);
+    pRightAligned->SetFlags(xtpFlagRightAlign | xtpFlagNoMovable);
+    pRightAligned->SetStyle(kIcon);
+    pRightAligned->SetRect(CRect(720 - 12 - 39, 3, 720 - 12, 42));
+    CXTPControl* pExpand = top.GetControls()->Add(new CThemeTestControl(xtpControlButton), 0);
+    XTPPaintManager()->DrawSpecialControl(nullptr, xtpButtonExpandToolbar, pExpand, &top, FALSE, nullptr);
+    if (pExpand->GetRect().IsRectEmpty())
+        pExpand->SetRect(CRect(720 - 12, 1, 720, 44));
+
+    CXTPToolBar second;
+    second.SetBarPosition(xtpBarTop);
+    second.SetBarStyle(CBRS_GRIPPER);
+    CreateChild(second, dock, CRect(0, 71, 760, 105));
+    const Item secondItems[] = {
+        {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 2, 0, FALSE},
+        {xtpControlButton, ID_INFO_SINGLE_TICKET, nullptr, kIcon, TRUE, 0, 0, 1, FALSE},
+        {xtpControlButton, ID_INFO_TST_TICKET, nullptr, kIcon, TRUE, 1, 0, 1, FALSE},
+        {xtpControlButton, ID_LOGO, nullptr, kIcon, FALSE, 0, 0, 1, FALSE},
+        {xtpControlSplitButtonPopup, ID_START_SEARCH, L"Suchen", kBoth, TRUE, 1, 0, 0, TRUE},
+        {xtpControlPopup, ID_OPTIONS, L"Ansicht", kBoth, TRUE, 0, 0, 0, FALSE},
+    };
+    int pos = Place(second, secondItems, 7, 9);
+    CXTPControlEdit* pEdit = new CXTPControlEdit();
+    pEdit->ShowLabel(TRUE);
+    second.GetControls()->Add(pEdit, 0);
+    pEdit->SetCaption(L"Team:");
+    pEdit->SetBeginGroup(TRUE);
+    CXTPControlComboBox* pCombo = new CDroppedCombo();
+    second.GetControls()->Add(pCombo, 0);
+    pCombo->SetSelected(1);
+    static_cast<CDroppedCombo*>(pCombo)->SetDropped();
+    CXTPControlComboBox* pComboOff = new CXTPControlComboBox();
+    second.GetControls()->Add(pComboOff, 0);
+    pComboOff->SetComboStyle(1);
+    pComboOff->SetCaption(L"Liga");
+    pComboOff->SetEnabled(FALSE);
+    {
+        CClientDC dc(&second);
+        for (CXTPControl* pControl : {static_cast<CXTPControl*>(pEdit), static_cast<CXTPControl*>(pCombo),
+                                      static_cast<CXTPControl*>(pComboOff)}) {
+            CSize size = pControl->GetSize(&dc);
+            pos += 6;
+            pControl->SetRect(CRect(pos, 5, pos + size.cx, 5 + size.cy));
+            pos += size.cx;
+        }
+    }
+
+    CXTPToolBar left;
+    left.SetBarPosition(xtpBarLeft);
+    left.SetBarStyle(CBRS_GRIPPER);
+    CreateChild(left, side, CRect(0, 2, 40, 260));
+    const Item leftItems[] = {
+        {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_STOP_SEARCH, nullptr, kIcon, TRUE, 1, 0, 0, FALSE},
+        {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 0, 1, TRUE},
+        {xtpControlButton, ID_LOGO, nullptr, kIcon, TRUE, 1, 1, 0, FALSE},
+        {xtpControlButton, ID_APP_ABOUT, L"Hilfe", xtpButtonCaption, FALSE, 0, 0, 0, TRUE},
+    };
+    Place(left, leftItems, 5, 11);
+
+    CXTPToolBar floating;
+    floating.SetBarPosition(xtpBarFloating);
+    floating.SetTitle(L"Suche");
+    floating.SetFlags(0xF);
+    CreateChild(floating, host, CRect(600, 140, 800, 210));
+    const Item floatingItems[] = {
+        {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_STOP_SEARCH, nullptr, kIcon, TRUE, 1, 0, 0, FALSE},
+        {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 0, 1, TRUE},
+    };
+    Place(floating, floatingItems, 3, 5);
+    for (int i = 0; i < floating.GetControlCount(); i++) {
+        CRect rc = floating.GetControl(i)->GetRect();
+        rc.OffsetRect(0, 22);
+        floating.GetControl(i)->SetRect(rc);
+    }
+
+    CXTPPopupBar menu;
+    menu.SetBarPosition(xtpBarPopup);
+    CreateChild(menu, host, CRect(90, 106, 360, 440));
+    const Item popupItems[] = {
+        {xtpControlButton, ID_OPTIONS, L"&Optionen...\tStrg+O", kAuto, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_START_SEARCH, L"Suche &starten\tF5", kAuto, TRUE, 1, 0, 0, FALSE},
+        {xtpControlButton, 0, L"&Statusleiste", kAuto, TRUE, 0, 0, 1, TRUE},
+        {xtpControlButton, 0, L"S&ymbolleiste", kAuto, TRUE, 1, 0, 1, FALSE},
+        {xtpControlButton, ID_STOP_SEARCH, L"Suche &anhalten", kAuto, TRUE, 0, 0, 1, FALSE},
+        {xtpControlButton, ID_LOGO, L"&Deaktiviert", kAuto, FALSE, 0, 0, 0, FALSE},
+        {xtpControlPopup, 0, L"&Webseiten", kAuto, TRUE, 0, 0, 0, TRUE},
+        {xtpControlSplitButtonPopup, ID_INFO_SINGLE_TICKET, L"&Einzel-Ticket", kAuto, TRUE, 1, 0, 0, FALSE},
+        {xtpControlSplitButtonPopup, ID_INFO_TST_TICKET, L"&TST-Ticket", kAuto, TRUE, 0, 0, 0, FALSE},
+        {xtpControlButton, ID_APP_EXIT, L"Be&enden\tAlt+X", kAuto, TRUE, 0, 0, 0, TRUE},
+    };
+    int bottom = Place(menu, popupItems, 10, 2, 266);
+    CXTPControl* pRare = menu.GetControls()->Add(new CXTPControlButton(), 0);
+    pRare->SetCaption(L"Selten benutzt");
+    pRare->SetRarelyUsed(TRUE);
+    pRare->SetRect(CRect(2, bottom, 268, bottom + 22));
+    // The short menu's expand item ("AlwaysShowFullMenus" off).
+    CXTPControl* pExpandMenu = menu.GetControls()->Add(new CXTPControlButton(), 0);
+    pExpandMenu->SetRect(CRect(2, bottom + 22, 268, bottom + 40));
+
+    PumpFor(150);
+    {
+        HDC hDC = GetDC(menu.GetSafeHwnd());
+        XTPPaintManager()->DrawSpecialControl(CDC::FromHandle(hDC), xtpButtonExpandMenu, pExpandMenu, &menu, TRUE,
+                                              nullptr);
+        ReleaseDC(menu.GetSafeHwnd(), hDC);
+        hDC = GetDC(top.GetSafeHwnd());
+        BOOL bHidden = TRUE;
+        XTPPaintManager()->DrawSpecialControl(CDC::FromHandle(hDC), xtpButtonExpandToolbar, pExpand, &top, TRUE,
+                                              &bHidden);
+        ReleaseDC(top.GetSafeHwnd(), hDC);
+    }
+    RECT rcClient;
+    GetClientRect(host.GetSafeHwnd(), &rcClient);
+    HDC hHost = GetDC(host.GetSafeHwnd());
+    testshot::Image image = testshot::CaptureDC(hHost, rcClient);
+    ReleaseDC(host.GetSafeHwnd(), hHost);
+    EXPECT_FALSE(testshot::Save(image, name).empty());
+
+    for (CWnd* pWnd : {static_cast<CWnd*>(&menu), static_cast<CWnd*>(&floating), static_cast<CWnd*>(&left),
+                       static_cast<CWnd*>(&second), static_cast<CWnd*>(&top), static_cast<CWnd*>(&menuBar),
+                       static_cast<CWnd*>(&status), static_cast<CWnd*>(&side), static_cast<CWnd*>(&dock),
+                       static_cast<CWnd*>(&host)})
+        pWnd->DestroyWindow();
+    return image;
+}
+
+// A scheme forced for one picture; the classic look comes back afterwards.
+class ForcedScheme : public CSchemeScope
+{
+public:
+    explicit ForcedScheme(int nScheme) : CSchemeScope(nScheme) {}
+    ~ForcedScheme() { CXTPPaintManager::SetTheme(0); }
+};
+
+} // namespace
+
+TEST(ThemeShot, OfficeXPLook)
+{
+    ForcedScheme scheme(0);
+    CXTPPaintManager::SetTheme(xtpThemeOfficeXP);
+    testshot::Image image = ShootEveryBar(L"commandbars_theme1.png");
+    EXPECT_EQ(XTPPaintManager()->GetColor(COLOR_3DFACE), image.Pixel(600, 10)) << "menu bar in the face colour";
+}
+
+TEST(ThemeShot, GradientLooksUnderEachScheme)
+{
+    for (int nTheme : {xtpThemeOffice2003, xtpThemeWhidbey}) {
+        for (int nScheme = 0; nScheme <= 3; nScheme++) {
+            ForcedScheme scheme(nScheme);
+            CXTPPaintManager::SetTheme(nTheme);
+            wchar_t name[64];
+            swprintf(name, 64, L"commandbars_theme%d_scheme%d.png", nTheme, nScheme);
+            testshot::Image image = ShootEveryBar(name);
+            auto* pTheme = static_cast<XTPPaintThemes::CXTPOffice2003Theme*>(XTPPaintManager());
+            EXPECT_EQ(nTheme == xtpThemeOffice2003 && nScheme > 0, pTheme->IsLunaApplied()) << nTheme << nScheme;
+        }
+    }
+}
