@@ -13,6 +13,7 @@
 #include "support/Screenshot.h"
 #include "toolkit/common/XTPAlphaBitmap.h"
 #include "toolkit/common/XTPImageBlit.h"
+#include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPImageManagerPersist.h"
 
 using namespace imagetest;
@@ -146,6 +147,8 @@ TEST(AlphaIconFile, DamagedFilesGiveNoImage)
 
 TEST(AlphaBitmapDrawing, EachPixelShowsTheBackgroundByItsOwnAlpha)
 {
+    // The answer callers choose their 32-bit images by; the pixels below hold it to its word.
+    ASSERT_TRUE(CXTPImageManager::IsAlphaImagesSupported());
     const COLORREF clrBack = RGB(50, 100, 150);
     // Left to right: transparent, opaque, half, quarter.
     const std::vector<DWORD> argb = {0x00FF0000, 0xFF00FF00, 0x800000FF, 0x40FFFFFF};
