@@ -6,6 +6,7 @@
 #include "framework/windows/CCmdUI.h"
 #include "resources/FrameworkIds.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControls.h"
 
 namespace {
@@ -148,4 +149,27 @@ TEST_F(Services, SelectionShowsTheDescriptionOrTheIdleMessage)
     EXPECT_EQ((std::vector<WPARAM>{AFX_IDS_IDLEMESSAGE, AFX_IDS_IDLEMESSAGE, AFX_IDS_IDLEMESSAGE}),
               m_site.idleMessages)
         << "deselecting and a control without description show the idle message";
+}
+
+TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
+{
+    CXTPCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    commandBars.GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    Control(0)->SetTooltip(L"Statistik aktualisieren");
+    Control(0)->SetShortcutText(L"F5");
+    CPoint ptOver = Control(0)->GetRect().CenterPoint();
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(static_cast<INT_PTR>(ID_HANDLED), m_bar.OnToolHitTest(ptOver, &info));
+    EXPECT_EQ(CString(L"Statistik aktualisieren (F5)"), CString(info.lpszText));
+    EXPECT_EQ(CString(L"Statistik aktualisieren"), Control(0)->GetTooltip()) << "the control's own tip is kept";
+
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(290, 10), &info)) << "no control there";
+    Control(1)->SetTooltip(L"");
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info)) << "an empty tip shows nothing";
+    commandBars.GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(ptOver, &info));
+    m_bar.SetCommandBars(nullptr);
 }

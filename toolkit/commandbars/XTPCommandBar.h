@@ -95,6 +95,8 @@ public:
     virtual CXTPCommandBar* Clone(BOOL bRecursive);
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    // The tip of the control under the point: its id, or -1 for none.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
     // Accessibility: child ids are 1-based control indices.
     CCmdTarget* GetCmdTarget() override { return this; }

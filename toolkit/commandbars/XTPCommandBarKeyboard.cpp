@@ -1,5 +1,7 @@
 // Keys while a bar tracks: navigation, activation and mnemonics.
 #include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
@@ -52,6 +54,11 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
     BOOL bShift = GetKeyState(VK_SHIFT) < 0;
     switch (nChar) {
     case VK_TAB: {
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        CXTPToolBar* pRootToolBar = dynamic_cast<CXTPToolBar*>(GetRootParent());
+        if (GetKeyState(VK_CONTROL) < 0 && pCommandBars && pRootToolBar &&
+            pCommandBars->ActivateNextBar(pRootToolBar, bShift ? -1 : 1))
+            return 1;
         ProcessSpecialKey(bShift ? xtpKeyPrev : xtpKeyNext);
         CXTPControl* pNew = GetControl(m_nSelected);
         if (pNew && pNew->IsFocusable())

@@ -35,6 +35,8 @@ public:
     CMap<UINT, UINT, BOOL, BOOL> m_mapHiddenCommands{10};
     CMap<UINT, UINT, BOOL, BOOL> m_mapUsedCommands{10};
     long keyboardCuesShow = 0;
+    // Tips for the controls of popup bars (not exchanged).
+    BOOL bShowPopupBarToolTips = FALSE;
 
     CXTPCommandBars* m_pCommandBars;
 };
