@@ -3,7 +3,9 @@
 wine_build_dir=$1
 export WINEPREFIX="$wine_build_dir/wineprefix"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# No debugger on a crash: the crashing program ends at once instead of
+# waiting in the debugger until a time-out.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
 
