@@ -343,3 +343,10 @@ TEST(ThemeShot, GradientLooksUnderEachScheme)
         }
     }
 }
+
+TEST(ThemeShot, NativeLookInTheRunningStyle)
+{
+    CXTPPaintManager::SetTheme(xtpThemeNativeWinXP);
+    ShootEveryBar(L"commandbars_theme3.png");
+    CXTPPaintManager::SetTheme(0);
+}

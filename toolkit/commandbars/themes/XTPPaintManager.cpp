@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
+#include "toolkit/commandbars/themes/XTPNativeXPTheme.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPDrawHelpers.h"
@@ -120,6 +121,8 @@ CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
         pTheme = new XTPPaintThemes::CXTPOfficeTheme();
     else if (nTheme == xtpThemeOffice2003)
         pTheme = new XTPPaintThemes::CXTPOffice2003Theme();
+    else if (nTheme == xtpThemeNativeWinXP)
+        pTheme = new XTPPaintThemes::CXTPNativeXPTheme();
     else if (nTheme == xtpThemeWhidbey)
         pTheme = new XTPPaintThemes::CXTPWhidbeyTheme();
     else if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
