@@ -352,6 +352,48 @@ def check_list_boxes():
     return strip([draw_masked_rect(i, 13, 13, white) for i in images])
 
 
+# Skin cells of the Office 2007 look: hot, pressed, checked, checked and hot
+# (fill, frame) as (r, g, b); a light line inside the frame.
+SKIN_CELLS = [((255, 231, 162), (221, 180, 90)), ((251, 184, 100), (160, 110, 50)),
+              ((255, 213, 140), (194, 138, 48)), ((252, 199, 120), (160, 110, 50))]
+
+
+def skin_cell(width, height, fill, frame, cut_corners=False):
+    """Rows top-down of (b, g, r): frame, inner light line, plain fill; the
+    corner pixels magenta when cut."""
+    rows = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            edge = min(x, y, width - 1 - x, height - 1 - y)
+            colour = frame if edge == 0 else (255, 250, 235) if edge == 1 else fill
+            corner = (x in (0, width - 1)) and (y in (0, height - 1))
+            if cut_corners and corner:
+                colour = MAGENTA
+            row.append((colour[2], colour[1], colour[0]))
+        rows.append(row)
+    return rows
+
+
+def skin_column(width, height, cells, cut_corners=False):
+    """Cells one below the other."""
+    rows = []
+    for fill, frame in cells:
+        rows += skin_cell(width, height, fill, frame, cut_corners)
+    return rows
+
+
+def write_office2007_skins():
+    """The test program's skins, named as the look asks for them."""
+    write_bmp('office2007_toolbarbuttons22.bmp', skin_column(22, 22, SKIN_CELLS), 24)
+    write_bmp('office2007_toolbarbuttonssplit22.bmp', skin_column(23, 22, SKIN_CELLS), 24)
+    write_bmp('office2007_toolbarbuttonssplitdropdown22.bmp', skin_column(11, 22, SKIN_CELLS), 24)
+    write_bmp('office2007_toolbarpopupbutton.bmp', skin_column(41, 22, SKIN_CELLS[:2], True), 24)
+    write_bmp('office2007_menuselecteditem22.bmp', skin_cell(20, 22, *SKIN_CELLS[0]), 24)
+    write_bmp('office2007_menucheckeditem.bmp', skin_cell(20, 20, *SKIN_CELLS[2]), 24)
+    write_bmp('office2007_menuselecteddisableditem22.bmp', skin_cell(20, 22, (236, 236, 236), (180, 180, 180)), 24)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -379,6 +421,8 @@ def main():
     write_bmp('report_glyphs.bmp', report_glyphs(), 24)
     # The framework's check list box.
     write_bmp('check_list_box.bmp', check_list_boxes(), 24)
+    # Skins of the Office 2007 look, linked into the command bar tests only.
+    write_office2007_skins()
 
 
 if __name__ == '__main__':

@@ -14,7 +14,7 @@
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
 #include "toolkit/common/XTPFontDC.h"
 #include "toolkit/common/XTPImageManager.h"
 
@@ -349,4 +349,15 @@ TEST(ThemeShot, NativeLookInTheRunningStyle)
     CXTPPaintManager::SetTheme(xtpThemeNativeWinXP);
     ShootEveryBar(L"commandbars_theme3.png");
     CXTPPaintManager::SetTheme(0);
+}
+
+TEST(ThemeShot, SkinLookWithAndWithoutSkins)
+{
+    ForcedScheme scheme(0);
+    CXTPPaintManager::SetTheme(xtpThemeOffice2007);
+    ShootEveryBar(L"commandbars_theme5_skins.png");
+    CXTPPaintManager::SetTheme(xtpThemeOffice2007);
+    static_cast<CXTPOffice2007Theme*>(XTPPaintManager())->GetImages()->SetResourceModule(
+        GetModuleHandleW(L"kernel32.dll"));
+    ShootEveryBar(L"commandbars_theme5_plain.png");
 }

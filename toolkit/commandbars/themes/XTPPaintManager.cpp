@@ -10,7 +10,7 @@
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
 #include "toolkit/commandbars/themes/XTPNativeXPTheme.h"
-#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPDrawHelpers.h"
 #include "toolkit/common/XTPImageManager.h"
@@ -43,18 +43,6 @@ CCurrentPaintManager& CurrentPaintManager()
     static CCurrentPaintManager current;
     return current;
 }
-
-// Stands in for a look of its own (numbers 1 to 5) until that look exists:
-// draws the classic way but answers the number it was made for.
-class CStandInTheme : public XTPPaintThemes::CXTPDefaultTheme
-{
-public:
-    explicit CStandInTheme(int nLook) : m_nLook(nLook) {}
-    int GetCurrentTheme() override { return m_nLook; }
-
-private:
-    int m_nLook;
-};
 
 const int kStatusPart = 1;
 const int kStatusGripperPart = 2;
@@ -125,8 +113,8 @@ CXTPPaintManager* CXTPPaintManager::CreateTheme(int nTheme)
         pTheme = new XTPPaintThemes::CXTPNativeXPTheme();
     else if (nTheme == xtpThemeWhidbey)
         pTheme = new XTPPaintThemes::CXTPWhidbeyTheme();
-    else if (nTheme >= xtpThemeOfficeXP && nTheme <= xtpThemeOffice2007)
-        pTheme = new CStandInTheme(nTheme);
+    else if (nTheme == xtpThemeOffice2007)
+        pTheme = new CXTPOffice2007Theme();
     else
         pTheme = new XTPPaintThemes::CXTPDefaultTheme();
     pTheme->m_themeCurrent = nTheme;
