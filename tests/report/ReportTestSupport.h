@@ -1,4 +1,4 @@
-// Shared pieces of the report tests: archive round trips, an owner window
+// Shared helpers of the report tests: archive round trips, an owner window
 // that records notifications and answers them, and a control window with
 // columns and hand-made rows.
 #pragma once

@@ -30,8 +30,8 @@ const UINT kSharedAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
 const int kArchiveBuffer = 4096;
 const DWORD kMoveKeyState = MK_CONTROL;
 
-// Splits at every separator; a separator at the end gives an empty last piece.
-void Split(const CString& strText, LPCTSTR lpszSeparator, CStringArray& arPieces)
+// Splits at every separator; a separator at the end gives an empty last field.
+void Split(const CString& strText, LPCTSTR lpszSeparator, CStringArray& arFields)
 {
     const int nSeparator = lstrlen(lpszSeparator);
     int nStart = 0;
@@ -40,10 +40,10 @@ void Split(const CString& strText, LPCTSTR lpszSeparator, CStringArray& arPieces
         const int nFound = strText.Find(lpszSeparator, nStart);
         if (nFound < 0)
         {
-            arPieces.Add(strText.Mid(nStart));
+            arFields.Add(strText.Mid(nStart));
             return;
         }
-        arPieces.Add(strText.Mid(nStart, nFound - nStart));
+        arFields.Add(strText.Mid(nStart, nFound - nStart));
         nStart = nFound + nSeparator;
     }
 }

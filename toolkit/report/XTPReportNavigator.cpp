@@ -31,16 +31,6 @@ void CXTPReportNavigator::MoveUp(BOOL bShiftKey, BOOL bControlKey)
         m_pReportControl->SetFocusedRow(pPrev, bShiftKey, bControlKey);
 }
 
-void CXTPReportNavigator::MoveDownStep(BOOL bShiftKey, BOOL bControlKey)
-{
-    MoveDown(bShiftKey, bControlKey);
-}
-
-void CXTPReportNavigator::MoveUpStep(BOOL bShiftKey, BOOL bControlKey)
-{
-    MoveUp(bShiftKey, bControlKey);
-}
-
 void CXTPReportNavigator::MovePageDown(BOOL bShiftKey, BOOL bControlKey)
 {
     if (!m_pReportControl)

@@ -11,8 +11,6 @@ public:
 
     void MoveDown(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void MoveUp(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
-    void MoveDownStep(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
-    void MoveUpStep(BOOL bShiftKey = FALSE, BOOL bControlKey = FALSE);
     void MovePageDown(BOOL bShiftKey, BOOL bControlKey);
     void MovePageUp(BOOL bShiftKey, BOOL bControlKey);
     void MoveFirstRow(BOOL bShiftKey, BOOL bControlKey);
