@@ -273,3 +273,62 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     EXPECT_EQ(0, pButton->width) << "Escape keeps the width";
     EXPECT_EQ(nullptr, GetCapture());
 }
+
+namespace {
+
+// A site that offers the customize command, as the program's frame does.
+class CCustomizingSite : public CTestSite
+{
+protected:
+    void OnCustomize() {}
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCustomizingSite, CTestSite)
+    ON_COMMAND(35001, OnCustomize)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(CustomizeQuick, AltDragMovesAControlOutsideCustomizeMode)
+{
+    CCustomizingSite site;
+    ASSERT_TRUE(site.Create(CRect(100, 100, 400, 200)));
+    CXTPCommandBars commandBars;
+    commandBars.SetSite(&site);
+    ASSERT_TRUE(commandBars.IsCustomizeAvail());
+    CTestBar source, target;
+    for (CTestBar* pBar : {&source, &target}) {
+        pBar->SetCommandBars(&commandBars);
+        ASSERT_TRUE(pBar->Create(&site, CRect(0, pBar == &source ? 0 : 40, 300, pBar == &source ? 30 : 70)));
+        for (int i = 0; i < 2; i++)
+            pBar->AddButton(300 + i, CRect(2 + i * 30, 2, 32 + i * 30, 25));
+    }
+    SetForegroundWindow(site.GetSafeHwnd());
+    PumpFor(50);
+    EXPECT_EQ(static_cast<LRESULT>(0x10000 + 300), source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(10, 10)));
+    source.GetControl(0)->SetHelpId(77);
+    EXPECT_EQ(static_cast<LRESULT>(0x10000 + 77), source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(10, 10)));
+    EXPECT_EQ(0, source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(250, 10)));
+
+    INPUT alt = {};
+    alt.type = INPUT_KEYBOARD;
+    alt.ki.wVk = VK_MENU;
+    SendInput(1, &alt, sizeof(INPUT));
+    SendMouse(0, CPoint(117, 113));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, CPoint(117, 113));
+    SendMouse(0, CPoint(127, 123));
+    SendMouse(0, CPoint(150, 150));
+    SendMouse(MOUSEEVENTF_LEFTUP, CPoint(150, 150));
+    alt.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &alt, sizeof(INPUT));
+    PumpFor(300);
+    EXPECT_EQ(1, source.GetControlCount()) << "moved away";
+    EXPECT_EQ(3, target.GetControlCount());
+    EXPECT_FALSE(commandBars.IsCustomizeMode()) << "the quick customize mode ended";
+    for (CTestBar* pBar : {&source, &target}) {
+        pBar->DestroyWindow();
+        pBar->SetCommandBars(nullptr);
+    }
+    site.DestroyWindow();
+}

@@ -201,6 +201,12 @@ CFrameWnd* CXTPCommandBar::GetSiteFrame() const
     return pSite && pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pSite) : nullptr;
 }
 
+BOOL CXTPCommandBar::IsHelpMode() const
+{
+    CFrameWnd* pFrame = GetSiteFrame();
+    return pFrame && pFrame->m_bHelpMode != CFrameWnd::HELP_INACTIVE;
+}
+
 BOOL CXTPCommandBar::IsLayoutRTL() const
 {
     return GetSafeHwnd() && (GetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
@@ -322,8 +328,9 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
         pMouseManager->SetTrack(this);
         XTPKeyboardManager()->HookKeyboard(this);
         ::SetCursor(::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
+        CWnd::CancelToolTips();
         if (bSelectFirst)
-            SetSelected(0, TRUE);
+            SetSelected(m_pControls->GetNext(-1, 1), TRUE);
     } else {
         m_bMouseStarted = FALSE;
         pMouseManager->RemoveTrack(this);
@@ -339,6 +346,14 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
         m_dwPendingFlags &= ~XTP_BAR_PENDING_REDRAW;
         if (!IsRedrawLocked() && GetSafeHwnd())
             ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
+        // The focus leaves a bar that had it for the next item of its window.
+        HWND hWnd = GetSafeHwnd();
+        if (hWnd && ::GetFocus() == hWnd && ::GetParent(hWnd)) {
+            CWnd* pTop = CWnd::FromHandle(::GetAncestor(hWnd, GA_ROOT));
+            CWnd* pNext = pTop ? pTop->GetNextDlgTabItem(this) : nullptr;
+            if (pNext && pNext->GetSafeHwnd())
+                ::SetFocus(pNext->GetSafeHwnd());
+        }
         m_nLockCount = 0;
     }
     CXTPCommandBars* pCommandBars = GetCommandBars();

@@ -166,6 +166,8 @@ public:
     // A popup tracked without notifications updates none of its controls.
     void SetNoUpdate(BOOL bNoUpdate) { m_bNoUpdate = bNoUpdate; }
     CFrameWnd* GetSiteFrame() const;
+    // The site frame picks something to get help on.
+    BOOL IsHelpMode() const;
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
 
@@ -216,10 +218,13 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // Moves between rows of popup toolbars and floating bars.
     BOOL ProcessRowKey(XTPSpecialKey key);
+    // A quick customize drag of the control while Alt is held; TRUE when it ran.
+    BOOL StartAltDrag(CXTPControl* pControl, CPoint point);
     // Leaving the hot control when the mouse went elsewhere.
     void OnMouseGone();
 

@@ -35,7 +35,7 @@ int CXTPCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPAR
 
 int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (IsCustomizeMode())
+    if (IsCustomizeMode() || IsHelpMode())
         return 2;
     if (m_nLockCount > 0)
         return 1;

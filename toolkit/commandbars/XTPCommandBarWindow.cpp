@@ -8,6 +8,8 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+#include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"
@@ -34,6 +36,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_CREATE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 LRESULT CXTPCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -148,7 +151,41 @@ void CXTPCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
     }
     if (IsCustomizeMode() && !pControl->IsCustomizeMovable())
         return;
+    if (StartAltDrag(pControl, point))
+        return;
     pControl->OnClick(FALSE, point);
+}
+
+BOOL CXTPCommandBar::StartAltDrag(CXTPControl* pControl, CPoint point)
+{
+    // Alt held over a toolbar's control: a quick customize drag.
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (GetKeyState(VK_MENU) >= 0 || IsCustomizeMode() || !pCommandBars || !IsKindOf(RUNTIME_CLASS(CXTPToolBar)) ||
+        !pControl->IsCustomizeMovable() || !pCommandBars->IsCustomizeAvail() ||
+        !pCommandBars->GetCommandBarsOptions()->bAltDragCustomization)
+        return FALSE;
+    InternalAddRef();
+    pCommandBars->SetQuickCustomizeMode(TRUE);
+    SetPopuped(-1);
+    SetSelected(-1);
+    pControl->CustomizeStartDrag(point);
+    pCommandBars->SetQuickCustomizeMode(FALSE);
+    pCommandBars->SetCustomizeSelection(nullptr);
+    CFrameWnd* pFrame = GetSiteFrame();
+    if (pFrame && pFrame->GetSafeHwnd())
+        pFrame->RecalcLayout();
+    InternalRelease();
+    return TRUE;
+}
+
+LRESULT CXTPCommandBar::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
+{
+    CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (pControl)
+        return 0x10000 + (pControl->GetHelpId() > 0 ? pControl->GetHelpId() : pControl->GetID());
+    int nDlgId = GetSafeHwnd() ? ::GetDlgCtrlID(GetSafeHwnd()) : 0;
+    return nDlgId ? 0x50000 + nDlgId : 0;
 }
 
 void CXTPCommandBar::OnLButtonUp(UINT nFlags, CPoint point)
