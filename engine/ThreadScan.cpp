@@ -82,6 +82,12 @@ void CThreadScan::ScanPages()
 {
     m_detailQueue.RemoveAll();
     PrepareMatchRecords();
+    // The list pages write fresh records without resale offers; a detail
+    // page that then fails must not read as "the offer ended".
+    CAtlArray<MatchStatus> previousMatches;
+    previousMatches.Copy(m_matches);
+    CAtlArray<TeamTstStatus> previousTeams;
+    previousTeams.Copy(m_teams);
 
     CAsyncHttpRequest request(m_eventStop.m_hObject);
     const CString strSite = CString(L"http://") + TICKET_SITE_HOST;
@@ -115,20 +121,46 @@ void CThreadScan::ScanPages()
     // Detail pages in the order the list pages queued them.
     for (size_t i = 0; i < m_detailQueue.GetCount(); ++i)
     {
-        if (IsStopped())
-            break;
         const DetailEntry entry = m_detailQueue[i];
-        if (!request.Get(entry.strUrl) || IsStopped())
-            continue;
-        if (entry.nKind == DetailResale)
-            ParseResaleDetailPage(request.GetResponseText(), entry.nNumber);
-        else
-            ParseTstDetailPage(request.GetResponseText(), entry.nNumber);
+        BOOL bRead = FALSE;
+        if (!IsStopped() && request.Get(entry.strUrl) && !IsStopped())
+        {
+            if (entry.nKind == DetailResale)
+                bRead = ParseResaleDetailPage(request.GetResponseText(), entry.nNumber);
+            else
+                bRead = ParseTstDetailPage(request.GetResponseText(), entry.nNumber);
+        }
+        if (!bRead)
+            KeepPreviousResale(entry, previousMatches, previousTeams);
     }
 
     // Also posted for a stopped scan: the frame shows it only while this
     // generation is still the latest. Only the finish message is withheld.
     Notify(WM_SCAN_PROGRESS, m_bPageResult ? SCAN_LOADED : SCAN_FAILED);
+}
+
+void CThreadScan::KeepPreviousResale(const DetailEntry& entry, const CAtlArray<MatchStatus>& previousMatches,
+                                     const CAtlArray<TeamTstStatus>& previousTeams)
+{
+    const size_t index = (size_t)(entry.nNumber - 1);
+    if (entry.nNumber < 1)
+        return;
+    if (entry.nKind == DetailResale)
+    {
+        if (index >= previousMatches.GetCount() || index >= m_matches.GetCount())
+            return;
+        for (int k = 0; k < 4; ++k)
+        {
+            m_matches[index].nResale[k] = previousMatches[index].nResale[k];
+            m_matches[index].nResaleSb[k] = previousMatches[index].nResaleSb[k];
+        }
+        return;
+    }
+    if (index >= m_teams.GetCount() || m_teams[index].nTeam != entry.nNumber)
+        return;
+    const bool bKnown = index < previousTeams.GetCount() && previousTeams[index].nTeam == entry.nNumber;
+    for (int k = 0; k < 5; ++k)
+        m_teams[index].nResale[k] = bKnown ? previousTeams[index].nResale[k] : 0;
 }
 
 void CThreadScan::PrepareMatchRecords()

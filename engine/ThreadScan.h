@@ -61,6 +61,10 @@ private:
     void Notify(UINT nMessage, WPARAM wParam);
     void ScanPages();
     void PrepareMatchRecords();
+    // A detail page that could not be fetched or read leaves the resale
+    // offers of the scan before.
+    void KeepPreviousResale(const DetailEntry& entry, const CAtlArray<MatchStatus>& previousMatches,
+                            const CAtlArray<TeamTstStatus>& previousTeams);
     void QueueDetail(const CString& strUrl, int nKind, int nNumber);
     int FindTeamId(const CString& strName) const;
 

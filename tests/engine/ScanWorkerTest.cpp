@@ -240,6 +240,43 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
     }
 }
 
+TEST_F(ScanWorker, FailedDetailPageKeepsTheResaleOffersOfTheScanBefore)
+{
+    // A detail page that fails must not end an offer it cannot see; the
+    // next page that is read decides again.
+    const char* offers = R"("offers": [{"match": 5, "resale": 2}, {"match": 5, "resale": 4, "sb": true}, {"team": 6, "resale": 3}])";
+    const struct
+    {
+        const char* pages;
+        int resale, resaleSb, teamResale;
+    } scans[] = {
+        {"", 1, 1, 1},
+        {R"(, "pages": {"resale-detail": {"status": 500}, "tst-detail": {"status": 500}})", 1, 1, 1},
+        {R"(, "pages": {"resale-detail": {"content": "broken"}, "tst-detail": {"content": "empty"}})", 1, 1, 1},
+    };
+    SimulatedSite site("{" + std::string(offers) + "}");
+    ASSERT_TRUE(site.IsRunning());
+    for (const auto& scan : scans)
+    {
+        SCOPED_TRACE(scan.pages);
+        site.SetScenario("{" + std::string(offers) + scan.pages + "}");
+        ASSERT_TRUE(Scan(TRUE, TRUE));
+        ASSERT_TRUE(Results());
+        ASSERT_EQ(matches.GetCount(), 64u);
+        ASSERT_GE(teams.GetCount(), 6u);
+        EXPECT_EQ(matches[4].nResale[1], scan.resale);
+        EXPECT_EQ(matches[4].nResaleSb[3], scan.resaleSb);
+        EXPECT_EQ(matches[4].nResale[0], 0);
+        EXPECT_EQ(teams[5].nResale[0], scan.teamResale);
+    }
+    // Read again without the offers: they end.
+    site.SetScenario(R"({"offers": [{"match": 5, "category": 1}]})");
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+    ASSERT_TRUE(Results());
+    EXPECT_EQ(matches[4].nResale[1], 0);
+    EXPECT_EQ(matches[4].nResaleSb[3], 0);
+}
+
 TEST(ScanTeamTable, NamesById)
 {
     EXPECT_STREQ(GetTeamNameById(8), L"Elfenbeink\u00FCste");

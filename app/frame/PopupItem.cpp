@@ -1,0 +1,5 @@
+#include "app/frame/PopupItem.h"
+
+IMPLEMENT_DYNCREATE(CPopupItem, CXTPPopupItem)
+
+CPopupItem::~CPopupItem() = default;

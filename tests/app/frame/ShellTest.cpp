@@ -1,0 +1,48 @@
+// The single-instance name and the window handle shared between instances.
+#include <gtest/gtest.h>
+
+#include "app/shell/SingleInstance.h"
+
+TEST(SingleInstance, NameCarriesTheLogonSessionHighPartFirst)
+{
+    const struct
+    {
+        LONG high;
+        DWORD low;
+        const wchar_t* name;
+    } cases[] = {
+        {0, 0, L"Tavrolin-0000000000000000"},
+        {0x12, 0xABCDEF01, L"Tavrolin-00000012abcdef01"},
+        {-1, 0x3E7, L"Tavrolin-ffffffff000003e7"},
+    };
+    for (const auto& test : cases)
+        EXPECT_STREQ(FormatSingleInstanceMutexName(test.high, test.low), test.name);
+    // This process's own token is readable: the name has its sixteen digits.
+    const CString strName = BuildSingleInstanceMutexName();
+    EXPECT_EQ(strName.GetLength(), 25) << strName.GetString();
+    EXPECT_EQ(strName.Left(9), CString(L"Tavrolin-"));
+}
+
+TEST(SingleInstance, SharedWindowLivesInASectionSharedByAllProcesses)
+{
+    // Only a section marked shared in the image keeps one copy for every
+    // process started from the file.
+    const BYTE* pBase = reinterpret_cast<const BYTE*>(::GetModuleHandleW(nullptr));
+    const IMAGE_NT_HEADERS* pNt =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+    const IMAGE_SECTION_HEADER* pSection = IMAGE_FIRST_SECTION(pNt);
+    const BYTE* pVariable = reinterpret_cast<const BYTE*>(const_cast<const DWORD*>(&SharedMainWindow));
+    const IMAGE_SECTION_HEADER* pHolder = nullptr;
+    for (WORD i = 0; i < pNt->FileHeader.NumberOfSections; ++i, ++pSection)
+        if (pVariable >= pBase + pSection->VirtualAddress &&
+            pVariable < pBase + pSection->VirtualAddress + pSection->Misc.VirtualSize)
+            pHolder = pSection;
+    ASSERT_NE(pHolder, nullptr);
+    EXPECT_NE(pHolder->Characteristics & IMAGE_SCN_MEM_SHARED, 0u);
+    EXPECT_NE(pHolder->Characteristics & IMAGE_SCN_MEM_WRITE, 0u);
+
+    const HWND hDesktop = ::GetDesktopWindow();
+    SetSharedMainWindow(hDesktop);
+    EXPECT_EQ(GetSharedMainWindow(), hDesktop);
+    SetSharedMainWindow(nullptr);
+}
