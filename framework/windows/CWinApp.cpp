@@ -1,10 +1,12 @@
 #include "framework/windows/CWinApp.h"
 
 #include <shlwapi.h>
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 
 #include "framework/docview/CDocManager.h"
+#include "framework/docview/CRecentFileList.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWnd.h"
 #include "framework/core/ModuleState.h"
@@ -100,6 +102,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 CWinApp::~CWinApp()
 {
     delete m_pDocManager;
+    delete m_pRecentFileList;
     FreeString(m_pszAppName);
     FreeString(m_pszExeName);
     FreeString(m_pszRegistryKey);
@@ -364,8 +367,17 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
     return rc == ERROR_SUCCESS;
 }
 
-void CWinApp::LoadStdProfileSettings(UINT /*nMaxMRU*/)
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
 {
+    const UINT kFirstRecentFileId = 0xE110;
+    const UINT kMaxRecentFiles = 16;
+    delete m_pRecentFileList;
+    m_pRecentFileList = nullptr;
+    if (nMaxMRU > 0) {
+        m_pRecentFileList = new CRecentFileList(kFirstRecentFileId, L"Recent File List", L"File%d",
+                                                static_cast<int>(std::min(nMaxMRU, kMaxRecentFiles)));
+        m_pRecentFileList->ReadList();
+    }
     m_nNumPreviewPages = GetProfileInt(L"Settings", L"PreviewPages", 0);
 }
 

@@ -10,6 +10,7 @@
 class CCommandLineInfo;
 class CDocManager;
 class CDocTemplate;
+class CRecentFileList;
 
 class CWinApp : public CWinThread
 {
@@ -61,7 +62,8 @@ public:
     BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
     BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
 
-    // Reads the framework's own settings; no recent-file list is kept.
+    // Reads the framework's own settings and, for nMaxMRU above 0, the
+    // recent-file list of that many entries (commands from ID_FILE_MRU_FILE1).
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
 
     // Document templates, owned by the application from here on.
@@ -77,6 +79,8 @@ public:
     afx_msg void OnFileNew();
 
     CDocManager* m_pDocManager = nullptr;
+    // Made by LoadStdProfileSettings; owned.
+    CRecentFileList* m_pRecentFileList = nullptr;
 
     // Shows a message box owned by the main window with the application's
     // name as caption.

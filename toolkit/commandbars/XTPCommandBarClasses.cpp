@@ -108,12 +108,3 @@ void CXTPControlComboBox::SetThumbWidth(int nWidth)
     m_bDelayReposition = TRUE;
 }
 
-IMPLEMENT_DYNCREATE(CXTPControlLabel, CXTPControl)
-
-CXTPControlLabel::CXTPControlLabel()
-{
-    m_controlType = xtpControlLabel;
-    m_dwFlags = xtpFlagSkipFocus | xtpFlagNoMovable;
-}
-
-CXTPControlLabel::~CXTPControlLabel() = default;

@@ -13,4 +13,6 @@ public:
     int GetSelected() const override { return 0; }
     BOOL IsLabelStyle() const override { return TRUE; }
     BOOL IsCustomizeResizeAllow() const override { return FALSE; }
+    // Reacts only to a press in customization: the drag of the label.
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
 };

@@ -3,9 +3,14 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlButton.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
+#include "toolkit/commandbars/XTPControlCustom.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControlLabel.h"
+#include "toolkit/commandbars/XTPControlOleItems.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControlRecentFileList.h"
+#include "toolkit/commandbars/XTPControlWindowList.h"
+#include "toolkit/commandbars/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 
@@ -61,6 +66,27 @@ CXTPControl* CreatePopupControl(CXTPCommandBar* pParent, XTPControlType type, in
     return pPopup;
 }
 
+// Buttons with special ids are placeholders that expand into lists.
+CXTPControl* CreateButtonById(int nId, const CString& strCaption)
+{
+    switch (nId) {
+    case 35000:
+        return new CXTPControlWindowList();
+    case 35002:
+        return new CXTPControlWorkspaceActions();
+    case 35003:
+    case 57616:
+        return new CXTPControlRecentFileList();
+    case 57872:
+        if (strCaption == L"<<OLE VERBS GO HERE>>")
+            return new CXTPControlOleItems();
+        break;
+    default:
+        break;
+    }
+    return new CXTPControlButton();
+}
+
 } // namespace
 
 CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CString& strParameter, int nBefore,
@@ -69,7 +95,7 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
     CXTPControl* pControl = nullptr;
     switch (controlType) {
     case xtpControlButton:
-        pControl = new CXTPControlButton();
+        pControl = CreateButtonById(nId, CString());
         break;
     case xtpControlPopup:
     case xtpControlButtonPopup:
@@ -88,8 +114,10 @@ CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CStrin
     case xtpControlLabel:
         pControl = new CXTPControlLabel();
         break;
+    case xtpControlCustom:
+        // Keeps the button's type: only its class hosts the window.
+        return Add(new CXTPControlCustom(), nId, strParameter, nBefore, bTemporary);
     default:
-        // Custom controls come with the window-hosting controls.
         return nullptr;
     }
     pControl->SetType(controlType);
@@ -135,7 +163,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         else if (type == xtpControlEdit)
             pControl = new CXTPControlEdit();
         else
-            pControl = new CXTPControlButton();
+            pControl = CreateButtonById(nId, strCaption);
         pControl->SetType(type >= xtpControlButton && type <= xtpControlEdit ? type : xtpControlButton);
     }
     if (pControl->GetStyle() != request.buttonStyle) {
