@@ -7,6 +7,7 @@
 #include "ThemeTestSupport.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/common/XTPDrawHelpers.h"
 
 using XTPPaintThemes::CXTPOffice2003Theme;
 using XTPPaintThemes::CXTPWhidbeyTheme;
@@ -188,10 +189,36 @@ TEST_F(GradientThemes, LunaStatesAreGradientsAcrossTheBar)
     CSchemeScope blue(1);
     CXTPOffice2003Theme theme;
     theme.RefreshMetrics();
+    enum { kChecked, kPressed, kHover, kPlain51, kNothing };
+    struct Row
+    {
+        BOOL enabled;
+        int selected, pressed, checked, border, fill;
+    };
+    const Row rows[] = {
+        {TRUE, 0, 0, 2, 50, kPlain51}, {TRUE, 0, 0, 1, 50, kChecked}, {TRUE, 1, 0, 0, 32, kHover},
+        {TRUE, 0, 1, 0, 32, kHover},   {TRUE, 1, 1, 0, 50, kPressed}, {TRUE, 0, 2, 0, 50, kPressed},
+        {TRUE, 1, 0, 1, 50, kPressed}, {FALSE, 2, 0, 1, 50, kPressed}, {FALSE, 2, 0, 0, 50, kHover},
+        {FALSE, 0, 0, 1, 58, kChecked}, {FALSE, 1, 0, 0, -1, kNothing}, {TRUE, 0, 0, 0, -1, kNothing},
+    };
+    // The fills' second row, where the frame ends, read from each gradient drawn alone.
+    COLORREF firstRow[] = {0, 0, 0, theme.GetColor(51), kBackground};
+    const CXTPGradientValue* gradients[] = {&theme.m_grcChecked, &theme.m_grcPressed, &theme.m_grcHover};
+    for (int i = 0; i < 3; i++) {
+        CTestCanvas reference(40, 40, kBackground);
+        XTPDrawHelpers()->GradientFillByFactor(reference.DC(), CRect(5, 5, 35, 35), *gradients[i], FALSE, nullptr);
+        firstRow[i] = reference.Pixel(20, 6);
+    }
+    for (const Row& r : rows) {
+        CTestCanvas canvas(40, 40, kBackground);
+        theme.DrawStateRect(canvas.DC(), CRect(5, 5, 35, 35), r.enabled, r.selected, r.pressed, r.checked, FALSE,
+                            xtpBarTop);
+        EXPECT_EQ(r.border < 0 ? kBackground : theme.GetColor(r.border), canvas.Pixel(5, 5)) << r.border;
+        EXPECT_EQ(firstRow[r.fill], canvas.Pixel(20, 6)) << "fill " << r.fill << " border " << r.border;
+    }
     for (int position : {xtpBarTop, xtpBarLeft}) {
         CTestCanvas canvas(40, 40, kBackground);
         theme.DrawStateRect(canvas.DC(), CRect(5, 5, 35, 35), TRUE, 1, 0, 0, FALSE, position);
-        EXPECT_EQ(theme.GetColor(32), canvas.Pixel(5, 5));
         BOOL bVertical = position == xtpBarLeft;
         EXPECT_EQ(canvas.Pixel(10, 7), canvas.Pixel(bVertical ? 10 : 30, bVertical ? 30 : 7))
             << "one colour along the bar, position " << position;

@@ -7,7 +7,9 @@
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPDefaultTheme.h"
 #include "toolkit/commandbars/themes/XTPOfficeTheme.h"
+#include "toolkit/common/XTPFontDC.h"
 
 using XTPPaintThemes::CXTPOfficeTheme;
 
@@ -208,4 +210,59 @@ TEST_F(OfficeTheme, MenuItemsWithIconColumnAndCheckMark)
     EXPECT_EQ(DistinctColour(32), canvas.Pixel(170, 2)) << "the highlight spans the item";
     popup.DestroyWindow();
     site.DestroyWindow();
+}
+
+TEST_F(OfficeTheme, ComboButtonWidthFollowsTheIconFontInFlatAndClassicLooks)
+{
+    XTPPaintThemes::CXTPDefaultTheme classic;
+    classic.RefreshMetrics();
+    CXTPPaintManager* looks[2] = {&m_theme, &classic};
+    const int widths[][2] = {{4, 15}, {5, 15}, {6, 16}, {7, 18}};
+    for (CXTPPaintManager* pLook : looks) {
+        for (const auto& w : widths) {
+            LOGFONT lf = {};
+            lf.lfHeight = -12;
+            lf.lfWidth = w[0];
+            lstrcpyW(lf.lfFaceName, L"Tahoma");
+            pLook->m_fontIcon.SetCustomFont(&lf);
+            CXTPControlComboBox combo;
+            m_bar.GetControls()->Add(&combo, 1);
+            combo.InternalAddRef();
+            CTestCanvas canvas(10, 10, kBackground);
+            TEXTMETRIC tm = {};
+            CXTPFontDC font(canvas.DC(), pLook->m_fontIcon);
+            canvas.DC()->GetTextMetrics(&tm);
+            ASSERT_EQ(w[0], tm.tmAveCharWidth) << "the font's average width";
+            pLook->DrawControl(canvas.DC(), &combo, FALSE);
+            EXPECT_EQ(w[1], combo.GetThumbWidth()) << pLook->GetCurrentTheme() << " width " << w[0];
+            m_bar.GetControls()->RemoveAll();
+        }
+    }
+}
+
+TEST_F(OfficeTheme, ClassicEditFramesByState)
+{
+    XTPPaintThemes::CXTPDefaultTheme classic;
+    classic.RefreshMetrics();
+    MakeTableColoursDistinct(classic);
+    CXTPControlEdit* pEdit = new CXTPControlEdit();
+    m_bar.GetControls()->Add(pEdit, 1);
+    pEdit->SetRect(CRect(10, 5, 110, 27));
+    const struct
+    {
+        BOOL enabled;
+        int selected, topLeft, inside;
+    } rows[] = {{TRUE, 0, COLOR_3DFACE, COLOR_3DFACE},
+                {TRUE, 1, COLOR_3DSHADOW, COLOR_3DFACE},
+                {FALSE, 0, -1, COLOR_3DHIGHLIGHT},
+                {FALSE, 2, -1, COLOR_3DSHADOW}};
+    for (const auto& r : rows) {
+        pEdit->SetEnabled(r.enabled);
+        pEdit->SetSelected(r.selected);
+        CTestCanvas canvas(130, 40, kBackground);
+        classic.DrawControl(canvas.DC(), pEdit, TRUE);
+        EXPECT_EQ(Expected(r.topLeft), canvas.Pixel(10, 5)) << r.enabled << r.selected;
+        EXPECT_EQ(DistinctColour(r.inside), canvas.Pixel(11, 6)) << r.enabled << r.selected;
+        EXPECT_EQ(r.enabled ? DistinctColour(COLOR_WINDOW) : kBackground, canvas.Pixel(50, 15));
+    }
 }

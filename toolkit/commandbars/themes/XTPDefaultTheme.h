@@ -42,6 +42,10 @@ public:
     int GetPopupBarTextColor() const { return m_nPopupBarTextColor; }
 
 protected:
+    // The check and icon column of menu items for a control's bar.
+    int GetMenuColumnWidth(CXTPControl* pControl) const;
+    // Draws the label and answers the field right of it.
+    CRect DrawClassicLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth);
     // Fills with the halftone of face and highlight (checked, idle buttons).
     void FillDither(CDC* pDC, CRect rc);
 

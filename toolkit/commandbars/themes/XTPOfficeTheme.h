@@ -47,8 +47,7 @@ protected:
     // Two frames of colour 43 with the corner pixels of a floating bar.
     void DrawFloatingFrame(CDC* pDC, CRect rc);
     CSize DrawFloatingTitle(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw);
-    // Measures (returns the label width) or draws the label of an edit or combo box.
-    int MeasureEditLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int* pHeight);
+    // Draws the label of an edit or combo box and answers the field right of it.
     CRect DrawEditLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth);
     void DrawMenuArrow(CDC* pDC, CRect rc, COLORREF clr);
 };

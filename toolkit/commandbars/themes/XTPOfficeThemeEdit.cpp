@@ -17,25 +17,7 @@ BOOL IsInPopup(const CXTPControl* pControl)
     return pControl->GetParent() && pControl->GetParent()->GetType() == xtpBarTypePopup;
 }
 
-int SpaceHeight(CDC* pDC)
-{
-    return pDC->GetTextExtent(CString(L" ")).cy;
-}
-
 } // namespace
-
-int CXTPOfficeTheme::MeasureEditLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int* pHeight)
-{
-    CString strCaption = pControl->GetCaption();
-    StripMnemonics(strCaption);
-    if (!bLabel)
-        return 0;
-    *pHeight = std::max(*pHeight, SpaceHeight(pDC) + 1);
-    int nCaption = strCaption.IsEmpty() ? 0 : pDC->GetTextExtent(strCaption).cx;
-    if (IsInPopup(pControl))
-        return GetPopupBarIconColumnWidth(pControl->GetParent()) + nCaption + 12;
-    return nCaption + 5;
-}
 
 CRect CXTPOfficeTheme::DrawEditLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabel, int nLabelWidth)
 {
@@ -68,16 +50,11 @@ CRect CXTPOfficeTheme::DrawEditLabel(CDC* pDC, CXTPControl* pControl, BOOL bLabe
 
 CSize CXTPOfficeTheme::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw)
 {
-    CXTPFontDC font(pDC, m_fontIcon);
+    if (!bDraw)
+        return MeasureEditControl(pDC, pEdit, GetPopupBarIconColumnWidth(pEdit->GetParent()) + 12);
     BOOL bPopup = IsInPopup(pEdit);
     BOOL bLabel = bPopup || pEdit->GetShowLabel();
-    if (!bDraw) {
-        int h = SpaceHeight(pDC) + 1;
-        font.SetFont(&m_fontRegular);
-        pEdit->SetLabelWidth(MeasureEditLabel(pDC, pEdit, bLabel, &h));
-        return CSize(pEdit->GetWidth() + (bPopup ? pEdit->GetLabelWidth() : 0), h + 7);
-    }
-    font.SetFont(&m_fontRegular);
+    CXTPFontDC font(pDC, &m_fontRegular);
     CRect rc = DrawEditLabel(pDC, pEdit, bLabel, pEdit->GetLabelWidth());
     int bSelected = pEdit->GetSelected();
     if (!pEdit->GetEnabled()) {
@@ -94,19 +71,11 @@ CSize CXTPOfficeTheme::DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bD
 
 CSize CXTPOfficeTheme::DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw)
 {
-    CXTPFontDC font(pDC, m_fontIcon);
+    if (!bDraw)
+        return MeasureEditControl(pDC, pComboBox, GetPopupBarIconColumnWidth(pComboBox->GetParent()) + 12);
     BOOL bPopup = IsInPopup(pComboBox);
     BOOL bLabel = bPopup || pComboBox->GetComboStyle() == 1;
-    if (!bDraw) {
-        int h = SpaceHeight(pDC) + 1;
-        TEXTMETRIC tm = {};
-        pDC->GetTextMetrics(&tm);
-        pComboBox->SetThumbWidth(std::max(2 * static_cast<int>(tm.tmAveCharWidth) + 4, 15));
-        font.SetFont(&m_fontRegular);
-        pComboBox->SetLabelWidth(MeasureEditLabel(pDC, pComboBox, bLabel, &h));
-        return CSize(pComboBox->GetWidth() + (bPopup ? pComboBox->GetLabelWidth() : 0), h + 7);
-    }
-    font.SetFont(&m_fontRegular);
+    CXTPFontDC font(pDC, &m_fontRegular);
     CRect rc = DrawEditLabel(pDC, pComboBox, bLabel, pComboBox->GetLabelWidth());
     int bSelected = pComboBox->GetSelected();
     BOOL bEnabled = pComboBox->GetEnabled();

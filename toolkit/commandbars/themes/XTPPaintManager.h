@@ -153,6 +153,9 @@ protected:
     // The icon and caption layout of one toolbar control.
     CSize DrawControlToolBarButton(CDC* pDC, CXTPControl* pButton, CXTPCommandBar* pBar, BOOL bDraw);
     CSize DrawControlCaptionBelowIcon(CDC* pDC, CXTPControl* pButton, CXTPCommandBar* pBar, BOOL bDraw);
+    // Size of an edit or combo box; sets its label and button widths. A label
+    // in a menu takes its caption's width plus the given extra.
+    CSize MeasureEditControl(CDC* pDC, CXTPControl* pControl, int nPopupLabelExtra);
     // A double chevron of the expand buttons; vertical bars point it right.
     void DrawDoubleChevron(CDC* pDC, CRect rc, COLORREF clr, BOOL bVertical);
     void DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc);
