@@ -1,0 +1,534 @@
+#include "app/MainFrame.h"
+
+#include <stdlib.h>
+#include <time.h>
+
+#include "app/frame/AlertSound.h"
+#include "app/frame/GamesReportHolder.h"
+#include "app/frame/OfferTexts.h"
+#include "app/records/MatchRecord.h"
+#include "app/records/TicketRecord.h"
+#include "app/shell/SingleInstance.h"
+#include "engine/SettingsStore.h"
+#include "engine/TeamTable.h"
+#include "engine/WorkerMessages.h"
+#include "engine/db/CDatabaseManager.h"
+#include "framework/ole/COleDateTime.h"
+#include "framework/windows/CView.h"
+#include "resources/AppIds.h"
+#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/XTPPopupControl.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/XTPReportPaintManager.h"
+#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/XTPReportRow.h"
+
+#include <shellapi.h>
+
+namespace {
+
+const wchar_t PRODUCT_NAME[] = L"Tavrolin";
+const UINT ID_STATUS_BAR = 59393;
+
+COleDateTime Now()
+{
+    return COleDateTime(::time(nullptr));
+}
+
+CString LoadText(UINT nID)
+{
+    CString strText;
+    strText.LoadString(nID);
+    return strText;
+}
+
+CString StatisticLogPath()
+{
+    return CSettingsStore::GetProgramFolder() + L"statistic.log";
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_MESSAGE(WM_XTP_PANE_ACTION, CMainFrame::OnDockingPaneNotify)
+    ON_WM_SYSCOMMAND()
+    ON_WM_DESTROY()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_ALREADY_RUNNING, CMainFrame::OnAlreadyRunning)
+    ON_MESSAGE(WM_SCAN_PROGRESS, CMainFrame::OnScanProgress)
+    ON_MESSAGE(WM_SCAN_FINISHED, CMainFrame::OnScanFinished)
+    ON_MESSAGE(WM_SHOW_STARTUP_INFO, CMainFrame::OnShowStartupInfo)
+    ON_COMMAND(ID_TRAY_OPEN, CMainFrame::OnTrayOpen)
+    ON_COMMAND(ID_START_SEARCH, CMainFrame::OnStartSearch)
+    ON_COMMAND(ID_STOP_SEARCH, CMainFrame::OnStopSearch)
+    ON_UPDATE_COMMAND_UI(ID_START_SEARCH, CMainFrame::OnUpdateStartSearch)
+    ON_UPDATE_COMMAND_UI(ID_STOP_SEARCH, CMainFrame::OnUpdateStopSearch)
+    ON_MESSAGE(WM_XTP_POPUP_EVENT, CMainFrame::OnPopupNotify)
+    ON_MESSAGE(CAlertPopups::WM_ALERT_POPUP_CLOSED, CMainFrame::OnAlertPopupClosed)
+    ON_NOTIFY(XTP_NM_REPORT_HYPERLINK, IDC_TICKET_REPORT, CMainFrame::OnTicketLinkClick)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+    : m_bInTray(FALSE)
+    , m_pGamesReport(nullptr)
+    , m_bSearching(FALSE)
+    , m_bAlertSound(FALSE)
+{
+    ::srand((unsigned)::time(nullptr));
+    CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
+                                                     &CMainFrame::AddOfferRecord);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The workers' own destructors end threads that still run.
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style &= ~(LONG)FWS_ADDTOTITLE;
+    cs.style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    SetSharedMainWindow(m_hWnd);
+
+    if (!m_paneManager.InstallDockingPanes(this))
+        return -1;
+    m_paneManager.SetTheme(2);
+    CXTPDockingPane* pPane = m_paneManager.CreatePane(IDP_TICKETS, CRect(0, 0, 200, 120), xtpPaneDockBottom);
+    if (pPane != nullptr)
+    {
+        pPane->SetTitle(LoadText(IDS_PANE_TICKETS));
+        m_paneManager.ClosePane(pPane);
+    }
+
+    if (!m_trayIcon.Create(PRODUCT_NAME, this, IDR_MAINFRAME, IDR_TRAYMENU, ID_TRAY_OPEN, FALSE))
+        return -1;
+
+    m_threadScan.m_hNotifyWnd = m_hWnd;
+    m_threadUpdate.m_hNotifyWnd = m_hWnd;
+    m_threadUpdate.StartUpdate();
+
+    CSettingsStore& settings = CSettingsStore::GetInstance();
+    if (settings.StartMinimized && settings.AutoScan)
+    {
+        m_bInTray = TRUE;
+        m_trayIcon.HideFromTaskbar(this);
+        ShowWindow(SW_HIDE);
+    }
+
+    // The view exists by now: the dump names the games from the start.
+    DumpHistory();
+
+    if (settings.AutoScan)
+    {
+        m_paneManager.ShowPane(IDP_TICKETS);
+        m_bSearching = TRUE;
+        StartScanOrRearm();
+    }
+    return 0;
+}
+
+void CMainFrame::OnClose()
+{
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnDestroy()
+{
+    CFrameWnd::OnDestroy();
+    StopScanWorker();
+    m_threadUpdate.m_eventStop.SetEvent();
+    DWORD dwExitCode = 0;
+    m_threadUpdate.Stop(dwExitCode);
+}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if (nID == SC_CLOSE || nID == SC_MINIMIZE)
+    {
+        ToggleTray();
+        return;
+    }
+    CFrameWnd::OnSysCommand(nID, lParam);
+}
+
+void CMainFrame::ToggleTray()
+{
+    m_bInTray = !m_bInTray;
+    if (m_bInTray)
+        m_trayIcon.MinimizeToTray(this);
+    else
+        m_trayIcon.RestoreFromTray(this);
+}
+
+void CMainFrame::OnTrayOpen()
+{
+    ToggleTray();
+}
+
+LRESULT CMainFrame::OnAlreadyRunning(WPARAM, LPARAM)
+{
+    if (m_bInTray)
+        m_trayIcon.ShowBalloonTip(LoadText(IDS_ALREADY_RUNNING), PRODUCT_NAME, NIIF_INFO, 10);
+    else
+        BringWindowToTop();
+    return 0;
+}
+
+LRESULT CMainFrame::OnShowStartupInfo(WPARAM, LPARAM)
+{
+    // The information dialog comes with the program's dialogs.
+    return 0;
+}
+
+// Polling -------------------------------------------------------------------
+
+void CMainFrame::StopScanWorker()
+{
+    m_threadScan.m_eventStop.SetEvent();
+    DWORD dwExitCode = 0;
+    m_threadScan.Stop(dwExitCode);
+}
+
+void CMainFrame::ArmPollTimer(int nSeconds)
+{
+    KillTimer(IDT_SCAN_POLL);
+    SetTimer(IDT_SCAN_POLL, (UINT)(nSeconds > 0 ? nSeconds : 0) * 1000u, nullptr);
+}
+
+void CMainFrame::StartScanOrRearm()
+{
+    if (HasWatchedMatch())
+    {
+        StopScanWorker();
+        m_threadScan.StartScan(TRUE);
+    }
+    else if (CSettingsStore::GetInstance().FindTST)
+    {
+        StopScanWorker();
+        m_threadScan.StartScan(FALSE);
+    }
+    else
+        ArmPollTimer(CSettingsStore::GetInstance().Interval);
+}
+
+CXTPReportControl* CMainFrame::FindGamesReport()
+{
+    CWnd* pView = GetActiveView();
+    if (pView == nullptr)
+        pView = GetDlgItem(AFX_IDW_PANE_FIRST);
+    IGamesReportHolder* pHolder = dynamic_cast<IGamesReportHolder*>(pView);
+    return pHolder != nullptr ? pHolder->GetGamesReport() : nullptr;
+}
+
+CXTPReportRecords* CMainFrame::GetGamesRecords() const
+{
+    return m_pGamesReport != nullptr ? m_pGamesReport->GetRecords() : nullptr;
+}
+
+BOOL CMainFrame::HasWatchedMatch()
+{
+    CXTPReportControl* pReport = FindGamesReport();
+    CXTPReportRecords* pRecords = pReport != nullptr ? pReport->GetRecords() : nullptr;
+    const int nCount = pRecords != nullptr ? pRecords->GetCount() : 0;
+    for (int i = 0; i < nCount; ++i)
+    {
+        CMatchRecord* pMatch = DYNAMIC_DOWNCAST(CMatchRecord, pRecords->GetAt(i));
+        if (pMatch != nullptr && pMatch->IsWatched())
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == IDT_SCAN_POLL)
+    {
+        KillTimer(IDT_SCAN_POLL);
+        StartScanOrRearm();
+    }
+    CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::OnStartSearch()
+{
+    if (m_bSearching)
+        return;
+    m_paneManager.ShowPane(IDP_TICKETS);
+    m_bSearching = TRUE;
+    StartScanOrRearm();
+}
+
+void CMainFrame::OnStopSearch()
+{
+    m_bSearching = FALSE;
+    // An armed timer would start the next scan, and its popups, after the
+    // user stopped the search.
+    KillTimer(IDT_SCAN_POLL);
+    StopScanWorker();
+    if (CXTPDockingPane* pPane = m_paneManager.FindPane(IDP_TICKETS))
+        m_paneManager.ClosePane(pPane);
+}
+
+void CMainFrame::OnUpdateStartSearch(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bSearching ? 1 : 0);
+}
+
+void CMainFrame::OnUpdateStopSearch(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bSearching);
+}
+
+LRESULT CMainFrame::OnScanProgress(WPARAM wParam, LPARAM lParam)
+{
+    if ((int)lParam != CSettingsStore::GetInstance().GetScanGeneration())
+        return 0;
+    UINT nID = 0;
+    switch (wParam)
+    {
+    case SCAN_LOADING: nID = IDS_TICKETINFO_LOADING; break;
+    case SCAN_LOADED: nID = IDS_TICKETINFO_LOADED; break;
+    case SCAN_FAILED: nID = IDS_TICKETINFO_FAILED; break;
+    }
+    SetStatusText(nID != 0 ? LoadText(nID) : CString());
+    return 0;
+}
+
+LRESULT CMainFrame::OnScanFinished(WPARAM, LPARAM lParam)
+{
+    CXTPReportControl* pReport = FindGamesReport();
+    if (pReport == nullptr)
+        return 0;
+    m_pGamesReport = pReport;
+    CSettingsStore& settings = CSettingsStore::GetInstance();
+    const int nGeneration = (int)lParam;
+    CAtlArray<MatchStatus> matches;
+    CAtlArray<TeamTstStatus> teams;
+    if (nGeneration == settings.GetScanGeneration() && settings.GetScanResults(nGeneration, matches, teams))
+    {
+        CDatabaseManager& database = CDatabaseManager::GetInstance();
+        database.SetContentsChanged(FALSE);
+        m_bAlertSound = FALSE;
+
+        CXTPReportRecords* pRecords = GetGamesRecords();
+        CAtlArray<BOOL> watched;
+        watched.SetCount((size_t)pRecords->GetCount());
+        for (int i = 0; i < pRecords->GetCount(); ++i)
+        {
+            CMatchRecord* pMatch = DYNAMIC_DOWNCAST(CMatchRecord, pRecords->GetAt(i));
+            watched[(size_t)i] = pMatch != nullptr && pMatch->IsWatched();
+        }
+        MergeScan(watched, matches, teams, settings.FindTST);
+
+        if (m_bAlertSound)
+            PlayAlertSound();
+        if (database.IsContentsChanged())
+            DumpHistory();
+    }
+    // Polling goes on only while the user searches.
+    if (m_bSearching)
+    {
+        const int nJitter = settings.MaxDiff != 0 ? (int)((unsigned)::rand() % (unsigned)settings.MaxDiff) : 0;
+        ArmPollTimer(settings.Interval - nJitter);
+    }
+    m_pGamesReport = nullptr;
+    return 0;
+}
+
+void CMainFrame::SetStatusText(const CString& strText)
+{
+    if (CWnd* pStatus = GetDlgItem(ID_STATUS_BAR))
+        pStatus->SetWindowText(strText);
+}
+
+CString CMainFrame::GetStatusText() const
+{
+    CString strText;
+    if (CWnd* pStatus = GetDlgItem(ID_STATUS_BAR))
+        pStatus->GetWindowText(strText);
+    return strText;
+}
+
+// Offers and alerts ---------------------------------------------------------
+
+BOOL CMainFrame::IsFindYellow() const
+{
+    return CSettingsStore::GetInstance().FindYellow;
+}
+
+void CMainFrame::EndOffer(int nRowId)
+{
+    CDatabaseManager::GetInstance().EndOffer(nRowId, Now());
+}
+
+int CMainFrame::AddOfferAlert(int nMatch, int nCategory, BOOL bSb, BOOL bResale, int nRow)
+{
+    OfferCategoryCode code = nCategory;
+    if (bSb)
+        code |= OFFER_SECOND_GROUP;
+    if (bResale)
+        code |= OFFER_RESALE;
+    const int nRowId = CDatabaseManager::GetInstance().AddOffer(Now(), nRow, code);
+    m_bAlertSound = TRUE;
+    m_alertTexts = AlertTexts();
+    m_alertTexts.strAddress = bResale ? ResaleDetailAddress(nMatch) : ResaleOverviewAddress();
+    m_alertTexts.strLine = FormatMatchOfferLine(nCategory, bSb, bResale);
+    if (CMatchRecord* pMatch = FindMatchByNumber(GetGamesRecords(), nMatch))
+        m_alertTexts.strTitle.Format(L"%s: %s - %s", pMatch->GetCity().GetString(), pMatch->GetCountry1().GetString(),
+                                     pMatch->GetCountry2().GetString());
+    ShowAlert(m_alertTexts);
+    return nRowId;
+}
+
+int CMainFrame::AddTstOfferAlert(int nTeam, int nIndex, BOOL bResale)
+{
+    const int nSeries = nIndex + 2;
+    OfferCategoryCode code = nSeries | OFFER_TEAM_SPECIFIC;
+    if (bResale)
+        code |= OFFER_RESALE;
+    const int nRowId = CDatabaseManager::GetInstance().AddOffer(Now(), nTeam, code);
+    m_bAlertSound = TRUE;
+    m_alertTexts = AlertTexts();
+    m_alertTexts.strLine = FormatTstOfferLine(nSeries, bResale);
+    m_alertTexts.strAddress = TstListAddress();
+    m_alertTexts.strTitle = GetTeamNameById(nTeam);
+    ShowAlert(m_alertTexts);
+    return nRowId;
+}
+
+void CMainFrame::ShowAlert(const AlertTexts& texts)
+{
+    m_alerts.ShowAlertPopup(this, texts);
+}
+
+void CMainFrame::PlayAlertSound()
+{
+    const CSettingsStore& settings = CSettingsStore::GetInstance();
+    CAlertSound::Play(settings.Beep, settings.Sound);
+}
+
+LRESULT CMainFrame::OnPopupNotify(WPARAM wParam, LPARAM lParam)
+{
+    return m_alerts.OnPopupNotify(wParam, lParam);
+}
+
+LRESULT CMainFrame::OnAlertPopupClosed(WPARAM, LPARAM)
+{
+    m_alerts.DeleteClosed();
+    return 0;
+}
+
+// Ticket pane ---------------------------------------------------------------
+
+BOOL CMainFrame::CreateTicketReport()
+{
+    if (!m_wndTicketReport.Create(0x40000044, CRect(0, 0, 0, 0), this, IDC_TICKET_REPORT))
+        return FALSE;
+    m_wndTicketReport.SetOwner(this);
+    m_wndTicketReport.GetPaintManager()->SetNoItemsText(LoadText(IDS_NO_TICKETS));
+    static const UINT teamIcons[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+                                     17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    m_wndTicketReport.GetImageManager()->SetIcons(IDB_FLAGS, teamIcons, 32, CSize(16, 16));
+    const struct
+    {
+        UINT nCaption;
+        int nWidth;
+        BOOL bAutoSize;
+    } columns[] = {
+        {IDS_COLUMN_AVAILABLE_FROM, 120, FALSE}, {IDS_COLUMN_TEAM1, 80, TRUE}, {IDS_COLUMN_TEAM2, 80, TRUE},
+        {IDS_COLUMN_CITY, 80, TRUE},             {IDS_COLUMN_DATE, 40, TRUE},  {IDS_COLUMN_CATEGORY, 60, FALSE},
+    };
+    for (int i = 0; i < 6; ++i)
+        m_wndTicketReport.AddColumn(new CXTPReportColumn(i, LoadText(columns[i].nCaption), columns[i].nWidth,
+                                                         columns[i].bAutoSize));
+    m_wndTicketReport.Populate();
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != XTP_DPN_SHOWWINDOW)
+        return FALSE;
+    CXTPDockingPane* pPane = reinterpret_cast<CXTPDockingPane*>(lParam);
+    if (pPane == nullptr || pPane->IsAttached() || pPane->GetID() != IDP_TICKETS)
+        return TRUE;
+    if (m_wndTicketReport.GetSafeHwnd() == nullptr && !CreateTicketReport())
+        return TRUE;
+    pPane->Attach(m_wndTicketReport.GetSafeHwnd());
+    return TRUE;
+}
+
+void CMainFrame::DumpHistory()
+{
+    // Held for the dump's callbacks; a handler that holds it already keeps it.
+    CXTPReportControl* pHeld = m_pGamesReport;
+    if (m_pGamesReport == nullptr)
+        m_pGamesReport = FindGamesReport();
+    const BOOL bReport = m_wndTicketReport.GetSafeHwnd() != nullptr;
+    m_wndTicketReport.GetRecords()->RemoveAll();
+    if (bReport)
+        m_wndTicketReport.BeginUpdate();
+    CDatabaseManager::GetInstance().DumpToFile(StatisticLogPath(), this);
+    if (bReport)
+        m_wndTicketReport.EndUpdate();
+    m_wndTicketReport.Populate();
+    m_pGamesReport = pHeld;
+}
+
+void CMainFrame::FormatGameText(int nGameId, CMainFrame* pFrame, CString& strText, int nTeamSpecific)
+{
+    strText.Empty();
+    if (pFrame == nullptr || pFrame->m_pGamesReport == nullptr)
+        return;
+    if (nTeamSpecific)
+    {
+        strText = GetTeamNameById(nGameId);
+        return;
+    }
+    if (CMatchRecord* pMatch = GetMatchAt(pFrame->GetGamesRecords(), nGameId))
+        strText = FormatMatchGameText(*pMatch);
+}
+
+void CMainFrame::AddOfferRecord(OfferCategoryCode code, CMainFrame* pFrame, DATE dtStart, int nGameId)
+{
+    if (pFrame == nullptr)
+        return;
+    const CString strCategory = DefaultFormatCategoryCode(code);
+    CTicketRecord* pRecord = nullptr;
+    if (code & OFFER_TEAM_SPECIFIC)
+        pRecord = new CTicketRecord(COleDateTime(dtStart), GetTeamNameById(nGameId), L"", L"", L"", strCategory,
+                                    TstListAddress());
+    else if (CMatchRecord* pMatch = GetMatchAt(pFrame->GetGamesRecords(), nGameId))
+    {
+        const CString strAddress = (code & OFFER_RESALE) ? ResaleDetailAddress(nGameId + 1) : ResaleOverviewAddress();
+        pRecord = new CTicketRecord(COleDateTime(dtStart), pMatch->GetCountry1(), pMatch->GetCountry2(),
+                                    pMatch->GetCity(), pMatch->GetDateText(), strCategory, strAddress);
+    }
+    if (pRecord != nullptr)
+        pFrame->m_wndTicketReport.AddRecord(pRecord);
+}
+
+void CMainFrame::OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT*)
+{
+    XTP_NM_REPORTRECORDITEM* pItemNotify = reinterpret_cast<XTP_NM_REPORTRECORDITEM*>(pNotifyStruct);
+    if (pItemNotify->pRow == nullptr || pItemNotify->pItem == nullptr || pItemNotify->nHyperlink < 0)
+        return;
+    CTicketRecord* pRecord = DYNAMIC_DOWNCAST(CTicketRecord, pItemNotify->pRow->GetRecord());
+    if (pRecord != nullptr)
+        CAlertPopups::s_pfnOpenPage(pRecord->GetPageAddress());
+}

@@ -1,0 +1,108 @@
+// The program's main window: the ticket pane, the tray icon, the scan
+// worker and its polling timer, the offer bookkeeping, the alerts and the
+// update worker.
+#pragma once
+#include "app/frame/AlertPopups.h"
+#include "app/frame/OfferBook.h"
+#include "engine/ThreadScan.h"
+#include "engine/ThreadUpdate.h"
+#include "engine/db/OfferCategoryCode.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/XTTrayIcon.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/report/XTPReportControl.h"
+
+// Posted by a second instance to the first one's frame.
+#define WM_ALREADY_RUNNING 0x40B
+// Sent once by the application after the frame was shown.
+#define WM_SHOW_STARTUP_INFO 0x466
+// The polling timer of the frame window.
+#define IDT_SCAN_POLL 1236
+// The docking pane with the open offers, and its report.
+#define IDP_TICKETS 108
+#define IDC_TICKET_REPORT 101
+
+class CMainFrame : public CFrameWnd, public COfferBook
+{
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    // Polling.
+    void StartScanOrRearm();
+    BOOL HasWatchedMatch();
+    BOOL IsSearching() const { return m_bSearching; }
+    BOOL IsInTray() const { return m_bInTray; }
+    void ToggleTray();
+
+    // Alerts.
+    void PlayAlertSound();
+    CAlertPopups& GetAlerts() { return m_alerts; }
+
+    // The history dump's callbacks (registered with the database manager).
+    static void FormatGameText(int nGameId, CMainFrame* pFrame, CString& strText, int nTeamSpecific);
+    static void AddOfferRecord(OfferCategoryCode code, CMainFrame* pFrame, DATE dtStart, int nGameId);
+    // Rewrites "statistic.log" and the ticket pane's rows from the history.
+    void DumpHistory();
+
+    CXTPDockingPaneManager& GetPaneManager() { return m_paneManager; }
+    CXTPReportControl& GetTicketReport() { return m_wndTicketReport; }
+    CXTTrayIcon& GetTrayIcon() { return m_trayIcon; }
+    CThreadScan& GetScanWorker() { return m_threadScan; }
+    // The status bar's text (its message pane).
+    CString GetStatusText() const;
+
+protected:
+    // COfferBook: history rows and alerts.
+    BOOL IsFindYellow() const override;
+    void EndOffer(int nRowId) override;
+    int AddOfferAlert(int nMatch, int nCategory, BOOL bSb, BOOL bResale, int nRow) override;
+    int AddTstOfferAlert(int nTeam, int nIndex, BOOL bResale) override;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnClose();
+    afx_msg void OnDestroy();
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnAlreadyRunning(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnScanFinished(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnShowStartupInfo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPopupNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnAlertPopupClosed(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTrayOpen();
+    afx_msg void OnStartSearch();
+    afx_msg void OnStopSearch();
+    afx_msg void OnUpdateStartSearch(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateStopSearch(CCmdUI* pCmdUI);
+    afx_msg void OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The view's games report: the active view's, else the frame's first
+    // pane (the view exists before it is made active).
+    CXTPReportControl* FindGamesReport();
+    CXTPReportRecords* GetGamesRecords() const;
+    void StopScanWorker();
+    void ArmPollTimer(int nSeconds);
+    void SetStatusText(const CString& strText);
+    void ShowAlert(const AlertTexts& texts);
+    BOOL CreateTicketReport();
+
+    CXTPDockingPaneManager m_paneManager;
+    BOOL m_bInTray;
+    CXTTrayIcon m_trayIcon;
+    CThreadScan m_threadScan;
+    CThreadUpdate m_threadUpdate;
+    CXTPReportControl* m_pGamesReport;
+    CXTPReportControl m_wndTicketReport;
+    AlertTexts m_alertTexts;
+    CAlertPopups m_alerts;
+    BOOL m_bSearching;
+    BOOL m_bAlertSound;
+};

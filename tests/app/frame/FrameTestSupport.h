@@ -1,0 +1,46 @@
+// A main frame with a stand-in view whose games report holds a few matches,
+// a history database of its own, and scan results fed to the frame as the
+// scan worker would hand them over.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/MainFrame.h"
+#include "app/frame/GamesReportHolder.h"
+#include "framework/windows/CView.h"
+
+class CMatchRecord;
+
+class CGamesView : public CView, public IGamesReportHolder
+{
+    DECLARE_DYNCREATE(CGamesView)
+
+public:
+    CXTPReportControl* GetGamesReport() override { return &m_report; }
+    void OnDraw(CDC*) override {}
+    // Matches 1..n as rows 0..n-1; none watched.
+    void AddMatches(int nCount);
+    void Watch(int nRow, BOOL bWatch);
+
+    CXTPReportControl m_report;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    DECLARE_MESSAGE_MAP()
+};
+
+namespace frametest {
+
+// Creates the frame with a CGamesView (hidden); null on failure.
+CMainFrame* CreateFrame();
+CGamesView* ViewOf(CMainFrame* pFrame);
+// Feeds one scan result: category values of match 1's first group and,
+// with teams, TST resale offers; posts the finish message and pumps.
+void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleOfTeam6 = nullptr, BOOL bStale = FALSE);
+void Pump(DWORD ms);
+// The armed polling timer is killed by the probe: TRUE when it was armed.
+BOOL TakePollTimer(CMainFrame* pFrame);
+std::wstring ReadTextFile(const CString& path);
+
+} // namespace frametest

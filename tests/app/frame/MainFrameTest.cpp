@@ -1,0 +1,229 @@
+// The main frame over a stand-in view: scan results into history rows,
+// popups, ticket pane rows and the dump; polling; the tray.
+#include <gtest/gtest.h>
+
+#include "FrameTestSupport.h"
+#include "app/records/TicketRecord.h"
+#include "engine/SettingsStore.h"
+#include "engine/TeamTable.h"
+#include "engine/db/CDatabaseManager.h"
+#include "resources/AppIds.h"
+#include "support/Screenshot.h"
+#include "toolkit/common/XTPPopupControl.h"
+#include "toolkit/common/XTPPopupItem.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/report/XTPReportRecords.h"
+
+using namespace frametest;
+
+namespace {
+
+class MainFrame : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CSettingsStore& settings = CSettingsStore::GetInstance();
+        saved = {settings.Interval, settings.MaxDiff, settings.FindTST, settings.FindYellow, settings.Beep,
+                 settings.AutoScan, settings.StartMinimized};
+        settings.Interval = 60;
+        settings.MaxDiff = 0;
+        settings.FindTST = FALSE;
+        settings.FindYellow = FALSE;
+        settings.Beep = FALSE;
+        settings.AutoScan = FALSE;
+        settings.StartMinimized = FALSE;
+        wchar_t szTemp[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, szTemp);
+        folder = CString(szTemp) + L"tavrolin_frame\\";
+        ::CreateDirectoryW(folder, nullptr);
+        ::DeleteFileW(folder + L"data.db");
+        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        logPath = CSettingsStore::GetProgramFolder() + L"statistic.log";
+    }
+
+    void TearDown() override
+    {
+        if (pFrame != nullptr)
+            pFrame->DestroyWindow();
+        Pump(50);
+        CDatabaseManager::GetInstance().Close();
+        CSettingsStore& settings = CSettingsStore::GetInstance();
+        settings.Interval = saved[0];
+        settings.MaxDiff = saved[1];
+        settings.FindTST = saved[2];
+        settings.FindYellow = saved[3];
+        settings.Beep = saved[4];
+        settings.AutoScan = saved[5];
+        settings.StartMinimized = saved[6];
+    }
+
+    void Create()
+    {
+        pFrame = CreateFrame();
+        ASSERT_NE(pFrame, nullptr);
+        pView = ViewOf(pFrame);
+        ASSERT_NE(pView, nullptr);
+        pFrame->RecalcLayout();  // what showing the frame does first
+    }
+
+    // Searching without anything to scan: only the timer is armed.
+    void StartSearch()
+    {
+        pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
+        ASSERT_TRUE(pFrame->IsSearching());
+    }
+
+    int TicketRows() { return pFrame->GetTicketReport().GetRecords()->GetCount(); }
+    int Popups() { return pFrame->GetAlerts().GetOpenCount(); }
+
+    std::vector<int> saved;
+    CString folder, logPath;
+    CMainFrame* pFrame = nullptr;
+    CGamesView* pView = nullptr;
+};
+
+const int NONE[4] = {0, 0, 0, 0};
+const int YES[4] = {1, 0, 0, 0};
+const int FEW[4] = {2, 0, 0, 0};
+
+} // namespace
+
+TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
+{
+    Create();
+    StartSearch();
+    Pump(100);
+    EXPECT_FALSE(pFrame->GetPaneManager().FindPane(IDP_TICKETS)->IsClosed());
+    ASSERT_NE(pFrame->GetTicketReport().GetSafeHwnd(), nullptr) << "the pane's first show creates the report";
+    pView->Watch(0, TRUE);
+
+    const struct
+    {
+        const int* values;
+        int rows, popups;
+    } scans[] = {{NONE, 0, 0}, {YES, 1, 1}, {YES, 1, 1}, {NONE, 0, 1}};
+    for (const auto& scan : scans)
+    {
+        FeedResult(pFrame, scan.values);
+        EXPECT_EQ(TicketRows(), scan.rows);
+        EXPECT_EQ(Popups(), scan.popups);
+        EXPECT_TRUE(TakePollTimer(pFrame)) << "re-armed while searching";
+    }
+    const std::wstring log = ReadTextFile(logPath);
+    EXPECT_NE(log.find(L"Deutschland"), std::wstring::npos) << log;
+    EXPECT_NE(log.find(L"Costa Rica"), std::wstring::npos);
+
+    // An unwatched match keeps its period open whatever the scan says.
+    FeedResult(pFrame, YES);
+    EXPECT_EQ(TicketRows(), 1);
+    pView->Watch(0, FALSE);
+    FeedResult(pFrame, NONE);
+    EXPECT_EQ(TicketRows(), 1);
+    CTicketRecord* pRow = DYNAMIC_DOWNCAST(CTicketRecord, pFrame->GetTicketReport().GetRecords()->GetAt(0));
+    ASSERT_NE(pRow, nullptr);
+    EXPECT_NE(pRow->GetPageAddress().Find(L"doc=ds_einzel1"), -1) << "a list offer links to the overview";
+}
+
+TEST_F(MainFrame, FewLeftCountsOnlyWithFindYellowAndAChangeOpensASecondPeriod)
+{
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    FeedResult(pFrame, FEW);
+    EXPECT_EQ(Popups(), 0);
+    FeedResult(pFrame, YES);
+    EXPECT_EQ(Popups(), 1);
+    CSettingsStore::GetInstance().FindYellow = TRUE;
+    FeedResult(pFrame, FEW);
+    EXPECT_EQ(Popups(), 2);
+    EXPECT_EQ(TicketRows(), 1);
+}
+
+TEST_F(MainFrame, TeamResaleOffersOnlyWithFindTst)
+{
+    Create();
+    StartSearch();
+    const int tst5[5] = {0, 0, 1, 0, 0};
+    FeedResult(pFrame, NONE, tst5);
+    EXPECT_EQ(Popups(), 0);
+    CSettingsStore::GetInstance().FindTST = TRUE;
+    FeedResult(pFrame, NONE, tst5);
+    ASSERT_EQ(Popups(), 1);
+    CXTPPopupControl* pPopup = pFrame->GetAlerts().GetOpenPopup(0);
+    EXPECT_EQ(pPopup->GetItem(2)->GetCaption(), CString(L"TST 5 Resale"));
+    EXPECT_EQ(pPopup->GetItem(1)->GetCaption(), GetTeamNameById(6));
+    ASSERT_EQ(TicketRows(), 1);
+    CTicketRecord* pRow = DYNAMIC_DOWNCAST(CTicketRecord, pFrame->GetTicketReport().GetRecords()->GetAt(0));
+    EXPECT_NE(pRow->GetPageAddress().Find(L"key=wm_tst"), -1);
+    const std::wstring log = ReadTextFile(logPath);
+    EXPECT_NE(log.find(L"TST 5 R"), std::wstring::npos) << log;
+}
+
+TEST_F(MainFrame, StopSearchEndsPollingAndStaleResultsOnlyRearm)
+{
+    Create();
+    StartSearch();
+    EXPECT_TRUE(TakePollTimer(pFrame)) << "nothing to scan: the timer is armed";
+    StartSearch();
+    pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
+    EXPECT_FALSE(pFrame->IsSearching());
+    EXPECT_FALSE(TakePollTimer(pFrame)) << "stopping kills the armed timer";
+    EXPECT_TRUE(pFrame->GetPaneManager().FindPane(IDP_TICKETS)->IsClosed());
+
+    pView->Watch(0, TRUE);
+    FeedResult(pFrame, YES);
+    EXPECT_FALSE(TakePollTimer(pFrame)) << "a result after the stop arms nothing";
+
+    StartSearch();
+    TakePollTimer(pFrame);
+    FeedResult(pFrame, YES, nullptr, TRUE);
+    EXPECT_TRUE(TakePollTimer(pFrame)) << "a stale result re-arms";
+    EXPECT_EQ(Popups(), 1) << "but merges nothing";
+}
+
+TEST_F(MainFrame, CloseAndMinimizeGoToTheTrayOpenComesBack)
+{
+    Create();
+    pFrame->ShowWindow(SW_SHOW);
+    for (UINT nCommand : {SC_CLOSE, SC_MINIMIZE})
+    {
+        pFrame->SendMessage(WM_SYSCOMMAND, nCommand);
+        EXPECT_TRUE(pFrame->IsInTray());
+        EXPECT_FALSE(pFrame->IsWindowVisible());
+        EXPECT_TRUE(::IsWindow(pFrame->GetSafeHwnd()));
+        pFrame->SendMessage(WM_ALREADY_RUNNING);
+        EXPECT_FALSE(pFrame->IsWindowVisible()) << "a second start shows a balloon, not the window";
+        pFrame->SendMessage(WM_COMMAND, ID_TRAY_OPEN);
+        EXPECT_FALSE(pFrame->IsInTray());
+        EXPECT_TRUE(pFrame->IsWindowVisible());
+    }
+}
+
+TEST_F(MainFrame, StartUpDumpNamesTheGamesOfOpenOffers)
+{
+    CDatabaseManager& database = CDatabaseManager::GetInstance();
+    ASSERT_GT(database.AddOffer(COleDateTime(2006, 6, 9, 18, 0, 0), 1, 2), 0);
+    database.SetContentsChanged(TRUE);
+    ::DeleteFileW(logPath);
+    Create();
+    const std::wstring log = ReadTextFile(logPath);
+    EXPECT_NE(log.find(L"Polen"), std::wstring::npos) << log;
+    EXPECT_NE(log.find(L"Gelsenkirchen"), std::wstring::npos);
+}
+
+TEST_F(MainFrame, PictureWithTicketPane)
+{
+    Create();
+    pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER);
+    pFrame->ShowWindow(SW_SHOW);
+    StartSearch();
+    pView->Watch(0, TRUE);
+    pView->Watch(2, TRUE);
+    const int both[4] = {1, 0, 1, 0};
+    FeedResult(pFrame, both);
+    pFrame->RecalcLayout();
+    Pump(300);
+    EXPECT_EQ(TicketRows(), 2);
+    EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pFrame->GetSafeHwnd()), L"app_main_frame.png").empty());
+}
