@@ -161,6 +161,12 @@ protected:
     void DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc);
 
 public:
+    // Drop shadows of popups: whether the look has them, its options (1: even
+    // without the system setting, lighter; 2: cut around the opening control)
+    // and their colour.
+    BOOL m_bShowShadow = TRUE;
+    int m_nShadowOptions = 0;
+    COLORREF m_clrShadowColor = 0;
     COLORREF m_clrStatus;
     COLORREF m_clrStatusTextColor;
     CXTPGradientValue m_clrFaceGradient;
