@@ -14,7 +14,12 @@
 #include "toolkit/commandbars/XTPControlRecentFileList.h"
 #include "toolkit/commandbars/XTPControlWindowList.h"
 #include "toolkit/commandbars/XTPControlWorkspaceActions.h"
+#include "toolkit/commandbars/XTPControlSelector.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "support/Screenshot.h"
+#include "framework/gdi/CClientDC.h"
 
 namespace {
 
@@ -264,4 +269,65 @@ TEST_F(ListPlaceholder, WorkspaceActionsListTheAcceptedGroupCommandsInOrder)
             EXPECT_TRUE(m_bar.GetControl(pActions->GetIndex() + 1)->GetBeginGroup()) << "takes the group start";
     }
     client.UnsubclassWindow();
+}
+
+namespace {
+
+// Stacks the visible controls of a popup bar as a menu lays them out.
+void PlaceInColumn(CXTPCommandBar& bar, int nWidth)
+{
+    CClientDC dc(&bar);
+    int y = 3;
+    for (int i = 0; i < bar.GetControlCount(); i++) {
+        CXTPControl* pControl = bar.GetControl(i);
+        if (!pControl->IsVisible())
+            continue;
+        if (pControl->GetBeginGroup() && y > 3)
+            y += 8;
+        CSize size = pControl->GetSize(&dc);
+        pControl->SetRect(CRect(3, y, 3 + std::max(nWidth, static_cast<int>(size.cx)), y + size.cy));
+        y += size.cy;
+    }
+}
+
+} // namespace
+
+TEST_F(ListPlaceholder, PictureOfTheWindowListAndSelectorPopups)
+{
+    CXTPPaintManager::SetTheme(0);
+    for (LPCWSTR title : {L"Spielplan", L"Tickets & Preise", L"Statistik"})
+        ASSERT_TRUE(AddChild(title));
+    m_pFrame->MDIActivate(CWnd::FromHandle(::GetDlgItem(m_pFrame->m_hWndMDIClient, 0xFF01)));
+
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_APPWORKSPACE)), L"Shot",
+                              WS_POPUP | WS_VISIBLE, 0, 0, 520, 200, nullptr, nullptr));
+    CXTPPopupBar windows, grid;
+    for (CXTPPopupBar* pBar : {&windows, &grid}) {
+        int x = pBar == &windows ? 10 : 280;
+        ASSERT_TRUE(pBar->CreateEx(0, AfxRegisterWndClass(0), L"Bar", WS_CHILD | WS_VISIBLE, x, 10, 230, 180,
+                                   host.GetSafeHwnd(), nullptr));
+        pBar->SetCommandBars(&m_commandBars);
+    }
+    windows.GetControls()->Add(xtpControlButton, 0)->SetCaption(L"&Nebeneinander");
+    windows.GetControls()->Add(xtpControlButton, 35000);
+    windows.GetControl(1)->OnCalcDynamicSize(0);
+    PlaceInColumn(windows, 220);
+
+    CXTPControlSelector* pSelector = new CXTPControlSelector();
+    grid.GetControls()->Add(pSelector, 900);
+    pSelector->SetItemSize(CSize(20, 20));
+    pSelector->OnCalcDynamicSize(0);
+    pSelector->SetRect(CRect(CPoint(5, 5), pSelector->GetSize(nullptr)));
+    pSelector->OnMouseMove(CPoint(5 + 50, 5 + 30));
+    EXPECT_EQ(CSize(3, 2), pSelector->GetSelection());
+
+    host.UpdateWindow();
+    EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(host.GetSafeHwnd()), L"commandbars_window_list_selector.png")
+                     .empty());
+    for (CXTPPopupBar* pBar : {&windows, &grid}) {
+        pBar->SetCommandBars(nullptr);
+        pBar->DestroyWindow();
+    }
+    host.DestroyWindow();
 }
