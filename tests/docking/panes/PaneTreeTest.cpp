@@ -517,3 +517,72 @@ TEST(PaneTree, FloatingFramesAndHiddenGroupsAreSavedToo)
     EXPECT_FALSE(registry.load(loaded.get()));
     ::SHDeleteKeyW(HKEY_CURRENT_USER, kKey);
 }
+
+TEST(PaneTree, CleanUpLiftsLoneChildrenAndDropsEmptyNodes)
+{
+    Docking d;
+    CXTPDockingPane* pane = d.manager.CreatePane(1, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    CXTPDockingPaneBase* container = pane->GetContainer();
+    // A splitter with one child inside a splitter with one child.
+    auto* outer = AsSplitter(d.manager.OnCreatePane(xtpPaneTypeSplitterContainer, d.Layout()));
+    auto* inner = AsSplitter(d.manager.OnCreatePane(xtpPaneTypeSplitterContainer, d.Layout()));
+    d.Top()->ReplaceChild(container, outer);
+    outer->Init(inner, FALSE, nullptr);
+    inner->Init(container, TRUE, nullptr);
+    EXPECT_EQ(L"H(V(H(T[1* 80x80] ) ) C )", Describe(d.Layout()));
+    d.Layout()->RemoveUnusedNodes();
+    EXPECT_EQ(L"H(V(T[1* 80x80] ) C )", Describe(d.Layout())) << "the inner splitter's child moved up";
+
+    // An emptied splitter leaves its parent.
+    auto* empty = AsSplitter(d.manager.OnCreatePane(xtpPaneTypeSplitterContainer, d.Layout()));
+    CXTPDockingPaneBase* client = d.Layout()->GetClientPane();
+    d.Top()->ReplaceChild(client, empty);
+    empty->Init(client, FALSE, nullptr);
+    empty->RemovePane(client);
+    EXPECT_FALSE(d.Top()->ContainsPane(empty));
+    EXPECT_EQ(nullptr, empty->GetContainer());
+}
+
+TEST(PaneTree, ClosedNeighboursAndRemovedHoldersFallBack)
+{
+    Docking d;
+    CXTPDockingPane* closed = d.manager.CreatePane(1, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    d.manager.ClosePane(closed);
+    d.manager.CreatePane(2, CRect(0, 0, 60, 60), xtpPaneDockRight, closed);
+    EXPECT_EQ(L"H(T[80x80] C T[2* 60x60] )", Describe(d.Layout())) << "a closed neighbour: docked at the top level";
+
+    // Its container removed meanwhile: showing keeps the pane closed.
+    XTP_DOCKINGPANE_INFO* info = d.Layout()->FindPaneInfo(closed);
+    info->pDockingHolder = nullptr;
+    d.Layout()->RemoveUnusedNodes();
+    EXPECT_EQ(nullptr, info->pLastHolder);
+    d.manager.ShowPane(closed);
+    EXPECT_TRUE(closed->IsClosed());
+}
+
+TEST(PaneTree, FloatingAContainerMovesItsPanesAndHidingJoinsGroups)
+{
+    Docking d;
+    CXTPDockingPane* first = d.manager.CreatePane(1, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    CXTPDockingPane* second = d.manager.CreatePane(2, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    d.manager.AttachPane(second, first);
+    CXTPDockingPaneBase* docked = first->GetContainer();
+    d.manager.FloatPane(docked, CRect(0, 0, 200, 200));
+    EXPECT_TRUE(docked->IsEmpty()) << "the panes moved into the copy";
+    EXPECT_NE(docked, first->GetContainer());
+    EXPECT_EQ(second->GetContainer(), first->GetContainer());
+    EXPECT_EQ(docked, d.Layout()->FindPaneInfo(first)->pDockingHolder) << "the docked place is remembered";
+
+    Docking h;
+    h.manager.m_bHideGroupOnButtonClick = FALSE;
+    CXTPDockingPane* a = h.manager.CreatePane(1, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    CXTPDockingPane* b = h.manager.CreatePane(2, CRect(0, 0, 80, 80), xtpPaneDockLeft);
+    h.manager.AttachPane(b, a);
+    b->SetOptions(0);
+    h.manager.HidePane(a);
+    h.manager.HidePane(b);
+    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(h.Layout()->m_wndPanels[xtpPaneDockLeft]);
+    ASSERT_NE(nullptr, panel);
+    ASSERT_EQ(1u, panel->GetGroups().size()) << "the second pane joins the first one's group";
+    EXPECT_EQ(2u, panel->GetGroups()[0]->GetPanes().size());
+}
