@@ -45,6 +45,10 @@ public:
     // Takes over the caller's reference to a bar made by the bar creation.
     void AppendBar(CXTPToolBar* pBar);
     int GetNextVisibleIndex(int nIndex, int nStep) const;
+    // A toolbar the user makes: not built in, appended under the id.
+    virtual CXTPToolBar* AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar = FALSE);
+    // Hides the bar, takes it out and releases it; a bar not held: nothing.
+    void Remove(CXTPToolBar* pBar);
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
     void SetCustomizeMode(BOOL bMode);

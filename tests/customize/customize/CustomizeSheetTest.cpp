@@ -1,0 +1,114 @@
+// The customize sheet run modally as the user meets it: customize mode for
+// its lifetime, the finish button, one sheet at a time, input outside it
+// held back, Alt+letter pages, quitting, and a sheet that cannot open.
+#include "customize/customize/CustomizeTestSupport.h"
+#include "framework/controls/CTabCtrl.h"
+#include "resources/ToolkitCustomizeIds.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/customize/XTPCustomizeToolbarsPage.h"
+
+using namespace custtest;
+
+namespace {
+
+struct CustomizeSheet : BarsTest
+{
+    CustomizeSheet()
+    {
+        AddBar(pBars, {L"Standard", 100});
+        AddBar(pBars, {L"Benutzerdefiniert 1", 0xE800, FALSE});
+    }
+    POINT ViewPoint() { return ctltest::CentreOf(site.GetView()); }
+};
+
+TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
+{
+    CXTPCustomizeSheet sheet(pBars, &site);
+    struct Seen
+    {
+        BOOL okVisible = TRUE, customizing = FALSE, running = FALSE;
+        CString finish;
+        INT_PTR second = 0;
+        int viewClicks = -1;
+    } seen;
+    CDialogScript script({[&](HWND hSheet) {
+        ctltest::PumpFor(200);
+        ctltest::ShootWindow(hSheet, L"customize_sheet_toolbars.png");
+        seen.okVisible = ::IsWindowVisible(::GetDlgItem(hSheet, IDOK));
+        seen.finish = WindowText(::GetDlgItem(hSheet, IDCANCEL));
+        seen.customizing = pBars->IsCustomizeMode();
+        seen.running = CXTPCustomizeSheet::IsRunning();
+        CXTPCustomizeSheet second(pBars, &site);
+        seen.second = second.DoModal();
+        ctltest::ClickAt(ViewPoint());
+        seen.viewClicks = site.viewClicks;
+        // The user's own click on the finish button.
+        ctltest::ClickAt(ctltest::CentreOf(::GetDlgItem(hSheet, IDCANCEL)));
+    }});
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_FALSE(seen.okVisible);
+    EXPECT_EQ(CString(L"Fertig stellen"), seen.finish);
+    EXPECT_TRUE(seen.customizing);
+    EXPECT_TRUE(seen.running);
+    EXPECT_EQ(IDCANCEL, seen.second);
+    EXPECT_EQ(0, seen.viewClicks);
+    EXPECT_FALSE(pBars->IsCustomizeMode());
+    EXPECT_FALSE(CXTPCustomizeSheet::IsRunning());
+    // The hooks are gone: the view takes clicks again.
+    ctltest::ClickAt(ViewPoint());
+    EXPECT_EQ(1, site.viewClicks);
+}
+
+TEST_F(CustomizeSheet, AltAndATabsLetterOpensThatPage)
+{
+    CXTPCustomizeSheet sheet(pBars, &site);
+    CPropertyPage keyboard(XTP_IDD_PAGE_KEYBOARD);
+    sheet.AddPage(&keyboard);
+    int nActive = -1;
+    CDialogScript script({[&](HWND hSheet) {
+        INPUT input[4] = {};
+        for (INPUT& in : input)
+            in.type = INPUT_KEYBOARD;
+        input[0].ki.wVk = VK_MENU;
+        input[1].ki.wVk = 'T';
+        input[2].ki.wVk = 'T';
+        input[2].ki.dwFlags = KEYEVENTF_KEYUP;
+        input[3].ki.wVk = VK_MENU;
+        input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(4, input, sizeof(INPUT));
+        ctltest::PumpFor(300);
+        nActive = sheet.GetActiveIndex();
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    }});
+    sheet.DoModal();
+    EXPECT_EQ(2, nActive);
+}
+
+TEST_F(CustomizeSheet, QuitEndsTheSheetAndIsPostedAgain)
+{
+    CXTPCustomizeSheet sheet(pBars, &site);
+    CDialogScript script({[](HWND) { ::PostQuitMessage(7); }});
+    sheet.DoModal();
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
+    EXPECT_FALSE(pBars->IsCustomizeMode());
+    EXPECT_FALSE(CXTPCustomizeSheet::IsRunning());
+}
+
+TEST_F(CustomizeSheet, ASheetThatCannotOpenLeavesTheFrameUsable)
+{
+    CXTPCustomizeSheet sheet(pBars, &site);
+    sheet.RemovePage(1);
+    sheet.RemovePage(0);
+    EXPECT_NE(IDOK, sheet.DoModal());
+    EXPECT_FALSE(pBars->IsCustomizeMode());
+    EXPECT_FALSE(CXTPCustomizeSheet::IsRunning());
+    EXPECT_TRUE(::IsWindowEnabled(site.GetSafeHwnd()));
+    ctltest::ClickAt(ViewPoint());
+    EXPECT_EQ(1, site.viewClicks);
+}
+
+} // namespace

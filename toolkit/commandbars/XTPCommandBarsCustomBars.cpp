@@ -1,0 +1,31 @@
+// Toolbars the user makes and removes from the customize dialog.
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+
+CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar)
+{
+    auto* pBar = new CXTPToolBar();
+    pBar->SetTitle(lpszName);
+    pBar->SetBarPosition(bTearOffBar ? xtpBarFloating : xtpBarTop);
+    AppendBar(pBar);
+    pBar->SetBarID(nID);
+    pBar->SetBuiltIn(FALSE);
+    pBar->m_bTearOff = bTearOffBar;
+    pBar->SetVisible(TRUE);
+    return pBar;
+}
+
+void CXTPCommandBars::Remove(CXTPToolBar* pBar)
+{
+    const int nIndex = FindIndex(pBar);
+    if (nIndex < 0)
+        return;
+    if (pBar->GetSafeHwnd() != nullptr)
+        pBar->ShowWindow(SW_HIDE);
+    pBar->SetVisible(FALSE);
+    if (m_pDragSelected != nullptr && m_pDragSelected->GetParent() == pBar)
+        SetDragControl(nullptr);
+    m_arrBars.RemoveAt(nIndex);
+    pBar->InternalRelease();
+}

@@ -1,0 +1,22 @@
+// A static text drawn as a group heading: the text, then a line at mid
+// height to the other edge.
+#pragma once
+#include "framework/controls/CStatic.h"
+#include "toolkit/common/XTPWinThemeWrapper.h"
+
+class CXTPCustomizeOptionsPageGroupLine : public CStatic
+{
+public:
+    CXTPCustomizeOptionsPageGroupLine();
+
+    // The line in the style's border colour, else a shadow line over a
+    // highlight line; the text in the style's group-box colour.
+    void Draw(HDC hDC);
+
+protected:
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CXTPWinThemeWrapper m_themeHelper;
+};
