@@ -438,3 +438,74 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         m_pPaintManager->RefreshMetrics();
     return CWnd::WindowProc(message, wParam, lParam);
 }
+
+BOOL CXTPDockingPaneManager::IsLiveNode(CXTPDockingPaneBase* pNode) const
+{
+    return pNode && m_pLayout &&
+           std::find(m_pLayout->m_arrNodes.begin(), m_pLayout->m_arrNodes.end(), pNode) != m_pLayout->m_arrNodes.end();
+}
+
+BOOL CXTPDockingPaneManager::TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CXTPDockingPaneBase*& pFollow)
+{
+    DWORD dwOptions = pPane->GetOptions();
+    if ((bDocked && (dwOptions & xtpPaneNoFloatable)) || (!bDocked && (dwOptions & xtpPaneNoDockable)))
+        return FALSE;
+    if (SendPaneAction(bDocked ? xtpPaneActionFloating : xtpPaneActionDocking, pPane))
+        return FALSE;
+    XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane);
+    CXTPDockingPaneBase* pHolder = pInfo ? (bDocked ? pInfo->pFloatingHolder : pInfo->pDockingHolder) : nullptr;
+    if (!IsLiveNode(pHolder))
+        pHolder = pFollow;
+    if (IsLiveNode(pHolder))
+    {
+        m_bAttachingPane = TRUE;
+        AttachPane(pPane, pHolder);
+        m_bAttachingPane = FALSE;
+    }
+    else if (bDocked)
+        FloatPane(pPane, pPane->GetContainer() ? pPane->GetContainer()->GetPaneWindowRect() : CRect(0, 0, 200, 200));
+    else
+        return FALSE;
+    // Panes without a holder of their own follow this one.
+    pFollow = pPane->GetContainer();
+    SendPaneAction(bDocked ? xtpPaneActionFloated : xtpPaneActionDocked, pPane);
+    return TRUE;
+}
+
+void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
+{
+    if (!m_pLayout || !pNode)
+        return;
+    BOOL bFloating = FALSE, bHidden = FALSE;
+    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
+    {
+        bFloating |= pUp->GetType() == xtpPaneTypeMiniWnd;
+        bHidden |= pUp->GetType() == xtpPaneTypeAutoHidePanel;
+    }
+    BOOL bDocked = !bFloating && !bHidden;
+
+    // Every move changes the containers walked: the panes are taken first.
+    std::vector<CXTPDockingPane*> panes;
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+        panes.push_back(static_cast<CXTPDockingPane*>(pNode));
+    else
+    {
+        CXTPDockingPaneBaseList list;
+        pNode->FindPane(xtpPaneTypeDockingPane, &list);
+        for (POSITION pos = list.GetHeadPosition(); pos;)
+            panes.push_back(static_cast<CXTPDockingPane*>(list.GetNext(pos)));
+    }
+    auto* pTabbed = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
+    CXTPDockingPane* pSelected = pTabbed ? pTabbed->GetSelected() : nullptr;
+    CXTPDockingPaneBase* pFollow = nullptr;
+    BOOL bSelectedMoved = FALSE;
+    for (CXTPDockingPane* pPane : panes)
+    {
+        if (TogglePane(pPane, bDocked, pFollow) && pPane == pSelected)
+            bSelectedMoved = TRUE;
+    }
+    m_pLayout->RemoveUnusedNodes();
+    SyncPanesState();
+    if (bSelectedMoved)
+        ShowPane(pSelected, FALSE);
+}

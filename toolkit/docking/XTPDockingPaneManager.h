@@ -68,6 +68,8 @@ public:
     CXTPDockingPaneBase* FloatPane(CXTPDockingPaneBase* pNode, CRect rcScreen);
     // Into the auto-hide panel of the node's side.
     void HidePane(CXTPDockingPaneBase* pNode);
+    // Docked panes float and floating ones dock, each to where it last was.
+    void ToggleDocking(CXTPDockingPaneBase* pNode);
     void SetTheme(int nTheme);
     int GetCurrentTheme() const;
 
@@ -114,5 +116,9 @@ public:
     BOOL m_bLayoutCreated = FALSE;
 
 private:
+    // One pane to the holder of the other state (or floating at its place).
+    BOOL TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CXTPDockingPaneBase*& pFollow);
+    BOOL IsLiveNode(CXTPDockingPaneBase* pNode) const;
+
     BOOL m_bOleInitialized = FALSE;
 };

@@ -246,3 +246,32 @@ TEST(DockingFrame, TheViewGetsTheClientNodesRectangle)
     view.DestroyWindow();
     frame->DestroyWindow();
 }
+
+TEST(DockingFrame, TogglingFloatsAndDocksBackWithVetoesAndOptions)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* pane = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPaneBase* docked = pane->GetContainer();
+    frame->actions.clear();
+
+    frame->manager.ToggleDocking(pane);
+    CXTPDockingPaneBase* floating = pane->GetContainer();
+    ASSERT_NE(docked, floating);
+    ASSERT_NE(nullptr, floating->GetContainer());
+    EXPECT_EQ(xtpPaneTypeMiniWnd, floating->GetContainer()->GetContainer()->GetType());
+    EXPECT_EQ((std::vector<int>{xtpPaneActionFloating, xtpPaneActionFloated}), frame->actions);
+
+    // A floating pane that may not dock stays, and nothing is sent.
+    frame->actions.clear();
+    pane->SetOptions(xtpPaneNoDockable);
+    frame->manager.ToggleDocking(pane);
+    EXPECT_EQ(floating, pane->GetContainer());
+    EXPECT_TRUE(frame->actions.empty());
+
+    pane->SetOptions(0);
+    frame->manager.ToggleDocking(floating);
+    EXPECT_EQ(docked, pane->GetContainer()) << "back into the container it was docked in";
+    EXPECT_EQ((std::vector<int>{xtpPaneActionDocking, xtpPaneActionDocked}), frame->actions);
+    frame->DestroyWindow();
+}
