@@ -139,6 +139,8 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
         {
             if (pButton->GetId() == XTP_IDS_DOCKINGPANE_CLOSE)
                 OnCloseButton();
+            else if (pButton->GetId() == XTP_IDS_DOCKINGPANE_AUTOHIDE)
+                OnAutoHideButton();
             return;
         }
     }
@@ -372,4 +374,27 @@ void CXTPDockingPaneTabbedContainer::OnFocusChanged()
         pManager->OnActivatePane(TRUE, m_pSelectedPane);
     if (m_pSelectedPane && m_pSelectedPane->GetHwnd() && ::IsWindow(m_pSelectedPane->GetHwnd()))
         ::SendMessageW(m_pSelectedPane->GetHwnd(), WM_IDLEUPDATECMDUI, TRUE, 0);
+}
+
+void CXTPDockingPaneTabbedContainer::OnAutoHideButton()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || !m_pSelectedPane)
+        return;
+    if (IsHidden())
+    {
+        pManager->ToggleDocking(pManager->m_bHideGroupOnButtonClick ? static_cast<CXTPDockingPaneBase*>(this)
+                                                                    : m_pSelectedPane);
+        return;
+    }
+    CXTPDockingPane* pSelected = m_pSelectedPane;
+    if (pManager->SendPaneAction(xtpPaneActionPinning, pSelected))
+        return;
+    int direction = pManager->GetPaneDirection(this);
+    BOOL bWidth = direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
+    for (CXTPDockingPane* pPane : m_lstPanes)
+        (bWidth ? pPane->m_szDocking.cx : pPane->m_szDocking.cy) = bWidth ? m_rcWindow.Width() : m_rcWindow.Height();
+    // This container may be emptied now: nothing of it is used afterwards.
+    pManager->HidePane(pSelected);
+    pManager->SendPaneAction(xtpPaneActionPinned, pSelected);
 }

@@ -51,6 +51,8 @@ public:
     // Closes the selected pane (or, with the manager's close-whole-group
     // flag, every closable pane) as the close button does.
     void OnCloseButton();
+    // Hides the group (action 8 may veto) or, when hidden, brings it back.
+    void OnAutoHideButton();
 
 protected:
     afx_msg void OnPaint();

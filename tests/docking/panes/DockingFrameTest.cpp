@@ -275,3 +275,43 @@ TEST(DockingFrame, TogglingFloatsAndDocksBackWithVetoesAndOptions)
     EXPECT_EQ((std::vector<int>{xtpPaneActionDocking, xtpPaneActionDocked}), frame->actions);
     frame->DestroyWindow();
 }
+
+TEST(DockingFrame, AutoHideButtonHidesTheGroupUnlessVetoed)
+{
+    // Vetoes action 8 while set.
+    class CVetoFrame : public CDockingFrame
+    {
+    public:
+        BOOL veto = TRUE;
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_XTP_PANE_ACTION && wParam == XTP_DPN_ACTION && veto)
+            {
+                auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
+                if (record->action == xtpPaneActionPinning)
+                    record->bCancel = TRUE;
+            }
+            return CDockingFrame::WindowProc(message, wParam, lParam);
+        }
+    };
+    CWinApp app(L"DockingFrameApp");
+    CVetoFrame* frame = new CVetoFrame;
+    frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_VISIBLE, CRect(20, 20, 620, 420));
+    frame->manager.InstallDockingPanes(frame);
+    CXTPDockingPane* pane = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockRight);
+    frame->RecalcLayout();
+    auto* container = static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
+    container->OnAutoHideButton();
+    EXPECT_EQ(container, pane->GetContainer()) << "vetoed";
+
+    frame->veto = FALSE;
+    frame->actions.clear();
+    container->OnAutoHideButton();
+    EXPECT_TRUE(pane->GetContainer()->IsHidden());
+    EXPECT_EQ(150, pane->m_szDocking.cx) << "the docked width is kept for sliding out";
+    EXPECT_EQ(xtpPaneDockRight, frame->manager.GetPaneDirection(pane));
+    EXPECT_EQ((std::vector<int>{xtpPaneActionPinning, xtpPaneActionPinned}), frame->actions);
+    frame->DestroyWindow();
+}
