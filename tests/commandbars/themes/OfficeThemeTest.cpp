@@ -266,3 +266,30 @@ TEST_F(OfficeTheme, ClassicEditFramesByState)
         EXPECT_EQ(r.enabled ? DistinctColour(COLOR_WINDOW) : kBackground, canvas.Pixel(50, 15));
     }
 }
+
+TEST_F(OfficeTheme, AnOpenPopupJoinsTheControlThatOpenedIt)
+{
+    CTestSite site;
+    ASSERT_TRUE(site.Create(CRect(0, 0, 300, 200)));
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&site, CRect(0, 0, 200, 30)));
+    CXTPControl* pControl = bar.AddButton(7, CRect(20, 3, 60, 25));
+    CXTPPopupBar popup;
+    popup.SetBarPosition(xtpBarPopup);
+    popup.SetControlPopup(pControl);
+    // The popup hangs below the control, starting 10 pixels further left.
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 10, 25, 120, 80,
+                               site.GetSafeHwnd(), nullptr));
+    CTestCanvas canvas(120, 80, kBackground);
+    m_theme.FillCommandBarEntry(canvas.DC(), &popup);
+    // The seam runs along the popup's top exactly under the control (10 to 49 here).
+    EXPECT_EQ(DistinctColour(43), canvas.Pixel(9, 0)) << "the frame left of the control";
+    EXPECT_EQ(DistinctColour(30), canvas.Pixel(10, 0));
+    EXPECT_EQ(DistinctColour(30), canvas.Pixel(49, 0));
+    EXPECT_EQ(DistinctColour(43), canvas.Pixel(50, 0));
+    EXPECT_EQ(DistinctColour(41), canvas.Pixel(10, 1)) << "one row only";
+    EXPECT_EQ(DistinctColour(43), canvas.Pixel(80, 0)) << "beyond the control";
+    popup.DestroyWindow();
+    bar.DestroyWindow();
+    site.DestroyWindow();
+}
