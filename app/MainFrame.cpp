@@ -99,6 +99,13 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
+void CMainFrame::ActivateFrame(int nCmdShow)
+{
+    if (m_bInTray)
+        return;
+    CFrameWnd::ActivateFrame(nCmdShow);
+}
+
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)

@@ -31,6 +31,8 @@ public:
     ~CMainFrame() override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // A frame that went to the tray while it was created stays there.
+    void ActivateFrame(int nCmdShow = -1) override;
 
     // Polling.
     void StartScanOrRearm();

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "FrameTestSupport.h"
 #include "app/frame/AlertPopups.h"
 #include "app/frame/AlertSound.h"
 #include "app/frame/OfferTexts.h"
 #include "app/frame/PopupItem.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/XTPPopupControl.h"
+
+using frametest::Pump;
 
 namespace {
 
@@ -43,21 +46,6 @@ public:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
-
-void Pump(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(10);
-    } while (::GetTickCount() - start < ms);
-}
 
 class Alerts : public testing::Test
 {

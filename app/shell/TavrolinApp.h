@@ -1,0 +1,18 @@
+// The program's application object: one instance per logon session, then
+// OLE, the registry key, the document template, the history database, the
+// online check, the settings and the main window, in that order.
+#pragma once
+#include "framework/windows/CWinApp.h"
+
+class CTavrolinApp : public CWinApp
+{
+public:
+    CTavrolinApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    // Open for the life of the process: the name exists while it runs.
+    HANDLE m_hInstanceMutex;
+};
