@@ -8,7 +8,9 @@ BEGIN_MESSAGE_MAP(CXTPCustomizeOptionsPageGroupLine, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CXTPCustomizeOptionsPageGroupLine::CXTPCustomizeOptionsPageGroupLine() = default;
+CXTPCustomizeOptionsPageGroupLine::CXTPCustomizeOptionsPageGroupLine(CXTPWinThemeLibrary* pLibrary) : m_themeHelper(pLibrary)
+{
+}
 
 void CXTPCustomizeOptionsPageGroupLine::OnPaint()
 {

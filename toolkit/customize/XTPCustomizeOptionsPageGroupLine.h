@@ -7,7 +7,8 @@
 class CXTPCustomizeOptionsPageGroupLine : public CStatic
 {
 public:
-    CXTPCustomizeOptionsPageGroupLine();
+    // Without a library the process's visual-styles library is used.
+    explicit CXTPCustomizeOptionsPageGroupLine(CXTPWinThemeLibrary* pLibrary = nullptr);
 
     // The line in the style's border colour, else a shadow line over a
     // highlight line; the text in the style's group-box colour.

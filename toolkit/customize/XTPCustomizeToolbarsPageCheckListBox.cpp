@@ -5,8 +5,8 @@
 #include "framework/windows/CWinApp.h"
 #include "resources/FrameworkIds.h"
 
-CXTPCustomizeToolbarsPageCheckListBox::CXTPCustomizeToolbarsPageCheckListBox()
-    : m_hBitmapCheck(nullptr), m_nCheckWidth(0), m_nCheckHeight(0)
+CXTPCustomizeToolbarsPageCheckListBox::CXTPCustomizeToolbarsPageCheckListBox(CXTPWinThemeLibrary* pLibrary)
+    : m_themeHelper(pLibrary), m_hBitmapCheck(nullptr), m_nCheckWidth(0), m_nCheckHeight(0)
 {
     m_hBitmapCheck = static_cast<HBITMAP>(::LoadImageW(AfxFindResourceHandle(MAKEINTRESOURCEW(AFX_IDB_CHECKLISTBOX), RT_BITMAP),
                                                        MAKEINTRESOURCEW(AFX_IDB_CHECKLISTBOX),

@@ -7,7 +7,8 @@
 class CXTPCustomizeToolbarsPageCheckListBox : public CCheckListBox
 {
 public:
-    CXTPCustomizeToolbarsPageCheckListBox();
+    // Without a library the process's visual-styles library is used.
+    explicit CXTPCustomizeToolbarsPageCheckListBox(CXTPWinThemeLibrary* pLibrary = nullptr);
     ~CXTPCustomizeToolbarsPageCheckListBox() override;
 
     void PreDrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;

@@ -172,6 +172,15 @@ void CALLBACK CDialogScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
         ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
 }
 
+CDialogScript::Step Shot(const wchar_t* lpszName, CDialogScript::Step then)
+{
+    return [lpszName, then](HWND hDlg) {
+        ctltest::PumpFor(150);
+        ctltest::ShootWindow(hDlg, lpszName);
+        then(hDlg);
+    };
+}
+
 CDialogScript::Step Press(int nID)
 {
     return [nID](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); };

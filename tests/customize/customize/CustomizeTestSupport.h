@@ -96,6 +96,9 @@ CDialogScript::Step ReadMessage(CString* pText, int nID);
 // Records the edit's text and the caption, then presses the button.
 CDialogScript::Step ReadEdit(int nEdit, CString* pText, CString* pCaption, int nID);
 
+// Saves a picture of the window (frame included), then runs the step.
+CDialogScript::Step Shot(const wchar_t* lpszName, CDialogScript::Step then);
+
 CString WindowText(HWND hWnd);
 
 // A site with a command bars manager on it; pages shown through Host go

@@ -44,7 +44,8 @@ TEST_F(NewToolbarDlg, ProposesTheFirstFreeNumberAndChoosesTheIdOnOK)
     AddBar(pBars, {L"benutzerdefiniert 2", 0xE802, FALSE});
     AddBar(pBars, {L"Benutzerdefiniert 3", 0xE803, FALSE});
     CString strShown, strCaption;
-    CDialogScript script({ReadEdit(XTP_IDC_TOOLBAR_NAME, &strShown, &strCaption, IDOK)});
+    CDialogScript script(
+        {Shot(L"customize_newtoolbar_new.png", ReadEdit(XTP_IDC_TOOLBAR_NAME, &strShown, &strCaption, IDOK))});
     CXTPNewToolbarDlg dlg(&site, pBars);
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(CString(L"Benutzerdefiniert 2"), strShown);
@@ -57,8 +58,8 @@ TEST_F(NewToolbarDlg, RefusesEmptyAndTakenNamesAndStaysOpen)
 {
     AddBar(pBars, {L"Standard", 0xE800});
     CString strEmpty, strTaken;
-    CDialogScript script({TypeAndPress(XTP_IDC_TOOLBAR_NAME, L"", IDOK), ReadMessage(&strEmpty, IDOK),
-                          TypeAndPress(XTP_IDC_TOOLBAR_NAME, L"Standard", IDOK), ReadMessage(&strTaken, IDOK),
+    CDialogScript script({TypeAndPress(XTP_IDC_TOOLBAR_NAME, L"", IDOK), Shot(L"customize_box_9331.png", ReadMessage(&strEmpty, IDOK)),
+                          TypeAndPress(XTP_IDC_TOOLBAR_NAME, L"Standard", IDOK), Shot(L"customize_box_9333.png", ReadMessage(&strTaken, IDOK)),
                           TypeAndPress(XTP_IDC_TOOLBAR_NAME, L"STANDARD", IDOK)});
     CXTPNewToolbarDlg dlg(&site, pBars);
     ASSERT_EQ(IDOK, dlg.DoModal());
@@ -76,7 +77,8 @@ TEST_F(NewToolbarDlg, RenameShowsTheTitleAndAcceptsItsOwnName)
     AddBar(pBars, {L"Standard", 0xE800});
     CXTPToolBar* pBar = AddBar(pBars, {L"Meine Leiste", 0xE801, FALSE});
     CString strShown, strCaption;
-    CDialogScript script({ReadEdit(XTP_IDC_TOOLBAR_NAME, &strShown, &strCaption, IDOK)});
+    CDialogScript script(
+        {Shot(L"customize_newtoolbar_rename.png", ReadEdit(XTP_IDC_TOOLBAR_NAME, &strShown, &strCaption, IDOK))});
     CXTPNewToolbarDlg dlg(&site, pBars, pBar);
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(CString(L"Meine Leiste"), strShown);

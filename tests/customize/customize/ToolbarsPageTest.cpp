@@ -147,7 +147,7 @@ TEST_F(ToolbarsPage, DeleteAsksFirstAnnouncesAndDropsTheCustomizeSelection)
     Select(1);
     CString strAsked;
     {
-        CDialogScript script({ReadMessage(&strAsked, IDCANCEL)});
+        CDialogScript script({Shot(L"customize_box_9335.png", ReadMessage(&strAsked, IDCANCEL))});
         pPage->OnDeleteToolbar();
     }
     EXPECT_EQ(CString(L"Sind Sie sicher, dass Sie die Symbolleiste 'Weg' löschen möchten?"), strAsked);
