@@ -194,6 +194,14 @@ TEST_F(MainFrame, CloseAndMinimizeGoToTheTrayOpenComesBack)
         EXPECT_TRUE(::IsWindow(pFrame->GetSafeHwnd()));
         pFrame->SendMessage(WM_ALREADY_RUNNING);
         EXPECT_FALSE(pFrame->IsWindowVisible()) << "a second start shows a balloon, not the window";
+        if (nCommand == SC_CLOSE)
+        {
+            Pump(2500);
+            HDC hScreen = ::GetDC(nullptr);
+            const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(0, 0, 640, 400));
+            ::ReleaseDC(nullptr, hScreen);
+            testshot::Save(shot, L"app_tray_balloon.png");
+        }
         pFrame->SendMessage(WM_COMMAND, ID_TRAY_OPEN);
         EXPECT_FALSE(pFrame->IsInTray());
         EXPECT_TRUE(pFrame->IsWindowVisible());

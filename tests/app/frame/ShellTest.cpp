@@ -1,7 +1,12 @@
-// The single-instance name and the window handle shared between instances.
+// The single-instance name, the window handle shared between instances and
+// a second start of the application.
 #include <gtest/gtest.h>
 
+#include <locale.h>
+
+#include "FrameTestSupport.h"
 #include "app/shell/SingleInstance.h"
+#include "app/shell/TavrolinApp.h"
 
 TEST(SingleInstance, NameCarriesTheLogonSessionHighPartFirst)
 {
@@ -45,4 +50,42 @@ TEST(SingleInstance, SharedWindowLivesInASectionSharedByAllProcesses)
     SetSharedMainWindow(hDesktop);
     EXPECT_EQ(GetSharedMainWindow(), hDesktop);
     SetSharedMainWindow(nullptr);
+}
+
+namespace {
+
+class CFirstInstanceWindow : public CWnd
+{
+public:
+    int nAlreadyRunning = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_ALREADY_RUNNING)
+            ++nAlreadyRunning;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
+{
+    const CString strLocale = _wsetlocale(LC_ALL, nullptr);
+    HANDLE hFirst = ::CreateMutexW(nullptr, FALSE, BuildSingleInstanceMutexName());
+    ASSERT_NE(hFirst, nullptr);
+    CFirstInstanceWindow first;
+    ASSERT_TRUE(first.CreateEx(0, AfxRegisterWndClass(0), L"Erste", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr));
+    SetSharedMainWindow(first.GetSafeHwnd());
+    {
+        CTavrolinApp second;
+        EXPECT_FALSE(second.InitInstance());
+        EXPECT_EQ(second.m_pMainWnd, nullptr) << "nothing else was set up";
+    }
+    frametest::Pump(100);
+    EXPECT_EQ(first.nAlreadyRunning, 1);
+
+    SetSharedMainWindow(nullptr);
+    first.DestroyWindow();
+    ::CloseHandle(hFirst);
+    _wsetlocale(LC_ALL, strLocale);
 }
