@@ -6,6 +6,10 @@
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeToolbarsPage.h"
 
 using namespace custtest;
@@ -109,6 +113,65 @@ TEST_F(CustomizeSheet, ASheetThatCannotOpenLeavesTheFrameUsable)
     EXPECT_TRUE(::IsWindowEnabled(site.GetSafeHwnd()));
     ctltest::ClickAt(ViewPoint());
     EXPECT_EQ(1, site.viewClicks);
+}
+
+// Real input, queued at once so that the drag's own loop reads it.
+void QueueDrag(POINT ptFrom, POINT ptTo)
+{
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](DWORD dwFlags, POINT pt) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = pt.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN);
+        input.mi.dy = pt.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        inputs.push_back(input);
+    };
+    add(0, ptFrom);
+    add(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    for (int step = 1; step <= 4; step++)
+        add(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
+    add(MOUSEEVENTF_LEFTUP, ptTo);
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
+{
+    CXTPToolBar* pBar = pBars->GetAt(0);
+    pBar->CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar", WS_CHILD | WS_VISIBLE, 0, 0,
+                   400, 28, site.GetSafeHwnd(), nullptr);
+    CXTPCustomizeSheet sheet(pBars, &site);
+    CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
+    pPage->AddCategories(31900, FALSE);
+    pPage->InsertNewMenuCategory(XTP_IDS_NEWMENU);
+    CDialogScript script({[&](HWND hSheet) {
+        sheet.SetActivePage(1);
+        ctltest::PumpFor(200);
+        POINT ptBar = {300, 14};
+        pBar->ClientToScreen(&ptBar);
+        for (int nCategory : {0, 2}) {
+            pPage->GetCategoriesList().SetCurSel(nCategory);
+            pPage->OnCategoriesSelectionChanged();
+            CRect rcItem;
+            pPage->GetCommandsList().GetItemRect(0, &rcItem);
+            POINT ptItem = rcItem.CenterPoint();
+            pPage->GetCommandsList().ClientToScreen(&ptItem);
+            QueueDrag(ptItem, ptBar);
+            // Past the double-click time: the next press at this place starts a drag again.
+            ctltest::PumpFor(::GetDoubleClickTime() + 100);
+        }
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    }});
+    sheet.DoModal();
+    ASSERT_EQ(2, pBar->GetControlCount());
+    EXPECT_EQ(100, pBar->GetControl(0)->GetID());
+    // A copy: the category keeps its own.
+    EXPECT_NE(pPage->GetCategoryInfo(0)->pControls->GetAt(0), pBar->GetControl(0));
+    CXTPControl* pMenu = pBar->GetControl(1);
+    EXPECT_EQ(xtpControlPopup, pMenu->GetType());
+    EXPECT_EQ(CString(L"Neues Menü"), pMenu->GetCaption());
+    EXPECT_TRUE(pMenu->GetCommandBar() == nullptr || pMenu->GetCommandBar()->GetControlCount() == 0);
+    pBar->DestroyWindow();
 }
 
 } // namespace
