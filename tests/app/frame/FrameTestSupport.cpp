@@ -9,8 +9,7 @@
 #include "toolkit/report/XTPReportRecordItem.h"
 #include "toolkit/report/XTPReportRecords.h"
 
-#include <fstream>
-#include <sstream>
+#include <array>
 
 IMPLEMENT_DYNCREATE(CGamesView, CView)
 
@@ -43,6 +42,32 @@ void CGamesView::Watch(int nRow, BOOL bWatch)
 }
 
 namespace frametest {
+
+namespace {
+// The settings a poll test sets, the interval first.
+std::array<int*, 7> PollValues()
+{
+    CSettingsStore& s = CSettingsStore::GetInstance();
+    return {&s.Interval, &s.MaxDiff, &s.FindTST, &s.FindYellow, &s.Beep, &s.AutoScan, &s.StartMinimized};
+}
+} // namespace
+
+CPollSettings::CPollSettings(int nInterval)
+{
+    const std::array<int*, 7> values = PollValues();
+    for (size_t i = 0; i < values.size(); ++i)
+    {
+        m_saved[i] = *values[i];
+        *values[i] = i == 0 ? nInterval : 0;
+    }
+}
+
+CPollSettings::~CPollSettings()
+{
+    const std::array<int*, 7> values = PollValues();
+    for (size_t i = 0; i < values.size(); ++i)
+        *values[i] = m_saved[i];
+}
 
 CMainFrame* CreateFrame()
 {

@@ -32,6 +32,18 @@ protected:
 
 namespace frametest {
 
+// Polling settings for a test, the earlier values back at its end: the
+// interval given, no jitter, no team series, no sound, no start options.
+class CPollSettings
+{
+public:
+    explicit CPollSettings(int nInterval);
+    ~CPollSettings();
+
+private:
+    int m_saved[7];
+};
+
 // Creates the frame with a CGamesView (hidden); null on failure.
 CMainFrame* CreateFrame();
 CGamesView* ViewOf(CMainFrame* pFrame);

@@ -1,0 +1,79 @@
+// The main frame polling the simulated ticket site with the real scan
+// worker: the interval between polls, a failing list page and stopping.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "FrameTestSupport.h"
+#include "engine/SettingsStore.h"
+#include "engine/db/CDatabaseManager.h"
+#include "resources/AppIds.h"
+#include "toolkit/report/XTPReportRecords.h"
+
+// The engine tests' site helper, built into this program as well.
+#include "../../engine/SiteSimulation.cpp"
+
+using namespace frametest;
+
+namespace {
+
+// Seconds of the day ("HH:MM:SS.mmm" in the log) at which the resale list
+// was asked for.
+std::vector<double> ListRequestTimes(const SimulatedSite& site)
+{
+    std::vector<double> times;
+    for (const std::string& line : site.GetRequests())
+    {
+        std::istringstream fields(line);
+        std::string stamp, host, kind;
+        fields >> stamp >> host >> kind;
+        int hours = 0, minutes = 0;
+        double seconds = 0;
+        if (kind == "resale-list" && sscanf(stamp.c_str(), "%d:%d:%lf", &hours, &minutes, &seconds) == 3)
+            times.push_back(hours * 3600.0 + minutes * 60.0 + seconds);
+    }
+    return times;
+}
+
+} // namespace
+
+TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
+{
+    CPollSettings settings(1);
+    CTestFolder folder("frame");
+    ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder.Path().c_str()));
+
+    SimulatedSite site(R"({"offers": [{"match": 1, "category": 1}]})");
+    ASSERT_TRUE(site.IsRunning());
+    CMainFrame* pFrame = CreateFrame();
+    ASSERT_NE(pFrame, nullptr);
+    pFrame->RecalcLayout();
+    // Where the status bar's text goes.
+    ::CreateWindowW(L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, pFrame->GetSafeHwnd(), (HMENU)59393, nullptr, nullptr);
+    ViewOf(pFrame)->Watch(0, TRUE);
+    pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
+    Pump(3500);
+
+    EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
+    EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1);
+    EXPECT_EQ(pFrame->GetStatusText(), CString(L"Die Ticket-Information wurde geladen."));
+    const std::vector<double> times = ListRequestTimes(site);
+    ASSERT_GE(times.size(), 2u);
+    for (size_t i = 1; i < times.size(); ++i)
+        EXPECT_GE(times[i] - times[i - 1], 0.9) << "polls are the interval apart";
+
+    site.SetScenario(R"({"offers": [{"match": 1, "category": 1}], "pages": {"resale-list": {"status": 500}}})");
+    Pump(2500);
+    EXPECT_EQ(pFrame->GetStatusText(), CString(L"Die Ticket-Information konnte nicht geladen werden."));
+    EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1) << "the offer stays open";
+    EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1) << "and raises no second popup";
+
+    pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
+    site.ClearRequests();
+    Pump(2500);
+    EXPECT_TRUE(site.GetRequests().empty()) << "no request after the search stopped";
+
+    pFrame->DestroyWindow();
+    Pump(50);
+    CDatabaseManager::GetInstance().Close();
+}
