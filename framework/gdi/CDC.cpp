@@ -6,6 +6,7 @@
 #include "framework/gdi/CPen.h"
 #include "framework/gdi/CRgn.h"
 #include "framework/windows/CWnd.h"
+#include "framework/core/CThreadStorage.h"
 #include "framework/windows/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -14,8 +15,8 @@ namespace {
 
 CHandleMap<CDC, HDC>& Map()
 {
-    thread_local CHandleMap<CDC, HDC> map;
-    return map;
+    static CThreadStorage<CHandleMap<CDC, HDC>> maps;
+    return maps.Get();
 }
 
 HDC H(const CDC* pDC)

@@ -1,5 +1,6 @@
 #include "framework/gdi/CGdiObject.h"
 
+#include "framework/core/CThreadStorage.h"
 #include "framework/windows/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
@@ -8,8 +9,8 @@ namespace {
 
 CHandleMap<CGdiObject, HGDIOBJ>& Map()
 {
-    thread_local CHandleMap<CGdiObject, HGDIOBJ> map;
-    return map;
+    static CThreadStorage<CHandleMap<CGdiObject, HGDIOBJ>> maps;
+    return maps.Get();
 }
 
 } // namespace

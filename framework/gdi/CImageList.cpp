@@ -4,6 +4,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWinApp.h"
 #include "framework/windows/CWnd.h"
+#include "framework/core/CThreadStorage.h"
 #include "framework/windows/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
@@ -12,8 +13,8 @@ namespace {
 
 CHandleMap<CImageList, HIMAGELIST>& Map()
 {
-    thread_local CHandleMap<CImageList, HIMAGELIST> map;
-    return map;
+    static CThreadStorage<CHandleMap<CImageList, HIMAGELIST>> maps;
+    return maps.Get();
 }
 
 HBITMAP H(CBitmap* pBitmap)

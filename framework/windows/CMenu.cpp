@@ -2,6 +2,7 @@
 
 #include "framework/windows/CWinApp.h"
 #include "framework/windows/CWnd.h"
+#include "framework/core/CThreadStorage.h"
 #include "framework/windows/HandleMap.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
@@ -10,8 +11,8 @@ namespace {
 
 CHandleMap<CMenu, HMENU>& Map()
 {
-    thread_local CHandleMap<CMenu, HMENU> map;
-    return map;
+    static CThreadStorage<CHandleMap<CMenu, HMENU>> maps;
+    return maps.Get();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/core/AfxThreadState.h"
+#include "framework/core/CThreadStorage.h"
 #include "framework/windows/CCmdUI.h"
 #include "framework/core/CException.h"
 #include "framework/gdi/CDC.h"
@@ -29,8 +30,8 @@ struct WindowThreadState
 
 WindowThreadState& State()
 {
-    thread_local WindowThreadState state;
-    return state;
+    static CThreadStorage<WindowThreadState> states;
+    return states.Get();
 }
 
 } // namespace
