@@ -210,6 +210,7 @@ TEST_F(BrowseEdit, ClickEnterAndSpaceOpenTheFileDialog)
 TEST_F(BrowseEdit, FolderBrowserStartsAtTheEditsPathElseTheCurrentFolder)
 {
     Open(BES_XT_CHOOSEDIR);
+    CBrowsableCurrentFolder folder;
     CString strWindows;
     GetWindowsDirectoryW(strWindows.GetBuffer(MAX_PATH), MAX_PATH);
     strWindows.ReleaseBuffer();

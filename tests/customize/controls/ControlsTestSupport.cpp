@@ -156,6 +156,23 @@ CString FullPath(LPCWSTR lpszName, bool bCreateEmpty)
     return szPath;
 }
 
+CBrowsableCurrentFolder::CBrowsableCurrentFolder()
+{
+    WCHAR szDir[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, szDir);
+    m_strPrevious = szDir;
+    WCHAR szTemp[MAX_PATH];
+    GetTempPathW(MAX_PATH, szTemp);
+    m_strPath = CString(szTemp) + L"tavrolin-browse";
+    CreateDirectoryW(m_strPath, nullptr);
+    SetCurrentDirectoryW(m_strPath);
+}
+
+CBrowsableCurrentFolder::~CBrowsableCurrentFolder()
+{
+    SetCurrentDirectoryW(m_strPrevious);
+}
+
 POINT CentreOf(HWND hWnd)
 {
     RECT rc;

@@ -98,6 +98,22 @@ std::function<void(HWND)> AnswerFileDialog(const CString& strName, int nButton, 
 // there when asked.
 CString FullPath(LPCWSTR lpszName, bool bCreateEmpty = false);
 
+// Makes a folder on the prefix's own drive the current folder while it
+// lives. The system's folder browser cannot select every folder of the
+// host's root drive (a folder it cannot read on the way ends the walk at
+// the drive), so the folder tests must not depend on where the build is.
+class CBrowsableCurrentFolder
+{
+public:
+    CBrowsableCurrentFolder();
+    ~CBrowsableCurrentFolder();
+    const CString& Path() const { return m_strPath; }
+
+private:
+    CString m_strPath;
+    CString m_strPrevious;
+};
+
 // A window's client area as it is on screen now, saved under the name.
 testshot::Image Shoot(HWND hWnd, const wchar_t* lpszName);
 // The whole window, frame included (dialogs), saved under the name.

@@ -55,7 +55,8 @@ TEST(FolderDialog, ChosenFolderComesBackAsAPath)
     CTestParent parent(60, 60, 200, 80);
     CXTBrowseDialog dialog(&parent);
     dialog.SetTitle(L"Ordnername:");
-    CString strStart = FullPath(L".");
+    CBrowsableCurrentFolder folder;
+    const CString& strStart = folder.Path();
     dialog.SetSelPath(strStart);
     CModalDriver driver(L"#32770", [](HWND hDlg) {
         PumpFor(300);
