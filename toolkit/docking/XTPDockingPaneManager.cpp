@@ -231,6 +231,8 @@ CXTPDockingPaneBase* CXTPDockingPaneManager::FloatPane(CXTPDockingPaneBase* pNod
     pSplitter->Init(pContainer, TRUE, nullptr);
     pFrame->SetTopContainer(pSplitter);
     SyncPanesState();
+    if (!m_bAttachingPane)
+        UpdateFloatingFrames();
     return pFrame;
 }
 
@@ -314,6 +316,33 @@ void CXTPDockingPaneManager::ClosePane(CXTPDockingPane* pPane)
         pContainer->RemovePane(pPane);
     if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
         ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
+    UpdateFloatingFrames();
+}
+
+void CXTPDockingPaneManager::ClosePanesAnnounced(const std::vector<CXTPDockingPane*>& panes)
+{
+    for (CXTPDockingPane* pPane : panes)
+    {
+        if (pPane->GetOptions() & xtpPaneNoCloseable)
+            continue;
+        if (SendPaneAction(xtpPaneActionClosing, pPane))
+            continue;
+        ClosePane(pPane);
+        SendPaneAction(xtpPaneActionClosed, pPane);
+    }
+}
+
+void CXTPDockingPaneManager::UpdateFloatingFrames()
+{
+    if (!m_pLayout)
+        return;
+    // Showing a frame lays its tree out, which changes no node list: still a copy.
+    std::vector<CXTPDockingPaneBase*> nodes(m_pLayout->m_arrNodes);
+    for (CXTPDockingPaneBase* pNode : nodes)
+    {
+        if (pNode->GetType() == xtpPaneTypeMiniWnd)
+            static_cast<CXTPDockingPaneMiniWnd*>(pNode)->UpdateFrameWindow();
+    }
 }
 
 void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
@@ -341,6 +370,7 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
                 ::SetFocus(pPane->GetHwnd());
         }
     }
+    UpdateFloatingFrames();
     if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
     {
         if (pFrame->GetSafeHwnd())
@@ -417,6 +447,17 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
             m_pLayout->OnSizeParent(m_pSite, pParams->rect, pParams);
             m_bLayoutCreated = TRUE;
             SyncPanesState();
+            UpdateFloatingFrames();
+        }
+        return 0;
+    }
+    if (message == WM_XTP_DOCKFLOATINGFRAME)
+    {
+        auto* pNode = reinterpret_cast<CXTPDockingPaneBase*>(lParam);
+        if (IsLiveNode(pNode) && pNode->GetType() == xtpPaneTypeMiniWnd)
+        {
+            if (CXTPDockingPaneBase* pTop = static_cast<CXTPDockingPaneMiniWnd*>(pNode)->GetTopContainer())
+                ToggleDocking(pTop);
         }
         return 0;
     }
@@ -506,6 +547,7 @@ void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
     }
     m_pLayout->RemoveUnusedNodes();
     SyncPanesState();
+    UpdateFloatingFrames();
     if (bSelectedMoved)
         ShowPane(pSelected, FALSE);
 }

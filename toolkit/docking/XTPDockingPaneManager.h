@@ -2,6 +2,7 @@
 // shows them, owns the current layout and the docking theme, and tells the
 // frame of every action with WM_XTP_PANE_ACTION.
 #pragma once
+#include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
@@ -10,6 +11,8 @@ class CXTPDockingPaneLayout;
 class CXTPDockingPanePaintManager;
 
 const UINT WM_XTP_PANE_ACTION = 0x2AAD;
+// Posted to the manager's window: the floating frame in lParam docks back.
+const UINT WM_XTP_DOCKFLOATINGFRAME = WM_APP + 0x2AAE;
 
 // wParam of WM_XTP_PANE_ACTION.
 enum XTPDockingPaneNotification
@@ -62,6 +65,11 @@ public:
     void ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE);
     void ShowPane(int nID, BOOL bSetFocus = TRUE) { ShowPane(FindPane(nID), bSetFocus); }
     void ClosePane(CXTPDockingPane* pPane);
+    // Each closable pane is announced (action 2) and, unless vetoed, closed
+    // (action 3). The list is a snapshot: closing changes the tree.
+    void ClosePanesAnnounced(const std::vector<CXTPDockingPane*>& panes);
+    // Floating frames get their windows, shown exactly while they hold panes.
+    void UpdateFloatingFrames();
     void DockPane(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
     void AttachPane(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pTarget);
     // A floating frame node holding the pane or container at a screen rectangle.

@@ -75,16 +75,7 @@ void CXTPDockingPaneTabbedContainer::OnCloseButton()
         panes = m_lstPanes;
     else
         panes.push_back(m_pSelectedPane);
-    // A snapshot: every close changes the container's list.
-    for (CXTPDockingPane* pPane : panes)
-    {
-        if (pPane->GetOptions() & xtpPaneNoCloseable)
-            continue;
-        if (pManager->SendPaneAction(xtpPaneActionClosing, pPane))
-            continue;
-        pManager->ClosePane(pPane);
-        pManager->SendPaneAction(xtpPaneActionClosed, pPane);
-    }
+    pManager->ClosePanesAnnounced(panes);
 }
 
 void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
@@ -182,6 +173,16 @@ void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
 {
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
+    // The pane's window must outlive this container's window (a floating
+    // frame destroyed with its containers): it waits hidden at the site.
+    HWND hPane = static_cast<CXTPDockingPane*>(pPane)->GetHwnd();
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (hPane && m_hWnd && ::IsWindow(hPane) && ::GetParent(hPane) == m_hWnd && pManager && pManager->GetSite() &&
+        pManager->GetSite()->GetSafeHwnd())
+    {
+        ::ShowWindow(hPane, SW_HIDE);
+        ::SetParent(hPane, pManager->GetSite()->GetSafeHwnd());
+    }
     if (m_pSelectedPane == pPane)
         m_pSelectedPane = m_lstPanes.empty() ? nullptr : m_lstPanes.front();
     UpdateTabs();
@@ -262,6 +263,10 @@ void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX
     SetParentFrame(pParent);
     m_rcWindow = rect;
     UpdateTabs();
+    CreateContainerWindow();
+    // A container moved into another frame's tree follows it there.
+    if (m_hWnd && pParent && pParent->GetSafeHwnd() && ::GetParent(m_hWnd) != pParent->GetSafeHwnd())
+        ::SetParent(m_hWnd, pParent->GetSafeHwnd());
     if (!m_hWnd || !lpLayout || !lpLayout->hDWP)
         return;
     if (IsEmpty())

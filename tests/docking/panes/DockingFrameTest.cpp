@@ -11,6 +11,7 @@
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
@@ -26,6 +27,7 @@ public:
     std::vector<int> shows;
     std::vector<int> actions;
     LRESULT closeReply = 0;
+    int vetoClosingId = 0;
     std::vector<CListBox*> lists;
 
     ~CDockingFrame() override
@@ -57,7 +59,12 @@ protected:
         if (wParam == XTP_DPN_CLOSEPANE)
             return closeReply;
         if (wParam == XTP_DPN_ACTION)
-            actions.push_back(reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam)->action);
+        {
+            auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
+            actions.push_back(record->action);
+            if (record->action == xtpPaneActionClosing && record->pPane->GetID() == vetoClosingId)
+                record->bCancel = TRUE;
+        }
         return 0;
     }
 };
@@ -313,5 +320,112 @@ TEST(DockingFrame, AutoHideButtonHidesTheGroupUnlessVetoed)
     EXPECT_EQ(150, pane->m_szDocking.cx) << "the docked width is kept for sliding out";
     EXPECT_EQ(xtpPaneDockRight, frame->manager.GetPaneDirection(pane));
     EXPECT_EQ((std::vector<int>{xtpPaneActionPinning, xtpPaneActionPinned}), frame->actions);
+    frame->DestroyWindow();
+}
+
+namespace {
+
+CXTPDockingPaneMiniWnd* FloatingFrameOf(CXTPDockingPane* pane)
+{
+    for (CXTPDockingPaneBase* up = pane->GetContainer(); up; up = up->GetContainer())
+    {
+        if (up->GetType() == xtpPaneTypeMiniWnd)
+            return static_cast<CXTPDockingPaneMiniWnd*>(up);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(DockingFloatingFrame, FloatedPaneLivesInAVisibleFrameThatHidesWhileEmpty)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* pane = frame->manager.CreatePane(108, CRect(0, 0, 200, 120), xtpPaneDockBottom);
+    pane->SetTitle(L"Suchergebnis");
+    frame->RecalcLayout();
+    ASSERT_TRUE(pane->IsAttached());
+    HWND list = pane->GetHwnd();
+
+    frame->manager.FloatPane(pane, CRect(300, 200, 520, 380));
+    CXTPDockingPaneMiniWnd* floating = FloatingFrameOf(pane);
+    ASSERT_NE(nullptr, floating);
+    ASSERT_TRUE(::IsWindow(floating->m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(floating->m_hWnd));
+    EXPECT_EQ(frame->m_hWnd, ::GetWindow(floating->m_hWnd, GW_OWNER));
+    EXPECT_TRUE(::IsChild(floating->m_hWnd, list)) << "the pane's window moved into the frame";
+    EXPECT_TRUE(::IsWindowVisible(list));
+    wchar_t title[64] = {};
+    ::GetWindowTextW(floating->m_hWnd, title, 64);
+    EXPECT_STREQ(L"Suchergebnis", title) << "one pane: its title";
+    CRect rc;
+    floating->GetWindowRect(&rc);
+    EXPECT_EQ(CRect(300, 200, 520, 380), rc);
+    frame->RecalcLayout();
+    ::RedrawWindow(floating->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    HDC screen = ::GetDC(nullptr);
+    CRect shotRect(rc.left - 10, rc.top - 10, rc.right + 10, rc.bottom + 10);
+    EXPECT_FALSE(testshot::Save(testshot::CaptureDC(screen, shotRect), L"docking_floating_frame.png").empty());
+    ::ReleaseDC(nullptr, screen);
+
+    // Closing the last pane leaves no empty frame on screen; showing it
+    // again brings the frame back with the same window.
+    frame->manager.ClosePane(pane);
+    EXPECT_FALSE(::IsWindowVisible(floating->m_hWnd));
+    EXPECT_TRUE(::IsWindow(list)) << "the pane's window outlives its place";
+    frame->manager.ShowPane(pane);
+    EXPECT_EQ(floating, FloatingFrameOf(pane));
+    EXPECT_TRUE(::IsWindowVisible(floating->m_hWnd));
+    EXPECT_EQ(list, pane->GetHwnd());
+    EXPECT_TRUE(::IsWindowVisible(list));
+    frame->DestroyWindow();
+}
+
+TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    frame->manager.AttachPane(second, first);
+    frame->RecalcLayout();
+    CXTPDockingPaneBase* docked = first->GetContainer();
+    frame->manager.ToggleDocking(docked);
+    CXTPDockingPaneMiniWnd* floating = FloatingFrameOf(first);
+    ASSERT_NE(nullptr, floating);
+    ASSERT_EQ(floating, FloatingFrameOf(second));
+    HWND hFloating = floating->m_hWnd;
+    ASSERT_TRUE(::IsWindowVisible(hFloating));
+
+    frame->vetoClosingId = 1;
+    frame->actions.clear();
+    ::SendMessageW(hFloating, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(first->IsClosed()) << "vetoed";
+    EXPECT_TRUE(second->IsClosed());
+    EXPECT_EQ((std::vector<int>{xtpPaneActionClosing, xtpPaneActionClosing, xtpPaneActionClosed}), frame->actions);
+    ASSERT_TRUE(::IsWindow(hFloating)) << "WM_CLOSE never destroys a frame of the layout";
+    EXPECT_TRUE(::IsWindowVisible(hFloating));
+
+    // The double click is handled after the frame's own handler; the pane
+    // docks where it was and the frame, kept as its floating place, hides.
+    HWND list = first->GetHwnd();
+    CRect rc;
+    ::GetWindowRect(hFloating, &rc);
+    ::SendMessageW(hFloating, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rc.left + 20, rc.top + 5));
+    EXPECT_NE(nullptr, FloatingFrameOf(first)) << "not yet";
+    Pump();
+    EXPECT_EQ(nullptr, FloatingFrameOf(first));
+    EXPECT_FALSE(::IsWindowVisible(hFloating));
+    EXPECT_EQ(docked, first->GetContainer());
+    frame->RecalcLayout();
+    ASSERT_TRUE(::IsWindow(list));
+    EXPECT_EQ(static_cast<CXTPDockingPaneTabbedContainer*>(first->GetContainer())->m_hWnd, ::GetParent(list));
+    EXPECT_TRUE(::IsWindowVisible(list));
+
+    frame->manager.ToggleDocking(first);
+    ASSERT_EQ(floating, FloatingFrameOf(first)) << "floats back into its frame";
+    EXPECT_TRUE(::IsWindowVisible(hFloating));
+    EXPECT_TRUE(::IsChild(hFloating, list));
     frame->DestroyWindow();
 }
