@@ -1,4 +1,6 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/XTPShortcutManager.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
@@ -40,7 +42,7 @@ CXTPCommandBars::CXTPCommandBars()
     , m_pToolTipContext(nullptr)
     , m_pMouseManager(nullptr)
     , m_bKeyboardCuesVisible(TRUE)
-    , m_pShortcutManager(nullptr)
+    , m_pShortcutManager(new CXTPShortcutManager(this))
     , m_bRecalcLayout(FALSE)
     , m_bKeyboardCuesOnDemand(FALSE)
     , m_bRightToLeft(FALSE)
@@ -61,6 +63,13 @@ CXTPCommandBars::~CXTPCommandBars()
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
     m_pOptions->InternalRelease();
+    m_pShortcutManager->InternalRelease();
+    for (CXTPDockBar*& pDockBar : m_pDocks) {
+        if (pDockBar != nullptr && pDockBar->GetSafeHwnd())
+            pDockBar->DestroyWindow();
+        delete pDockBar;
+        pDockBar = nullptr;
+    }
     XTPSoundManager()->StopThread();
 }
 

@@ -4,6 +4,7 @@
 #include "framework/collections/CArray.h"
 #include "framework/core/CCmdTarget.h"
 #include "framework/windows/CWnd.h"
+#include "toolkit/commandbars/XTPCommandBarsDefs.h"
 
 class CXTPCommandBar;
 class CXTPCommandBarsOptions;
@@ -88,6 +89,28 @@ public:
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
     CXTPCustomizeDragHelper* GetDragHelper() const { return m_pDragHelper; }
 
+    // Docking: the four dock bars of the site (ids 59419-59422).
+    void EnableDocking();
+    CXTPDockBar* GetDockBar(XTPBarPosition barPosition) const;
+    BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
+    BOOL DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition);
+    // The dock bar whose window, grown by 20 pixels, holds the screen point;
+    // the preferred one first.
+    CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;
+    // A toolbar of the given class (toolbar when null) docked at the side.
+    CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass = nullptr);
+    void RecalcFrameLayout(BOOL bDelay = FALSE);
+    void IdleRecalcLayout();
+    void RecalcAllBars();
+    virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
+    CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
+
+    // The frame's messages: pre-translation of its input and its window
+    // messages; TRUE when taken.
+    BOOL PreTranslateFrameMessage(MSG* pMsg);
+    BOOL OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    void OnSetPreviewMode(BOOL bPreview);
+
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
 
@@ -113,4 +136,5 @@ protected:
     BOOL m_bKeyboardCuesOnDemand;
     BOOL m_bRightToLeft;
     BOOL m_bIgnoreShiftMenuKey;
+    BOOL m_bLockLayout = FALSE;
 };

@@ -1,6 +1,7 @@
 // Toolbars the user makes and removes from the customize dialog.
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar)
@@ -24,6 +25,8 @@ void CXTPCommandBars::Remove(CXTPToolBar* pBar)
     if (pBar->GetSafeHwnd() != nullptr)
         pBar->ShowWindow(SW_HIDE);
     pBar->SetVisible(FALSE);
+    if (pBar->GetDockBar() != nullptr)
+        pBar->GetDockBar()->RemoveCommandBar(pBar);
     if (m_pDragSelected != nullptr && m_pDragSelected->GetParent() == pBar)
         SetDragControl(nullptr);
     m_arrBars.RemoveAt(nIndex);

@@ -1,13 +1,70 @@
-// The keyboard shortcut manager of the command bars. Its tables come with the
-// shortcut part; the mnemonic test that bars and the customize sheet share is
-// here already.
+// The keyboard shortcuts of one command bars manager: the default table from
+// the resource and the current, customizable table keys are translated with;
+// key names for menus and shortcut texts of commands; the mnemonic test that
+// bars and the customize sheet share.
 #pragma once
 #include <windows.h>
+#include <map>
 #include "framework/core/CCmdTarget.h"
+#include "framework/text/CString.h"
+
+class CXTPCommandBars;
 
 class CXTPShortcutManager : public CCmdTarget
 {
 public:
+    // Formats one entry and ranks it: plain keys before Ctrl, Alt and Shift.
+    class CKeyHelper
+    {
+    public:
+        CKeyHelper(const ACCEL* pAccel, const CXTPShortcutManager* pManager)
+            : m_pAccel(pAccel)
+            , m_pManager(pManager)
+        {
+        }
+        virtual ~CKeyHelper() = default;
+        CString Format() const;
+        int Priority() const;
+
+    private:
+        const ACCEL* m_pAccel;
+        const CXTPShortcutManager* m_pManager;
+    };
+
+    explicit CXTPShortcutManager(CXTPCommandBars* pCommandBars = nullptr);
+    ~CXTPShortcutManager() override;
+
+    virtual BOOL FindDefaultAccelerator(int nCmd, CString& strShortcut);
+    virtual CString FormatAccel(const ACCEL* pAccel, int* pPriority = nullptr) const;
+    virtual CString GetKeyName(UINT nKey) const;
+    virtual BOOL IsAccelAllowed(ACCEL accel) const;
+    virtual HACCEL GetAcceleratorTable() const { return m_hAccelTable; }
+    virtual void Reset();
+
+    HACCEL GetDefaultAccelerator() const { return m_hDefaultAccelTable; }
+    void SetAccelerators(UINT nIDResource);
+    // Takes the entries as the current table (none for zero entries).
+    void UpdateAcceleratorTable(const ACCEL* pAccel, int nCount);
+    BOOL TranslateAccelerator(HWND hWnd, LPMSG lpMsg);
+    void DisableShortcuts(BOOL bDisable) { m_nDisableShortcuts += bDisable ? 1 : -1; }
+    void SaveShortcuts(LPCTSTR lpszSection);
+    void LoadShortcuts(LPCTSTR lpszSection);
+
     // TRUE when the virtual key types the character on any installed layout.
     static BOOL IsMnemonicKey(WCHAR ch, UINT nVirtKey);
+
+    BOOL m_bAllowEscapeShortcut = FALSE;
+    BOOL m_bUseSystemKeyNameText = FALSE;
+
+protected:
+    CString GetLayoutKeyName(UINT nKey) const;
+
+    int m_nDisableShortcuts = 0;
+    CXTPCommandBars* m_pCommandBars;
+    HACCEL m_hAccelTable = nullptr;
+    HACCEL m_hDefaultAccelTable = nullptr;
+    std::map<UINT, CString> m_mapKeyNames;
 };
+
+// The entries of an accelerator table (empty for none).
+int XTPCopyAccelTable(HACCEL hAccel, ACCEL* pAccel, int nCount);

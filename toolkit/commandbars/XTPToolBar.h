@@ -1,6 +1,9 @@
 // A toolbar: docked, floating or the menu bar's base.
 #pragma once
 #include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/XTPDockContext.h"
+
+class CXTPDockBar;
 
 class CXTPToolBar : public CXTPCommandBar
 {
@@ -21,6 +24,15 @@ public:
     BOOL IsCustomizeDialogPresent() const { return m_bCustomizeDialogPresent; }
     void SetCustomizeDialogPresent(BOOL bPresent) { m_bCustomizeDialogPresent = bPresent; }
 
+    // The dock bar holding the toolbar, null while floating or hidden away.
+    CXTPDockBar* GetDockBar() const { return m_pDockBar; }
+    void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
+    CXTPDockContext* GetDockContext() { return &m_dockContext; }
+
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
+
+protected:
+    CXTPDockBar* m_pDockBar = nullptr;
+    CXTPDockContext m_dockContext;
 };

@@ -1,0 +1,123 @@
+// The command-bar frame: notifications of bar controls reach notify
+// entries, the frame's own accelerators give way to the shortcut manager,
+// the manager's keys and window messages.
+#include <gtest/gtest.h>
+#include "FrameTestSupport.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPCommandBarsDefs.h"
+#include "toolkit/commandbars/XTPShortcutManager.h"
+
+namespace {
+
+const UINT IDR_TESTFRAME = 28001;
+const UINT ID_REFRESH = 28101;
+const UINT ID_HANDLED_CONTROL = 28201;
+const UINT ID_UNHANDLED_CONTROL = 28202;
+
+class CNotifiedFrame : public CTestFrame
+{
+public:
+    int notified = 0;
+    int commands = 0;
+    BOOL withShortcuts = TRUE;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CTestFrame::OnCreate(lpCreateStruct) == -1 || !CreateCommandBars())
+            return -1;
+        if (withShortcuts)
+            GetCommandBars()->GetShortcutManager()->SetAccelerators(IDR_TESTFRAME);
+        return 0;
+    }
+    void OnControlNotify(NMHDR*, LRESULT* pResult)
+    {
+        notified++;
+        *pResult = 7;
+    }
+    void OnRefresh() { commands++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifiedFrame, CTestFrame)
+    ON_WM_CREATE()
+    ON_NOTIFY(CBN_XTP_EXECUTE, ID_HANDLED_CONTROL, OnControlNotify)
+    ON_COMMAND(ID_REFRESH, OnRefresh)
+END_MESSAGE_MAP()
+
+LRESULT SendControlNotify(CWnd* pFrame, UINT nID, UINT nCode)
+{
+    NMXTPCONTROL nm = {};
+    nm.hdr.hwndFrom = nullptr;
+    nm.hdr.idFrom = nID;
+    nm.hdr.code = nCode;
+    return pFrame->SendMessage(WM_XTP_CONTROL_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace
+
+TEST(CommandBarFrame, ControlNotificationsReachNotifyEntries)
+{
+    auto* frame = new CNotifiedFrame();
+    ASSERT_TRUE(frame->LoadFrame(IDR_TESTFRAME, WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(SendControlNotify(frame, ID_HANDLED_CONTROL, CBN_XTP_EXECUTE), 7);
+    EXPECT_EQ(frame->notified, 1);
+    EXPECT_EQ(SendControlNotify(frame, ID_UNHANDLED_CONTROL, CBN_XTP_EXECUTE), 0) << "no entry: FALSE";
+    EXPECT_EQ(SendControlNotify(frame, ID_HANDLED_CONTROL, CBN_XTP_EXECUTE + 1), 0) << "other code: FALSE";
+    EXPECT_EQ(frame->notified, 1);
+    frame->DestroyWindow();
+}
+
+TEST(CommandBarFrame, ShortcutManagerTranslatesInsteadOfTheFrameTable)
+{
+    for (BOOL withShortcuts : {TRUE, FALSE}) {
+        auto* frame = new CNotifiedFrame();
+        frame->withShortcuts = withShortcuts;
+        ASSERT_TRUE(frame->LoadFrame(IDR_TESTFRAME, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+        EXPECT_EQ(frame->m_hAccelTable == nullptr, withShortcuts) << "the frame's own table only without shortcuts";
+        frame->SetForegroundWindow();
+        frame->SetFocus();
+        // F5 through the frame's pre-translation: one command either way,
+        // never two.
+        MSG msg = {frame->GetSafeHwnd(), WM_KEYDOWN, VK_F5, 0x003F0001, 0, {0, 0}};
+        EXPECT_TRUE(frame->PreTranslateMessage(&msg)) << withShortcuts;
+        Pump();
+        EXPECT_EQ(frame->commands, 1) << withShortcuts;
+
+        if (withShortcuts) {
+            // Previewing turns the shortcuts off.
+            frame->GetCommandBars()->OnSetPreviewMode(TRUE);
+            EXPECT_FALSE(frame->PreTranslateMessage(&msg));
+            frame->GetCommandBars()->OnSetPreviewMode(FALSE);
+            EXPECT_TRUE(frame->PreTranslateMessage(&msg));
+            Pump();
+            EXPECT_EQ(frame->commands, 2);
+        }
+        frame->DestroyWindow();
+    }
+}
+
+TEST(CommandBarFrame, CloseRefusedWhileTheCustomizeDialogIsOpen)
+{
+    auto* frame = new CNotifiedFrame();
+    ASSERT_TRUE(frame->LoadFrame(IDR_TESTFRAME, WS_OVERLAPPEDWINDOW));
+    CWnd dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    frame->GetCommandBars()->SetCustomizeDialog(&dialog);
+    HWND hWnd = frame->GetSafeHwnd();
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(::IsWindow(hWnd));
+    frame->GetCommandBars()->SetCustomizeDialog(nullptr);
+    dialog.DestroyWindow();
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
