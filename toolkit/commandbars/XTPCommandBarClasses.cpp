@@ -2,7 +2,6 @@
 // later parts: popup bars, toolbars, popup, edit and combo box controls.
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/XTPControlLabel.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
@@ -12,7 +11,6 @@
 IMPLEMENT_DYNCREATE(CXTPPopupBar, CXTPCommandBar)
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
 IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControl)
-IMPLEMENT_DYNCREATE(CXTPControlEdit, CXTPControl)
 IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControlPopup)
 
 CXTPPopupBar::CXTPPopupBar()
@@ -54,25 +52,6 @@ void CXTPControlPopup::SetCommandBar(CXTPCommandBar* pBar)
     if (pBar != m_pCommandBar && pBar)
         pBar->InternalAddRef();
     XTPReplaceReference(m_pCommandBar, pBar);
-}
-
-CXTPControlEdit::CXTPControlEdit()
-    : m_nWidth(100)
-    , m_bLabel(FALSE)
-    , m_nLabelWidth(0)
-    , m_bDelayReposition(FALSE)
-{
-    m_controlType = xtpControlEdit;
-}
-
-CXTPControlEdit::~CXTPControlEdit() = default;
-
-void CXTPControlEdit::SetLabelWidth(int nWidth)
-{
-    if (nWidth == m_nLabelWidth)
-        return;
-    m_nLabelWidth = nWidth;
-    m_bDelayReposition = TRUE;
 }
 
 CXTPControlComboBox::CXTPControlComboBox()

@@ -120,6 +120,7 @@ TEST_F(OfficeTheme, EditAndComboMeasuring)
     CXTPControlEdit* pEdit = new CXTPControlEdit();
     m_bar.GetControls()->Add(pEdit, 2);
     pEdit->SetCaption(L"&Suche");
+    pEdit->ShowLabel(FALSE);  // edit boxes have a label unless told otherwise
     m_theme.DrawControl(canvas.DC(), pEdit, FALSE);
     EXPECT_EQ(0, pEdit->GetLabelWidth());
     EXPECT_FALSE(pEdit->IsPlacementPending());

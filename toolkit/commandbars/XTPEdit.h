@@ -1,0 +1,37 @@
+// The edit window of bar controls: a rich edit window in plain-text mode when
+// the rich edit library loads, else a plain edit window.
+#pragma once
+#include "framework/controls/CEdit.h"
+#include "framework/text/CString.h"
+
+// The process-wide choice of the edit window class, made on first use; the
+// library stays loaded for the life of the process.
+struct XTP_RICHEDIT_LOADER
+{
+    HMODULE hModule;
+    CString strClassName;
+    BOOL bRichEdit2;
+};
+
+typedef HMODULE(WINAPI* PFNXTPLOADLIBRARY)(LPCWSTR);
+
+const XTP_RICHEDIT_LOADER& XTPGetRichEditLoader();
+// Makes the choice again with another library loader (a null loader: the
+// system's); the record of an earlier choice is replaced.
+void XTPResetRichEditLoader(PFNXTPLOADLIBRARY pfnLoadLibrary);
+
+class CXTPEdit : public CEdit
+{
+public:
+    CXTPEdit();
+
+    virtual void ShowContextMenu(CPoint point);
+    virtual BOOL CreateEdit(DWORD dwStyle, CWnd* pParentWnd);
+
+    BOOL IsImeComposing() const { return m_bComposited; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    BOOL m_bComposited;
+};
