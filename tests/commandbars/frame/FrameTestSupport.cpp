@@ -21,14 +21,14 @@ CSize CSizedBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     return (dwMode & LM_VERTDOCK) ? CSize(m_thickness, length) : CSize(length, m_thickness);
 }
 
-BOOL CTestFrame::CreateFrame(int width, int height)
+BOOL CTestFrame::CreateFrame(int width, int height, BOOL bCommandBars)
 {
     CRect rc(0, 0, width, height);
     ::AdjustWindowRectEx(&rc, WS_OVERLAPPEDWINDOW, FALSE, 0);
     rc.OffsetRect(40 - rc.left, 40 - rc.top);
     if (!Create(nullptr, L"Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rc))
         return FALSE;
-    return CreateCommandBars();
+    return !bCommandBars || CreateCommandBars();
 }
 
 CSizedBar* CTestFrame::DockBar(XTPBarPosition side, int length, const RECT* prcScreen, DWORD dwFlags, int minLength)

@@ -18,8 +18,9 @@ public:
 class CTestFrame : public CXTPFrameWnd
 {
 public:
-    // A visible frame whose client area is `width` x `height`.
-    BOOL CreateFrame(int width, int height);
+    // A visible frame whose client area is `width` x `height`, with its
+    // command bars unless they come later.
+    BOOL CreateFrame(int width, int height, BOOL bCommandBars = TRUE);
     // Docks a new bar of the size at the side, at the screen rectangle when given.
     CSizedBar* DockBar(XTPBarPosition side, int length, const RECT* prcScreen = nullptr, DWORD dwFlags = 0,
                        int minLength = 0);

@@ -4,10 +4,6 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
-void CXTPPaintManager::DrawStatusBarPane(CDC* /*pDC*/, CRect& /*rc*/, CXTPStatusBarPane* /*pPane*/)
-{
-}
-
 void CXTPPaintManager::AnimateExpanding(CXTPCommandBar* /*pCommandBar*/, CDC* /*pDestDC*/, CDC* /*pSrcDC*/,
                                         BOOL /*bExpandDown*/)
 {

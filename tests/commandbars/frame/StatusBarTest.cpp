@@ -1,0 +1,136 @@
+// The status bar: panes from indicators, the message pane as the window's
+// text, updates that wait for the next paint, disabled panes, the least
+// height, its place in the frame, and a picture.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include "FrameTestSupport.h"
+#include "support/Screenshot.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPStatusBar.h"
+
+namespace {
+
+const UINT kIndicators[] = {0, 28301, 28302, 28303};
+
+class StatusBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new CTestFrame();
+        // The program's order: the status bar before the command bars.
+        ASSERT_TRUE(frame->CreateFrame(640, 300, FALSE));
+        ASSERT_TRUE(bar.Create(frame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP, AFX_IDW_STATUS_BAR));
+        ASSERT_TRUE(frame->CreateCommandBars());
+        bar.SetCommandBars(frame->GetCommandBars());
+        ASSERT_TRUE(bar.SetIndicators(kIndicators, 4));
+        frame->Layout();
+    }
+    void TearDown() override
+    {
+        if (frame->GetSafeHwnd())
+            frame->DestroyWindow();
+    }
+    CTestFrame* frame = nullptr;
+    CXTPStatusBar bar;
+};
+
+}  // namespace
+
+TEST_F(StatusBarTest, IndicatorsShareTheWidth)
+{
+    CRect rcClient;
+    bar.GetClientRect(&rcClient);
+    CRect rcMessage, rcPrev;
+    bar.GetItemRect(0, &rcMessage);
+    EXPECT_EQ(bar.GetPaneStyle(0), SBPS_NOBORDERS | SBPS_STRETCH);
+    rcPrev = rcMessage;
+    int total = rcMessage.Width();
+    for (int i = 1; i < 4; i++) {
+        CRect rc;
+        bar.GetItemRect(i, &rc);
+        if (i < 3)
+            EXPECT_EQ(rc.Width(), bar.GetPane(i)->m_cxText + 6) << i;
+        EXPECT_GT(rc.left, rcPrev.right - 1) << i;
+        total += rc.Width();
+        rcPrev = rc;
+    }
+    EXPECT_GT(rcMessage.Width(), rcClient.Width() / 2) << "the message pane takes what is left";
+    EXPECT_EQ(bar.CommandToIndex(28302), 2);
+    EXPECT_EQ(bar.GetPane(4), nullptr);
+    CRect rcOut(1, 1, 2, 2);
+    bar.GetItemRect(9, &rcOut);
+    EXPECT_TRUE(rcOut.IsRectEmpty());
+}
+
+TEST_F(StatusBarTest, MessagePaneIsTheWindowText)
+{
+    frame->SetMessageText(L"Fertig");
+    EXPECT_EQ(bar.GetPaneText(0), CString(L"Fertig"));
+    EXPECT_EQ(bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Suche läuft")), TRUE);
+
+    struct Case
+    {
+        int buffer;
+        LRESULT copied;
+        const wchar_t* text;
+    } cases[] = {{64, 11, L"Suche läuft"}, {6, 5, L"Suche"}, {1, 0, L""}};
+    for (const Case& c : cases) {
+        wchar_t buffer[80];
+        wmemset(buffer, L'#', 80);
+        EXPECT_EQ(bar.SendMessage(WM_GETTEXT, c.buffer, reinterpret_cast<LPARAM>(buffer)), c.copied) << c.buffer;
+        EXPECT_STREQ(buffer, c.text);
+        EXPECT_EQ(buffer[c.buffer], L'#') << "nothing written beyond the buffer";
+    }
+    EXPECT_EQ(bar.SendMessage(WM_GETTEXTLENGTH), 11);
+
+    // Without a message pane the text has nowhere to go.
+    const UINT noMessage[] = {28301};
+    bar.SetIndicators(noMessage, 1);
+    EXPECT_EQ(bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x")), FALSE);
+    EXPECT_EQ(bar.SendMessage(WM_GETTEXTLENGTH), 0);
+}
+
+TEST_F(StatusBarTest, TextUpdatesAndDisabledPanes)
+{
+    bar.SetPaneText(1, L"OVR", TRUE);
+    bar.UpdateWindow();
+    EXPECT_TRUE(bar.SetPaneText(1, L"OVR", TRUE));
+    EXPECT_FALSE(::GetUpdateRect(bar.GetSafeHwnd(), nullptr, FALSE)) << "the same text does not redraw";
+
+    bar.SetPaneText(2, L"GROSS", FALSE);
+    EXPECT_EQ(LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, 2)), 3) << "waits for the next update";
+    bar.UpdateAllPanes(FALSE, TRUE);
+    EXPECT_EQ(LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, 2)), 5);
+
+    bar.SetPaneStyle(3, bar.GetPaneStyle(3) | SBPS_DISABLED);
+    EXPECT_EQ(LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, 3)), 0) << "a disabled pane shows nothing in the control";
+    EXPECT_EQ(bar.GetPaneText(3), CString(L"NUM"));
+    EXPECT_FALSE(bar.SetPaneText(7, L"x"));
+}
+
+TEST_F(StatusBarTest, FrameGivesTheBottomToTheBar)
+{
+    CSizedBar* bottom = frame->DockBar(xtpBarBottom, 100);
+    (void)bottom;
+    frame->Layout();
+    CRect rcBar = frame->BarRect(&bar);
+    CRect rcDock = frame->BarRect(frame->GetDlgItem(59422));
+    EXPECT_EQ(rcBar.bottom, 300);
+    EXPECT_GE(rcBar.Height(), 20) << "never lower than 20 pixels";
+    EXPECT_EQ(rcDock.bottom, rcBar.top) << "the bottom dock bar sits above the status bar";
+}
+
+TEST_F(StatusBarTest, Picture)
+{
+    frame->SetMessageText(L"Fertig");
+    bar.SetPaneStyle(3, bar.GetPaneStyle(3) | SBPS_DISABLED);
+    bar.GetPane(1)->m_clrBackground = RGB(255, 255, 160);
+    bar.RedrawWindow();
+    testshot::Image image = testshot::CaptureWindow(bar.GetSafeHwnd());
+    ASSERT_GT(image.width, 0);
+    EXPECT_FALSE(testshot::Save(image, L"commandbars_statusbar.png").empty());
+    // The message pane has no border: its area is the bar's face.
+    EXPECT_EQ(image.Pixel(image.width / 4, 2), ::GetSysColor(COLOR_3DFACE));
+}
