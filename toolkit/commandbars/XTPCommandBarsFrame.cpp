@@ -1,8 +1,8 @@
 // What the manager does with its frame's input and window messages.
-#include "framework/core/CRuntimeClass.h"
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/XTPEdit.h"
 #include "toolkit/commandbars/XTPKeyboardManager.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPShortcutManager.h"
@@ -18,17 +18,9 @@ BOOL IsAltContext(LPARAM lParam)
 
 }  // namespace
 
-// The edit windows of command bar edit and combo boxes (tested by class name:
-// their class lives with the edit controls).
 BOOL XTPIsCommandBarEdit(HWND hWnd)
 {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd == nullptr)
-        return FALSE;
-    for (CRuntimeClass* pClass = pWnd->GetRuntimeClass(); pClass != nullptr; pClass = pClass->m_pBaseClass)
-        if (lstrcmpA(pClass->m_lpszClassName, "CXTPEdit") == 0)
-            return TRUE;
-    return FALSE;
+    return hWnd != nullptr && dynamic_cast<CXTPEdit*>(CWnd::FromHandlePermanent(hWnd)) != nullptr;
 }
 
 BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)

@@ -6,6 +6,9 @@
 #include "framework/windows/CControlBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPDockBar.h"
+#include "support/Screenshot.h"
+#include "toolkit/commandbars/XTPControlButton.h"
+#include "toolkit/commandbars/XTPControls.h"
 
 namespace {
 
@@ -193,4 +196,33 @@ TEST_F(DockBarTest, FrameLayoutGivesEachSideItsBars)
     EXPECT_EQ(frame->BarRect(top).Width(), 120);
     EXPECT_EQ(frame->BarRect(bottom).top, 378);
     view.DestroyWindow();
+}
+
+TEST_F(DockBarTest, PictureOfBarsOnFourSides)
+{
+    struct Side
+    {
+        XTPBarPosition side;
+        int rows;
+    } sides[] = {{xtpBarTop, 2}, {xtpBarBottom, 1}, {xtpBarLeft, 1}, {xtpBarRight, 1}};
+    for (const Side& s : sides)
+        for (int row = 0; row < s.rows; row++) {
+            CSizedBar* bar = frame->DockBar(s.side, 3 * 46 + 6);
+            BOOL bVert = s.side == xtpBarLeft || s.side == xtpBarRight;
+            bar->SetBarPosition(s.side);
+            for (int i = 0; i < 3; i++) {
+                auto* pButton = new CXTPControlButton();
+                bar->GetControls()->Add(pButton, 28400 + i);
+                pButton->SetCaption(i == 0 ? L"Neu" : i == 1 ? L"Suche" : L"Hilfe");
+                pButton->SetStyle(xtpButtonCaption);
+                CRect rc(4 + i * 46, 1, 4 + i * 46 + 44, 21);
+                pButton->SetRect(bVert ? CRect(1, rc.left, 21, rc.right) : rc);
+            }
+        }
+    frame->Layout();
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testshot::Image image = testshot::CaptureWindow(frame->GetSafeHwnd());
+    ASSERT_GT(image.width, 0);
+    EXPECT_FALSE(testshot::Save(image, L"commandbars_dockbars.png").empty());
+    EXPECT_EQ(frame->BarRect(Dock(xtpBarTop)).Height(), 44);
 }

@@ -5,6 +5,7 @@
 #include "FrameTestSupport.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
+#include "toolkit/commandbars/XTPEdit.h"
 #include "toolkit/commandbars/XTPShortcutManager.h"
 
 namespace {
@@ -120,4 +121,34 @@ TEST(CommandBarFrame, CloseRefusedWhileTheCustomizeDialogIsOpen)
     dialog.DestroyWindow();
     frame->SendMessage(WM_CLOSE);
     EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+TEST(CommandBarFrame, LettersTypedInABarEditSkipAccelerators)
+{
+    auto* frame = new CNotifiedFrame();
+    ASSERT_TRUE(frame->LoadFrame(IDR_TESTFRAME, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    ACCEL letters[] = {{FVIRTKEY, 'R', ID_REFRESH}, {FVIRTKEY, VK_RETURN, ID_REFRESH},
+                       {FVIRTKEY, VK_TAB, ID_REFRESH}, {FVIRTKEY, VK_ESCAPE, ID_REFRESH}};
+    frame->GetCommandBars()->GetShortcutManager()->UpdateAcceleratorTable(letters, 4);
+    CXTPEdit edit;
+    ASSERT_TRUE(edit.CreateEdit(WS_CHILD | WS_VISIBLE, frame));
+    frame->SetForegroundWindow();
+    edit.SetFocus();
+    ASSERT_EQ(::GetFocus(), edit.GetSafeHwnd());
+
+    struct Case
+    {
+        UINT vk;
+        BOOL translated;
+    } cases[] = {{'R', FALSE}, {VK_RETURN, TRUE}, {VK_TAB, TRUE}, {VK_ESCAPE, TRUE}};
+    for (const Case& c : cases) {
+        MSG msg = {edit.GetSafeHwnd(), WM_KEYDOWN, c.vk, 1, 0, {0, 0}};
+        EXPECT_EQ(frame->PreTranslateMessage(&msg), c.translated) << c.vk;
+    }
+    EXPECT_EQ(frame->commands, 3);
+    frame->SetFocus();
+    MSG msg = {frame->GetSafeHwnd(), WM_KEYDOWN, 'R', 1, 0, {0, 0}};
+    EXPECT_TRUE(frame->PreTranslateMessage(&msg)) << "outside the edit the letter is a shortcut";
+    edit.DestroyWindow();
+    frame->DestroyWindow();
 }
