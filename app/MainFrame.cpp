@@ -16,6 +16,8 @@
 #include "framework/ole/COleDateTime.h"
 #include "framework/windows/CView.h"
 #include "resources/AppIds.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPShortcutManager.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -51,9 +53,9 @@ CString StatisticLogPath()
 
 } // namespace
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, CXTPFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_XTP_PANE_ACTION, CMainFrame::OnDockingPaneNotify)
@@ -92,7 +94,7 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
+    if (!CXTPFrameWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style &= ~(LONG)FWS_ADDTOTITLE;
     cs.style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -103,14 +105,21 @@ void CMainFrame::ActivateFrame(int nCmdShow)
 {
     if (m_bInTray)
         return;
-    CFrameWnd::ActivateFrame(nCmdShow);
+    CXTPFrameWnd::ActivateFrame(nCmdShow);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (CXTPFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetSharedMainWindow(m_hWnd);
+
+    static const UINT indicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    if (!m_wndStatusBar.Create(this, 0x50008200, ID_STATUS_BAR) || !m_wndStatusBar.SetIndicators(indicators, 4))
+        return -1;
+    if (!CreateCommandBars() || GetCommandBars() == nullptr)
+        return -1;
+    GetCommandBars()->GetShortcutManager()->SetAccelerators(IDR_MAINFRAME);
 
     if (!m_paneManager.InstallDockingPanes(this))
         return -1;
@@ -151,12 +160,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CMainFrame::OnClose()
 {
-    CFrameWnd::OnClose();
+    CXTPFrameWnd::OnClose();
 }
 
 void CMainFrame::OnDestroy()
 {
-    CFrameWnd::OnDestroy();
+    CXTPFrameWnd::OnDestroy();
     StopScanWorker();
     m_threadUpdate.m_eventStop.SetEvent();
     DWORD dwExitCode = 0;
@@ -170,7 +179,7 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
         ToggleTray();
         return;
     }
-    CFrameWnd::OnSysCommand(nID, lParam);
+    CXTPFrameWnd::OnSysCommand(nID, lParam);
 }
 
 void CMainFrame::ToggleTray()
@@ -268,7 +277,7 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         KillTimer(IDT_SCAN_POLL);
         StartScanOrRearm();
     }
-    CFrameWnd::OnTimer(nIDEvent);
+    CXTPFrameWnd::OnTimer(nIDEvent);
 }
 
 void CMainFrame::OnStartSearch()

@@ -7,7 +7,8 @@
 #include "engine/ThreadScan.h"
 #include "engine/ThreadUpdate.h"
 #include "engine/db/OfferCategoryCode.h"
-#include "framework/windows/CFrameWnd.h"
+#include "toolkit/commandbars/XTPFrameWnd.h"
+#include "toolkit/commandbars/XTPStatusBar.h"
 #include "toolkit/common/XTTrayIcon.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/report/XTPReportControl.h"
@@ -22,7 +23,7 @@
 #define IDP_TICKETS 108
 #define IDC_TICKET_REPORT 101
 
-class CMainFrame : public CFrameWnd, public COfferBook
+class CMainFrame : public CXTPFrameWnd, public COfferBook
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -96,6 +97,7 @@ private:
     void ShowAlert(const AlertTexts& texts);
     BOOL CreateTicketReport();
 
+    CXTPStatusBar m_wndStatusBar;
     CXTPDockingPaneManager m_paneManager;
     BOOL m_bInTray;
     CXTTrayIcon m_trayIcon;

@@ -48,8 +48,6 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
     CMainFrame* pFrame = CreateFrame();
     ASSERT_NE(pFrame, nullptr);
     pFrame->RecalcLayout();
-    // Where the status bar's text goes.
-    ::CreateWindowW(L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, pFrame->GetSafeHwnd(), (HMENU)59393, nullptr, nullptr);
     ViewOf(pFrame)->Watch(0, TRUE);
     pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
     Pump(3500);
