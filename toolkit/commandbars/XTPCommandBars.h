@@ -10,6 +10,7 @@ class CXTPCommandBar;
 class CXTPCommandBarsOptions;
 class CXTPControl;
 class CXTPDockBar;
+class CXTPPropExchange;
 class CXTPImageManager;
 class CXTPMouseManager;
 class CXTPPaintManager;
@@ -110,6 +111,12 @@ public:
     BOOL PreTranslateFrameMessage(MSG* pMsg);
     BOOL OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     void OnSetPreviewMode(BOOL bPreview);
+
+    // The options under "<profile>-Options" of the application's key.
+    void SaveOptions(LPCTSTR lpszProfileName);
+    void LoadOptions(LPCTSTR lpszProfileName);
+    // Both directions; the basic set is what the registry keeps.
+    void DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly);
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
