@@ -322,3 +322,64 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
         strShortcut = strBest;
     return TRUE;
 }
+
+CXTPShortcutManager::CKeyAssign::CKeyAssign(CXTPShortcutManager* pManager)
+    : m_keyHelper(&m_accel, pManager)
+    , m_pManager(pManager)
+{
+}
+
+CXTPShortcutManager::CKeyAssign::~CKeyAssign() = default;
+
+void CXTPShortcutManager::CKeyAssign::ResetKey()
+{
+    m_accel = ACCEL{0, 0, 0};
+    m_bKeyDefined = FALSE;
+    if (m_hWnd != nullptr)
+        SetWindowText(L"");
+}
+
+BOOL CXTPShortcutManager::CKeyAssign::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_MBUTTONDOWN || pMsg->message == WM_RBUTTONDOWN) {
+        SetFocus();
+        return TRUE;
+    }
+    const BOOL bKeyDown = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
+    const BOOL bKeyUp = pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP;
+    if (!bKeyDown && !bKeyUp)
+        return CEdit::PreTranslateMessage(pMsg);
+
+    const UINT nKey = static_cast<UINT>(pMsg->wParam);
+    const BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    const BOOL bAlt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
+    if (nKey == VK_TAB && !bCtrl && !bAlt) {
+        if (!m_bKeyDefined)
+            ResetKey();
+        return FALSE;  // dialog navigation
+    }
+    if (bKeyDown && !(pMsg->lParam & (1 << 30)))
+        ResetKey();
+    if (!m_bKeyDefined) {
+        m_accel.fVirt = 0;
+        if (::GetKeyState(VK_SHIFT) & 0x8000)
+            m_accel.fVirt |= FSHIFT;
+        if (bCtrl)
+            m_accel.fVirt |= FCONTROL;
+        if (bAlt)
+            m_accel.fVirt |= FALT;
+        if (nKey != VK_SHIFT && nKey != VK_CONTROL && nKey != VK_MENU) {
+            m_accel.key = static_cast<WORD>(nKey);
+            if (bKeyDown) {
+                m_bKeyDefined = TRUE;
+                m_accel.fVirt |= FVIRTKEY;
+            }
+        }
+    }
+    if (!m_pManager->IsAccelAllowed(m_accel)) {
+        ResetKey();
+        return TRUE;
+    }
+    SetWindowText(m_keyHelper.Format());
+    return TRUE;
+}

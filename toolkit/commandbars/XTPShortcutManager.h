@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 #include <map>
+#include "framework/controls/CEdit.h"
 #include "framework/core/CCmdTarget.h"
 #include "framework/text/CString.h"
 
@@ -29,6 +30,25 @@ public:
     private:
         const ACCEL* m_pAccel;
         const CXTPShortcutManager* m_pManager;
+    };
+
+    // The box in which the user presses a new combination: holding Ctrl and
+    // Shift shows Ctrl+Shift, pressing F5 then keeps Ctrl+Shift+F5.
+    class CKeyAssign : public CEdit
+    {
+    public:
+        explicit CKeyAssign(CXTPShortcutManager* pManager);
+        ~CKeyAssign() override;
+        BOOL PreTranslateMessage(MSG* pMsg) override;
+        void ResetKey();
+        BOOL IsKeyDefined() const { return m_bKeyDefined; }
+        ACCEL const* GetAccel() const { return &m_accel; }
+
+    protected:
+        BOOL m_bKeyDefined = FALSE;
+        ACCEL m_accel = {0, 0, 0};
+        CKeyHelper m_keyHelper;
+        CXTPShortcutManager* m_pManager;
     };
 
     explicit CXTPShortcutManager(CXTPCommandBars* pCommandBars = nullptr);

@@ -226,3 +226,29 @@ TEST_F(DockBarTest, PictureOfBarsOnFourSides)
     EXPECT_FALSE(testshot::Save(image, L"commandbars_dockbars.png").empty());
     EXPECT_EQ(frame->BarRect(Dock(xtpBarTop)).Height(), 44);
 }
+
+TEST_F(DockBarTest, CanDockNearASide)
+{
+    frame->DockBar(xtpBarTop, 100);
+    frame->Layout();
+    CRect rcTop = ScreenRect(Dock(xtpBarTop));
+    CRect rcLeft = ScreenRect(Dock(xtpBarLeft));
+    CXTPCommandBars* pBars = frame->GetCommandBars();
+    struct Case
+    {
+        const char* what;
+        CPoint pt;
+        CXTPDockBar* preferred;
+        CXTPDockBar* expected;
+    } cases[] = {
+        {"on the top row", CPoint(rcTop.left + 200, rcTop.top + 5), nullptr, Dock(xtpBarTop)},
+        {"19 pixels below the top row", CPoint(rcTop.left + 200, rcTop.bottom + 19), nullptr, Dock(xtpBarTop)},
+        {"20 pixels below: outside", CPoint(rcTop.left + 200, rcTop.bottom + 20), nullptr, nullptr},
+        {"corner: the preferred side wins", CPoint(rcLeft.left + 5, rcTop.bottom + 5), Dock(xtpBarLeft),
+         Dock(xtpBarLeft)},
+        {"corner: else top first", CPoint(rcLeft.left + 5, rcTop.bottom + 5), nullptr, Dock(xtpBarTop)},
+        {"the middle of the view", CPoint(rcTop.left + 300, rcTop.top + 200), Dock(xtpBarLeft), nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pBars->CanDock(c.pt, c.preferred), c.expected) << c.what;
+}

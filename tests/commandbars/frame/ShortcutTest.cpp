@@ -140,3 +140,70 @@ TEST_F(ShortcutTest, EscapeAloneIsRefused)
     manager.m_bAllowEscapeShortcut = TRUE;
     EXPECT_TRUE(manager.IsAccelAllowed(ACCEL{FVIRTKEY, VK_ESCAPE, 1}));
 }
+
+namespace {
+
+// Holds the given modifiers down in the thread's key state while alive.
+class CHeldKeys
+{
+public:
+    explicit CHeldKeys(std::initializer_list<int> keys)
+    {
+        ::GetKeyboardState(m_saved);
+        BYTE state[256];
+        memcpy(state, m_saved, sizeof(state));
+        for (int vk : {VK_SHIFT, VK_CONTROL, VK_MENU})
+            state[vk] = 0;
+        for (int vk : keys)
+            state[vk] = 0x80;
+        ::SetKeyboardState(state);
+    }
+    ~CHeldKeys() { ::SetKeyboardState(m_saved); }
+
+private:
+    BYTE m_saved[256];
+};
+
+}  // namespace
+
+TEST_F(ShortcutTest, KeyBoxCapturesCombinations)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 40, nullptr, nullptr));
+    CXTPShortcutManager::CKeyAssign box(&manager);
+    ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), &host, 1));
+    auto press = [&box](UINT message, UINT vk, LPARAM lParam = 1) {
+        MSG msg = {box.GetSafeHwnd(), message, vk, lParam, 0, {0, 0}};
+        return box.PreTranslateMessage(&msg);
+    };
+    auto text = [&box]() {
+        CString s;
+        box.GetWindowText(s);
+        return s;
+    };
+    {
+        CHeldKeys held({VK_CONTROL, VK_SHIFT});
+        EXPECT_TRUE(press(WM_KEYDOWN, VK_SHIFT));
+        EXPECT_EQ(text(), CString(L"Ctrl+Shift"));
+        EXPECT_FALSE(box.IsKeyDefined());
+        EXPECT_TRUE(press(WM_KEYDOWN, VK_F5));
+        EXPECT_TRUE(press(WM_KEYUP, VK_F5));
+        EXPECT_EQ(text(), CString(L"Ctrl+Shift+F5")) << "kept until the next fresh key";
+        EXPECT_TRUE(box.IsKeyDefined());
+    }
+    {
+        CHeldKeys held({});
+        EXPECT_TRUE(press(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_EQ(text(), CString()) << "Escape alone is refused";
+        EXPECT_FALSE(box.IsKeyDefined());
+        EXPECT_FALSE(press(WM_KEYDOWN, VK_TAB)) << "Tab moves on in the dialog";
+    }
+    {
+        CHeldKeys held({VK_CONTROL});
+        EXPECT_TRUE(press(WM_KEYDOWN, VK_ESCAPE));
+        EXPECT_EQ(text(), CString(L"Ctrl+Esc"));
+        EXPECT_EQ(box.GetAccel()->fVirt, FVIRTKEY | FCONTROL);
+    }
+    box.DestroyWindow();
+    host.DestroyWindow();
+}
