@@ -165,6 +165,8 @@ public:
     void SetNotifyWindow(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
     // A popup tracked without notifications updates none of its controls.
     void SetNoUpdate(BOOL bNoUpdate) { m_bNoUpdate = bNoUpdate; }
+    // The right button may choose a command too.
+    void SetRightButton(BOOL bRightButton) { m_bRightButton = bRightButton; }
     CFrameWnd* GetSiteFrame() const;
     // The site frame picks something to get help on.
     BOOL IsHelpMode() const;

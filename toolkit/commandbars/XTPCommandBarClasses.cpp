@@ -1,29 +1,13 @@
 // Construction of the bar and control classes whose behaviour comes with
-// later parts: popup bars, toolbars, popup, edit and combo box controls.
+// later parts: toolbars, edit and combo box controls.
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlLabel.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
-IMPLEMENT_DYNCREATE(CXTPPopupBar, CXTPCommandBar)
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
-IMPLEMENT_DYNCREATE(CXTPControlPopup, CXTPControl)
 IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControlPopup)
-
-CXTPPopupBar::CXTPPopupBar()
-    : m_pControlPopup(nullptr)
-    , m_pParentBar(nullptr)
-    , m_bDoubleGripper(FALSE)
-    , m_bExpanded(FALSE)
-{
-    m_barType = xtpBarTypePopup;
-    m_barPosition = xtpBarPopup;
-}
-
-CXTPPopupBar::~CXTPPopupBar() = default;
 
 CXTPToolBar::CXTPToolBar() = default;
 CXTPToolBar::~CXTPToolBar() = default;
@@ -31,27 +15,6 @@ CXTPToolBar::~CXTPToolBar() = default;
 BOOL CXTPToolBar::IsTextBelowIcons() const
 {
     return m_nTextBelowIcons == 1;
-}
-
-CXTPControlPopup::CXTPControlPopup()
-    : m_bPopup(FALSE)
-    , m_pCommandBar(nullptr)
-    , m_dwReserved(0)
-{
-    m_controlType = xtpControlPopup;
-}
-
-CXTPControlPopup::~CXTPControlPopup()
-{
-    if (m_pCommandBar)
-        m_pCommandBar->InternalRelease();
-}
-
-void CXTPControlPopup::SetCommandBar(CXTPCommandBar* pBar)
-{
-    if (pBar != m_pCommandBar && pBar)
-        pBar->InternalAddRef();
-    XTPReplaceReference(m_pCommandBar, pBar);
 }
 
 CXTPControlComboBox::CXTPControlComboBox()

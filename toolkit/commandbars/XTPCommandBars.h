@@ -17,6 +17,7 @@ class CXTPPaintManager;
 class CXTPShortcutManager;
 class CXTPToolBar;
 class CXTPToolTipContext;
+class CMenu;
 class CXTPCustomizeDragHelper;
 
 class CXTPCommandBars : public CCmdTarget
@@ -78,6 +79,14 @@ public:
     virtual BOOL IsControlHidden(CXTPControl* pControl) const;
     virtual UINT GetActiveDocTemplate() const { return 0; }
     virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int bMode);
+
+    // Runs a popup bar modally at a screen point (TPM_ flags). The chosen
+    // command with TPM_RETURNCMD, else TRUE; 0 when the bar did not open.
+    static int TrackPopupBar(CXTPCommandBar* pPopup, UINT nFlags, int x, int y, CWnd* pWndOwner,
+                             LPCRECT lpExclude = nullptr, CXTPControl* pControl = nullptr);
+    // The same for a menu, loaded into a new popup bar of the manager.
+    static int TrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, LPCRECT lpExclude = nullptr,
+                              CXTPControl* pControl = nullptr, CXTPCommandBars* pCommandBars = nullptr);
 
     // Ends the tracking of every bar the thread tracks.
     void ClosePopups() const;

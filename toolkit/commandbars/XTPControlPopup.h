@@ -14,6 +14,23 @@ public:
     void SetCommandBar(CXTPCommandBar* pBar);
     BOOL GetPopup() const { return m_bPopup; }
     void SetPopupState(BOOL bPopup) { m_bPopup = bPopup; }
+    // The other control lies in this control's popup bar or below it, or
+    // this one in the other's.
+    BOOL ContainsControl(CXTPControl* pOther);
+    virtual void AdjustExcludeRect(CRect& rc);
+    virtual void UpdateShadow();
+
+    BOOL Compare(CXTPControl* pOther) override;
+    void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
+    CXTPControl* Clone(BOOL bRecursive = FALSE) override;
+    BOOL OnSetPopup(BOOL bPopup) override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnLButtonUp(CPoint point) override;
+    BOOL OnLButtonDblClk(CPoint point) override;
+    void OnMouseHover() override;
+    BOOL SetSelected(int bSelected) override;
+    void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point) override;
+    void OnMnemonicActivate() override;
 
 protected:
     BOOL m_bPopup;

@@ -2,9 +2,12 @@
 
 #include "framework/windows/CMenu.h"
 #include "framework/windows/CWnd.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/XTPImageManager.h"
 
-UINT XTTrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, UINT /*nIDBitmap*/)
+UINT XTTrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, UINT nIDBitmap)
 {
     if (pMenu == nullptr || pMenu->GetSafeHmenu() == nullptr)
         return 0;
@@ -12,7 +15,20 @@ UINT XTTrackPopupMenu(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, 
     // is made when there is none yet.
     if (XTPPaintManagerIfAny() == nullptr)
         CXTPPaintManager::SetTheme(xtpThemeOffice2000);
-    // The command bars cannot track a popup bar of their own yet: the
-    // system's menu shows the items (without the toolbar's images).
-    return static_cast<UINT>(pMenu->TrackPopupMenu(nFlags, x, y, pWndOwner));
+    if (XTPPaintManagerIfAny() == nullptr)
+        return static_cast<UINT>(pMenu->TrackPopupMenu(nFlags, x, y, pWndOwner));
+
+    CXTPPopupBar* pPopupBar = CXTPPopupBar::CreatePopupBar(nullptr);
+    if (nIDBitmap > 0) {
+        CXTPImageManager* pImageManager = new CXTPImageManager();
+        pImageManager->SetIconsFromToolBar(nIDBitmap);
+        pPopupBar->SetImageManager(pImageManager);
+    }
+    UINT nResult = 0;
+    pPopupBar->SetNotifyWindow(pWndOwner);
+    if (pPopupBar->LoadMenu(pMenu, TRUE))
+        nResult = static_cast<UINT>(
+            CXTPCommandBars::TrackPopupBar(pPopupBar, nFlags | TPM_NONOTIFY, x, y, pWndOwner));
+    pPopupBar->InternalRelease();
+    return nResult;
 }

@@ -272,12 +272,12 @@ TEST_F(BrowseEdit, PopupModeShowsTheGlyphAndOneMenuAtTheButtonsCorner)
     CRect rcMenu;
     bool bSecondReturned = false;
     UINT nState = 0;
-    CModalDriver driver(L"#32768", [&](HWND hMenu) {
+    CModalDriver driver(PopupMenuClass(), [&](HWND hMenu) {
         ::GetWindowRect(hMenu, &rcMenu);
         nState = browse.GetState();
         Edit().PopupMenu();  // returns at once: a menu is open already
         bSecondReturned = true;
-        EndMenu();
+        EndPopupMenu();
     });
     Edit().OnBrowse();
     EXPECT_TRUE(driver.Ran());
@@ -294,7 +294,7 @@ TEST_F(BrowseEdit, PopupModeWithAMissingMenuShowsNothing)
     for (UINT nMenu : {4711u, static_cast<UINT>(IDR_TOOLKIT_TRAY)})
     {
         Open(BES_XT_POPUPMENU, nMenu);  // the tray menu has no submenu 1
-        CModalDriver driver(L"#32768", [](HWND) { EndMenu(); });
+        CModalDriver driver(PopupMenuClass(), [](HWND) { EndPopupMenu(); });
         Edit().PopupMenu();
         PumpFor(120);
         EXPECT_FALSE(driver.Ran()) << "menu " << nMenu;

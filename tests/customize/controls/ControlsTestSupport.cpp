@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 #include <vector>
+#include "toolkit/commandbars/XTPMouseManager.h"
 
 namespace ctltest {
 
@@ -216,6 +217,7 @@ void CALLBACK CModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
             pDriver->m_bStuck = true;
             ::PostMessageW(search.hFound, WM_COMMAND, IDCANCEL, 0);
             ::EndMenu();
+            EndPopupMenu();
         }
         return;
     }
@@ -243,6 +245,16 @@ testshot::Image ShootWindow(HWND hWnd, const wchar_t* lpszName)
     ::ReleaseDC(nullptr, hScreen);
     testshot::Save(image, lpszName);
     return image;
+}
+
+CString PopupMenuClass()
+{
+    return AfxRegisterWndClass(CS_DBLCLKS | CS_SAVEBITS, ::LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void EndPopupMenu()
+{
+    XTPMouseManager()->EndAllTracking();
 }
 
 } // namespace ctltest

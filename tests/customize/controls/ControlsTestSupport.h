@@ -64,6 +64,11 @@ void SendKeys(std::initializer_list<WORD> keys);
 // The centre of a window in screen coordinates.
 POINT CentreOf(HWND hWnd);
 
+// The window class of the command bars' popup menus, and closing them (the
+// themed context menus are popup bars, not system menus).
+CString PopupMenuClass();
+void EndPopupMenu();
+
 // Runs action once on the first visible window of the class (a dialog
 // "#32770", a menu "#32768") that this thread shows after the driver was
 // made, from a timer, so that it runs inside a modal loop. Cancelled when

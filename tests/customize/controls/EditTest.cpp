@@ -9,6 +9,7 @@
 #include "resources/ToolkitControlsIds.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/controls/XTEdit.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/controls/XTTrackPopupMenu.h"
 
 using namespace ctltest;
@@ -150,30 +151,30 @@ TEST_F(ThemedEdit, MenuOpensAtTheClickOrJustInsideTheEdit)
     int nItems = 0;
     auto Record = [&](HWND hMenu) {
         GetWindowRect(hMenu, &rcMenu);
-        HMENU hShown = reinterpret_cast<HMENU>(SendMessageW(hMenu, MN_GETHMENU, 0, 0));
-        nItems = GetMenuItemCount(hShown);
+        CXTPPopupBar* pShown = dynamic_cast<CXTPPopupBar*>(CWnd::FromHandlePermanent(hMenu));
+        nItems = pShown ? pShown->GetControlCount() : 0;
         ShootWindow(hMenu, L"edit_menu.png");
-        EndMenu();
+        EndPopupMenu();
     };
 
     // The keyboard's menu key: 5 pixels right of and below the client corner.
     {
         m_edit.SetFocus();
-        CModalDriver driver(L"#32768", Record);
+        CModalDriver driver(PopupMenuClass(), Record);
         PressKey(VK_APPS);
         PumpFor(200);
         ASSERT_TRUE(driver.Ran());
         CPoint corner(5, 5);
         m_edit.ClientToScreen(&corner);
         EXPECT_EQ(corner, rcMenu.TopLeft());
-        EXPECT_EQ(8, nItems);
+        EXPECT_EQ(6, nItems) << "six commands; the separators start groups";
     }
 
     // A right click: at the cursor.
     POINT pt = CentreOf(m_edit);
     if (!MoveMouseTo(pt))
         GTEST_SKIP() << "the display does not move the cursor";
-    CModalDriver driver(L"#32768", Record);
+    CModalDriver driver(PopupMenuClass(), Record);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
     input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
@@ -201,7 +202,7 @@ TEST_F(ThemedEdit, TrackPopupMenuReturnsTheChosenCommand)
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, 100, L"Eins");
     menu.AppendMenu(MF_STRING, 200, L"Zwei");
-    CModalDriver driver(L"#32768", [](HWND) { SendKeys({VK_DOWN, VK_DOWN, VK_RETURN}); });
+    CModalDriver driver(PopupMenuClass(), [](HWND) { SendKeys({VK_DOWN, VK_DOWN, VK_RETURN}); });
     CXTPPaintManager::SetCustomTheme(nullptr);
     ASSERT_EQ(nullptr, XTPPaintManagerIfAny());
     UINT nChosen = XTTrackPopupMenu(&menu, TPM_RETURNCMD, 150, 150, s_parent);
