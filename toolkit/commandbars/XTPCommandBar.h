@@ -64,6 +64,8 @@ public:
     virtual BOOL SetTrackingMode(int bMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
     virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
     virtual BOOL SetSelected(int nSelected, BOOL bKeyboard = FALSE);
+    // FALSE when the resource is missing or shorter than its count says
+    // (the bar is left empty), or when its images do not load.
     virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
     virtual BOOL Popup(CXTPControl* /*pControl*/, BOOL /*bSelectFirst*/ = FALSE) { return FALSE; }
     virtual void SetVisible(BOOL /*bVisible*/) {}
@@ -117,6 +119,8 @@ public:
     int GetPopupedIndex() const { return m_nPopuped; }
     CXTPControl* GetSelected() const { return GetControl(m_nSelected); }
     BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
+    // Buttons for the ids; an id of 0 makes the next button begin a group.
+    BOOL AddButtons(const UINT* pIds, int nCount);
     void EndTracking() { SetTrackingMode(xtpTrackingNone, TRUE, FALSE); }
     int IsTrackingMode() const { return m_bTracking; }
     BOOL IsKeyboardSelection() const { return m_bKeyboardSelect; }

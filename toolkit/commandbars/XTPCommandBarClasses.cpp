@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlLabel.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
@@ -15,6 +16,15 @@ CXTPToolBar::~CXTPToolBar() = default;
 BOOL CXTPToolBar::IsTextBelowIcons() const
 {
     return m_nTextBelowIcons == 1;
+}
+
+BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
+{
+    m_nBarID = nIDResource;
+    if (!CXTPCommandBar::LoadToolBar(nIDResource, bLoadIcons))
+        return FALSE;
+    m_pControls->CreateInitialControls();
+    return TRUE;
 }
 
 CXTPControlComboBox::CXTPControlComboBox()

@@ -1,11 +1,6 @@
-// Bar behaviour that comes with later parts: loading toolbars, persistence,
-// copies. Until then these do nothing.
+// Bar behaviour that comes with later parts: persistence and copies. Until
+// then these do nothing.
 #include "toolkit/commandbars/XTPCommandBar.h"
-
-BOOL CXTPCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
-{
-    return FALSE;
-}
 
 void CXTPCommandBar::DoPropExchange(CXTPPropExchange* /*pPX*/)
 {

@@ -15,6 +15,8 @@ public:
     BOOL IsVisible() const override { return m_bVisible; }
     void SetVisible(BOOL bVisible) override { m_bVisible = bVisible; }
     BOOL IsTextBelowIcons() const;
+    // The bar takes the resource id; the loaded buttons become its initial set.
+    BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
 
     // From the program's resources (not made by the user).
     BOOL IsBuiltIn() const { return m_bBuiltIn; }

@@ -1,4 +1,5 @@
 #include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/commandbars/XTPCommandBar.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/core/CInvalidArgException.h"
 #include "framework/windows/CMenu.h"
@@ -55,6 +56,14 @@ BOOL CXTPResourceManager::LoadString(CString* pString, UINT nIDResource)
 BOOL CXTPResourceManager::LoadMenu(CMenu* pMenu, UINT nIDResource)
 {
     return LoadWithFallback(MAKEINTRESOURCEW(nIDResource), RT_MENU, [&] { return pMenu->LoadMenu(nIDResource); });
+}
+
+BOOL CXTPResourceManager::LoadToolBar(CXTPCommandBar* pToolBar, UINT nIDResource)
+{
+    if (!pToolBar)
+        return FALSE;
+    CXTPResourceModuleSwitch moduleSwitch;
+    return pToolBar->LoadToolBar(nIDResource, TRUE);
 }
 
 BOOL CXTPResourceManager::LoadBitmap(CBitmap* pBitmap, UINT nIDResource)

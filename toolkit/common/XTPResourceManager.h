@@ -7,6 +7,7 @@
 
 class CMenu;
 class CBitmap;
+class CXTPCommandBar;
 
 class CXTPResourceManager : public CNoTrackObject
 {
@@ -16,6 +17,8 @@ public:
 
     virtual BOOL LoadString(CString* pString, UINT nIDResource);
     virtual BOOL LoadMenu(CMenu* pMenu, UINT nIDResource);
+    // Fills the bar from the toolbar resource of the toolkit's module.
+    virtual BOOL LoadToolBar(CXTPCommandBar* pToolBar, UINT nIDResource);
     virtual BOOL LoadBitmap(CBitmap* pBitmap, UINT nIDResource);
     virtual HCURSOR LoadCursor(UINT nIDResource);
     // The locked dialog template, or null.
