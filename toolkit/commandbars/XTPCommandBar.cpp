@@ -1,4 +1,5 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/common/XTPToolTipContext.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinThread.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -71,6 +72,8 @@ CXTPCommandBar::~CXTPCommandBar()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
+    if (m_pToolTipContext)
+        m_pToolTipContext->InternalRelease();
 }
 
 void CXTPCommandBar::PostNcDestroy()

@@ -14,6 +14,7 @@
 #include "toolkit/common/XTPBufferDC.h"
 #include "toolkit/common/XTPClientRect.h"
 #include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/common/XTPWindowHelpers.h"
 
 namespace {
@@ -37,11 +38,15 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
 END_MESSAGE_MAP()
 
 LRESULT CXTPCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     InternalAddRef();
+    if (m_pToolTipContext)
+        m_pToolTipContext->FilterToolTipMessage(this, message, wParam, lParam);
     LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
     InternalRelease();
     return lResult;
@@ -188,6 +193,32 @@ LRESULT CXTPCommandBar::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
     return nDlgId ? 0x50000 + nDlgId : 0;
 }
 
+LRESULT CXTPCommandBar::OnNcHitTest(CPoint point)
+{
+    if (!IsHelpMode())
+        return CWnd::OnNcHitTest(point);
+    // Popup controls without a command of their own answer as a menu, so the help cursor
+    // lets the click open them instead of asking for their help.
+    ScreenToClient(&point);
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (pControl && pControl->GetID() <= 0) {
+        XTPControlType type = pControl->GetType();
+        if (type == xtpControlPopup || type == xtpControlButtonPopup || type == xtpControlSplitButtonPopup)
+            return HTMENU;
+    }
+    return HTCLIENT;
+}
+
+void CXTPCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (!IsHelpMode()) {
+        CWnd::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    ScreenToClient(&point);
+    OnLButtonDown(0, point);
+}
+
 void CXTPCommandBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
     CXTPControl* pControl = m_pControls->HitTest(point);
@@ -245,6 +276,15 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars && m_barPosition != xtpBarListBox)
         pCommandBars->GetDragHelper()->AddDropTarget(this);
+    CXTPToolTipContext* pContext = pCommandBars ? pCommandBars->GetToolTipContext() : nullptr;
+    if (pContext && pContext != m_pToolTipContext) {
+        pContext->InternalAddRef();
+        if (m_pToolTipContext)
+            m_pToolTipContext->InternalRelease();
+        m_pToolTipContext = pContext;
+    } else if (!pCommandBars && m_barType != xtpBarTypePopup) {
+        EnableToolTips(TRUE);
+    }
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/common/XTPToolTipContext.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
@@ -39,7 +40,7 @@ CXTPCommandBars::CXTPCommandBars()
     , m_pOptions(new CXTPCommandBarsOptions(this))
     , m_pDocks{nullptr, nullptr, nullptr, nullptr}
     , m_pFrame(nullptr)
-    , m_pToolTipContext(nullptr)
+    , m_pToolTipContext(new CXTPToolTipContext)
     , m_pMouseManager(nullptr)
     , m_bKeyboardCuesVisible(TRUE)
     , m_pShortcutManager(new CXTPShortcutManager(this))
@@ -48,6 +49,8 @@ CXTPCommandBars::CXTPCommandBars()
     , m_bRightToLeft(FALSE)
     , m_bIgnoreShiftMenuKey(FALSE)
 {
+    // Control captions carry mnemonic ampersands that the tip must show literally.
+    m_pToolTipContext->ModifyToolTipStyle(0, TTS_NOPREFIX);
 }
 
 CXTPCommandBars::~CXTPCommandBars()
@@ -62,6 +65,7 @@ CXTPCommandBars::~CXTPCommandBars()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
+    m_pToolTipContext->InternalRelease();
     m_pOptions->InternalRelease();
     m_pShortcutManager->InternalRelease();
     for (CXTPDockBar*& pDockBar : m_pDocks) {
