@@ -1,16 +1,53 @@
 // The strip at one side of the frame that holds auto-hidden groups (tabbed
-// containers) as a node of the tree. Its window, tabs and slide-out come
-// with the auto-hide behaviour; here the node keeps and exchanges its groups.
+// containers) as a node of the tree: a window cut from the frame's layout
+// that shows one tab strip per group.
 #pragma once
+#include <memory>
 #include <vector>
+#include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabManager.h"
 
+class CXTPDockingPane;
+class CXTPDockingPaneAutoHideWnd;
 class CXTPDockingPaneTabbedContainer;
 
-class CXTPDockingPaneAutoHidePanel : public CXTPDockingPaneBase
+class CXTPDockingPaneAutoHidePanel : public CWnd, public CXTPDockingPaneBase
 {
 public:
+    // The tabs of one group, facing away from the panel's side.
+    class CAutoHidePanelTabManager : public CXTPTabManager
+    {
+    public:
+        CAutoHidePanelTabManager(CXTPDockingPaneAutoHidePanel* pPanel, CXTPDockingPaneTabbedContainer* pGroup);
+        void Reposition() override;
+        CXTPTabPaintManager* GetPaintManager() const override;
+        void RedrawControl() override;
+        BOOL DrawItemIcon(CDC* pDC, CPoint pt, CXTPTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) override;
+        int GetPosition() const override;
+
+        CXTPDockingPaneAutoHidePanel* m_pPanel;
+        CXTPDockingPaneTabbedContainer* m_pGroup;
+        CRect m_rcLayout;
+    };
+
     explicit CXTPDockingPaneAutoHidePanel(CXTPDockingPaneLayout* pLayout);
+    ~CXTPDockingPaneAutoHidePanel() override;
+
+    // Cuts the strip from the rectangle at the panel's side (an empty panel
+    // takes nothing and has no window).
+    void OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout) override;
+    // Slides the pane's group out (action 12 may veto); the open window of
+    // the same group is reused, another group's closes first.
+    void ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus);
+    // Slides the open group in at once (action 10 may veto, 11 follows);
+    // deferred, the window closes on its own timer.
+    void ClosePane(BOOL bDeferred = FALSE);
+    // The tab under a point of the panel's client area, or null.
+    CXTPDockingPane* HitTestPane(CPoint point) const;
+    // The strip's thickness: tab height and the header margins.
+    int GetStripThickness();
+    const std::vector<std::unique_ptr<CAutoHidePanelTabManager>>& GetTabManagers() const { return m_arrTabManagers; }
 
     void AddGroup(CXTPDockingPaneTabbedContainer* pContainer);
     const std::vector<CXTPDockingPaneTabbedContainer*>& GetGroups() const { return m_lstPanes; }
@@ -23,7 +60,21 @@ public:
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL IsEmpty() const override { return m_lstPanes.empty(); }
 
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // One tab strip per non-empty group, laid out one after the other.
+    void LayoutGroups(CRect rcStrip);
+
 public:
     std::vector<CXTPDockingPaneTabbedContainer*> m_lstPanes;
     int m_direction = 0;
+    CRect m_rcLast;
+    CXTPDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;
+    std::vector<std::unique_ptr<CAutoHidePanelTabManager>> m_arrTabManagers;
 };

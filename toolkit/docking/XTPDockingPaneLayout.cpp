@@ -1,4 +1,5 @@
 #include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include <algorithm>
 #include <set>
 #include "framework/files/CArchive.h"
@@ -64,6 +65,24 @@ void CXTPDockingPaneLayout::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARE
 {
     if (!IsValid())
         return;
+    // The auto-hide strips are cut from the frame's room before the tree.
+    for (CXTPDockingPaneBase* pNode : m_wndPanels)
+    {
+        auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(pNode);
+        if (!pPanel)
+            continue;
+        pPanel->OnSizeParent(pParent, rect, lpLayout);
+        if (pPanel->IsEmpty())
+            continue;
+        int nThickness = pPanel->GetStripThickness();
+        switch (pPanel->GetDirection())
+        {
+        case xtpPaneDockLeft: rect.left += nThickness; break;
+        case xtpPaneDockRight: rect.right -= nThickness; break;
+        case xtpPaneDockTop: rect.top += nThickness; break;
+        default: rect.bottom -= nThickness; break;
+        }
+    }
     m_pClient->OnSizeParent(pParent, rect, lpLayout);
     m_pTopContainer->OnSizeParent(pParent, rect, lpLayout);
 }

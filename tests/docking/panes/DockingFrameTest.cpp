@@ -12,6 +12,8 @@
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
+#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
@@ -28,6 +30,7 @@ public:
     std::vector<int> actions;
     LRESULT closeReply = 0;
     int vetoClosingId = 0;
+    BOOL vetoCollapse = FALSE;
     std::vector<CListBox*> lists;
 
     ~CDockingFrame() override
@@ -63,6 +66,8 @@ protected:
             auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
             actions.push_back(record->action);
             if (record->action == xtpPaneActionClosing && record->pPane->GetID() == vetoClosingId)
+                record->bCancel = TRUE;
+            if (record->action == xtpPaneActionCollapsing && vetoCollapse)
                 record->bCancel = TRUE;
         }
         return 0;
@@ -427,5 +432,154 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
     ASSERT_EQ(floating, FloatingFrameOf(first)) << "floats back into its frame";
     EXPECT_TRUE(::IsWindowVisible(hFloating));
     EXPECT_TRUE(::IsChild(hFloating, list));
+    frame->DestroyWindow();
+}
+
+namespace {
+
+CRect ParentRect(HWND wnd)
+{
+    CRect rc;
+    ::GetWindowRect(wnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void Tick(CWnd* wnd, UINT_PTR timer, int count)
+{
+    for (int i = 0; i < count && wnd->GetSafeHwnd(); i++)
+        ::SendMessageW(wnd->m_hWnd, WM_TIMER, timer, 0);
+}
+
+} // namespace
+
+TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 160, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 160, 100), xtpPaneDockLeft);
+    first->SetTitle(L"Spiele");
+    second->SetTitle(L"Statistik");
+    frame->manager.AttachPane(second, first);
+    frame->RecalcLayout();
+    frame->manager.HidePane(first->GetContainer());
+    frame->RecalcLayout();
+    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    ASSERT_NE(nullptr, panel);
+    ASSERT_TRUE(::IsWindowVisible(panel->m_hWnd));
+    int thickness = panel->GetStripThickness();
+    CRect client;
+    frame->GetClientRect(&client);
+    EXPECT_EQ(CRect(0, 0, thickness, client.bottom), ParentRect(panel->m_hWnd));
+    EXPECT_EQ(thickness, frame->manager.GetLayout()->m_pTopContainer->GetPaneWindowRect().left)
+        << "the tree starts after the strip";
+    ASSERT_EQ(1u, panel->GetTabManagers().size());
+    ASSERT_EQ(2, panel->GetTabManagers()[0]->GetItemCount());
+
+    // A click on the second tab slides its group out.
+    CRect tab = panel->GetTabManagers()[0]->GetItem(1)->GetRect();
+    ::SetCursorPos(1200, 1000);
+    ::SendMessageW(panel->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.CenterPoint().x, tab.CenterPoint().y));
+    CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    auto* group = static_cast<CXTPDockingPaneTabbedContainer*>(second->GetContainer());
+    EXPECT_EQ(second, group->GetSelected());
+    ASSERT_EQ(8, slide->GetStepCount());
+    CRect full = slide->GetFrameRect(7);
+    EXPECT_EQ(160 + 4, full.Width()) << "docking width and the edge";
+    EXPECT_EQ(thickness, full.left);
+    for (int k = 0; k < 8; k++)
+    {
+        EXPECT_EQ(full.Width() * (k + 1) / 8, ParentRect(slide->m_hWnd).Width()) << "frame " << k;
+        Tick(slide, CXTPDockingPaneAutoHideWnd::timerSlideOut, 1);
+    }
+    EXPECT_EQ(7, slide->GetStep());
+    EXPECT_TRUE(::IsChild(slide->m_hWnd, group->m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(second->GetHwnd()));
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(frame->m_hWnd), L"docking_autohide_slideout.png").empty());
+
+    // The other pane of the open group reuses its window.
+    panel->ShowPane(first, FALSE);
+    EXPECT_EQ(slide, panel->m_pActiveWnd);
+    EXPECT_EQ(first, group->GetSelected());
+
+    // Away: five checks keep it open, the sixth asks (a veto keeps it).
+    frame->actions.clear();
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerCheck, 5);
+    EXPECT_FALSE(slide->IsClosing());
+    EXPECT_TRUE(frame->actions.empty());
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerCheck, 1);
+    EXPECT_TRUE(slide->IsClosing());
+    EXPECT_EQ(std::vector<int>{xtpPaneActionCollapsing}, frame->actions);
+    HWND hSlide = slide->m_hWnd;
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerSlideIn, 8);
+    EXPECT_EQ(nullptr, panel->m_pActiveWnd);
+    EXPECT_EQ((std::vector<int>{xtpPaneActionCollapsing, xtpPaneActionCollapsed}), frame->actions);
+    EXPECT_FALSE(::IsWindowVisible(group->m_hWnd));
+    EXPECT_EQ(frame->m_hWnd, ::GetParent(group->m_hWnd)) << "the container waits at the site";
+    Pump();
+    EXPECT_FALSE(::IsWindow(hSlide)) << "the slide-out closed itself";
+    frame->DestroyWindow();
+}
+
+TEST(DockingAutoHide, SlideOutGrowsFromEverySideAndVetoesHold)
+{
+    CWinApp app(L"DockingFrameApp");
+    CDockingFrame* frame = NewFrame();
+    const int sides[] = {xtpPaneDockLeft, xtpPaneDockRight, xtpPaneDockTop, xtpPaneDockBottom};
+    for (int side : sides)
+    {
+        CXTPDockingPane* pane = frame->manager.CreatePane(20 + side, CRect(0, 0, 120, 90), side);
+        frame->RecalcLayout();
+        frame->manager.HidePane(pane);
+        frame->RecalcLayout();
+    }
+    CRect area = frame->manager.GetLayout()->m_pTopContainer->GetPaneWindowRect();
+    ::SetCursorPos(1200, 1000);
+    for (int side : sides)
+    {
+        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[side]);
+        ASSERT_NE(nullptr, panel) << side;
+        CXTPDockingPane* pane = frame->manager.FindPane(20 + side);
+        panel->ShowPane(pane, FALSE);
+        CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+        ASSERT_NE(nullptr, slide) << side;
+        BOOL horiz = side == xtpPaneDockTop || side == xtpPaneDockBottom;
+        for (int k = 0; k < 8; k++)
+        {
+            CRect rc = ParentRect(slide->m_hWnd);
+            int extent = horiz ? 90 + 4 : 120 + 4;
+            int grown = extent * (k + 1) / 8;
+            // The edge at the panel's side stays; the inner edge moves.
+            CRect expected = area;
+            if (side == xtpPaneDockLeft)
+                expected.right = area.left + grown;
+            else if (side == xtpPaneDockRight)
+                expected.left = area.right - grown;
+            else if (side == xtpPaneDockTop)
+                expected.bottom = area.top + grown;
+            else
+                expected.top = area.bottom - grown;
+            EXPECT_EQ(expected, rc) << "side " << side << " frame " << k;
+            Tick(slide, CXTPDockingPaneAutoHideWnd::timerSlideOut, 1);
+        }
+        // Closed at once, the panel forgets the window.
+        slide->CloseWindowNow();
+        EXPECT_EQ(nullptr, panel->m_pActiveWnd);
+        Pump();
+    }
+
+    // A veto of action 10 keeps the window out after the sixth check.
+    auto* left = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    left->ShowPane(frame->manager.FindPane(20), FALSE);
+    CXTPDockingPaneAutoHideWnd* slide = left->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    frame->vetoCollapse = TRUE;
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerCheck, 12);
+    EXPECT_FALSE(slide->IsClosing());
+    EXPECT_EQ(slide, left->m_pActiveWnd);
+    frame->vetoCollapse = FALSE;
     frame->DestroyWindow();
 }

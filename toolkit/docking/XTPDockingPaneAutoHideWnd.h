@@ -1,0 +1,57 @@
+// The window an auto-hidden group slides out in: a child of the site lying
+// along the panel's side over the docked tree. It grows in steps, watches
+// the pointer and slides back in when it stays away.
+#pragma once
+#include "framework/windows/CMiniFrameWnd.h"
+
+class CXTPDockingPaneAutoHidePanel;
+class CXTPDockingPaneTabbedContainer;
+
+class CXTPDockingPaneAutoHideWnd : public CMiniFrameWnd
+{
+public:
+    CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePanel* pPanel, CXTPDockingPaneTabbedContainer* pContainer);
+
+    // The rectangle of frame k of n (site client coordinates).
+    CRect GetFrameRect(int nStep) const;
+    // Hides the container, gives it back to the site and closes the window.
+    void CloseWindowNow();
+    // The leave check of timer 1, also run by a move while closing.
+    void CheckPointer();
+
+    CXTPDockingPaneTabbedContainer* GetContainer() const { return m_pContainer; }
+    int GetStepCount() const { return m_nStepsCount; }
+    int GetStep() const { return m_nStep; }
+    BOOL IsClosing() const { return m_bClosing; }
+
+    static int m_nAnimationInterval;
+    static int m_nAnimationDuration;
+    static double m_dAnimationSpeed;
+    static BOOL m_bCloseOnLeave;
+    static int m_nMouseCheckInterval;
+
+    enum { kEdge = 4, kLeaveTicks = 6 };
+    enum { timerCheck = 1, timerSlideOut = 2, timerSlideIn = 3, timerClose = 4 };
+
+protected:
+    void PostNcDestroy() override;
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void PlaceFrame();
+
+    CXTPDockingPaneTabbedContainer* m_pContainer;
+    CXTPDockingPaneAutoHidePanel* m_pPanel;
+    int m_direction;
+    BOOL m_bHoriz;
+    BOOL m_bClosing = FALSE;
+    int m_nStepsCount = 1;
+    int m_nStep = 0;
+    CRect m_rcWindow;
+    int m_nDeactivationCount = kLeaveTicks;
+    BOOL m_bResizing = FALSE;
+};
