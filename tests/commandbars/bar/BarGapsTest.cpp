@@ -1,9 +1,11 @@
 // A bar's tooltips come from its manager's context; in the frame's context-help
-// mode the bar answers non-client hit tests and clicks for its controls.
+// mode the bar answers non-client hit tests and clicks for its controls; hot
+// changes redraw once; tracking hides the focus caret and raises focus events.
 #include <gtest/gtest.h>
 #include "../CommandBarsTestSupport.h"
 #include "framework/Framework.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
+#include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/common/XTPToolTipContext.h"
 
@@ -119,4 +121,159 @@ TEST(BarHelpMode, NonClientHitsAndClicksAnswerForControls)
     bar.DestroyWindow();
     commandBars.SetSite(nullptr);
     pFrame->DestroyWindow();
+}
+
+namespace {
+
+// Counts the bar's paints and the redraw requests of its controls, noting any
+// request that finds the window already invalidated in the middle of a change.
+class CPaintCountingBar : public CXTPToolBar
+{
+public:
+    int paints = 0;
+    int redrawRequests = 0;
+    int requestsAfterInvalidation = 0;
+    void DelayRedraw() override
+    {
+        redrawRequests++;
+        if (::GetUpdateRect(GetSafeHwnd(), nullptr, FALSE))
+            requestsAfterInvalidation++;
+        CXTPToolBar::DelayRedraw();
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_PAINT)
+            paints++;
+        return CXTPToolBar::WindowProc(message, wParam, lParam);
+    }
+};
+
+std::vector<LONG> g_focusChildren;
+HWND g_watchedBar = nullptr;
+
+void CALLBACK OnWinEvent(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    if (event == EVENT_OBJECT_FOCUS && hWnd == g_watchedBar && idObject == OBJID_MENU)
+        g_focusChildren.push_back(idChild);
+}
+
+class BarTracking : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 300)));
+        m_bar.SetBarPosition(xtpBarTop);
+        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
+                                   WS_CHILD | WS_VISIBLE, 0, 0, 400, 30, m_site.GetSafeHwnd(), nullptr));
+        for (LPCWSTR caption : {L"Datei", L"Bearbeiten", L"Ansicht"}) {
+            CXTPControl* pButton = m_bar.GetControls()->Add(new CXTPControlButton(), 0);
+            pButton->SetCaption(caption);
+            pButton->SetStyle(xtpButtonCaption);
+        }
+        CClientDC dc(&m_bar);
+        m_bar.GetControls()->CalcDynamicSize(&dc, 400, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+        m_hEdit = ::CreateWindowExW(0, L"EDIT", L"Suche", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 100, 200, 24,
+                                    m_site.GetSafeHwnd(), nullptr, nullptr, nullptr);
+        SetForegroundWindow(m_site.GetSafeHwnd());
+        ::SetFocus(m_hEdit);
+        PumpFor(50);
+    }
+    void TearDown() override
+    {
+        m_bar.EndTracking();
+        m_bar.DestroyWindow();
+        m_site.DestroyWindow();
+    }
+    POINT ScreenCentre(int i)
+    {
+        CPoint pt = m_bar.GetControl(i)->GetRect().CenterPoint();
+        m_bar.ClientToScreen(&pt);
+        return pt;
+    }
+    void MoveTo(POINT pt)
+    {
+        m_bar.paints = m_bar.redrawRequests = m_bar.requestsAfterInvalidation = 0;
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+        PumpFor(120);
+    }
+    // Whether the edit's caret showed at least once while the thread ran its
+    // messages for a few blink periods.
+    bool CaretSeen()
+    {
+        POINT caret = {};
+        ::GetCaretPos(&caret);
+        bool bSeen = false;
+        for (int i = 0; i < 12 && !bSeen; i++) {
+            PumpFor(25);
+            HDC hDC = ::GetDC(m_hEdit);
+            bSeen = ::GetPixel(hDC, caret.x, caret.y + 4) == RGB(0, 0, 0);
+            ::ReleaseDC(m_hEdit, hDC);
+        }
+        return bSeen;
+    }
+
+    CTestSite m_site;
+    CPaintCountingBar m_bar;
+    HWND m_hEdit = nullptr;
+};
+
+} // namespace
+
+TEST_F(BarTracking, EachHotChangeRedrawsTheBarOnce)
+{
+    MoveTo(ScreenCentre(0));
+    ASSERT_EQ(m_bar.GetControl(0), m_bar.GetSelected());
+    struct Step
+    {
+        int target;
+        int paints;
+        int requests;
+    } steps[] = {
+        {1, 1, 2},  // old control cooled, new one hot
+        {1, 0, 0},  // within the same control: no change
+        {2, 1, 2},
+        {-1, 1, 1}, // off the bar
+    };
+    for (const Step& s : steps) {
+        POINT pt = s.target >= 0 ? ScreenCentre(s.target) : POINT{ScreenCentre(2).x, ScreenCentre(2).y + 60};
+        if (s.target == 1 && m_bar.GetSelected() == m_bar.GetControl(1))
+            pt.x += 2;
+        MoveTo(pt);
+        EXPECT_EQ(m_bar.GetControl(s.target), m_bar.GetSelected());
+        EXPECT_EQ(s.paints, m_bar.paints) << "to " << s.target;
+        EXPECT_EQ(s.requests, m_bar.redrawRequests) << "to " << s.target;
+        EXPECT_EQ(0, m_bar.requestsAfterInvalidation) << "controls' redraws wait for the end of the change";
+    }
+}
+
+TEST_F(BarTracking, TrackingHidesTheFocusCaretAndRaisesFocusEvents)
+{
+    UINT nBlink = ::GetCaretBlinkTime();
+    ::SetCaretBlinkTime(40);
+    g_focusChildren.clear();
+    g_watchedBar = m_bar.GetSafeHwnd();
+    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnWinEvent, 0, 0,
+                                            WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(nullptr, hHook);
+
+    EXPECT_TRUE(CaretSeen()) << "the edit's caret blinks before tracking";
+    MoveTo(ScreenCentre(2));
+    PumpFor(50);
+    EXPECT_TRUE(g_focusChildren.empty()) << "hot tracking alone is no focus change";
+
+    m_bar.SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
+    SendKey(VK_RIGHT);
+    PumpFor(120);
+    EXPECT_FALSE(CaretSeen()) << "the caret stays hidden while the bar tracks";
+    EXPECT_EQ((std::vector<LONG>{1, 2}), g_focusChildren) << "child ids count from one";
+
+    m_bar.EndTracking();
+    EXPECT_TRUE(CaretSeen()) << "leaving tracking shows the caret again";
+    EXPECT_EQ(m_hEdit, ::GetFocus());
+
+    ::UnhookWinEvent(hHook);
+    ::SetCaretBlinkTime(nBlink);
 }
