@@ -146,6 +146,8 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
     if (m_hWnd && lpLayout && lpLayout->hDWP)
     {
         AfxRepositionWindow(lpLayout, m_hWnd, rcStrip);
+        // Above the docked windows, which may still cover the strip's place.
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Invalidate(FALSE);
     }
 }
