@@ -3,6 +3,7 @@
 // modal tracking with its result and a quit that arrives meanwhile.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <set>
 #include <string>
 #include "../CommandBarsTestSupport.h"
 #include "framework/windows/CMenu.h"
@@ -297,4 +298,18 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is posted again";
     EXPECT_EQ(7u, msg.wParam);
+}
+
+TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
+{
+    CXTPPopupBar* pBar = MakeMenu({100});
+    m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateRandom;
+    std::set<int> seen;
+    for (int i = 0; i < 200; i++)
+        seen.insert(pBar->GetAnimationType());
+    EXPECT_EQ((std::set<int>{xtpAnimateSlide, xtpAnimateUnfold, xtpAnimateFade}), seen);
+
+    CXTPPopupBar* pLoose = CXTPPopupBar::CreatePopupBar(nullptr);
+    m_bars.push_back(pLoose);
+    EXPECT_EQ(xtpAnimateNone, pLoose->GetAnimationType()) << "a popup without a manager never animates";
 }
