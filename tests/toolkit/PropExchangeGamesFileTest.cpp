@@ -1,4 +1,4 @@
-// Reading a match list shaped like the program's own: root "Games", one
+// Reading the program's match list: root "Games", one
 // "Record" element per match, values as child elements, German texts in
 // UTF-8.
 #include "PropExchangeTestSupport.h"
@@ -20,11 +20,12 @@ struct MatchRow
     COleDateTime dtDate;
 };
 
-CString FixturePath(LPCWSTR pszName)
+// The list the program ships.
+CString ShippedListPath()
 {
     // The source folder is a Unix path, reachable under Wine through Z:.
     const char* pszSource = getenv("TAVROLIN_SOURCE_DIR");
-    CString strPath = CString(L"Z:") + CString(pszSource ? pszSource : "") + L"/tests/toolkit/data/" + pszName;
+    CString strPath = CString(L"Z:") + CString(pszSource ? pszSource : "") + L"/app/assets/GAMES.XML";
     strPath.Replace(L'/', L'\\');
     return strPath;
 }
@@ -55,7 +56,7 @@ TEST(PropExchangeGamesFile, ReadsAllSixtyFourMatchesInElementMode)
 {
     ComScope com;
     CXTPPropExchangeXMLNode px(TRUE, nullptr, L"Games");
-    ASSERT_TRUE(px.LoadFromFile(FixturePath(L"GAMES.XML")));
+    ASSERT_TRUE(px.LoadFromFile(ShippedListPath()));
     const std::vector<MatchRow> rows = ReadMatches(px);
     EXPECT_FALSE(px.IsCompactMode());
 
@@ -70,11 +71,13 @@ TEST(PropExchangeGamesFile, ReadsAllSixtyFourMatchesInElementMode)
     }
     EXPECT_STREQ(L"Gruppe A", rows[0].strRound);
     EXPECT_STREQ(L"Deutschland", rows[0].strCountry1);
-    EXPECT_STREQ(L"München", rows[0].strCity);
-    EXPECT_TRUE(rows[0].dtDate == COleDateTime(2006, 6, 9, 18, 0, 0));
+    EXPECT_STREQ(L"Costa Rica", rows[0].strCountry2);
+    EXPECT_STREQ(L"Nürnberg", rows[0].strCity);
+    EXPECT_TRUE(rows[0].dtDate == COleDateTime(2006, 6, 9, 15, 0, 0));
     EXPECT_STREQ(L"Elfenbeinküste", rows[4].strCountry2);
     EXPECT_STREQ(L"Finale", rows[63].strRound);
-    EXPECT_TRUE(rows[63].dtDate == COleDateTime(2006, 7, 9, 20, 0, 0));
+    EXPECT_STREQ(L"Leipzig", rows[63].strCity);
+    EXPECT_TRUE(rows[63].dtDate == COleDateTime(2006, 7, 9, 21, 0, 0));
 }
 
 TEST(PropExchangeGamesFile, ACompactFileKeepsTheValuesAsAttributes)
