@@ -34,6 +34,8 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHidePanel, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_RBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEHOVER()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::CAutoHidePanelTabManager(
@@ -351,4 +353,27 @@ void CXTPDockingPaneAutoHidePanel::OnRButtonDown(UINT /*nFlags*/, CPoint point)
         if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
             pManager->NotifyOwner(XTP_DPN_RCLICK, reinterpret_cast<LPARAM>(pPane));
     }
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (!HitTestPane(point))
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+    ::TrackMouseEvent(&tme);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
+{
+    CXTPDockingPane* pPane = HitTestPane(point);
+    CWnd* pSite = GetDockingSite();
+    if (!pPane || !pSite || !pSite->GetSafeHwnd())
+        return;
+    // Only while the frame is active, and never for the pane shown already.
+    HWND hActive = ::GetActiveWindow();
+    if (hActive != pSite->GetSafeHwnd() && !::IsChild(hActive, pSite->GetSafeHwnd()))
+        return;
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+        return;
+    ShowPane(pPane, FALSE);
 }

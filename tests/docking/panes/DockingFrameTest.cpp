@@ -500,6 +500,13 @@ TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(frame->m_hWnd), L"docking_autohide_slideout.png").empty());
 
+    // Hovering the tab shown already changes nothing.
+    frame->actions.clear();
+    ::SendMessageW(panel->m_hWnd, WM_MOUSEHOVER, 0, MAKELPARAM(tab.CenterPoint().x, tab.CenterPoint().y));
+    EXPECT_EQ(slide, panel->m_pActiveWnd);
+    EXPECT_EQ(7, slide->GetStep()) << "no new slide";
+    EXPECT_TRUE(frame->actions.empty());
+
     // The other pane of the open group reuses its window.
     panel->ShowPane(first, FALSE);
     EXPECT_EQ(slide, panel->m_pActiveWnd);
