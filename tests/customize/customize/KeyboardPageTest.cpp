@@ -1,0 +1,283 @@
+// The keyboard page: which commands it lists, capturing a combination,
+// assigning one that is taken (asked first), removing and resetting, each
+// change working in the bars' table at once.
+#include "customize/customize/CustomizeTestSupport.h"
+#include "resources/ToolkitCustomizeIds.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/customize/XTPCustomizeKeyboardPage.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
+
+using namespace custtest;
+
+namespace {
+
+constexpr UINT kMenuAndAccel = 31901;
+constexpr WORD kNew = 100;
+constexpr WORD kSave = 103;
+
+struct KeyboardPage : BarsTest
+{
+    CXTPCustomizeSheet* pSheet = nullptr;
+    CXTPCustomizeKeyboardPage* pPage = nullptr;
+
+    KeyboardPage() { Manager()->SetAccelerators(kMenuAndAccel); }
+    ~KeyboardPage() override
+    {
+        Unhost();
+        delete pPage;
+        delete pSheet;
+    }
+    CXTPShortcutManager* Manager() { return pBars->GetShortcutManager(); }
+    void Show()
+    {
+        pSheet = new CXTPCustomizeSheet(pBars, &site);
+        pPage = new CXTPCustomizeKeyboardPage(pSheet);
+        pPage->AddCategories(kMenuAndAccel);
+        Host(pPage);
+    }
+    HWND Item(int nID) { return ::GetDlgItem(pPage->GetSafeHwnd(), nID); }
+    void Notify(int nID, int nCode, int nIndex)
+    {
+        const bool bCombo = nID == XTP_IDC_COMBO_CATEGORY;
+        ::SendMessageW(Item(nID), bCombo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+        ::SendMessageW(pPage->GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(Item(nID)));
+    }
+    void SelectCommand(int nIndex) { Notify(XTP_IDC_LBOX_COMMANDS, LBN_SELCHANGE, nIndex); }
+    void SelectKey(int nIndex) { Notify(XTP_IDC_LBOX_KEYS, LBN_SELCHANGE, nIndex); }
+    void Press(int nID) { ::SendMessageW(Item(nID), BM_CLICK, 0, 0); }
+    std::vector<CString> Items(int nID)
+    {
+        std::vector<CString> items;
+        const int nCount = static_cast<int>(::SendMessageW(Item(nID), LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < nCount; i++) {
+            WCHAR sz[128] = {};
+            ::SendMessageW(Item(nID), LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(sz));
+            items.emplace_back(sz);
+        }
+        return items;
+    }
+    std::vector<ACCEL> Table()
+    {
+        ACCEL entries[32] = {};
+        const int nCount = XTPCopyAccelTable(Manager()->GetAcceleratorTable(), entries, 32);
+        return std::vector<ACCEL>(entries, entries + nCount);
+    }
+    // Real key presses into the capture box: the modifiers held while the
+    // key goes down and up.
+    bool Chord(std::initializer_list<WORD> modifiers, WORD wKey)
+    {
+        ::SetFocus(Item(XTP_IDC_EDIT_SHORTCUTKEY));
+        std::vector<INPUT> inputs;
+        auto add = [&inputs](WORD wVk, DWORD dwFlags) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = wVk;
+            input.ki.dwFlags = dwFlags;
+            inputs.push_back(input);
+        };
+        for (WORD wMod : modifiers)
+            add(wMod, 0);
+        if (wKey != 0) {
+            add(wKey, 0);
+            add(wKey, KEYEVENTF_KEYUP);
+        }
+        const UINT nSent = ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        ctltest::PumpFor(100);
+        return nSent == inputs.size();
+    }
+    void Release(std::initializer_list<WORD> modifiers)
+    {
+        for (WORD wMod : modifiers) {
+            INPUT input = {};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = wMod;
+            input.ki.dwFlags = KEYEVENTF_KEYUP;
+            ::SendInput(1, &input, sizeof(INPUT));
+        }
+        ctltest::PumpFor(50);
+    }
+    bool Capture(std::initializer_list<WORD> modifiers, WORD wKey)
+    {
+        const bool bSent = Chord(modifiers, wKey);
+        Release(modifiers);
+        return bSent;
+    }
+    int CommandOf(BYTE fVirt, WORD key)
+    {
+        for (const ACCEL& entry : Table())
+            if ((entry.fVirt & ~FNOINVERT) == fVirt && entry.key == key)
+                return entry.cmd;
+        return -1;
+    }
+};
+
+// Commands of one category as the list shows them: no popups, separators or
+// recent-file entries; captions without their ampersands.
+TEST_F(KeyboardPage, ListsOnlyPlainCommandsOfTheCategory)
+{
+    Show();
+    EXPECT_EQ((std::vector<CString>{L"Neu", L"Speichern"}), Items(XTP_IDC_LBOX_COMMANDS));
+    EXPECT_EQ((std::vector<CString>{L"Ctrl+N", L"F2"}), Items(XTP_IDC_LBOX_KEYS));
+    Notify(XTP_IDC_COMBO_CATEGORY, CBN_SELCHANGE, 1);
+    EXPECT_EQ((std::vector<CString>{L"Symbolleiste"}), Items(XTP_IDC_LBOX_COMMANDS));
+    EXPECT_EQ((std::vector<CString>{L"F5"}), Items(XTP_IDC_LBOX_KEYS));
+    EXPECT_FALSE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_REMOVE)));
+    SelectKey(0);
+    EXPECT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_REMOVE)));
+}
+
+// "Zuordnen" waits for a full combination in the box.
+TEST_F(KeyboardPage, AssignWaitsForAFullCombination)
+{
+    Show();
+    HWND hEdit = Item(XTP_IDC_EDIT_SHORTCUTKEY);
+    if (!Chord({VK_CONTROL, VK_SHIFT}, 0))
+        GTEST_SKIP() << "no keyboard input on this display";
+    EXPECT_EQ(CString(L"Ctrl+Shift"), WindowText(hEdit));
+    EXPECT_FALSE(pPage->GetKeyAssign().IsKeyDefined());
+    EXPECT_FALSE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
+    Chord({}, VK_F5);
+    Release({VK_SHIFT, VK_CONTROL});
+    EXPECT_EQ(CString(L"Ctrl+Shift+F5"), WindowText(hEdit));
+    EXPECT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
+}
+
+// Ctrl+S belongs to "Speichern"; given to "Neu" it is asked about first.
+// The table's entry carries a flag the captured one lacks (or not): the
+// combination counts as taken either way.
+TEST_F(KeyboardPage, TakenCombinationIsAskedAboutAndMovedOnlyOnYes)
+{
+    struct Case
+    {
+        BYTE fVirtInTable;
+        int nAnswer;
+        int nExpectedCommand;
+    };
+    const BYTE fCtrl = FVIRTKEY | FCONTROL;
+    for (const Case& c : {Case{fCtrl | FNOINVERT, IDNO, kSave}, Case{fCtrl | FNOINVERT, IDYES, kNew},
+                          Case{fCtrl, IDNO, kSave}, Case{fCtrl, IDYES, kNew}}) {
+        SCOPED_TRACE(testing::Message() << "flags " << int(c.fVirtInTable) << " answer " << c.nAnswer);
+        ACCEL table[] = {{c.fVirtInTable, 'S', kSave}, {FVIRTKEY, VK_F2, kNew}};
+        Manager()->UpdateAcceleratorTable(table, 2);
+        Show();
+        SelectCommand(0);
+        if (!Capture({VK_CONTROL}, 'S'))
+            GTEST_SKIP() << "no keyboard input on this display";
+        ASSERT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
+        CString strMessage;
+        {
+            CDialogScript script(
+                {c.nAnswer == IDYES ? Shot(L"customize_keyboard_confirm_reassign.png", ReadMessage(&strMessage, IDYES))
+                                    : ReadMessage(&strMessage, IDNO)});
+            Press(XTP_IDC_BUTTON_ASSIGN);
+            EXPECT_EQ(1u, script.StepsRun());
+        }
+        EXPECT_EQ(CString(L"Dieser Shortcut wird bereits verwendet.\nWollen Sie diesen Shortcut neu zuordnen?"),
+                  strMessage);
+        EXPECT_EQ(c.nExpectedCommand, CommandOf(fCtrl, 'S'));
+        EXPECT_EQ(2u, Table().size());  // moved, never doubled
+        const bool bMoved = c.nAnswer == IDYES;
+        EXPECT_EQ(bMoved ? (std::vector<CString>{L"Ctrl+S", L"F2"}) : (std::vector<CString>{L"F2"}),
+                  Items(XTP_IDC_LBOX_KEYS));
+        // Yes empties the box; No leaves the combination to try elsewhere.
+        EXPECT_EQ(bMoved, WindowText(Item(XTP_IDC_EDIT_SHORTCUTKEY)).IsEmpty());
+        Unhost();
+        delete pPage;
+        delete pSheet;
+        pPage = nullptr;
+        pSheet = nullptr;
+    }
+}
+
+WORD s_wCommand = 0;
+LRESULT CALLBACK RecordCommand(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND)
+        s_wCommand = LOWORD(wParam);
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+// A free combination is added and translated to its command right away.
+TEST_F(KeyboardPage, FreeCombinationWorksAtOnce)
+{
+    Show();
+    Notify(XTP_IDC_COMBO_CATEGORY, CBN_SELCHANGE, 1);
+    if (!Capture({}, VK_F7))
+        GTEST_SKIP() << "no keyboard input on this display";
+    const size_t nBefore = Table().size();
+    Press(XTP_IDC_BUTTON_ASSIGN);
+    EXPECT_EQ(nBefore + 1, Table().size());
+    EXPECT_EQ((std::vector<CString>{L"F5", L"F7"}), Items(XTP_IDC_LBOX_KEYS));
+
+    HWND hTarget = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    s_wCommand = 0;
+    ::SetWindowLongPtrW(hTarget, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordCommand));
+    MSG msg = {hTarget, WM_KEYDOWN, VK_F7, 0x00410001, 0, {0, 0}};
+    EXPECT_TRUE(Manager()->TranslateAccelerator(hTarget, &msg));
+    EXPECT_EQ(104, s_wCommand);
+    ::DestroyWindow(hTarget);
+}
+
+TEST_F(KeyboardPage, RemovingTheLastShortcutEmptiesTheListAndDisablesRemove)
+{
+    Show();
+    SelectCommand(1);
+    ASSERT_EQ((std::vector<CString>{L"Ctrl+S"}), Items(XTP_IDC_LBOX_KEYS));
+    SelectKey(0);
+    Press(XTP_IDC_BUTTON_REMOVE);
+    EXPECT_TRUE(Items(XTP_IDC_LBOX_KEYS).empty());
+    EXPECT_FALSE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_REMOVE)));
+    EXPECT_EQ(-1, CommandOf(FVIRTKEY | FCONTROL, 'S'));
+    // The entries after it moved up and still work.
+    EXPECT_EQ(3u, Table().size());
+    EXPECT_EQ(kNew, CommandOf(FVIRTKEY, VK_F2));
+
+    // Removing from the middle of a command's keys takes the right entry.
+    SelectCommand(0);
+    SelectKey(1);
+    Press(XTP_IDC_BUTTON_REMOVE);
+    EXPECT_EQ((std::vector<CString>{L"Ctrl+N"}), Items(XTP_IDC_LBOX_KEYS));
+    EXPECT_EQ(-1, CommandOf(FVIRTKEY, VK_F2));
+}
+
+TEST_F(KeyboardPage, ResetAllAsksAndOnlyYesBringsBackTheResourceTable)
+{
+    ACCEL custom[] = {{FVIRTKEY, VK_F9, kSave}};
+    Manager()->UpdateAcceleratorTable(custom, 1);
+    Show();
+    SelectCommand(1);
+    CString strMessage;
+    {
+        CDialogScript script({ReadMessage(&strMessage, IDNO)});
+        Press(XTP_IDC_BUTTON_RESETALL);
+    }
+    EXPECT_EQ(CString(L"Sind sie sicher die Tastatur-Zuweisungen zurückzusetzen?  Diese Aktion löscht alle "
+                      L"selbstdefinierten Tastaturzuweisungen."),
+              strMessage);
+    EXPECT_EQ(1u, Table().size());
+    EXPECT_EQ((std::vector<CString>{L"F9"}), Items(XTP_IDC_LBOX_KEYS));
+    {
+        CDialogScript script({ReadMessage(&strMessage, IDYES)});
+        Press(XTP_IDC_BUTTON_RESETALL);
+    }
+    EXPECT_EQ(4u, Table().size());
+    EXPECT_EQ((std::vector<CString>{L"Ctrl+S"}), Items(XTP_IDC_LBOX_KEYS));
+}
+
+TEST_F(KeyboardPage, Picture)
+{
+    pSheet = new CXTPCustomizeSheet(pBars, &site);
+    pPage = new CXTPCustomizeKeyboardPage(pSheet);
+    pPage->AddCategories(kMenuAndAccel);
+    pPage->FindCategory(L"Datei")->pControls->GetFirst()->SetDescription(L"Legt ein neues Dokument an.");
+    Host(pPage);
+    SelectCommand(0);
+    SelectKey(1);
+    ctltest::PumpFor(150);
+    ctltest::ShootWindow(pHost->Sheet().GetSafeHwnd(), L"customize_keyboard_page.png");
+}
+
+} // namespace
