@@ -8,8 +8,10 @@
 #include "engine/WorkerMessages.h"
 #include "framework/core/CException.h"
 #include "framework/windows/CCmdUI.h"
+#include "framework/windows/CMenu.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
+#include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/common/XTPImageManager.h"
 #include "toolkit/common/XTPPropExchangeXMLNode.h"
 #include "toolkit/report/XTPReportColumn.h"
@@ -94,6 +96,7 @@ BEGIN_MESSAGE_MAP(CTavrolinView, CView)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_STATISTIC_READY, CTavrolinView::OnStatisticReady)
     ON_NOTIFY(NM_DBLCLK, IDC_REPORT_GAMES, CTavrolinView::OnReportDblClick)
+    ON_NOTIFY(NM_RCLICK, IDC_REPORT_GAMES, CTavrolinView::OnReportRClick)
     ON_NOTIFY(TCN_SELCHANGE, IDC_TAB_CONTROL, CTavrolinView::OnTabChanged)
     ON_COMMAND(ID_REFRESH_STATISTIC, CTavrolinView::OnRefreshStatistic)
     ON_UPDATE_COMMAND_UI(ID_REFRESH_STATISTIC, CTavrolinView::OnUpdateRefreshStatistic)
@@ -362,6 +365,39 @@ void CTavrolinView::OnReportDblClick(NMHDR* pNotifyStruct, LRESULT*)
     if (pMatch->GetCheckItem() != nullptr)
         pMatch->GetCheckItem()->SetChecked(!pMatch->GetCheckItem()->IsChecked());
     m_wndReportGames.RedrawControl();
+}
+
+void CTavrolinView::OnReportRClick(NMHDR* pNotifyStruct, LRESULT*)
+{
+    XTP_NM_REPORTRECORDITEM* pItemNotify = reinterpret_cast<XTP_NM_REPORTRECORDITEM*>(pNotifyStruct);
+    if (pItemNotify->pRow == nullptr)
+        return;
+    CMatchRecord* pMatch = DYNAMIC_DOWNCAST(CMatchRecord, pItemNotify->pRow->GetRecord());
+    if (pMatch == nullptr)
+        return;
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_CONTEXTMENU))
+        return;
+    CMenu* pPopup = menu.GetSubMenu(0);
+    if (pPopup == nullptr)
+        return;
+    // "in dieser Stadt" from this menu takes the clicked row's city.
+    m_strSelectCity = pMatch->GetCity();
+    const BOOL bWatched = IsWatchedMatch(pMatch);
+    pPopup->RemoveMenu(bWatched ? ID_CHECK_ROW : ID_UNCHECK_ROW, MF_BYCOMMAND);
+
+    const int nCommand = CXTPCommandBars::TrackPopupMenu(pPopup, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                                                         pItemNotify->pt.x, pItemNotify->pt.y, this);
+    if (nCommand == ID_CHECK_ROW || nCommand == ID_UNCHECK_ROW) {
+        if (pMatch->GetCheckItem() != nullptr)
+            pMatch->GetCheckItem()->SetChecked(nCommand == ID_CHECK_ROW);
+        m_wndReportGames.RedrawControl();
+    } else if (nCommand > 0) {
+        SendMessage(WM_COMMAND, static_cast<WPARAM>(nCommand), 0);
+    }
+    // Its command has run by now: a city left over would otherwise steer a
+    // later "in dieser Stadt" from the main menu.
+    m_strSelectCity.Empty();
 }
 
 void CTavrolinView::OnTabChanged(NMHDR*, LRESULT* pResult)

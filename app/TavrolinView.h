@@ -49,6 +49,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg LRESULT OnStatisticReady(WPARAM wParam, LPARAM lParam);
     afx_msg void OnReportDblClick(NMHDR* pNotifyStruct, LRESULT* pResult);
+    afx_msg void OnReportRClick(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnTabChanged(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnRefreshStatistic();
     afx_msg void OnUpdateRefreshStatistic(CCmdUI* pCmdUI);

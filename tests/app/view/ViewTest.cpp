@@ -108,6 +108,11 @@ private:
             if (hBox != nullptr && ::GetWindowThreadProcessId(hBox, &pid) && pid == ::GetCurrentProcessId()) {
                 wchar_t text[256] = {};
                 ::GetDlgItemTextW(hBox, 0xFFFF, text, 256);
+                if (text[0] == 0) {
+                    // Found before its text was set: look again.
+                    ::Sleep(20);
+                    continue;
+                }
                 m_text = text;
                 ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
                 return;
@@ -184,6 +189,12 @@ protected:
                 ::DispatchMessageW(&msg);
         }
         return bQuit;
+    }
+    void ShowFrame()
+    {
+        app.m_pMainWnd->MoveWindow(0, 0, 760, 520, TRUE);
+        app.m_pMainWnd->ShowWindow(SW_SHOW);
+        app.m_pMainWnd->UpdateWindow();
     }
     static CMatchRecord* Match(CTavrolinView* pView, int i)
     {
@@ -412,14 +423,43 @@ TEST_F(MainView, StatisticResultsCountOnlyForTheCurrentGeneration)
     EXPECT_STREQ(LoadText(IDS_STATISTIC_FAILED), pPaint->GetNoItemsText());
 }
 
+TEST_F(MainView, DismissedContextMenuForgetsItsCity)
+{
+    WriteMatchList(ShippedList());
+    CTavrolinView* pView = Start();
+    ASSERT_NE(nullptr, pView);
+    ShowFrame();
+    CXTPReportRows* pRows = pView->m_wndReportGames.GetRows();
+    XTP_NM_REPORTRECORDITEM nm = {};
+    nm.hdr.hwndFrom = pView->m_wndReportGames.m_hWnd;
+    nm.hdr.idFrom = CTavrolinView::IDC_REPORT_GAMES;
+    nm.hdr.code = NM_RCLICK;
+    nm.pRow = pRows->GetAt(pRows->GetCount() - 1);  // match 64, Leipzig
+    nm.pt = {200, 200};
+    std::thread dismisser([] {
+        ::Sleep(800);
+        testshot::Save(testshot::CaptureWindow(::GetDesktopWindow()), L"view_context_menu.png");
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, keys, sizeof(INPUT));
+    });
+    pView->SendMessageW(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
+    dismisser.join();
+    EXPECT_TRUE(pView->m_strSelectCity.IsEmpty());
+    // "in dieser Stadt" from the main menu now takes the focused row.
+    FocusMatch(pView, 1);
+    pView->SendMessageW(WM_COMMAND, ID_SELECT_CITY, 0);
+    EXPECT_STREQ(L"N\x00fcrnberg", Match(pView, Watched(pView).front() - 1)->GetCity());
+}
+
 TEST_F(MainView, ScreenshotsOfBothTabs)
 {
     WriteMatchList(ShippedList());
     CTavrolinView* pView = Start();
     ASSERT_NE(nullptr, pView);
-    app.m_pMainWnd->MoveWindow(0, 0, 760, 520, TRUE);
-    app.m_pMainWnd->ShowWindow(SW_SHOW);
-    app.m_pMainWnd->UpdateWindow();
+    ShowFrame();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pView->m_hWnd), L"view_matches.png").empty());
     pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
     pView->m_threadStatistic.m_eventStop.SetEvent();
