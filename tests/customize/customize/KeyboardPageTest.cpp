@@ -24,11 +24,14 @@ struct KeyboardPage : BarsTest
     CXTPCustomizeKeyboardPage* pPage = nullptr;
 
     KeyboardPage() { Manager()->SetAccelerators(kMenuAndAccel); }
-    ~KeyboardPage() override
+    ~KeyboardPage() override { Hide(); }
+    void Hide()
     {
         Unhost();
         delete pPage;
         delete pSheet;
+        pPage = nullptr;
+        pSheet = nullptr;
     }
     CXTPShortcutManager* Manager() { return pBars->GetShortcutManager(); }
     void Show()
@@ -65,9 +68,8 @@ struct KeyboardPage : BarsTest
         const int nCount = XTPCopyAccelTable(Manager()->GetAcceleratorTable(), entries, 32);
         return std::vector<ACCEL>(entries, entries + nCount);
     }
-    // Real key presses into the capture box: the modifiers held while the
-    // key goes down and up.
-    bool Chord(std::initializer_list<WORD> modifiers, WORD wKey)
+    // Real key presses into the capture box: modifiers held around the key.
+    bool Capture(std::initializer_list<WORD> modifiers, WORD wKey)
     {
         ::SetFocus(Item(XTP_IDC_EDIT_SHORTCUTKEY));
         std::vector<INPUT> inputs;
@@ -80,30 +82,13 @@ struct KeyboardPage : BarsTest
         };
         for (WORD wMod : modifiers)
             add(wMod, 0);
-        if (wKey != 0) {
-            add(wKey, 0);
-            add(wKey, KEYEVENTF_KEYUP);
-        }
+        add(wKey, 0);
+        add(wKey, KEYEVENTF_KEYUP);
+        for (WORD wMod : modifiers)
+            add(wMod, KEYEVENTF_KEYUP);
         const UINT nSent = ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         ctltest::PumpFor(100);
         return nSent == inputs.size();
-    }
-    void Release(std::initializer_list<WORD> modifiers)
-    {
-        for (WORD wMod : modifiers) {
-            INPUT input = {};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = wMod;
-            input.ki.dwFlags = KEYEVENTF_KEYUP;
-            ::SendInput(1, &input, sizeof(INPUT));
-        }
-        ctltest::PumpFor(50);
-    }
-    bool Capture(std::initializer_list<WORD> modifiers, WORD wKey)
-    {
-        const bool bSent = Chord(modifiers, wKey);
-        Release(modifiers);
-        return bSent;
     }
     int CommandOf(BYTE fVirt, WORD key)
     {
@@ -127,22 +112,6 @@ TEST_F(KeyboardPage, ListsOnlyPlainCommandsOfTheCategory)
     EXPECT_FALSE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_REMOVE)));
     SelectKey(0);
     EXPECT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_REMOVE)));
-}
-
-// "Zuordnen" waits for a full combination in the box.
-TEST_F(KeyboardPage, AssignWaitsForAFullCombination)
-{
-    Show();
-    HWND hEdit = Item(XTP_IDC_EDIT_SHORTCUTKEY);
-    if (!Chord({VK_CONTROL, VK_SHIFT}, 0))
-        GTEST_SKIP() << "no keyboard input on this display";
-    EXPECT_EQ(CString(L"Ctrl+Shift"), WindowText(hEdit));
-    EXPECT_FALSE(pPage->GetKeyAssign().IsKeyDefined());
-    EXPECT_FALSE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
-    Chord({}, VK_F5);
-    Release({VK_SHIFT, VK_CONTROL});
-    EXPECT_EQ(CString(L"Ctrl+Shift+F5"), WindowText(hEdit));
-    EXPECT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
 }
 
 // Ctrl+S belongs to "Speichern"; given to "Neu" it is asked about first.
@@ -184,11 +153,7 @@ TEST_F(KeyboardPage, TakenCombinationIsAskedAboutAndMovedOnlyOnYes)
                   Items(XTP_IDC_LBOX_KEYS));
         // Yes empties the box; No leaves the combination to try elsewhere.
         EXPECT_EQ(bMoved, WindowText(Item(XTP_IDC_EDIT_SHORTCUTKEY)).IsEmpty());
-        Unhost();
-        delete pPage;
-        delete pSheet;
-        pPage = nullptr;
-        pSheet = nullptr;
+        Hide();
     }
 }
 
