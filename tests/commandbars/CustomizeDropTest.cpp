@@ -2,6 +2,8 @@
 // drops on the control itself, clones elsewhere, the refused self-drop.
 #include <gtest/gtest.h>
 #include "CommandBarsTestSupport.h"
+#include "resources/ToolkitCommonIds.h"
+#include "toolkit/common/XTPResourceManager.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
@@ -11,13 +13,25 @@
 
 namespace {
 
+// Notes the cursor shown when a drop arrives: the drag's last say on move or copy.
+class CCursorNotingBar : public CTestBar
+{
+public:
+    HCURSOR hDropCursor = nullptr;
+    void OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag) override
+    {
+        hDropCursor = ::GetCursor();
+        CTestBar::OnCustomizeDrop(pDataObject, dropEffect, ptDrop, ptDrag);
+    }
+};
+
 class CustomizeDrop : public testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_site.Create(CRect(100, 100, 400, 200)));
-        for (CTestBar* pBar : {&m_source, &m_target}) {
+        for (CTestBar* pBar : {&m_source, static_cast<CTestBar*>(&m_target)}) {
             ASSERT_TRUE(pBar->Create(&m_site, CRect(0, pBar == &m_source ? 0 : 40, 300, pBar == &m_source ? 30 : 70)));
             pBar->SetCommandBars(&m_commandBars);
             for (int i = 0; i < 3; i++)
@@ -30,7 +44,7 @@ protected:
     void TearDown() override
     {
         m_commandBars.SetCustomizeMode(FALSE);
-        for (CTestBar* pBar : {&m_source, &m_target}) {
+        for (CTestBar* pBar : {&m_source, static_cast<CTestBar*>(&m_target)}) {
             pBar->SetCommandBars(nullptr);
             pBar->DestroyWindow();
         }
@@ -39,7 +53,8 @@ protected:
 
     CTestSite m_site;
     CXTPCommandBars m_commandBars;
-    CTestBar m_source, m_target;
+    CTestBar m_source;
+    CCursorNotingBar m_target;
 };
 
 } // namespace
@@ -129,7 +144,7 @@ TEST_F(CustomizeDrop, PopupIsRefusedInsideItsOwnBar)
 TEST_F(CustomizeDrop, ScreenshotOfHotControlSelectionAndMarker)
 {
     m_commandBars.SetCustomizeMode(FALSE);
-    for (CTestBar* pBar : {&m_source, &m_target}) {
+    for (CTestBar* pBar : {&m_source, static_cast<CTestBar*>(&m_target)}) {
         pBar->GetControls()->RemoveAll();
         for (int i = 0; i < 4; i++)
             pBar->AddButton(0, CRect(2 + i * 50, 2, 2 + i * 50 + 48, 25), i % 2 ? L"Zwei" : L"Eins");
@@ -182,7 +197,7 @@ void DragByInput(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> keysDow
 
 TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
 {
-    for (CTestBar* pBar : {&m_source, &m_target})
+    for (CTestBar* pBar : {&m_source, static_cast<CTestBar*>(&m_target)})
         m_commandBars.GetDragHelper()->AddDropTarget(pBar);
     SetForegroundWindow(m_site.GetSafeHwnd());
     PumpFor(50);
@@ -199,10 +214,15 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     EXPECT_EQ(200, m_target.GetControl(2)->GetID());
     EXPECT_EQ(2, m_source.GetControlCount()) << "moved";
     EXPECT_EQ(nullptr, GetCapture());
+    HCURSOR hMove = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE);
+    HCURSOR hCopy = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGCOPY);
+    ASSERT_NE(hMove, hCopy);
+    EXPECT_EQ(hMove, m_target.hDropCursor);
 
     DragByInput(source(), ptTarget, {VK_CONTROL});
     EXPECT_EQ(5, m_target.GetControlCount());
     EXPECT_EQ(2, m_source.GetControlCount()) << "Ctrl copies";
+    EXPECT_EQ(hCopy, m_target.hDropCursor) << "under the copy cursor";
 
     DragByInput(source(), ptTarget, {}, VK_ESCAPE);
     EXPECT_EQ(5, m_target.GetControlCount()) << "Escape cancels";
