@@ -162,9 +162,11 @@ CBrowsableCurrentFolder::CBrowsableCurrentFolder()
     WCHAR szDir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, szDir);
     m_strPrevious = szDir;
-    WCHAR szTemp[MAX_PATH];
-    GetTempPathW(MAX_PATH, szTemp);
-    m_strPath = CString(szTemp) + L"tavrolin-browse";
+    // Right below the drive's root: the browser expands each level on the
+    // way to a selection, and deeper walks were seen to stop short.
+    WCHAR szWindows[MAX_PATH];
+    GetWindowsDirectoryW(szWindows, MAX_PATH);
+    m_strPath = CString(szWindows).Left(3) + L"tavrolin-browse";
     CreateDirectoryW(m_strPath, nullptr);
     SetCurrentDirectoryW(m_strPath);
 }
