@@ -221,7 +221,7 @@ void CXTPDockingPaneAutoHideWnd::OnPaint()
     if (!pManager)
         return;
     CXTPDockingPanePaintManager* pPaint = pManager->GetPaintManager();
-    dc.FillSolidRect(rc, pPaint->GetXtremeColor(COLOR_3DFACE));
+    dc.FillSolidRect(rc, pPaint->GetIndexedColor(COLOR_3DFACE));
     // The two-line splitter edge on the side towards the client area.
     CRect rcEdge = rc;
     switch (m_direction)
@@ -231,7 +231,7 @@ void CXTPDockingPaneAutoHideWnd::OnPaint()
     case xtpPaneDockTop: rcEdge.top = rcEdge.bottom - 2; break;
     default: rcEdge.bottom = rcEdge.top + 2; break;
     }
-    dc.FillSolidRect(rcEdge, pPaint->GetXtremeColor(COLOR_3DSHADOW));
+    dc.FillSolidRect(rcEdge, pPaint->GetIndexedColor(COLOR_3DSHADOW));
     // The outer line is the darker one.
     if (m_direction == xtpPaneDockLeft)
         rcEdge.left++;
@@ -241,7 +241,7 @@ void CXTPDockingPaneAutoHideWnd::OnPaint()
         rcEdge.top++;
     else
         rcEdge.bottom--;
-    dc.FillSolidRect(rcEdge, pPaint->GetXtremeColor(COLOR_3DDKSHADOW));
+    dc.FillSolidRect(rcEdge, pPaint->GetIndexedColor(COLOR_3DDKSHADOW));
 }
 
 BOOL CXTPDockingPaneAutoHideWnd::OnEraseBkgnd(CDC* /*pDC*/)

@@ -49,7 +49,7 @@ CXTPDockingPanePaintManager::~CXTPDockingPanePaintManager()
     m_pPanelPaintManager->InternalRelease();
 }
 
-COLORREF CXTPDockingPanePaintManager::GetXtremeColor(UINT nIndex) const
+COLORREF CXTPDockingPanePaintManager::GetIndexedColor(UINT nIndex) const
 {
     return nIndex < XTP_COLOR_COUNT ? m_arrColor[nIndex] : static_cast<COLORREF>(nIndex);
 }
@@ -71,8 +71,8 @@ void CXTPDockingPanePaintManager::RefreshMetrics()
     for (int i = 0; i < XTP_COLOR_COUNT; i++)
         m_arrColor[i] = pColors->GetColor(i);
 
-    m_clrSplitter.SetStandardValue(GetXtremeColor(16));
-    m_clrSplitterBackground.SetStandardValue(GetXtremeColor(15));
+    m_clrSplitter.SetStandardValue(GetIndexedColor(16));
+    m_clrSplitterBackground.SetStandardValue(GetIndexedColor(15));
     COLORREF clrFace = ::GetSysColor(COLOR_3DFACE);
     m_clrSplitterGradient.SetStandardColors(
         clrFace, CXTPColorManager::MixColorsByWeight(clrFace, ::GetSysColor(COLOR_WINDOW), 205), 0.5f);
@@ -234,7 +234,7 @@ void CXTPDockingPanePaintManager::DrawCaptionButtonGlyph(CDC* pDC, CXTPDockingPa
 
 void CXTPDockingPanePaintManager::Line(CDC* pDC, int x, int y, int cx, int cy, UINT nColor)
 {
-    pDC->FillSolidRect(x, y, cx, cy, GetXtremeColor(nColor));
+    pDC->FillSolidRect(x, y, cx, cy, GetIndexedColor(nColor));
 }
 
 void CXTPDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, const CString& strTitle, CRect rc, BOOL bVertical)
@@ -267,9 +267,9 @@ void CXTPDockingPanePaintManager::DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHor
     if (m_nSplitterStyle & xtpPaneSplitter3D)
     {
         pDC->FillSolidRect(rc, clrBack);
-        edgeLine(FALSE, 0, GetXtremeColor(20));
-        edgeLine(TRUE, 1, GetXtremeColor(52));
-        edgeLine(TRUE, 0, GetXtremeColor(18));
+        edgeLine(FALSE, 0, GetIndexedColor(20));
+        edgeLine(TRUE, 1, GetIndexedColor(52));
+        edgeLine(TRUE, 0, GetIndexedColor(18));
     }
     else if (m_nSplitterStyle & xtpPaneSplitterSoft3D)
     {
@@ -280,9 +280,9 @@ void CXTPDockingPanePaintManager::DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHor
             rcHalf.bottom = rcHalf.top + nHalf;
         else
             rcHalf.right = rcHalf.left + nHalf;
-        pDC->FillSolidRect(rcHalf, GetXtremeColor(5));
-        edgeLine(FALSE, 0, GetXtremeColor(21));
-        edgeLine(TRUE, 0, GetXtremeColor(21));
+        pDC->FillSolidRect(rcHalf, GetIndexedColor(5));
+        edgeLine(FALSE, 0, GetIndexedColor(21));
+        edgeLine(TRUE, 0, GetIndexedColor(21));
     }
     else if (m_nSplitterStyle & xtpPaneSplitterGradient)
     {
@@ -318,7 +318,7 @@ void CXTPDockingPanePaintManager::DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHor
         {
             int x = bHorizontal ? c.x + d : c.x - 1, y = bHorizontal ? c.y - 1 : c.y + d;
             pDC->FillSolidRect(x + 1, y + 1, 2, 2, m_clrSplitter);
-            pDC->FillSolidRect(x, y, 2, 2, GetXtremeColor(20));
+            pDC->FillSolidRect(x, y, 2, 2, GetIndexedColor(20));
         }
     }
 }
@@ -360,7 +360,7 @@ void CXTPDockingPanePaintManager::DrawCaption(CDC* pDC, CXTPDockingPaneTabbedCon
 
 void CXTPDockingPanePaintManager::DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc)
 {
-    pDC->FillSolidRect(rc, GetXtremeColor(15));
+    pDC->FillSolidRect(rc, GetIndexedColor(15));
     if (pPane->IsTitleVisible() && m_bShowCaption)
     {
         pDC->SetBkMode(TRANSPARENT);

@@ -73,7 +73,7 @@ public:
     virtual void DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHorizontal, CRect rcFrame);
 
     // An index 0 to 61 from the own table; anything larger is a colour.
-    COLORREF GetXtremeColor(UINT nIndex) const;
+    COLORREF GetIndexedColor(UINT nIndex) const;
     void SetCaptionFontIndirect(LOGFONT* pLogFont, BOOL bUseTahoma = FALSE);
 
     int GetCaptionHeight() const { return m_nTitleHeight; }

@@ -42,7 +42,7 @@ void CXTPDockingPaneDefaultTheme::DrawCaptionBar(CDC* pDC, CRect rcCaption, cons
                                                  CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive,
                                                  BOOL bVertical)
 {
-    pDC->FillSolidRect(rcCaption, GetXtremeColor(15));
+    pDC->FillSolidRect(rcCaption, GetIndexedColor(15));
     CRect rcPart = rcCaption;
     if (bVertical)
         rcPart.DeflateRect(m_rcCaptionMargin.top, m_rcCaptionMargin.left, m_rcCaptionMargin.bottom,
@@ -56,10 +56,10 @@ void CXTPDockingPaneDefaultTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCapti
                                                   CRect rcCaption, const CString& strTitle, BOOL bActive,
                                                   BOOL bVertical)
 {
-    pDC->FillSolidRect(rcCaption, GetXtremeColor(bActive ? 2 : 3));
+    pDC->FillSolidRect(rcCaption, GetIndexedColor(bActive ? 2 : 3));
     TrimEnd(rcCaption, 2, bVertical);
-    DrawCaptionButtons(pDC, pButtons, rcCaption, GetXtremeColor(18), 14, 0, bVertical);
-    pDC->SetTextColor(GetXtremeColor(bActive ? 9 : 19));
+    DrawCaptionButtons(pDC, pButtons, rcCaption, GetIndexedColor(18), 14, 0, bVertical);
+    pDC->SetTextColor(GetIndexedColor(bActive ? 9 : 19));
     TrimStart(rcCaption, 4, bVertical);
     DrawCaptionTitle(pDC, strTitle, rcCaption, bVertical);
 }
@@ -67,16 +67,16 @@ void CXTPDockingPaneDefaultTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCapti
 void CXTPDockingPaneDefaultTheme::DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle,
                                                         CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive)
 {
-    pDC->Draw3dRect(rc, GetXtremeColor(15), RGB(0, 0, 0));
+    pDC->Draw3dRect(rc, GetIndexedColor(15), RGB(0, 0, 0));
     rc.DeflateRect(1, 1);
-    pDC->Draw3dRect(rc, GetXtremeColor(20), GetXtremeColor(16));
+    pDC->Draw3dRect(rc, GetIndexedColor(20), GetIndexedColor(16));
     rc.DeflateRect(1, 1);
-    pDC->Draw3dRect(rc, GetXtremeColor(15), GetXtremeColor(15));
+    pDC->Draw3dRect(rc, GetIndexedColor(15), GetIndexedColor(15));
     rc.DeflateRect(1, 1);
 
     CRect rcBand(rc.left, rc.top, rc.right, rc.top + m_nTitleHeight + 3);
     DrawBuffered(pDC, rcBand, [&](CDC* pBand) {
-        pBand->FillSolidRect(rcBand, GetXtremeColor(15));
+        pBand->FillSolidRect(rcBand, GetIndexedColor(15));
         CRect rcPart = rcBand;
         rcPart.DeflateRect(0, 1, 0, 2);
         DrawCaptionPart(pBand, pButtons, rcPart, strTitle, bActive && m_bHighlightActiveCaption, FALSE);
@@ -88,9 +88,9 @@ void CXTPDockingPaneGripperedTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCap
                                                     BOOL bVertical)
 {
     TrimEnd(rcCaption, 2, bVertical);
-    DrawCaptionButtons(pDC, pButtons, rcCaption, GetXtremeColor(18), 14, 2, bVertical);
+    DrawCaptionButtons(pDC, pButtons, rcCaption, GetIndexedColor(18), 14, 2, bVertical);
     TrimStart(rcCaption, 4, bVertical);
-    pDC->SetTextColor(GetXtremeColor(18));
+    pDC->SetTextColor(GetIndexedColor(18));
     DrawCaptionTitle(pDC, strTitle, rcCaption, bVertical);
 
     int nTitle;
@@ -105,8 +105,8 @@ void CXTPDockingPaneGripperedTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCap
         int nStart = rcCaption.left + nTitle + 4;
         if (nStart < rcCaption.right)
         {
-            pDC->Draw3dRect(nStart, c.y - 3, rcCaption.right - nStart, 3, GetXtremeColor(20), GetXtremeColor(16));
-            pDC->Draw3dRect(nStart, c.y + 1, rcCaption.right - nStart, 3, GetXtremeColor(20), GetXtremeColor(16));
+            pDC->Draw3dRect(nStart, c.y - 3, rcCaption.right - nStart, 3, GetIndexedColor(20), GetIndexedColor(16));
+            pDC->Draw3dRect(nStart, c.y + 1, rcCaption.right - nStart, 3, GetIndexedColor(20), GetIndexedColor(16));
         }
     }
     else
@@ -114,8 +114,8 @@ void CXTPDockingPaneGripperedTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCap
         int nStart = rcCaption.top + nTitle + 4;
         if (nStart < rcCaption.bottom)
         {
-            pDC->Draw3dRect(c.x - 3, nStart, 3, rcCaption.bottom - nStart, GetXtremeColor(20), GetXtremeColor(16));
-            pDC->Draw3dRect(c.x + 1, nStart, 3, rcCaption.bottom - nStart, GetXtremeColor(20), GetXtremeColor(16));
+            pDC->Draw3dRect(c.x - 3, nStart, 3, rcCaption.bottom - nStart, GetIndexedColor(20), GetIndexedColor(16));
+            pDC->Draw3dRect(c.x + 1, nStart, 3, rcCaption.bottom - nStart, GetIndexedColor(20), GetIndexedColor(16));
         }
     }
 }

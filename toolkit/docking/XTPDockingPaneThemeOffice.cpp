@@ -20,10 +20,10 @@ CXTPDockingPaneOfficeTheme::CXTPDockingPaneOfficeTheme()
 void CXTPDockingPaneOfficeTheme::RefreshMetrics()
 {
     CXTPDockingPaneGripperedTheme::RefreshMetrics();
-    m_clrActiveCaption.SetStandardColors(GetXtremeColor(2), GetXtremeColor(27));
-    m_clrNormalCaption.SetStandardColors(GetXtremeColor(3), ::GetSysColor(COLOR_GRADIENTINACTIVECAPTION));
-    m_clrActiveCaptionText.SetStandardValue(GetXtremeColor(9));
-    m_clrNormalCaptionText.SetStandardValue(GetXtremeColor(18));
+    m_clrActiveCaption.SetStandardColors(GetIndexedColor(2), GetIndexedColor(27));
+    m_clrNormalCaption.SetStandardColors(GetIndexedColor(3), ::GetSysColor(COLOR_GRADIENTINACTIVECAPTION));
+    m_clrActiveCaptionText.SetStandardValue(GetIndexedColor(9));
+    m_clrNormalCaptionText.SetStandardValue(GetIndexedColor(18));
 }
 
 COLORREF CXTPDockingPaneOfficeTheme::FillCaptionBackground(CDC* pDC, CRect rc, BOOL bActive, BOOL /*bVertical*/)
@@ -36,13 +36,13 @@ COLORREF CXTPDockingPaneOfficeTheme::FillCaptionBackground(CDC* pDC, CRect rc, B
     else
     {
         // An outline without its corner pixels.
-        COLORREF clr = GetXtremeColor(52);
+        COLORREF clr = GetIndexedColor(52);
         pDC->FillSolidRect(rc.left + 1, rc.top, rc.Width() - 2, 1, clr);
         pDC->FillSolidRect(rc.left + 1, rc.bottom - 1, rc.Width() - 2, 1, clr);
         pDC->FillSolidRect(rc.left, rc.top + 1, 1, rc.Height() - 2, clr);
         pDC->FillSolidRect(rc.right - 1, rc.top + 1, 1, rc.Height() - 2, clr);
     }
-    return GetXtremeColor(bActive ? 9 : 18);
+    return GetIndexedColor(bActive ? 9 : 18);
 }
 
 void CXTPDockingPaneOfficeTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect rcCaption,
@@ -66,11 +66,11 @@ void CXTPDockingPaneOfficeTheme::DrawCaptionButton(CDC* pDC, CXTPDockingPaneCapt
     CPoint pt = rc.CenterPoint();
     if (pButton->IsPressed())
     {
-        pDC->Draw3dRect(rc, GetXtremeColor(16), GetXtremeColor(20));
+        pDC->Draw3dRect(rc, GetIndexedColor(16), GetIndexedColor(20));
         pt.Offset(1, 1);
     }
     else if (pButton->IsHot())
-        pDC->Draw3dRect(rc, GetXtremeColor(20), GetXtremeColor(16));
+        pDC->Draw3dRect(rc, GetIndexedColor(20), GetIndexedColor(16));
     DrawCaptionButtonGlyph(pDC, pButton, pt, clrButton);
 }
 

@@ -52,17 +52,17 @@ CXTPDockingPaneOffice2003Theme::CXTPDockingPaneOffice2003Theme()
 void CXTPDockingPaneOffice2003Theme::RefreshMetrics()
 {
     CXTPDockingPaneOfficeTheme::RefreshMetrics();
-    COLORREF clrFace = GetXtremeColor(15);
-    m_clrNormalCaption.SetStandardColors(CXTPColorManager::MixColorsByWeight(clrFace, GetXtremeColor(5), 205),
+    COLORREF clrFace = GetIndexedColor(15);
+    m_clrNormalCaption.SetStandardColors(CXTPColorManager::MixColorsByWeight(clrFace, GetIndexedColor(5), 205),
                                          clrFace);
-    m_clrActiveCaption.SetStandardColor(GetXtremeColor(36));
-    m_clrActiveCaptionText.SetStandardValue(GetXtremeColor(18));
-    m_clrNormalCaptionText.SetStandardValue(GetXtremeColor(18));
+    m_clrActiveCaption.SetStandardColor(GetIndexedColor(36));
+    m_clrActiveCaptionText.SetStandardValue(GetIndexedColor(18));
+    m_clrNormalCaptionText.SetStandardValue(GetIndexedColor(18));
     if (CXTPColorManager::IsLowColorDepth(nullptr))
     {
         m_clrNormalCaption.SetStandardColor(clrFace);
-        m_clrActiveCaption.SetStandardColor(GetXtremeColor(13));
-        m_clrActiveCaptionText.SetStandardValue(GetXtremeColor(14));
+        m_clrActiveCaption.SetStandardColor(GetIndexedColor(13));
+        m_clrActiveCaptionText.SetStandardValue(GetIndexedColor(14));
     }
 
     int nScheme = GetCurrentScheme();
@@ -70,7 +70,7 @@ void CXTPDockingPaneOffice2003Theme::RefreshMetrics()
     if (!m_bLunaTheme)
         return;
     const SchemeTable& scheme = s_schemes[nScheme - 1];
-    m_clrSplitter.SetStandardValue(GetXtremeColor(38));
+    m_clrSplitter.SetStandardValue(GetIndexedColor(38));
     m_clrNormalCaption.SetStandardColors(scheme.clrInactiveLight, scheme.clrInactiveDark, scheme.fInactiveFactor);
     m_clrSplitterBackground.SetStandardValue(scheme.clrSplitterBack);
     for (int i = 0; i < 13; i++)
@@ -108,7 +108,7 @@ void CXTPDockingPaneOffice2003Theme::DrawCaptionBar(CDC* pDC, CRect rcCaption, c
     XTPDrawHelpers()->GradientFillByFactor(pDC, rcBand, grc, bVertical, nullptr);
     if (!m_bRoundedCaption)
     {
-        COLORREF clr = GetXtremeColor(54);
+        COLORREF clr = GetIndexedColor(54);
         pDC->FillSolidRect(rcBand.left, rcBand.top, bVertical ? rcBand.Width() : 1, bVertical ? 1 : rcBand.Height(),
                            clr);
         pDC->FillSolidRect(rcBand.left, rcBand.top, bVertical ? 1 : rcBand.Width(), bVertical ? rcBand.Height() : 1,
@@ -138,8 +138,8 @@ void CXTPDockingPaneOffice2003Theme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCa
         {
             int x = bVertical ? rcCaption.left + d : rcCaption.left + 5;
             int y = bVertical ? rcCaption.top + 5 : rcCaption.top + d;
-            pDC->FillSolidRect(x, y, 2, 2, GetXtremeColor(5));
-            pDC->FillSolidRect(x - 1, y - 1, 2, 2, GetXtremeColor(38));
+            pDC->FillSolidRect(x, y, 2, 2, GetIndexedColor(5));
+            pDC->FillSolidRect(x - 1, y - 1, 2, 2, GetIndexedColor(38));
         }
         nStart += 8;
     }
@@ -174,10 +174,10 @@ COLORREF CXTPDockingPaneOffice2003Theme::FillCaptionButton(CDC* pDC, CXTPDocking
         }
         else
         {
-            pDC->FillSolidRect(rc, GetXtremeColor(bThisPressed ? 33 : 31));
-            clrGlyph = GetXtremeColor(bThisPressed ? 47 : 45);
+            pDC->FillSolidRect(rc, GetIndexedColor(bThisPressed ? 33 : 31));
+            clrGlyph = GetIndexedColor(bThisPressed ? 47 : 45);
         }
-        pDC->Draw3dRect(rc, GetXtremeColor(32), GetXtremeColor(32));
+        pDC->Draw3dRect(rc, GetIndexedColor(32), GetIndexedColor(32));
     }
     return clrGlyph;
 }
@@ -196,7 +196,7 @@ void CXTPDockingPaneOffice2003Theme::DrawFloatingFrameRect(CDC* pDC, CRect rc, c
     XTPExcludeCorners(pDC, rc.left, rc.top, rc.right, rc.bottom);
     for (int i = 0; i < 3; i++)
     {
-        pDC->Draw3dRect(rc, GetXtremeColor(43), GetXtremeColor(43));
+        pDC->Draw3dRect(rc, GetIndexedColor(43), GetIndexedColor(43));
         rc.DeflateRect(1, 1);
     }
     pDC->RestoreDC(nSaved);
@@ -240,5 +240,5 @@ void CXTPDockingPaneShortcutBar2003Theme::RefreshMetrics()
     }
     else
         m_clrNormalCaption.SetStandardColors(
-            CXTPColorManager::MixColorsByWeight(GetXtremeColor(16), GetXtremeColor(5), 205), GetXtremeColor(16));
+            CXTPColorManager::MixColorsByWeight(GetIndexedColor(16), GetIndexedColor(5), 205), GetIndexedColor(16));
 }

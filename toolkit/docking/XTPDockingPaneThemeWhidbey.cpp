@@ -36,7 +36,7 @@ CXTPDockingPaneWhidbeyTheme::CXTPDockingPaneWhidbeyTheme()
 void CXTPDockingPaneWhidbeyTheme::RefreshMetrics()
 {
     CXTPDockingPaneOfficeTheme::RefreshMetrics();
-    m_clrActiveCaptionText.SetStandardValue(GetXtremeColor(19));
+    m_clrActiveCaptionText.SetStandardValue(GetIndexedColor(19));
     int nScheme = GetCurrentScheme();
     if (nScheme == xtpSystemThemeBlue || nScheme == xtpSystemThemeOlive)
     {
@@ -93,9 +93,9 @@ CXTPDockingPaneVisualStudio2005SecondTheme::CXTPDockingPaneVisualStudio2005Secon
 void CXTPDockingPaneVisualStudio2005SecondTheme::RefreshMetrics()
 {
     CXTPDockingPaneWhidbeyTheme::RefreshMetrics();
-    m_clrNormalCaption.SetStandardColor(GetXtremeColor(3));
-    m_clrActiveCaption.SetStandardColor(GetXtremeColor(2));
-    m_clrCaptionBorder.SetStandardValue(GetXtremeColor(16));
+    m_clrNormalCaption.SetStandardColor(GetIndexedColor(3));
+    m_clrActiveCaption.SetStandardColor(GetIndexedColor(2));
+    m_clrCaptionBorder.SetStandardValue(GetIndexedColor(16));
     switch (GetCurrentScheme())
     {
     case xtpSystemThemeBlue:

@@ -40,18 +40,18 @@ TEST(DockingDraw, SplitterStylesByBits)
 
     paint->m_nSplitterStyle = xtpPaneSplitter3D;
     paint->DrawSplitterRect(canvas.DC(), rc, TRUE, rc);
-    EXPECT_EQ(paint->GetXtremeColor(20), canvas.Pixel(50, 0));
-    EXPECT_EQ(paint->GetXtremeColor(52), canvas.Pixel(50, 6));
-    EXPECT_EQ(paint->GetXtremeColor(18), canvas.Pixel(50, 7));
+    EXPECT_EQ(paint->GetIndexedColor(20), canvas.Pixel(50, 0));
+    EXPECT_EQ(paint->GetIndexedColor(52), canvas.Pixel(50, 6));
+    EXPECT_EQ(paint->GetIndexedColor(18), canvas.Pixel(50, 7));
     EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(50, 3));
 
     paint->m_nSplitterStyle = xtpPaneSplitterSoft3D;
     paint->m_nSplitterSize = 8;
     paint->DrawSplitterRect(canvas.DC(), rc, TRUE, rc);
-    EXPECT_EQ(paint->GetXtremeColor(21), canvas.Pixel(50, 0));
-    EXPECT_EQ(paint->GetXtremeColor(5), canvas.Pixel(50, 2)) << "the first half in the window colour";
+    EXPECT_EQ(paint->GetIndexedColor(21), canvas.Pixel(50, 0));
+    EXPECT_EQ(paint->GetIndexedColor(5), canvas.Pixel(50, 2)) << "the first half in the window colour";
     EXPECT_EQ(RGB(1, 2, 3), canvas.Pixel(50, 5));
-    EXPECT_EQ(paint->GetXtremeColor(21), canvas.Pixel(50, 7));
+    EXPECT_EQ(paint->GetIndexedColor(21), canvas.Pixel(50, 7));
 
     paint->m_nSplitterStyle = xtpPaneSplitterFlat | xtpPaneSplitterCross;
     paint->m_clrSplitter.SetCustomValue(RGB(9, 9, 9));
@@ -84,8 +84,8 @@ TEST(DockingDraw, GripperedBarsFollowTheTitleUnlessItFillsTheCaption)
     COLORREF background = RGB(0, 255, 0);
     CTabCanvas canvas(300, 60, background);
     theme->DrawCaptionPart(canvas.DC(), nullptr, CRect(0, 0, 300, 20), L"Tickets", TRUE, FALSE);
-    EXPECT_EQ(paint->GetXtremeColor(20), canvas.Pixel(250, 10 - 3)) << "upper bar";
-    EXPECT_EQ(paint->GetXtremeColor(16), canvas.Pixel(250, 10 + 3)) << "lower bar";
+    EXPECT_EQ(paint->GetIndexedColor(20), canvas.Pixel(250, 10 - 3)) << "upper bar";
+    EXPECT_EQ(paint->GetIndexedColor(16), canvas.Pixel(250, 10 + 3)) << "lower bar";
 
     const CString longTitle(L"Verfügbare Tickets der Weltmeisterschaft in Deutschland");
     theme->DrawCaptionPart(canvas.DC(), nullptr, CRect(0, 30, 60, 50), longTitle, TRUE, FALSE);

@@ -58,9 +58,9 @@ TEST(DockingPaint, CaptionAndTabStripHeightsHaveFloors)
 TEST(DockingPaint, ColoursByIndexOrValue)
 {
     auto paint = Theme(xtpPaneThemeDefault);
-    EXPECT_EQ(XTPGetColorManager()->GetColor(15), paint->GetXtremeColor(15));
-    EXPECT_EQ(RGB(200, 10, 20), paint->GetXtremeColor(RGB(200, 10, 20)));
-    EXPECT_EQ(62u, paint->GetXtremeColor(62)) << "62 is already a colour";
+    EXPECT_EQ(XTPGetColorManager()->GetColor(15), paint->GetIndexedColor(15));
+    EXPECT_EQ(RGB(200, 10, 20), paint->GetIndexedColor(RGB(200, 10, 20)));
+    EXPECT_EQ(62u, paint->GetIndexedColor(62)) << "62 is already a colour";
 }
 
 TEST(DockingPaint, CaptionButtonsFromTheFarEnd)
@@ -207,9 +207,9 @@ TEST(DockingPaint, Office2003SchemeTables)
             EXPECT_EQ(c.inactiveLight, theme->m_clrNormalCaption.clrLight.GetColor()) << CStringA(c.scheme).GetString();
             EXPECT_EQ(c.inactiveDark, theme->m_clrNormalCaption.clrDark.GetColor());
             EXPECT_EQ(c.splitterBack, theme->m_clrSplitterBackground.GetColor());
-            EXPECT_EQ(c.color38, paint->GetXtremeColor(38));
-            EXPECT_EQ(c.color47, paint->GetXtremeColor(47));
-            EXPECT_EQ(RGB(254, 128, 62), paint->GetXtremeColor(33));
+            EXPECT_EQ(c.color38, paint->GetIndexedColor(38));
+            EXPECT_EQ(c.color47, paint->GetIndexedColor(47));
+            EXPECT_EQ(RGB(254, 128, 62), paint->GetIndexedColor(33));
             EXPECT_EQ(managed38, theme->m_clrSplitter.GetColor()) << "colour 38 from before the scheme's table";
             EXPECT_EQ(RGB(255, 213, 140), theme->m_clrActiveCaption.clrLight.GetColor());
         }

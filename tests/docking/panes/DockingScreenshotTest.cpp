@@ -77,8 +77,8 @@ void DrawSheet(int theme, LPCWSTR name, LPCWSTR scheme = nullptr)
             button.SetHot(state >= 1);
             button.SetPressed(state == 2);
             button.SetRect(CRect(x, y, x + 18, y + 18));
-            dc->FillSolidRect(x - 2, y - 2, 22, 22, paint->GetXtremeColor(15));
-            paint->DrawCaptionButton(dc, &button, paint->GetXtremeColor(18));
+            dc->FillSolidRect(x - 2, y - 2, 22, 22, paint->GetIndexedColor(15));
+            paint->DrawCaptionButton(dc, &button, paint->GetIndexedColor(18));
         }
     }
 
