@@ -23,6 +23,42 @@ wine_prepare_prefix() {
     wineboot </dev/null >/dev/null 2>&1 || true
 }
 
+# The prefix the test programs start from. Without a window manager (the
+# test display has none) Wine waits 2 s whenever a shown top-level window
+# is hidden or destroyed; unmanaged windows skip that wait. The program
+# started by run.sh keeps the default: a user's desktop has a manager.
+wine_prepare_test_prefix() {
+    wine_prepare_prefix
+    if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    fi
+    wineserver -w
+}
+
+# A copy of a prepared prefix ($1) at $2, made anew. The system folders
+# (over a gigabyte of DLLs that Wine only reads) are hard links; the
+# registry and everything else a program may write are real copies.
+wine_copy_prefix() {
+    local from=$1 to=$2 item
+    rm -rf "$to"
+    mkdir -p "$to/drive_c/windows"
+    for item in "$from"/* "$from"/.[!.]*; do
+        [ -e "$item" ] || [ -L "$item" ] || continue
+        [ "$(basename "$item")" = drive_c ] && continue
+        cp -a "$item" "$to"/
+    done
+    for item in "$from"/drive_c/*; do
+        [ "$(basename "$item")" = windows ] && continue
+        cp -a "$item" "$to/drive_c/"
+    done
+    for item in "$from"/drive_c/windows/*; do
+        case $(basename "$item") in
+            system32|syswow64|winsxs) cp -al "$item" "$to/drive_c/windows/" ;;
+            *) cp -a "$item" "$to/drive_c/windows/" ;;
+        esac
+    done
+}
+
 # Wine looks for the fonts it ships at a path Debian does not use, so a new
 # prefix has none: without them Tahoma, Marlett and MS Sans Serif fall back
 # to other faces (narrower text, no glyphs for check marks and arrows).

@@ -24,10 +24,13 @@ TEST(SiteOffline, WorkersGiveUpAtOnceWithoutADefaultRoute)
     WideCharToMultiByte(CP_UTF8, 0, exe + 2, -1, exeUnix, sizeof exeUnix, nullptr, nullptr);  // Z:\x\y is /x/y
     for (char* c = exeUnix; *c; ++c)
         *c = *c == '\\' ? '/' : *c;
-    std::string build = TestFolderUnix().substr(0, TestFolderUnix().size() - std::string("/testrun/engine").size());
+    // The prefix this program runs in (each test program has its own).
+    char prefix[MAX_PATH * 2] = "";
+    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    ASSERT_NE(prefix[0], '\0') << "run through ctest (WINEPREFIX)";
 
     ASSERT_TRUE(StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/engine/SiteOfflineRun.sh " + exeUnix +
-                                  " " + folder.Unix("result") + " " + build + "/wineprefix " + display));
+                                  " " + folder.Unix("result") + " " + prefix + " " + display));
     std::string rc = WaitForFile(folder.File("result"), 120000), log;
     ReadWholeFile(folder.File("result.log"), log);
     ASSERT_FALSE(rc.empty()) << "the offline run did not end\n" << log;
