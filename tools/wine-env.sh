@@ -32,7 +32,6 @@ wine_prepare_test_prefix() {
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
     fi
-    wineserver -w
 }
 
 # A copy of a prepared prefix ($1) at $2, made anew. The system folders

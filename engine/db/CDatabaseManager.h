@@ -51,6 +51,10 @@ public:
 
     // Set at construction and by every insert and update; the frame clears
     // it before it merges a scan result.
+    // How long opening waits for a file another program holds locked.
+    void SetBusyTimeout(int nMilliseconds) { m_db.SetBusyTimeout(nMilliseconds); }
+    int GetBusyTimeout() const { return m_db.GetBusyTimeout(); }
+
     BOOL IsContentsChanged() const { return m_bContentsChanged; }
     void SetContentsChanged(BOOL bChanged) { m_bContentsChanged = bChanged; }
 

@@ -24,6 +24,9 @@ public:
     void Open(LPCWSTR lpszPath);
     void Close();
     BOOL IsOpen() const { return m_pDB != NULL; }
+    // How long an open waits for a locked file; taken at the next Open.
+    void SetBusyTimeout(int nMilliseconds) { m_nBusyTimeoutMs = nMilliseconds; }
+    int GetBusyTimeout() const { return m_nBusyTimeoutMs; }
 
     // Runs one or more statements without results; returns the changed rows.
     int Execute(LPCWSTR lpszSQL);
