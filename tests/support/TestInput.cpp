@@ -1,0 +1,118 @@
+#include "support/TestInput.h"
+#include <vector>
+
+namespace testinput {
+
+namespace {
+
+bool IsExtendedKey(WORD vk)
+{
+    switch (vk) {
+    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+    case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
+    case VK_INSERT: case VK_DELETE: case VK_RMENU: case VK_RCONTROL:
+    case VK_DIVIDE: case VK_NUMLOCK: case VK_APPS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+INPUT KeyInput(WORD vk, bool bUp)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, 0));
+    input.ki.dwFlags = (bUp ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+INPUT MouseInput(DWORD flags, POINT ptScreen)
+{
+    // Absolute coordinates map 0..65535 onto the primary screen.
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(ptScreen.x, 65536, cx) + 1;
+    input.mi.dy = MulDiv(ptScreen.y, 65536, cy) + 1;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return input;
+}
+
+void Send(std::vector<INPUT>& inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+void SendKey(WORD vk)
+{
+    std::vector<INPUT> inputs = {KeyInput(vk, false), KeyInput(vk, true)};
+    Send(inputs);
+}
+
+void SendKeyDown(WORD vk)
+{
+    std::vector<INPUT> inputs = {KeyInput(vk, false)};
+    Send(inputs);
+}
+
+void SendKeyUp(WORD vk)
+{
+    std::vector<INPUT> inputs = {KeyInput(vk, true)};
+    Send(inputs);
+}
+
+void SendChord(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys)
+        inputs.push_back(KeyInput(vk, false));
+    for (auto it = keys.end(); it != keys.begin();)
+        inputs.push_back(KeyInput(*--it, true));
+    Send(inputs);
+}
+
+void SendChar(wchar_t ch)
+{
+    std::vector<INPUT> inputs(2);
+    for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wScan = ch;
+        inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    Send(inputs);
+}
+
+void MoveMouseTo(POINT ptScreen)
+{
+    std::vector<INPUT> inputs = {MouseInput(0, ptScreen)};
+    Send(inputs);
+}
+
+void SendMouse(DWORD flags, POINT ptScreen)
+{
+    std::vector<INPUT> inputs = {MouseInput(flags, ptScreen)};
+    Send(inputs);
+}
+
+void ClickAt(POINT ptScreen, bool bRight)
+{
+    std::vector<INPUT> inputs = {
+        MouseInput(0, ptScreen),
+        MouseInput(bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, ptScreen),
+        MouseInput(bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, ptScreen),
+    };
+    Send(inputs);
+}
+
+POINT ClientToScreenPoint(HWND hWnd, int x, int y)
+{
+    POINT pt = {x, y};
+    ClientToScreen(hWnd, &pt);
+    return pt;
+}
+
+} // namespace testinput

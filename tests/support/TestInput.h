@@ -1,0 +1,27 @@
+// Real input through SendInput: hooks and drag loops see nothing else.
+// Each call sends; pump (PumpUntil) for it to arrive.
+#pragma once
+#include <windows.h>
+#include <initializer_list>
+
+namespace testinput {
+
+// A key pressed and released (extended keys: arrows, Insert, Delete, ...).
+void SendKey(WORD vk);
+void SendKeyDown(WORD vk);
+void SendKeyUp(WORD vk);
+// Modifiers held while the last key is pressed: SendChord({VK_CONTROL, 'A'}).
+void SendChord(std::initializer_list<WORD> keys);
+// A character typed as Unicode input.
+void SendChar(wchar_t ch);
+
+// The cursor moved to a screen point (absolute, so hooks see a move).
+void MoveMouseTo(POINT ptScreen);
+// Button down/up at a screen point: MOUSEEVENTF_LEFTDOWN, ..._RIGHTUP, ...
+void SendMouse(DWORD flags, POINT ptScreen);
+// Move, press and release the left (or right) button at a screen point.
+void ClickAt(POINT ptScreen, bool bRight = false);
+// A point of a window's client area on screen.
+POINT ClientToScreenPoint(HWND hWnd, int x, int y);
+
+} // namespace testinput

@@ -1,0 +1,51 @@
+#include "support/TestWindows.h"
+#include "support/TestPump.h"
+
+namespace testwindows {
+
+namespace {
+
+struct Search
+{
+    LPCWSTR lpszClass;
+    const std::function<bool(HWND)>* accept;
+    HWND found;
+};
+
+BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
+{
+    Search* search = reinterpret_cast<Search*>(lParam);
+    if (!IsWindowVisible(hWnd))
+        return TRUE;
+    if (search->lpszClass && !HasClass(hWnd, search->lpszClass))
+        return TRUE;
+    if (*search->accept && !(*search->accept)(hWnd))
+        return TRUE;
+    search->found = hWnd;
+    return FALSE;
+}
+
+} // namespace
+
+bool HasClass(HWND hWnd, LPCWSTR lpszClass)
+{
+    wchar_t name[256] = L"";
+    GetClassNameW(hWnd, name, 256);
+    return lstrcmpiW(name, lpszClass) == 0;
+}
+
+HWND FindThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept)
+{
+    Search search = {lpszClass, &accept, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept)
+{
+    HWND hFound = nullptr;
+    testpump::PumpUntil([&] { return (hFound = FindThreadWindow(lpszClass, accept)) != nullptr; });
+    return hFound;
+}
+
+} // namespace testwindows

@@ -1,0 +1,18 @@
+// Finding the windows a test made or the code under test opened.
+#pragma once
+#include <windows.h>
+#include <functional>
+
+namespace testwindows {
+
+// The first visible top-level window of this thread whose class is
+// `lpszClass` (any class when null) and that meets `accept` (when given).
+HWND FindThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept = nullptr);
+
+// Pumps until FindThreadWindow finds one (testpump::kDeadline at most).
+HWND WaitForThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept = nullptr);
+
+// The window's class name.
+bool HasClass(HWND hWnd, LPCWSTR lpszClass);
+
+} // namespace testwindows
