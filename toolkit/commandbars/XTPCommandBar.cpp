@@ -364,3 +364,28 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
         pCommandBars->OnTrackingModeChanged(this, bMode);
     return TRUE;
 }
+
+// Bar behaviour that comes with later parts: persistence and copies. Until
+// then these do nothing.
+
+void CXTPCommandBar::DoPropExchange(CXTPPropExchange* /*pPX*/)
+{
+}
+
+void CXTPCommandBar::Copy(CXTPCommandBar* /*pCommandBar*/, BOOL /*bRecursive*/)
+{
+}
+
+void CXTPCommandBar::GenerateCommandBarList(DWORD& /*nID*/, CXTPCommandBarList* /*pCommandBarList*/,
+                                            XTP_COMMANDBARS_PROPEXCHANGE_PARAM* /*pParam*/)
+{
+}
+
+void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* /*pCommandBarList*/)
+{
+}
+
+CXTPCommandBar* CXTPCommandBar::Clone(BOOL /*bRecursive*/)
+{
+    return nullptr;
+}

@@ -180,6 +180,13 @@ CXTPControl* CXTPControl::Clone(BOOL bRecursive)
     return pControl;
 }
 
+// The stored form of a control comes with layout persistence; until then
+// nothing is exchanged.
+
+void CXTPControl::DoPropExchange(CXTPPropExchange* /*pPX*/)
+{
+}
+
 BOOL CXTPControl::OnLButtonDblClk(CPoint point)
 {
     OnClick(FALSE, point);

@@ -201,6 +201,13 @@ CXTPControls* CXTPControls::Duplicate(BOOL bRecursive) const
     return pCopy;
 }
 
+// The stored form of a collection comes with layout persistence; until then
+// nothing is exchanged.
+
+void CXTPControls::DoPropExchange(CXTPPropExchange* /*pPX*/)
+{
+}
+
 void CXTPControls::CreateInitialControls()
 {
     CXTPControls* pCopy = Duplicate(TRUE);

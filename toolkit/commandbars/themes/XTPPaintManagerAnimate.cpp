@@ -94,3 +94,12 @@ void CXTPPaintManager::DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc)
             Sleep(nFrameTime - dwSpent);
     }
 }
+
+// Drawing that belongs to parts of the command bars still to come: the
+// status bar pane and the expanding animation of short popup menus. Each
+// stays empty until its owner exists.
+
+void CXTPPaintManager::AnimateExpanding(CXTPCommandBar* /*pCommandBar*/, CDC* /*pDestDC*/, CDC* /*pSrcDC*/,
+                                        BOOL /*bExpandDown*/)
+{
+}

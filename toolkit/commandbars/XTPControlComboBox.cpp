@@ -1,31 +1,9 @@
 // Construction of the bar and control classes whose behaviour comes with
 // later parts: toolbars, edit and combo box controls.
-#include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlLabel.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "framework/gdi/CDC.h"
 
-IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
 IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControlPopup)
-
-CXTPToolBar::CXTPToolBar() = default;
-CXTPToolBar::~CXTPToolBar() = default;
-
-BOOL CXTPToolBar::IsTextBelowIcons() const
-{
-    return m_nTextBelowIcons == 1;
-}
-
-BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
-{
-    m_nBarID = nIDResource;
-    if (!CXTPCommandBar::LoadToolBar(nIDResource, bLoadIcons))
-        return FALSE;
-    m_pControls->CreateInitialControls();
-    return TRUE;
-}
 
 CXTPControlComboBox::CXTPControlComboBox()
     : m_nWidth(100)
