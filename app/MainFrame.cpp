@@ -207,7 +207,7 @@ LRESULT CMainFrame::OnAlreadyRunning(WPARAM, LPARAM)
 
 LRESULT CMainFrame::OnShowStartupInfo(WPARAM, LPARAM)
 {
-    // The information dialog comes with the program's dialogs.
+    // Nothing is shown at start beside the frame.
     return 0;
 }
 

@@ -36,8 +36,8 @@ endfunction()
 # tavrolin_library(name folder...): every .cpp below the folders, as an object
 # library, so that each executable gets all of them: classes that are only
 # ever created by their run-time class name have no other reference that
-# would pull them out of a static library. An interface library while the
-# folders are still empty.
+# would pull them out of a static library. An interface library when the
+# folders hold no source.
 function(tavrolin_library name)
     set(sources "")
     foreach(dir ${ARGN})

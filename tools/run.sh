@@ -10,7 +10,7 @@ build=${TAVROLIN_BUILD_DIR:-$root/build}
 
 exe="$build/app/Tavrolin.exe"
 if [ ! -f "$exe" ]; then
-    echo "Everything is built, but there is no program to start yet: the application itself is not written."
+    echo "Everything is built, but there is no program to start: $exe is missing."
     exit 0
 fi
 # The program's sites lie in the reserved .test domain: the simulated site

@@ -365,9 +365,9 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
     return TRUE;
 }
 
-// Bar behaviour that comes with later parts: persistence and copies. Until
-// then these do nothing.
-
+// A bar keeps no stored form and makes no copies of itself: the exchange,
+// the copy and the list of bars to store do nothing, and Clone answers null,
+// so that a copied popup control shares its source's bar.
 void CXTPCommandBar::DoPropExchange(CXTPPropExchange* /*pPX*/)
 {
 }

@@ -104,7 +104,8 @@ CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, 
     pBar->SetTitle(lpszName);
     pBar->SetVisible(TRUE);
     if (barPosition == xtpBarFloating || !DockCommandBar(pBar, barPosition)) {
-        // Floating bars come with the popup and floating windows.
+        // A bar that cannot dock is dropped; one asked to float is kept in
+        // the list, marked floating, without a window of its own.
         if (barPosition != xtpBarFloating) {
             pBar->InternalRelease();
             return nullptr;
@@ -159,5 +160,5 @@ void CXTPCommandBars::RecalcAllBars()
 
 void CXTPCommandBars::ShowToolbarsContextMenu(CPoint, CXTPCommandBar*)
 {
-    // The toolbars menu needs popup bars; it opens from the popup bar code.
+    // Shows no menu: a right click on a dock bar brings nothing up.
 }

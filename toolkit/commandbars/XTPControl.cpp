@@ -180,9 +180,7 @@ CXTPControl* CXTPControl::Clone(BOOL bRecursive)
     return pControl;
 }
 
-// The stored form of a control comes with layout persistence; until then
-// nothing is exchanged.
-
+// A control keeps no stored form: nothing is exchanged.
 void CXTPControl::DoPropExchange(CXTPPropExchange* /*pPX*/)
 {
 }

@@ -1,5 +1,4 @@
-// Construction of the bar and control classes whose behaviour comes with
-// later parts: toolbars, edit and combo box controls.
+// The combo box control: its defaults and the widths of its label and thumb.
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "framework/gdi/CDC.h"
 
@@ -18,6 +17,7 @@ CXTPControlComboBox::CXTPControlComboBox()
 
 CXTPControlComboBox::~CXTPControlComboBox() = default;
 
+// The combo box holds no entries: its text part stays blank.
 void CXTPControlComboBox::DrawEditIcon(CDC* /*pDC*/, CRect /*rc*/)
 {
 }

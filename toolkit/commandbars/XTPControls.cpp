@@ -201,9 +201,7 @@ CXTPControls* CXTPControls::Duplicate(BOOL bRecursive) const
     return pCopy;
 }
 
-// The stored form of a collection comes with layout persistence; until then
-// nothing is exchanged.
-
+// A collection keeps no stored form: nothing is exchanged.
 void CXTPControls::DoPropExchange(CXTPPropExchange* /*pPX*/)
 {
 }

@@ -219,7 +219,7 @@ CSize CXTPControlsLayout::NarrowestForHeight(int nHeight, DWORD& dwMode)
 
 CSize CXTPControlsLayout::Squarest(DWORD& dwMode)
 {
-    // Group starts no longer force rows here: the width decides.
+    // Group starts do not force rows here: the width alone decides.
     m_bGroupWrap = FALSE;
     DWORD dwProbe = 0;
     CSize szTall = WrapAndMeasure(0, dwProbe);

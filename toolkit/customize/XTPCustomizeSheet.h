@@ -23,7 +23,7 @@ public:
     void AddPage(CPropertyPage* pPage);
     // IDCANCEL at once while another customize sheet runs.
     INT_PTR DoModal() override;
-    // The customize context menu comes later; nothing is shown yet.
+    // Shows no menu: the sheet has no context menu for the controls.
     void ShowContextMenu(CPoint ptScreen);
     CTabCtrl* GetTabControl() const;
     // TRUE while some customize sheet runs in the process.

@@ -166,8 +166,8 @@ void CXTPCustomizeToolbarsPage::OnDeleteToolbar()
 
 void CXTPCustomizeToolbarsPage::OnResetToolbar()
 {
-    // Restoring a built-in bar's controls comes with the bars' own reset;
-    // until then the list is only brought up to date.
+    // The bar keeps its controls: resetting a built-in bar brings only the
+    // list up to date.
     CXTPToolBar* pBar = GetSelectedToolBar();
     if (pBar == nullptr || !pBar->IsBuiltIn())
         return;

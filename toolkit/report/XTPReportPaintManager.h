@@ -141,7 +141,7 @@ public:
     BOOL m_bHideSelection;
     BOOL m_bFixedRowHeight;
     BOOL m_bUseEditTextAlignment;
-    // Kept for the control; nothing reads it yet.
+    // Kept for the control; nothing reads it.
     BOOL m_bControlReservedFlag;
     // Cells are drawn mirrored: left-aligned columns right and the other way.
     BOOL m_bRevertAlignment;

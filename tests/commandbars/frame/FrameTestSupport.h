@@ -19,7 +19,7 @@ class CTestFrame : public CXTPFrameWnd
 {
 public:
     // A visible frame whose client area is `width` x `height`, with its
-    // command bars unless they come later.
+    // command bars unless the test makes them itself (bCommandBars FALSE).
     BOOL CreateFrame(int width, int height, BOOL bCommandBars = TRUE);
     // Docks a new bar of the size at the side, at the screen rectangle when given.
     CSizedBar* DockBar(XTPBarPosition side, int length, const RECT* prcScreen = nullptr, DWORD dwFlags = 0,

@@ -95,10 +95,8 @@ void CXTPPaintManager::DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc)
     }
 }
 
-// Drawing that belongs to parts of the command bars still to come: the
-// status bar pane and the expanding animation of short popup menus. Each
-// stays empty until its owner exists.
-
+// A short popup menu shows its hidden commands at once: expanding draws no
+// steps.
 void CXTPPaintManager::AnimateExpanding(CXTPCommandBar* /*pCommandBar*/, CDC* /*pDestDC*/, CDC* /*pSrcDC*/,
                                         BOOL /*bExpandDown*/)
 {
