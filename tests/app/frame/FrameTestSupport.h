@@ -2,6 +2,8 @@
 // a history database of its own, and scan results fed to the frame as the
 // scan worker would hand them over.
 #pragma once
+// Before windows.h, for the socket helpers some frame tests use.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <string>
