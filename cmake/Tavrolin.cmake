@@ -7,8 +7,10 @@ target_compile_definitions(tavrolin_defaults INTERFACE
     UNICODE _UNICODE _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
 target_include_directories(tavrolin_defaults INTERFACE ${CMAKE_SOURCE_DIR})
 target_include_directories(tavrolin_defaults SYSTEM INTERFACE ${SQLITE_DIR})
+# Warnings are errors in the project's own code (SQLite and GoogleTest are
+# built with their own options).
 target_compile_options(tavrolin_defaults INTERFACE
-    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>
+    $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Werror -Wno-unknown-pragmas -Wno-cast-function-type -Wno-missing-field-initializers>
     # pWnd->GetSafeHwnd() and the like answer null for a null object; the
     # compiler must not conclude from such a call that the pointer is set.
     $<$<COMPILE_LANGUAGE:CXX>:-fno-delete-null-pointer-checks>)
