@@ -9,7 +9,7 @@
 #include "engine/db/OfferCategoryCode.h"
 #include "toolkit/commandbars/XTPFrameWnd.h"
 #include "toolkit/commandbars/XTPStatusBar.h"
-#include "toolkit/common/XTTrayIcon.h"
+#include "toolkit/common/tray/XTTrayIcon.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/report/XTPReportControl.h"
 

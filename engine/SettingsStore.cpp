@@ -1,7 +1,7 @@
 #include "engine/SettingsStore.h"
 
 #include "engine/SiteHosts.h"
-#include "toolkit/common/XTRegistryManager.h"
+#include "toolkit/common/system/XTRegistryManager.h"
 
 namespace
 {

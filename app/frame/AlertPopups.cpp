@@ -6,7 +6,7 @@
 #include "app/frame/PopupItem.h"
 #include "framework/windows/CWnd.h"
 #include "resources/AppIds.h"
-#include "toolkit/common/XTPPopupControl.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // A popup item that also carries the page its click opens.
 #pragma once
-#include "toolkit/common/XTPPopupItem.h"
+#include "toolkit/common/popup/XTPPopupItem.h"
 
 class CPopupItem : public CXTPPopupItem
 {

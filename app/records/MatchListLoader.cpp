@@ -4,8 +4,8 @@
 
 #include "app/records/MatchRecord.h"
 #include "framework/files/CArchiveException.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 #include "toolkit/report/XTPReportRecords.h"
 
 namespace {

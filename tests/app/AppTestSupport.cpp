@@ -6,10 +6,10 @@
 #include "app/records/MatchRecord.h"
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
-#include "toolkit/common/XTPPropExchangeXMLNode.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
 
 namespace apptest {
 

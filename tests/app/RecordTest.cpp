@@ -16,7 +16,7 @@
 #include "engine/StatRow.h"
 #include "framework/core/CException.h"
 #include "framework/files/CArchiveException.h"
-#include "toolkit/common/XTPPropExchangeXMLNode.h"
+#include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
 #include "toolkit/report/XTPReportRecordItem.h"
 #include "toolkit/report/XTPReportRecords.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "CommandBarsTestSupport.h"
 #include "resources/ToolkitCommonIds.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlPopup.h"

@@ -8,9 +8,9 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 using XTPPaintThemes::CXTPDefaultTheme;
 

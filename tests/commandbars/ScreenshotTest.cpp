@@ -11,7 +11,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 

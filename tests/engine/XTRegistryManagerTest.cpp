@@ -2,7 +2,7 @@
 // registry and on real INI files.
 #include <gtest/gtest.h>
 
-#include "toolkit/common/XTRegistryManager.h"
+#include "toolkit/common/system/XTRegistryManager.h"
 
 #include "EngineTestApp.h"
 #include "SiteSimulation.h"

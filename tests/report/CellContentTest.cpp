@@ -6,7 +6,7 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
 #include "resources/ToolkitImageIds.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 #include "toolkit/report/XTPReportRecord.h"

@@ -4,8 +4,8 @@
 
 #include <shlwapi.h>
 
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
-#include "toolkit/common/XTPPropExchangeRegistry.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportPaintManager.h"

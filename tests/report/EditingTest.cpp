@@ -2,7 +2,7 @@
 // constraints, the constraint list, its size and place, and Tab.
 #include "ReportTestSupport.h"
 
-#include "toolkit/common/XTPMonitorFunctions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportInplaceControls.h"

@@ -4,7 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "framework/files/CArchiveException.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 #include "toolkit/report/XTPReportRecord.h"
 #include "toolkit/report/XTPReportRecordItemNumber.h"
 #include "toolkit/report/XTPReportRecordItemPreview.h"

@@ -4,7 +4,7 @@
 #include "ReportTestSupport.h"
 
 #include "support/Screenshot.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumnListBox.h"
 #include "toolkit/report/XTPReportColumns.h"

@@ -11,8 +11,8 @@
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
-#include "toolkit/PropExchangeTestSupport.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/propexchange/PropExchangeTestSupport.h"
 #include "toolkit/report/XTPReportControl.h"
 
 namespace reporttest {

@@ -1,5 +1,5 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinThread.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -10,7 +10,7 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPReplaceReference.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
 

@@ -7,8 +7,8 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 namespace {
 

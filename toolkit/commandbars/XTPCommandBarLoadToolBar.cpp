@@ -5,7 +5,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 const LPCWSTR kToolBarResourceType = MAKEINTRESOURCEW(241);

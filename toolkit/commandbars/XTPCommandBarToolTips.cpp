@@ -5,7 +5,7 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 
 namespace {
 // Control flag: shows its tip also on a popup bar.

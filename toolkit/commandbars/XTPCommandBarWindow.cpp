@@ -11,11 +11,11 @@
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPBufferDC.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPToolTipContext.h"
-#include "toolkit/common/XTPWindowHelpers.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "toolkit/common/drawing/XTPWindowHelpers.h"
 
 namespace {
 const UINT kShowFullDelay = 5000;

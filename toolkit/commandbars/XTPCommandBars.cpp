@@ -1,7 +1,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPShortcutManager.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
@@ -10,7 +10,7 @@
 #include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
 

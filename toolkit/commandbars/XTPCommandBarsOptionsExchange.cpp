@@ -3,9 +3,9 @@
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
-#include "toolkit/common/XTPPropExchangeRegistry.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPControl, CCmdTarget)
 

@@ -4,8 +4,8 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControlWindowList.h"
 #include "toolkit/commandbars/XTPToolBar.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlCustom, CXTPControlButton)
 

@@ -7,7 +7,7 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 namespace {
 

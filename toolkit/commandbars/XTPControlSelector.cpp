@@ -3,7 +3,7 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlSelector, CXTPControl)
 

@@ -2,7 +2,7 @@
 #include "framework/windows/CMDIFrameWnd.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControlListEntries.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlWindowList, CXTPControlButton)
 

@@ -4,7 +4,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
     : m_hWndCapture(nullptr)

@@ -1,7 +1,7 @@
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "framework/core/CThreadLocal.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/common/XTPWindowHelpers.h"
+#include "toolkit/common/drawing/XTPWindowHelpers.h"
 
 namespace {
 THREAD_LOCAL(CXTPMouseManager, g_mouseManager)

@@ -13,7 +13,7 @@
 #include "toolkit/commandbars/XTPShadowsManager.h"
 #include "toolkit/commandbars/XTPSoundManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPMonitorFunctions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 
 IMPLEMENT_DYNCREATE(CXTPPopupBar, CXTPCommandBar)
 

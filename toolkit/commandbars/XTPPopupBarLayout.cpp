@@ -8,7 +8,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 
 namespace {
 const int kScrollButtonHeight = 16;

@@ -5,7 +5,7 @@
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 namespace {
 

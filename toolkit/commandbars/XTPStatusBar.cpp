@@ -7,9 +7,9 @@
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPBufferDC.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 IMPLEMENT_DYNAMIC(CXTPStatusBar, CControlBar)
 

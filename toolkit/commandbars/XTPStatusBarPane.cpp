@@ -3,7 +3,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPStatusBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 CXTPStatusBarPane::CXTPStatusBarPane(CXTPStatusBar* pStatusBar)
     : m_pStatusBar(pStatusBar)

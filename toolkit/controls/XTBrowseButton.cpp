@@ -3,8 +3,8 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CImageList.h"
 #include "resources/ToolkitControlsIds.h"
-#include "toolkit/common/XTAuxData.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/system/XTAuxData.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/controls/XTBrowseEdit.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // folder and file mode, a down-arrow glyph in popup-menu mode. Clicking it,
 // or Enter or Space while it has the focus, lets the edit browse.
 #pragma once
-#include "toolkit/common/XTIconHandle.h"
+#include "toolkit/common/images/XTIconHandle.h"
 #include "toolkit/controls/XTButton.h"
 
 class CXTBrowseEdit;

@@ -4,7 +4,7 @@
 
 #include "framework/windows/CWnd.h"
 #include "resources/ToolkitControlsIds.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTBrowseDialog::CXTBrowseDialog(CWnd* pParentWnd)
 {

@@ -3,8 +3,8 @@
 #include "framework/dialogs/CFileDialog.h"
 #include "framework/windows/CMenu.h"
 #include "resources/ToolkitControlsIds.h"
-#include "toolkit/common/XTPOSVersionInfo.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/system/XTPOSVersionInfo.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/controls/XTBrowseDialog.h"
 #include "toolkit/controls/XTTrackPopupMenu.h"
 

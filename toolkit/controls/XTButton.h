@@ -3,7 +3,7 @@
 // while the cursor is over it, and optionally the system's visual style.
 #pragma once
 #include "framework/controls/CButton.h"
-#include "toolkit/common/XTPImageManagerIconHandle.h"
+#include "toolkit/common/images/XTPImageManagerIconHandle.h"
 #include "toolkit/controls/XTThemeManagerStyleHost.h"
 
 class CFont;

@@ -6,9 +6,9 @@
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CFont.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 #include "toolkit/controls/XTButton.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "framework/gdi/CPoint.h"
 #include "framework/gdi/CRect.h"
 #include "framework/gdi/CSize.h"
-#include "toolkit/common/XTPColorValue.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/colors/XTPColorValue.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/controls/XTThemeManagerStyle.h"
 
 class CDC;

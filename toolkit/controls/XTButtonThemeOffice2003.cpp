@@ -1,9 +1,9 @@
 #include "toolkit/controls/XTButtonThemeOffice2003.h"
 
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPDrawHelpers.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/controls/XTButton.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "toolkit/controls/XTButtonThemeOfficeXP.h"
 
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/controls/XTButton.h"
 
 namespace {

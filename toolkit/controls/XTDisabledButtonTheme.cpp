@@ -1,7 +1,7 @@
 #include "toolkit/controls/XTDisabledButtonTheme.h"
 
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/controls/XTButton.h"
 
 CXTDisabledButtonTheme::CXTDisabledButtonTheme(CXTPWinThemeLibrary* pLibrary)

@@ -5,9 +5,9 @@
 #include "framework/windows/CMenu.h"
 #include "resources/FrameworkIds.h"
 #include "resources/ToolkitControlsIds.h"
-#include "toolkit/common/XTAuxData.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/system/XTAuxData.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/controls/XTMemDC.h"
 #include "toolkit/controls/XTTrackPopupMenu.h"
 

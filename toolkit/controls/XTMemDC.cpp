@@ -1,7 +1,7 @@
 #include "toolkit/controls/XTMemDC.h"
 
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 
 CXTPGradientValue CXTMemDC::FaceBackground()
 {

@@ -5,7 +5,7 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CRect.h"
-#include "toolkit/common/XTPGradientValue.h"
+#include "toolkit/common/colors/XTPGradientValue.h"
 
 class CXTMemDC : public CDC
 {

@@ -4,8 +4,8 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPResourceManager.h"
-#include "toolkit/common/XTPTextHelpers.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+#include "toolkit/common/drawing/XTPTextHelpers.h"
 
 XTP_COMMANDBARS_CATEGORYINFO::XTP_COMMANDBARS_CATEGORYINFO(const CString& strName, CXTPCommandBars* pCommandBars)
     : strCategory(strName), pControls(new CXTPControls())

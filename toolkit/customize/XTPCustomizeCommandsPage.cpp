@@ -10,7 +10,7 @@
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 IMPLEMENT_DYNCREATE(CXTPCustomizeCommandsPage, CPropertyPage)

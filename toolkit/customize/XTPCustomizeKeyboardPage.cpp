@@ -8,8 +8,8 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPResourceManager.h"
-#include "toolkit/common/XTPTextHelpers.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+#include "toolkit/common/drawing/XTPTextHelpers.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 IMPLEMENT_DYNAMIC(CXTPCustomizeKeyboardPage, CPropertyPage)

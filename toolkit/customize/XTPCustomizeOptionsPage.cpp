@@ -6,7 +6,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/XTPToolBar.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 BEGIN_MESSAGE_MAP(CXTPCustomizeOptionsPage, CPropertyPage)

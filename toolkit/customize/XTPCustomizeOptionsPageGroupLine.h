@@ -2,7 +2,7 @@
 // height to the other edge.
 #pragma once
 #include "framework/controls/CStatic.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 
 class CXTPCustomizeOptionsPageGroupLine : public CStatic
 {

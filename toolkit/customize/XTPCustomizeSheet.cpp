@@ -11,7 +11,7 @@
 #include "toolkit/commandbars/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/XTPMouseManager.h"
 #include "toolkit/commandbars/XTPShortcutManager.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeToolbarsPage.h"
 

@@ -6,7 +6,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 #include "toolkit/commandbars/XTPToolBar.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/customize/XTPNewToolbarDlg.h"
 

@@ -2,7 +2,7 @@
 // when one is active, else from the framework's check bitmap.
 #pragma once
 #include "framework/controls/CCheckListBox.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 
 class CXTPCustomizeToolbarsPageCheckListBox : public CCheckListBox
 {

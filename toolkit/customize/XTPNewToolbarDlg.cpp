@@ -5,7 +5,7 @@
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPToolBar.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTPNewToolbarDlg::CXTPNewToolbarDlg(CWnd* pParent, CXTPCommandBars* pCommandBars, CXTPToolBar* pToolBar)
     : CDialog(XTP_IDD_NEWTOOLBAR, pParent), m_nNewID(0), m_pToolBar(pToolBar), m_pCommandBars(pCommandBars)

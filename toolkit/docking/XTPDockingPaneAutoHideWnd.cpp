@@ -2,7 +2,7 @@
 #include <algorithm>
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
-#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"

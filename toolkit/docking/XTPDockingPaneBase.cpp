@@ -1,7 +1,7 @@
 #include "toolkit/docking/XTPDockingPaneBase.h"
 #include "framework/windows/AfxMessages.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 

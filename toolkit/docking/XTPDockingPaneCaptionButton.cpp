@@ -1,5 +1,5 @@
 #include "toolkit/docking/XTPDockingPaneCaptionButton.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTPDockingPaneCaptionButton::CXTPDockingPaneCaptionButton(int nId, CXTPDockingPaneBase* pOwner)
     : m_nId(nId)

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 #include "framework/files/CArchive.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"

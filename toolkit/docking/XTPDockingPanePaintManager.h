@@ -9,8 +9,8 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CFont.h"
 #include "framework/gdi/CRect.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPGradientValue.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/colors/XTPGradientValue.h"
 #include "toolkit/docking/XTPDockingPaneCaptionButton.h"
 
 class CDC;

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/CFrameWnd.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPResourceManager.h"
-#include "toolkit/common/XTPSplitterTracker.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+#include "toolkit/common/drawing/XTPSplitterTracker.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"

@@ -1,16 +1,16 @@
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include <algorithm>
 #include "framework/windows/CFrameWnd.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
-#include "toolkit/common/XTPBufferDC.h"
-#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPClientRect.h"
 #include "resources/ToolkitDockingIds.h"
 
 BEGIN_MESSAGE_MAP(CXTPDockingPaneTabbedContainer, CWnd)

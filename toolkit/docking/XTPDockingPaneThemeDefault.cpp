@@ -1,8 +1,8 @@
 // The classic docking look, its grippered form and the Explorer look.
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 

@@ -1,7 +1,7 @@
 // The Office docking looks: Office, Visio and the native visual-style look.
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPDrawHelpers.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/docking/XTPDockingPaneThemes.h"
 #include "toolkit/tabs/XTPTabManager.h"
 #include "toolkit/tabs/XTPTabAppearanceSet.h"

@@ -1,7 +1,7 @@
 // The Office 2003 docking look (the program's) and its shortcut-bar form.
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "toolkit/docking/XTPDockingPaneThemes.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

@@ -1,7 +1,7 @@
 // The 2005 docking looks: Whidbey and the two Visual Studio 2005 forms,
 // with the tab colour sets they give their strips.
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "toolkit/docking/XTPDockingPaneThemes.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

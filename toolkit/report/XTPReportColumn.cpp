@@ -1,8 +1,8 @@
 #include "toolkit/report/XTPReportColumn.h"
 
 #include "framework/gdi/CClientDC.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportHeader.h"

@@ -1,6 +1,6 @@
 #include "toolkit/report/XTPReportColumnOrder.h"
 
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 

@@ -2,8 +2,8 @@
 
 #include "framework/files/CArchive.h"
 #include "framework/files/CArchiveException.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportHeader.h"

@@ -1,7 +1,7 @@
 #include "toolkit/report/XTPReportGroupRow.h"
 
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 

@@ -1,7 +1,7 @@
 #include "toolkit/report/XTPReportHeaderDragWnd.h"
 
 #include "framework/gdi/CPaintDC.h"
-#include "toolkit/common/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportHeader.h"
 #include "toolkit/report/XTPReportPaintManager.h"

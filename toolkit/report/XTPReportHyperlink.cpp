@@ -1,7 +1,7 @@
 #include "toolkit/report/XTPReportHyperlink.h"
 
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 
 CXTPReportHyperlink::CXTPReportHyperlink(int nHyperTextBegin, int nHyperTextLen)
     : m_rcHyperSpot(0, 0, 0, 0), m_nHyperTextBegin(nHyperTextBegin), m_nHyperTextLen(nHyperTextLen)

@@ -2,8 +2,8 @@
 
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
-#include "toolkit/common/XTPClickOutsideHook.h"
-#include "toolkit/common/XTPMonitorFunctions.h"
+#include "toolkit/common/drawing/XTPClickOutsideHook.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportPaintManager.h"

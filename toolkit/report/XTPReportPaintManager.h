@@ -9,8 +9,8 @@
 #include "framework/gdi/CImageList.h"
 #include "framework/gdi/CRect.h"
 #include "framework/text/CString.h"
-#include "toolkit/common/XTPColorValue.h"
-#include "toolkit/common/XTPGradientValue.h"
+#include "toolkit/common/colors/XTPColorValue.h"
+#include "toolkit/common/colors/XTPGradientValue.h"
 #include "toolkit/report/XTPReportRecordItemArgs.h"
 
 class CDC;

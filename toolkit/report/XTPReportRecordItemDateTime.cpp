@@ -3,7 +3,7 @@
 #include <math.h>
 
 #include "framework/files/CArchive.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 
 IMPLEMENT_SERIAL(CXTPReportRecordItemDateTime, CXTPReportRecordItem, VERSIONABLE_SCHEMA | XTP_REPORT_SCHEMA_CAPTION)
 

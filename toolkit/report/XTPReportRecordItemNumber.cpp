@@ -3,7 +3,7 @@
 #include <stdlib.h>
 
 #include "framework/files/CArchive.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportFormat.h"
 
 IMPLEMENT_SERIAL(CXTPReportRecordItemNumber, CXTPReportRecordItem, VERSIONABLE_SCHEMA | XTP_REPORT_SCHEMA_CAPTION)

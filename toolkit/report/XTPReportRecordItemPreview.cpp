@@ -2,7 +2,7 @@
 
 #include "framework/files/CArchive.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportPaintManager.h"

@@ -1,7 +1,7 @@
 #include "toolkit/report/XTPReportRecordItemText.h"
 
 #include "framework/files/CArchive.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportFormat.h"
 
 IMPLEMENT_SERIAL(CXTPReportRecordItemText, CXTPReportRecordItem, VERSIONABLE_SCHEMA | XTP_REPORT_SCHEMA_CAPTION)

@@ -2,7 +2,7 @@
 
 #include "framework/files/CArchive.h"
 #include "framework/ole/COleDateTime.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/report/XTPReportFormat.h"
 #include "toolkit/report/XTPReportRecordItemEditOptions.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"

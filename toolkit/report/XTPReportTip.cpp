@@ -2,7 +2,7 @@
 
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
-#include "toolkit/common/XTPMonitorFunctions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 
 BEGIN_MESSAGE_MAP(CXTPReportTip, CWnd)
     ON_WM_PAINT()

@@ -3,7 +3,7 @@
 // selected one alone is raised.
 #include <algorithm>
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "toolkit/tabs/XTPTabAppearanceSets.h"
 #include "toolkit/tabs/XTPTabColorSet.h"
 #include "toolkit/tabs/XTPTabManager.h"

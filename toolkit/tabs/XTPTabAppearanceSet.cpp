@@ -4,7 +4,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
 #include "framework/gdi/CRgn.h"
-#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/tabs/XTPTabColorSet.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

@@ -1,7 +1,7 @@
 // Full-width bars stacked above and below the page of the selected bar.
 #include <algorithm>
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/tabs/XTPTabAppearanceSets.h"
 #include "toolkit/tabs/XTPTabColorSet.h"
 #include "toolkit/tabs/XTPTabManager.h"

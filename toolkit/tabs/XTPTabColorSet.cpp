@@ -2,8 +2,8 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "toolkit/tabs/XTPTabAppearanceSet.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

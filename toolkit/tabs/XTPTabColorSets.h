@@ -1,6 +1,6 @@
 // The five colour sets of tab strips.
 #pragma once
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/tabs/XTPTabColorSet.h"
 
 class CXTPTabPaintManager::CColorSetDefault : public CXTPTabPaintManager::CColorSet

@@ -1,6 +1,6 @@
 // The system-coloured sets: Default and VisualStudio.
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/tabs/XTPTabColorSets.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

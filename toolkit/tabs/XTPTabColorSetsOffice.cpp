@@ -1,8 +1,8 @@
 // The scheme-coloured sets: Office2003 with its fixed blue, olive and silver
 // palettes, and Whidbey, which builds on it.
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "toolkit/tabs/XTPTabColorSets.h"
 #include "toolkit/tabs/XTPTabManager.h"
 

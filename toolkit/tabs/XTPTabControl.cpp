@@ -1,12 +1,12 @@
 #include "toolkit/tabs/XTPTabControl.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
-#include "toolkit/common/XTPBufferDC.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 IMPLEMENT_DYNAMIC(CXTPTabControl, CWnd)

@@ -1,5 +1,5 @@
 #include "toolkit/tabs/XTPTabManager.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
 #include "toolkit/tabs/XTPTabAppearanceSet.h"
 

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 #include "framework/collections/CArray.h"
 #include "framework/gdi/CRect.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/tabs/XTPTabManagerAtom.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 #include "toolkit/tabs/XTPTabManagerNavigateButton.h"

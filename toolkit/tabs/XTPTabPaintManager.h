@@ -7,8 +7,8 @@
 #include "framework/gdi/CFont.h"
 #include "framework/gdi/CRect.h"
 #include "framework/text/CString.h"
-#include "toolkit/common/XTPColorValue.h"
-#include "toolkit/common/XTPGradientValue.h"
+#include "toolkit/common/colors/XTPColorValue.h"
+#include "toolkit/common/colors/XTPGradientValue.h"
 
 class CDC;
 class CXTPTabManager;

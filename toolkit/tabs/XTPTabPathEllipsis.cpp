@@ -1,6 +1,6 @@
 // Captions shortened in the middle: front and back kept, "..." between.
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPTextHelpers.h"
+#include "toolkit/common/drawing/XTPTextHelpers.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {

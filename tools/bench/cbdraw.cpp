@@ -14,7 +14,7 @@
 #include "toolkit/commandbars/XTPHookManager.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 

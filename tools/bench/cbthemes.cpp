@@ -15,9 +15,9 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"

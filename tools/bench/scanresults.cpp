@@ -19,8 +19,8 @@
 #include "framework/windows/CCreateContext.h"
 #include "framework/windows/CView.h"
 #include "resources/AppIds.h"
-#include "toolkit/common/XTPPopupControl.h"
-#include "toolkit/common/XTPPropExchangeXMLNode.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
+#include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
 #include "toolkit/report/XTPReportRecordItem.h"
 #include "toolkit/report/XTPReportRecords.h"
 

@@ -11,7 +11,7 @@
 #include "app/frame/OfferTexts.h"
 #include "app/frame/PopupItem.h"
 #include "support/Screenshot.h"
-#include "toolkit/common/XTPPopupControl.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
 
 using frametest::Pump;
 

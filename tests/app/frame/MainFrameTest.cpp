@@ -9,8 +9,8 @@
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
-#include "toolkit/common/XTPPopupControl.h"
-#include "toolkit/common/XTPPopupItem.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
+#include "toolkit/common/popup/XTPPopupItem.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/report/XTPReportRecords.h"
 

@@ -22,7 +22,7 @@
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
-#include "toolkit/common/XTRegistryManager.h"
+#include "toolkit/common/system/XTRegistryManager.h"
 #include "toolkit/report/XTPReportColumn.h"
 #include "toolkit/report/XTPReportColumns.h"
 #include "toolkit/report/XTPReportPaintManager.h"

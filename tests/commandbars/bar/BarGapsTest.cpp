@@ -7,7 +7,7 @@
 #include "toolkit/commandbars/XTPCommandBars.h"
 #include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 
 namespace {
 

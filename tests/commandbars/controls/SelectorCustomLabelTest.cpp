@@ -6,7 +6,7 @@
 #include "toolkit/commandbars/XTPControlLabel.h"
 #include "toolkit/commandbars/XTPControlSelector.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPPropExchangeRegistry.h"
+#include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 
 namespace {
 

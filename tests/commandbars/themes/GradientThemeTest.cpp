@@ -7,7 +7,7 @@
 #include "ThemeTestSupport.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
-#include "toolkit/common/XTPDrawHelpers.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 
 using XTPPaintThemes::CXTPOffice2003Theme;
 using XTPPaintThemes::CXTPWhidbeyTheme;

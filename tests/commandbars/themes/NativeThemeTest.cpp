@@ -7,7 +7,7 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPNativeXPTheme.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 
 using XTPPaintThemes::CXTPDefaultTheme;
 using XTPPaintThemes::CXTPNativeXPTheme;

@@ -9,7 +9,7 @@
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
 #include "toolkit/commandbars/themes/XTPOfficeTheme.h"
-#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 
 using XTPPaintThemes::CXTPOfficeTheme;
 

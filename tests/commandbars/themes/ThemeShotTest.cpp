@@ -15,8 +15,8 @@
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPImageManager.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "ThemeTestSupport.h"
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 COLORREF DistinctColour(int nIndex)
 {

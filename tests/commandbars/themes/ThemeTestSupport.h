@@ -3,7 +3,7 @@
 #pragma once
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPSystemThemeSource.h"
+#include "toolkit/common/colors/XTPSystemThemeSource.h"
 
 // Colour index i becomes RGB(i, 77, 199 - i): unique, never the background.
 void MakeTableColoursDistinct(CXTPPaintManager& theme);

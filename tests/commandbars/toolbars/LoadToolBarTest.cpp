@@ -5,8 +5,8 @@
 #include "resources/AppIds.h"
 #include "resources/ToolkitControlsIds.h"
 #include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 namespace {
 

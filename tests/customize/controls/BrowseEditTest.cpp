@@ -9,7 +9,7 @@
 #include "framework/dialogs/CDialog.h"
 #include "resources/ToolkitControlsIds.h"
 #include "resources/ToolkitImageIds.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 #include "toolkit/controls/XTBrowseDialog.h"
 #include "toolkit/controls/XTButtonTheme.h"
 #include "toolkit/controls/XTBrowseEdit.h"

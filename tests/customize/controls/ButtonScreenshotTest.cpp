@@ -6,7 +6,7 @@
 
 #include "customize/controls/ButtonTestSupport.h"
 #include "resources/ToolkitImageIds.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 #include "toolkit/controls/XTButtonThemeOffice2003.h"
 #include "toolkit/controls/XTDisabledButtonTheme.h"
 

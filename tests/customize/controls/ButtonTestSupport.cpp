@@ -1,6 +1,6 @@
 #include "customize/controls/ButtonTestSupport.h"
 
-#include "toolkit/common/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 namespace ctltest {
 

@@ -5,9 +5,9 @@
 
 #include "customize/controls/ButtonTestSupport.h"
 #include "resources/ToolkitImageIds.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPSystemThemeSource.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/colors/XTPSystemThemeSource.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 #include "toolkit/controls/XTButtonThemeOffice2003.h"
 #include "toolkit/controls/XTDisabledButtonTheme.h"
 

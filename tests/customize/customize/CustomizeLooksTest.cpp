@@ -1,7 +1,7 @@
 // The toolbars page's check marks and the options page's group lines, each
 // with the visual style in use and with the style library missing.
 #include "customize/customize/CustomizeTestSupport.h"
-#include "toolkit/common/XTPWinThemeLibrary.h"
+#include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
 #include "toolkit/customize/XTPCustomizeOptionsPageGroupLine.h"
 #include "toolkit/customize/XTPCustomizeToolbarsPageCheckListBox.h"
 

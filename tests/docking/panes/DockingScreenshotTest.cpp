@@ -4,7 +4,7 @@
 // strips, a floating frame and the splitter.
 #include <gtest/gtest.h>
 #include <memory>
-#include "toolkit/common/XTPSystemThemeSource.h"
+#include "toolkit/common/colors/XTPSystemThemeSource.h"
 #include "../tabs/ForcedScheme.h"
 #include "../tabs/TabCanvas.h"
 #include "../tabs/TabTestHost.h"

@@ -1,8 +1,8 @@
 // Puts a visual-style colour scheme in place of the running system's for the
 // process-wide colour manager while in scope (null: no visual style).
 #pragma once
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPSystemThemeSource.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/colors/XTPSystemThemeSource.h"
 
 class CForcedScheme : public CXTPSystemThemeSource
 {

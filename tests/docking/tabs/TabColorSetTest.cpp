@@ -5,8 +5,8 @@
 #include "TabCanvas.h"
 #include "ForcedScheme.h"
 #include "TabTestHost.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPSystemThemeSource.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/colors/XTPSystemThemeSource.h"
 #include "toolkit/tabs/XTPTabColorSets.h"
 
 namespace {

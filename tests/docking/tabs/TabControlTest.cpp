@@ -7,7 +7,7 @@
 #include "framework/controls/CListBox.h"
 #include "framework/ole/COleDataSource.h"
 #include "support/Screenshot.h"
-#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/tabs/XTPTabControl.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 

@@ -5,9 +5,9 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 using XTPPaintThemes::CXTPDefaultTheme;
 

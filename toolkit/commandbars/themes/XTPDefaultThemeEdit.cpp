@@ -6,7 +6,7 @@
 #include "toolkit/commandbars/XTPControlComboBox.h"
 #include "toolkit/commandbars/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
-#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 
 using XTPPaintThemes::CXTPDefaultTheme;
 

@@ -5,7 +5,7 @@
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/dc/XTPClientRect.h"
 
 using XTPPaintThemes::CXTPNativeXPTheme;
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include "toolkit/commandbars/themes/XTPOffice2007Images.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/common/XTPAlphaBitmap.h"
-#include "toolkit/common/XTPImageBlit.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPImageBlit.h"
 
 CXTPOffice2007Image::CXTPOffice2007Image()
     : m_hBitmap(nullptr)

@@ -4,7 +4,7 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/common/XTPClientRect.h"
+#include "toolkit/common/dc/XTPClientRect.h"
 
 namespace {
 

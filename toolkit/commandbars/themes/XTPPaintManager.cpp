@@ -11,10 +11,10 @@
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
 #include "toolkit/commandbars/themes/XTPNativeXPTheme.h"
 #include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
-#include "toolkit/common/XTPClientRect.h"
-#include "toolkit/common/XTPDrawHelpers.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPTextHelpers.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/drawing/XTPTextHelpers.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include "framework/text/CString.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 #include "toolkit/commandbars/themes/XTPPaintManagerFont.h"
-#include "toolkit/common/XTPColorManager.h"
-#include "toolkit/common/XTPColorValue.h"
-#include "toolkit/common/XTPGradientValue.h"
-#include "toolkit/common/XTPWinThemeWrapper.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/colors/XTPColorValue.h"
+#include "toolkit/common/colors/XTPGradientValue.h"
+#include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 
 class CDC;
 class CWnd;

@@ -1,6 +1,6 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPTextHelpers.h"
+#include "toolkit/common/drawing/XTPTextHelpers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "toolkit/commandbars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPFontDC.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 
 namespace {
 const CSize kExpandToolbarSize(11, 11);

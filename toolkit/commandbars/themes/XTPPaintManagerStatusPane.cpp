@@ -3,7 +3,7 @@
 #include "toolkit/commandbars/XTPStatusBar.h"
 #include "toolkit/commandbars/XTPStatusBarPane.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 void CXTPPaintManager::DrawStatusBarPane(CDC* pDC, CRect& rc, CXTPStatusBarPane* pPane)
 {

@@ -6,8 +6,8 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
-#include "toolkit/common/XTPFontDC.h"
-#include "toolkit/common/XTPImageManagerIcon.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 namespace {
 

@@ -1,6 +1,0 @@
-#include "toolkit/common/XTPEmptyRect.h"
-
-CXTPEmptyRect::CXTPEmptyRect()
-{
-    SetRectEmpty();
-}

@@ -1,0 +1,6 @@
+#include "toolkit/common/dc/XTPEmptyRect.h"
+
+CXTPEmptyRect::CXTPEmptyRect()
+{
+    SetRectEmpty();
+}

@@ -1,0 +1,121 @@
+#include "toolkit/common/images/XTPImageManagerIconSet.h"
+
+#include "toolkit/common/images/XTPImageManagerIcon.h"
+
+CXTPImageManagerIconSet::CXTPImageManagerIconSet(UINT nID, CXTPImageManager* pImageManager)
+    : m_nID(nID)
+    , m_pImageManager(pImageManager)
+    , m_mapIcons(10)
+{
+}
+
+CXTPImageManagerIconSet::~CXTPImageManagerIconSet()
+{
+    RemoveAll();
+}
+
+CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(UINT nWidth, BOOL bScaled)
+{
+    CXTPImageManagerIcon* pIcon = nullptr;
+    if (m_mapIcons.Lookup(nWidth, pIcon))
+        return pIcon;
+    if (!bScaled)
+        return nullptr;
+
+    // The nearest loaded icon; scaled copies are not scaled again.
+    CXTPImageManagerIcon* pNearest = nullptr;
+    long long nBestDistance = 0;
+    POSITION pos = m_mapIcons.GetStartPosition();
+    while (pos != nullptr)
+    {
+        UINT nIconWidth = 0;
+        m_mapIcons.GetNextAssoc(pos, nIconWidth, pIcon);
+        if (pIcon->IsScaled())
+            continue;
+        long long nDistance = static_cast<long long>(nIconWidth) - static_cast<long long>(nWidth);
+        if (nDistance < 0)
+            nDistance = -nDistance;
+        if (pNearest == nullptr || nDistance < nBestDistance)
+        {
+            pNearest = pIcon;
+            nBestDistance = nDistance;
+        }
+    }
+    if (pNearest == nullptr || pNearest->IsAlphaIcon() || nWidth == 0)
+        return pNearest;
+
+    CXTPImageManagerIcon* pScaled = pNearest->Scale(static_cast<int>(nWidth));
+    if (pScaled == nullptr)
+        return pNearest;
+    pScaled->m_bScaled = TRUE;
+    m_mapIcons.SetAt(nWidth, pScaled);
+    return pScaled;
+}
+
+CXTPImageManagerIcon* CXTPImageManagerIconSet::GetOrCreateIcon(UINT nWidth)
+{
+    CXTPImageManagerIcon* pIcon = nullptr;
+    if (m_mapIcons.Lookup(nWidth, pIcon))
+        return pIcon;
+    pIcon = new CXTPImageManagerIcon(m_nID, static_cast<int>(nWidth), 15, this);
+    m_mapIcons.SetAt(nWidth, pIcon);
+    return pIcon;
+}
+
+void CXTPImageManagerIconSet::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
+{
+    GetOrCreateIcon(nWidth)->SetIcon(hIcon);
+}
+
+void CXTPImageManagerIconSet::SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
+{
+    GetOrCreateIcon(nWidth)->SetDisabledIcon(hIcon);
+}
+
+void CXTPImageManagerIconSet::SetHotIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
+{
+    GetOrCreateIcon(nWidth)->SetHotIcon(hIcon);
+}
+
+void CXTPImageManagerIconSet::SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
+{
+    GetOrCreateIcon(nWidth)->SetCheckedIcon(hIcon);
+}
+
+void CXTPImageManagerIconSet::SetPressedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
+{
+    GetOrCreateIcon(nWidth)->SetPressedIcon(hIcon);
+}
+
+void CXTPImageManagerIconSet::RefreshAll()
+{
+    POSITION pos = m_mapIcons.GetStartPosition();
+    while (pos != nullptr)
+    {
+        UINT nWidth = 0;
+        CXTPImageManagerIcon* pIcon = nullptr;
+        m_mapIcons.GetNextAssoc(pos, nWidth, pIcon);
+        if (pIcon->IsScaled())
+        {
+            m_mapIcons.RemoveKey(nWidth);
+            pIcon->InternalRelease();
+        }
+        else
+        {
+            pIcon->Refresh();
+        }
+    }
+}
+
+void CXTPImageManagerIconSet::RemoveAll()
+{
+    POSITION pos = m_mapIcons.GetStartPosition();
+    while (pos != nullptr)
+    {
+        UINT nWidth = 0;
+        CXTPImageManagerIcon* pIcon = nullptr;
+        m_mapIcons.GetNextAssoc(pos, nWidth, pIcon);
+        pIcon->InternalRelease();
+    }
+    m_mapIcons.RemoveAll();
+}
