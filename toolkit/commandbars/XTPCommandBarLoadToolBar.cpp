@@ -6,6 +6,8 @@
 #include "toolkit/commandbars/XTPControl.h"
 #include "toolkit/commandbars/XTPControls.h"
 #include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+#include "toolkit/common/resources/XTPResourceModuleSwitch.h"
 
 namespace {
 const LPCWSTR kToolBarResourceType = MAKEINTRESOURCEW(241);
@@ -95,4 +97,14 @@ BOOL CXTPCommandBar::AddButtons(const UINT* pIds, int nCount)
             pSite->SendMessage(WM_XTP_CONTROL_CREATED, 0, reinterpret_cast<LPARAM>(&request));
     }
     return TRUE;
+}
+
+// The resource manager's toolbar loading lives with the bars it fills: the
+// toolkit's foundation knows no command bar.
+BOOL CXTPResourceManager::LoadToolBar(CXTPCommandBar* pToolBar, UINT nIDResource)
+{
+    if (!pToolBar)
+        return FALSE;
+    CXTPResourceModuleSwitch moduleSwitch;
+    return pToolBar->LoadToolBar(nIDResource, TRUE);
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/colors/XTPBarThemeQuery.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
@@ -62,6 +63,22 @@ CXTPPaintManager* XTPPaintManagerIfAny()
 {
     return CurrentPaintManager().Get();
 }
+
+namespace {
+
+// Bordered controls of the foundation follow the current look; the first
+// question makes the default look, as any other use of the manager does.
+int CurrentBarTheme()
+{
+    return XTPPaintManager()->GetCurrentTheme();
+}
+
+struct CBarThemeQueryRegistration
+{
+    CBarThemeQueryRegistration() { XTPSetBarThemeQuery(CurrentBarTheme); }
+} s_barThemeQueryRegistration;
+
+} // namespace
 
 void XTPDrawTriangle(CDC* pDC, CPoint pt0, CPoint pt1, CPoint pt2, COLORREF clr)
 {

@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/gdi/CWindowDC.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/colors/XTPBarThemeQuery.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/dc/XTPWindowRect.h"
 
@@ -29,10 +29,8 @@ protected:
     // The colour of the top-left (TRUE) or bottom-right (FALSE) edges.
     virtual COLORREF GetBorderColor(BOOL bTopLeft)
     {
-        if (!XTPPaintManager())
-            CXTPPaintManager::SetTheme(0);
         CXTPColorManager* pColors = XTPGetColorManager();
-        switch (XTPPaintManager()->GetCurrentTheme())
+        switch (XTPGetCurrentBarTheme())
         {
         case 0:
         case 1:

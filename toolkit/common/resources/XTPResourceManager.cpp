@@ -1,5 +1,4 @@
 #include "toolkit/common/resources/XTPResourceManager.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/core/CInvalidArgException.h"
 #include "framework/windows/CMenu.h"
@@ -56,14 +55,6 @@ BOOL CXTPResourceManager::LoadString(CString* pString, UINT nIDResource)
 BOOL CXTPResourceManager::LoadMenu(CMenu* pMenu, UINT nIDResource)
 {
     return LoadWithFallback(MAKEINTRESOURCEW(nIDResource), RT_MENU, [&] { return pMenu->LoadMenu(nIDResource); });
-}
-
-BOOL CXTPResourceManager::LoadToolBar(CXTPCommandBar* pToolBar, UINT nIDResource)
-{
-    if (!pToolBar)
-        return FALSE;
-    CXTPResourceModuleSwitch moduleSwitch;
-    return pToolBar->LoadToolBar(nIDResource, TRUE);
 }
 
 BOOL CXTPResourceManager::LoadBitmap(CBitmap* pBitmap, UINT nIDResource)
