@@ -11,7 +11,7 @@
 #include "framework/windows/CMenu.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
 #include "toolkit/report/XTPReportColumn.h"

@@ -1,7 +1,7 @@
 #include "CommandBarsTestSupport.h"
 #include <mutex>
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPSoundManager.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPSoundManager.h"
 
 void PumpFor(int milliseconds)
 {

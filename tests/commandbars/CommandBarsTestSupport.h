@@ -5,8 +5,8 @@
 #include <vector>
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPControlButton.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 // Runs the thread's messages for a while (input arrives asynchronously).
 void PumpFor(int milliseconds);

@@ -2,8 +2,8 @@
 
 #include "framework/windows/CMenu.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 

@@ -1,9 +1,9 @@
 #include "toolkit/customize/XTPCustomizeCategories.h"
 
 #include "framework/windows/CMenu.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
 

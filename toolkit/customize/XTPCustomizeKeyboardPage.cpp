@@ -5,9 +5,9 @@
 
 #include "framework/dialogs/CDataExchange.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"

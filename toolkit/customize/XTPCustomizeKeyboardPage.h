@@ -5,7 +5,7 @@
 #include "framework/controls/CComboBox.h"
 #include "framework/controls/CListBox.h"
 #include "framework/dialogs/CPropertyPage.h"
-#include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/customize/XTPCustomizeCategories.h"
 
 class CXTPCommandBars;

@@ -3,9 +3,9 @@
 #include "framework/dialogs/CDataExchange.h"
 #include "framework/windows/CFrameWnd.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPCommandBarsOptions.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 

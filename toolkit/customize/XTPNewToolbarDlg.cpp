@@ -3,8 +3,8 @@
 #include "framework/dialogs/CDataExchange.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTPNewToolbarDlg::CXTPNewToolbarDlg(CWnd* pParent, CXTPCommandBars* pCommandBars, CXTPToolBar* pToolBar)

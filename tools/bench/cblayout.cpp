@@ -11,9 +11,9 @@
 #include "framework/windows/CCmdUI.h"
 #include "framework/windows/CMenu.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPControlButton.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {

@@ -7,12 +7,12 @@
 
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPControlButton.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPMouseManager.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdio>
 
 #include "framework/windows/CControlBar.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPDockBar.h"
-#include "toolkit/commandbars/XTPFrameWnd.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/frame/XTPFrameWnd.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {

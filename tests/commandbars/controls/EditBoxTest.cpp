@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include "../CommandBarsTestSupport.h"
 #include "support/Screenshot.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
-#include "toolkit/commandbars/XTPControlEditCtrl.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 
 namespace {
 

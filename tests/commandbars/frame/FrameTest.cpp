@@ -3,10 +3,10 @@
 // the manager's keys and window messages.
 #include <gtest/gtest.h>
 #include "FrameTestSupport.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
-#include "toolkit/commandbars/XTPEdit.h"
-#include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/commandbars/controls/XTPEdit.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "FrameTestSupport.h"
 #include <algorithm>
 #include "framework/windows/CControlBar.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 
 CSizedBar::CSizedBar(int length, int thickness, int minLength)
     : m_length(length)

@@ -2,8 +2,8 @@
 // known sizes to dock in it.
 #pragma once
 #include <windows.h>
-#include "toolkit/commandbars/XTPFrameWnd.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/frame/XTPFrameWnd.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 // A toolbar `length` long and `thickness` thick; a shrinkable one (bar flag
 // 32) gives way down to `minLength`.

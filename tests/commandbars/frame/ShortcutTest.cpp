@@ -5,7 +5,7 @@
 #include <shlwapi.h>
 #include <vector>
 #include "framework/windows/CWinApp.h"
-#include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
 namespace {
 

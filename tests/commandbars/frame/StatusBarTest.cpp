@@ -6,8 +6,8 @@
 #include <commctrl.h>
 #include "FrameTestSupport.h"
 #include "support/Screenshot.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPStatusBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/frame/XTPStatusBar.h"
 
 namespace {
 

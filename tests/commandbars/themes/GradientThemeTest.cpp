@@ -5,7 +5,7 @@
 #include <memory>
 #include "../CommandBarsTestSupport.h"
 #include "ThemeTestSupport.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/common/drawing/XTPDrawHelpers.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include "../CommandBarsTestSupport.h"
 #include "ThemeTestSupport.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
 
 namespace {

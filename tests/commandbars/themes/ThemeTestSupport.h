@@ -1,7 +1,7 @@
 // Shared by the look tests: every table colour made distinct so that a pixel
 // tells which colour index painted it, and controls of any type.
 #pragma once
-#include "toolkit/commandbars/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/colors/XTPSystemThemeSource.h"
 

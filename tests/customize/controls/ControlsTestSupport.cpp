@@ -4,7 +4,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 #include <vector>
-#include "toolkit/commandbars/XTPMouseManager.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 
 namespace ctltest {
 

@@ -9,7 +9,7 @@
 #include "resources/ToolkitControlsIds.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/controls/XTEdit.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/controls/XTTrackPopupMenu.h"
 
 using namespace ctltest;

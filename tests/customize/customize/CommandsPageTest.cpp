@@ -3,9 +3,9 @@
 // categories, and the lists the page shows for them.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 

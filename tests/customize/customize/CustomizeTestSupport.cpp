@@ -1,8 +1,8 @@
 #include "customize/customize/CustomizeTestSupport.h"
 
-#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 namespace custtest {
 

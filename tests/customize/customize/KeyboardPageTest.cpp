@@ -3,10 +3,10 @@
 // change working in the bars' table at once.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPShortcutManager.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/customize/XTPCustomizeKeyboardPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 

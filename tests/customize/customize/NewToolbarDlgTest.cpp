@@ -2,8 +2,8 @@
 // names it refuses, driven through the dialog and its message boxes.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/customize/XTPNewToolbarDlg.h"
 
 using namespace custtest;

@@ -2,8 +2,8 @@
 // animation entries, and the group lines as drawn.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/customize/XTPCustomizeOptionsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 

@@ -2,11 +2,11 @@
 // check boxes do, and new, rename and delete through their dialogs.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/customize/XTPCustomizeToolbarsPage.h"
 

@@ -3,8 +3,8 @@
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWinThread.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 
 using XTPPaintThemes::CXTPNativeXPTheme;

@@ -2,8 +2,8 @@
 #include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
 #include "framework/core/ModuleState.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // differ only in how much room a label takes in menus.
 #include <algorithm>
 #include "framework/gdi/CDC.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 

@@ -1,8 +1,8 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CFont.h"
 #include "framework/gdi/CPen.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 

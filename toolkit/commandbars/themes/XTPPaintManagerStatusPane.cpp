@@ -1,7 +1,7 @@
 // Status bar panes as the looks draw them: background, icon and text.
 #include "framework/gdi/CDC.h"
-#include "toolkit/commandbars/XTPStatusBar.h"
-#include "toolkit/commandbars/XTPStatusBarPane.h"
+#include "toolkit/commandbars/frame/XTPStatusBar.h"
+#include "toolkit/commandbars/frame/XTPStatusBarPane.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 

@@ -1,0 +1,315 @@
+// Popup bars shown for real: opening and closing notices, the owner keeping
+// its active caption, short menus and their expansion, scrolling menus,
+// modal tracking with its result and a quit that arrives meanwhile.
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <set>
+#include <string>
+#include "commandbars/CommandBarsTestSupport.h"
+#include "framework/windows/CMenu.h"
+#include "support/Screenshot.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+
+namespace {
+
+const int ID_FILE_MRU_FIRST = 57607;
+const int ID_FILE_MRU_THIRD = 57609;
+
+// A site that counts the popup notices.
+class CPopupSite : public CTestSite
+{
+public:
+    int openings = 0;
+    int closings = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_XTP_POPUP_OPENING)
+            openings++;
+        if (message == WM_XTP_POPUP_CLOSED)
+            closings++;
+        return CTestSite::WindowProc(message, wParam, lParam);
+    }
+};
+
+class PopupBar : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_site.Create(CRect(50, 50, 450, 350)));
+        m_pCommandBars = new CXTPCommandBars();
+        m_pCommandBars->SetSite(&m_site);
+        m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+        SetForegroundWindow(m_site.GetSafeHwnd());
+        PumpFor(50);
+    }
+    void TearDown() override
+    {
+        XTPMouseManager()->EndAllTracking();
+        XTPMouseManager()->SetForceExpanded(FALSE);
+        for (CXTPPopupBar* pBar : m_bars)
+            pBar->InternalRelease();
+        m_pCommandBars->InternalRelease();
+        m_site.DestroyWindow();
+    }
+
+    CXTPPopupBar* MakeMenu(std::initializer_list<int> ids)
+    {
+        CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(m_pCommandBars);
+        for (int nId : ids) {
+            CXTPControl* pControl = pBar->GetControls()->Add(new CXTPControlButton(), nId);
+            pControl->SetCaption(CString(L"Eintrag ") + CString(std::to_wstring(nId).c_str()));
+        }
+        m_bars.push_back(pBar);
+        return pBar;
+    }
+    void UseShortMenus()
+    {
+        m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+        const UINT hidden[] = {ID_FILE_MRU_FIRST, ID_FILE_MRU_THIRD};
+        m_pCommandBars->HideCommands(hidden, 2);
+    }
+    static CXTPControl* LastShown(CXTPPopupBar* pBar)
+    {
+        CXTPControl* pLast = nullptr;
+        for (int i = 0; i < pBar->GetControlCount(); i++) {
+            if (pBar->GetControl(i)->IsVisible() && (!pLast || pBar->GetControl(i)->GetRect().top > pLast->GetRect().top))
+                pLast = pBar->GetControl(i);
+        }
+        return pLast;
+    }
+
+    CPopupSite m_site;
+    CXTPCommandBars* m_pCommandBars = nullptr;
+    std::vector<CXTPPopupBar*> m_bars;
+};
+
+} // namespace
+
+TEST_F(PopupBar, OpensWithoutTakingActivationAndTellsTheOwner)
+{
+    CXTPPopupBar* pBar = MakeMenu({100, 101, 102});
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    PumpFor(50);
+    HWND hPopup = pBar->GetSafeHwnd();
+    ASSERT_NE(nullptr, hPopup);
+    EXPECT_TRUE(IsWindowVisible(hPopup));
+    EXPECT_EQ(1, m_site.openings);
+    EXPECT_EQ(m_site.GetSafeHwnd(), GetForegroundWindow()) << "the frame stays active";
+    EXPECT_EQ(TRUE, SendMessageW(hPopup, WM_FLOATSTATUS, FS_SYNCACTIVE, 0)) << "the frame keeps its active caption";
+    EXPECT_EQ(MA_NOACTIVATE, SendMessageW(hPopup, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_site.GetSafeHwnd()),
+                                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)));
+    CRect rcWindow;
+    GetWindowRect(hPopup, &rcWindow);
+    EXPECT_EQ(CPoint(120, 120), rcWindow.TopLeft());
+
+    pBar->EndTracking();
+    EXPECT_FALSE(IsWindow(hPopup)) << "closing destroys the window";
+    EXPECT_EQ(1, m_site.closings);
+}
+
+TEST_F(PopupBar, ShortMenuHidesRareCommandsBehindTheExpandItem)
+{
+    UseShortMenus();
+    CXTPPopupBar* pBar = MakeMenu({100, ID_FILE_MRU_FIRST, 101, ID_FILE_MRU_THIRD});
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    EXPECT_TRUE(pBar->HasHiddenCommands());
+    for (int nId : {ID_FILE_MRU_FIRST, ID_FILE_MRU_THIRD})
+        EXPECT_EQ(static_cast<DWORD>(xtpHideExpand), pBar->GetControls()->FindControl(nId)->GetHideFlags()) << nId;
+    CXTPControl* pLast = LastShown(pBar);
+    ASSERT_NE(nullptr, pLast);
+    EXPECT_EQ(XTP_ID_POPUPBAR_EXPAND, pLast->GetID()) << "the expand item sits at the bottom";
+    testshot::Save(testshot::CaptureWindow(pBar->GetSafeHwnd()), L"commandbars_short_menu.png");
+
+    // A click on the expand item shows every command; later popups of the
+    // same tracking open expanded.
+    ClickAt([&] {
+        CRect rc = pLast->GetRect();
+        pBar->ClientToScreen(&rc);
+        return rc.CenterPoint();
+    }());
+    PumpFor(150);
+    EXPECT_TRUE(pBar->IsExpanded());
+    EXPECT_TRUE(pBar->GetControls()->FindControl(ID_FILE_MRU_FIRST)->IsVisible());
+    EXPECT_FALSE(pBar->GetControls()->FindControl(XTP_ID_POPUPBAR_EXPAND)->IsVisible());
+    CXTPPopupBar* pNext = MakeMenu({100, ID_FILE_MRU_FIRST});
+    ASSERT_TRUE(pNext->Popup(300, 120));
+    EXPECT_TRUE(pNext->IsExpanded());
+    EXPECT_FALSE(pNext->HasHiddenCommands());
+}
+
+TEST_F(PopupBar, ShortMenuIsNeverEmptyAndFullMenusHideNothing)
+{
+    UseShortMenus();
+    CXTPPopupBar* pOnlyRare = MakeMenu({ID_FILE_MRU_FIRST, ID_FILE_MRU_THIRD});
+    ASSERT_TRUE(pOnlyRare->Popup(120, 120));
+    EXPECT_FALSE(pOnlyRare->HasHiddenCommands());
+    EXPECT_TRUE(pOnlyRare->GetControl(0)->IsVisible());
+    pOnlyRare->EndTracking();
+
+    m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = TRUE;
+    CXTPPopupBar* pFull = MakeMenu({100, ID_FILE_MRU_FIRST});
+    ASSERT_TRUE(pFull->Popup(120, 120));
+    EXPECT_FALSE(pFull->HasHiddenCommands());
+    EXPECT_TRUE(pFull->GetControl(1)->IsVisible());
+    EXPECT_FALSE(pFull->GetControl(1)->GetRarelyUsed());
+}
+
+TEST_F(PopupBar, DownAtTheBottomOrWithCtrlExpandsInsteadOfWrapping)
+{
+    UseShortMenus();
+    struct Case
+    {
+        const char* name;
+        std::vector<WORD> keys;
+        BOOL ctrl;
+    };
+    const Case cases[] = {{"Down past the last shown command", {VK_DOWN, VK_DOWN, VK_DOWN}, FALSE},
+                          {"Ctrl+Down", {VK_DOWN}, TRUE}};
+    for (const Case& c : cases) {
+        XTPMouseManager()->SetForceExpanded(FALSE);
+        CXTPPopupBar* pBar = MakeMenu({100, ID_FILE_MRU_FIRST, 101});
+        ASSERT_TRUE(pBar->Popup(120, 120));
+        ASSERT_TRUE(pBar->HasHiddenCommands()) << c.name;
+        if (c.ctrl)
+            keybd_event(VK_CONTROL, 0, 0, 0);
+        for (WORD vk : c.keys)
+            SendKey(vk);
+        if (c.ctrl)
+            keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+        PumpFor(150);
+        EXPECT_TRUE(pBar->IsExpanded()) << c.name;
+        pBar->EndTracking();
+    }
+}
+
+TEST_F(PopupBar, RestingOnTheExpandItemExpandsAfterTheDelay)
+{
+    UseShortMenus();
+    CXTPPopupBar* pBar = MakeMenu({100, ID_FILE_MRU_FIRST, 101});
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    CXTPControl* pExpand = pBar->GetControls()->FindControl(XTP_ID_POPUPBAR_EXPAND);
+    ASSERT_NE(nullptr, pExpand);
+    pBar->SetSelected(pExpand->GetIndex(), FALSE);
+    PumpFor(500);
+    EXPECT_FALSE(pBar->IsExpanded()) << "not before the delay";
+    PumpFor(700);
+    EXPECT_TRUE(pBar->IsExpanded());
+}
+
+TEST_F(PopupBar, TallerThanTheWorkAreaScrollsOneControlPerTick)
+{
+    std::vector<int> ids;
+    for (int i = 0; i < 120; i++)
+        ids.push_back(1000 + i);
+    CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(m_pCommandBars);
+    m_bars.push_back(pBar);
+    for (int nId : ids)
+        pBar->GetControls()->Add(new CXTPControlButton(), nId)->SetCaption(L"Zeile");
+    ASSERT_TRUE(pBar->Popup(200, 20));
+    CRect rcWork;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    CRect rcWindow;
+    pBar->GetWindowRect(&rcWindow);
+    EXPECT_LE(rcWindow.bottom, rcWork.bottom - 5);
+    ASSERT_TRUE(pBar->IsScrolling());
+    EXPECT_TRUE(pBar->GetScrollUpRect().IsRectEmpty());
+    ASSERT_FALSE(pBar->GetScrollDownRect().IsRectEmpty());
+    int nLastShown = pBar->GetLastShown();
+    EXPECT_TRUE(pBar->GetControl(nLastShown - 1)->IsVisible());
+    EXPECT_EQ(static_cast<DWORD>(xtpHideScroll), pBar->GetControl(nLastShown)->GetHideFlags());
+    for (int i = nLastShown - 1; i >= 0; i--)
+        EXPECT_LE(pBar->GetControl(i)->GetRect().bottom, pBar->GetScrollDownRect().top) << i;
+    testshot::Save(testshot::CaptureWindow(pBar->GetSafeHwnd()), L"commandbars_scrolled_menu.png");
+
+    // Resting on the lower button: one control per 80 ms.
+    CRect rcDown = pBar->GetScrollDownRect();
+    pBar->ClientToScreen(&rcDown);
+    SendMouse(MOUSEEVENTF_MOVE, rcDown.CenterPoint());
+    PumpFor(440);
+    int nMoved = pBar->GetLastShown() - nLastShown;
+    EXPECT_GE(nMoved, 3);
+    EXPECT_LE(nMoved, 7);
+    EXPECT_GT(pBar->GetFirstShown(), 0);
+    EXPECT_FALSE(pBar->GetScrollUpRect().IsRectEmpty()) << "the upper button appears";
+
+    // Up to the top again with the timer of the upper button.
+    for (int i = 0; i < 200 && pBar->GetFirstShown() > 0; i++)
+        pBar->SendMessage(WM_TIMER, XTP_TID_SCROLLUP, 0);
+    EXPECT_EQ(0, pBar->GetFirstShown());
+    EXPECT_TRUE(pBar->GetScrollUpRect().IsRectEmpty());
+}
+
+namespace {
+// Runs inside the modal loop: presses keys or asks to quit.
+std::vector<WORD> s_keys;
+void CALLBACK PressKeys(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    KillTimer(nullptr, nTimer);
+    for (WORD vk : s_keys)
+        SendKey(vk);
+}
+void CALLBACK AskToQuit(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    KillTimer(nullptr, nTimer);
+    PostQuitMessage(7);
+}
+} // namespace
+
+TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 100, L"Eins");
+    menu.AppendMenu(MF_STRING, 200, L"Zwei");
+    menu.AppendMenu(MF_STRING, 300, L"Drei");
+
+    // Without notifications the commands are not offered for updating (the
+    // test site has no handlers that would enable them).
+    s_keys = {VK_DOWN, VK_DOWN, VK_RETURN};
+    SetTimer(nullptr, 0, 200, PressKeys);
+    int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | TPM_NONOTIFY, 150, 150, &m_site, nullptr, nullptr,
+                                                  m_pCommandBars);
+    EXPECT_EQ(200, nChosen);
+    EXPECT_TRUE(std::none_of(m_site.received.begin(), m_site.received.end(),
+                             [](const CSiteMessage& m) { return m.message == WM_COMMAND; }))
+        << "the chosen command is returned, not sent";
+
+    s_keys = {VK_DOWN, VK_RETURN};
+    SetTimer(nullptr, 0, 200, PressKeys);
+    EXPECT_EQ(TRUE, CXTPCommandBars::TrackPopupMenu(&menu, TPM_NONOTIFY, 150, 150, &m_site, nullptr, nullptr, m_pCommandBars));
+    PumpFor(50);
+    EXPECT_TRUE(std::any_of(m_site.received.begin(), m_site.received.end(), [](const CSiteMessage& m) {
+        return m.message == WM_COMMAND && m.wParam == 100;
+    }));
+
+    SetTimer(nullptr, 0, 200, AskToQuit);
+    CMenu* pMenu = &menu;
+    EXPECT_EQ(0, CXTPCommandBars::TrackPopupMenu(pMenu, TPM_RETURNCMD, 150, 150, &m_site, nullptr, nullptr,
+                                                 m_pCommandBars));
+    EXPECT_TRUE(XTPMouseManager()->GetTrackArray().GetSize() == 0) << "the popup closed";
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is posted again";
+    EXPECT_EQ(7u, msg.wParam);
+}
+
+TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
+{
+    CXTPPopupBar* pBar = MakeMenu({100});
+    m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateRandom;
+    std::set<int> seen;
+    for (int i = 0; i < 200; i++)
+        seen.insert(pBar->GetAnimationType());
+    EXPECT_EQ((std::set<int>{xtpAnimateSlide, xtpAnimateUnfold, xtpAnimateFade}), seen);
+
+    CXTPPopupBar* pLoose = CXTPPopupBar::CreatePopupBar(nullptr);
+    m_bars.push_back(pLoose);
+    EXPECT_EQ(xtpAnimateNone, pLoose->GetAnimationType()) << "a popup without a manager never animates";
+}

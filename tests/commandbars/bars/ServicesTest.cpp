@@ -1,0 +1,175 @@
+// The idle-time update of a bar's controls through the site's command
+// handlers, and the status text of the selection.
+#include <gtest/gtest.h>
+#include "commandbars/CommandBarsTestSupport.h"
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CCmdUI.h"
+#include "resources/FrameworkIds.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+
+namespace {
+
+const UINT ID_HANDLED = 40001;     // command and update handler: disabled
+const UINT ID_CHECKED = 40002;     // command and update handler: enabled, checked
+const UINT ID_COMMAND_ONLY = 40003; // command handler only
+const UINT ID_NOTHING = 40004;      // no handler at all
+
+class CHandlingSite : public CTestSite
+{
+public:
+    std::vector<CString> statusTexts;
+    std::vector<WPARAM> idleMessages;
+
+protected:
+    void OnHandled() {}
+    void OnUpdateHandled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnUpdateChecked(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(TRUE);
+        pCmdUI->SetCheck(1);
+    }
+    LRESULT OnSetMessageString(WPARAM, LPARAM lParam)
+    {
+        statusTexts.push_back(reinterpret_cast<LPCWSTR>(lParam));
+        return 0;
+    }
+    LRESULT OnPopMessageString(WPARAM wParam, LPARAM)
+    {
+        idleMessages.push_back(wParam);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CHandlingSite, CTestSite)
+    ON_COMMAND(ID_HANDLED, OnHandled)
+    ON_COMMAND(ID_CHECKED, OnHandled)
+    ON_COMMAND(ID_COMMAND_ONLY, OnHandled)
+    ON_UPDATE_COMMAND_UI(ID_HANDLED, OnUpdateHandled)
+    ON_UPDATE_COMMAND_UI(ID_CHECKED, OnUpdateChecked)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+END_MESSAGE_MAP()
+
+// Counts the layouts the idle update asks for.
+class CCountingBar : public CTestBar
+{
+public:
+    int layouts = 0;
+    void OnRecalcLayout() override { layouts++; }
+};
+
+class Services : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_site.Create(CRect(100, 100, 400, 200)));
+        ASSERT_TRUE(m_bar.Create(&m_site, CRect(0, 0, 300, 30)));
+        int x = 2;
+        for (UINT nId : {ID_HANDLED, ID_CHECKED, ID_COMMAND_ONLY, ID_NOTHING})
+            m_bar.AddButton(static_cast<int>(nId), CRect(x, 2, x + 23, 25)), x += 23;
+    }
+    void TearDown() override
+    {
+        m_bar.DestroyWindow();
+        m_site.DestroyWindow();
+    }
+    CXTPControl* Control(int i) { return m_bar.GetControl(i); }
+
+    CHandlingSite m_site;
+    CCountingBar m_bar;
+};
+
+} // namespace
+
+TEST_F(Services, IdleUpdateAsksTheSitesHandlers)
+{
+    Control(0)->SetChecked(1);
+    m_bar.OnIdleUpdateCmdUI(FALSE, 0);
+    EXPECT_FALSE(Control(0)->GetEnabled());
+    EXPECT_EQ(0, Control(0)->GetChecked()) << "disabling unchecks";
+    EXPECT_EQ(1, Control(1)->GetChecked());
+    EXPECT_TRUE(Control(2)->GetEnabled());
+    EXPECT_TRUE(Control(3)->GetEnabled()) << "without a handler only disabled when asked";
+
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_TRUE(Control(2)->GetEnabled()) << "a command handler keeps it enabled";
+    EXPECT_FALSE(Control(3)->GetEnabled());
+
+    Control(0)->SetFlags(xtpFlagManualUpdate);
+    Control(0)->SetEnabled(TRUE);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_TRUE(Control(0)->GetEnabled()) << "flag 8: the owner manages the state";
+
+    m_bar.SetNoUpdate(TRUE);
+    Control(1)->SetChecked(0);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_EQ(0, Control(1)->GetChecked()) << "a popup tracked without notifications is left alone";
+    m_bar.SetNoUpdate(FALSE);
+
+    CXTPCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    commandBars.SetCustomizeMode(TRUE);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_TRUE(Control(3)->GetEnabled()) << "everything is enabled for customizing";
+    m_bar.SetCommandBars(nullptr);
+}
+
+TEST_F(Services, OneLayoutAndOneRedrawPerIdle)
+{
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    int before = m_bar.layouts;
+    Control(0)->SetCaption(L"Neu");
+    Control(1)->SetBeginGroup(TRUE);
+    Control(2)->SetDefaultItem(TRUE);
+    Control(3)->SetEnabled(TRUE);
+    EXPECT_EQ(XTP_BAR_PENDING_LAYOUT | XTP_BAR_PENDING_REDRAW, m_bar.GetPendingFlags());
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_EQ(before + 1, m_bar.layouts);
+    EXPECT_EQ(0u, m_bar.GetPendingFlags());
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_EQ(before + 1, m_bar.layouts) << "nothing pending, no layout";
+
+    m_bar.ShowWindow(SW_HIDE);
+    Control(0)->SetCaption(L"Alt");
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_EQ(before + 1, m_bar.layouts) << "hidden bars are not updated";
+}
+
+TEST_F(Services, SelectionShowsTheDescriptionOrTheIdleMessage)
+{
+    Control(0)->SetDescription(L"Beschreibung");
+    m_bar.SetSelected(0);
+    m_bar.SetSelected(3);
+    m_bar.SetSelected(-1);
+    EXPECT_EQ(std::vector<CString>{L"Beschreibung"}, m_site.statusTexts);
+    EXPECT_EQ((std::vector<WPARAM>{AFX_IDS_IDLEMESSAGE, AFX_IDS_IDLEMESSAGE, AFX_IDS_IDLEMESSAGE}),
+              m_site.idleMessages)
+        << "deselecting and a control without description show the idle message";
+}
+
+TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
+{
+    CXTPCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    commandBars.GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    Control(0)->SetTooltip(L"Statistik aktualisieren");
+    Control(0)->SetShortcutText(L"F5");
+    CPoint ptOver = Control(0)->GetRect().CenterPoint();
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(static_cast<INT_PTR>(ID_HANDLED), m_bar.OnToolHitTest(ptOver, &info));
+    EXPECT_EQ(CString(L"Statistik aktualisieren (F5)"), CString(info.lpszText));
+    EXPECT_EQ(CString(L"Statistik aktualisieren"), Control(0)->GetTooltip()) << "the control's own tip is kept";
+
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(290, 10), &info)) << "no control there";
+    Control(1)->SetTooltip(L"");
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info)) << "an empty tip shows nothing";
+    commandBars.GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    EXPECT_EQ(-1, m_bar.OnToolHitTest(ptOver, &info));
+    m_bar.SetCommandBars(nullptr);
+}

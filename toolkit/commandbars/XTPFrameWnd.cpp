@@ -1,6 +1,0 @@
-#include "toolkit/commandbars/XTPFrameWnd.h"
-
-IMPLEMENT_DYNCREATE(CXTPFrameWnd, CFrameWnd)
-
-CXTPFrameWnd::CXTPFrameWnd() = default;
-CXTPFrameWnd::~CXTPFrameWnd() = default;

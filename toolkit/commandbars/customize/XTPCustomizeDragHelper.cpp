@@ -1,0 +1,182 @@
+#include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
+// The drag cursors are the toolkit's common copy, move and no-drop ones.
+#include "resources/ToolkitCommonIds.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+
+CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
+    : m_hWndCapture(nullptr)
+    , m_pControl(nullptr)
+    , m_bMove(FALSE)
+    , m_bCopyOnly(FALSE)
+    , m_pTarget(nullptr)
+    , m_pWndCapture(nullptr)
+    , m_ptStart(0, 0)
+    , m_ptLast(0, 0)
+    , m_pCommandBars(pCommandBars)
+    , m_hCursorNone(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGNONE))
+    , m_hCursorMove(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE))
+    , m_hCursorCopy(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGCOPY))
+{
+}
+
+CXTPCustomizeDragHelper::~CXTPCustomizeDragHelper() = default;
+
+void CXTPCustomizeDragHelper::AddDropTarget(CXTPCommandBar* pBar)
+{
+    if (pBar)
+        m_arrTargets.Add(pBar);
+}
+
+void CXTPCustomizeDragHelper::RemoveDropTarget(CXTPCommandBar* pBar)
+{
+    for (INT_PTR i = m_arrTargets.GetSize() - 1; i >= 0; i--)
+        if (m_arrTargets[i] == pBar)
+            m_arrTargets.RemoveAt(i);
+    if (m_pTarget == pBar)
+        m_pTarget = nullptr;
+}
+
+DROPEFFECT CXTPCustomizeDragHelper::DragControl(CXTPControl* pControl, BOOL bCopyOnly)
+{
+    CWnd* pCapture = m_pWndCapture ? m_pWndCapture : (m_pCommandBars ? m_pCommandBars->GetSite() : nullptr);
+    m_hWndCapture = pCapture ? pCapture->GetSafeHwnd() : nullptr;
+    if (!m_hWndCapture || !pControl)
+        return XTP_DROPEFFECT_CANCELLED;
+    ::SetCapture(m_hWndCapture);
+    m_pControl = pControl;
+    m_bMove = FALSE;
+    m_pTarget = nullptr;
+    m_bCopyOnly = bCopyOnly;
+    // The press that started the drag; later positions come from the messages.
+    DWORD dwPos = ::GetMessagePos();
+    m_ptStart = CPoint(static_cast<short>(LOWORD(dwPos)), static_cast<short>(HIWORD(dwPos)));
+    m_ptLast = m_ptStart;
+
+    DROPEFFECT result = RunLoop();
+    if (m_pTarget) {
+        m_pTarget->OnCustomizeDragLeave();
+        m_pTarget = nullptr;
+    }
+    if (::GetCapture() == m_hWndCapture)
+        ::ReleaseCapture();
+    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    m_pControl = nullptr;
+    return result;
+}
+
+DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
+{
+    DROPEFFECT result = XTP_DROPEFFECT_CANCELLED;
+    BOOL bFirstMove = TRUE, bDrop = FALSE;
+    while (::GetCapture() == m_hWndCapture) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (bResult == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return XTP_DROPEFFECT_CANCELLED;
+        }
+        if (bResult == -1)
+            return XTP_DROPEFFECT_CANCELLED;
+        if (::GetCapture() != m_hWndCapture)
+            return XTP_DROPEFFECT_CANCELLED;
+        BOOL bEnd = FALSE;
+        switch (msg.message) {
+        case WM_MOUSEMOVE: {
+            POINT pt = msg.pt;
+            m_ptLast = pt;
+            CXTPCommandBar* pOwnBar = m_pControl->GetParent();
+            if (bFirstMove && pOwnBar && pOwnBar->GetSafeHwnd()) {
+                POINT ptClient = pt;
+                pOwnBar->ScreenToClient(&ptClient);
+                m_pControl->OnCustomizeDragOver(m_pControl, ptClient);
+            }
+            bFirstMove = FALSE;
+            m_bMove = !(msg.wParam & MK_CONTROL);
+            UpdateTarget(pt);
+            result = 0;
+            if (!(msg.wParam & MK_LBUTTON))
+                bEnd = TRUE;
+            break;
+        }
+        case WM_KEYDOWN:
+            if (msg.wParam == VK_ESCAPE)
+                return XTP_DROPEFFECT_CANCELLED;
+            if (msg.wParam == VK_CONTROL && m_bMove) {
+                m_bMove = FALSE;
+                UpdateCursor();
+            }
+            break;
+        case WM_KEYUP:
+            if (msg.wParam == VK_CONTROL && !m_bMove) {
+                m_bMove = TRUE;
+                UpdateCursor();
+            }
+            break;
+        case WM_LBUTTONUP:
+            m_ptLast = msg.pt;
+            bEnd = bDrop = TRUE;
+            break;
+        case WM_RBUTTONDOWN:
+            return XTP_DROPEFFECT_CANCELLED;
+        default:
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+            break;
+        }
+        if (bEnd)
+            break;
+    }
+    (void)bDrop;
+    if (!m_pTarget)
+        return result;
+    DROPEFFECT effect = m_bMove && !m_bCopyOnly ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
+    POINT ptDrop = m_ptLast, ptStart = m_ptStart;
+    CXTPCommandBar* pTarget = m_pTarget;
+    m_pTarget = nullptr;
+    pTarget->ScreenToClient(&ptDrop);
+    pTarget->ScreenToClient(&ptStart);
+    pTarget->OnCustomizeDrop(m_pControl, effect, ptDrop, ptStart);
+    return effect;
+}
+
+void CXTPCustomizeDragHelper::UpdateTarget(CPoint ptScreen)
+{
+    CXTPCommandBar* pFound = nullptr;
+    for (INT_PTR i = m_arrTargets.GetSize() - 1; i >= 0 && !pFound; i--) {
+        CXTPCommandBar* pBar = m_arrTargets[i];
+        RECT rc;
+        if (pBar->GetSafeHwnd() && ::IsWindowVisible(pBar->GetSafeHwnd()) && ::GetWindowRect(pBar->GetSafeHwnd(), &rc) &&
+            PtInRect(&rc, ptScreen))
+            pFound = pBar;
+    }
+    if (pFound) {
+        CPoint ptClient = ptScreen;
+        pFound->ScreenToClient(&ptClient);
+        if (pFound == m_pTarget) {
+            pFound->OnCustomizeDragOver(m_pControl, ptClient);
+        } else {
+            if (m_pTarget)
+                m_pTarget->OnCustomizeDragLeave();
+            m_pTarget = nullptr;
+            pFound->OnCustomizeDragEnter(m_pControl, ptClient);
+            m_pTarget = pFound;
+        }
+    } else if (m_pTarget) {
+        m_pTarget->OnCustomizeDragLeave();
+        m_pTarget = nullptr;
+    }
+    UpdateCursor();
+}
+
+void CXTPCustomizeDragHelper::UpdateCursor()
+{
+    if (!m_pTarget)
+        ::SetCursor(m_hCursorNone);
+    else
+        ::SetCursor(m_bMove && !m_bCopyOnly ? m_hCursorMove : m_hCursorCopy);
+}

@@ -1,0 +1,47 @@
+#include "toolkit/commandbars/frame/XTPStatusBarPane.h"
+#include "framework/windows/CWnd.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/frame/XTPStatusBar.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+
+CXTPStatusBarPane::CXTPStatusBarPane(CXTPStatusBar* pStatusBar)
+    : m_pStatusBar(pStatusBar)
+{
+}
+
+CXTPStatusBarPane::~CXTPStatusBarPane()
+{
+    if (m_pChildWnd != nullptr) {
+        if (m_pChildWnd->GetSafeHwnd())
+            m_pChildWnd->DestroyWindow();
+        if (m_bAutoDeleteWnd)
+            delete m_pChildWnd;
+    }
+}
+
+void CXTPStatusBarPane::SetChildWindow(CWnd* pWnd, BOOL bAutoDelete)
+{
+    m_pChildWnd = pWnd;
+    m_bAutoDeleteWnd = bAutoDelete;
+}
+
+CFont* CXTPStatusBarPane::GetTextFont() const
+{
+    return m_pFont != nullptr ? m_pFont : m_pStatusBar->GetFont();
+}
+
+CXTPImageManagerIcon* CXTPStatusBarPane::GetImage() const
+{
+    if (m_nIconId == -1)
+        return nullptr;
+    CXTPCommandBars* pCommandBars = m_pStatusBar->GetCommandBars();
+    CXTPImageManager* pImageManager = pCommandBars != nullptr ? pCommandBars->GetImageManager() : XTPImageManager();
+    return pImageManager->GetImage(static_cast<UINT>(m_nIconId), 0);
+}
+
+void CXTPStatusBarPane::Draw(CDC* pDC, CRect rcItem)
+{
+    if (CXTPPaintManager* pPaintManager = m_pStatusBar->GetPaintManager())
+        pPaintManager->DrawStatusBarPane(pDC, rcItem, this);
+}

@@ -1,0 +1,164 @@
+// The manager's docking: the site's four dock bars, toolbars placed in them,
+// and the frame layout they take part in.
+#include "framework/core/CResourceException.h"
+#include "framework/windows/CControlBar.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+
+namespace {
+
+struct DockBarSpec
+{
+    XTPBarPosition position;
+    UINT nID;
+    DWORD dwAlign;
+};
+
+const DockBarSpec kDockBars[] = {
+    {xtpBarTop, 59419, 0x2800},
+    {xtpBarBottom, 59422, 0x8200},
+    {xtpBarLeft, 59420, 0x1400},
+    {xtpBarRight, 59421, 0x4100},
+};
+
+const int kDockMargin = 20;
+
+}  // namespace
+
+void CXTPCommandBars::EnableDocking()
+{
+    for (const DockBarSpec& spec : kDockBars) {
+        if (m_pDocks[spec.position] != nullptr)
+            continue;
+        auto* pDockBar = new CXTPDockBar(this);
+        if (!pDockBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | spec.dwAlign,
+                              spec.nID)) {
+            delete pDockBar;
+            AfxThrowResourceException();
+        }
+        m_pDocks[spec.position] = pDockBar;
+    }
+}
+
+CXTPDockBar* CXTPCommandBars::GetDockBar(XTPBarPosition barPosition) const
+{
+    return barPosition >= xtpBarTop && barPosition <= xtpBarRight ? m_pDocks[barPosition] : nullptr;
+}
+
+BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar)
+{
+    if (pBar == nullptr || pDockBar == nullptr)
+        return FALSE;
+    if (!pBar->GetSafeHwnd()) {
+        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
+        if (!pBar->CreateEx(0, lpszClass, pBar->GetTitle(), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
+                            0, pDockBar->GetSafeHwnd(), nullptr))
+            return FALSE;
+        if (pBar->IsVisible())
+            pBar->ShowWindow(SW_SHOWNA);
+    }
+    pDockBar->DockCommandBar(pBar, lpRect);
+    pBar->SetBarPosition(pDockBar->GetPosition());
+    return TRUE;
+}
+
+BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition)
+{
+    return DockCommandBar(pBar, nullptr, GetDockBar(barPosition));
+}
+
+CXTPDockBar* CXTPCommandBars::CanDock(CPoint point, CXTPDockBar* pPreferred) const
+{
+    auto inside = [point](CXTPDockBar* pDockBar) {
+        if (pDockBar == nullptr || !pDockBar->GetSafeHwnd())
+            return FALSE;
+        CRect rc;
+        pDockBar->GetWindowRect(&rc);
+        rc.InflateRect(kDockMargin, kDockMargin);
+        return point.x > rc.left && point.x < rc.right && point.y > rc.top && point.y < rc.bottom ? TRUE : FALSE;
+    };
+    if (inside(pPreferred))
+        return pPreferred;
+    for (CXTPDockBar* pDockBar : m_pDocks)
+        if (inside(pDockBar))
+            return pDockBar;
+    return nullptr;
+}
+
+CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass)
+{
+    CXTPToolBar* pBar;
+    if (pToolbarClass == nullptr)
+        pBar = new CXTPToolBar();
+    else {
+        CObject* pObject = pToolbarClass->CreateObject();
+        pBar = dynamic_cast<CXTPToolBar*>(pObject);
+        if (pBar == nullptr) {
+            delete pObject;
+            return nullptr;
+        }
+    }
+    pBar->SetCommandBars(this);
+    pBar->SetTitle(lpszName);
+    pBar->SetVisible(TRUE);
+    if (barPosition == xtpBarFloating || !DockCommandBar(pBar, barPosition)) {
+        // A bar that cannot dock is dropped; one asked to float is kept in
+        // the list, marked floating, without a window of its own.
+        if (barPosition != xtpBarFloating) {
+            pBar->InternalRelease();
+            return nullptr;
+        }
+        pBar->SetBarPosition(xtpBarFloating);
+    }
+    AppendBar(pBar);
+    return pBar;
+}
+
+void CXTPCommandBars::RecalcFrameLayout(BOOL bDelay)
+{
+    if (m_bLockLayout || m_pFrame == nullptr || !m_pFrame->GetSafeHwnd())
+        return;
+    if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrame)) {
+        if (bDelay)
+            pFrame->DelayRecalcLayout(FALSE);
+        else
+            pFrame->RecalcLayout(FALSE);
+        return;
+    }
+    CRect rc;
+    m_pFrame->GetClientRect(&rc);
+    LPARAM lParam = MAKELPARAM(rc.Width(), rc.Height());
+    if (bDelay)
+        m_pFrame->PostMessage(WM_SIZE, 0, lParam);
+    else
+        m_pFrame->SendMessage(WM_SIZE, 0, lParam);
+}
+
+void CXTPCommandBars::IdleRecalcLayout()
+{
+    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrame);
+    if (pFrame != nullptr && (pFrame->m_nIdleFlags & CFrameWnd::idleLayout)) {
+        pFrame->RecalcLayout(FALSE);
+        pFrame->m_nIdleFlags &= ~CFrameWnd::idleLayout;
+    }
+}
+
+void CXTPCommandBars::RecalcAllBars()
+{
+    m_bLockLayout = TRUE;
+    CArray<CXTPToolBar*, CXTPToolBar*> arrBars;
+    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
+        arrBars.Add(m_arrBars[i]);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
+        if (arrBars[i]->IsVisible())
+            arrBars[i]->OnRecalcLayout();
+    m_bLockLayout = FALSE;
+    RecalcFrameLayout(FALSE);
+}
+
+void CXTPCommandBars::ShowToolbarsContextMenu(CPoint, CXTPCommandBar*)
+{
+    // Shows no menu: a right click on a dock bar brings nothing up.
+}

@@ -1,0 +1,155 @@
+// Saving and loading the manager's options: one routine for both directions.
+#include <vector>
+#include "framework/windows/CWinApp.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
+
+namespace {
+
+const long kOptionsSchema = 17;
+const long kSchemaWithUsage = 7;   // above it: used commands and the newer options
+const long kSchemaWithCues = 8;    // above it: keyboard cues
+
+typedef CMap<UINT, UINT, BOOL, BOOL> CCommandMap;
+
+// A command set as one block (count, then the ids) where the exchanger keeps
+// binary data, else as a section of numbered items. A block whose size does
+// not match its count leaves the set as it is.
+void ExchangeCommandList(CXTPPropExchange* pPX, LPCTSTR lpszName, CCommandMap& map)
+{
+    if (pPX->IsStoring() && pPX->CanOmitDefaults() && map.GetCount() == 0)
+        return;
+    if (pPX->CanStoreBinary()) {
+        if (pPX->IsStoring()) {
+            std::vector<DWORD> data;
+            data.push_back(static_cast<DWORD>(map.GetCount()));
+            POSITION pos = map.GetStartPosition();
+            while (pos != nullptr) {
+                UINT nID;
+                BOOL bValue;
+                map.GetNextAssoc(pos, nID, bValue);
+                data.push_back(nID);
+            }
+            BYTE* pData = reinterpret_cast<BYTE*>(data.data());
+            DWORD nBytes = static_cast<DWORD>(data.size() * sizeof(DWORD));
+            pPX->ExchangeBlob(lpszName, pData, nBytes);
+            return;
+        }
+        BYTE* pData = nullptr;
+        DWORD nBytes = 0;
+        if (!pPX->ExchangeBlob(lpszName, pData, nBytes) || pData == nullptr)
+            return;
+        const DWORD* pValues = reinterpret_cast<const DWORD*>(pData);
+        if (nBytes >= sizeof(DWORD) && pValues[0] == nBytes / sizeof(DWORD) - 1 && nBytes % sizeof(DWORD) == 0) {
+            map.RemoveAll();
+            for (DWORD i = 1; i <= pValues[0]; i++)
+                map.SetAt(pValues[i], TRUE);
+        }
+        delete[] pData;
+        return;
+    }
+    CXTPPropExchange* pSection = pPX->GetSection(lpszName);
+    if (pSection == nullptr)
+        return;
+    CString strItem;
+    if (pPX->IsStoring()) {
+        pSection->WriteCount(static_cast<DWORD>(map.GetCount()));
+        POSITION pos = map.GetStartPosition();
+        for (int i = 0; pos != nullptr; i++) {
+            UINT nID;
+            BOOL bValue;
+            map.GetNextAssoc(pos, nID, bValue);
+            long nValue = static_cast<long>(nID);
+            strItem.Format(L"Item%i", i);
+            XTPExchangeLongWithDefault(pSection, strItem, nValue, 0);
+        }
+    } else {
+        map.RemoveAll();
+        DWORD nCount = pSection->ReadCount();
+        for (DWORD i = 0; i < nCount; i++) {
+            long nValue = 0;
+            strItem.Format(L"Item%i", static_cast<int>(i));
+            XTPExchangeLongWithDefault(pSection, strItem, nValue, 0);
+            map.SetAt(static_cast<UINT>(nValue), TRUE);
+        }
+    }
+    pSection->InternalRelease();
+}
+
+}  // namespace
+
+void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
+{
+    CXTPCommandBarsOptions* o = m_pOptions;
+    // Every value written, and a missing one left as it is.
+    pPX->m_bUseDefaultOnLoad = FALSE;
+    pPX->m_bUseDefaultOnSave = FALSE;
+
+    long nSchema = kOptionsSchema;
+    XTPExchangeLongWithDefault(pPX, L"Schema", nSchema, kOptionsSchema);
+    if (pPX->IsStoring())
+        nSchema = kOptionsSchema;
+    XTPExchangeBoolWithDefault(pPX, L"AlwaysShowFullMenus", o->bAlwaysShowFullMenus, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"ShowFullAfterDelay", o->bShowFullAfterDelay, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"ToolBarScreenTips", o->bToolBarScreenTips, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"ToolBarAccelTips", o->bToolBarAccelTips, FALSE);
+    XTPExchangeBoolWithDefault(pPX, L"LargeIcons", o->bLargeIcons, FALSE);
+    if (nSchema > kSchemaWithUsage)
+        ExchangeCommandList(pPX, L"UsedCommands", o->m_mapUsedCommands);
+    if (nSchema > kSchemaWithUsage || bBasicOnly)
+        XTPExchangeLongWithDefault(pPX, L"Animation", o->animationType, 0);
+    if (bBasicOnly)
+        return;
+
+    XTPExchangeBoolWithDefault(pPX, L"SyncFloatingBars", o->bSyncFloatingBars, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"ShowExpandButtonAlways", o->bShowExpandButtonAlways, TRUE);
+    XTPExchangeSizeWithDefault(pPX, L"IconsSize", o->szIcons, CSize(0, 0));
+    XTPExchangeSizeWithDefault(pPX, L"LargeIconsSize", o->szLargeIcons, CSize(0, 0));
+    ExchangeCommandList(pPX, L"HiddenCommands", o->m_mapHiddenCommands);
+    BOOL bIconsWithShadow = FALSE, bUseDisabledIcons = TRUE, bUseFadedIcons = TRUE;
+    XTPExchangeBoolWithDefault(pPX, L"IconsWithShadow", bIconsWithShadow, FALSE);
+    XTPExchangeBoolWithDefault(pPX, L"UseDisabledIcons", bUseDisabledIcons, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"UseFadedIcons", bUseFadedIcons, TRUE);
+    if (nSchema > kSchemaWithUsage) {
+        XTPExchangeBoolWithDefault(pPX, L"SyncFloatingBars", o->bSyncFloatingBars, TRUE);
+        XTPExchangeBoolWithDefault(pPX, L"ShowExpandButtonAlways", o->bShowExpandButtonAlways, TRUE);
+        XTPExchangeBoolWithDefault(pPX, L"DblClickFloat", o->bDblClickFloat, FALSE);
+        XTPExchangeBoolWithDefault(pPX, L"ShowTextBelowIcons", o->bShowTextBelowIcons, FALSE);
+        XTPExchangeBoolWithDefault(pPX, L"AltDragCustomization", o->bAltDragCustomization, TRUE);
+        XTPExchangeBoolWithDefault(pPX, L"AutoHideUnusedPopups", o->bAutoHideUnusedPopups, TRUE);
+        XTPExchangeSizeWithDefault(pPX, L"PopupIconsSize", o->szPopupIcons, CSize(16, 16));
+    }
+    if (nSchema > kSchemaWithCues) {
+        XTPExchangeLongWithDefault(pPX, L"KeyboardCuesUse", o->keyboardCuesUse, 1);
+        XTPExchangeLongWithDefault(pPX, L"KeyboardCuesShow", o->keyboardCuesShow, 0);
+        if (pPX->IsLoading())
+            SetKeyboardCuesShow(o->keyboardCuesShow);
+    }
+}
+
+void CXTPCommandBars::SaveOptions(LPCTSTR lpszProfileName)
+{
+    HKEY hAppKey = AfxGetApp()->GetAppRegistryKey();
+    if (hAppKey == nullptr)
+        return;
+    CString strSection;
+    strSection.Format(L"%s-Options", lpszProfileName);
+    CXTPPropExchangeRegistry px(FALSE, hAppKey, strSection);
+    DoOptionsExchange(&px, TRUE);
+    ::RegCloseKey(hAppKey);
+}
+
+void CXTPCommandBars::LoadOptions(LPCTSTR lpszProfileName)
+{
+    HKEY hAppKey = AfxGetApp()->GetAppRegistryKey();
+    if (hAppKey == nullptr)
+        return;
+    CString strSection;
+    strSection.Format(L"%s-Options", lpszProfileName);
+    CXTPPropExchangeRegistry px(TRUE, hAppKey, strSection);
+    DoOptionsExchange(&px, TRUE);
+    ::RegCloseKey(hAppKey);
+}
