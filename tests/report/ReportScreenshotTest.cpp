@@ -3,6 +3,10 @@
 // lines, the group-by box, and a column being dragged.
 #include "ReportTestSupport.h"
 
+#include <algorithm>
+
+#include "framework/gdi/CClientDC.h"
+
 #include "support/Screenshot.h"
 #include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "toolkit/report/XTPReportColumn.h"
@@ -19,6 +23,7 @@
 #include "toolkit/report/XTPReportRecordItemText.h"
 #include "toolkit/report/XTPReportRecords.h"
 #include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/XTPReportSelectedRows.h"
 
 using namespace reporttest;
 
@@ -62,7 +67,7 @@ protected:
             pRecord->AddItem(new CXTPReportRecordItemDateTime(COleDateTime(2006, 6, nDay, 18, 0, 0)));
         pDate->AddHyperlink(new CXTPReportHyperlink(0, 254));
     }
-    void Shoot(LPCWSTR pszName, CRect rc = CRect(0, 0, 0, 0))
+    testshot::Image Shoot(LPCWSTR pszName, CRect rc = CRect(0, 0, 0, 0))
     {
         report.RedrawControl();
         report.UpdateWindow();
@@ -74,6 +79,22 @@ protected:
             ::ReleaseDC(report.GetSafeHwnd(), hDC);
         }
         EXPECT_FALSE(testshot::Save(image, pszName).empty());
+        return image;
+    }
+    // Pixels of one colour in a rectangle of the image.
+    static int CountColour(const testshot::Image& image, const CRect& rc, COLORREF clr)
+    {
+        int n = 0;
+        for (int y = std::max(0L, rc.top); y < std::min((LONG)image.height, rc.bottom); ++y)
+        {
+            for (int x = std::max(0L, rc.left); x < std::min((LONG)image.width, rc.right); ++x)
+                n += image.Pixel(x, y) == clr;
+        }
+        return n;
+    }
+    COLORREF RowPixel(const testshot::Image& image, int nRow, int x)
+    {
+        return image.Pixel(x, report.GetRows()->GetAt(nRow)->GetRect().CenterPoint().y);
     }
 
     COwnerWnd owner;
@@ -92,6 +113,7 @@ TEST_F(ReportPictures, HeaderInEachColumnStyle)
     report.GetColumns()->GetSortOrder()->Add(date, FALSE);
     AddMatch(L"Deutschland - Costa Rica", L"München", 9, TRUE, TRUE);
     report.Populate();
+    report.GetSelectedRows()->Clear(); // the shading shows on an unselected row
     const struct
     {
         int style;
@@ -103,12 +125,36 @@ TEST_F(ReportPictures, HeaderInEachColumnStyle)
     CXTPWinThemeWrapper theme;
     theme.OpenThemeData(report.GetSafeHwnd(), L"HEADER");
     printf("themed header: %s\n", theme.IsThemeUsable() ? "visual style" : "plain frames");
+    CXTPReportPaintManager* pPaintManager = report.GetPaintManager();
     for (const auto& s : styles)
     {
-        report.GetPaintManager()->SetColumnStyle(s.style);
+        SCOPED_TRACE(s.style);
+        pPaintManager->SetColumnStyle(s.style);
         CRect rc = report.GetHeaderRect();
-        rc.bottom += 2 * report.GetPaintManager()->m_nRowHeight;
-        Shoot(s.name, rc);
+        rc.bottom += 2 * pPaintManager->m_nRowHeight;
+        const testshot::Image image = Shoot(s.name, rc);
+
+        // The sort triangle after the caption of each sorted column, in
+        // the shadow colour; none after an unsorted caption.
+        CClientDC dc(&report);
+        CFont* pOldFont = dc.SelectObject(pPaintManager->GetCaptionFont());
+        auto triangleArea = [&](CXTPReportColumn* pColumn) {
+            const CRect rcColumn = report.GetReportHeader()->ColumnRect(pColumn);
+            const int nCaption = dc.GetTextExtent(pColumn->GetCaption()).cx;
+            return CRect(rcColumn.left + nCaption + 6, rcColumn.top + 3 - rc.top, rcColumn.right - 4,
+                         rcColumn.bottom - 5 - rc.top);
+        };
+        EXPECT_GE(CountColour(image, triangleArea(game), pPaintManager->m_clrControlDark), 4) << "increasing";
+        EXPECT_GE(CountColour(image, triangleArea(date), pPaintManager->m_clrControlDark), 4) << "decreasing";
+        EXPECT_EQ(0, CountColour(image, triangleArea(city), pPaintManager->m_clrControlDark)) << "not sorted";
+        dc.SelectObject(pOldFont);
+
+        // The sorted columns' cells are shaded, the others are not.
+        const int y = report.GetRows()->GetAt(0)->GetRect().CenterPoint().y - rc.top;
+        EXPECT_EQ((COLORREF)pPaintManager->m_clrItemShade,
+                  image.Pixel(report.GetReportHeader()->ColumnRect(game).right - 8, y));
+        EXPECT_EQ(pPaintManager->GetControlBackColor(&report),
+                  image.Pixel(report.GetReportHeader()->ColumnRect(city).right - 8, y));
     }
 }
 
@@ -131,10 +177,27 @@ TEST_F(ReportPictures, GroupedReportWithCheckBoxesLinksAndTree)
     report.Populate();
     report.SetFocusedRow(report.GetRows()->GetAt(3));
     report.SetFocus();
-    Shoot(L"report_grouped_focused.png");
+    CXTPReportPaintManager* pPaintManager = report.GetPaintManager();
+    const COLORREF clrBack = pPaintManager->GetControlBackColor(&report);
+    const int x = city->GetRect().right - 8; // right of the captions, in an unsorted column
+    ASSERT_TRUE(report.GetRows()->GetAt(0)->IsGroupRow());
+    ASSERT_FALSE(report.GetRows()->GetAt(1)->IsGroupRow());
+    const testshot::Image focused = Shoot(L"report_grouped_focused.png");
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrHighlight, RowPixel(focused, 3, x)) << "the focused row's selection";
+    EXPECT_EQ(clrBack, RowPixel(focused, 0, x)) << "a plain group row";
+    EXPECT_EQ(clrBack, RowPixel(focused, 1, x));
+    // The child rows' tree lines run left of their captions.
+    const CRect rcChild = report.GetRows()->GetAt(4)->GetRect();
+    EXPECT_GT(CountColour(focused, CRect(game->GetRect().left, rcChild.top, game->GetRect().left + 40, rcChild.bottom),
+                          RGB(0, 0, 0)),
+              3);
+
     owner.SetFocus();
-    report.GetPaintManager()->m_bShadeGroupHeadings = TRUE;
-    Shoot(L"report_grouped_unfocused_shaded.png");
+    pPaintManager->m_bShadeGroupHeadings = TRUE;
+    const testshot::Image shaded = Shoot(L"report_grouped_unfocused_shaded.png");
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrGroupShadeBack, RowPixel(shaded, 0, x)) << "shaded group row";
+    EXPECT_EQ(clrBack, RowPixel(shaded, 1, x)) << "a record row stays plain";
+    EXPECT_NE((COLORREF)pPaintManager->m_clrHighlight, RowPixel(shaded, 3, x)) << "no focus, no highlight";
 }
 
 TEST_F(ReportPictures, GroupByBoxEmptyAndWithTwoGroups)
@@ -142,16 +205,33 @@ TEST_F(ReportPictures, GroupByBoxEmptyAndWithTwoGroups)
     report.ShowGroupBy(TRUE);
     AddMatch(L"Deutschland - Costa Rica", L"München", 9, TRUE, TRUE);
     report.Populate();
+    CXTPReportPaintManager* pPaintManager = report.GetPaintManager();
     CRect rc = report.GetGroupByRect();
     rc.bottom = report.GetHeaderRect().bottom;
-    Shoot(L"report_groupby_empty.png", rc);
+    const testshot::Image empty = Shoot(L"report_groupby_empty.png", rc);
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrGroupBoxBack, empty.Pixel(rc.Width() - 3, 3)) << "the box";
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrHeaderControl, empty.Pixel(11, 9)) << "the hint's item";
+    EXPECT_GT(CountColour(empty, CRect(9, 7, 200, 7 + pPaintManager->GetFixedHeaderHeight() - 3),
+                          ::GetSysColor(COLOR_BTNSHADOW)),
+              20)
+        << "the hint's text";
+
     report.GetColumns()->GetGroupsOrder()->Add(city);
     report.GetColumns()->GetGroupsOrder()->Add(date);
     report.ShowGroupBy(TRUE);
     report.Populate();
     rc = report.GetGroupByRect();
     rc.bottom = report.GetHeaderRect().bottom;
-    Shoot(L"report_groupby_two.png", rc);
+    const testshot::Image two = Shoot(L"report_groupby_two.png", rc);
+    // Items step down and right like stairs, joined by a black line.
+    const CRect rcCity = city->m_rcGroupBy, rcDate = date->m_rcGroupBy;
+    EXPECT_EQ(CPoint(9, 7), rcCity.TopLeft());
+    EXPECT_EQ(rcCity.right + 5, rcDate.left);
+    EXPECT_EQ(rcCity.top + (pPaintManager->GetFixedHeaderHeight() - 3) / 2, rcDate.top);
+    EXPECT_EQ(RGB(0, 0, 0), two.Pixel(rcCity.right - 5, rcCity.bottom + 2)) << "the connector";
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrHeaderControl, two.Pixel(rcCity.right - 8, rcCity.CenterPoint().y));
+    EXPECT_EQ((COLORREF)pPaintManager->m_clrGroupBoxBack, two.Pixel(rcDate.right + 20, rcDate.CenterPoint().y));
+    EXPECT_EQ(report.GetGroupByRect().bottom, report.GetHeaderRect().top) << "the header follows the box";
 }
 
 TEST_F(ReportPictures, DraggedColumnAndDropMarker)

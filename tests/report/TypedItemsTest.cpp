@@ -90,16 +90,29 @@ TEST_F(TypedItems, Comparisons)
     EXPECT_EQ(1, later.Compare(nullptr, &morning));
 }
 
-TEST_F(TypedItems, ConstraintColumnShowsTheConstraintCaption)
+TEST_F(TypedItems, ConstraintEditColumnShowsTheConstraintCaption)
 {
     CXTPReportColumn column(0, L"Stadt", 100);
     column.GetEditOptions()->AddConstraint(L"Berlin", 1);
     column.GetEditOptions()->AddConstraint(L"Bonn", 3);
+    column.GetEditOptions()->m_bConstraintEdit = TRUE;
     COleVariant three(3L, VT_I4), seven(7L, VT_I4);
     CXTPReportRecordItemVariant known(three), unknown(seven);
     EXPECT_EQ(CString(L"Bonn"), known.GetCaption(&column));
     EXPECT_EQ(CString(), unknown.GetCaption(&column));
     EXPECT_EQ(V_VT(&known.GetValue()), VT_I4) << "the caption converted a copy";
+}
+
+TEST_F(TypedItems, SuggestedConstraintsLeaveTheValueShown)
+{
+    // Constraints without the constraint-edit flag only offer values.
+    CXTPReportColumn column(0, L"Stadt", 100);
+    column.GetEditOptions()->AddConstraint(L"Berlin", 1);
+    column.GetEditOptions()->AddConstraint(L"Bonn", 3);
+    COleVariant text(L"Köln"), three(3L, VT_I4);
+    CXTPReportRecordItemVariant city(text), number(three);
+    EXPECT_EQ(CString(L"Köln"), city.GetCaption(&column));
+    EXPECT_EQ(CString(L"3"), number.GetCaption(&column));
 }
 
 TEST_F(TypedItems, EditedTextBecomesTheValueOrIsRefused)

@@ -216,6 +216,8 @@ void CXTPReportColumn::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeBoolWithDefault(pPX, L"SortIncreasing", m_bSortIncreasing, TRUE);
     XTPExchangeBoolWithDefault(pPX, L"Visible", m_bVisible, TRUE);
     XTPExchangeLongWithDefault(pPX, L"Alignment", m_nAlignment, 0);
+    if (pPX->IsLoading())
+        m_nAlignment = AlignmentBits(m_nAlignment);
     XTPExchangeLongWithDefault(pPX, L"StaticWidth", m_nColumnStaticWidth, 0);
     XTPExchangeLongWithDefault(pPX, L"AutoWidth", m_nColumnAutoWidth, 0);
 }

@@ -21,9 +21,13 @@ public:
     int GetAlignment() const;
     int GetHeaderAlignment() const;
     int GetFooterAlignment() const;
-    void SetAlignment(int nAlignment) { m_nAlignment = nAlignment; }
-    void SetHeaderAlignment(int nAlignment) { m_nHeaderAlignment = nAlignment; }
-    void SetFooterAlignment(int nAlignment) { m_nFooterAlignment = nAlignment; }
+    void SetAlignment(int nAlignment) { m_nAlignment = AlignmentBits(nAlignment); }
+    void SetHeaderAlignment(int nAlignment) { m_nHeaderAlignment = nAlignment == -1 ? -1 : AlignmentBits(nAlignment); }
+    void SetFooterAlignment(int nAlignment) { m_nFooterAlignment = nAlignment == -1 ? -1 : AlignmentBits(nAlignment); }
+    // The bits a column's alignment may carry into text drawing: left,
+    // centre, right and word break. Others (modify string, ellipses) would
+    // let DrawText write into the caption or fail.
+    static int AlignmentBits(int nAlignment) { return nAlignment & (DT_CENTER | DT_RIGHT | DT_WORDBREAK); }
     // Placement bits of the icon and the check box in the cells.
     int GetIconAlignment() const;
 

@@ -91,12 +91,24 @@ void CXTPReportColumnOrder::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLongWithDefault(pPX, L"Count", nCount, 0);
     if (nCount > kMaxStoredEntries)
         return;
+    // Back ends that leave out defaults may omit one entry: the column with
+    // item index 0 appears once at most. A second missing entry ends the
+    // list, as does an order that already holds every column.
+    BOOL bMissingSeen = FALSE;
     for (int i = 0; i < nCount; ++i)
     {
+        if (m_pColumns && GetCount() >= m_pColumns->GetCount())
+            break;
         CString strName;
         strName.Format(L"Column%i", i);
         long nItemIndex = 0;
-        XTPExchangeLongWithDefault(pPX, strName, nItemIndex, 0);
+        if (!XTPExchangeLong(pPX, strName, nItemIndex))
+        {
+            if (bMissingSeen)
+                break;
+            bMissingSeen = TRUE;
+            nItemIndex = 0;
+        }
         // An entry naming no column, or one already listed, is left out.
         CXTPReportColumn* pColumn = m_pColumns ? m_pColumns->Find((int)nItemIndex) : nullptr;
         if (pColumn && IndexOf(pColumn) == -1)

@@ -336,10 +336,11 @@ void CXTPReportControl::SetFocusedColumn(CXTPReportColumn* pColumn)
         return;
     if (pColumn)
     {
+        // Column rectangles are in scrolled coordinates.
         const CRect rcColumn = pColumn->GetRect();
         const int nAreaWidth = m_rcReportArea.Width();
-        const int nRight = rcColumn.right - m_nLeftOffset;
-        const int nLeft = rcColumn.left - m_nLeftOffset;
+        const int nRight = rcColumn.right;
+        const int nLeft = rcColumn.left;
         int nFrozenRight = 0;
         for (int i = 0; i < m_nFreezeColumnsCount; ++i)
         {
@@ -558,6 +559,7 @@ void CXTPReportControl::AdjustScrollBars()
     }
     if (((GetStyle() & WS_HSCROLL) != 0) != m_bHScrollBarVisible)
         ShowScrollBar(SB_HORZ, m_bHScrollBarVisible);
+    m_pReportHeader->PlaceColumns();
     EndUpdate();
 }
 
@@ -596,10 +598,18 @@ void CXTPReportControl::SetTopRowIndex(int nIndex)
     RedrawControl();
 }
 
+void CXTPReportControl::SetFreezeColumnsCount(int nCount)
+{
+    m_nFreezeColumnsCount = nCount < 0 ? 0 : nCount;
+    m_pReportHeader->PlaceColumns();
+    RedrawControl();
+}
+
 void CXTPReportControl::SetLeftOffset(int nOffset)
 {
     m_nLeftOffset = nOffset < 0 ? 0 : nOffset;
     AdjustScrollBars();
+    m_pReportHeader->PlaceColumns();
     RedrawControl();
 }
 
@@ -1166,6 +1176,10 @@ void CXTPReportControl::Populate()
     if (pFocusedRecord)
         pFocusedRecord->InternalRelease();
 
+    // The bars are set from the top row: it goes back to 0 first when the
+    // focused record is gone.
+    if (m_nFocusedRow == -1)
+        m_nTopRow = 0;
     AdjustLayout();
     AdjustScrollBars();
     if (CXTPReportColumnListBox* pList = m_pReportHeader->m_pColumnListBox)
@@ -1173,7 +1187,6 @@ void CXTPReportControl::Populate()
 
     if (m_nFocusedRow == -1)
     {
-        m_nTopRow = 0;
         if (m_pRows->GetCount() > 0)
         {
             m_nFocusedRow = 0;

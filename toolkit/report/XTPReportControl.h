@@ -200,7 +200,7 @@ public:
     void SetAutoCheckItems(BOOL bAutoCheck) { m_bAutoCheckItems = bAutoCheck; }
     BOOL IsAutoCheckItems() const { return m_bAutoCheckItems; }
     int GetFreezeColumnsCount() const { return m_nFreezeColumnsCount; }
-    void SetFreezeColumnsCount(int nCount) { m_nFreezeColumnsCount = nCount; }
+    void SetFreezeColumnsCount(int nCount);
     int GetMouseMode() const { return m_mouseMode; }
     void SetMouseMode(int nMode) { m_mouseMode = nMode; }
     // Indent of the first visible column: one tree indent per group level.

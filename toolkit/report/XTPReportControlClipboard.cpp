@@ -4,6 +4,8 @@
 #include "toolkit/report/XTPReportDestroyGuard.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <vector>
 
 #include "framework/collections/CStringArray.h"
 #include "framework/files/CArchive.h"
@@ -29,6 +31,8 @@ const long kRecordsVersion = 1;
 const UINT kSharedAllocFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;
 const int kArchiveBuffer = 4096;
 const DWORD kMoveKeyState = MK_CONTROL;
+// Item indexes of real reports are small; pasted text beyond this is refused.
+const int kMaxPastedItemIndex = 255;
 
 // Splits at every separator; a separator at the end gives an empty last field.
 void Split(const CString& strText, LPCTSTR lpszSeparator, CStringArray& arFields)
@@ -158,16 +162,23 @@ CXTPReportRecord* CXTPReportControl::CreateRecordFromText(const CString& strLine
     if (OnBeforePasteFromText(arValues, &pRecord) || pRecord)
         return pRecord;
 
-    // Items are found by item index: one per index up to the largest.
-    int nMaxItemIndex = -1;
+    // One item per column, at the column's item index; the slots between
+    // stay empty. An absurd index would cost that many slots per line.
+    std::vector<bool> used;
     for (int i = 0; i < m_pColumns->GetCount(); ++i)
-        nMaxItemIndex = std::max(nMaxItemIndex, m_pColumns->GetAt(i)->GetItemIndex());
-    pRecord = new CXTPReportRecord();
-    for (int i = 0; i <= nMaxItemIndex; ++i)
     {
-        COleVariant varEmpty(L"");
-        pRecord->AddItem(new CXTPReportRecordItemVariant(varEmpty));
+        const int nItemIndex = m_pColumns->GetAt(i)->GetItemIndex();
+        if (nItemIndex > kMaxPastedItemIndex)
+            return nullptr;
+        if (nItemIndex < 0)
+            continue;
+        if ((int)used.size() <= nItemIndex)
+            used.resize((size_t)nItemIndex + 1, false);
+        used[(size_t)nItemIndex] = true;
     }
+    pRecord = new CXTPReportRecord();
+    for (const bool bUsed : used)
+        pRecord->AddItem(bUsed ? new CXTPReportRecordItemVariant(COleVariant(L"")) : nullptr);
     for (int i = 0; i < m_pColumns->GetVisibleColumnsCount(); ++i)
     {
         CXTPReportRecordItemVariant* pItem =
@@ -403,16 +414,24 @@ void CXTPReportControl::Paste()
 
 void CXTPReportControl::SelectRecords(CXTPReportRecords* pRecords)
 {
-    CXTPReportRow* pLast = nullptr;
-    m_pSelectedRows->Clear();
+    // One walk over the rows: pastes and drops bring many records.
+    std::unordered_map<CXTPReportRecord*, CXTPReportRow*> rowOf;
+    rowOf.reserve((size_t)pRecords->GetCount());
     for (int i = 0; i < pRecords->GetCount(); ++i)
+        rowOf.emplace(pRecords->GetAt(i), nullptr);
+    m_pSelectedRows->Clear();
+    for (int i = 0; i < m_pRows->GetCount(); ++i)
     {
-        CXTPReportRow* pRow = m_pRows->Find(pRecords->GetAt(i));
-        if (!pRow)
+        CXTPReportRow* pRow = m_pRows->GetAt(i);
+        auto found = pRow->GetRecord() ? rowOf.find(pRow->GetRecord()) : rowOf.end();
+        if (found == rowOf.end() || found->second)
             continue;
+        found->second = pRow;
         m_pSelectedRows->Add(pRow);
-        pLast = pRow;
     }
+    CXTPReportRow* pLast = nullptr;
+    for (int i = pRecords->GetCount() - 1; i >= 0 && !pLast; --i)
+        pLast = rowOf[pRecords->GetAt(i)];
     if (pLast)
         SetFocusedRow(pLast, TRUE);
     RedrawControl();
@@ -466,10 +485,12 @@ void CXTPReportControl::OnBeginDrag(CPoint point)
         return;
     m_bDragSource = FALSE;
 
-    // A move elsewhere takes the records away from here; the user's
-    // clipboard stays as it was.
+    // A move elsewhere takes the records away from here and leaves them on
+    // the clipboard too; the drop already holds them, so they go even when
+    // the clipboard cannot be had.
     if (dropEffect == DROPEFFECT_MOVE && (m_dwDragDropFlags & xtpReportAllowDragMove))
     {
+        Copy();
         for (int i = 0; i < pDragged->GetCount(); ++i)
             pDragged->GetAt(i)->Delete();
         Populate();
@@ -541,10 +562,12 @@ BOOL CXTPReportControl::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffec
     else
     {
         CXTPReportRecords* pDropped = new CXTPReportRecords();
-        ReadRecordsFromGlobal(pDataObject->GetGlobalData(m_cfReport), pDropped);
+        // Data that yields no records is no drop: the source keeps its own.
+        const BOOL bRead = ReadRecordsFromGlobal(pDataObject->GetGlobalData(m_cfReport), pDropped) &&
+                           pDropped->GetCount() > 0;
         XTP_REPORTNOTIFY_DRAGDROP nm = {};
         nm.pRecords = pDropped;
-        if (SendNotifyMessage(RN_DROP, &nm.hdr) != -1 && !guard.IsDestroyed())
+        if (bRead && SendNotifyMessage(RN_DROP, &nm.hdr) != -1 && !guard.IsDestroyed())
         {
             for (int i = 0; i < pDropped->GetCount(); ++i)
             {

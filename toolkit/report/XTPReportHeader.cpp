@@ -1,4 +1,5 @@
 #include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/XTPReportDestroyGuard.h"
 
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CRgn.h"
@@ -137,9 +138,18 @@ void CXTPReportHeader::AdjustColumnsWidth(int nTotalWidth, int nFirstIndex)
         m_pControl->AdjustScrollBars();
     }
 
-    // Column spans relative to the header's left edge, unscrolled.
+    PlaceColumns();
+    m_pControl->SendNotifyMessage(RN_COLUMNWIDTHS);
+}
+
+void CXTPReportHeader::PlaceColumns()
+{
+    // Spans relative to the header's left edge.
+    const int nOffset = m_pControl->GetLeftOffset();
+    const int nFrozen = m_pControl->GetFreezeColumnsCount();
     int x = 0;
-    for (int i = 0; i < nCount; ++i)
+    int nVisibleIndex = 0;
+    for (int i = 0; i < m_pColumns->GetCount(); ++i)
     {
         CXTPReportColumn* pColumn = m_pColumns->GetAt(i);
         if (!pColumn->IsVisible())
@@ -147,10 +157,12 @@ void CXTPReportHeader::AdjustColumnsWidth(int nTotalWidth, int nFirstIndex)
             pColumn->m_rcColumn.SetRectEmpty();
             continue;
         }
-        pColumn->m_rcColumn.SetRect(x, m_rcHeader.top, x + pColumn->m_nColumnAutoWidth, m_rcHeader.bottom);
+        const int nShift = nVisibleIndex < nFrozen ? 0 : nOffset;
+        pColumn->m_rcColumn.SetRect(x - nShift, m_rcHeader.top, x + pColumn->m_nColumnAutoWidth - nShift,
+                                    m_rcHeader.bottom);
         x += pColumn->m_nColumnAutoWidth;
+        ++nVisibleIndex;
     }
-    m_pControl->SendNotifyMessage(RN_COLUMNWIDTHS);
 }
 
 void CXTPReportHeader::OnColumnsChanged()
@@ -205,9 +217,8 @@ void CXTPReportHeader::Draw(CDC* pDC, CRect rcHeader, int nLeftOffset)
     for (int i = nVisible - 1; i >= 0; --i)
     {
         CXTPReportColumn* pColumn = m_pColumns->GetVisibleAt(i);
-        const int nShift = i < nFrozen ? 0 : nLeftOffset;
-        CRect rcColumn(rcHeader.left + pColumn->m_rcColumn.left - nShift, rcHeader.top,
-                       rcHeader.left + pColumn->m_rcColumn.right - nShift, rcHeader.bottom);
+        CRect rcColumn(rcHeader.left + pColumn->m_rcColumn.left, rcHeader.top,
+                       rcHeader.left + pColumn->m_rcColumn.right, rcHeader.bottom);
         if (rcColumn.right > nRight)
             nRight = rcColumn.right;
         if (rcColumn.Width() > 0 && i >= nFrozen)
@@ -226,7 +237,7 @@ void CXTPReportHeader::Draw(CDC* pDC, CRect rcHeader, int nLeftOffset)
     pDC->SelectClipRgn(nullptr);
 }
 
-void CXTPReportHeader::DrawFooter(CDC* pDC, CRect rcFooter, int nLeftOffset)
+void CXTPReportHeader::DrawFooter(CDC* pDC, CRect rcFooter, int /*nLeftOffset*/)
 {
     CXTPReportPaintManager* pPaintManager = m_pControl->GetPaintManager();
     pPaintManager->FillFooter(pDC, rcFooter);
@@ -234,9 +245,8 @@ void CXTPReportHeader::DrawFooter(CDC* pDC, CRect rcFooter, int nLeftOffset)
     for (int i = m_pColumns->GetVisibleColumnsCount() - 1; i >= 0; --i)
     {
         CXTPReportColumn* pColumn = m_pColumns->GetVisibleAt(i);
-        const int nShift = i < nFrozen ? 0 : nLeftOffset;
-        CRect rcColumn(rcFooter.left + pColumn->m_rcColumn.left - nShift, rcFooter.top,
-                       rcFooter.left + pColumn->m_rcColumn.right - nShift, rcFooter.bottom);
+        CRect rcColumn(rcFooter.left + pColumn->m_rcColumn.left, rcFooter.top,
+                       rcFooter.left + pColumn->m_rcColumn.right, rcFooter.bottom);
         if (i < nFrozen)
             pPaintManager->FillFooter(pDC, rcColumn);
         pPaintManager->DrawColumnFooter(pDC, pColumn, this, rcColumn);
@@ -299,15 +309,11 @@ void CXTPReportHeader::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeBoolWithDefault(pPX, L"ShowItemsInGroups", m_bShowItemsInGroups, TRUE);
 }
 
-// The column's place in the header, frozen columns unscrolled.
+// The column's place in the header in client coordinates.
 CRect CXTPReportHeader::ColumnRect(CXTPReportColumn* pColumn) const
 {
-    const int nVisibleIndex = VisibleIndexOf(pColumn);
-    const int nShift = nVisibleIndex >= 0 && nVisibleIndex < m_pControl->GetFreezeColumnsCount()
-                           ? 0
-                           : m_pControl->GetLeftOffset();
-    return CRect(m_rcHeader.left + pColumn->m_rcColumn.left - nShift, m_rcHeader.top,
-                 m_rcHeader.left + pColumn->m_rcColumn.right - nShift, m_rcHeader.bottom);
+    return CRect(m_rcHeader.left + pColumn->m_rcColumn.left, m_rcHeader.top,
+                 m_rcHeader.left + pColumn->m_rcColumn.right, m_rcHeader.bottom);
 }
 
 int CXTPReportHeader::VisibleIndexOf(CXTPReportColumn* pColumn) const
@@ -667,8 +673,13 @@ void CXTPReportHeader::OnLButtonUp(UINT nFlags, CPoint ptClick)
     if (::GetCapture() == m_pControl->GetSafeHwnd())
         ::ReleaseCapture();
     CXTPReportColumn* pColumn = m_pTrackingColumn;
+    CXTPReportDestroyGuard guard(m_pControl);
     if (nMode == xtpReportMouseColumnPressed && pColumn)
+    {
         OnColumnClick(pColumn, nFlags, ptClick);
+        if (guard.IsDestroyed())
+            return;
+    }
     else if (nMode == xtpReportMouseColumnDragging && pColumn)
         OnColumnDrop(pColumn, nFlags);
     m_bDragHeader = m_bDragGroupBox = FALSE;
@@ -679,8 +690,19 @@ void CXTPReportHeader::OnLButtonUp(UINT nFlags, CPoint ptClick)
 void CXTPReportHeader::OnColumnClick(CXTPReportColumn* pColumn, UINT nFlags, CPoint ptClick)
 {
     const BOOL bFromHeader = m_bDragHeader;
+    // The owner may remove the column or destroy the control while it
+    // handles a notification: each send is followed by a check.
+    CXTPReportControl* pControl = m_pControl;
+    CXTPReportDestroyGuard guard(pControl);
+    auto bGone = [&]() {
+        return guard.IsDestroyed() || !pControl->GetSafeHwnd() || m_pColumns->IndexOf(pColumn) == -1;
+    };
     if ((bFromHeader ? HitTest(ptClick) : m_pColumns->GetGroupsOrder()->GetAt(FindGroupByColumn(ptClick))) == pColumn)
-        m_pControl->SendMessageToParent(nullptr, nullptr, pColumn, NM_CLICK, &ptClick);
+    {
+        pControl->SendMessageToParent(nullptr, nullptr, pColumn, NM_CLICK, &ptClick);
+        if (bGone())
+            return;
+    }
     if (!pColumn->IsSortable() || !m_bAllowColumnSort)
         return;
     BOOL bGroupsChanged = FALSE;
@@ -713,9 +735,13 @@ void CXTPReportHeader::OnColumnClick(CXTPReportColumn* pColumn, UINT nFlags, CPo
     {
         pColumn->SetSortIncreasing(!pColumn->IsSortedIncreasing());
     }
-    m_pControl->SendNotifyMessage(RN_SORTCHANGING);
-    m_pControl->Populate();
-    m_pControl->SendNotifyMessage(RN_SORTCHANGED);
+    pControl->SendNotifyMessage(RN_SORTCHANGING);
+    if (guard.IsDestroyed() || !pControl->GetSafeHwnd())
+        return;
+    pControl->Populate();
+    pControl->SendNotifyMessage(RN_SORTCHANGED);
+    if (guard.IsDestroyed() || !pControl->GetSafeHwnd())
+        return;
     if (bGroupsChanged)
         OnColumnsChanged();
 }

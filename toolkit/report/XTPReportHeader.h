@@ -28,6 +28,9 @@ public:
     int GetGroupByHeight() const;
 
     void AdjustColumnsWidth(int nTotalWidth, int nFirstIndex = 0);
+    // Lays the column rectangles out from their widths, in scrolled
+    // coordinates: frozen columns stay, the others move with the offset.
+    void PlaceColumns();
     void ResizeColumn(CXTPReportColumn* pColumn, int nWidth);
     void BestFit(CXTPReportColumn* pColumn);
     void CancelDrag();

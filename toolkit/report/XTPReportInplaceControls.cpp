@@ -71,7 +71,7 @@ void CXTPReportInplaceEdit::Create(XTP_REPORTRECORDITEM_ARGS* pItemArgs)
 
     XTP_REPORTRECORDITEM_METRICS metrics;
     metrics.strText = pItem->GetCaption(pColumn);
-    pRow->FillMetrics(pColumn, pItem, &metrics);
+    pRow->FillEditingMetrics(pColumn, pItem, &metrics);
 
     CRect rcEdit(rcItem);
     pItem->GetCaptionRect(this, rcEdit);
@@ -230,6 +230,18 @@ LRESULT CXTPReportInplaceEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lP
         break;
     }
     return CEdit::WindowProc(message, wParam, lParam);
+}
+
+BOOL CXTPReportInplaceEdit::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == m_hWnd)
+    {
+        // Dispatching may end the edit: nothing of it is touched after.
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageW(pMsg);
+        return TRUE;
+    }
+    return CEdit::PreTranslateMessage(pMsg);
 }
 
 BOOL CXTPReportInplaceEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -32,6 +32,10 @@ public:
     CXTPReportRecordItem* GetItem() const { return pItem; }
     CXTPReportRecordItemConstraint* GetChosenConstraint() const { return m_pSelectedConstraint; }
 
+    // Keys typed while editing go to the edit before any frame's
+    // accelerators can take them.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -305,7 +305,8 @@ void CXTPReportPaintManager::DrawItemCaption(XTP_REPORTRECORDITEM_DRAWARGS* pDra
     if (strText.IsEmpty() || rcText.Width() <= 0)
         return;
     pDC->SetBkMode(TRANSPARENT);
-    const UINT nAlign = (UINT)pDrawArgs->nTextAlign;
+    // The draw arguments may come from a derived row: only alignment bits.
+    const UINT nAlign = (UINT)CXTPReportColumn::AlignmentBits(pDrawArgs->nTextAlign);
     if (nAlign & DT_WORDBREAK)
     {
         CRect rcCalc(rcText);

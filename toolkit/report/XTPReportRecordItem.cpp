@@ -1,4 +1,5 @@
 #include "toolkit/report/XTPReportRecordItem.h"
+#include "toolkit/report/XTPReportDestroyGuard.h"
 
 #include "framework/files/CArchive.h"
 #include "framework/gdi/CDC.h"
@@ -386,16 +387,42 @@ void CXTPReportRecordItem::OnClick(XTP_REPORTRECORDITEM_CLICKARGS* pClickArgs)
     CXTPReportControl* pControl = pClickArgs->pControl;
     if (!pControl)
         return;
-    if (m_bHasCheckbox && CanToggleCheck(pClickArgs) && m_rcGlyph.PtInRect(pClickArgs->ptClient))
-        ToggleCheck(pClickArgs, &pClickArgs->ptClient);
-
-    if (CanEditValue(pClickArgs) && pControl->IsEditOnClick())
+    // The owner may remove the column or destroy the control while it
+    // handles a notification: each send is followed by a check. The row
+    // holds this item's record.
+    CXTPReportDestroyGuard guard(pControl);
+    auto bGone = [&]() {
+        return guard.IsDestroyed() || !pControl->GetSafeHwnd() ||
+               (pClickArgs->pColumn && pControl->GetColumns()->IndexOf(pClickArgs->pColumn) == -1);
+    };
+    if (m_bHasCheckbox)
     {
-        pControl->EditItem(pClickArgs);
-        PlaceCaret(pClickArgs);
+        const BOOL bToggle = CanToggleCheck(pClickArgs);
+        if (bGone())
+            return;
+        if (bToggle && m_rcGlyph.PtInRect(pClickArgs->ptClient))
+        {
+            ToggleCheck(pClickArgs, &pClickArgs->ptClient);
+            if (bGone())
+                return;
+        }
+    }
+
+    if (pControl->IsEditOnClick())
+    {
+        const BOOL bEdit = CanEditValue(pClickArgs);
+        if (bGone())
+            return;
+        if (bEdit)
+        {
+            pControl->EditItem(pClickArgs);
+            PlaceCaret(pClickArgs);
+        }
     }
 
     pControl->SendMessageToParent(pClickArgs->pRow, this, pClickArgs->pColumn, NM_CLICK, &pClickArgs->ptClient);
+    if (bGone())
+        return;
 
     const int nHyperlink = HitTestHyperlink(pClickArgs->ptClient);
     if (nHyperlink >= 0)

@@ -41,8 +41,9 @@ CXTPReportRecordItemVariant::CXTPReportRecordItemVariant(const VARIANT& lpValue)
 
 BOOL CXTPReportRecordItemVariant::UsesConstraints(CXTPReportColumn* pColumn)
 {
+    // Constraints that are only suggestions leave the value as it is.
     CXTPReportRecordItemEditOptions* pOptions = GetEditOptions(pColumn);
-    return pOptions && pOptions->GetConstraints()->GetCount() > 0;
+    return pOptions && pOptions->m_bConstraintEdit;
 }
 
 CString CXTPReportRecordItemVariant::GetCaption(CXTPReportColumn* pColumn)

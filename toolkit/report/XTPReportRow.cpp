@@ -128,11 +128,12 @@ int CXTPReportRow::GetHeight(CDC* pDC, int nWidth)
 }
 
 // The span of a visible column in this row; the first one starts after
-// the group indent.
+// the group indent. The row's rectangle is scrolled, as are the columns'.
 static CRect ColumnSpan(const CXTPReportRow* pRow, CXTPReportColumn* pColumn, int nIndent)
 {
     CRect rcRow = pRow->GetRect();
-    CRect rc(rcRow.left + pColumn->GetRect().left, rcRow.top, rcRow.left + pColumn->GetRect().right, rcRow.bottom);
+    const int nLeft = rcRow.left + pRow->GetControl()->GetLeftOffset();
+    CRect rc(nLeft + pColumn->GetRect().left, rcRow.top, nLeft + pColumn->GetRect().right, rcRow.bottom);
     if (rc.left < rcRow.left + nIndent)
         rc.left = rcRow.left + nIndent;
     return rc;
@@ -200,7 +201,8 @@ CXTPReportRecordItem* CXTPReportRow::HitTest(CPoint ptPoint, CRect* pRectItem, C
     return nullptr;
 }
 
-void CXTPReportRow::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics)
+void CXTPReportRow::GetPlainItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs,
+                                        XTP_REPORTRECORDITEM_METRICS* pMetrics)
 {
     CXTPReportPaintManager* pPaintManager = m_pControl->GetPaintManager();
     pMetrics->pFont = pPaintManager->GetTextFont();
@@ -211,7 +213,12 @@ void CXTPReportRow::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP
     if (pDrawArgs->pItem)
         pDrawArgs->pItem->GetItemMetrics(pDrawArgs, pMetrics);
     m_pControl->GetItemMetrics(pDrawArgs, pMetrics);
+}
 
+void CXTPReportRow::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics)
+{
+    GetPlainItemMetrics(pDrawArgs, pMetrics);
+    CXTPReportPaintManager* pPaintManager = m_pControl->GetPaintManager();
     const BOOL bPrinting = pDrawArgs->pDC && pDrawArgs->pDC->IsPrinting();
     if (!IsSelected() || bPrinting)
         return;
@@ -235,6 +242,18 @@ void CXTPReportRow::GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP
 void CXTPReportRow::FillMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem,
                                 XTP_REPORTRECORDITEM_METRICS* pMetrics)
 {
+    FillCellMetrics(pColumn, pItem, pMetrics, TRUE);
+}
+
+void CXTPReportRow::FillEditingMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem,
+                                       XTP_REPORTRECORDITEM_METRICS* pMetrics)
+{
+    FillCellMetrics(pColumn, pItem, pMetrics, FALSE);
+}
+
+void CXTPReportRow::FillCellMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem,
+                                    XTP_REPORTRECORDITEM_METRICS* pMetrics, BOOL bSelectionColors)
+{
     m_pControl->BeginUpdate();
     XTP_REPORTRECORDITEM_DRAWARGS drawArgs;
     drawArgs.pControl = m_pControl;
@@ -242,7 +261,10 @@ void CXTPReportRow::FillMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem*
     drawArgs.pColumn = pColumn;
     drawArgs.pItem = pItem;
     drawArgs.rcItem = GetItemRect(pItem);
-    GetItemMetrics(&drawArgs, pMetrics);
+    if (bSelectionColors)
+        GetItemMetrics(&drawArgs, pMetrics);
+    else
+        GetPlainItemMetrics(&drawArgs, pMetrics);
     m_pControl->m_nLockUpdateCount--;
 }
 
@@ -264,9 +286,9 @@ void CXTPReportRow::Draw(CDC* pDC, CRect rcRow, int nLeftOffset)
         const int nFrozen = m_pControl->GetFreezeColumnsCount() < nVisible ? m_pControl->GetFreezeColumnsCount()
                                                                              : nVisible;
         for (int i = nVisible - 1; i >= nFrozen; --i)
-            DrawCell(pDC, pColumns->GetVisibleAt(i), nIndent, rcUnshifted, 0);
+            DrawCell(pDC, pColumns->GetVisibleAt(i), nIndent, rcUnshifted, FALSE);
         for (int i = 0; i < nFrozen; ++i)
-            DrawCell(pDC, pColumns->GetVisibleAt(i), nIndent, rcUnshifted, nLeftOffset);
+            DrawCell(pDC, pColumns->GetVisibleAt(i), nIndent, rcUnshifted, TRUE);
     }
 
     if (HasPreview() && m_nPreviewHeight > 0)
@@ -306,20 +328,18 @@ void CXTPReportRow::Draw(CDC* pDC, CRect rcRow, int nLeftOffset)
     pPaintManager->DrawGrid(pDC, FALSE, rcGrid);
 }
 
-void CXTPReportRow::DrawCell(CDC* pDC, CXTPReportColumn* pColumn, int nIndent, const CRect& rcClip,
-                             int nFrozenShift)
+void CXTPReportRow::DrawCell(CDC* pDC, CXTPReportColumn* pColumn, int nIndent, const CRect& rcClip, BOOL bFrozen)
 {
     if (!pColumn)
         return;
     CXTPReportPaintManager* pPaintManager = m_pControl->GetPaintManager();
     CRect rcCell = ColumnSpan(this, pColumn, nIndent);
-    rcCell.OffsetRect(nFrozenShift, 0);
     rcCell.bottom -= m_nPreviewHeight;
     CRect rcVisible;
     if (!rcVisible.IntersectRect(rcCell, rcClip))
         return;
     // A frozen cell covers scrolled cells under it.
-    if (nFrozenShift != 0)
+    if (bFrozen && m_pControl->GetLeftOffset() != 0)
         pDC->FillSolidRect(rcCell, pPaintManager->GetControlBackColor(m_pControl));
     if (pColumn->IsSorted())
         pPaintManager->FillItemShade(pDC, rcCell);

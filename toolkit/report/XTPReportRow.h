@@ -58,15 +58,22 @@ public:
     CXTPReportRecordItem* HitTest(CPoint ptPoint, CRect* pRectItem = nullptr, CXTPReportColumn** ppColumn = nullptr);
     void SelectChildren();
     void FillMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem, XTP_REPORTRECORDITEM_METRICS* pMetrics);
+    // The in-place editor's metrics: the cell's without the selection
+    // colours (the editor paints on the window colour).
+    void FillEditingMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem,
+                            XTP_REPORTRECORDITEM_METRICS* pMetrics);
     // Cell metrics: paint-manager defaults, the record, the item, the owner,
     // then the selection colours.
     void GetItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics);
     void ShowToolTip(CPoint ptTip, CXTPReportTip* pTipWnd);
 
 protected:
+    void FillCellMetrics(CXTPReportColumn* pColumn, CXTPReportRecordItem* pItem, XTP_REPORTRECORDITEM_METRICS* pMetrics,
+                         BOOL bSelectionColors);
+    void GetPlainItemMetrics(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics);
     // The item, column and cell under the point; FALSE when no item is there.
     BOOL MakeClickArgs(CPoint ptClicked, XTP_REPORTRECORDITEM_CLICKARGS& clickArgs);
-    void DrawCell(CDC* pDC, CXTPReportColumn* pColumn, int nIndent, const CRect& rcClip, int nFrozenShift);
+    void DrawCell(CDC* pDC, CXTPReportColumn* pColumn, int nIndent, const CRect& rcClip, BOOL bFrozen);
 
 public:
     CXTPReportRecord* m_pRecord;
