@@ -15,6 +15,8 @@
 
 class CDC;
 class CXTPTabPaintManager;
+class CXTPDockingPaneMiniWnd;
+class CXTPDockingPaneSplitterWnd;
 class CXTPDockingPaneTabbedContainer;
 class CXTPWinThemeWrapper;
 
@@ -58,6 +60,10 @@ public:
                                     COLORREF clr, int nButtonSize, int nButtonGap, BOOL bVertical);
     virtual void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton);
     virtual void RefreshMetrics();
+    // A floating frame's whole window rectangle (at the origin).
+    virtual void DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc);
+    // A splitter bar's client area.
+    virtual void DrawSplitter(CDC* pDC, CXTPDockingPaneSplitterWnd* pSplitter);
     virtual void DrawCaptionButtonGlyph(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, CPoint pt,
                                         COLORREF clrButton);
 
@@ -65,7 +71,8 @@ public:
     // height plus margins), the selected pane's title and the buttons.
     virtual void DrawCaptionBar(CDC* pDC, CRect rcCaption, const CString& strTitle,
                                 CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive, BOOL bVertical);
-    // A floating frame's border and own caption band.
+    // A floating frame's border and own caption band, from its title,
+    // caption buttons and active state.
     virtual void DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle,
                                        CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive);
     // A splitter's client area; rcFrame is the extent of the frame that the
@@ -147,6 +154,7 @@ public:
     void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton) override;
     void DrawCaptionBar(CDC* pDC, CRect rcCaption, const CString& strTitle, CXTPDockingPaneCaptionButtons* pButtons,
                         BOOL bActive, BOOL bVertical) override;
+    void DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc) override;
     void DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle, CXTPDockingPaneCaptionButtons* pButtons,
                                BOOL bActive) override;
     virtual void DrawCaptionPart(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect rcCaption,

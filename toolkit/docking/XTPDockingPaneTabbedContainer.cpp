@@ -223,6 +223,24 @@ BOOL CXTPDockingPaneTabbedContainer::IsTitleVisible() const
     return m_bTitleVisible && !(m_pSelectedPane && (m_pSelectedPane->GetOptions() & xtpPaneNoCaption));
 }
 
+BOOL CXTPDockingPaneTabbedContainer::IsCaptionVertical() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return FALSE;
+    switch (pManager->m_nCaptionDirection)
+    {
+    case 0: return FALSE;
+    case 1: return m_rcWindow.Width() > m_rcWindow.Height();
+    case 2:
+    {
+        int nDirection = pManager->GetPaneDirection(const_cast<CXTPDockingPaneTabbedContainer*>(this));
+        return nDirection == xtpPaneDockTop || nDirection == xtpPaneDockBottom;
+    }
+    default: return TRUE;
+    }
+}
+
 BOOL CXTPDockingPaneTabbedContainer::IsTabsVisible() const
 {
     return m_lstPanes.size() > 1;
