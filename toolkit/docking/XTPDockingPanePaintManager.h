@@ -54,12 +54,13 @@ public:
 
     virtual void DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
     virtual void DrawCaption(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
-    virtual void AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply);
-    virtual void AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc);
     virtual void DrawCaptionButtons(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect& rcCaption,
                                     COLORREF clr, int nButtonSize, int nButtonGap, BOOL bVertical);
     virtual void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton);
     virtual void RefreshMetrics();
+    virtual void AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply);
+    // The caption's room off the top, or off the left for a vertical caption.
+    virtual void AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc);
     // A floating frame's whole window rectangle (at the origin).
     virtual void DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc);
     // A splitter bar's client area.
