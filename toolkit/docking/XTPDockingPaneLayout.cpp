@@ -2,6 +2,7 @@
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include <algorithm>
 #include <set>
+#include "framework/core/CException.h"
 #include "framework/files/CArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
@@ -97,24 +98,48 @@ XTP_DOCKINGPANE_INFO* CXTPDockingPaneLayout::FindPaneInfo(CXTPDockingPane* pPane
     return nullptr;
 }
 
-CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNode(int nIndex, CXTPDockingPaneBase* pParent) const
+int CXTPDockingPaneLayout::FindLoadedTree(int nIndex)
+{
+    int nRoot = nIndex;
+    while (m_arrLoadedTrees[nRoot] != nRoot)
+        nRoot = m_arrLoadedTrees[nRoot];
+    // Shortened on the way back, so later look-ups stay short.
+    while (m_arrLoadedTrees[nIndex] != nRoot)
+    {
+        int nNext = m_arrLoadedTrees[nIndex];
+        m_arrLoadedTrees[nIndex] = nRoot;
+        nIndex = nNext;
+    }
+    return nRoot;
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNode(int nIndex, CXTPDockingPaneBase* pParent)
 {
     if (nIndex < 1 || nIndex > static_cast<int>(m_arrNodes.size()))
         return nullptr;
     CXTPDockingPaneBase* pNode = m_arrNodes[nIndex - 1];
     if (!pParent)
         return pNode;
-    // One parent per node, and never a loop back to the parent.
-    if (pNode->GetContainer() || pNode == pParent || pNode->ContainsPane(pParent))
+    // One parent per node, and never a loop back to the parent: a node with
+    // no parent is the root of its tree, so a loop means pParent is in it.
+    if (pNode->GetContainer() || pNode == pParent)
         return nullptr;
-    return pNode;
+    if (m_bLoading && pParent->m_nIndex >= 1 && pParent->m_nIndex < static_cast<int>(m_arrLoadedTrees.size()))
+    {
+        int nParentTree = FindLoadedTree(pParent->m_nIndex);
+        if (nParentTree == nIndex)
+            return nullptr;
+        m_arrLoadedTrees[nIndex] = nParentTree;
+        return pNode;
+    }
+    return pNode->ContainsPane(pParent) ? nullptr : pNode;
 }
 
-CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNodeOfType(int nIndex, int nType,
-                                                                 CXTPDockingPaneBase* pParent) const
+CXTPDockingPaneBase* CXTPDockingPaneLayout::FindLoadedNodeOfType(int nIndex, int nType, CXTPDockingPaneBase* pParent)
 {
-    CXTPDockingPaneBase* pNode = FindLoadedNode(nIndex, pParent);
-    return pNode && pNode->GetType() == nType ? pNode : nullptr;
+    if (nIndex < 1 || nIndex > static_cast<int>(m_arrNodes.size()) || m_arrNodes[nIndex - 1]->GetType() != nType)
+        return nullptr;
+    return FindLoadedNode(nIndex, pParent);
 }
 
 void CXTPDockingPaneLayout::RemoveUnusedNodes()
@@ -227,8 +252,24 @@ void CXTPDockingPaneLayout::Save(CXTPPropExchange* pPX)
 BOOL CXTPDockingPaneLayout::Load(CXTPPropExchange* pPX)
 {
     Clear();
-    if (LoadNodes(pPX))
+    BOOL bLoaded = FALSE;
+    try
+    {
+        bLoaded = LoadNodes(pPX);
+    }
+    catch (CException* e)
+    {
+        // A store that ends early (or cannot be read) is refused like a bad one.
+        e->Delete();
+        bLoaded = FALSE;
+    }
+    m_bLoading = FALSE;
+    m_arrLoadedTrees.clear();
+    if (bLoaded)
+    {
+        OnLoaded();
         return TRUE;
+    }
     // A refused tree is not left half built.
     Clear();
     return FALSE;
@@ -263,6 +304,10 @@ BOOL CXTPDockingPaneLayout::LoadNodeSections(CXTPPropExchange* pPX, CXTPPropExch
             return FALSE;
         pNode->m_nIndex = i;
     }
+    m_arrLoadedTrees.resize(nCount + 1);
+    for (int i = 0; i <= nCount; i++)
+        m_arrLoadedTrees[i] = i;
+    m_bLoading = TRUE;
     std::vector<CXTPDockingPaneBase*> nodes(m_arrNodes);
     for (CXTPDockingPaneBase* pNode : nodes)
     {
@@ -278,9 +323,54 @@ BOOL CXTPDockingPaneLayout::LoadNodeSections(CXTPPropExchange* pPX, CXTPPropExch
     CXTPDockingPaneBase* pTop = FindLoadedNodeOfType(nTop, xtpPaneTypeSplitterContainer);
     CXTPDockingPaneBase* pClient = FindLoadedNodeOfType(nClient, xtpPaneTypeClient);
     // The top is nobody's child and holds the client.
-    if (!pTop || !pClient || pTop->GetContainer() || !pTop->ContainsPane(pClient))
+    if (!pTop || !pClient || pTop->GetContainer() || !IsLoadedTreeShallow() || !pTop->ContainsPane(pClient))
         return FALSE;
     m_pTopContainer = static_cast<CXTPDockingPaneSplitterContainer*>(pTop);
     m_pClient = pClient;
     return TRUE;
+}
+
+BOOL CXTPDockingPaneLayout::IsLoadedTreeShallow() const
+{
+    // Depths by the parent links, each node measured once; loops were
+    // refused while linking.
+    std::vector<int> depths(m_arrNodes.size(), 0);
+    std::vector<CXTPDockingPaneBase*> path;
+    for (size_t i = 0; i < m_arrNodes.size(); i++)
+    {
+        path.clear();
+        int nDepth = 0;
+        for (CXTPDockingPaneBase* pNode = m_arrNodes[i]; pNode; pNode = pNode->GetContainer())
+        {
+            int nNumber = pNode->m_nIndex;
+            if (nNumber < 1 || nNumber > static_cast<int>(depths.size()))
+                return FALSE;
+            if (depths[nNumber - 1])
+            {
+                nDepth = depths[nNumber - 1];
+                break;
+            }
+            path.push_back(pNode);
+            if (static_cast<int>(path.size()) > kMaxLoadedDepth)
+                return FALSE;
+        }
+        for (auto it = path.rbegin(); it != path.rend(); ++it)
+        {
+            depths[(*it)->m_nIndex - 1] = ++nDepth;
+            if (nDepth > kMaxLoadedDepth)
+                return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void CXTPDockingPaneLayout::OnLoaded()
+{
+    // The containers were linked quietly: each builds its bars once, and
+    // the site lays the tree out once.
+    for (CXTPDockingPaneBase* pNode : m_arrNodes)
+    {
+        if (pNode->GetType() == xtpPaneTypeSplitterContainer)
+            static_cast<CXTPDockingPaneSplitterContainer*>(pNode)->OnLoaded();
+    }
 }

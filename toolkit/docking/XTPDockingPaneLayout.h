@@ -37,18 +37,26 @@ public:
     void RemoveUnusedNodes();
     void Serialize(CArchive& ar);
     void Save(CXTPPropExchange* pPX);
-    // FALSE on any fault in the stored tree; the layout is then cleared.
+    // FALSE on any fault in the stored tree or a store that ends early; the
+    // layout is then cleared.
     BOOL Load(CXTPPropExchange* pPX);
+
+    // Deeper trees are refused when loading: every walk of the tree recurses.
+    static const int kMaxLoadedDepth = 1000;
 
     CXTPDockingPaneManager* GetManager() const { return m_pManager; }
     CXTPDockingPaneSplitterContainer* GetTopContainer() const { return m_pTopContainer; }
     CXTPDockingPaneBase* GetClientPane() const { return m_pClient; }
     BOOL IsUserLayout() const { return m_bUserLayout; }
 
-    // While loading: the node of a number, when it may become a child of
-    // pParent (in range, no parent yet, not pParent nor holding it).
-    CXTPDockingPaneBase* FindLoadedNode(int nIndex, CXTPDockingPaneBase* pParent) const;
-    CXTPDockingPaneBase* FindLoadedNodeOfType(int nIndex, int nType, CXTPDockingPaneBase* pParent = nullptr) const;
+    // While loading: the node of a number. With pParent, only a node that may
+    // become its child (no parent yet, not pParent nor holding it), and the
+    // node is then counted as pParent's child.
+    CXTPDockingPaneBase* FindLoadedNode(int nIndex, CXTPDockingPaneBase* pParent);
+    CXTPDockingPaneBase* FindLoadedNodeOfType(int nIndex, int nType, CXTPDockingPaneBase* pParent = nullptr);
+    // TRUE between the creation of loaded nodes and the end of loading:
+    // containers link children quietly and the tree is told once at the end.
+    BOOL IsLoading() const { return m_bLoading; }
 
 public:
     CXTPDockingPaneSplitterContainer* m_pTopContainer = nullptr;
@@ -61,6 +69,14 @@ public:
 
 private:
     void DestroyNode(CXTPDockingPaneBase* pNode);
+    int FindLoadedTree(int nIndex);
+    BOOL IsLoadedTreeShallow() const;
+    void OnLoaded();
     BOOL LoadNodes(CXTPPropExchange* pPX);
     BOOL LoadNodeSections(CXTPPropExchange* pPX, CXTPPropExchange* pSummary);
+
+    BOOL m_bLoading = FALSE;
+    // While loading: per node number, a node of the same tree (a chain that
+    // ends at the tree's root), so a loop is found without walking subtrees.
+    std::vector<int> m_arrLoadedTrees;
 };

@@ -8,6 +8,9 @@
 #include "toolkit/common/drawing/XTPTextHelpers.h"
 #include "toolkit/tabs/XTPTabManager.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "resources/ToolkitDockingIds.h"
 
@@ -163,6 +166,22 @@ void CXTPDockingPanePaintManager::DrawCaptionBar(CDC* /*pDC*/, CRect /*rcCaption
                                                  CXTPDockingPaneCaptionButtons* /*pButtons*/, BOOL /*bActive*/,
                                                  BOOL /*bVertical*/)
 {
+}
+
+void CXTPDockingPanePaintManager::DrawFloatingFrame(CDC* /*pDC*/, CXTPDockingPaneMiniWnd* /*pFrame*/, CRect /*rc*/)
+{
+}
+
+void CXTPDockingPanePaintManager::DrawSplitter(CDC* pDC, CXTPDockingPaneSplitterWnd* pSplitter)
+{
+    CXTPDockingPaneSplitterContainer* pContainer = pSplitter->GetContainer();
+    CRect rc = CXTPClientRect(pSplitter);
+    // The frame's extent in bar coordinates spreads gradients over neighbours.
+    CRect rcFrame = pContainer->GetPaneWindowRect();
+    CWnd* pSite = pContainer->GetDockingSite();
+    ::MapWindowPoints(pSite ? pSite->GetSafeHwnd() : nullptr, pSplitter->GetSafeHwnd(),
+                      reinterpret_cast<POINT*>(&rcFrame), 2);
+    DrawSplitterRect(pDC, rc, !pSplitter->IsHoriz(), rcFrame);
 }
 
 void CXTPDockingPanePaintManager::DrawFloatingFrameRect(CDC* /*pDC*/, CRect /*rc*/, const CString& /*strTitle*/,
@@ -325,8 +344,13 @@ void CXTPDockingPanePaintManager::DrawSplitterRect(CDC* pDC, CRect rc, BOOL bHor
 
 void CXTPDockingPanePaintManager::AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc)
 {
-    if (pPane->IsTitleVisible() && m_bShowCaption)
-        rc.top += m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom;
+    if (!pPane->IsTitleVisible() || !m_bShowCaption)
+        return;
+    int nCaption = m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom;
+    if (pPane->IsCaptionVertical())
+        rc.left += nCaption;
+    else
+        rc.top += nCaption;
 }
 
 void CXTPDockingPanePaintManager::AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply)
@@ -348,14 +372,16 @@ void CXTPDockingPanePaintManager::AdjustClientRect(CXTPDockingPaneTabbedContaine
 
 void CXTPDockingPanePaintManager::DrawCaption(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc)
 {
-    CRect rcCaption(rc.left, rc.top, rc.right,
-                    rc.top + m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom);
+    int nCaption = m_nTitleHeight + m_rcCaptionMargin.top + m_rcCaptionMargin.bottom;
+    BOOL bVertical = pPane->IsCaptionVertical();
+    CRect rcCaption = bVertical ? CRect(rc.left, rc.top, rc.left + nCaption, rc.bottom)
+                                : CRect(rc.left, rc.top, rc.right, rc.top + nCaption);
     for (INT_PTR i = 0; i < pPane->m_arrCaptionButtons.GetSize(); i++)
     {
         CXTPDockingPaneCaptionButton* pButton = pPane->m_arrCaptionButtons[i];
         pButton->SetVisible(pPane->IsCaptionButtonVisible(pButton));
     }
-    DrawCaptionBar(pDC, rcCaption, pPane->GetTitle(), &pPane->m_arrCaptionButtons, pPane->IsActive(), FALSE);
+    DrawCaptionBar(pDC, rcCaption, pPane->GetTitle(), &pPane->m_arrCaptionButtons, pPane->IsActive(), bVertical);
 }
 
 void CXTPDockingPanePaintManager::DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc)

@@ -15,6 +15,8 @@
 
 class CDC;
 class CXTPTabPaintManager;
+class CXTPDockingPaneMiniWnd;
+class CXTPDockingPaneSplitterWnd;
 class CXTPDockingPaneTabbedContainer;
 class CXTPWinThemeWrapper;
 
@@ -52,12 +54,17 @@ public:
 
     virtual void DrawPane(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
     virtual void DrawCaption(CDC* pDC, CXTPDockingPaneTabbedContainer* pPane, CRect rc);
-    virtual void AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply);
-    virtual void AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc);
     virtual void DrawCaptionButtons(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect& rcCaption,
                                     COLORREF clr, int nButtonSize, int nButtonGap, BOOL bVertical);
     virtual void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton);
     virtual void RefreshMetrics();
+    virtual void AdjustClientRect(CXTPDockingPaneTabbedContainer* pPane, CRect& rect, BOOL bApply);
+    // The caption's room off the top, or off the left for a vertical caption.
+    virtual void AdjustCaptionRect(const CXTPDockingPaneTabbedContainer* pPane, CRect& rc);
+    // A floating frame's whole window rectangle (at the origin).
+    virtual void DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc);
+    // A splitter bar's client area.
+    virtual void DrawSplitter(CDC* pDC, CXTPDockingPaneSplitterWnd* pSplitter);
     virtual void DrawCaptionButtonGlyph(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, CPoint pt,
                                         COLORREF clrButton);
 
@@ -65,7 +72,8 @@ public:
     // height plus margins), the selected pane's title and the buttons.
     virtual void DrawCaptionBar(CDC* pDC, CRect rcCaption, const CString& strTitle,
                                 CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive, BOOL bVertical);
-    // A floating frame's border and own caption band.
+    // A floating frame's border and own caption band, from its title,
+    // caption buttons and active state.
     virtual void DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle,
                                        CXTPDockingPaneCaptionButtons* pButtons, BOOL bActive);
     // A splitter's client area; rcFrame is the extent of the frame that the
@@ -147,6 +155,7 @@ public:
     void DrawCaptionButton(CDC* pDC, CXTPDockingPaneCaptionButton* pButton, COLORREF clrButton) override;
     void DrawCaptionBar(CDC* pDC, CRect rcCaption, const CString& strTitle, CXTPDockingPaneCaptionButtons* pButtons,
                         BOOL bActive, BOOL bVertical) override;
+    void DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc) override;
     void DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle, CXTPDockingPaneCaptionButtons* pButtons,
                                BOOL bActive) override;
     virtual void DrawCaptionPart(CDC* pDC, CXTPDockingPaneCaptionButtons* pButtons, CRect rcCaption,

@@ -82,6 +82,9 @@ void CXTPDockingPaneSplitterContainer::PlaceSplitters(AFX_SIZEPARENTPARAMS* lpLa
 
 void CXTPDockingPaneSplitterContainer::NotifyChanged()
 {
+    // A loading layout is told once, at its end.
+    if (m_pLayout && m_pLayout->IsLoading())
+        return;
     RebuildSplitters();
     DelayRecalc(m_pParentFrame);
     if (m_pParentContainer)
@@ -161,6 +164,8 @@ void CXTPDockingPaneSplitterContainer::OnChildContainerChanged(CXTPDockingPaneBa
 
 void CXTPDockingPaneSplitterContainer::OnParentContainerChanged(CXTPDockingPaneBase* pContainer)
 {
+    if (m_pLayout && m_pLayout->IsLoading())
+        return;
     RebuildSplitters();
     for (CXTPDockingPaneBase* pChild : m_lstPanes)
         pChild->OnParentContainerChanged(pContainer);
@@ -280,7 +285,15 @@ BOOL CXTPDockingPaneSplitterContainer::DoPropExchange(CXTPPropExchange* pPX)
         if (!pChild || (pChild->GetType() != xtpPaneTypeTabbedContainer &&
                         pChild->GetType() != xtpPaneTypeSplitterContainer && pChild->GetType() != xtpPaneTypeClient))
             return FALSE;
-        AddChild(pChild);
+        // Linked quietly: telling the whole subtree per child costs its depth.
+        m_lstPanes.push_back(pChild);
+        pChild->SetParentContainer(this);
     }
     return TRUE;
+}
+
+void CXTPDockingPaneSplitterContainer::OnLoaded()
+{
+    RebuildSplitters();
+    DelayRecalc(m_pParentFrame);
 }

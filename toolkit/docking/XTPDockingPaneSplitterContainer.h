@@ -41,6 +41,8 @@ public:
 
     // One bar between each pair of neighbours that show something.
     void RebuildSplitters();
+    // The tree was loaded with quiet links: bars and the site's layout now.
+    void OnLoaded();
 
 private:
     void NotifyChanged();

@@ -173,11 +173,7 @@ void CXTPDockingPaneSplitterWnd::OnPaint()
     CXTPDockingPaneManager* pManager = m_pContainer->GetDockingPaneManager();
     if (!pManager)
         return;
-    CRect rc = CXTPClientRect(this);
-    // The frame's extent in bar coordinates spreads gradients over neighbours.
-    CRect rcFrame = m_pContainer->GetPaneWindowRect();
-    ::MapWindowPoints(m_pContainer->GetDockingSite()->GetSafeHwnd(), m_hWnd, reinterpret_cast<POINT*>(&rcFrame), 2);
-    pManager->GetPaintManager()->DrawSplitterRect(&dc, rc, !IsHoriz(), rcFrame);
+    pManager->GetPaintManager()->DrawSplitter(&dc, this);
 }
 
 BOOL CXTPDockingPaneSplitterWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

@@ -23,6 +23,9 @@ public:
     void TrackDrag(CPoint point);
 
     CXTPDockingPaneBase* GetFirst() const { return m_pFirst; }
+    CXTPDockingPaneSplitterContainer* GetContainer() const { return m_pContainer; }
+    // The bar stands between neighbours side by side.
+    BOOL IsHoriz() const;
     CXTPDockingPaneBase* GetSecond() const { return m_pSecond; }
 
 protected:
@@ -32,7 +35,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL IsHoriz() const;
     void TrackLive(int nLow, int nHigh, CPoint ptStart);
     void RecalcSite(BOOL bNow);
 

@@ -86,8 +86,13 @@ void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
     CRect rc(0, 0, szWindow.cx, szWindow.cy);
     if (pManager)
         pManager->GetPaintManager()->AdjustClientRect(this, rc, TRUE);
-    for (CXTPDockingPane* pPane : m_lstPanes)
+    // The owner may close or move panes when told to show one: a copy, and
+    // each pane is asked again whether it is still here and selected.
+    const std::vector<CXTPDockingPane*> panes(m_lstPanes);
+    for (CXTPDockingPane* pPane : panes)
     {
+        if (pPane->GetContainer() != this)
+            continue;
         if (pPane != m_pSelectedPane)
         {
             if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
@@ -96,6 +101,8 @@ void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
         }
         if (pManager)
             pManager->NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(pPane));
+        if (pPane->GetContainer() != this || pPane != m_pSelectedPane)
+            continue;
         HWND hPane = pPane->GetHwnd();
         if (!hPane || !::IsWindow(hPane))
             continue;
@@ -214,6 +221,24 @@ CString CXTPDockingPaneTabbedContainer::GetTitle() const
 BOOL CXTPDockingPaneTabbedContainer::IsTitleVisible() const
 {
     return m_bTitleVisible && !(m_pSelectedPane && (m_pSelectedPane->GetOptions() & xtpPaneNoCaption));
+}
+
+BOOL CXTPDockingPaneTabbedContainer::IsCaptionVertical() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return FALSE;
+    switch (pManager->m_nCaptionDirection)
+    {
+    case 0: return FALSE;
+    case 1: return m_rcWindow.Width() > m_rcWindow.Height();
+    case 2:
+    {
+        int nDirection = pManager->GetPaneDirection(const_cast<CXTPDockingPaneTabbedContainer*>(this));
+        return nDirection == xtpPaneDockTop || nDirection == xtpPaneDockBottom;
+    }
+    default: return TRUE;
+    }
 }
 
 BOOL CXTPDockingPaneTabbedContainer::IsTabsVisible() const

@@ -26,6 +26,8 @@ public:
     CString GetTitle() const;
     BOOL IsActive() const { return m_bActive; }
     BOOL IsTitleVisible() const;
+    // The caption runs down the left side, by the manager's caption direction.
+    BOOL IsCaptionVertical() const;
     BOOL IsTabsVisible() const;
 
     BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;

@@ -3,6 +3,7 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
@@ -62,6 +63,19 @@ void CXTPDockingPaneDefaultTheme::DrawCaptionPart(CDC* pDC, CXTPDockingPaneCapti
     pDC->SetTextColor(GetIndexedColor(bActive ? 9 : 19));
     TrimStart(rcCaption, 4, bVertical);
     DrawCaptionTitle(pDC, strTitle, rcCaption, bVertical);
+}
+
+void CXTPDockingPaneDefaultTheme::DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMiniWnd* pFrame, CRect rc)
+{
+    CString strTitle;
+    BOOL bActive = FALSE;
+    if (HWND hFrame = pFrame->GetSafeHwnd())
+    {
+        pFrame->GetWindowText(strTitle);
+        HWND hFocus = ::GetFocus();
+        bActive = hFocus && (hFocus == hFrame || ::IsChild(hFrame, hFocus));
+    }
+    DrawFloatingFrameRect(pDC, rc, strTitle, pFrame->GetCaptionButtons(), bActive);
 }
 
 void CXTPDockingPaneDefaultTheme::DrawFloatingFrameRect(CDC* pDC, CRect rc, const CString& strTitle,

@@ -52,14 +52,23 @@ CRect CXTPTabPaintManager::CAppearanceSetPropertyPage::DrawPageTab(CDC* pDC, CXT
     int nPosition = GetPosition();
     CRect rc = pItem->GetRect();
     BOOL bSelected = pItem->IsSelected();
+    // Raised over its neighbours and out towards the outer edge; at the
+    // bottom and the right also into the client area, and its content
+    // reaches 2 further out.
+    CRect rcContent = rc;
     if (bSelected)
     {
-        // Raised over its neighbours and out towards the outer edge.
-        CXTPTabFigure grow(rc, nPosition);
-        POINT a = grow.At(-2, -2);
-        POINT b = grow.At(pItem->GetTabManager()->IsHorizontal() ? rc.Width() + 1 : rc.Height() + 1,
-                          pItem->GetTabManager()->IsHorizontal() ? rc.Height() - 1 : rc.Width() - 1);
-        rc.SetRect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+        switch (nPosition)
+        {
+        case xtpTabPositionTop: rc.left -= 2, rc.top -= 2, rc.right += 2; break;
+        case xtpTabPositionLeft: rc.left -= 2, rc.top -= 2, rc.bottom += 2; break;
+        default: rc.InflateRect(2, 2); break;
+        }
+        rcContent = rc;
+        if (nPosition == xtpTabPositionBottom)
+            rcContent.bottom += 2;
+        else if (nPosition == xtpTabPositionRight)
+            rcContent.right += 2;
     }
     BOOL bHorizontal = pItem->GetTabManager()->IsHorizontal();
     int L = bHorizontal ? rc.Width() : rc.Height(), T = bHorizontal ? rc.Height() : rc.Width();
@@ -84,7 +93,7 @@ CRect CXTPTabPaintManager::CAppearanceSetPropertyPage::DrawPageTab(CDC* pDC, CXT
     line(L - 2, 2, L - 1, T - 1, clrShadow);
     if (bSelected && pItem->GetItemRow() == 0)
         line(1, T - 1, L - 2, T, clrFill);
-    return rc;
+    return rcContent;
 }
 
 void CXTPTabPaintManager::CAppearanceSetPropertyPage::DrawSingleButton(CDC* pDC, CXTPTabManagerItem* pItem)

@@ -94,6 +94,13 @@ void CXTPTabControl::Reposition()
         CClientDC dc(this);
         m_pPaintManager->RepositionTabControl(this, &dc, rc);
     }
+    // With no tab selected (all deleted at once) no page is shown.
+    if (m_hwndClient && !GetSelectedItem())
+    {
+        if (::IsWindow(m_hwndClient))
+            ::ShowWindow(m_hwndClient, SW_HIDE);
+        m_hwndClient = nullptr;
+    }
     if (m_hwndClient && ::IsWindow(m_hwndClient))
     {
         CRect rcClient = rc;

@@ -216,14 +216,11 @@ BOOL CXTPTabManager::DeleteItem(int nItem)
     if (m_pPressed == pItem)
         m_pPressed = nullptr;
     m_arrItems.RemoveAt(nItem);
-    if (bSelected)
-    {
-        // The old one is gone: the next selection must count as a change.
-        m_pSelected = nullptr;
-    }
-    pItem->InternalRelease();
+    // Still selected while its successor (or none) is chosen, so that the
+    // choice counts as a change; released only afterwards.
     if (bSelected)
         SetCurSel(nItem);
+    pItem->InternalRelease();
     OnItemsChanged();
     return TRUE;
 }

@@ -398,7 +398,10 @@ int CXTPTabPaintManager::CalcRows(CXTPTabManager* pManager, int nRoom)
     int nRows = 1, nRunning = 0;
     for (int i = 0; i < nCount; i++)
     {
-        int nLength = pManager->GetItem(i)->m_nButtonLength;
+        // Rows are counted and filled without the single-row extra length.
+        CXTPTabManagerItem* pItem = pManager->GetItem(i);
+        pItem->m_nButtonLength = pItem->m_nContentLength;
+        int nLength = pItem->m_nButtonLength;
         arrLengths.Add(nLength);
         if (nRunning + nLength > nRoom && nRunning != 0)
         {

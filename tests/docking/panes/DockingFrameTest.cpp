@@ -8,6 +8,7 @@
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
 #include "support/Screenshot.h"
+#include "../tabs/TabCanvas.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
@@ -173,6 +174,22 @@ TEST(DockingScreenshot, FrameWithPanesInEveryTheme)
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
         EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_frame_") + names[theme] + L".png").empty());
+        CRect list;
+        ::GetWindowRect(left->GetHwnd(), &list);
+        ::MapWindowPoints(nullptr, frame->m_hWnd, reinterpret_cast<POINT*>(&list), 2);
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(list.right - 10, list.bottom - 10)) << names[theme];
+        // The caption on screen is what the paint manager draws for the container.
+        auto* container = static_cast<CXTPDockingPaneTabbedContainer*>(left->GetContainer());
+        CRect rc;
+        container->CWnd::GetClientRect(rc);
+        CTabCanvas own(rc.Width(), rc.Height());
+        frame->manager.GetPaintManager()->DrawPane(own.DC(), container, rc);
+        CRect onScreen;
+        container->CWnd::GetWindowRect(onScreen);
+        ::MapWindowPoints(nullptr, frame->m_hWnd, reinterpret_cast<POINT*>(&onScreen), 2);
+        int middle = frame->manager.GetPaintManager()->GetCaptionHeight() / 2 + 2;
+        for (int x : {rc.Width() - 45, rc.Width() / 2})
+            EXPECT_EQ(own.Pixel(x, middle), shot.Pixel(onScreen.left + x, onScreen.top + middle)) << names[theme];
         frame->DestroyWindow();
     }
 }

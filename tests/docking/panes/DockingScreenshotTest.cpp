@@ -98,8 +98,11 @@ void DrawSheet(int theme, LPCWSTR name, LPCWSTR scheme = nullptr)
     paint->DrawSplitterRect(dc, CRect(440, 430, 590, 434), TRUE, frame);
     paint->DrawSplitterRect(dc, CRect(590, 430, 740, 434), TRUE, frame);
     paint->DrawSplitterRect(dc, CRect(600, 20, 604, 220), FALSE, CRect(440, 20, 740, 220));
-    paint->InternalRelease();
     EXPECT_FALSE(canvas.Save(std::wstring(L"docking_theme_") + name + L".png").empty());
+    bool office2003 = dynamic_cast<XTPDockingPanePaintThemes::CXTPDockingPaneOffice2003Theme*>(paint) != nullptr;
+    EXPECT_EQ(paint->GetIndexedColor(office2003 ? 43 : 15), canvas.Pixel(440, 337)) << name << ": frame border";
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(590, 400)) << name << ": the frame leaves its client";
+    paint->InternalRelease();
 }
 
 } // namespace

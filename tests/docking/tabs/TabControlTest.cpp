@@ -205,5 +205,16 @@ TEST(TabScreenshot, ProgramViewWithTwoPages)
     f.tabs.UpdateWindow();
     testshot::Image shot = testshot::CaptureWindow(f.parent.m_hWnd);
     EXPECT_FALSE(testshot::Save(shot, L"tabs_program_view.png").empty());
+    CRect page;
+    ::GetWindowRect(games.m_hWnd, &page);
+    ::MapWindowPoints(nullptr, f.parent.m_hWnd, reinterpret_cast<POINT*>(&page), 2);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(page.right - 20, page.bottom - 20)) << "the first page shows";
+    CRect tab = f.tabs.GetItem(0)->GetRect();
+    ::MapWindowPoints(f.tabs.m_hWnd, f.parent.m_hWnd, reinterpret_cast<POINT*>(&tab), 2);
+    int dark = 0;
+    for (int y = tab.top; y < tab.bottom; y++)
+        for (int x = tab.left; x < tab.right; x++)
+            dark += shot.Pixel(x, y) == ::GetSysColor(COLOR_BTNTEXT);
+    EXPECT_GT(dark, 20) << "the selected tab's caption in the text colour";
     EXPECT_TRUE(f.tabs.GetPaintManager()->m_bDisableLunaColors);
 }

@@ -35,7 +35,8 @@ const Row s_rows[] = {
     {xtpTabColorWhidbey, nullptr, L"Whidbey ohne"},
 };
 
-void DrawCell(CDC* dc, int appearance, const Row& row, int position, CRect cell)
+// Answers the selected tab's rectangle.
+CRect DrawCell(CDC* dc, int appearance, const Row& row, int position, CRect cell)
 {
     CTabTestHost host;
     host.m_nIconSize = 16;
@@ -57,6 +58,17 @@ void DrawCell(CDC* dc, int appearance, const Row& row, int position, CRect cell)
     host.m_pHighlighted = host.GetItem(2);
     host.Reposition();
     paint->DrawTabControl(&host, dc, cell);
+    return host.GetItem(1)->GetRect();
+}
+
+// The host draws icons as squares of this colour.
+bool ShowsIcon(const CTabCanvas& canvas, CRect rc)
+{
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            if (canvas.Pixel(x, y) == RGB(200, 40, 40))
+                return true;
+    return false;
 }
 
 void DrawSheet(int appearance, LPCWSTR name)
@@ -83,7 +95,10 @@ void DrawSheet(int appearance, LPCWSTR name)
         for (int position = 0; position < 4; position++)
         {
             int left = kLabelWidth + position * (kCellWidth + 10);
-            DrawCell(dc, appearance, *rows[r], position, CRect(left, top, left + kCellWidth, top + kCellHeight));
+            CRect selected =
+                DrawCell(dc, appearance, *rows[r], position, CRect(left, top, left + kCellWidth, top + kCellHeight));
+            EXPECT_TRUE(ShowsIcon(canvas, selected)) << name << " row " << r << " position " << position
+                                                     << ": the selected tab shows its icon";
         }
     }
     EXPECT_FALSE(canvas.Save(std::wstring(L"tabs_") + name + L".png").empty());
