@@ -79,7 +79,9 @@ int CWinThread::Run()
 
 BOOL CWinThread::PumpMessage()
 {
-    if (!GetMessageW(&m_msgCur, nullptr, 0, 0))
+    // 0 is WM_QUIT; -1 a failure that leaves the message unfilled.
+    BOOL got = GetMessageW(&m_msgCur, nullptr, 0, 0);
+    if (got == 0 || got == -1)
         return FALSE;
     if (!PreTranslateMessage(&m_msgCur)) {
         TranslateMessage(&m_msgCur);

@@ -29,7 +29,8 @@ public:
     virtual int ExitInstance();
     // The message loop; returns ExitInstance's result after WM_QUIT.
     virtual int Run();
-    // Takes one message off the queue and dispatches it; FALSE on WM_QUIT.
+    // Takes one message off the queue and dispatches it; FALSE on WM_QUIT
+    // or when GetMessage fails.
     virtual BOOL PumpMessage();
     // Offers a message to the windows from its target up to the main
     // window; TRUE when one of them consumed it.

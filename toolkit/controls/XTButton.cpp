@@ -98,12 +98,16 @@ void CXTButton::RedrawButton(BOOL bRedraw)
 BOOL CXTButton::SetIcon(CSize size, const CXTPImageManagerIconHandle& hIcon,
                         const CXTPImageManagerIconHandle& hIconHot, BOOL bRedraw)
 {
-    m_sizeImage = (size.cx == 0 && size.cy == 0) ? hIcon.GetExtent() : size;
-    delete m_pIcon;
-    m_pIcon = new CXTPImageManagerIcon(0, m_sizeImage.cx, m_sizeImage.cy);
-    m_pIcon->SetIcon(hIcon);
+    // The handles may be the button's own images: copy them before the old
+    // image object goes.
+    CSize sizeImage = (size.cx == 0 && size.cy == 0) ? hIcon.GetExtent() : size;
+    CXTPImageManagerIcon* pIcon = new CXTPImageManagerIcon(0, sizeImage.cx, sizeImage.cy);
+    pIcon->SetIcon(hIcon);
     if (!hIconHot.IsEmpty())
-        m_pIcon->SetHotIcon(hIconHot);
+        pIcon->SetHotIcon(hIconHot);
+    delete m_pIcon;
+    m_pIcon = pIcon;
+    m_sizeImage = sizeImage;
     RedrawButton(bRedraw);
     return TRUE;
 }
@@ -111,11 +115,25 @@ BOOL CXTButton::SetIcon(CSize size, const CXTPImageManagerIconHandle& hIcon,
 BOOL CXTButton::SetIcon(CSize size, UINT nID, UINT nHotID, BOOL bRedraw)
 {
     CXTPImageManagerIconHandle hIcon, hIconHot;
-    if (!hIcon.LoadIconResource(nID, size.cx, size.cy, TRUE))
+    if (!LoadIconAtSize(hIcon, nID, size))
         return FALSE;
     if (nHotID != 0)
-        hIconHot.LoadIconResource(nHotID, size.cx, size.cy, TRUE);
+        LoadIconAtSize(hIconHot, nHotID, size);
     return SetIcon(size, hIcon, hIconHot, bRedraw);
+}
+
+BOOL CXTButton::LoadIconAtSize(CXTPImageManagerIconHandle& hIcon, UINT nID, CSize size)
+{
+    // An image of exactly that size keeps its alpha channel; any other size
+    // the platform scales from the group's best image (0 x 0: its own size).
+    if (size.cx > 0 && size.cy > 0 && hIcon.LoadIconResource(nID, size.cx, size.cy, TRUE))
+        return TRUE;
+    HICON hLoaded = static_cast<HICON>(::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nID), IMAGE_ICON,
+                                                    size.cx, size.cy, 0));
+    if (hLoaded == nullptr)
+        return FALSE;
+    hIcon.AttachIcon(hLoaded);
+    return TRUE;
 }
 
 BOOL CXTButton::SetIcon(CSize size, WORD wID, WORD wHotID, BOOL bRedraw)

@@ -76,6 +76,9 @@ public:
     CXTPImageManagerIcon* GetIcon() const { return m_pIcon; }
 
 protected:
+    // An icon resource at the size (0 x 0: the icon's own size).
+    static BOOL LoadIconAtSize(CXTPImageManagerIconHandle& hIcon, UINT nID, CSize size);
+
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PreSubclassWindow() override;
     void OnThemeChanged() override;

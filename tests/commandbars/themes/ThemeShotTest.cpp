@@ -321,6 +321,25 @@ public:
 
 } // namespace
 
+namespace {
+
+// Points of the picture: the open menu's selected row ("Suche starten")
+// right of its text, the menu's body below the items, its icon column
+// there, and the top and bottom of the program's toolbar right of its
+// buttons.
+const POINT kSelectedRow = {250, 141};
+const POINT kPopupBody = {250, 400};
+const POINT kIconColumn = {100, 400};
+const POINT kToolBarTop = {650, 28};
+const POINT kToolBarBottom = {650, 64};
+
+int Brightness(COLORREF clr)
+{
+    return GetRValue(clr) + GetGValue(clr) + GetBValue(clr);
+}
+
+} // namespace
+
 TEST(ThemeShot, OfficeXPLook)
 {
     ForcedScheme scheme(0);
@@ -340,6 +359,14 @@ TEST(ThemeShot, GradientLooksUnderEachScheme)
             testshot::Image image = ShootEveryBar(name);
             auto* pTheme = static_cast<XTPPaintThemes::CXTPOffice2003Theme*>(XTPPaintManager());
             EXPECT_EQ(nTheme == xtpThemeOffice2003 && nScheme > 0, pTheme->IsLunaApplied()) << nTheme << nScheme;
+            // The popup's selected row in the hover fill; the toolbar's body
+            // a gradient from light at the top; the icon column set off.
+            EXPECT_EQ(pTheme->GetColor(31), image.Pixel(kSelectedRow.x, kSelectedRow.y)) << nTheme << nScheme;
+            EXPECT_GT(Brightness(image.Pixel(kToolBarTop.x, kToolBarTop.y)),
+                      Brightness(image.Pixel(kToolBarBottom.x, kToolBarBottom.y)))
+                << nTheme << nScheme;
+            EXPECT_NE(image.Pixel(kPopupBody.x, kPopupBody.y), image.Pixel(kIconColumn.x, kIconColumn.y))
+                << nTheme << nScheme;
         }
     }
 }
@@ -347,7 +374,9 @@ TEST(ThemeShot, GradientLooksUnderEachScheme)
 TEST(ThemeShot, NativeLookInTheRunningStyle)
 {
     CXTPPaintManager::SetTheme(xtpThemeNativeWinXP);
-    ShootEveryBar(L"commandbars_theme3.png");
+    testshot::Image image = ShootEveryBar(L"commandbars_theme3.png");
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), image.Pixel(kSelectedRow.x, kSelectedRow.y)) << "selected menu row";
+    EXPECT_NE(image.Pixel(kSelectedRow.x, kSelectedRow.y), image.Pixel(kPopupBody.x, kPopupBody.y));
     CXTPPaintManager::SetTheme(0);
 }
 
@@ -355,9 +384,20 @@ TEST(ThemeShot, SkinLookWithAndWithoutSkins)
 {
     ForcedScheme scheme(0);
     CXTPPaintManager::SetTheme(xtpThemeOffice2007);
-    ShootEveryBar(L"commandbars_theme5_skins.png");
+    testshot::Image skins = ShootEveryBar(L"commandbars_theme5_skins.png");
     CXTPPaintManager::SetTheme(xtpThemeOffice2007);
     static_cast<CXTPOffice2007Theme*>(XTPPaintManager())->GetImages()->SetResourceModule(
         GetModuleHandleW(L"kernel32.dll"));
-    ShootEveryBar(L"commandbars_theme5_plain.png");
+    testshot::Image plain = ShootEveryBar(L"commandbars_theme5_plain.png");
+    // The skin's warm selection image, the plain look's own fill instead.
+    COLORREF clrSkin = skins.Pixel(kSelectedRow.x, kSelectedRow.y);
+    COLORREF clrPlain = plain.Pixel(kSelectedRow.x, kSelectedRow.y);
+    EXPECT_GT(GetRValue(clrSkin), GetBValue(clrSkin) + 40) << std::hex << clrSkin;
+    EXPECT_GT(GetBValue(clrPlain), GetRValue(clrPlain) + 40) << std::hex << clrPlain;
+    for (const testshot::Image* pImage : {&skins, &plain}) {
+        EXPECT_NE(pImage->Pixel(kSelectedRow.x, kSelectedRow.y), pImage->Pixel(kPopupBody.x, kPopupBody.y));
+        EXPECT_GT(Brightness(pImage->Pixel(kToolBarTop.x, kToolBarTop.y)),
+                  Brightness(pImage->Pixel(kToolBarBottom.x, kToolBarBottom.y)));
+    }
 }
+

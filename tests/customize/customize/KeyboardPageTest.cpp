@@ -242,7 +242,36 @@ TEST_F(KeyboardPage, Picture)
     SelectCommand(0);
     SelectKey(1);
     ctltest::PumpFor(150);
-    ctltest::ShootWindow(pHost->Sheet().GetSafeHwnd(), L"customize_keyboard_page.png");
+    HWND hSheet = pHost->Sheet().GetSafeHwnd();
+    testshot::Image image = ctltest::ShootWindow(hSheet, L"customize_keyboard_page.png");
+
+    // A point of a list row near its right end (past the text), in the picture.
+    RECT rcSheet;
+    ::GetWindowRect(hSheet, &rcSheet);
+    auto RowEnd = [&](int nID, int nRow) {
+        RECT rc = {};
+        ::SendMessageW(Item(nID), LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rc));
+        POINT pt = {rc.right - 4, (rc.top + rc.bottom) / 2};
+        ::ClientToScreen(Item(nID), &pt);
+        return POINT{pt.x - rcSheet.left, pt.y - rcSheet.top};
+    };
+    const COLORREF clrSelected = ::GetSysColor(COLOR_HIGHLIGHT);
+    POINT ptCommand = RowEnd(XTP_IDC_LBOX_COMMANDS, 0), ptOther = RowEnd(XTP_IDC_LBOX_COMMANDS, 1);
+    POINT ptKey = RowEnd(XTP_IDC_LBOX_KEYS, 1), ptFirstKey = RowEnd(XTP_IDC_LBOX_KEYS, 0);
+    EXPECT_EQ(clrSelected, image.Pixel(ptCommand.x, ptCommand.y)) << "the chosen command";
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), image.Pixel(ptOther.x, ptOther.y));
+    EXPECT_EQ(clrSelected, image.Pixel(ptKey.x, ptKey.y)) << "the chosen shortcut";
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), image.Pixel(ptFirstKey.x, ptFirstKey.y));
+
+    // The description is drawn: text-coloured pixels in its box.
+    RECT rcDesc;
+    ::GetWindowRect(Item(XTP_IDC_TXT_DESC_OVERVIEW), &rcDesc);
+    int nTextPixels = 0;
+    for (int y = rcDesc.top; y < rcDesc.bottom; y++)
+        for (int x = rcDesc.left; x < rcDesc.right; x++)
+            if (image.Pixel(x - rcSheet.left, y - rcSheet.top) == ::GetSysColor(COLOR_BTNTEXT))
+                nTextPixels++;
+    EXPECT_GT(nTextPixels, 40) << "the command's description";
 }
 
 } // namespace

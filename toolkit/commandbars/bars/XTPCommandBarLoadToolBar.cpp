@@ -12,6 +12,9 @@
 namespace {
 const LPCWSTR kToolBarResourceType = MAKEINTRESOURCEW(241);
 const int kHeaderWords = 4;
+// The largest image side the image lists are made with; a stored size
+// beyond it (or an empty one) is damage and makes no image list.
+const int kMaxImageSide = 256;
 
 // The toolbar resource as stored: version, image width and height, count,
 // one command id per item. Hand-written data is checked before use.
@@ -50,6 +53,9 @@ BOOL CXTPCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
     AddButtons(resource.ids.data(), static_cast<int>(resource.ids.size()));
     if (!bLoadIcons)
         return TRUE;
+    const CSize& sz = resource.szImage;
+    if (sz.cx <= 0 || sz.cy <= 0 || sz.cx > kMaxImageSide || sz.cy > kMaxImageSide)
+        return FALSE;
     std::vector<UINT> commands;
     for (UINT nId : resource.ids) {
         if (nId != 0)

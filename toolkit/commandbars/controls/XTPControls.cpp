@@ -53,9 +53,9 @@ CXTPControl* CXTPControls::FindControl(int nId) const
     return nullptr;
 }
 
-void CXTPControls::RefreshIndexes()
+void CXTPControls::RefreshIndexes(int nFrom)
 {
-    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++) {
+    for (INT_PTR i = nFrom > 0 ? nFrom : 0; i < m_arrControls.GetSize(); i++) {
         CXTPControl* pControl = m_arrControls[i];
         pControl->m_nIndex = static_cast<int>(i);
         pControl->m_pControls = this;
@@ -76,10 +76,11 @@ CXTPControl* CXTPControls::Add(CXTPControl* pControl, int nId, const CString& st
     pControl->SetParent(m_pParent);
     pControl->SetID(nId);
     if (nBefore < 0 || nBefore >= GetCount())
-        m_arrControls.Add(pControl);
+        nBefore = static_cast<int>(m_arrControls.Add(pControl));
     else
         m_arrControls.InsertAt(nBefore, pControl);
-    RefreshIndexes();
+    // The controls before the new one keep their places.
+    RefreshIndexes(nBefore);
     return pControl;
 }
 
@@ -111,7 +112,7 @@ void CXTPControls::RemoveAt(int nIndex)
     pControl->m_pControls = nullptr;
     pControl->SetParent(nullptr);
     pControl->InternalRelease();
-    RefreshIndexes();
+    RefreshIndexes(nIndex);
 }
 
 void CXTPControls::RemoveAll()

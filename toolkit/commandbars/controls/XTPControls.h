@@ -61,7 +61,8 @@ public:
     void SetCommandBars(CXTPCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
 
 protected:
-    void RefreshIndexes();
+    // Renumbers the controls from the index on and tells the bar.
+    void RefreshIndexes(int nFrom = 0);
 
     CXTPCommandBar* m_pParent;
     CArray<CXTPControl*, CXTPControl*> m_arrControls;

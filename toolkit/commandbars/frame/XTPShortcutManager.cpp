@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 namespace {
+
 WCHAR UpperCase(WCHAR ch)
 {
     return static_cast<WCHAR>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(ch)))));
@@ -37,6 +38,9 @@ BOOL CXTPShortcutManager::IsMnemonicKey(WCHAR ch, UINT nVirtKey)
 namespace {
 
 const LPCTSTR kAcceleratorsEntry = _T("Accelerators");
+
+// The flag bits an entry may carry; stored bytes are masked to them.
+const BYTE kStoredFlags = FVIRTKEY | FSHIFT | FCONTROL | FALT;
 
 struct KeyNameRange
 {
@@ -135,11 +139,14 @@ void CXTPShortcutManager::Reset()
     m_hAccelTable = CopyTable(m_hDefaultAccelTable);
 }
 
-void CXTPShortcutManager::UpdateAcceleratorTable(const ACCEL* pAccel, int nCount)
+BOOL CXTPShortcutManager::UpdateAcceleratorTable(const ACCEL* pAccel, int nCount)
 {
     HACCEL hNew = nCount > 0 ? ::CreateAcceleratorTableW(const_cast<ACCEL*>(pAccel), nCount) : nullptr;
+    if (nCount > 0 && hNew == nullptr)
+        return FALSE;
     DestroyTable(m_hAccelTable);
     m_hAccelTable = hNew;
+    return TRUE;
 }
 
 BOOL CXTPShortcutManager::TranslateAccelerator(HWND hWnd, LPMSG lpMsg)
@@ -186,7 +193,7 @@ void CXTPShortcutManager::LoadShortcuts(LPCTSTR lpszSection)
         std::vector<ACCEL> entries(nCount > 0 ? nCount : 1);
         for (int i = 0; i < nCount; i++) {
             const BYTE* p = pData + 6 * i;
-            entries[i].fVirt = p[0];
+            entries[i].fVirt = p[0] & kStoredFlags;
             entries[i].key = MAKEWORD(p[2], p[3]);
             entries[i].cmd = MAKEWORD(p[4], p[5]);
         }

@@ -64,7 +64,8 @@ public:
     HACCEL GetDefaultAccelerator() const { return m_hDefaultAccelTable; }
     void SetAccelerators(UINT nIDResource);
     // Takes the entries as the current table (none for zero entries).
-    void UpdateAcceleratorTable(const ACCEL* pAccel, int nCount);
+    // FALSE, and the table kept, when the platform cannot make the new one.
+    BOOL UpdateAcceleratorTable(const ACCEL* pAccel, int nCount);
     BOOL TranslateAccelerator(HWND hWnd, LPMSG lpMsg);
     void DisableShortcuts(BOOL bDisable) { m_nDisableShortcuts += bDisable ? 1 : -1; }
     void SaveShortcuts(LPCTSTR lpszSection);

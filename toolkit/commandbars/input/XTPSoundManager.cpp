@@ -11,23 +11,30 @@ CXTPSoundManager* XTPSoundManager()
     return &manager;
 }
 
+CXTPSoundManager::CWorkerState::CWorkerState(PFNPLAYSOUND pfnPlayProc)
+    : hWake(CreateEventW(nullptr, FALSE, FALSE, nullptr))
+    , pfnPlay(pfnPlayProc)
+{
+    InitializeCriticalSection(&lock);
+}
+
+CXTPSoundManager::CWorkerState::~CWorkerState()
+{
+    if (hWake)
+        CloseHandle(hWake);
+    DeleteCriticalSection(&lock);
+}
+
 CXTPSoundManager::CXTPSoundManager()
-    : m_soundRequest(xtpSoundNone)
-    , m_bEnabled(TRUE)
+    : m_bEnabled(TRUE)
     , m_hThread(nullptr)
-    , m_bStop(FALSE)
-    , m_hWake(CreateEventW(nullptr, FALSE, FALSE, nullptr))
     , m_pfnPlay(&PlaySoundW)
 {
-    InitializeCriticalSection(&m_lock);
 }
 
 CXTPSoundManager::~CXTPSoundManager()
 {
     StopThread();
-    if (m_hWake)
-        CloseHandle(m_hWake);
-    DeleteCriticalSection(&m_lock);
 }
 
 BOOL CXTPSoundManager::IsThreadRunning() const
@@ -41,24 +48,26 @@ void CXTPSoundManager::PlaySystemSound(XTPSoundMenuSound sound)
         return;
     if (!m_hThread)
         StartThread();
-    EnterCriticalSection(&m_lock);
-    m_soundRequest = sound;
-    LeaveCriticalSection(&m_lock);
-    SetEvent(m_hWake);
+    if (!m_pState)
+        return;
+    EnterCriticalSection(&m_pState->lock);
+    m_pState->request = sound;
+    LeaveCriticalSection(&m_pState->lock);
+    SetEvent(m_pState->hWake);
 }
 
 void CXTPSoundManager::StartThread()
 {
     if (m_hThread)
         return;
-    EnterCriticalSection(&m_lock);
-    m_soundRequest = xtpSoundNone;
-    m_bStop = FALSE;
-    LeaveCriticalSection(&m_lock);
-    ResetEvent(m_hWake);
-    m_hThread = CreateThread(nullptr, 0, &SoundThreadProc, this, CREATE_SUSPENDED, nullptr);
-    if (!m_hThread)
+    auto pState = std::make_shared<CWorkerState>(m_pfnPlay);
+    auto* pWorkerRef = new std::shared_ptr<CWorkerState>(pState);
+    m_hThread = CreateThread(nullptr, 0, &SoundThreadProc, pWorkerRef, CREATE_SUSPENDED, nullptr);
+    if (!m_hThread) {
+        delete pWorkerRef;
         return;
+    }
+    m_pState = pState;
     SetThreadPriority(m_hThread, THREAD_PRIORITY_BELOW_NORMAL);
     ResumeThread(m_hThread);
 }
@@ -67,41 +76,51 @@ void CXTPSoundManager::StopThread()
 {
     if (!m_hThread)
         return;
-    EnterCriticalSection(&m_lock);
-    m_bStop = TRUE;
-    LeaveCriticalSection(&m_lock);
-    SetEvent(m_hWake);
+    EnterCriticalSection(&m_pState->lock);
+    m_pState->bStop = TRUE;
+    LeaveCriticalSection(&m_pState->lock);
+    SetEvent(m_pState->hWake);
     // A sound playing synchronously on the worker ends when the process's
-    // sounds are stopped; the worker then sees the stop flag. Killing it
-    // inside the sound call would leave the sound system locked.
+    // sounds are stopped; the worker then sees the stop flag. A worker that
+    // does not end within about a second is not killed (that would leave
+    // the sound system locked): it ends on its own, holding its own state.
+    const int kWaitRounds = 10;
+    const DWORD kWaitPerRound = 100;
     m_pfnPlay(nullptr, nullptr, 0);
-    while (WaitForSingleObject(m_hThread, 100) == WAIT_TIMEOUT)
+    for (int nRound = 0; nRound < kWaitRounds; ++nRound) {
+        if (WaitForSingleObject(m_hThread, kWaitPerRound) != WAIT_TIMEOUT)
+            break;
         m_pfnPlay(nullptr, nullptr, 0);
+    }
     CloseHandle(m_hThread);
     m_hThread = nullptr;
+    m_pState.reset();
 }
 
 DWORD WINAPI CXTPSoundManager::SoundThreadProc(LPVOID lpParameter)
 {
-    static_cast<CXTPSoundManager*>(lpParameter)->Run();
+    std::shared_ptr<CWorkerState>* pWorkerRef = static_cast<std::shared_ptr<CWorkerState>*>(lpParameter);
+    std::shared_ptr<CWorkerState> pState = *pWorkerRef;
+    delete pWorkerRef;
+    Run(*pState);
     return 0;
 }
 
-void CXTPSoundManager::Run()
+void CXTPSoundManager::Run(CWorkerState& state)
 {
     for (;;) {
-        WaitForSingleObject(m_hWake, INFINITE);
-        EnterCriticalSection(&m_lock);
-        BOOL bStop = m_bStop;
-        XTPSoundMenuSound sound = m_soundRequest;
-        m_soundRequest = xtpSoundNone;
-        LeaveCriticalSection(&m_lock);
+        WaitForSingleObject(state.hWake, INFINITE);
+        EnterCriticalSection(&state.lock);
+        BOOL bStop = state.bStop;
+        XTPSoundMenuSound sound = state.request;
+        state.request = xtpSoundNone;
+        LeaveCriticalSection(&state.lock);
         if (bStop)
             break;
         if (sound == xtpSoundMenuCommand)
-            m_pfnPlay(L"MenuCommand", nullptr, kSystemSoundFlags);
+            state.pfnPlay(L"MenuCommand", nullptr, kSystemSoundFlags);
         else if (sound == xtpSoundMenuPopup)
-            m_pfnPlay(L"MenuPopup", nullptr, kSystemSoundFlags);
+            state.pfnPlay(L"MenuPopup", nullptr, kSystemSoundFlags);
     }
-    m_pfnPlay(nullptr, nullptr, SND_PURGE);
+    state.pfnPlay(nullptr, nullptr, SND_PURGE);
 }

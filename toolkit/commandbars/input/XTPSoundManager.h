@@ -2,6 +2,9 @@
 // waits for a sound. A newer request replaces one not yet picked up.
 #pragma once
 #include <windows.h>
+
+#include <memory>
+
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 
 class CXTPSoundManager
@@ -17,7 +20,8 @@ public:
 
     void PlaySystemSound(XTPSoundMenuSound sound);
     void StartThread();
-    // Stops the sound playing now and waits for the worker to end.
+    // Stops the sound playing now and waits about a second for the worker
+    // to end; a worker stuck in a sound call is left to end on its own.
     void StopThread();
     BOOL IsThreadRunning() const;
 
@@ -25,15 +29,29 @@ public:
     void SetPlayProc(PFNPLAYSOUND pfnPlay) { m_pfnPlay = pfnPlay ? pfnPlay : &PlaySoundW; }
 
 private:
-    static DWORD WINAPI SoundThreadProc(LPVOID lpParameter);
-    void Run();
+    // What one worker shares with the manager. The worker holds its own
+    // reference, so a worker that outlives the manager's wait (or the
+    // manager itself) still reads live data.
+    struct CWorkerState
+    {
+        explicit CWorkerState(PFNPLAYSOUND pfnPlay);
+        ~CWorkerState();
+        CWorkerState(const CWorkerState&) = delete;
+        CWorkerState& operator=(const CWorkerState&) = delete;
 
-    XTPSoundMenuSound m_soundRequest;
+        CRITICAL_SECTION lock;
+        HANDLE hWake;
+        XTPSoundMenuSound request = xtpSoundNone;
+        BOOL bStop = FALSE;
+        PFNPLAYSOUND pfnPlay;
+    };
+
+    static DWORD WINAPI SoundThreadProc(LPVOID lpParameter);
+    static void Run(CWorkerState& state);
+
     BOOL m_bEnabled;
     HANDLE m_hThread;
-    BOOL m_bStop;
-    CRITICAL_SECTION m_lock;
-    HANDLE m_hWake;
+    std::shared_ptr<CWorkerState> m_pState;
     PFNPLAYSOUND m_pfnPlay;
 };
 

@@ -68,11 +68,14 @@ void ExchangeCommandList(CXTPPropExchange* pPX, LPCTSTR lpszName, CCommandMap& m
         }
     } else {
         map.RemoveAll();
+        // The stored count is only a claim: the list ends at the first
+        // missing item.
         DWORD nCount = pSection->ReadCount();
         for (DWORD i = 0; i < nCount; i++) {
             long nValue = 0;
             strItem.Format(L"Item%i", static_cast<int>(i));
-            XTPExchangeLongWithDefault(pSection, strItem, nValue, 0);
+            if (!pSection->ExchangeProp(strItem, VT_I4, &nValue, nullptr))
+                break;
             map.SetAt(static_cast<UINT>(nValue), TRUE);
         }
     }

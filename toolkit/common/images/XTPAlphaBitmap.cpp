@@ -32,6 +32,40 @@ HBITMAP CopyToNewDIB(HBITMAP hBitmap, BYTE*& pBits, int& nPixels)
 
 } // namespace
 
+HBITMAP XTPCreateOpaqueAlphaBitmap(HBITMAP hBitmap)
+{
+    BITMAP bm = {};
+    if (hBitmap == nullptr || ::GetObject(hBitmap, sizeof(bm), &bm) == 0 || bm.bmBitsPixel == 32 ||
+        bm.bmWidth <= 0 || bm.bmHeight <= 0)
+        return nullptr;
+    BYTE* pBits = nullptr;
+    HBITMAP hCopy = XTPCreateAlphaDIB(bm.bmWidth, bm.bmHeight, &pBits);
+    if (hCopy == nullptr)
+        return nullptr;
+
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = bm.bmWidth;
+    bmi.bmiHeader.biHeight = -bm.bmHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    HDC hScreen = ::GetDC(nullptr);
+    int nRows = hScreen != nullptr ? ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, pBits, &bmi, DIB_RGB_COLORS) : 0;
+    if (hScreen != nullptr)
+        ::ReleaseDC(nullptr, hScreen);
+    if (nRows != bm.bmHeight)
+    {
+        ::DeleteObject(hCopy);
+        return nullptr;
+    }
+    // The source had no alpha: every pixel is opaque.
+    const size_t nPixels = static_cast<size_t>(bm.bmWidth) * bm.bmHeight;
+    for (size_t i = 0; i < nPixels; ++i)
+        pBits[i * 4 + 3] = 0xFF;
+    return hCopy;
+}
+
 BYTE* XTPGetDibSectionBits(HBITMAP hBitmap, int* pnPixels)
 {
     DIBSECTION ds = {};

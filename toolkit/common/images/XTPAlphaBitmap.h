@@ -57,6 +57,10 @@ BOOL XTPGetAlphaBitmapBits(CDC* pDC, HBITMAP hBitmap, XTP_BITMAPINFO3& bmi, BYTE
 // A new 32-bit top-down DIB section of the given size; its pixels through ppBits.
 HBITMAP XTPCreateAlphaDIB(int cx, int cy, BYTE** ppBits);
 
+// A 32-bit copy of a bitmap of any other depth, fully opaque; null for a
+// 32-bit bitmap (it keeps its own alpha) or one that cannot be read.
+HBITMAP XTPCreateOpaqueAlphaBitmap(HBITMAP hBitmap);
+
 // The pixels of a 32-bit DIB section (and their number), or null.
 BYTE* XTPGetDibSectionBits(HBITMAP hBitmap, int* pnPixels);
 

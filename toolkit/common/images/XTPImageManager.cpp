@@ -53,6 +53,24 @@ BOOL CXTPImageManager::SetIcon(CXTPImageManagerIconHandle hIcon, UINT nCommand, 
 {
     if (hIcon.IsEmpty())
         return FALSE;
+    // A bitmap of another depth than 32 bits is stored as an opaque 32-bit
+    // copy, as the other sources' images are; one that cannot be converted
+    // is not stored.
+    CXTPImageManagerIconHandle hConverted;
+    if (hIcon.IsAlpha() && hIcon.GetIcon() == nullptr)
+    {
+        BITMAP bm = {};
+        if (::GetObject(hIcon.GetBitmap(), sizeof(bm), &bm) == 0)
+            return FALSE;
+        if (bm.bmBitsPixel != 32)
+        {
+            HBITMAP hCopy = XTPCreateOpaqueAlphaBitmap(hIcon.GetBitmap());
+            if (hCopy == nullptr)
+                return FALSE;
+            hConverted.AttachBitmap(hCopy);
+            return SetIcon(hConverted, nCommand, szIcon, nState);
+        }
+    }
     if (szIcon == CSize(0, 0))
         szIcon = hIcon.GetExtent();
     // Without a width the icon could neither be drawn nor scaled.

@@ -460,11 +460,11 @@ void CXTPPopupControl::TrackMove()
             ::DispatchMessageW(&msg);
         if (!*alive)
             return;
-        if (!::GetMessageW(&msg, nullptr, 0, 0))
-        {
+        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (bGot == 0)
             ::PostQuitMessage(static_cast<int>(msg.wParam));
+        if (bGot == 0 || bGot == -1)
             break;
-        }
         if (msg.message == WM_LBUTTONUP)
             break;
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)

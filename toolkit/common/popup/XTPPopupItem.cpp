@@ -40,9 +40,11 @@ void CXTPPopupItem::OnItemInserted()
 
 void CXTPPopupItem::SetTextFont(CFont* pFont)
 {
+    // Read the font before deleting ours: it may be the item's own.
     LOGFONT lf = {};
+    BOOL bHasFont = pFont != nullptr && pFont->GetLogFont(&lf) != 0;
     m_fntItem.DeleteObject();
-    if (pFont != nullptr && pFont->GetLogFont(&lf) != 0)
+    if (bHasFont)
         m_fntItem.CreateFontIndirect(&lf);
 }
 
