@@ -365,9 +365,3 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
     return TRUE;
 }
 
-// A bar makes no copies of itself: Clone answers null, so that a copied
-// popup control shares its source's bar.
-CXTPCommandBar* CXTPCommandBar::Clone(BOOL /*bRecursive*/)
-{
-    return nullptr;
-}

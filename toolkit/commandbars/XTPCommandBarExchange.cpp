@@ -16,6 +16,10 @@ namespace {
 // Popup bars the program built keep their ids below this; stored ones
 // are numbered from it.
 const DWORD kFirstStoredPopupID = 0x1000000;
+// Popup bars nest a few levels; a deeper chain can only be a loop, whose
+// copies share the bars from there on.
+const int kMaxCloneDepth = 32;
+int g_nCloneDepth = 0;
 
 void AddPopupBars(CXTPControls* pControls, DWORD& nID, CXTPCommandBarList* pList,
                   XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam)
@@ -115,6 +119,22 @@ void CXTPCommandBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
     DelayLayout();
     if (GetSafeHwnd())
         ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
+}
+
+CXTPCommandBar* CXTPCommandBar::Clone(BOOL bRecursive)
+{
+    if (g_nCloneDepth >= kMaxCloneDepth)
+        return nullptr;
+    CObject* pObject = GetRuntimeClass()->CreateObject();
+    auto* pBar = dynamic_cast<CXTPCommandBar*>(pObject);
+    if (!pBar) {
+        delete pObject;
+        return nullptr;
+    }
+    g_nCloneDepth++;
+    pBar->Copy(this, bRecursive);
+    g_nCloneDepth--;
+    return pBar;
 }
 
 void CXTPCommandBar::GenerateCommandBarList(DWORD& nID, CXTPCommandBarList* pCommandBarList,

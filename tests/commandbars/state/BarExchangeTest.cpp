@@ -267,14 +267,15 @@ TEST(BarExchange, AToolBarWithItsPopupBarsComesBackThroughEveryExchanger)
         sample.pCommandBars->GenerateCommandBarList(&list, &param);
         DWORD nID = 0x1000000;
         sample.pToolBar->GenerateCommandBarList(nID, &list, &param);
-        ASSERT_EQ(list.GetCount(), 3) << Name(backend);
+        // The bar, its two popup bars and the copies its original set keeps.
+        ASSERT_EQ(list.GetCount(), 5) << Name(backend);
 
         CXTPCommandBarList loaded;
         RoundTrip(
             backend, &param,
             [&](CXTPPropExchange* pPX) { EXPECT_TRUE(sample.pCommandBars->SaveCommandBarList(pPX, &list, &param)); },
             [&](CXTPPropExchange* pPX) { EXPECT_TRUE(sample.pCommandBars->LoadCommandBarList(pPX, &loaded)); });
-        ASSERT_EQ(loaded.GetCount(), 3) << Name(backend);
+        ASSERT_EQ(loaded.GetCount(), 5) << Name(backend);
         for (int i = 0; i < loaded.GetCount(); i++)
             loaded.GetAt(i)->RestoreCommandBarList(&loaded);
         EXPECT_EQ(DescribeBar(loaded.GetAt(0), 0), DescribeBar(sample.pToolBar, 0)) << Name(backend);
@@ -282,6 +283,8 @@ TEST(BarExchange, AToolBarWithItsPopupBarsComesBackThroughEveryExchanger)
         EXPECT_EQ(loaded.GetAt(1)->GetBarID(), 0x1000000u) << Name(backend);
         EXPECT_EQ(loaded.GetAt(0)->GetControl(1)->GetCommandBar(), loaded.GetAt(1)) << Name(backend);
         EXPECT_EQ(loaded.GetAt(0)->GetCommandBars(), sample.pCommandBars) << Name(backend);
+        CXTPCommandBar* pOriginalPopupBar = loaded.GetAt(0)->GetControls()->GetOriginalControls()->GetAt(1)->GetCommandBar();
+        EXPECT_NE(pOriginalPopupBar, loaded.GetAt(1)) << Name(backend) << ": the original set has a copy of its own";
     }
 }
 

@@ -2,7 +2,9 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 #include "toolkit/commandbars/XTPControl.h"
+#include "toolkit/commandbars/XTPControlPopup.h"
 #include "toolkit/commandbars/XTPControls.h"
+#include "toolkit/commandbars/XTPPopupBar.h"
 #include "toolkit/commandbars/XTPToolBar.h"
 
 BEGIN_MESSAGE_MAP(CStateFrame, CTestFrame)
@@ -33,6 +35,16 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         CXTPToolBar* pBar = pCommandBars->Add(bar.lpszTitle, bar.side);
         pBar->SetBarID(bar.nID);
         pBar->AddButtons(bar.pButtons->data(), static_cast<int>(bar.pButtons->size()));
+        if (m_build.menuPopup && bar.nID == kToolsBar) {
+            auto* pPopup = new CXTPControlPopup();
+            pPopup->SetType(xtpControlPopup);
+            pBar->GetControls()->Add(pPopup, 210);
+            CXTPPopupBar* pMenu = CXTPPopupBar::CreatePopupBar(pCommandBars);
+            static const UINT items[] = {501, 502, 503};
+            pMenu->AddButtons(items, 3);
+            pPopup->SetCommandBar(pMenu);
+            pMenu->InternalRelease();
+        }
         pBar->GetControls()->CreateInitialControls();
     }
     if (m_build.statusBar) {
@@ -45,7 +57,14 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-static std::vector<int> IdsOf(CXTPControls* pControls)
+CXTPCommandBar* CStateFrame::Menu()
+{
+    CXTPToolBar* pBar = Bar(kToolsBar);
+    CXTPControl* pControl = pBar ? pBar->GetControls()->FindControl(210) : nullptr;
+    return pControl ? pControl->GetCommandBar() : nullptr;
+}
+
+std::vector<int> IdsOf(CXTPControls* pControls)
 {
     std::vector<int> ids;
     for (int i = 0; pControls && i < pControls->GetCount(); i++)

@@ -36,6 +36,8 @@ struct CFrameBuild
     std::vector<UINT> viewButtons{301, 302};
     BOOL viewOnLeft = FALSE;
     BOOL statusBar = TRUE;
+    // The tools bar ends with a menu (control 210) of the items 501-503.
+    BOOL menuPopup = FALSE;
     // Loaded while the frame is being created, as the program does.
     LPCWSTR loadProfile = nullptr;
     BOOL loadSilent = FALSE;
@@ -50,6 +52,7 @@ public:
     // The bar's controls as their ids.
     std::vector<int> Ids(UINT nBarID);
     std::vector<int> OriginalIds(UINT nBarID);
+    CXTPCommandBar* Menu();
     CXTPStatusBar m_statusBar;
 
 protected:
@@ -58,6 +61,9 @@ protected:
     DECLARE_MESSAGE_MAP()
     CFrameBuild m_build;
 };
+
+class CXTPControls;
+std::vector<int> IdsOf(CXTPControls* pControls);
 
 // The stored layout of the profile "CommandBars2" of the test application.
 class CStoredLayout
