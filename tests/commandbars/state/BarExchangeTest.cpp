@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
 #include "framework/files/CMemFile.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -468,5 +469,78 @@ TEST(BarExchange, StoredPopupIdsReferringBackLinkEachBarOnceWithoutLoops)
     EXPECT_EQ(pLoadedSecond->GetControl(0)->GetCommandBar(), nullptr) << "a bar cannot open below itself";
     EXPECT_EQ(pLoadedSecond->GetControl(1)->GetCommandBar(), nullptr);
     loaded.RemoveAll();
+    pCommandBars->InternalRelease();
+}
+
+TEST(BarExchange, OriginalSetsNestedDeeperThanStoringMakesThemAreRefused)
+{
+    struct Case
+    {
+        int levels;
+        BOOL loads;
+    } cases[] = {{2, TRUE}, {3, TRUE}, {4, FALSE}, {12, FALSE}};
+    for (const Case& c : cases) {
+        // A collection whose original set has an original set, and so on.
+        std::vector<CXTPControls*> chain;
+        for (int i = 0; i < c.levels; i++) {
+            chain.push_back(new CXTPControls());
+            chain.back()->Add(new CXTPControlButton(), 700 + i);
+        }
+        for (int i = c.levels - 1; i > 0; i--)
+            chain[static_cast<size_t>(i - 1)]->SetOriginalControls(chain[static_cast<size_t>(i)]);
+        CXTPControls* pLoaded = new CXTPControls();
+        BOOL bLoaded = TRUE;
+        RoundTrip(
+            kRegistry, nullptr, [&](CXTPPropExchange* pPX) { chain[0]->DoPropExchange(pPX); },
+            [&](CXTPPropExchange* pPX) {
+                try {
+                    pLoaded->DoPropExchange(pPX);
+                } catch (CArchiveException* pException) {
+                    pException->Delete();
+                    bLoaded = FALSE;
+                }
+            });
+        EXPECT_EQ(bLoaded, c.loads) << c.levels << " levels";
+        if (c.loads) {
+            ASSERT_NE(pLoaded->GetOriginalControls(), nullptr);
+            EXPECT_EQ(pLoaded->GetOriginalControls()->GetAt(0)->GetID(), 701);
+        }
+        pLoaded->InternalRelease();
+        for (CXTPControls* pControls : chain)
+            pControls->InternalRelease();
+    }
+}
+
+TEST(BarExchange, APopupBarOpeningItselfIsCopiedToAFewLevelsOnly)
+{
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars();
+    CXTPToolBar* pToolBar = new CXTPToolBar();
+    pToolBar->SetCommandBars(pCommandBars);
+    CXTPPopupBar* pLoop = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    auto addPopup = [](CXTPCommandBar* pParent, CXTPCommandBar* pBar) {
+        auto* pPopup = new CXTPControlPopup();
+        pPopup->SetType(xtpControlPopup);
+        pParent->GetControls()->Add(pPopup, 800);
+        pPopup->SetCommandBar(pBar);
+        return pPopup;
+    };
+    addPopup(pToolBar, pLoop);
+    CXTPControlPopup* pInner = addPopup(pLoop, pLoop);
+
+    pToolBar->GetControls()->CreateInitialControls();
+    int nDepth = 0;
+    CXTPCommandBar* pCopy = pToolBar->GetControls()->GetOriginalControls()->GetAt(0)->GetCommandBar();
+    while (pCopy && pCopy != pLoop && nDepth < 100) {
+        pCopy = pCopy->GetControl(0)->GetCommandBar();
+        nDepth++;
+    }
+    EXPECT_EQ(pCopy, pLoop) << "the copies end by sharing the bar";
+    EXPECT_GE(nDepth, 2);
+    EXPECT_LE(nDepth, 40);
+
+    pToolBar->GetControls()->SetOriginalControls(nullptr);
+    pInner->SetCommandBar(nullptr);
+    pLoop->InternalRelease();
+    pToolBar->InternalRelease();
     pCommandBars->InternalRelease();
 }
