@@ -30,6 +30,15 @@ void ExchangeTemplates(CXTPPropExchange* pPX, LPCTSTR lpszName, CXTPControl::CDo
     XTPExchangeSerialize(pPX, lpszName, &map);
 }
 
+// The button style travels as "Style"; an unknown one leaves the default.
+void ExchangeButtonStyle(CXTPPropExchange* pPX, XTPButtonStyle& style)
+{
+    long nStyle = style;
+    XTPExchangeLongWithDefault(pPX, L"Style", nStyle, xtpButtonAutomatic);
+    if (nStyle >= xtpButtonAutomatic && nStyle <= xtpButtonIconAndCaptionBelow)
+        style = static_cast<XTPButtonStyle>(nStyle);
+}
+
 } // namespace
 
 void CXTPControl::CDocTemplateMap::Serialize(CArchive& ar)
@@ -105,15 +114,6 @@ void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
     }
     if (pPX->m_nSchema >= 17)
         XTPExchangeLongWithDefault(pPX, L"HelpId", m_nHelpId, 0);
-}
-
-// The button style travels as "Style"; an unknown one leaves the default.
-static void ExchangeButtonStyle(CXTPPropExchange* pPX, XTPButtonStyle& style)
-{
-    long nStyle = style;
-    XTPExchangeLongWithDefault(pPX, L"Style", nStyle, xtpButtonAutomatic);
-    if (nStyle >= xtpButtonAutomatic && nStyle <= xtpButtonIconAndCaptionBelow)
-        style = static_cast<XTPButtonStyle>(nStyle);
 }
 
 void CXTPControlButton::DoPropExchange(CXTPPropExchange* pPX)

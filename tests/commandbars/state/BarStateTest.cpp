@@ -414,6 +414,29 @@ TEST_F(BarStateTest, StoredControlsThatCannotBeReadLoadNothingAndTheFrameOpens)
     }
 }
 
+TEST_F(BarStateTest, TheControlsFileLiesInTheUsersApplicationData)
+{
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars();
+    CString strFolder = CStoredLayout::ControlsFile();
+    strFolder = strFolder.Left(strFolder.ReverseFind(L'\\'));
+    struct Case
+    {
+        const char* what;
+        LPCWSTR explicitName;
+        LPCWSTR profile;
+        CString expected;
+    } cases[] = {
+        {"the profile's name", L"", L"CommandBars2", strFolder + L"\\CommandBars2"},
+        {"backslashes replaced", L"", L"Layouts\\Main", strFolder + L"\\Layouts_Main"},
+        {"a name set by the program", L"C:\\bars.bin", L"CommandBars2", L"C:\\bars.bin"},
+    };
+    for (const Case& c : cases) {
+        pCommandBars->m_strControlsFileName = c.explicitName;
+        EXPECT_EQ(pCommandBars->GetControlsFileName(c.profile), c.expected) << c.what;
+    }
+    pCommandBars->InternalRelease();
+}
+
 TEST_F(BarStateTest, AControlsFileThatIsGoneIsSkipped)
 {
     SavedCustomizedBlob();
