@@ -437,6 +437,16 @@ TEST_F(BarStateTest, TheControlsFileLiesInTheUsersApplicationData)
     pCommandBars->InternalRelease();
 }
 
+TEST_F(BarStateTest, AControlsFileThatCannotBeWrittenIsLeftOutQuietly)
+{
+    CStateFrame* pFrame = Open();
+    pFrame->GetCommandBars()->m_strControlsFileName = L"C:\\no-such-folder\\bars.bin";
+    pFrame->Bar(kToolsBar)->GetControl(0)->SetCaption(CString(L'x', 20000));
+    EXPECT_NO_THROW(pFrame->GetCommandBars()->SaveBarState(kProfile, FALSE));
+    EXPECT_FALSE(CStoredLayout::Has(L"CommandBars2-Controls", L"LoadFromFile"));
+    EXPECT_EQ(CStoredLayout::Number(L"CommandBars2-Summary", L"Bars"), 2u) << "the rest is saved";
+}
+
 TEST_F(BarStateTest, AControlsFileThatIsGoneIsSkipped)
 {
     SavedCustomizedBlob();
