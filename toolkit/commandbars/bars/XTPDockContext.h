@@ -10,4 +10,8 @@ class CXTPDockContext
 public:
     CRect m_rectMRUDockPos;
     XTPBarPosition m_uMRUDockPosition = xtpBarTop;
+    // The dock bar (its window id) the toolbar was last docked at; 0: none.
+    UINT m_uMRUDockID = 0;
+    // Where it last floated (screen coordinates).
+    CPoint m_ptMRUFloatPos = CPoint(0, 0);
 };

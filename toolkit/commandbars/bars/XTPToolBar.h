@@ -31,8 +31,18 @@ public:
     void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
     CXTPDockContext* GetDockContext() { return &m_dockContext; }
 
+    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
+
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+
+    // What the layout store keeps of one toolbar.
+    class CToolBarInfo;
+
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
+    BOOL m_bContextMenuPresent = TRUE;
 
 protected:
     CXTPDockBar* m_pDockBar = nullptr;

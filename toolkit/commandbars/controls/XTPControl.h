@@ -30,6 +30,8 @@ public:
     public:
         CDocTemplateMap() : CMap<UINT, UINT, int, int>(10) { InitHashTable(17, FALSE); }
         void Copy(const CDocTemplateMap& source);
+        // A count, then id and flag pairs.
+        void Serialize(CArchive& ar) override;
     };
 
     CXTPControl();

@@ -7,6 +7,8 @@
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 
 class CXTPCommandBar;
+class CXTPCommandBarList;
+struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM;
 class CXTPCommandBarsOptions;
 class CXTPControl;
 class CXTPDockBar;
@@ -127,6 +129,27 @@ public:
     // Both directions; the basic set is what the registry keeps.
     void DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly);
 
+    // The layout of the bars under "<profile>-..." sections of the
+    // application's key; customized controls go along when the site
+    // handles the customize command (only changed bars unless told).
+    void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
+    // A stored state that cannot be read leaves the bars as built.
+    void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
+    // Where customized controls too large for the registry are kept.
+    CString GetControlsFileName(LPCTSTR lpszProfileName) const;
+    virtual void GenerateCommandBarList(CXTPCommandBarList* pCommandBarList,
+                                        XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam);
+    virtual BOOL SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pCommandBarList,
+                                    XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam);
+    virtual BOOL LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pCommandBarList);
+    // Merges loaded bars into the manager's; asks before a changed
+    // built-in bar loses its new controls, unless silent.
+    virtual void RestoreCommandBarList(CXTPCommandBarList* pCommandBarList, BOOL bSilent = FALSE);
+
+    // Set: the customized controls file, instead of one in the user's
+    // application data.
+    CString m_strControlsFileName;
+
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
 
@@ -153,4 +176,10 @@ protected:
     BOOL m_bRightToLeft;
     BOOL m_bIgnoreShiftMenuKey;
     BOOL m_bLockLayout = FALSE;
+
+private:
+    void SaveDockBarsState(LPCTSTR lpszProfileName) const;
+    void LoadDockBarsState(LPCTSTR lpszProfileName);
+    void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
+    void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
 };
