@@ -1,15 +1,15 @@
 // The stored form of command bars, the copy of one bar into another, and
 // the walks that collect the bars to store and link loaded popup bars.
-#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPDockBar.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/XTPToolBar.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 
 namespace {
 

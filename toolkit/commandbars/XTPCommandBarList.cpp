@@ -1,6 +1,6 @@
 #include "toolkit/commandbars/XTPCommandBarList.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 
 XTP_COMMANDBARS_PROPEXCHANGE_PARAM* XTP_COMMANDBARS_PROPEXCHANGE_PARAM::From(CXTPPropExchange* pPX)
 {

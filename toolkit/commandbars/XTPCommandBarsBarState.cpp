@@ -11,14 +11,14 @@
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPCommandBarsOptions.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPToolBarInfo.h"
-#include "toolkit/common/XTPPropExchangeArchive.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
-#include "toolkit/common/XTPResourceManager.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 namespace {
 

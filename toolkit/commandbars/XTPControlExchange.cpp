@@ -2,15 +2,15 @@
 // values gated by the schema the data were written with.
 #include "framework/files/CArchive.h"
 #include "framework/files/CArchiveException.h"
-#include "toolkit/commandbars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlButton.h"
-#include "toolkit/commandbars/XTPControlComboBox.h"
-#include "toolkit/commandbars/XTPControlEdit.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/common/XTPImageManager.h"
-#include "toolkit/common/XTPPropExchange.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // left out), then its original set.
 #include "framework/files/CArchiveException.h"
 #include "toolkit/commandbars/XTPCommandBarList.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/common/XTPPropExchange.h"
-#include "toolkit/common/XTPPropExchangeEnumerator.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Rows of a dock bar as the layout store brings them back.
-#include "toolkit/commandbars/XTPDockBar.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 void CXTPDockBar::PlaceEntries(const CToolBarArray& arrEntries)
 {

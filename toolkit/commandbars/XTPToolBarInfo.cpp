@@ -1,7 +1,7 @@
 #include "toolkit/commandbars/XTPToolBarInfo.h"
 #include <algorithm>
 #include "framework/windows/CWinApp.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 
 namespace {
 

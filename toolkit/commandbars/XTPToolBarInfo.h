@@ -5,7 +5,7 @@
 #include "framework/gdi/CPoint.h"
 #include "framework/gdi/CRect.h"
 #include "framework/gdi/CSize.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 class CXTPToolBar::CToolBarInfo
 {

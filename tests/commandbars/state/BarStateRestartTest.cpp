@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "BarStateTestSupport.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 
 namespace {
 

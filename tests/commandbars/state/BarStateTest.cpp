@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <string>
 #include "BarStateTestSupport.h"
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPDockBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/XTPToolBarInfo.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "BarStateTestSupport.h"
 #include <shlobj.h>
 #include <shlwapi.h>
-#include "toolkit/commandbars/XTPControl.h"
-#include "toolkit/commandbars/XTPControlPopup.h"
-#include "toolkit/commandbars/XTPControls.h"
-#include "toolkit/commandbars/XTPPopupBar.h"
-#include "toolkit/commandbars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 
 BEGIN_MESSAGE_MAP(CStateFrame, CTestFrame)
     ON_WM_CREATE()

@@ -6,8 +6,8 @@
 #include <vector>
 #include "commandbars/frame/FrameTestSupport.h"
 #include "framework/windows/CWinApp.h"
-#include "toolkit/commandbars/XTPCommandBars.h"
-#include "toolkit/commandbars/XTPStatusBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/frame/XTPStatusBar.h"
 
 const UINT kToolsBar = 100;
 const UINT kViewBar = 101;
