@@ -10,7 +10,7 @@
 #include "framework/files/CArchive.h"
 #include "framework/files/CArchiveException.h"
 #include "framework/files/CMemFile.h"
-#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"

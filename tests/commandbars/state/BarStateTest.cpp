@@ -10,7 +10,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
-#include "toolkit/commandbars/XTPToolBarInfo.h"
+#include "toolkit/commandbars/state/XTPToolBarInfo.h"
 
 namespace {
 

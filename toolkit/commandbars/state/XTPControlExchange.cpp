@@ -3,7 +3,7 @@
 #include "framework/files/CArchive.h"
 #include "framework/files/CArchiveException.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"

@@ -1,7 +1,7 @@
 // The stored form of command bars, the copy of one bar into another, and
 // the walks that collect the bars to store and link loaded popup bars.
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
-#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"

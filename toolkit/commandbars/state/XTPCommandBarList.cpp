@@ -1,4 +1,4 @@
-#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/commandbars/XTPToolBarInfo.h"
+#include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include <algorithm>
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"

@@ -1,7 +1,7 @@
 // The stored form of a control collection: its controls (temporary ones
 // left out), then its original set.
 #include "framework/files/CArchiveException.h"
-#include "toolkit/commandbars/XTPCommandBarList.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
