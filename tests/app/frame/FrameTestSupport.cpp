@@ -131,6 +131,14 @@ BOOL TakePollTimer(CMainFrame* pFrame)
     return ::KillTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL);
 }
 
+BOOL IsPollTimerArmed(CMainFrame* pFrame)
+{
+    if (!TakePollTimer(pFrame))
+        return FALSE;
+    ::SetTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL, (UINT)CSettingsStore::GetInstance().Interval * 1000u, nullptr);
+    return TRUE;
+}
+
 std::wstring ReadTextFile(const CString& path)
 {
     HANDLE hFile = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);

@@ -53,6 +53,9 @@ void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleO
 void Pump(DWORD ms);
 // The armed polling timer is killed by the probe: TRUE when it was armed.
 BOOL TakePollTimer(CMainFrame* pFrame);
+// Whether the polling timer is armed; an armed one is armed again with the
+// settings' interval, as the frame arms it (the tests' settings have no jitter).
+BOOL IsPollTimerArmed(CMainFrame* pFrame);
 std::wstring ReadTextFile(const CString& path);
 
 } // namespace frametest

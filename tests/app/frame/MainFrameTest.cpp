@@ -134,8 +134,7 @@ TEST_F(MainFrame, StopSearchEndsPollingAndStaleResultsOnlyRearm)
 {
     Create();
     StartSearch();
-    EXPECT_TRUE(TakePollTimer(pFrame)) << "nothing to scan: the timer is armed";
-    StartSearch();
+    EXPECT_TRUE(IsPollTimerArmed(pFrame)) << "nothing to scan: the timer is armed";
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     EXPECT_FALSE(pFrame->IsSearching());
     EXPECT_FALSE(TakePollTimer(pFrame)) << "stopping kills the armed timer";
