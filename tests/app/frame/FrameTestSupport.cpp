@@ -15,6 +15,8 @@ IMPLEMENT_DYNCREATE(CGamesView, CView)
 
 BEGIN_MESSAGE_MAP(CGamesView, CView)
     ON_WM_CREATE()
+    ON_COMMAND(ID_REFRESH_STATISTIC, OnViewCommand)
+    ON_COMMAND(ID_SELECT_ALL, OnViewCommand)
 END_MESSAGE_MAP()
 
 int CGamesView::OnCreate(LPCREATESTRUCT lpCreateStruct)

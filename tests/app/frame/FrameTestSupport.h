@@ -27,6 +27,9 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Answers the view's commands of the accelerator table, so that they
+    // stay enabled in the frame's menu as with the program's view.
+    afx_msg void OnViewCommand() {}
     DECLARE_MESSAGE_MAP()
 };
 
