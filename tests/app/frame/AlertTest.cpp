@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "app/frame/AlertPopups.h"
 #include "app/frame/AlertSound.h"
 #include "app/frame/OfferTexts.h"
@@ -162,6 +163,20 @@ TEST_F(Alerts, ThreeOffersStackUpwardsFromTheWorkAreaCorner)
     const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(work.right - 360, work.bottom - 250, work.right, work.bottom));
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_FALSE(testshot::Save(shot, L"app_alert_popups.png").empty());
+    // Each popup (drawn at 200 of 255 over the black screen): its bold
+    // title, its blue offer line, a light background right of the texts.
+    for (int i = 0; i < 3; ++i)
+    {
+        SCOPED_TRACE(i);
+        const int left = 360 - 329, top = 250 - 74 * (i + 1);
+        EXPECT_GT(apptest::CountPixels(shot, CRect(left + 46, top + 16, left + 120, top + 29), apptest::IsDark), 20);
+        EXPECT_GT(apptest::CountPixels(shot, CRect(left + 46, top + 42, left + 220, top + 56), apptest::IsBlueish), 20);
+        EXPECT_EQ(apptest::CountPixels(shot, CRect(left + 46, top + 42, left + 220, top + 56), apptest::IsDark), 0)
+            << "the offer line has a colour of its own";
+        const COLORREF background = shot.Pixel(left + 290, top + 60);
+        EXPECT_TRUE(GetRValue(background) > 140 && GetGValue(background) > 140 && GetBValue(background) > 140)
+            << std::hex << background;
+    }
 }
 
 namespace {
