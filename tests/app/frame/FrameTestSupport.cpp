@@ -15,6 +15,8 @@ IMPLEMENT_DYNCREATE(CGamesView, CView)
 
 BEGIN_MESSAGE_MAP(CGamesView, CView)
     ON_WM_CREATE()
+    ON_COMMAND(ID_REFRESH_STATISTIC, OnViewCommand)
+    ON_COMMAND(ID_SELECT_ALL, OnViewCommand)
 END_MESSAGE_MAP()
 
 int CGamesView::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -129,6 +131,14 @@ void Pump(DWORD ms)
 BOOL TakePollTimer(CMainFrame* pFrame)
 {
     return ::KillTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL);
+}
+
+BOOL IsPollTimerArmed(CMainFrame* pFrame)
+{
+    if (!TakePollTimer(pFrame))
+        return FALSE;
+    ::SetTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL, (UINT)CSettingsStore::GetInstance().Interval * 1000u, nullptr);
+    return TRUE;
 }
 
 std::wstring ReadTextFile(const CString& path)

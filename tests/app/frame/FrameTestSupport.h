@@ -29,6 +29,9 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Answers the view's commands of the accelerator table, so that they
+    // stay enabled in the frame's menu as with the program's view.
+    afx_msg void OnViewCommand() {}
     DECLARE_MESSAGE_MAP()
 };
 
@@ -55,6 +58,9 @@ void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleO
 void Pump(DWORD ms);
 // The armed polling timer is killed by the probe: TRUE when it was armed.
 BOOL TakePollTimer(CMainFrame* pFrame);
+// Whether the polling timer is armed; an armed one is armed again with the
+// settings' interval, as the frame arms it (the tests' settings have no jitter).
+BOOL IsPollTimerArmed(CMainFrame* pFrame);
 std::wstring ReadTextFile(const CString& path);
 
 } // namespace frametest

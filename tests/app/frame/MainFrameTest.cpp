@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "app/records/TicketRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
@@ -13,6 +14,10 @@
 #include "toolkit/common/popup/XTPPopupItem.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/XTPReportColumn.h"
 
 using namespace frametest;
 
@@ -108,6 +113,20 @@ TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
     pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
     Pump(300);
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pFrame->GetSafeHwnd()), L"app_main_frame.png").empty());
+
+    // The ticket pane's row shows Germany's flag before the team's name.
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    const testshot::Image rows = testshot::CaptureWindow(report.GetSafeHwnd());
+    CXTPReportColumn* pTeam = nullptr;
+    for (int i = 0; i < report.GetColumns()->GetCount(); ++i)
+        if (report.GetColumns()->GetAt(i)->GetCaption() == L"Mannschaft 1")
+            pTeam = report.GetColumns()->GetAt(i);
+    ASSERT_NE(pTeam, nullptr);
+    const CRect rcRow = report.GetRows()->GetAt(0)->GetRect();
+    const CRect rcFlag(pTeam->GetRect().left, rcRow.top, pTeam->GetRect().left + 24, rcRow.bottom);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsDark), 5);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsRed), 5);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsGold), 5);
 }
 
 TEST_F(MainFrame, TeamResaleOffersOnlyWithFindTst)
@@ -134,8 +153,7 @@ TEST_F(MainFrame, StopSearchEndsPollingAndStaleResultsOnlyRearm)
 {
     Create();
     StartSearch();
-    EXPECT_TRUE(TakePollTimer(pFrame)) << "nothing to scan: the timer is armed";
-    StartSearch();
+    EXPECT_TRUE(IsPollTimerArmed(pFrame)) << "nothing to scan: the timer is armed";
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     EXPECT_FALSE(pFrame->IsSearching());
     EXPECT_FALSE(TakePollTimer(pFrame)) << "stopping kills the armed timer";

@@ -461,12 +461,38 @@ TEST_F(MainView, ScreenshotsOfBothTabs)
     ASSERT_NE(nullptr, pView);
     ShowFrame();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pView->m_hWnd), L"view_matches.png").empty());
+    {
+        // Match 13 watched, match 2 not; Germany's flag leads match 1.
+        CXTPReportControl& games = pView->m_wndReportGames;
+        Match(pView, 12)->GetCheckItem()->SetChecked(TRUE);
+        Match(pView, 1)->GetCheckItem()->SetChecked(FALSE);
+        games.RedrawControl();
+        const testshot::Image rows = testshot::CaptureWindow(games.GetSafeHwnd());
+        const CRect rcFirst = games.GetRows()->GetAt(0)->GetRect();
+        const CRect rcWatched = games.GetRows()->GetAt(12)->GetRect(), rcUnwatched = games.GetRows()->GetAt(1)->GetRect();
+        const CRect rcCheck = games.GetColumns()->Find(CMatchRecord::itemCheck)->GetRect();
+        const int nWatched = apptest::CountPixels(rows, CRect(rcCheck.left, rcWatched.top, rcCheck.right, rcWatched.bottom), apptest::IsDark);
+        const int nUnwatched = apptest::CountPixels(rows, CRect(rcCheck.left, rcUnwatched.top, rcCheck.right, rcUnwatched.bottom), apptest::IsDark);
+        EXPECT_GT(nWatched, nUnwatched + 10) << "a watched match's box has its check mark";
+        const CRect rcTeam = games.GetColumns()->Find(CMatchRecord::itemCountry1)->GetRect();
+        const CRect rcFlag(rcTeam.left, rcFirst.top, rcTeam.left + 24, rcFirst.bottom);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsDark), 5);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsRed), 5);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsGold), 5);
+    }
     pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
     pView->m_threadStatistic.m_eventStop.SetEvent();
     DWORD dwExit = 0;
     pView->m_threadStatistic.Stop(dwExit);
     app.m_pMainWnd->UpdateWindow();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pView->m_hWnd), L"view_statistic.png").empty());
+    // No rows yet: the loading text under the header, the rest empty.
+    const testshot::Image statistic = testshot::CaptureWindow(pView->m_wndReportStatistic.GetSafeHwnd());
+    const int headerBottom = pView->m_wndReportStatistic.GetColumns()->GetAt(0)->GetRect().bottom;
+    EXPECT_GT(apptest::CountPixels(statistic, CRect(0, headerBottom, statistic.width, headerBottom + 20), apptest::IsDark), 20);
+    EXPECT_EQ(apptest::CountPixels(statistic, CRect(2, headerBottom + 40, statistic.width - 2, statistic.height - 2),
+                                   [](COLORREF color) { return !apptest::IsLight(color); }),
+              0);
 }
 
 } // namespace
