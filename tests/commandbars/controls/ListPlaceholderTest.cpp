@@ -265,8 +265,9 @@ TEST_F(ListPlaceholder, WorkspaceActionsListTheAcceptedGroupCommandsInOrder)
                 listed.push_back(m_bar.GetControl(i)->GetID());
         EXPECT_EQ(state.listed, listed);
         EXPECT_EQ(static_cast<DWORD>(xtpHideGeneric), pActions->GetHideFlags());
-        if (!listed.empty())
+        if (!listed.empty()) {
             EXPECT_TRUE(m_bar.GetControl(pActions->GetIndex() + 1)->GetBeginGroup()) << "takes the group start";
+        }
     }
     client.UnsubclassWindow();
 }

@@ -112,11 +112,13 @@ TEST_F(ShortcutTest, ProfileValueRoundTripsAndDamageKeepsTheTable)
         manager.LoadShortcuts(kSection);
         std::vector<ACCEL> now = Current();
         ASSERT_EQ(now.size(), c.entries) << c.what;
-        if (c.entries == 3)
-            for (int i = 0; i < 3; i++)
+        if (c.entries == 3) {
+            for (int i = 0; i < 3; i++) {
                 EXPECT_TRUE(now[i].key == three[i].key && now[i].cmd == three[i].cmd &&
                             (now[i].fVirt & 0x1F) == three[i].fVirt)
                     << c.what << " entry " << i;
+            }
+        }
     }
 }
 

@@ -50,8 +50,9 @@ TEST_F(StatusBarTest, IndicatorsShareTheWidth)
     for (int i = 1; i < 4; i++) {
         CRect rc;
         bar.GetItemRect(i, &rc);
-        if (i < 3)
+        if (i < 3) {
             EXPECT_EQ(rc.Width(), bar.GetPane(i)->m_cxText + 6) << i;
+        }
         EXPECT_GT(rc.left, rcPrev.right - 1) << i;
         total += rc.Width();
         rcPrev = rc;
