@@ -5,7 +5,13 @@ namespace testpump {
 
 namespace {
 
-std::function<bool(MSG&)> g_filter;
+// Reached through a function so that a filter set up by a test program's
+// static object finds it made.
+std::function<bool(MSG&)>& Filter()
+{
+    static std::function<bool(MSG&)> filter;
+    return filter;
+}
 
 bool Elapsed(DWORD start, DWORD timeoutMs)
 {
@@ -22,7 +28,7 @@ bool PumpPending()
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
-        if (g_filter && g_filter(msg))
+        if (Filter() && Filter()(msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -87,14 +93,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 }
 
 ScopedMessageFilter::ScopedMessageFilter(std::function<bool(MSG&)> filter)
-    : m_previous(std::move(g_filter))
+    : m_previous(std::move(Filter()))
 {
-    g_filter = std::move(filter);
+    Filter() = std::move(filter);
 }
 
 ScopedMessageFilter::~ScopedMessageFilter()
 {
-    g_filter = std::move(m_previous);
+    Filter() = std::move(m_previous);
 }
 
 } // namespace testpump
