@@ -5,7 +5,7 @@
 #include "toolkit/common/XTRegistryManager.h"
 
 #include "EngineTestApp.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 
 #include <sddl.h>
 

@@ -8,10 +8,8 @@
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
+#include "support/SiteSimulation.h"
 #include "toolkit/report/XTPReportRecords.h"
-
-// The engine tests' site helper, built into this program as well.
-#include "../../engine/SiteSimulation.cpp"
 
 using namespace frametest;
 
