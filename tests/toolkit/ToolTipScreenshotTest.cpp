@@ -31,8 +31,14 @@ testshot::Image ShowAndCapture(CXTPToolTipContext& context, COwnerWnd& owner)
         tip->SendMessage(WM_TIMER, CXTPToolTipContextToolTip::SHOW_TIMER_ID);
     } else {
         // The system control keeps its own timers.
+        // It shows once the mouse has rested for its delay: a move now and
+        // then, not at every look.
+        DWORD dwMoved = ::GetTickCount();
         testpump::PumpUntil([&] {
-            MoveMouse(context, owner, owner.ScreenPoint(31, 25));
+            if (::GetTickCount() - dwMoved >= 20) {
+                MoveMouse(context, owner, owner.ScreenPoint(31, 25));
+                dwMoved = ::GetTickCount();
+            }
             return tip->IsWindowVisible() != FALSE;
         });
         testpump::PumpUntilIdle();
