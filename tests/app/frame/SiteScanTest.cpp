@@ -48,7 +48,11 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
     pFrame->RecalcLayout();
     ViewOf(pFrame)->Watch(0, TRUE);
     pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
-    Pump(3500);
+    testpump::PumpUntil([&] {
+        return ListRequestTimes(site).size() >= 2 && pFrame->GetAlerts().GetOpenCount() > 0 &&
+               pFrame->GetStatusText() == CString(L"Die Ticket-Information wurde geladen.");
+    });
+    testpump::PumpUntilIdle();
 
     EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
     EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1);
@@ -59,17 +63,20 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
         EXPECT_GE(times[i] - times[i - 1], 0.9) << "polls are the interval apart";
 
     site.SetScenario(R"({"offers": [{"match": 1, "category": 1}], "pages": {"resale-list": {"status": 500}}})");
-    Pump(2500);
+    testpump::PumpUntil([&] {
+        return pFrame->GetStatusText() == CString(L"Die Ticket-Information konnte nicht geladen werden.");
+    });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(pFrame->GetStatusText(), CString(L"Die Ticket-Information konnte nicht geladen werden."));
     EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1) << "the offer stays open";
     EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1) << "and raises no second popup";
 
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     site.ClearRequests();
-    Pump(2500);
+    testpump::PumpFor(2500);  // two and a half poll intervals
     EXPECT_TRUE(site.GetRequests().empty()) << "no request after the search stopped";
 
     pFrame->DestroyWindow();
-    Pump(50);
+    testpump::PumpUntilIdle();
     CDatabaseManager::GetInstance().Close();
 }
