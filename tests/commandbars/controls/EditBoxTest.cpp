@@ -3,7 +3,6 @@
 // edit window and with the plain-edit fallback.
 #include <gtest/gtest.h>
 #include <memory>
-#include <ole2.h>
 #include "../CommandBarsTestSupport.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/XTPCommandBars.h"
@@ -27,8 +26,6 @@ class EditBox : public testing::TestWithParam<BOOL>
 protected:
     void SetUp() override
     {
-        // The rich edit cuts and pastes through OLE, which the application starts.
-        ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
         XTPResetRichEditLoader(GetParam() ? nullptr : NoLibrary);
         ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 200)));
         m_site.ShowWindow(SW_SHOW);
@@ -60,7 +57,6 @@ protected:
         m_bar.DestroyWindow();
         m_site.DestroyWindow();
         XTPResetRichEditLoader(nullptr);
-        ::OleUninitialize();
     }
     HWND EditWindow() const { return m_pEdit->GetEditCtrl()->GetSafeHwnd(); }
     CString WindowText() const
