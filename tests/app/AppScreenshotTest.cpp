@@ -10,6 +10,7 @@
 #include <string>
 
 #include "AppTestSupport.h"
+#include "support/TestPump.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 
@@ -43,9 +44,7 @@ public:
     testshot::Image Capture() const
     {
         RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+        testpump::PumpUntilIdle();
         RECT window;
         GetWindowRect(m_hWnd, &window);
         RECT all = {0, 0, window.right - window.left, window.bottom - window.top};

@@ -15,7 +15,8 @@
 #include "support/TestPump.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
-using frametest::Pump;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
 
 namespace {
 
@@ -153,11 +154,15 @@ TEST_F(Alerts, ThreeOffersStackUpwardsFromTheWorkAreaCorner)
         EXPECT_EQ(pPopup->GetPopupPos(), CPoint(work.right, work.bottom - 74 * i));
         EXPECT_EQ(pPopup->GetItemCount(), 5);
     }
-    Pump(900);
     CXTPPopupControl* pTop = owner.alerts.GetOpenPopup(2);
+    const CRect rcFinal(work.right - 329, work.bottom - 3 * 74, work.right, work.bottom - 2 * 74);
     CRect rcTop;
-    ::GetWindowRect(pTop->GetSafeHwnd(), &rcTop);
-    EXPECT_EQ(rcTop, CRect(work.right - 329, work.bottom - 3 * 74, work.right, work.bottom - 2 * 74));
+    PumpUntil([&] {
+        ::GetWindowRect(pTop->GetSafeHwnd(), &rcTop);
+        return rcTop == rcFinal;
+    });
+    PumpUntilIdle();
+    EXPECT_EQ(rcTop, rcFinal) << "the popup ends up in its place";
 
     HDC hScreen = ::GetDC(nullptr);
     const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(work.right - 360, work.bottom - 250, work.right, work.bottom));
@@ -247,14 +252,16 @@ TEST_F(Alerts, TitleOpensItsPageCloseButtonOpensNothingBothClose)
     EXPECT_FALSE(pFirst->GetItem(1)->IsHyperLink());
 
     pFirst->OnClick(pFirst->GetItem(0));
-    Pump(50);
+    PumpUntil([&] { return owner.alerts.GetOpenCount() == 1; });
+    PumpUntilIdle();
     ASSERT_EQ(g_openedPages.size(), 1u);
     EXPECT_EQ(g_openedPages[0], ResaleDetailAddress(7));
     ASSERT_EQ(owner.alerts.GetOpenCount(), 1);
     EXPECT_EQ(owner.alerts.GetOpenPopup(0), pSecond);
 
     pSecond->OnClick(pSecond->GetItem(4));
-    Pump(50);
+    PumpUntil([&] { return owner.alerts.GetOpenCount() == 0; });
+    PumpUntilIdle();
     EXPECT_EQ(g_openedPages.size(), 1u);
     EXPECT_EQ(owner.alerts.GetOpenCount(), 0);
 
@@ -265,7 +272,7 @@ TEST_F(Alerts, TitleOpensItsPageCloseButtonOpensNothingBothClose)
         ASSERT_NE(pPopup, nullptr);
         EXPECT_EQ(pPopup->GetPopupPos(), CPoint(work.right, work.bottom));
         pPopup->OnClick(pPopup->GetItem(n % 2 == 0 ? 0 : 4));
-        Pump(0);
+        testpump::PumpPending();
     }
     EXPECT_EQ(owner.alerts.GetOpenCount(), 0);
     EXPECT_EQ(g_openedPages.size(), 26u);

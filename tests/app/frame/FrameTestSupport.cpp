@@ -110,22 +110,7 @@ void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleO
         settings.IssueScanGeneration();
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_SCAN_PROGRESS, SCAN_LOADED, nGeneration);
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_SCAN_FINISHED, 0, nGeneration);
-    Pump(100);
-}
-
-void Pump(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() - start < ms);
+    testpump::PumpUntilIdle();
 }
 
 BOOL TakePollTimer(CMainFrame* pFrame)

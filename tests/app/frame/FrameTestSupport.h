@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/MainFrame.h"
+#include "support/TestPump.h"
 #include "app/frame/GamesReportHolder.h"
 #include "framework/windows/CView.h"
 
@@ -55,7 +56,6 @@ CGamesView* ViewOf(CMainFrame* pFrame);
 // Feeds one scan result: category values of match 1's first group and,
 // with teams, TST resale offers; posts the finish message and pumps.
 void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleOfTeam6 = nullptr, BOOL bStale = FALSE);
-void Pump(DWORD ms);
 // The armed polling timer is killed by the probe: TRUE when it was armed.
 BOOL TakePollTimer(CMainFrame* pFrame);
 // Whether the polling timer is armed; an armed one is armed again with the

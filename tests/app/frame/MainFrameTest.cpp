@@ -41,7 +41,7 @@ protected:
     {
         if (pFrame != nullptr)
             pFrame->DestroyWindow();
-        Pump(50);
+        testpump::PumpUntilIdle();
         CDatabaseManager::GetInstance().Close();
     }
 
@@ -79,7 +79,7 @@ TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
 {
     Create();
     StartSearch();
-    Pump(100);
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(pFrame->GetPaneManager().FindPane(IDP_TICKETS)->IsClosed());
     ASSERT_NE(pFrame->GetTicketReport().GetSafeHwnd(), nullptr) << "the pane's first show creates the report";
     pView->Watch(0, TRUE);
@@ -111,7 +111,7 @@ TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
     EXPECT_NE(pRow->GetPageAddress().Find(L"doc=ds_einzel1"), -1) << "a list offer links to the overview";
 
     pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
-    Pump(300);
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pFrame->GetSafeHwnd()), L"app_main_frame.png").empty());
 
     // The ticket pane's row shows Germany's flag before the team's name.
@@ -184,7 +184,7 @@ TEST_F(MainFrame, CloseAndMinimizeGoToTheTrayOpenComesBack)
         EXPECT_FALSE(pFrame->IsWindowVisible()) << "a second start shows a balloon, not the window";
         if (nCommand == SC_CLOSE)
         {
-            Pump(2500);
+            testpump::PumpFor(2500);  // the shell's balloon, drawn by another process
             HDC hScreen = ::GetDC(nullptr);
             const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(0, 0, 640, 400));
             ::ReleaseDC(nullptr, hScreen);

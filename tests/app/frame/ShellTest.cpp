@@ -81,7 +81,8 @@ TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
         EXPECT_FALSE(second.InitInstance());
         EXPECT_EQ(second.m_pMainWnd, nullptr) << "nothing else was set up";
     }
-    frametest::Pump(100);
+    testpump::PumpUntil([&] { return first.nAlreadyRunning > 0; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(first.nAlreadyRunning, 1);
 
     SetSharedMainWindow(nullptr);

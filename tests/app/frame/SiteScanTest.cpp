@@ -11,11 +11,8 @@
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
-#include "support/TestPump.h"
+#include "support/SiteSimulation.h"
 #include "toolkit/report/XTPReportRecords.h"
-
-// The engine tests' site helper, built into this program as well.
-#include "../../engine/SiteSimulation.cpp"
 
 using namespace frametest;
 
@@ -55,8 +52,12 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
     ViewOf(pFrame)->Watch(0, TRUE);
     pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
     const CString strLoaded(L"Die Ticket-Information wurde geladen.");
-    // Two polls done: the status reads "loading" while a poll runs.
-    EXPECT_TRUE(testpump::PumpUntil([&] { return ListRequestTimes(site).size() >= 2 && pFrame->GetStatusText() == strLoaded; }));
+    // Two polls done and their alert open: the status reads "loading" while a poll runs.
+    EXPECT_TRUE(testpump::PumpUntil([&] {
+        return ListRequestTimes(site).size() >= 2 && pFrame->GetAlerts().GetOpenCount() > 0 &&
+               pFrame->GetStatusText() == strLoaded;
+    }));
+    testpump::PumpUntilIdle();
 
     EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
     EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1);
@@ -74,10 +75,10 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
 
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     site.ClearRequests();
-    Pump(2500);
+    testpump::PumpFor(2500);  // two and a half poll intervals
     EXPECT_TRUE(site.GetRequests().empty()) << "no request after the search stopped";
 
     pFrame->DestroyWindow();
-    Pump(50);
+    testpump::PumpUntilIdle();
     CDatabaseManager::GetInstance().Close();
 }

@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "app/AppTestSupport.h"
+#include "support/TestPump.h"
+#include "support/TestInput.h"
 #include "app/TavrolinDoc.h"
 #include "app/TavrolinView.h"
 #include "app/records/MatchRecord.h"
@@ -102,23 +104,21 @@ public:
 private:
     void Run()
     {
-        for (int i = 0; i < 1000 && !m_stop; ++i) {
+        testpump::WaitUntil([this] {
+            if (m_stop)
+                return true;
             HWND hBox = ::FindWindowW(L"#32770", nullptr);
             DWORD pid = 0;
-            if (hBox != nullptr && ::GetWindowThreadProcessId(hBox, &pid) && pid == ::GetCurrentProcessId()) {
-                wchar_t text[256] = {};
-                ::GetDlgItemTextW(hBox, 0xFFFF, text, 256);
-                if (text[0] == 0) {
-                    // Found before its text was set: look again.
-                    ::Sleep(20);
-                    continue;
-                }
-                m_text = text;
-                ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            ::Sleep(20);
-        }
+            if (hBox == nullptr || !::GetWindowThreadProcessId(hBox, &pid) || pid != ::GetCurrentProcessId())
+                return false;
+            wchar_t text[256] = {};
+            ::GetDlgItemTextW(hBox, 0xFFFF, text, 256);
+            if (text[0] == 0)
+                return false;  // found before its text was set: look again
+            m_text = text;
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+            return true;
+        }, 20000);
     }
     std::atomic<bool> m_stop{false};
     std::wstring m_text;
@@ -423,6 +423,19 @@ TEST_F(MainView, StatisticResultsCountOnlyForTheCurrentGeneration)
     EXPECT_STREQ(LoadText(IDS_STATISTIC_FAILED), pPaint->GetNoItemsText());
 }
 
+namespace {
+
+// A visible window whose class saves the bits below it (a popup bar).
+BOOL CALLBACK FindVisibleSavingBits(HWND hWnd, LPARAM lParam)
+{
+    if (!::IsWindowVisible(hWnd) || !(::GetClassLongW(hWnd, GCL_STYLE) & CS_SAVEBITS))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+} // namespace
+
 TEST_F(MainView, DismissedContextMenuForgetsItsCity)
 {
     WriteMatchList(ShippedList());
@@ -436,14 +449,20 @@ TEST_F(MainView, DismissedContextMenuForgetsItsCity)
     nm.hdr.code = NM_RCLICK;
     nm.pRow = pRows->GetAt(pRows->GetCount() - 1);  // match 64, Leipzig
     nm.pt = {200, 200};
-    std::thread dismisser([] {
-        ::Sleep(800);
+    const DWORD dwViewThread = ::GetCurrentThreadId();
+    std::thread dismisser([dwViewThread] {
+        // The menu is a popup bar (its class saves the bits below): pictured
+        // once it shows, then dismissed.
+        HWND hMenu = nullptr;
+        testpump::WaitUntil([&] {
+            hMenu = nullptr;
+            ::EnumThreadWindows(dwViewThread, FindVisibleSavingBits, reinterpret_cast<LPARAM>(&hMenu));
+            return hMenu != nullptr;
+        });
+        // Painted now, by its own thread, before the picture is taken.
+        ::RedrawWindow(hMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
         testshot::Save(testshot::CaptureWindow(::GetDesktopWindow()), L"view_context_menu.png");
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, keys, sizeof(INPUT));
+        testinput::SendKey(VK_ESCAPE);
     });
     pView->SendMessageW(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
     dismisser.join();

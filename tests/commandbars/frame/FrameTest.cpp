@@ -70,15 +70,6 @@ LRESULT SendControlNotify(CWnd* pFrame, UINT nID, UINT nCode)
     return pFrame->SendMessage(WM_XTP_CONTROL_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace
 
 TEST(CommandBarFrame, ControlNotificationsReachNotifyEntries)
@@ -106,7 +97,8 @@ TEST(CommandBarFrame, ShortcutManagerTranslatesInsteadOfTheFrameTable)
         // never two.
         MSG msg = {frame->GetSafeHwnd(), WM_KEYDOWN, VK_F5, 0x003F0001, 0, {0, 0}};
         EXPECT_TRUE(frame->PreTranslateMessage(&msg)) << withShortcuts;
-        Pump();
+        testpump::PumpUntil([&] { return frame->commands > 0; });
+        testpump::PumpUntilIdle();
         EXPECT_EQ(frame->commands, 1) << withShortcuts;
 
         if (withShortcuts) {
@@ -115,7 +107,8 @@ TEST(CommandBarFrame, ShortcutManagerTranslatesInsteadOfTheFrameTable)
             EXPECT_FALSE(frame->PreTranslateMessage(&msg));
             frame->GetCommandBars()->OnSetPreviewMode(FALSE);
             EXPECT_TRUE(frame->PreTranslateMessage(&msg));
-            Pump();
+            testpump::PumpUntil([&] { return frame->commands > 1; });
+            testpump::PumpUntilIdle();
             EXPECT_EQ(frame->commands, 2);
         }
         frame->DestroyWindow();
