@@ -28,7 +28,7 @@ TEST(DockingRect, PredictedRectangleIsTheDockedOne)
         {"left of the neighbour", true, xtpPaneDockLeft, true, CSize(120, 80), 32000},
         {"right of the whole layout", true, xtpPaneDockRight, false, CSize(130, 80), 32000},
         {"above the whole layout", true, xtpPaneDockTop, false, CSize(130, 70), 32000},
-        {"a docked pane to the other side: its place is free", true, xtpPaneDockRight, false, CSize(130, 70), 32000,
+        {"a docked pane to the other side: its place is free", true, xtpPaneDockRight, false, CSize(350, 70), 32000,
          true},
     };
     for (const Case& c : cases)
