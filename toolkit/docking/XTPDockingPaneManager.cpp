@@ -589,7 +589,6 @@ CRect CXTPDockingPaneManager::GetDockingRect(CXTPDockingPaneBase* pNode, int dir
     }
     std::vector<CXTPDockingPaneBase*> children;
     CRect rcSplit;
-    CXTPDockingPaneSplitterContainer* pSplitter = pParent;
     if (pParent->IsHoriz() == bHoriz)
     {
         rcSplit = pParent->GetPaneWindowRect();
@@ -611,7 +610,7 @@ CRect CXTPDockingPaneManager::GetDockingRect(CXTPDockingPaneBase* pNode, int dir
         children = bAfter ? std::vector<CXTPDockingPaneBase*>{pTarget, pNode}
                           : std::vector<CXTPDockingPaneBase*>{pNode, pTarget};
     }
-    std::vector<int> lengths = pSplitter->CalcLengths(children, rcSplit, bHoriz, FALSE);
+    std::vector<int> lengths = pParent->CalcLengths(children, rcSplit, bHoriz, FALSE);
     int nGap = m_pPaintManager->GetSplitterSize();
     int nPos = bHoriz ? rcSplit.left : rcSplit.top;
     CRect rc = rcSplit;
