@@ -22,7 +22,10 @@ LRESULT CDockingTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         }
         break;
     }
-    case XTP_DPN_RCLICK: rightClicks.push_back(reinterpret_cast<CXTPDockingPaneBase*>(lParam)); break;
+    case XTP_DPN_RCLICK:
+        rightClicks.push_back(reinterpret_cast<CXTPDockingPaneBase*>(lParam));
+        activeAtRightClick.push_back(manager.GetActivePane());
+        break;
     case XTP_DPN_CONTEXTMENU:
     {
         auto* menu = reinterpret_cast<XTP_DOCKINGPANE_CLICK*>(lParam);

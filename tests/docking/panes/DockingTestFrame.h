@@ -15,6 +15,7 @@ public:
     // wParam 2 and 5: what lParam named, and whether the menu button was
     // drawn pressed while the owner handled it.
     std::vector<CXTPDockingPaneBase*> rightClicks;
+    std::vector<CXTPDockingPane*> activeAtRightClick;
     std::vector<XTP_DOCKINGPANE_CLICK> menus;
     std::vector<BOOL> menuPressed;
 

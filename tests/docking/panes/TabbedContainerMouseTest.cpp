@@ -334,13 +334,13 @@ TEST(TabbedContainerMouse, RightClicksSelectFocusAndNotify)
     EXPECT_EQ(upper, layout.frame->rightClicks[0]);
     EXPECT_EQ(layout.one, upper->GetSelected()) << "the tab under the pointer";
     EXPECT_EQ(layout.one->GetHwnd(), ::GetFocus());
-    EXPECT_EQ(layout.one, layout.frame->manager.GetActivePane()) << "active before the owner hears";
+    EXPECT_EQ(layout.one, layout.frame->activeAtRightClick[0]) << "active before the owner hears";
 
     // On a caption: nothing is selected anew, the container is told all the same.
     testinput::ClickAt(OnScreen(lower, CPoint(20, 8)), true);
     ASSERT_TRUE(testpump::PumpUntil([&] { return layout.frame->rightClicks.size() == 2; }));
     EXPECT_EQ(lower, layout.frame->rightClicks[1]);
-    EXPECT_EQ(layout.two, layout.frame->manager.GetActivePane());
+    EXPECT_EQ(layout.two, layout.frame->activeAtRightClick[1]);
     EXPECT_FALSE(upper->IsActive());
 }
 
