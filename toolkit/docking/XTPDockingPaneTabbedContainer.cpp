@@ -537,6 +537,17 @@ void CXTPDockingPaneTabbedContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) cons
         pMinMaxInfo->ptMaxTrackSize.x = std::min(pMinMaxInfo->ptMaxTrackSize.x, mmi.ptMaxTrackSize.x);
         pMinMaxInfo->ptMaxTrackSize.y = std::min(pMinMaxInfo->ptMaxTrackSize.y, mmi.ptMaxTrackSize.y);
     }
+    // The panes' limits are for their windows: the caption and tabs come on top.
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return;
+    CRect rc(0, 0, 1000, 1000);
+    pManager->GetPaintManager()->AdjustClientRect(const_cast<CXTPDockingPaneTabbedContainer*>(this), rc, FALSE);
+    CSize szFrame(1000 - rc.Width(), 1000 - rc.Height());
+    pMinMaxInfo->ptMinTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMinTrackSize.y += szFrame.cy;
+    pMinMaxInfo->ptMaxTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMaxTrackSize.y += szFrame.cy;
 }
 
 void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
