@@ -4,6 +4,7 @@
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -18,6 +19,7 @@ CXTPDockingPaneManager::CXTPDockingPaneManager()
     m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     m_pPaintManager = XTPCreateDockingPaneTheme(xtpPaneThemeDefault);
     m_pImageManager = new CXTPImageManager;
+    m_pToolTipContext = new CXTPToolTipContext;
 }
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()
@@ -29,6 +31,7 @@ CXTPDockingPaneManager::~CXTPDockingPaneManager()
         m_pActivePane->InternalRelease();
     m_pPaintManager->InternalRelease();
     m_pImageManager->InternalRelease();
+    m_pToolTipContext->InternalRelease();
     if (m_bOleInitialized)
         ::OleUninitialize();
 }

@@ -10,6 +10,7 @@ class CXTPDockingPane;
 class CXTPDockingPaneLayout;
 class CXTPDockingPanePaintManager;
 class CXTPImageManager;
+class CXTPToolTipContext;
 
 const UINT WM_XTP_PANE_ACTION = 0x2AAD;
 // Posted to the manager's window: the floating frame in lParam docks back.
@@ -114,6 +115,8 @@ public:
     CXTPDockingPane* GetActivePane() const { return m_pActivePane; }
     // Pane icons by icon id.
     CXTPImageManager* GetImageManager() const { return m_pImageManager; }
+    // Tips of caption buttons and tabs.
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -141,6 +144,7 @@ public:
     BOOL m_bAttachingPane = FALSE;
     BOOL m_bLayoutCreated = FALSE;
     CXTPImageManager* m_pImageManager = nullptr;
+    CXTPToolTipContext* m_pToolTipContext = nullptr;
 
 private:
     // One pane to the holder of the other state (or floating at its place).

@@ -9,6 +9,7 @@
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "framework/gdi/CPaintDC.h"
@@ -237,6 +238,28 @@ void CXTPDockingPaneTabbedContainer::OnMenuButton(CXTPDockingPaneCaptionButton* 
         return;
     pButton->SetPressed(FALSE);
     Invalidate(FALSE);
+}
+
+LRESULT CXTPDockingPaneTabbedContainer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->GetToolTipContext()->FilterToolTipMessage(this, message, wParam, lParam);
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+INT_PTR CXTPDockingPaneTabbedContainer::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(point))
+    {
+        CString strTip = pButton->GetTooltip();
+        if (strTip.IsEmpty())
+            return -1;
+        CRect rc = pButton->GetRect();
+        CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom,
+                                           static_cast<UINT>(pButton->GetId()), strTip);
+        return pButton->GetId();
+    }
+    return IsTabsVisible() ? PerformToolHitTest(m_hWnd, point, pTI) : -1;
 }
 
 void CXTPDockingPaneTabbedContainer::OnLButtonDblClk(UINT nFlags, CPoint point)

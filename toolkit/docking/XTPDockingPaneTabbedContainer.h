@@ -67,7 +67,11 @@ public:
     void OnMaximizeButton();
     void OnRestoreButton();
 
+    // A caption button's tip is the string of its id; tabs as the tab manager.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
