@@ -9,6 +9,8 @@
 class CXTPDockingPane;
 class CXTPDockingPaneLayout;
 class CXTPDockingPanePaintManager;
+class CXTPImageManager;
+class CXTPToolTipContext;
 
 const UINT WM_XTP_PANE_ACTION = 0x2AAD;
 // Posted to the manager's window: the floating frame in lParam docks back.
@@ -55,6 +57,15 @@ struct XTP_DOCKINGPANE_ACTION
     int dockDirection;
 };
 
+// The record of notification 5: the pane, the point below the menu button
+// and the button, both on screen.
+struct XTP_DOCKINGPANE_CLICK
+{
+    CXTPDockingPane* pPane;
+    POINT pt;
+    RECT rcExclude;
+};
+
 class CXTPDockingPaneManager : public CWnd
 {
 public:
@@ -90,6 +101,8 @@ public:
     virtual void OnActivatePane(BOOL bActive, CXTPDockingPane* pPane);
 
     int GetPaneDirection(CXTPDockingPaneBase* pNode) const;
+    // The screen rectangle the node would get docked so; the tree stays.
+    CRect GetDockingRect(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
     BOOL SendPaneAction(int action, CXTPDockingPane* pPane, CXTPDockingPaneBase* pContainer = nullptr,
                         int direction = 0);
     LRESULT NotifyOwner(WPARAM wParam, LPARAM lParam);
@@ -100,6 +113,10 @@ public:
     CXTPDockingPaneLayout* GetLayout() const { return m_pLayout; }
     CXTPDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
     CXTPDockingPane* GetActivePane() const { return m_pActivePane; }
+    // Pane icons by icon id.
+    CXTPImageManager* GetImageManager() const { return m_pImageManager; }
+    // Tips of caption buttons and tabs.
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -126,11 +143,15 @@ public:
     BOOL m_bSecondStyle = FALSE;
     BOOL m_bAttachingPane = FALSE;
     BOOL m_bLayoutCreated = FALSE;
+    CXTPImageManager* m_pImageManager = nullptr;
+    CXTPToolTipContext* m_pToolTipContext = nullptr;
 
 private:
     // One pane to the holder of the other state (or floating at its place).
     BOOL TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CXTPDockingPaneBase*& pFollow);
     BOOL IsLiveNode(CXTPDockingPaneBase* pNode) const;
+    // Where DockPane would put the node: the target after the neighbour rules.
+    CXTPDockingPaneBase* DockingTarget(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pNeighbour) const;
 
     BOOL m_bOleInitialized = FALSE;
 };
