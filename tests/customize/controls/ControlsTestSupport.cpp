@@ -140,7 +140,8 @@ void CALLBACK CModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     {
         // A window still open long after the action (a message box the
         // action did not expect) is cancelled, so that the test ends.
-        if (++pDriver->m_nTicksAfter < 60)
+        // Generous: a loaded machine may take seconds to close a dialog.
+        if (++pDriver->m_nTicksAfter < static_cast<int>(testpump::kDeadline / 50))
             return;
         WindowSearch search = {&pDriver->m_strClass, &pDriver->m_existing, nullptr, {}};
         ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));

@@ -71,7 +71,8 @@ public:
     CModalDriver& operator=(const CModalDriver&) = delete;
 
     bool Ran() const { return m_bRan; }
-    // A window of the class was still open three seconds after the action.
+    // A window of the class was still open long after the action (the
+    // tests' deadline).
     bool Stuck() const { return m_bStuck; }
 
 private:
