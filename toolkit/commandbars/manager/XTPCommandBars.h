@@ -10,6 +10,7 @@ class CXTPCommandBar;
 class CXTPCommandBarsOptions;
 class CXTPControl;
 class CXTPDockBar;
+class CXTPMenuBar;
 class CXTPPropExchange;
 class CXTPImageManager;
 class CXTPMouseManager;
@@ -107,6 +108,9 @@ public:
     // The dock bar whose window, grown by 20 pixels, holds the screen point;
     // the preferred one first.
     CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;
+    // A menu bar of the menu bar class docked at the top, loaded from the
+    // menu resource (none for 0) in place of the frame's own menu.
+    CXTPMenuBar* SetMenu(LPCTSTR lpszName, UINT nID);
     // A toolbar of the given class (toolbar when null) docked at the side.
     CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass = nullptr);
     void RecalcFrameLayout(BOOL bDelay = FALSE);
@@ -126,6 +130,9 @@ public:
     void LoadOptions(LPCTSTR lpszProfileName);
     // Both directions; the basic set is what the registry keeps.
     void DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly);
+
+    // The class SetMenu makes its menu bar of.
+    static CRuntimeClass* m_pMenuBarClass;
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
