@@ -74,6 +74,7 @@ public:
     bool exitDestroys = false;
     int trackingNotices = 0;
     int escapesReleased = 0;
+    int resets = 0;
 
     // Every command has a handler here: the menus show them enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
@@ -92,6 +93,8 @@ protected:
             trackingNotices++;
         if (message == WM_KEYUP && wParam == VK_ESCAPE)
             escapesReleased++;
+        if (message == WM_XTP_TOOLBAR_RESET)
+            resets++;
         if (message == WM_COMMAND && lParam == 0) {
             commands.push_back(LOWORD(wParam));
             if (LOWORD(wParam) == ID_APP_EXIT && exitDestroys) {
@@ -107,8 +110,18 @@ class CMdiMenuFrame : public CXTPFrameWndBase<CMDIFrameWnd>
 {
 public:
     CMdiMenuFrame() { m_pCommandBars = m_pTemplateBars = new CTemplateCommandBars(); }
+    // Whether the frame offers the customize command (asked when the bars are made).
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        if (customizable && nID == kCustomizeCommand && nCode == CN_COMMAND)
+            return TRUE;
+        return CXTPFrameWndBase<CMDIFrameWnd>::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
+    static const UINT kCustomizeCommand = 35001;
+    static bool customizable;
     CTemplateCommandBars* m_pTemplateBars;
 };
+bool CMdiMenuFrame::customizable = false;
 
 template <class TFrame>
 CXTPMenuBar* CreateMenuFrame(TFrame* pFrame, const CRect& rcClient)
@@ -499,4 +512,82 @@ TEST_F(MenuBar, ScreenshotOfAnOpenMenuWithItsSubmenu)
     EXPECT_NE(at(rcItem.right - 30, rcItem.CenterPoint().y), at(rcPlain.right - 30, rcPlain.CenterPoint().y))
         << "the submenu's item is highlighted";
     EXPECT_GE(rcSub.left, rcMenu.right - 8) << "the submenu opens beside its item";
+}
+
+TEST_F(MdiMenuBar, WithCustomizationEachMenuKeepsItsOwnControls)
+{
+    // Made again with a frame that offers customization.
+    m_pFrame->DestroyWindow();
+    testpump::PumpUntilIdle();
+    CMdiMenuFrame::customizable = true;
+    m_pFrame = new CMdiMenuFrame();
+    m_pMenuBar = CreateMenuFrame(m_pFrame, CRect(60, 60, 660, 400));
+    CMdiMenuFrame::customizable = false;
+    ASSERT_NE(m_pMenuBar, nullptr);
+    m_hFrame = m_pFrame->GetSafeHwnd();
+    ASSERT_TRUE(m_pFrame->GetCommandBars()->IsCustomizeAvail());
+
+    CMenu trayMenu;
+    ASSERT_TRUE(trayMenu.LoadMenu(IDR_TRAYMENU));
+    m_pFrame->m_pTemplateBars->nTemplate = IDR_TRAYMENU;
+    CXTPControls* pDefaultControls = m_pMenuBar->GetControls();
+    m_pFrame->MDISetMenu(&trayMenu, nullptr);
+    ASSERT_EQ(Titles(), std::vector<CString>{CString(L"Tray")});
+    EXPECT_NE(m_pMenuBar->GetControls(), pDefaultControls) << "the default menu's controls are put aside";
+    ASSERT_NE(m_pMenuBar->GetControls()->GetOriginalControls(), nullptr) << "a first load is the initial set";
+    m_pMenuBar->GetControl(0)->SetCaption(L"Symbolleiste");  // the user renames the title
+
+    ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(m_pMenuBar->GetDefaultMenu()),
+                   0);
+    EXPECT_EQ(m_pMenuBar->GetControls(), pDefaultControls) << "the default menu's own controls come back";
+    EXPECT_EQ(Titles().size(), 3u);
+    m_pFrame->MDISetMenu(&trayMenu, nullptr);
+    EXPECT_EQ(Titles(), std::vector<CString>{CString(L"Symbolleiste")}) << "the renamed title is kept";
+}
+
+TEST_F(MenuBar, ResetBringsTheLoadedTitlesBackAndTellsTheFrame)
+{
+    m_pMenuBar->GetControls()->RemoveAt(1);
+    m_pMenuBar->GetControl(0)->SetCaption(L"&Programm");
+    m_pMenuBar->Reset(FALSE);
+    ASSERT_EQ(m_pMenuBar->GetControlCount(), 3);
+    EXPECT_EQ(m_pMenuBar->GetControl(0)->GetCaption(), CString(L"&Datei"));
+    EXPECT_EQ(m_pMenuBar->GetControl(1)->GetCaption(), CString(L"&Auswählen"));
+    EXPECT_EQ(m_pMenuBar->GetControls()->GetOriginalControls()->GetCount(), 3) << "the initial set stays as it is";
+    EXPECT_EQ(m_pFrame->resets, 1);
+}
+
+TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)
+{
+    m_pMenuBar->SetFlags(XTP_MENUBAR_SHOW_SYSMENU);
+    CMDIChildWnd* pChild = AddChild(WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(pChild, nullptr);
+    pChild->MDIMaximize();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return MdiIds().size() == 4u; }));
+    testpump::PumpUntilIdle();
+    m_pMenuBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    testshot::Image image = testshot::CaptureWindow(m_pMenuBar->GetSafeHwnd());
+    EXPECT_FALSE(testshot::Save(image, L"menubar_mdi_buttons.png").empty());
+
+    auto darkIn = [&](const CRect& rc) {
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++) {
+                COLORREF c = image.Pixel(x, y);
+                n += GetRValue(c) < 0x60 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60 ? 1 : 0;
+            }
+        return n;
+    };
+    CXTPControl* pClose = m_pMenuBar->GetControls()->FindControl(9403);
+    CXTPControl* pRestore = m_pMenuBar->GetControls()->FindControl(9404);
+    CXTPControl* pSysMenu = m_pMenuBar->GetControls()->FindControl(9406);
+    EXPECT_GT(darkIn(pClose->GetRect()), 8) << "the close glyph is drawn";
+    EXPECT_GT(darkIn(pRestore->GetRect()), 8) << "the restore glyph is drawn";
+    EXPECT_GT(pClose->GetRect().left, m_pMenuBar->GetControl(3)->GetRect().right) << "the buttons stand right";
+    CRect rcIcon = pSysMenu->GetRect();
+    int nColoured = 0;
+    for (int y = rcIcon.top; y < rcIcon.bottom; y++)
+        for (int x = rcIcon.left; x < rcIcon.right; x++)
+            nColoured += image.Pixel(x, y) != image.Pixel(rcIcon.left, rcIcon.top) ? 1 : 0;
+    EXPECT_GT(nColoured, 20) << "the child's icon is drawn";
 }
