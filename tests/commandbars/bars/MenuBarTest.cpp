@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
 #include "framework/windows/CCmdUI.h"
 #include "framework/windows/CMDIChildWnd.h"
 #include "framework/windows/CMDIFrameWnd.h"
 #include "framework/windows/CMenu.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -514,7 +517,7 @@ TEST_F(MenuBar, ScreenshotOfAnOpenMenuWithItsSubmenu)
     EXPECT_GE(rcSub.left, rcMenu.right - 8) << "the submenu opens beside its item";
 }
 
-TEST_F(MdiMenuBar, WithCustomizationEachMenuKeepsItsOwnControls)
+TEST_F(MdiMenuBar, WithCustomizationEachMenuKeepsItsOwnControlsAlsoWhenStored)
 {
     // Made again with a frame that offers customization.
     m_pFrame->DestroyWindow();
@@ -543,6 +546,33 @@ TEST_F(MdiMenuBar, WithCustomizationEachMenuKeepsItsOwnControls)
     EXPECT_EQ(Titles().size(), 3u);
     m_pFrame->MDISetMenu(&trayMenu, nullptr);
     EXPECT_EQ(Titles(), std::vector<CString>{CString(L"Symbolleiste")}) << "the renamed title is kept";
+
+    // Storing puts the template menu aside and stores the default controls
+    // as the bar's own; a bar loaded from that knows both menus.
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        m_pMenuBar->DoPropExchange(&px);
+        ar.Close();
+    }
+    EXPECT_EQ(Titles().front(), CString(L"&Datei")) << "stored with the default menu showing";
+    EXPECT_TRUE(m_pMenuBar->IsMenuSwitchedForSaving());
+    ASSERT_NE(m_pMenuBar->GetTemplateMenu(IDR_TRAYMENU), nullptr);
+    EXPECT_EQ(m_pMenuBar->GetTemplateMenu(IDR_TRAYMENU)->GetAt(0)->GetCaption(), CString(L"Symbolleiste"));
+
+    file.SeekToBegin();
+    auto* pLoaded = new CXTPMenuBar();
+    pLoaded->SetCommandBars(m_pFrame->GetCommandBars());
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        pLoaded->DoPropExchange(&px);
+    }
+    EXPECT_EQ(pLoaded->GetDefaultMenuId(), static_cast<UINT>(IDR_MAINFRAME));
+    EXPECT_EQ(pLoaded->GetTemplateMenuCount(), 1);
+    EXPECT_NE(pLoaded->GetTemplateMenu(IDR_TRAYMENU), nullptr);
+    pLoaded->InternalRelease();
 }
 
 TEST_F(MenuBar, ResetBringsTheLoadedTitlesBackAndTellsTheFrame)

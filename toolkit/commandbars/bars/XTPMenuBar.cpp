@@ -8,6 +8,8 @@
 #include <utility>
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -392,4 +394,66 @@ CXTPCommandBar* CXTPMenuBar::Clone(BOOL bRecursive)
     pClone->SetCommandBars(GetCommandBars());
     pClone->Copy(this, bRecursive);
     return pClone;
+}
+
+CXTPControls* CXTPMenuBar::GetTemplateMenu(UINT nID) const
+{
+    CXTPControls* pControls = nullptr;
+    return m_mapTemplates.Lookup(nID, pControls) ? pControls : nullptr;
+}
+
+void CXTPMenuBar::DoPropExchange(CXTPPropExchange* pPX)
+{
+    if (pPX->IsStoring() && m_mapTemplates.GetCount() > 0 && m_hMenuDefault != nullptr &&
+        m_nIDResourceCurrent != m_nIDResource) {
+        SwitchMenu(m_hMenuDefault);
+        m_bDirtyMenu = TRUE;
+    }
+    CXTPToolBar::DoPropExchange(pPX);
+
+    long nResourceId = static_cast<long>(m_nIDResource);
+    XTPExchangeLongWithDefault(pPX, L"ResourceId", nResourceId, 0);
+    CString strSection;
+    if (pPX->IsStoring()) {
+        pPX->WriteCount(static_cast<DWORD>(m_mapTemplates.GetCount()));
+        POSITION pos = m_mapTemplates.GetStartPosition();
+        for (int i = 0; pos != nullptr; i++) {
+            UINT nId = 0;
+            CXTPControls* pControls = nullptr;
+            m_mapTemplates.GetNextAssoc(pos, nId, pControls);
+            strSection.Format(L"%s%i", L"MDIMenu", i);
+            CXTPPropExchange* pSection = pPX->GetSection(strSection);
+            if (pSection == nullptr)
+                continue;
+            long nTemplateId = static_cast<long>(nId);
+            XTPExchangeLongWithDefault(pSection, L"Id", nTemplateId, 0);
+            if (pControls != nullptr)
+                pControls->DoPropExchange(pSection);
+            pSection->InternalRelease();
+        }
+        return;
+    }
+
+    m_nIDResource = m_nIDResourceCurrent = static_cast<UINT>(nResourceId);
+    if (pPX->m_nSchema < 5)
+        return;
+    FreeTemplateMenus();
+    // The stored count is only a claim: no more menus than sections stored.
+    DWORD nCount = pPX->CountStoredSections(L"MDIMenu", pPX->ReadCount());
+    for (DWORD i = 0; i < nCount; i++) {
+        strSection.Format(L"%s%i", L"MDIMenu", static_cast<int>(i));
+        CXTPPropExchange* pSection = pPX->GetSection(strSection);
+        if (pSection == nullptr)
+            break;
+        long nTemplateId = 0;
+        XTPExchangeLongWithDefault(pSection, L"Id", nTemplateId, 0);
+        auto* pControls = new CXTPControls();
+        pControls->SetCommandBars(GetCommandBars());
+        pControls->DoPropExchange(pSection);
+        pSection->InternalRelease();
+        CXTPControls* pOld = nullptr;
+        if (m_mapTemplates.Lookup(static_cast<UINT>(nTemplateId), pOld) && pOld != nullptr)
+            pOld->InternalRelease();
+        m_mapTemplates.SetAt(static_cast<UINT>(nTemplateId), pControls);
+    }
 }

@@ -81,6 +81,17 @@ public:
     // Brings the MDI controls in line with the active child.
     void RefreshMdiButtons();
 
+    // Stored with the bar: the menu id and each template menu's controls.
+    // Storing first brings the default menu's controls back.
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    // The template menus were put aside for storing: the frame must show
+    // its active document's menu again.
+    BOOL IsMenuSwitchedForSaving() const { return m_bDirtyMenu; }
+    void SetMenuSwitchedForSaving(BOOL bSwitched) { m_bDirtyMenu = bSwitched; }
+    // The controls kept for a template menu not shown now; null when none.
+    CXTPControls* GetTemplateMenu(UINT nID) const;
+    int GetTemplateMenuCount() const { return static_cast<int>(m_mapTemplates.GetCount()); }
+
     UINT GetDefaultMenuId() const { return m_nIDResource; }
     UINT GetCurrentMenuId() const { return m_nIDResourceCurrent; }
     HMENU GetDefaultMenu() const { return m_hMenuDefault; }
