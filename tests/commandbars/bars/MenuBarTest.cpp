@@ -13,6 +13,7 @@
 #include "framework/windows/CMenu.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -211,6 +212,8 @@ TEST_F(MenuBar, TakesTheFramesMenuAndShowsItsTitles)
         EXPECT_EQ(m_pMenuBar->GetControl(i)->GetType(), xtpControlPopup);
     }
     ASSERT_NE(m_pMenuBar->GetControls()->GetOriginalControls(), nullptr) << "the loaded titles are its initial set";
+    for (UINT nCommand : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE})
+        EXPECT_NE(m_pMenuBar->GetImageManager()->GetImage(nCommand, 16), nullptr) << "glyph of " << std::hex << nCommand;
     CRect rcBar;
     m_pMenuBar->GetWindowRect(&rcBar);
     m_pFrame->ScreenToClient(&rcBar);
@@ -611,6 +614,9 @@ TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)
     CXTPControl* pClose = m_pMenuBar->GetControls()->FindControl(9403);
     CXTPControl* pRestore = m_pMenuBar->GetControls()->FindControl(9404);
     CXTPControl* pSysMenu = m_pMenuBar->GetControls()->FindControl(9406);
+    EXPECT_EQ(pClose->GetTooltip(), CString(L"Fenster schließen"));
+    EXPECT_EQ(pRestore->GetTooltip(), CString(L"Fenster wiederherstellen"));
+    EXPECT_EQ(m_pMenuBar->GetControls()->FindControl(9405)->GetTooltip(), CString(L"Fenster minimieren"));
     EXPECT_GT(darkIn(pClose->GetRect()), 8) << "the close glyph is drawn";
     EXPECT_GT(darkIn(pRestore->GetRect()), 8) << "the restore glyph is drawn";
     EXPECT_GT(pClose->GetRect().left, m_pMenuBar->GetControl(3)->GetRect().right) << "the buttons stand right";
