@@ -276,6 +276,21 @@ def browse_glyphs():
     return strip([draw_masked_rect(g, 11, 11, MAGENTA) for g in glyphs])
 
 
+def window_glyphs():
+    """Four 16 x 16 glyphs on magenta for the window commands: restore, minimize,
+    maximize, close."""
+    black = (0, 0, 0)
+    outline = lambda x0, y0, x1, y1: lambda x, y: box(x0, y0, x1, y1)(x, y) and not box(x0 + 1, y0 + 2, x1 - 1, y1 - 1)(x, y)
+    glyphs = [
+        [(outline(5, 2, 14, 10), black), (box(2, 6, 11, 14), (255, 255, 255)), (outline(2, 6, 11, 14), black)],
+        [(box(3, 11, 10, 13), black)],
+        [(outline(2, 2, 14, 14), black)],
+        [(lambda x, y: abs(x - y) < 1.2 and 3 <= x <= 13, black),
+         (lambda x, y: abs(x + y - 16) < 1.2 and 3 <= x <= 13, black)],
+    ]
+    return strip([draw_masked_rect(g, 16, 16, MAGENTA) for g in glyphs])
+
+
 def edit_menu_icons():
     """Five 16 x 15 icons on magenta: undo, cut, copy, paste, delete."""
     navy, grey, white, red = (20, 40, 130), (90, 90, 90), (255, 255, 255), (200, 30, 30)
@@ -417,6 +432,8 @@ def main():
     # Standalone controls: the browse button's glyph strip and the edit menu's icons.
     write_bmp('browse_glyphs.bmp', browse_glyphs(), 24)
     write_bmp('edit_toolbar.bmp', edit_menu_icons(), 24)
+    # The menu bar's window command glyphs.
+    write_bmp('menubar_glyphs.bmp', window_glyphs(), 24)
     # The report's glyphs: expand boxes and check boxes, 72 x 12.
     write_bmp('report_glyphs.bmp', report_glyphs(), 24)
     # The framework's check list box.

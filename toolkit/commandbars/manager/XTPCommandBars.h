@@ -12,6 +12,7 @@ struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM;
 class CXTPCommandBarsOptions;
 class CXTPControl;
 class CXTPDockBar;
+class CXTPMenuBar;
 class CXTPPropExchange;
 class CXTPImageManager;
 class CXTPMouseManager;
@@ -109,6 +110,9 @@ public:
     // The dock bar whose window, grown by 20 pixels, holds the screen point;
     // the preferred one first.
     CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;
+    // A menu bar of the menu bar class docked at the top, loaded from the
+    // menu resource (none for 0) in place of the frame's own menu.
+    CXTPMenuBar* SetMenu(LPCTSTR lpszName, UINT nID);
     // A toolbar of the given class (toolbar when null) docked at the side.
     CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass = nullptr);
     void RecalcFrameLayout(BOOL bDelay = FALSE);
@@ -149,6 +153,9 @@ public:
     // Set: the customized controls file, instead of one in the user's
     // application data.
     CString m_strControlsFileName;
+
+    // The class SetMenu makes its menu bar of.
+    static CRuntimeClass* m_pMenuBarClass;
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
