@@ -19,6 +19,8 @@ class DialogBarTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // Off every bar, whose mouse-leave poll would keep the queue busy.
+        testinput::MoveMouseTo(POINT{1000, 900});
         frame = new CTestFrame();
         ASSERT_TRUE(frame->CreateFrame(640, 480));
     }
@@ -158,6 +160,34 @@ TEST_F(DialogBarTest, CaptionOpensItsPopupOnlyWithControlsInIt)
         pBar->CalcDockingLayout(640, LM_HORZ | LM_HORZDOCK);
         EXPECT_EQ(pCaption->HasPopup(), c.hasPopup);
     }
+}
+
+TEST_F(DialogBarTest, ClickOnTheCaptionOpensThePopupBelowIt)
+{
+    // At the left, where other popups open to the right of their control.
+    CXTPDialogBar* pBar = AddBar(xtpBarLeft);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    CXTPDialogBar::CXTPCaptionPopupBar* pPopup = pBar->GetCaptionPopupBar();
+    CRect rcCaption = ControlRect(pBar, XTP_ID_DIALOGBAR_CAPTION);
+    POINT ptClick = testinput::ClientToScreenPoint(pBar->GetSafeHwnd(), rcCaption.left + 20, rcCaption.top + 8);
+
+    // Empty: the click opens nothing.
+    testinput::ClickAt(ptClick);
+    testinput::MoveMouseTo(POINT{1000, 900});
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+
+    pPopup->GetControls()->Add(xtpControlButton, 28303);
+    frame->RecalcLayout();
+    testinput::ClickAt(ptClick);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pPopup->IsTrackingMode() != 0; }));
+    CPoint ptBelow(rcCaption.left, rcCaption.bottom);
+    pBar->ClientToScreen(&ptBelow);
+    EXPECT_EQ(pPopup->GetPopupPoint(), ptBelow);
+    EXPECT_EQ(pPopup->GetPopupFlags(), 3u);
+    pBar->GetCommandBars()->ClosePopups();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pPopup->IsTrackingMode() == 0; }));
 }
 
 struct HitCase
