@@ -2,6 +2,7 @@
 // resize hit codes at each place, borders dragged with the real mouse, and
 // the hosted window filling the client area.
 #include <gtest/gtest.h>
+#include <functional>
 #include "commandbars/frame/FrameTestSupport.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
@@ -321,19 +322,20 @@ TEST_F(DialogBarTest, FloatingCornerDragNeverGoesBelowTheMinimum)
     EXPECT_EQ(rcChild, CRect(rc.left + 3, rc.top + 3 + nCaption, rc.right - 3, rc.bottom - 3));
 }
 
-// Posts WM_QUIT once the bar's drag loop holds the capture (a timer: input
-// goes before it, unlike posted messages).
-class CQuitPoster : public CWnd
+// Acts once the bar's drag loop holds the capture (on a timer: input goes
+// before it, unlike posted messages).
+class CDragWatcher : public CWnd
 {
 public:
     HWND hBar = nullptr;
+    std::function<void()> action;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_TIMER && wParam == 1 && hBar != nullptr && ::GetCapture() == hBar) {
             KillTimer(1);
-            ::PostQuitMessage(7);
+            action();
             return 0;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -345,9 +347,10 @@ TEST_F(DialogBarTest, QuitDuringADragEndsTheLoopAndIsPostedAgain)
     CXTPDialogBar* pBar = AddBar(xtpBarFloating);
     ASSERT_NE(pBar, nullptr);
     ASSERT_TRUE(testpump::PumpUntilIdle());
-    CQuitPoster poster;
+    CDragWatcher poster;
     ASSERT_TRUE(poster.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr));
     poster.hBar = pBar->GetSafeHwnd();
+    poster.action = [] { ::PostQuitMessage(7); };
     poster.SetTimer(1, 10, nullptr);
 
     CRect rc = WindowRect(pBar);
@@ -364,6 +367,29 @@ TEST_F(DialogBarTest, QuitDuringADragEndsTheLoopAndIsPostedAgain)
     testpump::PumpUntilIdle();
     EXPECT_EQ(WindowRect(pBar), rc);
     poster.DestroyWindow();
+}
+
+TEST_F(DialogBarTest, FrameClosedDuringADragEndsTheLoop)
+{
+    CXTPDialogBar* pBar = AddBar(xtpBarTop);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    CDragWatcher closer;
+    ASSERT_TRUE(closer.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr));
+    closer.hBar = pBar->GetSafeHwnd();
+    HWND hFrame = frame->GetSafeHwnd();
+    closer.action = [hFrame] { ::DestroyWindow(hFrame); };
+    closer.SetTimer(1, 10, nullptr);
+
+    CRect rc = WindowRect(pBar);
+    POINT pt = {rc.right - 1, rc.top + 60};
+    testinput::MoveMouseTo(pt);
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, pt);
+    ASSERT_TRUE(testpump::PumpUntil([hFrame] { return !::IsWindow(hFrame); }));
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, POINT{pt.x + 30, pt.y});
+    EXPECT_TRUE(testpump::PumpUntilIdle());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    closer.DestroyWindow();
 }
 
 TEST_F(DialogBarTest, HideCrossHidesTheBar)

@@ -62,7 +62,6 @@ BOOL CXTPDockContext::Track()
         return FALSE;
     HWND hBar = m_pBar->GetSafeHwnd();
     ::SetCapture(hBar);
-    CXTPCommandBars* pCommandBars = m_pBar->GetCommandBars();
     BOOL bQuit = FALSE;
     while (!bQuit && ::GetCapture() == hBar) {
         MSG msg;
@@ -97,12 +96,17 @@ BOOL CXTPDockContext::Track()
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
-        if (pCommandBars != nullptr)
+        // A dispatched message may have closed the frame with its bars.
+        if (!::IsWindow(hBar))
+            return TRUE;
+        if (CXTPCommandBars* pCommandBars = m_pBar->GetCommandBars())
             pCommandBars->IdleRecalcLayout();
     }
+    if (!::IsWindow(hBar))
+        return TRUE;
     if (::GetCapture() == hBar)
         ::ReleaseCapture();
-    if (pCommandBars != nullptr)
+    if (CXTPCommandBars* pCommandBars = m_pBar->GetCommandBars())
         pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
     return TRUE;
 }
