@@ -369,6 +369,26 @@ TEST_F(DialogBarTest, QuitDuringADragEndsTheLoopAndIsPostedAgain)
     poster.DestroyWindow();
 }
 
+TEST_F(DialogBarTest, EscapeEndsADragWhereTheBarIs)
+{
+    CXTPDialogBar* pBar = AddBar(xtpBarFloating);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    CRect rc = WindowRect(pBar);
+    POINT from = {rc.right - 1, rc.top + 100};
+    testinput::MoveMouseTo(from);
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    testinput::MoveMouseTo(POINT{from.x + 30, from.y});
+    testinput::SendKey(VK_ESCAPE);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return WindowRect(pBar).Width() == rc.Width() + 30; }));
+    ASSERT_TRUE(testpump::PumpUntil([] { return ::GetCapture() == nullptr; }));
+    // Nothing is undone, and moves after it resize nothing.
+    testinput::MoveMouseTo(POINT{from.x + 60, from.y});
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, POINT{from.x + 60, from.y});
+    testpump::PumpUntilIdle();
+    EXPECT_EQ(WindowRect(pBar).Width(), rc.Width() + 30);
+}
+
 TEST_F(DialogBarTest, FrameClosedDuringADragEndsTheLoop)
 {
     CXTPDialogBar* pBar = AddBar(xtpBarTop);
