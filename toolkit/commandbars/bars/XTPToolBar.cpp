@@ -3,7 +3,11 @@
 
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
 
-CXTPToolBar::CXTPToolBar() = default;
+CXTPToolBar::CXTPToolBar()
+    : m_dockContext(this)
+{
+}
+
 CXTPToolBar::~CXTPToolBar() = default;
 
 BOOL CXTPToolBar::IsTextBelowIcons() const

@@ -12,6 +12,11 @@ public:
     CXTPToolBar();
     ~CXTPToolBar() override;
 
+    // The bar's window: a pop-up owned by the parent when floating, else a child.
+    virtual BOOL Create(CWnd* pParentWnd, BOOL bFloat);
+    // Sides 0 to 3 dock the bar through the manager; floating gives it a window of its own.
+    BOOL SetPosition(XTPBarPosition barPosition) override;
+    void OnRecalcLayout() override;
     BOOL IsVisible() const override { return m_bVisible; }
     void SetVisible(BOOL bVisible) override { m_bVisible = bVisible; }
     BOOL IsTextBelowIcons() const;

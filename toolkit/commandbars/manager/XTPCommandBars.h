@@ -119,6 +119,9 @@ public:
     void IdleRecalcLayout();
     void RecalcAllBars();
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
+    // Bands of the site's rebar (the child 59396 when it is a CXTPReBar); nothing without one.
+    virtual BOOL AddToRebar(CXTPToolBar* pBar);
+    virtual void RemoveFromRebar(CXTPToolBar* pBar);
     CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
 
     // The frame's messages: pre-translation of its input and its window
