@@ -430,6 +430,16 @@ TEST(ImageEditor, ADamagedIconFileChangesNothing)
         {"size past the end", patched(14, 0x10000)},
         {"offset into the directory", patched(18, 2)},
         {"no entries", [&] { auto b = truncated(6); b[4] = 0; return b; }()},
+        // The system's loader would take the sound first image and never
+        // look at the second.
+        {"a second entry past the end", [&] {
+             const std::vector<BYTE> second = {32, 32, 0, 0, 1, 0, 24, 0, 0x00, 0x10, 0, 0, 0xF0, 0xFF, 0xFF, 0x7F};
+             std::vector<BYTE> b = good;
+             b.insert(b.begin() + 22, second.begin(), second.end());
+             b[4] = 2;
+             b[18] = static_cast<BYTE>(b[18] + 16);
+             return b;
+         }()},
     };
     for (const auto& c : cases) {
         CTestEditor dlg;
