@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "customize/controls/ControlsTestSupport.h"
+#include "customize/customize/CustomizeTestSupport.h"
 #include "customize/imageeditor/ImageEditorTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "support/TestInput.h"
@@ -547,6 +548,57 @@ TEST(ImageEditor, Screenshots)
             EXPECT_EQ(RGB(0xFF, 0, 0), at(rcCell, 5, 5));
         });
     }
+}
+
+} // namespace
+
+namespace {
+
+// The more-colours cell opens the colour dialog at its colour; OK keeps
+// that colour (Wine answers the initial one) and selects the cell.
+TEST(ImageEditor, MoreColoursOpensTheColourDialogAtTheCellsColour)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        ClickButton(d, XTP_ID_BUTTON_GETCOLOR);
+        testinput::ClickAt(PixelOnScreen(d, 3, 3));
+        EXPECT_TRUE(testpump::PumpUntil([&] { return d.GetMoreColorsCell().IsSelected(); }));
+        ClickCell(d, XTP_IDS_CLR_RED);
+        EXPECT_FALSE(d.GetMoreColorsCell().IsSelected());
+        custtest::CDialogScript script({custtest::Press(IDOK)});
+        ClickCell(d, XTP_IDC_CLR_MORE);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return d.GetMoreColorsCell().IsSelected(); }));
+        EXPECT_EQ(1u, script.StepsRun());
+        EXPECT_EQ(kGreen, d.GetCurrentColor());
+    });
+}
+
+TEST(ImageEditor, ToolTipsAreTheTextAfterTheNewLine)
+{
+    const struct
+    {
+        UINT nID;
+        LPCWSTR text;
+    } cases[] = {{XTP_ID_BUTTON_PENCIL, L"Farbstift"},
+                 {XTP_ID_BUTTON_FILL, L"Füllfarbe"},
+                 {XTP_ID_BUTTON_UNDO, L"Rückgängig: "},
+                 {XTP_ID_BUTTON_MOVE_LEFT, L""}};
+    CTestEditor dlg;
+    RunEditor(dlg, [&](CTestEditor& d) {
+        for (const auto& c : cases) {
+            NMTTDISPINFOW infoW = {};
+            infoW.hdr = {d.GetToolsBar().m_hWnd, c.nID, TTN_NEEDTEXTW};
+            d.SendMessage(WM_NOTIFY, c.nID, reinterpret_cast<LPARAM>(&infoW));
+            EXPECT_EQ(CString(c.text), CString(infoW.szText)) << c.nID;
+            NMTTDISPINFOA infoA = {};
+            infoA.hdr = {d.GetToolsBar().m_hWnd, c.nID, TTN_NEEDTEXTA};
+            d.SendMessage(WM_NOTIFY, c.nID, reinterpret_cast<LPARAM>(&infoA));
+            wchar_t szWide[80] = {};
+            ::MultiByteToWideChar(CP_ACP, 0, infoA.szText, -1, szWide, 80);
+            EXPECT_EQ(CString(c.text), CString(szWide)) << c.nID;
+        }
+    });
 }
 
 } // namespace
