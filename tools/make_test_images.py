@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the small images the toolkit's image code is tried on and writes them
 into resources/images/ (32-bit alpha and 24-bit colour bitmap strips, icons
-with 32-bit and 24-bit images, a toolbar resource). Run it again after
+with 32-bit and 24-bit images, a toolbar resource), and the button image
+editor's cursors into resources/toolkit_common/. Run it again after
 changing a drawing; the files are committed."""
 import math
 import os

@@ -574,6 +574,27 @@ TEST(ImageEditor, MoreColoursOpensTheColourDialogAtTheCellsColour)
     });
 }
 
+// The import button asks for the file; cancel changes nothing.
+TEST(ImageEditor, ImportAsksForTheFile)
+{
+    const CString strPath = WriteFile(L"asked.bmp", BitmapFileBytes(16, 16, 24, ImportPattern));
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        {
+            ctltest::CModalDriver cancel(L"#32770", ctltest::AnswerFileDialog(strPath, IDCANCEL));
+            ClickButton(d, XTP_ID_BUTTON_OPEN);
+            EXPECT_TRUE(cancel.Ran());
+        }
+        EXPECT_EQ(0, d.GetPicture().GetUndoCount());
+        ctltest::CModalDriver open(L"#32770", ctltest::AnswerFileDialog(strPath, IDOK, L"imageeditor_import.png"));
+        ClickButton(d, XTP_ID_BUTTON_OPEN);
+        EXPECT_TRUE(open.Ran());
+        EXPECT_EQ(1, d.GetPicture().GetUndoCount());
+        EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 2, 2));
+    });
+}
+
 TEST(ImageEditor, ToolTipsAreTheTextAfterTheNewLine)
 {
     const struct
