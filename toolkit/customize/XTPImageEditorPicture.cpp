@@ -181,10 +181,17 @@ void CXTPImageEditorPicture::Redraw()
         m_pDlg->RedrawPreview();
 }
 
+void CXTPImageEditorPicture::BeginChange()
+{
+    // A change still open (its button release never came) is kept first.
+    if (m_pUndoCandidate != nullptr)
+        CommitChange();
+    m_pUndoCandidate = m_pCurrent;
+}
+
 void CXTPImageEditorPicture::StartChange()
 {
-    delete m_pUndoCandidate;
-    m_pUndoCandidate = m_pCurrent;
+    BeginChange();
     m_pCurrent = m_pUndoCandidate->Clone();
     if (m_pCurrent == nullptr)
         m_pCurrent = CAlphaBitmap::CreateTransparent(m_szImage, m_pUndoCandidate->m_bAlpha);
@@ -237,8 +244,7 @@ void CXTPImageEditorPicture::Clear()
     CAlphaBitmap* pCleared = CAlphaBitmap::CreateTransparent(m_szImage, m_pCurrent->m_bAlpha);
     if (pCleared == nullptr)
         return;
-    delete m_pUndoCandidate;
-    m_pUndoCandidate = m_pCurrent;
+    BeginChange();
     m_pCurrent = pCleared;
     CommitChange();
 }
@@ -258,8 +264,7 @@ void CXTPImageEditorPicture::MoveImage(int dx, int dy)
                 pTarget[(y + dy) * m_szImage.cx + x + dx] = pSource[y * m_szImage.cx + x];
         }
     }
-    delete m_pUndoCandidate;
-    m_pUndoCandidate = m_pCurrent;
+    BeginChange();
     m_pCurrent = pMoved;
     CommitChange();
 }
@@ -320,8 +325,7 @@ void CXTPImageEditorPicture::Paste()
     CAlphaBitmap* pPasted = ImageFromPixels(pixels, sizeSource, m_szImage, bAlpha, &face);
     if (pPasted == nullptr)
         return;
-    delete m_pUndoCandidate;
-    m_pUndoCandidate = m_pCurrent;
+    BeginChange();
     m_pCurrent = pPasted;
     CommitChange();
 }
@@ -340,8 +344,7 @@ BOOL CXTPImageEditorPicture::ReplaceWithImport(CAlphaBitmap* pImage)
 {
     if (pImage == nullptr)
         return FALSE;
-    delete m_pUndoCandidate;
-    m_pUndoCandidate = m_pCurrent;
+    BeginChange();
     m_pCurrent = pImage;
     CommitChange();
     return TRUE;

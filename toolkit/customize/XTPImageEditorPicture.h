@@ -87,6 +87,9 @@ protected:
 
 private:
     CPoint ToImagePixel(CPoint point) const;
+    // The current image becomes the undo candidate.
+    void BeginChange();
+    // The same, with a copy of it to draw on as the current image.
     void StartChange();
     void ReplaceCurrent(CAlphaBitmap* pImage);
     void DrawTrackStep(CPoint point);

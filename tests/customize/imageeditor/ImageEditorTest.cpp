@@ -243,6 +243,25 @@ TEST(ImageEditor, KeepsSixteenStepsAndANewChangeEmptiesRedo)
                     }});
 }
 
+// A stroke whose button release never came is kept when the next begins.
+TEST(ImageEditor, AStrokeLeftOpenStaysInTheHistory)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        const CSize cell = d.GetPicture().GetCellSize();
+        for (int x : {9, 11})
+            d.GetPicture().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x * cell.cx + 1, 9 * cell.cy + 1));
+        d.GetPicture().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(11 * cell.cx + 1, 9 * cell.cy + 1));
+        EXPECT_EQ(2, d.GetPicture().GetUndoCount());
+        d.GetPicture().Undo();
+        EXPECT_EQ(RGB(0, 0, 0), ColorAt(d, 9, 9));
+        EXPECT_EQ(kTransparent, ColorAt(d, 11, 9));
+        d.GetPicture().Undo();
+        EXPECT_EQ(kTransparent, ColorAt(d, 9, 9));
+    });
+}
+
 TEST(ImageEditor, MovingOutAndBackLosesThePixelsMovedOut)
 {
     CTestEditor dlg;
