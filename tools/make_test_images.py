@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the small images the toolkit's image code is tried on and writes them
 into resources/images/ (32-bit alpha and 24-bit colour bitmap strips, icons
-with 32-bit and 24-bit images, a toolbar resource). Run it again after
+with 32-bit and 24-bit images, a toolbar resource), and the button image
+editor's cursors into resources/toolkit_common/. Run it again after
 changing a drawing; the files are committed."""
 import math
 import os
@@ -409,6 +410,96 @@ def write_office2007_skins():
     write_bmp('office2007_menuselecteddisableditem22.bmp', skin_cell(20, 22, (236, 236, 236), (180, 180, 180)), 24)
 
 
+# The button image editor: sixteen 16 x 16 images of its tools (pencil,
+# fill, undo, redo, colour pick, line, copy, paste, rectangle, ellipse,
+# clear, import) and its four move arrows (left, down, up, right).
+SILVER = (192, 192, 192)
+
+
+def segment(x0, y0, x1, y1, width):
+    def inside(x, y):
+        dx, dy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
+        return math.hypot(x - x0 - t * dx, y - y0 - t * dy) <= width / 2
+    return inside
+
+
+def union(*shapes):
+    return lambda x, y: any(s(x, y) for s in shapes)
+
+
+def outline(x0, y0, x1, y1):
+    return lambda x, y: box(x0, y0, x1, y1)(x, y) and not box(x0 + 1, y0 + 1, x1 - 1, y1 - 1)(x, y)
+
+
+def turned_arrow(quarter):
+    """The arrow pointing right turned by quarter turns clockwise."""
+    base = arrow(16)
+
+    def inside(x, y):
+        for _ in range(quarter):
+            x, y = y, 16 - x
+        return base(x, y)
+    return inside
+
+
+def mirrored(shape):
+    return lambda x, y: shape(16 - x, y)
+
+
+EDITOR_TOOLS = [
+    (segment(3, 13, 13, 3, 3), (200, 120, 20)),
+    (union(box(3, 6, 11, 14), circle(13, 11, 2)), (30, 90, 200)),
+    (mirrored(turned_arrow(0)), (40, 40, 160)),
+    (turned_arrow(0), (40, 40, 160)),
+    (union(segment(3, 13, 11, 5, 2), circle(12, 4, 3)), (90, 90, 90)),
+    (segment(2, 14, 14, 2, 1.2), (20, 20, 20)),
+    (union(outline(2, 2, 10, 11), outline(6, 5, 14, 14)), (30, 30, 120)),
+    (union(outline(3, 3, 13, 15), box(6, 1, 10, 4)), (140, 90, 30)),
+    (outline(2, 3, 14, 13), (20, 20, 20)),
+    (ring(16), (20, 20, 20)),
+    (union(segment(3, 3, 13, 13, 2.5), segment(3, 13, 13, 3, 2.5)), (200, 30, 30)),
+    (union(box(1, 5, 15, 14), box(1, 3, 7, 5)), (220, 180, 60)),
+    (mirrored(turned_arrow(0)), (20, 120, 60)),
+    (turned_arrow(1), (20, 120, 60)),
+    (turned_arrow(3), (20, 120, 60)),
+    (turned_arrow(0), (20, 120, 60)),
+]
+
+
+def write_cursor(name, shape, hotspot):
+    """A 32 x 32 two-colour cursor: the shape in black with a white rim."""
+    size = 32
+    on = [[shape(x + 0.5, y + 0.5) for x in range(size)] for y in range(size)]
+
+    def rim(x, y):
+        return not on[y][x] and any(0 <= x + dx < size and 0 <= y + dy < size and on[y + dy][x + dx]
+                                    for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+    xor_rows = [[1 if rim(x, y) else 0 for x in range(size)] for y in range(size)]
+    and_rows = [[not (on[y][x] or rim(x, y)) for x in range(size)] for y in range(size)]
+    xor_bits = mask_bytes([[bool(v) for v in row] for row in xor_rows])
+    and_bits = mask_bytes(and_rows)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    image = info_header(size, size * 2, 1, len(xor_bits) + len(and_bits)) + palette + xor_bits + and_bits
+    header = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    with open(os.path.join(CURSORS, name), 'wb') as f:
+        f.write(header + entry + image)
+
+
+CURSORS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'toolkit_common')
+
+
+def editor_images():
+    write_bmp('editor_tools_alpha.bmp', strip([draw_alpha(s, c, 16) for s, c in EDITOR_TOOLS]), 32)
+    write_bmp('editor_tools.bmp', strip([draw_masked(s, c, 16, SILVER)[0] for s, c in EDITOR_TOOLS]), 24)
+    cross_hair = union(box(15, 2, 16, 30), box(2, 15, 30, 16))
+    write_cursor('editor_shape.cur', cross_hair, (15, 15))
+    write_cursor('editor_pick.cur', union(segment(1, 30, 16, 15, 2), circle(19, 12, 5)), (1, 30))
+    write_cursor('editor_fill.cur', union(outline(4, 10, 18, 26), segment(18, 12, 24, 20, 2), box(1, 1, 2, 2)), (1, 1))
+    write_cursor('editor_pencil.cur', union(segment(1, 30, 22, 9, 4), segment(22, 9, 27, 4, 5)), (1, 30))
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -440,6 +531,8 @@ def main():
     write_bmp('check_list_box.bmp', check_list_boxes(), 24)
     # Skins of the Office 2007 look, linked into the command bar tests only.
     write_office2007_skins()
+    # The button image editor's toolbar strips and cursors.
+    editor_images()
 
 
 if __name__ == '__main__':
