@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "framework/text/CString.h"
-#include "toolkit/customize/XTPImageEditorDlg.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 
 namespace edittest {
 

@@ -1,4 +1,4 @@
-#include "toolkit/customize/XTPImageEditorIconFile.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
 
 #include <cstring>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "toolkit/customize/XTPImageEditorPicker.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicker.h"
 
 #include "framework/gdi/CPaintDC.h"
 #include "framework/gdi/CRect.h"
-#include "toolkit/customize/XTPImageEditorPicture.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicture.h"
 
 BEGIN_MESSAGE_MAP(CXTPImageEditorPicker, CStatic)
     ON_WM_PAINT()

@@ -1,4 +1,4 @@
-#include "toolkit/customize/XTPImageEditorDlg.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 
 #include <commctrl.h>
 

@@ -1,12 +1,12 @@
-#include "toolkit/customize/XTPImageEditorPreview.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPreview.h"
 
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/gdi/CRect.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageBlit.h"
-#include "toolkit/customize/XTPImageEditorDlg.h"
-#include "toolkit/customize/XTPImageEditorPicture.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicture.h"
 
 BEGIN_MESSAGE_MAP(CXTPImageEditorPreview, CStatic)
     ON_WM_PAINT()

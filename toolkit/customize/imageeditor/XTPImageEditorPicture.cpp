@@ -1,4 +1,4 @@
-#include "toolkit/customize/XTPImageEditorPicture.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicture.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -14,8 +14,8 @@
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
-#include "toolkit/customize/XTPImageEditorDlg.h"
-#include "toolkit/customize/XTPImageEditorIconFile.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
 
 BEGIN_MESSAGE_MAP(CXTPImageEditorPicture, CStatic)
     ON_WM_PAINT()

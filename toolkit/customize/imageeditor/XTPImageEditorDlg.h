@@ -9,9 +9,9 @@
 #include "framework/dialogs/CDialog.h"
 #include "framework/gdi/CImageList.h"
 #include "framework/gdi/CSize.h"
-#include "toolkit/customize/XTPImageEditorPicker.h"
-#include "toolkit/customize/XTPImageEditorPicture.h"
-#include "toolkit/customize/XTPImageEditorPreview.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicker.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicture.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPreview.h"
 
 class CCmdUI;
 class CXTPImageManagerIconHandle;

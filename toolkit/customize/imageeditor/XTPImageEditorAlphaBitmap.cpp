@@ -1,4 +1,4 @@
-#include "toolkit/customize/XTPImageEditorPicture.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorPicture.h"
 
 #include <cstring>
 
