@@ -469,3 +469,71 @@ TEST_F(ContextMenu, TheGalleryShowsItsIconsSixARowAndAClickSetsOne)
 }
 
 } // namespace
+
+namespace {
+
+// Records the control notifications and commands it is sent.
+class CRecordingSite : public CWnd
+{
+public:
+    std::vector<std::pair<UINT, WPARAM>> seen;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_XTP_CONTROL_NOTIFY || message == WM_COMMAND)
+            seen.emplace_back(message, wParam);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// The sheet answers its own items' notifications and hands others to the
+// frame as a notification, then a command.
+TEST_F(ContextMenu, NotificationsOfOtherCommandsReachTheSiteFrame)
+{
+    CRecordingSite frame;
+    frame.CreateEx(0, AfxRegisterWndClass(0), L"Frame", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+    struct Case
+    {
+        UINT id;
+        UINT code;
+        LRESULT result;
+        size_t siteMessages;
+    };
+    const std::vector<Case> cases = {
+        {XTP_ID_CUSTOMIZE_NAME, CBN_XTP_EXECUTE, 1, 0},
+        {XTP_ID_CUSTOMIZE_DEFAULTSTYLE, CBN_XTP_EXECUTE, 0, 0},
+        {40001, CBN_XTP_EXECUTE, 1, 2},
+        {40001, XTP_FN_TEXTCHANGED, 0, 0},
+    };
+    std::vector<std::pair<LRESULT, size_t>> seen;
+    CXTPCustomizeSheet sheet(pBars, &site);
+    pBars->SetSite(&frame);
+    CDialogScript script({[&](HWND hSheet) {
+        pBars->SetCustomizeSelection(pBar->GetControl(0));
+        auto* pName = static_cast<CXTPControlEdit*>(
+            sheet.GetContextMenu()->GetControls()->FindControl(XTP_ID_CUSTOMIZE_NAME));
+        pName->SetEditText(L"Benannt");
+        for (const Case& c : cases) {
+            frame.seen.clear();
+            NMXTPCONTROL notify = {};
+            notify.hdr.idFrom = c.id;
+            notify.hdr.code = c.code;
+            notify.pControl = c.id == XTP_ID_CUSTOMIZE_NAME ? pName : pBar->GetControl(1);
+            LRESULT lResult = ::SendMessageW(hSheet, WM_XTP_CONTROL_NOTIFY, c.id, reinterpret_cast<LPARAM>(&notify));
+            seen.emplace_back(lResult, frame.seen.size());
+        }
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    }});
+    sheet.DoModal();
+    pBars->SetSite(&site);
+    ASSERT_EQ(cases.size(), seen.size());
+    for (size_t i = 0; i < cases.size(); i++) {
+        EXPECT_EQ(cases[i].result, seen[i].first) << i;
+        EXPECT_EQ(cases[i].siteMessages, seen[i].second) << i;
+    }
+    EXPECT_EQ(CString(L"Benannt"), pBar->GetControl(0)->GetCustomCaption());
+    frame.DestroyWindow();
+}
+
+} // namespace
