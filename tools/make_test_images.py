@@ -368,6 +368,20 @@ def check_list_boxes():
     return strip([draw_masked_rect(i, 13, 13, white) for i in images])
 
 
+def gallery_icons():
+    """The customize menu's 42 button images on magenta: the ten shapes in
+    turn, each row of six in colours around the colour wheel."""
+    images = []
+    for i in range(42):
+        hue = (i * 360 / 42) % 360
+        h = hue / 60
+        c, x = 200, int(200 * (1 - abs(h % 2 - 1)))
+        r, g, b = [(c, x, 0), (x, c, 0), (0, c, x), (0, x, c), (x, 0, c), (c, 0, x)][int(h) % 6]
+        colour = (r + 30, g + 30, b + 30)
+        images.append(draw_masked(SHAPES[i % len(SHAPES)][0], colour, 16, MAGENTA)[0])
+    return strip(images)
+
+
 # Skin cells of the Office 2007 look: hot, pressed, checked, checked and hot
 # (fill, frame) as (r, g, b); a light line inside the frame.
 SKIN_CELLS = [((255, 231, 162), (221, 180, 90)), ((251, 184, 100), (160, 110, 50)),
@@ -529,6 +543,8 @@ def main():
     write_bmp('report_glyphs.bmp', report_glyphs(), 24)
     # The framework's check list box.
     write_bmp('check_list_box.bmp', check_list_boxes(), 24)
+    # The customize menu's button image gallery, 672 x 16.
+    write_bmp('customize_gallery.bmp', gallery_icons(), 24)
     # Skins of the Office 2007 look, linked into the command bar tests only.
     write_office2007_skins()
     # The button image editor's toolbar strips and cursors.

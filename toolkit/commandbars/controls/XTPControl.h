@@ -129,6 +129,7 @@ public:
     void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
     void SetCaption(const CString& strCaption);
     const CString& GetRawCaption() const { return m_strCaption; }
+    const CString& GetCustomCaption() const { return m_strCustomCaption; }
     void SetCustomCaption(const CString& strCaption) { m_strCustomCaption = strCaption; }
     CString GetShortcutText() const;
     void SetShortcutText(const CString& strText) { m_strShortcutText = strText; }

@@ -65,6 +65,7 @@ public:
     void SetCustomizeSelection(CXTPControl* pControl);
     BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
     void SetCustomizeDialog(CWnd* pDialog) { m_pCustomizeDialog = pDialog; }
+    CWnd* GetCustomizeDialog() const { return m_pCustomizeDialog; }
 
     // Keyboard cues: always, never, or as the system says (until Alt).
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible || m_bCustomizeMode; }
