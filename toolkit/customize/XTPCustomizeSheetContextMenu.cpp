@@ -13,11 +13,13 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/common/images/XTPImageManagerIconSet.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/XTPCustomizeButtonImage.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 
 BEGIN_MESSAGE_MAP(CXTPCustomizeSheet, CPropertySheet)
     ON_MESSAGE(WM_XTP_CONTROL_NOTIFY, OnControlNotify)
@@ -270,7 +272,37 @@ void CXTPCustomizeSheet::OnResetImage()
 
 void CXTPCustomizeSheet::OnEditImage()
 {
-    // Without an image editor in the toolkit the item has nothing to open.
+    CXTPControl* pControl = GetSelection();
+    if (pControl == nullptr || !HasImageKind(pControl))
+        return;
+    CXTPCommandBar* pBar = pControl->GetParent();
+    const CSize szIcon = pBar != nullptr ? pBar->GetIconSize() : CSize(16, 16);
+    CXTPImageManager* pImages = pControl->GetImageManager();
+
+    // Registered with the mouse manager: the menu stays open meanwhile.
+    CXTPImageEditorDlg dlg(this, TRUE);
+    if (CXTPImageManagerIcon* pIcon = pImages->GetImage(ImageIdOf(pControl), szIcon.cx))
+        dlg.SetIcon(pIcon->GetIcon());
+    else {
+        CXTPImageManagerIconHandle hBlank;
+        hBlank.AttachBitmap(XTPCreateAlphaDIB(szIcon.cx, szIcon.cy, nullptr));
+        dlg.SetIcon(hBlank);
+    }
+    if (dlg.DoModal() != IDOK)
+        return;
+
+    CXTPImageManagerIconHandle hEdited;
+    dlg.GetIcon(hEdited);
+    if (hEdited.IsEmpty())
+        return;
+    // The selection may have gone while the dialog ran.
+    if (GetSelection() != pControl)
+        return;
+    if (pControl->GetCustomIconId() != 0)
+        pImages->SetIcon(hEdited, static_cast<UINT>(pControl->GetCustomIconId()), szIcon);
+    else if (UINT nId = pImages->AddIconWithNewSet(hEdited))
+        pControl->SetCustomIconId(static_cast<int>(nId));
+    RecalcParent(pControl);
 }
 
 void CXTPCustomizeSheet::OnStyle(UINT nID)

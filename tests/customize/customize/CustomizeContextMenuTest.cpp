@@ -25,6 +25,7 @@
 #include "toolkit/common/images/XTPImageManagerPersist.h"
 #include "toolkit/customize/XTPCustomizeButtonImage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 
 using namespace custtest;
 
@@ -466,6 +467,45 @@ TEST_F(ContextMenu, TheGalleryShowsItsIconsSixARowAndAClickSetsOne)
     EXPECT_NE(CLR_INVALID, clrGallery);
     EXPECT_EQ(clrGallery, clrSet);
     EXPECT_EQ(0, pBar->GetControl(2)->GetCustomIconId());
+}
+
+// "Schaltflächensymbol bearbeiten..." opens the editor on the control's
+// image: after OK the edited image becomes a new custom icon, and a second
+// edit replaces that icon in place.
+TEST_F(ContextMenu, EditedImagesBecomeTheControlsCustomIcon)
+{
+    const COLORREF clrOriginal = IconPixel(pImages, 100, 12, 8);
+    ASSERT_NE(kBackground, clrOriginal);
+    struct Edit
+    {
+        int customIcon;
+        COLORREF pixel;
+    };
+    std::vector<Edit> edits;
+    auto edit = [&](bool bClear) {
+        return [&, bClear](CXTPCustomizeSheet&, CXTPPopupBar* pMenu) {
+            HWND hEditor = nullptr;
+            ctltest::CModalDriver driver(L"#32770", [&hEditor, bClear](HWND hDlg) {
+                hEditor = hDlg;
+                if (bClear)
+                    ::PostMessageW(hDlg, WM_COMMAND, XTP_ID_BUTTON_CLEAR, 0);
+                ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+            });
+            Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
+            EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
+            EXPECT_FALSE(driver.Stuck());
+            const int nId = pBar->GetControl(0)->GetCustomIconId();
+            edits.push_back({nId, IconPixel(pImages, static_cast<UINT>(nId), 12, 8)});
+        };
+    };
+    WithMenu({{0, edit(false)}, {0, edit(true)}});
+    ASSERT_EQ(2u, edits.size());
+    EXPECT_NE(0, edits[0].customIcon) << "the unchanged image is taken as a custom icon";
+    EXPECT_NE(100, edits[0].customIcon);
+    EXPECT_EQ(clrOriginal, edits[0].pixel);
+    EXPECT_EQ(edits[0].customIcon, edits[1].customIcon) << "a second edit replaces the custom icon";
+    EXPECT_EQ(kBackground, edits[1].pixel) << "cleared: transparent";
+    EXPECT_EQ(clrOriginal, IconPixel(pImages, 100, 12, 8)) << "the built-in image stays";
 }
 
 } // namespace
