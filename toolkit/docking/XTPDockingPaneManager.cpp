@@ -5,6 +5,7 @@
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -16,12 +17,14 @@ CXTPDockingPaneManager::CXTPDockingPaneManager()
     // Uninitialised again only when this call succeeded.
     m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     m_pPaintManager = XTPCreateDockingPaneTheme(xtpPaneThemeDefault);
+    m_pDockingContext = new CXTPDockingPaneContext(this);
 }
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()
 {
     if (m_hWnd)
         DestroyWindow();
+    delete m_pDockingContext;
     delete m_pLayout;
     if (m_pActivePane)
         m_pActivePane->InternalRelease();
@@ -458,6 +461,16 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         {
             if (CXTPDockingPaneBase* pTop = static_cast<CXTPDockingPaneMiniWnd*>(pNode)->GetTopContainer())
                 ToggleDocking(pTop);
+        }
+        return 0;
+    }
+    if (message == WM_XTP_REMOVEUNUSEDNODES)
+    {
+        if (m_pLayout)
+        {
+            m_pLayout->RemoveUnusedNodes();
+            SyncPanesState();
+            UpdateFloatingFrames();
         }
         return 0;
     }

@@ -4,6 +4,7 @@
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
@@ -17,6 +18,9 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneTabbedContainer, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLayout* pLayout)
@@ -135,8 +139,74 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
             return;
         }
     }
+    if (CXTPTabManagerItem* pItem = IsTabsVisible() ? HitTest(point) : nullptr)
+    {
+        auto* pPane = static_cast<CXTPDockingPane*>(pItem->GetData());
+        SelectPane(pPane, TRUE, FALSE);
+        m_pTrackingPane = pPane;
+        SetCapture();
+        return;
+    }
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CRect rcCaption(0, 0, m_rcWindow.Width(), m_rcWindow.Height());
+    if (pManager)
+        pManager->GetPaintManager()->AdjustCaptionRect(this, rcCaption);
+    BOOL bOnCaption = pManager && rcCaption.top > 0 && point.y < rcCaption.top;
+    if (m_pSelectedPane && m_pSelectedPane->GetHwnd())
+        ::SetFocus(m_pSelectedPane->GetHwnd());
+    else
+        SetFocus();
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (bOnCaption && !IsHidden() && (::GetKeyState(VK_LBUTTON) < 0) && pManager->GetDockingContext())
+    {
+        ClientToScreen(&point);
+        pManager->GetDockingContext()->Drag(this, point);
+    }
+}
+
+void CXTPDockingPaneTabbedContainer::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (!m_pTrackingPane)
+        return;
     if (CXTPTabManagerItem* pItem = HitTest(point))
-        SelectPane(static_cast<CXTPDockingPane*>(pItem->GetData()), TRUE, FALSE);
+    {
+        // Over another tab: the two panes change places.
+        auto* pOther = static_cast<CXTPDockingPane*>(pItem->GetData());
+        auto itTracked = std::find(m_lstPanes.begin(), m_lstPanes.end(), m_pTrackingPane);
+        auto itOther = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOther);
+        if (pOther != m_pTrackingPane && itTracked != m_lstPanes.end() && itOther != m_lstPanes.end())
+        {
+            std::iter_swap(itTracked, itOther);
+            UpdateTabs();
+            Invalidate(FALSE);
+        }
+        return;
+    }
+    if (GetHeaderRect().PtInRect(point))
+        return;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || pManager->SendPaneAction(xtpPaneActionDetaching, m_pTrackingPane))
+        return;
+    CXTPDockingPane* pPane = m_pTrackingPane;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+    ClientToScreen(&point);
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (pManager->GetDockingContext())
+        pManager->GetDockingContext()->Drag(pPane, point);
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    if (!m_pTrackingPane)
+        return;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+}
+
+void CXTPDockingPaneTabbedContainer::OnCaptureChanged(CWnd* /*pWnd*/)
+{
+    m_pTrackingPane = nullptr;
 }
 
 void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFocus)

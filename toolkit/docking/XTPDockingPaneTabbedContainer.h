@@ -58,6 +58,9 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -71,4 +74,6 @@ public:
     BOOL m_bActive = FALSE;
     BOOL m_bTitleVisible = TRUE;
     BOOL m_bMaximized = FALSE;
+    // The pane whose tab is pressed and may be pulled out of the strip.
+    CXTPDockingPane* m_pTrackingPane = nullptr;
 };
