@@ -687,3 +687,74 @@ TEST(DockingContext, SlideOutEdgeDragStaysWithinItsLimits)
     }
     CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = closeOnLeave;
 }
+
+namespace {
+
+// Data that offers nothing: the panel only looks where it is dragged.
+class CEmptyDataObject : public IDataObject
+{
+public:
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
+    {
+        if (riid == IID_IUnknown || riid == IID_IDataObject)
+        {
+            *ppv = this;
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD(GetData)(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHOD(GetDataHere)(FORMATETC*, STGMEDIUM*) override { return DV_E_FORMATETC; }
+    STDMETHOD(QueryGetData)(FORMATETC*) override { return DV_E_FORMATETC; }
+    STDMETHOD(GetCanonicalFormatEtc)(FORMATETC*, FORMATETC* out) override
+    {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHOD(SetData)(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    STDMETHOD(EnumFormatEtc)(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    STDMETHOD(DAdvise)(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHOD(DUnadvise)(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHOD(EnumDAdvise)(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+};
+
+} // namespace
+
+TEST(DockingContext, OleDragOverAPanelTabSlidesItsPaneOut)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s;
+    CXTPDockingPane* third = s.frame->manager.CreatePane(3, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    s.frame->manager.AttachPane(third, s.left);
+    s.frame->manager.HidePane(s.left->GetContainer());
+    s.Layout();
+    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(s.frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    ASSERT_NE(nullptr, panel);
+    IDropTarget* target = panel->m_dropTarget.GetInterface();
+    ASSERT_EQ(panel->m_hWnd, panel->m_dropTarget.GetRegisteredWindow());
+    auto over = [&](int item) {
+        CRect tab = panel->GetTabManagers()[0]->GetItem(item)->GetRect();
+        POINT pt = testinput::ClientToScreenPoint(panel->m_hWnd, tab.CenterPoint().x, tab.CenterPoint().y);
+        return POINTL{pt.x, pt.y};
+    };
+    CEmptyDataObject data;
+    DWORD effect = DROPEFFECT_COPY;
+    ASSERT_EQ(S_OK, target->DragEnter(&data, 0, over(1), &effect));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effect) << "the panel takes nothing itself";
+    CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    EXPECT_EQ(third, slide->GetContainer()->GetSelected());
+
+    effect = DROPEFFECT_COPY;
+    target->DragOver(0, over(0), &effect);
+    EXPECT_EQ(slide, panel->m_pActiveWnd) << "the group's window is reused";
+    EXPECT_EQ(s.left, slide->GetContainer()->GetSelected());
+    CRect strip;
+    panel->GetWindowRect(&strip);
+    target->DragOver(0, POINTL{strip.left + 2, strip.bottom - 3}, &effect);
+    EXPECT_EQ(s.left, slide->GetContainer()->GetSelected()) << "off the tabs nothing changes";
+    target->DragLeave();
+}
