@@ -758,3 +758,26 @@ TEST(DockingContext, OleDragOverAPanelTabSlidesItsPaneOut)
     EXPECT_EQ(s.left, slide->GetContainer()->GetSelected()) << "off the tabs nothing changes";
     target->DragLeave();
 }
+
+TEST(DockingContext, LiveFloatingDragFloatsAtOnceAndMovesTheFrame)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s;
+    s.frame->manager.m_bLiveFloatingDrag = TRUE;
+    POINT from = s.Caption(s.right);
+    bool floatingWhileDragging = false;
+    s.context->onMove = [&](CRecordingContext&) { floatingWhileDragging = floatingWhileDragging || IsFloating(s.right); };
+    MouseDrag(s.frame->m_hWnd, from, {{from.x + 200, from.y + 300}, {from.x + 250, from.y + 350}});
+    EXPECT_TRUE(floatingWhileDragging) << "floated before the release";
+    ASSERT_TRUE(IsFloating(s.right));
+    CXTPDockingPaneBase* up = s.right->GetContainer();
+    while (up && up->GetType() != xtpPaneTypeMiniWnd)
+        up = up->GetContainer();
+    auto* miniWnd = static_cast<CXTPDockingPaneMiniWnd*>(up);
+    ASSERT_TRUE(miniWnd && miniWnd->m_hWnd);
+    CRect rc;
+    miniWnd->GetWindowRect(&rc);
+    EXPECT_EQ(s.context->steps.back().floatRect.TopLeft(), rc.TopLeft()) << "the frame followed the last move";
+    EXPECT_EQ((std::vector<int>{xtpPaneActionFloating, xtpPaneActionFloated, xtpPaneActionFloated}), s.frame->actions);
+    EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+}
