@@ -11,6 +11,7 @@
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/tabs/XTPTabModalLoop.h"
 
 int CXTPDockingPaneAutoHideWnd::m_nAnimationInterval = 16;
 int CXTPDockingPaneAutoHideWnd::m_nAnimationDuration = 128;
@@ -331,6 +332,11 @@ void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
         CMiniFrameWnd::OnLButtonDown(nFlags, point);
         return;
     }
+    if (!pManager->m_bUseSplitterTracker)
+    {
+        TrackEdgeLive(point, nLow, nHigh);
+        return;
+    }
     // The tracker moves the edge strip; its near side gives the new edge.
     BOOL bNearSide = m_direction == xtpPaneDockLeft || m_direction == xtpPaneDockTop;
     int nStripOffset = bNearSide ? -kEdge : 0;
@@ -351,4 +357,44 @@ void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
     if (!bAccepted || !m_hWnd)
         return;
     MoveEdgeTo((m_bHoriz ? rcEdge.top - ptSite.y : rcEdge.left - ptSite.x) - nStripOffset);
+}
+
+void CXTPDockingPaneAutoHideWnd::TrackEdgeLive(CPoint ptStart, int nLow, int nHigh)
+{
+    CWnd* pSite = m_pPanel->GetDockingSite();
+    HWND hWnd = m_hWnd;
+    // Where the edge lies relative to the pointer (site client coordinates).
+    CPoint ptSite = ptStart;
+    ::MapWindowPoints(hWnd, pSite->GetSafeHwnd(), &ptSite, 1);
+    int nEdge = m_direction == xtpPaneDockLeft    ? m_rcWindow.right
+                : m_direction == xtpPaneDockRight ? m_rcWindow.left
+                : m_direction == xtpPaneDockTop   ? m_rcWindow.bottom
+                                                  : m_rcWindow.top;
+    int nOffset = nEdge - (m_bHoriz ? ptSite.y : ptSite.x);
+    m_bResizing = TRUE;
+    ::SetCapture(hWnd);
+    MSG msg;
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    {
+        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            break;
+        if (msg.message != WM_MOUSEMOVE)
+        {
+            XTPTabDispatchLoopMessage(msg);
+            continue;
+        }
+        CPoint pt = XTPTabMessagePoint(msg);
+        ::MapWindowPoints(msg.hwnd, pSite->GetSafeHwnd(), &pt, 1);
+        int nPos = std::max(nLow, std::min(static_cast<int>(m_bHoriz ? pt.y : pt.x) + nOffset, nHigh));
+        if (nPos != nEdge)
+        {
+            nEdge = nPos;
+            MoveEdgeTo(nEdge);
+        }
+    }
+    if (!::IsWindow(hWnd))
+        return;
+    m_bResizing = FALSE;
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
 }

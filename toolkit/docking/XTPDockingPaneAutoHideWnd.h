@@ -50,6 +50,8 @@ protected:
 
 private:
     void PlaceFrame();
+    // The edge follows the pointer until the release (or Esc).
+    void TrackEdgeLive(CPoint ptStart, int nLow, int nHigh);
 
     CXTPDockingPaneTabbedContainer* m_pContainer;
     CXTPDockingPaneAutoHidePanel* m_pPanel;

@@ -637,55 +637,60 @@ TEST(DockingContext, FloatingFrameCaptionDragMovesAndDocksTheFrame)
 TEST(DockingContext, SlideOutEdgeDragStaysWithinItsLimits)
 {
     CWinApp app(L"DockingContextApp");
-    DockingSetup s;
-    BOOL closeOnLeave = CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave;
-    CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = FALSE;
-    s.frame->manager.HidePane(s.left->GetContainer());
-    s.Layout();
-    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(s.frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
-    ASSERT_NE(nullptr, panel);
-    CRect tab = panel->GetTabManagers()[0]->GetItem(0)->GetRect();
-    ::SendMessageW(panel->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.CenterPoint().x, tab.CenterPoint().y));
-    CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
-    ASSERT_NE(nullptr, slide);
-    for (int i = 0; i < slide->GetStepCount(); i++)
-        ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
+    for (BOOL tracker : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(tracker ? "outline" : "live");
+        DockingSetup s;
+        s.frame->manager.m_bUseSplitterTracker = tracker;
+        BOOL closeOnLeave = CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave;
+        CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = FALSE;
+        s.frame->manager.HidePane(s.left->GetContainer());
+        s.Layout();
+        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(s.frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+        ASSERT_NE(nullptr, panel);
+        CRect tab = panel->GetTabManagers()[0]->GetItem(0)->GetRect();
+        ::SendMessageW(panel->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.CenterPoint().x, tab.CenterPoint().y));
+        CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+        ASSERT_NE(nullptr, slide);
+        for (int i = 0; i < slide->GetStepCount(); i++)
+            ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
 
-    CRect area = s.frame->manager.GetLayout()->GetTopContainer()->GetPaneWindowRect();
-    const int e = 22 + 4;
-    struct Case
-    {
-        const char* name;
-        int dx;        // pointer move from the edge; 0 for an absolute point
-        int farX;      // site client x when dx is 0
-        int expectedRight;
-    };
-    CRect start;
-    slide->GetWindowRect(&start);
-    s.frame->ScreenToClient(&start);
-    const Case cases[] = {
-        {"50 px wider", 50, 0, start.right + 50},
-        {"beyond the far edge", 0, area.right + 100, area.right - e},
-        {"beyond the panel's side", 0, area.left - 100, area.left + e},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(c.name);
-        CRect rc;
-        slide->GetWindowRect(&rc);
-        POINT from = {rc.right - 2, rc.CenterPoint().y};
-        POINT siteOrigin = {0, 0};
-        ::ClientToScreen(s.frame->m_hWnd, &siteOrigin);
-        POINT to = c.dx ? POINT{from.x + c.dx, from.y} : POINT{siteOrigin.x + c.farX, from.y};
-        MouseDrag(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
-        ASSERT_EQ(slide, panel->m_pActiveWnd);
-        slide->GetWindowRect(&rc);
-        s.frame->ScreenToClient(&rc);
-        EXPECT_EQ(c.expectedRight, rc.right);
-        EXPECT_EQ(rc.Width() - 4, s.left->GetDockingSize().cx) << "opens again at this size";
-        EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+        CRect area = s.frame->manager.GetLayout()->GetTopContainer()->GetPaneWindowRect();
+        const int e = 22 + 4;
+        struct Case
+        {
+            const char* name;
+            int dx;        // pointer move from the edge; 0 for an absolute point
+            int farX;      // site client x when dx is 0
+            int expectedRight;
+        };
+        CRect start;
+        slide->GetWindowRect(&start);
+        s.frame->ScreenToClient(&start);
+        const Case cases[] = {
+            {"50 px wider", 50, 0, start.right + 50},
+            {"beyond the far edge", 0, area.right + 100, area.right - e},
+            {"beyond the panel's side", 0, area.left - 100, area.left + e},
+        };
+        for (const Case& c : cases)
+        {
+            SCOPED_TRACE(c.name);
+            CRect rc;
+            slide->GetWindowRect(&rc);
+            POINT from = {rc.right - 2, rc.CenterPoint().y};
+            POINT siteOrigin = {0, 0};
+            ::ClientToScreen(s.frame->m_hWnd, &siteOrigin);
+            POINT to = c.dx ? POINT{from.x + c.dx, from.y} : POINT{siteOrigin.x + c.farX, from.y};
+            MouseDrag(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
+            ASSERT_EQ(slide, panel->m_pActiveWnd);
+            slide->GetWindowRect(&rc);
+            s.frame->ScreenToClient(&rc);
+            EXPECT_EQ(c.expectedRight, rc.right);
+            EXPECT_EQ(rc.Width() - 4, s.left->GetDockingSize().cx) << "opens again at this size";
+            EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+        }
+        CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = closeOnLeave;
     }
-    CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = closeOnLeave;
 }
 
 namespace {
