@@ -514,6 +514,117 @@ def editor_images():
     write_cursor('editor_pencil.cur', union(segment(1, 30, 22, 9, 4), segment(22, 9, 27, 4, 5)), (1, 30))
 
 
+# Docking stickers: tiles on pure green, every pixel of a tile non-black, so
+# that a tile drawn on black gives its whole shape as a region.
+STICKER_EDGE = (96, 96, 96)
+
+
+def bgr(rgb):
+    return (rgb[2], rgb[1], rgb[0])
+
+
+def sticker_tile(width, height, direction, fill, glyph, cut=2):
+    """A bordered tile with corners cut; an arrow pointing to `direction`
+    ('top', 'left', 'bottom', 'right') or, for 'centre', a small window."""
+    rows = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            dx, dy = min(x, width - 1 - x), min(y, height - 1 - y)
+            if dx + dy < cut:
+                row.append(GREEN)
+                continue
+            edge = dx == 0 or dy == 0 or dx + dy == cut
+            row.append(bgr(STICKER_EDGE if edge else fill))
+        rows.append(row)
+    cx, cy = (width - 1) / 2.0, (height - 1) / 2.0
+    half = min(width, height) / 4.0
+    for y in range(height):
+        for x in range(width):
+            u, v = x - cx, y - cy
+            if direction == 'centre':
+                inside = abs(u) <= half + 2 and abs(v) <= half + 2 and (abs(u) >= half or abs(v) >= half or v < -half + 3)
+            else:
+                # Along the arrow's axis a (towards the tip) and across it b.
+                a, b = {'top': (-v, u), 'bottom': (v, u), 'left': (-u, v), 'right': (u, v)}[direction]
+                head = -2 <= a <= half + 2 and abs(b) <= (half + 2 - a)
+                shaft = -half - 3 <= a < -2 and abs(b) <= half / 3.0
+                inside = head or shaft
+            if inside:
+                rows[y][x] = bgr(glyph)
+    return rows
+
+
+def cross_back(size, fill, cut=10):
+    """The square behind a cross, corners cut by `cut` pixels."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            dx, dy = min(x, size - 1 - x), min(y, size - 1 - y)
+            if dx + dy < cut:
+                row.append(GREEN)
+            else:
+                row.append(bgr(STICKER_EDGE if dx == 0 or dy == 0 or dx + dy == cut else fill))
+        rows.append(row)
+    return rows
+
+
+def paste(canvas, x0, y0, rows):
+    for y, row in enumerate(rows):
+        for x, px in enumerate(row):
+            canvas[y0 + y][x0 + x] = px
+
+
+def classic_stickers(fill, glyph, light, glyph_light):
+    """120 x 109: arrows and centre, plain in the upper band and the middle
+    band's right half, highlighted in the lower band and the middle band's
+    other half."""
+    canvas = [[GREEN] * 120 for _ in range(109)]
+    tiles = [
+        ((0, 0, 43, 30), 'top', False), ((43, 0, 86, 30), 'bottom', False), ((86, 0, 119, 33), 'centre', False),
+        ((0, 33, 30, 76), 'right', False), ((30, 33, 60, 76), 'left', False),
+        ((60, 33, 90, 76), 'right', True), ((90, 33, 120, 76), 'left', True),
+        ((0, 76, 43, 106), 'top', True), ((43, 76, 86, 106), 'bottom', True), ((86, 76, 119, 109), 'centre', True),
+    ]
+    for (x0, y0, x1, y1), direction, hot in tiles:
+        paste(canvas, x0, y0, sticker_tile(x1 - x0, y1 - y0, direction, light if hot else fill,
+                                           glyph_light if hot else glyph))
+    return canvas
+
+
+def second_style_stickers():
+    """161 x 122: the second style's cross parts, single arrows and backgrounds."""
+    canvas = [[GREEN] * 161 for _ in range(122)]
+    fill, glyph = (246, 246, 246), (56, 96, 168)
+    light, glyph_light = (255, 226, 150), (24, 56, 120)
+    tiles = [
+        ((61, 29, 90, 59), 'top', False), ((90, 30, 120, 59), 'left', False),
+        ((91, 0, 120, 30), 'bottom', False), ((62, 0, 92, 29), 'right', False),
+        ((61, 90, 90, 120), 'top', True), ((90, 91, 120, 120), 'left', True),
+        ((91, 61, 120, 91), 'bottom', True), ((62, 61, 92, 90), 'right', True),
+        ((120, 82, 148, 111), 'centre', False),
+        ((0, 29, 29, 61), 'top', False), ((29, 32, 61, 61), 'left', False),
+        ((32, 0, 61, 32), 'bottom', False), ((0, 0, 32, 29), 'right', False),
+        ((0, 90, 29, 122), 'top', True), ((29, 93, 61, 122), 'left', True),
+        ((32, 61, 61, 93), 'bottom', True), ((0, 61, 32, 90), 'right', True),
+    ]
+    paste(canvas, 120, 0, cross_back(41, (200, 208, 220)))
+    paste(canvas, 120, 41, cross_back(41, (255, 226, 150)))
+    for (x0, y0, x1, y1), direction, hot in tiles:
+        paste(canvas, x0, y0, sticker_tile(x1 - x0, y1 - y0, direction, light if hot else fill,
+                                           glyph_light if hot else glyph))
+    return canvas
+
+
+def write_stickers():
+    write_bmp('sticker_cross.bmp', cross_back(43, (214, 214, 214)), 24)
+    write_bmp('stickers_blue.bmp', classic_stickers((236, 240, 250), (49, 106, 197), (255, 231, 162), (8, 36, 107)), 24)
+    write_bmp('stickers_olive.bmp', classic_stickers((242, 244, 228), (118, 140, 70), (255, 231, 162), (60, 76, 30)), 24)
+    write_bmp('stickers_silver.bmp', classic_stickers((242, 242, 246), (120, 120, 140), (255, 231, 162), (56, 56, 72)), 24)
+    write_bmp('stickers_second.bmp', second_style_stickers(), 24)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -549,6 +660,8 @@ def main():
     write_office2007_skins()
     # The button image editor's toolbar strips and cursors.
     editor_images()
+    # The docking stickers: cross background, three colour schemes, the second style.
+    write_stickers()
 
 
 if __name__ == '__main__':

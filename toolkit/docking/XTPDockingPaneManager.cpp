@@ -7,6 +7,7 @@
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -20,12 +21,14 @@ CXTPDockingPaneManager::CXTPDockingPaneManager()
     m_pPaintManager = XTPCreateDockingPaneTheme(xtpPaneThemeDefault);
     m_pImageManager = new CXTPImageManager;
     m_pToolTipContext = new CXTPToolTipContext;
+    m_pDockingContext = new CXTPDockingPaneContext(this);
 }
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()
 {
     if (m_hWnd)
         DestroyWindow();
+    delete m_pDockingContext;
     delete m_pLayout;
     if (m_pActivePane)
         m_pActivePane->InternalRelease();
@@ -457,6 +460,16 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         {
             if (CXTPDockingPaneBase* pTop = static_cast<CXTPDockingPaneMiniWnd*>(pNode)->GetTopContainer())
                 ToggleDocking(pTop);
+        }
+        return 0;
+    }
+    if (message == WM_XTP_REMOVEUNUSEDNODES)
+    {
+        if (m_pLayout)
+        {
+            m_pLayout->RemoveUnusedNodes();
+            SyncPanesState();
+            UpdateFloatingFrames();
         }
         return 0;
     }

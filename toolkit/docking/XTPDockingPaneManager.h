@@ -7,6 +7,7 @@
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
 class CXTPDockingPane;
+class CXTPDockingPaneContext;
 class CXTPDockingPaneLayout;
 class CXTPDockingPanePaintManager;
 class CXTPImageManager;
@@ -15,6 +16,8 @@ class CXTPToolTipContext;
 const UINT WM_XTP_PANE_ACTION = 0x2AAD;
 // Posted to the manager's window: the floating frame in lParam docks back.
 const UINT WM_XTP_DOCKFLOATINGFRAME = WM_APP + 0x2AAE;
+// Posted to the manager's window after a drop: nodes left unused go.
+const UINT WM_XTP_REMOVEUNUSEDNODES = WM_APP + 0x2AAF;
 
 // wParam of WM_XTP_PANE_ACTION.
 enum XTPDockingPaneNotification
@@ -93,6 +96,12 @@ public:
     void HidePane(CXTPDockingPaneBase* pNode);
     // Docked panes float and floating ones dock, each to where it last was.
     void ToggleDocking(CXTPDockingPaneBase* pNode);
+    // The rectangle (screen) the node would get docked so, the tree unchanged.
+    CRect GetDockingRect(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour) const;
+    // After a drag's drop: frames shown or hidden, the site laid out, and
+    // unused nodes removed once the handler that started the drag is left.
+    void OnDragDropped();
+    CXTPDockingPaneContext* GetDockingContext() const { return m_pDockingContext; }
     void SetTheme(int nTheme);
     int GetCurrentTheme() const;
 
@@ -145,6 +154,7 @@ public:
     BOOL m_bLayoutCreated = FALSE;
     CXTPImageManager* m_pImageManager = nullptr;
     CXTPToolTipContext* m_pToolTipContext = nullptr;
+    CXTPDockingPaneContext* m_pDockingContext = nullptr;
 
 private:
     // One pane to the holder of the other state (or floating at its place).

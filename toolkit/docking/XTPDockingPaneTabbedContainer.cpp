@@ -4,6 +4,7 @@
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
@@ -32,6 +33,8 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneTabbedContainer, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
     ON_WM_MOUSELEAVE()
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
@@ -195,10 +198,21 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
     int nHit = HitTestArea(point);
     if (nHit >= 0)
     {
-        SelectPane(static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData()), TRUE, FALSE);
+        // A press on a tab selects it; dragging it on reorders or pulls it out.
+        auto* pPane = static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData());
+        SelectPane(pPane, TRUE, FALSE);
+        m_pTrackingPane = pPane;
+        SetCapture();
         return;
     }
     TakeFocus();
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (nHit == -2 && pManager && !IsHidden() && ::GetKeyState(VK_LBUTTON) < 0 && pManager->GetDockingContext())
+    {
+        ClientToScreen(&point);
+        pManager->GetDockingContext()->Drag(this, point);
+    }
 }
 
 void CXTPDockingPaneTabbedContainer::OnCaptionButtonDown(CXTPDockingPaneCaptionButton* pButton)
@@ -303,8 +317,56 @@ void CXTPDockingPaneTabbedContainer::OnRButtonDown(UINT /*nFlags*/, CPoint point
 
 void CXTPDockingPaneTabbedContainer::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    if (m_pTrackingPane)
+    {
+        TrackTabDrag(point);
+        return;
+    }
     HotTrack(point);
     XTPTabTrackMouseLeave(m_hWnd);
+}
+
+void CXTPDockingPaneTabbedContainer::TrackTabDrag(CPoint point)
+{
+    if (CXTPTabManagerItem* pItem = HitTest(point))
+    {
+        // Over another tab: the two panes change places.
+        auto* pOther = static_cast<CXTPDockingPane*>(pItem->GetData());
+        auto itTracked = std::find(m_lstPanes.begin(), m_lstPanes.end(), m_pTrackingPane);
+        auto itOther = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOther);
+        if (pOther != m_pTrackingPane && itTracked != m_lstPanes.end() && itOther != m_lstPanes.end())
+        {
+            std::iter_swap(itTracked, itOther);
+            UpdateTabs();
+            Invalidate(FALSE);
+        }
+        return;
+    }
+    if (GetHeaderRect().PtInRect(point))
+        return;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || pManager->SendPaneAction(xtpPaneActionDetaching, m_pTrackingPane))
+        return;
+    CXTPDockingPane* pPane = m_pTrackingPane;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+    ClientToScreen(&point);
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (pManager->GetDockingContext())
+        pManager->GetDockingContext()->Drag(pPane, point);
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    if (!m_pTrackingPane)
+        return;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+}
+
+void CXTPDockingPaneTabbedContainer::OnCaptureChanged(CWnd* /*pWnd*/)
+{
+    m_pTrackingPane = nullptr;
 }
 
 void CXTPDockingPaneTabbedContainer::HotTrack(CPoint point)

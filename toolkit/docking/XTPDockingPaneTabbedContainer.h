@@ -78,6 +78,8 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnMouseLeave();
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -94,6 +96,8 @@ private:
     void RecalcSiteLayout();
     // Caption buttons and tabs under the point become hot, the others not.
     void HotTrack(CPoint point);
+    // A pressed tab moved: reordered over another tab, pulled out elsewhere.
+    void TrackTabDrag(CPoint point);
     void CreateContainerWindow();
     // Places the selected pane's window in the client part and hides the others.
     void LayoutPanes(CSize szWindow);
@@ -104,4 +108,6 @@ public:
     BOOL m_bActive = FALSE;
     BOOL m_bTitleVisible = TRUE;
     BOOL m_bMaximized = FALSE;
+    // The pane whose tab is pressed and may be pulled out of the strip.
+    CXTPDockingPane* m_pTrackingPane = nullptr;
 };
