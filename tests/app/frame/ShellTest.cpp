@@ -66,6 +66,17 @@ public:
     }
 };
 
+// Lets the name go with the test: later tests start real instances.
+class CSecondApp : public CTavrolinApp
+{
+public:
+    ~CSecondApp() override
+    {
+        if (m_hInstanceMutex != nullptr)
+            ::CloseHandle(m_hInstanceMutex);
+    }
+};
+
 } // namespace
 
 TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
@@ -77,7 +88,7 @@ TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
     ASSERT_TRUE(first.CreateEx(0, AfxRegisterWndClass(0), L"Erste", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr));
     SetSharedMainWindow(first.GetSafeHwnd());
     {
-        CTavrolinApp second;
+        CSecondApp second;
         EXPECT_FALSE(second.InitInstance());
         EXPECT_EQ(second.m_pMainWnd, nullptr) << "nothing else was set up";
     }
