@@ -40,7 +40,11 @@ protected:
         if (app.m_pMainWnd != nullptr)
             app.m_pMainWnd->DestroyWindow();
         app.m_pMainWnd = nullptr;
-        testpump::PumpUntilIdle();
+        // The frame's end posts the quit that ends the program: not this test's.
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                ::DispatchMessageW(&msg);
         CDatabaseManager::GetInstance().Close();
         ::CoUninitialize();
     }
