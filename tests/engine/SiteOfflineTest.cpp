@@ -30,7 +30,7 @@ TEST(SiteOffline, WorkersGiveUpAtOnceWithoutADefaultRoute)
     ASSERT_NE(prefix[0], '\0') << "run through ctest (WINEPREFIX)";
 
     ASSERT_TRUE(StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/engine/SiteOfflineRun.sh " + exeUnix +
-                                  " " + folder.Unix("result") + " " + prefix + " " + display));
+                                  " " + folder.Unix("result") + " " + prefix + " " + display + " OfflineWorkers.*"));
     std::string rc = WaitForFile(folder.File("result"), 120000), log;
     ReadWholeFile(folder.File("result.log"), log);
     ASSERT_FALSE(rc.empty()) << "the offline run did not end\n" << log;

@@ -10,6 +10,7 @@ namespace {
 // names them in its filter; every other run leaves them out.
 const char* const kChildRunTests[] = {
     "OfflineWorkers.*",                          // engine: SiteOffline starts it without a route
+    "OfflineProgram.*",                          // app: ProgramOffline starts it without a route
     "PaneTree.SecondProcessLoadsTheSavedLayout", // docking: LayoutCrossesProcesses starts it
 };
 
