@@ -21,11 +21,11 @@
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 #include <shellapi.h>
 

@@ -3,7 +3,7 @@
 #include "app/records/MatchRecord.h"
 #include "engine/SiteHosts.h"
 #include "engine/TicketPagePaths.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 namespace {
 

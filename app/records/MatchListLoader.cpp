@@ -6,7 +6,7 @@
 #include "framework/files/CArchiveException.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 namespace {
 

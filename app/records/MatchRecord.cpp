@@ -7,9 +7,9 @@
 #include "toolkit/common/system/XTAuxData.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
-#include "toolkit/report/XTPReportRecordItemDateTime.h"
-#include "toolkit/report/XTPReportRecordItemNumber.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/records/XTPReportRecordItemNumber.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
 
 IMPLEMENT_DYNCREATE(CMatchRecord, CXTPReportRecord)
 

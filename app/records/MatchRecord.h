@@ -3,7 +3,7 @@
 // date and the city. Watched rows are drawn bold.
 #pragma once
 #include "framework/text/CString.h"
-#include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecord.h"
 
 class CXTPReportRecordItem;
 

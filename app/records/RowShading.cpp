@@ -1,7 +1,7 @@
 #include "app/records/RowShading.h"
 
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 void ShadeOddRow(XTP_REPORTRECORDITEM_DRAWARGS* pDrawArgs, XTP_REPORTRECORDITEM_METRICS* pMetrics)
 {

@@ -1,7 +1,7 @@
 // The shading every report of the program shares: odd rows light grey,
 // except their preview text.
 #pragma once
-#include "toolkit/report/XTPReportRecordItemArgs.h"
+#include "toolkit/report/records/XTPReportRecordItemArgs.h"
 
 // Light grey (a Windows RGB value).
 const COLORREF kOddRowBackground = 0xF5F5F5;

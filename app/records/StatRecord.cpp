@@ -3,8 +3,8 @@
 #include "app/records/RowShading.h"
 #include "app/records/TeamItem.h"
 #include "engine/StatRow.h"
-#include "toolkit/report/XTPReportRecordItemDateTime.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
 
 IMPLEMENT_DYNCREATE(CStatRecord, CXTPReportRecord)
 

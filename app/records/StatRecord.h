@@ -1,7 +1,7 @@
 // One row of the online statistics: when an offer came and went, the match
 // (teams, city, date) and its category.
 #pragma once
-#include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecord.h"
 
 struct StatRow;
 

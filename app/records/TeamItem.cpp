@@ -1,7 +1,7 @@
 #include "app/records/TeamItem.h"
 
 #include "app/TeamFlags.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
 
 CXTPReportRecordItemText* NewTeamItem(LPCTSTR team)
 {

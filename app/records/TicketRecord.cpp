@@ -2,9 +2,9 @@
 
 #include "app/records/RowShading.h"
 #include "app/records/TeamItem.h"
-#include "toolkit/report/XTPReportHyperlink.h"
-#include "toolkit/report/XTPReportRecordItemDateTime.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportHyperlink.h"
+#include "toolkit/report/records/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
 
 IMPLEMENT_DYNCREATE(CTicketRecord, CXTPReportRecord)
 

@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/ole/COleDateTime.h"
 #include "framework/text/CString.h"
-#include "toolkit/report/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecord.h"
 
 class CTicketRecord : public CXTPReportRecord
 {

@@ -1,8 +1,8 @@
 #include "app/view/MatchSelection.h"
 
 #include "app/records/MatchRecord.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 void WatchMatchesWhere(CXTPReportRecords* pRecords, const MatchRule& rule)
 {

@@ -13,15 +13,15 @@
 #include "engine/StatRow.h"
 #include "framework/windows/CWnd.h"
 #include "support/Screenshot.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecordItemPreview.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportRows.h"
-#include "toolkit/report/XTPReportSelectedRows.h"
+#include "toolkit/report/records/XTPReportRecordItemPreview.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
+#include "toolkit/report/rows/XTPReportSelectedRows.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "framework/core/CException.h"
 #include "framework/files/CArchiveException.h"
 #include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 using namespace apptest;
 

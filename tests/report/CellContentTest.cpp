@@ -7,14 +7,14 @@
 #include "framework/gdi/CDC.h"
 #include "resources/ToolkitImageIds.h"
 #include "toolkit/common/images/XTPImageManager.h"
-#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemPreview.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportSelectedRows.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemPreview.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportSelectedRows.h"
 
 using namespace reporttest;
 

@@ -6,8 +6,8 @@
 
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 
 using namespace reporttest;

@@ -9,14 +9,14 @@
 #include "framework/ole/COleDataSource.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportRows.h"
-#include "toolkit/report/XTPReportSelectedRows.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
+#include "toolkit/report/rows/XTPReportSelectedRows.h"
 
 using namespace reporttest;
 

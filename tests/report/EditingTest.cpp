@@ -3,14 +3,14 @@
 #include "ReportTestSupport.h"
 
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportInplaceControls.h"
-#include "toolkit/report/XTPReportNavigator.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemEditOptions.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportNavigator.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 using namespace reporttest;
 

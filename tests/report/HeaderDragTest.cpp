@@ -6,9 +6,9 @@
 
 #include "support/TestInput.h"
 #include "support/TestPump.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
 
 using namespace reporttest;
 

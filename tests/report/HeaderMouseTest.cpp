@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
 #include "toolkit/report/XTPReportPaintManager.h"
 
 using namespace reporttest;

@@ -6,13 +6,13 @@
 
 #include <map>
 
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumnOrder.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecordItemVariant.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumnOrder.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecordItemVariant.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 using namespace reporttest;
 

@@ -7,14 +7,14 @@
 
 #include "support/Screenshot.h"
 #include "support/TestPump.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportInplaceControls.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemEditOptions.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 
 using namespace reporttest;
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "resources/ToolkitReportIds.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportRecordItem.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 // the navigator's paging and cell moves.
 #include "ReportTestSupport.h"
 
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportNavigator.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/rows/XTPReportNavigator.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportSelectedRows.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportSelectedRows.h"
 
 using namespace reporttest;
 

@@ -3,13 +3,13 @@
 #include "ReportTestSupport.h"
 
 #include "framework/files/CArchiveException.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumnListBox.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportHeader.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumnListBox.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 using namespace reporttest;
 

@@ -6,15 +6,15 @@
 #include "support/Screenshot.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportGroupRow.h"
-#include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/rows/XTPReportGroupRow.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemDateTime.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 using namespace reporttest;
 

@@ -5,11 +5,11 @@
 
 #include "framework/files/CArchiveException.h"
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemNumber.h"
-#include "toolkit/report/XTPReportRecordItemPreview.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemNumber.h"
+#include "toolkit/report/records/XTPReportRecordItemPreview.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 using namespace reporttest;
 

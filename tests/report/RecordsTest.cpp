@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "ReportTestSupport.h"
 
 #include "framework/files/CArchiveException.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 
 namespace reporttest {
 

@@ -2,11 +2,11 @@
 // row visible, and the wheel in line and page mode.
 #include "ReportTestSupport.h"
 
-#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRecordItemNumber.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/records/XTPReportRecordItemNumber.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 using namespace reporttest;
 

@@ -3,12 +3,12 @@
 // collapses or expands; every change is reported once the focus moves.
 #include "ReportTestSupport.h"
 
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportGroupRow.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportSelectedRows.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/rows/XTPReportGroupRow.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportSelectedRows.h"
 
 using namespace reporttest;
 

@@ -4,12 +4,12 @@
 
 #include <locale.h>
 
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportRecordItemDateTime.h"
-#include "toolkit/report/XTPReportRecordItemEditOptions.h"
-#include "toolkit/report/XTPReportRecordItemNumber.h"
-#include "toolkit/report/XTPReportRecordItemText.h"
-#include "toolkit/report/XTPReportRecordItemVariant.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/records/XTPReportRecordItemDateTime.h"
+#include "toolkit/report/records/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/records/XTPReportRecordItemNumber.h"
+#include "toolkit/report/records/XTPReportRecordItemText.h"
+#include "toolkit/report/records/XTPReportRecordItemVariant.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "toolkit/docking/XTPDockingPaneLayout.h"
-#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include <algorithm>
 #include <set>
 #include "framework/core/CException.h"

@@ -6,13 +6,13 @@
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/docking/XTPDockingPane.h"
-#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
-#include "toolkit/docking/XTPDockingPaneContext.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 
 CXTPDockingPaneManager::CXTPDockingPaneManager()
 {

@@ -1,7 +1,7 @@
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
-#include "toolkit/docking/XTPDockingPaneContext.h"
+#include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPane.h"

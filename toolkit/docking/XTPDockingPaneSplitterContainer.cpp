@@ -6,7 +6,7 @@
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
-#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 

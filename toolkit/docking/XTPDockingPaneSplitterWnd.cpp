@@ -6,7 +6,7 @@
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
-#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"

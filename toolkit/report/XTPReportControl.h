@@ -6,8 +6,8 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/ole/COleDropTarget.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/report/XTPReportRecordItemArgs.h"
-#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/records/XTPReportRecordItemArgs.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 #include "toolkit/report/XTPReportTip.h"
 
 class CXTPImageManager;

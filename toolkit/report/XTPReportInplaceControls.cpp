@@ -4,12 +4,12 @@
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/common/drawing/XTPClickOutsideHook.h"
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
-#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecordItemEditOptions.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecordItemEditOptions.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "framework/controls/CListBox.h"
 #include "framework/controls/CStatic.h"
 #include "framework/gdi/CFont.h"
-#include "toolkit/report/XTPReportRecordItemArgs.h"
+#include "toolkit/report/records/XTPReportRecordItemArgs.h"
 
 class CXTPReportRecordItemConstraint;
 class CXTPReportRecordItemConstraints;

@@ -8,11 +8,11 @@
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
 #include "resources/ToolkitReportIds.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
-#include "toolkit/report/XTPReportHeader.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "framework/text/CString.h"
 #include "toolkit/common/colors/XTPColorValue.h"
 #include "toolkit/common/colors/XTPGradientValue.h"
-#include "toolkit/report/XTPReportRecordItemArgs.h"
+#include "toolkit/report/records/XTPReportRecordItemArgs.h"
 
 class CDC;
 class CXTPReportHeader;

@@ -14,13 +14,13 @@
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/common/visualstyles/XTPWinThemeWrapper.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
-#include "toolkit/report/XTPReportHeader.h"
+#include "toolkit/report/columns/XTPReportHeader.h"
 #include "toolkit/report/XTPReportInplaceControls.h"
-#include "toolkit/report/XTPReportRecord.h"
-#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/records/XTPReportRecord.h"
+#include "toolkit/report/rows/XTPReportRow.h"
 
 namespace {
 

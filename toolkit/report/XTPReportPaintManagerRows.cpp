@@ -10,12 +10,12 @@
 #include "framework/gdi/CPen.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportControl.h"
-#include "toolkit/report/XTPReportGroupRow.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/rows/XTPReportGroupRow.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 
 namespace {
 

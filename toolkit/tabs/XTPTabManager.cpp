@@ -1,7 +1,7 @@
 #include "toolkit/tabs/XTPTabManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
-#include "toolkit/tabs/XTPTabAppearanceSet.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
 
 namespace {
 

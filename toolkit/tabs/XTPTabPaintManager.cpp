@@ -2,10 +2,10 @@
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
-#include "toolkit/tabs/XTPTabAppearanceSet.h"
-#include "toolkit/tabs/XTPTabAppearanceSets.h"
-#include "toolkit/tabs/XTPTabColorSet.h"
-#include "toolkit/tabs/XTPTabColorSets.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSets.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
+#include "toolkit/tabs/colors/XTPTabColorSets.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 CXTPTabPaintManager::CXTPTabPaintManager()

@@ -21,8 +21,8 @@
 #include "resources/AppIds.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 namespace
 {

@@ -6,8 +6,8 @@
 #include "engine/WorkerMessages.h"
 #include "framework/windows/CCreateContext.h"
 #include "resources/AppIds.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 #include <array>
 

@@ -13,7 +13,7 @@
 #include "framework/docview/CSingleDocTemplate.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 using namespace frametest;
 

@@ -15,11 +15,11 @@
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/common/popup/XTPPopupItem.h"
 #include "toolkit/docking/XTPDockingPane.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRows.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportColumns.h"
-#include "toolkit/report/XTPReportColumn.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRows.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
 
 using namespace frametest;
 

@@ -12,7 +12,7 @@
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "support/SiteSimulation.h"
-#include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/records/XTPReportRecords.h"
 
 using namespace frametest;
 

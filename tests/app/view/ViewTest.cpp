@@ -26,13 +26,13 @@
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/system/XTRegistryManager.h"
-#include "toolkit/report/XTPReportColumn.h"
-#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/columns/XTPReportColumns.h"
 #include "toolkit/report/XTPReportPaintManager.h"
-#include "toolkit/report/XTPReportRecordItem.h"
-#include "toolkit/report/XTPReportRecords.h"
-#include "toolkit/report/XTPReportRow.h"
-#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/records/XTPReportRecordItem.h"
+#include "toolkit/report/records/XTPReportRecords.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 
 namespace {
 

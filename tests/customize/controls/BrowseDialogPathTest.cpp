@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/text/CString.h"
-#include "toolkit/controls/XTBrowseDialog.h"
+#include "toolkit/controls/browse/XTBrowseDialog.h"
 
 TEST(BrowseDialogPath, TakenWholeUpToTheBufferElseNotAtAll)
 {

@@ -10,9 +10,9 @@
 #include "resources/ToolkitControlsIds.h"
 #include "resources/ToolkitImageIds.h"
 #include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
-#include "toolkit/controls/XTBrowseDialog.h"
-#include "toolkit/controls/XTButtonTheme.h"
-#include "toolkit/controls/XTBrowseEdit.h"
+#include "toolkit/controls/browse/XTBrowseDialog.h"
+#include "toolkit/controls/buttons/XTButtonTheme.h"
+#include "toolkit/controls/browse/XTBrowseEdit.h"
 
 using namespace ctltest;
 

@@ -7,8 +7,8 @@
 #include "customize/controls/ButtonTestSupport.h"
 #include "resources/ToolkitImageIds.h"
 #include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
-#include "toolkit/controls/XTButtonThemeOffice2003.h"
-#include "toolkit/controls/XTDisabledButtonTheme.h"
+#include "toolkit/controls/buttons/XTButtonThemeOffice2003.h"
+#include "toolkit/controls/buttons/XTDisabledButtonTheme.h"
 
 using namespace ctltest;
 

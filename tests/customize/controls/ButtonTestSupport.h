@@ -3,7 +3,7 @@
 #pragma once
 #include "customize/controls/ControlsTestSupport.h"
 #include "framework/gdi/CRect.h"
-#include "toolkit/controls/XTButton.h"
+#include "toolkit/controls/buttons/XTButton.h"
 
 #include <ostream>
 

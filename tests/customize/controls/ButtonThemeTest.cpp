@@ -8,8 +8,8 @@
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/colors/XTPSystemThemeSource.h"
 #include "toolkit/common/visualstyles/XTPWinThemeLibrary.h"
-#include "toolkit/controls/XTButtonThemeOffice2003.h"
-#include "toolkit/controls/XTDisabledButtonTheme.h"
+#include "toolkit/controls/buttons/XTButtonThemeOffice2003.h"
+#include "toolkit/controls/buttons/XTDisabledButtonTheme.h"
 
 using namespace ctltest;
 

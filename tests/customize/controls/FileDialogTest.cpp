@@ -6,7 +6,7 @@
 
 #include "customize/controls/ControlsTestSupport.h"
 #include "framework/dialogs/CFileDialog.h"
-#include "toolkit/controls/XTBrowseDialog.h"
+#include "toolkit/controls/browse/XTBrowseDialog.h"
 
 using namespace ctltest;
 

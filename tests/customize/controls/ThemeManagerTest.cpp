@@ -4,10 +4,10 @@
 
 #include "customize/controls/ButtonTestSupport.h"
 #include "framework/gdi/CClientDC.h"
-#include "toolkit/controls/XTButtonThemeFactory.h"
-#include "toolkit/controls/XTButtonThemeOffice2003.h"
+#include "toolkit/controls/buttons/XTButtonThemeFactory.h"
+#include "toolkit/controls/buttons/XTButtonThemeOffice2003.h"
 #include "toolkit/controls/XTMemDC.h"
-#include "toolkit/controls/XTThemeManager.h"
+#include "toolkit/controls/thememanager/XTThemeManager.h"
 
 using namespace ctltest;
 

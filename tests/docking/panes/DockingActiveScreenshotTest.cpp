@@ -9,7 +9,7 @@
 #include "support/TestPump.h"
 #include "../tabs/TabCanvas.h"
 #include "toolkit/common/images/XTPImageManager.h"
-#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 
 namespace {

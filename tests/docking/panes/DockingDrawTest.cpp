@@ -3,7 +3,7 @@
 // pin turned between its two states.
 #include <gtest/gtest.h>
 #include "../tabs/TabCanvas.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 #include "resources/ToolkitDockingIds.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 #include "resources/ToolkitDockingIds.h"
 
 using namespace XTPDockingPanePaintThemes;

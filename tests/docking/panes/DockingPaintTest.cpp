@@ -8,8 +8,8 @@
 #include "framework/text/CStringA.h"
 #include "toolkit/common/colors/XTPSystemThemeSource.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
-#include "toolkit/tabs/XTPTabAppearanceSet.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
 #include "toolkit/tabs/XTPTabManager.h"
 #include "resources/ToolkitDockingIds.h"
 

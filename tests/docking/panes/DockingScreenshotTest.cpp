@@ -8,7 +8,7 @@
 #include "../tabs/ForcedScheme.h"
 #include "../tabs/TabCanvas.h"
 #include "../tabs/TabTestHost.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "resources/ToolkitDockingIds.h"
 

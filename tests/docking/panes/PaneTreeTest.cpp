@@ -13,13 +13,13 @@
 #include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 #include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
 #include "toolkit/docking/XTPDockingPane.h"
-#include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
-#include "toolkit/docking/XTPDockingPaneThemes.h"
+#include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
-#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 
 TEST(TabbedContainerLimits, CaptionAndTabsComeOnTopOfThePanesLimits)

@@ -16,7 +16,7 @@
 #include "support/TestPump.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
-#include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"

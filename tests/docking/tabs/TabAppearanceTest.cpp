@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include "TabCanvas.h"
 #include "TabTestHost.h"
-#include "toolkit/tabs/XTPTabColorSet.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
 
 TEST(TabAppearance, SelectedPropertyPageIsRaisedOverItsNeighbours)
 {

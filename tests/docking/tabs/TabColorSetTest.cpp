@@ -7,7 +7,7 @@
 #include "TabTestHost.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/colors/XTPSystemThemeSource.h"
-#include "toolkit/tabs/XTPTabColorSets.h"
+#include "toolkit/tabs/colors/XTPTabColorSets.h"
 
 namespace {
 bool Near(COLORREF a, COLORREF b)

@@ -4,7 +4,7 @@
 #include <vector>
 #include "TabCanvas.h"
 #include "TabTestHost.h"
-#include "toolkit/tabs/XTPTabColorSet.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 
 namespace {

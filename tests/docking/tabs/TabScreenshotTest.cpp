@@ -8,7 +8,7 @@
 #include "TabTestHost.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/colors/XTPSystemThemeSource.h"
-#include "toolkit/tabs/XTPTabColorSet.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWnd.h"
-#include "toolkit/tabs/XTPTabAppearanceSets.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSets.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 // Tabs whose user value is not 0 are that long, whatever their caption.

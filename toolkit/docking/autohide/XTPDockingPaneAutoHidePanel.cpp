@@ -1,0 +1,399 @@
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
+#include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
+#include "toolkit/tabs/XTPTabManagerItem.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
+#include "toolkit/common/dc/XTPBufferDC.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "framework/gdi/CClientDC.h"
+#include "framework/gdi/CPaintDC.h"
+#include "framework/windows/AfxMessages.h"
+
+namespace {
+
+// The gap between the tab strips of two groups.
+const int kGroupGap = 8;
+
+BOOL IsVerticalPanel(int direction)
+{
+    return direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHidePanel, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEHOVER()
+END_MESSAGE_MAP()
+
+CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::CAutoHidePanelTabManager(
+    CXTPDockingPaneAutoHidePanel* pPanel, CXTPDockingPaneTabbedContainer* pGroup)
+    : m_pPanel(pPanel)
+    , m_pGroup(pGroup)
+{
+}
+
+CXTPTabPaintManager* CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::GetPaintManager() const
+{
+    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    return pManager ? pManager->GetPaintManager()->GetPanelPaintManager() : nullptr;
+}
+
+int CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::GetPosition() const
+{
+    // The tabs face away from the side the panel lies at.
+    switch (m_pPanel->GetDirection())
+    {
+    case xtpPaneDockLeft: return xtpTabPositionRight;
+    case xtpPaneDockRight: return xtpTabPositionLeft;
+    case xtpPaneDockTop: return xtpTabPositionBottom;
+    default: return xtpTabPositionTop;
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::Reposition()
+{
+    CXTPTabPaintManager* pPaint = GetPaintManager();
+    if (!pPaint)
+        return;
+    pPaint->m_nPosition = GetPosition();
+    CClientDC dc(m_pPanel->GetSafeHwnd() ? m_pPanel : nullptr);
+    pPaint->RepositionTabControl(this, &dc, m_rcLayout);
+}
+
+void CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::RedrawControl()
+{
+    if (m_pPanel->GetSafeHwnd())
+        m_pPanel->Invalidate(FALSE);
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::DrawItemIcon(CDC*, CPoint, CXTPTabManagerItem*, BOOL,
+                                                                         CSize&)
+{
+    return FALSE;
+}
+
+CXTPDockingPaneAutoHidePanel::CXTPDockingPaneAutoHidePanel(CXTPDockingPaneLayout* pLayout)
+    : CXTPDockingPaneBase(xtpPaneTypeAutoHidePanel, pLayout)
+{
+}
+
+CXTPDockingPaneAutoHidePanel::~CXTPDockingPaneAutoHidePanel()
+{
+    if (m_pActiveWnd)
+    {
+        m_pActiveWnd->CloseWindowNow();
+        m_pActiveWnd = nullptr;
+    }
+    // The tab managers point at this panel while its window still paints.
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+int CXTPDockingPaneAutoHidePanel::GetStripThickness()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return 0;
+    CXTPTabPaintManager* pPaint = pManager->GetPaintManager()->GetPanelPaintManager();
+    CAutoHidePanelTabManager probe(this, nullptr);
+    CRect rcMargin = pPaint->GetAppearanceSet()->GetHeaderMargin();
+    return pPaint->GetAppearanceSet()->GetButtonHeight(&probe) + rcMargin.top + rcMargin.bottom;
+}
+
+void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    m_pParentFrame = pParent;
+    if (IsEmpty())
+    {
+        m_arrTabManagers.clear();
+        if (m_hWnd)
+            DestroyWindow();
+        return;
+    }
+    if (!m_hWnd && pParent && pParent->GetSafeHwnd() && !m_pLayout->IsUserLayout())
+    {
+        Create(AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), nullptr,
+               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pParent, 0);
+        if (m_hWnd)
+            m_dropTarget.Register(this);
+    }
+    // The frame changed: an open slide-out would lie wrong.
+    if (m_pActiveWnd && rect != m_rcLast)
+        m_pActiveWnd->CloseWindowNow();
+    m_rcLast = rect;
+    int nThickness = GetStripThickness();
+    CRect rcStrip = rect;
+    switch (m_direction)
+    {
+    case xtpPaneDockLeft: rcStrip.right = rect.left + nThickness; break;
+    case xtpPaneDockRight: rcStrip.left = rect.right - nThickness; break;
+    case xtpPaneDockTop: rcStrip.bottom = rect.top + nThickness; break;
+    default: rcStrip.top = rect.bottom - nThickness; break;
+    }
+    // The side panels start below a top panel's strip.
+    CRect rcTabs(0, 0, rcStrip.Width(), rcStrip.Height());
+    auto* pTop = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[xtpPaneDockTop]);
+    if (IsVerticalPanel(m_direction) && pTop && pTop != this && !pTop->IsEmpty())
+        rcTabs.top += pTop->GetStripThickness();
+    LayoutGroups(rcTabs);
+    if (m_hWnd && lpLayout && lpLayout->hDWP)
+    {
+        AfxRepositionWindow(lpLayout, m_hWnd, rcStrip);
+        // Above the docked windows, which may still cover the strip's place.
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        Invalidate(FALSE);
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::LayoutGroups(CRect rcTabs)
+{
+    m_arrTabManagers.clear();
+    BOOL bVertical = IsVerticalPanel(m_direction);
+    int nPos = bVertical ? rcTabs.top : rcTabs.left;
+    for (CXTPDockingPaneTabbedContainer* pGroup : m_lstPanes)
+    {
+        if (pGroup->IsEmpty())
+            continue;
+        auto pTabs = std::make_unique<CAutoHidePanelTabManager>(this, pGroup);
+        for (CXTPDockingPane* pPane : pGroup->GetPanes())
+        {
+            CXTPTabManagerItem* pItem = pTabs->AddItem(-1);
+            pItem->m_strCaption = pPane->GetTabCaption();
+            pItem->m_pData = pPane;
+            pItem->m_clrItem = pPane->GetItemColor();
+            if (pPane == pGroup->GetSelected())
+                pTabs->SetSelectedItem(pItem);
+        }
+        pTabs->m_rcLayout = rcTabs;
+        (bVertical ? pTabs->m_rcLayout.top : pTabs->m_rcLayout.left) = nPos;
+        pTabs->Reposition();
+        int nEnd = nPos;
+        for (int i = 0; i < pTabs->GetItemCount(); i++)
+        {
+            CRect rcItem = pTabs->GetItem(i)->GetRect();
+            nEnd = std::max(nEnd, static_cast<int>(bVertical ? rcItem.bottom : rcItem.right));
+        }
+        nPos = nEnd + kGroupGap;
+        m_arrTabManagers.push_back(std::move(pTabs));
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::OnPaint()
+{
+    CPaintDC paint(this);
+    CXTPClientRect rc(this);
+    CXTPBufferDC dc(paint.m_hDC, rc);
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return;
+    CXTPTabPaintManager* pPaint = pManager->GetPaintManager()->GetPanelPaintManager();
+    const CXTPGradientValue& face = pPaint->GetColorSet()->m_clrHeaderFace;
+    dc.FillSolidRect(rc, face.clrLight);
+    for (const auto& pTabs : m_arrTabManagers)
+    {
+        pPaint->m_nPosition = pTabs->GetPosition();
+        pPaint->DrawTabControl(pTabs.get(), &dc, pTabs->m_rcLayout);
+    }
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::OnEraseBkgnd(CDC* /*pDC*/)
+{
+    return TRUE;
+}
+
+void CXTPDockingPaneAutoHidePanel::AddGroup(CXTPDockingPaneTabbedContainer* pContainer)
+{
+    if (CXTPDockingPaneBase* pOld = pContainer->GetContainer())
+        pOld->RemovePane(pContainer);
+    m_lstPanes.push_back(pContainer);
+    pContainer->SetParentContainer(this);
+    pContainer->SetParentFrame(m_pParentFrame);
+    // Hidden until it slides out.
+    if (pContainer->GetSafeHwnd())
+        pContainer->ShowWindow(SW_HIDE);
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::ContainsPane(CXTPDockingPaneBase* pPane) const
+{
+    return XTPDockingPaneHolds(this, m_lstPanes, pPane);
+}
+
+void CXTPDockingPaneAutoHidePanel::FindPane(int nType, CXTPDockingPaneBaseList* pList)
+{
+    for (CXTPDockingPaneTabbedContainer* pGroup : m_lstPanes)
+        pGroup->FindPane(nType, pList);
+}
+
+void CXTPDockingPaneAutoHidePanel::RemovePane(CXTPDockingPaneBase* pPane)
+{
+    if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
+        return;
+    m_arrTabManagers.clear();
+    if (IsEmpty() && m_hWnd)
+        ShowWindow(SW_HIDE);
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPDockingPaneBase::DoPropExchange(pPX);
+    XTPExchangeLong(pPX, L"Direction", m_direction);
+    int nCount = static_cast<int>(m_lstPanes.size());
+    XTPExchangeLong(pPX, L"Panes", nCount);
+    if (pPX->IsLoading() && (m_direction < 0 || m_direction > 3 || m_pLayout->m_wndPanels[m_direction] || nCount < 0))
+        return FALSE; // one panel per side
+    // No container holds more children than the layout has nodes.
+    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
+        return FALSE;
+    std::vector<int> numbers;
+    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (pPX->IsStoring())
+        return TRUE;
+    for (int nIndex : numbers)
+    {
+        CXTPDockingPaneBase* pGroup = m_pLayout->FindLoadedNodeOfType(nIndex, xtpPaneTypeTabbedContainer, this);
+        if (!pGroup)
+            return FALSE;
+        AddGroup(static_cast<CXTPDockingPaneTabbedContainer*>(pGroup));
+    }
+    m_pLayout->m_wndPanels[m_direction] = this;
+    return TRUE;
+}
+
+void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
+{
+    auto* pContainer = pPane ? dynamic_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer()) : nullptr;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pContainer || !pManager || !XTPDockingPaneHolds(this, m_lstPanes, pContainer))
+        return;
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer() != pContainer)
+        m_pActiveWnd->CloseWindowNow();
+    if (pManager->SendPaneAction(xtpPaneActionExpanding, pPane))
+        return;
+    pContainer->SelectPane(pPane, FALSE);
+    // A second pane of the open group takes the open window's place.
+    if (!m_pActiveWnd)
+    {
+        m_pActiveWnd = new CXTPDockingPaneAutoHideWnd(this, pContainer);
+        if (!m_pActiveWnd->GetSafeHwnd())
+        {
+            delete m_pActiveWnd;
+            m_pActiveWnd = nullptr;
+            return;
+        }
+    }
+    if (bSetFocus && pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
+        ::SetFocus(pPane->GetHwnd());
+    if (m_hWnd)
+        Invalidate(FALSE);
+}
+
+void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!m_pActiveWnd || !CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave || !pManager)
+        return;
+    CXTPDockingPane* pSelected = m_pActiveWnd->GetContainer()->GetSelected();
+    if (pManager->SendPaneAction(xtpPaneActionCollapsing, pSelected))
+        return;
+    pManager->SendPaneAction(xtpPaneActionCollapsed, pSelected);
+    CXTPDockingPaneAutoHideWnd* pWnd = m_pActiveWnd;
+    if (!bDeferred)
+    {
+        pWnd->CloseWindowNow();
+        return;
+    }
+    CXTPDockingPaneTabbedContainer* pContainer = pWnd->GetContainer();
+    if (pContainer->GetSafeHwnd())
+    {
+        pContainer->ShowWindow(SW_HIDE);
+        if (GetDockingSite() && GetDockingSite()->GetSafeHwnd())
+            ::SetParent(pContainer->GetSafeHwnd(), GetDockingSite()->GetSafeHwnd());
+    }
+    pWnd->SetTimer(CXTPDockingPaneAutoHideWnd::timerClose, 50, nullptr);
+}
+
+CXTPDockingPane* CXTPDockingPaneAutoHidePanel::HitTestPane(CPoint point) const
+{
+    for (const auto& pTabs : m_arrTabManagers)
+    {
+        if (CXTPTabManagerItem* pItem = pTabs->HitTest(point))
+            return static_cast<CXTPDockingPane*>(pItem->GetData());
+    }
+    return nullptr;
+}
+
+void CXTPDockingPaneAutoHidePanel::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    CXTPDockingPane* pPane = HitTestPane(point);
+    if (!pPane)
+        return;
+    // The pane shown already only takes the focus.
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+    {
+        if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
+            ::SetFocus(pPane->GetHwnd());
+        return;
+    }
+    ShowPane(pPane, TRUE);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnRButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    if (CXTPDockingPane* pPane = HitTestPane(point))
+    {
+        if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+            pManager->NotifyOwner(XTP_DPN_RCLICK, reinterpret_cast<LPARAM>(pPane));
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (!HitTestPane(point))
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+    ::TrackMouseEvent(&tme);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
+{
+    CXTPDockingPane* pPane = HitTestPane(point);
+    CWnd* pSite = GetDockingSite();
+    if (!pPane || !pSite || !pSite->GetSafeHwnd())
+        return;
+    // Only while the frame is active, and never for the pane shown already.
+    HWND hActive = ::GetActiveWindow();
+    if (hActive != pSite->GetSafeHwnd() && !::IsChild(hActive, pSite->GetSafeHwnd()))
+        return;
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+        return;
+    ShowPane(pPane, FALSE);
+}
+
+DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject,
+                                                                       DWORD dwKeyState, CPoint point)
+{
+    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
+}
+
+DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragOver(CWnd* /*pWnd*/, COleDataObject* /*pDataObject*/,
+                                                                      DWORD /*dwKeyState*/, CPoint point)
+{
+    CXTPDockingPane* pPane = m_pPanel->HitTestPane(point);
+    if (pPane && !(m_pPanel->m_pActiveWnd && m_pPanel->m_pActiveWnd->GetContainer()->GetSelected() == pPane))
+        m_pPanel->ShowPane(pPane, FALSE);
+    // The panel itself takes nothing.
+    return DROPEFFECT_NONE;
+}
