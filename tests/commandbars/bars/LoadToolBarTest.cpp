@@ -103,3 +103,30 @@ TEST_F(LoadToolBar, MissingOrShortResourcesAreRefusedAndLeaveTheBarEmpty)
         EXPECT_EQ(0, m_bar.GetControlCount()) << c.name;
     }
 }
+
+// Image sizes from a resource: one that fits gives the icons; one beyond
+// what an image list takes gives none (the buttons stay), and nothing
+// reaches the platform with it.
+TEST_F(LoadToolBar, SizesBeyondTheImageListGiveNoIcons)
+{
+    struct Case
+    {
+        UINT id;
+        const char* what;
+        bool icons;
+    } cases[] = {
+        {27903, "16 x 16", true},
+        {27904, "16 x 65535", false},
+        {27905, "65535 x 16", false},
+        {27906, "16 x 4096", false},
+        {27907, "16 x 0", false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        m_bar.SetImageManager(new CXTPImageManager());
+        EXPECT_EQ(c.icons, !!m_bar.LoadToolBar(c.id));
+        EXPECT_EQ(4, m_bar.GetControls()->GetCount()) << "the buttons are made either way";
+        EXPECT_EQ(c.icons, m_bar.GetImageManager()->GetIconSet(103) != nullptr);
+    }
+}
