@@ -2,6 +2,7 @@
 // by the next one: a toolbar moved to the left with a button removed, an
 // item moved in a menu, a toolbar floating and the status bar hidden.
 #include <gtest/gtest.h>
+#include "support/SecondProcess.h"
 #include <string>
 #include "BarStateTestSupport.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -24,8 +25,8 @@ CFrameBuild ProgramBuild()
 TEST(BarStateRestart, SecondProcessFindsTheCustomizedLayout)
 {
     wchar_t flag[8] = L"";
-    if (!::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
-        GTEST_SKIP() << "runs as the second process of CustomizedLayoutComesBackInANewProcess";
+    ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
+        << "runs as the second process of CustomizedLayoutComesBackInANewProcess";
     CAnsweringApp app;
     app.SetRegistryKey(kRegistryVendor);
     CFrameBuild build = ProgramBuild();
@@ -74,21 +75,8 @@ TEST(BarStateRestart, CustomizedLayoutComesBackInANewProcess)
         pFrame->DestroyWindow();
     }
 
-    wchar_t exe[MAX_PATH] = L"";
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command =
-        std::wstring(L"\"") + exe + L"\" --gtest_filter=BarStateRestart.SecondProcessFindsTheCustomizedLayout";
-    ::SetEnvironmentVariableW(kSecondProcessVariable, L"1");
-    STARTUPINFOW si = {sizeof(si)};
-    PROCESS_INFORMATION pi = {};
-    BOOL started = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-    ::SetEnvironmentVariableW(kSecondProcessVariable, nullptr);
-    ASSERT_TRUE(started);
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = 1;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    const DWORD code = testprocess::RunTestInChild(L"BarStateRestart.SecondProcessFindsTheCustomizedLayout",
+                                                   kSecondProcessVariable, L"1");
     CStoredLayout::DeleteAll();
     EXPECT_EQ(code, 0u) << "the second process found the layout as saved";
 }

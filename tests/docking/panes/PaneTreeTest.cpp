@@ -3,6 +3,7 @@
 // showing again, themes by number, and the layout saved and loaded in the
 // three back ends, corrupt layouts refused.
 #include <gtest/gtest.h>
+#include "support/SecondProcess.h"
 #include <msxml.h>
 #include <shlwapi.h>
 #include <functional>
@@ -414,8 +415,8 @@ std::vector<BYTE> SaveToBytes(CXTPDockingPaneLayout* layout)
 TEST(PaneTree, SecondProcessLoadsTheSavedLayout)
 {
     wchar_t path[MAX_PATH] = L"";
-    if (!::GetEnvironmentVariableW(kLayoutFileVariable, path, MAX_PATH))
-        GTEST_SKIP() << "runs as the second process of LayoutCrossesProcesses";
+    ASSERT_TRUE(::GetEnvironmentVariableW(kLayoutFileVariable, path, MAX_PATH))
+        << "runs as the second process of LayoutCrossesProcesses";
     HANDLE file = ::CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, file);
     std::vector<BYTE> saved(::GetFileSize(file, nullptr));
@@ -443,7 +444,7 @@ TEST(PaneTree, LayoutCrossesProcesses)
     d.manager.FindPane(2)->GetContainer()->m_szDocking = {200, 95};
     std::vector<BYTE> bytes = SaveToBytes(d.Layout());
 
-    wchar_t folder[MAX_PATH], path[MAX_PATH], exe[MAX_PATH];
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
     ::GetTempPathW(MAX_PATH, folder);
     ::GetTempFileNameW(folder, L"dck", 0, path);
     HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -451,19 +452,7 @@ TEST(PaneTree, LayoutCrossesProcesses)
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
 
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = std::wstring(L"\"") + exe + L"\" --gtest_filter=PaneTree.SecondProcessLoadsTheSavedLayout";
-    ::SetEnvironmentVariableW(kLayoutFileVariable, path);
-    STARTUPINFOW si = {sizeof(si)};
-    PROCESS_INFORMATION pi = {};
-    BOOL started = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-    ::SetEnvironmentVariableW(kLayoutFileVariable, nullptr);
-    ASSERT_TRUE(started);
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = 1;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    const DWORD code = testprocess::RunTestInChild(L"PaneTree.SecondProcessLoadsTheSavedLayout", kLayoutFileVariable, path);
     ::DeleteFileW(path);
     EXPECT_EQ(0u, code) << "the second process found the same tree";
 }
