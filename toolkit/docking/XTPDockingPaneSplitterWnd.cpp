@@ -140,31 +140,16 @@ void CXTPDockingPaneSplitterWnd::TrackLive(int nLow, int nHigh, CPoint ptStart)
     int nOffset = bHoriz ? rcBar.left - ptStart.x : rcBar.top - ptStart.y;
     int nLast = bHoriz ? rcBar.left : rcBar.top;
     HWND hWnd = m_hWnd;
-    ::SetCapture(hWnd);
-    MSG msg;
-    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
-    {
-        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
-            break;
-        if (msg.message != WM_MOUSEMOVE)
-        {
-            XTPTabDispatchLoopMessage(msg);
-            continue;
-        }
-        CPoint pt = XTPTabMessagePoint(msg);
-        ::MapWindowPoints(msg.hwnd, hWnd, &pt, 1);
+    XTPTabTrackCapturedMoves(hWnd, hWnd, [&](POINT pt) {
         int nPos = std::max(nLow, std::min(static_cast<int>(bHoriz ? pt.x : pt.y) + nOffset, nHigh));
         if (nPos == nLast)
-            continue;
+            return TRUE;
         nLast = nPos;
         MoveBarTo(nPos, nLow, nHigh);
         // The layout may re-create this bar: nothing of it is touched after.
         RecalcSite(TRUE);
-        if (!::IsWindow(hWnd))
-            return;
-    }
-    if (::GetCapture() == hWnd)
-        ::ReleaseCapture();
+        return ::IsWindow(hWnd);
+    });
 }
 
 void CXTPDockingPaneSplitterWnd::OnPaint()

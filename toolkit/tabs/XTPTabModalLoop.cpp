@@ -31,3 +31,28 @@ void XTPTabTrackMouseLeave(HWND hWnd)
     TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, hWnd, 0};
     ::TrackMouseEvent(&tme);
 }
+
+BOOL XTPTabTrackCapturedMoves(HWND hWnd, HWND hMapTo, const std::function<BOOL(POINT)>& onMove)
+{
+    ::SetCapture(hWnd);
+    MSG msg;
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    {
+        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            break;
+        if (msg.message != WM_MOUSEMOVE)
+        {
+            XTPTabDispatchLoopMessage(msg);
+            continue;
+        }
+        POINT pt = XTPTabMessagePoint(msg);
+        ::MapWindowPoints(msg.hwnd, hMapTo, &pt, 1);
+        if (!onMove(pt))
+            break;
+    }
+    if (!::IsWindow(hWnd))
+        return FALSE;
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    return TRUE;
+}

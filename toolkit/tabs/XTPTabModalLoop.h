@@ -2,6 +2,7 @@
 // repeat): a quit request ends the loop and stays for the loop that runs it.
 #pragma once
 #include <windows.h>
+#include <functional>
 
 // FALSE when the loop must end: WM_QUIT (posted again) or a failed read.
 BOOL XTPTabGetLoopMessage(MSG* pMsg);
@@ -13,3 +14,10 @@ BOOL XTPTabIsLoopCancel(const MSG& msg);
 void XTPTabDispatchLoopMessage(const MSG& msg);
 // Asks for WM_MOUSELEAVE when the mouse leaves the window.
 void XTPTabTrackMouseLeave(HWND hWnd);
+
+// A drag with the mouse captured by hWnd: each mouse move, in hMapTo's
+// client coordinates, goes to onMove, which answers FALSE to end the drag
+// (its window gone). Ends at the button's release, Esc, the capture's loss
+// or a quit (posted again); the capture is released when still held.
+// FALSE when hWnd is gone afterwards.
+BOOL XTPTabTrackCapturedMoves(HWND hWnd, HWND hMapTo, const std::function<BOOL(POINT)>& onMove);

@@ -372,29 +372,15 @@ void CXTPDockingPaneAutoHideWnd::TrackEdgeLive(CPoint ptStart, int nLow, int nHi
                                                   : m_rcWindow.top;
     int nOffset = nEdge - (m_bHoriz ? ptSite.y : ptSite.x);
     m_bResizing = TRUE;
-    ::SetCapture(hWnd);
-    MSG msg;
-    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
-    {
-        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
-            break;
-        if (msg.message != WM_MOUSEMOVE)
-        {
-            XTPTabDispatchLoopMessage(msg);
-            continue;
-        }
-        CPoint pt = XTPTabMessagePoint(msg);
-        ::MapWindowPoints(msg.hwnd, pSite->GetSafeHwnd(), &pt, 1);
-        int nPos = std::max(nLow, std::min(static_cast<int>(m_bHoriz ? pt.y : pt.x) + nOffset, nHigh));
-        if (nPos != nEdge)
-        {
-            nEdge = nPos;
-            MoveEdgeTo(nEdge);
-        }
-    }
-    if (!::IsWindow(hWnd))
+    if (!XTPTabTrackCapturedMoves(hWnd, pSite->GetSafeHwnd(), [&](POINT pt) {
+            int nPos = std::max(nLow, std::min(static_cast<int>(m_bHoriz ? pt.y : pt.x) + nOffset, nHigh));
+            if (nPos != nEdge)
+            {
+                nEdge = nPos;
+                MoveEdgeTo(nEdge);
+            }
+            return TRUE;
+        }))
         return;
     m_bResizing = FALSE;
-    if (::GetCapture() == hWnd)
-        ::ReleaseCapture();
 }
