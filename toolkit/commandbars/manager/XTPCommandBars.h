@@ -104,6 +104,8 @@ public:
     CXTPDockBar* GetDockBar(XTPBarPosition barPosition) const;
     BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
     BOOL DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition);
+    // The bar's window becomes a pop-up of the site, off its dock bar.
+    BOOL FloatCommandBar(CXTPToolBar* pBar);
     // The dock bar whose window, grown by 20 pixels, holds the screen point;
     // the preferred one first.
     CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;

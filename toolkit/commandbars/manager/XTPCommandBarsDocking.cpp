@@ -51,14 +51,8 @@ BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDock
 {
     if (pBar == nullptr || pDockBar == nullptr)
         return FALSE;
-    if (!pBar->GetSafeHwnd()) {
-        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
-        if (!pBar->CreateEx(0, lpszClass, pBar->GetTitle(), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
-                            0, pDockBar->GetSafeHwnd(), nullptr))
-            return FALSE;
-        if (pBar->IsVisible())
-            pBar->ShowWindow(SW_SHOWNA);
-    }
+    if (!pBar->Create(m_pFrame, FALSE))
+        return FALSE;
     pDockBar->DockCommandBar(pBar, lpRect);
     pBar->SetBarPosition(pDockBar->GetPosition());
     return TRUE;
@@ -67,6 +61,17 @@ BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDock
 BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition)
 {
     return DockCommandBar(pBar, nullptr, GetDockBar(barPosition));
+}
+
+BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
+{
+    if (pBar == nullptr || !pBar->Create(m_pFrame, TRUE))
+        return FALSE;
+    if (CXTPDockBar* pDockBar = pBar->GetDockBar())
+        pDockBar->RemoveCommandBar(pBar);
+    pBar->SetDockBar(nullptr);
+    pBar->SetBarPosition(xtpBarFloating);
+    return TRUE;
 }
 
 CXTPDockBar* CXTPCommandBars::CanDock(CPoint point, CXTPDockBar* pPreferred) const
@@ -101,17 +106,16 @@ CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, 
         }
     }
     pBar->SetCommandBars(this);
+    pBar->EnableDocking(0x3F);
     pBar->SetTitle(lpszName);
     pBar->SetVisible(TRUE);
-    if (barPosition == xtpBarFloating || !DockCommandBar(pBar, barPosition)) {
-        // A bar that cannot dock is dropped; one asked to float is kept in
-        // the list, marked floating, without a window of its own.
-        if (barPosition != xtpBarFloating) {
-            pBar->InternalRelease();
-            return nullptr;
-        }
-        pBar->SetBarPosition(xtpBarFloating);
+    BOOL bPlaced = barPosition == xtpBarFloating ? FloatCommandBar(pBar) : DockCommandBar(pBar, barPosition);
+    if (!bPlaced) {
+        pBar->InternalRelease();
+        return nullptr;
     }
+    if (barPosition == xtpBarFloating)
+        pBar->OnRecalcLayout();
     AppendBar(pBar);
     return pBar;
 }

@@ -1,0 +1,279 @@
+// The drag and resize loops of a toolbar and its double-click toggle.
+#include "toolkit/commandbars/bars/XTPDockContext.h"
+#include <algorithm>
+#include "framework/windows/CControlBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
+
+namespace {
+
+// Part of a floating bar that stays inside the work area on every side.
+const int kKeepOnScreen = 10;
+
+// The docking permission of a side: top 1, bottom 2, left 4, right 8.
+DWORD SideFlag(XTPBarPosition position)
+{
+    return position >= xtpBarTop && position <= xtpBarRight ? 1u << position : 0;
+}
+
+// Shifts the rectangle so that some of it stays inside the work area.
+void KeepOnScreen(CRect& rc, const CRect& rcWork)
+{
+    if (rc.top > rcWork.bottom - kKeepOnScreen)
+        rc.OffsetRect(0, rcWork.bottom - kKeepOnScreen - rc.top);
+    if (rc.bottom < rcWork.top + kKeepOnScreen)
+        rc.OffsetRect(0, rcWork.top + kKeepOnScreen - rc.bottom);
+    if (rc.left > rcWork.right - kKeepOnScreen)
+        rc.OffsetRect(rcWork.right - kKeepOnScreen - rc.left, 0);
+    if (rc.right < rcWork.left + kKeepOnScreen)
+        rc.OffsetRect(rcWork.left + kKeepOnScreen - rc.right, 0);
+}
+
+// Holds the bar while a loop that may release it runs.
+class CBarHold
+{
+public:
+    explicit CBarHold(CXTPToolBar* pBar) : m_pBar(pBar) { m_pBar->InternalAddRef(); }
+    ~CBarHold() { m_pBar->InternalRelease(); }
+    CBarHold(const CBarHold&) = delete;
+    CBarHold& operator=(const CBarHold&) = delete;
+
+private:
+    CXTPToolBar* m_pBar;
+};
+
+} // namespace
+
+CXTPCommandBars* CXTPDockContext::GetCommandBars() const
+{
+    return m_pBar ? m_pBar->GetCommandBars() : nullptr;
+}
+
+BOOL CXTPDockContext::MayDock(XTPBarPosition position) const
+{
+    return (m_pBar->GetFlags() & SideFlag(position)) != 0;
+}
+
+void CXTPDockContext::StartDrag(CPoint pt)
+{
+    if (!m_pBar || !m_pBar->GetSafeHwnd() || !GetCommandBars())
+        return;
+    CBarHold hold(m_pBar);
+    m_nTrackMode = 1;
+    m_ptLast = pt;
+    m_pBar->GetWindowRect(&m_rectDragFrame);
+    m_rectWindow = m_rectDragFrame;
+    BOOL bWasDocked = m_pBar->GetPosition() != xtpBarFloating;
+    CXTPDockBar* pStartDockBar = m_pBar->GetDockBar();
+    CRect rcStartDock = m_rectMRUDockPos;
+    XTPBarPosition startSide = m_pBar->GetPosition();
+
+    ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
+    CXTPMouseManager* pMouseManager = GetCommandBars()->GetMouseManager();
+    pMouseManager->LockMouseMove();
+    Track();
+    pMouseManager->UnlockMouseMove();
+
+    if (!m_pBar->GetSafeHwnd() || m_pBar->GetPosition() != xtpBarFloating)
+        return;
+    CRect rcWindow;
+    m_pBar->GetWindowRect(&rcWindow);
+    m_ptMRUFloatPos = rcWindow.TopLeft();
+    if (bWasDocked && pStartDockBar) {
+        m_uMRUDockPosition = startSide;
+        m_rectMRUDockPos = rcStartDock;
+    }
+}
+
+void CXTPDockContext::StartResize(int nHitTest, CPoint pt)
+{
+    if (!m_pBar || !m_pBar->GetSafeHwnd())
+        return;
+    CBarHold hold(m_pBar);
+    m_nTrackMode = nHitTest;
+    m_ptLast = pt;
+    m_pBar->GetWindowRect(&m_rectWindow);
+    m_rectDragFrame = m_rectWindow;
+    Track();
+    if (!m_pBar->GetSafeHwnd() || m_pBar->GetPosition() != xtpBarFloating)
+        return;
+    CRect rcWindow;
+    m_pBar->GetWindowRect(&rcWindow);
+    m_ptMRUFloatPos = rcWindow.TopLeft();
+    m_pBar->SetWidth(rcWindow.Width());
+}
+
+void CXTPDockContext::Track()
+{
+    if (::GetCapture() != nullptr)
+        return;
+    HWND hWnd = m_pBar->GetSafeHwnd();
+    ::SetCapture(hWnd);
+    while (::GetCapture() == hWnd) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (bGot == -1)
+            break;
+        if (bGot == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (msg.message == WM_LBUTTONUP)
+            break;
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
+            break;
+        if (msg.message == WM_MOUSEMOVE) {
+            // The point the message was made at: the bar moves under the mouse.
+            CPoint pt(msg.pt);
+            if (pt != m_ptLast) {
+                if (m_nTrackMode == 1)
+                    Move(pt);
+                else
+                    Resize(pt);
+            }
+        } else {
+            ::DispatchMessageW(&msg);
+        }
+        if (!::IsWindow(hWnd))
+            break;
+        if (CXTPCommandBars* pCommandBars = GetCommandBars())
+            pCommandBars->IdleRecalcLayout();
+    }
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+}
+
+void CXTPDockContext::Move(CPoint pt)
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    CSize ptOffset = pt - m_ptLast;
+    m_ptLast = pt;
+    m_rectDragFrame.OffsetRect(ptOffset);
+    m_rectWindow.OffsetRect(ptOffset);
+
+    CXTPDockBar* pDockBar = pCommandBars->CanDock(pt, m_pBar->GetDockBar());
+    if (pDockBar && MayDock(pDockBar->GetPosition())) {
+        CXTPDockBar* pOldDockBar = m_pBar->GetDockBar();
+        BOOL bWasFloating = m_pBar->GetPosition() == xtpBarFloating;
+        if (!pCommandBars->DockCommandBar(m_pBar, &m_rectDragFrame, pDockBar))
+            return;
+        if (pDockBar == pOldDockBar && !bWasFloating)
+            return;
+        pCommandBars->RecalcFrameLayout(FALSE);
+        m_pBar->GetWindowRect(&m_rectDragFrame);
+        m_rectWindow = m_rectDragFrame;
+        return;
+    }
+    if (!(m_pBar->GetFlags() & XTP_BARFLAG_FLOATING))
+        return;
+    if (m_pBar->GetPosition() != xtpBarFloating) {
+        if (!pCommandBars->FloatCommandBar(m_pBar))
+            return;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    }
+    CSize sz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+    // The grab point keeps its place in the bar as far as the new size allows.
+    CPoint ptGrab(pt.x - m_rectDragFrame.left, pt.y - m_rectDragFrame.top);
+    ptGrab.x = std::max(0L, std::min(ptGrab.x, static_cast<LONG>(sz.cx - 1)));
+    ptGrab.y = std::max(0L, std::min(ptGrab.y, static_cast<LONG>(sz.cy - 1)));
+    CRect rc(CPoint(pt.x - ptGrab.x, pt.y - ptGrab.y), sz);
+    KeepOnScreen(rc, XTPGetWorkAreaOfPoint(pt));
+    m_rectWindow = rc;
+    m_rectDragFrame = rc;
+    m_pBar->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->Invalidate(FALSE);
+}
+
+void CXTPDockContext::Resize(CPoint pt)
+{
+    CRect rc = m_rectWindow;
+    CSize sz;
+    switch (m_nTrackMode) {
+    case HTLEFT:
+    case HTRIGHT: {
+        int nWidth = m_nTrackMode == HTLEFT ? rc.right - pt.x : pt.x - rc.left;
+        sz = m_pBar->CalcDynamicLayout(std::max(0, nWidth), LM_HORZ | LM_COMMIT);
+        break;
+    }
+    case HTTOP:
+    case HTBOTTOM: {
+        int nHeight = m_nTrackMode == HTTOP ? rc.bottom - pt.y : pt.y - rc.top;
+        sz = m_pBar->CalcDynamicLayout(std::max(0, nHeight), LM_HORZ | LM_LENGTHY | LM_COMMIT);
+        break;
+    }
+    default:
+        return;
+    }
+    m_ptLast = pt;
+    if (sz == rc.Size())
+        return;
+    CRect rcNew(rc.TopLeft(), sz);
+    if (m_nTrackMode == HTLEFT)
+        rcNew.OffsetRect(rc.right - rcNew.right, 0);
+    if (m_nTrackMode == HTTOP)
+        rcNew.OffsetRect(0, rc.bottom - rcNew.bottom);
+    CRect rcMeet;
+    if (!rcMeet.IntersectRect(rcNew, XTPGetWorkAreaOfPoint(pt)))
+        return;
+    m_rectWindow = rcNew;
+    m_pBar->SetWindowPos(nullptr, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->Invalidate(FALSE);
+    m_pBar->UpdateWindow();
+}
+
+BOOL CXTPDockContext::ToggleDocking()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !m_pBar->GetSafeHwnd())
+        return FALSE;
+    CBarHold hold(m_pBar);
+    if (m_pBar->GetPosition() != xtpBarFloating) {
+        if (!(m_pBar->GetFlags() & XTP_BARFLAG_FLOATING) ||
+            !pCommandBars->GetCommandBarsOptions()->bDblClickFloat)
+            return FALSE;
+        CPoint pt = m_ptMRUFloatPos;
+        CXTPDockBar* pDockBar = m_pBar->GetDockBar();
+        if ((pt.x <= 0 || pt.y <= 0) && pDockBar) {
+            CRect rcDocked;
+            m_pBar->GetWindowRect(&rcDocked);
+            pDockBar->ScreenToClient(&rcDocked);
+            m_uMRUDockPosition = pDockBar->GetPosition();
+            m_rectMRUDockPos = rcDocked;
+            pt = m_rectMRUDockPos.TopLeft();
+            pDockBar->ClientToScreen(&pt);
+        }
+        if (!pCommandBars->FloatCommandBar(m_pBar))
+            return FALSE;
+        CSize sz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+        m_pBar->SetWindowPos(nullptr, pt.x, pt.y, sz.cx, sz.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        m_ptMRUFloatPos = pt;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    } else {
+        if (!(m_pBar->GetFlags() & (XTP_BARFLAG_DOCKMASK & ~XTP_BARFLAG_FLOATING)))
+            return FALSE;
+        CXTPDockBar* pDockBar = pCommandBars->GetDockBar(m_uMRUDockPosition);
+        if (!pDockBar)
+            return FALSE;
+        CRect rcWindow;
+        m_pBar->GetWindowRect(&rcWindow);
+        m_ptMRUFloatPos = rcWindow.TopLeft();
+        CRect rc = m_rectMRUDockPos;
+        pDockBar->ClientToScreen(&rc);
+        if (!pCommandBars->DockCommandBar(m_pBar, &rc, pDockBar))
+            return FALSE;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    }
+    pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    return TRUE;
+}
