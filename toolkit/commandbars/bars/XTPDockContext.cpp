@@ -1,6 +1,7 @@
 // The drag and resize loops of a toolbar and its double-click toggle.
 #include "toolkit/commandbars/bars/XTPDockContext.h"
 #include <algorithm>
+#include <vector>
 #include "framework/windows/CControlBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -45,6 +46,22 @@ public:
 private:
     CXTPToolBar* m_pBar;
 };
+
+// Paints what waits, each window once: a window that leaves its update
+// region valid would come back for ever.
+void DispatchPendingPaints()
+{
+    std::vector<HWND> painted;
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE)) {
+        if (std::find(painted.begin(), painted.end(), msg.hwnd) != painted.end())
+            break;
+        painted.push_back(msg.hwnd);
+        if (!::PeekMessageW(&msg, msg.hwnd, WM_PAINT, WM_PAINT, PM_REMOVE))
+            break;
+        ::DispatchMessageW(&msg);
+    }
+}
 
 } // namespace
 
@@ -115,8 +132,7 @@ void CXTPDockContext::Track()
     ::SetCapture(hWnd);
     while (::GetCapture() == hWnd) {
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessageW(&msg);
+        DispatchPendingPaints();
         BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
         if (bGot == -1)
             break;
