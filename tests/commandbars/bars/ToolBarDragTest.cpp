@@ -80,6 +80,14 @@ protected:
 
 std::vector<CPoint> ToolBarDrag::s_path;
 
+void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (::GetCapture() == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(7);
+}
+
 } // namespace
 
 TEST_F(ToolBarDrag, ByItsGripperToTheLeftThenFloatingAndBackToTheTop)
@@ -127,13 +135,14 @@ TEST_F(ToolBarDrag, FloatingBarStaysPartlyOnScreen)
     CRect rcWork = XTPGetWorkAreaOfPoint(GripPoint());
     Drag(GripPoint(), {ClientPoint(300, 200)});
     ASSERT_EQ(xtpBarFloating, bar->GetPosition());
-    // Far past the bottom-right corner of the screen.
-    Drag(GripPoint(), {CPoint(rcWork.right - 1, rcWork.bottom - 1)});
+    // Held near its top-left corner and dragged into the screen's bottom-right corner.
+    CRect rcStart = WindowRectOf(bar);
+    Drag(CPoint(rcStart.left + 4, rcStart.top + 4), {CPoint(rcWork.right - 1, rcWork.bottom - 1)});
     CRect rc = WindowRectOf(bar);
-    EXPECT_LE(rc.left, rcWork.right - 10);
-    EXPECT_LE(rc.top, rcWork.bottom - 10);
+    EXPECT_EQ(rcWork.right - 10, rc.left);
+    EXPECT_EQ(rcWork.bottom - 10, rc.top);
     // And past the top-left one.
-    Drag(GripPoint(), {CPoint(rcWork.left, rcWork.top)});
+    Drag(CPoint(rc.left + 4, rc.top + 4), {CPoint(rcWork.left, rcWork.top)});
     rc = WindowRectOf(bar);
     EXPECT_GE(rc.right, rcWork.left + 10);
     EXPECT_GE(rc.bottom, rcWork.top + 10);
@@ -189,23 +198,22 @@ TEST_F(ToolBarDrag, QuitDuringTheDragEndsItAndStaysQueued)
     CPoint from = GripPoint();
     MoveMouseTo(from);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    // The quit comes before any release; a timer ends the test should the loop keep running.
-    ::PostQuitMessage(7);
+    // The quit comes once the drag holds the mouse, before any release.
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &QuitOnceCaptured);
     bool sawQuit = false;
-    MSG msg;
-    DWORD start = ::GetTickCount();
-    while (!sawQuit && ::GetTickCount() - start < 5000) {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            continue;
+    MSG msg = {};
+    ASSERT_TRUE(testpump::WaitUntil([&] {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                sawQuit = true;
+                return true;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
         }
-        if (msg.message == WM_QUIT) {
-            sawQuit = true;
-            break;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+        return ::GetCapture() == nullptr && !(GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+    }));
+    ::KillTimer(nullptr, timer);
     SendMouse(MOUSEEVENTF_LEFTUP, from);
     EXPECT_TRUE(sawQuit) << "the loop posts the quit again";
     EXPECT_EQ(7, static_cast<int>(msg.wParam));

@@ -48,17 +48,23 @@ private:
 };
 
 // Paints what waits, each window once: a window that leaves its update
-// region valid would come back for ever.
+// region valid would come back for ever. A pending quit answers a peek of
+// any filter; it stays queued for the loop.
 void DispatchPendingPaints()
 {
     std::vector<HWND> painted;
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE)) {
+    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.message == WM_PAINT) {
         if (std::find(painted.begin(), painted.end(), msg.hwnd) != painted.end())
             break;
         painted.push_back(msg.hwnd);
         if (!::PeekMessageW(&msg, msg.hwnd, WM_PAINT, WM_PAINT, PM_REMOVE))
             break;
+        if (msg.message != WM_PAINT) {
+            if (msg.message == WM_QUIT)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
         ::DispatchMessageW(&msg);
     }
 }
