@@ -165,3 +165,68 @@ TEST_F(ToolBarLayout, FloatingBarEdgesAnswerResizeHitCodes)
     rc = WindowRectOf(pBar);
     EXPECT_EQ(HTCLIENT, pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rc.left, rc.CenterPoint().y)));
 }
+
+TEST_F(ToolBarLayout, RemovingAShownTearOffBarTakesOutOnlyThatBar)
+{
+    Open(600);
+    CXTPCommandBars* pCommandBars = frame->GetCommandBars();
+    CXTPToolBar* pTearOff = pCommandBars->AddCustomBar(L"Abgerissen", 500, TRUE);
+    CXTPToolBar* pAfter = pCommandBars->AddCustomBar(L"Danach", 501, FALSE);
+    ASSERT_TRUE(pTearOff && pAfter);
+    ASSERT_TRUE(pTearOff->IsVisible());
+    int nCount = pCommandBars->GetCount();
+    // Hiding the tear-off bar on its way out removes it once more.
+    pCommandBars->Remove(pTearOff);
+    EXPECT_EQ(nCount - 1, pCommandBars->GetCount());
+    EXPECT_EQ(nullptr, pCommandBars->FindToolBar(500));
+    EXPECT_EQ(pAfter, pCommandBars->FindToolBar(501)) << "the next bar stays";
+}
+
+TEST_F(ToolBarLayout, HiddenTearOffBarLeavesTheManager)
+{
+    Open(600);
+    CXTPCommandBars* pCommandBars = frame->GetCommandBars();
+    CXTPToolBar* pTearOff = pCommandBars->AddCustomBar(L"Abgerissen", 500, TRUE);
+    ASSERT_NE(nullptr, pTearOff);
+    pTearOff->SetVisible(FALSE);
+    EXPECT_EQ(nullptr, pCommandBars->FindToolBar(500));
+    ASSERT_EQ(1u, frame->visibilityNotices.size()) << "the site heard of it first";
+}
+
+TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
+{
+    struct Case
+    {
+        const char* what;
+        BOOL sync;
+        bool visibleWhileElsewhere;
+    } cases[] = {
+        {"option on: hidden while another window is active", TRUE, false},
+        {"option off: stays", FALSE, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(600);
+        frame->GetCommandBars()->GetCommandBarsOptions()->bSyncFloatingBars = c.sync;
+        CXTPToolBar* pBar = frame->AddProgramToolBar(xtpBarFloating);
+        ASSERT_NE(nullptr, pBar);
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+        ASSERT_TRUE(pBar->IsWindowVisible());
+
+        CWnd other;
+        ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), L"Andere", WS_POPUP | WS_VISIBLE, 700, 500, 100, 100,
+                                   nullptr, nullptr));
+        other.SetForegroundWindow();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == other.GetSafeHwnd(); }));
+        testpump::PumpPending();
+        EXPECT_EQ(c.visibleWhileElsewhere, !!pBar->IsWindowVisible());
+        EXPECT_TRUE(pBar->IsVisible()) << "still a shown bar";
+
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+        EXPECT_TRUE(testpump::PumpUntil([&] { return !!pBar->IsWindowVisible(); })) << "back with the frame";
+        other.DestroyWindow();
+        frame->DestroyWindow();
+    }
+}

@@ -14,6 +14,8 @@ IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
 namespace {
 // Within this distance of a floating bar's edge the mouse resizes it.
 const int kResizeEdge = 3;
+// Marks the second look at a deactivation; no FS_ flag uses it.
+const DWORD kRecheckDeactivation = 0x80000000;
 const DWORD kFloatingStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
 } // namespace
 
@@ -246,6 +248,10 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
         BOOL bTopActive = hTop != nullptr && XTPIsTopParentActive(hTop);
         if ((dwFlags & FS_DEACTIVATE) && !bTopActive)
             SetWindowPos(nullptr, 0, 0, 0, 0, kNoMove | SWP_HIDEWINDOW);
+        // The platform may tell of the deactivation before another window
+        // is in front: look once more when it has settled.
+        else if ((dwFlags & FS_DEACTIVATE) && !(dwFlags & kRecheckDeactivation))
+            PostMessage(WM_FLOATSTATUS, FS_DEACTIVATE | kRecheckDeactivation, 0);
         if ((dwFlags & FS_ACTIVATE) && !IsWindowVisible() && bTopActive) {
             HWND hForeground = ::GetForegroundWindow();
             if (hForeground && ::IsWindowVisible(hForeground) && !::IsIconic(hForeground))
