@@ -21,6 +21,11 @@ LRESULT CToolBarFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_XTP_TOOLBAR_VISIBLE)
         visibilityNotices.emplace_back(reinterpret_cast<CXTPToolBar*>(wParam), static_cast<BOOL>(lParam));
+    if (message == WM_XTP_TOOLBARS_CONTEXTMENU) {
+        toolbarsMenuOffers++;
+        toolbarsMenuBar = reinterpret_cast<CXTPCommandBar*>(wParam);
+        toolbarsMenu = reinterpret_cast<CXTPCommandBar*>(lParam);
+    }
     return CTestFrame::WindowProc(message, wParam, lParam);
 }
 

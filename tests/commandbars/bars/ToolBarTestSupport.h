@@ -10,6 +10,10 @@ class CToolBarFrame : public CTestFrame
 public:
     // The visibility notices (0x2855): the bar and its new visibility.
     std::vector<std::pair<CXTPToolBar*, BOOL>> visibilityNotices;
+    // The toolbars menu the manager offered (0x285C) and the bar clicked.
+    CXTPCommandBar* toolbarsMenu = nullptr;
+    CXTPCommandBar* toolbarsMenuBar = nullptr;
+    int toolbarsMenuOffers = 0;
 
     // The program's toolbar, added at the side, its buttons with icon and caption.
     CXTPToolBar* AddProgramToolBar(XTPBarPosition position = xtpBarTop);

@@ -75,6 +75,9 @@ public:
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
     BOOL IsCustomizeDialogPresent() const { return m_bCustomizeDialogPresent; }
     void SetCustomizeDialogPresent(BOOL bPresent) { m_bCustomizeDialogPresent = bPresent; }
+    // Listed in the toolbars context menu.
+    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
     BOOL IsExpandButtonShown() const { return m_bShowExpandButton; }
     void SetShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
 
@@ -104,4 +107,5 @@ protected:
     CXTPDockBar* m_pDockBar = nullptr;
     CXTPDockContext m_dockContext;
     BOOL m_bShowExpandButton = TRUE;
+    BOOL m_bContextMenuPresent = TRUE;
 };

@@ -16,6 +16,7 @@ class CXTPMouseManager;
 class CXTPPaintManager;
 class CXTPShortcutManager;
 class CXTPToolBar;
+class CXTPPopupBar;
 class CXTPToolTipContext;
 class CMenu;
 class CXTPCustomizeDragHelper;
@@ -114,7 +115,10 @@ public:
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     void IdleRecalcLayout();
     void RecalcAllBars();
+    // The toolbars menu at the screen point (the site may change or empty
+    // it, 0x285C); nothing while customizing.
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
+    virtual CXTPPopupBar* CreateToolbarsPopup();
     CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
 
     // The frame's messages: pre-translation of its input and its window

@@ -6,6 +6,8 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/lists/XTPControlToolbars.h"
 
 namespace {
 
@@ -162,7 +164,25 @@ void CXTPCommandBars::RecalcAllBars()
     RecalcFrameLayout(FALSE);
 }
 
-void CXTPCommandBars::ShowToolbarsContextMenu(CPoint, CXTPCommandBar*)
+CXTPPopupBar* CXTPCommandBars::CreateToolbarsPopup()
 {
-    // Shows no menu: a right click on a dock bar brings nothing up.
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(this);
+    CXTPControlToolbars::GenerateToolbarEntries(pPopup->GetControls(), this);
+    return pPopup;
+}
+
+void CXTPCommandBars::ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar)
+{
+    if (m_bCustomizeMode)
+        return;
+    CXTPPopupBar* pPopup = CreateToolbarsPopup();
+    if (m_pFrame && m_pFrame->GetSafeHwnd())
+        m_pFrame->SendMessage(WM_XTP_TOOLBARS_CONTEXTMENU, reinterpret_cast<WPARAM>(pBar),
+                              reinterpret_cast<LPARAM>(pPopup));
+    if (pPopup->GetControlCount() > 0) {
+        ClosePopups();
+        // The tracking pump keeps a quit for the thread's own loop.
+        TrackPopupBar(pPopup, IsLayoutRTL() ? TPM_RIGHTALIGN : 0, ptScreen.x, ptScreen.y, m_pFrame);
+    }
+    pPopup->InternalRelease();
 }
