@@ -3,6 +3,7 @@
 // caption and hide button, and the borders that resize a floating bar.
 #include <gtest/gtest.h>
 #include "ToolBarTestSupport.h"
+#include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -229,4 +230,35 @@ TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
         other.DestroyWindow();
         frame->DestroyWindow();
     }
+}
+
+TEST_F(ToolBarLayout, ExpandButtonClickedListsTheControlsThatDidNotFit)
+{
+    Open(320);
+    frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CXTPToolBar* pBar = frame->AddProgramToolBar();
+    ASSERT_NE(nullptr, pBar);
+    frame->Layout();
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+    CXTPToolBar::CXTPControlExpandButton* pExpand = Expand(pBar);
+    ASSERT_TRUE(pExpand && pExpand->IsVisible());
+    std::vector<int> hiddenIds;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        if (pBar->GetControl(i)->GetHideFlags() == xtpHideWrap)
+            hiddenIds.push_back(pBar->GetControl(i)->GetID());
+    ASSERT_FALSE(hiddenIds.empty());
+
+    testinput::ClickAt(ScreenRectOf(pBar, pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] {
+        return pExpand->GetCommandBar() && pExpand->GetCommandBar()->IsWindowVisible();
+    }));
+    CXTPCommandBar* pPopup = pExpand->GetCommandBar();
+    ASSERT_EQ(static_cast<int>(hiddenIds.size()), pPopup->GetControlCount());
+    for (size_t i = 0; i < hiddenIds.size(); i++) {
+        EXPECT_EQ(hiddenIds[i], pPopup->GetControl(static_cast<int>(i))->GetID());
+        EXPECT_TRUE(pPopup->GetControl(static_cast<int>(i))->IsVisible()) << "shown in the popup";
+    }
+    frame->GetCommandBars()->ClosePopups();
+    EXPECT_TRUE(testpump::PumpUntil([&] { return !pPopup->IsWindowVisible(); }));
 }
