@@ -3,6 +3,7 @@
 // quit arriving while it is open stays queued, none while customizing.
 #include <gtest/gtest.h>
 #include "commandbars/bars/ToolBarTestSupport.h"
+#include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -16,6 +17,7 @@ CToolBarFrame* g_frame = nullptr;
 // What the timer does once the menu tracks: click an entry, or post a quit.
 int g_clickEntry = -1;
 bool g_acted = false;
+testshot::Image g_menuShot;
 
 void CALLBACK ActOnceOpen(HWND, UINT, UINT_PTR id, DWORD)
 {
@@ -24,6 +26,7 @@ void CALLBACK ActOnceOpen(HWND, UINT, UINT_PTR id, DWORD)
         return;
     ::KillTimer(nullptr, id);
     g_acted = true;
+    g_menuShot = testshot::CaptureWindow(pMenu->GetSafeHwnd());
     if (g_clickEntry < 0) {
         ::PostQuitMessage(9);
         return;
@@ -78,6 +81,18 @@ TEST_F(ToolbarsMenu, RightClickListsCloseableBarsAndAnEntryShowsItsBar)
     RightClickBar();
     ASSERT_TRUE(testpump::PumpUntil([&] { return g_acted && !!extra->IsVisible(); }));
     ::KillTimer(nullptr, timer);
+    testshot::Save(g_menuShot, L"toolbars_menu.png");
+    // Dark strokes in the check column: the shown bar's entry only.
+    auto darkInCheckColumn = [](int entryTop, int entryBottom) {
+        int n = 0;
+        for (int y = entryTop; y < entryBottom; y++)
+            for (int x = 2; x < 22; x++)
+                n += GetRValue(g_menuShot.Pixel(x, y)) + GetGValue(g_menuShot.Pixel(x, y)) < 120;
+        return n;
+    };
+    int rowHeight = g_menuShot.height / 2;
+    EXPECT_GT(darkInCheckColumn(2, rowHeight), 4) << "Standard is checked";
+    EXPECT_EQ(0, darkInCheckColumn(rowHeight + 1, g_menuShot.height - 2)) << "Extra is not";
     EXPECT_EQ(1, frame->toolbarsMenuOffers);
     EXPECT_EQ(standard, frame->toolbarsMenuBar) << "the site hears which bar was clicked";
     EXPECT_TRUE(testpump::PumpUntil([&] { return !!extra->IsWindowVisible(); }));
