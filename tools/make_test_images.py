@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the small images the toolkit's image code is tried on and writes them
 into resources/images/ (32-bit alpha and 24-bit colour bitmap strips, icons
-with 32-bit and 24-bit images, a toolbar resource). Run it again after
+with 32-bit and 24-bit images, a toolbar resource), and the button image
+editor's cursors into resources/toolkit_common/. Run it again after
 changing a drawing; the files are committed."""
 import math
 import os
@@ -276,6 +277,21 @@ def browse_glyphs():
     return strip([draw_masked_rect(g, 11, 11, MAGENTA) for g in glyphs])
 
 
+def window_glyphs():
+    """Four 16 x 16 glyphs on magenta for the window commands: restore, minimize,
+    maximize, close."""
+    black = (0, 0, 0)
+    outline = lambda x0, y0, x1, y1: lambda x, y: box(x0, y0, x1, y1)(x, y) and not box(x0 + 1, y0 + 2, x1 - 1, y1 - 1)(x, y)
+    glyphs = [
+        [(outline(5, 2, 14, 10), black), (box(2, 6, 11, 14), (255, 255, 255)), (outline(2, 6, 11, 14), black)],
+        [(box(3, 11, 10, 13), black)],
+        [(outline(2, 2, 14, 14), black)],
+        [(lambda x, y: abs(x - y) < 1.2 and 3 <= x <= 13, black),
+         (lambda x, y: abs(x + y - 16) < 1.2 and 3 <= x <= 13, black)],
+    ]
+    return strip([draw_masked_rect(g, 16, 16, MAGENTA) for g in glyphs])
+
+
 def edit_menu_icons():
     """Five 16 x 15 icons on magenta: undo, cut, copy, paste, delete."""
     navy, grey, white, red = (20, 40, 130), (90, 90, 90), (255, 255, 255), (200, 30, 30)
@@ -352,6 +368,20 @@ def check_list_boxes():
     return strip([draw_masked_rect(i, 13, 13, white) for i in images])
 
 
+def gallery_icons():
+    """The customize menu's 42 button images on magenta: the ten shapes in
+    turn, each row of six in colours around the colour wheel."""
+    images = []
+    for i in range(42):
+        hue = (i * 360 / 42) % 360
+        h = hue / 60
+        c, x = 200, int(200 * (1 - abs(h % 2 - 1)))
+        r, g, b = [(c, x, 0), (x, c, 0), (0, c, x), (0, x, c), (x, 0, c), (c, 0, x)][int(h) % 6]
+        colour = (r + 30, g + 30, b + 30)
+        images.append(draw_masked(SHAPES[i % len(SHAPES)][0], colour, 16, MAGENTA)[0])
+    return strip(images)
+
+
 # Skin cells of the Office 2007 look: hot, pressed, checked, checked and hot
 # (fill, frame) as (r, g, b); a light line inside the frame.
 SKIN_CELLS = [((255, 231, 162), (221, 180, 90)), ((251, 184, 100), (160, 110, 50)),
@@ -394,6 +424,207 @@ def write_office2007_skins():
     write_bmp('office2007_menuselecteddisableditem22.bmp', skin_cell(20, 22, (236, 236, 236), (180, 180, 180)), 24)
 
 
+# The button image editor: sixteen 16 x 16 images of its tools (pencil,
+# fill, undo, redo, colour pick, line, copy, paste, rectangle, ellipse,
+# clear, import) and its four move arrows (left, down, up, right).
+SILVER = (192, 192, 192)
+
+
+def segment(x0, y0, x1, y1, width):
+    def inside(x, y):
+        dx, dy = x1 - x0, y1 - y0
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
+        return math.hypot(x - x0 - t * dx, y - y0 - t * dy) <= width / 2
+    return inside
+
+
+def union(*shapes):
+    return lambda x, y: any(s(x, y) for s in shapes)
+
+
+def outline(x0, y0, x1, y1):
+    return lambda x, y: box(x0, y0, x1, y1)(x, y) and not box(x0 + 1, y0 + 1, x1 - 1, y1 - 1)(x, y)
+
+
+def turned_arrow(quarter):
+    """The arrow pointing right turned by quarter turns clockwise."""
+    base = arrow(16)
+
+    def inside(x, y):
+        for _ in range(quarter):
+            x, y = y, 16 - x
+        return base(x, y)
+    return inside
+
+
+def mirrored(shape):
+    return lambda x, y: shape(16 - x, y)
+
+
+EDITOR_TOOLS = [
+    (segment(3, 13, 13, 3, 3), (200, 120, 20)),
+    (union(box(3, 6, 11, 14), circle(13, 11, 2)), (30, 90, 200)),
+    (mirrored(turned_arrow(0)), (40, 40, 160)),
+    (turned_arrow(0), (40, 40, 160)),
+    (union(segment(3, 13, 11, 5, 2), circle(12, 4, 3)), (90, 90, 90)),
+    (segment(2, 14, 14, 2, 1.2), (20, 20, 20)),
+    (union(outline(2, 2, 10, 11), outline(6, 5, 14, 14)), (30, 30, 120)),
+    (union(outline(3, 3, 13, 15), box(6, 1, 10, 4)), (140, 90, 30)),
+    (outline(2, 3, 14, 13), (20, 20, 20)),
+    (ring(16), (20, 20, 20)),
+    (union(segment(3, 3, 13, 13, 2.5), segment(3, 13, 13, 3, 2.5)), (200, 30, 30)),
+    (union(box(1, 5, 15, 14), box(1, 3, 7, 5)), (220, 180, 60)),
+    (mirrored(turned_arrow(0)), (20, 120, 60)),
+    (turned_arrow(1), (20, 120, 60)),
+    (turned_arrow(3), (20, 120, 60)),
+    (turned_arrow(0), (20, 120, 60)),
+]
+
+
+def write_cursor(name, shape, hotspot):
+    """A 32 x 32 two-colour cursor: the shape in black with a white rim."""
+    size = 32
+    on = [[shape(x + 0.5, y + 0.5) for x in range(size)] for y in range(size)]
+
+    def rim(x, y):
+        return not on[y][x] and any(0 <= x + dx < size and 0 <= y + dy < size and on[y + dy][x + dx]
+                                    for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+    xor_rows = [[1 if rim(x, y) else 0 for x in range(size)] for y in range(size)]
+    and_rows = [[not (on[y][x] or rim(x, y)) for x in range(size)] for y in range(size)]
+    xor_bits = mask_bytes([[bool(v) for v in row] for row in xor_rows])
+    and_bits = mask_bytes(and_rows)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    image = info_header(size, size * 2, 1, len(xor_bits) + len(and_bits)) + palette + xor_bits + and_bits
+    header = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    with open(os.path.join(CURSORS, name), 'wb') as f:
+        f.write(header + entry + image)
+
+
+CURSORS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources', 'toolkit_common')
+
+
+def editor_images():
+    write_bmp('editor_tools_alpha.bmp', strip([draw_alpha(s, c, 16) for s, c in EDITOR_TOOLS]), 32)
+    write_bmp('editor_tools.bmp', strip([draw_masked(s, c, 16, SILVER)[0] for s, c in EDITOR_TOOLS]), 24)
+    cross_hair = union(box(15, 2, 16, 30), box(2, 15, 30, 16))
+    write_cursor('editor_shape.cur', cross_hair, (15, 15))
+    write_cursor('editor_pick.cur', union(segment(1, 30, 16, 15, 2), circle(19, 12, 5)), (1, 30))
+    write_cursor('editor_fill.cur', union(outline(4, 10, 18, 26), segment(18, 12, 24, 20, 2), box(1, 1, 2, 2)), (1, 1))
+    write_cursor('editor_pencil.cur', union(segment(1, 30, 22, 9, 4), segment(22, 9, 27, 4, 5)), (1, 30))
+
+
+# Docking stickers: tiles on pure green, every pixel of a tile non-black, so
+# that a tile drawn on black gives its whole shape as a region.
+STICKER_EDGE = (96, 96, 96)
+
+
+def bgr(rgb):
+    return (rgb[2], rgb[1], rgb[0])
+
+
+def sticker_tile(width, height, direction, fill, glyph, cut=2):
+    """A bordered tile with corners cut; an arrow pointing to `direction`
+    ('top', 'left', 'bottom', 'right') or, for 'centre', a small window."""
+    rows = []
+    for y in range(height):
+        row = []
+        for x in range(width):
+            dx, dy = min(x, width - 1 - x), min(y, height - 1 - y)
+            if dx + dy < cut:
+                row.append(GREEN)
+                continue
+            edge = dx == 0 or dy == 0 or dx + dy == cut
+            row.append(bgr(STICKER_EDGE if edge else fill))
+        rows.append(row)
+    cx, cy = (width - 1) / 2.0, (height - 1) / 2.0
+    half = min(width, height) / 4.0
+    for y in range(height):
+        for x in range(width):
+            u, v = x - cx, y - cy
+            if direction == 'centre':
+                inside = abs(u) <= half + 2 and abs(v) <= half + 2 and (abs(u) >= half or abs(v) >= half or v < -half + 3)
+            else:
+                # Along the arrow's axis a (towards the tip) and across it b.
+                a, b = {'top': (-v, u), 'bottom': (v, u), 'left': (-u, v), 'right': (u, v)}[direction]
+                head = -2 <= a <= half + 2 and abs(b) <= (half + 2 - a)
+                shaft = -half - 3 <= a < -2 and abs(b) <= half / 3.0
+                inside = head or shaft
+            if inside:
+                rows[y][x] = bgr(glyph)
+    return rows
+
+
+def cross_back(size, fill, cut=10):
+    """The square behind a cross, corners cut by `cut` pixels."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            dx, dy = min(x, size - 1 - x), min(y, size - 1 - y)
+            if dx + dy < cut:
+                row.append(GREEN)
+            else:
+                row.append(bgr(STICKER_EDGE if dx == 0 or dy == 0 or dx + dy == cut else fill))
+        rows.append(row)
+    return rows
+
+
+def paste(canvas, x0, y0, rows):
+    for y, row in enumerate(rows):
+        for x, px in enumerate(row):
+            canvas[y0 + y][x0 + x] = px
+
+
+def classic_stickers(fill, glyph, light, glyph_light):
+    """120 x 109: arrows and centre, plain in the upper band and the middle
+    band's right half, highlighted in the lower band and the middle band's
+    other half."""
+    canvas = [[GREEN] * 120 for _ in range(109)]
+    tiles = [
+        ((0, 0, 43, 30), 'top', False), ((43, 0, 86, 30), 'bottom', False), ((86, 0, 119, 33), 'centre', False),
+        ((0, 33, 30, 76), 'right', False), ((30, 33, 60, 76), 'left', False),
+        ((60, 33, 90, 76), 'right', True), ((90, 33, 120, 76), 'left', True),
+        ((0, 76, 43, 106), 'top', True), ((43, 76, 86, 106), 'bottom', True), ((86, 76, 119, 109), 'centre', True),
+    ]
+    for (x0, y0, x1, y1), direction, hot in tiles:
+        paste(canvas, x0, y0, sticker_tile(x1 - x0, y1 - y0, direction, light if hot else fill,
+                                           glyph_light if hot else glyph))
+    return canvas
+
+
+def second_style_stickers():
+    """161 x 122: the second style's cross parts, single arrows and backgrounds."""
+    canvas = [[GREEN] * 161 for _ in range(122)]
+    fill, glyph = (246, 246, 246), (56, 96, 168)
+    light, glyph_light = (255, 226, 150), (24, 56, 120)
+    tiles = [
+        ((61, 29, 90, 59), 'top', False), ((90, 30, 120, 59), 'left', False),
+        ((91, 0, 120, 30), 'bottom', False), ((62, 0, 92, 29), 'right', False),
+        ((61, 90, 90, 120), 'top', True), ((90, 91, 120, 120), 'left', True),
+        ((91, 61, 120, 91), 'bottom', True), ((62, 61, 92, 90), 'right', True),
+        ((120, 82, 148, 111), 'centre', False),
+        ((0, 29, 29, 61), 'top', False), ((29, 32, 61, 61), 'left', False),
+        ((32, 0, 61, 32), 'bottom', False), ((0, 0, 32, 29), 'right', False),
+        ((0, 90, 29, 122), 'top', True), ((29, 93, 61, 122), 'left', True),
+        ((32, 61, 61, 93), 'bottom', True), ((0, 61, 32, 90), 'right', True),
+    ]
+    paste(canvas, 120, 0, cross_back(41, (200, 208, 220)))
+    paste(canvas, 120, 41, cross_back(41, (255, 226, 150)))
+    for (x0, y0, x1, y1), direction, hot in tiles:
+        paste(canvas, x0, y0, sticker_tile(x1 - x0, y1 - y0, direction, light if hot else fill,
+                                           glyph_light if hot else glyph))
+    return canvas
+
+
+def write_stickers():
+    write_bmp('sticker_cross.bmp', cross_back(43, (214, 214, 214)), 24)
+    write_bmp('stickers_blue.bmp', classic_stickers((236, 240, 250), (49, 106, 197), (255, 231, 162), (8, 36, 107)), 24)
+    write_bmp('stickers_olive.bmp', classic_stickers((242, 244, 228), (118, 140, 70), (255, 231, 162), (60, 76, 30)), 24)
+    write_bmp('stickers_silver.bmp', classic_stickers((242, 242, 246), (120, 120, 140), (255, 231, 162), (56, 56, 72)), 24)
+    write_bmp('stickers_second.bmp', second_style_stickers(), 24)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Ten 16 x 16 images side by side with straight alpha: 160 x 16, 32 bits.
@@ -417,12 +648,20 @@ def main():
     # Standalone controls: the browse button's glyph strip and the edit menu's icons.
     write_bmp('browse_glyphs.bmp', browse_glyphs(), 24)
     write_bmp('edit_toolbar.bmp', edit_menu_icons(), 24)
+    # The menu bar's window command glyphs.
+    write_bmp('menubar_glyphs.bmp', window_glyphs(), 24)
     # The report's glyphs: expand boxes and check boxes, 72 x 12.
     write_bmp('report_glyphs.bmp', report_glyphs(), 24)
     # The framework's check list box.
     write_bmp('check_list_box.bmp', check_list_boxes(), 24)
+    # The customize menu's button image gallery, 672 x 16.
+    write_bmp('customize_gallery.bmp', gallery_icons(), 24)
     # Skins of the Office 2007 look, linked into the command bar tests only.
     write_office2007_skins()
+    # The button image editor's toolbar strips and cursors.
+    editor_images()
+    # The docking stickers: cross background, three colour schemes, the second style.
+    write_stickers()
 
 
 if __name__ == '__main__':

@@ -1,7 +1,8 @@
-# Sourced: the Wine environment of one build folder ($1). Its own prefix,
-# no desktop integration, no Mono/Gecko prompts, German user locale.
+# Sourced: the Wine environment of one build folder ($1). Its own prefix
+# (the folder's wineprefix, or the prefix name given as $2), no desktop
+# integration, no Mono/Gecko prompts, German user locale.
 wine_build_dir=$1
-export WINEPREFIX="$wine_build_dir/wineprefix"
+export WINEPREFIX="$wine_build_dir/${2:-wineprefix}"
 export WINEDEBUG=-all
 # No debugger on a crash: the crashing program ends at once instead of
 # waiting in the debugger until a time-out.
@@ -9,16 +10,21 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY no_proxy NO_PROXY
 
-# Creates the prefix on first use (about 16 s), then keeps one server with
-# its services running. The services are started here, with no terminal
-# or pipe of a caller's open, so that nothing (ctest) waits for them.
-wine_prepare_prefix() {
+# Creates the prefix on first use (about 16 s); no server stays behind.
+wine_create_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "wine: creating prefix $WINEPREFIX"
         wineboot -i </dev/null >/dev/null 2>&1 || true
         wineserver -w
     fi
     wine_install_fonts
+}
+
+# Creates the prefix on first use, then keeps one server with its services
+# running. The services are started here, with no terminal or pipe of a
+# caller's open, so that nothing (ctest) waits for them.
+wine_prepare_prefix() {
+    wine_create_prefix
     wineserver -p </dev/null >/dev/null 2>&1
     wineboot </dev/null >/dev/null 2>&1 || true
 }
@@ -26,7 +32,8 @@ wine_prepare_prefix() {
 # The prefix the test programs start from. Without a window manager (the
 # test display has none) Wine waits 2 s whenever a shown top-level window
 # is hidden or destroyed; unmanaged windows skip that wait. The program
-# started by run.sh keeps the default: a user's desktop has a manager.
+# started by run.sh has a prefix of its own with the default: a user's
+# desktop has a manager.
 wine_prepare_test_prefix() {
     wine_prepare_prefix
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then

@@ -47,7 +47,10 @@ void CAlertPopups::OpenPageInBrowser(const CString& strAddress)
     ::ShellExecuteW(nullptr, L"open", strAddress, nullptr, nullptr, SW_SHOW);
 }
 
-CPoint StackPopupPosition(CPoint ptCorner, CSize size, const std::vector<CRect>& openPopups)
+namespace {
+
+// Stacks upwards in the column whose bottom-right corner is given.
+CPoint StackInColumn(CPoint ptCorner, CSize size, const std::vector<CRect>& openPopups)
 {
     CRect rcNew = PopupRect(ptCorner, size);
     // Each move can bring the rectangle onto a popup walked before it; the
@@ -69,6 +72,24 @@ CPoint StackPopupPosition(CPoint ptCorner, CSize size, const std::vector<CRect>&
             break;
     }
     return CPoint(ptCorner.x, rcNew.bottom);
+}
+
+} // namespace
+
+CPoint StackPopupPosition(CPoint ptCorner, CSize size, const std::vector<CRect>& openPopups, const CRect& rcWork)
+{
+    CPoint pt = StackInColumn(ptCorner, size, openPopups);
+    if (pt.y - size.cy >= rcWork.top || size.cx <= 0)
+        return pt;
+    // A full column: the next one to the left, stacked from the bottom.
+    for (int x = ptCorner.x - size.cx; x - size.cx >= rcWork.left; x -= size.cx)
+    {
+        pt = StackInColumn(CPoint(x, rcWork.bottom), size, openPopups);
+        if (pt.y - size.cy >= rcWork.top)
+            return pt;
+    }
+    // Every column full: over the oldest popups rather than off screen.
+    return ptCorner;
 }
 
 CAlertPopups::CAlertPopups()
@@ -155,7 +176,9 @@ void CAlertPopups::PlaceAlertPopup(CXTPPopupControl* pPopup, int nWidth, int nHe
     std::vector<CRect> openRects;
     for (CXTPPopupControl* pOpen : m_openPopups)
         openRects.push_back(PopupRect(pOpen->GetPopupPos(), pOpen->GetPopupSize()));
-    pPopup->SetPopupPos(StackPopupPosition(pPopup->GetPopupPos(), CSize(nWidth, nHeight), openRects));
+    CRect rcWork;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    pPopup->SetPopupPos(StackPopupPosition(pPopup->GetPopupPos(), CSize(nWidth, nHeight), openRects, rcWork));
 }
 
 BOOL CAlertPopups::IsOpen(CXTPPopupControl* pPopup) const

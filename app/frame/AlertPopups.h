@@ -1,6 +1,6 @@
 // The alert popups of the main frame: each new offer gets a small window at
 // the bottom right of the work area whose title links to the offer's page;
-// popups stack upwards, can be dragged, and are deleted once closed.
+// popups stack upwards (in columns), can be dragged, and are deleted once closed.
 #pragma once
 #include <windows.h>
 
@@ -22,8 +22,10 @@ struct AlertTexts
 };
 
 // Where a popup of that size goes (bottom-right corner) so that it meets
-// none of the open popups: moved up above every one it would cover.
-CPoint StackPopupPosition(CPoint ptCorner, CSize size, const std::vector<CRect>& openPopups);
+// none of the open popups: moved up above every one it would cover. One that
+// would rise above the work area starts a new column to the left, at the
+// work area's bottom.
+CPoint StackPopupPosition(CPoint ptCorner, CSize size, const std::vector<CRect>& openPopups, const CRect& rcWork);
 
 class CAlertPopups
 {

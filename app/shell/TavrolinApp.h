@@ -12,7 +12,7 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-private:
+protected:
     // Open for the life of the process: the name exists while it runs.
     HANDLE m_hInstanceMutex;
 };

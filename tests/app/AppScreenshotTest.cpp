@@ -10,6 +10,7 @@
 #include <string>
 
 #include "AppTestSupport.h"
+#include "support/TestPump.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 
@@ -40,19 +41,27 @@ public:
     HWND hwnd() const { return m_hWnd; }
 
     // The whole window as the screen shows it.
-    std::wstring Save(const std::wstring& name) const
+    testshot::Image Capture() const
     {
         RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+        testpump::PumpUntilIdle();
         RECT window;
         GetWindowRect(m_hWnd, &window);
         RECT all = {0, 0, window.right - window.left, window.bottom - window.top};
         HDC dc = GetWindowDC(m_hWnd);
         testshot::Image image = testshot::CaptureDC(dc, all);
         ReleaseDC(m_hWnd, dc);
-        return testshot::Save(image, name);
+        return image;
+    }
+    // The client area in the captured window's coordinates.
+    RECT ClientInWindow() const
+    {
+        RECT window, client;
+        GetWindowRect(m_hWnd, &window);
+        GetClientRect(m_hWnd, &client);
+        MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -window.left, -window.top);
+        return client;
     }
 
 private:
@@ -220,7 +229,12 @@ TEST(AppScreenshot, DialogTemplatesBareWithTheirTextsFitting)
             SetDlgItemTextW(dialog.hwnd(), IDC_INFO_TEXT, text);
         }
         ExpectAllTextsFit(dialog.hwnd());
-        EXPECT_FALSE(dialog.Save(c.file).empty());
+        const testshot::Image image = dialog.Capture();
+        EXPECT_FALSE(testshot::Save(image, c.file).empty());
+        // The dialog's face below the last control, its texts drawn dark.
+        const RECT client = dialog.ClientInWindow();
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), image.Pixel(client.right - 2, client.bottom - 2)) << "dialog " << c.id;
+        EXPECT_GT(apptest::CountPixels(image, client, apptest::IsDark), 200) << "dialog " << c.id;
     }
 }
 
@@ -239,7 +253,11 @@ TEST(AppScreenshot, AboutTemplateIsAFramelessEmptyPopup)
     MapDialogRect(dialog.hwnd(), &units);
     EXPECT_EQ(units.right, client.right);
     EXPECT_EQ(units.bottom, client.bottom);
-    EXPECT_FALSE(dialog.Save(L"app_dialog_8953_about.png").empty());
+    const testshot::Image image = dialog.Capture();
+    EXPECT_FALSE(testshot::Save(image, L"app_dialog_8953_about.png").empty());
+    // The template alone draws nothing but its face, edge to edge.
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(0, apptest::CountPixels(image, dialog.ClientInWindow(), [face](COLORREF color) { return color != face; }));
 }
 
 TEST(AppScreenshot, ImageStripsEnlarged)
@@ -267,6 +285,19 @@ TEST(AppScreenshot, ImageStripsEnlarged)
     DrawIconEx(canvas.dc, 8 + 48 * zoom + 96, y, icon, 16 * zoom, 16 * zoom, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);
     EXPECT_FALSE(canvas.Save(L"app_strips_enlarged.png").empty());
+
+    const RECT all = {0, 0, canvas.width, canvas.height};
+    const testshot::Image image = testshot::CaptureDC(canvas.dc, all);
+    // The alpha strip's clear corners show the canvas; the colour strip
+    // keeps its mask colour.
+    EXPECT_EQ(RGB(255, 255, 255), image.Pixel(9, 9));
+    EXPECT_EQ(RGB(0, 255, 0), image.Pixel(9, 8 + 32 * zoom + 8 + 1));
+    // The first flag is Germany's: black, red and gold.
+    const int flagsTop = 8 + 2 * (32 * zoom + 8);
+    const RECT germany = {8, flagsTop, 8 + 16 * zoom, flagsTop + 16 * zoom};
+    EXPECT_GT(apptest::CountPixels(image, germany, apptest::IsDark), 8 * zoom * zoom);
+    EXPECT_GT(apptest::CountPixels(image, germany, apptest::IsRed), 8 * zoom * zoom);
+    EXPECT_GT(apptest::CountPixels(image, germany, apptest::IsGold), 8 * zoom * zoom);
 }
 
 TEST(AppScreenshot, PicturesBesideTheProgramLoadAtTheirSizes)

@@ -85,4 +85,38 @@ std::vector<ShippedMatch> ReadShippedMatches(BOOL* pCompact)
     return matches;
 }
 
+int CountPixels(const testshot::Image& image, const RECT& rect, const std::function<bool(COLORREF)>& test)
+{
+    int count = 0;
+    for (int y = rect.top < 0 ? 0 : rect.top; y < rect.bottom && y < image.height; ++y)
+        for (int x = rect.left < 0 ? 0 : rect.left; x < rect.right && x < image.width; ++x)
+            count += test(image.Pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+bool IsDark(COLORREF color)
+{
+    return GetRValue(color) < 80 && GetGValue(color) < 80 && GetBValue(color) < 80;
+}
+
+bool IsLight(COLORREF color)
+{
+    return GetRValue(color) > 180 && GetGValue(color) > 180 && GetBValue(color) > 180;
+}
+
+bool IsRed(COLORREF color)
+{
+    return GetRValue(color) > 170 && GetGValue(color) < 70 && GetBValue(color) < 70;
+}
+
+bool IsGold(COLORREF color)
+{
+    return GetRValue(color) > 200 && GetGValue(color) > 150 && GetBValue(color) < 90;
+}
+
+bool IsBlueish(COLORREF color)
+{
+    return GetBValue(color) > GetRValue(color) + 60 && GetBValue(color) > GetGValue(color) + 40;
+}
+
 } // namespace apptest

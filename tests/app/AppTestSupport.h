@@ -4,10 +4,12 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/ole/COleDateTime.h"
 #include "framework/text/CString.h"
+#include "support/Screenshot.h"
 
 class CMatchRecord;
 
@@ -33,5 +35,14 @@ CMatchRecord* NewArchivedMatch(long id, LPCWSTR team1, LPCWSTR team2, LPCWSTR ci
 // The "Record" sections of the shipped GAMES.XML in file order; compact
 // mode of the root is reported through *pCompact. Empty when unreadable.
 std::vector<ShippedMatch> ReadShippedMatches(BOOL* pCompact = nullptr);
+
+// Pixels of the image's rectangle (clipped to the image) that pass the test.
+int CountPixels(const testshot::Image& image, const RECT& rect, const std::function<bool(COLORREF)>& test);
+// Colour classes a drawing check looks for.
+bool IsDark(COLORREF color);                   // text and outlines
+bool IsLight(COLORREF color);                  // backgrounds
+bool IsRed(COLORREF color);
+bool IsGold(COLORREF color);
+bool IsBlueish(COLORREF color);                // link and offer texts
 
 } // namespace apptest

@@ -3,23 +3,6 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 
-void PumpFor(int milliseconds)
-{
-    DWORD dwEnd = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));
-                return;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<int>(GetTickCount() - dwEnd) < 0);
-}
-
 BOOL CTestSite::Create(const RECT& rc)
 {
     return CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_WINDOW)),
@@ -119,32 +102,6 @@ int CTestCanvas::CountPixels(const RECT& rc, COLORREF color) const
     return n;
 }
 
-void SendKey(WORD vk)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-void SendMouse(DWORD flags, POINT ptScreen)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(ptScreen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(ptScreen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
-void ClickAt(POINT ptScreen)
-{
-    SendMouse(0, ptScreen);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ptScreen);
-    SendMouse(MOUSEEVENTF_LEFTUP, ptScreen);
-}
-
 namespace {
 std::mutex g_soundLock;
 std::vector<std::wstring> g_played;
@@ -206,7 +163,7 @@ void CSoundRecorder::HoldNextSound()
 
 BOOL CSoundRecorder::WaitUntilHolding()
 {
-    return WaitForSingleObject(g_hHolding, 5000) == WAIT_OBJECT_0;
+    return WaitForSingleObject(g_hHolding, testpump::kDeadline) == WAIT_OBJECT_0;
 }
 
 void CSoundRecorder::Release()

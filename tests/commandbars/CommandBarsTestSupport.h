@@ -7,9 +7,8 @@
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
-
-// Runs the thread's messages for a while (input arrives asynchronously).
-void PumpFor(int milliseconds);
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 
 // What a site window was told: message, wParam and the notify code.
 struct CSiteMessage
@@ -70,11 +69,6 @@ private:
     HGDIOBJ m_hOld;
     DWORD* m_bits;
 };
-
-// Real input through SendInput (hooks see nothing else).
-void SendKey(WORD vk);
-void SendMouse(DWORD flags, POINT ptScreen);
-void ClickAt(POINT ptScreen);
 
 // Replaces the sound player's play call by a recorder that can hold the
 // first sound until released, as a slow sound device would.

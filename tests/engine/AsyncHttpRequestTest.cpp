@@ -51,8 +51,8 @@ protected:
     std::thread StopWhenServed(size_t requests, DWORD settleMs)
     {
         return std::thread([this, requests, settleMs] {
-            s_server->WaitForRequests(requests, 10000);
-            Sleep(settleMs);
+            s_server->WaitForRequests(requests);
+            Sleep(settleMs);  // into the phase of the transfer the test stops
             m_stopSetAt = GetTickCount();
             m_stop.SetEvent();
         });
@@ -61,8 +61,7 @@ protected:
     // WinInet reports the closing of a stopped request's handles soon after.
     static bool ClosingCountReturnsTo(int nCount)
     {
-        for (int i = 0; i < 500 && GetAsyncHttpMap().GetClosingCount() > nCount; ++i)
-            Sleep(10);
+        testpump::WaitUntil([&] { return GetAsyncHttpMap().GetClosingCount() <= nCount; });
         return GetAsyncHttpMap().GetClosingCount() == nCount;
     }
 
@@ -293,11 +292,7 @@ TEST_F(AsyncHttpRequestTest, PollsStoppedAgainstAServerThatNeverAnswersLeakNoHan
     // The system's worker threads that ran the blocked calls end a few
     // seconds after them.
     DWORD dwAfter = CountProcessHandles();
-    for (int i = 0; i < 40 && dwAfter > dwBefore + 5; ++i)
-    {
-        Sleep(500);
-        dwAfter = CountProcessHandles();
-    }
+    testpump::WaitUntil([&] { return (dwAfter = CountProcessHandles()) <= dwBefore + 5; }, 20000);
     EXPECT_LE(dwAfter, dwBefore + 5);
     printf("process handles: %lu before 200 stopped polls, %lu after\n", dwBefore, dwAfter);
 }

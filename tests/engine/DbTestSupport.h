@@ -2,7 +2,7 @@
 // classes under test, and exception capture; files go to a CTestFolder.
 #pragma once
 
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 
 #include <functional>
 #include <string>

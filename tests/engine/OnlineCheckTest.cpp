@@ -3,7 +3,7 @@
 
 #include "engine/OnlineCheck.h"
 
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 
 #include <sstream>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SiteMessageRecorder.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
 #include "engine/ThreadScan.h"
@@ -35,7 +35,7 @@ protected:
         m_scan.StartScan(withResale);
         const bool finished = m_window.WaitFor(WM_SCAN_FINISHED, 30000);
         Joined(m_scan);
-        m_window.Pump(50);
+        m_window.Drain();
         return finished;
     }
 
@@ -211,11 +211,10 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
         m_window.Clear();
         m_scan.StartScan(test.withResale);
 
-        const DWORD start = GetTickCount();
-        while (test.servedKind && site.CountRequests(test.servedKind) < 1 && GetTickCount() - start < 20000)
-            m_window.Pump(50);
+        if (test.servedKind)
+            testpump::PumpUntil([&] { return site.CountRequests(test.servedKind) >= 1; }, 20000);
         ASSERT_EQ(test.servedKind ? site.CountRequests(test.servedKind) : 1, 1);
-        m_window.Pump(400);
+        testpump::PumpFor(400);  // the stop comes while the next delayed page is on its way
 
         const DWORD stopAt = GetTickCount();
         m_scan.m_eventStop.SetEvent();
@@ -225,7 +224,7 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
         EXPECT_EQ(exitCode, 0u);
 
         // The body has ended: whatever it posted is in the queue by now.
-        m_window.Pump(300);
+        m_window.Drain();
         EXPECT_EQ(Messages(), (MessageList{{WM_SCAN_PROGRESS, SCAN_LOADING}, {WM_SCAN_PROGRESS, SCAN_LOADED}}));
         // The records went to the store all the same.
         ASSERT_TRUE(Results());

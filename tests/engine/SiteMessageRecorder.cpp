@@ -32,18 +32,7 @@ LRESULT CALLBACK SiteMessageRecorder::WindowProc(HWND hWnd, UINT message, WPARAM
 
 bool SiteMessageRecorder::WaitFor(UINT message, DWORD timeoutMs)
 {
-    const DWORD start = GetTickCount();
-    for (;;)
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        if (message != 0 && Count(message) > 0)
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    return testpump::PumpUntil([&] { return Count(message) > 0; }, timeoutMs);
 }
 
 int SiteMessageRecorder::Count(UINT message) const

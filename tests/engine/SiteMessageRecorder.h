@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/Thread.h"
+#include "support/TestPump.h"
 
 #include <vector>
 
@@ -38,9 +39,9 @@ public:
 
     HWND GetHandle() const { return m_hWnd; }
     // Dispatches messages until `message` has arrived (true) or the time is up.
-    bool WaitFor(UINT message, DWORD timeoutMs);
-    // Dispatches messages for the given time.
-    void Pump(DWORD durationMs) { WaitFor(0, durationMs); }
+    bool WaitFor(UINT message, DWORD timeoutMs = testpump::kDeadline);
+    // Dispatches what a worker that has ended posted.
+    void Drain() { testpump::PumpUntilIdle(); }
 
     const std::vector<RecordedMessage>& GetMessages() const { return m_messages; }
     int Count(UINT message) const;

@@ -1,19 +1,19 @@
 #!/bin/sh
-# Runs the engine test program's offline worker tests in a network namespace
+# Runs a test program's offline tests (a gtest filter) in a network namespace
 # of their own, whose routing table has no default route, with a Wine prefix
 # of their own, so that Wine's network services also run in that namespace.
-# Called as: sh SiteOfflineRun.sh <exe> <result file> <prefix> <display>
+# Called as: sh SiteOfflineRun.sh <exe> <result file> <prefix> <display> <filter>
 # The result file receives the exit code, or "skip" when this machine
 # allows no network namespace.
-exe=$1 result=$2 base=$3 display=$4
+exe=$1 result=$2 base=$3 display=$4 filter=$5
 finish() {
     echo "$1" > "$result.tmp"
     mv "$result.tmp" "$result"
     exit 0
 }
-if [ "$5" != inside ]; then
+if [ "$6" != inside ]; then
     unshare -n true 2>/dev/null || finish skip
-    unshare -n /bin/sh "$0" "$exe" "$result" "$base" "$display" inside
+    unshare -n /bin/sh "$0" "$exe" "$result" "$base" "$display" "$filter" inside
     [ -f "$result" ] || finish 1
     exit 0
 fi
@@ -30,7 +30,7 @@ prefix="$base-offline"
     [ -e "$prefix/drive_c" ] || ln -s "$base/drive_c" "$prefix/drive_c"
     [ -e "$prefix/dosdevices" ] || cp -a "$base/dosdevices" "$prefix/dosdevices"
     export WINEPREFIX="$prefix"
-    wine "$exe" --gtest_filter='OfflineWorkers.*' --gtest_color=no
+    wine "$exe" --gtest_filter="$filter" --gtest_color=no
     rc=$?
     wineserver -k
 } > "$result.log" 2>&1

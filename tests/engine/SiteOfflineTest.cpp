@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SiteMessageRecorder.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 #include "engine/OnlineCheck.h"
 #include "engine/SettingsStore.h"
 #include "engine/ThreadScan.h"
@@ -30,7 +30,7 @@ TEST(SiteOffline, WorkersGiveUpAtOnceWithoutADefaultRoute)
     ASSERT_NE(prefix[0], '\0') << "run through ctest (WINEPREFIX)";
 
     ASSERT_TRUE(StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/engine/SiteOfflineRun.sh " + exeUnix +
-                                  " " + folder.Unix("result") + " " + prefix + " " + display));
+                                  " " + folder.Unix("result") + " " + prefix + " " + display + " OfflineWorkers.*"));
     std::string rc = WaitForFile(folder.File("result"), 120000), log;
     ReadWholeFile(folder.File("result.log"), log);
     ASSERT_FALSE(rc.empty()) << "the offline run did not end\n" << log;
@@ -51,7 +51,7 @@ TEST(OfflineWorkers, ScanStatisticsAndUpdatePostTheirEndAndHandOverNothing)
     scan.StartScan(TRUE);
     ASSERT_TRUE(window.WaitFor(WM_SCAN_FINISHED, 10000));
     scan.Stop(exitCode);
-    window.Pump(100);
+    window.Drain();
     ASSERT_EQ(window.GetMessages().size(), 1u) << "only the finish";
     EXPECT_EQ(window.GetMessages()[0].lParam, (LPARAM)scan.GetGeneration());
     EXPECT_EQ(exitCode, 0u);

@@ -2,7 +2,7 @@
 // by the workers' tests.
 #include <gtest/gtest.h>
 
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 
 TEST(Site, SelfTestOfTheScenariosPasses)
 {

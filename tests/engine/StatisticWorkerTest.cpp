@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SiteMessageRecorder.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 #include "engine/SettingsStore.h"
 #include "engine/ThreadStatistic.h"
 #include "engine/WorkerMessages.h"
@@ -32,7 +32,7 @@ protected:
         if (!m_window.WaitFor(WM_STATISTIC_READY, 30000))
             return -1;
         Joined(m_worker);
-        m_window.Pump(50);
+        m_window.Drain();
         EXPECT_EQ(m_window.Count(WM_STATISTIC_READY), 1);
         EXPECT_EQ(m_window.GetMessages()[0].lParam, (LPARAM)m_worker.m_nGeneration);
         return (int)m_window.GetMessages()[0].wParam;
@@ -90,9 +90,9 @@ TEST_F(StatisticWorker, StopDuringTheFetchRecordsAndPostsNothing)
     SimulatedSite site(R"({"offers": [{"match": 1, "category": 2}], "pages": {"statistics": {"delay": 3}}})");
     ASSERT_TRUE(site.IsRunning());
     Start();
-    m_window.Pump(300);
+    testpump::PumpFor(300);  // the stop comes while the delayed page is on its way
     EXPECT_LT(StopAndTime(m_worker), 1000u);
-    m_window.Pump(500);
+    m_window.Drain();
     EXPECT_EQ(m_window.Count(WM_STATISTIC_READY), 0);
     CAtlArray<StatRow> rows;
     EXPECT_FALSE(CSettingsStore::GetInstance().GetStatisticResults(m_worker.m_nGeneration, rows));

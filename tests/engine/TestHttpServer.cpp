@@ -1,6 +1,7 @@
 #include <winsock2.h>
 
 #include "TestHttpServer.h"
+#include "support/TestPump.h"
 
 #include <cstdio>
 #include <sstream>
@@ -52,13 +53,7 @@ std::vector<LoggedRequest> CTestHttpServer::Requests() const
 
 bool CTestHttpServer::WaitForRequests(size_t count, DWORD timeoutMs) const
 {
-    for (DWORD waited = 0; Requests().size() < count; waited += 10)
-    {
-        if (waited >= timeoutMs)
-            return false;
-        Sleep(10);
-    }
-    return true;
+    return testpump::WaitUntil([&] { return Requests().size() >= count; }, timeoutMs);
 }
 
 std::string CTestHttpServer::Pattern(size_t length)

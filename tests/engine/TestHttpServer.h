@@ -4,7 +4,8 @@
 // test program dies.
 #pragma once
 
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
+#include "support/TestPump.h"
 
 struct LoggedRequest
 {
@@ -28,7 +29,7 @@ public:
 
     std::vector<LoggedRequest> Requests() const;
     // Polls until at least count requests have been logged.
-    bool WaitForRequests(size_t count, DWORD timeoutMs) const;
+    bool WaitForRequests(size_t count, DWORD timeoutMs = testpump::kDeadline) const;
     void ClearLog() { m_folder.ClearLog(); }
 
     // The body the route "pattern" generates (cp1252 bytes).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Thread.h"
+#include "support/TestPump.h"
 
 #include "AllocationFailure.h"
 
@@ -159,8 +160,7 @@ TEST(Thread, RestartsWhetherOrNotStopWasCalledAfterTheBody)
     CTestWorker worker(L"CRestarted", TRUE, FALSE);
     worker.Start();
     // The end routine clears the handle: no Stop is needed before a restart.
-    for (int i = 0; i < 500 && (worker.IsRunning() || worker.GetExitCode() != 7); ++i)
-        Sleep(10);
+    testpump::WaitUntil([&] { return !worker.IsRunning() && worker.GetExitCode() == 7; });
     EXPECT_EQ(worker.GetExitCode(), 7u);
     for (int i = 0; i < 10; ++i)
     {
@@ -202,7 +202,7 @@ TEST(Thread, DestroyingARunningWorkerTerminatesItWithoutWaiting)
     ASSERT_TRUE(pWorker->WaitStarted());
     DWORD dwStart = GetTickCount();
     delete pWorker;
-    EXPECT_LT(GetTickCount() - dwStart, 1000u);
+    EXPECT_LT(GetTickCount() - dwStart, testpump::kDeadline) << "the body waits for its stop without end";
     EXPECT_EQ(CThread::GetRunningCountOf(L"CDoomedWorker"), 0);
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "SiteMessageRecorder.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 #include "engine/SettingsStore.h"
 #include "engine/SiteHosts.h"
 #include "engine/ThreadUpdate.h"
@@ -111,9 +111,9 @@ TEST_F(UpdateWorker, StopDuringTheDownloadTouchesNothingAndPostsNothing)
     SimulatedSite site(R"({"pages": {"info": {"delay": 3}}})");
     ASSERT_TRUE(site.IsRunning());
     m_worker.StartUpdate();
-    m_window.Pump(300);
+    testpump::PumpFor(300);  // the stop comes while the delayed file is on its way
     EXPECT_LT(StopAndTime(m_worker), 1000u);
-    m_window.Pump(300);
+    m_window.Drain();
     EXPECT_EQ(m_window.Count(WM_INFOFILE_UPDATED), 0);
     EXPECT_EQ(ReadFileBytes(m_info), OLD);
     EXPECT_EQ(GetFileAttributesW(m_new.c_str()), INVALID_FILE_ATTRIBUTES);

@@ -5,7 +5,7 @@
 #include "toolkit/common/system/XTRegistryManager.h"
 
 #include "EngineTestApp.h"
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
 
 #include <sddl.h>
 

@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(report.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 600, 400), &owner, kReportId));
         report.AddColumn(new CXTPReportColumn(0, L"Beobachten", 100));
         report.AddColumn(new CXTPReportColumn(1, L"Spiel", 200));
-        Pump();
+        testpump::PumpUntilIdle();
         owner.notifications.clear();
     }
     void TearDown() override

@@ -251,7 +251,8 @@ TEST_F(ReportPictures, DraggedColumnAndDropMarker)
     report.ClientToScreen(&ptCursor);
     ::SetCursorPos(ptCursor.x, ptCursor.y);
     report.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y - 25));
-    Pump();
+    testpump::PumpUntil([&] { return header->m_pDropWnd && header->m_pDropWnd->IsWindowVisible(); });
+    testpump::PumpUntilIdle();
     ASSERT_NE(nullptr, header->m_pDropWnd);
     EXPECT_TRUE(header->m_pDropWnd->IsWindowVisible());
     CRect rc(0, -20, 400, 100); // the marker reaches above the header
@@ -300,7 +301,7 @@ TEST_F(ReportPictures, EditorTipColumnListAndRowDropMarker)
     report.SendMessage(WM_KEYDOWN, VK_F2, 1);
     CXTPReportRecordItem* pCity = report.GetRows()->GetAt(0)->GetRecord()->GetItem(city);
     pCity->OnInplaceButtonDown(report.GetInplaceButtons()->GetAt(0));
-    Pump();
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(testshot::Save(CaptureScreen(report, CRect(0, 0, 640, 200)), L"report_inplace_list.png").empty());
     report.EditItem(nullptr);
     report.SetFocus();
@@ -314,7 +315,8 @@ TEST_F(ReportPictures, EditorTipColumnListAndRowDropMarker)
     report.ClientToScreen(&ptCursor);
     ::SetCursorPos(ptCursor.x, ptCursor.y);
     report.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rcCell.left + 10, rcCell.CenterPoint().y));
-    Pump();
+    testpump::PumpUntil([&] { return report.m_wndTip.GetSafeHwnd() && report.m_wndTip.IsWindowVisible(); });
+    testpump::PumpUntilIdle();
     EXPECT_TRUE(report.m_wndTip.GetSafeHwnd() && report.m_wndTip.IsWindowVisible());
     testshot::Save(CaptureScreen(report, CRect(0, 0, 640, 120)), L"report_tip.png");
     report.m_wndTip.Activate(FALSE);

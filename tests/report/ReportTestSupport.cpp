@@ -79,14 +79,5 @@ CXTPReportRow* AddDisplayedRow(CXTPReportControl& report, CXTPReportRecord* pRec
     return pRow;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
 
 } // namespace reporttest

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/files/CArchive.h"
+#include "support/TestPump.h"
 #include "framework/files/CMemFile.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
@@ -62,7 +63,5 @@ public:
 
 // Appends a hand-made displayed row for the record, as populate would.
 CXTPReportRow* AddDisplayedRow(CXTPReportControl& report, CXTPReportRecord* pRecord);
-// Dispatches what is waiting for the thread's windows.
-void Pump();
 
 } // namespace reporttest

@@ -1,4 +1,5 @@
 #include "support/TestInput.h"
+#include "support/TestPump.h"
 #include <vector>
 
 namespace testinput {
@@ -86,10 +87,29 @@ void SendChar(wchar_t ch)
     Send(inputs);
 }
 
+void SendKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD vk : keys) {
+        inputs.push_back(KeyInput(vk, false));
+        inputs.push_back(KeyInput(vk, true));
+    }
+    Send(inputs);
+}
+
 void MoveMouseTo(POINT ptScreen)
 {
     std::vector<INPUT> inputs = {MouseInput(0, ptScreen)};
     Send(inputs);
+}
+
+bool MoveMouseAndWait(POINT ptScreen)
+{
+    MoveMouseTo(ptScreen);
+    return testpump::PumpUntil([&] {
+        POINT pt;
+        return GetCursorPos(&pt) && pt.x == ptScreen.x && pt.y == ptScreen.y;
+    });
 }
 
 void SendMouse(DWORD flags, POINT ptScreen)
@@ -105,6 +125,16 @@ void ClickAt(POINT ptScreen, bool bRight)
         MouseInput(bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, ptScreen),
         MouseInput(bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, ptScreen),
     };
+    Send(inputs);
+}
+
+void DoubleClickAt(POINT ptScreen)
+{
+    std::vector<INPUT> inputs = {MouseInput(0, ptScreen)};
+    for (int i = 0; i < 2; i++) {
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN, ptScreen));
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP, ptScreen));
+    }
     Send(inputs);
 }
 

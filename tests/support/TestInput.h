@@ -14,13 +14,20 @@ void SendKeyUp(WORD vk);
 void SendChord(std::initializer_list<WORD> keys);
 // A character typed as Unicode input.
 void SendChar(wchar_t ch);
+// Each key pressed and released in turn.
+void SendKeys(std::initializer_list<WORD> keys);
 
 // The cursor moved to a screen point (absolute, so hooks see a move).
 void MoveMouseTo(POINT ptScreen);
+// Moves the cursor and pumps until it is there (testpump::kDeadline at
+// most); answers whether it got there.
+bool MoveMouseAndWait(POINT ptScreen);
 // Button down/up at a screen point: MOUSEEVENTF_LEFTDOWN, ..._RIGHTUP, ...
 void SendMouse(DWORD flags, POINT ptScreen);
 // Move, press and release the left (or right) button at a screen point.
 void ClickAt(POINT ptScreen, bool bRight = false);
+// Move and two left clicks at a screen point, within the double-click time.
+void DoubleClickAt(POINT ptScreen);
 // A point of a window's client area on screen.
 POINT ClientToScreenPoint(HWND hWnd, int x, int y);
 

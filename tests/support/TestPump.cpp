@@ -1,8 +1,17 @@
 #include "support/TestPump.h"
+#include <utility>
 
 namespace testpump {
 
 namespace {
+
+// Reached through a function so that a filter set up by a test program's
+// static object finds it made.
+std::function<bool(MSG&)>& Filter()
+{
+    static std::function<bool(MSG&)> filter;
+    return filter;
+}
 
 bool Elapsed(DWORD start, DWORD timeoutMs)
 {
@@ -19,6 +28,8 @@ bool PumpPending()
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
+        if (Filter() && Filter()(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -44,11 +55,13 @@ bool PumpUntilIdle(DWORD quietMs, DWORD timeoutMs)
     const DWORD start = GetTickCount();
     DWORD quietSince = GetTickCount();
     for (;;) {
-        if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) {
-            if (!PumpPending())
-                return false;
+        // Timers that tick faster than `quietMs` (hover, mouse leave, caret)
+        // would never let the queue look quiet: only other messages count.
+        const DWORD status = HIWORD(GetQueueStatus(QS_ALLINPUT));
+        if ((status & ~QS_TIMER) != 0)
             quietSince = GetTickCount();
-        }
+        if (status != 0 && !PumpPending())
+            return false;
         if (GetTickCount() - quietSince >= quietMs)
             return true;
         if (Elapsed(start, timeoutMs))
@@ -77,6 +90,17 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
             return false;
         Sleep(5);
     }
+}
+
+ScopedMessageFilter::ScopedMessageFilter(std::function<bool(MSG&)> filter)
+    : m_previous(std::move(Filter()))
+{
+    Filter() = std::move(filter);
+}
+
+ScopedMessageFilter::~ScopedMessageFilter()
+{
+    Filter() = std::move(m_previous);
 }
 
 } // namespace testpump

@@ -29,4 +29,19 @@ void PumpFor(DWORD ms);
 // Waits without pumping (worker threads, files): polls the condition.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadline);
 
+// While it lives, the pumps above offer each message to `filter` first, as
+// an application's loop offers it to its accelerators or PreTranslateMessage;
+// a message the filter answers true for is not dispatched.
+class ScopedMessageFilter
+{
+public:
+    explicit ScopedMessageFilter(std::function<bool(MSG&)> filter);
+    ~ScopedMessageFilter();
+    ScopedMessageFilter(const ScopedMessageFilter&) = delete;
+    ScopedMessageFilter& operator=(const ScopedMessageFilter&) = delete;
+
+private:
+    std::function<bool(MSG&)> m_previous;
+};
+
 } // namespace testpump

@@ -7,6 +7,8 @@
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -53,7 +55,8 @@ BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
 } // namespace
 
 CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWndParent)
-    : m_pToolbarsPage(nullptr), m_pCommandsPage(nullptr), m_pWndParent(pWndParent), m_pCommandBars(pCommandBars)
+    : m_pToolbarsPage(nullptr), m_pCommandsPage(nullptr), m_pWndParent(pWndParent), m_pCommandBars(pCommandBars),
+      m_pContextMenu(nullptr), m_pGalleryImages(nullptr)
 {
     CString strCaption;
     XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_CUSTOMIZE);
@@ -62,10 +65,16 @@ CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWnd
     m_pCommandsPage = new CXTPCustomizeCommandsPage(this);
     AddPage(m_pToolbarsPage);
     AddPage(m_pCommandsPage);
+    LoadGalleryImages();
+    BuildContextMenu();
 }
 
 CXTPCustomizeSheet::~CXTPCustomizeSheet()
 {
+    if (m_pContextMenu != nullptr)
+        m_pContextMenu->InternalRelease();
+    if (m_pGalleryImages != nullptr)
+        m_pGalleryImages->InternalRelease();
     delete m_pCommandsPage;
     delete m_pToolbarsPage;
 }
@@ -85,10 +94,6 @@ void CXTPCustomizeSheet::AddPage(CPropertyPage* pPage)
         }
     }
     CPropertySheet::AddPage(pPage);
-}
-
-void CXTPCustomizeSheet::ShowContextMenu(CPoint /*ptScreen*/)
-{
 }
 
 CTabCtrl* CXTPCustomizeSheet::GetTabControl() const

@@ -3,8 +3,13 @@
 // sheet, the bars being customized and other programs' windows.
 #pragma once
 #include "framework/dialogs/CPropertySheet.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
 
+class CCmdUI;
 class CXTPCommandBars;
+class CXTPImageManager;
+class CXTPPopupBar;
 class CXTPCustomizeCommandsPage;
 class CXTPCustomizeToolbarsPage;
 
@@ -12,6 +17,21 @@ class CXTPCustomizeSheet : public CPropertySheet
 {
     DECLARE_DYNAMIC(CXTPCustomizeSheet)
 public:
+    // An item of the context menu: its choice goes to the sheet first.
+    class CCustomizeButton : public CXTPControlButton
+    {
+    public:
+        void OnExecute() override;
+    };
+    // The name item: Enter, or leaving the edit, applies the name.
+    class CCustomizeEdit : public CXTPControlEdit
+    {
+    public:
+        void OnExecute() override;
+        BOOL SetSelected(int bSelected) override;
+        int GetCustomizeMinWidth() const override;
+    };
+
     explicit CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWndParent = nullptr);
     ~CXTPCustomizeSheet() override;
 
@@ -23,8 +43,10 @@ public:
     void AddPage(CPropertyPage* pPage);
     // IDCANCEL at once while another customize sheet runs.
     INT_PTR DoModal() override;
-    // Shows no menu: the sheet has no context menu for the controls.
+    // The context menu of the customize selection, tracked at the point.
     void ShowContextMenu(CPoint ptScreen);
+    CXTPPopupBar* GetContextMenu() const { return m_pContextMenu; }
+    CXTPImageManager* GetGalleryImageManager() const { return m_pGalleryImages; }
     CTabCtrl* GetTabControl() const;
     // TRUE while some customize sheet runs in the process.
     static BOOL IsRunning();
@@ -37,7 +59,40 @@ public:
     BOOL FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo);
     BOOL FilterKey() const;
 
+protected:
+    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPopupOpening(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnUpdateReset(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateHasImage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePasteImage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateResetImage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateStyle(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateBeginGroup(CCmdUI* pCmdUI);
+    afx_msg void OnReset();
+    afx_msg void OnDelete();
+    afx_msg void OnCopyImage();
+    afx_msg void OnPasteImage();
+    afx_msg void OnResetImage();
+    afx_msg void OnEditImage();
+    afx_msg void OnStyle(UINT nID);
+    afx_msg void OnBeginGroup();
+    DECLARE_MESSAGE_MAP()
+
 private:
+    void BuildContextMenu();
+    void LoadGalleryImages();
+    // The manager's customize selection, or null.
+    CXTPControl* GetSelection() const;
+    // Button and popup kinds: those that show an image.
+    static BOOL HasImageKind(const CXTPControl* pControl);
+    static UINT ImageIdOf(const CXTPControl* pControl);
+    BOOL HasImage(CXTPControl* pControl) const;
+    void ApplyName(CXTPControl* pNameControl);
+    void ApplyGalleryImage(CXTPControl* pGalleryButton);
+    // The control's bar, and the frame that lays out docked bars.
+    void RecalcParent(CXTPControl* pControl);
+
     // Alt+letter: the page whose tab text has that mnemonic; TRUE when found.
     BOOL ActivateMnemonicPage(UINT nVirtKey);
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
@@ -47,4 +102,6 @@ private:
     CXTPCustomizeCommandsPage* m_pCommandsPage;
     CWnd* m_pWndParent;
     CXTPCommandBars* m_pCommandBars;
+    CXTPPopupBar* m_pContextMenu;
+    CXTPImageManager* m_pGalleryImages;
 };

@@ -1,6 +1,7 @@
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
@@ -110,4 +111,35 @@ void CXTPDockingPane::Attach(HWND hWnd)
     auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(m_pParentContainer);
     if (hWnd && pContainer && pContainer->GetSafeHwnd())
         ::SetParent(hWnd, pContainer->GetSafeHwnd());
+}
+
+CXTPImageManagerIcon* CXTPDockingPane::GetIcon(int nWidth) const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || GetIconId() <= 0)
+        return nullptr;
+    return pManager->GetImageManager()->GetImage(static_cast<UINT>(GetIconId()), nWidth);
+}
+
+CXTPDockingPaneBase* CXTPDockingPane::Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
+                                            DWORD /*dwIgnoredOptions*/)
+{
+    CXTPDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    auto* pClone = pManager ? dynamic_cast<CXTPDockingPane*>(pManager->OnCreatePane(xtpPaneTypeDockingPane, pLayout))
+                            : nullptr;
+    if (!pClone)
+        return nullptr;
+    pClone->m_szDocking = m_szDocking;
+    pClone->m_strTitle = m_strTitle;
+    pClone->m_nIconId = m_nIconId;
+    pClone->m_nID = m_nID;
+    pClone->m_dwOptions = m_dwOptions;
+    pClone->m_dwData = m_dwData;
+    pClone->m_ptMinTrackSize = m_ptMinTrackSize;
+    pClone->m_ptMaxTrackSize = m_ptMaxTrackSize;
+    pClone->m_clrItemTab = m_clrItemTab;
+    pClone->m_nHelpId = m_nHelpId;
+    if (pMap)
+        pMap->SetAt(this, pClone);
+    return pClone;
 }

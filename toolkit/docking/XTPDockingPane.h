@@ -18,6 +18,8 @@ enum XTPDockingPaneOptions
     xtpPaneNoDockable = 32,
 };
 
+class CXTPImageManagerIcon;
+
 class CXTPDockingPane : public CCmdTarget, public CXTPDockingPaneBase
 {
 public:
@@ -34,6 +36,8 @@ public:
     CString GetTabCaption() const;
     int GetIconId() const { return m_nIconId == -1 ? m_nID : m_nIconId; }
     void SetIconId(int nIconId) { m_nIconId = nIconId; }
+    // The icon of the icon id at that width from the manager's images.
+    CXTPImageManagerIcon* GetIcon(int nWidth = 16) const;
     DWORD GetOptions() const;
     void SetOptions(DWORD dwOptions) { m_dwOptions = dwOptions; }
     // Its own colour, the window's answer, or an indexed tab colour by id.
@@ -48,6 +52,9 @@ public:
     void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     HWND GetPaneHwnd() const override { return m_hwndChild; }
+    // A new pane in pLayout with this pane's settings, without its window.
+    CXTPDockingPaneBase* Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
+                               DWORD dwIgnoredOptions) override;
 
 public:
     HWND m_hwndChild = nullptr;

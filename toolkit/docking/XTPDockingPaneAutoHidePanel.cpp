@@ -124,8 +124,12 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
         return;
     }
     if (!m_hWnd && pParent && pParent->GetSafeHwnd() && !m_pLayout->IsUserLayout())
+    {
         Create(AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), nullptr,
                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pParent, 0);
+        if (m_hWnd)
+            m_dropTarget.Register(this);
+    }
     // The frame changed: an open slide-out would lie wrong.
     if (m_pActiveWnd && rect != m_rcLast)
         m_pActiveWnd->CloseWindowNow();
@@ -376,4 +380,20 @@ void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
     if (m_pActiveWnd && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
         return;
     ShowPane(pPane, FALSE);
+}
+
+DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject,
+                                                                       DWORD dwKeyState, CPoint point)
+{
+    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
+}
+
+DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragOver(CWnd* /*pWnd*/, COleDataObject* /*pDataObject*/,
+                                                                      DWORD /*dwKeyState*/, CPoint point)
+{
+    CXTPDockingPane* pPane = m_pPanel->HitTestPane(point);
+    if (pPane && !(m_pPanel->m_pActiveWnd && m_pPanel->m_pActiveWnd->GetContainer()->GetSelected() == pPane))
+        m_pPanel->ShowPane(pPane, FALSE);
+    // The panel itself takes nothing.
+    return DROPEFFECT_NONE;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <memory>
 #include <vector>
+#include "framework/ole/COleDropTarget.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
 #include "toolkit/tabs/XTPTabManager.h"
@@ -29,6 +30,19 @@ public:
         CXTPDockingPaneAutoHidePanel* m_pPanel;
         CXTPDockingPaneTabbedContainer* m_pGroup;
         CRect m_rcLayout;
+    };
+
+    // An OLE drag held over a tab slides its pane out, so that what is
+    // dragged can be dropped into the pane.
+    class CPanelDropTarget : public COleDropTarget
+    {
+    public:
+        explicit CPanelDropTarget(CXTPDockingPaneAutoHidePanel* pPanel) : m_pPanel(pPanel) {}
+        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+
+    private:
+        CXTPDockingPaneAutoHidePanel* m_pPanel;
     };
 
     explicit CXTPDockingPaneAutoHidePanel(CXTPDockingPaneLayout* pLayout);
@@ -78,5 +92,6 @@ public:
     int m_direction = 0;
     CRect m_rcLast;
     CXTPDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;
+    CPanelDropTarget m_dropTarget{this};
     std::vector<std::unique_ptr<CAutoHidePanelTabManager>> m_arrTabManagers;
 };

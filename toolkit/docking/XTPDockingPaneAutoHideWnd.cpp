@@ -3,6 +3,7 @@
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/drawing/XTPSplitterTracker.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -10,6 +11,7 @@
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/tabs/XTPTabModalLoop.h"
 
 int CXTPDockingPaneAutoHideWnd::m_nAnimationInterval = 16;
 int CXTPDockingPaneAutoHideWnd::m_nAnimationDuration = 128;
@@ -22,6 +24,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHideWnd, CMiniFrameWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePanel* pPanel,
@@ -255,4 +258,143 @@ void CXTPDockingPaneAutoHideWnd::OnMouseMove(UINT nFlags, CPoint point)
     if (m_bClosing)
         CheckPointer();
     CMiniFrameWnd::OnMouseMove(nFlags, point);
+}
+
+BOOL CXTPDockingPaneAutoHideWnd::GetEdgeLimits(int& nLow, int& nHigh) const
+{
+    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneLayout* pLayout = m_pPanel->GetLayout();
+    if (!pManager || !pLayout || !pLayout->m_pTopContainer)
+        return FALSE;
+    CRect rcArea = pLayout->m_pTopContainer->GetPaneWindowRect();
+    MINMAXINFO mmi;
+    m_pContainer->GetMinMaxInfo(&mmi);
+    int nMin = (m_bHoriz ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x) + kEdge;
+    int nMax = (m_bHoriz ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x) + kEdge;
+    int e = pManager->m_nSplitterGap + kEdge;
+    int nNear = m_bHoriz ? rcArea.top : rcArea.left;
+    int nFar = m_bHoriz ? rcArea.bottom : rcArea.right;
+    // From the panel's side: at least max(minimum, e), at most the maximum,
+    // and e left free before the opposite edge.
+    if (m_direction == xtpPaneDockLeft || m_direction == xtpPaneDockTop)
+    {
+        nLow = nNear + std::max(nMin, e);
+        nHigh = std::min(nFar - e, nNear + nMax);
+    }
+    else
+    {
+        nLow = std::max(nNear + e, nFar - nMax);
+        nHigh = nFar - std::max(nMin, e);
+    }
+    return nLow < nHigh;
+}
+
+void CXTPDockingPaneAutoHideWnd::MoveEdgeTo(int nEdge)
+{
+    switch (m_direction)
+    {
+    case xtpPaneDockLeft: m_rcWindow.right = nEdge; break;
+    case xtpPaneDockRight: m_rcWindow.left = nEdge; break;
+    case xtpPaneDockTop: m_rcWindow.bottom = nEdge; break;
+    default: m_rcWindow.top = nEdge; break;
+    }
+    CXTPDockingPaneBase* pSized = m_pContainer->GetSelected();
+    if (!pSized)
+        pSized = m_pContainer;
+    CSize szDocking = pSized->GetDockingSize();
+    if (m_bHoriz)
+        szDocking.cy = m_rcWindow.Height() - kEdge;
+    else
+        szDocking.cx = m_rcWindow.Width() - kEdge;
+    pSized->SetDockingSize(szDocking);
+    m_nStep = m_nStepsCount - 1;
+    PlaceFrame();
+}
+
+void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CRect rcEdge = rcClient;
+    switch (m_direction)
+    {
+    case xtpPaneDockLeft: rcEdge.left = rcEdge.right - kEdge; break;
+    case xtpPaneDockRight: rcEdge.right = rcEdge.left + kEdge; break;
+    case xtpPaneDockTop: rcEdge.top = rcEdge.bottom - kEdge; break;
+    default: rcEdge.bottom = rcEdge.top + kEdge; break;
+    }
+    int nLow = 0, nHigh = 0;
+    CWnd* pSite = m_pPanel->GetDockingSite();
+    if (!rcEdge.PtInRect(point) || !pManager || pManager->m_bLockSplitters || !pSite || !pSite->GetSafeHwnd() ||
+        !GetEdgeLimits(nLow, nHigh))
+    {
+        CMiniFrameWnd::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (!pManager->m_bUseSplitterTracker)
+    {
+        TrackEdgeLive(point, nLow, nHigh);
+        return;
+    }
+    // The tracker moves the edge strip; its near side gives the new edge.
+    BOOL bNearSide = m_direction == xtpPaneDockLeft || m_direction == xtpPaneDockTop;
+    int nStripOffset = bNearSide ? -kEdge : 0;
+    CPoint ptSite(0, 0);
+    pSite->ClientToScreen(&ptSite);
+    CRect rcAvail;
+    ClientToScreen(&rcEdge);
+    if (m_bHoriz)
+        rcAvail = CRect(rcEdge.left, ptSite.y + nLow + nStripOffset, rcEdge.left, ptSite.y + nHigh + nStripOffset);
+    else
+        rcAvail = CRect(ptSite.x + nLow + nStripOffset, rcEdge.top, ptSite.x + nHigh + nStripOffset, rcEdge.top);
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    m_bResizing = TRUE;
+    CXTPSplitterTracker tracker;
+    BOOL bAccepted = tracker.Track(this, rcAvail, rcEdge, ptScreen, !m_bHoriz);
+    m_bResizing = FALSE;
+    if (!bAccepted || !m_hWnd)
+        return;
+    MoveEdgeTo((m_bHoriz ? rcEdge.top - ptSite.y : rcEdge.left - ptSite.x) - nStripOffset);
+}
+
+void CXTPDockingPaneAutoHideWnd::TrackEdgeLive(CPoint ptStart, int nLow, int nHigh)
+{
+    CWnd* pSite = m_pPanel->GetDockingSite();
+    HWND hWnd = m_hWnd;
+    // Where the edge lies relative to the pointer (site client coordinates).
+    CPoint ptSite = ptStart;
+    ::MapWindowPoints(hWnd, pSite->GetSafeHwnd(), &ptSite, 1);
+    int nEdge = m_direction == xtpPaneDockLeft    ? m_rcWindow.right
+                : m_direction == xtpPaneDockRight ? m_rcWindow.left
+                : m_direction == xtpPaneDockTop   ? m_rcWindow.bottom
+                                                  : m_rcWindow.top;
+    int nOffset = nEdge - (m_bHoriz ? ptSite.y : ptSite.x);
+    m_bResizing = TRUE;
+    ::SetCapture(hWnd);
+    MSG msg;
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    {
+        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            break;
+        if (msg.message != WM_MOUSEMOVE)
+        {
+            XTPTabDispatchLoopMessage(msg);
+            continue;
+        }
+        CPoint pt = XTPTabMessagePoint(msg);
+        ::MapWindowPoints(msg.hwnd, pSite->GetSafeHwnd(), &pt, 1);
+        int nPos = std::max(nLow, std::min(static_cast<int>(m_bHoriz ? pt.y : pt.x) + nOffset, nHigh));
+        if (nPos != nEdge)
+        {
+            nEdge = nPos;
+            MoveEdgeTo(nEdge);
+        }
+    }
+    if (!::IsWindow(hWnd))
+        return;
+    m_bResizing = FALSE;
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
 }

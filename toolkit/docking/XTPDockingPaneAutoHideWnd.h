@@ -22,6 +22,12 @@ public:
     CXTPDockingPaneTabbedContainer* GetContainer() const { return m_pContainer; }
     int GetStepCount() const { return m_nStepsCount; }
     int GetStep() const { return m_nStep; }
+    // Where the inner edge may go (site client coordinates, x for the left
+    // and right sides, y for top and bottom); FALSE when it cannot move.
+    BOOL GetEdgeLimits(int& nLow, int& nHigh) const;
+    // The window opened in full with its inner edge at nEdge; the selected
+    // pane keeps the new size as its docking size.
+    void MoveEdgeTo(int nEdge);
     BOOL IsClosing() const { return m_bClosing; }
 
     static int m_nAnimationInterval;
@@ -39,10 +45,13 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
     void PlaceFrame();
+    // The edge follows the pointer until the release (or Esc).
+    void TrackEdgeLive(CPoint ptStart, int nLow, int nHigh);
 
     CXTPDockingPaneTabbedContainer* m_pContainer;
     CXTPDockingPaneAutoHidePanel* m_pPanel;

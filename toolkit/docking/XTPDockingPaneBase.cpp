@@ -66,6 +66,19 @@ BOOL CXTPDockingPaneBase::DoPropExchange(CXTPPropExchange* pPX)
     return TRUE;
 }
 
+CXTPDockingPaneBase* CXTPDockingPaneBase::Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* /*pMap*/,
+                                               DWORD /*dwIgnoredOptions*/)
+{
+    // Floating frames and panels are made by their own operations.
+    CXTPDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    if (m_type != xtpPaneTypeClient || !pManager)
+        return nullptr;
+    CXTPDockingPaneBase* pClone = pManager->OnCreatePane(xtpPaneTypeClient, pLayout);
+    if (pClone)
+        pClone->m_szDocking = m_szDocking;
+    return pClone;
+}
+
 BOOL CXTPDockingPaneBase::IsEmpty() const
 {
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 #include "framework/collections/CList.h"
+#include "framework/collections/CMap.h"
 #include "framework/gdi/CRect.h"
 #include "toolkit/docking/XTPDockingPaneCaptionButton.h"
 
@@ -35,6 +36,9 @@ enum XTPDockingPaneDirection
 
 class CXTPDockingPaneBase;
 typedef CList<CXTPDockingPaneBase*, CXTPDockingPaneBase*> CXTPDockingPaneBaseList;
+// Each cloned pane to its clone.
+typedef CMap<CXTPDockingPaneBase*, CXTPDockingPaneBase*, CXTPDockingPaneBase*, CXTPDockingPaneBase*>
+    CXTPDockingPaneClonedMap;
 
 class CXTPDockingPaneBase
 {
@@ -56,6 +60,12 @@ public:
     virtual void Reposition(BOOL bResize);
     virtual void OnParentContainerChanged(CXTPDockingPaneBase* /*pContainer*/) {}
     virtual BOOL DoPropExchange(CXTPPropExchange* pPX);
+    // A copy of this node's structure in pLayout. With a map, panes are
+    // cloned (and each recorded in the map); without one the panes
+    // themselves move into the copy, except those with an option in
+    // dwIgnoredOptions. Null for nodes that cannot be copied.
+    virtual CXTPDockingPaneBase* Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
+                                       DWORD dwIgnoredOptions);
     virtual void RemovePane(CXTPDockingPaneBase* /*pPane*/) {}
     virtual BOOL IsEmpty() const;
     virtual BOOL IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* /*pButton*/) { return TRUE; }

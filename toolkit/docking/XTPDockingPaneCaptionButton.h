@@ -32,6 +32,11 @@ public:
     void SetVisible(BOOL bVisible) { m_bVisible = bVisible; }
     // The string of the button's id.
     CString GetTooltip() const;
+    // Holds the button pressed while the left button is down on hWnd
+    // (captured), hot and pressed only while the pointer is over it, and
+    // answers whether it was released over it. Esc, the right button,
+    // cancel mode or a lost capture end it unclicked.
+    BOOL Track(HWND hWnd);
 
 private:
     int m_nId;

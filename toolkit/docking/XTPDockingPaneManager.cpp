@@ -3,8 +3,11 @@
 #include <algorithm>
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -16,16 +19,22 @@ CXTPDockingPaneManager::CXTPDockingPaneManager()
     // Uninitialised again only when this call succeeded.
     m_bOleInitialized = SUCCEEDED(::OleInitialize(nullptr));
     m_pPaintManager = XTPCreateDockingPaneTheme(xtpPaneThemeDefault);
+    m_pImageManager = new CXTPImageManager;
+    m_pToolTipContext = new CXTPToolTipContext;
+    m_pDockingContext = new CXTPDockingPaneContext(this);
 }
 
 CXTPDockingPaneManager::~CXTPDockingPaneManager()
 {
     if (m_hWnd)
         DestroyWindow();
+    delete m_pDockingContext;
     delete m_pLayout;
     if (m_pActivePane)
         m_pActivePane->InternalRelease();
     m_pPaintManager->InternalRelease();
+    m_pImageManager->InternalRelease();
+    m_pToolTipContext->InternalRelease();
     if (m_bOleInitialized)
         ::OleUninitialize();
 }
@@ -109,14 +118,7 @@ void CXTPDockingPaneManager::DockPane(CXTPDockingPaneBase* pNode, int direction,
     if (!m_pLayout || !pNode)
         return;
     CXTPDockingPaneSplitterContainer* pTop = m_pLayout->m_pTopContainer;
-    CXTPDockingPaneBase* pTarget = pTop;
-    if (pNeighbour && pNeighbour != pNode)
-    {
-        BOOL bUsablePane = pNeighbour->GetType() == xtpPaneTypeDockingPane && !pNeighbour->IsHidden() &&
-                           pNeighbour->GetContainer() && !pNeighbour->GetContainer()->IsHidden();
-        if (pNeighbour->GetType() != xtpPaneTypeDockingPane || bUsablePane)
-            pTarget = pNeighbour;
-    }
+    CXTPDockingPaneBase* pTarget = DockingTarget(pNode, pNeighbour);
     BOOL bHoriz = direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
     BOOL bAfter = direction == xtpPaneDockRight || direction == xtpPaneDockBottom;
 
@@ -461,6 +463,16 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         }
         return 0;
     }
+    if (message == WM_XTP_REMOVEUNUSEDNODES)
+    {
+        if (m_pLayout)
+        {
+            m_pLayout->RemoveUnusedNodes();
+            SyncPanesState();
+            UpdateFloatingFrames();
+        }
+        return 0;
+    }
     if (message == WM_IDLEUPDATECMDUI)
     {
         // Closed panes lie in no container and are left out.
@@ -550,4 +562,88 @@ void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
     UpdateFloatingFrames();
     if (bSelectedMoved)
         ShowPane(pSelected, FALSE);
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneManager::DockingTarget(CXTPDockingPaneBase* pNode,
+                                                           CXTPDockingPaneBase* pNeighbour) const
+{
+    CXTPDockingPaneBase* pTop = m_pLayout->m_pTopContainer;
+    if (!pNeighbour || pNeighbour == pNode)
+        return pTop;
+    BOOL bUsablePane = pNeighbour->GetType() == xtpPaneTypeDockingPane && !pNeighbour->IsHidden() &&
+                       pNeighbour->GetContainer() && !pNeighbour->GetContainer()->IsHidden();
+    return pNeighbour->GetType() != xtpPaneTypeDockingPane || bUsablePane ? pNeighbour : pTop;
+}
+
+CRect CXTPDockingPaneManager::GetDockingRect(CXTPDockingPaneBase* pNode, int direction,
+                                             CXTPDockingPaneBase* pNeighbour)
+{
+    if (!m_pLayout || !pNode || !m_pLayout->m_pTopContainer)
+        return CRect(0, 0, 0, 0);
+    CXTPDockingPaneSplitterContainer* pTop = m_pLayout->m_pTopContainer;
+    CXTPDockingPaneBase* pTarget = DockingTarget(pNode, pNeighbour);
+    BOOL bHoriz = direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
+    BOOL bAfter = direction == xtpPaneDockRight || direction == xtpPaneDockBottom;
+    if (pTarget != pTop && pTarget->GetContainer() &&
+        pTarget->GetContainer()->GetType() == xtpPaneTypeTabbedContainer)
+        pTarget = pTarget->GetContainer();
+    auto* pParent = pTarget == pTop ? pTop : dynamic_cast<CXTPDockingPaneSplitterContainer*>(pTarget->GetContainer());
+    if (!pParent)
+    {
+        pTarget = pTop;
+        pParent = pTop;
+    }
+
+    // The node's own place (or its lone container's) is not counted: it
+    // would leave it on docking.
+    CXTPDockingPaneBase* pLeaving = pNode;
+    if (pNode->GetType() == xtpPaneTypeDockingPane)
+    {
+        auto* pHolder = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode->GetContainer());
+        if (pHolder && pHolder->GetPanes().size() == 1)
+            pLeaving = pHolder;
+    }
+    std::vector<CXTPDockingPaneBase*> children;
+    CRect rcSplit;
+    if (pParent->IsHoriz() == bHoriz)
+    {
+        rcSplit = pParent->GetPaneWindowRect();
+        for (CXTPDockingPaneBase* pChild : pParent->GetChildren())
+        {
+            if (!pChild->IsEmpty() && pChild != pLeaving)
+                children.push_back(pChild);
+        }
+        auto it = std::find(children.begin(), children.end(), pTarget);
+        if (pTarget == pTop || it == children.end())
+            children.insert(bAfter ? children.end() : children.begin(), pNode);
+        else
+            children.insert(bAfter ? it + 1 : it, pNode);
+    }
+    else
+    {
+        // A new splitter of the other orientation around the target.
+        rcSplit = pTarget->GetPaneWindowRect();
+        children = bAfter ? std::vector<CXTPDockingPaneBase*>{pTarget, pNode}
+                          : std::vector<CXTPDockingPaneBase*>{pNode, pTarget};
+    }
+    std::vector<int> lengths = pParent->CalcLengths(children, rcSplit, bHoriz, FALSE);
+    int nGap = m_pPaintManager->GetSplitterSize();
+    int nPos = bHoriz ? rcSplit.left : rcSplit.top;
+    CRect rc = rcSplit;
+    for (size_t i = 0; i < children.size(); i++)
+    {
+        BOOL bLast = i + 1 == children.size();
+        int nEnd = bLast ? (bHoriz ? rcSplit.right : rcSplit.bottom) : nPos + lengths[i];
+        if (children[i] == pNode)
+        {
+            (bHoriz ? rc.left : rc.top) = nPos;
+            (bHoriz ? rc.right : rc.bottom) = nEnd;
+            break;
+        }
+        nPos += lengths[i] + nGap;
+    }
+    CWnd* pSite = pTarget->GetDockingSite();
+    if (pSite && pSite->GetSafeHwnd())
+        ::MapWindowPoints(pSite->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }

@@ -7,12 +7,17 @@
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
 class CXTPDockingPane;
+class CXTPDockingPaneContext;
 class CXTPDockingPaneLayout;
 class CXTPDockingPanePaintManager;
+class CXTPImageManager;
+class CXTPToolTipContext;
 
 const UINT WM_XTP_PANE_ACTION = 0x2AAD;
 // Posted to the manager's window: the floating frame in lParam docks back.
 const UINT WM_XTP_DOCKFLOATINGFRAME = WM_APP + 0x2AAE;
+// Posted to the manager's window after a drop: nodes left unused go.
+const UINT WM_XTP_REMOVEUNUSEDNODES = WM_APP + 0x2AAF;
 
 // wParam of WM_XTP_PANE_ACTION.
 enum XTPDockingPaneNotification
@@ -55,6 +60,15 @@ struct XTP_DOCKINGPANE_ACTION
     int dockDirection;
 };
 
+// The record of notification 5: the pane, the point below the menu button
+// and the button, both on screen.
+struct XTP_DOCKINGPANE_CLICK
+{
+    CXTPDockingPane* pPane;
+    POINT pt;
+    RECT rcExclude;
+};
+
 class CXTPDockingPaneManager : public CWnd
 {
 public:
@@ -82,6 +96,12 @@ public:
     void HidePane(CXTPDockingPaneBase* pNode);
     // Docked panes float and floating ones dock, each to where it last was.
     void ToggleDocking(CXTPDockingPaneBase* pNode);
+    // The rectangle (screen) the node would get docked so, the tree unchanged.
+    CRect GetDockingRect(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour) const;
+    // After a drag's drop: frames shown or hidden, the site laid out, and
+    // unused nodes removed once the handler that started the drag is left.
+    void OnDragDropped();
+    CXTPDockingPaneContext* GetDockingContext() const { return m_pDockingContext; }
     void SetTheme(int nTheme);
     int GetCurrentTheme() const;
 
@@ -90,6 +110,8 @@ public:
     virtual void OnActivatePane(BOOL bActive, CXTPDockingPane* pPane);
 
     int GetPaneDirection(CXTPDockingPaneBase* pNode) const;
+    // The screen rectangle the node would get docked so; the tree stays.
+    CRect GetDockingRect(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
     BOOL SendPaneAction(int action, CXTPDockingPane* pPane, CXTPDockingPaneBase* pContainer = nullptr,
                         int direction = 0);
     LRESULT NotifyOwner(WPARAM wParam, LPARAM lParam);
@@ -100,6 +122,10 @@ public:
     CXTPDockingPaneLayout* GetLayout() const { return m_pLayout; }
     CXTPDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
     CXTPDockingPane* GetActivePane() const { return m_pActivePane; }
+    // Pane icons by icon id.
+    CXTPImageManager* GetImageManager() const { return m_pImageManager; }
+    // Tips of caption buttons and tabs.
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -126,11 +152,16 @@ public:
     BOOL m_bSecondStyle = FALSE;
     BOOL m_bAttachingPane = FALSE;
     BOOL m_bLayoutCreated = FALSE;
+    CXTPImageManager* m_pImageManager = nullptr;
+    CXTPToolTipContext* m_pToolTipContext = nullptr;
+    CXTPDockingPaneContext* m_pDockingContext = nullptr;
 
 private:
     // One pane to the holder of the other state (or floating at its place).
     BOOL TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CXTPDockingPaneBase*& pFollow);
     BOOL IsLiveNode(CXTPDockingPaneBase* pNode) const;
+    // Where DockPane would put the node: the target after the neighbour rules.
+    CXTPDockingPaneBase* DockingTarget(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pNeighbour) const;
 
     BOOL m_bOleInitialized = FALSE;
 };

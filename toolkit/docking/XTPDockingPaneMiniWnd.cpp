@@ -1,6 +1,7 @@
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -12,6 +13,7 @@
 BEGIN_MESSAGE_MAP(CXTPDockingPaneMiniWnd, CMiniFrameWnd)
     ON_WM_DESTROY()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_NCLBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneMiniWnd::CXTPDockingPaneMiniWnd(CXTPDockingPaneLayout* pLayout)
@@ -120,6 +122,21 @@ void CXTPDockingPaneMiniWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
     // only when the frame is still part of the layout then.
     if (pManager->GetSafeHwnd())
         pManager->PostMessage(WM_XTP_DOCKFLOATINGFRAME, 0, reinterpret_cast<LPARAM>(static_cast<CXTPDockingPaneBase*>(this)));
+}
+
+void CXTPDockingPaneMiniWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (nHitTest != HTCAPTION || !pManager || !m_pTopContainer || !pManager->GetDockingContext())
+    {
+        CMiniFrameWnd::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    ::SetActiveWindow(m_hWnd);
+    BringWindowToTop();
+    // A drop may dock the whole tree and leave this frame to be removed:
+    // nothing of it is touched after the drag.
+    pManager->GetDockingContext()->Drag(m_pTopContainer, point);
 }
 
 void CXTPDockingPaneMiniWnd::SetTopContainer(CXTPDockingPaneSplitterContainer* pTop)

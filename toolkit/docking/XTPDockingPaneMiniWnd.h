@@ -40,6 +40,7 @@ protected:
     void OnClose() override;
     afx_msg void OnDestroy();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 public:

@@ -183,7 +183,7 @@ BOOL CXTPDockingPaneSplitterContainer::IsEmpty() const
 }
 
 std::vector<int> CXTPDockingPaneSplitterContainer::CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren,
-                                                                CRect rect, BOOL bApply)
+                                                                CRect rect, BOOL bHoriz, BOOL bApply)
 {
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
@@ -197,9 +197,9 @@ std::vector<int> CXTPDockingPaneSplitterContainer::CalcLengths(const std::vector
         MINMAXINFO mmi;
         pChild->GetMinMaxInfo(&mmi);
         XTP_DOCKINGPANE_SPLIT_CHILD c = {};
-        c.nWanted = m_bHoriz ? pChild->m_szDocking.cx : pChild->m_szDocking.cy;
-        c.nMin = m_bHoriz ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y;
-        c.nMax = m_bHoriz ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y;
+        c.nWanted = bHoriz ? pChild->m_szDocking.cx : pChild->m_szDocking.cy;
+        c.nMin = bHoriz ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y;
+        c.nMax = bHoriz ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y;
         if (!bStretchFound && pClient && pChild->ContainsPane(pClient) &&
             (!bHideClient || (pChild->m_szDocking.cx == 0 && pChild->m_szDocking.cy == 0)))
         {
@@ -209,7 +209,7 @@ std::vector<int> CXTPDockingPaneSplitterContainer::CalcLengths(const std::vector
         children.push_back(c);
     }
     XTPDockingPaneDistributeSizes(children.data(), static_cast<int>(children.size()),
-                                  m_bHoriz ? rect.Width() : rect.Height(), nGap);
+                                  bHoriz ? rect.Width() : rect.Height(), nGap);
     std::vector<int> lengths;
     for (size_t i = 0; i < children.size(); i++)
     {
@@ -296,4 +296,26 @@ void CXTPDockingPaneSplitterContainer::OnLoaded()
 {
     RebuildSplitters();
     DelayRecalc(m_pParentFrame);
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneSplitterContainer::Clone(CXTPDockingPaneLayout* pLayout,
+                                                             CXTPDockingPaneClonedMap* pMap, DWORD dwIgnoredOptions)
+{
+    CXTPDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    auto* pClone = pManager ? dynamic_cast<CXTPDockingPaneSplitterContainer*>(
+                                  pManager->OnCreatePane(xtpPaneTypeSplitterContainer, pLayout))
+                            : nullptr;
+    if (!pClone)
+        return nullptr;
+    pClone->m_bHoriz = m_bHoriz;
+    pClone->m_szDocking = m_szDocking;
+    pClone->m_rcWindow = m_rcWindow;
+    pClone->m_pParentFrame = m_pParentFrame;
+    // Moving panes out of a child changes nothing of this list; still a copy.
+    for (CXTPDockingPaneBase* pChild : std::vector<CXTPDockingPaneBase*>(m_lstPanes))
+    {
+        if (CXTPDockingPaneBase* pChildClone = pChild->Clone(pLayout, pMap, dwIgnoredOptions))
+            pClone->AddChild(pChildClone);
+    }
+    return pClone;
 }

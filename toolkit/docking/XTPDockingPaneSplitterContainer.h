@@ -26,12 +26,21 @@ public:
     void OnParentContainerChanged(CXTPDockingPaneBase* pContainer) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL IsEmpty() const override;
+    // The same orientation and sizes, each child cloned in order.
+    CXTPDockingPaneBase* Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
+                               DWORD dwIgnoredOptions) override;
 
     BOOL IsHoriz() const { return m_bHoriz; }
     const std::vector<CXTPDockingPaneBase*>& GetChildren() const { return m_lstPanes; }
     // The lengths the visible children would get in a rectangle (without
     // changing any docking size).
-    std::vector<int> CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren, CRect rect, BOOL bApply);
+    std::vector<int> CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren, CRect rect, BOOL bApply)
+    {
+        return CalcLengths(arrChildren, rect, m_bHoriz, bApply);
+    }
+    // The same along either axis (a splitter that docking would make).
+    std::vector<int> CalcLengths(const std::vector<CXTPDockingPaneBase*>& arrChildren, CRect rect, BOOL bHoriz,
+                                 BOOL bApply);
 
 public:
     std::vector<CXTPDockingPaneBase*> m_lstPanes;

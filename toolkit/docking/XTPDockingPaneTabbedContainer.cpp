@@ -4,19 +4,39 @@
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPanePaintManager.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "toolkit/tabs/XTPTabModalLoop.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "resources/ToolkitDockingIds.h"
 
+namespace {
+
+// Help contexts of resources (the panes' help ids) start here.
+const LRESULT kHelpResourceBase = 0x20000;
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CXTPDockingPaneTabbedContainer, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_MOUSELEAVE()
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLayout* pLayout)
@@ -61,6 +81,8 @@ BOOL CXTPDockingPaneTabbedContainer::IsCaptionButtonVisible(CXTPDockingPaneCapti
     case XTP_IDS_DOCKINGPANE_CLOSE: return m_pSelectedPane && !(dwOptions & xtpPaneNoCloseable);
     case XTP_IDS_DOCKINGPANE_AUTOHIDE: return m_pSelectedPane && !(dwOptions & xtpPaneNoHideable);
     case XTP_IDS_DOCKINGPANE_MENU: return m_pSelectedPane && (dwOptions & xtpPaneHasMenuButton);
+    case XTP_IDS_DOCKINGPANE_MAXIMIZE: return CanMaximize() && !m_bMaximized;
+    case XTP_IDS_DOCKINGPANE_RESTORE: return CanMaximize() && m_bMaximized;
     default: return FALSE;
     }
 }
@@ -128,22 +150,297 @@ BOOL CXTPDockingPaneTabbedContainer::OnEraseBkgnd(CDC* /*pDC*/)
     return TRUE;
 }
 
-void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+CXTPDockingPaneCaptionButton* CXTPDockingPaneTabbedContainer::CaptionButtonFromPoint(CPoint point) const
 {
     for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
     {
         CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
         if (pButton->IsVisible() && pButton->GetRect().PtInRect(point))
+            return pButton;
+    }
+    return nullptr;
+}
+
+int CXTPDockingPaneTabbedContainer::HitTestArea(CPoint point) const
+{
+    if (!m_hWnd)
+        return -1;
+    CRect rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    if (!rcClient.PtInRect(point))
+        return -1;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pManager && IsTitleVisible())
+    {
+        CRect rc = rcClient;
+        pManager->GetPaintManager()->AdjustCaptionRect(this, rc);
+        if (!rc.PtInRect(point))
+            return -2;
+    }
+    CXTPTabManagerItem* pItem = IsTabsVisible() ? HitTest(point) : nullptr;
+    return pItem ? pItem->GetIndex() : -1;
+}
+
+void CXTPDockingPaneTabbedContainer::TakeFocus()
+{
+    HWND hFocus = m_pSelectedPane && ::IsWindow(m_pSelectedPane->GetHwnd()) ? m_pSelectedPane->GetHwnd() : m_hWnd;
+    if (hFocus && ::GetFocus() != hFocus)
+        ::SetFocus(hFocus);
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    if (CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(point))
+    {
+        OnCaptionButtonDown(pButton);
+        return;
+    }
+    int nHit = HitTestArea(point);
+    if (nHit >= 0)
+    {
+        // A press on a tab selects it; dragging it on reorders or pulls it out.
+        auto* pPane = static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData());
+        SelectPane(pPane, TRUE, FALSE);
+        m_pTrackingPane = pPane;
+        SetCapture();
+        return;
+    }
+    TakeFocus();
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (nHit == -2 && pManager && !IsHidden() && ::GetKeyState(VK_LBUTTON) < 0 && pManager->GetDockingContext())
+    {
+        ClientToScreen(&point);
+        pManager->GetDockingContext()->Drag(this, point);
+    }
+}
+
+void CXTPDockingPaneTabbedContainer::OnCaptionButtonDown(CXTPDockingPaneCaptionButton* pButton)
+{
+    TakeFocus();
+    if (pButton->GetId() == XTP_IDS_DOCKINGPANE_MENU)
+    {
+        OnMenuButton(pButton);
+        return;
+    }
+    // The loop dispatches other messages: this container may be gone after it.
+    if (!pButton->Track(m_hWnd) || !m_pSelectedPane)
+        return;
+    switch (pButton->GetId())
+    {
+    case XTP_IDS_DOCKINGPANE_CLOSE: OnCloseButton(); break;
+    case XTP_IDS_DOCKINGPANE_AUTOHIDE: OnAutoHideButton(); break;
+    case XTP_IDS_DOCKINGPANE_MAXIMIZE: OnMaximizeButton(); break;
+    case XTP_IDS_DOCKINGPANE_RESTORE: OnRestoreButton(); break;
+    }
+}
+
+void CXTPDockingPaneTabbedContainer::OnMenuButton(CXTPDockingPaneCaptionButton* pButton)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || !m_pSelectedPane)
+        return;
+    CRect rc = pButton->GetRect();
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    XTP_DOCKINGPANE_CLICK menu = {m_pSelectedPane, {rc.left, rc.bottom}, rc};
+    HWND hWnd = m_hWnd;
+    pButton->SetPressed(TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    pManager->NotifyOwner(XTP_DPN_CONTEXTMENU, reinterpret_cast<LPARAM>(&menu));
+    // The owner's menu may have closed the pane and with it this container.
+    if (!::IsWindow(hWnd))
+        return;
+    pButton->SetPressed(FALSE);
+    Invalidate(FALSE);
+}
+
+LRESULT CXTPDockingPaneTabbedContainer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->GetToolTipContext()->FilterToolTipMessage(this, message, wParam, lParam);
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+INT_PTR CXTPDockingPaneTabbedContainer::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(point))
+    {
+        CString strTip = pButton->GetTooltip();
+        if (strTip.IsEmpty())
+            return -1;
+        CRect rc = pButton->GetRect();
+        CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom,
+                                           static_cast<UINT>(pButton->GetId()), strTip);
+        return pButton->GetId();
+    }
+    return IsTabsVisible() ? PerformToolHitTest(m_hWnd, point, pTI) : -1;
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    // The second click of a quick pair on a button is a press of its own.
+    if (CaptionButtonFromPoint(point))
+    {
+        OnLButtonDown(nFlags, point);
+        return;
+    }
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    int nHit = HitTestArea(point);
+    if (!pManager || nHit == -1)
+        return;
+    if (IsHidden() && m_pSelectedPane && (m_pSelectedPane->GetOptions() & xtpPaneNoHideable))
+        return;
+    CXTPDockingPaneBase* pNode =
+        nHit >= 0 ? static_cast<CXTPDockingPaneBase*>(static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData()))
+                  : this;
+    // Toggling may destroy this container: nothing of it is used afterwards.
+    pManager->ToggleDocking(pNode);
+}
+
+void CXTPDockingPaneTabbedContainer::OnRButtonDown(UINT /*nFlags*/, CPoint point)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return;
+    int nHit = HitTestArea(point);
+    if (nHit >= 0)
+    {
+        SelectPane(static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData()), TRUE, TRUE);
+        RecalcSiteLayout();
+    }
+    TakeFocus();
+    // The owner's menu shows the active state already.
+    if (pManager->GetSafeHwnd())
+        pManager->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    pManager->NotifyOwner(XTP_DPN_RCLICK, reinterpret_cast<LPARAM>(static_cast<CXTPDockingPaneBase*>(this)));
+}
+
+void CXTPDockingPaneTabbedContainer::OnMouseMove(UINT /*nFlags*/, CPoint point)
+{
+    if (m_pTrackingPane)
+    {
+        TrackTabDrag(point);
+        return;
+    }
+    HotTrack(point);
+    XTPTabTrackMouseLeave(m_hWnd);
+}
+
+void CXTPDockingPaneTabbedContainer::TrackTabDrag(CPoint point)
+{
+    if (CXTPTabManagerItem* pItem = HitTest(point))
+    {
+        // Over another tab: the two panes change places.
+        auto* pOther = static_cast<CXTPDockingPane*>(pItem->GetData());
+        auto itTracked = std::find(m_lstPanes.begin(), m_lstPanes.end(), m_pTrackingPane);
+        auto itOther = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOther);
+        if (pOther != m_pTrackingPane && itTracked != m_lstPanes.end() && itOther != m_lstPanes.end())
         {
-            if (pButton->GetId() == XTP_IDS_DOCKINGPANE_CLOSE)
-                OnCloseButton();
-            else if (pButton->GetId() == XTP_IDS_DOCKINGPANE_AUTOHIDE)
-                OnAutoHideButton();
-            return;
+            std::iter_swap(itTracked, itOther);
+            UpdateTabs();
+            Invalidate(FALSE);
+        }
+        return;
+    }
+    if (GetHeaderRect().PtInRect(point))
+        return;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || pManager->SendPaneAction(xtpPaneActionDetaching, m_pTrackingPane))
+        return;
+    CXTPDockingPane* pPane = m_pTrackingPane;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+    ClientToScreen(&point);
+    // The drag may move or delete this container: nothing of it is touched after.
+    if (pManager->GetDockingContext())
+        pManager->GetDockingContext()->Drag(pPane, point);
+}
+
+void CXTPDockingPaneTabbedContainer::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    if (!m_pTrackingPane)
+        return;
+    m_pTrackingPane = nullptr;
+    ReleaseCapture();
+}
+
+void CXTPDockingPaneTabbedContainer::OnCaptureChanged(CWnd* /*pWnd*/)
+{
+    m_pTrackingPane = nullptr;
+}
+
+void CXTPDockingPaneTabbedContainer::HotTrack(CPoint point)
+{
+    BOOL bChanged = FALSE;
+    CXTPDockingPaneCaptionButton* pHot = CaptionButtonFromPoint(point);
+    for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+    {
+        CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
+        if (pButton->IsHot() != (pButton == pHot))
+        {
+            pButton->SetHot(pButton == pHot);
+            bChanged = TRUE;
         }
     }
-    if (CXTPTabManagerItem* pItem = HitTest(point))
-        SelectPane(static_cast<CXTPDockingPane*>(pItem->GetData()), TRUE, FALSE);
+    if (bChanged)
+        Invalidate(FALSE);
+    PerformMouseMove(m_hWnd, point);
+}
+
+void CXTPDockingPaneTabbedContainer::OnMouseLeave()
+{
+    HotTrack(CPoint(-1, -1));
+}
+
+LRESULT CXTPDockingPaneTabbedContainer::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
+{
+    CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    int nHit = HitTestArea(point);
+    CXTPDockingPane* pPane = nHit >= 0 ? static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData()) : m_pSelectedPane;
+    return pPane ? kHelpResourceBase + pPane->GetHelpId() : 0;
+}
+
+BOOL CXTPDockingPaneTabbedContainer::CanMaximize() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(m_pParentContainer);
+    if (!pManager || !pManager->m_bShowMaximizeButton || !pSplitter)
+        return FALSE;
+    // Emptied containers wait hidden in the tree: they are not shown.
+    int nTabbed = 0;
+    for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
+        nTabbed += pChild->GetType() == xtpPaneTypeTabbedContainer && !pChild->IsEmpty();
+    return nTabbed > 1;
+}
+
+void CXTPDockingPaneTabbedContainer::OnMaximizeButton()
+{
+    auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(m_pParentContainer);
+    if (!pSplitter)
+        return;
+    for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
+    {
+        if (pChild->GetType() == xtpPaneTypeTabbedContainer)
+            static_cast<CXTPDockingPaneTabbedContainer*>(pChild)->m_bMaximized = pChild == this;
+    }
+    RecalcSiteLayout();
+}
+
+void CXTPDockingPaneTabbedContainer::OnRestoreButton()
+{
+    m_bMaximized = FALSE;
+    RecalcSiteLayout();
+}
+
+void CXTPDockingPaneTabbedContainer::RecalcSiteLayout()
+{
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->RecalcLayout();
+    }
+    if (m_hWnd)
+        Invalidate(FALSE);
 }
 
 void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFocus)
@@ -164,16 +461,25 @@ void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFo
         m_pParentContainer->OnChildContainerChanged(this);
 }
 
-void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL /*bSetFocus*/, BOOL bNotify)
+void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL bSetFocus, BOOL bNotify)
 {
-    if (pPane == m_pSelectedPane)
+    if (pPane != m_pSelectedPane)
+    {
+        m_pSelectedPane = pPane;
+        if (bNotify && m_pParentContainer)
+            m_pParentContainer->OnChildContainerChanged(this);
+        UpdateTabs();
+        if (!bNotify && m_hWnd)
+            LayoutPanes(CXTPClientRect(this).Size());
+    }
+    // Only a pane with a window takes the focus: a loaded one has none yet.
+    if (!bSetFocus || !pPane || !m_hWnd || !::IsWindow(pPane->GetHwnd()))
         return;
-    m_pSelectedPane = pPane;
-    if (bNotify && m_pParentContainer)
-        m_pParentContainer->OnChildContainerChanged(this);
-    UpdateTabs();
-    if (!bNotify && m_hWnd)
-        LayoutPanes(CXTPClientRect(this).Size());
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (m_bActive && pManager)
+        pManager->OnActivatePane(TRUE, pPane);
+    if (::GetFocus() != pPane->GetHwnd())
+        ::SetFocus(pPane->GetHwnd());
 }
 
 void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
@@ -199,18 +505,40 @@ void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
         m_pParentContainer->OnChildContainerChanged(this);
 }
 
-void CXTPDockingPaneTabbedContainer::Copy(CXTPDockingPaneTabbedContainer* pSource, DWORD dwIgnoredOptions)
+void CXTPDockingPaneTabbedContainer::Copy(CXTPDockingPaneTabbedContainer* pSource, DWORD dwIgnoredOptions,
+                                          CXTPDockingPaneClonedMap* pMap)
 {
     m_szDocking = pSource->m_szDocking;
     m_rcWindow = pSource->m_rcWindow;
     CXTPDockingPane* pSelected = pSource->GetSelected();
+    CXTPDockingPane* pSelectedHere = nullptr;
     for (CXTPDockingPane* pPane : std::vector<CXTPDockingPane*>(pSource->m_lstPanes))
     {
-        if ((pPane->GetOptions() & dwIgnoredOptions) == 0)
-            AddPane(pPane, FALSE);
+        CXTPDockingPane* pHere = pPane;
+        if (pMap)
+            pHere = static_cast<CXTPDockingPane*>(pPane->Clone(m_pLayout, pMap, dwIgnoredOptions));
+        else if (pPane->GetOptions() & dwIgnoredOptions)
+            continue;
+        if (!pHere)
+            continue;
+        AddPane(pHere, FALSE);
+        if (pPane == pSelected)
+            pSelectedHere = pHere;
     }
-    if (pSelected && pSelected->GetContainer() == this)
-        SelectPane(pSelected, FALSE, FALSE);
+    if (pSelectedHere && pSelectedHere->GetContainer() == this)
+        SelectPane(pSelectedHere, FALSE, FALSE);
+}
+
+CXTPDockingPaneBase* CXTPDockingPaneTabbedContainer::Clone(CXTPDockingPaneLayout* pLayout,
+                                                           CXTPDockingPaneClonedMap* pMap, DWORD dwIgnoredOptions)
+{
+    CXTPDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    auto* pClone = pManager ? dynamic_cast<CXTPDockingPaneTabbedContainer*>(
+                                  pManager->OnCreatePane(xtpPaneTypeTabbedContainer, pLayout))
+                            : nullptr;
+    if (pClone)
+        pClone->Copy(this, dwIgnoredOptions, pMap);
+    return pClone;
 }
 
 CString CXTPDockingPaneTabbedContainer::GetTitle() const
@@ -272,6 +600,19 @@ void CXTPDockingPaneTabbedContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) cons
     CXTPDockingPaneBase::GetMinMaxInfo(pMinMaxInfo);
     if (m_lstPanes.empty())
         return;
+    // A maximized sibling leaves this one no length along the splitter.
+    if (auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(m_pParentContainer); pSplitter && !m_bMaximized)
+    {
+        for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
+        {
+            if (pChild != this && pChild->GetType() == xtpPaneTypeTabbedContainer &&
+                static_cast<CXTPDockingPaneTabbedContainer*>(pChild)->m_bMaximized)
+            {
+                (pSplitter->IsHoriz() ? pMinMaxInfo->ptMaxTrackSize.x : pMinMaxInfo->ptMaxTrackSize.y) = 0;
+                return;
+            }
+        }
+    }
     for (CXTPDockingPane* pPane : m_lstPanes)
     {
         MINMAXINFO mmi;
@@ -281,6 +622,17 @@ void CXTPDockingPaneTabbedContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) cons
         pMinMaxInfo->ptMaxTrackSize.x = std::min(pMinMaxInfo->ptMaxTrackSize.x, mmi.ptMaxTrackSize.x);
         pMinMaxInfo->ptMaxTrackSize.y = std::min(pMinMaxInfo->ptMaxTrackSize.y, mmi.ptMaxTrackSize.y);
     }
+    // The panes' limits are for their windows: the caption and tabs come on top.
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return;
+    CRect rc(0, 0, 1000, 1000);
+    pManager->GetPaintManager()->AdjustClientRect(const_cast<CXTPDockingPaneTabbedContainer*>(this), rc, FALSE);
+    CSize szFrame(1000 - rc.Width(), 1000 - rc.Height());
+    pMinMaxInfo->ptMinTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMinTrackSize.y += szFrame.cy;
+    pMinMaxInfo->ptMaxTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMaxTrackSize.y += szFrame.cy;
 }
 
 void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
@@ -314,6 +666,8 @@ void CXTPDockingPaneTabbedContainer::SetParentFrame(CWnd* pFrame)
 
 void CXTPDockingPaneTabbedContainer::UpdateTabs()
 {
+    // The tab under the pointer stays hot across the rebuild.
+    void* pHotPane = m_pHighlighted ? m_pHighlighted->GetData() : nullptr;
     DeleteAllItems();
     for (CXTPDockingPane* pPane : m_lstPanes)
     {
@@ -324,6 +678,8 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
         pItem->m_clrItem = pPane->GetItemColor();
         if (pPane == m_pSelectedPane)
             m_pSelected = pItem;
+        if (pPane == pHotPane)
+            m_pHighlighted = pItem;
     }
 }
 
@@ -345,10 +701,21 @@ void CXTPDockingPaneTabbedContainer::RedrawControl()
         Invalidate(FALSE);
 }
 
-BOOL CXTPDockingPaneTabbedContainer::DrawItemIcon(CDC* /*pDC*/, CPoint /*pt*/, CXTPTabManagerItem* /*pItem*/,
-                                                  BOOL /*bDraw*/, CSize& /*szIcon*/)
+BOOL CXTPDockingPaneTabbedContainer::DrawItemIcon(CDC* pDC, CPoint pt, CXTPTabManagerItem* pItem, BOOL bDraw,
+                                                  CSize& szIcon)
 {
-    return FALSE;
+    CXTPTabPaintManager* pPaintManager = GetPaintManager();
+    if (!pPaintManager || !pPaintManager->m_bShowIcons)
+        return FALSE;
+    if (!pItem)
+        return TRUE;
+    auto* pPane = static_cast<CXTPDockingPane*>(pItem->GetData());
+    CXTPImageManagerIcon* pIcon = pPane ? pPane->GetIcon(szIcon.cx) : nullptr;
+    if (!pIcon)
+        return FALSE;
+    if (bDraw)
+        pIcon->Draw(pDC, pt, pItem->IsSelected() ? pIcon->GetCheckedIcon() : pIcon->GetIcon(), szIcon);
+    return TRUE;
 }
 
 BOOL CXTPDockingPaneTabbedContainer::DoPropExchange(CXTPPropExchange* pPX)

@@ -18,8 +18,12 @@ public:
     void AddPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE);
     void SelectPane(CXTPDockingPane* pPane, BOOL bSetFocus = TRUE, BOOL bNotify = TRUE);
     void RemovePane(CXTPDockingPaneBase* pPane) override;
-    // Takes the source's sizes; moves (or, with a map, clones) its panes.
-    void Copy(CXTPDockingPaneTabbedContainer* pSource, DWORD dwIgnoredOptions);
+    // Takes the source's sizes; moves its panes (those without an option of
+    // dwIgnoredOptions) or, with a map, clones them all into this layout.
+    void Copy(CXTPDockingPaneTabbedContainer* pSource, DWORD dwIgnoredOptions,
+              CXTPDockingPaneClonedMap* pMap = nullptr);
+    CXTPDockingPaneBase* Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
+                               DWORD dwIgnoredOptions) override;
 
     CXTPDockingPane* GetSelected() const { return m_pSelectedPane; }
     const std::vector<CXTPDockingPane*>& GetPanes() const { return m_lstPanes; }
@@ -29,6 +33,9 @@ public:
     // The caption runs down the left side, by the manager's caption direction.
     BOOL IsCaptionVertical() const;
     BOOL IsTabsVisible() const;
+    // -2 on the caption strip, a tab's index, -1 elsewhere (client point).
+    int HitTestArea(CPoint point) const;
+    BOOL IsMaximized() const { return m_bMaximized; }
 
     BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;
     void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
@@ -55,14 +62,42 @@ public:
     void OnCloseButton();
     // Hides the group (action 8 may veto) or, when hidden, brings it back.
     void OnAutoHideButton();
+    // This container takes the whole splitter from its tabbed siblings, or
+    // gives it back; the site lays out at once.
+    void OnMaximizeButton();
+    void OnRestoreButton();
+
+    // A caption button's tip is the string of its id; tabs as the tab manager.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnMouseLeave();
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    CXTPDockingPaneCaptionButton* CaptionButtonFromPoint(CPoint point) const;
+    // Pressed and tracked; clicked when released over it.
+    void OnCaptionButtonDown(CXTPDockingPaneCaptionButton* pButton);
+    void OnMenuButton(CXTPDockingPaneCaptionButton* pButton);
+    // The selected pane's window, or this window without one, takes the focus.
+    void TakeFocus();
+    // The parent splitter holds other tabbed containers to give way.
+    BOOL CanMaximize() const;
+    void RecalcSiteLayout();
+    // Caption buttons and tabs under the point become hot, the others not.
+    void HotTrack(CPoint point);
+    // A pressed tab moved: reordered over another tab, pulled out elsewhere.
+    void TrackTabDrag(CPoint point);
     void CreateContainerWindow();
     // Places the selected pane's window in the client part and hides the others.
     void LayoutPanes(CSize szWindow);
@@ -73,4 +108,6 @@ public:
     BOOL m_bActive = FALSE;
     BOOL m_bTitleVisible = TRUE;
     BOOL m_bMaximized = FALSE;
+    // The pane whose tab is pressed and may be pulled out of the strip.
+    CXTPDockingPane* m_pTrackingPane = nullptr;
 };

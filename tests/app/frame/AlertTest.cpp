@@ -6,14 +6,17 @@
 #include <vector>
 
 #include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "app/frame/AlertPopups.h"
 #include "app/frame/AlertSound.h"
 #include "app/frame/OfferTexts.h"
 #include "app/frame/PopupItem.h"
 #include "support/Screenshot.h"
+#include "support/TestPump.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
-using frametest::Pump;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
 
 namespace {
 
@@ -99,10 +102,43 @@ TEST(AlertStack, NewPopupsGoAboveEveryPopupTheyWouldCover)
         {"touching edges do not meet", {CRect(1000, 626, 1329, 700)}, 700},
         {"a taller one further left", {CRect(500, 500, 700, 690)}, 500},
     };
+    const CRect work(0, 0, 1000, 700);
     for (const auto& test : cases)
     {
         SCOPED_TRACE(test.name);
-        EXPECT_EQ(StackPopupPosition(corner, size, test.open), CPoint(1000, test.expectedBottom));
+        EXPECT_EQ(StackPopupPosition(corner, size, test.open, work), CPoint(1000, test.expectedBottom));
+    }
+}
+
+TEST(AlertStack, AFullColumnStartsANewOneToTheLeftAtTheWorkAreaBottom)
+{
+    const CSize size(329, 74);
+    const CRect first(671, 626, 1000, 700), second(671, 552, 1000, 626);
+    const CRect left(342, 626, 671, 700), leftUpper(342, 552, 671, 626);
+    const struct
+    {
+        const char* name;
+        CPoint corner;
+        CRect work;
+        std::vector<CRect> open;
+        CPoint expected;
+    } cases[] = {
+        {"the second reaches the top exactly", {1000, 700}, {0, 552, 1000, 700}, {first}, {1000, 626}},
+        {"one pixel less room: a new column", {1000, 700}, {0, 553, 1000, 700}, {first}, {671, 700}},
+        {"a full column", {1000, 700}, {0, 552, 1000, 700}, {first, second}, {671, 700}},
+        {"the new column stacks too", {1000, 700}, {0, 552, 1000, 700}, {first, second, left}, {671, 626}},
+        {"then the next to the left", {1000, 700}, {0, 552, 1000, 700}, {first, second, left, leftUpper}, {342, 700}},
+        // A dragged popup's place starts the first column; new ones start at
+        // the bottom of the work area.
+        {"from a remembered place", {1000, 640}, {0, 552, 1000, 700}, {CRect(671, 566, 1000, 640)}, {671, 700}},
+        {"a column may reach the left edge exactly", {1000, 700}, {342, 552, 1000, 700}, {first, second}, {671, 700}},
+        {"no column left: over the first", {1000, 700}, {343, 552, 1000, 700}, {first, second}, {1000, 700}},
+        {"every column full", {1000, 700}, {342, 552, 1000, 700}, {first, second, left, leftUpper}, {1000, 700}},
+    };
+    for (const auto& test : cases)
+    {
+        SCOPED_TRACE(test.name);
+        EXPECT_EQ(StackPopupPosition(test.corner, size, test.open, test.work), test.expected);
     }
 }
 
@@ -118,16 +154,90 @@ TEST_F(Alerts, ThreeOffersStackUpwardsFromTheWorkAreaCorner)
         EXPECT_EQ(pPopup->GetPopupPos(), CPoint(work.right, work.bottom - 74 * i));
         EXPECT_EQ(pPopup->GetItemCount(), 5);
     }
-    Pump(900);
     CXTPPopupControl* pTop = owner.alerts.GetOpenPopup(2);
+    const CRect rcFinal(work.right - 329, work.bottom - 3 * 74, work.right, work.bottom - 2 * 74);
     CRect rcTop;
-    ::GetWindowRect(pTop->GetSafeHwnd(), &rcTop);
-    EXPECT_EQ(rcTop, CRect(work.right - 329, work.bottom - 3 * 74, work.right, work.bottom - 2 * 74));
+    PumpUntil([&] {
+        ::GetWindowRect(pTop->GetSafeHwnd(), &rcTop);
+        return rcTop == rcFinal;
+    });
+    PumpUntilIdle();
+    EXPECT_EQ(rcTop, rcFinal) << "the popup ends up in its place";
 
     HDC hScreen = ::GetDC(nullptr);
     const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(work.right - 360, work.bottom - 250, work.right, work.bottom));
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_FALSE(testshot::Save(shot, L"app_alert_popups.png").empty());
+    // Each popup (drawn at 200 of 255 over the black screen): its bold
+    // title, its blue offer line, a light background right of the texts.
+    for (int i = 0; i < 3; ++i)
+    {
+        SCOPED_TRACE(i);
+        const int left = 360 - 329, top = 250 - 74 * (i + 1);
+        EXPECT_GT(apptest::CountPixels(shot, CRect(left + 46, top + 16, left + 120, top + 29), apptest::IsDark), 20);
+        EXPECT_GT(apptest::CountPixels(shot, CRect(left + 46, top + 42, left + 220, top + 56), apptest::IsBlueish), 20);
+        EXPECT_EQ(apptest::CountPixels(shot, CRect(left + 46, top + 42, left + 220, top + 56), apptest::IsDark), 0)
+            << "the offer line has a colour of its own";
+        const COLORREF background = shot.Pixel(left + 290, top + 60);
+        EXPECT_TRUE(GetRValue(background) > 140 && GetGValue(background) > 140 && GetBValue(background) > 140)
+            << std::hex << background;
+    }
+}
+
+namespace {
+
+// A work area of the test's choosing, the screen's back at the end.
+class CWorkAreaScope
+{
+public:
+    explicit CWorkAreaScope(const CRect& rcWork)
+    {
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &m_rcSaved, 0);
+        ::SystemParametersInfoW(SPI_SETWORKAREA, 0, const_cast<CRect*>(&rcWork), 0);
+    }
+    ~CWorkAreaScope() { ::SystemParametersInfoW(SPI_SETWORKAREA, 0, &m_rcSaved, 0); }
+
+private:
+    CRect m_rcSaved;
+};
+
+} // namespace
+
+TEST_F(Alerts, TwentyPopupsInOneScanAreAllWithinASmallWorkArea)
+{
+    const CRect small(0, 50, 1280, 600);  // seven rows, three columns
+    CWorkAreaScope scope(small);
+    CRect now;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &now, 0);
+    ASSERT_EQ(now, small);
+
+    for (int n = 1; n <= 20; ++n)
+        ASSERT_NE(Show(n), nullptr);
+    ASSERT_EQ(owner.alerts.GetOpenCount(), 20);
+    std::vector<CRect> placed;
+    for (int i = 0; i < 20; ++i)
+    {
+        SCOPED_TRACE(i);
+        CXTPPopupControl* pPopup = owner.alerts.GetOpenPopup(i);
+        ASSERT_TRUE(testpump::PumpUntil([&] { return ::IsWindowVisible(pPopup->GetSafeHwnd()) != FALSE; }));
+        CRect rcWindow;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcWindow);
+        CRect rcInside;
+        rcInside.IntersectRect(&rcWindow, &small);
+        EXPECT_EQ(rcInside, rcWindow) << "wholly inside the work area";
+        placed.push_back(rcWindow);
+    }
+    // Columns fill from the bottom right, each popup 74 above the one before.
+    EXPECT_EQ(placed[0], CRect(951, 526, 1280, 600));
+    EXPECT_EQ(placed[6], CRect(951, 82, 1280, 156));
+    EXPECT_EQ(placed[7], CRect(622, 526, 951, 600));
+    EXPECT_EQ(placed[19], CRect(293, 156, 622, 230));
+    for (int i = 0; i < 20; ++i)
+        for (int j = i + 1; j < 20; ++j)
+        {
+            CRect rcCommon;
+            EXPECT_FALSE(rcCommon.IntersectRect(&placed[i], &placed[j])) << i << " meets " << j;
+        }
 }
 
 TEST_F(Alerts, TitleOpensItsPageCloseButtonOpensNothingBothClose)
@@ -142,14 +252,16 @@ TEST_F(Alerts, TitleOpensItsPageCloseButtonOpensNothingBothClose)
     EXPECT_FALSE(pFirst->GetItem(1)->IsHyperLink());
 
     pFirst->OnClick(pFirst->GetItem(0));
-    Pump(50);
+    PumpUntil([&] { return owner.alerts.GetOpenCount() == 1; });
+    PumpUntilIdle();
     ASSERT_EQ(g_openedPages.size(), 1u);
     EXPECT_EQ(g_openedPages[0], ResaleDetailAddress(7));
     ASSERT_EQ(owner.alerts.GetOpenCount(), 1);
     EXPECT_EQ(owner.alerts.GetOpenPopup(0), pSecond);
 
     pSecond->OnClick(pSecond->GetItem(4));
-    Pump(50);
+    PumpUntil([&] { return owner.alerts.GetOpenCount() == 0; });
+    PumpUntilIdle();
     EXPECT_EQ(g_openedPages.size(), 1u);
     EXPECT_EQ(owner.alerts.GetOpenCount(), 0);
 
@@ -160,7 +272,7 @@ TEST_F(Alerts, TitleOpensItsPageCloseButtonOpensNothingBothClose)
         ASSERT_NE(pPopup, nullptr);
         EXPECT_EQ(pPopup->GetPopupPos(), CPoint(work.right, work.bottom));
         pPopup->OnClick(pPopup->GetItem(n % 2 == 0 ? 0 : 4));
-        Pump(0);
+        testpump::PumpPending();
     }
     EXPECT_EQ(owner.alerts.GetOpenCount(), 0);
     EXPECT_EQ(g_openedPages.size(), 26u);

@@ -15,6 +15,8 @@ IMPLEMENT_DYNCREATE(CGamesView, CView)
 
 BEGIN_MESSAGE_MAP(CGamesView, CView)
     ON_WM_CREATE()
+    ON_COMMAND(ID_REFRESH_STATISTIC, OnViewCommand)
+    ON_COMMAND(ID_SELECT_ALL, OnViewCommand)
 END_MESSAGE_MAP()
 
 int CGamesView::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -108,27 +110,20 @@ void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleO
         settings.IssueScanGeneration();
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_SCAN_PROGRESS, SCAN_LOADED, nGeneration);
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_SCAN_FINISHED, 0, nGeneration);
-    Pump(100);
-}
-
-void Pump(DWORD ms)
-{
-    const DWORD start = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() - start < ms);
+    testpump::PumpUntilIdle();
 }
 
 BOOL TakePollTimer(CMainFrame* pFrame)
 {
     return ::KillTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL);
+}
+
+BOOL IsPollTimerArmed(CMainFrame* pFrame)
+{
+    if (!TakePollTimer(pFrame))
+        return FALSE;
+    ::SetTimer(pFrame->GetSafeHwnd(), IDT_SCAN_POLL, (UINT)CSettingsStore::GetInstance().Interval * 1000u, nullptr);
+    return TRUE;
 }
 
 std::wstring ReadTextFile(const CString& path)

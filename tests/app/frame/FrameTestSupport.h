@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/MainFrame.h"
+#include "support/TestPump.h"
 #include "app/frame/GamesReportHolder.h"
 #include "framework/windows/CView.h"
 
@@ -29,6 +30,9 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Answers the view's commands of the accelerator table, so that they
+    // stay enabled in the frame's menu as with the program's view.
+    afx_msg void OnViewCommand() {}
     DECLARE_MESSAGE_MAP()
 };
 
@@ -52,9 +56,11 @@ CGamesView* ViewOf(CMainFrame* pFrame);
 // Feeds one scan result: category values of match 1's first group and,
 // with teams, TST resale offers; posts the finish message and pumps.
 void FeedResult(CMainFrame* pFrame, const int category[4], const int* tstResaleOfTeam6 = nullptr, BOOL bStale = FALSE);
-void Pump(DWORD ms);
 // The armed polling timer is killed by the probe: TRUE when it was armed.
 BOOL TakePollTimer(CMainFrame* pFrame);
+// Whether the polling timer is armed; an armed one is armed again with the
+// settings' interval, as the frame arms it (the tests' settings have no jitter).
+BOOL IsPollTimerArmed(CMainFrame* pFrame);
 std::wstring ReadTextFile(const CString& path);
 
 } // namespace frametest

@@ -3,16 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "app/records/TicketRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "support/SiteSimulation.h"
+#include "support/TestInput.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/common/popup/XTPPopupItem.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/report/XTPReportRecords.h"
+#include "toolkit/report/XTPReportRows.h"
+#include "toolkit/report/XTPReportRow.h"
+#include "toolkit/report/XTPReportColumns.h"
+#include "toolkit/report/XTPReportColumn.h"
 
 using namespace frametest;
 
@@ -36,7 +43,7 @@ protected:
     {
         if (pFrame != nullptr)
             pFrame->DestroyWindow();
-        Pump(50);
+        testpump::PumpUntilIdle();
         CDatabaseManager::GetInstance().Close();
     }
 
@@ -74,7 +81,7 @@ TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
 {
     Create();
     StartSearch();
-    Pump(100);
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(pFrame->GetPaneManager().FindPane(IDP_TICKETS)->IsClosed());
     ASSERT_NE(pFrame->GetTicketReport().GetSafeHwnd(), nullptr) << "the pane's first show creates the report";
     pView->Watch(0, TRUE);
@@ -106,8 +113,22 @@ TEST_F(MainFrame, OfferComingAndGoingGivesOneRowOnePopupAndTheDumpNamesTheGame)
     EXPECT_NE(pRow->GetPageAddress().Find(L"doc=ds_einzel1"), -1) << "a list offer links to the overview";
 
     pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
-    Pump(300);
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pFrame->GetSafeHwnd()), L"app_main_frame.png").empty());
+
+    // The ticket pane's row shows Germany's flag before the team's name.
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    const testshot::Image rows = testshot::CaptureWindow(report.GetSafeHwnd());
+    CXTPReportColumn* pTeam = nullptr;
+    for (int i = 0; i < report.GetColumns()->GetCount(); ++i)
+        if (report.GetColumns()->GetAt(i)->GetCaption() == L"Mannschaft 1")
+            pTeam = report.GetColumns()->GetAt(i);
+    ASSERT_NE(pTeam, nullptr);
+    const CRect rcRow = report.GetRows()->GetAt(0)->GetRect();
+    const CRect rcFlag(pTeam->GetRect().left, rcRow.top, pTeam->GetRect().left + 24, rcRow.bottom);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsDark), 5);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsRed), 5);
+    EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsGold), 5);
 }
 
 TEST_F(MainFrame, TeamResaleOffersOnlyWithFindTst)
@@ -134,8 +155,7 @@ TEST_F(MainFrame, StopSearchEndsPollingAndStaleResultsOnlyRearm)
 {
     Create();
     StartSearch();
-    EXPECT_TRUE(TakePollTimer(pFrame)) << "nothing to scan: the timer is armed";
-    StartSearch();
+    EXPECT_TRUE(IsPollTimerArmed(pFrame)) << "nothing to scan: the timer is armed";
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     EXPECT_FALSE(pFrame->IsSearching());
     EXPECT_FALSE(TakePollTimer(pFrame)) << "stopping kills the armed timer";
@@ -166,7 +186,7 @@ TEST_F(MainFrame, CloseAndMinimizeGoToTheTrayOpenComesBack)
         EXPECT_FALSE(pFrame->IsWindowVisible()) << "a second start shows a balloon, not the window";
         if (nCommand == SC_CLOSE)
         {
-            Pump(2500);
+            testpump::PumpFor(2500);  // the shell's balloon, drawn by another process
             HDC hScreen = ::GetDC(nullptr);
             const testshot::Image shot = testshot::CaptureDC(hScreen, CRect(0, 0, 640, 400));
             ::ReleaseDC(nullptr, hScreen);
@@ -188,4 +208,82 @@ TEST_F(MainFrame, StartUpDumpNamesTheGamesOfOpenOffers)
     const std::wstring log = ReadTextFile(logPath);
     EXPECT_NE(log.find(L"Polen"), std::wstring::npos) << log;
     EXPECT_NE(log.find(L"Gelsenkirchen"), std::wstring::npos);
+}
+
+namespace {
+
+// While it lives, the shell opens http addresses with a script that writes
+// the address it gets into a file; the earlier command comes back after.
+class CRecordingBrowser
+{
+public:
+    CRecordingBrowser()
+    {
+        const std::string script = m_folder.Unix("browser.sh");
+        WriteFileBytes(m_folder.File("browser.sh"), "#!/bin/sh\nprintf '%s' \"$1\" > \"" + m_folder.Unix("opened.tmp") +
+                                                        "\"\nmv \"" + m_folder.Unix("opened.tmp") + "\" \"" +
+                                                        m_folder.Unix("opened") + "\"\n");
+        // The shell starts a Linux script it is given by path only when the script may be run.
+        if (!StartLinuxProgram("Z:\\bin\\sh -c \"chmod 755 " + script + " && echo ok > " + m_folder.Unix("ready") + "\"") ||
+            WaitForFile(m_folder.File("ready"), testpump::kDeadline) != "ok\n")
+            return;
+        if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kCommandKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey,
+                              nullptr) != ERROR_SUCCESS)
+            return;
+        wchar_t previous[1024] = L"";
+        DWORD size = sizeof previous - sizeof(wchar_t);
+        m_bHadPrevious = ::RegQueryValueExW(m_hKey, nullptr, nullptr, nullptr, (BYTE*)previous, &size) == ERROR_SUCCESS;
+        m_previous = previous;
+        const std::wstring command = L"\"" + WindowsPathOf(script) + L"\" \"%1\"";
+        ::RegSetValueExW(m_hKey, nullptr, 0, REG_SZ, (const BYTE*)command.c_str(),
+                         DWORD((command.size() + 1) * sizeof(wchar_t)));
+    }
+    ~CRecordingBrowser()
+    {
+        if (m_hKey == nullptr)
+            return;
+        if (m_bHadPrevious)
+            ::RegSetValueExW(m_hKey, nullptr, 0, REG_SZ, (const BYTE*)m_previous.c_str(),
+                             DWORD((m_previous.size() + 1) * sizeof(wchar_t)));
+        else
+            ::RegDeleteValueW(m_hKey, nullptr);
+        ::RegCloseKey(m_hKey);
+    }
+    bool IsReady() const { return m_hKey != nullptr && m_folder.IsValid(); }
+    // The address the script got; empty when it was not started.
+    std::string WaitForOpened() const { return WaitForFile(m_folder.File("opened"), testpump::kDeadline); }
+
+private:
+    static constexpr const wchar_t* kCommandKey = L"Software\\Classes\\http\\shell\\open\\command";
+    CTestFolder m_folder{"browser"};
+    HKEY m_hKey = nullptr;
+    bool m_bHadPrevious = false;
+    std::wstring m_previous;
+};
+
+} // namespace
+
+TEST_F(MainFrame, ClickOnAPaneRowsLinkOpensItsPageInTheBrowser)
+{
+    CRecordingBrowser browser;
+    ASSERT_TRUE(browser.IsReady());
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    FeedResult(pFrame, YES);
+    ASSERT_EQ(TicketRows(), 1);
+    pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    testpump::PumpUntilIdle();
+
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    CTicketRecord* pRecord = DYNAMIC_DOWNCAST(CTicketRecord, report.GetRecords()->GetAt(0));
+    ASSERT_NE(pRecord, nullptr);
+    const CRect rcRow = report.GetRows()->GetAt(0)->GetRect();
+    const CRect rcFrom = report.GetColumns()->Find(0)->GetRect();  // the date, all of it the link
+    const POINT pt = testinput::ClientToScreenPoint(report.GetSafeHwnd(), rcFrom.left + 20, rcRow.CenterPoint().y);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(pt));
+    testinput::ClickAt(pt);
+    testpump::PumpUntilIdle();
+    const CStringA expected(pRecord->GetPageAddress());
+    EXPECT_EQ(browser.WaitForOpened(), std::string(expected.GetString()));
 }

@@ -1,12 +1,20 @@
 // The single-instance name, the window handle shared between instances and
-// a second start of the application.
+// a second start of the application, and a start whose OLE is refused.
 #include <gtest/gtest.h>
 
-#include <locale.h>
-
 #include "FrameTestSupport.h"
+
+#include <locale.h>
+#include <objbase.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
 #include "app/shell/SingleInstance.h"
 #include "app/shell/TavrolinApp.h"
+#include "framework/ole/AfxOleInit.h"
+#include "resources/AppIds.h"
 
 TEST(SingleInstance, NameCarriesTheLogonSessionHighPartFirst)
 {
@@ -66,6 +74,17 @@ public:
     }
 };
 
+// Lets the name go with the test: later tests start real instances.
+class CTestInstanceApp : public CTavrolinApp
+{
+public:
+    ~CTestInstanceApp() override
+    {
+        if (m_hInstanceMutex != nullptr)
+            ::CloseHandle(m_hInstanceMutex);
+    }
+};
+
 } // namespace
 
 TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
@@ -77,15 +96,62 @@ TEST(TavrolinApp, SecondStartTellsTheFirstFrameAndEndsAtOnce)
     ASSERT_TRUE(first.CreateEx(0, AfxRegisterWndClass(0), L"Erste", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr));
     SetSharedMainWindow(first.GetSafeHwnd());
     {
-        CTavrolinApp second;
+        CTestInstanceApp second;
         EXPECT_FALSE(second.InitInstance());
         EXPECT_EQ(second.m_pMainWnd, nullptr) << "nothing else was set up";
     }
-    frametest::Pump(100);
+    testpump::PumpUntil([&] { return first.nAlreadyRunning > 0; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(first.nAlreadyRunning, 1);
 
     SetSharedMainWindow(nullptr);
     first.DestroyWindow();
     ::CloseHandle(hFirst);
     _wsetlocale(LC_ALL, strLocale);
+}
+
+TEST(TavrolinApp, RefusedOleEndsTheStartWithMessage100)
+{
+    const CString strLocale = _wsetlocale(LC_ALL, nullptr);
+    // This thread's COM is multithreaded before the start-up's OLE wants it.
+    AfxOleTerm();
+    const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (hr != S_OK)
+    {
+        if (SUCCEEDED(hr))
+            ::CoUninitialize();
+        GTEST_SKIP() << "COM was entered on this thread before";
+    }
+    std::wstring boxText;
+    std::atomic<bool> bStop{false};
+    const DWORD dwProcess = ::GetCurrentProcessId();
+    std::thread answerer([&] {
+        testpump::WaitUntil([&] {
+            HWND hBox = ::FindWindowW(L"#32770", nullptr);
+            DWORD dwOwner = 0;
+            if (bStop || hBox == nullptr || !::GetWindowThreadProcessId(hBox, &dwOwner) || dwOwner != dwProcess)
+                return bStop.load();
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(hBox, 0xFFFF, text, 512);
+            if (text[0] == 0)
+                return false;  // found before its text was set
+            boxText = text;
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+    });
+    BOOL bStarted = TRUE;
+    {
+        CTestInstanceApp app;
+        bStarted = app.InitInstance();
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+    }
+    bStop = true;
+    answerer.join();
+    ::CoUninitialize();
+    _wsetlocale(LC_ALL, strLocale);
+    EXPECT_FALSE(bStarted);
+    CString strExpected;
+    strExpected.LoadString(IDS_OLE_INIT_FAILED);
+    EXPECT_EQ(boxText, std::wstring(strExpected.GetString()));
 }

@@ -1,5 +1,8 @@
 // The main frame polling the simulated ticket site with the real scan
 // worker: the interval between polls, a failing list page and stopping.
+// The site helper below uses sockets: winsock2 before windows.h.
+#include <winsock2.h>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -8,10 +11,8 @@
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
+#include "support/SiteSimulation.h"
 #include "toolkit/report/XTPReportRecords.h"
-
-// The engine tests' site helper, built into this program as well.
-#include "../../engine/SiteSimulation.cpp"
 
 using namespace frametest;
 
@@ -50,28 +51,34 @@ TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
     pFrame->RecalcLayout();
     ViewOf(pFrame)->Watch(0, TRUE);
     pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
-    Pump(3500);
+    const CString strLoaded(L"Die Ticket-Information wurde geladen.");
+    // Two polls done and their alert open: the status reads "loading" while a poll runs.
+    EXPECT_TRUE(testpump::PumpUntil([&] {
+        return ListRequestTimes(site).size() >= 2 && pFrame->GetAlerts().GetOpenCount() > 0 &&
+               pFrame->GetStatusText() == strLoaded;
+    }));
+    testpump::PumpUntilIdle();
 
     EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
     EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1);
-    EXPECT_EQ(pFrame->GetStatusText(), CString(L"Die Ticket-Information wurde geladen."));
+    EXPECT_EQ(pFrame->GetStatusText(), strLoaded);
     const std::vector<double> times = ListRequestTimes(site);
     ASSERT_GE(times.size(), 2u);
     for (size_t i = 1; i < times.size(); ++i)
         EXPECT_GE(times[i] - times[i - 1], 0.9) << "polls are the interval apart";
 
     site.SetScenario(R"({"offers": [{"match": 1, "category": 1}], "pages": {"resale-list": {"status": 500}}})");
-    Pump(2500);
-    EXPECT_EQ(pFrame->GetStatusText(), CString(L"Die Ticket-Information konnte nicht geladen werden."));
+    const CString strFailed(L"Die Ticket-Information konnte nicht geladen werden.");
+    EXPECT_TRUE(testpump::PumpUntil([&] { return pFrame->GetStatusText() == strFailed; }));
     EXPECT_EQ(pFrame->GetTicketReport().GetRecords()->GetCount(), 1) << "the offer stays open";
     EXPECT_EQ(pFrame->GetAlerts().GetOpenCount(), 1) << "and raises no second popup";
 
     pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
     site.ClearRequests();
-    Pump(2500);
+    testpump::PumpFor(2500);  // two and a half poll intervals
     EXPECT_TRUE(site.GetRequests().empty()) << "no request after the search stopped";
 
     pFrame->DestroyWindow();
-    Pump(50);
+    testpump::PumpUntilIdle();
     CDatabaseManager::GetInstance().Close();
 }

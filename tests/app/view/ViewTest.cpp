@@ -10,6 +10,9 @@
 #include <thread>
 
 #include "app/AppTestSupport.h"
+#include "support/SiteSimulation.h"
+#include "support/TestPump.h"
+#include "support/TestInput.h"
 #include "app/TavrolinDoc.h"
 #include "app/TavrolinView.h"
 #include "app/records/MatchRecord.h"
@@ -102,23 +105,21 @@ public:
 private:
     void Run()
     {
-        for (int i = 0; i < 1000 && !m_stop; ++i) {
+        testpump::WaitUntil([this] {
+            if (m_stop)
+                return true;
             HWND hBox = ::FindWindowW(L"#32770", nullptr);
             DWORD pid = 0;
-            if (hBox != nullptr && ::GetWindowThreadProcessId(hBox, &pid) && pid == ::GetCurrentProcessId()) {
-                wchar_t text[256] = {};
-                ::GetDlgItemTextW(hBox, 0xFFFF, text, 256);
-                if (text[0] == 0) {
-                    // Found before its text was set: look again.
-                    ::Sleep(20);
-                    continue;
-                }
-                m_text = text;
-                ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            ::Sleep(20);
-        }
+            if (hBox == nullptr || !::GetWindowThreadProcessId(hBox, &pid) || pid != ::GetCurrentProcessId())
+                return false;
+            wchar_t text[256] = {};
+            ::GetDlgItemTextW(hBox, 0xFFFF, text, 256);
+            if (text[0] == 0)
+                return false;  // found before its text was set: look again
+            m_text = text;
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+            return true;
+        }, 20000);
     }
     std::atomic<bool> m_stop{false};
     std::wstring m_text;
@@ -423,35 +424,79 @@ TEST_F(MainView, StatisticResultsCountOnlyForTheCurrentGeneration)
     EXPECT_STREQ(LoadText(IDS_STATISTIC_FAILED), pPaint->GetNoItemsText());
 }
 
+namespace {
+
+// A visible window whose class saves the bits below it (a popup bar).
+BOOL CALLBACK FindVisibleSavingBits(HWND hWnd, LPARAM lParam)
+{
+    if (!::IsWindowVisible(hWnd) || !(::GetClassLongW(hWnd, GCL_STYLE) & CS_SAVEBITS))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+// Right-clicks the row (SendInput) and, once the context menu shows, types
+// the keys into it from another thread while this one runs the menu.
+void RightClickRowAndType(CTavrolinView* pView, int nRow, std::vector<WORD> keys, const wchar_t* pszShot = nullptr)
+{
+    CXTPReportControl& games = pView->m_wndReportGames;
+    const CRect rcRow = games.GetRows()->GetAt(nRow)->GetRect();
+    const POINT pt = testinput::ClientToScreenPoint(games.GetSafeHwnd(), rcRow.left + 150, rcRow.CenterPoint().y);
+    const DWORD dwViewThread = ::GetCurrentThreadId();
+    std::atomic<bool> bDone{false};
+    std::thread typist([&] {
+        // The menu is a popup bar (its class saves the bits below).
+        HWND hMenu = nullptr;
+        testpump::WaitUntil([&] {
+            hMenu = nullptr;
+            ::EnumThreadWindows(dwViewThread, FindVisibleSavingBits, reinterpret_cast<LPARAM>(&hMenu));
+            return hMenu != nullptr;
+        });
+        if (pszShot != nullptr) {
+            // Painted now, by its own thread, before the picture is taken.
+            ::RedrawWindow(hMenu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+            testshot::Save(testshot::CaptureWindow(::GetDesktopWindow()), pszShot);
+        }
+        for (WORD key : keys)
+            testinput::SendKey(key);
+        bDone = true;
+    });
+    testinput::ClickAt(pt, true);
+    EXPECT_TRUE(testpump::PumpUntil([&] { return bDone.load(); }));
+    typist.join();
+    testpump::PumpUntilIdle();
+}
+
+} // namespace
+
 TEST_F(MainView, DismissedContextMenuForgetsItsCity)
 {
     WriteMatchList(ShippedList());
     CTavrolinView* pView = Start();
     ASSERT_NE(nullptr, pView);
     ShowFrame();
-    CXTPReportRows* pRows = pView->m_wndReportGames.GetRows();
-    XTP_NM_REPORTRECORDITEM nm = {};
-    nm.hdr.hwndFrom = pView->m_wndReportGames.m_hWnd;
-    nm.hdr.idFrom = CTavrolinView::IDC_REPORT_GAMES;
-    nm.hdr.code = NM_RCLICK;
-    nm.pRow = pRows->GetAt(pRows->GetCount() - 1);  // match 64, Leipzig
-    nm.pt = {200, 200};
-    std::thread dismisser([] {
-        ::Sleep(800);
-        testshot::Save(testshot::CaptureWindow(::GetDesktopWindow()), L"view_context_menu.png");
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, keys, sizeof(INPUT));
-    });
-    pView->SendMessageW(WM_NOTIFY, nm.hdr.idFrom, reinterpret_cast<LPARAM>(&nm));
-    dismisser.join();
+    RightClickRowAndType(pView, 2, {VK_ESCAPE}, L"view_context_menu.png");  // match 3, Hamburg
     EXPECT_TRUE(pView->m_strSelectCity.IsEmpty());
     // "in dieser Stadt" from the main menu now takes the focused row.
+    pView->SendMessageW(WM_COMMAND, ID_DESELECT_ALL, 0);
     FocusMatch(pView, 1);
     pView->SendMessageW(WM_COMMAND, ID_SELECT_CITY, 0);
+    ASSERT_FALSE(Watched(pView).empty());
     EXPECT_STREQ(L"N\x00fcrnberg", Match(pView, Watched(pView).front() - 1)->GetCity());
+}
+
+TEST_F(MainView, ContextMenuOffersOnlyTheFittingWatchCommand)
+{
+    WriteMatchList(ShippedList());
+    CTavrolinView* pView = Start();
+    ASSERT_NE(nullptr, pView);
+    ShowFrame();
+    // The menu's first item is the one that fits the row: it toggles the row.
+    for (const BOOL bWatchedBefore : {FALSE, TRUE}) {
+        Match(pView, 4)->GetCheckItem()->SetChecked(bWatchedBefore);
+        RightClickRowAndType(pView, 4, {VK_DOWN, VK_RETURN});
+        EXPECT_EQ(!bWatchedBefore, Match(pView, 4)->IsWatched()) << "watched before: " << bWatchedBefore;
+    }
 }
 
 TEST_F(MainView, ScreenshotsOfBothTabs)
@@ -461,12 +506,118 @@ TEST_F(MainView, ScreenshotsOfBothTabs)
     ASSERT_NE(nullptr, pView);
     ShowFrame();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pView->m_hWnd), L"view_matches.png").empty());
+    {
+        // Match 13 watched, match 2 not; Germany's flag leads match 1.
+        CXTPReportControl& games = pView->m_wndReportGames;
+        Match(pView, 12)->GetCheckItem()->SetChecked(TRUE);
+        Match(pView, 1)->GetCheckItem()->SetChecked(FALSE);
+        games.RedrawControl();
+        const testshot::Image rows = testshot::CaptureWindow(games.GetSafeHwnd());
+        const CRect rcFirst = games.GetRows()->GetAt(0)->GetRect();
+        const CRect rcWatched = games.GetRows()->GetAt(12)->GetRect(), rcUnwatched = games.GetRows()->GetAt(1)->GetRect();
+        const CRect rcCheck = games.GetColumns()->Find(CMatchRecord::itemCheck)->GetRect();
+        const int nWatched = apptest::CountPixels(rows, CRect(rcCheck.left, rcWatched.top, rcCheck.right, rcWatched.bottom), apptest::IsDark);
+        const int nUnwatched = apptest::CountPixels(rows, CRect(rcCheck.left, rcUnwatched.top, rcCheck.right, rcUnwatched.bottom), apptest::IsDark);
+        EXPECT_GT(nWatched, nUnwatched + 10) << "a watched match's box has its check mark";
+        const CRect rcTeam = games.GetColumns()->Find(CMatchRecord::itemCountry1)->GetRect();
+        const CRect rcFlag(rcTeam.left, rcFirst.top, rcTeam.left + 24, rcFirst.bottom);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsDark), 5);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsRed), 5);
+        EXPECT_GT(apptest::CountPixels(rows, rcFlag, apptest::IsGold), 5);
+    }
     pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
     pView->m_threadStatistic.m_eventStop.SetEvent();
     DWORD dwExit = 0;
     pView->m_threadStatistic.Stop(dwExit);
     app.m_pMainWnd->UpdateWindow();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(pView->m_hWnd), L"view_statistic.png").empty());
+    // No rows yet: the loading text under the header, the rest empty.
+    const testshot::Image statistic = testshot::CaptureWindow(pView->m_wndReportStatistic.GetSafeHwnd());
+    const int headerBottom = pView->m_wndReportStatistic.GetColumns()->GetAt(0)->GetRect().bottom;
+    EXPECT_GT(apptest::CountPixels(statistic, CRect(0, headerBottom, statistic.width, headerBottom + 20), apptest::IsDark), 20);
+    EXPECT_EQ(apptest::CountPixels(statistic, CRect(2, headerBottom + 40, statistic.width - 2, statistic.height - 2),
+                                   [](COLORREF color) { return !apptest::IsLight(color); }),
+              0);
 }
 
 } // namespace
+
+namespace {
+
+// The statistics report's rows as the first team of each, top to bottom.
+std::vector<std::wstring> StatisticTeams(CTavrolinView* pView)
+{
+    std::vector<std::wstring> teams;
+    CXTPReportRows* pRows = pView->m_wndReportStatistic.GetRows();
+    for (int i = 0; i < pRows->GetCount(); ++i)
+        teams.push_back(std::wstring(pRows->GetAt(i)->GetRecord()->GetItem(2)->GetCaption(nullptr)));
+    return teams;
+}
+
+} // namespace
+
+TEST_F(MainView, StatisticsTabFetchesFromTheSiteNewestFirstOrTellsOfTheFailure)
+{
+    WriteMatchList(ShippedList());
+    const struct
+    {
+        const char* scenario;
+        std::vector<std::wstring> teams;  // empty: the failure text
+    } cases[] = {
+        // The team's offer comes a second after the match's: its row leads.
+        {R"({"offers": [{"match": 1, "category": 2}, {"team": 8, "resale": 5, "from": 1}]})",
+         {L"Elfenbeink\u00FCste", L"Deutschland"}},
+        {R"({"offers": [{"match": 1, "category": 2}], "pages": {"statistics": {"status": 404}}})", {}},
+    };
+    for (const auto& test : cases) {
+        SimulatedSite site(test.scenario);
+        ASSERT_TRUE(site.IsRunning());
+        CTavrolinView* pView = Start();
+        ASSERT_NE(nullptr, pView);
+        CXTPReportPaintManager* pPaint = pView->m_wndReportStatistic.GetPaintManager();
+        const CString strLoading = LoadText(IDS_STATISTIC_LOADING);
+        pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
+        if (test.teams.empty()) {
+            EXPECT_TRUE(testpump::PumpUntil([&] { return strLoading != pPaint->GetNoItemsText(); }));
+            EXPECT_STREQ(LoadText(IDS_STATISTIC_FAILED), pPaint->GetNoItemsText()) << test.scenario;
+            EXPECT_EQ(0, pView->m_wndReportStatistic.GetRows()->GetCount());
+        } else {
+            // Until the site's clock has passed the later offer, refresh (F5) as a user would.
+            EXPECT_TRUE(testpump::PumpUntil([&] {
+                if (strLoading == pPaint->GetNoItemsText())
+                    return false;
+                if (StatisticTeams(pView).size() >= test.teams.size())
+                    return true;
+                pView->SendMessageW(WM_COMMAND, ID_REFRESH_STATISTIC, 0);
+                return false;
+            }));
+            EXPECT_EQ(test.teams, StatisticTeams(pView)) << test.scenario;
+        }
+        EXPECT_GE(site.CountRequests("statistics"), 1);
+        Close();
+    }
+}
+
+TEST_F(MainView, ReselectingTheStatisticsTabStopsTheRunWhoseAnswerIsDelayed)
+{
+    WriteMatchList(ShippedList());
+    SimulatedSite site(R"({"offers": [{"match": 1, "category": 2}], "pages": {"statistics": {"delay": 3}}})");
+    ASSERT_TRUE(site.IsRunning());
+    CTavrolinView* pView = Start();
+    ASSERT_NE(nullptr, pView);
+    CSettingsStore& settings = CSettingsStore::GetInstance();
+    CXTPReportPaintManager* pPaint = pView->m_wndReportStatistic.GetPaintManager();
+    const int nBefore = settings.GetStatisticGeneration();
+
+    // A duration: the switch back must not wait for the first run's delayed page.
+    const DWORD dwStart = ::GetTickCount();
+    pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
+    pView->m_wndTabControl.SetCurSel(CTavrolinView::TabMatches);
+    pView->m_wndTabControl.SetCurSel(CTavrolinView::TabStatistic);
+    EXPECT_LT(::GetTickCount() - dwStart, 1500u) << "the first run was waited for, not stopped";
+    EXPECT_EQ(nBefore + 2, settings.GetStatisticGeneration());
+
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pView->m_wndReportStatistic.GetRows()->GetCount() > 0; }));
+    EXPECT_EQ(std::vector<std::wstring>{L"Deutschland"}, StatisticTeams(pView));
+    EXPECT_STREQ(LoadText(9504), pPaint->GetNoItemsText());
+}

@@ -9,6 +9,10 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 // Records the clicks a control is handed instead of running a command.
@@ -41,12 +45,15 @@ TEST(BarToolTips, ManagerContextShowsTheControlTipWithAmpersandsLiteral)
     bar.AddButton(300, CRect(2, 2, 32, 25))->SetTooltip(L"Suchen && Ersetzen");
     site.ShowWindow(SW_SHOW);
     SetForegroundWindow(site.GetSafeHwnd());
-    PumpFor(50);
+    PumpUntilIdle();
 
     CPoint pt(10, 10);
     bar.ClientToScreen(&pt);
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-    PumpFor(100);
+    PumpUntil([&] {
+        CWnd* pTip = pCommandBars->GetToolTipContext()->GetToolTip();
+        return pTip && pTip->GetSafeHwnd();
+    });
     CWnd* pTip = pCommandBars->GetToolTipContext()->GetToolTip();
     ASSERT_TRUE(pTip && pTip->GetSafeHwnd()) << "the bar's mouse moves reach the manager's context";
     EXPECT_EQ(1, static_cast<int>(pTip->SendMessage(TTM_GETTOOLCOUNT)));
@@ -58,7 +65,7 @@ TEST(BarToolTips, ManagerContextShowsTheControlTipWithAmpersandsLiteral)
     pt = CPoint(40, 10);
     bar.ClientToScreen(&pt);
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-    PumpFor(50);
+    PumpUntilIdle();
     bar.DestroyWindow();
 }
 
@@ -92,7 +99,7 @@ TEST(BarHelpMode, NonClientHitsAndClicksAnswerForControls)
         x += 35;
     }
     pFrame->ShowWindow(SW_SHOWNA);
-    PumpFor(30);
+    PumpUntilIdle();
 
     auto hitAt = [&](int cx) {
         CPoint pt(cx, 10);
@@ -179,7 +186,7 @@ protected:
                                     m_site.GetSafeHwnd(), nullptr, nullptr, nullptr);
         SetForegroundWindow(m_site.GetSafeHwnd());
         ::SetFocus(m_hEdit);
-        PumpFor(50);
+        PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -197,22 +204,20 @@ protected:
     {
         m_bar.paints = m_bar.redrawRequests = m_bar.requestsAfterInvalidation = 0;
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
-        PumpFor(120);
+        PumpUntilIdle();
     }
     // Whether the edit's caret showed at least once while the thread ran its
-    // messages for a few blink periods.
-    bool CaretSeen()
+    // messages (for a few blink periods when it is expected to stay hidden).
+    bool CaretSeen(DWORD timeoutMs = testpump::kDeadline)
     {
         POINT caret = {};
         ::GetCaretPos(&caret);
-        bool bSeen = false;
-        for (int i = 0; i < 12 && !bSeen; i++) {
-            PumpFor(25);
+        return PumpUntil([&] {
             HDC hDC = ::GetDC(m_hEdit);
-            bSeen = ::GetPixel(hDC, caret.x, caret.y + 4) == RGB(0, 0, 0);
+            bool bSeen = ::GetPixel(hDC, caret.x, caret.y + 4) == RGB(0, 0, 0);
             ::ReleaseDC(m_hEdit, hDC);
-        }
-        return bSeen;
+            return bSeen;
+        }, timeoutMs);
     }
 
     CTestSite m_site;
@@ -261,13 +266,12 @@ TEST_F(BarTracking, TrackingHidesTheFocusCaretAndRaisesFocusEvents)
 
     EXPECT_TRUE(CaretSeen()) << "the edit's caret blinks before tracking";
     MoveTo(ScreenCentre(2));
-    PumpFor(50);
     EXPECT_TRUE(g_focusChildren.empty()) << "hot tracking alone is no focus change";
 
     m_bar.SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
     SendKey(VK_RIGHT);
-    PumpFor(120);
-    EXPECT_FALSE(CaretSeen()) << "the caret stays hidden while the bar tracks";
+    PumpUntil([&] { return g_focusChildren.size() == 2; });
+    EXPECT_FALSE(CaretSeen(300)) << "the caret stays hidden while the bar tracks (for six blink periods)";
     EXPECT_EQ((std::vector<LONG>{1, 2}), g_focusChildren) << "child ids count from one";
 
     m_bar.EndTracking();

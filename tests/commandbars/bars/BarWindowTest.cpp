@@ -8,6 +8,10 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 // A button that notes hovering and activation by its mnemonic.
@@ -58,7 +62,7 @@ protected:
         m_bar.GetControls()->CalcDynamicSize(&dc, 400, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
         SetForegroundWindow(m_site.GetSafeHwnd());
         m_site.SetFocus();
-        PumpFor(50);
+        PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -76,7 +80,7 @@ protected:
     void Key(WORD vk)
     {
         SendKey(vk);
-        PumpFor(120);
+        PumpUntilIdle();
     }
 
     CKeySite m_site;
@@ -88,19 +92,20 @@ protected:
 TEST_F(BarWindow, HotTrackingFollowsTheMouseAndHoverFiresOnce)
 {
     SendMouse(0, ScreenCentre(1));
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.GetSelectedIndex() == 1; });
     ASSERT_EQ(1, m_bar.GetSelectedIndex()) << "input was not delivered";
     EXPECT_EQ(1, Button(1)->GetSelected());
-    PumpFor(400);
+    PumpUntil([&] { return Button(1)->hovers > 0; });
+    testpump::PumpFor(400);  // another period of the 300 ms hover timer
     EXPECT_EQ(1, Button(1)->hovers) << "the 300 ms hover timer fired, once";
 
     SendMouse(0, ScreenCentre(2));
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.GetSelectedIndex() == 2; });
     EXPECT_EQ(2, m_bar.GetSelectedIndex());
     EXPECT_EQ(0, Button(1)->GetSelected());
 
     SendMouse(0, {300, 250});
-    PumpFor(200);
+    PumpUntil([&] { return m_bar.GetSelectedIndex() == -1; });
     EXPECT_EQ(-1, m_bar.GetSelectedIndex()) << "the emulated mouse leave clears the hot control";
 }
 
@@ -109,7 +114,8 @@ TEST_F(BarWindow, InactiveToolbarsStayColdPopupBarsDoNot)
     CTestSite other;
     ASSERT_TRUE(other.Create(CRect(600, 100, 700, 200)));
     SetForegroundWindow(other.GetSafeHwnd());
-    PumpFor(100);
+    PumpUntil([&] { return GetForegroundWindow() == other.GetSafeHwnd(); });
+    PumpUntilIdle();
     ASSERT_EQ(other.GetSafeHwnd(), GetForegroundWindow());
     m_bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(Button(0)->GetRect().left + 3, 10));
     EXPECT_EQ(-1, m_bar.GetSelectedIndex()) << "the application is not active";

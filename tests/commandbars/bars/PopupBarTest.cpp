@@ -15,6 +15,10 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 const int ID_FILE_MRU_FIRST = 57607;
@@ -48,7 +52,7 @@ protected:
         m_pCommandBars->SetSite(&m_site);
         m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
         SetForegroundWindow(m_site.GetSafeHwnd());
-        PumpFor(50);
+        PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -97,7 +101,7 @@ TEST_F(PopupBar, OpensWithoutTakingActivationAndTellsTheOwner)
 {
     CXTPPopupBar* pBar = MakeMenu({100, 101, 102});
     ASSERT_TRUE(pBar->Popup(120, 120));
-    PumpFor(50);
+    PumpUntilIdle();
     HWND hPopup = pBar->GetSafeHwnd();
     ASSERT_NE(nullptr, hPopup);
     EXPECT_TRUE(IsWindowVisible(hPopup));
@@ -135,7 +139,7 @@ TEST_F(PopupBar, ShortMenuHidesRareCommandsBehindTheExpandItem)
         pBar->ClientToScreen(&rc);
         return rc.CenterPoint();
     }());
-    PumpFor(150);
+    PumpUntil([&] { return pBar->IsExpanded(); });
     EXPECT_TRUE(pBar->IsExpanded());
     EXPECT_TRUE(pBar->GetControls()->FindControl(ID_FILE_MRU_FIRST)->IsVisible());
     EXPECT_FALSE(pBar->GetControls()->FindControl(XTP_ID_POPUPBAR_EXPAND)->IsVisible());
@@ -179,12 +183,13 @@ TEST_F(PopupBar, DownAtTheBottomOrWithCtrlExpandsInsteadOfWrapping)
         ASSERT_TRUE(pBar->Popup(120, 120));
         ASSERT_TRUE(pBar->HasHiddenCommands()) << c.name;
         if (c.ctrl)
-            keybd_event(VK_CONTROL, 0, 0, 0);
+            SendKeyDown(VK_CONTROL);
         for (WORD vk : c.keys)
             SendKey(vk);
         if (c.ctrl)
-            keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        PumpFor(150);
+            SendKeyUp(VK_CONTROL);
+        PumpUntil([&] { return pBar->IsExpanded(); });
+        PumpUntilIdle();
         EXPECT_TRUE(pBar->IsExpanded()) << c.name;
         pBar->EndTracking();
     }
@@ -197,11 +202,10 @@ TEST_F(PopupBar, RestingOnTheExpandItemExpandsAfterTheDelay)
     ASSERT_TRUE(pBar->Popup(120, 120));
     CXTPControl* pExpand = pBar->GetControls()->FindControl(XTP_ID_POPUPBAR_EXPAND);
     ASSERT_NE(nullptr, pExpand);
+    const DWORD start = GetTickCount();
     pBar->SetSelected(pExpand->GetIndex(), FALSE);
-    PumpFor(500);
-    EXPECT_FALSE(pBar->IsExpanded()) << "not before the delay";
-    PumpFor(700);
-    EXPECT_TRUE(pBar->IsExpanded());
+    EXPECT_TRUE(PumpUntil([&] { return pBar->IsExpanded(); }));
+    EXPECT_GE(GetTickCount() - start, XTP_EXPAND_DELAY - 20) << "not before the delay";
 }
 
 TEST_F(PopupBar, TallerThanTheWorkAreaScrollsOneControlPerTick)
@@ -232,11 +236,10 @@ TEST_F(PopupBar, TallerThanTheWorkAreaScrollsOneControlPerTick)
     // Resting on the lower button: one control per 80 ms.
     CRect rcDown = pBar->GetScrollDownRect();
     pBar->ClientToScreen(&rcDown);
+    const DWORD start = GetTickCount();
     SendMouse(MOUSEEVENTF_MOVE, rcDown.CenterPoint());
-    PumpFor(440);
-    int nMoved = pBar->GetLastShown() - nLastShown;
-    EXPECT_GE(nMoved, 3);
-    EXPECT_LE(nMoved, 7);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetLastShown() - nLastShown >= 4; }));
+    EXPECT_GE(GetTickCount() - start, 4 * XTP_SCROLL_DELAY - 30) << "not faster than one control per tick";
     EXPECT_GT(pBar->GetFirstShown(), 0);
     EXPECT_FALSE(pBar->GetScrollUpRect().IsRectEmpty()) << "the upper button appears";
 
@@ -285,9 +288,10 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
     s_keys = {VK_DOWN, VK_RETURN};
     SetTimer(nullptr, 0, 200, PressKeys);
     EXPECT_EQ(TRUE, CXTPCommandBars::TrackPopupMenu(&menu, TPM_NONOTIFY, 150, 150, &m_site, nullptr, nullptr, m_pCommandBars));
-    PumpFor(50);
-    EXPECT_TRUE(std::any_of(m_site.received.begin(), m_site.received.end(), [](const CSiteMessage& m) {
-        return m.message == WM_COMMAND && m.wParam == 100;
+    EXPECT_TRUE(PumpUntil([&] {
+        return std::any_of(m_site.received.begin(), m_site.received.end(), [](const CSiteMessage& m) {
+            return m.message == WM_COMMAND && m.wParam == 100;
+        });
     }));
 
     SetTimer(nullptr, 0, 200, AskToQuit);

@@ -9,6 +9,10 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 CXTPControlPopup* AddTitle(CXTPCommandBar* pBar, LPCWSTR lpszCaption, std::initializer_list<LPCWSTR> items)
@@ -50,7 +54,7 @@ protected:
         CClientDC dc(&m_bar);
         m_bar.GetControls()->CalcDynamicSize(&dc, 500, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
         SetForegroundWindow(m_site.GetSafeHwnd());
-        PumpFor(50);
+        PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -78,12 +82,12 @@ TEST_F(PopupControl, TitlesOpenInTurnOnlyWhileAMenuIsOpen)
 {
     m_bar.SetTrackingMode(xtpTrackingKeyboard, FALSE);
     m_bar.SetSelected(m_pEdit->GetIndex(), FALSE);
-    PumpFor(50);
+    PumpUntilIdle();
     EXPECT_EQ(-1, m_bar.GetPopupedIndex()) << "selecting without an open menu only highlights";
     m_bar.EndTracking();
 
     ClickAt(CentreOf(m_pFile));
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.GetPopupedIndex() == m_pFile->GetIndex(); });
     ASSERT_EQ(m_pFile->GetIndex(), m_bar.GetPopupedIndex());
     CXTPCommandBar* pFileMenu = m_pFile->GetCommandBar();
     ASSERT_TRUE(pFileMenu->IsVisible());
@@ -93,14 +97,16 @@ TEST_F(PopupControl, TitlesOpenInTurnOnlyWhileAMenuIsOpen)
     EXPECT_EQ(rcTitle.bottom, rcMenu.top) << "the drop-down opens below its title";
 
     SendMouse(MOUSEEVENTF_MOVE, CentreOf(m_pEdit));
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.GetPopupedIndex() == m_pEdit->GetIndex(); });
+    PumpUntilIdle();
     EXPECT_EQ(m_pEdit->GetIndex(), m_bar.GetPopupedIndex()) << "with a menu open the next title opens";
     EXPECT_FALSE(pFileMenu->GetSafeHwnd()) << "and the first one closes";
     EXPECT_TRUE(m_pEdit->GetCommandBar()->IsVisible());
 
     // A click on the open title closes its menu.
     ClickAt(CentreOf(m_pEdit));
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.GetPopupedIndex() == -1; });
+    PumpUntilIdle();
     EXPECT_EQ(-1, m_bar.GetPopupedIndex());
     EXPECT_FALSE(m_pEdit->GetCommandBar()->GetSafeHwnd());
 }
@@ -108,12 +114,13 @@ TEST_F(PopupControl, TitlesOpenInTurnOnlyWhileAMenuIsOpen)
 TEST_F(PopupControl, SubmenuOpensBesideItsItem)
 {
     ClickAt(CentreOf(m_pFile));
-    PumpFor(150);
     CXTPCommandBar* pFileMenu = m_pFile->GetCommandBar();
+    PumpUntil([&] { return pFileMenu->IsVisible(); });
     ASSERT_TRUE(pFileMenu->IsVisible());
     SendMouse(MOUSEEVENTF_MOVE, CentreOf(m_pSub));
-    PumpFor(600);
     CXTPCommandBar* pSubMenu = m_pSub->GetCommandBar();
+    PumpUntil([&] { return pSubMenu->IsVisible(); });
+    PumpUntilIdle();
     ASSERT_TRUE(pSubMenu->IsVisible()) << "resting on the item opens its submenu";
     CRect rcItem = m_pSub->GetRect(), rcSub;
     pFileMenu->ClientToScreen(&rcItem);

@@ -118,6 +118,8 @@ TEST_F(ToolBarDrag, ByItsGripperToTheLeftThenFloatingAndBackToTheTop)
     EXPECT_GT(rcFloat.Width(), rcFloat.Height());
     EXPECT_EQ(rcFloat.TopLeft(), bar->GetDockContext()->m_ptMRUFloatPos);
     EXPECT_EQ(xtpBarLeft, bar->GetDockContext()->m_uMRUDockPosition) << "remembers where it came from";
+    EXPECT_EQ(static_cast<UINT>(left->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID)
+        << "and the dock bar's id, which the saved layout keeps";
     EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
 
     // By its caption back to the top.
@@ -173,6 +175,8 @@ TEST_F(ToolBarDrag, DoubleClickFloatsOnlyWithTheOptionAndDocksBack)
         EXPECT_EQ(c.after, bar->GetPosition());
         if (c.after == xtpBarFloating) {
             EXPECT_EQ(rcDocked.TopLeft(), WindowRectOf(bar).TopLeft());
+            CXTPDockBar* top = frame->GetCommandBars()->GetDockBar(xtpBarTop);
+            EXPECT_EQ(static_cast<UINT>(top->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID);
         }
     }
     EXPECT_EQ(rcDocked.TopLeft(), WindowRectOf(bar).TopLeft()) << "back where it was docked";

@@ -45,7 +45,7 @@ protected:
         ASSERT_TRUE(m_pBar->Create(&m_site, CRect(10, 10, 210, 40)));
         m_pButton = m_pBar->AddButton(ID_START_SEARCH, CRect(2, 2, 25, 25));
         SetForegroundWindow(m_site.GetSafeHwnd());
-        PumpFor(50);
+        testpump::PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -167,8 +167,7 @@ TEST_F(ControlExecution, ExecutionNotifiesTheSiteThenSendsTheCommand)
     m_pButton->SetID(0);
     m_pButton->OnExecute();
     EXPECT_TRUE(m_site.received.empty()) << "id 0 runs nothing";
-    for (int i = 0; i < 100 && sounds.Played().size() < 1; i++)
-        Sleep(10);
+    testpump::WaitUntil([&] { return !sounds.Played().empty(); });
     ASSERT_FALSE(sounds.Played().empty());
     EXPECT_EQ(std::wstring(L"MenuCommand"), sounds.Played().back());
 }
@@ -208,24 +207,26 @@ TEST_F(ControlExecution, CommandThatFreesBarAndControlIsSurvived)
 TEST_F(ControlExecution, PressRunsOnlyWhenReleasedOverTheButton)
 {
     CPoint ptButton(100 + 10 + 12, 100 + 10 + 12);
-    ClickAt(ptButton);
-    PumpFor(200);
+    testinput::ClickAt(ptButton);
+    testpump::PumpUntil([&] { return m_site.received.size() >= 2; });
+    testpump::PumpUntilIdle();
     ASSERT_EQ(2u, m_site.received.size()) << "input was not delivered";
     EXPECT_EQ(static_cast<UINT>(WM_COMMAND), m_site.received[1].message);
     EXPECT_EQ(2, m_pButton->GetPressed()) << "pressed 2 stays until the next update";
     EXPECT_EQ(0, m_pButton->GetSelected());
 
     m_site.received.clear();
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ptButton);
-    SendMouse(0, {ptButton.x + 60, ptButton.y + 60});
-    SendMouse(MOUSEEVENTF_LEFTUP, {ptButton.x + 60, ptButton.y + 60});
-    PumpFor(200);
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptButton);
+    testinput::SendMouse(0, {ptButton.x + 60, ptButton.y + 60});
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, {ptButton.x + 60, ptButton.y + 60});
+    testpump::PumpUntil([] { return GetCapture() == nullptr; });
+    testpump::PumpUntilIdle();
     EXPECT_TRUE(m_site.received.empty()) << "released after moving out";
     EXPECT_EQ(nullptr, GetCapture());
 
     m_pButton->SetEnabled(FALSE);
-    ClickAt(ptButton);
-    PumpFor(200);
+    testinput::ClickAt(ptButton);
+    testpump::PumpUntilIdle();
     EXPECT_TRUE(m_site.received.empty()) << "a disabled button ignores the press";
 }
 

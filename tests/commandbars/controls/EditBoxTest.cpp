@@ -2,6 +2,7 @@
 // clipboard keys past the frame's accelerators, vertical bars; with the rich
 // edit window and with the plain-edit fallback.
 #include <gtest/gtest.h>
+#include <memory>
 #include "../CommandBarsTestSupport.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -9,41 +10,15 @@
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
 {
     return nullptr;
-}
-
-// Pumps like a frame with accelerators: Ctrl+C/V/X/Z would become commands.
-void PumpWithAccelerators(HWND hSite, HACCEL hAccel, int milliseconds)
-{
-    DWORD dwEnd = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (::TranslateAcceleratorW(hSite, hAccel, &msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    } while (static_cast<int>(dwEnd - ::GetTickCount()) > 0);
-}
-
-void SendCtrlKey(WORD vk)
-{
-    INPUT input[4] = {};
-    for (INPUT& in : input)
-        in.type = INPUT_KEYBOARD;
-    input[0].ki.wVk = VK_CONTROL;
-    input[1].ki.wVk = vk;
-    input[2].ki.wVk = vk;
-    input[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    input[3].ki.wVk = VK_CONTROL;
-    input[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(4, input, sizeof(INPUT));
 }
 
 class EditBox : public testing::TestWithParam<BOOL>
@@ -68,10 +43,14 @@ protected:
         ACCEL accels[] = {{FCONTROL | FVIRTKEY, 'C', 901}, {FCONTROL | FVIRTKEY, 'V', 902},
                           {FCONTROL | FVIRTKEY, 'X', 903}, {FCONTROL | FVIRTKEY, 'Z', 904}};
         m_hAccel = ::CreateAcceleratorTableW(accels, 4);
+        // Pumped like a frame with accelerators: Ctrl+C/V/X/Z would become commands.
+        m_pAccelerators = std::make_unique<testpump::ScopedMessageFilter>(
+            [this](MSG& msg) { return ::TranslateAcceleratorW(m_site.GetSafeHwnd(), m_hAccel, &msg) != 0; });
     }
     void TearDown() override
     {
         m_bar.EndTracking();
+        m_pAccelerators.reset();
         ::DestroyAcceleratorTable(m_hAccel);
         m_bar.GetControls()->RemoveAll();
         m_bar.SetCommandBars(nullptr);
@@ -101,13 +80,17 @@ protected:
                 return TRUE;
         return FALSE;
     }
-    void Pump(int milliseconds = 150) { PumpWithAccelerators(m_site.GetSafeHwnd(), m_hAccel, milliseconds); }
+    bool PumpUntilText(LPCWSTR lpszText)
+    {
+        return PumpUntil([&] { return m_pEdit->GetEditText() == lpszText; });
+    }
     void ClickIntoEdit()
     {
         CRect rc;
         ::GetWindowRect(EditWindow(), &rc);
         ClickAt(rc.CenterPoint());
-        Pump();
+        PumpUntil([&] { return ::GetFocus() == EditWindow(); });
+        PumpUntilIdle();
     }
 
     CTestSite m_site;
@@ -115,6 +98,7 @@ protected:
     CXTPToolBar m_bar;  // the bar's own key handling, not a recording stand-in
     CXTPControlEdit* m_pEdit = nullptr;
     HACCEL m_hAccel = nullptr;
+    std::unique_ptr<testpump::ScopedMessageFilter> m_pAccelerators;
 };
 
 } // namespace
@@ -125,7 +109,7 @@ TEST_P(EditBox, WindowClassFollowsTheLoader)
     ::GetClassNameW(EditWindow(), szClass, 64);
     EXPECT_STREQ(GetParam() ? L"RichEdit20W" : L"Edit", szClass);
     m_bar.RedrawWindow();
-    Pump(50);
+    PumpUntilIdle();
     EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(m_site.GetSafeHwnd()),
                                 GetParam() ? L"commandbars_edit_hint_rich.png" : L"commandbars_edit_hint_plain.png")
                      .empty());
@@ -141,13 +125,14 @@ TEST_P(EditBox, HintWhileEmptyAndUnfocusedNeverReturnedAsText)
     EXPECT_TRUE(WindowText().IsEmpty()) << "the hint goes with the focus";
     for (WORD vk : {'A', 'B'})
         SendKey(vk);
-    Pump();
+    PumpUntilText(L"ab");
+    PumpUntilIdle();
     EXPECT_STREQ(L"ab", m_pEdit->GetEditText());
     EXPECT_EQ(std::vector<UINT>({0x100, 0x300, 0x300}), Notifications());
 
     m_pEdit->SetEditText(L"");
     m_pEdit->SetFocused(FALSE);
-    Pump();
+    PumpUntilIdle();
     EXPECT_STREQ(L"Suchbegriff", WindowText());
     EXPECT_EQ(0x200u, Notifications().back());
 }
@@ -159,10 +144,11 @@ TEST_P(EditBox, EscapeRestoresTheTextAtFocus)
     SendKey(VK_END);
     for (WORD vk : {'X', 'Y'})
         SendKey(vk);
-    Pump();
+    PumpUntilText(L"Berlinxy");
     EXPECT_STREQ(L"Berlinxy", m_pEdit->GetEditText());
     SendKey(VK_ESCAPE);
-    Pump();
+    PumpUntilText(L"Berlin");
+    PumpUntilIdle();
     EXPECT_STREQ(L"Berlin", m_pEdit->GetEditText());
     EXPECT_NE(EditWindow(), ::GetFocus());
     EXPECT_FALSE(m_pEdit->IsFocused());
@@ -172,24 +158,23 @@ TEST_P(EditBox, ClipboardKeysReachTheEditPastAccelerators)
 {
     m_pEdit->SetEditText(L"Halle");
     ClickIntoEdit();
-    SendCtrlKey('X');  // the whole text is selected on focus
-    Pump();
+    SendChord({VK_CONTROL, 'X'});  // the whole text is selected on focus
+    PumpUntilText(L"");
     EXPECT_TRUE(m_pEdit->GetEditText().IsEmpty());
-    SendCtrlKey('Z');
-    Pump();
-    EXPECT_STREQ(L"Halle", m_pEdit->GetEditText());
-    SendKey(VK_END);
-    SendCtrlKey('V');
-    Pump();
-    // Wine's rich edit window takes nothing from the clipboard in a test
-    // program; the plain one shows the paste arrived.
-    if (!GetParam()) {
-        EXPECT_STREQ(L"HalleHalle", m_pEdit->GetEditText());
-    }
+    SendChord({VK_CONTROL, 'Z'});
+    PumpUntilText(L"Halle");
+    EXPECT_STREQ(L"Halle", m_pEdit->GetEditText()) << "the cut is undone";
+    // Into an empty edit: Wine's rich edit in plain-text mode replaces its
+    // whole text on a paste, wherever the caret is.
+    m_pEdit->SetEditText(L"");
+    SendChord({VK_CONTROL, 'V'});
+    PumpUntilText(L"Halle");
+    EXPECT_STREQ(L"Halle", m_pEdit->GetEditText()) << "the cut text is pasted";
     m_pEdit->SetEditText(L"Halle");
     SendKey(VK_END);
     SendKey(VK_BACK);
-    Pump();
+    PumpUntilText(L"Hall");
+    PumpUntilIdle();
     EXPECT_STREQ(L"Hall", m_pEdit->GetEditText());
     EXPECT_FALSE(AnyAcceleratorCommand()) << "the frame's accelerators never saw the keys";
 }

@@ -11,6 +11,10 @@
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 // Notes the cursor shown when a drop arrives: the drag's last say on move or copy.
@@ -170,12 +174,8 @@ namespace {
 // the target bar; keys are pressed before the drag starts when given.
 void DragByInput(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> keysDown, WORD keyDuring = 0)
 {
-    for (WORD vk : keysDown) {
-        INPUT key = {};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = vk;
-        SendInput(1, &key, sizeof(INPUT));
-    }
+    for (WORD vk : keysDown)
+        SendKeyDown(vk);
     SendMouse(0, ptFrom);
     SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
     SendMouse(0, CPoint(ptFrom.x + 10, ptFrom.y + 10));
@@ -183,14 +183,10 @@ void DragByInput(CPoint ptFrom, CPoint ptTo, std::initializer_list<WORD> keysDow
     if (keyDuring)
         SendKey(keyDuring);
     SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-    for (WORD vk : keysDown) {
-        INPUT key = {};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = vk;
-        key.ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(1, &key, sizeof(INPUT));
-    }
-    PumpFor(300);
+    for (WORD vk : keysDown)
+        SendKeyUp(vk);
+    // The drag loop runs inside the press; the queue runs dry once it ended.
+    PumpUntilIdle();
 }
 
 } // namespace
@@ -200,7 +196,7 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     for (CTestBar* pBar : {&m_source, static_cast<CTestBar*>(&m_target)})
         m_commandBars.GetDragHelper()->AddDropTarget(pBar);
     SetForegroundWindow(m_site.GetSafeHwnd());
-    PumpFor(50);
+    PumpUntilIdle();
     // The first control of the source bar, where it is now.
     auto source = [&]() {
         CPoint pt = m_source.GetControl(0)->GetRect().CenterPoint();
@@ -233,7 +229,7 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     SendMouse(0, ptSource);
     SendMouse(MOUSEEVENTF_LEFTDOWN, ptSource);
     SendMouse(MOUSEEVENTF_LEFTUP, ptSource);
-    PumpFor(300);
+    PumpUntilIdle();
     EXPECT_EQ(2, m_source.GetControlCount()) << "a press without a move changes nothing";
     EXPECT_EQ(201, m_source.GetControl(0)->GetID());
 }
@@ -259,7 +255,7 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     pButton->SetRect(CRect(100, 2, 160, 25));
     m_commandBars.SetCustomizeSelection(pButton);
     SetForegroundWindow(m_site.GetSafeHwnd());
-    PumpFor(50);
+    PumpUntilIdle();
     auto screen = [&](int x, int y) {
         CPoint pt(x, y);
         m_target.ClientToScreen(&pt);
@@ -271,7 +267,8 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen(159, 10));
     SendMouse(0, screen(189, 10));
     SendMouse(MOUSEEVENTF_LEFTUP, screen(189, 10));
-    PumpFor(300);
+    PumpUntil([&] { return pButton->width != 0; });
+    PumpUntilIdle();
     ASSERT_EQ(90, pButton->width) << "input was not delivered";
     EXPECT_EQ(pButton, m_commandBars.GetDragControl()) << "the selection is back";
 
@@ -280,7 +277,8 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen(100, 10));
     SendMouse(0, screen(150, 10));
     SendMouse(MOUSEEVENTF_LEFTUP, screen(150, 10));
-    PumpFor(300);
+    PumpUntil([&] { return pButton->width != 0; });
+    PumpUntilIdle();
     EXPECT_EQ(20, pButton->width) << "the left edge stops at the smallest width";
 
     pButton->width = 0;
@@ -289,7 +287,7 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     SendMouse(0, screen(189, 10));
     SendKey(VK_ESCAPE);
     SendMouse(MOUSEEVENTF_LEFTUP, screen(189, 10));
-    PumpFor(300);
+    PumpUntilIdle();
     EXPECT_EQ(0, pButton->width) << "Escape keeps the width";
     EXPECT_EQ(nullptr, GetCapture());
 }
@@ -325,24 +323,21 @@ TEST(CustomizeQuick, AltDragMovesAControlOutsideCustomizeMode)
             pBar->AddButton(300 + i, CRect(2 + i * 30, 2, 32 + i * 30, 25));
     }
     SetForegroundWindow(site.GetSafeHwnd());
-    PumpFor(50);
+    PumpUntilIdle();
     EXPECT_EQ(static_cast<LRESULT>(0x10000 + 300), source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(10, 10)));
     source.GetControl(0)->SetHelpId(77);
     EXPECT_EQ(static_cast<LRESULT>(0x10000 + 77), source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(10, 10)));
     EXPECT_EQ(0, source.SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(250, 10)));
 
-    INPUT alt = {};
-    alt.type = INPUT_KEYBOARD;
-    alt.ki.wVk = VK_MENU;
-    SendInput(1, &alt, sizeof(INPUT));
+    SendKeyDown(VK_MENU);
     SendMouse(0, CPoint(117, 113));
     SendMouse(MOUSEEVENTF_LEFTDOWN, CPoint(117, 113));
     SendMouse(0, CPoint(127, 123));
     SendMouse(0, CPoint(150, 150));
     SendMouse(MOUSEEVENTF_LEFTUP, CPoint(150, 150));
-    alt.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &alt, sizeof(INPUT));
-    PumpFor(300);
+    SendKeyUp(VK_MENU);
+    PumpUntil([&] { return target.GetControlCount() == 3; });
+    PumpUntilIdle();
     EXPECT_EQ(1, source.GetControlCount()) << "moved away";
     EXPECT_EQ(3, target.GetControlCount());
     EXPECT_FALSE(commandBars.IsCustomizeMode()) << "the quick customize mode ended";

@@ -3,8 +3,12 @@
 // the manager's keys and window messages.
 #include <gtest/gtest.h>
 #include "FrameTestSupport.h"
+#include "../CommandBarsTestSupport.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
@@ -12,6 +16,7 @@ namespace {
 
 const UINT IDR_TESTFRAME = 28001;
 const UINT ID_REFRESH = 28101;
+const UINT ID_ALT_X = 28103;
 const UINT ID_HANDLED_CONTROL = 28201;
 const UINT ID_UNHANDLED_CONTROL = 28202;
 
@@ -20,6 +25,7 @@ class CNotifiedFrame : public CTestFrame
 public:
     int notified = 0;
     int commands = 0;
+    int altXCommands = 0;
     BOOL withShortcuts = TRUE;
 
 protected:
@@ -37,6 +43,7 @@ protected:
         *pResult = 7;
     }
     void OnRefresh() { commands++; }
+    void OnAltX() { altXCommands++; }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -44,7 +51,15 @@ BEGIN_MESSAGE_MAP(CNotifiedFrame, CTestFrame)
     ON_WM_CREATE()
     ON_NOTIFY(CBN_XTP_EXECUTE, ID_HANDLED_CONTROL, OnControlNotify)
     ON_COMMAND(ID_REFRESH, OnRefresh)
+    ON_COMMAND(ID_ALT_X, OnAltX)
 END_MESSAGE_MAP()
+
+class CMnemonicCounter : public CXTPControlButton
+{
+public:
+    int activations = 0;
+    void OnMnemonicActivate() override { activations++; }
+};
 
 LRESULT SendControlNotify(CWnd* pFrame, UINT nID, UINT nCode)
 {
@@ -53,15 +68,6 @@ LRESULT SendControlNotify(CWnd* pFrame, UINT nID, UINT nCode)
     nm.hdr.idFrom = nID;
     nm.hdr.code = nCode;
     return pFrame->SendMessage(WM_XTP_CONTROL_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
 }
 
 }  // namespace
@@ -91,7 +97,8 @@ TEST(CommandBarFrame, ShortcutManagerTranslatesInsteadOfTheFrameTable)
         // never two.
         MSG msg = {frame->GetSafeHwnd(), WM_KEYDOWN, VK_F5, 0x003F0001, 0, {0, 0}};
         EXPECT_TRUE(frame->PreTranslateMessage(&msg)) << withShortcuts;
-        Pump();
+        testpump::PumpUntil([&] { return frame->commands > 0; });
+        testpump::PumpUntilIdle();
         EXPECT_EQ(frame->commands, 1) << withShortcuts;
 
         if (withShortcuts) {
@@ -100,7 +107,8 @@ TEST(CommandBarFrame, ShortcutManagerTranslatesInsteadOfTheFrameTable)
             EXPECT_FALSE(frame->PreTranslateMessage(&msg));
             frame->GetCommandBars()->OnSetPreviewMode(FALSE);
             EXPECT_TRUE(frame->PreTranslateMessage(&msg));
-            Pump();
+            testpump::PumpUntil([&] { return frame->commands > 1; });
+            testpump::PumpUntilIdle();
             EXPECT_EQ(frame->commands, 2);
         }
         frame->DestroyWindow();
@@ -150,5 +158,75 @@ TEST(CommandBarFrame, LettersTypedInABarEditSkipAccelerators)
     MSG msg = {frame->GetSafeHwnd(), WM_KEYDOWN, 'R', 1, 0, {0, 0}};
     EXPECT_TRUE(frame->PreTranslateMessage(&msg)) << "outside the edit the letter is a shortcut";
     edit.DestroyWindow();
+    frame->DestroyWindow();
+}
+
+// The keys arrive as a user types them, through a pump as a program's whose
+// main window is the frame: pre-translation from the focus up to the frame.
+TEST(CommandBarFrame, AltKeysNoMenuTitleTakesGoOnToTheAccelerators)
+{
+    auto* frame = new CNotifiedFrame();
+    ASSERT_TRUE(frame->LoadFrame(IDR_TESTFRAME, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    // The bars are the only menu: an Alt key the platform's menu took would
+    // open that menu's modal loop.
+    ::SetMenu(frame->GetSafeHwnd(), nullptr);
+    CTestBar* pMenuBar = new CTestBar();
+    pMenuBar->SetType(xtpBarTypeMenuBar);
+    pMenuBar->SetBarID(1);
+    ASSERT_TRUE(pMenuBar->Create(frame, CRect(0, 0, 300, 24)));
+    frame->GetCommandBars()->AppendBar(pMenuBar);
+    auto* pTitle = new CMnemonicCounter();
+    pMenuBar->GetControls()->Add(pTitle, 0);
+    pTitle->SetCaption(L"&Datei");
+    // Alt+D is a title's and an accelerator's: the title wins.
+    ACCEL keys[] = {{FVIRTKEY | FALT, 'D', ID_REFRESH}, {FVIRTKEY | FALT, 'X', ID_ALT_X}, {FVIRTKEY, VK_F5, ID_REFRESH}};
+    frame->GetCommandBars()->GetShortcutManager()->UpdateAcceleratorTable(keys, 3);
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(testpump::PumpUntil([frame] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+    frame->SetFocus();
+    ASSERT_EQ(::GetFocus(), frame->GetSafeHwnd());
+
+    const HWND hFrame = frame->GetSafeHwnd();
+    const struct
+    {
+        const char* name;
+        WORD modifier, vk;
+        int refresh, altX, titles;
+    } cases[] = {
+        {"Alt+D", VK_MENU, 'D', 0, 0, 1},
+        {"Alt+X", VK_MENU, 'X', 0, 1, 1},
+        {"F5", 0, VK_F5, 1, 1, 1},
+        {"Alt+Q: neither", VK_MENU, 'Q', 1, 1, 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        if (test.modifier != 0)
+            testinput::SendChord({test.modifier, test.vk});
+        else
+            testinput::SendKey(test.vk);
+        // Pumped as the program pumps, until the last key is let go (a
+        // command is sent while its key goes down).
+        const WORD lastUp = test.modifier != 0 ? test.modifier : test.vk;
+        bool bPressed = false;
+        const DWORD start = ::GetTickCount();
+        while (!bPressed || (::GetKeyState(lastUp) & 0x8000) != 0) {
+            ASSERT_LT(::GetTickCount() - start, testpump::kDeadline);
+            MSG msg;
+            if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+                continue;
+            }
+            bPressed = bPressed || (::GetKeyState(lastUp) & 0x8000) != 0;
+            if (!CWnd::WalkPreTranslateTree(hFrame, &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+            if (pMenuBar->IsTrackingMode() && pTitle->activations > 0)
+                pMenuBar->EndTracking();  // the title's bar lets the next keys go
+        }
+        EXPECT_EQ(frame->commands, test.refresh);
+        EXPECT_EQ(frame->altXCommands, test.altX);
+        EXPECT_EQ(pTitle->activations, test.titles);
+    }
     frame->DestroyWindow();
 }

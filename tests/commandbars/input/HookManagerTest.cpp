@@ -133,10 +133,12 @@ TEST(SoundPlayer, LaterRequestReplacesOneNotPickedUpAndNobodyWaits)
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuCommand);
     EXPECT_TRUE(CSoundRecorder::IsHolding());
     CSoundRecorder::Release();
-    for (int i = 0; i < 200 && CSoundRecorder::Played().size() < 2; i++)
-        Sleep(10);
-    Sleep(50);
+    testpump::WaitUntil([] { return CSoundRecorder::Played().size() >= 2; });
     EXPECT_EQ((std::vector<std::wstring>{L"MenuPopup", L"MenuCommand"}), CSoundRecorder::Played());
+    // A request after those is played next: nothing else was left waiting.
+    XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
+    testpump::WaitUntil([] { return CSoundRecorder::Played().size() >= 3; });
+    EXPECT_EQ((std::vector<std::wstring>{L"MenuPopup", L"MenuCommand", L"MenuPopup"}), CSoundRecorder::Played());
 }
 
 TEST(SoundPlayer, StopEndsASoundThatHangsAndTheNextRequestStartsAgain)
@@ -151,7 +153,6 @@ TEST(SoundPlayer, StopEndsASoundThatHangsAndTheNextRequestStartsAgain)
 
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
     EXPECT_TRUE(XTPSoundManager()->IsThreadRunning());
-    for (int i = 0; i < 200 && CSoundRecorder::Played().size() < 2; i++)
-        Sleep(10);
+    testpump::WaitUntil([] { return CSoundRecorder::Played().size() >= 2; });
     EXPECT_EQ((std::vector<std::wstring>{L"MenuCommand", L"MenuPopup"}), CSoundRecorder::Played());
 }

@@ -6,6 +6,10 @@
 #include "toolkit/commandbars/input/XTPKeyboardManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 
+using namespace testinput;
+using testpump::PumpUntil;
+using testpump::PumpUntilIdle;
+
 namespace {
 
 // A window that counts the mouse messages reaching it.
@@ -35,7 +39,7 @@ protected:
         ASSERT_TRUE(m_bar.Create(&m_site, CRect(10, 10, 210, 40)));
         SetForegroundWindow(m_site.GetSafeHwnd());
         m_site.SetFocus();
-        PumpFor(50);
+        PumpUntilIdle();
     }
     void TearDown() override
     {
@@ -67,24 +71,26 @@ TEST_F(InputManagers, KeysGoToTheTrackingBarAndOnlyAnswerTwoPassesThem)
     EXPECT_TRUE(pKeyboard->IsCallWndProcHooked());
 
     SendKey('A');
-    PumpFor(150);
+    PumpUntil([&] { return !m_bar.hookedKeys.empty(); });
+    PumpUntilIdle();
     ASSERT_EQ(std::vector<UINT>{'A'}, m_bar.hookedKeys) << "input was not delivered";
     EXPECT_TRUE(m_site.keys.empty()) << "a key nobody handles is swallowed";
 
     m_bar.answer = 2;
     SendKey('B');
-    PumpFor(150);
+    PumpUntil([&] { return !m_site.keys.empty(); });
     EXPECT_EQ(std::vector<UINT>{'B'}, m_site.keys) << "answer 2 lets the key through";
 
     m_bar.answer = 1;
     SendKey('C');
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.hookedKeys.size() == 3; });
+    PumpUntilIdle();
     EXPECT_EQ(std::vector<UINT>{'B'}, m_site.keys) << "answer 1 consumes it";
 
     m_bar.EndTracking();
     EXPECT_FALSE(pKeyboard->IsKeyboardHooked()) << "hooks go with the last client";
     SendKey('D');
-    PumpFor(150);
+    PumpUntil([&] { return m_site.keys.size() == 2; });
     EXPECT_EQ((std::vector<UINT>{'B', 'D'}), m_site.keys);
 }
 
@@ -92,7 +98,8 @@ TEST_F(InputManagers, AltAloneAndAnApplicationSwitchCloseTheMenus)
 {
     Track();
     SendKey(VK_MENU);
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.IsTrackingMode() == xtpTrackingNone; });
+    PumpUntilIdle();
     EXPECT_EQ(xtpTrackingNone, m_bar.IsTrackingMode()) << "Alt closes all menus";
     EXPECT_TRUE(m_bar.hookedKeys.empty()) << "and is not handed to the bar";
 
@@ -109,17 +116,19 @@ TEST_F(InputManagers, ClickOutsideClosesUnlessOnATrustedWindowOrTheBar)
     EXPECT_TRUE(pMouse->IsMouseHooked());
     Track();
     ClickAt(m_ptOnBar);
-    PumpFor(150);
+    PumpUntilIdle();
     EXPECT_EQ(xtpTrackingKeyboard, m_bar.IsTrackingMode()) << "a click on the bar itself";
 
     pMouse->AddTrustedWindow(m_site.GetSafeHwnd());
+    const int buttonUps = m_site.buttonUps;
     ClickAt(m_ptOnSite);
-    PumpFor(150);
+    PumpUntil([&] { return m_site.buttonUps > buttonUps; });
+    PumpUntilIdle();
     EXPECT_EQ(xtpTrackingKeyboard, m_bar.IsTrackingMode()) << "a click on a trusted window";
     pMouse->RemoveTrustedWindow(m_site.GetSafeHwnd());
 
     ClickAt(m_ptOnSite);
-    PumpFor(150);
+    PumpUntil([&] { return m_bar.IsTrackingMode() == xtpTrackingNone; });
     EXPECT_EQ(xtpTrackingNone, m_bar.IsTrackingMode()) << "a click anywhere else";
     EXPECT_EQ(0u, pMouse->GetTrackArray().GetSize());
 }
@@ -127,19 +136,20 @@ TEST_F(InputManagers, ClickOutsideClosesUnlessOnATrustedWindowOrTheBar)
 TEST_F(InputManagers, ButtonUpAfterAPopupOpenedIsSwallowedOnce)
 {
     SendMouse(0, m_ptOnSite);
-    PumpFor(100);
+    PumpUntilIdle();
     XTPMouseManager()->SendTrackLost();
     SendMouse(MOUSEEVENTF_LEFTUP, m_ptOnSite);
-    PumpFor(150);
+    PumpUntil([] { return !XTPMouseManager()->IsSwallowButtonUp(); });
+    PumpUntilIdle();
     EXPECT_EQ(0, m_site.buttonUps);
     EXPECT_FALSE(XTPMouseManager()->IsSwallowButtonUp());
     SendMouse(MOUSEEVENTF_LEFTUP, m_ptOnSite);
-    PumpFor(150);
+    PumpUntil([&] { return m_site.buttonUps == 1; });
     EXPECT_EQ(1, m_site.buttonUps) << "only once";
 
     XTPMouseManager()->SendTrackLost();
     ClickAt(m_ptOnSite);
-    PumpFor(150);
+    PumpUntil([&] { return m_site.buttonUps == 2; });
     EXPECT_EQ(2, m_site.buttonUps) << "a press clears the swallow";
 }
 
@@ -161,14 +171,16 @@ TEST_F(InputManagers, MovesWithoutMovementAreDroppedWhileTracking)
 
     int before = m_site.mouseMoves;
     SendMouse(0, {m_ptOnSite.x + 9, m_ptOnSite.y});
-    PumpFor(150);
+    PumpUntil([&] { return m_site.mouseMoves > before; });
+    PumpUntilIdle();
     EXPECT_EQ(1, m_site.mouseMoves - before) << "real input while tracking";
 
     // Ending the last tracking gives the window under the cursor a fresh move
     // (the display does send one when the cursor is set where it is).
     before = m_site.mouseMoves;
     m_bar.EndTracking();
-    PumpFor(150);
+    PumpUntil([&] { return m_site.mouseMoves > before; });
+    PumpUntilIdle();
     EXPECT_EQ(1, m_site.mouseMoves - before);
 }
 
@@ -181,15 +193,16 @@ TEST_F(InputManagers, MouseLeaveIsEmulatedForOneWindowAtATime)
                                 m_site.GetSafeHwnd(), nullptr));
     CXTPMouseManager* pMouse = XTPMouseManager();
     SendMouse(0, {160, 250});
-    PumpFor(100);
+    PumpUntilIdle();
     pMouse->TrackMouseLeave(first.GetSafeHwnd());
     pMouse->TrackMouseLeave(first.GetSafeHwnd());
-    PumpFor(120);
+    testpump::PumpFor(150);  // three ticks of the leave timer
     EXPECT_EQ(0, first.leaves) << "the cursor is still inside";
 
     pMouse->TrackMouseLeave(second.GetSafeHwnd());
     EXPECT_EQ(1, first.leaves) << "the previous window hears of the switch at once";
-    PumpFor(150);
+    PumpUntil([&] { return second.leaves > 0; });
+    PumpUntilIdle();
     EXPECT_EQ(1, second.leaves) << "the timer noticed the cursor is not over the second window";
     EXPECT_EQ(nullptr, pMouse->GetMouseLeaveWindow());
     first.DestroyWindow();

@@ -181,7 +181,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
     specials.SetTitle(L"Schwebend");
     ASSERT_TRUE(CreateBar(specials, host, CRect(360, 130, 560, 220)));
 
-    PumpFor(100);
+    testpump::PumpUntilIdle();
     testshot::Image image = testshot::CaptureWindow(host.GetSafeHwnd());
     {
         // Specials and the expand item are drawn on top, as the bars' own parts would.

@@ -284,7 +284,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     CXTPControl* pExpandMenu = menu.GetControls()->Add(new CXTPControlButton(), 0);
     pExpandMenu->SetRect(CRect(2, bottom + 22, 268, bottom + 40));
 
-    PumpFor(150);
+    testpump::PumpUntilIdle();
     {
         HDC hDC = GetDC(menu.GetSafeHwnd());
         XTPPaintManager()->DrawSpecialControl(CDC::FromHandle(hDC), xtpButtonExpandMenu, pExpandMenu, &menu, TRUE,

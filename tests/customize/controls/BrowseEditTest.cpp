@@ -71,7 +71,7 @@ protected:
         m_dialog->SetWindowPos(nullptr, 80, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         m_dialog->ShowWindow(SW_SHOW);
         ::SetForegroundWindow(m_dialog->GetSafeHwnd());
-        Pump();
+        testpump::PumpUntilIdle();
         ASSERT_TRUE(m_dialog->m_bInitialized);
     }
     void TearDown() override
@@ -140,14 +140,12 @@ TEST_F(BrowseEdit, ButtonFromTheTemplateCountsADoubleClickAsTwo)
     Open(BES_XT_CHOOSEFILE);
     CXTButton& play = m_dialog->m_play;
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), play.GetStyle() & BS_TYPEMASK) << "made owner-drawn by DDX_Control";
-    if (!MoveMouseTo(CentreOf(play)))
-        GTEST_SKIP() << "the display does not move the cursor";
-    ClickAt(CentreOf(play), true);
-    PumpFor(100);
-    if (m_dialog->m_nPlayClicks == 0)
-        GTEST_SKIP() << "the display does not deliver synthesized clicks";
+    ASSERT_TRUE(testinput::MoveMouseAndWait(CentreOf(play))) << "the cursor did not move";
+    testinput::DoubleClickAt(CentreOf(play));
+    testpump::PumpUntil([&] { return m_dialog->m_nPlayClicks >= 2; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(2, m_dialog->m_nPlayClicks);
-    MoveMouseTo({700, 700});
+    testinput::MoveMouseTo({700, 700});
 }
 
 TEST_F(BrowseEdit, MovingHidingAndDisablingTheEditCarriesTheButton)
@@ -181,7 +179,9 @@ TEST_F(BrowseEdit, ClickEnterAndSpaceOpenTheFileDialog)
         Edit().SetWindowText(L"vorher");
         browse.SetFocus();
         CModalDriver driver(L"#32770", AnswerFileDialog(strFile, IDOK));
-        PressKey(wKey);
+        testinput::SendKey(wKey);
+        testpump::PumpUntil([&] { return driver.Ran(); });
+        testpump::PumpUntilIdle();
         EXPECT_TRUE(driver.Ran()) << "key " << wKey;
         CString strText;
         Edit().GetWindowText(strText);
@@ -197,10 +197,10 @@ TEST_F(BrowseEdit, ClickEnterAndSpaceOpenTheFileDialog)
     // Cancel keeps the text; a click opens the dialog too.
     Edit().SetWindowText(L"bleibt");
     CModalDriver cancel(L"#32770", AnswerFileDialog(strFile, IDCANCEL));
-    if (!MoveMouseTo(CentreOf(browse)))
-        GTEST_SKIP() << "the display does not move the cursor";
-    ClickAt(CentreOf(browse));
-    PumpFor(300);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(CentreOf(browse))) << "the cursor did not move";
+    testinput::ClickAt(CentreOf(browse));
+    testpump::PumpUntil([&] { return cancel.Ran(); });
+    testpump::PumpUntilIdle();
     EXPECT_TRUE(cancel.Ran());
     CString strText;
     Edit().GetWindowText(strText);
@@ -249,8 +249,8 @@ TEST_F(BrowseEdit, NoButtonWithoutAModeAndNothingForTwoModes)
     ASSERT_NE(nullptr, Edit().GetBrowseButton().GetSafeHwnd());
     Edit().SetWindowText(L"bleibt");
     CModalDriver driver(L"#32770", [](HWND hDlg) { PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0); });
-    Edit().OnBrowse();
-    PumpFor(150);
+    Edit().OnBrowse();  // a browser would be modal: it would have run by now
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(driver.Ran()) << "no browser opens";
     CString strText;
     Edit().GetWindowText(strText);
@@ -295,8 +295,8 @@ TEST_F(BrowseEdit, PopupModeWithAMissingMenuShowsNothing)
     {
         Open(BES_XT_POPUPMENU, nMenu);  // the tray menu has no submenu 1
         CModalDriver driver(PopupMenuClass(), [](HWND) { EndPopupMenu(); });
-        Edit().PopupMenu();
-        PumpFor(120);
+        Edit().PopupMenu();  // a menu would be modal: it would have run by now
+        testpump::PumpUntilIdle();
         EXPECT_FALSE(driver.Ran()) << "menu " << nMenu;
         EXPECT_FALSE(Edit().IsBrowsing());
         m_dialog->DestroyWindow();

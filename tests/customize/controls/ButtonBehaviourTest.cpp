@@ -60,25 +60,29 @@ TEST_F(ButtonWindow, OwnerDrawnWhetherCreatedOrSubclassed)
 TEST_F(ButtonWindow, FlatButtonIsFramedOnlyUnderTheCursor)
 {
     POINT away = {600, 600};
-    if (!MoveMouseTo(away))
-        GTEST_SKIP() << "the display does not move the cursor";
+    ASSERT_TRUE(testinput::MoveMouseAndWait(away)) << "the cursor did not move";
+    testpump::PumpUntilIdle();
     EXPECT_EQ(Colour(COLOR_3DFACE), testshot::CaptureWindow(m_button).Pixel(0, 0)) << "a new button is flat";
 
-    MoveMouseTo(CentreOf(m_button));
+    testinput::MoveMouseTo(CentreOf(m_button));
+    testpump::PumpUntil([&] { return m_button.IsHot() != FALSE; });
+    testpump::PumpUntilIdle();
     EXPECT_TRUE(m_button.IsHot());
     EXPECT_EQ(Colour(COLOR_3DHILIGHT), testshot::CaptureWindow(m_button).Pixel(0, 0));
 
-    MoveMouseTo(away);
-    PumpFor(50);
+    testinput::MoveMouseTo(away);
+    testpump::PumpUntil([&] { return !m_button.IsHot(); });
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(m_button.IsHot());
     EXPECT_FALSE(KillTimer(m_button.GetSafeHwnd(), 1)) << "the hover timer ended with the hover";
     EXPECT_EQ(Colour(COLOR_3DFACE), testshot::CaptureWindow(m_button).Pixel(0, 0));
 
     // A button with a full face never turns hot.
     m_button.SetXButtonStyle(0);
-    MoveMouseTo(CentreOf(m_button));
+    ASSERT_TRUE(testinput::MoveMouseAndWait(CentreOf(m_button)));
+    testpump::PumpUntilIdle();
     EXPECT_FALSE(m_button.IsHot());
-    MoveMouseTo(away);
+    testinput::MoveMouseAndWait(away);
 }
 
 TEST_F(ButtonWindow, TextAndImagePlacement)
@@ -116,7 +120,7 @@ TEST_F(ButtonWindow, FocusRectangleOnlyWithItsStyle)
 {
     m_button.SetXButtonStyle(0, FALSE);
     m_button.SetFocus();
-    PumpFor(30);
+    testpump::PumpUntilIdle();
     COLORREF plain = testshot::CaptureWindow(m_button).Pixel(W / 2 + 30, 2);
     m_button.SetXButtonStyle(BS_XT_SHOWFOCUS);
     COLORREF focused = testshot::CaptureWindow(m_button).Pixel(W / 2 + 30, 2);

@@ -34,13 +34,10 @@ BOOL CALLBACK FindVisibleOfClass(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
-void SendMouse(DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    SendInput(1, &input, sizeof(INPUT));
-}
+// Every pump of the program offers messages to PreTranslateMessage first.
+const testpump::ScopedMessageFilter g_preTranslate([](MSG& msg) {
+    return CWnd::WalkPreTranslateTree(nullptr, &msg) != FALSE;
+});
 
 } // namespace
 
@@ -50,7 +47,7 @@ CTestParent::CTestParent(int x, int y, int cx, int cy, LPCWSTR lpszTitle)
                                     reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1)),
              lpszTitle, WS_POPUP | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN, x, y, cx, cy, nullptr, nullptr);
     ::SetForegroundWindow(m_hWnd);
-    Pump();
+    testpump::PumpUntilIdle();
 }
 
 CTestParent::~CTestParent()
@@ -66,73 +63,6 @@ BOOL CTestParent::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (CWnd::WalkPreTranslateTree(nullptr, &msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-void PumpFor(DWORD dwMilliseconds)
-{
-    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
-    do
-    {
-        Pump();
-        ::Sleep(10);
-    } while (static_cast<LONG>(dwEnd - ::GetTickCount()) > 0);
-    Pump();
-}
-
-bool MoveMouseTo(POINT ptScreen)
-{
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
-    SendMouse(MOUSEEVENTF_MOVE);
-    PumpFor(60);
-    POINT pt;
-    ::GetCursorPos(&pt);
-    return pt.x == ptScreen.x && pt.y == ptScreen.y;
-}
-
-void ClickAt(POINT ptScreen, bool bDouble)
-{
-    MoveMouseTo(ptScreen);
-    for (int i = 0; i < (bDouble ? 2 : 1); i++)
-    {
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    }
-    PumpFor(100);
-}
-
-void SendKeys(std::initializer_list<WORD> keys)
-{
-    for (WORD wKey : keys)
-    {
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = input[1].ki.wVk = wKey;
-        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, input, sizeof(INPUT));
-    }
-}
-
-void PressKey(WORD wKey)
-{
-    SendKeys({wKey});
-    PumpFor(60);
-}
-
 std::function<void(HWND)> AnswerFileDialog(const CString& strName, int nButton, const wchar_t* lpszShot)
 {
     return [strName, nButton, lpszShot](HWND hDlg) {
@@ -141,7 +71,7 @@ std::function<void(HWND)> AnswerFileDialog(const CString& strName, int nButton, 
             SendMessageW(hDlg, CDM_SETCONTROLTEXT, nID, reinterpret_cast<LPARAM>(static_cast<LPCWSTR>(strName)));
         if (lpszShot != nullptr)
         {
-            PumpFor(200);
+            testpump::PumpUntilIdle();
             ShootWindow(hDlg, lpszShot);
         }
         PostMessageW(hDlg, WM_COMMAND, nButton, 0);
@@ -210,7 +140,8 @@ void CALLBACK CModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     {
         // A window still open long after the action (a message box the
         // action did not expect) is cancelled, so that the test ends.
-        if (++pDriver->m_nTicksAfter < 60)
+        // Generous: a loaded machine may take seconds to close a dialog.
+        if (++pDriver->m_nTicksAfter < static_cast<int>(testpump::kDeadline / 50))
             return;
         WindowSearch search = {&pDriver->m_strClass, &pDriver->m_existing, nullptr, {}};
         ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));

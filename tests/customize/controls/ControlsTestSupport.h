@@ -1,6 +1,7 @@
 // Shared pieces of the standalone-control tests: a parent window that counts
-// clicks, message pumps that honour PreTranslateMessage, real mouse and key
-// input, and a driver that acts on a modal window once it shows.
+// clicks and a driver that acts on a modal window once it shows. The
+// program's pumps (support/TestPump.h) offer each message to the windows'
+// PreTranslateMessage first, as the application's loop does.
 #pragma once
 #include <windows.h>
 
@@ -14,6 +15,8 @@
 #include "framework/text/CString.h"
 #include "framework/windows/CWnd.h"
 #include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 
 namespace ctltest {
 
@@ -47,20 +50,6 @@ protected:
 template <int X, int Y, int CX, int CY>
 CTestParent* ParentSuite<X, Y, CX, CY>::s_parent = nullptr;
 
-// Dispatches what is queued, offering each message to the windows'
-// PreTranslateMessage first, as the application's loop does.
-void Pump();
-// Pumps for about the given time.
-void PumpFor(DWORD dwMilliseconds);
-
-// Real input through the system's queue; FALSE when the display does not
-// deliver it (the test then skips).
-bool MoveMouseTo(POINT ptScreen);
-void ClickAt(POINT ptScreen, bool bDouble = false);
-void PressKey(WORD wKey);
-// Queues presses and releases of the keys without pumping (for a modal loop).
-void SendKeys(std::initializer_list<WORD> keys);
-
 // The centre of a window in screen coordinates.
 POINT CentreOf(HWND hWnd);
 
@@ -82,7 +71,8 @@ public:
     CModalDriver& operator=(const CModalDriver&) = delete;
 
     bool Ran() const { return m_bRan; }
-    // A window of the class was still open three seconds after the action.
+    // A window of the class was still open long after the action (the
+    // tests' deadline).
     bool Stuck() const { return m_bStuck; }
 
 private:

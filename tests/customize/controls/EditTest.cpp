@@ -161,8 +161,8 @@ TEST_F(ThemedEdit, MenuOpensAtTheClickOrJustInsideTheEdit)
     {
         m_edit.SetFocus();
         CModalDriver driver(PopupMenuClass(), Record);
-        PressKey(VK_APPS);
-        PumpFor(200);
+        testinput::SendKey(VK_APPS);
+        testpump::PumpUntil([&] { return driver.Ran(); });
         ASSERT_TRUE(driver.Ran());
         CPoint corner(5, 5);
         m_edit.ClientToScreen(&corner);
@@ -172,15 +172,10 @@ TEST_F(ThemedEdit, MenuOpensAtTheClickOrJustInsideTheEdit)
 
     // A right click: at the cursor.
     POINT pt = CentreOf(m_edit);
-    if (!MoveMouseTo(pt))
-        GTEST_SKIP() << "the display does not move the cursor";
+    ASSERT_TRUE(testinput::MoveMouseAndWait(pt)) << "the cursor did not move";
     CModalDriver driver(PopupMenuClass(), Record);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, input, sizeof(INPUT));
-    PumpFor(300);
+    testinput::ClickAt(pt, true);
+    testpump::PumpUntil([&] { return driver.Ran(); });
     ASSERT_TRUE(driver.Ran());
     EXPECT_EQ(CPoint(pt), rcMenu.TopLeft());
 }
@@ -202,7 +197,7 @@ TEST_F(ThemedEdit, TrackPopupMenuReturnsTheChosenCommand)
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, 100, L"Eins");
     menu.AppendMenu(MF_STRING, 200, L"Zwei");
-    CModalDriver driver(PopupMenuClass(), [](HWND) { SendKeys({VK_DOWN, VK_DOWN, VK_RETURN}); });
+    CModalDriver driver(PopupMenuClass(), [](HWND) { testinput::SendKeys({VK_DOWN, VK_DOWN, VK_RETURN}); });
     CXTPPaintManager::SetCustomTheme(nullptr);
     ASSERT_EQ(nullptr, XTPPaintManagerIfAny());
     UINT nChosen = XTTrackPopupMenu(&menu, TPM_RETURNCMD, 150, 150, s_parent);

@@ -80,10 +80,9 @@ TEST(FolderDialog, ChosenFolderComesBackAsAPath)
     dialog.SetSelPath(strStart);
     CModalDriver driver(L"#32770", [](HWND hDlg) {
         // The browser fills its tree and walks to the start folder at its
-        // own pace; answer once the selection has arrived (five seconds at
-        // the most), so that a busy machine does not decide the result.
-        for (int i = 0; i < 50 && SelectedFolderName(hDlg) != L"tavrolin-browse"; ++i)
-            PumpFor(100);
+        // own pace; answer once the selection has arrived, so that a busy
+        // machine does not decide the result.
+        testpump::PumpUntil([&] { return SelectedFolderName(hDlg) == L"tavrolin-browse"; });
         ShootWindow(hDlg, L"folder_dialog.png");
         PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
     });

@@ -44,7 +44,7 @@ TEST_F(CustomizeLooks, CheckMarksShowTheStateInEitherLook)
         list.SetCheck(0, 1);
         list.SetCurSel(2);
         list.SetCheck(2, 1);
-        ctltest::PumpFor(100);
+        testpump::PumpUntilIdle();
         std::wstring strName = std::wstring(L"customize_checklist_") + look.name + L".png";
         testshot::Image image = ctltest::Shoot(list.GetSafeHwnd(), strName.c_str());
 
@@ -73,7 +73,7 @@ TEST_F(CustomizeLooks, GroupLineIsAShadowOverALightLineBehindTheText)
                                        site.GetSafeHwnd(), nullptr, nullptr, nullptr);
         line.SubclassWindow(hStatic);
         ::InvalidateRect(hStatic, nullptr, TRUE);
-        ctltest::PumpFor(100);
+        testpump::PumpUntilIdle();
         std::wstring strName = std::wstring(L"customize_groupline_") + look.name + L".png";
         testshot::Image image = ctltest::Shoot(hStatic, strName.c_str());
         const int y = image.height / 2;

@@ -37,7 +37,7 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
         int viewClicks = -1;
     } seen;
     CDialogScript script({[&](HWND hSheet) {
-        ctltest::PumpFor(200);
+        testpump::PumpUntilIdle();
         ctltest::ShootWindow(hSheet, L"customize_sheet_toolbars.png");
         seen.okVisible = ::IsWindowVisible(::GetDlgItem(hSheet, IDOK));
         seen.finish = WindowText(::GetDlgItem(hSheet, IDCANCEL));
@@ -45,10 +45,11 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
         seen.running = CXTPCustomizeSheet::IsRunning();
         CXTPCustomizeSheet second(pBars, &site);
         seen.second = second.DoModal();
-        ctltest::ClickAt(ViewPoint());
+        testinput::ClickAt(ViewPoint());
+        testpump::PumpUntilIdle();
         seen.viewClicks = site.viewClicks;
         // The user's own click on the finish button.
-        ctltest::ClickAt(ctltest::CentreOf(::GetDlgItem(hSheet, IDCANCEL)));
+        testinput::ClickAt(ctltest::CentreOf(::GetDlgItem(hSheet, IDCANCEL)));
     }});
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
     EXPECT_FALSE(script.TimedOut());
@@ -61,7 +62,9 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
     EXPECT_FALSE(pBars->IsCustomizeMode());
     EXPECT_FALSE(CXTPCustomizeSheet::IsRunning());
     // The hooks are gone: the view takes clicks again.
-    ctltest::ClickAt(ViewPoint());
+    testinput::ClickAt(ViewPoint());
+    testpump::PumpUntil([&] { return site.viewClicks > 0; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(1, site.viewClicks);
 }
 
@@ -72,17 +75,9 @@ TEST_F(CustomizeSheet, AltAndATabsLetterOpensThatPage)
     sheet.AddPage(&keyboard);
     int nActive = -1;
     CDialogScript script({[&](HWND hSheet) {
-        INPUT input[4] = {};
-        for (INPUT& in : input)
-            in.type = INPUT_KEYBOARD;
-        input[0].ki.wVk = VK_MENU;
-        input[1].ki.wVk = 'T';
-        input[2].ki.wVk = 'T';
-        input[2].ki.dwFlags = KEYEVENTF_KEYUP;
-        input[3].ki.wVk = VK_MENU;
-        input[3].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(4, input, sizeof(INPUT));
-        ctltest::PumpFor(300);
+        testinput::SendChord({VK_MENU, 'T'});
+        testpump::PumpUntil([&] { return sheet.GetActiveIndex() == 2; });
+        testpump::PumpUntilIdle();
         nActive = sheet.GetActiveIndex();
         ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     }});
@@ -111,28 +106,20 @@ TEST_F(CustomizeSheet, ASheetThatCannotOpenLeavesTheFrameUsable)
     EXPECT_FALSE(pBars->IsCustomizeMode());
     EXPECT_FALSE(CXTPCustomizeSheet::IsRunning());
     EXPECT_TRUE(::IsWindowEnabled(site.GetSafeHwnd()));
-    ctltest::ClickAt(ViewPoint());
+    testinput::ClickAt(ViewPoint());
+    testpump::PumpUntil([&] { return site.viewClicks > 0; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(1, site.viewClicks);
 }
 
 // Real input, queued at once so that the drag's own loop reads it.
 void QueueDrag(POINT ptFrom, POINT ptTo)
 {
-    std::vector<INPUT> inputs;
-    auto add = [&inputs](DWORD dwFlags, POINT pt) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = pt.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN);
-        input.mi.dy = pt.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN);
-        input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-        inputs.push_back(input);
-    };
-    add(0, ptFrom);
-    add(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    testinput::SendMouse(0, ptFrom);
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
     for (int step = 1; step <= 4; step++)
-        add(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
-    add(MOUSEEVENTF_LEFTUP, ptTo);
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        testinput::SendMouse(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
 }
 
 TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
@@ -146,7 +133,7 @@ TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
     pPage->InsertNewMenuCategory(XTP_IDS_NEWMENU);
     CDialogScript script({[&](HWND hSheet) {
         sheet.SetActivePage(1);
-        ctltest::PumpFor(200);
+        testpump::PumpUntilIdle();
         POINT ptBar = {300, 14};
         pBar->ClientToScreen(&ptBar);
         for (int nCategory : {0, 2}) {
@@ -156,9 +143,11 @@ TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
             pPage->GetCommandsList().GetItemRect(0, &rcItem);
             POINT ptItem = rcItem.CenterPoint();
             pPage->GetCommandsList().ClientToScreen(&ptItem);
+            const int nBefore = pBar->GetControlCount();
             QueueDrag(ptItem, ptBar);
+            testpump::PumpUntil([&] { return pBar->GetControlCount() > nBefore; });
             // Past the double-click time: the next press at this place starts a drag again.
-            ctltest::PumpFor(::GetDoubleClickTime() + 100);
+            testpump::PumpFor(::GetDoubleClickTime() + 100);
         }
         ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     }});

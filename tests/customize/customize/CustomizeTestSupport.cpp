@@ -47,7 +47,7 @@ CTestSite::CTestSite()
                                  wc.hInstance, nullptr);
     ::SetWindowLongPtrW(m_hWndView, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetForegroundWindow(m_hWnd);
-    ctltest::Pump();
+    testpump::PumpUntilIdle();
 }
 
 CTestSite::~CTestSite()
@@ -89,7 +89,7 @@ CPageHost::CPageHost(CPropertyPage* pPage, CWnd* pParent)
 {
     m_sheet.AddPage(pPage);
     m_sheet.Create(pParent, WS_POPUP | WS_CAPTION | WS_VISIBLE);
-    ctltest::PumpFor(100);
+    testpump::PumpUntilIdle();
 }
 
 CPageHost::~CPageHost()
@@ -175,7 +175,7 @@ void CALLBACK CDialogScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 CDialogScript::Step Shot(const wchar_t* lpszName, CDialogScript::Step then)
 {
     return [lpszName, then](HWND hDlg) {
-        ctltest::PumpFor(150);
+        testpump::PumpUntilIdle();
         ctltest::ShootWindow(hDlg, lpszName);
         then(hDlg);
     };

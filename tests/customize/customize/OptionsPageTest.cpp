@@ -33,7 +33,14 @@ struct OptionsPage : BarsTest
         pSheet = nullptr;
     }
     HWND Item(int nID) { return ::GetDlgItem(pPage->GetSafeHwnd(), nID); }
-    void Click(int nID) { ctltest::ClickAt(ctltest::CentreOf(Item(nID))); }
+    // A real click on a check box, handled once the box has turned.
+    void Click(int nID)
+    {
+        const LRESULT before = ::SendMessageW(Item(nID), BM_GETCHECK, 0, 0);
+        testinput::ClickAt(ctltest::CentreOf(Item(nID)));
+        testpump::PumpUntil([&] { return ::SendMessageW(Item(nID), BM_GETCHECK, 0, 0) != before; });
+        testpump::PumpUntilIdle();
+    }
     BOOL Checked(int nID) { return ::SendMessageW(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 
@@ -100,7 +107,7 @@ TEST_F(OptionsPage, GroupLineRunsFromAfterTheTextToTheEdge)
     Show();
     HWND hLine = Item(XTP_IDC_GROUP_OTHER);
     ::InvalidateRect(hLine, nullptr, TRUE);
-    ctltest::PumpFor(100);
+    testpump::PumpUntilIdle();
     testshot::Image image = ctltest::Shoot(hLine, L"customize_options_groupline.png");
     ctltest::ShootWindow(pHost->Sheet().GetSafeHwnd(), L"customize_options_page.png");
     ASSERT_GT(image.width, 40);

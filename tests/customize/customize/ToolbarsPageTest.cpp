@@ -94,7 +94,9 @@ TEST_F(ToolbarsPage, ClickOnACheckBoxHidesClosableBarsOnly)
         List().GetItemRect(nItem, &rcItem);
         POINT pt = {rcItem.left + 2 + pPage->GetList().GetCheckSize().cx / 2, rcItem.CenterPoint().y};
         List().ClientToScreen(&pt);
-        ctltest::ClickAt(pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return List().GetCurSel() == nItem; });
+        testpump::PumpUntilIdle();
     }
     EXPECT_FALSE(pFree->IsVisible());
     EXPECT_TRUE(pFixed->IsVisible());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "framework/controls/CListBox.h"
+#include "support/TestPump.h"
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
@@ -83,16 +84,6 @@ CDockingFrame* NewFrame()
     return frame;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 } // namespace
 
 TEST(DockingFrame, ClosedPaneShownAgainGetsItsWindow)
@@ -170,7 +161,7 @@ TEST(DockingScreenshot, FrameWithPanesInEveryTheme)
         frame->manager.AttachPane(tabbed, bottom);
         static_cast<CXTPDockingPaneTabbedContainer*>(left->GetContainer())->m_bActive = TRUE;
         frame->RecalcLayout();
-        Pump();
+        testpump::PumpUntilIdle();
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
         EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_frame_") + names[theme] + L".png").empty());
@@ -385,7 +376,7 @@ TEST(DockingFloatingFrame, FloatedPaneLivesInAVisibleFrameThatHidesWhileEmpty)
     EXPECT_EQ(CRect(300, 200, 520, 380), rc);
     frame->RecalcLayout();
     ::RedrawWindow(floating->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Pump();
+    testpump::PumpUntilIdle();
     HDC screen = ::GetDC(nullptr);
     CRect shotRect(rc.left - 10, rc.top - 10, rc.right + 10, rc.bottom + 10);
     EXPECT_FALSE(testshot::Save(testshot::CaptureDC(screen, shotRect), L"docking_floating_frame.png").empty());
@@ -436,7 +427,8 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
     ::GetWindowRect(hFloating, &rc);
     ::SendMessageW(hFloating, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(rc.left + 20, rc.top + 5));
     EXPECT_NE(nullptr, FloatingFrameOf(first)) << "not yet";
-    Pump();
+    testpump::PumpUntil([&] { return FloatingFrameOf(first) == nullptr; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(nullptr, FloatingFrameOf(first));
     EXPECT_FALSE(::IsWindowVisible(hFloating));
     EXPECT_EQ(docked, first->GetContainer());
@@ -543,7 +535,7 @@ TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
     EXPECT_EQ((std::vector<int>{xtpPaneActionCollapsing, xtpPaneActionCollapsed}), frame->actions);
     EXPECT_FALSE(::IsWindowVisible(group->m_hWnd));
     EXPECT_EQ(frame->m_hWnd, ::GetParent(group->m_hWnd)) << "the container waits at the site";
-    Pump();
+    testpump::PumpUntil([&] { return !::IsWindow(hSlide); });
     EXPECT_FALSE(::IsWindow(hSlide)) << "the slide-out closed itself";
     frame->DestroyWindow();
 }
@@ -592,7 +584,7 @@ TEST(DockingAutoHide, SlideOutGrowsFromEverySideAndVetoesHold)
         // Closed at once, the panel forgets the window.
         slide->CloseWindowNow();
         EXPECT_EQ(nullptr, panel->m_pActiveWnd);
-        Pump();
+        testpump::PumpUntilIdle();
     }
 
     // A veto of action 10 keeps the window out after the sixth check.

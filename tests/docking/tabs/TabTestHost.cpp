@@ -1,4 +1,5 @@
 #include "TabTestHost.h"
+#include "support/TestPump.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 CTabTestHost::CTabTestHost(CXTPTabPaintManager* pShared)
@@ -91,15 +92,14 @@ void CTabTestWindow::PostDrag(std::initializer_list<CPoint> points)
 
 BOOL DrainQueueFindQuit()
 {
+    // Painting must be dispatched, or the window asks for it again and again;
+    // a quit the pump posted again is taken off.
     BOOL bQuit = FALSE;
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    while (!testpump::PumpPending())
     {
-        // Painting must be dispatched, or the window asks for it again and again.
-        if (msg.message == WM_QUIT)
-            bQuit = TRUE;
-        else
-            ::DispatchMessageW(&msg);
+        bQuit = TRUE;
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     return bQuit;
 }

@@ -288,8 +288,7 @@ TEST_F(DropTargetTest, DragWithNoButtonHeldDropsOnTheWindowUnderTheCursor)
     ::SetCursorPos(100 + 30, 120 + 40);
     POINT cursor;
     ::GetCursorPos(&cursor);
-    if (cursor.x != 130 || cursor.y != 160)
-        GTEST_SKIP() << "the cursor cannot be placed on this display";
+    ASSERT_TRUE(cursor.x == 130 && cursor.y == 160) << "the cursor was not placed";
     target.answer = DROPEFFECT_MOVE;
     EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_MOVE);
     ASSERT_FALSE(target.calls.empty());

@@ -14,22 +14,12 @@
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
 #include "toolkit/common/drawing/XTPWindowHelpers.h"
 #include "toolkit/common/dc/XTPWindowRect.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 #include <stdexcept>
 #include <vector>
 
 namespace {
-
-void Pump()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        if (msg.message == WM_QUIT)
-            break;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // A top-level window that counts the left-button presses it receives.
 class CClickCounter : public CWnd
@@ -131,30 +121,18 @@ TEST_F(DrawWindows, ClickOutsideTheWatchedWindowIsSwallowed)
     ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), L"Popup", WS_POPUP | WS_VISIBLE, 150, 150,
                                50, 50, m_frame.GetSafeHwnd(), nullptr));
     SetForegroundWindow(m_frame.GetSafeHwnd());
-    Pump();
+    testpump::PumpUntilIdle();
 
-    auto ClickAt = [](int x, int y) {
-        SetCursorPos(x, y);
-        INPUT input[2] = {};
-        input[0].type = input[1].type = INPUT_MOUSE;
-        input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, input, sizeof(INPUT));
-        for (int i = 0; i < 10; i++)
-        {
-            Sleep(20);
-            Pump();
-        }
-    };
-
-    ClickAt(120, 120);
-    int before = m_frame.clicks;
-    if (before == 0)
-        GTEST_SKIP() << "the display does not deliver synthesized clicks";
+    testinput::ClickAt({120, 120});
+    ASSERT_TRUE(testpump::PumpUntil([&] { return m_frame.clicks > 0; })) << "the click did not arrive";
+    testpump::PumpUntilIdle();
+    const int before = m_frame.clicks;
 
     popup.SetFocus();
     XTPSetClickOutsideHook(&popup);
-    ClickAt(120, 120);
+    testinput::ClickAt({120, 120});
+    testpump::PumpUntil([&] { return GetFocus() == m_frame.GetSafeHwnd(); });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(before, m_frame.clicks) << "the press outside reached no window";
     EXPECT_EQ(m_frame.GetSafeHwnd(), GetFocus()) << "the focus went to the owner";
     XTPSetClickOutsideHook(nullptr);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "PopupTestSupport.h"
+#include "support/TestPump.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/common/popup/XTPPopupItem.h"
 
@@ -176,14 +177,10 @@ TEST_F(Popup, ItsOwnTimersRunTheWholeLife)
     ASSERT_TRUE(popup.Show(&owner));
     HWND hWnd = popup.GetSafeHwnd();
     BOOL bShownSeen = FALSE;
-    while (::IsWindow(hWnd) && ::GetTickCount() - dwStart < 10000)
-    {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
+    testpump::PumpUntil([&] {
         bShownSeen |= ::IsWindow(hWnd) && popup.GetPopupState() == xtpPopupStateShow;
-    }
+        return !::IsWindow(hWnd);
+    });
     EXPECT_FALSE(::IsWindow(hWnd));
     EXPECT_TRUE(bShownSeen);
     EXPECT_GE(::GetTickCount() - dwStart, 300u);

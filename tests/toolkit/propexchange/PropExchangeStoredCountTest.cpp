@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "support/ImportPatch.h"
 #include "toolkit/images/ImageTestSupport.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIconSet.h"
@@ -77,7 +78,47 @@ TEST(PropExchangeStoredCount, RegistryLoadStopsAtTheFirstMissingItemAndWritesNot
     EXPECT_EQ(before, key.Snapshot());
 }
 
-TEST(PropExchangeStoredCount, ImageManagerLoadsFromAHostileRegistrySectionQuicklyAndCleanly)
+namespace {
+
+// Counts the program's registry opens and value reads while it lives.
+class CountedRegistryCalls
+{
+public:
+    CountedRegistryCalls()
+        : m_open("advapi32.dll", "RegOpenKeyExW", reinterpret_cast<void*>(CountedOpen)),
+          m_query("advapi32.dll", "RegQueryValueExW", reinterpret_cast<void*>(CountedQuery))
+    {
+        s_pThis = this;
+        EXPECT_TRUE(m_open.IsActive() && m_query.IsActive());
+    }
+    ~CountedRegistryCalls() { s_pThis = nullptr; }
+    int Count() const { return m_nCalls; }
+
+private:
+    static LONG WINAPI CountedOpen(HKEY hKey, LPCWSTR lpSubKey, DWORD dwOptions, REGSAM sam, PHKEY phResult)
+    {
+        s_pThis->m_nCalls++;
+        auto original = reinterpret_cast<decltype(&RegOpenKeyExW)>(s_pThis->m_open.GetOriginal());
+        return original(hKey, lpSubKey, dwOptions, sam, phResult);
+    }
+    static LONG WINAPI CountedQuery(HKEY hKey, LPCWSTR lpValue, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
+                                    LPDWORD lpcbData)
+    {
+        s_pThis->m_nCalls++;
+        auto original = reinterpret_cast<decltype(&RegQueryValueExW)>(s_pThis->m_query.GetOriginal());
+        return original(hKey, lpValue, lpReserved, lpType, lpData, lpcbData);
+    }
+
+    static CountedRegistryCalls* s_pThis;
+    testpatch::CImportPatch m_open, m_query;
+    int m_nCalls = 0;
+};
+
+CountedRegistryCalls* CountedRegistryCalls::s_pThis = nullptr;
+
+} // namespace
+
+TEST(PropExchangeStoredCount, ImageManagerLoadsFromAHostileRegistrySectionBoundedAndCleanly)
 {
     ScratchKey key(L"StoredImages");
     {
@@ -95,10 +136,13 @@ TEST(PropExchangeStoredCount, ImageManagerLoadsFromAHostileRegistrySectionQuickl
     const std::wstring before = key.Snapshot();
 
     CXTPImageManager loaded;
-    const DWORD dwStart = GetTickCount();
-    CXTPPropExchangeRegistry px(TRUE, key.get(), L"Images");
-    loaded.DoPropExchange(&px);
-    EXPECT_LT(GetTickCount() - dwStart, 10000u); // bounded by what is there, not by the claimed counts
+    {
+        // The reads are bounded by what is there, not by the claimed counts.
+        CountedRegistryCalls calls;
+        CXTPPropExchangeRegistry px(TRUE, key.get(), L"Images");
+        loaded.DoPropExchange(&px);
+        EXPECT_LT(calls.Count(), 200) << "registry calls while loading two icon sets";
+    }
     EXPECT_EQ(before, key.Snapshot());
     for (UINT nId : {40u, 41u})
     {

@@ -44,8 +44,7 @@ void ReadEverything(CXTRegistryManager& registry, LPCWSTR pszSection)
 
 TEST(RegistryManagerRead, MissingKeysStayMissing)
 {
-    if (AfxGetApp() != nullptr)
-        GTEST_SKIP() << "needs an application object of its own";
+    ASSERT_EQ(nullptr, AfxGetApp()) << "another test left its application object alive";
     CWinApp app(L"ReadTest");
     app.SetRegistryKey(kMaker);
     SHDeleteKeyW(HKEY_CURRENT_USER, kMakerPath);

@@ -23,7 +23,7 @@ protected:
         owner.tools = {{1, {10, 10, 110, 40}, L"Öffnen", L"", L""},
                        {2, {120, 10, 220, 40}, L"Speichern", L"", L""}};
         ::SetForegroundWindow(owner.GetSafeHwnd());
-        PumpMessages();
+        testpump::PumpUntilIdle();
         context.SetStyle(xtpToolTipOffice);
         g_tick += 10000;
     }
@@ -112,13 +112,15 @@ TEST_F(ToolTipContextTest, NoTipWhileAnotherWindowIsInFront)
     COwnerWnd other;
     ASSERT_TRUE(other.CreateAt(600, 500, 100, 100));
     ::SetForegroundWindow(owner.GetSafeHwnd());
-    PumpMessages();
+    testpump::PumpUntil([&] { return ::GetForegroundWindow() == owner.GetSafeHwnd(); });
+    testpump::PumpUntilIdle();
     Move(20, 20);
     CSpyToolTip* tip = ShowTip();
     ASSERT_TRUE(tip->IsWindowVisible());
 
     ::SetForegroundWindow(other.GetSafeHwnd());
-    PumpMessages();
+    testpump::PumpUntil([&] { return ::GetForegroundWindow() == other.GetSafeHwnd(); });
+    testpump::PumpUntilIdle();
     ASSERT_EQ(::GetForegroundWindow(), other.GetSafeHwnd());
 
     // A visible tip is deactivated.

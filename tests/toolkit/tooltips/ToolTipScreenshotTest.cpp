@@ -31,11 +31,17 @@ testshot::Image ShowAndCapture(CXTPToolTipContext& context, COwnerWnd& owner)
         tip->SendMessage(WM_TIMER, CXTPToolTipContextToolTip::SHOW_TIMER_ID);
     } else {
         // The system control keeps its own timers.
-        for (int i = 0; i < 100 && !tip->IsWindowVisible(); i++) {
-            PumpMessagesFor(20);
-            MoveMouse(context, owner, owner.ScreenPoint(31, 25));
-        }
-        PumpMessagesFor(200);
+        // It shows once the mouse has rested for its delay: a move now and
+        // then, not at every look.
+        DWORD dwMoved = ::GetTickCount();
+        testpump::PumpUntil([&] {
+            if (::GetTickCount() - dwMoved >= 20) {
+                MoveMouse(context, owner, owner.ScreenPoint(31, 25));
+                dwMoved = ::GetTickCount();
+            }
+            return tip->IsWindowVisible() != FALSE;
+        });
+        testpump::PumpUntilIdle();
     }
     if (!tip->IsWindowVisible())
         return testshot::Image();
@@ -58,7 +64,7 @@ TEST_P(ToolTipScreenshotTest, StyleDrawsItsLook)
     ASSERT_TRUE(owner.CreateAt(200, 200, 300, 120));
     owner.tools = {{1, {10, 10, 200, 60}, shot.text, L"Neue Tickets", L"Drei Angebote für Spiel 12 sind wieder frei."}};
     ::SetForegroundWindow(owner.GetSafeHwnd());
-    PumpMessages();
+    testpump::PumpUntilIdle();
 
     CXTPToolTipContext context;
     context.SetStyle(shot.style);

@@ -102,22 +102,4 @@ void MoveMouse(CXTPToolTipContext& context, CWnd& owner, POINT screenPoint)
     context.FilterToolTipMessage(&owner, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
 }
 
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-void PumpMessagesFor(DWORD milliseconds)
-{
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        PumpMessages();
-        ::Sleep(10);
-    }
-}
-
 } // namespace tiptest

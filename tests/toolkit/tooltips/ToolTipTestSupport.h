@@ -11,6 +11,7 @@
 #include "framework/windows/CWnd.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/common/tooltips/XTPToolTipContextToolTip.h"
+#include "support/TestPump.h"
 
 namespace tiptest {
 
@@ -72,8 +73,5 @@ public:
 
 // Puts the mouse on a screen point and hands the context a mouse move.
 void MoveMouse(CXTPToolTipContext& context, CWnd& owner, POINT screenPoint);
-// Handles the messages waiting for this thread.
-void PumpMessages();
-void PumpMessagesFor(DWORD milliseconds);
 
 } // namespace tiptest

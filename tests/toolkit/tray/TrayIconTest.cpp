@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "support/TestPump.h"
 
 #include "framework/windows/CWnd.h"
 #include "resources/ToolkitImageIds.h"
@@ -45,16 +46,6 @@ public:
         return CWnd::WindowProc(message, wParam, lParam);
     }
 };
-
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 // Whether the shell knows an icon with this window and id.
 BOOL ShellHasIcon(const NOTIFYICONDATAW& record)
@@ -194,7 +185,8 @@ TEST_F(TrayIcon, MouseMessagesGoToTheOwnerFirst)
     EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, WM_RBUTTONUP));
     ::KillTimer(nullptr, safety);
     EXPECT_EQ(1, owner.menusOpened);
-    PumpMessages();
+    testpump::PumpUntil([&] { return owner.nullMessages > 0; });
+    testpump::PumpUntilIdle();
     EXPECT_EQ(1, owner.nullMessages);
 
     // An owner that handles the callback itself: no command, no menu.

@@ -365,27 +365,3 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
     return TRUE;
 }
 
-// A bar keeps no stored form and makes no copies of itself: the exchange,
-// the copy and the list of bars to store do nothing, and Clone answers null,
-// so that a copied popup control shares its source's bar.
-void CXTPCommandBar::DoPropExchange(CXTPPropExchange* /*pPX*/)
-{
-}
-
-void CXTPCommandBar::Copy(CXTPCommandBar* /*pCommandBar*/, BOOL /*bRecursive*/)
-{
-}
-
-void CXTPCommandBar::GenerateCommandBarList(DWORD& /*nID*/, CXTPCommandBarList* /*pCommandBarList*/,
-                                            XTP_COMMANDBARS_PROPEXCHANGE_PARAM* /*pParam*/)
-{
-}
-
-void CXTPCommandBar::RestoreCommandBarList(CXTPCommandBarList* /*pCommandBarList*/)
-{
-}
-
-CXTPCommandBar* CXTPCommandBar::Clone(BOOL /*bRecursive*/)
-{
-    return nullptr;
-}

@@ -105,10 +105,10 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
         bSpecial = FALSE;
         break;
     }
-    if (bSpecial) {
-        ProcessSpecialKey(key);
-        return 1;
-    }
+    // A key this bar has no use for goes on to the bar below it: Left in a
+    // submenu closes the submenu, in a menu moves to the previous title.
+    if (bSpecial)
+        return ProcessSpecialKey(key) ? 1 : 0;
 
     if (MapVirtualKeyW(nChar, 2) != 0 && GetKeyState(VK_CONTROL) >= 0) {
         BOOL bAmbiguous = FALSE;

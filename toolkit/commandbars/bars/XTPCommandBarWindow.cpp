@@ -1,6 +1,7 @@
 // The bar window's messages: painting, hot tracking, clicks, timers.
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -31,6 +32,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
     ON_WM_RBUTTONUP()
     ON_WM_TIMER()
     ON_WM_DESTROY()
@@ -235,6 +237,26 @@ void CXTPCommandBar::OnLButtonDblClk(UINT /*nFlags*/, CPoint point)
     CXTPControl* pControl = m_pControls->HitTest(point);
     if (pControl && !IsCustomizeMode())
         pControl->OnLButtonDblClk(point);
+}
+
+void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!IsCustomizeMode() || !pCommandBars || !IsCustomizable() || !pControl || !pControl->IsVisible() ||
+        !pControl->IsCustomizeMovable()) {
+        CWnd::OnRButtonDown(nFlags, point);
+        return;
+    }
+    SetPopuped(-1);
+    SetSelected(-1);
+    pCommandBars->SetCustomizeSelection(pControl);
+    CXTPCustomizeSheet* pSheet = DYNAMIC_DOWNCAST(CXTPCustomizeSheet, pCommandBars->GetCustomizeDialog());
+    if (pSheet && pSheet->GetSafeHwnd()) {
+        CPoint ptScreen = point;
+        ClientToScreen(&ptScreen);
+        pSheet->ShowContextMenu(ptScreen);
+    }
 }
 
 void CXTPCommandBar::OnRButtonUp(UINT nFlags, CPoint point)

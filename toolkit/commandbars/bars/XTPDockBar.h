@@ -65,6 +65,9 @@ public:
     int GetEntryCount() const { return static_cast<int>(m_arrBars.GetSize()); }
     CXTPToolBar* GetEntry(int nIndex) const { return m_arrBars[nIndex]; }
     int GetRowCount() const;
+    // Puts the bars (null: a row end) in front of the rows there are, in
+    // that order; the bars must be on no dock bar.
+    void PlaceEntries(const CToolBarArray& arrEntries);
     // The layout mode a toolbar gets in this dock bar.
     DWORD GetBarMode(CXTPToolBar* pBar) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 #include "framework/windows/CControlBar.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -32,6 +33,34 @@ void KeepOnScreen(CRect& rc, const CRect& rcWork)
         rc.OffsetRect(rcWork.right - kKeepOnScreen - rc.left, 0);
     if (rc.right < rcWork.left + kKeepOnScreen)
         rc.OffsetRect(rcWork.left + kKeepOnScreen - rc.right, 0);
+}
+
+// Some of the rectangle lies in the work area of the monitor nearest to it.
+BOOL MeetsWorkArea(const CRect& rc)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &info))
+        return TRUE;
+    CRect rcMeet;
+    return rcMeet.IntersectRect(&rc, &info.rcWork);
+}
+
+BOOL DragsLeft(int nHitTest)
+{
+    return nHitTest == HTLEFT || nHitTest == HTTOPLEFT || nHitTest == HTBOTTOMLEFT;
+}
+BOOL DragsRight(int nHitTest)
+{
+    return nHitTest == HTRIGHT || nHitTest == HTTOPRIGHT || nHitTest == HTBOTTOMRIGHT;
+}
+BOOL DragsTop(int nHitTest)
+{
+    return nHitTest == HTTOP || nHitTest == HTTOPLEFT || nHitTest == HTTOPRIGHT;
+}
+BOOL DragsBottom(int nHitTest)
+{
+    return nHitTest == HTBOTTOM || nHitTest == HTBOTTOMLEFT || nHitTest == HTBOTTOMRIGHT;
 }
 
 // Holds the bar while a loop that may release it runs.
@@ -81,6 +110,13 @@ BOOL CXTPDockContext::MayDock(XTPBarPosition position) const
     return (m_pBar->GetFlags() & SideFlag(position)) != 0;
 }
 
+void CXTPDockContext::RememberDockBar(UINT nDockID, XTPBarPosition position, const CRect& rcDock)
+{
+    m_uMRUDockID = nDockID;
+    m_uMRUDockPosition = position;
+    m_rectMRUDockPos = rcDock;
+}
+
 void CXTPDockContext::StartDrag(CPoint pt)
 {
     if (!m_pBar || !m_pBar->GetSafeHwnd() || !GetCommandBars())
@@ -92,37 +128,39 @@ void CXTPDockContext::StartDrag(CPoint pt)
     m_rectWindow = m_rectDragFrame;
     BOOL bWasDocked = m_pBar->GetPosition() != xtpBarFloating;
     CXTPDockBar* pStartDockBar = m_pBar->GetDockBar();
+    const UINT nStartDockID = pStartDockBar && pStartDockBar->GetSafeHwnd()
+                                  ? static_cast<UINT>(pStartDockBar->GetDlgCtrlID())
+                                  : m_uMRUDockID;
     CRect rcStartDock = m_rectMRUDockPos;
     XTPBarPosition startSide = m_pBar->GetPosition();
 
     ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
+    // The thread's one mouse manager outlives any frame closed during the loop.
     CXTPMouseManager* pMouseManager = GetCommandBars()->GetMouseManager();
     pMouseManager->LockMouseMove();
+    const HWND hBar = m_pBar->GetSafeHwnd();
     Track();
     pMouseManager->UnlockMouseMove();
-
-    if (!m_pBar->GetSafeHwnd() || m_pBar->GetPosition() != xtpBarFloating)
+    if (!::IsWindow(hBar) || m_pBar->GetPosition() != xtpBarFloating)
         return;
     CRect rcWindow;
     m_pBar->GetWindowRect(&rcWindow);
     m_ptMRUFloatPos = rcWindow.TopLeft();
-    if (bWasDocked && pStartDockBar) {
-        m_uMRUDockPosition = startSide;
-        m_rectMRUDockPos = rcStartDock;
-    }
+    if (bWasDocked && pStartDockBar)
+        RememberDockBar(nStartDockID, startSide, rcStartDock);
 }
 
 void CXTPDockContext::StartResize(int nHitTest, CPoint pt)
 {
-    if (!m_pBar || !m_pBar->GetSafeHwnd())
+    if (!m_pBar || !m_pBar->GetSafeHwnd() || nHitTest < HTLEFT || nHitTest > HTBOTTOMRIGHT)
         return;
     CBarHold hold(m_pBar);
     m_nTrackMode = nHitTest;
     m_ptLast = pt;
     m_pBar->GetWindowRect(&m_rectWindow);
     m_rectDragFrame = m_rectWindow;
-    Track();
-    if (!m_pBar->GetSafeHwnd() || m_pBar->GetPosition() != xtpBarFloating)
+    const HWND hBar = m_pBar->GetSafeHwnd();
+    if (!Track() || !::IsWindow(hBar) || m_pBar->GetPosition() != xtpBarFloating)
         return;
     CRect rcWindow;
     m_pBar->GetWindowRect(&rcWindow);
@@ -130,10 +168,10 @@ void CXTPDockContext::StartResize(int nHitTest, CPoint pt)
     m_pBar->SetWidth(rcWindow.Width());
 }
 
-void CXTPDockContext::Track()
+BOOL CXTPDockContext::Track()
 {
     if (::GetCapture() != nullptr)
-        return;
+        return FALSE;
     HWND hWnd = m_pBar->GetSafeHwnd();
     ::SetCapture(hWnd);
     while (::GetCapture() == hWnd) {
@@ -160,10 +198,12 @@ void CXTPDockContext::Track()
                     Resize(pt);
             }
         } else {
+            ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
+        // A dispatched message may have closed the frame with its bars.
         if (!::IsWindow(hWnd))
-            break;
+            return TRUE;
         if (CXTPCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->IdleRecalcLayout();
     }
@@ -171,6 +211,7 @@ void CXTPDockContext::Track()
         ::ReleaseCapture();
     if (CXTPCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    return TRUE;
 }
 
 void CXTPDockContext::Move(CPoint pt)
@@ -218,6 +259,35 @@ void CXTPDockContext::Move(CPoint pt)
 
 void CXTPDockContext::Resize(CPoint pt)
 {
+    if (dynamic_cast<CXTPDialogBar*>(m_pBar))
+        ResizeDialogBar(pt);
+    else
+        ResizeToolBar(pt);
+}
+
+void CXTPDockContext::ResizeDialogBar(CPoint pt)
+{
+    const CSize delta = pt - m_ptLast;
+    m_ptLast = pt;
+    if (DragsLeft(m_nTrackMode))
+        m_rectDragFrame.left += delta.cx;
+    if (DragsRight(m_nTrackMode))
+        m_rectDragFrame.right += delta.cx;
+    if (DragsTop(m_nTrackMode))
+        m_rectDragFrame.top += delta.cy;
+    if (DragsBottom(m_nTrackMode))
+        m_rectDragFrame.bottom += delta.cy;
+
+    CRect rcWindow;
+    m_pBar->GetWindowRect(&rcWindow);
+    if (m_rectDragFrame.Size() == rcWindow.Size() || !MeetsWorkArea(m_rectDragFrame))
+        return;
+    static_cast<CXTPDialogBar*>(m_pBar)->Resize(m_rectDragFrame, m_nTrackMode);
+    m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CXTPDockContext::ResizeToolBar(CPoint pt)
+{
     CRect rc = m_rectWindow;
     CSize sz;
     switch (m_nTrackMode) {
@@ -244,8 +314,7 @@ void CXTPDockContext::Resize(CPoint pt)
         rcNew.OffsetRect(rc.right - rcNew.right, 0);
     if (m_nTrackMode == HTTOP)
         rcNew.OffsetRect(0, rc.bottom - rcNew.bottom);
-    CRect rcMeet;
-    if (!rcMeet.IntersectRect(rcNew, XTPGetWorkAreaOfPoint(pt)))
+    if (!MeetsWorkArea(rcNew))
         return;
     m_rectWindow = rcNew;
     m_pBar->SetWindowPos(nullptr, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
@@ -266,12 +335,13 @@ BOOL CXTPDockContext::ToggleDocking()
             return FALSE;
         CPoint pt = m_ptMRUFloatPos;
         CXTPDockBar* pDockBar = m_pBar->GetDockBar();
+        if (pDockBar && pDockBar->GetSafeHwnd())
+            m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
         if ((pt.x <= 0 || pt.y <= 0) && pDockBar) {
             CRect rcDocked;
             m_pBar->GetWindowRect(&rcDocked);
             pDockBar->ScreenToClient(&rcDocked);
-            m_uMRUDockPosition = pDockBar->GetPosition();
-            m_rectMRUDockPos = rcDocked;
+            RememberDockBar(m_uMRUDockID, pDockBar->GetPosition(), rcDocked);
             pt = m_rectMRUDockPos.TopLeft();
             pDockBar->ClientToScreen(&pt);
         }

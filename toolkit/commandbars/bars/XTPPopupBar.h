@@ -83,6 +83,22 @@ public:
     void SetShadow(BOOL bShadow) { m_bShadow = bShadow; }
     void SetBorders(const CRect& rc) { m_rcBorders = rc; }
     CRect GetBorders() const { return m_rcBorders; }
+    // The tear-off settings whoever builds the popup gives it.
+    void SetTearOffPopup(const CString& strCaption, UINT nID, int nWidth, BOOL bTearOff = TRUE)
+    {
+        m_bTearOffPopup = bTearOff;
+        m_strTearOffCaption = strCaption;
+        m_nTearOffID = nID;
+        m_nTearOffWidth = nWidth;
+    }
+    BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
+    CString GetTearOffCaption() const { return m_strTearOffCaption; }
+    UINT GetTearOffID() const { return m_nTearOffID; }
+    int GetTearOffWidth() const { return m_nTearOffWidth; }
+    BOOL GetShadow() const { return m_bShadow; }
+
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
 protected:
     BOOL CreatePopupWindow();
@@ -127,4 +143,8 @@ protected:
     UINT_PTR m_nScrollTimer;
     int m_nScrollHeight;
     CSize m_szLast;
+    BOOL m_bTearOffPopup = FALSE;
+    CString m_strTearOffCaption;
+    UINT m_nTearOffID = 0;
+    int m_nTearOffWidth = 0;
 };

@@ -1,5 +1,5 @@
-// The toolbar window: creation docked or floating, visibility, and the mouse
-// on a bar that the user drags, resizes and double-clicks.
+// The toolbar window: visibility, and the mouse on a bar that the user
+// drags, resizes and double-clicks.
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CMiniFrameWnd.h"
@@ -16,7 +16,6 @@ namespace {
 const int kResizeEdge = 3;
 // Marks the second look at a deactivation; no FS_ flag uses it.
 const DWORD kRecheckDeactivation = 0x80000000;
-const DWORD kFloatingStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
@@ -60,34 +59,6 @@ void CXTPToolBar::EnableDocking(DWORD dwFlags)
     m_dwFlags = dwFlags;
 }
 
-BOOL CXTPToolBar::Create(CWnd* pParentWnd, BOOL bFloat)
-{
-    HWND hParent = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
-    if (!GetSafeHwnd()) {
-        CPoint pt = m_dockContext.m_ptMRUFloatPos;
-        if (pt == CPoint(0, 0))
-            pt = CPoint(100, 100);
-        CXTPCommandBars* pCommandBars = GetCommandBars();
-        DWORD dwExStyle = pCommandBars && pCommandBars->IsLayoutRTL() ? WS_EX_LAYOUTRTL : 0;
-        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
-        // A docked bar is made a child at once: a pop-up would flash before the dock bar takes it.
-        DWORD dwStyle = bFloat ? kFloatingStyle : (kFloatingStyle & ~WS_POPUP) | WS_CHILD;
-        if (!CreateEx(dwExStyle, lpszClass, m_strTitle, dwStyle, pt.x, pt.y, 0, 0, hParent, nullptr))
-            return FALSE;
-    } else if (bFloat && (GetStyle() & WS_CHILD)) {
-        ::SetParent(m_hWnd, nullptr);
-        ModifyStyle(WS_CHILD, WS_POPUP);
-    } else if (!bFloat && (GetStyle() & WS_POPUP)) {
-        ModifyStyle(WS_POPUP, WS_CHILD);
-        ::SetParent(m_hWnd, hParent);
-    }
-    if (bFloat)
-        ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hParent));
-    if (m_bVisible)
-        ShowWindow(SW_SHOWNA);
-    return TRUE;
-}
-
 void CXTPToolBar::SetVisible(BOOL bVisible)
 {
     bVisible = bVisible ? TRUE : FALSE;
@@ -111,36 +82,6 @@ void CXTPToolBar::SetVisible(BOOL bVisible)
             pCommandBars->Remove(this);
     }
     InternalRelease();
-}
-
-BOOL CXTPToolBar::SetPosition(XTPBarPosition barPosition)
-{
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars)
-        return FALSE;
-    if (barPosition >= xtpBarTop && barPosition <= xtpBarRight)
-        return pCommandBars->DockCommandBar(this, barPosition);
-    if (barPosition == xtpBarFloating) {
-        if (!pCommandBars->FloatCommandBar(this))
-            return FALSE;
-        OnRecalcLayout();
-        return TRUE;
-    }
-    return FALSE;
-}
-
-void CXTPToolBar::OnRecalcLayout()
-{
-    if (!GetSafeHwnd())
-        return;
-    if (m_barPosition == xtpBarFloating) {
-        CSize sz = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
-        SetWindowPos(nullptr, 0, 0, sz.cx, sz.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Invalidate(FALSE);
-        return;
-    }
-    if (CXTPCommandBars* pCommandBars = GetCommandBars())
-        pCommandBars->RecalcFrameLayout(FALSE);
 }
 
 LRESULT CXTPToolBar::OnNcHitTest(CPoint point)
@@ -200,8 +141,9 @@ void CXTPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CXTPToolBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
+    // While customizing, a right click selects the control under it.
     if (!pCommandBars || IsCustomizeMode()) {
-        CWnd::OnRButtonDown(nFlags, point);
+        CXTPCommandBar::OnRButtonDown(nFlags, point);
         return;
     }
     SetTrackingMode(xtpTrackingNone, TRUE, FALSE);

@@ -53,6 +53,8 @@ public:
     // Shows or hides the window, re-lays out the frame around a docked bar
     // and tells the site (0x2855); a hidden tear-off bar leaves the manager.
     void SetVisible(BOOL bVisible) override;
+    // Sides 0 to 3 dock the bar through the manager; floating gives it a
+    // window of its own.
     BOOL SetPosition(XTPBarPosition barPosition) override;
     void OnRecalcLayout() override;
     // Docked modes lay the bar out along its dock bar; others float.
@@ -85,6 +87,12 @@ public:
     CXTPDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
     CXTPDockContext* GetDockContext() { return &m_dockContext; }
+
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+    void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+
+    // What the layout store keeps of one toolbar.
+    class CToolBarInfo;
 
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;

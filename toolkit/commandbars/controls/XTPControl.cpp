@@ -180,11 +180,6 @@ CXTPControl* CXTPControl::Clone(BOOL bRecursive)
     return pControl;
 }
 
-// A control keeps no stored form: nothing is exchanged.
-void CXTPControl::DoPropExchange(CXTPPropExchange* /*pPX*/)
-{
-}
-
 BOOL CXTPControl::OnLButtonDblClk(CPoint point)
 {
     OnClick(FALSE, point);

@@ -30,6 +30,8 @@ public:
     public:
         CDocTemplateMap() : CMap<UINT, UINT, int, int>(10) { InitHashTable(17, FALSE); }
         void Copy(const CDocTemplateMap& source);
+        // A count, then id and flag pairs.
+        void Serialize(CArchive& ar) override;
     };
 
     CXTPControl();
@@ -127,6 +129,7 @@ public:
     void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
     void SetCaption(const CString& strCaption);
     const CString& GetRawCaption() const { return m_strCaption; }
+    const CString& GetCustomCaption() const { return m_strCustomCaption; }
     void SetCustomCaption(const CString& strCaption) { m_strCustomCaption = strCaption; }
     CString GetShortcutText() const;
     void SetShortcutText(const CString& strText) { m_strShortcutText = strText; }

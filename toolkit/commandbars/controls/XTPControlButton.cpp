@@ -10,11 +10,6 @@ CXTPControlButton::CXTPControlButton()
 
 CXTPControlButton::~CXTPControlButton() = default;
 
-void CXTPControlButton::DoPropExchange(CXTPPropExchange* pPX)
-{
-    CXTPControl::DoPropExchange(pPX);
-}
-
 void CXTPControlButton::Copy(CXTPControl* pControl, BOOL bRecursive)
 {
     CXTPControl::Copy(pControl, bRecursive);

@@ -23,6 +23,8 @@ public:
     void SetThumbWidth(int nWidth);
     BOOL IsPlacementPending() const { return m_bDelayReposition; }
 
+    void DoPropExchange(CXTPPropExchange* pPX) override;
+
 protected:
     int m_nWidth;
     int m_comboStyle;

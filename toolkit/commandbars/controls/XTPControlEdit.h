@@ -39,6 +39,7 @@ public:
     virtual void OnEditChanged();
     virtual void GetDefaultCharFormat(void* pCharFormat2);
 
+    void DoPropExchange(CXTPPropExchange* pPX) override;
     void SetEnabled(BOOL bEnabled) override;
     void SetFocused(BOOL bFocused) override;
     BOOL IsFocused() const override { return m_bFocused; }

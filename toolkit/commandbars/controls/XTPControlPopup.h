@@ -20,6 +20,10 @@ public:
     virtual void AdjustExcludeRect(CRect& rc);
     virtual void UpdateShadow();
 
+    // The bar id of a loaded control, until its bar is linked again.
+    UINT GetLoadedCommandBarID() const { return m_nLoadedCommandBarID; }
+
+    void DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL Compare(CXTPControl* pOther) override;
     void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
     CXTPControl* Clone(BOOL bRecursive = FALSE) override;
@@ -36,4 +40,5 @@ protected:
     BOOL m_bPopup;
     CXTPCommandBar* m_pCommandBar;
     DWORD m_dwReserved;
+    UINT m_nLoadedCommandBarID = 0;
 };

@@ -202,11 +202,6 @@ CXTPControls* CXTPControls::Duplicate(BOOL bRecursive) const
     return pCopy;
 }
 
-// A collection keeps no stored form: nothing is exchanged.
-void CXTPControls::DoPropExchange(CXTPPropExchange* /*pPX*/)
-{
-}
-
 void CXTPControls::CreateInitialControls()
 {
     CXTPControls* pCopy = Duplicate(TRUE);

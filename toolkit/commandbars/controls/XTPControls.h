@@ -51,6 +51,10 @@ public:
     CXTPControls* Duplicate(BOOL bRecursive = FALSE) const;
     void CreateInitialControls();
     CXTPControls* GetOriginalControls() const { return m_pOriginalControls; }
+    // Takes a reference of its own; null drops the set.
+    void SetOriginalControls(CXTPControls* pControls);
+    // The same controls in the same order, temporary ones left aside.
+    BOOL IsEqual(const CXTPControls* pOther) const;
     BOOL IsChanged() const;
     // The row layout (see CXTPControlsLayout); the bar's size.
     CSize CalcDynamicSize(CDC* pDC, int nLength, DWORD dwMode, const CRect& rcBorder, int nMinimum = 0);

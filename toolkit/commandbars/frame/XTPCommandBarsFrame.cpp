@@ -36,9 +36,10 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
                 ShowKeyboardCues(TRUE);
                 return FALSE;
             }
-            if (m_bIgnoreShiftMenuKey && (::GetKeyState(VK_SHIFT) & 0x8000))
-                return FALSE;
-            return OnKeyMnemonic(static_cast<UINT>(pMsg->wParam));
+            // A key no mnemonic takes (Alt+X) goes on to the accelerators.
+            BOOL bShiftIgnored = m_bIgnoreShiftMenuKey && (::GetKeyState(VK_SHIFT) & 0x8000);
+            if (!bShiftIgnored && OnKeyMnemonic(static_cast<UINT>(pMsg->wParam)))
+                return TRUE;
         }
     }
     if ((pMsg->message == WM_SYSKEYUP || pMsg->message == WM_KEYUP) && m_bKeyboardCuesOnDemand &&

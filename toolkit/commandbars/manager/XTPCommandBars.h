@@ -7,9 +7,12 @@
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 
 class CXTPCommandBar;
+class CXTPCommandBarList;
+struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM;
 class CXTPCommandBarsOptions;
 class CXTPControl;
 class CXTPDockBar;
+class CXTPMenuBar;
 class CXTPPropExchange;
 class CXTPImageManager;
 class CXTPMouseManager;
@@ -63,6 +66,7 @@ public:
     void SetCustomizeSelection(CXTPControl* pControl);
     BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
     void SetCustomizeDialog(CWnd* pDialog) { m_pCustomizeDialog = pDialog; }
+    CWnd* GetCustomizeDialog() const { return m_pCustomizeDialog; }
 
     // Keyboard cues: always, never, or as the system says (until Alt).
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible || m_bCustomizeMode; }
@@ -110,6 +114,9 @@ public:
     // The dock bar whose window, grown by 20 pixels, holds the screen point;
     // the preferred one first.
     CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;
+    // A menu bar of the menu bar class docked at the top, loaded from the
+    // menu resource (none for 0) in place of the frame's own menu.
+    CXTPMenuBar* SetMenu(LPCTSTR lpszName, UINT nID);
     // A toolbar of the given class (toolbar when null) docked at the side.
     CXTPToolBar* Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass = nullptr);
     void RecalcFrameLayout(BOOL bDelay = FALSE);
@@ -119,6 +126,9 @@ public:
     // it, 0x285C); nothing while customizing.
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
     virtual CXTPPopupBar* CreateToolbarsPopup();
+    // Bands of the site's rebar (the child 59396 when it is a CXTPReBar); nothing without one.
+    virtual BOOL AddToRebar(CXTPToolBar* pBar);
+    virtual void RemoveFromRebar(CXTPToolBar* pBar);
     CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
 
     // The frame's messages: pre-translation of its input and its window
@@ -132,6 +142,30 @@ public:
     void LoadOptions(LPCTSTR lpszProfileName);
     // Both directions; the basic set is what the registry keeps.
     void DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly);
+
+    // The layout of the bars under "<profile>-..." sections of the
+    // application's key; customized controls go along when the site
+    // handles the customize command (only changed bars unless told).
+    void SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized = TRUE);
+    // A stored state that cannot be read leaves the bars as built.
+    void LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent = FALSE);
+    // Where customized controls too large for the registry are kept.
+    CString GetControlsFileName(LPCTSTR lpszProfileName) const;
+    virtual void GenerateCommandBarList(CXTPCommandBarList* pCommandBarList,
+                                        XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam);
+    virtual BOOL SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pCommandBarList,
+                                    XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam);
+    virtual BOOL LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pCommandBarList);
+    // Merges loaded bars into the manager's; asks before a changed
+    // built-in bar loses its new controls, unless silent.
+    virtual void RestoreCommandBarList(CXTPCommandBarList* pCommandBarList, BOOL bSilent = FALSE);
+
+    // Set: the customized controls file, instead of one in the user's
+    // application data.
+    CString m_strControlsFileName;
+
+    // The class SetMenu makes its menu bar of.
+    static CRuntimeClass* m_pMenuBarClass;
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
@@ -159,4 +193,10 @@ protected:
     BOOL m_bRightToLeft;
     BOOL m_bIgnoreShiftMenuKey;
     BOOL m_bLockLayout = FALSE;
+
+private:
+    void SaveDockBarsState(LPCTSTR lpszProfileName) const;
+    void LoadDockBarsState(LPCTSTR lpszProfileName);
+    void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
+    void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
 };

@@ -29,6 +29,7 @@ void CXTPCommandBars::Remove(CXTPToolBar* pBar)
     pBar->SetVisible(FALSE);
     if (pBar->GetDockBar() != nullptr)
         pBar->GetDockBar()->RemoveCommandBar(pBar);
+    RemoveFromRebar(pBar);
     if (m_pDragSelected != nullptr && m_pDragSelected->GetParent() == pBar)
         SetDragControl(nullptr);
     pBar->InternalRelease();

@@ -5,6 +5,8 @@
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/lists/XTPControlToolbars.h"
@@ -92,6 +94,37 @@ CXTPDockBar* CXTPCommandBars::CanDock(CPoint point, CXTPDockBar* pPreferred) con
         if (inside(pDockBar))
             return pDockBar;
     return nullptr;
+}
+
+CRuntimeClass* CXTPCommandBars::m_pMenuBarClass = RUNTIME_CLASS(CXTPMenuBar);
+
+CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
+{
+    CObject* pObject = m_pMenuBarClass ? m_pMenuBarClass->CreateObject() : nullptr;
+    auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(pObject);
+    if (pMenuBar == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    pMenuBar->SetCommandBars(this);
+    pMenuBar->SetTitle(lpszName);
+    pMenuBar->SetBarID(1);
+    pMenuBar->SetVisible(TRUE);
+    if (!DockCommandBar(pMenuBar, xtpBarTop) || !pMenuBar->LoadMenuBar(nID)) {
+        if (CXTPDockBar* pDockBar = pMenuBar->GetDockBar())
+            pDockBar->RemoveCommandBar(pMenuBar);
+        if (pMenuBar->GetSafeHwnd())
+            pMenuBar->DestroyWindow();
+        pMenuBar->InternalRelease();
+        return nullptr;
+    }
+    if (nID != 0) {
+        pMenuBar->GetControls()->CreateInitialControls();
+        m_nIDMenu = nID;
+    }
+    AppendBar(pMenuBar);
+    RecalcFrameLayout(TRUE);
+    return pMenuBar;
 }
 
 CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass)

@@ -1,6 +1,7 @@
 #include <winsock2.h>
 
-#include "SiteSimulation.h"
+#include "support/SiteSimulation.h"
+#include "support/TestPump.h"
 
 #include <sstream>
 
@@ -85,8 +86,7 @@ bool ReadWholeFile(const std::wstring& path, std::string& content)
 std::string WaitForFile(const std::wstring& path, DWORD timeoutMs)
 {
     std::string content;
-    for (DWORD waited = 0; waited < timeoutMs && !ReadWholeFile(path, content); waited += 50)
-        Sleep(50);
+    testpump::WaitUntil([&] { return ReadWholeFile(path, content); }, timeoutMs);
     return content;
 }
 

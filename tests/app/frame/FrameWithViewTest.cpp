@@ -1,0 +1,94 @@
+// The program's main frame with the program's view, made as the program
+// makes them (template and ProcessShellCommand): the frame reads the view's
+// match list and routes the view's commands to it.
+#include <gtest/gtest.h>
+
+#include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
+#include "app/TavrolinDoc.h"
+#include "app/TavrolinView.h"
+#include "engine/SettingsStore.h"
+#include "engine/db/CDatabaseManager.h"
+#include "framework/docview/CCommandLineInfo.h"
+#include "framework/docview/CSingleDocTemplate.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/AppIds.h"
+#include "toolkit/report/XTPReportRecords.h"
+
+using namespace frametest;
+
+namespace {
+
+class FrameWithView : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::CoInitialize(nullptr);  // the list is read through COM
+        app.SetRegistryKey(L"TavrolinFrameViewTest");
+        wchar_t szTemp[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, szTemp);
+        const CString folder = CString(szTemp) + L"tavrolin_frameview\\";
+        ::CreateDirectoryW(folder, nullptr);
+        ::DeleteFileW(folder + L"data.db");
+        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
+                                FALSE));
+    }
+    void TearDown() override
+    {
+        if (app.m_pMainWnd != nullptr)
+            app.m_pMainWnd->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        // The frame's end posts the quit that ends the program: not this test's.
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                ::DispatchMessageW(&msg);
+        CDatabaseManager::GetInstance().Close();
+        ::CoUninitialize();
+    }
+    void Start()
+    {
+        app.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavrolinDoc), RUNTIME_CLASS(CMainFrame),
+                                                  RUNTIME_CLASS(CTavrolinView)));
+        CCommandLineInfo info;
+        info.ParseParam(nullptr, FALSE, TRUE);
+        ASSERT_TRUE(app.ProcessShellCommand(info));
+        pFrame = DYNAMIC_DOWNCAST(CMainFrame, app.m_pMainWnd);
+        ASSERT_NE(pFrame, nullptr);
+        pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
+        ASSERT_NE(pView, nullptr);
+    }
+
+    CWinApp app{L"FrameViewTestApp"};
+    CMainFrame* pFrame = nullptr;
+    CTavrolinView* pView = nullptr;
+};
+
+} // namespace
+
+TEST_F(FrameWithView, StartUpDumpNamesTheGamesOfTheShippedList)
+{
+    CDatabaseManager& database = CDatabaseManager::GetInstance();
+    ASSERT_GT(database.AddOffer(COleDateTime(2006, 6, 9, 18, 0, 0), 1, 2), 0);
+    database.SetContentsChanged(TRUE);
+    const CString logPath = CSettingsStore::GetProgramFolder() + L"statistic.log";
+    ::DeleteFileW(logPath);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const std::wstring log = ReadTextFile(logPath);
+    // Game ids count the list's records from 0: 1 is the second match.
+    for (const wchar_t* text : {L"Polen", L"Ecuador", L"Stuttgart"})
+        EXPECT_NE(log.find(text), std::wstring::npos) << log;
+}
+
+TEST_F(FrameWithView, FrameWatchesWhatTheViewsSelectionCommandsChoose)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_EQ(pView->m_wndReportGames.GetRecords()->GetCount(), 64);
+    // The commands come to the frame, as from its menu and accelerators.
+    pFrame->SendMessage(WM_COMMAND, ID_DESELECT_ALL, 0);
+    EXPECT_FALSE(pFrame->HasWatchedMatch());
+    pFrame->SendMessage(WM_COMMAND, ID_SELECT_SEMI_FINALS, 0);
+    EXPECT_TRUE(pFrame->HasWatchedMatch());
+}

@@ -1,0 +1,41 @@
+// A frame with docking panes for tests: each pane gets a list box when it
+// is first shown, and the frame records the notifications it receives.
+#pragma once
+#include <vector>
+#include "framework/controls/CListBox.h"
+#include "framework/windows/CFrameWnd.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+
+class CDockingTestFrame : public CFrameWnd
+{
+public:
+    CXTPDockingPaneManager manager;
+    std::vector<int> actions;
+    // wParam 2 and 5: what lParam named, and whether the menu button was
+    // drawn pressed while the owner handled it.
+    std::vector<CXTPDockingPaneBase*> rightClicks;
+    std::vector<CXTPDockingPane*> activeAtRightClick;
+    std::vector<XTP_DOCKINGPANE_CLICK> menus;
+    std::vector<BOOL> menuPressed;
+
+    static CDockingTestFrame* New()
+    {
+        auto* frame = new CDockingTestFrame;
+        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
+        frame->manager.InstallDockingPanes(frame);
+        return frame;
+    }
+
+    ~CDockingTestFrame() override
+    {
+        for (CListBox* list : m_lists)
+            delete list;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::vector<CListBox*> m_lists;
+};

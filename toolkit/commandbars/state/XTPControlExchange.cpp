@@ -1,0 +1,181 @@
+// The stored form of a control: one routine for saving and loading, later
+// values gated by the schema the data were written with.
+#include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+
+namespace {
+
+const DWORD kHideFlagsDefined = 0x7F;
+// Far more templates than a program has; a larger stored count is damage.
+const DWORD_PTR kMaxDocTemplates = 4096;
+
+BOOL IsPopupKind(long nType)
+{
+    return nType == xtpControlPopup || nType == xtpControlButtonPopup || nType == xtpControlSplitButtonPopup;
+}
+
+void ExchangeTemplates(CXTPPropExchange* pPX, LPCTSTR lpszName, CXTPControl::CDocTemplateMap& map)
+{
+    if (pPX->IsStoring() && pPX->CanOmitDefaults() && map.GetCount() == 0)
+        return;
+    XTPExchangeSerialize(pPX, lpszName, &map);
+}
+
+// The button style travels as "Style"; an unknown one leaves the default.
+void ExchangeButtonStyle(CXTPPropExchange* pPX, XTPButtonStyle& style)
+{
+    long nStyle = style;
+    XTPExchangeLongWithDefault(pPX, L"Style", nStyle, xtpButtonAutomatic);
+    if (nStyle >= xtpButtonAutomatic && nStyle <= xtpButtonIconAndCaptionBelow)
+        style = static_cast<XTPButtonStyle>(nStyle);
+}
+
+} // namespace
+
+void CXTPControl::CDocTemplateMap::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(GetCount()));
+        POSITION pos = GetStartPosition();
+        while (pos) {
+            UINT nKey;
+            int nValue;
+            GetNextAssoc(pos, nKey, nValue);
+            ar << nKey << nValue;
+        }
+        return;
+    }
+    RemoveAll();
+    DWORD_PTR nCount = ar.ReadCount();
+    if (nCount > kMaxDocTemplates)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    for (DWORD_PTR i = 0; i < nCount; i++) {
+        UINT nKey = 0;
+        int nValue = 0;
+        ar >> nKey >> nValue;
+        SetAt(nKey, nValue);
+    }
+}
+
+void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
+{
+    long nType = m_controlType;
+    XTPExchangeLongWithDefault(pPX, L"Type", nType, xtpControlButton);
+    // The class decides what the control is; the stored type only picks
+    // between the kinds one class serves.
+    if (pPX->IsLoading() && nType != m_controlType && IsPopupKind(nType) && IsPopupKind(m_controlType))
+        m_controlType = static_cast<XTPControlType>(nType);
+
+    XTPExchangeLongWithDefault(pPX, L"Id", m_nId, -1);
+    XTPExchangeLongWithDefault(pPX, L"IconId", m_nIconId, 0);
+    XTPExchangeBoolWithDefault(pPX, L"BeginGroup", m_bBeginGroup, FALSE);
+    DWORD dwTag = static_cast<DWORD>(m_nTag);
+    XTPExchangeLongWithDefault(pPX, L"Tag", dwTag, 0);
+    m_nTag = dwTag;
+    XTPExchangeLongWithDefault(pPX, L"Flags", m_dwFlags, 0);
+    XTPExchangeLongWithDefault(pPX, L"HideFlags", m_dwHideFlags, 0);
+    if (pPX->IsLoading())
+        m_dwHideFlags &= kHideFlagsDefined;
+    XTPExchangeStringWithDefault(pPX, L"Caption", m_strCaption, L"");
+    XTPExchangeStringWithDefault(pPX, L"ShortcutText", m_strShortcutText, L"");
+    XTPExchangeStringWithDefault(pPX, L"TooltipText", m_strTooltipText, L"");
+    XTPExchangeStringWithDefault(pPX, L"DescriptionText", m_strDescriptionText, L"");
+    XTPExchangeStringWithDefault(pPX, L"Parameter", m_strParameter, L"");
+    XTPExchangeLongWithDefault(pPX, L"CustomIconId", m_nCustomIconId, 0);
+    XTPExchangeStringWithDefault(pPX, L"CustomCaption", m_strCustomCaption, L"");
+    if (pPX->m_nSchema > 1)
+        XTPExchangeStringWithDefault(pPX, L"Category", m_strCategory, L"");
+    if (m_nCustomIconId > 0) {
+        CXTPSectionHolder section(pPX->GetSection(L"CustomIcon"));
+        if (section.Get())
+            GetImageManager()->DoPropExchangeCommandIcons(static_cast<UINT>(m_nCustomIconId), section.Get());
+    }
+    if (pPX->m_nSchema > 3) {
+        ExchangeTemplates(pPX, L"DocTemplatesExcluded", m_mapDocTemplatesExcluded);
+        ExchangeTemplates(pPX, L"DocTemplatesAssigned", m_mapDocTemplatesAssigned);
+        XTPExchangeBoolWithDefault(pPX, L"DefaultItem", m_bDefaultItem, FALSE);
+    }
+    if (pPX->m_nSchema >= 7)
+        XTPExchangeBoolWithDefault(pPX, L"CloseSubMenuOnClick", m_bCloseSubMenuOnClick, TRUE);
+    if (pPX->m_nSchema >= 8) {
+        long nStyle = m_buttonCustomStyle;
+        XTPExchangeLongWithDefault(pPX, L"CustomStyle", nStyle, xtpButtonAutomatic);
+        if (nStyle >= xtpButtonAutomatic && nStyle <= xtpButtonIconAndCaptionBelow)
+            m_buttonCustomStyle = static_cast<XTPButtonStyle>(nStyle);
+    }
+    if (pPX->m_nSchema >= 17)
+        XTPExchangeLongWithDefault(pPX, L"HelpId", m_nHelpId, 0);
+}
+
+void CXTPControlButton::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    ExchangeButtonStyle(pPX, m_buttonStyle);
+}
+
+void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    long nBarID = 0;
+    if (pPX->IsStoring() && m_pCommandBar)
+        nBarID = static_cast<long>(m_pCommandBar->GetBarID());
+    XTPExchangeLongWithDefault(pPX, L"CommandBarId", nBarID, 0);
+    if (pPX->IsLoading())
+        m_nLoadedCommandBarID = static_cast<UINT>(nBarID);
+    if (pPX->m_nSchema >= 5)
+        ExchangeButtonStyle(pPX, m_buttonStyle);
+}
+
+void CXTPControlComboBox::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControlPopup::DoPropExchange(pPX);
+    // The list's drop-down style, the hint and the completion settings are
+    // kept in their order so that the data stay readable, but this combo
+    // box has no use for them.
+    BOOL bDropDown = TRUE;
+    XTPExchangeBoolWithDefault(pPX, L"DropDown", bDropDown, TRUE);
+    XTPExchangeLongWithDefault(pPX, L"Width", m_nWidth, 0);
+    XTPExchangeLongWithDefault(pPX, L"ComboStyle", m_comboStyle, 0);
+    if (pPX->m_nSchema > 8) {
+        CString strEditHint;
+        XTPExchangeStringWithDefault(pPX, L"EditHint", strEditHint, L"");
+        DWORD dwAutoComplete = 0;
+        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", dwAutoComplete, 0);
+        BOOL bAutoComplete = FALSE;
+        XTPExchangeBoolWithDefault(pPX, L"AutoComplete", bAutoComplete, FALSE);
+        long nEditIconId = 0;
+        XTPExchangeLongWithDefault(pPX, L"EditIconId", nEditIconId, 0);
+        long nDropDownItemCount = 12;
+        XTPExchangeLongWithDefault(pPX, L"DropDownItemCount", nDropDownItemCount, 12);
+    }
+    if (pPX->m_nSchema > 16) {
+        DWORD dwEditStyle = 0;
+        XTPExchangeLongWithDefault(pPX, L"EditStyle", dwEditStyle, 0);
+    }
+}
+
+void CXTPControlEdit::DoPropExchange(CXTPPropExchange* pPX)
+{
+    CXTPControl::DoPropExchange(pPX);
+    if (pPX->m_nSchema > 5) {
+        XTPExchangeBoolWithDefault(pPX, L"HasLabel", m_bLabel, FALSE);
+        XTPExchangeLongWithDefault(pPX, L"Width", m_nWidth, 0);
+    }
+    if (pPX->m_nSchema >= 8)
+        XTPExchangeBoolWithDefault(pPX, L"ReadOnly", m_bReadOnly, FALSE);
+    if (pPX->m_nSchema > 8) {
+        XTPExchangeStringWithDefault(pPX, L"EditHint", m_strEditHint, L"");
+        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", m_dwShellAutoCompleteFlags, 0);
+    }
+    if (pPX->m_nSchema >= 17)
+        XTPExchangeLongWithDefault(pPX, L"EditStyle", m_dwEditStyle, 0);
+}

@@ -1,0 +1,49 @@
+#include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
+
+#include <cstring>
+#include <vector>
+
+#include "toolkit/common/images/XTPAlphaBitmap.h"
+
+namespace {
+
+// Icon files are small; anything larger is no icon file.
+const DWORD kMaxIconFile = 16 * 1024 * 1024;
+
+BOOL ReadFileBytes(LPCWSTR lpszPath, std::vector<BYTE>& bytes)
+{
+    HANDLE hFile = ::CreateFileW(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return FALSE;
+    const DWORD nSize = ::GetFileSize(hFile, nullptr);
+    BOOL bRead = FALSE;
+    if (nSize != INVALID_FILE_SIZE && nSize <= kMaxIconFile) {
+        bytes.resize(nSize);
+        DWORD nRead = 0;
+        bRead = nSize == 0 || (::ReadFile(hFile, bytes.data(), nSize, &nRead, nullptr) && nRead == nSize);
+    }
+    ::CloseHandle(hFile);
+    return bRead;
+}
+
+} // namespace
+
+BOOL XTPIsSoundIconFile(LPCWSTR lpszPath)
+{
+    std::vector<BYTE> file;
+    if (!ReadFileBytes(lpszPath, file) || file.size() < sizeof(XTP_ICONDIR))
+        return FALSE;
+    XTP_ICONDIR dir;
+    std::memcpy(&dir, file.data(), sizeof(dir));
+    const ULONGLONG nDirectoryEnd = sizeof(XTP_ICONDIR) + static_cast<ULONGLONG>(dir.idCount) * sizeof(XTP_ICONFILEENTRY);
+    if (dir.idReserved != 0 || dir.idType != 1 || dir.idCount == 0 || nDirectoryEnd > file.size())
+        return FALSE;
+    for (WORD i = 0; i < dir.idCount; i++) {
+        XTP_ICONFILEENTRY entry;
+        std::memcpy(&entry, file.data() + sizeof(XTP_ICONDIR) + static_cast<size_t>(i) * sizeof(entry), sizeof(entry));
+        const ULONGLONG nEnd = static_cast<ULONGLONG>(entry.dwImageOffset) + entry.dwBytesInRes;
+        if (entry.dwBytesInRes < sizeof(BITMAPINFOHEADER) || entry.dwImageOffset < nDirectoryEnd || nEnd > file.size())
+            return FALSE;
+    }
+    return TRUE;
+}
