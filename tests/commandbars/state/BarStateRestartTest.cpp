@@ -43,7 +43,14 @@ TEST(BarStateRestart, SecondProcessFindsTheCustomizedLayout)
     EXPECT_EQ(IdsOf(pFrame->Menu()->GetControls()), (std::vector<int>{503, 501, 502}));
     EXPECT_EQ(pFrame->Bar(kViewBar)->GetPosition(), xtpBarFloating);
     EXPECT_EQ(pFrame->Bar(kViewBar)->GetDockContext()->m_ptMRUFloatPos, CPoint(300, 200));
-    EXPECT_FALSE(::IsWindowVisible(pFrame->Bar(kViewBar)->GetSafeHwnd()));
+    // Floating in a window of its own where it floated.
+    HWND hView = pFrame->Bar(kViewBar)->GetSafeHwnd();
+    EXPECT_TRUE(::IsWindowVisible(hView));
+    EXPECT_EQ(pFrame->Bar(kViewBar)->GetDockBar(), nullptr);
+    EXPECT_EQ(::GetAncestor(hView, GA_PARENT), ::GetDesktopWindow());
+    CRect rcView;
+    ::GetWindowRect(hView, &rcView);
+    EXPECT_EQ(rcView.TopLeft(), CPoint(300, 200));
     EXPECT_FALSE(pFrame->m_statusBar.IsWindowVisible());
     EXPECT_TRUE(app.prompts.empty()) << "the program's bars did not change";
     pFrame->DestroyWindow();
@@ -66,9 +73,8 @@ TEST(BarStateRestart, CustomizedLayoutComesBackInANewProcess)
         pMenu->RemoveAt(3);
 
         CXTPToolBar* pView = pFrame->Bar(kViewBar);
-        pView->GetDockBar()->RemoveCommandBar(pView);
-        pView->ShowWindow(SW_HIDE);
-        pView->SetBarPosition(xtpBarFloating);
+        ASSERT_TRUE(pView->SetPosition(xtpBarFloating));
+        pView->SetWindowPos(nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         pView->GetDockContext()->m_ptMRUFloatPos = CPoint(300, 200);
         pFrame->ShowControlBar(&pFrame->m_statusBar, FALSE, FALSE);
         pCommandBars->SaveBarState(L"CommandBars2");

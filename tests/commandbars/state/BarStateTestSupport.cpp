@@ -67,8 +67,10 @@ CXTPCommandBar* CStateFrame::Menu()
 std::vector<int> IdsOf(CXTPControls* pControls)
 {
     std::vector<int> ids;
+    // The bar's own temporary buttons (expand, hide) are never stored.
     for (int i = 0; pControls && i < pControls->GetCount(); i++)
-        ids.push_back(pControls->GetAt(i)->GetID());
+        if (!pControls->GetAt(i)->IsTemporary())
+            ids.push_back(pControls->GetAt(i)->GetID());
     return ids;
 }
 

@@ -11,9 +11,7 @@ IMPLEMENT_DYNCREATE(CXTPDialogBar, CXTPToolBar)
 
 BEGIN_MESSAGE_MAP(CXTPDialogBar, CXTPToolBar)
     ON_WM_NCHITTEST()
-    ON_WM_NCLBUTTONDOWN()
     ON_WM_SIZE()
-    ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -227,25 +225,6 @@ LRESULT CXTPDialogBar::OnNcHitTest(CPoint point)
     if (!(bStretched && !bVertical) && point.x >= rc.right)
         return HTRIGHT;
     return CXTPCommandBar::OnNcHitTest(point);
-}
-
-void CXTPDialogBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
-{
-    if (nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT) {
-        SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        if (CXTPCommandBars* pCommandBars = GetCommandBars())
-            pCommandBars->ClosePopups();
-        m_dockContext.StartResize(static_cast<int>(nHitTest), point);
-        return;
-    }
-    CXTPCommandBar::OnNcLButtonDown(nHitTest, point);
-}
-
-int CXTPDialogBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
-{
-    if (GetPosition() == xtpBarFloating || IsCustomizeMode())
-        return MA_NOACTIVATE;
-    return CXTPToolBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
 void CXTPDialogBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)

@@ -9,7 +9,6 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
 const int XTP_ID_DIALOGBAR_CAPTION = 9399;
-const int XTP_ID_TOOLBAR_HIDE = 9401;
 
 class CXTPDialogBar : public CXTPToolBar
 {
@@ -41,13 +40,13 @@ public:
         BOOL m_bHasPopup = FALSE;
     };
 
-    // The cross at the caption's right end: hides the bar.
-    class CXTPControlButtonHide : public CXTPControlButton
+    // The cross at the caption's right end: hides the bar as the floating
+    // toolbar's close glyph does.
+    class CXTPControlButtonHide : public CXTPToolBar::CXTPControlButtonHide
     {
         DECLARE_DYNCREATE(CXTPControlButtonHide)
     public:
         CXTPControlButtonHide();
-        void OnExecute() override;
         void Draw(CDC* pDC) override;
     };
 
@@ -56,7 +55,7 @@ public:
 
     BOOL IsDialogBar() const override { return TRUE; }
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    CSize CalcDockingLayout(int nLength, DWORD dwMode);
+    CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
     // 1 in the caption strip; -2 elsewhere, so the mouse manager passes the bar by.
     BOOL IsPointInside(CPoint pt) const override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
@@ -91,9 +90,7 @@ protected:
     void PlaceChild();
 
     afx_msg LRESULT OnNcHitTest(CPoint point);
-    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
     CRect m_rcBorders = CRect(3, 3, 3, 3);

@@ -20,7 +20,21 @@
 
 XTP_IMPLEMENT_DIALOGBAR_NESTED(CXTPCaptionPopupBar, CXTPPopupBar)
 XTP_IMPLEMENT_DIALOGBAR_NESTED(CXTPControlCaptionPopup, CXTPControlPopup)
-XTP_IMPLEMENT_DIALOGBAR_NESTED(CXTPControlButtonHide, CXTPControlButton)
+// The hide cross derives from the toolbar's nested glyph.
+CObject* CXTPDialogBar::CXTPControlButtonHide::CreateObject()
+{
+    return new CXTPControlButtonHide;
+}
+CRuntimeClass CXTPDialogBar::CXTPControlButtonHide::classCXTPControlButtonHide = {
+    "CXTPDialogBar::CXTPControlButtonHide", sizeof(CXTPDialogBar::CXTPControlButtonHide), AFX_NO_SCHEMA,
+    CXTPDialogBar::CXTPControlButtonHide::CreateObject,
+    &CXTPToolBar::CXTPControlButtonHide::classCXTPControlButtonHide, nullptr};
+static const AFX_CLASSINIT afxClassInit_CXTPDialogBarButtonHide(
+    &CXTPDialogBar::CXTPControlButtonHide::classCXTPControlButtonHide);
+CRuntimeClass* CXTPDialogBar::CXTPControlButtonHide::GetRuntimeClass() const
+{
+    return &classCXTPControlButtonHide;
+}
 
 CXTPDialogBar::CXTPCaptionPopupBar::CXTPCaptionPopupBar()
 {
@@ -94,20 +108,7 @@ void CXTPDialogBar::CXTPControlCaptionPopup::Draw(CDC* pDC)
 
 CXTPDialogBar::CXTPControlButtonHide::CXTPControlButtonHide()
 {
-    m_dwFlags = 26;
     SetTooltip(L"\nSchlie\x00DF" L"en");
-}
-
-void CXTPDialogBar::CXTPControlButtonHide::OnExecute()
-{
-    auto* pBar = dynamic_cast<CXTPToolBar*>(m_pParent);
-    if (pBar == nullptr)
-        return;
-    pBar->SetVisible(FALSE);
-    if (pBar->GetSafeHwnd() != nullptr)
-        pBar->ShowWindow(SW_HIDE);
-    if (pBar->GetPosition() != xtpBarFloating && pBar->GetCommandBars() != nullptr)
-        pBar->GetCommandBars()->RecalcFrameLayout(TRUE);
 }
 
 void CXTPDialogBar::CXTPControlButtonHide::Draw(CDC* pDC)

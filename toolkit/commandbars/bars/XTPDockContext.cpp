@@ -1,14 +1,41 @@
-// The dock context's mouse loop: resizing a bar by the border the mouse
-// went down on.
+// The drag and resize loops of a toolbar and its double-click toggle.
 #include "toolkit/commandbars/bars/XTPDockContext.h"
 #include <algorithm>
+#include <vector>
+#include "framework/windows/CControlBar.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 
 namespace {
 
+// Part of a floating bar that stays inside the work area on every side.
+const int kKeepOnScreen = 10;
+
+// The docking permission of a side: top 1, bottom 2, left 4, right 8.
+DWORD SideFlag(XTPBarPosition position)
+{
+    return position >= xtpBarTop && position <= xtpBarRight ? 1u << position : 0;
+}
+
+// Shifts the rectangle so that some of it stays inside the work area.
+void KeepOnScreen(CRect& rc, const CRect& rcWork)
+{
+    if (rc.top > rcWork.bottom - kKeepOnScreen)
+        rc.OffsetRect(0, rcWork.bottom - kKeepOnScreen - rc.top);
+    if (rc.bottom < rcWork.top + kKeepOnScreen)
+        rc.OffsetRect(0, rcWork.top + kKeepOnScreen - rc.bottom);
+    if (rc.left > rcWork.right - kKeepOnScreen)
+        rc.OffsetRect(rcWork.right - kKeepOnScreen - rc.left, 0);
+    if (rc.right < rcWork.left + kKeepOnScreen)
+        rc.OffsetRect(rcWork.left + kKeepOnScreen - rc.right, 0);
+}
+
+// Some of the rectangle lies in the work area of the monitor nearest to it.
 BOOL MeetsWorkArea(const CRect& rc)
 {
     MONITORINFO info = {};
@@ -36,23 +63,108 @@ BOOL DragsBottom(int nHitTest)
     return nHitTest == HTBOTTOM || nHitTest == HTBOTTOMLEFT || nHitTest == HTBOTTOMRIGHT;
 }
 
-}  // namespace
-
-void CXTPDockContext::StartResize(int nHitTest, CPoint pt)
+// Holds the bar while a loop that may release it runs.
+class CBarHold
 {
-    if (m_pBar == nullptr || m_pBar->GetSafeHwnd() == nullptr || nHitTest < HTLEFT || nHitTest > HTBOTTOMRIGHT)
+public:
+    explicit CBarHold(CXTPToolBar* pBar) : m_pBar(pBar) { m_pBar->InternalAddRef(); }
+    ~CBarHold() { m_pBar->InternalRelease(); }
+    CBarHold(const CBarHold&) = delete;
+    CBarHold& operator=(const CBarHold&) = delete;
+
+private:
+    CXTPToolBar* m_pBar;
+};
+
+// Paints what waits, each window once: a window that leaves its update
+// region valid would come back for ever. A pending quit answers a peek of
+// any filter; it stays queued for the loop.
+void DispatchPendingPaints()
+{
+    std::vector<HWND> painted;
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.message == WM_PAINT) {
+        if (std::find(painted.begin(), painted.end(), msg.hwnd) != painted.end())
+            break;
+        painted.push_back(msg.hwnd);
+        if (!::PeekMessageW(&msg, msg.hwnd, WM_PAINT, WM_PAINT, PM_REMOVE))
+            break;
+        if (msg.message != WM_PAINT) {
+            if (msg.message == WM_QUIT)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        ::DispatchMessageW(&msg);
+    }
+}
+
+} // namespace
+
+CXTPCommandBars* CXTPDockContext::GetCommandBars() const
+{
+    return m_pBar ? m_pBar->GetCommandBars() : nullptr;
+}
+
+BOOL CXTPDockContext::MayDock(XTPBarPosition position) const
+{
+    return (m_pBar->GetFlags() & SideFlag(position)) != 0;
+}
+
+void CXTPDockContext::RememberDockBar(UINT nDockID, XTPBarPosition position, const CRect& rcDock)
+{
+    m_uMRUDockID = nDockID;
+    m_uMRUDockPosition = position;
+    m_rectMRUDockPos = rcDock;
+}
+
+void CXTPDockContext::StartDrag(CPoint pt)
+{
+    if (!m_pBar || !m_pBar->GetSafeHwnd() || !GetCommandBars())
         return;
-    m_nHitTest = nHitTest;
+    CBarHold hold(m_pBar);
+    m_nTrackMode = 1;
     m_ptLast = pt;
-    m_pBar->GetWindowRect(&m_rectDrag);
-    if (!Track())
-        return;
-    if (m_pBar->GetSafeHwnd() == nullptr)
+    m_pBar->GetWindowRect(&m_rectDragFrame);
+    m_rectWindow = m_rectDragFrame;
+    BOOL bWasDocked = m_pBar->GetPosition() != xtpBarFloating;
+    CXTPDockBar* pStartDockBar = m_pBar->GetDockBar();
+    const UINT nStartDockID = pStartDockBar && pStartDockBar->GetSafeHwnd()
+                                  ? static_cast<UINT>(pStartDockBar->GetDlgCtrlID())
+                                  : m_uMRUDockID;
+    CRect rcStartDock = m_rectMRUDockPos;
+    XTPBarPosition startSide = m_pBar->GetPosition();
+
+    ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
+    // The thread's one mouse manager outlives any frame closed during the loop.
+    CXTPMouseManager* pMouseManager = GetCommandBars()->GetMouseManager();
+    pMouseManager->LockMouseMove();
+    const HWND hBar = m_pBar->GetSafeHwnd();
+    Track();
+    pMouseManager->UnlockMouseMove();
+    if (!::IsWindow(hBar) || m_pBar->GetPosition() != xtpBarFloating)
         return;
     CRect rcWindow;
     m_pBar->GetWindowRect(&rcWindow);
-    if (m_pBar->GetPosition() == xtpBarFloating)
-        m_ptMRUFloatPos = rcWindow.TopLeft();
+    m_ptMRUFloatPos = rcWindow.TopLeft();
+    if (bWasDocked && pStartDockBar)
+        RememberDockBar(nStartDockID, startSide, rcStartDock);
+}
+
+void CXTPDockContext::StartResize(int nHitTest, CPoint pt)
+{
+    if (!m_pBar || !m_pBar->GetSafeHwnd() || nHitTest < HTLEFT || nHitTest > HTBOTTOMRIGHT)
+        return;
+    CBarHold hold(m_pBar);
+    m_nTrackMode = nHitTest;
+    m_ptLast = pt;
+    m_pBar->GetWindowRect(&m_rectWindow);
+    m_rectDragFrame = m_rectWindow;
+    const HWND hBar = m_pBar->GetSafeHwnd();
+    if (!Track() || !::IsWindow(hBar) || m_pBar->GetPosition() != xtpBarFloating)
+        return;
+    CRect rcWindow;
+    m_pBar->GetWindowRect(&rcWindow);
+    m_ptMRUFloatPos = rcWindow.TopLeft();
     m_pBar->SetWidth(rcWindow.Width());
 }
 
@@ -60,23 +172,12 @@ BOOL CXTPDockContext::Track()
 {
     if (::GetCapture() != nullptr)
         return FALSE;
-    HWND hBar = m_pBar->GetSafeHwnd();
-    ::SetCapture(hBar);
-    BOOL bQuit = FALSE;
-    while (!bQuit && ::GetCapture() == hBar) {
+    HWND hWnd = m_pBar->GetSafeHwnd();
+    ::SetCapture(hWnd);
+    while (::GetCapture() == hWnd) {
         MSG msg;
-        // A peek returns WM_QUIT whatever its filter says.
-        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-                bQuit = TRUE;
-                break;
-            }
-            ::DispatchMessageW(&msg);
-        }
-        if (bQuit)
-            break;
-        const BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        DispatchPendingPaints();
+        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
         if (bGot == -1)
             break;
         if (bGot == 0) {
@@ -87,69 +188,184 @@ BOOL CXTPDockContext::Track()
             break;
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
             break;
-        if (msg.message == WM_MOUSEMOVE && msg.hwnd == hBar) {
-            CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
-            ::ClientToScreen(hBar, &pt);
-            if (pt != m_ptLast)
-                OnResize(pt);
+        if (msg.message == WM_MOUSEMOVE) {
+            // The point the message was made at: the bar moves under the mouse.
+            CPoint pt(msg.pt);
+            if (pt != m_ptLast) {
+                if (m_nTrackMode == 1)
+                    Move(pt);
+                else
+                    Resize(pt);
+            }
         } else {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
         // A dispatched message may have closed the frame with its bars.
-        if (!::IsWindow(hBar))
+        if (!::IsWindow(hWnd))
             return TRUE;
-        if (CXTPCommandBars* pCommandBars = m_pBar->GetCommandBars())
+        if (CXTPCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->IdleRecalcLayout();
     }
-    if (!::IsWindow(hBar))
-        return TRUE;
-    if (::GetCapture() == hBar)
+    if (::GetCapture() == hWnd)
         ::ReleaseCapture();
-    if (CXTPCommandBars* pCommandBars = m_pBar->GetCommandBars())
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
     return TRUE;
 }
 
-void CXTPDockContext::OnResize(CPoint pt)
+void CXTPDockContext::Move(CPoint pt)
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    CSize ptOffset = pt - m_ptLast;
+    m_ptLast = pt;
+    m_rectDragFrame.OffsetRect(ptOffset);
+    m_rectWindow.OffsetRect(ptOffset);
+
+    CXTPDockBar* pDockBar = pCommandBars->CanDock(pt, m_pBar->GetDockBar());
+    if (pDockBar && MayDock(pDockBar->GetPosition())) {
+        CXTPDockBar* pOldDockBar = m_pBar->GetDockBar();
+        BOOL bWasFloating = m_pBar->GetPosition() == xtpBarFloating;
+        if (!pCommandBars->DockCommandBar(m_pBar, &m_rectDragFrame, pDockBar))
+            return;
+        if (pDockBar == pOldDockBar && !bWasFloating)
+            return;
+        pCommandBars->RecalcFrameLayout(FALSE);
+        m_pBar->GetWindowRect(&m_rectDragFrame);
+        m_rectWindow = m_rectDragFrame;
+        return;
+    }
+    if (!(m_pBar->GetFlags() & XTP_BARFLAG_FLOATING))
+        return;
+    if (m_pBar->GetPosition() != xtpBarFloating) {
+        if (!pCommandBars->FloatCommandBar(m_pBar))
+            return;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    }
+    CSize sz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+    // The grab point keeps its place in the bar as far as the new size allows.
+    CPoint ptGrab(pt.x - m_rectDragFrame.left, pt.y - m_rectDragFrame.top);
+    ptGrab.x = std::max(0L, std::min(ptGrab.x, static_cast<LONG>(sz.cx - 1)));
+    ptGrab.y = std::max(0L, std::min(ptGrab.y, static_cast<LONG>(sz.cy - 1)));
+    CRect rc(CPoint(pt.x - ptGrab.x, pt.y - ptGrab.y), sz);
+    KeepOnScreen(rc, XTPGetWorkAreaOfPoint(pt));
+    m_rectWindow = rc;
+    m_rectDragFrame = rc;
+    m_pBar->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->Invalidate(FALSE);
+}
+
+void CXTPDockContext::Resize(CPoint pt)
+{
+    if (dynamic_cast<CXTPDialogBar*>(m_pBar))
+        ResizeDialogBar(pt);
+    else
+        ResizeToolBar(pt);
+}
+
+void CXTPDockContext::ResizeDialogBar(CPoint pt)
 {
     const CSize delta = pt - m_ptLast;
     m_ptLast = pt;
-    if (DragsLeft(m_nHitTest))
-        m_rectDrag.left += delta.cx;
-    if (DragsRight(m_nHitTest))
-        m_rectDrag.right += delta.cx;
-    if (DragsTop(m_nHitTest))
-        m_rectDrag.top += delta.cy;
-    if (DragsBottom(m_nHitTest))
-        m_rectDrag.bottom += delta.cy;
+    if (DragsLeft(m_nTrackMode))
+        m_rectDragFrame.left += delta.cx;
+    if (DragsRight(m_nTrackMode))
+        m_rectDragFrame.right += delta.cx;
+    if (DragsTop(m_nTrackMode))
+        m_rectDragFrame.top += delta.cy;
+    if (DragsBottom(m_nTrackMode))
+        m_rectDragFrame.bottom += delta.cy;
 
     CRect rcWindow;
     m_pBar->GetWindowRect(&rcWindow);
-    if (auto* pDialogBar = dynamic_cast<CXTPDialogBar*>(m_pBar)) {
-        if (m_rectDrag.Size() != rcWindow.Size() && MeetsWorkArea(m_rectDrag)) {
-            pDialogBar->Resize(m_rectDrag, m_nHitTest);
-            pDialogBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        }
+    if (m_rectDragFrame.Size() == rcWindow.Size() || !MeetsWorkArea(m_rectDragFrame))
+        return;
+    static_cast<CXTPDialogBar*>(m_pBar)->Resize(m_rectDragFrame, m_nTrackMode);
+    m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CXTPDockContext::ResizeToolBar(CPoint pt)
+{
+    CRect rc = m_rectWindow;
+    CSize sz;
+    switch (m_nTrackMode) {
+    case HTLEFT:
+    case HTRIGHT: {
+        int nWidth = m_nTrackMode == HTLEFT ? rc.right - pt.x : pt.x - rc.left;
+        sz = m_pBar->CalcDynamicLayout(std::max(0, nWidth), LM_HORZ | LM_COMMIT);
+        break;
+    }
+    case HTTOP:
+    case HTBOTTOM: {
+        int nHeight = m_nTrackMode == HTTOP ? rc.bottom - pt.y : pt.y - rc.top;
+        sz = m_pBar->CalcDynamicLayout(std::max(0, nHeight), LM_HORZ | LM_LENGTHY | LM_COMMIT);
+        break;
+    }
+    default:
         return;
     }
-
-    CSize size;
-    if (m_nHitTest == HTLEFT || m_nHitTest == HTRIGHT)
-        size = m_pBar->CalcDynamicLayout(m_rectDrag.Width(), LM_HORZ | LM_COMMIT);
-    else if (m_nHitTest == HTTOP || m_nHitTest == HTBOTTOM)
-        size = m_pBar->CalcDynamicLayout(std::max(0, m_rectDrag.Height()), LM_HORZ | LM_LENGTHY | LM_COMMIT);
-    else
+    m_ptLast = pt;
+    if (sz == rc.Size())
         return;
-    if (size == rcWindow.Size())
-        return;
-    CRect rcNew(rcWindow.TopLeft(), size);
-    if (m_nHitTest == HTLEFT)
-        rcNew.OffsetRect(rcWindow.right - rcNew.right, 0);
-    if (m_nHitTest == HTTOP)
-        rcNew.OffsetRect(0, rcWindow.bottom - rcNew.bottom);
+    CRect rcNew(rc.TopLeft(), sz);
+    if (m_nTrackMode == HTLEFT)
+        rcNew.OffsetRect(rc.right - rcNew.right, 0);
+    if (m_nTrackMode == HTTOP)
+        rcNew.OffsetRect(0, rc.bottom - rcNew.bottom);
     if (!MeetsWorkArea(rcNew))
         return;
-    m_pBar->MoveWindow(&rcNew, TRUE);
-    m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    m_rectWindow = rcNew;
+    m_pBar->SetWindowPos(nullptr, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pBar->Invalidate(FALSE);
+    m_pBar->UpdateWindow();
+}
+
+BOOL CXTPDockContext::ToggleDocking()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !m_pBar->GetSafeHwnd())
+        return FALSE;
+    CBarHold hold(m_pBar);
+    if (m_pBar->GetPosition() != xtpBarFloating) {
+        if (!(m_pBar->GetFlags() & XTP_BARFLAG_FLOATING) ||
+            !pCommandBars->GetCommandBarsOptions()->bDblClickFloat)
+            return FALSE;
+        CPoint pt = m_ptMRUFloatPos;
+        CXTPDockBar* pDockBar = m_pBar->GetDockBar();
+        if (pDockBar && pDockBar->GetSafeHwnd())
+            m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
+        if ((pt.x <= 0 || pt.y <= 0) && pDockBar) {
+            CRect rcDocked;
+            m_pBar->GetWindowRect(&rcDocked);
+            pDockBar->ScreenToClient(&rcDocked);
+            RememberDockBar(m_uMRUDockID, pDockBar->GetPosition(), rcDocked);
+            pt = m_rectMRUDockPos.TopLeft();
+            pDockBar->ClientToScreen(&pt);
+        }
+        if (!pCommandBars->FloatCommandBar(m_pBar))
+            return FALSE;
+        CSize sz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+        m_pBar->SetWindowPos(nullptr, pt.x, pt.y, sz.cx, sz.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        m_ptMRUFloatPos = pt;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    } else {
+        if (!(m_pBar->GetFlags() & (XTP_BARFLAG_DOCKMASK & ~XTP_BARFLAG_FLOATING)))
+            return FALSE;
+        CXTPDockBar* pDockBar = pCommandBars->GetDockBar(m_uMRUDockPosition);
+        if (!pDockBar)
+            return FALSE;
+        CRect rcWindow;
+        m_pBar->GetWindowRect(&rcWindow);
+        m_ptMRUFloatPos = rcWindow.TopLeft();
+        CRect rc = m_rectMRUDockPos;
+        pDockBar->ClientToScreen(&rc);
+        if (!pCommandBars->DockCommandBar(m_pBar, &rc, pDockBar))
+            return FALSE;
+        pCommandBars->RecalcFrameLayout(FALSE);
+    }
+    pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    return TRUE;
 }

@@ -2,26 +2,73 @@
 #pragma once
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPDockContext.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
 
 class CXTPDockBar;
+
+// The buttons a toolbar places itself.
+const int XTP_ID_TOOLBAR_EXPAND = 9400;
+const int XTP_ID_TOOLBAR_HIDE = 9401;
+// Docking permissions of a bar's flags: the four sides and floating.
+const DWORD XTP_BARFLAG_DOCKMASK = 0x1F;
+const DWORD XTP_BARFLAG_FLOATING = 0x10;
+// Space the expand button takes at the end of a docked bar.
+const int XTP_EXPAND_BUTTON_SPACE = 11;
 
 class CXTPToolBar : public CXTPCommandBar
 {
     DECLARE_DYNCREATE(CXTPToolBar)
 public:
+    // The chevron at the end of a bar; it knows whether controls did not fit.
+    class CXTPControlExpandButton : public CXTPControlPopup
+    {
+        DECLARE_DYNCREATE(CXTPControlExpandButton)
+    public:
+        CXTPControlExpandButton();
+        void SetRect(CRect rcControl) override;
+        void Draw(CDC* pDC) override;
+        BOOL OnSetPopup(BOOL bPopup) override;
+        BOOL HasHiddenControls() const { return m_bHiddenExists; }
+
+    private:
+        BOOL m_bHiddenExists = FALSE;
+    };
+
+    // The close glyph of a floating bar: hides the bar.
+    class CXTPControlButtonHide : public CXTPControlButton
+    {
+        DECLARE_DYNCREATE(CXTPControlButtonHide)
+    public:
+        CXTPControlButtonHide();
+        CSize GetSize(CDC* pDC) override;
+        void Draw(CDC* pDC) override;
+        void OnExecute() override;
+    };
+
     CXTPToolBar();
     ~CXTPToolBar() override;
 
-    // The bar's window: a pop-up owned by the parent when floating, else a child.
-    virtual BOOL Create(CWnd* pParentWnd, BOOL bFloat);
-    // Sides 0 to 3 dock the bar through the manager; floating gives it a window of its own.
+    BOOL IsVisible() const override { return m_bVisible; }
+    // Shows or hides the window, re-lays out the frame around a docked bar
+    // and tells the site (0x2855); a hidden tear-off bar leaves the manager.
+    void SetVisible(BOOL bVisible) override;
+    // Sides 0 to 3 dock the bar through the manager; floating gives it a
+    // window of its own.
     BOOL SetPosition(XTPBarPosition barPosition) override;
     void OnRecalcLayout() override;
-    BOOL IsVisible() const override { return m_bVisible; }
-    void SetVisible(BOOL bVisible) override { m_bVisible = bVisible; }
+    // Docked modes lay the bar out along its dock bar; others float.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    virtual CSize CalcDockingLayout(int nLength, DWORD dwMode);
+    // Makes the window when it is missing, then a child of the parent
+    // (docked) or a pop-up it owns (floating).
+    virtual BOOL Create(CWnd* pParentWnd, BOOL bFloat);
+    virtual CRect GetBorders();
     BOOL IsTextBelowIcons() const;
     // The bar takes the resource id; the loaded buttons become its initial set.
     BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
+    // Stores the docking permissions (low five bits) in the bar's flags.
+    void EnableDocking(DWORD dwFlags);
 
     // From the program's resources (not made by the user).
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
@@ -30,14 +77,16 @@ public:
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
     BOOL IsCustomizeDialogPresent() const { return m_bCustomizeDialogPresent; }
     void SetCustomizeDialogPresent(BOOL bPresent) { m_bCustomizeDialogPresent = bPresent; }
+    // Listed in the toolbars context menu.
+    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
+    BOOL IsExpandButtonShown() const { return m_bShowExpandButton; }
+    void SetShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
 
     // The dock bar holding the toolbar, null while floating or hidden away.
     CXTPDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
     CXTPDockContext* GetDockContext() { return &m_dockContext; }
-
-    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
-    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
 
     void DoPropExchange(CXTPPropExchange* pPX) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
@@ -47,9 +96,24 @@ public:
 
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
-    BOOL m_bContextMenuPresent = TRUE;
 
 protected:
+    // The special button of the id, made (temporary, at the end) when missing.
+    CXTPControl* FindOrAddSpecial(int nId, CRuntimeClass* pClass);
+
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnClose();
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
     CXTPDockBar* m_pDockBar = nullptr;
     CXTPDockContext m_dockContext;
+    BOOL m_bShowExpandButton = TRUE;
+    BOOL m_bContextMenuPresent = TRUE;
 };

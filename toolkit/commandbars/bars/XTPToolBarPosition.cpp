@@ -1,70 +1,66 @@
 // Where a toolbar stands: docked as a child of a dock bar, or floating in a
 // pop-up window of its own owned by the frame.
-#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "framework/windows/CMiniFrameWnd.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 namespace {
 // Activation of the floating window follows the frame's.
-const DWORD kStyleFollowsFrame = 0x100;
-}  // namespace
+const DWORD kFloatingStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
+} // namespace
 
 BOOL CXTPToolBar::Create(CWnd* pParentWnd, BOOL bFloat)
 {
-    if (GetSafeHwnd() == nullptr) {
-        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
+    HWND hParent = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
+    if (!GetSafeHwnd()) {
         CPoint pt = m_dockContext.m_ptMRUFloatPos;
-        if (pt.x == 0 && pt.y == 0)
+        if (pt == CPoint(0, 0))
             pt = CPoint(100, 100);
         CXTPCommandBars* pCommandBars = GetCommandBars();
-        const DWORD dwExStyle = pCommandBars != nullptr && pCommandBars->IsLayoutRTL() ? WS_EX_LAYOUTRTL : 0;
-        if (!CreateEx(dwExStyle, lpszClass, GetTitle(), WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | kStyleFollowsFrame,
-                      pt.x, pt.y, 0, 0, pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr, nullptr))
+        DWORD dwExStyle = pCommandBars && pCommandBars->IsLayoutRTL() ? WS_EX_LAYOUTRTL : 0;
+        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
+        // A docked bar is made a child at once: a pop-up would flash before the dock bar takes it.
+        DWORD dwStyle = bFloat ? kFloatingStyle : (kFloatingStyle & ~WS_POPUP) | WS_CHILD;
+        if (!CreateEx(dwExStyle, lpszClass, m_strTitle, dwStyle, pt.x, pt.y, 0, 0, hParent, nullptr))
             return FALSE;
-        ShowWindow(SW_SHOWNA);
-    }
-    if (bFloat) {
-        HWND hOwner = pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr;
-        if (GetStyle() & WS_CHILD) {
-            ModifyStyle(WS_CHILD, WS_POPUP);
-            ::SetParent(m_hWnd, nullptr);
-        }
-        ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hOwner));
-    } else if (GetStyle() & WS_POPUP) {
+    } else if (bFloat && (GetStyle() & WS_CHILD)) {
+        ::SetParent(m_hWnd, nullptr);
+        ModifyStyle(WS_CHILD, WS_POPUP);
+    } else if (!bFloat && (GetStyle() & WS_POPUP)) {
         ModifyStyle(WS_POPUP, WS_CHILD);
+        ::SetParent(m_hWnd, hParent);
     }
+    if (bFloat)
+        ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hParent));
+    if (m_bVisible)
+        ShowWindow(SW_SHOWNA);
     return TRUE;
 }
 
 BOOL CXTPToolBar::SetPosition(XTPBarPosition barPosition)
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars == nullptr)
+    if (!pCommandBars)
         return FALSE;
-    if (barPosition >= xtpBarTop && barPosition <= xtpBarRight) {
-        if (GetSafeHwnd() != nullptr && (GetStyle() & WS_POPUP))
-            ModifyStyle(WS_POPUP, WS_CHILD);
+    if (barPosition >= xtpBarTop && barPosition <= xtpBarRight)
         return pCommandBars->DockCommandBar(this, barPosition);
+    if (barPosition == xtpBarFloating) {
+        if (!pCommandBars->FloatCommandBar(this))
+            return FALSE;
+        OnRecalcLayout();
+        return TRUE;
     }
-    if (barPosition != xtpBarFloating)
-        return FALSE;
-    if (m_pDockBar != nullptr)
-        m_pDockBar->RemoveCommandBar(this);
-    if (!Create(pCommandBars->GetSite(), TRUE))
-        return FALSE;
-    m_barPosition = xtpBarFloating;
-    OnRecalcLayout();
-    return TRUE;
+    return FALSE;
 }
 
 void CXTPToolBar::OnRecalcLayout()
 {
-    if (GetSafeHwnd() == nullptr)
+    if (!GetSafeHwnd())
         return;
     if (m_barPosition == xtpBarFloating) {
-        CSize size = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
-        SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Invalidate();
+        CSize sz = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+        SetWindowPos(nullptr, 0, 0, sz.cx, sz.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Invalidate(FALSE);
         return;
     }
     if (CXTPCommandBars* pCommandBars = GetCommandBars())

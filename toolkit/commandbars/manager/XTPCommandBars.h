@@ -19,6 +19,7 @@ class CXTPMouseManager;
 class CXTPPaintManager;
 class CXTPShortcutManager;
 class CXTPToolBar;
+class CXTPPopupBar;
 class CXTPToolTipContext;
 class CMenu;
 class CXTPCustomizeDragHelper;
@@ -108,6 +109,8 @@ public:
     CXTPDockBar* GetDockBar(XTPBarPosition barPosition) const;
     BOOL DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDockBar* pDockBar);
     BOOL DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition);
+    // The bar's window becomes a pop-up of the site, off its dock bar.
+    BOOL FloatCommandBar(CXTPToolBar* pBar);
     // The dock bar whose window, grown by 20 pixels, holds the screen point;
     // the preferred one first.
     CXTPDockBar* CanDock(CPoint point, CXTPDockBar* pPreferred = nullptr) const;
@@ -119,7 +122,10 @@ public:
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     void IdleRecalcLayout();
     void RecalcAllBars();
+    // The toolbars menu at the screen point (the site may change or empty
+    // it, 0x285C); nothing while customizing.
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
+    virtual CXTPPopupBar* CreateToolbarsPopup();
     // Bands of the site's rebar (the child 59396 when it is a CXTPReBar); nothing without one.
     virtual BOOL AddToRebar(CXTPToolBar* pBar);
     virtual void RemoveFromRebar(CXTPToolBar* pBar);

@@ -22,6 +22,8 @@ void CXTPCommandBars::Remove(CXTPToolBar* pBar)
     const int nIndex = FindIndex(pBar);
     if (nIndex < 0)
         return;
+    // Out of the list first: hiding a tear-off bar removes it again.
+    m_arrBars.RemoveAt(nIndex);
     if (pBar->GetSafeHwnd() != nullptr)
         pBar->ShowWindow(SW_HIDE);
     pBar->SetVisible(FALSE);
@@ -30,6 +32,5 @@ void CXTPCommandBars::Remove(CXTPToolBar* pBar)
     RemoveFromRebar(pBar);
     if (m_pDragSelected != nullptr && m_pDragSelected->GetParent() == pBar)
         SetDragControl(nullptr);
-    m_arrBars.RemoveAt(nIndex);
     pBar->InternalRelease();
 }

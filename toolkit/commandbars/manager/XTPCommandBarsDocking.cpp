@@ -8,6 +8,8 @@
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/lists/XTPControlToolbars.h"
 
 namespace {
 
@@ -53,14 +55,8 @@ BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDock
 {
     if (pBar == nullptr || pDockBar == nullptr)
         return FALSE;
-    if (!pBar->GetSafeHwnd()) {
-        LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
-        if (!pBar->CreateEx(0, lpszClass, pBar->GetTitle(), WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
-                            0, pDockBar->GetSafeHwnd(), nullptr))
-            return FALSE;
-        if (pBar->IsVisible())
-            pBar->ShowWindow(SW_SHOWNA);
-    }
+    if (!pBar->Create(m_pFrame, FALSE))
+        return FALSE;
     pDockBar->DockCommandBar(pBar, lpRect);
     pBar->SetBarPosition(pDockBar->GetPosition());
     return TRUE;
@@ -69,6 +65,17 @@ BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect, CXTPDock
 BOOL CXTPCommandBars::DockCommandBar(CXTPToolBar* pBar, XTPBarPosition barPosition)
 {
     return DockCommandBar(pBar, nullptr, GetDockBar(barPosition));
+}
+
+BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
+{
+    if (pBar == nullptr || !pBar->Create(m_pFrame, TRUE))
+        return FALSE;
+    if (CXTPDockBar* pDockBar = pBar->GetDockBar())
+        pDockBar->RemoveCommandBar(pBar);
+    pBar->SetDockBar(nullptr);
+    pBar->SetBarPosition(xtpBarFloating);
+    return TRUE;
 }
 
 CXTPDockBar* CXTPCommandBars::CanDock(CPoint point, CXTPDockBar* pPreferred) const
@@ -134,17 +141,16 @@ CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, 
         }
     }
     pBar->SetCommandBars(this);
+    pBar->EnableDocking(0x3F);
     pBar->SetTitle(lpszName);
     pBar->SetVisible(TRUE);
-    if (barPosition == xtpBarFloating || !DockCommandBar(pBar, barPosition)) {
-        // A bar that cannot dock is dropped; one asked to float is kept in
-        // the list, marked floating, without a window of its own.
-        if (barPosition != xtpBarFloating) {
-            pBar->InternalRelease();
-            return nullptr;
-        }
-        pBar->SetBarPosition(xtpBarFloating);
+    BOOL bPlaced = barPosition == xtpBarFloating ? FloatCommandBar(pBar) : DockCommandBar(pBar, barPosition);
+    if (!bPlaced) {
+        pBar->InternalRelease();
+        return nullptr;
     }
+    if (barPosition == xtpBarFloating)
+        pBar->OnRecalcLayout();
     AppendBar(pBar);
     return pBar;
 }
@@ -191,7 +197,25 @@ void CXTPCommandBars::RecalcAllBars()
     RecalcFrameLayout(FALSE);
 }
 
-void CXTPCommandBars::ShowToolbarsContextMenu(CPoint, CXTPCommandBar*)
+CXTPPopupBar* CXTPCommandBars::CreateToolbarsPopup()
 {
-    // Shows no menu: a right click on a dock bar brings nothing up.
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(this);
+    CXTPControlToolbars::GenerateToolbarEntries(pPopup->GetControls(), this);
+    return pPopup;
+}
+
+void CXTPCommandBars::ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar)
+{
+    if (m_bCustomizeMode)
+        return;
+    CXTPPopupBar* pPopup = CreateToolbarsPopup();
+    if (m_pFrame && m_pFrame->GetSafeHwnd())
+        m_pFrame->SendMessage(WM_XTP_TOOLBARS_CONTEXTMENU, reinterpret_cast<WPARAM>(pBar),
+                              reinterpret_cast<LPARAM>(pPopup));
+    if (pPopup->GetControlCount() > 0) {
+        ClosePopups();
+        // The tracking pump keeps a quit for the thread's own loop.
+        TrackPopupBar(pPopup, IsLayoutRTL() ? TPM_RIGHTALIGN : 0, ptScreen.x, ptScreen.y, m_pFrame);
+    }
+    pPopup->InternalRelease();
 }

@@ -312,13 +312,9 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
         if (!pBar)
             continue;
         if (info.m_bFloating) {
-            // A floating bar has no window of its own here: it leaves its
-            // dock bar and keeps where it floats.
-            if (pBar->GetDockBar())
-                pBar->GetDockBar()->RemoveCommandBar(pBar);
-            if (pBar->GetSafeHwnd())
-                pBar->ShowWindow(SW_HIDE);
-            pBar->SetBarPosition(xtpBarFloating);
+            // Off its dock bar into a window of its own, placed below.
+            if (pBar->GetPosition() != xtpBarFloating || pBar->GetDockBar())
+                FloatCommandBar(pBar);
         } else {
             CXTPDockBar* pMRUDockBar = nullptr;
             for (CXTPDockBar* pDockBar : m_pDocks)
@@ -338,10 +334,17 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
         pContext->m_ptMRUFloatPos = info.m_ptMRUFloatPos;
         if (pBar->GetSafeHwnd()) {
             UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSIZE;
-            if (!pBar->GetDockBar())
+            CPoint pt = info.m_pointPos;
+            if (info.m_bFloating && pBar->GetPosition() == xtpBarFloating) {
+                // The floating window's screen place; the float position when none was stored.
+                if (pt.x == CXTPToolBar::CToolBarInfo::kNotSet || pt.y == CXTPToolBar::CToolBarInfo::kNotSet)
+                    pt = info.m_ptMRUFloatPos;
+                pBar->OnRecalcLayout();
+            } else if (!pBar->GetDockBar()) {
                 nFlags |= SWP_NOMOVE;
-            nFlags |= info.m_bVisible && !info.m_bFloating ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
-            pBar->SetWindowPos(nullptr, info.m_pointPos.x, info.m_pointPos.y, 0, 0, nFlags);
+            }
+            nFlags |= info.m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+            pBar->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, nFlags);
         }
         pBar->SetVisible(info.m_bVisible);
     }

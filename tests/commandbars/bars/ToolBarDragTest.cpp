@@ -1,0 +1,226 @@
+// A toolbar moved by the mouse as a user moves it: dragged by its gripper
+// from the top to the left dock bar, off into a floating window and back by
+// its caption; double clicks; a floating bar resized by its border; a quit
+// arriving during the drag.
+#include <gtest/gtest.h>
+#include <vector>
+#include "ToolBarTestSupport.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
+
+using testinput::MoveMouseTo;
+using testinput::SendMouse;
+
+namespace {
+
+class ToolBarDrag : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new CToolBarFrame();
+        ASSERT_TRUE(frame->CreateFrame(600, 400));
+        frame->SetForegroundWindow();
+        bar = frame->AddProgramToolBar();
+        ASSERT_NE(nullptr, bar);
+        frame->Layout();
+        testpump::PumpPending();
+    }
+    void TearDown() override
+    {
+        if (frame->GetSafeHwnd())
+            frame->DestroyWindow();
+    }
+    // Presses at the point; once the bar holds the mouse, moves through the
+    // path and releases at its end (input sent earlier would go to the window
+    // under the cursor at that time), then waits until the mouse is let go.
+    void Drag(CPoint from, std::initializer_list<CPoint> path)
+    {
+        s_path.assign(path.begin(), path.end());
+        MoveMouseTo(from);
+        SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+        UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &ToolBarDrag::ContinueOnceCaptured);
+        ASSERT_TRUE(testpump::PumpUntil([] { return s_path.empty() && ::GetCapture() == nullptr; }));
+        ::KillTimer(nullptr, timer);
+        testpump::PumpPending();
+    }
+    static void CALLBACK ContinueOnceCaptured(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (::GetCapture() == nullptr || s_path.empty())
+            return;
+        for (CPoint pt : s_path)
+            MoveMouseTo(pt);
+        SendMouse(MOUSEEVENTF_LEFTUP, s_path.back());
+        s_path.clear();
+    }
+    static std::vector<CPoint> s_path;
+    // Off every control: the gripper of a docked bar, the caption of a floating one.
+    CPoint GripPoint()
+    {
+        CRect rc = WindowRectOf(bar);
+        if (bar->GetPosition() == xtpBarFloating)
+            return CPoint(rc.left + 12, rc.top + 9);
+        if (bar->IsVerticalPosition())
+            return CPoint(rc.CenterPoint().x, rc.top + 4);
+        return CPoint(rc.left + 4, rc.CenterPoint().y);
+    }
+    CPoint ClientPoint(int x, int y)
+    {
+        CPoint pt(x, y);
+        frame->ClientToScreen(&pt);
+        return pt;
+    }
+    CToolBarFrame* frame = nullptr;
+    CXTPToolBar* bar = nullptr;
+};
+
+std::vector<CPoint> ToolBarDrag::s_path;
+
+void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (::GetCapture() == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(7);
+}
+
+} // namespace
+
+TEST_F(ToolBarDrag, ByItsGripperToTheLeftThenFloatingAndBackToTheTop)
+{
+    ASSERT_EQ(xtpBarTop, bar->GetPosition());
+    CXTPDockBar* top = frame->GetCommandBars()->GetDockBar(xtpBarTop);
+    CXTPDockBar* left = frame->GetCommandBars()->GetDockBar(xtpBarLeft);
+    CRect rcTopDocked = frame->BarRect(bar);
+
+    // To the left edge, half way down.
+    Drag(GripPoint(), {ClientPoint(150, 200), ClientPoint(6, 220)});
+    EXPECT_EQ(xtpBarLeft, bar->GetPosition());
+    EXPECT_EQ(left, bar->GetDockBar());
+    EXPECT_EQ(left->GetSafeHwnd(), ::GetParent(bar->GetSafeHwnd()));
+    EXPECT_LT(top->FindBar(bar), 0) << "gone from the top";
+    CRect rcLeft = frame->BarRect(bar);
+    EXPECT_GT(rcLeft.Height(), rcLeft.Width()) << "laid out down the side";
+    EXPECT_LE(rcLeft.left, 2);
+
+    // Off into the middle of the frame: it floats.
+    Drag(GripPoint(), {ClientPoint(250, 200), ClientPoint(300, 210)});
+    EXPECT_EQ(xtpBarFloating, bar->GetPosition());
+    EXPECT_EQ(nullptr, bar->GetDockBar());
+    EXPECT_LT(left->FindBar(bar), 0);
+    EXPECT_FALSE(bar->GetStyle() & WS_CHILD);
+    CRect rcFloat = WindowRectOf(bar);
+    EXPECT_TRUE(rcFloat.PtInRect(ClientPoint(300, 210))) << "under the mouse";
+    EXPECT_GT(rcFloat.Width(), rcFloat.Height());
+    EXPECT_EQ(rcFloat.TopLeft(), bar->GetDockContext()->m_ptMRUFloatPos);
+    EXPECT_EQ(xtpBarLeft, bar->GetDockContext()->m_uMRUDockPosition) << "remembers where it came from";
+    EXPECT_EQ(static_cast<UINT>(left->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID)
+        << "and the dock bar's id, which the saved layout keeps";
+    EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
+
+    // By its caption back to the top.
+    Drag(GripPoint(), {ClientPoint(200, 120), ClientPoint(60, 4)});
+    EXPECT_EQ(xtpBarTop, bar->GetPosition());
+    EXPECT_EQ(top, bar->GetDockBar());
+    EXPECT_TRUE(bar->GetStyle() & WS_CHILD);
+    CRect rcBack = frame->BarRect(bar);
+    EXPECT_EQ(rcTopDocked.top, rcBack.top);
+    EXPECT_EQ(rcTopDocked.Height(), rcBack.Height());
+}
+
+TEST_F(ToolBarDrag, FloatingBarStaysPartlyOnScreen)
+{
+    CRect rcWork = XTPGetWorkAreaOfPoint(GripPoint());
+    Drag(GripPoint(), {ClientPoint(300, 200)});
+    ASSERT_EQ(xtpBarFloating, bar->GetPosition());
+    // Held near its top-left corner and dragged into the screen's bottom-right corner.
+    CRect rcStart = WindowRectOf(bar);
+    Drag(CPoint(rcStart.left + 4, rcStart.top + 4), {CPoint(rcWork.right - 1, rcWork.bottom - 1)});
+    CRect rc = WindowRectOf(bar);
+    EXPECT_EQ(rcWork.right - 10, rc.left);
+    EXPECT_EQ(rcWork.bottom - 10, rc.top);
+    // And past the top-left one.
+    Drag(CPoint(rc.left + 4, rc.top + 4), {CPoint(rcWork.left, rcWork.top)});
+    rc = WindowRectOf(bar);
+    EXPECT_GE(rc.right, rcWork.left + 10);
+    EXPECT_GE(rc.bottom, rcWork.top + 10);
+}
+
+TEST_F(ToolBarDrag, DoubleClickFloatsOnlyWithTheOptionAndDocksBack)
+{
+    CXTPCommandBarsOptions* pOptions = frame->GetCommandBars()->GetCommandBarsOptions();
+    CRect rcDocked = WindowRectOf(bar);
+    struct Case
+    {
+        const char* what;
+        BOOL option;
+        XTPBarPosition after;
+    } cases[] = {
+        {"option off: stays", FALSE, xtpBarTop},
+        {"option on: floats at its docked place", TRUE, xtpBarFloating},
+        {"floating: docks back at the top", TRUE, xtpBarTop},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        pOptions->bDblClickFloat = c.option;
+        CPoint pt = GripPoint();
+        CPoint ptClient = pt;
+        bar->ScreenToClient(&ptClient);
+        bar->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        frame->Layout();
+        EXPECT_EQ(c.after, bar->GetPosition());
+        if (c.after == xtpBarFloating) {
+            EXPECT_EQ(rcDocked.TopLeft(), WindowRectOf(bar).TopLeft());
+            CXTPDockBar* top = frame->GetCommandBars()->GetDockBar(xtpBarTop);
+            EXPECT_EQ(static_cast<UINT>(top->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID);
+        }
+    }
+    EXPECT_EQ(rcDocked.TopLeft(), WindowRectOf(bar).TopLeft()) << "back where it was docked";
+}
+
+TEST_F(ToolBarDrag, FloatingBarResizedByItsRightBorderWraps)
+{
+    ASSERT_TRUE(bar->SetPosition(xtpBarFloating));
+    testpump::PumpPending();
+    CRect rc = WindowRectOf(bar);
+    CPoint border(rc.right - 1, rc.CenterPoint().y);
+    ASSERT_EQ(HTRIGHT, bar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(border.x, border.y)));
+    Drag(border, {CPoint(rc.left + rc.Width() / 2, border.y)});
+    CRect rcNarrow = WindowRectOf(bar);
+    EXPECT_EQ(rc.left, rcNarrow.left) << "the left border stays";
+    EXPECT_LT(rcNarrow.Width(), rc.Width());
+    EXPECT_GT(rcNarrow.Height(), rc.Height()) << "the buttons wrap into rows";
+    EXPECT_EQ(rcNarrow.Width(), bar->GetWidth()) << "the most recent width";
+}
+
+TEST_F(ToolBarDrag, QuitDuringTheDragEndsItAndStaysQueued)
+{
+    CPoint from = GripPoint();
+    MoveMouseTo(from);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    // The quit comes once the drag holds the mouse, before any release.
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &QuitOnceCaptured);
+    bool sawQuit = false;
+    MSG msg = {};
+    ASSERT_TRUE(testpump::WaitUntil([&] {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                sawQuit = true;
+                return true;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        return ::GetCapture() == nullptr && !(GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+    }));
+    ::KillTimer(nullptr, timer);
+    SendMouse(MOUSEEVENTF_LEFTUP, from);
+    EXPECT_TRUE(sawQuit) << "the loop posts the quit again";
+    EXPECT_EQ(7, static_cast<int>(msg.wParam));
+    EXPECT_EQ(nullptr, ::GetCapture()) << "the mouse is let go";
+    testpump::PumpPending();
+}

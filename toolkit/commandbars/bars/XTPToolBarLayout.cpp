@@ -1,0 +1,257 @@
+// A toolbar's layout docked and floating, and the buttons it places itself:
+// the expand button, and the hide button of a floating bar.
+#include <algorithm>
+#include "framework/gdi/CClientDC.h"
+#include "framework/windows/CControlBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/dc/XTPFontDC.h"
+
+// Nested classes: their run-time classes are spelled out.
+CObject* CXTPToolBar::CXTPControlExpandButton::CreateObject()
+{
+    return new CXTPControlExpandButton;
+}
+CRuntimeClass CXTPToolBar::CXTPControlExpandButton::classCXTPControlExpandButton = {
+    "CXTPToolBar::CXTPControlExpandButton", sizeof(CXTPToolBar::CXTPControlExpandButton), AFX_NO_SCHEMA,
+    CXTPToolBar::CXTPControlExpandButton::CreateObject, RUNTIME_CLASS(CXTPControlPopup), nullptr};
+static const AFX_CLASSINIT afxClassInit_CXTPToolBarExpandButton(
+    &CXTPToolBar::CXTPControlExpandButton::classCXTPControlExpandButton);
+CRuntimeClass* CXTPToolBar::CXTPControlExpandButton::GetRuntimeClass() const
+{
+    return &classCXTPControlExpandButton;
+}
+
+CObject* CXTPToolBar::CXTPControlButtonHide::CreateObject()
+{
+    return new CXTPControlButtonHide;
+}
+CRuntimeClass CXTPToolBar::CXTPControlButtonHide::classCXTPControlButtonHide = {
+    "CXTPToolBar::CXTPControlButtonHide", sizeof(CXTPToolBar::CXTPControlButtonHide), AFX_NO_SCHEMA,
+    CXTPToolBar::CXTPControlButtonHide::CreateObject, RUNTIME_CLASS(CXTPControlButton), nullptr};
+static const AFX_CLASSINIT afxClassInit_CXTPToolBarButtonHide(
+    &CXTPToolBar::CXTPControlButtonHide::classCXTPControlButtonHide);
+CRuntimeClass* CXTPToolBar::CXTPControlButtonHide::GetRuntimeClass() const
+{
+    return &classCXTPControlButtonHide;
+}
+
+CXTPToolBar::CXTPControlExpandButton::CXTPControlExpandButton()
+{
+    m_nId = XTP_ID_TOOLBAR_EXPAND;
+    m_controlType = xtpControlButtonPopup;
+    m_dwFlags = 28;
+}
+
+void CXTPToolBar::CXTPControlExpandButton::SetRect(CRect rcControl)
+{
+    CXTPControlPopup::SetRect(rcControl);
+    m_bHiddenExists = FALSE;
+    for (int i = 0; m_pParent && i < m_pParent->GetControlCount(); i++)
+        if (m_pParent->GetControl(i)->GetHideFlags() == xtpHideWrap)
+            m_bHiddenExists = TRUE;
+}
+
+void CXTPToolBar::CXTPControlExpandButton::Draw(CDC* pDC)
+{
+    BOOL bFloating = m_pParent && m_pParent->GetPosition() == xtpBarFloating;
+    GetPaintManager()->DrawSpecialControl(pDC, bFloating ? xtpButtonCustomize : xtpButtonExpandToolbar, this,
+                                          m_pParent, TRUE, &m_bHiddenExists);
+}
+
+BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
+{
+    m_bPopup = bPopup;
+    if (!bPopup) {
+        if (m_pCommandBar)
+            m_pCommandBar->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+        RedrawParent();
+        return TRUE;
+    }
+    CXTPCommandBars* pCommandBars = m_pParent ? m_pParent->GetCommandBars() : nullptr;
+    if (!pCommandBars) {
+        m_bPopup = FALSE;
+        return FALSE;
+    }
+    // A new popup every time: it lists what the bar hides now.
+    if (m_pCommandBar)
+        m_pCommandBar->InternalRelease();
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    m_pCommandBar = pPopup;
+    for (int i = 0; i < m_pParent->GetControlCount(); i++) {
+        CXTPControl* pControl = m_pParent->GetControl(i);
+        if (pControl->GetHideFlags() == xtpHideWrap)
+            pPopup->GetControls()->AddClone(pControl, -1, TRUE)->SetHideFlags(0);
+    }
+    if (!pPopup->Popup(this, m_bSelected == 2)) {
+        m_bPopup = FALSE;
+        return FALSE;
+    }
+    RedrawParent();
+    return TRUE;
+}
+
+CXTPToolBar::CXTPControlButtonHide::CXTPControlButtonHide()
+{
+    m_nId = XTP_ID_TOOLBAR_HIDE;
+    m_dwFlags = 26;
+}
+
+CSize CXTPToolBar::CXTPControlButtonHide::GetSize(CDC* pDC)
+{
+    return GetPaintManager()->DrawSpecialControl(pDC, xtpButtonHideFloating, this, m_pParent, FALSE, nullptr);
+}
+
+void CXTPToolBar::CXTPControlButtonHide::Draw(CDC* pDC)
+{
+    GetPaintManager()->DrawSpecialControl(pDC, xtpButtonHideFloating, this, m_pParent, TRUE, nullptr);
+}
+
+void CXTPToolBar::CXTPControlButtonHide::OnExecute()
+{
+    if (m_pParent)
+        m_pParent->SetVisible(FALSE);
+}
+
+CXTPControl* CXTPToolBar::FindOrAddSpecial(int nId, CRuntimeClass* pClass)
+{
+    CXTPControl* pControl = m_pControls->FindControl(nId);
+    if (pControl && pControl->IsKindOf(pClass))
+        return pControl;
+    return m_pControls->Add(static_cast<CXTPControl*>(pClass->CreateObject()), nId, CString(), -1, TRUE);
+}
+
+CRect CXTPToolBar::GetBorders()
+{
+    if (m_barPosition == xtpBarFloating)
+        return CRect(3, 3, 3, 3);
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    if (m_dwStyle & CBRS_GRIPPER) {
+        CClientDC dc(this);
+        CSize szGripper = pPaintManager->DrawCommandBarGripper(&dc, this, FALSE);
+        rcBorder.left += szGripper.cx;
+        rcBorder.top += szGripper.cy;
+    }
+    return rcBorder;
+}
+
+CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
+        return CalcDockingLayout(nLength, dwMode);
+
+    CClientDC dc(this);
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    CXTPFontDC font(&dc, pPaintManager->GetCommandBarFont(this));
+    int nCaption = pPaintManager->DrawCommandBarGripper(&dc, this, FALSE).cy;
+    CRect rcBorder = GetBorders();
+    rcBorder.top += 1 + nCaption;
+
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPControl* pHide = m_bCloseable ? FindOrAddSpecial(XTP_ID_TOOLBAR_HIDE, RUNTIME_CLASS(CXTPControlButtonHide))
+                                      : nullptr;
+    CXTPControl* pExpand = m_bShowExpandButton && pCommandBars
+                               ? FindOrAddSpecial(XTP_ID_TOOLBAR_EXPAND, RUNTIME_CLASS(CXTPControlExpandButton))
+                               : nullptr;
+    if (pHide)
+        pHide->SetHideFlags(xtpHideGeneric);
+    if (pExpand)
+        pExpand->SetHideFlags(xtpHideGeneric);
+
+    CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
+    int nRight = sz.cx - 3;
+    if (pHide) {
+        pHide->SetHideFlags(0);
+        pHide->SetRect(CRect(nRight - nCaption, 3, nRight, 3 + nCaption));
+        nRight -= nCaption;
+    }
+    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    if (pExpand && nRight - nCaption > 0 && bExpandAlways) {
+        pExpand->SetWrap(TRUE);
+        pExpand->SetHideFlags(0);
+        pExpand->SetRect(CRect(nRight - nCaption, 3, nRight, 3 + nCaption));
+    }
+    return sz;
+}
+
+CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
+{
+    CClientDC dc(this);
+    CXTPPaintManager* pPaintManager = GetPaintManager();
+    CXTPFontDC font(&dc, pPaintManager->GetCommandBarFont(this));
+    CRect rcBorder = GetBorders();
+    BOOL bHorz = (dwMode & LM_HORZDOCK) != 0;
+
+    if (CXTPControl* pHide = m_pControls->FindControl(XTP_ID_TOOLBAR_HIDE))
+        pHide->SetHideFlags(xtpHideGeneric);
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPControl* pExpand = m_bShowExpandButton && pCommandBars
+                               ? FindOrAddSpecial(XTP_ID_TOOLBAR_EXPAND, RUNTIME_CLASS(CXTPControlExpandButton))
+                               : nullptr;
+    if (pExpand)
+        pExpand->SetHideFlags(xtpHideGeneric);
+
+    if (pExpand && !pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways) {
+        if (!(dwMode & LM_COMMIT)) {
+            CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
+            CSize szShortest = m_pControls->CalcDynamicSize(&dc, 1, dwMode, rcBorder);
+            int nVisible = 0;
+            for (int i = 0; i < GetControlCount(); i++)
+                if ((GetControl(i)->GetHideFlags() & ~static_cast<DWORD>(xtpHideWrap)) == 0)
+                    nVisible++;
+            // Room for the button the bar shows once it is squeezed.
+            if (nVisible > 1) {
+                if (bHorz)
+                    sz.cx = std::max(sz.cx, szShortest.cx + XTP_EXPAND_BUTTON_SPACE);
+                else
+                    sz.cy = std::max(sz.cy, szShortest.cy + XTP_EXPAND_BUTTON_SPACE);
+            }
+            return sz;
+        }
+        CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
+        BOOL bHidden = FALSE;
+        for (int i = 0; i < GetControlCount(); i++)
+            if (GetControl(i)->GetHideFlags() == xtpHideWrap)
+                bHidden = TRUE;
+        if (!bHidden)
+            return sz;
+    }
+
+    CRect rcInner = rcBorder;
+    if (pExpand) {
+        if (bHorz)
+            rcBorder.right += XTP_EXPAND_BUTTON_SPACE;
+        else
+            rcBorder.bottom += XTP_EXPAND_BUTTON_SPACE;
+    }
+    CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
+    if (pExpand) {
+        pExpand->SetHideFlags(0);
+        CRect rcExpand = bHorz ? CRect(sz.cx - rcInner.right - XTP_EXPAND_BUTTON_SPACE, rcInner.top,
+                                       sz.cx - rcInner.right, sz.cy - rcInner.bottom)
+                               : CRect(rcInner.left, sz.cy - rcInner.bottom - XTP_EXPAND_BUTTON_SPACE,
+                                       sz.cx - rcInner.right, sz.cy - rcInner.bottom);
+        pExpand->SetRect(rcExpand);
+        // A look that places the button itself does so in the window as it
+        // is now: move that place to the size the bar is getting.
+        if (pPaintManager->DrawSpecialControl(&dc, xtpButtonExpandToolbar, pExpand, this, FALSE, &sz) == CSize(0, 0)) {
+            CRect rcPlaced = pExpand->GetRect();
+            CXTPClientRect rcClient(GetSafeHwnd());
+            if (bHorz) {
+                rcPlaced.OffsetRect(sz.cx - rcClient.right, 0);
+                rcPlaced.bottom = sz.cy - (rcClient.bottom - rcPlaced.bottom);
+            } else {
+                rcPlaced.OffsetRect(0, sz.cy - rcClient.bottom);
+                rcPlaced.right = sz.cx - (rcClient.right - rcPlaced.right);
+            }
+            pExpand->SetRect(rcPlaced);
+        }
+    }
+    return sz;
+}
