@@ -44,8 +44,22 @@ std::string SourceFolderUnix()
 
 std::string TestFolderUnix()
 {
+    // The running program's own folder (build/testrun/<subsystem>): test
+    // programs run side by side, each with a Wine server of its own, so
+    // process ids (part of the folder names) repeat between them.
     std::string build = EnvironmentValue("TAVROLIN_BUILD_DIR");
-    return build.empty() ? std::string() : build + "/testrun/engine";
+    if (build.empty())
+        return std::string();
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring name = exe;
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    const std::wstring suffix = L"_tests.exe";
+    if (name.size() > suffix.size() && _wcsicmp(name.c_str() + name.size() - suffix.size(), suffix.c_str()) == 0)
+        name.resize(name.size() - suffix.size());
+    else
+        name = L"other";
+    return build + "/testrun/" + std::string(name.begin(), name.end());
 }
 
 std::wstring WindowsPathOf(const std::string& unixPath)
