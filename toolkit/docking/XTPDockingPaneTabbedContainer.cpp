@@ -69,8 +69,25 @@ void CXTPDockingPaneTabbedContainer::CreateContainerWindow()
     if (m_hWnd || !m_pLayout || m_pLayout->IsUserLayout() || !m_pParentFrame || !m_pParentFrame->GetSafeHwnd())
         return;
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
-    Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
-           m_pParentFrame, 0);
+    if (!Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
+                m_pParentFrame, 0))
+        return;
+    // Refused without OLE on the thread: the manager initialises it for its
+    // lifetime. The window's destruction revokes it.
+    m_dropTarget.Register(this);
+}
+
+void CXTPDockingPaneTabbedContainer::CContainerDropTarget::OnDragOverTab(CPoint point)
+{
+    CXTPTabPaintManager* pPaintManager = m_pContainer->GetPaintManager();
+    if (!pPaintManager || !pPaintManager->m_bSelectOnDragOver)
+        return;
+    // The caption and the page select nothing, nor does a lone pane's unshown strip.
+    int nHit = m_pContainer->HitTestArea(point);
+    if (nHit < 0)
+        return;
+    auto* pPane = static_cast<CXTPDockingPane*>(m_pContainer->GetItem(nHit)->GetData());
+    m_pContainer->SelectPane(pPane, FALSE, FALSE);
 }
 
 BOOL CXTPDockingPaneTabbedContainer::IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton)

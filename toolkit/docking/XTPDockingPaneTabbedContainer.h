@@ -5,6 +5,7 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 class CXTPDockingPane;
@@ -12,6 +13,20 @@ class CXTPDockingPane;
 class CXTPDockingPaneTabbedContainer : public CWnd, public CXTPDockingPaneBase, public CXTPTabManager
 {
 public:
+    // An OLE drag held over a tab selects its pane when the theme's tab
+    // paint manager allows, so that what is dragged can be dropped into it.
+    class CContainerDropTarget : public CXTPTabDragOverDropTarget
+    {
+    public:
+        explicit CContainerDropTarget(CXTPDockingPaneTabbedContainer* pContainer) : m_pContainer(pContainer) {}
+
+    protected:
+        void OnDragOverTab(CPoint point) override;
+
+    private:
+        CXTPDockingPaneTabbedContainer* m_pContainer;
+    };
+
     explicit CXTPDockingPaneTabbedContainer(CXTPDockingPaneLayout* pLayout);
     ~CXTPDockingPaneTabbedContainer() override;
 
@@ -36,6 +51,7 @@ public:
     // -2 on the caption strip, a tab's index, -1 elsewhere (client point).
     int HitTestArea(CPoint point) const;
     BOOL IsMaximized() const { return m_bMaximized; }
+    CContainerDropTarget* GetDropTarget() { return &m_dropTarget; }
 
     BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;
     void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
@@ -110,4 +126,5 @@ public:
     BOOL m_bMaximized = FALSE;
     // The pane whose tab is pressed and may be pulled out of the strip.
     CXTPDockingPane* m_pTrackingPane = nullptr;
+    CContainerDropTarget m_dropTarget{this};
 };

@@ -281,19 +281,11 @@ void CXTPTabControl::OnSysColorChange()
     Reposition();
 }
 
-DROPEFFECT CXTPTabControl::CTabControlDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject,
-                                                             DWORD dwKeyState, CPoint point)
-{
-    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
-}
-
-DROPEFFECT CXTPTabControl::CTabControlDropTarget::OnDragOver(CWnd* /*pWnd*/, COleDataObject* /*pDataObject*/,
-                                                            DWORD /*dwKeyState*/, CPoint point)
+void CXTPTabControl::CTabControlDropTarget::OnDragOverTab(CPoint point)
 {
     if (m_pControl->GetPaintManager()->m_bSelectOnDragOver)
     {
         if (CXTPTabManagerItem* pItem = m_pControl->HitTest(point))
             m_pControl->SetSelectedItem(pItem);
     }
-    return DROPEFFECT_NONE;
 }

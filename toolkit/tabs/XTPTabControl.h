@@ -2,8 +2,8 @@
 // under it, the page window of the selected tab; tells its owner of every
 // selection with TCN_SELCHANGE.
 #pragma once
-#include "framework/ole/COleDropTarget.h"
 #include "framework/windows/CWnd.h"
+#include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 class CXTPImageManager;
@@ -14,13 +14,14 @@ class CXTPTabControl : public CWnd, public CXTPTabManager
     DECLARE_DYNAMIC(CXTPTabControl)
 
 public:
-    // Selects the tab under a drag of OLE data; never accepts the drop.
-    class CTabControlDropTarget : public COleDropTarget
+    // Selects the tab under a drag of OLE data when the paint manager allows.
+    class CTabControlDropTarget : public CXTPTabDragOverDropTarget
     {
     public:
         explicit CTabControlDropTarget(CXTPTabControl* pControl) : m_pControl(pControl) {}
-        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+
+    protected:
+        void OnDragOverTab(CPoint point) override;
 
     private:
         CXTPTabControl* m_pControl;

@@ -382,18 +382,9 @@ void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
     ShowPane(pPane, FALSE);
 }
 
-DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject,
-                                                                       DWORD dwKeyState, CPoint point)
-{
-    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
-}
-
-DROPEFFECT CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragOver(CWnd* /*pWnd*/, COleDataObject* /*pDataObject*/,
-                                                                      DWORD /*dwKeyState*/, CPoint point)
+void CXTPDockingPaneAutoHidePanel::CPanelDropTarget::OnDragOverTab(CPoint point)
 {
     CXTPDockingPane* pPane = m_pPanel->HitTestPane(point);
     if (pPane && !(m_pPanel->m_pActiveWnd && m_pPanel->m_pActiveWnd->GetContainer()->GetSelected() == pPane))
         m_pPanel->ShowPane(pPane, FALSE);
-    // The panel itself takes nothing.
-    return DROPEFFECT_NONE;
 }

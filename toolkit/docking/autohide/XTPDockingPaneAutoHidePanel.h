@@ -4,9 +4,9 @@
 #pragma once
 #include <memory>
 #include <vector>
-#include "framework/ole/COleDropTarget.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 class CXTPDockingPane;
@@ -34,12 +34,13 @@ public:
 
     // An OLE drag held over a tab slides its pane out, so that what is
     // dragged can be dropped into the pane.
-    class CPanelDropTarget : public COleDropTarget
+    class CPanelDropTarget : public CXTPTabDragOverDropTarget
     {
     public:
         explicit CPanelDropTarget(CXTPDockingPaneAutoHidePanel* pPanel) : m_pPanel(pPanel) {}
-        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+
+    protected:
+        void OnDragOverTab(CPoint point) override;
 
     private:
         CXTPDockingPaneAutoHidePanel* m_pPanel;
