@@ -80,6 +80,26 @@ void PumpFor(DWORD ms)
     }
 }
 
+int PumpUntilQuitTaken(const std::function<bool()>& stopWhen, DWORD timeoutMs)
+{
+    int nCode = -1;
+    WaitUntil(
+        [&] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    nCode = static_cast<int>(msg.wParam);
+                    return true;
+                }
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            return stopWhen && stopWhen();
+        },
+        timeoutMs);
+    return nCode;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();

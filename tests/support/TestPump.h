@@ -26,6 +26,11 @@ bool PumpUntilIdle(DWORD quietMs = 50, DWORD timeoutMs = kDeadline);
 // Pumps for a fixed time: only where the behaviour itself is a duration.
 void PumpFor(DWORD ms);
 
+// Dispatches messages until a WM_QUIT is taken off the queue (answers its
+// exit code) or `stopWhen` holds without one; -1 when no quit came by the
+// deadline or before `stopWhen`. The quit is not posted again.
+int PumpUntilQuitTaken(const std::function<bool()>& stopWhen = nullptr, DWORD timeoutMs = kDeadline);
+
 // Waits without pumping (worker threads, files): polls the condition.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDeadline);
 

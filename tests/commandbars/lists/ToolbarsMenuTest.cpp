@@ -140,23 +140,10 @@ TEST_F(ToolbarsMenu, QuitWhileOpenEndsItAndStaysQueued)
     g_clickEntry = -1;
     UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &ActOnceOpen);
     RightClickBar();
-    bool sawQuit = false;
-    MSG msg = {};
-    ASSERT_TRUE(testpump::WaitUntil([&] {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                sawQuit = true;
-                return true;
-            }
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        return false;
-    }));
+    const int nQuit = testpump::PumpUntilQuitTaken();
     ::KillTimer(nullptr, timer);
     EXPECT_TRUE(g_acted);
-    EXPECT_TRUE(sawQuit);
-    EXPECT_EQ(9, static_cast<int>(msg.wParam));
+    EXPECT_EQ(9, nQuit) << "the menu's loop posts the quit again";
 }
 
 TEST_F(ToolbarsMenu, NoneWhileCustomizing)
