@@ -32,6 +32,23 @@ HBITMAP CopyToNewDIB(HBITMAP hBitmap, BYTE*& pBits, int& nPixels)
 
 } // namespace
 
+BOOL XTPReadBitmapPixels32(HBITMAP hBitmap, int cx, int cy, void* pPixels)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    HDC hScreen = ::GetDC(nullptr);
+    if (hScreen == nullptr)
+        return FALSE;
+    const int nRows = ::GetDIBits(hScreen, hBitmap, 0, static_cast<UINT>(cy), pPixels, &bmi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hScreen);
+    return nRows == cy;
+}
+
 HBITMAP XTPCreateOpaqueAlphaBitmap(HBITMAP hBitmap)
 {
     BITMAP bm = {};
@@ -42,19 +59,7 @@ HBITMAP XTPCreateOpaqueAlphaBitmap(HBITMAP hBitmap)
     HBITMAP hCopy = XTPCreateAlphaDIB(bm.bmWidth, bm.bmHeight, &pBits);
     if (hCopy == nullptr)
         return nullptr;
-
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = bm.bmWidth;
-    bmi.bmiHeader.biHeight = -bm.bmHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    HDC hScreen = ::GetDC(nullptr);
-    int nRows = hScreen != nullptr ? ::GetDIBits(hScreen, hBitmap, 0, bm.bmHeight, pBits, &bmi, DIB_RGB_COLORS) : 0;
-    if (hScreen != nullptr)
-        ::ReleaseDC(nullptr, hScreen);
-    if (nRows != bm.bmHeight)
+    if (!XTPReadBitmapPixels32(hBitmap, bm.bmWidth, bm.bmHeight, pBits))
     {
         ::DeleteObject(hCopy);
         return nullptr;

@@ -57,6 +57,11 @@ BOOL XTPGetAlphaBitmapBits(CDC* pDC, HBITMAP hBitmap, XTP_BITMAPINFO3& bmi, BYTE
 // A new 32-bit top-down DIB section of the given size; its pixels through ppBits.
 HBITMAP XTPCreateAlphaDIB(int cx, int cy, BYTE** ppBits);
 
+// A bitmap's pixels (cx x cy, its own size) as top-down 32-bit values; a
+// bitmap of fewer bits per pixel gives 0 in the alpha byte. FALSE when
+// they cannot be read.
+BOOL XTPReadBitmapPixels32(HBITMAP hBitmap, int cx, int cy, void* pPixels);
+
 // A 32-bit copy of a bitmap of any other depth, fully opaque; null for a
 // 32-bit bitmap (it keeps its own alpha) or one that cannot be read.
 HBITMAP XTPCreateOpaqueAlphaBitmap(HBITMAP hBitmap);

@@ -44,18 +44,8 @@ BOOL ReadPixels(HBITMAP hBitmap, std::vector<DWORD>& pixels, CSize& size, int* p
     BITMAP bm = {};
     if (hBitmap == nullptr || !::GetObject(hBitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
         return FALSE;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = bm.bmWidth;
-    bmi.bmiHeader.biHeight = -bm.bmHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
     pixels.assign(static_cast<size_t>(bm.bmWidth) * bm.bmHeight, 0);
-    HDC hDC = ::GetDC(nullptr);
-    const int nRows = ::GetDIBits(hDC, hBitmap, 0, bm.bmHeight, pixels.data(), &bmi, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hDC);
-    if (nRows != bm.bmHeight)
+    if (!XTPReadBitmapPixels32(hBitmap, bm.bmWidth, bm.bmHeight, pixels.data()))
         return FALSE;
     size = CSize(bm.bmWidth, bm.bmHeight);
     if (pnBitsPixel != nullptr)
