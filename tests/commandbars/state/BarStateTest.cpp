@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include "BarStateTestSupport.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
@@ -130,6 +131,45 @@ TEST_F(BarStateTest, DialogBarRecordsCarryTheirClientSizes)
         loaded.LoadState(kProfile, 3);
         EXPECT_EQ(loaded.m_nBarID, 7u) << c.what;
         EXPECT_EQ(loaded.m_szDialogBarDockingClient, c.expectedDocked) << c.what;
+    }
+}
+
+TEST_F(BarStateTest, StoredDialogBarSizesReachTheBarUnlessNoWindowCouldHaveThem)
+{
+    struct Case
+    {
+        const char* what;
+        DWORD dockedCx;
+        DWORD floatingCy;
+        CSize expectedDocked;
+        CSize expectedFloating;
+    } cases[] = {
+        {"as stored", 310, 150, CSize(310, 90), CSize(240, 150)},
+        {"negative width", static_cast<DWORD>(-5), 150, CSize(200, 200), CSize(240, 150)},
+        {"zero height", 310, 0, CSize(310, 90), CSize(200, 200)},
+        {"beyond any window", 310, 70000, CSize(310, 90), CSize(200, 200)},
+    };
+    for (const Case& c : cases) {
+        CStoredLayout::DeleteAll();
+        CFrameBuild build;
+        build.dialogBar = TRUE;
+        CStateFrame* pFrame = Open(build);
+        pFrame->GetCommandBars()->SaveBarState(kProfile);
+        Close(pFrame);
+        const CString section = L"CommandBars2-Bar2";
+        ASSERT_EQ(CStoredLayout::Number(section, L"BarID"), kDialogBar) << "the third bar's record";
+        CStoredLayout::SetNumber(section, L"DialogBarDockingClientCx", c.dockedCx);
+        CStoredLayout::SetNumber(section, L"DialogBarDockingClientCy", 90);
+        CStoredLayout::SetNumber(section, L"DialogBarFloatingClientCx", 240);
+        CStoredLayout::SetNumber(section, L"DialogBarFloatingClientCy", c.floatingCy);
+
+        CStateFrame* pLoaded = Reopen(build);
+        ASSERT_NE(pLoaded, nullptr);
+        auto* pBar = dynamic_cast<CXTPDialogBar*>(pLoaded->Bar(kDialogBar));
+        ASSERT_NE(pBar, nullptr);
+        EXPECT_EQ(pBar->GetDockingClientSize(), c.expectedDocked) << c.what;
+        EXPECT_EQ(pBar->GetFloatingClientSize(), c.expectedFloating) << c.what;
+        Close(pLoaded);
     }
 }
 

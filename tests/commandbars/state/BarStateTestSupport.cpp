@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 
@@ -46,6 +47,10 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
             pMenu->InternalRelease();
         }
         pBar->GetControls()->CreateInitialControls();
+    }
+    if (m_build.dialogBar) {
+        CXTPToolBar* pBar = pCommandBars->Add(L"Suche", xtpBarTop, RUNTIME_CLASS(CXTPDialogBar));
+        pBar->SetBarID(kDialogBar);
     }
     if (m_build.statusBar) {
         static const UINT indicators[] = {0};

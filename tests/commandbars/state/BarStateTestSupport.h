@@ -11,6 +11,7 @@
 
 const UINT kToolsBar = 100;
 const UINT kViewBar = 101;
+const UINT kDialogBar = 102;
 const wchar_t kRegistryVendor[] = L"TavrolinBarStateTests";
 const wchar_t kAppName[] = L"BarStateApp";
 
@@ -38,6 +39,8 @@ struct CFrameBuild
     BOOL statusBar = TRUE;
     // The tools bar ends with a menu (control 210) of the items 501-503.
     BOOL menuPopup = FALSE;
+    // A dialog bar (kDialogBar) docked below the toolbars.
+    BOOL dialogBar = FALSE;
     // Loaded while the frame is being created, as the program does.
     LPCWSTR loadProfile = nullptr;
     BOOL loadSilent = FALSE;

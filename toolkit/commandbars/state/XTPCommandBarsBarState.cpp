@@ -14,6 +14,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
@@ -328,6 +329,17 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
             }
         }
         pBar->SetWidth(info.m_nMRUWidth);
+        auto* pDialogBar = dynamic_cast<CXTPDialogBar*>(pBar);
+        if (info.m_bDialogBar && pDialogBar) {
+            // A stored size no window could have leaves the bar's own.
+            auto usable = [](CSize size) {
+                return size.cx > 0 && size.cy > 0 && size.cx < 32768 && size.cy < 32768;
+            };
+            if (usable(info.m_szDialogBarDockingClient))
+                pDialogBar->SetDockingClientSize(info.m_szDialogBarDockingClient);
+            if (usable(info.m_szDialogBarFloatingClient))
+                pDialogBar->SetFloatingClientSize(info.m_szDialogBarFloatingClient);
+        }
         CXTPDockContext* pContext = pBar->GetDockContext();
         pContext->m_uMRUDockID = info.m_uMRUDockID;
         pContext->m_rectMRUDockPos = info.m_rectMRUDockPos;

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include <algorithm>
 #include "framework/windows/CWinApp.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 
 namespace {
@@ -53,6 +54,10 @@ void CXTPToolBar::CToolBarInfo::FromBar(CXTPToolBar* pBar)
     m_rectMRUDockPos = pContext->m_rectMRUDockPos;
     m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
     m_bDialogBar = pBar->IsDialogBar();
+    if (auto* pDialogBar = dynamic_cast<CXTPDialogBar*>(pBar)) {
+        m_szDialogBarDockingClient = pDialogBar->GetDockingClientSize();
+        m_szDialogBarFloatingClient = pDialogBar->GetFloatingClientSize();
+    }
 }
 
 void CXTPToolBar::CToolBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex) const
