@@ -13,6 +13,7 @@ const char* const kChildRunTests[] = {
     "OfflineProgram.*",                          // app: ProgramOffline starts it without a route
     "PaneTree.SecondProcessLoadsTheSavedLayout", // docking: LayoutCrossesProcesses starts it
     "BarStateRestart.SecondProcessFindsTheCustomizedLayout", // commandbars: the restart test starts it
+    "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
 };
 
 void LeaveOutChildRunTests()
