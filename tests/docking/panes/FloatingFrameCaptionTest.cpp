@@ -319,3 +319,20 @@ TEST(FloatingFrameCaption, MenuButtonSendsTheMenuRecordOncePerPressEvenWhenQuick
     EXPECT_EQ(s.floating, FrameOf(s.pane)) << "not docked back";
     EXPECT_FALSE(menu->IsPressed());
 }
+
+TEST(FloatingFrameCaption, HotButtonCoolsOnlyOnceThePointerHasLeft)
+{
+    OwnCaptionSetup s;
+    ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    CXTPDockingPaneCaptionButton* close = ButtonOf(s.floating, XTP_IDS_DOCKINGPANE_CLOSE);
+    ASSERT_TRUE(close->IsVisible());
+    CPoint over = (close->GetRect() + WindowRectOf(s.hFloating).TopLeft()).CenterPoint();
+    ASSERT_TRUE(testinput::MoveMouseAndWait(over));
+    ::SendMessageW(s.hFloating, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(over.x, over.y));
+    EXPECT_TRUE(close->IsHot());
+    Tick(s.hFloating, 2345);
+    EXPECT_TRUE(close->IsHot()) << "the pointer is still over the frame";
+    ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+    Tick(s.hFloating, 2345);
+    EXPECT_FALSE(close->IsHot());
+}
