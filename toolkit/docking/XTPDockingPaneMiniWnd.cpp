@@ -10,6 +10,7 @@
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/common/dc/XTPWindowRect.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/AfxMessages.h"
 #include <algorithm>
 #include "resources/ToolkitDockingIds.h"
@@ -296,7 +297,7 @@ CPoint CXTPDockingPaneMiniWnd::ToWindowPoint(CPoint ptScreen) const
     return CPoint(ptScreen.x - rc.left, ptScreen.y - rc.top);
 }
 
-CXTPDockingPaneCaptionButton* CXTPDockingPaneMiniWnd::CaptionButtonFromPoint(CPoint ptWindow)
+CXTPDockingPaneCaptionButton* CXTPDockingPaneMiniWnd::CaptionButtonFromPoint(CPoint ptWindow) const
 {
     for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
     {
@@ -590,4 +591,34 @@ void CXTPDockingPaneMiniWnd::UnfoldOnHover()
     m_nStep = m_nStepCount;
     SetWindowHeight(m_nExpandedHeight, TRUE);
     ArmLeaveCheck(8);
+}
+
+LRESULT CXTPDockingPaneMiniWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pManager && IsOwnCaption())
+        pManager->GetToolTipContext()->FilterToolTipMessage(this, message, wParam, lParam);
+    return CMiniFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+INT_PTR CXTPDockingPaneMiniWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (!m_hWnd || !IsOwnCaption())
+        return -1;
+    // Buttons lie in window coordinates.
+    CPoint ptScreen = point;
+    ::ClientToScreen(m_hWnd, &ptScreen);
+    CPoint ptWindow = ToWindowPoint(ptScreen);
+    CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(ptWindow);
+    if (!pButton)
+        return -1;
+    CString strTip = pButton->GetTooltip();
+    if (strTip.IsEmpty())
+        return -1;
+    // The tool's rectangle in client coordinates: above the client's top.
+    CRect rc = pButton->GetRect();
+    rc.OffsetRect(point.x - ptWindow.x, point.y - ptWindow.y);
+    CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom,
+                                       static_cast<UINT>(pButton->GetId()), strTip);
+    return pButton->GetId();
 }

@@ -50,10 +50,15 @@ public:
     int GetCollapseStep() const { return m_nStep; }
     int GetCollapseStepCount() const { return m_nStepCount; }
 
+    // With its own caption: the caption button under a client point, whose
+    // tip is the string of its id.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
     // Shows the auto-hide (collapse) button on floating frames.
     static BOOL m_bShowPinButton;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The layout deletes the node: the window must not.
     void PostNcDestroy() override {}
     void OnClose() override;
@@ -80,7 +85,7 @@ private:
     CXTPDockingPaneTabbedContainer* GetSingleContainer() const;
     // Caption buttons keep window coordinates (the frame paints at the origin).
     CPoint ToWindowPoint(CPoint ptScreen) const;
-    CXTPDockingPaneCaptionButton* CaptionButtonFromPoint(CPoint ptWindow);
+    CXTPDockingPaneCaptionButton* CaptionButtonFromPoint(CPoint ptWindow) const;
     void UpdateCaptionButtons();
     void RedrawFrame();
     BOOL IsFocusInside() const;

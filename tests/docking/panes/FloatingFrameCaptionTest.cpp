@@ -336,3 +336,36 @@ TEST(FloatingFrameCaption, HotButtonCoolsOnlyOnceThePointerHasLeft)
     Tick(s.hFloating, 2345);
     EXPECT_FALSE(close->IsHot());
 }
+
+TEST(FloatingFrameCaption, CaptionButtonTipsByClientPoint)
+{
+    OwnCaptionSetup s;
+    ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    CRect rcWindow = WindowRectOf(s.hFloating);
+    CPoint origin(0, 0);
+    ::ClientToScreen(s.hFloating, &origin);
+    struct
+    {
+        int id;
+        int expected;
+    } cases[] = {
+        {XTP_IDS_DOCKINGPANE_CLOSE, XTP_IDS_DOCKINGPANE_CLOSE},
+        {XTP_IDS_DOCKINGPANE_AUTOHIDE, XTP_IDS_DOCKINGPANE_AUTOHIDE},
+    };
+    for (const auto& c : cases)
+    {
+        CXTPDockingPaneCaptionButton* button = ButtonOf(s.floating, c.id);
+        ASSERT_TRUE(button->IsVisible());
+        CPoint screen = (button->GetRect() + rcWindow.TopLeft()).CenterPoint();
+        CPoint client(screen.x - origin.x, screen.y - origin.y);
+        ASSERT_LT(client.y, 0) << "the caption lies above the client area";
+        TOOLINFO ti = {};
+        ti.cbSize = sizeof(ti);
+        EXPECT_EQ(c.expected, s.floating->OnToolHitTest(client, &ti)) << c.id;
+        EXPECT_TRUE(::PtInRect(&ti.rect, client)) << "the tool rectangle is in client coordinates";
+    }
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(-1, s.floating->OnToolHitTest(CPoint(20, -s.caption / 2), &ti)) << "the title has no tip";
+    EXPECT_EQ(-1, s.floating->OnToolHitTest(CPoint(20, 20), &ti));
+}
