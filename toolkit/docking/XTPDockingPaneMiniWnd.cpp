@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneMiniWnd, CMiniFrameWnd)
     ON_WM_NCACTIVATE()
     ON_WM_TIMER()
     ON_WM_SETFOCUS()
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 BOOL CXTPDockingPaneMiniWnd::m_bShowPinButton = TRUE;
@@ -621,4 +622,22 @@ INT_PTR CXTPDockingPaneMiniWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom,
                                        static_cast<UINT>(pButton->GetId()), strTip);
     return pButton->GetId();
+}
+
+void CXTPDockingPaneMiniWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CMiniFrameWnd::OnGetMinMaxInfo(lpMMI);
+    // A frame folding to its caption is smaller than its tree allows.
+    if (!m_hWnd || !m_pTopContainer || (m_bCollapsed && (m_bCollapsing || m_nStep < m_nStepCount)))
+        return;
+    MINMAXINFO tree;
+    m_pTopContainer->GetMinMaxInfo(&tree);
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    GetClientRect(&rcClient);
+    CSize szFrame(rcWindow.Width() - rcClient.Width(), rcWindow.Height() - rcClient.Height());
+    lpMMI->ptMinTrackSize.x = tree.ptMinTrackSize.x + szFrame.cx;
+    lpMMI->ptMinTrackSize.y = tree.ptMinTrackSize.y + szFrame.cy;
+    lpMMI->ptMaxTrackSize.x = tree.ptMaxTrackSize.x + szFrame.cx;
+    lpMMI->ptMaxTrackSize.y = tree.ptMaxTrackSize.y + szFrame.cy;
 }

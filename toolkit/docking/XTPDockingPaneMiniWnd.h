@@ -73,6 +73,7 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -369,3 +369,31 @@ TEST(FloatingFrameCaption, CaptionButtonTipsByClientPoint)
     EXPECT_EQ(-1, s.floating->OnToolHitTest(CPoint(20, -s.caption / 2), &ti)) << "the title has no tip";
     EXPECT_EQ(-1, s.floating->OnToolHitTest(CPoint(20, 20), &ti));
 }
+
+TEST(FloatingFrameCaption, TrackingLimitsFollowTheTreeExceptWhileFolding)
+{
+    OwnCaptionSetup s;
+    ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+    CRect rcWindow = WindowRectOf(s.hFloating);
+    CRect rcClient;
+    ::GetClientRect(s.hFloating, &rcClient);
+    const POINT frame = {rcWindow.Width() - rcClient.Width(), rcWindow.Height() - rcClient.Height()};
+    auto limits = [&] {
+        MINMAXINFO mmi = {};
+        mmi.ptMinTrackSize = {7, 7};
+        mmi.ptMaxTrackSize = {7777, 7777};
+        ::SendMessageW(s.hFloating, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mmi));
+        return mmi;
+    };
+    MINMAXINFO unfolded = limits();
+    EXPECT_EQ(frame.x, unfolded.ptMinTrackSize.x) << "the tree has no minimum of its own";
+    EXPECT_EQ(frame.y, unfolded.ptMinTrackSize.y);
+    EXPECT_EQ(32000 + frame.x, unfolded.ptMaxTrackSize.x);
+
+    s.floating->SetCollapsible(TRUE);
+    EXPECT_EQ(frame.y, limits().ptMinTrackSize.y) << "collapsible but unfolded";
+    Ticks(s.hFloating, 1, 6);
+    MINMAXINFO folding = limits();
+    EXPECT_EQ(7, folding.ptMinTrackSize.y) << "left as the mini frame answers";
+    EXPECT_EQ(7777, folding.ptMaxTrackSize.y);
+}
