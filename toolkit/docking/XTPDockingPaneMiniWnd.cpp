@@ -221,6 +221,9 @@ BOOL CXTPDockingPaneMiniWnd::IsEmpty() const
 BOOL CXTPDockingPaneMiniWnd::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPDockingPaneBase::DoPropExchange(pPX);
+    // A frame on screen is saved where it is now, folded or not.
+    if (pPX->IsStoring() && m_hWnd)
+        GetWindowRect(&m_rcFrame);
     XTPExchangeLong(pPX, L"WindowRectTopPos", m_rcFrame.top);
     XTPExchangeLong(pPX, L"WindowRectBottomPos", m_rcFrame.bottom);
     XTPExchangeLong(pPX, L"WindowRectLeftPos", m_rcFrame.left);

@@ -7,7 +7,12 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include <memory>
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
 #include "framework/windows/CWinApp.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "resources/ToolkitDockingIds.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
@@ -396,4 +401,37 @@ TEST(FloatingFrameCaption, TrackingLimitsFollowTheTreeExceptWhileFolding)
     MINMAXINFO folding = limits();
     EXPECT_EQ(7, folding.ptMinTrackSize.y) << "left as the mini frame answers";
     EXPECT_EQ(7777, folding.ptMaxTrackSize.y);
+}
+
+TEST(FloatingFrameCaption, AFoldedFrameIsSavedFoldedWithItsFullHeight)
+{
+    OwnCaptionSetup s;
+    ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+    s.floating->SetCollapsible(TRUE);
+    Ticks(s.hFloating, 1, 6);
+    Ticks(s.hFloating, 3, 8);
+    ASSERT_EQ(s.caption + 8, WindowRectOf(s.hFloating).Height());
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        s.frame->manager.GetLayout()->Save(&px);
+        ar.Close();
+    }
+    file.SeekToBegin();
+    std::unique_ptr<CXTPDockingPaneLayout> loaded(s.frame->manager.CreateLayout());
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        ASSERT_TRUE(loaded->Load(&px));
+    }
+    CXTPDockingPaneMiniWnd* copy = nullptr;
+    for (CXTPDockingPaneBase* node : loaded->m_arrNodes)
+        if (node->GetType() == xtpPaneTypeMiniWnd)
+            copy = static_cast<CXTPDockingPaneMiniWnd*>(node);
+    ASSERT_NE(nullptr, copy);
+    EXPECT_TRUE(copy->m_bCollapsed);
+    EXPECT_EQ(180, copy->m_nExpandedHeight);
+    EXPECT_EQ(CRect(300, 200, 520, 200 + s.caption + 8), copy->m_rcFrame) << "where it is on screen now";
 }
