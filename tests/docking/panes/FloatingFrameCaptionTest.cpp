@@ -74,8 +74,9 @@ struct OwnCaptionSetup
     HWND hFloating = nullptr;
     int caption = 0;
 
-    explicit OwnCaptionSetup(BOOL ownCaption = TRUE)
+    explicit OwnCaptionSetup(BOOL ownCaption = TRUE, int theme = 0)
     {
+        frame->manager.SetTheme(theme);
         frame->manager.SetFloatingFrameCaption(ownCaption);
         pane = frame->manager.CreatePane(31, CRect(0, 0, 200, 120), xtpPaneDockLeft);
         pane->SetTitle(L"Verfügbare Tickets");
@@ -434,4 +435,29 @@ TEST(FloatingFrameCaption, AFoldedFrameIsSavedFoldedWithItsFullHeight)
     EXPECT_TRUE(copy->m_bCollapsed);
     EXPECT_EQ(180, copy->m_nExpandedHeight);
     EXPECT_EQ(CRect(300, 200, 520, 200 + s.caption + 8), copy->m_rcFrame) << "where it is on screen now";
+}
+
+TEST(FloatingFrameCaption, OwnCaptionInEveryTheme)
+{
+    static const LPCWSTR names[] = {L"0_default", L"1_office", L"2_office2003", L"3_nativexp", L"4_grippered",
+                                    L"5_visio", L"6_whidbey", L"7_shortcutbar2003", L"8_explorer",
+                                    L"9_visualstudio2005"};
+    for (int theme = 0; theme < 10; theme++)
+    {
+        SCOPED_TRACE(theme);
+        OwnCaptionSetup s(TRUE, theme);
+        ASSERT_TRUE(::IsWindowVisible(s.hFloating));
+        ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        testpump::PumpUntilIdle();
+        CRect rc = WindowRectOf(s.hFloating);
+        HDC screen = ::GetDC(nullptr);
+        testshot::Image shot = testshot::CaptureDC(screen, rc);
+        ::ReleaseDC(nullptr, screen);
+        EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_floating_own_caption_") + names[theme] + L".png").empty());
+        CXTPDockingPaneCaptionButton* close = ButtonOf(s.floating, XTP_IDS_DOCKINGPANE_CLOSE);
+        CPoint glyph = close->GetRect().CenterPoint();
+        EXPECT_NE(shot.Pixel(close->GetRect().left + 1, close->GetRect().top + 1), shot.Pixel(glyph.x, glyph.y))
+            << "the close glyph on its button";
+        EXPECT_GT(close->GetRect().left, 150) << "buttons at the right end";
+    }
 }
