@@ -15,12 +15,39 @@ CString CXTPDockingPaneCaptionButton::GetTooltip() const
     return strTip;
 }
 
-BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd)
+namespace {
+
+// A button in a window's own caption is placed in window coordinates and
+// redrawn with the frame.
+CPoint ButtonPoint(HWND hWnd, const MSG& msg, BOOL bNonClient)
+{
+    CPoint pt = XTPTabMessagePoint(msg);
+    if (bNonClient)
+    {
+        CRect rcWindow;
+        ::GetWindowRect(hWnd, &rcWindow);
+        ::ClientToScreen(hWnd, &pt);
+        pt.Offset(-rcWindow.left, -rcWindow.top);
+    }
+    return pt;
+}
+
+void RedrawButton(HWND hWnd, BOOL bNonClient)
+{
+    if (bNonClient)
+        ::RedrawWindow(hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    else
+        ::InvalidateRect(hWnd, nullptr, FALSE);
+}
+
+} // namespace
+
+BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd, BOOL bNonClient)
 {
     if (!hWnd || !::IsWindow(hWnd))
         return FALSE;
     m_bPressed = m_bHot = TRUE;
-    ::InvalidateRect(hWnd, nullptr, FALSE);
+    RedrawButton(hWnd, bNonClient);
     ::SetCapture(hWnd);
     BOOL bInside = TRUE, bReleased = FALSE;
     MSG msg;
@@ -30,19 +57,19 @@ BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd)
         {
             bReleased = TRUE;
             if (msg.hwnd == hWnd)
-                bInside = m_rcButton.PtInRect(XTPTabMessagePoint(msg));
+                bInside = m_rcButton.PtInRect(ButtonPoint(hWnd, msg, bNonClient));
             break;
         }
         if (XTPTabIsLoopCancel(msg))
             break;
         if (msg.message == WM_MOUSEMOVE && msg.hwnd == hWnd)
         {
-            BOOL bOver = m_rcButton.PtInRect(XTPTabMessagePoint(msg));
+            BOOL bOver = m_rcButton.PtInRect(ButtonPoint(hWnd, msg, bNonClient));
             if (bOver != bInside)
             {
                 bInside = bOver;
                 m_bPressed = m_bHot = bInside;
-                ::InvalidateRect(hWnd, nullptr, FALSE);
+                RedrawButton(hWnd, bNonClient);
             }
             continue;
         }
@@ -56,6 +83,6 @@ BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd)
         ::ReleaseCapture();
     m_bPressed = FALSE;
     m_bHot = bInside;
-    ::InvalidateRect(hWnd, nullptr, FALSE);
+    RedrawButton(hWnd, bNonClient);
     return bReleased && bInside;
 }

@@ -35,8 +35,9 @@ public:
     // Holds the button pressed while the left button is down on hWnd
     // (captured), hot and pressed only while the pointer is over it, and
     // answers whether it was released over it. Esc, the right button,
-    // cancel mode or a lost capture end it unclicked.
-    BOOL Track(HWND hWnd);
+    // cancel mode or a lost capture end it unclicked. bNonClient: the button
+    // lies in hWnd's own caption, in window coordinates.
+    BOOL Track(HWND hWnd, BOOL bNonClient = FALSE);
 
 private:
     int m_nId;

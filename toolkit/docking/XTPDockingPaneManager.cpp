@@ -347,6 +347,21 @@ void CXTPDockingPaneManager::UpdateFloatingFrames()
     }
 }
 
+void CXTPDockingPaneManager::SetFloatingFrameCaption(BOOL bOwnCaption)
+{
+    if (m_bFloatingFrameCaption == bOwnCaption)
+        return;
+    m_bFloatingFrameCaption = bOwnCaption;
+    if (!m_pLayout)
+        return;
+    std::vector<CXTPDockingPaneBase*> nodes(m_pLayout->m_arrNodes);
+    for (CXTPDockingPaneBase* pNode : nodes)
+    {
+        if (pNode->GetType() == xtpPaneTypeMiniWnd)
+            static_cast<CXTPDockingPaneMiniWnd*>(pNode)->OnCaptionModeChanged();
+    }
+}
+
 void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
 {
     if (!pPane || !m_pLayout)

@@ -88,6 +88,9 @@ public:
     void ClosePanesAnnounced(const std::vector<CXTPDockingPane*>& panes);
     // Floating frames get their windows, shown exactly while they hold panes.
     void UpdateFloatingFrames();
+    // Floating frames draw their own caption (and may collapse) or take
+    // the system's.
+    void SetFloatingFrameCaption(BOOL bOwnCaption);
     void DockPane(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour);
     void AttachPane(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pTarget);
     // A floating frame node holding the pane or container at a screen rectangle.

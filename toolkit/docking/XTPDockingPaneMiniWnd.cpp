@@ -7,17 +7,36 @@
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
+#include "toolkit/common/dc/XTPWindowRect.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/AfxMessages.h"
+#include <algorithm>
 #include "resources/ToolkitDockingIds.h"
 
 BEGIN_MESSAGE_MAP(CXTPDockingPaneMiniWnd, CMiniFrameWnd)
     ON_WM_DESTROY()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCRBUTTONDOWN()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCHITTEST()
+    ON_WM_NCPAINT()
+    ON_WM_NCACTIVATE()
+    ON_WM_TIMER()
+    ON_WM_SETFOCUS()
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
+BOOL CXTPDockingPaneMiniWnd::m_bShowPinButton = TRUE;
+
 CXTPDockingPaneMiniWnd::CXTPDockingPaneMiniWnd(CXTPDockingPaneLayout* pLayout)
-    : CXTPDockingPaneBase(xtpPaneTypeMiniWnd, pLayout)
+    : CXTPDockingPaneBase(xtpPaneTypeMiniWnd, pLayout),
+      m_nStepCount(std::max(1, CXTPDockingPaneAutoHideWnd::m_nAnimationDuration /
+                                   std::max(1, CXTPDockingPaneAutoHideWnd::m_nAnimationInterval))),
+      m_nStep(m_nStepCount)
 {
     for (int nId : {XTP_IDS_DOCKINGPANE_CLOSE, XTP_IDS_DOCKINGPANE_AUTOHIDE, XTP_IDS_DOCKINGPANE_MENU})
         m_arrCaptionButtons.Add(new CXTPDockingPaneCaptionButton(nId, this));
@@ -54,6 +73,8 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
         DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_THICKFRAME | MFS_BLOCKSYSMENU;
         if (pManager->m_bSyncActiveFloatingFrames)
             dwStyle |= MFS_SYNCACTIVE;
+        if (pManager->m_bFloatingFrameCaption)
+            dwStyle &= ~WS_CAPTION;
         if (!CMiniFrameWnd::CreateEx(0, nullptr, L"", dwStyle, m_rcFrame, pSite))
             return;
     }
@@ -61,12 +82,11 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
         m_pTopContainer->SetParentFrame(this);
     // A tree without panes leaves no empty frame on screen.
     CString strTitle;
-    auto* pSingle = m_pTopContainer && m_pTopContainer->GetChildren().size() == 1
-                        ? dynamic_cast<CXTPDockingPaneTabbedContainer*>(m_pTopContainer->GetChildren().front())
-                        : nullptr;
+    CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
     if (pSingle && pSingle->GetSelected())
         strTitle = pSingle->GetSelected()->GetTitle();
     SetWindowText(strTitle);
+    UpdateCaptionButtons();
     RecalcLayout();
     ShowWindow(bPanes ? SW_SHOWNA : SW_HIDE);
 }
@@ -113,9 +133,20 @@ void CXTPDockingPaneMiniWnd::OnDestroy()
 void CXTPDockingPaneMiniWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 {
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    // A quick second click on a caption button is another press.
+    if (IsOwnCaption() && CaptionButtonFromPoint(ToWindowPoint(point)))
+    {
+        OnNcLButtonDown(nHitTest, point);
+        return;
+    }
     if (nHitTest != HTCAPTION || !pManager || !m_pTopContainer)
     {
         CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+        return;
+    }
+    if (m_bCollapsed)
+    {
+        SetCollapsible(FALSE);
         return;
     }
     // Docking back deletes this frame: it happens after this handler, and
@@ -126,6 +157,19 @@ void CXTPDockingPaneMiniWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 
 void CXTPDockingPaneMiniWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
+    if (IsOwnCaption())
+    {
+        CPoint ptWindow = ToWindowPoint(point);
+        if (CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(ptWindow))
+        {
+            if (OnCaptionButtonDown(pButton))
+                return;
+            // The click may close the last pane or dock the tree away.
+            if (pButton->Track(m_hWnd, TRUE))
+                OnCaptionButtonClick(pButton);
+            return;
+        }
+    }
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (nHitTest != HTCAPTION || !pManager || !m_pTopContainer || !pManager->GetDockingContext())
     {
@@ -177,6 +221,9 @@ BOOL CXTPDockingPaneMiniWnd::IsEmpty() const
 BOOL CXTPDockingPaneMiniWnd::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPDockingPaneBase::DoPropExchange(pPX);
+    // A frame on screen is saved where it is now, folded or not.
+    if (pPX->IsStoring() && m_hWnd)
+        GetWindowRect(&m_rcFrame);
     XTPExchangeLong(pPX, L"WindowRectTopPos", m_rcFrame.top);
     XTPExchangeLong(pPX, L"WindowRectBottomPos", m_rcFrame.bottom);
     XTPExchangeLong(pPX, L"WindowRectLeftPos", m_rcFrame.left);
@@ -192,4 +239,408 @@ BOOL CXTPDockingPaneMiniWnd::DoPropExchange(CXTPPropExchange* pPX)
         return FALSE;
     SetTopContainer(static_cast<CXTPDockingPaneSplitterContainer*>(pTop));
     return TRUE;
+}
+
+CXTPDockingPaneTabbedContainer* CXTPDockingPaneMiniWnd::GetSingleContainer() const
+{
+    if (!m_pTopContainer)
+        return nullptr;
+    CXTPDockingPaneBaseList list;
+    m_pTopContainer->FindPane(xtpPaneTypeTabbedContainer, &list);
+    if (list.GetCount() != 1)
+        return nullptr;
+    return static_cast<CXTPDockingPaneTabbedContainer*>(list.GetHead());
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsOwnCaption() const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    return pManager && pManager->m_bFloatingFrameCaption;
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton)
+{
+    switch (pButton->GetId())
+    {
+    case XTP_IDS_DOCKINGPANE_CLOSE:
+    {
+        CXTPDockingPaneBaseList list;
+        FindPane(xtpPaneTypeDockingPane, &list);
+        for (POSITION pos = list.GetHeadPosition(); pos;)
+        {
+            if (!(static_cast<CXTPDockingPane*>(list.GetNext(pos))->GetOptions() & xtpPaneNoCloseable))
+                return TRUE;
+        }
+        return FALSE;
+    }
+    case XTP_IDS_DOCKINGPANE_AUTOHIDE: return m_bShowPinButton;
+    case XTP_IDS_DOCKINGPANE_MENU:
+    {
+        CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
+        return pSingle && pSingle->GetSelected() && (pSingle->GetSelected()->GetOptions() & xtpPaneHasMenuButton);
+    }
+    default: return TRUE;
+    }
+}
+
+void CXTPDockingPaneMiniWnd::UpdateCaptionButtons()
+{
+    for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+    {
+        CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
+        pButton->SetVisible(IsCaptionButtonVisible(pButton));
+        if (pButton->GetId() == XTP_IDS_DOCKINGPANE_AUTOHIDE)
+            pButton->SetState(m_bCollapsed ? xtpPaneCaptionButtonPinned : 0);
+    }
+}
+
+CPoint CXTPDockingPaneMiniWnd::ToWindowPoint(CPoint ptScreen) const
+{
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    return CPoint(ptScreen.x - rc.left, ptScreen.y - rc.top);
+}
+
+CXTPDockingPaneCaptionButton* CXTPDockingPaneMiniWnd::CaptionButtonFromPoint(CPoint ptWindow) const
+{
+    for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+    {
+        CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
+        if (pButton->IsVisible() && pButton->GetRect().PtInRect(ptWindow))
+            return pButton;
+    }
+    return nullptr;
+}
+
+void CXTPDockingPaneMiniWnd::RedrawFrame()
+{
+    if (m_hWnd)
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
+void CXTPDockingPaneMiniWnd::OnCaptionButtonClick(CXTPDockingPaneCaptionButton* pButton)
+{
+    switch (pButton->GetId())
+    {
+    case XTP_IDS_DOCKINGPANE_CLOSE: CloseFramePanes(); break;
+    case XTP_IDS_DOCKINGPANE_AUTOHIDE: SetCollapsible(!m_bCollapsed); break;
+    }
+}
+
+BOOL CXTPDockingPaneMiniWnd::OnCaptionButtonDown(CXTPDockingPaneCaptionButton* pButton)
+{
+    if (pButton->GetId() != XTP_IDS_DOCKINGPANE_MENU)
+        return FALSE;
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
+    if (!pManager || !pSingle || !pSingle->GetSelected())
+        return TRUE;
+    CRect rc = pButton->GetRect() + CXTPWindowRect(this).TopLeft();
+    XTP_DOCKINGPANE_CLICK menu = {pSingle->GetSelected(), {rc.left, rc.bottom}, rc};
+    HWND hWnd = m_hWnd;
+    pButton->SetPressed(TRUE);
+    RedrawFrame();
+    pManager->NotifyOwner(XTP_DPN_CONTEXTMENU, reinterpret_cast<LPARAM>(&menu));
+    // The owner's menu may have closed the pane and with it this frame.
+    if (!::IsWindow(hWnd))
+        return TRUE;
+    pButton->SetPressed(FALSE);
+    RedrawFrame();
+    return TRUE;
+}
+
+void CXTPDockingPaneMiniWnd::OnNcRButtonDown(UINT nHitTest, CPoint point)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CXTPDockingPane* pPane = nullptr;
+    if (CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer())
+        pPane = pSingle->GetSelected();
+    else if (pManager && pManager->GetActivePane() && ContainsPane(pManager->GetActivePane()))
+        pPane = pManager->GetActivePane();
+    if (nHitTest == HTCAPTION && pManager && pPane)
+    {
+        XTP_DOCKINGPANE_CLICK menu = {pPane, {point.x, point.y}, {0, 0, 0, 0}};
+        if (pManager->NotifyOwner(XTP_DPN_CONTEXTMENU, reinterpret_cast<LPARAM>(&menu)))
+            return;
+    }
+    CMiniFrameWnd::OnNcRButtonDown(nHitTest, point);
+}
+
+void CXTPDockingPaneMiniWnd::OnNcMouseMove(UINT nHitTest, CPoint point)
+{
+    if (IsOwnCaption())
+    {
+        CXTPDockingPaneCaptionButton* pHot = CaptionButtonFromPoint(ToWindowPoint(point));
+        BOOL bChanged = FALSE;
+        for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+        {
+            CXTPDockingPaneCaptionButton* pButton = m_arrCaptionButtons[i];
+            BOOL bHot = pButton == pHot;
+            if (pButton->IsHot() != bHot)
+            {
+                pButton->SetHot(bHot);
+                bChanged = TRUE;
+            }
+        }
+        if (bChanged)
+        {
+            RedrawFrame();
+            SetTimer(TimerHotCheck, 100, nullptr);
+        }
+        UnfoldOnHover();
+    }
+    CMiniFrameWnd::OnNcMouseMove(nHitTest, point);
+}
+
+void CXTPDockingPaneMiniWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    CRect rcWindow = lpncsp->rgrc[0];
+    CMiniFrameWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!IsOwnCaption() || !pManager->GetPaintManager())
+        return;
+    RECT& rc = lpncsp->rgrc[0];
+    int nBorder = std::max(0, static_cast<int>(rc.left - rcWindow.left) - 1);
+    rc.left = rcWindow.left + nBorder;
+    rc.right = rcWindow.right - nBorder;
+    rc.bottom = rcWindow.bottom - nBorder;
+    rc.top = rcWindow.top + nBorder + pManager->GetPaintManager()->GetCaptionHeight() + 2;
+    if (rc.bottom < rc.top)
+        rc.bottom = rc.top;
+}
+
+LRESULT CXTPDockingPaneMiniWnd::OnNcHitTest(CPoint point)
+{
+    LRESULT nHit = CMiniFrameWnd::OnNcHitTest(point);
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (nHit == HTNOWHERE && IsOwnCaption() && pManager->GetPaintManager() &&
+        point.y < CXTPWindowRect(this).top + pManager->GetPaintManager()->GetCaptionHeight() + 4)
+        return HTCAPTION;
+    return nHit;
+}
+
+void CXTPDockingPaneMiniWnd::OnNcPaint()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!IsOwnCaption() || !pManager->GetPaintManager())
+    {
+        CMiniFrameWnd::OnNcPaint();
+        return;
+    }
+    UpdateCaptionButtons();
+    CXTPWindowRect rcWindow(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    ClientToScreen(&rcClient);
+    rcClient.OffsetRect(-rcWindow.TopLeft());
+    HDC hDC = ::GetWindowDC(m_hWnd);
+    CDC* pDC = CDC::FromHandle(hDC);
+    pDC->ExcludeClipRect(rcClient);
+    pManager->GetPaintManager()->DrawFloatingFrame(pDC, this, CRect(0, 0, rcWindow.Width(), rcWindow.Height()));
+    ::ReleaseDC(m_hWnd, hDC);
+}
+
+BOOL CXTPDockingPaneMiniWnd::OnNcActivate(BOOL bActive)
+{
+    if (!IsOwnCaption())
+        return CMiniFrameWnd::OnNcActivate(bActive);
+    // The system would draw its own frame over ours.
+    RedrawFrame();
+    return TRUE;
+}
+
+void CXTPDockingPaneMiniWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
+    CXTPDockingPane* pPane = pSingle ? pSingle->GetSelected() : nullptr;
+    if (pPane && ::IsWindow(pPane->GetHwnd()))
+    {
+        ::SetFocus(pPane->GetHwnd());
+        return;
+    }
+    CMiniFrameWnd::OnSetFocus(pOldWnd);
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsFocusInside() const
+{
+    HWND hFocus = ::GetFocus();
+    return m_hWnd && hFocus && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus));
+}
+
+void CXTPDockingPaneMiniWnd::OnCaptionModeChanged()
+{
+    if (!m_hWnd)
+        return;
+    BOOL bOwn = IsOwnCaption();
+    ModifyStyle(bOwn ? WS_CAPTION : 0, bOwn ? 0 : WS_CAPTION, 0);
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (!bOwn)
+        SetCollapsible(FALSE);
+    else if (m_bCollapsed)
+        SetWindowHeight(std::max(GetDockingPaneManager()->GetPaintManager()->GetCaptionHeight() + 8,
+                                 m_nExpandedHeight * m_nStep / m_nStepCount),
+                        FALSE);
+    RecalcLayout();
+}
+
+void CXTPDockingPaneMiniWnd::SetCollapsible(BOOL bCollapsible)
+{
+    if (!m_hWnd)
+        return;
+    if (bCollapsible)
+    {
+        if (!IsOwnCaption())
+            return;
+        m_nStep = m_nStepCount;
+        GetWindowRect(&m_rcFrame);
+        m_nExpandedHeight = m_rcFrame.Height();
+        StopCollapse();
+        m_bCollapsed = TRUE;
+        ArmLeaveCheck(6);
+    }
+    else
+    {
+        if (m_bCollapsed && m_nStep != m_nStepCount)
+            SetWindowHeight(m_nExpandedHeight, FALSE);
+        m_bCollapsed = FALSE;
+        m_nStep = m_nStepCount;
+        KillTimer(TimerLeaveCheck);
+        StopCollapse();
+    }
+    UpdateCaptionButtons();
+    RedrawFrame();
+}
+
+void CXTPDockingPaneMiniWnd::ArmLeaveCheck(int nChecks)
+{
+    m_nLeaveCountdown = nChecks;
+    SetTimer(TimerLeaveCheck, 100, nullptr);
+}
+
+void CXTPDockingPaneMiniWnd::StopCollapse()
+{
+    m_bCollapsing = FALSE;
+    KillTimer(TimerCollapseStep);
+}
+
+void CXTPDockingPaneMiniWnd::SetWindowHeight(int nHeight, BOOL bToTop)
+{
+    CRect rc;
+    GetWindowRect(&rc);
+    UINT nFlags = SWP_NOMOVE | SWP_NOACTIVATE | (bToTop ? 0 : SWP_NOZORDER);
+    SetWindowPos(bToTop ? &CWnd::wndTop : nullptr, 0, 0, rc.Width(), nHeight, nFlags);
+}
+
+void CXTPDockingPaneMiniWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    switch (nIDEvent)
+    {
+    case TimerLeaveCheck: OnLeaveCheck(); break;
+    case TimerCollapseStep: OnCollapseStep(); break;
+    case TimerHotCheck:
+    {
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        if (CXTPWindowRect(this).PtInRect(pt))
+            break;
+        for (INT_PTR i = 0; i < m_arrCaptionButtons.GetSize(); i++)
+            m_arrCaptionButtons[i]->SetHot(FALSE);
+        KillTimer(TimerHotCheck);
+        RedrawFrame();
+        break;
+    }
+    default: CMiniFrameWnd::OnTimer(nIDEvent);
+    }
+}
+
+void CXTPDockingPaneMiniWnd::OnLeaveCheck()
+{
+    if (!m_bCollapsed || IsFocusInside() || m_bCollapsing || ::GetCapture())
+        return;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    if (CXTPWindowRect(this).PtInRect(pt))
+        return;
+    if (--m_nLeaveCountdown > 0)
+        return;
+    if (m_nStep == m_nStepCount)
+        m_nExpandedHeight = CXTPWindowRect(this).Height();
+    m_bCollapsing = TRUE;
+    SetTimer(TimerCollapseStep, CXTPDockingPaneAutoHideWnd::m_nAnimationInterval, nullptr);
+    KillTimer(TimerLeaveCheck);
+}
+
+void CXTPDockingPaneMiniWnd::OnCollapseStep()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!m_bCollapsing || !pManager)
+        return;
+    if (m_nStep - 1 < 0)
+    {
+        StopCollapse();
+        return;
+    }
+    m_nStep--;
+    int nCaption = pManager->GetPaintManager()->GetCaptionHeight();
+    SetWindowHeight(std::max(nCaption + 8, m_nExpandedHeight * m_nStep / m_nStepCount), FALSE);
+    if (m_nStep == 0)
+        StopCollapse();
+}
+
+void CXTPDockingPaneMiniWnd::UnfoldOnHover()
+{
+    if (!m_bCollapsed || m_nStep >= 1)
+        return;
+    StopCollapse();
+    m_nStep = m_nStepCount;
+    SetWindowHeight(m_nExpandedHeight, TRUE);
+    ArmLeaveCheck(8);
+}
+
+LRESULT CXTPDockingPaneMiniWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pManager && IsOwnCaption())
+        pManager->GetToolTipContext()->FilterToolTipMessage(this, message, wParam, lParam);
+    return CMiniFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+INT_PTR CXTPDockingPaneMiniWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (!m_hWnd || !IsOwnCaption())
+        return -1;
+    // Buttons lie in window coordinates.
+    CPoint ptScreen = point;
+    ::ClientToScreen(m_hWnd, &ptScreen);
+    CPoint ptWindow = ToWindowPoint(ptScreen);
+    CXTPDockingPaneCaptionButton* pButton = CaptionButtonFromPoint(ptWindow);
+    if (!pButton)
+        return -1;
+    CString strTip = pButton->GetTooltip();
+    if (strTip.IsEmpty())
+        return -1;
+    // The tool's rectangle in client coordinates: above the client's top.
+    CRect rc = pButton->GetRect();
+    rc.OffsetRect(point.x - ptWindow.x, point.y - ptWindow.y);
+    CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom,
+                                       static_cast<UINT>(pButton->GetId()), strTip);
+    return pButton->GetId();
+}
+
+void CXTPDockingPaneMiniWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CMiniFrameWnd::OnGetMinMaxInfo(lpMMI);
+    // A frame folding to its caption is smaller than its tree allows.
+    if (!m_hWnd || !m_pTopContainer || (m_bCollapsed && (m_bCollapsing || m_nStep < m_nStepCount)))
+        return;
+    MINMAXINFO tree;
+    m_pTopContainer->GetMinMaxInfo(&tree);
+    CRect rcWindow, rcClient;
+    GetWindowRect(&rcWindow);
+    GetClientRect(&rcClient);
+    CSize szFrame(rcWindow.Width() - rcClient.Width(), rcWindow.Height() - rcClient.Height());
+    lpMMI->ptMinTrackSize.x = tree.ptMinTrackSize.x + szFrame.cx;
+    lpMMI->ptMinTrackSize.y = tree.ptMinTrackSize.y + szFrame.cy;
+    lpMMI->ptMaxTrackSize.x = tree.ptMaxTrackSize.x + szFrame.cx;
+    lpMMI->ptMaxTrackSize.y = tree.ptMaxTrackSize.y + szFrame.cy;
 }

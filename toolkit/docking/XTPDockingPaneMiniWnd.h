@@ -6,6 +6,7 @@
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
 class CXTPDockingPaneSplitterContainer;
+class CXTPDockingPaneTabbedContainer;
 
 class CXTPDockingPaneMiniWnd : public CMiniFrameWnd, public CXTPDockingPaneBase
 {
@@ -33,19 +34,78 @@ public:
     BOOL IsEmpty() const override;
     // The tree holds at least one pane.
     BOOL HasPanes();
+    BOOL IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton) override;
+
+    // 9901 closes the frame's panes; 9900 toggles the collapsible mode.
+    void OnCaptionButtonClick(CXTPDockingPaneCaptionButton* pButton);
+    // Handles 9909 (the single selected pane's menu); FALSE for the others.
+    BOOL OnCaptionButtonDown(CXTPDockingPaneCaptionButton* pButton);
+    // The frame draws its own caption and border (the manager's option).
+    BOOL IsOwnCaption() const;
+    // Follows a change of the manager's floating frame option.
+    void OnCaptionModeChanged();
+    // Collapses to its caption once the pointer has stayed away long enough.
+    void SetCollapsible(BOOL bCollapsible);
+    BOOL IsCollapsible() const { return m_bCollapsed; }
+    int GetCollapseStep() const { return m_nStep; }
+    int GetCollapseStepCount() const { return m_nStepCount; }
+
+    // With its own caption: the caption button under a client point, whose
+    // tip is the string of its id.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
+    // Shows the auto-hide (collapse) button on floating frames.
+    static BOOL m_bShowPinButton;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The layout deletes the node: the window must not.
     void PostNcDestroy() override {}
     void OnClose() override;
     afx_msg void OnDestroy();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     DECLARE_MESSAGE_MAP()
+
+private:
+    enum
+    {
+        TimerLeaveCheck = 1,
+        TimerCollapseStep = 3,
+        TimerHotCheck = 2345,
+    };
+    CXTPDockingPaneTabbedContainer* GetSingleContainer() const;
+    // Caption buttons keep window coordinates (the frame paints at the origin).
+    CPoint ToWindowPoint(CPoint ptScreen) const;
+    CXTPDockingPaneCaptionButton* CaptionButtonFromPoint(CPoint ptWindow) const;
+    void UpdateCaptionButtons();
+    void RedrawFrame();
+    BOOL IsFocusInside() const;
+    void ArmLeaveCheck(int nChecks);
+    void StopCollapse();
+    void SetWindowHeight(int nHeight, BOOL bToTop);
+    void OnLeaveCheck();
+    void OnCollapseStep();
+    void UnfoldOnHover();
 
 public:
     CXTPDockingPaneSplitterContainer* m_pTopContainer = nullptr;
     CRect m_rcFrame;
     BOOL m_bCollapsed = FALSE;
     int m_nExpandedHeight = 0;
+
+private:
+    int m_nStepCount;
+    int m_nStep;
+    BOOL m_bCollapsing = FALSE;
+    int m_nLeaveCountdown = 0;
 };
