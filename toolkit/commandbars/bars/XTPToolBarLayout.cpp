@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CControlBar.h"
+#include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -11,6 +12,7 @@
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 // Nested classes: their run-time classes are spelled out.
 CObject* CXTPToolBar::CXTPControlExpandButton::CreateObject()
@@ -87,6 +89,20 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
         CXTPControl* pControl = m_pParent->GetControl(i);
         if (pControl->GetHideFlags() == xtpHideWrap)
             pPopup->GetControls()->AddClone(pControl, -1, TRUE)->SetHideFlags(0);
+    }
+    CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
+    if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
+                     pCommandBars->IsCustomizeAvail())) {
+        CString strCaption;
+        XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
+        BOOL bBeginGroup = pPopup->GetControlCount() > 1;
+        CXTPControl* pAddOrRemove = pPopup->GetControls()->Add(xtpControlPopup, 0, CString());
+        pAddOrRemove->SetCaption(strCaption);
+        pAddOrRemove->SetBeginGroup(bBeginGroup);
+        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(pCommandBars);
+        pToolBar->FillAddOrRemoveList(pList);
+        static_cast<CXTPControlPopup*>(pAddOrRemove)->SetCommandBar(pList);
+        pList->InternalRelease();
     }
     if (!pPopup->Popup(this, m_bSelected == 2)) {
         m_bPopup = FALSE;
