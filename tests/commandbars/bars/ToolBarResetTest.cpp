@@ -1,6 +1,7 @@
 // The expand popup's add-or-remove list: an entry per control that hides or
 // shows it by the user's hide flag, and the reset entry that asks before
-// restoring the toolbar's initial controls and tells the site.
+// restoring the toolbar's initial controls and tells the site; the tooltips
+// of the special buttons.
 #include <gtest/gtest.h>
 #include <vector>
 #include "ToolBarTestSupport.h"
@@ -241,5 +242,21 @@ TEST_F(ToolBarReset, ResetLeavesUserDefinedAndNotCustomizableBarsAsTheyAre)
         EXPECT_TRUE(frame->resetNotices.empty());
         bar->SetBuiltIn(TRUE);
         bar->SetCustomizable(TRUE);
+    }
+}
+
+TEST_F(ToolBarReset, SpecialButtonsTellTheirTooltips)
+{
+    bar->SetPosition(xtpBarFloating);
+    bar->OnRecalcLayout();
+    struct Case
+    {
+        int id;
+        const wchar_t* tooltip;
+    } cases[] = {{XTP_ID_TOOLBAR_EXPAND, L"Optionen für Symbolleisten"}, {XTP_ID_TOOLBAR_HIDE, L"Schließen"}};
+    for (const Case& c : cases) {
+        CXTPControl* pControl = bar->GetControls()->FindControl(c.id);
+        ASSERT_NE(nullptr, pControl) << c.id;
+        EXPECT_EQ(CString(c.tooltip), pControl->GetTooltip()) << c.id;
     }
 }

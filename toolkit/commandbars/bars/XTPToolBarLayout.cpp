@@ -45,7 +45,7 @@ CRuntimeClass* CXTPToolBar::CXTPControlButtonHide::GetRuntimeClass() const
 
 CXTPToolBar::CXTPControlExpandButton::CXTPControlExpandButton()
 {
-    m_nId = XTP_ID_TOOLBAR_EXPAND;
+    SetID(XTP_ID_TOOLBAR_EXPAND);
     m_controlType = xtpControlButtonPopup;
     m_dwFlags = 28;
 }
@@ -114,7 +114,7 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
 
 CXTPToolBar::CXTPControlButtonHide::CXTPControlButtonHide()
 {
-    m_nId = XTP_ID_TOOLBAR_HIDE;
+    SetID(XTP_ID_TOOLBAR_HIDE);
     m_dwFlags = 26;
 }
 
