@@ -1,9 +1,14 @@
 // Resource ids of the command bars: the menu bar's window buttons and their
-// glyphs, the reset question. Plain #defines only: resource scripts include
+// glyphs, the toolbar's special buttons,
+// the add-or-remove list and the reset question. Plain #defines only: resource scripts include
 // this too.
 #pragma once
 
+#define XTP_IDS_ADDORREMOVE 9300
 #define XTP_IDS_CONFIRM_RESET 9349
+#define XTP_IDS_TOOLBAR_RESET 9395
+#define XTP_ID_TOOLBAR_EXPAND_TIP 9400
+#define XTP_ID_TOOLBAR_HIDE_TIP 9401
 #define XTP_ID_MENUBAR_CLOSE_TIP 9403
 #define XTP_ID_MENUBAR_RESTORE_TIP 9404
 #define XTP_ID_MENUBAR_MINIMIZE_TIP 9405

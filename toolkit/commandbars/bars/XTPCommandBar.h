@@ -76,6 +76,7 @@ public:
     virtual DROPEFFECT OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point);
     virtual void OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag);
     virtual BOOL IsCustomizable() const { return m_bCustomizable; }
+    void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
     virtual void OnRecalcLayout() {}
     virtual void OnControlSelected(int bSelected, CXTPControl* pControl);
     virtual CXTPCommandBar* GetParentCommandBar() const { return nullptr; }

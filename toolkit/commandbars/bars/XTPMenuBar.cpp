@@ -338,14 +338,8 @@ void CXTPMenuBar::OnRecalcLayout()
 void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
 {
     CWnd* pSite = GetSite();
-    if (bShowWarningMessage) {
-        CString strFormat, strMessage;
-        if (XTPGetResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_RESET))
-            strMessage.Format(strFormat, static_cast<LPCTSTR>(m_strTitle));
-        HWND hOwner = pSite ? pSite->GetSafeHwnd() : nullptr;
-        if (::MessageBoxW(hOwner, strMessage, m_strTitle, MB_OKCANCEL | MB_ICONWARNING) != IDOK)
-            return;
-    }
+    if (bShowWarningMessage && !ConfirmReset())
+        return;
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
     if ((m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0) {
         if (pOriginal == nullptr)

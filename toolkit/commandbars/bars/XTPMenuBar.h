@@ -97,7 +97,7 @@ public:
     HMENU GetDefaultMenu() const { return m_hMenuDefault; }
     BOOL IsMdiApp() const { return m_bMdiApp; }
 
-    virtual void Reset(BOOL bShowWarningMessage);
+    void Reset(BOOL bShowWarningMessage) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
     CXTPCommandBar* Clone(BOOL bRecursive) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;

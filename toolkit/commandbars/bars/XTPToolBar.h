@@ -46,6 +46,24 @@ public:
         void OnExecute() override;
     };
 
+    // One entry of the expand popup's add-or-remove list: shows or hides a
+    // control of the toolbar, or (without a control) resets the toolbar.
+    class CXTPControlButtonCustomize : public CXTPControlButton
+    {
+        DECLARE_DYNCREATE(CXTPControlButtonCustomize)
+    public:
+        CXTPControlButtonCustomize();
+        ~CXTPControlButtonCustomize() override;
+        // Holds a reference to the control it shows or hides.
+        void SetTarget(CXTPToolBar* pToolBar, CXTPControl* pControl);
+        CXTPControl* GetTargetControl() const { return m_pTargetControl; }
+        void OnExecute() override;
+
+    private:
+        CXTPToolBar* m_pToolBar = nullptr;
+        CXTPControl* m_pTargetControl = nullptr;
+    };
+
     CXTPToolBar();
     ~CXTPToolBar() override;
 
@@ -67,6 +85,12 @@ public:
     BOOL IsTextBelowIcons() const;
     // The bar takes the resource id; the loaded buttons become its initial set.
     BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
+    // Restores the initial controls of a built-in, customizable bar; asks
+    // first when bAsk is set. The site hears of it (0x2864).
+    virtual void Reset(BOOL bAsk);
+    // Lists every control (user-hidden ones unchecked) and the reset entry;
+    // user-hidden controls of the initial set are put back, hidden.
+    void FillAddOrRemoveList(CXTPCommandBar* pPopup);
     // Stores the docking permissions (low five bits) in the bar's flags.
     void EnableDocking(DWORD dwFlags);
 
@@ -98,6 +122,12 @@ public:
     BOOL m_bTearOff = FALSE;
 
 protected:
+    // The reset question with the bar's title; TRUE when answered OK.
+    BOOL ConfirmReset() const;
+    // Puts back the initial controls the user took out, hidden by hide flag 16.
+    void MergeInitialControls();
+    // Removes a control, keeping the selected and popuped indices on theirs.
+    void RemoveControlAt(int nIndex);
     // The special button of the id, made (temporary, at the end) when missing.
     CXTPControl* FindOrAddSpecial(int nId, CRuntimeClass* pClass);
 

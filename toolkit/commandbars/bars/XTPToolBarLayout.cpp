@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CControlBar.h"
+#include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -11,6 +12,7 @@
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 
 // Nested classes: their run-time classes are spelled out.
 CObject* CXTPToolBar::CXTPControlExpandButton::CreateObject()
@@ -43,7 +45,7 @@ CRuntimeClass* CXTPToolBar::CXTPControlButtonHide::GetRuntimeClass() const
 
 CXTPToolBar::CXTPControlExpandButton::CXTPControlExpandButton()
 {
-    m_nId = XTP_ID_TOOLBAR_EXPAND;
+    SetID(XTP_ID_TOOLBAR_EXPAND);
     m_controlType = xtpControlButtonPopup;
     m_dwFlags = 28;
 }
@@ -88,6 +90,20 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
         if (pControl->GetHideFlags() == xtpHideWrap)
             pPopup->GetControls()->AddClone(pControl, -1, TRUE)->SetHideFlags(0);
     }
+    CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
+    if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
+                     pCommandBars->IsCustomizeAvail())) {
+        CString strCaption;
+        XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
+        BOOL bBeginGroup = pPopup->GetControlCount() > 1;
+        CXTPControl* pAddOrRemove = pPopup->GetControls()->Add(xtpControlPopup, 0, CString());
+        pAddOrRemove->SetCaption(strCaption);
+        pAddOrRemove->SetBeginGroup(bBeginGroup);
+        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(pCommandBars);
+        pToolBar->FillAddOrRemoveList(pList);
+        static_cast<CXTPControlPopup*>(pAddOrRemove)->SetCommandBar(pList);
+        pList->InternalRelease();
+    }
     if (!pPopup->Popup(this, m_bSelected == 2)) {
         m_bPopup = FALSE;
         return FALSE;
@@ -98,7 +114,7 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
 
 CXTPToolBar::CXTPControlButtonHide::CXTPControlButtonHide()
 {
-    m_nId = XTP_ID_TOOLBAR_HIDE;
+    SetID(XTP_ID_TOOLBAR_HIDE);
     m_dwFlags = 26;
 }
 

@@ -1,0 +1,262 @@
+// The expand popup's add-or-remove list: an entry per control that hides or
+// shows it by the user's hide flag, and the reset entry that asks before
+// restoring the toolbar's initial controls and tells the site; the tooltips
+// of the special buttons.
+#include <gtest/gtest.h>
+#include <vector>
+#include "ToolBarTestSupport.h"
+#include "framework/windows/CWinApp.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+
+namespace {
+
+class CResetAnsweringApp : public CWinApp
+{
+public:
+    CResetAnsweringApp() : CWinApp(L"ToolBarResetApp") {}
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
+    {
+        prompts.push_back(lpszPrompt);
+        types.push_back(nType);
+        return answer;
+    }
+    std::vector<CString> prompts;
+    std::vector<UINT> types;
+    int answer = IDOK;
+};
+
+class CResetFrame : public CToolBarFrame
+{
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> resetNotices;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_XTP_TOOLBAR_RESET)
+            resetNotices.emplace_back(wParam, lParam);
+        return CToolBarFrame::WindowProc(message, wParam, lParam);
+    }
+};
+
+const wchar_t kAddOrRemove[] = L"Schaltflächen hinzufügen oder entfernen";
+const DWORD kLogoFlags = 17;
+
+class ToolBarReset : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new CResetFrame();
+        ASSERT_TRUE(frame->CreateFrame(900, 300));
+        bar = frame->AddProgramToolBar();
+        ASSERT_NE(nullptr, bar);
+        // The program's logo control at the row's end: never offered in the list.
+        int nLast = bar->GetControlCount() - 1;
+        while (nLast > 0 && bar->GetControl(nLast)->IsTemporary())
+            nLast--;
+        bar->GetControl(nLast)->SetFlags(kLogoFlags);
+        bar->GetControls()->CreateInitialControls();
+        frame->Layout();
+        frame->SetForegroundWindow();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+        initialIds = VisibleIds();
+    }
+    void TearDown() override
+    {
+        if (frame && frame->GetSafeHwnd()) {
+            frame->GetCommandBars()->ClosePopups();
+            frame->DestroyWindow();
+        }
+    }
+    static CRect ScreenRect(CXTPCommandBar* pBar, CXTPControl* pControl)
+    {
+        CRect rc = pControl->GetRect();
+        pBar->ClientToScreen(&rc);
+        return rc;
+    }
+    // Clicks the expand button, then the add-or-remove entry; the list.
+    CXTPCommandBar* OpenAddOrRemoveList()
+    {
+        CXTPControl* pExpand = bar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND);
+        if (!pExpand || !pExpand->IsVisible()) {
+            ADD_FAILURE() << "no expand button";
+            return nullptr;
+        }
+        testinput::ClickAt(ScreenRect(bar, pExpand).CenterPoint());
+        if (!testpump::PumpUntil([&] {
+                return pExpand->GetCommandBar() && pExpand->GetCommandBar()->IsWindowVisible();
+            })) {
+            ADD_FAILURE() << "the expand popup did not open";
+            return nullptr;
+        }
+        expandPopup = pExpand->GetCommandBar();
+        CXTPControl* pEntry = expandPopup->GetControl(expandPopup->GetControlCount() - 1);
+        if (!pEntry || pEntry->GetCaption() != kAddOrRemove || !pEntry->GetCommandBar()) {
+            ADD_FAILURE() << "no add-or-remove entry";
+            return nullptr;
+        }
+        CXTPCommandBar* pList = pEntry->GetCommandBar();
+        testinput::ClickAt(ScreenRect(expandPopup, pEntry).CenterPoint());
+        if (!testpump::PumpUntil([&] { return pList->GetSafeHwnd() && pList->IsWindowVisible(); })) {
+            ADD_FAILURE() << "the list did not open";
+            return nullptr;
+        }
+        return pList;
+    }
+    CXTPControl* EntryFor(CXTPCommandBar* pList, int nId)
+    {
+        for (int i = 0; i < pList->GetControlCount(); i++)
+            if (pList->GetControl(i)->GetID() == nId && nId != 0)
+                return pList->GetControl(i);
+        return nullptr;
+    }
+    std::vector<int> VisibleIds() const
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < bar->GetControlCount(); i++)
+            if (!bar->GetControl(i)->IsTemporary() && !(bar->GetControl(i)->GetHideFlags() & xtpHideCustomize))
+                ids.push_back(bar->GetControl(i)->GetID());
+        return ids;
+    }
+    CResetAnsweringApp app;
+    CResetFrame* frame = nullptr;
+    CXTPToolBar* bar = nullptr;
+    CXTPCommandBar* expandPopup = nullptr;
+    std::vector<int> initialIds;
+};
+
+} // namespace
+
+TEST_F(ToolBarReset, ListHasAnEntryPerControlAndTheResetEntryLast)
+{
+    CXTPCommandBar* pList = OpenAddOrRemoveList();
+    ASSERT_NE(nullptr, pList);
+    EXPECT_FALSE(expandPopup->GetControl(expandPopup->GetControlCount() - 1)->GetBeginGroup())
+        << "nothing hidden: the entry alone needs no separator";
+    // Every control but the logo, then "Zurücksetzen" in a group of its own.
+    ASSERT_EQ(static_cast<int>(initialIds.size()), pList->GetControlCount());
+    for (size_t i = 0; i + 1 < initialIds.size(); i++) {
+        CXTPControl* pEntry = pList->GetControl(static_cast<int>(i));
+        EXPECT_EQ(initialIds[i], pEntry->GetID()) << i;
+        EXPECT_EQ(bar->GetControl(static_cast<int>(i))->GetCaption(), pEntry->GetCaption()) << i;
+        EXPECT_EQ(bar->GetControl(static_cast<int>(i))->GetIconId(), pEntry->GetIconId()) << i;
+        EXPECT_TRUE(pEntry->GetChecked()) << i;
+    }
+    EXPECT_EQ(nullptr, EntryFor(pList, initialIds.back())) << "flags 0x41 keep the logo out";
+    CXTPControl* pReset = pList->GetControl(pList->GetControlCount() - 1);
+    EXPECT_EQ(CString(L"Zurücksetzen"), pReset->GetCaption());
+    EXPECT_TRUE(pReset->GetBeginGroup());
+}
+
+TEST_F(ToolBarReset, ClickingAnEntryHidesTheControlAndClickingAgainShowsIt)
+{
+    const int nId = initialIds[1];
+    CXTPCommandBar* pList = OpenAddOrRemoveList();
+    ASSERT_NE(nullptr, pList);
+    CXTPControl* pEntry = EntryFor(pList, nId);
+    ASSERT_NE(nullptr, pEntry);
+    testinput::ClickAt(ScreenRect(pList, pEntry).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return !pEntry->GetChecked(); }));
+    CXTPControl* pControl = bar->GetControl(1);
+    EXPECT_EQ(static_cast<DWORD>(xtpHideCustomize), pControl->GetHideFlags());
+    EXPECT_TRUE(pList->IsWindowVisible()) << "the list stays open for the next entry";
+
+    // Opened again: the hidden control is still listed, unchecked, at its place.
+    frame->GetCommandBars()->ClosePopups();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return !pList->IsWindowVisible(); }));
+    pList = OpenAddOrRemoveList();
+    ASSERT_NE(nullptr, pList);
+    ASSERT_EQ(nId, bar->GetControl(1)->GetID());
+    EXPECT_EQ(static_cast<DWORD>(xtpHideCustomize), bar->GetControl(1)->GetHideFlags());
+    pEntry = EntryFor(pList, nId);
+    ASSERT_NE(nullptr, pEntry);
+    EXPECT_FALSE(pEntry->GetChecked());
+    testinput::ClickAt(ScreenRect(pList, pEntry).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pEntry->GetChecked() != FALSE; }));
+    EXPECT_EQ(0u, bar->GetControl(1)->GetHideFlags());
+    EXPECT_TRUE(app.prompts.empty());
+}
+
+TEST_F(ToolBarReset, ResetEntryAsksWithTheTitleAndRestoresOnlyOnOk)
+{
+    struct Case
+    {
+        int answer;
+        bool restored;
+    } cases[] = {{IDCANCEL, false}, {IDOK, true}};
+    // The user took two controls off the bar.
+    bar->GetControls()->Remove(bar->GetControl(2));
+    bar->GetControls()->Remove(bar->GetControl(0));
+    bar->OnRecalcLayout();
+    std::vector<int> customized = VisibleIds();
+    ASSERT_EQ(initialIds.size() - 2, customized.size());
+    for (const Case& c : cases) {
+        app.answer = c.answer;
+        app.prompts.clear();
+        frame->resetNotices.clear();
+        CXTPCommandBar* pList = OpenAddOrRemoveList();
+        ASSERT_NE(nullptr, pList) << c.answer;
+        CXTPControl* pReset = pList->GetControl(pList->GetControlCount() - 1);
+        testinput::ClickAt(ScreenRect(pList, pReset).CenterPoint());
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !app.prompts.empty(); })) << c.answer;
+        EXPECT_EQ(CString(L"Sind Sie sicher, dass Sie die Änderungen für die Symbolleiste 'Standard' "
+                          L"zurücksetzen möchten?"),
+                  app.prompts[0]);
+        EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONWARNING), app.types[0]);
+        testpump::PumpUntilIdle();
+        if (c.restored) {
+            EXPECT_EQ(initialIds, VisibleIds());
+            ASSERT_EQ(1u, frame->resetNotices.size());
+            EXPECT_EQ(0u, frame->resetNotices[0].first);
+            EXPECT_EQ(reinterpret_cast<LPARAM>(bar), frame->resetNotices[0].second);
+        } else {
+            // The list put the removed controls back, hidden: none shows.
+            EXPECT_EQ(customized, VisibleIds());
+            EXPECT_TRUE(frame->resetNotices.empty());
+        }
+        frame->GetCommandBars()->ClosePopups();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !pList->IsWindowVisible(); }));
+    }
+}
+
+TEST_F(ToolBarReset, ResetLeavesUserDefinedAndNotCustomizableBarsAsTheyAre)
+{
+    struct Case
+    {
+        BOOL builtIn;
+        BOOL customizable;
+    } cases[] = {{FALSE, TRUE}, {TRUE, FALSE}};
+    for (const Case& c : cases) {
+        bar->SetBuiltIn(c.builtIn);
+        bar->SetCustomizable(c.customizable);
+        bar->GetControls()->Remove(bar->GetControl(0));
+        size_t nBefore = VisibleIds().size();
+        bar->Reset(TRUE);
+        EXPECT_EQ(nBefore, VisibleIds().size()) << c.builtIn;
+        EXPECT_TRUE(app.prompts.empty());
+        EXPECT_TRUE(frame->resetNotices.empty());
+        bar->SetBuiltIn(TRUE);
+        bar->SetCustomizable(TRUE);
+    }
+}
+
+TEST_F(ToolBarReset, SpecialButtonsTellTheirTooltips)
+{
+    bar->SetPosition(xtpBarFloating);
+    bar->OnRecalcLayout();
+    struct Case
+    {
+        int id;
+        const wchar_t* tooltip;
+    } cases[] = {{XTP_ID_TOOLBAR_EXPAND, L"Optionen für Symbolleisten"}, {XTP_ID_TOOLBAR_HIDE, L"Schließen"}};
+    for (const Case& c : cases) {
+        CXTPControl* pControl = bar->GetControls()->FindControl(c.id);
+        ASSERT_NE(nullptr, pControl) << c.id;
+        EXPECT_EQ(CString(c.tooltip), pControl->GetTooltip()) << c.id;
+    }
+}
