@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "framework/gdi/CDC.h"
+#include "framework/windows/CWinApp.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -16,6 +17,23 @@ struct CSiteMessage
     UINT message;
     WPARAM wParam;
     UINT code;
+};
+
+// An application whose message boxes the test answers: each prompt and
+// type is recorded, every box gets `answer`.
+class CAnsweringApp : public CWinApp
+{
+public:
+    explicit CAnsweringApp(LPCTSTR lpszAppName, int nAnswer = IDYES) : CWinApp(lpszAppName), answer(nAnswer) {}
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
+    {
+        prompts.push_back(lpszPrompt);
+        types.push_back(nType);
+        return answer;
+    }
+    std::vector<CString> prompts;
+    std::vector<UINT> types;
+    int answer;
 };
 
 // A top-level window standing in for the frame that hosts the bars.

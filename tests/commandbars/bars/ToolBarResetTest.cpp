@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "ToolBarTestSupport.h"
+#include "commandbars/CommandBarsTestSupport.h"
 #include "framework/windows/CWinApp.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -13,21 +14,6 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 
 namespace {
-
-class CResetAnsweringApp : public CWinApp
-{
-public:
-    CResetAnsweringApp() : CWinApp(L"ToolBarResetApp") {}
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
-    {
-        prompts.push_back(lpszPrompt);
-        types.push_back(nType);
-        return answer;
-    }
-    std::vector<CString> prompts;
-    std::vector<UINT> types;
-    int answer = IDOK;
-};
 
 class CResetFrame : public CToolBarFrame
 {
@@ -123,7 +109,7 @@ protected:
                 ids.push_back(bar->GetControl(i)->GetID());
         return ids;
     }
-    CResetAnsweringApp app;
+    CAnsweringApp app{L"ToolBarResetApp", IDOK};
     CResetFrame* frame = nullptr;
     CXTPToolBar* bar = nullptr;
     CXTPCommandBar* expandPopup = nullptr;

@@ -59,7 +59,7 @@ TEST(BarStateRestartCustom, SecondProcessFindsTheSizesAndButton)
     wchar_t flag[8] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
         << "runs as the second process of SizesAndButtonComeBackInANewProcess";
-    CAnsweringApp app;
+    CStateApp app;
     app.SetRegistryKey(kRegistryVendor);
     auto* pFrame = new CStateFrame(ProgramBuild(L"CommandBars2"));
     ASSERT_TRUE(pFrame->Open());
@@ -85,7 +85,7 @@ TEST(BarStateRestartCustom, SizesAndButtonComeBackInANewProcess)
 {
     CStoredLayout::DeleteAll();
     {
-        CAnsweringApp app;
+        CStateApp app;
         app.SetRegistryKey(kRegistryVendor);
         auto* pFrame = new CStateFrame(ProgramBuild());
         ASSERT_TRUE(pFrame->Open());

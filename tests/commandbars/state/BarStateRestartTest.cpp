@@ -27,7 +27,7 @@ TEST(BarStateRestart, SecondProcessFindsTheCustomizedLayout)
     wchar_t flag[8] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
         << "runs as the second process of CustomizedLayoutComesBackInANewProcess";
-    CAnsweringApp app;
+    CStateApp app;
     app.SetRegistryKey(kRegistryVendor);
     CFrameBuild build = ProgramBuild();
     build.loadProfile = L"CommandBars2";
@@ -60,7 +60,7 @@ TEST(BarStateRestart, CustomizedLayoutComesBackInANewProcess)
 {
     CStoredLayout::DeleteAll();
     {
-        CAnsweringApp app;
+        CStateApp app;
         app.SetRegistryKey(kRegistryVendor);
         auto* pFrame = new CStateFrame(ProgramBuild());
         ASSERT_TRUE(pFrame->Open());

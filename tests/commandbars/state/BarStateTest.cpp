@@ -57,7 +57,7 @@ protected:
         return CStoredLayout::Binary(L"CommandBars2-Controls", L"Controls");
     }
 
-    CAnsweringApp app;
+    CStateApp app;
     std::vector<HWND> windows;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <vector>
+#include "commandbars/CommandBarsTestSupport.h"
 #include "commandbars/frame/FrameTestSupport.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -15,19 +16,11 @@ const UINT kDialogBar = 102;
 const wchar_t kRegistryVendor[] = L"TavrolinBarStateTests";
 const wchar_t kAppName[] = L"BarStateApp";
 
-class CAnsweringApp : public CWinApp
+// The state tests' application: its name is the profile's.
+class CStateApp : public CAnsweringApp
 {
 public:
-    CAnsweringApp() : CWinApp(kAppName) {}
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
-    {
-        prompts.push_back(lpszPrompt);
-        types.push_back(nType);
-        return answer;
-    }
-    std::vector<CString> prompts;
-    std::vector<UINT> types;
-    int answer = IDYES;
+    CStateApp() : CAnsweringApp(kAppName) {}
 };
 
 struct CFrameBuild
