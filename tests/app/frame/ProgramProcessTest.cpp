@@ -278,6 +278,10 @@ TEST_F(ProgramProcess, SecondProcessStaysWindowlessAndBringsTheFirstToTheTop)
     };
     SetForegroundWindow(hCover);
     ASSERT_TRUE(testpump::PumpUntil([&] { return GetForegroundWindow() == hCover && !frameIsAboveCover(); }));
+    // The cover's own activation and stacking messages are handled before
+    // the second start, so none of them lifts it again afterwards.
+    testpump::PumpUntilIdle(200);
+    ASSERT_FALSE(frameIsAboveCover());
 
     const PROCESS_INFORMATION second = m_program.Start();
     ASSERT_NE(second.hProcess, nullptr);
