@@ -172,6 +172,31 @@ TEST_F(MainFrame, StopSearchEndsPollingAndStaleResultsOnlyRearm)
     EXPECT_EQ(Popups(), 1) << "but merges nothing";
 }
 
+// A second start's request lifts the shown frame above the windows over it.
+TEST_F(MainFrame, SecondStartBringsTheShownFrameToTheTop)
+{
+    Create();
+    pFrame->ShowWindow(SW_SHOW);
+    HWND hFrame = pFrame->GetSafeHwnd();
+    HWND hCover = ::CreateWindowExW(0, L"STATIC", L"Darüber", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hCover, nullptr);
+    const auto frameIsAboveCover = [&] {
+        for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            if (hWnd == hFrame || hWnd == hCover)
+                return hWnd == hFrame;
+        return false;
+    };
+    ::SetForegroundWindow(hCover);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == hCover && !frameIsAboveCover(); }));
+    testpump::PumpUntilIdle(200);
+    ASSERT_FALSE(frameIsAboveCover());
+    pFrame->SendMessage(WM_ALREADY_RUNNING);
+    testpump::PumpUntilIdle();
+    EXPECT_TRUE(frameIsAboveCover());
+    ::DestroyWindow(hCover);
+}
+
 TEST_F(MainFrame, CloseAndMinimizeGoToTheTrayOpenComesBack)
 {
     Create();
