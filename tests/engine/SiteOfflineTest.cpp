@@ -16,28 +16,12 @@ TEST(SiteOffline, WorkersGiveUpAtOnceWithoutADefaultRoute)
 {
     CTestFolder folder("offline");
     ASSERT_TRUE(folder.IsValid()) << "run through ctest (TAVROLIN_SOURCE_DIR, TAVROLIN_BUILD_DIR)";
-    char display[256] = "";
-    GetEnvironmentVariableA("DISPLAY", display, sizeof display);
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    char exeUnix[MAX_PATH * 2] = "";
-    WideCharToMultiByte(CP_UTF8, 0, exe + 2, -1, exeUnix, sizeof exeUnix, nullptr, nullptr);  // Z:\x\y is /x/y
-    for (char* c = exeUnix; *c; ++c)
-        *c = *c == '\\' ? '/' : *c;
-    // The prefix this program runs in (each test program has its own).
-    char prefix[MAX_PATH * 2] = "";
-    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
-    ASSERT_NE(prefix[0], '\0') << "run through ctest (WINEPREFIX)";
-
-    ASSERT_TRUE(StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/engine/SiteOfflineRun.sh " + exeUnix +
-                                  " " + folder.Unix("result") + " " + prefix + " " + display + " OfflineWorkers.*"));
-    std::string rc = WaitForFile(folder.File("result"), 120000), log;
-    ReadWholeFile(folder.File("result.log"), log);
-    ASSERT_FALSE(rc.empty()) << "the offline run did not end\n" << log;
-    if (rc.compare(0, 4, "skip") == 0)
+    const OfflineRun run = RunTestsOffline(folder, "OfflineWorkers.*");
+    ASSERT_FALSE(run.result.empty()) << "the offline run did not end\n" << run.log;
+    if (run.result.compare(0, 4, "skip") == 0)
         GTEST_SKIP() << "this machine allows no network namespace without routes";
-    EXPECT_EQ(rc[0], '0') << log;
-    EXPECT_NE(log.find("[  PASSED  ] 1 test"), std::string::npos) << log;
+    EXPECT_EQ(run.result[0], '0') << run.log;
+    EXPECT_NE(run.log.find("[  PASSED  ] 1 test"), std::string::npos) << run.log;
 }
 
 TEST(OfflineWorkers, ScanStatisticsAndUpdatePostTheirEndAndHandOverNothing)

@@ -229,3 +229,23 @@ int SimulatedSite::CountRequests(const std::string& kind) const
     }
     return count;
 }
+
+OfflineRun RunTestsOffline(const CTestFolder& folder, const std::string& filter)
+{
+    OfflineRun run;
+    char display[256] = "", prefix[MAX_PATH * 2] = "";
+    GetEnvironmentVariableA("DISPLAY", display, sizeof display);
+    GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::string exeUnix;
+    for (const wchar_t* c = exe + 2; *c; ++c)  // Z:\x\y is /x/y
+        exeUnix += *c == L'\\' ? '/' : char(*c);
+    if (prefix[0] == '\0' ||
+        !StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/engine/SiteOfflineRun.sh " + exeUnix + " " +
+                           folder.Unix("result") + " " + prefix + " " + display + " " + filter))
+        return run;
+    run.result = WaitForFile(folder.File("result"), 120000);
+    ReadWholeFile(folder.File("result.log"), run.log);
+    return run;
+}

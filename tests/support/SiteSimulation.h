@@ -22,6 +22,7 @@ std::string ReadFileBytes(const std::wstring& path);  // "<missing>" when it doe
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // Polls until the file exists; its content, empty when it never came.
 std::string WaitForFile(const std::wstring& path, DWORD timeoutMs);
+
 // A socket connected to address:port that has sent "GET <path>"; NoSocket on failure.
 const UINT_PTR NoSocket = ~UINT_PTR(0);
 UINT_PTR SendRequest(const std::string& address, unsigned short port, const char* path);
@@ -69,3 +70,15 @@ private:
     CTestFolder m_folder{"site"};
     unsigned short m_port = 0;
 };
+
+// Runs the tests of this program that the filter names again, in a network
+// namespace without routes and a Wine prefix of their own
+// (tests/engine/SiteOfflineRun.sh), results in the folder. `result` is the
+// child's exit code as text, "skip" where the machine allows no such
+// namespace, empty when the run did not end; `log` is what it printed.
+struct OfflineRun
+{
+    std::string result;
+    std::string log;
+};
+OfflineRun RunTestsOffline(const CTestFolder& folder, const std::string& filter);
