@@ -8,6 +8,7 @@
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
 #include "engine/db/CDatabaseManager.h"
+#include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 #include "support/SiteSimulation.h"
@@ -66,6 +67,7 @@ protected:
     int TicketRows() { return pFrame->GetTicketReport().GetRecords()->GetCount(); }
     int Popups() { return pFrame->GetAlerts().GetOpenCount(); }
 
+    CWinApp app{L"MainFrameTestApp"};  // the frame loads its bar layout through it
     CPollSettings settings{60};
     CString folder, logPath;
     CMainFrame* pFrame = nullptr;
