@@ -662,6 +662,18 @@ def main():
     editor_images()
     # The docking stickers: cross background, three colour schemes, the second style.
     write_stickers()
+    # Pictures the application's tests load from files.
+    write_app_test_pictures()
+
+
+def write_app_test_pictures():
+    """tests/app/bars/pics/wide.jpg: 400 x 100, red left half, blue right half,
+    for scaling a logo picture to the toolbar's height."""
+    import make_app_assets  # here: it imports this module itself
+    folder = os.path.join(os.path.dirname(OUT), '..', 'tests', 'app', 'bars', 'pics')
+    os.makedirs(folder, exist_ok=True)
+    rows = [[(220, 20, 20) if x < 200 else (20, 20, 220) for x in range(400)] for _ in range(100)]
+    make_app_assets.write_jpeg(os.path.join(folder, 'wide.jpg'), rows)
 
 
 if __name__ == '__main__':
