@@ -6,6 +6,7 @@
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "support/TestInput.h"
+#include "support/TestWindows.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -27,7 +28,42 @@ void RecordOpenedPage(const CString& strAddress)
     g_opened.push_back(strAddress);
 }
 
+std::function<void(HWND)> g_modalAction;
+bool g_modalRun = false;
+UINT_PTR g_modalTimer = 0;
+
+void CALLBACK RunModalAction(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hBox = testwindows::FindThreadWindow(L"#32770");
+    if (hBox == nullptr || g_modalRun)
+        return;
+    ::KillTimer(nullptr, g_modalTimer);
+    g_modalTimer = 0;
+    g_modalRun = true;
+    g_modalAction(hBox);
+}
+
 } // namespace
+
+CInModal::CInModal(std::function<void(HWND)> action)
+{
+    g_modalAction = std::move(action);
+    g_modalRun = false;
+    g_modalTimer = ::SetTimer(nullptr, 0, 50, RunModalAction);
+}
+
+CInModal::~CInModal()
+{
+    if (g_modalTimer != 0)
+        ::KillTimer(nullptr, g_modalTimer);
+    g_modalTimer = 0;
+    g_modalAction = nullptr;
+}
+
+bool CInModal::HasRun() const
+{
+    return g_modalRun;
+}
 
 CString TestPicturePath(LPCWSTR name)
 {
@@ -62,11 +98,14 @@ void CBarsApp::WriteSetting(LPCWSTR pszName, LPCWSTR pszValue)
 CInfoFile::CInfoFile()
     : m_path(CSettingsStore::GetProgramFolder() + L"wm-info.xml")
 {
+    // The file is read through the system's XML objects.
+    ::CoInitialize(nullptr);
 }
 
 CInfoFile::~CInfoFile()
 {
     ::DeleteFileW(m_path);
+    ::CoUninitialize();
 }
 
 void CInfoFile::Write(const std::string& utf8) const

@@ -56,6 +56,16 @@ public:
     static std::vector<CString>& Opened();
 };
 
+// Runs the action once on the first dialog box of this thread that shows up,
+// from a timer: inside the dialog's own modal loop. The action ends the box.
+class CInModal
+{
+public:
+    explicit CInModal(std::function<void(HWND)> action);
+    ~CInModal();
+    bool HasRun() const;
+};
+
 // tests/app/bars/pics/<name> of the source folder, through Wine's Z: drive.
 CString TestPicturePath(LPCWSTR name);
 

@@ -103,9 +103,15 @@ void CXTPPopupBar::UpdateShortMenu()
     }
 }
 
-CSize CXTPPopupBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)
+CSize CXTPPopupBar::CalcDynamicLayout(int /*nLength*/, DWORD dwMode)
 {
     m_bLayoutRunning = TRUE;
+    // Placeholders put their entries right after themselves: from the end,
+    // so that what one adds is not asked again.
+    for (int i = GetControlCount() - 1; i >= 0; i--) {
+        if (CXTPControl* pControl = GetControl(i))
+            pControl->OnCalcDynamicSize(dwMode);
+    }
     UpdateShortMenu();
     CClientDC dc(GetSafeHwnd() ? static_cast<CWnd*>(this) : CWnd::FromHandle(::GetDesktopWindow()));
     CSize sz = LayoutMenu(&dc);
