@@ -32,6 +32,20 @@ void CLogoControlButton::Draw(CDC* pDC)
     CalcSize(pDC, TRUE);
 }
 
+void CLogoControlButton::Copy(CXTPControl* pControl, BOOL bRecursive)
+{
+    CXTPControlButton::Copy(pControl, bRecursive);
+    if (CLogoControlButton* pSource = DYNAMIC_DOWNCAST(CLogoControlButton, pControl))
+        m_pBitmap = pSource->m_pBitmap;
+}
+
+CXTPControl* CLogoControlButton::Clone(BOOL bRecursive)
+{
+    CLogoControlButton* pClone = static_cast<CLogoControlButton*>(GetRuntimeClass()->CreateObject());
+    pClone->Copy(this, bRecursive);
+    return pClone;
+}
+
 CSize CLogoControlButton::CalcSize(CDC* pDC, BOOL bDraw)
 {
     if (m_pBitmap == nullptr || m_pBitmap->GetSafeHandle() == nullptr)

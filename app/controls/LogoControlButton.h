@@ -17,6 +17,9 @@ public:
 
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // Copies stay logo buttons: a stored layout and customizing work on copies.
+    void Copy(CXTPControl* pControl, BOOL bRecursive = FALSE) override;
+    CXTPControl* Clone(BOOL bRecursive = FALSE) override;
 
 private:
     // The room the logo takes, drawn too when asked; none without a logo.

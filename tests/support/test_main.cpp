@@ -14,6 +14,7 @@ const char* const kChildRunTests[] = {
     "PaneTree.SecondProcessLoadsTheSavedLayout", // docking: LayoutCrossesProcesses starts it
     "BarStateRestart.SecondProcessFindsTheCustomizedLayout", // commandbars: the restart test starts it
     "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
+    "FrameBarsRestart.SecondProcessFindsTheUsersLayout",      // app: the frame's restart test starts it
 };
 
 void LeaveOutChildRunTests()

@@ -73,11 +73,12 @@ CString TestPicturePath(LPCWSTR name)
     return path;
 }
 
-CBarsApp::CBarsApp()
+CBarsApp::CBarsApp(BOOL bFresh)
     : CWinApp(kAppName)
 {
     SetRegistryKey(kRegistryKey);
-    DeleteStoredKey();
+    if (bFresh)
+        DeleteStoredKey();
 }
 
 CBarsApp::~CBarsApp()

@@ -24,7 +24,8 @@ namespace barstest {
 class CBarsApp : public CWinApp
 {
 public:
-    CBarsApp();
+    // A later process of the program finds what the first one stored.
+    explicit CBarsApp(BOOL bFresh = TRUE);
     ~CBarsApp() override;
     static void DeleteStoredKey();
     // A value in the application key's section "Settings".
