@@ -1,0 +1,112 @@
+// The customize command of a frame built as the program builds its own, run
+// as a user meets it: the sheet with the program's pages and categories,
+// large icons, selecting a toolbar button by a click, a menu open while the
+// page is clicked, and a customized layout in a second process.
+#include "customize/customize/CustomizeTestSupport.h"
+#include "customize/customize/ProgramFrame.h"
+
+#include "resources/AppIds.h"
+#include "resources/ToolkitCustomizeIds.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
+
+using namespace custtest;
+
+namespace {
+
+constexpr int kOptionsPage = 3;
+
+struct ProgramCustomize : testing::Test
+{
+    CProgramApp app;
+    CProgramFrame* pFrame = new CProgramFrame();
+
+    ProgramCustomize()
+    {
+        CProgramApp::DeleteStored();
+        EXPECT_TRUE(pFrame->Open());
+        pFrame->RecalcLayout();
+        testpump::PumpUntilIdle();
+    }
+    ~ProgramCustomize() override
+    {
+        if (::IsWindow(pFrame->GetSafeHwnd()))
+            pFrame->DestroyWindow();
+        CProgramApp::DeleteStored();
+    }
+    CXTPCommandBars* Bars() { return pFrame->GetCommandBars(); }
+    CXTPToolBar* ToolBar() { return pFrame->ToolBar(); }
+    // Runs the frame's customize command; the step runs in the open sheet,
+    // moved clear of the bars, which finishes afterwards.
+    void Customize(std::function<void(CXTPCustomizeSheet&, HWND)> step)
+    {
+        CDialogScript script({[&](HWND hSheet) {
+            ::SetWindowPos(hSheet, nullptr, 300, 180, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            testpump::PumpUntilIdle();
+            step(*pFrame->Sheet(), hSheet);
+            ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        }});
+        pFrame->SendMessage(WM_COMMAND, kCustomizeCommand, 0);
+        EXPECT_FALSE(script.TimedOut());
+    }
+    static POINT ScreenCentre(CXTPControl* pControl)
+    {
+        POINT pt = pControl->GetRect().CenterPoint();
+        ::ClientToScreen(pControl->GetParent()->GetSafeHwnd(), &pt);
+        return pt;
+    }
+    // A point of a control, in the picture of the frame window.
+    POINT InFramePicture(CXTPControl* pControl, int nLeftFifths)
+    {
+        const CRect rc = pControl->GetRect();
+        POINT pt = {rc.left + rc.Width() * nLeftFifths / 5, rc.CenterPoint().y};
+        ::ClientToScreen(pControl->GetParent()->GetSafeHwnd(), &pt);
+        CRect rcFrame;
+        pFrame->GetWindowRect(&rcFrame);
+        return {pt.x - rcFrame.left, pt.y - rcFrame.top};
+    }
+    static bool Green(COLORREF clr) { return GetGValue(clr) > GetRValue(clr) + 60 && GetGValue(clr) > GetBValue(clr) + 60; }
+    CRect ToolBarRect()
+    {
+        CRect rc;
+        ToolBar()->GetWindowRect(&rc);
+        pFrame->ScreenToClient(&rc);
+        return rc;
+    }
+};
+
+TEST_F(ProgramCustomize, LargeIconsReLayTheToolbarAtOnce)
+{
+    const CRect rcBarBefore = ToolBarRect();
+    const CRect rcButtonBefore = ToolBar()->GetControl(0)->GetRect();
+    CRect rcBarAfter, rcButtonAfter;
+    testshot::Image before, after;
+    POINT ptRing = {};
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        sheet.SetActivePage(kOptionsPage);
+        testpump::PumpUntilIdle();
+        before = ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_small_icons.png");
+        HWND hPage = sheet.GetActivePage()->GetSafeHwnd();
+        testinput::ClickAt(ctltest::CentreOf(::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS)));
+        testpump::PumpUntil([&] { return ToolBarRect().Height() > rcBarBefore.Height(); });
+        testpump::PumpUntilIdle();
+        rcBarAfter = ToolBarRect();
+        rcButtonAfter = ToolBar()->GetControl(0)->GetRect();
+        // The green ring of the start button, left of its white arrow.
+        ptRing = InFramePicture(ToolBar()->GetControl(0), 1);
+        after = ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_large_icons.png");
+    });
+    EXPECT_TRUE(Bars()->GetCommandBarsOptions()->bLargeIcons);
+    EXPECT_GT(rcBarAfter.Height(), rcBarBefore.Height());
+    EXPECT_GT(rcButtonAfter.Height(), rcButtonBefore.Height());
+    EXPECT_GT(rcButtonAfter.Width(), rcButtonBefore.Width());
+    // The large start button covers what was the view before.
+    EXPECT_TRUE(Green(after.Pixel(ptRing.x, ptRing.y)));
+    EXPECT_FALSE(Green(before.Pixel(ptRing.x, ptRing.y)));
+}
+
+} // namespace
