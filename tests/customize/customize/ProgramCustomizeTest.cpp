@@ -109,4 +109,37 @@ TEST_F(ProgramCustomize, LargeIconsReLayTheToolbarAtOnce)
     EXPECT_FALSE(Green(before.Pixel(ptRing.x, ptRing.y)));
 }
 
+// A click on a toolbar button selects it (drawn framed in black), the view
+// stays out of reach, and the context menu's commands act on the button
+// clicked.
+TEST_F(ProgramCustomize, AClickOnAToolbarButtonSelectsItForTheContextMenu)
+{
+    CXTPControl* pTicket = ToolBar()->GetControl(2);
+    CXTPControl* pFirst = ToolBar()->GetControl(0);
+    ASSERT_FALSE(pTicket->GetBeginGroup());
+    const int nCount = ToolBar()->GetControlCount();
+    CXTPControl* pSelected = nullptr;
+    testshot::Image shot;
+    CRect rc;
+    Customize([&](CXTPCustomizeSheet&, HWND hSheet) {
+        testinput::ClickAt(ctltest::CentreOf(pFrame->View()));
+        testinput::ClickAt(ScreenCentre(pTicket));
+        testpump::PumpUntil([&] { return Bars()->GetDragControl() != nullptr; });
+        testpump::PumpUntilIdle();
+        pSelected = Bars()->GetDragControl();
+        shot = ctltest::Shoot(ToolBar()->GetSafeHwnd(), L"customize_program_selected_button.png");
+        rc = pTicket->GetRect();
+        ::SendMessageW(hSheet, WM_COMMAND, XTP_ID_CUSTOMIZE_BEGINAGROUP, 0);
+    });
+    EXPECT_EQ(pTicket, pSelected);
+    EXPECT_EQ(0, pFrame->viewClicks);
+    EXPECT_EQ(nCount, ToolBar()->GetControlCount()) << "a click without a move keeps the button";
+    EXPECT_TRUE(pTicket->GetBeginGroup());
+    EXPECT_FALSE(pFirst->GetBeginGroup());
+    // The selection frame: two black lines at the button's left edge, none at the first's.
+    EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(rc.left, rc.CenterPoint().y));
+    EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(rc.left + 1, rc.CenterPoint().y));
+    EXPECT_NE(RGB(0, 0, 0), shot.Pixel(pFirst->GetRect().left, pFirst->GetRect().CenterPoint().y));
+}
+
 } // namespace
