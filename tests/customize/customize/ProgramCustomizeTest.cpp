@@ -7,17 +7,20 @@
 
 #include "resources/AppIds.h"
 #include "resources/ToolkitCustomizeIds.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 using namespace custtest;
 
 namespace {
 
+constexpr int kCommandsPage = 1;
 constexpr int kOptionsPage = 3;
 
 struct ProgramCustomize : testing::Test
@@ -140,6 +143,37 @@ TEST_F(ProgramCustomize, AClickOnAToolbarButtonSelectsItForTheContextMenu)
     EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(rc.left, rc.CenterPoint().y));
     EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(rc.left + 1, rc.CenterPoint().y));
     EXPECT_NE(RGB(0, 0, 0), shot.Pixel(pFirst->GetRect().left, pFirst->GetRect().CenterPoint().y));
+}
+
+// The commands page is trusted by the bars' mouse handling: a click on it
+// leaves a menu open on the menu bar open.
+TEST_F(ProgramCustomize, AnOpenMenuSurvivesAClickOnTheCommandsPage)
+{
+    CXTPControl* pFile = Bars()->GetMenuBar()->GetControl(0);
+    bool bOpened = false, bOpenAfter = false;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        sheet.SetActivePage(kCommandsPage);
+        testpump::PumpUntilIdle();
+        testinput::ClickAt(ScreenCentre(pFile));
+        auto open = [&] {
+            CXTPCommandBar* pMenu = pFile->GetCommandBar();
+            return pMenu != nullptr && pMenu->GetSafeHwnd() != nullptr && pMenu->IsWindowVisible();
+        };
+        bOpened = testpump::PumpUntil(open);
+        testpump::PumpUntilIdle();
+        CListBox& categories = sheet.GetCommandsPage()->GetCategoriesList();
+        CRect rcItem;
+        categories.GetItemRect(1, &rcItem);
+        POINT pt = rcItem.CenterPoint();
+        categories.ClientToScreen(&pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return categories.GetCurSel() == 1; });
+        testpump::PumpUntilIdle();
+        ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_menu_open.png");
+        bOpenAfter = open();
+    });
+    EXPECT_TRUE(bOpened);
+    EXPECT_TRUE(bOpenAfter);
 }
 
 } // namespace
