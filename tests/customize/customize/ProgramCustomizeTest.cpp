@@ -5,23 +5,33 @@
 #include "customize/customize/CustomizeTestSupport.h"
 #include "customize/customize/ProgramFrame.h"
 
+#include "framework/controls/CTabCtrl.h"
+#include "support/SecondProcess.h"
+
 #include "resources/AppIds.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/customize/XTPCustomizeToolbarsPage.h"
+#include "toolkit/customize/XTPCustomizeToolbarsPageCheckListBox.h"
 
 using namespace custtest;
 
 namespace {
 
+constexpr int kToolbarsPage = 0;
 constexpr int kCommandsPage = 1;
+constexpr int kKeyboardPage = 2;
 constexpr int kOptionsPage = 3;
+const wchar_t kSecondProcessVariable[] = L"TAVROLIN_CUSTOMIZE_SECOND_PROCESS";
+const wchar_t kOwnBarTitle[] = L"Meine Leiste";
 
 struct ProgramCustomize : testing::Test
 {
@@ -174,6 +184,209 @@ TEST_F(ProgramCustomize, AnOpenMenuSurvivesAClickOnTheCommandsPage)
     });
     EXPECT_TRUE(bOpened);
     EXPECT_TRUE(bOpenAfter);
+}
+
+std::vector<CString> ListTexts(HWND hList, bool bCombo = false)
+{
+    std::vector<CString> texts;
+    const int nCount = static_cast<int>(::SendMessageW(hList, bCombo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; i++) {
+        WCHAR sz[128] = {};
+        ::SendMessageW(hList, bCombo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(sz));
+        texts.emplace_back(sz);
+    }
+    return texts;
+}
+
+// The sheet as the program's customize command makes it: four pages, the
+// menu's categories, all commands, the built-in menus and a new menu.
+TEST_F(ProgramCustomize, TheSheetHasTheProgramsPagesAndCategories)
+{
+    std::vector<CString> tabs, categories, keyboardCategories;
+    int nAllCommands = -1, nMenuCommands = 0, nBuiltIn = -1;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        CTabCtrl* pTabs = sheet.GetTabControl();
+        for (int i = 0; i < pTabs->GetItemCount(); i++) {
+            WCHAR sz[64] = {};
+            TCITEMW item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = sz;
+            item.cchTextMax = 64;
+            pTabs->GetItem(i, &item);
+            tabs.emplace_back(sz);
+        }
+        sheet.SetActivePage(kCommandsPage);
+        sheet.SetActivePage(kKeyboardPage);
+        testpump::PumpUntilIdle();
+        CXTPCustomizeCommandsPage* pCommands = sheet.GetCommandsPage();
+        categories = ListTexts(pCommands->GetCategoriesList().GetSafeHwnd());
+        keyboardCategories = ListTexts(::GetDlgItem(sheet.GetPage(kKeyboardPage)->GetSafeHwnd(), XTP_IDC_COMBO_CATEGORY), true);
+        for (int i = 0; i < 3; i++)
+            nMenuCommands += pCommands->GetCategoryInfo(i)->pControls->GetCount();
+        nAllCommands = pCommands->FindCategory(L"Alle Befehle")->pControls->GetCount();
+        nBuiltIn = pCommands->FindCategory(L"Integrierte Menüs")->pControls->GetCount();
+    });
+    EXPECT_EQ((std::vector<CString>{L"Symbolleisten", L"Befehle", L"&Tastatur", L"Optionen"}), tabs);
+    EXPECT_EQ((std::vector<CString>{L"Datei", L"Auswählen", L"Hilfe", L"Alle Befehle", L"Integrierte Menüs",
+                                    L"Neues Menü"}),
+              categories);
+    EXPECT_EQ((std::vector<CString>{L"Datei", L"Auswählen", L"Hilfe"}), keyboardCategories);
+    EXPECT_EQ(nMenuCommands, nAllCommands);
+    EXPECT_EQ(3, nBuiltIn);
+}
+
+// Real input, queued at once so that the drag's own loop reads it.
+void QueueDrag(POINT ptFrom, POINT ptTo)
+{
+    testinput::SendMouse(0, ptFrom);
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    for (int step = 1; step <= 4; step++)
+        testinput::SendMouse(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+}
+
+int CommandOfShortcut(CXTPShortcutManager* pShortcuts, BYTE fVirt, WORD key)
+{
+    ACCEL entries[64] = {};
+    const int nCount = XTPCopyAccelTable(pShortcuts->GetAcceleratorTable(), entries, 64);
+    for (int i = 0; i < nCount; i++)
+        if ((entries[i].fVirt & ~FNOINVERT) == fVirt && entries[i].key == key)
+            return entries[i].cmd;
+    return -1;
+}
+
+CXTPToolBar* FindByTitle(CXTPCommandBars* pBars, LPCWSTR lpszTitle)
+{
+    for (int i = 0; i < pBars->GetCount(); i++)
+        if (pBars->GetAt(i)->GetTitle() == lpszTitle)
+            return pBars->GetAt(i);
+    return nullptr;
+}
+
+// What the restart test customized, as a process finds it.
+void ExpectCustomized(CProgramFrame* pFrame)
+{
+    CXTPCommandBars* pBars = pFrame->GetCommandBars();
+    CXTPToolBar* pToolBar = pFrame->ToolBar();
+    ASSERT_NE(nullptr, pToolBar);
+    EXPECT_NE(nullptr, pToolBar->GetControls()->FindControl(ID_REFRESH_STATISTIC)) << "the dragged command";
+    EXPECT_EQ(ID_START_SEARCH, CommandOfShortcut(pBars->GetShortcutManager(), FVIRTKEY | FCONTROL, 'K'));
+    CXTPToolBar* pOwn = FindByTitle(pBars, kOwnBarTitle);
+    ASSERT_NE(nullptr, pOwn) << "the custom bar, renamed";
+    EXPECT_FALSE(pOwn->IsBuiltIn());
+    EXPECT_FALSE(pOwn->IsVisible());
+    EXPECT_EQ(nullptr, FindByTitle(pBars, L"Benutzerdefiniert 1"));
+    EXPECT_TRUE(pBars->GetCommandBarsOptions()->bLargeIcons);
+}
+
+TEST(ProgramRestart, SecondProcessHasTheCustomizedLayout)
+{
+    wchar_t flag[8] = L"";
+    ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
+        << "runs as the second process of ProgramCustomize.CustomizedLayoutComesBackInANewProcess";
+    CProgramApp app;
+    auto* pFrame = new CProgramFrame(TRUE);
+    ASSERT_TRUE(pFrame->Open());
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_restarted.png");
+    ExpectCustomized(pFrame);
+    pFrame->DestroyWindow();
+}
+
+// One process customizes through the sheet as a user would and saves as the
+// program does; the next process of the program finds it all.
+TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
+{
+    auto click = [](HWND hWnd) { testinput::ClickAt(ctltest::CentreOf(hWnd)); };
+    Customize(
+        [&](CXTPCustomizeSheet& sheet, HWND) {
+            // Drag "Statistik aktualisieren" onto the toolbar's free end.
+            sheet.SetActivePage(kCommandsPage);
+            testpump::PumpUntilIdle();
+            CXTPCustomizeCommandsPage* pCommands = sheet.GetCommandsPage();
+            CListBox& commands = pCommands->GetCommandsList();
+            int nItem = 0;
+            while (nItem < commands.GetCount() &&
+                   reinterpret_cast<CXTPControl*>(commands.GetItemData(nItem))->GetID() != ID_REFRESH_STATISTIC)
+                nItem++;
+            CRect rcItem;
+            commands.GetItemRect(nItem, &rcItem);
+            POINT ptItem = rcItem.CenterPoint();
+            commands.ClientToScreen(&ptItem);
+            CRect rcBar;
+            ToolBar()->GetClientRect(&rcBar);
+            POINT ptBar = {rcBar.right - 60, rcBar.CenterPoint().y};
+            ToolBar()->ClientToScreen(&ptBar);
+            const int nButtons = ToolBar()->GetControlCount();
+            QueueDrag(ptItem, ptBar);
+            EXPECT_TRUE(testpump::PumpUntil([&] { return ToolBar()->GetControlCount() > nButtons; }));
+
+            // Ctrl+K for "Suche starten".
+            sheet.SetActivePage(kKeyboardPage);
+            testpump::PumpUntilIdle();
+            HWND hKeyboard = sheet.GetPage(kKeyboardPage)->GetSafeHwnd();
+            HWND hCommands = ::GetDlgItem(hKeyboard, XTP_IDC_LBOX_COMMANDS);
+            ::SendMessageW(hCommands, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcItem));
+            ptItem = rcItem.CenterPoint();
+            ::ClientToScreen(hCommands, &ptItem);
+            testinput::ClickAt(ptItem);
+            testpump::PumpUntil([&] { return ::SendMessageW(hCommands, LB_GETCURSEL, 0, 0) == 1; });
+            HWND hCapture = ::GetDlgItem(hKeyboard, XTP_IDC_EDIT_SHORTCUTKEY);
+            click(hCapture);
+            testpump::PumpUntil([&] { return ::GetFocus() == hCapture; });
+            testinput::SendChord({VK_CONTROL, 'K'});
+            testpump::PumpUntil([&] { return ::IsWindowEnabled(::GetDlgItem(hKeyboard, XTP_IDC_BUTTON_ASSIGN)); });
+            click(::GetDlgItem(hKeyboard, XTP_IDC_BUTTON_ASSIGN));
+            EXPECT_TRUE(testpump::PumpUntil([&] {
+                return CommandOfShortcut(Bars()->GetShortcutManager(), FVIRTKEY | FCONTROL, 'K') == ID_START_SEARCH;
+            }));
+
+            // A new bar, renamed, then hidden by its box.
+            sheet.SetActivePage(kToolbarsPage);
+            testpump::PumpUntilIdle();
+            HWND hToolbars = sheet.GetPage(kToolbarsPage)->GetSafeHwnd();
+            const int nBars = Bars()->GetCount();
+            {
+                ctltest::CModalDriver accept(L"#32770", Press(IDOK));
+                click(::GetDlgItem(hToolbars, XTP_IDC_BUTTON_NEW));
+                EXPECT_TRUE(testpump::PumpUntil([&] { return Bars()->GetCount() > nBars; }));
+            }
+            testpump::PumpUntilIdle();
+            CXTPCustomizeToolbarsPageCheckListBox& list = sheet.GetToolbarsPage()->GetList();
+            const int nOwn = list.GetCount() - 1;
+            list.GetItemRect(nOwn, &rcItem);
+            POINT ptText = rcItem.CenterPoint();
+            list.ClientToScreen(&ptText);
+            testinput::ClickAt(ptText);
+            testpump::PumpUntil([&] { return list.GetCurSel() == nOwn; });
+            testpump::PumpUntilIdle();
+            {
+                ctltest::CModalDriver rename(L"#32770", TypeAndPress(XTP_IDC_TOOLBAR_NAME, kOwnBarTitle, IDOK));
+                click(::GetDlgItem(hToolbars, XTP_IDC_BUTTON_RENAME));
+                EXPECT_TRUE(testpump::PumpUntil([&] { return FindByTitle(Bars(), kOwnBarTitle) != nullptr; }));
+            }
+            testpump::PumpUntilIdle();
+            list.GetItemRect(nOwn, &rcItem);
+            POINT ptBox = {rcItem.left + 2 + list.GetCheckSize().cx / 2, rcItem.CenterPoint().y};
+            list.ClientToScreen(&ptBox);
+            testinput::ClickAt(ptBox);
+            EXPECT_TRUE(testpump::PumpUntil([&] { return !FindByTitle(Bars(), kOwnBarTitle)->IsVisible(); }));
+
+            // Large icons.
+            sheet.SetActivePage(kOptionsPage);
+            testpump::PumpUntilIdle();
+            click(::GetDlgItem(sheet.GetPage(kOptionsPage)->GetSafeHwnd(), XTP_IDC_CHECK_LARGEICONS));
+            EXPECT_TRUE(testpump::PumpUntil([&] { return Bars()->GetCommandBarsOptions()->bLargeIcons != FALSE; }));
+            testpump::PumpUntilIdle();
+        });
+    ExpectCustomized(pFrame);
+    pFrame->Save();
+    pFrame->DestroyWindow();
+
+    const DWORD code = testprocess::RunTestInChild(L"ProgramRestart.SecondProcessHasTheCustomizedLayout",
+                                                   kSecondProcessVariable, L"1");
+    EXPECT_EQ(0u, code) << "the second process found the customized layout";
 }
 
 } // namespace
