@@ -82,7 +82,10 @@ struct ProgramCustomize : testing::Test
         pFrame->GetWindowRect(&rcFrame);
         return {pt.x - rcFrame.left, pt.y - rcFrame.top};
     }
-    static bool Green(COLORREF clr) { return GetGValue(clr) > GetRValue(clr) + 60 && GetGValue(clr) > GetBValue(clr) + 60; }
+    static bool Green(COLORREF clr)
+    {
+        return GetGValue(clr) > GetRValue(clr) + 60 && GetGValue(clr) > GetBValue(clr) + 60;
+    }
     CRect ToolBarRect()
     {
         CRect rc;
@@ -220,7 +223,8 @@ TEST_F(ProgramCustomize, TheSheetHasTheProgramsPagesAndCategories)
         testpump::PumpUntilIdle();
         CXTPCustomizeCommandsPage* pCommands = sheet.GetCommandsPage();
         categories = ListTexts(pCommands->GetCategoriesList().GetSafeHwnd());
-        keyboardCategories = ListTexts(::GetDlgItem(sheet.GetPage(kKeyboardPage)->GetSafeHwnd(), XTP_IDC_COMBO_CATEGORY), true);
+        HWND hKeyboard = sheet.GetPage(kKeyboardPage)->GetSafeHwnd();
+        keyboardCategories = ListTexts(::GetDlgItem(hKeyboard, XTP_IDC_COMBO_CATEGORY), true);
         for (int i = 0; i < 3; i++)
             nMenuCommands += pCommands->GetCategoryInfo(i)->pControls->GetCount();
         nAllCommands = pCommands->FindCategory(L"Alle Befehle")->pControls->GetCount();

@@ -193,8 +193,9 @@ TEST_F(ToolbarsPage, ResetAsksThenRestoresTheBarsInitialButtons)
         pressReset();
         EXPECT_EQ(1u, script.StepsRun());
     }
-    EXPECT_EQ(CString(L"Sind Sie sicher, dass Sie die Änderungen für die Symbolleiste 'Standard' zurücksetzen möchten?"),
-              strAsked);
+    EXPECT_EQ(
+        CString(L"Sind Sie sicher, dass Sie die Änderungen für die Symbolleiste 'Standard' zurücksetzen möchten?"),
+        strAsked);
     EXPECT_EQ((std::vector<int>{201, 203, 204}), ids());
     {
         CDialogScript script({Press(IDOK)});
