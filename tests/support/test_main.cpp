@@ -14,6 +14,7 @@ const char* const kChildRunTests[] = {
     "PaneTree.SecondProcessLoadsTheSavedLayout", // docking: LayoutCrossesProcesses starts it
     "BarStateRestart.SecondProcessFindsTheCustomizedLayout", // commandbars: the restart test starts it
     "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
+    "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
 };
 
 void LeaveOutChildRunTests()
