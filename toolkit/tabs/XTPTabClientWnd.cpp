@@ -150,7 +150,7 @@ void CXTPTabClientWnd::UpdateContents()
         return;
     HWND hWndActive = GetActiveChild();
     BOOL bChanged = RemoveGoneTabs();
-    bChanged |= AddNewTabs(hWndActive);
+    bChanged |= AddNewTabs();
     bChanged |= UpdateCaptions();
     if (bChanged)
         RemoveEmptyWorkspaces();
@@ -185,7 +185,7 @@ BOOL CXTPTabClientWnd::RemoveGoneTabs()
     return bChanged;
 }
 
-BOOL CXTPTabClientWnd::AddNewTabs(HWND hWndActive)
+BOOL CXTPTabClientWnd::AddNewTabs()
 {
     // Bottom of the z-order first: the oldest children get the first tabs.
     CArray<HWND, HWND> arrNew;
@@ -202,7 +202,6 @@ BOOL CXTPTabClientWnd::AddNewTabs(HWND hWndActive)
         TakeFrame(arrNew[i]);
         m_arrWorkspace[nTarget]->AddChild(arrNew[i]);
     }
-    (void)hWndActive;
     return TRUE;
 }
 

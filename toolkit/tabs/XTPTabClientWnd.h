@@ -69,7 +69,7 @@ private:
     HWND GetActiveChild() const;
     BOOL IsTabbedChild(HWND hWnd) const;
     BOOL RemoveGoneTabs();
-    BOOL AddNewTabs(HWND hWndActive);
+    BOOL AddNewTabs();
     BOOL UpdateCaptions();
     void UpdateSelection(HWND hWndActive);
     void RemoveEmptyWorkspaces();
