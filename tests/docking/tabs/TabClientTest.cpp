@@ -11,6 +11,8 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPFrameWndBase.h"
 #include "toolkit/tabs/XTPTabClientWnd.h"
 
@@ -199,6 +201,16 @@ TEST_F(TabClient, RecalcAllBarsRefreshesTheTabs)
     CRect rcClient;
     m_client.GetClientRect(&rcClient);
     EXPECT_GT(rcClient.Width(), 0) << "the frame's layout sized the client back";
+
+    // A window menu's workspace actions list what the client accepts now.
+    CXTPPopupBar* pMenu = CXTPPopupBar::CreatePopupBar(m_pFrame->GetCommandBars());
+    CXTPControl* pActions = pMenu->GetControls()->Add(xtpControlButton, 35002);
+    pActions->OnCalcDynamicSize(0);
+    std::vector<int> listed;
+    for (int i = pActions->GetIndex() + 1; i < pMenu->GetControlCount(); i++)
+        listed.push_back(pMenu->GetControl(i)->GetID());
+    EXPECT_EQ((std::vector<int>{XTP_ID_WORKSPACE_NEWHORIZONTAL, XTP_ID_WORKSPACE_NEWVERTICAL}), listed);
+    pMenu->InternalRelease();
 }
 
 TEST_F(TabClient, PictureOfAnMDIFrameWithTabs)
@@ -206,7 +218,7 @@ TEST_F(TabClient, PictureOfAnMDIFrameWithTabs)
     AddChild(L"WM Tickets");
     AddChild(L"Online Statistik");
     AddChild(L"Angebote");
-    ASSERT_TRUE(m_client.Attach(m_pFrame));
+    ASSERT_TRUE(m_client.Attach(m_pFrame, TRUE));
     ASSERT_TRUE(testpump::PumpUntilIdle());
     testshot::Image image = testshot::CaptureWindow(m_pFrame->m_hWnd);
     testshot::Save(image, L"tabclient_mdi_frame.png");
@@ -228,5 +240,19 @@ TEST_F(TabClient, PictureOfAnMDIFrameWithTabs)
             for (int x = rcTab.left + 3; x < rcTab.right - 3; x++)
                 nDark += GetRValue(image.Pixel(x, y)) < 64 ? 1 : 0;
         EXPECT_GT(nDark, 20) << "the caption of tab " << i;
+    }
+
+    // Two groups side by side, each with a strip of its own.
+    m_pFrame->SendMessage(WM_COMMAND, XTP_ID_WORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, m_client.GetWorkspaceCount());
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    testshot::Image groups = testshot::CaptureWindow(m_pFrame->m_hWnd);
+    testshot::Save(groups, L"tabclient_mdi_frame_groups.png");
+    for (int w = 0; w < 2; w++) {
+        CRect rcTab = m_client.GetWorkspace(w)->GetItem(0)->GetRect() + rcClient.TopLeft() + CPoint(2, 2);
+        EXPECT_NE(clrWorkspace, groups.Pixel(rcTab.left + 2, rcTab.CenterPoint().y)) << "strip of group " << w;
+        CRect rcPage = m_client.GetWorkspace(w)->GetClientRect() + rcClient.TopLeft() + CPoint(2, 2);
+        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), groups.Pixel(rcPage.CenterPoint().x, rcPage.CenterPoint().y))
+            << "page of group " << w;
     }
 }
