@@ -146,8 +146,10 @@ void CXTPTabClientWnd::Refresh(BOOL bRecalcLayout)
 
 void CXTPTabClientWnd::UpdateContents()
 {
-    if (!IsAttached())
+    // Moving and restyling children sends messages that would ask again.
+    if (!IsAttached() || m_bUpdating)
         return;
+    m_bUpdating = TRUE;
     HWND hWndActive = GetActiveChild();
     BOOL bChanged = RemoveGoneTabs();
     bChanged |= AddNewTabs();
@@ -162,6 +164,7 @@ void CXTPTabClientWnd::UpdateContents()
     UpdateSelection(hWndActive);
     if (bChanged)
         Reposition();
+    m_bUpdating = FALSE;
 }
 
 BOOL CXTPTabClientWnd::RemoveGoneTabs()
@@ -253,6 +256,10 @@ void CXTPTabClientWnd::RemoveEmptyWorkspaces()
 
 void CXTPTabClientWnd::TakeFrame(HWND hWnd)
 {
+    // One record per child: one shown again after a time without a tab is held already.
+    for (INT_PTR i = 0; i < m_arrFrames.GetSize(); i++)
+        if (m_arrFrames[i].hWnd == hWnd)
+            return;
     CHILDFRAME frame = {hWnd, static_cast<DWORD>(::GetWindowLongW(hWnd, GWL_STYLE)),
                         static_cast<DWORD>(::GetWindowLongW(hWnd, GWL_EXSTYLE))};
     m_arrFrames.Add(frame);
@@ -344,6 +351,12 @@ LRESULT CXTPTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (!IsAttached())
         return CWnd::WindowProc(message, wParam, lParam);
     switch (message) {
+    case WM_NCDESTROY:
+        // The frame goes with its client: nothing of either is touched again.
+        m_pFrame = nullptr;
+        m_arrFrames.RemoveAll();
+        DeleteWorkspaces();
+        return CWnd::WindowProc(message, wParam, lParam);
     case WM_PAINT:
         Paint();
         return 0;

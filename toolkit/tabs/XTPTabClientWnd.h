@@ -90,4 +90,5 @@ private:
     BOOL m_bHorizSplitting = FALSE;
     BOOL m_bRefreshing = FALSE;
     BOOL m_bRepositioning = FALSE;
+    BOOL m_bUpdating = FALSE;
 };

@@ -106,9 +106,29 @@ TEST_F(TabClient, TabsFollowTheVisibleChildrenTheirTitlesAndTheActiveOne)
     pThird->MDIDestroy();
     EXPECT_EQ((std::vector<CString>{L"Spiele", L"Angebote (3)"}), Captions());
 
+    // A child without a tab for a while keeps the frame it had at first.
+    pFirst->ShowWindow(SW_HIDE);
+    m_client.UpdateContents();
+    EXPECT_EQ((std::vector<CString>{L"Angebote (3)"}), Captions());
+    pFirst->ShowWindow(SW_SHOW);
+    m_client.UpdateContents();
+    EXPECT_EQ(2u, Captions().size());
+
     m_client.Detach();
     EXPECT_TRUE(pFirst->GetStyle() & WS_CAPTION) << "frames given back";
+    EXPECT_TRUE(pSecond->GetStyle() & WS_CAPTION);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_pFrame->m_hWndMDIClient));
+}
+
+TEST_F(TabClient, AFrameDestroyedWhileAttachedLeavesTheClientObjectDetached)
+{
+    AddChild(L"Spiele");
+    ASSERT_TRUE(m_client.Attach(m_pFrame, TRUE));
+    m_pFrame->DestroyWindow();
+    EXPECT_FALSE(m_client.IsAttached());
+    EXPECT_EQ(0, m_client.GetWorkspaceCount());
+    m_client.Refresh(TRUE);
+    EXPECT_FALSE(m_client.IsGroupCommandEnabled(XTP_ID_WORKSPACE_NEWVERTICAL));
 }
 
 TEST_F(TabClient, AClickOnATabActivatesItsChild)
