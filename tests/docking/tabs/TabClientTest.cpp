@@ -12,6 +12,7 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPFrameWndBase.h"
 #include "toolkit/tabs/XTPTabClientWnd.h"
@@ -231,6 +232,26 @@ TEST_F(TabClient, RecalcAllBarsRefreshesTheTabs)
         listed.push_back(pMenu->GetControl(i)->GetID());
     EXPECT_EQ((std::vector<int>{XTP_ID_WORKSPACE_NEWHORIZONTAL, XTP_ID_WORKSPACE_NEWVERTICAL}), listed);
     pMenu->InternalRelease();
+}
+
+TEST(TabClientCommands, EntriesTakeTheirCaptionsAfterTheNewlineOfTheirStrings)
+{
+    const struct
+    {
+        int id;
+        LPCWSTR caption;
+    } commands[] = {
+        {XTP_ID_WORKSPACE_MOVEPREVIOUS, L"Zur vorherigen Registerkartengruppe wechseln"},
+        {XTP_ID_WORKSPACE_MOVENEXT, L"Zur n\u00e4chsten Registerkartengruppe wechseln"},
+        {XTP_ID_WORKSPACE_NEWHORIZONTAL, L"Neue horizontale Registerkartengruppe"},
+        {XTP_ID_WORKSPACE_NEWVERTICAL, L"Neue vertikale Registerkartengruppe"},
+    };
+    for (const auto& command : commands) {
+        CXTPControlButton entry;
+        entry.SetID(command.id);
+        EXPECT_EQ(CString(command.caption), entry.GetCaption()) << command.id;
+        EXPECT_FALSE(entry.GetDescription().IsEmpty()) << "a status text before the newline";
+    }
 }
 
 TEST_F(TabClient, PictureOfAnMDIFrameWithTabs)
