@@ -138,6 +138,11 @@ CSize CInfoTicketDlg::FitText()
     if (nTargetHeight >= 0 && m_sizeRequested.cy > nTargetHeight)
         RequestSizeAtWidth(nHigh + 1);
 
+    // A rich edit whose answers ignore the width asks for a sliver as high
+    // as several screens: the template's size is kept instead.
+    if (m_sizeRequested.cx <= 0 || m_sizeRequested.cy > ::GetSystemMetrics(SM_CYSCREEN))
+        m_sizeRequested = CSize(m_rcRich.Width() - 18, m_rcRich.Height() - 6);
+
     const CSize sizeText(m_sizeRequested.cx + 2, m_sizeRequested.cy + 2);
     m_wndRich.MoveWindow(0, 0, sizeText.cx, sizeText.cy, FALSE);
     return sizeText;

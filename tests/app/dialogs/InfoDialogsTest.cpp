@@ -268,6 +268,51 @@ TEST_F(TicketInfo, DrawsTheTextItselfWhereTheRichEditFormatsOntoAContext)
     EXPECT_TRUE(bDisplayed);
 }
 
+// A rich edit that answers every width with a sliver several screens high.
+int g_nResizeRequests = 0;
+
+LRESULT WINAPI SliverSendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto original = reinterpret_cast<decltype(&::SendMessageW)>(g_pSendPatch->GetOriginal());
+    if (message != EM_REQUESTRESIZE)
+        return original(hWnd, message, wParam, lParam);
+    g_nResizeRequests++;
+    REQRESIZE request = {};
+    request.nmhdr.hwndFrom = hWnd;
+    request.nmhdr.idFrom = UINT_PTR(::GetDlgCtrlID(hWnd));
+    request.nmhdr.code = EN_REQUESTRESIZE;
+    request.rc = {0, 0, 12, 2520};
+    original(::GetParent(hWnd), WM_NOTIFY, request.nmhdr.idFrom, reinterpret_cast<LPARAM>(&request));
+    return 0;
+}
+
+TEST_F(TicketInfo, AnswersThatIgnoreTheWidthEndTheFittingWithTheTemplatesLayout)
+{
+    g_nResizeRequests = 0;
+    testpatch::CImportPatch patch("user32.dll", "SendMessageW", reinterpret_cast<void*>(&SliverSendMessage));
+    ASSERT_TRUE(patch.IsActive());
+    g_pSendPatch = &patch;
+    CInfoTicketDlg dlg(IDR_RTF_SINGLE_TICKET);
+    TicketLayout layout;
+    RECT rcTemplate = {0, 0, 200, 96}, rcWindow = {};
+    CModalScript script({Then(
+        [&](HWND hDlg) {
+            testpump::PumpUntilIdle();
+            layout = ReadLayout(hDlg, dlg);
+            ::MapDialogRect(hDlg, &rcTemplate);
+            ::GetWindowRect(hDlg, &rcWindow);
+        },
+        Press(IDOK))});
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    g_pSendPatch = nullptr;
+    EXPECT_FALSE(script.TimedOut());
+    EXPECT_LE(g_nResizeRequests, 14) << "halving the screen's width";
+    EXPECT_EQ(rcTemplate.right - 16, layout.text.Width());
+    EXPECT_EQ(rcTemplate.bottom - 4, layout.text.Height());
+    EXPECT_LE(rcWindow.bottom - rcWindow.top, ::GetSystemMetrics(SM_CYSCREEN) / 2);
+    EXPECT_TRUE(layout.richVisible) << "the text is still shown";
+}
+
 TEST_F(TicketInfo, TheFaqButtonOpensTheQuestionsPageOnTheTicketSite)
 {
     CCallRecorder recorder;
