@@ -1,11 +1,8 @@
 #include "app/dialogs/DialogTestSupport.h"
 
-#include <mmsystem.h>
-#include <shellapi.h>
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <array>
 
 #include "engine/SettingsStore.h"
 
@@ -13,11 +10,9 @@ namespace dlgtest {
 
 namespace {
 
-const wchar_t TestRegistryKey[] = L"TavrolinDialogsTest";
-const wchar_t SettingsKey[] = L"Software\\TavrolinDialogsTest\\DialogsTestApp\\Settings";
 const wchar_t AppKey[] = L"Software\\TavrolinDialogsTest";
+const wchar_t SettingsKey[] = L"Software\\TavrolinDialogsTest\\DialogsTestApp\\Settings";
 const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const wchar_t RunValue[] = L"Tavrolin";
 
 CModalScript* g_pScript = nullptr;
 CCallRecorder* g_pRecorder = nullptr;
@@ -40,14 +35,13 @@ std::vector<HWND> VisibleDialogs()
 
 HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR lpVerb, LPCWSTR lpFile, LPCWSTR, LPCWSTR, INT nShow)
 {
-    g_pRecorder->shellOpens.push_back({lpFile, lpVerb != nullptr ? lpVerb : L"", UINT(nShow)});
+    g_pRecorder->shellOpens.push_back({lpFile, lpVerb, UINT(nShow)});
     return reinterpret_cast<HINSTANCE>(33);
 }
 
 BOOL WINAPI RecordPlaySound(LPCWSTR pszSound, HMODULE hModule, DWORD fdwSound)
 {
-    g_pRecorder->sounds.push_back({pszSound != nullptr ? pszSound : L"", hModule != nullptr ? L"module" : L"",
-                                   UINT(fdwSound)});
+    g_pRecorder->sounds.push_back({pszSound, hModule != nullptr ? L"module" : L"", UINT(fdwSound)});
     return TRUE;
 }
 
@@ -57,9 +51,15 @@ BOOL WINAPI RecordMessageBeep(UINT uType)
     return TRUE;
 }
 
-} // namespace
+int* StoreValues(int i)
+{
+    CSettingsStore& s = CSettingsStore::GetInstance();
+    int* values[11] = {&s.Interval, &s.MaxDiff,  &s.StartMinimized, &s.OpenWeb,  &s.Beep,      &s.StartWithWindows,
+                       &s.AutoScan, &s.FindTST, &s.FindResale,     &s.ShowInfo, &s.FindYellow};
+    return values[i];
+}
 
-// ---- the script
+} // namespace
 
 CModalScript::CModalScript(std::vector<Step> steps) : m_steps(std::move(steps)), m_before(VisibleDialogs())
 {
@@ -70,67 +70,46 @@ CModalScript::CModalScript(std::vector<Step> steps) : m_steps(std::move(steps)),
 CModalScript::~CModalScript()
 {
     ::KillTimer(nullptr, m_nTimer);
-    if (g_pScript == this)
-        g_pScript = nullptr;
+    g_pScript = nullptr;
 }
 
 void CALLBACK CModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (g_pScript != nullptr && !g_pScript->m_bInStep)
-        g_pScript->Tick();
-}
-
-void CModalScript::Tick()
-{
+    CModalScript* p = g_pScript;
+    if (p == nullptr || p->m_bInStep)
+        return;
     std::vector<HWND> dialogs = VisibleDialogs();
-    auto isNew = [this](HWND hWnd) { return std::find(m_before.begin(), m_before.end(), hWnd) == m_before.end(); };
-    HWND hWndNext = nullptr;
-    HWND hWndActive = ::GetActiveWindow();
-    if (std::find(dialogs.begin(), dialogs.end(), hWndActive) != dialogs.end() && isNew(hWndActive))
-        hWndNext = hWndActive;
+    auto isNew = [p](HWND hWnd) { return std::find(p->m_before.begin(), p->m_before.end(), hWnd) == p->m_before.end(); };
+    HWND hWndNext = ::GetActiveWindow();
+    if (std::find(dialogs.begin(), dialogs.end(), hWndNext) == dialogs.end() || !isNew(hWndNext))
+        hWndNext = nullptr;
     for (size_t i = 0; hWndNext == nullptr && i < dialogs.size(); i++)
-        if (isNew(dialogs[i]))
-            hWndNext = dialogs[i];
-
-    if (hWndNext != nullptr && hWndNext != m_hWndLast && m_nNext < m_steps.size())
+        hWndNext = isNew(dialogs[i]) ? dialogs[i] : nullptr;
+    if (hWndNext != nullptr && hWndNext != p->m_hWndLast && p->m_nNext < p->m_steps.size())
     {
-        m_hWndLast = hWndNext;
-        m_nIdleTicks = 0;
-        m_bInStep = true;
-        m_steps[m_nNext++](hWndNext);
-        m_bInStep = false;
+        p->m_hWndLast = hWndNext;
+        p->m_nIdleTicks = 0;
+        p->m_bInStep = true;
+        p->m_steps[p->m_nNext++](hWndNext);
+        p->m_bInStep = false;
         return;
     }
-    if (hWndNext == nullptr || !::IsWindowVisible(m_hWndLast))
-        m_hWndLast = nullptr;
-    if (hWndNext == nullptr || ++m_nIdleTicks < 200)
-        return;
-    m_bTimedOut = true;
-    m_nIdleTicks = 0;
-    ::PostMessageW(hWndNext, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (hWndNext == nullptr || !::IsWindowVisible(p->m_hWndLast))
+        p->m_hWndLast = nullptr;
+    if (hWndNext != nullptr && ++p->m_nIdleTicks >= 200)
+    {
+        p->m_bTimedOut = true;
+        p->m_nIdleTicks = 0;
+        ::PostMessageW(hWndNext, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
-CModalScript::Step Press(int nID)
+CModalScript::Step Then(std::function<void(HWND)> first, int nID)
 {
-    return [nID](HWND hDlg) { ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nID)); };
-}
-
-CModalScript::Step Then(std::function<void(HWND)> first, CModalScript::Step then)
-{
-    return [first, then](HWND hDlg) {
+    return [first, nID](HWND hDlg) {
         first(hDlg);
-        then(hDlg);
+        ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), LPARAM(::GetDlgItem(hDlg, nID)));
     };
-}
-
-void ClickCheck(HWND hDlg, int nID)
-{
-    ::SendMessageW(::GetDlgItem(hDlg, nID), BM_CLICK, 0, 0);
-}
-
-void SetText(HWND hDlg, int nID, LPCWSTR lpszText)
-{
-    ::SetDlgItemTextW(hDlg, nID, lpszText);
 }
 
 CString ItemText(HWND hDlg, int nID)
@@ -138,21 +117,6 @@ CString ItemText(HWND hDlg, int nID)
     WCHAR szText[2048] = L"";
     ::GetDlgItemTextW(hDlg, nID, szText, 2048);
     return szText;
-}
-
-CString MessageText(HWND hBox)
-{
-    return ItemText(hBox, 0xFFFF);
-}
-
-bool IsChecked(HWND hDlg, int nID)
-{
-    return ::IsDlgButtonChecked(hDlg, nID) == BST_CHECKED;
-}
-
-bool IsEnabled(HWND hDlg, int nID)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE;
 }
 
 RECT ItemRect(HWND hDlg, int nID)
@@ -163,82 +127,41 @@ RECT ItemRect(HWND hDlg, int nID)
     return rc;
 }
 
-// ---- settings
-
-struct SettingsTest::Saved
+SettingsTest::SettingsTest()
 {
-    CString sound;
-    int values[11];
-    bool bRun = false;
-    WCHAR szRun[520] = L"";
-};
-
-namespace {
-
-std::array<int*, 11> StoreValues()
-{
-    CSettingsStore& s = CSettingsStore::GetInstance();
-    return {&s.Interval, &s.MaxDiff, &s.StartMinimized, &s.OpenWeb, &s.Beep, &s.StartWithWindows,
-            &s.AutoScan, &s.FindTST, &s.FindResale, &s.ShowInfo, &s.FindYellow};
-}
-
-} // namespace
-
-SettingsTest::SettingsTest() : m_saved(new Saved)
-{
-    m_app.SetRegistryKey(TestRegistryKey);
+    m_app.SetRegistryKey(L"TavrolinDialogsTest");
     ::SHDeleteKeyW(HKEY_CURRENT_USER, AppKey);
-    m_saved->sound = CSettingsStore::GetInstance().Sound;
-    const auto values = StoreValues();
-    for (size_t i = 0; i < values.size(); i++)
-        m_saved->values[i] = *values[i];
-    DWORD dwBytes = sizeof m_saved->szRun;
-    m_saved->bRun = ::SHGetValueW(HKEY_CURRENT_USER, RunKey, RunValue, nullptr, m_saved->szRun, &dwBytes) ==
-                    ERROR_SUCCESS;
+    m_sound = CSettingsStore::GetInstance().Sound;
+    for (int i = 0; i < 11; i++)
+        m_values[i] = *StoreValues(i);
+    DWORD dwBytes = sizeof m_szRun;
+    m_bRun = ::SHGetValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin", nullptr, m_szRun, &dwBytes) == ERROR_SUCCESS;
 }
 
 SettingsTest::~SettingsTest()
 {
-    CSettingsStore::GetInstance().Sound = m_saved->sound;
-    const auto values = StoreValues();
-    for (size_t i = 0; i < values.size(); i++)
-        *values[i] = m_saved->values[i];
-    if (m_saved->bRun)
-        ::SHSetValueW(HKEY_CURRENT_USER, RunKey, RunValue, REG_SZ, m_saved->szRun,
-                      DWORD((wcslen(m_saved->szRun) + 1) * sizeof(WCHAR)));
+    CSettingsStore::GetInstance().Sound = m_sound;
+    for (int i = 0; i < 11; i++)
+        *StoreValues(i) = m_values[i];
+    if (m_bRun)
+        ::SHSetValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin", REG_SZ, m_szRun, DWORD((wcslen(m_szRun) + 1) * 2));
     else
-        DeleteRunValue();
+        ::SHDeleteValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin");
     ::SHDeleteKeyW(HKEY_CURRENT_USER, AppKey);
 }
 
 int SettingsTest::SavedDword(LPCWSTR lpszName)
 {
     DWORD dwValue = 0, dwBytes = sizeof dwValue;
-    if (::SHGetValueW(HKEY_CURRENT_USER, SettingsKey, lpszName, nullptr, &dwValue, &dwBytes) != ERROR_SUCCESS)
-        return -1;
-    return int(dwValue);
-}
-
-bool SettingsTest::SettingsSaved()
-{
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return false;
-    ::RegCloseKey(hKey);
-    return true;
+    return ::SHGetValueW(HKEY_CURRENT_USER, SettingsKey, lpszName, nullptr, &dwValue, &dwBytes) == ERROR_SUCCESS
+               ? int(dwValue)
+               : -1;
 }
 
 bool SettingsTest::RunValueExists()
 {
-    return ::SHGetValueW(HKEY_CURRENT_USER, RunKey, RunValue, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return ::SHGetValueW(HKEY_CURRENT_USER, RunKey, L"Tavrolin", nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
-
-void SettingsTest::DeleteRunValue()
-{
-    ::SHDeleteValueW(HKEY_CURRENT_USER, RunKey, RunValue);
-}
-
-// ---- recorded calls
 
 CCallRecorder::CCallRecorder()
     : m_shell("shell32.dll", "ShellExecuteW", reinterpret_cast<void*>(&RecordShellExecute))
@@ -250,45 +173,30 @@ CCallRecorder::CCallRecorder()
 
 CCallRecorder::~CCallRecorder()
 {
-    if (g_pRecorder == this)
-        g_pRecorder = nullptr;
+    g_pRecorder = nullptr;
 }
-
-bool CCallRecorder::IsActive() const
-{
-    return m_shell.IsActive() && m_sound.IsActive() && m_beep.IsActive();
-}
-
-// ---- texts
 
 std::vector<CString> TextsThatDoNotFit(HWND hDlg)
 {
     std::vector<CString> tooLong;
     HDC hDC = ::GetDC(hDlg);
-    HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(::SendMessageW(hDlg, WM_GETFONT, 0, 0)));
+    HGDIOBJ hOld = ::SelectObject(hDC, HGDIOBJ(::SendMessageW(hDlg, WM_GETFONT, 0, 0)));
     for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         WCHAR szClass[32] = L"", szText[512] = L"";
         ::GetClassNameW(hChild, szClass, 32);
         ::GetWindowTextW(hChild, szText, 512);
-        const DWORD dwStyle = DWORD(::GetWindowLongW(hChild, GWL_STYLE));
-        const bool bButton = _wcsicmp(szClass, L"Button") == 0;
-        const bool bStatic = _wcsicmp(szClass, L"Static") == 0;
-        if (!::IsWindowVisible(hChild) || szText[0] == 0 || (!bButton && !bStatic))
+        const bool bButton = _wcsicmp(szClass, L"Button") == 0, bStatic = _wcsicmp(szClass, L"Static") == 0;
+        const DWORD dwType = DWORD(::GetWindowLongW(hChild, GWL_STYLE)) & BS_TYPEMASK;
+        if (!::IsWindowVisible(hChild) || szText[0] == 0 || !(bButton || bStatic) || (bButton && dwType == BS_GROUPBOX))
             continue;
-        const DWORD dwType = dwStyle & BS_TYPEMASK;
-        if (bButton && dwType == BS_GROUPBOX)
-            continue;
-        RECT rc = {};
+        RECT rc = {}, rcText = {};
         ::GetClientRect(hChild, &rc);
-        RECT rcText = {0, 0, 0, 0};
         ::DrawTextW(hDC, szText, -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
-        // A static of several lines wraps its text.
         if (bStatic && rc.bottom >= 2 * rcText.bottom)
-            continue;
+            continue;  // a label of several lines wraps
         const bool bCheck = bButton && (dwType == BS_AUTOCHECKBOX || dwType == BS_CHECKBOX);
-        const int nRoom = rc.right - (bCheck ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4 : bButton ? 8 : 0);
-        if (rcText.right > nRoom)
+        if (rcText.right > rc.right - (bCheck ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4 : bButton ? 8 : 0))
             tooLong.push_back(szText);
     }
     ::SelectObject(hDC, hOld);
