@@ -78,12 +78,12 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_XTP_POPUP_EVENT, CMainFrame::OnPopupNotify)
     ON_MESSAGE(CAlertPopups::WM_ALERT_POPUP_CLOSED, CMainFrame::OnAlertPopupClosed)
     ON_NOTIFY(XTP_NM_REPORT_HYPERLINK, IDC_TICKET_REPORT, CMainFrame::OnTicketLinkClick)
-    ON_COMMAND(ID_OPTIONS, OnOptions)
-    ON_COMMAND(ID_ABOUT, OnAbout)
-    ON_COMMAND(ID_INFO_SINGLE_TICKET, OnInfoSingleTicket)
-    ON_COMMAND(ID_INFO_TST_TICKET, OnInfoTstTicket)
-    ON_UPDATE_COMMAND_UI(ID_INFO_SINGLE_TICKET, OnUpdateInfoTicket)
-    ON_UPDATE_COMMAND_UI(ID_INFO_TST_TICKET, OnUpdateInfoTicket)
+    ON_COMMAND(ID_OPTIONS, CMainFrame::OnOptions)
+    ON_COMMAND(ID_ABOUT, CMainFrame::OnAbout)
+    ON_COMMAND(ID_INFO_SINGLE_TICKET, CMainFrame::OnInfoSingleTicket)
+    ON_COMMAND(ID_INFO_TST_TICKET, CMainFrame::OnInfoTstTicket)
+    ON_UPDATE_COMMAND_UI(ID_INFO_SINGLE_TICKET, CMainFrame::OnUpdateInfoCommand)
+    ON_UPDATE_COMMAND_UI(ID_INFO_TST_TICKET, CMainFrame::OnUpdateInfoCommand)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -590,7 +590,7 @@ void CMainFrame::OnInfoTstTicket()
     dlg.DoModal();
 }
 
-void CMainFrame::OnUpdateInfoTicket(CCmdUI*)
+void CMainFrame::OnUpdateInfoCommand(CCmdUI*)
 {
-    // Always enabled: a handled update leaves the command as it is.
+    // A handler of its own keeps both buttons enabled.
 }

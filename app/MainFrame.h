@@ -89,7 +89,7 @@ protected:
     afx_msg void OnAbout();
     afx_msg void OnInfoSingleTicket();
     afx_msg void OnInfoTstTicket();
-    afx_msg void OnUpdateInfoTicket(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateInfoCommand(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:
