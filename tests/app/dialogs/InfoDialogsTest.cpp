@@ -76,6 +76,7 @@ struct TicketSight
     RECT ok = {}, faq = {}, client = {}, window = {}, templateRich = {0, 0, 200, 96};
     bool richVisible = false, richBordered = true;
     CString words;
+    std::vector<CString> tooLong;
     testshot::Image image;
 };
 
@@ -97,6 +98,7 @@ TicketSight RunTicketInfo(UINT nId, LPCWSTR shot = nullptr, bool bPressFaq = fal
             sight.richBordered = (::GetWindowLongW(hRich, GWL_STYLE) & WS_BORDER) ||
                                  (::GetWindowLongW(hRich, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
             sight.words = ItemText(hDlg, IDC_RTF_TEXT);
+            sight.tooLong = TextsThatDoNotFit(hDlg);
             sight.image = testshot::CaptureWindow(hDlg);
             if (shot != nullptr)
                 testshot::Save(sight.image, shot);
@@ -133,6 +135,7 @@ TEST(TicketInfo, FitsTheTextNoWiderThanHalfTheScreenWithTheButtonsBelow)
         EXPECT_EQ(sight.text.right + 8, sight.client.right) << c.id;
         EXPECT_GE(sight.ok.top, sight.text.bottom) << c.id;
         EXPECT_EQ(sight.ok.top, sight.faq.top) << c.id;
+        EXPECT_TRUE(sight.tooLong.empty()) << c.id;
         // Wine's rich edit formats nothing onto a context: it shows itself,
         // borderless, in the text's place; an empty text needs neither.
         EXPECT_EQ(c.words[0] != 0, sight.richVisible) << c.id;
