@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "DockingTestFrame.h"
+#include "FloatingFrameTestSupport.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -20,50 +21,7 @@
 
 namespace {
 
-CXTPDockingPaneMiniWnd* FrameOf(CXTPDockingPane* pane)
-{
-    for (CXTPDockingPaneBase* up = pane->GetContainer(); up; up = up->GetContainer())
-    {
-        if (up->GetType() == xtpPaneTypeMiniWnd)
-            return static_cast<CXTPDockingPaneMiniWnd*>(up);
-    }
-    return nullptr;
-}
-
-CXTPDockingPaneCaptionButton* ButtonOf(CXTPDockingPaneMiniWnd* frame, int id)
-{
-    for (INT_PTR i = 0; i < frame->GetCaptionButtons()->GetSize(); i++)
-    {
-        if (frame->GetCaptionButtons()->GetAt(i)->GetId() == id)
-            return frame->GetCaptionButtons()->GetAt(i);
-    }
-    return nullptr;
-}
-
-CRect WindowRectOf(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
-
-// The real timer is dropped so that only the checks sent here count.
-void Tick(HWND hWnd, UINT_PTR id)
-{
-    ::KillTimer(hWnd, id);
-    ::SendMessageW(hWnd, WM_TIMER, id, 0);
-}
-
-void Ticks(HWND hWnd, UINT_PTR id, int count)
-{
-    for (int i = 0; i < count; i++)
-        Tick(hWnd, id);
-}
-
-POINT FarCorner()
-{
-    return {::GetSystemMetrics(SM_CXSCREEN) - 3, ::GetSystemMetrics(SM_CYSCREEN) - 3};
-}
+using namespace floatingframe;
 
 struct OwnCaptionSetup
 {

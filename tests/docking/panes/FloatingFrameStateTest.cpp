@@ -1,0 +1,306 @@
+// A floating frame's life beyond its caption: the idle pass after a tree is
+// attached, its system menu and title, the collapsible mode handed on to a
+// frame floated out of it and resumed after loading, right-to-left sites.
+#include <gtest/gtest.h>
+#include <memory>
+#include "DockingTestFrame.h"
+#include "FloatingFrameTestSupport.h"
+#include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/ToolkitDockingIds.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
+
+using namespace floatingframe;
+
+namespace {
+
+struct FloatSetup
+{
+    CWinApp app{L"FloatingStateApp"};
+    CDockingTestFrame* frame = nullptr;
+    CXTPDockingPane* pane = nullptr;
+    CXTPDockingPaneMiniWnd* floating = nullptr;
+    HWND hFloating = nullptr;
+    int caption = 0;
+
+    explicit FloatSetup(BOOL ownCaption, DWORD siteExStyle = 0)
+    {
+        frame = new CDockingTestFrame;
+        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420), nullptr,
+                      nullptr, siteExStyle);
+        frame->manager.InstallDockingPanes(frame);
+        frame->manager.SetFloatingFrameCaption(ownCaption);
+        pane = frame->manager.CreatePane(31, CRect(0, 0, 200, 120), xtpPaneDockLeft);
+        pane->SetTitle(L"Verfügbare Tickets");
+        frame->RecalcLayout();
+        frame->manager.FloatPane(pane, CRect(300, 200, 520, 380));
+        floating = FrameOf(pane);
+        hFloating = floating ? floating->m_hWnd : nullptr;
+        caption = frame->manager.GetPaintManager()->GetCaptionHeight();
+    }
+    ~FloatSetup() { frame->DestroyWindow(); }
+
+    // A second container below the first one, in the same frame.
+    CXTPDockingPane* AddBelow(int id)
+    {
+        return frame->manager.CreatePane(id, CRect(0, 0, 200, 100), xtpPaneDockBottom, pane->GetContainer());
+    }
+};
+
+std::vector<BYTE> SaveLayout(CXTPDockingPaneLayout* layout)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        layout->Save(&px);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+BOOL LoadLayout(CXTPDockingPaneLayout* layout, const std::vector<BYTE>& bytes)
+{
+    CMemFile file;
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    return layout->Load(&px);
+}
+
+CXTPDockingPaneMiniWnd* OnlyFrame(CXTPDockingPaneLayout* layout)
+{
+    CXTPDockingPaneMiniWnd* found = nullptr;
+    for (CXTPDockingPaneBase* node : layout->m_arrNodes)
+    {
+        if (node->GetType() == xtpPaneTypeMiniWnd)
+            found = static_cast<CXTPDockingPaneMiniWnd*>(node);
+    }
+    return found;
+}
+
+CString MenuText(HMENU menu, UINT command)
+{
+    wchar_t text[64] = L"";
+    ::GetMenuStringW(menu, command, text, 64, MF_BYCOMMAND);
+    return text;
+}
+
+} // namespace
+
+TEST(FloatingFrameState, FirstIdlePassLaysTheTreeOutAndFollowsTheFocus)
+{
+    FloatSetup s(TRUE);
+    ASSERT_TRUE(::IsWindow(s.hFloating));
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, s.hFloating, WM_IDLEUPDATECMDUI, WM_IDLEUPDATECMDUI, PM_NOREMOVE))
+        << "the idle pass is asked for";
+    EXPECT_TRUE(s.floating->IsFirstIdlePending());
+
+    // Whatever moved the tree meanwhile, the first idle pass lays it out.
+    HWND container = static_cast<CXTPDockingPaneTabbedContainer*>(s.pane->GetContainer())->GetSafeHwnd();
+    ASSERT_TRUE(::IsWindow(container));
+    ::MoveWindow(container, 0, 0, 3, 3, FALSE);
+    ::SendMessageW(s.hFloating, WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(s.floating->IsFirstIdlePending());
+    CRect rcClient, rcContainer;
+    ::GetClientRect(s.hFloating, &rcClient);
+    ::GetClientRect(container, &rcContainer);
+    EXPECT_EQ(rcClient.Size(), rcContainer.Size());
+
+    // The active flag follows the focus at each idle pass, and the caption with it.
+    int shots = 0;
+    auto captionPixel = [&] {
+        ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        testpump::PumpUntilIdle();
+        CRect rc = WindowRectOf(s.hFloating);
+        HDC screen = ::GetDC(nullptr);
+        testshot::Image shot = testshot::CaptureDC(screen, rc);
+        ::ReleaseDC(nullptr, screen);
+        testshot::Save(shot, L"docking_floating_focus_" + std::to_wstring(shots++) + L".png");
+        return shot.Pixel(140, 3 + 1 + 2);
+    };
+    COLORREF inactive = captionPixel();
+    ::SetFocus(s.pane->GetHwnd());
+    EXPECT_FALSE(s.floating->IsActive()) << "until the idle pass";
+    ::SendMessageW(s.hFloating, WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_TRUE(s.floating->IsActive());
+    EXPECT_NE(inactive, captionPixel()) << "an active caption";
+    ::SetFocus(nullptr);
+    ::SendMessageW(s.hFloating, WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(s.floating->IsActive());
+    EXPECT_EQ(inactive, captionPixel());
+}
+
+TEST(FloatingFrameState, SystemMenuHidesAndTitleFollowsTheTree)
+{
+    FloatSetup s(FALSE);
+    ASSERT_TRUE(::IsWindow(s.hFloating));
+    HMENU menu = ::GetSystemMenu(s.hFloating, FALSE);
+    ASSERT_NE(nullptr, menu);
+    for (UINT command : {SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
+        EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuState(menu, command, MF_BYCOMMAND)) << command;
+    EXPECT_EQ(CString(L"&Hide"), MenuText(menu, SC_CLOSE));
+    int count = ::GetMenuItemCount(menu);
+    EXPECT_EQ(SC_CLOSE, static_cast<int>(::GetMenuItemID(menu, count - 1))) << "appended last";
+    EXPECT_FALSE(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+
+    wchar_t title[64] = L"";
+    ::GetWindowTextW(s.hFloating, title, 64);
+    EXPECT_STREQ(L"Verfügbare Tickets", title) << "one container: its selected pane";
+
+    s.frame->manager.m_strFloatingCaption = L"Ticketfenster";
+    CXTPDockingPane* second = s.AddBelow(32);
+    ASSERT_EQ(s.floating, FrameOf(second));
+    s.frame->manager.UpdateFloatingFrames();
+    ::GetWindowTextW(s.hFloating, title, 64);
+    EXPECT_STREQ(L"Ticketfenster", title) << "two containers: the manager's floating caption";
+
+    // Close is offered exactly while some pane can be closed.
+    s.pane->SetOptions(xtpPaneNoCloseable);
+    s.frame->manager.UpdateFloatingFrames();
+    EXPECT_FALSE(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED) << "the second still closes";
+    second->SetOptions(xtpPaneNoCloseable);
+    s.frame->manager.UpdateFloatingFrames();
+    EXPECT_TRUE(::GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST(FloatingFrameState, AContainerFloatedOutOfACollapsibleFrameIsCollapsible)
+{
+    for (BOOL sourceCollapsible : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(sourceCollapsible);
+        FloatSetup s(TRUE);
+        ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+        CXTPDockingPane* second = s.AddBelow(32);
+        ASSERT_EQ(s.floating, FrameOf(second));
+        if (sourceCollapsible)
+            s.floating->SetCollapsible(TRUE);
+        s.frame->manager.FloatPane(second->GetContainer(), CRect(100, 120, 260, 220));
+        CXTPDockingPaneMiniWnd* out = FrameOf(second);
+        ASSERT_NE(s.floating, out);
+        ASSERT_TRUE(out->GetSafeHwnd());
+        EXPECT_EQ(sourceCollapsible, out->IsCollapsible());
+        if (!sourceCollapsible)
+            continue;
+        EXPECT_EQ(100 + s.caption, out->m_nExpandedHeight);
+        EXPECT_EQ(8, out->GetCollapseStep()) << "unfolded";
+        // It counts down like any collapsible frame.
+        Ticks(out->m_hWnd, 1, 6);
+        Tick(out->m_hWnd, 3);
+        EXPECT_EQ(100 * 7 / 8, WindowRectOf(out->m_hWnd).Height());
+    }
+}
+
+TEST(FloatingFrameState, ALoadedCollapsibleFrameResumesAsSaved)
+{
+    struct
+    {
+        const char* what;
+        BOOL folded;
+        BOOL ownCaptionWhenLoaded;
+        int storedFullHeight; // 0: as saved
+        BOOL collapsibleAfter;
+        int heightAfter; // -1: caption + 8
+    } cases[] = {
+        {"folded", TRUE, TRUE, 0, TRUE, -1},
+        {"unfolded", FALSE, TRUE, 0, TRUE, 180},
+        {"folded, loaded without own caption", TRUE, FALSE, 0, FALSE, 180},
+        {"folded, a full height beyond any window", TRUE, TRUE, 100000, TRUE, -2},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        std::vector<BYTE> bytes;
+        int caption = 0;
+        {
+            FloatSetup s(TRUE);
+            ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+            s.floating->SetCollapsible(TRUE);
+            if (c.folded)
+            {
+                Ticks(s.hFloating, 1, 6);
+                Ticks(s.hFloating, 3, 8);
+            }
+            if (c.storedFullHeight)
+                s.floating->m_nExpandedHeight = c.storedFullHeight;
+            caption = s.caption;
+            bytes = SaveLayout(s.frame->manager.GetLayout());
+        }
+        CWinApp app(L"FloatingStateLoadApp");
+        CDockingTestFrame* frame = CDockingTestFrame::New();
+        frame->manager.SetFloatingFrameCaption(c.ownCaptionWhenLoaded);
+        ASSERT_TRUE(LoadLayout(frame->manager.GetLayout(), bytes));
+        frame->manager.UpdateFloatingFrames();
+        CXTPDockingPaneMiniWnd* loaded = OnlyFrame(frame->manager.GetLayout());
+        ASSERT_NE(nullptr, loaded);
+        ASSERT_TRUE(loaded->GetSafeHwnd());
+        HWND hLoaded = loaded->m_hWnd;
+        EXPECT_EQ(c.collapsibleAfter, loaded->IsCollapsible());
+        int expected = c.heightAfter == -1 ? caption + 8 : c.heightAfter == -2 ? caption + 8 : c.heightAfter;
+        EXPECT_EQ(expected, WindowRectOf(hLoaded).Height());
+        if (c.heightAfter == -1)
+        {
+            EXPECT_EQ(0, loaded->GetCollapseStep());
+            // The pointer coming back unfolds it to its full height.
+            CRect rc = WindowRectOf(hLoaded);
+            ::SendMessageW(hLoaded, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(rc.left + 20, rc.top + 5));
+            EXPECT_EQ(180, WindowRectOf(hLoaded).Height());
+        }
+        else if (c.heightAfter == -2)
+        {
+            EXPECT_EQ(8, loaded->GetCollapseStep()) << "a full height no window has is not believed";
+        }
+        else if (c.collapsibleAfter)
+        {
+            Ticks(hLoaded, 1, 6);
+            Tick(hLoaded, 3);
+            EXPECT_EQ(180 * 7 / 8, WindowRectOf(hLoaded).Height()) << "the countdown runs";
+        }
+        frame->DestroyWindow();
+    }
+}
+
+TEST(FloatingFrameState, RightToLeftSiteMirrorsTheFrameAndItsButtons)
+{
+    FloatSetup s(TRUE, WS_EX_LAYOUTRTL);
+    ASSERT_TRUE(::IsWindowVisible(s.hFloating));
+    EXPECT_TRUE(::GetWindowLongW(s.hFloating, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
+    ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testpump::PumpUntilIdle();
+    CRect rc = WindowRectOf(s.hFloating);
+    HDC screen = ::GetDC(nullptr);
+    testshot::Image shot = testshot::CaptureDC(screen, rc);
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_FALSE(testshot::Save(shot, L"docking_floating_own_caption_rtl.png").empty());
+
+    // The close button is drawn at the left end; pointing there finds it.
+    CXTPDockingPaneCaptionButton* close = ButtonOf(s.floating, XTP_IDS_DOCKINGPANE_CLOSE);
+    ASSERT_TRUE(close->IsVisible());
+    CRect button = close->GetRect();
+    CPoint glyph(rc.Width() - 1 - button.CenterPoint().x, button.CenterPoint().y);
+    EXPECT_LT(glyph.x, 70) << "mirrored to the left end";
+    int middle = 3 + 1 + s.caption / 2;
+    EXPECT_NE(shot.Pixel(rc.Width() / 2, middle), shot.Pixel(glyph.x, glyph.y)) << "the close glyph";
+    ::SendMessageW(s.hFloating, WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(rc.left + glyph.x, rc.top + glyph.y));
+    EXPECT_TRUE(close->IsHot());
+
+    CPoint client(rc.left + glyph.x, rc.top + glyph.y);
+    ::ScreenToClient(s.hFloating, &client);
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(XTP_IDS_DOCKINGPANE_CLOSE, s.floating->OnToolHitTest(client, &ti));
+    EXPECT_TRUE(::PtInRect(&ti.rect, client));
+}
