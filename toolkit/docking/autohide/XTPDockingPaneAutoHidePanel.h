@@ -87,6 +87,8 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // Where the background gradient lies, in client coordinates.
+    CRect GetGradientRect() const;
 
 public:
     std::vector<CXTPDockingPaneTabbedContainer*> m_lstPanes;

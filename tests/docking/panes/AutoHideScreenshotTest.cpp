@@ -1,0 +1,125 @@
+// Auto-hidden groups in every docking theme: the strips' background, one
+// gradient across the frame's width when the theme's two colours differ,
+// the containers left behind hidden, and a group slid out over the client
+// area with its edge.
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include "DockingTestFrame.h"
+#include "support/Screenshot.h"
+#include "support/TestPump.h"
+#include "framework/windows/CWinApp.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
+#include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
+#include "toolkit/tabs/colors/XTPTabColorSet.h"
+
+namespace {
+
+CRect ParentRect(HWND wnd)
+{
+    CRect rc;
+    ::GetWindowRect(wnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+// Each channel within the tolerance.
+bool Near(COLORREF a, COLORREF b, int tolerance)
+{
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+COLORREF Mix(COLORREF from, COLORREF to, double at)
+{
+    auto channel = [&](int f, int t) { return static_cast<int>(f + (t - f) * at + 0.5); };
+    return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
+               channel(GetBValue(from), GetBValue(to)));
+}
+
+} // namespace
+
+TEST(DockingAutoHideScreenshot, StripsAndSlideOutInEveryTheme)
+{
+    static const LPCWSTR names[] = {L"0_default", L"1_office", L"2_office2003", L"3_nativexp", L"4_grippered",
+                                    L"5_visio", L"6_whidbey", L"7_shortcutbar2003", L"8_explorer",
+                                    L"9_visualstudio2005"};
+    CWinApp app(L"DockingAutoHideShotApp");
+    int gradients = 0;
+    for (int theme = 0; theme < 10; theme++)
+    {
+        SCOPED_TRACE(theme);
+        CDockingTestFrame* frame = CDockingTestFrame::New();
+        frame->manager.SetTheme(theme);
+        CXTPDockingPane* left = frame->manager.CreatePane(1, CRect(0, 0, 160, 100), xtpPaneDockLeft);
+        CXTPDockingPane* right = frame->manager.CreatePane(2, CRect(0, 0, 120, 100), xtpPaneDockRight);
+        CXTPDockingPane* top = frame->manager.CreatePane(3, CRect(0, 0, 120, 80), xtpPaneDockTop);
+        top->SetTitle(L"Preise");
+        left->SetTitle(L"Spiele");
+        right->SetTitle(L"Statistik");
+        frame->RecalcLayout();
+        std::vector<HWND> docked;
+        for (CXTPDockingPane* pane : {left, right, top})
+            docked.push_back(static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer())->GetSafeHwnd());
+        frame->manager.HidePane(left);
+        frame->manager.HidePane(right);
+        frame->manager.HidePane(top);
+        frame->RecalcLayout();
+        CXTPDockingPaneLayout* layout = frame->manager.GetLayout();
+        auto* leftPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(layout->m_wndPanels[xtpPaneDockLeft]);
+        auto* rightPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(layout->m_wndPanels[xtpPaneDockRight]);
+        ASSERT_TRUE(leftPanel && rightPanel);
+        ::SetCursorPos(1200, 1000);
+        leftPanel->ShowPane(left, FALSE);
+        CXTPDockingPaneAutoHideWnd* slide = leftPanel->m_pActiveWnd;
+        ASSERT_NE(nullptr, slide);
+        for (int k = 1; k < slide->GetStepCount(); k++)
+            ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
+        ::KillTimer(slide->m_hWnd, CXTPDockingPaneAutoHideWnd::timerCheck);
+        frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        testpump::PumpUntilIdle();
+        testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
+        EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_autohide_") + names[theme] + L".png").empty());
+
+        // The containers the panes left are out of sight, not where they were.
+        for (HWND old : docked)
+            EXPECT_FALSE(::IsWindowVisible(old));
+
+        // The strips: above the side strips' tabs, next to the top strip,
+        // only their background is left.
+        const CXTPGradientValue& face =
+            frame->manager.GetPaintManager()->GetPanelPaintManager()->GetColorSet()->m_clrHeaderFace;
+        CRect rcLeft = ParentRect(leftPanel->m_hWnd), rcRight = ParentRect(rightPanel->m_hWnd);
+        int y = 2;
+        CRect client;
+        frame->GetClientRect(&client);
+        int spread = std::max(static_cast<int>(client.Width()), ::GetSystemMetrics(SM_CXFULLSCREEN) / 2);
+        EXPECT_TRUE(Near(face.clrLight, shot.Pixel(rcLeft.left, y), 2)) << "the gradient starts at the left strip";
+        COLORREF rightExpected =
+            Mix(face.clrLight, face.clrDark, static_cast<double>(client.Width() - rcRight.Width()) / spread);
+        EXPECT_TRUE(Near(rightExpected, shot.Pixel(rcRight.left, y), 2))
+            << "the right strip shows the gradient's far part: " << std::hex << shot.Pixel(rcRight.left, y);
+        if (face.clrLight != face.clrDark)
+        {
+            gradients++;
+            EXPECT_NE(shot.Pixel(rcLeft.left, y), shot.Pixel(rcRight.right - 1, y));
+        }
+
+        // The slide-out: full width, the darker outer line of its edge
+        // towards the client, the pane inside.
+        CRect rcSlide = ParentRect(slide->m_hWnd);
+        EXPECT_EQ(rcLeft.right, rcSlide.left);
+        EXPECT_EQ(160 + 4, rcSlide.Width());
+        CXTPDockingPanePaintManager* paint = frame->manager.GetPaintManager();
+        EXPECT_EQ(paint->GetIndexedColor(COLOR_3DDKSHADOW), shot.Pixel(rcSlide.right - 1, rcSlide.CenterPoint().y));
+        EXPECT_EQ(paint->GetIndexedColor(COLOR_3DSHADOW), shot.Pixel(rcSlide.right - 2, rcSlide.CenterPoint().y));
+        EXPECT_TRUE(::IsWindowVisible(left->GetHwnd()));
+        frame->DestroyWindow();
+        testpump::PumpUntilIdle();
+    }
+    EXPECT_GT(gradients, 0) << "some theme has two panel colours";
+}
