@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "DockingTestFrame.h"
+#include "PaneTreeText.h"
+#include "support/SecondProcess.h"
 #include "FloatingFrameTestSupport.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
@@ -303,4 +305,103 @@ TEST(FloatingFrameState, RightToLeftSiteMirrorsTheFrameAndItsButtons)
     ti.cbSize = sizeof(ti);
     EXPECT_EQ(XTP_IDS_DOCKINGPANE_CLOSE, s.floating->OnToolHitTest(client, &ti));
     EXPECT_TRUE(::PtInRect(&ti.rect, client));
+}
+
+namespace {
+
+const wchar_t kFoldedLayoutVariable[] = L"TAVROLIN_DOCKING_FOLDED_LAYOUT_FILE";
+
+// The tree and, for the one floating frame, its folding as it is on screen.
+std::wstring DescribeWithFolding(CXTPDockingPaneLayout* layout)
+{
+    CXTPDockingPaneMiniWnd* frame = OnlyFrame(layout);
+    wchar_t folding[96] = L"";
+    if (frame && frame->GetSafeHwnd())
+    {
+        swprintf(folding, 96, L" collapsible %d step %d height %ld of %d", frame->IsCollapsible(),
+                 frame->GetCollapseStep(), WindowRectOf(frame->m_hWnd).Height(), frame->m_nExpandedHeight);
+    }
+    return panetree::Describe(layout) + folding;
+}
+
+std::vector<BYTE> ReadFile(const std::wstring& path)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::vector<BYTE> bytes(::GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    ::CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+void WriteFile(const std::wstring& path, const void* data, size_t size)
+{
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+} // namespace
+
+// Run by the test below in a second process: loads what the first saved
+// into a site of its own, with windows.
+TEST(FloatingFrameState, SecondProcessLoadsTheFoldedLayout)
+{
+    wchar_t path[MAX_PATH] = L"";
+    ASSERT_TRUE(::GetEnvironmentVariableW(kFoldedLayoutVariable, path, MAX_PATH))
+        << "runs as the second process of FoldedLayoutCrossesProcesses";
+    std::vector<BYTE> saved = ReadFile(path);
+    std::vector<BYTE> text = ReadFile(std::wstring(path) + L".txt");
+    ASSERT_FALSE(saved.empty());
+    const std::wstring expected(reinterpret_cast<const wchar_t*>(text.data()), text.size() / sizeof(wchar_t));
+
+    CWinApp app(L"FloatingStateChildApp");
+    ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+    CDockingTestFrame* frame = CDockingTestFrame::New();
+    frame->manager.SetFloatingFrameCaption(TRUE);
+    ASSERT_TRUE(LoadLayout(frame->manager.GetLayout(), saved));
+    frame->manager.UpdateFloatingFrames();
+    frame->RecalcLayout();
+    EXPECT_EQ(expected, DescribeWithFolding(frame->manager.GetLayout()));
+    auto* panel = frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft];
+    ASSERT_NE(nullptr, panel);
+    EXPECT_TRUE(::IsWindowVisible(static_cast<CXTPDockingPaneAutoHidePanel*>(panel)->m_hWnd));
+    EXPECT_EQ(saved, SaveLayout(frame->manager.GetLayout())) << "saved again, the same bytes";
+    frame->DestroyWindow();
+}
+
+TEST(FloatingFrameState, FoldedLayoutCrossesProcesses)
+{
+    FloatSetup s(TRUE);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(FarCorner()));
+    CXTPDockingPane* first = s.frame->manager.CreatePane(41, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = s.frame->manager.CreatePane(42, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    s.frame->manager.AttachPane(second, first);
+    s.frame->RecalcLayout();
+    s.frame->manager.HidePane(first->GetContainer());
+    s.frame->RecalcLayout();
+    s.floating->SetCollapsible(TRUE);
+    Ticks(s.hFloating, 1, 6);
+    Ticks(s.hFloating, 3, 8);
+    ASSERT_EQ(s.caption + 8, WindowRectOf(s.hFloating).Height());
+    // Saving drops unused nodes first: the text is taken after it.
+    std::vector<BYTE> bytes = SaveLayout(s.frame->manager.GetLayout());
+    const std::wstring expected = DescribeWithFolding(s.frame->manager.GetLayout());
+    ASSERT_NE(std::wstring::npos, expected.find(L"P0<T[41 42* ")) << expected;
+    ASSERT_NE(std::wstring::npos, expected.find(L"collapsible 1 step 0")) << expected;
+
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    ::GetTempFileNameW(folder, L"dcf", 0, path);
+    WriteFile(path, bytes.data(), bytes.size());
+    WriteFile(std::wstring(path) + L".txt", expected.data(), expected.size() * sizeof(wchar_t));
+    const DWORD code = testprocess::RunTestInChild(L"FloatingFrameState.SecondProcessLoadsTheFoldedLayout",
+                                                   kFoldedLayoutVariable, path);
+    ::DeleteFileW(path);
+    ::DeleteFileW((std::wstring(path) + L".txt").c_str());
+    EXPECT_EQ(0u, code) << "the second process found the same tree, folded alike";
 }

@@ -3,6 +3,7 @@
 // showing again, themes by number, and the layout saved and loaded in the
 // three back ends, corrupt layouts refused.
 #include <gtest/gtest.h>
+#include "PaneTreeText.h"
 #include "support/SecondProcess.h"
 #include <msxml.h>
 #include <shlwapi.h>
@@ -22,6 +23,8 @@
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 
+using panetree::Describe;
+
 namespace {
 
 CXTPDockingPaneSplitterContainer* AsSplitter(CXTPDockingPaneBase* node)
@@ -36,61 +39,6 @@ struct Docking
     CXTPDockingPaneLayout* Layout() { return manager.GetLayout(); }
     CXTPDockingPaneSplitterContainer* Top() { return Layout()->GetTopContainer(); }
 };
-
-// A text of the tree: types, orientation, docking sizes and panes by id.
-std::wstring Describe(CXTPDockingPaneBase* node)
-{
-    wchar_t buffer[64];
-    switch (node->GetType())
-    {
-    case xtpPaneTypeClient: return L"C";
-    case xtpPaneTypeTabbedContainer:
-    {
-        auto* tabbed = static_cast<CXTPDockingPaneTabbedContainer*>(node);
-        std::wstring text = L"T[";
-        for (CXTPDockingPane* pane : tabbed->GetPanes())
-        {
-            swprintf(buffer, 64, L"%d%ls ", pane->GetID(), pane == tabbed->GetSelected() ? L"*" : L"");
-            text += buffer;
-        }
-        swprintf(buffer, 64, L"%ldx%ld]", node->m_szDocking.cx, node->m_szDocking.cy);
-        return text + buffer;
-    }
-    case xtpPaneTypeSplitterContainer:
-    {
-        auto* splitter = AsSplitter(node);
-        std::wstring text = splitter->IsHoriz() ? L"H(" : L"V(";
-        for (CXTPDockingPaneBase* child : splitter->GetChildren())
-            text += Describe(child) + L" ";
-        return text + L")";
-    }
-    case xtpPaneTypeMiniWnd:
-    {
-        auto* frame = static_cast<CXTPDockingPaneMiniWnd*>(node);
-        return L"F{" + (frame->GetTopContainer() ? Describe(frame->GetTopContainer()) : std::wstring()) + L"}";
-    }
-    case xtpPaneTypeAutoHidePanel:
-    {
-        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(node);
-        swprintf(buffer, 64, L"P%d<", panel->GetDirection());
-        std::wstring text = buffer;
-        for (CXTPDockingPaneTabbedContainer* group : panel->GetGroups())
-            text += Describe(group) + L" ";
-        return text + L">";
-    }
-    default: return L"?";
-    }
-}
-
-// The docked tree, then floating frames and panels in node order.
-std::wstring Describe(CXTPDockingPaneLayout* layout)
-{
-    std::wstring text = Describe(layout->GetTopContainer());
-    for (CXTPDockingPaneBase* node : layout->m_arrNodes)
-        if (node->GetType() == xtpPaneTypeMiniWnd || node->GetType() == xtpPaneTypeAutoHidePanel)
-            text += L" " + Describe(node);
-    return text;
-}
 
 // Saves with one exchanger and loads with another, in each back end.
 struct Backend
