@@ -123,3 +123,51 @@ TEST(DockingAutoHideScreenshot, StripsAndSlideOutInEveryTheme)
     }
     EXPECT_GT(gradients, 0) << "some theme has two panel colours";
 }
+
+TEST(DockingAutoHide, RightToLeftSiteSlidesOutBesideItsStrip)
+{
+    CWinApp app(L"DockingAutoHideRtlApp");
+    auto* frame = new CDockingTestFrame;
+    frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420), nullptr, nullptr,
+                  WS_EX_LAYOUTRTL);
+    frame->manager.InstallDockingPanes(frame);
+    for (int side : {int(xtpPaneDockLeft), int(xtpPaneDockRight)})
+    {
+        SCOPED_TRACE(side);
+        CXTPDockingPane* pane = frame->manager.CreatePane(10 + side, CRect(0, 0, 150, 100), side);
+        frame->RecalcLayout();
+        frame->manager.HidePane(pane);
+        frame->RecalcLayout();
+        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[side]);
+        ASSERT_NE(nullptr, panel);
+        ::SetCursorPos(1200, 1000);
+        panel->ShowPane(pane, FALSE);
+        CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+        ASSERT_NE(nullptr, slide);
+        EXPECT_TRUE(::GetWindowLongW(slide->m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
+        ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
+        CRect rcPanel, rcSlide, rcClient;
+        ::GetWindowRect(panel->m_hWnd, &rcPanel);
+        ::GetWindowRect(slide->m_hWnd, &rcSlide);
+        frame->GetClientRect(&rcClient);
+        frame->ClientToScreen(&rcClient);
+        rcClient.NormalizeRect();
+        // On screen the sides are mirrored: the left strip lies at the right
+        // edge and its pane slides out leftwards from it, and the other way round.
+        if (side == xtpPaneDockLeft)
+        {
+            EXPECT_EQ(rcClient.right, rcPanel.right);
+            EXPECT_EQ(rcPanel.left, rcSlide.right);
+        }
+        else
+        {
+            EXPECT_EQ(rcClient.left, rcPanel.left);
+            EXPECT_EQ(rcPanel.right, rcSlide.left);
+        }
+        EXPECT_EQ((150 + 4) * 2 / 8, rcSlide.Width()) << "the second of eight frames";
+        frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        slide->CloseWindowNow();
+        testpump::PumpUntilIdle();
+    }
+    frame->DestroyWindow();
+}

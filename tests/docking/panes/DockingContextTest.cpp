@@ -174,10 +174,11 @@ struct DockingSetup
     CXTPDockingPane* right = nullptr;
     CRecordingContext* context = nullptr;
 
-    explicit DockingSetup(int theme = 0)
+    explicit DockingSetup(int theme = 0, DWORD siteExStyle = 0)
     {
         frame = new CDockingFrame;
-        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
+        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420), nullptr,
+                      nullptr, siteExStyle);
         frame->manager.InstallDockingPanes(frame);
         frame->manager.SetTheme(theme);
         delete frame->manager.m_pDockingContext;
@@ -373,6 +374,26 @@ TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
             break;
         }
     }
+}
+
+TEST(DockingContext, RightToLeftSiteDocksOnTheSideThePointerIsAt)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s(0, WS_EX_LAYOUTRTL);
+    CRect client = s.Client();
+    CRect before = s.ScreenRect(s.right->GetContainer());
+    ASSERT_LT(before.right, client.CenterPoint().x) << "a right pane lies at the left on screen";
+    // The caption's buttons lie at its left end on screen.
+    POINT from = {before.right - 20, before.top + 6};
+    POINT to = {client.right - 10, client.CenterPoint().y};
+    MouseDrag(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
+    testpump::PumpUntilIdle();
+    EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+    EXPECT_FALSE(IsFloating(s.right));
+    EXPECT_EQ(xtpPaneDockLeft, s.frame->manager.GetPaneDirection(s.right)) << "the left of a mirrored site";
+    s.Layout();
+    CRect after = s.ScreenRect(s.right->GetContainer());
+    EXPECT_TRUE(after.PtInRect(to)) << "the pane lies where the pointer let go";
 }
 
 TEST(DockingContext, DesktopUnlockedWhenAnotherWindowHoldsTheCapture)
