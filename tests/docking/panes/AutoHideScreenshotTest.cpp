@@ -1,13 +1,15 @@
 // Auto-hidden groups in every docking theme: the strips' background, one
 // gradient across the frame's width when the theme's two colours differ,
 // the containers left behind hidden, and a group slid out over the client
-// area with its edge.
+// area with its edge; its edge's cursor; right-to-left sites.
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include "DockingTestFrame.h"
 #include "support/Screenshot.h"
 #include "support/TestPump.h"
 #include "framework/windows/CWinApp.h"
+#include "resources/ToolkitCommonIds.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
@@ -166,6 +168,61 @@ TEST(DockingAutoHide, RightToLeftSiteSlidesOutBesideItsStrip)
         }
         EXPECT_EQ((150 + 4) * 2 / 8, rcSlide.Width()) << "the second of eight frames";
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        slide->CloseWindowNow();
+        testpump::PumpUntilIdle();
+    }
+    frame->DestroyWindow();
+}
+
+TEST(DockingAutoHide, SlideOutEdgeShowsTheSplitCursorWhileItCanBeDragged)
+{
+    CWinApp app(L"DockingAutoHideCursorApp");
+    CDockingTestFrame* frame = CDockingTestFrame::New();
+    for (int side : {int(xtpPaneDockLeft), int(xtpPaneDockTop)})
+    {
+        CXTPDockingPane* pane = frame->manager.CreatePane(10 + side, CRect(0, 0, 150, 100), side);
+        frame->RecalcLayout();
+        frame->manager.HidePane(pane);
+        frame->RecalcLayout();
+    }
+    for (int side : {int(xtpPaneDockLeft), int(xtpPaneDockTop)})
+    {
+        SCOPED_TRACE(side);
+        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[side]);
+        ASSERT_NE(nullptr, panel);
+        panel->ShowPane(frame->manager.FindPane(10 + side), FALSE);
+        CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+        ASSERT_NE(nullptr, slide);
+        for (int k = 1; k < slide->GetStepCount(); k++)
+            ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
+        ::KillTimer(slide->m_hWnd, CXTPDockingPaneAutoHideWnd::timerCheck);
+        CRect rc;
+        ::GetWindowRect(slide->m_hWnd, &rc);
+        const BOOL vertical = side == xtpPaneDockTop;
+        const POINT onEdge = vertical ? POINT{rc.CenterPoint().x, rc.bottom - 2} : POINT{rc.right - 2, rc.CenterPoint().y};
+        HCURSOR split = XTPGetResourceManager()->LoadCursor(vertical ? XTP_IDC_VSPLITBAR : XTP_IDC_HSPLITBAR);
+        ASSERT_NE(nullptr, split);
+        struct
+        {
+            const char* what;
+            POINT at;
+            BOOL locked;
+            bool splitCursor;
+        } cases[] = {
+            {"on the edge", onEdge, FALSE, true},
+            {"inside the window", rc.CenterPoint(), FALSE, false},
+            {"on the edge, splitters locked", onEdge, TRUE, false},
+        };
+        for (const auto& c : cases)
+        {
+            frame->manager.m_bLockSplitters = c.locked;
+            ::SetCursorPos(c.at.x, c.at.y);
+            ::SetCursor(nullptr);
+            ::SendMessageW(slide->m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(slide->m_hWnd),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(c.splitCursor, ::GetCursor() == split) << c.what;
+        }
+        frame->manager.m_bLockSplitters = FALSE;
         slide->CloseWindowNow();
         testpump::PumpUntilIdle();
     }

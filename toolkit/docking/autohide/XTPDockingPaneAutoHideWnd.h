@@ -46,10 +46,14 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // The edge shows the split cursor while it can be dragged.
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
 private:
     void PlaceFrame();
+    // The 4-pixel splitter edge towards the client area (client coordinates).
+    CRect GetEdgeRect() const;
     // The edge follows the pointer until the release (or Esc).
     void TrackEdgeLive(CPoint ptStart, int nLow, int nHigh);
 
