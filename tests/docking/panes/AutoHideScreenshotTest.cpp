@@ -1,7 +1,8 @@
 // Auto-hidden groups in every docking theme: the strips' background, one
 // gradient across the frame's width when the theme's two colours differ,
 // the containers left behind hidden, and a group slid out over the client
-// area with its edge; its edge's cursor; right-to-left sites.
+// area with its edge; its edge's cursor; hot tabs and the hover time;
+// right-to-left sites.
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include "DockingTestFrame.h"
@@ -16,6 +17,7 @@
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
+#include "toolkit/tabs/XTPTabManagerItem.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "toolkit/tabs/colors/XTPTabColorSet.h"
 
@@ -226,5 +228,46 @@ TEST(DockingAutoHide, SlideOutEdgeShowsTheSplitCursorWhileItCanBeDragged)
         slide->CloseWindowNow();
         testpump::PumpUntilIdle();
     }
+    frame->DestroyWindow();
+}
+
+TEST(DockingAutoHide, StripTabsHotTrackAndAskForHoverAfterTheSetTime)
+{
+    CWinApp app(L"DockingAutoHideHoverApp");
+    CDockingTestFrame* frame = CDockingTestFrame::New();
+    frame->manager.GetPaintManager()->GetPanelPaintManager()->m_bHotTracking = TRUE;
+    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    first->SetTitle(L"Spiele");
+    second->SetTitle(L"Statistik");
+    frame->manager.AttachPane(second, first);
+    frame->RecalcLayout();
+    frame->manager.HidePane(first->GetContainer());
+    frame->RecalcLayout();
+    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    ASSERT_NE(nullptr, panel);
+    ASSERT_EQ(1u, panel->GetTabManagers().size());
+    CXTPTabManager* tabs = panel->GetTabManagers()[0].get();
+    ASSERT_EQ(2, tabs->GetItemCount());
+    ::SetForegroundWindow(frame->m_hWnd);
+    testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->m_hWnd; });
+
+    const int savedHover = CXTPDockingPaneAutoHideWnd::m_nHoverTime;
+    CXTPDockingPaneAutoHideWnd::m_nHoverTime = 350;
+    CPoint overSecond = tabs->GetItem(1)->GetRect().CenterPoint();
+    POINT screen = overSecond;
+    ::ClientToScreen(panel->m_hWnd, &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    ::SendMessageW(panel->m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(overSecond.x, overSecond.y));
+    EXPECT_EQ(tabs->GetItem(1), tabs->GetHighlightedItem());
+    TRACKMOUSEEVENT query = {sizeof(query), TME_QUERY, nullptr, 0};
+    ASSERT_TRUE(::TrackMouseEvent(&query));
+    EXPECT_EQ(panel->m_hWnd, query.hwndTrack);
+    EXPECT_TRUE(query.dwFlags & TME_HOVER);
+    EXPECT_EQ(350u, query.dwHoverTime);
+    CXTPDockingPaneAutoHideWnd::m_nHoverTime = savedHover;
+
+    ::SendMessageW(panel->m_hWnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(nullptr, tabs->GetHighlightedItem()) << "leaving the strip cools the tab";
     frame->DestroyWindow();
 }

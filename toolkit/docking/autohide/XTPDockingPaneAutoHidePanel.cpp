@@ -37,6 +37,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHidePanel, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSEHOVER()
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::CAutoHidePanelTabManager(
@@ -384,10 +385,20 @@ void CXTPDockingPaneAutoHidePanel::OnRButtonDown(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    for (const auto& pTabs : m_arrTabManagers)
+        pTabs->PerformMouseMove(m_hWnd, point);
     if (!HitTestPane(point))
         return;
-    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd,
+                           static_cast<DWORD>(CXTPDockingPaneAutoHideWnd::m_nHoverTime)};
     ::TrackMouseEvent(&tme);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseLeave()
+{
+    // A point outside every tab takes the hot state away.
+    for (const auto& pTabs : m_arrTabManagers)
+        pTabs->PerformMouseMove(m_hWnd, CPoint(-1, -1));
 }
 
 void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)

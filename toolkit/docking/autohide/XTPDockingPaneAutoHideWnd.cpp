@@ -20,6 +20,7 @@ int CXTPDockingPaneAutoHideWnd::m_nAnimationDuration = 128;
 double CXTPDockingPaneAutoHideWnd::m_dAnimationSpeed = -1.0;
 BOOL CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = TRUE;
 int CXTPDockingPaneAutoHideWnd::m_nMouseCheckInterval = 100;
+int CXTPDockingPaneAutoHideWnd::m_nHoverTime = -1;
 
 BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHideWnd, CMiniFrameWnd)
     ON_WM_TIMER()

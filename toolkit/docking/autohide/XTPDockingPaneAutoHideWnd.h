@@ -35,6 +35,9 @@ public:
     static double m_dAnimationSpeed;
     static BOOL m_bCloseOnLeave;
     static int m_nMouseCheckInterval;
+    // How long the pointer rests on a strip's tab before it slides out;
+    // -1 is the system's hover time.
+    static int m_nHoverTime;
 
     enum { kEdge = 4, kLeaveTicks = 6 };
     enum { timerCheck = 1, timerSlideOut = 2, timerSlideIn = 3, timerClose = 4 };
