@@ -3,7 +3,7 @@
 // showing again, themes by number, and the layout saved and loaded in the
 // three back ends, corrupt layouts refused.
 #include <gtest/gtest.h>
-#include "PaneTreeText.h"
+#include "LayoutTestSupport.h"
 #include "support/SecondProcess.h"
 #include <msxml.h>
 #include <shlwapi.h>
@@ -23,7 +23,7 @@
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 
-using panetree::Describe;
+using layouttest::Describe;
 
 namespace {
 
@@ -342,21 +342,6 @@ namespace {
 
 const wchar_t kLayoutFileVariable[] = L"TAVROLIN_DOCKING_LAYOUT_FILE";
 
-std::vector<BYTE> SaveToBytes(CXTPDockingPaneLayout* layout)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        layout->Save(&px);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
 } // namespace
 
 // Run by the test below in a second process: loads what the first saved.
@@ -365,23 +350,13 @@ TEST(PaneTree, SecondProcessLoadsTheSavedLayout)
     wchar_t path[MAX_PATH] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kLayoutFileVariable, path, MAX_PATH))
         << "runs as the second process of LayoutCrossesProcesses";
-    HANDLE file = ::CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    std::vector<BYTE> saved(::GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ::ReadFile(file, saved.data(), static_cast<DWORD>(saved.size()), &read, nullptr);
-    ::CloseHandle(file);
+    std::vector<BYTE> saved = layouttest::ReadFileBytes(path);
 
     Docking d;
-    CMemFile memory;
-    memory.Write(saved.data(), static_cast<UINT>(saved.size()));
-    memory.SeekToBegin();
-    CArchive ar(&memory, CArchive::load);
-    CXTPPropExchangeArchive px(ar);
     std::unique_ptr<CXTPDockingPaneLayout> loaded(d.manager.CreateLayout());
-    ASSERT_TRUE(loaded->Load(&px));
+    ASSERT_TRUE(layouttest::LoadFromBytes(loaded.get(), saved));
     EXPECT_EQ(L"V(H(T[1* 230x100] C ) T[2 3* 200x95] )", Describe(loaded.get()));
-    EXPECT_EQ(saved, SaveToBytes(loaded.get())) << "saved again, the same bytes";
+    EXPECT_EQ(saved, layouttest::SaveToBytes(loaded.get())) << "saved again, the same bytes";
 }
 
 TEST(PaneTree, LayoutCrossesProcesses)
@@ -390,15 +365,12 @@ TEST(PaneTree, LayoutCrossesProcesses)
     BuildSample(d);
     d.manager.FindPane(1)->GetContainer()->m_szDocking = {230, 100};
     d.manager.FindPane(2)->GetContainer()->m_szDocking = {200, 95};
-    std::vector<BYTE> bytes = SaveToBytes(d.Layout());
+    std::vector<BYTE> bytes = layouttest::SaveToBytes(d.Layout());
 
     wchar_t folder[MAX_PATH], path[MAX_PATH];
     ::GetTempPathW(MAX_PATH, folder);
     ::GetTempFileNameW(folder, L"dck", 0, path);
-    HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    layouttest::WriteFileBytes(path, bytes.data(), bytes.size());
 
     const DWORD code = testprocess::RunTestInChild(L"PaneTree.SecondProcessLoadsTheSavedLayout", kLayoutFileVariable, path);
     ::DeleteFileW(path);
