@@ -478,7 +478,7 @@ void CXTPControlComboBox::OnKillFocus(CWnd* /*pNewWnd*/)
     if (!m_bFocused)
         return;
     m_bFocused = FALSE;
-    if (!m_bDropDown && !m_bSelEndOk && !IsDroppedDown() && GetCurSel() != m_nLastSel) {
+    if (!m_bDropDown && !m_bSelEndOk && !IsDroppedDown()) {
         RestoreSelection(m_nLastSel);
         NotifySite(kNotifySelCancelled);
     }
@@ -588,11 +588,13 @@ int CXTPControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return 0;
     case VK_ESCAPE: {
         CXTPCommandBar* pParent = m_pParent;
-        if (IsDroppedDown() && pParent)
+        if (IsDroppedDown() && pParent) {
             pParent->SetPopuped(-1);
+            // Closing the list told the site of the cancel already.
+            m_bSelEndOk = TRUE;
+        }
         RestoreSelection(m_nLastSel);
         SetEditText(m_strLastText);
-        m_bSelEndOk = TRUE;
         SetFocused(FALSE);
         if (pParent)
             pParent->SetTrackingMode(FALSE);
