@@ -88,3 +88,8 @@ BOOL CXTPControlComboBoxEditCtrl::OnChildNotify(UINT message, WPARAM wParam, LPA
     }
     return CXTPEdit::OnChildNotify(message, wParam, lParam, pResult);
 }
+
+CXTPCommandBars* CXTPControlComboBoxEditCtrl::GetCommandBars() const
+{
+    return m_pControl ? m_pControl->GetCommandBars() : nullptr;
+}
