@@ -8,11 +8,13 @@
 #include "framework/gdi/CClientDC.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxAutoCompleteWnd.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
@@ -268,6 +270,52 @@ TEST_F(ComboBox, F4OpensTheListOfAFocusedEditPartAndArrowsWalkIt)
     EXPECT_EQ(1, m_pCombo->GetCurSel());
     EXPECT_EQ(std::vector<UINT>({7, 1, 1, 9, 8, 4, 100}), Notifications());
     EXPECT_EQ(1, Commands());
+}
+
+// The shell here shows no suggestion list of its own: the test shows one.
+TEST_F(ComboBox, TheShellsSuggestionListIsTrustedAndTheOwnListMakesWay)
+{
+    m_pCombo->SetDropDown(TRUE);
+    m_pCombo->SetShellAutoComplete(1);  // file system
+    Place();
+    m_pCombo->SetFocused(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == EditWindow(); }));
+    CXTPControlComboBoxAutoCompleteWnd* pAutoComplete = m_pCombo->GetAutoCompleteWnd();
+    ASSERT_TRUE(pAutoComplete) << "the shell's completion is on while the edit part has the focus";
+
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Auto-Suggest Dropdown";
+    ::RegisterClassW(&wc);
+    HWND hSuggest = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Auto-Suggest Dropdown", L"", WS_POPUP, 120,
+                                      140, 150, 60, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(hSuggest);
+    const UINT kShow = SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    const UINT kHide = SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+
+    SendKey(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return m_pCombo->IsDroppedDown(); }));
+    m_site.received.clear();
+    ::SetWindowPos(hSuggest, nullptr, 0, 0, 0, 0, kShow);
+    EXPECT_TRUE(PumpUntil([&] { return !m_pCombo->IsDroppedDown(); })) << "the own list closes for the suggestions";
+    EXPECT_EQ(hSuggest, pAutoComplete->GetSuggestWindow());
+    EXPECT_TRUE(XTPMouseManager()->IsInTrustedWindow(CPoint(130, 150))) << "clicks in it keep the bars open";
+    EXPECT_EQ(std::vector<UINT>({10, 8}), Notifications());
+
+    SendKey(VK_F4);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(hSuggest); })) << "opening the own list hides them";
+    EXPECT_TRUE(m_pCombo->IsDroppedDown());
+    EXPECT_FALSE(pAutoComplete->IsSuggestShown());
+    EXPECT_FALSE(XTPMouseManager()->IsInTrustedWindow(CPoint(130, 150)));
+
+    ::SetWindowPos(hSuggest, nullptr, 0, 0, 0, 0, kShow);
+    ::SetWindowPos(hSuggest, nullptr, 0, 0, 0, 0, kHide);
+    EXPECT_FALSE(XTPMouseManager()->IsInTrustedWindow(CPoint(130, 150)));
+    m_pCombo->SetFocused(FALSE);
+    EXPECT_FALSE(m_pCombo->GetAutoCompleteWnd()) << "the watch ends with the focus";
+    ::DestroyWindow(hSuggest);
+    ::UnregisterClassW(L"Auto-Suggest Dropdown", wc.hInstance);
 }
 
 TEST_F(ComboBox, TheEditPartHidesOnVerticalBars)

@@ -45,6 +45,7 @@ public:
     void SetEditHint(const CString& strHint);
     BOOL IsHintShown() const { return m_bHintShown; }
     CXTPControlComboBoxEditCtrl* GetEditCtrl() const { return m_pEdit; }
+    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_pAutoCompleteWnd; }
 
     // The list's entries.
     int AddString(LPCTSTR lpszItem);

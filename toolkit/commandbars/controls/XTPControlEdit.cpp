@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include <richedit.h>
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxAutoCompleteWnd.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
@@ -46,6 +47,7 @@ CXTPControlEdit::CXTPControlEdit()
 
 CXTPControlEdit::~CXTPControlEdit()
 {
+    DeleteAutoCompleteWnd();
     DestroyEditWindow();
     delete m_pEdit;
 }
@@ -262,6 +264,7 @@ void CXTPControlEdit::OnSetFocus(CWnd* pOldWnd)
     m_hwndFocusBefore = pOldWnd ? pOldWnd->GetSafeHwnd() : nullptr;
     ShowHint(FALSE);
     m_strLastText = GetEditText();
+    CreateAutoCompleteWnd();
     if (m_pParent) {
         m_pParent->SetTrackingMode(TRUE, FALSE, TRUE);
         m_pParent->SetSelected(m_nIndex, TRUE);
@@ -281,6 +284,33 @@ void CXTPControlEdit::OnKillFocus(CWnd* /*pNewWnd*/)
     RedrawParent(FALSE);
     if (GetEditText().IsEmpty())
         ShowHint(TRUE);
+    DeleteAutoCompleteWnd();
+}
+
+void CXTPControlEdit::SetShellAutoComplete(DWORD dwFlags)
+{
+    m_dwShellAutoCompleteFlags = dwFlags;
+    if (m_bFocused) {
+        DeleteAutoCompleteWnd();
+        CreateAutoCompleteWnd();
+    }
+}
+
+void CXTPControlEdit::CreateAutoCompleteWnd()
+{
+    if (m_pAutoCompleteWnd || !m_dwShellAutoCompleteFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    m_pAutoCompleteWnd = new CXTPControlComboBoxAutoCompleteWnd();
+    if (!m_pAutoCompleteWnd->SetupEditWindow(m_pEdit->GetSafeHwnd(), m_dwShellAutoCompleteFlags)) {
+        delete m_pAutoCompleteWnd;
+        m_pAutoCompleteWnd = nullptr;
+    }
+}
+
+void CXTPControlEdit::DeleteAutoCompleteWnd()
+{
+    delete m_pAutoCompleteWnd;
+    m_pAutoCompleteWnd = nullptr;
 }
 
 void CXTPControlEdit::OnEditChanged()
