@@ -2,7 +2,8 @@
 #include <richedit.h>
 #include <cwctype>
 #include "framework/gdi/CDC.h"
-#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxAutoCompleteWnd.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
@@ -174,21 +175,33 @@ void CXTPControlComboBox::SetEditHint(const CString& strHint)
         ShowHint(!strHint.IsEmpty());
 }
 
+void CXTPControlComboBox::MarkBarChanged()
+{
+    // Entries changed after the bar was built are the user's: the
+    // comparison of controls does not see them.
+    CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
+    if (pToolBar && pToolBar->GetControls()->GetOriginalControls())
+        pToolBar->SetChanged(TRUE);
+}
+
 int CXTPControlComboBox::AddString(LPCTSTR lpszItem)
 {
     CXTPControlComboBoxList* pList = GetListBox();
+    MarkBarChanged();
     return pList ? pList->AddString(lpszItem) : LB_ERR;
 }
 
 int CXTPControlComboBox::InsertString(int nIndex, LPCTSTR lpszItem)
 {
     CXTPControlComboBoxList* pList = GetListBox();
+    MarkBarChanged();
     return pList ? pList->InsertString(nIndex, lpszItem) : LB_ERR;
 }
 
 int CXTPControlComboBox::DeleteItem(int nIndex)
 {
     CXTPControlComboBoxList* pList = GetListBox();
+    MarkBarChanged();
     return pList ? pList->DeleteString(nIndex) : LB_ERR;
 }
 
@@ -197,6 +210,7 @@ void CXTPControlComboBox::ResetContent()
     if (CXTPControlComboBoxList* pList = GetListBox())
         pList->ResetContent();
     m_nCurSel = -1;
+    MarkBarChanged();
 }
 
 int CXTPControlComboBox::GetCount() const

@@ -110,6 +110,7 @@ protected:
     void ApplyCharFormat();
     // Puts the selection back without telling the site of a change.
     void RestoreSelection(int nIndex);
+    void MarkBarChanged();
     void CompleteFromList();
     void CreateAutoCompleteWnd();
     void DeleteAutoCompleteWnd();
