@@ -143,8 +143,9 @@ void CXTPControlEdit::GetDefaultCharFormat(void* pCharFormat2)
     CHARFORMAT2W& cf = *static_cast<CHARFORMAT2W*>(pCharFormat2);
     cf = CHARFORMAT2W();
     cf.cbSize = sizeof(cf);
-    cf.dwMask = CFM_COLOR;
+    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
     cf.crTextColor = ::GetSysColor(m_bHintShown || !m_bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    cf.crBackColor = ::GetSysColor(m_bEnabled ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
 void CXTPControlEdit::ApplyCharFormat()
@@ -153,6 +154,8 @@ void CXTPControlEdit::ApplyCharFormat()
         return;
     CHARFORMAT2W cf;
     GetDefaultCharFormat(&cf);
+    if (!XTPGetRichEditLoader().bRichEdit2)
+        cf.cbSize = sizeof(CHARFORMATW);
     m_pEdit->SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
