@@ -318,6 +318,31 @@ TEST_F(ComboBox, TheShellsSuggestionListIsTrustedAndTheOwnListMakesWay)
     ::UnregisterClassW(L"Auto-Suggest Dropdown", wc.hInstance);
 }
 
+TEST_F(ComboBox, TheWheelWalksTheEntriesOfAFocusedClosedCombo)
+{
+    m_pCombo->SetDropDown(TRUE);
+    Place();
+    m_pCombo->SetCurSel(1);
+    m_pCombo->SetFocused(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == EditWindow(); }));
+    struct Turn
+    {
+        int delta;
+        int selection;
+    } turns[] = {{-WHEEL_DELTA, 2}, {-WHEEL_DELTA, 3}, {WHEEL_DELTA, 2}};
+    for (const Turn& turn : turns) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        input.mi.mouseData = static_cast<DWORD>(turn.delta);
+        ::SendInput(1, &input, sizeof(input));
+        EXPECT_TRUE(PumpUntil([&] { return m_pCombo->GetCurSel() == turn.selection; }))
+            << "turn " << turn.delta << " gave " << m_pCombo->GetCurSel();
+        EXPECT_STREQ(kCities[turn.selection], m_pCombo->GetEditText());
+    }
+    EXPECT_FALSE(m_pCombo->IsDroppedDown());
+}
+
 TEST_F(ComboBox, TheEditPartHidesOnVerticalBars)
 {
     m_pCombo->SetDropDown(TRUE);

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 
 LRESULT CXTPControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -26,6 +27,17 @@ LRESULT CXTPControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPA
                 GetWindowText(pControl->m_strEditText);
             pControl->m_bHintShown = FALSE;
         }
+        break;
+    case WM_MOUSEWHEEL:
+        // The wheel scrolls the open list, or walks the entries of a closed one.
+        if (pControl && pControl->IsDroppedDown()) {
+            pControl->GetListBox()->SendMessage(message, wParam, lParam);
+            return 0;
+        }
+        if (pControl && pControl->OnHookMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)),
+                                                   CPoint(static_cast<short>(LOWORD(lParam)),
+                                                          static_cast<short>(HIWORD(lParam)))))
+            return 0;
         break;
     case XTP_WM_SUGGEST_SHOWN:
         if (pControl && pControl->IsDroppedDown() && pBar)
