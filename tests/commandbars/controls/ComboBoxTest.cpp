@@ -17,6 +17,8 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIconHandle.h"
 
 using namespace testinput;
 using testpump::PumpUntil;
@@ -25,6 +27,31 @@ using testpump::PumpUntilIdle;
 namespace {
 
 const int kComboId = 810;
+const UINT kRedIcon = 61500;
+
+// A 16 x 16 icon, opaque red all over, under kRedIcon.
+void AddRedIcon()
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hColor = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    BYTE* p = static_cast<BYTE*>(pBits);
+    for (int i = 0; i < 16 * 16; i++)
+        p[i * 3 + 0] = 0, p[i * 3 + 1] = 0, p[i * 3 + 2] = 255;
+    HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, nullptr);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hMask);
+    ::PatBlt(hDC, 0, 0, 16, 16, BLACKNESS);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    XTPImageManager()->SetIcon(CXTPImageManagerIconHandle(hIcon), kRedIcon, CSize(16, 16));
+    ::DestroyIcon(hIcon);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+}
 const LPCWSTR kCities[] = {L"Berlin", L"Bremen", L"Hamburg", L"Hannover", L"K\u00F6ln"};
 
 class ComboBox : public testing::Test
@@ -341,6 +368,31 @@ TEST_F(ComboBox, TheWheelWalksTheEntriesOfAFocusedClosedCombo)
         EXPECT_STREQ(kCities[turn.selection], m_pCombo->GetEditText());
     }
     EXPECT_FALSE(m_pCombo->IsDroppedDown());
+}
+
+TEST_F(ComboBox, AnEditIconTheImageManagerHoldsIsDrawnLeftOfTheNarrowedEditPart)
+{
+    AddRedIcon();
+    m_pCombo->SetDropDown(TRUE);
+    struct Row
+    {
+        UINT icon;
+        int editLeftFromText;
+        BOOL red;
+    } rows[] = {{kRedIcon, 16 + 2, TRUE}, {kRedIcon + 1, 0, FALSE}, {0, 0, FALSE}};
+    for (const Row& row : rows) {
+        m_pCombo->SetEditIconId(static_cast<int>(row.icon));
+        Place();
+        CRect rcCombo = m_pCombo->GetRect(), rcEdit;
+        ::GetWindowRect(EditWindow(), &rcEdit);
+        m_bar.ScreenToClient(&rcEdit);
+        EXPECT_EQ(rcCombo.left + 3 + row.editLeftFromText, rcEdit.left) << "icon " << row.icon;
+        m_bar.RedrawWindow();
+        PumpUntilIdle();
+        testshot::Image shot = testshot::CaptureWindow(m_bar.GetSafeHwnd());
+        COLORREF clrIconPlace = shot.Pixel(rcCombo.left + 3 + 8, rcCombo.CenterPoint().y);
+        EXPECT_EQ(row.red, clrIconPlace == RGB(255, 0, 0)) << "icon " << row.icon;
+    }
 }
 
 TEST_F(ComboBox, TheEditPartHidesOnVerticalBars)
