@@ -95,12 +95,18 @@ protected:
     afx_msg void OnUpdateStartSearch(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStopSearch(CCmdUI* pCmdUI);
     afx_msg void OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT* pResult);
+    // Dialogs.
+    afx_msg void OnOptions();
+    afx_msg void OnAbout();
+    afx_msg void OnInfoSingleTicket();
+    afx_msg void OnInfoTstTicket();
+    afx_msg void OnUpdateInfoCommand(CCmdUI* pCmdUI);
+    // Command bars, web pages and the logo.
     afx_msg void OnCustomize();
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnControlCreated(WPARAM wParam, LPARAM lParam);
     afx_msg void OnWebPageSelected(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnLogoClicked();
-    afx_msg void OnUpdateInfoCommand(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

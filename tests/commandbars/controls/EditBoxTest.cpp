@@ -9,6 +9,9 @@
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "resources/FrameworkIds.h"
 
 using namespace testinput;
 using testpump::PumpUntil;
@@ -19,6 +22,39 @@ namespace {
 HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
 {
     return nullptr;
+}
+
+// What the edit's context menu offered, and the entry to click in it; the
+// timer acts from inside the menu's own loop once the menu shows.
+struct CMenuVisit
+{
+    UINT nChoose = 0;
+    std::vector<UINT> enabled;
+};
+CMenuVisit* g_pMenuVisit = nullptr;
+
+void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    const CXTPMouseManager::CTrackArray& tracked = XTPMouseManager()->GetTrackArray();
+    for (INT_PTR i = 0; i < tracked.GetSize(); i++) {
+        CXTPPopupBar* pPopup = dynamic_cast<CXTPPopupBar*>(tracked[i]);
+        if (!pPopup || !pPopup->GetSafeHwnd() || !::IsWindowVisible(pPopup->GetSafeHwnd()))
+            continue;
+        ::KillTimer(nullptr, nTimer);
+        for (int n = 0; n < pPopup->GetControlCount(); n++) {
+            CXTPControl* pItem = pPopup->GetControl(n);
+            if (pItem->GetEnabled())
+                g_pMenuVisit->enabled.push_back(static_cast<UINT>(pItem->GetID()));
+            if (static_cast<UINT>(pItem->GetID()) == g_pMenuVisit->nChoose) {
+                CRect rc = pItem->GetRect();
+                testinput::ClickAt(testinput::ClientToScreenPoint(pPopup->GetSafeHwnd(), rc.CenterPoint().x,
+                                                                  rc.CenterPoint().y));
+            }
+        }
+        if (!g_pMenuVisit->nChoose)
+            testinput::SendKey(VK_ESCAPE);
+        return;
+    }
 }
 
 class EditBox : public testing::TestWithParam<BOOL>
@@ -194,6 +230,65 @@ TEST_P(EditBox, HiddenOnVerticalBarsAndRebuiltWithItsText)
     EXPECT_NE(hOld, EditWindow()) << "a style change makes a new window";
     EXPECT_FALSE(::IsWindow(hOld));
     EXPECT_STREQ(L"Hamburg", m_pEdit->GetEditText()) << "the text survives the new window";
+}
+
+TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesItOut)
+{
+    struct Row
+    {
+        LPCWSTR text;
+        LPCWSTR clipboard;
+        UINT choose;
+        std::vector<UINT> enabled;
+        LPCWSTR textAfter;
+        LPCWSTR clipboardAfter;
+    } rows[] = {
+        // The focus selects the whole text.
+        {L"Halle", nullptr, ID_EDIT_CUT, {ID_EDIT_CUT, ID_EDIT_COPY}, L"", L"Halle"},
+        {L"", L"Leipzig", ID_EDIT_PASTE, {ID_EDIT_PASTE}, L"Leipzig", L"Leipzig"},
+        {L"Halle", L"Leipzig", ID_EDIT_COPY, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}, L"Halle", L"Halle"},
+    };
+    for (const Row& row : rows) {
+        ::OpenClipboard(m_site.GetSafeHwnd());
+        ::EmptyClipboard();
+        if (row.clipboard) {
+            size_t nBytes = (wcslen(row.clipboard) + 1) * sizeof(wchar_t);
+            HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
+            memcpy(::GlobalLock(hText), row.clipboard, nBytes);
+            ::GlobalUnlock(hText);
+            ::SetClipboardData(CF_UNICODETEXT, hText);
+        }
+        ::CloseClipboard();
+        m_pEdit->SetEditText(row.text);
+        ClickIntoEdit();
+
+        CMenuVisit visit;
+        visit.nChoose = row.choose;
+        g_pMenuVisit = &visit;
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, ChooseFromOpenMenu);
+        CRect rc;
+        ::GetWindowRect(EditWindow(), &rc);
+        ClickAt(rc.CenterPoint(), true);
+        EXPECT_TRUE(PumpUntil([&] { return !visit.enabled.empty(); })) << "no menu for " << row.choose;
+        ::KillTimer(nullptr, nTimer);
+        EXPECT_TRUE(PumpUntilText(row.textAfter)) << static_cast<LPCTSTR>(m_pEdit->GetEditText());
+        PumpUntilIdle();
+        g_pMenuVisit = nullptr;
+        EXPECT_EQ(row.enabled, visit.enabled) << "choosing " << row.choose;
+        EXPECT_STREQ(row.textAfter, m_pEdit->GetEditText());
+        CString strClipboard;
+        if (::OpenClipboard(m_site.GetSafeHwnd())) {
+            if (HANDLE hText = ::GetClipboardData(CF_UNICODETEXT)) {
+                strClipboard = static_cast<LPCWSTR>(::GlobalLock(hText));
+                ::GlobalUnlock(hText);
+            }
+            ::CloseClipboard();
+        }
+        EXPECT_STREQ(row.clipboardAfter, strClipboard);
+        m_pEdit->SetFocused(FALSE);
+        m_bar.EndTracking();
+        PumpUntilIdle();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Loaders, EditBox, testing::Values(TRUE, FALSE),

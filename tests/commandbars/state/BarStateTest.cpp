@@ -9,8 +9,10 @@
 #include "BarStateTestSupport.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/frame/XTPReBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 
 namespace {
@@ -392,6 +394,46 @@ TEST_F(BarStateTest, AChangedProgramBarAsksOncePerCustomizedBar)
     }
 }
 
+TEST_F(BarStateTest, ComboEntriesAddedAfterTheBarWasBuiltAreStoredAndStayStored)
+{
+    const std::vector<CString> kBuilt{L"Berlin", L"Bremen"};
+    const std::vector<CString> kWithHistory{L"Berlin", L"Bremen", L"Hamburg"};
+    CFrameBuild build;
+    build.comboBox = TRUE;
+    struct Case
+    {
+        const char* what;
+        BOOL addEntry;
+        BOOL resetBar;
+        std::vector<CString> entries;
+    } cases[] = {
+        {"as built: nothing stored", FALSE, FALSE, kBuilt},
+        {"an entry added", TRUE, FALSE, kWithHistory},
+        {"added, then the bar reset", TRUE, TRUE, kBuilt},
+    };
+    for (const Case& c : cases) {
+        CStoredLayout::DeleteAll();
+        CStateFrame* pFrame = Open(build);
+        ASSERT_NE(pFrame, nullptr);
+        if (c.addEntry)
+            dynamic_cast<CXTPControlComboBox*>(pFrame->Bar(kToolsBar)->GetControls()->FindControl(220))
+                ->AddString(L"Hamburg");
+        if (c.resetBar)
+            pFrame->Bar(kToolsBar)->Reset(FALSE);
+        pFrame->GetCommandBars()->SaveBarState(kProfile);
+        Close(pFrame);
+        // Two starts: the restored bar is stored again though nothing changed.
+        for (int nStart = 0; nStart < 2; nStart++) {
+            CStateFrame* pLoaded = Reopen(build);
+            ASSERT_NE(pLoaded, nullptr) << c.what;
+            EXPECT_EQ(c.entries, pLoaded->ComboEntries()) << c.what << ", start " << nStart;
+            pLoaded->GetCommandBars()->SaveBarState(kProfile);
+            Close(pLoaded);
+        }
+        EXPECT_EQ(app.prompts.size(), 0u) << c.what;
+    }
+}
+
 TEST_F(BarStateTest, TwoChangedBarsAskTwice)
 {
     app.answer = IDNO;
@@ -515,4 +557,47 @@ TEST_F(BarStateTest, PlaceVisibilityAndStatusBarComeBack)
     EXPECT_FALSE(pLoaded->Bar(kToolsBar)->IsVisible());
     EXPECT_FALSE(::IsWindowVisible(pLoaded->Bar(kToolsBar)->GetSafeHwnd()));
     EXPECT_FALSE(pLoaded->m_statusBar.IsWindowVisible());
+}
+
+TEST_F(BarStateTest, AUserBarComingBackGoesIntoTheFramesRebarWhenItHasOne)
+{
+    const UINT kUserBar = 400;
+    CFrameBuild saving;
+    saving.reBar = TRUE;
+    CStateFrame* pFrame = Open(saving);
+    CXTPToolBar* pUser = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarTop);
+    pUser->SetBarID(kUserBar);
+    pUser->SetBuiltIn(FALSE);
+    static const UINT buttons[] = {601, 602};
+    pUser->AddButtons(buttons, 2);
+    ASSERT_TRUE(pFrame->GetCommandBars()->AddToRebar(pUser));
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+
+    for (BOOL bReBar : {FALSE, TRUE}) {
+        CFrameBuild build;
+        build.reBar = bReBar;
+        CStateFrame* pLoaded = Reopen(build);
+        ASSERT_NE(pLoaded, nullptr);
+        CXTPToolBar* pBar = pLoaded->Bar(kUserBar);
+        ASSERT_NE(pBar, nullptr) << "rebar " << bReBar;
+        EXPECT_EQ((std::vector<int>{601, 602}), pLoaded->Ids(kUserBar));
+        auto* pReBar = dynamic_cast<CXTPReBar*>(CWnd::FromHandlePermanent(::GetDlgItem(pLoaded->m_hWnd, 59396)));
+        if (!bReBar) {
+            EXPECT_EQ(pLoaded->GetCommandBars()->GetDockBar(xtpBarTop), pBar->GetDockBar()) << "docked at its side";
+        } else {
+            ASSERT_NE(pReBar, nullptr);
+            EXPECT_EQ(nullptr, pBar->GetDockBar()) << "off its dock bar";
+            int nBand = pReBar->FindBand(pBar);
+            ASSERT_GE(nBand, 0);
+            REBARBANDINFOW band = {};
+            band.cbSize = REBARBANDINFOW_V6_SIZE;
+            band.fMask = RBBIM_ID | RBBIM_STYLE;
+            pReBar->SendMessage(RB_GETBANDINFOW, static_cast<WPARAM>(nBand), reinterpret_cast<LPARAM>(&band));
+            EXPECT_EQ(kUserBar, band.wID);
+            EXPECT_EQ(XTP_REBAR_BANDSTYLE, band.fStyle & XTP_REBAR_BANDSTYLE);
+            EXPECT_NE(nullptr, pLoaded->Bar(kToolsBar)->GetDockBar()) << "the program's bars stay docked";
+        }
+        Close(pLoaded);
+    }
 }

@@ -104,6 +104,10 @@ public:
     // Listed in the toolbars context menu.
     BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
     void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
+    // Changed in a way its controls do not show (such as a combo box's
+    // entries): stored even when only customized bars are.
+    BOOL IsChanged() const { return m_bChanged; }
+    void SetChanged(BOOL bChanged) { m_bChanged = bChanged; }
     BOOL IsExpandButtonShown() const { return m_bShowExpandButton; }
     void SetShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
 
@@ -120,6 +124,7 @@ public:
 
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
+    BOOL m_bChanged = FALSE;
 
 protected:
     // The reset question with the bar's title; TRUE when answered OK.

@@ -1,6 +1,7 @@
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include <richedit.h>
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxAutoCompleteWnd.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
@@ -46,6 +47,7 @@ CXTPControlEdit::CXTPControlEdit()
 
 CXTPControlEdit::~CXTPControlEdit()
 {
+    DeleteAutoCompleteWnd();
     DestroyEditWindow();
     delete m_pEdit;
 }
@@ -141,8 +143,9 @@ void CXTPControlEdit::GetDefaultCharFormat(void* pCharFormat2)
     CHARFORMAT2W& cf = *static_cast<CHARFORMAT2W*>(pCharFormat2);
     cf = CHARFORMAT2W();
     cf.cbSize = sizeof(cf);
-    cf.dwMask = CFM_COLOR;
+    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
     cf.crTextColor = ::GetSysColor(m_bHintShown || !m_bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    cf.crBackColor = ::GetSysColor(m_bEnabled ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
 void CXTPControlEdit::ApplyCharFormat()
@@ -151,6 +154,8 @@ void CXTPControlEdit::ApplyCharFormat()
         return;
     CHARFORMAT2W cf;
     GetDefaultCharFormat(&cf);
+    if (!XTPGetRichEditLoader().bRichEdit2)
+        cf.cbSize = sizeof(CHARFORMATW);
     m_pEdit->SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
@@ -262,6 +267,7 @@ void CXTPControlEdit::OnSetFocus(CWnd* pOldWnd)
     m_hwndFocusBefore = pOldWnd ? pOldWnd->GetSafeHwnd() : nullptr;
     ShowHint(FALSE);
     m_strLastText = GetEditText();
+    CreateAutoCompleteWnd();
     if (m_pParent) {
         m_pParent->SetTrackingMode(TRUE, FALSE, TRUE);
         m_pParent->SetSelected(m_nIndex, TRUE);
@@ -281,6 +287,33 @@ void CXTPControlEdit::OnKillFocus(CWnd* /*pNewWnd*/)
     RedrawParent(FALSE);
     if (GetEditText().IsEmpty())
         ShowHint(TRUE);
+    DeleteAutoCompleteWnd();
+}
+
+void CXTPControlEdit::SetShellAutoComplete(DWORD dwFlags)
+{
+    m_dwShellAutoCompleteFlags = dwFlags;
+    if (m_bFocused) {
+        DeleteAutoCompleteWnd();
+        CreateAutoCompleteWnd();
+    }
+}
+
+void CXTPControlEdit::CreateAutoCompleteWnd()
+{
+    if (m_pAutoCompleteWnd || !m_dwShellAutoCompleteFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    m_pAutoCompleteWnd = new CXTPControlComboBoxAutoCompleteWnd();
+    if (!m_pAutoCompleteWnd->SetupEditWindow(m_pEdit->GetSafeHwnd(), m_dwShellAutoCompleteFlags)) {
+        delete m_pAutoCompleteWnd;
+        m_pAutoCompleteWnd = nullptr;
+    }
+}
+
+void CXTPControlEdit::DeleteAutoCompleteWnd()
+{
+    delete m_pAutoCompleteWnd;
+    m_pAutoCompleteWnd = nullptr;
 }
 
 void CXTPControlEdit::OnEditChanged()

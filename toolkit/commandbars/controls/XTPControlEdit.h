@@ -3,6 +3,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 
 class CXTPControlEditCtrl;
+class CXTPControlComboBoxAutoCompleteWnd;
 
 class CXTPControlEdit : public CXTPControl
 {
@@ -27,7 +28,9 @@ public:
     void SetEditHint(const CString& strHint);
     BOOL GetReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL bReadOnly);
-    void SetShellAutoComplete(DWORD dwFlags) { m_dwShellAutoCompleteFlags = dwFlags; }
+    DWORD GetShellAutoComplete() const { return m_dwShellAutoCompleteFlags; }
+    void SetShellAutoComplete(DWORD dwFlags);
+    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_pAutoCompleteWnd; }
     DWORD GetEditStyle() const { return m_dwEditStyle; }
     void SetEditStyle(DWORD dwStyle);
     CXTPControlEditCtrl* GetEditCtrl() const { return m_pEdit; }
@@ -65,6 +68,8 @@ protected:
     void DestroyEditWindow();
     void ShowHint(BOOL bShow);
     void ApplyCharFormat();
+    void CreateAutoCompleteWnd();
+    void DeleteAutoCompleteWnd();
 
     CXTPControlEditCtrl* m_pEdit;
     int m_nWidth;
@@ -85,4 +90,5 @@ protected:
     BOOL m_bSettingText = FALSE;
     DWORD m_dwShellAutoCompleteFlags;
     DWORD m_dwEditStyle;
+    CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd = nullptr;
 };

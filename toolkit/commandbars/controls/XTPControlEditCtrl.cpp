@@ -84,3 +84,8 @@ BOOL CXTPControlEditCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lPar
     }
     return CXTPEdit::OnChildNotify(message, wParam, lParam, pResult);
 }
+
+CXTPCommandBars* CXTPControlEditCtrl::GetCommandBars() const
+{
+    return m_pControl ? m_pControl->GetCommandBars() : nullptr;
+}

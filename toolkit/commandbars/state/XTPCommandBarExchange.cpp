@@ -3,6 +3,8 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -44,6 +46,10 @@ void RelinkPopupBars(CXTPControls* pControls, CXTPCommandBarList* pList)
         CXTPCommandBar* pBar = pList->FindCommandBar(pPopup->GetLoadedCommandBarID());
         // A toolbar is no popup, and a bar cannot open below itself.
         if (!pBar || pBar->IsKindOf(RUNTIME_CLASS(CXTPToolBar)) || pList->IsBeingRelinked(pBar))
+            continue;
+        // A combo box opens its list box and nothing else; no other control opens one.
+        if (pPopup->IsKindOf(RUNTIME_CLASS(CXTPControlComboBox)) !=
+            pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList)))
             continue;
         pPopup->SetCommandBar(pBar);
         pBar->RestoreCommandBarList(pList);
