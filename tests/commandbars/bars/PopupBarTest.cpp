@@ -13,6 +13,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/lists/XTPControlListEntries.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 using namespace testinput;
@@ -379,4 +381,42 @@ TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
     CXTPPopupBar* pLoose = CXTPPopupBar::CreatePopupBar(nullptr);
     m_bars.push_back(pLoose);
     EXPECT_EQ(xtpAnimateNone, pLoose->GetAnimationType()) << "a popup without a manager never animates";
+}
+
+namespace {
+
+// Stands in for two entries of its own at every layout, as list placeholders do.
+class CTwoEntryPlaceholder : public CXTPControlButton
+{
+public:
+    void OnCalcDynamicSize(DWORD) override
+    {
+        XTPRemoveGeneratedEntries(this, [](CXTPControl* pControl, void*) -> BOOL { return pControl->GetID() == 901; },
+                                  nullptr);
+        SetHideFlags(xtpHideGeneric);
+        for (int i = 0; i < 2; i++)
+            XTPAddGeneratedEntry(this, i, 901)->SetCaption(L"Eintrag");
+    }
+};
+
+} // namespace
+
+TEST(PopupBarLayout, PlaceholdersPutTheirEntriesInBeforeTheMenuIsMeasured)
+{
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
+    pPopup->GetControls()->Add(xtpControlButton, 100)->SetCaption(L"Vorher");
+    pPopup->GetControls()->Add(new CTwoEntryPlaceholder, 900);
+    pPopup->GetControls()->Add(xtpControlButton, 101)->SetCaption(L"Nachher");
+    for (int nLayout = 0; nLayout < 2; nLayout++) {
+        SCOPED_TRACE(nLayout);
+        const CSize size = pPopup->CalcDynamicLayout(0, 0);
+        std::vector<int> ids;
+        for (int i = 0; i < pPopup->GetControls()->GetCount(); i++)
+            ids.push_back(pPopup->GetControls()->GetAt(i)->GetID());
+        EXPECT_EQ(ids, (std::vector<int>{100, 900, 901, 901, 101})) << "the entries once, after the placeholder";
+        CXTPControl* pEntry = pPopup->GetControls()->GetAt(3);
+        EXPECT_GT(pEntry->GetRect().Height(), 0) << "measured with the menu";
+        EXPECT_GE(size.cy, pPopup->GetControls()->GetAt(4)->GetRect().bottom);
+    }
+    pPopup->InternalRelease();
 }
