@@ -1,13 +1,11 @@
 // The frame's bars as a new user meets them: the menu bar over a toolbar
 // that fills its row, buttons with icon and caption and the long prompt as
-// tooltip, the logo at the row's right end that customizing cannot move,
-// and no print command anywhere.
+// tooltip, and the logo at the row's right end that customizing cannot move.
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
 #include "app/AppTestSupport.h"
 #include "resources/AppIds.h"
-#include "resources/FrameworkIds.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
@@ -16,7 +14,6 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
-#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/common/tooltips/XTPToolTipContextToolTip.h"
@@ -138,20 +135,6 @@ TEST_F(FrameBars, WithoutALogoPictureTheLogoTakesNoRoom)
     ASSERT_NE(pLogo, nullptr);
     EXPECT_EQ(pFrame->GetLogoBitmap().GetSafeHandle(), nullptr);
     EXPECT_EQ(pLogo->GetRect().Width(), 0);
-}
-
-TEST_F(FrameBars, PrintCommandsAreHiddenAndShortMenusAreOn)
-{
-    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
-    EXPECT_TRUE(pCommandBars->IsCommandHidden(ID_FILE_PRINT));
-    EXPECT_TRUE(pCommandBars->IsCommandHidden(ID_FILE_PRINT_PREVIEW));
-    EXPECT_FALSE(pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus);
-    for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar)
-    {
-        CXTPControls* pControls = pCommandBars->GetAt(nBar)->GetControls();
-        EXPECT_EQ(pControls->FindControl(xtpControlError, ID_FILE_PRINT, FALSE, TRUE), nullptr);
-        EXPECT_EQ(pControls->FindControl(xtpControlError, ID_FILE_PRINT_PREVIEW, FALSE, TRUE), nullptr);
-    }
 }
 
 TEST_F(FrameBars, Picture)

@@ -10,7 +10,6 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
-#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -89,26 +88,6 @@ TEST(WebPages, OnlyEntriesWithANameAndAWebAddressAreRead)
     }
     ::DeleteFileW(file.Path());
     EXPECT_TRUE(CControlWebPages::ReadWebPages(file.Path()).empty()) << "a missing file";
-}
-
-TEST(WebPages, CopiesKeepTheFileAndOnlyMenusTakeTheList)
-{
-    CControlWebPages* pList = new CControlWebPages(L"C:\\prog\\wm-info.xml");
-    CXTPControl* pClone = pList->Clone();
-    ASSERT_TRUE(pClone->IsKindOf(RUNTIME_CLASS(CControlWebPages)));
-    EXPECT_EQ(static_cast<CControlWebPages*>(pClone)->GetXmlPath(), CString(L"C:\\prog\\wm-info.xml"));
-
-    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
-    CXTPToolBar* pToolBar = new CXTPToolBar;
-    DROPEFFECT effect = DROPEFFECT_MOVE;
-    EXPECT_TRUE(pList->IsCustomizeDragOverAvail(pPopup, CPoint(0, 0), effect));
-    EXPECT_EQ(effect, (DROPEFFECT)DROPEFFECT_MOVE);
-    EXPECT_FALSE(pList->IsCustomizeDragOverAvail(pToolBar, CPoint(0, 0), effect));
-    EXPECT_EQ(effect, (DROPEFFECT)DROPEFFECT_NONE);
-    pToolBar->InternalRelease();
-    pPopup->InternalRelease();
-    pClone->InternalRelease();
-    pList->InternalRelease();
 }
 
 TEST_F(FrameBars, HelpMenuListsThePagesOnceBelowASeparatorAndReadsTheFileAgainAtEachOpening)
