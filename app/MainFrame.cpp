@@ -87,10 +87,11 @@ BOOL IsProgramToolbarCommand(int nID)
     }
 }
 
-// The pictures' height on the toolbar.
+// The logo's height on the toolbar, the height of its buttons' icons.
 const int LOGO_HEIGHT = 32;
 const COLORREF ICON_MASK_GREEN = RGB(0, 255, 0);
 
+// Through the alerts' page opener: one place hands addresses to the browser.
 void OpenWebAddress(const CString& strAddress)
 {
     CAlertPopups::s_pfnOpenPage(strAddress);
