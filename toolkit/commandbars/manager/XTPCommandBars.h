@@ -126,6 +126,11 @@ public:
     // it, 0x285C); nothing while customizing.
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
     virtual CXTPPopupBar* CreateToolbarsPopup();
+    // The expand popup's lists: clones of the controls of the toolbar's dock
+    // row that did not fit, and one add-or-remove entry per bar of that row
+    // (the toolbar alone when floating) with the customize command after.
+    virtual void GetHiddenControls(CXTPToolBar* pToolBar, CXTPCommandBar* pExpandBar);
+    virtual void GetAddOrRemoveControls(CXTPToolBar* pToolBar, CXTPCommandBar* pExpandBar);
     // Bands of the site's rebar (the child 59396 when it is a CXTPReBar); nothing without one.
     virtual BOOL AddToRebar(CXTPToolBar* pBar);
     virtual void RemoveFromRebar(CXTPToolBar* pBar);
