@@ -101,10 +101,10 @@ BOOL CXTPCommandBars::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam,
 void CXTPCommandBars::OnSetPreviewMode(BOOL bPreview)
 {
     m_pShortcutManager->DisableShortcuts(bPreview);
-    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++) {
-        CXTPToolBar* pBar = m_arrBars[i];
-        if (pBar->GetSafeHwnd())
-            pBar->ShowWindow(bPreview ? SW_HIDE : (pBar->IsVisible() ? SW_SHOWNA : SW_HIDE));
-    }
+    CArray<CXTPToolBar*, CXTPToolBar*> arrBars;
+    arrBars.Copy(m_arrBars);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
+        arrBars[i]->OnSetPreviewMode(bPreview);
+    // The preview takes the room of the docked bars, and gives it back.
     RecalcFrameLayout(FALSE);
 }
