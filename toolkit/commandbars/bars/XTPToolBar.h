@@ -143,6 +143,8 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnClose();
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    // Inside a dialog or view: the bar takes the top of what is left.
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CXTPDockBar* m_pDockBar = nullptr;

@@ -5,6 +5,7 @@
 #include "framework/windows/CControlBar.h"
 #include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -14,6 +15,11 @@
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
+
+namespace {
+// The toolkit's layout bit: a bar may shrink (hiding what does not fit).
+const DWORD kLayoutHideWrap = 0x80;
+} // namespace
 
 // Nested classes: their run-time classes are spelled out.
 CObject* CXTPToolBar::CXTPControlExpandButton::CreateObject()
@@ -281,4 +287,32 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
         }
     }
     return sz;
+}
+
+LRESULT CXTPToolBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
+{
+    auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    if (lpLayout == nullptr || !m_bVisible)
+        return 0;
+    DWORD dwMode = LM_HORZ | LM_HORZDOCK | LM_COMMIT;
+    if (m_dwFlags & XTP_BARFLAG_STRETCHED)
+        dwMode |= LM_STRETCH;
+    if (m_dwFlags & XTP_BARFLAG_HIDEWRAP)
+        dwMode |= kLayoutHideWrap;
+    if (lpLayout->hDWP == nullptr)
+        dwMode &= ~static_cast<DWORD>(LM_COMMIT);
+    CRect rcAvail(lpLayout->rect);
+    CSize sz = CalcDockingLayout(rcAvail.Width(), dwMode);
+    sz.cx = std::min<LONG>(sz.cx, rcAvail.Width());
+    sz.cy = std::min<LONG>(sz.cy, rcAvail.Height());
+    lpLayout->rect.top += sz.cy;
+    lpLayout->sizeTotal.cy += sz.cy;
+    lpLayout->sizeTotal.cx = std::max<LONG>(lpLayout->sizeTotal.cx, sz.cx);
+    if (lpLayout->hDWP != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rcAvail.left, rcAvail.top, sz.cx, sz.cy,
+                                          SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dwPendingFlags &= ~XTP_BAR_PENDING_REDRAW;
+    if (!IsRedrawLocked())
+        Invalidate(FALSE);
+    return 0;
 }
