@@ -461,8 +461,19 @@ void CXTPPopupBar::OnControlsChanged()
         m_bAnimateNext = FALSE;
         int nType = GetAnimationType();
         if (nType == xtpAnimateSlide || nType == xtpAnimateUnfold || nType == xtpAnimateFade) {
+            // The expanded picture first, then shown strip by strip.
             CClientDC dc(this);
-            GetPaintManager()->AnimateExpanding(this, &dc, &dc, TRUE);
+            CRect rcClient;
+            GetClientRect(&rcClient);
+            CDC dcPicture;
+            CBitmap bmp;
+            if (dcPicture.CreateCompatibleDC(&dc) &&
+                bmp.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height())) {
+                CBitmap* pOld = dcPicture.SelectObject(&bmp);
+                DrawCommandBar(&dcPicture, rcClient);
+                GetPaintManager()->AnimateExpanding(this, &dc, &dcPicture, TRUE);
+                dcPicture.SelectObject(pOld);
+            }
         }
     }
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
