@@ -16,6 +16,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
@@ -81,6 +82,13 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
 
     if (m_bCustomizeAvail)
         SaveControls(lpszProfileName, bOnlyCustomized);
+    // Saving showed the default menu: the active document's comes back.
+    auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(GetMenuBar());
+    if (pMenuBar && pMenuBar->IsMenuSwitchedForSaving()) {
+        pMenuBar->SetMenuSwitchedForSaving(FALSE);
+        if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrame))
+            pFrame->OnUpdateFrameMenu(nullptr);
+    }
     m_pOptions->bDirty = FALSE;
 }
 
@@ -203,7 +211,9 @@ void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pCommandBarList
         CXTPToolBar* pBar = GetAt(i);
         if (pParam && pParam->bSaveOnlyCustomized && pBar->IsBuiltIn()) {
             CXTPControls* pControls = pBar->GetControls();
-            BOOL bChanged = pControls->GetOriginalControls() == nullptr || pControls->IsChanged();
+            auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(pBar);
+            BOOL bChanged = pControls->GetOriginalControls() == nullptr || pControls->IsChanged() ||
+                            (pMenuBar && pMenuBar->GetTemplateMenuCount() > 0);
             if (!pBar->IsCustomizable() || !bChanged)
                 continue;
         }
