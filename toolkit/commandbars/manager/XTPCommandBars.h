@@ -82,7 +82,10 @@ public:
     void ResetUsageData();
     virtual BOOL IsCommandHidden(UINT nId) const;
     virtual BOOL IsControlHidden(CXTPControl* pControl) const;
-    virtual UINT GetActiveDocTemplate() const { return 0; }
+    // The resource id of the menu the menu bar shows for the active MDI
+    // child: its document's template, else the child's own; the loaded
+    // menu without a child; 0 outside an MDI frame.
+    virtual UINT GetActiveDocTemplate() const;
     virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int bMode);
 
     // Runs a popup bar modally at a screen point (TPM_ flags). The chosen
