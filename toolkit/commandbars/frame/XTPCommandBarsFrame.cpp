@@ -47,6 +47,12 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         ShowKeyboardCues(FALSE);
     if ((pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP) && bTracking)
         return TRUE;
+    // While a bar holds the keys, the wheel is the bar's too.
+    if (pMsg->message == WM_MOUSEWHEEL) {
+        CXTPKeyboardManager* pKeyboardManager = XTPKeyboardManager();
+        if (pKeyboardManager->IsKeyboardHooked())
+            return pKeyboardManager->ProcessKeyboardHooks(pMsg->message, pMsg->wParam, pMsg->lParam);
+    }
     if (pMsg->message >= WM_KEYDOWN && pMsg->message <= WM_SYSDEADCHAR && m_pFrame != nullptr)
         return m_pShortcutManager->TranslateAccelerator(m_pFrame->GetSafeHwnd(), pMsg);
     return FALSE;
