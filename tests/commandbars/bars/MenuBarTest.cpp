@@ -700,3 +700,53 @@ TEST_F(MdiMenuBar, SavingDropsUncustomizedTemplateMenusAndReloadedOnesGetTheirPo
     ASSERT_NE(pLoadedPopup, nullptr) << "re-linked to its loaded popup bar";
     EXPECT_EQ(pLoadedPopup->GetControlCount(), pTrayPopup->GetControlCount());
 }
+
+namespace {
+// Sets the system's keyboard cue setting for a while, then restores it.
+class CSystemCueSetting
+{
+public:
+    explicit CSystemCueSetting(BOOL bShow)
+    {
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &m_bOld, 0);
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(bShow)), 0);
+    }
+    ~CSystemCueSetting()
+    {
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(m_bOld)), 0);
+    }
+
+private:
+    BOOL m_bOld = TRUE;
+};
+} // namespace
+
+TEST_F(MenuBar, AltPressedForRealShowsTheCuesAsTheModeSays)
+{
+    struct Case
+    {
+        const char* what;
+        long mode;
+        BOOL system;
+        BOOL before, tracking, after;
+    } cases[] = {
+        {"0: always", 0, FALSE, TRUE, TRUE, TRUE},
+        {"1: never", 1, TRUE, FALSE, FALSE, FALSE},
+        {"2, the system shows them: always", 2, TRUE, TRUE, TRUE, TRUE},
+        {"2, the system hides them: only from Alt to the end of tracking", 2, FALSE, FALSE, TRUE, FALSE},
+    };
+    CXTPCommandBars* pBars = m_pFrame->GetCommandBars();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CSystemCueSetting system(c.system);
+        pBars->SetKeyboardCuesShow(c.mode);
+        EXPECT_EQ(c.before, pBars->IsKeyboardCuesVisible());
+        testinput::SendKey(VK_MENU);
+        ASSERT_TRUE(PumpUntil([&] { return m_pMenuBar->IsTrackingMode() != xtpTrackingNone; }));
+        EXPECT_EQ(c.tracking, pBars->IsKeyboardCuesVisible());
+        testinput::SendKey(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return m_pMenuBar->IsTrackingMode() == xtpTrackingNone; }));
+        EXPECT_EQ(c.after, pBars->IsKeyboardCuesVisible());
+    }
+    pBars->SetKeyboardCuesShow(0);
+}
