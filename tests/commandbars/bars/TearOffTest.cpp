@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "ToolBarTestSupport.h"
+#include "commandbars/CommandBarsTestSupport.h"
+#include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {
 
@@ -185,4 +188,24 @@ TEST_F(CustomBars, TearOffEndsWithoutABarWhenThePointerComesBackOrEscapeIsPresse
         bars->ClosePopups();
         pPopup->InternalRelease();
     }
+}
+
+TEST_F(CustomBars, ScreenshotOfAMenuWithItsTearOffGripper)
+{
+    CXTPPopupBar* pPopup = OpenTearOffMenu();
+    ASSERT_TRUE(pPopup->IsWindowVisible());
+    testshot::Image shot = testshot::CaptureWindow(pPopup->GetSafeHwnd());
+    testshot::Save(shot, L"commandbars_tearoff_menu.png");
+    CRect rcGripper = pPopup->GetTearOffGripperRect();
+    ASSERT_GT(rcGripper.Height(), 2);
+    // The look's own gripper colour, drawn apart.
+    CTestCanvas canvas(rcGripper.right + 4, rcGripper.bottom + 4, RGB(1, 2, 3));
+    pPopup->GetPaintManager()->DrawTearOffGripper(canvas.DC(), rcGripper, FALSE, TRUE);
+    CPoint ptGripper(rcGripper.CenterPoint().x, rcGripper.top + 1);
+    EXPECT_EQ(canvas.Pixel(ptGripper.x, ptGripper.y), shot.Pixel(ptGripper.x, ptGripper.y));
+    CRect rcItem = pPopup->GetControl(0)->GetRect();
+    EXPECT_NE(shot.Pixel(ptGripper.x, ptGripper.y), shot.Pixel(rcItem.right - 3, rcItem.CenterPoint().y))
+        << "the gripper stands out from the menu";
+    bars->ClosePopups();
+    pPopup->InternalRelease();
 }
