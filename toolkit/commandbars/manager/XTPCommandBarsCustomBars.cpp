@@ -17,7 +17,16 @@ CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTea
         pBar->EnableDocking(0x3F);
     pBar->SetTitle(lpszName);
     pBar->SetVisible(TRUE);
-    BOOL bPlaced = bTearOffBar ? FloatCommandBar(pBar) : DockCommandBar(pBar, xtpBarTop);
+    BOOL bPlaced;
+    if (bTearOffBar)
+        bPlaced = FloatCommandBar(pBar);
+    else if (GetDockBar(xtpBarTop) != nullptr)
+        bPlaced = DockCommandBar(pBar, xtpBarTop);
+    else {
+        // A site without dock bars keeps the bar as a child of its own.
+        bPlaced = pBar->Create(m_pFrame, FALSE);
+        pBar->SetBarPosition(xtpBarTop);
+    }
     if (!bPlaced) {
         if (pBar->GetSafeHwnd())
             pBar->DestroyWindow();
