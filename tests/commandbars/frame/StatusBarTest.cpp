@@ -6,8 +6,12 @@
 #include <commctrl.h>
 #include "FrameTestSupport.h"
 #include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "framework/controls/CStatic.h"
 #include "toolkit/commandbars/frame/XTPStatusBar.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 
 namespace {
 
@@ -134,4 +138,58 @@ TEST_F(StatusBarTest, Picture)
     EXPECT_FALSE(testshot::Save(image, L"commandbars_statusbar.png").empty());
     // The message pane has no border: its area is the bar's face.
     EXPECT_EQ(image.Pixel(image.width / 4, 2), ::GetSysColor(COLOR_3DFACE));
+}
+
+TEST_F(StatusBarTest, PanesWithATipAnswerTheToolHitTestChildWindowsFirst)
+{
+    bar.GetPane(1)->SetTooltip(L"Großbuchstaben");
+    CStatic child;
+    CRect rcThird;
+    bar.GetItemRect(3, &rcThird);
+    ASSERT_TRUE(child.Create(L"", WS_CHILD | WS_VISIBLE, rcThird, &bar, 4242));
+    bar.GetPane(3)->SetTooltip(L"Unter dem Fenster");
+    CRect rcFirst, rcSecond;
+    bar.GetItemRect(1, &rcFirst);
+    bar.GetItemRect(2, &rcSecond);
+    struct Case
+    {
+        const char* what;
+        CPoint pt;
+        INT_PTR id;
+    } cases[] = {
+        {"pane with a tip", rcFirst.CenterPoint(), 28301},
+        {"pane without one", rcSecond.CenterPoint(), -1},
+        {"child window over a pane with a tip", rcThird.CenterPoint(), 4242},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TOOLINFOW ti = {};
+        ti.cbSize = sizeof(ti);
+        EXPECT_EQ(c.id, bar.OnToolHitTest(c.pt, &ti));
+        if (c.id == 28301) {
+            EXPECT_EQ(bar.GetSafeHwnd(), ti.hwnd);
+            EXPECT_EQ(28301u, ti.uId);
+            EXPECT_EQ(rcFirst, CRect(ti.rect));
+            ASSERT_NE(nullptr, ti.lpszText);
+            EXPECT_STREQ(L"Großbuchstaben", ti.lpszText);
+            free(ti.lpszText);
+        }
+    }
+    child.DestroyWindow();
+}
+
+TEST_F(StatusBarTest, RestingOnAPaneWithATipShowsIt)
+{
+    bar.GetPane(1)->SetTooltip(L"Großbuchstaben");
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+    CRect rc;
+    bar.GetItemRect(1, &rc);
+    bar.ClientToScreen(&rc);
+    testinput::MoveMouseAndWait(rc.CenterPoint() + CSize(-2, 0));
+    testinput::MoveMouseAndWait(rc.CenterPoint());
+    EXPECT_TRUE(testpump::PumpUntil([&] {
+        CWnd* pTip = bar.GetToolTipContext()->GetToolTip();
+        return pTip && pTip->GetSafeHwnd() && pTip->IsWindowVisible();
+    }));
 }

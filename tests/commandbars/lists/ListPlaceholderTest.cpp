@@ -61,11 +61,13 @@ protected:
     {
         return m_bar.GetControls()->Add(xtpControlButton, nId);
     }
+    // The list's entries: the temporary controls but the expand button the
+    // bar places when the frame lays it out.
     std::vector<std::wstring> Captions() const
     {
         std::vector<std::wstring> captions;
         for (int i = 0; i < m_bar.GetControlCount(); i++)
-            if (m_bar.GetControl(i)->IsTemporary())
+            if (m_bar.GetControl(i)->IsTemporary() && m_bar.GetControl(i)->GetID() != XTP_ID_TOOLBAR_EXPAND)
                 captions.push_back(static_cast<LPCWSTR>(m_bar.GetControl(i)->GetRawCaption()));
         return captions;
     }

@@ -10,6 +10,7 @@
 #include "framework/text/CString.h"
 
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 class CXTPShortcutManager : public CCmdTarget
 {
@@ -70,6 +71,10 @@ public:
     void DisableShortcuts(BOOL bDisable) { m_nDisableShortcuts += bDisable ? 1 : -1; }
     void SaveShortcuts(LPCTSTR lpszSection);
     void LoadShortcuts(LPCTSTR lpszSection);
+    // The current table through property exchange: one block of entries
+    // where the exchanger keeps binary data, else one section per entry.
+    // Loaded data that does not hold its entries keeps the current table.
+    virtual void DoPropExchange(CXTPPropExchange* pPX);
 
     // TRUE when the virtual key types the character on any installed layout.
     static BOOL IsMnemonicKey(WCHAR ch, UINT nVirtKey);
