@@ -17,11 +17,6 @@ using testpump::PumpUntilIdle;
 
 namespace {
 
-HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
-{
-    return nullptr;
-}
-
 // What the edit's context menu offered, and the entry to click in it; the
 // timer acts from inside the menu's own loop once the menu shows.
 struct CMenuVisit
@@ -60,7 +55,7 @@ class EditBox : public testing::TestWithParam<BOOL>, protected CEditPartStage
 protected:
     void SetUp() override
     {
-        XTPResetRichEditLoader(GetParam() ? nullptr : NoLibrary);
+        XTPResetRichEditLoader(GetParam() ? nullptr : NoRichEditLibrary);
         ASSERT_TRUE(CreateStage(CRect(100, 100, 500, 200), 400));
         m_pEdit = dynamic_cast<CXTPControlEdit*>(m_bar.GetControls()->Add(xtpControlEdit, 800));
         ASSERT_TRUE(m_pEdit);

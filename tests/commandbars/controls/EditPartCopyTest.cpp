@@ -14,17 +14,12 @@ using testpump::PumpUntilIdle;
 
 namespace {
 
-HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
-{
-    return nullptr;
-}
-
 class EditPartCopy : public testing::TestWithParam<BOOL>, protected CEditPartStage
 {
 protected:
     void SetUp() override
     {
-        XTPResetRichEditLoader(GetParam() ? nullptr : NoLibrary);
+        XTPResetRichEditLoader(GetParam() ? nullptr : NoRichEditLibrary);
         ASSERT_TRUE(CreateStage(CRect(100, 100, 500, 200), 400));
         TranslateClipboardAccelerators();
     }

@@ -9,6 +9,11 @@ const WORD kLastAccelerator = 904;
 
 } // namespace
 
+HMODULE WINAPI NoRichEditLibrary(LPCWSTR /*lpszName*/)
+{
+    return nullptr;
+}
+
 bool CEditPartStage::CreateStage(const CRect& rcSite, int nBarWidth)
 {
     if (!m_site.Create(rcSite))

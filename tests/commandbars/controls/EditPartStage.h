@@ -7,6 +7,9 @@
 #include "../CommandBarsTestSupport.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
+// A library loader that loads nothing: edit windows fall back to the plain edit class.
+HMODULE WINAPI NoRichEditLibrary(LPCWSTR lpszName);
+
 class CEditPartStage
 {
 protected:

@@ -5,16 +5,12 @@
 
 LRESULT CXTPControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CXTPControlComboBox* pControl = m_pControl;
-    LRESULT lResult = 0;
-    if (pControl && OnComboMessage(message, wParam, lParam))
+    if (!m_pControl)
+        return CXTPEdit::WindowProc(message, wParam, lParam);
+    if (OnComboMessage(message, wParam, lParam))
         return 0;
-    if (pControl && pControl->m_editHost.OnWindowMessage(message, wParam, lParam, lResult))
-        return lResult;
-    lResult = CXTPEdit::WindowProc(message, wParam, lParam);
-    if (pControl && message == WM_SETFOCUS)
-        pControl->m_editHost.OnWindowFocused(reinterpret_cast<HWND>(wParam));
-    return lResult;
+    return m_pControl->m_editHost.RouteMessage(message, wParam, lParam,
+                                               [&] { return CXTPEdit::WindowProc(message, wParam, lParam); });
 }
 
 BOOL CXTPControlComboBoxEditCtrl::OnComboMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -3,14 +3,10 @@
 
 LRESULT CXTPControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CXTPControlEdit* pControl = m_pControl;
-    LRESULT lResult = 0;
-    if (pControl && pControl->m_editHost.OnWindowMessage(message, wParam, lParam, lResult))
-        return lResult;
-    lResult = CXTPEdit::WindowProc(message, wParam, lParam);
-    if (pControl && message == WM_SETFOCUS)
-        pControl->m_editHost.OnWindowFocused(reinterpret_cast<HWND>(wParam));
-    return lResult;
+    if (!m_pControl)
+        return CXTPEdit::WindowProc(message, wParam, lParam);
+    return m_pControl->m_editHost.RouteMessage(message, wParam, lParam,
+                                               [&] { return CXTPEdit::WindowProc(message, wParam, lParam); });
 }
 
 BOOL CXTPControlEditCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

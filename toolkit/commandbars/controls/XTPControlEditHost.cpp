@@ -302,6 +302,18 @@ BOOL CXTPControlEditHost::OnClickHandled(CPoint pt)
     return TRUE;
 }
 
+LRESULT CXTPControlEditHost::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                          const std::function<LRESULT()>& windowProc)
+{
+    LRESULT lResult = 0;
+    if (OnWindowMessage(message, wParam, lParam, lResult))
+        return lResult;
+    lResult = windowProc();
+    if (message == WM_SETFOCUS)
+        OnWindowFocused(reinterpret_cast<HWND>(wParam));
+    return lResult;
+}
+
 BOOL CXTPControlEditHost::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult)
 {
     CXTPCommandBar* pBar = m_pControl->GetParent();

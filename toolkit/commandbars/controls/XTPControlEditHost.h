@@ -4,6 +4,7 @@
 // mouse input it handles for the control, and the shell's auto-completion.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include "framework/gdi/CRect.h"
 #include "framework/text/CString.h"
 
@@ -85,10 +86,9 @@ public:
     // customize mode's drag.
     BOOL OnClickHandled(CPoint pt);
 
-    // The edit window's messages before its own handling; TRUE: handled.
-    BOOL OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
-    // After the edit window took the focus.
-    void OnWindowFocused(HWND hOldWnd);
+    // The edit window's message through the host around the window's own
+    // handling (windowProc).
+    LRESULT RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, const std::function<LRESULT()>& windowProc);
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 protected:
@@ -106,6 +106,10 @@ protected:
 private:
     void CreateAutoCompleteWnd();
     void DeleteAutoCompleteWnd();
+    // Before the window's own handling; TRUE: handled.
+    BOOL OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // After the edit window took the focus.
+    void OnWindowFocused(HWND hOldWnd);
 
     CXTPControl* m_pControl;
     // The text, cached while the window does not exist.
