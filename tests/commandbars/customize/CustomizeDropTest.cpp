@@ -2,7 +2,7 @@
 // drops on the control itself, clones elsewhere, the refused self-drop.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
-#include "resources/ToolkitCommonIds.h"
+#include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -210,8 +210,8 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     EXPECT_EQ(200, m_target.GetControl(2)->GetID());
     EXPECT_EQ(2, m_source.GetControlCount()) << "moved";
     EXPECT_EQ(nullptr, GetCapture());
-    HCURSOR hMove = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE);
-    HCURSOR hCopy = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGCOPY);
+    HCURSOR hMove = XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGMOVE);
+    HCURSOR hCopy = XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGCOPY);
     ASSERT_NE(hMove, hCopy);
     EXPECT_EQ(hMove, m_target.hDropCursor);
 
