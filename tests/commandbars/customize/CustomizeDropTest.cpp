@@ -292,6 +292,23 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     EXPECT_EQ(nullptr, GetCapture());
 }
 
+TEST_F(CustomizeDrop, QuitEndsAResizeAndStaysQueued)
+{
+    CResizableButton* pButton = new CResizableButton();
+    m_target.GetControls()->Add(pButton, 0);
+    pButton->SetRect(CRect(100, 2, 160, 25));
+    m_commandBars.SetCustomizeSelection(pButton);
+    PumpUntilIdle();
+    PostQuitMessage(3);
+    EXPECT_TRUE(pButton->CustomizeStartResize(CPoint(159, 10)));
+    EXPECT_EQ(0, pButton->width);
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(pButton, m_commandBars.GetDragControl()) << "the selection is back";
+    EXPECT_TRUE(LockWindowUpdate(GetDesktopWindow())) << "the desktop was left locked";
+    LockWindowUpdate(nullptr);
+    EXPECT_EQ(3, testpump::PumpUntilQuitTaken());
+}
+
 namespace {
 
 // A site that offers the customize command, as the program's frame does.
