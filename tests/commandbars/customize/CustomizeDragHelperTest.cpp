@@ -1,10 +1,11 @@
 // The customize drag helper driven by posted messages: its result, its three
-// cursors, Escape and the other ways out, and which of overlapping bars takes
-// the drop.
+// cursors, Escape and the other ways out (a failing queue too), and which of
+// overlapping bars takes the drop.
 #include <gtest/gtest.h>
 #include <vector>
 #include "commandbars/CommandBarsTestSupport.h"
 #include "resources/ToolkitCommandBarsIds.h"
+#include "support/ImportPatch.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
@@ -267,6 +268,34 @@ TEST_F(CustomizeDragHelper, QuitEndsTheDragAndStaysQueued)
     EXPECT_EQ(0, m_target.drops);
     EXPECT_EQ(nullptr, GetCapture());
     EXPECT_EQ(7, testpump::PumpUntilQuitTaken());
+}
+
+namespace {
+
+int g_failedGets = 0;
+BOOL WINAPI FailingGetMessage(LPMSG, HWND, UINT, UINT)
+{
+    // A loop that ignored the failure still ends, with the capture gone.
+    if (++g_failedGets == 100)
+        ReleaseCapture();
+    return -1;
+}
+
+} // namespace
+
+TEST_F(CustomizeDragHelper, AFailingMessageQueueCancelsTheDragAtOnce)
+{
+    m_commandBars.GetDragHelper()->AddDropTarget(&m_target);
+    g_failedGets = 0;
+    DROPEFFECT result = DROPEFFECT_MOVE;
+    {
+        testpatch::CImportPatch patch("user32.dll", "GetMessageW", reinterpret_cast<void*>(FailingGetMessage));
+        ASSERT_TRUE(patch.IsActive());
+        result = m_commandBars.GetDragHelper()->DragControl(m_source.GetControl(0));
+    }
+    EXPECT_EQ(5, result);
+    EXPECT_EQ(1, g_failedGets);
+    EXPECT_EQ(nullptr, GetCapture());
 }
 
 TEST_F(CustomizeDragHelper, OfOverlappingBarsTheLastAddedVisibleOneTakesTheDrop)
