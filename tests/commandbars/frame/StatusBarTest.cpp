@@ -1,10 +1,12 @@
 // The status bar: panes from indicators, the message pane as the window's
 // text, updates that wait for the next paint, disabled panes, the least
-// height, its place in the frame, and a picture.
+// height, its place in the frame, the key indicators at idle, and a picture.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 #include "FrameTestSupport.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/FrameworkIds.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -113,6 +115,40 @@ TEST_F(StatusBarTest, TextUpdatesAndDisabledPanes)
     EXPECT_EQ(LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, 3)), 0) << "a disabled pane shows nothing in the control";
     EXPECT_EQ(bar.GetPaneText(3), CString(L"NUM"));
     EXPECT_FALSE(bar.SetPaneText(7, L"x"));
+}
+
+// Toggle keys change state by real input; the panes follow at the next idle.
+TEST_F(StatusBarTest, KeyIndicatorsFollowTheToggleKeysAtIdle)
+{
+    const UINT indicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    ASSERT_TRUE(bar.SetIndicators(indicators, 4));
+    CWinApp app(L"StatusBarIdle");
+    app.m_pMainWnd = frame;
+    frame->SetForegroundWindow();
+    testpump::PumpUntilIdle();
+    const struct
+    {
+        int index;
+        WORD vk;
+        const wchar_t* text;
+    } keys[] = {{1, VK_CAPITAL, L"CAP"}, {2, VK_NUMLOCK, L"NUM"}, {3, VK_SCROLL, L"SCRL"}};
+    auto shown = [&](int index) { return LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, index)) != 0; };
+    app.OnIdle(0);
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.text);
+        EXPECT_EQ(bar.GetPaneText(key.index), CString(key.text));
+        for (int press = 0; press < 2; press++) {
+            bool bWasOn = (GetKeyState(key.vk) & 1) != 0;
+            testinput::SendKey(key.vk);
+            ASSERT_TRUE(testpump::PumpUntil([&] { return ((GetKeyState(key.vk) & 1) != 0) != bWasOn; }))
+                << "input was not delivered";
+            EXPECT_EQ(bWasOn, shown(key.index)) << "nothing changes before the idle";
+            app.OnIdle(0);
+            EXPECT_EQ(!bWasOn, shown(key.index));
+            EXPECT_EQ(bWasOn, !!(bar.GetPaneStyle(key.index) & SBPS_DISABLED));
+        }
+    }
+    app.m_pMainWnd = nullptr;
 }
 
 TEST_F(StatusBarTest, FrameGivesTheBottomToTheBar)
