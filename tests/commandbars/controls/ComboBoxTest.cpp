@@ -1,10 +1,10 @@
 // The combo box control driven by real input: picking from the open list
 // with the mouse and the keys, closing it without a choice, completion from
-// the list while typing, the notifications the site hears, and a picture of
-// an open combo beside an edit box in the Whidbey look.
+// the list while typing, the notifications the site hears, and pictures of
+// an open combo beside an edit box in the Office looks.
 #include <gtest/gtest.h>
 #include <vector>
-#include "../CommandBarsTestSupport.h"
+#include "EditPartStage.h"
 #include "framework/gdi/CClientDC.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
@@ -15,7 +15,6 @@
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
-#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIconHandle.h"
@@ -54,19 +53,12 @@ void AddRedIcon()
 }
 const LPCWSTR kCities[] = {L"Berlin", L"Bremen", L"Hamburg", L"Hannover", L"K\u00F6ln"};
 
-class ComboBox : public testing::Test
+class ComboBox : public testing::Test, protected CEditPartStage
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_site.Create(CRect(100, 100, 600, 400)));
-        m_site.ShowWindow(SW_SHOW);
-        ::SetForegroundWindow(m_site.GetSafeHwnd());
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE, 0, 0, 500, 30, m_site.GetSafeHwnd(), nullptr));
-        m_bar.SetCommandBars(&m_commandBars);
-        m_commandBars.SetSite(&m_site);
+        ASSERT_TRUE(CreateStage(CRect(100, 100, 600, 400), 500));
         m_pCombo = new CXTPControlComboBox();
         m_bar.GetControls()->Add(m_pCombo, kComboId);
         m_pCombo->SetWidth(150);
@@ -74,14 +66,7 @@ protected:
             m_pCombo->AddString(lpszCity);
         Place();
     }
-    void TearDown() override
-    {
-        m_bar.EndTracking();
-        m_bar.GetControls()->RemoveAll();
-        m_bar.SetCommandBars(nullptr);
-        m_bar.DestroyWindow();
-        m_site.DestroyWindow();
-    }
+    void TearDown() override { DestroyStage(); }
     // Lays the controls out one after another at the sizes the look measures.
     void Place()
     {
@@ -121,14 +106,6 @@ protected:
         MoveMouseAndWait(ItemPoint(nItem));
         PumpUntil([&] { return m_pCombo->GetListBox()->GetCurSel() == nItem; });
     }
-    std::vector<UINT> Notifications() const
-    {
-        std::vector<UINT> codes;
-        for (const CSiteMessage& message : m_site.received)
-            if (message.message == WM_XTP_CONTROL_NOTIFY)
-                codes.push_back(message.code);
-        return codes;
-    }
     int Commands() const
     {
         int nCount = 0;
@@ -138,9 +115,6 @@ protected:
     }
     HWND EditWindow() const { return m_pCombo->GetEditCtrl() ? m_pCombo->GetEditCtrl()->GetSafeHwnd() : nullptr; }
 
-    CTestSite m_site;
-    CXTPCommandBars m_commandBars;
-    CXTPToolBar m_bar;
     CXTPControlComboBox* m_pCombo = nullptr;
 };
 
@@ -406,10 +380,21 @@ TEST_F(ComboBox, TheEditPartHidesOnVerticalBars)
     EXPECT_TRUE(::IsWindowVisible(EditWindow()));
 }
 
-TEST_F(ComboBox, AnOpenComboBesideAnEditBoxInTheWhidbeyLook)
+TEST_F(ComboBox, AnOpenComboBesideAnEditBoxInTheOfficeLooks)
 {
+    struct Look
+    {
+        int theme;
+        LPCWSTR picture;
+        // The flat look frames the bar in the face colour around its own
+        // fill; the gradient looks draw no frame line.
+        BOOL framedBar;
+    } looks[] = {
+        {xtpThemeOfficeXP, L"commandbars_combo_open_officexp.png", TRUE},
+        {xtpThemeOffice2003, L"commandbars_combo_open_office2003.png", FALSE},
+        {xtpThemeWhidbey, L"commandbars_combo_open_whidbey.png", FALSE},
+    };
     int nTheme = XTPPaintManager()->GetThemeNumber();
-    CXTPPaintManager::SetTheme(xtpThemeWhidbey);
     CXTPControlEdit* pEdit = new CXTPControlEdit();
     m_bar.GetControls()->Add(pEdit, 811);
     pEdit->SetCaption(L"Suche:");
@@ -417,37 +402,59 @@ TEST_F(ComboBox, AnOpenComboBesideAnEditBoxInTheWhidbeyLook)
     m_pCombo->SetDropDown(TRUE);
     m_pCombo->SetComboStyle(1);
     m_pCombo->SetCaption(L"Stadt:");
-    m_pCombo->SetCurSel(2);
-    Place();
-    OpenWithTheMouse();
-    HoverItem(3);
-    m_bar.RedrawWindow();
-    PumpUntilIdle();
+    for (const Look& look : looks) {
+        CXTPPaintManager::SetTheme(look.theme);
+        m_pCombo->SetCurSel(2);
+        Place();
+        OpenWithTheMouse();
+        HoverItem(3);
+        m_bar.RedrawWindow();
+        PumpUntilIdle();
 
-    CRect rcSite;
-    m_site.GetWindowRect(&rcSite);
-    HDC hScreen = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(hScreen, rcSite);
-    ::ReleaseDC(nullptr, hScreen);
-    EXPECT_FALSE(testshot::Save(shot, L"commandbars_combo_open_whidbey.png").empty());
+        CRect rcSite;
+        m_site.GetWindowRect(&rcSite);
+        HDC hScreen = ::GetDC(nullptr);
+        testshot::Image shot = testshot::CaptureDC(hScreen, rcSite);
+        ::ReleaseDC(nullptr, hScreen);
+        EXPECT_FALSE(testshot::Save(shot, look.picture).empty());
 
-    CRect rcList, rcButton = m_pCombo->GetRect();
-    ::GetWindowRect(ListWindow(), &rcList);
-    rcList.OffsetRect(-rcSite.left, -rcSite.top);
-    rcButton.left = rcButton.right - m_pCombo->GetThumbWidth();
-    // The hovered row is highlighted, the others are on the window colour.
-    POINT ptRow3 = ItemPoint(3), ptRow0 = ItemPoint(0);
-    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), shot.Pixel(rcList.right - 10, ptRow3.y - rcSite.top));
-    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(rcList.right - 30, ptRow0.y - rcSite.top));
-    // The dropped-down button takes the look's pressed colour, not the window's.
-    COLORREF clrButton = shot.Pixel(rcButton.left + 3, rcButton.top + 3);
-    EXPECT_NE(::GetSysColor(COLOR_WINDOW), clrButton);
-    EXPECT_EQ(XTPPaintManager()->GetColor(33), clrButton);
-    // The edit box's text part is white inside its frame.
-    CRect rcEdit;
-    ::GetWindowRect(pEdit->GetEditCtrl()->GetSafeHwnd(), &rcEdit);
-    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(rcEdit.right - rcSite.left - 3, rcEdit.top - rcSite.top + 2));
+        CXTPPaintManager* pPaintManager = XTPPaintManager();
+        CRect rcList, rcButton = m_pCombo->GetRect();
+        ::GetWindowRect(ListWindow(), &rcList);
+        rcList.OffsetRect(-rcSite.left, -rcSite.top);
+        rcButton.left = rcButton.right - m_pCombo->GetThumbWidth();
+        // The hovered row is highlighted, the others are on the window colour.
+        POINT ptRow3 = ItemPoint(3), ptRow0 = ItemPoint(0);
+        EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), shot.Pixel(rcList.right - 10, ptRow3.y - rcSite.top)) << look.theme;
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(rcList.right - 30, ptRow0.y - rcSite.top)) << look.theme;
+        // The list draws its own border in the look's shadow colour.
+        EXPECT_EQ(pPaintManager->GetColor(COLOR_3DSHADOW), shot.Pixel(rcList.left, ptRow0.y - rcSite.top))
+            << look.theme;
+        // The dropped-down button takes the look's pressed colour inside the
+        // look's frame colour, not the window's.
+        COLORREF clrButton = shot.Pixel(rcButton.left + 3, rcButton.top + 3);
+        EXPECT_NE(::GetSysColor(COLOR_WINDOW), clrButton) << look.theme;
+        EXPECT_EQ(pPaintManager->GetColor(33), clrButton) << look.theme;
+        EXPECT_EQ(pPaintManager->GetColor(32), shot.Pixel(rcButton.left, rcButton.CenterPoint().y)) << look.theme;
+        // The bar right of its controls.
+        POINT ptBar = ClientToScreenPoint(m_bar.GetSafeHwnd(), 450, 0);
+        ptBar.x -= rcSite.left;
+        ptBar.y -= rcSite.top;
+        COLORREF clrBarTop = shot.Pixel(ptBar.x, ptBar.y), clrBarInside = shot.Pixel(ptBar.x, ptBar.y + 5);
+        if (look.framedBar) {
+            EXPECT_EQ(pPaintManager->GetColor(COLOR_3DFACE), clrBarTop);
+            EXPECT_EQ(pPaintManager->GetColor(30), clrBarInside);
+        } else {
+            EXPECT_EQ(clrBarInside, clrBarTop) << look.theme;
+        }
+        // The edit box's text part is white inside its frame.
+        CRect rcEdit;
+        ::GetWindowRect(pEdit->GetEditCtrl()->GetSafeHwnd(), &rcEdit);
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(rcEdit.right - rcSite.left - 3, rcEdit.top - rcSite.top + 2))
+            << look.theme;
 
-    m_bar.EndTracking();
+        m_bar.EndTracking();
+        PumpUntilIdle();
+    }
     CXTPPaintManager::SetTheme(nTheme);
 }

@@ -2,10 +2,8 @@
 // clipboard keys past the frame's accelerators, vertical bars; with the rich
 // edit window and with the plain-edit fallback.
 #include <gtest/gtest.h>
-#include <memory>
-#include "../CommandBarsTestSupport.h"
+#include "EditPartStage.h"
 #include "support/Screenshot.h"
-#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -18,11 +16,6 @@ using testpump::PumpUntil;
 using testpump::PumpUntilIdle;
 
 namespace {
-
-HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
-{
-    return nullptr;
-}
 
 // What the edit's context menu offered, and the entry to click in it; the
 // timer acts from inside the menu's own loop once the menu shows.
@@ -57,41 +50,23 @@ void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
     }
 }
 
-class EditBox : public testing::TestWithParam<BOOL>
+class EditBox : public testing::TestWithParam<BOOL>, protected CEditPartStage
 {
 protected:
     void SetUp() override
     {
-        XTPResetRichEditLoader(GetParam() ? nullptr : NoLibrary);
-        ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 200)));
-        m_site.ShowWindow(SW_SHOW);
-        ::SetForegroundWindow(m_site.GetSafeHwnd());
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE, 0, 0, 400, 30, m_site.GetSafeHwnd(), nullptr));
-        m_bar.SetCommandBars(&m_commandBars);
-        m_commandBars.SetSite(&m_site);
+        XTPResetRichEditLoader(GetParam() ? nullptr : NoRichEditLibrary);
+        ASSERT_TRUE(CreateStage(CRect(100, 100, 500, 200), 400));
         m_pEdit = dynamic_cast<CXTPControlEdit*>(m_bar.GetControls()->Add(xtpControlEdit, 800));
         ASSERT_TRUE(m_pEdit);
         m_pEdit->SetEditHint(L"Suchbegriff");
         m_pEdit->SetRect(CRect(10, 2, 250, 26));
         ASSERT_TRUE(m_pEdit->GetEditCtrl() && m_pEdit->GetEditCtrl()->GetSafeHwnd());
-        ACCEL accels[] = {{FCONTROL | FVIRTKEY, 'C', 901}, {FCONTROL | FVIRTKEY, 'V', 902},
-                          {FCONTROL | FVIRTKEY, 'X', 903}, {FCONTROL | FVIRTKEY, 'Z', 904}};
-        m_hAccel = ::CreateAcceleratorTableW(accels, 4);
-        // Pumped like a frame with accelerators: Ctrl+C/V/X/Z would become commands.
-        m_pAccelerators = std::make_unique<testpump::ScopedMessageFilter>(
-            [this](MSG& msg) { return ::TranslateAcceleratorW(m_site.GetSafeHwnd(), m_hAccel, &msg) != 0; });
+        TranslateClipboardAccelerators();
     }
     void TearDown() override
     {
-        m_bar.EndTracking();
-        m_pAccelerators.reset();
-        ::DestroyAcceleratorTable(m_hAccel);
-        m_bar.GetControls()->RemoveAll();
-        m_bar.SetCommandBars(nullptr);
-        m_bar.DestroyWindow();
-        m_site.DestroyWindow();
+        DestroyStage();
         XTPResetRichEditLoader(nullptr);
     }
     HWND EditWindow() const { return m_pEdit->GetEditCtrl()->GetSafeHwnd(); }
@@ -100,21 +75,6 @@ protected:
         CString strText;
         m_pEdit->GetEditCtrl()->GetWindowText(strText);
         return strText;
-    }
-    std::vector<UINT> Notifications() const
-    {
-        std::vector<UINT> codes;
-        for (const CSiteMessage& message : m_site.received)
-            if (message.message == WM_XTP_CONTROL_NOTIFY)
-                codes.push_back(message.code);
-        return codes;
-    }
-    BOOL AnyAcceleratorCommand() const
-    {
-        for (const CSiteMessage& message : m_site.received)
-            if (message.message == WM_COMMAND && LOWORD(message.wParam) >= 901 && LOWORD(message.wParam) <= 904)
-                return TRUE;
-        return FALSE;
     }
     bool PumpUntilText(LPCWSTR lpszText)
     {
@@ -129,12 +89,7 @@ protected:
         PumpUntilIdle();
     }
 
-    CTestSite m_site;
-    CXTPCommandBars m_commandBars;
-    CXTPToolBar m_bar;  // the bar's own key handling, not a recording stand-in
     CXTPControlEdit* m_pEdit = nullptr;
-    HACCEL m_hAccel = nullptr;
-    std::unique_ptr<testpump::ScopedMessageFilter> m_pAccelerators;
 };
 
 } // namespace
@@ -249,16 +204,7 @@ TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesI
         {L"Halle", L"Leipzig", ID_EDIT_COPY, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}, L"Halle", L"Halle"},
     };
     for (const Row& row : rows) {
-        ::OpenClipboard(m_site.GetSafeHwnd());
-        ::EmptyClipboard();
-        if (row.clipboard) {
-            size_t nBytes = (wcslen(row.clipboard) + 1) * sizeof(wchar_t);
-            HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
-            memcpy(::GlobalLock(hText), row.clipboard, nBytes);
-            ::GlobalUnlock(hText);
-            ::SetClipboardData(CF_UNICODETEXT, hText);
-        }
-        ::CloseClipboard();
+        SetClipboardText(row.clipboard);
         m_pEdit->SetEditText(row.text);
         ClickIntoEdit();
 
@@ -276,15 +222,7 @@ TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesI
         g_pMenuVisit = nullptr;
         EXPECT_EQ(row.enabled, visit.enabled) << "choosing " << row.choose;
         EXPECT_STREQ(row.textAfter, m_pEdit->GetEditText());
-        CString strClipboard;
-        if (::OpenClipboard(m_site.GetSafeHwnd())) {
-            if (HANDLE hText = ::GetClipboardData(CF_UNICODETEXT)) {
-                strClipboard = static_cast<LPCWSTR>(::GlobalLock(hText));
-                ::GlobalUnlock(hText);
-            }
-            ::CloseClipboard();
-        }
-        EXPECT_STREQ(row.clipboardAfter, strClipboard);
+        EXPECT_STREQ(row.clipboardAfter, ClipboardText());
         m_pEdit->SetFocused(FALSE);
         m_bar.EndTracking();
         PumpUntilIdle();

@@ -91,6 +91,9 @@ public:
     // Lists every control (user-hidden ones unchecked) and the reset entry;
     // user-hidden controls of the initial set are put back, hidden.
     void FillAddOrRemoveList(CXTPCommandBar* pPopup);
+    // Print preview hides a visible bar and shows it again afterwards.
+    void OnSetPreviewMode(BOOL bPreview);
+    BOOL IsInPreviewMode() const { return m_bPreviewMode; }
     // Stores the docking permissions (low five bits) in the bar's flags.
     void EnableDocking(DWORD dwFlags);
 
@@ -145,10 +148,14 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnClose();
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    // Inside a dialog or view: the bar takes the top of what is left.
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CXTPDockBar* m_pDockBar = nullptr;
     CXTPDockContext m_dockContext;
     BOOL m_bShowExpandButton = TRUE;
     BOOL m_bContextMenuPresent = TRUE;
+    BOOL m_bPreviewVisible = FALSE;
+    BOOL m_bPreviewMode = FALSE;
 };

@@ -1,5 +1,4 @@
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
-#include <richedit.h>
 #include <cwctype>
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -8,7 +7,6 @@
 #include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
-#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 
@@ -16,9 +14,6 @@ IMPLEMENT_DYNCREATE(CXTPControlComboBox, CXTPControlPopup)
 
 namespace {
 
-const UINT kShowFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;  // 0x57
-const UINT kHideFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE;  // 0x97
-const DWORD kRecreateStyle = 0x400000;
 const DWORD kShellAutoCompleteUseTab = 0x8;
 
 // Site notifications of the combo box.
@@ -41,25 +36,15 @@ BOOL IsAltDown()
     return ::GetKeyState(VK_MENU) < 0;
 }
 
-// Keys the edit part takes itself even when the frame has accelerators for
-// them: editing, navigation and the clipboard letters with Ctrl.
-BOOL IsEditKey(UINT nChar)
-{
-    if (nChar == VK_BACK || (nChar >= VK_PRIOR && nChar <= VK_DELETE))
-        return TRUE;
-    return ::GetKeyState(VK_CONTROL) < 0 && (nChar == 'C' || nChar == 'V' || nChar == 'X' || nChar == 'Z');
-}
-
 } // namespace
 
 CXTPControlComboBox::CXTPControlComboBox()
     : m_pEdit(nullptr)
+    , m_editHost(this)
     , m_bDropDown(FALSE)
     , m_comboStyle(0)
     , m_nWidth(100)
     , m_nLastSel(-1)
-    , m_bDelayDestroy(FALSE)
-    , m_bDelayReposition(FALSE)
     , m_nLabelWidth(0)
     , m_nThumbWidth(0)
     , m_bAutoComplete(FALSE)
@@ -69,13 +54,8 @@ CXTPControlComboBox::CXTPControlComboBox()
     , m_nEditIconId(0)
     , m_bSelEndOk(FALSE)
     , m_nDropDownItemCount(12)
-    , m_bEditChanged(TRUE)
-    , m_pAutoCompleteWnd(nullptr)
     , m_dwEditStyle(0)
     , m_nCurSel(-1)
-    , m_bHintShown(FALSE)
-    , m_bSettingText(FALSE)
-    , m_hwndFocusBefore(nullptr)
 {
     m_controlType = xtpControlComboBox;
     CXTPControlComboBoxList* pList = new CXTPControlComboBoxList();
@@ -85,8 +65,7 @@ CXTPControlComboBox::CXTPControlComboBox()
 
 CXTPControlComboBox::~CXTPControlComboBox()
 {
-    DeleteAutoCompleteWnd();
-    DestroyEditWindow();
+    m_editHost.Destroy();
     delete m_pEdit;
 }
 
@@ -114,7 +93,7 @@ void CXTPControlComboBox::SetLabelWidth(int nWidth)
     if (nWidth == m_nLabelWidth)
         return;
     m_nLabelWidth = nWidth;
-    m_bDelayReposition = TRUE;
+    m_editHost.RequestPlacement();
 }
 
 void CXTPControlComboBox::SetThumbWidth(int nWidth)
@@ -122,7 +101,7 @@ void CXTPControlComboBox::SetThumbWidth(int nWidth)
     if (nWidth == m_nThumbWidth)
         return;
     m_nThumbWidth = nWidth;
-    m_bDelayReposition = TRUE;
+    m_editHost.RequestPlacement();
 }
 
 void CXTPControlComboBox::SetDropDown(BOOL bDropDown)
@@ -131,7 +110,7 @@ void CXTPControlComboBox::SetDropDown(BOOL bDropDown)
     if (bDropDown == m_bDropDown)
         return;
     m_bDropDown = bDropDown;
-    m_bDelayDestroy = TRUE;
+    m_editHost.RequestRecreate();
     DelayLayoutParent();
 }
 
@@ -144,10 +123,8 @@ void CXTPControlComboBox::SetDropDownItemCount(int nCount)
 void CXTPControlComboBox::SetShellAutoComplete(DWORD dwFlags)
 {
     m_dwShellAutoCompleteFlags = dwFlags;
-    if (m_bFocused) {
-        DeleteAutoCompleteWnd();
-        CreateAutoCompleteWnd();
-    }
+    if (m_bFocused)
+        m_editHost.RestartAutoComplete();
 }
 
 void CXTPControlComboBox::SetEditIconId(int nId)
@@ -155,7 +132,7 @@ void CXTPControlComboBox::SetEditIconId(int nId)
     if (nId == m_nEditIconId)
         return;
     m_nEditIconId = nId;
-    m_bDelayReposition = TRUE;
+    m_editHost.RequestPlacement();
     DelayLayoutParent();
 }
 
@@ -164,15 +141,14 @@ void CXTPControlComboBox::SetEditStyle(DWORD dwStyle)
     if (dwStyle == m_dwEditStyle)
         return;
     m_dwEditStyle = dwStyle;
-    m_bDelayDestroy = TRUE;
+    m_editHost.RequestRecreate();
     DelayLayoutParent();
 }
 
 void CXTPControlComboBox::SetEditHint(const CString& strHint)
 {
     m_strEditHint = strHint;
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && !m_bFocused && GetEditText().IsEmpty())
-        ShowHint(!strHint.IsEmpty());
+    m_editHost.OnHintChanged();
 }
 
 void CXTPControlComboBox::MarkBarChanged()
@@ -257,28 +233,12 @@ CString CXTPControlComboBox::GetListBoxText() const
 
 CString CXTPControlComboBox::GetEditText() const
 {
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && !m_bHintShown) {
-        CString strText;
-        m_pEdit->GetWindowText(strText);
-        return strText;
-    }
-    return m_bHintShown ? CString() : m_strEditText;
+    return m_editHost.GetText();
 }
 
 void CXTPControlComboBox::SetEditText(const CString& strText)
 {
-    m_strEditText = strText;
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    if (strText.IsEmpty() && !m_bFocused && !m_strEditHint.IsEmpty()) {
-        ShowHint(TRUE);
-        return;
-    }
-    m_bHintShown = FALSE;
-    m_bSettingText = TRUE;
-    m_pEdit->SetWindowText(strText);
-    m_bSettingText = FALSE;
-    ApplyCharFormat();
+    m_editHost.SetText(strText);
 }
 
 CString CXTPControlComboBox::GetText() const
@@ -286,41 +246,9 @@ CString CXTPControlComboBox::GetText() const
     return m_bDropDown ? GetEditText() : GetListBoxText();
 }
 
-void CXTPControlComboBox::ShowHint(BOOL bShow)
-{
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    m_bSettingText = TRUE;
-    if (bShow && !m_strEditHint.IsEmpty()) {
-        m_bHintShown = TRUE;
-        m_pEdit->SetWindowText(m_strEditHint);
-    } else if (m_bHintShown) {
-        m_bHintShown = FALSE;
-        m_pEdit->SetWindowText(L"");
-    }
-    m_bSettingText = FALSE;
-    ApplyCharFormat();
-}
-
 void CXTPControlComboBox::GetDefaultCharFormat(void* pCharFormat2)
 {
-    CHARFORMAT2W& cf = *static_cast<CHARFORMAT2W*>(pCharFormat2);
-    cf = CHARFORMAT2W();
-    cf.cbSize = sizeof(cf);
-    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
-    cf.crTextColor = ::GetSysColor(m_bHintShown || !m_bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-    cf.crBackColor = ::GetSysColor(m_bEnabled ? COLOR_WINDOW : COLOR_3DFACE);
-}
-
-void CXTPControlComboBox::ApplyCharFormat()
-{
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd() || !XTPGetRichEditLoader().hModule)
-        return;
-    CHARFORMAT2W cf;
-    GetDefaultCharFormat(&cf);
-    if (!XTPGetRichEditLoader().bRichEdit2)
-        cf.cbSize = sizeof(CHARFORMATW);
-    m_pEdit->SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+    m_editHost.GetDefaultCharFormat(pCharFormat2);
 }
 
 void CXTPControlComboBox::AddEditIconWidth(CRect& rcText)
@@ -353,12 +281,6 @@ void CXTPControlComboBox::DrawEditIcon(CDC* pDC, CRect rc)
     pDC->DrawText(strText, &rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
-void CXTPControlComboBox::DestroyEditWindow()
-{
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->DestroyWindow();
-}
-
 CXTPControlComboBoxEditCtrl* CXTPControlComboBox::CreateEditControl()
 {
     return new CXTPControlComboBoxEditCtrl(this);
@@ -366,42 +288,20 @@ CXTPControlComboBoxEditCtrl* CXTPControlComboBox::CreateEditControl()
 
 void CXTPControlComboBox::SetRect(CRect rcControl)
 {
-    HWND hBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
-    HWND hEdit = m_pEdit ? m_pEdit->GetSafeHwnd() : nullptr;
-    if (hEdit && (!m_bDropDown || m_bDelayDestroy || (::GetWindowLongW(hEdit, GWL_STYLE) & kRecreateStyle) ||
-                  ::GetParent(hEdit) != hBar)) {
-        DestroyEditWindow();
-        hEdit = nullptr;
-    }
-    if (!hBar || !m_bDropDown) {
+    m_editHost.DropStaleWindow(!m_bDropDown);
+    if (!m_pParent || !m_pParent->GetSafeHwnd() || !m_bDropDown) {
         m_rcControl = rcControl;
-        m_bDelayDestroy = FALSE;
+        m_editHost.CancelRecreate();
         return;
     }
-    if (hEdit && m_rcControl == rcControl && !m_bDelayReposition)
+    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending())
         return;
     m_rcControl = rcControl;
-    m_bDelayReposition = FALSE;
-    if (!m_pEdit)
-        m_pEdit = CreateEditControl();
-    if (!hEdit) {
-        if (!m_pEdit->CreateEdit(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
-            return;
-        m_bHintShown = FALSE;
-        SetEditText(m_strEditText);
-        m_pEdit->EnableWindow(m_bEnabled);
-    }
-    CXTPPaintManager* pPaintManager = GetPaintManager();
-    m_pEdit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pPaintManager->GetRegularFont()->GetSafeHandle()), FALSE);
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    ApplyCharFormat();
     // The text part the paint manager leaves between label and button.
     CRect rcText(rcControl.left + m_nLabelWidth + 3, rcControl.top + 3, rcControl.right - m_nThumbWidth - 1,
                  rcControl.bottom - 3);
     AddEditIconWidth(rcText);
-    m_pEdit->MoveWindow(rcText, FALSE);
-    m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0, m_dwHideFlags ? kHideFlags : kShowFlags);
-    m_bDelayDestroy = FALSE;
+    m_editHost.Place(rcText);
 }
 
 BOOL CXTPControlComboBox::Compare(CXTPControl* pOther)
@@ -412,59 +312,36 @@ BOOL CXTPControlComboBox::Compare(CXTPControl* pOther)
 
 void CXTPControlComboBox::SetHideFlags(DWORD dwFlags)
 {
-    if (dwFlags == m_dwHideFlags)
-        return;
-    CXTPControl::SetHideFlags(dwFlags);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0, dwFlags ? kHideFlags : kShowFlags);
-    DelayLayoutParent();
+    m_editHost.SetHideFlags(dwFlags);
 }
 
 void CXTPControlComboBox::OnCalcDynamicSize(DWORD dwMode)
 {
-    if (dwMode & LM_VERTDOCK)
-        SetHideFlags(m_dwHideFlags | xtpHideDockingPosition);
-    else
-        SetHideFlags(m_dwHideFlags & ~static_cast<DWORD>(xtpHideDockingPosition));
+    m_editHost.OnCalcDynamicSize(dwMode);
 }
 
 void CXTPControlComboBox::SetEnabled(BOOL bEnabled)
 {
     CXTPControl::SetEnabled(bEnabled);
-    if (m_pEdit && m_pEdit->GetSafeHwnd()) {
-        m_pEdit->EnableWindow(bEnabled);
-        ApplyCharFormat();
-    }
+    m_editHost.OnEnabled(bEnabled);
 }
 
 BOOL CXTPControlComboBox::IsFocusable() const
 {
     if (m_bDropDown)
-        return m_pEdit && m_pEdit->GetSafeHwnd();
+        return m_editHost.GetSafeHwnd() != nullptr;
     CXTPControlComboBoxList* pList = GetListBox();
     return pList && pList->GetSafeHwnd();
 }
 
 void CXTPControlComboBox::SetFocused(BOOL bFocused)
 {
-    HWND hEdit = m_bDropDown && m_pEdit ? m_pEdit->GetSafeHwnd() : nullptr;
-    if (bFocused) {
-        if (!hEdit)
-            OnSetFocus(nullptr);
-        else if (::GetFocus() != hEdit)
-            ::SetFocus(hEdit);
-        else
-            OnSetFocus(nullptr);
-        return;
-    }
-    if (hEdit && ::GetFocus() == hEdit) {
-        HWND hBack = m_hwndFocusBefore && ::IsWindow(m_hwndFocusBefore) ? m_hwndFocusBefore : ::GetParent(hEdit);
-        ::SetFocus(hBack);
-        if (::GetFocus() == hEdit)
-            OnKillFocus(nullptr);
-    } else {
+    if (m_bDropDown)
+        m_editHost.SetFocused(bFocused);
+    else if (bFocused)
+        OnSetFocus(nullptr);
+    else
         OnKillFocus(nullptr);
-    }
 }
 
 void CXTPControlComboBox::OnSetFocus(CWnd* pOldWnd)
@@ -472,19 +349,11 @@ void CXTPControlComboBox::OnSetFocus(CWnd* pOldWnd)
     if (m_bFocused)
         return;
     m_bFocused = TRUE;
-    m_hwndFocusBefore = pOldWnd ? pOldWnd->GetSafeHwnd() : nullptr;
-    ShowHint(FALSE);
+    m_editHost.BeginFocus(pOldWnd);
     m_strLastText = GetEditText();
     m_nLastSel = GetCurSel();
     m_bSelEndOk = FALSE;
-    if (m_pParent) {
-        m_pParent->SetTrackingMode(TRUE, FALSE, TRUE);
-        m_pParent->SetSelected(m_nIndex, TRUE);
-    }
-    XTPMouseManager()->LockMouseMove();
-    NotifySite(kNotifyFocusGained);
-    RedrawParent(FALSE);
-    CreateAutoCompleteWnd();
+    m_editHost.EnterBarFocus(kNotifyFocusGained);
 }
 
 void CXTPControlComboBox::OnKillFocus(CWnd* /*pNewWnd*/)
@@ -496,14 +365,9 @@ void CXTPControlComboBox::OnKillFocus(CWnd* /*pNewWnd*/)
         RestoreSelection(m_nLastSel);
         NotifySite(kNotifySelCancelled);
     }
-    XTPMouseManager()->UnlockMouseMove();
-    NotifySite(kNotifyFocusLost);
-    RedrawParent(FALSE);
-    if (GetEditText().IsEmpty())
-        ShowHint(TRUE);
+    m_editHost.LeaveBarFocus(kNotifyFocusLost);
     if (IsDroppedDown() && m_pParent)
         m_pParent->SetPopuped(-1);
-    DeleteAutoCompleteWnd();
 }
 
 void CXTPControlComboBox::OnSelChanged()
@@ -516,13 +380,14 @@ void CXTPControlComboBox::OnSelChanged()
 void CXTPControlComboBox::CompleteFromList()
 {
     CXTPControlComboBoxList* pList = GetListBox();
-    if (!pList || !pList->GetSafeHwnd() || !m_pEdit || !m_pEdit->GetSafeHwnd())
+    CXTPControlComboBoxEditCtrl* pEdit = GetEditCtrl();
+    if (!pList || !pList->GetSafeHwnd() || !m_editHost.GetSafeHwnd())
         return;
     CString strText = GetEditText();
     if (strText.IsEmpty())
         return;
     DWORD dwStart = 0, dwEnd = 0;
-    m_pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    pEdit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
     int nLength = strText.GetLength();
     // Only while typing at the end with nothing selected.
     if (dwStart != dwEnd || static_cast<int>(dwEnd) != nLength)
@@ -534,10 +399,8 @@ void CXTPControlComboBox::CompleteFromList()
     CString strItem = pList->GetText(nFound);
     if (strItem.GetLength() <= nLength)
         return;
-    m_bSettingText = TRUE;
-    m_pEdit->SetWindowText(strItem);
-    m_bSettingText = FALSE;
-    m_pEdit->SendMessage(EM_SETSEL, nLength, strItem.GetLength());
+    m_editHost.SetWindowTextQuietly(strItem);
+    pEdit->SendMessage(EM_SETSEL, nLength, strItem.GetLength());
 }
 
 void CXTPControlComboBox::OnEditChanged()
@@ -585,8 +448,8 @@ void CXTPControlComboBox::SelectByKey(UINT nChar)
     m_nCurSel = pList->GetCurSel();
     if (GetCurSel() != nOld) {
         OnSelChanged();
-        if (m_pEdit && m_pEdit->GetSafeHwnd())
-            m_pEdit->SendMessage(EM_SETSEL, 0, -1);
+        if (m_editHost.GetSafeHwnd())
+            GetEditCtrl()->SendMessage(EM_SETSEL, 0, -1);
     }
 }
 
@@ -594,7 +457,7 @@ int CXTPControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
     if (!m_bFocused)
         return 0;
-    if (m_pEdit && m_pEdit->IsImeComposing())
+    if (m_editHost.IsImeComposing())
         return 2;
     m_bIgnoreAutoComplete = nChar == VK_DELETE || nChar == VK_BACK;
     switch (nChar) {
@@ -626,12 +489,13 @@ int CXTPControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         OnClick(FALSE);
         return 1;
     case VK_TAB:
-        return m_pAutoCompleteWnd && (m_dwShellAutoCompleteFlags & kShellAutoCompleteUseTab) ? 2 : 0;
+        return GetAutoCompleteWnd() && (m_dwShellAutoCompleteFlags & kShellAutoCompleteUseTab) ? 2 : 0;
     default:
         break;
     }
-    if (m_pAutoCompleteWnd && m_pAutoCompleteWnd->IsSuggestShown() && IsListKey(nChar) && !IsAltDown()) {
-        m_pAutoCompleteWnd->ForwardKey(nChar, lParam);
+    CXTPControlComboBoxAutoCompleteWnd* pAutoComplete = GetAutoCompleteWnd();
+    if (pAutoComplete && pAutoComplete->IsSuggestShown() && IsListKey(nChar) && !IsAltDown()) {
+        pAutoComplete->ForwardKey(nChar, lParam);
         return 1;
     }
     if (IsDroppedDown() || !m_bDropDown) {
@@ -640,24 +504,13 @@ int CXTPControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
             return 1;
         }
     }
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd() || !IsEditKey(nChar))
-        return 2;
-    // Handed straight to the edit part: no accelerator of the frame sees it.
-    if (::GetKeyState(VK_CONTROL) < 0 && nChar >= 'A' && nChar <= 'Z') {
-        UINT nMessage = nChar == 'C' ? WM_COPY : nChar == 'V' ? WM_PASTE : nChar == 'X' ? WM_CUT : EM_UNDO;
-        m_pEdit->SendMessage(nMessage, 0, 0);
-        return 1;
-    }
-    m_pEdit->SendMessage(WM_KEYDOWN, nChar, lParam);
-    if (nChar == VK_BACK)
-        m_pEdit->SendMessage(WM_CHAR, VK_BACK, lParam);
-    return 1;
+    return m_editHost.OnEditKey(nChar, lParam);
 }
 
 int CXTPControlComboBox::OnHookMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
 {
     CXTPControlComboBoxList* pList = GetListBox();
-    if (!m_bFocused || IsDroppedDown() || m_pAutoCompleteWnd || !pList || !pList->GetSafeHwnd())
+    if (!m_bFocused || IsDroppedDown() || GetAutoCompleteWnd() || !pList || !pList->GetSafeHwnd())
         return 0;
     SelectByKey(zDelta > 0 ? VK_UP : VK_DOWN);
     return 1;
@@ -665,12 +518,7 @@ int CXTPControlComboBox::OnHookMouseWheel(UINT /*nFlags*/, short zDelta, CPoint 
 
 void CXTPControlComboBox::SetParent(CXTPCommandBar* pParent)
 {
-    if (pParent != m_pParent && m_pEdit && m_pEdit->GetSafeHwnd()) {
-        if (pParent && pParent->GetSafeHwnd())
-            ::SetParent(m_pEdit->GetSafeHwnd(), pParent->GetSafeHwnd());
-        else
-            DestroyEditWindow();
-    }
+    m_editHost.OnParentChanging(pParent);
     CXTPControlPopup::SetParent(pParent);
 }
 
@@ -704,16 +552,8 @@ CXTPControl* CXTPControlComboBox::Clone(BOOL bRecursive)
 
 void CXTPControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (m_pEdit && m_pEdit->IsImeComposing())
+    if (m_editHost.OnClickHandled(pt))
         return;
-    if (IsCustomizeMode()) {
-        if (m_pParent) {
-            m_pParent->SetPopuped(-1);
-            m_pParent->SetSelected(-1);
-        }
-        CustomizeStartDrag(pt);
-        return;
-    }
     if (bKeyboard) {
         if (!m_bEnabled)
             return;
@@ -750,8 +590,8 @@ BOOL CXTPControlComboBox::OnSetPopup(BOOL bPopup)
     if (bPopup) {
         m_bSelEndOk = FALSE;
         m_nLastSel = GetCurSel();
-        if (m_pAutoCompleteWnd)
-            m_pAutoCompleteWnd->HideSuggest();
+        if (CXTPControlComboBoxAutoCompleteWnd* pAutoComplete = GetAutoCompleteWnd())
+            pAutoComplete->HideSuggest();
         BOOL bOpened = CXTPControlPopup::OnSetPopup(TRUE);
         if (bOpened && m_bPopup)
             NotifySite(kNotifyListOpened);
@@ -787,21 +627,4 @@ int CXTPControlComboBox::GetCustomizeMinWidth() const
 BOOL CXTPControlComboBox::IsCaptionVisible() const
 {
     return m_comboStyle == 1 && !GetCaption().IsEmpty();
-}
-
-void CXTPControlComboBox::CreateAutoCompleteWnd()
-{
-    if (m_pAutoCompleteWnd || !m_dwShellAutoCompleteFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    m_pAutoCompleteWnd = new CXTPControlComboBoxAutoCompleteWnd();
-    if (!m_pAutoCompleteWnd->SetupEditWindow(m_pEdit->GetSafeHwnd(), m_dwShellAutoCompleteFlags)) {
-        delete m_pAutoCompleteWnd;
-        m_pAutoCompleteWnd = nullptr;
-    }
-}
-
-void CXTPControlComboBox::DeleteAutoCompleteWnd()
-{
-    delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = nullptr;
 }

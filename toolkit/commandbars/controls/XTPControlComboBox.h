@@ -1,11 +1,11 @@
 // The combo box control (type 5): an optional edit part and a drop-down
 // list (a popup bar holding a list box).
 #pragma once
+#include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
+#include "toolkit/commandbars/controls/XTPControlEditHost.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
 class CXTPControlComboBoxList;
-class CXTPControlComboBoxEditCtrl;
-class CXTPControlComboBoxAutoCompleteWnd;
 
 class CXTPControlComboBox : public CXTPControlPopup
 {
@@ -26,7 +26,7 @@ public:
     void SetLabelWidth(int nWidth);
     int GetThumbWidth() const { return m_nThumbWidth; }
     void SetThumbWidth(int nWidth);
-    BOOL IsPlacementPending() const { return m_bDelayReposition; }
+    BOOL IsPlacementPending() const { return m_editHost.IsPlacementPending(); }
 
     // Drop-down style: the combo has an edit part; else a drop-down list.
     BOOL GetDropDown() const { return m_bDropDown; }
@@ -43,9 +43,9 @@ public:
     void SetEditStyle(DWORD dwStyle);
     CString GetEditHint() const { return m_strEditHint; }
     void SetEditHint(const CString& strHint);
-    BOOL IsHintShown() const { return m_bHintShown; }
+    BOOL IsHintShown() const { return m_editHost.IsHintShown(); }
     CXTPControlComboBoxEditCtrl* GetEditCtrl() const { return m_pEdit; }
-    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_pAutoCompleteWnd; }
+    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_editHost.GetAutoCompleteWnd(); }
 
     // The list's entries.
     int AddString(LPCTSTR lpszItem);
@@ -105,24 +105,19 @@ public:
 
 protected:
     friend class CXTPControlComboBoxEditCtrl;
-    void DestroyEditWindow();
-    void ShowHint(BOOL bShow);
-    void ApplyCharFormat();
+    friend class CXTPControlEditHostFor<CXTPControlComboBox>;
     // Puts the selection back without telling the site of a change.
     void RestoreSelection(int nIndex);
     void MarkBarChanged();
     void CompleteFromList();
-    void CreateAutoCompleteWnd();
-    void DeleteAutoCompleteWnd();
 
     CXTPControlComboBoxEditCtrl* m_pEdit;
+    CXTPControlEditHostFor<CXTPControlComboBox> m_editHost;
     BOOL m_bDropDown;
     int m_comboStyle;
     int m_nWidth;
     int m_nLastSel;
     CString m_strLastText;
-    BOOL m_bDelayDestroy;
-    BOOL m_bDelayReposition;
     int m_nLabelWidth;
     int m_nThumbWidth;
     CString m_strEditHint;
@@ -135,13 +130,6 @@ protected:
     // The current selection was confirmed: closing sends no cancel.
     BOOL m_bSelEndOk;
     int m_nDropDownItemCount;
-    CString m_strEditText;
-    BOOL m_bEditChanged;
-    CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd;
     DWORD m_dwEditStyle;
     int m_nCurSel;
-    BOOL m_bHintShown;
-    // The control itself puts text or the hint into the window: no edit.
-    BOOL m_bSettingText;
-    HWND m_hwndFocusBefore;
 };

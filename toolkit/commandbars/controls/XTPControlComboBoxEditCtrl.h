@@ -21,4 +21,8 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+private:
+    // The wheel and the shell's suggestion list: TRUE when handled.
+    BOOL OnComboMessage(UINT message, WPARAM wParam, LPARAM lParam);
 };

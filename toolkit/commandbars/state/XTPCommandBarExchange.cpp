@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
@@ -222,4 +223,59 @@ void CXTPPopupBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
     m_nTearOffID = pPopupBar->m_nTearOffID;
     m_nTearOffWidth = pPopupBar->m_nTearOffWidth;
     m_rcBorders = pPopupBar->m_rcBorders;
+}
+
+void CXTPMenuBar::GenerateCommandBarList(DWORD& nID, CXTPCommandBarList* pCommandBarList,
+                                         XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam)
+{
+    if (!pCommandBarList || pCommandBarList->Lookup(this))
+        return;
+    if (m_mapTemplates.GetCount() > 0) {
+        // The default menu is the one stored as the bar's controls.
+        if (m_hMenuDefault != nullptr && m_nIDResourceCurrent != m_nIDResource)
+            SwitchMenu(m_hMenuDefault);
+        m_bDirtyMenu = TRUE;
+        // Template menus as they came from their resources need no storing.
+        CArray<UINT, UINT> arrUnchanged;
+        POSITION pos = m_mapTemplates.GetStartPosition();
+        while (pos != nullptr) {
+            UINT nTemplate = 0;
+            CXTPControls* pControls = nullptr;
+            m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+            if (pControls == nullptr || !pControls->IsChanged())
+                arrUnchanged.Add(nTemplate);
+        }
+        for (INT_PTR i = 0; i < arrUnchanged.GetSize(); i++) {
+            CXTPControls* pControls = nullptr;
+            if (m_mapTemplates.Lookup(arrUnchanged[i], pControls) && pControls != nullptr)
+                pControls->InternalRelease();
+            m_mapTemplates.RemoveKey(arrUnchanged[i]);
+        }
+    }
+    CXTPToolBar::GenerateCommandBarList(nID, pCommandBarList, pParam);
+    POSITION pos = m_mapTemplates.GetStartPosition();
+    while (pos != nullptr) {
+        UINT nTemplate = 0;
+        CXTPControls* pControls = nullptr;
+        m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+        AddPopupBars(pControls, nID, pCommandBarList, pParam);
+        if (pControls && (!pParam || pParam->bSaveOriginalControls))
+            AddPopupBars(pControls->GetOriginalControls(), nID, pCommandBarList, pParam);
+    }
+}
+
+void CXTPMenuBar::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList)
+{
+    if (!pCommandBarList || !pCommandBarList->MarkRelinked(this))
+        return;
+    pCommandBarList->EnterRelink(this);
+    RelinkPopupBars(m_pControls, pCommandBarList);
+    POSITION pos = m_mapTemplates.GetStartPosition();
+    while (pos != nullptr) {
+        UINT nTemplate = 0;
+        CXTPControls* pControls = nullptr;
+        m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+        RelinkPopupBars(pControls, pCommandBarList);
+    }
+    pCommandBarList->LeaveRelink();
 }

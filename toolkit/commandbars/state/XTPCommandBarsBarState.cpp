@@ -82,6 +82,13 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
 
     if (m_bCustomizeAvail)
         SaveControls(lpszProfileName, bOnlyCustomized);
+    // Saving showed the default menu: the active document's comes back.
+    auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(GetMenuBar());
+    if (pMenuBar && pMenuBar->IsMenuSwitchedForSaving()) {
+        pMenuBar->SetMenuSwitchedForSaving(FALSE);
+        if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrame))
+            pFrame->OnUpdateFrameMenu(nullptr);
+    }
     m_pOptions->bDirty = FALSE;
 }
 
