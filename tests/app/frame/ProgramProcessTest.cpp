@@ -468,10 +468,16 @@ bool FindCaptionButton(HWND hFrame, LRESULT hitTest, POINT* pPoint)
     return false;
 }
 
-HWND VisibleMenuWindow()
+// The popup menu once its thread tracks it: a click that comes before goes
+// past the menu.
+HWND TrackedMenuWindow()
 {
     const HWND hMenu = FindWindowW(L"#32768", nullptr);
-    return hMenu != nullptr && IsWindowVisible(hMenu) ? hMenu : nullptr;
+    GUITHREADINFO info = {sizeof info};
+    if (hMenu == nullptr || !IsWindowVisible(hMenu) ||
+        !GetGUIThreadInfo(GetWindowThreadProcessId(hMenu, nullptr), &info))
+        return nullptr;
+    return (info.flags & GUI_INMENUMODE) != 0 ? hMenu : nullptr;
 }
 
 // The tray menu's first or last item ("Öffnen", separator, "Beenden"): the
@@ -518,7 +524,7 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     testinput::ClickAt(ptIcon, true);
     HWND hMenu = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = VisibleMenuWindow()) != nullptr; }));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
     testinput::ClickAt(TrayMenuItemPoint(hMenu, true));
     EXPECT_TRUE(testpump::WaitUntil([&] { return IsWindowVisible(hFrame) && GetForegroundWindow() == hFrame; }));
     EXPECT_FALSE(HasEnded(process, 0));
@@ -527,7 +533,7 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
     testinput::ClickAt(ptClose);
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     testinput::ClickAt(ptIcon, true);
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = VisibleMenuWindow()) != nullptr; }));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
     testinput::ClickAt(TrayMenuItemPoint(hMenu, false));
     EXPECT_TRUE(HasEnded(process));
     EXPECT_TRUE(testpump::WaitUntil([] { return VisibleTrayIcons().empty(); }));
