@@ -560,14 +560,24 @@ TEST_F(ProgramProcess, StartMinimizedWithAutoScanWaitsInTheTrayForTheIcon)
         bShownEarly |= VisibleFrameOf(process.dwProcessId) != nullptr;
         EXPECT_EQ(bShownEarly, autoScan == 0) << "AutoScan " << autoScan;
 
+        HWND hFrame = nullptr;
         if (autoScan != 0)
         {
+            // Restored, the window takes the keys: Alt+X ends the program.
             testinput::DoubleClickAt(CenterOf(icons[0]));
-            EXPECT_TRUE(testpump::WaitUntil([&] { return VisibleFrameOf(process.dwProcessId) != nullptr; }));
+            ASSERT_TRUE(testpump::WaitUntil([&] {
+                hFrame = VisibleFrameOf(process.dwProcessId);
+                return hFrame != nullptr && GetForegroundWindow() == hFrame;
+            }));
+            ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+            testinput::SendChord({VK_MENU, 'X'});
         }
-        HWND hFrame = VisibleFrameOf(process.dwProcessId);
-        ASSERT_NE(hFrame, nullptr);
-        PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
+        else
+        {
+            hFrame = VisibleFrameOf(process.dwProcessId);
+            ASSERT_NE(hFrame, nullptr);
+            PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
+        }
         ASSERT_TRUE(HasEnded(process));
         ASSERT_TRUE(testpump::WaitUntil([] { return VisibleTrayIcons().empty(); }));
     }
