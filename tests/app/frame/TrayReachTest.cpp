@@ -11,6 +11,7 @@
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "support/TestInput.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
 
 using namespace frametest;
 
@@ -144,4 +145,19 @@ TEST_F(TrayReach, OpenFromTheIconsMenuRestoresTheFrame)
     EXPECT_EQ(seen.defaultItem, static_cast<UINT>(ID_TRAY_OPEN));
     EXPECT_TRUE(bRestored);
     EXPECT_TRUE(::IsWindow(pFrame->GetSafeHwnd())) << "the program goes on";
+}
+
+// The program waits in the tray for offers: their popups show all the same.
+TEST_F(TrayReach, AnOfferWhileInTheTrayPopsUp)
+{
+    pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
+    ViewOf(pFrame)->Watch(0, TRUE);
+    CloseToTray();
+    const int yes[4] = {1, 0, 0, 0};
+    FeedResult(pFrame, yes);
+    ASSERT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
+    HWND hPopup = pFrame->GetAlerts().GetOpenPopup(0)->GetSafeHwnd();
+    EXPECT_TRUE(testpump::PumpUntil([&] { return ::IsWindowVisible(hPopup) != FALSE; }));
+    EXPECT_TRUE(pFrame->IsInTray());
+    EXPECT_FALSE(pFrame->IsWindowVisible());
 }
