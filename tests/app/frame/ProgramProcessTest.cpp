@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <sqlite3.h>
 
@@ -423,4 +424,202 @@ TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForG
     PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(HasEnded(process));
     EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u);
+}
+
+namespace {
+
+// Wine's notification area without a desktop: a window of its own whose
+// children are the icons, one each.
+HWND ShellTrayWindow()
+{
+    return FindWindowW(L"__winex11_standalone_tray", nullptr);
+}
+
+std::vector<HWND> VisibleTrayIcons()
+{
+    std::vector<HWND> icons;
+    const HWND hTray = ShellTrayWindow();
+    if (hTray != nullptr && IsWindowVisible(hTray))
+        for (HWND hIcon = GetWindow(hTray, GW_CHILD); hIcon != nullptr; hIcon = GetWindow(hIcon, GW_HWNDNEXT))
+            if (IsWindowVisible(hIcon))
+                icons.push_back(hIcon);
+    return icons;
+}
+
+POINT CenterOf(HWND hWnd)
+{
+    RECT rc = {};
+    GetWindowRect(hWnd, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+// A point of the window's caption where it answers the hit-test code.
+bool FindCaptionButton(HWND hFrame, LRESULT hitTest, POINT* pPoint)
+{
+    RECT rc = {};
+    GetWindowRect(hFrame, &rc);
+    const int y = rc.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = rc.right - 1; x > rc.left; --x)
+        if (SendMessageW(hFrame, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == hitTest)
+        {
+            *pPoint = {x - 4, y};
+            return true;
+        }
+    return false;
+}
+
+// The popup menu once its thread tracks it: a click that comes before goes
+// past the menu.
+HWND TrackedMenuWindow()
+{
+    const HWND hMenu = FindWindowW(L"#32768", nullptr);
+    GUITHREADINFO info = {sizeof info};
+    if (hMenu == nullptr || !IsWindowVisible(hMenu) ||
+        !GetGUIThreadInfo(GetWindowThreadProcessId(hMenu, nullptr), &info))
+        return nullptr;
+    return (info.flags & GUI_INMENUMODE) != 0 ? hMenu : nullptr;
+}
+
+// The tray menu's first or last item ("Öffnen", separator, "Beenden"): the
+// menu of another process tells nothing of its items, but each is at least
+// a menu line high and the border is thinner than half a line.
+POINT TrayMenuItemPoint(HWND hMenu, bool bFirst)
+{
+    RECT rc = {};
+    GetWindowRect(hMenu, &rc);
+    const int halfLine = GetSystemMetrics(SM_CYMENU) / 2;
+    return {(rc.left + rc.right) / 2, bFirst ? rc.top + halfLine : rc.bottom - halfLine};
+}
+
+} // namespace
+
+// Close and minimize boxes clicked as a user does; the icon in Wine's tray
+// window double clicked, and its menu's items "Öffnen" and "Beenden" clicked.
+TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWindowBack)
+{
+    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    ASSERT_TRUE(VisibleTrayIcons().empty()) << "an icon of an earlier test is left";
+    const PROCESS_INFORMATION process = m_program.Start();
+    ASSERT_NE(process.hProcess, nullptr);
+    HWND hFrame = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(process.dwProcessId)) != nullptr; }));
+    ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    std::vector<HWND> icons;
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (icons = VisibleTrayIcons()).size() == 1; }))
+        << "Wine's tray window: " << ShellTrayWindow();
+    const POINT ptIcon = CenterOf(icons[0]);
+
+    POINT ptClose = {}, ptMinimize = {};
+    ASSERT_TRUE(FindCaptionButton(hFrame, HTCLOSE, &ptClose));
+    ASSERT_TRUE(FindCaptionButton(hFrame, HTMINBUTTON, &ptMinimize));
+    testinput::ClickAt(ptClose);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
+    EXPECT_FALSE(HasEnded(process, 0));
+
+    testinput::DoubleClickAt(ptIcon);
+    EXPECT_TRUE(testpump::WaitUntil([&] { return IsWindowVisible(hFrame) && GetForegroundWindow() == hFrame; }));
+    ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+
+    testinput::ClickAt(ptMinimize);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
+    testinput::ClickAt(ptIcon, true);
+    HWND hMenu = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
+    testinput::ClickAt(TrayMenuItemPoint(hMenu, true));
+    EXPECT_TRUE(testpump::WaitUntil([&] { return IsWindowVisible(hFrame) && GetForegroundWindow() == hFrame; }));
+    EXPECT_FALSE(HasEnded(process, 0));
+
+    // The last item, "Beenden", ends the program from the tray.
+    testinput::ClickAt(ptClose);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
+    testinput::ClickAt(ptIcon, true);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
+    testinput::ClickAt(TrayMenuItemPoint(hMenu, false));
+    EXPECT_TRUE(HasEnded(process));
+    EXPECT_TRUE(testpump::WaitUntil([] { return VisibleTrayIcons().empty(); }));
+}
+
+// Started minimized with the search running, the window waits in the tray
+// until the icon is double clicked; minimized alone it shows at once.
+TEST_F(ProgramProcess, StartMinimizedWithAutoScanWaitsInTheTrayForTheIcon)
+{
+    SimulatedSite site("{}");
+    ASSERT_TRUE(site.IsRunning());
+    for (DWORD autoScan : {1, 0})
+    {
+        WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", autoScan}, {L"StartMinimized", 1}});
+        const PROCESS_INFORMATION process = m_program.Start();
+        ASSERT_NE(process.hProcess, nullptr);
+        bool bShownEarly = false;
+        std::vector<HWND> icons;
+        ASSERT_TRUE(testpump::WaitUntil([&] {
+            bShownEarly |= VisibleFrameOf(process.dwProcessId) != nullptr;
+            return (icons = VisibleTrayIcons()).size() == 1;
+        }));
+        ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+        bShownEarly |= VisibleFrameOf(process.dwProcessId) != nullptr;
+        EXPECT_EQ(bShownEarly, autoScan == 0) << "AutoScan " << autoScan;
+
+        HWND hFrame = nullptr;
+        if (autoScan != 0)
+        {
+            // Restored, the window takes the keys: Alt+X ends the program.
+            testinput::DoubleClickAt(CenterOf(icons[0]));
+            ASSERT_TRUE(testpump::WaitUntil([&] {
+                hFrame = VisibleFrameOf(process.dwProcessId);
+                return hFrame != nullptr && GetForegroundWindow() == hFrame;
+            }));
+            ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+            testinput::SendChord({VK_MENU, 'X'});
+        }
+        else
+        {
+            hFrame = VisibleFrameOf(process.dwProcessId);
+            ASSERT_NE(hFrame, nullptr);
+            PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
+        }
+        ASSERT_TRUE(HasEnded(process));
+        ASSERT_TRUE(testpump::WaitUntil([] { return VisibleTrayIcons().empty(); }));
+    }
+}
+
+namespace {
+
+// The text of a balloon the tray shows (a tooltip window of the tray's process).
+std::wstring ShownBalloonText()
+{
+    DWORD trayProcessId = 0;
+    GetWindowThreadProcessId(ShellTrayWindow(), &trayProcessId);
+    for (HWND hWnd : WindowsOfProcess(trayProcessId))
+    {
+        wchar_t className[64] = L"", text[256] = L"";
+        GetClassNameW(hWnd, className, 64);
+        if (IsWindowVisible(hWnd) && wcscmp(className, TOOLTIPS_CLASSW) == 0 &&
+            SendMessageW(hWnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text)) > 0)
+            return text;
+    }
+    return L"";
+}
+
+} // namespace
+
+TEST_F(ProgramProcess, SecondStartWhileInTheTrayShowsTheRunningBalloon)
+{
+    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    const PROCESS_INFORMATION first = m_program.Start();
+    ASSERT_NE(first.hProcess, nullptr);
+    HWND hFrame = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(first.dwProcessId)) != nullptr; }));
+    ASSERT_EQ(WaitForInputIdle(first.hProcess, testpump::kDeadline), 0u);
+    PostMessageW(hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
+    // A balloon an earlier test left runs out first (Wine shows one for 10 s).
+    ASSERT_TRUE(testpump::WaitUntil([] { return ShownBalloonText().empty(); }, 2 * testpump::kDeadline));
+
+    const PROCESS_INFORMATION second = m_program.Start();
+    ASSERT_NE(second.hProcess, nullptr);
+    EXPECT_TRUE(HasEnded(second));
+    EXPECT_TRUE(testpump::WaitUntil([&] { return ShownBalloonText() == StringResource(IDS_ALREADY_RUNNING); }));
+    EXPECT_FALSE(IsWindowVisible(hFrame)) << "the window stays in the tray";
+    EXPECT_FALSE(HasEnded(first, 0));
 }
