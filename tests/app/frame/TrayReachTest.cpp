@@ -9,6 +9,7 @@
 
 #include "FrameTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
+#include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "support/TestInput.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
@@ -103,6 +104,7 @@ protected:
     }
 
     CPollSettings settings{60};
+    CWinApp app{L"TrayReachTestApp"};  // the frame loads its bar layout through it
     CMainFrame* pFrame = nullptr;
     HWND hTrayWnd = nullptr;
 };
