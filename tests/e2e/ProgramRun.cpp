@@ -81,14 +81,13 @@ void ProgramRun::TearDown()
     programsettings::RemoveProgramKey();
 }
 
-void ProgramRun::SeedSettings()
+bool SeedSettings(const CProgramCopy& program)
 {
     programsettings::RemoveProgramKey();
-    WriteFileBytes(m_program->File(L"alert.wav"), TestWave());
-    ASSERT_TRUE(programsettings::SetDword(L"Interval", 2));
-    ASSERT_TRUE(programsettings::SetDword(L"MaxDiff", 0));
-    ASSERT_TRUE(programsettings::SetDword(L"ShowInfo", 0));
-    ASSERT_TRUE(programsettings::SetString(L"Sound", m_program->File(L"alert.wav")));
+    WriteFileBytes(program.File(L"alert.wav"), TestWave());
+    return programsettings::SetDword(L"Interval", 2) && programsettings::SetDword(L"MaxDiff", 0) &&
+           programsettings::SetDword(L"ShowInfo", 0) &&
+           programsettings::SetString(L"Sound", program.File(L"alert.wav"));
 }
 
 PROCESS_INFORMATION ProgramRun::StartToFrame()
@@ -167,7 +166,7 @@ bool ProgramRun::WaitForStatusText(UINT nStringId) const
     return testpump::WaitUntil([&] { return StatusText() == expected; }, kProgramDeadline);
 }
 
-std::wstring ProgramRun::StringResource(UINT nId)
+std::wstring StringResource(UINT nId)
 {
     wchar_t text[512] = L"";
     LoadStringW(GetModuleHandleW(nullptr), nId, text, 512);

@@ -21,6 +21,10 @@
 // Generous: two slow cores run a scan every few seconds.
 constexpr DWORD kProgramDeadline = 60000;
 
+// Interval 2, MaxDiff 0, ShowInfo 0, a test sound beside the program; the
+// program's key removed first.
+bool SeedSettings(const CProgramCopy& program);
+
 class ProgramRun : public testing::Test
 {
 protected:
@@ -29,8 +33,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Interval 2, MaxDiff 0, ShowInfo 0, a test sound; the key removed first.
-    void SeedSettings();
+    void SeedSettings() { ASSERT_TRUE(::SeedSettings(*m_program)); }
     // Starts the program and waits for its visible frame.
     PROCESS_INFORMATION StartToFrame();
     PROCESS_INFORMATION Start() { return m_program->Start(); }
@@ -52,7 +55,6 @@ protected:
     std::string StatisticLog() const { return ReadFileBytes(m_program->File(L"statistic.log")); }
     std::wstring StatusText() const;
     bool WaitForStatusText(UINT nStringId) const;
-    static std::wstring StringResource(UINT nId);
 
     // The screen's pixels of a window, saved as <name>.png.
     static testshot::Image ShootWindow(HWND hWnd, const wchar_t* name);
@@ -62,6 +64,9 @@ protected:
     std::unique_ptr<CProgramCopy> m_program;
     HWND m_hFrame = nullptr;
 };
+
+// A text of the program's string table (linked into this program too).
+std::wstring StringResource(UINT nId);
 
 // Counts in an image.
 int CountPixels(const testshot::Image& image, const RECT& area, const std::function<bool(COLORREF)>& accept);

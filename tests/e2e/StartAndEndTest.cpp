@@ -163,3 +163,35 @@ TEST_F(StartAndEnd, UnreadableMatchListEndsTheProgramAfterMessage127AndKeepsTheW
     EXPECT_TRUE(CProgramCopy::HasEnded(process, kProgramDeadline)) << "the program ends by itself";
     EXPECT_EQ(programsettings::ReadBinary(programsettings::SettingsKey, L"Checked"), flags);
 }
+
+// Runs OfflineProgram in a network namespace without routes (skipped where
+// the machine allows none) and reads its outcome.
+TEST_F(StartAndEnd, WithoutADefaultRouteTheProgramShowsMessage103AndEnds)
+{
+    CTestFolder folder("offline");
+    const OfflineRun run = RunTestsOffline(folder, "OfflineProgram.*");
+    ASSERT_FALSE(run.result.empty()) << "the offline run did not end\n" << run.log;
+    if (run.result.compare(0, 4, "skip") == 0)
+        GTEST_SKIP() << "this machine allows no network namespace without routes";
+    EXPECT_EQ(run.result[0], '0') << run.log;
+    EXPECT_NE(run.log.find("[  PASSED  ] 1 test"), std::string::npos) << run.log;
+}
+
+// Without a route the program stops before its frame: no site is needed.
+// Its folder's name differs from the outer run's, whose process ids the
+// inner run's own Wine server hands out again.
+TEST(OfflineProgram, StartShowsMessage103AndEnds)
+{
+    CProgramCopy program("offlineprogram");
+    ASSERT_TRUE(program.IsValid());
+    ASSERT_TRUE(SeedSettings(program));
+    const PROCESS_INFORMATION process = program.Start();
+    ASSERT_NE(process.hProcess, nullptr);
+    HWND hBox = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hBox = processwindows::VisibleBox(process.dwProcessId)) != nullptr; },
+                                    kProgramDeadline));
+    EXPECT_EQ(processwindows::BoxText(hBox), StringResource(IDS_OFFLINE));
+    EXPECT_EQ(processwindows::VisibleFrame(process.dwProcessId), nullptr);
+    processwindows::PressBoxButton(hBox, IDOK);
+    EXPECT_TRUE(CProgramCopy::HasEnded(process, kProgramDeadline));
+}

@@ -15,7 +15,8 @@ std::wstring BuildFolder()
 
 } // namespace
 
-CProgramCopy::CProgramCopy()
+CProgramCopy::CProgramCopy(const char* folderPrefix)
+    : m_folder(folderPrefix)
 {
     const std::wstring source = BuildFolder();
     m_exe = m_folder.File(L"Tavrolin.exe");

@@ -14,8 +14,9 @@
 class CProgramCopy
 {
 public:
-    // Copies build/app/Tavrolin.exe, GAMES.XML and the pictures.
-    CProgramCopy();
+    // Copies build/app/Tavrolin.exe, GAMES.XML and the pictures into a new
+    // test folder named after the prefix.
+    explicit CProgramCopy(const char* folderPrefix = "program");
     ~CProgramCopy();
     CProgramCopy(const CProgramCopy&) = delete;
     CProgramCopy& operator=(const CProgramCopy&) = delete;
@@ -34,7 +35,7 @@ public:
     static int CountRunningPrograms();
 
 private:
-    CTestFolder m_folder{"program"};
+    CTestFolder m_folder;
     std::wstring m_exe;
     bool m_bValid = false;
     std::vector<PROCESS_INFORMATION> m_processes;
