@@ -84,12 +84,12 @@ watch_run() {
     : > "$seen"
     mkdir -p "$shots"
     while sleep 1; do
-        new=$(grep -vxF -f "$seen" "$dump" 2>/dev/null)
+        new=$(grep -vxF -f "$seen" "$dump" 2>/dev/null) || true
         if [ -n "$new" ]; then
             printf '%s\n' "$new" | sed 's/^/history: /'
             printf '%s\n' "$new" >> "$seen"
         fi
-        new=$(grep -vxF -f "$seen" "$links" 2>/dev/null)
+        new=$(grep -vxF -f "$seen" "$links" 2>/dev/null) || true
         if [ -n "$new" ]; then
             printf '%s\n' "$new" | sed 's/^/run: the program opened /'
             printf '%s\n' "$new" >> "$seen"
