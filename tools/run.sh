@@ -84,12 +84,13 @@ watch_run() {
     : > "$seen"
     mkdir -p "$shots"
     while sleep 1; do
-        new=$(grep -vxF -f "$seen" "$dump" 2>/dev/null) || true
+        # The dump is written in the ANSI code page (Windows-1252).
+        new=$(LC_ALL=C grep -avxF -f "$seen" "$dump" 2>/dev/null) || true
         if [ -n "$new" ]; then
-            printf '%s\n' "$new" | sed 's/^/history: /'
+            printf '%s\n' "$new" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/^/history: /'
             printf '%s\n' "$new" >> "$seen"
         fi
-        new=$(grep -vxF -f "$seen" "$links" 2>/dev/null) || true
+        new=$(LC_ALL=C grep -avxF -f "$seen" "$links" 2>/dev/null) || true
         if [ -n "$new" ]; then
             printf '%s\n' "$new" | sed 's/^/run: the program opened /'
             printf '%s\n' "$new" >> "$seen"

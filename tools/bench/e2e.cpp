@@ -103,6 +103,8 @@ void OfferToPopup(SimulatedSite& site, int rounds)
         }, Deadline);
         for (HWND hWnd : processwindows::VisiblePopups(process.dwProcessId, 329, 74))
             seen.insert(hWnd);
+        // The close was seen just after a scan: the offer comes at any point of the interval.
+        Sleep(DWORD(rand() % 2000));
         const double start = Seconds();
         site.SetScenario(R"({"offers": [{"match": )" + std::to_string(1 + round % 64) + R"(, "category": 1}]})");
         HWND hNew = nullptr;
