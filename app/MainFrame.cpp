@@ -3,6 +3,10 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "app/dialogs/AboutBoxDlg.h"
+#include "app/dialogs/InfoDlg.h"
+#include "app/dialogs/InfoTicketDlg.h"
+#include "app/dialogs/OptionsDlg.h"
 #include "app/frame/AlertSound.h"
 #include "app/frame/GamesReportHolder.h"
 #include "app/frame/OfferTexts.h"
@@ -74,6 +78,12 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_XTP_POPUP_EVENT, CMainFrame::OnPopupNotify)
     ON_MESSAGE(CAlertPopups::WM_ALERT_POPUP_CLOSED, CMainFrame::OnAlertPopupClosed)
     ON_NOTIFY(XTP_NM_REPORT_HYPERLINK, IDC_TICKET_REPORT, CMainFrame::OnTicketLinkClick)
+    ON_COMMAND(ID_OPTIONS, CMainFrame::OnOptions)
+    ON_COMMAND(ID_ABOUT, CMainFrame::OnAbout)
+    ON_COMMAND(ID_INFO_SINGLE_TICKET, CMainFrame::OnInfoSingleTicket)
+    ON_COMMAND(ID_INFO_TST_TICKET, CMainFrame::OnInfoTstTicket)
+    ON_UPDATE_COMMAND_UI(ID_INFO_SINGLE_TICKET, CMainFrame::OnUpdateInfoCommand)
+    ON_UPDATE_COMMAND_UI(ID_INFO_TST_TICKET, CMainFrame::OnUpdateInfoCommand)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -207,7 +217,11 @@ LRESULT CMainFrame::OnAlreadyRunning(WPARAM, LPARAM)
 
 LRESULT CMainFrame::OnShowStartupInfo(WPARAM, LPARAM)
 {
-    // Nothing is shown at start beside the frame.
+    if (CSettingsStore::GetInstance().ShowInfo)
+    {
+        CInfoDlg dlg(this);
+        dlg.DoModal();
+    }
     return 0;
 }
 
@@ -547,4 +561,36 @@ void CMainFrame::OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT*)
     CTicketRecord* pRecord = DYNAMIC_DOWNCAST(CTicketRecord, pItemNotify->pRow->GetRecord());
     if (pRecord != nullptr)
         CAlertPopups::s_pfnOpenPage(pRecord->GetPageAddress());
+}
+
+// Dialogs ---------------------------------------------------------------------
+
+void CMainFrame::OnOptions()
+{
+    COptionsDlg dlg(this);
+    if (dlg.DoModal() == IDOK && m_bSearching)
+        StartScanOrRearm();
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutBoxDlg dlg(this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnInfoSingleTicket()
+{
+    CInfoTicketDlg dlg(IDR_RTF_SINGLE_TICKET, this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnInfoTstTicket()
+{
+    CInfoTicketDlg dlg(IDR_RTF_TST_TICKET, this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnUpdateInfoCommand(CCmdUI*)
+{
+    // A handler of its own keeps both buttons enabled.
 }

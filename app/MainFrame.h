@@ -84,6 +84,12 @@ protected:
     afx_msg void OnUpdateStartSearch(CCmdUI* pCmdUI);
     afx_msg void OnUpdateStopSearch(CCmdUI* pCmdUI);
     afx_msg void OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT* pResult);
+    // Dialogs.
+    afx_msg void OnOptions();
+    afx_msg void OnAbout();
+    afx_msg void OnInfoSingleTicket();
+    afx_msg void OnInfoTstTicket();
+    afx_msg void OnUpdateInfoCommand(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

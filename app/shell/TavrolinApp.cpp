@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include "app/MainFrame.h"
+#include "app/dialogs/AboutBoxDlg.h"
 #include "app/TavrolinDoc.h"
 #include "app/shell/SingleInstance.h"
 #include "engine/OnlineCheck.h"
@@ -13,6 +14,7 @@
 #include "framework/docview/CSingleDocTemplate.h"
 #include "framework/ole/AfxOleInit.h"
 #include "resources/AppIds.h"
+#include "resources/FrameworkIds.h"
 
 namespace {
 
@@ -23,6 +25,10 @@ void ShowStartupMessage(UINT nID)
 }
 
 } // namespace
+
+BEGIN_MESSAGE_MAP(CTavrolinApp, CWinApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+END_MESSAGE_MAP()
 
 CTavrolinApp::CTavrolinApp()
     : m_hInstanceMutex(nullptr)
@@ -98,4 +104,10 @@ int CTavrolinApp::ExitInstance()
     database.DeleteOpenOffers();
     database.Close();
     return CWinApp::ExitInstance();
+}
+
+void CTavrolinApp::OnAppAbout()
+{
+    CAboutBoxDlg dlg;
+    dlg.DoModal();
 }

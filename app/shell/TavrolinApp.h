@@ -13,6 +13,9 @@ public:
     int ExitInstance() override;
 
 protected:
+    afx_msg void OnAppAbout();
+    DECLARE_MESSAGE_MAP()
+
     // Open for the life of the process: the name exists while it runs.
     HANDLE m_hInstanceMutex;
 };

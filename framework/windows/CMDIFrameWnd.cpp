@@ -114,6 +114,10 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
     CMDIChildWnd* pChild = MDIGetActive();
     if (pChild != nullptr && pChild->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
+    // A client window taken over by an object of ours may answer commands of its own.
+    CWnd* pClient = m_hWndMDIClient != nullptr ? CWnd::FromHandlePermanent(m_hWndMDIClient) : nullptr;
+    if (pClient != nullptr && pClient->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 

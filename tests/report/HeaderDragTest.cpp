@@ -61,6 +61,8 @@ TEST_F(HeaderDrag, DividerDragResizesTheColumn)
         {"wider, fixed widths", FALSE, 40, 140, 340},
         {"narrower, fixed widths", FALSE, -30, 70, 270},
         {"wider, sized to the window", TRUE, 40, 140, 300},
+        // The tracker stops at the column's minimum width, not a pixel short of it.
+        {"past the minimum, fixed widths", FALSE, -95, 10, 210},
     };
     for (const auto& c : cases)
     {

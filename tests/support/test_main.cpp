@@ -12,8 +12,10 @@ const char* const kChildRunTests[] = {
     "OfflineWorkers.*",                          // engine: SiteOffline starts it without a route
     "OfflineProgram.*",                          // app: ProgramOffline starts it without a route
     "PaneTree.SecondProcessLoadsTheSavedLayout", // docking: LayoutCrossesProcesses starts it
+    "FloatingFrameState.SecondProcessLoadsTheFoldedLayout", // docking: FoldedLayoutCrossesProcesses starts it
     "BarStateRestart.SecondProcessFindsTheCustomizedLayout", // commandbars: the restart test starts it
     "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
+    "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
 };
 
 void LeaveOutChildRunTests()

@@ -166,10 +166,9 @@ void CXTPCustomizeToolbarsPage::OnDeleteToolbar()
 
 void CXTPCustomizeToolbarsPage::OnResetToolbar()
 {
-    // The bar keeps its controls: resetting a built-in bar brings only the
-    // list up to date.
     CXTPToolBar* pBar = GetSelectedToolBar();
     if (pBar == nullptr || !pBar->IsBuiltIn())
         return;
+    pBar->Reset(TRUE);
     RefreshToolbarsList();
 }

@@ -215,6 +215,15 @@ CXTPDockingPaneBase* CXTPDockingPaneManager::FloatPane(CXTPDockingPaneBase* pNod
 {
     if (!m_pLayout || !pNode)
         return nullptr;
+    // A container dragged out of a collapsible frame makes a collapsible one.
+    CXTPDockingPaneMiniWnd* pSourceFrame = nullptr;
+    for (CXTPDockingPaneBase* pUp = pNode->GetContainer(); pUp && !pSourceFrame; pUp = pUp->GetContainer())
+    {
+        if (pUp->GetType() == xtpPaneTypeMiniWnd)
+            pSourceFrame = static_cast<CXTPDockingPaneMiniWnd*>(pUp);
+    }
+    BOOL bInheritCollapsible = pNode->GetType() == xtpPaneTypeTabbedContainer && pSourceFrame &&
+                               pSourceFrame->IsCollapsible();
     auto* pContainer =
         static_cast<CXTPDockingPaneTabbedContainer*>(OnCreatePane(xtpPaneTypeTabbedContainer, m_pLayout));
     if (pNode->GetType() == xtpPaneTypeDockingPane)
@@ -232,6 +241,8 @@ CXTPDockingPaneBase* CXTPDockingPaneManager::FloatPane(CXTPDockingPaneBase* pNod
         static_cast<CXTPDockingPaneSplitterContainer*>(OnCreatePane(xtpPaneTypeSplitterContainer, m_pLayout));
     pSplitter->Init(pContainer, TRUE, nullptr);
     pFrame->SetTopContainer(pSplitter);
+    if (bInheritCollapsible)
+        pFrame->InheritCollapsible(rcScreen.Height() + m_pPaintManager->GetCaptionHeight());
     SyncPanesState();
     if (!m_bAttachingPane)
         UpdateFloatingFrames();

@@ -152,6 +152,8 @@ public:
     BOOL m_bSyncActiveFloatingFrames = TRUE;
     DWORD m_dwDefaultPaneOptions = 0;
     int m_nCaptionDirection = 0;
+    // The title of floating frames that show more than one container.
+    CString m_strFloatingCaption;
     BOOL m_bSecondStyle = FALSE;
     BOOL m_bAttachingPane = FALSE;
     BOOL m_bLayoutCreated = FALSE;

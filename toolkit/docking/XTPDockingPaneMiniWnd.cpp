@@ -12,6 +12,7 @@
 #include "toolkit/common/dc/XTPWindowRect.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/AfxMessages.h"
+#include "resources/FrameworkIds.h"
 #include <algorithm>
 #include "resources/ToolkitDockingIds.h"
 
@@ -28,6 +29,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneMiniWnd, CMiniFrameWnd)
     ON_WM_TIMER()
     ON_WM_SETFOCUS()
     ON_WM_GETMINMAXINFO()
+    ON_WM_IDLEUPDATECMDUI()
 END_MESSAGE_MAP()
 
 BOOL CXTPDockingPaneMiniWnd::m_bShowPinButton = TRUE;
@@ -64,31 +66,111 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     if (!pSite || !pSite->GetSafeHwnd() || m_pLayout->IsUserLayout())
         return;
     BOOL bPanes = HasPanes();
-    if (!m_hWnd)
-    {
-        if (!bPanes)
-            return;
-        if (m_rcFrame.IsRectEmpty())
-            m_rcFrame = CRect(100, 100, 300, 300);
-        DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_THICKFRAME | MFS_BLOCKSYSMENU;
-        if (pManager->m_bSyncActiveFloatingFrames)
-            dwStyle |= MFS_SYNCACTIVE;
-        if (pManager->m_bFloatingFrameCaption)
-            dwStyle &= ~WS_CAPTION;
-        if (!CMiniFrameWnd::CreateEx(0, nullptr, L"", dwStyle, m_rcFrame, pSite))
-            return;
-    }
+    if (!m_hWnd && (!bPanes || !CreateFrameWindow(pSite)))
+        return;
     if (m_pTopContainer)
         m_pTopContainer->SetParentFrame(this);
+    UpdateTitleAndSystemMenu();
+    UpdateCaptionButtons();
+    RecalcLayout();
     // A tree without panes leaves no empty frame on screen.
-    CString strTitle;
+    ShowWindow(bPanes ? SW_SHOWNA : SW_HIDE);
+}
+
+BOOL CXTPDockingPaneMiniWnd::CreateFrameWindow(CWnd* pSite)
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (m_rcFrame.IsRectEmpty())
+        m_rcFrame = CRect(100, 100, 300, 300);
+    // The system menu holds the "Hide" command and gives the system caption
+    // its close box.
+    DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | MFS_BLOCKSYSMENU;
+    if (pManager->m_bSyncActiveFloatingFrames)
+        dwStyle |= MFS_SYNCACTIVE;
+    if (pManager->m_bFloatingFrameCaption)
+        dwStyle &= ~WS_CAPTION;
+    DWORD dwExStyle = pSite->GetExStyle() & WS_EX_LAYOUTRTL;
+    if (m_bCollapsed && !IsOwnCaption())
+    {
+        // Only a frame with its own caption collapses: it comes back whole.
+        if (m_nStep < m_nStepCount)
+            m_rcFrame.bottom = m_rcFrame.top + m_nExpandedHeight;
+        m_bCollapsed = FALSE;
+        m_nStep = m_nStepCount;
+    }
+    if (!CMiniFrameWnd::CreateEx(dwExStyle, nullptr, pManager->m_strFloatingCaption, dwStyle, m_rcFrame, pSite))
+        return FALSE;
+    AdjustSystemMenu();
+    ResumeCollapsible();
+    if (m_bFirstIdle)
+    {
+        m_nIdleFlags |= idleLayout | idleNotify;
+        PostMessage(WM_IDLEUPDATECMDUI);
+    }
+    return TRUE;
+}
+
+void CXTPDockingPaneMiniWnd::AdjustSystemMenu()
+{
+    HMENU hMenu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (!hMenu)
+        return;
+    for (UINT nCommand : {SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
+        ::DeleteMenu(hMenu, nCommand, MF_BYCOMMAND);
+    CString strHide;
+    if (strHide.LoadString(AFX_IDS_HIDE) && !strHide.IsEmpty())
+    {
+        ::DeleteMenu(hMenu, SC_CLOSE, MF_BYCOMMAND);
+        ::AppendMenuW(hMenu, MF_STRING, SC_CLOSE, strHide);
+    }
+}
+
+void CXTPDockingPaneMiniWnd::UpdateTitleAndSystemMenu()
+{
+    CString strTitle = GetDockingPaneManager()->m_strFloatingCaption;
     CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
     if (pSingle && pSingle->GetSelected())
         strTitle = pSingle->GetSelected()->GetTitle();
     SetWindowText(strTitle);
-    UpdateCaptionButtons();
-    RecalcLayout();
-    ShowWindow(bPanes ? SW_SHOWNA : SW_HIDE);
+    if (HMENU hMenu = ::GetSystemMenu(m_hWnd, FALSE))
+        ::EnableMenuItem(hMenu, SC_CLOSE, MF_BYCOMMAND | (HasClosablePane() ? MF_ENABLED : MF_GRAYED));
+    RedrawFrame();
+}
+
+void CXTPDockingPaneMiniWnd::ResumeCollapsible()
+{
+    if (!m_bCollapsed || m_nStep < m_nStepCount)
+        return;
+    ArmLeaveCheck(6);
+}
+
+void CXTPDockingPaneMiniWnd::InheritCollapsible(int nExpandedHeight)
+{
+    m_bCollapsed = TRUE;
+    m_nExpandedHeight = nExpandedHeight;
+    m_nStep = m_nStepCount;
+    if (m_hWnd)
+        ResumeCollapsible();
+}
+
+LRESULT CXTPDockingPaneMiniWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    if (m_bFirstIdle || (m_nIdleFlags & idleLayout))
+    {
+        m_bFirstIdle = FALSE;
+        m_nIdleFlags &= ~(idleLayout | idleNotify);
+        RecalcLayout();
+    }
+    if (IsOwnCaption())
+    {
+        BOOL bActive = IsFocusInside();
+        if (bActive != m_bActive)
+        {
+            m_bActive = bActive;
+            RedrawFrame();
+        }
+    }
+    return 0;
 }
 
 void CXTPDockingPaneMiniWnd::RecalcLayout(BOOL /*bNotify*/)
@@ -186,8 +268,15 @@ void CXTPDockingPaneMiniWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 void CXTPDockingPaneMiniWnd::SetTopContainer(CXTPDockingPaneSplitterContainer* pTop)
 {
     m_pTopContainer = pTop;
-    if (pTop)
-        pTop->SetParentContainer(this);
+    if (!pTop)
+        return;
+    pTop->SetParentContainer(this);
+    m_bFirstIdle = TRUE;
+    if (m_hWnd)
+    {
+        m_nIdleFlags |= idleLayout | idleNotify;
+        PostMessage(WM_IDLEUPDATECMDUI);
+    }
 }
 
 BOOL CXTPDockingPaneMiniWnd::ContainsPane(CXTPDockingPaneBase* pPane) const
@@ -230,6 +319,13 @@ BOOL CXTPDockingPaneMiniWnd::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLong(pPX, L"WindowRectRightPos", m_rcFrame.right);
     XTPExchangeBoolWithDefault(pPX, L"Collapsed", m_bCollapsed, FALSE);
     XTPExchangeLongWithDefault(pPX, L"ExpandedHeight", m_nExpandedHeight, 0);
+    if (!pPX->IsStoring())
+    {
+        // Saved folded when its full height lies above its rectangle's; a
+        // full height no window can have is not believed.
+        BOOL bFolded = m_bCollapsed && m_nExpandedHeight > m_rcFrame.Height() && m_nExpandedHeight <= 0x7FFF;
+        m_nStep = bFolded ? 0 : m_nStepCount;
+    }
     int nTop = m_pTopContainer ? m_pTopContainer->m_nIndex : 0;
     XTPExchangeLong(pPX, L"TopContaner", nTop);
     if (pPX->IsStoring())
@@ -239,6 +335,18 @@ BOOL CXTPDockingPaneMiniWnd::DoPropExchange(CXTPPropExchange* pPX)
         return FALSE;
     SetTopContainer(static_cast<CXTPDockingPaneSplitterContainer*>(pTop));
     return TRUE;
+}
+
+BOOL CXTPDockingPaneMiniWnd::HasClosablePane()
+{
+    CXTPDockingPaneBaseList list;
+    FindPane(xtpPaneTypeDockingPane, &list);
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+    {
+        if (!(static_cast<CXTPDockingPane*>(list.GetNext(pos))->GetOptions() & xtpPaneNoCloseable))
+            return TRUE;
+    }
+    return FALSE;
 }
 
 CXTPDockingPaneTabbedContainer* CXTPDockingPaneMiniWnd::GetSingleContainer() const
@@ -262,17 +370,7 @@ BOOL CXTPDockingPaneMiniWnd::IsCaptionButtonVisible(CXTPDockingPaneCaptionButton
 {
     switch (pButton->GetId())
     {
-    case XTP_IDS_DOCKINGPANE_CLOSE:
-    {
-        CXTPDockingPaneBaseList list;
-        FindPane(xtpPaneTypeDockingPane, &list);
-        for (POSITION pos = list.GetHeadPosition(); pos;)
-        {
-            if (!(static_cast<CXTPDockingPane*>(list.GetNext(pos))->GetOptions() & xtpPaneNoCloseable))
-                return TRUE;
-        }
-        return FALSE;
-    }
+    case XTP_IDS_DOCKINGPANE_CLOSE: return HasClosablePane();
     case XTP_IDS_DOCKINGPANE_AUTOHIDE: return m_bShowPinButton;
     case XTP_IDS_DOCKINGPANE_MENU:
     {
@@ -294,11 +392,29 @@ void CXTPDockingPaneMiniWnd::UpdateCaptionButtons()
     }
 }
 
+BOOL CXTPDockingPaneMiniWnd::IsRightToLeft() const
+{
+    return m_hWnd && (::GetWindowLongW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
+}
+
 CPoint CXTPDockingPaneMiniWnd::ToWindowPoint(CPoint ptScreen) const
 {
     CRect rc;
     ::GetWindowRect(m_hWnd, &rc);
+    // The frame is painted through a mirrored window DC.
+    if (IsRightToLeft())
+        return CPoint(rc.right - 1 - ptScreen.x, ptScreen.y - rc.top);
     return CPoint(ptScreen.x - rc.left, ptScreen.y - rc.top);
+}
+
+CRect CXTPDockingPaneMiniWnd::ToScreenRect(CRect rcWindowPart) const
+{
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    if (IsRightToLeft())
+        return CRect(rc.right - rcWindowPart.right, rc.top + rcWindowPart.top, rc.right - rcWindowPart.left,
+                     rc.top + rcWindowPart.bottom);
+    return rcWindowPart + rc.TopLeft();
 }
 
 CXTPDockingPaneCaptionButton* CXTPDockingPaneMiniWnd::CaptionButtonFromPoint(CPoint ptWindow) const
@@ -335,7 +451,7 @@ BOOL CXTPDockingPaneMiniWnd::OnCaptionButtonDown(CXTPDockingPaneCaptionButton* p
     CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
     if (!pManager || !pSingle || !pSingle->GetSelected())
         return TRUE;
-    CRect rc = pButton->GetRect() + CXTPWindowRect(this).TopLeft();
+    CRect rc = ToScreenRect(pButton->GetRect());
     XTP_DOCKINGPANE_CLICK menu = {pSingle->GetSelected(), {rc.left, rc.bottom}, rc};
     HWND hWnd = m_hWnd;
     pButton->SetPressed(TRUE);

@@ -23,8 +23,12 @@ public:
     // Lays the tree out in the client area.
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
-    // Takes the splitter as the frame's tree.
+    // Takes the splitter as the frame's tree; the tree is laid out at the
+    // first idle pass once the window exists.
     void SetTopContainer(CXTPDockingPaneSplitterContainer* pTop);
+    // A tree floated out of a collapsible frame collapses too: the frame
+    // starts collapsible, unfolded at the given full height.
+    void InheritCollapsible(int nExpandedHeight);
     CXTPDockingPaneSplitterContainer* GetTopContainer() const { return m_pTopContainer; }
 
     BOOL ContainsPane(CXTPDockingPaneBase* pPane) const override;
@@ -49,6 +53,10 @@ public:
     BOOL IsCollapsible() const { return m_bCollapsed; }
     int GetCollapseStep() const { return m_nStep; }
     int GetCollapseStepCount() const { return m_nStepCount; }
+    // The keyboard focus is inside the frame, as of the last idle pass.
+    BOOL IsActive() const { return m_bActive; }
+    // Waiting for its first idle pass to lay the tree out.
+    BOOL IsFirstIdlePending() const { return m_bFirstIdle; }
 
     // With its own caption: the caption button under a client point, whose
     // tip is the string of its id.
@@ -74,6 +82,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -86,10 +95,21 @@ private:
     CXTPDockingPaneTabbedContainer* GetSingleContainer() const;
     // Caption buttons keep window coordinates (the frame paints at the origin).
     CPoint ToWindowPoint(CPoint ptScreen) const;
+    CRect ToScreenRect(CRect rcWindowPart) const;
+    BOOL HasClosablePane();
     CXTPDockingPaneCaptionButton* CaptionButtonFromPoint(CPoint ptWindow) const;
     void UpdateCaptionButtons();
     void RedrawFrame();
     BOOL IsFocusInside() const;
+    BOOL IsRightToLeft() const;
+    BOOL CreateFrameWindow(CWnd* pSite);
+    // No minimise, maximise or restore; the close command reads "Hide".
+    void AdjustSystemMenu();
+    // Title and close command follow the tree.
+    void UpdateTitleAndSystemMenu();
+    // A frame created collapsible (loaded or inherited) resumes folded or
+    // counting down.
+    void ResumeCollapsible();
     void ArmLeaveCheck(int nChecks);
     void StopCollapse();
     void SetWindowHeight(int nHeight, BOOL bToTop);
@@ -108,4 +128,6 @@ private:
     int m_nStep;
     BOOL m_bCollapsing = FALSE;
     int m_nLeaveCountdown = 0;
+    BOOL m_bActive = FALSE;
+    BOOL m_bFirstIdle = FALSE;
 };

@@ -1,4 +1,5 @@
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include <algorithm>
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
@@ -220,6 +221,24 @@ std::vector<int> CXTPDockingPaneSplitterContainer::CalcLengths(const std::vector
     return lengths;
 }
 
+void CXTPDockingPaneSplitterContainer::HideEmptyContainers(CXTPDockingPaneBase* pChild)
+{
+    // Emptied containers wait in the tree for their panes, out of sight:
+    // the layout gives them no room, so it must not leave them where they were.
+    CXTPDockingPaneBaseList list;
+    if (pChild->GetType() == xtpPaneTypeTabbedContainer)
+        list.AddTail(pChild);
+    else
+        pChild->FindPane(xtpPaneTypeTabbedContainer, &list);
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+    {
+        auto* pContainer = static_cast<CXTPDockingPaneTabbedContainer*>(list.GetNext(pos));
+        HWND hContainer = pContainer->GetSafeHwnd();
+        if (hContainer && ::IsWindowVisible(hContainer))
+            ::ShowWindow(hContainer, SW_HIDE);
+    }
+}
+
 void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
 {
     m_rcWindow = rect;
@@ -229,6 +248,8 @@ void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, A
     {
         if (!pChild->IsEmpty())
             visible.push_back(pChild);
+        else
+            HideEmptyContainers(pChild);
     }
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;

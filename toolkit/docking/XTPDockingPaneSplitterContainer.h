@@ -54,6 +54,7 @@ public:
     void OnLoaded();
 
 private:
+    void HideEmptyContainers(CXTPDockingPaneBase* pChild);
     void NotifyChanged();
     void DestroySplitters();
     void PlaceSplitters(AFX_SIZEPARENTPARAMS* lpLayout);

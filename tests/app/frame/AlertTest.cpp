@@ -12,6 +12,7 @@
 #include "app/frame/OfferTexts.h"
 #include "app/frame/PopupItem.h"
 #include "support/Screenshot.h"
+#include "support/SiteSimulation.h"
 #include "support/TestPump.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
@@ -331,4 +332,45 @@ TEST(OfferTexts, MissingWordsKeepTheirBlanksAddressesNameTheReservedHost)
     EXPECT_STREQ(FormatMatchOfferLine(3, FALSE, FALSE), L"Category: 3  ");
     EXPECT_EQ(ResaleDetailAddress(12).Find(L"http://karten.weltturnier2006.test/"), 0);
     EXPECT_NE(ResaleDetailAddress(12).Find(L"&key=12&target=1"), -1);
+}
+
+namespace {
+
+// Runs this program's tests that the filter names in a process of their own
+// with Wine's heap checks on; its output, empty when it did not end.
+std::string RunWithHeapChecks(const CTestFolder& folder, const std::string& filter)
+{
+    char display[256] = "", prefix[MAX_PATH * 2] = "";
+    ::GetEnvironmentVariableA("DISPLAY", display, sizeof display);
+    ::GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    wchar_t exe[MAX_PATH] = L"";
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::string exeUnix;
+    for (const wchar_t* c = exe + 2; *c; ++c)  // Z:\x\y is /x/y
+        exeUnix += *c == L'\\' ? '/' : char(*c);
+    if (prefix[0] == '\0' || !StartLinuxProgram("Z:\\bin\\sh " + SourceFolderUnix() + "/tests/app/frame/HeapCheckRun.sh " +
+                                                exeUnix + " " + folder.Unix("result") + " " + prefix + " " + display +
+                                                " " + filter))
+        return std::string();
+    // Checking every allocation makes the run slow.
+    if (WaitForFile(folder.File("result"), 120000).empty())
+        return std::string();
+    std::string log;
+    ReadWholeFile(folder.File("result.log"), log);
+    return log;
+}
+
+} // namespace
+
+TEST(AlertHeap, FiftyPopupClicksLeaveWinesHeapChecksQuiet)
+{
+    CTestFolder folder("heap");
+    ASSERT_TRUE(folder.IsValid()) << "run through ctest (TAVROLIN_SOURCE_DIR, TAVROLIN_BUILD_DIR)";
+    const std::string log = RunWithHeapChecks(folder, "Alerts.TitleOpensItsPageCloseButtonOpensNothingBothClose");
+    ASSERT_NE(log.find("[  PASSED  ] 1 test"), std::string::npos) << log;
+    for (size_t nAt = log.find(":heap:"); nAt != std::string::npos; nAt = log.find(":heap:", nAt + 1))
+    {
+        const size_t nStart = log.rfind('\n', nAt) + 1;  // npos + 1 is 0
+        ADD_FAILURE() << log.substr(nStart, log.find('\n', nAt) - nStart);
+    }
 }

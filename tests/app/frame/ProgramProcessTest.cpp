@@ -16,6 +16,7 @@
 #include "engine/db/CDatabaseManager.h"
 #include "framework/ole/COleDateTime.h"
 #include "resources/AppIds.h"
+#include "resources/FrameworkIds.h"
 #include "support/SiteSimulation.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -385,4 +386,41 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
     PostMessageW(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
     EXPECT_TRUE(HasEnded(process));
     DeleteFileW(path.c_str());
+}
+
+namespace {
+
+DWORD ReadSettingsDword(LPCWSTR pszName)
+{
+    DWORD value = 0xFFFFFFFF, size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+} // namespace
+
+TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForGood)
+{
+    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    const PROCESS_INFORMATION process = m_program.Start();
+    ASSERT_NE(process.hProcess, nullptr);
+    HWND hInfo = nullptr, hFrame = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] {
+        hInfo = VisibleBoxOf(process.dwProcessId);
+        hFrame = VisibleFrameOf(process.dwProcessId);
+        return hInfo != nullptr;
+    }));
+    EXPECT_NE(hFrame, nullptr) << "the main window shows first";
+    EXPECT_EQ(GetWindow(hInfo, GW_OWNER), hFrame);
+    wchar_t text[64] = L"";
+    GetDlgItemTextW(hInfo, IDC_INFO_TEXT, text, 64);
+    EXPECT_EQ(std::wstring(text).substr(0, 10), L"WM-Tickets");
+
+    SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+    PostMessageW(hInfo, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hInfo, IDOK)));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 1u) << "kept in the store until the settings are saved";
+    PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
+    ASSERT_TRUE(HasEnded(process));
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u);
 }

@@ -24,23 +24,54 @@ namespace {
 const int ID_FILE_MRU_FIRST = 57607;
 const int ID_FILE_MRU_THIRD = 57609;
 
-// A site that counts the popup notices.
+// A site that counts the popup notices; it may add a control to a popup
+// about to open.
 class CPopupSite : public CTestSite
 {
 public:
     int openings = 0;
     int closings = 0;
+    int addOnOpening = 0;
+    // Whether the closed popup's window was gone when the closing notice came.
+    bool windowGoneAtClosing = false;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_XTP_POPUP_OPENING)
+        if (message == WM_XTP_POPUP_OPENING) {
             openings++;
-        if (message == WM_XTP_POPUP_CLOSED)
+            auto* pBar = reinterpret_cast<CXTPPopupBar*>(lParam);
+            if (addOnOpening && pBar)
+                pBar->GetControls()->Add(new CXTPControlButton(), addOnOpening)->SetCaption(L"Vom Rahmen");
+        }
+        if (message == WM_XTP_POPUP_CLOSED) {
             closings++;
+            windowGoneAtClosing = reinterpret_cast<CXTPPopupBar*>(lParam)->GetSafeHwnd() == nullptr;
+        }
         return CTestSite::WindowProc(message, wParam, lParam);
     }
 };
+
+// Menu popup events seen by an in-context hook, called while the event is
+// raised: a closing popup's window is gone before a queued event would be
+// delivered, and Wine then drops it.
+struct CPopupEvent
+{
+    DWORD event;
+    HWND hWnd;
+    LONG idObject;
+    LONG idChild;
+    bool operator==(const CPopupEvent& other) const
+    {
+        return event == other.event && hWnd == other.hWnd && idObject == other.idObject && idChild == other.idChild;
+    }
+};
+std::vector<CPopupEvent> g_popupEvents;
+
+void CALLBACK OnPopupEvent(HWINEVENTHOOK, DWORD event, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    g_popupEvents.push_back({event, hWnd, idObject, idChild});
+}
 
 class PopupBar : public testing::Test
 {
@@ -117,6 +148,38 @@ TEST_F(PopupBar, OpensWithoutTakingActivationAndTellsTheOwner)
     pBar->EndTracking();
     EXPECT_FALSE(IsWindow(hPopup)) << "closing destroys the window";
     EXPECT_EQ(1, m_site.closings);
+}
+
+TEST_F(PopupBar, OpeningAndClosingRaiseMenuPopupEventsAndTheSiteMayAddControlsFirst)
+{
+    g_popupEvents.clear();
+    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, ::GetModuleHandleW(nullptr),
+                                            OnPopupEvent, ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    ASSERT_NE(nullptr, hHook);
+    m_site.addOnOpening = 150;
+    CXTPPopupBar* pBar = MakeMenu({100, 101});
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    HWND hPopup = pBar->GetSafeHwnd();
+    CXTPControl* pAdded = pBar->GetControls()->FindControl(150);
+    ASSERT_NE(nullptr, pAdded) << "added by the site before the layout";
+    EXPECT_TRUE(pAdded->IsVisible());
+    EXPECT_LT(pBar->GetControl(1)->GetRect().bottom, pAdded->GetRect().bottom + 1) << "laid out with the others";
+    EXPECT_FALSE(pAdded->GetRect().IsRectEmpty());
+    const CPopupEvent opened{EVENT_SYSTEM_MENUPOPUPSTART, hPopup, OBJID_MENU, CHILDID_SELF};
+    EXPECT_TRUE(PumpUntil([&] { return g_popupEvents.size() == 1; }));
+    EXPECT_EQ(std::vector<CPopupEvent>{opened}, g_popupEvents);
+
+    pBar->EndTracking();
+    const CPopupEvent closed{EVENT_SYSTEM_MENUPOPUPEND, hPopup, OBJID_MENU, CHILDID_SELF};
+    EXPECT_TRUE(PumpUntil([&] { return g_popupEvents.size() == 2; }));
+    EXPECT_EQ((std::vector<CPopupEvent>{opened, closed}), g_popupEvents) << "the end names the window it had";
+    EXPECT_EQ(1, m_site.openings);
+    EXPECT_EQ(1, m_site.closings);
+    EXPECT_TRUE(m_site.windowGoneAtClosing) << "the site hears of the closing once the window is gone";
+
+    pBar->EndTracking();
+    EXPECT_EQ(1, m_site.closings) << "a closed popup closes once";
+    ::UnhookWinEvent(hHook);
 }
 
 TEST_F(PopupBar, ShortMenuHidesRareCommandsBehindTheExpandItem)

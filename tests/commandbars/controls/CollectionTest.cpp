@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 
@@ -48,6 +49,24 @@ public:
 
 private:
     CSize m_size;
+};
+
+// A button measuring as its style asks: large below its caption, wide
+// beside it, a plain icon.
+class CStyledControl : public CXTPControlButton
+{
+public:
+    CSize GetSize(CDC*) override
+    {
+        switch (GetStyle()) {
+        case xtpButtonIconAndCaptionBelow:
+            return CSize(40, 56);
+        case xtpButtonIconAndCaption:
+            return CSize(70, 22);
+        default:
+            return CSize(22, 22);
+        }
+    }
 };
 
 class Layout : public testing::Test
@@ -273,4 +292,71 @@ TEST_F(Layout, ControlsMayRegenerateBeforeEachLayout)
     Fill(1);
     EXPECT_EQ(CSize(114, 24), Calc(500, LM_HORZDOCK | LM_COMMIT));
     EXPECT_EQ(CRect(92, 2, 112, 22), RectOf(4));
+}
+
+TEST_F(Layout, LargeButtonsGiveWayStepByStepAsTheLengthShrinks)
+{
+    m_bar.SetBarStyle(m_bar.GetBarStyle() | XTP_CBRS_LARGE_BUTTONS);
+    auto* pImages = new CXTPImageManager();
+    m_bar.SetImageManager(pImages);
+    // 32-pixel icons (the bar's large size) for ids 1 to 6; id 7 has none.
+    ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(32, 32, 1, 1, nullptr), ::CreateBitmap(32, 32, 1, 32, nullptr)};
+    for (UINT nId = 1; nId <= 6; nId++)
+        pImages->SetIcon(CXTPImageManagerIconHandle(::CreateIconIndirect(&info)), nId, CSize(32, 32));
+    ::DeleteObject(info.hbmMask);
+    ::DeleteObject(info.hbmColor);
+    auto styles = [&] {
+        std::vector<int> result;
+        for (int i = 0; i < m_bar.GetControlCount(); i++)
+            result.push_back(m_bar.GetControl(i)->GetStyle());
+        return result;
+    };
+    auto fill = [&](std::vector<int> ids, std::vector<int> groups) {
+        m_bar.GetControls()->RemoveAll();
+        for (int nId : ids)
+            m_bar.GetControls()->Add(new CStyledControl(), nId);
+        for (int g : groups)
+            m_bar.GetControl(g)->SetBeginGroup(TRUE);
+    };
+
+    // Six large buttons (40 x 56); three small ones stack in one 66-pixel column.
+    fill({1, 2, 3, 4, 5, 6}, {});
+    const struct
+    {
+        int length;  // without the borders
+        std::vector<int> styles;
+        int width;
+    } steps[] = {
+        {241, {4, 4, 4, 4, 4, 4}, 240},
+        {240, {4, 4, 4, 3, 3, 3}, 190},  // the last three large ones go beside their captions
+        {190, {3, 3, 3, 3, 3, 3}, 140},  // then the three before them
+        {140, {3, 3, 3, 2, 2, 2}, 92},   // the last column loses its captions
+        {92, {2, 2, 2, 2, 2, 2}, 44},
+        {20, {2, 2, 2, 2, 2, 2}, 44},    // nothing left to give
+    };
+    for (const auto& step : steps) {
+        CSize size = Calc(step.length + 4, LM_HORZDOCK | LM_COMMIT);
+        EXPECT_EQ(step.styles, styles()) << "length " << step.length;
+        EXPECT_EQ(step.width + 4, size.cx) << "length " << step.length;
+    }
+    EXPECT_EQ(CRect(24, 46, 46, 68), RectOf(5)) << "stacked third in the second column";
+
+    // A group start inside the run: the last run ending in a large button
+    // gives way as a whole, even when that makes the bar wider.
+    fill({1, 2, 3, 4}, {2});
+    CSize size = Calc(166 + 4, LM_HORZDOCK | LM_COMMIT);
+    EXPECT_EQ((std::vector<int>{4, 3, 3, 3}), styles());
+    EXPECT_EQ(40 + 70 + 6 + 70 + 4, size.cx);
+    EXPECT_EQ(CRect(118, 24, 188, 46), RectOf(3)) << "under the group's first, past the 6-pixel gap";
+
+    // Without a large icon a button starts beside its caption.
+    fill({1, 7, 2}, {});
+    Calc(500, LM_HORZDOCK | LM_COMMIT);
+    EXPECT_EQ((std::vector<int>{4, 3, 4}), styles());
+
+    // With 0x80 what still does not fit is hidden as plain icons.
+    fill({1, 2, 3, 4, 5, 6}, {});
+    Calc(30 + 4, LM_HORZDOCK | LM_COMMIT | LM_HIDEWRAP);
+    for (int i = 0; i < 6; i++)
+        EXPECT_EQ(i < 3 ? 0u : static_cast<DWORD>(xtpHideWrap), m_bar.GetControl(i)->GetHideFlags()) << i;
 }

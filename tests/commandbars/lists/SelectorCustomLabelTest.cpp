@@ -1,6 +1,10 @@
 // The grid selector, the window-hosting custom control and the label.
 #include <gtest/gtest.h>
+#include <iterator>
 #include "commandbars/CommandBarsTestSupport.h"
+#include "support/Screenshot.h"
+#include "support/TestPump.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlCustom.h"
 #include "toolkit/commandbars/controls/XTPControlLabel.h"
@@ -114,6 +118,66 @@ TEST_F(SpecialControls, SelectorGrowsPastItsEdgeUpToTheMaximum)
         EXPECT_EQ(CSize(5, 4), pSelector->GetGrid()) << "each opening starts from the items count";
         m_bar.GetControls()->Remove(pSelector);
     }
+}
+
+TEST_F(SpecialControls, SelectorInAnOpenPopupGrowsUnderPostedMovesAndReportsTheCellsReleasedOn)
+{
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(&m_commandBars);
+    CXTPControlSelector* pSelector = new CXTPControlSelector();
+    pPopup->GetControls()->Add(pSelector, 500);
+    m_site.ShowWindow(SW_SHOWNA);
+    ASSERT_TRUE(pPopup->Popup(100, 100));
+    HWND hPopup = pPopup->GetSafeHwnd();
+    ASSERT_NE(nullptr, hPopup);
+    ASSERT_EQ(CSize(5, 4), pSelector->GetGrid());
+    CRect rcCells = pSelector->GetRect();
+    m_site.received.clear();
+
+    // The drag as the popup sees it: the button held, the pointer put
+    // where each posted move says.
+    SetLeftButton(TRUE);
+    auto post = [&](UINT message, CPoint offset) {
+        CPoint point = rcCells.TopLeft() + offset;
+        CPoint screen = point;
+        ::ClientToScreen(hPopup, &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        ::PostMessageW(hPopup, message, message == WM_MOUSEMOVE ? MK_LBUTTON : 0, MAKELPARAM(point.x, point.y));
+        testpump::PumpPending();
+    };
+    const struct
+    {
+        CPoint offset;  // from the grid's top-left corner
+        CSize grid;
+        CSize selection;
+    } moves[] = {
+        {{30, 30}, {5, 4}, {2, 2}},
+        {{6 * 28 + 5, 30}, {7, 4}, {7, 2}},       // past the right edge: the grid reaches the pointer
+        {{6 * 28 + 5, 5 * 28 + 5}, {7, 6}, {7, 6}},
+        {{50 * 28, 50 * 28}, {12, 12}, {12, 12}},  // never beyond the maximum
+        {{40, 40}, {12, 12}, {2, 2}},             // back inside: the grown grid stays
+    };
+    for (const auto& move : moves) {
+        post(WM_MOUSEMOVE, move.offset);
+        EXPECT_EQ(move.grid, pSelector->GetGrid()) << move.offset.x << "," << move.offset.y;
+        EXPECT_EQ(move.selection, pSelector->GetSelection()) << move.offset.x << "," << move.offset.y;
+        rcCells = pSelector->GetRect();
+    }
+    CRect rcWindow;
+    ::GetWindowRect(hPopup, &rcWindow);
+    EXPECT_GE(rcWindow.Width(), 12 * 28) << "the popup grew with its grid";
+    EXPECT_EQ(static_cast<int>(std::size(moves)), Notified(0x1006)) << "one notice per changed selection";
+    testshot::Image image = testshot::CaptureWindow(hPopup);
+    testshot::Save(image, L"commandbars_selector_grown.png");
+    CPoint ptFirst = rcCells.TopLeft() + CPoint(14, 14), ptFar = rcCells.TopLeft() + CPoint(11 * 28 + 14, 11 * 28 + 14);
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), image.Pixel(ptFirst.x, ptFirst.y)) << "selected cell";
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), image.Pixel(ptFar.x, ptFar.y)) << "the last grown cell, not selected";
+
+    post(WM_LBUTTONUP, CPoint(40, 40));
+    SetLeftButton(FALSE);
+    EXPECT_EQ(CSize(2, 2), pSelector->GetResult());
+    if (::IsWindow(hPopup))
+        pPopup->EndTracking();
+    pPopup->InternalRelease();
 }
 
 TEST_F(SpecialControls, CustomControlFollowsTheVerticalOptions)

@@ -234,3 +234,43 @@ TEST_F(Shadows, FollowTheOwnersShowingAndGoWithIt)
     other.SetCommandBars(nullptr);
     other.DestroyWindow();
 }
+
+TEST_F(Shadows, ASubMenusShadowIsTrimmedOnItsParentAndWhereTheParentsShadowLies)
+{
+    PaintManager()->m_nShadowOptions = 1;
+    XTPShadowsManager()->SetShadow(&m_bar);
+    // A sub-menu opened to the left, overlapping the parent's left edge and
+    // reaching below it.
+    CRect rcSub(m_rcBar.left - 80, m_rcBar.top + 20, m_rcBar.left + 3, m_rcBar.bottom + 30);
+    m_site.ScreenToClient(&rcSub);
+    CTestBar sub;
+    ASSERT_TRUE(sub.Create(&m_site, rcSub));
+    sub.SetCommandBars(&m_commandBars);
+    XTPShadowsManager()->SetShadow(&sub);
+    const CXTPShadowsManager::CShadowList& shadows = XTPShadowsManager()->GetShadows();
+    ASSERT_EQ(4, shadows.GetSize());
+    CXTPShadowsManager::CShadowWnd* pRight = shadows[3];
+    ASSERT_FALSE(pRight->IsBelow());
+    CRect rcRight;
+    pRight->GetWindowRect(&rcRight);
+    HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, ::GetWindowRgn(pRight->GetSafeHwnd(), hRegion));
+    const struct
+    {
+        CPoint point;  // screen
+        BOOL shown;
+        const char* where;
+    } points[] = {
+        {CPoint(m_rcBar.left + 5, m_rcBar.top + 30), FALSE, "on the parent"},
+        {CPoint(m_rcBar.left + 5, m_rcBar.bottom + 2), FALSE, "on the parent's shadow below"},
+        {CPoint(m_rcBar.left + 5, m_rcBar.bottom + 10), TRUE, "beside nothing"},
+    };
+    for (const auto& p : points)
+        EXPECT_EQ(p.shown, ::PtInRegion(hRegion, p.point.x - rcRight.left, p.point.y - rcRight.top) != FALSE)
+            << p.where;
+    EXPECT_EQ(ERROR, ::GetWindowRgn(shadows[0]->GetSafeHwnd(), hRegion)) << "the parent's own shadow stays whole";
+    ::DeleteObject(hRegion);
+    XTPShadowsManager()->RemoveShadow(&sub);
+    sub.SetCommandBars(nullptr);
+    sub.DestroyWindow();
+}

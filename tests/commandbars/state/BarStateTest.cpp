@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/frame/XTPReBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 
 namespace {
@@ -515,4 +516,47 @@ TEST_F(BarStateTest, PlaceVisibilityAndStatusBarComeBack)
     EXPECT_FALSE(pLoaded->Bar(kToolsBar)->IsVisible());
     EXPECT_FALSE(::IsWindowVisible(pLoaded->Bar(kToolsBar)->GetSafeHwnd()));
     EXPECT_FALSE(pLoaded->m_statusBar.IsWindowVisible());
+}
+
+TEST_F(BarStateTest, AUserBarComingBackGoesIntoTheFramesRebarWhenItHasOne)
+{
+    const UINT kUserBar = 400;
+    CFrameBuild saving;
+    saving.reBar = TRUE;
+    CStateFrame* pFrame = Open(saving);
+    CXTPToolBar* pUser = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarTop);
+    pUser->SetBarID(kUserBar);
+    pUser->SetBuiltIn(FALSE);
+    static const UINT buttons[] = {601, 602};
+    pUser->AddButtons(buttons, 2);
+    ASSERT_TRUE(pFrame->GetCommandBars()->AddToRebar(pUser));
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+
+    for (BOOL bReBar : {FALSE, TRUE}) {
+        CFrameBuild build;
+        build.reBar = bReBar;
+        CStateFrame* pLoaded = Reopen(build);
+        ASSERT_NE(pLoaded, nullptr);
+        CXTPToolBar* pBar = pLoaded->Bar(kUserBar);
+        ASSERT_NE(pBar, nullptr) << "rebar " << bReBar;
+        EXPECT_EQ((std::vector<int>{601, 602}), pLoaded->Ids(kUserBar));
+        auto* pReBar = dynamic_cast<CXTPReBar*>(CWnd::FromHandlePermanent(::GetDlgItem(pLoaded->m_hWnd, 59396)));
+        if (!bReBar) {
+            EXPECT_EQ(pLoaded->GetCommandBars()->GetDockBar(xtpBarTop), pBar->GetDockBar()) << "docked at its side";
+        } else {
+            ASSERT_NE(pReBar, nullptr);
+            EXPECT_EQ(nullptr, pBar->GetDockBar()) << "off its dock bar";
+            int nBand = pReBar->FindBand(pBar);
+            ASSERT_GE(nBand, 0);
+            REBARBANDINFOW band = {};
+            band.cbSize = REBARBANDINFOW_V6_SIZE;
+            band.fMask = RBBIM_ID | RBBIM_STYLE;
+            pReBar->SendMessage(RB_GETBANDINFOW, static_cast<WPARAM>(nBand), reinterpret_cast<LPARAM>(&band));
+            EXPECT_EQ(kUserBar, band.wID);
+            EXPECT_EQ(XTP_REBAR_BANDSTYLE, band.fStyle & XTP_REBAR_BANDSTYLE);
+            EXPECT_NE(nullptr, pLoaded->Bar(kToolsBar)->GetDockBar()) << "the program's bars stay docked";
+        }
+        Close(pLoaded);
+    }
 }

@@ -5,6 +5,7 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
+#include "toolkit/commandbars/frame/XTPReBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 
@@ -55,6 +56,12 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_build.statusBar) {
         static const UINT indicators[] = {0};
         if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 1))
+            return -1;
+    }
+    if (m_build.reBar) {
+        auto* pReBar = new CXTPReBar();
+        pReBar->m_bAutoDelete = TRUE;
+        if (!pReBar->Create(this))
             return -1;
     }
     if (m_build.loadProfile)

@@ -34,6 +34,8 @@ struct CFrameBuild
     BOOL menuPopup = FALSE;
     // A dialog bar (kDialogBar) docked below the toolbars.
     BOOL dialogBar = FALSE;
+    // A rebar (59396) made before the layout is loaded.
+    BOOL reBar = FALSE;
     // Loaded while the frame is being created, as the program does.
     LPCWSTR loadProfile = nullptr;
     BOOL loadSilent = FALSE;

@@ -3,6 +3,7 @@
 // name, the styles, reset and delete, button images through the clipboard
 // and the gallery.
 #include "customize/customize/CustomizeTestSupport.h"
+#include "customize/imageeditor/ImageEditorTestSupport.h"
 
 #include <set>
 
@@ -506,6 +507,49 @@ TEST_F(ContextMenu, EditedImagesBecomeTheControlsCustomIcon)
     EXPECT_EQ(edits[0].customIcon, edits[1].customIcon) << "a second edit replaces the custom icon";
     EXPECT_EQ(kBackground, edits[1].pixel) << "cleared: transparent";
     EXPECT_EQ(clrOriginal, IconPixel(pImages, 100, 12, 8)) << "the built-in image stays";
+}
+
+// Lines drawn in the editor show on the toolbar button once the editor is
+// closed with OK; the rest of the icon stays as it was.
+TEST_F(ContextMenu, TheButtonShowsTheEditedIcon)
+{
+    CXTPControl* pButton = pBar->GetControl(0);
+    // A pixel of the button's icon in a picture of the bar.
+    auto iconPixel = [&](const testshot::Image& shot, int x, int y) {
+        const CRect rc = pButton->GetRect();
+        return shot.Pixel(rc.left + (rc.Width() - 16) / 2 + x, rc.top + (rc.Height() - 16) / 2 + y);
+    };
+    const COLORREF clrBlue = RGB(0, 0, 0xFF);
+    testshot::Image before = ctltest::Shoot(pBar->GetSafeHwnd(), L"customize_button_icon_before_edit.png");
+    testshot::Image after;
+    auto edit = [&](CXTPCustomizeSheet&, CXTPPopupBar* pMenu) {
+        HWND hEditor = nullptr;
+        ctltest::CModalDriver driver(L"#32770", [&hEditor](HWND hDlg) {
+            hEditor = hDlg;
+            auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hDlg));
+            ASSERT_NE(nullptr, pEditor);
+            testpump::PumpUntilIdle();
+            edittest::ClickCell(*pEditor, XTP_IDS_CLR_BLUE);
+            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_LINE);
+            edittest::DragPixels(*pEditor, POINT{0, 3}, POINT{16, 3});
+            edittest::DragPixels(*pEditor, POINT{0, 12}, POINT{16, 12});
+            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
+        testpump::PumpUntilIdle();
+        pBar->RedrawWindow();
+        after = ctltest::Shoot(pBar->GetSafeHwnd(), L"customize_button_icon_edited.png");
+    };
+    WithMenu({{0, edit}});
+    EXPECT_NE(0, pButton->GetCustomIconId());
+    for (int x : {0, 7, 15}) {
+        EXPECT_NE(clrBlue, iconPixel(before, x, 3)) << x;
+        EXPECT_EQ(clrBlue, iconPixel(after, x, 3)) << x;
+        EXPECT_EQ(clrBlue, iconPixel(after, x, 12)) << x;
+    }
+    // Between the lines the icon is unchanged.
+    EXPECT_EQ(iconPixel(before, 8, 8), iconPixel(after, 8, 8));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The toolbars page: which bars it lists, which buttons it allows, what the
-// check boxes do, and new, rename and delete through their dialogs.
+// check boxes do, and new, rename, delete and reset through their dialogs.
 #include "customize/customize/CustomizeTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -163,6 +163,49 @@ TEST_F(ToolbarsPage, DeleteAsksFirstAnnouncesAndDropsTheCustomizeSelection)
     ASSERT_EQ(1u, site.notifications.size());
     EXPECT_EQ(WM_XTP_TOOLBAR_DELETING, site.notifications[0].first);
     EXPECT_EQ((std::vector<CString>{L"Standard"}), Titles());
+}
+
+// "Zurücksetzen..." asks with the bar's title; Cancel keeps the bar as the
+// user left it, OK brings back its initial buttons.
+TEST_F(ToolbarsPage, ResetAsksThenRestoresTheBarsInitialButtons)
+{
+    CXTPToolBar* pBar = AddBar(pBars, {L"Standard", 100});
+    AddBar(pBars, {L"Eigene", 0xE800, FALSE});
+    for (int nID : {201, 202, 203})
+        pBar->GetControls()->Add(xtpControlButton, nID);
+    pBar->GetControls()->CreateInitialControls();
+    pBar->GetControls()->Remove(pBar->GetControl(1));
+    pBar->GetControls()->Add(xtpControlButton, 204);
+    Show();
+    Select(0);
+    auto ids = [&] {
+        std::vector<int> result;
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            result.push_back(pBar->GetControl(i)->GetID());
+        return result;
+    };
+    auto pressReset = [&] {
+        ::SendMessageW(::GetDlgItem(pPage->GetSafeHwnd(), XTP_IDC_BUTTON_RESET), BM_CLICK, 0, 0);
+    };
+    CString strAsked;
+    {
+        CDialogScript script({ReadMessage(&strAsked, IDCANCEL)});
+        pressReset();
+        EXPECT_EQ(1u, script.StepsRun());
+    }
+    EXPECT_EQ(
+        CString(L"Sind Sie sicher, dass Sie die Änderungen für die Symbolleiste 'Standard' zurücksetzen möchten?"),
+        strAsked);
+    EXPECT_EQ((std::vector<int>{201, 203, 204}), ids());
+    {
+        CDialogScript script({Press(IDOK)});
+        pressReset();
+        EXPECT_EQ(1u, script.StepsRun());
+    }
+    EXPECT_EQ((std::vector<int>{201, 202, 203}), ids());
+    EXPECT_EQ((std::vector<CString>{L"Standard", L"Eigene"}), Titles());
+    EXPECT_EQ(0, List().GetCurSel());
+    EXPECT_TRUE(Enabled(XTP_IDC_BUTTON_RESET));
 }
 
 } // namespace

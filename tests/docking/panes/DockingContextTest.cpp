@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 #include "framework/controls/CListBox.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
+#include "docking/tabs/ForcedScheme.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -172,10 +174,11 @@ struct DockingSetup
     CXTPDockingPane* right = nullptr;
     CRecordingContext* context = nullptr;
 
-    explicit DockingSetup(int theme = 0)
+    explicit DockingSetup(int theme = 0, DWORD siteExStyle = 0)
     {
         frame = new CDockingFrame;
-        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
+        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420), nullptr,
+                      nullptr, siteExStyle);
         frame->manager.InstallDockingPanes(frame);
         frame->manager.SetTheme(theme);
         delete frame->manager.m_pDockingContext;
@@ -373,6 +376,26 @@ TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
     }
 }
 
+TEST(DockingContext, RightToLeftSiteDocksOnTheSideThePointerIsAt)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s(0, WS_EX_LAYOUTRTL);
+    CRect client = s.Client();
+    CRect before = s.ScreenRect(s.right->GetContainer());
+    ASSERT_LT(before.right, client.CenterPoint().x) << "a right pane lies at the left on screen";
+    // The caption's buttons lie at its left end on screen.
+    POINT from = {before.right - 20, before.top + 6};
+    POINT to = {client.right - 10, client.CenterPoint().y};
+    MouseDrag(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
+    testpump::PumpUntilIdle();
+    EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+    EXPECT_FALSE(IsFloating(s.right));
+    EXPECT_EQ(xtpPaneDockLeft, s.frame->manager.GetPaneDirection(s.right)) << "the left of a mirrored site";
+    s.Layout();
+    CRect after = s.ScreenRect(s.right->GetContainer());
+    EXPECT_TRUE(after.PtInRect(to)) << "the pane lies where the pointer let go";
+}
+
 TEST(DockingContext, DesktopUnlockedWhenAnotherWindowHoldsTheCapture)
 {
     CWinApp app(L"DockingContextApp");
@@ -495,9 +518,25 @@ TEST(DockingContextSticker, MasksHitTestsAndRegions)
 TEST(DockingContext, StickersOverTheClientChooseASide)
 {
     CWinApp app(L"DockingContextApp");
-    for (int theme : {0, 9})
+    // Every sticker look: the classic arrows in each system colour scheme
+    // (blue also stands for no visual style), and the second style.
+    struct
     {
-        SCOPED_TRACE(theme);
+        int theme;
+        LPCWSTR scheme;
+        LPCWSTR picture;
+    } looks[] = {
+        {0, nullptr, L"docking_stickers_classic.png"},
+        {0, L"HomeStead", L"docking_stickers_classic_olive.png"},
+        {0, L"Metallic", L"docking_stickers_classic_silver.png"},
+        {9, nullptr, L"docking_stickers_second.png"},
+    };
+    std::vector<COLORREF> topArrows;
+    for (const auto& look : looks)
+    {
+        const int theme = look.theme;
+        SCOPED_TRACE(look.picture);
+        std::unique_ptr<CForcedScheme> scheme(look.scheme ? new CForcedScheme(look.scheme) : nullptr);
         DockingSetup s(theme);
         s.frame->manager.m_bAlphaDockingContext = TRUE;
         s.frame->manager.m_bShowDockingContextStickers = TRUE;
@@ -522,8 +561,7 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
             s.frame->GetWindowRect(&frameRect);
             testshot::Image shot = testshot::CaptureDC(screen, frameRect);
             ::ReleaseDC(nullptr, screen);
-            EXPECT_FALSE(testshot::Save(shot, second ? L"docking_stickers_second.png" : L"docking_stickers_classic.png")
-                             .empty());
+            EXPECT_FALSE(testshot::Save(shot, look.picture).empty());
             // The cross shows its own picture; its cut corner shows the client behind.
             CXTPDockingPaneContextStickerWnd* sticker = context.GetStickers()[0];
             XTP_DOCKINGPANE_STICKER_PIXELS image = sticker->DrawImage(TRUE, sticker->GetMask(), 0);
@@ -531,6 +569,8 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
             for (POINT pt : {POINT{crossSize.cx / 2, 8}, POINT{8, crossSize.cy / 2}, POINT{crossSize.cx / 2, 30}})
                 EXPECT_EQ(image.Pixel(pt.x, pt.y), shot.Pixel(x0 + pt.x, y0 + pt.y)) << pt.x << "," << pt.y;
             EXPECT_NE(image.Pixel(crossSize.cx / 2, 8), shot.Pixel(x0 + 1, y0 + 1));
+            // The arrow's fill, just inside its outline, tells the looks apart.
+            topArrows.push_back(shot.Pixel(x0 + crossSize.cx / 2 - 10, y0 + 4));
         };
         MouseDrag(s.frame->m_hWnd, s.Caption(s.right), {centre, overLeftArrow});
         EXPECT_EQ(1, shots);
@@ -564,6 +604,12 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
         EXPECT_EQ(xtpPaneDockLeft, s.frame->manager.GetPaneDirection(s.right));
         EXPECT_TRUE(s.context->GetStickers().empty()) << "stickers go with the drag";
         EXPECT_FALSE(::IsWindowVisible(s.context->GetPreviewWnd().m_hWnd));
+    }
+    ASSERT_EQ(4u, topArrows.size());
+    for (size_t i = 0; i < topArrows.size(); i++)
+    {
+        for (size_t j = i + 1; j < topArrows.size(); j++)
+            EXPECT_NE(topArrows[i], topArrows[j]) << looks[i].picture << " and " << looks[j].picture;
     }
 }
 

@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "DockingTestFrame.h"
+#include "FloatingFrameTestSupport.h"
+#include "LayoutTestSupport.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include <memory>
-#include "framework/files/CArchive.h"
-#include "framework/files/CMemFile.h"
 #include "framework/windows/CWinApp.h"
-#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "resources/ToolkitDockingIds.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
@@ -20,74 +19,9 @@
 
 namespace {
 
-CXTPDockingPaneMiniWnd* FrameOf(CXTPDockingPane* pane)
-{
-    for (CXTPDockingPaneBase* up = pane->GetContainer(); up; up = up->GetContainer())
-    {
-        if (up->GetType() == xtpPaneTypeMiniWnd)
-            return static_cast<CXTPDockingPaneMiniWnd*>(up);
-    }
-    return nullptr;
-}
+using namespace floatingframe;
 
-CXTPDockingPaneCaptionButton* ButtonOf(CXTPDockingPaneMiniWnd* frame, int id)
-{
-    for (INT_PTR i = 0; i < frame->GetCaptionButtons()->GetSize(); i++)
-    {
-        if (frame->GetCaptionButtons()->GetAt(i)->GetId() == id)
-            return frame->GetCaptionButtons()->GetAt(i);
-    }
-    return nullptr;
-}
-
-CRect WindowRectOf(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc;
-}
-
-// The real timer is dropped so that only the checks sent here count.
-void Tick(HWND hWnd, UINT_PTR id)
-{
-    ::KillTimer(hWnd, id);
-    ::SendMessageW(hWnd, WM_TIMER, id, 0);
-}
-
-void Ticks(HWND hWnd, UINT_PTR id, int count)
-{
-    for (int i = 0; i < count; i++)
-        Tick(hWnd, id);
-}
-
-POINT FarCorner()
-{
-    return {::GetSystemMetrics(SM_CXSCREEN) - 3, ::GetSystemMetrics(SM_CYSCREEN) - 3};
-}
-
-struct OwnCaptionSetup
-{
-    CWinApp app{L"FloatingCaptionApp"};
-    CDockingTestFrame* frame = CDockingTestFrame::New();
-    CXTPDockingPane* pane = nullptr;
-    CXTPDockingPaneMiniWnd* floating = nullptr;
-    HWND hFloating = nullptr;
-    int caption = 0;
-
-    explicit OwnCaptionSetup(BOOL ownCaption = TRUE, int theme = 0)
-    {
-        frame->manager.SetTheme(theme);
-        frame->manager.SetFloatingFrameCaption(ownCaption);
-        pane = frame->manager.CreatePane(31, CRect(0, 0, 200, 120), xtpPaneDockLeft);
-        pane->SetTitle(L"Verfügbare Tickets");
-        frame->RecalcLayout();
-        frame->manager.FloatPane(pane, CRect(300, 200, 520, 380));
-        floating = FrameOf(pane);
-        hFloating = floating ? floating->m_hWnd : nullptr;
-        caption = frame->manager.GetPaintManager()->GetCaptionHeight();
-    }
-    ~OwnCaptionSetup() { frame->DestroyWindow(); }
-};
+using OwnCaptionSetup = FloatingSetup;
 
 } // namespace
 
@@ -416,24 +350,9 @@ TEST(FloatingFrameCaption, AFoldedFrameIsSavedFoldedWithItsFullHeight)
     Ticks(s.hFloating, 3, 8);
     ASSERT_EQ(s.caption + 8, WindowRectOf(s.hFloating).Height());
 
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        s.frame->manager.GetLayout()->Save(&px);
-        ar.Close();
-    }
-    file.SeekToBegin();
     std::unique_ptr<CXTPDockingPaneLayout> loaded(s.frame->manager.CreateLayout());
-    {
-        CArchive ar(&file, CArchive::load);
-        CXTPPropExchangeArchive px(ar);
-        ASSERT_TRUE(loaded->Load(&px));
-    }
-    CXTPDockingPaneMiniWnd* copy = nullptr;
-    for (CXTPDockingPaneBase* node : loaded->m_arrNodes)
-        if (node->GetType() == xtpPaneTypeMiniWnd)
-            copy = static_cast<CXTPDockingPaneMiniWnd*>(node);
+    ASSERT_TRUE(layouttest::LoadFromBytes(loaded.get(), layouttest::SaveToBytes(s.frame->manager.GetLayout())));
+    CXTPDockingPaneMiniWnd* copy = OnlyFrameOf(loaded.get());
     ASSERT_NE(nullptr, copy);
     EXPECT_TRUE(copy->m_bCollapsed);
     EXPECT_EQ(180, copy->m_nExpandedHeight);

@@ -3,6 +3,7 @@
 // showing again, themes by number, and the layout saved and loaded in the
 // three back ends, corrupt layouts refused.
 #include <gtest/gtest.h>
+#include "LayoutTestSupport.h"
 #include "support/SecondProcess.h"
 #include <msxml.h>
 #include <shlwapi.h>
@@ -22,6 +23,8 @@
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/themes/XTPDockingPaneThemes.h"
 
+using layouttest::Describe;
+
 namespace {
 
 CXTPDockingPaneSplitterContainer* AsSplitter(CXTPDockingPaneBase* node)
@@ -36,61 +39,6 @@ struct Docking
     CXTPDockingPaneLayout* Layout() { return manager.GetLayout(); }
     CXTPDockingPaneSplitterContainer* Top() { return Layout()->GetTopContainer(); }
 };
-
-// A text of the tree: types, orientation, docking sizes and panes by id.
-std::wstring Describe(CXTPDockingPaneBase* node)
-{
-    wchar_t buffer[64];
-    switch (node->GetType())
-    {
-    case xtpPaneTypeClient: return L"C";
-    case xtpPaneTypeTabbedContainer:
-    {
-        auto* tabbed = static_cast<CXTPDockingPaneTabbedContainer*>(node);
-        std::wstring text = L"T[";
-        for (CXTPDockingPane* pane : tabbed->GetPanes())
-        {
-            swprintf(buffer, 64, L"%d%ls ", pane->GetID(), pane == tabbed->GetSelected() ? L"*" : L"");
-            text += buffer;
-        }
-        swprintf(buffer, 64, L"%ldx%ld]", node->m_szDocking.cx, node->m_szDocking.cy);
-        return text + buffer;
-    }
-    case xtpPaneTypeSplitterContainer:
-    {
-        auto* splitter = AsSplitter(node);
-        std::wstring text = splitter->IsHoriz() ? L"H(" : L"V(";
-        for (CXTPDockingPaneBase* child : splitter->GetChildren())
-            text += Describe(child) + L" ";
-        return text + L")";
-    }
-    case xtpPaneTypeMiniWnd:
-    {
-        auto* frame = static_cast<CXTPDockingPaneMiniWnd*>(node);
-        return L"F{" + (frame->GetTopContainer() ? Describe(frame->GetTopContainer()) : std::wstring()) + L"}";
-    }
-    case xtpPaneTypeAutoHidePanel:
-    {
-        auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(node);
-        swprintf(buffer, 64, L"P%d<", panel->GetDirection());
-        std::wstring text = buffer;
-        for (CXTPDockingPaneTabbedContainer* group : panel->GetGroups())
-            text += Describe(group) + L" ";
-        return text + L">";
-    }
-    default: return L"?";
-    }
-}
-
-// The docked tree, then floating frames and panels in node order.
-std::wstring Describe(CXTPDockingPaneLayout* layout)
-{
-    std::wstring text = Describe(layout->GetTopContainer());
-    for (CXTPDockingPaneBase* node : layout->m_arrNodes)
-        if (node->GetType() == xtpPaneTypeMiniWnd || node->GetType() == xtpPaneTypeAutoHidePanel)
-            text += L" " + Describe(node);
-    return text;
-}
 
 // Saves with one exchanger and loads with another, in each back end.
 struct Backend
@@ -394,21 +342,6 @@ namespace {
 
 const wchar_t kLayoutFileVariable[] = L"TAVROLIN_DOCKING_LAYOUT_FILE";
 
-std::vector<BYTE> SaveToBytes(CXTPDockingPaneLayout* layout)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CXTPPropExchangeArchive px(ar);
-        layout->Save(&px);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
 } // namespace
 
 // Run by the test below in a second process: loads what the first saved.
@@ -417,23 +350,13 @@ TEST(PaneTree, SecondProcessLoadsTheSavedLayout)
     wchar_t path[MAX_PATH] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kLayoutFileVariable, path, MAX_PATH))
         << "runs as the second process of LayoutCrossesProcesses";
-    HANDLE file = ::CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    std::vector<BYTE> saved(::GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ::ReadFile(file, saved.data(), static_cast<DWORD>(saved.size()), &read, nullptr);
-    ::CloseHandle(file);
+    std::vector<BYTE> saved = layouttest::ReadFileBytes(path);
 
     Docking d;
-    CMemFile memory;
-    memory.Write(saved.data(), static_cast<UINT>(saved.size()));
-    memory.SeekToBegin();
-    CArchive ar(&memory, CArchive::load);
-    CXTPPropExchangeArchive px(ar);
     std::unique_ptr<CXTPDockingPaneLayout> loaded(d.manager.CreateLayout());
-    ASSERT_TRUE(loaded->Load(&px));
+    ASSERT_TRUE(layouttest::LoadFromBytes(loaded.get(), saved));
     EXPECT_EQ(L"V(H(T[1* 230x100] C ) T[2 3* 200x95] )", Describe(loaded.get()));
-    EXPECT_EQ(saved, SaveToBytes(loaded.get())) << "saved again, the same bytes";
+    EXPECT_EQ(saved, layouttest::SaveToBytes(loaded.get())) << "saved again, the same bytes";
 }
 
 TEST(PaneTree, LayoutCrossesProcesses)
@@ -442,15 +365,12 @@ TEST(PaneTree, LayoutCrossesProcesses)
     BuildSample(d);
     d.manager.FindPane(1)->GetContainer()->m_szDocking = {230, 100};
     d.manager.FindPane(2)->GetContainer()->m_szDocking = {200, 95};
-    std::vector<BYTE> bytes = SaveToBytes(d.Layout());
+    std::vector<BYTE> bytes = layouttest::SaveToBytes(d.Layout());
 
     wchar_t folder[MAX_PATH], path[MAX_PATH];
     ::GetTempPathW(MAX_PATH, folder);
     ::GetTempFileNameW(folder, L"dck", 0, path);
-    HANDLE file = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    layouttest::WriteFileBytes(path, bytes.data(), bytes.size());
 
     const DWORD code = testprocess::RunTestInChild(L"PaneTree.SecondProcessLoadsTheSavedLayout", kLayoutFileVariable, path);
     ::DeleteFileW(path);

@@ -347,7 +347,7 @@ BOOL CXTPPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard)
         hOwner = ::GetAncestor(hOwner, GA_ROOT);
     if (!bMode) {
         if (hWnd)
-            ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, hWnd, OBJID_MENU, CHILDID_SELF);
+            XTPNotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, hWnd, OBJID_MENU, CHILDID_SELF);
         XTPShadowsManager()->RemoveShadow(this);
         if (hWnd) {
             // Edit boxes of controls live on; they wait hidden at the owner.
@@ -369,7 +369,7 @@ BOOL CXTPPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard)
         ::Sleep(1);
         m_pControlPopup = nullptr;
     } else if (hWnd) {
-        ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, hWnd, OBJID_MENU, CHILDID_SELF);
+        XTPNotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, hWnd, OBJID_MENU, CHILDID_SELF);
     }
     if (hOwner && ::IsWindow(hOwner))
         ::UpdateWindow(hOwner);

@@ -3,6 +3,7 @@
 #include "framework/core/CResourceException.h"
 #include "framework/windows/CControlBar.h"
 #include "framework/windows/CFrameWnd.h"
+#include "framework/windows/CMDIFrameWnd.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -10,6 +11,7 @@
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/lists/XTPControlToolbars.h"
+#include "toolkit/tabs/XTPTabClientWnd.h"
 
 namespace {
 
@@ -193,6 +195,11 @@ void CXTPCommandBars::RecalcAllBars()
     for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
         if (arrBars[i]->IsVisible())
             arrBars[i]->OnRecalcLayout();
+    if (m_pFrame && m_pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) {
+        CWnd* pClient = CWnd::FromHandlePermanent(static_cast<CMDIFrameWnd*>(m_pFrame)->m_hWndMDIClient);
+        if (pClient && pClient->IsKindOf(RUNTIME_CLASS(CXTPTabClientWnd)))
+            static_cast<CXTPTabClientWnd*>(pClient)->Refresh();
+    }
     m_bLockLayout = FALSE;
     RecalcFrameLayout(FALSE);
 }

@@ -127,6 +127,24 @@ CXTPShadowsManager::CShadowWnd* CXTPShadowsManager::CreateShadow(BOOL bBelow, CR
             cutAway(rcOther);
         }
     }
+    // Where a neighbouring popup (a sub-menu beside its parent) already casts
+    // a shadow of the other side, the new one gives way: no doubled darkness.
+    CRect rcNear = rcOwner;
+    rcNear.InflateRect(nThickness, nThickness);
+    for (INT_PTR i = 0; i < m_lstShadow.GetSize(); i++) {
+        CShadowWnd* pOtherShadow = m_lstShadow[i];
+        CXTPCommandBar* pOther = pOtherShadow->GetOwnerBar();
+        if (pOther == pCommandBar || !pOther->GetSafeHwnd() || pOtherShadow->IsBelow() == bBelow ||
+            !pOtherShadow->GetSafeHwnd())
+            continue;
+        CRect rcOther, rcTouch;
+        pOther->GetWindowRect(&rcOther);
+        if (!rcTouch.IntersectRect(rcNear, rcOther))
+            continue;
+        CRect rcOtherShadow;
+        pOtherShadow->GetWindowRect(&rcOtherShadow);
+        cutAway(rcOtherShadow);
+    }
     if (bCut)
         pShadow->SetWindowRgn(hRegion, FALSE);
     else

@@ -268,6 +268,7 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList,
                 continue;
             }
             AppendBar(pLoaded);
+            AddToRebar(pLoaded);
             continue;
         }
         if (pExisting == pLoaded)

@@ -13,6 +13,7 @@
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/common/drawing/XTPDrawHelpers.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
@@ -36,6 +37,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHidePanel, CWnd)
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSEHOVER()
+    ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::CAutoHidePanelTabManager(
@@ -201,12 +203,34 @@ void CXTPDockingPaneAutoHidePanel::OnPaint()
         return;
     CXTPTabPaintManager* pPaint = pManager->GetPaintManager()->GetPanelPaintManager();
     const CXTPGradientValue& face = pPaint->GetColorSet()->m_clrHeaderFace;
-    dc.FillSolidRect(rc, face.clrLight);
+    COLORREF clrFrom = face.clrLight, clrTo = face.clrDark;
+    if (clrFrom == clrTo)
+        dc.FillSolidRect(rc, clrFrom);
+    else
+        XTPDrawHelpers()->GradientFill(&dc, GetGradientRect(), clrFrom, clrTo, TRUE);
     for (const auto& pTabs : m_arrTabManagers)
     {
         pPaint->m_nPosition = pTabs->GetPosition();
         pPaint->DrawTabControl(pTabs.get(), &dc, pTabs->m_rcLayout);
     }
+}
+
+CRect CXTPDockingPaneAutoHidePanel::GetGradientRect() const
+{
+    // Every panel shows a piece of one gradient as wide as the frame, so
+    // that the strips along the sides and the ends match.
+    CXTPClientRect rc(this);
+    if (m_direction == xtpPaneDockRight)
+    {
+        HWND hParent = ::GetParent(m_hWnd);
+        CRect rcParent;
+        if (hParent && ::GetClientRect(hParent, &rcParent))
+            rc.left = rc.right - rcParent.Width();
+    }
+    int nMinWidth = ::GetSystemMetrics(SM_CXFULLSCREEN) / 2;
+    if (rc.Width() < nMinWidth)
+        rc.right = rc.left + nMinWidth;
+    return rc;
 }
 
 BOOL CXTPDockingPaneAutoHidePanel::OnEraseBkgnd(CDC* /*pDC*/)
@@ -361,10 +385,20 @@ void CXTPDockingPaneAutoHidePanel::OnRButtonDown(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    for (const auto& pTabs : m_arrTabManagers)
+        pTabs->PerformMouseMove(m_hWnd, point);
     if (!HitTestPane(point))
         return;
-    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd, HOVER_DEFAULT};
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd,
+                           static_cast<DWORD>(CXTPDockingPaneAutoHideWnd::m_nHoverTime)};
     ::TrackMouseEvent(&tme);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnMouseLeave()
+{
+    // A point outside every tab takes the hot state away.
+    for (const auto& pTabs : m_arrTabManagers)
+        pTabs->PerformMouseMove(m_hWnd, CPoint(-1, -1));
 }
 
 void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)

@@ -82,11 +82,14 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseHover(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     DECLARE_MESSAGE_MAP()
 
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // Where the background gradient lies, in client coordinates.
+    CRect GetGradientRect() const;
 
 public:
     std::vector<CXTPDockingPaneTabbedContainer*> m_lstPanes;

@@ -4,6 +4,8 @@
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
+#include "toolkit/common/resources/XTPResourceManager.h"
+#include "resources/ToolkitCommonIds.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -18,6 +20,7 @@ int CXTPDockingPaneAutoHideWnd::m_nAnimationDuration = 128;
 double CXTPDockingPaneAutoHideWnd::m_dAnimationSpeed = -1.0;
 BOOL CXTPDockingPaneAutoHideWnd::m_bCloseOnLeave = TRUE;
 int CXTPDockingPaneAutoHideWnd::m_nMouseCheckInterval = 100;
+int CXTPDockingPaneAutoHideWnd::m_nHoverTime = -1;
 
 BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHideWnd, CMiniFrameWnd)
     ON_WM_TIMER()
@@ -25,6 +28,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHideWnd, CMiniFrameWnd)
     ON_WM_ERASEBKGND()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePanel* pPanel,
@@ -311,12 +315,10 @@ void CXTPDockingPaneAutoHideWnd::MoveEdgeTo(int nEdge)
     PlaceFrame();
 }
 
-void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
+CRect CXTPDockingPaneAutoHideWnd::GetEdgeRect() const
 {
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    CRect rcEdge = rcClient;
+    CRect rcEdge;
+    ::GetClientRect(m_hWnd, &rcEdge);
     switch (m_direction)
     {
     case xtpPaneDockLeft: rcEdge.left = rcEdge.right - kEdge; break;
@@ -324,6 +326,28 @@ void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
     case xtpPaneDockTop: rcEdge.top = rcEdge.bottom - kEdge; break;
     default: rcEdge.bottom = rcEdge.top + kEdge; break;
     }
+    return rcEdge;
+}
+
+BOOL CXTPDockingPaneAutoHideWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    int nLow = 0, nHigh = 0;
+    if (nHitTest != HTCLIENT || !GetEdgeRect().PtInRect(pt) || !pManager || pManager->m_bLockSplitters ||
+        !GetEdgeLimits(nLow, nHigh))
+        return CMiniFrameWnd::OnSetCursor(pWnd, nHitTest, message);
+    HCURSOR hCursor = XTPGetResourceManager()->LoadCursor(m_bHoriz ? XTP_IDC_VSPLITBAR : XTP_IDC_HSPLITBAR);
+    ::SetCursor(hCursor ? hCursor : ::LoadCursorW(nullptr, m_bHoriz ? IDC_SIZENS : IDC_SIZEWE));
+    return TRUE;
+}
+
+void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CRect rcEdge = GetEdgeRect();
     int nLow = 0, nHigh = 0;
     CWnd* pSite = m_pPanel->GetDockingSite();
     if (!rcEdge.PtInRect(point) || !pManager || pManager->m_bLockSplitters || !pSite || !pSite->GetSafeHwnd() ||

@@ -35,6 +35,9 @@ public:
     static double m_dAnimationSpeed;
     static BOOL m_bCloseOnLeave;
     static int m_nMouseCheckInterval;
+    // How long the pointer rests on a strip's tab before it slides out;
+    // -1 is the system's hover time.
+    static int m_nHoverTime;
 
     enum { kEdge = 4, kLeaveTicks = 6 };
     enum { timerCheck = 1, timerSlideOut = 2, timerSlideIn = 3, timerClose = 4 };
@@ -46,10 +49,14 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // The edge shows the split cursor while it can be dragged.
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
 private:
     void PlaceFrame();
+    // The 4-pixel splitter edge towards the client area (client coordinates).
+    CRect GetEdgeRect() const;
     // The edge follows the pointer until the release (or Esc).
     void TrackEdgeLive(CPoint ptStart, int nLow, int nHigh);
 

@@ -69,11 +69,10 @@ void CXTPDockingPaneDefaultTheme::DrawFloatingFrame(CDC* pDC, CXTPDockingPaneMin
 {
     CString strTitle;
     BOOL bActive = FALSE;
-    if (HWND hFrame = pFrame->GetSafeHwnd())
+    if (pFrame->GetSafeHwnd())
     {
         pFrame->GetWindowText(strTitle);
-        HWND hFocus = ::GetFocus();
-        bActive = hFocus && (hFocus == hFrame || ::IsChild(hFrame, hFocus));
+        bActive = pFrame->IsActive();
     }
     DrawFloatingFrameRect(pDC, rc, strTitle, pFrame->GetCaptionButtons(), bActive);
 }

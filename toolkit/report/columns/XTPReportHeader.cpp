@@ -446,7 +446,9 @@ void CXTPReportHeader::OnLButtonDown(CPoint ptClick)
 void CXTPReportHeader::TrackResize(CXTPReportColumn* pColumn, CPoint ptClick)
 {
     CRect rcColumn = ColumnRect(pColumn);
-    CRect rcAvail(rcColumn.left + pColumn->GetMinWidth(), m_rcHeader.top, m_rcHeader.right + 32000,
+    // The tracker is two pixels wide and the new width is taken at its
+    // centre: its left edge may come one pixel short of the minimum.
+    CRect rcAvail(rcColumn.left + pColumn->GetMinWidth() - 1, m_rcHeader.top, m_rcHeader.right + 32000,
                   m_pControl->GetReportRectangle().bottom);
     CRect rcTracker(rcColumn.right - 1, m_rcHeader.top, rcColumn.right + 1, m_pControl->GetReportRectangle().bottom);
     m_pControl->ClientToScreen(&rcAvail);
