@@ -19,7 +19,10 @@ CProgramCopy::CProgramCopy(const char* folderPrefix)
     : m_folder(folderPrefix)
 {
     const std::wstring source = BuildFolder();
-    m_exe = m_folder.File(L"Tavrolin.exe");
+    // The path the program itself sees (GetModuleFileName): without "..".
+    wchar_t exe[MAX_PATH] = L"";
+    GetFullPathNameW(m_folder.File(L"Tavrolin.exe").c_str(), MAX_PATH, exe, nullptr);
+    m_exe = exe;
     m_bValid = m_folder.IsValid() && !source.empty() &&
                CopyFileW((source + L"Tavrolin.exe").c_str(), m_exe.c_str(), FALSE) &&
                CopyFileW((source + L"GAMES.XML").c_str(), m_folder.File(L"GAMES.XML").c_str(), FALSE) &&
