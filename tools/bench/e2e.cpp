@@ -34,14 +34,44 @@ double Seconds()
     return double(counter.QuadPart) / double(frequency.QuadPart);
 }
 
-double CpuSeconds(HANDLE hProcess)
+// Wine's process times of another process leave out its other threads: the
+// Linux process's own figures (all threads) are read from /proc instead.
+std::wstring FindUnixProcess(const std::string& folderName)
 {
-    FILETIME created, ended, kernel, user;
-    if (!GetProcessTimes(hProcess, &created, &ended, &kernel, &user))
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &data);
+    std::wstring found;
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more && found.empty(); more = FindNextFileW(find, &data))
+    {
+        if (data.cFileName[0] < L'0' || data.cFileName[0] > L'9')
+            continue;
+        const std::wstring folder = std::wstring(L"Z:\\proc\\") + data.cFileName;
+        std::string commandLine;
+        if (ReadWholeFile(folder + L"\\cmdline", commandLine) && commandLine.find(folderName) != std::string::npos &&
+            commandLine.find("Tavrolin.exe") != std::string::npos)
+            found = folder;
+    }
+    FindClose(find);
+    return found;
+}
+
+double CpuSeconds(const std::wstring& procFolder)
+{
+    std::string stat;
+    if (procFolder.empty() || !ReadWholeFile(procFolder + L"\\stat", stat))
         return 0;
-    const ULONGLONG k = (ULONGLONG(kernel.dwHighDateTime) << 32) | kernel.dwLowDateTime;
-    const ULONGLONG u = (ULONGLONG(user.dwHighDateTime) << 32) | user.dwLowDateTime;
-    return double(k + u) / 1e7;
+    // Fields after the name in parentheses; utime and stime are the 14th and 15th, in ticks of 1/100 s.
+    size_t pos = stat.rfind(')');
+    if (pos == std::string::npos)
+        return 0;
+    unsigned long long values[13] = {};
+    std::string rest = stat.substr(pos + 2);
+    char state = 0;
+    if (sscanf(rest.c_str(), "%c %llu %llu %llu %llu %llu %llu %llu %llu %llu %llu %llu %llu", &state, &values[0],
+               &values[1], &values[2], &values[3], &values[4], &values[5], &values[6], &values[7], &values[8],
+               &values[9], &values[10], &values[11]) != 13)
+        return 0;
+    return double(values[10] + values[11]) / 100.0;  // utime, stime
 }
 
 SIZE_T PrivateBytes(HANDLE hProcess)
@@ -136,22 +166,32 @@ void IdleCpu(SimulatedSite& site, int seconds)
     // Past the first scan and its popup.
     testpump::WaitUntil([&] { return CountLogKind(site, "resale-list") >= 1; }, Deadline);
     Sleep(15000);
+    // The program folder's name, whether the command line names it as a Unix or a Windows path.
+    std::string folder = program.Folder().Unix("");
+    folder.pop_back();
+    const std::wstring proc = FindUnixProcess(folder.substr(folder.rfind('/') + 1));
+    if (proc.empty())
+        return (void)printf("idle CPU: the program's Linux process was not found\n");
     const int scansBefore = CountLogKind(site, "resale-list");
     double idleCpu = 0, idleTime = 0, allCpu = 0;
-    double lastCpu = CpuSeconds(process.hProcess);
+    double lastCpu = CpuSeconds(proc);
     int lastRequests = int(site.GetRequests().size());
+    bool bQuietBefore = true;
     for (int second = 0; second < seconds; ++second)
     {
         Sleep(1000);
-        const double cpu = CpuSeconds(process.hProcess);
+        const double cpu = CpuSeconds(proc);
         const int requests = int(site.GetRequests().size());
         allCpu += cpu - lastCpu;
-        // A second in which no page was asked for lies between polls.
-        if (requests == lastRequests)
+        // A second without pages, after one without pages (a result's
+        // handling follows its last page), lies between polls.
+        const bool bQuiet = requests == lastRequests;
+        if (bQuiet && bQuietBefore)
         {
             idleCpu += cpu - lastCpu;
             idleTime += 1;
         }
+        bQuietBefore = bQuiet;
         lastCpu = cpu;
         lastRequests = requests;
     }
