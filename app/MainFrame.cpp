@@ -3,10 +3,13 @@
 #include <stdlib.h>
 #include <time.h>
 
+#include "app/controls/ControlWebPages.h"
+#include "app/controls/LogoControlButton.h"
 #include "app/dialogs/AboutBoxDlg.h"
 #include "app/dialogs/InfoDlg.h"
 #include "app/dialogs/InfoTicketDlg.h"
 #include "app/dialogs/OptionsDlg.h"
+#include "app/dialogs/Picture.h"
 #include "app/frame/AlertSound.h"
 #include "app/frame/GamesReportHolder.h"
 #include "app/frame/OfferTexts.h"
@@ -17,11 +20,23 @@
 #include "engine/TeamTable.h"
 #include "engine/WorkerMessages.h"
 #include "engine/db/CDatabaseManager.h"
+#include "framework/gdi/CDC.h"
 #include "framework/ole/COleDateTime.h"
 #include "framework/windows/CView.h"
 #include "resources/AppIds.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
+#include "toolkit/common/system/XTRegistryManager.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
+#include "toolkit/customize/XTPCustomizeKeyboardPage.h"
+#include "toolkit/customize/XTPCustomizeOptionsPage.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
+#include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -55,6 +70,33 @@ CString StatisticLogPath()
     return CSettingsStore::GetProgramFolder() + L"statistic.log";
 }
 
+// The toolbar's buttons that show icon and caption.
+BOOL IsProgramToolbarCommand(int nID)
+{
+    switch (nID)
+    {
+    case ID_START_SEARCH:
+    case ID_STOP_SEARCH:
+    case ID_OPTIONS:
+    case ID_INFO_SINGLE_TICKET:
+    case ID_INFO_TST_TICKET:
+    case ID_HELP:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// The logo's height on the toolbar, the height of its buttons' icons.
+const int LOGO_HEIGHT = 32;
+const COLORREF ICON_MASK_GREEN = RGB(0, 255, 0);
+
+// Through the alerts' page opener: one place hands addresses to the browser.
+void OpenWebAddress(const CString& strAddress)
+{
+    CAlertPopups::s_pfnOpenPage(strAddress);
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CMainFrame, CXTPFrameWnd)
@@ -84,6 +126,11 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_COMMAND(ID_INFO_TST_TICKET, CMainFrame::OnInfoTstTicket)
     ON_UPDATE_COMMAND_UI(ID_INFO_SINGLE_TICKET, CMainFrame::OnUpdateInfoCommand)
     ON_UPDATE_COMMAND_UI(ID_INFO_TST_TICKET, CMainFrame::OnUpdateInfoCommand)
+    ON_COMMAND(ID_CUSTOMIZE, CMainFrame::OnCustomize)
+    ON_COMMAND(ID_LOGO, CMainFrame::OnLogoClicked)
+    ON_MESSAGE(WM_XTP_CREATE_CONTROL, CMainFrame::OnCreateControl)
+    ON_MESSAGE(WM_XTP_CONTROL_CREATED, CMainFrame::OnControlCreated)
+    ON_NOTIFY(CBN_XTP_EXECUTE, ID_WEB_PAGE, CMainFrame::OnWebPageSelected)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -129,7 +176,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateCommandBars() || GetCommandBars() == nullptr)
         return -1;
-    GetCommandBars()->GetShortcutManager()->SetAccelerators(IDR_MAINFRAME);
+    if (!CreateCommandBarsLayout())
+        return -1;
 
     if (!m_paneManager.InstallDockingPanes(this))
         return -1;
@@ -143,6 +191,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     if (!m_trayIcon.Create(PRODUCT_NAME, this, IDR_MAINFRAME, IDR_TRAYMENU, ID_TRAY_OPEN, FALSE))
         return -1;
+    AddWebPageIcons();
 
     m_threadScan.m_hNotifyWnd = m_hWnd;
     m_threadUpdate.m_hNotifyWnd = m_hWnd;
@@ -170,6 +219,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CMainFrame::OnClose()
 {
+    SaveCommandBarsState();
     CXTPFrameWnd::OnClose();
 }
 
@@ -563,6 +613,178 @@ void CMainFrame::OnTicketLinkClick(NMHDR* pNotifyStruct, LRESULT*)
         CAlertPopups::s_pfnOpenPage(pRecord->GetPageAddress());
 }
 
+// Command bars --------------------------------------------------------------
+
+BOOL CMainFrame::CreateCommandBarsLayout()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars->SetMenu(LoadText(IDS_MENUBAR), IDR_MAINFRAME) == nullptr)
+        return FALSE;
+    CXTPToolBar* pToolBar = pCommandBars->Add(LoadText(IDS_TOOLBAR_STANDARD), xtpBarTop);
+    if (pToolBar == nullptr)
+        return FALSE;
+    // Before the toolbar's buttons: the logo button gets the logo as it is made.
+    LoadLogoBitmap();
+    const UINT nToolBar = CXTPImageManager::IsAlphaImagesSupported() ? IDR_TOOLBAR_ALPHA : IDR_TOOLBAR_COLOR;
+    if (!pToolBar->LoadToolBar(nToolBar, TRUE))
+        return FALSE;
+    pToolBar->SetFlags(XTP_BARFLAG_STRETCHED);
+
+    CXTPPaintManager::SetTheme(xtpThemeWhidbey);
+    static const UINT printCommands[] = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW};
+    pCommandBars->HideCommands(printCommands, 2);
+    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    pCommandBars->GetToolTipContext()->SetStyle(xtpToolTipOffice);
+    pCommandBars->GetShortcutManager()->SetAccelerators(IDR_MAINFRAME);
+    LoadCommandBarsState();
+    return TRUE;
+}
+
+CXTPToolBar* CMainFrame::GetStandardToolBar() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars != nullptr ? pCommandBars->FindToolBar(IDR_TOOLBAR_ALPHA) : nullptr;
+}
+
+void CMainFrame::LoadCommandBarsState()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    pCommandBars->LoadOptions(COMMAND_BARS_PROFILE);
+    pCommandBars->LoadBarState(COMMAND_BARS_PROFILE, FALSE);
+    pCommandBars->GetShortcutManager()->LoadShortcuts(COMMAND_BARS_PROFILE);
+    GiveLogoToLogoButtons();
+}
+
+void CMainFrame::SaveCommandBarsState()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars == nullptr)
+        return;
+    pCommandBars->SaveOptions(COMMAND_BARS_PROFILE);
+    pCommandBars->SaveBarState(COMMAND_BARS_PROFILE, TRUE);
+    pCommandBars->GetShortcutManager()->SaveShortcuts(COMMAND_BARS_PROFILE);
+}
+
+void CMainFrame::GiveLogoToLogoButtons()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar)
+    {
+        CXTPControls* pControls = pCommandBars->GetAt(nBar)->GetControls();
+        for (int i = 0; i < pControls->GetCount(); ++i)
+            if (CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, pControls->GetAt(i)))
+                pLogo->SetBitmap(&m_bmpLogo);
+    }
+}
+
+void CMainFrame::AddWebPageIcons()
+{
+    CXTPImageManager* pImages = XTPImageManager();
+    pImages->SetMaskColor(ICON_MASK_GREEN);
+    static const UINT webIcons[] = {ID_WEB_GLOBE, ID_WEB_PAGE};
+    pImages->SetIcons(IDB_WEB_ICONS, webIcons, 2, CSize(16, 16));
+}
+
+void CMainFrame::LoadLogoBitmap()
+{
+    LoadLogoBitmap(CSettingsStore::GetProgramFolder() + L"pics\\logo.jpg", m_bmpLogo);
+}
+
+BOOL CMainFrame::LoadLogoBitmap(const CString& strPicturePath, CBitmap& bitmap)
+{
+    CPicture picture;
+    if (!picture.Load(strPicturePath) || picture.GetHeight() <= 0)
+        return FALSE;
+    const int nWidth = ::MulDiv(picture.GetWidth(), LOGO_HEIGHT, picture.GetHeight());
+    if (nWidth <= 0)
+        return FALSE;
+    CDC dcScreen;
+    dcScreen.Attach(::GetDC(nullptr));
+    BOOL bDone = FALSE;
+    CBitmap logo;
+    if (logo.CreateCompatibleBitmap(&dcScreen, nWidth, LOGO_HEIGHT))
+    {
+        CDC dcLogo;
+        if (dcLogo.CreateCompatibleDC(&dcScreen))
+        {
+            CBitmap* pOld = dcLogo.SelectObject(&logo);
+            picture.Render(&dcLogo, CRect(0, 0, nWidth, LOGO_HEIGHT));
+            dcLogo.SelectObject(pOld);
+            bitmap.DeleteObject();
+            bitmap.Attach(logo.Detach());
+            bDone = TRUE;
+        }
+    }
+    ::ReleaseDC(nullptr, dcScreen.Detach());
+    return bDone;
+}
+
+LRESULT CMainFrame::OnCreateControl(WPARAM, LPARAM lParam)
+{
+    XTPCreateControlRequest* pRequest = reinterpret_cast<XTPCreateControlRequest*>(lParam);
+    if (pRequest == nullptr)
+        return FALSE;
+    if (pRequest->nID == ID_WEB_PAGES)
+    {
+        pRequest->pControl = new CControlWebPages(CSettingsStore::GetProgramFolder() + L"wm-info.xml");
+        return TRUE;
+    }
+    if (pRequest->nID == ID_LOGO)
+    {
+        CLogoControlButton* pLogo = new CLogoControlButton;
+        pLogo->SetStyle(xtpButtonIcon);
+        pRequest->buttonStyle = xtpButtonIcon;
+        pLogo->SetFlags(xtpFlagRightAlign | xtpFlagNoMovable);
+        pLogo->SetBitmap(&m_bmpLogo);
+        pRequest->pControl = pLogo;
+        return TRUE;
+    }
+    if (pRequest->bToolBar && IsProgramToolbarCommand(pRequest->nID))
+    {
+        pRequest->buttonStyle = xtpButtonIconAndCaption;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT CMainFrame::OnControlCreated(WPARAM, LPARAM lParam)
+{
+    XTPCreateControlRequest* pRequest = reinterpret_cast<XTPCreateControlRequest*>(lParam);
+    if (pRequest == nullptr || pRequest->pControl == nullptr || !pRequest->bToolBar ||
+        !IsProgramToolbarCommand(pRequest->nID))
+        return FALSE;
+    // The string's prompt is the tooltip; the short name after it the caption.
+    CString strTooltip = LoadText((UINT)pRequest->nID);
+    const int nNewLine = strTooltip.Find(L'\n');
+    if (nNewLine >= 0)
+        strTooltip = strTooltip.Left(nNewLine);
+    pRequest->pControl->SetTooltip(strTooltip);
+    return TRUE;
+}
+
+void CMainFrame::OnCustomize()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars == nullptr)
+        return;
+    CXTPCustomizeSheet sheet(pCommandBars);
+
+    CXTPCustomizeKeyboardPage pageKeyboard(&sheet);
+    sheet.AddPage(&pageKeyboard);
+    pageKeyboard.AddCategories(IDR_MAINFRAME);
+
+    CXTPCustomizeOptionsPage pageOptions(&sheet);
+    sheet.AddPage(&pageOptions);
+
+    CXTPCustomizeCommandsPage* pCommands = sheet.GetCommandsPage();
+    pCommands->AddCategories(IDR_MAINFRAME);
+    pCommands->InsertAllCommandsCategory(XTP_IDS_ALLCOMMANDS);
+    pCommands->InsertBuiltInMenus(IDR_MAINFRAME, XTP_IDS_BUILTINMENUS);
+    pCommands->InsertNewMenuCategory(XTP_IDS_NEWMENU);
+
+    sheet.DoModal();
+}
+
 // Dialogs ---------------------------------------------------------------------
 
 void CMainFrame::OnOptions()
@@ -593,4 +815,23 @@ void CMainFrame::OnInfoTstTicket()
 void CMainFrame::OnUpdateInfoCommand(CCmdUI*)
 {
     // A handler of its own keeps both buttons enabled.
+}
+
+// Web pages and the logo ---------------------------------------------------
+
+void CMainFrame::OnWebPageSelected(NMHDR* pNotifyStruct, LRESULT* pResult)
+{
+    const NMXTPCONTROL* pNotify = reinterpret_cast<const NMXTPCONTROL*>(pNotifyStruct);
+    // A stored layout or a changed control could carry any parameter.
+    if (pNotify->pControl != nullptr && CControlWebPages::IsWebAddress(pNotify->pControl->GetParameter()))
+        OpenWebAddress(pNotify->pControl->GetParameter());
+    *pResult = 1;
+}
+
+void CMainFrame::OnLogoClicked()
+{
+    CXTRegistryManager registry(HKEY_CURRENT_USER);
+    const CString strAddress = registry.GetProfileString(L"Settings", L"LogoURL", L"");
+    if (!strAddress.IsEmpty())
+        OpenWebAddress(strAddress);
 }

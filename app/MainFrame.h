@@ -1,12 +1,13 @@
-// The program's main window: the ticket pane, the tray icon, the scan
-// worker and its polling timer, the offer bookkeeping, the alerts and the
-// update worker.
+// The program's main window: its command bars, the ticket pane, the tray
+// icon, the scan worker and its polling timer, the offer bookkeeping, the
+// alerts and the update worker.
 #pragma once
 #include "app/frame/AlertPopups.h"
 #include "app/frame/OfferBook.h"
 #include "engine/ThreadScan.h"
 #include "engine/ThreadUpdate.h"
 #include "engine/db/OfferCategoryCode.h"
+#include "framework/gdi/CBitmap.h"
 #include "toolkit/commandbars/frame/XTPFrameWnd.h"
 #include "toolkit/commandbars/frame/XTPStatusBar.h"
 #include "toolkit/common/tray/XTTrayIcon.h"
@@ -19,6 +20,8 @@
 #define WM_SHOW_STARTUP_INFO 0x466
 // The polling timer of the frame window.
 #define IDT_SCAN_POLL 1236
+// Where the command bars keep their options, layout and shortcuts.
+#define COMMAND_BARS_PROFILE L"CommandBars2"
 // The docking pane with the open offers, and its report.
 #define IDP_TICKETS 108
 #define IDC_TICKET_REPORT 101
@@ -59,6 +62,14 @@ public:
     // The status bar's text (its message pane).
     CString GetStatusText() const;
 
+    // The logo picture scaled to a height of 32 pixels into a bitmap
+    // compatible with the screen; FALSE (bitmap untouched) when the
+    // picture cannot be loaded.
+    static BOOL LoadLogoBitmap(const CString& strPicturePath, CBitmap& bitmap);
+    CBitmap& GetLogoBitmap() { return m_bmpLogo; }
+    // The toolbar with the program's commands.
+    CXTPToolBar* GetStandardToolBar() const;
+
 protected:
     // COfferBook: history rows and alerts.
     BOOL IsFindYellow() const override;
@@ -90,6 +101,12 @@ protected:
     afx_msg void OnInfoSingleTicket();
     afx_msg void OnInfoTstTicket();
     afx_msg void OnUpdateInfoCommand(CCmdUI* pCmdUI);
+    // Command bars, web pages and the logo.
+    afx_msg void OnCustomize();
+    afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnControlCreated(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnWebPageSelected(NMHDR* pNotifyStruct, LRESULT* pResult);
+    afx_msg void OnLogoClicked();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -102,10 +119,19 @@ private:
     void SetStatusText(const CString& strText);
     void ShowAlert(const AlertTexts& texts);
     BOOL CreateTicketReport();
+    // Menu bar, toolbar, theme, options, accelerators and the stored layout.
+    BOOL CreateCommandBarsLayout();
+    void LoadLogoBitmap();
+    void LoadCommandBarsState();
+    void SaveCommandBarsState();
+    // Controls made again from a stored layout know no logo of their own.
+    void GiveLogoToLogoButtons();
+    void AddWebPageIcons();
 
     CXTPStatusBar m_wndStatusBar;
     CXTPDockingPaneManager m_paneManager;
     BOOL m_bInTray;
+    CBitmap m_bmpLogo;
     CXTTrayIcon m_trayIcon;
     CThreadScan m_threadScan;
     CThreadUpdate m_threadUpdate;

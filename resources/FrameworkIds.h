@@ -45,6 +45,7 @@
 #define ID_FILE_SAVE                0xE103
 #define ID_FILE_SAVE_AS             0xE104
 #define ID_FILE_PRINT               0xE107
+#define ID_FILE_PRINT_PREVIEW       0xE109
 #define ID_EDIT_CLEAR               0xE120
 #define ID_EDIT_COPY                0xE122
 #define ID_EDIT_CUT                 0xE123

@@ -1,10 +1,13 @@
 // Resource ids of the command bars: the menu bar's window buttons and their
 // glyphs, the toolbar's special buttons,
-// the add-or-remove list and the reset question. Plain #defines only: resource scripts include
+// the add-or-remove list, the reset question and the customize drag cursors. Plain #defines only: resource scripts include
 // this too.
 #pragma once
 
 #define XTP_IDS_ADDORREMOVE 9300
+#define XTP_IDC_COMMANDBARS_DRAGCOPY 9301
+#define XTP_IDC_COMMANDBARS_DRAGMOVE 9302
+#define XTP_IDC_COMMANDBARS_DRAGNONE 9303
 #define XTP_IDS_CONFIRM_RESET 9349
 #define XTP_IDS_TOOLBAR_RESET 9395
 #define XTP_ID_TOOLBAR_EXPAND_TIP 9400

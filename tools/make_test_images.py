@@ -514,6 +514,19 @@ def editor_images():
     write_cursor('editor_pencil.cur', union(segment(1, 30, 22, 9, 4), segment(22, 9, 27, 4, 5)), (1, 30))
 
 
+def bar_drag_cursors():
+    """The command bars' customize drag: a pointer with a page (move), with a
+    page and a plus (copy), and a barred circle where nothing takes the drop."""
+    pointer = union(segment(1, 1, 1, 17, 1.5), segment(1, 1, 12, 12, 1.5), segment(1, 17, 5, 13, 1.5),
+                    segment(5, 13, 12, 12, 1.5))
+    page = outline(8, 18, 20, 28)
+    plus = union(box(22, 22, 30, 24), box(25, 19, 27, 27))
+    write_cursor('bar_drag_move.cur', union(pointer, page), (1, 1))
+    write_cursor('bar_drag_copy.cur', union(pointer, page, plus), (1, 1))
+    barred = union(ring(28), segment(6, 6, 22, 22, 3))
+    write_cursor('bar_drag_none.cur', lambda x, y: barred(x - 2, y - 2), (16, 16))
+
+
 # Docking stickers: tiles on pure green, every pixel of a tile non-black, so
 # that a tile drawn on black gives its whole shape as a region.
 STICKER_EDGE = (96, 96, 96)
@@ -660,8 +673,21 @@ def main():
     write_office2007_skins()
     # The button image editor's toolbar strips and cursors.
     editor_images()
+    bar_drag_cursors()
     # The docking stickers: cross background, three colour schemes, the second style.
     write_stickers()
+    # Pictures the application's tests load from files.
+    write_app_test_pictures()
+
+
+def write_app_test_pictures():
+    """tests/app/bars/pics/wide.jpg: 400 x 100, red left half, blue right half,
+    for scaling a logo picture to the toolbar's height."""
+    import make_app_assets  # here: it imports this module itself
+    folder = os.path.join(os.path.dirname(OUT), '..', 'tests', 'app', 'bars', 'pics')
+    os.makedirs(folder, exist_ok=True)
+    rows = [[(220, 20, 20) if x < 200 else (20, 20, 220) for x in range(400)] for _ in range(100)]
+    make_app_assets.write_jpeg(os.path.join(folder, 'wide.jpg'), rows)
 
 
 if __name__ == '__main__':

@@ -15,6 +15,7 @@ const char* const kChildRunTests[] = {
     "FloatingFrameState.SecondProcessLoadsTheFoldedLayout", // docking: FoldedLayoutCrossesProcesses starts it
     "BarStateRestart.SecondProcessFindsTheCustomizedLayout", // commandbars: the restart test starts it
     "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
+    "FrameBarsRestart.SecondProcessFindsTheUsersLayout",      // app: the frame's restart test starts it
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
 };
 

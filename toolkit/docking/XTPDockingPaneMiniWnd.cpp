@@ -192,12 +192,25 @@ void CXTPDockingPaneMiniWnd::CloseFramePanes()
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (!pManager)
         return;
+    // Closing changes the tree, and a close handler may close or move other
+    // panes: walk the panes as they were, skipping those no longer here.
+    std::vector<CXTPDockingPane*> panes = FramePanes();
+    for (CXTPDockingPane* pPane : panes)
+    {
+        std::vector<CXTPDockingPane*> current = FramePanes();
+        if (std::find(current.begin(), current.end(), pPane) != current.end())
+            pManager->ClosePanesAnnounced({pPane});
+    }
+}
+
+std::vector<CXTPDockingPane*> CXTPDockingPaneMiniWnd::FramePanes()
+{
     CXTPDockingPaneBaseList list;
     FindPane(xtpPaneTypeDockingPane, &list);
     std::vector<CXTPDockingPane*> panes;
     for (POSITION pos = list.GetHeadPosition(); pos;)
         panes.push_back(static_cast<CXTPDockingPane*>(list.GetNext(pos)));
-    pManager->ClosePanesAnnounced(panes);
+    return panes;
 }
 
 void CXTPDockingPaneMiniWnd::OnClose()

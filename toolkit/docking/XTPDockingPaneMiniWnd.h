@@ -2,9 +2,11 @@
 // time, a node of the tree whose one child is the splitter holding the
 // floated containers. The layout owns the node; the window comes and goes.
 #pragma once
+#include <vector>
 #include "framework/windows/CMiniFrameWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
 
+class CXTPDockingPane;
 class CXTPDockingPaneSplitterContainer;
 class CXTPDockingPaneTabbedContainer;
 
@@ -20,6 +22,8 @@ public:
     // Every closable pane is announced (action 2) and, unless vetoed, closed
     // (action 3); the others stay.
     void CloseFramePanes();
+    // The panes of the frame's tree, in tree order.
+    std::vector<CXTPDockingPane*> FramePanes();
     // Lays the tree out in the client area.
     void RecalcLayout(BOOL bNotify = TRUE) override;
 

@@ -1,12 +1,16 @@
 // Times opening a 40-item drop-down: the command bars' popup opened from its
 // title on a bar until it is painted, beside the platform's menu shown by
-// TrackPopupMenu until it idles (WM_ENTERIDLE), each closed again.
+// TrackPopupMenu until it idles (WM_ENTERIDLE), each closed again; and
+// repainting the program-like toolbar (its 32 x 32 alpha images with
+// captions) beside the platform's toolbar with the same images and captions.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CWnd.h"
+#include "resources/AppIds.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -14,11 +18,15 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/dc/XTPFontDC.h"
 
 namespace {
 
 const int ITEM_COUNT = 40;
 const int ROUNDS = 100;
+const int REPAINTS = 1000;
+const int TOOLBAR_WIDTH = 900, TOOLBAR_HEIGHT = 60;
+const wchar_t* const CAPTIONS[] = {L"Suche starten", L"Anhalten", L"Einzel", L"TST", L"Optionen", L"Hilfe", L"Logo"};
 
 LARGE_INTEGER Now()
 {
@@ -56,10 +64,72 @@ void Pump()
     }
 }
 
+// Milliseconds per repaint of the program-like toolbar and of the platform's.
+void ToolbarRepaint(HWND hOwner, double& ours, double& platform)
+{
+    CXTPToolBar bar;
+    bar.SetBarPosition(xtpBarTop);
+    bar.CreateEx(0, AfxRegisterWndClass(0), L"Standard", WS_CHILD | WS_VISIBLE, 0, 30, TOOLBAR_WIDTH, TOOLBAR_HEIGHT,
+                 hOwner, nullptr);
+    bar.LoadToolBar(IDR_TOOLBAR_ALPHA);
+    int nButtons = 0;
+    for (int i = 0; i < bar.GetControlCount() && i < 7; i++) {
+        bar.GetControl(i)->SetCaption(CAPTIONS[i]);
+        bar.GetControl(i)->SetStyle(xtpButtonIconAndCaption);
+        nButtons++;
+    }
+    {
+        CClientDC dc(&bar);
+        CXTPFontDC font(&dc, XTPPaintManager()->GetCommandBarFont(&bar));
+        bar.GetControls()->CalcDynamicSize(&dc, TOOLBAR_WIDTH, LM_HORZDOCK | LM_COMMIT, CRect(9, 2, 2, 2));
+    }
+
+    HWND hToolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST |
+                                    CCS_NORESIZE | CCS_NODIVIDER, 0, 100, TOOLBAR_WIDTH, TOOLBAR_HEIGHT, hOwner,
+                                    nullptr, nullptr, nullptr);
+    HIMAGELIST hImages = ImageList_Create(32, 32, ILC_COLOR32, nButtons, 0);
+    HBITMAP hStrip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TOOLBAR_ALPHA),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ImageList_Add(hImages, hStrip, nullptr);
+    SendMessageW(hToolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(hToolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(hImages));
+    TBBUTTON buttons[7] = {};
+    for (int i = 0; i < nButtons; i++)
+        buttons[i] = {i, 100 + i, TBSTATE_ENABLED, BTNS_BUTTON | BTNS_SHOWTEXT, {}, 0,
+                      reinterpret_cast<INT_PTR>(CAPTIONS[i])};
+    SendMessageW(hToolbar, TB_ADDBUTTONSW, static_cast<WPARAM>(nButtons), reinterpret_cast<LPARAM>(buttons));
+
+    CDC memDC;
+    memDC.CreateCompatibleDC(nullptr);
+    HDC hScreen = GetDC(nullptr);
+    HBITMAP hBitmap = CreateCompatibleBitmap(hScreen, TOOLBAR_WIDTH, TOOLBAR_HEIGHT);
+    ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = SelectObject(memDC.GetSafeHdc(), hBitmap);
+
+    LARGE_INTEGER start = Now();
+    for (int i = 0; i < REPAINTS; i++)
+        bar.DrawCommandBar(&memDC, CRect(0, 0, TOOLBAR_WIDTH, TOOLBAR_HEIGHT));
+    ours = Milliseconds(start, Now()) / REPAINTS;
+    start = Now();
+    for (int i = 0; i < REPAINTS; i++)
+        SendMessageW(hToolbar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memDC.GetSafeHdc()),
+                     PRF_CLIENT | PRF_ERASEBKGND);
+    platform = Milliseconds(start, Now()) / REPAINTS;
+
+    SelectObject(memDC.GetSafeHdc(), hOld);
+    DeleteObject(hBitmap);
+    DeleteObject(hStrip);
+    ImageList_Destroy(hImages);
+    DestroyWindow(hToolbar);
+    bar.DestroyWindow();
+}
+
 } // namespace
 
 int wmain()
 {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
     CXTPPaintManager::SetTheme(0);
     WNDCLASSW wc = {};
     wc.lpfnWndProc = OwnerProc;
@@ -125,6 +195,12 @@ int wmain()
                 idled ? platform / idled : 0.0);
     if (idled < ROUNDS)
         std::printf("(the platform's menu idled in %d of %d openings)\n", idled, ROUNDS);
+
+    double toolbarOurs = 0, toolbarPlatform = 0;
+    ToolbarRepaint(hOwner, toolbarOurs, toolbarPlatform);
+    std::printf("\nprogram-like toolbar (32 x 32 alpha images, captions), %d repaints each\n", REPAINTS);
+    std::printf("%-44s %10s %10s\n", "", "toolbar", "platform");
+    std::printf("%-44s %10.3f %10.3f\n", "milliseconds per repaint", toolbarOurs, toolbarPlatform);
     DestroyMenu(hMenu);
     bar.DestroyWindow();
     DestroyWindow(hOwner);

@@ -1,7 +1,8 @@
-// Times one full repaint of the program's bars in its default look: the
-// toolbar (32 x 32 alpha icons with captions), the menu bar and the status
-// bar, beside the platform's toolbar and status bar controls painting the
-// same content. Goal: under 16 ms per repaint.
+// Times one full repaint of the program's bars in the Whidbey look (theme
+// 4): the toolbar (32 x 32 alpha icons with captions, the logo button at the
+// far end with flags 17), the menu bar and the status bar, beside the
+// platform's toolbar and status bar controls painting the same content.
+// Goal: under 16 ms per repaint.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -29,6 +30,9 @@ const LPCWSTR CAPTIONS[] = {L"Suche starten", L"Suche anhalten", L"Einzel-Ticket
 const LPCWSTR MENUS[] = {L"&Datei", L"&Ansicht", L"&Suche", L"&Hilfe"};
 const LPCWSTR PANES[] = {L"Bereit", L"42 Tickets", L"NUM"};
 const int PANE_RIGHTS[] = {560, 700, -1};
+const double BUDGET_MS = 16.0;
+// The logo button: at the far end of its row, not movable.
+const DWORD LOGO_FLAGS = xtpFlagRightAlign | xtpFlagNoMovable;
 
 double Milliseconds(LARGE_INTEGER start)
 {
@@ -80,7 +84,8 @@ void Place(CXTPCommandBar& bar, int pos)
         CXTPControl* pControl = bar.GetControl(i);
         CXTPFontDC font(pDC, XTPPaintManager()->GetCommandBarFont(&bar));
         CSize size = pControl->GetSize(pDC);
-        pControl->SetRect(CRect(pos, 2, pos + size.cx, 2 + size.cy));
+        int left = (pControl->GetFlags() & xtpFlagRightAlign) ? WIDTH - 4 - size.cx : pos;
+        pControl->SetRect(CRect(left, 2, left + size.cx, 2 + size.cy));
         pos += size.cx;
     }
     ReleaseDC(nullptr, hScreen);
@@ -117,6 +122,8 @@ int wmain()
         CXTPControl* pButton = toolBar.GetControls()->Add(new CXTPControlButton(), static_cast<int>(COMMAND_IDS[i]));
         pButton->SetCaption(CAPTIONS[i]);
         pButton->SetStyle(CAPTIONS[i][0] ? xtpButtonIconAndCaption : xtpButtonIcon);
+        if (COMMAND_IDS[i] == ID_LOGO)
+            pButton->SetFlags(LOGO_FLAGS);
     }
     Place(toolBar, 9);
 
@@ -177,9 +184,12 @@ int wmain()
     }
     double platform = Milliseconds(start) / ROUNDS;
 
-    std::printf("%-48s %14s %14s\n", "menu bar, program toolbar and status bar", "default look", "platform");
-    std::printf("%-48s %14.3f %14.3f\n", "  milliseconds per full repaint (goal < 16)", ours, platform);
-    std::printf("%-48s %14.0f %14.0f\n", "  repaints per second", 1000.0 / ours, 1000.0 / platform);
+    std::printf("%-48s %14s %14s %14s\n", "menu bar, program toolbar and status bar", "Whidbey (4)", "platform",
+                "budget");
+    std::printf("%-48s %14.3f %14.3f %14.3f\n", "  milliseconds per full repaint", ours, platform, BUDGET_MS);
+    std::printf("%-48s %14.0f %14.0f %14.0f\n", "  repaints per second", 1000.0 / ours, 1000.0 / platform,
+                1000.0 / BUDGET_MS);
+    std::printf("%-48s %14s\n", "  within the 16 ms budget", ours < BUDGET_MS ? "yes" : "NO");
 
     SelectObject(memDC.GetSafeHdc(), hOld);
     DeleteObject(hBitmap);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/MainFrame.h"
+#include "support/SiteSimulation.h"
 #include "support/TestPump.h"
 #include "app/frame/GamesReportHolder.h"
 #include "framework/windows/CView.h"
@@ -62,5 +63,54 @@ BOOL TakePollTimer(CMainFrame* pFrame);
 // settings' interval, as the frame arms it (the tests' settings have no jitter).
 BOOL IsPollTimerArmed(CMainFrame* pFrame);
 std::wstring ReadTextFile(const CString& path);
+
+// While it lives, the shell opens http addresses with a script that writes
+// the address it gets into a file; the earlier command comes back after.
+class CRecordingBrowser
+{
+public:
+    CRecordingBrowser()
+    {
+        const std::string script = m_folder.Unix("browser.sh");
+        WriteFileBytes(m_folder.File("browser.sh"), "#!/bin/sh\nprintf '%s' \"$1\" > \"" + m_folder.Unix("opened.tmp") +
+                                                        "\"\nmv \"" + m_folder.Unix("opened.tmp") + "\" \"" +
+                                                        m_folder.Unix("opened") + "\"\n");
+        // The shell starts a Linux script it is given by path only when the script may be run.
+        if (!StartLinuxProgram("Z:\\bin\\sh -c \"chmod 755 " + script + " && echo ok > " + m_folder.Unix("ready") + "\"") ||
+            WaitForFile(m_folder.File("ready"), testpump::kDeadline) != "ok\n")
+            return;
+        if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kCommandKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey,
+                              nullptr) != ERROR_SUCCESS)
+            return;
+        wchar_t previous[1024] = L"";
+        DWORD size = sizeof previous - sizeof(wchar_t);
+        m_bHadPrevious = ::RegQueryValueExW(m_hKey, nullptr, nullptr, nullptr, (BYTE*)previous, &size) == ERROR_SUCCESS;
+        m_previous = previous;
+        const std::wstring command = L"\"" + WindowsPathOf(script) + L"\" \"%1\"";
+        ::RegSetValueExW(m_hKey, nullptr, 0, REG_SZ, (const BYTE*)command.c_str(),
+                         DWORD((command.size() + 1) * sizeof(wchar_t)));
+    }
+    ~CRecordingBrowser()
+    {
+        if (m_hKey == nullptr)
+            return;
+        if (m_bHadPrevious)
+            ::RegSetValueExW(m_hKey, nullptr, 0, REG_SZ, (const BYTE*)m_previous.c_str(),
+                             DWORD((m_previous.size() + 1) * sizeof(wchar_t)));
+        else
+            ::RegDeleteValueW(m_hKey, nullptr);
+        ::RegCloseKey(m_hKey);
+    }
+    bool IsReady() const { return m_hKey != nullptr && m_folder.IsValid(); }
+    // The address the script got; empty when it was not started.
+    std::string WaitForOpened() const { return WaitForFile(m_folder.File("opened"), testpump::kDeadline); }
+
+private:
+    static constexpr const wchar_t* kCommandKey = L"Software\\Classes\\http\\shell\\open\\command";
+    CTestFolder m_folder{"browser"};
+    HKEY m_hKey = nullptr;
+    bool m_bHadPrevious = false;
+    std::wstring m_previous;
+};
 
 } // namespace frametest

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "FrameTestSupport.h"
+#include "framework/windows/CWinApp.h"
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
@@ -40,6 +41,7 @@ std::vector<double> ListRequestTimes(const SimulatedSite& site)
 
 TEST(SitePolling, PollsAnIntervalApartKeepsOffersOverAFailedListAndStopsForGood)
 {
+    CWinApp app(L"SitePollingApp");  // the frame loads its bar layout through it
     CPollSettings settings(1);
     CTestFolder folder("frame");
     ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder.Path().c_str()));

@@ -1,5 +1,5 @@
 // The bar window with real input: hot tracking, the hover timer, keys while
-// tracking (navigation table, Return, Escape, mnemonics) and the site's say
+// tracking (navigation table with Tab, Return, Escape, mnemonics) and the site's say
 // over a key.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
@@ -137,14 +137,30 @@ TEST_F(BarWindow, KeysNavigateByTheTableAndEndTracking)
     ASSERT_EQ(0, m_bar.GetSelectedIndex()) << "select-first";
     Key(VK_RIGHT);
     ASSERT_EQ(1, m_bar.GetSelectedIndex()) << "input was not delivered";
-    Key(VK_END);
-    EXPECT_EQ(4, m_bar.GetSelectedIndex());
-    Key(VK_RIGHT);
-    EXPECT_EQ(0, m_bar.GetSelectedIndex()) << "wraps";
-    Key(VK_LEFT);
-    EXPECT_EQ(4, m_bar.GetSelectedIndex());
-    Key(VK_HOME);
-    EXPECT_EQ(0, m_bar.GetSelectedIndex());
+    struct Row
+    {
+        std::initializer_list<WORD> chord;
+        int selected;
+        const char* what;
+    };
+    const Row rows[] = {
+        {{VK_END}, 4, "End"},
+        {{VK_RIGHT}, 0, "Right wraps"},
+        {{VK_LEFT}, 4, "Left wraps back"},
+        {{VK_HOME}, 0, "Home"},
+        {{VK_TAB}, 1, "Tab moves on"},
+        {{VK_SHIFT, VK_TAB}, 0, "Shift+Tab moves back"},
+        {{VK_SHIFT, VK_TAB}, 4, "Shift+Tab wraps back"},
+        {{VK_TAB}, 0, "Tab wraps"},
+        {{VK_CONTROL, VK_TAB}, 1, "Ctrl+Tab without a manager moves on"},
+        {{VK_CONTROL, VK_SHIFT, VK_TAB}, 0, "Ctrl+Shift+Tab without a manager moves back"},
+    };
+    for (const Row& row : rows) {
+        SendChord(row.chord);
+        PumpUntilIdle();
+        EXPECT_EQ(row.selected, m_bar.GetSelectedIndex()) << row.what;
+        EXPECT_EQ(xtpTrackingKeyboard, m_bar.IsTrackingMode()) << row.what;
+    }
 
     SetWindowLongW(m_bar.GetSafeHwnd(), GWL_EXSTYLE, GetWindowLongW(m_bar.GetSafeHwnd(), GWL_EXSTYLE) | WS_EX_LAYOUTRTL);
     Key(VK_LEFT);

@@ -24,6 +24,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 
 namespace {
 
@@ -626,4 +627,126 @@ TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)
         for (int x = rcIcon.left; x < rcIcon.right; x++)
             nColoured += image.Pixel(x, y) != image.Pixel(rcIcon.left, rcIcon.top) ? 1 : 0;
     EXPECT_GT(nColoured, 20) << "the child's icon is drawn";
+}
+
+TEST_F(MdiMenuBar, SavingDropsUncustomizedTemplateMenusAndReloadedOnesGetTheirPopups)
+{
+    m_pFrame->DestroyWindow();
+    testpump::PumpUntilIdle();
+    CMdiMenuFrame::customizable = true;
+    m_pFrame = new CMdiMenuFrame();
+    m_pMenuBar = CreateMenuFrame(m_pFrame, CRect(60, 60, 660, 400));
+    CMdiMenuFrame::customizable = false;
+    ASSERT_NE(m_pMenuBar, nullptr);
+    m_hFrame = m_pFrame->GetSafeHwnd();
+    CXTPCommandBars* pBars = m_pFrame->GetCommandBars();
+
+    // Two document types: the tray menu's title renamed, the context menu as loaded.
+    CMenu trayMenu, contextMenu;
+    ASSERT_TRUE(trayMenu.LoadMenu(IDR_TRAYMENU));
+    ASSERT_TRUE(contextMenu.LoadMenu(IDR_CONTEXTMENU));
+    m_pFrame->m_pTemplateBars->nTemplate = IDR_TRAYMENU;
+    m_pFrame->MDISetMenu(&trayMenu, nullptr);
+    m_pMenuBar->GetControl(0)->SetCaption(L"Symbolleiste");
+    m_pFrame->m_pTemplateBars->nTemplate = IDR_CONTEXTMENU;
+    m_pFrame->MDISetMenu(&contextMenu, nullptr);
+    m_pFrame->m_pTemplateBars->nTemplate = IDR_TRAYMENU;
+    m_pFrame->MDISetMenu(&trayMenu, nullptr);
+    ASSERT_EQ(m_pMenuBar->GetTemplateMenuCount(), 2);
+
+    XTP_COMMANDBARS_PROPEXCHANGE_PARAM param;
+    param.bSaveOnlyCustomized = TRUE;
+    param.pCommandBars = pBars;
+    CXTPCommandBarList list;
+    pBars->GenerateCommandBarList(&list, &param);
+    ASSERT_TRUE(list.Lookup(m_pMenuBar)) << "a bar with template menus is always saved";
+    EXPECT_EQ(Titles().front(), CString(L"&Datei")) << "saved with the default menu showing";
+    EXPECT_TRUE(m_pMenuBar->IsMenuSwitchedForSaving());
+    EXPECT_EQ(m_pMenuBar->GetTemplateMenuCount(), 1);
+    EXPECT_EQ(m_pMenuBar->GetTemplateMenu(IDR_CONTEXTMENU), nullptr) << "as loaded: nothing to keep";
+    CXTPControls* pTray = m_pMenuBar->GetTemplateMenu(IDR_TRAYMENU);
+    ASSERT_NE(pTray, nullptr);
+    CXTPCommandBar* pTrayPopup = pTray->GetAt(0)->GetCommandBar();
+    ASSERT_NE(pTrayPopup, nullptr);
+    EXPECT_TRUE(list.Lookup(pTrayPopup)) << "the template menu's popups go along";
+
+    // Stored and loaded again: the loaded template title opens its menu.
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        px.m_dwData = reinterpret_cast<DWORD_PTR>(&param);
+        ASSERT_TRUE(pBars->SaveCommandBarList(&px, &list, &param));
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CXTPCommandBarList loaded;
+    {
+        CArchive ar(&file, CArchive::load);
+        CXTPPropExchangeArchive px(ar);
+        px.m_dwData = reinterpret_cast<DWORD_PTR>(&param);
+        ASSERT_TRUE(pBars->LoadCommandBarList(&px, &loaded));
+    }
+    CXTPMenuBar* pLoaded = nullptr;
+    for (int i = 0; i < loaded.GetCount() && !pLoaded; i++)
+        pLoaded = dynamic_cast<CXTPMenuBar*>(loaded.GetAt(i));
+    ASSERT_NE(pLoaded, nullptr);
+    pLoaded->RestoreCommandBarList(&loaded);
+    CXTPControls* pLoadedTray = pLoaded->GetTemplateMenu(IDR_TRAYMENU);
+    ASSERT_NE(pLoadedTray, nullptr);
+    ASSERT_GT(pLoadedTray->GetCount(), 0);
+    EXPECT_EQ(pLoadedTray->GetAt(0)->GetCaption(), CString(L"Symbolleiste"));
+    CXTPCommandBar* pLoadedPopup = pLoadedTray->GetAt(0)->GetCommandBar();
+    ASSERT_NE(pLoadedPopup, nullptr) << "re-linked to its loaded popup bar";
+    EXPECT_EQ(pLoadedPopup->GetControlCount(), pTrayPopup->GetControlCount());
+}
+
+namespace {
+// Sets the system's keyboard cue setting for a while, then restores it.
+class CSystemCueSetting
+{
+public:
+    explicit CSystemCueSetting(BOOL bShow)
+    {
+        SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &m_bOld, 0);
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(bShow)), 0);
+    }
+    ~CSystemCueSetting()
+    {
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(m_bOld)), 0);
+    }
+
+private:
+    BOOL m_bOld = TRUE;
+};
+} // namespace
+
+TEST_F(MenuBar, AltPressedForRealShowsTheCuesAsTheModeSays)
+{
+    struct Case
+    {
+        const char* what;
+        long mode;
+        BOOL system;
+        BOOL before, tracking, after;
+    } cases[] = {
+        {"0: always", 0, FALSE, TRUE, TRUE, TRUE},
+        {"1: never", 1, TRUE, FALSE, FALSE, FALSE},
+        {"2, the system shows them: always", 2, TRUE, TRUE, TRUE, TRUE},
+        {"2, the system hides them: only from Alt to the end of tracking", 2, FALSE, FALSE, TRUE, FALSE},
+    };
+    CXTPCommandBars* pBars = m_pFrame->GetCommandBars();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CSystemCueSetting system(c.system);
+        pBars->SetKeyboardCuesShow(c.mode);
+        EXPECT_EQ(c.before, pBars->IsKeyboardCuesVisible());
+        testinput::SendKey(VK_MENU);
+        ASSERT_TRUE(PumpUntil([&] { return m_pMenuBar->IsTrackingMode() != xtpTrackingNone; }));
+        EXPECT_EQ(c.tracking, pBars->IsKeyboardCuesVisible());
+        testinput::SendKey(VK_ESCAPE);
+        ASSERT_TRUE(PumpUntil([&] { return m_pMenuBar->IsTrackingMode() == xtpTrackingNone; }));
+        EXPECT_EQ(c.after, pBars->IsKeyboardCuesVisible());
+    }
+    pBars->SetKeyboardCuesShow(0);
 }

@@ -13,6 +13,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/lists/XTPControlListEntries.h"
+#include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 using namespace testinput;
@@ -379,4 +381,155 @@ TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
     CXTPPopupBar* pLoose = CXTPPopupBar::CreatePopupBar(nullptr);
     m_bars.push_back(pLoose);
     EXPECT_EQ(xtpAnimateNone, pLoose->GetAnimationType()) << "a popup without a manager never animates";
+}
+
+namespace {
+// What the modal loop saw of the menus while it ran.
+CXTPCommandBar* s_pOuter = nullptr;
+BOOL s_outerTracking = FALSE;
+int s_outerLock = -1;
+BOOL s_firstEnabled = FALSE;
+void CALLBACK LookThenChooseFirst(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    KillTimer(nullptr, nTimer);
+    if (s_pOuter) {
+        s_outerTracking = s_pOuter->IsTrackingMode();
+        s_outerLock = s_pOuter->GetLockCount();
+    }
+    const auto& tracked = XTPMouseManager()->GetTrackArray();
+    CXTPCommandBar* pInner = tracked.GetSize() ? tracked[tracked.GetSize() - 1] : nullptr;
+    s_firstEnabled = pInner && pInner->GetControlCount() ? pInner->GetControl(0)->GetEnabled() : -1;
+    for (WORD vk : s_keys)
+        SendKey(vk);
+}
+// Ends a modal menu that the keys did not end.
+void CALLBACK Watchdog(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    KillTimer(nullptr, nTimer);
+    XTPMouseManager()->EndAllTracking();
+}
+
+// Disables command 300 whenever it is asked.
+class CUpdatingSite : public CPopupSite
+{
+public:
+    int updates = 0;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        if (nID == 300 && nCode == static_cast<int>(CN_UPDATE_COMMAND_UI) && pExtra) {
+            updates++;
+            static_cast<CCmdUI*>(pExtra)->Enable(FALSE);
+            return TRUE;
+        }
+        return CPopupSite::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
+};
+} // namespace
+
+TEST_F(PopupBar, TrackPopupMenuRecurseKeepsTheMenusAlreadyOpen)
+{
+    struct Case
+    {
+        const char* what;
+        UINT flags;
+        BOOL outerDuring;
+        int lockDuring;
+        BOOL outerAfter;
+    } cases[] = {
+        {"recursive: the open menu stays, locked meanwhile", TPM_RECURSE, TRUE, 1, TRUE},
+        {"plain: the open menu closes first", 0, FALSE, 0, FALSE},
+    };
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 300, L"Innen eins");
+    menu.AppendMenu(MF_STRING, 301, L"Innen zwei");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CXTPPopupBar* pOuter = MakeMenu({100, 101});
+        ASSERT_TRUE(pOuter->Popup(100, 100));
+        PumpUntilIdle();
+        ASSERT_TRUE(pOuter->IsTrackingMode());
+        s_pOuter = pOuter;
+        s_outerLock = -1;
+        s_keys = {VK_DOWN, VK_RETURN};
+        SetTimer(nullptr, 0, 200, LookThenChooseFirst);
+        int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | TPM_NONOTIFY | c.flags, 250, 150, &m_site,
+                                                      nullptr, nullptr, m_pCommandBars);
+        s_pOuter = nullptr;
+        EXPECT_EQ(300, nChosen);
+        EXPECT_EQ(c.outerDuring, s_outerTracking);
+        EXPECT_EQ(c.lockDuring, s_outerLock);
+        EXPECT_EQ(c.outerAfter, pOuter->IsTrackingMode());
+        EXPECT_EQ(0, pOuter->GetLockCount()) << "unlocked afterwards";
+        XTPMouseManager()->EndAllTracking();
+    }
+}
+
+TEST_F(PopupBar, TrackPopupMenuWithoutNotifyAsksTheOwnerNothing)
+{
+    CUpdatingSite site;
+    ASSERT_TRUE(site.Create(CRect(60, 60, 300, 300)));
+    SetForegroundWindow(site.GetSafeHwnd());
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == site.GetSafeHwnd(); }));
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 300, L"Eins");
+    menu.AppendMenu(MF_STRING, 301, L"Zwei");
+    struct Case
+    {
+        UINT flags;
+        bool asked;
+    } cases[] = {{TPM_NONOTIFY, false}, {0, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        site.updates = 0;
+        s_keys = c.asked ? std::vector<WORD>{VK_ESCAPE} : std::vector<WORD>{VK_DOWN, VK_RETURN};
+        SetTimer(nullptr, 0, 200, LookThenChooseFirst);
+        UINT_PTR nWatchdog = SetTimer(nullptr, 0, 5000, Watchdog);
+        int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | c.flags, 150, 150, &site, nullptr,
+                                                      nullptr, m_pCommandBars);
+        KillTimer(nullptr, nWatchdog);
+        EXPECT_EQ(c.asked, site.updates > 0);
+        EXPECT_EQ(c.asked ? FALSE : TRUE, s_firstEnabled) << "the owner's handler disables the first";
+        EXPECT_EQ(c.asked ? 0 : 300, nChosen);
+    }
+    site.DestroyWindow();
+}
+
+namespace {
+
+// Stands in for two entries of its own at every layout, as list placeholders do.
+class CTwoEntryPlaceholder : public CXTPControlButton
+{
+public:
+    void OnCalcDynamicSize(DWORD) override
+    {
+        XTPRemoveGeneratedEntries(this, [](CXTPControl* pControl, void*) -> BOOL { return pControl->GetID() == 901; },
+                                  nullptr);
+        SetHideFlags(xtpHideGeneric);
+        for (int i = 0; i < 2; i++)
+            XTPAddGeneratedEntry(this, i, 901)->SetCaption(L"Eintrag");
+    }
+};
+
+} // namespace
+
+TEST(PopupBarLayout, PlaceholdersPutTheirEntriesInBeforeTheMenuIsMeasured)
+{
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(nullptr);
+    pPopup->GetControls()->Add(xtpControlButton, 100)->SetCaption(L"Vorher");
+    pPopup->GetControls()->Add(new CTwoEntryPlaceholder, 900);
+    pPopup->GetControls()->Add(xtpControlButton, 101)->SetCaption(L"Nachher");
+    for (int nLayout = 0; nLayout < 2; nLayout++) {
+        SCOPED_TRACE(nLayout);
+        const CSize size = pPopup->CalcDynamicLayout(0, 0);
+        std::vector<int> ids;
+        for (int i = 0; i < pPopup->GetControls()->GetCount(); i++)
+            ids.push_back(pPopup->GetControls()->GetAt(i)->GetID());
+        EXPECT_EQ(ids, (std::vector<int>{100, 900, 901, 901, 101})) << "the entries once, after the placeholder";
+        CXTPControl* pEntry = pPopup->GetControls()->GetAt(3);
+        EXPECT_GT(pEntry->GetRect().Height(), 0) << "measured with the menu";
+        EXPECT_GE(size.cy, pPopup->GetControls()->GetAt(4)->GetRect().bottom);
+    }
+    pPopup->InternalRelease();
 }

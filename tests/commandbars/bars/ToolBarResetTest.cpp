@@ -15,10 +15,17 @@
 
 namespace {
 
+// Handles the customize command: the add-or-remove entries are enabled.
 class CResetFrame : public CToolBarFrame
 {
 public:
     std::vector<std::pair<WPARAM, LPARAM>> resetNotices;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        if (nID == 35001 && nCode == CN_COMMAND && pHandlerInfo != nullptr)
+            return TRUE;
+        return CToolBarFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -39,6 +46,8 @@ protected:
     {
         frame = new CResetFrame();
         ASSERT_TRUE(frame->CreateFrame(900, 300));
+        frame->GetCommandBars()->SetSite(frame);
+        ASSERT_TRUE(frame->GetCommandBars()->IsCustomizeAvail());
         bar = frame->AddProgramToolBar();
         ASSERT_NE(nullptr, bar);
         // The program's logo control at the row's end: never offered in the list.
@@ -65,7 +74,8 @@ protected:
         pBar->ClientToScreen(&rc);
         return rc;
     }
-    // Clicks the expand button, then the add-or-remove entry; the list.
+    // Clicks the expand button, the add-or-remove entry, then the bar's
+    // entry there; the bar's list.
     CXTPCommandBar* OpenAddOrRemoveList()
     {
         CXTPControl* pExpand = bar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND);
@@ -86,8 +96,19 @@ protected:
             ADD_FAILURE() << "no add-or-remove entry";
             return nullptr;
         }
-        CXTPCommandBar* pList = pEntry->GetCommandBar();
+        CXTPCommandBar* pBars = pEntry->GetCommandBar();
         testinput::ClickAt(ScreenRect(expandPopup, pEntry).CenterPoint());
+        if (!testpump::PumpUntil([&] { return pBars->GetSafeHwnd() && pBars->IsWindowVisible(); })) {
+            ADD_FAILURE() << "the bars list did not open";
+            return nullptr;
+        }
+        CXTPControl* pBarEntry = pBars->GetControl(0);
+        if (!pBarEntry || pBarEntry->GetCaption() != L"Standard" || !pBarEntry->GetCommandBar()) {
+            ADD_FAILURE() << "no entry for the bar";
+            return nullptr;
+        }
+        CXTPCommandBar* pList = pBarEntry->GetCommandBar();
+        testinput::ClickAt(ScreenRect(pBars, pBarEntry).CenterPoint());
         if (!testpump::PumpUntil([&] { return pList->GetSafeHwnd() && pList->IsWindowVisible(); })) {
             ADD_FAILURE() << "the list did not open";
             return nullptr;

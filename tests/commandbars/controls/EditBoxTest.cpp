@@ -2,13 +2,14 @@
 // clipboard keys past the frame's accelerators, vertical bars; with the rich
 // edit window and with the plain-edit fallback.
 #include <gtest/gtest.h>
-#include <memory>
-#include "../CommandBarsTestSupport.h"
+#include "EditPartStage.h"
 #include "support/Screenshot.h"
-#include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "resources/FrameworkIds.h"
 
 using namespace testinput;
 using testpump::PumpUntil;
@@ -16,46 +17,56 @@ using testpump::PumpUntilIdle;
 
 namespace {
 
-HMODULE WINAPI NoLibrary(LPCWSTR /*lpszName*/)
+// What the edit's context menu offered, and the entry to click in it; the
+// timer acts from inside the menu's own loop once the menu shows.
+struct CMenuVisit
 {
-    return nullptr;
+    UINT nChoose = 0;
+    std::vector<UINT> enabled;
+};
+CMenuVisit* g_pMenuVisit = nullptr;
+
+void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    const CXTPMouseManager::CTrackArray& tracked = XTPMouseManager()->GetTrackArray();
+    for (INT_PTR i = 0; i < tracked.GetSize(); i++) {
+        CXTPPopupBar* pPopup = dynamic_cast<CXTPPopupBar*>(tracked[i]);
+        if (!pPopup || !pPopup->GetSafeHwnd() || !::IsWindowVisible(pPopup->GetSafeHwnd()))
+            continue;
+        ::KillTimer(nullptr, nTimer);
+        for (int n = 0; n < pPopup->GetControlCount(); n++) {
+            CXTPControl* pItem = pPopup->GetControl(n);
+            if (pItem->GetEnabled())
+                g_pMenuVisit->enabled.push_back(static_cast<UINT>(pItem->GetID()));
+            if (static_cast<UINT>(pItem->GetID()) == g_pMenuVisit->nChoose) {
+                CRect rc = pItem->GetRect();
+                testinput::ClickAt(testinput::ClientToScreenPoint(pPopup->GetSafeHwnd(), rc.CenterPoint().x,
+                                                                  rc.CenterPoint().y));
+            }
+        }
+        if (!g_pMenuVisit->nChoose)
+            testinput::SendKey(VK_ESCAPE);
+        return;
+    }
 }
 
-class EditBox : public testing::TestWithParam<BOOL>
+class EditBox : public testing::TestWithParam<BOOL>, protected CEditPartStage
 {
 protected:
     void SetUp() override
     {
-        XTPResetRichEditLoader(GetParam() ? nullptr : NoLibrary);
-        ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 200)));
-        m_site.ShowWindow(SW_SHOW);
-        ::SetForegroundWindow(m_site.GetSafeHwnd());
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE, 0, 0, 400, 30, m_site.GetSafeHwnd(), nullptr));
-        m_bar.SetCommandBars(&m_commandBars);
-        m_commandBars.SetSite(&m_site);
+        XTPResetRichEditLoader(GetParam() ? nullptr : NoRichEditLibrary);
+        ASSERT_TRUE(CreateStage(CRect(100, 100, 500, 200), 400));
         m_pEdit = dynamic_cast<CXTPControlEdit*>(m_bar.GetControls()->Add(xtpControlEdit, 800));
         ASSERT_TRUE(m_pEdit);
         m_pEdit->SetEditHint(L"Suchbegriff");
         m_pEdit->SetRect(CRect(10, 2, 250, 26));
         ASSERT_TRUE(m_pEdit->GetEditCtrl() && m_pEdit->GetEditCtrl()->GetSafeHwnd());
-        ACCEL accels[] = {{FCONTROL | FVIRTKEY, 'C', 901}, {FCONTROL | FVIRTKEY, 'V', 902},
-                          {FCONTROL | FVIRTKEY, 'X', 903}, {FCONTROL | FVIRTKEY, 'Z', 904}};
-        m_hAccel = ::CreateAcceleratorTableW(accels, 4);
-        // Pumped like a frame with accelerators: Ctrl+C/V/X/Z would become commands.
-        m_pAccelerators = std::make_unique<testpump::ScopedMessageFilter>(
-            [this](MSG& msg) { return ::TranslateAcceleratorW(m_site.GetSafeHwnd(), m_hAccel, &msg) != 0; });
+        TranslateClipboardAccelerators();
     }
     void TearDown() override
     {
-        m_bar.EndTracking();
-        m_pAccelerators.reset();
-        ::DestroyAcceleratorTable(m_hAccel);
-        m_bar.GetControls()->RemoveAll();
-        m_bar.SetCommandBars(nullptr);
-        m_bar.DestroyWindow();
-        m_site.DestroyWindow();
+        DestroyStage();
         XTPResetRichEditLoader(nullptr);
     }
     HWND EditWindow() const { return m_pEdit->GetEditCtrl()->GetSafeHwnd(); }
@@ -64,21 +75,6 @@ protected:
         CString strText;
         m_pEdit->GetEditCtrl()->GetWindowText(strText);
         return strText;
-    }
-    std::vector<UINT> Notifications() const
-    {
-        std::vector<UINT> codes;
-        for (const CSiteMessage& message : m_site.received)
-            if (message.message == WM_XTP_CONTROL_NOTIFY)
-                codes.push_back(message.code);
-        return codes;
-    }
-    BOOL AnyAcceleratorCommand() const
-    {
-        for (const CSiteMessage& message : m_site.received)
-            if (message.message == WM_COMMAND && LOWORD(message.wParam) >= 901 && LOWORD(message.wParam) <= 904)
-                return TRUE;
-        return FALSE;
     }
     bool PumpUntilText(LPCWSTR lpszText)
     {
@@ -93,12 +89,7 @@ protected:
         PumpUntilIdle();
     }
 
-    CTestSite m_site;
-    CXTPCommandBars m_commandBars;
-    CXTPToolBar m_bar;  // the bar's own key handling, not a recording stand-in
     CXTPControlEdit* m_pEdit = nullptr;
-    HACCEL m_hAccel = nullptr;
-    std::unique_ptr<testpump::ScopedMessageFilter> m_pAccelerators;
 };
 
 } // namespace
@@ -194,6 +185,48 @@ TEST_P(EditBox, HiddenOnVerticalBarsAndRebuiltWithItsText)
     EXPECT_NE(hOld, EditWindow()) << "a style change makes a new window";
     EXPECT_FALSE(::IsWindow(hOld));
     EXPECT_STREQ(L"Hamburg", m_pEdit->GetEditText()) << "the text survives the new window";
+}
+
+TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesItOut)
+{
+    struct Row
+    {
+        LPCWSTR text;
+        LPCWSTR clipboard;
+        UINT choose;
+        std::vector<UINT> enabled;
+        LPCWSTR textAfter;
+        LPCWSTR clipboardAfter;
+    } rows[] = {
+        // The focus selects the whole text.
+        {L"Halle", nullptr, ID_EDIT_CUT, {ID_EDIT_CUT, ID_EDIT_COPY}, L"", L"Halle"},
+        {L"", L"Leipzig", ID_EDIT_PASTE, {ID_EDIT_PASTE}, L"Leipzig", L"Leipzig"},
+        {L"Halle", L"Leipzig", ID_EDIT_COPY, {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}, L"Halle", L"Halle"},
+    };
+    for (const Row& row : rows) {
+        SetClipboardText(row.clipboard);
+        m_pEdit->SetEditText(row.text);
+        ClickIntoEdit();
+
+        CMenuVisit visit;
+        visit.nChoose = row.choose;
+        g_pMenuVisit = &visit;
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, ChooseFromOpenMenu);
+        CRect rc;
+        ::GetWindowRect(EditWindow(), &rc);
+        ClickAt(rc.CenterPoint(), true);
+        EXPECT_TRUE(PumpUntil([&] { return !visit.enabled.empty(); })) << "no menu for " << row.choose;
+        ::KillTimer(nullptr, nTimer);
+        EXPECT_TRUE(PumpUntilText(row.textAfter)) << static_cast<LPCTSTR>(m_pEdit->GetEditText());
+        PumpUntilIdle();
+        g_pMenuVisit = nullptr;
+        EXPECT_EQ(row.enabled, visit.enabled) << "choosing " << row.choose;
+        EXPECT_STREQ(row.textAfter, m_pEdit->GetEditText());
+        EXPECT_STREQ(row.clipboardAfter, ClipboardText());
+        m_pEdit->SetFocused(FALSE);
+        m_bar.EndTracking();
+        PumpUntilIdle();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Loaders, EditBox, testing::Values(TRUE, FALSE),

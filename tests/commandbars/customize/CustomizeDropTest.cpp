@@ -2,8 +2,9 @@
 // drops on the control itself, clones elsewhere, the refused self-drop.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
-#include "resources/ToolkitCommonIds.h"
+#include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
+#include "support/ImportPatch.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
@@ -210,8 +211,8 @@ TEST_F(CustomizeDrop, DraggingMovesCtrlCopiesEscapeCancels)
     EXPECT_EQ(200, m_target.GetControl(2)->GetID());
     EXPECT_EQ(2, m_source.GetControlCount()) << "moved";
     EXPECT_EQ(nullptr, GetCapture());
-    HCURSOR hMove = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE);
-    HCURSOR hCopy = XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGCOPY);
+    HCURSOR hMove = XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGMOVE);
+    HCURSOR hCopy = XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGCOPY);
     ASSERT_NE(hMove, hCopy);
     EXPECT_EQ(hMove, m_target.hDropCursor);
 
@@ -290,6 +291,57 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     PumpUntilIdle();
     EXPECT_EQ(0, pButton->width) << "Escape keeps the width";
     EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(CustomizeDrop, QuitEndsAResizeAndStaysQueued)
+{
+    CResizableButton* pButton = new CResizableButton();
+    m_target.GetControls()->Add(pButton, 0);
+    pButton->SetRect(CRect(100, 2, 160, 25));
+    m_commandBars.SetCustomizeSelection(pButton);
+    PumpUntilIdle();
+    PostQuitMessage(3);
+    EXPECT_TRUE(pButton->CustomizeStartResize(CPoint(159, 10)));
+    EXPECT_EQ(0, pButton->width);
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(pButton, m_commandBars.GetDragControl()) << "the selection is back";
+    EXPECT_TRUE(LockWindowUpdate(GetDesktopWindow())) << "the desktop was left locked";
+    LockWindowUpdate(nullptr);
+    EXPECT_EQ(3, testpump::PumpUntilQuitTaken());
+}
+
+namespace {
+
+// GetMessageW failing: -1 each time; after many calls the capture goes, so
+// that a loop that ignored the failure still ends.
+int g_failedGets = 0;
+BOOL WINAPI FailingGetMessage(LPMSG, HWND, UINT, UINT)
+{
+    if (++g_failedGets == 100)
+        ReleaseCapture();
+    return -1;
+}
+
+} // namespace
+
+TEST_F(CustomizeDrop, AFailingMessageQueueEndsAResizeAtOnce)
+{
+    CResizableButton* pButton = new CResizableButton();
+    m_target.GetControls()->Add(pButton, 0);
+    pButton->SetRect(CRect(100, 2, 160, 25));
+    m_commandBars.SetCustomizeSelection(pButton);
+    PumpUntilIdle();
+    g_failedGets = 0;
+    {
+        testpatch::CImportPatch patch("user32.dll", "GetMessageW", reinterpret_cast<void*>(FailingGetMessage));
+        ASSERT_TRUE(patch.IsActive());
+        EXPECT_TRUE(pButton->CustomizeStartResize(CPoint(159, 10)));
+    }
+    EXPECT_EQ(1, g_failedGets);
+    EXPECT_EQ(0, pButton->width);
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_TRUE(LockWindowUpdate(GetDesktopWindow())) << "the desktop was left locked";
+    LockWindowUpdate(nullptr);
 }
 
 namespace {

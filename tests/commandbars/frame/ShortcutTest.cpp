@@ -1,12 +1,15 @@
 // Keyboard shortcuts: the text a command shows, the table kept in the
 // profile (six bytes an entry; damaged values keep the table), reset, and
-// which combinations may be assigned.
+// which combinations may be assigned; the table through a property exchange.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <vector>
 #include "framework/windows/CWinApp.h"
 #include "support/ImportPatch.h"
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 
 namespace {
 
@@ -269,4 +272,117 @@ TEST_F(ShortcutTest, ATableThePlatformRefusesKeepsTheCurrentOne)
 
     manager.LoadShortcuts(kSection);
     ASSERT_EQ(1u, Current().size()) << "the same value loads once the platform can make it";
+}
+
+namespace {
+
+// An archive holding a table exchange: the claimed count, then a block of bytes.
+std::vector<BYTE> ArchivedTable(DWORD nCount, const std::vector<BYTE>& block)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        px.WriteCount(nCount);
+        BYTE* pBytes = block.empty() ? nullptr : const_cast<BYTE*>(block.data());
+        DWORD nBytes = static_cast<DWORD>(block.size());
+        px.ExchangeBlob(L"Data", pBytes, nBytes);
+        ar.Close();
+    }
+    std::vector<BYTE> data(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(data.data(), static_cast<UINT>(data.size()));
+    return data;
+}
+
+void LoadArchived(CXTPShortcutManager& manager, std::vector<BYTE> data)
+{
+    CMemFile file(data.data(), static_cast<UINT>(data.size()));
+    CArchive ar(&file, CArchive::load);
+    CXTPPropExchangeArchive px(ar);
+    manager.DoPropExchange(&px);
+}
+
+}  // namespace
+
+TEST_F(ShortcutTest, ExchangedTableRoundTripsAndACountBeyondItsDataKeepsIt)
+{
+    ACCEL two[] = {{FVIRTKEY, VK_F7, 5}, {FVIRTKEY | FCONTROL, 'Q', 6}};
+    manager.UpdateAcceleratorTable(two, 2);
+    CMemFile stored;
+    {
+        CArchive ar(&stored, CArchive::store);
+        CXTPPropExchangeArchive px(ar);
+        manager.DoPropExchange(&px);
+        ar.Close();
+    }
+    std::vector<BYTE> saved(static_cast<size_t>(stored.GetLength()));
+    stored.SeekToBegin();
+    stored.Read(saved.data(), static_cast<UINT>(saved.size()));
+    const std::vector<BYTE> block = {FVIRTKEY, 0, VK_F7, 0, 5, 0, FVIRTKEY | FCONTROL, 0, 'Q', 0, 6, 0};
+
+    struct Case
+    {
+        const char* what;
+        std::vector<BYTE> archive;
+        size_t entries;  // of the table afterwards; 4 = the table before
+    } cases[] = {
+        {"as stored", saved, 2},
+        {"the same by hand", ArchivedTable(2, block), 2},
+        {"a count of one takes the first", ArchivedTable(1, block), 1},
+        {"a count beyond its data", ArchivedTable(3, block), 4},
+        {"a count far beyond", ArchivedTable(0x7FFFFFFF, block), 4},
+        {"a count with no data", ArchivedTable(2, {}), 4},
+        {"nothing: the user's empty table", ArchivedTable(0, {}), 0},
+    };
+    for (const Case& c : cases) {
+        manager.Reset();
+        LoadArchived(manager, c.archive);
+        std::vector<ACCEL> now = Current();
+        ASSERT_EQ(now.size(), c.entries) << c.what;
+        for (size_t i = 0; c.entries != 4 && i < now.size(); i++) {
+            EXPECT_TRUE(now[i].key == two[i].key && now[i].cmd == two[i].cmd && (now[i].fVirt & 0x1F) == two[i].fVirt)
+                << c.what << " entry " << i;
+        }
+    }
+}
+
+namespace {
+
+// Two layouts where the machine has one: the current one twice over.
+int TwoLayouts(int nBuffLen, HKL* lpList)
+{
+    if (nBuffLen < 2)
+        return 2;
+    lpList[0] = lpList[1] = GetKeyboardLayout(0);
+    return 2;
+}
+
+}  // namespace
+
+TEST(MnemonicKey, CharacterCodesAndOtherLayouts)
+{
+    struct Case
+    {
+        WCHAR ch;
+        UINT vk;
+        bool twoLayouts;
+        BOOL mnemonic;
+        const char* what;
+    } cases[] = {
+        {L'A', 'A', false, TRUE, "the key's own letter"},
+        {L'a', 'A', false, TRUE, "lower case"},
+        {L'b', 'A', true, FALSE, "another letter"},
+        {L'p', VK_F1, false, FALSE, "F1 types nothing, though 'p' is its code"},
+        {L'-', VK_OEM_MINUS, false, FALSE, "one layout: only codes count"},
+        {L'-', VK_OEM_MINUS, true, TRUE, "several layouts: what the key types"},
+        {L'+', VK_OEM_MINUS, true, FALSE, "a character the key does not type"},
+    };
+    for (const Case& c : cases) {
+        CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST pfnOld =
+            c.twoLayouts ? CXTPShortcutManager::SetKeyboardLayoutList(TwoLayouts) : nullptr;
+        EXPECT_EQ(c.mnemonic, CXTPShortcutManager::IsMnemonicKey(c.ch, c.vk)) << c.what;
+        if (c.twoLayouts)
+            CXTPShortcutManager::SetKeyboardLayoutList(pfnOld);
+    }
 }

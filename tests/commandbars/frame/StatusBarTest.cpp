@@ -1,13 +1,19 @@
 // The status bar: panes from indicators, the message pane as the window's
 // text, updates that wait for the next paint, disabled panes, the least
-// height, its place in the frame, and a picture.
+// height, its place in the frame, the key indicators at idle, and a picture.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 #include "FrameTestSupport.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/FrameworkIds.h"
 #include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "framework/controls/CStatic.h"
 #include "toolkit/commandbars/frame/XTPStatusBar.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 
 namespace {
 
@@ -111,6 +117,40 @@ TEST_F(StatusBarTest, TextUpdatesAndDisabledPanes)
     EXPECT_FALSE(bar.SetPaneText(7, L"x"));
 }
 
+// Toggle keys change state by real input; the panes follow at the next idle.
+TEST_F(StatusBarTest, KeyIndicatorsFollowTheToggleKeysAtIdle)
+{
+    const UINT indicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    ASSERT_TRUE(bar.SetIndicators(indicators, 4));
+    CWinApp app(L"StatusBarIdle");
+    app.m_pMainWnd = frame;
+    frame->SetForegroundWindow();
+    testpump::PumpUntilIdle();
+    const struct
+    {
+        int index;
+        WORD vk;
+        const wchar_t* text;
+    } keys[] = {{1, VK_CAPITAL, L"CAP"}, {2, VK_NUMLOCK, L"NUM"}, {3, VK_SCROLL, L"SCRL"}};
+    auto shown = [&](int index) { return LOWORD(bar.SendMessage(SB_GETTEXTLENGTHW, index)) != 0; };
+    app.OnIdle(0);
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.text);
+        EXPECT_EQ(bar.GetPaneText(key.index), CString(key.text));
+        for (int press = 0; press < 2; press++) {
+            bool bWasOn = (GetKeyState(key.vk) & 1) != 0;
+            testinput::SendKey(key.vk);
+            ASSERT_TRUE(testpump::PumpUntil([&] { return ((GetKeyState(key.vk) & 1) != 0) != bWasOn; }))
+                << "input was not delivered";
+            EXPECT_EQ(bWasOn, shown(key.index)) << "nothing changes before the idle";
+            app.OnIdle(0);
+            EXPECT_EQ(!bWasOn, shown(key.index));
+            EXPECT_EQ(bWasOn, !!(bar.GetPaneStyle(key.index) & SBPS_DISABLED));
+        }
+    }
+    app.m_pMainWnd = nullptr;
+}
+
 TEST_F(StatusBarTest, FrameGivesTheBottomToTheBar)
 {
     CSizedBar* bottom = frame->DockBar(xtpBarBottom, 100);
@@ -134,4 +174,58 @@ TEST_F(StatusBarTest, Picture)
     EXPECT_FALSE(testshot::Save(image, L"commandbars_statusbar.png").empty());
     // The message pane has no border: its area is the bar's face.
     EXPECT_EQ(image.Pixel(image.width / 4, 2), ::GetSysColor(COLOR_3DFACE));
+}
+
+TEST_F(StatusBarTest, PanesWithATipAnswerTheToolHitTestChildWindowsFirst)
+{
+    bar.GetPane(1)->SetTooltip(L"Großbuchstaben");
+    CStatic child;
+    CRect rcThird;
+    bar.GetItemRect(3, &rcThird);
+    ASSERT_TRUE(child.Create(L"", WS_CHILD | WS_VISIBLE, rcThird, &bar, 4242));
+    bar.GetPane(3)->SetTooltip(L"Unter dem Fenster");
+    CRect rcFirst, rcSecond;
+    bar.GetItemRect(1, &rcFirst);
+    bar.GetItemRect(2, &rcSecond);
+    struct Case
+    {
+        const char* what;
+        CPoint pt;
+        INT_PTR id;
+    } cases[] = {
+        {"pane with a tip", rcFirst.CenterPoint(), 28301},
+        {"pane without one", rcSecond.CenterPoint(), -1},
+        {"child window over a pane with a tip", rcThird.CenterPoint(), 4242},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TOOLINFOW ti = {};
+        ti.cbSize = sizeof(ti);
+        EXPECT_EQ(c.id, bar.OnToolHitTest(c.pt, &ti));
+        if (c.id == 28301) {
+            EXPECT_EQ(bar.GetSafeHwnd(), ti.hwnd);
+            EXPECT_EQ(28301u, ti.uId);
+            EXPECT_EQ(rcFirst, CRect(ti.rect));
+            ASSERT_NE(nullptr, ti.lpszText);
+            EXPECT_STREQ(L"Großbuchstaben", ti.lpszText);
+            free(ti.lpszText);
+        }
+    }
+    child.DestroyWindow();
+}
+
+TEST_F(StatusBarTest, RestingOnAPaneWithATipShowsIt)
+{
+    bar.GetPane(1)->SetTooltip(L"Großbuchstaben");
+    frame->SetForegroundWindow();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == frame->GetSafeHwnd(); }));
+    CRect rc;
+    bar.GetItemRect(1, &rc);
+    bar.ClientToScreen(&rc);
+    testinput::MoveMouseAndWait(rc.CenterPoint() + CSize(-2, 0));
+    testinput::MoveMouseAndWait(rc.CenterPoint());
+    EXPECT_TRUE(testpump::PumpUntil([&] {
+        CWnd* pTip = bar.GetToolTipContext()->GetToolTip();
+        return pTip && pTip->GetSafeHwnd() && pTip->IsWindowVisible();
+    }));
 }

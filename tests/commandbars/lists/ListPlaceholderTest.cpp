@@ -1,16 +1,18 @@
 // Placeholders that expand into generated entries at each layout: the MDI
-// window list, the recent-file list and the workspace actions.
+// window list, the recent-file list, the workspace actions and the OLE verbs.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
 #include <vector>
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/docview/CRecentFileList.h"
+#include "framework/windows/CMenu.h"
 #include "framework/windows/CMDIChildWnd.h"
 #include "framework/windows/CMDIFrameWnd.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/lists/XTPControlListEntries.h"
+#include "toolkit/commandbars/lists/XTPControlOleItems.h"
 #include "toolkit/commandbars/lists/XTPControlRecentFileList.h"
 #include "toolkit/commandbars/lists/XTPControlWindowList.h"
 #include "toolkit/commandbars/lists/XTPControlWorkspaceActions.h"
@@ -61,11 +63,20 @@ protected:
     {
         return m_bar.GetControls()->Add(xtpControlButton, nId);
     }
+    // The list's entries: the temporary controls but the expand button the
+    // bar places when the frame lays it out.
+    int ControlsButExpand() const
+    {
+        int nCount = 0;
+        for (int i = 0; i < m_bar.GetControlCount(); i++)
+            nCount += m_bar.GetControl(i)->GetID() != XTP_ID_TOOLBAR_EXPAND;
+        return nCount;
+    }
     std::vector<std::wstring> Captions() const
     {
         std::vector<std::wstring> captions;
         for (int i = 0; i < m_bar.GetControlCount(); i++)
-            if (m_bar.GetControl(i)->IsTemporary())
+            if (m_bar.GetControl(i)->IsTemporary() && m_bar.GetControl(i)->GetID() != XTP_ID_TOOLBAR_EXPAND)
                 captions.push_back(static_cast<LPCWSTR>(m_bar.GetControl(i)->GetRawCaption()));
         return captions;
     }
@@ -169,6 +180,38 @@ TEST_F(ListPlaceholder, WindowListOutsideAnMdiFrameKeepsItsHideFlags)
     EXPECT_TRUE(Captions().empty());
     m_commandBars.SetSite(m_pFrame);
     site.DestroyWindow();
+}
+
+// No document here holds embedded objects: the verbs placeholder hides, lists
+// nothing, drops a verbs popup left from before and shows itself when customizing.
+TEST_F(ListPlaceholder, OleVerbsWithoutASelectedItemOnlyHide)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 57872, L"<<OLE VERBS GO HERE>>");
+    menu.AppendMenu(MF_STRING, 57872, L"Objekt");
+    menu.AppendMenu(MF_STRING, 11, L"Danach");
+    ASSERT_TRUE(m_bar.LoadMenu(&menu));
+    ASSERT_EQ(3, ControlsButExpand());
+    CXTPControl* pVerbs = m_bar.GetControl(0);
+    ASSERT_TRUE(pVerbs->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems))) << "made by id and exact text";
+    EXPECT_FALSE(m_bar.GetControl(1)->IsKindOf(RUNTIME_CLASS(CXTPControlOleItems))) << "other text: a button";
+
+    CXTPControl* pStale = m_bar.GetControls()->Add(xtpControlPopup, 0, CString(), 1, TRUE);
+    pStale->SetParameter(L"OLEMENUPOPUP");
+    pVerbs->OnCalcDynamicSize(0);
+    EXPECT_EQ(static_cast<DWORD>(xtpHideGeneric), pVerbs->GetHideFlags());
+    ASSERT_EQ(3, ControlsButExpand()) << "the old verbs popup is gone, nothing new came";
+    EXPECT_EQ(57872, m_bar.GetControl(1)->GetID());
+    EXPECT_TRUE(Captions().empty());
+
+    m_commandBars.SetCustomizeMode(TRUE);
+    pVerbs->OnCalcDynamicSize(0);
+    EXPECT_EQ(0u, pVerbs->GetHideFlags()) << "the user sees and moves the placeholder itself";
+    m_commandBars.SetCustomizeMode(FALSE);
+    pVerbs->OnCalcDynamicSize(0);
+    EXPECT_EQ(static_cast<DWORD>(xtpHideGeneric), pVerbs->GetHideFlags());
+    EXPECT_EQ(3, ControlsButExpand());
 }
 
 TEST_F(ListPlaceholder, RecentFilesShortenedAgainstTheCurrentFolder)

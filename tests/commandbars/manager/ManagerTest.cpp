@@ -165,3 +165,55 @@ TEST(Manager, AltKeySelectsTheFirstOfTwoMarkedControlsWithoutOpeningIt)
     pCommandBars->InternalRelease();
     site.DestroyWindow();
 }
+
+TEST(Manager, ActivateNextBarSkipsHiddenBarsAndWraps)
+{
+    CTestSite site;
+    ASSERT_TRUE(site.Create(CRect(100, 100, 400, 200)));
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars();
+    pCommandBars->SetSite(&site);
+    CTestBar* bars[3];
+    for (int i = 0; i < 3; i++) {
+        bars[i] = new CTestBar();
+        bars[i]->SetBarID(100 + i);
+        ASSERT_TRUE(bars[i]->Create(&site, CRect(0, i * 30, 300, i * 30 + 24)));
+        pCommandBars->AppendBar(bars[i]);
+        bars[i]->AddButton(1, CRect(2, 2, 24, 22))->SetHideFlags(1);
+        bars[i]->AddButton(2, CRect(24, 2, 46, 22));
+    }
+    bars[1]->ShowWindow(SW_HIDE);
+    bars[1]->SetVisible(FALSE);
+
+    EXPECT_FALSE(pCommandBars->ActivateNextBar(nullptr, 1));
+    struct Case
+    {
+        int from, step;
+        BOOL answer;
+        int tracking;  // the bar left tracking, -1 for none
+        const char* what;
+    } cases[] = {
+        {0, 0, TRUE, 0, "step 0: the bar itself"},
+        {0, 1, TRUE, 2, "the hidden bar is passed over"},
+        {2, 1, TRUE, 0, "wraps forward"},
+        {0, -1, TRUE, 2, "wraps back"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.answer, pCommandBars->ActivateNextBar(bars[c.from], c.step)) << c.what;
+        for (int i = 0; i < 3; i++) {
+            EXPECT_EQ(i == c.tracking, !!bars[i]->IsTrackingMode()) << c.what << " bar " << i;
+            if (i == c.tracking) {
+                EXPECT_EQ(1, bars[i]->GetSelectedIndex()) << c.what << ": the first control not hidden";
+                bars[i]->EndTracking();
+            }
+        }
+    }
+    EXPECT_TRUE(pCommandBars->IsKeyboardCuesVisible()) << "activation shows the cues";
+    bars[2]->SetVisible(FALSE);
+    bars[2]->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(pCommandBars->ActivateNextBar(bars[0], 1)) << "no other visible bar";
+
+    for (CTestBar* pBar : bars)
+        pBar->DestroyWindow();
+    pCommandBars->InternalRelease();
+    site.DestroyWindow();
+}

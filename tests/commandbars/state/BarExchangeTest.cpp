@@ -14,6 +14,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -173,6 +174,14 @@ struct CSampleBars
         auto* pCombo = static_cast<CXTPControlComboBox*>(pControls->Add(new CXTPControlComboBox(), 204));
         pCombo->SetWidth(150);
         pCombo->SetComboStyle(1);
+        pCombo->SetDropDown(TRUE);
+        pCombo->SetAutoComplete(TRUE);
+        pCombo->SetDropDownItemCount(5);
+        pCombo->SetEditIconId(77);
+        pCombo->SetEditHint(L"Stadt");
+        pCombo->SetEditStyle(ES_UPPERCASE);
+        for (LPCWSTR lpszItem : {L"Berlin", L"K\u00F6ln", L""})
+            pCombo->AddString(lpszItem);
         pControls->CreateInitialControls();
         pControls->Add(new CXTPControlButton(), 205, CString(), -1, TRUE);
     }
@@ -221,8 +230,13 @@ std::wstring DescribeControls(CXTPControls* pControls, int nDepth)
             text += static_cast<LPCTSTR>(line);
         }
         if (auto* pCombo = dynamic_cast<CXTPControlComboBox*>(pControl)) {
-            line.Format(L" width=%d combostyle=%d", pCombo->GetWidth(), pCombo->GetComboStyle());
+            line.Format(L" width=%d combostyle=%d dropdown=%d auto=%d rows=%d icon=%d hint='%s' editstyle=%u items=",
+                        pCombo->GetWidth(), pCombo->GetComboStyle(), pCombo->GetDropDown(),
+                        pCombo->GetAutoComplete(), pCombo->GetDropDownItemCount(), pCombo->GetEditIconId(),
+                        static_cast<LPCTSTR>(pCombo->GetEditHint()), pCombo->GetEditStyle());
             text += static_cast<LPCTSTR>(line);
+            for (int nItem = 0; nItem < pCombo->GetCount(); nItem++)
+                text += L"'" + std::wstring(static_cast<LPCTSTR>(pCombo->GetListBox()->GetText(nItem))) + L"'";
         }
         if (pControl->GetCommandBar() && nDepth < 4)
             text += L" {" + DescribeBar(pControl->GetCommandBar(), nDepth + 1) + L"}";
@@ -268,15 +282,16 @@ TEST(BarExchange, AToolBarWithItsPopupBarsComesBackThroughEveryExchanger)
         sample.pCommandBars->GenerateCommandBarList(&list, &param);
         DWORD nID = 0x1000000;
         sample.pToolBar->GenerateCommandBarList(nID, &list, &param);
-        // The bar, its two popup bars and the copies its original set keeps.
-        ASSERT_EQ(list.GetCount(), 5) << Name(backend);
+        // The bar, its two popup bars, the combo box's list and the copies
+        // its original set keeps.
+        ASSERT_EQ(list.GetCount(), 7) << Name(backend);
 
         CXTPCommandBarList loaded;
         RoundTrip(
             backend, &param,
             [&](CXTPPropExchange* pPX) { EXPECT_TRUE(sample.pCommandBars->SaveCommandBarList(pPX, &list, &param)); },
             [&](CXTPPropExchange* pPX) { EXPECT_TRUE(sample.pCommandBars->LoadCommandBarList(pPX, &loaded)); });
-        ASSERT_EQ(loaded.GetCount(), 5) << Name(backend);
+        ASSERT_EQ(loaded.GetCount(), 7) << Name(backend);
         for (int i = 0; i < loaded.GetCount(); i++)
             loaded.GetAt(i)->RestoreCommandBarList(&loaded);
         EXPECT_EQ(DescribeBar(loaded.GetAt(0), 0), DescribeBar(sample.pToolBar, 0)) << Name(backend);

@@ -9,6 +9,7 @@
 #include "BarStateTestSupport.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/frame/XTPReBar.h"
@@ -390,6 +391,46 @@ TEST_F(BarStateTest, AChangedProgramBarAsksOncePerCustomizedBar)
         EXPECT_EQ(pLoaded->Ids(kToolsBar), c.ids) << c.what;
         EXPECT_EQ(pLoaded->OriginalIds(kToolsBar), c.originalIds) << c.what;
         Close(pLoaded);
+    }
+}
+
+TEST_F(BarStateTest, ComboEntriesAddedAfterTheBarWasBuiltAreStoredAndStayStored)
+{
+    const std::vector<CString> kBuilt{L"Berlin", L"Bremen"};
+    const std::vector<CString> kWithHistory{L"Berlin", L"Bremen", L"Hamburg"};
+    CFrameBuild build;
+    build.comboBox = TRUE;
+    struct Case
+    {
+        const char* what;
+        BOOL addEntry;
+        BOOL resetBar;
+        std::vector<CString> entries;
+    } cases[] = {
+        {"as built: nothing stored", FALSE, FALSE, kBuilt},
+        {"an entry added", TRUE, FALSE, kWithHistory},
+        {"added, then the bar reset", TRUE, TRUE, kBuilt},
+    };
+    for (const Case& c : cases) {
+        CStoredLayout::DeleteAll();
+        CStateFrame* pFrame = Open(build);
+        ASSERT_NE(pFrame, nullptr);
+        if (c.addEntry)
+            dynamic_cast<CXTPControlComboBox*>(pFrame->Bar(kToolsBar)->GetControls()->FindControl(220))
+                ->AddString(L"Hamburg");
+        if (c.resetBar)
+            pFrame->Bar(kToolsBar)->Reset(FALSE);
+        pFrame->GetCommandBars()->SaveBarState(kProfile);
+        Close(pFrame);
+        // Two starts: the restored bar is stored again though nothing changed.
+        for (int nStart = 0; nStart < 2; nStart++) {
+            CStateFrame* pLoaded = Reopen(build);
+            ASSERT_NE(pLoaded, nullptr) << c.what;
+            EXPECT_EQ(c.entries, pLoaded->ComboEntries()) << c.what << ", start " << nStart;
+            pLoaded->GetCommandBars()->SaveBarState(kProfile);
+            Close(pLoaded);
+        }
+        EXPECT_EQ(app.prompts.size(), 0u) << c.what;
     }
 }
 

@@ -2,6 +2,8 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
@@ -47,6 +49,12 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
             pPopup->SetCommandBar(pMenu);
             pMenu->InternalRelease();
         }
+        if (m_build.comboBox && bar.nID == kToolsBar) {
+            auto* pCombo = new CXTPControlComboBox();
+            pBar->GetControls()->Add(pCombo, 220);
+            pCombo->AddString(L"Berlin");
+            pCombo->AddString(L"Bremen");
+        }
         pBar->GetControls()->CreateInitialControls();
     }
     if (m_build.dialogBar) {
@@ -67,6 +75,16 @@ int CStateFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_build.loadProfile)
         pCommandBars->LoadBarState(m_build.loadProfile, m_build.loadSilent);
     return 0;
+}
+
+std::vector<CString> CStateFrame::ComboEntries()
+{
+    std::vector<CString> entries;
+    CXTPToolBar* pBar = Bar(kToolsBar);
+    auto* pCombo = pBar ? dynamic_cast<CXTPControlComboBox*>(pBar->GetControls()->FindControl(220)) : nullptr;
+    for (int i = 0; pCombo && i < pCombo->GetCount(); i++)
+        entries.push_back(pCombo->GetListBox()->GetText(i));
+    return entries;
 }
 
 CXTPCommandBar* CStateFrame::Menu()

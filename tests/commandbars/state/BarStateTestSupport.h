@@ -32,6 +32,8 @@ struct CFrameBuild
     BOOL statusBar = TRUE;
     // The tools bar ends with a menu (control 210) of the items 501-503.
     BOOL menuPopup = FALSE;
+    // The tools bar ends with a combo box (control 220) listing two cities.
+    BOOL comboBox = FALSE;
     // A dialog bar (kDialogBar) docked below the toolbars.
     BOOL dialogBar = FALSE;
     // A rebar (59396) made before the layout is loaded.
@@ -51,6 +53,8 @@ public:
     std::vector<int> Ids(UINT nBarID);
     std::vector<int> OriginalIds(UINT nBarID);
     CXTPCommandBar* Menu();
+    // The entries of the tools bar's combo box.
+    std::vector<CString> ComboEntries();
     CXTPStatusBar m_statusBar;
 
 protected:

@@ -1,9 +1,10 @@
-// The skin look: skins found under their resource names, drawn in nine
-// pieces, cells chosen by state, transparent corners; without skins the
-// gradient look's rules with the look's fixed colours.
+// The skin look: skins found under their resource names (a failed load tried
+// again), drawn in nine pieces, cells chosen by state, transparent corners;
+// without skins the gradient look's rules with the look's fixed colours.
 #include <gtest/gtest.h>
 #include "../CommandBarsTestSupport.h"
 #include "ThemeTestSupport.h"
+#include "support/ImportPatch.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPOffice2007Theme.h"
@@ -60,6 +61,36 @@ TEST_F(Office2007Theme, SkinsAreFoundUnderTheirResourceNames)
     CXTPOffice2007Images none(nullptr);
     EXPECT_FALSE(none.IsLoaded());
     EXPECT_EQ(nullptr, none.GetImage(L"OFFICE2007\\TOOLBARBUTTONS22.BMP"));
+}
+
+namespace {
+
+HRSRC WINAPI NoResource(HMODULE, LPCWSTR, LPCWSTR)
+{
+    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    return nullptr;
+}
+
+HANDLE WINAPI NoImage(HINSTANCE, LPCWSTR, UINT, int, int, UINT)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(Office2007Theme, ASkinThatFailedToLoadIsTriedAgain)
+{
+    CXTPOffice2007Images* pImages = m_theme.GetImages();
+    {
+        testpatch::CImportPatch noResource("kernel32.dll", "FindResourceW", reinterpret_cast<void*>(NoResource));
+        testpatch::CImportPatch noImage("user32.dll", "LoadImageW", reinterpret_cast<void*>(NoImage));
+        ASSERT_TRUE(noResource.IsActive() && noImage.IsActive());
+        EXPECT_EQ(nullptr, pImages->GetImage(L"OFFICE2007\\TOOLBARBUTTONS22.BMP")) << "the load fails";
+    }
+    CXTPOffice2007Image* pButtons = pImages->GetImage(L"OFFICE2007\\TOOLBARBUTTONS22.BMP");
+    ASSERT_NE(nullptr, pButtons) << "the failure was not remembered";
+    EXPECT_EQ(CSize(22, 88), pButtons->GetSize());
 }
 
 TEST_F(Office2007Theme, NinePiecesKeepMarginsAndScaleThemDownWhenTooSmall)

@@ -38,7 +38,11 @@ const XTPButtonStyle kBoth = xtpButtonIconAndCaption;
 class CDroppedCombo : public CXTPControlComboBox
 {
 public:
-    void SetDropped() { m_bDropped = TRUE; }
+    void SetDropped() { m_bShownDropped = TRUE; }
+    BOOL IsDroppedDown() const override { return m_bShownDropped; }
+
+private:
+    BOOL m_bShownDropped = FALSE;
 };
 
 // Places the items one after another from `pos` at the sizes the look measures.

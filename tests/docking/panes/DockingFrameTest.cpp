@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "framework/controls/CListBox.h"
+#include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "resources/ToolkitDockingIds.h"
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
@@ -34,6 +36,10 @@ public:
     int vetoClosingId = 0;
     BOOL vetoCollapse = FALSE;
     std::vector<CListBox*> lists;
+    // Closing and closed actions as (action, pane id).
+    std::vector<std::pair<int, int>> closes;
+    // When the first pane has closed, the handler closes this one too.
+    CXTPDockingPane* closeAfterFirst = nullptr;
 
     ~CDockingFrame() override
     {
@@ -67,6 +73,10 @@ protected:
         {
             auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
             actions.push_back(record->action);
+            if (record->action == xtpPaneActionClosing || record->action == xtpPaneActionClosed)
+                closes.emplace_back(record->action, record->pPane->GetID());
+            if (record->action == xtpPaneActionClosed && record->pPane->GetID() == 1 && closeAfterFirst)
+                manager.ClosePane(closeAfterFirst);
             if (record->action == xtpPaneActionClosing && record->pPane->GetID() == vetoClosingId)
                 record->bCancel = TRUE;
             if (record->action == xtpPaneActionCollapsing && vetoCollapse)
@@ -598,4 +608,67 @@ TEST(DockingAutoHide, SlideOutGrowsFromEverySideAndVetoesHold)
     EXPECT_EQ(slide, left->m_pActiveWnd);
     frame->vetoCollapse = FALSE;
     frame->DestroyWindow();
+}
+
+// The caption's close button is clicked by real input on a floating frame of
+// three tabbed panes; what a close handler does to the others is honoured.
+TEST(DockingFloatingFrame, CloseButtonWalksThePanesAsTheyWere)
+{
+    const int closing = xtpPaneActionClosing, closed = xtpPaneActionClosed;
+    struct Case
+    {
+        const char* what;
+        int veto;
+        bool closeThirdAfterFirst;
+        std::vector<std::pair<int, int>> closes;
+        std::vector<bool> open;
+        bool frameShown;
+    } cases[] = {
+        {"the middle one vetoed", 2, false,
+         {{closing, 1}, {closed, 1}, {closing, 2}, {closing, 3}, {closed, 3}}, {false, true, false}, true},
+        {"the first one's handler closes the third", 0, true,
+         {{closing, 1}, {closed, 1}, {closing, 2}, {closed, 2}}, {false, false, false}, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CWinApp app(L"DockingFrameApp");
+        CDockingFrame* frame = NewFrame();
+        frame->manager.SetFloatingFrameCaption(TRUE);
+        CXTPDockingPane* panes[3];
+        for (int i = 0; i < 3; i++)
+        {
+            panes[i] = frame->manager.CreatePane(i + 1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+            if (i > 0)
+                frame->manager.AttachPane(panes[i], panes[0]);
+        }
+        frame->RecalcLayout();
+        frame->manager.ToggleDocking(panes[0]->GetContainer());
+        CXTPDockingPaneMiniWnd* floating = FloatingFrameOf(panes[0]);
+        ASSERT_NE(nullptr, floating);
+        HWND hFloating = floating->m_hWnd;
+        ::SetForegroundWindow(hFloating);
+        ::RedrawWindow(hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        testpump::PumpUntilIdle();
+        CXTPDockingPaneCaptionButton* close = nullptr;
+        for (INT_PTR i = 0; i < floating->GetCaptionButtons()->GetSize(); i++)
+        {
+            if (floating->GetCaptionButtons()->GetAt(i)->GetId() == XTP_IDS_DOCKINGPANE_CLOSE)
+                close = floating->GetCaptionButtons()->GetAt(i);
+        }
+        ASSERT_TRUE(close && close->IsVisible() && !close->GetRect().IsRectEmpty());
+
+        frame->vetoClosingId = c.veto;
+        frame->closeAfterFirst = c.closeThirdAfterFirst ? panes[2] : nullptr;
+        CRect rcWindow;
+        ::GetWindowRect(hFloating, &rcWindow);
+        testinput::ClickAt(close->GetRect().CenterPoint() + rcWindow.TopLeft());
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !frame->closes.empty(); })) << "input was not delivered";
+        testpump::PumpUntilIdle();
+        EXPECT_EQ(c.closes, frame->closes);
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(c.open[i], !panes[i]->IsClosed()) << "pane " << i + 1;
+        EXPECT_EQ(c.frameShown, !!::IsWindowVisible(hFloating));
+        frame->DestroyWindow();
+    }
 }

@@ -100,6 +100,11 @@ public:
     void Reset(BOOL bShowWarningMessage) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
     CXTPCommandBar* Clone(BOOL bRecursive) override;
+    // Saving: back to the default menu, template menus still as loaded are
+    // dropped and the customized ones go along with their popup bars.
+    void GenerateCommandBarList(DWORD& nID, CXTPCommandBarList* pCommandBarList,
+                                XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam) override;
+    void RestoreCommandBarList(CXTPCommandBarList* pCommandBarList) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnRecalcLayout() override;
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;

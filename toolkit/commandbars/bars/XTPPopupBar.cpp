@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CXTPPopupBar, CXTPCommandBar)
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_NCACTIVATE()
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
@@ -460,8 +461,19 @@ void CXTPPopupBar::OnControlsChanged()
         m_bAnimateNext = FALSE;
         int nType = GetAnimationType();
         if (nType == xtpAnimateSlide || nType == xtpAnimateUnfold || nType == xtpAnimateFade) {
+            // The expanded picture first, then shown strip by strip.
             CClientDC dc(this);
-            GetPaintManager()->AnimateExpanding(this, &dc, &dc, TRUE);
+            CRect rcClient;
+            GetClientRect(&rcClient);
+            CDC dcPicture;
+            CBitmap bmp;
+            if (dcPicture.CreateCompatibleDC(&dc) &&
+                bmp.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height())) {
+                CBitmap* pOld = dcPicture.SelectObject(&bmp);
+                DrawCommandBar(&dcPicture, rcClient);
+                GetPaintManager()->AnimateExpanding(this, &dc, &dcPicture, TRUE);
+                dcPicture.SelectObject(pOld);
+            }
         }
     }
     XTPSoundManager()->PlaySystemSound(xtpSoundMenuPopup);
@@ -507,6 +519,11 @@ void CXTPPopupBar::OnMouseMove(UINT nFlags, CPoint point)
             SetPopuped(-1);
         UpdateScrollTimers(point);
     }
+    if (m_bTearOffPopup && !IsCustomizeMode() && !m_bTearOffHot && m_rcTearOffGripper.PtInRect(point)) {
+        SetSelected(-1);
+        SetPopuped(-1);
+        SetTimer(XTP_TID_TEAROFFHOVER, XTP_SCROLL_DELAY, nullptr);
+    }
     CXTPCommandBar::OnMouseMove(nFlags, point);
 }
 
@@ -548,6 +565,21 @@ void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
             LayoutScrolled(&dc, FALSE);
         }
         Invalidate(FALSE);
+        return;
+    }
+    case XTP_TID_TEAROFFHOVER: {
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        BOOL bOver = m_rcTearOffGripper.PtInRect(pt);
+        if (bOver && !m_bTearOffHot) {
+            m_bTearOffHot = TRUE;
+            Invalidate(FALSE);
+        } else if (!bOver && !m_bTearOffPressed) {
+            m_bTearOffHot = FALSE;
+            Invalidate(FALSE);
+            KillTimer(nIDEvent);
+        }
         return;
     }
     case XTP_TID_EXPANDDELAY: {

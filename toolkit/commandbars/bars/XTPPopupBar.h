@@ -5,8 +5,11 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 
+class CXTPToolBar;
+
 const UINT_PTR XTP_TID_SCROLLDOWN = 5001;
 const UINT_PTR XTP_TID_SCROLLUP = 5002;
+const UINT_PTR XTP_TID_TEAROFFHOVER = 5003;
 const UINT_PTR XTP_TID_EXPANDDELAY = 5004;
 const UINT XTP_SCROLL_DELAY = 80;
 const UINT XTP_EXPAND_DELAY = 900;
@@ -96,6 +99,8 @@ public:
     UINT GetTearOffID() const { return m_nTearOffID; }
     int GetTearOffWidth() const { return m_nTearOffWidth; }
     BOOL GetShadow() const { return m_bShadow; }
+    CRect GetTearOffGripperRect() const { return m_rcTearOffGripper; }
+    BOOL IsTearOffGripperHot() const { return m_bTearOffHot; }
 
     void DoPropExchange(CXTPPropExchange* pPX) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
@@ -115,11 +120,18 @@ protected:
     void PlaceWindow(BOOL bFirstShow);
     void AnimateWindow();
     void UpdateScrollTimers(CPoint point);
+    // The drag off the tear-off gripper: far from it the menu's controls
+    // float as a toolbar under the pointer, back near it the toolbar hides.
+    void TrackTearOff();
+    void ShowTearOffBar(CPoint ptScreen);
+    void HideTearOffBar();
+    void MoveTearOffBar(CPoint ptScreen);
 
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
@@ -147,4 +159,8 @@ protected:
     CString m_strTearOffCaption;
     UINT m_nTearOffID = 0;
     int m_nTearOffWidth = 0;
+    CRect m_rcTearOffGripper;
+    BOOL m_bTearOffHot = FALSE;
+    BOOL m_bTearOffPressed = FALSE;
+    CXTPToolBar* m_pTearOffBar = nullptr;
 };

@@ -103,9 +103,15 @@ void CXTPPopupBar::UpdateShortMenu()
     }
 }
 
-CSize CXTPPopupBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)
+CSize CXTPPopupBar::CalcDynamicLayout(int /*nLength*/, DWORD dwMode)
 {
     m_bLayoutRunning = TRUE;
+    // Placeholders put their entries right after themselves: from the end,
+    // so that what one adds is not asked again.
+    for (int i = GetControlCount() - 1; i >= 0; i--) {
+        if (CXTPControl* pControl = GetControl(i))
+            pControl->OnCalcDynamicSize(dwMode);
+    }
     UpdateShortMenu();
     CClientDC dc(GetSafeHwnd() ? static_cast<CWnd*>(this) : CWnd::FromHandle(::GetDesktopWindow()));
     CSize sz = LayoutMenu(&dc);
@@ -123,6 +129,7 @@ CSize CXTPPopupBar::LayoutMenu(CDC* pDC)
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
     CRect rcBorders = pPaintManager->GetCommandBarBorders(this);
     int nMaxWidth = rcWork.right / 3;
+    int nGripper = m_bTearOffPopup ? pPaintManager->DrawTearOffGripper(pDC, CRect(0, 0, 0, 0), FALSE, FALSE).cy : 0;
 
     struct Row
     {
@@ -130,7 +137,7 @@ CSize CXTPPopupBar::LayoutMenu(CDC* pDC)
         int top, bottom;
     };
     std::vector<Row> rows;
-    int y = rcBorders.top;
+    int y = rcBorders.top + nGripper;
     int nWidth = 0;
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
@@ -159,7 +166,10 @@ CSize CXTPPopupBar::LayoutMenu(CDC* pDC)
     }
     nWidth = std::max(nWidth, kMinimumSize);
     if (rows.empty())
-        y = rcBorders.top + kMinimumSize;
+        y = rcBorders.top + nGripper + kMinimumSize;
+    m_rcTearOffGripper = m_bTearOffPopup
+                             ? CRect(rcBorders.left, rcBorders.top, rcBorders.left + nWidth, rcBorders.top + nGripper)
+                             : CRect(0, 0, 0, 0);
     for (const Row& row : rows)
         row.pControl->SetRect(CRect(rcBorders.left, row.top, rcBorders.left + nWidth, row.bottom));
     return CSize(rcBorders.left + nWidth + rcBorders.right, y + rcBorders.bottom);
@@ -170,7 +180,7 @@ void CXTPPopupBar::LayoutScrolled(CDC* pDC, BOOL bUpward)
     CXTPPaintManager* pPaintManager = GetPaintManager();
     CRect rcBorders = pPaintManager->GetCommandBarBorders(this);
     int nLeft = rcBorders.left, nRight = m_szLast.cx - rcBorders.right;
-    int nTop = rcBorders.top, nBottom = m_nScrollHeight - rcBorders.bottom;
+    int nTop = rcBorders.top + m_rcTearOffGripper.Height(), nBottom = m_nScrollHeight - rcBorders.bottom;
     m_rcScrollUp.SetRectEmpty();
     m_rcScrollDown.SetRectEmpty();
 
@@ -277,6 +287,8 @@ void CXTPPopupBar::LayoutScrolled(CDC* pDC, BOOL bUpward)
 void CXTPPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     CXTPCommandBar::DrawCommandBar(pDC, rcClipBox);
+    if (m_bTearOffPopup && GetControlCount() > 0)
+        GetPaintManager()->DrawTearOffGripper(pDC, m_rcTearOffGripper, m_bTearOffHot, TRUE);
     if (!m_bScrolling)
         return;
     COLORREF clr = GetPaintManager()->GetColor(18);

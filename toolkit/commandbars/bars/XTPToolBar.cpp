@@ -2,6 +2,7 @@
 // drags, resizes and double-clicks.
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CMiniFrameWnd.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -28,6 +29,7 @@ BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_WM_NCACTIVATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CXTPToolBar::CXTPToolBar()
@@ -82,6 +84,32 @@ void CXTPToolBar::SetVisible(BOOL bVisible)
             pCommandBars->Remove(this);
     }
     InternalRelease();
+}
+
+void CXTPToolBar::OnSetPreviewMode(BOOL bPreview)
+{
+    bPreview = bPreview ? TRUE : FALSE;
+    if (bPreview == m_bPreviewMode)
+        return;
+    m_bPreviewMode = bPreview;
+    if (bPreview) {
+        m_bPreviewVisible = m_bVisible;
+        if (m_bVisible) {
+            m_bVisible = FALSE;
+            if (GetSafeHwnd())
+                ShowWindow(SW_HIDE);
+        }
+        return;
+    }
+    if (!m_bPreviewVisible)
+        return;
+    m_bVisible = TRUE;
+    if (GetSafeHwnd())
+        ShowWindow(SW_SHOWNA);
+    if (GetType() == xtpBarTypeMenuBar) {
+        if (auto* pFrame = dynamic_cast<CFrameWnd*>(GetSite()))
+            pFrame->RecalcLayout(FALSE);
+    }
 }
 
 LRESULT CXTPToolBar::OnNcHitTest(CPoint point)

@@ -91,6 +91,9 @@ public:
     // Lists every control (user-hidden ones unchecked) and the reset entry;
     // user-hidden controls of the initial set are put back, hidden.
     void FillAddOrRemoveList(CXTPCommandBar* pPopup);
+    // Print preview hides a visible bar and shows it again afterwards.
+    void OnSetPreviewMode(BOOL bPreview);
+    BOOL IsInPreviewMode() const { return m_bPreviewMode; }
     // Stores the docking permissions (low five bits) in the bar's flags.
     void EnableDocking(DWORD dwFlags);
 
@@ -104,6 +107,10 @@ public:
     // Listed in the toolbars context menu.
     BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
     void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
+    // Changed in a way its controls do not show (such as a combo box's
+    // entries): stored even when only customized bars are.
+    BOOL IsChanged() const { return m_bChanged; }
+    void SetChanged(BOOL bChanged) { m_bChanged = bChanged; }
     BOOL IsExpandButtonShown() const { return m_bShowExpandButton; }
     void SetShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
 
@@ -120,6 +127,7 @@ public:
 
     BOOL m_bBuiltIn = TRUE;
     BOOL m_bTearOff = FALSE;
+    BOOL m_bChanged = FALSE;
 
 protected:
     // The reset question with the bar's title; TRUE when answered OK.
@@ -140,10 +148,14 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnClose();
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    // Inside a dialog or view: the bar takes the top of what is left.
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CXTPDockBar* m_pDockBar = nullptr;
     CXTPDockContext m_dockContext;
     BOOL m_bShowExpandButton = TRUE;
     BOOL m_bContextMenuPresent = TRUE;
+    BOOL m_bPreviewVisible = FALSE;
+    BOOL m_bPreviewMode = FALSE;
 };

@@ -189,6 +189,7 @@ void CXTPToolBar::Reset(BOOL bAsk)
             if (!pInitial->GetAt(i)->IsTemporary())
                 m_pControls->AddClone(pInitial->GetAt(i), -1, TRUE);
     }
+    m_bChanged = FALSE;
     CWnd* pSite = GetSite();
     if (pSite != nullptr && pSite->GetSafeHwnd())
         pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));

@@ -4,6 +4,8 @@
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CControlBar.h"
 #include "resources/ToolkitCommandBarsIds.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
+#include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -13,6 +15,11 @@
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
+
+namespace {
+// The toolkit's layout bit: a bar may shrink (hiding what does not fit).
+const DWORD kLayoutHideWrap = 0x80;
+} // namespace
 
 // Nested classes: their run-time classes are spelled out.
 CObject* CXTPToolBar::CXTPControlExpandButton::CreateObject()
@@ -83,26 +90,36 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
     // A new popup every time: it lists what the bar hides now.
     if (m_pCommandBar)
         m_pCommandBar->InternalRelease();
-    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
-    m_pCommandBar = pPopup;
-    for (int i = 0; i < m_pParent->GetControlCount(); i++) {
-        CXTPControl* pControl = m_pParent->GetControl(i);
-        if (pControl->GetHideFlags() == xtpHideWrap)
-            pPopup->GetControls()->AddClone(pControl, -1, TRUE)->SetHideFlags(0);
+    m_pCommandBar = nullptr;
+    CXTPPopupBar* pPopup = nullptr;
+    CWnd* pSite = pCommandBars->GetSite();
+    if (pSite && pSite->GetSafeHwnd()) {
+        XTPCreateCommandBarRequest request = {nullptr, 0, 1, TRUE, FALSE, nullptr, 0};
+        pSite->SendMessage(WM_XTP_CREATE_COMMANDBAR, 0, reinterpret_cast<LPARAM>(&request));
+        pPopup = dynamic_cast<CXTPPopupBar*>(request.pCommandBar);
     }
+    if (pPopup == nullptr)
+        pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    if (!pPopup->IsKindOf(RUNTIME_CLASS(CXTPDialogBar)))
+        pPopup->SetCustomizable(FALSE);
+    m_pCommandBar = pPopup;
     CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
+    pCommandBars->GetHiddenControls(pToolBar, pPopup);
     if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
                      pCommandBars->IsCustomizeAvail())) {
         CString strCaption;
         XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
         BOOL bBeginGroup = pPopup->GetControlCount() > 1;
-        CXTPControl* pAddOrRemove = pPopup->GetControls()->Add(xtpControlPopup, 0, CString());
+        auto* pAddOrRemove =
+            static_cast<CXTPControlPopup*>(pPopup->GetControls()->Add(xtpControlPopup, 0, CString()));
         pAddOrRemove->SetCaption(strCaption);
         pAddOrRemove->SetBeginGroup(bBeginGroup);
-        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(pCommandBars);
-        pToolBar->FillAddOrRemoveList(pList);
-        static_cast<CXTPControlPopup*>(pAddOrRemove)->SetCommandBar(pList);
-        pList->InternalRelease();
+        if (pAddOrRemove->GetCommandBar() == nullptr) {
+            CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(pCommandBars);
+            pAddOrRemove->SetCommandBar(pList);
+            pList->InternalRelease();
+        }
+        pCommandBars->GetAddOrRemoveControls(pToolBar, pAddOrRemove->GetCommandBar());
     }
     if (!pPopup->Popup(this, m_bSelected == 2)) {
         m_bPopup = FALSE;
@@ -270,4 +287,32 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
         }
     }
     return sz;
+}
+
+LRESULT CXTPToolBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
+{
+    auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    if (lpLayout == nullptr || !m_bVisible)
+        return 0;
+    DWORD dwMode = LM_HORZ | LM_HORZDOCK | LM_COMMIT;
+    if (m_dwFlags & XTP_BARFLAG_STRETCHED)
+        dwMode |= LM_STRETCH;
+    if (m_dwFlags & XTP_BARFLAG_HIDEWRAP)
+        dwMode |= kLayoutHideWrap;
+    if (lpLayout->hDWP == nullptr)
+        dwMode &= ~static_cast<DWORD>(LM_COMMIT);
+    CRect rcAvail(lpLayout->rect);
+    CSize sz = CalcDockingLayout(rcAvail.Width(), dwMode);
+    sz.cx = std::min<LONG>(sz.cx, rcAvail.Width());
+    sz.cy = std::min<LONG>(sz.cy, rcAvail.Height());
+    lpLayout->rect.top += sz.cy;
+    lpLayout->sizeTotal.cy += sz.cy;
+    lpLayout->sizeTotal.cx = std::max<LONG>(lpLayout->sizeTotal.cx, sz.cx);
+    if (lpLayout->hDWP != nullptr)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, rcAvail.left, rcAvail.top, sz.cx, sz.cy,
+                                          SWP_NOZORDER | SWP_NOACTIVATE);
+    m_dwPendingFlags &= ~XTP_BAR_PENDING_REDRAW;
+    if (!IsRedrawLocked())
+        Invalidate(FALSE);
+    return 0;
 }

@@ -1,43 +1,26 @@
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
-#include <richedit.h>
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
-#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlEdit, CXTPControl)
 
 namespace {
 
-const UINT kShowFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;  // 0x57
-const UINT kHideFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE;  // 0x97
-const DWORD kRecreateStyle = 0x400000;
 const UINT kNotifyFocusGained = 0x100;
 const UINT kNotifyFocusLost = 0x200;
 const UINT kNotifyTextChanged = 0x300;
-
-// Keys the edit window takes itself even when the frame has accelerators
-// for them: editing, navigation and the clipboard letters with Ctrl.
-BOOL IsEditKey(UINT nChar)
-{
-    if (nChar == VK_BACK || (nChar >= VK_PRIOR && nChar <= VK_DELETE))
-        return TRUE;
-    return ::GetKeyState(VK_CONTROL) < 0 && (nChar == 'C' || nChar == 'V' || nChar == 'X' || nChar == 'Z');
-}
 
 } // namespace
 
 CXTPControlEdit::CXTPControlEdit()
     : m_pEdit(nullptr)
+    , m_editHost(this)
     , m_nWidth(100)
     , m_bLabel(TRUE)
     , m_bReadOnly(FALSE)
     , m_nLabelWidth(0)
-    , m_bDelayReposition(FALSE)
-    , m_bDelayDestroy(FALSE)
     , m_bFocused(FALSE)
-    , m_bEditChanged(TRUE)
-    , m_bHintShown(FALSE)
     , m_dwShellAutoCompleteFlags(0)
     , m_dwEditStyle(0)
 {
@@ -46,7 +29,7 @@ CXTPControlEdit::CXTPControlEdit()
 
 CXTPControlEdit::~CXTPControlEdit()
 {
-    DestroyEditWindow();
+    m_editHost.Destroy();
     delete m_pEdit;
 }
 
@@ -55,7 +38,7 @@ void CXTPControlEdit::SetLabelWidth(int nWidth)
     if (nWidth == m_nLabelWidth)
         return;
     m_nLabelWidth = nWidth;
-    m_bDelayReposition = TRUE;
+    m_editHost.RequestPlacement();
 }
 
 void CXTPControlEdit::SetWidth(int nWidth)
@@ -73,58 +56,25 @@ CXTPControlEditCtrl* CXTPControlEdit::CreateEditControl()
 
 CString CXTPControlEdit::GetEditText() const
 {
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && !m_bHintShown) {
-        CString strText;
-        m_pEdit->GetWindowText(strText);
-        return strText;
-    }
-    return m_bHintShown ? CString() : m_strEditText;
+    return m_editHost.GetText();
 }
 
 void CXTPControlEdit::SetEditText(const CString& strText)
 {
-    m_strEditText = strText;
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    if (strText.IsEmpty() && !m_bFocused && !m_strEditHint.IsEmpty()) {
-        ShowHint(TRUE);
-        return;
-    }
-    m_bHintShown = FALSE;
-    m_bSettingText = TRUE;
-    m_pEdit->SetWindowText(strText);
-    m_bSettingText = FALSE;
-    ApplyCharFormat();
+    m_editHost.SetText(strText);
 }
 
 void CXTPControlEdit::SetEditHint(const CString& strHint)
 {
     m_strEditHint = strHint;
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && !m_bFocused && GetEditText().IsEmpty())
-        ShowHint(!strHint.IsEmpty());
-}
-
-void CXTPControlEdit::ShowHint(BOOL bShow)
-{
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    m_bSettingText = TRUE;
-    if (bShow && !m_strEditHint.IsEmpty()) {
-        m_bHintShown = TRUE;
-        m_pEdit->SetWindowText(m_strEditHint);
-    } else if (m_bHintShown) {
-        m_bHintShown = FALSE;
-        m_pEdit->SetWindowText(L"");
-    }
-    m_bSettingText = FALSE;
-    ApplyCharFormat();
+    m_editHost.OnHintChanged();
 }
 
 void CXTPControlEdit::SetReadOnly(BOOL bReadOnly)
 {
     m_bReadOnly = bReadOnly;
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->SendMessage(EM_SETREADONLY, bReadOnly, 0);
+    if (m_editHost.GetSafeHwnd())
+        m_editHost.GetEdit()->SendMessage(EM_SETREADONLY, bReadOnly, 0);
 }
 
 void CXTPControlEdit::SetEditStyle(DWORD dwStyle)
@@ -132,68 +82,28 @@ void CXTPControlEdit::SetEditStyle(DWORD dwStyle)
     if (dwStyle == m_dwEditStyle)
         return;
     m_dwEditStyle = dwStyle;
-    m_bDelayDestroy = TRUE;
+    m_editHost.RequestRecreate();
     DelayLayoutParent();
 }
 
 void CXTPControlEdit::GetDefaultCharFormat(void* pCharFormat2)
 {
-    CHARFORMAT2W& cf = *static_cast<CHARFORMAT2W*>(pCharFormat2);
-    cf = CHARFORMAT2W();
-    cf.cbSize = sizeof(cf);
-    cf.dwMask = CFM_COLOR;
-    cf.crTextColor = ::GetSysColor(m_bHintShown || !m_bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-}
-
-void CXTPControlEdit::ApplyCharFormat()
-{
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd() || !XTPGetRichEditLoader().hModule)
-        return;
-    CHARFORMAT2W cf;
-    GetDefaultCharFormat(&cf);
-    m_pEdit->SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
-}
-
-void CXTPControlEdit::DestroyEditWindow()
-{
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->DestroyWindow();
+    m_editHost.GetDefaultCharFormat(pCharFormat2);
 }
 
 void CXTPControlEdit::SetRect(CRect rcControl)
 {
-    HWND hBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
-    if (!hBar) {
+    if (!m_pParent || !m_pParent->GetSafeHwnd()) {
         m_rcControl = rcControl;
         return;
     }
-    HWND hEdit = m_pEdit ? m_pEdit->GetSafeHwnd() : nullptr;
-    if (hEdit && (m_bDelayDestroy || (::GetWindowLongW(hEdit, GWL_STYLE) & kRecreateStyle) || ::GetParent(hEdit) != hBar)) {
-        DestroyEditWindow();
-        hEdit = nullptr;
-    }
-    if (hEdit && m_rcControl == rcControl && !m_bDelayReposition)
+    m_editHost.DropStaleWindow(FALSE);
+    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending())
         return;
     m_rcControl = rcControl;
-    m_bDelayReposition = FALSE;
-    if (!m_pEdit)
-        m_pEdit = CreateEditControl();
-    if (!hEdit) {
-        if (!m_pEdit->CreateEdit(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
-            return;
-        m_bHintShown = FALSE;
-        SetEditText(m_strEditText);
-        m_pEdit->EnableWindow(m_bEnabled);
-    }
-    CXTPPaintManager* pPaintManager = GetPaintManager();
-    m_pEdit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pPaintManager->GetRegularFont()->GetSafeHandle()), FALSE);
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    ApplyCharFormat();
-    m_pEdit->SendMessage(EM_SETREADONLY, m_bReadOnly, 0);
     CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3, rcControl.bottom - 3);
-    m_pEdit->MoveWindow(rcEdit, FALSE);
-    m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0, m_dwHideFlags ? kHideFlags : kShowFlags);
-    m_bDelayDestroy = FALSE;
+    if (m_editHost.Place(rcEdit))
+        SetReadOnly(m_bReadOnly);
 }
 
 BOOL CXTPControlEdit::Compare(CXTPControl* pOther)
@@ -204,54 +114,29 @@ BOOL CXTPControlEdit::Compare(CXTPControl* pOther)
 
 void CXTPControlEdit::SetHideFlags(DWORD dwFlags)
 {
-    if (dwFlags == m_dwHideFlags)
-        return;
-    CXTPControl::SetHideFlags(dwFlags);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0, dwFlags ? kHideFlags : kShowFlags);
-    DelayLayoutParent();
+    m_editHost.SetHideFlags(dwFlags);
 }
 
 void CXTPControlEdit::OnCalcDynamicSize(DWORD dwMode)
 {
-    if (dwMode & LM_VERTDOCK)
-        SetHideFlags(m_dwHideFlags | xtpHideDockingPosition);
-    else
-        SetHideFlags(m_dwHideFlags & ~static_cast<DWORD>(xtpHideDockingPosition));
+    m_editHost.OnCalcDynamicSize(dwMode);
 }
 
 void CXTPControlEdit::SetEnabled(BOOL bEnabled)
 {
     CXTPControl::SetEnabled(bEnabled);
-    if (m_pEdit && m_pEdit->GetSafeHwnd()) {
-        m_pEdit->EnableWindow(bEnabled);
-        ApplyCharFormat();
-    }
+    m_editHost.OnEnabled(bEnabled);
 }
 
 BOOL CXTPControlEdit::IsFocusable() const
 {
-    return m_pEdit && m_pEdit->GetSafeHwnd();
+    return m_editHost.GetSafeHwnd() != nullptr;
 }
 
 void CXTPControlEdit::SetFocused(BOOL bFocused)
 {
-    HWND hEdit = m_pEdit ? m_pEdit->GetSafeHwnd() : nullptr;
-    if (!hEdit)
-        return;
-    if (bFocused) {
-        if (::GetFocus() != hEdit)
-            ::SetFocus(hEdit);
-        else
-            OnSetFocus(nullptr);
-    } else if (::GetFocus() == hEdit) {
-        HWND hBack = m_hwndFocusBefore && ::IsWindow(m_hwndFocusBefore) ? m_hwndFocusBefore : ::GetParent(hEdit);
-        ::SetFocus(hBack);
-        if (::GetFocus() == hEdit)
-            OnKillFocus(nullptr);
-    } else {
-        OnKillFocus(nullptr);
-    }
+    if (m_editHost.GetSafeHwnd())
+        m_editHost.SetFocused(bFocused);
 }
 
 void CXTPControlEdit::OnSetFocus(CWnd* pOldWnd)
@@ -259,16 +144,9 @@ void CXTPControlEdit::OnSetFocus(CWnd* pOldWnd)
     if (m_bFocused)
         return;
     m_bFocused = TRUE;
-    m_hwndFocusBefore = pOldWnd ? pOldWnd->GetSafeHwnd() : nullptr;
-    ShowHint(FALSE);
+    m_editHost.BeginFocus(pOldWnd);
     m_strLastText = GetEditText();
-    if (m_pParent) {
-        m_pParent->SetTrackingMode(TRUE, FALSE, TRUE);
-        m_pParent->SetSelected(m_nIndex, TRUE);
-    }
-    XTPMouseManager()->LockMouseMove();
-    NotifySite(kNotifyFocusGained);
-    RedrawParent(FALSE);
+    m_editHost.EnterBarFocus(kNotifyFocusGained);
 }
 
 void CXTPControlEdit::OnKillFocus(CWnd* /*pNewWnd*/)
@@ -276,11 +154,14 @@ void CXTPControlEdit::OnKillFocus(CWnd* /*pNewWnd*/)
     if (!m_bFocused)
         return;
     m_bFocused = FALSE;
-    XTPMouseManager()->UnlockMouseMove();
-    NotifySite(kNotifyFocusLost);
-    RedrawParent(FALSE);
-    if (GetEditText().IsEmpty())
-        ShowHint(TRUE);
+    m_editHost.LeaveBarFocus(kNotifyFocusLost);
+}
+
+void CXTPControlEdit::SetShellAutoComplete(DWORD dwFlags)
+{
+    m_dwShellAutoCompleteFlags = dwFlags;
+    if (m_bFocused)
+        m_editHost.RestartAutoComplete();
 }
 
 void CXTPControlEdit::OnEditChanged()
@@ -290,9 +171,9 @@ void CXTPControlEdit::OnEditChanged()
 
 int CXTPControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (!m_bFocused || !m_pEdit || !m_pEdit->GetSafeHwnd())
+    if (!m_bFocused || !m_editHost.GetSafeHwnd())
         return 0;
-    if (m_pEdit->IsImeComposing())
+    if (m_editHost.IsImeComposing())
         return 2;
     if (nChar == VK_RETURN || nChar == VK_TAB)
         return 0;
@@ -303,28 +184,12 @@ int CXTPControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
             m_pParent->SetTrackingMode(FALSE);
         return 1;
     }
-    if (!IsEditKey(nChar))
-        return 2;
-    // Handed straight to the edit window: no accelerator of the frame sees it.
-    if (::GetKeyState(VK_CONTROL) < 0 && nChar >= 'A' && nChar <= 'Z') {
-        UINT nMessage = nChar == 'C' ? WM_COPY : nChar == 'V' ? WM_PASTE : nChar == 'X' ? WM_CUT : EM_UNDO;
-        m_pEdit->SendMessage(nMessage, 0, 0);
-        return 1;
-    }
-    m_pEdit->SendMessage(WM_KEYDOWN, nChar, lParam);
-    if (nChar == VK_BACK)
-        m_pEdit->SendMessage(WM_CHAR, VK_BACK, lParam);
-    return 1;
+    return m_editHost.OnEditKey(nChar, lParam);
 }
 
 void CXTPControlEdit::SetParent(CXTPCommandBar* pParent)
 {
-    if (pParent != m_pParent && m_pEdit && m_pEdit->GetSafeHwnd()) {
-        if (pParent && pParent->GetSafeHwnd())
-            ::SetParent(m_pEdit->GetSafeHwnd(), pParent->GetSafeHwnd());
-        else
-            DestroyEditWindow();
-    }
+    m_editHost.OnParentChanging(pParent);
     CXTPControl::SetParent(pParent);
 }
 
@@ -352,17 +217,9 @@ CXTPControl* CXTPControlEdit::Clone(BOOL bRecursive)
 
 void CXTPControlEdit::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (m_pEdit && m_pEdit->IsImeComposing())
+    if (m_editHost.OnClickHandled(pt))
         return;
-    if (IsCustomizeMode()) {
-        if (m_pParent) {
-            m_pParent->SetPopuped(-1);
-            m_pParent->SetSelected(-1);
-        }
-        CustomizeStartDrag(pt);
-        return;
-    }
-    if (bKeyboard && m_pEdit && ::GetFocus() == m_pEdit->GetSafeHwnd())
+    if (bKeyboard && m_editHost.GetEdit() && ::GetFocus() == m_editHost.GetSafeHwnd())
         OnExecute();
     else
         SetFocused(TRUE);

@@ -1,8 +1,8 @@
 // The edit box control (type 6): a hosted edit window over the control.
 #pragma once
 #include "toolkit/commandbars/controls/XTPControl.h"
-
-class CXTPControlEditCtrl;
+#include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
+#include "toolkit/commandbars/controls/XTPControlEditHost.h"
 
 class CXTPControlEdit : public CXTPControl
 {
@@ -18,7 +18,7 @@ public:
     int GetLabelWidth() const { return m_nLabelWidth; }
     // A changed label width makes the next placement move the edit window.
     void SetLabelWidth(int nWidth);
-    BOOL IsPlacementPending() const { return m_bDelayReposition; }
+    BOOL IsPlacementPending() const { return m_editHost.IsPlacementPending(); }
 
     // The text; never the hint. An empty text shows the hint.
     CString GetEditText() const;
@@ -27,11 +27,13 @@ public:
     void SetEditHint(const CString& strHint);
     BOOL GetReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL bReadOnly);
-    void SetShellAutoComplete(DWORD dwFlags) { m_dwShellAutoCompleteFlags = dwFlags; }
+    DWORD GetShellAutoComplete() const { return m_dwShellAutoCompleteFlags; }
+    void SetShellAutoComplete(DWORD dwFlags);
+    CXTPControlComboBoxAutoCompleteWnd* GetAutoCompleteWnd() const { return m_editHost.GetAutoCompleteWnd(); }
     DWORD GetEditStyle() const { return m_dwEditStyle; }
     void SetEditStyle(DWORD dwStyle);
     CXTPControlEditCtrl* GetEditCtrl() const { return m_pEdit; }
-    BOOL IsHintShown() const { return m_bHintShown; }
+    BOOL IsHintShown() const { return m_editHost.IsHintShown(); }
 
     virtual CXTPControlEditCtrl* CreateEditControl();
     virtual void OnSetFocus(CWnd* pOldWnd);
@@ -62,27 +64,17 @@ public:
 
 protected:
     friend class CXTPControlEditCtrl;
-    void DestroyEditWindow();
-    void ShowHint(BOOL bShow);
-    void ApplyCharFormat();
+    friend class CXTPControlEditHostFor<CXTPControlEdit>;
 
     CXTPControlEditCtrl* m_pEdit;
+    CXTPControlEditHostFor<CXTPControlEdit> m_editHost;
     int m_nWidth;
     BOOL m_bLabel;
     BOOL m_bReadOnly;
     int m_nLabelWidth;
-    BOOL m_bDelayReposition;
-    BOOL m_bDelayDestroy;
     CString m_strEditHint;
     BOOL m_bFocused;
-    // Where the focus goes back to when the edit window gives it up.
-    HWND m_hwndFocusBefore = nullptr;
     CString m_strLastText;
-    CString m_strEditText;
-    BOOL m_bEditChanged;
-    BOOL m_bHintShown;
-    // The control itself puts text or the hint into the window: no edit.
-    BOOL m_bSettingText = FALSE;
     DWORD m_dwShellAutoCompleteFlags;
     DWORD m_dwEditStyle;
 };

@@ -12,6 +12,8 @@ public:
 
     CXTPControlEdit* m_pControl;
 
+    CXTPCommandBars* GetCommandBars() const override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

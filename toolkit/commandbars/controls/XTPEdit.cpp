@@ -1,5 +1,11 @@
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include <richedit.h>
+#include "framework/windows/CCmdUI.h"
+#include "resources/FrameworkIds.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 namespace {
 
@@ -45,8 +51,94 @@ CXTPEdit::CXTPEdit()
 {
 }
 
-void CXTPEdit::ShowContextMenu(CPoint /*point*/)
+BEGIN_MESSAGE_MAP(CXTPEdit, CEdit)
+    ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCutCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCutCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+END_MESSAGE_MAP()
+
+BOOL CXTPEdit::HasSelection() const
 {
+    DWORD dwStart = 0, dwEnd = 0;
+    ::SendMessageW(GetSafeHwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    // A rich edit's selection may take in the closing paragraph mark that no text holds.
+    DWORD dwLength = static_cast<DWORD>(::GetWindowTextLengthW(GetSafeHwnd()));
+    return (dwStart < dwLength ? dwStart : dwLength) != (dwEnd < dwLength ? dwEnd : dwLength);
+}
+
+void CXTPEdit::ShowContextMenu(CPoint point)
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !GetSafeHwnd())
+        return;
+    CXTPPopupBar* pPopup = CXTPPopupBar::CreatePopupBar(pCommandBars);
+    struct
+    {
+        UINT nId;
+        LPCWSTR lpszCaption;
+        BOOL bEnabled;
+    } items[] = {
+        {ID_EDIT_CUT, L"&Ausschneiden", HasSelection()},
+        {ID_EDIT_COPY, L"&Kopieren", HasSelection()},
+        {ID_EDIT_PASTE, L"&Einf\u00FCgen", ::IsClipboardFormatAvailable(CF_TEXT)},
+    };
+    for (const auto& item : items) {
+        CXTPControl* pControl = pPopup->GetControls()->Add(xtpControlButton, static_cast<int>(item.nId));
+        pControl->SetCaption(item.lpszCaption);
+        pControl->SetEnabled(item.bEnabled);
+    }
+    UINT nFlags = TPM_RETURNCMD | TPM_NONOTIFY | TPM_RECURSE;
+    if (::GetWindowLongW(GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL)
+        nFlags |= TPM_RIGHTALIGN;
+    HWND hWnd = GetSafeHwnd();
+    // The menu wants the mouse that the focused edit part holds locked.
+    XTPMouseManager()->UnlockMouseMove();
+    int nCommand = CXTPCommandBars::TrackPopupBar(pPopup, nFlags, point.x, point.y, this);
+    XTPMouseManager()->LockMouseMove();
+    pPopup->InternalRelease();
+    if (!::IsWindow(hWnd))
+        return;
+    switch (nCommand) {
+    case ID_EDIT_CUT:
+        ::SendMessageW(hWnd, WM_CUT, 0, 0);
+        break;
+    case ID_EDIT_COPY:
+        ::SendMessageW(hWnd, WM_COPY, 0, 0);
+        break;
+    case ID_EDIT_PASTE:
+        ::SendMessageW(hWnd, WM_PASTE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CXTPEdit::OnEditCut()
+{
+    SendMessage(WM_CUT, 0, 0);
+}
+
+void CXTPEdit::OnEditCopy()
+{
+    SendMessage(WM_COPY, 0, 0);
+}
+
+void CXTPEdit::OnEditPaste()
+{
+    SendMessage(WM_PASTE, 0, 0);
+}
+
+void CXTPEdit::OnUpdateEditCutCopy(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasSelection());
+}
+
+void CXTPEdit::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(::IsClipboardFormatAvailable(CF_TEXT));
 }
 
 BOOL CXTPEdit::CreateEdit(DWORD dwStyle, CWnd* pParentWnd)

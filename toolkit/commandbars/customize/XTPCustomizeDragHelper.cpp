@@ -1,6 +1,5 @@
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
-// The drag cursors are the toolkit's common copy, move and no-drop ones.
-#include "resources/ToolkitCommonIds.h"
+#include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -16,9 +15,9 @@ CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
     , m_ptStart(0, 0)
     , m_ptLast(0, 0)
     , m_pCommandBars(pCommandBars)
-    , m_hCursorNone(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGNONE))
-    , m_hCursorMove(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGMOVE))
-    , m_hCursorCopy(XTPGetResourceManager()->LoadCursor(XTP_IDC_DRAGCOPY))
+    , m_hCursorNone(XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGNONE))
+    , m_hCursorMove(XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGMOVE))
+    , m_hCursorCopy(XTPGetResourceManager()->LoadCursor(XTP_IDC_COMMANDBARS_DRAGCOPY))
 {
 }
 
@@ -70,11 +69,20 @@ DROPEFFECT CXTPCustomizeDragHelper::DragControl(CXTPControl* pControl, BOOL bCop
 DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
 {
     DROPEFFECT result = XTP_DROPEFFECT_CANCELLED;
-    BOOL bFirstMove = TRUE, bDrop = FALSE;
-    while (::GetCapture() == m_hWndCapture) {
+    BOOL bFirstMove = TRUE;
+    for (;;) {
+        // Losing the capture cancels: no drop, whatever the target.
+        if (::GetCapture() != m_hWndCapture)
+            return XTP_DROPEFFECT_CANCELLED;
         MSG msg;
-        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+        // A paint filter still hands out a waiting WM_QUIT.
+        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                return XTP_DROPEFFECT_CANCELLED;
+            }
             ::DispatchMessageW(&msg);
+        }
         BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
         if (bResult == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -119,7 +127,7 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
             break;
         case WM_LBUTTONUP:
             m_ptLast = msg.pt;
-            bEnd = bDrop = TRUE;
+            bEnd = TRUE;
             break;
         case WM_RBUTTONDOWN:
             return XTP_DROPEFFECT_CANCELLED;
@@ -131,7 +139,6 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
         if (bEnd)
             break;
     }
-    (void)bDrop;
     if (!m_pTarget)
         return result;
     DROPEFFECT effect = m_bMove && !m_bCopyOnly ? DROPEFFECT_MOVE : DROPEFFECT_COPY;

@@ -47,6 +47,12 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         ShowKeyboardCues(FALSE);
     if ((pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP) && bTracking)
         return TRUE;
+    // While a bar holds the keys, the wheel is the bar's too.
+    if (pMsg->message == WM_MOUSEWHEEL) {
+        CXTPKeyboardManager* pKeyboardManager = XTPKeyboardManager();
+        if (pKeyboardManager->IsKeyboardHooked())
+            return pKeyboardManager->ProcessKeyboardHooks(pMsg->message, pMsg->wParam, pMsg->lParam);
+    }
     if (pMsg->message >= WM_KEYDOWN && pMsg->message <= WM_SYSDEADCHAR && m_pFrame != nullptr)
         return m_pShortcutManager->TranslateAccelerator(m_pFrame->GetSafeHwnd(), pMsg);
     return FALSE;
@@ -101,10 +107,10 @@ BOOL CXTPCommandBars::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam,
 void CXTPCommandBars::OnSetPreviewMode(BOOL bPreview)
 {
     m_pShortcutManager->DisableShortcuts(bPreview);
-    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++) {
-        CXTPToolBar* pBar = m_arrBars[i];
-        if (pBar->GetSafeHwnd())
-            pBar->ShowWindow(bPreview ? SW_HIDE : (pBar->IsVisible() ? SW_SHOWNA : SW_HIDE));
-    }
+    CArray<CXTPToolBar*, CXTPToolBar*> arrBars;
+    arrBars.Copy(m_arrBars);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
+        arrBars[i]->OnSetPreviewMode(bPreview);
+    // The preview takes the room of the docked bars, and gives it back.
     RecalcFrameLayout(FALSE);
 }

@@ -1,9 +1,14 @@
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include <tchar.h>
+#include <memory>
 #include <vector>
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
+#include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
+#include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 
 namespace {
 
@@ -11,7 +16,22 @@ WCHAR UpperCase(WCHAR ch)
 {
     return static_cast<WCHAR>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(ch)))));
 }
+int SystemKeyboardLayoutList(int nBuffLen, HKL* lpList)
+{
+    return ::GetKeyboardLayoutList(nBuffLen, lpList);
+}
+
+CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST g_pfnKeyboardLayoutList = SystemKeyboardLayoutList;
+
 } // namespace
+
+CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST CXTPShortcutManager::SetKeyboardLayoutList(
+    PFNKEYBOARDLAYOUTLIST pfnLayoutList)
+{
+    PFNKEYBOARDLAYOUTLIST pfnOld = g_pfnKeyboardLayoutList;
+    g_pfnKeyboardLayoutList = pfnLayoutList ? pfnLayoutList : SystemKeyboardLayoutList;
+    return pfnOld;
+}
 
 BOOL CXTPShortcutManager::IsMnemonicKey(WCHAR ch, UINT nVirtKey)
 {
@@ -20,8 +40,8 @@ BOOL CXTPShortcutManager::IsMnemonicKey(WCHAR ch, UINT nVirtKey)
     if (ch == nVirtKey || UpperCase(ch) == nVirtKey)
         return TRUE;
     HKL layouts[16];
-    int nLayouts = GetKeyboardLayoutList(16, layouts);
-    if (nLayouts < 2)
+    int nLayouts = g_pfnKeyboardLayoutList(16, layouts);
+    if (nLayouts < 2 || nLayouts > 16)
         return FALSE;
     BYTE keyState[256] = {};
     GetKeyboardState(keyState);
@@ -156,17 +176,14 @@ BOOL CXTPShortcutManager::TranslateAccelerator(HWND hWnd, LPMSG lpMsg)
     return ::TranslateAcceleratorW(hWnd, m_hAccelTable, lpMsg) != 0;
 }
 
-void CXTPShortcutManager::SaveShortcuts(LPCTSTR lpszSection)
+namespace {
+
+// Six bytes an entry: flags, a zero byte, key and command low byte first.
+std::vector<BYTE> EntriesToBytes(const std::vector<ACCEL>& entries)
 {
-    if (m_hDefaultAccelTable == nullptr)
-        return;
-    int nCount = XTPCopyAccelTable(m_hAccelTable, nullptr, 0);
-    std::vector<ACCEL> entries(nCount > 0 ? nCount : 1);
-    XTPCopyAccelTable(m_hAccelTable, entries.data(), nCount);
-    // Six bytes per entry, as the table stores them.
-    std::vector<BYTE> data(6 * static_cast<size_t>(nCount));
-    for (int i = 0; i < nCount; i++) {
-        BYTE* p = &data[6 * static_cast<size_t>(i)];
+    std::vector<BYTE> data(6 * entries.size());
+    for (size_t i = 0; i < entries.size(); i++) {
+        BYTE* p = &data[6 * i];
         p[0] = entries[i].fVirt;
         p[1] = 0;
         p[2] = LOBYTE(entries[i].key);
@@ -174,6 +191,43 @@ void CXTPShortcutManager::SaveShortcuts(LPCTSTR lpszSection)
         p[4] = LOBYTE(entries[i].cmd);
         p[5] = HIBYTE(entries[i].cmd);
     }
+    return data;
+}
+
+std::vector<ACCEL> BytesToEntries(const BYTE* pData, size_t nCount)
+{
+    std::vector<ACCEL> entries(nCount);
+    for (size_t i = 0; i < nCount; i++) {
+        const BYTE* p = pData + 6 * i;
+        entries[i].fVirt = p[0] & kStoredFlags;
+        entries[i].key = MAKEWORD(p[2], p[3]);
+        entries[i].cmd = MAKEWORD(p[4], p[5]);
+    }
+    return entries;
+}
+
+} // namespace
+
+std::vector<ACCEL> CXTPShortcutManager::GetEntries() const
+{
+    int nCount = XTPCopyAccelTable(m_hAccelTable, nullptr, 0);
+    std::vector<ACCEL> entries(nCount > 0 ? nCount : 0);
+    if (nCount > 0)
+        XTPCopyAccelTable(m_hAccelTable, entries.data(), nCount);
+    return entries;
+}
+
+void CXTPShortcutManager::SetEntries(const std::vector<ACCEL>& entries)
+{
+    ACCEL none = {};
+    UpdateAcceleratorTable(entries.empty() ? &none : entries.data(), static_cast<int>(entries.size()));
+}
+
+void CXTPShortcutManager::SaveShortcuts(LPCTSTR lpszSection)
+{
+    if (m_hDefaultAccelTable == nullptr)
+        return;
+    std::vector<BYTE> data = EntriesToBytes(GetEntries());
     AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, data.empty() ? nullptr : data.data(),
                                     static_cast<UINT>(data.size()));
 }
@@ -188,18 +242,66 @@ void CXTPShortcutManager::LoadShortcuts(LPCTSTR lpszSection)
         return;
     // A value too short for one entry is damaged: the table stays. No bytes
     // at all is the user's empty table.
-    if (nBytes == 0 || nBytes >= 6) {
-        int nCount = static_cast<int>(nBytes / 6);
-        std::vector<ACCEL> entries(nCount > 0 ? nCount : 1);
-        for (int i = 0; i < nCount; i++) {
-            const BYTE* p = pData + 6 * i;
-            entries[i].fVirt = p[0] & kStoredFlags;
-            entries[i].key = MAKEWORD(p[2], p[3]);
-            entries[i].cmd = MAKEWORD(p[4], p[5]);
-        }
-        UpdateAcceleratorTable(entries.data(), nCount);
-    }
+    if (nBytes == 0 || nBytes >= 6)
+        SetEntries(BytesToEntries(pData, nBytes / 6));
     delete[] pData;
+}
+
+void CXTPShortcutManager::DoPropExchange(CXTPPropExchange* pPX)
+{
+    if (pPX->CanStoreBinary()) {
+        if (pPX->IsStoring()) {
+            std::vector<ACCEL> entries = GetEntries();
+            pPX->WriteCount(static_cast<DWORD>(entries.size()));
+            std::vector<BYTE> data = EntriesToBytes(entries);
+            BYTE* pBytes = data.empty() ? nullptr : data.data();
+            DWORD nBytes = static_cast<DWORD>(data.size());
+            pPX->ExchangeBlob(L"Data", pBytes, nBytes);
+            return;
+        }
+        DWORD nCount = pPX->ReadCount();
+        BYTE* pData = nullptr;
+        DWORD nBytes = 0;
+        // A count beyond the stored bytes is damage: the table stays.
+        if (pPX->ExchangeBlob(L"Data", pData, nBytes) && nCount <= nBytes / 6 && (nCount == 0 || pData))
+            SetEntries(BytesToEntries(pData, nCount));
+        delete[] pData;
+        return;
+    }
+    std::unique_ptr<CXTPPropExchangeEnumerator> pEnumerator(pPX->GetEnumerator(L"Accel"));
+    if (pPX->IsStoring()) {
+        std::vector<ACCEL> entries = GetEntries();
+        POSITION pos = pEnumerator->GetPosition(static_cast<DWORD>(entries.size()));
+        for (size_t i = 0; pos && i < entries.size(); i++) {
+            CXTPSectionHolder section(pEnumerator->GetNext(pos));
+            ExchangeEntry(section.Get(), entries[i]);
+        }
+        return;
+    }
+    // The enumerator's count covers only the sections really stored.
+    std::vector<ACCEL> entries;
+    POSITION pos = pEnumerator->GetPosition(0);
+    while (pos) {
+        CXTPSectionHolder section(pEnumerator->GetNext(pos));
+        ACCEL accel = {};
+        ExchangeEntry(section.Get(), accel);
+        entries.push_back(accel);
+    }
+    SetEntries(entries);
+}
+
+void CXTPShortcutManager::ExchangeEntry(CXTPPropExchange* pPX, ACCEL& accel)
+{
+    short nId = static_cast<short>(accel.cmd), nKey = static_cast<short>(accel.key);
+    BYTE nVirt = accel.fVirt;
+    XTPExchangeShortWithDefault(pPX, L"Id", nId, 0);
+    XTPExchangeByteWithDefault(pPX, L"virt", nVirt, 0);
+    XTPExchangeShortWithDefault(pPX, L"key", nKey, 0);
+    if (!pPX->IsStoring()) {
+        accel.cmd = static_cast<WORD>(nId);
+        accel.key = static_cast<WORD>(nKey);
+        accel.fVirt = nVirt & kStoredFlags;
+    }
 }
 
 BOOL CXTPShortcutManager::IsAccelAllowed(ACCEL accel) const

@@ -5,11 +5,13 @@
 #pragma once
 #include <windows.h>
 #include <map>
+#include <vector>
 #include "framework/controls/CEdit.h"
 #include "framework/core/CCmdTarget.h"
 #include "framework/text/CString.h"
 
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 class CXTPShortcutManager : public CCmdTarget
 {
@@ -70,15 +72,25 @@ public:
     void DisableShortcuts(BOOL bDisable) { m_nDisableShortcuts += bDisable ? 1 : -1; }
     void SaveShortcuts(LPCTSTR lpszSection);
     void LoadShortcuts(LPCTSTR lpszSection);
+    // The current table: one block with its count where the exchanger keeps
+    // binary data, else one "Accel" section an entry.
+    virtual void DoPropExchange(CXTPPropExchange* pPX);
 
     // TRUE when the virtual key types the character on any installed layout.
     static BOOL IsMnemonicKey(WCHAR ch, UINT nVirtKey);
+    // Where IsMnemonicKey learns the installed layouts (GetKeyboardLayoutList's
+    // shape); answers the one it replaces. A machine may have a single layout.
+    typedef int (*PFNKEYBOARDLAYOUTLIST)(int nBuffLen, HKL* lpList);
+    static PFNKEYBOARDLAYOUTLIST SetKeyboardLayoutList(PFNKEYBOARDLAYOUTLIST pfnLayoutList);
 
     BOOL m_bAllowEscapeShortcut = FALSE;
     BOOL m_bUseSystemKeyNameText = FALSE;
 
 protected:
     CString GetLayoutKeyName(UINT nKey) const;
+    std::vector<ACCEL> GetEntries() const;
+    void SetEntries(const std::vector<ACCEL>& entries);
+    static void ExchangeEntry(CXTPPropExchange* pPX, ACCEL& accel);
 
     int m_nDisableShortcuts = 0;
     CXTPCommandBars* m_pCommandBars;

@@ -7,6 +7,7 @@
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
@@ -56,6 +57,7 @@ void CXTPStatusBar::CStatusCmdUI::SetText(LPCTSTR lpszText)
 }
 
 CXTPStatusBar::CXTPStatusBar()
+    : m_pToolTipContext(new CXTPToolTipContext)
 {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
@@ -70,6 +72,28 @@ CXTPStatusBar::~CXTPStatusBar()
     for (INT_PTR i = 0; i < m_arrPanes.GetSize(); i++)
         m_arrPanes[i]->InternalRelease();
     m_arrPanes.RemoveAll();
+    m_pToolTipContext->InternalRelease();
+}
+
+LRESULT CXTPStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_pToolTipContext->FilterToolTipMessage(this, message, wParam, lParam);
+    return CControlBar::WindowProc(message, wParam, lParam);
+}
+
+INT_PTR CXTPStatusBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    INT_PTR nChildTool = CControlBar::OnToolHitTest(point, pTI);
+    if (nChildTool != -1)
+        return nChildTool;
+    CRect rcPane;
+    CXTPStatusBarPane* pPane = HitTest(point, &rcPane);
+    if (pPane == nullptr || pPane->GetTooltip().IsEmpty())
+        return -1;
+    if (pTI)
+        CXTPToolTipContext::FillInToolInfo(pTI, GetSafeHwnd(), rcPane.left, rcPane.top, rcPane.right, rcPane.bottom,
+                                           pPane->GetID(), pPane->GetTooltip());
+    return static_cast<INT_PTR>(pPane->GetID());
 }
 
 BOOL CXTPStatusBar::PreCreateWindow(CREATESTRUCT& cs)

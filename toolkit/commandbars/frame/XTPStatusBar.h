@@ -10,6 +10,7 @@
 
 class CXTPCommandBars;
 class CXTPPaintManager;
+class CXTPToolTipContext;
 
 class CXTPStatusBar : public CControlBar
 {
@@ -56,9 +57,14 @@ public:
     void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
     virtual void DrawPaneEntry(CDC* pDC, int nIndex, CRect rcItem);
     virtual void DrawStretch(CDC* pDC, CRect& rcClient);
+    CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
+    // A child window's tool first, else the pane under the point when it has a tip.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    // Every message passes the tip context first.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int PaneTextWidth(CXTPStatusBarPane* pPane);
     BOOL HasGripper() const;
     void PlaceChildWindows();
@@ -77,6 +83,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CArray<CXTPStatusBarPane*, CXTPStatusBarPane*> m_arrPanes;
+    CXTPToolTipContext* m_pToolTipContext;
     CFont m_fontStatus;
     int m_nMinHeight = 0;
     BOOL m_bDrawDisabledText = TRUE;

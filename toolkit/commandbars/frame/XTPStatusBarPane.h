@@ -38,6 +38,7 @@ public:
     UINT GetStyle() const { return m_nStyle; }
     BOOL IsVisible() const { return m_bVisible; }
     CString GetTooltip() const { return m_strToolTip; }
+    void SetTooltip(LPCTSTR lpszTooltip) { m_strToolTip = lpszTooltip; }
     // Keeps a child window over the pane; deleted with the pane when asked.
     void SetChildWindow(CWnd* pWnd, BOOL bAutoDelete = FALSE);
     CWnd* GetChildWindow() const { return m_pChildWnd; }

@@ -82,6 +82,24 @@ BOOL CXTPKeyboardManager::DispatchKey(WPARAM vk, LPARAM lParam)
     return FALSE;
 }
 
+BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CArray<CXTPHookManagerHookAble*, CXTPHookManagerHookAble*> arrClients;
+    for (POSITION pos = m_lstClients.GetHeadPosition(); pos;)
+        arrClients.Add(m_lstClients.GetNext(pos));
+    for (INT_PTR i = arrClients.GetSize() - 1; i >= 0; i--) {
+        if (!m_lstClients.Find(arrClients[i]))
+            continue;
+        WPARAM wParamCopy = wParam;
+        LPARAM lParamCopy = lParam;
+        LRESULT lResult = 0;
+        int nAnswer = arrClients[i]->OnHookMessage(nullptr, message, wParamCopy, lParamCopy, lResult);
+        if (nAnswer != 0)
+            return nAnswer != 2;
+    }
+    return TRUE;
+}
+
 LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     CXTPKeyboardManager* pManager = g_keyboardManager.GetData();

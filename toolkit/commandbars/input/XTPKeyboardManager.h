@@ -17,6 +17,9 @@ public:
     void UnhookKeyboard(CXTPHookManagerHookAble* pHook);
     BOOL IsKeyboardHooked() const { return m_hHookKeyboard != nullptr; }
     BOOL IsCallWndProcHooked() const { return m_hHookCallWndProc != nullptr; }
+    // A message the clients see before the application (the mouse wheel):
+    // TRUE when it is taken, which it is unless a client passes it on.
+    BOOL ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The calling thread's manager.
     static CXTPKeyboardManager* GetThreadManager();

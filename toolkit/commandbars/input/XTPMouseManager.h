@@ -37,6 +37,7 @@ public:
 
     void AddTrustedWindow(HWND hWnd) { m_arrTrusted.Add(hWnd); }
     void RemoveTrustedWindow(HWND hWnd);
+    BOOL IsInTrustedWindow(POINT pt) const;
 
     void TrackMouseLeave(HWND hWnd);
     HWND GetMouseLeaveWindow() const { return m_hwndLeave; }
@@ -62,7 +63,6 @@ public:
 
 private:
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
-    BOOL IsInTrustedWindow(POINT pt) const;
 
     int m_nLock;
     CTrackArray m_arrTracked;

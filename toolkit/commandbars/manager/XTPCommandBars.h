@@ -82,7 +82,10 @@ public:
     void ResetUsageData();
     virtual BOOL IsCommandHidden(UINT nId) const;
     virtual BOOL IsControlHidden(CXTPControl* pControl) const;
-    virtual UINT GetActiveDocTemplate() const { return 0; }
+    // The resource id of the menu the menu bar shows for the active MDI
+    // child: its document's template, else the child's own; the loaded
+    // menu without a child; 0 outside an MDI frame.
+    virtual UINT GetActiveDocTemplate() const;
     virtual void OnTrackingModeChanged(CXTPCommandBar* pBar, int bMode);
 
     // Runs a popup bar modally at a screen point (TPM_ flags). The chosen
@@ -126,6 +129,11 @@ public:
     // it, 0x285C); nothing while customizing.
     virtual void ShowToolbarsContextMenu(CPoint ptScreen, CXTPCommandBar* pBar);
     virtual CXTPPopupBar* CreateToolbarsPopup();
+    // The expand popup's lists: clones of the controls of the toolbar's dock
+    // row that did not fit, and one add-or-remove entry per bar of that row
+    // (the toolbar alone when floating) with the customize command after.
+    virtual void GetHiddenControls(CXTPToolBar* pToolBar, CXTPCommandBar* pExpandBar);
+    virtual void GetAddOrRemoveControls(CXTPToolBar* pToolBar, CXTPCommandBar* pExpandBar);
     // Bands of the site's rebar (the child 59396 when it is a CXTPReBar); nothing without one.
     virtual BOOL AddToRebar(CXTPToolBar* pBar);
     virtual void RemoveFromRebar(CXTPToolBar* pBar);

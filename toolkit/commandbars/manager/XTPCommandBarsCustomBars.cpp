@@ -7,13 +7,39 @@
 CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar)
 {
     auto* pBar = new CXTPToolBar();
+    pBar->SetCommandBars(this);
+    // The site may set the bar up before it gets its window.
+    if (m_pFrame && m_pFrame->GetSafeHwnd()) {
+        XTPCreateCommandBarRequest request = {pBar, 0, 0, TRUE, bTearOffBar, lpszName, nID};
+        m_pFrame->SendMessage(WM_XTP_CREATE_COMMANDBAR, 0, reinterpret_cast<LPARAM>(&request));
+    }
+    if ((pBar->GetFlags() & XTP_BARFLAG_DOCKMASK) == 0)
+        pBar->EnableDocking(0x3F);
     pBar->SetTitle(lpszName);
-    pBar->SetBarPosition(bTearOffBar ? xtpBarFloating : xtpBarTop);
+    pBar->SetVisible(TRUE);
+    BOOL bPlaced;
+    if (bTearOffBar)
+        bPlaced = FloatCommandBar(pBar);
+    else if (GetDockBar(xtpBarTop) != nullptr)
+        bPlaced = DockCommandBar(pBar, xtpBarTop);
+    else {
+        // A site without dock bars keeps the bar as a child of its own.
+        bPlaced = pBar->Create(m_pFrame, FALSE);
+        pBar->SetBarPosition(xtpBarTop);
+    }
+    if (!bPlaced) {
+        if (pBar->GetSafeHwnd())
+            pBar->DestroyWindow();
+        pBar->InternalRelease();
+        return nullptr;
+    }
     AppendBar(pBar);
     pBar->SetBarID(nID);
     pBar->SetBuiltIn(FALSE);
     pBar->m_bTearOff = bTearOffBar;
-    pBar->SetVisible(TRUE);
+    if (!bTearOffBar)
+        RecalcFrameLayout(FALSE);
+    AddToRebar(pBar);
     return pBar;
 }
 

@@ -3,10 +3,13 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
@@ -44,6 +47,10 @@ void RelinkPopupBars(CXTPControls* pControls, CXTPCommandBarList* pList)
         CXTPCommandBar* pBar = pList->FindCommandBar(pPopup->GetLoadedCommandBarID());
         // A toolbar is no popup, and a bar cannot open below itself.
         if (!pBar || pBar->IsKindOf(RUNTIME_CLASS(CXTPToolBar)) || pList->IsBeingRelinked(pBar))
+            continue;
+        // A combo box opens its list box and nothing else; no other control opens one.
+        if (pPopup->IsKindOf(RUNTIME_CLASS(CXTPControlComboBox)) !=
+            pBar->IsKindOf(RUNTIME_CLASS(CXTPControlComboBoxList)))
             continue;
         pPopup->SetCommandBar(pBar);
         pBar->RestoreCommandBarList(pList);
@@ -216,4 +223,59 @@ void CXTPPopupBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)
     m_nTearOffID = pPopupBar->m_nTearOffID;
     m_nTearOffWidth = pPopupBar->m_nTearOffWidth;
     m_rcBorders = pPopupBar->m_rcBorders;
+}
+
+void CXTPMenuBar::GenerateCommandBarList(DWORD& nID, CXTPCommandBarList* pCommandBarList,
+                                         XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam)
+{
+    if (!pCommandBarList || pCommandBarList->Lookup(this))
+        return;
+    if (m_mapTemplates.GetCount() > 0) {
+        // The default menu is the one stored as the bar's controls.
+        if (m_hMenuDefault != nullptr && m_nIDResourceCurrent != m_nIDResource)
+            SwitchMenu(m_hMenuDefault);
+        m_bDirtyMenu = TRUE;
+        // Template menus as they came from their resources need no storing.
+        CArray<UINT, UINT> arrUnchanged;
+        POSITION pos = m_mapTemplates.GetStartPosition();
+        while (pos != nullptr) {
+            UINT nTemplate = 0;
+            CXTPControls* pControls = nullptr;
+            m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+            if (pControls == nullptr || !pControls->IsChanged())
+                arrUnchanged.Add(nTemplate);
+        }
+        for (INT_PTR i = 0; i < arrUnchanged.GetSize(); i++) {
+            CXTPControls* pControls = nullptr;
+            if (m_mapTemplates.Lookup(arrUnchanged[i], pControls) && pControls != nullptr)
+                pControls->InternalRelease();
+            m_mapTemplates.RemoveKey(arrUnchanged[i]);
+        }
+    }
+    CXTPToolBar::GenerateCommandBarList(nID, pCommandBarList, pParam);
+    POSITION pos = m_mapTemplates.GetStartPosition();
+    while (pos != nullptr) {
+        UINT nTemplate = 0;
+        CXTPControls* pControls = nullptr;
+        m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+        AddPopupBars(pControls, nID, pCommandBarList, pParam);
+        if (pControls && (!pParam || pParam->bSaveOriginalControls))
+            AddPopupBars(pControls->GetOriginalControls(), nID, pCommandBarList, pParam);
+    }
+}
+
+void CXTPMenuBar::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList)
+{
+    if (!pCommandBarList || !pCommandBarList->MarkRelinked(this))
+        return;
+    pCommandBarList->EnterRelink(this);
+    RelinkPopupBars(m_pControls, pCommandBarList);
+    POSITION pos = m_mapTemplates.GetStartPosition();
+    while (pos != nullptr) {
+        UINT nTemplate = 0;
+        CXTPControls* pControls = nullptr;
+        m_mapTemplates.GetNextAssoc(pos, nTemplate, pControls);
+        RelinkPopupBars(pControls, pCommandBarList);
+    }
+    pCommandBarList->LeaveRelink();
 }

@@ -16,6 +16,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
@@ -81,6 +82,13 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
 
     if (m_bCustomizeAvail)
         SaveControls(lpszProfileName, bOnlyCustomized);
+    // Saving showed the default menu: the active document's comes back.
+    auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(GetMenuBar());
+    if (pMenuBar && pMenuBar->IsMenuSwitchedForSaving()) {
+        pMenuBar->SetMenuSwitchedForSaving(FALSE);
+        if (auto* pFrame = dynamic_cast<CFrameWnd*>(m_pFrame))
+            pFrame->OnUpdateFrameMenu(nullptr);
+    }
     m_pOptions->bDirty = FALSE;
 }
 
@@ -201,9 +209,11 @@ void CXTPCommandBars::GenerateCommandBarList(CXTPCommandBarList* pCommandBarList
     DWORD nID = kFirstStoredPopupID;
     for (int i = 0; i < GetCount(); i++) {
         CXTPToolBar* pBar = GetAt(i);
-        if (pParam && pParam->bSaveOnlyCustomized && pBar->IsBuiltIn()) {
+        if (pParam && pParam->bSaveOnlyCustomized && pBar->IsBuiltIn() && !pBar->IsChanged()) {
             CXTPControls* pControls = pBar->GetControls();
-            BOOL bChanged = pControls->GetOriginalControls() == nullptr || pControls->IsChanged();
+            CXTPMenuBar* pMenuBar = dynamic_cast<CXTPMenuBar*>(pBar);
+            BOOL bChanged = (pMenuBar && pMenuBar->GetTemplateMenuCount() > 0) ||
+                            pControls->GetOriginalControls() == nullptr || pControls->IsChanged();
             if (!pBar->IsCustomizable() || !bChanged)
                 continue;
         }
@@ -277,6 +287,8 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList,
         CXTPControls* pOriginal = pExisting->GetControls()->GetOriginalControls();
         if (!pLoadedOriginal || !pOriginal || pLoadedOriginal->IsEqual(pOriginal)) {
             CopyKeepingOriginal(pExisting, pLoaded, pLoadedOriginal ? nullptr : pOriginal);
+            // It holds the stored state now, and is stored again.
+            pExisting->SetChanged(TRUE);
             continue;
         }
         // The program's bar changed since the state was stored.
@@ -285,8 +297,10 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList,
         CString strFormat, strMessage;
         XTPGetResourceManager()->LoadString(&strFormat, XTP_IDS_CONFIRM_UPDATE);
         strMessage.Format(strFormat, static_cast<LPCTSTR>(pExisting->GetTitle()));
-        if (AfxMessageBox(strMessage, MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (AfxMessageBox(strMessage, MB_YESNO | MB_ICONQUESTION) == IDNO) {
             CopyKeepingOriginal(pExisting, pLoaded, pOriginal);
+            pExisting->SetChanged(TRUE);
+        }
     }
 }
 

@@ -17,6 +17,14 @@ namespace {
 const DWORD kHideFlagsDefined = 0x7F;
 // Far more templates than a program has; a larger stored count is damage.
 const DWORD_PTR kMaxDocTemplates = 4096;
+// Bounds of stored edit and combo box values; beyond them a value is damage.
+const long kMaxControlWidth = 4096;
+const long kMaxDropDownItems = 256;
+// The shell's completion flags (sources, switches, tab use, overrides).
+const DWORD kShellAutoCompleteDefined = 0xF000007F;
+// The edit window styles an edit part may carry: alignment, case, password,
+// scrolling, selection, read-only, return and digits; never multi-line.
+const DWORD kEditStylesDefined = 0x3FFF & ~static_cast<DWORD>(ES_MULTILINE);
 
 BOOL IsPopupKind(long nType)
 {
@@ -138,44 +146,63 @@ void CXTPControlPopup::DoPropExchange(CXTPPropExchange* pPX)
 void CXTPControlComboBox::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPControlPopup::DoPropExchange(pPX);
-    // The list's drop-down style, the hint and the completion settings are
-    // kept in their order so that the data stay readable, but this combo
-    // box has no use for them.
-    BOOL bDropDown = TRUE;
+    BOOL bDropDown = m_bDropDown;
     XTPExchangeBoolWithDefault(pPX, L"DropDown", bDropDown, TRUE);
-    XTPExchangeLongWithDefault(pPX, L"Width", m_nWidth, 0);
-    XTPExchangeLongWithDefault(pPX, L"ComboStyle", m_comboStyle, 0);
+    long nWidth = m_nWidth;
+    XTPExchangeLongWithDefault(pPX, L"Width", nWidth, 0);
+    long nComboStyle = m_comboStyle;
+    XTPExchangeLongWithDefault(pPX, L"ComboStyle", nComboStyle, 0);
+    DWORD dwShellFlags = m_dwShellAutoCompleteFlags;
+    long nEditIconId = m_nEditIconId;
+    long nDropDownItemCount = m_nDropDownItemCount;
+    DWORD dwEditStyle = m_dwEditStyle;
     if (pPX->m_nSchema > 8) {
-        CString strEditHint;
-        XTPExchangeStringWithDefault(pPX, L"EditHint", strEditHint, L"");
-        DWORD dwAutoComplete = 0;
-        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", dwAutoComplete, 0);
-        BOOL bAutoComplete = FALSE;
-        XTPExchangeBoolWithDefault(pPX, L"AutoComplete", bAutoComplete, FALSE);
-        long nEditIconId = 0;
+        XTPExchangeStringWithDefault(pPX, L"EditHint", m_strEditHint, L"");
+        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", dwShellFlags, 0);
+        XTPExchangeBoolWithDefault(pPX, L"AutoComplete", m_bAutoComplete, FALSE);
         XTPExchangeLongWithDefault(pPX, L"EditIconId", nEditIconId, 0);
-        long nDropDownItemCount = 12;
         XTPExchangeLongWithDefault(pPX, L"DropDownItemCount", nDropDownItemCount, 12);
     }
-    if (pPX->m_nSchema > 16) {
-        DWORD dwEditStyle = 0;
+    if (pPX->m_nSchema > 16)
         XTPExchangeLongWithDefault(pPX, L"EditStyle", dwEditStyle, 0);
-    }
+    if (pPX->IsStoring())
+        return;
+    // A stored value out of its range leaves the default.
+    SetDropDown(bDropDown);
+    if (nWidth > 0 && nWidth <= kMaxControlWidth)
+        m_nWidth = nWidth;
+    if (nComboStyle == 0 || nComboStyle == 1)
+        m_comboStyle = nComboStyle;
+    SetShellAutoComplete(dwShellFlags & kShellAutoCompleteDefined);
+    if (nEditIconId >= 0)
+        m_nEditIconId = nEditIconId;
+    if (nDropDownItemCount > 0 && nDropDownItemCount <= kMaxDropDownItems)
+        m_nDropDownItemCount = nDropDownItemCount;
+    m_dwEditStyle = dwEditStyle & kEditStylesDefined;
 }
 
 void CXTPControlEdit::DoPropExchange(CXTPPropExchange* pPX)
 {
     CXTPControl::DoPropExchange(pPX);
+    long nWidth = m_nWidth;
+    DWORD dwShellFlags = m_dwShellAutoCompleteFlags;
+    DWORD dwEditStyle = m_dwEditStyle;
     if (pPX->m_nSchema > 5) {
         XTPExchangeBoolWithDefault(pPX, L"HasLabel", m_bLabel, FALSE);
-        XTPExchangeLongWithDefault(pPX, L"Width", m_nWidth, 0);
+        XTPExchangeLongWithDefault(pPX, L"Width", nWidth, 0);
     }
     if (pPX->m_nSchema >= 8)
         XTPExchangeBoolWithDefault(pPX, L"ReadOnly", m_bReadOnly, FALSE);
     if (pPX->m_nSchema > 8) {
         XTPExchangeStringWithDefault(pPX, L"EditHint", m_strEditHint, L"");
-        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", m_dwShellAutoCompleteFlags, 0);
+        XTPExchangeLongWithDefault(pPX, L"ShellAutoCompleteFlags", dwShellFlags, 0);
     }
     if (pPX->m_nSchema >= 17)
-        XTPExchangeLongWithDefault(pPX, L"EditStyle", m_dwEditStyle, 0);
+        XTPExchangeLongWithDefault(pPX, L"EditStyle", dwEditStyle, 0);
+    if (pPX->IsStoring())
+        return;
+    if (nWidth > 0 && nWidth <= kMaxControlWidth)
+        m_nWidth = nWidth;
+    SetShellAutoComplete(dwShellFlags & kShellAutoCompleteDefined);
+    m_dwEditStyle = dwEditStyle & kEditStylesDefined;
 }

@@ -1,4 +1,8 @@
+#include <algorithm>
+#include <vector>
 #include "framework/gdi/CDC.h"
+#include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {
@@ -95,9 +99,63 @@ void CXTPPaintManager::DrawAnimationFade(CDC* pDestDC, CDC* pSrcDC, CRect rc)
     }
 }
 
-// A short popup menu shows its hidden commands at once: expanding draws no
-// steps.
-void CXTPPaintManager::AnimateExpanding(CXTPCommandBar* /*pCommandBar*/, CDC* /*pDestDC*/, CDC* /*pSrcDC*/,
-                                        BOOL /*bExpandDown*/)
+// The expanded bar's picture in strips of controls alike: those the
+// expansion brings grow step by step, the others keep their height.
+void CXTPPaintManager::AnimateExpanding(CXTPCommandBar* pCommandBar, CDC* pDestDC, CDC* pSrcDC, BOOL bExpandDown)
 {
+    if (pCommandBar == nullptr || pDestDC == nullptr || pSrcDC == nullptr || m_nAnimationSteps < 1)
+        return;
+    CRect rc;
+    if (pCommandBar->GetSafeHwnd())
+        pCommandBar->GetClientRect(&rc);
+    else
+        for (int i = 0; i < pCommandBar->GetControlCount(); i++)
+            if (pCommandBar->GetControl(i)->IsVisible())
+                rc.UnionRect(rc, pCommandBar->GetControl(i)->GetRect());
+    if (rc.IsRectEmpty())
+        return;
+
+    struct Strip
+    {
+        int top, bottom;
+        BOOL bGrows;
+    };
+    std::vector<Strip> strips;
+    for (int i = 0; i < pCommandBar->GetControlCount(); i++) {
+        CXTPControl* pControl = pCommandBar->GetControl(i);
+        if (!pControl->IsVisible())
+            continue;
+        BOOL bGrows = pControl->GetRarelyUsed();
+        int nTop = std::max(pControl->GetRect().top, rc.top);
+        if (strips.empty())
+            strips.push_back({rc.top, rc.top, bGrows});
+        else if (strips.back().bGrows != bGrows && nTop > strips.back().top)
+            strips.push_back({nTop, nTop, bGrows});
+        strips.back().bottom = std::max(strips.back().bottom, static_cast<int>(pControl->GetRect().bottom));
+    }
+    if (strips.empty())
+        return;
+    // Each strip reaches the next; the last one the bar's bottom.
+    for (size_t k = 0; k + 1 < strips.size(); k++)
+        strips[k].bottom = strips[k + 1].top;
+    strips.back().bottom = std::max(strips.back().bottom, static_cast<int>(rc.bottom));
+
+    int nFrameTime = m_nAnimationTime / m_nAnimationSteps;
+    for (int nStep = 1; nStep <= m_nAnimationSteps; nStep++) {
+        int y = bExpandDown ? rc.top : rc.bottom;
+        for (size_t n = 0; n < strips.size(); n++) {
+            const Strip& strip = strips[bExpandDown ? n : strips.size() - 1 - n];
+            int cySource = strip.bottom - strip.top;
+            int cyShown = strip.bGrows ? MulDiv(cySource, nStep, m_nAnimationSteps) : cySource;
+            if (!bExpandDown)
+                y -= cyShown;
+            if (cyShown > 0)
+                pDestDC->StretchBlt(rc.left, y, rc.Width(), cyShown, pSrcDC, rc.left, strip.top, rc.Width(),
+                                    cySource, SRCCOPY);
+            if (bExpandDown)
+                y += cyShown;
+        }
+        if (nFrameTime > 0)
+            Sleep(static_cast<DWORD>(nFrameTime));
+    }
 }

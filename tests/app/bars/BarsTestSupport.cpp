@@ -1,0 +1,268 @@
+#include "BarsTestSupport.h"
+
+#include <shlwapi.h>
+
+#include "app/frame/AlertPopups.h"
+#include "engine/SettingsStore.h"
+#include "engine/db/CDatabaseManager.h"
+#include "support/TestInput.h"
+#include "support/TestWindows.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControlPopup.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+
+namespace barstest {
+
+namespace {
+
+const wchar_t kRegistryKey[] = L"TavrolinTests";
+const wchar_t kAppName[] = L"TavrolinBars";
+
+std::vector<CString> g_opened;
+
+void RecordOpenedPage(const CString& strAddress)
+{
+    g_opened.push_back(strAddress);
+}
+
+std::function<void(HWND)> g_modalAction;
+bool g_modalRun = false;
+UINT_PTR g_modalTimer = 0;
+
+void CALLBACK RunModalAction(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hBox = testwindows::FindThreadWindow(L"#32770");
+    if (hBox == nullptr || g_modalRun)
+        return;
+    ::KillTimer(nullptr, g_modalTimer);
+    g_modalTimer = 0;
+    g_modalRun = true;
+    g_modalAction(hBox);
+}
+
+} // namespace
+
+CInModal::CInModal(std::function<void(HWND)> action)
+{
+    g_modalAction = std::move(action);
+    g_modalRun = false;
+    g_modalTimer = ::SetTimer(nullptr, 0, 50, RunModalAction);
+}
+
+CInModal::~CInModal()
+{
+    if (g_modalTimer != 0)
+        ::KillTimer(nullptr, g_modalTimer);
+    g_modalTimer = 0;
+    g_modalAction = nullptr;
+}
+
+bool CInModal::HasRun() const
+{
+    return g_modalRun;
+}
+
+CString TestPicturePath(LPCWSTR name)
+{
+    const char* source = getenv("TAVROLIN_SOURCE_DIR");
+    CString path = CString(L"Z:") + CString(source ? source : "") + L"/tests/app/bars/pics/" + name;
+    path.Replace(L'/', L'\\');
+    return path;
+}
+
+CBarsApp::CBarsApp(BOOL bFresh)
+    : CWinApp(kAppName)
+{
+    SetRegistryKey(kRegistryKey);
+    if (bFresh)
+        DeleteStoredKey();
+}
+
+CBarsApp::~CBarsApp()
+{
+    DeleteStoredKey();
+}
+
+void CBarsApp::DeleteStoredKey()
+{
+    ::SHDeleteKeyW(HKEY_CURRENT_USER, (CString(L"Software\\") + kRegistryKey).GetString());
+}
+
+void CBarsApp::WriteSetting(LPCWSTR pszName, LPCWSTR pszValue)
+{
+    AfxGetApp()->WriteProfileString(L"Settings", pszName, pszValue);
+}
+
+CInfoFile::CInfoFile()
+    : m_path(CSettingsStore::GetProgramFolder() + L"wm-info.xml")
+{
+    // The file is read through the system's XML objects.
+    ::CoInitialize(nullptr);
+}
+
+CInfoFile::~CInfoFile()
+{
+    ::DeleteFileW(m_path);
+    ::CoUninitialize();
+}
+
+void CInfoFile::Write(const std::string& utf8) const
+{
+    HANDLE hFile = ::CreateFileW(m_path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD nWritten = 0;
+    ::WriteFile(hFile, utf8.data(), (DWORD)utf8.size(), &nWritten, nullptr);
+    ::CloseHandle(hFile);
+}
+
+std::string CInfoFile::Document(const std::vector<std::pair<const char*, const char*>>& pages)
+{
+    std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Info>\n";
+    for (const auto& page : pages)
+    {
+        text += "  <WebPage>\n";
+        if (page.first != nullptr)
+            text += std::string("    <Name>") + page.first + "</Name>\n";
+        if (page.second != nullptr)
+            text += std::string("    <Url>") + page.second + "</Url>\n";
+        text += "  </WebPage>\n";
+    }
+    return text + "</Info>\n";
+}
+
+COpenedPages::COpenedPages()
+{
+    g_opened.clear();
+    CAlertPopups::s_pfnOpenPage = &RecordOpenedPage;
+}
+
+COpenedPages::~COpenedPages()
+{
+    CAlertPopups::s_pfnOpenPage = &CAlertPopups::OpenPageInBrowser;
+    g_opened.clear();
+}
+
+std::vector<CString>& COpenedPages::Opened()
+{
+    return g_opened;
+}
+
+void FrameBars::SetUp()
+{
+    wchar_t szTemp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szTemp);
+    folder = CString(szTemp) + L"tavrolin_bars\\";
+    ::CreateDirectoryW(folder, nullptr);
+    ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+    pFrame = frametest::CreateFrame();
+    ASSERT_NE(pFrame, nullptr);
+    hFrame = pFrame->GetSafeHwnd();
+    app.m_pMainWnd = pFrame;
+}
+
+void FrameBars::TearDown()
+{
+    if (pFrame != nullptr && pFrame->GetCommandBars() != nullptr && ::IsWindow(hFrame))
+        pFrame->GetCommandBars()->ClosePopups();
+    if (::IsWindow(hFrame))
+        pFrame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+    // The frame's end posts the quit that ends the program: not this test's.
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT)
+            ::DispatchMessageW(&msg);
+    CDatabaseManager::GetInstance().Close();
+}
+
+void FrameBars::ShowFrame()
+{
+    pFrame->SetWindowPos(nullptr, 20, 20, 800, 560, SWP_NOZORDER | SWP_SHOWWINDOW);
+    ::SetForegroundWindow(hFrame);
+    ASSERT_TRUE(testpump::PumpUntil([this] { return ::GetActiveWindow() == hFrame; }));
+    frametest::ViewOf(pFrame)->SetFocus();
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+}
+
+CXTPToolBar* FrameBars::ToolBar() const
+{
+    return pFrame->GetStandardToolBar();
+}
+
+CXTPMenuBar* FrameBars::MenuBar() const
+{
+    return static_cast<CXTPMenuBar*>(pFrame->GetCommandBars()->GetMenuBar());
+}
+
+CXTPControl* FrameBars::ToolBarButton(int nID) const
+{
+    return ToolBar()->GetControls()->FindControl(nID);
+}
+
+CRect FrameBars::ScreenRect(CXTPControl* pControl) const
+{
+    CRect rc = pControl->GetRect();
+    ::MapWindowPoints(pControl->GetParent()->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+CXTPPopupBar* FrameBars::OpenMenu(int nIndex)
+{
+    CXTPControl* pTitle = MenuBar()->GetControls()->GetAt(nIndex);
+    const CRect rc = ScreenRect(pTitle);
+    testinput::MoveMouseAndWait(rc.CenterPoint());
+    testinput::ClickAt(rc.CenterPoint());
+    CXTPPopupBar* pPopup = static_cast<CXTPPopupBar*>(pTitle->GetCommandBar());
+    if (!testpump::PumpUntil([pPopup] { return pPopup != nullptr && ::IsWindowVisible(pPopup->GetSafeHwnd()); }))
+        return nullptr;
+    testpump::PumpUntilIdle();
+    return pPopup;
+}
+
+void FrameBars::CloseMenus()
+{
+    pFrame->GetCommandBars()->ClosePopups();
+    testpump::PumpUntilIdle();
+}
+
+void FrameBars::LoadWideLogo()
+{
+    ASSERT_TRUE(CMainFrame::LoadLogoBitmap(TestPicturePath(L"wide.jpg"), pFrame->GetLogoBitmap()));
+    ToolBar()->DelayLayout();
+    pFrame->GetCommandBars()->RecalcFrameLayout();
+    testpump::PumpUntilIdle();
+}
+
+std::vector<int> FrameBars::VisibleIds(CXTPCommandBar* pBar)
+{
+    std::vector<int> ids;
+    CXTPControls* pControls = pBar->GetControls();
+    for (int i = 0; i < pControls->GetCount(); ++i)
+        if (pControls->GetAt(i)->IsVisible())
+            ids.push_back(pControls->GetAt(i)->GetID());
+    return ids;
+}
+
+bool FrameBars::PumpAppUntil(const std::function<bool()>& condition)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition())
+    {
+        if (::GetTickCount() - start >= testpump::kDeadline)
+            return false;
+        MSG msg;
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        if (!app.PumpMessage())
+            return condition();
+    }
+    return true;
+}
+
+} // namespace barstest
