@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts the program under Wine, with the simulated
 # ticket site as its proxy, and waits until the program ends; the site ends
-# with it. Without a display the program runs on a hidden Xvfb display of
-# its own, which is named so that one can look at it.
+# with it. Addresses the program opens go to the site. Without a display
+# the program runs on a hidden Xvfb display of its own, which is named so
+# that one can look at it; the history lines are printed as they come and
+# the screen is saved every 30 s.
 # TAVROLIN_SCENARIO: the site's scenario; TAVROLIN_SITE_LOG: a file that
-# receives one line per request the site answers.
+# receives one line per request the site answers (default <build>/ticketsite.log).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVROLIN_BUILD_DIR:-$root/build}
@@ -19,9 +21,10 @@ if [ ! -f "$exe" ]; then
     exit 0
 fi
 
-site= xvfb=
+site= xvfb= watcher=
 portfile=$(mktemp) displayfile=$(mktemp)
 cleanup() {
+    [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true
     [ -z "$site" ] || kill "$site" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -f "$portfile" "$displayfile"
@@ -32,16 +35,17 @@ trap 'exit 130' INT TERM
 # The program's sites lie in the reserved .test domain: the simulated site
 # serves them as the HTTP proxy (tools/ticketsite/README.md).
 scenario=${TAVROLIN_SCENARIO:-$root/tools/ticketsite/scenarios/demo.json}
-sitelog=()
-[ -z "${TAVROLIN_SITE_LOG:-}" ] || sitelog=(--log "$TAVROLIN_SITE_LOG")
+sitelog=${TAVROLIN_SITE_LOG:-$build/ticketsite.log}
 python3 "$root/tools/ticketsite/ticketsite.py" --scenario "$scenario" --port 0 --port-file "$portfile" \
-    "${sitelog[@]}" --quiet &
+    --log "$sitelog" --quiet &
 site=$!
 for _ in $(seq 100); do [ -s "$portfile" ] && break; sleep 0.1; done
 [ -s "$portfile" ] || { echo "run: the simulated site did not start"; exit 1; }
 port=$(cat "$portfile")
 
+headless=
 if [ -z "${DISPLAY:-}" ]; then
+    headless=1
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
@@ -49,6 +53,7 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=":$(head -n1 "$displayfile")"
     echo "run: there is no display here, so Tavrolin runs on the hidden display $DISPLAY."
     echo "run: a picture of it: DISPLAY=$DISPLAY import -window root tavrolin.png (Ctrl+C ends it)"
+    echo "run: history lines are printed as they come; the screen is saved every 30 s in $build/screenshots."
 fi
 
 # A prefix of the program's own: the tests' prefix keeps windows unmanaged.
@@ -60,12 +65,49 @@ trap 'wineserver -k 2>/dev/null; exit 130' INT TERM
 # end: the program starts on a server that ends when the program does.
 wineserver -k 2>/dev/null || true
 wineserver -w
+
+# Addresses the program opens (popup titles, pane rows, web pages) reach the site.
+links="$build/run-links.log"
+: > "$links"
+# Wine finds the script by its Z: path and hands it its arguments as they are.
+open_command="\"Z:$(printf '%s' "$root/tools/run-open-link.sh" | tr / '\\')\" 127.0.0.1:$port \"$links\" \"%1\""
+wine reg add 'HKLM\Software\Classes\http\shell\open\command' /ve /d "$open_command" /f \
+    </dev/null >/dev/null 2>&1 || true
+
 # After wine-env.sh, which clears the proxy for the tests.
 export http_proxy="http://127.0.0.1:$port"
 
+# Prints each new line of the history dump and each address opened; without
+# a display it also saves the screen every 30 s.
+watch_run() {
+    local dump="$build/app/statistic.log" seen="$build/run-seen.tmp" shots="$build/screenshots" tick=0 new
+    : > "$seen"
+    mkdir -p "$shots"
+    while sleep 1; do
+        # The dump is written in the ANSI code page (Windows-1252).
+        new=$(LC_ALL=C grep -avxF -f "$seen" "$dump" 2>/dev/null) || true
+        if [ -n "$new" ]; then
+            printf '%s\n' "$new" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/^/history: /'
+            printf '%s\n' "$new" >> "$seen"
+        fi
+        new=$(LC_ALL=C grep -avxF -f "$seen" "$links" 2>/dev/null) || true
+        if [ -n "$new" ]; then
+            printf '%s\n' "$new" | sed 's/^/run: the program opened /'
+            printf '%s\n' "$new" >> "$seen"
+        fi
+        tick=$((tick + 1))
+        if [ -n "$headless" ] && [ $((tick % 30)) -eq 0 ]; then
+            import -display "$DISPLAY" -window root "$shots/run-$(date +%H%M%S).png" 2>/dev/null || true
+        fi
+    done
+}
+watch_run &
+watcher=$!
+
 echo "run: Tavrolin starts on $DISPLAY; the simulated site answers on port $port ($(basename "$scenario"))."
 rc=0
-wine "$exe" "$@" || rc=$?
+# Wine's and the sound library's complaints (no sound device under Xvfb) go to a log.
+wine "$exe" "$@" 2>>"$build/run-wine.log" || rc=$?
 # wine may return while the program goes on: the server ends with it.
 wineserver -w
 exit $rc

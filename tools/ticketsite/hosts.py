@@ -1,6 +1,7 @@
 """The host names the program asks for, read from the one C++ header that
 holds them, so that the site and the program cannot drift apart."""
 
+import ipaddress
 import re
 from urllib.parse import urlsplit
 
@@ -18,6 +19,16 @@ def _host_of(value):
     if "://" in value:
         return urlsplit(value).hostname or ""
     return value.split("/")[0].split(":")[0]
+
+
+def _is_own_address(host):
+    if host.lower() == "localhost":
+        return True
+    try:
+        ipaddress.ip_address(host.strip("[]"))
+        return True
+    except ValueError:
+        return False
 
 
 class Hosts:
@@ -53,7 +64,12 @@ class Hosts:
         return self
 
     def serves(self, kind, host):
-        """Whether a page kind may be asked of this host."""
+        """Whether a page kind may be asked of this host. The site's own
+        address (numeric, or localhost), as a browser given a program's
+        address with the site in place of the host asks for it, serves
+        every page."""
+        if host is not None and _is_own_address(host):
+            return True
         if kind in ("statistics",):
             expected = self.statistics
         elif kind == "info":

@@ -38,6 +38,16 @@ class Scenarios(unittest.TestCase):
                 Scenario({"offers": [entry]})
 
 
+class HostNames(unittest.TestCase):
+    def test_the_sites_own_address_serves_every_page_and_strange_names_none(self):
+        hosts = Hosts("tickets.example", "stats.example", "info.example")
+        cases = [("resale-list", "127.0.0.1", True), ("statistics", "localhost", True), ("info", "[::1]", True),
+                 ("resale-list", "tickets.example", True), ("resale-list", "stats.example", False),
+                 ("statistics", "tickets.example", False), ("tst-list", "127.0.0.1.example", False)]
+        for kind, host, served in cases:
+            self.assertEqual(hosts.serves(kind, host), served, (kind, host))
+
+
 class Server(unittest.TestCase):
     def setUp(self):
         self.folder = tempfile.mkdtemp()
