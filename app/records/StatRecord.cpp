@@ -17,6 +17,16 @@ CXTPReportRecordItem* NewDateItem(const COleDateTime& date, LPCTSTR format)
     return pItem;
 }
 
+// A row of a team series names no match: its date field stays zero, which
+// would read as 30.12.1899. Such a row shows no match date.
+COleDateTime MatchDate(const StatRow& row)
+{
+    COleDateTime date = row.dtMatch;
+    if (static_cast<DATE>(date) == 0)
+        date.SetStatus(COleDateTime::null);
+    return date;
+}
+
 } // namespace
 
 CStatRecord::CStatRecord() = default;
@@ -28,7 +38,7 @@ CStatRecord::CStatRecord(const StatRow& row)
     AddItem(NewTeamItem(row.strTeam1));
     AddItem(NewTeamItem(row.strTeam2));
     AddItem(new CXTPReportRecordItemText(row.strCity));
-    AddItem(NewDateItem(row.dtMatch, L"%x"));
+    AddItem(NewDateItem(MatchDate(row), L"%x"));
     AddItem(new CXTPReportRecordItemText(row.strCategory));
 }
 

@@ -211,4 +211,10 @@ TEST_F(Records, TicketAndStatisticRowsLinkTheStartAndFlagKnownTeams)
     ASSERT_EQ(7, stat.GetItemCount());
     EXPECT_EQ(31, stat.GetItem(2)->GetIconIndex());
     EXPECT_STREQ(row.dtMatch.Format(L"%x"), stat.GetItem(5)->GetCaption(nullptr));
+
+    // A team series' row has no match date: nothing shows, not the zero date.
+    StatRow series;
+    series.strCategory = L"TST 4 ";
+    CStatRecord seriesRecord(series);
+    EXPECT_STREQ(L"", seriesRecord.GetItem(5)->GetCaption(nullptr));
 }
