@@ -103,6 +103,11 @@ SHAPES = [
 ]
 
 
+def scaled(shape, factor):
+    """A shape drawn for 16 pixels, stretched by factor."""
+    return lambda x, y: shape(x / factor, y / factor)
+
+
 def shade(colour, y, height):
     """A light top-to-bottom shading so the icons do not look flat."""
     f = 1.15 - 0.3 * y / max(height - 1, 1)
@@ -644,6 +649,8 @@ def main():
     write_bmp('alpha_strip.bmp', strip([draw_alpha(s, c, 16) for s, c in SHAPES]), 32)
     # Four hard-edged images on pure green (the application's mask colour).
     write_bmp('green_strip.bmp', strip([draw_masked(s, c, 16, GREEN)[0] for s, c in SHAPES[:4]]), 24)
+    # The same four at 24 x 24 on green, for a toolbar of mid-sized images.
+    write_bmp('green_strip24.bmp', strip([draw_masked(scaled(s, 1.5), c, 24, GREEN)[0] for s, c in SHAPES[:4]]), 24)
     # The same four on magenta, for cutting by the top-left pixel.
     write_bmp('magenta_strip.bmp', strip([draw_masked(s, c, 16, MAGENTA)[0] for s, c in SHAPES[4:8]]), 24)
     # Icons: one with 32-bit images at 16 and 32 pixels, plain 24-bit ones.

@@ -5,6 +5,8 @@
 #include "resources/AppIds.h"
 #include "resources/ToolkitControlsIds.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 
@@ -128,5 +130,44 @@ TEST_F(LoadToolBar, SizesBeyondTheImageListGiveNoIcons)
         EXPECT_EQ(c.icons, !!m_bar.LoadToolBar(c.id));
         EXPECT_EQ(4, m_bar.GetControls()->GetCount()) << "the buttons are made either way";
         EXPECT_EQ(c.icons, m_bar.GetImageManager()->GetIconSet(103) != nullptr);
+    }
+}
+
+// The image width of the resource decides the bar's icon size: 16 leaves it
+// to the options, any other width becomes the bar's own, which the large
+// icons then double. The icons are cut at the resource's size.
+TEST_F(LoadToolBar, ImageWidthDecidesTheBarsIconSize)
+{
+    struct Case
+    {
+        UINT id;
+        const char* what;
+        int width;
+        CSize icons, largeIcons, iconsWithLargeOption;
+    } cases[] = {
+        {27903, "16 x 16", 16, CSize(20, 20), CSize(40, 40), CSize(40, 40)},
+        {27908, "24 x 24", 24, CSize(24, 24), CSize(48, 48), CSize(48, 48)},
+        {IDR_TOOLBAR_ALPHA, "32 x 32", 32, CSize(32, 32), CSize(64, 64), CSize(64, 64)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CXTPCommandBars commandBars;
+        CXTPCommandBarsOptions* pOptions = commandBars.GetCommandBarsOptions();
+        pOptions->szIcons = CSize(20, 20);
+        CTestBar bar;
+        ASSERT_TRUE(bar.Create(&m_site, CRect(0, 0, 600, 40)));
+        bar.SetCommandBars(&commandBars);
+        bar.SetImageManager(new CXTPImageManager());
+        ASSERT_TRUE(bar.LoadToolBar(c.id));
+        EXPECT_EQ(c.icons, bar.GetIconSize());
+        EXPECT_EQ(c.largeIcons, bar.GetLargeIconSize());
+        pOptions->bLargeIcons = TRUE;
+        EXPECT_EQ(c.iconsWithLargeOption, bar.GetIconSize());
+        UINT nFirst = static_cast<UINT>(bar.GetControl(0)->GetID());
+        EXPECT_TRUE(bar.GetImageManager()->HasExactImage(nFirst, c.width));
+        EXPECT_FALSE(bar.GetImageManager()->HasExactImage(nFirst, c.width == 16 ? 24 : 16));
+        bar.GetControls()->RemoveAll();
+        bar.SetCommandBars(nullptr);
+        bar.DestroyWindow();
     }
 }

@@ -1,5 +1,6 @@
 // Popup controls on a menu-like bar with real input: titles only light up
-// until a menu is open, then open in turn; a submenu opens beside its item.
+// until a menu is open, then open in turn; a submenu opens beside its item;
+// split buttons open from their arrow and run from their command part.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/gdi/CClientDC.h"
@@ -132,4 +133,90 @@ TEST_F(PopupControl, SubmenuOpensBesideItsItem)
     HDC hScreen = GetDC(nullptr);
     testshot::Save(testshot::CaptureDC(hScreen, rcShot), L"commandbars_menu_dropdown.png");
     ReleaseDC(nullptr, hScreen);
+}
+
+// Split buttons clicked for real: on the bar and as a menu item, a click on
+// the arrow part opens the popup and runs nothing; a click on the command
+// part runs the command and opens nothing.
+TEST_F(PopupControl, SplitButtonsOpenFromTheArrowAndRunFromTheCommandPart)
+{
+    const int ID_SPLIT_BAR = 300, ID_SPLIT_ITEM = 301;
+    CXTPControlPopup* pBarSplit = AddTitle(&m_bar, L"&Suchen", {L"Nach Datum", L"Nach Ort"});
+    pBarSplit->SetType(xtpControlSplitButtonPopup);
+    pBarSplit->SetID(ID_SPLIT_BAR);
+    CClientDC dc(&m_bar);
+    m_bar.GetControls()->CalcDynamicSize(&dc, 500, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+    CXTPCommandBar* pFileMenu = m_pFile->GetCommandBar();
+    CXTPControlPopup* pItemSplit = new CXTPControlPopup();
+    pFileMenu->GetControls()->Add(pItemSplit, ID_SPLIT_ITEM);
+    pItemSplit->SetCaption(L"&Drucken");
+    pItemSplit->SetType(xtpControlSplitButtonPopup);
+    pItemSplit->SetFlags(xtpFlagManualUpdate);  // the site handles no command: menus would disable it
+    CXTPPopupBar* pPrintMenu = CXTPPopupBar::CreatePopupBar(nullptr);
+    pPrintMenu->GetControls()->Add(new CXTPControlButton(), 210)->SetCaption(L"Vorschau");
+    pItemSplit->SetCommandBar(pPrintMenu);
+    pPrintMenu->InternalRelease();
+
+    auto commands = [&] {
+        std::vector<UINT> ids;
+        for (const CSiteMessage& m : m_site.received)
+            if (m.message == WM_COMMAND)
+                ids.push_back(LOWORD(m.wParam));
+        return ids;
+    };
+    // A point of the control: dx from its left edge, or from its right edge when negative.
+    auto pointIn = [&](CXTPControl* pControl, int dx) {
+        CRect rc = pControl->GetRect();
+        pControl->GetParent()->ClientToScreen(&rc);
+        return CPoint(dx >= 0 ? rc.left + dx : rc.right + dx, rc.CenterPoint().y);
+    };
+    struct Row
+    {
+        const char* what;
+        CXTPControlPopup* pSplit;
+        int dx;
+        bool opens;
+        UINT command;
+    } rows[] = {
+        {"bar, arrow", pBarSplit, -5, true, 0},
+        {"bar, command part", pBarSplit, 6, false, ID_SPLIT_BAR},
+        {"menu item, arrow", pItemSplit, -8, true, 0},
+        {"menu item, command part", pItemSplit, 40, false, ID_SPLIT_ITEM},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        m_site.received.clear();
+        if (row.pSplit == pItemSplit) {
+            ClickAt(CentreOf(m_pFile));
+            ASSERT_TRUE(PumpUntil([&] { return pFileMenu->IsVisible(); }));
+            PumpUntilIdle();
+        }
+        CXTPCommandBar* pPopup = row.pSplit->GetCommandBar();
+        // Timer messages wait behind queued input: a popup open at the release
+        // was opened by the press, not by resting on the item.
+        bool openAtRelease = false;
+        testpump::ScopedMessageFilter watch([&](MSG& msg) {
+            if (msg.message == WM_LBUTTONUP)
+                openAtRelease = pPopup->GetSafeHwnd() && pPopup->IsVisible();
+            return false;
+        });
+        ClickAt(pointIn(row.pSplit, row.dx));
+        if (row.opens) {
+            EXPECT_TRUE(PumpUntil([&] { return pPopup->IsVisible(); })) << "the arrow opens the popup";
+            if (row.pSplit == pItemSplit) {
+                EXPECT_TRUE(openAtRelease) << "by the press";
+            }
+            PumpUntilIdle();
+            EXPECT_TRUE(row.pSplit->GetPopup());
+            EXPECT_TRUE(commands().empty()) << "and runs nothing";
+        } else {
+            EXPECT_TRUE(PumpUntil([&] { return !commands().empty(); })) << "the command part runs the command";
+            PumpUntilIdle();
+            EXPECT_EQ(std::vector<UINT>{row.command}, commands());
+            EXPECT_FALSE(pPopup->IsVisible()) << "and opens nothing";
+        }
+        XTPMouseManager()->EndAllTracking();
+        PumpUntil([&] { return !pFileMenu->GetSafeHwnd() && !pPopup->GetSafeHwnd(); });
+        PumpUntilIdle();
+    }
 }

@@ -1,6 +1,6 @@
 // The edit box control driven by real input: hint, focus notifications, Esc,
-// clipboard keys past the frame's accelerators, vertical bars; with the rich
-// edit window and with the plain-edit fallback.
+// clipboard keys past the frame's accelerators, Tab from the tracking bar,
+// vertical bars; with the rich edit window and with the plain-edit fallback.
 #include <gtest/gtest.h>
 #include "EditPartStage.h"
 #include "support/Screenshot.h"
@@ -227,6 +227,52 @@ TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesI
         m_bar.EndTracking();
         PumpUntilIdle();
     }
+}
+
+// Tab on a tracking bar walks its controls; landing on the edit box hands
+// its window the focus, so that typing goes there, and moving on takes it
+// back. The bar keeps tracking throughout.
+TEST_P(EditBox, TabOnTheTrackingBarHandsTheEditBoxTheFocus)
+{
+    m_bar.GetControls()->Add(xtpControlButton, 801, CString(), 0)->SetRect(CRect(255, 2, 280, 26));
+    m_bar.GetControls()->Add(xtpControlButton, 802)->SetRect(CRect(285, 2, 310, 26));
+    ASSERT_EQ(1, m_pEdit->GetIndex());
+    m_bar.SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
+    PumpUntilIdle();
+    ASSERT_EQ(0, m_bar.GetSelectedIndex());
+    struct Row
+    {
+        std::initializer_list<WORD> chord;
+        int selected;
+        bool editFocused;
+        const char* what;
+    } rows[] = {
+        {{VK_TAB}, 1, true, "Tab onto the edit box"},
+        {{VK_TAB}, 2, false, "Tab on past it"},
+        {{VK_SHIFT, VK_TAB}, 1, true, "Shift+Tab back onto it"},
+        {{VK_SHIFT, VK_TAB}, 0, false, "Shift+Tab on before it"},
+        {{VK_SHIFT, VK_TAB}, 2, false, "Shift+Tab wraps past it"},
+        {{VK_TAB}, 0, false, "Tab wraps"},
+        {{VK_TAB}, 1, true, "and onto it again"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        SendChord(row.chord);
+        PumpUntil([&] { return m_bar.GetSelectedIndex() == row.selected; });
+        PumpUntilIdle();
+        EXPECT_EQ(row.selected, m_bar.GetSelectedIndex());
+        EXPECT_EQ(row.editFocused, !!m_pEdit->IsFocused());
+        EXPECT_EQ(row.editFocused, ::GetFocus() == EditWindow());
+        EXPECT_EQ(xtpTrackingKeyboard, m_bar.IsTrackingMode());
+    }
+    SendKey('K');
+    EXPECT_TRUE(PumpUntilText(L"k")) << "typing goes into the edit box";
+    EXPECT_EQ(1, m_bar.GetSelectedIndex()) << "not to the bar's mnemonics";
+    std::vector<UINT> focusChanges;
+    for (UINT code : Notifications())
+        if (code != 0x300)
+            focusChanges.push_back(code);
+    EXPECT_EQ(std::vector<UINT>({0x100, 0x200, 0x100, 0x200, 0x100}), focusChanges);
 }
 
 INSTANTIATE_TEST_SUITE_P(Loaders, EditBox, testing::Values(TRUE, FALSE),

@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
     ON_WM_MOUSEACTIVATE()
+    ON_WM_SETFOCUS()
     ON_WM_NCACTIVATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
@@ -58,7 +59,32 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
 
 void CXTPToolBar::EnableDocking(DWORD dwFlags)
 {
+    m_bDockContext = TRUE;
     m_dwFlags = dwFlags;
+}
+
+void CXTPToolBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CXTPCommandBar::OnSetFocus(pOldWnd);
+    if (m_bDockContext || IsTrackingMode())
+        return;
+    // A bar tabbed to in a dialog is walked by the keyboard from its first control.
+    SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
+}
+
+int CXTPToolBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
+{
+    HWND hBar = GetSafeHwnd();
+    HWND hParent = hBar ? ::GetParent(hBar) : nullptr;
+    if (nChar == VK_TAB && !m_bDockContext && hParent) {
+        HWND hNext = ::GetNextDlgTabItem(hParent, hBar, GetKeyState(VK_SHIFT) < 0);
+        if (hNext && hNext != hBar) {
+            ::SetFocus(hNext);
+            SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+            return 1;
+        }
+    }
+    return CXTPCommandBar::OnHookKeyDown(nChar, lParam);
 }
 
 void CXTPToolBar::SetVisible(BOOL bVisible)

@@ -94,8 +94,13 @@ public:
     // Print preview hides a visible bar and shows it again afterwards.
     void OnSetPreviewMode(BOOL bPreview);
     BOOL IsInPreviewMode() const { return m_bPreviewMode; }
-    // Stores the docking permissions (low five bits) in the bar's flags.
+    // Stores the docking permissions (low five bits) in the bar's flags;
+    // the bar then belongs to a frame's docking.
     void EnableDocking(DWORD dwFlags);
+    // FALSE for a bar placed in a dialog or view rather than docked in a frame.
+    BOOL HasDockContext() const { return m_bDockContext; }
+    // Tab on a bar in a dialog moves on to the dialog's next control.
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
 
     // From the program's resources (not made by the user).
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
@@ -145,6 +150,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnClose();
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
@@ -154,6 +160,7 @@ protected:
 
     CXTPDockBar* m_pDockBar = nullptr;
     CXTPDockContext m_dockContext;
+    BOOL m_bDockContext = FALSE;
     BOOL m_bShowExpandButton = TRUE;
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bPreviewVisible = FALSE;
