@@ -197,6 +197,34 @@ TEST_F(TrayIcon, MouseMessagesGoToTheOwnerFirst)
     EXPECT_EQ(1, owner.menusOpened);
 }
 
+TEST_F(TrayIcon, AModalDialogOverTheOwnerIsBroughtForwardInsteadOfCommands)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Menü", &owner, IDI_TOOLKIT_PLAIN1, IDR_TOOLKIT_TRAY, 0, TRUE));
+    HWND hTray = tray.GetSafeHwnd();
+    // As a modal dialog leaves its owner: disabled, the dialog its last
+    // active popup.
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_VISIBLE, 0, 0, 80, 40,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+
+    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU})
+        EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, uMessage));
+    ::KillTimer(nullptr, safety);
+    EXPECT_TRUE(owner.commands.empty()) << "no command reaches the owner under its dialog";
+    EXPECT_EQ(0, owner.menusOpened);
+    EXPECT_EQ(hDialog, ::GetForegroundWindow());
+
+    // Once the dialog is gone the icon acts again.
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
+    ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(1u, owner.commands.size());
+}
+
 TEST_F(TrayIcon, MenuNeedsAResourceOfTheIconId)
 {
     CXTTrayIcon tray;

@@ -292,7 +292,21 @@ LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
     if (m_pWndOwner->SendMessage(XTWM_TRAYICON_NOTIFY, wParam, lParam) != 0)
         return 1;
 
-    switch (static_cast<UINT>(lParam))
+    const UINT uMessage = static_cast<UINT>(lParam);
+    const bool bActs = uMessage == WM_LBUTTONDBLCLK || uMessage == WM_RBUTTONUP || uMessage == WM_CONTEXTMENU ||
+                       uMessage == NIN_SELECT || uMessage == NIN_KEYSELECT;
+    // A modal dialog runs over the owner: the icon brings it forward instead
+    // of sending commands (exit, say) that would destroy the owner under the
+    // dialog's own loop.
+    if (bActs && !m_pWndOwner->IsWindowEnabled())
+    {
+        HWND hPopup = ::GetLastActivePopup(m_pWndOwner->GetSafeHwnd());
+        if (hPopup != nullptr && hPopup != m_pWndOwner->GetSafeHwnd())
+            ::SetForegroundWindow(hPopup);
+        return 1;
+    }
+
+    switch (uMessage)
     {
     case WM_LBUTTONDBLCLK:
     {
