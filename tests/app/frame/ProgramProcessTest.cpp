@@ -105,6 +105,15 @@ protected:
         RemoveDirectoryW(m_program.Folder().File(L"data.db").c_str());
     }
 
+    // Starts the program and waits until its frame shows and takes input.
+    void StartToIdleFrame(PROCESS_INFORMATION& process, HWND& hFrame)
+    {
+        process = m_program.Start();
+        ASSERT_NE(process.hProcess, nullptr);
+        ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; }));
+        ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    }
+
     CSavedRegistryKey m_settings{programsettings::SettingsKey};
     CSavedRegistryKey m_run{RunKey};
     CProgramCopy m_program;
@@ -135,11 +144,9 @@ TEST_F(ProgramProcess, FirstStartWritesTheRunValueBeforeItsWindowShows)
 TEST_F(ProgramProcess, SecondProcessStaysWindowlessAndLeavesTheFirstRunning)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION first = m_program.Start();
-    ASSERT_NE(first.hProcess, nullptr);
+    PROCESS_INFORMATION first = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(first.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(first.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(first, hFrame));
 
     const PROCESS_INFORMATION second = m_program.Start();
     ASSERT_NE(second.hProcess, nullptr);
@@ -364,11 +371,9 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
     ASSERT_TRUE(VisibleTrayIcons().empty()) << "an icon of an earlier test is left";
-    const PROCESS_INFORMATION process = m_program.Start();
-    ASSERT_NE(process.hProcess, nullptr);
+    PROCESS_INFORMATION process = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(process, hFrame));
     std::vector<HWND> icons;
     ASSERT_TRUE(testpump::WaitUntil([&] { return (icons = VisibleTrayIcons()).size() == 1; }))
         << "Wine's tray window: " << ShellTrayWindow();
@@ -470,11 +475,9 @@ std::wstring ShownBalloonText()
 TEST_F(ProgramProcess, SecondStartWhileInTheTrayShowsTheRunningBalloon)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION first = m_program.Start();
-    ASSERT_NE(first.hProcess, nullptr);
+    PROCESS_INFORMATION first = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(first.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(first.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(first, hFrame));
     PostMessageW(hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     // A balloon an earlier test left runs out first (Wine shows one for 10 s).
