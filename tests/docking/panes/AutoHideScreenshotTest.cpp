@@ -20,18 +20,6 @@
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "toolkit/tabs/colors/XTPTabColorSet.h"
 
-namespace {
-
-CRect ParentRect(HWND wnd)
-{
-    CRect rc;
-    ::GetWindowRect(wnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
-} // namespace
-
 TEST(DockingAutoHideScreenshot, StripsAndSlideOutInEveryTheme)
 {
     static const LPCWSTR names[] = {L"0_default", L"1_office", L"2_office2003", L"3_nativexp", L"4_grippered",

@@ -457,14 +457,6 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
 
 namespace {
 
-CRect ParentRect(HWND wnd)
-{
-    CRect rc;
-    ::GetWindowRect(wnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 void Tick(CWnd* wnd, UINT_PTR timer, int count)
 {
     for (int i = 0; i < count && wnd->GetSafeHwnd(); i++)

@@ -42,6 +42,15 @@ private:
     std::vector<CListBox*> m_lists;
 };
 
+// The window's rectangle in its parent's client coordinates.
+inline CRect ParentRect(HWND wnd)
+{
+    CRect rc;
+    ::GetWindowRect(wnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
 // Panes 1 "Spiele" and 2 "Statistik" of the width docked left as one group,
 // then the group hidden: the left side's auto-hide panel.
 inline CXTPDockingPaneAutoHidePanel* HideTwoPaneGroupLeft(CFrameWnd* frame, CXTPDockingPaneManager& manager,
