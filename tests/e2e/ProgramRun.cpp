@@ -166,13 +166,6 @@ bool ProgramRun::WaitForStatusText(UINT nStringId) const
     return testpump::WaitUntil([&] { return StatusText() == expected; }, kProgramDeadline);
 }
 
-std::wstring StringResource(UINT nId)
-{
-    wchar_t text[512] = L"";
-    LoadStringW(GetModuleHandleW(nullptr), nId, text, 512);
-    return text;
-}
-
 testshot::Image ProgramRun::ShootWindow(HWND hWnd, const wchar_t* name)
 {
     const RECT rect = processwindows::ScreenRectOf(hWnd);

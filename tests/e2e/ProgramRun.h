@@ -65,9 +65,6 @@ protected:
     HWND m_hFrame = nullptr;
 };
 
-// A text of the program's string table (linked into this program too).
-std::wstring StringResource(UINT nId);
-
 // Counts in an image.
 int CountPixels(const testshot::Image& image, const RECT& area, const std::function<bool(COLORREF)>& accept);
 bool IsLinkBlue(COLORREF colour);

@@ -60,4 +60,28 @@ CImportPatch::~CImportPatch()
         WriteEntry(m_ppEntry, m_pOriginal);
 }
 
+namespace {
+
+int g_failedGets = 0;
+
+BOOL WINAPI FailGetMessage(LPMSG, HWND, UINT, UINT)
+{
+    if (++g_failedGets == 100)
+        ReleaseCapture();
+    return -1;
+}
+
+} // namespace
+
+CFailingGetMessage::CFailingGetMessage()
+    : m_patch("user32.dll", "GetMessageW", reinterpret_cast<void*>(FailGetMessage))
+{
+    g_failedGets = 0;
+}
+
+int CFailingGetMessage::Calls() const
+{
+    return g_failedGets;
+}
+
 } // namespace testpatch

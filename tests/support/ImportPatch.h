@@ -27,4 +27,19 @@ private:
     void* m_pOriginal = nullptr;
 };
 
+// While it lives, this program's GetMessageW fails (-1) at every call;
+// after many calls the capture goes, so that a loop that ignores the
+// failure still ends.
+class CFailingGetMessage
+{
+public:
+    CFailingGetMessage();
+    bool IsActive() const { return m_patch.IsActive(); }
+    // The calls since the patch was made.
+    int Calls() const;
+
+private:
+    CImportPatch m_patch;
+};
+
 } // namespace testpatch

@@ -77,3 +77,10 @@ int CProgramCopy::CountRunningPrograms()
     CloseHandle(snapshot);
     return count;
 }
+
+std::wstring StringResource(UINT nId)
+{
+    wchar_t text[512] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), nId, text, 512);
+    return text;
+}

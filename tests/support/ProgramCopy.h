@@ -40,3 +40,6 @@ private:
     bool m_bValid = false;
     std::vector<PROCESS_INFORMATION> m_processes;
 };
+
+// A text of the program's string table (linked into the test program too).
+std::wstring StringResource(UINT nId);

@@ -103,6 +103,15 @@ void MoveMouseTo(POINT ptScreen)
     Send(inputs);
 }
 
+void QueueDrag(POINT ptFrom, POINT ptTo, int nSteps)
+{
+    MoveMouseTo(ptFrom);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
+    for (int step = 1; step <= nSteps; step++)
+        MoveMouseTo({ptFrom.x + (ptTo.x - ptFrom.x) * step / nSteps, ptFrom.y + (ptTo.y - ptFrom.y) * step / nSteps});
+    SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+}
+
 bool MoveMouseAndWait(POINT ptScreen)
 {
     MoveMouseTo(ptScreen);

@@ -28,6 +28,10 @@ void SendMouse(DWORD flags, POINT ptScreen);
 void ClickAt(POINT ptScreen, bool bRight = false);
 // Move and two left clicks at a screen point, within the double-click time.
 void DoubleClickAt(POINT ptScreen);
+// The left button pressed at one point, the mouse moved to the other in
+// steps, released: queued at once, so that the drag loop the press starts
+// reads it all.
+void QueueDrag(POINT ptFrom, POINT ptTo, int nSteps = 4);
 // A point of a window's client area on screen.
 POINT ClientToScreenPoint(HWND hWnd, int x, int y);
 

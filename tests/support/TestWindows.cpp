@@ -25,7 +25,28 @@ BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+struct Collect
+{
+    LPCWSTR lpszClass;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND hWnd, LPARAM lParam)
+{
+    Collect* collect = reinterpret_cast<Collect*>(lParam);
+    if (IsWindowVisible(hWnd) && HasClass(hWnd, collect->lpszClass))
+        collect->found.push_back(hWnd);
+    return TRUE;
+}
+
 } // namespace
+
+std::vector<HWND> VisibleThreadWindows(LPCWSTR lpszClass)
+{
+    Collect collect = {lpszClass, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&collect));
+    return collect.found;
+}
 
 bool HasClass(HWND hWnd, LPCWSTR lpszClass)
 {

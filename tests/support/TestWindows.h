@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include <vector>
 
 namespace testwindows {
 
@@ -11,6 +12,9 @@ HWND FindThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept
 
 // Pumps until FindThreadWindow finds one (testpump::kDeadline at most).
 HWND WaitForThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& accept = nullptr);
+
+// Every visible top-level window of this thread of the class, in z-order.
+std::vector<HWND> VisibleThreadWindows(LPCWSTR lpszClass);
 
 // The window's class name.
 bool HasClass(HWND hWnd, LPCWSTR lpszClass);

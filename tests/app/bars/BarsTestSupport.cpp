@@ -151,11 +151,8 @@ std::vector<CString>& COpenedPages::Opened()
 
 void FrameBars::SetUp()
 {
-    wchar_t szTemp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, szTemp);
-    folder = CString(szTemp) + L"tavrolin_bars\\";
-    ::CreateDirectoryW(folder, nullptr);
-    ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+    folder = frametest::OpenTestHistory(L"tavrolin_bars", false);
+    ASSERT_FALSE(folder.IsEmpty());
     pFrame = frametest::CreateFrame();
     ASSERT_NE(pFrame, nullptr);
     hFrame = pFrame->GetSafeHwnd();
@@ -169,11 +166,7 @@ void FrameBars::TearDown()
     if (::IsWindow(hFrame))
         pFrame->DestroyWindow();
     app.m_pMainWnd = nullptr;
-    // The frame's end posts the quit that ends the program: not this test's.
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            ::DispatchMessageW(&msg);
+    frametest::DispatchAllButQuit();
     CDatabaseManager::GetInstance().Close();
 }
 
@@ -248,21 +241,7 @@ std::vector<int> FrameBars::VisibleIds(CXTPCommandBar* pBar)
 
 bool FrameBars::PumpAppUntil(const std::function<bool()>& condition)
 {
-    const DWORD start = ::GetTickCount();
-    while (!condition())
-    {
-        if (::GetTickCount() - start >= testpump::kDeadline)
-            return false;
-        MSG msg;
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-        {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-            continue;
-        }
-        if (!app.PumpMessage())
-            return condition();
-    }
-    return true;
+    return frametest::PumpAppUntil(app, condition);
 }
 
 } // namespace barstest

@@ -58,17 +58,6 @@ void CALLBACK AssignOnceTheKeyArrived(HWND, UINT, UINT_PTR nTimer, DWORD)
     ::PostMessageW(::GetParent(g_hKeyboardPage), WM_COMMAND, IDCANCEL, 0);
 }
 
-// Mouse down at one point, moved there in steps, up: queued at once, so
-// that the drag loop the press starts reads it all.
-void QueueDrag(CPoint ptFrom, CPoint ptTo)
-{
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
-    for (int step = 1; step <= 8; ++step)
-        testinput::MoveMouseTo(CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * step / 8,
-                                      ptFrom.y + (ptTo.y - ptFrom.y) * step / 8));
-    testinput::SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-}
-
 } // namespace
 
 TEST(FrameBarsRestart, SecondProcessFindsTheUsersLayout)
@@ -112,7 +101,7 @@ TEST_F(FrameBars, UsersLayoutComesBackAfterAltX)
     pFrame->ClientToScreen(&rcClient);
     const CPoint ptGripper(rcToolBar.left + 3, rcToolBar.CenterPoint().y);
     ASSERT_TRUE(testinput::MoveMouseAndWait(ptGripper));
-    QueueDrag(ptGripper, CPoint(rcClient.left + 4, rcClient.CenterPoint().y));
+    testinput::QueueDrag(ptGripper, CPoint(rcClient.left + 4, rcClient.CenterPoint().y), 8);
     ASSERT_TRUE(testpump::PumpUntil([this] { return ToolBar()->GetPosition() == xtpBarLeft; }))
         << "the toolbar was not docked at the left";
     testpump::PumpUntilIdle();
@@ -121,7 +110,7 @@ TEST_F(FrameBars, UsersLayoutComesBackAfterAltX)
     const CPoint ptStop = ScreenRect(ToolBarButton(ID_STOP_SEARCH)).CenterPoint();
     ASSERT_TRUE(testinput::MoveMouseAndWait(ptStop));
     testinput::SendKeyDown(VK_MENU);
-    QueueDrag(ptStop, CPoint(rcClient.CenterPoint().x + 150, rcClient.CenterPoint().y));
+    testinput::QueueDrag(ptStop, CPoint(rcClient.CenterPoint().x + 150, rcClient.CenterPoint().y), 8);
     testinput::SendKeyUp(VK_MENU);
     ASSERT_TRUE(testpump::PumpUntil([this] { return ToolBarButton(ID_STOP_SEARCH) == nullptr; }))
         << "the button is still there";

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/SettingsStore.h"
+#include "support/TestWindows.h"
 
 namespace dlgtest {
 
@@ -17,20 +18,9 @@ const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 CModalScript* g_pScript = nullptr;
 CCallRecorder* g_pRecorder = nullptr;
 
-BOOL CALLBACK CollectDialogs(HWND hWnd, LPARAM lParam)
-{
-    WCHAR szClass[16] = L"";
-    ::GetClassNameW(hWnd, szClass, 16);
-    if (::IsWindowVisible(hWnd) && wcscmp(szClass, L"#32770") == 0)
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
 std::vector<HWND> VisibleDialogs()
 {
-    std::vector<HWND> found;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectDialogs, reinterpret_cast<LPARAM>(&found));
-    return found;
+    return testwindows::VisibleThreadWindows(L"#32770");
 }
 
 HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR lpVerb, LPCWSTR lpFile, LPCWSTR, LPCWSTR, INT nShow)

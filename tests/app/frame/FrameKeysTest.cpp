@@ -35,11 +35,7 @@ class FrameKeys : public testing::Test
 protected:
     void SetUp() override
     {
-        wchar_t szTemp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, szTemp);
-        const CString folder = CString(szTemp) + L"tavrolin_keys\\";
-        ::CreateDirectoryW(folder, nullptr);
-        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        ASSERT_FALSE(OpenTestHistory(L"tavrolin_keys", false).IsEmpty());
         pFrame = CreateFrame();
         ASSERT_NE(pFrame, nullptr);
         hFrame = g_hFrame = pFrame->GetSafeHwnd();
@@ -61,38 +57,12 @@ protected:
         if (::IsWindow(hFrame))
             pFrame->DestroyWindow();
         app.m_pMainWnd = nullptr;
-        // The frame's end posts the quit that ends the program: not this test's.
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                ::DispatchMessageW(&msg);
+        DispatchAllButQuit();
         g_hFrame = nullptr;
         CDatabaseManager::GetInstance().Close();
     }
 
-    // The application's pump (pre-translation first) until the condition
-    // holds, the program quits or the deadline passes.
-    bool PumpAppUntil(const std::function<bool()>& condition)
-    {
-        const DWORD start = ::GetTickCount();
-        while (!condition())
-        {
-            if (::GetTickCount() - start >= testpump::kDeadline)
-                return false;
-            MSG msg;
-            if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            {
-                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-                continue;
-            }
-            if (!app.PumpMessage())
-            {
-                bQuit = true;
-                return condition();
-            }
-        }
-        return true;
-    }
+    bool PumpAppUntil(const std::function<bool()>& condition) { return frametest::PumpAppUntil(app, condition, &bQuit); }
 
     void PressWithAlt(WORD vk) { testinput::SendChord({VK_MENU, vk}); }
 

@@ -4,6 +4,8 @@
 #include "app/records/MatchRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/WorkerMessages.h"
+#include "engine/db/CDatabaseManager.h"
+#include "framework/windows/CWinApp.h"
 #include "framework/windows/CCreateContext.h"
 #include "resources/AppIds.h"
 #include "toolkit/report/records/XTPReportRecordItem.h"
@@ -140,6 +142,48 @@ std::wstring ReadTextFile(const CString& path)
     std::wstring text(nWide, L'\0');
     ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), (int)bytes.size(), &text[0], nWide);
     return text;
+}
+
+CString OpenTestHistory(LPCWSTR pszName, bool bFresh)
+{
+    wchar_t szTemp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, szTemp);
+    const CString folder = CString(szTemp) + pszName + L"\\";
+    ::CreateDirectoryW(folder, nullptr);
+    if (bFresh)
+        ::DeleteFileW(folder + L"data.db");
+    return CDatabaseManager::GetInstance().OpenOrCreate(folder) ? folder : CString();
+}
+
+void DispatchAllButQuit()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT)
+            ::DispatchMessageW(&msg);
+}
+
+bool PumpAppUntil(CWinApp& app, const std::function<bool()>& condition, bool* pbQuit)
+{
+    const DWORD start = ::GetTickCount();
+    while (!condition())
+    {
+        if (::GetTickCount() - start >= testpump::kDeadline)
+            return false;
+        MSG msg;
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+            continue;
+        }
+        if (!app.PumpMessage())
+        {
+            if (pbQuit != nullptr)
+                *pbQuit = true;
+            return condition();
+        }
+    }
+    return true;
 }
 
 } // namespace frametest

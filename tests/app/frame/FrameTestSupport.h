@@ -6,6 +6,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "app/MainFrame.h"
@@ -15,6 +16,7 @@
 #include "framework/windows/CView.h"
 
 class CMatchRecord;
+class CWinApp;
 
 class CGamesView : public CView, public IGamesReportHolder
 {
@@ -63,6 +65,16 @@ BOOL TakePollTimer(CMainFrame* pFrame);
 // settings' interval, as the frame arms it (the tests' settings have no jitter).
 BOOL IsPollTimerArmed(CMainFrame* pFrame);
 std::wstring ReadTextFile(const CString& path);
+
+// The history database in the temporary folder's subfolder `pszName`, an
+// empty one when bFresh. The folder's path; empty when it did not open.
+CString OpenTestHistory(LPCWSTR pszName, bool bFresh);
+// Dispatches what waits once the frame is gone but the quit its end posts:
+// that quit ends the program, not the test.
+void DispatchAllButQuit();
+// The application's pump (pre-translation first) until the condition holds,
+// the program quits (*pbQuit set) or the deadline passes.
+bool PumpAppUntil(CWinApp& app, const std::function<bool()>& condition, bool* pbQuit = nullptr);
 
 // While it lives, the shell opens http addresses with a script that writes
 // the address it gets into a file; the earlier command comes back after.

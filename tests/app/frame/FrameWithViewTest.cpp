@@ -26,12 +26,7 @@ protected:
     {
         ::CoInitialize(nullptr);  // the list is read through COM
         app.SetRegistryKey(L"TavrolinFrameViewTest");
-        wchar_t szTemp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, szTemp);
-        const CString folder = CString(szTemp) + L"tavrolin_frameview\\";
-        ::CreateDirectoryW(folder, nullptr);
-        ::DeleteFileW(folder + L"data.db");
-        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        ASSERT_FALSE(OpenTestHistory(L"tavrolin_frameview", true).IsEmpty());
         ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
                                 FALSE));
     }
@@ -40,11 +35,7 @@ protected:
         if (app.m_pMainWnd != nullptr)
             app.m_pMainWnd->DestroyWindow();
         app.m_pMainWnd = nullptr;
-        // The frame's end posts the quit that ends the program: not this test's.
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                ::DispatchMessageW(&msg);
+        DispatchAllButQuit();
         CDatabaseManager::GetInstance().Close();
         ::CoUninitialize();
     }

@@ -31,12 +31,8 @@ class MainFrame : public testing::Test
 protected:
     void SetUp() override
     {
-        wchar_t szTemp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, szTemp);
-        folder = CString(szTemp) + L"tavrolin_frame\\";
-        ::CreateDirectoryW(folder, nullptr);
-        ::DeleteFileW(folder + L"data.db");
-        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        folder = OpenTestHistory(L"tavrolin_frame", true);
+        ASSERT_FALSE(folder.IsEmpty());
         logPath = CSettingsStore::GetProgramFolder() + L"statistic.log";
     }
 

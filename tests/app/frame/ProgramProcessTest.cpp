@@ -18,13 +18,15 @@
 #include "framework/ole/COleDateTime.h"
 #include "resources/AppIds.h"
 #include "resources/FrameworkIds.h"
+#include "support/ProcessWindows.h"
+#include "support/ProgramCopy.h"
+#include "support/ProgramSettings.h"
 #include "support/SiteSimulation.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 
 namespace {
 
-const wchar_t SettingsKey[] = L"Software\\Brannoch\\Tavrolin\\Settings";
 const wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The values of a registry key, put back as they were when it goes.
@@ -71,153 +73,17 @@ private:
     std::vector<Value> m_values;
 };
 
-bool RunValueExists()
-{
-    HKEY hKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return false;
-    const bool bExists = RegQueryValueExW(hKey, L"Tavrolin", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(hKey);
-    return bExists;
-}
-
-void DeleteRunValue()
-{
-    HKEY hKey;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RunKey, 0, KEY_WRITE, &hKey) != ERROR_SUCCESS)
-        return;
-    RegDeleteValueW(hKey, L"Tavrolin");
-    RegCloseKey(hKey);
-}
-
 // The program's settings for one start, every other value left out.
 void WriteSettings(std::initializer_list<std::pair<LPCWSTR, DWORD>> values)
 {
-    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
-    HKEY hKey;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr),
-              ERROR_SUCCESS);
+    RegDeleteKeyW(HKEY_CURRENT_USER, programsettings::SettingsKey);
     for (const auto& value : values)
-        RegSetValueExW(hKey, value.first, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value.second), sizeof(DWORD));
-    RegCloseKey(hKey);
+        ASSERT_TRUE(programsettings::SetDword(value.first, value.second));
 }
-
-struct WindowSearch
-{
-    DWORD processId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND hWnd, LPARAM lParam)
-{
-    WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hWnd, &owner);
-    if (owner == pSearch->processId)
-        pSearch->windows.push_back(hWnd);
-    return TRUE;
-}
-
-// The top-level windows of a process, top of the z-order first.
-std::vector<HWND> WindowsOfProcess(DWORD processId)
-{
-    WindowSearch search = {processId, {}};
-    EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.windows;
-}
-
-bool IsDialogBox(HWND hWnd)
-{
-    wchar_t className[64] = L"";
-    GetClassNameW(hWnd, className, 64);
-    return wcscmp(className, L"#32770") == 0;
-}
-
-// The process's visible main window (a captioned window that is no box).
-HWND VisibleFrameOf(DWORD processId)
-{
-    for (HWND hWnd : WindowsOfProcess(processId))
-        if (IsWindowVisible(hWnd) && (GetWindowLongW(hWnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION &&
-            !IsDialogBox(hWnd))
-            return hWnd;
-    return nullptr;
-}
-
-HWND VisibleBoxOf(DWORD processId)
-{
-    for (HWND hWnd : WindowsOfProcess(processId))
-        if (IsWindowVisible(hWnd) && IsDialogBox(hWnd))
-            return hWnd;
-    return nullptr;
-}
-
-std::wstring BoxText(HWND hBox)
-{
-    wchar_t text[512] = L"";
-    GetDlgItemTextW(hBox, 0xFFFF, text, 512);
-    return text;
-}
-
-std::wstring StringResource(UINT nID)
-{
-    wchar_t text[512] = L"";
-    LoadStringW(GetModuleHandleW(nullptr), nID, text, 512);
-    return text;
-}
-
-// A copy of the built program with its match list, and the processes
-// started from it; those still running at the end are ended.
-class CProgramCopy
-{
-public:
-    CProgramCopy()
-    {
-        char build[MAX_PATH] = "";
-        GetEnvironmentVariableA("TAVROLIN_BUILD_DIR", build, MAX_PATH);
-        const std::wstring source = WindowsPathOf(std::string(build) + "/app/");
-        m_exe = m_folder.File(L"Tavrolin.exe");
-        m_bValid = m_folder.IsValid() && CopyFileW((source + L"Tavrolin.exe").c_str(), m_exe.c_str(), FALSE) &&
-                   CopyFileW((source + L"GAMES.XML").c_str(), m_folder.File(L"GAMES.XML").c_str(), FALSE);
-    }
-    ~CProgramCopy()
-    {
-        for (const PROCESS_INFORMATION& process : m_processes)
-        {
-            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
-            {
-                TerminateProcess(process.hProcess, 1);
-                WaitForSingleObject(process.hProcess, testpump::kDeadline);
-            }
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-        RemoveDirectoryW(m_folder.File(L"data.db").c_str());
-    }
-    bool IsValid() const { return m_bValid; }
-    const CTestFolder& Folder() const { return m_folder; }
-
-    // The process's handle and id; a null handle when it did not start.
-    PROCESS_INFORMATION Start()
-    {
-        std::wstring line = L"\"" + m_exe + L"\"";
-        STARTUPINFOW startup = {sizeof startup};
-        PROCESS_INFORMATION process = {};
-        if (CreateProcessW(m_exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.Path().c_str(),
-                           &startup, &process))
-            m_processes.push_back(process);
-        return process;
-    }
-
-private:
-    CTestFolder m_folder{"program"};
-    std::wstring m_exe;
-    bool m_bValid = false;
-    std::vector<PROCESS_INFORMATION> m_processes;
-};
 
 bool HasEnded(const PROCESS_INFORMATION& process, DWORD timeoutMs = testpump::kDeadline)
 {
-    return WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    return CProgramCopy::HasEnded(process, timeoutMs);
 }
 
 class ProgramProcess : public testing::Test
@@ -233,7 +99,22 @@ protected:
         ASSERT_EQ(hMutex, nullptr) << "a Tavrolin instance is running in this prefix";
     }
 
-    CSavedRegistryKey m_settings{SettingsKey};
+    void TearDown() override
+    {
+        // A test puts a folder where the database belongs; the copy's folder goes only empty.
+        RemoveDirectoryW(m_program.Folder().File(L"data.db").c_str());
+    }
+
+    // Starts the program and waits until its frame shows and takes input.
+    void StartToIdleFrame(PROCESS_INFORMATION& process, HWND& hFrame)
+    {
+        process = m_program.Start();
+        ASSERT_NE(process.hProcess, nullptr);
+        ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; }));
+        ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    }
+
+    CSavedRegistryKey m_settings{programsettings::SettingsKey};
     CSavedRegistryKey m_run{RunKey};
     CProgramCopy m_program;
 };
@@ -242,15 +123,15 @@ protected:
 
 TEST_F(ProgramProcess, FirstStartWritesTheRunValueBeforeItsWindowShows)
 {
-    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);  // no "Interval": a first start
-    DeleteRunValue();
+    RegDeleteKeyW(HKEY_CURRENT_USER, programsettings::SettingsKey);  // no "Interval": a first start
+    programsettings::DeleteRunValue();
     const PROCESS_INFORMATION process = m_program.Start();
     ASSERT_NE(process.hProcess, nullptr);
     bool bRunAtFirstSight = false;
     ASSERT_TRUE(testpump::WaitUntil([&] {
-        if (VisibleFrameOf(process.dwProcessId) == nullptr)
+        if (processwindows::VisibleFrame(process.dwProcessId) == nullptr)
             return false;
-        bRunAtFirstSight = RunValueExists();
+        bRunAtFirstSight = programsettings::ReadRunValue() != L"<missing>";
         return true;
     }));
     EXPECT_TRUE(bRunAtFirstSight);
@@ -263,17 +144,15 @@ TEST_F(ProgramProcess, FirstStartWritesTheRunValueBeforeItsWindowShows)
 TEST_F(ProgramProcess, SecondProcessStaysWindowlessAndLeavesTheFirstRunning)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION first = m_program.Start();
-    ASSERT_NE(first.hProcess, nullptr);
+    PROCESS_INFORMATION first = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(first.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(first.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(first, hFrame));
 
     const PROCESS_INFORMATION second = m_program.Start();
     ASSERT_NE(second.hProcess, nullptr);
     bool bSecondShowedAWindow = false;
     const bool bSecondEnded = testpump::WaitUntil([&] {
-        for (HWND hWnd : WindowsOfProcess(second.dwProcessId))
+        for (HWND hWnd : processwindows::TopLevelWindows(second.dwProcessId))
             bSecondShowedAWindow |= IsWindowVisible(hWnd) != FALSE;
         return HasEnded(second, 0);
     });
@@ -291,10 +170,10 @@ TEST_F(ProgramProcess, AnUnusableHistoryDatabaseEndsTheStartWithMessage107)
     const PROCESS_INFORMATION process = m_program.Start();
     ASSERT_NE(process.hProcess, nullptr);
     HWND hBox = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hBox = VisibleBoxOf(process.dwProcessId)) != nullptr; }));
-    EXPECT_EQ(BoxText(hBox), StringResource(IDS_DATABASE_FAILED));
-    EXPECT_EQ(VisibleFrameOf(process.dwProcessId), nullptr);
-    PostMessageW(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hBox = processwindows::VisibleBox(process.dwProcessId)) != nullptr; }));
+    EXPECT_EQ(processwindows::BoxText(hBox), StringResource(IDS_DATABASE_FAILED));
+    EXPECT_EQ(processwindows::VisibleFrame(process.dwProcessId), nullptr);
+    processwindows::PressBoxButton(hBox, IDOK);
     EXPECT_TRUE(HasEnded(process));
     const DWORD attributes = GetFileAttributesW(m_program.Folder().File(L"data.db").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << "kept";
@@ -309,7 +188,7 @@ TEST_F(ProgramProcess, AltXEndsTheProgramWithinASecondWhileTheSiteDelaysAPage)
     const PROCESS_INFORMATION process = m_program.Start();
     ASSERT_NE(process.hProcess, nullptr);
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(process.dwProcessId)) != nullptr; }));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; }));
     SetForegroundWindow(hFrame);
     ASSERT_TRUE(testpump::PumpUntil([&] { return GetForegroundWindow() == hFrame; }));
     ASSERT_TRUE(site.GetRequests().empty()) << "no page may have been answered yet";
@@ -327,14 +206,7 @@ TEST_F(ProgramProcess, AltXEndsTheProgramWithinASecondWhileTheSiteDelaysAPage)
 // has a Wine server of its own, whose process ids start over.
 TEST(ProgramOffline, StartWithoutADefaultRouteEndsWithMessage103)
 {
-    CTestFolder folder("offline");
-    ASSERT_TRUE(folder.IsValid()) << "run through ctest (TAVROLIN_SOURCE_DIR, TAVROLIN_BUILD_DIR)";
-    const OfflineRun run = RunTestsOffline(folder, "OfflineProgram.*");
-    ASSERT_FALSE(run.result.empty()) << "the offline run did not end\n" << run.log;
-    if (run.result.compare(0, 4, "skip") == 0)
-        GTEST_SKIP() << "this machine allows no network namespace without routes";
-    EXPECT_EQ(run.result[0], '0') << run.log;
-    EXPECT_NE(run.log.find("[  PASSED  ] 1 test"), std::string::npos) << run.log;
+    ExpectOneTestPassesOffline("offline", "OfflineProgram.*");
 }
 
 namespace {
@@ -380,11 +252,11 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
     const PROCESS_INFORMATION process = m_program.Start();
     ASSERT_NE(process.hProcess, nullptr);
     HWND hBox = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hBox = VisibleBoxOf(process.dwProcessId)) != nullptr; }));
-    EXPECT_EQ(BoxText(hBox), StringResource(IDS_OFFLINE));
-    EXPECT_EQ(VisibleFrameOf(process.dwProcessId), nullptr);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hBox = processwindows::VisibleBox(process.dwProcessId)) != nullptr; }));
+    EXPECT_EQ(processwindows::BoxText(hBox), StringResource(IDS_OFFLINE));
+    EXPECT_EQ(processwindows::VisibleFrame(process.dwProcessId), nullptr);
     EXPECT_EQ(CountOpenOffers(path), 0) << "the history is opened and purged before the check";
-    PostMessageW(hBox, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hBox, IDOK)));
+    processwindows::PressBoxButton(hBox, IDOK);
     EXPECT_TRUE(HasEnded(process));
     DeleteFileW(path.c_str());
 }
@@ -394,7 +266,7 @@ namespace {
 DWORD ReadSettingsDword(LPCWSTR pszName)
 {
     DWORD value = 0xFFFFFFFF, size = sizeof value;
-    RegGetValueW(HKEY_CURRENT_USER, SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    RegGetValueW(HKEY_CURRENT_USER, programsettings::SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
@@ -407,8 +279,8 @@ TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForG
     ASSERT_NE(process.hProcess, nullptr);
     HWND hInfo = nullptr, hFrame = nullptr;
     ASSERT_TRUE(testpump::WaitUntil([&] {
-        hInfo = VisibleBoxOf(process.dwProcessId);
-        hFrame = VisibleFrameOf(process.dwProcessId);
+        hInfo = processwindows::VisibleBox(process.dwProcessId);
+        hFrame = processwindows::VisibleFrame(process.dwProcessId);
         return hInfo != nullptr;
     }));
     EXPECT_NE(hFrame, nullptr) << "the main window shows first";
@@ -418,7 +290,7 @@ TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForG
     EXPECT_EQ(std::wstring(text).substr(0, 10), L"WM-Tickets");
 
     SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
-    PostMessageW(hInfo, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hInfo, IDOK)));
+    processwindows::PressBoxButton(hInfo, IDOK);
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
     EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 1u) << "kept in the store until the settings are saved";
     PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
@@ -499,11 +371,9 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
     ASSERT_TRUE(VisibleTrayIcons().empty()) << "an icon of an earlier test is left";
-    const PROCESS_INFORMATION process = m_program.Start();
-    ASSERT_NE(process.hProcess, nullptr);
+    PROCESS_INFORMATION process = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(process.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(process, hFrame));
     std::vector<HWND> icons;
     ASSERT_TRUE(testpump::WaitUntil([&] { return (icons = VisibleTrayIcons()).size() == 1; }))
         << "Wine's tray window: " << ShellTrayWindow();
@@ -553,11 +423,11 @@ TEST_F(ProgramProcess, StartMinimizedWithAutoScanWaitsInTheTrayForTheIcon)
         bool bShownEarly = false;
         std::vector<HWND> icons;
         ASSERT_TRUE(testpump::WaitUntil([&] {
-            bShownEarly |= VisibleFrameOf(process.dwProcessId) != nullptr;
+            bShownEarly |= processwindows::VisibleFrame(process.dwProcessId) != nullptr;
             return (icons = VisibleTrayIcons()).size() == 1;
         }));
         ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
-        bShownEarly |= VisibleFrameOf(process.dwProcessId) != nullptr;
+        bShownEarly |= processwindows::VisibleFrame(process.dwProcessId) != nullptr;
         EXPECT_EQ(bShownEarly, autoScan == 0) << "AutoScan " << autoScan;
 
         HWND hFrame = nullptr;
@@ -566,7 +436,7 @@ TEST_F(ProgramProcess, StartMinimizedWithAutoScanWaitsInTheTrayForTheIcon)
             // Restored, the window takes the keys: Alt+X ends the program.
             testinput::DoubleClickAt(CenterOf(icons[0]));
             ASSERT_TRUE(testpump::WaitUntil([&] {
-                hFrame = VisibleFrameOf(process.dwProcessId);
+                hFrame = processwindows::VisibleFrame(process.dwProcessId);
                 return hFrame != nullptr && GetForegroundWindow() == hFrame;
             }));
             ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
@@ -574,7 +444,7 @@ TEST_F(ProgramProcess, StartMinimizedWithAutoScanWaitsInTheTrayForTheIcon)
         }
         else
         {
-            hFrame = VisibleFrameOf(process.dwProcessId);
+            hFrame = processwindows::VisibleFrame(process.dwProcessId);
             ASSERT_NE(hFrame, nullptr);
             PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
         }
@@ -590,14 +460,13 @@ std::wstring ShownBalloonText()
 {
     DWORD trayProcessId = 0;
     GetWindowThreadProcessId(ShellTrayWindow(), &trayProcessId);
-    for (HWND hWnd : WindowsOfProcess(trayProcessId))
-    {
-        wchar_t className[64] = L"", text[256] = L"";
-        GetClassNameW(hWnd, className, 64);
-        if (IsWindowVisible(hWnd) && wcscmp(className, TOOLTIPS_CLASSW) == 0 &&
-            SendMessageW(hWnd, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text)) > 0)
-            return text;
-    }
+    for (HWND hWnd : processwindows::VisibleTopLevelWindows(trayProcessId))
+        if (processwindows::ClassOf(hWnd) == TOOLTIPS_CLASSW)
+        {
+            const std::wstring text = processwindows::TextOf(hWnd);
+            if (!text.empty())
+                return text;
+        }
     return L"";
 }
 
@@ -606,11 +475,9 @@ std::wstring ShownBalloonText()
 TEST_F(ProgramProcess, SecondStartWhileInTheTrayShowsTheRunningBalloon)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION first = m_program.Start();
-    ASSERT_NE(first.hProcess, nullptr);
+    PROCESS_INFORMATION first = {};
     HWND hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = VisibleFrameOf(first.dwProcessId)) != nullptr; }));
-    ASSERT_EQ(WaitForInputIdle(first.hProcess, testpump::kDeadline), 0u);
+    ASSERT_NO_FATAL_FAILURE(StartToIdleFrame(first, hFrame));
     PostMessageW(hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     // A balloon an earlier test left runs out first (Wine shows one for 10 s).

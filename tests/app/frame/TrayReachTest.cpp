@@ -67,12 +67,7 @@ class TrayReach : public testing::Test
 protected:
     void SetUp() override
     {
-        wchar_t szTemp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, szTemp);
-        const CString folder = CString(szTemp) + L"tavrolin_tray\\";
-        ::CreateDirectoryW(folder, nullptr);
-        ::DeleteFileW(folder + L"data.db");
-        ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder));
+        ASSERT_FALSE(OpenTestHistory(L"tavrolin_tray", true).IsEmpty());
         pFrame = CreateFrame();
         ASSERT_NE(pFrame, nullptr);
         pFrame->ShowWindow(SW_SHOW);

@@ -344,6 +344,18 @@ protected:
             m_pFrame->DestroyWindow();
         testpump::PumpUntilIdle();
     }
+    // The frame made again, offering customization.
+    void RecreateCustomizable()
+    {
+        m_pFrame->DestroyWindow();
+        testpump::PumpUntilIdle();
+        CMdiMenuFrame::customizable = true;
+        m_pFrame = new CMdiMenuFrame();
+        m_pMenuBar = CreateMenuFrame(m_pFrame, CRect(60, 60, 660, 400));
+        CMdiMenuFrame::customizable = false;
+        ASSERT_NE(m_pMenuBar, nullptr);
+        m_hFrame = m_pFrame->GetSafeHwnd();
+    }
     CMDIChildWnd* AddChild(DWORD dwStyle)
     {
         auto* pChild = new CMDIChildWnd();
@@ -523,15 +535,7 @@ TEST_F(MenuBar, ScreenshotOfAnOpenMenuWithItsSubmenu)
 
 TEST_F(MdiMenuBar, WithCustomizationEachMenuKeepsItsOwnControlsAlsoWhenStored)
 {
-    // Made again with a frame that offers customization.
-    m_pFrame->DestroyWindow();
-    testpump::PumpUntilIdle();
-    CMdiMenuFrame::customizable = true;
-    m_pFrame = new CMdiMenuFrame();
-    m_pMenuBar = CreateMenuFrame(m_pFrame, CRect(60, 60, 660, 400));
-    CMdiMenuFrame::customizable = false;
-    ASSERT_NE(m_pMenuBar, nullptr);
-    m_hFrame = m_pFrame->GetSafeHwnd();
+    ASSERT_NO_FATAL_FAILURE(RecreateCustomizable());
     ASSERT_TRUE(m_pFrame->GetCommandBars()->IsCustomizeAvail());
 
     CMenu trayMenu;
@@ -631,14 +635,7 @@ TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)
 
 TEST_F(MdiMenuBar, SavingDropsUncustomizedTemplateMenusAndReloadedOnesGetTheirPopups)
 {
-    m_pFrame->DestroyWindow();
-    testpump::PumpUntilIdle();
-    CMdiMenuFrame::customizable = true;
-    m_pFrame = new CMdiMenuFrame();
-    m_pMenuBar = CreateMenuFrame(m_pFrame, CRect(60, 60, 660, 400));
-    CMdiMenuFrame::customizable = false;
-    ASSERT_NE(m_pMenuBar, nullptr);
-    m_hFrame = m_pFrame->GetSafeHwnd();
+    ASSERT_NO_FATAL_FAILURE(RecreateCustomizable());
     CXTPCommandBars* pBars = m_pFrame->GetCommandBars();
 
     // Two document types: the tray menu's title renamed, the context menu as loaded.

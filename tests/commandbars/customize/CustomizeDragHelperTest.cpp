@@ -270,31 +270,19 @@ TEST_F(CustomizeDragHelper, QuitEndsTheDragAndStaysQueued)
     EXPECT_EQ(7, testpump::PumpUntilQuitTaken());
 }
 
-namespace {
-
-int g_failedGets = 0;
-BOOL WINAPI FailingGetMessage(LPMSG, HWND, UINT, UINT)
-{
-    // A loop that ignored the failure still ends, with the capture gone.
-    if (++g_failedGets == 100)
-        ReleaseCapture();
-    return -1;
-}
-
-} // namespace
-
 TEST_F(CustomizeDragHelper, AFailingMessageQueueCancelsTheDragAtOnce)
 {
     m_commandBars.GetDragHelper()->AddDropTarget(&m_target);
-    g_failedGets = 0;
     DROPEFFECT result = DROPEFFECT_MOVE;
+    int calls = 0;
     {
-        testpatch::CImportPatch patch("user32.dll", "GetMessageW", reinterpret_cast<void*>(FailingGetMessage));
+        testpatch::CFailingGetMessage patch;
         ASSERT_TRUE(patch.IsActive());
         result = m_commandBars.GetDragHelper()->DragControl(m_source.GetControl(0));
+        calls = patch.Calls();
     }
     EXPECT_EQ(5, result);
-    EXPECT_EQ(1, g_failedGets);
+    EXPECT_EQ(1, calls);
     EXPECT_EQ(nullptr, GetCapture());
 }
 

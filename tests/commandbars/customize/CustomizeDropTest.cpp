@@ -310,20 +310,6 @@ TEST_F(CustomizeDrop, QuitEndsAResizeAndStaysQueued)
     EXPECT_EQ(3, testpump::PumpUntilQuitTaken());
 }
 
-namespace {
-
-// GetMessageW failing: -1 each time; after many calls the capture goes, so
-// that a loop that ignored the failure still ends.
-int g_failedGets = 0;
-BOOL WINAPI FailingGetMessage(LPMSG, HWND, UINT, UINT)
-{
-    if (++g_failedGets == 100)
-        ReleaseCapture();
-    return -1;
-}
-
-} // namespace
-
 TEST_F(CustomizeDrop, AFailingMessageQueueEndsAResizeAtOnce)
 {
     CResizableButton* pButton = new CResizableButton();
@@ -331,13 +317,14 @@ TEST_F(CustomizeDrop, AFailingMessageQueueEndsAResizeAtOnce)
     pButton->SetRect(CRect(100, 2, 160, 25));
     m_commandBars.SetCustomizeSelection(pButton);
     PumpUntilIdle();
-    g_failedGets = 0;
+    int calls = 0;
     {
-        testpatch::CImportPatch patch("user32.dll", "GetMessageW", reinterpret_cast<void*>(FailingGetMessage));
+        testpatch::CFailingGetMessage patch;
         ASSERT_TRUE(patch.IsActive());
         EXPECT_TRUE(pButton->CustomizeStartResize(CPoint(159, 10)));
+        calls = patch.Calls();
     }
-    EXPECT_EQ(1, g_failedGets);
+    EXPECT_EQ(1, calls);
     EXPECT_EQ(0, pButton->width);
     EXPECT_EQ(nullptr, GetCapture());
     EXPECT_TRUE(LockWindowUpdate(GetDesktopWindow())) << "the desktop was left locked";

@@ -112,16 +112,6 @@ TEST_F(CustomizeSheet, ASheetThatCannotOpenLeavesTheFrameUsable)
     EXPECT_EQ(1, site.viewClicks);
 }
 
-// Real input, queued at once so that the drag's own loop reads it.
-void QueueDrag(POINT ptFrom, POINT ptTo)
-{
-    testinput::SendMouse(0, ptFrom);
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
-    for (int step = 1; step <= 4; step++)
-        testinput::SendMouse(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
-    testinput::SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-}
-
 TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
 {
     CXTPToolBar* pBar = pBars->GetAt(0);
@@ -144,7 +134,7 @@ TEST_F(CustomizeSheet, DraggingFromTheCommandListCopiesOntoTheToolbar)
             POINT ptItem = rcItem.CenterPoint();
             pPage->GetCommandsList().ClientToScreen(&ptItem);
             const int nBefore = pBar->GetControlCount();
-            QueueDrag(ptItem, ptBar);
+            testinput::QueueDrag(ptItem, ptBar);
             testpump::PumpUntil([&] { return pBar->GetControlCount() > nBefore; });
             // Past the double-click time: the next press at this place starts a drag again.
             testpump::PumpFor(::GetDoubleClickTime() + 100);

@@ -3,26 +3,16 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "support/TestWindows.h"
 
 namespace custtest {
 
 namespace {
 CDialogScript* g_pScript = nullptr;
 
-BOOL CALLBACK CollectDialogs(HWND hWnd, LPARAM lParam)
-{
-    WCHAR szClass[16] = L"";
-    ::GetClassNameW(hWnd, szClass, 16);
-    if (::lstrcmpW(szClass, L"#32770") == 0 && ::IsWindowVisible(hWnd))
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
-}
-
 std::vector<HWND> VisibleDialogs()
 {
-    std::vector<HWND> found;
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectDialogs, reinterpret_cast<LPARAM>(&found));
-    return found;
+    return testwindows::VisibleThreadWindows(L"#32770");
 }
 } // namespace
 

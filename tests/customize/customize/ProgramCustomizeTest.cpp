@@ -239,16 +239,6 @@ TEST_F(ProgramCustomize, TheSheetHasTheProgramsPagesAndCategories)
     EXPECT_EQ(3, nBuiltIn);
 }
 
-// Real input, queued at once so that the drag's own loop reads it.
-void QueueDrag(POINT ptFrom, POINT ptTo)
-{
-    testinput::SendMouse(0, ptFrom);
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
-    for (int step = 1; step <= 4; step++)
-        testinput::SendMouse(0, {ptFrom.x + (ptTo.x - ptFrom.x) * step / 4, ptFrom.y + (ptTo.y - ptFrom.y) * step / 4});
-    testinput::SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-}
-
 int CommandOfShortcut(CXTPShortcutManager* pShortcuts, BYTE fVirt, WORD key)
 {
     ACCEL entries[64] = {};
@@ -323,7 +313,7 @@ TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
             POINT ptBar = {rcBar.right - 60, rcBar.CenterPoint().y};
             ToolBar()->ClientToScreen(&ptBar);
             const int nButtons = ToolBar()->GetControlCount();
-            QueueDrag(ptItem, ptBar);
+            testinput::QueueDrag(ptItem, ptBar);
             EXPECT_TRUE(testpump::PumpUntil([&] { return ToolBar()->GetControlCount() > nButtons; }));
 
             // Ctrl+K for "Suche starten".

@@ -20,18 +20,6 @@
 #include "toolkit/tabs/XTPTabPaintManager.h"
 #include "toolkit/tabs/colors/XTPTabColorSet.h"
 
-namespace {
-
-CRect ParentRect(HWND wnd)
-{
-    CRect rc;
-    ::GetWindowRect(wnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
-} // namespace
-
 TEST(DockingAutoHideScreenshot, StripsAndSlideOutInEveryTheme)
 {
     static const LPCWSTR names[] = {L"0_default", L"1_office", L"2_office2003", L"3_nativexp", L"4_grippered",
@@ -204,15 +192,7 @@ TEST(DockingAutoHide, StripTabsHotTrackAndAskForHoverAfterTheSetTime)
     CWinApp app(L"DockingAutoHideHoverApp");
     CDockingTestFrame* frame = CDockingTestFrame::New();
     frame->manager.GetPaintManager()->GetPanelPaintManager()->m_bHotTracking = TRUE;
-    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
-    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft);
-    first->SetTitle(L"Spiele");
-    second->SetTitle(L"Statistik");
-    frame->manager.AttachPane(second, first);
-    frame->RecalcLayout();
-    frame->manager.HidePane(first->GetContainer());
-    frame->RecalcLayout();
-    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(frame, frame->manager, 150);
     ASSERT_NE(nullptr, panel);
     ASSERT_EQ(1u, panel->GetTabManagers().size());
     CXTPTabManager* tabs = panel->GetTabManagers()[0].get();

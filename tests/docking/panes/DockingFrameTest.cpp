@@ -3,6 +3,7 @@
 // veto keeps a pane open, and pictures of a frame in every theme.
 #include <gtest/gtest.h>
 #include <vector>
+#include "DockingTestFrame.h"
 #include "framework/controls/CListBox.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -456,14 +457,6 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
 
 namespace {
 
-CRect ParentRect(HWND wnd)
-{
-    CRect rc;
-    ::GetWindowRect(wnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 void Tick(CWnd* wnd, UINT_PTR timer, int count)
 {
     for (int i = 0; i < count && wnd->GetSafeHwnd(); i++)
@@ -476,15 +469,9 @@ TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
 {
     CWinApp app(L"DockingFrameApp");
     CDockingFrame* frame = NewFrame();
-    CXTPDockingPane* first = frame->manager.CreatePane(1, CRect(0, 0, 160, 100), xtpPaneDockLeft);
-    CXTPDockingPane* second = frame->manager.CreatePane(2, CRect(0, 0, 160, 100), xtpPaneDockLeft);
-    first->SetTitle(L"Spiele");
-    second->SetTitle(L"Statistik");
-    frame->manager.AttachPane(second, first);
-    frame->RecalcLayout();
-    frame->manager.HidePane(first->GetContainer());
-    frame->RecalcLayout();
-    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(frame, frame->manager, 160);
+    CXTPDockingPane* first = frame->manager.FindPane(1);
+    CXTPDockingPane* second = frame->manager.FindPane(2);
     ASSERT_NE(nullptr, panel);
     ASSERT_TRUE(::IsWindowVisible(panel->m_hWnd));
     int thickness = panel->GetStripThickness();

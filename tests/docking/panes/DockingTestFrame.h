@@ -5,7 +5,9 @@
 #include "framework/controls/CListBox.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 
 class CDockingTestFrame : public CFrameWnd
 {
@@ -39,3 +41,28 @@ protected:
 private:
     std::vector<CListBox*> m_lists;
 };
+
+// The window's rectangle in its parent's client coordinates.
+inline CRect ParentRect(HWND wnd)
+{
+    CRect rc;
+    ::GetWindowRect(wnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+// Panes 1 "Spiele" and 2 "Statistik" of the width docked left as one group,
+// then the group hidden: the left side's auto-hide panel.
+inline CXTPDockingPaneAutoHidePanel* HideTwoPaneGroupLeft(CFrameWnd* frame, CXTPDockingPaneManager& manager,
+                                                          int nWidth)
+{
+    CXTPDockingPane* first = manager.CreatePane(1, CRect(0, 0, nWidth, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = manager.CreatePane(2, CRect(0, 0, nWidth, 100), xtpPaneDockLeft);
+    first->SetTitle(L"Spiele");
+    second->SetTitle(L"Statistik");
+    manager.AttachPane(second, first);
+    frame->RecalcLayout();
+    manager.HidePane(first->GetContainer());
+    frame->RecalcLayout();
+    return static_cast<CXTPDockingPaneAutoHidePanel*>(manager.GetLayout()->m_wndPanels[xtpPaneDockLeft]);
+}

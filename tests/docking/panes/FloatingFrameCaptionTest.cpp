@@ -81,12 +81,8 @@ TEST(FloatingFrameCaption, OwnCaptionScreenshot)
     ASSERT_TRUE(::IsWindowVisible(s.hFloating));
     s.pane->SetOptions(xtpPaneHasMenuButton);
     s.frame->manager.UpdateFloatingFrames();
-    ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    testpump::PumpUntilIdle();
+    testshot::Image shot = RedrawAndShoot(s.hFloating);
     CRect rc = WindowRectOf(s.hFloating);
-    HDC screen = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(screen, rc);
-    ::ReleaseDC(nullptr, screen);
     EXPECT_FALSE(testshot::Save(shot, L"docking_floating_own_caption.png").empty());
     ASSERT_EQ(rc.Width(), shot.width);
 
@@ -369,12 +365,7 @@ TEST(FloatingFrameCaption, OwnCaptionInEveryTheme)
         SCOPED_TRACE(theme);
         OwnCaptionSetup s(TRUE, theme);
         ASSERT_TRUE(::IsWindowVisible(s.hFloating));
-        ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        testpump::PumpUntilIdle();
-        CRect rc = WindowRectOf(s.hFloating);
-        HDC screen = ::GetDC(nullptr);
-        testshot::Image shot = testshot::CaptureDC(screen, rc);
-        ::ReleaseDC(nullptr, screen);
+        testshot::Image shot = RedrawAndShoot(s.hFloating);
         EXPECT_FALSE(testshot::Save(shot, std::wstring(L"docking_floating_own_caption_") + names[theme] + L".png").empty());
         CXTPDockingPaneCaptionButton* close = ButtonOf(s.floating, XTP_IDS_DOCKINGPANE_CLOSE);
         CPoint glyph = close->GetRect().CenterPoint();

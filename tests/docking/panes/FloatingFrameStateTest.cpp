@@ -53,12 +53,7 @@ TEST(FloatingFrameState, FirstIdlePassLaysTheTreeOutAndFollowsTheFocus)
     // The active flag follows the focus at each idle pass, and the caption with it.
     int shots = 0;
     auto captionPixel = [&] {
-        ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        testpump::PumpUntilIdle();
-        CRect rc = WindowRectOf(s.hFloating);
-        HDC screen = ::GetDC(nullptr);
-        testshot::Image shot = testshot::CaptureDC(screen, rc);
-        ::ReleaseDC(nullptr, screen);
+        testshot::Image shot = RedrawAndShoot(s.hFloating, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
         testshot::Save(shot, L"docking_floating_focus_" + std::to_wstring(shots++) + L".png");
         return shot.Pixel(140, 3 + 1 + 2);
     };
@@ -184,12 +179,8 @@ TEST(FloatingFrameState, RightToLeftSiteMirrorsTheFrameAndItsButtons)
     FloatingSetup s(TRUE, 0, WS_EX_LAYOUTRTL);
     ASSERT_TRUE(::IsWindowVisible(s.hFloating));
     EXPECT_TRUE(::GetWindowLongW(s.hFloating, GWL_EXSTYLE) & WS_EX_LAYOUTRTL);
-    ::RedrawWindow(s.hFloating, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    testpump::PumpUntilIdle();
+    testshot::Image shot = RedrawAndShoot(s.hFloating);
     CRect rc = WindowRectOf(s.hFloating);
-    HDC screen = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(screen, rc);
-    ::ReleaseDC(nullptr, screen);
     EXPECT_FALSE(testshot::Save(shot, L"docking_floating_own_caption_rtl.png").empty());
 
     // The close button is drawn at the left end; pointing there finds it.

@@ -6,6 +6,8 @@
 #include "DockingTestFrame.h"
 #include "framework/gdi/CRect.h"
 #include "framework/windows/CWinApp.h"
+#include "support/Screenshot.h"
+#include "support/TestPump.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -50,6 +52,19 @@ inline CRect WindowRectOf(HWND hWnd)
     CRect rc;
     ::GetWindowRect(hWnd, &rc);
     return rc;
+}
+
+// The window redrawn (frame and children unless other flags are given) and
+// its pixels as the screen shows them.
+inline testshot::Image RedrawAndShoot(HWND hWnd, UINT redrawFlags = RDW_INVALIDATE | RDW_FRAME | RDW_ERASE |
+                                                                    RDW_ALLCHILDREN | RDW_UPDATENOW)
+{
+    ::RedrawWindow(hWnd, nullptr, nullptr, redrawFlags);
+    testpump::PumpUntilIdle();
+    HDC screen = ::GetDC(nullptr);
+    testshot::Image shot = testshot::CaptureDC(screen, WindowRectOf(hWnd));
+    ::ReleaseDC(nullptr, screen);
+    return shot;
 }
 
 // The real timer is dropped so that only the checks sent here count.

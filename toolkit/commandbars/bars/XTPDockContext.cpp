@@ -1,11 +1,11 @@
 // The drag and resize loops of a toolbar and its double-click toggle.
 #include "toolkit/commandbars/bars/XTPDockContext.h"
 #include <algorithm>
-#include <vector>
 #include "framework/windows/CControlBar.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/input/XTPModalLoopMessage.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
@@ -75,28 +75,6 @@ public:
 private:
     CXTPToolBar* m_pBar;
 };
-
-// Paints what waits, each window once: a window that leaves its update
-// region valid would come back for ever. A pending quit answers a peek of
-// any filter; it stays queued for the loop.
-void DispatchPendingPaints()
-{
-    std::vector<HWND> painted;
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE) && msg.message == WM_PAINT) {
-        if (std::find(painted.begin(), painted.end(), msg.hwnd) != painted.end())
-            break;
-        painted.push_back(msg.hwnd);
-        if (!::PeekMessageW(&msg, msg.hwnd, WM_PAINT, WM_PAINT, PM_REMOVE))
-            break;
-        if (msg.message != WM_PAINT) {
-            if (msg.message == WM_QUIT)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        ::DispatchMessageW(&msg);
-    }
-}
 
 } // namespace
 
@@ -174,20 +152,8 @@ BOOL CXTPDockContext::Track()
         return FALSE;
     HWND hWnd = m_pBar->GetSafeHwnd();
     ::SetCapture(hWnd);
-    while (::GetCapture() == hWnd) {
-        MSG msg;
-        DispatchPendingPaints();
-        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (bGot == -1)
-            break;
-        if (bGot == 0) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (msg.message == WM_LBUTTONUP)
-            break;
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-            break;
+    MSG msg;
+    while (::GetCapture() == hWnd && XTPGetDragLoopMessage(&msg)) {
         if (msg.message == WM_MOUSEMOVE) {
             // The point the message was made at: the bar moves under the mouse.
             CPoint pt(msg.pt);

@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/input/XTPModalLoopMessage.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
@@ -43,22 +44,8 @@ void CXTPPopupBar::TrackTearOff()
     rcNear.InflateRect(kTearOffNear, kTearOffNear);
     CPoint ptLast(-1, -1);
     BOOL bFar = FALSE;
-    while (::GetCapture() == m_hWnd) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (bGot == -1)
-            break;
-        if (!bGot) {
-            // The thread's own loop still has to see the quit.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (msg.message == WM_LBUTTONUP)
-            break;
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-            break;
+    MSG msg;
+    while (::GetCapture() == m_hWnd && XTPGetDragLoopMessage(&msg)) {
         if (msg.message != WM_MOUSEMOVE) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);

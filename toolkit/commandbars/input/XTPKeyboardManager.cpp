@@ -62,28 +62,9 @@ void CXTPKeyboardManager::RemoveHooks()
     m_hHookKeyboard = m_hHookCallWndProc = nullptr;
 }
 
-BOOL CXTPKeyboardManager::DispatchKey(WPARAM vk, LPARAM lParam)
+int CXTPKeyboardManager::AskClients(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // A client may unhook itself (its bar stops tracking) while answering.
-    CArray<CXTPHookManagerHookAble*, CXTPHookManagerHookAble*> arrClients;
-    for (POSITION pos = m_lstClients.GetHeadPosition(); pos;)
-        arrClients.Add(m_lstClients.GetNext(pos));
-    for (INT_PTR i = arrClients.GetSize() - 1; i >= 0; i--) {
-        if (!m_lstClients.Find(arrClients[i]))
-            continue;
-        WPARAM wParam = vk;
-        LPARAM lParamCopy = lParam;
-        LRESULT lResult = 0;
-        int nAnswer = arrClients[i]->OnHookMessage(nullptr, WM_KEYDOWN, wParam, lParamCopy, lResult);
-        if (nAnswer != 0)
-            return nAnswer == 2;
-    }
-    // While a bar tracks, keys nobody handles do not reach the application.
-    return FALSE;
-}
-
-BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam)
-{
     CArray<CXTPHookManagerHookAble*, CXTPHookManagerHookAble*> arrClients;
     for (POSITION pos = m_lstClients.GetHeadPosition(); pos;)
         arrClients.Add(m_lstClients.GetNext(pos));
@@ -95,9 +76,20 @@ BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPAR
         LRESULT lResult = 0;
         int nAnswer = arrClients[i]->OnHookMessage(nullptr, message, wParamCopy, lParamCopy, lResult);
         if (nAnswer != 0)
-            return nAnswer != 2;
+            return nAnswer;
     }
-    return TRUE;
+    return 0;
+}
+
+BOOL CXTPKeyboardManager::DispatchKey(WPARAM vk, LPARAM lParam)
+{
+    // While a bar tracks, keys nobody handles do not reach the application.
+    return AskClients(WM_KEYDOWN, vk, lParam) == 2;
+}
+
+BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return AskClients(message, wParam, lParam) != 2;
 }
 
 LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)

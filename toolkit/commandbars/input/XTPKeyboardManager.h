@@ -28,6 +28,9 @@ private:
     static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
     void RemoveHooks();
+    // Asks the clients, last added first: the first answer that is not 0
+    // (2: the message goes on), 0 when none answers.
+    int AskClients(UINT message, WPARAM wParam, LPARAM lParam);
     // Asks the clients, last added first; TRUE when the key goes on.
     BOOL DispatchKey(WPARAM vk, LPARAM lParam);
 

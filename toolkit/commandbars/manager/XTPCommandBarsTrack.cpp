@@ -3,6 +3,7 @@
 #include "framework/windows/CMenu.h"
 #include "framework/windows/CWinThread.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/input/XTPModalLoopMessage.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 
@@ -39,15 +40,7 @@ int CXTPCommandBars::TrackPopupBar(CXTPCommandBar* pPopup, UINT nFlags, int x, i
     if (pPopupBar->Popup(x, y, lpExclude)) {
         CWinThread* pThread = AfxGetThread();
         MSG msg;
-        while (pPopupBar->IsTrackingMode()) {
-            BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
-            if (bGot == -1)
-                break;
-            if (!bGot) {
-                // Keep the quit for the thread's own loop.
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
-                break;
-            }
+        while (pPopupBar->IsTrackingMode() && XTPGetModalLoopMessage(&msg)) {
             if (!pPopupBar->IsTrackingMode()) {
                 ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
                 break;
