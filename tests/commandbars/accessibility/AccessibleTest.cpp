@@ -176,3 +176,70 @@ TEST_F(Accessible, WindowObjectRequestReachesTheBar)
     pAccessible->Release();
     CoUninitialize();
 }
+
+TEST_F(Accessible, UnansweredQuestionsLeaveClientsToTheirOwnFallback)
+{
+    // Neither bars nor controls keep a value, help or a separate shortcut:
+    // the shortcut travels in the name, and renaming is refused.
+    typedef HRESULT (*Ask)(IAccessible*, VARIANT);
+    struct Question
+    {
+        const char* name;
+        Ask ask;
+    };
+    const Question questions[] = {
+        {"value", [](IAccessible* p, VARIANT v) { BSTR s = nullptr; return p->get_accValue(v, &s); }},
+        {"help", [](IAccessible* p, VARIANT v) { BSTR s = nullptr; return p->get_accHelp(v, &s); }},
+        {"help topic",
+         [](IAccessible* p, VARIANT v) {
+             BSTR s = nullptr;
+             long n = 0;
+             return p->get_accHelpTopic(&s, v, &n);
+         }},
+        {"shortcut", [](IAccessible* p, VARIANT v) { BSTR s = nullptr; return p->get_accKeyboardShortcut(v, &s); }},
+        {"navigate",
+         [](IAccessible* p, VARIANT v) {
+             VARIANT end;
+             VariantInit(&end);
+             return p->accNavigate(NAVDIR_NEXT, v, &end);
+         }},
+        {"rename", [](IAccessible* p, VARIANT v) { return p->put_accName(v, const_cast<BSTR>(L"x")); }},
+        {"set value", [](IAccessible* p, VARIANT v) { return p->put_accValue(v, const_cast<BSTR>(L"x")); }},
+    };
+    IAccessible* pButton = AccessibleOf(m_pButton);
+    IAccessible* pBar = AccessibleOf(&m_bar);
+    ASSERT_NE(nullptr, pButton);
+    ASSERT_NE(nullptr, pBar);
+    struct Asked
+    {
+        const char* who;
+        IAccessible* pAccessible;
+        long nChild;
+    };
+    const Asked askedOf[] = {{"control", pButton, 0}, {"bar", pBar, 0}, {"bar's child", pBar, 1}};
+    for (const Asked& a : askedOf)
+        for (const Question& q : questions)
+            EXPECT_EQ(E_NOTIMPL, q.ask(a.pAccessible, ChildId(a.nChild))) << a.who << ": " << q.name;
+    EXPECT_EQ(CString(L"Optionen...\tStrg+O"), Name(pButton, 0));
+
+    // Bars do not describe or act on anything themselves.
+    BSTR text = nullptr;
+    EXPECT_EQ(E_NOTIMPL, pBar->get_accDescription(ChildId(1), &text));
+    EXPECT_EQ(E_NOTIMPL, pBar->get_accDefaultAction(ChildId(1), &text));
+    EXPECT_EQ(E_NOTIMPL, pBar->accDoDefaultAction(ChildId(1)));
+    EXPECT_EQ(E_NOTIMPL, pBar->accSelect(SELFLAG_TAKEFOCUS, ChildId(1)));
+
+    // Focus and selection: "none here", with the client's variant untouched.
+    m_bar.SetSelected(1);
+    for (IAccessible* p : {pButton, pBar}) {
+        VARIANT focus = ChildId(77);
+        EXPECT_EQ(S_FALSE, p->get_accFocus(&focus));
+        EXPECT_EQ(VT_I4, focus.vt);
+        EXPECT_EQ(77, focus.lVal);
+        VARIANT selection = ChildId(78);
+        EXPECT_EQ(S_FALSE, p->get_accSelection(&selection));
+        EXPECT_EQ(78, selection.lVal);
+    }
+    pButton->Release();
+    pBar->Release();
+}
