@@ -428,6 +428,72 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
     }
 }
 
+// Red, green and blue quadrants over white (the last one transparent where
+// the format can say so): every loader keeps each colour where it was, and
+// the fill tool takes the imported colours for its own.
+const DWORD kQuadrantColours[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+
+int QuadrantIndex(int x, int y)
+{
+    return (y >= 8 ? 2 : 0) + (x >= 8 ? 1 : 0);
+}
+
+DWORD QuadrantPixel(int x, int y)
+{
+    return 0xFF000000 | kQuadrantColours[QuadrantIndex(x, y)];
+}
+
+TEST(ImageEditor, ImportedColoursStayInPlaceAndCanBeFilled)
+{
+    const auto& palette = kQuadrantColours;
+    GifLayout localPalette;
+    localPalette.localPalette = true;
+    GifLayout transparentWhite;
+    transparentWhite.transparentIndex = 3;
+    auto plain = [](int x, int y) { return QuadrantPixel(x, y) & 0xFFFFFF; };
+    const COLORREF white = RGB(0xFF, 0xFF, 0xFF);
+    const struct
+    {
+        LPCWSTR name;
+        std::vector<BYTE> bytes;
+        COLORREF lowerRight;
+    } cases[] = {
+        {L"quad24.bmp", BitmapFileBytes(16, 16, 24, plain), white},
+        {L"quad24.ico", IconFileBytes(16, 16, 24, plain), white},
+        {L"quad.gif", GifFileBytes(16, 16, palette, QuadrantIndex), white},
+        {L"quadlocal.gif", GifFileBytes(16, 16, palette, QuadrantIndex, localPalette), white},
+        {L"quadclear.gif", GifFileBytes(16, 16, palette, QuadrantIndex, transparentWhite), kTransparent},
+    };
+    for (const auto& c : cases) {
+        CTestEditor dlg;
+        LoadImage(dlg, Kind::plain16);
+        const CString strPath = WriteFile(c.name, c.bytes);
+        RunEditor(dlg, [&](CTestEditor& d) {
+            ASSERT_TRUE(d.GetPicture().ImportFile(strPath)) << c.name;
+            EXPECT_EQ(RGB(0xFF, 0, 0), ColorAt(d, 2, 2)) << c.name;
+            EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 12, 2)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 2, 12)) << c.name;
+            EXPECT_EQ(c.lowerRight, ColorAt(d, 12, 12)) << c.name;
+            ClickCell(d, XTP_IDS_CLR_YELLOW);
+            ClickButton(d, XTP_ID_BUTTON_FILL);
+            ClickPixel(d, 2, 2);
+            EXPECT_EQ(RGB(0xFF, 0xFF, 0), ColorAt(d, 0, 0)) << c.name;
+            EXPECT_EQ(RGB(0xFF, 0xFF, 0), ColorAt(d, 7, 7)) << c.name;
+            EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 8, 7)) << c.name;
+        });
+    }
+    // A photograph's corner pixel fills like any other colour.
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        ASSERT_TRUE(d.GetPicture().ImportFile(SourcePath(L"app/assets/pics/logo.jpg")));
+        ClickCell(d, XTP_IDS_CLR_YELLOW);
+        ClickButton(d, XTP_ID_BUTTON_FILL);
+        ClickPixel(d, 0, 0);
+        EXPECT_EQ(RGB(0xFF, 0xFF, 0), ColorAt(d, 0, 0));
+    });
+}
+
 // A damaged icon file is a file that cannot be loaded: nothing changes.
 TEST(ImageEditor, ADamagedIconFileChangesNothing)
 {
@@ -642,3 +708,4 @@ TEST(ImageEditor, ToolTipsAreTheTextAfterTheNewLine)
 }
 
 } // namespace
+

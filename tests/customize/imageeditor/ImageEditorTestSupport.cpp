@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "resources/ToolkitCustomizeIds.h"
 #include "support/TestInput.h"
 #include "framework/windows/AfxMessages.h"
@@ -288,6 +291,72 @@ std::vector<BYTE> BitmapFileBytes(int cx, int cy, int nBits, const std::function
     PutLE(file, 14 + 40, 4);
     PutInfoHeader(file, cx, cy, nBits);
     file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
+
+std::vector<BYTE> GifFileBytes(int cx, int cy, const DWORD (&palette)[4], const std::function<int(int, int)>& index,
+                               GifLayout layout)
+{
+    std::vector<BYTE> file = {'G', 'I', 'F', '8', '9', 'a'};
+    PutLE(file, static_cast<DWORD>(cx), 2);
+    PutLE(file, static_cast<DWORD>(cy), 2);
+    auto putPalette = [&] {
+        for (DWORD rgb : palette) {
+            file.push_back(static_cast<BYTE>(rgb >> 16));
+            file.push_back(static_cast<BYTE>(rgb >> 8));
+            file.push_back(static_cast<BYTE>(rgb));
+        }
+    };
+    // Palette flag, 2 bits of colour resolution, 4 entries.
+    file.push_back(layout.localPalette ? 0x10 : 0x91);
+    file.push_back(0);
+    file.push_back(0);
+    if (!layout.localPalette)
+        putPalette();
+    if (layout.transparentIndex >= 0) {
+        const BYTE control[] = {0x21, 0xF9, 4, 0x01, 0, 0, static_cast<BYTE>(layout.transparentIndex), 0};
+        file.insert(file.end(), std::begin(control), std::end(control));
+    }
+    file.push_back(0x2C);
+    PutLE(file, 0, 4);
+    PutLE(file, static_cast<DWORD>(cx), 2);
+    PutLE(file, static_cast<DWORD>(cy), 2);
+    file.push_back(layout.localPalette ? 0x81 : 0);
+    if (layout.localPalette)
+        putPalette();
+
+    // Three-bit codes without compression: a clear code before every two
+    // pixels keeps the decoder's table (and so the code width) from growing.
+    const int kClear = 4;
+    const int kEnd = 5;
+    std::vector<BYTE> packed;
+    DWORD bits = 0;
+    int nBits = 0;
+    auto putCode = [&](int code) {
+        bits |= static_cast<DWORD>(code) << nBits;
+        nBits += 3;
+        while (nBits >= 8) {
+            packed.push_back(static_cast<BYTE>(bits));
+            bits >>= 8;
+            nBits -= 8;
+        }
+    };
+    for (int i = 0; i < cx * cy; i++) {
+        if (i % 2 == 0)
+            putCode(kClear);
+        putCode(index(i % cx, i / cx) & 3);
+    }
+    putCode(kEnd);
+    if (nBits > 0)
+        packed.push_back(static_cast<BYTE>(bits));
+    file.push_back(2);  // minimum code size
+    for (size_t at = 0; at < packed.size(); at += 255) {
+        const size_t n = std::min<size_t>(255, packed.size() - at);
+        file.push_back(static_cast<BYTE>(n));
+        file.insert(file.end(), packed.begin() + at, packed.begin() + at + n);
+    }
+    file.push_back(0);
+    file.push_back(0x3B);
     return file;
 }
 

@@ -60,5 +60,14 @@ DWORD RawPixel(const CImage* pImage, int x, int y);
 CString WriteFile(LPCWSTR lpszName, const std::vector<BYTE>& bytes);
 std::vector<BYTE> IconFileBytes(int cx, int cy, int nBits, const std::function<DWORD(int, int)>& pixel);
 std::vector<BYTE> BitmapFileBytes(int cx, int cy, int nBits, const std::function<DWORD(int, int)>& pixel);
+// A GIF with four colours (0xRRGGBB) and an index per pixel; the palette is
+// global or the image's own, and one index may be transparent (-1: none).
+struct GifLayout
+{
+    bool localPalette = false;
+    int transparentIndex = -1;
+};
+std::vector<BYTE> GifFileBytes(int cx, int cy, const DWORD (&palette)[4], const std::function<int(int, int)>& index,
+                               GifLayout layout = {});
 
 } // namespace edittest

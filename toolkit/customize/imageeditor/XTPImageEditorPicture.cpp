@@ -402,7 +402,12 @@ BOOL CXTPImageEditorPicture::ImportFile(LPCTSTR lpszPath)
         delete pImage;
         return FALSE;
     }
-    // GDI leaves the alpha byte at 0; a plain image does not use it.
+    // Some decoders render opaque alpha bytes; GDI's colour matching (flood
+    // fill) sees them as other colours than its own drawing gives.
+    if (DWORD* pPixels = pImage->GetPixels()) {
+        for (long i = 0; i < m_szImage.cx * m_szImage.cy; i++)
+            pPixels[i] &= 0xFFFFFF;
+    }
     return ReplaceWithImport(pImage);
 }
 
