@@ -440,7 +440,8 @@ int QuadrantIndex(int x, int y)
 
 DWORD QuadrantPixel(int x, int y)
 {
-    return 0xFF000000 | kQuadrantColours[QuadrantIndex(x, y)];
+    // The white quadrant is half transparent in a file with alpha.
+    return (QuadrantIndex(x, y) == 3 ? 0x80000000 : 0xFF000000) | kQuadrantColours[QuadrantIndex(x, y)];
 }
 
 TEST(ImageEditor, ImportedColoursStayInPlaceAndCanBeFilled)
@@ -459,6 +460,8 @@ TEST(ImageEditor, ImportedColoursStayInPlaceAndCanBeFilled)
         COLORREF lowerRight;
     } cases[] = {
         {L"quad24.bmp", BitmapFileBytes(16, 16, 24, plain), white},
+        {L"quad32.bmp", BitmapFileBytes(16, 16, 32, QuadrantPixel), white},
+        {L"quad32.ico", IconFileBytes(16, 16, 32, QuadrantPixel), white},
         {L"quad24.ico", IconFileBytes(16, 16, 24, plain), white},
         {L"quad.gif", GifFileBytes(16, 16, palette, QuadrantIndex), white},
         {L"quadlocal.gif", GifFileBytes(16, 16, palette, QuadrantIndex, localPalette), white},
@@ -480,6 +483,10 @@ TEST(ImageEditor, ImportedColoursStayInPlaceAndCanBeFilled)
             EXPECT_EQ(RGB(0xFF, 0xFF, 0), ColorAt(d, 0, 0)) << c.name;
             EXPECT_EQ(RGB(0xFF, 0xFF, 0), ColorAt(d, 7, 7)) << c.name;
             EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 8, 7)) << c.name;
+            if (d.GetPicture().GetImage()->m_bAlpha) {
+                EXPECT_EQ(0xFFu, RawPixel(d.GetPicture().GetImage(), 0, 0) >> 24) << c.name;
+                EXPECT_EQ(0x80u, RawPixel(d.GetPicture().GetImage(), 12, 12) >> 24) << c.name;
+            }
         });
     }
     // A photograph's corner pixel fills like any other colour.

@@ -509,12 +509,29 @@ void CXTPImageEditorPicture::FillAt(CPoint pixel)
     const COLORREF clrSurface = m_pCurrent->GetColor(pixel.x, pixel.y);
     const COLORREF clrFill = m_pDlg->GetCurrentColor();
     if (clrSurface != clrFill) {
-        CImageDC dc(m_pCurrent);
-        HBRUSH hBrush = ::CreateSolidBrush(clrFill);
-        HGDIOBJ hOld = ::SelectObject(dc.Get(), hBrush);
-        ::ExtFloodFill(dc.Get(), pixel.x, pixel.y, clrSurface, FLOODFILLSURFACE);
-        ::SelectObject(dc.Get(), hOld);
-        ::DeleteObject(hBrush);
+        // GDI matches the surface colour against whole pixels, so the alpha
+        // bytes stay aside while it fills the area of that colour.
+        DWORD* pPixels = m_pCurrent->GetPixels();
+        const CSize size = m_pCurrent->GetSize();
+        const long nPixels = size.cx * size.cy;
+        std::vector<BYTE> alpha;
+        if (m_pCurrent->m_bAlpha && pPixels != nullptr) {
+            alpha.resize(static_cast<size_t>(nPixels));
+            for (long i = 0; i < nPixels; i++) {
+                alpha[i] = static_cast<BYTE>(pPixels[i] >> 24);
+                pPixels[i] &= 0xFFFFFF;
+            }
+        }
+        {
+            CImageDC dc(m_pCurrent);
+            HBRUSH hBrush = ::CreateSolidBrush(clrFill);
+            HGDIOBJ hOld = ::SelectObject(dc.Get(), hBrush);
+            ::ExtFloodFill(dc.Get(), pixel.x, pixel.y, clrSurface, FLOODFILLSURFACE);
+            ::SelectObject(dc.Get(), hOld);
+            ::DeleteObject(hBrush);
+        }
+        for (size_t i = 0; i < alpha.size(); i++)
+            pPixels[i] |= static_cast<DWORD>(alpha[i]) << 24;
     }
     if (m_pCurrent->m_bAlpha)
         m_pCurrent->RebuildAlpha(m_pUndoCandidate);
