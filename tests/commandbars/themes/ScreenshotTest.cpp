@@ -3,6 +3,7 @@
 // toolbar and a popup menu, saved as a picture to look at.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
+#include "ThemeTestSupport.h"
 #include "framework/gdi/CClientDC.h"
 #include "resources/AppIds.h"
 #include "resources/FrameworkIds.h"
@@ -15,23 +16,6 @@
 
 namespace {
 
-class CTypedControl : public CXTPControlPopup
-{
-public:
-    explicit CTypedControl(XTPControlType type) { m_controlType = type; }
-};
-
-struct ControlSpec
-{
-    XTPControlType type;
-    int id;
-    LPCWSTR caption;
-    XTPButtonStyle style;
-    BOOL enabled;
-    int selected, pressed, checked;
-    BOOL beginGroup;
-};
-
 // Places the controls one after another (a row, or a column on vertical and
 // popup bars) at the sizes the paint manager measures.
 void AddAndPlace(CXTPCommandBar& bar, const ControlSpec* specs, int count, int nFixedWidth = 0)
@@ -41,16 +25,8 @@ void AddAndPlace(CXTPCommandBar& bar, const ControlSpec* specs, int count, int n
     int pos = 3;
     for (int i = 0; i < count; i++) {
         const ControlSpec& s = specs[i];
-        CXTPControl* pControl = bar.GetControls()->Add(new CTypedControl(s.type), s.id);
-        if (s.caption)
-            pControl->SetCaption(s.caption);
-        pControl->SetStyle(s.style);
-        pControl->SetEnabled(s.enabled);
-        pControl->SetChecked(s.checked);
-        pControl->SetPressed(s.pressed);
-        pControl->SetBeginGroup(s.beginGroup);
-        if (s.selected)
-            pControl->SetSelected(s.selected);
+        CXTPControl* pControl = bar.GetControls()->Add(new CThemeTestControl(s.type), s.id);
+        ApplySpec(pControl, s);
         CSize size = pControl->GetSize(&dc);
         if (s.beginGroup)
             pos += bar.GetType() == xtpBarTypePopup ? 8 : 6;
@@ -80,12 +56,6 @@ protected:
     }
 };
 
-BOOL CreateBar(CXTPCommandBar& bar, CWnd& host, const RECT& rc)
-{
-    return bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar", WS_CHILD | WS_VISIBLE,
-                        rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, host.GetSafeHwnd(), nullptr);
-}
-
 } // namespace
 
 TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
@@ -100,7 +70,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
     CXTPToolBar top;
     top.SetBarPosition(xtpBarTop);
     top.SetIconSize(CSize(32, 32));
-    ASSERT_TRUE(CreateBar(top, host, CRect(0, 0, 900, 48)));
+    ASSERT_TRUE(CreateChild(top, host, CRect(0, 0, 900, 48)));
     const XTPButtonStyle s3 = xtpButtonIconAndCaption;
     const ControlSpec topSpecs[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, s3, TRUE, 0, 0, 0, FALSE},
@@ -117,7 +87,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
     // and a caption below its large icon.
     CXTPToolBar second;
     second.SetBarPosition(xtpBarTop);
-    ASSERT_TRUE(CreateBar(second, host, CRect(0, 50, 900, 122)));
+    ASSERT_TRUE(CreateChild(second, host, CRect(0, 50, 900, 122)));
     const ControlSpec secondSpecs[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, xtpButtonIcon, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_STOP_SEARCH, nullptr, xtpButtonIcon, TRUE, 1, 0, 0, FALSE},
@@ -138,7 +108,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
     // A vertical toolbar.
     CXTPToolBar left;
     left.SetBarPosition(xtpBarLeft);
-    ASSERT_TRUE(CreateBar(left, host, CRect(0, 124, 40, 470)));
+    ASSERT_TRUE(CreateChild(left, host, CRect(0, 124, 40, 470)));
     const ControlSpec leftSpecs[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, xtpButtonIcon, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_STOP_SEARCH, nullptr, xtpButtonIcon, TRUE, 1, 0, 0, FALSE},
@@ -150,7 +120,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
 
     // A popup menu.
     CXTPPopupBar menu;
-    ASSERT_TRUE(CreateBar(menu, host, CRect(60, 130, 330, 460)));
+    ASSERT_TRUE(CreateChild(menu, host, CRect(60, 130, 330, 460)));
     const ControlSpec menuSpecs[] = {
         {xtpControlButton, ID_OPTIONS, L"&Optionen...\tStrg+O", xtpButtonAutomatic, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_START_SEARCH, L"Suche &starten", xtpButtonAutomatic, TRUE, 1, 0, 0, FALSE},
@@ -179,7 +149,7 @@ TEST(CommandBarShot, EveryControlTypeAndStateInTheClassicLook)
     CXTPToolBar specials;
     specials.SetBarPosition(xtpBarFloating);
     specials.SetTitle(L"Schwebend");
-    ASSERT_TRUE(CreateBar(specials, host, CRect(360, 130, 560, 220)));
+    ASSERT_TRUE(CreateChild(specials, host, CRect(360, 130, 560, 220)));
 
     testpump::PumpUntilIdle();
     testshot::Image image = testshot::CaptureWindow(host.GetSafeHwnd());

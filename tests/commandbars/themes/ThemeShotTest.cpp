@@ -20,17 +20,6 @@
 
 namespace {
 
-struct Item
-{
-    XTPControlType type;
-    int id;
-    LPCWSTR caption;
-    XTPButtonStyle style;
-    BOOL enabled;
-    int selected, pressed, checked;
-    BOOL beginGroup;
-};
-
 const XTPButtonStyle kAuto = xtpButtonAutomatic;
 const XTPButtonStyle kIcon = xtpButtonIcon;
 const XTPButtonStyle kBoth = xtpButtonIconAndCaption;
@@ -46,13 +35,13 @@ private:
 };
 
 // Places the items one after another from `pos` at the sizes the look measures.
-int Place(CXTPCommandBar& bar, const Item* items, int count, int pos, int nFixedWidth = 0)
+int Place(CXTPCommandBar& bar, const ControlSpec* items, int count, int pos, int nFixedWidth = 0)
 {
     CClientDC dc(&bar);
     BOOL bColumn = bar.IsVerticalPosition() || bar.GetType() == xtpBarTypePopup;
     int nAcross = bar.GetType() == xtpBarTypePopup ? 2 : 3;
     for (int i = 0; i < count; i++) {
-        const Item& s = items[i];
+        const ControlSpec& s = items[i];
         CXTPControl* pControl = nullptr;
         if (s.type == xtpControlComboBox)
             pControl = new CDroppedCombo();
@@ -61,15 +50,7 @@ int Place(CXTPCommandBar& bar, const Item* items, int count, int pos, int nFixed
         else
             pControl = new CThemeTestControl(s.type);
         bar.GetControls()->Add(pControl, s.id);
-        if (s.caption)
-            pControl->SetCaption(s.caption);
-        pControl->SetStyle(s.style);
-        pControl->SetEnabled(s.enabled);
-        pControl->SetChecked(s.checked);
-        pControl->SetPressed(s.pressed);
-        pControl->SetBeginGroup(s.beginGroup);
-        if (s.selected)
-            pControl->SetSelected(s.selected);
+        ApplySpec(pControl, s);
         if (s.type == xtpControlComboBox && s.pressed)
             static_cast<CDroppedCombo*>(pControl)->SetDropped();
         CXTPFontDC font(&dc, XTPPaintManager()->GetCommandBarFont(&bar));
@@ -142,12 +123,6 @@ protected:
     BOOL m_bStatusBar;
 };
 
-BOOL CreateChild(CWnd& wnd, CWnd& parent, const RECT& rc, LPCWSTR title = L"Bar")
-{
-    return wnd.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), title, WS_CHILD | WS_VISIBLE,
-                        rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, parent.GetSafeHwnd(), nullptr);
-}
-
 testshot::Image ShootEveryBar(LPCWSTR name)
 {
     EXPECT_TRUE(XTPImageManager()->SetIconsFromToolBar(IDR_TOOLBAR_ALPHA)) << "the program's toolbar icons";
@@ -163,7 +138,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     menuBar.SetType(xtpBarTypeMenuBar);
     menuBar.SetBarPosition(xtpBarTop);
     CreateChild(menuBar, dock, CRect(0, 0, 900, 24));
-    const Item menuItems[] = {
+    const ControlSpec menuItems[] = {
         {xtpControlPopup, 0, L"&Datei", kAuto, TRUE, 0, 0, 0, FALSE},
         {xtpControlPopup, 0, L"&Ansicht", kAuto, TRUE, 1, 0, 0, FALSE},
         {xtpControlPopup, 0, L"&Suche", kAuto, TRUE, 0, 0, 0, FALSE},
@@ -177,7 +152,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     top.SetBarStyle(CBRS_GRIPPER);
     top.SetIconSize(CSize(32, 32));
     CreateChild(top, dock, CRect(0, 25, 720, 69));
-    const Item topItems[] = {
+    const ControlSpec topItems[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, kBoth, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_STOP_SEARCH, nullptr, kBoth, FALSE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_INFO_SINGLE_TICKET, nullptr, kBoth, TRUE, 1, 0, 0, TRUE},
@@ -199,7 +174,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     second.SetBarPosition(xtpBarTop);
     second.SetBarStyle(CBRS_GRIPPER);
     CreateChild(second, dock, CRect(0, 71, 760, 105));
-    const Item secondItems[] = {
+    const ControlSpec secondItems[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 2, 0, FALSE},
         {xtpControlButton, ID_INFO_SINGLE_TICKET, nullptr, kIcon, TRUE, 0, 0, 1, FALSE},
@@ -238,7 +213,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     left.SetBarPosition(xtpBarLeft);
     left.SetBarStyle(CBRS_GRIPPER);
     CreateChild(left, side, CRect(0, 2, 40, 260));
-    const Item leftItems[] = {
+    const ControlSpec leftItems[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_STOP_SEARCH, nullptr, kIcon, TRUE, 1, 0, 0, FALSE},
         {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 0, 1, TRUE},
@@ -252,7 +227,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     floating.SetTitle(L"Suche");
     floating.SetFlags(0xF);
     CreateChild(floating, host, CRect(600, 140, 800, 210));
-    const Item floatingItems[] = {
+    const ControlSpec floatingItems[] = {
         {xtpControlButton, ID_START_SEARCH, nullptr, kIcon, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_STOP_SEARCH, nullptr, kIcon, TRUE, 1, 0, 0, FALSE},
         {xtpControlButton, ID_OPTIONS, nullptr, kIcon, TRUE, 0, 0, 1, TRUE},
@@ -267,7 +242,7 @@ testshot::Image ShootEveryBar(LPCWSTR name)
     CXTPPopupBar menu;
     menu.SetBarPosition(xtpBarPopup);
     CreateChild(menu, host, CRect(90, 106, 360, 440));
-    const Item popupItems[] = {
+    const ControlSpec popupItems[] = {
         {xtpControlButton, ID_OPTIONS, L"&Optionen...\tStrg+O", kAuto, TRUE, 0, 0, 0, FALSE},
         {xtpControlButton, ID_START_SEARCH, L"Suche &starten\tF5", kAuto, TRUE, 1, 0, 0, FALSE},
         {xtpControlButton, 0, L"&Statusleiste", kAuto, TRUE, 0, 0, 1, TRUE},

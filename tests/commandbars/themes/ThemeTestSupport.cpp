@@ -1,6 +1,25 @@
 #include "ThemeTestSupport.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 
+void ApplySpec(CXTPControl* pControl, const ControlSpec& spec)
+{
+    if (spec.caption)
+        pControl->SetCaption(spec.caption);
+    pControl->SetStyle(spec.style);
+    pControl->SetEnabled(spec.enabled);
+    pControl->SetChecked(spec.checked);
+    pControl->SetPressed(spec.pressed);
+    pControl->SetBeginGroup(spec.beginGroup);
+    if (spec.selected)
+        pControl->SetSelected(spec.selected);
+}
+
+BOOL CreateChild(CWnd& wnd, CWnd& parent, const RECT& rc, LPCWSTR title)
+{
+    return wnd.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), title, WS_CHILD | WS_VISIBLE,
+                        rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, parent.GetSafeHwnd(), nullptr);
+}
+
 COLORREF DistinctColour(int nIndex)
 {
     return RGB(nIndex, 77, 199 - nIndex);

@@ -15,6 +15,24 @@ public:
     explicit CThemeTestControl(XTPControlType type) { m_controlType = type; }
 };
 
+// One control of a bar drawn for a picture: type, command, caption, style and states.
+struct ControlSpec
+{
+    XTPControlType type;
+    int id;
+    LPCWSTR caption;
+    XTPButtonStyle style;
+    BOOL enabled;
+    int selected, pressed, checked;
+    BOOL beginGroup;
+};
+
+// Gives the control the spec's caption (when there is one), style and states.
+void ApplySpec(CXTPControl* pControl, const ControlSpec& spec);
+
+// A visible child window over `rc` of the parent: a bar or a painted area of a picture.
+BOOL CreateChild(CWnd& wnd, CWnd& parent, const RECT& rc, LPCWSTR title = L"Bar");
+
 // The visual-style scheme the colour manager sees: 0 none, 1 blue, 2 olive,
 // 3 silver; optionally on a low-colour display.
 class CSchemeSource : public CXTPSystemThemeSource
