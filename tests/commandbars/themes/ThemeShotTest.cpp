@@ -9,6 +9,7 @@
 #include "framework/gdi/CClientDC.h"
 #include "resources/AppIds.h"
 #include "resources/FrameworkIds.h"
+#include "support/PaintedWindow.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
@@ -70,27 +71,18 @@ int Place(CXTPCommandBar& bar, const ControlSpec* items, int count, int pos, int
 }
 
 // A window that paints itself through the current look: dock area or status bar.
-class CPaintedArea : public CWnd
+class CPaintedArea : public CPaintedWindow
 {
 public:
     explicit CPaintedArea(BOOL bStatusBar) : m_bStatusBar(bStatusBar) {}
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    void Paint(CPaintDC& dc) override
     {
-        if (message == WM_ERASEBKGND)
-            return TRUE;
-        if (message != WM_PAINT)
-            return CWnd::WindowProc(message, wParam, lParam);
-        PAINTSTRUCT ps;
-        HDC hDC = ::BeginPaint(GetSafeHwnd(), &ps);
-        CDC* pDC = CDC::FromHandle(hDC);
         if (m_bStatusBar)
-            PaintStatusBar(pDC);
+            PaintStatusBar(&dc);
         else
-            XTPPaintManager()->FillDockBar(pDC, this);
-        ::EndPaint(GetSafeHwnd(), &ps);
-        return 0;
+            XTPPaintManager()->FillDockBar(&dc, this);
     }
 
     // Panes and gripper drawn as the status bar will: texts in the status text colour.

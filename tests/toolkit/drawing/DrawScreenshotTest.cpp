@@ -1,6 +1,7 @@
 // One window showing gradients, 3D borders, the bordered control in each
 // command-bar theme and the colour table, saved as a picture to look at.
 #include <gtest/gtest.h>
+#include "support/PaintedWindow.h"
 #include "support/Screenshot.h"
 #include "framework/controls/CEdit.h"
 #include "framework/gdi/CPaintDC.h"
@@ -27,22 +28,16 @@ CRect SwatchRect(int index)
     return CRect(left, top, left + kSwatchWidth, top + kSwatchHeight);
 }
 
-class CDrawingShowcase : public CWnd
+class CDrawingShowcase : public CPaintedWindow
 {
 public:
     CXTPDrawHelpers fallback{L"NoSuchImaging.dll"};
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    void Paint(CPaintDC& paint) override
     {
-        if (message == WM_ERASEBKGND)
-            return TRUE;
-        if (message != WM_PAINT)
-            return CWnd::WindowProc(message, wParam, lParam);
-        CPaintDC paint(this);
         CXTPBufferDC dc(paint.m_hDC, CXTPClientRect(this));
         Draw(&dc);
-        return 0;
     }
 
 private:
