@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "framework/controls/CListBox.h"
+#include "PaneListBoxes.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
 #include "docking/tabs/ForcedScheme.h"
@@ -128,13 +129,7 @@ public:
     CProbeManager manager;
     std::vector<int> actions;
     int vetoAction = -1;
-    std::vector<CListBox*> lists;
-
-    ~CDockingFrame() override
-    {
-        for (CListBox* list : lists)
-            delete list;
-    }
+    CPaneListBoxes lists;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -143,15 +138,8 @@ protected:
             return CFrameWnd::WindowProc(message, wParam, lParam);
         if (wParam == XTP_DPN_SHOWWINDOW)
         {
-            auto* pane = reinterpret_cast<CXTPDockingPane*>(lParam);
-            if (!pane->IsAttached())
-            {
-                CListBox* list = new CListBox;
-                list->Create(WS_CHILD | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), this, 500 + pane->GetID());
-                list->AddString(L"Kategorie 2  Dortmund");
-                lists.push_back(list);
-                pane->Attach(list->m_hWnd);
-            }
+            lists.AttachTo(reinterpret_cast<CXTPDockingPane*>(lParam), this, WS_CHILD | LBS_NOINTEGRALHEIGHT, 500,
+                           {L"Kategorie 2  Dortmund"});
         }
         else if (wParam == XTP_DPN_ACTION)
         {

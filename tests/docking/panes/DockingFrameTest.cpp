@@ -36,17 +36,11 @@ public:
     LRESULT closeReply = 0;
     int vetoClosingId = 0;
     BOOL vetoCollapse = FALSE;
-    std::vector<CListBox*> lists;
+    CPaneListBoxes lists;
     // Closing and closed actions as (action, pane id).
     std::vector<std::pair<int, int>> closes;
     // When the first pane has closed, the handler closes this one too.
     CXTPDockingPane* closeAfterFirst = nullptr;
-
-    ~CDockingFrame() override
-    {
-        for (CListBox* list : lists)
-            delete list;
-    }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -57,15 +51,8 @@ protected:
         {
             auto* pane = reinterpret_cast<CXTPDockingPane*>(lParam);
             shows.push_back(pane->GetID());
-            if (!pane->IsAttached())
-            {
-                CListBox* list = new CListBox;
-                list->Create(WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), this, 500 + pane->GetID());
-                list->AddString(L"Kategorie 1  München");
-                list->AddString(L"Kategorie 3  Gelsenkirchen");
-                lists.push_back(list);
-                pane->Attach(list->m_hWnd);
-            }
+            lists.AttachTo(pane, this, WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, 500,
+                           {L"Kategorie 1  München", L"Kategorie 3  Gelsenkirchen"});
             return 0;
         }
         if (wParam == XTP_DPN_CLOSEPANE)

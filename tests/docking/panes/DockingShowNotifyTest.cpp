@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "framework/controls/CListBox.h"
+#include "PaneListBoxes.h"
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
@@ -20,13 +21,7 @@ public:
     CXTPDockingPaneManager manager;
     std::vector<int> shows;
     int closeOnShowId = 0;
-    std::vector<CListBox*> lists;
-
-    ~CClosingOwnerFrame() override
-    {
-        for (CListBox* list : lists)
-            delete list;
-    }
+    CPaneListBoxes lists;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -35,13 +30,7 @@ protected:
             return CFrameWnd::WindowProc(message, wParam, lParam);
         auto* pane = reinterpret_cast<CXTPDockingPane*>(lParam);
         shows.push_back(pane->GetID());
-        if (!pane->IsAttached())
-        {
-            CListBox* list = new CListBox;
-            list->Create(WS_CHILD | WS_BORDER, CRect(0, 0, 10, 10), this, 600 + pane->GetID());
-            lists.push_back(list);
-            pane->Attach(list->m_hWnd);
-        }
+        lists.AttachTo(pane, this, WS_CHILD | WS_BORDER, 600, {});
         if (pane->GetID() == closeOnShowId)
         {
             closeOnShowId = 0;

@@ -10,16 +10,8 @@ LRESULT CDockingTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     {
     case XTP_DPN_SHOWWINDOW:
     {
-        auto* pane = reinterpret_cast<CXTPDockingPane*>(lParam);
-        if (!pane->IsAttached())
-        {
-            CListBox* list = new CListBox;
-            list->Create(WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), this,
-                         500 + pane->GetID());
-            list->AddString(L"Kategorie 2  Dortmund");
-            m_lists.push_back(list);
-            pane->Attach(list->m_hWnd);
-        }
+        m_lists.AttachTo(reinterpret_cast<CXTPDockingPane*>(lParam), this,
+                         WS_CHILD | WS_BORDER | LBS_NOINTEGRALHEIGHT, 500, {L"Kategorie 2  Dortmund"});
         break;
     }
     case XTP_DPN_RCLICK:

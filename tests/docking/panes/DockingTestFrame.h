@@ -2,7 +2,7 @@
 // is first shown, and the frame records the notifications it receives.
 #pragma once
 #include <vector>
-#include "framework/controls/CListBox.h"
+#include "PaneListBoxes.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -29,17 +29,11 @@ public:
         return frame;
     }
 
-    ~CDockingTestFrame() override
-    {
-        for (CListBox* list : m_lists)
-            delete list;
-    }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    std::vector<CListBox*> m_lists;
+    CPaneListBoxes m_lists;
 };
 
 // The window's rectangle in its parent's client coordinates.
