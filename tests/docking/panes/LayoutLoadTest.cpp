@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 #include <functional>
 #include <memory>
+#include "LayoutStores.h"
 #include "framework/core/CException.h"
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
@@ -102,64 +103,13 @@ StoredLayout SplitterChain(int depth)
     return layout;
 }
 
-// One store and its exchangers: written by a function, then loaded.
-struct Store
-{
-    const char* name;
-    std::function<void(const std::function<void(CXTPPropExchange*)>&)> write;
-    std::function<BOOL(CXTPDockingPaneLayout*)> load;
-};
+using Store = layouttest::LayoutStore;
 
 const wchar_t kKey[] = L"Software\\TavrolinTests\\DockingLayoutLoad";
 
 std::vector<Store> Stores(CMemFile& file, IXMLDOMDocument*& document)
 {
-    return {
-        {"archive",
-         [&file](const std::function<void(CXTPPropExchange*)>& write) {
-             file.SetLength(0);
-             CArchive ar(&file, CArchive::store);
-             CXTPPropExchangeArchive px(ar);
-             write(&px);
-             ar.Close();
-         },
-         [&file](CXTPDockingPaneLayout* layout) {
-             file.SeekToBegin();
-             CArchive ar(&file, CArchive::load);
-             CXTPPropExchangeArchive px(ar);
-             return layout->Load(&px);
-         }},
-        {"registry",
-         [](const std::function<void(CXTPPropExchange*)>& write) {
-             ::SHDeleteKeyW(HKEY_CURRENT_USER, kKey);
-             HKEY key = nullptr;
-             ::RegCreateKeyW(HKEY_CURRENT_USER, kKey, &key);
-             CXTPPropExchangeRegistry px(FALSE, key, L"Layout");
-             write(&px);
-             ::RegCloseKey(key);
-         },
-         [](CXTPDockingPaneLayout* layout) {
-             HKEY key = nullptr;
-             ::RegOpenKeyW(HKEY_CURRENT_USER, kKey, &key);
-             CXTPPropExchangeRegistry px(TRUE, key, L"Layout");
-             BOOL ok = layout->Load(&px);
-             ::RegCloseKey(key);
-             return ok;
-         }},
-        {"xml",
-         [&document](const std::function<void(CXTPPropExchange*)>& write) {
-             static const CLSID kDom = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-             if (document)
-                 document->Release();
-             ::CoCreateInstance(kDom, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument, reinterpret_cast<void**>(&document));
-             CXTPPropExchangeXMLNode px(FALSE, document, L"Layout");
-             write(&px);
-         },
-         [&document](CXTPDockingPaneLayout* layout) {
-             CXTPPropExchangeXMLNode px(TRUE, document, L"Layout");
-             return layout->Load(&px);
-         }},
-    };
+    return layouttest::LayoutStores(file, document, kKey);
 }
 
 // Loads, turning an exception that escapes into a failure of the test.

@@ -4,6 +4,7 @@
 // three back ends, corrupt layouts refused.
 #include <gtest/gtest.h>
 #include "LayoutTestSupport.h"
+#include "LayoutStores.h"
 #include "support/SecondProcess.h"
 #include <msxml.h>
 #include <shlwapi.h>
@@ -54,55 +55,18 @@ const wchar_t kKey[] = L"Software\\TavrolinTests\\DockingLayout";
 
 std::vector<Backend> Backends()
 {
-    return {
-        {"archive",
-         [](CXTPDockingPaneLayout* layout, int schema) {
-             g_file.SetLength(0);
-             CArchive ar(&g_file, CArchive::store);
-             CXTPPropExchangeArchive px(ar);
-             px.m_nSchema = schema;
-             layout->Save(&px);
-             ar.Close();
-         },
-         [](CXTPDockingPaneLayout* layout) {
-             g_file.SeekToBegin();
-             CArchive ar(&g_file, CArchive::load);
-             CXTPPropExchangeArchive px(ar);
-             return layout->Load(&px);
-         }},
-        {"registry",
-         [](CXTPDockingPaneLayout* layout, int schema) {
-             ::SHDeleteKeyW(HKEY_CURRENT_USER, kKey);
-             HKEY key = nullptr;
-             ::RegCreateKeyW(HKEY_CURRENT_USER, kKey, &key);
-             CXTPPropExchangeRegistry px(FALSE, key, L"Layout");
-             px.m_nSchema = schema;
-             layout->Save(&px);
-             ::RegCloseKey(key);
-         },
-         [](CXTPDockingPaneLayout* layout) {
-             HKEY key = nullptr;
-             ::RegOpenKeyW(HKEY_CURRENT_USER, kKey, &key);
-             CXTPPropExchangeRegistry px(TRUE, key, L"Layout");
-             BOOL ok = layout->Load(&px);
-             ::RegCloseKey(key);
-             return ok;
-         }},
-        {"xml",
-         [](CXTPDockingPaneLayout* layout, int schema) {
-             static const CLSID kDom = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-             if (g_document)
-                 g_document->Release();
-             ::CoCreateInstance(kDom, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument, reinterpret_cast<void**>(&g_document));
-             CXTPPropExchangeXMLNode px(FALSE, g_document, L"Layout");
-             px.m_nSchema = schema;
-             layout->Save(&px);
-         },
-         [](CXTPDockingPaneLayout* layout) {
-             CXTPPropExchangeXMLNode px(TRUE, g_document, L"Layout");
-             return layout->Load(&px);
-         }},
-    };
+    std::vector<Backend> backends;
+    for (const layouttest::LayoutStore& store : layouttest::LayoutStores(g_file, g_document, kKey))
+    {
+        auto save = [store](CXTPDockingPaneLayout* layout, int schema) {
+            store.write([&](CXTPPropExchange* px) {
+                px->m_nSchema = schema;
+                layout->Save(px);
+            });
+        };
+        backends.push_back({store.name, save, store.load});
+    }
+    return backends;
 }
 
 // Three panes: 1 at the left, 2 at the bottom, 3 tabbed with 2 and selected.
