@@ -1,5 +1,6 @@
 #include "CommandBarsTestSupport.h"
 #include <mutex>
+#include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 
@@ -45,6 +46,20 @@ BOOL CTestBar::Create(CWnd* pSite, const RECT& rc)
     return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
                     WS_CHILD | WS_VISIBLE, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                     pSite->GetSafeHwnd(), nullptr);
+}
+
+BOOL CreateTopBar(CXTPToolBar& bar, CWnd& site, const RECT& rc, DWORD dwExtraStyle)
+{
+    bar.SetBarPosition(xtpBarTop);
+    return bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
+                        WS_CHILD | WS_VISIBLE | dwExtraStyle, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                        site.GetSafeHwnd(), nullptr);
+}
+
+void LayOutRow(CXTPCommandBar& bar, int nWidth)
+{
+    CClientDC dc(&bar);
+    bar.GetControls()->CalcDynamicSize(&dc, nWidth, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
 }
 
 CXTPControlButton* CTestBar::AddButton(int nId, const RECT& rc, LPCWSTR lpszCaption)

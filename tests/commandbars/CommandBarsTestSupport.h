@@ -1,12 +1,14 @@
 // Windows, bars, input and a sound recorder shared by the command bar tests.
 #pragma once
 #include <windows.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWinApp.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -66,6 +68,24 @@ public:
     std::vector<UINT> hookedKeys;
     int answer = 0;
 };
+
+// Makes `bar` a visible child toolbar of the site over `rc`, docked at the top.
+BOOL CreateTopBar(CXTPToolBar& bar, CWnd& site, const RECT& rc, DWORD dwExtraStyle = 0);
+
+// Adds a caption-only button of type TButton for each caption.
+template <class TButton = CXTPControlButton>
+void AddCaptionButtons(CXTPCommandBar& bar, std::initializer_list<LPCWSTR> captions)
+{
+    for (LPCWSTR caption : captions) {
+        TButton* pButton = new TButton();
+        bar.GetControls()->Add(pButton, 0);
+        pButton->SetCaption(caption);
+        pButton->SetStyle(xtpButtonCaption);
+    }
+}
+
+// Lays the bar's controls out in one row `nWidth` long, as docking at the top does.
+void LayOutRow(CXTPCommandBar& bar, int nWidth);
 
 // A 32-bit DIB section as a memory DC, read back pixel by pixel.
 class CTestCanvas

@@ -5,7 +5,6 @@
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/Framework.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
-#include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 
@@ -172,16 +171,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 300)));
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE, 0, 0, 400, 30, m_site.GetSafeHwnd(), nullptr));
-        for (LPCWSTR caption : {L"Datei", L"Bearbeiten", L"Ansicht"}) {
-            CXTPControl* pButton = m_bar.GetControls()->Add(new CXTPControlButton(), 0);
-            pButton->SetCaption(caption);
-            pButton->SetStyle(xtpButtonCaption);
-        }
-        CClientDC dc(&m_bar);
-        m_bar.GetControls()->CalcDynamicSize(&dc, 400, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+        ASSERT_TRUE(CreateTopBar(m_bar, m_site, CRect(0, 0, 400, 30)));
+        AddCaptionButtons(m_bar, {L"Datei", L"Bearbeiten", L"Ansicht"});
+        LayOutRow(m_bar, 400);
         m_hEdit = ::CreateWindowExW(0, L"EDIT", L"Suche", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 100, 200, 24,
                                     m_site.GetSafeHwnd(), nullptr, nullptr, nullptr);
         SetForegroundWindow(m_site.GetSafeHwnd());

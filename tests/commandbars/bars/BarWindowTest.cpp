@@ -3,7 +3,6 @@
 // over a key.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
-#include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -49,17 +48,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 300)));
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE, 0, 0, 400, 30, m_site.GetSafeHwnd(), nullptr));
-        for (LPCWSTR caption : {L"&Datei", L"&Bearbeiten", L"Ansicht", L"&Dokument", L"Hilfe"}) {
-            CNotingButton* pButton = new CNotingButton();
-            m_bar.GetControls()->Add(pButton, 0);
-            pButton->SetCaption(caption);
-            pButton->SetStyle(xtpButtonCaption);
-        }
-        CClientDC dc(&m_bar);
-        m_bar.GetControls()->CalcDynamicSize(&dc, 400, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+        ASSERT_TRUE(CreateTopBar(m_bar, m_site, CRect(0, 0, 400, 30)));
+        AddCaptionButtons<CNotingButton>(m_bar, {L"&Datei", L"&Bearbeiten", L"Ansicht", L"&Dokument", L"Hilfe"});
+        LayOutRow(m_bar, 400);
         SetForegroundWindow(m_site.GetSafeHwnd());
         m_site.SetFocus();
         PumpUntilIdle();

@@ -3,7 +3,6 @@
 // split buttons open from their arrow and run from their command part.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
-#include "framework/gdi/CClientDC.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -52,8 +51,7 @@ protected:
         pSubMenu->GetControls()->Add(new CXTPControlButton(), 201)->SetCaption(L"Nur Heimspiele");
         m_pSub->SetCommandBar(pSubMenu);
         pSubMenu->InternalRelease();
-        CClientDC dc(&m_bar);
-        m_bar.GetControls()->CalcDynamicSize(&dc, 500, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+        LayOutRow(m_bar, 500);
         SetForegroundWindow(m_site.GetSafeHwnd());
         PumpUntilIdle();
     }
@@ -144,8 +142,7 @@ TEST_F(PopupControl, SplitButtonsOpenFromTheArrowAndRunFromTheCommandPart)
     CXTPControlPopup* pBarSplit = AddTitle(&m_bar, L"&Suchen", {L"Nach Datum", L"Nach Ort"});
     pBarSplit->SetType(xtpControlSplitButtonPopup);
     pBarSplit->SetID(ID_SPLIT_BAR);
-    CClientDC dc(&m_bar);
-    m_bar.GetControls()->CalcDynamicSize(&dc, 500, LM_HORZDOCK | LM_COMMIT, CRect(2, 2, 2, 2));
+    LayOutRow(m_bar, 500);
     CXTPCommandBar* pFileMenu = m_pFile->GetCommandBar();
     CXTPControlPopup* pItemSplit = new CXTPControlPopup();
     pFileMenu->GetControls()->Add(pItemSplit, ID_SPLIT_ITEM);

@@ -18,9 +18,7 @@ protected:
     {
         ASSERT_TRUE(m_site.Create(CRect(100, 100, 500, 260)));
         m_hBefore = MakeEdit(10);
-        m_bar.SetBarPosition(xtpBarTop);
-        ASSERT_TRUE(m_bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 40, 400, 30, m_site.GetSafeHwnd(), nullptr));
+        ASSERT_TRUE(CreateTopBar(m_bar, m_site, CRect(0, 40, 400, 70), WS_TABSTOP));
         ::SetWindowPos(m_bar.GetSafeHwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         m_hAfter = MakeEdit(80);
         ::SetWindowPos(m_hAfter, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
