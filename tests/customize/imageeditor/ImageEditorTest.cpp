@@ -64,6 +64,19 @@ COLORREF ColorAt(CXTPImageEditorDlg& dlg, int x, int y)
     return dlg.GetPicture().GetImage()->GetColor(x, y);
 }
 
+// Opens the editor on the plain image, imports the file and hands the editor
+// to `check`; `label` names the case when the import fails.
+template <class Label>
+void ImportIntoPlainImage(const CString& strPath, const Label& label, const Step& check)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        ASSERT_TRUE(d.GetPicture().ImportFile(strPath)) << label;
+        check(d);
+    });
+}
+
 TEST(ImageEditor, TakesTheImageAsGiven)
 {
     for (Kind kind : {Kind::alpha32, Kind::plain16}) {
@@ -399,11 +412,7 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
         {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
     };
     for (const auto& c : cases) {
-        CTestEditor dlg;
-        LoadImage(dlg, Kind::plain16);
-        const CString strPath = WriteFile(c.name, c.bytes);
-        RunEditor(dlg, [&](CTestEditor& d) {
-            ASSERT_TRUE(d.GetPicture().ImportFile(strPath)) << c.name;
+        ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
             const CImage* pImage = d.GetPicture().GetImage();
             EXPECT_EQ(c.alpha, pImage->m_bAlpha != FALSE) << c.name;
             EXPECT_EQ(c.left, pImage->GetColor(2, 2)) << c.name;
@@ -414,10 +423,7 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
     // Pictures are scaled to the image: the one-pixel GIF fills it.
     const CString strGif = WriteFile(L"one.gif", kRedGif);
     for (const CString& strPath : {strGif, SourcePath(L"app/assets/pics/logo.jpg")}) {
-        CTestEditor dlg;
-        LoadImage(dlg, Kind::plain16);
-        RunEditor(dlg, [&](CTestEditor& d) {
-            ASSERT_TRUE(d.GetPicture().ImportFile(strPath)) << strPath;
+        ImportIntoPlainImage(strPath, strPath, [&](CTestEditor& d) {
             EXPECT_FALSE(d.GetPicture().GetImage()->m_bAlpha);
             EXPECT_NE(kTransparent, ColorAt(d, 0, 0)) << strPath;
             EXPECT_NE(kGreen, ColorAt(d, 3, 3)) << strPath;
@@ -468,11 +474,7 @@ TEST(ImageEditor, ImportedColoursStayInPlaceAndCanBeFilled)
         {L"quadclear.gif", GifFileBytes(16, 16, palette, QuadrantIndex, transparentWhite), kTransparent},
     };
     for (const auto& c : cases) {
-        CTestEditor dlg;
-        LoadImage(dlg, Kind::plain16);
-        const CString strPath = WriteFile(c.name, c.bytes);
-        RunEditor(dlg, [&](CTestEditor& d) {
-            ASSERT_TRUE(d.GetPicture().ImportFile(strPath)) << c.name;
+        ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
             EXPECT_EQ(RGB(0xFF, 0, 0), ColorAt(d, 2, 2)) << c.name;
             EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 12, 2)) << c.name;
             EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 2, 12)) << c.name;
