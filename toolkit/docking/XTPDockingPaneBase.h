@@ -128,10 +128,14 @@ BOOL XTPDockingPaneHolds(const CXTPDockingPaneBase* pContainer, const std::vecto
 
 // The node numbers of a container's children as "Pane-1" ... "Pane-n":
 // written from the nodes when storing, read into pNumbers when loading.
+// A loaded count below zero or above nMaxCount fails: no container holds
+// more children than the layout has nodes.
 template <class NODE>
-void XTPDockingPaneExchangeChildren(CXTPPropExchange* pPX, const std::vector<NODE*>& arrChildren, int nCount,
-                                    std::vector<int>* pNumbers)
+BOOL XTPDockingPaneExchangeChildren(CXTPPropExchange* pPX, const std::vector<NODE*>& arrChildren, int nCount,
+                                    int nMaxCount, std::vector<int>* pNumbers)
 {
+    if (pNumbers && (nCount < 0 || nCount > nMaxCount))
+        return FALSE;
     for (int i = 0; i < nCount; i++)
     {
         int nIndex = i < static_cast<int>(arrChildren.size()) ? arrChildren[i]->m_nIndex : 0;
@@ -139,5 +143,6 @@ void XTPDockingPaneExchangeChildren(CXTPPropExchange* pPX, const std::vector<NOD
         if (pNumbers)
             pNumbers->push_back(nIndex);
     }
+    return TRUE;
 }
 

@@ -295,11 +295,10 @@ BOOL CXTPDockingPaneSplitterContainer::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeBoolWithDefault(pPX, L"Horiz", m_bHoriz, FALSE);
     int nCount = static_cast<int>(m_lstPanes.size());
     XTPExchangeLongWithDefault(pPX, L"Panes", nCount, 0);
-    // No container holds more children than the layout has nodes.
-    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
-        return FALSE;
     std::vector<int> numbers;
-    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (!XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, static_cast<int>(m_pLayout->m_arrNodes.size()),
+                                        pPX->IsLoading() ? &numbers : nullptr))
+        return FALSE;
     for (int nIndex : numbers)
     {
         CXTPDockingPaneBase* pChild = m_pLayout->FindLoadedNode(nIndex, this);

@@ -742,13 +742,10 @@ BOOL CXTPDockingPaneTabbedContainer::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLong(pPX, L"Panes", nCount);
     int nSelected = m_pSelectedPane ? m_pSelectedPane->m_nIndex : 0;
     XTPExchangeLongWithDefault(pPX, L"Selected", nSelected, 0);
-    if (pPX->IsLoading() && nCount < 0)
-        return FALSE;
-    // No container holds more children than the layout has nodes.
-    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
-        return FALSE;
     std::vector<int> numbers;
-    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (!XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, static_cast<int>(m_pLayout->m_arrNodes.size()),
+                                        pPX->IsLoading() ? &numbers : nullptr))
+        return FALSE;
     if (pPX->IsStoring())
         return TRUE;
     CXTPDockingPane* pSelect = nullptr;

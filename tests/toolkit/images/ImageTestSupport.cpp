@@ -2,18 +2,14 @@
 
 #include <cstring>
 
+#include "toolkit/common/images/XTPAlphaBitmap.h"
+
 namespace imagetest {
 
 HBITMAP MakeAlphaBitmap(int cx, int cy, const std::vector<DWORD>& argb)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    BYTE* pBits = nullptr;
+    HBITMAP hBitmap = XTPCreateAlphaDIB(cx, cy, &pBits);
     std::memcpy(pBits, argb.data(), argb.size() * 4);
     return hBitmap;
 }

@@ -76,12 +76,8 @@ void CXTPToolBar::CXTPControlExpandButton::Draw(CDC* pDC)
 BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
 {
     m_bPopup = bPopup;
-    if (!bPopup) {
-        if (m_pCommandBar)
-            m_pCommandBar->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
-        RedrawParent();
-        return TRUE;
-    }
+    if (!bPopup)
+        return ClosePopupBar();
     CXTPCommandBars* pCommandBars = m_pParent ? m_pParent->GetCommandBars() : nullptr;
     if (!pCommandBars) {
         m_bPopup = FALSE;

@@ -85,15 +85,19 @@ void CXTPControlPopup::UpdateShadow()
         XTPShadowsManager()->SetShadow(this);
 }
 
+BOOL CXTPControlPopup::ClosePopupBar()
+{
+    if (m_pCommandBar)
+        m_pCommandBar->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+    RedrawParent();
+    return TRUE;
+}
+
 BOOL CXTPControlPopup::OnSetPopup(BOOL bPopup)
 {
     m_bPopup = bPopup;
-    if (!bPopup) {
-        if (m_pCommandBar)
-            m_pCommandBar->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
-        RedrawParent();
-        return TRUE;
-    }
+    if (!bPopup)
+        return ClosePopupBar();
     if (!m_pCommandBar) {
         m_bPopup = FALSE;
         return FALSE;

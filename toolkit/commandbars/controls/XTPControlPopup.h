@@ -37,6 +37,10 @@ public:
     void OnMnemonicActivate() override;
 
 protected:
+    // Ends the popup bar's tracking and redraws the button; closing always
+    // succeeds.
+    BOOL ClosePopupBar();
+
     BOOL m_bPopup;
     CXTPCommandBar* m_pCommandBar;
     DWORD m_dwReserved;

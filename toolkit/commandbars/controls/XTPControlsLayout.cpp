@@ -103,7 +103,7 @@ CSize CXTPControlsLayout::MeasureHorizontal()
     BOOL bFirst = TRUE;
     for (size_t i = 0; i < m_records.size(); i++) {
         Record& record = m_records[i];
-        if (!record.bVisible || record.bHidden)
+        if (!record.IsShown())
             continue;
         BOOL bGroup = IsGroupStart(i);
         if (record.bWrap && !bFirst) {
@@ -134,7 +134,7 @@ CSize CXTPControlsLayout::MeasureVertical()
     BOOL bFirst = TRUE;
     for (size_t i = 0; i < m_records.size(); i++) {
         Record& record = m_records[i];
-        if (!record.bVisible || record.bHidden)
+        if (!record.IsShown())
             continue;
         if (record.bWrap && !bFirst) {
             columns.push_back(Column());
@@ -250,7 +250,7 @@ CSize CXTPControlsLayout::MeasureLargeButtons()
     BOOL bFirst = TRUE;
     for (size_t i = 0; i < m_records.size(); i++) {
         Record& record = m_records[i];
-        if (!record.bVisible || record.bHidden)
+        if (!record.IsShown())
             continue;
         record.pControl->SetStyle(record.style);
         record.szControl = record.pControl->GetSize(m_pDC);
@@ -275,7 +275,7 @@ BOOL CXTPControlsLayout::ReduceLargeButtons()
 {
     std::vector<size_t> shown;
     for (size_t i = 0; i < m_records.size(); i++)
-        if (m_records[i].bVisible && !m_records[i].bHidden)
+        if (m_records[i].IsShown())
             shown.push_back(i);
     auto setStyle = [&](size_t k, XTPButtonStyle style) {
         for (size_t j = k; j < k + 3; j++)
@@ -439,19 +439,19 @@ void CXTPControlsLayout::FixRows(CSize szBar, const CRect& rcBorder)
     while (nStart < m_records.size()) {
         // A row: the shown records up to the next wrap.
         size_t nEnd = nStart + 1;
-        while (nEnd < m_records.size() && !(m_records[nEnd].bWrap && m_records[nEnd].bVisible && !m_records[nEnd].bHidden))
+        while (nEnd < m_records.size() && !(m_records[nEnd].bWrap && m_records[nEnd].IsShown()))
             nEnd++;
         int nNear = INT_MAX, nFar = INT_MIN;
         for (size_t i = nStart; i < nEnd; i++) {
             const Record& record = m_records[i];
-            if (!record.bVisible || record.bHidden)
+            if (!record.IsShown())
                 continue;
             nNear = std::min(nNear, static_cast<int>(m_bVertical ? record.rcControl.left : record.rcControl.top));
             nFar = std::max(nFar, static_cast<int>(m_bVertical ? record.rcControl.right : record.rcControl.bottom));
         }
         for (size_t i = nStart; i < nEnd && nNear <= nFar; i++) {
             Record& record = m_records[i];
-            if (!record.bVisible || record.bHidden)
+            if (!record.IsShown())
                 continue;
             if (m_bVertical) {
                 record.rcRow = CRect(nNear, rcBorder.top, nFar, szBar.cy - rcBorder.bottom);
@@ -485,7 +485,7 @@ void CXTPControlsLayout::AlignAndStretch(CSize szBar, const CRect& rcBorder)
     int nLastRowAlignedNear = nFarEnd;
     for (size_t i = m_records.size(); i-- > 0;) {
         Record& record = m_records[i];
-        if (!record.bVisible || record.bHidden)
+        if (!record.IsShown())
             continue;
         if (!(record.pControl->GetFlags() & xtpFlagRightAlign))
             break;
@@ -509,13 +509,13 @@ void CXTPControlsLayout::AlignAndStretch(CSize szBar, const CRect& rcBorder)
         while (nStart > 0) {
             nStart--;
             const Record& record = m_records[nStart];
-            if (record.bVisible && !record.bHidden && record.bWrap)
+            if (record.IsShown() && record.bWrap)
                 break;
         }
         int nRowFar = INT_MIN, nStretched = 0;
         for (size_t i = nStart; i < nEnd; i++) {
             const Record& record = m_records[i];
-            if (!record.bVisible || record.bHidden || aligned[i])
+            if (!record.IsShown() || aligned[i])
                 continue;
             nRowFar = std::max(nRowFar, farOf(record.rcControl));
             if (record.pControl->GetFlags() & xtpFlagControlStretched)
@@ -526,7 +526,7 @@ void CXTPControlsLayout::AlignAndStretch(CSize szBar, const CRect& rcBorder)
             int nGiven = 0;
             for (size_t i = nStart; i < nEnd; i++) {
                 Record& record = m_records[i];
-                if (!record.bVisible || record.bHidden || aligned[i])
+                if (!record.IsShown() || aligned[i])
                     continue;
                 moveTo(record.rcControl, nearOf(record.rcControl) + nGiven);
                 if (record.pControl->GetFlags() & xtpFlagControlStretched) {
@@ -552,7 +552,7 @@ void CXTPControlsLayout::Apply()
             pControl->SetStyle(record.style);
         pControl->SetHideFlag(xtpHideWrap, record.bHidden);
         pControl->SetRowRect(record.rcRow);
-        if (record.bVisible && !record.bHidden)
+        if (record.IsShown())
             pControl->SetRect(record.rcControl);
         pControl->SetWrap(record.bWrap);
     }

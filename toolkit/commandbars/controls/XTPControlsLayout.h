@@ -33,6 +33,9 @@ private:
         XTPButtonStyle style;
         CRect rcRow;
         CXTPControl* pControl;
+
+        // Takes a place on the bar: visible and not pushed off by wrapping.
+        BOOL IsShown() const { return bVisible && !bHidden; }
     };
 
     int Extent(const Record& record) const;

@@ -203,6 +203,7 @@ protected:
     BOOL m_bLockLayout = FALSE;
 
 private:
+    void ExchangeRegistryOptions(LPCTSTR lpszProfileName, BOOL bLoading);
     void SaveDockBarsState(LPCTSTR lpszProfileName) const;
     void LoadDockBarsState(LPCTSTR lpszProfileName);
     void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);

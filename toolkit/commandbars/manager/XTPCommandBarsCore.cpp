@@ -8,6 +8,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/state/XTPCommandBarList.h"
 
 namespace {
 
@@ -36,12 +37,7 @@ CXTPToolBar* CXTPCommandBars::GetAt(int nIndex) const
 
 CXTPToolBar* CXTPCommandBars::FindToolBar(UINT nBarID) const
 {
-    if (nBarID == 0)
-        return nullptr;
-    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
-        if (m_arrBars[i]->GetBarID() == nBarID)
-            return m_arrBars[i];
-    return nullptr;
+    return XTPFindBarByID(m_arrBars, nBarID);
 }
 
 int CXTPCommandBars::FindIndex(CXTPToolBar* pBar) const

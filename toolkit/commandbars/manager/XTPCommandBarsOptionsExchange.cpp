@@ -133,26 +133,24 @@ void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
     }
 }
 
-void CXTPCommandBars::SaveOptions(LPCTSTR lpszProfileName)
+void CXTPCommandBars::ExchangeRegistryOptions(LPCTSTR lpszProfileName, BOOL bLoading)
 {
     HKEY hAppKey = AfxGetApp()->GetAppRegistryKey();
     if (hAppKey == nullptr)
         return;
     CString strSection;
     strSection.Format(L"%s-Options", lpszProfileName);
-    CXTPPropExchangeRegistry px(FALSE, hAppKey, strSection);
+    CXTPPropExchangeRegistry px(bLoading, hAppKey, strSection);
     DoOptionsExchange(&px, TRUE);
     ::RegCloseKey(hAppKey);
 }
 
+void CXTPCommandBars::SaveOptions(LPCTSTR lpszProfileName)
+{
+    ExchangeRegistryOptions(lpszProfileName, FALSE);
+}
+
 void CXTPCommandBars::LoadOptions(LPCTSTR lpszProfileName)
 {
-    HKEY hAppKey = AfxGetApp()->GetAppRegistryKey();
-    if (hAppKey == nullptr)
-        return;
-    CString strSection;
-    strSection.Format(L"%s-Options", lpszProfileName);
-    CXTPPropExchangeRegistry px(TRUE, hAppKey, strSection);
-    DoOptionsExchange(&px, TRUE);
-    ::RegCloseKey(hAppKey);
+    ExchangeRegistryOptions(lpszProfileName, TRUE);
 }

@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
 
 namespace {
 
@@ -242,17 +243,10 @@ void CXTPShadowsManager::CShadowWnd::UpdateLayered()
         static_cast<int>(m_pCommandBar->GetPaintManager()->m_clrShadowColor));
     FillAlphaPixels(arrPixels, size, m_bBelow, (m_nFlags & kShadowOptionAlways) != 0, clrShadow);
 
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = size.cx;
-    bmi.bmiHeader.biHeight = -size.cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
+    BYTE* pBits = nullptr;
     HDC hScreen = ::GetDC(nullptr);
     HDC hMemDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HBITMAP hBitmap = XTPCreateAlphaDIB(size.cx, size.cy, &pBits);
     if (hBitmap && pBits) {
         memcpy(pBits, arrPixels.data(), arrPixels.size() * sizeof(DWORD));
         HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);

@@ -41,12 +41,7 @@ void CXTPCommandBarList::AddNew(CXTPCommandBar* pBar)
 
 CXTPCommandBar* CXTPCommandBarList::FindCommandBar(UINT nBarID) const
 {
-    if (nBarID == 0)
-        return nullptr;
-    for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
-        if (m_arrBars[i]->GetBarID() == nBarID)
-            return m_arrBars[i];
-    return nullptr;
+    return XTPFindBarByID(m_arrBars, nBarID);
 }
 
 void CXTPCommandBarList::RemoveAll()

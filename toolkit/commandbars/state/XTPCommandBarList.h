@@ -29,6 +29,18 @@ struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM
     static XTP_COMMANDBARS_PROPEXCHANGE_PARAM* From(CXTPPropExchange* pPX);
 };
 
+// The first bar of the array with the id; id 0 names no bar.
+template <class BAR>
+BAR* XTPFindBarByID(const CArray<BAR*, BAR*>& arrBars, UINT nBarID)
+{
+    if (nBarID == 0)
+        return nullptr;
+    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
+        if (arrBars[i]->GetBarID() == nBarID)
+            return arrBars[i];
+    return nullptr;
+}
+
 class CXTPCommandBarList
 {
 public:

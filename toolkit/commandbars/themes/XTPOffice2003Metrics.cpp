@@ -5,6 +5,7 @@
 #include "framework/windows/CWnd.h"
 #include "framework/windows/CWinThread.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
 
 using XTPPaintThemes::CXTPOffice2003Theme;
 using XTPPaintThemes::CXTPWhidbeyTheme;
@@ -150,10 +151,8 @@ void CXTPOffice2003Theme::RebuildGlyphs()
     if (m_hGlyphs)
         ImageList_Destroy(m_hGlyphs);
     m_hGlyphs = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    HBITMAP hBitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    BYTE* pBits = nullptr;
+    HBITMAP hBitmap = XTPCreateAlphaDIB(16, 16, &pBits);
     if (!m_hGlyphs || !hBitmap) {
         if (hBitmap)
             DeleteObject(hBitmap);
@@ -161,7 +160,7 @@ void CXTPOffice2003Theme::RebuildGlyphs()
     }
     COLORREF c1 = m_grcGlyph.clrLight.GetColor(), c2 = m_grcGlyph.clrDark.GetColor();
     auto channel = [](int a, int b, int v) { return a - (a - b) * v / 255; };
-    DWORD* pPixels = static_cast<DWORD*>(pBits);
+    DWORD* pPixels = reinterpret_cast<DWORD*>(pBits);
     for (int i = 0; i < 256; i++) {
         int x = i / 16, y = i % 16;
         int v = GlyphIntensity(x, y);

@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
 
 namespace {
 
@@ -13,13 +14,7 @@ class CAnimationBuffer
 public:
     CAnimationBuffer(HDC hDC, int cx, int cy)
     {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        m_hBitmap = CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+        m_hBitmap = XTPCreateAlphaDIB(cx, cy, &m_pBits);
         m_hDC = CreateCompatibleDC(hDC);
         m_hOld = m_hBitmap ? SelectObject(m_hDC, m_hBitmap) : nullptr;
     }

@@ -10,6 +10,17 @@
 
 namespace {
 
+// A top-down 32-bit BI_RGB header; every DIB this file reads or makes uses it.
+void InitTopDown32Header(BITMAPINFOHEADER& header, int cx, int cy)
+{
+    header.biSize = sizeof(BITMAPINFOHEADER);
+    header.biWidth = cx;
+    header.biHeight = -cy;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+}
+
 // A DIB section with a copy of the pixels; pBits points to the copy's pixels.
 HBITMAP CopyToNewDIB(HBITMAP hBitmap, BYTE*& pBits, int& nPixels)
 {
@@ -35,12 +46,7 @@ HBITMAP CopyToNewDIB(HBITMAP hBitmap, BYTE*& pBits, int& nPixels)
 BOOL XTPReadBitmapPixels32(HBITMAP hBitmap, int cx, int cy, void* pPixels)
 {
     BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    InitTopDown32Header(bmi.bmiHeader, cx, cy);
     HDC hScreen = ::GetDC(nullptr);
     if (hScreen == nullptr)
         return FALSE;
@@ -97,12 +103,7 @@ BOOL XTPGetAlphaBitmapBits(CDC* pDC, HBITMAP hBitmap, XTP_BITMAPINFO3& bmi, BYTE
         return FALSE;
 
     std::memset(&bmi, 0, sizeof(bmi));
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = bm.bmWidth;
-    bmi.bmiHeader.biHeight = -bm.bmHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    InitTopDown32Header(bmi.bmiHeader, bm.bmWidth, bm.bmHeight);
     bmi.bmiHeader.biSizeImage = static_cast<DWORD>(bm.bmWidth) * bm.bmHeight * 4;
 
     BOOL bResult = FALSE;
@@ -129,12 +130,7 @@ HBITMAP XTPCreateAlphaDIB(int cx, int cy, BYTE** ppBits)
     if (cx <= 0 || cy <= 0)
         return nullptr;
     BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    InitTopDown32Header(bmi.bmiHeader, cx, cy);
     bmi.bmiHeader.biSizeImage = static_cast<DWORD>(cx) * cy * 4;
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);

@@ -14,6 +14,15 @@ void CopyField(WCHAR* pField, int nFieldSize, LPCTSTR lpszText)
     lstrcpynW(pField, lpszText != nullptr ? lpszText : L"", nFieldSize);
 }
 
+// The tray menu is the first popup of the menu resource that shares the
+// icon's id; nullptr when either is missing.
+CMenu* LoadTrayMenu(CMenu& menu, UINT nMenuID)
+{
+    if (!menu.LoadMenu(nMenuID))
+        return nullptr;
+    return menu.GetSubMenu(0);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CXTTrayIcon, CWnd)
@@ -315,9 +324,7 @@ LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
         if (m_bDefMenuItemByPos)
         {
             CMenu menu;
-            if (!menu.LoadMenu(m_niData.uID))
-                return 0;
-            CMenu* pSubMenu = menu.GetSubMenu(0);
+            CMenu* pSubMenu = LoadTrayMenu(menu, m_niData.uID);
             if (pSubMenu == nullptr)
                 return 0;
             uCommand = pSubMenu->GetMenuItemID(static_cast<int>(m_uDefMenuItemID));
@@ -331,9 +338,7 @@ LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
     case NIN_KEYSELECT:
     {
         CMenu menu;
-        if (!menu.LoadMenu(m_niData.uID))
-            return 0;
-        CMenu* pSubMenu = menu.GetSubMenu(0);
+        CMenu* pSubMenu = LoadTrayMenu(menu, m_niData.uID);
         if (pSubMenu == nullptr)
             return 0;
         ::SetMenuDefaultItem(pSubMenu->GetSafeHmenu(), m_uDefMenuItemID, m_bDefMenuItemByPos);

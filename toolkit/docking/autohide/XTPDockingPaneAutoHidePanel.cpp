@@ -276,13 +276,12 @@ BOOL CXTPDockingPaneAutoHidePanel::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLong(pPX, L"Direction", m_direction);
     int nCount = static_cast<int>(m_lstPanes.size());
     XTPExchangeLong(pPX, L"Panes", nCount);
-    if (pPX->IsLoading() && (m_direction < 0 || m_direction > 3 || m_pLayout->m_wndPanels[m_direction] || nCount < 0))
+    if (pPX->IsLoading() && (m_direction < 0 || m_direction > 3 || m_pLayout->m_wndPanels[m_direction]))
         return FALSE; // one panel per side
-    // No container holds more children than the layout has nodes.
-    if (pPX->IsLoading() && (nCount < 0 || nCount > static_cast<int>(m_pLayout->m_arrNodes.size())))
-        return FALSE;
     std::vector<int> numbers;
-    XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, pPX->IsLoading() ? &numbers : nullptr);
+    if (!XTPDockingPaneExchangeChildren(pPX, m_lstPanes, nCount, static_cast<int>(m_pLayout->m_arrNodes.size()),
+                                        pPX->IsLoading() ? &numbers : nullptr))
+        return FALSE;
     if (pPX->IsStoring())
         return TRUE;
     for (int nIndex : numbers)

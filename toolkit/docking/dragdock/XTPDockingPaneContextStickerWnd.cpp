@@ -2,6 +2,7 @@
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "resources/ToolkitDockingIds.h"
@@ -66,19 +67,8 @@ XTP_DOCKINGPANE_STICKER_PIXELS LoadPixels(UINT nID)
     if (!::GetObjectW(static_cast<HBITMAP>(bmp.GetSafeHandle()), sizeof(info), &info) || info.bmWidth <= 0 ||
         info.bmHeight <= 0)
         return pixels;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = info.bmWidth;
-    bmi.bmiHeader.biHeight = -info.bmHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> bits(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-    HDC hDC = ::GetDC(nullptr);
-    int nLines = ::GetDIBits(hDC, static_cast<HBITMAP>(bmp.GetSafeHandle()), 0, info.bmHeight, bits.data(), &bmi,
-                             DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hDC);
-    if (nLines != info.bmHeight)
+    if (!XTPReadBitmapPixels32(static_cast<HBITMAP>(bmp.GetSafeHandle()), info.bmWidth, info.bmHeight, bits.data()))
         return pixels;
     // DIB order is blue, green, red: kept as COLORREF with alpha cleared.
     for (DWORD& px : bits)
