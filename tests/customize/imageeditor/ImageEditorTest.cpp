@@ -10,6 +10,7 @@
 #include "customize/customize/CustomizeTestSupport.h"
 #include "customize/imageeditor/ImageEditorTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
+#include "support/PictureFileBytes.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
@@ -548,6 +549,42 @@ TEST(ImageEditor, ADamagedIconFileChangesNothing)
             EXPECT_EQ(kGreen, ColorAt(d, 3, 3)) << c.what;
         });
     }
+}
+
+// Damaged GIFs and bitmaps never reach the system's loaders, whatever the
+// file is called; a sound GIF still comes in.
+TEST(ImageEditor, ADamagedGifOrBitmapChangesNothing)
+{
+    struct Case
+    {
+        std::string what;
+        const wchar_t* name;
+        std::vector<BYTE> bytes;
+    };
+    std::vector<Case> cases;
+    for (const testpics::PictureCase& c : testpics::DamagedGifs()) {
+        cases.push_back({c.what, L"damaged.gif", c.bytes});
+        cases.push_back({c.what + " (named .jpg)", L"damaged.jpg", c.bytes});
+    }
+    for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
+        cases.push_back({c.what, L"damaged.bmp", c.bytes});
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        const CImage* pBefore = d.GetPicture().GetImage();
+        for (const Case& c : cases) {
+            const CString strPath = testpics::WritePictureFile(c.name, c.bytes).c_str();
+            EXPECT_FALSE(d.GetPicture().ImportFile(strPath)) << c.what;
+            EXPECT_EQ(pBefore, d.GetPicture().GetImage()) << c.what;
+        }
+        EXPECT_EQ(0, d.GetPicture().GetUndoCount());
+        EXPECT_EQ(kGreen, ColorAt(d, 3, 3));
+
+        ASSERT_TRUE(d.GetPicture().ImportFile(testpics::WritePictureFile(L"sound.gif", testpics::SoundGifBytes()).c_str()));
+        EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 2, 5));
+        EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 13, 9));
+        EXPECT_EQ(kTransparent, ColorAt(d, 2, 13));
+    });
 }
 
 TEST(ImageEditor, AfterOKTheCallerGetsThePixels)

@@ -13,6 +13,7 @@
 #include "framework/text/CString.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPPictureFileCheck.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
@@ -372,6 +373,9 @@ BOOL CXTPImageEditorPicture::ImportFile(LPCTSTR lpszPath)
         ::DestroyIcon(hIcon);
         return ReplaceWithImport(pImage);
     }
+    // The system's loaders run past the end of a damaged bitmap or GIF.
+    if (!XTPIsSoundPictureFile(strPath))
+        return FALSE;
     if (strExt == L"bmp") {
         HBITMAP hBitmap = static_cast<HBITMAP>(
             ::LoadImageW(nullptr, strPath, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADFROMFILE));
