@@ -372,6 +372,11 @@ TEST_F(ImageClipboardTest, MalformedDataIsRefused)
         {"zero height", Header(52, 16, 0, 32, 0)},
         {"negative width", Header(52, -16, 16, 32, 0)},
         {"pixels promised but missing", missingPixels},
+        {"a huge bitmap from a few pixel bytes", [] {
+             std::vector<DWORD> block = Header(52, 4096, 4096, 32, 16);
+             block.insert(block.end(), {16, 1, 2, 3, 4});
+             return block;
+         }()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -400,6 +405,50 @@ TEST_F(ImageClipboardTest, OversizedPixelBlockIsCutToTheBitmap)
     CXTPImageManagerIcon* icon = target.GetIconSet(id)->GetIcon(16, FALSE);
     ASSERT_TRUE(icon->IsAlphaIcon());
     EXPECT_EQ(ReadPixels(icon->GetIcon().GetBitmap()), (Pixels{0xFF000000, 0xFF010101, 0xFF020202, 0xFF030303}));
+}
+
+// A header claiming more colours than its block holds makes the system read
+// colour entries past the header's buffer: such a block is refused (and is
+// never copied on), and copies and pastes of sound icons go on in the same
+// process.
+TEST_F(ImageClipboardTest, AColourCountBeyondTheHeaderIsRefusedAndLaterPastesStaySound)
+{
+    CXTPImageManager target;
+    for (WORD bitCount : {WORD(1), WORD(4), WORD(32)}) {
+        SCOPED_TRACE(bitCount);
+        const DWORD headerSize = bitCount == 4 ? 40 + 16 * 4 : 52;
+        std::vector<DWORD> block = Header(headerSize, 16, 16, bitCount, 0);
+        block[9] = 256;  // colours used
+        const DWORD pixelBytes = 16 * ((16 * bitCount + 31) / 32) * 4;
+        block.push_back(pixelBytes);
+        block.resize(block.size() + pixelBytes / 4, 0x55AA55AA);
+        block.push_back(0);  // no mask: a lone bitmap
+        PutOnClipboard(RecordWithBlock(block));
+        const UINT damaged = Paste(target);
+        EXPECT_EQ(damaged, 0u);
+        EXPECT_EQ(target.GetIconSet(target.GetNextCommand()), nullptr);
+        if (damaged != 0) {
+            // What the user does next with a pasted image: copy it on.
+            ASSERT_TRUE(OpenClipboard(nullptr));
+            EmptyClipboard();
+            target.CopyToClipboard(damaged);
+            CloseClipboard();
+        }
+    }
+
+    UINT id = MASKED_ID;
+    CXTPImageManager* from = &source;
+    for (int round = 0; round < 3; round++) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        EXPECT_TRUE(from->CopyToClipboard(id));
+        CloseClipboard();
+        id = Paste(target);
+        ASSERT_NE(id, 0u);
+        from = &target;
+        ExpectSameLook(target.GetIconSet(id)->GetIcon(16, FALSE)->GetIcon().GetIcon(), masked16, 16);
+    }
 }
 
 } // namespace
