@@ -1,4 +1,5 @@
 #include "toolkit/tabs/XTPTabPaintManager.h"
+#include <algorithm>
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
@@ -370,10 +371,14 @@ void CXTPTabPaintManager::LayoutMultiRow(CXTPTabManager* pManager, CDC* /*pDC*/,
             int nFree = nRoom;
             for (int i = nFirst; i <= nLast; i++)
                 nFree -= pManager->GetItem(i)->m_nButtonLength;
-            for (int i = nFirst; i <= nLast && nFree > 0; i++)
+            // A lone tab longer than the room gets a negative share: it ends
+            // at the room's end and its caption is cut.
+            for (int i = nFirst; i <= nLast; i++)
             {
                 int nShare = nFree / (nLast - i + 1);
-                pManager->GetItem(i)->m_nButtonLength += nShare;
+                CXTPTabManagerItem* pItem = pManager->GetItem(i);
+                // A room squeezed below nothing leaves the tab empty, not inverted.
+                pItem->m_nButtonLength = std::max(0, pItem->m_nButtonLength + nShare);
                 nFree -= nShare;
             }
         }
