@@ -160,12 +160,27 @@ void CXTPTabPaintManager::RemoveAtom(CXTPTabManagerAtom* pAtom)
     }
 }
 
+BOOL CXTPTabPaintManager::IsAtomRegistered(CXTPTabManagerAtom* pAtom) const
+{
+    for (INT_PTR i = 0; i < m_arrAtoms.GetSize(); i++)
+    {
+        if (m_arrAtoms[i] == pAtom)
+            return TRUE;
+    }
+    return FALSE;
+}
+
 void CXTPTabPaintManager::RefreshAtoms()
 {
+    // A strip's repositioning may take other strips off the list (its host
+    // rebuilt or gone): each is asked only while it is still registered.
     CArray<CXTPTabManagerAtom*, CXTPTabManagerAtom*> arrAtoms;
     arrAtoms.Copy(m_arrAtoms);
     for (INT_PTR i = 0; i < arrAtoms.GetSize(); i++)
-        arrAtoms[i]->RequestReposition();
+    {
+        if (IsAtomRegistered(arrAtoms[i]))
+            arrAtoms[i]->RequestReposition();
+    }
 }
 
 CRect CXTPTabPaintManager::TurnMargins(const CRect& m, int nPosition)
