@@ -1,7 +1,6 @@
 // The docking panes' own tab strips follow an option changed on their tab
 // paint managers at once, without a resize: a group's tabs and its pane's
-// window, the tabs of an auto-hidden group, and after a theme change the new
-// theme's paint managers.
+// window (also after a theme change) and the tabs of an auto-hidden group.
 #include <gtest/gtest.h>
 #include "../panes/DockingTestFrame.h"
 #include "support/Screenshot.h"
@@ -62,6 +61,19 @@ TEST(TabDockingRelayout, GroupTabsAndPaneFollowTheStripPositionAtOnce)
     for (int x = header.left; x < header.right; x++)
         notPage += shot.Pixel(x, header.CenterPoint().y) != page;
     EXPECT_GT(notPage, header.Width() / 2) << "the tabs where the list was";
+
+    // A new theme brings new paint managers: the group leaves the old one's
+    // list and follows the new one's options.
+    CXTPTabPaintManager* old = PaneTabs(frame);
+    old->InternalAddRef();
+    frame->manager.SetTheme(6);
+    frame->RecalcLayout();
+    EXPECT_EQ(0, old->m_arrAtoms.GetSize());
+    old->InternalRelease();
+    PaneTabs(frame)->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(CXTPClientRect(group).bottom, group->GetHeaderRect().bottom);
+    PaneTabs(frame)->SetPosition(xtpTabPositionTop);
+    EXPECT_LT(group->GetHeaderRect().bottom, client.CenterPoint().y);
     frame->DestroyWindow();
 }
 
@@ -88,33 +100,5 @@ TEST(TabDockingRelayout, AutoHiddenTabsFollowTheirLayoutAtOnce)
     tabs->SetLayout(tabs->GetLayout() == xtpTabLayoutCompressed ? xtpTabLayoutAutoSize : xtpTabLayoutCompressed);
     ASSERT_EQ(1u, panel->GetTabManagers().size());
     EXPECT_NE(before, unselectedLength()) << "the caption of the unselected tab came or went at once";
-    frame->DestroyWindow();
-}
-
-TEST(TabDockingRelayout, GroupsFollowTheNewThemesTabPaintManager)
-{
-    CWinApp app(L"TabDockingRelayoutThemeApp");
-    CDockingTestFrame* frame = CDockingTestFrame::New();
-    CXTPDockingPaneTabbedContainer* group = DockTwoPaneGroup(frame);
-    CXTPTabPaintManager* old = PaneTabs(frame);
-    old->InternalAddRef();
-    EXPECT_EQ(1, old->m_arrAtoms.GetSize());
-
-    frame->manager.SetTheme(6);
-    frame->RecalcLayout();
-    EXPECT_EQ(0, old->m_arrAtoms.GetSize()) << "the group left the old theme's list";
-    old->InternalRelease();
-
-    CXTPTabPaintManager* current = PaneTabs(frame);
-    current->SetPosition(current->GetPosition() == xtpTabPositionTop ? xtpTabPositionBottom : xtpTabPositionTop);
-    CRect client = CXTPClientRect(group), header = group->GetHeaderRect();
-    if (current->GetPosition() == xtpTabPositionTop)
-    {
-        EXPECT_LT(header.bottom, client.CenterPoint().y);
-    }
-    else
-    {
-        EXPECT_EQ(client.bottom, header.bottom);
-    }
     frame->DestroyWindow();
 }
