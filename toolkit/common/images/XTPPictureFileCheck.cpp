@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "toolkit/common/images/XTPImageFileBytes.h"
+
 namespace {
 
 // Pictures the program shows are small; a larger file is not read at all.
@@ -71,24 +73,6 @@ bool IsKnownBitmapHeaderSize(DWORD nSize)
 {
     return nSize == sizeof(BITMAPCOREHEADER) || nSize == sizeof(BITMAPINFOHEADER) || nSize == 52 || nSize == 56 ||
            nSize == sizeof(BITMAPV4HEADER) || nSize == sizeof(BITMAPV5HEADER);
-}
-
-BOOL ReadWholeFile(LPCWSTR lpszPath, std::vector<BYTE>& bytes)
-{
-    HANDLE hFile = ::CreateFileW(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    DWORD nHigh = 0;
-    const DWORD nSize = ::GetFileSize(hFile, &nHigh);
-    BOOL bRead = FALSE;
-    if (nSize != INVALID_FILE_SIZE && nHigh == 0 && nSize <= kMaxPictureFile) {
-        bytes.resize(nSize);
-        DWORD nRead = 0;
-        bRead = nSize == 0 || (::ReadFile(hFile, bytes.data(), nSize, &nRead, nullptr) && nRead == nSize);
-    }
-    ::CloseHandle(hFile);
-    return bRead;
 }
 
 } // namespace
@@ -204,7 +188,7 @@ BOOL XTPIsSoundBitmapFileData(const BYTE* pData, size_t nSize)
 BOOL XTPIsSoundPictureFile(LPCWSTR lpszPath)
 {
     std::vector<BYTE> bytes;
-    if (lpszPath == nullptr || !ReadWholeFile(lpszPath, bytes))
+    if (!XTPReadImageFile(lpszPath, kMaxPictureFile, bytes))
         return FALSE;
     // The system's loader takes "GI" for a GIF and "BM" for a bitmap.
     if (bytes.size() >= 2 && bytes[0] == 'G' && bytes[1] == 'I')
