@@ -451,4 +451,49 @@ TEST_F(ImageClipboardTest, AColourCountBeyondTheHeaderIsRefusedAndLaterPastesSta
     }
 }
 
+// A record of a few kilobytes that claims 4096 x 4096 colour and mask
+// bitmaps for all five images of four icons: were it taken, each paste would
+// make gigabytes of bitmaps from nothing and take seconds. It is refused,
+// paste after paste, and a sound paste still works afterwards.
+TEST_F(ImageClipboardTest, HugeBitmapsClaimedByFewBytesAreRefusedPasteAfterPaste)
+{
+    std::vector<DWORD> image = Header(52, 4096, 4096, 32, 0);
+    image.insert(image.end(), {16, 1, 2, 3, 4});
+    std::vector<DWORD> mask = Header(52, 4096, 4096, 1, 0);
+    mask.insert(mask.end(), {16, 1, 2, 3, 4});
+    std::vector<DWORD> icon;
+    for (int i = 0; i < 5; i++) {
+        icon.insert(icon.end(), image.begin(), image.end());
+        icon.insert(icon.end(), mask.begin(), mask.end());
+    }
+    // Four such icons in one record.
+    CMemFile file;
+    StoreInto(file, [&](CArchive& ar) {
+        ar << CString(L"CXTPImageManagerIcons");
+        ar.WriteCount(4);
+        for (long width = 16; width < 20; width++) {
+            ar << width << DWORD(16) << DWORD(17);
+            for (DWORD value : icon)
+                ar << value;
+        }
+    });
+    std::vector<BYTE> record(static_cast<size_t>(file.GetLength()));
+    file.Read(record.data(), static_cast<UINT>(record.size()));
+    EXPECT_LT(record.size(), 5000u);
+
+    CXTPImageManager target;
+    for (int round = 0; round < 3; round++) {
+        SCOPED_TRACE(round);
+        PutOnClipboard(record);
+        EXPECT_EQ(Paste(target), 0u);
+    }
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    EXPECT_TRUE(source.CopyToClipboard(MASKED_ID));
+    CloseClipboard();
+    const UINT id = Paste(target);
+    ASSERT_NE(id, 0u);
+    ExpectSameLook(target.GetIconSet(id)->GetIcon(16, FALSE)->GetIcon().GetIcon(), masked16, 16);
+}
+
 } // namespace
