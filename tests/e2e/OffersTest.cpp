@@ -168,6 +168,8 @@ TEST_F(Offers, ATeamResaleOfferEndsWhenItsPageOffersNoneWhileTheTeamListStillLin
     ASSERT_TRUE(WaitForHistory(OneOpenRow));
     EXPECT_EQ(History()[0].category, 0x40000 + 0x20000 + 5);
     EXPECT_EQ(History()[0].gameId, 6);
+    EXPECT_TRUE(testpump::WaitUntil([&] { return LinkPixelsInTicketReport(L"e2e_pane_team_offer") > 20; }))
+        << "the pane shows the team's offer";
 
     // A notice in place of the team's page says nothing of the offer.
     ASSERT_TRUE(ChangeScenario("{" + onSale + R"(, "pages": {"tst-detail": {"content": "maintenance"}}})"));
