@@ -255,8 +255,15 @@ void CXTPDockingPaneManager::HidePane(CXTPDockingPaneBase* pNode)
         return;
     if (m_bHideGroupOnButtonClick && pNode->GetType() == xtpPaneTypeDockingPane && pNode->GetContainer())
         pNode = pNode->GetContainer();
-    if (pNode->IsHidden() || (pNode->GetContainer() && pNode->GetContainer()->IsHidden()))
-        return;
+    // A group hidden already only slides in.
+    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
+    {
+        if (pUp->GetType() == xtpPaneTypeAutoHidePanel)
+        {
+            static_cast<CXTPDockingPaneAutoHidePanel*>(pUp)->ClosePane();
+            return;
+        }
+    }
     int direction = GetPaneDirection(pNode);
     auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[direction]);
     if (!pPanel)
@@ -378,7 +385,12 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
     if (!pPane || !m_pLayout)
         return;
     if (auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer()))
+    {
         pContainer->SelectPane(pPane, bSetFocus);
+        // An auto-hidden pane slides out.
+        if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pContainer->GetContainer()))
+            pPanel->ShowPane(pPane, bSetFocus);
+    }
     else if (XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane))
     {
         // Back into the container it last lay in, while that still exists.

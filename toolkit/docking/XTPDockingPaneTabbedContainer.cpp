@@ -9,6 +9,7 @@
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
@@ -69,7 +70,10 @@ void CXTPDockingPaneTabbedContainer::CreateContainerWindow()
     if (m_hWnd || !m_pLayout || m_pLayout->IsUserLayout() || !m_pParentFrame || !m_pParentFrame->GetSafeHwnd())
         return;
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
-    if (!Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
+    // An auto-hidden group (a loaded one gets its window after joining its
+    // panel) stays hidden until it slides out.
+    DWORD dwVisible = IsHidden() ? 0 : WS_VISIBLE;
+    if (!Create(lpszClass, nullptr, WS_CHILD | dwVisible | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
                 m_pParentFrame, 0))
         return;
     // Refused without OLE on the thread: the manager initialises it for its
@@ -588,7 +592,9 @@ BOOL CXTPDockingPaneTabbedContainer::IsCaptionVertical() const
 
 BOOL CXTPDockingPaneTabbedContainer::IsTabsVisible() const
 {
-    return m_lstPanes.size() > 1;
+    // A slid-out group shows its tabs on the strip already.
+    return m_hWnd && !dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))) &&
+           m_lstPanes.size() > 1;
 }
 
 BOOL CXTPDockingPaneTabbedContainer::IsHidden() const

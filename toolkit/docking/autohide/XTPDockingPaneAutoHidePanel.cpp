@@ -17,6 +17,8 @@
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
+#include <algorithm>
 
 namespace {
 
@@ -265,9 +267,36 @@ void CXTPDockingPaneAutoHidePanel::RemovePane(CXTPDockingPaneBase* pPane)
 {
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
+    // The group may be deleted next: no slide-out may go on showing it.
+    CloseSlideOutOf(pPane);
     m_arrTabManagers.clear();
     if (IsEmpty() && m_hWnd)
         ShowWindow(SW_HIDE);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* pContainer)
+{
+    // A group emptied while it slides out (its pane closed, docked or
+    // dragged away) leaves nothing to show; the strip loses its tabs.
+    if (pContainer->IsEmpty())
+        CloseSlideOutOf(pContainer);
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(GetDockingSite()))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::CloseSlideOutOf(CXTPDockingPaneBase* pContainer)
+{
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer() == pContainer)
+        m_pActiveWnd->CloseWindowNow();
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::IsEmpty() const
+{
+    return std::all_of(m_lstPanes.begin(), m_lstPanes.end(),
+                       [](const CXTPDockingPaneTabbedContainer* pGroup) { return pGroup->IsEmpty(); });
 }
 
 BOOL CXTPDockingPaneAutoHidePanel::DoPropExchange(CXTPPropExchange* pPX)
@@ -319,8 +348,14 @@ void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFoc
     }
     if (bSetFocus && pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
         ::SetFocus(pPane->GetHwnd());
+    // The strip's tabs are rebuilt by the layout: the new selection shows.
     if (m_hWnd)
         Invalidate(FALSE);
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(GetDockingSite()))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->RecalcLayout();
+    }
 }
 
 void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
@@ -332,7 +367,10 @@ void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
     if (pManager->SendPaneAction(xtpPaneActionCollapsing, pSelected))
         return;
     pManager->SendPaneAction(xtpPaneActionCollapsed, pSelected);
+    // The owner's handlers may have closed the window already.
     CXTPDockingPaneAutoHideWnd* pWnd = m_pActiveWnd;
+    if (!pWnd)
+        return;
     if (!bDeferred)
     {
         pWnd->CloseWindowNow();

@@ -73,7 +73,9 @@ public:
     void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
     void RemovePane(CXTPDockingPaneBase* pPane) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
-    BOOL IsEmpty() const override { return m_lstPanes.empty(); }
+    // Every group is empty (emptied groups wait for the clean-up).
+    BOOL IsEmpty() const override;
+    void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
 
 protected:
     afx_msg void OnPaint();
@@ -88,6 +90,8 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // The open slide-out closes at once when it shows this group.
+    void CloseSlideOutOf(CXTPDockingPaneBase* pContainer);
     // Where the background gradient lies, in client coordinates.
     CRect GetGradientRect() const;
 

@@ -126,7 +126,7 @@ void CXTPDockingPaneAutoHideWnd::PlaceFrame()
 
 void CXTPDockingPaneAutoHideWnd::CheckPointer()
 {
-    if (m_bResizing || !m_hWnd)
+    if (m_bResizing || !m_hWnd || IsDetached())
         return;
     CPoint pt;
     ::GetCursorPos(&pt);
@@ -151,6 +151,9 @@ void CXTPDockingPaneAutoHideWnd::CheckPointer()
     CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
     if (m_bCloseOnLeave && pManager && !pManager->SendPaneAction(xtpPaneActionCollapsing, m_pContainer->GetSelected()))
     {
+        // The owner may have closed the window while it was asked.
+        if (IsDetached())
+            return;
         m_bClosing = TRUE;
         KillTimer(timerSlideOut);
         SetTimer(timerSlideIn, m_nAnimationInterval, nullptr);
@@ -161,6 +164,8 @@ void CXTPDockingPaneAutoHideWnd::CheckPointer()
 
 void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
 {
+    if (IsDetached())
+        return;
     CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
     switch (nIDEvent)
     {
@@ -195,7 +200,7 @@ void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
 
 void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
 {
-    if (!m_hWnd)
+    if (!m_hWnd || IsDetached())
         return;
     for (UINT_PTR nTimer : {timerCheck, timerSlideOut, timerSlideIn, timerClose})
         KillTimer(nTimer);
@@ -209,13 +214,20 @@ void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
     m_pContainer->SetParentFrame(pSite);
     if (m_pPanel->m_pActiveWnd == this)
         m_pPanel->m_pActiveWnd = nullptr;
+    // The group and the panel may be deleted before the posted close comes:
+    // the window forgets both and only waits for its end.
+    m_pContainer = nullptr;
+    m_pPanel = nullptr;
     ShowWindow(SW_HIDE);
     PostMessage(WM_CLOSE);
 }
 
 void CXTPDockingPaneAutoHideWnd::PostNcDestroy()
 {
-    if (m_pPanel->m_pActiveWnd == this)
+    // Destroyed with the site while open: the group forgets this window.
+    if (!IsDetached())
+        m_pContainer->SetParentFrame(m_pPanel->GetDockingSite());
+    if (m_pPanel && m_pPanel->m_pActiveWnd == this)
         m_pPanel->m_pActiveWnd = nullptr;
     CMiniFrameWnd::PostNcDestroy();
 }
@@ -224,7 +236,7 @@ void CXTPDockingPaneAutoHideWnd::OnPaint()
 {
     CPaintDC dc(this);
     CXTPClientRect rc(this);
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     if (!pManager)
         return;
     CXTPDockingPanePaintManager* pPaint = pManager->GetPaintManager();
@@ -295,6 +307,8 @@ BOOL CXTPDockingPaneAutoHideWnd::GetEdgeLimits(int& nLow, int& nHigh) const
 
 void CXTPDockingPaneAutoHideWnd::MoveEdgeTo(int nEdge)
 {
+    if (IsDetached())
+        return;
     switch (m_direction)
     {
     case xtpPaneDockLeft: m_rcWindow.right = nEdge; break;
@@ -331,7 +345,7 @@ CRect CXTPDockingPaneAutoHideWnd::GetEdgeRect() const
 
 BOOL CXTPDockingPaneAutoHideWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     CPoint pt;
     ::GetCursorPos(&pt);
     ScreenToClient(&pt);
@@ -346,10 +360,10 @@ BOOL CXTPDockingPaneAutoHideWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT mes
 
 void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     CRect rcEdge = GetEdgeRect();
     int nLow = 0, nHigh = 0;
-    CWnd* pSite = m_pPanel->GetDockingSite();
+    CWnd* pSite = pManager ? m_pPanel->GetDockingSite() : nullptr;
     if (!rcEdge.PtInRect(point) || !pManager || pManager->m_bLockSplitters || !pSite || !pSite->GetSafeHwnd() ||
         !GetEdgeLimits(nLow, nHigh))
     {

@@ -14,8 +14,10 @@ public:
 
     // The rectangle of frame k of n (site client coordinates).
     CRect GetFrameRect(int nStep) const;
-    // Hides the container, gives it back to the site and closes the window.
+    // Hides the container, gives it back to the site and closes the window;
+    // from then on the window holds neither the container nor the panel.
     void CloseWindowNow();
+    BOOL IsDetached() const { return m_pPanel == nullptr; }
     // The leave check of timer 1, also run by a move while closing.
     void CheckPointer();
 

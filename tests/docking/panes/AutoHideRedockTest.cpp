@@ -1,0 +1,197 @@
+// An auto-hidden group docked back (or emptied) while it is slid out, by real
+// input: the slide-out closes with it, the panes show their windows again,
+// and the program lives on after the pointer has left.
+#include <gtest/gtest.h>
+#include "DockingTestFrame.h"
+#include "LayoutTestSupport.h"
+#include "framework/windows/AfxMessages.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/ToolkitDockingIds.h"
+#include "support/AutoHideInput.h"
+#include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
+
+using namespace autohideinput;
+
+namespace {
+
+// The slide-out waits six checks of 100 ms before it slides in: well past.
+const DWORD kLongerThanTheLeaveWait = 1200;
+
+// A shown, active test frame that is the application's main window, so
+// that the idle passes reach it as they reach the program's frame.
+class CAutoHideFixture
+{
+public:
+    CAutoHideFixture()
+    {
+        frame = CDockingTestFrame::New();
+        hFrame = frame->m_hWnd;
+        app.m_pMainWnd = frame;
+        ::SetForegroundWindow(hFrame);
+        testpump::PumpUntilIdle();
+    }
+    ~CAutoHideFixture()
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(hFrame))
+            frame->DestroyWindow();
+        testpump::PumpUntilIdle();
+    }
+    CXTPDockingPaneAutoHidePanel* Panel(int side) const
+    {
+        return static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[side]);
+    }
+    // The ticket pane's shape: one pane docked at the bottom, then hidden.
+    CXTPDockingPane* HideOnePaneAtTheBottom()
+    {
+        CXTPDockingPane* pane = frame->manager.CreatePane(108, CRect(0, 0, 200, 120), xtpPaneDockBottom);
+        pane->SetTitle(L"Verfügbare Tickets");
+        frame->RecalcLayout();
+        frame->manager.HidePane(pane);
+        frame->RecalcLayout();
+        return pane;
+    }
+
+    CWinApp app{L"AutoHideRedockApp"};
+    CDockingTestFrame* frame = nullptr;
+    HWND hFrame = nullptr;
+};
+
+CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
+{
+    return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
+}
+
+// The pane lies docked, its window shown in its container; on screen the
+// window's middle shows the list box (white), not a grey band over it.
+void ExpectShownDocked(CXTPDockingPane* pane, const wchar_t* shotName)
+{
+    ASSERT_NE(nullptr, pane->GetContainer());
+    EXPECT_FALSE(pane->GetContainer()->IsHidden());
+    HWND hList = pane->GetHwnd();
+    ASSERT_TRUE(::IsWindow(hList));
+    EXPECT_TRUE(::IsWindowVisible(hList));
+    EXPECT_EQ(GroupOf(pane)->m_hWnd, ::GetParent(hList));
+    CRect rcList;
+    ::GetWindowRect(hList, &rcList);
+    HWND hTop = ::GetAncestor(hList, GA_ROOT);
+    ::RedrawWindow(hTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testshot::Image shot = testshot::CaptureWindow(hTop);
+    testshot::Save(shot, shotName);
+    POINT pt = {rcList.left + rcList.Width() * 3 / 4, rcList.top + rcList.Height() * 3 / 4};
+    ::ScreenToClient(hTop, &pt);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(pt.x, pt.y)) << "the list box shows through";
+}
+
+// No window of the site is a slide-out any more (closed ones hide at once).
+bool NoSlideOutShown(HWND hFrame)
+{
+    for (HWND h = ::GetWindow(hFrame, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        if (::IsWindowVisible(h) && dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(h)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The pin and a double click on the caption of a slid-out two-pane group
+// dock the group back; the slide-out goes with the hidden group.
+TEST(DockingAutoHideRedock, PinAndCaptionDoubleClickInTheSlideOutDockTheGroupBack)
+{
+    for (bool bPin : {true, false})
+    {
+        SCOPED_TRACE(bPin ? "pin" : "caption double click");
+        CAutoHideFixture f;
+        CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(f.frame, f.frame->manager, 160);
+        CXTPDockingPane* first = f.frame->manager.FindPane(1);
+        CXTPDockingPane* second = f.frame->manager.FindPane(2);
+        CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(f.app, panel, 0, 1);
+        ASSERT_NE(nullptr, slide);
+        CXTPDockingPaneTabbedContainer* hidden = GroupOf(second);
+        ASSERT_TRUE(hidden->IsHidden());
+        HWND hSlide = slide->m_hWnd;
+
+        if (bPin)
+        {
+            POINT pin = CaptionButtonPoint(hidden, XTP_IDS_DOCKINGPANE_AUTOHIDE);
+            ASSERT_NE(-1, pin.x);
+            ASSERT_TRUE(testinput::MoveMouseAndWait(pin));
+            testinput::ClickAt(pin);
+        }
+        else
+        {
+            CPoint caption = CaptionClientPoint(hidden);
+            ASSERT_EQ(-2, hidden->HitTestArea(caption));
+            POINT pt = testinput::ClientToScreenPoint(hidden->m_hWnd, caption.x, caption.y);
+            ASSERT_TRUE(testinput::MoveMouseAndWait(pt));
+            testinput::DoubleClickAt(pt);
+        }
+        // From here the hidden group may be gone.
+        ASSERT_TRUE(testpump::PumpUntil([&] { return first->GetContainer() && !first->GetContainer()->IsHidden(); }))
+            << "input was not delivered";
+        EXPECT_EQ(nullptr, panel->m_pActiveWnd);
+        EXPECT_TRUE(NoSlideOutShown(f.hFrame));
+        EXPECT_EQ(first->GetContainer(), second->GetContainer()) << "one group again";
+        EXPECT_TRUE(panel->IsEmpty());
+
+        PointerAwayFor(f.app, kLongerThanTheLeaveWait);
+        EXPECT_FALSE(::IsWindow(hSlide)) << "the slide-out ended";
+        EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd)) << "the strip is gone";
+        ExpectShownDocked(second, bPin ? L"docking_autohide_pin_redocked.png" : L"docking_autohide_dblclk_redocked.png");
+    }
+}
+
+// The other roads by which the shown group dies: its pane closed in the
+// slide-out and then a layout save or a drop's clean-up, or the slid-out
+// pane docked elsewhere.
+TEST(DockingAutoHideRedock, EmptyingTheSlidOutGroupClosesTheSlideOut)
+{
+    enum Road { closeThenSave, closeThenDrop, dockThenSave };
+    for (Road road : {closeThenSave, closeThenDrop, dockThenSave})
+    {
+        SCOPED_TRACE(road);
+        CAutoHideFixture f;
+        CXTPDockingPane* pane = f.HideOnePaneAtTheBottom();
+        CXTPDockingPaneAutoHidePanel* panel = f.Panel(xtpPaneDockBottom);
+        ASSERT_NE(nullptr, panel);
+        CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(f.app, panel, 0, 0);
+        ASSERT_NE(nullptr, slide);
+        HWND hSlide = slide->m_hWnd;
+        CXTPDockingPaneTabbedContainer* hidden = GroupOf(pane);
+
+        if (road == dockThenSave)
+            f.frame->manager.DockPane(pane, xtpPaneDockLeft, nullptr);
+        else
+        {
+            POINT close = CaptionButtonPoint(hidden, XTP_IDS_DOCKINGPANE_CLOSE);
+            ASSERT_NE(-1, close.x);
+            ASSERT_TRUE(testinput::MoveMouseAndWait(close));
+            testinput::ClickAt(close);
+            ASSERT_TRUE(testpump::PumpUntil([&] { return pane->IsClosed(); })) << "input was not delivered";
+        }
+        EXPECT_EQ(nullptr, panel->m_pActiveWnd) << "nothing left to show";
+        EXPECT_TRUE(NoSlideOutShown(f.hFrame));
+
+        // The emptied group is deleted now.
+        if (road == closeThenDrop)
+        {
+            f.frame->manager.PostMessage(WM_XTP_REMOVEUNUSEDNODES);
+            testpump::PumpUntilIdle();
+        }
+        else
+            layouttest::SaveToBytes(f.frame->manager.GetLayout());
+        EXPECT_TRUE(panel->GetGroups().empty());
+
+        PointerAwayFor(f.app, kLongerThanTheLeaveWait);
+        EXPECT_FALSE(::IsWindow(hSlide));
+        EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd));
+        if (road == dockThenSave)
+            ExpectShownDocked(pane, L"docking_autohide_docked_away.png");
+    }
+}
