@@ -592,9 +592,11 @@ BOOL CXTPDockingPaneTabbedContainer::IsCaptionVertical() const
 
 BOOL CXTPDockingPaneTabbedContainer::IsTabsVisible() const
 {
-    // A slid-out group shows its tabs on the strip already.
-    return m_hWnd && !dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))) &&
-           m_lstPanes.size() > 1;
+    // A slid-out group shows its tabs on the strip already. A container
+    // without a window yet counts its tabs, so that its limits hold them.
+    if (m_hWnd && dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
+        return FALSE;
+    return m_lstPanes.size() > 1;
 }
 
 BOOL CXTPDockingPaneTabbedContainer::IsHidden() const

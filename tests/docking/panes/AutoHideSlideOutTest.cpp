@@ -8,6 +8,7 @@
 #include "framework/windows/CWinApp.h"
 #include "support/AutoHideInput.h"
 #include "support/Screenshot.h"
+#include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
@@ -59,11 +60,17 @@ TEST(DockingAutoHideSlideOut, StripFollowsTheClickedTabAndTheSlideOutHasNoTabs)
     CXTPDockingPane* second = s.frame->manager.FindPane(2);
     ASSERT_EQ(second, panel->GetTabManagers()[0]->GetSelectedItem()->GetData()) << "the group's selected pane";
 
-    CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(s.app, panel, 0, 0);
-    ASSERT_NE(nullptr, slide);
+    // At once, before any idle pass lays the frame out.
+    CRect tab = panel->GetTabManagers()[0]->GetItem(0)->GetRect();
+    POINT pt = testinput::ClientToScreenPoint(panel->m_hWnd, tab.CenterPoint().x, tab.CenterPoint().y);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(pt));
+    testinput::ClickAt(pt);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return panel->m_pActiveWnd != nullptr; }));
     EXPECT_EQ(first, GroupOf(first)->GetSelected());
     ASSERT_EQ(1u, panel->GetTabManagers().size());
     EXPECT_EQ(first, panel->GetTabManagers()[0]->GetSelectedItem()->GetData()) << "the strip shows the new pane";
+    CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+    ASSERT_TRUE(testpump::PumpUntil([&] { return slide->GetStep() == slide->GetStepCount() - 1; }));
 
     CXTPDockingPaneTabbedContainer* group = GroupOf(first);
     EXPECT_FALSE(group->IsTabsVisible());

@@ -346,8 +346,8 @@ void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFoc
             return;
         }
     }
-    if (bSetFocus && pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
-        ::SetFocus(pPane->GetHwnd());
+    if (bSetFocus)
+        pContainer->SelectPane(pPane, TRUE);
     // The strip's tabs are rebuilt by the layout: the new selection shows.
     if (m_hWnd)
         Invalidate(FALSE);
