@@ -586,20 +586,36 @@ void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
         for (POSITION pos = list.GetHeadPosition(); pos;)
             panes.push_back(static_cast<CXTPDockingPane*>(list.GetNext(pos)));
     }
+    // A group's pane that had the focus (else its selected pane) is shown
+    // with the focus where the group went; one left behind loses that role.
+    // The node itself may be deleted by the toggles.
+    BOOL bGroup = pNode->GetType() != xtpPaneTypeDockingPane;
     auto* pTabbed = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
-    CXTPDockingPane* pSelected = pTabbed ? pTabbed->GetSelected() : nullptr;
-    CXTPDockingPaneBase* pFollow = nullptr;
-    BOOL bSelectedMoved = FALSE;
+    int nSelectedId = pTabbed && pTabbed->GetSelected() ? pTabbed->GetSelected()->GetID() : 0;
+    int nFocusedId = 0;
+    HWND hFocus = ::GetFocus();
     for (CXTPDockingPane* pPane : panes)
     {
-        if (TogglePane(pPane, bDocked, pFollow) && pPane == pSelected)
-            bSelectedMoved = TRUE;
+        HWND hPane = pPane->GetHwnd();
+        if (hFocus && hPane && (hFocus == hPane || ::IsChild(hPane, hFocus)))
+            nFocusedId = pPane->GetID();
+    }
+    CXTPDockingPaneBase* pFollow = nullptr;
+    for (CXTPDockingPane* pPane : panes)
+    {
+        if (TogglePane(pPane, bDocked, pFollow))
+            continue;
+        if (pPane->GetID() == nSelectedId)
+            nSelectedId = 0;
+        if (pPane->GetID() == nFocusedId)
+            nFocusedId = 0;
     }
     m_pLayout->RemoveUnusedNodes();
     SyncPanesState();
     UpdateFloatingFrames();
-    if (bSelectedMoved)
-        ShowPane(pSelected, FALSE);
+    int nShowId = nFocusedId > 0 ? nFocusedId : nSelectedId;
+    if (bGroup && nShowId > 0)
+        ShowPane(FindPane(nShowId), TRUE);
 }
 
 CXTPDockingPaneBase* CXTPDockingPaneManager::DockingTarget(CXTPDockingPaneBase* pNode,
