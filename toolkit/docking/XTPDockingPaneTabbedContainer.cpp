@@ -51,6 +51,12 @@ CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLa
 
 CXTPDockingPaneTabbedContainer::~CXTPDockingPaneTabbedContainer()
 {
+    // A slide-out showing this group lets it go first, whatever deletes it.
+    if (m_hWnd)
+    {
+        if (auto* pSlide = dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
+            pSlide->CloseWindowNow();
+    }
     // Hosted windows belong to the application: they leave before the window goes.
     for (CXTPDockingPane* pPane : m_lstPanes)
     {

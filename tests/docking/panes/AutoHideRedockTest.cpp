@@ -2,6 +2,8 @@
 // input: the slide-out closes with it, the panes show their windows again,
 // and the program lives on after the pointer has left.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 #include "DockingTestFrame.h"
 #include "LayoutTestSupport.h"
 #include "framework/windows/AfxMessages.h"
@@ -194,4 +196,27 @@ TEST(DockingAutoHideRedock, EmptyingTheSlidOutGroupClosesTheSlideOut)
         if (road == dockThenSave)
             ExpectShownDocked(pane, L"docking_autohide_docked_away.png");
     }
+}
+
+// A layout loaded over one whose slid-out group comes before its panel in
+// the node list: the group is deleted first, and lets the slide-out go.
+TEST(DockingAutoHideRedock, LoadingOverAnOpenSlideOutClosesIt)
+{
+    CAutoHideFixture f;
+    CXTPDockingPane* pane = f.HideOnePaneAtTheBottom();
+    std::vector<BYTE> bytes = layouttest::SaveToBytes(f.frame->manager.GetLayout());
+    CXTPDockingPaneAutoHidePanel* panel = f.Panel(xtpPaneDockBottom);
+    CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(f.app, panel, 0, 0);
+    ASSERT_NE(nullptr, slide);
+    HWND hSlide = slide->m_hWnd;
+    std::vector<CXTPDockingPaneBase*>& nodes = f.frame->manager.GetLayout()->m_arrNodes;
+    auto itPanel = std::find(nodes.begin(), nodes.end(), panel);
+    auto itGroup = std::find(nodes.begin(), nodes.end(), pane->GetContainer());
+    ASSERT_TRUE(itPanel != nodes.end() && itGroup != nodes.end());
+    std::iter_swap(itPanel, itGroup);
+
+    ASSERT_TRUE(layouttest::LoadFromBytes(f.frame->manager.GetLayout(), bytes));
+    EXPECT_FALSE(::IsWindowVisible(hSlide));
+    PointerAwayFor(f.app, kLongerThanTheLeaveWait);
+    EXPECT_FALSE(::IsWindow(hSlide));
 }

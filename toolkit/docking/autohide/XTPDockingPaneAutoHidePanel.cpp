@@ -376,13 +376,7 @@ void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
         pWnd->CloseWindowNow();
         return;
     }
-    CXTPDockingPaneTabbedContainer* pContainer = pWnd->GetContainer();
-    if (pContainer->GetSafeHwnd())
-    {
-        pContainer->ShowWindow(SW_HIDE);
-        if (GetDockingSite() && GetDockingSite()->GetSafeHwnd())
-            ::SetParent(pContainer->GetSafeHwnd(), GetDockingSite()->GetSafeHwnd());
-    }
+    pWnd->ReleaseContainer();
     pWnd->SetTimer(CXTPDockingPaneAutoHideWnd::timerClose, 50, nullptr);
 }
 

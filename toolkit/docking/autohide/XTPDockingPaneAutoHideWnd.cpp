@@ -164,6 +164,11 @@ void CXTPDockingPaneAutoHideWnd::CheckPointer()
 
 void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == timerClose)
+    {
+        CloseWindowNow();
+        return;
+    }
     if (IsDetached())
         return;
     CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
@@ -193,16 +198,25 @@ void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
         else
             PlaceFrame();
         break;
-    case timerClose: CloseWindowNow(); break;
     default: CMiniFrameWnd::OnTimer(nIDEvent); break;
     }
 }
 
 void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
 {
-    if (!m_hWnd || IsDetached())
+    if (!m_hWnd)
         return;
-    for (UINT_PTR nTimer : {timerCheck, timerSlideOut, timerSlideIn, timerClose})
+    ReleaseContainer();
+    KillTimer(timerClose);
+    ShowWindow(SW_HIDE);
+    PostMessage(WM_CLOSE);
+}
+
+void CXTPDockingPaneAutoHideWnd::ReleaseContainer()
+{
+    if (IsDetached())
+        return;
+    for (UINT_PTR nTimer : {timerCheck, timerSlideOut, timerSlideIn})
         KillTimer(nTimer);
     CWnd* pSite = m_pPanel->GetDockingSite();
     if (m_pContainer->GetSafeHwnd())
@@ -214,12 +228,10 @@ void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
     m_pContainer->SetParentFrame(pSite);
     if (m_pPanel->m_pActiveWnd == this)
         m_pPanel->m_pActiveWnd = nullptr;
-    // The group and the panel may be deleted before the posted close comes:
-    // the window forgets both and only waits for its end.
+    // The group and the panel may be deleted before the window ends: it
+    // forgets both.
     m_pContainer = nullptr;
     m_pPanel = nullptr;
-    ShowWindow(SW_HIDE);
-    PostMessage(WM_CLOSE);
 }
 
 void CXTPDockingPaneAutoHideWnd::PostNcDestroy()

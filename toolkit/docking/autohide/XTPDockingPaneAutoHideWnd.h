@@ -14,9 +14,11 @@ public:
 
     // The rectangle of frame k of n (site client coordinates).
     CRect GetFrameRect(int nStep) const;
-    // Hides the container, gives it back to the site and closes the window;
-    // from then on the window holds neither the container nor the panel.
+    // Releases the container and closes the window.
     void CloseWindowNow();
+    // Hides the container and gives it back to the site; the panel forgets
+    // the window, which from then on holds neither of them.
+    void ReleaseContainer();
     BOOL IsDetached() const { return m_pPanel == nullptr; }
     // The leave check of timer 1, also run by a move while closing.
     void CheckPointer();
