@@ -117,9 +117,33 @@ int CXTPDockingPaneAutoHidePanel::GetStripThickness()
     return pPaint->GetAppearanceSet()->GetButtonHeight(&probe) + rcMargin.top + rcMargin.bottom;
 }
 
+void CXTPDockingPaneAutoHidePanel::CPanelAtom::Reposition()
+{
+    m_pPanel->RepositionStrips();
+}
+
+void CXTPDockingPaneAutoHidePanel::RepositionStrips()
+{
+    if (!m_hWnd)
+        return;
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame))
+    {
+        if (pFrame->GetSafeHwnd())
+        {
+            pFrame->RecalcLayout();
+            return;
+        }
+    }
+    OnSizeParent(m_pParentFrame, m_rcLast, nullptr);
+    Invalidate(FALSE);
+}
+
 void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
 {
     m_pParentFrame = pParent;
+    // A new theme brings a new paint manager: the panel follows it there.
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    m_registration.Register(pManager ? pManager->GetPaintManager()->GetPanelPaintManager() : nullptr);
     if (IsEmpty())
     {
         m_arrTabManagers.clear();
