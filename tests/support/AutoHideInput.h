@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <functional>
 #include "framework/windows/CWinApp.h"
+#include "resources/ToolkitDockingIds.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
@@ -74,6 +75,29 @@ inline CPoint CaptionClientPoint(CXTPDockingPaneTabbedContainer* container)
     ::GetClientRect(container->m_hWnd, &rc);
     container->GetDockingPaneManager()->GetPaintManager()->AdjustCaptionRect(container, rc);
     return CPoint(12, rc.top / 2);
+}
+
+// The group's pin (or a double click on its caption) by real input: the
+// way a user docks a slid-out group back. FALSE when it is not there.
+inline bool DockBackByInput(CXTPDockingPaneTabbedContainer* container, bool bPin)
+{
+    POINT pt;
+    if (bPin)
+        pt = CaptionButtonPoint(container, XTP_IDS_DOCKINGPANE_AUTOHIDE);
+    else
+    {
+        CPoint caption = CaptionClientPoint(container);
+        if (container->HitTestArea(caption) != -2)
+            return false;
+        pt = testinput::ClientToScreenPoint(container->m_hWnd, caption.x, caption.y);
+    }
+    if (pt.x == -1 || !testinput::MoveMouseAndWait(pt))
+        return false;
+    if (bPin)
+        testinput::ClickAt(pt);
+    else
+        testinput::DoubleClickAt(pt);
+    return true;
 }
 
 // The pointer leaves every window and stays away for `ms` while the

@@ -114,37 +114,24 @@ protected:
 
 } // namespace
 
-TEST_F(TicketPaneAutoHide, PinInTheSlideOutDocksThePaneBackWithItsReport)
+// The pin, or a double click on the caption, in the open slide-out.
+TEST_F(TicketPaneAutoHide, PinOrCaptionDoubleClickInTheSlideOutDocksThePaneBackWithItsReport)
 {
-    CreateWithHiddenPane();
-    ASSERT_NE(SlideOutByClick(app, panel, 0, 0), nullptr);
-    POINT pin = CaptionButtonPoint(Group(), XTP_IDS_DOCKINGPANE_AUTOHIDE);
-    ASSERT_NE(pin.x, -1);
-    ASSERT_TRUE(testinput::MoveMouseAndWait(pin));
-    testinput::ClickAt(pin);
-    ASSERT_TRUE(testpump::PumpUntil([&] { return !Group()->IsHidden(); })) << "input was not delivered";
-    EXPECT_EQ(panel->m_pActiveWnd, nullptr);
+    for (bool bPin : {true, false})
+    {
+        SCOPED_TRACE(bPin ? "pin" : "caption double click");
+        TearDown();
+        SetUp();
+        CreateWithHiddenPane();
+        ASSERT_NE(SlideOutByClick(app, panel, 0, 0), nullptr);
+        ASSERT_TRUE(DockBackByInput(Group(), bPin));
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !Group()->IsHidden(); })) << "input was not delivered";
+        EXPECT_EQ(panel->m_pActiveWnd, nullptr);
 
-    PointerAwayFor(app, kLongerThanTheLeaveWait);
-    ASSERT_TRUE(::IsWindow(hFrame));
-    ExpectReportShownDocked(L"app_ticket_pane_pinned_back.png");
-}
-
-TEST_F(TicketPaneAutoHide, CaptionDoubleClickInTheSlideOutDocksThePaneBack)
-{
-    CreateWithHiddenPane();
-    ASSERT_NE(SlideOutByClick(app, panel, 0, 0), nullptr);
-    const CPoint caption = CaptionClientPoint(Group());
-    ASSERT_EQ(Group()->HitTestArea(caption), -2);
-    const POINT pt = testinput::ClientToScreenPoint(Group()->m_hWnd, caption.x, caption.y);
-    ASSERT_TRUE(testinput::MoveMouseAndWait(pt));
-    testinput::DoubleClickAt(pt);
-    ASSERT_TRUE(testpump::PumpUntil([&] { return !Group()->IsHidden(); })) << "input was not delivered";
-    EXPECT_EQ(panel->m_pActiveWnd, nullptr);
-
-    PointerAwayFor(app, kLongerThanTheLeaveWait);
-    ASSERT_TRUE(::IsWindow(hFrame));
-    ExpectReportShownDocked(L"app_ticket_pane_double_clicked_back.png");
+        PointerAwayFor(app, kLongerThanTheLeaveWait);
+        ASSERT_TRUE(::IsWindow(hFrame));
+        ExpectReportShownDocked(bPin ? L"app_ticket_pane_pinned_back.png" : L"app_ticket_pane_double_clicked_back.png");
+    }
 }
 
 // Closing the pane in its slide-out, then the layout saved or a drop's

@@ -119,21 +119,7 @@ TEST(DockingAutoHideRedock, PinAndCaptionDoubleClickInTheSlideOutDockTheGroupBac
         ASSERT_TRUE(hidden->IsHidden());
         HWND hSlide = slide->m_hWnd;
 
-        if (bPin)
-        {
-            POINT pin = CaptionButtonPoint(hidden, XTP_IDS_DOCKINGPANE_AUTOHIDE);
-            ASSERT_NE(-1, pin.x);
-            ASSERT_TRUE(testinput::MoveMouseAndWait(pin));
-            testinput::ClickAt(pin);
-        }
-        else
-        {
-            CPoint caption = CaptionClientPoint(hidden);
-            ASSERT_EQ(-2, hidden->HitTestArea(caption));
-            POINT pt = testinput::ClientToScreenPoint(hidden->m_hWnd, caption.x, caption.y);
-            ASSERT_TRUE(testinput::MoveMouseAndWait(pt));
-            testinput::DoubleClickAt(pt);
-        }
+        ASSERT_TRUE(DockBackByInput(hidden, bPin));
         // From here the hidden group may be gone.
         ASSERT_TRUE(testpump::PumpUntil([&] { return first->GetContainer() && !first->GetContainer()->IsHidden(); }))
             << "input was not delivered";

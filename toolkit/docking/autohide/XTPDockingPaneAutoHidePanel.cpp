@@ -126,13 +126,10 @@ void CXTPDockingPaneAutoHidePanel::RepositionStrips()
 {
     if (!m_hWnd)
         return;
-    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame))
+    if (CFrameWnd* pFrame = GetSiteFrame())
     {
-        if (pFrame->GetSafeHwnd())
-        {
-            pFrame->RecalcLayout();
-            return;
-        }
+        pFrame->RecalcLayout();
+        return;
     }
     OnSizeParent(m_pParentFrame, m_rcLast, nullptr);
     Invalidate(FALSE);
@@ -304,11 +301,14 @@ void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* 
     // dragged away) leaves nothing to show; the strip loses its tabs.
     if (pContainer->IsEmpty())
         CloseSlideOutOf(pContainer);
-    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(GetDockingSite()))
-    {
-        if (pFrame->GetSafeHwnd())
-            pFrame->DelayRecalcLayout();
-    }
+    if (CFrameWnd* pFrame = GetSiteFrame())
+        pFrame->DelayRecalcLayout();
+}
+
+CFrameWnd* CXTPDockingPaneAutoHidePanel::GetSiteFrame() const
+{
+    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame);
+    return pFrame && pFrame->GetSafeHwnd() ? pFrame : nullptr;
 }
 
 void CXTPDockingPaneAutoHidePanel::CloseSlideOutOf(CXTPDockingPaneBase* pContainer)
@@ -375,11 +375,8 @@ void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFoc
     // The strip's tabs are rebuilt by the layout: the new selection shows.
     if (m_hWnd)
         Invalidate(FALSE);
-    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(GetDockingSite()))
-    {
-        if (pFrame->GetSafeHwnd())
-            pFrame->RecalcLayout();
-    }
+    if (CFrameWnd* pFrame = GetSiteFrame())
+        pFrame->RecalcLayout();
 }
 
 void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)

@@ -10,6 +10,7 @@
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
+class CFrameWnd;
 class CXTPDockingPane;
 class CXTPDockingPaneAutoHideWnd;
 class CXTPDockingPaneTabbedContainer;
@@ -107,6 +108,8 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // The site when it is a frame with a window, else null.
+    CFrameWnd* GetSiteFrame() const;
     // The open slide-out closes at once when it shows this group.
     void CloseSlideOutOf(CXTPDockingPaneBase* pContainer);
     // Where the background gradient lies, in client coordinates.
