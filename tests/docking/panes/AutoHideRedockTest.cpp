@@ -1,12 +1,12 @@
-// An auto-hidden group docked back (or emptied) while it is slid out, by real
-// input: the slide-out closes with it, the panes show their windows again,
-// and the program lives on after the pointer has left.
+// An auto-hidden group docked back (or deleted) while it is slid out, by
+// real input: the slide-out closes with it, the panes show their windows
+// again, and the program lives on after the pointer has left. The roads that
+// empty a slid-out group are tried in the program's frame (tests/app).
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <vector>
 #include "DockingTestFrame.h"
 #include "LayoutTestSupport.h"
-#include "framework/windows/AfxMessages.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitDockingIds.h"
 #include "support/AutoHideInput.h"
@@ -132,55 +132,6 @@ TEST(DockingAutoHideRedock, PinAndCaptionDoubleClickInTheSlideOutDockTheGroupBac
         EXPECT_FALSE(::IsWindow(hSlide)) << "the slide-out ended";
         EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd)) << "the strip is gone";
         ExpectShownDocked(second, bPin ? L"docking_autohide_pin_redocked.png" : L"docking_autohide_dblclk_redocked.png");
-    }
-}
-
-// The other roads by which the shown group dies: its pane closed in the
-// slide-out and then a layout save or a drop's clean-up, or the slid-out
-// pane docked elsewhere.
-TEST(DockingAutoHideRedock, EmptyingTheSlidOutGroupClosesTheSlideOut)
-{
-    enum Road { closeThenSave, closeThenDrop, dockThenSave };
-    for (Road road : {closeThenSave, closeThenDrop, dockThenSave})
-    {
-        SCOPED_TRACE(road);
-        CAutoHideFixture f;
-        CXTPDockingPane* pane = f.HideOnePaneAtTheBottom();
-        CXTPDockingPaneAutoHidePanel* panel = f.Panel(xtpPaneDockBottom);
-        ASSERT_NE(nullptr, panel);
-        CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(f.app, panel, 0, 0);
-        ASSERT_NE(nullptr, slide);
-        HWND hSlide = slide->m_hWnd;
-        CXTPDockingPaneTabbedContainer* hidden = GroupOf(pane);
-
-        if (road == dockThenSave)
-            f.frame->manager.DockPane(pane, xtpPaneDockLeft, nullptr);
-        else
-        {
-            POINT close = CaptionButtonPoint(hidden, XTP_IDS_DOCKINGPANE_CLOSE);
-            ASSERT_NE(-1, close.x);
-            ASSERT_TRUE(testinput::MoveMouseAndWait(close));
-            testinput::ClickAt(close);
-            ASSERT_TRUE(testpump::PumpUntil([&] { return pane->IsClosed(); })) << "input was not delivered";
-        }
-        EXPECT_EQ(nullptr, panel->m_pActiveWnd) << "nothing left to show";
-        EXPECT_TRUE(NoSlideOutShown(f.hFrame));
-
-        // The emptied group is deleted now.
-        if (road == closeThenDrop)
-        {
-            f.frame->manager.PostMessage(WM_XTP_REMOVEUNUSEDNODES);
-            testpump::PumpUntilIdle();
-        }
-        else
-            layouttest::SaveToBytes(f.frame->manager.GetLayout());
-        EXPECT_TRUE(panel->GetGroups().empty());
-
-        PointerAwayFor(f.app, kLongerThanTheLeaveWait);
-        EXPECT_FALSE(::IsWindow(hSlide));
-        EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd));
-        if (road == dockThenSave)
-            ExpectShownDocked(pane, L"docking_autohide_docked_away.png");
     }
 }
 
