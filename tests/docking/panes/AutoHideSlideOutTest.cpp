@@ -173,3 +173,32 @@ TEST(DockingAutoHideSlideOut, LoadedHiddenGroupStaysHiddenUntilItSlidesOut)
     ASSERT_NE(nullptr, panel->m_pActiveWnd);
     EXPECT_TRUE(::IsWindowVisible(group->m_hWnd));
 }
+
+// The slide-out opens at the selected pane's docking width, kept within
+// that pane's own limits; the group's other panes do not widen it.
+TEST(DockingAutoHideSlideOut, SlideOutWidthFollowsTheSelectedPanesLimits)
+{
+    CFrameScope s;
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(s.frame, s.frame->manager, 100);
+    CXTPDockingPane* first = s.frame->manager.FindPane(1);
+    CXTPDockingPane* second = s.frame->manager.FindPane(2);
+    ::SetCursorPos(kAway.x, kAway.y);
+
+    first->m_ptMinTrackSize = {300, 0};
+    panel->ShowPane(second, FALSE);
+    ASSERT_NE(nullptr, panel->m_pActiveWnd);
+    EXPECT_EQ(100 + CXTPDockingPaneAutoHideWnd::kEdge, panel->m_pActiveWnd->GetFrameRect(7).Width())
+        << "the other pane's minimum is not this one's";
+    panel->m_pActiveWnd->CloseWindowNow();
+    testpump::PumpUntilIdle();
+
+    second->m_ptMinTrackSize = {150, 0};
+    panel->ShowPane(second, FALSE);
+    CXTPDockingPaneAutoHideWnd* slide = panel->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    while (slide->GetStep() < slide->GetStepCount() - 1)
+        ::SendMessageW(slide->m_hWnd, WM_TIMER, CXTPDockingPaneAutoHideWnd::timerSlideOut, 0);
+    CRect rcPane;
+    ::GetWindowRect(second->GetHwnd(), &rcPane);
+    EXPECT_EQ(150, rcPane.Width()) << "the pane gets its minimum beside the edge";
+}

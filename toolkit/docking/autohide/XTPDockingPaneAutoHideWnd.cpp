@@ -45,7 +45,7 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     CXTPDockingPane* pSelected = pContainer->GetSelected();
     CSize szDocking = pSelected ? pSelected->GetDockingSize() : pContainer->GetDockingSize();
     MINMAXINFO mmi;
-    pContainer->GetMinMaxInfo(&mmi);
+    GetLimits(&mmi);
     int cx = std::clamp(static_cast<int>(szDocking.cx) + kEdge, static_cast<int>(mmi.ptMinTrackSize.x),
                         std::max(static_cast<int>(mmi.ptMinTrackSize.x), static_cast<int>(mmi.ptMaxTrackSize.x)));
     int cy = std::clamp(static_cast<int>(szDocking.cy) + kEdge, static_cast<int>(mmi.ptMinTrackSize.y),
@@ -86,6 +86,27 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     if (m_pContainer->GetSafeHwnd())
         m_pContainer->ShowWindow(SW_SHOWNA);
     SetTimer(timerCheck, m_nMouseCheckInterval, nullptr);
+}
+
+void CXTPDockingPaneAutoHideWnd::GetLimits(MINMAXINFO* pMinMaxInfo) const
+{
+    // The selected pane's limits, its caption around them (a slid-out group
+    // shows no tabs), and the splitter edge along the sliding axis.
+    if (CXTPDockingPane* pSelected = m_pContainer->GetSelected())
+        pSelected->GetMinMaxInfo(pMinMaxInfo);
+    else
+        m_pContainer->GetMinMaxInfo(pMinMaxInfo);
+    CSize szFrame(m_bHoriz ? 0 : kEdge, m_bHoriz ? kEdge : 0);
+    if (CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager(); pManager && m_pContainer->GetSelected())
+    {
+        CRect rc(0, 0, 1000, 1000);
+        pManager->GetPaintManager()->AdjustCaptionRect(m_pContainer, rc);
+        szFrame += CSize(1000 - rc.Width(), 1000 - rc.Height());
+    }
+    pMinMaxInfo->ptMinTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMinTrackSize.y += szFrame.cy;
+    pMinMaxInfo->ptMaxTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMaxTrackSize.y += szFrame.cy;
 }
 
 CRect CXTPDockingPaneAutoHideWnd::GetFrameRect(int nStep) const
@@ -296,9 +317,9 @@ BOOL CXTPDockingPaneAutoHideWnd::GetEdgeLimits(int& nLow, int& nHigh) const
         return FALSE;
     CRect rcArea = pLayout->m_pTopContainer->GetPaneWindowRect();
     MINMAXINFO mmi;
-    m_pContainer->GetMinMaxInfo(&mmi);
-    int nMin = (m_bHoriz ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x) + kEdge;
-    int nMax = (m_bHoriz ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x) + kEdge;
+    GetLimits(&mmi);
+    int nMin = m_bHoriz ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x;
+    int nMax = m_bHoriz ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x;
     int e = pManager->m_nSplitterGap + kEdge;
     int nNear = m_bHoriz ? rcArea.top : rcArea.left;
     int nFar = m_bHoriz ? rcArea.bottom : rcArea.right;

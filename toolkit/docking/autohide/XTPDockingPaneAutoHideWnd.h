@@ -58,6 +58,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The window's tracking limits: the selected pane's, its caption and
+    // the edge along the sliding axis.
+    void GetLimits(MINMAXINFO* pMinMaxInfo) const;
     void PlaceFrame();
     // The 4-pixel splitter edge towards the client area (client coordinates).
     CRect GetEdgeRect() const;
