@@ -75,11 +75,14 @@ TEST_F(OptionsRegistryTest, OldSchemaAndDamagedListsLeaveTheUsedSet)
     {
         const char* what;
         DWORD schema;
+        DWORD schemaType;
         int blobBytes;  // -1: the list as saved
-    } cases[] = {{"schema 7", 7, -1}, {"count beyond the data", 17, 6}};
+    } cases[] = {{"schema 7", 7, REG_DWORD, -1},
+                 {"schema 7 stored as four bytes", 7, REG_BINARY, -1},
+                 {"count beyond the data", 17, REG_DWORD, 6}};
     for (const Case& c : cases) {
         DWORD schema = c.schema;
-        SHSetValueW(HKEY_CURRENT_USER, kKey, L"Schema", REG_DWORD, &schema, sizeof(schema));
+        SHSetValueW(HKEY_CURRENT_USER, kKey, L"Schema", c.schemaType, &schema, sizeof(schema));
         if (c.blobBytes >= 0) {
             BYTE blob[8] = {5, 0, 0, 0, 1, 2, 3, 4};
             SHSetValueW(HKEY_CURRENT_USER, kKey, L"UsedCommands", REG_BINARY, blob, c.blobBytes);
