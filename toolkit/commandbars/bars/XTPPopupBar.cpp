@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPShadowsManager.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
@@ -58,9 +59,17 @@ CXTPPopupBar::~CXTPPopupBar()
         DestroyWindow();
 }
 
+CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
+
 CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 {
-    CXTPPopupBar* pBar = new CXTPPopupBar();
+    CObject* pObject = m_pPopupBarClass ? m_pPopupBarClass->CreateObject() : nullptr;
+    auto* pBar = dynamic_cast<CXTPPopupBar*>(pObject);
+    if (pBar == nullptr) {
+        // A class that makes no popup bar gives the plain one.
+        delete pObject;
+        pBar = new CXTPPopupBar();
+    }
     pBar->SetCommandBars(pCommandBars);
     return pBar;
 }
@@ -125,6 +134,7 @@ BOOL CXTPPopupBar::Open(BOOL bSelectFirst, BOOL bFromControl)
     m_bScrolling = FALSE;
     m_nFirstShown = 0;
 
+    UpdateShortcuts();
     if (bFromControl)
         UpdateLocation();
     m_szLast = CalcDynamicLayout(0, 0);
@@ -438,10 +448,28 @@ int CXTPPopupBar::GetFirstVisibleControl(BOOL bWantIndex) const
 {
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
-        if (pControl->GetHideFlags() == 0)
+        if (pControl->GetHideFlags() == 0 && pControl->IsVisible())
             return bWantIndex ? i : pControl->GetID();
     }
     return -1;
+}
+
+void CXTPPopupBar::UpdateShortcuts()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !pCommandBars->GetOptions()->bShowPopupBarShortcuts)
+        return;
+    CXTPShortcutManager* pShortcuts = pCommandBars->GetShortcutManager();
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        if (pControl->GetHideFlags() != 0 || pControl->GetID() <= 0)
+            continue;
+        // The key that runs the command now, also for a menu that came from
+        // a stored layout without the texts of the menu resource.
+        CString strShortcut = pControl->GetShortcutTextAuto();
+        if (pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut))
+            pControl->SetShortcutTextAuto(strShortcut);
+    }
 }
 
 void CXTPPopupBar::OnRecalcLayout()
