@@ -212,3 +212,13 @@ TEST_F(ToolBarDrag, QuitDuringTheDragEndsItAndStaysQueued)
     EXPECT_EQ(nullptr, ::GetCapture()) << "the mouse is let go";
     testpump::PumpPending();
 }
+
+TEST_F(ToolBarDrag, WithoutLeftDockingItFloatsOverTheLeftDockBar)
+{
+    bar->EnableDocking(bar->GetFlags() & ~4u);
+    CXTPDockBar* left = frame->GetCommandBars()->GetDockBar(xtpBarLeft);
+    Drag(GripPoint(), {ClientPoint(150, 200), ClientPoint(6, 220)});
+    EXPECT_EQ(xtpBarFloating, bar->GetPosition());
+    EXPECT_LT(left->FindBar(bar), 0) << "docked on a side it may not dock on";
+    EXPECT_TRUE(WindowRectOf(bar).PtInRect(ClientPoint(6, 220))) << "floating under the mouse";
+}
