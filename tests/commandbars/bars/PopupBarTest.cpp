@@ -598,5 +598,17 @@ TEST(PopupToolBarLayout, ATearOffPopupToolBarKeepsItsGrippersRoomAboveTheRow)
     EXPECT_EQ(pBar->GetControl(0)->GetRect().top, nPlainTop + rcGripper.Height());
     EXPECT_GE(pBar->GetControl(0)->GetRect().top, rcGripper.bottom) << "the row lies under the gripper";
     EXPECT_EQ(rcGripper.top, pBar->GetBorders().top);
+
+    // Shown: the gripper is drawn in its room, the buttons below it.
+    ASSERT_TRUE(pBar->Popup(200, 200));
+    PumpUntilIdle();
+    testshot::Image shot = testshot::CaptureWindow(pBar->GetSafeHwnd());
+    testshot::Save(shot, L"popup_toolbar_tearoff.png");
+    std::set<COLORREF> gripperColours;
+    for (int x = rcGripper.left; x < rcGripper.right; x++)
+        for (int y = rcGripper.top; y < rcGripper.bottom; y++)
+            gripperColours.insert(shot.Pixel(x, y));
+    EXPECT_GE(gripperColours.size(), 2u) << "no gripper drawn";
+    pBar->EndTracking();
     pBar->InternalRelease();
 }
