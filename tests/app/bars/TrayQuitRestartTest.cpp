@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
-#include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "resources/FrameworkIds.h"
 #include "support/SecondProcess.h"
-#include "support/SiteSimulation.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -48,11 +46,8 @@ TEST(FrameBarsRestart, SecondProcessFindsStatusBarAndShortcuts)
     wchar_t flag[8] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
         << "runs as the second process of FrameBars.QuitFromTheTrayKeepsStatusBarAndMenuKeys";
-    CBarsApp app(FALSE);
-    frametest::CPollSettings settings{60};
-    CTestFolder folder("bars");
-    ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder.Path().c_str()));
-    CMainFrame* pFrame = frametest::CreateFrame();
+    CLaterProcess later;
+    CMainFrame* pFrame = later.Frame();
     ASSERT_NE(pFrame, nullptr);
 
     HWND hStatusBar = ::GetDlgItem(pFrame->GetSafeHwnd(), kStatusBarID);
@@ -76,8 +71,6 @@ TEST(FrameBarsRestart, SecondProcessFindsStatusBarAndShortcuts)
     EXPECT_TRUE(EndsWith(ShortcutOf(pSelect, ID_SELECT_ALL), L"+A")) << ShortcutOf(pSelect, ID_SELECT_ALL).GetString();
     pFrame->GetCommandBars()->ClosePopups();
 
-    pFrame->DestroyWindow();
-    CDatabaseManager::GetInstance().Close();
 }
 
 TEST_F(FrameBars, QuitFromTheTrayKeepsStatusBarAndMenuKeys)

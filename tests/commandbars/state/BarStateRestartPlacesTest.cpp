@@ -7,6 +7,7 @@
 #include "support/SecondProcess.h"
 #include <vector>
 #include "BarStateTestSupport.h"
+#include "commandbars/bars/ToolBarTestSupport.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
@@ -21,20 +22,12 @@ const CPoint kOwnBarPlace(320, 240);
 // floating bar's caption.
 void DoubleClickGripper(CXTPToolBar* pBar)
 {
-    CRect rc;
-    pBar->GetWindowRect(&rc);
+    const CRect rc = WindowRectOf(pBar);
     CPoint pt = pBar->GetPosition() == xtpBarFloating ? CPoint(rc.left + 12, rc.top + 9)
                 : pBar->IsVerticalPosition()         ? CPoint(rc.CenterPoint().x, rc.top + 4)
                                                      : CPoint(rc.left + 4, rc.CenterPoint().y);
     pBar->ScreenToClient(&pt);
     pBar->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(pt.x, pt.y));
-}
-
-CRect WindowRect(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
 }
 
 } // namespace
@@ -61,8 +54,8 @@ TEST(BarStatePlaces, SecondProcessFindsThePlaces)
     ASSERT_NE(hOwn, nullptr) << "the user's toolbar has no window";
     EXPECT_TRUE(::IsWindowVisible(hOwn));
     EXPECT_EQ(::GetAncestor(hOwn, GA_PARENT), ::GetDesktopWindow());
-    EXPECT_EQ(WindowRect(pOwn).TopLeft(), kOwnBarPlace);
-    EXPECT_GT(WindowRect(pOwn).Width(), 20) << "laid out around its buttons";
+    EXPECT_EQ(WindowRectOf(pOwn).TopLeft(), kOwnBarPlace);
+    EXPECT_GT(WindowRectOf(pOwn).Width(), 20) << "laid out around its buttons";
     // Unticked in the toolbars list, and ticked again.
     pCommandBars->ToggleVisible(pCommandBars->FindIndex(pOwn));
     EXPECT_FALSE(::IsWindowVisible(hOwn));
@@ -79,8 +72,8 @@ TEST(BarStatePlaces, SecondProcessFindsThePlaces)
     CXTPToolBar* pView = pFrame->Bar(kViewBar);
     CXTPDockBar* pRight = pCommandBars->GetDockBar(xtpBarRight);
     ASSERT_EQ(pView->GetDockBar(), pRight);
-    EXPECT_GE(WindowRect(pView).top, WindowRect(pRight).top) << "its gripper lies above the dock bar";
-    EXPECT_LE(WindowRect(pView).bottom, WindowRect(pRight).bottom);
+    EXPECT_GE(WindowRectOf(pView).top, WindowRectOf(pRight).top) << "its gripper lies above the dock bar";
+    EXPECT_LE(WindowRectOf(pView).bottom, WindowRectOf(pRight).bottom);
     pFrame->DestroyWindow();
 }
 
@@ -114,7 +107,7 @@ TEST(BarStatePlaces, BarsComeBackWhereTheUserLeftThem)
 
         // The view bar dropped on the right dock bar reaching 100 pixels above it.
         CXTPDockBar* pRight = pCommandBars->GetDockBar(xtpBarRight);
-        CRect rcRight = WindowRect(pRight);
+        CRect rcRight = WindowRectOf(pRight);
         CRect rcDrop(rcRight.left - 10, rcRight.top - 100, rcRight.left + 14, rcRight.top + 60);
         ASSERT_TRUE(pCommandBars->DockCommandBar(pFrame->Bar(kViewBar), rcDrop, pRight));
         pFrame->RecalcLayout();
