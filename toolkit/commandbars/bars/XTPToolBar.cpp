@@ -237,7 +237,7 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
     if (m_barPosition != xtpBarFloating || !m_bVisible)
         return bResult;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    BOOL bSync = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars;
+    BOOL bSync = !pCommandBars || pCommandBars->GetOptions()->bSyncFloatingBars;
     const UINT kNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (bSync) {
         HWND hTop = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);

@@ -101,7 +101,7 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
     m_pCommandBar = pPopup;
     CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
     pCommandBars->GetHiddenControls(pToolBar, pPopup);
-    if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
+    if (pToolBar && (pCommandBars->GetOptions()->bShowExpandButtonAlways ||
                      pCommandBars->IsCustomizeAvail())) {
         CString strCaption;
         XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
@@ -200,7 +200,7 @@ CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         pHide->SetRect(CRect(nRight - nCaption, 3, nRight, 3 + nCaption));
         nRight -= nCaption;
     }
-    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetOptions()->bShowExpandButtonAlways;
     if (pExpand && nRight - nCaption > 0 && bExpandAlways) {
         pExpand->SetWrap(TRUE);
         pExpand->SetHideFlags(0);
@@ -226,7 +226,7 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
     if (pExpand)
         pExpand->SetHideFlags(xtpHideGeneric);
 
-    if (pExpand && !pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways) {
+    if (pExpand && !pCommandBars->GetOptions()->bShowExpandButtonAlways) {
         if (!(dwMode & LM_COMMIT)) {
             CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
             CSize szShortest = m_pControls->CalcDynamicSize(&dc, 1, dwMode, rcBorder);

@@ -35,8 +35,7 @@ CXTPPopupBar* CreatePopupBar(CXTPCommandBar* pParent, const CString& strTitle, U
         if (pOffered)
             return pOffered;
     }
-    CXTPPopupBar* pBar = new CXTPPopupBar();
-    pBar->SetCommandBars(pParent ? pParent->GetCommandBars() : nullptr);
+    CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(pParent ? pParent->GetCommandBars() : nullptr);
     pBar->SetTitle(strTitle);
     return pBar;
 }
