@@ -4,6 +4,7 @@
 #include "resources/FrameworkIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 namespace {
 // Offered to the bar's own routing first, with id 0, before the command's update.
@@ -46,6 +47,7 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
 {
     if (!GetSafeHwnd() || !(GetWindowLongW(GetSafeHwnd(), GWL_STYLE) & WS_VISIBLE))
         return;
+    UpdateDocTemplateControls();
     CWnd* pTarget = GetOwnerSite();
     if (pTarget)
         OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
@@ -57,6 +59,27 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
         m_dwPendingFlags &= ~XTP_BAR_PENDING_LAYOUT;
         OnRecalcLayout();
     }
+}
+
+void CXTPCommandBar::UpdateDocTemplateControls()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    UINT nTemplate = pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0;
+    if (nTemplate == 0)
+        return;
+    BOOL bChanged = FALSE;
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        int nValue = 0;
+        CXTPControl::CDocTemplateMap& mapAssigned = pControl->GetDocTemplatesAssigned();
+        CXTPControl::CDocTemplateMap& mapExcluded = pControl->GetDocTemplatesExcluded();
+        if (!mapAssigned.IsEmpty())
+            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, !mapAssigned.Lookup(nTemplate, nValue));
+        if (!mapExcluded.IsEmpty())
+            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, mapExcluded.Lookup(nTemplate, nValue));
+    }
+    if (bChanged)
+        m_dwPendingFlags |= XTP_BAR_PENDING_LAYOUT;
 }
 
 void CXTPCommandBar::OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler)
