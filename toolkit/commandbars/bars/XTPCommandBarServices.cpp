@@ -84,15 +84,20 @@ void CXTPCommandBar::UpdateDocTemplateControls()
 
 void CXTPCommandBar::OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (GetRootParent()->m_bNoUpdate)
-        return;
+    BOOL bNoUpdate = GetRootParent()->m_bNoUpdate;
     CXTPCommandBarCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = static_cast<UINT>(GetControlCount());
     // Walk by index and look again each time: a handler may change the bar.
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
-        if (pControl->GetFlags() & xtpFlagManualUpdate)
+        // An executed button looks pressed until this update: its command
+        // (a modal dialog, say) has run by now.
+        if (pControl->GetPressed() == 2) {
+            pControl->SetPressed(0);
+            DelayRedraw();
+        }
+        if (bNoUpdate || (pControl->GetFlags() & xtpFlagManualUpdate))
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = static_cast<UINT>(pControl->GetID());
