@@ -84,7 +84,7 @@ TEST(FrameBarsRestart, SecondProcessFindsTheUsersLayout)
     CXTPShortcutManager* pShortcuts = pFrame->GetCommandBars()->GetShortcutManager();
     EXPECT_EQ(CommandOfKey(pShortcuts, VK_F6), ID_REFRESH_STATISTIC);
     EXPECT_EQ(CommandOfKey(pShortcuts, VK_F5), -1);
-    EXPECT_FALSE(pFrame->GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus);
+    EXPECT_FALSE(pFrame->GetCommandBars()->GetOptions()->bAlwaysShowFullMenus);
 
     pFrame->DestroyWindow();
     CDatabaseManager::GetInstance().Close();

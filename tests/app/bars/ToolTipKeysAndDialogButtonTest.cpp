@@ -22,7 +22,7 @@ using namespace barstest;
 TEST_F(FrameBars, WithShortcutsInTipsTheHelpButtonsTipEndsInItsKey)
 {
     ShowFrame();
-    pFrame->GetCommandBars()->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    pFrame->GetCommandBars()->GetOptions()->bToolBarAccelTips = TRUE;
     CXTPControl* pButton = ToolBarButton(ID_HELP);
     ASSERT_NE(pButton, nullptr);
     ASSERT_TRUE(testinput::MoveMouseAndWait(ScreenRect(pButton).CenterPoint()));

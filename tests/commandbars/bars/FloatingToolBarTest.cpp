@@ -49,7 +49,7 @@ TEST_F(FloatingToolBar, GrowingToLargeIconsKeepsItOnTheWorkArea)
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CSize szSmall = WindowRectOf(pBar).Size();
 
-    frame->GetCommandBars()->GetCommandBarsOptions()->bLargeIcons = TRUE;
+    frame->GetCommandBars()->GetOptions()->bLargeIcons = TRUE;
     pBar->OnRecalcLayout();
     CRect rcLarge = WindowRectOf(pBar);
     ASSERT_GT(rcLarge.Width(), szSmall.cx) << "large icons make the bar grow";
@@ -58,7 +58,7 @@ TEST_F(FloatingToolBar, GrowingToLargeIconsKeepsItOnTheWorkArea)
     EXPECT_LE(rcLarge.bottom, rcWork.bottom);
     EXPECT_GE(rcLarge.left, rcWork.left);
     EXPECT_GE(rcLarge.top, rcWork.top);
-    frame->GetCommandBars()->GetCommandBarsOptions()->bLargeIcons = FALSE;
+    frame->GetCommandBars()->GetOptions()->bLargeIcons = FALSE;
 }
 
 TEST_F(FloatingToolBar, OneButtonLeavesItsCaptionRoomForTheTitleBesideTheButtons)

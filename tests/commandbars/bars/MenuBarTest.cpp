@@ -142,7 +142,7 @@ CXTPMenuBar* CreateMenuFrame(TFrame* pFrame, const CRect& rcClient)
     if (!pFrame->CreateCommandBars())
         return nullptr;
     CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
-    pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+    pCommandBars->GetOptions()->animationType = xtpAnimateNone;
     CXTPMenuBar* pMenuBar = pCommandBars->SetMenu(L"Menüleiste", IDR_MAINFRAME);
     pFrame->RecalcLayout();
     ::SetForegroundWindow(pFrame->GetSafeHwnd());

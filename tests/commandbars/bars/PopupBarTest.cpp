@@ -83,7 +83,7 @@ protected:
         ASSERT_TRUE(m_site.Create(CRect(50, 50, 450, 350)));
         m_pCommandBars = new CXTPCommandBars();
         m_pCommandBars->SetSite(&m_site);
-        m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+        m_pCommandBars->GetOptions()->animationType = xtpAnimateNone;
         SetForegroundWindow(m_site.GetSafeHwnd());
         PumpUntilIdle();
     }
@@ -109,7 +109,7 @@ protected:
     }
     void UseShortMenus()
     {
-        m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+        m_pCommandBars->GetOptions()->bAlwaysShowFullMenus = FALSE;
         const UINT hidden[] = {ID_FILE_MRU_FIRST, ID_FILE_MRU_THIRD};
         m_pCommandBars->HideCommands(hidden, 2);
     }
@@ -223,7 +223,7 @@ TEST_F(PopupBar, ShortMenuIsNeverEmptyAndFullMenusHideNothing)
     EXPECT_TRUE(pOnlyRare->GetControl(0)->IsVisible());
     pOnlyRare->EndTracking();
 
-    m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = TRUE;
+    m_pCommandBars->GetOptions()->bAlwaysShowFullMenus = TRUE;
     CXTPPopupBar* pFull = MakeMenu({100, ID_FILE_MRU_FIRST});
     ASSERT_TRUE(pFull->Popup(120, 120));
     EXPECT_FALSE(pFull->HasHiddenCommands());
@@ -372,7 +372,7 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
 TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
 {
     CXTPPopupBar* pBar = MakeMenu({100});
-    m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateRandom;
+    m_pCommandBars->GetOptions()->animationType = xtpAnimateRandom;
     std::set<int> seen;
     for (int i = 0; i < 200; i++)
         seen.insert(pBar->GetAnimationType());

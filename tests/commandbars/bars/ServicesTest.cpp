@@ -156,7 +156,7 @@ TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
 {
     CXTPCommandBars commandBars;
     m_bar.SetCommandBars(&commandBars);
-    commandBars.GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    commandBars.GetOptions()->bToolBarAccelTips = TRUE;
     Control(0)->SetTooltip(L"Statistik aktualisieren");
     Control(0)->SetShortcutText(L"F5");
     CPoint ptOver = Control(0)->GetRect().CenterPoint();
@@ -170,7 +170,7 @@ TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
     EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(290, 10), &info)) << "no control there";
     Control(1)->SetTooltip(L"");
     EXPECT_EQ(-1, m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info)) << "an empty tip shows nothing";
-    commandBars.GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    commandBars.GetOptions()->bToolBarScreenTips = FALSE;
     EXPECT_EQ(-1, m_bar.OnToolHitTest(ptOver, &info));
     m_bar.SetCommandBars(nullptr);
 }
@@ -233,7 +233,7 @@ TEST_F(Services, TipsWithShortcutsTakeTheKeyFromTheAcceleratorsWhenTheControlHas
 
     m_bar.OnToolHitTest(Control(0)->GetRect().CenterPoint(), &info);
     EXPECT_EQ(CString(L"Suche starten"), CString(info.lpszText)) << "the option is off";
-    commandBars.GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    commandBars.GetOptions()->bToolBarAccelTips = TRUE;
     m_bar.OnToolHitTest(Control(0)->GetRect().CenterPoint(), &info);
     EXPECT_EQ(CString(L"Suche starten (") + strKey + L")", CString(info.lpszText));
     m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info);

@@ -94,9 +94,9 @@ protected:
 TEST_F(ToolBarAccessors, TextBelowIconsFollowsTheOptionAndButtonsAreIconPlusSixOrTheSizeGiven)
 {
     EXPECT_FALSE(bar->IsTextBelowIcons());
-    bars->GetCommandBarsOptions()->bShowTextBelowIcons = TRUE;
+    bars->GetOptions()->bShowTextBelowIcons = TRUE;
     EXPECT_TRUE(bar->IsTextBelowIcons()) << "the bar's own setting follows the option";
-    bars->GetCommandBarsOptions()->bShowTextBelowIcons = FALSE;
+    bars->GetOptions()->bShowTextBelowIcons = FALSE;
 
     EXPECT_EQ(CSize(22, 22), bar->GetButtonSize()) << "16 x 16 icons and 6 pixels";
     bar->SetIconSize(CSize(24, 24));
@@ -163,7 +163,7 @@ TEST_F(ToolBarAccessors, ANewFloatingWindowStartsActiveWithItsActiveFrame)
 
 TEST_F(ToolBarAccessors, AMnemonicOfAnotherToolbarRunsItsButtonWhileOneTracks)
 {
-    bars->GetCommandBarsOptions()->keyboardCuesUse = 1;
+    bars->GetOptions()->keyboardCuesUse = 1;
     AddCaptionButton(bar, kFirst, L"&Suche");
     CXTPToolBar* pExtra = bars->Add(L"Extra", xtpBarTop);
     AddCaptionButton(pExtra, kFirst + 1, L"&Logo");

@@ -120,7 +120,7 @@ TEST_F(ToolBarDrag, ByItsGripperToTheLeftThenFloatingAndBackToTheTop)
     EXPECT_EQ(xtpBarLeft, bar->GetDockContext()->m_uMRUDockPosition) << "remembers where it came from";
     EXPECT_EQ(static_cast<UINT>(left->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID)
         << "and the dock bar's id, which the saved layout keeps";
-    EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
+    EXPECT_TRUE(frame->GetCommandBars()->GetOptions()->bDirty);
 
     // By its caption back to the top.
     Drag(GripPoint(), {ClientPoint(200, 120), ClientPoint(60, 4)});
@@ -152,7 +152,7 @@ TEST_F(ToolBarDrag, FloatingBarStaysPartlyOnScreen)
 
 TEST_F(ToolBarDrag, DoubleClickFloatsOnlyWithTheOptionAndDocksBack)
 {
-    CXTPCommandBarsOptions* pOptions = frame->GetCommandBars()->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = frame->GetCommandBars()->GetOptions();
     CRect rcDocked = WindowRectOf(bar);
     struct Case
     {

@@ -59,7 +59,7 @@ TEST_F(ToolBarLayout, DockedExpandButtonShowsWhenControlsDoNotFitOrAlways)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Open(c.frameWidth);
-        frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = c.always;
+        frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = c.always;
         CXTPToolBar* pBar = frame->AddProgramToolBar();
         ASSERT_NE(nullptr, pBar);
         frame->Layout();
@@ -215,7 +215,7 @@ TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Open(600);
-        frame->GetCommandBars()->GetCommandBarsOptions()->bSyncFloatingBars = c.sync;
+        frame->GetCommandBars()->GetOptions()->bSyncFloatingBars = c.sync;
         CXTPToolBar* pBar = frame->AddProgramToolBar(xtpBarFloating);
         ASSERT_NE(nullptr, pBar);
         frame->SetForegroundWindow();
@@ -242,7 +242,7 @@ TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
 TEST_F(ToolBarLayout, ExpandButtonClickedListsTheControlsThatDidNotFit)
 {
     Open(320);
-    frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = FALSE;
     CXTPToolBar* pBar = frame->AddProgramToolBar();
     ASSERT_NE(nullptr, pBar);
     frame->Layout();

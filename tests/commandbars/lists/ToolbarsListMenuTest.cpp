@@ -42,7 +42,7 @@ protected:
         frame = new CToolBarFrame();
         ASSERT_TRUE(frame->CreateFrame(600, 300));
         bars = frame->GetCommandBars();
-        bars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+        bars->GetOptions()->animationType = xtpAnimateNone;
         menuBar = bars->SetMenu(L"Menü", IDR_MAINFRAME);
         ASSERT_NE(nullptr, menuBar);
         standard = bars->Add(L"Standard", xtpBarTop);
@@ -127,8 +127,8 @@ TEST_F(MenuFromUser, TheToolbarsItemListsCloseableBarsAndAnEntryShowsItsBar)
 
 TEST_F(MenuFromUser, AMenuWhoseTitleThePointerRestsOnShowsItsHiddenCommandsAfterTheDelay)
 {
-    bars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
-    bars->GetCommandBarsOptions()->bShowFullAfterDelay = TRUE;
+    bars->GetOptions()->bAlwaysShowFullMenus = FALSE;
+    bars->GetOptions()->bShowFullAfterDelay = TRUE;
     bars->HideCommand(kRareCommand);
     ASSERT_TRUE(OpenByClick());
     CXTPControl* pRare = Menu()->GetControl(1);
@@ -153,8 +153,8 @@ TEST_F(MenuFromUser, AMenuWhoseTitleThePointerRestsOnShowsItsHiddenCommandsAfter
 
 TEST_F(MenuFromUser, APointerThatLeftTheTitleForTheMenuExpandsNothing)
 {
-    bars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
-    bars->GetCommandBarsOptions()->bShowFullAfterDelay = TRUE;
+    bars->GetOptions()->bAlwaysShowFullMenus = FALSE;
+    bars->GetOptions()->bShowFullAfterDelay = TRUE;
     bars->HideCommand(kRareCommand);
     ASSERT_TRUE(OpenByClick());
     testinput::MoveMouseTo(CentreOf(Menu()->GetControl(0)));

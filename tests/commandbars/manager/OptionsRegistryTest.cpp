@@ -47,8 +47,8 @@ TEST_F(OptionsRegistryTest, EveryBasicValueIsWritten)
     EXPECT_FALSE(HasValue(L"UsedCommands")) << "an empty set is not written";
     EXPECT_FALSE(HasValue(L"DblClickFloat")) << "the registry keeps the basic set only";
 
-    pBars->GetCommandBarsOptions()->bLargeIcons = TRUE;
-    pBars->GetCommandBarsOptions()->animationType = 3;
+    pBars->GetOptions()->bLargeIcons = TRUE;
+    pBars->GetOptions()->animationType = 3;
     pBars->HideCommand(28501);
     pBars->SetCommandUsed(28501);
     pBars->SaveOptions(L"CommandBars2");
@@ -58,8 +58,8 @@ TEST_F(OptionsRegistryTest, EveryBasicValueIsWritten)
     pLoaded->HideCommand(28501);
     EXPECT_TRUE(pLoaded->IsCommandHidden(28501));
     pLoaded->LoadOptions(L"CommandBars2");
-    EXPECT_TRUE(pLoaded->GetCommandBarsOptions()->bLargeIcons);
-    EXPECT_EQ(pLoaded->GetCommandBarsOptions()->animationType, 3);
+    EXPECT_TRUE(pLoaded->GetOptions()->bLargeIcons);
+    EXPECT_EQ(pLoaded->GetOptions()->animationType, 3);
     EXPECT_FALSE(pLoaded->IsCommandHidden(28501)) << "the used set came back";
     pLoaded->InternalRelease();
 }

@@ -231,7 +231,7 @@ CSize CXTPCommandBar::GetIconSize() const
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
         return m_szIcons != CSize(0, 0) ? m_szIcons : CSize(16, 16);
-    CXTPCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = pCommandBars->GetOptions();
     if (m_barType == xtpBarTypePopup)
         return m_szIcons != CSize(0, 0) ? m_szIcons : pOptions->szPopupIcons;
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
@@ -254,7 +254,7 @@ CSize CXTPCommandBar::GetLargeIconSize() const
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
         return m_szIcons != CSize(0, 0) ? CSize(m_szIcons.cx * 2, m_szIcons.cy * 2) : CSize(32, 32);
-    CXTPCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = pCommandBars->GetOptions();
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
                                           : (pOptions->szIcons != CSize(0, 0) ? pOptions->szIcons : CSize(16, 16));
     if (m_szButtons == CSize(0, 0))

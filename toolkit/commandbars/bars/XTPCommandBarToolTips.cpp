@@ -17,7 +17,7 @@ INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     CXTPMouseManager* pMouseManager = XTPMouseManager();
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    CXTPCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetCommandBarsOptions() : nullptr;
+    CXTPCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetOptions() : nullptr;
     if ((m_bTracking == xtpTrackingPopup && m_barType != xtpBarTypePopup) || pMouseManager->IsMouseLocked() ||
         pMouseManager->IsTrackingElsewhere(const_cast<CXTPCommandBar*>(this)) ||
         (pOptions && !pOptions->bToolBarScreenTips))

@@ -170,7 +170,7 @@ BOOL CXTPCommandBar::StartAltDrag(CXTPControl* pControl, CPoint point)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (GetKeyState(VK_MENU) >= 0 || IsCustomizeMode() || !pCommandBars || !IsKindOf(RUNTIME_CLASS(CXTPToolBar)) ||
         !pControl->IsCustomizeMovable() || !pCommandBars->IsCustomizeAvail() ||
-        !pCommandBars->GetCommandBarsOptions()->bAltDragCustomization)
+        !pCommandBars->GetOptions()->bAltDragCustomization)
         return FALSE;
     InternalAddRef();
     pCommandBars->SetQuickCustomizeMode(TRUE);
@@ -364,7 +364,7 @@ BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
         SetSelected(nPopuped, bKeyboard);
         pControl->OnSetPopup(TRUE);
         CXTPCommandBars* pCommandBars = GetCommandBars();
-        if (pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && GetSafeHwnd())
+        if (pCommandBars && pCommandBars->GetOptions()->bShowFullAfterDelay && GetSafeHwnd())
             SetTimer(XTP_IDT_BAR_SHOWFULL, kShowFullDelay, nullptr);
     }
     UnlockRedraw();

@@ -76,7 +76,7 @@ BOOL CXTPPopupBar::CreatePopupWindow()
         return TRUE;
     CXTPCommandBars* pCommandBars = GetCommandBars();
     UINT nClassStyle = CS_DBLCLKS;
-    if (!pCommandBars || pCommandBars->GetCommandBarsOptions()->bSaveBits)
+    if (!pCommandBars || pCommandBars->GetOptions()->bSaveBits)
         nClassStyle |= CS_SAVEBITS;
     CString strClass = AfxRegisterWndClass(nClassStyle, ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
     DWORD dwExStyle = WS_EX_TOOLWINDOW;
@@ -300,7 +300,7 @@ int CXTPPopupBar::GetAnimationType() const
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars || (GetSafeHwnd() && ::GetWindow(GetSafeHwnd(), GW_CHILD)))
         return xtpAnimateNone;
-    long nType = pCommandBars->GetCommandBarsOptions()->animationType;
+    long nType = pCommandBars->GetOptions()->animationType;
     if (nType == xtpAnimateWindowsDefault) {
         BOOL bAnimation = FALSE;
         if (!::SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &bAnimation, 0) || !bAnimation)
@@ -385,7 +385,7 @@ BOOL CXTPPopupBar::SetSelected(int nSelected, BOOL bKeyboard)
     CXTPControl* pSelected = GetControl(m_nSelected);
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pSelected && !bKeyboard && pSelected->GetID() == XTP_ID_POPUPBAR_EXPAND && pCommandBars &&
-        pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay)
+        pCommandBars->GetOptions()->bShowFullAfterDelay)
         SetTimer(XTP_TID_EXPANDDELAY, XTP_EXPAND_DELAY, nullptr);
     else
         KillTimer(XTP_TID_EXPANDDELAY);

@@ -49,7 +49,7 @@ BOOL CXTPToolBar::IsTextBelowIcons() const
     if (m_nTextBelowIcons == 0 || m_nTextBelowIcons == 1)
         return m_nTextBelowIcons;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    return pCommandBars ? pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons : FALSE;
+    return pCommandBars ? pCommandBars->GetOptions()->bShowTextBelowIcons : FALSE;
 }
 
 BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
@@ -258,7 +258,7 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
     if (m_barPosition != xtpBarFloating || !m_bVisible)
         return bResult;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    BOOL bSync = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars;
+    BOOL bSync = !pCommandBars || pCommandBars->GetOptions()->bSyncFloatingBars;
     const UINT kNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (bSync) {
         HWND hTop = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);

@@ -63,8 +63,8 @@ void CXTPToolBar::CXTPControlButtonCustomize::SetTarget(CXTPToolBar* pToolBar, C
 void CXTPToolBar::CXTPControlButtonCustomize::OnExecute()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars && pCommandBars->GetCommandBarsOptions())
-        pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    if (pCommandBars && pCommandBars->GetOptions())
+        pCommandBars->GetOptions()->bDirty = TRUE;
     if (m_pTargetControl == nullptr) {
         // Reset may remove the controls of this list: hold the bar past it.
         CXTPToolBar* pToolBar = m_pToolBar;

@@ -103,7 +103,7 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
     m_pCommandBar = pPopup;
     CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
     pCommandBars->GetHiddenControls(pToolBar, pPopup);
-    if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
+    if (pToolBar && (pCommandBars->GetOptions()->bShowExpandButtonAlways ||
                      pCommandBars->IsCustomizeAvail())) {
         CString strCaption;
         XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
@@ -195,7 +195,7 @@ CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     if (pExpand)
         pExpand->SetHideFlags(xtpHideGeneric);
 
-    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetOptions()->bShowExpandButtonAlways;
     // The caption keeps room for its buttons and a readable start of the title.
     int nButtons = (pHide ? 1 : 0) + (pExpand && bExpandAlways ? 1 : 0);
     int nTitle = m_strTitle.IsEmpty() ? 0 : std::min(static_cast<int>(dc.GetTextExtent(m_strTitle).cx) + 6,
@@ -234,7 +234,7 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
     if (pExpand)
         pExpand->SetHideFlags(xtpHideGeneric);
 
-    if (pExpand && !pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways) {
+    if (pExpand && !pCommandBars->GetOptions()->bShowExpandButtonAlways) {
         if (!(dwMode & LM_COMMIT)) {
             CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
             CSize szShortest = m_pControls->CalcDynamicSize(&dc, 1, dwMode, rcBorder);

@@ -31,7 +31,7 @@ public:
     CXTPCommandBars();
     ~CXTPCommandBars() override;
 
-    CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    CXTPCommandBarsOptions* GetOptions() const { return m_pOptions; }
     CWnd* GetSite() const { return m_pFrame; }
     // Keeps the frame and whether it handles the customize command.
     void SetSite(CWnd* pFrame);
