@@ -107,6 +107,13 @@ TEST_F(ToolBarLayout, FloatingBarHasCaptionAndHideButtonThatHidesItAndTellsTheSi
     EXPECT_EQ(rcClient.right - 3, rcHide.right) << "in the caption's right end";
     EXPECT_EQ(3, rcHide.top);
     EXPECT_EQ(rcHide.Width(), rcHide.Height()) << "as high as the caption";
+    CXTPControl* pExpand = Expand(pBar);
+    ASSERT_NE(nullptr, pExpand);
+    ASSERT_TRUE(pExpand->IsVisible()) << "shown always, as the option says";
+    CRect rcExpand = pExpand->GetRect();
+    EXPECT_EQ(rcHide.left, rcExpand.right) << "the expand button ends where the hide button begins";
+    EXPECT_EQ(rcHide.top, rcExpand.top);
+    EXPECT_EQ(rcHide.Size(), rcExpand.Size());
     for (int i = 0; i < pBar->GetControlCount(); i++) {
         CXTPControl* pControl = pBar->GetControl(i);
         if (pControl->GetID() != XTP_ID_TOOLBAR_HIDE && pControl->GetID() != XTP_ID_TOOLBAR_EXPAND) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/CFrameWnd.h"
@@ -240,6 +241,14 @@ CSize CXTPCommandBar::GetIconSize() const
     return size;
 }
 
+CSize CXTPCommandBar::GetButtonSize() const
+{
+    if (HasFixedButtonSize())
+        return m_szButtons;
+    CSize szIcon = GetIconSize();
+    return CSize(szIcon.cx + 6, szIcon.cy + 6);
+}
+
 CSize CXTPCommandBar::GetLargeIconSize() const
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
@@ -251,6 +260,26 @@ CSize CXTPCommandBar::GetLargeIconSize() const
     if (m_szButtons == CSize(0, 0))
         size = pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons : CSize(size.cx * 2, size.cy * 2);
     return size;
+}
+
+void CXTPCommandBar::SetTitle(const CString& strTitle)
+{
+    m_strTitle = strTitle;
+    m_dwPendingFlags &= ~XTP_BAR_PENDING_REDRAW;
+    if (GetSafeHwnd() && !IsRedrawLocked())
+        ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
+}
+
+CRect CXTPCommandBar::GetCaptionTitleRect(CRect rcStrip) const
+{
+    CRect rcTitle = rcStrip;
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        CRect rc = pControl->GetRect();
+        if (pControl->IsVisible() && rc.top < rcStrip.bottom && rc.bottom > rcStrip.top && rc.left < rcTitle.right)
+            rcTitle.right = std::max(static_cast<int>(rcTitle.left), static_cast<int>(rc.left));
+    }
+    return rcTitle;
 }
 
 void CXTPCommandBar::UnlockRedraw()

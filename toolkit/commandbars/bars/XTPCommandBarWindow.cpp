@@ -1,15 +1,16 @@
 // The bar window's messages: painting, hot tracking, clicks, timers.
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
-#include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/customize/XTPCustomizeDialogBase.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
@@ -251,11 +252,12 @@ void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
     SetPopuped(-1);
     SetSelected(-1);
     pCommandBars->SetCustomizeSelection(pControl);
-    CXTPCustomizeSheet* pSheet = DYNAMIC_DOWNCAST(CXTPCustomizeSheet, pCommandBars->GetCustomizeDialog());
-    if (pSheet && pSheet->GetSafeHwnd()) {
+    CWnd* pDialog = pCommandBars->GetCustomizeDialog();
+    auto* pCustomize = dynamic_cast<CXTPCustomizeDialogBase*>(pDialog);
+    if (pCustomize && pDialog->GetSafeHwnd()) {
         CPoint ptScreen = point;
         ClientToScreen(&ptScreen);
-        pSheet->ShowContextMenu(ptScreen);
+        pCustomize->ShowContextMenu(ptScreen);
     }
 }
 
@@ -289,6 +291,20 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
     CXTPControl* pSelected = GetControl(m_nSelected);
     if (nIDEvent == XTP_IDT_BAR_HOVER && pSelected)
         pSelected->OnMouseHover();
+    if (nIDEvent == XTP_IDT_BAR_SHOWFULL)
+        ShowFullPopupAfterDelay();
+}
+
+void CXTPCommandBar::ShowFullPopupAfterDelay()
+{
+    // The pointer rested on the title of the open menu: show all its commands.
+    CXTPControl* pSelected = GetControl(m_nSelected);
+    if (m_nPopuped == -1 || m_nSelected != m_nPopuped || !pSelected || !pSelected->IsCursorOver() ||
+        pSelected->GetType() != xtpControlPopup)
+        return;
+    CXTPPopupBar* pPopupBar = dynamic_cast<CXTPPopupBar*>(pSelected->GetCommandBar());
+    if (pPopupBar)
+        pPopupBar->ExpandBar();
 }
 
 int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -360,7 +360,7 @@ void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
             LoadMenu(&menu, TRUE);
     }
     if (pSite != nullptr && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, reinterpret_cast<WPARAM>(this), 0);
+        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
     OnControlsChanged();
     RefreshMdiButtons();
     if (GetSafeHwnd())
