@@ -213,45 +213,6 @@ bool DesktopUnlocked(HWND wnd)
     return true;
 }
 
-std::function<void()> g_restOfDrag;
-
-void CALLBACK SendRestOfDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    ::KillTimer(nullptr, idEvent);
-    std::function<void()> rest;
-    rest.swap(g_restOfDrag);
-    if (rest)
-        rest();
-}
-
-// Left button down at `from`; the moves (a key tap between them, so that
-// none merges with the next) and the release follow from a timer, once the
-// press has started the drag: input is routed to the capture holder when it
-// is queued.
-void MouseDrag(HWND foreground, POINT from, const std::vector<POINT>& path,
-               const std::function<void(size_t)>& afterMove = {})
-{
-    ::SetForegroundWindow(foreground);
-    testinput::MoveMouseTo(from);
-    testpump::PumpUntilIdle();
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    bool sent = false;
-    g_restOfDrag = [&] {
-        for (size_t i = 0; i < path.size(); i++)
-        {
-            testinput::MoveMouseTo(path[i]);
-            testinput::SendKey(VK_SHIFT);
-            if (afterMove)
-                afterMove(i);
-        }
-        testinput::SendMouse(MOUSEEVENTF_LEFTUP, path.empty() ? from : path.back());
-        sent = true;
-    };
-    ::SetTimer(nullptr, 0, 10, SendRestOfDrag);
-    EXPECT_TRUE(testpump::PumpUntil([&] { return sent; }));
-    testpump::PumpUntilIdle();
-}
-
 } // namespace
 
 TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
@@ -312,7 +273,7 @@ TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
             path.insert(path.begin(), POINT{from.x - 8, from.y});
         // Ctrl goes down during the drag (its own message moves the preview);
         // Esc comes before the release.
-        MouseDrag(s.frame->m_hWnd, from, path, [&](size_t i) {
+        testinput::DragInLoop(s.frame->m_hWnd, from, path, [&](size_t i) {
             if (c.ctrl && i == 0)
                 testinput::SendKeyDown(VK_CONTROL);
             if (c.escape && i + 1 == path.size())
@@ -374,7 +335,7 @@ TEST(DockingContext, RightToLeftSiteDocksOnTheSideThePointerIsAt)
     // The caption's buttons lie at its left end on screen.
     POINT from = {before.right - 20, before.top + 6};
     POINT to = {client.right - 10, client.CenterPoint().y};
-    MouseDrag(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
+    testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
     testpump::PumpUntilIdle();
     EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
     EXPECT_FALSE(IsFloating(s.right));
@@ -560,7 +521,7 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
             // The arrow's fill, just inside its outline, tells the looks apart.
             topArrows.push_back(shot.Pixel(x0 + crossSize.cx / 2 - 10, y0 + 4));
         };
-        MouseDrag(s.frame->m_hWnd, s.Caption(s.right), {centre, overLeftArrow});
+        testinput::DragInLoop(s.frame->m_hWnd, s.Caption(s.right), {centre, overLeftArrow});
         EXPECT_EQ(1, shots);
         EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
         ASSERT_GE(s.context->steps.size(), 2u);
@@ -618,7 +579,7 @@ TEST(DockingContext, TabPulledOutOfTheStripFloatsItsPane)
         POINT from = testinput::ClientToScreenPoint(container->m_hWnd, tab.CenterPoint().x, tab.CenterPoint().y);
         if (veto)
             s.frame->vetoAction = xtpPaneActionDetaching;
-        MouseDrag(s.frame->m_hWnd, from, {{from.x, from.y - 40}, {900, 700}});
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x, from.y - 40}, {900, 700}});
         EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
         EXPECT_EQ(nullptr, ::GetCapture());
         if (veto)
@@ -648,7 +609,7 @@ TEST(DockingContext, FloatingFrameCaptionDragMovesAndDocksTheFrame)
     POINT caption = {before.left + 40, before.top + 6};
     ASSERT_EQ(HTCAPTION, ::SendMessageW(miniWnd->m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
 
-    MouseDrag(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y + 20}, {caption.x - 100, caption.y + 50}});
+    testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y + 20}, {caption.x - 100, caption.y + 50}});
     CRect after;
     miniWnd->GetWindowRect(&after);
     EXPECT_EQ(before.left - 100, after.left);
@@ -658,7 +619,7 @@ TEST(DockingContext, FloatingFrameCaptionDragMovesAndDocksTheFrame)
 
     // Docked whole: the frame goes once the drag's handler is left.
     caption = {after.left + 40, after.top + 6};
-    MouseDrag(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y}, {s.Client().left + 10, s.Client().CenterPoint().y}});
+    testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y}, {s.Client().left + 10, s.Client().CenterPoint().y}});
     testpump::PumpUntilIdle();
     EXPECT_FALSE(IsFloating(s.right));
     EXPECT_EQ(xtpPaneDockLeft, s.frame->manager.GetPaneDirection(s.right));
@@ -715,7 +676,7 @@ TEST(DockingContext, SlideOutEdgeDragStaysWithinItsLimits)
             POINT siteOrigin = {0, 0};
             ::ClientToScreen(s.frame->m_hWnd, &siteOrigin);
             POINT to = c.dx ? POINT{from.x + c.dx, from.y} : POINT{siteOrigin.x + c.farX, from.y};
-            MouseDrag(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
+            testinput::DragInLoop(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
             ASSERT_EQ(slide, panel->m_pActiveWnd);
             slide->GetWindowRect(&rc);
             s.frame->ScreenToClient(&rc);
@@ -806,7 +767,7 @@ TEST(DockingContext, LiveFloatingDragFloatsAtOnceAndMovesTheFrame)
     POINT from = s.Caption(s.right);
     bool floatingWhileDragging = false;
     s.context->onMove = [&](CRecordingContext&) { floatingWhileDragging = floatingWhileDragging || IsFloating(s.right); };
-    MouseDrag(s.frame->m_hWnd, from, {{from.x + 200, from.y + 300}, {from.x + 250, from.y + 350}});
+    testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 200, from.y + 300}, {from.x + 250, from.y + 350}});
     EXPECT_TRUE(floatingWhileDragging) << "floated before the release";
     ASSERT_TRUE(IsFloating(s.right));
     CXTPDockingPaneBase* up = s.right->GetContainer();
