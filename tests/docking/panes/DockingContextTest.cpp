@@ -129,6 +129,8 @@ public:
     CProbeManager manager;
     std::vector<int> actions;
     int vetoAction = -1;
+    // With the vetoed action, only this direction (-1: any).
+    int vetoDirection = -1;
     CPaneListBoxes lists;
 
 protected:
@@ -147,7 +149,7 @@ protected:
             // The checks while moving are many: only outcomes are kept.
             if (record->action != xtpPaneActionDocking && record->action != xtpPaneActionAttaching)
                 actions.push_back(record->action);
-            if (record->action == vetoAction)
+            if (record->action == vetoAction && (vetoDirection < 0 || record->dockDirection == vetoDirection))
                 record->bCancel = TRUE;
         }
         return 0;
@@ -213,7 +215,83 @@ bool DesktopUnlocked(HWND wnd)
     return true;
 }
 
+// A loop that lost the quit still ends, on the release, rather than
+// hold the test.
+void CALLBACK ReleaseIfStillCaptured(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    if (::GetCapture() != nullptr)
+        testinput::SendMouse(MOUSEEVENTF_LEFTUP, pt);
+}
+
+void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (::GetCapture() == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(7);
+    ::SetTimer(nullptr, 0, 2000, ReleaseIfStillCaptured);
+}
+
 } // namespace
+
+TEST(DockingContext, QuitDuringADragEndsItAndStaysQueued)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s;
+    CXTPDockingPaneBase* container = s.right->GetContainer();
+    POINT from = s.Caption(s.right);
+    ::SetForegroundWindow(s.frame->m_hWnd);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(from));
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    ::SetTimer(nullptr, 0, 10, QuitOnceCaptured);
+    // The press starts the drag's loop; the quit posted in it ends it.
+    EXPECT_EQ(7, testpump::PumpUntilQuitTaken()) << "the quit is left for the program's own loop";
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, from);
+    testpump::PumpUntilIdle();
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+    EXPECT_EQ(container, s.right->GetContainer());
+    EXPECT_EQ(xtpPaneDockRight, s.frame->manager.GetPaneDirection(s.right));
+    EXPECT_EQ(std::vector<int>{xtpPaneActionFloating}, s.frame->actions) << "no outcome";
+}
+
+TEST(DockingContext, ASideTheSiteVetoesGetsNothingDockedByADrag)
+{
+    CWinApp app(L"DockingContextApp");
+    for (int vetoed : {xtpPaneDockLeft, xtpPaneDockTop})
+    {
+        SCOPED_TRACE(vetoed);
+        DockingSetup s;
+        s.frame->vetoAction = xtpPaneActionDocking;
+        s.frame->vetoDirection = vetoed;
+        CRect client = s.Client();
+        POINT nearLeft = {client.left + 10, client.CenterPoint().y};
+        POINT nearTop = {client.CenterPoint().x, client.top + 10};
+        POINT from = s.Caption(s.right);
+        POINT to = vetoed == xtpPaneDockLeft ? nearLeft : nearTop;
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x - 8, from.y}, to});
+        EXPECT_TRUE(IsFloating(s.right)) << "not docked: dropped where no side is taken";
+        EXPECT_TRUE(!s.context->steps.empty() && s.context->steps.back().target == nullptr);
+
+        // The side not vetoed still docks.
+        s.frame->vetoAction = -1;
+        s.frame->manager.ToggleDocking(s.right);
+        s.Layout();
+        ASSERT_FALSE(IsFloating(s.right));
+        s.frame->vetoAction = xtpPaneActionDocking;
+        // A press where the last one was would be a double click.
+        testpump::PumpFor(::GetDoubleClickTime() + 50);
+        from = s.Caption(s.right);
+        to = vetoed == xtpPaneDockLeft ? nearTop : nearLeft;
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x - 8, from.y}, to});
+        EXPECT_FALSE(IsFloating(s.right));
+        EXPECT_EQ(vetoed == xtpPaneDockLeft ? xtpPaneDockTop : xtpPaneDockLeft,
+                  s.frame->manager.GetPaneDirection(s.right));
+    }
+}
 
 TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
 {
