@@ -492,8 +492,7 @@ void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL bSe
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (m_bActive && pManager)
         pManager->OnActivatePane(TRUE, pPane);
-    if (::GetFocus() != pPane->GetHwnd())
-        ::SetFocus(pPane->GetHwnd());
+    pPane->SetFocus();
 }
 
 void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
