@@ -643,6 +643,8 @@ void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX
 {
     SetParentFrame(pParent);
     m_rcWindow = rect;
+    // A new theme brings a new paint manager: the strip follows it there.
+    m_registration.Register(GetPaintManager());
     UpdateTabs();
     CreateContainerWindow();
     // A container moved into another frame's tree follows it there.
@@ -696,6 +698,12 @@ void CXTPDockingPaneTabbedContainer::Reposition()
 {
     if (m_hWnd)
         Invalidate(FALSE);
+}
+
+void CXTPDockingPaneTabbedContainer::RequestReposition()
+{
+    if (m_hWnd)
+        LayoutPanes(CXTPClientRect(this).Size());
 }
 
 CXTPTabPaintManager* CXTPDockingPaneTabbedContainer::GetPaintManager() const

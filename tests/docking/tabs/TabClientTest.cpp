@@ -16,6 +16,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPFrameWndBase.h"
 #include "toolkit/tabs/XTPTabClientWnd.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
 
@@ -119,6 +120,23 @@ TEST_F(TabClient, TabsFollowTheVisibleChildrenTheirTitlesAndTheActiveOne)
     EXPECT_TRUE(pFirst->GetStyle() & WS_CAPTION) << "frames given back";
     EXPECT_TRUE(pSecond->GetStyle() & WS_CAPTION);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_pFrame->m_hWndMDIClient));
+}
+
+TEST_F(TabClient, TheStripAndPagesFollowItsPaintManagersPositionAtOnce)
+{
+    CMDIChildWnd* pFirst = AddChild(L"Spiele");
+    CMDIChildWnd* pSecond = AddChild(L"Angebote");
+    ASSERT_TRUE(m_client.Attach(m_pFrame));
+    CXTPTabClientWorkspace* pWorkspace = m_client.GetWorkspace(0);
+    CRect rcControl = pWorkspace->GetControlRect();
+    ASSERT_EQ(rcControl.top, pWorkspace->GetHeaderRect().top);
+
+    m_client.GetPaintManager()->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(rcControl.bottom, pWorkspace->GetHeaderRect().bottom) << "the strip moved without a resize";
+    CRect rcPage = pWorkspace->GetClientRect();
+    EXPECT_LT(rcPage.top, 5);
+    for (CWnd* pChild : {static_cast<CWnd*>(pFirst), static_cast<CWnd*>(pSecond)})
+        EXPECT_EQ(rcPage, ChildRect(pChild)) << "the pages moved above the strip";
 }
 
 TEST_F(TabClient, AFrameDestroyedWhileAttachedLeavesTheClientObjectDetached)

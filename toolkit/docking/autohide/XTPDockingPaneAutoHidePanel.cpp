@@ -17,6 +17,7 @@
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
 
 namespace {
 
@@ -115,9 +116,33 @@ int CXTPDockingPaneAutoHidePanel::GetStripThickness()
     return pPaint->GetAppearanceSet()->GetButtonHeight(&probe) + rcMargin.top + rcMargin.bottom;
 }
 
+void CXTPDockingPaneAutoHidePanel::CPanelAtom::Reposition()
+{
+    m_pPanel->RepositionStrips();
+}
+
+void CXTPDockingPaneAutoHidePanel::RepositionStrips()
+{
+    if (!m_hWnd)
+        return;
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame))
+    {
+        if (pFrame->GetSafeHwnd())
+        {
+            pFrame->RecalcLayout();
+            return;
+        }
+    }
+    OnSizeParent(m_pParentFrame, m_rcLast, nullptr);
+    Invalidate(FALSE);
+}
+
 void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
 {
     m_pParentFrame = pParent;
+    // A new theme brings a new paint manager: the panel follows it there.
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    m_registration.Register(pManager ? pManager->GetPaintManager()->GetPanelPaintManager() : nullptr);
     if (IsEmpty())
     {
         m_arrTabManagers.clear();

@@ -6,6 +6,7 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
@@ -30,6 +31,19 @@ public:
         CXTPDockingPaneAutoHidePanel* m_pPanel;
         CXTPDockingPaneTabbedContainer* m_pGroup;
         CRect m_rcLayout;
+    };
+
+    // What the auto-hide tabs' paint manager asks to lay out again when one
+    // of its options changes: the panel's strips are rebuilt on every layout,
+    // so the panel stands for them.
+    class CPanelAtom : public CXTPTabManagerAtom
+    {
+    public:
+        explicit CPanelAtom(CXTPDockingPaneAutoHidePanel* pPanel) : m_pPanel(pPanel) {}
+        void Reposition() override;
+
+    private:
+        CXTPDockingPaneAutoHidePanel* m_pPanel;
     };
 
     // An OLE drag held over a tab slides its pane out, so that what is
@@ -62,6 +76,9 @@ public:
     CXTPDockingPane* HitTestPane(CPoint point) const;
     // The strip's thickness: tab height and the header margins.
     int GetStripThickness();
+    // The strips after a change of the tabs' options: the site lays out
+    // again, as the strip's thickness may have changed with them.
+    void RepositionStrips();
     const std::vector<std::unique_ptr<CAutoHidePanelTabManager>>& GetTabManagers() const { return m_arrTabManagers; }
 
     void AddGroup(CXTPDockingPaneTabbedContainer* pContainer);
@@ -98,4 +115,6 @@ public:
     CXTPDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;
     CPanelDropTarget m_dropTarget{this};
     std::vector<std::unique_ptr<CAutoHidePanelTabManager>> m_arrTabManagers;
+    CPanelAtom m_atom{this};
+    CXTPTabAtomRegistration m_registration{&m_atom};
 };
