@@ -16,12 +16,6 @@
 
 namespace {
 
-struct FrameCloser
-{
-    void operator()(CDockingTestFrame* frame) const { frame->DestroyWindow(); }
-};
-using FramePtr = std::unique_ptr<CDockingTestFrame, FrameCloser>;
-
 CRect ScreenRect(CXTPDockingPaneBase* node)
 {
     return CXTPDockingPaneContext::GetNodeScreenRect(node);
@@ -71,12 +65,6 @@ int CountIn(const testshot::Image& image, CRect rc, bool (*test)(COLORREF))
     return n;
 }
 
-std::string Text(const CRect& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
-
 const wchar_t* const kSideNames[] = {L"left", L"right", L"top", L"bottom"};
 
 } // namespace
@@ -87,7 +75,7 @@ TEST(FloatAndDockBack, TwoPaneGroupDraggedBackToEachSideStillShowsItsList)
     for (int side : {xtpPaneDockLeft, xtpPaneDockRight, xtpPaneDockTop, xtpPaneDockBottom})
     {
         SCOPED_TRACE(side);
-        FramePtr frame(CDockingTestFrame::New());
+        DockingTestFramePtr frame(CDockingTestFrame::New());
         CXTPDockingPaneManager& manager = frame->manager;
         CXTPDockingPane* games = manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockLeft);
         CXTPDockingPane* stats = manager.CreatePane(2, CRect(0, 0, 180, 120), xtpPaneDockLeft);
@@ -143,7 +131,7 @@ TEST(FloatAndDockBack, TwoPaneGroupDraggedBackToEachSideStillShowsItsList)
 TEST(FloatAndDockBack, NewFloatingFramesLieOnTheWorkArea)
 {
     CWinApp app(L"FloatAndDockBackApp");
-    FramePtr frame(CDockingTestFrame::New());
+    DockingTestFramePtr frame(CDockingTestFrame::New());
     CXTPDockingPaneManager& manager = frame->manager;
     CXTPDockingPane* pane = manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockBottom);
     frame->RecalcLayout();
@@ -164,10 +152,10 @@ TEST(FloatAndDockBack, NewFloatingFramesLieOnTheWorkArea)
         floating->GetWindowRect(&placed);
         CRect inside;
         inside.IntersectRect(placed, work);
-        EXPECT_EQ(Text(placed), Text(inside)) << "whole on the work area";
+        EXPECT_EQ(RectText(placed), RectText(inside)) << "whole on the work area";
         if (rc.Width() <= work.Width() && rc.Height() <= work.Height())
         {
-            EXPECT_EQ(Text(CRect(CPoint(0, 0), rc.Size())), Text(CRect(CPoint(0, 0), placed.Size())));
+            EXPECT_EQ(RectText(CRect(CPoint(0, 0), rc.Size())), RectText(CRect(CPoint(0, 0), placed.Size())));
         }
         manager.ToggleDocking(pane);
         testpump::PumpUntilIdle();
@@ -177,7 +165,7 @@ TEST(FloatAndDockBack, NewFloatingFramesLieOnTheWorkArea)
 TEST(FloatAndDockBack, DoubleClickedCaptionFloatsThePaneWhereItWas)
 {
     CWinApp app(L"FloatAndDockBackApp");
-    FramePtr frame(CDockingTestFrame::New());
+    DockingTestFramePtr frame(CDockingTestFrame::New());
     frame->SetWindowPos(nullptr, 300, 250, 600, 400, SWP_NOZORDER);
     CXTPDockingPaneManager& manager = frame->manager;
     CXTPDockingPane* pane = manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockRight);
@@ -192,5 +180,5 @@ TEST(FloatAndDockBack, DoubleClickedCaptionFloatsThePaneWhereItWas)
     ASSERT_NE(nullptr, floating);
     CRect placed;
     floating->GetWindowRect(&placed);
-    EXPECT_EQ(Text(before), Text(placed)) << "the frame takes the pane's place on screen";
+    EXPECT_EQ(RectText(before), RectText(placed)) << "the frame takes the pane's place on screen";
 }

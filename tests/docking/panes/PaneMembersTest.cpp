@@ -17,15 +17,9 @@
 
 namespace {
 
-struct FrameCloser
-{
-    void operator()(CDockingTestFrame* frame) const { frame->DestroyWindow(); }
-};
-using FramePtr = std::unique_ptr<CDockingTestFrame, FrameCloser>;
-
 struct TwoPaneGroup
 {
-    FramePtr frame{CDockingTestFrame::New()};
+    DockingTestFramePtr frame{CDockingTestFrame::New()};
     CXTPDockingPane* games = nullptr;
     CXTPDockingPane* stats = nullptr;
 
@@ -56,20 +50,6 @@ struct TwoPaneGroup
         return rc;
     }
 };
-
-std::string Text(const CRect& rc)
-{
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom);
-}
-
-CRect RectInParent(HWND wnd)
-{
-    CRect rc;
-    ::GetWindowRect(wnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(wnd), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
 
 } // namespace
 
@@ -125,7 +105,7 @@ TEST(PaneMembers, FocusSelectionAndFrame)
 TEST(PaneMembers, ShowingAsksTheOwnerForAWindowFirst)
 {
     CWinApp app(L"PaneMembersApp");
-    FramePtr frame(CDockingTestFrame::New());
+    DockingTestFramePtr frame(CDockingTestFrame::New());
     CXTPDockingPane* pane = frame->manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockLeft);
     ASSERT_FALSE(pane->IsAttached()) << "not laid out yet";
     pane->ShowWindow(TRUE);
@@ -146,7 +126,7 @@ TEST(PaneMembers, AWindowAttachedLaterTakesThePanesPlace)
     EXPECT_EQ(g.ContainerHwnd(), ::GetParent(other.m_hWnd));
     EXPECT_EQ(other.m_hWnd, g.stats->GetHwnd());
     g.Idle();
-    EXPECT_EQ(Text(g.PaneClientPart()), Text(RectInParent(other.m_hWnd))) << "laid out again once attached";
+    EXPECT_EQ(RectText(g.PaneClientPart()), RectText(ParentRect(other.m_hWnd))) << "laid out again once attached";
 }
 
 TEST(PaneMembers, ThemeColourAndSettingChangesLayThePanesOutAgain)
@@ -171,7 +151,7 @@ TEST(PaneMembers, ThemeColourAndSettingChangesLayThePanesOutAgain)
         ::MoveWindow(list, 0, 0, 5, 5, FALSE);
         trigger.run(manager);
         g.Idle();
-        EXPECT_EQ(Text(g.PaneClientPart()), Text(RectInParent(list)));
+        EXPECT_EQ(RectText(g.PaneClientPart()), RectText(ParentRect(list)));
     }
     EXPECT_EQ(xtpPaneThemeShortcutBar2003, manager.GetCurrentTheme());
 }
@@ -179,7 +159,7 @@ TEST(PaneMembers, ThemeColourAndSettingChangesLayThePanesOutAgain)
 TEST(PaneMembers, SplitterBarsKeepTheManagersMinimumExtent)
 {
     CWinApp app(L"PaneMembersApp");
-    FramePtr frame(CDockingTestFrame::New());
+    DockingTestFramePtr frame(CDockingTestFrame::New());
     CXTPDockingPane* pane = frame->manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockLeft);
     frame->RecalcLayout();
     CXTPDockingPaneSplitterContainer* top = frame->manager.GetLayout()->GetTopContainer();
