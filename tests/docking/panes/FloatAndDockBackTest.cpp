@@ -73,8 +73,10 @@ TEST(FloatAndDockBack, TwoPaneGroupDraggedBackToEachSideStillShowsItsList)
 {
     CWinApp app(L"FloatAndDockBackApp");
     for (int side : {xtpPaneDockLeft, xtpPaneDockRight, xtpPaneDockTop, xtpPaneDockBottom})
+    for (bool byFrameCaption : {true, false})
     {
         SCOPED_TRACE(side);
+        SCOPED_TRACE(byFrameCaption ? "by the floating frame's caption" : "by the group's own caption");
         DockingTestFramePtr frame(CDockingTestFrame::New());
         CXTPDockingPaneManager& manager = frame->manager;
         CXTPDockingPane* games = manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockLeft);
@@ -97,11 +99,17 @@ TEST(FloatAndDockBack, TwoPaneGroupDraggedBackToEachSideStillShowsItsList)
         ASSERT_TRUE(floating->m_hWnd && ::IsWindowVisible(floating->m_hWnd));
         EXPECT_EQ(games->GetContainer(), stats->GetContainer()) << "floated as one group";
 
-        // Its frame's caption dragged to the side of the client area.
+        // Its frame's caption (or the group's inside it) dragged to the side
+        // of the client area.
         CRect rcFloating;
         floating->GetWindowRect(&rcFloating);
         caption = {rcFloating.left + 40, rcFloating.top + 6};
         ASSERT_EQ(HTCAPTION, ::SendMessageW(floating->m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
+        if (!byFrameCaption)
+        {
+            CRect group = ScreenRect(stats->GetContainer());
+            caption = {group.left + 20, group.top + 6};
+        }
         POINT to = InsideSide(ScreenRect(manager.GetLayout()->GetClientPane()), side);
         testinput::DragInLoop(frame->m_hWnd, caption, {{caption.x - 40, caption.y}, to});
         frame->RecalcLayout();
@@ -111,14 +119,19 @@ TEST(FloatAndDockBack, TwoPaneGroupDraggedBackToEachSideStillShowsItsList)
         EXPECT_EQ(side, manager.GetPaneDirection(stats));
         EXPECT_EQ(games->GetContainer(), stats->GetContainer());
         auto* container = static_cast<CXTPDockingPaneTabbedContainer*>(stats->GetContainer());
-        ASSERT_TRUE(::IsWindow(list)) << "the pane's window outlived the floating frame";
+        if (!::IsWindow(list))
+        {
+            ADD_FAILURE() << "the pane's window did not outlive the floating frame";
+            continue;
+        }
         EXPECT_EQ(list, stats->GetHwnd());
         EXPECT_EQ(container->m_hWnd, ::GetParent(list));
         EXPECT_TRUE(::IsWindowVisible(list));
 
         // The list shows its line on white inside the docked group.
         testshot::Image shot = testshot::CaptureWindow(frame->m_hWnd);
-        testshot::Save(shot, std::wstring(L"docking_dock_back_") + kSideNames[side] + L".png");
+        if (byFrameCaption)
+            testshot::Save(shot, std::wstring(L"docking_dock_back_") + kSideNames[side] + L".png");
         CRect rcList;
         ::GetWindowRect(list, &rcList);
         ::MapWindowPoints(nullptr, frame->m_hWnd, reinterpret_cast<POINT*>(&rcList), 2);
