@@ -279,7 +279,7 @@ TEST_F(DialogBarTest, DockedBorderDragResizesTheBarAndItsChild)
     ::GetWindowRect(pBar->GetChild(), &rcChild);
     rc = WindowRect(pBar);
     EXPECT_EQ(rcChild, CRect(rc.left + 3, rc.top + 3 + nCaption, rc.right - 3, rc.bottom - 3));
-    EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
+    EXPECT_TRUE(frame->GetCommandBars()->GetOptions()->bDirty);
 }
 
 TEST_F(DialogBarTest, FloatingCornerDragNeverGoesBelowTheMinimum)

@@ -227,7 +227,7 @@ TEST_F(TabClient, RecalcAllBarsRefreshesTheTabs)
     ASSERT_TRUE(m_pFrame->CreateCommandBars());
     AddChild(L"Eins");
     ASSERT_TRUE(m_client.Attach(m_pFrame, TRUE));
-    EXPECT_EQ(m_pFrame->GetCommandBars(), m_client.GetCommandBars());
+    EXPECT_EQ(static_cast<CXTPTabClientSite*>(m_pFrame), m_client.GetSite());
     // Made without the client seeing it: no idle time passes.
     CMDIChildWnd* pChild = new CMDIChildWnd;
     ::SendMessageW(m_client.m_hWnd, WM_SETREDRAW, FALSE, 0);

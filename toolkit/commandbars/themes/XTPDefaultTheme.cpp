@@ -208,7 +208,7 @@ CSize CXTPDefaultTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BO
             pDC->FillSolidRect(rcStrip, GetColor(COLOR_ACTIVECAPTION));
             pDC->SetTextColor(GetColor(COLOR_3DHIGHLIGHT));
             pDC->SetBkMode(TRANSPARENT);
-            CRect rcText = rcStrip;
+            CRect rcText = pBar->GetCaptionTitleRect(rcStrip);
             rcText.left += 2;
             CString strTitle = pBar->GetTitle();
             pDC->DrawText(strTitle, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);

@@ -232,7 +232,7 @@ CSize CXTPOfficeTheme::DrawFloatingTitle(CDC* pDC, CXTPCommandBar* pBar, BOOL bD
         pDC->FillSolidRect(rcStrip, m_clrCaption);
         pDC->SetTextColor(m_clrCaptionText);
         pDC->SetBkMode(TRANSPARENT);
-        CRect rcText = rcStrip;
+        CRect rcText = pBar->GetCaptionTitleRect(rcStrip);
         rcText.left += 5;
         CString strTitle = pBar->GetTitle();
         pDC->DrawText(strTitle, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);

@@ -10,6 +10,7 @@
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
+class CFrameWnd;
 class CXTPDockingPane;
 class CXTPDockingPaneAutoHideWnd;
 class CXTPDockingPaneTabbedContainer;
@@ -90,7 +91,9 @@ public:
     void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
     void RemovePane(CXTPDockingPaneBase* pPane) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
-    BOOL IsEmpty() const override { return m_lstPanes.empty(); }
+    // Every group is empty (emptied groups wait for the clean-up).
+    BOOL IsEmpty() const override;
+    void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
 
 protected:
     afx_msg void OnPaint();
@@ -105,6 +108,10 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // The site when it is a frame with a window, else null.
+    CFrameWnd* GetSiteFrame() const;
+    // The open slide-out closes at once when it shows this group.
+    void CloseSlideOutOf(CXTPDockingPaneBase* pContainer);
     // Where the background gradient lies, in client coordinates.
     CRect GetGradientRect() const;
 
