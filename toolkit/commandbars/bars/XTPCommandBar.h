@@ -180,6 +180,8 @@ public:
     BOOL IsHelpMode() const;
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
+    // Brings the controls' command states up to date at once.
+    void UpdateCmdUINow();
 
     // Hides (flag 64) the controls that are not meant for the active
     // document template, and shows the others again.
@@ -234,6 +236,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNcHitTest(CPoint point);

@@ -363,8 +363,7 @@ void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
         pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
     OnControlsChanged();
     RefreshMdiButtons();
-    if (GetSafeHwnd())
-        OnIdleUpdateCmdUI(TRUE, TRUE);
+    UpdateCmdUINow();
     OnRecalcLayout();
 }
 
