@@ -116,8 +116,14 @@ void CXTPCommandBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
     if (!GetSafeHwnd() || pMouseManager->IsTrackingElsewhere(this) || pMouseManager->IsMouseLocked() ||
         (!bActive && m_barType != xtpBarTypePopup))
         return;
-    if (IsCustomizeMode())
+    if (IsCustomizeMode()) {
+        // Only the control being customized reacts: its edges resize it.
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        CXTPControl* pCustomized = pCommandBars ? pCommandBars->GetDragControl() : nullptr;
+        if (pCustomized && pCustomized->GetParent() == this)
+            pCustomized->SetCustomizeResizeCursor(point);
         return;
+    }
     int nTarget = -1;
     if (m_bTracking && (m_barType != xtpBarTypePopup || m_nPopuped != -1 || m_bKeyboardSelect))
         nTarget = m_nSelected;
