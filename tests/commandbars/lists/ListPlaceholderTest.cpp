@@ -61,7 +61,7 @@ protected:
     }
     CXTPControl* AddPlaceholder(int nId)
     {
-        return m_bar.GetControls()->Add(xtpControlButton, nId);
+        return m_bar.GetControls()->AddByType(xtpControlButton, nId);
     }
     // The list's entries: the temporary controls but the expand button the
     // bar places when the frame lays it out.

@@ -98,8 +98,8 @@ CXTPControl* CreateButtonById(int nId, const CString* pMenuCaption)
 
 } // namespace
 
-CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CString& strParameter, int nBefore,
-                               BOOL bTemporary)
+CXTPControl* CXTPControls::AddByType(XTPControlType controlType, int nId, const CString& strParameter, int nBefore,
+                                     BOOL bTemporary)
 {
     CXTPControl* pControl = nullptr;
     switch (controlType) {
