@@ -178,6 +178,8 @@ public:
     CFrameWnd* GetSiteFrame() const;
     // The site frame picks something to get help on.
     BOOL IsHelpMode() const;
+    // The resource id of the active document's template; 0 without a manager.
+    UINT GetActiveDocTemplate() const;
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
     // Brings the controls' command states up to date at once.
