@@ -767,7 +767,9 @@ void CMainFrame::OnCustomize()
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars == nullptr)
         return;
-    CXTPCustomizeSheet sheet(pCommandBars);
+    // Owned by the frame: the sheet then lets the frame's bars be customized
+    // and keeps the rest of the frame out of reach while it runs.
+    CXTPCustomizeSheet sheet(pCommandBars, this);
 
     CXTPCustomizeKeyboardPage pageKeyboard(&sheet);
     sheet.AddPage(&pageKeyboard);
