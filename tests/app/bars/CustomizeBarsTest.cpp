@@ -14,6 +14,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/TestWindows.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -22,6 +23,9 @@
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
 
 using namespace barstest;
 
@@ -72,6 +76,44 @@ void CALLBACK CloseMenuOnceShown(HWND, UINT, UINT_PTR nTimer, DWORD)
     testinput::SendKey(VK_ESCAPE);
 }
 
+// Steps run in turn from a timer, inside whatever loop runs (menus,
+// sheets, boxes): each waits for its condition, then acts once.
+struct TimedStep
+{
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+std::vector<TimedStep> g_steps;
+size_t g_nNextStep = 0;
+void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_nNextStep >= g_steps.size())
+    {
+        ::KillTimer(nullptr, nTimer);
+        return;
+    }
+    if (!g_steps[g_nNextStep].ready())
+        return;
+    // The step may start a loop of its own, which runs this timer again.
+    g_steps[g_nNextStep++].act();
+}
+
+// A message box over the frame (not the sheet), answered with OK.
+TimedStep AnswerBoxOk(HWND hSheet)
+{
+    auto box = std::make_shared<HWND>(nullptr);
+    return {[box, hSheet] {
+                *box = testwindows::FindThreadWindow(L"#32770", [hSheet](HWND h) { return h != hSheet; });
+                return *box != nullptr;
+            },
+            [box] { ::PostMessageW(*box, WM_COMMAND, IDOK, 0); }};
+}
+
+bool IsShownPopup(CXTPCommandBar* pBar)
+{
+    return pBar != nullptr && pBar->GetSafeHwnd() != nullptr && ::IsWindowVisible(pBar->GetSafeHwnd());
+}
+
 class CustomizeBars : public FrameBars
 {
 protected:
@@ -111,6 +153,35 @@ protected:
     }
 
     static bool IsBlack(COLORREF clr) { return clr == RGB(0, 0, 0); }
+
+    // The program ended through its frame (the layout stored) and started
+    // again: the bars come from the stored layout.
+    void Restart()
+    {
+        pFrame->SendMessage(WM_CLOSE);
+        frametest::DispatchAllButQuit();
+        ASSERT_FALSE(::IsWindow(hFrame));
+        pFrame = frametest::CreateFrame();
+        ASSERT_NE(pFrame, nullptr);
+        hFrame = pFrame->GetSafeHwnd();
+        app.m_pMainWnd = pFrame;
+        ShowFrame();
+    }
+
+    // The toolbar as the user sees it: the commands of its visible controls
+    // and the logo button's room.
+    void ExpectAsAtFirstStart(const std::vector<int>& firstStart, const char* route)
+    {
+        pFrame->RecalcLayout();
+        testpump::PumpUntilIdle();
+        EXPECT_EQ(firstStart, VisibleIds(ToolBar())) << route;
+        CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, ToolBarButton(ID_LOGO));
+        ASSERT_NE(pLogo, nullptr) << route;
+        EXPECT_EQ(&pFrame->GetLogoBitmap(), pLogo->GetBitmap()) << route;
+        EXPECT_EQ(128 + 6, pLogo->GetRect().Width()) << route;
+        EXPECT_EQ(xtpFlagRightAlign | xtpFlagNoMovable, pLogo->GetFlags() & (xtpFlagRightAlign | xtpFlagNoMovable))
+            << route;
+    }
 };
 
 TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNot)
@@ -185,6 +256,77 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
     EXPECT_TRUE(IsBlack(shot.Pixel(rcSelected.left + 1, y)));
     EXPECT_FALSE(IsBlack(shot.Pixel(rcSelected.left + 4, rcSelected.top + 3)));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), shot.Pixel(rcSheet.left - rcFrame.left + 10, rcSheet.bottom - rcFrame.top - 10));
+}
+
+TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo)
+{
+    ShowFrame();
+    LoadWideLogo();
+    const std::vector<int> firstStart = VisibleIds(ToolBar());
+    // A layout the user changed is stored with the toolbar's initial set.
+    ToolBar()->GetControls()->Remove(ToolBarButton(ID_STOP_SEARCH));
+    Restart();
+    LoadWideLogo();
+    ASSERT_NE(std::find(firstStart.begin(), firstStart.end(), ID_LOGO), firstStart.end());
+
+    // From the toolbars page of "Anpassen...", after a button was dragged away.
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        ToolBar()->GetControls()->Remove(ToolBarButton(ID_START_SEARCH));
+        sheet.SetActivePage(0);
+        testpump::PumpUntilIdle();
+        HWND hPage = sheet.GetActivePage()->GetSafeHwnd();
+        HWND hList = ::GetDlgItem(hPage, XTP_IDC_LIST_TOOLBARS);
+        const int nStandard = (int)::SendMessageW(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)L"Standard");
+        CRect rcItem;
+        ::SendMessageW(hList, LB_GETITEMRECT, nStandard, (LPARAM)&rcItem);
+        POINT pt = {rcItem.right - 20, rcItem.CenterPoint().y};
+        ::ClientToScreen(hList, &pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return (int)::SendMessageW(hList, LB_GETCURSEL, 0, 0) == nStandard; });
+        testpump::PumpUntilIdle();
+        g_steps = {AnswerBoxOk(hSheet)};
+        g_nNextStep = 0;
+        ::SetTimer(nullptr, 0, 20, RunReadyStep);
+        HWND hReset = ::GetDlgItem(hPage, XTP_IDC_BUTTON_RESET);
+        CRect rcReset;
+        ::GetWindowRect(hReset, &rcReset);
+        testinput::ClickAt(rcReset.CenterPoint());
+        testpump::PumpUntil([&] { return g_nNextStep == g_steps.size(); });
+        testpump::PumpUntilIdle();
+    });
+    ExpectAsAtFirstStart(firstStart, "toolbars page");
+
+    // From the add-or-remove list of the toolbar's expand button.
+    ToolBar()->GetControls()->Remove(ToolBarButton(ID_START_SEARCH));
+    ToolBar()->OnRecalcLayout();
+    testpump::PumpUntilIdle();
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pAddOrRemove = nullptr;
+    CXTPControl* pStandard = nullptr;
+    g_steps = {{[&] { return IsShownPopup(pExpand->GetCommandBar()); },
+                [&] {
+                    CXTPControls* pItems = pExpand->GetCommandBar()->GetControls();
+                    pAddOrRemove = pItems->GetAt(pItems->GetCount() - 1);
+                    testinput::ClickAt(ScreenRect(pAddOrRemove).CenterPoint());
+                }},
+               {[&] { return IsShownPopup(pAddOrRemove->GetCommandBar()); },
+                [&] {
+                    pStandard = pAddOrRemove->GetCommandBar()->GetControls()->GetAt(0);
+                    testinput::ClickAt(ScreenRect(pStandard).CenterPoint());
+                }},
+               {[&] { return IsShownPopup(pStandard->GetCommandBar()); },
+                [&] {
+                    CXTPControls* pEntries = pStandard->GetCommandBar()->GetControls();
+                    testinput::ClickAt(ScreenRect(pEntries->GetAt(pEntries->GetCount() - 1)).CenterPoint());
+                }},
+               AnswerBoxOk(nullptr)};
+    g_nNextStep = 0;
+    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return g_nNextStep == g_steps.size(); }));
+    testpump::PumpUntilIdle();
+    ExpectAsAtFirstStart(firstStart, "add-or-remove list");
 }
 
 } // namespace
