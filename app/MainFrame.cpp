@@ -634,7 +634,7 @@ BOOL CMainFrame::CreateCommandBarsLayout()
     CXTPPaintManager::SetTheme(xtpThemeWhidbey);
     static const UINT printCommands[] = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW};
     pCommandBars->HideCommands(printCommands, 2);
-    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    pCommandBars->GetOptions()->bAlwaysShowFullMenus = FALSE;
     pCommandBars->GetToolTipContext()->SetStyle(xtpToolTipOffice);
     pCommandBars->GetShortcutManager()->SetAccelerators(IDR_MAINFRAME);
     LoadCommandBarsState();

@@ -36,7 +36,9 @@ public:
     void StartScan(BOOL bWithResale);
 
     // Page parsers. The list parsers write the records and queue detail
-    // pages; the detail parsers fill in the resale offers.
+    // pages; the detail parsers fill in the resale offers and answer
+    // whether the page could be read (a team page read without offers ends
+    // them; a page that could not be read leaves them to the scan).
     BOOL ParseResaleList(const CString& strPage);
     BOOL ParseResaleListRow(const CString& strRow);
     BOOL ParseTstList(const CString& strPage);

@@ -19,6 +19,8 @@ const LPCWSTR TEAM_ROW_PATTERN = L"<tr[^>]*>[^<]*<td[^>]*>{[^<]*}</td[^>]*>{.*?}
 const LPCWSTR TEAM_CELL_PATTERN = L"(<a\\b+href={\\q}[^>]*>)?{<img[^>]*>}";
 const LPCWSTR CATEGORY_BLOCK_PATTERN = L"<strong>Platz[^<]*</strong>.*?</tr>{.*?}</tr>";
 const LPCWSTR TEAM_OFFER_PATTERN = L"<input[^>]*>\\b*TST-{\\d+}";
+// The order form of a team's page, which lists its offers.
+const LPCWSTR TEAM_OFFER_FORM_WORD = L"<form";
 
 // Image tags of a match row: categories 1 to 4, the resale icon, then
 // categories 1 to 4 of the second group.
@@ -198,21 +200,27 @@ BOOL CThreadScan::ParseTstDetailPage(const CString& strPage, int nTeam)
     // The team's row was rejected after it had queued this page.
     if ((size_t)nTeam > m_teams.GetCount())
         AfxThrowInvalidArgException();
-    TeamTstStatus& record = m_teams[nTeam - 1];
-    for (int i = 0; i < SERIES_COUNT; ++i)
-        record.nResale[i] = 0;
 
     CPagePattern offers(TEAM_OFFER_PATTERN);
     if (!offers.IsValid())
         return FALSE;
+    BOOL offered[SERIES_COUNT] = {};
     int nOffers = 0;
     offers.Begin(strPage);
     while (offers.FindNext())
     {
         const int nSeries = ReadNumber(offers.GetGroup(0));
         if (nSeries >= FIRST_SERIES && nSeries < FIRST_SERIES + SERIES_COUNT)
-            record.nResale[nSeries - FIRST_SERIES] = 1;
+            offered[nSeries - FIRST_SERIES] = TRUE;
         ++nOffers;
     }
-    return nOffers > 0;
+    // Without offers the page is the team's only when it holds the order
+    // form they would be listed in: then nothing is on sale any more. An
+    // empty answer or a notice in its place tells nothing about the offers.
+    if (nOffers == 0 && !ContainsWordNoCase(strPage, TEAM_OFFER_FORM_WORD))
+        return FALSE;
+    TeamTstStatus& record = m_teams[nTeam - 1];
+    for (int i = 0; i < SERIES_COUNT; ++i)
+        record.nResale[i] = offered[i] ? 1 : 0;
+    return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "engine/db/CSQLiteException.h"
 #include "engine/db/CSQLiteStatement.h"
 
+#include <sqlite3.h>
 #include <stdio.h>
 #include <windows.h>
 
@@ -142,8 +143,12 @@ int CDatabaseManager::ReadVersion()
     }
     catch (CSQLiteException* e)
     {
-        // The query ran but gave no row: an empty version table.
-        if (e->GetErrorCode() != SQLITE_WRAPPER_ERROR || !m_db.IsOpen())
+        // The query gave no row (an empty version table) or could not be
+        // compiled against this file's tables (a version table of another
+        // program): no version of ours. Anything else (locked, damaged,
+        // unreadable) is thrown on, so that the file is kept.
+        const int nCode = e->GetErrorCode();
+        if ((nCode != SQLITE_WRAPPER_ERROR && nCode != SQLITE_ERROR) || !m_db.IsOpen())
             throw;
         e->Delete();
         return 0;

@@ -99,6 +99,9 @@ TEST_F(Records, EachRuleOfARecordAcceptsOrRefusesTheList)
         {GoodWith("Date", nullptr), -1},
         {std::string("<Class>CMatchRecord</Class>") + kGood, -1},
         {std::string("<Class>CTicketRecord</Class>") + kGood, CArchiveException::badClass},
+        // A class that does not exist, or no name at all, is no match record.
+        {std::string("<Class>CMatchRekord</Class>") + kGood, CArchiveException::badClass},
+        {std::string("<Class></Class>") + kGood, CArchiveException::badClass},
     };
     for (const Case& c : cases) {
         CXTPReportRecords records;
@@ -136,6 +139,13 @@ TEST_F(Records, CompactListKeepsItsValuesAsAttributes)
     CMatchRecord* pRecord = static_cast<CMatchRecord*>(records.GetAt(0));
     EXPECT_EQ(12, pRecord->GetID());
     EXPECT_STREQ(L"Köln: Niederlande - Argentinien", pRecord->GetTitle());
+
+    // The class name is an attribute too, with the same rule.
+    result = LoadList("<Record Class=\"CMatchRecord\" ID=\"1\" Round=\"A\" Country1=\"B\" Country2=\"C\" City=\"D\"/>"
+                      "<Record Class=\"CNoSuchRecord\" ID=\"2\" Round=\"A\" Country1=\"B\" Country2=\"C\" City=\"D\"/>",
+                      records, " CompactMode=\"1\"");
+    EXPECT_EQ(CArchiveException::badClass, result.cause);
+    EXPECT_EQ(0, result.records);
 }
 
 TEST_F(Records, ACityOfOneBlankIsACity)

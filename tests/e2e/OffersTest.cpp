@@ -161,6 +161,30 @@ TEST_F(Offers, FewTicketsLeftAreNoOfferWithoutFindYellowButATeamSeriesIs)
     EXPECT_GT(CountPixels(popup, RECT{46, 30, 270, 41}, IsDarkText), 20) << "the team's name is the title line";
 }
 
+TEST_F(Offers, ATeamResaleOfferEndsWhenItsPageOffersNoneWhileTheTeamListStillLinksIt)
+{
+    const std::string onSale = R"("offers": [{"team": "Deutschland", "resale": 5}])";
+    ASSERT_TRUE(ChangeScenario("{" + onSale + "}"));
+    ASSERT_TRUE(WaitForHistory(OneOpenRow));
+    EXPECT_EQ(History()[0].category, 0x40000 + 0x20000 + 5);
+    EXPECT_EQ(History()[0].gameId, 6);
+    EXPECT_TRUE(testpump::WaitUntil([&] { return LinkPixelsInTicketReport(L"e2e_pane_team_offer") > 20; }))
+        << "the pane shows the team's offer";
+
+    // A notice in place of the team's page says nothing of the offer.
+    ASSERT_TRUE(ChangeScenario("{" + onSale + R"(, "pages": {"tst-detail": {"content": "maintenance"}}})"));
+    // The scan after the next one starts only once that one is handled.
+    ASSERT_TRUE(WaitForRequests("tst-detail", 2));
+    EXPECT_TRUE(OneOpenRow(History()));
+
+    ASSERT_TRUE(ChangeScenario("{" + onSale + R"(, "pages": {"tst-detail": {"content": "sold-out"}}})"));
+    ASSERT_TRUE(WaitForHistory([](const std::vector<HistoryRow>& rows) {
+        return rows.size() == 1 && rows[0].hasDateTo;
+    }));
+    EXPECT_TRUE(testpump::WaitUntil([&] { return LinkPixelsInTicketReport(L"e2e_pane_team_ended") == 0; }))
+        << "the pane lets the offer go";
+}
+
 TEST_F(Offers, AFailedListPageShowsMessage106AndKeepsTheOpenOfferWithoutASecondAlert)
 {
     ASSERT_TRUE(ChangeScenario(MatchOneOnSale));

@@ -7,6 +7,8 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 
+#include <sqlite3.h>
+
 namespace {
 
 std::string AllWatched()
@@ -155,6 +157,26 @@ TEST_F(StartAndEnd, AltXWhileTheSiteDelaysAPageEndsAtOnceAndLeavesOnlyClosedPeri
     EXPECT_LT(GetTickCount() - start, 2000u);
     EXPECT_EQ(History().size(), 0u) << "the open period is no history";
     EXPECT_EQ(programsettings::ReadBinary(programsettings::SettingsKey, L"Checked"), AllWatched());
+}
+
+TEST_F(StartAndEnd, AnotherProgramsDataDbBesideItIsReplacedAndTheProgramStarts)
+{
+    SeedSettings();
+    // A version table, but not ours: its query cannot be compiled.
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open16(m_program->File(L"data.db").c_str(), &db), SQLITE_OK);
+    const int rc = sqlite3_exec(db, "CREATE TABLE version( build TEXT ); insert into version values( '1' );"
+                                    "CREATE TABLE main( x TEXT ); insert into main values( 'fremd' );",
+                                nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK);
+
+    const PROCESS_INFORMATION process = StartToFrame();
+    ASSERT_NE(Frame(), nullptr) << "the program gave up on the file";
+    std::vector<HistoryRow> rows;
+    EXPECT_TRUE(ReadHistory(m_program->File(L"data.db"), rows)) << "a history of its own";
+    EXPECT_TRUE(rows.empty());
+    EXPECT_TRUE(EndWithAltX(process));
 }
 
 TEST_F(StartAndEnd, UnreadableMatchListEndsTheProgramAfterMessage127AndKeepsTheWatchFlags)

@@ -61,7 +61,12 @@ TEST_F(DbManager, FirstOpenCreatesTheTablesAndOnlyClosedRowsSurvive)
 
 TEST_F(DbManager, OtherVersionsAreReplacedByAnEmptyDatabase)
 {
-    for (const char* change : { "update version set version_id = 2;", "delete from version;", "drop table version;" })
+    // The last two are another program's files: a version table whose
+    // query cannot even be compiled against them.
+    for (const char* change : { "update version set version_id = 2;", "delete from version;", "drop table version;",
+                                "drop table version; CREATE TABLE version( build TEXT ); insert into version values( '1' );",
+                                "drop table version; CREATE TABLE version( id INTEGER PRIMARY KEY, name TEXT ); "
+                                "insert into version values( 1, 'v1' );" })
     {
         ASSERT_EQ(DbRawConnection(m_path).Exec(std::string(VERSION_1_WITH_ROWS) + change), SQLITE_OK);
         CDatabaseManager manager;

@@ -92,19 +92,26 @@ TEST(ParseTstDetail, SeriesThreeToSevenAreSetAndOtherNumbersIgnored)
         EXPECT_EQ(Field(team, field), field == 6 || field == 10 ? 1 : 0) << "field " << field;
 }
 
-TEST(ParseTstDetail, PageWithoutOffersFailsAndClearsEarlierOffers)
+TEST(ParseTstDetail, TeamPageWithoutOffersEndsThemAndAnyOtherPageChangesNothing)
 {
     CThreadScan scan;
     ReadLists(scan);
     ASSERT_TRUE(scan.ParseTstDetailPage(TeamPage(L"<tr><td><input type=\"radio\"> TST-5</td></tr>"), 6));
     ASSERT_EQ(scan.GetTeams()[5].nResale[2], 1);
     // "TST-4" without an input before it, and an input with a line break
-    // before the series, are no offers.
-    EXPECT_FALSE(scan.ParseTstDetailPage(
-        TeamPage(L"<tr><td>TST-4 ausverkauft</td></tr><tr><td><input type=\"radio\">\r\nTST-5</td></tr>"), 6));
-    EXPECT_EQ(scan.GetTeams()[5].nResale[2], 0);
-    EXPECT_FALSE(scan.ParseTstDetailPage(TeamPage(L""), 0));
-    EXPECT_FALSE(scan.ParseTstDetailPage(TeamPage(L""), 33));
+    // before the series, are no offers; without the order form this is not
+    // the team's page (an error notice, an empty answer) and tells nothing.
+    const CString noOffers = L"<tr><td>TST-4 ausverkauft</td></tr><tr><td><input type=\"radio\">\r\nTST-5</td></tr>";
+    EXPECT_FALSE(scan.ParseTstDetailPage(TeamPage(noOffers), 6));
+    EXPECT_FALSE(scan.ParseTstDetailPage(L"", 6));
+    EXPECT_EQ(scan.GetTeams()[5].nResale[2], 1);
+    // The team's page with its form and no offer in it: they have ended.
+    const CString formPage = L"<FORM action=\"/cgi-bin/ds_wmd\" method=\"post\"><table>" + noOffers + L"</table></FORM>";
+    EXPECT_TRUE(scan.ParseTstDetailPage(TeamPage(formPage), 6));
+    for (int field = 6; field <= 10; ++field)
+        EXPECT_EQ(Field(scan.GetTeams()[5], field), 0) << "field " << field;
+    EXPECT_FALSE(scan.ParseTstDetailPage(TeamPage(formPage), 0));
+    EXPECT_FALSE(scan.ParseTstDetailPage(TeamPage(formPage), 33));
 }
 
 TEST(ParseTstDetail, TeamWithoutRecordIsAnInvalidArgument)

@@ -252,6 +252,7 @@ TEST_F(ScanWorker, FailedDetailPageKeepsTheResaleOffersOfTheScanBefore)
         {"", 1, 1, 1},
         {R"(, "pages": {"resale-detail": {"status": 500}, "tst-detail": {"status": 500}})", 1, 1, 1},
         {R"(, "pages": {"resale-detail": {"content": "broken"}, "tst-detail": {"content": "empty"}})", 1, 1, 1},
+        {R"(, "pages": {"resale-detail": {"content": "empty"}, "tst-detail": {"content": "maintenance"}})", 1, 1, 1},
     };
     SimulatedSite site("{" + std::string(offers) + "}");
     ASSERT_TRUE(site.IsRunning());
@@ -274,6 +275,34 @@ TEST_F(ScanWorker, FailedDetailPageKeepsTheResaleOffersOfTheScanBefore)
     ASSERT_TRUE(Results());
     EXPECT_EQ(matches[4].nResale[1], 0);
     EXPECT_EQ(matches[4].nResaleSb[3], 0);
+}
+
+TEST_F(ScanWorker, DetailPageReadWithoutOffersEndsThemWhileTheListsStillLinkIt)
+{
+    // The last offer went between the list and the detail request: the
+    // lists still link the pages, which offer nothing any more.
+    const std::string offers = R"("offers": [{"match": 5, "resale": 2}, {"team": 6, "resale": 3}, {"team": 6, "resale": 7}])";
+    SimulatedSite site("{" + offers + "}");
+    ASSERT_TRUE(site.IsRunning());
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+    ASSERT_TRUE(Results());
+    ASSERT_GE(teams.GetCount(), 6u);
+    ASSERT_EQ(teams[5].nResale[0], 1);
+    ASSERT_EQ(teams[5].nResale[4], 1);
+    ASSERT_EQ(matches[4].nResale[1], 1);
+
+    site.SetScenario("{" + offers + R"(, "pages": {"resale-detail": {"content": "sold-out"}, "tst-detail": {"content": "sold-out"}}})");
+    site.ClearRequests();
+    ASSERT_TRUE(Scan(TRUE, TRUE));
+    EXPECT_EQ(Messages(), LOADED);
+    EXPECT_EQ(site.CountRequests("tst-detail"), 1);
+    EXPECT_EQ(site.CountRequests("resale-detail"), 1);
+    ASSERT_TRUE(Results());
+    ASSERT_GE(teams.GetCount(), 6u);
+    EXPECT_EQ(teams[5].nTeam, 6);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(teams[5].nResale[k], 0) << "TST " << k + 3;
+    EXPECT_EQ(matches[4].nResale[1], 0);
 }
 
 TEST(ScanTeamTable, NamesById)

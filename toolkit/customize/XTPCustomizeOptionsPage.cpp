@@ -22,7 +22,7 @@ END_MESSAGE_MAP()
 CXTPCustomizeOptionsPage::CXTPCustomizeOptionsPage(CXTPCustomizeSheet* pSheet)
     : CPropertyPage(XTP_IDD_PAGE_OPTIONS), m_pSheet(pSheet)
 {
-    const CXTPCommandBarsOptions* pOptions = GetCommandBars()->GetCommandBarsOptions();
+    const CXTPCommandBarsOptions* pOptions = GetCommandBars()->GetOptions();
     m_bAlwaysShowFullMenus = pOptions->bAlwaysShowFullMenus;
     m_bShowFullAfterDelay = pOptions->bShowFullAfterDelay;
     m_bLargeIcons = pOptions->bLargeIcons;
@@ -80,20 +80,20 @@ void CXTPCustomizeOptionsPage::OnCheckFullMenus()
 {
     UpdateData(TRUE);
     EnableDependents();
-    GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus = m_bAlwaysShowFullMenus;
+    GetCommandBars()->GetOptions()->bAlwaysShowFullMenus = m_bAlwaysShowFullMenus;
 }
 
 void CXTPCustomizeOptionsPage::OnCheckAfterDelay()
 {
     UpdateData(TRUE);
-    GetCommandBars()->GetCommandBarsOptions()->bShowFullAfterDelay = m_bShowFullAfterDelay;
+    GetCommandBars()->GetOptions()->bShowFullAfterDelay = m_bShowFullAfterDelay;
 }
 
 void CXTPCustomizeOptionsPage::OnCheckLargeIcons()
 {
     UpdateData(TRUE);
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    pCommandBars->GetCommandBarsOptions()->bLargeIcons = m_bLargeIcons;
+    pCommandBars->GetOptions()->bLargeIcons = m_bLargeIcons;
     for (int i = 0; i < pCommandBars->GetCount(); i++)
         pCommandBars->GetAt(i)->OnRecalcLayout();
     if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pCommandBars->GetSite()))
@@ -104,20 +104,20 @@ void CXTPCustomizeOptionsPage::OnCheckScreenTips()
 {
     UpdateData(TRUE);
     EnableDependents();
-    GetCommandBars()->GetCommandBarsOptions()->bToolBarScreenTips = m_bToolBarScreenTips;
+    GetCommandBars()->GetOptions()->bToolBarScreenTips = m_bToolBarScreenTips;
 }
 
 void CXTPCustomizeOptionsPage::OnCheckShortcuts()
 {
     UpdateData(TRUE);
-    GetCommandBars()->GetCommandBarsOptions()->bToolBarAccelTips = m_bToolBarAccelTips;
+    GetCommandBars()->GetOptions()->bToolBarAccelTips = m_bToolBarAccelTips;
 }
 
 void CXTPCustomizeOptionsPage::OnAnimationChanged()
 {
     UpdateData(TRUE);
     if (m_nAnimationType >= 0)
-        GetCommandBars()->GetCommandBarsOptions()->animationType = m_nAnimationType;
+        GetCommandBars()->GetOptions()->animationType = m_nAnimationType;
 }
 
 void CXTPCustomizeOptionsPage::OnResetData()

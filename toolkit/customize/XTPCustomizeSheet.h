@@ -5,6 +5,7 @@
 #include "framework/dialogs/CPropertySheet.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/commandbars/customize/XTPCustomizeDialogBase.h"
 
 class CCmdUI;
 class CXTPCommandBars;
@@ -13,7 +14,7 @@ class CXTPPopupBar;
 class CXTPCustomizeCommandsPage;
 class CXTPCustomizeToolbarsPage;
 
-class CXTPCustomizeSheet : public CPropertySheet
+class CXTPCustomizeSheet : public CPropertySheet, public CXTPCustomizeDialogBase
 {
     DECLARE_DYNAMIC(CXTPCustomizeSheet)
 public:
@@ -44,7 +45,7 @@ public:
     // IDCANCEL at once while another customize sheet runs.
     INT_PTR DoModal() override;
     // The context menu of the customize selection, tracked at the point.
-    void ShowContextMenu(CPoint ptScreen);
+    void ShowContextMenu(CPoint ptScreen) override;
     CXTPPopupBar* GetContextMenu() const { return m_pContextMenu; }
     CXTPImageManager* GetGalleryImageManager() const { return m_pGalleryImages; }
     CTabCtrl* GetTabControl() const;

@@ -255,8 +255,15 @@ void CXTPDockingPaneManager::HidePane(CXTPDockingPaneBase* pNode)
         return;
     if (m_bHideGroupOnButtonClick && pNode->GetType() == xtpPaneTypeDockingPane && pNode->GetContainer())
         pNode = pNode->GetContainer();
-    if (pNode->IsHidden() || (pNode->GetContainer() && pNode->GetContainer()->IsHidden()))
-        return;
+    // A group hidden already only slides in.
+    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
+    {
+        if (pUp->GetType() == xtpPaneTypeAutoHidePanel)
+        {
+            static_cast<CXTPDockingPaneAutoHidePanel*>(pUp)->ClosePane();
+            return;
+        }
+    }
     int direction = GetPaneDirection(pNode);
     auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[direction]);
     if (!pPanel)
@@ -378,7 +385,12 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
     if (!pPane || !m_pLayout)
         return;
     if (auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer()))
+    {
         pContainer->SelectPane(pPane, bSetFocus);
+        // An auto-hidden pane slides out.
+        if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pContainer->GetContainer()))
+            pPanel->ShowPane(pPane, bSetFocus);
+    }
     else if (XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane))
     {
         // Back into the container it last lay in, while that still exists.
@@ -574,20 +586,36 @@ void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
         for (POSITION pos = list.GetHeadPosition(); pos;)
             panes.push_back(static_cast<CXTPDockingPane*>(list.GetNext(pos)));
     }
+    // A group's pane that had the focus (else its selected pane) is shown
+    // with the focus where the group went; one left behind loses that role.
+    // The node itself may be deleted by the toggles.
+    BOOL bGroup = pNode->GetType() != xtpPaneTypeDockingPane;
     auto* pTabbed = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
-    CXTPDockingPane* pSelected = pTabbed ? pTabbed->GetSelected() : nullptr;
-    CXTPDockingPaneBase* pFollow = nullptr;
-    BOOL bSelectedMoved = FALSE;
+    int nSelectedId = pTabbed && pTabbed->GetSelected() ? pTabbed->GetSelected()->GetID() : 0;
+    int nFocusedId = 0;
+    HWND hFocus = ::GetFocus();
     for (CXTPDockingPane* pPane : panes)
     {
-        if (TogglePane(pPane, bDocked, pFollow) && pPane == pSelected)
-            bSelectedMoved = TRUE;
+        HWND hPane = pPane->GetHwnd();
+        if (hFocus && hPane && (hFocus == hPane || ::IsChild(hPane, hFocus)))
+            nFocusedId = pPane->GetID();
+    }
+    CXTPDockingPaneBase* pFollow = nullptr;
+    for (CXTPDockingPane* pPane : panes)
+    {
+        if (TogglePane(pPane, bDocked, pFollow))
+            continue;
+        if (pPane->GetID() == nSelectedId)
+            nSelectedId = 0;
+        if (pPane->GetID() == nFocusedId)
+            nFocusedId = 0;
     }
     m_pLayout->RemoveUnusedNodes();
     SyncPanesState();
     UpdateFloatingFrames();
-    if (bSelectedMoved)
-        ShowPane(pSelected, FALSE);
+    int nShowId = nFocusedId > 0 ? nFocusedId : nSelectedId;
+    if (bGroup && nShowId > 0)
+        ShowPane(FindPane(nShowId), TRUE);
 }
 
 CXTPDockingPaneBase* CXTPDockingPaneManager::DockingTarget(CXTPDockingPaneBase* pNode,

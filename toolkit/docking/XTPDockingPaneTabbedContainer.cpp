@@ -9,6 +9,7 @@
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
+#include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
@@ -50,6 +51,12 @@ CXTPDockingPaneTabbedContainer::CXTPDockingPaneTabbedContainer(CXTPDockingPaneLa
 
 CXTPDockingPaneTabbedContainer::~CXTPDockingPaneTabbedContainer()
 {
+    // A slide-out showing this group lets it go first, whatever deletes it.
+    if (m_hWnd)
+    {
+        if (auto* pSlide = dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
+            pSlide->CloseWindowNow();
+    }
     // Hosted windows belong to the application: they leave before the window goes.
     for (CXTPDockingPane* pPane : m_lstPanes)
     {
@@ -69,7 +76,10 @@ void CXTPDockingPaneTabbedContainer::CreateContainerWindow()
     if (m_hWnd || !m_pLayout || m_pLayout->IsUserLayout() || !m_pParentFrame || !m_pParentFrame->GetSafeHwnd())
         return;
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW));
-    if (!Create(lpszClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
+    // An auto-hidden group (a loaded one gets its window after joining its
+    // panel) stays hidden until it slides out.
+    DWORD dwVisible = IsHidden() ? 0 : WS_VISIBLE;
+    if (!Create(lpszClass, nullptr, WS_CHILD | dwVisible | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0),
                 m_pParentFrame, 0))
         return;
     // Refused without OLE on the thread: the manager initialises it for its
@@ -588,6 +598,10 @@ BOOL CXTPDockingPaneTabbedContainer::IsCaptionVertical() const
 
 BOOL CXTPDockingPaneTabbedContainer::IsTabsVisible() const
 {
+    // A slid-out group shows its tabs on the strip already. A container
+    // without a window yet counts its tabs, so that its limits hold them.
+    if (m_hWnd && dynamic_cast<CXTPDockingPaneAutoHideWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
+        return FALSE;
     return m_lstPanes.size() > 1;
 }
 
@@ -656,6 +670,8 @@ void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX
 {
     SetParentFrame(pParent);
     m_rcWindow = rect;
+    // A new theme brings a new paint manager: the strip follows it there.
+    m_registration.Register(GetPaintManager());
     UpdateTabs();
     CreateContainerWindow();
     // A container moved into another frame's tree follows it there.
@@ -704,6 +720,12 @@ void CXTPDockingPaneTabbedContainer::Reposition()
 {
     if (m_hWnd)
         Invalidate(FALSE);
+}
+
+void CXTPDockingPaneTabbedContainer::RequestReposition()
+{
+    if (m_hWnd)
+        LayoutPanes(CXTPClientRect(this).Size());
 }
 
 CXTPTabPaintManager* CXTPDockingPaneTabbedContainer::GetPaintManager() const

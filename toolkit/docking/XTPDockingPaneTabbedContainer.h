@@ -5,6 +5,7 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
@@ -66,6 +67,8 @@ public:
 
     // The tab manager part: items mirror the panes.
     void Reposition() override;
+    // An option of the pane-tab paint manager changed: strip and pane move.
+    void RequestReposition() override;
     CXTPTabPaintManager* GetPaintManager() const override;
     void RedrawControl() override;
     BOOL DrawItemIcon(CDC* pDC, CPoint pt, CXTPTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) override;
@@ -127,4 +130,6 @@ public:
     // The pane whose tab is pressed and may be pulled out of the strip.
     CXTPDockingPane* m_pTrackingPane = nullptr;
     CContainerDropTarget m_dropTarget{this};
+    // On the list of the pane-tab paint manager of the current theme.
+    CXTPTabAtomRegistration m_registration{this};
 };

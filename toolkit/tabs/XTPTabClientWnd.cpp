@@ -3,9 +3,9 @@
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/CCmdUI.h"
 #include "framework/windows/CMDIFrameWnd.h"
-#include "toolkit/commandbars/manager/XTPCommandBarsSiteBase.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/common/dc/XTPClientRect.h"
+#include "toolkit/tabs/XTPTabClientSite.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 IMPLEMENT_DYNAMIC(CXTPTabClientWnd, CWnd)
@@ -80,10 +80,9 @@ void CXTPTabClientWnd::Detach()
     }
 }
 
-CXTPCommandBars* CXTPTabClientWnd::GetCommandBars() const
+CXTPTabClientSite* CXTPTabClientWnd::GetSite() const
 {
-    auto* pSite = dynamic_cast<CXTPCommandBarsSiteBase<CMDIFrameWnd>*>(m_pFrame);
-    return pSite ? pSite->GetCommandBars() : nullptr;
+    return dynamic_cast<CXTPTabClientSite*>(m_pFrame);
 }
 
 CXTPTabClientWorkspace* CXTPTabClientWnd::GetWorkspace(int nIndex) const
@@ -136,9 +135,8 @@ void CXTPTabClientWnd::Refresh(BOOL bRecalcLayout)
         // A size change the frame's layout undoes at once lays the workspaces out anew.
         if (m_bEnableGroups)
             SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER);
-        if (CXTPCommandBars* pCommandBars = GetCommandBars())
-            pCommandBars->RecalcFrameLayout(FALSE);
-        else
+        CXTPTabClientSite* pSite = GetSite();
+        if (!pSite || !pSite->RecalcSiteLayout())
             m_pFrame->RecalcLayout();
     }
     m_bRefreshing = FALSE;

@@ -11,7 +11,7 @@
 
 class CCmdUI;
 class CMDIFrameWnd;
-class CXTPCommandBars;
+class CXTPTabClientSite;
 
 class CXTPTabClientWnd : public CWnd
 {
@@ -36,7 +36,8 @@ public:
     // Places the strips and the children in the client.
     void Reposition();
 
-    CXTPCommandBars* GetCommandBars() const;
+    // The frame's own layout, when the frame offers one.
+    CXTPTabClientSite* GetSite() const;
     CXTPTabPaintManager* GetPaintManager() const { return m_pPaintManager; }
 
     BOOL IsGroupingEnabled() const { return m_bEnableGroups; }

@@ -6,6 +6,7 @@ CXTPTabClientWorkspace::CXTPTabClientWorkspace(CXTPTabClientWnd* pClient) : m_pC
 {
     // Dragging tabs would reorder windows the MDI client keeps its own order of.
     m_bAllowReorder = FALSE;
+    m_registration.Register(pClient->GetPaintManager());
 }
 
 CXTPTabManagerItem* CXTPTabClientWorkspace::FindItem(HWND hWndChild) const

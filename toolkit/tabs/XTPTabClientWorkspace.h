@@ -1,6 +1,7 @@
 // One tab strip of the tabbed MDI client: a tab per MDI child it holds,
 // drawn and laid out in the part of the client the client gives it.
 #pragma once
+#include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
 class CXTPTabClientWnd;
@@ -24,4 +25,6 @@ public:
 
 private:
     CXTPTabClientWnd* m_pClient;
+    // The client's paint manager lays the client out again when its options change.
+    CXTPTabAtomRegistration m_registration{this};
 };

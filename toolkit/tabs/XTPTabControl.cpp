@@ -35,6 +35,7 @@ CXTPTabControl::CXTPTabControl()
     m_pPaintManager->RefreshMetrics();
     m_pDropTarget = new CTabControlDropTarget(this);
     m_bAllowReorder = FALSE;
+    m_registration.Register(m_pPaintManager);
 }
 
 CXTPTabControl::~CXTPTabControl()
@@ -81,6 +82,7 @@ void CXTPTabControl::SetPaintManager(CXTPTabPaintManager* pPaintManager)
         return;
     m_pPaintManager->InternalRelease();
     m_pPaintManager = pPaintManager;
+    m_registration.Register(m_pPaintManager);
     m_pPaintManager->RefreshMetrics();
     Reposition();
 }

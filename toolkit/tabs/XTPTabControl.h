@@ -3,6 +3,7 @@
 // selection with TCN_SELCHANGE.
 #pragma once
 #include "framework/windows/CWnd.h"
+#include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
@@ -76,4 +77,6 @@ private:
     CXTPImageManager* m_pImageManager;
     CTabControlDropTarget* m_pDropTarget;
     CXTPToolTipContext* m_pToolTipContext;
+    // The paint manager lays this control out again when its options change.
+    CXTPTabAtomRegistration m_registration{this};
 };

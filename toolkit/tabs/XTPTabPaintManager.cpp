@@ -1,4 +1,5 @@
 #include "toolkit/tabs/XTPTabPaintManager.h"
+#include <algorithm>
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
@@ -159,12 +160,27 @@ void CXTPTabPaintManager::RemoveAtom(CXTPTabManagerAtom* pAtom)
     }
 }
 
+BOOL CXTPTabPaintManager::IsAtomRegistered(CXTPTabManagerAtom* pAtom) const
+{
+    for (INT_PTR i = 0; i < m_arrAtoms.GetSize(); i++)
+    {
+        if (m_arrAtoms[i] == pAtom)
+            return TRUE;
+    }
+    return FALSE;
+}
+
 void CXTPTabPaintManager::RefreshAtoms()
 {
+    // A strip's repositioning may take other strips off the list (its host
+    // rebuilt or gone): each is asked only while it is still registered.
     CArray<CXTPTabManagerAtom*, CXTPTabManagerAtom*> arrAtoms;
     arrAtoms.Copy(m_arrAtoms);
     for (INT_PTR i = 0; i < arrAtoms.GetSize(); i++)
-        arrAtoms[i]->RequestReposition();
+    {
+        if (IsAtomRegistered(arrAtoms[i]))
+            arrAtoms[i]->RequestReposition();
+    }
 }
 
 CRect CXTPTabPaintManager::TurnMargins(const CRect& m, int nPosition)
@@ -370,10 +386,14 @@ void CXTPTabPaintManager::LayoutMultiRow(CXTPTabManager* pManager, CDC* /*pDC*/,
             int nFree = nRoom;
             for (int i = nFirst; i <= nLast; i++)
                 nFree -= pManager->GetItem(i)->m_nButtonLength;
-            for (int i = nFirst; i <= nLast && nFree > 0; i++)
+            // A lone tab longer than the room gets a negative share: it ends
+            // at the room's end and its caption is cut.
+            for (int i = nFirst; i <= nLast; i++)
             {
                 int nShare = nFree / (nLast - i + 1);
-                pManager->GetItem(i)->m_nButtonLength += nShare;
+                CXTPTabManagerItem* pItem = pManager->GetItem(i);
+                // A room squeezed below nothing leaves the tab empty, not inverted.
+                pItem->m_nButtonLength = std::max(0, pItem->m_nButtonLength + nShare);
                 nFree -= nShare;
             }
         }

@@ -114,6 +114,7 @@ public:
 
     void AddAtom(CXTPTabManagerAtom* pAtom);
     void RemoveAtom(CXTPTabManagerAtom* pAtom);
+    BOOL IsAtomRegistered(CXTPTabManagerAtom* pAtom) const;
     void EnsureVisible(CXTPTabManager* pManager, CXTPTabManagerItem* pItem);
 
     // Turning margins written for the top strip to the strip's position.

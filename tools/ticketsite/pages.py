@@ -195,9 +195,23 @@ TST 3 umfasst die drei Gruppenspiele, TST 7 alle Spiele bis zum Finale.</p>
     return encode(_page("Team-Tickets", body))
 
 
+def _detail_stand_in(rule):
+    """The answer of a detail page that is not the page itself, or None."""
+    if rule.content == "maintenance":
+        return maintenance_page()
+    if rule.content == "empty":
+        return b""
+    return None
+
+
 def resale_detail_page(scenario, t, number):
+    rule = scenario.pages["resale-detail"]
+    stand_in = _detail_stand_in(rule)
+    if stand_in is not None:
+        return stand_in
     match = MATCHES[number - 1]
-    offered = scenario.match_resale(number, t)
+    # Sold out: the list may still link the page, which offers nothing.
+    offered = () if rule.content == "sold-out" else scenario.match_resale(number, t)
     blocks = []
     for category in range(1, 5):
         for sb in (False, True):
@@ -209,6 +223,8 @@ def resale_detail_page(scenario, t, number):
             else:
                 content = '<tr><td colspan="3">Zur Zeit keine Tickets in dieser Kategorie.</td></tr>'
             blocks.append('<tr><td colspan="3" class="kat"><strong>%s</strong></td></tr>\n%s' % (heading, content))
+    if rule.content == "broken":
+        blocks.pop()  # seven blocks: no reader may take the page
     body = """<h1>Resale: Spiel #%d</h1>
 <h2>%s, %s, %s Uhr</h2>
 <form action="/cgi-bin/ds_wmd" method="post">
@@ -222,7 +238,11 @@ def resale_detail_page(scenario, t, number):
 
 
 def tst_detail_page(scenario, t, team):
-    series = scenario.team_resale(team, t)
+    rule = scenario.pages["tst-detail"]
+    stand_in = _detail_stand_in(rule)
+    if stand_in is not None:
+        return stand_in
+    series = () if rule.content == "sold-out" else scenario.team_resale(team, t)
     if series:
         rows = "\n".join('<tr><td><input type="radio" name="paket" value="%d%02d"> TST-%d '
                          'Kategorie 3, 1 Ticket</td><td>%d,00 EUR</td></tr>' % (team, s, s, 35 * s)

@@ -26,7 +26,7 @@ from sitedata import MATCHES, TEAMS, team_id
 
 PAGE_KINDS = ("resale-list", "tst-list", "resale-detail", "tst-detail", "statistics", "info")
 STATES = {"yes": 1, "ltl": 2}
-CONTENTS = ("normal", "maintenance", "broken", "empty", "trailing-zeros")
+CONTENTS = ("normal", "maintenance", "broken", "empty", "trailing-zeros", "sold-out")
 NAME_ENCODINGS = ("entity", "numeric", "raw", "utf8")
 
 

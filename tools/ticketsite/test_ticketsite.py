@@ -37,6 +37,25 @@ class Scenarios(unittest.TestCase):
             with self.assertRaises(ValueError, msg=entry):
                 Scenario({"offers": [entry]})
 
+    def test_detail_pages_follow_their_content_rule(self):
+        offers = [{"match": 5, "resale": 2}, {"team": 6, "resale": 3}]
+
+        def detail(kind, content):
+            scenario = Scenario({"offers": offers, "pages": {kind: {"content": content}}})
+            if kind == "tst-detail":
+                return pages.tst_detail_page(scenario, 0, 6).decode(pages.CHARSET)
+            return pages.resale_detail_page(scenario, 0, 5).decode(pages.CHARSET)
+
+        self.assertIn("> TST-3", detail("tst-detail", "normal"))
+        sold_out = detail("tst-detail", "sold-out")
+        self.assertIn("<form", sold_out, "still the team's page")
+        self.assertNotIn("<input type=\"radio\"", sold_out)
+        self.assertNotIn("<form", detail("tst-detail", "maintenance"))
+        self.assertEqual(detail("tst-detail", "empty"), "")
+        self.assertEqual(detail("resale-detail", "normal").count("<input type=\"radio\""), 1)
+        self.assertEqual(detail("resale-detail", "sold-out").count("<input type=\"radio\""), 0)
+        self.assertEqual(detail("resale-detail", "broken").count("<strong>Platz"), 7)
+
 
 class HostNames(unittest.TestCase):
     def test_the_sites_own_address_serves_every_page_and_strange_names_none(self):

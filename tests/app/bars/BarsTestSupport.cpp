@@ -86,6 +86,19 @@ CBarsApp::~CBarsApp()
     DeleteStoredKey();
 }
 
+CLaterProcess::CLaterProcess()
+{
+    if (CDatabaseManager::GetInstance().OpenOrCreate(m_folder.Path().c_str()))
+        m_pFrame = frametest::CreateFrame();
+}
+
+CLaterProcess::~CLaterProcess()
+{
+    if (m_pFrame != nullptr && ::IsWindow(m_pFrame->GetSafeHwnd()))
+        m_pFrame->DestroyWindow();
+    CDatabaseManager::GetInstance().Close();
+}
+
 void CBarsApp::DeleteStoredKey()
 {
     ::SHDeleteKeyW(HKEY_CURRENT_USER, (CString(L"Software\\") + kRegistryKey).GetString());

@@ -6,6 +6,7 @@
 
 #include "app/frame/FrameTestSupport.h"
 #include "framework/windows/CWinApp.h"
+#include "support/SiteSimulation.h"
 
 #include <functional>
 #include <string>
@@ -30,6 +31,25 @@ public:
     static void DeleteStoredKey();
     // A value in the application key's section "Settings".
     static void WriteSetting(LPCWSTR pszName, LPCWSTR pszValue);
+};
+
+// A later process of the program: the application finding what the first
+// one stored, the settings, a history database and the frame (null when it
+// could not be made). The frame and the database go with it.
+class CLaterProcess
+{
+public:
+    CLaterProcess();
+    ~CLaterProcess();
+    CLaterProcess(const CLaterProcess&) = delete;
+    CLaterProcess& operator=(const CLaterProcess&) = delete;
+    CMainFrame* Frame() const { return m_pFrame; }
+
+private:
+    CBarsApp m_app{FALSE};
+    frametest::CPollSettings m_settings{60};
+    CTestFolder m_folder{"bars"};
+    CMainFrame* m_pFrame = nullptr;
 };
 
 // The file the frame's web-page list reads: written for a test, gone after it.

@@ -5,7 +5,6 @@
 
 #include "BarsTestSupport.h"
 #include "app/controls/LogoControlButton.h"
-#include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "support/SecondProcess.h"
@@ -65,11 +64,8 @@ TEST(FrameBarsRestart, SecondProcessFindsTheUsersLayout)
     wchar_t flag[8] = L"";
     ASSERT_TRUE(::GetEnvironmentVariableW(kSecondProcessVariable, flag, 8))
         << "runs as the second process of FrameBars.UsersLayoutComesBackAfterAltX";
-    CBarsApp app(FALSE);
-    frametest::CPollSettings settings{60};
-    CTestFolder folder("bars");
-    ASSERT_TRUE(CDatabaseManager::GetInstance().OpenOrCreate(folder.Path().c_str()));
-    CMainFrame* pFrame = frametest::CreateFrame();
+    CLaterProcess later;
+    CMainFrame* pFrame = later.Frame();
     ASSERT_NE(pFrame, nullptr);
 
     CXTPToolBar* pToolBar = pFrame->GetStandardToolBar();
@@ -84,10 +80,8 @@ TEST(FrameBarsRestart, SecondProcessFindsTheUsersLayout)
     CXTPShortcutManager* pShortcuts = pFrame->GetCommandBars()->GetShortcutManager();
     EXPECT_EQ(CommandOfKey(pShortcuts, VK_F6), ID_REFRESH_STATISTIC);
     EXPECT_EQ(CommandOfKey(pShortcuts, VK_F5), -1);
-    EXPECT_FALSE(pFrame->GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus);
+    EXPECT_FALSE(pFrame->GetCommandBars()->GetOptions()->bAlwaysShowFullMenus);
 
-    pFrame->DestroyWindow();
-    CDatabaseManager::GetInstance().Close();
 }
 
 TEST_F(FrameBars, UsersLayoutComesBackAfterAltX)

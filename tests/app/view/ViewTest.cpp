@@ -268,7 +268,12 @@ TEST_F(MainView, UnreadableListTellsTheUserQuitsAndKeepsTheStoredFlags)
     const size_t at = badRecord.find("<ID>64</ID>");
     ASSERT_NE(std::string::npos, at);
     badRecord.replace(at, 11, "<ID>65</ID>");
-    const std::string lists[] = {"", "<Games><Record>", badRecord};
+    // The last record names a class the program does not have.
+    std::string unknownClass = ShippedList();
+    const size_t last = unknownClass.find("<ID>64</ID>");
+    ASSERT_NE(std::string::npos, last);
+    unknownClass.insert(last, "<Class>CFinalRecord</Class>");
+    const std::string lists[] = {"", "<Games><Record>", badRecord, unknownClass};
 
     int stored[CSettingsStore::MatchCount] = {};
     stored[3] = 1;

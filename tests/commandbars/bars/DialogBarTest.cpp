@@ -3,6 +3,7 @@
 // the hosted window filling the client area.
 #include <gtest/gtest.h>
 #include <functional>
+#include "commandbars/CommandBarsTestSupport.h"
 #include "commandbars/frame/FrameTestSupport.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
@@ -12,6 +13,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {
 
@@ -277,7 +279,7 @@ TEST_F(DialogBarTest, DockedBorderDragResizesTheBarAndItsChild)
     ::GetWindowRect(pBar->GetChild(), &rcChild);
     rc = WindowRect(pBar);
     EXPECT_EQ(rcChild, CRect(rc.left + 3, rc.top + 3 + nCaption, rc.right - 3, rc.bottom - 3));
-    EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
+    EXPECT_TRUE(frame->GetCommandBars()->GetOptions()->bDirty);
 }
 
 TEST_F(DialogBarTest, FloatingCornerDragNeverGoesBelowTheMinimum)
@@ -482,3 +484,27 @@ TEST_F(DialogBarTest, ScreenshotsDockedAndFloating)
 }
 
 }  // namespace
+
+TEST_F(DialogBarTest, PrintedInTheOffice2003LookItsGripperStaysOnTheBar)
+{
+    const int nOldTheme = XTPPaintManager()->GetCurrentTheme();
+    CXTPPaintManager::SetTheme(xtpThemeOffice2003);
+    CXTPDialogBar* pBar = AddBar(xtpBarTop);
+    ASSERT_NE(pBar, nullptr);
+    frame->RecalcLayout();
+    const CRect rcBar = WindowRect(pBar);
+    ASSERT_LT(rcBar.Width(), 300);
+
+    // A print device context far larger than the bar: its clip box is the whole bitmap.
+    const COLORREF kBackground = RGB(255, 0, 255);
+    CTestCanvas canvas(600, 300, kBackground);
+    pBar->SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(canvas.DC()->GetSafeHdc()),
+                      PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+    const CRect rcRight(rcBar.Width(), 0, 600, 300), rcBelow(0, rcBar.Height(), rcBar.Width(), 300);
+    EXPECT_EQ(canvas.CountPixels(rcRight, kBackground), rcRight.Width() * rcRight.Height()) << "nothing right of the bar";
+    EXPECT_EQ(canvas.CountPixels(rcBelow, kBackground), rcBelow.Width() * rcBelow.Height()) << "nothing below it";
+    const CRect rcGripper(0, 0, 12, 30);
+    EXPECT_LT(canvas.CountPixels(rcGripper, kBackground), rcGripper.Width() * rcGripper.Height() / 2)
+        << "the gripper itself is printed";
+    CXTPPaintManager::SetTheme(nOldTheme);
+}

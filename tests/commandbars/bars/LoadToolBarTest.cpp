@@ -152,7 +152,7 @@ TEST_F(LoadToolBar, ImageWidthDecidesTheBarsIconSize)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         CXTPCommandBars commandBars;
-        CXTPCommandBarsOptions* pOptions = commandBars.GetCommandBarsOptions();
+        CXTPCommandBarsOptions* pOptions = commandBars.GetOptions();
         pOptions->szIcons = CSize(20, 20);
         CTestBar bar;
         ASSERT_TRUE(bar.Create(&m_site, CRect(0, 0, 600, 40)));

@@ -80,6 +80,7 @@ public:
     int trackingNotices = 0;
     int escapesReleased = 0;
     int resets = 0;
+    std::pair<WPARAM, LPARAM> resetParams = {0, 0};
 
     // Every command has a handler here: the menus show them enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
@@ -98,8 +99,10 @@ protected:
             trackingNotices++;
         if (message == WM_KEYUP && wParam == VK_ESCAPE)
             escapesReleased++;
-        if (message == WM_XTP_TOOLBAR_RESET)
+        if (message == WM_XTP_TOOLBAR_RESET) {
             resets++;
+            resetParams = {wParam, lParam};
+        }
         if (message == WM_COMMAND && lParam == 0) {
             commands.push_back(LOWORD(wParam));
             if (LOWORD(wParam) == ID_APP_EXIT && exitDestroys) {
@@ -139,7 +142,7 @@ CXTPMenuBar* CreateMenuFrame(TFrame* pFrame, const CRect& rcClient)
     if (!pFrame->CreateCommandBars())
         return nullptr;
     CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
-    pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+    pCommandBars->GetOptions()->animationType = xtpAnimateNone;
     CXTPMenuBar* pMenuBar = pCommandBars->SetMenu(L"Menüleiste", IDR_MAINFRAME);
     pFrame->RecalcLayout();
     ::SetForegroundWindow(pFrame->GetSafeHwnd());
@@ -593,6 +596,8 @@ TEST_F(MenuBar, ResetBringsTheLoadedTitlesBackAndTellsTheFrame)
     EXPECT_EQ(m_pMenuBar->GetControl(1)->GetCaption(), CString(L"&Auswählen"));
     EXPECT_EQ(m_pMenuBar->GetControls()->GetOriginalControls()->GetCount(), 3) << "the initial set stays as it is";
     EXPECT_EQ(m_pFrame->resets, 1);
+    EXPECT_EQ(0u, m_pFrame->resetParams.first) << "as a toolbar tells it: wParam 0, lParam the bar";
+    EXPECT_EQ(reinterpret_cast<LPARAM>(m_pMenuBar), m_pFrame->resetParams.second);
 }
 
 TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)

@@ -13,6 +13,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPPopupToolBar.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/lists/XTPControlListEntries.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
@@ -83,7 +85,7 @@ protected:
         ASSERT_TRUE(m_site.Create(CRect(50, 50, 450, 350)));
         m_pCommandBars = new CXTPCommandBars();
         m_pCommandBars->SetSite(&m_site);
-        m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateNone;
+        m_pCommandBars->GetOptions()->animationType = xtpAnimateNone;
         SetForegroundWindow(m_site.GetSafeHwnd());
         PumpUntilIdle();
     }
@@ -109,7 +111,7 @@ protected:
     }
     void UseShortMenus()
     {
-        m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+        m_pCommandBars->GetOptions()->bAlwaysShowFullMenus = FALSE;
         const UINT hidden[] = {ID_FILE_MRU_FIRST, ID_FILE_MRU_THIRD};
         m_pCommandBars->HideCommands(hidden, 2);
     }
@@ -223,7 +225,7 @@ TEST_F(PopupBar, ShortMenuIsNeverEmptyAndFullMenusHideNothing)
     EXPECT_TRUE(pOnlyRare->GetControl(0)->IsVisible());
     pOnlyRare->EndTracking();
 
-    m_pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = TRUE;
+    m_pCommandBars->GetOptions()->bAlwaysShowFullMenus = TRUE;
     CXTPPopupBar* pFull = MakeMenu({100, ID_FILE_MRU_FIRST});
     ASSERT_TRUE(pFull->Popup(120, 120));
     EXPECT_FALSE(pFull->HasHiddenCommands());
@@ -372,7 +374,7 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
 TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)
 {
     CXTPPopupBar* pBar = MakeMenu({100});
-    m_pCommandBars->GetCommandBarsOptions()->animationType = xtpAnimateRandom;
+    m_pCommandBars->GetOptions()->animationType = xtpAnimateRandom;
     std::set<int> seen;
     for (int i = 0; i < 200; i++)
         seen.insert(pBar->GetAnimationType());
@@ -532,4 +534,81 @@ TEST(PopupBarLayout, PlaceholdersPutTheirEntriesInBeforeTheMenuIsMeasured)
         EXPECT_GE(size.cy, pPopup->GetControls()->GetAt(4)->GetRect().bottom);
     }
     pPopup->InternalRelease();
+}
+
+TEST_F(PopupBar, OpeningShowsTheKeysOfTheCommandsWhileTheOptionIsOn)
+{
+    ACCEL accels[] = {{FVIRTKEY, VK_F5, 100}, {FVIRTKEY | FCONTROL, 'A', 101}};
+    ASSERT_TRUE(m_pCommandBars->GetShortcutManager()->UpdateAcceleratorTable(accels, 2));
+    CXTPPopupBar* pBar = MakeMenu({100, 101, 102, 103});
+    // As a stored menu comes back: no key texts of the menu resource.
+    pBar->GetControl(2)->SetCaption(L"Optionen\tCtrl+O");
+    pBar->GetControl(3)->SetShortcutText(L"Eigene");
+    auto shown = [pBar]() {
+        std::vector<std::wstring> texts;
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            texts.push_back(pBar->GetControl(i)->GetShortcutText().GetString());
+        return texts;
+    };
+
+    m_pCommandBars->GetOptions()->bShowPopupBarShortcuts = FALSE;
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    EXPECT_EQ(shown(), (std::vector<std::wstring>{L"", L"", L"Ctrl+O", L"Eigene"}));
+    pBar->EndTracking();
+
+    m_pCommandBars->GetOptions()->bShowPopupBarShortcuts = TRUE;
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    EXPECT_EQ(shown(), (std::vector<std::wstring>{L"F5", L"Ctrl+A", L"Ctrl+O", L"Eigene"}))
+        << "a command without a key keeps its text; a text set by the program stays";
+    pBar->EndTracking();
+
+    // A key the user changed shows at the next opening.
+    ACCEL changed[] = {{FVIRTKEY, VK_F6, 100}};
+    ASSERT_TRUE(m_pCommandBars->GetShortcutManager()->UpdateAcceleratorTable(changed, 1));
+    ASSERT_TRUE(pBar->Popup(120, 120));
+    EXPECT_EQ(pBar->GetControl(0)->GetShortcutText(), CString(L"F6"));
+    pBar->EndTracking();
+}
+
+TEST_F(PopupBar, FirstVisibleControlSkipsHiddenOnes)
+{
+    CXTPPopupBar* pBar = MakeMenu({100, 101, 102});
+    pBar->GetControl(0)->SetHideFlags(xtpHideGeneric);
+    pBar->GetControl(1)->SetHideFlags(xtpHideScroll);
+    EXPECT_EQ(pBar->GetFirstVisibleControl(), 2);
+    EXPECT_EQ(pBar->GetFirstVisibleControl(FALSE), 102);
+    pBar->GetControl(2)->SetHideFlags(xtpHideGeneric);
+    EXPECT_EQ(pBar->GetFirstVisibleControl(), -1);
+}
+
+TEST(PopupToolBarLayout, ATearOffPopupToolBarKeepsItsGrippersRoomAboveTheRow)
+{
+    CXTPPopupToolBar* pBar = CXTPPopupToolBar::CreatePopupToolBar(nullptr);
+    pBar->GetControls()->Add(xtpControlButton, 100)->SetCaption(L"Rot");
+    pBar->GetControls()->Add(xtpControlButton, 101)->SetCaption(L"Blau");
+    const CSize szPlain = pBar->CalcDynamicLayout(0, 0);
+    const int nPlainTop = pBar->GetControl(0)->GetRect().top;
+    EXPECT_TRUE(pBar->GetTearOffGripperRect().IsRectEmpty());
+
+    pBar->SetTearOffPopup(L"Farben", 500, 120);
+    const CSize szTearOff = pBar->CalcDynamicLayout(0, 0);
+    const CRect rcGripper = pBar->GetTearOffGripperRect();
+    ASSERT_GT(rcGripper.Height(), 0);
+    EXPECT_EQ(szTearOff.cy, szPlain.cy + rcGripper.Height());
+    EXPECT_EQ(pBar->GetControl(0)->GetRect().top, nPlainTop + rcGripper.Height());
+    EXPECT_GE(pBar->GetControl(0)->GetRect().top, rcGripper.bottom) << "the row lies under the gripper";
+    EXPECT_EQ(rcGripper.top, pBar->GetBorders().top);
+
+    // Shown: the gripper is drawn in its room, the buttons below it.
+    ASSERT_TRUE(pBar->Popup(200, 200));
+    PumpUntilIdle();
+    testshot::Image shot = testshot::CaptureWindow(pBar->GetSafeHwnd());
+    testshot::Save(shot, L"popup_toolbar_tearoff.png");
+    std::set<COLORREF> gripperColours;
+    for (int x = rcGripper.left; x < rcGripper.right; x++)
+        for (int y = rcGripper.top; y < rcGripper.bottom; y++)
+            gripperColours.insert(shot.Pixel(x, y));
+    EXPECT_GE(gripperColours.size(), 2u) << "no gripper drawn";
+    pBar->EndTracking();
+    pBar->InternalRelease();
 }

@@ -8,6 +8,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
 namespace {
 
@@ -155,7 +156,7 @@ TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
 {
     CXTPCommandBars commandBars;
     m_bar.SetCommandBars(&commandBars);
-    commandBars.GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    commandBars.GetOptions()->bToolBarAccelTips = TRUE;
     Control(0)->SetTooltip(L"Statistik aktualisieren");
     Control(0)->SetShortcutText(L"F5");
     CPoint ptOver = Control(0)->GetRect().CenterPoint();
@@ -169,7 +170,85 @@ TEST_F(Services, TipsCarryTheShortcutOnceHoweverOftenAsked)
     EXPECT_EQ(-1, m_bar.OnToolHitTest(CPoint(290, 10), &info)) << "no control there";
     Control(1)->SetTooltip(L"");
     EXPECT_EQ(-1, m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info)) << "an empty tip shows nothing";
-    commandBars.GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    commandBars.GetOptions()->bToolBarScreenTips = FALSE;
     EXPECT_EQ(-1, m_bar.OnToolHitTest(ptOver, &info));
     m_bar.SetCommandBars(nullptr);
+}
+
+namespace {
+
+// A manager whose active document template the test chooses.
+class CTemplateCommandBars : public CXTPCommandBars
+{
+public:
+    UINT active = 0;
+    UINT GetActiveDocTemplate() const override { return active; }
+};
+
+} // namespace
+
+TEST_F(Services, ControlsOfOtherDocumentTemplatesHideAtIdle)
+{
+    CTemplateCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    Control(0)->GetDocTemplatesAssigned().SetAt(100, 1);
+    Control(1)->GetDocTemplatesExcluded().SetAt(100, 1);
+    Control(2)->GetDocTemplatesAssigned().SetAt(100, 1);
+    Control(2)->GetDocTemplatesAssigned().SetAt(200, 1);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    struct Case
+    {
+        UINT active;
+        DWORD hidden[3];
+    } cases[] = {{100, {0, xtpHideDocTemplate, 0}},
+                 {200, {xtpHideDocTemplate, 0, 0}},
+                 {300, {xtpHideDocTemplate, 0, xtpHideDocTemplate}},
+                 {0, {xtpHideDocTemplate, 0, xtpHideDocTemplate}}};
+    for (const Case& c : cases) {
+        commandBars.active = c.active;
+        int before = m_bar.layouts;
+        m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(c.hidden[i], Control(i)->GetHideFlags() & xtpHideDocTemplate) << c.active << " control " << i;
+        EXPECT_EQ(0u, Control(3)->GetHideFlags()) << "a control without templates always shows";
+        EXPECT_EQ(before + (c.active == 100 || c.active == 200 || c.active == 300 ? 1 : 0), m_bar.layouts)
+            << "a changed control re-lays the bar out once; without a template nothing changes";
+    }
+    m_bar.SetCommandBars(nullptr);
+}
+
+TEST_F(Services, TipsWithShortcutsTakeTheKeyFromTheAcceleratorsWhenTheControlHasNone)
+{
+    CXTPCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    ACCEL accel = {FVIRTKEY | FCONTROL, 'T', static_cast<WORD>(ID_HANDLED)};
+    ASSERT_TRUE(commandBars.GetShortcutManager()->UpdateAcceleratorTable(&accel, 1));
+    CString strKey;
+    ASSERT_TRUE(commandBars.GetShortcutManager()->FindDefaultAccelerator(ID_HANDLED, strKey));
+    ASSERT_FALSE(strKey.IsEmpty());
+    Control(0)->SetTooltip(L"Suche starten");
+    Control(1)->SetTooltip(L"Ohne Taste");
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+
+    m_bar.OnToolHitTest(Control(0)->GetRect().CenterPoint(), &info);
+    EXPECT_EQ(CString(L"Suche starten"), CString(info.lpszText)) << "the option is off";
+    commandBars.GetOptions()->bToolBarAccelTips = TRUE;
+    m_bar.OnToolHitTest(Control(0)->GetRect().CenterPoint(), &info);
+    EXPECT_EQ(CString(L"Suche starten (") + strKey + L")", CString(info.lpszText));
+    m_bar.OnToolHitTest(Control(1)->GetRect().CenterPoint(), &info);
+    EXPECT_EQ(CString(L"Ohne Taste"), CString(info.lpszText)) << "a command without a key gets nothing";
+    m_bar.SetCommandBars(nullptr);
+}
+
+TEST_F(Services, ANewTitleRepaintsTheBarAtOnce)
+{
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    ::ValidateRect(m_bar.GetSafeHwnd(), nullptr);
+    m_bar.DelayRedraw();
+    m_bar.SetTitle(L"Neuer Titel");
+    EXPECT_EQ(CString(L"Neuer Titel"), m_bar.GetTitle());
+    EXPECT_EQ(0u, m_bar.GetPendingFlags() & XTP_BAR_PENDING_REDRAW) << "the pending redraw is done now";
+    RECT rcUpdate = {};
+    EXPECT_TRUE(::GetUpdateRect(m_bar.GetSafeHwnd(), &rcUpdate, FALSE)) << "the window is invalidated";
 }

@@ -120,7 +120,7 @@ TEST_F(ToolBarDrag, ByItsGripperToTheLeftThenFloatingAndBackToTheTop)
     EXPECT_EQ(xtpBarLeft, bar->GetDockContext()->m_uMRUDockPosition) << "remembers where it came from";
     EXPECT_EQ(static_cast<UINT>(left->GetDlgCtrlID()), bar->GetDockContext()->m_uMRUDockID)
         << "and the dock bar's id, which the saved layout keeps";
-    EXPECT_TRUE(frame->GetCommandBars()->GetCommandBarsOptions()->bDirty);
+    EXPECT_TRUE(frame->GetCommandBars()->GetOptions()->bDirty);
 
     // By its caption back to the top.
     Drag(GripPoint(), {ClientPoint(200, 120), ClientPoint(60, 4)});
@@ -152,7 +152,7 @@ TEST_F(ToolBarDrag, FloatingBarStaysPartlyOnScreen)
 
 TEST_F(ToolBarDrag, DoubleClickFloatsOnlyWithTheOptionAndDocksBack)
 {
-    CXTPCommandBarsOptions* pOptions = frame->GetCommandBars()->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = frame->GetCommandBars()->GetOptions();
     CRect rcDocked = WindowRectOf(bar);
     struct Case
     {
@@ -211,4 +211,14 @@ TEST_F(ToolBarDrag, QuitDuringTheDragEndsItAndStaysQueued)
     EXPECT_EQ(7, nQuit) << "the loop posts the quit again";
     EXPECT_EQ(nullptr, ::GetCapture()) << "the mouse is let go";
     testpump::PumpPending();
+}
+
+TEST_F(ToolBarDrag, WithoutLeftDockingItFloatsOverTheLeftDockBar)
+{
+    bar->EnableDocking(bar->GetFlags() & ~4u);
+    CXTPDockBar* left = frame->GetCommandBars()->GetDockBar(xtpBarLeft);
+    Drag(GripPoint(), {ClientPoint(150, 200), ClientPoint(6, 220)});
+    EXPECT_EQ(xtpBarFloating, bar->GetPosition());
+    EXPECT_LT(left->FindBar(bar), 0) << "docked on a side it may not dock on";
+    EXPECT_TRUE(WindowRectOf(bar).PtInRect(ClientPoint(6, 220))) << "floating under the mouse";
 }

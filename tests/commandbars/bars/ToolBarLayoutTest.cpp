@@ -59,7 +59,7 @@ TEST_F(ToolBarLayout, DockedExpandButtonShowsWhenControlsDoNotFitOrAlways)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Open(c.frameWidth);
-        frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = c.always;
+        frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = c.always;
         CXTPToolBar* pBar = frame->AddProgramToolBar();
         ASSERT_NE(nullptr, pBar);
         frame->Layout();
@@ -107,6 +107,13 @@ TEST_F(ToolBarLayout, FloatingBarHasCaptionAndHideButtonThatHidesItAndTellsTheSi
     EXPECT_EQ(rcClient.right - 3, rcHide.right) << "in the caption's right end";
     EXPECT_EQ(3, rcHide.top);
     EXPECT_EQ(rcHide.Width(), rcHide.Height()) << "as high as the caption";
+    CXTPControl* pExpand = Expand(pBar);
+    ASSERT_NE(nullptr, pExpand);
+    ASSERT_TRUE(pExpand->IsVisible()) << "shown always, as the option says";
+    CRect rcExpand = pExpand->GetRect();
+    EXPECT_EQ(rcHide.left, rcExpand.right) << "the expand button ends where the hide button begins";
+    EXPECT_EQ(rcHide.top, rcExpand.top);
+    EXPECT_EQ(rcHide.Size(), rcExpand.Size());
     for (int i = 0; i < pBar->GetControlCount(); i++) {
         CXTPControl* pControl = pBar->GetControl(i);
         if (pControl->GetID() != XTP_ID_TOOLBAR_HIDE && pControl->GetID() != XTP_ID_TOOLBAR_EXPAND) {
@@ -208,7 +215,7 @@ TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Open(600);
-        frame->GetCommandBars()->GetCommandBarsOptions()->bSyncFloatingBars = c.sync;
+        frame->GetCommandBars()->GetOptions()->bSyncFloatingBars = c.sync;
         CXTPToolBar* pBar = frame->AddProgramToolBar(xtpBarFloating);
         ASSERT_NE(nullptr, pBar);
         frame->SetForegroundWindow();
@@ -235,7 +242,7 @@ TEST_F(ToolBarLayout, FloatingBarFollowsTheFramesActivationWithSyncFloatingBars)
 TEST_F(ToolBarLayout, ExpandButtonClickedListsTheControlsThatDidNotFit)
 {
     Open(320);
-    frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = FALSE;
     CXTPToolBar* pBar = frame->AddProgramToolBar();
     ASSERT_NE(nullptr, pBar);
     frame->Layout();

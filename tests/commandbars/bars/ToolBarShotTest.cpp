@@ -34,7 +34,7 @@ TEST(ToolBarShot, DockedWithExpandButtonAndFloatingWithCaption)
     CXTPPaintManager::SetTheme(0);
     auto* frame = new CToolBarFrame();
     ASSERT_TRUE(frame->CreateFrame(420, 200));
-    frame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = FALSE;
     CXTPToolBar* bar = frame->AddProgramToolBar();
     ASSERT_NE(nullptr, bar);
     frame->Layout();

@@ -204,7 +204,7 @@ TEST_F(ExpandLists, ExpandButtonOpensThePopupTheSiteOffers)
     frame = new CListsFrame();
     ASSERT_TRUE(frame->CreateFrame(320, 300));
     bars = frame->GetCommandBars();
-    bars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    bars->GetOptions()->bShowExpandButtonAlways = FALSE;
     CXTPToolBar* pBar = frame->AddProgramToolBar();
     ASSERT_NE(nullptr, pBar);
     frame->Layout();

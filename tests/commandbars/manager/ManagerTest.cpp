@@ -110,11 +110,11 @@ TEST(Manager, HiddenCommandsAndPopupsThatHaveNothingElse)
     EXPECT_FALSE(commandBars.IsControlHidden(pAllHidden));
     commandBars.ResetUsageData();
     EXPECT_TRUE(commandBars.IsControlHidden(pAllHidden));
-    commandBars.GetCommandBarsOptions()->bAutoHideUnusedPopups = FALSE;
+    commandBars.GetOptions()->bAutoHideUnusedPopups = FALSE;
     EXPECT_FALSE(commandBars.IsControlHidden(pAllHidden));
 
     // A popup whose bar (wrongly) holds the popup itself is answered, not looped over.
-    commandBars.GetCommandBarsOptions()->bAutoHideUnusedPopups = TRUE;
+    commandBars.GetOptions()->bAutoHideUnusedPopups = TRUE;
     CXTPControlPopup* pLoop = AddPopup(bar.GetControls(), {101});
     pLoop->GetCommandBar()->GetControls()->Add(new CXTPControlPopup(), 0);
     static_cast<CXTPControlPopup*>(pLoop->GetCommandBar()->GetControl(1))->SetCommandBar(pLoop->GetCommandBar());
@@ -151,7 +151,7 @@ TEST(Manager, AltKeySelectsTheFirstOfTwoMarkedControlsWithoutOpeningIt)
     EXPECT_EQ(1, activations(0)) << "a single mark activates";
     EXPECT_FALSE(pCommandBars->OnKeyMnemonic('Q'));
 
-    pCommandBars->GetCommandBarsOptions()->keyboardCuesUse = 2;
+    pCommandBars->GetOptions()->keyboardCuesUse = 2;
     EXPECT_FALSE(pCommandBars->OnKeyMnemonic('D')) << "mnemonics switched off";
 
     // The customize selection is told to the site once per change.

@@ -47,8 +47,8 @@ TEST_F(OptionsRegistryTest, EveryBasicValueIsWritten)
     EXPECT_FALSE(HasValue(L"UsedCommands")) << "an empty set is not written";
     EXPECT_FALSE(HasValue(L"DblClickFloat")) << "the registry keeps the basic set only";
 
-    pBars->GetCommandBarsOptions()->bLargeIcons = TRUE;
-    pBars->GetCommandBarsOptions()->animationType = 3;
+    pBars->GetOptions()->bLargeIcons = TRUE;
+    pBars->GetOptions()->animationType = 3;
     pBars->HideCommand(28501);
     pBars->SetCommandUsed(28501);
     pBars->SaveOptions(L"CommandBars2");
@@ -58,8 +58,8 @@ TEST_F(OptionsRegistryTest, EveryBasicValueIsWritten)
     pLoaded->HideCommand(28501);
     EXPECT_TRUE(pLoaded->IsCommandHidden(28501));
     pLoaded->LoadOptions(L"CommandBars2");
-    EXPECT_TRUE(pLoaded->GetCommandBarsOptions()->bLargeIcons);
-    EXPECT_EQ(pLoaded->GetCommandBarsOptions()->animationType, 3);
+    EXPECT_TRUE(pLoaded->GetOptions()->bLargeIcons);
+    EXPECT_EQ(pLoaded->GetOptions()->animationType, 3);
     EXPECT_FALSE(pLoaded->IsCommandHidden(28501)) << "the used set came back";
     pLoaded->InternalRelease();
 }
@@ -75,11 +75,14 @@ TEST_F(OptionsRegistryTest, OldSchemaAndDamagedListsLeaveTheUsedSet)
     {
         const char* what;
         DWORD schema;
+        DWORD schemaType;
         int blobBytes;  // -1: the list as saved
-    } cases[] = {{"schema 7", 7, -1}, {"count beyond the data", 17, 6}};
+    } cases[] = {{"schema 7", 7, REG_DWORD, -1},
+                 {"schema 7 stored as four bytes", 7, REG_BINARY, -1},
+                 {"count beyond the data", 17, REG_DWORD, 6}};
     for (const Case& c : cases) {
         DWORD schema = c.schema;
-        SHSetValueW(HKEY_CURRENT_USER, kKey, L"Schema", REG_DWORD, &schema, sizeof(schema));
+        SHSetValueW(HKEY_CURRENT_USER, kKey, L"Schema", c.schemaType, &schema, sizeof(schema));
         if (c.blobBytes >= 0) {
             BYTE blob[8] = {5, 0, 0, 0, 1, 2, 3, 4};
             SHSetValueW(HKEY_CURRENT_USER, kKey, L"UsedCommands", REG_BINARY, blob, c.blobBytes);

@@ -14,6 +14,9 @@
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/frame/XTPReBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 namespace {
 
@@ -600,4 +603,105 @@ TEST_F(BarStateTest, AUserBarComingBackGoesIntoTheFramesRebarWhenItHasOne)
         }
         Close(pLoaded);
     }
+}
+
+TEST_F(BarStateTest, ABarShownAfterASaveWithItHiddenComesBackShown)
+{
+    CStateFrame* pFrame = Open();
+    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
+    pFrame->Bar(kToolsBar)->SetVisible(FALSE);
+    pCommandBars->SaveBarState(kProfile);
+    ASSERT_EQ(CStoredLayout::Number(L"CommandBars2-Bar0", L"Visible"), 0u);
+    pFrame->Bar(kToolsBar)->SetVisible(TRUE);
+    pCommandBars->SaveBarState(kProfile);
+    EXPECT_FALSE(CStoredLayout::Has(L"CommandBars2-Bar0", L"Visible")) << "the old value stayed in the section";
+    Close(pFrame);
+
+    CStateFrame* pLoaded = Reopen();
+    ASSERT_NE(pLoaded, nullptr);
+    EXPECT_TRUE(pLoaded->Bar(kToolsBar)->IsVisible());
+    EXPECT_TRUE(::IsWindowVisible(pLoaded->Bar(kToolsBar)->GetSafeHwnd()));
+}
+
+TEST_F(BarStateTest, ARefusedLoadLeavesTheCustomIconsOut)
+{
+    const int kIconSize = 16;
+    auto ownImages = [](CStateFrame* pFrame) {
+        auto* pImages = new CXTPImageManager;
+        pFrame->GetCommandBars()->SetImageManager(pImages);
+        return pImages;
+    };
+    CStateFrame* pFrame = Open();
+    CXTPImageManager* pImages = ownImages(pFrame);
+    BYTE* pBits = nullptr;
+    CXTPImageManagerIconHandle hIcon;
+    hIcon.AttachBitmap(XTPCreateAlphaDIB(kIconSize, kIconSize, &pBits));
+    ASSERT_NE(pBits, nullptr);
+    memset(pBits, 0x80, kIconSize * kIconSize * 4);
+    const UINT nIconId = pImages->AddIconWithNewSet(hIcon);
+    ASSERT_GT(nIconId, 0u);
+    pFrame->Bar(kToolsBar)->GetControl(1)->SetCustomIconId(static_cast<int>(nIconId));
+    pFrame->GetCommandBars()->SaveBarState(kProfile, FALSE);
+    Close(pFrame);
+    const std::vector<BYTE> blob = CStoredLayout::Binary(L"CommandBars2-Controls", L"Controls");
+    ASSERT_GT(blob.size(), 40u);
+
+    struct Case
+    {
+        const char* what;
+        std::vector<BYTE> data;
+        bool iconLoaded;
+    } cases[] = {
+        {"as saved", blob, true},
+        {"cut at the last byte", std::vector<BYTE>(blob.begin(), blob.end() - 1), false},
+    };
+    for (const Case& c : cases) {
+        CStoredLayout::SetBinary(L"CommandBars2-Controls", L"Controls", c.data);
+        CStateFrame* pLoaded = Open();
+        CXTPImageManager* pLive = ownImages(pLoaded);
+        pLoaded->GetCommandBars()->LoadBarState(kProfile);
+        EXPECT_EQ(pLive->GetIconSet(nIconId) != nullptr, c.iconLoaded) << c.what;
+        EXPECT_EQ(pLoaded->Bar(kToolsBar)->GetControl(1)->GetCustomIconId() > 0, c.iconLoaded) << c.what;
+        Close(pLoaded);
+    }
+}
+
+TEST_F(BarStateTest, RecordsEndAtTheFirstOneMissingWhateverTheSummarySays)
+{
+    CStateFrame* pFrame = Open();
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+    CStoredLayout::SetNumber(L"CommandBars2-Summary", L"Bars", 1024);
+    CXTPToolBarInfoList state;
+    state.LoadState(kProfile, 1024);
+    EXPECT_EQ(state.m_arrInfo.size(), 2u);
+
+    SHDeleteKeyW(HKEY_CURRENT_USER, CStoredLayout::Key(L"CommandBars2-Bar0"));
+    CXTPToolBarInfoList gap;
+    gap.LoadState(kProfile, 1024);
+    EXPECT_TRUE(gap.m_arrInfo.empty()) << "a record after a missing one is not read";
+}
+
+TEST_F(BarStateTest, AStoredPlaceBeforeTheDockBarsStartComesBackInsideIt)
+{
+    CStateFrame* pFrame = Open();
+    pFrame->GetCommandBars()->DockCommandBar(pFrame->Bar(kViewBar), xtpBarRight);
+    pFrame->RecalcLayout();
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+    // As an older save left it: the gripper 100 pixels above the dock bar.
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"YPos", static_cast<DWORD>(-100));
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"MRUDockTopPos", static_cast<DWORD>(-100));
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"MRUDockBottomPos", static_cast<DWORD>(-40));
+
+    CStateFrame* pLoaded = Reopen();
+    ASSERT_NE(pLoaded, nullptr);
+    pLoaded->RecalcLayout();
+    CXTPDockBar* pRight = pLoaded->GetCommandBars()->GetDockBar(xtpBarRight);
+    ASSERT_EQ(pLoaded->Bar(kViewBar)->GetDockBar(), pRight);
+    CRect rcView, rcRight;
+    pLoaded->Bar(kViewBar)->GetWindowRect(&rcView);
+    pRight->GetWindowRect(&rcRight);
+    EXPECT_EQ(rcView.top, rcRight.top);
+    EXPECT_EQ(pLoaded->Bar(kViewBar)->GetDockContext()->m_rectMRUDockPos.top, 0);
 }

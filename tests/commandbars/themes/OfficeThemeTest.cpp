@@ -10,6 +10,8 @@
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
 #include "toolkit/commandbars/themes/XTPOfficeTheme.h"
 #include "toolkit/common/dc/XTPFontDC.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIcon.h"
 
 using XTPPaintThemes::CXTPOfficeTheme;
 
@@ -293,4 +295,66 @@ TEST_F(OfficeTheme, AnOpenPopupJoinsTheControlThatOpenedIt)
     popup.DestroyWindow();
     bar.DestroyWindow();
     site.DestroyWindow();
+}
+
+TEST_F(OfficeTheme, SplitMenuItemRaisesItsArrowPartOnlyWhileThePointerIsOnIt)
+{
+    CTestSite site;
+    ASSERT_TRUE(site.Create(CRect(0, 0, 200, 100)));
+    CXTPPopupBar popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 0, 180, 60,
+                               site.GetSafeHwnd(), nullptr));
+    CXTPControl* pItem = popup.GetControls()->Add(new CThemeTestControl(xtpControlSplitButtonPopup), 0);
+    pItem->SetCaption(L"&Neu");
+    CTestCanvas measure(10, 10, kBackground);
+    CSize size = m_theme.DrawControl(measure.DC(), pItem, FALSE);
+    const CRect rc(2, 2, 178, 2 + size.cy);
+    pItem->SetRect(rc);
+    const int nDivider = rc.right - 20;
+    struct Case
+    {
+        int selected;
+        COLORREF divider, arrowPart;
+        const char* what;
+    };
+    const Case cases[] = {
+        {1, DistinctColour(32), DistinctColour(33), "under the mouse: the arrow part framed and filled"},
+        {2, DistinctColour(32), DistinctColour(31), "from the keyboard: a divider on the highlight"},
+        {0, DistinctColour(40), kBackground, "idle: a divider only"},
+    };
+    for (const Case& c : cases) {
+        pItem->SetSelected(c.selected);
+        CTestCanvas canvas(180, 60, kBackground);
+        m_theme.DrawControl(canvas.DC(), pItem, TRUE);
+        EXPECT_EQ(c.divider, canvas.Pixel(nDivider, rc.top + 3)) << c.what;
+        EXPECT_EQ(c.arrowPart, canvas.Pixel(rc.right - 3, rc.top + 3)) << c.what;
+    }
+    popup.DestroyWindow();
+    site.DestroyWindow();
+}
+
+TEST_F(OfficeTheme, AHotCheckedIconIsLiftedWithItsShadowLikeAHotOne)
+{
+    const UINT kIcon = 61102;
+    AddRedIcon(kIcon);
+    CXTPImageManagerIcon* pIcon = XTPImageManager()->GetImage(kIcon, 16);
+    ASSERT_NE(nullptr, pIcon);
+    const COLORREF clrRed = RGB(255, 0, 0);
+    struct Case
+    {
+        int selected, checked;
+        BOOL lifted;
+    };
+    const Case cases[] = {{1, 0, TRUE}, {1, 1, TRUE}, {0, 1, FALSE}};
+    for (const Case& c : cases) {
+        CTestCanvas canvas(40, 40, kBackground);
+        m_theme.DrawImage(canvas.DC(), CPoint(10, 10), CSize(16, 16), pIcon, c.selected, FALSE, TRUE, c.checked, FALSE,
+                          FALSE);
+        int n = static_cast<int>(&c - cases);
+        EXPECT_EQ(c.lifted ? clrRed : kBackground, canvas.Pixel(9, 9)) << "one pixel up and left, case " << n;
+        if (c.lifted)
+            EXPECT_NE(kBackground, canvas.Pixel(26, 26)) << "the shadow one pixel down and right, case " << n;
+        else
+            EXPECT_EQ(clrRed, canvas.Pixel(10, 10)) << "in place, case " << n;
+    }
 }

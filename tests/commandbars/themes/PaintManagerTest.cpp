@@ -3,6 +3,7 @@
 // measured and read back pixel by pixel.
 #include <gtest/gtest.h>
 #include "commandbars/CommandBarsTestSupport.h"
+#include "ThemeTestSupport.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -39,30 +40,6 @@ CString FaceOf(CFont* pFont)
     LOGFONT lf = {};
     pFont->GetLogFont(&lf);
     return lf.lfFaceName;
-}
-
-// A 16 x 16 icon, opaque red all over.
-void AddRedIcon()
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    HBITMAP hColor = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    BYTE* p = static_cast<BYTE*>(pBits);
-    for (int i = 0; i < 16 * 16; i++)
-        p[i * 3 + 0] = 0, p[i * 3 + 1] = 0, p[i * 3 + 2] = 255;
-    HBITMAP hMask = CreateBitmap(16, 16, 1, 1, nullptr);
-    HDC hDC = CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = SelectObject(hDC, hMask);
-    PatBlt(hDC, 0, 0, 16, 16, BLACKNESS);
-    SelectObject(hDC, hOld);
-    DeleteDC(hDC);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = CreateIconIndirect(&info);
-    XTPImageManager()->SetIcon(CXTPImageManagerIconHandle(hIcon), kRedIcon, CSize(16, 16));
-    DestroyIcon(hIcon);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
 }
 
 class PaintManager : public testing::Test
@@ -237,7 +214,7 @@ TEST_F(PaintManager, CaptionOverrideDecidesTheMnemonicUnderline)
 
 TEST_F(PaintManager, ToolbarSizesFollowTheControlType)
 {
-    AddRedIcon();
+    AddRedIcon(kRedIcon);
     CDC* pDC = m_canvas.DC();
     CXTPFontDC font(pDC, m_theme.GetRegularFont());
     CSize szText = TextSize(pDC, L"Suchen");
@@ -319,7 +296,7 @@ TEST_F(PaintManager, ClassicStatesByPixel)
 
 TEST_F(PaintManager, DisabledIconsAreEmbossedAndPressedOnesShift)
 {
-    AddRedIcon();
+    AddRedIcon(kRedIcon);
     CXTPImageManagerIcon* pIcon = XTPImageManager()->GetImage(kRedIcon, 16);
     ASSERT_NE(nullptr, pIcon);
     COLORREF clrRed = RGB(255, 0, 0);
@@ -417,4 +394,42 @@ TEST(PaintOwnership, ManagersHandedAgainAreKept)
         bar.SetCommandBars(nullptr);
     }
     EXPECT_TRUE(managerThemeGone) << "the manager releases its own at the end";
+}
+
+TEST_F(PaintManager, ClassicDisabledSplitButtonSelectedFromTheKeyboardIsSunkenLikeAPlainButton)
+{
+    COLORREF clrShadow = m_theme.GetColor(COLOR_3DSHADOW), clrLight = m_theme.GetColor(COLOR_3DHIGHLIGHT);
+    for (XTPControlType type : {xtpControlButton, xtpControlSplitButtonPopup}) {
+        for (int selected : {1, 2}) {
+            CXTPControl* pControl = Add(m_bar, type, 0, L"");
+            pControl->SetEnabled(FALSE);
+            pControl->SetSelected(selected);
+            CTestCanvas canvas(60, 30, kBackground);
+            const CRect rc(2, 2, 50, 26);
+            m_theme.DrawControlEntry(canvas.DC(), pControl, rc);
+            if (selected == 2) {
+                EXPECT_EQ(clrShadow, canvas.Pixel(rc.left, rc.top)) << "type " << type;
+                EXPECT_EQ(clrLight, canvas.Pixel(rc.left + 20, rc.bottom - 1)) << "type " << type;
+            } else {
+                EXPECT_EQ(kBackground, canvas.Pixel(rc.left, rc.top)) << "a mouse selection of a disabled control, type "
+                                                                       << type;
+            }
+        }
+    }
+}
+
+TEST_F(PaintManager, ClassicDisabledComboDropButtonIsOnlyItsArrow)
+{
+    const CRect rc(10, 2, 27, 22);
+    for (BOOL bEnabled : {TRUE, FALSE}) {
+        CTestCanvas canvas(40, 30, kBackground);
+        m_theme.DrawComboDropButton(canvas.DC(), rc, bEnabled, FALSE, FALSE);
+        // The button lies one pixel in at the left, two at the top, right and bottom.
+        const CRect rcButton(rc.left + 1, rc.top + 2, rc.right - 2, rc.bottom - 2);
+        EXPECT_EQ(bEnabled ? m_theme.GetColor(COLOR_3DHIGHLIGHT) : kBackground,
+                  canvas.Pixel(rcButton.left, rcButton.top))
+            << (bEnabled ? "enabled: a flat frame" : "disabled: no frame");
+        EXPECT_EQ(bEnabled ? m_theme.GetColor(COLOR_3DFACE) : kBackground, canvas.Pixel(rcButton.left + 2, rcButton.top + 2));
+        EXPECT_GT(canvas.CountPixels(rcButton, m_theme.GetColor(COLOR_BTNTEXT)), 3) << "the arrow in the text colour";
+    }
 }

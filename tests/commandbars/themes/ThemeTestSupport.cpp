@@ -1,5 +1,29 @@
 #include "ThemeTestSupport.h"
 #include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
+
+void AddRedIcon(UINT nId)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, 16, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hColor = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    BYTE* p = static_cast<BYTE*>(pBits);
+    for (int i = 0; i < 16 * 16; i++)
+        p[i * 3 + 0] = 0, p[i * 3 + 1] = 0, p[i * 3 + 2] = 255;
+    HBITMAP hMask = CreateBitmap(16, 16, 1, 1, nullptr);
+    HDC hDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, hMask);
+    PatBlt(hDC, 0, 0, 16, 16, BLACKNESS);
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = CreateIconIndirect(&info);
+    XTPImageManager()->SetIcon(CXTPImageManagerIconHandle(hIcon), nId, CSize(16, 16));
+    DestroyIcon(hIcon);
+    DeleteObject(hColor);
+    DeleteObject(hMask);
+}
 
 void ApplySpec(CXTPControl* pControl, const ControlSpec& spec)
 {

@@ -27,6 +27,9 @@ struct ControlSpec
     BOOL beginGroup;
 };
 
+// Puts a 16 x 16 icon, opaque red all over, into the shared image manager under the id.
+void AddRedIcon(UINT nId);
+
 // Gives the control the spec's caption (when there is one), style and states.
 void ApplySpec(CXTPControl* pControl, const ControlSpec& spec);
 

@@ -17,7 +17,7 @@ struct OptionsPage : BarsTest
     CXTPCustomizeOptionsPage* pPage = nullptr;
 
     ~OptionsPage() override { Hide(); }
-    CXTPCommandBarsOptions* Options() { return pBars->GetCommandBarsOptions(); }
+    CXTPCommandBarsOptions* Options() { return pBars->GetOptions(); }
     void Show()
     {
         pSheet = new CXTPCustomizeSheet(pBars, &site);

@@ -116,7 +116,7 @@ TEST_F(ProgramCustomize, LargeIconsReLayTheToolbarAtOnce)
         ptRing = InFramePicture(ToolBar()->GetControl(0), 1);
         after = ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_large_icons.png");
     });
-    EXPECT_TRUE(Bars()->GetCommandBarsOptions()->bLargeIcons);
+    EXPECT_TRUE(Bars()->GetOptions()->bLargeIcons);
     EXPECT_GT(rcBarAfter.Height(), rcBarBefore.Height());
     EXPECT_GT(rcButtonAfter.Height(), rcButtonBefore.Height());
     EXPECT_GT(rcButtonAfter.Width(), rcButtonBefore.Width());
@@ -270,7 +270,7 @@ void ExpectCustomized(CProgramFrame* pFrame)
     EXPECT_FALSE(pOwn->IsBuiltIn());
     EXPECT_FALSE(pOwn->IsVisible());
     EXPECT_EQ(nullptr, FindByTitle(pBars, L"Benutzerdefiniert 1"));
-    EXPECT_TRUE(pBars->GetCommandBarsOptions()->bLargeIcons);
+    EXPECT_TRUE(pBars->GetOptions()->bLargeIcons);
 }
 
 TEST(ProgramRestart, SecondProcessHasTheCustomizedLayout)
@@ -371,7 +371,7 @@ TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
             sheet.SetActivePage(kOptionsPage);
             testpump::PumpUntilIdle();
             click(::GetDlgItem(sheet.GetPage(kOptionsPage)->GetSafeHwnd(), XTP_IDC_CHECK_LARGEICONS));
-            EXPECT_TRUE(testpump::PumpUntil([&] { return Bars()->GetCommandBarsOptions()->bLargeIcons != FALSE; }));
+            EXPECT_TRUE(testpump::PumpUntil([&] { return Bars()->GetOptions()->bLargeIcons != FALSE; }));
             testpump::PumpUntilIdle();
         });
     ExpectCustomized(pFrame);

@@ -79,7 +79,7 @@ int CProgramFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CXTPPaintManager::SetTheme(kWhidbeyTheme);
     static const UINT hidden[] = {ID_FILE_PRINT, kPrintPreview};
     pCommandBars->HideCommands(hidden, 2);
-    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    pCommandBars->GetOptions()->bAlwaysShowFullMenus = FALSE;
     pCommandBars->GetShortcutManager()->SetAccelerators(IDR_MAINFRAME);
     if (m_bLoad) {
         pCommandBars->LoadOptions(kProgramProfile);

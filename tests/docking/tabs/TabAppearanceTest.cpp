@@ -128,3 +128,38 @@ TEST(TabAppearance, EveryRegisteredStripFollowsOptionChanges)
     EXPECT_EQ(0, shared->m_arrAtoms.GetSize()) << "hosts leave the list when they go";
     shared->InternalRelease();
 }
+
+namespace {
+
+// Takes another strip off the list while it is laid out, as a host that
+// rebuilds or deletes its strips does.
+class CRemovingHost : public CTabTestHost
+{
+public:
+    using CTabTestHost::CTabTestHost;
+    void Reposition() override
+    {
+        CTabTestHost::Reposition();
+        if (m_pRemove)
+            m_pPaintManager->RemoveAtom(m_pRemove);
+    }
+    CXTPTabManagerAtom* m_pRemove = nullptr;
+};
+
+} // namespace
+
+TEST(TabAppearance, AStripTakenOffTheListDuringARefreshIsNotAskedAfterwards)
+{
+    CXTPTabPaintManager* shared = new CXTPTabPaintManager();
+    {
+        CRemovingHost remover(shared);
+        CTabTestHost gone(shared), staying(shared);
+        remover.m_pRemove = &gone;
+        int goneBefore = gone.m_nRepositions, stayingBefore = staying.m_nRepositions;
+        shared->SetPosition(xtpTabPositionLeft);
+        EXPECT_EQ(goneBefore, gone.m_nRepositions);
+        EXPECT_EQ(stayingBefore + 1, staying.m_nRepositions) << "the others are still asked";
+        EXPECT_EQ(2, shared->m_arrAtoms.GetSize());
+    }
+    shared->InternalRelease();
+}

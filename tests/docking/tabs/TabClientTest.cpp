@@ -16,6 +16,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPFrameWndBase.h"
 #include "toolkit/tabs/XTPTabClientWnd.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
 
@@ -121,6 +122,23 @@ TEST_F(TabClient, TabsFollowTheVisibleChildrenTheirTitlesAndTheActiveOne)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(m_pFrame->m_hWndMDIClient));
 }
 
+TEST_F(TabClient, TheStripAndPagesFollowItsPaintManagersPositionAtOnce)
+{
+    CMDIChildWnd* pFirst = AddChild(L"Spiele");
+    CMDIChildWnd* pSecond = AddChild(L"Angebote");
+    ASSERT_TRUE(m_client.Attach(m_pFrame));
+    CXTPTabClientWorkspace* pWorkspace = m_client.GetWorkspace(0);
+    CRect rcControl = pWorkspace->GetControlRect();
+    ASSERT_EQ(rcControl.top, pWorkspace->GetHeaderRect().top);
+
+    m_client.GetPaintManager()->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(rcControl.bottom, pWorkspace->GetHeaderRect().bottom) << "the strip moved without a resize";
+    CRect rcPage = pWorkspace->GetClientRect();
+    EXPECT_LT(rcPage.top, 5);
+    for (CWnd* pChild : {static_cast<CWnd*>(pFirst), static_cast<CWnd*>(pSecond)})
+        EXPECT_EQ(rcPage, ChildRect(pChild)) << "the pages moved above the strip";
+}
+
 TEST_F(TabClient, AFrameDestroyedWhileAttachedLeavesTheClientObjectDetached)
 {
     AddChild(L"Spiele");
@@ -209,7 +227,7 @@ TEST_F(TabClient, RecalcAllBarsRefreshesTheTabs)
     ASSERT_TRUE(m_pFrame->CreateCommandBars());
     AddChild(L"Eins");
     ASSERT_TRUE(m_client.Attach(m_pFrame, TRUE));
-    EXPECT_EQ(m_pFrame->GetCommandBars(), m_client.GetCommandBars());
+    EXPECT_EQ(static_cast<CXTPTabClientSite*>(m_pFrame), m_client.GetSite());
     // Made without the client seeing it: no idle time passes.
     CMDIChildWnd* pChild = new CMDIChildWnd;
     ::SendMessageW(m_client.m_hWnd, WM_SETREDRAW, FALSE, 0);

@@ -2,6 +2,7 @@
 // page switching and sizing, keys, the close button, focus after a mouse
 // selection, OLE drags over tabs, and a picture of the program's view.
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 #include "framework/controls/CEdit.h"
 #include "framework/controls/CListBox.h"
@@ -217,4 +218,64 @@ TEST(TabScreenshot, ProgramViewWithTwoPages)
             dark += shot.Pixel(x, y) == ::GetSysColor(COLOR_BTNTEXT);
     EXPECT_GT(dark, 20) << "the selected tab's caption in the text colour";
     EXPECT_TRUE(f.tabs.GetPaintManager()->m_bDisableLunaColors);
+}
+
+TEST(TabControl, OptionsOfItsOwnPaintManagerLayItOutAtOnce)
+{
+    Fixture f;
+    f.Fill();
+    CXTPTabPaintManager* paint = f.tabs.GetPaintManager();
+    CRect client = CXTPClientRect(&f.tabs);
+    ASSERT_EQ(client.top, f.tabs.GetHeaderRect().top);
+
+    paint->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(client.bottom, f.tabs.GetHeaderRect().bottom) << "the strip moved without a resize";
+    CRect expected = client;
+    paint->AdjustClientRect(&f.tabs, expected);
+    CRect page;
+    ::GetWindowRect(f.first.m_hWnd, &page);
+    ::MapWindowPoints(nullptr, f.tabs.m_hWnd, reinterpret_cast<POINT*>(&page), 2);
+    EXPECT_EQ(expected, page) << "the page moved above the strip";
+    EXPECT_LT(page.top, 5);
+
+    paint->SetLayout(xtpTabLayoutFixed);
+    for (int i = 0; i < 2; i++)
+        EXPECT_EQ(70, f.tabs.GetItem(i)->GetRect().Width()) << "fixed width at once, tab " << i;
+
+    f.parent.UpdateWindow();
+    f.tabs.UpdateWindow();
+    testshot::Image shot = testshot::CaptureWindow(f.parent.m_hWnd);
+    testshot::Save(shot, L"tabs_control_moved_to_bottom.png");
+    // The parent's client holds the control at (10, 10).
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.Pixel(10 + expected.left + 200, 10 + expected.top + 3))
+        << "the page where the strip was";
+    CRect tab = f.tabs.GetItem(0)->GetRect();
+    EXPECT_NE(::GetSysColor(COLOR_WINDOW), shot.Pixel(10 + tab.CenterPoint().x, 10 + client.bottom - 5))
+        << "a tab at the bottom";
+}
+
+TEST(TabControl, APaintManagerHandedOnLaysOutEveryControlUsingIt)
+{
+    Fixture f;
+    f.Fill();
+    auto other = std::make_unique<CXTPTabControl>();
+    ASSERT_TRUE(other->Create(WS_CHILD | WS_VISIBLE, CRect(10, 320, 410, 345), &f.parent, kTabId + 1));
+    other->InsertItem(0, L"Info");
+    CXTPTabPaintManager* own = other->GetPaintManager();
+    own->InternalAddRef();
+    CXTPTabPaintManager* shared = f.tabs.GetPaintManager();
+    shared->InternalAddRef();
+    other->SetPaintManager(shared);
+    EXPECT_EQ(0, own->m_arrAtoms.GetSize()) << "the control left its old paint manager's list";
+    own->InternalRelease();
+    EXPECT_EQ(2, shared->m_arrAtoms.GetSize());
+
+    shared->SetPosition(xtpTabPositionBottom);
+    EXPECT_EQ(CXTPClientRect(&f.tabs).bottom, f.tabs.GetHeaderRect().bottom);
+    EXPECT_EQ(CXTPClientRect(other.get()).bottom, other->GetHeaderRect().bottom);
+
+    other.reset();
+    EXPECT_EQ(1, shared->m_arrAtoms.GetSize()) << "a control that goes leaves the list";
+    shared->SetLayout(xtpTabLayoutFixed);
+    EXPECT_EQ(70, f.tabs.GetItem(0)->GetRect().Width());
 }

@@ -214,6 +214,7 @@ TEST(PropExchangeRegistry, ObjectsByClassName)
     EXPECT_EQ((DWORD)REG_NONE, key.ValueType(L"S\\Exact", L"Class"));
     EXPECT_STREQ(L"CPropTestCircle", key.StringValue(L"S\\Derived", L"Class"));
     key.SetString(L"S\\Unknown", L"Class", L"CNoSuchClass");
+    key.SetString(L"S\\Empty", L"Class", L"");
     key.SetString(L"S\\Stranger", L"Class", L"CPropTestStranger");
 
     CXTPPropExchangeRegistry px(TRUE, key.get(), L"S");
@@ -228,7 +229,9 @@ TEST(PropExchangeRegistry, ObjectsByClassName)
     };
     EXPECT_EQ(RUNTIME_CLASS(CPropTestShape), load(L"Exact"));
     EXPECT_EQ(RUNTIME_CLASS(CPropTestCircle), load(L"Derived"));
-    EXPECT_EQ(RUNTIME_CLASS(CPropTestShape), load(L"Unknown"));
+    // A name that names no class is refused, not read as the base class.
+    EXPECT_EQ(nullptr, load(L"Unknown"));
+    EXPECT_EQ(nullptr, load(L"Empty"));
     const int nStrangers = CPropTestStranger::s_nCreated;
     EXPECT_EQ(nullptr, load(L"Stranger"));
     EXPECT_EQ(nStrangers, CPropTestStranger::s_nCreated) << "an object of the wrong kind was built";

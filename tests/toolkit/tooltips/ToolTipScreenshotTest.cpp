@@ -117,3 +117,31 @@ INSTANTIATE_TEST_SUITE_P(
                       StyleShot{xtpToolTipOffice2007, L"tooltip_office2007.png", L"Tickets suchen"}));
 
 } // namespace
+
+TEST(ToolTipFit, TheSystemTipFitsItsLineAndLosesAnEarlierTitle)
+{
+    COwnerWnd owner;
+    ASSERT_TRUE(owner.CreateAt(200, 200, 300, 120));
+    owner.tools = {{1, {10, 10, 200, 60}, L"sortieren nach: Spiel", L"Spalte", L"Klicken sortiert die Zeilen."}};
+    ::SetForegroundWindow(owner.GetSafeHwnd());
+    testpump::PumpUntilIdle();
+    CXTPToolTipContext context;
+    context.SetDelayTime(TTDT_INITIAL, 10);
+    // With a title first, then without one: the second tip is one line again.
+    for (BOOL bTitle : {FALSE, TRUE, FALSE}) {
+        context.ShowTitleAndDescription(bTitle, TTI_NONE);
+        MoveMouse(context, owner, owner.ScreenPoint(250, 100));
+        testshot::Image image = ShowAndCapture(context, owner);
+        ASSERT_GT(image.width, 20) << "title " << bTitle;
+        if (bTitle)
+            continue;
+        EXPECT_FALSE(testshot::Save(image, L"tooltip_standard_one_line.png").empty());
+        EXPECT_LT(image.height, 30) << "a one-line tip is about one line high";
+        // The text is in its upper half, not pushed down by an empty title.
+        int nTopDark = 0;
+        for (int y = 0; y < image.height / 2; y++)
+            for (int x = 0; x < image.width; x++)
+                nTopDark += GetRValue(image.Pixel(x, y)) < 100 ? 1 : 0;
+        EXPECT_GT(nTopDark, 10);
+    }
+}

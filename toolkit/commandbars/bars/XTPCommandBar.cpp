@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/CFrameWnd.h"
@@ -230,7 +231,7 @@ CSize CXTPCommandBar::GetIconSize() const
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
         return m_szIcons != CSize(0, 0) ? m_szIcons : CSize(16, 16);
-    CXTPCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = pCommandBars->GetOptions();
     if (m_barType == xtpBarTypePopup)
         return m_szIcons != CSize(0, 0) ? m_szIcons : pOptions->szPopupIcons;
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
@@ -240,17 +241,45 @@ CSize CXTPCommandBar::GetIconSize() const
     return size;
 }
 
+CSize CXTPCommandBar::GetButtonSize() const
+{
+    if (HasFixedButtonSize())
+        return m_szButtons;
+    CSize szIcon = GetIconSize();
+    return CSize(szIcon.cx + 6, szIcon.cy + 6);
+}
+
 CSize CXTPCommandBar::GetLargeIconSize() const
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
         return m_szIcons != CSize(0, 0) ? CSize(m_szIcons.cx * 2, m_szIcons.cy * 2) : CSize(32, 32);
-    CXTPCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CXTPCommandBarsOptions* pOptions = pCommandBars->GetOptions();
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
                                           : (pOptions->szIcons != CSize(0, 0) ? pOptions->szIcons : CSize(16, 16));
     if (m_szButtons == CSize(0, 0))
         size = pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons : CSize(size.cx * 2, size.cy * 2);
     return size;
+}
+
+void CXTPCommandBar::SetTitle(const CString& strTitle)
+{
+    m_strTitle = strTitle;
+    m_dwPendingFlags &= ~XTP_BAR_PENDING_REDRAW;
+    if (GetSafeHwnd() && !IsRedrawLocked())
+        ::InvalidateRect(GetSafeHwnd(), nullptr, FALSE);
+}
+
+CRect CXTPCommandBar::GetCaptionTitleRect(CRect rcStrip) const
+{
+    CRect rcTitle = rcStrip;
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        CRect rc = pControl->GetRect();
+        if (pControl->IsVisible() && rc.top < rcStrip.bottom && rc.bottom > rcStrip.top && rc.left < rcTitle.right)
+            rcTitle.right = std::max(static_cast<int>(rcTitle.left), static_cast<int>(rc.left));
+    }
+    return rcTitle;
 }
 
 void CXTPCommandBar::UnlockRedraw()

@@ -136,7 +136,8 @@ public:
     void SetBarPosition(XTPBarPosition position) { m_barPosition = position; }
     BOOL IsVerticalPosition() const;
     CString GetTitle() const { return m_strTitle; }
-    void SetTitle(const CString& strTitle) { m_strTitle = strTitle; }
+    // A floating bar shows its title in its caption: repainted at once.
+    void SetTitle(const CString& strTitle);
     DWORD GetFlags() const { return m_dwFlags; }
     void SetFlags(DWORD dwAdd, DWORD dwRemove = 0) { m_dwFlags = (m_dwFlags | dwAdd) & ~dwRemove; }
     DWORD GetBarStyle() const { return m_dwStyle; }
@@ -153,7 +154,9 @@ public:
     CSize GetIconSize() const;
     CSize GetLargeIconSize() const;
     void SetIconSize(CSize size) { m_szIcons = size; }
-    CSize GetButtonSize() const { return m_szButtons; }
+    // The fixed size when one was set, else the icon size and 6 pixels.
+    CSize GetButtonSize() const;
+    BOOL HasFixedButtonSize() const { return m_szButtons != CSize(0, 0); }
     void SetButtonSize(CSize size) { m_szButtons = size; }
 
     // Chains.
@@ -178,6 +181,12 @@ public:
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
 
+    // Hides (flag 64) the controls that are not meant for the active
+    // document template, and shows the others again.
+    void UpdateDocTemplateControls();
+    // The part of a floating bar's caption strip left of the buttons that
+    // stand in it: where its title goes.
+    CRect GetCaptionTitleRect(CRect rcStrip) const;
     // Offers every control's state to the command handlers of the target.
     void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler);
     // Shows the text in the site's status bar; empty: the idle message.
@@ -237,6 +246,8 @@ protected:
     BOOL StartAltDrag(CXTPControl* pControl, CPoint point);
     // Leaving the hot control when the mouse went elsewhere.
     void OnMouseGone();
+    // The open popup under the pointer expands to its hidden commands.
+    void ShowFullPopupAfterDelay();
 
     BOOL m_bHideCaret;
     int m_nMRUWidth;

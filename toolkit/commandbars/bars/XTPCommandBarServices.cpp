@@ -4,6 +4,7 @@
 #include "resources/FrameworkIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 namespace {
 // Offered to the bar's own routing first, with id 0, before the command's update.
@@ -46,6 +47,7 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
 {
     if (!GetSafeHwnd() || !(GetWindowLongW(GetSafeHwnd(), GWL_STYLE) & WS_VISIBLE))
         return;
+    UpdateDocTemplateControls();
     CWnd* pTarget = GetOwnerSite();
     if (pTarget)
         OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
@@ -59,17 +61,43 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
     }
 }
 
+void CXTPCommandBar::UpdateDocTemplateControls()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    UINT nTemplate = pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0;
+    if (nTemplate == 0)
+        return;
+    BOOL bChanged = FALSE;
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        int nValue = 0;
+        CXTPControl::CDocTemplateMap& mapAssigned = pControl->GetDocTemplatesAssigned();
+        CXTPControl::CDocTemplateMap& mapExcluded = pControl->GetDocTemplatesExcluded();
+        if (!mapAssigned.IsEmpty())
+            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, !mapAssigned.Lookup(nTemplate, nValue));
+        if (!mapExcluded.IsEmpty())
+            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, mapExcluded.Lookup(nTemplate, nValue));
+    }
+    if (bChanged)
+        m_dwPendingFlags |= XTP_BAR_PENDING_LAYOUT;
+}
+
 void CXTPCommandBar::OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (GetRootParent()->m_bNoUpdate)
-        return;
+    BOOL bNoUpdate = GetRootParent()->m_bNoUpdate;
     CXTPCommandBarCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = static_cast<UINT>(GetControlCount());
     // Walk by index and look again each time: a handler may change the bar.
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
-        if (pControl->GetFlags() & xtpFlagManualUpdate)
+        // An executed button looks pressed until this update: its command
+        // (a modal dialog, say) has run by now.
+        if (pControl->GetPressed() == 2) {
+            pControl->SetPressed(0);
+            DelayRedraw();
+        }
+        if (bNoUpdate || (pControl->GetFlags() & xtpFlagManualUpdate))
             continue;
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = static_cast<UINT>(pControl->GetID());

@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 
@@ -16,7 +17,7 @@ INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     CXTPMouseManager* pMouseManager = XTPMouseManager();
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    CXTPCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetCommandBarsOptions() : nullptr;
+    CXTPCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetOptions() : nullptr;
     if ((m_bTracking == xtpTrackingPopup && m_barType != xtpBarTypePopup) || pMouseManager->IsMouseLocked() ||
         pMouseManager->IsTrackingElsewhere(const_cast<CXTPCommandBar*>(this)) ||
         (pOptions && !pOptions->bToolBarScreenTips))
@@ -35,6 +36,10 @@ INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     CString strTitle = pControl->GetCaption();
     if (pOptions && pOptions->bToolBarAccelTips) {
         CString strShortcut = pControl->GetShortcutText();
+        // Most buttons have no text of their own: their key comes from the accelerators.
+        CXTPShortcutManager* pShortcuts = pCommandBars->GetShortcutManager();
+        if (strShortcut.IsEmpty() && pShortcuts && pControl->GetID() > 0)
+            pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut);
         if (!strShortcut.IsEmpty()) {
             strTip += L" (" + strShortcut + L")";
             strTitle += L" (" + strShortcut + L")";

@@ -1,15 +1,16 @@
 // The bar window's messages: painting, hot tracking, clicks, timers.
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
-#include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/customize/XTPCustomizeDialogBase.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "framework/windows/CFrameWnd.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
@@ -169,7 +170,7 @@ BOOL CXTPCommandBar::StartAltDrag(CXTPControl* pControl, CPoint point)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (GetKeyState(VK_MENU) >= 0 || IsCustomizeMode() || !pCommandBars || !IsKindOf(RUNTIME_CLASS(CXTPToolBar)) ||
         !pControl->IsCustomizeMovable() || !pCommandBars->IsCustomizeAvail() ||
-        !pCommandBars->GetCommandBarsOptions()->bAltDragCustomization)
+        !pCommandBars->GetOptions()->bAltDragCustomization)
         return FALSE;
     InternalAddRef();
     pCommandBars->SetQuickCustomizeMode(TRUE);
@@ -251,11 +252,12 @@ void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
     SetPopuped(-1);
     SetSelected(-1);
     pCommandBars->SetCustomizeSelection(pControl);
-    CXTPCustomizeSheet* pSheet = DYNAMIC_DOWNCAST(CXTPCustomizeSheet, pCommandBars->GetCustomizeDialog());
-    if (pSheet && pSheet->GetSafeHwnd()) {
+    CWnd* pDialog = pCommandBars->GetCustomizeDialog();
+    auto* pCustomize = dynamic_cast<CXTPCustomizeDialogBase*>(pDialog);
+    if (pCustomize && pDialog->GetSafeHwnd()) {
         CPoint ptScreen = point;
         ClientToScreen(&ptScreen);
-        pSheet->ShowContextMenu(ptScreen);
+        pCustomize->ShowContextMenu(ptScreen);
     }
 }
 
@@ -289,6 +291,20 @@ void CXTPCommandBar::OnTimer(UINT_PTR nIDEvent)
     CXTPControl* pSelected = GetControl(m_nSelected);
     if (nIDEvent == XTP_IDT_BAR_HOVER && pSelected)
         pSelected->OnMouseHover();
+    if (nIDEvent == XTP_IDT_BAR_SHOWFULL)
+        ShowFullPopupAfterDelay();
+}
+
+void CXTPCommandBar::ShowFullPopupAfterDelay()
+{
+    // The pointer rested on the title of the open menu: show all its commands.
+    CXTPControl* pSelected = GetControl(m_nSelected);
+    if (m_nPopuped == -1 || m_nSelected != m_nPopuped || !pSelected || !pSelected->IsCursorOver() ||
+        pSelected->GetType() != xtpControlPopup)
+        return;
+    CXTPPopupBar* pPopupBar = dynamic_cast<CXTPPopupBar*>(pSelected->GetCommandBar());
+    if (pPopupBar)
+        pPopupBar->ExpandBar();
 }
 
 int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -348,7 +364,7 @@ BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
         SetSelected(nPopuped, bKeyboard);
         pControl->OnSetPopup(TRUE);
         CXTPCommandBars* pCommandBars = GetCommandBars();
-        if (pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay && GetSafeHwnd())
+        if (pCommandBars && pCommandBars->GetOptions()->bShowFullAfterDelay && GetSafeHwnd())
             SetTimer(XTP_IDT_BAR_SHOWFULL, kShowFullDelay, nullptr);
     }
     UnlockRedraw();

@@ -7,7 +7,7 @@
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
-IMPLEMENT_DYNAMIC(CXTPDockBar, CWnd)
+IMPLEMENT_DYNCREATE(CXTPDockBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CXTPDockBar, CWnd)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)

@@ -25,7 +25,7 @@ const int XTP_DOCKBAR_STRETCH = 32767;
 
 class CXTPDockBar : public CWnd
 {
-    DECLARE_DYNAMIC(CXTPDockBar)
+    DECLARE_DYNCREATE(CXTPDockBar)
 public:
     // One bar of a row while the row is laid out (horizontal frame).
     struct DOCK_INFO
@@ -41,7 +41,7 @@ public:
     typedef std::vector<DOCK_INFO> CDockInfoArray;
     typedef std::vector<CXTPToolBar*> CToolBarArray;
 
-    explicit CXTPDockBar(CXTPCommandBars* pCommandBars);
+    explicit CXTPDockBar(CXTPCommandBars* pCommandBars = nullptr);
     ~CXTPDockBar() override;
 
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
@@ -49,6 +49,7 @@ public:
     BOOL IsHorizontal() const { return GetPosition() <= xtpBarBottom; }
     DWORD GetDockStyle() const { return m_dwStyle; }
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
+    void SetCommandBars(CXTPCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
 
     // Docks at the rectangle's centre (screen coordinates), or as a new last
     // row without one.

@@ -176,7 +176,7 @@ BOOL CXTPDockContext::Track()
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
     if (CXTPCommandBars* pCommandBars = GetCommandBars())
-        pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+        pCommandBars->GetOptions()->bDirty = TRUE;
     return TRUE;
 }
 
@@ -297,7 +297,7 @@ BOOL CXTPDockContext::ToggleDocking()
     CBarHold hold(m_pBar);
     if (m_pBar->GetPosition() != xtpBarFloating) {
         if (!(m_pBar->GetFlags() & XTP_BARFLAG_FLOATING) ||
-            !pCommandBars->GetCommandBarsOptions()->bDblClickFloat)
+            !pCommandBars->GetOptions()->bDblClickFloat)
             return FALSE;
         CPoint pt = m_ptMRUFloatPos;
         CXTPDockBar* pDockBar = m_pBar->GetDockBar();
@@ -332,6 +332,6 @@ BOOL CXTPDockContext::ToggleDocking()
             return FALSE;
         pCommandBars->RecalcFrameLayout(FALSE);
     }
-    pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    pCommandBars->GetOptions()->bDirty = TRUE;
     return TRUE;
 }

@@ -309,10 +309,14 @@ int CXTPMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM&
 
 CSize CXTPMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
+    // Floating, it lays out under its caption as any toolbar does.
+    if (m_barPosition == xtpBarFloating && GetSafeHwnd())
+        return CXTPToolBar::CalcDynamicLayout(nLength, dwMode);
     CClientDC dc(GetSafeHwnd() ? static_cast<CWnd*>(this) : CWnd::FromHandle(::GetDesktopWindow()));
     CXTPPaintManager* pPaintManager = GetPaintManager();
     CXTPFontDC font(&dc, pPaintManager->GetCommandBarFont(this));
-    CRect rcBorder = pPaintManager->GetCommandBarBorders(this);
+    // Docked, its gripper keeps its room before the titles.
+    CRect rcBorder = GetSafeHwnd() ? GetBorders() : pPaintManager->GetCommandBarBorders(this);
     DWORD dwLayout = dwMode & ~static_cast<DWORD>(LM_STRETCH);
     CSize size = m_pControls->CalcDynamicSize(&dc, nLength, dwLayout, rcBorder);
     if (dwMode & LM_STRETCH) {
@@ -356,7 +360,7 @@ void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
             LoadMenu(&menu, TRUE);
     }
     if (pSite != nullptr && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, reinterpret_cast<WPARAM>(this), 0);
+        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
     OnControlsChanged();
     RefreshMdiButtons();
     if (GetSafeHwnd())

@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPShadowsManager.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
@@ -58,9 +59,17 @@ CXTPPopupBar::~CXTPPopupBar()
         DestroyWindow();
 }
 
+CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
+
 CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 {
-    CXTPPopupBar* pBar = new CXTPPopupBar();
+    CObject* pObject = m_pPopupBarClass ? m_pPopupBarClass->CreateObject() : nullptr;
+    auto* pBar = dynamic_cast<CXTPPopupBar*>(pObject);
+    if (pBar == nullptr) {
+        // A class that makes no popup bar gives the plain one.
+        delete pObject;
+        pBar = new CXTPPopupBar();
+    }
     pBar->SetCommandBars(pCommandBars);
     return pBar;
 }
@@ -76,7 +85,7 @@ BOOL CXTPPopupBar::CreatePopupWindow()
         return TRUE;
     CXTPCommandBars* pCommandBars = GetCommandBars();
     UINT nClassStyle = CS_DBLCLKS;
-    if (!pCommandBars || pCommandBars->GetCommandBarsOptions()->bSaveBits)
+    if (!pCommandBars || pCommandBars->GetOptions()->bSaveBits)
         nClassStyle |= CS_SAVEBITS;
     CString strClass = AfxRegisterWndClass(nClassStyle, ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));
     DWORD dwExStyle = WS_EX_TOOLWINDOW;
@@ -125,6 +134,7 @@ BOOL CXTPPopupBar::Open(BOOL bSelectFirst, BOOL bFromControl)
     m_bScrolling = FALSE;
     m_nFirstShown = 0;
 
+    UpdateShortcuts();
     if (bFromControl)
         UpdateLocation();
     m_szLast = CalcDynamicLayout(0, 0);
@@ -300,7 +310,7 @@ int CXTPPopupBar::GetAnimationType() const
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars || (GetSafeHwnd() && ::GetWindow(GetSafeHwnd(), GW_CHILD)))
         return xtpAnimateNone;
-    long nType = pCommandBars->GetCommandBarsOptions()->animationType;
+    long nType = pCommandBars->GetOptions()->animationType;
     if (nType == xtpAnimateWindowsDefault) {
         BOOL bAnimation = FALSE;
         if (!::SystemParametersInfoW(SPI_GETMENUANIMATION, 0, &bAnimation, 0) || !bAnimation)
@@ -385,7 +395,7 @@ BOOL CXTPPopupBar::SetSelected(int nSelected, BOOL bKeyboard)
     CXTPControl* pSelected = GetControl(m_nSelected);
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pSelected && !bKeyboard && pSelected->GetID() == XTP_ID_POPUPBAR_EXPAND && pCommandBars &&
-        pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay)
+        pCommandBars->GetOptions()->bShowFullAfterDelay)
         SetTimer(XTP_TID_EXPANDDELAY, XTP_EXPAND_DELAY, nullptr);
     else
         KillTimer(XTP_TID_EXPANDDELAY);
@@ -438,10 +448,28 @@ int CXTPPopupBar::GetFirstVisibleControl(BOOL bWantIndex) const
 {
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
-        if (pControl->GetHideFlags() == 0)
+        if (pControl->GetHideFlags() == 0 && pControl->IsVisible())
             return bWantIndex ? i : pControl->GetID();
     }
     return -1;
+}
+
+void CXTPPopupBar::UpdateShortcuts()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !pCommandBars->GetOptions()->bShowPopupBarShortcuts)
+        return;
+    CXTPShortcutManager* pShortcuts = pCommandBars->GetShortcutManager();
+    for (int i = 0; i < GetControlCount(); i++) {
+        CXTPControl* pControl = GetControl(i);
+        if (pControl->GetHideFlags() != 0 || pControl->GetID() <= 0)
+            continue;
+        // The key that runs the command now, also for a menu that came from
+        // a stored layout without the texts of the menu resource.
+        CString strShortcut = pControl->GetShortcutTextAuto();
+        if (pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut))
+            pControl->SetShortcutTextAuto(strShortcut);
+    }
 }
 
 void CXTPPopupBar::OnRecalcLayout()

@@ -40,7 +40,10 @@ public:
     CXTPPopupBar();
     ~CXTPPopupBar() override;
 
+    // A bar of the popup bar class below, with its manager (may be null).
     static CXTPPopupBar* CreatePopupBar(CXTPCommandBars* pCommandBars);
+    // The class every popup bar of menus and lists is made of.
+    static CRuntimeClass* m_pPopupBarClass;
 
     CXTPCommandBar* GetParentCommandBar() const override { return m_pParentBar; }
     BOOL IsVisible() const override;
@@ -55,6 +58,9 @@ public:
     void OnRecalcLayout() override;
 
     virtual void UpdateLocation();
+    // With the option to show shortcuts in popups on, each shown control of
+    // a command takes the text of its command's accelerator.
+    virtual void UpdateShortcuts();
     void ExpandBar();
     int GetFirstVisibleControl(BOOL bWantIndex = TRUE) const;
 

@@ -75,7 +75,7 @@ void CXTPPopupBar::UpdateShortMenu()
     m_bHiddenExists = FALSE;
     if (!pCommandBars)
         return;
-    BOOL bAlwaysFull = pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus;
+    BOOL bAlwaysFull = pCommandBars->GetOptions()->bAlwaysShowFullMenus;
     if (bAlwaysFull)
         m_bExpanded = TRUE;
     BOOL bOtherShown = FALSE;

@@ -20,6 +20,7 @@ const DWORD kRecheckDeactivation = 0x80000000;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CXTPToolBar, CXTPCommandBar)
+    ON_WM_NCCREATE()
     ON_WM_NCHITTEST()
     ON_WM_NCLBUTTONDOWN()
     ON_WM_LBUTTONDOWN()
@@ -45,7 +46,10 @@ CXTPToolBar::~CXTPToolBar() = default;
 
 BOOL CXTPToolBar::IsTextBelowIcons() const
 {
-    return m_nTextBelowIcons == 1;
+    if (m_nTextBelowIcons == 0 || m_nTextBelowIcons == 1)
+        return m_nTextBelowIcons;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? pCommandBars->GetOptions()->bShowTextBelowIcons : FALSE;
 }
 
 BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
@@ -230,6 +234,23 @@ void CXTPToolBar::OnClose()
     // Only the hide button or the manager hides a floating bar.
 }
 
+BOOL CXTPToolBar::OnNcCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (!CXTPCommandBar::OnNcCreate(lpCreateStruct))
+        return FALSE;
+    if (!(GetStyle() & MFS_SYNCACTIVE))
+        return TRUE;
+    // A window whose activation follows the frame's starts as the frame is.
+    HWND hTop = ::GetAncestor(m_hWnd, GA_ROOT);
+    if (hTop == m_hWnd)
+        hTop = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);
+    HWND hForeground = ::GetForegroundWindow();
+    BOOL bActive = hTop && (hForeground == hTop || (hForeground && ::GetLastActivePopup(hTop) == hForeground &&
+                                                    ::SendMessageW(hForeground, WM_FLOATSTATUS, FS_SYNCACTIVE, 0)));
+    SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE, 0);
+    return TRUE;
+}
+
 LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
 {
     DWORD dwFlags = static_cast<DWORD>(wParam);
@@ -237,7 +258,7 @@ LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
     if (m_barPosition != xtpBarFloating || !m_bVisible)
         return bResult;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    BOOL bSync = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars;
+    BOOL bSync = !pCommandBars || pCommandBars->GetOptions()->bSyncFloatingBars;
     const UINT kNoMove = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (bSync) {
         HWND hTop = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);

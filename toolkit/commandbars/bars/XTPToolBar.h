@@ -144,6 +144,7 @@ protected:
     // The special button of the id, made (temporary, at the end) when missing.
     CXTPControl* FindOrAddSpecial(int nId, CRuntimeClass* pClass);
 
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

@@ -25,6 +25,14 @@ CRuntimeClass* CXTPToolBar::CXTPControlButtonCustomize::GetRuntimeClass() const
 namespace {
 // Flags of controls the list leaves out.
 const DWORD kNotListedFlags = 0x41;
+
+// Where an index lands when the control at nFrom moves before nTo (nTo <= nFrom).
+int MovedIndex(int nIndex, int nFrom, int nTo)
+{
+    if (nIndex == nFrom)
+        return nTo;
+    return nIndex >= nTo && nIndex < nFrom ? nIndex + 1 : nIndex;
+}
 } // namespace
 
 CXTPToolBar::CXTPControlButtonCustomize::CXTPControlButtonCustomize()
@@ -55,8 +63,8 @@ void CXTPToolBar::CXTPControlButtonCustomize::SetTarget(CXTPToolBar* pToolBar, C
 void CXTPToolBar::CXTPControlButtonCustomize::OnExecute()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars && pCommandBars->GetCommandBarsOptions())
-        pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    if (pCommandBars && pCommandBars->GetOptions())
+        pCommandBars->GetOptions()->bDirty = TRUE;
     if (m_pTargetControl == nullptr) {
         // Reset may remove the controls of this list: hold the bar past it.
         CXTPToolBar* pToolBar = m_pToolBar;
@@ -102,13 +110,18 @@ void CXTPToolBar::MergeInitialControls()
                 pControl->GetType() == pInitialControl->GetType())
                 nFound = k;
         }
-        if (nFound >= 0) {
-            nPosition = nFound + 1;
-            continue;
-        }
         // The collection forgets the bar's indices on a change; the open
         // expand button must stay the popuped control.
         int nSelected = m_nSelected, nPopuped = m_nPopuped;
+        if (nFound >= 0) {
+            // Controls standing before it that the initial set does not
+            // hold here move out of the way, behind it.
+            m_pControls->MoveAt(nFound, nPosition);
+            m_nSelected = MovedIndex(nSelected, nFound, nPosition);
+            m_nPopuped = MovedIndex(nPopuped, nFound, nPosition);
+            nPosition++;
+            continue;
+        }
         CXTPControl* pClone = m_pControls->AddClone(pInitialControl, nPosition, FALSE);
         pClone->SetHideFlag(xtpHideCustomize, TRUE);
         m_nSelected = nSelected >= nPosition ? nSelected + 1 : nSelected;
@@ -141,7 +154,7 @@ void CXTPToolBar::FillAddOrRemoveList(CXTPCommandBar* pPopup)
         pEntry->SetCaption(pControl->GetCaption());
         int nIconId = pControl->GetIconId();
         XTPControlType type = pControl->GetType();
-        if (type < xtpControlButton || type > xtpControlButtonPopup) {
+        if (type < xtpControlButton || type > xtpControlSplitButtonPopup) {
             nIconId = _wtoi(pControl->GetParameter());
             if (nIconId == 0)
                 nIconId = nId;

@@ -19,6 +19,8 @@
 namespace {
 // The toolkit's layout bit: a bar may shrink (hiding what does not fit).
 const DWORD kLayoutHideWrap = 0x80;
+// A floating caption's title keeps at most this many caption heights of room.
+const int kFloatingTitleRoom = 3;
 } // namespace
 
 // Nested classes: their run-time classes are spelled out.
@@ -101,7 +103,7 @@ BOOL CXTPToolBar::CXTPControlExpandButton::OnSetPopup(BOOL bPopup)
     m_pCommandBar = pPopup;
     CXTPToolBar* pToolBar = dynamic_cast<CXTPToolBar*>(m_pParent);
     pCommandBars->GetHiddenControls(pToolBar, pPopup);
-    if (pToolBar && (pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways ||
+    if (pToolBar && (pCommandBars->GetOptions()->bShowExpandButtonAlways ||
                      pCommandBars->IsCustomizeAvail())) {
         CString strCaption;
         XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_ADDORREMOVE);
@@ -193,14 +195,20 @@ CSize CXTPToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     if (pExpand)
         pExpand->SetHideFlags(xtpHideGeneric);
 
-    CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
+    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetOptions()->bShowExpandButtonAlways;
+    // The caption keeps room for its buttons and a readable start of the title.
+    int nButtons = (pHide ? 1 : 0) + (pExpand && bExpandAlways ? 1 : 0);
+    int nTitle = m_strTitle.IsEmpty() ? 0 : std::min(static_cast<int>(dc.GetTextExtent(m_strTitle).cx) + 6,
+                                                     kFloatingTitleRoom * nCaption);
+    int nMinimum = rcBorder.left + nTitle + nButtons * nCaption + rcBorder.right;
+
+    CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder, nMinimum);
     int nRight = sz.cx - 3;
     if (pHide) {
         pHide->SetHideFlags(0);
         pHide->SetRect(CRect(nRight - nCaption, 3, nRight, 3 + nCaption));
         nRight -= nCaption;
     }
-    BOOL bExpandAlways = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
     if (pExpand && nRight - nCaption > 0 && bExpandAlways) {
         pExpand->SetWrap(TRUE);
         pExpand->SetHideFlags(0);
@@ -226,7 +234,7 @@ CSize CXTPToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
     if (pExpand)
         pExpand->SetHideFlags(xtpHideGeneric);
 
-    if (pExpand && !pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways) {
+    if (pExpand && !pCommandBars->GetOptions()->bShowExpandButtonAlways) {
         if (!(dwMode & LM_COMMIT)) {
             CSize sz = m_pControls->CalcDynamicSize(&dc, nLength, dwMode, rcBorder);
             CSize szShortest = m_pControls->CalcDynamicSize(&dc, 1, dwMode, rcBorder);

@@ -1,5 +1,6 @@
 // Where a toolbar stands: docked as a child of a dock bar, or floating in a
 // pop-up window of its own owned by the frame.
+#include <algorithm>
 #include "framework/windows/CMiniFrameWnd.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -7,6 +8,21 @@
 namespace {
 // Activation of the floating window follows the frame's.
 const DWORD kFloatingStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
+
+// Where a floating window of that rectangle stays on its monitor's work
+// area: moved in as far as it fits, its top left kept visible first.
+CPoint KeepOnWorkArea(const CRect& rcWindow)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rcWindow, MONITOR_DEFAULTTONEAREST), &info))
+        return rcWindow.TopLeft();
+    const RECT& rcWork = info.rcWork;
+    CPoint pt = rcWindow.TopLeft();
+    pt.x = std::max<LONG>(std::min<LONG>(pt.x, rcWork.right - rcWindow.Width()), rcWork.left);
+    pt.y = std::max<LONG>(std::min<LONG>(pt.y, rcWork.bottom - rcWindow.Height()), rcWork.top);
+    return pt;
+}
 } // namespace
 
 BOOL CXTPToolBar::Create(CWnd* pParentWnd, BOOL bFloat)
@@ -59,7 +75,10 @@ void CXTPToolBar::OnRecalcLayout()
         return;
     if (m_barPosition == xtpBarFloating) {
         CSize sz = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
-        SetWindowPos(nullptr, 0, 0, sz.cx, sz.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rc;
+        GetWindowRect(&rc);
+        CPoint pt = KeepOnWorkArea(CRect(rc.TopLeft(), sz));
+        SetWindowPos(nullptr, pt.x, pt.y, sz.cx, sz.cy, SWP_NOZORDER | SWP_NOACTIVATE);
         Invalidate(FALSE);
         return;
     }

@@ -133,6 +133,9 @@ public:
     void SetCustomCaption(const CString& strCaption) { m_strCustomCaption = strCaption; }
     CString GetShortcutText() const;
     void SetShortcutText(const CString& strText) { m_strShortcutText = strText; }
+    // The text shown while no explicit one is set (a menu caption's tab part).
+    CString GetShortcutTextAuto() const { return m_strShortcutTextAuto; }
+    void SetShortcutTextAuto(const CString& strText) { m_strShortcutTextAuto = strText; }
     void SetTooltip(const CString& strText) { m_strTooltipText = strText; }
     void SetDescription(const CString& strText) { m_strDescriptionText = strText; }
     void SetPrompt(const CString& strPrompt);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -47,10 +48,17 @@ CXTPControl* CXTPControls::GetNextControl(CXTPControl* pControl) const
 
 CXTPControl* CXTPControls::FindControl(int nId) const
 {
-    for (INT_PTR i = 0; i < m_arrControls.GetSize(); i++)
-        if (m_arrControls[i]->GetID() == nId)
-            return m_arrControls[i];
-    return nullptr;
+    return FindControl(xtpControlError, nId, FALSE, FALSE);
+}
+
+void CXTPControls::MoveAt(int nFrom, int nTo)
+{
+    if (nFrom < 0 || nFrom >= GetCount() || nTo < 0 || nTo >= GetCount() || nFrom == nTo)
+        return;
+    CXTPControl* pControl = m_arrControls[nFrom];
+    m_arrControls.RemoveAt(nFrom);
+    m_arrControls.InsertAt(nTo, pControl);
+    RefreshIndexes(std::min(nFrom, nTo));
 }
 
 void CXTPControls::RefreshIndexes(int nFrom)

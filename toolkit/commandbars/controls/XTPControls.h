@@ -33,6 +33,8 @@ public:
     void Remove(CXTPControl* pControl);
     void RemoveAt(int nIndex);
     void RemoveAll();
+    // Takes the control at nFrom out and puts it back before nTo.
+    void MoveAt(int nFrom, int nTo);
 
     int GetCount() const { return static_cast<int>(m_arrControls.GetSize()); }
     CXTPControl* GetAt(int nIndex) const;

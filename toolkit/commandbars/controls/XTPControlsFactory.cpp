@@ -9,6 +9,7 @@
 #include "toolkit/commandbars/lists/XTPControlOleItems.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/lists/XTPControlRecentFileList.h"
+#include "toolkit/commandbars/lists/XTPControlToolbars.h"
 #include "toolkit/commandbars/lists/XTPControlWindowList.h"
 #include "toolkit/commandbars/lists/XTPControlWorkspaceActions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -35,8 +36,7 @@ CXTPPopupBar* CreatePopupBar(CXTPCommandBar* pParent, const CString& strTitle, U
         if (pOffered)
             return pOffered;
     }
-    CXTPPopupBar* pBar = new CXTPPopupBar();
-    pBar->SetCommandBars(pParent ? pParent->GetCommandBars() : nullptr);
+    CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(pParent ? pParent->GetCommandBars() : nullptr);
     pBar->SetTitle(strTitle);
     return pBar;
 }
@@ -77,6 +77,8 @@ CXTPControl* CreateButtonById(int nId, const CString& strCaption)
     case 35003:
     case 57616:
         return new CXTPControlRecentFileList();
+    case XTP_ID_TOOLBARLIST:
+        return new CXTPControlToolbars();
     case 57872:
         if (strCaption == L"<<OLE VERBS GO HERE>>")
             return new CXTPControlOleItems();

@@ -8,6 +8,8 @@
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
+#include "toolkit/common/images/XTPImageManager.h"
 
 namespace {
 
@@ -69,6 +71,11 @@ BOOL CXTPCommandBars::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam,
         }
         return FALSE;
     case WM_SYSCOLORCHANGE:
+        // The new system colours at once, not after the refresh throttle,
+        // and icons whose disabled or faded look derives from them.
+        XTPGetColorManager()->RefreshColors();
+        GetImageManager()->RefreshAll();
+        [[fallthrough]];
     case WM_SETTINGCHANGE:
         GetPaintManager()->RefreshMetrics();
         RecalcFrameLayout(FALSE);

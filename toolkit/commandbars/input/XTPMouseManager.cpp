@@ -78,6 +78,8 @@ void CXTPMouseManager::RemoveTrack(CXTPCommandBar* pBar)
     if (nIndex >= 0) {
         m_arrTracked.RemoveAt(nIndex);
         if (m_arrTracked.GetSize() == 0) {
+            // Menus expanded during this tracking open short again next time.
+            m_bForceExpanded = FALSE;
             // The window under the cursor gets a fresh mouse move.
             POINT pt;
             if (GetCursorPos(&pt))

@@ -1,9 +1,22 @@
 #include "toolkit/commandbars/lists/XTPControlToolbars.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/lists/XTPControlListEntries.h"
+#include "toolkit/commandbars/lists/XTPControlWindowList.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
 IMPLEMENT_DYNCREATE(CXTPControlToolbars, CXTPControlButton)
+
+namespace {
+
+const wchar_t kEntryParameter[] = L"CXTPControlToolbar";
+
+BOOL IsToolbarEntry(CXTPControl* pControl, void* /*pContext*/)
+{
+    return pControl->GetParameter() == kEntryParameter;
+}
+
+} // namespace
 
 // A nested class: its run-time class is spelled out.
 CObject* CXTPControlToolbars::CXTPControlToolbar::CreateObject()
@@ -41,7 +54,7 @@ int CXTPControlToolbars::GenerateToolbarEntries(CXTPControls* pControls, CXTPCom
         CXTPToolBar* pBar = pCommandBars->GetAt(i);
         if (!pBar->IsCloseable() || !pBar->IsContextMenuPresent())
             continue;
-        CXTPControl* pEntry = pControls->Add(new CXTPControlToolbar(), XTP_ID_TOOLBARLIST, L"CXTPControlToolbar",
+        CXTPControl* pEntry = pControls->Add(new CXTPControlToolbar(), XTP_ID_TOOLBARLIST, kEntryParameter,
                                              nIndex < 0 ? -1 : nIndex + nAdded, TRUE);
         pEntry->SetTag(static_cast<DWORD_PTR>(i));
         pEntry->SetCaption(pBar->GetTitle());
@@ -50,4 +63,28 @@ int CXTPControlToolbars::GenerateToolbarEntries(CXTPControls* pControls, CXTPCom
         nAdded++;
     }
     return nAdded;
+}
+
+void CXTPControlToolbars::OnCalcDynamicSize(DWORD /*dwMode*/)
+{
+    XTPRemoveGeneratedEntries(this, IsToolbarEntry, nullptr);
+    if (IsCustomizeMode()) {
+        SetHideFlags(m_dwHideFlags & ~static_cast<DWORD>(xtpHideGeneric));
+        return;
+    }
+    SetHideFlags(m_dwHideFlags | xtpHideGeneric);
+    GenerateToolbarEntries(m_pControls, GetCommandBars(), m_nIndex + 1);
+}
+
+BOOL CXTPControlToolbars::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
+                                                   DROPEFFECT& /*dropEffect*/)
+{
+    return XTPIsPopupBarTarget(pCommandBar);
+}
+
+CXTPControl* CXTPControlToolbars::Clone(BOOL bRecursive)
+{
+    CXTPControlToolbars* pControl = new CXTPControlToolbars();
+    pControl->Copy(this, bRecursive);
+    return pControl;
 }

@@ -20,6 +20,12 @@ public:
         void OnExecute() override;
     };
 
+    // Before each layout of its bar: the old entries go, and outside
+    // customize mode the placeholder hides behind fresh ones.
+    void OnCalcDynamicSize(DWORD dwMode) override;
+    BOOL IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint point, DROPEFFECT& dropEffect) override;
+    CXTPControl* Clone(BOOL bRecursive = FALSE) override;
+
     // Adds the entries at nIndex on (appended for -1); returns how many.
     static int GenerateToolbarEntries(CXTPControls* pControls, CXTPCommandBars* pCommandBars, int nIndex = -1);
 };

@@ -31,7 +31,7 @@ public:
     CXTPCommandBars();
     ~CXTPCommandBars() override;
 
-    CXTPCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    CXTPCommandBarsOptions* GetOptions() const { return m_pOptions; }
     CWnd* GetSite() const { return m_pFrame; }
     // Keeps the frame and whether it handles the customize command.
     void SetSite(CWnd* pFrame);
@@ -47,6 +47,8 @@ public:
     int GetCount() const { return static_cast<int>(m_arrBars.GetSize()); }
     CXTPToolBar* GetAt(int nIndex) const;
     CXTPToolBar* FindToolBar(UINT nBarID) const;
+    // Shows the bar at the index when hidden, else hides it.
+    void ToggleVisible(int nIndex);
     int FindIndex(CXTPToolBar* pBar) const;
     CXTPToolBar* GetMenuBar() const;
     // Takes over the caller's reference to a bar made by the bar creation.
@@ -172,8 +174,12 @@ public:
     // application data.
     CString m_strControlsFileName;
 
-    // The class SetMenu makes its menu bar of.
+    // The classes the manager makes its bars of: the menu bar SetMenu makes,
+    // the four dock bars, and the toolbars Add (without a class of its own)
+    // and AddCustomBar make.
     static CRuntimeClass* m_pMenuBarClass;
+    static CRuntimeClass* m_pDockBarClass;
+    static CRuntimeClass* m_pToolBarClass;
 
     // Movability of controls on bars that are not customizable.
     BOOL m_bCustomizeMovable;
@@ -203,6 +209,8 @@ protected:
     BOOL m_bLockLayout = FALSE;
 
 private:
+    // Null when the class makes no toolbar.
+    static CXTPToolBar* CreateToolBarOfClass(CRuntimeClass* pClass);
     void ExchangeRegistryOptions(LPCTSTR lpszProfileName, BOOL bLoading);
     void SaveDockBarsState(LPCTSTR lpszProfileName) const;
     void LoadDockBarsState(LPCTSTR lpszProfileName);

@@ -35,6 +35,12 @@ CXTPToolBar* CXTPCommandBars::GetAt(int nIndex) const
     return nIndex >= 0 && nIndex < GetCount() ? m_arrBars[nIndex] : nullptr;
 }
 
+void CXTPCommandBars::ToggleVisible(int nIndex)
+{
+    if (CXTPToolBar* pBar = GetAt(nIndex))
+        pBar->SetVisible(!pBar->IsVisible());
+}
+
 CXTPToolBar* CXTPCommandBars::FindToolBar(UINT nBarID) const
 {
     return XTPFindBarByID(m_arrBars, nBarID);

@@ -6,7 +6,9 @@
 
 CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar)
 {
-    auto* pBar = new CXTPToolBar();
+    CXTPToolBar* pBar = CreateToolBarOfClass(m_pToolBarClass);
+    if (pBar == nullptr)
+        return nullptr;
     pBar->SetCommandBars(this);
     // The site may set the bar up before it gets its window.
     if (m_pFrame && m_pFrame->GetSafeHwnd()) {

@@ -38,7 +38,13 @@ void CXTPCommandBars::EnableDocking()
     for (const DockBarSpec& spec : kDockBars) {
         if (m_pDocks[spec.position] != nullptr)
             continue;
-        auto* pDockBar = new CXTPDockBar(this);
+        CObject* pObject = m_pDockBarClass ? m_pDockBarClass->CreateObject() : nullptr;
+        auto* pDockBar = dynamic_cast<CXTPDockBar*>(pObject);
+        if (pDockBar == nullptr) {
+            delete pObject;
+            AfxThrowResourceException();
+        }
+        pDockBar->SetCommandBars(this);
         if (!pDockBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | spec.dwAlign,
                               spec.nID)) {
             delete pDockBar;
@@ -99,6 +105,17 @@ CXTPDockBar* CXTPCommandBars::CanDock(CPoint point, CXTPDockBar* pPreferred) con
 }
 
 CRuntimeClass* CXTPCommandBars::m_pMenuBarClass = RUNTIME_CLASS(CXTPMenuBar);
+CRuntimeClass* CXTPCommandBars::m_pDockBarClass = RUNTIME_CLASS(CXTPDockBar);
+CRuntimeClass* CXTPCommandBars::m_pToolBarClass = RUNTIME_CLASS(CXTPToolBar);
+
+CXTPToolBar* CXTPCommandBars::CreateToolBarOfClass(CRuntimeClass* pClass)
+{
+    CObject* pObject = pClass ? pClass->CreateObject() : nullptr;
+    auto* pBar = dynamic_cast<CXTPToolBar*>(pObject);
+    if (pBar == nullptr)
+        delete pObject;
+    return pBar;
+}
 
 CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
 {
@@ -109,6 +126,8 @@ CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
         return nullptr;
     }
     pMenuBar->SetCommandBars(this);
+    // Any side or floating, and stretched over its row.
+    pMenuBar->EnableDocking(XTP_BARFLAG_DOCKMASK | XTP_BARFLAG_STRETCHED);
     pMenuBar->SetTitle(lpszName);
     pMenuBar->SetBarID(1);
     pMenuBar->SetVisible(TRUE);
@@ -131,17 +150,9 @@ CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
 
 CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass)
 {
-    CXTPToolBar* pBar;
-    if (pToolbarClass == nullptr)
-        pBar = new CXTPToolBar();
-    else {
-        CObject* pObject = pToolbarClass->CreateObject();
-        pBar = dynamic_cast<CXTPToolBar*>(pObject);
-        if (pBar == nullptr) {
-            delete pObject;
-            return nullptr;
-        }
-    }
+    CXTPToolBar* pBar = CreateToolBarOfClass(pToolbarClass ? pToolbarClass : m_pToolBarClass);
+    if (pBar == nullptr)
+        return nullptr;
     pBar->SetCommandBars(this);
     pBar->EnableDocking(0x3F);
     pBar->SetTitle(lpszName);

@@ -4,13 +4,22 @@
 #include "framework/core/CCmdTarget.h"
 #include "framework/gdi/CSize.h"
 
+class CArchive;
 class CXTPCommandBars;
+class CXTPPropExchange;
 
 class CXTPCommandBarsOptions : public CCmdTarget
 {
 public:
     explicit CXTPCommandBarsOptions(CXTPCommandBars* pCommandBars = nullptr);
     ~CXTPCommandBarsOptions() override;
+
+    // Every option, the paint manager's icon looks among them, through an
+    // archive.
+    void Serialize(CArchive& ar) override;
+    // Both directions; the basic set is what the registry keeps. Loading
+    // applies the keyboard cue mode to the manager.
+    void DoPropExchange(CXTPPropExchange* pPX, BOOL bBasicOnly);
 
     BOOL bAlwaysShowFullMenus = TRUE;
     BOOL bShowFullAfterDelay = TRUE;

@@ -3,7 +3,9 @@
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
+#include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 
@@ -86,7 +88,18 @@ void ExchangeCommandList(CXTPPropExchange* pPX, LPCTSTR lpszName, CCommandMap& m
 
 void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
 {
-    CXTPCommandBarsOptions* o = m_pOptions;
+    m_pOptions->DoPropExchange(pPX, bBasicOnly);
+}
+
+void CXTPCommandBarsOptions::Serialize(CArchive& ar)
+{
+    CXTPPropExchangeArchive px(ar);
+    DoPropExchange(&px, FALSE);
+}
+
+void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
+{
+    CXTPCommandBarsOptions* o = this;
     // Every value written, and a missing one left as it is.
     pPX->m_bUseDefaultOnLoad = FALSE;
     pPX->m_bUseDefaultOnSave = FALSE;
@@ -112,10 +125,12 @@ void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
     XTPExchangeSizeWithDefault(pPX, L"IconsSize", o->szIcons, CSize(0, 0));
     XTPExchangeSizeWithDefault(pPX, L"LargeIconsSize", o->szLargeIcons, CSize(0, 0));
     ExchangeCommandList(pPX, L"HiddenCommands", o->m_mapHiddenCommands);
-    BOOL bIconsWithShadow = FALSE, bUseDisabledIcons = TRUE, bUseFadedIcons = TRUE;
-    XTPExchangeBoolWithDefault(pPX, L"IconsWithShadow", bIconsWithShadow, FALSE);
-    XTPExchangeBoolWithDefault(pPX, L"UseDisabledIcons", bUseDisabledIcons, TRUE);
-    XTPExchangeBoolWithDefault(pPX, L"UseFadedIcons", bUseFadedIcons, TRUE);
+    // The icon looks are the paint manager's, which draws them.
+    CXTPPaintManager* pPaintManager = m_pCommandBars ? m_pCommandBars->GetPaintManager() : XTPPaintManager();
+    XTP_COMMANDBARS_ICONSINFO* pIcons = pPaintManager->GetIconsInfo();
+    XTPExchangeBoolWithDefault(pPX, L"IconsWithShadow", pIcons->bIconsWithShadow, FALSE);
+    XTPExchangeBoolWithDefault(pPX, L"UseDisabledIcons", pIcons->bUseDisabledIcons, TRUE);
+    XTPExchangeBoolWithDefault(pPX, L"UseFadedIcons", pIcons->bUseFadedIcons, TRUE);
     if (nSchema > kSchemaWithUsage) {
         XTPExchangeBoolWithDefault(pPX, L"SyncFloatingBars", o->bSyncFloatingBars, TRUE);
         XTPExchangeBoolWithDefault(pPX, L"ShowExpandButtonAlways", o->bShowExpandButtonAlways, TRUE);
@@ -128,8 +143,8 @@ void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
     if (nSchema > kSchemaWithCues) {
         XTPExchangeLongWithDefault(pPX, L"KeyboardCuesUse", o->keyboardCuesUse, 1);
         XTPExchangeLongWithDefault(pPX, L"KeyboardCuesShow", o->keyboardCuesShow, 0);
-        if (pPX->IsLoading())
-            SetKeyboardCuesShow(o->keyboardCuesShow);
+        if (pPX->IsLoading() && m_pCommandBars)
+            m_pCommandBars->SetKeyboardCuesShow(o->keyboardCuesShow);
     }
 }
 

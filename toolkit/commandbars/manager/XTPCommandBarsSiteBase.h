@@ -5,12 +5,13 @@
 #include "framework/windows/MessageMap.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
+#include "toolkit/tabs/XTPTabClientSite.h"
 
 // TRUE for the edit window of a command bar edit or combo box.
 BOOL XTPIsCommandBarEdit(HWND hWnd);
 
 template <class TBase>
-class CXTPCommandBarsSiteBase : public TBase
+class CXTPCommandBarsSiteBase : public TBase, public CXTPTabClientSite
 {
 public:
     CXTPCommandBarsSiteBase() = default;
@@ -22,6 +23,14 @@ public:
     }
 
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
+
+    BOOL RecalcSiteLayout() override
+    {
+        if (m_pCommandBars == nullptr)
+            return FALSE;
+        m_pCommandBars->RecalcFrameLayout(FALSE);
+        return TRUE;
+    }
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {

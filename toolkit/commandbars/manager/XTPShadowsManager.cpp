@@ -192,7 +192,7 @@ CXTPShadowsManager::CShadowWnd::CShadowWnd(CXTPShadowsManager* pManager, CXTPCom
 BOOL CXTPShadowsManager::CShadowWnd::Create(CRect rcShadow)
 {
     CXTPCommandBars* pCommandBars = m_pCommandBar->GetCommandBars();
-    BOOL bSaveBits = pCommandBars ? pCommandBars->GetCommandBarsOptions()->bSaveBits : TRUE;
+    BOOL bSaveBits = pCommandBars ? pCommandBars->GetOptions()->bSaveBits : TRUE;
     LPCTSTR lpszClass =
         AfxRegisterWndClass(bSaveBits ? CS_SAVEBITS | CS_OWNDC : 0, ::LoadCursorW(nullptr, IDC_ARROW));
     DWORD dwExStyle = WS_EX_TOOLWINDOW | (m_pManager->IsAlphaShadowsPossible() ? WS_EX_LAYERED : 0);

@@ -6,6 +6,7 @@
 
 class CXTPCommandBar;
 class CXTPCommandBars;
+class CXTPImageManager;
 class CXTPPropExchange;
 
 // Handed to the exchanger (its m_dwData) while bars are saved or loaded.
@@ -24,6 +25,11 @@ struct XTP_COMMANDBARS_PROPEXCHANGE_PARAM
     DWORD dwReserved7 = 0;
     // Loaded bars are attached to this manager.
     CXTPCommandBars* pCommandBars = nullptr;
+    // Loading: the custom icons read wait here (by id, in pLoadedIconIds)
+    // until the whole list is read, so that a refused load leaves the live
+    // image manager as it was.
+    CXTPImageManager* pLoadedIcons = nullptr;
+    CArray<UINT, UINT> arrLoadedIconIds;
 
     // The record an exchanger carries; null when it carries none.
     static XTP_COMMANDBARS_PROPEXCHANGE_PARAM* From(CXTPPropExchange* pPX);

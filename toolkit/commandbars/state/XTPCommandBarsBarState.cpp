@@ -18,6 +18,7 @@
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
+#include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchangeEnumerator.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
@@ -61,6 +62,23 @@ void CopyKeepingOriginal(CXTPToolBar* pExisting, CXTPToolBar* pLoaded, CXTPContr
     }
 }
 
+// The icons of one command, through an archive in memory.
+void CopyCommandIcons(CXTPImageManager* pFrom, CXTPImageManager* pTo, UINT nCommand)
+{
+    if (pFrom->GetIconSet(nCommand) == nullptr)
+        return;
+    CMemFile file(1024);
+    {
+        CArchive ar(&file, CArchive::store);
+        pFrom->SerializeCommandIcons(nCommand, ar);
+        ar.Close();
+    }
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    pTo->SerializeCommandIcons(nCommand, ar);
+    ar.Close();
+}
+
 } // namespace
 
 void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized)
@@ -74,8 +92,9 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszProfileName, BOOL bOnlyCustomized
     state.SaveState(lpszProfileName);
     SaveDockBarsState(lpszProfileName);
 
+    // The bar's own visibility: a frame hidden in the tray hides it too.
     CWnd* pStatusBar = FindStatusBar(m_pFrame);
-    if (pStatusBar && !pStatusBar->IsWindowVisible())
+    if (pStatusBar && (pStatusBar->GetStyle() & WS_VISIBLE) == 0)
         AfxGetApp()->WriteProfileInt(lpszProfileName, L"StatusBar", 0);
     else
         AfxGetApp()->WriteProfileString(lpszProfileName, L"StatusBar", nullptr);
@@ -268,12 +287,13 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList,
         if (!pExisting) {
             pLoaded->InternalAddRef();
             pLoaded->SetCommandBars(this);
+            pLoaded->EnableDocking(pLoaded->GetFlags());
+            // A window of its own: floating in one, or docked on its side.
             XTPBarPosition position = pLoaded->GetPosition();
-            if (position == xtpBarFloating) {
-                AppendBar(pLoaded);
-                continue;
-            }
-            if (!DockCommandBar(pLoaded, position <= xtpBarRight ? position : xtpBarTop)) {
+            BOOL bPlaced = position == xtpBarFloating
+                               ? FloatCommandBar(pLoaded)
+                               : DockCommandBar(pLoaded, position <= xtpBarRight ? position : xtpBarTop);
+            if (!bPlaced) {
                 pLoaded->InternalRelease();
                 continue;
             }
@@ -327,16 +347,17 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
         CXTPToolBar* pBar = FindToolBar(info.m_nBarID);
         if (!pBar)
             continue;
+        info.KeepInsideDockBar();
+        CXTPDockBar* pMRUDockBar = nullptr;
+        for (CXTPDockBar* pDockBar : m_pDocks)
+            if (pDockBar && pDockBar->GetSafeHwnd() &&
+                static_cast<UINT>(pDockBar->GetDlgCtrlID()) == info.m_uMRUDockID)
+                pMRUDockBar = pDockBar;
         if (info.m_bFloating) {
             // Off its dock bar into a window of its own, placed below.
-            if (pBar->GetPosition() != xtpBarFloating || pBar->GetDockBar())
+            if (pBar->GetPosition() != xtpBarFloating || pBar->GetDockBar() || !pBar->GetSafeHwnd())
                 FloatCommandBar(pBar);
         } else {
-            CXTPDockBar* pMRUDockBar = nullptr;
-            for (CXTPDockBar* pDockBar : m_pDocks)
-                if (pDockBar && pDockBar->GetSafeHwnd() &&
-                    static_cast<UINT>(pDockBar->GetDlgCtrlID()) == info.m_uMRUDockID)
-                    pMRUDockBar = pDockBar;
             if (pMRUDockBar && pBar->GetDockBar() != pMRUDockBar)
                 DockCommandBar(pBar, nullptr, pMRUDockBar);
             else if (!pBar->GetDockBar() && !pBar->GetSafeHwnd()) {
@@ -357,6 +378,9 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
         }
         CXTPDockContext* pContext = pBar->GetDockContext();
         pContext->m_uMRUDockID = info.m_uMRUDockID;
+        // The side a floating bar docks back on follows the dock bar it left.
+        if (pMRUDockBar)
+            pContext->m_uMRUDockPosition = pMRUDockBar->GetPosition();
         pContext->m_rectMRUDockPos = info.m_rectMRUDockPos;
         pContext->m_ptMRUFloatPos = info.m_ptMRUFloatPos;
         if (pBar->GetSafeHwnd()) {
@@ -427,6 +451,9 @@ void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
     param.bSaveOnlyCustomized = TRUE;
     param.bLoadSilent = bSilent;
     param.pCommandBars = this;
+    std::unique_ptr<CXTPImageManager, void (*)(CXTPImageManager*)> pLoadedIcons(
+        new CXTPImageManager, [](CXTPImageManager* p) { p->InternalRelease(); });
+    param.pLoadedIcons = pLoadedIcons.get();
     CXTPCommandBarList list;
     auto readList = [&](CFile& file) {
         CArchive ar(&file, CArchive::load, 4096);
@@ -458,6 +485,10 @@ void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
         pException->Delete();
         bLoaded = FALSE;
     }
-    if (bLoaded)
-        RestoreCommandBarList(&list, bSilent);
+    if (!bLoaded)
+        return;
+    // The whole list was read: its custom icons join the live ones.
+    for (INT_PTR i = 0; i < param.arrLoadedIconIds.GetSize(); i++)
+        CopyCommandIcons(pLoadedIcons.get(), GetImageManager(), param.arrLoadedIconIds[i]);
+    RestoreCommandBarList(&list, bSilent);
 }

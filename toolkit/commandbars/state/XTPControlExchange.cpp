@@ -104,8 +104,14 @@ void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
         XTPExchangeStringWithDefault(pPX, L"Category", m_strCategory, L"");
     if (m_nCustomIconId > 0) {
         CXTPSectionHolder section(pPX->GetSection(L"CustomIcon"));
+        CXTPImageManager* pImages = GetImageManager();
+        XTP_COMMANDBARS_PROPEXCHANGE_PARAM* pParam = XTP_COMMANDBARS_PROPEXCHANGE_PARAM::From(pPX);
+        if (pPX->IsLoading() && pParam && pParam->pLoadedIcons) {
+            pImages = pParam->pLoadedIcons;
+            pParam->arrLoadedIconIds.Add(static_cast<UINT>(m_nCustomIconId));
+        }
         if (section.Get())
-            GetImageManager()->DoPropExchangeCommandIcons(static_cast<UINT>(m_nCustomIconId), section.Get());
+            pImages->DoPropExchangeCommandIcons(static_cast<UINT>(m_nCustomIconId), section.Get());
     }
     if (pPX->m_nSchema > 3) {
         ExchangeTemplates(pPX, L"DocTemplatesExcluded", m_mapDocTemplatesExcluded);

@@ -13,6 +13,52 @@ CString BarSection(LPCTSTR lpszProfileName, int nIndex)
     return strSection;
 }
 
+// One stored section, opened once for all its values. Reading never
+// creates it.
+class CSectionReader
+{
+public:
+    CSectionReader(CWinApp* pApp, LPCTSTR lpszSection) : m_pApp(pApp), m_strSection(lpszSection)
+    {
+        if (pApp->m_pszRegistryKey == nullptr) {
+            // A profile file: its sections are read value by value.
+            m_bExists = pApp->GetProfileInt(lpszSection, L"BarID", -1) != static_cast<UINT>(-1);
+            return;
+        }
+        HKEY hApp = pApp->GetAppRegistryKey();
+        if (hApp == nullptr)
+            return;
+        m_bExists = ::RegOpenKeyExW(hApp, lpszSection, 0, KEY_READ, &m_hKey) == ERROR_SUCCESS;
+        ::RegCloseKey(hApp);
+    }
+    ~CSectionReader()
+    {
+        if (m_hKey != nullptr)
+            ::RegCloseKey(m_hKey);
+    }
+    CSectionReader(const CSectionReader&) = delete;
+    CSectionReader& operator=(const CSectionReader&) = delete;
+
+    BOOL Exists() const { return m_bExists; }
+    int GetInt(LPCTSTR lpszEntry, int nDefault) const
+    {
+        if (m_hKey == nullptr)
+            return m_bExists ? static_cast<int>(m_pApp->GetProfileInt(m_strSection, lpszEntry, nDefault)) : nDefault;
+        DWORD dwType = 0, dwValue = 0, cbData = sizeof(dwValue);
+        if (::RegQueryValueExW(m_hKey, lpszEntry, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue), &cbData) !=
+                ERROR_SUCCESS ||
+            dwType != REG_DWORD || cbData != sizeof(dwValue))
+            return nDefault;
+        return static_cast<int>(dwValue);
+    }
+
+private:
+    CWinApp* m_pApp;
+    CString m_strSection;
+    HKEY m_hKey = nullptr;
+    BOOL m_bExists = FALSE;
+};
+
 } // namespace
 
 CXTPToolBar::CToolBarInfo::CToolBarInfo()
@@ -53,11 +99,22 @@ void CXTPToolBar::CToolBarInfo::FromBar(CXTPToolBar* pBar)
                                                         : pContext->m_uMRUDockID;
     m_rectMRUDockPos = pContext->m_rectMRUDockPos;
     m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
+    KeepInsideDockBar();
     m_bDialogBar = pBar->IsDialogBar();
     if (auto* pDialogBar = dynamic_cast<CXTPDialogBar*>(pBar)) {
         m_szDialogBarDockingClient = pDialogBar->GetDockingClientSize();
         m_szDialogBarFloatingClient = pDialogBar->GetFloatingClientSize();
     }
+}
+
+void CXTPToolBar::CToolBarInfo::KeepInsideDockBar()
+{
+    // A place before the dock bar's start would clip the bar's first part.
+    if (!m_bFloating) {
+        m_pointPos.x = std::max(0L, m_pointPos.x);
+        m_pointPos.y = std::max(0L, m_pointPos.y);
+    }
+    m_rectMRUDockPos.OffsetRect(std::max(0L, -m_rectMRUDockPos.left), std::max(0L, -m_rectMRUDockPos.top));
 }
 
 void CXTPToolBar::CToolBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex) const
@@ -92,13 +149,12 @@ void CXTPToolBar::CToolBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex) c
     }
 }
 
-void CXTPToolBar::CToolBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex)
+BOOL CXTPToolBar::CToolBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex)
 {
-    CWinApp* pApp = AfxGetApp();
-    CString strSection = BarSection(lpszProfileName, nIndex);
-    auto get = [&](LPCTSTR lpszEntry, int nDefault) {
-        return static_cast<int>(pApp->GetProfileInt(strSection, lpszEntry, nDefault));
-    };
+    CSectionReader section(AfxGetApp(), BarSection(lpszProfileName, nIndex));
+    if (!section.Exists())
+        return FALSE;
+    auto get = [&section](LPCTSTR lpszEntry, int nDefault) { return section.GetInt(lpszEntry, nDefault); };
     m_nBarID = static_cast<UINT>(get(L"BarID", 0));
     m_bVisible = get(L"Visible", TRUE) != 0;
     m_bFloating = get(L"Floating", FALSE) != 0;
@@ -119,6 +175,7 @@ void CXTPToolBar::CToolBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex)
         m_szDialogBarFloatingClient.cx = get(L"DialogBarFloatingClientCx", kDialogBarSize);
         m_szDialogBarFloatingClient.cy = get(L"DialogBarFloatingClientCy", kDialogBarSize);
     }
+    return TRUE;
 }
 
 CXTPToolBarInfoList::CXTPToolBarInfoList()
@@ -151,10 +208,16 @@ void CXTPToolBarInfoList::LoadState(LPCTSTR lpszProfileName, int nMaxRecords)
     m_szStoredScreen.cy = static_cast<int>(pApp->GetProfileInt(strSection, L"ScreenCY", 0));
     m_bScaling = m_szStoredScreen != m_szScreen;
 
+    // The stored count is only a claim: the records end at the first one
+    // missing.
     nBars = std::max(0, std::min(nBars, nMaxRecords));
-    m_arrInfo.assign(static_cast<size_t>(nBars), CXTPToolBar::CToolBarInfo());
-    for (int i = 0; i < nBars; i++)
-        m_arrInfo[static_cast<size_t>(i)].LoadState(lpszProfileName, i);
+    m_arrInfo.clear();
+    for (int i = 0; i < nBars; i++) {
+        CXTPToolBar::CToolBarInfo info;
+        if (!info.LoadState(lpszProfileName, i))
+            break;
+        m_arrInfo.push_back(info);
+    }
     if (m_bScaling)
         ScaleRecords();
 }

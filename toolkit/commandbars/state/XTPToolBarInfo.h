@@ -15,9 +15,13 @@ public:
     // The bar's place as it is now: its window's corner (in its dock bar
     // when docked), visibility and what its dock context remembers.
     void FromBar(CXTPToolBar* pBar);
+    // Docked places (the window's corner when docked, the most recent dock
+    // rectangle) start inside the dock bar.
+    void KeepInsideDockBar();
     // Section "<profile>-Bar<index>", emptied first.
     void SaveState(LPCTSTR lpszProfileName, int nIndex) const;
-    void LoadState(LPCTSTR lpszProfileName, int nIndex);
+    // FALSE, the record left as it was, when no such section is stored.
+    BOOL LoadState(LPCTSTR lpszProfileName, int nIndex);
 
     static const int kNotSet = -1;
     static const int kNoWidth = 32767;

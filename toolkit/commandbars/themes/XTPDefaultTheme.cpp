@@ -3,6 +3,7 @@
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/common/dc/XTPClientRect.h"
@@ -197,7 +198,7 @@ CSize CXTPDefaultTheme::DrawDialogBarGripper(CDC* pDC, CXTPDialogBar* /*pBar*/, 
 CSize CXTPDefaultTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw)
 {
     if (pBar->IsDialogBar())
-        return DrawDialogBarGripper(pDC, nullptr, bDraw);
+        return DrawDialogBarGripper(pDC, static_cast<CXTPDialogBar*>(pBar), bDraw);
     CXTPClientRect rc(pBar->GetSafeHwnd());
     if (pBar->GetPosition() == xtpBarFloating) {
         CXTPFontDC font(pDC, m_fontSmCaption);
@@ -207,7 +208,7 @@ CSize CXTPDefaultTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BO
             pDC->FillSolidRect(rcStrip, GetColor(COLOR_ACTIVECAPTION));
             pDC->SetTextColor(GetColor(COLOR_3DHIGHLIGHT));
             pDC->SetBkMode(TRANSPARENT);
-            CRect rcText = rcStrip;
+            CRect rcText = pBar->GetCaptionTitleRect(rcStrip);
             rcText.left += 2;
             CString strTitle = pBar->GetTitle();
             pDC->DrawText(strTitle, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -276,6 +277,9 @@ void CXTPDefaultTheme::DrawControlEntry(CDC* pDC, CXTPControl* pButton, CRect rc
     BOOL bEnabled = pButton->GetEnabled();
     int bSelected = pButton->GetSelected();
     BOOL bShowArrowPart = bEnabled && (bSelected || pButton->GetPressed() || bPopuped);
+    // An open popup counts as selected; a keyboard selection (2) keeps its value, so a
+    // disabled split button selected from the keyboard is drawn sunken like a plain one.
+    int nCommandSelected = bSelected ? bSelected : bPopuped;
     COLORREF clrText = 0;
 
     if (pButton->GetStyle() == xtpButtonIconAndCaptionBelow) {
@@ -288,7 +292,7 @@ void CXTPDefaultTheme::DrawControlEntry(CDC* pDC, CXTPControl* pButton, CRect rc
             rcCommand.bottom -= kBelowCaptionStrip;
             rcArrow.top = rcArrow.bottom - kBelowCaptionStrip;
         }
-        DrawStateRect(pDC, rcCommand, bEnabled, bSelected || bPopuped, pButton->GetPressed(), pButton->GetChecked(),
+        DrawStateRect(pDC, rcCommand, bEnabled, nCommandSelected, pButton->GetPressed(), pButton->GetChecked(),
                       FALSE, barPosition);
         clrText = pDC->GetTextColor();
         if (bShowArrowPart)
@@ -297,7 +301,7 @@ void CXTPDefaultTheme::DrawControlEntry(CDC* pDC, CXTPControl* pButton, CRect rc
         return;
     }
     CRect rcCommand(rc.left, rc.top, rc.right - kSplitArrowPart, rc.bottom);
-    DrawStateRect(pDC, rcCommand, bEnabled, bSelected || bPopuped, pButton->GetPressed(), pButton->GetChecked(), FALSE,
+    DrawStateRect(pDC, rcCommand, bEnabled, nCommandSelected, pButton->GetPressed(), pButton->GetChecked(), FALSE,
                   barPosition);
     clrText = pDC->GetTextColor();
     if (bShowArrowPart)
@@ -364,8 +368,6 @@ void CXTPDefaultTheme::DrawComboDropButton(CDC* pDC, CRect rc, BOOL bEnabled, BO
         } else {
             Draw3dRect(pDC, rc, COLOR_3DHIGHLIGHT, COLOR_3DHIGHLIGHT);
         }
-    } else {
-        Draw3dRect(pDC, rc, COLOR_3DHIGHLIGHT, COLOR_3DHIGHLIGHT);
     }
     DrawDropDownArrow(pDC, rcArrow, GetColor(COLOR_BTNTEXT));
 }

@@ -4,6 +4,7 @@
 #include "framework/windows/CWinThread.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 
@@ -202,7 +203,7 @@ CSize CXTPNativeXPTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, B
     if (!IsThemed() || position == xtpBarFloating)
         return CXTPDefaultTheme::DrawCommandBarGripper(pDC, pBar, bDraw);
     if (pBar->IsDialogBar())
-        return DrawDialogBarGripper(pDC, nullptr, bDraw);
+        return DrawDialogBarGripper(pDC, static_cast<CXTPDialogBar*>(pBar), bDraw);
     if (position > xtpBarRight)
         return CSize(0, 0);
     CXTPClientRect rc(pBar->GetSafeHwnd());

@@ -4,6 +4,7 @@
 #include "framework/gdi/CPen.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/common/dc/XTPClientRect.h"
@@ -194,7 +195,7 @@ void CXTPOffice2003Theme::DrawGripperDots(CDC* pDC, int nFrom, int nTo, int nAcr
 CSize CXTPOffice2003Theme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw)
 {
     if (pBar->IsDialogBar())
-        return DrawDialogBarGripper(pDC, nullptr, bDraw);
+        return DrawDialogBarGripper(pDC, static_cast<CXTPDialogBar*>(pBar), bDraw);
     int position = pBar->GetPosition();
     if (position > xtpBarRight)
         return CXTPOfficeTheme::DrawCommandBarGripper(pDC, pBar, bDraw);
@@ -384,12 +385,12 @@ CSize CXTPOffice2003Theme::DrawTearOffGripper(CDC* pDC, CRect rcGripper, BOOL bS
     return CSize(0, 9);
 }
 
-CSize CXTPOffice2003Theme::DrawDialogBarGripper(CDC* pDC, CXTPDialogBar* /*pBar*/, BOOL bDraw)
+CSize CXTPOffice2003Theme::DrawDialogBarGripper(CDC* pDC, CXTPDialogBar* pBar, BOOL bDraw)
 {
     CSize sz(8, std::max(25, m_nTextHeight + 6));
-    if (bDraw) {
-        CRect rc;
-        pDC->GetClipBox(&rc);
+    // The bar's own rectangle, not the clip box: a print of the bar clips to the whole DC.
+    if (bDraw && pBar) {
+        CRect rc = CXTPClientRect(pBar->GetSafeHwnd());
         rc.DeflateRect(3, 3);
         rc.bottom = std::min(rc.bottom, rc.top + sz.cy);
         FillGradient(pDC, rc, m_grcToolBar, FALSE);

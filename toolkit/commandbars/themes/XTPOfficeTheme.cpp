@@ -4,6 +4,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
+#include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/common/dc/XTPClientRect.h"
@@ -138,7 +139,7 @@ void CXTPOfficeTheme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManagerI
         pImage->Draw(pDC, pt, m_iconsInfo.bUseFadedIcons ? pImage->GetFadedIcon() : pImage->GetIcon(), sz);
     } else if (bPressed) {
         pImage->Draw(pDC, pt, pImage->GetPressedIcon(), sz);
-    } else if (bSelected && !bChecked) {
+    } else if (bSelected) {
         if (m_iconsInfo.bIconsWithShadow && !pImage->GetShadowIcon().IsEmpty()) {
             pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetShadowIcon(), sz);
             pImage->Draw(pDC, CPoint(pt.x - 1, pt.y - 1), pImage->GetHotIcon(), sz);
@@ -231,7 +232,7 @@ CSize CXTPOfficeTheme::DrawFloatingTitle(CDC* pDC, CXTPCommandBar* pBar, BOOL bD
         pDC->FillSolidRect(rcStrip, m_clrCaption);
         pDC->SetTextColor(m_clrCaptionText);
         pDC->SetBkMode(TRANSPARENT);
-        CRect rcText = rcStrip;
+        CRect rcText = pBar->GetCaptionTitleRect(rcStrip);
         rcText.left += 5;
         CString strTitle = pBar->GetTitle();
         pDC->DrawText(strTitle, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -242,7 +243,7 @@ CSize CXTPOfficeTheme::DrawFloatingTitle(CDC* pDC, CXTPCommandBar* pBar, BOOL bD
 CSize CXTPOfficeTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BOOL bDraw)
 {
     if (pBar->IsDialogBar())
-        return DrawDialogBarGripper(pDC, nullptr, bDraw);
+        return DrawDialogBarGripper(pDC, static_cast<CXTPDialogBar*>(pBar), bDraw);
     int position = pBar->GetPosition();
     if (position == xtpBarFloating)
         return DrawFloatingTitle(pDC, pBar, bDraw);
@@ -423,10 +424,11 @@ CSize CXTPOfficeTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pButton, BO
     pDC->SetTextColor(clrText);
     if (nType == xtpControlSplitButtonPopup && bEnabled) {
         CRect rcArrow(rc.right - kMenuSplitArrow, rc.top, rc.right, rc.bottom);
-        if (bSelected && !IsControlPopuped(pButton) && pButton->GetPressed() == 0 && bSelected == 1)
-            DrawLine(pDC, rcArrow.left, rc.top + 1, rcArrow.left, rc.bottom - 1, 32);
-        else if (bSelected)
+        // While the pointer is on the command part the arrow part stands out as a button of its own.
+        if (bSelected == 1 && !IsControlPopuped(pButton) && pButton->GetPressed() == 0)
             Rectangle(pDC, rcArrow, 32, 33);
+        else if (bSelected)
+            DrawLine(pDC, rcArrow.left, rc.top + 1, rcArrow.left, rc.bottom - 1, 32);
         else
             DrawLine(pDC, rcArrow.left, rc.top + 2, rcArrow.left, rc.bottom - 2, 40);
     }

@@ -244,7 +244,8 @@ CSize CXTPPaintManager::DrawControlToolBarButton(CDC* pDC, CXTPControl* pButton,
 {
     CRect rc = bDraw ? pButton->GetRect() : CRect(0, 0, 0, 0);
     CSize szIcon = pBar ? pBar->GetIconSize() : CSize(16, 16);
-    CSize szButton(szIcon.cx + 7, szIcon.cy + 7);
+    // A size the bar was given wins over the one its icons make.
+    CSize szButton = pBar && pBar->HasFixedButtonSize() ? pBar->GetButtonSize() : CSize(szIcon.cx + 7, szIcon.cy + 7);
     BOOL bVertical = IsSideBar(pBar);
     int nType = pButton->GetType();
     CXTPImageManagerIcon* pImage = pButton->GetIconId() != 0 ? pButton->GetImage(szIcon.cx) : nullptr;

@@ -113,9 +113,15 @@ BOOL CXTPPropExchange::ExchangeRuntimeClass(LPCTSTR pszPropName, CRuntimeClass*&
 
     CString strName;
     const BOOL bResult = ExchangeProp(pszPropName, VT_XTP_STRING, &strName, &strDefault);
-    CRuntimeClass* pFound = strName.IsEmpty() ? nullptr : CRuntimeClass::FromName((LPCWSTR)strName);
-    pClass = pFound != nullptr ? pFound : pDefaultClass;
-    return bResult;
+    // A missing name gives the default class (stored objects of exactly that
+    // class leave it out). A name that is there but names no class is
+    // refused, as the binary archive refuses it: building the default class
+    // instead would pass the data off as something it is not.
+    if (pDefaultClass != nullptr && strName == strDefault)
+        pClass = pDefaultClass;
+    else
+        pClass = strName.IsEmpty() ? nullptr : CRuntimeClass::FromName((LPCWSTR)strName);
+    return bResult && pClass != nullptr;
 }
 
 BOOL CXTPPropExchange::ExchangeObjectByClass(CObject*& pObject, CRuntimeClass* pBaseClass)

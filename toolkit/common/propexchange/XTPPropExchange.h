@@ -41,7 +41,8 @@ public:
     // Bytes as a string of letters. Loading with a null buffer allocates one
     // with new[] that the caller frees with delete[].
     virtual BOOL ExchangeBlob(LPCTSTR pszPropName, BYTE*& pData, DWORD& nBytes);
-    // A class by its name; an unknown or missing name loads the default.
+    // A class by its name; a missing name loads the default, a name that
+    // names no registered class fails (the class then null).
     virtual BOOL ExchangeRuntimeClass(LPCTSTR pszPropName, CRuntimeClass*& pClass, CRuntimeClass* pDefaultClass);
     // The object's class as "Class", then (loading) a new object of that
     // class, made only when the class is of the base class's kind.

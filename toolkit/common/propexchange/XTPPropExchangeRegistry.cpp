@@ -201,14 +201,14 @@ BOOL CXTPPropExchangeRegistry::LoadProp(LPCTSTR pszPropName, VARTYPE vtProp, voi
 
     if (IsIntegerType(vtProp))
     {
-        // Only a stored number is taken: text or bytes under the name are
-        // damage, and leave the default.
+        // Four stored bytes are the number, whatever type the value was
+        // written with; a value of another size is damage and leaves the
+        // default.
         DWORD dwValue = 0;
-        DWORD dwType = 0;
         DWORD cbData = sizeof(dwValue);
-        if (RegQueryValueExW(m_hSectionKey, pszPropName, nullptr, &dwType, (BYTE*)&dwValue, &cbData) !=
+        if (RegQueryValueExW(m_hSectionKey, pszPropName, nullptr, nullptr, (BYTE*)&dwValue, &cbData) !=
                 ERROR_SUCCESS ||
-            dwType != REG_DWORD || cbData != sizeof(dwValue))
+            cbData != sizeof(dwValue))
             return CopyDefault(vtProp, pvProp, pvDefault);
         memcpy(pvProp, &dwValue, (size_t)GetTypeSize(vtProp));
         return TRUE;

@@ -276,7 +276,8 @@ void CXTPToolTipContext::UpdateTitle(const TOOLINFO& ti, const XTP_TOOLTIP_TITLE
         tiText.lpszText = texts.lpszDescription;
         m_pToolTip->SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tiText));
     } else {
-        m_pToolTip->SendMessage(TTM_SETTITLEW, 0, reinterpret_cast<LPARAM>(L""));
+        // No text at all: the system tip keeps an empty title as a blank title line.
+        m_pToolTip->SendMessage(TTM_SETTITLEW, 0, 0);
     }
 }
 

@@ -17,6 +17,8 @@
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CFrameWnd.h"
+#include <algorithm>
 
 namespace {
 
@@ -115,9 +117,30 @@ int CXTPDockingPaneAutoHidePanel::GetStripThickness()
     return pPaint->GetAppearanceSet()->GetButtonHeight(&probe) + rcMargin.top + rcMargin.bottom;
 }
 
+void CXTPDockingPaneAutoHidePanel::CPanelAtom::Reposition()
+{
+    m_pPanel->RepositionStrips();
+}
+
+void CXTPDockingPaneAutoHidePanel::RepositionStrips()
+{
+    if (!m_hWnd)
+        return;
+    if (CFrameWnd* pFrame = GetSiteFrame())
+    {
+        pFrame->RecalcLayout();
+        return;
+    }
+    OnSizeParent(m_pParentFrame, m_rcLast, nullptr);
+    Invalidate(FALSE);
+}
+
 void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
 {
     m_pParentFrame = pParent;
+    // A new theme brings a new paint manager: the panel follows it there.
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    m_registration.Register(pManager ? pManager->GetPaintManager()->GetPanelPaintManager() : nullptr);
     if (IsEmpty())
     {
         m_arrTabManagers.clear();
@@ -265,9 +288,39 @@ void CXTPDockingPaneAutoHidePanel::RemovePane(CXTPDockingPaneBase* pPane)
 {
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
+    // The group may be deleted next: no slide-out may go on showing it.
+    CloseSlideOutOf(pPane);
     m_arrTabManagers.clear();
     if (IsEmpty() && m_hWnd)
         ShowWindow(SW_HIDE);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* pContainer)
+{
+    // A group emptied while it slides out (its pane closed, docked or
+    // dragged away) leaves nothing to show; the strip loses its tabs.
+    if (pContainer->IsEmpty())
+        CloseSlideOutOf(pContainer);
+    if (CFrameWnd* pFrame = GetSiteFrame())
+        pFrame->DelayRecalcLayout();
+}
+
+CFrameWnd* CXTPDockingPaneAutoHidePanel::GetSiteFrame() const
+{
+    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame);
+    return pFrame && pFrame->GetSafeHwnd() ? pFrame : nullptr;
+}
+
+void CXTPDockingPaneAutoHidePanel::CloseSlideOutOf(CXTPDockingPaneBase* pContainer)
+{
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer() == pContainer)
+        m_pActiveWnd->CloseWindowNow();
+}
+
+BOOL CXTPDockingPaneAutoHidePanel::IsEmpty() const
+{
+    return std::all_of(m_lstPanes.begin(), m_lstPanes.end(),
+                       [](const CXTPDockingPaneTabbedContainer* pGroup) { return pGroup->IsEmpty(); });
 }
 
 BOOL CXTPDockingPaneAutoHidePanel::DoPropExchange(CXTPPropExchange* pPX)
@@ -317,10 +370,13 @@ void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFoc
             return;
         }
     }
-    if (bSetFocus && pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
-        ::SetFocus(pPane->GetHwnd());
+    if (bSetFocus)
+        pContainer->SelectPane(pPane, TRUE);
+    // The strip's tabs are rebuilt by the layout: the new selection shows.
     if (m_hWnd)
         Invalidate(FALSE);
+    if (CFrameWnd* pFrame = GetSiteFrame())
+        pFrame->RecalcLayout();
 }
 
 void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
@@ -332,19 +388,16 @@ void CXTPDockingPaneAutoHidePanel::ClosePane(BOOL bDeferred)
     if (pManager->SendPaneAction(xtpPaneActionCollapsing, pSelected))
         return;
     pManager->SendPaneAction(xtpPaneActionCollapsed, pSelected);
+    // The owner's handlers may have closed the window already.
     CXTPDockingPaneAutoHideWnd* pWnd = m_pActiveWnd;
+    if (!pWnd)
+        return;
     if (!bDeferred)
     {
         pWnd->CloseWindowNow();
         return;
     }
-    CXTPDockingPaneTabbedContainer* pContainer = pWnd->GetContainer();
-    if (pContainer->GetSafeHwnd())
-    {
-        pContainer->ShowWindow(SW_HIDE);
-        if (GetDockingSite() && GetDockingSite()->GetSafeHwnd())
-            ::SetParent(pContainer->GetSafeHwnd(), GetDockingSite()->GetSafeHwnd());
-    }
+    pWnd->ReleaseContainer();
     pWnd->SetTimer(CXTPDockingPaneAutoHideWnd::timerClose, 50, nullptr);
 }
 

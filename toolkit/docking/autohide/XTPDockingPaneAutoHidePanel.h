@@ -6,9 +6,11 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
 
+class CFrameWnd;
 class CXTPDockingPane;
 class CXTPDockingPaneAutoHideWnd;
 class CXTPDockingPaneTabbedContainer;
@@ -30,6 +32,19 @@ public:
         CXTPDockingPaneAutoHidePanel* m_pPanel;
         CXTPDockingPaneTabbedContainer* m_pGroup;
         CRect m_rcLayout;
+    };
+
+    // What the auto-hide tabs' paint manager asks to lay out again when one
+    // of its options changes: the panel's strips are rebuilt on every layout,
+    // so the panel stands for them.
+    class CPanelAtom : public CXTPTabManagerAtom
+    {
+    public:
+        explicit CPanelAtom(CXTPDockingPaneAutoHidePanel* pPanel) : m_pPanel(pPanel) {}
+        void Reposition() override;
+
+    private:
+        CXTPDockingPaneAutoHidePanel* m_pPanel;
     };
 
     // An OLE drag held over a tab slides its pane out, so that what is
@@ -62,6 +77,9 @@ public:
     CXTPDockingPane* HitTestPane(CPoint point) const;
     // The strip's thickness: tab height and the header margins.
     int GetStripThickness();
+    // The strips after a change of the tabs' options: the site lays out
+    // again, as the strip's thickness may have changed with them.
+    void RepositionStrips();
     const std::vector<std::unique_ptr<CAutoHidePanelTabManager>>& GetTabManagers() const { return m_arrTabManagers; }
 
     void AddGroup(CXTPDockingPaneTabbedContainer* pContainer);
@@ -73,7 +91,9 @@ public:
     void FindPane(int nType, CXTPDockingPaneBaseList* pList) override;
     void RemovePane(CXTPDockingPaneBase* pPane) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
-    BOOL IsEmpty() const override { return m_lstPanes.empty(); }
+    // Every group is empty (emptied groups wait for the clean-up).
+    BOOL IsEmpty() const override;
+    void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
 
 protected:
     afx_msg void OnPaint();
@@ -88,6 +108,10 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // The site when it is a frame with a window, else null.
+    CFrameWnd* GetSiteFrame() const;
+    // The open slide-out closes at once when it shows this group.
+    void CloseSlideOutOf(CXTPDockingPaneBase* pContainer);
     // Where the background gradient lies, in client coordinates.
     CRect GetGradientRect() const;
 
@@ -98,4 +122,6 @@ public:
     CXTPDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;
     CPanelDropTarget m_dropTarget{this};
     std::vector<std::unique_ptr<CAutoHidePanelTabManager>> m_arrTabManagers;
+    CPanelAtom m_atom{this};
+    CXTPTabAtomRegistration m_registration{&m_atom};
 };

@@ -45,7 +45,7 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     CXTPDockingPane* pSelected = pContainer->GetSelected();
     CSize szDocking = pSelected ? pSelected->GetDockingSize() : pContainer->GetDockingSize();
     MINMAXINFO mmi;
-    pContainer->GetMinMaxInfo(&mmi);
+    GetLimits(&mmi);
     int cx = std::clamp(static_cast<int>(szDocking.cx) + kEdge, static_cast<int>(mmi.ptMinTrackSize.x),
                         std::max(static_cast<int>(mmi.ptMinTrackSize.x), static_cast<int>(mmi.ptMaxTrackSize.x)));
     int cy = std::clamp(static_cast<int>(szDocking.cy) + kEdge, static_cast<int>(mmi.ptMinTrackSize.y),
@@ -88,6 +88,27 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     SetTimer(timerCheck, m_nMouseCheckInterval, nullptr);
 }
 
+void CXTPDockingPaneAutoHideWnd::GetLimits(MINMAXINFO* pMinMaxInfo) const
+{
+    // The selected pane's limits, its caption around them (a slid-out group
+    // shows no tabs), and the splitter edge along the sliding axis.
+    if (CXTPDockingPane* pSelected = m_pContainer->GetSelected())
+        pSelected->GetMinMaxInfo(pMinMaxInfo);
+    else
+        m_pContainer->GetMinMaxInfo(pMinMaxInfo);
+    CSize szFrame(m_bHoriz ? 0 : kEdge, m_bHoriz ? kEdge : 0);
+    if (CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager(); pManager && m_pContainer->GetSelected())
+    {
+        CRect rc(0, 0, 1000, 1000);
+        pManager->GetPaintManager()->AdjustCaptionRect(m_pContainer, rc);
+        szFrame += CSize(1000 - rc.Width(), 1000 - rc.Height());
+    }
+    pMinMaxInfo->ptMinTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMinTrackSize.y += szFrame.cy;
+    pMinMaxInfo->ptMaxTrackSize.x += szFrame.cx;
+    pMinMaxInfo->ptMaxTrackSize.y += szFrame.cy;
+}
+
 CRect CXTPDockingPaneAutoHideWnd::GetFrameRect(int nStep) const
 {
     CRect rc = m_rcWindow;
@@ -126,7 +147,7 @@ void CXTPDockingPaneAutoHideWnd::PlaceFrame()
 
 void CXTPDockingPaneAutoHideWnd::CheckPointer()
 {
-    if (m_bResizing || !m_hWnd)
+    if (m_bResizing || !m_hWnd || IsDetached())
         return;
     CPoint pt;
     ::GetCursorPos(&pt);
@@ -151,6 +172,9 @@ void CXTPDockingPaneAutoHideWnd::CheckPointer()
     CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
     if (m_bCloseOnLeave && pManager && !pManager->SendPaneAction(xtpPaneActionCollapsing, m_pContainer->GetSelected()))
     {
+        // The owner may have closed the window while it was asked.
+        if (IsDetached())
+            return;
         m_bClosing = TRUE;
         KillTimer(timerSlideOut);
         SetTimer(timerSlideIn, m_nAnimationInterval, nullptr);
@@ -161,6 +185,13 @@ void CXTPDockingPaneAutoHideWnd::CheckPointer()
 
 void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == timerClose)
+    {
+        CloseWindowNow();
+        return;
+    }
+    if (IsDetached())
+        return;
     CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
     switch (nIDEvent)
     {
@@ -188,7 +219,6 @@ void CXTPDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
         else
             PlaceFrame();
         break;
-    case timerClose: CloseWindowNow(); break;
     default: CMiniFrameWnd::OnTimer(nIDEvent); break;
     }
 }
@@ -197,7 +227,17 @@ void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
 {
     if (!m_hWnd)
         return;
-    for (UINT_PTR nTimer : {timerCheck, timerSlideOut, timerSlideIn, timerClose})
+    ReleaseContainer();
+    KillTimer(timerClose);
+    ShowWindow(SW_HIDE);
+    PostMessage(WM_CLOSE);
+}
+
+void CXTPDockingPaneAutoHideWnd::ReleaseContainer()
+{
+    if (IsDetached())
+        return;
+    for (UINT_PTR nTimer : {timerCheck, timerSlideOut, timerSlideIn})
         KillTimer(nTimer);
     CWnd* pSite = m_pPanel->GetDockingSite();
     if (m_pContainer->GetSafeHwnd())
@@ -209,13 +249,18 @@ void CXTPDockingPaneAutoHideWnd::CloseWindowNow()
     m_pContainer->SetParentFrame(pSite);
     if (m_pPanel->m_pActiveWnd == this)
         m_pPanel->m_pActiveWnd = nullptr;
-    ShowWindow(SW_HIDE);
-    PostMessage(WM_CLOSE);
+    // The group and the panel may be deleted before the window ends: it
+    // forgets both.
+    m_pContainer = nullptr;
+    m_pPanel = nullptr;
 }
 
 void CXTPDockingPaneAutoHideWnd::PostNcDestroy()
 {
-    if (m_pPanel->m_pActiveWnd == this)
+    // Destroyed with the site while open: the group forgets this window.
+    if (!IsDetached())
+        m_pContainer->SetParentFrame(m_pPanel->GetDockingSite());
+    if (m_pPanel && m_pPanel->m_pActiveWnd == this)
         m_pPanel->m_pActiveWnd = nullptr;
     CMiniFrameWnd::PostNcDestroy();
 }
@@ -224,7 +269,7 @@ void CXTPDockingPaneAutoHideWnd::OnPaint()
 {
     CPaintDC dc(this);
     CXTPClientRect rc(this);
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     if (!pManager)
         return;
     CXTPDockingPanePaintManager* pPaint = pManager->GetPaintManager();
@@ -272,9 +317,9 @@ BOOL CXTPDockingPaneAutoHideWnd::GetEdgeLimits(int& nLow, int& nHigh) const
         return FALSE;
     CRect rcArea = pLayout->m_pTopContainer->GetPaneWindowRect();
     MINMAXINFO mmi;
-    m_pContainer->GetMinMaxInfo(&mmi);
-    int nMin = (m_bHoriz ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x) + kEdge;
-    int nMax = (m_bHoriz ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x) + kEdge;
+    GetLimits(&mmi);
+    int nMin = m_bHoriz ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x;
+    int nMax = m_bHoriz ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x;
     int e = pManager->m_nSplitterGap + kEdge;
     int nNear = m_bHoriz ? rcArea.top : rcArea.left;
     int nFar = m_bHoriz ? rcArea.bottom : rcArea.right;
@@ -295,6 +340,8 @@ BOOL CXTPDockingPaneAutoHideWnd::GetEdgeLimits(int& nLow, int& nHigh) const
 
 void CXTPDockingPaneAutoHideWnd::MoveEdgeTo(int nEdge)
 {
+    if (IsDetached())
+        return;
     switch (m_direction)
     {
     case xtpPaneDockLeft: m_rcWindow.right = nEdge; break;
@@ -331,7 +378,7 @@ CRect CXTPDockingPaneAutoHideWnd::GetEdgeRect() const
 
 BOOL CXTPDockingPaneAutoHideWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     CPoint pt;
     ::GetCursorPos(&pt);
     ScreenToClient(&pt);
@@ -346,10 +393,10 @@ BOOL CXTPDockingPaneAutoHideWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT mes
 
 void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CXTPDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    CXTPDockingPaneManager* pManager = IsDetached() ? nullptr : m_pPanel->GetDockingPaneManager();
     CRect rcEdge = GetEdgeRect();
     int nLow = 0, nHigh = 0;
-    CWnd* pSite = m_pPanel->GetDockingSite();
+    CWnd* pSite = pManager ? m_pPanel->GetDockingSite() : nullptr;
     if (!rcEdge.PtInRect(point) || !pManager || pManager->m_bLockSplitters || !pSite || !pSite->GetSafeHwnd() ||
         !GetEdgeLimits(nLow, nHigh))
     {

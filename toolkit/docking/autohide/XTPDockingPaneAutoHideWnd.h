@@ -14,8 +14,12 @@ public:
 
     // The rectangle of frame k of n (site client coordinates).
     CRect GetFrameRect(int nStep) const;
-    // Hides the container, gives it back to the site and closes the window.
+    // Releases the container and closes the window.
     void CloseWindowNow();
+    // Hides the container and gives it back to the site; the panel forgets
+    // the window, which from then on holds neither of them.
+    void ReleaseContainer();
+    BOOL IsDetached() const { return m_pPanel == nullptr; }
     // The leave check of timer 1, also run by a move while closing.
     void CheckPointer();
 
@@ -54,6 +58,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The window's tracking limits: the selected pane's, its caption and
+    // the edge along the sliding axis.
+    void GetLimits(MINMAXINFO* pMinMaxInfo) const;
     void PlaceFrame();
     // The 4-pixel splitter edge towards the client area (client coordinates).
     CRect GetEdgeRect() const;

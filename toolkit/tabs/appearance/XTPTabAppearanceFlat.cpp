@@ -92,10 +92,11 @@ void CXTPTabPaintManager::CAppearanceSetExcel::DrawSingleButton(CDC* pDC, CXTPTa
     m_pPaintManager->DrawItemContent(pDC, pItem, rc, TRUE);
 }
 
-CRect CXTPTabPaintManager::CAppearanceSetStateButtons::FillClient(CDC* pDC, CXTPTabManager* pManager)
+CRect CXTPTabPaintManager::CAppearanceSetStateButtons::FillClient(CDC* /*pDC*/, CXTPTabManager* pManager)
 {
+    // Free-standing buttons: the control's face stays behind them, unframed.
     CRect rcHeader, rcClient;
-    FillHeaderAndClient(pDC, pManager, rcHeader, rcClient);
+    GetHeaderAndClientRects(pManager, rcHeader, rcClient);
     return rcHeader;
 }
 

@@ -150,8 +150,8 @@ void CXTPTabPaintManager::CAppearanceSet::DrawTabControlPart(CDC* pDC, CRect& rc
     }
 }
 
-void CXTPTabPaintManager::CAppearanceSet::FillHeaderAndClient(CDC* pDC, CXTPTabManager* pManager, CRect& rcHeader,
-                                                              CRect& rcClient)
+void CXTPTabPaintManager::CAppearanceSet::GetHeaderAndClientRects(CXTPTabManager* pManager, CRect& rcHeader,
+                                                                  CRect& rcClient)
 {
     CRect rcControl = pManager->GetControlRect();
     if (pManager->IsDrawStaticFrame())
@@ -159,8 +159,14 @@ void CXTPTabPaintManager::CAppearanceSet::FillHeaderAndClient(CDC* pDC, CXTPTabM
     rcControl.DeflateRect(m_pPaintManager->m_rcControlMargin);
     rcHeader = GetHeaderRect(rcControl, pManager);
     InflateRectForPosition(rcHeader, CRect(0, 0, 0, 1), pManager->GetPosition());
-    GetColorSet()->FillHeader(pDC, rcHeader, pManager);
     rcClient = GetClientRect(rcControl, pManager);
+}
+
+void CXTPTabPaintManager::CAppearanceSet::FillHeaderAndClient(CDC* pDC, CXTPTabManager* pManager, CRect& rcHeader,
+                                                              CRect& rcClient)
+{
+    GetHeaderAndClientRects(pManager, rcHeader, rcClient);
+    GetColorSet()->FillHeader(pDC, rcHeader, pManager);
 }
 
 void CXTPTabPaintManager::CAppearanceSet::DrawStripSideLine(CDC* pDC, CRect rc, COLORREF clr, int nInset)

@@ -42,6 +42,8 @@ protected:
     CRect FillClientWithFrame(CDC* pDC, CXTPTabManager* pManager, COLORREF clrFrame);
     // Client area with the header fill and client fill only; answers both rectangles.
     void FillHeaderAndClient(CDC* pDC, CXTPTabManager* pManager, CRect& rcHeader, CRect& rcClient);
+    // Where the header fill and the client area lie, without drawing.
+    void GetHeaderAndClientRects(CXTPTabManager* pManager, CRect& rcHeader, CRect& rcClient);
     // A line along the strip side of the client rectangle.
     void DrawStripSideLine(CDC* pDC, CRect rcClient, COLORREF clr, int nInset = 0);
 

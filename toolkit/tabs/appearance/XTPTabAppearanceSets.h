@@ -59,6 +59,8 @@ class CXTPTabPaintManager::CAppearanceSetVisualStudio2005 : public CXTPTabPaintM
 {
 public:
     CAppearanceSetVisualStudio2005() { m_bButtonsReverseZOrder = TRUE; }
+    // The overlapping tabs need only half the 2003 room for their slant.
+    void RefreshMetrics() override;
     void DrawSingleButton(CDC* pDC, CXTPTabManagerItem* pItem) override;
 };
 

@@ -25,6 +25,12 @@ void CXTPTabPaintManager::CAppearanceSetPropertyPage2003::RefreshMetrics()
     m_rcHeaderMargin.SetRect(2 + m_nButtonHeight, 3, 6, 0);
 }
 
+void CXTPTabPaintManager::CAppearanceSetVisualStudio2005::RefreshMetrics()
+{
+    CAppearanceSet::RefreshMetrics();
+    m_rcHeaderMargin.SetRect(2 + m_nButtonHeight / 2, 3, 6, 0);
+}
+
 CRect CXTPTabPaintManager::CAppearanceSetPropertyPage2003::FillClient(CDC* pDC, CXTPTabManager* pManager)
 {
     return FillClientWithFrame(pDC, pManager, GetColorSet()->m_clrFurther[1]);
