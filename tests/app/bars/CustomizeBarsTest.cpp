@@ -20,6 +20,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 #include <commctrl.h>
@@ -63,19 +64,6 @@ private:
 WNDPROC CPressCounter::s_pfnOld = nullptr;
 int CPressCounter::s_nPresses = 0;
 
-// Runs once inside the loop of the customize menu that a right click
-// opens: notes that it shows, then closes it.
-CXTPPopupBar* g_pMenu = nullptr;
-bool g_bMenuShown = false;
-void CALLBACK CloseMenuOnceShown(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    if (g_pMenu == nullptr || !g_pMenu->IsTrackingMode() || !::IsWindowVisible(g_pMenu->GetSafeHwnd()))
-        return;
-    ::KillTimer(nullptr, nTimer);
-    g_bMenuShown = true;
-    testinput::SendKey(VK_ESCAPE);
-}
-
 // Steps run in turn from a timer, inside whatever loop runs (menus,
 // sheets, boxes): each waits for its condition, then acts once.
 struct TimedStep
@@ -85,6 +73,21 @@ struct TimedStep
 };
 std::vector<TimedStep> g_steps;
 size_t g_nNextStep = 0;
+void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD);
+
+// Starts the steps; the input that opens the first loop follows.
+void RunSteps(std::vector<TimedStep> steps)
+{
+    g_steps = std::move(steps);
+    g_nNextStep = 0;
+    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+}
+
+bool StepsDone()
+{
+    return g_nNextStep == g_steps.size();
+}
+
 void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     if (g_nNextStep >= g_steps.size())
@@ -193,7 +196,7 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
     ASSERT_NE(pStart, nullptr);
     CPressCounter viewPresses(frametest::ViewOf(pFrame)->GetSafeHwnd());
 
-    bool bFloatingShown = false, bFrameEnabled = false;
+    bool bFloatingShown = false, bFrameEnabled = false, bMenuShown = false;
     CXTPControl* pSelected = nullptr;
     CRect rcSelected, rcFrame, rcSheet;
     testshot::Image shot;
@@ -222,14 +225,16 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
         testshot::Save(shot, L"app_customize_selected_button.png");
         rcSelected.OffsetRect(-rcFrame.left, -rcFrame.top);
 
-        // A right click opens the customize menu.
-        g_pMenu = sheet.GetContextMenu();
-        g_bMenuShown = false;
-        ::SetTimer(nullptr, 0, 20, CloseMenuOnceShown);
+        // A right click opens the customize menu; Escape closes it.
+        CXTPPopupBar* pMenu = sheet.GetContextMenu();
+        RunSteps({{[&] { return pMenu->IsTrackingMode() && IsShownPopup(pMenu); },
+                   [&] {
+                       bMenuShown = true;
+                       testinput::SendKey(VK_ESCAPE);
+                   }}});
         testinput::ClickAt(ScreenRect(pStart).CenterPoint(), true);
-        testpump::PumpUntil([&] { return g_bMenuShown && !g_pMenu->IsTrackingMode(); });
+        testpump::PumpUntil([&] { return StepsDone() && !pMenu->IsTrackingMode(); });
         testpump::PumpUntilIdle();
-        g_pMenu = nullptr;
 
         // A drag moves it onto the floating bar.
         CRect rcTarget;
@@ -243,7 +248,7 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
     EXPECT_EQ(0, nViewPresses) << "the view is out of reach";
     EXPECT_EQ(pStart, pSelected);
     EXPECT_TRUE(bFloatingShown);
-    EXPECT_TRUE(g_bMenuShown) << "the customize menu opens on a right click";
+    EXPECT_TRUE(bMenuShown) << "the customize menu opens on a right click";
     EXPECT_NE(pFloating->GetControls()->FindControl(ID_START_SEARCH), nullptr);
     EXPECT_EQ(ToolBar()->GetControls()->FindControl(ID_START_SEARCH), nullptr);
     EXPECT_TRUE(::IsWindowVisible(pFloating->GetSafeHwnd()));
@@ -284,19 +289,19 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
         testinput::ClickAt(pt);
         testpump::PumpUntil([&] { return (int)::SendMessageW(hList, LB_GETCURSEL, 0, 0) == nStandard; });
         testpump::PumpUntilIdle();
-        g_steps = {AnswerBoxOk(hSheet)};
-        g_nNextStep = 0;
-        ::SetTimer(nullptr, 0, 20, RunReadyStep);
+        RunSteps({AnswerBoxOk(hSheet)});
         HWND hReset = ::GetDlgItem(hPage, XTP_IDC_BUTTON_RESET);
         CRect rcReset;
         ::GetWindowRect(hReset, &rcReset);
         testinput::ClickAt(rcReset.CenterPoint());
-        testpump::PumpUntil([&] { return g_nNextStep == g_steps.size(); });
+        testpump::PumpUntil(StepsDone);
         testpump::PumpUntilIdle();
     });
     ExpectAsAtFirstStart(firstStart, "toolbars page");
 
-    // From the add-or-remove list of the toolbar's expand button.
+    // From the add-or-remove list of the toolbar's expand button, with large icons.
+    Bars()->GetOptions()->bLargeIcons = TRUE;
+    pFrame->SetWindowPos(nullptr, 0, 0, 1250, 560, SWP_NOMOVE | SWP_NOZORDER);  // room for the large buttons
     ToolBar()->GetControls()->Remove(ToolBarButton(ID_START_SEARCH));
     ToolBar()->OnRecalcLayout();
     testpump::PumpUntilIdle();
@@ -304,7 +309,7 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
     ASSERT_NE(pExpand, nullptr);
     CXTPControl* pAddOrRemove = nullptr;
     CXTPControl* pStandard = nullptr;
-    g_steps = {{[&] { return IsShownPopup(pExpand->GetCommandBar()); },
+    RunSteps({{[&] { return IsShownPopup(pExpand->GetCommandBar()); },
                 [&] {
                     CXTPControls* pItems = pExpand->GetCommandBar()->GetControls();
                     pAddOrRemove = pItems->GetAt(pItems->GetCount() - 1);
@@ -320,13 +325,22 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
                     CXTPControls* pEntries = pStandard->GetCommandBar()->GetControls();
                     testinput::ClickAt(ScreenRect(pEntries->GetAt(pEntries->GetCount() - 1)).CenterPoint());
                 }},
-               AnswerBoxOk(nullptr)};
-    g_nNextStep = 0;
-    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+              AnswerBoxOk(nullptr)});
     testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
-    ASSERT_TRUE(testpump::PumpUntil([&] { return g_nNextStep == g_steps.size(); }));
+    ASSERT_TRUE(testpump::PumpUntil(StepsDone));
     testpump::PumpUntilIdle();
     ExpectAsAtFirstStart(firstStart, "add-or-remove list");
+
+    // The logo drawn on the reset toolbar, as in the frame's bitmap.
+    const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+    testshot::Save(shot, L"app_toolbar_reset_logo.png");
+    const CRect rcLogo = ToolBarButton(ID_LOGO)->GetRect();
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
+    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
 }
 
 } // namespace
