@@ -10,6 +10,7 @@
 #include "customize/customize/CustomizeTestSupport.h"
 #include "customize/imageeditor/ImageEditorTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
+#include "support/PictureFileBytes.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
@@ -20,6 +21,7 @@ using namespace edittest;
 namespace {
 
 const COLORREF kTransparent = XTP_IMAGEEDITOR_TRANSPARENT;
+const DWORD kTransparentPixelValue = 0x00FFFEFF;
 const COLORREF kGreen = RGB(0, 0x80, 0);
 
 // 32 x 32 with alpha: an opaque red block (4..11), a half-transparent blue
@@ -550,6 +552,42 @@ TEST(ImageEditor, ADamagedIconFileChangesNothing)
     }
 }
 
+// Damaged GIFs and bitmaps never reach the system's loaders, whatever the
+// file is called; a sound GIF still comes in.
+TEST(ImageEditor, ADamagedGifOrBitmapChangesNothing)
+{
+    struct Case
+    {
+        std::string what;
+        const wchar_t* name;
+        std::vector<BYTE> bytes;
+    };
+    std::vector<Case> cases;
+    for (const testpics::PictureCase& c : testpics::DamagedGifs()) {
+        cases.push_back({c.what, L"damaged.gif", c.bytes});
+        cases.push_back({c.what + " (named .jpg)", L"damaged.jpg", c.bytes});
+    }
+    for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
+        cases.push_back({c.what, L"damaged.bmp", c.bytes});
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        const CImage* pBefore = d.GetPicture().GetImage();
+        for (const Case& c : cases) {
+            const CString strPath = testpics::WritePictureFile(c.name, c.bytes).c_str();
+            EXPECT_FALSE(d.GetPicture().ImportFile(strPath)) << c.what;
+            EXPECT_EQ(pBefore, d.GetPicture().GetImage()) << c.what;
+        }
+        EXPECT_EQ(0, d.GetPicture().GetUndoCount());
+        EXPECT_EQ(kGreen, ColorAt(d, 3, 3));
+
+        ASSERT_TRUE(d.GetPicture().ImportFile(testpics::WritePictureFile(L"sound.gif", testpics::SoundGifBytes()).c_str()));
+        EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 2, 5));
+        EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 13, 9));
+        EXPECT_EQ(kTransparent, ColorAt(d, 2, 13));
+    });
+}
+
 TEST(ImageEditor, AfterOKTheCallerGetsThePixels)
 {
     {
@@ -611,6 +649,88 @@ TEST(ImageEditor, ToolbarImagesFollowTheCommonControlsVersion)
             EXPECT_EQ(HIWORD(dwVersion) >= 6 ? 32 : 24, bm.bmBitsPixel) << HIWORD(dwVersion);
         });
     }
+}
+
+// A handle's pixels drawn over white, read back.
+COLORREF IconPixelOverWhite(HICON hIcon, int cx, int cy, int x, int y)
+{
+    HBITMAP hCanvas = MakeAlphaBitmap(cx, cy, [](int, int) { return 0x00FFFFFFu; });
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hCanvas);
+    ::DrawIconEx(hDC, 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+    const COLORREF clr = ::GetPixel(hDC, x, y);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hCanvas);
+    return clr;
+}
+
+TEST(ImageEditor, FillingWithTheTransparentCellMakesAnAlphaAreaTransparentLikeThePencilsErase)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::alpha32);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        ClickCell(d, XTP_IDC_CLR_ERASE);
+        ASSERT_EQ(XTP_IMAGEEDITOR_TRANSPARENT, d.GetCurrentColor());
+        ClickButton(d, XTP_ID_BUTTON_FILL);
+        ClickPixel(d, 6, 6);
+        const CImage* pImage = d.GetPicture().GetImage();
+        for (int i = 4; i < 12; i++)
+            EXPECT_EQ(kTransparentPixelValue, RawPixel(pImage, i, i)) << i;
+        // What lay outside the area keeps its own alpha.
+        EXPECT_EQ(0x800000FFu, RawPixel(pImage, 20, 6));
+        EXPECT_EQ(kTransparentPixelValue, RawPixel(pImage, 0, 0));
+
+        // Filling the transparent area with a colour makes it opaque there.
+        ClickCell(d, XTP_IDS_CLR_GREEN);
+        ClickPixel(d, 0, 0);
+        EXPECT_EQ(0xFF008000u, RawPixel(d.GetPicture().GetImage(), 0, 0));
+        EXPECT_EQ(0xFF008000u, RawPixel(d.GetPicture().GetImage(), 6, 6));
+        EXPECT_EQ(0x800000FFu, RawPixel(d.GetPicture().GetImage(), 20, 6));
+        d.GetPicture().Undo();
+        testpump::PumpUntilIdle();
+
+        // Drawn as the checkerboard where the red block was.
+        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_transparent_fill.png");
+        const int cell = d.GetPicture().GetCellSize().cx;
+        for (POINT pt : {POINT{4 * cell + 1, 4 * cell + 1}, POINT{8 * cell, 8 * cell}, POINT{11 * cell + 1, 6 * cell}}) {
+            const COLORREF checker =
+                ((pt.x + 3) / 4 + (pt.y + 3) / 4) % 2 == 0 ? RGB(0xFF, 0xFF, 0xFF) : RGB(0xEB, 0xEB, 0xEB);
+            EXPECT_EQ(checker, shot.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+        }
+    });
+
+    // After OK the caller gets the area transparent too.
+    CXTPImageManagerIconHandle result;
+    dlg.GetIcon(result);
+    ASSERT_TRUE(result.IsAlpha());
+    CImage copy(TRUE);
+    copy.Attach(XTPCopyAlphaBitmap(result.GetBitmap()));
+    EXPECT_EQ(0u, RawPixel(&copy, 6, 6) >> 24);
+    EXPECT_EQ(0x800000FFu, RawPixel(&copy, 20, 6));
+}
+
+TEST(ImageEditor, GetIconLeavesTheEditorsPlainImageAsItWas)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        for (int nCall = 0; nCall < 2; nCall++) {
+            CXTPImageManagerIconHandle result;
+            d.GetIcon(result);
+            ASSERT_NE(nullptr, result.GetIcon()) << nCall;
+            EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), IconPixelOverWhite(result.GetIcon(), 16, 16, 0, 0)) << nCall;
+            EXPECT_EQ(RGB(0, 0x80, 0), IconPixelOverWhite(result.GetIcon(), 16, 16, 3, 3)) << nCall;
+            // The editor still shows and holds its transparent pixels.
+            EXPECT_EQ(kTransparentPixelValue, RawPixel(d.GetPicture().GetImage(), 0, 0) & 0xFFFFFF) << nCall;
+            EXPECT_EQ(XTP_IMAGEEDITOR_TRANSPARENT, d.GetPicture().GetImage()->GetColor(15, 15)) << nCall;
+        }
+        d.GetPicture().Invalidate();
+        testpump::PumpUntilIdle();
+        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_after_geticon.png");
+        EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), shot.Pixel(2, 2));
+        EXPECT_EQ(RGB(0xEB, 0xEB, 0xEB), shot.Pixel(6, 2));
+    });
 }
 
 TEST(ImageEditor, Screenshots)

@@ -13,6 +13,7 @@
 #include "framework/text/CString.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPPictureFileCheck.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
@@ -372,6 +373,9 @@ BOOL CXTPImageEditorPicture::ImportFile(LPCTSTR lpszPath)
         ::DestroyIcon(hIcon);
         return ReplaceWithImport(pImage);
     }
+    // The system's loaders run past the end of a damaged bitmap or GIF.
+    if (!XTPIsSoundPictureFile(strPath))
+        return FALSE;
     if (strExt == L"bmp") {
         HBITMAP hBitmap = static_cast<HBITMAP>(
             ::LoadImageW(nullptr, strPath, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADFROMFILE));
@@ -514,13 +518,11 @@ void CXTPImageEditorPicture::FillAt(CPoint pixel)
         DWORD* pPixels = m_pCurrent->GetPixels();
         const CSize size = m_pCurrent->GetSize();
         const long nPixels = size.cx * size.cy;
-        std::vector<BYTE> alpha;
+        std::vector<DWORD> before;
         if (m_pCurrent->m_bAlpha && pPixels != nullptr) {
-            alpha.resize(static_cast<size_t>(nPixels));
-            for (long i = 0; i < nPixels; i++) {
-                alpha[i] = static_cast<BYTE>(pPixels[i] >> 24);
+            before.assign(pPixels, pPixels + nPixels);
+            for (long i = 0; i < nPixels; i++)
                 pPixels[i] &= 0xFFFFFF;
-            }
         }
         {
             CImageDC dc(m_pCurrent);
@@ -530,8 +532,14 @@ void CXTPImageEditorPicture::FillAt(CPoint pixel)
             ::SelectObject(dc.Get(), hOld);
             ::DeleteObject(hBrush);
         }
-        for (size_t i = 0; i < alpha.size(); i++)
-            pPixels[i] |= static_cast<DWORD>(alpha[i]) << 24;
+        // Only the pixels the fill left alone get their alpha back: filled
+        // ones start from none, as the pencil's do, so that filling with the
+        // transparent colour leaves them transparent and the alpha rebuild
+        // makes any other colour opaque.
+        for (size_t i = 0; i < before.size(); i++) {
+            if ((before[i] & 0xFFFFFF) == pPixels[i])
+                pPixels[i] = before[i];
+        }
     }
     if (m_pCurrent->m_bAlpha)
         m_pCurrent->RebuildAlpha(m_pUndoCandidate);
