@@ -124,6 +124,38 @@ TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
     }
 }
 
+// A cell is the control's size over the image's: an image whose size divides
+// the control exactly gets the whole share, the control one pixel more.
+TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
+{
+    CTestEditor probe;
+    RunEditor(probe, [](CTestEditor&) {});
+    const CSize control = probe.m_szPictureControl;
+    ASSERT_GT(control.cx, 40);
+    ASSERT_GT(control.cy, 40);
+    // The largest divisor up to 40 of each side.
+    auto divisor = [](long n) {
+        long d = 40;
+        while (n % d != 0)
+            d--;
+        return d;
+    };
+    const CSize image(divisor(control.cx), divisor(control.cy));
+    CTestEditor dlg;
+    HBITMAP hBitmap = MakeAlphaBitmap(image.cx, image.cy, [](int, int) { return 0xFF000000u; });
+    dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
+    ::DeleteObject(hBitmap);
+    CSize cell, client;
+    RunEditor(dlg, [&](CTestEditor& d) {
+        cell = d.GetPicture().GetCellSize();
+        CRect rc;
+        d.GetPicture().GetClientRect(&rc);
+        client = rc.Size();
+    });
+    EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), cell) << image.cx << " x " << image.cy;
+    EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), client);
+}
+
 TEST(ImageEditor, PencilSecondClickErasesAndAStrokeLeavingThePictureStaysInside)
 {
     for (Kind kind : {Kind::alpha32, Kind::plain16}) {

@@ -144,8 +144,8 @@ BOOL CXTPImageEditorPicture::Create(UINT nID, CXTPImageEditorDlg* pDlg)
     GetWindowRect(&rc);
     pDlg->ScreenToClient(&rc);
     // At least one screen pixel per image pixel: a larger image grows the control.
-    m_nCellWidth = std::max(1L, (rc.Width() - 1) / std::max(1L, m_szImage.cx));
-    m_nCellHeight = std::max(1L, (rc.Height() - 1) / std::max(1L, m_szImage.cy));
+    m_nCellWidth = std::max(1L, rc.Width() / std::max(1L, m_szImage.cx));
+    m_nCellHeight = std::max(1L, rc.Height() / std::max(1L, m_szImage.cy));
     SetWindowPos(nullptr, 0, 0, m_nCellWidth * m_szImage.cx + 1, m_nCellHeight * m_szImage.cy + 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
