@@ -142,7 +142,7 @@ TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
     };
     const CSize image(divisor(control.cx), divisor(control.cy));
     CTestEditor dlg;
-    HBITMAP hBitmap = MakeAlphaBitmap(image.cx, image.cy, [](int, int) { return 0xFF000000u; });
+    HBITMAP hBitmap = MakeAlphaBitmap(image.cx, image.cy, [](int, int) { return 0xFFFF0000u; });
     dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
     ::DeleteObject(hBitmap);
     CSize cell, client;
@@ -151,6 +151,12 @@ TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
         CRect rc;
         d.GetPicture().GetClientRect(&rc);
         client = rc.Size();
+        testpump::PumpUntilIdle();
+        // The image reaches the frame on every side.
+        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_cells_fit_control.png");
+        EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(client.cx - 1, client.cy - 1));
+        EXPECT_EQ(RGB(0xFF, 0, 0), shot.Pixel(client.cx - 2, client.cy - 2));
+        EXPECT_EQ(RGB(0xFF, 0, 0), shot.Pixel(1, 1));
     });
     EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), cell) << image.cx << " x " << image.cy;
     EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), client);
@@ -439,11 +445,11 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
         COLORREF left;   // at (2, 2)
         COLORREF right;  // at (12, 12)
     } cases[] = {
-        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
         {L"plain.ico", IconFileBytes(16, 16, 24, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }), false,
          RGB(0, 0, 0xFF), kTransparent},
         {L"plain24.bmp", BitmapFileBytes(16, 16, 24, ImportPattern), false, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
-        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
     };
     for (const auto& c : cases) {
         ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
@@ -464,6 +470,42 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
             if (strPath == strGif) {
                 EXPECT_EQ(ColorAt(d, 0, 0), ColorAt(d, 15, 15));
             }
+        });
+    }
+}
+
+// Fully transparent pixels of an imported alpha image (all bits 0) are
+// transparent to the tools, as those of an image handed to the editor: the
+// black pencil paints them, the black fill fills them.
+TEST(ImageEditor, TransparentPixelsOfAnImportedAlphaImageTakeBlack)
+{
+    const struct
+    {
+        LPCWSTR name;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern)},
+        {L"alpha32.bmp", BitmapFileBytes(16, 16, 32, ImportPattern)},
+    };
+    for (const auto& c : cases) {
+        ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
+            ASSERT_EQ(RGB(0, 0, 0), d.GetCurrentColor());
+            ClickPixel(d, 12, 12);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 12, 12)) << c.name;
+            ClickButton(d, XTP_ID_BUTTON_FILL);
+            ClickPixel(d, 14, 9);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 14, 9)) << c.name;
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 9, 14)) << c.name;
+            // The half-transparent green above stays as it was.
+            EXPECT_EQ(0x4000FF00u, RawPixel(d.GetPicture().GetImage(), 12, 4)) << c.name;
+            testpump::PumpUntilIdle();
+            const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd,
+                                                              L"imageeditor_imported_alpha_painted_black.png");
+            const int cell = d.GetPicture().GetCellSize().cx;
+            auto centre = [&](int x, int y) { return shot.Pixel(x * cell + cell / 2, y * cell + cell / 2); };
+            EXPECT_EQ(RGB(0, 0, 0), centre(12, 12)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0), centre(9, 14)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0xFF), centre(2, 12)) << c.name;
         });
     }
 }
