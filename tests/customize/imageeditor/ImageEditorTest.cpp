@@ -97,6 +97,33 @@ TEST(ImageEditor, TakesTheImageAsGiven)
     EXPECT_EQ(nullptr, dlg.GetPicture().GetImage());
 }
 
+// The picture fitted to an opaque red image: the control as the template
+// made it, the cells, the client area and a picture of it.
+struct FittedPicture
+{
+    CSize control, cell, client;
+    testshot::Image shot;
+};
+
+FittedPicture FitRedImage(CSize size, LPCWSTR lpszShot)
+{
+    FittedPicture fitted;
+    CTestEditor dlg;
+    HBITMAP hBitmap = MakeAlphaBitmap(size.cx, size.cy, [](int, int) { return 0xFFFF0000u; });
+    dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
+    ::DeleteObject(hBitmap);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        fitted.cell = d.GetPicture().GetCellSize();
+        CRect rc;
+        d.GetPicture().GetClientRect(&rc);
+        fitted.client = rc.Size();
+        testpump::PumpUntilIdle();
+        fitted.shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, lpszShot);
+    });
+    fitted.control = dlg.m_szPictureControl;
+    return fitted;
+}
+
 // Never a cell of 0 pixels: the picture fits 32 x 32 at 4 pixels and grows
 // for larger images.
 TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
@@ -107,20 +134,10 @@ TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
         int minCell;
     } cases[] = {{16, 8}, {32, 4}, {200, 1}};
     for (const auto& c : cases) {
-        CTestEditor dlg;
-        HBITMAP hBitmap = MakeAlphaBitmap(c.size, c.size, [](int, int) { return 0xFF000000u; });
-        dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
-        ::DeleteObject(hBitmap);
-        CSize cell, client;
-        RunEditor(dlg, [&](CTestEditor& d) {
-            cell = d.GetPicture().GetCellSize();
-            CRect rc;
-            d.GetPicture().GetClientRect(&rc);
-            client = rc.Size();
-        });
-        EXPECT_GE(cell.cx, c.minCell) << c.size;
-        EXPECT_EQ(cell.cx, cell.cy) << c.size;
-        EXPECT_EQ(CSize(cell.cx * c.size + 1, cell.cy * c.size + 1), client) << c.size;
+        const FittedPicture fitted = FitRedImage(CSize(c.size, c.size), L"imageeditor_cells_square.png");
+        EXPECT_GE(fitted.cell.cx, c.minCell) << c.size;
+        EXPECT_EQ(fitted.cell.cx, fitted.cell.cy) << c.size;
+        EXPECT_EQ(CSize(fitted.cell.cx * c.size + 1, fitted.cell.cy * c.size + 1), fitted.client) << c.size;
     }
 }
 
@@ -128,9 +145,7 @@ TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
 // the control exactly gets the whole share, the control one pixel more.
 TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
 {
-    CTestEditor probe;
-    RunEditor(probe, [](CTestEditor&) {});
-    const CSize control = probe.m_szPictureControl;
+    const CSize control = FitRedImage(CSize(16, 16), L"imageeditor_cells_square.png").control;
     ASSERT_GT(control.cx, 40);
     ASSERT_GT(control.cy, 40);
     // The largest divisor up to 40 of each side.
@@ -141,25 +156,13 @@ TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
         return d;
     };
     const CSize image(divisor(control.cx), divisor(control.cy));
-    CTestEditor dlg;
-    HBITMAP hBitmap = MakeAlphaBitmap(image.cx, image.cy, [](int, int) { return 0xFFFF0000u; });
-    dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
-    ::DeleteObject(hBitmap);
-    CSize cell, client;
-    RunEditor(dlg, [&](CTestEditor& d) {
-        cell = d.GetPicture().GetCellSize();
-        CRect rc;
-        d.GetPicture().GetClientRect(&rc);
-        client = rc.Size();
-        testpump::PumpUntilIdle();
-        // The image reaches the frame on every side.
-        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_cells_fit_control.png");
-        EXPECT_EQ(RGB(0, 0, 0), shot.Pixel(client.cx - 1, client.cy - 1));
-        EXPECT_EQ(RGB(0xFF, 0, 0), shot.Pixel(client.cx - 2, client.cy - 2));
-        EXPECT_EQ(RGB(0xFF, 0, 0), shot.Pixel(1, 1));
-    });
-    EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), cell) << image.cx << " x " << image.cy;
-    EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), client);
+    const FittedPicture fitted = FitRedImage(image, L"imageeditor_cells_fit_control.png");
+    EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), fitted.cell) << image.cx << " x " << image.cy;
+    EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), fitted.client);
+    // The image reaches the frame on every side.
+    EXPECT_EQ(RGB(0, 0, 0), fitted.shot.Pixel(fitted.client.cx - 1, fitted.client.cy - 1));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(fitted.client.cx - 2, fitted.client.cy - 2));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(1, 1));
 }
 
 TEST(ImageEditor, PencilSecondClickErasesAndAStrokeLeavingThePictureStaysInside)
