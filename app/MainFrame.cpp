@@ -108,6 +108,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_WM_SYSCOMMAND()
     ON_WM_DESTROY()
     ON_WM_TIMER()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
     ON_MESSAGE(WM_ALREADY_RUNNING, CMainFrame::OnAlreadyRunning)
     ON_MESSAGE(WM_SCAN_PROGRESS, CMainFrame::OnScanProgress)
     ON_MESSAGE(WM_SCAN_FINISHED, CMainFrame::OnScanFinished)
@@ -130,6 +132,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_COMMAND(ID_LOGO, CMainFrame::OnLogoClicked)
     ON_MESSAGE(WM_XTP_CREATE_CONTROL, CMainFrame::OnCreateControl)
     ON_MESSAGE(WM_XTP_CONTROL_CREATED, CMainFrame::OnControlCreated)
+    ON_MESSAGE(WM_XTP_TOOLBAR_RESET, CMainFrame::OnToolBarReset)
     ON_NOTIFY(CBN_XTP_EXECUTE, ID_WEB_PAGE, CMainFrame::OnWebPageSelected)
 END_MESSAGE_MAP()
 
@@ -540,6 +543,22 @@ BOOL CMainFrame::CreateTicketReport()
     return TRUE;
 }
 
+// Only top-level windows hear of colour and setting changes: the docking
+// panes follow through their manager's window.
+void CMainFrame::OnSysColorChange()
+{
+    CXTPFrameWnd::OnSysColorChange();
+    if (m_paneManager.GetSafeHwnd() != nullptr)
+        m_paneManager.SendMessage(WM_SYSCOLORCHANGE);
+}
+
+void CMainFrame::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CXTPFrameWnd::OnSettingChange(uFlags, lpszSection);
+    if (m_paneManager.GetSafeHwnd() != nullptr)
+        m_paneManager.SendMessage(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection));
+}
+
 LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != XTP_DPN_SHOWWINDOW)
@@ -549,7 +568,7 @@ LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
         return TRUE;
     if (m_wndTicketReport.GetSafeHwnd() == nullptr && !CreateTicketReport())
         return TRUE;
-    pPane->Attach(m_wndTicketReport.GetSafeHwnd());
+    pPane->Attach(&m_wndTicketReport);
     return TRUE;
 }
 
@@ -669,12 +688,14 @@ void CMainFrame::GiveLogoToLogoButtons()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar)
-    {
-        CXTPControls* pControls = pCommandBars->GetAt(nBar)->GetControls();
-        for (int i = 0; i < pControls->GetCount(); ++i)
-            if (CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, pControls->GetAt(i)))
-                pLogo->SetBitmap(&m_bmpLogo);
-    }
+        GiveLogoToLogoButtons(pCommandBars->GetAt(nBar)->GetControls());
+}
+
+void CMainFrame::GiveLogoToLogoButtons(CXTPControls* pControls)
+{
+    for (int i = 0; i < pControls->GetCount(); ++i)
+        if (CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, pControls->GetAt(i)))
+            pLogo->SetBitmap(&m_bmpLogo);
 }
 
 void CMainFrame::AddWebPageIcons()
@@ -762,12 +783,24 @@ LRESULT CMainFrame::OnControlCreated(WPARAM, LPARAM lParam)
     return TRUE;
 }
 
+LRESULT CMainFrame::OnToolBarReset(WPARAM, LPARAM lParam)
+{
+    // The bar's controls were made again from its initial set, which a
+    // stored layout brings back without the logo.
+    CXTPToolBar* pToolBar = reinterpret_cast<CXTPToolBar*>(lParam);
+    if (pToolBar != nullptr)
+        GiveLogoToLogoButtons(pToolBar->GetControls());
+    return 0;
+}
+
 void CMainFrame::OnCustomize()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars == nullptr)
         return;
-    CXTPCustomizeSheet sheet(pCommandBars);
+    // Owned by the frame: the sheet then lets the frame's bars be customized
+    // and keeps the rest of the frame out of reach while it runs.
+    CXTPCustomizeSheet sheet(pCommandBars, this);
 
     CXTPCustomizeKeyboardPage pageKeyboard(&sheet);
     sheet.AddPage(&pageKeyboard);

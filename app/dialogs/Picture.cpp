@@ -5,6 +5,7 @@
 #include "framework/files/CArchiveStream.h"
 #include "framework/files/CFile.h"
 #include "framework/gdi/CDC.h"
+#include "toolkit/common/images/XTPPictureFileCheck.h"
 
 namespace {
 
@@ -42,6 +43,10 @@ void CPicture::Release()
 BOOL CPicture::Load(LPCTSTR lpszPath)
 {
     Release();
+    // The system's decoders run past the end of a damaged GIF or bitmap:
+    // such a file is no picture.
+    if (!XTPIsSoundPictureFile(lpszPath))
+        return FALSE;
     CFile file;
     if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyWrite))
         return FALSE;

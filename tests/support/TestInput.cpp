@@ -112,6 +112,48 @@ void QueueDrag(POINT ptFrom, POINT ptTo, int nSteps)
     SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
 }
 
+namespace {
+
+std::function<void()> g_restOfDrag;
+
+void CALLBACK SendRestOfDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    std::function<void()> rest;
+    rest.swap(g_restOfDrag);
+    if (rest)
+        rest();
+}
+
+} // namespace
+
+bool DragInLoop(HWND foreground, POINT from, const std::vector<POINT>& path,
+                const std::function<void(std::size_t)>& afterMove)
+{
+    ::SetForegroundWindow(foreground);
+    MoveMouseTo(from);
+    testpump::PumpUntilIdle();
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    bool sent = false;
+    g_restOfDrag = [&] {
+        for (std::size_t i = 0; i < path.size(); i++)
+        {
+            MoveMouseTo(path[i]);
+            SendKey(VK_SHIFT);
+            if (afterMove)
+                afterMove(i);
+        }
+        SendMouse(MOUSEEVENTF_LEFTUP, path.empty() ? from : path.back());
+        sent = true;
+    };
+    ::SetTimer(nullptr, 0, 10, SendRestOfDrag);
+    bool bSent = testpump::PumpUntil([&] { return sent; });
+    // Not sent by the deadline: the timer must not reach this frame's locals later.
+    g_restOfDrag = nullptr;
+    testpump::PumpUntilIdle();
+    return bSent;
+}
+
 bool MoveMouseAndWait(POINT ptScreen)
 {
     MoveMouseTo(ptScreen);

@@ -2,7 +2,10 @@
 // Each call sends; pump (PumpUntil) for it to arrive.
 #pragma once
 #include <windows.h>
+#include <cstddef>
+#include <functional>
 #include <initializer_list>
+#include <vector>
 
 namespace testinput {
 
@@ -32,6 +35,14 @@ void DoubleClickAt(POINT ptScreen);
 // steps, released: queued at once, so that the drag loop the press starts
 // reads it all.
 void QueueDrag(POINT ptFrom, POINT ptTo, int nSteps = 4);
+// A drag through the modal loop that the press starts: the left button
+// goes down at `from` (with `foreground` brought forward first); the moves
+// (a Shift tap after each, so that none merges with the next) and the
+// release follow from a timer once the loop runs, since input goes to the
+// window holding the capture when it is sent. `afterMove(i)` runs after
+// move i. Pumps until all was sent and handled; answers whether it was.
+bool DragInLoop(HWND foreground, POINT from, const std::vector<POINT>& path,
+                const std::function<void(std::size_t)>& afterMove = {});
 // A point of a window's client area on screen.
 POINT ClientToScreenPoint(HWND hWnd, int x, int y);
 

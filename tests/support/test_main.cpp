@@ -17,6 +17,7 @@ const char* const kChildRunTests[] = {
     "BarStateRestartCustom.SecondProcessFindsTheSizesAndButton", // commandbars: its restart test starts it
     "FrameBarsRestart.SecondProcessFindsTheUsersLayout",      // app: the frame's restart test starts it
     "FrameBarsRestart.SecondProcessFindsStatusBarAndShortcuts", // app: the tray quit's restart test starts it
+    "FrameBarsRestart.SecondProcessShowsTheMenuKeysOfTheFirst", // app: the menu keys' restart test starts it
     "BarStatePlaces.SecondProcessFindsThePlaces", // commandbars: the places' restart test starts it
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
 };

@@ -1,4 +1,5 @@
 #include "toolkit/docking/XTPDockingPane.h"
+#include "framework/windows/AfxMessages.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/common/images/XTPImageManager.h"
@@ -105,12 +106,112 @@ BOOL CXTPDockingPane::DoPropExchange(CXTPPropExchange* pPX)
     return m_nID > 0;
 }
 
-void CXTPDockingPane::Attach(HWND hWnd)
+void CXTPDockingPane::Attach(CWnd* pWnd)
 {
-    m_hwndChild = hWnd;
+    m_hwndChild = pWnd ? pWnd->GetSafeHwnd() : nullptr;
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->RedrawPanes();
+    HWND hContainer = ContainerHwnd();
+    if (m_hwndChild && hContainer && ::GetParent(m_hwndChild) != hContainer)
+        ::SetParent(m_hwndChild, hContainer);
+}
+
+HWND CXTPDockingPane::ContainerHwnd() const
+{
     auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(m_pParentContainer);
-    if (hWnd && pContainer && pContainer->GetSafeHwnd())
-        ::SetParent(hWnd, pContainer->GetSafeHwnd());
+    return pContainer ? pContainer->GetSafeHwnd() : nullptr;
+}
+
+BOOL CXTPDockingPane::HasWindow() const
+{
+    return m_hwndChild && ::IsWindow(m_hwndChild);
+}
+
+void CXTPDockingPane::SetFocus()
+{
+    if (HasWindow() && ::GetFocus() != m_hwndChild)
+        ::SetFocus(m_hwndChild);
+}
+
+BOOL CXTPDockingPane::IsFocused() const
+{
+    HWND hFocus = ::GetFocus();
+    return HasWindow() && hFocus && (hFocus == m_hwndChild || ::IsChild(m_hwndChild, hFocus));
+}
+
+BOOL CXTPDockingPane::IsSelected() const
+{
+    auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(m_pParentContainer);
+    return pContainer && pContainer->GetSelected() == this;
+}
+
+CWnd* CXTPDockingPane::GetParentFrame() const
+{
+    return m_pParentContainer ? m_pParentContainer->GetDockingSite() : nullptr;
+}
+
+void CXTPDockingPane::ShowWindow(BOOL bShow)
+{
+    if (bShow)
+    {
+        if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+            pManager->NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(this));
+    }
+    if (HasWindow())
+        ::ShowWindow(m_hwndChild, bShow ? SW_SHOW : SW_HIDE);
+}
+
+void CXTPDockingPane::Close()
+{
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->ClosePane(this);
+}
+
+void CXTPDockingPane::Hide()
+{
+    if (CXTPDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->HidePane(this);
+}
+
+void CXTPDockingPane::SetParentContainer(CXTPDockingPaneBase* pContainer)
+{
+    CXTPDockingPaneBase::SetParentContainer(pContainer);
+    if (!HasWindow())
+        return;
+    if (pContainer)
+    {
+        HWND hContainer = ContainerHwnd();
+        if (hContainer && ::GetParent(m_hwndChild) != hContainer)
+            ::SetParent(m_hwndChild, hContainer);
+        return;
+    }
+    // Out of every container (closed, or between two): the window must not
+    // die with a container's or a floating frame's window meanwhile.
+    ::ShowWindow(m_hwndChild, SW_HIDE);
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    HWND hKeeper = pManager ? pManager->GetSafeHwnd() : nullptr;
+    if (!hKeeper && pManager && pManager->GetSite())
+        hKeeper = pManager->GetSite()->GetSafeHwnd();
+    if (hKeeper && ::GetParent(m_hwndChild) != hKeeper)
+        ::SetParent(m_hwndChild, hKeeper);
+}
+
+void CXTPDockingPane::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)
+{
+    SetParentFrame(pParent);
+    if (lpLayout && !lpLayout->hDWP)
+        return;
+    m_rcWindow = rect;
+    HWND hContainer = ContainerHwnd();
+    if (!hContainer || !HasWindow())
+        return;
+    if (::GetParent(m_hwndChild) != hContainer)
+        ::SetParent(m_hwndChild, hContainer);
+    // From the site into the container's window, where the container is laid
+    // out (its own move may still be deferred).
+    CRect rc = rect;
+    rc.OffsetRect(-m_pParentContainer->GetPaneWindowRect().TopLeft());
+    ::MoveWindow(m_hwndChild, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
 
 CXTPImageManagerIcon* CXTPDockingPane::GetIcon(int nWidth) const

@@ -18,6 +18,7 @@ enum XTPDockingPaneOptions
     xtpPaneNoDockable = 32,
 };
 
+class CWnd;
 class CXTPImageManagerIcon;
 
 class CXTPDockingPane : public CCmdTarget, public CXTPDockingPaneBase
@@ -45,9 +46,31 @@ public:
     int GetHelpId() const { return m_nHelpId ? m_nHelpId : m_nID; }
     HWND GetHwnd() const { return m_hwndChild; }
     BOOL IsAttached() const { return m_hwndChild != nullptr; }
-    // Keeps the window; inside a container it becomes the container's child.
-    void Attach(HWND hWnd);
+    // Keeps the window and has every pane redrawn; inside a container the
+    // window becomes the container's child.
+    void Attach(CWnd* pWnd);
     BOOL IsClosed() const { return m_pParentContainer == nullptr; }
+
+    // The hosted window takes the focus unless it holds it already.
+    void SetFocus();
+    // The focus lies in the hosted window.
+    BOOL IsFocused() const;
+    // The pane is its container's selected pane.
+    BOOL IsSelected() const;
+    // The site of its container; null while the pane is closed.
+    CWnd* GetParentFrame() const;
+    // Showing first tells the owner (notification 1), who may attach the
+    // window only now.
+    void ShowWindow(BOOL bShow);
+    // The manager's ClosePane and HidePane of this pane.
+    void Close();
+    void Hide();
+
+    // Closed: the window waits hidden in the manager's own window; in a
+    // container it is the container window's child.
+    void SetParentContainer(CXTPDockingPaneBase* pContainer) override;
+    // The window follows the rectangle (the site's client coordinates).
+    void OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout) override;
 
     void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
@@ -55,6 +78,10 @@ public:
     // A new pane in pLayout with this pane's settings, without its window.
     CXTPDockingPaneBase* Clone(CXTPDockingPaneLayout* pLayout, CXTPDockingPaneClonedMap* pMap,
                                DWORD dwIgnoredOptions) override;
+
+private:
+    HWND ContainerHwnd() const;
+    BOOL HasWindow() const;
 
 public:
     HWND m_hwndChild = nullptr;

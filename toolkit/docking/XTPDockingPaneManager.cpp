@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "framework/windows/AfxMessages.h"
 #include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -401,14 +402,9 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
     }
     if (m_bLayoutCreated)
     {
-        if (!pPane->IsAttached())
-            NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(pPane));
-        if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
-        {
-            ::ShowWindow(pPane->GetHwnd(), SW_SHOW);
-            if (bSetFocus)
-                ::SetFocus(pPane->GetHwnd());
-        }
+        pPane->ShowWindow(TRUE);
+        if (bSetFocus)
+            pPane->SetFocus();
     }
     UpdateFloatingFrames();
     if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
@@ -470,6 +466,23 @@ void CXTPDockingPaneManager::SetTheme(int nTheme)
     m_pPaintManager->InternalRelease();
     m_pPaintManager = XTPCreateDockingPaneTheme(nTheme);
     m_bSecondStyle = nTheme == xtpPaneThemeVisualStudio2005;
+    RedrawPanes();
+}
+
+void CXTPDockingPaneManager::RedrawPanes()
+{
+    if (!m_hWnd || !m_pLayout)
+        return;
+    for (const XTP_DOCKINGPANE_INFO& info : m_pLayout->m_arrPanes)
+    {
+        CWnd* pSite = info.pPane->GetParentFrame();
+        auto* pFrame = dynamic_cast<CFrameWnd*>(pSite);
+        if (!pFrame || !pFrame->GetSafeHwnd())
+            continue;
+        pFrame->DelayRecalcLayout();
+        if (dynamic_cast<CXTPDockingPaneMiniWnd*>(pFrame))
+            pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
 }
 
 int CXTPDockingPaneManager::GetCurrentTheme() const
@@ -526,7 +539,12 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE)
+    {
+        if (message == WM_SYSCOLORCHANGE)
+            XTPGetColorManager()->RefreshColors();
         m_pPaintManager->RefreshMetrics();
+        RedrawPanes();
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -554,13 +572,23 @@ BOOL CXTPDockingPaneManager::TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CX
         m_bAttachingPane = FALSE;
     }
     else if (bDocked)
-        FloatPane(pPane, pPane->GetContainer() ? pPane->GetContainer()->GetPaneWindowRect() : CRect(0, 0, 200, 200));
+        FloatPane(pPane, PaneScreenRect(pPane));
     else
         return FALSE;
     // Panes without a holder of their own follow this one.
     pFollow = pPane->GetContainer();
     SendPaneAction(bDocked ? xtpPaneActionFloated : xtpPaneActionDocked, pPane);
     return TRUE;
+}
+
+CRect CXTPDockingPaneManager::PaneScreenRect(CXTPDockingPane* pPane) const
+{
+    // Laid out in its site's client coordinates.
+    CRect rc = pPane->GetPaneWindowRect();
+    CWnd* pSite = pPane->GetParentFrame();
+    if (pSite && pSite->GetSafeHwnd())
+        ::MapWindowPoints(pSite->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)

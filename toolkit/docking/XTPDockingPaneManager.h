@@ -107,6 +107,9 @@ public:
     CXTPDockingPaneContext* GetDockingContext() const { return m_pDockingContext; }
     void SetTheme(int nTheme);
     int GetCurrentTheme() const;
+    // Every pane's site lays out again on its next idle pass; floating
+    // frames are redrawn as well.
+    void RedrawPanes();
 
     virtual CXTPDockingPaneBase* OnCreatePane(int nType, CXTPDockingPaneLayout* pLayout);
     virtual CXTPDockingPaneLayout* CreateLayout();
@@ -165,6 +168,8 @@ private:
     // One pane to the holder of the other state (or floating at its place).
     BOOL TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CXTPDockingPaneBase*& pFollow);
     BOOL IsLiveNode(CXTPDockingPaneBase* pNode) const;
+    // Where the pane lies on screen now.
+    CRect PaneScreenRect(CXTPDockingPane* pPane) const;
     // Where DockPane would put the node: the target after the neighbour rules.
     CXTPDockingPaneBase* DockingTarget(CXTPDockingPaneBase* pNode, CXTPDockingPaneBase* pNeighbour) const;
 

@@ -10,6 +10,7 @@
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/common/dc/XTPWindowRect.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "framework/windows/AfxMessages.h"
 #include "resources/FrameworkIds.h"
@@ -82,6 +83,7 @@ BOOL CXTPDockingPaneMiniWnd::CreateFrameWindow(CWnd* pSite)
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (m_rcFrame.IsRectEmpty())
         m_rcFrame = CRect(100, 100, 300, 300);
+    KeepOnWorkArea(m_rcFrame);
     // The system menu holds the "Hide" command and gives the system caption
     // its close box.
     DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | MFS_BLOCKSYSMENU;
@@ -108,6 +110,19 @@ BOOL CXTPDockingPaneMiniWnd::CreateFrameWindow(CWnd* pSite)
         PostMessage(WM_IDLEUPDATECMDUI);
     }
     return TRUE;
+}
+
+void CXTPDockingPaneMiniWnd::KeepOnWorkArea(CRect& rc)
+{
+    // Whole on the work area of the monitor nearest to it: shrunk to fit,
+    // then moved in.
+    CRect rcWork = XTPGetWorkAreaOfRect(rc);
+    if (rcWork.IsRectEmpty())
+        return;
+    rc.right = rc.left + std::min(rc.Width(), rcWork.Width());
+    rc.bottom = rc.top + std::min(rc.Height(), rcWork.Height());
+    rc.OffsetRect(std::max(0L, rcWork.left - rc.left) - std::max(0L, rc.right - rcWork.right),
+                  std::max(0L, rcWork.top - rc.top) - std::max(0L, rc.bottom - rcWork.bottom));
 }
 
 void CXTPDockingPaneMiniWnd::AdjustSystemMenu()

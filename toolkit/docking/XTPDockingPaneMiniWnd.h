@@ -107,6 +107,7 @@ private:
     BOOL IsFocusInside() const;
     BOOL IsRightToLeft() const;
     BOOL CreateFrameWindow(CWnd* pSite);
+    static void KeepOnWorkArea(CRect& rc);
     // No minimise, maximise or restore; the close command reads "Hide".
     void AdjustSystemMenu();
     // Title and close command follow the tree.

@@ -4,9 +4,6 @@
 
 namespace {
 
-// The smallest extent a pane keeps while its neighbour's bar is dragged.
-const int kMinExtent = 22;
-
 int Share(int nAvailable, int nWanted, int nTotal)
 {
     return nTotal > 0 ? static_cast<int>(static_cast<long long>(nAvailable) * nWanted / nTotal) : 0;
@@ -80,10 +77,10 @@ int XTPDockingPaneDistributeSizes(XTP_DOCKINGPANE_SPLIT_CHILD* pChildren, int nC
 }
 
 BOOL XTPDockingPaneSplitterLimits(int nUnionStart, int nUnionEnd, int nMin1, int nMax1, int nMin2, int nMax2, int nGap,
-                                  int& nLow, int& nHigh)
+                                  int nMinExtent, int& nLow, int& nHigh)
 {
-    nLow = nUnionStart + std::max(nMin1, kMinExtent);
-    nHigh = nUnionEnd - std::max(nMin2 + nGap, kMinExtent);
+    nLow = nUnionStart + std::max(nMin1, nMinExtent);
+    nHigh = nUnionEnd - std::max(nMin2 + nGap, nMinExtent);
     int nUnion = nUnionEnd - nUnionStart;
     if (nUnion > nMax1)
         nHigh = std::min(nHigh, nUnionStart + nMax1);

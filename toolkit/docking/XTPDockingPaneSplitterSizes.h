@@ -19,10 +19,10 @@ struct XTP_DOCKINGPANE_SPLIT_CHILD
 int XTPDockingPaneDistributeSizes(XTP_DOCKINGPANE_SPLIT_CHILD* pChildren, int nCount, int nLength, int nGap);
 
 // The range of a bar's near edge between two neighbours spanning
-// [nUnionStart, nUnionEnd): FALSE when the bar cannot move (the range is
-// empty or a single point).
+// [nUnionStart, nUnionEnd), each neighbour keeping at least nMinExtent:
+// FALSE when the bar cannot move (the range is empty or a single point).
 BOOL XTPDockingPaneSplitterLimits(int nUnionStart, int nUnionEnd, int nMin1, int nMax1, int nMin2, int nMax2, int nGap,
-                                  int& nLow, int& nHigh);
+                                  int nMinExtent, int& nLow, int& nHigh);
 
 // The neighbours' new lengths for a bar at nPos within [nLow, nHigh].
 void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nFirst, int nSecond, int nGap, BOOL bRightToLeft,

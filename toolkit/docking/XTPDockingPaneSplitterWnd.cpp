@@ -55,11 +55,12 @@ BOOL CXTPDockingPaneSplitterWnd::GetLimits(int& nLow, int& nHigh) const
     CRect u;
     u.UnionRect(r1, r2);
     int nGap = pManager->GetPaintManager()->GetSplitterSize();
+    int nMinExtent = pManager->m_nSplitterGap;
     if (IsHoriz())
         return XTPDockingPaneSplitterLimits(u.left, u.right, m1.ptMinTrackSize.x, m1.ptMaxTrackSize.x,
-                                            m2.ptMinTrackSize.x, m2.ptMaxTrackSize.x, nGap, nLow, nHigh);
+                                            m2.ptMinTrackSize.x, m2.ptMaxTrackSize.x, nGap, nMinExtent, nLow, nHigh);
     return XTPDockingPaneSplitterLimits(u.top, u.bottom, m1.ptMinTrackSize.y, m1.ptMaxTrackSize.y,
-                                        m2.ptMinTrackSize.y, m2.ptMaxTrackSize.y, nGap, nLow, nHigh);
+                                        m2.ptMinTrackSize.y, m2.ptMaxTrackSize.y, nGap, nMinExtent, nLow, nHigh);
 }
 
 void CXTPDockingPaneSplitterWnd::MoveBarTo(int nPos, int nLow, int nHigh)

@@ -135,6 +135,9 @@ void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
     CRect rc(0, 0, szWindow.cx, szWindow.cy);
     if (pManager)
         pManager->GetPaintManager()->AdjustClientRect(this, rc, TRUE);
+    // The panes take the client part in the site's coordinates (where the
+    // container is laid out: its window may not have moved there yet).
+    rc.OffsetRect(m_rcWindow.TopLeft());
     // The owner may close or move panes when told to show one: a copy, and
     // each pane is asked again whether it is still here and selected.
     const std::vector<CXTPDockingPane*> panes(m_lstPanes);
@@ -144,21 +147,14 @@ void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
             continue;
         if (pPane != m_pSelectedPane)
         {
-            if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
-                ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
+            if (pPane->GetHwnd() && ::IsWindowVisible(pPane->GetHwnd()))
+                pPane->ShowWindow(FALSE);
             continue;
         }
-        if (pManager)
-            pManager->NotifyOwner(XTP_DPN_SHOWWINDOW, reinterpret_cast<LPARAM>(pPane));
+        pPane->ShowWindow(TRUE);
         if (pPane->GetContainer() != this || pPane != m_pSelectedPane)
             continue;
-        HWND hPane = pPane->GetHwnd();
-        if (!hPane || !::IsWindow(hPane))
-            continue;
-        if (::GetParent(hPane) != m_hWnd)
-            ::SetParent(hPane, m_hWnd);
-        ::MoveWindow(hPane, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-        ::ShowWindow(hPane, SW_SHOWNA);
+        pPane->OnSizeParent(m_pParentFrame, rc, nullptr);
     }
     Invalidate(FALSE);
 }
@@ -479,10 +475,11 @@ void CXTPDockingPaneTabbedContainer::AddPane(CXTPDockingPane* pPane, BOOL bSetFo
             return;
         pOld->RemovePane(pPane);
     }
+    // The window first: the pane's window becomes its child.
+    CreateContainerWindow();
     m_lstPanes.push_back(pPane);
     pPane->SetParentContainer(this);
     pPane->SetParentFrame(m_pParentFrame);
-    CreateContainerWindow();
     SelectPane(pPane, bSetFocus);
     if (m_pParentContainer)
         m_pParentContainer->OnChildContainerChanged(this);
@@ -505,24 +502,14 @@ void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL bSe
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (m_bActive && pManager)
         pManager->OnActivatePane(TRUE, pPane);
-    if (::GetFocus() != pPane->GetHwnd())
-        ::SetFocus(pPane->GetHwnd());
+    pPane->SetFocus();
 }
 
 void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
 {
+    // The pane's window leaves this window with it (the pane parents it).
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
-    // The pane's window must outlive this container's window (a floating
-    // frame destroyed with its containers): it waits hidden at the site.
-    HWND hPane = static_cast<CXTPDockingPane*>(pPane)->GetHwnd();
-    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
-    if (hPane && m_hWnd && ::IsWindow(hPane) && ::GetParent(hPane) == m_hWnd && pManager && pManager->GetSite() &&
-        pManager->GetSite()->GetSafeHwnd())
-    {
-        ::ShowWindow(hPane, SW_HIDE);
-        ::SetParent(hPane, pManager->GetSite()->GetSafeHwnd());
-    }
     if (m_pSelectedPane == pPane)
         m_pSelectedPane = m_lstPanes.empty() ? nullptr : m_lstPanes.front();
     UpdateTabs();
@@ -693,6 +680,11 @@ void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX
 void CXTPDockingPaneTabbedContainer::SetParentFrame(CWnd* pFrame)
 {
     m_pParentFrame = pFrame;
+    // A tree docked out of a floating frame takes its windows along before
+    // that frame's window goes, and the panes' windows with them.
+    HWND hSite = pFrame ? pFrame->GetSafeHwnd() : nullptr;
+    if (m_hWnd && hSite && ::GetParent(m_hWnd) != hSite && !IsHidden())
+        ::SetParent(m_hWnd, hSite);
     for (CXTPDockingPane* pPane : m_lstPanes)
         pPane->SetParentFrame(pFrame);
 }

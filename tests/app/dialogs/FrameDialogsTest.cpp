@@ -12,6 +12,7 @@
 #include "framework/windows/CTestCmdUI.h"
 #include "resources/AppIds.h"
 #include "resources/FrameworkIds.h"
+#include "support/PictureFileBytes.h"
 #include "support/SiteSimulation.h"
 
 using namespace dlgtest;
@@ -144,6 +145,55 @@ TEST_F(FrameDialogs, TicketCommandsShowTheirTextsAndStayEnabledAboutComesFromFra
     CModalScript script({Then([](HWND) {}, IDCANCEL)});
     EXPECT_TRUE(app.OnCmdMsg(ID_APP_ABOUT, CN_COMMAND, nullptr, nullptr));
     EXPECT_EQ(1u, script.StepsRun());
+}
+
+// The frame's own start with damaged pictures in "pics": the logo stays
+// empty and the About box keeps its template's size; a sound GIF still
+// makes the 32-pixel logo.
+TEST_F(FrameDialogs, DamagedLogoAndAboutPicturesAreNoPicturesASoundGifIsOne)
+{
+    pFrame->DestroyWindow();
+    pFrame = nullptr;
+    testpump::PumpUntilIdle();
+    const CString folder = CSettingsStore::GetProgramFolder() + L"pics";
+    ::CreateDirectoryW(folder, nullptr);
+    const struct
+    {
+        const char* what;
+        std::vector<BYTE> bytes;
+        bool sound;
+    } cases[] = {{"damaged GIF", testpics::DamagedGifs()[1].bytes, false},
+                 {"truncated bitmap", testpics::DamagedBitmaps()[0].bytes, false},
+                 {"sound GIF", testpics::SoundGifBytes(), true}};
+    for (const auto& c : cases)
+    {
+        for (LPCWSTR name : {L"\\logo.jpg", L"\\about.jpg"})
+            ASSERT_FALSE(testpics::WritePictureFile(folder + name, c.bytes).empty());
+        ASSERT_NE(pFrame = frametest::CreateFrame(), nullptr) << c.what;
+        BITMAP bm = {};
+        HGDIOBJ hLogo = pFrame->GetLogoBitmap().GetSafeHandle();
+        EXPECT_EQ(c.sound, hLogo != nullptr) << c.what;
+        if (hLogo != nullptr)
+        {
+            ::GetObjectW(hLogo, sizeof(bm), &bm);
+            EXPECT_EQ(32, bm.bmWidth);
+            EXPECT_EQ(32, bm.bmHeight);
+        }
+        RECT rcClient = {}, rcTemplate = {0, 0, 243, 195};
+        auto look = [&](HWND hDlg) {
+            ::GetClientRect(hDlg, &rcClient);
+            ::MapDialogRect(hDlg, &rcTemplate);
+        };
+        EXPECT_EQ(1u, Send(WM_COMMAND, ID_ABOUT, {Then(look, IDCANCEL)})) << c.what;
+        EXPECT_EQ(c.sound ? 4 : rcTemplate.right, rcClient.right) << c.what;
+        EXPECT_EQ(c.sound ? 4 : rcTemplate.bottom, rcClient.bottom) << c.what;
+        pFrame->DestroyWindow();
+        pFrame = nullptr;
+        testpump::PumpUntilIdle();
+    }
+    ::DeleteFileW(folder + L"\\logo.jpg");
+    ::DeleteFileW(folder + L"\\about.jpg");
+    ::RemoveDirectoryW(folder);
 }
 
 } // namespace

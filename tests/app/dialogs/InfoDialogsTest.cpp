@@ -11,6 +11,7 @@
 #include "app/dialogs/InfoTicketDlg.h"
 #include "engine/SettingsStore.h"
 #include "resources/AppIds.h"
+#include "support/PictureFileBytes.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 
@@ -266,6 +267,35 @@ TEST(AboutBox, ShowsThePictureAtItsSizeOrKeepsTheTemplatesAndClosesOnAClick)
         EXPECT_EQ(bPicture, image.Pixel(1, 1) != ::GetSysColor(COLOR_BTNFACE));
         EXPECT_EQ(bPicture, apptest::IsBlueish(image.Pixel(1, 1)) || apptest::IsDark(image.Pixel(1, 1)));
     }
+    ::RemoveDirectoryW(folder);
+}
+
+// A damaged picture file is no picture: the box keeps the template's size,
+// shows nothing and still closes on a click.
+TEST(AboutBox, ADamagedGifOrBitmapLeavesTheBoxEmpty)
+{
+    const CString folder = CSettingsStore::GetProgramFolder() + L"pics";
+    ::CreateDirectoryW(folder, nullptr);
+    const CString path = folder + L"\\about.jpg";
+    for (const std::vector<BYTE>& bytes : {testpics::DamagedGifs()[2].bytes, testpics::DamagedBitmaps()[0].bytes})
+    {
+        ASSERT_FALSE(testpics::WritePictureFile(path, bytes).empty());
+        RECT rcClient = {}, rcTemplate = {0, 0, 243, 195};
+        CModalScript script({[&](HWND hDlg) {
+            Activate(hDlg);
+            testpump::PumpUntilIdle();
+            ::GetClientRect(hDlg, &rcClient);
+            ::MapDialogRect(hDlg, &rcTemplate);
+            testinput::ClickAt(testinput::ClientToScreenPoint(hDlg, 5, 5));
+        }});
+        CAboutBoxDlg dlg;
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_FALSE(script.TimedOut());
+        EXPECT_FALSE(dlg.GetPicture().IsLoaded());
+        EXPECT_EQ(rcTemplate.right, rcClient.right);
+        EXPECT_EQ(rcTemplate.bottom, rcClient.bottom);
+    }
+    ::DeleteFileW(path);
     ::RemoveDirectoryW(folder);
 }
 

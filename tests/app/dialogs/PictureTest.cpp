@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "app/AppTestSupport.h"
+#include "app/MainFrame.h"
 #include "app/dialogs/Picture.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CDC.h"
+#include "support/PictureFileBytes.h"
 
 namespace {
 
@@ -53,6 +55,38 @@ TEST(Picture, AMissingOrBrokenFileLeavesNoPicture)
     picture.Render(&dc, CRect(0, 0, 10, 10));
     dc.Detach();
     ::DeleteDC(memory);
+}
+
+// The logo and the About box load through the picture: a damaged GIF or
+// bitmap never reaches the system's decoders and is no picture; a sound
+// GIF still is one.
+TEST(Picture, ADamagedGifOrBitmapIsNoPictureForTheLogoEither)
+{
+    std::vector<testpics::PictureCase> cases = testpics::DamagedGifs();
+    for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
+        cases.push_back(c);
+    for (const testpics::PictureCase& c : cases)
+    {
+        const CString path = testpics::WritePictureFile(L"damaged-picture.jpg", c.bytes).c_str();
+        CPicture picture;
+        EXPECT_FALSE(picture.Load(path)) << c.what;
+        EXPECT_FALSE(picture.IsLoaded()) << c.what;
+        CBitmap logo;
+        EXPECT_FALSE(CMainFrame::LoadLogoBitmap(path, logo)) << c.what;
+        EXPECT_EQ(nullptr, logo.GetSafeHandle()) << c.what;
+    }
+
+    const CString sound = testpics::WritePictureFile(L"sound-picture.jpg", testpics::SoundGifBytes()).c_str();
+    CPicture picture;
+    ASSERT_TRUE(picture.Load(sound));
+    EXPECT_EQ(4, picture.GetWidth());
+    EXPECT_EQ(4, picture.GetHeight());
+    CBitmap logo;
+    ASSERT_TRUE(CMainFrame::LoadLogoBitmap(sound, logo));
+    BITMAP bm = {};
+    ::GetObjectW(logo.GetSafeHandle(), sizeof(bm), &bm);
+    EXPECT_EQ(32, bm.bmWidth);
+    EXPECT_EQ(32, bm.bmHeight);
 }
 
 } // namespace

@@ -190,6 +190,34 @@ TEST_F(CustomBars, TearOffEndsWithoutABarWhenThePointerComesBackOrEscapeIsPresse
     }
 }
 
+TEST_F(CustomBars, AMenuClosedWithItsGripperHotOpensWithItCold)
+{
+    CXTPPopupBar* pPopup = OpenTearOffMenu();
+    const CPoint ptAway = GripperCentre(pPopup) + CSize(300, 200);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(ptAway));
+    testpump::PumpUntilIdle();
+    CRect rcGripper = pPopup->GetTearOffGripperRect();
+    const CPoint ptPixel(rcGripper.left + 2, rcGripper.top + 1);
+    const COLORREF clrCold = testshot::CaptureWindow(pPopup->GetSafeHwnd()).Pixel(ptPixel.x, ptPixel.y);
+
+    // The pointer rests on the gripper: it turns hot; the menu closes so.
+    ASSERT_TRUE(testinput::MoveMouseAndWait(GripperCentre(pPopup)));
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pPopup->IsTearOffGripperHot() == TRUE; }));
+    testpump::PumpUntilIdle();
+    EXPECT_NE(testshot::CaptureWindow(pPopup->GetSafeHwnd()).Pixel(ptPixel.x, ptPixel.y), clrCold);
+    bars->ClosePopups();
+    ASSERT_TRUE(testinput::MoveMouseAndWait(ptAway));
+
+    ASSERT_TRUE(pPopup->Popup(200, 150));
+    testpump::PumpUntilIdle();
+    EXPECT_FALSE(pPopup->IsTearOffGripperHot());
+    testshot::Image shot = testshot::CaptureWindow(pPopup->GetSafeHwnd());
+    testshot::Save(shot, L"commandbars_tearoff_reopened.png");
+    EXPECT_EQ(shot.Pixel(ptPixel.x, ptPixel.y), clrCold) << "the gripper is drawn hot without the pointer on it";
+    bars->ClosePopups();
+    pPopup->InternalRelease();
+}
+
 TEST_F(CustomBars, ScreenshotOfAMenuWithItsTearOffGripper)
 {
     CXTPPopupBar* pPopup = OpenTearOffMenu();

@@ -2,6 +2,7 @@
 // style and the bar's id, found from the last band, removed with the bar.
 #include <gtest/gtest.h>
 #include "FrameTestSupport.h"
+#include "support/TestPump.h"
 #include "resources/FrameworkIds.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/frame/XTPReBar.h"
@@ -129,6 +130,36 @@ TEST_F(ReBarTest, BandsGoWithTheirBars)
     ASSERT_EQ(rebar->GetBandCount(), 1);
     EXPECT_EQ(Band(rebar, 0).id, 306u);
     EXPECT_EQ(rebar->FindBand(kept), 0);
+}
+
+TEST_F(ReBarTest, ADragOnABandsBarLeavesItInItsBand)
+{
+    CSizedBar* bar = DockedBar(309, 120);
+    // As the manager's toolbars are made: free to dock anywhere and float.
+    bar->EnableDocking(0x3F);
+    ASSERT_TRUE(Bars()->AddToRebar(bar));
+    frame->RecalcLayout();
+    testpump::PumpUntilIdle();
+
+    // Pressed on the bar, dragged to the middle of the frame, let go: the
+    // rebar moves its bands itself, the bar does not float off.
+    CRect rcBar;
+    bar->GetWindowRect(&rcBar);
+    CRect rcFrame;
+    frame->GetClientRect(&rcFrame);
+    frame->ClientToScreen(&rcFrame);
+    const CPoint ptFar = rcFrame.CenterPoint();
+    ::SetCursorPos(ptFar.x, ptFar.y);
+    bar->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptFar.x - rcBar.left, ptFar.y - rcBar.top));
+    bar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptFar.x - rcBar.left, ptFar.y - rcBar.top));
+    bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcBar.Width() - 4, rcBar.Height() / 2));
+    testpump::PumpUntilIdle();
+
+    EXPECT_EQ(::GetParent(bar->GetSafeHwnd()), rebar->GetSafeHwnd());
+    EXPECT_NE(bar->GetPosition(), xtpBarFloating);
+    EXPECT_EQ(bar->GetDockBar(), nullptr);
+    EXPECT_EQ(rebar->FindBand(bar), 0);
+    EXPECT_EQ(bar->GetFlags() & 0x1Fu, 0u) << "a band's bar keeps no docking of its own";
 }
 
 TEST(ReBarSite, NoBandsWithoutACommandBarRebar)

@@ -10,6 +10,7 @@
 #include "customize/customize/CustomizeTestSupport.h"
 #include "customize/imageeditor/ImageEditorTestSupport.h"
 #include "resources/ToolkitCustomizeIds.h"
+#include "support/PictureFileBytes.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
@@ -20,6 +21,7 @@ using namespace edittest;
 namespace {
 
 const COLORREF kTransparent = XTP_IMAGEEDITOR_TRANSPARENT;
+const DWORD kTransparentPixelValue = 0x00FFFEFF;
 const COLORREF kGreen = RGB(0, 0x80, 0);
 
 // 32 x 32 with alpha: an opaque red block (4..11), a half-transparent blue
@@ -95,6 +97,33 @@ TEST(ImageEditor, TakesTheImageAsGiven)
     EXPECT_EQ(nullptr, dlg.GetPicture().GetImage());
 }
 
+// The picture fitted to an opaque red image: the control as the template
+// made it, the cells, the client area and a picture of it.
+struct FittedPicture
+{
+    CSize control, cell, client;
+    testshot::Image shot;
+};
+
+FittedPicture FitRedImage(CSize size, LPCWSTR lpszShot)
+{
+    FittedPicture fitted;
+    CTestEditor dlg;
+    HBITMAP hBitmap = MakeAlphaBitmap(size.cx, size.cy, [](int, int) { return 0xFFFF0000u; });
+    dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
+    ::DeleteObject(hBitmap);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        fitted.cell = d.GetPicture().GetCellSize();
+        CRect rc;
+        d.GetPicture().GetClientRect(&rc);
+        fitted.client = rc.Size();
+        testpump::PumpUntilIdle();
+        fitted.shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, lpszShot);
+    });
+    fitted.control = dlg.m_szPictureControl;
+    return fitted;
+}
+
 // Never a cell of 0 pixels: the picture fits 32 x 32 at 4 pixels and grows
 // for larger images.
 TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
@@ -105,21 +134,35 @@ TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
         int minCell;
     } cases[] = {{16, 8}, {32, 4}, {200, 1}};
     for (const auto& c : cases) {
-        CTestEditor dlg;
-        HBITMAP hBitmap = MakeAlphaBitmap(c.size, c.size, [](int, int) { return 0xFF000000u; });
-        dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
-        ::DeleteObject(hBitmap);
-        CSize cell, client;
-        RunEditor(dlg, [&](CTestEditor& d) {
-            cell = d.GetPicture().GetCellSize();
-            CRect rc;
-            d.GetPicture().GetClientRect(&rc);
-            client = rc.Size();
-        });
-        EXPECT_GE(cell.cx, c.minCell) << c.size;
-        EXPECT_EQ(cell.cx, cell.cy) << c.size;
-        EXPECT_EQ(CSize(cell.cx * c.size + 1, cell.cy * c.size + 1), client) << c.size;
+        const FittedPicture fitted = FitRedImage(CSize(c.size, c.size), L"imageeditor_cells_square.png");
+        EXPECT_GE(fitted.cell.cx, c.minCell) << c.size;
+        EXPECT_EQ(fitted.cell.cx, fitted.cell.cy) << c.size;
+        EXPECT_EQ(CSize(fitted.cell.cx * c.size + 1, fitted.cell.cy * c.size + 1), fitted.client) << c.size;
     }
+}
+
+// A cell is the control's size over the image's: an image whose size divides
+// the control exactly gets the whole share, the control one pixel more.
+TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
+{
+    const CSize control = FitRedImage(CSize(16, 16), L"imageeditor_cells_square.png").control;
+    ASSERT_GT(control.cx, 40);
+    ASSERT_GT(control.cy, 40);
+    // The largest divisor up to 40 of each side.
+    auto divisor = [](long n) {
+        long d = 40;
+        while (n % d != 0)
+            d--;
+        return d;
+    };
+    const CSize image(divisor(control.cx), divisor(control.cy));
+    const FittedPicture fitted = FitRedImage(image, L"imageeditor_cells_fit_control.png");
+    EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), fitted.cell) << image.cx << " x " << image.cy;
+    EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), fitted.client);
+    // The image reaches the frame on every side.
+    EXPECT_EQ(RGB(0, 0, 0), fitted.shot.Pixel(fitted.client.cx - 1, fitted.client.cy - 1));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(fitted.client.cx - 2, fitted.client.cy - 2));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(1, 1));
 }
 
 TEST(ImageEditor, PencilSecondClickErasesAndAStrokeLeavingThePictureStaysInside)
@@ -405,11 +448,11 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
         COLORREF left;   // at (2, 2)
         COLORREF right;  // at (12, 12)
     } cases[] = {
-        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
         {L"plain.ico", IconFileBytes(16, 16, 24, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }), false,
          RGB(0, 0, 0xFF), kTransparent},
         {L"plain24.bmp", BitmapFileBytes(16, 16, 24, ImportPattern), false, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
-        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
     };
     for (const auto& c : cases) {
         ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
@@ -430,6 +473,42 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
             if (strPath == strGif) {
                 EXPECT_EQ(ColorAt(d, 0, 0), ColorAt(d, 15, 15));
             }
+        });
+    }
+}
+
+// Fully transparent pixels of an imported alpha image (all bits 0) are
+// transparent to the tools, as those of an image handed to the editor: the
+// black pencil paints them, the black fill fills them.
+TEST(ImageEditor, TransparentPixelsOfAnImportedAlphaImageTakeBlack)
+{
+    const struct
+    {
+        LPCWSTR name;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern)},
+        {L"alpha32.bmp", BitmapFileBytes(16, 16, 32, ImportPattern)},
+    };
+    for (const auto& c : cases) {
+        ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
+            ASSERT_EQ(RGB(0, 0, 0), d.GetCurrentColor());
+            ClickPixel(d, 12, 12);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 12, 12)) << c.name;
+            ClickButton(d, XTP_ID_BUTTON_FILL);
+            ClickPixel(d, 14, 9);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 14, 9)) << c.name;
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 9, 14)) << c.name;
+            // The half-transparent green above stays as it was.
+            EXPECT_EQ(0x4000FF00u, RawPixel(d.GetPicture().GetImage(), 12, 4)) << c.name;
+            testpump::PumpUntilIdle();
+            const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd,
+                                                              L"imageeditor_imported_alpha_painted_black.png");
+            const int cell = d.GetPicture().GetCellSize().cx;
+            auto centre = [&](int x, int y) { return shot.Pixel(x * cell + cell / 2, y * cell + cell / 2); };
+            EXPECT_EQ(RGB(0, 0, 0), centre(12, 12)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0), centre(9, 14)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0xFF), centre(2, 12)) << c.name;
         });
     }
 }
@@ -550,6 +629,42 @@ TEST(ImageEditor, ADamagedIconFileChangesNothing)
     }
 }
 
+// Damaged GIFs and bitmaps never reach the system's loaders, whatever the
+// file is called; a sound GIF still comes in.
+TEST(ImageEditor, ADamagedGifOrBitmapChangesNothing)
+{
+    struct Case
+    {
+        std::string what;
+        const wchar_t* name;
+        std::vector<BYTE> bytes;
+    };
+    std::vector<Case> cases;
+    for (const testpics::PictureCase& c : testpics::DamagedGifs()) {
+        cases.push_back({c.what, L"damaged.gif", c.bytes});
+        cases.push_back({c.what + " (named .jpg)", L"damaged.jpg", c.bytes});
+    }
+    for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
+        cases.push_back({c.what, L"damaged.bmp", c.bytes});
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        const CImage* pBefore = d.GetPicture().GetImage();
+        for (const Case& c : cases) {
+            const CString strPath = testpics::WritePictureFile(c.name, c.bytes).c_str();
+            EXPECT_FALSE(d.GetPicture().ImportFile(strPath)) << c.what;
+            EXPECT_EQ(pBefore, d.GetPicture().GetImage()) << c.what;
+        }
+        EXPECT_EQ(0, d.GetPicture().GetUndoCount());
+        EXPECT_EQ(kGreen, ColorAt(d, 3, 3));
+
+        ASSERT_TRUE(d.GetPicture().ImportFile(testpics::WritePictureFile(L"sound.gif", testpics::SoundGifBytes()).c_str()));
+        EXPECT_EQ(RGB(0, 0xFF, 0), ColorAt(d, 2, 5));
+        EXPECT_EQ(RGB(0, 0, 0xFF), ColorAt(d, 13, 9));
+        EXPECT_EQ(kTransparent, ColorAt(d, 2, 13));
+    });
+}
+
 TEST(ImageEditor, AfterOKTheCallerGetsThePixels)
 {
     {
@@ -611,6 +726,88 @@ TEST(ImageEditor, ToolbarImagesFollowTheCommonControlsVersion)
             EXPECT_EQ(HIWORD(dwVersion) >= 6 ? 32 : 24, bm.bmBitsPixel) << HIWORD(dwVersion);
         });
     }
+}
+
+// A handle's pixels drawn over white, read back.
+COLORREF IconPixelOverWhite(HICON hIcon, int cx, int cy, int x, int y)
+{
+    HBITMAP hCanvas = MakeAlphaBitmap(cx, cy, [](int, int) { return 0x00FFFFFFu; });
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hCanvas);
+    ::DrawIconEx(hDC, 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+    const COLORREF clr = ::GetPixel(hDC, x, y);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hCanvas);
+    return clr;
+}
+
+TEST(ImageEditor, FillingWithTheTransparentCellMakesAnAlphaAreaTransparentLikeThePencilsErase)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::alpha32);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        ClickCell(d, XTP_IDC_CLR_ERASE);
+        ASSERT_EQ(XTP_IMAGEEDITOR_TRANSPARENT, d.GetCurrentColor());
+        ClickButton(d, XTP_ID_BUTTON_FILL);
+        ClickPixel(d, 6, 6);
+        const CImage* pImage = d.GetPicture().GetImage();
+        for (int i = 4; i < 12; i++)
+            EXPECT_EQ(kTransparentPixelValue, RawPixel(pImage, i, i)) << i;
+        // What lay outside the area keeps its own alpha.
+        EXPECT_EQ(0x800000FFu, RawPixel(pImage, 20, 6));
+        EXPECT_EQ(kTransparentPixelValue, RawPixel(pImage, 0, 0));
+
+        // Filling the transparent area with a colour makes it opaque there.
+        ClickCell(d, XTP_IDS_CLR_GREEN);
+        ClickPixel(d, 0, 0);
+        EXPECT_EQ(0xFF008000u, RawPixel(d.GetPicture().GetImage(), 0, 0));
+        EXPECT_EQ(0xFF008000u, RawPixel(d.GetPicture().GetImage(), 6, 6));
+        EXPECT_EQ(0x800000FFu, RawPixel(d.GetPicture().GetImage(), 20, 6));
+        d.GetPicture().Undo();
+        testpump::PumpUntilIdle();
+
+        // Drawn as the checkerboard where the red block was.
+        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_transparent_fill.png");
+        const int cell = d.GetPicture().GetCellSize().cx;
+        for (POINT pt : {POINT{4 * cell + 1, 4 * cell + 1}, POINT{8 * cell, 8 * cell}, POINT{11 * cell + 1, 6 * cell}}) {
+            const COLORREF checker =
+                ((pt.x + 3) / 4 + (pt.y + 3) / 4) % 2 == 0 ? RGB(0xFF, 0xFF, 0xFF) : RGB(0xEB, 0xEB, 0xEB);
+            EXPECT_EQ(checker, shot.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+        }
+    });
+
+    // After OK the caller gets the area transparent too.
+    CXTPImageManagerIconHandle result;
+    dlg.GetIcon(result);
+    ASSERT_TRUE(result.IsAlpha());
+    CImage copy(TRUE);
+    copy.Attach(XTPCopyAlphaBitmap(result.GetBitmap()));
+    EXPECT_EQ(0u, RawPixel(&copy, 6, 6) >> 24);
+    EXPECT_EQ(0x800000FFu, RawPixel(&copy, 20, 6));
+}
+
+TEST(ImageEditor, GetIconLeavesTheEditorsPlainImageAsItWas)
+{
+    CTestEditor dlg;
+    LoadImage(dlg, Kind::plain16);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        for (int nCall = 0; nCall < 2; nCall++) {
+            CXTPImageManagerIconHandle result;
+            d.GetIcon(result);
+            ASSERT_NE(nullptr, result.GetIcon()) << nCall;
+            EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), IconPixelOverWhite(result.GetIcon(), 16, 16, 0, 0)) << nCall;
+            EXPECT_EQ(RGB(0, 0x80, 0), IconPixelOverWhite(result.GetIcon(), 16, 16, 3, 3)) << nCall;
+            // The editor still shows and holds its transparent pixels.
+            EXPECT_EQ(kTransparentPixelValue, RawPixel(d.GetPicture().GetImage(), 0, 0) & 0xFFFFFF) << nCall;
+            EXPECT_EQ(XTP_IMAGEEDITOR_TRANSPARENT, d.GetPicture().GetImage()->GetColor(15, 15)) << nCall;
+        }
+        d.GetPicture().Invalidate();
+        testpump::PumpUntilIdle();
+        const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, L"imageeditor_after_geticon.png");
+        EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), shot.Pixel(2, 2));
+        EXPECT_EQ(RGB(0xEB, 0xEB, 0xEB), shot.Pixel(6, 2));
+    });
 }
 
 TEST(ImageEditor, Screenshots)

@@ -129,6 +129,8 @@ public:
     CProbeManager manager;
     std::vector<int> actions;
     int vetoAction = -1;
+    // With the vetoed action, only this direction (-1: any).
+    int vetoDirection = -1;
     CPaneListBoxes lists;
 
 protected:
@@ -147,7 +149,7 @@ protected:
             // The checks while moving are many: only outcomes are kept.
             if (record->action != xtpPaneActionDocking && record->action != xtpPaneActionAttaching)
                 actions.push_back(record->action);
-            if (record->action == vetoAction)
+            if (record->action == vetoAction && (vetoDirection < 0 || record->dockDirection == vetoDirection))
                 record->bCancel = TRUE;
         }
         return 0;
@@ -213,46 +215,83 @@ bool DesktopUnlocked(HWND wnd)
     return true;
 }
 
-std::function<void()> g_restOfDrag;
-
-void CALLBACK SendRestOfDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
+// A loop that lost the quit still ends, on the release, rather than
+// hold the test.
+void CALLBACK ReleaseIfStillCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
-    ::KillTimer(nullptr, idEvent);
-    std::function<void()> rest;
-    rest.swap(g_restOfDrag);
-    if (rest)
-        rest();
+    ::KillTimer(nullptr, id);
+    POINT pt;
+    ::GetCursorPos(&pt);
+    if (::GetCapture() != nullptr)
+        testinput::SendMouse(MOUSEEVENTF_LEFTUP, pt);
 }
 
-// Left button down at `from`; the moves (a key tap between them, so that
-// none merges with the next) and the release follow from a timer, once the
-// press has started the drag: input is routed to the capture holder when it
-// is queued.
-void MouseDrag(HWND foreground, POINT from, const std::vector<POINT>& path,
-               const std::function<void(size_t)>& afterMove = {})
+void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
-    ::SetForegroundWindow(foreground);
-    testinput::MoveMouseTo(from);
-    testpump::PumpUntilIdle();
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    bool sent = false;
-    g_restOfDrag = [&] {
-        for (size_t i = 0; i < path.size(); i++)
-        {
-            testinput::MoveMouseTo(path[i]);
-            testinput::SendKey(VK_SHIFT);
-            if (afterMove)
-                afterMove(i);
-        }
-        testinput::SendMouse(MOUSEEVENTF_LEFTUP, path.empty() ? from : path.back());
-        sent = true;
-    };
-    ::SetTimer(nullptr, 0, 10, SendRestOfDrag);
-    EXPECT_TRUE(testpump::PumpUntil([&] { return sent; }));
-    testpump::PumpUntilIdle();
+    if (::GetCapture() == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(7);
+    ::SetTimer(nullptr, 0, 2000, ReleaseIfStillCaptured);
 }
 
 } // namespace
+
+TEST(DockingContext, QuitDuringADragEndsItAndStaysQueued)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s;
+    CXTPDockingPaneBase* container = s.right->GetContainer();
+    POINT from = s.Caption(s.right);
+    ::SetForegroundWindow(s.frame->m_hWnd);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(from));
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    ::SetTimer(nullptr, 0, 10, QuitOnceCaptured);
+    // The press starts the drag's loop; the quit posted in it ends it.
+    EXPECT_EQ(7, testpump::PumpUntilQuitTaken()) << "the quit is left for the program's own loop";
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, from);
+    testpump::PumpUntilIdle();
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
+    EXPECT_EQ(container, s.right->GetContainer());
+    EXPECT_EQ(xtpPaneDockRight, s.frame->manager.GetPaneDirection(s.right));
+    EXPECT_EQ(std::vector<int>{xtpPaneActionFloating}, s.frame->actions) << "no outcome";
+}
+
+TEST(DockingContext, ASideTheSiteVetoesGetsNothingDockedByADrag)
+{
+    CWinApp app(L"DockingContextApp");
+    for (int vetoed : {xtpPaneDockLeft, xtpPaneDockTop})
+    {
+        SCOPED_TRACE(vetoed);
+        DockingSetup s;
+        s.frame->vetoAction = xtpPaneActionDocking;
+        s.frame->vetoDirection = vetoed;
+        CRect client = s.Client();
+        POINT nearLeft = {client.left + 10, client.CenterPoint().y};
+        POINT nearTop = {client.CenterPoint().x, client.top + 10};
+        POINT from = s.Caption(s.right);
+        POINT to = vetoed == xtpPaneDockLeft ? nearLeft : nearTop;
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x - 8, from.y}, to});
+        EXPECT_TRUE(IsFloating(s.right)) << "not docked: dropped where no side is taken";
+        EXPECT_TRUE(!s.context->steps.empty() && s.context->steps.back().target == nullptr);
+
+        // The side not vetoed still docks.
+        s.frame->vetoAction = -1;
+        s.frame->manager.ToggleDocking(s.right);
+        s.Layout();
+        ASSERT_FALSE(IsFloating(s.right));
+        s.frame->vetoAction = xtpPaneActionDocking;
+        // A press where the last one was would be a double click.
+        testpump::PumpFor(::GetDoubleClickTime() + 50);
+        from = s.Caption(s.right);
+        to = vetoed == xtpPaneDockLeft ? nearTop : nearLeft;
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x - 8, from.y}, to});
+        EXPECT_FALSE(IsFloating(s.right));
+        EXPECT_EQ(vetoed == xtpPaneDockLeft ? xtpPaneDockTop : xtpPaneDockLeft,
+                  s.frame->manager.GetPaneDirection(s.right));
+    }
+}
 
 TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
 {
@@ -312,7 +351,7 @@ TEST(DockingContext, MouseDragsFloatDockJoinOrChangeNothing)
             path.insert(path.begin(), POINT{from.x - 8, from.y});
         // Ctrl goes down during the drag (its own message moves the preview);
         // Esc comes before the release.
-        MouseDrag(s.frame->m_hWnd, from, path, [&](size_t i) {
+        testinput::DragInLoop(s.frame->m_hWnd, from, path, [&](size_t i) {
             if (c.ctrl && i == 0)
                 testinput::SendKeyDown(VK_CONTROL);
             if (c.escape && i + 1 == path.size())
@@ -374,7 +413,7 @@ TEST(DockingContext, RightToLeftSiteDocksOnTheSideThePointerIsAt)
     // The caption's buttons lie at its left end on screen.
     POINT from = {before.right - 20, before.top + 6};
     POINT to = {client.right - 10, client.CenterPoint().y};
-    MouseDrag(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
+    testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, to});
     testpump::PumpUntilIdle();
     EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
     EXPECT_FALSE(IsFloating(s.right));
@@ -560,7 +599,7 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
             // The arrow's fill, just inside its outline, tells the looks apart.
             topArrows.push_back(shot.Pixel(x0 + crossSize.cx / 2 - 10, y0 + 4));
         };
-        MouseDrag(s.frame->m_hWnd, s.Caption(s.right), {centre, overLeftArrow});
+        testinput::DragInLoop(s.frame->m_hWnd, s.Caption(s.right), {centre, overLeftArrow});
         EXPECT_EQ(1, shots);
         EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
         ASSERT_GE(s.context->steps.size(), 2u);
@@ -618,7 +657,7 @@ TEST(DockingContext, TabPulledOutOfTheStripFloatsItsPane)
         POINT from = testinput::ClientToScreenPoint(container->m_hWnd, tab.CenterPoint().x, tab.CenterPoint().y);
         if (veto)
             s.frame->vetoAction = xtpPaneActionDetaching;
-        MouseDrag(s.frame->m_hWnd, from, {{from.x, from.y - 40}, {900, 700}});
+        testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x, from.y - 40}, {900, 700}});
         EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
         EXPECT_EQ(nullptr, ::GetCapture());
         if (veto)
@@ -648,7 +687,7 @@ TEST(DockingContext, FloatingFrameCaptionDragMovesAndDocksTheFrame)
     POINT caption = {before.left + 40, before.top + 6};
     ASSERT_EQ(HTCAPTION, ::SendMessageW(miniWnd->m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
 
-    MouseDrag(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y + 20}, {caption.x - 100, caption.y + 50}});
+    testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y + 20}, {caption.x - 100, caption.y + 50}});
     CRect after;
     miniWnd->GetWindowRect(&after);
     EXPECT_EQ(before.left - 100, after.left);
@@ -658,7 +697,7 @@ TEST(DockingContext, FloatingFrameCaptionDragMovesAndDocksTheFrame)
 
     // Docked whole: the frame goes once the drag's handler is left.
     caption = {after.left + 40, after.top + 6};
-    MouseDrag(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y}, {s.Client().left + 10, s.Client().CenterPoint().y}});
+    testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x - 50, caption.y}, {s.Client().left + 10, s.Client().CenterPoint().y}});
     testpump::PumpUntilIdle();
     EXPECT_FALSE(IsFloating(s.right));
     EXPECT_EQ(xtpPaneDockLeft, s.frame->manager.GetPaneDirection(s.right));
@@ -715,7 +754,7 @@ TEST(DockingContext, SlideOutEdgeDragStaysWithinItsLimits)
             POINT siteOrigin = {0, 0};
             ::ClientToScreen(s.frame->m_hWnd, &siteOrigin);
             POINT to = c.dx ? POINT{from.x + c.dx, from.y} : POINT{siteOrigin.x + c.farX, from.y};
-            MouseDrag(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
+            testinput::DragInLoop(s.frame->m_hWnd, from, {{(from.x + to.x) / 2, from.y}, to});
             ASSERT_EQ(slide, panel->m_pActiveWnd);
             slide->GetWindowRect(&rc);
             s.frame->ScreenToClient(&rc);
@@ -806,7 +845,7 @@ TEST(DockingContext, LiveFloatingDragFloatsAtOnceAndMovesTheFrame)
     POINT from = s.Caption(s.right);
     bool floatingWhileDragging = false;
     s.context->onMove = [&](CRecordingContext&) { floatingWhileDragging = floatingWhileDragging || IsFloating(s.right); };
-    MouseDrag(s.frame->m_hWnd, from, {{from.x + 200, from.y + 300}, {from.x + 250, from.y + 350}});
+    testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 200, from.y + 300}, {from.x + 250, from.y + 350}});
     EXPECT_TRUE(floatingWhileDragging) << "floated before the release";
     ASSERT_TRUE(IsFloating(s.right));
     CXTPDockingPaneBase* up = s.right->GetContainer();

@@ -1,6 +1,8 @@
 // A frame with docking panes for tests: each pane gets a list box when it
 // is first shown, and the frame records the notifications it receives.
 #pragma once
+#include <memory>
+#include <string>
 #include <vector>
 #include "PaneListBoxes.h"
 #include "framework/windows/CFrameWnd.h"
@@ -35,6 +37,20 @@ protected:
 private:
     CPaneListBoxes m_lists;
 };
+
+// A test frame destroyed (its window, and with it the object) at scope's end.
+struct DockingTestFrameCloser
+{
+    void operator()(CDockingTestFrame* frame) const { frame->DestroyWindow(); }
+};
+using DockingTestFramePtr = std::unique_ptr<CDockingTestFrame, DockingTestFrameCloser>;
+
+// "left,top,right,bottom", for comparisons that print what differed.
+inline std::string RectText(const CRect& rc)
+{
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom);
+}
 
 // The window's rectangle in its parent's client coordinates.
 inline CRect ParentRect(HWND wnd)

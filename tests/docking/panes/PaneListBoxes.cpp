@@ -17,5 +17,5 @@ void CPaneListBoxes::AttachTo(CXTPDockingPane* pane, CWnd* parent, DWORD dwStyle
     for (LPCWSTR line : lines)
         list->AddString(line);
     m_lists.push_back(list);
-    pane->Attach(list->m_hWnd);
+    pane->Attach(list);
 }

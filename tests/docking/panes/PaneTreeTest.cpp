@@ -130,7 +130,7 @@ TEST(PaneTree, PaneTitlesAndTabColours)
 
     CWnd silent;
     silent.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, CRect(0, 0, 1, 1), nullptr, 0);
-    pane->Attach(silent.m_hWnd);
+    pane->Attach(&silent);
     EXPECT_EQ(0x1000003u, pane->GetItemColor()) << "id 11 -> colour 3";
     pane->m_clrItemTab = RGB(1, 2, 3);
     EXPECT_EQ(RGB(1, 2, 3), pane->GetItemColor());

@@ -63,16 +63,16 @@ TEST(SplitterSizes, BarLimitsAndDragRatio)
 {
     int low = 0, high = 0;
     // Neighbours over [0, 300), bar 4 wide, no limits but the 22-pixel floor.
-    EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, kNoMax, 0, kNoMax, 4, low, high));
+    EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, kNoMax, 0, kNoMax, 4, 22, low, high));
     EXPECT_EQ(22, low);
     EXPECT_EQ(278, high);
     // A first maximum of 100 lowers the upper limit; a second of 50 raises the lower.
-    EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, 100, 0, 200, 4, low, high));
+    EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, 100, 0, 200, 4, 22, low, high));
     EXPECT_EQ(100, high);
     EXPECT_EQ(96, low);
     // Limits that meet or cross: the bar stays.
-    EXPECT_FALSE(XTPDockingPaneSplitterLimits(0, 300, 150, kNoMax, 146, kNoMax, 4, low, high));
-    EXPECT_FALSE(XTPDockingPaneSplitterLimits(0, 40, 0, kNoMax, 0, kNoMax, 4, low, high));
+    EXPECT_FALSE(XTPDockingPaneSplitterLimits(0, 300, 150, kNoMax, 146, kNoMax, 4, 22, low, high));
+    EXPECT_FALSE(XTPDockingPaneSplitterLimits(0, 40, 0, kNoMax, 0, kNoMax, 4, 22, low, high));
 
     int first = 0, second = 0;
     XTPDockingPaneSplitSizes(150, 22, 278, 146, 150, 4, FALSE, first, second);

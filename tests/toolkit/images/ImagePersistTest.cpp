@@ -372,6 +372,11 @@ TEST_F(ImageClipboardTest, MalformedDataIsRefused)
         {"zero height", Header(52, 16, 0, 32, 0)},
         {"negative width", Header(52, -16, 16, 32, 0)},
         {"pixels promised but missing", missingPixels},
+        {"a huge bitmap from a few pixel bytes", [] {
+             std::vector<DWORD> block = Header(52, 4096, 4096, 32, 16);
+             block.insert(block.end(), {16, 1, 2, 3, 4});
+             return block;
+         }()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -400,6 +405,95 @@ TEST_F(ImageClipboardTest, OversizedPixelBlockIsCutToTheBitmap)
     CXTPImageManagerIcon* icon = target.GetIconSet(id)->GetIcon(16, FALSE);
     ASSERT_TRUE(icon->IsAlphaIcon());
     EXPECT_EQ(ReadPixels(icon->GetIcon().GetBitmap()), (Pixels{0xFF000000, 0xFF010101, 0xFF020202, 0xFF030303}));
+}
+
+// A header claiming more colours than its block holds makes the system read
+// colour entries past the header's buffer: such a block is refused (and is
+// never copied on), and copies and pastes of sound icons go on in the same
+// process.
+TEST_F(ImageClipboardTest, AColourCountBeyondTheHeaderIsRefusedAndLaterPastesStaySound)
+{
+    CXTPImageManager target;
+    for (WORD bitCount : {WORD(1), WORD(4), WORD(32)}) {
+        SCOPED_TRACE(bitCount);
+        const DWORD headerSize = bitCount == 4 ? 40 + 16 * 4 : 52;
+        std::vector<DWORD> block = Header(headerSize, 16, 16, bitCount, 0);
+        block[9] = 256;  // colours used
+        const DWORD pixelBytes = 16 * ((16 * bitCount + 31) / 32) * 4;
+        block.push_back(pixelBytes);
+        block.resize(block.size() + pixelBytes / 4, 0x55AA55AA);
+        block.push_back(0);  // no mask: a lone bitmap
+        PutOnClipboard(RecordWithBlock(block));
+        const UINT damaged = Paste(target);
+        EXPECT_EQ(damaged, 0u);
+        EXPECT_EQ(target.GetIconSet(target.GetNextCommand()), nullptr);
+        if (damaged != 0) {
+            // What the user does next with a pasted image: copy it on.
+            ASSERT_TRUE(OpenClipboard(nullptr));
+            EmptyClipboard();
+            target.CopyToClipboard(damaged);
+            CloseClipboard();
+        }
+    }
+
+    UINT id = MASKED_ID;
+    CXTPImageManager* from = &source;
+    for (int round = 0; round < 3; round++) {
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        EXPECT_TRUE(from->CopyToClipboard(id));
+        CloseClipboard();
+        id = Paste(target);
+        ASSERT_NE(id, 0u);
+        from = &target;
+        ExpectSameLook(target.GetIconSet(id)->GetIcon(16, FALSE)->GetIcon().GetIcon(), masked16, 16);
+    }
+}
+
+// A record of a few kilobytes that claims 4096 x 4096 colour and mask
+// bitmaps for all five images of four icons: were it taken, each paste would
+// make gigabytes of bitmaps from nothing and take seconds. It is refused,
+// paste after paste, and a sound paste still works afterwards.
+TEST_F(ImageClipboardTest, HugeBitmapsClaimedByFewBytesAreRefusedPasteAfterPaste)
+{
+    std::vector<DWORD> image = Header(52, 4096, 4096, 32, 0);
+    image.insert(image.end(), {16, 1, 2, 3, 4});
+    std::vector<DWORD> mask = Header(52, 4096, 4096, 1, 0);
+    mask.insert(mask.end(), {16, 1, 2, 3, 4});
+    std::vector<DWORD> icon;
+    for (int i = 0; i < 5; i++) {
+        icon.insert(icon.end(), image.begin(), image.end());
+        icon.insert(icon.end(), mask.begin(), mask.end());
+    }
+    // Four such icons in one record.
+    CMemFile file;
+    StoreInto(file, [&](CArchive& ar) {
+        ar << CString(L"CXTPImageManagerIcons");
+        ar.WriteCount(4);
+        for (long width = 16; width < 20; width++) {
+            ar << width << DWORD(16) << DWORD(17);
+            for (DWORD value : icon)
+                ar << value;
+        }
+    });
+    std::vector<BYTE> record(static_cast<size_t>(file.GetLength()));
+    file.Read(record.data(), static_cast<UINT>(record.size()));
+    EXPECT_LT(record.size(), 5000u);
+
+    CXTPImageManager target;
+    for (int round = 0; round < 3; round++) {
+        SCOPED_TRACE(round);
+        PutOnClipboard(record);
+        EXPECT_EQ(Paste(target), 0u);
+    }
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    EXPECT_TRUE(source.CopyToClipboard(MASKED_ID));
+    CloseClipboard();
+    const UINT id = Paste(target);
+    ASSERT_NE(id, 0u);
+    ExpectSameLook(target.GetIconSet(id)->GetIcon(16, FALSE)->GetIcon().GetIcon(), masked16, 16);
 }
 
 } // namespace

@@ -129,6 +129,8 @@ BOOL CXTPPopupBar::Open(BOOL bSelectFirst, BOOL bFromControl)
         pSite->SendMessage(WM_XTP_POPUP_OPENING, 0, reinterpret_cast<LPARAM>(this));
 
     CXTPCommandBars* pCommandBars = GetCommandBars();
+    // A gripper left hot by the last opening is cold until the pointer is on it.
+    m_bTearOffHot = FALSE;
     m_bHiddenExists = FALSE;
     m_bExpanded = IsCustomizeMode() || XTPMouseManager()->IsForceExpanded();
     m_bScrolling = FALSE;

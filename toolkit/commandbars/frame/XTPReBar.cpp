@@ -15,6 +15,8 @@ BOOL CXTPReBar::AddBar(CXTPToolBar* pBar, DWORD dwBandStyle)
     pBar->MoveWindow(0, 0, size.cx, size.cy);
     if (CXTPDockBar* pDockBar = pBar->GetDockBar())
         pDockBar->RemoveCommandBar(pBar);
+    // The rebar moves its bands: a drag on the bar must not take it out.
+    pBar->EnableDocking(0);
     if (!CReBar::AddBar(pBar, nullptr, nullptr, dwBandStyle))
         return FALSE;
     REBARBANDINFOW band = {};

@@ -93,7 +93,18 @@ void CXTPControl::DoPropExchange(CXTPPropExchange* pPX)
     XTPExchangeLongWithDefault(pPX, L"HideFlags", m_dwHideFlags, 0);
     if (pPX->IsLoading())
         m_dwHideFlags &= kHideFlagsDefined;
-    XTPExchangeStringWithDefault(pPX, L"Caption", m_strCaption, L"");
+    // The key a menu text names after its tab goes with the caption, so a
+    // stored menu shows it again although no accelerator stands behind it.
+    CString strCaption = m_strCaption;
+    if (!pPX->IsLoading() && !m_strShortcutTextAuto.IsEmpty())
+        strCaption += L"\t" + m_strShortcutTextAuto;
+    XTPExchangeStringWithDefault(pPX, L"Caption", strCaption, L"");
+    if (pPX->IsLoading()) {
+        const int nTab = strCaption.Find(L'\t');
+        if (nTab >= 0)
+            m_strShortcutTextAuto = strCaption.Mid(nTab + 1);
+        m_strCaption = nTab >= 0 ? strCaption.Left(nTab) : strCaption;
+    }
     XTPExchangeStringWithDefault(pPX, L"ShortcutText", m_strShortcutText, L"");
     XTPExchangeStringWithDefault(pPX, L"TooltipText", m_strTooltipText, L"");
     XTPExchangeStringWithDefault(pPX, L"DescriptionText", m_strDescriptionText, L"");

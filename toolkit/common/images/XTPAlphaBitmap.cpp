@@ -6,6 +6,7 @@
 
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/system/XTPComCtlVersion.h"
+#include "toolkit/common/images/XTPImageFileBytes.h"
 #include "toolkit/common/images/XTPImagePixels.h"
 
 namespace {
@@ -222,26 +223,6 @@ namespace {
 // Icon files are small; anything larger is not read at all.
 const DWORD kMaxIconFileSize = 16 * 1024 * 1024;
 
-
-BOOL ReadWholeFile(LPCTSTR lpszFileName, std::vector<BYTE>& data)
-{
-    HANDLE hFile = ::CreateFileW(lpszFileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    DWORD nHigh = 0;
-    const DWORD nSize = ::GetFileSize(hFile, &nHigh);
-    BOOL bResult = FALSE;
-    if (nSize != INVALID_FILE_SIZE && nHigh == 0 && nSize <= kMaxIconFileSize)
-    {
-        data.resize(nSize);
-        DWORD nRead = 0;
-        bResult = nSize == 0 || (::ReadFile(hFile, data.data(), nSize, &nRead, nullptr) && nRead == nSize);
-    }
-    ::CloseHandle(hFile);
-    return bResult;
-}
-
 // One directory entry's image when it is an uncompressed 32-bit image of
 // the width asked for, as a top-down DIB section.
 HBITMAP AlphaIconImage(const std::vector<BYTE>& file, const XTP_ICONFILEENTRY& entry, int nWidth)
@@ -278,7 +259,7 @@ HBITMAP AlphaIconImage(const std::vector<BYTE>& file, const XTP_ICONFILEENTRY& e
 HBITMAP XTPLoadAlphaIconFile(LPCTSTR lpszFileName, int nWidth)
 {
     std::vector<BYTE> file;
-    if (nWidth < 0 || !ReadWholeFile(lpszFileName, file) || file.size() < sizeof(XTP_ICONDIR))
+    if (nWidth < 0 || !XTPReadImageFile(lpszFileName, kMaxIconFileSize, file) || file.size() < sizeof(XTP_ICONDIR))
         return nullptr;
     XTP_ICONDIR dir;
     std::memcpy(&dir, file.data(), sizeof(dir));

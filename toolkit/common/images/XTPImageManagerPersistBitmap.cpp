@@ -32,6 +32,10 @@ BOOL IsValidHeader(const BITMAPINFOHEADER& bih, DWORD nHeaderSize)
         return FALSE;
     if (nHeaderSize != XTPGetBitmapHeaderSize(bih.biBitCount))
         return FALSE;
+    // The system reads as many colour entries as the header claims: no more
+    // than the block holds, and none beside the masks above 8 bits.
+    if (bih.biClrUsed > (bih.biBitCount <= 8 ? (1u << bih.biBitCount) : 0u))
+        return FALSE;
     if (bih.biWidth <= 0 || bih.biWidth > XTP_BITMAP_BLOCK_MAX_EXTENT || bih.biHeight == 0 ||
         bih.biHeight > XTP_BITMAP_BLOCK_MAX_EXTENT || bih.biHeight < -XTP_BITMAP_BLOCK_MAX_EXTENT)
         return FALSE;
@@ -154,6 +158,10 @@ HBITMAP XTPReadBitmapBlock(CArchive& ar)
     if (pInfo->bmiHeader.biSizeImage == 0)
         pInfo->bmiHeader.biSizeImage = nBitsSize;
     ULONGLONG nRealSize = PixelBytes(pInfo->bmiHeader.biWidth, pInfo->bmiHeader.biHeight, pInfo->bmiHeader.biBitCount);
+    // Every bitmap comes with its pixels, so that what a load allocates
+    // grows with the data and a few bytes cannot claim a huge bitmap.
+    if (nBitsSize < nRealSize)
+        ThrowMalformed();
 
     void* pBits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, pInfo, DIB_RGB_COLORS, &pBits, nullptr, 0);

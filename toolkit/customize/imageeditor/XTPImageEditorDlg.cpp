@@ -153,16 +153,21 @@ void CXTPImageEditorDlg::GetIcon(CXTPImageManagerIconHandle& hIcon)
         hIcon.CopyBitmap(hBitmap);
         return;
     }
-    const CSize size = pImage->GetSize();
-    HIMAGELIST hList = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 1, 1);
-    if (hList == nullptr)
+    // The image list writes its mask into the bitmap it adds (transparent
+    // pixels turn black): it gets a copy, the editor keeps its image.
+    HBITMAP hCopy = XTPCopyAlphaBitmap(hBitmap);
+    if (hCopy == nullptr)
         return;
-    ImageList_AddMasked(hList, hBitmap, XTP_IMAGEEDITOR_TRANSPARENT);
-    if (ImageList_GetImageCount(hList) == 1) {
-        if (HICON hResult = ImageList_GetIcon(hList, 0, ILD_NORMAL))
-            hIcon.AttachIcon(hResult);
+    const CSize size = pImage->GetSize();
+    if (HIMAGELIST hList = ImageList_Create(size.cx, size.cy, ILC_COLOR24 | ILC_MASK, 1, 1)) {
+        ImageList_AddMasked(hList, hCopy, XTP_IMAGEEDITOR_TRANSPARENT);
+        if (ImageList_GetImageCount(hList) == 1) {
+            if (HICON hResult = ImageList_GetIcon(hList, 0, ILD_NORMAL))
+                hIcon.AttachIcon(hResult);
+        }
+        ImageList_Destroy(hList);
     }
-    ImageList_Destroy(hList);
+    ::DeleteObject(hCopy);
 }
 
 COLORREF CXTPImageEditorDlg::GetCurrentColor() const

@@ -4,34 +4,19 @@
 #include <vector>
 
 #include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPImageFileBytes.h"
 
 namespace {
 
 // Icon files are small; anything larger is no icon file.
 const DWORD kMaxIconFile = 16 * 1024 * 1024;
 
-BOOL ReadFileBytes(LPCWSTR lpszPath, std::vector<BYTE>& bytes)
-{
-    HANDLE hFile = ::CreateFileW(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return FALSE;
-    const DWORD nSize = ::GetFileSize(hFile, nullptr);
-    BOOL bRead = FALSE;
-    if (nSize != INVALID_FILE_SIZE && nSize <= kMaxIconFile) {
-        bytes.resize(nSize);
-        DWORD nRead = 0;
-        bRead = nSize == 0 || (::ReadFile(hFile, bytes.data(), nSize, &nRead, nullptr) && nRead == nSize);
-    }
-    ::CloseHandle(hFile);
-    return bRead;
-}
-
 } // namespace
 
 BOOL XTPIsSoundIconFile(LPCWSTR lpszPath)
 {
     std::vector<BYTE> file;
-    if (!ReadFileBytes(lpszPath, file) || file.size() < sizeof(XTP_ICONDIR))
+    if (!XTPReadImageFile(lpszPath, kMaxIconFile, file) || file.size() < sizeof(XTP_ICONDIR))
         return FALSE;
     XTP_ICONDIR dir;
     std::memcpy(&dir, file.data(), sizeof(dir));

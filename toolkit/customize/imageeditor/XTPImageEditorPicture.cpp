@@ -13,6 +13,7 @@
 #include "framework/text/CString.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPPictureFileCheck.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorIconFile.h"
@@ -55,7 +56,8 @@ BOOL ReadPixels(HBITMAP hBitmap, std::vector<DWORD>& pixels, CSize& size, int* p
 
 // Pixels drawn at (0, 0) onto a transparent image of the given size. A
 // plain image turns the key colour (when given) into the transparent colour
-// and drops the alpha byte.
+// and drops the alpha byte; an alpha image turns pixels of all bits 0 into
+// the transparent colour, so that the tools do not take them for black.
 CXTPImageEditorPicture::CAlphaBitmap* ImageFromPixels(const std::vector<DWORD>& pixels, CSize sizeSource,
                                                      CSize size, BOOL bAlpha, const DWORD* pKey)
 {
@@ -70,6 +72,8 @@ CXTPImageEditorPicture::CAlphaBitmap* ImageFromPixels(const std::vector<DWORD>& 
                 pixel &= 0xFFFFFF;
                 if (pKey != nullptr && pixel == *pKey)
                     pixel = kTransparentPixel;
+            } else if (pixel == 0) {
+                pixel = kTransparentPixel;
             }
             pTarget[y * size.cx + x] = pixel;
         }
@@ -143,8 +147,8 @@ BOOL CXTPImageEditorPicture::Create(UINT nID, CXTPImageEditorDlg* pDlg)
     GetWindowRect(&rc);
     pDlg->ScreenToClient(&rc);
     // At least one screen pixel per image pixel: a larger image grows the control.
-    m_nCellWidth = std::max(1L, (rc.Width() - 1) / std::max(1L, m_szImage.cx));
-    m_nCellHeight = std::max(1L, (rc.Height() - 1) / std::max(1L, m_szImage.cy));
+    m_nCellWidth = std::max(1L, rc.Width() / std::max(1L, m_szImage.cx));
+    m_nCellHeight = std::max(1L, rc.Height() / std::max(1L, m_szImage.cy));
     SetWindowPos(nullptr, 0, 0, m_nCellWidth * m_szImage.cx + 1, m_nCellHeight * m_szImage.cy + 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -372,6 +376,9 @@ BOOL CXTPImageEditorPicture::ImportFile(LPCTSTR lpszPath)
         ::DestroyIcon(hIcon);
         return ReplaceWithImport(pImage);
     }
+    // The system's loaders run past the end of a damaged bitmap or GIF.
+    if (!XTPIsSoundPictureFile(strPath))
+        return FALSE;
     if (strExt == L"bmp") {
         HBITMAP hBitmap = static_cast<HBITMAP>(
             ::LoadImageW(nullptr, strPath, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION | LR_LOADFROMFILE));
@@ -514,13 +521,11 @@ void CXTPImageEditorPicture::FillAt(CPoint pixel)
         DWORD* pPixels = m_pCurrent->GetPixels();
         const CSize size = m_pCurrent->GetSize();
         const long nPixels = size.cx * size.cy;
-        std::vector<BYTE> alpha;
+        std::vector<DWORD> before;
         if (m_pCurrent->m_bAlpha && pPixels != nullptr) {
-            alpha.resize(static_cast<size_t>(nPixels));
-            for (long i = 0; i < nPixels; i++) {
-                alpha[i] = static_cast<BYTE>(pPixels[i] >> 24);
+            before.assign(pPixels, pPixels + nPixels);
+            for (long i = 0; i < nPixels; i++)
                 pPixels[i] &= 0xFFFFFF;
-            }
         }
         {
             CImageDC dc(m_pCurrent);
@@ -530,8 +535,14 @@ void CXTPImageEditorPicture::FillAt(CPoint pixel)
             ::SelectObject(dc.Get(), hOld);
             ::DeleteObject(hBrush);
         }
-        for (size_t i = 0; i < alpha.size(); i++)
-            pPixels[i] |= static_cast<DWORD>(alpha[i]) << 24;
+        // Only the pixels the fill left alone get their alpha back: filled
+        // ones start from none, as the pencil's do, so that filling with the
+        // transparent colour leaves them transparent and the alpha rebuild
+        // makes any other colour opaque.
+        for (size_t i = 0; i < before.size(); i++) {
+            if ((before[i] & 0xFFFFFF) == pPixels[i])
+                pPixels[i] = before[i];
+        }
     }
     if (m_pCurrent->m_bAlpha)
         m_pCurrent->RebuildAlpha(m_pUndoCandidate);

@@ -21,11 +21,20 @@ namespace {
 // A paint message whose handler never validates must not hold the loop.
 const int kMaxPaintsAtOnce = 64;
 
+// A pending WM_QUIT comes along with the paints: it is posted again, so
+// that the loop ends on it and leaves it to the program's own loop.
 void DispatchPendingPaints()
 {
     MSG msg;
     for (int i = 0; i < kMaxPaintsAtOnce && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); i++)
+    {
+        if (msg.message == WM_QUIT)
+        {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
         ::DispatchMessageW(&msg);
+    }
 }
 
 // The floating frame whose tree the node is, if any.

@@ -1,0 +1,62 @@
+// The structure check that GIFs and bitmaps pass before the system's
+// decoders see them.
+#include <gtest/gtest.h>
+
+#include "support/PictureFileBytes.h"
+#include "toolkit/common/images/XTPPictureFileCheck.h"
+
+namespace {
+
+TEST(PictureFileCheck, TakesSoundGifsAndRefusesEachDamage)
+{
+    const std::vector<BYTE> good = testpics::SoundGifBytes();
+    EXPECT_TRUE(XTPIsSoundGifData(good.data(), good.size()));
+    // Bytes after the trailer are none of the decoder's business.
+    std::vector<BYTE> trailing = good;
+    trailing.push_back(0x55);
+    EXPECT_TRUE(XTPIsSoundGifData(trailing.data(), trailing.size()));
+    // A local palette stands in for a missing global one.
+    std::vector<BYTE> local(good.begin(), good.begin() + 13);
+    local[10] = 0;
+    local.insert(local.end(), good.begin() + 25, good.begin() + 42);
+    local.push_back(0x81);
+    local.insert(local.end(), good.begin() + 13, good.begin() + 25);
+    local.insert(local.end(), good.begin() + 43, good.end());
+    EXPECT_TRUE(XTPIsSoundGifData(local.data(), local.size()));
+    std::vector<BYTE> none = good;
+    none[10] = 0;
+    none.erase(none.begin() + 13, none.begin() + 25);
+    EXPECT_FALSE(XTPIsSoundGifData(none.data(), none.size())) << "no palette at all";
+
+    for (const testpics::PictureCase& c : testpics::DamagedGifs())
+        EXPECT_FALSE(XTPIsSoundGifData(c.bytes.data(), c.bytes.size())) << c.what;
+    EXPECT_FALSE(XTPIsSoundGifData(nullptr, 0));
+}
+
+TEST(PictureFileCheck, TakesSoundBitmapsAndRefusesEachDamage)
+{
+    const std::vector<BYTE> good = testpics::SoundBitmapBytes();
+    EXPECT_TRUE(XTPIsSoundBitmapFileData(good.data(), good.size()));
+    // A zero pixel offset means right behind the header.
+    std::vector<BYTE> noOffset = good;
+    noOffset[10] = 0;
+    EXPECT_TRUE(XTPIsSoundBitmapFileData(noOffset.data(), noOffset.size()));
+    for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
+        EXPECT_FALSE(XTPIsSoundBitmapFileData(c.bytes.data(), c.bytes.size())) << c.what;
+}
+
+TEST(PictureFileCheck, FilesAreToldApartByTheirFirstBytes)
+{
+    const std::wstring gif = testpics::WritePictureFile(L"check.jpg", testpics::SoundGifBytes());
+    EXPECT_TRUE(XTPIsSoundPictureFile(gif.c_str()));
+    const std::wstring damagedGif = testpics::WritePictureFile(L"damaged.jpg", testpics::DamagedGifs()[1].bytes);
+    EXPECT_FALSE(XTPIsSoundPictureFile(damagedGif.c_str()));
+    const std::wstring damagedBmp = testpics::WritePictureFile(L"damaged.gif", testpics::DamagedBitmaps()[0].bytes);
+    EXPECT_FALSE(XTPIsSoundPictureFile(damagedBmp.c_str()));
+    // Other formats are their loaders' to judge.
+    const std::wstring jpeg = testpics::WritePictureFile(L"other.jpg", {0xFF, 0xD8, 0xFF, 0xE0});
+    EXPECT_TRUE(XTPIsSoundPictureFile(jpeg.c_str()));
+    EXPECT_FALSE(XTPIsSoundPictureFile(L"no such picture.gif"));
+}
+
+} // namespace
