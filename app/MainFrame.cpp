@@ -132,6 +132,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_COMMAND(ID_LOGO, CMainFrame::OnLogoClicked)
     ON_MESSAGE(WM_XTP_CREATE_CONTROL, CMainFrame::OnCreateControl)
     ON_MESSAGE(WM_XTP_CONTROL_CREATED, CMainFrame::OnControlCreated)
+    ON_MESSAGE(WM_XTP_TOOLBAR_RESET, CMainFrame::OnToolBarReset)
     ON_NOTIFY(CBN_XTP_EXECUTE, ID_WEB_PAGE, CMainFrame::OnWebPageSelected)
 END_MESSAGE_MAP()
 
@@ -687,12 +688,14 @@ void CMainFrame::GiveLogoToLogoButtons()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar)
-    {
-        CXTPControls* pControls = pCommandBars->GetAt(nBar)->GetControls();
-        for (int i = 0; i < pControls->GetCount(); ++i)
-            if (CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, pControls->GetAt(i)))
-                pLogo->SetBitmap(&m_bmpLogo);
-    }
+        GiveLogoToLogoButtons(pCommandBars->GetAt(nBar)->GetControls());
+}
+
+void CMainFrame::GiveLogoToLogoButtons(CXTPControls* pControls)
+{
+    for (int i = 0; i < pControls->GetCount(); ++i)
+        if (CLogoControlButton* pLogo = DYNAMIC_DOWNCAST(CLogoControlButton, pControls->GetAt(i)))
+            pLogo->SetBitmap(&m_bmpLogo);
 }
 
 void CMainFrame::AddWebPageIcons()
@@ -780,12 +783,24 @@ LRESULT CMainFrame::OnControlCreated(WPARAM, LPARAM lParam)
     return TRUE;
 }
 
+LRESULT CMainFrame::OnToolBarReset(WPARAM, LPARAM lParam)
+{
+    // The bar's controls were made again from its initial set, which a
+    // stored layout brings back without the logo.
+    CXTPToolBar* pToolBar = reinterpret_cast<CXTPToolBar*>(lParam);
+    if (pToolBar != nullptr)
+        GiveLogoToLogoButtons(pToolBar->GetControls());
+    return 0;
+}
+
 void CMainFrame::OnCustomize()
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars == nullptr)
         return;
-    CXTPCustomizeSheet sheet(pCommandBars);
+    // Owned by the frame: the sheet then lets the frame's bars be customized
+    // and keeps the rest of the frame out of reach while it runs.
+    CXTPCustomizeSheet sheet(pCommandBars, this);
 
     CXTPCustomizeKeyboardPage pageKeyboard(&sheet);
     sheet.AddPage(&pageKeyboard);

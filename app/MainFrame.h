@@ -14,6 +14,8 @@
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/report/XTPReportControl.h"
 
+class CXTPControls;
+
 // Posted by a second instance to the first one's frame.
 #define WM_ALREADY_RUNNING 0x40B
 // Sent once by the application after the frame was shown.
@@ -107,6 +109,7 @@ protected:
     afx_msg void OnCustomize();
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnControlCreated(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnToolBarReset(WPARAM wParam, LPARAM lParam);
     afx_msg void OnWebPageSelected(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnLogoClicked();
     DECLARE_MESSAGE_MAP()
@@ -128,6 +131,7 @@ private:
     void SaveCommandBarsState();
     // Controls made again from a stored layout know no logo of their own.
     void GiveLogoToLogoButtons();
+    void GiveLogoToLogoButtons(CXTPControls* pControls);
     void AddWebPageIcons();
 
     CXTPStatusBar m_wndStatusBar;

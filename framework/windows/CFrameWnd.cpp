@@ -70,13 +70,16 @@ void CFrameWnd::BeginModalState()
 {
     if (m_nModalStack++ > 0 || m_hWnd == nullptr)
         return;
-    // The frame and the enabled top-level windows of this thread it owns.
+    // The frame and the enabled top-level windows of this thread it owns
+    // that the framework made: a box or common dialog the system made
+    // modal over the frame is the one window that must stay usable.
     m_disabledForModal.clear();
     const DWORD thread = ::GetCurrentThreadId();
     for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
         if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd &&
-            ::GetWindowThreadProcessId(hWnd, nullptr) == thread && ::IsWindowEnabled(hWnd))
+            ::GetWindowThreadProcessId(hWnd, nullptr) == thread && ::IsWindowEnabled(hWnd) &&
+            CWnd::FromHandlePermanent(hWnd) != nullptr)
             m_disabledForModal.push_back(hWnd);
     }
     if (::IsWindowEnabled(m_hWnd))
@@ -366,6 +369,17 @@ BOOL CFrameWnd::OnNcActivate(BOOL bActive)
 void CFrameWnd::OnEnable(BOOL bEnable)
 {
     CWnd::OnEnable(bEnable);
+    // A modal dialog or box disables the top-level frame that owns it: the
+    // windows the frame owns go with it until it is enabled again.
+    if (::GetParent(m_hWnd) == nullptr) {
+        if (!bEnable && !InModalState()) {
+            m_bModalByDisable = TRUE;
+            BeginModalState();
+        } else if (bEnable && m_bModalByDisable) {
+            m_bModalByDisable = FALSE;
+            EndModalState();
+        }
+    }
     NotifyFloatingWindows(bEnable ? FS_ENABLE : FS_DISABLE);
 }
 

@@ -52,9 +52,10 @@ public:
     // when it is null.
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
 
-    // While a modal dialog runs: the frame and the windows it owns (floating
-    // bars and panes) take no input. Nested calls count; the last
-    // EndModalState enables again what BeginModalState disabled.
+    // While a modal dialog runs: the frame and the framework windows it owns
+    // (floating bars and panes) take no input. Nested calls count; the last
+    // EndModalState enables again what BeginModalState disabled. A top-level
+    // frame disabled by a dialog or box it owns enters this state itself.
     void BeginModalState();
     void EndModalState();
     BOOL InModalState() const { return m_nModalStack > 0; }
@@ -109,6 +110,8 @@ protected:
     CView* m_pViewActive = nullptr;
     int m_nModalStack = 0;
     std::vector<HWND> m_disabledForModal;
+    // The modal state was entered because the frame was disabled.
+    BOOL m_bModalByDisable = FALSE;
     BOOL m_bInRecalcLayout = FALSE;
     // The caption stays active while a synchronised floating window is.
     BOOL m_bStayActive = FALSE;

@@ -7,7 +7,6 @@
 
 #include "framework/docview/CDocManager.h"
 #include "framework/docview/CRecentFileList.h"
-#include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWnd.h"
 #include "framework/core/ModuleState.h"
 #include "framework/ole/AfxOleInit.h"
@@ -138,15 +137,9 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
     ::WinHelpW(pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr, m_pszHelpFilePath, nCmd, dwData);
 }
 
-void CWinApp::EnableModeless(BOOL bEnable)
+void CWinApp::EnableModeless(BOOL /*bEnable*/)
 {
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
-    if (pFrame == nullptr || pFrame->m_hWnd == nullptr)
-        return;
-    if (bEnable)
-        pFrame->EndModalState();
-    else
-        pFrame->BeginModalState();
+    // The framework keeps no modeless windows of the application's own.
 }
 
 void CWinApp::OnHelpFinder()

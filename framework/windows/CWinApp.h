@@ -86,8 +86,12 @@ public:
     // name as caption.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
-    // FALSE while a modal dialog runs: the main frame and the windows it
-    // owns take no input; TRUE afterwards (calls nest).
+    // FALSE while a modal dialog or sheet runs, TRUE afterwards (calls
+    // nest): for modeless windows an application keeps outside its frames.
+    // The frame's own windows are not touched here: a frame disabled by the
+    // dialog it owns takes them along (CFrameWnd::OnEnable), and a sheet
+    // that leaves its frame enabled (the bars' customize sheet) keeps the
+    // frame and its bars usable.
     virtual void EnableModeless(BOOL bEnable);
 
     // Opens the help file for the main window; a help file that does not

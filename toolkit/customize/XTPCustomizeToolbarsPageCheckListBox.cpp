@@ -81,6 +81,8 @@ void CXTPCustomizeToolbarsPageCheckListBox::PreDrawItem(LPDRAWITEMSTRUCT lpDrawI
     }
     ::SetBkColor(hDC, clrOldBack);
 
-    drawItem.rcItem.left = rcCheck.right + 2;
+    // The item drawing gets the caller's data, not the list's own record.
+    drawItem.rcItem.left += m_nCheckWidth + 2;
+    drawItem.itemData = GetItemData(nIndex);
     DrawItem(&drawItem);
 }

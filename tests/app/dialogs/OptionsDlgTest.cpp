@@ -135,6 +135,26 @@ TEST_F(OptionsDialog, OkStoresTheBoxesTheSpreadAndStartWithWindowsAndSavesThem)
     }
 }
 
+// "Programm minimiert starten" clicked: OK stores the new state, both ways.
+TEST_F(OptionsDialog, OkStoresAToggledStartMinimized)
+{
+    for (int nBefore : {0, 1})
+    {
+        s.AutoScan = 1;  // the box is enabled
+        s.StartMinimized = nBefore;
+        int nShown = -1;
+        EXPECT_EQ(IDOK, Run(
+                            [&](HWND hDlg) {
+                                ClickCheck(hDlg, IDC_START_MINIMIZED);
+                                nShown = (int)::IsDlgButtonChecked(hDlg, IDC_START_MINIMIZED);
+                            },
+                            IDOK));
+        EXPECT_EQ(1 - nBefore, nShown) << nBefore;
+        EXPECT_EQ(1 - nBefore, s.StartMinimized) << nBefore;
+        EXPECT_EQ(1 - nBefore, SavedDword(L"StartMinimized")) << nBefore;
+    }
+}
+
 TEST_F(OptionsDialog, CancelAndRefusedIntervalsChangeNothing)
 {
     CString strNotANumber, strOutOfRange;

@@ -65,6 +65,44 @@ TEST_F(CustomizeLooks, CheckMarksShowTheStateInEitherLook)
     }
 }
 
+// What the item drawing of a list derived from the check list gets: the
+// item beside its check box (check width + 2 to the right) and the item data
+// the caller stored.
+class CRecordingCheckList : public CXTPCustomizeToolbarsPageCheckListBox
+{
+public:
+    using CXTPCustomizeToolbarsPageCheckListBox::CXTPCustomizeToolbarsPageCheckListBox;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        if (static_cast<int>(lpDrawItemStruct->itemID) == 1) {
+            m_nLeft = lpDrawItemStruct->rcItem.left;
+            m_dwData = lpDrawItemStruct->itemData;
+        }
+        CXTPCustomizeToolbarsPageCheckListBox::DrawItem(lpDrawItemStruct);
+    }
+    long m_nLeft = -1;
+    DWORD_PTR m_dwData = 0;
+};
+
+TEST_F(CustomizeLooks, ItemDrawingGetsTheItemBesideItsCheckAndItsOwnData)
+{
+    for (const Look& look : kLooks) {
+        CRecordingCheckList list(LibraryFor(look));
+        list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
+                    CRect(10, 10, 210, 110), &site, 1);
+        for (LPCWSTR text : {L"Standard", L"Format"})
+            list.AddString(text);
+        list.SetItemData(1, 7);
+        list.Invalidate();
+        testpump::PumpUntilIdle();
+        CRect rcItem;
+        list.GetItemRect(1, &rcItem);
+        EXPECT_EQ(rcItem.left + list.GetCheckSize().cx + 2, list.m_nLeft) << look.name;
+        EXPECT_EQ(7u, list.m_dwData) << look.name;
+        list.DestroyWindow();
+    }
+}
+
 TEST_F(CustomizeLooks, GroupLineIsAShadowOverALightLineBehindTheText)
 {
     for (const Look& look : kLooks) {

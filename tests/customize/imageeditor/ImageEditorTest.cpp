@@ -97,6 +97,33 @@ TEST(ImageEditor, TakesTheImageAsGiven)
     EXPECT_EQ(nullptr, dlg.GetPicture().GetImage());
 }
 
+// The picture fitted to an opaque red image: the control as the template
+// made it, the cells, the client area and a picture of it.
+struct FittedPicture
+{
+    CSize control, cell, client;
+    testshot::Image shot;
+};
+
+FittedPicture FitRedImage(CSize size, LPCWSTR lpszShot)
+{
+    FittedPicture fitted;
+    CTestEditor dlg;
+    HBITMAP hBitmap = MakeAlphaBitmap(size.cx, size.cy, [](int, int) { return 0xFFFF0000u; });
+    dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
+    ::DeleteObject(hBitmap);
+    RunEditor(dlg, [&](CTestEditor& d) {
+        fitted.cell = d.GetPicture().GetCellSize();
+        CRect rc;
+        d.GetPicture().GetClientRect(&rc);
+        fitted.client = rc.Size();
+        testpump::PumpUntilIdle();
+        fitted.shot = ctltest::ShootWindow(d.GetPicture().m_hWnd, lpszShot);
+    });
+    fitted.control = dlg.m_szPictureControl;
+    return fitted;
+}
+
 // Never a cell of 0 pixels: the picture fits 32 x 32 at 4 pixels and grows
 // for larger images.
 TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
@@ -107,21 +134,35 @@ TEST(ImageEditor, CellsFitTheImageAndAreNeverEmpty)
         int minCell;
     } cases[] = {{16, 8}, {32, 4}, {200, 1}};
     for (const auto& c : cases) {
-        CTestEditor dlg;
-        HBITMAP hBitmap = MakeAlphaBitmap(c.size, c.size, [](int, int) { return 0xFF000000u; });
-        dlg.SetIcon(CXTPImageManagerIconHandle(hBitmap));
-        ::DeleteObject(hBitmap);
-        CSize cell, client;
-        RunEditor(dlg, [&](CTestEditor& d) {
-            cell = d.GetPicture().GetCellSize();
-            CRect rc;
-            d.GetPicture().GetClientRect(&rc);
-            client = rc.Size();
-        });
-        EXPECT_GE(cell.cx, c.minCell) << c.size;
-        EXPECT_EQ(cell.cx, cell.cy) << c.size;
-        EXPECT_EQ(CSize(cell.cx * c.size + 1, cell.cy * c.size + 1), client) << c.size;
+        const FittedPicture fitted = FitRedImage(CSize(c.size, c.size), L"imageeditor_cells_square.png");
+        EXPECT_GE(fitted.cell.cx, c.minCell) << c.size;
+        EXPECT_EQ(fitted.cell.cx, fitted.cell.cy) << c.size;
+        EXPECT_EQ(CSize(fitted.cell.cx * c.size + 1, fitted.cell.cy * c.size + 1), fitted.client) << c.size;
     }
+}
+
+// A cell is the control's size over the image's: an image whose size divides
+// the control exactly gets the whole share, the control one pixel more.
+TEST(ImageEditor, CellsAreTheControlsSizeOverTheImagesSize)
+{
+    const CSize control = FitRedImage(CSize(16, 16), L"imageeditor_cells_square.png").control;
+    ASSERT_GT(control.cx, 40);
+    ASSERT_GT(control.cy, 40);
+    // The largest divisor up to 40 of each side.
+    auto divisor = [](long n) {
+        long d = 40;
+        while (n % d != 0)
+            d--;
+        return d;
+    };
+    const CSize image(divisor(control.cx), divisor(control.cy));
+    const FittedPicture fitted = FitRedImage(image, L"imageeditor_cells_fit_control.png");
+    EXPECT_EQ(CSize(control.cx / image.cx, control.cy / image.cy), fitted.cell) << image.cx << " x " << image.cy;
+    EXPECT_EQ(CSize(control.cx + 1, control.cy + 1), fitted.client);
+    // The image reaches the frame on every side.
+    EXPECT_EQ(RGB(0, 0, 0), fitted.shot.Pixel(fitted.client.cx - 1, fitted.client.cy - 1));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(fitted.client.cx - 2, fitted.client.cy - 2));
+    EXPECT_EQ(RGB(0xFF, 0, 0), fitted.shot.Pixel(1, 1));
 }
 
 TEST(ImageEditor, PencilSecondClickErasesAndAStrokeLeavingThePictureStaysInside)
@@ -407,11 +448,11 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
         COLORREF left;   // at (2, 2)
         COLORREF right;  // at (12, 12)
     } cases[] = {
-        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
         {L"plain.ico", IconFileBytes(16, 16, 24, [](int x, int) { return x < 8 ? 0x0000FFu : 0u; }), false,
          RGB(0, 0, 0xFF), kTransparent},
         {L"plain24.bmp", BitmapFileBytes(16, 16, 24, ImportPattern), false, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
-        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), RGB(0, 0, 0)},
+        {L"alpha32.BMP", BitmapFileBytes(16, 16, 32, ImportPattern), true, RGB(0, 0, 0xFF), kTransparent},
     };
     for (const auto& c : cases) {
         ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
@@ -432,6 +473,42 @@ TEST(ImageEditor, ImportsIconsBitmapsGifAndJpeg)
             if (strPath == strGif) {
                 EXPECT_EQ(ColorAt(d, 0, 0), ColorAt(d, 15, 15));
             }
+        });
+    }
+}
+
+// Fully transparent pixels of an imported alpha image (all bits 0) are
+// transparent to the tools, as those of an image handed to the editor: the
+// black pencil paints them, the black fill fills them.
+TEST(ImageEditor, TransparentPixelsOfAnImportedAlphaImageTakeBlack)
+{
+    const struct
+    {
+        LPCWSTR name;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {L"alpha.ico", IconFileBytes(16, 16, 32, ImportPattern)},
+        {L"alpha32.bmp", BitmapFileBytes(16, 16, 32, ImportPattern)},
+    };
+    for (const auto& c : cases) {
+        ImportIntoPlainImage(WriteFile(c.name, c.bytes), c.name, [&](CTestEditor& d) {
+            ASSERT_EQ(RGB(0, 0, 0), d.GetCurrentColor());
+            ClickPixel(d, 12, 12);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 12, 12)) << c.name;
+            ClickButton(d, XTP_ID_BUTTON_FILL);
+            ClickPixel(d, 14, 9);
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 14, 9)) << c.name;
+            EXPECT_EQ(0xFF000000u, RawPixel(d.GetPicture().GetImage(), 9, 14)) << c.name;
+            // The half-transparent green above stays as it was.
+            EXPECT_EQ(0x4000FF00u, RawPixel(d.GetPicture().GetImage(), 12, 4)) << c.name;
+            testpump::PumpUntilIdle();
+            const testshot::Image shot = ctltest::ShootWindow(d.GetPicture().m_hWnd,
+                                                              L"imageeditor_imported_alpha_painted_black.png");
+            const int cell = d.GetPicture().GetCellSize().cx;
+            auto centre = [&](int x, int y) { return shot.Pixel(x * cell + cell / 2, y * cell + cell / 2); };
+            EXPECT_EQ(RGB(0, 0, 0), centre(12, 12)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0), centre(9, 14)) << c.name;
+            EXPECT_EQ(RGB(0, 0, 0xFF), centre(2, 12)) << c.name;
         });
     }
 }

@@ -81,6 +81,12 @@ LRESULT CTestEditor::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_KICKIDLE)
         m_nKickIdles++;
+    if (message == WM_INITDIALOG) {
+        // The picture control as the template makes it, before the editor fits it.
+        RECT rc = {};
+        ::GetClientRect(::GetDlgItem(m_hWnd, XTP_IDC_STATIC_PICTURE), &rc);
+        m_szPictureControl = CSize(rc.right, rc.bottom);
+    }
     return CXTPImageEditorDlg::WindowProc(message, wParam, lParam);
 }
 

@@ -29,6 +29,7 @@ class CTestEditor : public CXTPImageEditorDlg
 public:
     explicit CTestEditor(DWORD dwComCtlVersion = 0) : m_dwComCtlVersion(dwComCtlVersion) {}
     int m_nKickIdles = 0;
+    CSize m_szPictureControl;
 
 protected:
     DWORD GetComCtlVersion() const override;

@@ -10,6 +10,7 @@
 #include "DialogTests.h"
 #include "framework/Framework.h"
 #include "support/Screenshot.h"
+#include "support/TestWindows.h"
 #include "tests/framework/Printers.h"
 
 namespace
@@ -309,6 +310,68 @@ TEST_F(DialogTest, WindowsTheMainFrameOwnsTakeNoInputWhileTheDialogRuns)
     EXPECT_TRUE(floating.IsWindowEnabled());
     EXPECT_FALSE(alreadyDisabled.IsWindowEnabled());
     EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_FALSE(frame->InModalState());
+
+    app.m_pMainWnd = nullptr;
+    frame->DestroyWindow();
+}
+
+namespace
+{
+// States read from inside a message box, from a timer of its own loop.
+struct BoxStates
+{
+    HWND hFrame = nullptr, hFloating = nullptr, hBox = nullptr;
+    BOOL frameEnabled = TRUE, floatingEnabled = TRUE, boxEnabled = FALSE;
+};
+BoxStates* g_pBoxStates = nullptr;
+
+void CALLBACK ReadStatesAndAnswerBox(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hBox = testwindows::FindThreadWindow(L"#32770");
+    if (hBox == nullptr || g_pBoxStates->hBox != nullptr)
+        return;
+    ::KillTimer(nullptr, nTimer);
+    g_pBoxStates->hBox = hBox;
+    g_pBoxStates->frameEnabled = ::IsWindowEnabled(g_pBoxStates->hFrame);
+    g_pBoxStates->floatingEnabled = ::IsWindowEnabled(g_pBoxStates->hFloating);
+    g_pBoxStates->boxEnabled = ::IsWindowEnabled(hBox);
+    ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+}
+} // namespace
+
+// The customize sheet of the command bars disables the application's
+// modeless windows and expects the frame's bars to stay usable; a box the
+// frame owns still takes the frame's windows out of reach, but not itself.
+TEST_F(DialogTest, EnableModelessLeavesTheFrameUsableAndABoxOverTheFrameStillDisablesItsWindows)
+{
+    CFrameWnd* frame = new CFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, L"Hauptfenster"));
+    app.m_pMainWnd = frame;
+    CWnd floating;
+    ASSERT_TRUE(floating.CreateEx(0, AfxRegisterWndClass(0), L"schwebend", WS_POPUP, 0, 0, 50, 50, frame->m_hWnd,
+                                  nullptr));
+
+    app.EnableModeless(FALSE);
+    EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_TRUE(floating.IsWindowEnabled());
+    EXPECT_FALSE(frame->InModalState());
+    app.EnableModeless(TRUE);
+
+    frame->ShowWindow(SW_SHOW);
+    BoxStates states;
+    states.hFrame = frame->m_hWnd;
+    states.hFloating = floating.m_hWnd;
+    g_pBoxStates = &states;
+    ::SetTimer(nullptr, 0, 20, ReadStatesAndAnswerBox);
+    EXPECT_EQ(IDOK, ::MessageBoxW(frame->m_hWnd, L"Frage", L"Box", MB_OKCANCEL));
+    g_pBoxStates = nullptr;
+    ASSERT_NE(states.hBox, nullptr);
+    EXPECT_FALSE(states.frameEnabled);
+    EXPECT_FALSE(states.floatingEnabled);
+    EXPECT_TRUE(states.boxEnabled);
+    EXPECT_TRUE(frame->IsWindowEnabled());
+    EXPECT_TRUE(floating.IsWindowEnabled());
     EXPECT_FALSE(frame->InModalState());
 
     app.m_pMainWnd = nullptr;

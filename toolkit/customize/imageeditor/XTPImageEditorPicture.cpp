@@ -56,7 +56,8 @@ BOOL ReadPixels(HBITMAP hBitmap, std::vector<DWORD>& pixels, CSize& size, int* p
 
 // Pixels drawn at (0, 0) onto a transparent image of the given size. A
 // plain image turns the key colour (when given) into the transparent colour
-// and drops the alpha byte.
+// and drops the alpha byte; an alpha image turns pixels of all bits 0 into
+// the transparent colour, so that the tools do not take them for black.
 CXTPImageEditorPicture::CAlphaBitmap* ImageFromPixels(const std::vector<DWORD>& pixels, CSize sizeSource,
                                                      CSize size, BOOL bAlpha, const DWORD* pKey)
 {
@@ -71,6 +72,8 @@ CXTPImageEditorPicture::CAlphaBitmap* ImageFromPixels(const std::vector<DWORD>& 
                 pixel &= 0xFFFFFF;
                 if (pKey != nullptr && pixel == *pKey)
                     pixel = kTransparentPixel;
+            } else if (pixel == 0) {
+                pixel = kTransparentPixel;
             }
             pTarget[y * size.cx + x] = pixel;
         }
@@ -144,8 +147,8 @@ BOOL CXTPImageEditorPicture::Create(UINT nID, CXTPImageEditorDlg* pDlg)
     GetWindowRect(&rc);
     pDlg->ScreenToClient(&rc);
     // At least one screen pixel per image pixel: a larger image grows the control.
-    m_nCellWidth = std::max(1L, (rc.Width() - 1) / std::max(1L, m_szImage.cx));
-    m_nCellHeight = std::max(1L, (rc.Height() - 1) / std::max(1L, m_szImage.cy));
+    m_nCellWidth = std::max(1L, rc.Width() / std::max(1L, m_szImage.cx));
+    m_nCellHeight = std::max(1L, rc.Height() / std::max(1L, m_szImage.cy));
     SetWindowPos(nullptr, 0, 0, m_nCellWidth * m_szImage.cx + 1, m_nCellHeight * m_szImage.cy + 1,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
