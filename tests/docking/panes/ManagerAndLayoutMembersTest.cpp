@@ -23,14 +23,6 @@ class CShowCountingFrame : public CDockingTestFrame
 public:
     std::vector<int> shows;
 
-    static CShowCountingFrame* New()
-    {
-        auto* frame = new CShowCountingFrame;
-        frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
-        frame->manager.InstallDockingPanes(frame);
-        return frame;
-    }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
@@ -56,7 +48,7 @@ CXTPDockingPaneTabbedContainer* ContainerOf(CXTPDockingPane* pane)
 TEST(ManagerMembers, ShowPaneTellsTheOwnerOnEveryShowAfterTheFirstLayout)
 {
     CWinApp app(L"ManagerMembersApp");
-    DockingTestFramePtr holder(CShowCountingFrame::New());
+    DockingTestFramePtr holder(CDockingTestFrame::New<CShowCountingFrame>());
     auto* frame = static_cast<CShowCountingFrame*>(holder.get());
     CXTPDockingPane* pane = frame->manager.CreatePane(7, CRect(0, 0, 200, 120), xtpPaneDockBottom);
     frame->manager.ShowPane(pane, FALSE);
