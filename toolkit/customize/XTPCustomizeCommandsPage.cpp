@@ -119,7 +119,11 @@ BOOL CXTPCustomizeCommandsPage::CCommandsListBox::OnEraseBkgnd(CDC* pDC)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    pDC->FillSolidRect(rcClient, ::GetSysColor(COLOR_3DFACE));
+    // The room below the last entry takes the entries' own background.
+    if (CXTPCommandBars* pCommandBars = m_pPage->GetCommandBars())
+        pCommandBars->GetPaintManager()->DrawListBoxControl(pDC, nullptr, rcClient, FALSE, TRUE);
+    else
+        pDC->FillSolidRect(rcClient, ::GetSysColor(COLOR_3DFACE));
     return TRUE;
 }
 

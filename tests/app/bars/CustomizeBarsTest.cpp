@@ -21,6 +21,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 #include <commctrl.h>
@@ -341,6 +342,43 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
     ::SelectObject(hdc, hOld);
     ::DeleteDC(hdc);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
+}
+
+// In the program's look the commands list's room below its last entry takes
+// the entries' own background, not the dialog's face.
+TEST_F(CustomizeBars, TheCommandsListIsFilledInItsEntriesColourBelowTheLastEntry)
+{
+    ShowFrame();
+    testshot::Image image;
+    CRect rcEntry;
+    int nEntries = 0;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        sheet.SetActivePage(1);
+        testpump::PumpUntilIdle();
+        CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
+        CListBox& categories = pPage->GetCategoriesList();
+        const int nNewMenu = categories.FindStringExact(-1, L"Neues Menü");
+        CRect rcCategory;
+        categories.GetItemRect(nNewMenu, &rcCategory);
+        POINT pt = rcCategory.CenterPoint();
+        categories.ClientToScreen(&pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return categories.GetCurSel() == nNewMenu; });
+        testpump::PumpUntilIdle();
+        CListBox& commands = pPage->GetCommandsList();
+        nEntries = commands.GetCount();
+        commands.GetItemRect(0, &rcEntry);
+        commands.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        testpump::PumpUntilIdle();
+        image = testshot::CaptureWindow(commands.GetSafeHwnd());
+        testshot::Save(image, L"app_customize_commands_new_menu.png");
+    });
+    ASSERT_EQ(1, nEntries);
+    const COLORREF clrEntry = image.Pixel(rcEntry.right - 30, rcEntry.top + 2);
+    EXPECT_NE(::GetSysColor(COLOR_3DFACE), clrEntry) << "the look's entries have a colour of their own";
+    for (int y : {static_cast<int>(rcEntry.bottom) + 2, static_cast<int>(rcEntry.bottom) + 40, image.height - 3})
+        for (int x : {3, image.width / 2, image.width - 25})
+            EXPECT_EQ(clrEntry, image.Pixel(x, y)) << x << "," << y;
 }
 
 } // namespace

@@ -483,6 +483,12 @@ CSize CXTPDefaultTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pButton, B
 
 CSize CXTPDefaultTheme::DrawListBoxControl(CDC* pDC, CXTPControl* pButton, CRect rc, BOOL bSelected, BOOL bDraw)
 {
+    // Without a control: the list's background, in the entries' own colour.
+    if (pButton == nullptr) {
+        if (bDraw)
+            pDC->FillSolidRect(rc, GetColor(COLOR_3DFACE));
+        return CSize(0, 0);
+    }
     CXTPCommandBar* pBar = pButton->GetParent();
     CSize szIcon = pBar ? pBar->GetIconSize() : CSize(16, 16);
     int nHeight = std::max(static_cast<int>(szIcon.cy) + 6, m_nTextHeight);

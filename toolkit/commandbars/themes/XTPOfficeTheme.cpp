@@ -446,6 +446,12 @@ CSize CXTPOfficeTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pButton, BO
 
 CSize CXTPOfficeTheme::DrawListBoxControl(CDC* pDC, CXTPControl* pButton, CRect rc, BOOL bSelected, BOOL bDraw)
 {
+    // Without a control: the list's background, in the entries' own colour.
+    if (pButton == nullptr) {
+        if (bDraw)
+            pDC->FillSolidRect(rc, GetColor(41));
+        return CSize(0, 0);
+    }
     CXTPCommandBar* pBar = pButton->GetParent();
     CSize szIcon = pBar ? pBar->GetIconSize() : CSize(16, 16);
     int nHeight = std::max(static_cast<int>(szIcon.cy) + 6, m_nTextHeight);

@@ -110,6 +110,8 @@ public:
     virtual void DrawControlEntry(CDC* pDC, CXTPControl* pButton, CRect rc);
     virtual CSize DrawControlComboBox(CDC* pDC, CXTPControlComboBox* pComboBox, BOOL bDraw) = 0;
     virtual CSize DrawControlEdit(CDC* pDC, CXTPControlEdit* pEdit, BOOL bDraw) = 0;
+    // An entry of the customize command list; without a control, the list's
+    // background over rc.
     virtual CSize DrawListBoxControl(CDC* pDC, CXTPControl* pButton, CRect rc, BOOL bSelected, BOOL bDraw) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar) = 0;
     virtual void DrawStateRect(CDC* pDC, CRect rc, BOOL bEnabled, int bSelected, int bPressed, int bChecked,
