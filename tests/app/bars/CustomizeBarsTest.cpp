@@ -8,6 +8,7 @@
 
 #include "BarsTestSupport.h"
 #include "app/controls/LogoControlButton.h"
+#include "framework/controls/CTabCtrl.h"
 #include "resources/AppIds.h"
 #include "resources/ToolkitCommandBarsIds.h"
 #include "resources/ToolkitCustomizeIds.h"
@@ -379,6 +380,73 @@ TEST_F(CustomizeBars, TheCommandsListIsFilledInItsEntriesColourBelowTheLastEntry
     for (int y : {static_cast<int>(rcEntry.bottom) + 2, static_cast<int>(rcEntry.bottom) + 40, image.height - 3})
         for (int x : {3, image.width / 2, image.width - 25})
             EXPECT_EQ(clrEntry, image.Pixel(x, y)) << x << "," << y;
+}
+
+// The options page in the program, by real clicks: large icons grow the
+// program's toolbar at once, and the tooltip boxes follow each other.
+TEST_F(CustomizeBars, TheOptionsPageChangesTheProgramsBarsAtOnce)
+{
+    ShowFrame();
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(pStart, nullptr);
+    const CRect rcBefore = ScreenRect(pStart);
+    CRect rcDuring;
+    bool bLarge = false, bAccelEnabledBefore = false, bAccelEnabledAfter = true, bScreenTips = true;
+    testshot::Image shot;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        CTabCtrl* pTabs = sheet.GetTabControl();
+        CRect rcTab;
+        pTabs->GetItemRect(3, &rcTab);
+        pTabs->ClientToScreen(&rcTab);
+        testinput::ClickAt(rcTab.CenterPoint());
+        HWND hPage = nullptr;
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        auto click = [&](int nID) {
+            CRect rc;
+            ::GetWindowRect(::GetDlgItem(hPage, nID), &rc);
+            testinput::ClickAt(CPoint(rc.left + 6, rc.CenterPoint().y));
+        };
+        click(XTP_IDC_CHECK_LARGEICONS);
+        testpump::PumpUntil([&] { return Bars()->GetOptions()->bLargeIcons != FALSE; });
+        testpump::PumpUntilIdle();
+        bLarge = Bars()->GetOptions()->bLargeIcons != FALSE;
+        rcDuring = ScreenRect(pStart);
+        CRect rcFrame;
+        pFrame->GetWindowRect(&rcFrame);
+        HDC hdc = ::GetDC(nullptr);
+        shot = testshot::CaptureDC(hdc, rcFrame);
+        ::ReleaseDC(nullptr, hdc);
+        testshot::Save(shot, L"app_customize_options_large_icons.png");
+        rcDuring.OffsetRect(-rcFrame.left, -rcFrame.top);
+
+        bAccelEnabledBefore = ::IsWindowEnabled(::GetDlgItem(hPage, XTP_IDC_CHECK_SHORTCUTS)) != FALSE;
+        click(XTP_IDC_CHECK_SCREENTTIPS);
+        testpump::PumpUntil([&] { return !Bars()->GetOptions()->bToolBarScreenTips; });
+        testpump::PumpUntilIdle();
+        bScreenTips = Bars()->GetOptions()->bToolBarScreenTips != FALSE;
+        bAccelEnabledAfter = ::IsWindowEnabled(::GetDlgItem(hPage, XTP_IDC_CHECK_SHORTCUTS)) != FALSE;
+    });
+    EXPECT_TRUE(bLarge);
+    EXPECT_GE(rcDuring.Height(), rcBefore.Height() + 8) << "the toolbar took the large icons while the sheet ran";
+    EXPECT_TRUE(bAccelEnabledBefore);
+    EXPECT_FALSE(bScreenTips);
+    EXPECT_FALSE(bAccelEnabledAfter);
+    // The start button's green icon, drawn at the large size: green well
+    // below where the small icon ended.
+    int nGreenRows = 0;
+    for (int y = rcDuring.top; y < rcDuring.bottom; y++) {
+        bool bGreen = false;
+        for (int x = rcDuring.left; x < rcDuring.right && !bGreen; x++) {
+            const COLORREF c = shot.Pixel(x, y);
+            bGreen = GetGValue(c) > GetRValue(c) + 60 && GetGValue(c) > GetBValue(c) + 60;
+        }
+        nGreenRows += bGreen ? 1 : 0;
+    }
+    EXPECT_GT(nGreenRows, 20) << "the icon is drawn large";
 }
 
 } // namespace
