@@ -151,7 +151,8 @@ void CXTPCustomizeCommandsPage::CCommandsListBox::OnLButtonDown(UINT nFlags, CPo
         CListBox::OnLButtonDown(nFlags, point);
         return;
     }
-    pCommandBars->SetDragControl(nullptr);
+    // Through the manager, so that the selected button's frame goes at once.
+    pCommandBars->SetCustomizeSelection(nullptr);
     SetCurSel(static_cast<int>(nItem));
     SetFocus();
     GetParent()->PostMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE), reinterpret_cast<LPARAM>(m_hWnd));

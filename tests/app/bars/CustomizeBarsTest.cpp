@@ -449,4 +449,53 @@ TEST_F(CustomizeBars, TheOptionsPageChangesTheProgramsBarsAtOnce)
     EXPECT_GT(nGreenRows, 20) << "the icon is drawn large";
 }
 
+// A press on the commands list ends the toolbar's customize selection: the
+// button's black frame goes at once.
+TEST_F(CustomizeBars, APressOnTheCommandsListClearsTheSelectedButtonsFrame)
+{
+    ShowFrame();
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(pStart, nullptr);
+    CXTPControl* pSelectedBefore = nullptr;
+    CXTPControl* pSelectedAfter = pStart;
+    bool bFramedBefore = false;
+    testshot::Image shot;
+    CRect rcButton;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        sheet.SetActivePage(1);
+        testpump::PumpUntilIdle();
+        testinput::ClickAt(ScreenRect(pStart).CenterPoint());
+        testpump::PumpUntil([&] { return Bars()->GetDragControl() != nullptr; });
+        testpump::PumpUntilIdle();
+        pSelectedBefore = Bars()->GetDragControl();
+        rcButton = ScreenRect(pStart);
+        ToolBar()->ScreenToClient(&rcButton);
+        const int y = rcButton.CenterPoint().y;
+        bFramedBefore = IsBlack(testshot::CaptureWindow(ToolBar()->GetSafeHwnd()).Pixel(rcButton.left, y));
+
+        CListBox& commands = sheet.GetCommandsPage()->GetCommandsList();
+        CRect rcItem;
+        commands.GetItemRect(1, &rcItem);
+        POINT pt = rcItem.CenterPoint();
+        commands.ClientToScreen(&pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return commands.GetCurSel() == 1; });
+        testpump::PumpUntilIdle();
+        pSelectedAfter = Bars()->GetDragControl();
+        // The bar as it is on the screen now, without asking it to paint.
+        CRect rcBar;
+        ToolBar()->GetWindowRect(&rcBar);
+        HDC hdc = ::GetDC(nullptr);
+        shot = testshot::CaptureDC(hdc, rcBar);
+        ::ReleaseDC(nullptr, hdc);
+        testshot::Save(shot, L"app_customize_selection_cleared.png");
+    });
+    EXPECT_EQ(pStart, pSelectedBefore);
+    EXPECT_TRUE(bFramedBefore);
+    EXPECT_EQ(nullptr, pSelectedAfter);
+    const int y = rcButton.CenterPoint().y;
+    EXPECT_FALSE(IsBlack(shot.Pixel(rcButton.left, y)));
+    EXPECT_FALSE(IsBlack(shot.Pixel(rcButton.left + 1, y)));
+}
+
 } // namespace
