@@ -498,4 +498,74 @@ TEST_F(CustomizeBars, APressOnTheCommandsListClearsTheSelectedButtonsFrame)
     EXPECT_FALSE(IsBlack(shot.Pixel(rcButton.left + 1, y)));
 }
 
+// A built-in menu dragged from "Integrierte Menüs" onto the toolbar is the
+// whole menu: after the sheet closes it opens with the menu's commands and
+// its submenu.
+TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
+{
+    ShowFrame();
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ASSERT_NE(pHelp, nullptr);
+    int nControls = 0;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        sheet.SetActivePage(1);
+        testpump::PumpUntilIdle();
+        CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
+        CListBox& categories = pPage->GetCategoriesList();
+        const int nBuiltIn = categories.FindStringExact(-1, L"Integrierte Menüs");
+        CRect rcItem;
+        categories.GetItemRect(nBuiltIn, &rcItem);
+        POINT pt = rcItem.CenterPoint();
+        categories.ClientToScreen(&pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] { return categories.GetCurSel() == nBuiltIn; });
+        testpump::PumpUntilIdle();
+        CListBox& commands = pPage->GetCommandsList();
+        commands.GetItemRect(1, &rcItem);
+        pt = rcItem.CenterPoint();
+        commands.ClientToScreen(&pt);
+        nControls = ToolBar()->GetControlCount();
+        const CRect rcHelp = ScreenRect(pHelp);
+        testinput::QueueDrag(pt, CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
+        testpump::PumpUntil([&] { return ToolBar()->GetControlCount() > nControls; });
+        testpump::PumpUntilIdle();
+    });
+    ASSERT_EQ(nControls + 1, ToolBar()->GetControlCount());
+    CXTPControl* pMenu = nullptr;
+    for (int i = 0; i < ToolBar()->GetControlCount() && pMenu == nullptr; i++)
+        if (ToolBar()->GetControl(i)->GetType() == xtpControlPopup)
+            pMenu = ToolBar()->GetControl(i);
+    ASSERT_NE(pMenu, nullptr);
+    EXPECT_EQ(CString(L"&Auswählen"), pMenu->GetCaption());
+
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    const CPoint ptMenu = ScreenRect(pMenu).CenterPoint();
+    testinput::MoveMouseAndWait(ptMenu);
+    testinput::ClickAt(ptMenu);
+    CXTPCommandBar* pPopup = pMenu->GetCommandBar();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return IsShownPopup(pPopup); }));
+    testpump::PumpUntilIdle();
+    {
+        CRect rcFrame;
+        pFrame->GetWindowRect(&rcFrame);
+        HDC hdc = ::GetDC(nullptr);
+        testshot::Save(testshot::CaptureDC(hdc, rcFrame), L"app_builtin_menu_on_toolbar.png");
+        ::ReleaseDC(nullptr, hdc);
+    }
+    std::vector<CString> captions;
+    CXTPCommandBar* pSubMenu = nullptr;
+    for (int i = 0; i < pPopup->GetControlCount(); i++) {
+        captions.push_back(pPopup->GetControl(i)->GetCaption());
+        if (pPopup->GetControl(i)->GetType() == xtpControlPopup)
+            pSubMenu = pPopup->GetControl(i)->GetCommandBar();
+    }
+    CloseMenus();
+    EXPECT_EQ((std::vector<CString>{L"Auswählen", L"Auswahl umkehren", L"vordefinierte Auswahl", L"alle auswählen",
+                                    L"alle abwählen"}),
+              captions);
+    ASSERT_NE(pSubMenu, nullptr);
+    EXPECT_EQ(5, pSubMenu->GetControlCount());
+}
+
 } // namespace
