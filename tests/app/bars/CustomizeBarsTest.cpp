@@ -568,4 +568,114 @@ TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
     EXPECT_EQ(5, pSubMenu->GetControlCount());
 }
 
+// Counts the commands a window is sent.
+class CCommandCounter
+{
+public:
+    CCommandCounter(HWND hWnd, UINT nID)
+        : m_hWnd(hWnd)
+    {
+        s_nID = nID;
+        s_nCount = 0;
+        s_pfnOld = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CCommandCounter::Proc)));
+    }
+    ~CCommandCounter()
+    {
+        if (::IsWindow(m_hWnd))
+            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pfnOld));
+    }
+    static int Count() { return s_nCount; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_COMMAND && LOWORD(wParam) == s_nID)
+            ++s_nCount;
+        return ::CallWindowProcW(s_pfnOld, hWnd, message, wParam, lParam);
+    }
+    HWND m_hWnd;
+    static WNDPROC s_pfnOld;
+    static UINT s_nID;
+    static int s_nCount;
+};
+WNDPROC CCommandCounter::s_pfnOld = nullptr;
+UINT CCommandCounter::s_nID = 0;
+int CCommandCounter::s_nCount = 0;
+
+// A key given to a command on the keyboard page, all by real input, works
+// in the program's frame as soon as the sheet is closed.
+TEST_F(CustomizeBars, AKeyAssignedOnTheKeyboardPageWorksAtOnce)
+{
+    ShowFrame();
+    std::vector<CString> keysAfter;
+    HWND hPage = nullptr;
+    auto centre = [&](int nID) {
+        CRect rc;
+        ::GetWindowRect(::GetDlgItem(hPage, nID), &rc);
+        return rc.CenterPoint();
+    };
+    CInModal inSheet([&](HWND hSheet) {
+        ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
+        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
+        RECT rcTab;
+        ::SendMessageW(hTabs, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rcTab));
+        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+        ::ClientToScreen(hTabs, &pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_EDIT_SHORTCUTKEY) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        // "Auswählen" from the category box, by the keyboard.
+        testinput::ClickAt(centre(XTP_IDC_COMBO_CATEGORY));
+        testpump::PumpUntilIdle();
+        testinput::SendKey(VK_DOWN);
+        testinput::SendKey(VK_RETURN);
+        HWND hCommands = ::GetDlgItem(hPage, XTP_IDC_LBOX_COMMANDS);
+        auto deselectIndex = [hCommands] {
+            return ::SendMessageW(hCommands, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                  reinterpret_cast<LPARAM>(L"alle abwählen"));
+        };
+        testpump::PumpUntil([&] { return deselectIndex() != LB_ERR; });
+        testpump::PumpUntilIdle();
+        RECT rcItem;
+        ::SendMessageW(hCommands, LB_GETITEMRECT, static_cast<WPARAM>(deselectIndex()), reinterpret_cast<LPARAM>(&rcItem));
+        pt = {(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2};
+        ::ClientToScreen(hCommands, &pt);
+        testinput::ClickAt(pt);
+        testpump::PumpUntilIdle();
+        testinput::ClickAt(centre(XTP_IDC_EDIT_SHORTCUTKEY));
+        testpump::PumpUntilIdle();
+        // The key must reach the box through the sheet's own loop: the rest
+        // runs from a timer inside it.
+        HWND hAssign = ::GetDlgItem(hPage, XTP_IDC_BUTTON_ASSIGN);
+        HWND hKeys = ::GetDlgItem(hPage, XTP_IDC_LBOX_KEYS);
+        RunSteps({{[hAssign] { return ::IsWindowEnabled(hAssign) != FALSE; },
+                   [&] { testinput::ClickAt(centre(XTP_IDC_BUTTON_ASSIGN)); }},
+                  // Assigned: the box emptied, the button disabled again.
+                  {[hAssign] { return !::IsWindowEnabled(hAssign); },
+                   [&, hKeys, hSheet] {
+                       const int nKeys = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
+                       for (int i = 0; i < nKeys; i++) {
+                           wchar_t sz[64] = L"";
+                           ::SendMessageW(hKeys, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(sz));
+                           keysAfter.emplace_back(sz);
+                       }
+                       ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+                   }}});
+        testinput::SendKey(VK_F7);
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && StepsDone() && !Bars()->IsCustomizeMode(); }));
+    EXPECT_EQ((std::vector<CString>{L"Ctrl+D", L"F7"}), keysAfter);
+
+    CCommandCounter commands(hFrame, ID_DESELECT_ALL);
+    ::SetForegroundWindow(hFrame);
+    testinput::SendKey(VK_F7);
+    EXPECT_TRUE(PumpAppUntil([] { return CCommandCounter::Count() > 0; })) << "F7 runs the command";
+}
+
 } // namespace
