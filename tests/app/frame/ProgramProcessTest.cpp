@@ -81,6 +81,31 @@ void WriteSettings(std::initializer_list<std::pair<LPCWSTR, DWORD>> values)
         ASSERT_TRUE(programsettings::SetDword(value.first, value.second));
 }
 
+DWORD ReadSettingsDword(LPCWSTR pszName)
+{
+    DWORD value = 0xFFFFFFFF, size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, programsettings::SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+// Settings of a user who changed them all away from the first start's.
+void WriteUsersOwnSettings()
+{
+    WriteSettings({{L"Interval", 77}, {L"MaxDiff", 7}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0},
+                   {L"Beep", 0}, {L"FindTST", 0}});
+}
+
+// A start that ends before its window must leave them as they were.
+void ExpectUsersOwnSettingsKept()
+{
+    EXPECT_EQ(ReadSettingsDword(L"Interval"), 77u);
+    EXPECT_EQ(ReadSettingsDword(L"MaxDiff"), 7u);
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u) << "the start-up information would come back";
+    EXPECT_EQ(ReadSettingsDword(L"AutoScan"), 0u);
+    EXPECT_EQ(ReadSettingsDword(L"Beep"), 0u);
+    EXPECT_EQ(ReadSettingsDword(L"FindTST"), 0u);
+}
+
 bool HasEnded(const PROCESS_INFORMATION& process, DWORD timeoutMs = testpump::kDeadline)
 {
     return CProgramCopy::HasEnded(process, timeoutMs);
@@ -164,7 +189,7 @@ TEST_F(ProgramProcess, SecondProcessStaysWindowlessAndLeavesTheFirstRunning)
 
 TEST_F(ProgramProcess, AnUnusableHistoryDatabaseEndsTheStartWithMessage107)
 {
-    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    WriteUsersOwnSettings();
     // A folder where the database file should be: it can be neither opened nor replaced.
     ASSERT_TRUE(CreateDirectoryW(m_program.Folder().File(L"data.db").c_str(), nullptr));
     const PROCESS_INFORMATION process = m_program.Start();
@@ -177,6 +202,7 @@ TEST_F(ProgramProcess, AnUnusableHistoryDatabaseEndsTheStartWithMessage107)
     EXPECT_TRUE(HasEnded(process));
     const DWORD attributes = GetFileAttributesW(m_program.Folder().File(L"data.db").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << "kept";
+    ExpectUsersOwnSettingsKept();
 }
 
 TEST_F(ProgramProcess, AltXEndsTheProgramWithinASecondWhileTheSiteDelaysAPage)
@@ -239,7 +265,7 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
 {
     if (IsOnline())
         GTEST_SKIP() << "runs only without a default route (ProgramOffline starts it so)";
-    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    WriteUsersOwnSettings();
     const std::wstring path = m_program.Folder().File(L"data.db");
     {
         CDatabaseManager history;
@@ -258,19 +284,9 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
     EXPECT_EQ(CountOpenOffers(path), 0) << "the history is opened and purged before the check";
     processwindows::PressBoxButton(hBox, IDOK);
     EXPECT_TRUE(HasEnded(process));
+    ExpectUsersOwnSettingsKept();
     DeleteFileW(path.c_str());
 }
-
-namespace {
-
-DWORD ReadSettingsDword(LPCWSTR pszName)
-{
-    DWORD value = 0xFFFFFFFF, size = sizeof value;
-    RegGetValueW(HKEY_CURRENT_USER, programsettings::SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
-
-} // namespace
 
 TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForGood)
 {
