@@ -257,3 +257,43 @@ TEST_F(MainFrame, ClickOnAPaneRowsLinkOpensItsPageInTheBrowser)
     const CStringA expected(pRecord->GetPageAddress());
     EXPECT_EQ(browser.WaitForOpened(), std::string(expected.GetString()));
 }
+
+// The user drags an alert by a text line or by its icon (neither is a link
+// nor a button); later alerts stack up from where it was let go.
+TEST_F(MainFrame, AlertDraggedByATextLineOrItsIconLeadsTheNextAlerts)
+{
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    const auto dragBy = [&](CXTPPopupControl* pPopup, CPoint ptGrip, CSize offset) {
+        EXPECT_TRUE(testpump::PumpUntil([&] { return pPopup->GetPopupState() == xtpPopupStateShow; }));
+        CRect rcBefore;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcBefore);
+        const POINT from = testinput::ClientToScreenPoint(pPopup->GetSafeHwnd(), ptGrip.x, ptGrip.y);
+        std::vector<POINT> path;
+        for (int step = 1; step <= 4; ++step)
+            path.push_back({from.x + offset.cx * step / 4, from.y + offset.cy * step / 4});
+        EXPECT_TRUE(testinput::DragInLoop(pPopup->GetSafeHwnd(), from, path));
+        testpump::PumpUntilIdle();
+        CRect rcAfter;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcAfter);
+        EXPECT_EQ(rcAfter.TopLeft(), rcBefore.TopLeft() + offset);
+        return rcAfter;
+    };
+
+    const int first[4] = {1, 0, 0, 0};
+    FeedResult(pFrame, first);
+    ASSERT_EQ(Popups(), 1);
+    // The offer's line (below the title's link) is a grip.
+    const CRect rcFirst = dragBy(pFrame->GetAlerts().GetOpenPopup(0), CPoint(150, 60), CSize(-300, -200));
+    EXPECT_EQ(pFrame->GetAlerts().GetRememberedPosition(), rcFirst.BottomRight());
+
+    const int second[4] = {1, 1, 0, 0};
+    FeedResult(pFrame, second);
+    ASSERT_EQ(Popups(), 2);
+    CXTPPopupControl* pSecond = pFrame->GetAlerts().GetOpenPopup(1);
+    EXPECT_EQ(pSecond->GetPopupPos(), CPoint(rcFirst.right, rcFirst.top)) << "right above the dragged one";
+    // So is the icon.
+    const CRect rcSecond = dragBy(pSecond, CPoint(10, 18), CSize(-120, 40));
+    EXPECT_EQ(pFrame->GetAlerts().GetRememberedPosition(), rcSecond.BottomRight());
+}
