@@ -4,6 +4,7 @@
 
 #include "FrameTestSupport.h"
 #include "app/AppTestSupport.h"
+#include "app/frame/AlertSound.h"
 #include "app/records/TicketRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
@@ -296,4 +297,51 @@ TEST_F(MainFrame, AlertDraggedByATextLineOrItsIconLeadsTheNextAlerts)
     // So is the icon.
     const CRect rcSecond = dragBy(pSecond, CPoint(10, 18), CSize(-120, 40));
     EXPECT_EQ(pFrame->GetAlerts().GetRememberedPosition(), rcSecond.BottomRight());
+}
+
+namespace {
+int g_nSounds = 0;
+BOOL WINAPI CountPlay(LPCWSTR, HMODULE, DWORD)
+{
+    ++g_nSounds;
+    return TRUE;
+}
+BOOL WINAPI CountBeep(UINT)
+{
+    ++g_nSounds;
+    return TRUE;
+}
+} // namespace
+
+// However many offers a result brings, one sound; none for a result that
+// brings no new offer, and none with "Beep" off.
+TEST_F(MainFrame, OneAlertSoundPerResultWithNewOffers)
+{
+    CAlertSound::s_pfnPlaySound = &CountPlay;
+    CAlertSound::s_pfnMessageBeep = &CountBeep;
+    CSettingsStore& store = CSettingsStore::GetInstance();
+    const CString strSound = store.Sound;
+    store.Sound = L"";
+    store.Beep = TRUE;
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    g_nSounds = 0;
+
+    const int three[4] = {1, 1, 1, 0};
+    FeedResult(pFrame, three);
+    EXPECT_EQ(Popups(), 3);
+    EXPECT_EQ(g_nSounds, 1) << "three offers, one sound";
+    FeedResult(pFrame, three);
+    EXPECT_EQ(g_nSounds, 1) << "nothing new";
+    FeedResult(pFrame, YES);
+    EXPECT_EQ(g_nSounds, 1) << "offers that end make no sound";
+    store.Beep = FALSE;
+    FeedResult(pFrame, three);
+    EXPECT_EQ(Popups(), 5) << "popups all the same";
+    EXPECT_EQ(g_nSounds, 1);
+
+    CAlertSound::s_pfnPlaySound = &::PlaySoundW;
+    CAlertSound::s_pfnMessageBeep = &::MessageBeep;
+    store.Sound = strSound;
 }
