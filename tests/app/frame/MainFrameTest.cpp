@@ -345,3 +345,55 @@ TEST_F(MainFrame, OneAlertSoundPerResultWithNewOffers)
     CAlertSound::s_pfnMessageBeep = &::MessageBeep;
     store.Sound = strSound;
 }
+
+// "Suche anhalten" closes the ticket pane and "Suche starten" shows it again
+// with the same report: its columns once, its rows, also those rebuilt
+// meanwhile.
+TEST_F(MainFrame, ReopenedTicketPaneKeepsItsReportAndRows)
+{
+    Create();
+    pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    // What the program's idle pass does: lay the frame out after a pane was
+    // shown or closed.
+    const auto idle = [&] {
+        testpump::PumpUntilIdle();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        testpump::PumpUntilIdle();
+    };
+    const auto startSearch = [&] {
+        StartSearch();
+        idle();
+    };
+    startSearch();
+    pView->Watch(0, TRUE);
+    FeedResult(pFrame, YES);
+    ASSERT_EQ(TicketRows(), 1);
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    const HWND hReport = report.GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hReport));
+    CXTPDockingPane* pPane = pFrame->GetPaneManager().FindPane(IDP_TICKETS);
+
+    pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
+    idle();
+    ASSERT_TRUE(pPane->IsClosed());
+    EXPECT_FALSE(::IsWindowVisible(hReport));
+    const int two[4] = {1, 1, 0, 0};
+    FeedResult(pFrame, two);  // a result still on its way when the search stopped
+    EXPECT_EQ(TicketRows(), 2);
+
+    pView->Watch(0, FALSE);  // nothing to scan: the search only arms its timer
+    startSearch();
+    ASSERT_FALSE(pPane->IsClosed());
+    EXPECT_EQ(report.GetSafeHwnd(), hReport);
+    EXPECT_EQ(pPane->GetHwnd(), hReport);
+    EXPECT_TRUE(::IsWindowVisible(hReport));
+    EXPECT_EQ(report.GetColumns()->GetCount(), 6);
+    EXPECT_EQ(report.GetRows()->GetCount(), 2);
+    const testshot::Image shot = testshot::CaptureWindow(pFrame->GetSafeHwnd());
+    testshot::Save(shot, L"app_ticket_pane_reopened.png");
+    // Both rows' start dates are drawn as links.
+    CRect rcReport;
+    ::GetWindowRect(hReport, &rcReport);
+    pFrame->ScreenToClient(&rcReport);
+    EXPECT_GT(apptest::CountPixels(shot, rcReport, [](COLORREF c) { return GetBValue(c) > 150 && GetRValue(c) < 80; }), 40);
+}
