@@ -506,3 +506,39 @@ TEST_F(ProgramProcess, SecondStartWhileInTheTrayShowsTheRunningBalloon)
     EXPECT_FALSE(IsWindowVisible(hFrame)) << "the window stays in the tray";
     EXPECT_FALSE(HasEnded(first, 0));
 }
+
+// Windows ends a logon session (shut down, log off) with WM_ENDSESSION and
+// ends the process once its windows have answered: what the program keeps
+// at its end must be kept by then.
+TEST_F(ProgramProcess, EndOfTheWindowsSessionKeepsWatchedMatchesSettingsAndBarLayout)
+{
+    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    const std::wstring strSummaryKey = std::wstring(programsettings::ProgramKey) + L"\\CommandBars2-Summary";
+    RegDeleteKeyW(HKEY_CURRENT_USER, strSummaryKey.c_str());
+    const PROCESS_INFORMATION process = m_program.Start();
+    ASSERT_NE(process.hProcess, nullptr);
+    HWND hInfo = nullptr, hFrame = nullptr;
+    ASSERT_TRUE(testpump::WaitUntil([&] {
+        hInfo = processwindows::VisibleBox(process.dwProcessId);
+        hFrame = processwindows::VisibleFrame(process.dwProcessId);
+        return hInfo != nullptr && hFrame != nullptr;
+    }));
+    // The user wants no more start-up information and stops watching every match.
+    SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+    processwindows::PressBoxButton(hInfo, IDOK);
+    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    SendMessageW(hFrame, WM_COMMAND, ID_DESELECT_ALL, 0);
+
+    EXPECT_NE(SendMessageW(hFrame, WM_QUERYENDSESSION, 0, 0), 0) << "the program lets the session end";
+    SendMessageW(hFrame, WM_ENDSESSION, TRUE, 0);
+    TerminateProcess(process.hProcess, 0);  // as Windows does once every window has answered
+    ASSERT_TRUE(HasEnded(process));
+
+    EXPECT_EQ(programsettings::ReadBinary(programsettings::SettingsKey, L"Checked"), std::string(256, '\0'));
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u);
+    HKEY hSummary = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, strSummaryKey.c_str(), 0, KEY_READ, &hSummary), ERROR_SUCCESS)
+        << "the bar layout";
+    if (hSummary != nullptr)
+        RegCloseKey(hSummary);
+}
