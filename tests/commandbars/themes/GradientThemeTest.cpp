@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "../CommandBarsTestSupport.h"
+#include "support/Screenshot.h"
 #include "ThemeTestSupport.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
@@ -267,6 +268,11 @@ TEST_F(GradientThemes, OnlyToolbarsTakeThePlainFillOfTheRightDockBar)
             theme.FillCommandBarEntry(canvas.DC(), &bar);
             left[i] = canvas.Pixel(1, 1);
             right[i] = canvas.Pixel(198, 1);
+            if (i == 0) {
+                testshot::Save(testshot::CaptureDC(canvas.DC()->GetSafeHdc(), CRect(0, 0, 200, 24)),
+                               type == xtpBarTypeMenuBar ? L"commandbars_theme2_right_dock_menubar.png"
+                                                         : L"commandbars_theme2_right_dock_toolbar.png");
+            }
             bar.DestroyWindow();
         }
         if (type == xtpBarTypeMenuBar) {
