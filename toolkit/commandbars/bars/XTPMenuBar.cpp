@@ -341,7 +341,6 @@ void CXTPMenuBar::OnRecalcLayout()
 
 void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
 {
-    CWnd* pSite = GetSite();
     if (bShowWarningMessage && !ConfirmReset())
         return;
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
@@ -359,8 +358,8 @@ void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
         if (XTPGetResourceManager()->LoadMenu(&menu, m_nIDResourceCurrent))
             LoadMenu(&menu, TRUE);
     }
-    if (pSite != nullptr && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
+    if (!NotifySiteOfReset())
+        return;
     OnControlsChanged();
     RefreshMdiButtons();
     if (GetSafeHwnd())
