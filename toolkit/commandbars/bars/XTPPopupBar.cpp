@@ -5,6 +5,7 @@
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CMiniFrameWnd.h"
 #include "framework/gdi/CDC.h"
+#include "toolkit/commandbars/XTPCreateOfClass.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
@@ -63,13 +64,10 @@ CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
 
 CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 {
-    CObject* pObject = m_pPopupBarClass ? m_pPopupBarClass->CreateObject() : nullptr;
-    auto* pBar = dynamic_cast<CXTPPopupBar*>(pObject);
-    if (pBar == nullptr) {
-        // A class that makes no popup bar gives the plain one.
-        delete pObject;
+    auto* pBar = XTPCreateOfClass<CXTPPopupBar>(m_pPopupBarClass);
+    // A class that makes no popup bar gives the plain one.
+    if (pBar == nullptr)
         pBar = new CXTPPopupBar();
-    }
     pBar->SetCommandBars(pCommandBars);
     return pBar;
 }
