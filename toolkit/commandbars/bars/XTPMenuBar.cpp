@@ -341,30 +341,32 @@ void CXTPMenuBar::OnRecalcLayout()
 
 void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
 {
-    if (bShowWarningMessage && !ConfirmReset())
-        return;
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
-    if ((m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0) {
-        if (pOriginal == nullptr)
-            return;
-        CXTPControls* pKeep = pOriginal->Duplicate(TRUE);
-        m_pControls->RemoveAll();
-        for (int i = 0; i < pKeep->GetCount(); i++)
-            if (!pKeep->GetAt(i)->IsTemporary())
-                m_pControls->AddClone(pKeep->GetAt(i), -1, TRUE);
-        pKeep->InternalRelease();
+    const BOOL bOneMenu = (m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0;
+    if (bOneMenu && pOriginal == nullptr)
+        return;
+    if (!bOneMenu && bShowWarningMessage && !ConfirmReset())
+        return;
+    // The site told of the reset may take the bar off its manager: it is
+    // held to the end and then touched no more.
+    InternalAddRef();
+    const BOOL bListed = IsListed();
+    if (bOneMenu) {
+        // One menu only: reset as any toolbar (which refuses what it must).
+        CXTPToolBar::Reset(bShowWarningMessage);
     } else {
         CMenu menu;
         if (XTPGetResourceManager()->LoadMenu(&menu, m_nIDResourceCurrent))
             LoadMenu(&menu, TRUE);
+        NotifySiteOfReset();
     }
-    if (!NotifySiteOfReset())
-        return;
-    OnControlsChanged();
-    RefreshMdiButtons();
-    if (GetSafeHwnd())
-        OnIdleUpdateCmdUI(TRUE, TRUE);
-    OnRecalcLayout();
+    if (!bListed || IsListed()) {
+        OnControlsChanged();
+        RefreshMdiButtons();
+        UpdateCmdUINow();
+        OnRecalcLayout();
+    }
+    InternalRelease();
 }
 
 void CXTPMenuBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)

@@ -190,14 +190,19 @@ BOOL CXTPToolBar::NotifySiteOfReset()
     CWnd* pSite = GetSite();
     if (pSite == nullptr || !pSite->GetSafeHwnd())
         return TRUE;
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    const BOOL bListed = pCommandBars && pCommandBars->FindIndex(this) >= 0;
+    const BOOL bListed = IsListed();
     // The site's handler may remove the bar: it lives until the answer.
     InternalAddRef();
     pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
-    const BOOL bKept = !bListed || pCommandBars->FindIndex(this) >= 0;
+    const BOOL bKept = !bListed || IsListed();
     InternalRelease();
     return bKept;
+}
+
+BOOL CXTPToolBar::IsListed() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars && pCommandBars->FindIndex(const_cast<CXTPToolBar*>(this)) >= 0;
 }
 
 void CXTPToolBar::Reset(BOOL bAsk)
@@ -220,7 +225,6 @@ void CXTPToolBar::Reset(BOOL bAsk)
     m_bChanged = FALSE;
     if (!NotifySiteOfReset())
         return;
-    if (GetSafeHwnd())
-        OnIdleUpdateCmdUI(TRUE, TRUE);
+    UpdateCmdUINow();
     OnRecalcLayout();
 }
