@@ -38,7 +38,7 @@ enum XTPCommandBarType
     xtpBarTypePopup = 2,
 };
 
-enum XTPBarPosition
+enum XTPCommandBarPosition
 {
     xtpBarTop = 0,
     xtpBarBottom = 1,
@@ -49,6 +49,7 @@ enum XTPBarPosition
     xtpBarListBox = 6,
     xtpBarNone = 7,
 };
+using XTPBarPosition = XTPCommandBarPosition;
 
 // Why a control is hidden; it shows only while none is set.
 enum XTPControlHideFlags

@@ -1,5 +1,6 @@
 #include "toolkit/docking/XTPDockingPaneBase.h"
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CWnd.h"
 #include "toolkit/common/propexchange/XTPPropExchange.h"
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -26,6 +27,13 @@ CXTPDockingPaneBase::~CXTPDockingPaneBase()
 CXTPDockingPaneManager* CXTPDockingPaneBase::GetDockingPaneManager() const
 {
     return m_pLayout ? m_pLayout->GetManager() : nullptr;
+}
+
+void CXTPDockingPaneBase::RedrawPane()
+{
+    auto* pWnd = dynamic_cast<CWnd*>(this);
+    if (pWnd && pWnd->GetSafeHwnd())
+        pWnd->Invalidate(FALSE);
 }
 
 void CXTPDockingPaneBase::FindPane(int nType, CXTPDockingPaneBaseList* pList)

@@ -48,7 +48,8 @@ public:
     CXTPDockingPaneBase(const CXTPDockingPaneBase&) = delete;
     CXTPDockingPaneBase& operator=(const CXTPDockingPaneBase&) = delete;
 
-    virtual void RedrawPane() {}
+    // Invalidates the node's window, when it is a window and has one.
+    virtual void RedrawPane();
     virtual BOOL ContainsPane(CXTPDockingPaneBase* pPane) const { return pPane == this; }
     virtual void FindPane(int nType, CXTPDockingPaneBaseList* pList);
     virtual void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const;

@@ -212,6 +212,77 @@ void CXTPDockingPaneLayout::RemoveUnusedNodes()
     }
 }
 
+int CXTPDockingPaneLayout::GetPaneDirection(CXTPDockingPaneBase* pNode) const
+{
+    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
+    {
+        if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pUp))
+            return pPanel->GetDirection();
+    }
+    CXTPDockingPaneBase* pClient = m_pClient;
+    for (CXTPDockingPaneBase* pBranch = pNode; pBranch && pBranch->GetContainer(); pBranch = pBranch->GetContainer())
+    {
+        CXTPDockingPaneBase* pParent = pBranch->GetContainer();
+        auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(pParent);
+        if (!pSplitter || !pClient || !pSplitter->ContainsPane(pClient) || pBranch->ContainsPane(pClient))
+            continue;
+        for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
+        {
+            if (pChild == pBranch)
+                return pSplitter->IsHoriz() ? xtpPaneDockLeft : xtpPaneDockTop;
+            if (pChild->ContainsPane(pClient))
+                return pSplitter->IsHoriz() ? xtpPaneDockRight : xtpPaneDockBottom;
+        }
+    }
+    return xtpPaneDockLeft;
+}
+
+void CXTPDockingPaneLayout::HideToPanel(CXTPDockingPaneBase* pNode)
+{
+    // Only panes and tabbed containers make a group.
+    auto* pSource = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
+    if (!pNode || !m_pManager || (!pSource && pNode->GetType() != xtpPaneTypeDockingPane))
+        return;
+    int direction = GetPaneDirection(pNode);
+    auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_wndPanels[direction]);
+    if (!pPanel)
+    {
+        pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pManager->OnCreatePane(xtpPaneTypeAutoHidePanel, this));
+        pPanel->SetDirection(direction);
+        m_wndPanels[direction] = pPanel;
+    }
+    // Panes from the same docked place join the group already hidden.
+    CXTPDockingPane* pFirst = pSource ? (pSource->GetPanes().empty() ? nullptr : pSource->GetPanes().front())
+                                      : static_cast<CXTPDockingPane*>(pNode);
+    XTP_DOCKINGPANE_INFO* pFirstInfo = pFirst ? FindPaneInfo(pFirst) : nullptr;
+    for (CXTPDockingPaneTabbedContainer* pGroup : pPanel->GetGroups())
+    {
+        XTP_DOCKINGPANE_INFO* pGroupInfo =
+            pGroup->GetPanes().empty() ? nullptr : FindPaneInfo(pGroup->GetPanes().front());
+        if (!pFirstInfo || !pGroupInfo || pGroupInfo->pDockingHolder != pFirstInfo->pDockingHolder)
+            continue;
+        std::vector<CXTPDockingPane*> panes =
+            pSource ? pSource->GetPanes() : std::vector<CXTPDockingPane*>{static_cast<CXTPDockingPane*>(pNode)};
+        for (CXTPDockingPane* pPane : panes)
+        {
+            if (!(pPane->GetOptions() & xtpPaneNoHideable))
+                pGroup->AddPane(pPane, FALSE);
+        }
+        return;
+    }
+    auto* pGroup =
+        static_cast<CXTPDockingPaneTabbedContainer*>(m_pManager->OnCreatePane(xtpPaneTypeTabbedContainer, this));
+    if (pSource)
+        pGroup->Copy(pSource, xtpPaneNoHideable);
+    else
+    {
+        pGroup->m_szDocking = pNode->m_szDocking;
+        pGroup->m_rcWindow = pNode->m_rcWindow;
+        pGroup->AddPane(static_cast<CXTPDockingPane*>(pNode), FALSE);
+    }
+    pPanel->AddGroup(pGroup);
+}
+
 void CXTPDockingPaneLayout::Serialize(CArchive& ar)
 {
     CXTPPropExchangeArchive px(ar);

@@ -10,6 +10,7 @@
 class CArchive;
 class CWnd;
 class CXTPDockingPane;
+class CXTPDockingPaneAutoHidePanel;
 class CXTPDockingPaneBase;
 class CXTPDockingPaneManager;
 class CXTPDockingPaneSplitterContainer;
@@ -34,7 +35,13 @@ public:
     BOOL IsValid() const;
     void OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout);
     XTP_DOCKINGPANE_INFO* FindPaneInfo(CXTPDockingPane* pPane);
+    // The side a node lies at: its auto-hide panel's, else where its branch
+    // lies beside the client node's (0 when neither is found).
+    int GetPaneDirection(CXTPDockingPaneBase* pNode) const;
     void RemoveUnusedNodes();
+    // Moves a pane or container into the auto-hide panel of its side: into
+    // the group hidden from the same docked place, else as a new group.
+    void HideToPanel(CXTPDockingPaneBase* pNode);
     void Serialize(CArchive& ar);
     void Save(CXTPPropExchange* pPX);
     // FALSE on any fault in the stored tree or a store that ends early; the
@@ -63,7 +70,7 @@ public:
     CXTPDockingPaneBase* m_pClient = nullptr;
     std::vector<XTP_DOCKINGPANE_INFO> m_arrPanes;
     std::vector<CXTPDockingPaneBase*> m_arrNodes;
-    CXTPDockingPaneBase* m_wndPanels[4] = {};
+    CXTPDockingPaneAutoHidePanel* m_wndPanels[4] = {};
     BOOL m_bUserLayout = TRUE;
     CXTPDockingPaneManager* m_pManager;
 

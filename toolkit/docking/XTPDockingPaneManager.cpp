@@ -265,45 +265,7 @@ void CXTPDockingPaneManager::HidePane(CXTPDockingPaneBase* pNode)
             return;
         }
     }
-    int direction = GetPaneDirection(pNode);
-    auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[direction]);
-    if (!pPanel)
-    {
-        pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(OnCreatePane(xtpPaneTypeAutoHidePanel, m_pLayout));
-        pPanel->SetDirection(direction);
-        m_pLayout->m_wndPanels[direction] = pPanel;
-    }
-    // Panes from the same docked place join the group already hidden.
-    auto* pSource = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
-    CXTPDockingPane* pFirst = pSource ? (pSource->GetPanes().empty() ? nullptr : pSource->GetPanes().front())
-                                      : static_cast<CXTPDockingPane*>(pNode);
-    XTP_DOCKINGPANE_INFO* pFirstInfo = pFirst ? m_pLayout->FindPaneInfo(pFirst) : nullptr;
-    for (CXTPDockingPaneTabbedContainer* pGroup : pPanel->GetGroups())
-    {
-        XTP_DOCKINGPANE_INFO* pGroupInfo =
-            pGroup->GetPanes().empty() ? nullptr : m_pLayout->FindPaneInfo(pGroup->GetPanes().front());
-        if (!pFirstInfo || !pGroupInfo || pGroupInfo->pDockingHolder != pFirstInfo->pDockingHolder)
-            continue;
-        std::vector<CXTPDockingPane*> panes =
-            pSource ? pSource->GetPanes() : std::vector<CXTPDockingPane*>{static_cast<CXTPDockingPane*>(pNode)};
-        for (CXTPDockingPane* pPane : panes)
-        {
-            if (!(pPane->GetOptions() & xtpPaneNoHideable))
-                pGroup->AddPane(pPane, FALSE);
-        }
-        return;
-    }
-    auto* pGroup =
-        static_cast<CXTPDockingPaneTabbedContainer*>(OnCreatePane(xtpPaneTypeTabbedContainer, m_pLayout));
-    if (pSource)
-        pGroup->Copy(pSource, xtpPaneNoHideable);
-    else
-    {
-        pGroup->m_szDocking = pNode->m_szDocking;
-        pGroup->m_rcWindow = pNode->m_rcWindow;
-        pGroup->AddPane(static_cast<CXTPDockingPane*>(pNode), FALSE);
-    }
-    pPanel->AddGroup(pGroup);
+    m_pLayout->HideToPanel(pNode);
     if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
     {
         if (pFrame->GetSafeHwnd())
@@ -333,10 +295,9 @@ void CXTPDockingPaneManager::ClosePane(CXTPDockingPane* pPane)
         return;
     if (m_pActivePane == pPane)
         OnActivatePane(FALSE, pPane);
+    // Leaving its container hides the pane's window and parks it here.
     if (CXTPDockingPaneBase* pContainer = pPane->GetContainer())
         pContainer->RemovePane(pPane);
-    if (pPane->GetHwnd() && ::IsWindow(pPane->GetHwnd()))
-        ::ShowWindow(pPane->GetHwnd(), SW_HIDE);
     UpdateFloatingFrames();
 }
 
@@ -438,27 +399,7 @@ void CXTPDockingPaneManager::OnActivatePane(BOOL bActive, CXTPDockingPane* pPane
 
 int CXTPDockingPaneManager::GetPaneDirection(CXTPDockingPaneBase* pNode) const
 {
-    for (CXTPDockingPaneBase* pUp = pNode; pUp; pUp = pUp->GetContainer())
-    {
-        if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pUp))
-            return pPanel->GetDirection();
-    }
-    CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
-    for (CXTPDockingPaneBase* pBranch = pNode; pBranch && pBranch->GetContainer(); pBranch = pBranch->GetContainer())
-    {
-        CXTPDockingPaneBase* pParent = pBranch->GetContainer();
-        auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(pParent);
-        if (!pSplitter || !pClient || !pSplitter->ContainsPane(pClient) || pBranch->ContainsPane(pClient))
-            continue;
-        for (CXTPDockingPaneBase* pChild : pSplitter->GetChildren())
-        {
-            if (pChild == pBranch)
-                return pSplitter->IsHoriz() ? xtpPaneDockLeft : xtpPaneDockTop;
-            if (pChild->ContainsPane(pClient))
-                return pSplitter->IsHoriz() ? xtpPaneDockRight : xtpPaneDockBottom;
-        }
-    }
-    return xtpPaneDockLeft;
+    return m_pLayout ? m_pLayout->GetPaneDirection(pNode) : xtpPaneDockLeft;
 }
 
 void CXTPDockingPaneManager::SetTheme(int nTheme)
@@ -728,4 +669,16 @@ CRect CXTPDockingPaneManager::GetDockingRect(CXTPDockingPaneBase* pNode, int dir
     if (pSite && pSite->GetSafeHwnd())
         ::MapWindowPoints(pSite->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
+}
+
+void CXTPDockingPaneManager::OnDragDropped()
+{
+    UpdateFloatingFrames();
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    {
+        if (pFrame->GetSafeHwnd())
+            pFrame->DelayRecalcLayout();
+    }
+    if (m_hWnd)
+        PostMessage(WM_XTP_REMOVEUNUSEDNODES);
 }

@@ -99,8 +99,6 @@ public:
     void HidePane(CXTPDockingPaneBase* pNode);
     // Docked panes float and floating ones dock, each to where it last was.
     void ToggleDocking(CXTPDockingPaneBase* pNode);
-    // The rectangle (screen) the node would get docked so, the tree unchanged.
-    CRect GetDockingRect(CXTPDockingPaneBase* pNode, int direction, CXTPDockingPaneBase* pNeighbour) const;
     // After a drag's drop: frames shown or hidden, the site laid out, and
     // unused nodes removed once the handler that started the drag is left.
     void OnDragDropped();

@@ -142,8 +142,11 @@ BOOL CXTPDockingPaneSplitterContainer::ContainsPane(CXTPDockingPaneBase* pPane) 
 
 void CXTPDockingPaneSplitterContainer::FindPane(int nType, CXTPDockingPaneBaseList* pList)
 {
+    // Emptied containers wait in the tree for their panes: they are not found.
     for (CXTPDockingPaneBase* pChild : std::vector<CXTPDockingPaneBase*>(m_lstPanes))
     {
+        if (pChild->IsEmpty())
+            continue;
         if (pChild->GetType() == nType)
             pList->AddTail(pChild);
         else
@@ -225,18 +228,16 @@ void CXTPDockingPaneSplitterContainer::HideEmptyContainers(CXTPDockingPaneBase* 
 {
     // Emptied containers wait in the tree for their panes, out of sight:
     // the layout gives them no room, so it must not leave them where they were.
-    CXTPDockingPaneBaseList list;
-    if (pChild->GetType() == xtpPaneTypeTabbedContainer)
-        list.AddTail(pChild);
-    else
-        pChild->FindPane(xtpPaneTypeTabbedContainer, &list);
-    for (POSITION pos = list.GetHeadPosition(); pos;)
+    if (auto* pSplitter = dynamic_cast<CXTPDockingPaneSplitterContainer*>(pChild))
     {
-        auto* pContainer = static_cast<CXTPDockingPaneTabbedContainer*>(list.GetNext(pos));
-        HWND hContainer = pContainer->GetSafeHwnd();
-        if (hContainer && ::IsWindowVisible(hContainer))
-            ::ShowWindow(hContainer, SW_HIDE);
+        for (CXTPDockingPaneBase* pGrandChild : pSplitter->m_lstPanes)
+            HideEmptyContainers(pGrandChild);
+        return;
     }
+    auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pChild);
+    HWND hContainer = pContainer ? pContainer->GetSafeHwnd() : nullptr;
+    if (hContainer && ::IsWindowVisible(hContainer))
+        ::ShowWindow(hContainer, SW_HIDE);
 }
 
 void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX_SIZEPARENTPARAMS* lpLayout)

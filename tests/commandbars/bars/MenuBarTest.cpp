@@ -600,6 +600,21 @@ TEST_F(MenuBar, ResetBringsTheLoadedTitlesBackAndTellsTheFrame)
     EXPECT_EQ(reinterpret_cast<LPARAM>(m_pMenuBar), m_pFrame->resetParams.second);
 }
 
+// A menu bar the program made not customizable keeps what it shows, as a
+// toolbar does; a menu bar of one menu resets as a toolbar (no second notice).
+TEST_F(MenuBar, ResetLeavesABarThatIsNotCustomizableAlone)
+{
+    m_pMenuBar->GetControls()->RemoveAt(1);
+    m_pMenuBar->SetCustomizable(FALSE);
+    m_pMenuBar->Reset(FALSE);
+    EXPECT_EQ(m_pMenuBar->GetControlCount(), 2);
+    EXPECT_EQ(m_pFrame->resets, 0);
+    m_pMenuBar->SetCustomizable(TRUE);
+    m_pMenuBar->Reset(FALSE);
+    EXPECT_EQ(m_pMenuBar->GetControlCount(), 3);
+    EXPECT_EQ(m_pFrame->resets, 1);
+}
+
 TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)
 {
     m_pMenuBar->SetFlags(XTP_MENUBAR_SHOW_SYSMENU);

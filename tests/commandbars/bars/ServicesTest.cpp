@@ -119,6 +119,16 @@ TEST_F(Services, IdleUpdateAsksTheSitesHandlers)
     m_bar.SetCommandBars(nullptr);
 }
 
+// The frame's first showing updates its bars before any idle time.
+TEST_F(Services, InitialUpdateAsksTheHandlersAndDisablesUnhandled)
+{
+    m_bar.SendMessage(WM_INITIALUPDATE, 0, 0);
+    EXPECT_FALSE(Control(0)->GetEnabled());
+    EXPECT_EQ(1, Control(1)->GetChecked());
+    EXPECT_TRUE(Control(2)->GetEnabled());
+    EXPECT_FALSE(Control(3)->GetEnabled()) << "no handler: disabled, as in every update on the frame's behalf";
+}
+
 TEST_F(Services, OneLayoutAndOneRedrawPerIdle)
 {
     m_bar.OnIdleUpdateCmdUI(TRUE, 0);

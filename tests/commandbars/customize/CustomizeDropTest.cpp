@@ -293,6 +293,34 @@ TEST_F(CustomizeDrop, SelectedResizableControlsResizeAtTheirEdges)
     EXPECT_EQ(nullptr, GetCapture());
 }
 
+// The pointer on an edge of the selected resizable control shows that a press
+// there resizes it; elsewhere, or over a control not selected, it does not.
+TEST_F(CustomizeDrop, TheSelectedResizableControlShowsTheResizeCursorAtItsEdges)
+{
+    CResizableButton* pButton = new CResizableButton();
+    m_target.GetControls()->Add(pButton, 0);
+    pButton->SetRect(CRect(100, 2, 160, 25));
+    CResizableButton* pOther = new CResizableButton();
+    m_target.GetControls()->Add(pOther, 0);
+    pOther->SetRect(CRect(170, 2, 230, 25));
+    m_commandBars.SetCustomizeSelection(pButton);
+    SetForegroundWindow(m_site.GetSafeHwnd());
+    PumpUntilIdle();
+    HCURSOR hResize = XTPGetResourceManager()->LoadCursor(9972);
+    ASSERT_NE(nullptr, hResize);
+    auto cursorAt = [&](int x, int y) {
+        CPoint pt(x, y);
+        m_target.ClientToScreen(&pt);
+        SendMouse(0, pt);
+        PumpUntilIdle();
+        return ::GetCursor();
+    };
+    EXPECT_EQ(hResize, cursorAt(159, 10));
+    EXPECT_NE(hResize, cursorAt(130, 10));
+    EXPECT_EQ(hResize, cursorAt(101, 10));
+    EXPECT_NE(hResize, cursorAt(171, 10)) << "only the selected control resizes";
+}
+
 TEST_F(CustomizeDrop, QuitEndsAResizeAndStaysQueued)
 {
     CResizableButton* pButton = new CResizableButton();

@@ -61,7 +61,7 @@ protected:
     }
     CXTPControl* AddPlaceholder(int nId)
     {
-        return m_bar.GetControls()->Add(xtpControlButton, nId);
+        return m_bar.GetControls()->AddByType(xtpControlButton, nId);
     }
     // The list's entries: the temporary controls but the expand button the
     // bar places when the frame lays it out.
@@ -224,7 +224,7 @@ TEST_F(ListPlaceholder, RecentFilesShortenedAgainstTheCurrentFolder)
     list.Add(L"C:\\andere\\R&D.txt");
     list.Add(CString(szCurDir) + L"\\spiele.xml");
 
-    CXTPControl* pList = AddPlaceholder(57616);
+    CXTPControl* pList = AddPlaceholder(35003);
     ASSERT_TRUE(pList->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
     pList->OnCalcDynamicSize(0);
     EXPECT_EQ(std::vector<std::wstring>({L"&1 spiele.xml", L"&2 C:\\andere\\R&&D.txt", L"&3 C:\\...\\liste.txt"}),
@@ -246,6 +246,26 @@ TEST_F(ListPlaceholder, RecentFilesShortenedAgainstTheCurrentFolder)
     EXPECT_TRUE(Captions().empty());
     EXPECT_EQ(0u, pList->GetHideFlags()) << "an empty list shows the placeholder itself";
     EXPECT_FALSE(pList->GetEnabled()) << "greyed";
+}
+
+// Added by type the recent-file placeholder has its own id; in a menu it is the
+// frame's file-list command, and each road leaves the other id a plain button.
+TEST_F(ListPlaceholder, RecentFilesPlaceholderIdDependsOnHowItIsMade)
+{
+    EXPECT_TRUE(AddPlaceholder(35003)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
+    EXPECT_FALSE(AddPlaceholder(57616)->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
+
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 57616, L"Zuletzt");
+    menu.AppendMenu(MF_STRING, 35003, L"Anders");
+    CXTPControls* pControls = m_bar.GetControls();
+    CXTPControl* pFromMenu = pControls->AddMenuItem(&menu, 0);
+    ASSERT_TRUE(pFromMenu);
+    EXPECT_TRUE(pFromMenu->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
+    CXTPControl* pOther = pControls->AddMenuItem(&menu, 1);
+    ASSERT_TRUE(pOther);
+    EXPECT_FALSE(pOther->IsKindOf(RUNTIME_CLASS(CXTPControlRecentFileList)));
 }
 
 TEST(RecentFileList, AddMovesToFrontWithoutDoublesAndDropsTheOldest)

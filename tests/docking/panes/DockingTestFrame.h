@@ -23,9 +23,11 @@ public:
     std::vector<XTP_DOCKINGPANE_CLICK> menus;
     std::vector<BOOL> menuPressed;
 
-    static CDockingTestFrame* New()
+    // A frame of this class, or of one derived from it, with its manager.
+    template <class FRAME = CDockingTestFrame>
+    static FRAME* New()
     {
-        auto* frame = new CDockingTestFrame;
+        auto* frame = new FRAME;
         frame->Create(nullptr, L"Tavrolin", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(20, 20, 620, 420));
         frame->manager.InstallDockingPanes(frame);
         return frame;

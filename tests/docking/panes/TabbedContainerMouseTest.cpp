@@ -101,10 +101,16 @@ std::mutex g_seenLock;
 std::vector<Seen> g_seen;
 HWND g_watched = nullptr;
 CXTPDockingPaneCaptionButton* g_button = nullptr;
+// Posted behind a message that was taken: once it is taken in turn, the
+// loop has handled everything before it.
+const UINT kHandledMarker = WM_APP + 0x177;
+std::atomic<int> g_markersTaken(0);
 
 LRESULT CALLBACK WatchMessages(int code, WPARAM wParam, LPARAM lParam)
 {
     auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code >= 0 && wParam == PM_REMOVE && msg->hwnd == g_watched && msg->message == kHandledMarker)
+        g_markersTaken++;
     if (code >= 0 && wParam == PM_REMOVE && msg->hwnd == g_watched && msg->message >= WM_MOUSEMOVE &&
         msg->message <= WM_LBUTTONDBLCLK)
     {
@@ -150,24 +156,41 @@ std::vector<Seen> Press(Container* container, CXTPDockingPaneCaptionButton* butt
                 continue;
             }
             // Under load Wine may merge a move into a synthetic one queued
-            // before it: a move is sent again, a pixel apart, until it arrives.
+            // before it, or queue a late echo of an earlier pointer place
+            // after it: a move is sent again, a pixel apart, until it is the
+            // last one the loop has handled.
             for (int attempt = 0;; attempt++)
             {
                 CPoint point = step.client + CPoint(0, attempt % 2);
+                size_t before = 0;
+                {
+                    std::lock_guard<std::mutex> lock(g_seenLock);
+                    before = g_seen.size();
+                }
                 testinput::SendMouse(step.flags, OnScreen(container, point));
-                bool arrived = testpump::WaitUntil(
-                    [&] {
-                        std::lock_guard<std::mutex> lock(g_seenLock);
-                        for (const Seen& seen : g_seen)
-                        {
-                            // A quick second press arrives as a double click.
-                            UINT message = seen.message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : seen.message;
-                            if (message == step.expected && Near(seen.point, step.client))
-                                return true;
-                        }
-                        return false;
-                    },
-                    step.expected == WM_MOUSEMOVE ? 1000 : testpump::kDeadline);
+                auto arrivedAt = [&](size_t from) {
+                    std::lock_guard<std::mutex> lock(g_seenLock);
+                    for (size_t i = from; i < g_seen.size(); i++)
+                    {
+                        // A quick second press arrives as a double click.
+                        UINT message = g_seen[i].message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : g_seen[i].message;
+                        if (message == step.expected && Near(g_seen[i].point, step.client))
+                            return true;
+                    }
+                    return false;
+                };
+                bool arrived = testpump::WaitUntil([&] { return arrivedAt(before); },
+                                                   step.expected == WM_MOUSEMOVE ? 1000 : testpump::kDeadline);
+                if (arrived && step.expected == WM_MOUSEMOVE)
+                {
+                    // Handled, and no move elsewhere taken after it.
+                    int marker = g_markersTaken.load();
+                    ::PostMessageW(g_watched, kHandledMarker, 0, 0);
+                    testpump::WaitUntil([&] { return g_markersTaken.load() > marker; });
+                    std::lock_guard<std::mutex> lock(g_seenLock);
+                    const Seen& last = g_seen.back();
+                    arrived = last.message != WM_MOUSEMOVE || Near(last.point, step.client);
+                }
                 if (arrived || step.expected != WM_MOUSEMOVE || attempt == 10)
                     break;
             }

@@ -205,6 +205,12 @@ CFrameWnd* CXTPCommandBar::GetSiteFrame() const
     return pSite && pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pSite) : nullptr;
 }
 
+UINT CXTPCommandBar::GetActiveDocTemplate() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0;
+}
+
 BOOL CXTPCommandBar::IsHelpMode() const
 {
     CFrameWnd* pFrame = GetSiteFrame();

@@ -178,8 +178,12 @@ public:
     CFrameWnd* GetSiteFrame() const;
     // The site frame picks something to get help on.
     BOOL IsHelpMode() const;
+    // The resource id of the active document's template; 0 without a manager.
+    UINT GetActiveDocTemplate() const;
     BOOL IsLayoutRTL() const;
     void RedrawParentBars() const;
+    // Brings the controls' command states up to date at once.
+    void UpdateCmdUINow();
 
     // Hides (flag 64) the controls that are not meant for the active
     // document template, and shows the others again.
@@ -234,6 +238,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdateMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNcHitTest(CPoint point);

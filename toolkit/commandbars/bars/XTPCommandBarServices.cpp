@@ -63,8 +63,7 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
 
 void CXTPCommandBar::UpdateDocTemplateControls()
 {
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    UINT nTemplate = pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0;
+    UINT nTemplate = GetActiveDocTemplate();
     if (nTemplate == 0)
         return;
     BOOL bChanged = FALSE;

@@ -1,5 +1,6 @@
 // The bar window's messages: painting, hot tracking, clicks, timers.
 #include "framework/gdi/CPaintDC.h"
+#include "framework/windows/AfxMessages.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
@@ -39,6 +40,7 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
     ON_WM_DESTROY()
     ON_WM_CREATE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
     ON_MESSAGE(WM_GETOBJECT, OnGetObject)
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_WM_NCHITTEST()
@@ -114,8 +116,14 @@ void CXTPCommandBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
     if (!GetSafeHwnd() || pMouseManager->IsTrackingElsewhere(this) || pMouseManager->IsMouseLocked() ||
         (!bActive && m_barType != xtpBarTypePopup))
         return;
-    if (IsCustomizeMode())
+    if (IsCustomizeMode()) {
+        // Only the control being customized reacts: its edges resize it.
+        CXTPCommandBars* pCommandBars = GetCommandBars();
+        CXTPControl* pCustomized = pCommandBars ? pCommandBars->GetDragControl() : nullptr;
+        if (pCustomized && pCustomized->GetParent() == this)
+            pCustomized->SetCustomizeResizeCursor(point);
         return;
+    }
     int nTarget = -1;
     if (m_bTracking && (m_barType != xtpBarTypePopup || m_nPopuped != -1 || m_bKeyboardSelect))
         nTarget = m_nSelected;
@@ -340,6 +348,18 @@ LRESULT CXTPCommandBar::OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM /*lParam*
 {
     OnIdleUpdateCmdUI(wParam, 0);
     return 0;
+}
+
+// The frame's first showing: the controls get their states before the first idle.
+LRESULT CXTPCommandBar::OnInitialUpdateMessage(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    UpdateCmdUINow();
+    return 0;
+}
+
+void CXTPCommandBar::UpdateCmdUINow()
+{
+    OnIdleUpdateCmdUI(TRUE, 0);
 }
 
 BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)

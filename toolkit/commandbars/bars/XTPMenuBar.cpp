@@ -341,30 +341,25 @@ void CXTPMenuBar::OnRecalcLayout()
 
 void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
 {
-    CWnd* pSite = GetSite();
-    if (bShowWarningMessage && !ConfirmReset())
-        return;
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
     if ((m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0) {
+        // One menu only: reset as any toolbar (which refuses what it must).
         if (pOriginal == nullptr)
             return;
-        CXTPControls* pKeep = pOriginal->Duplicate(TRUE);
-        m_pControls->RemoveAll();
-        for (int i = 0; i < pKeep->GetCount(); i++)
-            if (!pKeep->GetAt(i)->IsTemporary())
-                m_pControls->AddClone(pKeep->GetAt(i), -1, TRUE);
-        pKeep->InternalRelease();
+        CXTPToolBar::Reset(bShowWarningMessage);
     } else {
+        if (bShowWarningMessage && !ConfirmReset())
+            return;
         CMenu menu;
         if (XTPGetResourceManager()->LoadMenu(&menu, m_nIDResourceCurrent))
             LoadMenu(&menu, TRUE);
+        CWnd* pSite = GetSite();
+        if (pSite != nullptr && pSite->GetSafeHwnd())
+            pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
     }
-    if (pSite != nullptr && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
     OnControlsChanged();
     RefreshMdiButtons();
-    if (GetSafeHwnd())
-        OnIdleUpdateCmdUI(TRUE, TRUE);
+    UpdateCmdUINow();
     OnRecalcLayout();
 }
 

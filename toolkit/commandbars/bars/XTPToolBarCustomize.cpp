@@ -206,7 +206,6 @@ void CXTPToolBar::Reset(BOOL bAsk)
     CWnd* pSite = GetSite();
     if (pSite != nullptr && pSite->GetSafeHwnd())
         pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
-    if (GetSafeHwnd())
-        OnIdleUpdateCmdUI(TRUE, TRUE);
+    UpdateCmdUINow();
     OnRecalcLayout();
 }

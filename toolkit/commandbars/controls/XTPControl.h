@@ -74,6 +74,8 @@ public:
     virtual BOOL SetSelected(int bSelected);
     virtual void CustomizeStartDrag(CPoint pt);
     virtual BOOL CustomizeStartResize(CPoint point);
+    // In customize mode: the resize cursor over a resizable control's edges.
+    BOOL SetCustomizeResizeCursor(CPoint point) const;
     virtual void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point);
     virtual BOOL IsCustomizeDragOverAvail(CXTPCommandBar* /*pCommandBar*/, CPoint /*point*/, DROPEFFECT& /*dropEffect*/) { return TRUE; }
     virtual BOOL IsCustomizeResizeAllow() const { return FALSE; }

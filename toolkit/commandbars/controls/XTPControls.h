@@ -26,8 +26,15 @@ public:
     // Takes over the caller's reference; before outside the list appends.
     CXTPControl* Add(CXTPControl* pControl, int nId = 0, const CString& strParameter = CString(), int nBefore = -1,
                      BOOL bTemporary = FALSE);
+    // The control factory: the class that serves a control type (and, for
+    // buttons, a list placeholder's id), added like a made control.
+    CXTPControl* AddByType(XTPControlType controlType, int nId, const CString& strParameter = CString(),
+                           int nBefore = -1, BOOL bTemporary = FALSE);
     CXTPControl* Add(XTPControlType controlType, int nId, const CString& strParameter = CString(), int nBefore = -1,
-                     BOOL bTemporary = FALSE);
+                     BOOL bTemporary = FALSE)
+    {
+        return AddByType(controlType, nId, strParameter, nBefore, bTemporary);
+    }
     CXTPControl* AddClone(CXTPControl* pClone, int nBefore = -1, BOOL bRecursive = FALSE);
     CXTPControl* AddMenuItem(CMenu* pMenu, int nIndex);
     void Remove(CXTPControl* pControl);

@@ -66,21 +66,28 @@ CXTPControl* CreatePopupControl(CXTPCommandBar* pParent, XTPControlType type, in
     return pPopup;
 }
 
-// Buttons with special ids are placeholders that expand into lists.
-CXTPControl* CreateButtonById(int nId, const CString& strCaption)
+// The recent-file placeholder has one id when added by type and the frame's
+// own file-list id when it comes from a menu.
+const int kRecentFileListById = 35003;
+const int kRecentFileListInMenu = 57616;
+const int kOleVerbsInMenu = 57872;
+
+// Buttons with special ids are placeholders that expand into lists; the OLE
+// verbs list only comes from a menu item that names it.
+CXTPControl* CreateButtonById(int nId, const CString* pMenuCaption)
 {
+    const int nRecentFileList = pMenuCaption ? kRecentFileListInMenu : kRecentFileListById;
+    if (nId == nRecentFileList)
+        return new CXTPControlRecentFileList();
     switch (nId) {
     case 35000:
         return new CXTPControlWindowList();
     case 35002:
         return new CXTPControlWorkspaceActions();
-    case 35003:
-    case 57616:
-        return new CXTPControlRecentFileList();
     case XTP_ID_TOOLBARLIST:
         return new CXTPControlToolbars();
-    case 57872:
-        if (strCaption == L"<<OLE VERBS GO HERE>>")
+    case kOleVerbsInMenu:
+        if (pMenuCaption && *pMenuCaption == L"<<OLE VERBS GO HERE>>")
             return new CXTPControlOleItems();
         break;
     default:
@@ -91,13 +98,13 @@ CXTPControl* CreateButtonById(int nId, const CString& strCaption)
 
 } // namespace
 
-CXTPControl* CXTPControls::Add(XTPControlType controlType, int nId, const CString& strParameter, int nBefore,
-                               BOOL bTemporary)
+CXTPControl* CXTPControls::AddByType(XTPControlType controlType, int nId, const CString& strParameter, int nBefore,
+                                     BOOL bTemporary)
 {
     CXTPControl* pControl = nullptr;
     switch (controlType) {
     case xtpControlButton:
-        pControl = CreateButtonById(nId, CString());
+        pControl = CreateButtonById(nId, nullptr);
         break;
     case xtpControlPopup:
     case xtpControlButtonPopup:
@@ -165,7 +172,7 @@ CXTPControl* CXTPControls::AddMenuItem(CMenu* pMenu, int nIndex)
         else if (type == xtpControlEdit)
             pControl = new CXTPControlEdit();
         else
-            pControl = CreateButtonById(nId, strCaption);
+            pControl = CreateButtonById(nId, &strCaption);
         pControl->SetType(type >= xtpControlButton && type <= xtpControlEdit ? type : xtpControlButton);
     }
     if (pControl->GetStyle() != request.buttonStyle) {

@@ -26,6 +26,12 @@ void InvertFrame(HDC hDC, const RECT& rc)
         InvertRect(hDC, &edge);
 }
 
+// A press or the pointer this close to a side of the control resizes it.
+BOOL IsOnResizeEdge(const CRect& rc, CPoint point)
+{
+    return rc.PtInRect(point) && (point.x - rc.left <= kResizeEdge || rc.right - point.x <= kResizeEdge + 1);
+}
+
 } // namespace
 
 void CXTPControl::OnMouseHover()
@@ -79,15 +85,19 @@ void CXTPControl::CustomizeStartDrag(CPoint pt)
     InternalRelease();
 }
 
+BOOL CXTPControl::SetCustomizeResizeCursor(CPoint point) const
+{
+    if (!IsCustomizeResizeAllow() || !IsOnResizeEdge(m_rcControl, point))
+        return FALSE;
+    ::SetCursor(XTPGetResourceManager()->LoadCursor(kResizeCursor));
+    return TRUE;
+}
+
 BOOL CXTPControl::CustomizeStartResize(CPoint point)
 {
     CXTPCommandBar* pBar = m_pParent;
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (!pBar || !pBar->GetSafeHwnd() || !m_rcControl.PtInRect(point))
-        return FALSE;
-    BOOL bLeftEdge = point.x - m_rcControl.left <= kResizeEdge;
-    BOOL bRightEdge = m_rcControl.right - point.x <= kResizeEdge + 1;
-    if (!bLeftEdge && !bRightEdge)
+    if (!pBar || !pBar->GetSafeHwnd() || !IsOnResizeEdge(m_rcControl, point))
         return FALSE;
 
     CXTPControl* pSelection = pCommandBars ? pCommandBars->GetDragControl() : nullptr;

@@ -271,6 +271,8 @@ void CXTPDockingPaneAutoHidePanel::AddGroup(CXTPDockingPaneTabbedContainer* pCon
     // Hidden until it slides out.
     if (pContainer->GetSafeHwnd())
         pContainer->ShowWindow(SW_HIDE);
+    if (CFrameWnd* pFrame = GetSiteFrame())
+        pFrame->DelayRecalcLayout();
 }
 
 BOOL CXTPDockingPaneAutoHidePanel::ContainsPane(CXTPDockingPaneBase* pPane) const
@@ -281,7 +283,10 @@ BOOL CXTPDockingPaneAutoHidePanel::ContainsPane(CXTPDockingPaneBase* pPane) cons
 void CXTPDockingPaneAutoHidePanel::FindPane(int nType, CXTPDockingPaneBaseList* pList)
 {
     for (CXTPDockingPaneTabbedContainer* pGroup : m_lstPanes)
-        pGroup->FindPane(nType, pList);
+    {
+        if (!pGroup->IsEmpty())
+            pGroup->FindPane(nType, pList);
+    }
 }
 
 void CXTPDockingPaneAutoHidePanel::RemovePane(CXTPDockingPaneBase* pPane)

@@ -34,6 +34,8 @@ public:
         CRect m_rcLayout;
     };
 
+    typedef std::vector<std::unique_ptr<CAutoHidePanelTabManager>> CAutoHidePanelTabManagersArray;
+
     // What the auto-hide tabs' paint manager asks to lay out again when one
     // of its options changes: the panel's strips are rebuilt on every layout,
     // so the panel stands for them.
@@ -80,7 +82,7 @@ public:
     // The strips after a change of the tabs' options: the site lays out
     // again, as the strip's thickness may have changed with them.
     void RepositionStrips();
-    const std::vector<std::unique_ptr<CAutoHidePanelTabManager>>& GetTabManagers() const { return m_arrTabManagers; }
+    const CAutoHidePanelTabManagersArray& GetTabManagers() const { return m_arrTabManagers; }
 
     void AddGroup(CXTPDockingPaneTabbedContainer* pContainer);
     const std::vector<CXTPDockingPaneTabbedContainer*>& GetGroups() const { return m_lstPanes; }
@@ -121,7 +123,7 @@ public:
     CRect m_rcLast;
     CXTPDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;
     CPanelDropTarget m_dropTarget{this};
-    std::vector<std::unique_ptr<CAutoHidePanelTabManager>> m_arrTabManagers;
+    CAutoHidePanelTabManagersArray m_arrTabManagers;
     CPanelAtom m_atom{this};
     CXTPTabAtomRegistration m_registration{&m_atom};
 };

@@ -400,7 +400,10 @@ BOOL CXTPDockingPaneContext::CheckCaptionAndTabs(CXTPDockingPaneBase* pCandidate
 {
     auto* pContainer = static_cast<CXTPDockingPaneTabbedContainer*>(pCandidate);
     CXTPDockingPanePaintManager* pPaint = m_pManager->GetPaintManager();
-    CRect rcCaption(rc.left, rc.top, rc.right, rc.top + pPaint->GetCaptionHeight() + 3);
+    // The caption strip runs along the top, or down the left when vertical.
+    int nCaption = pPaint->GetCaptionHeight() + 3;
+    CRect rcCaption = pContainer->IsCaptionVertical() ? CRect(rc.left, rc.top, rc.left + nCaption, rc.bottom)
+                                                      : CRect(rc.left, rc.top, rc.right, rc.top + nCaption);
     BOOL bHit = rcCaption.PtInRect(pt);
     if (!bHit && pContainer->IsTabsVisible())
     {
