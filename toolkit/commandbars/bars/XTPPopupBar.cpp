@@ -1,6 +1,7 @@
 // Popup bars: opening next to a control or at a point, placement inside the
 // work area, tracking, animation and the popup window's own messages.
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/input/XTPModalLoopMessage.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CMiniFrameWnd.h"
@@ -379,6 +380,9 @@ BOOL CXTPPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard)
             pSite->SendMessage(WM_XTP_POPUP_CLOSED, 0, reinterpret_cast<LPARAM>(this));
         ::Sleep(1);
         m_pControlPopup = nullptr;
+        // A loop tracking this popup may wait for a message while the close
+        // came from a sent message or a hook: it looks again at once.
+        XTPWakeModalLoop();
     } else if (hWnd) {
         XTPNotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, hWnd, OBJID_MENU, CHILDID_SELF);
     }
