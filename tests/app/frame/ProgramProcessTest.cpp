@@ -139,6 +139,27 @@ protected:
         ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
     }
 
+    // Starts the program with "ShowInfo" set and waits for the start-up
+    // information; the frame is the one visible when the box came.
+    void StartToInformation(PROCESS_INFORMATION& process, HWND& hInfo, HWND& hFrame)
+    {
+        process = m_program.Start();
+        ASSERT_NE(process.hProcess, nullptr);
+        ASSERT_TRUE(testpump::WaitUntil([&] {
+            hInfo = processwindows::VisibleBox(process.dwProcessId);
+            hFrame = processwindows::VisibleFrame(process.dwProcessId);
+            return hInfo != nullptr;
+        }));
+    }
+
+    // "nicht mehr anzeigen" checked, then OK.
+    static void TurnInformationOff(HWND hInfo)
+    {
+        SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+        processwindows::PressBoxButton(hInfo, IDOK);
+        ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    }
+
     CSavedRegistryKey m_settings{programsettings::SettingsKey};
     CSavedRegistryKey m_run{RunKey};
     CProgramCopy m_program;
@@ -291,23 +312,16 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
 TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForGood)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION process = m_program.Start();
-    ASSERT_NE(process.hProcess, nullptr);
+    PROCESS_INFORMATION process = {};
     HWND hInfo = nullptr, hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] {
-        hInfo = processwindows::VisibleBox(process.dwProcessId);
-        hFrame = processwindows::VisibleFrame(process.dwProcessId);
-        return hInfo != nullptr;
-    }));
+    ASSERT_NO_FATAL_FAILURE(StartToInformation(process, hInfo, hFrame));
     EXPECT_NE(hFrame, nullptr) << "the main window shows first";
     EXPECT_EQ(GetWindow(hInfo, GW_OWNER), hFrame);
     wchar_t text[64] = L"";
     GetDlgItemTextW(hInfo, IDC_INFO_TEXT, text, 64);
     EXPECT_EQ(std::wstring(text).substr(0, 10), L"WM-Tickets");
 
-    SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
-    processwindows::PressBoxButton(hInfo, IDOK);
-    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    ASSERT_NO_FATAL_FAILURE(TurnInformationOff(hInfo));
     EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 1u) << "kept in the store until the settings are saved";
     PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(HasEnded(process));
@@ -515,18 +529,12 @@ TEST_F(ProgramProcess, EndOfTheWindowsSessionKeepsWatchedMatchesSettingsAndBarLa
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
     const std::wstring strSummaryKey = std::wstring(programsettings::ProgramKey) + L"\\CommandBars2-Summary";
     RegDeleteKeyW(HKEY_CURRENT_USER, strSummaryKey.c_str());
-    const PROCESS_INFORMATION process = m_program.Start();
-    ASSERT_NE(process.hProcess, nullptr);
+    PROCESS_INFORMATION process = {};
     HWND hInfo = nullptr, hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] {
-        hInfo = processwindows::VisibleBox(process.dwProcessId);
-        hFrame = processwindows::VisibleFrame(process.dwProcessId);
-        return hInfo != nullptr && hFrame != nullptr;
-    }));
+    ASSERT_NO_FATAL_FAILURE(StartToInformation(process, hInfo, hFrame));
+    ASSERT_NE(hFrame, nullptr);
     // The user wants no more start-up information and stops watching every match.
-    SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
-    processwindows::PressBoxButton(hInfo, IDOK);
-    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    ASSERT_NO_FATAL_FAILURE(TurnInformationOff(hInfo));
     SendMessageW(hFrame, WM_COMMAND, ID_DESELECT_ALL, 0);
 
     EXPECT_NE(SendMessageW(hFrame, WM_QUERYENDSESSION, 0, 0), 0) << "the program lets the session end";
