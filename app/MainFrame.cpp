@@ -107,6 +107,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_XTP_PANE_ACTION, CMainFrame::OnDockingPaneNotify)
     ON_WM_SYSCOMMAND()
     ON_WM_DESTROY()
+    ON_WM_ENDSESSION()
     ON_WM_TIMER()
     ON_WM_SYSCOLORCHANGE()
     ON_WM_SETTINGCHANGE()
@@ -233,6 +234,19 @@ void CMainFrame::OnDestroy()
     m_threadUpdate.m_eventStop.SetEvent();
     DWORD dwExitCode = 0;
     m_threadUpdate.Stop(dwExitCode);
+}
+
+// Windows ends the process once the session's end was announced, without
+// closing or destroying a window: what the exit command keeps is kept here.
+void CMainFrame::OnEndSession(BOOL bEnding)
+{
+    CXTPFrameWnd::OnEndSession(bEnding);
+    if (!bEnding)
+        return;
+    SaveCommandBarsState();
+    SendMessageToDescendants(WM_ENDSESSION, TRUE, 0, FALSE, TRUE);  // the view's watch flags
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->ExitInstance();  // the settings, and the history's open periods
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -82,6 +82,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     afx_msg void OnDestroy();
+    afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSysColorChange();

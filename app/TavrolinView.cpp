@@ -94,6 +94,7 @@ BEGIN_MESSAGE_MAP(CTavrolinView, CView)
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
     ON_WM_DESTROY()
+    ON_WM_ENDSESSION()
     ON_MESSAGE(WM_STATISTIC_READY, CTavrolinView::OnStatisticReady)
     ON_NOTIFY(NM_DBLCLK, IDC_REPORT_GAMES, CTavrolinView::OnReportDblClick)
     ON_NOTIFY(NM_RCLICK, IDC_REPORT_GAMES, CTavrolinView::OnReportRClick)
@@ -218,20 +219,33 @@ void CTavrolinView::OnSize(UINT nType, int cx, int cy)
         m_wndTabControl.MoveWindow(0, 0, cx, cy, TRUE);
 }
 
-void CTavrolinView::OnDestroy()
+void CTavrolinView::SaveWatchFlags()
 {
     // A list that failed to load must not wipe the flags the user set.
-    if (m_bMatchListLoaded) {
-        int flags[CSettingsStore::MatchCount] = {};
-        CXTPReportRecords* pRecords = m_wndReportGames.GetRecords();
-        for (int i = 0; i < pRecords->GetCount() && i < CSettingsStore::MatchCount; ++i) {
-            CMatchRecord* pMatch = DYNAMIC_DOWNCAST(CMatchRecord, pRecords->GetAt(i));
-            if (pMatch != nullptr)
-                flags[i] = IsWatchedMatch(pMatch) ? 1 : 0;
-        }
-        CSettingsStore::GetInstance().SaveCheckedFlags(flags);
+    if (!m_bMatchListLoaded)
+        return;
+    int flags[CSettingsStore::MatchCount] = {};
+    CXTPReportRecords* pRecords = m_wndReportGames.GetRecords();
+    for (int i = 0; i < pRecords->GetCount() && i < CSettingsStore::MatchCount; ++i) {
+        CMatchRecord* pMatch = DYNAMIC_DOWNCAST(CMatchRecord, pRecords->GetAt(i));
+        if (pMatch != nullptr)
+            flags[i] = IsWatchedMatch(pMatch) ? 1 : 0;
     }
+    CSettingsStore::GetInstance().SaveCheckedFlags(flags);
+}
+
+void CTavrolinView::OnDestroy()
+{
+    SaveWatchFlags();
     CView::OnDestroy();
+}
+
+// The Windows session ends and the process with it: no window is destroyed.
+void CTavrolinView::OnEndSession(BOOL bEnding)
+{
+    CView::OnEndSession(bEnding);
+    if (bEnding)
+        SaveWatchFlags();
 }
 
 BOOL CTavrolinView::IsTabSelected(int nTab) const

@@ -47,6 +47,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnDestroy();
+    afx_msg void OnEndSession(BOOL bEnding);
     afx_msg LRESULT OnStatisticReady(WPARAM wParam, LPARAM lParam);
     afx_msg void OnReportDblClick(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnReportRClick(NMHDR* pNotifyStruct, LRESULT* pResult);
@@ -77,6 +78,7 @@ private:
     void UpdateRowCommand(CCmdUI* pCmdUI, BOOL bForWatchedRow);
     void RefuseMatchList();
     void StopStatisticWorker();
+    void SaveWatchFlags();
 
     BOOL m_bMatchListLoaded;
 };

@@ -32,6 +32,7 @@ END_MESSAGE_MAP()
 
 CTavrolinApp::CTavrolinApp()
     : m_hInstanceMutex(nullptr)
+    , m_bSettingsLoaded(FALSE)
 {
 }
 
@@ -80,6 +81,7 @@ BOOL CTavrolinApp::InitInstance()
         return FALSE;
     }
     CSettingsStore::GetInstance().Load();
+    m_bSettingsLoaded = TRUE;
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
@@ -99,7 +101,8 @@ BOOL CTavrolinApp::InitInstance()
 
 int CTavrolinApp::ExitInstance()
 {
-    CSettingsStore::GetInstance().Save();
+    if (m_bSettingsLoaded)
+        CSettingsStore::GetInstance().Save();
     CDatabaseManager& database = CDatabaseManager::GetInstance();
     database.DeleteOpenOffers();
     database.Close();

@@ -18,4 +18,7 @@ protected:
 
     // Open for the life of the process: the name exists while it runs.
     HANDLE m_hInstanceMutex;
+    // A start that ends before the settings were read has none of the
+    // user's to save: saving would put the defaults over them.
+    BOOL m_bSettingsLoaded;
 };

@@ -119,6 +119,55 @@ bool IsShownPopup(CXTPCommandBar* pBar)
     return pBar != nullptr && pBar->GetSafeHwnd() != nullptr && ::IsWindowVisible(pBar->GetSafeHwnd());
 }
 
+
+// Another program taking the foreground while a menu of ours tracks: a
+// window of a second thread is made the active one. The thread notes when
+// the menu it watches closed and, should the menu's loop still wait then,
+// wakes it after a while so that a fault fails the test instead of
+// blocking it.
+class CForeignForeground
+{
+public:
+    CForeignForeground(CXTPPopupBar* pMenu, HANDLE hLoopEnded)
+        : m_pMenu(pMenu), m_hLoopEnded(hLoopEnded), m_dwGuiThread(::GetCurrentThreadId())
+    {
+        m_hThread = ::CreateThread(nullptr, 0, &CForeignForeground::Run, this, 0, nullptr);
+    }
+    ~CForeignForeground()
+    {
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        ::CloseHandle(m_hThread);
+    }
+    DWORD ClosedAt() const { return m_dwClosed; }
+
+private:
+    static DWORD WINAPI Run(LPVOID pParam)
+    {
+        auto* pThis = static_cast<CForeignForeground*>(pParam);
+        HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"Fremd", WS_POPUP | WS_VISIBLE | WS_BORDER, 1150, 900, 80, 60,
+                                      nullptr, nullptr, nullptr, nullptr);
+        ::SetForegroundWindow(hWnd);
+        const DWORD dwStart = ::GetTickCount();
+        while (pThis->m_dwClosed == 0 && ::GetTickCount() - dwStart < testpump::kDeadline) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&msg);
+            if (!pThis->m_pMenu->IsTrackingMode())
+                pThis->m_dwClosed = ::GetTickCount();
+            ::Sleep(1);
+        }
+        if (::WaitForSingleObject(pThis->m_hLoopEnded, 2000) == WAIT_TIMEOUT)
+            ::PostThreadMessageW(pThis->m_dwGuiThread, WM_NULL, 0, 0);
+        ::DestroyWindow(hWnd);
+        return 0;
+    }
+    CXTPPopupBar* m_pMenu;
+    HANDLE m_hLoopEnded;
+    DWORD m_dwGuiThread;
+    volatile DWORD m_dwClosed = 0;
+    HANDLE m_hThread = nullptr;
+};
+
 class CustomizeBars : public FrameBars
 {
 protected:
@@ -343,6 +392,45 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
     ::SelectObject(hdc, hOld);
     ::DeleteDC(hdc);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
+}
+
+TEST_F(CustomizeBars, TheCustomizeMenuEndsAtOnceWhenAnotherProgramBecomesActive)
+{
+    ShowFrame();
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(pStart, nullptr);
+    DWORD dwClosed = 0, dwEnded = 0;
+    bool bShown = false, bTrackingAfter = true;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        testinput::ClickAt(ScreenRect(pStart).CenterPoint());
+        testpump::PumpUntil([&] { return Bars()->GetDragControl() != nullptr; });
+        // The pointer rests where nothing of the program lies: no message
+        // of its own follows the menu's end.
+        testinput::MoveMouseAndWait(CPoint(1200, 980));
+        testpump::PumpUntilIdle();
+        CXTPPopupBar* pMenu = sheet.GetContextMenu();
+        HANDLE hLoopEnded = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::unique_ptr<CForeignForeground> pForeign;
+        RunSteps({{[&] { return pMenu->IsTrackingMode() && IsShownPopup(pMenu); },
+                   [&] {
+                       bShown = true;
+                       pForeign = std::make_unique<CForeignForeground>(pMenu, hLoopEnded);
+                   }}});
+        sheet.ShowContextMenu(CPoint(900, 300));
+        dwEnded = ::GetTickCount();
+        ::SetEvent(hLoopEnded);
+        bTrackingAfter = pMenu->IsTrackingMode() != FALSE;
+        if (pForeign)
+            dwClosed = pForeign->ClosedAt();
+        pForeign.reset();
+        ::CloseHandle(hLoopEnded);
+        ::SetForegroundWindow(hFrame);
+        testpump::PumpUntilIdle();
+    });
+    EXPECT_TRUE(bShown);
+    EXPECT_FALSE(bTrackingAfter);
+    ASSERT_NE(0u, dwClosed) << "the menu closes when another program becomes active";
+    EXPECT_LT(dwEnded - dwClosed, 300u) << "its loop ends with it, not at the next message";
 }
 
 // In the program's look the commands list's room below its last entry takes

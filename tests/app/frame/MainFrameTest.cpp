@@ -4,6 +4,7 @@
 
 #include "FrameTestSupport.h"
 #include "app/AppTestSupport.h"
+#include "app/frame/AlertSound.h"
 #include "app/records/TicketRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/TeamTable.h"
@@ -256,4 +257,143 @@ TEST_F(MainFrame, ClickOnAPaneRowsLinkOpensItsPageInTheBrowser)
     testpump::PumpUntilIdle();
     const CStringA expected(pRecord->GetPageAddress());
     EXPECT_EQ(browser.WaitForOpened(), std::string(expected.GetString()));
+}
+
+// The user drags an alert by a text line or by its icon (neither is a link
+// nor a button); later alerts stack up from where it was let go.
+TEST_F(MainFrame, AlertDraggedByATextLineOrItsIconLeadsTheNextAlerts)
+{
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    const auto dragBy = [&](CXTPPopupControl* pPopup, CPoint ptGrip, CSize offset) {
+        EXPECT_TRUE(testpump::PumpUntil([&] { return pPopup->GetPopupState() == xtpPopupStateShow; }));
+        CRect rcBefore;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcBefore);
+        const POINT from = testinput::ClientToScreenPoint(pPopup->GetSafeHwnd(), ptGrip.x, ptGrip.y);
+        std::vector<POINT> path;
+        for (int step = 1; step <= 4; ++step)
+            path.push_back({from.x + offset.cx * step / 4, from.y + offset.cy * step / 4});
+        EXPECT_TRUE(testinput::DragInLoop(pPopup->GetSafeHwnd(), from, path));
+        testpump::PumpUntilIdle();
+        CRect rcAfter;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcAfter);
+        EXPECT_EQ(rcAfter.TopLeft(), rcBefore.TopLeft() + offset);
+        return rcAfter;
+    };
+
+    const int first[4] = {1, 0, 0, 0};
+    FeedResult(pFrame, first);
+    ASSERT_EQ(Popups(), 1);
+    // The offer's line (below the title's link) is a grip.
+    const CRect rcFirst = dragBy(pFrame->GetAlerts().GetOpenPopup(0), CPoint(150, 60), CSize(-300, -200));
+    EXPECT_EQ(pFrame->GetAlerts().GetRememberedPosition(), rcFirst.BottomRight());
+
+    const int second[4] = {1, 1, 0, 0};
+    FeedResult(pFrame, second);
+    ASSERT_EQ(Popups(), 2);
+    CXTPPopupControl* pSecond = pFrame->GetAlerts().GetOpenPopup(1);
+    EXPECT_EQ(pSecond->GetPopupPos(), CPoint(rcFirst.right, rcFirst.top)) << "right above the dragged one";
+    // So is the icon.
+    const CRect rcSecond = dragBy(pSecond, CPoint(10, 18), CSize(-120, 40));
+    EXPECT_EQ(pFrame->GetAlerts().GetRememberedPosition(), rcSecond.BottomRight());
+}
+
+namespace {
+int g_nSounds = 0;
+BOOL WINAPI CountPlay(LPCWSTR, HMODULE, DWORD)
+{
+    ++g_nSounds;
+    return TRUE;
+}
+BOOL WINAPI CountBeep(UINT)
+{
+    ++g_nSounds;
+    return TRUE;
+}
+} // namespace
+
+// However many offers a result brings, one sound; none for a result that
+// brings no new offer, and none with "Beep" off.
+TEST_F(MainFrame, OneAlertSoundPerResultWithNewOffers)
+{
+    CAlertSound::s_pfnPlaySound = &CountPlay;
+    CAlertSound::s_pfnMessageBeep = &CountBeep;
+    CSettingsStore& store = CSettingsStore::GetInstance();
+    const CString strSound = store.Sound;
+    store.Sound = L"";
+    store.Beep = TRUE;
+    Create();
+    StartSearch();
+    pView->Watch(0, TRUE);
+    g_nSounds = 0;
+
+    const int three[4] = {1, 1, 1, 0};
+    FeedResult(pFrame, three);
+    EXPECT_EQ(Popups(), 3);
+    EXPECT_EQ(g_nSounds, 1) << "three offers, one sound";
+    FeedResult(pFrame, three);
+    EXPECT_EQ(g_nSounds, 1) << "nothing new";
+    FeedResult(pFrame, YES);
+    EXPECT_EQ(g_nSounds, 1) << "offers that end make no sound";
+    store.Beep = FALSE;
+    FeedResult(pFrame, three);
+    EXPECT_EQ(Popups(), 5) << "popups all the same";
+    EXPECT_EQ(g_nSounds, 1);
+
+    CAlertSound::s_pfnPlaySound = &::PlaySoundW;
+    CAlertSound::s_pfnMessageBeep = &::MessageBeep;
+    store.Sound = strSound;
+}
+
+// "Suche anhalten" closes the ticket pane and "Suche starten" shows it again
+// with the same report: its columns once, its rows, also those rebuilt
+// meanwhile.
+TEST_F(MainFrame, ReopenedTicketPaneKeepsItsReportAndRows)
+{
+    Create();
+    pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    // What the program's idle pass does: lay the frame out after a pane was
+    // shown or closed.
+    const auto idle = [&] {
+        testpump::PumpUntilIdle();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        testpump::PumpUntilIdle();
+    };
+    const auto startSearch = [&] {
+        StartSearch();
+        idle();
+    };
+    startSearch();
+    pView->Watch(0, TRUE);
+    FeedResult(pFrame, YES);
+    ASSERT_EQ(TicketRows(), 1);
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    const HWND hReport = report.GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hReport));
+    CXTPDockingPane* pPane = pFrame->GetPaneManager().FindPane(IDP_TICKETS);
+
+    pFrame->SendMessage(WM_COMMAND, ID_STOP_SEARCH);
+    idle();
+    ASSERT_TRUE(pPane->IsClosed());
+    EXPECT_FALSE(::IsWindowVisible(hReport));
+    const int two[4] = {1, 1, 0, 0};
+    FeedResult(pFrame, two);  // a result still on its way when the search stopped
+    EXPECT_EQ(TicketRows(), 2);
+
+    pView->Watch(0, FALSE);  // nothing to scan: the search only arms its timer
+    startSearch();
+    ASSERT_FALSE(pPane->IsClosed());
+    EXPECT_EQ(report.GetSafeHwnd(), hReport);
+    EXPECT_EQ(pPane->GetHwnd(), hReport);
+    EXPECT_TRUE(::IsWindowVisible(hReport));
+    EXPECT_EQ(report.GetColumns()->GetCount(), 6);
+    EXPECT_EQ(report.GetRows()->GetCount(), 2);
+    const testshot::Image shot = testshot::CaptureWindow(pFrame->GetSafeHwnd());
+    testshot::Save(shot, L"app_ticket_pane_reopened.png");
+    // Both rows' start dates are drawn as links.
+    CRect rcReport;
+    ::GetWindowRect(hReport, &rcReport);
+    pFrame->ScreenToClient(&rcReport);
+    EXPECT_GT(apptest::CountPixels(shot, rcReport, [](COLORREF c) { return GetBValue(c) > 150 && GetRValue(c) < 80; }), 40);
 }

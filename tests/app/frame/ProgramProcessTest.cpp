@@ -81,6 +81,31 @@ void WriteSettings(std::initializer_list<std::pair<LPCWSTR, DWORD>> values)
         ASSERT_TRUE(programsettings::SetDword(value.first, value.second));
 }
 
+DWORD ReadSettingsDword(LPCWSTR pszName)
+{
+    DWORD value = 0xFFFFFFFF, size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, programsettings::SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+// Settings of a user who changed them all away from the first start's.
+void WriteUsersOwnSettings()
+{
+    WriteSettings({{L"Interval", 77}, {L"MaxDiff", 7}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0},
+                   {L"Beep", 0}, {L"FindTST", 0}});
+}
+
+// A start that ends before its window must leave them as they were.
+void ExpectUsersOwnSettingsKept()
+{
+    EXPECT_EQ(ReadSettingsDword(L"Interval"), 77u);
+    EXPECT_EQ(ReadSettingsDword(L"MaxDiff"), 7u);
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u) << "the start-up information would come back";
+    EXPECT_EQ(ReadSettingsDword(L"AutoScan"), 0u);
+    EXPECT_EQ(ReadSettingsDword(L"Beep"), 0u);
+    EXPECT_EQ(ReadSettingsDword(L"FindTST"), 0u);
+}
+
 bool HasEnded(const PROCESS_INFORMATION& process, DWORD timeoutMs = testpump::kDeadline)
 {
     return CProgramCopy::HasEnded(process, timeoutMs);
@@ -112,6 +137,27 @@ protected:
         ASSERT_NE(process.hProcess, nullptr);
         ASSERT_TRUE(testpump::WaitUntil([&] { return (hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; }));
         ASSERT_EQ(WaitForInputIdle(process.hProcess, testpump::kDeadline), 0u);
+    }
+
+    // Starts the program with "ShowInfo" set and waits for the start-up
+    // information; the frame is the one visible when the box came.
+    void StartToInformation(PROCESS_INFORMATION& process, HWND& hInfo, HWND& hFrame)
+    {
+        process = m_program.Start();
+        ASSERT_NE(process.hProcess, nullptr);
+        ASSERT_TRUE(testpump::WaitUntil([&] {
+            hInfo = processwindows::VisibleBox(process.dwProcessId);
+            hFrame = processwindows::VisibleFrame(process.dwProcessId);
+            return hInfo != nullptr;
+        }));
+    }
+
+    // "nicht mehr anzeigen" checked, then OK.
+    static void TurnInformationOff(HWND hInfo)
+    {
+        SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
+        processwindows::PressBoxButton(hInfo, IDOK);
+        ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
     }
 
     CSavedRegistryKey m_settings{programsettings::SettingsKey};
@@ -164,7 +210,7 @@ TEST_F(ProgramProcess, SecondProcessStaysWindowlessAndLeavesTheFirstRunning)
 
 TEST_F(ProgramProcess, AnUnusableHistoryDatabaseEndsTheStartWithMessage107)
 {
-    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    WriteUsersOwnSettings();
     // A folder where the database file should be: it can be neither opened nor replaced.
     ASSERT_TRUE(CreateDirectoryW(m_program.Folder().File(L"data.db").c_str(), nullptr));
     const PROCESS_INFORMATION process = m_program.Start();
@@ -177,6 +223,7 @@ TEST_F(ProgramProcess, AnUnusableHistoryDatabaseEndsTheStartWithMessage107)
     EXPECT_TRUE(HasEnded(process));
     const DWORD attributes = GetFileAttributesW(m_program.Folder().File(L"data.db").c_str());
     EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << "kept";
+    ExpectUsersOwnSettingsKept();
 }
 
 TEST_F(ProgramProcess, AltXEndsTheProgramWithinASecondWhileTheSiteDelaysAPage)
@@ -239,7 +286,7 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
 {
     if (IsOnline())
         GTEST_SKIP() << "runs only without a default route (ProgramOffline starts it so)";
-    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 0}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    WriteUsersOwnSettings();
     const std::wstring path = m_program.Folder().File(L"data.db");
     {
         CDatabaseManager history;
@@ -258,40 +305,23 @@ TEST_F(OfflineProgram, ShowsMessage103AfterPurgingTheHistory)
     EXPECT_EQ(CountOpenOffers(path), 0) << "the history is opened and purged before the check";
     processwindows::PressBoxButton(hBox, IDOK);
     EXPECT_TRUE(HasEnded(process));
+    ExpectUsersOwnSettingsKept();
     DeleteFileW(path.c_str());
 }
-
-namespace {
-
-DWORD ReadSettingsDword(LPCWSTR pszName)
-{
-    DWORD value = 0xFFFFFFFF, size = sizeof value;
-    RegGetValueW(HKEY_CURRENT_USER, programsettings::SettingsKey, pszName, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
-
-} // namespace
 
 TEST_F(ProgramProcess, StartupInformationFollowsTheWindowAndItsBoxTurnsItOffForGood)
 {
     WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
-    const PROCESS_INFORMATION process = m_program.Start();
-    ASSERT_NE(process.hProcess, nullptr);
+    PROCESS_INFORMATION process = {};
     HWND hInfo = nullptr, hFrame = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] {
-        hInfo = processwindows::VisibleBox(process.dwProcessId);
-        hFrame = processwindows::VisibleFrame(process.dwProcessId);
-        return hInfo != nullptr;
-    }));
+    ASSERT_NO_FATAL_FAILURE(StartToInformation(process, hInfo, hFrame));
     EXPECT_NE(hFrame, nullptr) << "the main window shows first";
     EXPECT_EQ(GetWindow(hInfo, GW_OWNER), hFrame);
     wchar_t text[64] = L"";
     GetDlgItemTextW(hInfo, IDC_INFO_TEXT, text, 64);
     EXPECT_EQ(std::wstring(text).substr(0, 10), L"WM-Tickets");
 
-    SendMessageW(GetDlgItem(hInfo, IDC_DONT_SHOW_AGAIN), BM_SETCHECK, BST_CHECKED, 0);
-    processwindows::PressBoxButton(hInfo, IDOK);
-    ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindow(hInfo) || !IsWindowVisible(hInfo); }));
+    ASSERT_NO_FATAL_FAILURE(TurnInformationOff(hInfo));
     EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 1u) << "kept in the store until the settings are saved";
     PostMessageW(hFrame, WM_COMMAND, ID_APP_EXIT, 0);
     ASSERT_TRUE(HasEnded(process));
@@ -489,4 +519,34 @@ TEST_F(ProgramProcess, SecondStartWhileInTheTrayShowsTheRunningBalloon)
     EXPECT_TRUE(testpump::WaitUntil([&] { return ShownBalloonText() == StringResource(IDS_ALREADY_RUNNING); }));
     EXPECT_FALSE(IsWindowVisible(hFrame)) << "the window stays in the tray";
     EXPECT_FALSE(HasEnded(first, 0));
+}
+
+// Windows ends a logon session (shut down, log off) with WM_ENDSESSION and
+// ends the process once its windows have answered: what the program keeps
+// at its end must be kept by then.
+TEST_F(ProgramProcess, EndOfTheWindowsSessionKeepsWatchedMatchesSettingsAndBarLayout)
+{
+    WriteSettings({{L"Interval", 30}, {L"ShowInfo", 1}, {L"AutoScan", 0}, {L"StartMinimized", 0}});
+    const std::wstring strSummaryKey = std::wstring(programsettings::ProgramKey) + L"\\CommandBars2-Summary";
+    RegDeleteKeyW(HKEY_CURRENT_USER, strSummaryKey.c_str());
+    PROCESS_INFORMATION process = {};
+    HWND hInfo = nullptr, hFrame = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartToInformation(process, hInfo, hFrame));
+    ASSERT_NE(hFrame, nullptr);
+    // The user wants no more start-up information and stops watching every match.
+    ASSERT_NO_FATAL_FAILURE(TurnInformationOff(hInfo));
+    SendMessageW(hFrame, WM_COMMAND, ID_DESELECT_ALL, 0);
+
+    EXPECT_NE(SendMessageW(hFrame, WM_QUERYENDSESSION, 0, 0), 0) << "the program lets the session end";
+    SendMessageW(hFrame, WM_ENDSESSION, TRUE, 0);
+    TerminateProcess(process.hProcess, 0);  // as Windows does once every window has answered
+    ASSERT_TRUE(HasEnded(process));
+
+    EXPECT_EQ(programsettings::ReadBinary(programsettings::SettingsKey, L"Checked"), std::string(256, '\0'));
+    EXPECT_EQ(ReadSettingsDword(L"ShowInfo"), 0u);
+    HKEY hSummary = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, strSummaryKey.c_str(), 0, KEY_READ, &hSummary), ERROR_SUCCESS)
+        << "the bar layout";
+    if (hSummary != nullptr)
+        RegCloseKey(hSummary);
 }

@@ -81,6 +81,8 @@ public:
     int escapesReleased = 0;
     int resets = 0;
     std::pair<WPARAM, LPARAM> resetParams = {0, 0};
+    // The reset notice takes the bar off the manager.
+    bool removeOnReset = false;
 
     // Every command has a handler here: the menus show them enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
@@ -102,6 +104,8 @@ protected:
         if (message == WM_XTP_TOOLBAR_RESET) {
             resets++;
             resetParams = {wParam, lParam};
+            if (removeOnReset)
+                GetCommandBars()->Remove(reinterpret_cast<CXTPToolBar*>(lParam));
         }
         if (message == WM_COMMAND && lParam == 0) {
             commands.push_back(LOWORD(wParam));
@@ -613,6 +617,19 @@ TEST_F(MenuBar, ResetLeavesABarThatIsNotCustomizableAlone)
     m_pMenuBar->Reset(FALSE);
     EXPECT_EQ(m_pMenuBar->GetControlCount(), 3);
     EXPECT_EQ(m_pFrame->resets, 1);
+}
+
+TEST_F(MenuBar, AFrameRemovingTheMenuBarWhenToldOfItsResetRunsOnWithoutIt)
+{
+    m_pMenuBar->GetControls()->RemoveAt(1);
+    m_pFrame->removeOnReset = true;
+    m_pMenuBar->Reset(FALSE);
+    m_pMenuBar = nullptr;
+    EXPECT_EQ(m_pFrame->resets, 1);
+    EXPECT_EQ(nullptr, m_pFrame->GetCommandBars()->GetMenuBar());
+    m_pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    EXPECT_TRUE(::IsWindow(m_hFrame));
 }
 
 TEST_F(MdiMenuBar, ScreenshotOfAMaximizedChildsButtons)

@@ -227,6 +227,31 @@ TEST_F(Services, ControlsOfOtherDocumentTemplatesHideAtIdle)
     m_bar.SetCommandBars(nullptr);
 }
 
+TEST_F(Services, AControlListingTemplatesBothWaysShowsOnlyWhereBothListsLetIt)
+{
+    CTemplateCommandBars commandBars;
+    m_bar.SetCommandBars(&commandBars);
+    Control(0)->GetDocTemplatesAssigned().SetAt(100, 1);
+    Control(0)->GetDocTemplatesAssigned().SetAt(200, 1);
+    Control(0)->GetDocTemplatesExcluded().SetAt(200, 1);
+    Control(0)->GetDocTemplatesExcluded().SetAt(300, 1);
+    struct Case
+    {
+        UINT active;
+        DWORD hidden;
+    } cases[] = {{100, 0},
+                 {200, xtpHideDocTemplate},
+                 {300, xtpHideDocTemplate},
+                 {400, xtpHideDocTemplate},
+                 {100, 0}};
+    for (const Case& c : cases) {
+        commandBars.active = c.active;
+        m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+        EXPECT_EQ(c.hidden, Control(0)->GetHideFlags() & xtpHideDocTemplate) << c.active;
+    }
+    m_bar.SetCommandBars(nullptr);
+}
+
 TEST_F(Services, TipsWithShortcutsTakeTheKeyFromTheAcceleratorsWhenTheControlHasNone)
 {
     CXTPCommandBars commandBars;

@@ -7,6 +7,7 @@
 #include "ToolBarTestSupport.h"
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/windows/CWinApp.h"
+#include "resources/AppIds.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -20,6 +21,9 @@ class CResetFrame : public CToolBarFrame
 {
 public:
     std::vector<std::pair<WPARAM, LPARAM>> resetNotices;
+    // The notice takes the bar off the manager.
+    bool removeOnReset = false;
+    static bool noticeRunning;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
         if (nID == 35001 && nCode == CN_COMMAND && pHandlerInfo != nullptr)
@@ -30,11 +34,33 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_XTP_TOOLBAR_RESET)
+        if (message == WM_XTP_TOOLBAR_RESET) {
             resetNotices.emplace_back(wParam, lParam);
+            if (removeOnReset) {
+                noticeRunning = true;
+                GetCommandBars()->Remove(reinterpret_cast<CXTPToolBar*>(lParam));
+                noticeRunning = false;
+            }
+        }
         return CToolBarFrame::WindowProc(message, wParam, lParam);
     }
 };
+
+bool CResetFrame::noticeRunning = false;
+
+// Notes whether it was deleted inside the site's reset handler.
+class CWatchedResetBar : public CXTPToolBar
+{
+    DECLARE_DYNCREATE(CWatchedResetBar)
+
+public:
+    ~CWatchedResetBar() override { (CResetFrame::noticeRunning ? deletedInNotice : deletedAfterNotice) = true; }
+    static bool deletedInNotice;
+    static bool deletedAfterNotice;
+};
+IMPLEMENT_DYNCREATE(CWatchedResetBar, CXTPToolBar)
+bool CWatchedResetBar::deletedInNotice = false;
+bool CWatchedResetBar::deletedAfterNotice = false;
 
 const wchar_t kAddOrRemove[] = L"Schaltflächen hinzufügen oder entfernen";
 const DWORD kLogoFlags = 17;
@@ -250,6 +276,25 @@ TEST_F(ToolBarReset, ResetLeavesUserDefinedAndNotCustomizableBarsAsTheyAre)
         bar->SetBuiltIn(TRUE);
         bar->SetCustomizable(TRUE);
     }
+}
+
+TEST_F(ToolBarReset, ASiteRemovingTheBarWhenToldOfItsResetEndsTheReset)
+{
+    CXTPToolBar* pWatched = frame->GetCommandBars()->Add(L"Extra", xtpBarTop, RUNTIME_CLASS(CWatchedResetBar));
+    ASSERT_NE(nullptr, pWatched);
+    ASSERT_TRUE(pWatched->LoadToolBar(IDR_TOOLBAR_ALPHA));
+    pWatched->GetControls()->CreateInitialControls();
+    pWatched->GetControls()->Remove(pWatched->GetControl(0));
+    frame->Layout();
+    frame->removeOnReset = true;
+    pWatched->Reset(FALSE);
+    frame->removeOnReset = false;
+    ASSERT_EQ(1u, frame->resetNotices.size());
+    EXPECT_FALSE(CWatchedResetBar::deletedInNotice) << "the reset goes on with a bar deleted by the handler";
+    EXPECT_TRUE(CWatchedResetBar::deletedAfterNotice) << "the removed bar is deleted once the handler returned";
+    EXPECT_EQ(1, frame->GetCommandBars()->GetCount()) << "only the first bar is left";
+    frame->Layout();
+    EXPECT_EQ(initialIds, VisibleIds()) << "the other bar is untouched";
 }
 
 TEST_F(ToolBarReset, SpecialButtonsTellTheirTooltips)

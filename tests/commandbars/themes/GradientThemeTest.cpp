@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include "../CommandBarsTestSupport.h"
+#include "support/Screenshot.h"
 #include "ThemeTestSupport.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
@@ -242,4 +243,47 @@ TEST_F(GradientThemes, ShortToolbarsDrawNoGripperDots)
         int nDots = canvas.CountPixels(CRect(0, 0, 10, height), theme.GetColor(38));
         EXPECT_EQ(height > 16, nDots > 0) << height;
     }
+}
+
+TEST_F(GradientThemes, OnlyToolbarsTakeThePlainFillOfTheRightDockBar)
+{
+    CSchemeScope blue(1);
+    CXTPOffice2003Theme theme;
+    theme.RefreshMetrics();
+    const COLORREF clrDark = theme.m_grcBar.clrDark.GetColor();
+    // The right dock bar carries style bits 0x4100; the others do not.
+    CWnd plainDock, gradientDock;
+    ASSERT_TRUE(plainDock.CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE | 0x4100, 0, 40, 400, 60,
+                                   m_site.GetSafeHwnd(), nullptr));
+    ASSERT_TRUE(CreateChild(gradientDock, m_site, CRect(0, 100, 400, 160)));
+    for (XTPCommandBarType type : {xtpBarTypeMenuBar, xtpBarTypeNormal}) {
+        COLORREF left[2], right[2];
+        CWnd* docks[2] = {&plainDock, &gradientDock};
+        for (int i = 0; i < 2; i++) {
+            CXTPToolBar bar;
+            bar.SetType(type);
+            bar.SetBarPosition(xtpBarRight);
+            ASSERT_TRUE(CreateChild(bar, *docks[i], CRect(0, 0, 200, 24)));
+            CTestCanvas canvas(200, 24, kBackground);
+            theme.FillCommandBarEntry(canvas.DC(), &bar);
+            left[i] = canvas.Pixel(1, 1);
+            right[i] = canvas.Pixel(198, 1);
+            if (i == 0) {
+                testshot::Save(testshot::CaptureDC(canvas.DC()->GetSafeHdc(), CRect(0, 0, 200, 24)),
+                               type == xtpBarTypeMenuBar ? L"commandbars_theme2_right_dock_menubar.png"
+                                                         : L"commandbars_theme2_right_dock_toolbar.png");
+            }
+            bar.DestroyWindow();
+        }
+        if (type == xtpBarTypeMenuBar) {
+            EXPECT_EQ(left[1], left[0]) << "a menu bar keeps the gradient on any dock bar";
+            EXPECT_EQ(right[1], right[0]);
+            EXPECT_NE(left[0], right[0]) << "a gradient, not a plain fill";
+        } else {
+            EXPECT_EQ(clrDark, left[0]) << "a toolbar on the right dock bar is plain";
+            EXPECT_NE(clrDark, left[1]);
+        }
+    }
+    plainDock.DestroyWindow();
+    gradientDock.DestroyWindow();
 }

@@ -433,3 +433,35 @@ TEST_F(PaintManager, ClassicDisabledComboDropButtonIsOnlyItsArrow)
         EXPECT_GT(canvas.CountPixels(rcButton, m_theme.GetColor(COLOR_BTNTEXT)), 3) << "the arrow in the text colour";
     }
 }
+
+TEST_F(PaintManager, ClassicIconsShiftOnEveryPressAndLiftWhenHotEvenIfChecked)
+{
+    AddRedIcon(kRedIcon);
+    CXTPImageManagerIcon* pIcon = XTPImageManager()->GetImage(kRedIcon, 16);
+    ASSERT_NE(nullptr, pIcon);
+    const COLORREF clrRed = RGB(255, 0, 0);
+    m_theme.GetIconsInfo()->bIconsWithShadow = TRUE;
+    enum Place { kInPlace, kPushed, kLifted };
+    struct Case
+    {
+        int selected, pressed, checked;
+        Place place;
+    };
+    const Case cases[] = {
+        {0, 1, 0, kPushed}, // pressed while the pointer is off the button
+        {0, 1, 1, kPushed},  {1, 1, 0, kPushed}, {1, 0, 0, kLifted},
+        {1, 0, 1, kLifted},  {0, 0, 1, kInPlace}, {0, 0, 0, kInPlace},
+    };
+    for (const Case& c : cases) {
+        CTestCanvas canvas(40, 40, kBackground);
+        m_theme.DrawImage(canvas.DC(), CPoint(10, 10), CSize(16, 16), pIcon, c.selected, c.pressed, TRUE, c.checked,
+                          FALSE, TRUE);
+        int n = static_cast<int>(&c - cases);
+        EXPECT_EQ(c.place == kLifted ? clrRed : kBackground, canvas.Pixel(9, 9)) << "up and left, case " << n;
+        if (c.place != kLifted) {
+            EXPECT_EQ(c.place == kInPlace ? clrRed : kBackground, canvas.Pixel(10, 10)) << "at the origin, case " << n;
+        }
+        EXPECT_EQ(c.place != kInPlace, canvas.Pixel(26, 26) != kBackground)
+            << "image or shadow one pixel down and right, case " << n;
+    }
+}

@@ -372,3 +372,12 @@ TEST(ThemeShot, SkinLookWithAndWithoutSkins)
     }
 }
 
+
+TEST(ThemeShot, ClassicLook)
+{
+    CXTPPaintManager::SetTheme(xtpThemeOffice2000);
+    testshot::Image image = ShootEveryBar(L"commandbars_theme0.png");
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), image.Pixel(kSelectedRow.x, kSelectedRow.y)) << "selected menu row";
+    EXPECT_EQ(GetSysColor(COLOR_3DFACE), image.Pixel(kPopupBody.x, kPopupBody.y)) << "menu body in the face colour";
+    EXPECT_EQ(GetSysColor(COLOR_3DFACE), image.Pixel(600, 10)) << "menu bar in the face colour";
+}

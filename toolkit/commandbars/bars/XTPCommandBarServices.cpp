@@ -72,10 +72,13 @@ void CXTPCommandBar::UpdateDocTemplateControls()
         int nValue = 0;
         CXTPControl::CDocTemplateMap& mapAssigned = pControl->GetDocTemplatesAssigned();
         CXTPControl::CDocTemplateMap& mapExcluded = pControl->GetDocTemplatesExcluded();
-        if (!mapAssigned.IsEmpty())
-            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, !mapAssigned.Lookup(nTemplate, nValue));
-        if (!mapExcluded.IsEmpty())
-            bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, mapExcluded.Lookup(nTemplate, nValue));
+        if (mapAssigned.IsEmpty() && mapExcluded.IsEmpty())
+            continue;
+        // Hidden when either list says so: one list must not show again
+        // what the other hides.
+        const BOOL bHide = (!mapAssigned.IsEmpty() && !mapAssigned.Lookup(nTemplate, nValue)) ||
+                           (!mapExcluded.IsEmpty() && mapExcluded.Lookup(nTemplate, nValue));
+        bChanged |= pControl->SetHideFlag(xtpHideDocTemplate, bHide);
     }
     if (bChanged)
         m_dwPendingFlags |= XTP_BAR_PENDING_LAYOUT;

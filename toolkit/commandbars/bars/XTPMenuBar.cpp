@@ -342,25 +342,31 @@ void CXTPMenuBar::OnRecalcLayout()
 void CXTPMenuBar::Reset(BOOL bShowWarningMessage)
 {
     CXTPControls* pOriginal = m_pControls->GetOriginalControls();
-    if ((m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0) {
+    const BOOL bOneMenu = (m_mapTemplates.GetCount() == 0 && pOriginal != nullptr) || m_nIDResourceCurrent == 0;
+    if (bOneMenu && pOriginal == nullptr)
+        return;
+    if (!bOneMenu && bShowWarningMessage && !ConfirmReset())
+        return;
+    // The site told of the reset may take the bar off its manager: it is
+    // held to the end and then touched no more.
+    InternalAddRef();
+    const BOOL bListed = IsListed();
+    if (bOneMenu) {
         // One menu only: reset as any toolbar (which refuses what it must).
-        if (pOriginal == nullptr)
-            return;
         CXTPToolBar::Reset(bShowWarningMessage);
     } else {
-        if (bShowWarningMessage && !ConfirmReset())
-            return;
         CMenu menu;
         if (XTPGetResourceManager()->LoadMenu(&menu, m_nIDResourceCurrent))
             LoadMenu(&menu, TRUE);
-        CWnd* pSite = GetSite();
-        if (pSite != nullptr && pSite->GetSafeHwnd())
-            pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
+        NotifySiteOfReset();
     }
-    OnControlsChanged();
-    RefreshMdiButtons();
-    UpdateCmdUINow();
-    OnRecalcLayout();
+    if (!bListed || IsListed()) {
+        OnControlsChanged();
+        RefreshMdiButtons();
+        UpdateCmdUINow();
+        OnRecalcLayout();
+    }
+    InternalRelease();
 }
 
 void CXTPMenuBar::Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive)

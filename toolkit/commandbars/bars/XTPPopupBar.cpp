@@ -1,10 +1,12 @@
 // Popup bars: opening next to a control or at a point, placement inside the
 // work area, tracking, animation and the popup window's own messages.
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/input/XTPModalLoopMessage.h"
 #include "framework/gdi/CBitmap.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/windows/CMiniFrameWnd.h"
 #include "framework/gdi/CDC.h"
+#include "toolkit/commandbars/XTPCreateOfClass.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
@@ -63,13 +65,10 @@ CRuntimeClass* CXTPPopupBar::m_pPopupBarClass = RUNTIME_CLASS(CXTPPopupBar);
 
 CXTPPopupBar* CXTPPopupBar::CreatePopupBar(CXTPCommandBars* pCommandBars)
 {
-    CObject* pObject = m_pPopupBarClass ? m_pPopupBarClass->CreateObject() : nullptr;
-    auto* pBar = dynamic_cast<CXTPPopupBar*>(pObject);
-    if (pBar == nullptr) {
-        // A class that makes no popup bar gives the plain one.
-        delete pObject;
+    auto* pBar = XTPCreateOfClass<CXTPPopupBar>(m_pPopupBarClass);
+    // A class that makes no popup bar gives the plain one.
+    if (pBar == nullptr)
         pBar = new CXTPPopupBar();
-    }
     pBar->SetCommandBars(pCommandBars);
     return pBar;
 }
@@ -381,6 +380,9 @@ BOOL CXTPPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard)
             pSite->SendMessage(WM_XTP_POPUP_CLOSED, 0, reinterpret_cast<LPARAM>(this));
         ::Sleep(1);
         m_pControlPopup = nullptr;
+        // A loop tracking this popup may wait for a message while the close
+        // came from a sent message or a hook: it looks again at once.
+        XTPWakeModalLoop();
     } else if (hWnd) {
         XTPNotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, hWnd, OBJID_MENU, CHILDID_SELF);
     }

@@ -137,6 +137,11 @@ public:
 protected:
     // The reset question with the bar's title; TRUE when answered OK.
     BOOL ConfirmReset() const;
+    // Tells the site the bar was reset. FALSE when the site took the bar off
+    // its manager meanwhile: the bar may be deleted then and is not touched.
+    BOOL NotifySiteOfReset();
+    // The bar is one of its manager's bars.
+    BOOL IsListed() const;
     // Puts back the initial controls the user took out, hidden by hide flag 16.
     void MergeInitialControls();
     // Removes a control, keeping the selected and popuped indices on theirs.

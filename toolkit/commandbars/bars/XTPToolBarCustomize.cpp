@@ -185,6 +185,26 @@ BOOL CXTPToolBar::ConfirmReset() const
     return AfxMessageBox(strMessage, MB_OKCANCEL | MB_ICONWARNING) == IDOK;
 }
 
+BOOL CXTPToolBar::NotifySiteOfReset()
+{
+    CWnd* pSite = GetSite();
+    if (pSite == nullptr || !pSite->GetSafeHwnd())
+        return TRUE;
+    const BOOL bListed = IsListed();
+    // The site's handler may remove the bar: it lives until the answer.
+    InternalAddRef();
+    pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
+    const BOOL bKept = !bListed || IsListed();
+    InternalRelease();
+    return bKept;
+}
+
+BOOL CXTPToolBar::IsListed() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars && pCommandBars->FindIndex(const_cast<CXTPToolBar*>(this)) >= 0;
+}
+
 void CXTPToolBar::Reset(BOOL bAsk)
 {
     if (!m_bBuiltIn || !IsCustomizable() || m_nBarID == 0)
@@ -203,9 +223,8 @@ void CXTPToolBar::Reset(BOOL bAsk)
                 m_pControls->AddClone(pInitial->GetAt(i), -1, TRUE);
     }
     m_bChanged = FALSE;
-    CWnd* pSite = GetSite();
-    if (pSite != nullptr && pSite->GetSafeHwnd())
-        pSite->SendMessage(WM_XTP_TOOLBAR_RESET, 0, reinterpret_cast<LPARAM>(this));
+    if (!NotifySiteOfReset())
+        return;
     UpdateCmdUINow();
     OnRecalcLayout();
 }

@@ -43,3 +43,13 @@ BOOL XTPGetDragLoopMessage(MSG* pMsg)
         return FALSE;
     return pMsg->message != WM_LBUTTONUP && !(pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE);
 }
+
+void XTPWakeModalLoop()
+{
+    ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+BOOL XTPIsModalLoopWake(const MSG& msg)
+{
+    return msg.hwnd == nullptr && msg.message == WM_NULL;
+}

@@ -11,3 +11,11 @@ BOOL XTPGetModalLoopMessage(MSG* pMsg);
 // then reads the next message; FALSE also at the left button's release and
 // at Esc, which end the drag.
 BOOL XTPGetDragLoopMessage(MSG* pMsg);
+
+// Wakes the thread's waiting loop with a message that means nothing, so
+// that it looks again at what it tracks: a sent message or a hook that ends
+// the tracking runs inside the wait, and no message of its own may follow.
+void XTPWakeModalLoop();
+
+// The wake message: a loop that ends on it does not hand it on.
+BOOL XTPIsModalLoopWake(const MSG& msg);

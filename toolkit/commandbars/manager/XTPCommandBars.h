@@ -209,8 +209,6 @@ protected:
     BOOL m_bLockLayout = FALSE;
 
 private:
-    // Null when the class makes no toolbar.
-    static CXTPToolBar* CreateToolBarOfClass(CRuntimeClass* pClass);
     void ExchangeRegistryOptions(LPCTSTR lpszProfileName, BOOL bLoading);
     void SaveDockBarsState(LPCTSTR lpszProfileName) const;
     void LoadDockBarsState(LPCTSTR lpszProfileName);

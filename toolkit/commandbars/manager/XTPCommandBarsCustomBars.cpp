@@ -1,4 +1,5 @@
 // Toolbars the user makes and removes from the customize dialog.
+#include "toolkit/commandbars/XTPCreateOfClass.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
@@ -6,7 +7,7 @@
 
 CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszName, UINT nID, BOOL bTearOffBar)
 {
-    CXTPToolBar* pBar = CreateToolBarOfClass(m_pToolBarClass);
+    auto* pBar = XTPCreateOfClass<CXTPToolBar>(m_pToolBarClass);
     if (pBar == nullptr)
         return nullptr;
     pBar->SetCommandBars(this);

@@ -4,6 +4,7 @@
 #include "framework/windows/CControlBar.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CMDIFrameWnd.h"
+#include "toolkit/commandbars/XTPCreateOfClass.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -38,12 +39,9 @@ void CXTPCommandBars::EnableDocking()
     for (const DockBarSpec& spec : kDockBars) {
         if (m_pDocks[spec.position] != nullptr)
             continue;
-        CObject* pObject = m_pDockBarClass ? m_pDockBarClass->CreateObject() : nullptr;
-        auto* pDockBar = dynamic_cast<CXTPDockBar*>(pObject);
-        if (pDockBar == nullptr) {
-            delete pObject;
+        auto* pDockBar = XTPCreateOfClass<CXTPDockBar>(m_pDockBarClass);
+        if (pDockBar == nullptr)
             AfxThrowResourceException();
-        }
         pDockBar->SetCommandBars(this);
         if (!pDockBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | spec.dwAlign,
                               spec.nID)) {
@@ -108,23 +106,11 @@ CRuntimeClass* CXTPCommandBars::m_pMenuBarClass = RUNTIME_CLASS(CXTPMenuBar);
 CRuntimeClass* CXTPCommandBars::m_pDockBarClass = RUNTIME_CLASS(CXTPDockBar);
 CRuntimeClass* CXTPCommandBars::m_pToolBarClass = RUNTIME_CLASS(CXTPToolBar);
 
-CXTPToolBar* CXTPCommandBars::CreateToolBarOfClass(CRuntimeClass* pClass)
-{
-    CObject* pObject = pClass ? pClass->CreateObject() : nullptr;
-    auto* pBar = dynamic_cast<CXTPToolBar*>(pObject);
-    if (pBar == nullptr)
-        delete pObject;
-    return pBar;
-}
-
 CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
 {
-    CObject* pObject = m_pMenuBarClass ? m_pMenuBarClass->CreateObject() : nullptr;
-    auto* pMenuBar = dynamic_cast<CXTPMenuBar*>(pObject);
-    if (pMenuBar == nullptr) {
-        delete pObject;
+    auto* pMenuBar = XTPCreateOfClass<CXTPMenuBar>(m_pMenuBarClass);
+    if (pMenuBar == nullptr)
         return nullptr;
-    }
     pMenuBar->SetCommandBars(this);
     // Any side or floating, and stretched over its row.
     pMenuBar->EnableDocking(XTP_BARFLAG_DOCKMASK | XTP_BARFLAG_STRETCHED);
@@ -150,7 +136,7 @@ CXTPMenuBar* CXTPCommandBars::SetMenu(LPCTSTR lpszName, UINT nID)
 
 CXTPToolBar* CXTPCommandBars::Add(LPCTSTR lpszName, XTPBarPosition barPosition, CRuntimeClass* pToolbarClass)
 {
-    CXTPToolBar* pBar = CreateToolBarOfClass(pToolbarClass ? pToolbarClass : m_pToolBarClass);
+    auto* pBar = XTPCreateOfClass<CXTPToolBar>(pToolbarClass ? pToolbarClass : m_pToolBarClass);
     if (pBar == nullptr)
         return nullptr;
     pBar->SetCommandBars(this);

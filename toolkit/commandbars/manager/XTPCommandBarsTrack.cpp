@@ -42,7 +42,8 @@ int CXTPCommandBars::TrackPopupBar(CXTPCommandBar* pPopup, UINT nFlags, int x, i
         MSG msg;
         while (pPopupBar->IsTrackingMode() && XTPGetModalLoopMessage(&msg)) {
             if (!pPopupBar->IsTrackingMode()) {
-                ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+                if (!XTPIsModalLoopWake(msg))
+                    ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
                 break;
             }
             if (msg.message == WM_KICKIDLE)

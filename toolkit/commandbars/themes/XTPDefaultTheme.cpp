@@ -129,11 +129,13 @@ void CXTPDefaultTheme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManager
         pImage->Draw(pDC, pt, m_iconsInfo.bUseFadedIcons ? pImage->GetFadedIcon() : pImage->GetIcon(), sz);
         return;
     }
-    if ((bSelected && bPressed) || bPressed == 2) {
+    // Any press shows the pushed image, also while the pointer has left the button.
+    if (bPressed) {
         pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetPressedIcon(), sz);
         return;
     }
-    if (bSelected && !bPressed && !bChecked) {
+    // Hot comes before checked: a checked button under the pointer shows its hot image.
+    if (bSelected) {
         if (m_iconsInfo.bIconsWithShadow && !pImage->GetShadowIcon().IsEmpty()) {
             pImage->Draw(pDC, CPoint(pt.x + 1, pt.y + 1), pImage->GetShadowIcon(), sz);
             pImage->Draw(pDC, CPoint(pt.x - 1, pt.y - 1), pImage->GetHotIcon(), sz);

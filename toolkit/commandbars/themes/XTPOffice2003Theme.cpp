@@ -81,13 +81,8 @@ void CXTPOffice2003Theme::DrawRectangle(CDC* pDC, CRect rc, int bSelected, int b
     }
 }
 
-void CXTPOffice2003Theme::FillBarGradient(CDC* pDC, CWnd* pWnd, CRect rcClient, CRect rcSpan)
+void CXTPOffice2003Theme::FillBarGradient(CDC* pDC, CRect rcClient, CRect rcSpan)
 {
-    CWnd* pParent = pWnd->GetParent();
-    if (pParent && (pParent->GetStyle() & kPlainParentStyles)) {
-        pDC->FillSolidRect(rcClient, m_grcBar.clrDark);
-        return;
-    }
     int nHalfScreen = GetSystemMetrics(SM_CXSCREEN) / 2;
     if (rcSpan.Width() < nHalfScreen)
         rcSpan.right = rcSpan.left + nHalfScreen;
@@ -109,7 +104,11 @@ void CXTPOffice2003Theme::FillDockedToolBar(CDC* pDC, CXTPCommandBar* pBar, CRec
         rcSpan.left = rcParent.left;
         rcSpan.right = rcParent.right;
     }
-    FillBarGradient(pDC, pBar, rc, rcSpan);
+    // Only toolbars take the plain fill from their dock bar's style; menu bars keep the gradient.
+    if (pParent && (pParent->GetStyle() & kPlainParentStyles))
+        pDC->FillSolidRect(rc, m_grcBar.clrDark);
+    else
+        FillBarGradient(pDC, rc, rcSpan);
 
     // The body reaches one pixel past the last visible control.
     int nEnd = 0;
@@ -151,7 +150,7 @@ void CXTPOffice2003Theme::FillCommandBarEntry(CDC* pDC, CXTPCommandBar* pBar)
     CXTPClientRect rc(pBar->GetSafeHwnd());
     int position = pBar->GetPosition();
     if (pBar->GetType() == xtpBarTypeMenuBar) {
-        FillBarGradient(pDC, pBar, rc, rc);
+        FillBarGradient(pDC, rc, rc);
         if (position == xtpBarFloating)
             DrawFloatingFrame(pDC, rc);
     } else if (position <= xtpBarRight) {
@@ -179,7 +178,7 @@ void CXTPOffice2003Theme::FillDockBar(CDC* pDC, CWnd* pBar)
     if (pBar->GetStyle() & kPlainParentStyles)
         pDC->FillSolidRect(rc, m_grcBar.clrDark);
     else
-        FillBarGradient(pDC, pBar, rc, CRect(rc.left, rc.top, std::max(static_cast<int>(rc.right), GetSystemMetrics(SM_CXSCREEN) / 2), rc.bottom));
+        FillBarGradient(pDC, rc, rc);
 }
 
 void CXTPOffice2003Theme::DrawGripperDots(CDC* pDC, int nFrom, int nTo, int nAcross, BOOL bVertical)

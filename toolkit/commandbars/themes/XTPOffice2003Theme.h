@@ -43,7 +43,7 @@ protected:
     void RebuildGlyphs();
     // The bar gradient over a rectangle as wide as the window (at least half
     // the screen), so that neighbouring bars continue one gradient.
-    void FillBarGradient(CDC* pDC, CWnd* pWnd, CRect rcClient, CRect rcSpan);
+    void FillBarGradient(CDC* pDC, CRect rcClient, CRect rcSpan);
     void FillDockedToolBar(CDC* pDC, CXTPCommandBar* pBar, CRect rc);
     void DrawGripperDots(CDC* pDC, int nFrom, int nTo, int nAcross, BOOL bVertical);
     void DrawExpandGlyph(CDC* pDC, CRect rc, BOOL bVertical, BOOL bHiddenControls, COLORREF clr);
