@@ -34,37 +34,44 @@ using namespace barstest;
 
 namespace {
 
-// Counts the left presses a window is handed.
-class CPressCounter
+// Counts the messages of one kind a window is handed (for WM_COMMAND, those
+// of one command).
+class CMessageCounter
 {
 public:
-    explicit CPressCounter(HWND hWnd)
+    CMessageCounter(HWND hWnd, UINT nMessage, UINT nCommand = 0)
         : m_hWnd(hWnd)
     {
-        s_nPresses = 0;
+        s_nMessage = nMessage;
+        s_nCommand = nCommand;
+        s_nCount = 0;
         s_pfnOld = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CPressCounter::Proc)));
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CMessageCounter::Proc)));
     }
-    ~CPressCounter()
+    ~CMessageCounter()
     {
         if (::IsWindow(m_hWnd))
             ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pfnOld));
     }
-    static int Presses() { return s_nPresses; }
+    static int Count() { return s_nCount; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_LBUTTONDOWN)
-            ++s_nPresses;
+        if (message == s_nMessage && (message != WM_COMMAND || LOWORD(wParam) == s_nCommand))
+            ++s_nCount;
         return ::CallWindowProcW(s_pfnOld, hWnd, message, wParam, lParam);
     }
     HWND m_hWnd;
     static WNDPROC s_pfnOld;
-    static int s_nPresses;
+    static UINT s_nMessage;
+    static UINT s_nCommand;
+    static int s_nCount;
 };
-WNDPROC CPressCounter::s_pfnOld = nullptr;
-int CPressCounter::s_nPresses = 0;
+WNDPROC CMessageCounter::s_pfnOld = nullptr;
+UINT CMessageCounter::s_nMessage = 0;
+UINT CMessageCounter::s_nCommand = 0;
+int CMessageCounter::s_nCount = 0;
 
 // Steps run in turn from a timer, inside whatever loop runs (menus,
 // sheets, boxes): each waits for its condition, then acts once.
@@ -245,7 +252,7 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
     ASSERT_NE(pFloating, nullptr);
     CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
     ASSERT_NE(pStart, nullptr);
-    CPressCounter viewPresses(frametest::ViewOf(pFrame)->GetSafeHwnd());
+    CMessageCounter viewPresses(frametest::ViewOf(pFrame)->GetSafeHwnd(), WM_LBUTTONDOWN);
 
     bool bFloatingShown = false, bFrameEnabled = false, bMenuShown = false;
     CXTPControl* pSelected = nullptr;
@@ -259,7 +266,7 @@ TEST_F(CustomizeBars, WhileAnpassenRunsTheBarsTakeClicksAndDragsAndTheViewDoesNo
         frametest::ViewOf(pFrame)->GetWindowRect(&rcView);
         testinput::ClickAt(CPoint(rcView.left + 60, rcView.bottom - 40));
         testpump::PumpUntilIdle();
-        nViewPresses = CPressCounter::Presses();
+        nViewPresses = CMessageCounter::Count();
 
         // A click selects the button.
         testinput::ClickAt(ScreenRect(pStart).CenterPoint());
@@ -433,6 +440,24 @@ TEST_F(CustomizeBars, TheCustomizeMenuEndsAtOnceWhenAnotherProgramBecomesActive)
     EXPECT_LT(dwEnded - dwClosed, 300u) << "its loop ends with it, not at the next message";
 }
 
+// The commands page shown and one of its categories clicked; its commands list.
+CListBox& ShowCommandsOfCategory(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory)
+{
+    sheet.SetActivePage(1);
+    testpump::PumpUntilIdle();
+    CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
+    CListBox& categories = pPage->GetCategoriesList();
+    const int nCategory = categories.FindStringExact(-1, pszCategory);
+    CRect rcItem;
+    categories.GetItemRect(nCategory, &rcItem);
+    POINT pt = rcItem.CenterPoint();
+    categories.ClientToScreen(&pt);
+    testinput::ClickAt(pt);
+    testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
+    testpump::PumpUntilIdle();
+    return pPage->GetCommandsList();
+}
+
 // In the program's look the commands list's room below its last entry takes
 // the entries' own background, not the dialog's face.
 TEST_F(CustomizeBars, TheCommandsListIsFilledInItsEntriesColourBelowTheLastEntry)
@@ -442,19 +467,7 @@ TEST_F(CustomizeBars, TheCommandsListIsFilledInItsEntriesColourBelowTheLastEntry
     CRect rcEntry;
     int nEntries = 0;
     Customize([&](CXTPCustomizeSheet& sheet, HWND) {
-        sheet.SetActivePage(1);
-        testpump::PumpUntilIdle();
-        CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
-        CListBox& categories = pPage->GetCategoriesList();
-        const int nNewMenu = categories.FindStringExact(-1, L"Neues Menü");
-        CRect rcCategory;
-        categories.GetItemRect(nNewMenu, &rcCategory);
-        POINT pt = rcCategory.CenterPoint();
-        categories.ClientToScreen(&pt);
-        testinput::ClickAt(pt);
-        testpump::PumpUntil([&] { return categories.GetCurSel() == nNewMenu; });
-        testpump::PumpUntilIdle();
-        CListBox& commands = pPage->GetCommandsList();
+        CListBox& commands = ShowCommandsOfCategory(sheet, L"Neues Menü");
         nEntries = commands.GetCount();
         commands.GetItemRect(0, &rcEntry);
         commands.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -596,21 +609,10 @@ TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
     ASSERT_NE(pHelp, nullptr);
     int nControls = 0;
     Customize([&](CXTPCustomizeSheet& sheet, HWND) {
-        sheet.SetActivePage(1);
-        testpump::PumpUntilIdle();
-        CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
-        CListBox& categories = pPage->GetCategoriesList();
-        const int nBuiltIn = categories.FindStringExact(-1, L"Integrierte Menüs");
+        CListBox& commands = ShowCommandsOfCategory(sheet, L"Integrierte Menüs");
         CRect rcItem;
-        categories.GetItemRect(nBuiltIn, &rcItem);
-        POINT pt = rcItem.CenterPoint();
-        categories.ClientToScreen(&pt);
-        testinput::ClickAt(pt);
-        testpump::PumpUntil([&] { return categories.GetCurSel() == nBuiltIn; });
-        testpump::PumpUntilIdle();
-        CListBox& commands = pPage->GetCommandsList();
         commands.GetItemRect(1, &rcItem);
-        pt = rcItem.CenterPoint();
+        POINT pt = rcItem.CenterPoint();
         commands.ClientToScreen(&pt);
         nControls = ToolBar()->GetControlCount();
         const CRect rcHelp = ScreenRect(pHelp);
@@ -655,41 +657,6 @@ TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
     ASSERT_NE(pSubMenu, nullptr);
     EXPECT_EQ(5, pSubMenu->GetControlCount());
 }
-
-// Counts the commands a window is sent.
-class CCommandCounter
-{
-public:
-    CCommandCounter(HWND hWnd, UINT nID)
-        : m_hWnd(hWnd)
-    {
-        s_nID = nID;
-        s_nCount = 0;
-        s_pfnOld = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CCommandCounter::Proc)));
-    }
-    ~CCommandCounter()
-    {
-        if (::IsWindow(m_hWnd))
-            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pfnOld));
-    }
-    static int Count() { return s_nCount; }
-
-private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_COMMAND && LOWORD(wParam) == s_nID)
-            ++s_nCount;
-        return ::CallWindowProcW(s_pfnOld, hWnd, message, wParam, lParam);
-    }
-    HWND m_hWnd;
-    static WNDPROC s_pfnOld;
-    static UINT s_nID;
-    static int s_nCount;
-};
-WNDPROC CCommandCounter::s_pfnOld = nullptr;
-UINT CCommandCounter::s_nID = 0;
-int CCommandCounter::s_nCount = 0;
 
 // A key given to a command on the keyboard page, all by real input, works
 // in the program's frame as soon as the sheet is closed.
@@ -760,10 +727,10 @@ TEST_F(CustomizeBars, AKeyAssignedOnTheKeyboardPageWorksAtOnce)
     ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && StepsDone() && !Bars()->IsCustomizeMode(); }));
     EXPECT_EQ((std::vector<CString>{L"Ctrl+D", L"F7"}), keysAfter);
 
-    CCommandCounter commands(hFrame, ID_DESELECT_ALL);
+    CMessageCounter commands(hFrame, WM_COMMAND, ID_DESELECT_ALL);
     ::SetForegroundWindow(hFrame);
     testinput::SendKey(VK_F7);
-    EXPECT_TRUE(PumpAppUntil([] { return CCommandCounter::Count() > 0; })) << "F7 runs the command";
+    EXPECT_TRUE(PumpAppUntil([] { return CMessageCounter::Count() > 0; })) << "F7 runs the command";
 }
 
 } // namespace
