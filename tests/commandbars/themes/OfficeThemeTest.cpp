@@ -65,6 +65,28 @@ protected:
     CXTPToolBar m_bar;
 };
 
+// A popup bar on a test site, for drawing menu items into canvases.
+class CMenuStage
+{
+public:
+    ~CMenuStage()
+    {
+        if (popup.GetSafeHwnd())
+            popup.DestroyWindow();
+        if (site.GetSafeHwnd())
+            site.DestroyWindow();
+    }
+    BOOL Create()
+    {
+        return site.Create(CRect(0, 0, 200, 100)) &&
+               popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 0, 180, 60,
+                              site.GetSafeHwnd(), nullptr);
+    }
+
+    CTestSite site;
+    CXTPPopupBar popup;
+};
+
 COLORREF Expected(int nIndex)
 {
     return nIndex == kNone ? kBackground : DistinctColour(nIndex);
@@ -185,11 +207,9 @@ TEST_F(OfficeTheme, EditAndComboFieldsByState)
 
 TEST_F(OfficeTheme, MenuItemsWithIconColumnAndCheckMark)
 {
-    CTestSite site;
-    ASSERT_TRUE(site.Create(CRect(0, 0, 200, 100)));
-    CXTPPopupBar popup;
-    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 0, 180, 60,
-                               site.GetSafeHwnd(), nullptr));
+    CMenuStage stage;
+    ASSERT_TRUE(stage.Create());
+    CXTPPopupBar& popup = stage.popup;
     CXTPControl* pItem = popup.GetControls()->Add(new CThemeTestControl(xtpControlButton), 0);
     pItem->SetCaption(L"&Statusleiste");
     pItem->SetChecked(TRUE);
@@ -211,8 +231,6 @@ TEST_F(OfficeTheme, MenuItemsWithIconColumnAndCheckMark)
     pItem->SetSelected(1);
     m_theme.DrawControl(canvas.DC(), pItem, TRUE);
     EXPECT_EQ(DistinctColour(32), canvas.Pixel(170, 2)) << "the highlight spans the item";
-    popup.DestroyWindow();
-    site.DestroyWindow();
 }
 
 TEST_F(OfficeTheme, ComboButtonWidthFollowsTheIconFontInFlatAndClassicLooks)
@@ -299,11 +317,9 @@ TEST_F(OfficeTheme, AnOpenPopupJoinsTheControlThatOpenedIt)
 
 TEST_F(OfficeTheme, SplitMenuItemRaisesItsArrowPartOnlyWhileThePointerIsOnIt)
 {
-    CTestSite site;
-    ASSERT_TRUE(site.Create(CRect(0, 0, 200, 100)));
-    CXTPPopupBar popup;
-    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 0, 180, 60,
-                               site.GetSafeHwnd(), nullptr));
+    CMenuStage stage;
+    ASSERT_TRUE(stage.Create());
+    CXTPPopupBar& popup = stage.popup;
     CXTPControl* pItem = popup.GetControls()->Add(new CThemeTestControl(xtpControlSplitButtonPopup), 0);
     pItem->SetCaption(L"&Neu");
     CTestCanvas measure(10, 10, kBackground);
@@ -329,8 +345,6 @@ TEST_F(OfficeTheme, SplitMenuItemRaisesItsArrowPartOnlyWhileThePointerIsOnIt)
         EXPECT_EQ(c.divider, canvas.Pixel(nDivider, rc.top + 3)) << c.what;
         EXPECT_EQ(c.arrowPart, canvas.Pixel(rc.right - 3, rc.top + 3)) << c.what;
     }
-    popup.DestroyWindow();
-    site.DestroyWindow();
 }
 
 TEST_F(OfficeTheme, AHotCheckedIconIsLiftedWithItsShadowLikeAHotOne)

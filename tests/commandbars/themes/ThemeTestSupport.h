@@ -30,7 +30,7 @@ struct ControlSpec
 // Puts a 16 x 16 icon, opaque red all over, into the shared image manager under the id.
 void AddRedIcon(UINT nId);
 
-// Gives the control the spec's caption (when there is one), style and states.
+// Gives the control the caption of its table row (when there is one), its style and states.
 void ApplySpec(CXTPControl* pControl, const ControlSpec& spec);
 
 // A visible child window over `rc` of the parent: a bar or a painted area of a picture.
