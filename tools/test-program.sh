@@ -24,7 +24,7 @@ xvfb=$!
 cleanup() {
     wineserver -k 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile"
+    rm -f "$displayfile" "${log:-}"
 }
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
@@ -32,4 +32,16 @@ for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$displayfile")"
 
 wineserver -p </dev/null >/dev/null 2>&1
-wine "$exe" "$@"
+# The output is kept aside so that a failure's cause can be printed ahead
+# of it: a report cut to its first lines then still names what failed.
+log=$(mktemp)
+wine "$exe" "$@" >"$log" 2>&1
+rc=$?
+if [ "$rc" -ne 0 ]; then
+    echo "== $name ended with $rc; what failed:"
+    grep -E -A8 ': Failure|Unhandled (page fault|exception)' "$log" | head -n 60
+    grep -E '^\[  FAILED  \] [^ ]+\.[^ ]+' "$log" | sort -u | head -n 20
+    echo "== the whole output:"
+fi
+cat "$log"
+exit "$rc"

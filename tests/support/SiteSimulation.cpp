@@ -148,6 +148,9 @@ CTestFolder::CTestFolder(const char* prefix)
     if (TestFolderUnix().empty() || SourceFolderUnix().empty())
         return;
     m_unix = TestFolderUnix() + "/" + prefix + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++s_count);
+    // Process ids repeat from run to run in a fresh prefix: a folder a former
+    // run could not remove must not hand its files (a finished result) to this one.
+    DeleteFiles();
     CreateDirectoryW(WindowsPathOf(m_unix).c_str(), nullptr);
 }
 
@@ -156,14 +159,19 @@ CTestFolder::~CTestFolder()
     SetCurrentDirectoryW(m_previousDirectory.c_str());
     if (IsValid())
     {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW(File("*").c_str(), &data);
-        for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
-            DeleteFileW((WindowsPathOf(m_unix) + L"\\" + data.cFileName).c_str());
-        FindClose(find);
+        DeleteFiles();
         RemoveDirectoryW(WindowsPathOf(m_unix).c_str());
     }
     WSACleanup();
+}
+
+void CTestFolder::DeleteFiles() const
+{
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(File("*").c_str(), &data);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
+        DeleteFileW((WindowsPathOf(m_unix) + L"\\" + data.cFileName).c_str());
+    FindClose(find);
 }
 
 std::vector<std::string> CTestFolder::LogLines() const

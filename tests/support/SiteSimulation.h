@@ -44,6 +44,8 @@ public:
     void ClearLog() const;
 
 private:
+    void DeleteFiles() const;
+
     std::wstring m_previousDirectory;
     std::string m_unix;
 };
