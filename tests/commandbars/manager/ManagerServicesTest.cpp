@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "commandbars/frame/FrameTestSupport.h"
 #include "framework/files/CArchive.h"
+#include "framework/files/CArchiveException.h"
 #include "framework/files/CMemFile.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
@@ -108,6 +109,52 @@ TEST(ManagerServices, OptionsSerializeCarriesEveryOptionWithTheIconLooks)
     EXPECT_TRUE(pIcons->bIconsWithShadow) << "the icon looks reach the paint manager";
     EXPECT_FALSE(pIcons->bUseDisabledIcons);
     EXPECT_FALSE(pIcons->bUseFadedIcons);
+    pLoaded->InternalRelease();
+}
+
+TEST(ManagerServices, OptionsFromAnArchiveThatEndsEarlyStayAsTheyWere)
+{
+    CIconLooks restore;
+    XTP_COMMANDBARS_ICONSINFO* pIcons = XTPPaintManager()->GetIconsInfo();
+    CMemFile file;
+    {
+        // Every value differs from what the loading manager holds.
+        CXTPCommandBars* pBars = new CXTPCommandBars();
+        CXTPCommandBarsOptions* pOptions = pBars->GetOptions();
+        pOptions->bAlwaysShowFullMenus = FALSE;
+        pOptions->bLargeIcons = TRUE;
+        pOptions->animationType = 3;
+        pOptions->bDblClickFloat = TRUE;
+        pBars->HideCommand(28501);
+        CArchive ar(&file, CArchive::store);
+        pOptions->Serialize(ar);
+        ar.Close();
+        pBars->InternalRelease();
+    }
+    pIcons->bIconsWithShadow = TRUE;
+    // Cut off in the middle: the first options are there, the last are not.
+    file.SetLength(file.GetLength() / 2);
+    file.SeekToBegin();
+
+    CXTPCommandBars* pLoaded = new CXTPCommandBars();
+    CXTPCommandBarsOptions* pOptions = pLoaded->GetOptions();
+    pLoaded->HideCommand(28600);
+    bool bThrew = false;
+    try {
+        CArchive ar(&file, CArchive::load);
+        pOptions->Serialize(ar);
+    } catch (CException* e) {
+        bThrew = e->IsKindOf(RUNTIME_CLASS(CArchiveException));
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrew) << "the caller learns that the load failed";
+    EXPECT_TRUE(pOptions->bAlwaysShowFullMenus);
+    EXPECT_FALSE(pOptions->bLargeIcons);
+    EXPECT_EQ(pOptions->animationType, 0);
+    EXPECT_FALSE(pOptions->bDblClickFloat);
+    EXPECT_TRUE(pLoaded->IsCommandHidden(28600));
+    EXPECT_FALSE(pLoaded->IsCommandHidden(28501));
+    EXPECT_TRUE(pIcons->bIconsWithShadow);
     pLoaded->InternalRelease();
 }
 

@@ -5,6 +5,7 @@
 #include "framework/gdi/CSize.h"
 
 class CArchive;
+class CMemFile;
 class CXTPCommandBars;
 class CXTPPropExchange;
 
@@ -15,7 +16,7 @@ public:
     ~CXTPCommandBarsOptions() override;
 
     // Every option, the paint manager's icon looks among them, through an
-    // archive.
+    // archive. A load that fails throws and leaves the options as they were.
     void Serialize(CArchive& ar) override;
     // Both directions; the basic set is what the registry keeps. Loading
     // applies the keyboard cue mode to the manager.
@@ -48,4 +49,7 @@ public:
     BOOL bShowPopupBarToolTips = FALSE;
 
     CXTPCommandBars* m_pCommandBars;
+
+private:
+    void ExchangeThroughArchive(CMemFile& file, UINT nMode);
 };

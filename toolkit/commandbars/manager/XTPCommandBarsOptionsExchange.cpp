@@ -1,5 +1,7 @@
 // Saving and loading the manager's options: one routine for both directions.
 #include <vector>
+#include "framework/files/CArchive.h"
+#include "framework/files/CMemFile.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
@@ -93,8 +95,31 @@ void CXTPCommandBars::DoOptionsExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
 
 void CXTPCommandBarsOptions::Serialize(CArchive& ar)
 {
+    if (ar.IsStoring()) {
+        CXTPPropExchangeArchive px(ar);
+        DoPropExchange(&px, FALSE);
+        return;
+    }
+    // An archive that ends early or holds a bad value must not leave the
+    // options half loaded: what stood before is kept aside and put back.
+    CMemFile before;
+    ExchangeThroughArchive(before, CArchive::store);
+    try {
+        CXTPPropExchangeArchive px(ar);
+        DoPropExchange(&px, FALSE);
+    } catch (CException*) {
+        before.SeekToBegin();
+        ExchangeThroughArchive(before, CArchive::load);
+        throw;
+    }
+}
+
+void CXTPCommandBarsOptions::ExchangeThroughArchive(CMemFile& file, UINT nMode)
+{
+    CArchive ar(&file, nMode);
     CXTPPropExchangeArchive px(ar);
     DoPropExchange(&px, FALSE);
+    ar.Close();
 }
 
 void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bBasicOnly)
