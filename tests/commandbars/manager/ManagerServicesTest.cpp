@@ -71,6 +71,18 @@ private:
     XTP_COMMANDBARS_ICONSINFO m_saved;
 };
 
+// The options of a new manager, set up by the caller, written to the file.
+template <typename SetUp>
+void StoreOptions(CMemFile& file, SetUp setUp)
+{
+    CXTPCommandBars* pBars = new CXTPCommandBars();
+    setUp(pBars);
+    CArchive ar(&file, CArchive::store);
+    pBars->GetOptions()->Serialize(ar);
+    ar.Close();
+    pBars->InternalRelease();
+}
+
 } // namespace
 
 TEST(ManagerServices, OptionsSerializeCarriesEveryOptionWithTheIconLooks)
@@ -78,8 +90,7 @@ TEST(ManagerServices, OptionsSerializeCarriesEveryOptionWithTheIconLooks)
     CIconLooks restore;
     XTP_COMMANDBARS_ICONSINFO* pIcons = XTPPaintManager()->GetIconsInfo();
     CMemFile file;
-    {
-        CXTPCommandBars* pBars = new CXTPCommandBars();
+    StoreOptions(file, [&](CXTPCommandBars* pBars) {
         CXTPCommandBarsOptions* pOptions = pBars->GetOptions();
         pOptions->bDblClickFloat = TRUE;
         pOptions->szPopupIcons = CSize(24, 24);
@@ -88,11 +99,7 @@ TEST(ManagerServices, OptionsSerializeCarriesEveryOptionWithTheIconLooks)
         pIcons->bIconsWithShadow = TRUE;
         pIcons->bUseDisabledIcons = FALSE;
         pIcons->bUseFadedIcons = FALSE;
-        CArchive ar(&file, CArchive::store);
-        pOptions->Serialize(ar);
-        ar.Close();
-        pBars->InternalRelease();
-    }
+    });
     pIcons->bIconsWithShadow = FALSE;
     pIcons->bUseDisabledIcons = TRUE;
     pIcons->bUseFadedIcons = TRUE;
@@ -117,20 +124,15 @@ TEST(ManagerServices, OptionsFromAnArchiveThatEndsEarlyStayAsTheyWere)
     CIconLooks restore;
     XTP_COMMANDBARS_ICONSINFO* pIcons = XTPPaintManager()->GetIconsInfo();
     CMemFile file;
-    {
-        // Every value differs from what the loading manager holds.
-        CXTPCommandBars* pBars = new CXTPCommandBars();
+    // Every value differs from what the loading manager holds.
+    StoreOptions(file, [](CXTPCommandBars* pBars) {
         CXTPCommandBarsOptions* pOptions = pBars->GetOptions();
         pOptions->bAlwaysShowFullMenus = FALSE;
         pOptions->bLargeIcons = TRUE;
         pOptions->animationType = 3;
         pOptions->bDblClickFloat = TRUE;
         pBars->HideCommand(28501);
-        CArchive ar(&file, CArchive::store);
-        pOptions->Serialize(ar);
-        ar.Close();
-        pBars->InternalRelease();
-    }
+    });
     pIcons->bIconsWithShadow = TRUE;
     // Cut off in the middle: the first options are there, the last are not.
     file.SetLength(file.GetLength() / 2);
