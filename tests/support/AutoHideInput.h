@@ -54,6 +54,20 @@ inline CXTPDockingPaneAutoHideWnd* SlideOutByClick(CWinApp& app, CXTPDockingPane
     return panel->m_pActiveWnd;
 }
 
+// Gives the slide-out `count` ticks of one of its timers. Its own timers are
+// stopped before each: the test alone decides how many ticks it gets, however
+// long a slow machine takes between them (a pump would deliver real ones).
+inline void Tick(CWnd* slide, UINT_PTR timer, int count)
+{
+    for (int i = 0; i < count && slide->GetSafeHwnd(); i++)
+    {
+        for (UINT_PTR own : {CXTPDockingPaneAutoHideWnd::timerCheck, CXTPDockingPaneAutoHideWnd::timerSlideOut,
+                             CXTPDockingPaneAutoHideWnd::timerSlideIn})
+            ::KillTimer(slide->m_hWnd, own);
+        ::SendMessageW(slide->m_hWnd, WM_TIMER, timer, 0);
+    }
+}
+
 // The centre of a visible caption button on screen; {-1, -1} when hidden.
 inline POINT CaptionButtonPoint(CXTPDockingPaneTabbedContainer* container, int id)
 {

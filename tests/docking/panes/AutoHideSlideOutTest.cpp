@@ -23,12 +23,6 @@ CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
     return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
 }
 
-void Tick(CWnd* wnd, UINT_PTR timer, int count)
-{
-    for (int i = 0; i < count && wnd->GetSafeHwnd(); i++)
-        ::SendMessageW(wnd->m_hWnd, WM_TIMER, timer, 0);
-}
-
 struct CFrameScope
 {
     CFrameScope() : frame(CDockingTestFrame::New())

@@ -5,6 +5,7 @@
 #include <vector>
 #include "DockingTestFrame.h"
 #include "framework/controls/CListBox.h"
+#include "support/AutoHideInput.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "resources/ToolkitDockingIds.h"
@@ -442,15 +443,7 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
     frame->DestroyWindow();
 }
 
-namespace {
-
-void Tick(CWnd* wnd, UINT_PTR timer, int count)
-{
-    for (int i = 0; i < count && wnd->GetSafeHwnd(); i++)
-        ::SendMessageW(wnd->m_hWnd, WM_TIMER, timer, 0);
-}
-
-} // namespace
+using autohideinput::Tick;
 
 TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
 {
