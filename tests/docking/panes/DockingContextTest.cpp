@@ -216,10 +216,14 @@ bool DesktopUnlocked(HWND wnd)
 }
 
 // A loop that lost the quit still ends, on the release, rather than
-// hold the test.
+// hold the test. The test stops this timer when it ends: fired later, its
+// release would end a drag of the next test halfway.
+UINT_PTR g_releaseTimer = 0;
+
 void CALLBACK ReleaseIfStillCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
     ::KillTimer(nullptr, id);
+    g_releaseTimer = 0;
     POINT pt;
     ::GetCursorPos(&pt);
     if (::GetCapture() != nullptr)
@@ -232,7 +236,7 @@ void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
         return;
     ::KillTimer(nullptr, id);
     ::PostQuitMessage(7);
-    ::SetTimer(nullptr, 0, 2000, ReleaseIfStillCaptured);
+    g_releaseTimer = ::SetTimer(nullptr, 0, 2000, ReleaseIfStillCaptured);
 }
 
 } // namespace
@@ -251,6 +255,9 @@ TEST(DockingContext, QuitDuringADragEndsItAndStaysQueued)
     EXPECT_EQ(7, testpump::PumpUntilQuitTaken()) << "the quit is left for the program's own loop";
     testinput::SendMouse(MOUSEEVENTF_LEFTUP, from);
     testpump::PumpUntilIdle();
+    if (g_releaseTimer != 0)
+        ::KillTimer(nullptr, g_releaseTimer);
+    g_releaseTimer = 0;
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));
     EXPECT_EQ(container, s.right->GetContainer());
