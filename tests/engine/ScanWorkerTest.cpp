@@ -196,7 +196,7 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
     } cases[] = {
         {R"({"offers": [{"match": 1, "resale": 1}, {"match": 2, "resale": 1}, {"match": 3, "resale": 1},
                         {"match": 4, "resale": 1}, {"match": 5, "resale": 1}, {"match": 6, "resale": 1}],
-             "pages": {"resale-detail": {"delay": 1.0}}})",
+             "pages": {"resale-detail": {"delay": 3.0}}})",
          TRUE, FALSE, "resale-detail"},
         {R"({"offers": [{"team": 4, "series": 3}], "pages": {"tst-list": {"delay": 3.0}}})", FALSE, TRUE, nullptr},
     };
@@ -214,7 +214,10 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
         if (test.servedKind)
             testpump::PumpUntil([&] { return site.CountRequests(test.servedKind) >= 1; }, 20000);
         ASSERT_EQ(test.servedKind ? site.CountRequests(test.servedKind) : 1, 1);
-        testpump::PumpFor(400);  // the stop comes while the next delayed page is on its way
+        // The stop comes while the next delayed page is on its way: late
+        // enough for a slow machine to have read the page before, well
+        // before the next one can come.
+        testpump::PumpFor(1500);
 
         const DWORD stopAt = GetTickCount();
         m_scan.m_eventStop.SetEvent();
