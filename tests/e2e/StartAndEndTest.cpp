@@ -154,7 +154,9 @@ TEST_F(StartAndEnd, AltXWhileTheSiteDelaysAPageEndsAtOnceAndLeavesOnlyClosedPeri
     const DWORD start = GetTickCount();
     PressAltX(Frame());
     ASSERT_TRUE(CProgramCopy::HasEnded(process, kProgramDeadline));
-    EXPECT_LT(GetTickCount() - start, 2000u);
+    // Waiting for a held page would take its 30 s; a busy machine needs a
+    // few seconds for the process to end all the same.
+    EXPECT_LT(GetTickCount() - start, 5000u);
     EXPECT_EQ(History().size(), 0u) << "the open period is no history";
     EXPECT_EQ(programsettings::ReadBinary(programsettings::SettingsKey, L"Checked"), AllWatched());
 }
