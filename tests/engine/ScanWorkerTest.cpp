@@ -212,7 +212,7 @@ TEST_F(ScanWorker, StopEndsPromptlyKeepsThePageResultAndPostsNoFinish)
         m_scan.StartScan(test.withResale);
 
         if (test.servedKind)
-            testpump::PumpUntil([&] { return site.CountRequests(test.servedKind) >= 1; }, 20000);
+            testpump::PumpUntil([&] { return site.CountRequests(test.servedKind) >= 1; }, 2 * testpump::kDeadline);
         ASSERT_EQ(test.servedKind ? site.CountRequests(test.servedKind) : 1, 1);
         // The stop comes while the next delayed page is on its way: late
         // enough for a slow machine to have read the page before, well

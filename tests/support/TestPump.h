@@ -10,7 +10,7 @@ namespace testpump {
 
 // Generous: on a loaded two-core machine Wine may need seconds for a window,
 // and a slow one needs several times what a wait takes here.
-constexpr DWORD kDeadline = 20000;
+constexpr DWORD kDeadline = 30000;
 
 // Dispatches what is queued now; a WM_QUIT is posted again and ends it.
 // Answers FALSE when a WM_QUIT was seen.
