@@ -17,6 +17,22 @@ CXTPToolBar* CToolBarFrame::AddProgramToolBar(XTPBarPosition position)
     return pBar;
 }
 
+CXTPToolBar* CToolBarFrame::AddHiddenBar()
+{
+    CXTPToolBar* pBar = GetCommandBars()->Add(L"Extra", xtpBarTop);
+    if (pBar)
+        pBar->SetVisible(FALSE);
+    return pBar;
+}
+
+CXTPToolBar* CToolBarFrame::AddFixedBar()
+{
+    CXTPToolBar* pBar = GetCommandBars()->Add(L"Fest", xtpBarTop);
+    if (pBar)
+        pBar->SetCloseable(FALSE);
+    return pBar;
+}
+
 LRESULT CToolBarFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_XTP_TOOLBAR_VISIBLE)

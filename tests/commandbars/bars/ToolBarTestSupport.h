@@ -17,6 +17,10 @@ public:
 
     // The program's toolbar, added at the side, its buttons with icon and caption.
     CXTPToolBar* AddProgramToolBar(XTPBarPosition position = xtpBarTop);
+    // The two bars the toolbars lists treat apart, at the top: "Extra",
+    // hidden, and "Fest", which cannot be closed.
+    CXTPToolBar* AddHiddenBar();
+    CXTPToolBar* AddFixedBar();
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

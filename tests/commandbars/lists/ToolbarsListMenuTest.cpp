@@ -46,11 +46,9 @@ protected:
         menuBar = bars->SetMenu(L"Menü", IDR_MAINFRAME);
         ASSERT_NE(nullptr, menuBar);
         standard = bars->Add(L"Standard", xtpBarTop);
-        extra = bars->Add(L"Extra", xtpBarTop);
-        fixed = bars->Add(L"Fest", xtpBarTop);
+        extra = frame->AddHiddenBar();
+        fixed = frame->AddFixedBar();
         ASSERT_TRUE(standard && extra && fixed);
-        fixed->SetCloseable(FALSE);
-        extra->SetVisible(FALSE);
 
         // One title "Ansicht": a command, a rarely used one, the toolbars list.
         HMENU hMenu = ::CreateMenu();

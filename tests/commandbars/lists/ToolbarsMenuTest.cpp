@@ -45,11 +45,9 @@ protected:
         ASSERT_TRUE(frame->CreateFrame(600, 300));
         frame->SetForegroundWindow();
         standard = frame->AddProgramToolBar();
-        extra = frame->GetCommandBars()->Add(L"Extra", xtpBarTop);
-        fixed = frame->GetCommandBars()->Add(L"Fest", xtpBarTop);
+        extra = frame->AddHiddenBar();
+        fixed = frame->AddFixedBar();
         ASSERT_TRUE(standard && extra && fixed);
-        fixed->SetCloseable(FALSE);
-        extra->SetVisible(FALSE);
         frame->Layout();
         g_acted = false;
     }
@@ -104,11 +102,9 @@ TEST(ToolbarsList, EntriesForCloseableListedBarsCheckedWhenShown)
     ASSERT_TRUE(frame->CreateFrame(600, 300));
     CXTPCommandBars* pCommandBars = frame->GetCommandBars();
     CXTPToolBar* shown = pCommandBars->Add(L"Standard", xtpBarTop);
-    CXTPToolBar* hidden = pCommandBars->Add(L"Extra", xtpBarTop);
-    CXTPToolBar* fixed = pCommandBars->Add(L"Fest", xtpBarTop);
+    CXTPToolBar* hidden = frame->AddHiddenBar();
+    frame->AddFixedBar();
     CXTPToolBar* unlisted = pCommandBars->Add(L"Ungelistet", xtpBarTop);
-    hidden->SetVisible(FALSE);
-    fixed->SetCloseable(FALSE);
     unlisted->SetContextMenuPresent(FALSE);
     CXTPPopupBar* pPopup = pCommandBars->CreateToolbarsPopup();
     CXTPControls* pControls = pPopup->GetControls();
