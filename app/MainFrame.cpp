@@ -133,7 +133,6 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_COMMAND(ID_LOGO, CMainFrame::OnLogoClicked)
     ON_MESSAGE(WM_XTP_CREATE_CONTROL, CMainFrame::OnCreateControl)
     ON_MESSAGE(WM_XTP_CONTROL_CREATED, CMainFrame::OnControlCreated)
-    ON_MESSAGE(WM_XTP_TOOLBAR_RESET, CMainFrame::OnToolBarReset)
     ON_NOTIFY(CBN_XTP_EXECUTE, ID_WEB_PAGE, CMainFrame::OnWebPageSelected)
 END_MESSAGE_MAP()
 
@@ -700,9 +699,15 @@ void CMainFrame::SaveCommandBarsState()
 
 void CMainFrame::GiveLogoToLogoButtons()
 {
+    // The initial set too: a reset makes the bar's controls again from it
+    // (copies keep the logo), and a stored layout brings it back without.
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar)
-        GiveLogoToLogoButtons(pCommandBars->GetAt(nBar)->GetControls());
+    for (int nBar = 0; nBar < pCommandBars->GetCount(); ++nBar) {
+        CXTPControls* pControls = pCommandBars->GetAt(nBar)->GetControls();
+        GiveLogoToLogoButtons(pControls);
+        if (pControls->GetOriginalControls() != nullptr)
+            GiveLogoToLogoButtons(pControls->GetOriginalControls());
+    }
 }
 
 void CMainFrame::GiveLogoToLogoButtons(CXTPControls* pControls)
@@ -795,16 +800,6 @@ LRESULT CMainFrame::OnControlCreated(WPARAM, LPARAM lParam)
         strTooltip = strTooltip.Left(nNewLine);
     pRequest->pControl->SetTooltip(strTooltip);
     return TRUE;
-}
-
-LRESULT CMainFrame::OnToolBarReset(WPARAM, LPARAM lParam)
-{
-    // The bar's controls were made again from its initial set, which a
-    // stored layout brings back without the logo.
-    CXTPToolBar* pToolBar = reinterpret_cast<CXTPToolBar*>(lParam);
-    if (pToolBar != nullptr)
-        GiveLogoToLogoButtons(pToolBar->GetControls());
-    return 0;
 }
 
 void CMainFrame::OnCustomize()

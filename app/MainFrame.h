@@ -110,7 +110,6 @@ protected:
     afx_msg void OnCustomize();
     afx_msg LRESULT OnCreateControl(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnControlCreated(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnToolBarReset(WPARAM wParam, LPARAM lParam);
     afx_msg void OnWebPageSelected(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnLogoClicked();
     DECLARE_MESSAGE_MAP()

@@ -244,7 +244,7 @@ void CXTPDockingPaneLayout::HideToPanel(CXTPDockingPaneBase* pNode)
     if (!pNode || !m_pManager || (!pSource && pNode->GetType() != xtpPaneTypeDockingPane))
         return;
     int direction = GetPaneDirection(pNode);
-    auto* pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_wndPanels[direction]);
+    CXTPDockingPaneAutoHidePanel* pPanel = m_wndPanels[direction];
     if (!pPanel)
     {
         pPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pManager->OnCreatePane(xtpPaneTypeAutoHidePanel, this));

@@ -562,13 +562,9 @@ void CXTPDockingPaneManager::ToggleDocking(CXTPDockingPaneBase* pNode)
     auto* pTabbed = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pNode);
     int nSelectedId = pTabbed && pTabbed->GetSelected() ? pTabbed->GetSelected()->GetID() : 0;
     int nFocusedId = 0;
-    HWND hFocus = ::GetFocus();
     for (CXTPDockingPane* pPane : panes)
-    {
-        HWND hPane = pPane->GetHwnd();
-        if (hFocus && hPane && (hFocus == hPane || ::IsChild(hPane, hFocus)))
+        if (pPane->IsFocused())
             nFocusedId = pPane->GetID();
-    }
     CXTPDockingPaneBase* pFollow = nullptr;
     for (CXTPDockingPane* pPane : panes)
     {

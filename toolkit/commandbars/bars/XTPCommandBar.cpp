@@ -242,7 +242,7 @@ CSize CXTPCommandBar::GetIconSize() const
         return m_szIcons != CSize(0, 0) ? m_szIcons : pOptions->szPopupIcons;
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
                                           : (pOptions->szIcons != CSize(0, 0) ? pOptions->szIcons : CSize(16, 16));
-    if (pOptions->bLargeIcons && m_szButtons == CSize(0, 0))
+    if (pOptions->bLargeIcons && !HasFixedButtonSize())
         size = pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons : CSize(size.cx * 2, size.cy * 2);
     return size;
 }
@@ -263,7 +263,7 @@ CSize CXTPCommandBar::GetLargeIconSize() const
     CXTPCommandBarsOptions* pOptions = pCommandBars->GetOptions();
     CSize size = m_szIcons != CSize(0, 0) ? m_szIcons
                                           : (pOptions->szIcons != CSize(0, 0) ? pOptions->szIcons : CSize(16, 16));
-    if (m_szButtons == CSize(0, 0))
+    if (!HasFixedButtonSize())
         size = pOptions->szLargeIcons != CSize(0, 0) ? pOptions->szLargeIcons : CSize(size.cx * 2, size.cy * 2);
     return size;
 }

@@ -112,8 +112,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 
     // A toolbar's manager may find the key's mnemonic on another of its bars.
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (MapVirtualKeyW(nChar, 2) != 0 && pCommandBars && IsKindOf(RUNTIME_CLASS(CXTPToolBar)) &&
-        pCommandBars->OnKeyMnemonic(nChar))
+    if (pCommandBars && IsKindOf(RUNTIME_CLASS(CXTPToolBar)) && pCommandBars->OnKeyMnemonic(nChar))
         return 1;
     if (MapVirtualKeyW(nChar, 2) != 0 && GetKeyState(VK_CONTROL) >= 0) {
         BOOL bAmbiguous = FALSE;

@@ -120,7 +120,7 @@ HWND CXTPMenuBar::GetActiveMdiChild(BOOL* pbMaximized) const
 void CXTPMenuBar::SwitchMenu(HMENU hMenu)
 {
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    UINT nWanted = pCommandBars ? pCommandBars->GetActiveDocTemplate() : 0;
+    UINT nWanted = GetActiveDocTemplate();
     if (hMenu != nullptr && hMenu == m_hMenuDefault)
         nWanted = m_nIDResource;
     if (nWanted == 0 || m_nIDResourceCurrent == 0 || nWanted == m_nIDResourceCurrent || hMenu == nullptr ||

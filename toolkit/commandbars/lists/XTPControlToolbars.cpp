@@ -41,8 +41,7 @@ void CXTPControlToolbars::CXTPControlToolbar::OnExecute()
     // Closing the popups may free this entry: keep what it names first.
     int nIndex = static_cast<int>(m_nTag);
     pCommandBars->ClosePopups();
-    if (CXTPToolBar* pBar = pCommandBars->GetAt(nIndex))
-        pBar->SetVisible(!pBar->IsVisible());
+    pCommandBars->ToggleVisible(nIndex);
 }
 
 int CXTPControlToolbars::GenerateToolbarEntries(CXTPControls* pControls, CXTPCommandBars* pCommandBars, int nIndex)

@@ -220,9 +220,6 @@ BOOL XTPIsAlphaBitmapFile(LPCTSTR lpszFileName)
 
 namespace {
 
-// Icon files are small; anything larger is not read at all.
-const DWORD kMaxIconFileSize = 16 * 1024 * 1024;
-
 // One directory entry's image when it is an uncompressed 32-bit image of
 // the width asked for, as a top-down DIB section.
 HBITMAP AlphaIconImage(const std::vector<BYTE>& file, const XTP_ICONFILEENTRY& entry, int nWidth)
@@ -259,7 +256,8 @@ HBITMAP AlphaIconImage(const std::vector<BYTE>& file, const XTP_ICONFILEENTRY& e
 HBITMAP XTPLoadAlphaIconFile(LPCTSTR lpszFileName, int nWidth)
 {
     std::vector<BYTE> file;
-    if (nWidth < 0 || !XTPReadImageFile(lpszFileName, kMaxIconFileSize, file) || file.size() < sizeof(XTP_ICONDIR))
+    if (nWidth < 0 || !XTPReadImageFile(lpszFileName, XTP_MAX_ICON_FILE_SIZE, file) ||
+        file.size() < sizeof(XTP_ICONDIR))
         return nullptr;
     XTP_ICONDIR dir;
     std::memcpy(&dir, file.data(), sizeof(dir));

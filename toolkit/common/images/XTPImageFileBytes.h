@@ -5,5 +5,8 @@
 
 #include <vector>
 
+// Icon files are small; anything larger is no icon file.
+const DWORD XTP_MAX_ICON_FILE_SIZE = 16 * 1024 * 1024;
+
 // FALSE when the file cannot be read or is larger than nMaxSize bytes.
 BOOL XTPReadImageFile(LPCWSTR lpszPath, DWORD nMaxSize, std::vector<BYTE>& bytes);

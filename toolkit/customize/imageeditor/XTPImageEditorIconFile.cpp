@@ -6,17 +6,10 @@
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageFileBytes.h"
 
-namespace {
-
-// Icon files are small; anything larger is no icon file.
-const DWORD kMaxIconFile = 16 * 1024 * 1024;
-
-} // namespace
-
 BOOL XTPIsSoundIconFile(LPCWSTR lpszPath)
 {
     std::vector<BYTE> file;
-    if (!XTPReadImageFile(lpszPath, kMaxIconFile, file) || file.size() < sizeof(XTP_ICONDIR))
+    if (!XTPReadImageFile(lpszPath, XTP_MAX_ICON_FILE_SIZE, file) || file.size() < sizeof(XTP_ICONDIR))
         return FALSE;
     XTP_ICONDIR dir;
     std::memcpy(&dir, file.data(), sizeof(dir));

@@ -170,7 +170,7 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
     }
     // The side panels start below a top panel's strip.
     CRect rcTabs(0, 0, rcStrip.Width(), rcStrip.Height());
-    auto* pTop = static_cast<CXTPDockingPaneAutoHidePanel*>(m_pLayout->m_wndPanels[xtpPaneDockTop]);
+    CXTPDockingPaneAutoHidePanel* pTop = m_pLayout->m_wndPanels[xtpPaneDockTop];
     if (IsVerticalPanel(m_direction) && pTop && pTop != this && !pTop->IsEmpty())
         rcTabs.top += pTop->GetStripThickness();
     LayoutGroups(rcTabs);
