@@ -7,6 +7,8 @@
 #include <vector>
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
+#include "framework/gdi/CClientDC.h"
+#include "framework/windows/CControlBar.h"
 #include "framework/windows/CCmdUI.h"
 #include "framework/windows/CMDIChildWnd.h"
 #include "framework/windows/CMDIFrameWnd.h"
@@ -25,6 +27,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/state/XTPCommandBarList.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 namespace {
 
@@ -783,4 +786,82 @@ TEST_F(MenuBar, AltPressedForRealShowsTheCuesAsTheModeSays)
         EXPECT_EQ(c.after, pBars->IsKeyboardCuesVisible());
     }
     pBars->SetKeyboardCuesShow(0);
+}
+
+namespace {
+
+CSize WindowSizeOf(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    return rc.Size();
+}
+
+// Every shown control lies below the floating caption inside the window.
+void ExpectControlsUnderTheCaption(CXTPCommandBar* pBar)
+{
+    CClientDC dc(pBar);
+    const int nCaption = pBar->GetPaintManager()->DrawCommandBarGripper(&dc, pBar, FALSE).cy;
+    CRect rcClient;
+    pBar->GetClientRect(&rcClient);
+    for (int i = 0; i < pBar->GetControlCount(); i++) {
+        CXTPControl* pControl = pBar->GetControl(i);
+        if (!pControl->IsVisible())
+            continue;
+        CRect rc = pControl->GetRect();
+        EXPECT_FALSE(rc.IsRectEmpty()) << pControl->GetCaption().GetString();
+        EXPECT_TRUE(rc.left >= 0 && rc.top >= nCaption && rc.right <= rcClient.right && rc.bottom <= rcClient.bottom)
+            << pControl->GetCaption().GetString() << " lies outside the window";
+    }
+}
+
+} // namespace
+
+// Floating, the menu bar has a window of its own that follows its titles,
+// and no expand button.
+TEST_F(MenuBar, FloatingItSizesItsWindowToItsTitlesAndShowsNoExpandButton)
+{
+    ASSERT_TRUE(m_pMenuBar->SetPosition(xtpBarFloating));
+    EXPECT_EQ(xtpBarFloating, m_pMenuBar->GetPosition());
+    EXPECT_EQ(nullptr, m_pMenuBar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND));
+    const CSize szFloating = WindowSizeOf(m_pMenuBar);
+    EXPECT_EQ(m_pMenuBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH), szFloating) << "the window is not sized";
+    EXPECT_LT(szFloating.cx, 400) << "the window keeps its docked width";
+    ExpectControlsUnderTheCaption(m_pMenuBar);
+
+    // A title added before the idle update, then a longer caption: each
+    // time the window grows to show it.
+    CXTPControl* pExtras = m_pMenuBar->GetControls()->Add(xtpControlPopup, 0);
+    pExtras->SetCaption(L"&Extras");
+    m_pMenuBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(pExtras->GetRect().IsRectEmpty()) << "the new title got no place";
+    const CSize szFour = WindowSizeOf(m_pMenuBar);
+    EXPECT_GT(szFour.cx, szFloating.cx);
+    ExpectControlsUnderTheCaption(m_pMenuBar);
+    pExtras->SetCaption(L"&Extras und Einstellungen");
+    m_pMenuBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_GT(WindowSizeOf(m_pMenuBar).cx, szFour.cx) << "the longer caption does not show";
+    ExpectControlsUnderTheCaption(m_pMenuBar);
+
+    // A reset gives back the loaded titles in the first window size.
+    m_pMenuBar->Reset(FALSE);
+    EXPECT_EQ(3, m_pMenuBar->GetControlCount());
+    EXPECT_EQ(szFloating, WindowSizeOf(m_pMenuBar));
+}
+
+// A menu bar a program made to show the expand button shows it only while
+// floating: docked again the titles end the bar.
+TEST_F(MenuBar, DockedAgainItHidesTheExpandButtonItShowedFloating)
+{
+    const CSize szDocked = WindowSizeOf(m_pMenuBar);
+    m_pMenuBar->SetShowExpandButton(TRUE);
+    ASSERT_TRUE(m_pMenuBar->SetPosition(xtpBarFloating));
+    CXTPControl* pExpand = m_pMenuBar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(nullptr, pExpand);
+    EXPECT_TRUE(pExpand->IsVisible());
+    ASSERT_TRUE(m_pMenuBar->SetPosition(xtpBarTop));
+    m_pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    EXPECT_FALSE(pExpand->IsVisible()) << "the expand button stays on the docked bar";
+    EXPECT_EQ(szDocked, WindowSizeOf(m_pMenuBar));
 }

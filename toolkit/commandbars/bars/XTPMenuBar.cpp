@@ -39,6 +39,7 @@ CXTPMenuBar::CXTPMenuBar()
     m_barType = xtpBarTypeMenuBar;
     m_nBarID = 1;
     m_bCloseable = FALSE;
+    m_bShowExpandButton = FALSE;
 }
 
 CXTPMenuBar::~CXTPMenuBar()
@@ -312,6 +313,11 @@ CSize CXTPMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     // Floating, it lays out under its caption as any toolbar does.
     if (m_barPosition == xtpBarFloating && GetSafeHwnd())
         return CXTPToolBar::CalcDynamicLayout(nLength, dwMode);
+    // Docked, the bar shows none of the buttons a floating toolbar places
+    // (a bar made to show them floating may still hold them).
+    for (int nId : {XTP_ID_TOOLBAR_EXPAND, XTP_ID_TOOLBAR_HIDE})
+        if (CXTPControl* pSpecial = m_pControls->FindControl(nId))
+            pSpecial->SetHideFlags(xtpHideGeneric);
     CClientDC dc(GetSafeHwnd() ? static_cast<CWnd*>(this) : CWnd::FromHandle(::GetDesktopWindow()));
     CXTPPaintManager* pPaintManager = GetPaintManager();
     CXTPFontDC font(&dc, pPaintManager->GetCommandBarFont(this));
@@ -332,9 +338,9 @@ CSize CXTPMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 
 void CXTPMenuBar::OnRecalcLayout()
 {
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars != nullptr)
-        pCommandBars->RecalcFrameLayout(FALSE);
+    // Floating, the bar sizes its own window: the frame's layout leaves it out.
+    if (m_barPosition == xtpBarFloating || GetCommandBars() != nullptr)
+        CXTPToolBar::OnRecalcLayout();
     else if (GetSafeHwnd())
         Invalidate(FALSE);
 }
