@@ -175,7 +175,8 @@ void CXTPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (m_barPosition == xtpBarFloating)
         SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (m_pControls->HitTest(point) || IsCustomizeMode()) {
+    // Customizing too, a press off the controls drags the bar itself.
+    if (m_pControls->HitTest(point)) {
         CXTPCommandBar::OnLButtonDown(nFlags, point);
         return;
     }
