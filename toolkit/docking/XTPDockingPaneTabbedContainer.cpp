@@ -512,6 +512,9 @@ void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
         return;
     if (m_pSelectedPane == pPane)
         m_pSelectedPane = m_lstPanes.empty() ? nullptr : m_lstPanes.front();
+    // Out of sight, an emptied container must not keep its siblings small.
+    if (m_lstPanes.empty())
+        m_bMaximized = FALSE;
     UpdateTabs();
     // An emptied container stays in the tree (hidden): ShowPane brings
     // closed panes back into it; the clean-up removes unused ones.
