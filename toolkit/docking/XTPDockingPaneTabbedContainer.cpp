@@ -218,6 +218,12 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
         OnCaptionButtonDown(pButton);
         return;
     }
+    // The strip's arrows scroll its tabs while held.
+    if (IsTabsVisible() && HitTestNavigateButton(point))
+    {
+        PerformClick(m_hWnd, point, TRUE);
+        return;
+    }
     int nHit = HitTestArea(point);
     if (nHit >= 0)
     {
@@ -495,6 +501,8 @@ void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL bSe
         UpdateTabs();
         if (!bNotify && m_hWnd)
             LayoutPanes(CXTPClientRect(this).Size());
+        // A tab scrolled out of the strip comes back into view.
+        EnsureVisible(m_pSelected);
     }
     // Only a pane with a window takes the focus: a loaded one has none yet.
     if (!bSetFocus || !pPane || !m_hWnd || !::IsWindow(pPane->GetHwnd()))
@@ -696,6 +704,7 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
 {
     // The tab under the pointer stays hot across the rebuild.
     void* pHotPane = m_pHighlighted ? m_pHighlighted->GetData() : nullptr;
+    m_bRebuildingTabs = TRUE;
     DeleteAllItems();
     for (CXTPDockingPane* pPane : m_lstPanes)
     {
@@ -709,12 +718,25 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
         if (pPane == pHotPane)
             m_pHighlighted = pItem;
     }
+    m_bRebuildingTabs = FALSE;
+    // New items have no places yet.
+    Reposition();
 }
 
 void CXTPDockingPaneTabbedContainer::Reposition()
 {
-    if (m_hWnd)
-        Invalidate(FALSE);
+    if (!m_bRebuildingTabs)
+        LayoutTabs();
+}
+
+void CXTPDockingPaneTabbedContainer::LayoutTabs()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!m_hWnd || !pManager)
+        return;
+    CRect rc = CXTPClientRect(this);
+    pManager->GetPaintManager()->AdjustClientRect(this, rc, TRUE);
+    Invalidate(FALSE);
 }
 
 void CXTPDockingPaneTabbedContainer::RequestReposition()
