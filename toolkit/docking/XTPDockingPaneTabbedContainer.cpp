@@ -230,6 +230,11 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
         // A press on a tab selects it; dragging it on reorders or pulls it out.
         auto* pPane = static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData());
         SelectPane(pPane, TRUE, FALSE);
+        if (pPane->GetContainer() != this)
+            return;
+        m_arrTabRectsAtPress.clear();
+        for (int i = 0; i < GetItemCount(); i++)
+            m_arrTabRectsAtPress.push_back(GetItem(i)->GetRect());
         m_pTrackingPane = pPane;
         SetCapture();
         return;
@@ -357,22 +362,25 @@ void CXTPDockingPaneTabbedContainer::OnMouseMove(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneTabbedContainer::TrackTabDrag(CPoint point)
 {
-    if (CXTPTabManagerItem* pItem = HitTest(point))
+    if (GetHeaderRect().PtInRect(point))
     {
-        // Over another tab: the two panes change places.
-        auto* pOther = static_cast<CXTPDockingPane*>(pItem->GetData());
+        // Over the place another tab had at the press: the two panes change
+        // places. The places are not taken anew after a swap, so a short tab
+        // pulled onto a long one stays there rather than swapping back.
         auto itTracked = std::find(m_lstPanes.begin(), m_lstPanes.end(), m_pTrackingPane);
-        auto itOther = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOther);
-        if (pOther != m_pTrackingPane && itTracked != m_lstPanes.end() && itOther != m_lstPanes.end())
+        if (itTracked == m_lstPanes.end())
+            return;
+        size_t nTracked = static_cast<size_t>(itTracked - m_lstPanes.begin());
+        for (size_t j = 0; j < m_arrTabRectsAtPress.size() && j < m_lstPanes.size(); j++)
         {
-            std::iter_swap(itTracked, itOther);
+            if (j == nTracked || !m_arrTabRectsAtPress[j].PtInRect(point))
+                continue;
+            std::swap(m_lstPanes[j], m_lstPanes[nTracked]);
             UpdateTabs();
-            Invalidate(FALSE);
+            break;
         }
         return;
     }
-    if (GetHeaderRect().PtInRect(point))
-        return;
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (!pManager || pManager->SendPaneAction(xtpPaneActionDetaching, m_pTrackingPane))
         return;

@@ -131,6 +131,8 @@ public:
     BOOL m_bMaximized = FALSE;
     // The pane whose tab is pressed and may be pulled out of the strip.
     CXTPDockingPane* m_pTrackingPane = nullptr;
+    // Where the tabs lay when the dragged one was pressed, by position.
+    std::vector<CRect> m_arrTabRectsAtPress;
     // Set while the items are rebuilt: the strip is laid out once at the end.
     BOOL m_bRebuildingTabs = FALSE;
     CContainerDropTarget m_dropTarget{this};
