@@ -218,12 +218,23 @@ void CXTPDockingPaneTabbedContainer::OnLButtonDown(UINT /*nFlags*/, CPoint point
         OnCaptionButtonDown(pButton);
         return;
     }
+    // The strip's arrows scroll its tabs while held.
+    if (IsTabsVisible() && HitTestNavigateButton(point))
+    {
+        PerformClick(m_hWnd, point, TRUE);
+        return;
+    }
     int nHit = HitTestArea(point);
     if (nHit >= 0)
     {
         // A press on a tab selects it; dragging it on reorders or pulls it out.
         auto* pPane = static_cast<CXTPDockingPane*>(GetItem(nHit)->GetData());
         SelectPane(pPane, TRUE, FALSE);
+        if (pPane->GetContainer() != this)
+            return;
+        m_arrTabRectsAtPress.clear();
+        for (int i = 0; i < GetItemCount(); i++)
+            m_arrTabRectsAtPress.push_back(GetItem(i)->GetRect());
         m_pTrackingPane = pPane;
         SetCapture();
         return;
@@ -351,22 +362,25 @@ void CXTPDockingPaneTabbedContainer::OnMouseMove(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneTabbedContainer::TrackTabDrag(CPoint point)
 {
-    if (CXTPTabManagerItem* pItem = HitTest(point))
+    if (GetHeaderRect().PtInRect(point))
     {
-        // Over another tab: the two panes change places.
-        auto* pOther = static_cast<CXTPDockingPane*>(pItem->GetData());
+        // Over the place another tab had at the press: the two panes change
+        // places. The places are not taken anew after a swap, so a short tab
+        // pulled onto a long one stays there rather than swapping back.
         auto itTracked = std::find(m_lstPanes.begin(), m_lstPanes.end(), m_pTrackingPane);
-        auto itOther = std::find(m_lstPanes.begin(), m_lstPanes.end(), pOther);
-        if (pOther != m_pTrackingPane && itTracked != m_lstPanes.end() && itOther != m_lstPanes.end())
+        if (itTracked == m_lstPanes.end())
+            return;
+        size_t nTracked = static_cast<size_t>(itTracked - m_lstPanes.begin());
+        for (size_t j = 0; j < m_arrTabRectsAtPress.size() && j < m_lstPanes.size(); j++)
         {
-            std::iter_swap(itTracked, itOther);
+            if (j == nTracked || !m_arrTabRectsAtPress[j].PtInRect(point))
+                continue;
+            std::swap(m_lstPanes[j], m_lstPanes[nTracked]);
             UpdateTabs();
-            Invalidate(FALSE);
+            break;
         }
         return;
     }
-    if (GetHeaderRect().PtInRect(point))
-        return;
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     if (!pManager || pManager->SendPaneAction(xtpPaneActionDetaching, m_pTrackingPane))
         return;
@@ -495,6 +509,8 @@ void CXTPDockingPaneTabbedContainer::SelectPane(CXTPDockingPane* pPane, BOOL bSe
         UpdateTabs();
         if (!bNotify && m_hWnd)
             LayoutPanes(CXTPClientRect(this).Size());
+        // A tab scrolled out of the strip comes back into view.
+        EnsureVisible(m_pSelected);
     }
     // Only a pane with a window takes the focus: a loaded one has none yet.
     if (!bSetFocus || !pPane || !m_hWnd || !::IsWindow(pPane->GetHwnd()))
@@ -512,6 +528,9 @@ void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
         return;
     if (m_pSelectedPane == pPane)
         m_pSelectedPane = m_lstPanes.empty() ? nullptr : m_lstPanes.front();
+    // Out of sight, an emptied container must not keep its siblings small.
+    if (m_lstPanes.empty())
+        m_bMaximized = FALSE;
     UpdateTabs();
     // An emptied container stays in the tree (hidden): ShowPane brings
     // closed panes back into it; the clean-up removes unused ones.
@@ -693,6 +712,7 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
 {
     // The tab under the pointer stays hot across the rebuild.
     void* pHotPane = m_pHighlighted ? m_pHighlighted->GetData() : nullptr;
+    m_bRebuildingTabs = TRUE;
     DeleteAllItems();
     for (CXTPDockingPane* pPane : m_lstPanes)
     {
@@ -706,12 +726,25 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
         if (pPane == pHotPane)
             m_pHighlighted = pItem;
     }
+    m_bRebuildingTabs = FALSE;
+    // New items have no places yet.
+    Reposition();
 }
 
 void CXTPDockingPaneTabbedContainer::Reposition()
 {
-    if (m_hWnd)
-        Invalidate(FALSE);
+    if (!m_bRebuildingTabs)
+        LayoutTabs();
+}
+
+void CXTPDockingPaneTabbedContainer::LayoutTabs()
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!m_hWnd || !pManager)
+        return;
+    CRect rc = CXTPClientRect(this);
+    pManager->GetPaintManager()->AdjustClientRect(this, rc, TRUE);
+    Invalidate(FALSE);
 }
 
 void CXTPDockingPaneTabbedContainer::RequestReposition()

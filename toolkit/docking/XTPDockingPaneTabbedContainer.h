@@ -117,6 +117,8 @@ private:
     void HotTrack(CPoint point);
     // A pressed tab moved: reordered over another tab, pulled out elsewhere.
     void TrackTabDrag(CPoint point);
+    // Lays the tab strip out in the client part under the caption.
+    void LayoutTabs();
     void CreateContainerWindow();
     // Places the selected pane's window in the client part and hides the others.
     void LayoutPanes(CSize szWindow);
@@ -129,6 +131,10 @@ public:
     BOOL m_bMaximized = FALSE;
     // The pane whose tab is pressed and may be pulled out of the strip.
     CXTPDockingPane* m_pTrackingPane = nullptr;
+    // Where the tabs lay when the dragged one was pressed, by position.
+    std::vector<CRect> m_arrTabRectsAtPress;
+    // Set while the items are rebuilt: the strip is laid out once at the end.
+    BOOL m_bRebuildingTabs = FALSE;
     CContainerDropTarget m_dropTarget{this};
     // On the list of the pane-tab paint manager of the current theme.
     CXTPTabAtomRegistration m_registration{this};

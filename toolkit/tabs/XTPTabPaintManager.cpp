@@ -123,6 +123,11 @@ void CXTPTabPaintManager::SetFontIndirect(const LOGFONT* pLogFont, BOOL bUseSyst
     lf.lfWeight = FW_BOLD;
     m_fntVerticalBold.DeleteObject();
     m_fntVerticalBold.CreateFontIndirect(&lf);
+
+    // The row height follows the text, and every strip is measured anew.
+    if (m_pAppearanceSet)
+        m_pAppearanceSet->RefreshMetrics();
+    RefreshAtoms();
 }
 
 CFont* CXTPTabPaintManager::GetFont(BOOL bBold, BOOL bVertical)

@@ -1,6 +1,7 @@
 // The docking panes' own tab strips follow an option changed on their tab
 // paint managers at once, without a resize: a group's tabs and its pane's
-// window (also after a theme change) and the tabs of an auto-hidden group.
+// window (also after a theme change), a new font, and the tabs of an
+// auto-hidden group.
 #include <gtest/gtest.h>
 #include "../panes/DockingTestFrame.h"
 #include "support/Screenshot.h"
@@ -100,5 +101,45 @@ TEST(TabDockingRelayout, AutoHiddenTabsFollowTheirLayoutAtOnce)
     tabs->SetLayout(tabs->GetLayout() == xtpTabLayoutCompressed ? xtpTabLayoutAutoSize : xtpTabLayoutCompressed);
     ASSERT_EQ(1u, panel->GetTabManagers().size());
     EXPECT_NE(before, unselectedLength()) << "the caption of the unselected tab came or went at once";
+    frame->DestroyWindow();
+}
+
+TEST(TabDockingRelayout, GroupTabsFollowANewFontAtOnce)
+{
+    CWinApp app(L"TabDockingRelayoutFontApp");
+    CDockingTestFrame* frame = CDockingTestFrame::New();
+    CXTPDockingPaneTabbedContainer* group = DockTwoPaneGroup(frame);
+    ASSERT_TRUE(group->IsTabsVisible());
+    CXTPDockingPane* shown = group->GetSelected();
+    CRect tab0 = group->GetItem(0)->GetRect();
+    int natural0 = group->GetItem(0)->GetContentLength();
+    CRect header = group->GetHeaderRect();
+
+    LOGFONT lf = {};
+    lf.lfHeight = -40;
+    lstrcpynW(lf.lfFaceName, L"Tahoma", LF_FACESIZE);
+    PaneTabs(frame)->SetFontIndirect(&lf, FALSE);
+    CRect bigTab0 = group->GetItem(0)->GetRect();
+    CRect bigHeader = group->GetHeaderRect();
+    EXPECT_GT(group->GetItem(0)->GetContentLength(), natural0 * 2) << "measured in the new font";
+    EXPECT_GT(bigTab0.Width(), tab0.Width());
+    EXPECT_GT(bigTab0.Height(), 40);
+    EXPECT_GT(bigHeader.Height(), header.Height() + 20) << "the strip grew with its text";
+    EXPECT_LE(ParentRect(shown->GetHwnd()).bottom, bigHeader.top + 1) << "the pane's window made room";
+
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    testshot::Image shot = testshot::CaptureWindow(group->m_hWnd);
+    testshot::Save(shot, L"tabs_docking_group_large_font.png");
+    // The caption "Spiele" in 40-pixel letters: dark strokes well above the old strip's top.
+    int dark = 0;
+    for (int y = bigHeader.top; y < header.top; y++)
+    {
+        for (int x = bigTab0.left; x < bigTab0.right; x++)
+        {
+            COLORREF c = shot.Pixel(x, y);
+            dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+        }
+    }
+    EXPECT_GT(dark, 50);
     frame->DestroyWindow();
 }
