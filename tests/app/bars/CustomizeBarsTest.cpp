@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 using namespace barstest;
 
@@ -663,6 +664,108 @@ TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
               captions);
     ASSERT_NE(pSubMenu, nullptr);
     EXPECT_EQ(5, pSubMenu->GetControlCount());
+}
+
+// The screen point in the middle of a list box's entry.
+CPoint ListEntryPoint(HWND hList, int nIndex)
+{
+    RECT rc = {};
+    ::SendMessageW(hList, LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&rc));
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ::ClientToScreen(hList, &pt);
+    return pt;
+}
+
+// The commands list's entry for a command (item data are controls); -1 when none.
+int CommandEntry(HWND hList, int nID)
+{
+    const int nCount = static_cast<int>(::SendMessageW(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; i++) {
+        auto* pControl = reinterpret_cast<CXTPControl*>(::SendMessageW(hList, LB_GETITEMDATA, i, 0));
+        if (pControl != nullptr && pControl->GetID() == nID)
+            return i;
+    }
+    return -1;
+}
+
+// Pixels in a part of a picture that differ from its top-right one: drawn text.
+int InkPixels(const testshot::Image& image, const CRect& rc)
+{
+    const COLORREF clrBack = image.Pixel(rc.right - 1, rc.top);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInk += image.Pixel(x, y) != clrBack ? 1 : 0;
+    return nInk;
+}
+
+// "Entfernen" on the keyboard page takes Ctrl+A from "alle auswählen": the
+// menu then shows no key beside it, while "alle abwählen" keeps Ctrl+D.
+TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
+{
+    ShowFrame();
+    int nKeysBefore = -1, nKeysAfter = -1;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        CTabCtrl* pTabs = sheet.GetTabControl();
+        CRect rcTab;
+        pTabs->GetItemRect(2, &rcTab);
+        pTabs->ClientToScreen(&rcTab);
+        testinput::ClickAt(rcTab.CenterPoint());
+        HWND hPage = nullptr;
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        // "Auswählen" from the category box, by the keyboard.
+        CRect rcCombo;
+        ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_COMBO_CATEGORY), &rcCombo);
+        testinput::ClickAt(rcCombo.CenterPoint());
+        testpump::PumpUntilIdle();
+        testinput::SendKey(VK_DOWN);
+        testinput::SendKey(VK_RETURN);
+        HWND hCommands = ::GetDlgItem(hPage, XTP_IDC_LBOX_COMMANDS);
+        testpump::PumpUntil([&] { return CommandEntry(hCommands, ID_SELECT_ALL) >= 0; });
+        testpump::PumpUntilIdle();
+        testinput::ClickAt(ListEntryPoint(hCommands, CommandEntry(hCommands, ID_SELECT_ALL)));
+        HWND hKeys = ::GetDlgItem(hPage, XTP_IDC_LBOX_KEYS);
+        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 1; });
+        testpump::PumpUntilIdle();
+        nKeysBefore = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
+        testinput::ClickAt(ListEntryPoint(hKeys, 0));
+        HWND hRemove = ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE);
+        testpump::PumpUntil([&] { return ::IsWindowEnabled(hRemove) != FALSE; });
+        CRect rcRemove;
+        ::GetWindowRect(hRemove, &rcRemove);
+        testinput::ClickAt(rcRemove.CenterPoint());
+        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 0; });
+        testpump::PumpUntilIdle();
+        nKeysAfter = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
+    });
+    ASSERT_EQ(1, nKeysBefore) << "Ctrl+A listed for \"alle auswählen\"";
+    ASSERT_EQ(0, nKeysAfter);
+
+    CXTPPopupBar* pMenu = OpenMenu(1);
+    ASSERT_NE(pMenu, nullptr);
+    CXTPControl* pSelectAll = pMenu->GetControls()->FindControl(ID_SELECT_ALL);
+    CXTPControl* pDeselectAll = pMenu->GetControls()->FindControl(ID_DESELECT_ALL);
+    ASSERT_NE(pSelectAll, nullptr);
+    ASSERT_NE(pDeselectAll, nullptr);
+    const CString strSelectAll = pSelectAll->GetShortcutText();
+    const CString strDeselectAll = pDeselectAll->GetShortcutText();
+    const testshot::Image shot = testshot::CaptureWindow(pMenu->GetSafeHwnd());
+    testshot::Save(shot, L"app_menu_key_removed.png");
+    // The key column: the right part of each item, where Ctrl+D stands.
+    auto keyColumn = [](CXTPControl* pItem) {
+        const CRect rc = pItem->GetRect();
+        return CRect(rc.right - 19 - 50, rc.top + 2, rc.right - 19, rc.bottom - 2);
+    };
+    const CRect rcSelectAllKey = keyColumn(pSelectAll), rcDeselectAllKey = keyColumn(pDeselectAll);
+    CloseMenus();
+    EXPECT_EQ(std::wstring(), std::wstring(strSelectAll.GetString())) << "the removed key still stands beside it";
+    EXPECT_EQ(std::wstring(L"Ctrl+D"), std::wstring(strDeselectAll.GetString()));
+    EXPECT_EQ(0, InkPixels(shot, rcSelectAllKey));
+    EXPECT_GT(InkPixels(shot, rcDeselectAllKey), 10);
 }
 
 // A key given to a command on the keyboard page, all by real input, works
