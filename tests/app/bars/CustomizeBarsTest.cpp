@@ -688,6 +688,31 @@ int CommandEntry(HWND hList, int nID)
     return -1;
 }
 
+// Steps for a click on the toolbar's expand button that follows them: its
+// add-or-remove entry is clicked, then the entry of that submenu that pick
+// chooses, which is noted in pPicked.
+std::vector<TimedStep> ThroughAddOrRemove(CXTPControl* pExpand, std::function<CXTPControl*(CXTPControls*)> pick,
+                                          CXTPControl*& pPicked)
+{
+    auto pAddOrRemove = std::make_shared<CXTPControl*>(nullptr);
+    return {{[pExpand] { return IsShownPopup(pExpand->GetCommandBar()); },
+             [pExpand, pAddOrRemove] {
+                 CXTPControls* pItems = pExpand->GetCommandBar()->GetControls();
+                 *pAddOrRemove = pItems->GetAt(pItems->GetCount() - 1);
+                 CRect rc = (*pAddOrRemove)->GetRect();
+                 pExpand->GetCommandBar()->ClientToScreen(&rc);
+                 testinput::ClickAt(rc.CenterPoint());
+             }},
+            {[pAddOrRemove] { return IsShownPopup((*pAddOrRemove)->GetCommandBar()); },
+             [pAddOrRemove, pick, &pPicked] {
+                 CXTPCommandBar* pSubMenu = (*pAddOrRemove)->GetCommandBar();
+                 pPicked = pick(pSubMenu->GetControls());
+                 CRect rc = pPicked->GetRect();
+                 pSubMenu->ClientToScreen(&rc);
+                 testinput::ClickAt(rc.CenterPoint());
+             }}};
+}
+
 // Pixels in a part of a picture that differ from its top-right one: drawn text.
 int InkPixels(const testshot::Image& image, const CRect& rc)
 {
@@ -766,6 +791,72 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
     EXPECT_EQ(std::wstring(L"Ctrl+D"), std::wstring(strDeselectAll.GetString()));
     EXPECT_EQ(0, InkPixels(shot, rcSelectAllKey));
     EXPECT_GT(InkPixels(shot, rcDeselectAllKey), 10);
+}
+
+// A command dropped beside "Hilfe" in "Anpassen..." leaves the logo at the
+// toolbar's right end, also once the expand button's add-or-remove list
+// has merged the toolbar with its first controls, and after a restart.
+TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
+{
+    ShowFrame();
+    // Room for the logo beside one more button with its caption.
+    pFrame->SetWindowPos(nullptr, 0, 0, 1100, 560, SWP_NOMOVE | SWP_NOZORDER);
+    LoadWideLogo();
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ASSERT_NE(pHelp, nullptr);
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        CListBox& commands = ShowCommandsOfCategory(sheet, L"Datei");
+        const int nEntry = CommandEntry(commands.GetSafeHwnd(), ID_REFRESH_STATISTIC);
+        if (nEntry < 0)
+            return;
+        const CRect rcHelp = ScreenRect(pHelp);
+        testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
+                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
+        testpump::PumpUntil([&] { return ToolBarButton(ID_REFRESH_STATISTIC) != nullptr; });
+        testpump::PumpUntilIdle();
+    });
+    ASSERT_NE(ToolBarButton(ID_REFRESH_STATISTIC), nullptr) << "the drop did not reach the toolbar";
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    auto tail = [this] {
+        std::vector<int> ids = VisibleIds(ToolBar());
+        ids.erase(std::remove(ids.begin(), ids.end(), XTP_ID_TOOLBAR_EXPAND), ids.end());
+        return std::vector<int>(ids.end() - std::min<size_t>(3, ids.size()), ids.end());
+    };
+    ASSERT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "as dropped";
+
+    // The toolbar's add-or-remove list opened by clicks, then closed.
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pStandard = nullptr;
+    RunSteps(ThroughAddOrRemove(pExpand, [](CXTPControls* pItems) { return pItems->GetAt(0); }, pStandard));
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return StepsDone() && IsShownPopup(pStandard->GetCommandBar()); }));
+    CloseMenus();
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after the list";
+
+    // The picture: the logo at the right end, the new button before it.
+    const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+    testshot::Save(shot, L"app_toolbar_logo_after_added_button.png");
+    const CRect rcLogo = ToolBarButton(ID_LOGO)->GetRect();
+    const CRect rcAdded = ToolBarButton(ID_REFRESH_STATISTIC)->GetRect();
+    CRect rcBar;
+    ToolBar()->GetClientRect(&rcBar);
+    EXPECT_LE(rcAdded.right, rcLogo.left);
+    EXPECT_GT(rcLogo.right, rcBar.right - 30) << "the logo against the right end";
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
+    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
+    EXPECT_NE(logoLeft, shot.Pixel(rcAdded.right + 3 + 32, rcLogo.CenterPoint().y))
+        << "no logo right behind the new button";
+
+    Restart();
+    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after a restart";
 }
 
 // A key given to a command on the keyboard page, all by real input, works
