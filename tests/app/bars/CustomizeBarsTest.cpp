@@ -28,6 +28,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -857,6 +858,56 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
 
     Restart();
     EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after a restart";
+}
+
+// "Anpassen..." chosen by clicks from the toolbar's expand button opens the
+// sheet centred over the frame, clear of the menu bar and the toolbar.
+TEST_F(CustomizeBars, TheSheetOpensCentredOverTheFrame)
+{
+    ShowFrame();
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(pStart, nullptr);
+    CRect rcStart = ScreenRect(pStart);
+    rcStart.OffsetRect(-rcFrame.left, -rcFrame.top);
+    testshot::Image before;
+    {
+        HDC hdc = ::GetDC(nullptr);
+        before = testshot::CaptureDC(hdc, rcFrame);
+        ::ReleaseDC(nullptr, hdc);
+    }
+    CRect rcSheet;
+    testshot::Image shot;
+    CInModal inSheet([&](HWND hSheet) {
+        testpump::PumpUntilIdle();
+        ::GetWindowRect(hSheet, &rcSheet);
+        HDC hdc = ::GetDC(nullptr);
+        shot = testshot::CaptureDC(hdc, rcFrame);
+        ::ReleaseDC(nullptr, hdc);
+        testshot::Save(shot, L"app_customize_sheet_centred.png");
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pCustomize = nullptr;
+    RunSteps(ThroughAddOrRemove(
+        pExpand, [](CXTPControls* pItems) { return pItems->GetAt(pItems->GetCount() - 1); }, pCustomize));
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); }));
+    ASSERT_NE(pCustomize, nullptr);
+    EXPECT_EQ(ID_CUSTOMIZE, pCustomize->GetID());
+
+    ASSERT_FALSE(rcSheet.IsRectEmpty());
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().x - rcFrame.CenterPoint().x), 1) << rcSheet.left;
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().y - rcFrame.CenterPoint().y), 1) << rcSheet.top;
+    // The picture: the start button as before the sheet, the sheet's face in
+    // the frame's middle.
+    ASSERT_GT(shot.width, 0);
+    for (CPoint pt : {rcStart.CenterPoint(), CPoint(rcStart.left + 4, rcStart.top + 4)})
+        EXPECT_EQ(before.Pixel(pt.x, pt.y), shot.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE),
+              shot.Pixel(rcSheet.left - rcFrame.left + 10, rcSheet.bottom - rcFrame.top - 10));
 }
 
 // A key given to a command on the keyboard page, all by real input, works
