@@ -28,7 +28,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 using namespace barstest;
 
@@ -663,6 +665,249 @@ TEST_F(CustomizeBars, ABuiltInMenuDraggedOntoTheToolbarOpensWithTheWholeMenu)
               captions);
     ASSERT_NE(pSubMenu, nullptr);
     EXPECT_EQ(5, pSubMenu->GetControlCount());
+}
+
+// The screen point in the middle of a list box's entry.
+CPoint ListEntryPoint(HWND hList, int nIndex)
+{
+    RECT rc = {};
+    ::SendMessageW(hList, LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&rc));
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ::ClientToScreen(hList, &pt);
+    return pt;
+}
+
+// The commands list's entry for a command (item data are controls); -1 when none.
+int CommandEntry(HWND hList, int nID)
+{
+    const int nCount = static_cast<int>(::SendMessageW(hList, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; i++) {
+        auto* pControl = reinterpret_cast<CXTPControl*>(::SendMessageW(hList, LB_GETITEMDATA, i, 0));
+        if (pControl != nullptr && pControl->GetID() == nID)
+            return i;
+    }
+    return -1;
+}
+
+// Steps for a click on the toolbar's expand button that follows them: its
+// add-or-remove entry is clicked, then the entry of that submenu that pick
+// chooses, which is noted in pPicked.
+std::vector<TimedStep> ThroughAddOrRemove(CXTPControl* pExpand, std::function<CXTPControl*(CXTPControls*)> pick,
+                                          CXTPControl*& pPicked)
+{
+    auto pAddOrRemove = std::make_shared<CXTPControl*>(nullptr);
+    return {{[pExpand] { return IsShownPopup(pExpand->GetCommandBar()); },
+             [pExpand, pAddOrRemove] {
+                 CXTPControls* pItems = pExpand->GetCommandBar()->GetControls();
+                 *pAddOrRemove = pItems->GetAt(pItems->GetCount() - 1);
+                 CRect rc = (*pAddOrRemove)->GetRect();
+                 pExpand->GetCommandBar()->ClientToScreen(&rc);
+                 testinput::ClickAt(rc.CenterPoint());
+             }},
+            {[pAddOrRemove] { return IsShownPopup((*pAddOrRemove)->GetCommandBar()); },
+             [pAddOrRemove, pick, &pPicked] {
+                 CXTPCommandBar* pSubMenu = (*pAddOrRemove)->GetCommandBar();
+                 pPicked = pick(pSubMenu->GetControls());
+                 CRect rc = pPicked->GetRect();
+                 pSubMenu->ClientToScreen(&rc);
+                 testinput::ClickAt(rc.CenterPoint());
+             }}};
+}
+
+// Pixels in a part of a picture that differ from its top-right one: drawn text.
+int InkPixels(const testshot::Image& image, const CRect& rc)
+{
+    const COLORREF clrBack = image.Pixel(rc.right - 1, rc.top);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInk += image.Pixel(x, y) != clrBack ? 1 : 0;
+    return nInk;
+}
+
+// "Entfernen" on the keyboard page takes Ctrl+A from "alle auswählen": the
+// menu then shows no key beside it, while "alle abwählen" keeps Ctrl+D.
+TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
+{
+    ShowFrame();
+    int nKeysBefore = -1, nKeysAfter = -1;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        CTabCtrl* pTabs = sheet.GetTabControl();
+        CRect rcTab;
+        pTabs->GetItemRect(2, &rcTab);
+        pTabs->ClientToScreen(&rcTab);
+        testinput::ClickAt(rcTab.CenterPoint());
+        HWND hPage = nullptr;
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        // "Auswählen" from the category box, by the keyboard.
+        CRect rcCombo;
+        ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_COMBO_CATEGORY), &rcCombo);
+        testinput::ClickAt(rcCombo.CenterPoint());
+        testpump::PumpUntilIdle();
+        testinput::SendKey(VK_DOWN);
+        testinput::SendKey(VK_RETURN);
+        HWND hCommands = ::GetDlgItem(hPage, XTP_IDC_LBOX_COMMANDS);
+        testpump::PumpUntil([&] { return CommandEntry(hCommands, ID_SELECT_ALL) >= 0; });
+        testpump::PumpUntilIdle();
+        testinput::ClickAt(ListEntryPoint(hCommands, CommandEntry(hCommands, ID_SELECT_ALL)));
+        HWND hKeys = ::GetDlgItem(hPage, XTP_IDC_LBOX_KEYS);
+        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 1; });
+        testpump::PumpUntilIdle();
+        nKeysBefore = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
+        testinput::ClickAt(ListEntryPoint(hKeys, 0));
+        HWND hRemove = ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE);
+        testpump::PumpUntil([&] { return ::IsWindowEnabled(hRemove) != FALSE; });
+        CRect rcRemove;
+        ::GetWindowRect(hRemove, &rcRemove);
+        testinput::ClickAt(rcRemove.CenterPoint());
+        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 0; });
+        testpump::PumpUntilIdle();
+        nKeysAfter = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
+    });
+    ASSERT_EQ(1, nKeysBefore) << "Ctrl+A listed for \"alle auswählen\"";
+    ASSERT_EQ(0, nKeysAfter);
+
+    CXTPPopupBar* pMenu = OpenMenu(1);
+    ASSERT_NE(pMenu, nullptr);
+    CXTPControl* pSelectAll = pMenu->GetControls()->FindControl(ID_SELECT_ALL);
+    CXTPControl* pDeselectAll = pMenu->GetControls()->FindControl(ID_DESELECT_ALL);
+    ASSERT_NE(pSelectAll, nullptr);
+    ASSERT_NE(pDeselectAll, nullptr);
+    const CString strSelectAll = pSelectAll->GetShortcutText();
+    const CString strDeselectAll = pDeselectAll->GetShortcutText();
+    const testshot::Image shot = testshot::CaptureWindow(pMenu->GetSafeHwnd());
+    testshot::Save(shot, L"app_menu_key_removed.png");
+    // The key column: the right part of each item, where Ctrl+D stands.
+    auto keyColumn = [](CXTPControl* pItem) {
+        const CRect rc = pItem->GetRect();
+        return CRect(rc.right - 19 - 50, rc.top + 2, rc.right - 19, rc.bottom - 2);
+    };
+    const CRect rcSelectAllKey = keyColumn(pSelectAll), rcDeselectAllKey = keyColumn(pDeselectAll);
+    CloseMenus();
+    EXPECT_EQ(std::wstring(), std::wstring(strSelectAll.GetString())) << "the removed key still stands beside it";
+    EXPECT_EQ(std::wstring(L"Ctrl+D"), std::wstring(strDeselectAll.GetString()));
+    EXPECT_EQ(0, InkPixels(shot, rcSelectAllKey));
+    EXPECT_GT(InkPixels(shot, rcDeselectAllKey), 10);
+}
+
+// A command dropped beside "Hilfe" in "Anpassen..." leaves the logo at the
+// toolbar's right end, also once the expand button's add-or-remove list
+// has merged the toolbar with its first controls, and after a restart.
+TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
+{
+    ShowFrame();
+    // Room for the logo beside one more button with its caption.
+    pFrame->SetWindowPos(nullptr, 0, 0, 1100, 560, SWP_NOMOVE | SWP_NOZORDER);
+    LoadWideLogo();
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ASSERT_NE(pHelp, nullptr);
+    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+        CListBox& commands = ShowCommandsOfCategory(sheet, L"Datei");
+        const int nEntry = CommandEntry(commands.GetSafeHwnd(), ID_REFRESH_STATISTIC);
+        if (nEntry < 0)
+            return;
+        const CRect rcHelp = ScreenRect(pHelp);
+        testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
+                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
+        testpump::PumpUntil([&] { return ToolBarButton(ID_REFRESH_STATISTIC) != nullptr; });
+        testpump::PumpUntilIdle();
+    });
+    ASSERT_NE(ToolBarButton(ID_REFRESH_STATISTIC), nullptr) << "the drop did not reach the toolbar";
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    auto tail = [this] {
+        std::vector<int> ids = VisibleIds(ToolBar());
+        ids.erase(std::remove(ids.begin(), ids.end(), XTP_ID_TOOLBAR_EXPAND), ids.end());
+        return std::vector<int>(ids.end() - std::min<size_t>(3, ids.size()), ids.end());
+    };
+    ASSERT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "as dropped";
+
+    // The toolbar's add-or-remove list opened by clicks, then closed.
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pStandard = nullptr;
+    RunSteps(ThroughAddOrRemove(pExpand, [](CXTPControls* pItems) { return pItems->GetAt(0); }, pStandard));
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return StepsDone() && IsShownPopup(pStandard->GetCommandBar()); }));
+    CloseMenus();
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after the list";
+
+    // The picture: the logo at the right end, the new button before it.
+    const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+    testshot::Save(shot, L"app_toolbar_logo_after_added_button.png");
+    const CRect rcLogo = ToolBarButton(ID_LOGO)->GetRect();
+    const CRect rcAdded = ToolBarButton(ID_REFRESH_STATISTIC)->GetRect();
+    CRect rcBar;
+    ToolBar()->GetClientRect(&rcBar);
+    EXPECT_LE(rcAdded.right, rcLogo.left);
+    EXPECT_GT(rcLogo.right, rcBar.right - 30) << "the logo against the right end";
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
+    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
+    EXPECT_NE(logoLeft, shot.Pixel(rcAdded.right + 3 + 32, rcLogo.CenterPoint().y))
+        << "no logo right behind the new button";
+
+    Restart();
+    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after a restart";
+}
+
+// "Anpassen..." chosen by clicks from the toolbar's expand button opens the
+// sheet centred over the frame, clear of the menu bar and the toolbar.
+TEST_F(CustomizeBars, TheSheetOpensCentredOverTheFrame)
+{
+    ShowFrame();
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(pStart, nullptr);
+    CRect rcStart = ScreenRect(pStart);
+    rcStart.OffsetRect(-rcFrame.left, -rcFrame.top);
+    testshot::Image before;
+    {
+        HDC hdc = ::GetDC(nullptr);
+        before = testshot::CaptureDC(hdc, rcFrame);
+        ::ReleaseDC(nullptr, hdc);
+    }
+    CRect rcSheet;
+    testshot::Image shot;
+    CInModal inSheet([&](HWND hSheet) {
+        testpump::PumpUntilIdle();
+        ::GetWindowRect(hSheet, &rcSheet);
+        HDC hdc = ::GetDC(nullptr);
+        shot = testshot::CaptureDC(hdc, rcFrame);
+        ::ReleaseDC(nullptr, hdc);
+        testshot::Save(shot, L"app_customize_sheet_centred.png");
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pCustomize = nullptr;
+    RunSteps(ThroughAddOrRemove(
+        pExpand, [](CXTPControls* pItems) { return pItems->GetAt(pItems->GetCount() - 1); }, pCustomize));
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); }));
+    ASSERT_NE(pCustomize, nullptr);
+    EXPECT_EQ(ID_CUSTOMIZE, pCustomize->GetID());
+
+    ASSERT_FALSE(rcSheet.IsRectEmpty());
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().x - rcFrame.CenterPoint().x), 1) << rcSheet.left;
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().y - rcFrame.CenterPoint().y), 1) << rcSheet.top;
+    // The picture: the start button as before the sheet, the sheet's face in
+    // the frame's middle.
+    ASSERT_GT(shot.width, 0);
+    for (CPoint pt : {rcStart.CenterPoint(), CPoint(rcStart.left + 4, rcStart.top + 4)})
+        EXPECT_EQ(before.Pixel(pt.x, pt.y), shot.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE),
+              shot.Pixel(rcSheet.left - rcFrame.left + 10, rcSheet.bottom - rcFrame.top - 10));
 }
 
 // A key given to a command on the keyboard page, all by real input, works

@@ -570,6 +570,46 @@ TEST_F(PopupBar, OpeningShowsTheKeysOfTheCommandsWhileTheOptionIsOn)
     pBar->EndTracking();
 }
 
+// Keys of the resource's table: F5 and Ctrl+R run 28101, Ctrl+Shift+S 28102,
+// Alt+X 28103; 28104 has none, though its caption names Ctrl+O.
+TEST_F(PopupBar, AKeyTheUserTookAwayLeavesItsItemWhileACaptionsOwnKeyStays)
+{
+    CXTPShortcutManager* pShortcuts = m_pCommandBars->GetShortcutManager();
+    pShortcuts->SetAccelerators(28001);
+    CXTPPopupBar* pBar = MakeMenu({28101, 28102, 28103, 28104});
+    pBar->GetControl(1)->SetCaption(L"Speichern\tCtrl+Shift+S");
+    pBar->GetControl(2)->SetCaption(L"Beenden\tAlt+X");
+    pBar->GetControl(3)->SetCaption(L"Optionen\tCtrl+O");
+    auto shownAtOpening = [pBar]() {
+        std::vector<std::wstring> texts;
+        if (!pBar->Popup(120, 120))
+            return texts;
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            texts.push_back(pBar->GetControl(i)->GetShortcutText().GetString());
+        pBar->EndTracking();
+        return texts;
+    };
+    EXPECT_EQ(shownAtOpening(), (std::vector<std::wstring>{L"F5", L"Ctrl+Shift+S", L"Alt+X", L"Ctrl+O"}));
+
+    // Ctrl+Shift+S and Alt+X removed: their texts go, the caption's Ctrl+O stays.
+    ACCEL onlyF5[] = {{FVIRTKEY, VK_F5, 28101}};
+    ASSERT_TRUE(pShortcuts->UpdateAcceleratorTable(onlyF5, 1));
+    EXPECT_EQ(shownAtOpening(), (std::vector<std::wstring>{L"F5", L"", L"", L"Ctrl+O"}));
+
+    // The last key removed too: no table is left, and no key shows but Ctrl+O.
+    ASSERT_TRUE(pShortcuts->UpdateAcceleratorTable(nullptr, 0));
+    ASSERT_EQ(pShortcuts->GetAcceleratorTable(), nullptr);
+    EXPECT_EQ(shownAtOpening(), (std::vector<std::wstring>{L"", L"", L"", L"Ctrl+O"}));
+
+    // A key the user gives a command replaces its caption's; the reset brings
+    // back the resource's keys, and Ctrl+O to the caption.
+    ACCEL given[] = {{FVIRTKEY | FCONTROL, 'P', 28104}};
+    ASSERT_TRUE(pShortcuts->UpdateAcceleratorTable(given, 1));
+    EXPECT_EQ(shownAtOpening(), (std::vector<std::wstring>{L"", L"", L"", L"Ctrl+P"}));
+    pShortcuts->Reset();
+    EXPECT_EQ(shownAtOpening(), (std::vector<std::wstring>{L"F5", L"Ctrl+Shift+S", L"Alt+X", L"Ctrl+O"}));
+}
+
 TEST_F(PopupBar, FirstVisibleControlSkipsHiddenOnes)
 {
     CXTPPopupBar* pBar = MakeMenu({100, 101, 102});

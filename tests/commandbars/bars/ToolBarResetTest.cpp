@@ -215,6 +215,42 @@ TEST_F(ToolBarReset, ClickingAnEntryHidesTheControlAndClickingAgainShowsIt)
     EXPECT_TRUE(app.prompts.empty());
 }
 
+TEST_F(ToolBarReset, TheListKeepsTheRightAlignedLastControlBehindButtonsTheUserAdded)
+{
+    const int nLogo = initialIds.back();
+    CXTPControl* pLogo = bar->GetControls()->FindControl(nLogo);
+    ASSERT_NE(nullptr, pLogo);
+    // Dropped by the user: one button before the logo, one behind it; and a
+    // button taken off, which the list puts back hidden at its place.
+    const int nLogoIndex = pLogo->GetIndex();
+    bar->GetControls()->Add(xtpControlButton, 28201, CString(), nLogoIndex)->SetCaption(L"Vor");
+    bar->GetControls()->Add(xtpControlButton, 28202, CString(), nLogoIndex + 2)->SetCaption(L"Hinter");
+    bar->GetControls()->Remove(bar->GetControl(1));
+    frame->Layout();
+
+    CXTPCommandBar* pList = OpenAddOrRemoveList();
+    ASSERT_NE(nullptr, pList);
+    std::vector<int> expected(initialIds.begin(), initialIds.end() - 1);
+    expected.erase(expected.begin() + 1);
+    expected.insert(expected.end(), {28201, 28202, nLogo});
+    EXPECT_EQ(expected, VisibleIds()) << "the logo stays last";
+    EXPECT_EQ(initialIds[1], bar->GetControl(1)->GetID());
+    EXPECT_EQ(static_cast<DWORD>(xtpHideCustomize), bar->GetControl(1)->GetHideFlags());
+    EXPECT_EQ(bar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND)->GetIndex(), bar->GetPopupedIndex())
+        << "the expand button is still the open one";
+
+    // Laid out, the logo stands at the bar's right end, behind both buttons.
+    frame->GetCommandBars()->ClosePopups();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return !pList->IsWindowVisible(); }));
+    frame->Layout();
+    CRect rcBar;
+    bar->GetClientRect(&rcBar);
+    CXTPControl* pBehind = bar->GetControls()->FindControl(28202);
+    ASSERT_NE(nullptr, pBehind);
+    EXPECT_GE(pLogo->GetRect().left, pBehind->GetRect().right);
+    EXPECT_GT(pLogo->GetRect().right, rcBar.right - 30) << "right-aligned again";
+}
+
 TEST_F(ToolBarReset, ResetEntryAsksWithTheTitleAndRestoresOnlyOnOk)
 {
     struct Case

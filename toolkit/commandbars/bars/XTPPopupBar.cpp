@@ -468,11 +468,16 @@ void CXTPPopupBar::UpdateShortcuts()
         CXTPControl* pControl = GetControl(i);
         if (pControl->GetHideFlags() != 0 || pControl->GetID() <= 0)
             continue;
-        // The key that runs the command now, also for a menu that came from
-        // a stored layout without the texts of the menu resource.
+        // The key that runs the command now; of several, the one the caption
+        // names. A key the resource gave and the user took away leaves no
+        // text; a caption's key that no accelerator stands for stays.
         CString strShortcut = pControl->GetShortcutTextAuto();
         if (pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut))
-            pControl->SetShortcutTextAuto(strShortcut);
+            pControl->SetAcceleratorText(strShortcut);
+        else if (pShortcuts->HasDefaultAccelerator(pControl->GetID()))
+            pControl->SetAcceleratorText(CString());
+        else
+            pControl->ForgetAcceleratorText();
     }
 }
 

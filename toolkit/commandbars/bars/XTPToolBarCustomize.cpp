@@ -1,4 +1,6 @@
 // The toolbar's add-or-remove list and its reset to the initial controls.
+#include <algorithm>
+
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -26,12 +28,14 @@ namespace {
 // Flags of controls the list leaves out.
 const DWORD kNotListedFlags = 0x41;
 
-// Where an index lands when the control at nFrom moves before nTo (nTo <= nFrom).
+// Where an index lands when the control at nFrom moves to nTo.
 int MovedIndex(int nIndex, int nFrom, int nTo)
 {
     if (nIndex == nFrom)
         return nTo;
-    return nIndex >= nTo && nIndex < nFrom ? nIndex + 1 : nIndex;
+    if (nTo < nFrom)
+        return nIndex >= nTo && nIndex < nFrom ? nIndex + 1 : nIndex;
+    return nIndex > nFrom && nIndex <= nTo ? nIndex - 1 : nIndex;
 }
 } // namespace
 
@@ -96,6 +100,12 @@ void CXTPToolBar::MergeInitialControls()
             RemoveControlAt(i);
     if (pInitial == nullptr)
         return;
+    // The right-aligned controls the initial set ends with (a program's logo)
+    // belong at the bar's far end: they stay behind what the user added.
+    int nFarEnd = pInitial->GetCount();
+    while (nFarEnd > 0 && (pInitial->GetAt(nFarEnd - 1)->IsTemporary() ||
+                           (pInitial->GetAt(nFarEnd - 1)->GetFlags() & xtpFlagRightAlign)))
+        nFarEnd--;
     // Walk the initial set in its order: a control still present keeps its
     // place, one the user took out comes back hidden where it belongs.
     int nPosition = 0;
@@ -110,23 +120,33 @@ void CXTPToolBar::MergeInitialControls()
                 pControl->GetType() == pInitialControl->GetType())
                 nFound = k;
         }
+        // At the far end: behind the bar's last control, before its
+        // temporary special buttons.
+        int nTo = nPosition;
+        if (j >= nFarEnd) {
+            nTo = m_pControls->GetCount();
+            while (nTo > nPosition && m_pControls->GetAt(nTo - 1)->IsTemporary())
+                nTo--;
+            if (nFound >= 0)
+                nTo--;
+        }
         // The collection forgets the bar's indices on a change; the open
         // expand button must stay the popuped control.
         int nSelected = m_nSelected, nPopuped = m_nPopuped;
         if (nFound >= 0) {
             // Controls standing before it that the initial set does not
             // hold here move out of the way, behind it.
-            m_pControls->MoveAt(nFound, nPosition);
-            m_nSelected = MovedIndex(nSelected, nFound, nPosition);
-            m_nPopuped = MovedIndex(nPopuped, nFound, nPosition);
-            nPosition++;
-            continue;
+            m_pControls->MoveAt(nFound, nTo);
+            m_nSelected = MovedIndex(nSelected, nFound, nTo);
+            m_nPopuped = MovedIndex(nPopuped, nFound, nTo);
+        } else {
+            CXTPControl* pClone = m_pControls->AddClone(pInitialControl, nTo, FALSE);
+            pClone->SetHideFlag(xtpHideCustomize, TRUE);
+            m_nSelected = nSelected >= nTo ? nSelected + 1 : nSelected;
+            m_nPopuped = nPopuped >= nTo ? nPopuped + 1 : nPopuped;
         }
-        CXTPControl* pClone = m_pControls->AddClone(pInitialControl, nPosition, FALSE);
-        pClone->SetHideFlag(xtpHideCustomize, TRUE);
-        m_nSelected = nSelected >= nPosition ? nSelected + 1 : nSelected;
-        m_nPopuped = nPopuped >= nPosition ? nPopuped + 1 : nPopuped;
-        nPosition++;
+        if (j < nFarEnd)
+            nPosition++;
     }
 }
 

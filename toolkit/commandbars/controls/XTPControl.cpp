@@ -151,6 +151,8 @@ void CXTPControl::Copy(CXTPControl* pControl, BOOL /*bRecursive*/)
     m_strCaption = pControl->m_strCaption;
     m_strShortcutText = pControl->m_strShortcutText;
     m_strShortcutTextAuto = pControl->m_strShortcutTextAuto;
+    m_strAcceleratorText = pControl->m_strAcceleratorText;
+    m_bAcceleratorText = pControl->m_bAcceleratorText;
     m_strTooltipText = pControl->m_strTooltipText;
     m_strDescriptionText = pControl->m_strDescriptionText;
     m_strParameter = pControl->m_strParameter;
@@ -258,7 +260,21 @@ void CXTPControl::SetCaption(const CString& strCaption)
 
 CString CXTPControl::GetShortcutText() const
 {
-    return m_strShortcutText.IsEmpty() ? m_strShortcutTextAuto : m_strShortcutText;
+    if (!m_strShortcutText.IsEmpty())
+        return m_strShortcutText;
+    return m_bAcceleratorText ? m_strAcceleratorText : m_strShortcutTextAuto;
+}
+
+void CXTPControl::SetAcceleratorText(const CString& strText)
+{
+    m_strAcceleratorText = strText;
+    m_bAcceleratorText = TRUE;
+}
+
+void CXTPControl::ForgetAcceleratorText()
+{
+    m_strAcceleratorText.Empty();
+    m_bAcceleratorText = FALSE;
 }
 
 void CXTPControl::SetPrompt(const CString& strPrompt)

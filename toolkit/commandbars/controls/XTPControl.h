@@ -138,6 +138,11 @@ public:
     // The text shown while no explicit one is set (a menu caption's tab part).
     CString GetShortcutTextAuto() const { return m_strShortcutTextAuto; }
     void SetShortcutTextAuto(const CString& strText) { m_strShortcutTextAuto = strText; }
+    // The key the accelerator table gives the command (empty for none): shown
+    // instead of the caption's own key while no explicit text is set.
+    void SetAcceleratorText(const CString& strText);
+    // The accelerators have no say: the caption's own key shows again.
+    void ForgetAcceleratorText();
     void SetTooltip(const CString& strText) { m_strTooltipText = strText; }
     void SetDescription(const CString& strText) { m_strDescriptionText = strText; }
     void SetPrompt(const CString& strPrompt);
@@ -206,6 +211,8 @@ protected:
     CString m_strCustomCaption;
     CString m_strShortcutText;
     CString m_strShortcutTextAuto;
+    CString m_strAcceleratorText;
+    BOOL m_bAcceleratorText = FALSE;
     CString m_strTooltipText;
     CString m_strDescriptionText;
     CString m_strParameter;

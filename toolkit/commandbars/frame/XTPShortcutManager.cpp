@@ -432,6 +432,19 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
     return TRUE;
 }
 
+BOOL CXTPShortcutManager::HasDefaultAccelerator(int nCmd) const
+{
+    const int nCount = XTPCopyAccelTable(m_hDefaultAccelTable, nullptr, 0);
+    if (nCount <= 0)
+        return FALSE;
+    std::vector<ACCEL> entries(nCount);
+    XTPCopyAccelTable(m_hDefaultAccelTable, entries.data(), nCount);
+    for (const ACCEL& entry : entries)
+        if (entry.cmd == static_cast<WORD>(nCmd))
+            return TRUE;
+    return FALSE;
+}
+
 CXTPShortcutManager::CKeyAssign::CKeyAssign(CXTPShortcutManager* pManager)
     : m_keyHelper(&m_accel, pManager)
     , m_pManager(pManager)

@@ -64,6 +64,8 @@ public:
     virtual void Reset();
 
     HACCEL GetDefaultAccelerator() const { return m_hDefaultAccelTable; }
+    // Whether the resource's table gives the command a key.
+    BOOL HasDefaultAccelerator(int nCmd) const;
     void SetAccelerators(UINT nIDResource);
     // Takes the entries as the current table (none for zero entries).
     // FALSE, and the table kept, when the platform cannot make the new one.
