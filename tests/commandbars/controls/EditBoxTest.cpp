@@ -224,10 +224,9 @@ TEST_P(EditBox, TextAndHintTakeTheToolkitsColours)
         return n;
     };
     m_pEdit->SetEditText(L"");
-    EXPECT_GT(countInEdit(GetParam() ? L"commandbars_edit_colours_hint_rich.png" : L"commandbars_edit_colours_hint_plain.png",
-                          kGrey),
-              10)
-        << "the hint in the toolkit's grey";
+    LPCWSTR lpszHintShot =
+        GetParam() ? L"commandbars_edit_colours_hint_rich.png" : L"commandbars_edit_colours_hint_plain.png";
+    EXPECT_GT(countInEdit(lpszHintShot, kGrey), 10) << "the hint in the toolkit's grey";
     if (GetParam()) {
         m_pEdit->SetEditText(L"Hamburg");
         EXPECT_GT(countInEdit(L"commandbars_edit_colours_text_rich.png", kText), 10);
