@@ -87,9 +87,10 @@ std::vector<PictureCase> DamagedGifs()
     };
 }
 
-std::vector<BYTE> SoundBitmapBytes()
+std::vector<BYTE> SoundBitmapBytes(int cx, int cy)
 {
-    const int cx = 16, cy = 16, nStride = cx * 3;
+    // Rows of pixels are padded to whole 4-byte words.
+    const int nStride = (cx * 3 + 3) / 4 * 4;
     std::vector<BYTE> file(14 + 40 + static_cast<size_t>(nStride) * cy, 0);
     file[0] = 'B';
     file[1] = 'M';
@@ -100,9 +101,10 @@ std::vector<BYTE> SoundBitmapBytes()
     PutDword(file, 22, cy);
     PutWord(file, 26, 1);
     PutWord(file, 28, 24);
-    // Blue everywhere.
-    for (size_t at = 54; at < file.size(); at += 3)
-        file[at] = 0xFF;
+    // Blue everywhere; the padding stays 0.
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+            file[54 + static_cast<size_t>(y) * nStride + static_cast<size_t>(x) * 3] = 0xFF;
     return file;
 }
 

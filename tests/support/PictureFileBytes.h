@@ -22,9 +22,9 @@ std::vector<BYTE> SoundGifBytes();
 // The sound GIF damaged in one way each: sizes, block lengths, code size,
 // missing trailer.
 std::vector<PictureCase> DamagedGifs();
-// A 16 x 16 24-bit .bmp file, and ones whose pixels or colour table run
-// past the end of the file.
-std::vector<BYTE> SoundBitmapBytes();
+// A 24-bit .bmp file (16 x 16 unless said), and ones whose pixels or colour
+// table run past the end of the file.
+std::vector<BYTE> SoundBitmapBytes(int cx = 16, int cy = 16);
 std::vector<PictureCase> DamagedBitmaps();
 
 // Writes the bytes to a file of that name in the working folder; the full path.

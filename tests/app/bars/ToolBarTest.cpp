@@ -1,6 +1,7 @@
 // The frame's bars as a new user meets them: the menu bar over a toolbar
 // that fills its row, buttons with icon and caption and the long prompt as
-// tooltip, and the logo at the row's right end that customizing cannot move.
+// tooltip, the logo at the row's right end that customizing cannot move,
+// and the plain fill of the right side the toolbar can be dragged to.
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
@@ -14,6 +15,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/common/tooltips/XTPToolTipContextToolTip.h"
@@ -171,4 +173,59 @@ TEST_F(FrameBars, Picture)
     CRect rcMenu = WindowRectOf(MenuBar());
     rcMenu.OffsetRect(-rcWindow.left, -rcWindow.top);
     EXPECT_GT(apptest::CountPixels(image, rcMenu, apptest::IsDark), 30);
+}
+
+TEST_F(FrameBars, ToolBarDraggedToTheRightFindsItsDockBarInThePlainFillOfThatSide)
+{
+    ShowFrame();
+    auto* pTheme = dynamic_cast<XTPPaintThemes::CXTPOffice2003Theme*>(XTPPaintManager());
+    ASSERT_NE(pTheme, nullptr) << "the program's look is a gradient one";
+    const COLORREF clrPlain = pTheme->m_grcBar.clrDark.GetColor();
+    ASSERT_NE(clrPlain, pTheme->m_grcBar.clrLight.GetColor());
+
+    // By its gripper to the frame's right edge.
+    const CRect rcBar = WindowRectOf(ToolBar());
+    CRect rcClient;
+    ::GetClientRect(hFrame, &rcClient);
+    ::MapWindowPoints(hFrame, nullptr, reinterpret_cast<LPPOINT>(&rcClient), 2);
+    const POINT gripper = {rcBar.left + 4, rcBar.CenterPoint().y};
+    const POINT rightEdge = {rcClient.right - 4, rcClient.CenterPoint().y};
+    ASSERT_TRUE(testinput::DragInLoop(hFrame, gripper, {{gripper.x + 30, gripper.y + 30}, rightEdge}));
+    testpump::PumpUntilIdle();
+    ASSERT_EQ(ToolBar()->GetPosition(), xtpBarRight);
+    ::RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    testpump::PumpUntilIdle();
+    EXPECT_FALSE(testshot::Save(testshot::CaptureWindow(hFrame), L"app_toolbar_docked_right.png").empty());
+
+    // The toolbar covers its dock bar; the dock bar printed alone shows the
+    // fill it gives its side: plain, where the others run the gradient from
+    // its light end.
+    for (XTPBarPosition side : {xtpBarRight, xtpBarTop}) {
+        SCOPED_TRACE(side);
+        CXTPDockBar* pDockBar = pFrame->GetCommandBars()->GetDockBar(side);
+        CRect rcDock;
+        pDockBar->GetClientRect(&rcDock);
+        ASSERT_GT(rcDock.Width(), 10);
+        HDC hScreen = ::GetDC(nullptr);
+        HDC hdc = ::CreateCompatibleDC(hScreen);
+        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, rcDock.Width(), rcDock.Height());
+        ::ReleaseDC(nullptr, hScreen);
+        HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+        pDockBar->SendMessage(WM_PRINT, reinterpret_cast<WPARAM>(hdc), PRF_CLIENT);
+        const testshot::Image printed = testshot::CaptureDC(hdc, rcDock);
+        ::SelectObject(hdc, hOld);
+        ::DeleteObject(hBitmap);
+        ::DeleteDC(hdc);
+        EXPECT_FALSE(testshot::Save(printed, side == xtpBarRight ? L"app_dockbar_right_printed.png"
+                                                                 : L"app_dockbar_top_printed.png")
+                         .empty());
+        const COLORREF clrLeft = printed.Pixel(0, rcDock.Height() / 2);
+        const COLORREF clrRight = printed.Pixel(rcDock.Width() - 1, rcDock.Height() / 2);
+        if (side == xtpBarRight) {
+            EXPECT_EQ(clrLeft, clrPlain);
+            EXPECT_EQ(clrRight, clrPlain);
+        } else {
+            EXPECT_NE(clrLeft, clrPlain) << "the top one keeps its gradient";
+        }
+    }
 }

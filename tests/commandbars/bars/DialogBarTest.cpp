@@ -11,6 +11,7 @@
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
@@ -507,4 +508,47 @@ TEST_F(DialogBarTest, PrintedInTheOffice2003LookItsGripperStaysOnTheBar)
     EXPECT_LT(canvas.CountPixels(rcGripper, kBackground), rcGripper.Width() * rcGripper.Height() / 2)
         << "the gripper itself is printed";
     CXTPPaintManager::SetTheme(nOldTheme);
+}
+
+TEST_F(DialogBarTest, AToolbarButtonDroppedOnItInCustomizeModeStaysOnItsToolbar)
+{
+    CXTPDialogBar* pDialogBar = AddBar(xtpBarLeft);
+    ASSERT_NE(pDialogBar, nullptr);
+    CXTPCommandBars* pCommandBars = frame->GetCommandBars();
+    CXTPToolBar* pToolBar = pCommandBars->Add(L"Werkzeuge", xtpBarTop);
+    ASSERT_NE(pToolBar, nullptr);
+    for (int id : {28310, 28311})
+        pToolBar->GetControls()->Add(xtpControlButton, id)->SetCaption(L"Los");
+    frame->RecalcLayout();
+    ASSERT_TRUE(testpump::PumpUntilIdle());
+    const int nDialogBarControls = pDialogBar->GetControlCount();
+    const int nToolBarControls = pToolBar->GetControlCount();
+    CXTPControl* pDragged = pToolBar->GetControl(0);
+    ASSERT_FALSE(pDragged->GetRect().IsRectEmpty());
+    const CPoint ptButton = pDragged->GetRect().CenterPoint();
+    const CRect rcDialogBar = WindowRect(pDialogBar);
+
+    pCommandBars->SetCustomizeMode(TRUE);
+    // Over the caption strip, where the bar has controls of its own, and
+    // over the hosted window; pressed apart, so that the second press is no
+    // double click.
+    const struct
+    {
+        int dx, y;
+    } cases[] = {{-4, rcDialogBar.top + 10}, {4, rcDialogBar.CenterPoint().y}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.y);
+        pCommandBars->SetCustomizeSelection(nullptr);
+        const POINT from = testinput::ClientToScreenPoint(pToolBar->GetSafeHwnd(), ptButton.x + c.dx, ptButton.y);
+        // Along the toolbar first, then onto the dialog bar.
+        const POINT to = {rcDialogBar.CenterPoint().x, c.y};
+        ASSERT_TRUE(testinput::DragInLoop(frame->GetSafeHwnd(), from, {POINT{from.x + 5, from.y}, to}));
+        ASSERT_EQ(::GetCapture(), nullptr);
+        EXPECT_EQ(pCommandBars->GetDragControl(), pDragged) << "the button was dragged";
+        EXPECT_EQ(pDialogBar->GetControlCount(), nDialogBarControls) << "the dialog bar took no clone";
+        ASSERT_EQ(pToolBar->GetControlCount(), nToolBarControls) << "the toolbar kept its button";
+        EXPECT_EQ(pToolBar->GetControl(0), pDragged);
+        EXPECT_EQ(pCommandBars->GetDragHelper()->GetDropTarget(), nullptr);
+    }
+    pCommandBars->SetCustomizeMode(FALSE);
 }

@@ -9,6 +9,7 @@
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 
 namespace {
 
@@ -251,4 +252,36 @@ TEST_F(DockBarTest, CanDockNearASide)
     };
     for (const Case& c : cases)
         EXPECT_EQ(pBars->CanDock(c.pt, c.preferred), c.expected) << c.what;
+}
+
+TEST_F(DockBarTest, InThePrograms2003LooksTheRightDockBarAloneIsPlain)
+{
+    const int nOldTheme = XTPPaintManager()->GetCurrentTheme();
+    for (int nTheme : {xtpThemeWhidbey, xtpThemeOffice2003}) {
+        SCOPED_TRACE(nTheme);
+        CXTPPaintManager::SetTheme(nTheme);
+        auto* pTheme = dynamic_cast<XTPPaintThemes::CXTPOffice2003Theme*>(XTPPaintManager());
+        ASSERT_NE(pTheme, nullptr);
+        const COLORREF clrDark = pTheme->m_grcBar.clrDark.GetColor();
+        ASSERT_NE(clrDark, pTheme->m_grcBar.clrLight.GetColor()) << "a gradient, or the fills could not be told apart";
+        EXPECT_EQ(Dock(xtpBarRight)->GetStyle() & 0xF000, static_cast<DWORD>(CBRS_ALIGN_RIGHT));
+
+        CSizedBar* pLeft = frame->DockBar(xtpBarLeft, 100);
+        CSizedBar* pRight = frame->DockBar(xtpBarRight, 100);
+        frame->Layout();
+        frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const testshot::Image image = testshot::CaptureWindow(frame->GetSafeHwnd());
+        EXPECT_FALSE(testshot::Save(image, nTheme == xtpThemeWhidbey ? L"commandbars_dockbars_whidbey.png"
+                                                                    : L"commandbars_dockbars_office2003.png")
+                         .empty());
+        // Below each side's bar the dock bar shows its own fill.
+        const CRect rcLeft = frame->BarRect(Dock(xtpBarLeft)), rcRight = frame->BarRect(Dock(xtpBarRight));
+        ASSERT_GT(rcRight.Height(), 200);
+        for (int x = rcRight.left; x < rcRight.right; x += 4)
+            EXPECT_EQ(image.Pixel(x, rcRight.bottom - 20), clrDark) << "right dock bar, column " << x;
+        EXPECT_NE(image.Pixel(rcLeft.left + 1, rcLeft.bottom - 20), clrDark) << "the left one keeps its gradient";
+        frame->GetCommandBars()->Remove(pLeft);
+        frame->GetCommandBars()->Remove(pRight);
+    }
+    CXTPPaintManager::SetTheme(nOldTheme);
 }

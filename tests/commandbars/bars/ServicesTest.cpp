@@ -119,6 +119,37 @@ TEST_F(Services, IdleUpdateAsksTheSitesHandlers)
     m_bar.SetCommandBars(nullptr);
 }
 
+TEST_F(Services, IdleUpdateReachesWindowsPlacedOnTheBar)
+{
+    // Placed on the bar as a dialog bar places its dialog.
+    auto child = [&](LPCWSTR lpszClass, DWORD dwStyle, UINT nId, int x) {
+        return ::CreateWindowExW(0, lpszClass, L"", WS_CHILD | WS_VISIBLE | dwStyle, x, 2, 40, 20,
+                                 m_bar.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId)), nullptr,
+                                 nullptr);
+    };
+    HWND hHandled = child(L"EDIT", 0, ID_HANDLED, 100);
+    HWND hChecked = child(L"BUTTON", BS_CHECKBOX, ID_CHECKED, 150);
+    HWND hNothing = child(L"EDIT", 0, ID_NOTHING, 200);
+    ASSERT_TRUE(hHandled && hChecked && hNothing);
+    ::EnableWindow(hChecked, FALSE);
+
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, FALSE, 0);
+    EXPECT_FALSE(::IsWindowEnabled(hHandled)) << "its update handler disables it";
+    EXPECT_TRUE(::IsWindowEnabled(hChecked));
+    EXPECT_EQ(BST_CHECKED, ::SendMessageW(hChecked, BM_GETCHECK, 0, 0));
+    EXPECT_TRUE(::IsWindowEnabled(hNothing)) << "without a handler only disabled when asked";
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(::IsWindowEnabled(hNothing));
+
+    // A hidden bar is not updated, its windows neither.
+    ::EnableWindow(hHandled, TRUE);
+    m_bar.ShowWindow(SW_HIDE);
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_TRUE(::IsWindowEnabled(hHandled));
+    for (HWND hWnd : {hHandled, hChecked, hNothing})
+        ::DestroyWindow(hWnd);
+}
+
 // The frame's first showing updates its bars before any idle time.
 TEST_F(Services, InitialUpdateAsksTheHandlersAndDisablesUnhandled)
 {

@@ -182,7 +182,17 @@ TEST(Collection, NavigationWrapsAndSkipsWhatCannotTakeFocus)
     pControls->GetAt(0)->SetEnabled(TRUE);
     for (int i : {0, 2})
         pControls->GetAt(i)->SetHideFlags(xtpHideCustomize);
-    EXPECT_EQ(-1, pControls->GetNext(0, 1, TRUE, TRUE)) << "nothing qualifies";
+    EXPECT_EQ(0, pControls->GetNext(0, 1, TRUE, TRUE)) << "nothing else qualifies: back at the start";
+    EXPECT_EQ(-1, pControls->GetNext(-1, 1, TRUE, TRUE)) << "from before the first, nothing qualifies";
+
+    // All hidden: every walk from a control comes back to it, either way.
+    for (int i = 0; i < pControls->GetCount(); i++)
+        pControls->GetAt(i)->SetHideFlags(xtpHideCustomize);
+    EXPECT_EQ(1, pControls->GetNext(1, 1));
+    EXPECT_EQ(1, pControls->GetNext(1, -1));
+    EXPECT_EQ(4, pControls->GetNext(4, 1)) << "from the last, past the wrap";
+    EXPECT_EQ(-1, pControls->GetNext(-1, 1));
+    EXPECT_EQ(-1, pControls->GetNext(-1, -1));
 }
 
 TEST(Collection, ChangesAreTheUsersExceptTemporaryControls)

@@ -16,6 +16,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIconHandle.h"
 
@@ -367,6 +368,25 @@ TEST_F(ComboBox, AnEditIconTheImageManagerHoldsIsDrawnLeftOfTheNarrowedEditPart)
         COLORREF clrIconPlace = shot.Pixel(rcCombo.left + 3 + 8, rcCombo.CenterPoint().y);
         EXPECT_EQ(row.red, clrIconPlace == RGB(255, 0, 0)) << "icon " << row.icon;
     }
+}
+
+TEST_F(ComboBox, AListWithoutEditPartDrawsItsTextInTheToolkitsColour)
+{
+    const COLORREF kText = RGB(200, 0, 0);
+    XTPGetColorManager()->m_arrCustomColor[COLOR_WINDOWTEXT] = kText;
+    m_pCombo->SetCurSel(1);
+    Place();
+    m_bar.RedrawWindow();
+    PumpUntilIdle();
+    testshot::Image shot = testshot::CaptureWindow(m_bar.GetSafeHwnd());
+    XTPGetColorManager()->m_arrCustomColor[COLOR_WINDOWTEXT] = COLORREF(-1);
+    EXPECT_FALSE(testshot::Save(shot, L"commandbars_combo_list_text_colour.png").empty());
+    const CRect rc = m_pCombo->GetRect();
+    int nText = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nText += shot.Pixel(x, y) == kText;
+    EXPECT_GT(nText, 10);
 }
 
 TEST_F(ComboBox, TheEditPartHidesOnVerticalBars)

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include "EditPartStage.h"
 #include "support/Screenshot.h"
+#include <richedit.h>
+#include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/commandbars/controls/XTPControlEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -185,6 +188,65 @@ TEST_P(EditBox, HiddenOnVerticalBarsAndRebuiltWithItsText)
     EXPECT_NE(hOld, EditWindow()) << "a style change makes a new window";
     EXPECT_FALSE(::IsWindow(hOld));
     EXPECT_STREQ(L"Hamburg", m_pEdit->GetEditText()) << "the text survives the new window";
+}
+
+TEST_P(EditBox, TextAndHintTakeTheToolkitsColours)
+{
+    // Colours of the toolkit's own, far from any system scheme.
+    const COLORREF kText = RGB(200, 0, 0), kGrey = RGB(0, 150, 0), kWindow = RGB(255, 255, 200);
+    CXTPColorManager* pColors = XTPGetColorManager();
+    struct CustomColours
+    {
+        CXTPColorManager* p;
+        ~CustomColours()
+        {
+            for (int n : {COLOR_WINDOWTEXT, COLOR_GRAYTEXT, COLOR_WINDOW})
+                p->m_arrCustomColor[n] = COLORREF(-1);
+        }
+    } restore{pColors};
+    pColors->m_arrCustomColor[COLOR_WINDOWTEXT] = kText;
+    pColors->m_arrCustomColor[COLOR_GRAYTEXT] = kGrey;
+    pColors->m_arrCustomColor[COLOR_WINDOW] = kWindow;
+
+    CHARFORMAT2W cf = {};
+    m_pEdit->GetDefaultCharFormat(&cf);
+    EXPECT_EQ(kGrey, cf.crTextColor) << "the hint shows";
+    EXPECT_EQ(kWindow, cf.crBackColor);
+    auto countInEdit = [&](LPCWSTR lpszShot, COLORREF clr) {
+        m_pEdit->GetEditCtrl()->RedrawWindow();
+        PumpUntilIdle();
+        testshot::Image image = testshot::CaptureWindow(EditWindow());
+        EXPECT_FALSE(testshot::Save(image, lpszShot).empty());
+        int n = 0;
+        for (int y = 0; y < image.height; y++)
+            for (int x = 0; x < image.width; x++)
+                n += image.Pixel(x, y) == clr;
+        return n;
+    };
+    m_pEdit->SetEditText(L"");
+    LPCWSTR lpszHintShot =
+        GetParam() ? L"commandbars_edit_colours_hint_rich.png" : L"commandbars_edit_colours_hint_plain.png";
+    EXPECT_GT(countInEdit(lpszHintShot, kGrey), 10) << "the hint in the toolkit's grey";
+    if (GetParam()) {
+        m_pEdit->SetEditText(L"Hamburg");
+        EXPECT_GT(countInEdit(L"commandbars_edit_colours_text_rich.png", kText), 10);
+        cf = CHARFORMAT2W();
+        cf.cbSize = sizeof(cf);
+        ::SendMessageW(EditWindow(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+        EXPECT_EQ(kText, cf.crTextColor);
+    }
+    m_pEdit->SetEnabled(FALSE);
+    m_pEdit->GetDefaultCharFormat(&cf);
+    EXPECT_EQ(kGrey, cf.crTextColor);
+    EXPECT_EQ(pColors->GetColor(COLOR_3DFACE), cf.crBackColor);
+
+    // The combo box's edit part the same.
+    CXTPControlComboBox* pCombo = new CXTPControlComboBox();
+    m_bar.GetControls()->Add(pCombo, 801);
+    cf = CHARFORMAT2W();
+    pCombo->GetDefaultCharFormat(&cf);
+    EXPECT_EQ(kText, cf.crTextColor);
+    EXPECT_EQ(kWindow, cf.crBackColor);
 }
 
 TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesItOut)

@@ -320,3 +320,21 @@ TEST_F(CustomizeDragHelper, OfOverlappingBarsTheLastAddedVisibleOneTakesTheDrop)
         PumpUntilIdle();
     }
 }
+
+TEST_F(CustomizeDragHelper, ABarOutsideCustomizationIsNoTargetAndADropOnItMovesNothing)
+{
+    m_commandBars.GetDragHelper()->AddDropTarget(&m_target);
+    m_target.SetCustomizable(FALSE);
+    CScriptPlayer player(m_site.GetSafeHwnd(), m_commandBars.GetDragHelper());
+    const CPoint onTarget = OnSite(50, 55);
+    // Released over it: cancelled, not "dragged off every bar", so the
+    // source keeps its control.
+    EXPECT_EQ(5, Drag(player, {{Move, onTarget, MK_LBUTTON}, {Note}, {Release, onTarget, 0}}));
+    EXPECT_EQ(0, m_target.drops);
+    EXPECT_EQ(std::vector<CXTPCommandBar*>{nullptr}, player.targets);
+    EXPECT_EQ(std::vector<HCURSOR>{Cursor(XTP_IDC_COMMANDBARS_DRAGNONE)}, player.cursors);
+    // Moved on past it, the drag is off every bar again.
+    EXPECT_EQ(0, Drag(player, {{Move, onTarget, MK_LBUTTON}, {Move, OnSite(50, 120), MK_LBUTTON},
+                               {Release, OnSite(50, 120), 0}}));
+    m_target.SetCustomizable(TRUE);
+}

@@ -117,6 +117,18 @@ TEST_F(CustomizeDrop, ElsewhereAClonesIsInsertedAndSelected)
     EXPECT_TRUE(m_target.GetDropMarker().IsRectEmpty());
 }
 
+TEST_F(CustomizeDrop, ABarOutsideCustomizationTakesNoClone)
+{
+    m_target.SetCustomizable(FALSE);
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    m_target.OnCustomizeDrop(m_source.GetControl(0), effect, CPoint(70, 10), CPoint(5, 5));
+    EXPECT_EQ(DROPEFFECT_NONE, effect);
+    EXPECT_EQ(3, m_target.GetControlCount());
+    EXPECT_EQ(DROPEFFECT_NONE, m_target.OnCustomizeDragEnter(m_source.GetControl(0), CPoint(70, 10)));
+    m_target.SetCustomizable(TRUE);
+    EXPECT_EQ(DROPEFFECT_MOVE, m_target.OnCustomizeDragEnter(m_source.GetControl(0), CPoint(70, 10)));
+}
+
 TEST_F(CustomizeDrop, PopupIsRefusedInsideItsOwnBar)
 {
     CXTPControlPopup* pPopup = new CXTPControlPopup();

@@ -21,6 +21,9 @@
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/common/images/XTPAlphaBitmap.h"
+#include "toolkit/common/images/XTPImageManager.h"
+#include "toolkit/common/images/XTPImageManagerIconHandle.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/common/propexchange/XTPPropExchangeRegistry.h"
 #include "toolkit/common/propexchange/XTPPropExchangeXMLNode.h"
@@ -558,4 +561,75 @@ TEST(BarExchange, APopupBarOpeningItselfIsCopiedToAFewLevelsOnly)
     pLoop->InternalRelease();
     pToolBar->InternalRelease();
     pCommandBars->InternalRelease();
+}
+
+TEST(BarExchange, AListRefusedThroughTheRegistryLeavesTheCustomIconsOut)
+{
+    // A bar whose button has a custom icon, then a second bar.
+    CXTPCommandBars* pSaving = new CXTPCommandBars();
+    auto* pSavingImages = new CXTPImageManager;
+    pSaving->SetImageManager(pSavingImages);
+    BYTE* pBits = nullptr;
+    CXTPImageManagerIconHandle hIcon;
+    hIcon.AttachBitmap(XTPCreateAlphaDIB(16, 16, &pBits));
+    ASSERT_NE(pBits, nullptr);
+    memset(pBits, 0x80, 16 * 16 * 4);
+    const UINT nIconId = pSavingImages->AddIconWithNewSet(hIcon);
+    ASSERT_GT(nIconId, 0u);
+    CXTPToolBar* bars[2] = {new CXTPToolBar(), new CXTPToolBar()};
+    XTP_COMMANDBARS_PROPEXCHANGE_PARAM param;
+    param.pCommandBars = pSaving;
+    CXTPCommandBarList list;
+    DWORD nID = 0x1000000;
+    for (int i = 0; i < 2; i++) {
+        bars[i]->SetCommandBars(pSaving);
+        bars[i]->SetBarID(100 + i);
+        bars[i]->GetControls()->Add(new CXTPControlButton(), 700 + i);
+        bars[i]->GenerateCommandBarList(nID, &list, &param);
+    }
+    bars[0]->GetControl(0)->SetCustomIconId(static_cast<int>(nIconId));
+    ASSERT_EQ(list.GetCount(), 2);
+
+    const struct
+    {
+        const char* what;
+        LPCWSTR secondClass;
+        BOOL loads;
+    } cases[] = {
+        {"as stored", nullptr, TRUE},
+        {"the second bar of no class there is", L"CNoSuchBar", FALSE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Loaded as a caller of the list itself does: no record on the exchanger.
+        CXTPCommandBars* pLoading = new CXTPCommandBars();
+        auto* pLoadingImages = new CXTPImageManager;
+        pLoading->SetImageManager(pLoadingImages);
+        CXTPCommandBarList loaded;
+        BOOL bLoaded = -1;
+        RoundTrip(
+            kRegistry, nullptr,
+            [&](CXTPPropExchange* pPX) { EXPECT_TRUE(pSaving->SaveCommandBarList(pPX, &list, nullptr)); },
+            [&](CXTPPropExchange* pPX) {
+                if (c.secondClass) {
+                    CString strKey;
+                    strKey.Format(L"%s\\Layout\\CommandBars\\CommandBar1", kTestKey);
+                    HKEY hKey = nullptr;
+                    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, strKey, 0, KEY_SET_VALUE, &hKey), ERROR_SUCCESS);
+                    RegSetValueExW(hKey, L"Class", 0, REG_SZ, reinterpret_cast<const BYTE*>(c.secondClass),
+                                   static_cast<DWORD>((wcslen(c.secondClass) + 1) * sizeof(wchar_t)));
+                    RegCloseKey(hKey);
+                }
+                bLoaded = pLoading->LoadCommandBarList(pPX, &loaded);
+                EXPECT_EQ(pPX->m_dwData, 0u) << "the exchanger's own record back";
+            });
+        EXPECT_EQ(bLoaded, c.loads);
+        EXPECT_EQ(pLoadingImages->GetIconSet(nIconId) != nullptr, c.loads) << "custom icons only with the whole list";
+        loaded.RemoveAll();
+        pLoading->InternalRelease();
+    }
+    list.RemoveAll();
+    for (CXTPToolBar* pBar : bars)
+        pBar->InternalRelease();
+    pSaving->InternalRelease();
 }

@@ -2,6 +2,8 @@
 // decoders see them.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "support/PictureFileBytes.h"
 #include "toolkit/common/images/XTPPictureFileCheck.h"
 
@@ -43,6 +45,28 @@ TEST(PictureFileCheck, TakesSoundBitmapsAndRefusesEachDamage)
     EXPECT_TRUE(XTPIsSoundBitmapFileData(noOffset.data(), noOffset.size()));
     for (const testpics::PictureCase& c : testpics::DamagedBitmaps())
         EXPECT_FALSE(XTPIsSoundBitmapFileData(c.bytes.data(), c.bytes.size())) << c.what;
+}
+
+TEST(PictureFileCheck, BitmapRowsCountWithTheirPadding)
+{
+    // 15 pixels of 3 bytes: 45 bytes a row, padded to 48.
+    const std::vector<BYTE> whole = testpics::SoundBitmapBytes(15, 15);
+    ASSERT_EQ(whole.size(), 54u + 48u * 15u);
+    EXPECT_TRUE(XTPIsSoundBitmapFileData(whole.data(), whole.size()));
+    for (size_t nCut : {1u, 3u}) {
+        // Ends inside the last row's padding: its pixels are all there, the row is not.
+        const std::vector<BYTE> cut(whole.begin(), whole.end() - nCut);
+        EXPECT_FALSE(XTPIsSoundBitmapFileData(cut.data(), cut.size())) << nCut << " bytes short";
+        EXPECT_FALSE(XTPIsSoundPictureFile(testpics::WritePictureFile(L"padded_cut.bmp", cut).c_str()));
+    }
+    EXPECT_TRUE(XTPIsSoundPictureFile(testpics::WritePictureFile(L"padded.bmp", whole).c_str()));
+    // Stored upside down (a negative height) the rows are the same.
+    std::vector<BYTE> topDown = whole;
+    const LONG nHeight = -15;
+    memcpy(&topDown[22], &nHeight, sizeof(nHeight));
+    EXPECT_TRUE(XTPIsSoundBitmapFileData(topDown.data(), topDown.size()));
+    topDown.pop_back();
+    EXPECT_FALSE(XTPIsSoundBitmapFileData(topDown.data(), topDown.size()));
 }
 
 TEST(PictureFileCheck, FilesAreToldApartByTheirFirstBytes)

@@ -71,7 +71,8 @@ public:
     virtual void SetVisible(BOOL /*bVisible*/) {}
     virtual BOOL IsVisible() const { return FALSE; }
     virtual BOOL SetPosition(XTPBarPosition /*barPosition*/) { return FALSE; }
-    virtual void OnCustomizeDragEnter(CXTPControl* pDataObject, CPoint point);
+    // DROPEFFECT_NONE: the bar refuses the control and is no drop target.
+    virtual DROPEFFECT OnCustomizeDragEnter(CXTPControl* pDataObject, CPoint point);
     virtual void OnCustomizeDragLeave();
     virtual DROPEFFECT OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point);
     virtual void OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag);

@@ -59,6 +59,10 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
         m_dwPendingFlags &= ~XTP_BAR_PENDING_LAYOUT;
         OnRecalcLayout();
     }
+    // Windows placed on the bar (a dialog bar's dialog, hosted controls)
+    // follow their commands' update handlers as a dialog's controls do.
+    if (pTarget && GetSafeHwnd())
+        UpdateDialogControls(pTarget, static_cast<BOOL>(wParam));
 }
 
 void CXTPCommandBar::UpdateDocTemplateControls()

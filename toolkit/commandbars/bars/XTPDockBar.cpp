@@ -48,8 +48,8 @@ BOOL CXTPDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
     m_dwStyle = dwStyle & XTP_DOCKBAR_STYLEMASK;
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
-    DWORD dwWindowStyle = (dwStyle & ~XTP_DOCKBAR_STYLEMASK) | WS_CHILD | WS_VISIBLE;
-    return CWnd::Create(lpszClass, nullptr, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
+    // The window keeps the alignment bits: the themes read the side from them.
+    return CWnd::Create(lpszClass, nullptr, dwStyle | WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
 XTPBarPosition CXTPDockBar::GetPosition() const

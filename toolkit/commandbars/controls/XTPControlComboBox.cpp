@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/controls/XTPControlComboBoxEditCtrl.h"
 #include "toolkit/commandbars/controls/XTPControlComboBoxList.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
 
@@ -277,7 +278,7 @@ void CXTPControlComboBox::DrawEditIcon(CDC* pDC, CRect rc)
     if (strText.IsEmpty())
         return;
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(::GetSysColor(m_bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    pDC->SetTextColor(XTPGetColorManager()->GetColor(m_bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     pDC->DrawText(strText, &rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 

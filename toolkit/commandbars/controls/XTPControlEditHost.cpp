@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/controls/XTPEdit.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 namespace {
 
@@ -160,8 +161,10 @@ void CXTPControlEditHost::GetDefaultCharFormat(void* pCharFormat2) const
     cf = CHARFORMAT2W();
     cf.cbSize = sizeof(cf);
     cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
-    cf.crTextColor = ::GetSysColor(m_bHintShown || !bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
-    cf.crBackColor = ::GetSysColor(bEnabled ? COLOR_WINDOW : COLOR_3DFACE);
+    // The toolkit's colours, so that custom ones reach the edit part too.
+    const CXTPColorManager* pColors = XTPGetColorManager();
+    cf.crTextColor = pColors->GetColor(m_bHintShown || !bEnabled ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    cf.crBackColor = pColors->GetColor(bEnabled ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
 void CXTPControlEditHost::ApplyCharFormat()
@@ -381,7 +384,7 @@ BOOL CXTPControlEditHost::OnChildNotify(UINT message, WPARAM wParam, LPARAM /*lP
     if (message == WM_CTLCOLOREDIT && m_bHintShown) {
         // The plain edit window shows the hint grey as the rich one does.
         HDC hDC = reinterpret_cast<HDC>(wParam);
-        ::SetTextColor(hDC, ::GetSysColor(COLOR_GRAYTEXT));
+        ::SetTextColor(hDC, XTPGetColorManager()->GetColor(COLOR_GRAYTEXT));
         ::SetBkColor(hDC, ::GetSysColor(COLOR_WINDOW));
         if (pResult)
             *pResult = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));

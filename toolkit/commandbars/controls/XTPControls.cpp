@@ -148,6 +148,10 @@ int CXTPControls::GetNext(int nStart, int nStep, BOOL bSkipNoFocus, BOOL bSkipTe
             nIndex = 0;
         else if (nIndex < 0)
             nIndex = nCount - 1;
+        // Round to the start again: the start itself answers, as the caller
+        // stays where it was.
+        if (nIndex == nStart)
+            return nStart;
         const CXTPControl* pControl = m_arrControls[nIndex];
         if (pControl->GetHideFlags() & ~dwAllowed)
             continue;

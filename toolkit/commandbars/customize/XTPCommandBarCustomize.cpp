@@ -98,10 +98,10 @@ int CXTPCommandBar::CalcDropPosition(CXTPControl* pDataObject, CPoint point, CRe
     return nBest;
 }
 
-void CXTPCommandBar::OnCustomizeDragEnter(CXTPControl* pDataObject, CPoint point)
+DROPEFFECT CXTPCommandBar::OnCustomizeDragEnter(CXTPControl* pDataObject, CPoint point)
 {
     m_rcMarker.SetRectEmpty();
-    OnCustomizeDragOver(pDataObject, point);
+    return OnCustomizeDragOver(pDataObject, point);
 }
 
 void CXTPCommandBar::OnCustomizeDragLeave()
@@ -138,7 +138,8 @@ DROPEFFECT CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pDataObject, CPoint 
 
 void CXTPCommandBar::OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag)
 {
-    if (!pDataObject || WouldContainItself(pDataObject, this)) {
+    // A bar outside customization (a dialog bar) takes no controls.
+    if (!pDataObject || !IsCustomizable() || WouldContainItself(pDataObject, this)) {
         dropEffect = DROPEFFECT_NONE;
         OnCustomizeDragLeave();
         return;

@@ -11,6 +11,7 @@ CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
     , m_bMove(FALSE)
     , m_bCopyOnly(FALSE)
     , m_pTarget(nullptr)
+    , m_bRefused(FALSE)
     , m_pWndCapture(nullptr)
     , m_ptStart(0, 0)
     , m_ptLast(0, 0)
@@ -48,6 +49,7 @@ DROPEFFECT CXTPCustomizeDragHelper::DragControl(CXTPControl* pControl, BOOL bCop
     m_pControl = pControl;
     m_bMove = FALSE;
     m_pTarget = nullptr;
+    m_bRefused = FALSE;
     m_bCopyOnly = bCopyOnly;
     // The press that started the drag; later positions come from the messages.
     DWORD dwPos = ::GetMessagePos();
@@ -139,8 +141,10 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
         if (bEnd)
             break;
     }
+    // Released over a bar that refused the control: the control stays where
+    // it was, as if the drag had been cancelled.
     if (!m_pTarget)
-        return result;
+        return m_bRefused ? XTP_DROPEFFECT_CANCELLED : result;
     DROPEFFECT effect = m_bMove && !m_bCopyOnly ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
     POINT ptDrop = m_ptLast, ptStart = m_ptStart;
     CXTPCommandBar* pTarget = m_pTarget;
@@ -161,6 +165,7 @@ void CXTPCustomizeDragHelper::UpdateTarget(CPoint ptScreen)
             PtInRect(&rc, ptScreen))
             pFound = pBar;
     }
+    m_bRefused = FALSE;
     if (pFound) {
         CPoint ptClient = ptScreen;
         pFound->ScreenToClient(&ptClient);
@@ -170,8 +175,10 @@ void CXTPCustomizeDragHelper::UpdateTarget(CPoint ptScreen)
             if (m_pTarget)
                 m_pTarget->OnCustomizeDragLeave();
             m_pTarget = nullptr;
-            pFound->OnCustomizeDragEnter(m_pControl, ptClient);
-            m_pTarget = pFound;
+            if (pFound->OnCustomizeDragEnter(m_pControl, ptClient) != DROPEFFECT_NONE)
+                m_pTarget = pFound;
+            else
+                m_bRefused = TRUE;
         }
     } else if (m_pTarget) {
         m_pTarget->OnCustomizeDragLeave();

@@ -41,6 +41,8 @@ private:
     BOOL m_bMove;
     BOOL m_bCopyOnly;
     CXTPCommandBar* m_pTarget;
+    // The pointer lies over a bar that refused the control.
+    BOOL m_bRefused;
     CWnd* m_pWndCapture;
     CPoint m_ptStart;
     CPoint m_ptLast;

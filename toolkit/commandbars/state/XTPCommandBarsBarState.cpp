@@ -17,6 +17,7 @@
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
+#include "toolkit/commandbars/state/XTPLoadedIconsStage.h"
 #include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
@@ -60,23 +61,6 @@ void CopyKeepingOriginal(CXTPToolBar* pExisting, CXTPToolBar* pLoaded, CXTPContr
         pExisting->GetControls()->SetOriginalControls(pKeep);
         pKeep->InternalRelease();
     }
-}
-
-// The icons of one command, through an archive in memory.
-void CopyCommandIcons(CXTPImageManager* pFrom, CXTPImageManager* pTo, UINT nCommand)
-{
-    if (pFrom->GetIconSet(nCommand) == nullptr)
-        return;
-    CMemFile file(1024);
-    {
-        CArchive ar(&file, CArchive::store);
-        pFrom->SerializeCommandIcons(nCommand, ar);
-        ar.Close();
-    }
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    pTo->SerializeCommandIcons(nCommand, ar);
-    ar.Close();
 }
 
 } // namespace
@@ -258,6 +242,8 @@ BOOL CXTPCommandBars::SaveCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarLi
 
 BOOL CXTPCommandBars::LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarList* pCommandBarList)
 {
+    // All or nothing: the custom icons come in only with the whole list.
+    CXTPLoadedIconsStage icons(pPX, this);
     CXTPSectionHolder section(pPX->GetSection(L"CommandBars"));
     CXTPPropExchangeEnumerator enumerator(section.Get(), L"CommandBar");
     POSITION pos = enumerator.GetPosition();
@@ -271,6 +257,7 @@ BOOL CXTPCommandBars::LoadCommandBarList(CXTPPropExchange* pPX, CXTPCommandBarLi
         pCommandBarList->AddNew(pBar);
         pBar->DoPropExchange(item.Get());
     }
+    icons.HandOn();
     return TRUE;
 }
 
@@ -451,9 +438,6 @@ void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
     param.bSaveOnlyCustomized = TRUE;
     param.bLoadSilent = bSilent;
     param.pCommandBars = this;
-    std::unique_ptr<CXTPImageManager, void (*)(CXTPImageManager*)> pLoadedIcons(
-        new CXTPImageManager, [](CXTPImageManager* p) { p->InternalRelease(); });
-    param.pLoadedIcons = pLoadedIcons.get();
     CXTPCommandBarList list;
     auto readList = [&](CFile& file) {
         CArchive ar(&file, CArchive::load, 4096);
@@ -487,8 +471,5 @@ void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
     }
     if (!bLoaded)
         return;
-    // The whole list was read: its custom icons join the live ones.
-    for (INT_PTR i = 0; i < param.arrLoadedIconIds.GetSize(); i++)
-        CopyCommandIcons(pLoadedIcons.get(), GetImageManager(), param.arrLoadedIconIds[i]);
     RestoreCommandBarList(&list, bSilent);
 }
