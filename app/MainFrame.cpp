@@ -262,9 +262,33 @@ void CMainFrame::ToggleTray()
 {
     m_bInTray = !m_bInTray;
     if (m_bInTray)
+    {
         m_trayIcon.MinimizeToTray(this);
-    else
-        m_trayIcon.RestoreFromTray(this);
+        return;
+    }
+    m_trayIcon.RestoreFromTray(this);
+    // The display may still restack the frame's window it has just made
+    // again: the bars are lifted now and once more when that has settled.
+    RaiseFloatingBars();
+    SetTimer(IDT_RAISE_FLOATING_BARS, 250, nullptr);
+}
+
+// Coming back from the tray puts the frame on top of every window, also of
+// the floating bars it owns; the system does not reliably lift owned windows
+// again, so the frame does.
+void CMainFrame::RaiseFloatingBars()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars == nullptr)
+        return;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+    {
+        CXTPToolBar* pBar = pCommandBars->GetAt(i);
+        HWND hBar = pBar != nullptr ? pBar->GetSafeHwnd() : nullptr;
+        if (hBar == nullptr || pBar->GetPosition() != xtpBarFloating || !::IsWindowVisible(hBar))
+            continue;
+        ::SetWindowPos(hBar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
 }
 
 void CMainFrame::OnTrayOpen()
@@ -356,6 +380,12 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     {
         KillTimer(IDT_SCAN_POLL);
         StartScanOrRearm();
+    }
+    else if (nIDEvent == IDT_RAISE_FLOATING_BARS)
+    {
+        KillTimer(IDT_RAISE_FLOATING_BARS);
+        if (!m_bInTray)
+            RaiseFloatingBars();
     }
     CXTPFrameWnd::OnTimer(nIDEvent);
 }
