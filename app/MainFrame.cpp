@@ -141,6 +141,7 @@ CMainFrame::CMainFrame()
     , m_pGamesReport(nullptr)
     , m_bSearching(FALSE)
     , m_bAlertSound(FALSE)
+    , m_nBarRaisesLeft(0)
 {
     ::srand((unsigned)::time(nullptr));
     CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
@@ -268,8 +269,10 @@ void CMainFrame::ToggleTray()
     }
     m_trayIcon.RestoreFromTray(this);
     // The display may still restack the frame's window it has just made
-    // again: the bars are lifted now and once more when that has settled.
+    // again, later on a busy machine: the bars are lifted now and a few more
+    // times within the next second.
     RaiseFloatingBars();
+    m_nBarRaisesLeft = 4;
     SetTimer(IDT_RAISE_FLOATING_BARS, 250, nullptr);
 }
 
@@ -383,7 +386,8 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     }
     else if (nIDEvent == IDT_RAISE_FLOATING_BARS)
     {
-        KillTimer(IDT_RAISE_FLOATING_BARS);
+        if (--m_nBarRaisesLeft <= 0 || m_bInTray)
+            KillTimer(IDT_RAISE_FLOATING_BARS);
         if (!m_bInTray)
             RaiseFloatingBars();
     }

@@ -22,7 +22,7 @@ class CXTPControls;
 #define WM_SHOW_STARTUP_INFO 0x466
 // The polling timer of the frame window.
 #define IDT_SCAN_POLL 1236
-// Lifts the floating bars once more after the frame came back from the tray.
+// Lifts the floating bars again after the frame came back from the tray.
 #define IDT_RAISE_FLOATING_BARS 1237
 // Where the command bars keep their options, layout and shortcuts.
 #define COMMAND_BARS_PROFILE L"CommandBars2"
@@ -150,4 +150,6 @@ private:
     CAlertPopups m_alerts;
     BOOL m_bSearching;
     BOOL m_bAlertSound;
+    // Timer ticks that still lift the floating bars after the tray.
+    int m_nBarRaisesLeft;
 };

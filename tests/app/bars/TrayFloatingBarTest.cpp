@@ -52,7 +52,7 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     ASSERT_FALSE(pFrame->IsInTray());
     // The frame's window settles on the display a little later: the bar
     // must be above it then, and stay there.
-    testpump::PumpFor(1000);
+    testpump::PumpFor(1500);
     EXPECT_TRUE(IsAbove(hBar, hFrame));
     testpump::PumpUntilIdle();
 
