@@ -26,7 +26,8 @@ TEST_F(FrameBars, AnAlertRaisedDuringCustomizingOpensItsPageOnATitleClick)
         CXTPPopupControl* pPopup = alerts.GetOpenCount() == 1 ? alerts.GetOpenPopup(0) : nullptr;
         bShown = pPopup != nullptr &&
                  testpump::PumpUntil([&] { return pPopup->GetPopupState() == xtpPopupStateShow; });
-        if (bShown) {
+        if (bShown)
+        {
             // On the product name, the title's link.
             const POINT pt = testinput::ClientToScreenPoint(pPopup->GetSafeHwnd(), 60, 24);
             testinput::MoveMouseAndWait(pt);

@@ -70,7 +70,8 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
         return GetRValue(c) > 80 && GetRValue(c) < 180 && GetGValue(c) > 80 && GetGValue(c) < 180 &&
                GetBValue(c) > 80 && GetBValue(c) < 180;
     };
-    for (const testshot::Image* pShot : {&before, &after}) {
+    for (const testshot::Image* pShot : {&before, &after})
+    {
         SCOPED_TRACE(pShot == &before ? "before the tray" : "after the tray");
         EXPECT_GT(apptest::CountPixels(*pShot, rcCaption, isGrey), rcCaption.Width() * rcCaption.Height() / 2);
         EXPECT_GT(apptest::CountPixels(*pShot, rcBody, apptest::IsDark), 10);
