@@ -141,6 +141,7 @@ CMainFrame::CMainFrame()
     , m_pGamesReport(nullptr)
     , m_bSearching(FALSE)
     , m_bAlertSound(FALSE)
+    , m_nBarRaisesLeft(0)
 {
     ::srand((unsigned)::time(nullptr));
     CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
@@ -262,9 +263,35 @@ void CMainFrame::ToggleTray()
 {
     m_bInTray = !m_bInTray;
     if (m_bInTray)
+    {
         m_trayIcon.MinimizeToTray(this);
-    else
-        m_trayIcon.RestoreFromTray(this);
+        return;
+    }
+    m_trayIcon.RestoreFromTray(this);
+    // The display may still restack the frame's window it has just made
+    // again, later on a busy machine: the bars are lifted now and a few more
+    // times within the next second.
+    RaiseFloatingBars();
+    m_nBarRaisesLeft = 4;
+    SetTimer(IDT_RAISE_FLOATING_BARS, 250, nullptr);
+}
+
+// Coming back from the tray puts the frame on top of every window, also of
+// the floating bars it owns; the system does not reliably lift owned windows
+// again, so the frame does.
+void CMainFrame::RaiseFloatingBars()
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars == nullptr)
+        return;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+    {
+        CXTPToolBar* pBar = pCommandBars->GetAt(i);
+        HWND hBar = pBar != nullptr ? pBar->GetSafeHwnd() : nullptr;
+        if (hBar == nullptr || pBar->GetPosition() != xtpBarFloating || !::IsWindowVisible(hBar))
+            continue;
+        ::SetWindowPos(hBar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
 }
 
 void CMainFrame::OnTrayOpen()
@@ -356,6 +383,13 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     {
         KillTimer(IDT_SCAN_POLL);
         StartScanOrRearm();
+    }
+    else if (nIDEvent == IDT_RAISE_FLOATING_BARS)
+    {
+        if (--m_nBarRaisesLeft <= 0 || m_bInTray)
+            KillTimer(IDT_RAISE_FLOATING_BARS);
+        if (!m_bInTray)
+            RaiseFloatingBars();
     }
     CXTPFrameWnd::OnTimer(nIDEvent);
 }

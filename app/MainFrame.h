@@ -22,6 +22,8 @@ class CXTPControls;
 #define WM_SHOW_STARTUP_INFO 0x466
 // The polling timer of the frame window.
 #define IDT_SCAN_POLL 1236
+// Lifts the floating bars again after the frame came back from the tray.
+#define IDT_RAISE_FLOATING_BARS 1237
 // Where the command bars keep their options, layout and shortcuts.
 #define COMMAND_BARS_PROFILE L"CommandBars2"
 // The docking pane with the open offers, and its report.
@@ -123,6 +125,7 @@ private:
     void ArmPollTimer(int nSeconds);
     void SetStatusText(const CString& strText);
     void ShowAlert(const AlertTexts& texts);
+    void RaiseFloatingBars();
     BOOL CreateTicketReport();
     // Menu bar, toolbar, theme, options, accelerators and the stored layout.
     BOOL CreateCommandBarsLayout();
@@ -147,4 +150,6 @@ private:
     CAlertPopups m_alerts;
     BOOL m_bSearching;
     BOOL m_bAlertSound;
+    // Timer ticks that still lift the floating bars after the tray.
+    int m_nBarRaisesLeft;
 };

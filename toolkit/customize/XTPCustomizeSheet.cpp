@@ -44,11 +44,24 @@ CXTPCommandBar* BarOf(HWND hWnd)
 
 // The window itself, or one below it through parents and owners: the
 // sheet and the boxes it opens count as inside the frame that owns them.
-BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
+BOOL IsSelfOrOwned(HWND hWndParent, HWND hWnd)
 {
     if (hWndParent == nullptr)
         return FALSE;
     for (int depth = 0; hWnd != nullptr && depth < 64; depth++, hWnd = ::GetParent(hWnd)) {
+        if (hWnd == hWndParent)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// The window itself, or one of its child windows at any depth. Top-level
+// windows a window owns (alert popups, floating windows) are not inside it.
+BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
+{
+    if (hWndParent == nullptr)
+        return FALSE;
+    for (int depth = 0; hWnd != nullptr && depth < 64; depth++, hWnd = ::GetAncestor(hWnd, GA_PARENT)) {
         if (hWnd == hWndParent)
             return TRUE;
     }
@@ -262,7 +275,7 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
     }
     HWND hWndParent = m_pWndParent->GetSafeHwnd();
     HWND hWndForeground = ::GetForegroundWindow();
-    if (!IsSelfOrChild(hWndParent, hWndForeground) && m_hWnd != nullptr)
+    if (!IsSelfOrOwned(hWndParent, hWndForeground) && m_hWnd != nullptr)
         ::SetFocus(m_hWnd);
     if (!IsSelfOrChild(hWndParent, hWnd) || IsSelfOrChild(m_hWnd, hWnd) || IsSelfOrChild(hWndForeground, hWnd))
         return TRUE;
@@ -273,7 +286,7 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
 BOOL CXTPCustomizeSheet::FilterKey() const
 {
     HWND hWndFocus = ::GetFocus();
-    if (IsSelfOrChild(m_hWnd, hWndFocus) || IsSelfOrChild(::GetForegroundWindow(), hWndFocus))
+    if (IsSelfOrOwned(m_hWnd, hWndFocus) || IsSelfOrOwned(::GetForegroundWindow(), hWndFocus))
         return TRUE;
     // An edit or combo box on a bar.
     if (hWndFocus != nullptr &&

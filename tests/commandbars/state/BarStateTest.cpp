@@ -705,3 +705,47 @@ TEST_F(BarStateTest, AStoredPlaceBeforeTheDockBarsStartComesBackInsideIt)
     EXPECT_EQ(rcView.top, rcRight.top);
     EXPECT_EQ(pLoaded->Bar(kViewBar)->GetDockContext()->m_rectMRUDockPos.top, 0);
 }
+
+TEST_F(BarStateTest, ABarBuiltFloatingAndDockedBesideOthersComesBackAsADockedChildThatFloatsAgain)
+{
+    const UINT kOwnBar = 410;
+    static const UINT buttons[] = {601, 602};
+    // The program builds it floating, at every start.
+    auto build = [&](CStateFrame* pFrame) {
+        CXTPToolBar* pBar = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarFloating);
+        pBar->SetBarID(kOwnBar);
+        pBar->AddButtons(buttons, 2);
+        return pBar;
+    };
+    CStateFrame* pFrame = Open();
+    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
+    CXTPToolBar* pOwn = build(pFrame);
+    CXTPDockBar* pTop = pCommandBars->GetDockBar(xtpBarTop);
+    // The user drops it on the top dock bar, where the two toolbars are.
+    ASSERT_TRUE(pCommandBars->DockCommandBar(pOwn, xtpBarTop));
+    ASSERT_EQ(pOwn->GetDockBar(), pTop);
+    pCommandBars->SaveBarState(kProfile);
+    ASSERT_GT(CStoredLayout::Number(L"CommandBars2-DockBar0", L"Bars"), 1u);
+    Close(pFrame);
+
+    pFrame = Open();
+    pCommandBars = pFrame->GetCommandBars();
+    pOwn = build(pFrame);
+    ASSERT_EQ(pOwn->GetStyle() & WS_POPUP, static_cast<DWORD>(WS_POPUP));
+    pCommandBars->LoadBarState(kProfile);
+    pFrame->RecalcLayout();
+    pTop = pCommandBars->GetDockBar(xtpBarTop);
+    EXPECT_EQ(pOwn->GetDockBar(), pTop);
+    EXPECT_EQ(pOwn->GetPosition(), xtpBarTop);
+    EXPECT_EQ(pOwn->GetStyle() & (WS_CHILD | WS_POPUP), static_cast<DWORD>(WS_CHILD)) << std::hex << pOwn->GetStyle();
+    EXPECT_EQ(::GetParent(pOwn->GetSafeHwnd()), pTop->GetSafeHwnd());
+
+    // Floated again, it is a window of its own that goes where it is put.
+    ASSERT_TRUE(pOwn->SetPosition(xtpBarFloating));
+    pOwn->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcOwn;
+    pOwn->GetWindowRect(&rcOwn);
+    EXPECT_EQ(rcOwn.TopLeft(), CPoint(300, 300));
+    EXPECT_EQ(::GetAncestor(pOwn->GetSafeHwnd(), GA_PARENT), ::GetDesktopWindow());
+    EXPECT_EQ(pOwn->GetStyle() & (WS_CHILD | WS_POPUP), static_cast<DWORD>(WS_POPUP));
+}

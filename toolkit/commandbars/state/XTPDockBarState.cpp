@@ -23,8 +23,14 @@ void CXTPDockBar::PlaceEntries(const CToolBarArray& arrEntries)
     for (CXTPToolBar* pBar : arrEntries) {
         if (pBar == nullptr)
             continue;
-        if (pBar->GetSafeHwnd() && GetSafeHwnd() && ::GetParent(pBar->GetSafeHwnd()) != GetSafeHwnd())
-            ::SetParent(pBar->GetSafeHwnd(), GetSafeHwnd());
+        // A bar the program built floating has a pop-up window: it becomes a
+        // child first, or it would stay a pop-up that cannot float off again.
+        if (pBar->GetSafeHwnd() && GetSafeHwnd()) {
+            if (pBar->GetStyle() & WS_POPUP)
+                pBar->Create(this, FALSE);
+            if (::GetParent(pBar->GetSafeHwnd()) != GetSafeHwnd())
+                ::SetParent(pBar->GetSafeHwnd(), GetSafeHwnd());
+        }
         pBar->SetDockBar(this);
         pBar->SetBarPosition(GetPosition());
     }
