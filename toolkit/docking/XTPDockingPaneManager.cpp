@@ -310,6 +310,9 @@ void CXTPDockingPaneManager::ClosePanesAnnounced(const std::vector<CXTPDockingPa
         if (SendPaneAction(xtpPaneActionClosing, pPane))
             continue;
         ClosePane(pPane);
+        // The site may keep it open by its answer to the close itself.
+        if (!pPane->IsClosed())
+            continue;
         SendPaneAction(xtpPaneActionClosed, pPane);
     }
 }

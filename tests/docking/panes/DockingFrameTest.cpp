@@ -36,6 +36,8 @@ public:
     std::vector<int> actions;
     LRESULT closeReply = 0;
     int vetoClosingId = 0;
+    // The pane of this id is kept open by the answer to the close itself.
+    int keepOpenId = 0;
     BOOL vetoCollapse = FALSE;
     CPaneListBoxes lists;
     // Closing and closed actions as (action, pane id).
@@ -57,7 +59,7 @@ protected:
             return 0;
         }
         if (wParam == XTP_DPN_CLOSEPANE)
-            return closeReply;
+            return reinterpret_cast<CXTPDockingPane*>(lParam)->GetID() == keepOpenId ? -1 : closeReply;
         if (wParam == XTP_DPN_ACTION)
         {
             auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
@@ -418,6 +420,21 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
     EXPECT_EQ((std::vector<int>{xtpPaneActionClosing, xtpPaneActionClosing, xtpPaneActionClosed}), frame->actions);
     ASSERT_TRUE(::IsWindow(hFloating)) << "WM_CLOSE never destroys a frame of the layout";
     EXPECT_TRUE(::IsWindowVisible(hFloating));
+
+    // A pane the site keeps open when asked to close it is not reported closed.
+    frame->manager.ShowPane(second);
+    frame->vetoClosingId = 0;
+    frame->keepOpenId = 2;
+    frame->closes.clear();
+    ::SendMessageW(hFloating, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first->IsClosed());
+    EXPECT_FALSE(second->IsClosed()) << "kept open by the site";
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{xtpPaneActionClosing, 1},
+                                                {xtpPaneActionClosed, 1},
+                                                {xtpPaneActionClosing, 2}}),
+              frame->closes);
+    frame->keepOpenId = 0;
+    frame->manager.ShowPane(first);
 
     // The double click is handled after the frame's own handler; the pane
     // docks where it was and the frame, kept as its floating place, hides.
