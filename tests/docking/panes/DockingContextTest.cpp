@@ -834,8 +834,12 @@ TEST(DockingContext, OleDragOverAPanelTabSlidesItsPaneOut)
     EXPECT_EQ(third, slide->GetContainer()->GetSelected());
 
     effect = DROPEFFECT_COPY;
+    HWND hThirdSlide = slide->m_hWnd;
     target->DragOver(0, over(0), &effect);
-    EXPECT_EQ(slide, panel->m_pActiveWnd) << "the group's window is reused";
+    // The other pane slides out at its own size, in a window of its own.
+    slide = panel->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    EXPECT_NE(hThirdSlide, slide->m_hWnd);
     EXPECT_EQ(s.left, slide->GetContainer()->GetSelected());
     CRect strip;
     panel->GetWindowRect(&strip);

@@ -510,10 +510,16 @@ TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
     EXPECT_EQ(7, slide->GetStep()) << "no new slide";
     EXPECT_TRUE(frame->actions.empty());
 
-    // The other pane of the open group reuses its window.
+    // The other pane of the open group slides out in a window of its own.
+    HWND hFirstSlide = slide->m_hWnd;
     panel->ShowPane(first, FALSE);
-    EXPECT_EQ(slide, panel->m_pActiveWnd);
+    ASSERT_NE(nullptr, panel->m_pActiveWnd);
+    EXPECT_NE(hFirstSlide, panel->m_pActiveWnd->m_hWnd);
+    EXPECT_FALSE(::IsWindowVisible(hFirstSlide));
     EXPECT_EQ(first, group->GetSelected());
+    slide = panel->m_pActiveWnd;
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerSlideOut, 8);
+    EXPECT_EQ(7, slide->GetStep());
 
     // Away: five checks keep it open, the sixth asks (a veto keeps it).
     frame->actions.clear();
