@@ -310,6 +310,9 @@ void CXTPDockingPaneManager::ClosePanesAnnounced(const std::vector<CXTPDockingPa
         if (SendPaneAction(xtpPaneActionClosing, pPane))
             continue;
         ClosePane(pPane);
+        // The site may keep it open by its answer to the close itself.
+        if (!pPane->IsClosed())
+            continue;
         SendPaneAction(xtpPaneActionClosed, pPane);
     }
 }
@@ -504,6 +507,10 @@ BOOL CXTPDockingPaneManager::TogglePane(CXTPDockingPane* pPane, BOOL bDocked, CX
         return FALSE;
     XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane);
     CXTPDockingPaneBase* pHolder = pInfo ? (bDocked ? pInfo->pFloatingHolder : pInfo->pDockingHolder) : nullptr;
+    // A floating frame's tree docked by a drag takes its containers along:
+    // the holder remembered for the other state is then where the pane lies.
+    if (pHolder == pPane->GetContainer())
+        pHolder = nullptr;
     if (!IsLiveNode(pHolder))
         pHolder = pFollow;
     if (IsLiveNode(pHolder))

@@ -147,6 +147,9 @@ void CXTPDockingPaneTabbedContainer::LayoutPanes(CSize szWindow)
             continue;
         if (pPane != m_pSelectedPane)
         {
+            // Where it shows when selected: a pane floated from behind a
+            // tab floats at that place.
+            pPane->m_rcWindow = rc;
             if (pPane->GetHwnd() && ::IsWindowVisible(pPane->GetHwnd()))
                 pPane->ShowWindow(FALSE);
             continue;

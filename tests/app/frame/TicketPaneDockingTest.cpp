@@ -1,6 +1,7 @@
 // The program's ticket pane in the real main frame: floated and dragged back
-// to each side by the mouse it still shows its report, and a change of the
-// system colours reaches its caption.
+// to each side by the mouse it still shows its report, docked so it floats
+// again on a double click of its caption, and a change of the system colours
+// reaches its caption.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -49,6 +50,7 @@ protected:
 
     void TearDown() override
     {
+        app.m_pMainWnd = nullptr;
         if (pFrame != nullptr)
             pFrame->DestroyWindow();
         testpump::PumpUntilIdle();
@@ -156,4 +158,75 @@ TEST_F(TicketPaneDocking, SystemColourChangeRepaintsThePaneCaption)
     const COLORREF after = shot.Pixel(60, 4);
     EXPECT_NE(before, after);
     EXPECT_GT(GetRValue(after), GetGValue(after) + 60) << "the caption follows the new face colour";
+}
+
+// Floated by a double click, docked by dragging its floating frame onto the
+// right side, the pane floats again on a double click of its caption, with
+// its report, where it lay.
+TEST_F(TicketPaneDocking, DockedByDraggingItsFloatingFrameItFloatsAgainOnACaptionDoubleClick)
+{
+    app.m_pMainWnd = pFrame;
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    Idle();
+    CRect docked = ScreenRect(pPane->GetContainer());
+    testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
+    ASSERT_TRUE(testpump::PumpUntil([&] { return IsFloating(); })) << "floated by the double click";
+    Idle();
+
+    CRect rcFloating;
+    pPane->GetParentFrame()->GetWindowRect(&rcFloating);
+    const POINT caption = {rcFloating.left + 40, rcFloating.top + 6};
+    const CRect view = ScreenRect(pFrame->GetPaneManager().GetLayout()->GetClientPane());
+    const POINT to = {view.right - 10, view.CenterPoint().y};
+    // The floating frame lies over the program's view: it is brought forward.
+    ASSERT_TRUE(testinput::DragInLoop(pPane->GetParentFrame()->m_hWnd, caption, {{caption.x - 40, caption.y}, to}));
+    Idle();
+    ASSERT_FALSE(IsFloating()) << "docked by the drag";
+    ASSERT_EQ(xtpPaneDockRight, pFrame->GetPaneManager().GetPaneDirection(pPane));
+
+    const HWND hReport = pFrame->GetTicketReport().GetSafeHwnd();
+    CRect before;
+    ::GetWindowRect(hReport, &before);
+    docked = ScreenRect(pPane->GetContainer());
+    testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
+    ASSERT_TRUE(testpump::PumpUntil([&] { return IsFloating(); })) << "floated again by the double click";
+    Idle();
+
+    CWnd* pFloating = pPane->GetParentFrame();
+    ASSERT_NE(pFloating, nullptr);
+    ASSERT_NE(pFloating, static_cast<CWnd*>(pFrame));
+    pFloating->GetWindowRect(&rcFloating);
+    EXPECT_EQ(before.TopLeft(), rcFloating.TopLeft()) << "where the report lay";
+    ASSERT_TRUE(::IsWindowVisible(hReport));
+    EXPECT_EQ(hReport, pPane->GetHwnd());
+
+    // The program and the floating pane as they are on screen.
+    CRect rcMain;
+    pFrame->GetWindowRect(&rcMain);
+    CRect rcAll;
+    rcAll.UnionRect(rcMain, rcFloating);
+    ::RedrawWindow(pFrame->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pFloating->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    HDC hScreen = ::GetDC(nullptr);
+    const testshot::Image shot = testshot::CaptureDC(hScreen, rcAll);
+    ::ReleaseDC(nullptr, hScreen);
+    testshot::Save(shot, L"app_ticket_pane_floated_again.png");
+    // The report's header and row inside the floating frame.
+    CRect rcReport;
+    ::GetWindowRect(hReport, &rcReport);
+    rcReport.OffsetRect(-rcAll.left, -rcAll.top);
+    CXTPReportControl& report = pFrame->GetTicketReport();
+    const CRect rcRow = report.GetRows()->GetAt(0)->GetRect();
+    const CRect rcHeader(rcReport.left, rcReport.top, rcReport.right, rcReport.top + rcRow.top);
+    EXPECT_GT(apptest::CountPixels(shot, rcHeader, apptest::IsDark), 40) << "the header's captions";
+    const CRect rcRowOnShot(rcReport.left, rcReport.top + rcRow.top, rcReport.right, rcReport.top + rcRow.bottom);
+    EXPECT_GT(apptest::CountPixels(shot, rcRowOnShot,
+                                   [](COLORREF c) { return apptest::IsDark(c) || apptest::IsBlueish(c); }),
+              40)
+        << "the row's texts";
+    // The frame's own caption bar runs above the pane, in no paper white.
+    const COLORREF captionColour = shot.Pixel(rcFloating.left - rcAll.left + rcFloating.Width() / 2,
+                                              rcFloating.top - rcAll.top + 8);
+    EXPECT_LT(GetRValue(captionColour) + GetGValue(captionColour) + GetBValue(captionColour), 3 * 230)
+        << "a caption above the report";
 }

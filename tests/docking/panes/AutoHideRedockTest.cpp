@@ -1,5 +1,5 @@
-// An auto-hidden group docked back (or deleted) while it is slid out, by
-// real input: the slide-out closes with it, the panes show their windows
+// An auto-hidden group docked back (or deleted, or moved whole) while it is
+// slid out, by real input: the slide-out closes with it, the panes show their windows
 // again, and the program lives on after the pointer has left. The roads that
 // empty a slid-out group are tried in the program's frame (tests/app).
 #include <gtest/gtest.h>
@@ -133,6 +133,31 @@ TEST(DockingAutoHideRedock, PinAndCaptionDoubleClickInTheSlideOutDockTheGroupBac
         EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd)) << "the strip is gone";
         ExpectShownDocked(second, bPin ? L"docking_autohide_pin_redocked.png" : L"docking_autohide_dblclk_redocked.png");
     }
+}
+
+// A slid-out group moved whole by DockPane stays shown where it docked
+// after the pointer has been away for the slide-out's checks.
+TEST(DockingAutoHideRedock, SlidOutGroupDockedWholeStaysShownAfterThePointerLeaves)
+{
+    CAutoHideFixture f;
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(f.frame, f.frame->manager, 160);
+    CXTPDockingPane* second = f.frame->manager.FindPane(2);
+    CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(f.app, panel, 0, 1);
+    ASSERT_NE(nullptr, slide);
+    HWND hSlide = slide->m_hWnd;
+    CXTPDockingPaneTabbedContainer* group = GroupOf(second);
+    ASSERT_TRUE(group->IsHidden());
+
+    f.frame->manager.DockPane(group, xtpPaneDockRight, nullptr);
+    ASSERT_EQ(group, GroupOf(second)) << "moved whole";
+    EXPECT_FALSE(group->IsHidden());
+    EXPECT_EQ(xtpPaneDockRight, f.frame->manager.GetPaneDirection(group));
+    // The click gave the pane the focus, which would hold a slide-out open.
+    ::SetFocus(f.hFrame);
+    PointerAwayFor(f.app, kLongerThanTheLeaveWait);
+    EXPECT_FALSE(::IsWindow(hSlide)) << "the slide-out ended";
+    EXPECT_TRUE(::IsWindowVisible(group->m_hWnd)) << "the docked group's window";
+    ExpectShownDocked(second, L"docking_autohide_slid_out_group_docked_whole.png");
 }
 
 // A layout loaded over one whose slid-out group comes before its panel in

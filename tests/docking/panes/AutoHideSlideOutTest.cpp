@@ -1,7 +1,8 @@
 // What callers and users see of a slide-out: the strip's tab follows the
 // pane slid out, ShowPane slides a hidden pane out and HidePane slides it
 // in, a slid-out group shows no tab strip of its own, a focused slide-out
-// stays open, and a loaded hidden group stays hidden until it slides out.
+// stays open, a loaded hidden group stays hidden until it slides out, and
+// each pane of a group slides out at its own width.
 #include <gtest/gtest.h>
 #include "DockingTestFrame.h"
 #include "LayoutTestSupport.h"
@@ -195,4 +196,30 @@ TEST(DockingAutoHideSlideOut, SlideOutWidthFollowsTheSelectedPanesLimits)
     CRect rcPane;
     ::GetWindowRect(second->GetHwnd(), &rcPane);
     EXPECT_EQ(150, rcPane.Width()) << "the pane gets its minimum beside the edge";
+}
+
+// With one pane of a group slid out, a click on the strip's tab of the
+// other slides that one out at its own width, and back again.
+TEST(DockingAutoHideSlideOut, EachPaneOfAnOpenGroupSlidesOutAtItsOwnWidth)
+{
+    CFrameScope s;
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(s.frame, s.frame->manager, 150);
+    CXTPDockingPane* first = s.frame->manager.FindPane(1);
+    CXTPDockingPane* second = s.frame->manager.FindPane(2);
+    second->SetDockingSize(CSize(250, 100));
+    const int edge = CXTPDockingPaneAutoHideWnd::kEdge;
+
+    for (int item : {0, 1, 0})
+    {
+        SCOPED_TRACE(item);
+        CXTPDockingPaneAutoHideWnd* slide = SlideOutByClick(s.app, panel, 0, item);
+        ASSERT_NE(nullptr, slide);
+        CXTPDockingPane* shown = item == 0 ? first : second;
+        EXPECT_EQ(shown, slide->GetContainer()->GetSelected());
+        CRect rc;
+        slide->GetWindowRect(&rc);
+        EXPECT_EQ((item == 0 ? 150 : 250) + edge, rc.Width());
+        ::GetWindowRect(shown->GetHwnd(), &rc);
+        EXPECT_EQ(item == 0 ? 150 : 250, rc.Width()) << "the pane fills its window";
+    }
 }

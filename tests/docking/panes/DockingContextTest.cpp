@@ -1,6 +1,7 @@
 // Drag and dock through real mouse input: the threshold, Ctrl, the float and
 // dock options, the side rule, joining at a caption, Esc, stickers, tab and
-// floating frame drags, and the desktop unlocked after every drag.
+// floating frame drags, mirrored sites, and the desktop unlocked after every
+// drag.
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 #include "framework/controls/CListBox.h"
+#include "DockingTestFrame.h"
 #include "PaneListBoxes.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
@@ -430,6 +432,88 @@ TEST(DockingContext, RightToLeftSiteDocksOnTheSideThePointerIsAt)
     EXPECT_TRUE(after.PtInRect(to)) << "the pane lies where the pointer let go";
 }
 
+// On a mirrored site the preview shows where the drop docks: over the
+// pointer's side, as an outline and with stickers.
+TEST(DockingContext, RightToLeftSitePreviewLiesWhereTheDropDocks)
+{
+    CWinApp app(L"DockingContextApp");
+    for (bool stickers : {false, true})
+    {
+        SCOPED_TRACE(stickers ? "stickers" : "outline");
+        DockingSetup s(0, WS_EX_LAYOUTRTL);
+        s.frame->manager.m_bAlphaDockingContext = stickers;
+        s.frame->manager.m_bShowDockingContextStickers = stickers;
+        CRect client = s.Client();
+        CRect top = s.ScreenRect(s.frame->manager.GetLayout()->GetTopContainer());
+        CRect from = s.ScreenRect(s.right->GetContainer());
+        POINT caption = {from.right - 20, from.top + 6};
+        // Without stickers the side rule takes the client's right side; with
+        // them the frame's right edge sticker.
+        POINT to = stickers ? POINT{top.right - 16 - 15, top.CenterPoint().y}
+                            : POINT{client.right - 10, client.CenterPoint().y};
+        CRect preview;
+        testshot::Image shot;
+        CRect frameRect;
+        s.frame->GetWindowRect(&frameRect);
+        s.context->onMove = [&](CRecordingContext& context) {
+            if (!context.GetTarget())
+                return;
+            if (!stickers)
+            {
+                preview = context.steps.back().outlineBox;
+                return;
+            }
+            ::GetWindowRect(context.GetPreviewWnd().m_hWnd, &preview);
+            // Painted at once: pumping here would take the drag's own input.
+            s.frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            context.GetPreviewWnd().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            for (CXTPDockingPaneContextStickerWnd* sticker : context.GetStickers())
+                sticker->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            HDC screen = ::GetDC(nullptr);
+            shot = testshot::CaptureDC(screen, frameRect);
+            ::ReleaseDC(nullptr, screen);
+        };
+        testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x + 8, caption.y}, to});
+        testpump::PumpUntilIdle();
+        ASSERT_FALSE(IsFloating(s.right));
+        ASSERT_FALSE(preview.IsRectEmpty()) << "a preview was shown";
+        EXPECT_TRUE(preview.PtInRect(to)) << RectText(preview) << " where the pointer is";
+        if (stickers)
+        {
+            ASSERT_GT(shot.width, 0);
+            testshot::Save(shot, L"docking_rtl_drag_preview.png");
+            // The translucent highlight lies over the pointer's side, not the other.
+            const int y = preview.top + 60 - frameRect.top;
+            CPoint inside(preview.left + 10 - frameRect.left, y);
+            CPoint mirrored(frameRect.right - (preview.left + 10) - frameRect.left, y);
+            COLORREF tinted = shot.Pixel(inside.x, inside.y);
+            COLORREF plain = shot.Pixel(mirrored.x, mirrored.y);
+            EXPECT_GT(GetBValue(tinted), GetRValue(tinted) + 20) << "highlighted";
+            EXPECT_LT(GetBValue(plain), GetRValue(plain) + 20) << "not highlighted";
+        }
+        s.Layout();
+        EXPECT_EQ(RectText(s.ScreenRect(s.right->GetContainer())), RectText(preview)) << "where the pane went";
+    }
+}
+
+// On a mirrored site a side the site vetoes, as the layout names it, gets
+// nothing docked from the screen side that docks there.
+TEST(DockingContext, RightToLeftSiteVetoOfASideHoldsForTheSideOnScreen)
+{
+    CWinApp app(L"DockingContextApp");
+    DockingSetup s(0, WS_EX_LAYOUTRTL);
+    s.frame->vetoAction = xtpPaneActionDocking;
+    s.frame->vetoDirection = xtpPaneDockLeft;
+    CRect client = s.Client();
+    CRect from = s.ScreenRect(s.right->GetContainer());
+    POINT caption = {from.right - 20, from.top + 6};
+    POINT nearRightOnScreen = {client.right - 10, client.CenterPoint().y};
+    testinput::DragInLoop(s.frame->m_hWnd, caption, {{caption.x + 8, caption.y}, nearRightOnScreen});
+    testpump::PumpUntilIdle();
+    EXPECT_TRUE(IsFloating(s.right)) << "not docked at the vetoed side";
+    EXPECT_TRUE(!s.context->steps.empty() && s.context->steps.back().target == nullptr);
+}
+
 TEST(DockingContext, DesktopUnlockedWhenAnotherWindowHoldsTheCapture)
 {
     CWinApp app(L"DockingContextApp");
@@ -589,7 +673,7 @@ TEST(DockingContext, StickersOverTheClientChooseASide)
             // Painted at once: pumping here would take the drag's own input.
             s.frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             for (CXTPDockingPaneContextStickerWnd* sticker : context.GetStickers())
-                sticker->UpdateWindow();
+                sticker->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             HDC screen = ::GetDC(nullptr);
             CRect frameRect;
             s.frame->GetWindowRect(&frameRect);
@@ -834,8 +918,12 @@ TEST(DockingContext, OleDragOverAPanelTabSlidesItsPaneOut)
     EXPECT_EQ(third, slide->GetContainer()->GetSelected());
 
     effect = DROPEFFECT_COPY;
+    HWND hThirdSlide = slide->m_hWnd;
     target->DragOver(0, over(0), &effect);
-    EXPECT_EQ(slide, panel->m_pActiveWnd) << "the group's window is reused";
+    // The other pane slides out at its own size, in a window of its own.
+    slide = panel->m_pActiveWnd;
+    ASSERT_NE(nullptr, slide);
+    EXPECT_NE(hThirdSlide, slide->m_hWnd);
     EXPECT_EQ(s.left, slide->GetContainer()->GetSelected());
     CRect strip;
     panel->GetWindowRect(&strip);

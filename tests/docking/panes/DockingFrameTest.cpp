@@ -36,6 +36,8 @@ public:
     std::vector<int> actions;
     LRESULT closeReply = 0;
     int vetoClosingId = 0;
+    // The pane of this id is kept open by the answer to the close itself.
+    int keepOpenId = 0;
     BOOL vetoCollapse = FALSE;
     CPaneListBoxes lists;
     // Closing and closed actions as (action, pane id).
@@ -57,7 +59,7 @@ protected:
             return 0;
         }
         if (wParam == XTP_DPN_CLOSEPANE)
-            return closeReply;
+            return reinterpret_cast<CXTPDockingPane*>(lParam)->GetID() == keepOpenId ? -1 : closeReply;
         if (wParam == XTP_DPN_ACTION)
         {
             auto* record = reinterpret_cast<XTP_DOCKINGPANE_ACTION*>(lParam);
@@ -419,6 +421,21 @@ TEST(DockingFloatingFrame, CloseKeepsOnlyTheVetoedPaneAndDoubleClickDocksBack)
     ASSERT_TRUE(::IsWindow(hFloating)) << "WM_CLOSE never destroys a frame of the layout";
     EXPECT_TRUE(::IsWindowVisible(hFloating));
 
+    // A pane the site keeps open when asked to close it is not reported closed.
+    frame->manager.ShowPane(second);
+    frame->vetoClosingId = 0;
+    frame->keepOpenId = 2;
+    frame->closes.clear();
+    ::SendMessageW(hFloating, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first->IsClosed());
+    EXPECT_FALSE(second->IsClosed()) << "kept open by the site";
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{xtpPaneActionClosing, 1},
+                                                {xtpPaneActionClosed, 1},
+                                                {xtpPaneActionClosing, 2}}),
+              frame->closes);
+    frame->keepOpenId = 0;
+    frame->manager.ShowPane(first);
+
     // The double click is handled after the frame's own handler; the pane
     // docks where it was and the frame, kept as its floating place, hides.
     HWND list = first->GetHwnd();
@@ -493,10 +510,16 @@ TEST(DockingAutoHide, HiddenGroupGetsAStripAndSlidesOutInEightSteps)
     EXPECT_EQ(7, slide->GetStep()) << "no new slide";
     EXPECT_TRUE(frame->actions.empty());
 
-    // The other pane of the open group reuses its window.
+    // The other pane of the open group slides out in a window of its own.
+    HWND hFirstSlide = slide->m_hWnd;
     panel->ShowPane(first, FALSE);
-    EXPECT_EQ(slide, panel->m_pActiveWnd);
+    ASSERT_NE(nullptr, panel->m_pActiveWnd);
+    EXPECT_NE(hFirstSlide, panel->m_pActiveWnd->m_hWnd);
+    EXPECT_FALSE(::IsWindowVisible(hFirstSlide));
     EXPECT_EQ(first, group->GetSelected());
+    slide = panel->m_pActiveWnd;
+    Tick(slide, CXTPDockingPaneAutoHideWnd::timerSlideOut, 8);
+    EXPECT_EQ(7, slide->GetStep());
 
     // Away: five checks keep it open, the sixth asks (a veto keeps it).
     frame->actions.clear();

@@ -195,3 +195,45 @@ TEST(FloatAndDockBack, DoubleClickedCaptionFloatsThePaneWhereItWas)
     floating->GetWindowRect(&placed);
     EXPECT_EQ(RectText(before), RectText(placed)) << "the frame takes the pane's place on screen";
 }
+
+// A group floated and docked again by dragging its floating frame floats
+// once more on a double click of its caption, as one group where it lay.
+TEST(FloatAndDockBack, GroupDockedByDraggingItsFrameFloatsAgainOnACaptionDoubleClick)
+{
+    CWinApp app(L"FloatAndDockBackApp");
+    DockingTestFramePtr frame(CDockingTestFrame::New());
+    CXTPDockingPaneManager& manager = frame->manager;
+    CXTPDockingPane* games = manager.CreatePane(1, CRect(0, 0, 180, 120), xtpPaneDockLeft);
+    CXTPDockingPane* stats = manager.CreatePane(2, CRect(0, 0, 180, 120), xtpPaneDockLeft);
+    manager.AttachPane(stats, games);
+    frame->RecalcLayout();
+    testpump::PumpUntilIdle();
+
+    CRect docked = ScreenRect(stats->GetContainer());
+    POINT caption = {docked.left + 20, docked.top + 6};
+    testinput::DragInLoop(frame->m_hWnd, caption, {{caption.x + 40, caption.y}, {900, 700}});
+    CXTPDockingPaneMiniWnd* floating = FloatingFrameOf(stats);
+    ASSERT_NE(nullptr, floating);
+    CRect rcFloating;
+    floating->GetWindowRect(&rcFloating);
+    caption = {rcFloating.left + 40, rcFloating.top + 6};
+    POINT to = InsideSide(ScreenRect(manager.GetLayout()->GetClientPane()), xtpPaneDockRight);
+    testinput::DragInLoop(frame->m_hWnd, caption, {{caption.x - 40, caption.y}, to});
+    frame->RecalcLayout();
+    testpump::PumpUntilIdle();
+    ASSERT_EQ(nullptr, FloatingFrameOf(stats));
+    ASSERT_EQ(xtpPaneDockRight, manager.GetPaneDirection(stats));
+
+    CRect before;
+    ::GetWindowRect(stats->GetHwnd(), &before);
+    docked = ScreenRect(stats->GetContainer());
+    testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
+    EXPECT_TRUE(testpump::PumpUntil([&] { return FloatingFrameOf(stats) != nullptr; })) << "floated again";
+    floating = FloatingFrameOf(stats);
+    ASSERT_NE(nullptr, floating);
+    EXPECT_EQ(floating, FloatingFrameOf(games));
+    EXPECT_EQ(games->GetContainer(), stats->GetContainer()) << "still one group";
+    EXPECT_TRUE(stats->IsSelected());
+    floating->GetWindowRect(&rcFloating);
+    EXPECT_EQ(RectText(before), RectText(rcFloating)) << "the frame takes the group's place on screen";
+}

@@ -8,6 +8,7 @@
 #include "DockingTestFrame.h"
 #include "framework/controls/CListBox.h"
 #include "framework/windows/CWinApp.h"
+#include "support/Screenshot.h"
 #include "support/TestPump.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -145,6 +146,10 @@ TEST(PaneMembers, ThemeColourAndSettingChangesLayThePanesOutAgain)
         {"WM_SYSCOLORCHANGE", [](CXTPDockingPaneManager& m) { m.SendMessage(WM_SYSCOLORCHANGE); }},
         {"WM_SETTINGCHANGE", [](CXTPDockingPaneManager& m) { m.SendMessage(WM_SETTINGCHANGE); }},
     };
+    // What the set-up left to lay out is done first: each change must ask
+    // for its own layout.
+    g.Idle();
+    ASSERT_EQ(0u, g.frame->m_nIdleFlags & CFrameWnd::idleLayout);
     for (const Trigger& trigger : triggers)
     {
         SCOPED_TRACE(trigger.name);
@@ -154,6 +159,38 @@ TEST(PaneMembers, ThemeColourAndSettingChangesLayThePanesOutAgain)
         EXPECT_EQ(RectText(g.PaneClientPart()), RectText(ParentRect(list)));
     }
     EXPECT_EQ(xtpPaneThemeShortcutBar2003, manager.GetCurrentTheme());
+
+    // A floating frame is laid out and drawn again in the new theme.
+    app.m_pMainWnd = g.frame.get();
+    manager.SetFloatingFrameCaption(TRUE);
+    manager.SetTheme(xtpPaneThemeDefault);
+    manager.ToggleDocking(g.stats->GetContainer());
+    auto* floating = dynamic_cast<CXTPDockingPaneMiniWnd*>(g.stats->GetParentFrame());
+    ASSERT_NE(nullptr, floating);
+    app.OnIdle(0);
+    testpump::PumpUntilIdle();
+    ASSERT_EQ(list, g.stats->GetHwnd());
+    CRect rcFloating;
+    floating->GetWindowRect(&rcFloating);
+    // As the screen shows it, without painting anything first.
+    auto screenShot = [&] {
+        HDC screen = ::GetDC(nullptr);
+        testshot::Image shot = testshot::CaptureDC(screen, rcFloating);
+        ::ReleaseDC(nullptr, screen);
+        return shot;
+    };
+    const POINT inCaption = {rcFloating.Width() / 2, 8};
+    const COLORREF before = screenShot().Pixel(inCaption.x, inCaption.y);
+
+    ::MoveWindow(list, 0, 0, 5, 5, FALSE);
+    manager.SetTheme(xtpPaneThemeOffice2003);
+    app.OnIdle(0);
+    testpump::PumpUntilIdle();
+    EXPECT_EQ(RectText(g.PaneClientPart()), RectText(ParentRect(list))) << "the floating pane laid out again";
+    const testshot::Image shot = screenShot();
+    testshot::Save(shot, L"docking_floating_frame_after_set_theme.png");
+    EXPECT_NE(before, shot.Pixel(inCaption.x, inCaption.y)) << "the frame's caption in the new theme";
+    app.m_pMainWnd = nullptr;
 }
 
 TEST(PaneMembers, SplitterBarsKeepTheManagersMinimumExtent)

@@ -363,8 +363,11 @@ void CXTPDockingPaneAutoHidePanel::ShowPane(CXTPDockingPane* pPane, BOOL bSetFoc
         m_pActiveWnd->CloseWindowNow();
     if (pManager->SendPaneAction(xtpPaneActionExpanding, pPane))
         return;
+    // Each pane slides out at its own size: another pane of the open group
+    // gets a window of its own.
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer()->GetSelected() != pPane)
+        m_pActiveWnd->CloseWindowNow();
     pContainer->SelectPane(pPane, FALSE);
-    // A second pane of the open group takes the open window's place.
     if (!m_pActiveWnd)
     {
         m_pActiveWnd = new CXTPDockingPaneAutoHideWnd(this, pContainer);

@@ -139,10 +139,12 @@ BOOL CXTPDockingPaneContext::CanAttach(CXTPDockingPaneBase* pTarget) const
 
 BOOL CXTPDockingPaneContext::CanDock(CXTPDockingPaneBase* pTarget, int nDirection) const
 {
+    // The site is asked about the side the pane would dock at.
+    int nLayoutDirection = GetLayoutDirection(nDirection);
     BOOL bAllowed = TRUE;
     for (CXTPDockingPane* pPane : GetDraggedPanes())
     {
-        if (m_pManager->SendPaneAction(xtpPaneActionDocking, pPane, pTarget, nDirection))
+        if (m_pManager->SendPaneAction(xtpPaneActionDocking, pPane, pTarget, nLayoutDirection))
             bAllowed = FALSE;
     }
     return bAllowed;
@@ -364,7 +366,7 @@ void CXTPDockingPaneContext::Move(CPoint pt)
                                : nHit == xtpStickerTop   ? xtpPaneDockTop
                                                          : xtpPaneDockBottom;
                 if (CanDock(m_pTarget, m_nDirection))
-                    m_rcDock = m_pManager->GetDockingRect(m_pNode, m_nDirection, m_pTarget);
+                    m_rcDock = m_pManager->GetDockingRect(m_pNode, GetLayoutDirection(m_nDirection), m_pTarget);
                 else
                     m_pTarget = nullptr;
             }
@@ -461,7 +463,7 @@ BOOL CXTPDockingPaneContext::CheckSides(CRect rc, CPoint pt, BOOL bInside, CXTPD
         return FALSE;
     m_pTarget = pNode;
     m_nDirection = nDirection;
-    m_rcDock = m_pManager->GetDockingRect(m_pNode, nDirection, pNode);
+    m_rcDock = m_pManager->GetDockingRect(m_pNode, GetLayoutDirection(nDirection), pNode);
     return TRUE;
 }
 
@@ -751,10 +753,18 @@ void CXTPDockingPaneContext::Draw(BOOL bRemove)
     m_bLastDrawnAttach = m_bAttach;
 }
 
+int CXTPDockingPaneContext::GetLayoutDirection(int nDirection) const
+{
+    CWnd* pSite = m_pManager->GetSite();
+    BOOL bMirrored = pSite && pSite->GetSafeHwnd() && (pSite->GetExStyle() & WS_EX_LAYOUTRTL);
+    if (!bMirrored || (nDirection != xtpPaneDockLeft && nDirection != xtpPaneDockRight))
+        return nDirection;
+    return nDirection == xtpPaneDockLeft ? xtpPaneDockRight : xtpPaneDockLeft;
+}
+
 void CXTPDockingPaneContext::Drop()
 {
     std::vector<CXTPDockingPane*> panes = GetDraggedPanes();
-    CWnd* pSite = m_pManager->GetSite();
     if (m_bAttach && m_pTarget)
     {
         if (m_pTarget->ContainsPane(m_pNode))
@@ -771,11 +781,7 @@ void CXTPDockingPaneContext::Drop()
     }
     else if (m_pTarget)
     {
-        int nDirection = m_nDirection;
-        if (pSite && pSite->GetSafeHwnd() && (pSite->GetExStyle() & WS_EX_LAYOUTRTL) &&
-            (nDirection == xtpPaneDockLeft || nDirection == xtpPaneDockRight))
-            nDirection = nDirection == xtpPaneDockLeft ? xtpPaneDockRight : xtpPaneDockLeft;
-        m_pManager->DockPane(m_pNode, nDirection, m_pTarget);
+        m_pManager->DockPane(m_pNode, GetLayoutDirection(m_nDirection), m_pTarget);
         for (CXTPDockingPane* pPane : panes)
             m_pManager->SendPaneAction(xtpPaneActionDocked, pPane);
     }

@@ -64,7 +64,7 @@ protected:
     std::vector<CXTPDockingPane*> GetDraggedPanes() const;
     // No pane vetoes joining the node (action 6).
     BOOL CanAttach(CXTPDockingPaneBase* pTarget) const;
-    // No pane vetoes docking at the node in the direction (action 4).
+    // No pane vetoes docking at the node in the direction on screen (action 4).
     BOOL CanDock(CXTPDockingPaneBase* pTarget, int nDirection) const;
     // The side rule: TRUE when a side of rc (the node's rectangle) is taken.
     BOOL CheckSides(CRect rc, CPoint pt, BOOL bInside, CXTPDockingPaneBase* pNode);
@@ -75,6 +75,9 @@ protected:
     void UpdateStickers();
     void DestroyStickers();
     void FreeRegions();
+    // A side on screen as the layout names it: left and right swap on a
+    // site laid out right to left.
+    int GetLayoutDirection(int nDirection) const;
     // Applies the drop to the layout.
     void Drop();
 
