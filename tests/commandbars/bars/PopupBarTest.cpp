@@ -317,6 +317,52 @@ TEST_F(PopupBar, TallerThanTheWorkAreaScrollsOneControlPerTick)
     EXPECT_TRUE(pBar->GetScrollUpRect().IsRectEmpty());
 }
 
+// A short menu taller than the work area: its expand item stands in view
+// below the scrolled part, so pointing at it leaves the menu where it is.
+TEST_F(PopupBar, PointingAtTheExpandItemOfAScrolledShortMenuScrollsNothing)
+{
+    UseShortMenus();
+    m_pCommandBars->GetOptions()->bShowFullAfterDelay = FALSE;
+    CXTPPopupBar* pBar = CXTPPopupBar::CreatePopupBar(m_pCommandBars);
+    m_bars.push_back(pBar);
+    pBar->GetControls()->Add(new CXTPControlButton(), ID_FILE_MRU_FIRST)->SetCaption(L"Selten");
+    for (int i = 0; i < 120; i++)
+        pBar->GetControls()->Add(new CXTPControlButton(), 1000 + i)->SetCaption(L"Zeile");
+    ASSERT_TRUE(pBar->Popup(200, 20));
+    ASSERT_TRUE(pBar->IsScrolling());
+    ASSERT_TRUE(pBar->HasHiddenCommands());
+    CXTPControl* pExpand = pBar->GetControls()->FindControl(XTP_ID_POPUPBAR_EXPAND);
+    ASSERT_NE(nullptr, pExpand);
+    ASSERT_TRUE(pExpand->IsVisible());
+    const int nLastShown = pBar->GetLastShown();
+    ASSERT_LT(nLastShown, pExpand->GetIndex()) << "commands remain below the scrolled part";
+    const CRect rcExpand = pExpand->GetRect();
+    const testshot::Image before = testshot::CaptureWindow(pBar->GetSafeHwnd());
+
+    CRect rcScreen = rcExpand;
+    pBar->ClientToScreen(&rcScreen);
+    ASSERT_TRUE(MoveMouseAndWait(rcScreen.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetSelectedIndex() == pExpand->GetIndex(); }));
+    PumpUntilIdle();
+
+    EXPECT_EQ(0, pBar->GetFirstShown());
+    EXPECT_EQ(nLastShown, pBar->GetLastShown());
+    EXPECT_TRUE(pBar->GetScrollUpRect().IsRectEmpty());
+    EXPECT_EQ(rcExpand, pExpand->GetRect());
+    const testshot::Image after = testshot::CaptureWindow(pBar->GetSafeHwnd());
+    testshot::Save(after, L"commandbars_scrolled_short_menu_expand_hot.png");
+    // Above the expand item nothing moved: the same commands, no upper button.
+    ASSERT_EQ(before.width, after.width);
+    int nDiffering = 0;
+    for (int y = 0; y < rcExpand.top; y++)
+        for (int x = 0; x < after.width; x++)
+            nDiffering += before.Pixel(x, y) != after.Pixel(x, y);
+    EXPECT_EQ(0, nDiffering);
+    const CPoint ptArrow = pBar->GetScrollDownRect().CenterPoint();
+    EXPECT_EQ(pBar->GetPaintManager()->GetColor(COLOR_BTNTEXT), after.Pixel(ptArrow.x, ptArrow.y))
+        << "the lower button's arrow is still drawn above the expand item";
+}
+
 namespace {
 // Runs inside the modal loop: presses keys or asks to quit.
 std::vector<WORD> s_keys;

@@ -158,6 +158,29 @@ TEST_F(ListPlaceholder, WindowListFirstIdFollowsTheActiveChildsIdRange)
     }
 }
 
+// Children numbered from 1 make every id from 1 up a window id: the bar's own
+// commands after the list must survive the next layouts all the same.
+TEST_F(ListPlaceholder, WindowListKeepsTheBarsOwnControlsAfterItWhenChildrenAreNumberedFromOne)
+{
+    CXTPControl* pList = AddPlaceholder(35000);
+    std::vector<CMDIChildWnd*> children = {AddChild(L"A"), AddChild(L"B")};
+    for (size_t i = 0; i < children.size(); i++) {
+        ASSERT_TRUE(children[i]);
+        ::SetWindowLongPtrW(children[i]->GetSafeHwnd(), GWLP_ID, 1 + static_cast<int>(i));
+    }
+    m_bar.AddButton(11, CRect(0, 0, 20, 20), L"Danach");
+    m_bar.AddButton(0xFF05, CRect(0, 0, 20, 20), L"Hohe Nummer");
+
+    for (int round = 0; round < 3; round++) {
+        pList->OnCalcDynamicSize(0);
+        ASSERT_EQ(1u, CXTPControlWindowList::GetFirstWindowId());
+        EXPECT_EQ(std::vector<std::wstring>({L"&1 A", L"&2 B"}), Captions()) << "round " << round;
+        ASSERT_EQ(pList->GetIndex() + 5, m_bar.GetControlCount()) << "round " << round;
+        EXPECT_EQ(11, m_bar.GetControl(pList->GetIndex() + 3)->GetID()) << "round " << round;
+        EXPECT_EQ(0xFF05, m_bar.GetControl(pList->GetIndex() + 4)->GetID()) << "round " << round;
+    }
+}
+
 TEST_F(ListPlaceholder, WindowListStopsAtNineEntries)
 {
     CXTPControl* pList = AddPlaceholder(35000);

@@ -403,7 +403,9 @@ BOOL CXTPPopupBar::SetSelected(int nSelected, BOOL bKeyboard)
         SetTimer(XTP_TID_EXPANDDELAY, XTP_EXPAND_DELAY, nullptr);
     else
         KillTimer(XTP_TID_EXPANDDELAY);
-    if (m_bScrolling && pSelected && nSelected >= 0) {
+    // Only a control scrolled out of view brings the window along: the
+    // expand item stands below the scrolled part and is always in view.
+    if (m_bScrolling && pSelected && nSelected >= 0 && (pSelected->GetHideFlags() & xtpHideScroll)) {
         CClientDC dc(this);
         if (nSelected >= m_nLastShown) {
             m_nLastShown = nSelected + 1;

@@ -26,7 +26,10 @@ void XTPRemoveGeneratedEntries(CXTPControl* pPlaceholder, BOOL (*pfnIsEntry)(CXT
     int nNext = pPlaceholder->GetIndex() + 1;
     while (nNext < pControls->GetCount()) {
         CXTPControl* pEntry = pControls->GetAt(nNext);
-        if (!pEntry || !pfnIsEntry(pEntry, pContext))
+        // Entries are always temporary: a control of the bar's own that
+        // merely has a matching id (any id from 1 up once MDI children are
+        // numbered from 1) stays.
+        if (!pEntry || !pEntry->IsTemporary() || !pfnIsEntry(pEntry, pContext))
             break;
         pControls->RemoveAt(nNext);
     }

@@ -9,8 +9,8 @@ class CXTPControl;
 // number as mnemonic up to 10 ("1&0"), plain above, none for 0.
 CString XTPFormatNumberedCaption(const CString& strText, int nNumber);
 
-// Removes the run of controls right after the placeholder that the test
-// accepts (the entries an earlier layout generated).
+// Removes the run of temporary controls right after the placeholder that
+// the test accepts (the entries an earlier layout generated).
 void XTPRemoveGeneratedEntries(CXTPControl* pPlaceholder, BOOL (*pfnIsEntry)(CXTPControl*, void*), void* pContext);
 
 // Adds a temporary, manually updated button `nOffset` places
