@@ -254,14 +254,10 @@ void CXTPDockingPaneSplitterContainer::OnSizeParent(CWnd* pParent, CRect rect, A
     }
     CXTPDockingPaneManager* pManager = GetDockingPaneManager();
     CXTPDockingPaneBase* pClient = m_pLayout ? m_pLayout->GetClientPane() : nullptr;
-    if (pManager && pManager->m_bHideClient && pClient)
-    {
-        for (CXTPDockingPaneBase* pChild : visible)
-        {
-            if (pChild->ContainsPane(pClient))
-                pClient->OnSizeParent(pParent, CRect(0, 0, 0, 0), lpLayout);
-        }
-    }
+    // Panes that can use the room take it all: the client gets none, also
+    // where it lies (hidden itself) directly in this splitter.
+    if (pManager && pManager->m_bHideClient && pClient && !visible.empty() && ContainsPane(pClient))
+        pClient->OnSizeParent(pParent, CRect(0, 0, 0, 0), lpLayout);
     if (visible.empty())
         return;
     if (visible.size() == 1)

@@ -323,8 +323,21 @@ BOOL CXTPTabManager::PerformClick(HWND hWnd, CPoint point, BOOL bNavigateButtons
     return TRUE;
 }
 
+int CXTPTabManager::IndexOfItem(const CXTPTabManagerItem* pItem) const
+{
+    for (int i = 0; i < GetItemCount(); i++)
+    {
+        if (m_arrItems[i] == pItem)
+            return i;
+    }
+    return -1;
+}
+
 void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem* pItem)
 {
+    // The loop dispatches messages that may delete the tab: it is held,
+    // and asked afterwards whether it is still one of the strip.
+    pItem->InternalAddRef();
     BOOL bHot = IsHotTracking();
     if (bHot)
         m_pHighlighted = pItem;
@@ -354,7 +367,7 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
             if (msg.message == WM_MOUSEMOVE)
             {
                 ptLast = XTPTabMessagePoint(msg);
-                bInside = pItem->GetRect().PtInRect(ptLast);
+                bInside = IndexOfItem(pItem) >= 0 && pItem->GetRect().PtInRect(ptLast);
                 CXTPTabManagerItem* pHighlighted = bInside ? pItem : nullptr;
                 if (bHot && m_pHighlighted != pHighlighted)
                 {
@@ -371,12 +384,15 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     m_pPressed = nullptr;
     PerformMouseMove(hWnd, ptLast);
     RedrawControl();
-    if (bReleased && bInside)
+    if (bReleased && bInside && IndexOfItem(pItem) >= 0)
         SelectItem(pItem);
+    pItem->InternalRelease();
 }
 
 void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* pItem)
 {
+    // As in press tracking: the dragged tab may be deleted meanwhile.
+    pItem->InternalAddRef();
     CXTPTabManagerItem* pOldSelected = m_pSelected;
     m_pSelected = pItem;
     if (IsHotTracking())
@@ -397,11 +413,11 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
         if (msg.message == WM_MOUSEMOVE)
         {
             ptLast = XTPTabMessagePoint(msg);
-            for (int j = 0; j < arrRects.GetSize() && j < GetItemCount(); j++)
+            int nOld = IndexOfItem(pItem);
+            for (int j = 0; nOld >= 0 && j < arrRects.GetSize() && j < GetItemCount(); j++)
             {
-                if (j == pItem->GetIndex() || !arrRects[j].PtInRect(ptLast))
+                if (j == nOld || !arrRects[j].PtInRect(ptLast))
                     continue;
-                int nOld = pItem->GetIndex();
                 m_arrItems[nOld] = m_arrItems[j];
                 m_arrItems[j] = pItem;
                 OnItemsChanged();
@@ -414,8 +430,13 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
     PerformMouseMove(hWnd, ptLast);
-    m_pSelected = pOldSelected;
-    SelectItem(pItem);
+    // A deleted tab took its selection along and the deletion chose another.
+    if (IndexOfItem(pItem) >= 0)
+    {
+        m_pSelected = IndexOfItem(pOldSelected) >= 0 ? pOldSelected : nullptr;
+        SelectItem(pItem);
+    }
+    pItem->InternalRelease();
 }
 
 void CXTPTabManager::PerformMouseMove(HWND hWnd, CPoint point)

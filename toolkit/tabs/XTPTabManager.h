@@ -98,6 +98,8 @@ public:
     int GetCurSel() const;
     CXTPTabManagerItem* GetItem(int nIndex) const;
     int GetItemCount() const { return static_cast<int>(m_arrItems.GetSize()); }
+    // The item's place in the strip, -1 when it is none of its tabs.
+    int IndexOfItem(const CXTPTabManagerItem* pItem) const;
 
     CXTPTabManagerItem* GetSelectedItem() const { return m_pSelected; }
     CXTPTabManagerItem* GetHighlightedItem() const { return m_pHighlighted; }
