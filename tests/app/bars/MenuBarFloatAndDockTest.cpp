@@ -17,13 +17,6 @@ using namespace barstest;
 
 namespace {
 
-CRect WindowRectOf(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
-}
-
 // Pixels of a band that differ between two pictures of the same size.
 int CountChangedPixels(const testshot::Image& before, const testshot::Image& after, int left, int right)
 {
