@@ -223,6 +223,17 @@ protected:
 
     static bool IsBlack(COLORREF clr) { return clr == RGB(0, 0, 0); }
 
+    // A pixel of the frame's logo bitmap.
+    COLORREF LogoPixel(int x, int y) const
+    {
+        HDC hdc = ::CreateCompatibleDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
+        const COLORREF clr = ::GetPixel(hdc, x, y);
+        ::SelectObject(hdc, hOld);
+        ::DeleteDC(hdc);
+        return clr;
+    }
+
     // Clicks the sheet's tab of that index and waits for its page to show the
     // control; the page shown then.
     static HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
@@ -420,11 +431,7 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
     const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
     testshot::Save(shot, L"app_toolbar_reset_logo.png");
     const CRect rcLogo = ToolBarButton(ID_LOGO)->GetRect();
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
-    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
+    const COLORREF logoLeft = LogoPixel(32, 16);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
 }
 
@@ -846,11 +853,7 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
     ToolBar()->GetClientRect(&rcBar);
     EXPECT_LE(rcAdded.right, rcLogo.left);
     EXPECT_GT(rcLogo.right, rcBar.right - 30) << "the logo against the right end";
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
-    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
+    const COLORREF logoLeft = LogoPixel(32, 16);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
     EXPECT_NE(logoLeft, shot.Pixel(rcAdded.right + 3 + 32, rcLogo.CenterPoint().y))
         << "no logo right behind the new button";
