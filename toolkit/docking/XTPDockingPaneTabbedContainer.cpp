@@ -315,8 +315,9 @@ INT_PTR CXTPDockingPaneTabbedContainer::OnToolHitTest(CPoint point, TOOLINFO* pT
 
 void CXTPDockingPaneTabbedContainer::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    // The second click of a quick pair on a button is a press of its own.
-    if (CaptionButtonFromPoint(point))
+    // The second click of a quick pair on a button or an arrow is a press of
+    // its own.
+    if (CaptionButtonFromPoint(point) || (IsTabsVisible() && HitTestNavigateButton(point)))
     {
         OnLButtonDown(nFlags, point);
         return;

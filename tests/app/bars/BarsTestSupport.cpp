@@ -73,6 +73,13 @@ CString TestPicturePath(LPCWSTR name)
     return path;
 }
 
+CRect WindowRectOf(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    return rc;
+}
+
 CBarsApp::CBarsApp(BOOL bFresh)
     : CWinApp(kAppName)
 {

@@ -90,6 +90,9 @@ public:
 // tests/app/bars/pics/<name> of the source folder, through Wine's Z: drive.
 CString TestPicturePath(LPCWSTR name);
 
+// A window's rectangle on the screen.
+CRect WindowRectOf(CWnd* pWnd);
+
 class FrameBars : public testing::Test
 {
 protected:

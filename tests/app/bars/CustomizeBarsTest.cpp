@@ -223,6 +223,36 @@ protected:
 
     static bool IsBlack(COLORREF clr) { return clr == RGB(0, 0, 0); }
 
+    // A pixel of the frame's logo bitmap.
+    COLORREF LogoPixel(int x, int y) const
+    {
+        HDC hdc = ::CreateCompatibleDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
+        const COLORREF clr = ::GetPixel(hdc, x, y);
+        ::SelectObject(hdc, hOld);
+        ::DeleteDC(hdc);
+        return clr;
+    }
+
+    // Clicks the sheet's tab of that index and waits for its page to show the
+    // control; the page shown then.
+    static HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
+    {
+        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
+        RECT rcTab = {};
+        ::SendMessageW(hTabs, TCM_GETITEMRECT, nTab, reinterpret_cast<LPARAM>(&rcTab));
+        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+        ::ClientToScreen(hTabs, &pt);
+        testinput::ClickAt(pt);
+        HWND hPage = nullptr;
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        return hPage;
+    }
+
     // The program ended through its frame (the layout stored) and started
     // again: the bars come from the stored layout.
     void Restart()
@@ -401,11 +431,7 @@ TEST_F(CustomizeBars, ResetOfTheToolbarGivesBackTheFirstStartsToolbarWithTheLogo
     const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
     testshot::Save(shot, L"app_toolbar_reset_logo.png");
     const CRect rcLogo = ToolBarButton(ID_LOGO)->GetRect();
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
-    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
+    const COLORREF logoLeft = LogoPixel(32, 16);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
 }
 
@@ -503,18 +529,8 @@ TEST_F(CustomizeBars, TheOptionsPageChangesTheProgramsBarsAtOnce)
     CRect rcDuring;
     bool bLarge = false, bAccelEnabledBefore = false, bAccelEnabledAfter = true, bScreenTips = true;
     testshot::Image shot;
-    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
-        CTabCtrl* pTabs = sheet.GetTabControl();
-        CRect rcTab;
-        pTabs->GetItemRect(3, &rcTab);
-        pTabs->ClientToScreen(&rcTab);
-        testinput::ClickAt(rcTab.CenterPoint());
-        HWND hPage = nullptr;
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS) != nullptr;
-        });
-        testpump::PumpUntilIdle();
+    Customize([&](CXTPCustomizeSheet&, HWND hSheet) {
+        HWND hPage = ShowPageByClick(hSheet, 3, XTP_IDC_CHECK_LARGEICONS);
         auto click = [&](int nID) {
             CRect rc;
             ::GetWindowRect(::GetDlgItem(hPage, nID), &rc);
@@ -731,18 +747,8 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
 {
     ShowFrame();
     int nKeysBefore = -1, nKeysAfter = -1;
-    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
-        CTabCtrl* pTabs = sheet.GetTabControl();
-        CRect rcTab;
-        pTabs->GetItemRect(2, &rcTab);
-        pTabs->ClientToScreen(&rcTab);
-        testinput::ClickAt(rcTab.CenterPoint());
-        HWND hPage = nullptr;
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE) != nullptr;
-        });
-        testpump::PumpUntilIdle();
+    Customize([&](CXTPCustomizeSheet&, HWND hSheet) {
+        HWND hPage = ShowPageByClick(hSheet, 2, XTP_IDC_BUTTON_REMOVE);
         // "Auswählen" from the category box, by the keyboard.
         CRect rcCombo;
         ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_COMBO_CATEGORY), &rcCombo);
@@ -847,11 +853,7 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
     ToolBar()->GetClientRect(&rcBar);
     EXPECT_LE(rcAdded.right, rcLogo.left);
     EXPECT_GT(rcLogo.right, rcBar.right - 30) << "the logo against the right end";
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, pFrame->GetLogoBitmap().GetSafeHandle());
-    const COLORREF logoLeft = ::GetPixel(hdc, 32, 16);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
+    const COLORREF logoLeft = LogoPixel(32, 16);
     EXPECT_EQ(logoLeft, shot.Pixel(rcLogo.left + 3 + 32, rcLogo.CenterPoint().y));
     EXPECT_NE(logoLeft, shot.Pixel(rcAdded.right + 3 + 32, rcLogo.CenterPoint().y))
         << "no logo right behind the new button";
@@ -925,17 +927,7 @@ TEST_F(CustomizeBars, AKeyAssignedOnTheKeyboardPageWorksAtOnce)
     CInModal inSheet([&](HWND hSheet) {
         ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         testpump::PumpUntilIdle();
-        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
-        RECT rcTab;
-        ::SendMessageW(hTabs, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rcTab));
-        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
-        ::ClientToScreen(hTabs, &pt);
-        testinput::ClickAt(pt);
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_EDIT_SHORTCUTKEY) != nullptr;
-        });
-        testpump::PumpUntilIdle();
+        hPage = ShowPageByClick(hSheet, 2, XTP_IDC_EDIT_SHORTCUTKEY);
         // "Auswählen" from the category box, by the keyboard.
         testinput::ClickAt(centre(XTP_IDC_COMBO_CATEGORY));
         testpump::PumpUntilIdle();
@@ -948,11 +940,7 @@ TEST_F(CustomizeBars, AKeyAssignedOnTheKeyboardPageWorksAtOnce)
         };
         testpump::PumpUntil([&] { return deselectIndex() != LB_ERR; });
         testpump::PumpUntilIdle();
-        RECT rcItem;
-        ::SendMessageW(hCommands, LB_GETITEMRECT, static_cast<WPARAM>(deselectIndex()), reinterpret_cast<LPARAM>(&rcItem));
-        pt = {(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2};
-        ::ClientToScreen(hCommands, &pt);
-        testinput::ClickAt(pt);
+        testinput::ClickAt(ListEntryPoint(hCommands, static_cast<int>(deselectIndex())));
         testpump::PumpUntilIdle();
         testinput::ClickAt(centre(XTP_IDC_EDIT_SHORTCUTKEY));
         testpump::PumpUntilIdle();

@@ -21,13 +21,6 @@ using namespace barstest;
 
 namespace {
 
-CRect WindowRectOf(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
-}
-
 // The bar's own buttons that are shown, without those it places itself.
 std::vector<int> ShownButtons(CXTPToolBar* pBar)
 {

@@ -17,13 +17,6 @@ using namespace barstest;
 
 namespace {
 
-CRect WindowRectOf(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
-}
-
 // Pixels of a band that differ between two pictures of the same size.
 int CountChangedPixels(const testshot::Image& before, const testshot::Image& after, int left, int right)
 {
@@ -48,6 +41,47 @@ testshot::Image ShotOfMenuBar(CXTPMenuBar* pMenuBar, const wchar_t* name)
     return shot;
 }
 
+// Drags the docked menu bar by its gripper into the middle of the frame's
+// view; whether it floats.
+bool FloatByGripper(CMainFrame* pFrame, CXTPMenuBar* pMenuBar)
+{
+    const CRect rcDocked = WindowRectOf(pMenuBar);
+    const CRect rcView = WindowRectOf(frametest::ViewOf(pFrame));
+    const CPoint ptGripper(rcDocked.left + 3, rcDocked.CenterPoint().y);
+    if (!testinput::MoveMouseAndWait(ptGripper))
+        return false;
+    testinput::QueueDrag(ptGripper, CPoint(rcView.left + 120, rcView.CenterPoint().y), 8);
+    if (!testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarFloating; }))
+        return false;
+    testpump::PumpUntilIdle();
+    return true;
+}
+
+// Drags the floating menu bar by its caption, grabbed 12 pixels from its
+// left edge, to the point; whether it docked at the top.
+bool DockByCaption(CXTPMenuBar* pMenuBar, CPoint ptTo)
+{
+    const CRect rcFloating = WindowRectOf(pMenuBar);
+    const CPoint ptCaption(rcFloating.left + 12, rcFloating.top + 8);
+    if (!testinput::MoveMouseAndWait(ptCaption))
+        return false;
+    testinput::QueueDrag(ptCaption, ptTo, 8);
+    if (!testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarTop; }))
+        return false;
+    testpump::PumpUntilIdle();
+    return true;
+}
+
+// Dots of the gripper in the picture's first columns.
+int GripperDots(const testshot::Image& shot)
+{
+    int nGripDots = 0;
+    for (int y = 2; y < shot.height - 2; y++)
+        for (int x = 2; x < 8; x++)
+            nGripDots += shot.Pixel(x, y) != shot.Pixel(1, 1) ? 1 : 0;
+    return nGripDots;
+}
+
 } // namespace
 
 TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsLastTitle)
@@ -62,26 +96,14 @@ TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsL
     const testshot::Image before = ShotOfMenuBar(pMenuBar, L"app_menubar_before_floating.png");
 
     // By its gripper into the middle of the frame's view.
-    const CRect rcView = WindowRectOf(frametest::ViewOf(pFrame));
-    const CPoint ptGripper(rcDocked.left + 3, rcDocked.CenterPoint().y);
-    ASSERT_TRUE(testinput::MoveMouseAndWait(ptGripper));
-    testinput::QueueDrag(ptGripper, CPoint(rcView.left + 120, rcView.CenterPoint().y), 8);
-    ASSERT_TRUE(testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarFloating; }))
-        << "the menu bar did not float";
-    testpump::PumpUntilIdle();
+    ASSERT_TRUE(FloatByGripper(pFrame, pMenuBar)) << "the menu bar did not float";
     EXPECT_EQ(pMenuBar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND), nullptr)
         << "a floating menu bar has no expand button";
     testshot::Save(testshot::CaptureWindow(pMenuBar->GetSafeHwnd()), L"app_menubar_floating.png");
 
     // By its caption back to the top of the frame.
-    const CRect rcFloating = WindowRectOf(pMenuBar);
-    const CPoint ptCaption(rcFloating.left + 12, rcFloating.top + 8);
     const CRect rcTop = WindowRectOf(pTop);
-    ASSERT_TRUE(testinput::MoveMouseAndWait(ptCaption));
-    testinput::QueueDrag(ptCaption, CPoint(rcTop.left + 40, rcTop.top + 2), 8);
-    ASSERT_TRUE(testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarTop; }))
-        << "the menu bar did not dock again";
-    testpump::PumpUntilIdle();
+    ASSERT_TRUE(DockByCaption(pMenuBar, CPoint(rcTop.left + 40, rcTop.top + 2))) << "the menu bar did not dock again";
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
 
@@ -103,10 +125,44 @@ TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsL
         << "something is drawn after the last title";
     // The gripper: dots in the bar's first pixels, as before.
     EXPECT_EQ(0, CountChangedPixels(before, after, 0, 9)) << "the gripper is not drawn as before";
-    int nGripDots = 0;
-    for (int y = 2; y < after.height - 2; y++)
-        for (int x = 2; x < 8; x++)
-            nGripDots += after.Pixel(x, y) != after.Pixel(1, 1) ? 1 : 0;
-    EXPECT_GE(nGripDots, 4) << "no gripper drawn";
+    EXPECT_GE(GripperDots(after), 4) << "no gripper drawn";
     EXPECT_GE(pMenuBar->GetControl(0)->GetRect().left, 8) << "the first title covers the gripper";
+}
+
+// Let go with its left edge left of the frame's edge (grabbed by the caption
+// near its left end, dropped at the frame's left edge): the docked menu bar
+// begins where the row does, its gripper in view and held by the mouse again.
+TEST_F(FrameBars, MenuBarDockedPastTheFramesEdgeShowsItsGripperInView)
+{
+    ShowFrame();
+    CXTPMenuBar* pMenuBar = MenuBar();
+    CXTPDockBar* pTop = pFrame->GetCommandBars()->GetDockBar(xtpBarTop);
+    const testshot::Image before = ShotOfMenuBar(pMenuBar, L"app_menubar_before_floating_to_the_edge.png");
+    ASSERT_TRUE(FloatByGripper(pFrame, pMenuBar)) << "the menu bar did not float";
+
+    const CRect rcTop = WindowRectOf(pTop);
+    const struct
+    {
+        CPoint ptTo;
+        const wchar_t* shot;
+    } drops[] = {{CPoint(rcTop.left + 4, rcTop.top + 2), L"app_menubar_docked_past_the_edge_top_row.png"},
+                 {CPoint(rcTop.left + 2, rcTop.bottom - 4), L"app_menubar_docked_past_the_edge_lower_row.png"}};
+    for (const auto& drop : drops)
+    {
+        ASSERT_TRUE(DockByCaption(pMenuBar, drop.ptTo)) << "the menu bar did not dock again";
+        pFrame->RecalcLayout();
+        testpump::PumpUntilIdle();
+        const CRect rcRow = WindowRectOf(pMenuBar->GetDockBar());
+        const CRect rcAgain = WindowRectOf(pMenuBar);
+        EXPECT_EQ(rcRow.left, rcAgain.left) << "the bar begins where its row does";
+        EXPECT_LE(rcAgain.right, rcRow.right);
+
+        const testshot::Image after = ShotOfMenuBar(pMenuBar, drop.shot);
+        ASSERT_EQ(before.height, after.height);
+        EXPECT_EQ(0, CountChangedPixels(before, after, 0, 9)) << "the gripper is not drawn as before";
+        EXPECT_GE(GripperDots(after), 4) << "no gripper drawn";
+
+        // The gripper in view is the bar's handle again.
+        ASSERT_TRUE(FloatByGripper(pFrame, pMenuBar)) << "the gripper does not float the bar";
+    }
 }

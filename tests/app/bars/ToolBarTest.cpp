@@ -22,17 +22,6 @@
 
 using namespace barstest;
 
-namespace {
-
-CRect WindowRectOf(CWnd* pWnd)
-{
-    CRect rc;
-    pWnd->GetWindowRect(&rc);
-    return rc;
-}
-
-} // namespace
-
 TEST_F(FrameBars, MenuBarAboveAToolBarAloneInItsRowWithCaptionedButtons)
 {
     ShowFrame();

@@ -140,6 +140,33 @@ TEST_F(DockBarTest, OverlapsShiftInRowOrder)
     EXPECT_LE(std::max({ra.right, rb.right, rc.right}), 600);
 }
 
+// A bar let go partly before a dock bar's start (left of the top one, above
+// the left one) begins at that start, in its own new row.
+TEST_F(DockBarTest, ABarDroppedBeforeTheStartBeginsAtTheStart)
+{
+    for (XTPBarPosition side : {xtpBarTop, xtpBarLeft}) {
+        SCOPED_TRACE(side == xtpBarTop ? "top" : "left");
+        CSizedBar* first = frame->DockBar(side, 150);
+        CSizedBar* dropped = frame->DockBar(xtpBarBottom, 100);  // starts elsewhere
+        frame->Layout();
+        const CRect rcDock = ScreenRect(Dock(side)), rcFirst = ScreenRect(first);
+        // 30 pixels before the start, its centre just past the first row.
+        CRect rcDrop = side == xtpBarTop
+                           ? CRect(rcDock.left - 30, rcFirst.bottom - 8, rcDock.left + 70, rcFirst.bottom + 14)
+                           : CRect(rcFirst.right - 8, rcDock.top - 30, rcFirst.right + 14, rcDock.top + 70);
+        frame->GetCommandBars()->DockCommandBar(dropped, &rcDrop, Dock(side));
+        frame->Layout();
+        ASSERT_EQ(Dock(side), dropped->GetDockBar());
+        ASSERT_EQ(2u, Rows(Dock(side)).size());
+        const CRect rcDockAfter = ScreenRect(Dock(side)), rcDropped = ScreenRect(dropped);
+        if (side == xtpBarTop)
+            EXPECT_EQ(rcDockAfter.left, rcDropped.left);
+        else
+            EXPECT_EQ(rcDockAfter.top, rcDropped.top);
+        EXPECT_EQ(100, side == xtpBarTop ? rcDropped.Width() : rcDropped.Height()) << "its whole length";
+    }
+}
+
 TEST_F(DockBarTest, LongRowSqueezesThenWraps)
 {
     // 3 x 250 in 600: the shrinkable bar gives way first.

@@ -23,26 +23,11 @@ namespace {
 // The slide-out waits six checks of 100 ms before it slides in: well past.
 const DWORD kLongerThanTheLeaveWait = 1200;
 
-// A shown, active test frame that is the application's main window, so
-// that the idle passes reach it as they reach the program's frame.
-class CAutoHideFixture
+// The program's frame as a test frame, with its auto-hide panels.
+class CAutoHideFixture : public CMainTestFrameScope
 {
 public:
-    CAutoHideFixture()
-    {
-        frame = CDockingTestFrame::New();
-        hFrame = frame->m_hWnd;
-        app.m_pMainWnd = frame;
-        ::SetForegroundWindow(hFrame);
-        testpump::PumpUntilIdle();
-    }
-    ~CAutoHideFixture()
-    {
-        app.m_pMainWnd = nullptr;
-        if (::IsWindow(hFrame))
-            frame->DestroyWindow();
-        testpump::PumpUntilIdle();
-    }
+    CAutoHideFixture() : CMainTestFrameScope(L"AutoHideRedockApp") {}
     CXTPDockingPaneAutoHidePanel* Panel(int side) const
     {
         return static_cast<CXTPDockingPaneAutoHidePanel*>(frame->manager.GetLayout()->m_wndPanels[side]);
@@ -57,16 +42,7 @@ public:
         frame->RecalcLayout();
         return pane;
     }
-
-    CWinApp app{L"AutoHideRedockApp"};
-    CDockingTestFrame* frame = nullptr;
-    HWND hFrame = nullptr;
 };
-
-CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
-{
-    return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
-}
 
 // The pane lies docked, its window shown in its container; on screen the
 // window's middle shows the list box (white), not a grey band over it.

@@ -19,27 +19,9 @@ using namespace autohideinput;
 
 namespace {
 
-CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
+struct CFrameScope : CMainTestFrameScope
 {
-    return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
-}
-
-struct CFrameScope
-{
-    CFrameScope() : frame(CDockingTestFrame::New())
-    {
-        app.m_pMainWnd = frame;
-        ::SetForegroundWindow(frame->m_hWnd);
-        testpump::PumpUntilIdle();
-    }
-    ~CFrameScope()
-    {
-        app.m_pMainWnd = nullptr;
-        frame->DestroyWindow();
-        testpump::PumpUntilIdle();
-    }
-    CWinApp app{L"AutoHideSlideOutApp"};
-    CDockingTestFrame* frame;
+    CFrameScope() : CMainTestFrameScope(L"AutoHideSlideOutApp") {}
 };
 
 } // namespace

@@ -6,9 +6,12 @@
 #include <vector>
 #include "PaneListBoxes.h"
 #include "framework/windows/CFrameWnd.h"
+#include "framework/windows/CWinApp.h"
+#include "support/TestPump.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 
 class CDockingTestFrame : public CFrameWnd
@@ -46,6 +49,39 @@ struct DockingTestFrameCloser
     void operator()(CDockingTestFrame* frame) const { frame->DestroyWindow(); }
 };
 using DockingTestFramePtr = std::unique_ptr<CDockingTestFrame, DockingTestFrameCloser>;
+
+// A shown, active test frame that is the application's main window, so
+// that the idle passes reach it as they reach the program's frame; its
+// window goes at scope's end unless a test destroyed it already.
+class CMainTestFrameScope
+{
+public:
+    explicit CMainTestFrameScope(LPCWSTR appName) : app(appName), frame(CDockingTestFrame::New()), hFrame(frame->m_hWnd)
+    {
+        app.m_pMainWnd = frame;
+        ::SetForegroundWindow(hFrame);
+        testpump::PumpUntilIdle();
+    }
+    ~CMainTestFrameScope()
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(hFrame))
+            frame->DestroyWindow();
+        testpump::PumpUntilIdle();
+    }
+    CMainTestFrameScope(const CMainTestFrameScope&) = delete;
+    CMainTestFrameScope& operator=(const CMainTestFrameScope&) = delete;
+
+    CWinApp app;
+    CDockingTestFrame* frame;
+    HWND hFrame;
+};
+
+// The tabbed container (group) the pane lies in.
+inline CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
+{
+    return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
+}
 
 // "left,top,right,bottom", for comparisons that print what differed.
 inline std::string RectText(const CRect& rc)

@@ -21,6 +21,8 @@ enum class Emptying
     Hide
 };
 
+const Emptying kEveryEmptying[] = {Emptying::Close, Emptying::Float, Emptying::Hide};
+
 const char* Name(Emptying how)
 {
     return how == Emptying::Close ? "closed" : how == Emptying::Float ? "floated" : "hidden";
@@ -29,6 +31,22 @@ const char* Name(Emptying how)
 Container* ContainerOf(CXTPDockingPane* pane)
 {
     return static_cast<Container*>(pane->GetContainer());
+}
+
+// A frame whose groups show the maximize button.
+DockingTestFramePtr MaximizableFrame()
+{
+    DockingTestFramePtr frame(CDockingTestFrame::New());
+    frame->manager.m_bShowMaximizeButton = TRUE;
+    return frame;
+}
+
+CXTPDockingPane* TitledPane(CDockingTestFrame* frame, int id, CSize size, int direction,
+                            CXTPDockingPane* neighbour, LPCWSTR title)
+{
+    CXTPDockingPane* pane = frame->manager.CreatePane(id, CRect(CPoint(0, 0), size), direction, neighbour);
+    pane->SetTitle(title);
+    return pane;
 }
 
 void Show(CDockingTestFrame* frame)
@@ -77,17 +95,13 @@ void MaximizeThenEmpty(CDockingTestFrame* frame, CXTPDockingPane* pane, Emptying
 TEST(MaximizedContainerEmptied, TheGroupsBelowShareTheWholeHeight)
 {
     CWinApp app(L"MaximizedEmptiedApp");
-    for (Emptying how : {Emptying::Close, Emptying::Float, Emptying::Hide})
+    for (Emptying how : kEveryEmptying)
     {
         SCOPED_TRACE(Name(how));
-        DockingTestFramePtr frame(CDockingTestFrame::New());
-        frame->manager.m_bShowMaximizeButton = TRUE;
-        CXTPDockingPane* upper = frame->manager.CreatePane(1, CRect(0, 0, 220, 120), xtpPaneDockLeft);
-        CXTPDockingPane* middle = frame->manager.CreatePane(2, CRect(0, 0, 220, 100), xtpPaneDockBottom, upper);
-        CXTPDockingPane* lower = frame->manager.CreatePane(3, CRect(0, 0, 220, 100), xtpPaneDockBottom, middle);
-        upper->SetTitle(L"Spiele");
-        middle->SetTitle(L"Statistik");
-        lower->SetTitle(L"Alarme");
+        DockingTestFramePtr frame = MaximizableFrame();
+        CXTPDockingPane* upper = TitledPane(frame.get(), 1, CSize(220, 120), xtpPaneDockLeft, nullptr, L"Spiele");
+        CXTPDockingPane* middle = TitledPane(frame.get(), 2, CSize(220, 100), xtpPaneDockBottom, upper, L"Statistik");
+        CXTPDockingPane* lower = TitledPane(frame.get(), 3, CSize(220, 100), xtpPaneDockBottom, middle, L"Alarme");
         Show(frame.get());
         CRect upperBefore = ContainerOf(upper)->GetPaneWindowRect();
         CRect lowerBefore = ContainerOf(lower)->GetPaneWindowRect();
@@ -106,15 +120,12 @@ TEST(MaximizedContainerEmptied, TheGroupsBelowShareTheWholeHeight)
 TEST(MaximizedContainerEmptied, TheGroupBesideTheClientKeepsItsWidth)
 {
     CWinApp app(L"MaximizedEmptiedApp");
-    for (Emptying how : {Emptying::Close, Emptying::Float, Emptying::Hide})
+    for (Emptying how : kEveryEmptying)
     {
         SCOPED_TRACE(Name(how));
-        DockingTestFramePtr frame(CDockingTestFrame::New());
-        frame->manager.m_bShowMaximizeButton = TRUE;
-        CXTPDockingPane* inner = frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
-        CXTPDockingPane* outer = frame->manager.CreatePane(2, CRect(0, 0, 150, 100), xtpPaneDockLeft, inner);
-        inner->SetTitle(L"Spiele");
-        outer->SetTitle(L"Alarme");
+        DockingTestFramePtr frame = MaximizableFrame();
+        CXTPDockingPane* inner = TitledPane(frame.get(), 1, CSize(150, 100), xtpPaneDockLeft, nullptr, L"Spiele");
+        CXTPDockingPane* outer = TitledPane(frame.get(), 2, CSize(150, 100), xtpPaneDockLeft, inner, L"Alarme");
         Show(frame.get());
         ASSERT_EQ(ContainerOf(inner)->GetContainer(), ContainerOf(outer)->GetContainer()) << "side by side";
         ASSERT_EQ(150, ContainerOf(outer)->GetPaneWindowRect().Width());

@@ -14,6 +14,8 @@
 #include "toolkit/tabs/XTPTabManagerNavigateButton.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
+#include <functional>
+
 namespace {
 
 typedef CXTPDockingPaneTabbedContainer Container;
@@ -63,14 +65,17 @@ bool GlyphFilled(const testshot::Image& shot, CXTPTabManagerNavigateButton* butt
     return GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 200;
 }
 
-CXTPTabManagerNavigateButton* g_heldArrow = nullptr;
+std::function<bool()> g_releaseWhen;
 bool g_released = false;
 DWORD g_holdStart = 0;
 
-// Runs inside the arrow's press loop: lets go once the arrow turned disabled.
-void CALLBACK ReleaseWhenDisabled(HWND, UINT, UINT_PTR id, DWORD)
+// Runs inside the arrow's press loop: lets go once the condition holds, or
+// when no press loop took the mouse within a second.
+void CALLBACK ReleaseWhenDone(HWND, UINT, UINT_PTR id, DWORD)
 {
-    if (g_released || (g_heldArrow->IsEnabled() && ::GetTickCount() - g_holdStart < testpump::kDeadline))
+    DWORD held = ::GetTickCount() - g_holdStart;
+    bool untaken = ::GetCapture() == nullptr && held > 1000;
+    if (g_released || (!g_releaseWhen() && !untaken && held < testpump::kDeadline))
         return;
     ::KillTimer(nullptr, id);
     POINT pt;
@@ -79,21 +84,74 @@ void CALLBACK ReleaseWhenDisabled(HWND, UINT, UINT_PTR id, DWORD)
     g_released = true;
 }
 
-// Holds the arrow down with the mouse until it is disabled.
-void HoldArrow(Container* group, CXTPTabManagerNavigateButton* arrow)
+// Presses the arrow with the mouse and holds it until the condition holds.
+void PressArrowUntil(Container* group, CXTPTabManagerNavigateButton* arrow, std::function<bool()> releaseWhen)
 {
     CPoint c = arrow->GetRect().CenterPoint();
     POINT at = testinput::ClientToScreenPoint(group->m_hWnd, c.x, c.y);
-    testinput::MoveMouseAndWait(at);
-    testpump::PumpUntilIdle();
-    g_heldArrow = arrow;
+    POINT now;
+    if (!::GetCursorPos(&now) || now.x != at.x || now.y != at.y)
+    {
+        testinput::MoveMouseAndWait(at);
+        testpump::PumpUntilIdle();
+    }
+    g_releaseWhen = std::move(releaseWhen);
     g_released = false;
     g_holdStart = ::GetTickCount();
     testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    ::SetTimer(nullptr, 0, 30, ReleaseWhenDisabled);
+    ::SetTimer(nullptr, 0, 30, ReleaseWhenDone);
     ASSERT_TRUE(testpump::PumpUntil([] { return g_released && ::GetCapture() == nullptr; }));
+}
+
+// Holds the arrow down with the mouse until it is disabled.
+void HoldArrow(Container* group, CXTPTabManagerNavigateButton* arrow)
+{
+    PressArrowUntil(group, arrow, [arrow] { return !arrow->IsEnabled(); });
     testpump::PumpUntilIdle();
 }
+
+// Whether the window was sent a double click while it lived.
+class CDoubleClickSeen
+{
+public:
+    explicit CDoubleClickSeen(HWND hWnd)
+    {
+        s_hWnd = hWnd;
+        s_seen = false;
+        m_hook = ::SetWindowsHookExW(WH_GETMESSAGE, Watch, nullptr, ::GetCurrentThreadId());
+    }
+    ~CDoubleClickSeen() { ::UnhookWindowsHookEx(m_hook); }
+    bool Seen() const { return s_seen; }
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+        if (code >= 0 && msg->hwnd == s_hWnd && msg->message == WM_LBUTTONDBLCLK)
+            s_seen = true;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static HWND s_hWnd;
+    static bool s_seen;
+    HHOOK m_hook;
+};
+HWND CDoubleClickSeen::s_hWnd = nullptr;
+bool CDoubleClickSeen::s_seen = false;
+
+// A longer double-click time while it lives, so that two clicks of a slow
+// machine still make a pair.
+class CLongDoubleClickTime
+{
+public:
+    CLongDoubleClickTime() : m_previous(::GetDoubleClickTime())
+    {
+        ::SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, 5000, nullptr, 0);
+    }
+    ~CLongDoubleClickTime() { ::SystemParametersInfoW(SPI_SETDOUBLECLICKTIME, m_previous, nullptr, 0); }
+
+private:
+    UINT m_previous;
+};
 
 } // namespace
 
@@ -153,4 +211,27 @@ TEST(TabbedContainerScroll, HeldArrowsScrollToEitherEnd)
     EXPECT_EQ(0, group->GetScrollOffset());
     EXPECT_FALSE(s.Back()->IsEnabled());
     EXPECT_TRUE(s.Forward()->IsEnabled());
+}
+
+// Two quick clicks on an arrow are two presses, though the window is told
+// of the second as a double click: the strip scrolls twice.
+TEST(TabbedContainerScroll, AQuickSecondClickOnAnArrowScrollsAgain)
+{
+    CWinApp app(L"TabScrollApp");
+    ScrollingGroup s;
+    Container* group = s.group;
+    ASSERT_LT(s.LastOffset(), -40) << "room for two steps";
+    CLongDoubleClickTime longPairs;
+    CDoubleClickSeen pair(group->m_hWnd);
+    CXTPDockingPane* selected = group->GetSelected();
+
+    PressArrowUntil(group, s.Forward(), [group] { return group->GetScrollOffset() != 0; });
+    int first = group->GetScrollOffset();
+    ASSERT_LT(first, 0);
+    PressArrowUntil(group, s.Forward(), [group, first] { return group->GetScrollOffset() != first; });
+    testpump::PumpUntilIdle();
+    ASSERT_TRUE(pair.Seen()) << "the second click came as a double click";
+    EXPECT_LT(group->GetScrollOffset(), first) << "the second click scrolled too";
+    EXPECT_EQ(selected, group->GetSelected());
+    EXPECT_EQ(group, s.panes[0]->GetContainer()) << "nothing floated";
 }

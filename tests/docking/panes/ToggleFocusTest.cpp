@@ -9,11 +9,6 @@
 
 namespace {
 
-CXTPDockingPaneTabbedContainer* GroupOf(CXTPDockingPane* pane)
-{
-    return static_cast<CXTPDockingPaneTabbedContainer*>(pane->GetContainer());
-}
-
 } // namespace
 
 TEST(DockingToggleFocus, TheFocusedElseTheSelectedPaneTakesTheFocusWhereItWent)

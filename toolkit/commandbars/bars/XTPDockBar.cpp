@@ -245,7 +245,9 @@ int CXTPDockBar::AdjustRow(const CToolBarArray& arrRow, int nOrigin, int nLength
         CXTPToolBar* pBar = arrRow[i];
         CSize sz = MeasureBar(pBar, nLength, GetBarMode(pBar), bHorz);
         CRect rcMRU = Transposed(pBar->GetDockContext()->m_rectMRUDockPos, bHorz);
-        int nStart = rcMRU.left;
+        // A bar dropped partly before the row's start begins at the start:
+        // nothing of it, its gripper least, lies outside the dock bar.
+        int nStart = std::max<int>(rcMRU.left, 0);
         DOCK_INFO info = {pBar, CRect(nStart, 0, nStart + sz.cx, sz.cy), CRect(), static_cast<int>(i), 0, 0, FALSE};
         info.rcMRUPos = info.rcBar;
         arrInfo.push_back(info);
