@@ -106,8 +106,6 @@ void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
@@ -148,3 +146,21 @@ void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
+
+// The system tells only top-level windows of colour and setting changes;
+// such a window passes them on to every descendant, native controls
+// included. A child never passes them on: its top-level window reaches all
+// of its descendants already.
+void CWnd::OnSysColorChange()
+{
+    Default();
+    if ((GetStyle() & WS_CHILD) == 0)
+        SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, FALSE);
+}
+
+void CWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    Default();
+    if ((GetStyle() & WS_CHILD) == 0)
+        SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, FALSE);
+}
