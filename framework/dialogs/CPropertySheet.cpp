@@ -13,8 +13,6 @@ BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
     ON_COMMAND(IDOK, HandleOK)
     ON_COMMAND(IDCANCEL, HandleCancel)
     ON_MESSAGE(PSM_PRESSBUTTON, HandlePressButton)
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet()

@@ -14,6 +14,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
     AFX_MSG_ENTRY(WM_DELETEITEM, \
         HWND child = reinterpret_cast<DELETEITEMSTRUCT*>(call.lParam)->hwndItem; \
         if (!ReflectLastMsg(child, &call.result)) call.result = self->Default(); return TRUE;)
@@ -149,18 +151,26 @@ void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
 
 // The system tells only top-level windows of colour and setting changes;
 // such a window passes them on to every descendant, native controls
-// included. A child never passes them on: its top-level window reaches all
-// of its descendants already.
+// included. Any other window leaves that to its top-level window, which
+// reaches all of its descendants already: also a frame that was given a
+// parent without becoming a child (hidden in the tray).
+namespace {
+bool IsTopLevel(HWND hWnd)
+{
+    return ::GetAncestor(hWnd, GA_PARENT) == ::GetDesktopWindow();
+}
+} // namespace
+
 void CWnd::OnSysColorChange()
 {
     Default();
-    if ((GetStyle() & WS_CHILD) == 0)
+    if (IsTopLevel(m_hWnd))
         SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, FALSE);
 }
 
 void CWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
     Default();
-    if ((GetStyle() & WS_CHILD) == 0)
+    if (IsTopLevel(m_hWnd))
         SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, FALSE);
 }

@@ -236,3 +236,25 @@ TEST_F(SystemColourChange, EveryWindowOfTheFrameHearsEachChangeOnce)
         EXPECT_EQ(1, (CChangeCounter::s_counts[{hWnd, WM_SETTINGCHANGE}])) << CStringA(szClass).GetString();
     }
 }
+
+TEST_F(SystemColourChange, ReachesTheFrameHiddenInTheTray)
+{
+    const HWND hReport = pFrame->GetTicketReport().GetSafeHwnd();
+    pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(pFrame->IsInTray());
+    ASSERT_FALSE(pFrame->IsWindowVisible());
+    testshot::Image report;
+    {
+        CChangedSystemColours colours;
+        ASSERT_TRUE(colours.IsChanged());
+        testpump::PumpUntilIdle();
+        // "Öffnen" of the tray icon's menu.
+        pFrame->SendMessage(WM_COMMAND, ID_TRAY_OPEN);
+        testpump::PumpUntilIdle();
+        ASSERT_TRUE(pFrame->IsWindowVisible());
+        report = testshot::CaptureWindow(hReport);
+        testshot::Save(testshot::CaptureWindow(pFrame->m_hWnd), L"app_system_colours_after_tray.png");
+    }
+    const CRect rcEmpty = EmptyPart(hReport);
+    EXPECT_GT(CountNear(report, rcEmpty, kChanged[0]), rcEmpty.Width() * rcEmpty.Height() * 9 / 10);
+}

@@ -152,3 +152,22 @@ TEST_F(SystemChangeTest, DialogAndPropertySheetTellTheirControlsAndPagesOnce)
     ExpectEachHearsOnce(sheet.m_hWnd, {sheet.m_hWnd, first.m_hWnd, number.m_hWnd});
     sheet.DestroyWindow();
 }
+
+TEST_F(SystemChangeTest, PlainPopupTellsAFrameHiddenUnderItAndTheFrameTellsNoOneTwice)
+{
+    // As the tray icon hides a frame: a popup without message handlers of
+    // its own becomes the parent of a frame that stays a popup.
+    CHearing<CWnd> holder;
+    ASSERT_TRUE(holder.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr));
+    CHearing<CFrameWnd>* frame = new CHearing<CFrameWnd>;
+    ASSERT_TRUE(frame->Create(nullptr, L"Versteckt", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CHearing<CWnd> child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
+    frame->SetParent(&holder);
+    ASSERT_EQ(0u, frame->GetStyle() & WS_CHILD);
+
+    ExpectEachHearsOnce(holder.m_hWnd, {holder.m_hWnd, frame->m_hWnd, child.m_hWnd});
+    frame->SetParent(nullptr);
+    frame->DestroyWindow();
+    holder.DestroyWindow();
+}
