@@ -109,8 +109,6 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_WM_DESTROY()
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_SETTINGCHANGE()
     ON_MESSAGE(WM_ALREADY_RUNNING, CMainFrame::OnAlreadyRunning)
     ON_MESSAGE(WM_SCAN_PROGRESS, CMainFrame::OnScanProgress)
     ON_MESSAGE(WM_SCAN_FINISHED, CMainFrame::OnScanFinished)
@@ -588,22 +586,6 @@ BOOL CMainFrame::CreateTicketReport()
                                                          columns[i].bAutoSize));
     m_wndTicketReport.Populate();
     return TRUE;
-}
-
-// Only top-level windows hear of colour and setting changes: the docking
-// panes follow through their manager's window.
-void CMainFrame::OnSysColorChange()
-{
-    CXTPFrameWnd::OnSysColorChange();
-    if (m_paneManager.GetSafeHwnd() != nullptr)
-        m_paneManager.SendMessage(WM_SYSCOLORCHANGE);
-}
-
-void CMainFrame::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
-{
-    CXTPFrameWnd::OnSettingChange(uFlags, lpszSection);
-    if (m_paneManager.GetSafeHwnd() != nullptr)
-        m_paneManager.SendMessage(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection));
 }
 
 LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)

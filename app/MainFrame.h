@@ -87,8 +87,6 @@ protected:
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnSysColorChange();
-    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg LRESULT OnAlreadyRunning(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnScanFinished(WPARAM wParam, LPARAM lParam);

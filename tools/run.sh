@@ -56,7 +56,7 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "run: history lines are printed as they come; the screen is saved every 30 s in $build/screenshots."
 fi
 
-# A prefix of the program's own: the tests' prefix keeps windows unmanaged.
+# A prefix of the program's own.
 source "$root/tools/wine-env.sh" "$build" wineprefix-run
 wine_create_prefix
 trap 'wineserver -k 2>/dev/null; exit 130' INT TERM
@@ -65,6 +65,14 @@ trap 'wineserver -k 2>/dev/null; exit 130' INT TERM
 # end: the program starts on a server that ends when the program does.
 wineserver -k 2>/dev/null || true
 wineserver -w
+# The hidden display has no window manager: unmanaged windows there, so
+# that hiding or closing one does not stall the program for 2 s. A display
+# of the user's has one, which places and decorates the windows.
+if [ -n "$headless" ]; then
+    wine_set_window_management unmanaged
+else
+    wine_set_window_management managed
+fi
 
 # Addresses the program opens (popup titles, pane rows, web pages) reach the site.
 links="$build/run-links.log"

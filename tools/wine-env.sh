@@ -29,16 +29,28 @@ wine_prepare_prefix() {
     wineboot </dev/null >/dev/null 2>&1 || true
 }
 
-# The prefix the test programs start from. Without a window manager (the
-# test display has none) Wine waits 2 s whenever a shown top-level window
-# is hidden or destroyed; unmanaged windows skip that wait. The program
-# started by run.sh has a prefix of its own with the default: a user's
-# desktop has a manager.
+# Whether Wine hands the prefix's windows to a window manager ($1:
+# "managed", Wine's default, or "unmanaged"). Without a manager on the
+# display (Xvfb has none) Wine waits 2 s whenever a shown top-level window
+# is hidden or destroyed, for an answer no one gives; unmanaged windows skip
+# that wait, but a manager that is there neither places nor decorates them.
+# The registry file is looked at first to spare a start of Wine when the
+# value is right already.
+wine_set_window_management() {
+    local key='HKCU\Software\Wine\X11 Driver'
+    if [ "$1" = unmanaged ]; then
+        grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+            wine reg add "$key" /v Managed /d N /f </dev/null >/dev/null 2>&1
+    elif grep -q '^"Managed"=' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg delete "$key" /v Managed /f </dev/null >/dev/null 2>&1
+    fi
+}
+
+# The prefix the test programs start from: the test displays have no
+# window manager.
 wine_prepare_test_prefix() {
     wine_prepare_prefix
-    if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-    fi
+    wine_set_window_management unmanaged
 }
 
 # A copy of a prepared prefix ($1) at $2, made anew. The system folders

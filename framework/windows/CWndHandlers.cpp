@@ -14,6 +14,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
     AFX_MSG_ENTRY(WM_DELETEITEM, \
         HWND child = reinterpret_cast<DELETEITEMSTRUCT*>(call.lParam)->hwndItem; \
         if (!ReflectLastMsg(child, &call.result)) call.result = self->Default(); return TRUE;)
@@ -106,8 +108,6 @@ void CWnd::OnStyleChanging(int, LPSTYLESTRUCT) { Default(); }
 UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
 void CWnd::OnCancelMode() { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnSysColorChange() { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
@@ -148,3 +148,29 @@ void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
+
+// The system tells only top-level windows of colour and setting changes;
+// such a window passes them on to every descendant, native controls
+// included. Any other window leaves that to its top-level window, which
+// reaches all of its descendants already: also a frame that was given a
+// parent without becoming a child (hidden in the tray).
+namespace {
+bool IsTopLevel(HWND hWnd)
+{
+    return ::GetAncestor(hWnd, GA_PARENT) == ::GetDesktopWindow();
+}
+} // namespace
+
+void CWnd::OnSysColorChange()
+{
+    Default();
+    if (IsTopLevel(m_hWnd))
+        SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, FALSE);
+}
+
+void CWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    Default();
+    if (IsTopLevel(m_hWnd))
+        SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, FALSE);
+}

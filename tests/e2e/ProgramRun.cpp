@@ -95,12 +95,45 @@ PROCESS_INFORMATION ProgramRun::StartToFrame()
     const PROCESS_INFORMATION process = m_program->Start();
     m_hFrame = nullptr;
     if (process.hProcess == nullptr)
+    {
+        ADD_FAILURE() << "the program did not start: error " << GetLastError();
         return process;
-    testpump::WaitUntil([&] { return (m_hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr; },
-                        kProgramDeadline);
+    }
+    // A program that ended shows no frame any more.
+    testpump::WaitUntil(
+        [&] {
+            return (m_hFrame = processwindows::VisibleFrame(process.dwProcessId)) != nullptr ||
+                   CProgramCopy::HasEnded(process, 0);
+        },
+        kProgramDeadline);
     if (m_hFrame != nullptr)
         WaitForInputIdle(process.hProcess, kProgramDeadline);
+    else
+        ADD_FAILURE() << "no frame: " << DescribeStart(process);
     return process;
+}
+
+std::string DescribeStart(const PROCESS_INFORMATION& process)
+{
+    std::ostringstream text;
+    DWORD exitCode = 0;
+    if (CProgramCopy::HasEnded(process, 0) && GetExitCodeProcess(process.hProcess, &exitCode))
+        text << "the program ended with 0x" << std::hex << exitCode << std::dec;
+    else
+        text << "the program runs";
+    text << ", " << CProgramCopy::CountRunningPrograms() << " Tavrolin process(es) in all";
+    for (HWND hWnd : processwindows::TopLevelWindows(process.dwProcessId))
+    {
+        const std::wstring name = processwindows::ClassOf(hWnd), caption = processwindows::TextOf(hWnd);
+        text << "; window " << std::string(name.begin(), name.end()) << " \""
+             << std::string(caption.begin(), caption.end()) << "\"" << (IsWindowVisible(hWnd) ? " visible" : "");
+        if (name == L"#32770")
+        {
+            const std::wstring box = processwindows::BoxText(hWnd);
+            text << " saying \"" << std::string(box.begin(), box.end()) << "\"";
+        }
+    }
+    return text.str();
 }
 
 void ProgramRun::PressAltX(HWND hFrame)

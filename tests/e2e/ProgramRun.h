@@ -34,7 +34,8 @@ protected:
     void TearDown() override;
 
     void SeedSettings() { ASSERT_TRUE(::SeedSettings(*m_program)); }
-    // Starts the program and waits for its visible frame.
+    // Starts the program and waits for its visible frame; a start that shows
+    // none fails the test with what the program did instead.
     PROCESS_INFORMATION StartToFrame();
     PROCESS_INFORMATION Start() { return m_program->Start(); }
     HWND Frame() const { return m_hFrame; }
@@ -64,6 +65,10 @@ protected:
     std::unique_ptr<CProgramCopy> m_program;
     HWND m_hFrame = nullptr;
 };
+
+// Why a start shows no frame: the process's end and exit code, or the
+// windows it shows instead (a message box's text).
+std::string DescribeStart(const PROCESS_INFORMATION& process);
 
 // Counts in an image.
 int CountPixels(const testshot::Image& image, const RECT& area, const std::function<bool(COLORREF)>& accept);

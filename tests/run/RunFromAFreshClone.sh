@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# tools/run.sh as a user starts it from a fresh clone, on a display of its
-# own: the program's first scan reaches the simulated site through the
-# proxy, run.sh waits for the program (still running 10 s later), and once
-# the program ends run.sh ends and the site with it. The prefix is left as
-# an earlier run leaves it (a server up), which must not make run.sh return.
+# tools/run.sh as a user starts it from a fresh clone, with no display, so
+# that it starts a hidden one of its own: the program's first scan reaches
+# the simulated site through the proxy, run.sh waits for the program (still
+# running 10 s later), and once the program ends run.sh ends and the site
+# with it; the run's prefix leaves windows unmanaged, as there is no window
+# manager on that display. The prefix is left as an earlier run leaves it (a
+# server up), which must not make run.sh return.
 # The clone reuses the build folder and the SQLite sources: nothing is built
 # or fetched again.
 set -uo pipefail
 source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
 build=${TAVROLIN_BUILD_DIR:?run through ctest}
 work=$(mktemp -d)
-runner= xvfb=
+runner=
 cleanup() {
     WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
     [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,13 +40,11 @@ git clone -q "$source_dir" "$work/clone" || fail "cannot clone $source_dir"
 mkdir -p "$work/clone/.cache"
 cp -a "$source_dir/.cache/sqlite" "$work/clone/.cache/"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-wait_for 5 test -s "$work/display" || fail "Xvfb did not start"
+# Windows managed, as a run on a display with a window manager leaves them.
+(source "$work/clone/tools/wine-env.sh" "$build" wineprefix-run && wine_prepare_prefix &&
+    wine_set_window_management managed)
 
-(source "$work/clone/tools/wine-env.sh" "$build" wineprefix-run && wine_prepare_prefix)
-
-DISPLAY=":$(head -n1 "$work/display")" TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
+env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
     setsid bash "$work/clone/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
 runner=$!
 
@@ -60,4 +59,7 @@ WINEPREFIX="$build/wineprefix-run" wineserver -k
 wait_for 15 eval '! running' || fail "run.sh goes on after the program ended"
 wait_for 5 site_gone || fail "the site goes on after the program ended"
 runner=
-echo "run.sh: the first scan reached the site, run.sh waited for the program and ended with it"
+grep -q 'on the hidden display' "$work/run.out" || fail "run.sh did not start a display of its own"
+# The server has ended: its registry is on disk.
+grep -q '^"Managed"="N"' "$build/wineprefix-run/user.reg" || fail "the run's windows are left to a window manager"
+echo "run.sh: the first scan reached the site, run.sh waited for the program and ended with it; windows unmanaged"

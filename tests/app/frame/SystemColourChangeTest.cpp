@@ -1,0 +1,260 @@
+// A change of the system colours while the program runs, as the system
+// tells it to the top-level windows: the ticket pane's report, the view's
+// tab strip and the options dialog's sound button, open at that moment,
+// all draw with the new colours at once.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
+#include "app/TavrolinDoc.h"
+#include "app/TavrolinView.h"
+#include "app/dialogs/DialogTestSupport.h"
+#include "engine/SettingsStore.h"
+#include "engine/db/CDatabaseManager.h"
+#include "framework/docview/CCommandLineInfo.h"
+#include "framework/docview/CSingleDocTemplate.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/AppIds.h"
+#include "support/Screenshot.h"
+#include "toolkit/docking/XTPDockingPane.h"
+
+using namespace frametest;
+
+namespace {
+
+const int kElements[] = {COLOR_WINDOW, COLOR_3DFACE, COLOR_3DHILIGHT, COLOR_3DSHADOW};
+const COLORREF kChanged[] = {RGB(210, 0, 0), RGB(0, 160, 0), RGB(250, 230, 0), RGB(0, 0, 170)};
+const int kCount = 4;
+
+// The system colours changed as the control panel changes them; the
+// earlier ones back, and told, when it goes.
+class CChangedSystemColours
+{
+public:
+    CChangedSystemColours()
+    {
+        for (int i = 0; i < kCount; ++i)
+            m_saved[i] = ::GetSysColor(kElements[i]);
+        m_bChanged = ::SetSysColors(kCount, kElements, kChanged) != FALSE;
+    }
+    ~CChangedSystemColours()
+    {
+        if (m_bChanged)
+            ::SetSysColors(kCount, kElements, m_saved);
+    }
+    bool IsChanged() const { return m_bChanged; }
+
+private:
+    COLORREF m_saved[kCount];
+    bool m_bChanged;
+};
+
+bool IsNear(COLORREF a, COLORREF b)
+{
+    return abs(GetRValue(a) - GetRValue(b)) <= 8 && abs(GetGValue(a) - GetGValue(b)) <= 8 &&
+           abs(GetBValue(a) - GetBValue(b)) <= 8;
+}
+
+int CountNear(const testshot::Image& shot, const RECT& rect, COLORREF colour)
+{
+    return apptest::CountPixels(shot, rect, [colour](COLORREF c) { return IsNear(c, colour); });
+}
+
+// Counts what this thread's windows are sent of the two changes.
+class CChangeCounter
+{
+public:
+    CChangeCounter() { s_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId()); }
+    ~CChangeCounter()
+    {
+        if (s_hHook != nullptr)
+            ::UnhookWindowsHookEx(s_hHook);
+        s_hHook = nullptr;
+        s_counts.clear();
+    }
+    bool IsActive() const { return s_hHook != nullptr; }
+    static std::map<std::pair<HWND, UINT>, int> s_counts;
+
+private:
+    static LRESULT CALLBACK OnCall(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* pCall = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && (pCall->message == WM_SYSCOLORCHANGE || pCall->message == WM_SETTINGCHANGE))
+            ++s_counts[{pCall->hwnd, pCall->message}];
+        return ::CallNextHookEx(s_hHook, code, wParam, lParam);
+    }
+    static HHOOK s_hHook;
+};
+std::map<std::pair<HWND, UINT>, int> CChangeCounter::s_counts;
+HHOOK CChangeCounter::s_hHook = nullptr;
+
+BOOL CALLBACK CollectChild(HWND hChild, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hChild);
+    return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND hWnd)
+{
+    std::vector<HWND> found;
+    ::EnumChildWindows(hWnd, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+class SystemColourChange : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::CoInitialize(nullptr);  // the match list is read through COM
+        app.SetRegistryKey(L"TavrolinColourTest");
+        ASSERT_FALSE(OpenTestHistory(L"tavrolin_colours", true).IsEmpty());
+        ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
+                                FALSE));
+        app.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavrolinDoc), RUNTIME_CLASS(CMainFrame),
+                                                  RUNTIME_CLASS(CTavrolinView)));
+        CCommandLineInfo info;
+        info.ParseParam(nullptr, FALSE, TRUE);
+        ASSERT_TRUE(app.ProcessShellCommand(info));
+        pFrame = DYNAMIC_DOWNCAST(CMainFrame, app.m_pMainWnd);
+        ASSERT_NE(pFrame, nullptr);
+        pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
+        ASSERT_NE(pView, nullptr);
+        pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->GetPaneManager().ShowPane(IDP_TICKETS);
+        pFrame->RecalcLayout();
+        // What the application's idle pass does for the frame.
+        testpump::PumpUntilIdle();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        testpump::PumpUntilIdle();
+        ASSERT_NE(pFrame->GetTicketReport().GetSafeHwnd(), nullptr);
+        ASSERT_TRUE(pFrame->GetTicketReport().IsWindowVisible());
+    }
+    void TearDown() override
+    {
+        if (app.m_pMainWnd != nullptr)
+            app.m_pMainWnd->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        DispatchAllButQuit();
+        CDatabaseManager::GetInstance().Close();
+        ::CoUninitialize();
+    }
+
+    // The report's lower half: no rows there, only its background.
+    static CRect EmptyPart(HWND hReport)
+    {
+        CRect rc;
+        ::GetClientRect(hReport, &rc);
+        rc.top = rc.CenterPoint().y + 12;
+        rc.DeflateRect(4, 0, 4, 4);
+        return rc;
+    }
+
+    CWinApp app{L"ColourTestApp"};
+    CPollSettings settings{60};
+    CMainFrame* pFrame = nullptr;
+    CTavrolinView* pView = nullptr;
+};
+
+} // namespace
+
+TEST_F(SystemColourChange, ReachesTheTicketReportTheTabStripAndAButtonOfAnOpenDialog)
+{
+    const HWND hReport = pFrame->GetTicketReport().GetSafeHwnd();
+    const HWND hTabs = pView->m_wndTabControl.GetSafeHwnd();
+    testshot::Image reportBefore, tabsBefore, buttonBefore, report, games, tabs, button;
+    bool bChanged = false;
+    dlgtest::CModalScript script({dlgtest::Then(
+        [&](HWND hDlg) {
+            const HWND hButton = ::GetDlgItem(hDlg, IDC_PLAY_SOUND);
+            reportBefore = testshot::CaptureWindow(hReport);
+            tabsBefore = testshot::CaptureWindow(hTabs);
+            buttonBefore = testshot::CaptureWindow(hButton);
+            CChangedSystemColours colours;
+            bChanged = colours.IsChanged();
+            testpump::PumpUntilIdle();
+            report = testshot::CaptureWindow(hReport);
+            games = testshot::CaptureWindow(pView->m_wndReportGames.GetSafeHwnd());
+            tabs = testshot::CaptureWindow(hTabs);
+            button = testshot::CaptureWindow(hButton);
+            testshot::Save(testshot::CaptureWindow(pFrame->m_hWnd), L"app_system_colours_frame.png");
+            testshot::Save(testshot::CaptureWindow(hDlg), L"app_system_colours_options.png");
+        },
+        IDCANCEL)});
+    pFrame->SendMessage(WM_COMMAND, ID_OPTIONS);
+    EXPECT_FALSE(script.TimedOut());
+    ASSERT_EQ(1u, script.StepsRun());
+    ASSERT_TRUE(bChanged);
+    testshot::Save(report, L"app_system_colours_report.png");
+    testshot::Save(tabs, L"app_system_colours_tabs.png");
+    testshot::Save(button, L"app_system_colours_button.png");
+
+    // The ticket pane's report: its empty part in the new window colour.
+    const CRect rcEmpty = EmptyPart(hReport);
+    EXPECT_EQ(0, CountNear(reportBefore, rcEmpty, kChanged[0]));
+    EXPECT_GT(CountNear(report, rcEmpty, kChanged[0]), rcEmpty.Width() * rcEmpty.Height() * 9 / 10);
+    // The view's reports: their rows in the new window colour.
+    const CRect rcGames(0, 0, games.width, games.height);
+    EXPECT_GT(CountNear(games, rcGames, kChanged[0]), games.width * games.height / 4);
+    // The tab strip's face where its gradient starts, right of the tabs,
+    // and its line under the tabs in the new shadow colour.
+    const CRect rcStripFace(tabs.width - 60, 0, tabs.width - 4, 2);
+    EXPECT_EQ(0, CountNear(tabsBefore, rcStripFace, kChanged[1]));
+    EXPECT_EQ(rcStripFace.Width() * rcStripFace.Height(), CountNear(tabs, rcStripFace, kChanged[1]));
+    EXPECT_GE(CountNear(tabs, CRect(tabs.width / 2, 0, tabs.width / 2 + 1, 30), kChanged[3]), 1);
+    // The sound button's edges: light on the top left, shadow inside the
+    // dark line on the bottom right.
+    ASSERT_GT(button.width, 4);
+    EXPECT_NE(kChanged[2], buttonBefore.Pixel(0, 0));
+    EXPECT_EQ(kChanged[2], button.Pixel(0, 0));
+    EXPECT_EQ(kChanged[2], button.Pixel(button.width / 2, 0));
+    EXPECT_NE(kChanged[3], buttonBefore.Pixel(button.width - 2, button.height - 2));
+    EXPECT_EQ(kChanged[3], button.Pixel(button.width - 2, button.height - 2));
+    EXPECT_EQ(kChanged[1], button.Pixel(3, button.height / 2)) << "the face";
+}
+
+TEST_F(SystemColourChange, EveryWindowOfTheFrameHearsEachChangeOnce)
+{
+    CChangeCounter counter;
+    ASSERT_TRUE(counter.IsActive());
+    pFrame->SendMessage(WM_SYSCOLORCHANGE);
+    pFrame->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, reinterpret_cast<LPARAM>(L"WindowMetrics"));
+    const std::vector<HWND> windows = Descendants(pFrame->m_hWnd);
+    // The pane manager's window, the panes', the view's, the bars'.
+    ASSERT_GT(windows.size(), 10u);
+    EXPECT_NE(std::find(windows.begin(), windows.end(), pFrame->GetPaneManager().GetSafeHwnd()), windows.end());
+    for (HWND hWnd : windows)
+    {
+        WCHAR szClass[64] = L"";
+        ::GetClassNameW(hWnd, szClass, 64);
+        EXPECT_EQ(1, (CChangeCounter::s_counts[{hWnd, WM_SYSCOLORCHANGE}])) << CStringA(szClass).GetString();
+        EXPECT_EQ(1, (CChangeCounter::s_counts[{hWnd, WM_SETTINGCHANGE}])) << CStringA(szClass).GetString();
+    }
+}
+
+TEST_F(SystemColourChange, ReachesTheFrameHiddenInTheTray)
+{
+    const HWND hReport = pFrame->GetTicketReport().GetSafeHwnd();
+    pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    ASSERT_TRUE(pFrame->IsInTray());
+    ASSERT_FALSE(pFrame->IsWindowVisible());
+    testshot::Image report;
+    {
+        CChangedSystemColours colours;
+        ASSERT_TRUE(colours.IsChanged());
+        testpump::PumpUntilIdle();
+        // "Öffnen" of the tray icon's menu.
+        pFrame->SendMessage(WM_COMMAND, ID_TRAY_OPEN);
+        testpump::PumpUntilIdle();
+        ASSERT_TRUE(pFrame->IsWindowVisible());
+        report = testshot::CaptureWindow(hReport);
+        testshot::Save(testshot::CaptureWindow(pFrame->m_hWnd), L"app_system_colours_after_tray.png");
+    }
+    const CRect rcEmpty = EmptyPart(hReport);
+    EXPECT_GT(CountNear(report, rcEmpty, kChanged[0]), rcEmpty.Width() * rcEmpty.Height() * 9 / 10);
+}
