@@ -309,3 +309,48 @@ TEST(DockingDragOutlivedByTree, LiveSlideOutEdgeDragEndsWhenTheFrameIsDestroyedM
     EXPECT_TRUE(scribbler.Blocks().Intact()) << "the deleted slide-out was written to";
     EXPECT_EQ(nullptr, ::GetCapture());
 }
+
+// A docked group is dragged by its caption towards free space while a timer
+// loads the layout saved before, deleting the group: the drag ends without a
+// drop, the loaded layout stays as loaded, and the new group floats by the
+// next drag.
+TEST(DockingDragOutlivedByTree, PaneDragEndsWhenALayoutIsLoadedMeanwhile)
+{
+    CFrameScope s;
+    s.frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
+    s.frame->RecalcLayout();
+    CXTPDockingPaneLayout* layout = s.frame->manager.GetLayout();
+    const std::vector<BYTE> saved = layouttest::SaveToBytes(layout);
+    const std::wstring savedTree = layouttest::Describe(layout);
+    auto caption = [&] {
+        CRect rc;
+        auto* group = static_cast<CXTPDockingPaneTabbedContainer*>(s.frame->manager.FindPane(1)->GetContainer());
+        ::GetWindowRect(group->m_hWnd, rc);
+        return POINT{rc.left + 20, rc.top + 6};
+    };
+    auto floating = [&] {
+        for (CXTPDockingPaneBase* up = s.frame->manager.FindPane(1)->GetContainer(); up; up = up->GetContainer())
+            if (up->GetType() == xtpPaneTypeMiniWnd)
+                return true;
+        return false;
+    };
+
+    CScribbledBlocks freed;
+    POINT from = caption();
+    ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}, [&](std::size_t i) {
+        if (i != 0)
+            return;
+        ASSERT_TRUE(layouttest::LoadFromBytes(layout, saved));
+        freed.Fill(sizeof(CXTPDockingPaneTabbedContainer));
+    }));
+    ASSERT_TRUE(freed.IsFilled());
+    EXPECT_TRUE(freed.Intact()) << "the deleted group was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+    s.frame->RecalcLayout();
+    EXPECT_EQ(savedTree, layouttest::Describe(layout)) << "nothing dropped";
+    EXPECT_FALSE(floating());
+
+    from = caption();
+    ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}));
+    EXPECT_TRUE(floating());
+}
