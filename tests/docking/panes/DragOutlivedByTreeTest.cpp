@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
+#include <new>
 #include "DockingTestFrame.h"
 #include "LayoutTestSupport.h"
 #include "framework/windows/CWinApp.h"
 #include "support/AutoHideInput.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "resources/ToolkitDockingIds.h"
+#include "toolkit/docking/XTPDockingPaneCaptionButton.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
@@ -73,17 +76,18 @@ private:
     size_t m_size = 0;
 };
 
-// Runs `action` once, inside the fetch of the first `message` taken off the
-// queue while `captured` holds the mouse: what a message handled during
-// that fetch does (another thread's request, a hook) just before the drag
-// loop sees the message.
+// Runs `action` once, inside the fetch of the first `message` (after
+// `skip` others) taken off the queue while `captured` holds the mouse: what
+// a message handled during that fetch does (another thread's request, a
+// hook) just before the drag loop sees the message.
 class CFetchHook
 {
 public:
-    CFetchHook(UINT message, HWND captured, std::function<void()> action)
+    CFetchHook(UINT message, HWND captured, std::function<void()> action, int skip = 0)
         : m_message(message)
         , m_captured(captured)
         , m_action(std::move(action))
+        , m_nSkip(skip)
     {
         s_pHook = this;
         m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId());
@@ -101,7 +105,7 @@ private:
         auto* msg = reinterpret_cast<MSG*>(lParam);
         CFetchHook* hook = s_pHook;
         if (code == HC_ACTION && wParam == PM_REMOVE && hook && !hook->m_bFired && msg->message == hook->m_message &&
-            ::GetCapture() == hook->m_captured)
+            ::GetCapture() == hook->m_captured && hook->m_nSkip-- == 0)
         {
             hook->m_bFired = true;
             hook->m_action();
@@ -114,6 +118,7 @@ private:
     UINT m_message;
     HWND m_captured;
     std::function<void()> m_action;
+    int m_nSkip;
     bool m_bFired = false;
 };
 
@@ -353,4 +358,35 @@ TEST(DockingDragOutlivedByTree, PaneDragEndsWhenALayoutIsLoadedMeanwhile)
     from = caption();
     ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}));
     EXPECT_TRUE(floating());
+}
+
+// A caption button held down on its window; while the next move is fetched
+// the window is destroyed and the button deleted (its node went with a
+// loaded layout). The press ends without touching the button: its memory,
+// filled at the deletion, stays as filled.
+TEST(DockingDragOutlivedByTree, CaptionButtonPressEndsWhenItsWindowGoesWhileAMoveIsFetched)
+{
+    HWND hWnd = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    // The button lives in memory of the test's own, so that its deletion
+    // can be followed by a fill the heap cannot move elsewhere.
+    alignas(CXTPDockingPaneCaptionButton) unsigned char memory[sizeof(CXTPDockingPaneCaptionButton)];
+    auto* button = new (memory) CXTPDockingPaneCaptionButton(XTP_IDS_DOCKINGPANE_CLOSE, nullptr);
+    button->SetRect(CRect(0, 0, 20, 20));
+    testpump::PumpUntilIdle();
+
+    CFetchHook hook(WM_MOUSEMOVE, hWnd, [&] {
+        ::DestroyWindow(hWnd);
+        button->~CXTPDockingPaneCaptionButton();
+        std::memset(memory, 0xA5, sizeof(memory));
+    });
+    ASSERT_TRUE(testinput::MoveMouseAndWait({105, 105}));
+    testinput::MoveMouseTo({111, 110});
+    EXPECT_FALSE(button->Track(hWnd));
+    ASSERT_TRUE(hook.Fired());
+    EXPECT_FALSE(::IsWindow(hWnd));
+    for (unsigned char byte : memory)
+        ASSERT_EQ(0xA5, byte) << "the deleted button was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
 }
