@@ -3,13 +3,12 @@
 // pane closes, and opened again it has the height it had before the drag.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "FrameTestSupport.h"
 #include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
+#include "support/FetchHook.h"
 #include "support/TestInput.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
@@ -20,51 +19,6 @@ using namespace frametest;
 namespace {
 
 const int YES[4] = {1, 0, 0, 0};
-
-// Runs `action` once, inside the fetch of the first `message` taken off the
-// queue while `captured` holds the mouse: a command handled during that
-// fetch (another thread's request) just before the drag loop sees the message.
-class CFetchHook
-{
-public:
-    CFetchHook(UINT message, HWND captured, std::function<void()> action)
-        : m_message(message)
-        , m_captured(captured)
-        , m_action(std::move(action))
-    {
-        s_pHook = this;
-        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId());
-    }
-    ~CFetchHook()
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        s_pHook = nullptr;
-    }
-    bool Fired() const { return m_bFired; }
-
-private:
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        CFetchHook* hook = s_pHook;
-        if (code == HC_ACTION && wParam == PM_REMOVE && hook && !hook->m_bFired && msg->message == hook->m_message &&
-            ::GetCapture() == hook->m_captured)
-        {
-            hook->m_bFired = true;
-            hook->m_action();
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static CFetchHook* s_pHook;
-    HHOOK m_hHook = nullptr;
-    UINT m_message;
-    HWND m_captured;
-    std::function<void()> m_action;
-    bool m_bFired = false;
-};
-
-CFetchHook* CFetchHook::s_pHook = nullptr;
 
 class TicketPaneSplitterDrag : public testing::Test
 {

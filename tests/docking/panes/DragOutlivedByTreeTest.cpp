@@ -1,6 +1,7 @@
-// Drags whose modal loop handles a message that rebuilds the docking tree:
-// a layout loaded while a splitter bar or a slide-out's edge is held. The
-// drag ends without a trace on the new tree, and the program goes on.
+// Drags and presses whose modal loop handles a message that rebuilds the
+// docking tree (a layout loaded, the frame destroyed) while a splitter bar,
+// a slide-out's edge, a group's caption or a caption button is held: the
+// loop ends without a trace on the new tree, and the program goes on.
 #include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
@@ -9,6 +10,7 @@
 #include "LayoutTestSupport.h"
 #include "framework/windows/CWinApp.h"
 #include "support/AutoHideInput.h"
+#include "support/FetchHook.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "resources/ToolkitDockingIds.h"
@@ -75,54 +77,6 @@ private:
     std::vector<unsigned char*> m_blocks;
     size_t m_size = 0;
 };
-
-// Runs `action` once, inside the fetch of the first `message` (after
-// `skip` others) taken off the queue while `captured` holds the mouse: what
-// a message handled during that fetch does (another thread's request, a
-// hook) just before the drag loop sees the message.
-class CFetchHook
-{
-public:
-    CFetchHook(UINT message, HWND captured, std::function<void()> action, int skip = 0)
-        : m_message(message)
-        , m_captured(captured)
-        , m_action(std::move(action))
-        , m_nSkip(skip)
-    {
-        s_pHook = this;
-        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId());
-    }
-    ~CFetchHook()
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        s_pHook = nullptr;
-    }
-    bool Fired() const { return m_bFired; }
-
-private:
-    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam)
-    {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        CFetchHook* hook = s_pHook;
-        if (code == HC_ACTION && wParam == PM_REMOVE && hook && !hook->m_bFired && msg->message == hook->m_message &&
-            ::GetCapture() == hook->m_captured && hook->m_nSkip-- == 0)
-        {
-            hook->m_bFired = true;
-            hook->m_action();
-        }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static CFetchHook* s_pHook;
-    HHOOK m_hHook = nullptr;
-    UINT m_message;
-    HWND m_captured;
-    std::function<void()> m_action;
-    int m_nSkip;
-    bool m_bFired = false;
-};
-
-CFetchHook* CFetchHook::s_pHook = nullptr;
 
 // Fills freed memory once the watched window's object has deleted itself at
 // its last message.
