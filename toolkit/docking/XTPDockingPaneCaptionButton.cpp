@@ -53,6 +53,13 @@ BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd, BOOL bNonClient)
     MSG msg;
     while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
     {
+        // Fetching may have handled a message that destroyed the window and,
+        // with its node, this button: the message goes its way, the press ends.
+        if (::GetCapture() != hWnd)
+        {
+            ::DispatchMessageW(&msg);
+            break;
+        }
         if (msg.message == WM_LBUTTONUP)
         {
             bReleased = TRUE;

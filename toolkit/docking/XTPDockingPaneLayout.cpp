@@ -9,6 +9,7 @@
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
@@ -36,6 +37,9 @@ CXTPDockingPaneLayout::~CXTPDockingPaneLayout()
 
 void CXTPDockingPaneLayout::DestroyNode(CXTPDockingPaneBase* pNode)
 {
+    // A drag running in a modal loop may hold the node.
+    if (CXTPDockingPaneContext* pContext = m_pManager ? m_pManager->GetDockingContext() : nullptr)
+        pContext->OnNodeDestroyed(pNode);
     if (pNode->GetType() == xtpPaneTypeDockingPane)
         static_cast<CXTPDockingPane*>(pNode)->InternalRelease();
     else

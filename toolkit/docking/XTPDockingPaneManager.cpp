@@ -30,6 +30,8 @@ CXTPDockingPaneManager::~CXTPDockingPaneManager()
     if (m_hWnd)
         DestroyWindow();
     delete m_pDockingContext;
+    // The layout's nodes are deleted below: no drag is told of them.
+    m_pDockingContext = nullptr;
     delete m_pLayout;
     if (m_pActivePane)
         m_pActivePane->InternalRelease();

@@ -5,6 +5,7 @@
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
+#include "toolkit/common/drawing/XTPWindowHelpers.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -89,6 +90,15 @@ void CXTPDockingPaneSplitterWnd::RecalcSite(BOOL bNow)
         pFrame->DelayRecalcLayout();
 }
 
+BOOL CXTPDockingPaneSplitterWnd::HasItsNeighbours() const
+{
+    // A living bar has a living container; its neighbours are looked for
+    // among the container's children, not followed.
+    const std::vector<CXTPDockingPaneBase*>& children = m_pContainer->GetChildren();
+    return std::find(children.begin(), children.end(), m_pFirst) != children.end() &&
+           std::find(children.begin(), children.end(), m_pSecond) != children.end();
+}
+
 void CXTPDockingPaneSplitterWnd::TrackDrag(CPoint point)
 {
     int nLow = 0, nHigh = 0;
@@ -123,8 +133,13 @@ void CXTPDockingPaneSplitterWnd::TrackDrag(CPoint point)
         rcAvail.top = ptSite.y + nLow, rcAvail.bottom = ptSite.y + nHigh;
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
+    HWND hBar = m_hWnd;
     CXTPSplitterTracker tracker;
-    if (!tracker.Track(this, rcAvail, rcBar, ptScreen, bHoriz))
+    BOOL bAccepted = tracker.Track(this, rcAvail, rcBar, ptScreen, bHoriz);
+    // The tracker dispatched messages: one may have rebuilt the tree and
+    // deleted this bar and its neighbours (a layout loaded, a pane docked
+    // elsewhere). Their sizes come from this drag only while they live.
+    if (!bAccepted || !XTPIsWindowOf(hBar, this) || !HasItsNeighbours())
         return;
     MoveBarTo(bHoriz ? rcBar.left - ptSite.x : rcBar.top - ptSite.y, nLow, nHigh);
     RecalcSite(FALSE);
@@ -142,6 +157,9 @@ void CXTPDockingPaneSplitterWnd::TrackLive(int nLow, int nHigh, CPoint ptStart)
     int nLast = bHoriz ? rcBar.left : rcBar.top;
     HWND hWnd = m_hWnd;
     XTPTabTrackCapturedMoves(hWnd, hWnd, [&](POINT pt) {
+        // Fetching the move may have handled a message that deleted the bar.
+        if (!XTPIsWindowOf(hWnd, this) || !HasItsNeighbours())
+            return FALSE;
         int nPos = std::max(nLow, std::min(static_cast<int>(bHoriz ? pt.x : pt.y) + nOffset, nHigh));
         if (nPos == nLast)
             return TRUE;

@@ -35,6 +35,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The bar still stands between two children of its container: asked,
+    // once the bar is known to live, after messages were dispatched.
+    BOOL HasItsNeighbours() const;
     void TrackLive(int nLow, int nHigh, CPoint ptStart);
     void RecalcSite(BOOL bNow);
 

@@ -62,6 +62,8 @@ CXTPTabManager::CXTPTabManager()
 
 CXTPTabManager::~CXTPTabManager()
 {
+    if (m_pbDeletedInLoop)
+        *m_pbDeletedInLoop = TRUE;
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); i++)
         m_arrItems[i]->InternalRelease();
     m_arrItems.RemoveAll();
@@ -338,6 +340,10 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     // The loop dispatches messages that may delete the tab: it is held,
     // and asked afterwards whether it is still one of the strip.
     pItem->InternalAddRef();
+    // The strip itself may go too (its window's owner closed, a workspace
+    // rebuilt): then nothing of it is touched again.
+    BOOL bDeleted = FALSE;
+    m_pbDeletedInLoop = &bDeleted;
     BOOL bHot = IsHotTracking();
     if (bHot)
         m_pHighlighted = pItem;
@@ -352,7 +358,7 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
         MSG msg;
         while (XTPTabGetLoopMessage(&msg))
         {
-            if (::GetCapture() != hWnd)
+            if (bDeleted || ::GetCapture() != hWnd)
             {
                 ::DispatchMessageW(&msg);
                 break;
@@ -381,6 +387,12 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     }
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
+    if (bDeleted)
+    {
+        pItem->InternalRelease();
+        return;
+    }
+    m_pbDeletedInLoop = nullptr;
     m_pPressed = nullptr;
     PerformMouseMove(hWnd, ptLast);
     RedrawControl();
@@ -391,8 +403,10 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
 
 void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* pItem)
 {
-    // As in press tracking: the dragged tab may be deleted meanwhile.
+    // As in press tracking: the dragged tab or the strip may be deleted meanwhile.
     pItem->InternalAddRef();
+    BOOL bDeleted = FALSE;
+    m_pbDeletedInLoop = &bDeleted;
     CXTPTabManagerItem* pOldSelected = m_pSelected;
     m_pSelected = pItem;
     if (IsHotTracking())
@@ -408,6 +422,11 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
     MSG msg;
     while (hWnd && ::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
     {
+        if (bDeleted)
+        {
+            ::DispatchMessageW(&msg);
+            break;
+        }
         if (msg.message == WM_LBUTTONUP || XTPTabIsLoopCancel(msg))
             break;
         if (msg.message == WM_MOUSEMOVE)
@@ -429,6 +448,12 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
     }
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
+    if (bDeleted)
+    {
+        pItem->InternalRelease();
+        return;
+    }
+    m_pbDeletedInLoop = nullptr;
     PerformMouseMove(hWnd, ptLast);
     // A deleted tab took its selection along and the deletion chose another.
     if (IndexOfItem(pItem) >= 0)

@@ -135,6 +135,11 @@ protected:
     void TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem* pItem);
     BOOL IsHotTracking() const;
 
+private:
+    // Set to the flag of a running press or drag loop: the loop dispatches
+    // messages that may delete the strip, and the destructor raises it.
+    BOOL* m_pbDeletedInLoop = nullptr;
+
 public:
     CXTPTabManagerItem* m_pSelected = nullptr;
     CXTPTabManagerItem* m_pHighlighted = nullptr;

@@ -50,3 +50,9 @@ void XTPScreenToWindow(CWnd* pWnd, POINT& pt)
     else
         pt.x -= rc.left;
 }
+
+BOOL XTPIsWindowOf(HWND hWnd, const CWnd* pWnd)
+{
+    // Only compared, never followed: pWnd may point to freed memory.
+    return hWnd && ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pWnd;
+}

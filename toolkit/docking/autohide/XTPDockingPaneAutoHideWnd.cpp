@@ -4,6 +4,7 @@
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
+#include "toolkit/common/drawing/XTPWindowHelpers.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "resources/ToolkitCommonIds.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -421,11 +422,16 @@ void CXTPDockingPaneAutoHideWnd::OnLButtonDown(UINT nFlags, CPoint point)
         rcAvail = CRect(ptSite.x + nLow + nStripOffset, rcEdge.top, ptSite.x + nHigh + nStripOffset, rcEdge.top);
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
+    HWND hWnd = m_hWnd;
     m_bResizing = TRUE;
     CXTPSplitterTracker tracker;
     BOOL bAccepted = tracker.Track(this, rcAvail, rcEdge, ptScreen, !m_bHoriz);
+    // The tracker dispatched messages: one may have closed this window,
+    // which deletes itself (its group docked, a layout loaded).
+    if (!XTPIsWindowOf(hWnd, this))
+        return;
     m_bResizing = FALSE;
-    if (!bAccepted || !m_hWnd)
+    if (!bAccepted || IsDetached())
         return;
     MoveEdgeTo((m_bHoriz ? rcEdge.top - ptSite.y : rcEdge.left - ptSite.x) - nStripOffset);
 }
@@ -444,6 +450,9 @@ void CXTPDockingPaneAutoHideWnd::TrackEdgeLive(CPoint ptStart, int nLow, int nHi
     int nOffset = nEdge - (m_bHoriz ? ptSite.y : ptSite.x);
     m_bResizing = TRUE;
     if (!XTPTabTrackCapturedMoves(hWnd, pSite->GetSafeHwnd(), [&](POINT pt) {
+            // Fetching the move may have handled a message that deleted the window.
+            if (!XTPIsWindowOf(hWnd, this))
+                return FALSE;
             int nPos = std::max(nLow, std::min(static_cast<int>(m_bHoriz ? pt.y : pt.x) + nOffset, nHigh));
             if (nPos != nEdge)
             {

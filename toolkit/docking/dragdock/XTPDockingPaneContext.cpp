@@ -190,6 +190,12 @@ void CXTPDockingPaneContext::Drag(CXTPDockingPaneBase* pNode, CPoint pt)
         Drop();
 }
 
+void CXTPDockingPaneContext::OnNodeDestroyed(CXTPDockingPaneBase* pNode)
+{
+    if (pNode == m_pNode)
+        m_pNode = nullptr;
+}
+
 void CXTPDockingPaneContext::BeginDrawing()
 {
     m_rcLast.SetRectEmpty();
@@ -257,6 +263,16 @@ BOOL CXTPDockingPaneContext::Track()
         }
         if (bResult == -1)
         {
+            bCancel = TRUE;
+            break;
+        }
+        // Messages handled meanwhile (also while this one was fetched) may
+        // have rebuilt the tree and deleted the dragged node: the drag ends
+        // and the message goes where it would have gone without it.
+        if (!m_pNode)
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
             bCancel = TRUE;
             break;
         }

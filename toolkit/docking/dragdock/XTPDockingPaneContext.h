@@ -47,6 +47,10 @@ public:
     // mapped from its frame).
     static CRect GetNodeScreenRect(CXTPDockingPaneBase* pNode);
 
+    // The layout deletes the node: a drag of it ends without a drop (a
+    // later node at the same address is not the one dragged).
+    void OnNodeDestroyed(CXTPDockingPaneBase* pNode);
+
     CXTPDockingPaneBase* GetTarget() const { return m_pTarget; }
     BOOL IsAttach() const { return m_bAttach; }
     int GetDirection() const { return m_nDirection; }

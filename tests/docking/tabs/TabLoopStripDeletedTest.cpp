@@ -1,0 +1,106 @@
+// A tab strip deleted by a message that its press or drag loop dispatches
+// (the window that owns it closed meanwhile): the loop ends and touches
+// nothing of the strip. The strip lives in memory of the test's own, filled
+// at the deletion, so that any later write to it shows.
+#include <gtest/gtest.h>
+#include <cstring>
+#include <new>
+#include "TabTestHost.h"
+#include "toolkit/tabs/XTPTabManagerItem.h"
+#include "toolkit/tabs/XTPTabPaintManager.h"
+
+namespace {
+
+const UINT WM_DELETE_STRIP = WM_APP + 8;
+
+struct CStripMemory
+{
+    alignas(CTabTestHost) unsigned char bytes[sizeof(CTabTestHost)];
+
+    bool AllFilled() const
+    {
+        for (unsigned char byte : bytes)
+            if (byte != 0xA5)
+                return false;
+        return true;
+    }
+};
+
+// Deletes the strip when the message comes, and fills its memory.
+class CStripDeletingWindow : public CWnd
+{
+public:
+    CStripDeletingWindow(CTabTestHost* host, CStripMemory& memory)
+        : m_host(host)
+        , m_memory(memory)
+    {
+        CreateEx(0, AfxRegisterWndClass(0), L"Loescher", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
+    }
+    ~CStripDeletingWindow() override { DestroyWindow(); }
+    bool Deleted() const { return m_host == nullptr; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DELETE_STRIP && m_host)
+        {
+            m_host->~CTabTestHost();
+            m_host = nullptr;
+            std::memset(m_memory.bytes, 0xA5, sizeof(m_memory.bytes));
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    CTabTestHost* m_host;
+    CStripMemory& m_memory;
+};
+
+// Three tabs of 80 pixels, the first selected.
+CTabTestHost* NewStrip(CStripMemory& memory)
+{
+    auto* host = new (memory.bytes) CTabTestHost;
+    host->UseFixedLengths();
+    host->AddTabs({80, 80, 80});
+    host->SetCurSel(0);
+    return host;
+}
+
+} // namespace
+
+TEST(TabLoopStripDeleted, PressLoopEndsWithoutTouchingADeletedStrip)
+{
+    CStripMemory memory;
+    CTabTestHost* host = NewStrip(memory);
+    host->EnableTrackDrag(FALSE);
+    host->GetPaintManager()->m_bSelectOnButtonDown = FALSE;
+    CTabTestWindow window(*host);
+    CStripDeletingWindow deleter(host, memory);
+    const CPoint point = host->ItemRect(1).CenterPoint();
+
+    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
+    window.Post(WM_MOUSEMOVE, point + CPoint(2, 0), MK_LBUTTON);
+    window.Post(WM_LBUTTONUP, point + CPoint(2, 0));
+    EXPECT_TRUE(host->PerformClick(window.m_hWnd, point));
+
+    ASSERT_TRUE(deleter.Deleted());
+    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST(TabLoopStripDeleted, DragLoopEndsWithoutTouchingADeletedStrip)
+{
+    CStripMemory memory;
+    CTabTestHost* host = NewStrip(memory);
+    CTabTestWindow window(*host);
+    CStripDeletingWindow deleter(host, memory);
+    const CPoint start = host->ItemRect(0).CenterPoint(), second = host->ItemRect(1).CenterPoint();
+
+    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
+    window.PostDrag({second});
+    EXPECT_TRUE(host->PerformClick(window.m_hWnd, start));
+
+    ASSERT_TRUE(deleter.Deleted());
+    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
