@@ -1,4 +1,5 @@
 #include "toolkit/tabs/XTPTabManager.h"
+#include "toolkit/tabs/XTPTabLoopGuard.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 #include "toolkit/tabs/XTPTabModalLoop.h"
 #include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
@@ -62,8 +63,7 @@ CXTPTabManager::CXTPTabManager()
 
 CXTPTabManager::~CXTPTabManager()
 {
-    if (m_pbDeletedInLoop)
-        *m_pbDeletedInLoop = TRUE;
+    CXTPTabLoopGuard::TellStripDeleted(m_pLoopGuard);
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); i++)
         m_arrItems[i]->InternalRelease();
     m_arrItems.RemoveAll();
@@ -342,8 +342,7 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     pItem->InternalAddRef();
     // The strip itself may go too (its window's owner closed, a workspace
     // rebuilt): then nothing of it is touched again.
-    BOOL bDeleted = FALSE;
-    m_pbDeletedInLoop = &bDeleted;
+    CXTPTabLoopGuard guard(this);
     BOOL bHot = IsHotTracking();
     if (bHot)
         m_pHighlighted = pItem;
@@ -358,7 +357,7 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
         MSG msg;
         while (XTPTabGetLoopMessage(&msg))
         {
-            if (bDeleted || ::GetCapture() != hWnd)
+            if (guard.IsStripDeleted() || ::GetCapture() != hWnd)
             {
                 ::DispatchMessageW(&msg);
                 break;
@@ -387,12 +386,11 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     }
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
-    if (bDeleted)
+    if (guard.IsStripDeleted())
     {
         pItem->InternalRelease();
         return;
     }
-    m_pbDeletedInLoop = nullptr;
     m_pPressed = nullptr;
     PerformMouseMove(hWnd, ptLast);
     RedrawControl();
@@ -405,8 +403,7 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
 {
     // As in press tracking: the dragged tab or the strip may be deleted meanwhile.
     pItem->InternalAddRef();
-    BOOL bDeleted = FALSE;
-    m_pbDeletedInLoop = &bDeleted;
+    CXTPTabLoopGuard guard(this);
     CXTPTabManagerItem* pOldSelected = m_pSelected;
     m_pSelected = pItem;
     if (IsHotTracking())
@@ -422,7 +419,7 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
     MSG msg;
     while (hWnd && ::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
     {
-        if (bDeleted)
+        if (guard.IsStripDeleted())
         {
             ::DispatchMessageW(&msg);
             break;
@@ -448,12 +445,11 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
     }
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
-    if (bDeleted)
+    if (guard.IsStripDeleted())
     {
         pItem->InternalRelease();
         return;
     }
-    m_pbDeletedInLoop = nullptr;
     PerformMouseMove(hWnd, ptLast);
     // A deleted tab took its selection along and the deletion chose another.
     if (IndexOfItem(pItem) >= 0)

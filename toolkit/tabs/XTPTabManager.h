@@ -14,6 +14,7 @@
 
 class CDC;
 class CXTPTabPaintManager;
+class CXTPTabLoopGuard;
 
 enum XTPTabPosition
 {
@@ -136,9 +137,9 @@ protected:
     BOOL IsHotTracking() const;
 
 private:
-    // Set to the flag of a running press or drag loop: the loop dispatches
-    // messages that may delete the strip, and the destructor raises it.
-    BOOL* m_pbDeletedInLoop = nullptr;
+    friend class CXTPTabLoopGuard;
+    // The innermost loop of the strip's own that runs, told of its deletion.
+    CXTPTabLoopGuard* m_pLoopGuard = nullptr;
 
 public:
     CXTPTabManagerItem* m_pSelected = nullptr;

@@ -1,4 +1,5 @@
 #include "toolkit/tabs/XTPTabManagerNavigateButton.h"
+#include "toolkit/tabs/XTPTabLoopGuard.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
@@ -85,6 +86,9 @@ void CXTPTabManagerNavigateButton::PerformClick(HWND hWnd, CPoint point)
     if (::GetCapture() != nullptr || !m_bEnabled)
         return;
     ::SetCapture(hWnd);
+    // The button lives and dies with its strip, which a dispatched message
+    // may delete.
+    CXTPTabLoopGuard guard(m_pManager);
 
     DWORD dwLastRepeat = g_pfnTicks();
     CPoint ptLast = point;
@@ -106,10 +110,14 @@ void CXTPTabManagerNavigateButton::PerformClick(HWND hWnd, CPoint point)
 
         MSG msg;
         if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            // Nothing to do before the next repeat but wait for input.
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
             continue;
+        }
         if (!XTPTabGetLoopMessage(&msg))
             break;
-        if (::GetCapture() != hWnd)
+        if (guard.IsStripDeleted() || ::GetCapture() != hWnd)
         {
             ::DispatchMessageW(&msg);
             break;
@@ -127,10 +135,14 @@ void CXTPTabManagerNavigateButton::PerformClick(HWND hWnd, CPoint point)
             break;
         }
         XTPTabDispatchLoopMessage(msg);
+        if (guard.IsStripDeleted())
+            break;
     }
 
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
+    if (guard.IsStripDeleted())
+        return;
     m_bPressed = FALSE;
     PerformMouseMove(hWnd, ptLast);
     m_pManager->RedrawControl();

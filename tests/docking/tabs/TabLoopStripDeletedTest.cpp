@@ -7,6 +7,7 @@
 #include <new>
 #include "TabTestHost.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
+#include "toolkit/tabs/XTPTabManagerNavigateButton.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
@@ -56,12 +57,13 @@ private:
     CStripMemory& m_memory;
 };
 
-// Three tabs of 80 pixels, the first selected.
-CTabTestHost* NewStrip(CStripMemory& memory)
+// Tabs of 80 pixels (three, or more than the strip's room), the first selected.
+CTabTestHost* NewStrip(CStripMemory& memory, int nTabs = 3)
 {
     auto* host = new (memory.bytes) CTabTestHost;
     host->UseFixedLengths();
-    host->AddTabs({80, 80, 80});
+    for (int i = 0; i < nTabs; i++)
+        host->AddTabs({80});
     host->SetCurSel(0);
     return host;
 }
@@ -99,6 +101,27 @@ TEST(TabLoopStripDeleted, DragLoopEndsWithoutTouchingADeletedStrip)
     ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
     window.PostDrag({second});
     EXPECT_TRUE(host->PerformClick(window.m_hWnd, start));
+
+    ASSERT_TRUE(deleter.Deleted());
+    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST(TabLoopStripDeleted, HeldArrowLoopEndsWithoutTouchingADeletedStrip)
+{
+    CStripMemory memory;
+    CTabTestHost* host = NewStrip(memory, 8);
+    CXTPTabManagerNavigateButton* right = host->FindNavigateButton(xtpTabNavigateButtonRight);
+    ASSERT_FALSE(right->GetRect().IsRectEmpty());
+    ASSERT_TRUE(right->IsEnabled());
+    CTabTestWindow window(*host);
+    CStripDeletingWindow deleter(host, memory);
+    const CPoint point = right->GetRect().CenterPoint();
+
+    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
+    window.Post(WM_MOUSEMOVE, point, MK_LBUTTON);
+    window.Post(WM_LBUTTONUP, point);
+    host->PerformClick(window.m_hWnd, point);
 
     ASSERT_TRUE(deleter.Deleted());
     EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
