@@ -1,10 +1,14 @@
 #include "FrameTestSupport.h"
 
 #include "app/AppTestSupport.h"
+#include "app/TavrolinDoc.h"
+#include "app/TavrolinView.h"
 #include "app/records/MatchRecord.h"
 #include "engine/SettingsStore.h"
 #include "engine/WorkerMessages.h"
 #include "engine/db/CDatabaseManager.h"
+#include "framework/docview/CCommandLineInfo.h"
+#include "framework/docview/CSingleDocTemplate.h"
 #include "framework/windows/CWinApp.h"
 #include "framework/windows/CCreateContext.h"
 #include "resources/AppIds.h"
@@ -153,6 +157,17 @@ CString OpenTestHistory(LPCWSTR pszName, bool bFresh)
     if (bFresh)
         ::DeleteFileW(folder + L"data.db");
     return CDatabaseManager::GetInstance().OpenOrCreate(folder) ? folder : CString();
+}
+
+CMainFrame* OpenProgramFrame(CWinApp& app)
+{
+    app.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavrolinDoc), RUNTIME_CLASS(CMainFrame),
+                                              RUNTIME_CLASS(CTavrolinView)));
+    CCommandLineInfo info;
+    info.ParseParam(nullptr, FALSE, TRUE);
+    if (!app.ProcessShellCommand(info))
+        return nullptr;
+    return DYNAMIC_DOWNCAST(CMainFrame, app.m_pMainWnd);
 }
 
 void DispatchAllButQuit()

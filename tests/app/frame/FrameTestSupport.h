@@ -69,6 +69,9 @@ std::wstring ReadTextFile(const CString& path);
 // The history database in the temporary folder's subfolder `pszName`, an
 // empty one when bFresh. The folder's path; empty when it did not open.
 CString OpenTestHistory(LPCWSTR pszName, bool bFresh);
+// The program's own document, main frame and view, made by the shell
+// command as at start-up: the frame, or null when it was not made.
+CMainFrame* OpenProgramFrame(CWinApp& app);
 // Dispatches what waits once the frame is gone but the quit its end posts:
 // that quit ends the program, not the test.
 void DispatchAllButQuit();

@@ -9,8 +9,6 @@
 #include "app/TavrolinView.h"
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
-#include "framework/docview/CCommandLineInfo.h"
-#include "framework/docview/CSingleDocTemplate.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "toolkit/report/records/XTPReportRecords.h"
@@ -41,12 +39,7 @@ protected:
     }
     void Start()
     {
-        app.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavrolinDoc), RUNTIME_CLASS(CMainFrame),
-                                                  RUNTIME_CLASS(CTavrolinView)));
-        CCommandLineInfo info;
-        info.ParseParam(nullptr, FALSE, TRUE);
-        ASSERT_TRUE(app.ProcessShellCommand(info));
-        pFrame = DYNAMIC_DOWNCAST(CMainFrame, app.m_pMainWnd);
+        pFrame = OpenProgramFrame(app);
         ASSERT_NE(pFrame, nullptr);
         pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
         ASSERT_NE(pView, nullptr);

@@ -16,8 +16,6 @@
 #include "app/dialogs/DialogTestSupport.h"
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
-#include "framework/docview/CCommandLineInfo.h"
-#include "framework/docview/CSingleDocTemplate.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
@@ -116,12 +114,7 @@ protected:
         ASSERT_FALSE(OpenTestHistory(L"tavrolin_colours", true).IsEmpty());
         ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
                                 FALSE));
-        app.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTavrolinDoc), RUNTIME_CLASS(CMainFrame),
-                                                  RUNTIME_CLASS(CTavrolinView)));
-        CCommandLineInfo info;
-        info.ParseParam(nullptr, FALSE, TRUE);
-        ASSERT_TRUE(app.ProcessShellCommand(info));
-        pFrame = DYNAMIC_DOWNCAST(CMainFrame, app.m_pMainWnd);
+        pFrame = OpenProgramFrame(app);
         ASSERT_NE(pFrame, nullptr);
         pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
         ASSERT_NE(pView, nullptr);

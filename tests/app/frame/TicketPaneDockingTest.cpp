@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "FrameTestSupport.h"
+#include "TicketPaneFrameTest.h"
 #include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
@@ -26,43 +26,12 @@ using namespace frametest;
 
 namespace {
 
-const int YES[4] = {1, 0, 0, 0};
-
-class TicketPaneDocking : public testing::Test
+class TicketPaneDocking : public CTicketPaneFrameTest
 {
 protected:
-    void SetUp() override
+    TicketPaneDocking()
+        : CTicketPaneFrameTest(L"tavrolin_pane_docking", L"TicketPaneDockingTestApp")
     {
-        ASSERT_FALSE(OpenTestHistory(L"tavrolin_pane_docking", true).IsEmpty());
-        pFrame = CreateFrame();
-        ASSERT_NE(pFrame, nullptr);
-        pFrame->RecalcLayout();
-        // Searching shows the pane; one offer gives the report a row.
-        pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
-        ViewOf(pFrame)->Watch(0, TRUE);
-        FeedResult(pFrame, YES);
-        pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
-        Idle();
-        pPane = pFrame->GetPaneManager().FindPane(IDP_TICKETS);
-        ASSERT_NE(pPane, nullptr);
-        ASSERT_EQ(1, pFrame->GetTicketReport().GetRows()->GetCount());
-    }
-
-    void TearDown() override
-    {
-        app.m_pMainWnd = nullptr;
-        if (pFrame != nullptr)
-            pFrame->DestroyWindow();
-        testpump::PumpUntilIdle();
-        CDatabaseManager::GetInstance().Close();
-    }
-
-    // What the application's idle pass does for the frame.
-    void Idle()
-    {
-        testpump::PumpUntilIdle();
-        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        testpump::PumpUntilIdle();
     }
 
     CRect ScreenRect(CXTPDockingPaneBase* node) { return CXTPDockingPaneContext::GetNodeScreenRect(node); }
@@ -76,11 +45,6 @@ protected:
         }
         return false;
     }
-
-    CWinApp app{L"TicketPaneDockingTestApp"};
-    CPollSettings settings{60};
-    CMainFrame* pFrame = nullptr;
-    CXTPDockingPane* pPane = nullptr;
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 // pane closes, and opened again it has the height it had before the drag.
 #include <gtest/gtest.h>
 
-#include "FrameTestSupport.h"
+#include "TicketPaneFrameTest.h"
 #include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
@@ -18,48 +18,15 @@ using namespace frametest;
 
 namespace {
 
-const int YES[4] = {1, 0, 0, 0};
-
-class TicketPaneSplitterDrag : public testing::Test
+class TicketPaneSplitterDrag : public CTicketPaneFrameTest
 {
 protected:
-    void SetUp() override
+    TicketPaneSplitterDrag()
+        : CTicketPaneFrameTest(L"tavrolin_pane_splitter", L"TicketPaneSplitterDragTestApp")
     {
-        ASSERT_FALSE(OpenTestHistory(L"tavrolin_pane_splitter", true).IsEmpty());
-        pFrame = CreateFrame();
-        ASSERT_NE(pFrame, nullptr);
-        pFrame->RecalcLayout();
-        pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
-        ViewOf(pFrame)->Watch(0, TRUE);
-        FeedResult(pFrame, YES);
-        pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
-        Idle();
-        pPane = pFrame->GetPaneManager().FindPane(IDP_TICKETS);
-        ASSERT_NE(pPane, nullptr);
-    }
-
-    void TearDown() override
-    {
-        app.m_pMainWnd = nullptr;
-        if (pFrame != nullptr)
-            pFrame->DestroyWindow();
-        testpump::PumpUntilIdle();
-        CDatabaseManager::GetInstance().Close();
-    }
-
-    void Idle()
-    {
-        testpump::PumpUntilIdle();
-        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        testpump::PumpUntilIdle();
     }
 
     HWND Group() { return static_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer())->m_hWnd; }
-
-    CWinApp app{L"TicketPaneSplitterDragTestApp"};
-    CPollSettings settings{60};
-    CMainFrame* pFrame = nullptr;
-    CXTPDockingPane* pPane = nullptr;
 };
 
 } // namespace

@@ -1,0 +1,69 @@
+// The program's main frame shown, searching, with one offer in its docked
+// ticket pane: the start of the tests that move that pane with the mouse.
+#pragma once
+#include <gtest/gtest.h>
+
+#include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
+#include "engine/db/CDatabaseManager.h"
+#include "framework/windows/CWinApp.h"
+#include "resources/AppIds.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/report/XTPReportControl.h"
+#include "toolkit/report/rows/XTPReportRows.h"
+
+class CTicketPaneFrameTest : public testing::Test
+{
+protected:
+    CTicketPaneFrameTest(const wchar_t* lpszHistory, const wchar_t* lpszApp)
+        : m_lpszHistory(lpszHistory)
+        , app(lpszApp)
+    {
+    }
+
+    void SetUp() override
+    {
+        using namespace frametest;
+        ASSERT_FALSE(OpenTestHistory(m_lpszHistory, true).IsEmpty());
+        pFrame = CreateFrame();
+        ASSERT_NE(pFrame, nullptr);
+        pFrame->RecalcLayout();
+        // Searching shows the pane; one offer gives the report a row.
+        pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
+        ViewOf(pFrame)->Watch(0, TRUE);
+        static const int YES[4] = {1, 0, 0, 0};
+        FeedResult(pFrame, YES);
+        pFrame->SetWindowPos(nullptr, 20, 20, 760, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+        Idle();
+        pPane = pFrame->GetPaneManager().FindPane(IDP_TICKETS);
+        ASSERT_NE(pPane, nullptr);
+        ASSERT_EQ(1, pFrame->GetTicketReport().GetRows()->GetCount());
+    }
+
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        if (pFrame != nullptr)
+            pFrame->DestroyWindow();
+        testpump::PumpUntilIdle();
+        CDatabaseManager::GetInstance().Close();
+    }
+
+    // What the application's idle pass does for the frame.
+    void Idle()
+    {
+        testpump::PumpUntilIdle();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        testpump::PumpUntilIdle();
+    }
+
+private:
+    const wchar_t* m_lpszHistory;
+
+protected:
+    CWinApp app;
+    frametest::CPollSettings settings{60};
+    CMainFrame* pFrame = nullptr;
+    CXTPDockingPane* pPane = nullptr;
+};
