@@ -6,6 +6,7 @@
 
 #include "app/frame/FrameTestSupport.h"
 #include "framework/windows/CWinApp.h"
+#include "support/Screenshot.h"
 #include "support/SiteSimulation.h"
 
 #include <functional>
@@ -92,6 +93,10 @@ CString TestPicturePath(LPCWSTR name);
 
 // A window's rectangle on the screen.
 CRect WindowRectOf(CWnd* pWnd);
+
+// What the screen shows in the rectangle: what the windows there painted
+// themselves, nothing repainted for the picture.
+testshot::Image ScreenShot(const CRect& rc);
 
 class FrameBars : public testing::Test
 {

@@ -705,6 +705,14 @@ int CommandEntry(HWND hList, int nID)
     return -1;
 }
 
+// Clicks the middle of a dialog's control.
+void ClickDlgItem(HWND hDlg, int nID)
+{
+    CRect rc;
+    ::GetWindowRect(::GetDlgItem(hDlg, nID), &rc);
+    testinput::ClickAt(rc.CenterPoint());
+}
+
 // Steps for a click on the toolbar's expand button that follows them: its
 // add-or-remove entry is clicked, then the entry of that submenu that pick
 // chooses, which is noted in pPicked.
@@ -746,13 +754,11 @@ int InkPixels(const testshot::Image& image, const CRect& rc)
 TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
 {
     ShowFrame();
-    int nKeysBefore = -1, nKeysAfter = -1;
+    bool bKeyListed = false, bKeyRemoved = false;
     Customize([&](CXTPCustomizeSheet&, HWND hSheet) {
         HWND hPage = ShowPageByClick(hSheet, 2, XTP_IDC_BUTTON_REMOVE);
         // "Auswählen" from the category box, by the keyboard.
-        CRect rcCombo;
-        ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_COMBO_CATEGORY), &rcCombo);
-        testinput::ClickAt(rcCombo.CenterPoint());
+        ClickDlgItem(hPage, XTP_IDC_COMBO_CATEGORY);
         testpump::PumpUntilIdle();
         testinput::SendKey(VK_DOWN);
         testinput::SendKey(VK_RETURN);
@@ -761,21 +767,16 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
         testpump::PumpUntilIdle();
         testinput::ClickAt(ListEntryPoint(hCommands, CommandEntry(hCommands, ID_SELECT_ALL)));
         HWND hKeys = ::GetDlgItem(hPage, XTP_IDC_LBOX_KEYS);
-        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 1; });
+        bKeyListed = testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 1; });
         testpump::PumpUntilIdle();
-        nKeysBefore = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
         testinput::ClickAt(ListEntryPoint(hKeys, 0));
-        HWND hRemove = ::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE);
-        testpump::PumpUntil([&] { return ::IsWindowEnabled(hRemove) != FALSE; });
-        CRect rcRemove;
-        ::GetWindowRect(hRemove, &rcRemove);
-        testinput::ClickAt(rcRemove.CenterPoint());
-        testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 0; });
+        testpump::PumpUntil([&] { return ::IsWindowEnabled(::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE)) != FALSE; });
+        ClickDlgItem(hPage, XTP_IDC_BUTTON_REMOVE);
+        bKeyRemoved = testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 0; });
         testpump::PumpUntilIdle();
-        nKeysAfter = static_cast<int>(::SendMessageW(hKeys, LB_GETCOUNT, 0, 0));
     });
-    ASSERT_EQ(1, nKeysBefore) << "Ctrl+A listed for \"alle auswählen\"";
-    ASSERT_EQ(0, nKeysAfter);
+    ASSERT_TRUE(bKeyListed) << "Ctrl+A listed for \"alle auswählen\"";
+    ASSERT_TRUE(bKeyRemoved);
 
     CXTPPopupBar* pMenu = OpenMenu(1);
     ASSERT_NE(pMenu, nullptr);
@@ -825,12 +826,13 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
     ASSERT_NE(ToolBarButton(ID_REFRESH_STATISTIC), nullptr) << "the drop did not reach the toolbar";
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
+    const std::vector<int> dropped{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO};
     auto tail = [this] {
         std::vector<int> ids = VisibleIds(ToolBar());
         ids.erase(std::remove(ids.begin(), ids.end(), XTP_ID_TOOLBAR_EXPAND), ids.end());
         return std::vector<int>(ids.end() - std::min<size_t>(3, ids.size()), ids.end());
     };
-    ASSERT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "as dropped";
+    ASSERT_EQ(dropped, tail()) << "as dropped";
 
     // The toolbar's add-or-remove list opened by clicks, then closed.
     CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
@@ -842,7 +844,7 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
     CloseMenus();
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
-    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after the list";
+    EXPECT_EQ(dropped, tail()) << "after the list";
 
     // The picture: the logo at the right end, the new button before it.
     const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
@@ -859,7 +861,7 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
         << "no logo right behind the new button";
 
     Restart();
-    EXPECT_EQ((std::vector<int>{ID_HELP, ID_REFRESH_STATISTIC, ID_LOGO}), tail()) << "after a restart";
+    EXPECT_EQ(dropped, tail()) << "after a restart";
 }
 
 // "Anpassen..." chosen by clicks from the toolbar's expand button opens the
@@ -873,20 +875,13 @@ TEST_F(CustomizeBars, TheSheetOpensCentredOverTheFrame)
     ASSERT_NE(pStart, nullptr);
     CRect rcStart = ScreenRect(pStart);
     rcStart.OffsetRect(-rcFrame.left, -rcFrame.top);
-    testshot::Image before;
-    {
-        HDC hdc = ::GetDC(nullptr);
-        before = testshot::CaptureDC(hdc, rcFrame);
-        ::ReleaseDC(nullptr, hdc);
-    }
+    const testshot::Image before = ScreenShot(rcFrame);
     CRect rcSheet;
     testshot::Image shot;
     CInModal inSheet([&](HWND hSheet) {
         testpump::PumpUntilIdle();
         ::GetWindowRect(hSheet, &rcSheet);
-        HDC hdc = ::GetDC(nullptr);
-        shot = testshot::CaptureDC(hdc, rcFrame);
-        ::ReleaseDC(nullptr, hdc);
+        shot = ScreenShot(rcFrame);
         testshot::Save(shot, L"app_customize_sheet_centred.png");
         ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });

@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -21,23 +22,18 @@ using namespace barstest;
 
 namespace {
 
-// The bar's own buttons that are shown, without those it places itself.
-std::vector<int> ShownButtons(CXTPToolBar* pBar)
-{
-    std::vector<int> ids;
-    CXTPControls* pControls = pBar->GetControls();
-    for (int i = 0; i < pControls->GetCount(); ++i) {
-        CXTPControl* pControl = pControls->GetAt(i);
-        const int nID = pControl->GetID();
-        if (pControl->IsVisible() && nID != XTP_ID_TOOLBAR_EXPAND && nID != XTP_ID_TOOLBAR_HIDE)
-            ids.push_back(nID);
-    }
-    return ids;
-}
-
 class CustomizeToolBarDrag : public FrameBars
 {
 protected:
+    // The bar's own buttons that are shown, without those it places itself.
+    static std::vector<int> ShownButtons(CXTPToolBar* pBar)
+    {
+        std::vector<int> ids = VisibleIds(pBar);
+        ids.erase(std::remove_if(ids.begin(), ids.end(),
+                                 [](int nID) { return nID == XTP_ID_TOOLBAR_EXPAND || nID == XTP_ID_TOOLBAR_HIDE; }),
+                  ids.end());
+        return ids;
+    }
     CXTPCommandBars* Bars() const { return pFrame->GetCommandBars(); }
 
     // "Anpassen..." as the frame's command, the sheet kept clear of the

@@ -27,47 +27,46 @@ int CountChangedPixels(const testshot::Image& before, const testshot::Image& aft
     return n;
 }
 
-// The menu bar as the screen shows it with the pointer away from it: what
-// the bar painted itself, nothing repainted for the picture.
+// The menu bar as the screen shows it with the pointer away from it.
 testshot::Image ShotOfMenuBar(CXTPMenuBar* pMenuBar, const wchar_t* name)
 {
     testinput::MoveMouseAndWait(POINT{::GetSystemMetrics(SM_CXSCREEN) - 5, ::GetSystemMetrics(SM_CYSCREEN) - 5});
     testpump::PumpUntil([pMenuBar] { return pMenuBar->GetSelectedIndex() == -1; });
     testpump::PumpUntilIdle();
-    HDC hdc = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(hdc, WindowRectOf(pMenuBar));
-    ::ReleaseDC(nullptr, hdc);
+    testshot::Image shot = ScreenShot(WindowRectOf(pMenuBar));
     testshot::Save(shot, name);
     return shot;
 }
 
-// Drags the docked menu bar by its gripper into the middle of the frame's
-// view; whether it floats.
-bool FloatByGripper(CMainFrame* pFrame, CXTPMenuBar* pMenuBar)
+// Drags the menu bar from the point to the other; whether it then lies there.
+bool DragMenuBar(CXTPMenuBar* pMenuBar, CPoint ptFrom, CPoint ptTo, XTPBarPosition position)
 {
-    const CRect rcDocked = WindowRectOf(pMenuBar);
-    const CRect rcView = WindowRectOf(frametest::ViewOf(pFrame));
-    const CPoint ptGripper(rcDocked.left + 3, rcDocked.CenterPoint().y);
-    if (!testinput::MoveMouseAndWait(ptGripper))
+    if (!testinput::MoveMouseAndWait(ptFrom))
         return false;
-    testinput::QueueDrag(ptGripper, CPoint(rcView.left + 120, rcView.CenterPoint().y), 8);
-    if (!testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarFloating; }))
+    testinput::QueueDrag(ptFrom, ptTo, 8);
+    if (!testpump::PumpUntil([&] { return pMenuBar->GetPosition() == position; }))
         return false;
     testpump::PumpUntilIdle();
     return true;
 }
 
-// Drags the floating menu bar by its caption, grabbed 12 pixels from its
-// left edge, to the point; whether it docked at the top.
-bool DockByCaption(CXTPMenuBar* pMenuBar, CPoint ptTo)
+// By the docked bar's gripper into the middle of the frame's view.
+bool FloatByGripper(CMainFrame* pFrame, CXTPMenuBar* pMenuBar)
+{
+    const CRect rcDocked = WindowRectOf(pMenuBar);
+    const CRect rcView = WindowRectOf(frametest::ViewOf(pFrame));
+    return DragMenuBar(pMenuBar, CPoint(rcDocked.left + 3, rcDocked.CenterPoint().y),
+                       CPoint(rcView.left + 120, rcView.CenterPoint().y), xtpBarFloating);
+}
+
+// By the floating bar's caption, grabbed near its left edge, to the point at
+// the frame's top; the frame laid out afresh.
+bool DockByCaption(CMainFrame* pFrame, CXTPMenuBar* pMenuBar, CPoint ptTo)
 {
     const CRect rcFloating = WindowRectOf(pMenuBar);
-    const CPoint ptCaption(rcFloating.left + 12, rcFloating.top + 8);
-    if (!testinput::MoveMouseAndWait(ptCaption))
+    if (!DragMenuBar(pMenuBar, CPoint(rcFloating.left + 12, rcFloating.top + 8), ptTo, xtpBarTop))
         return false;
-    testinput::QueueDrag(ptCaption, ptTo, 8);
-    if (!testpump::PumpUntil([&] { return pMenuBar->GetPosition() == xtpBarTop; }))
-        return false;
+    pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
     return true;
 }
@@ -82,30 +81,32 @@ int GripperDots(const testshot::Image& shot)
     return nGripDots;
 }
 
+// The gripper drawn in the bar's first pixels as before it floated.
+void ExpectGripperAsBefore(const testshot::Image& before, const testshot::Image& after)
+{
+    EXPECT_EQ(0, CountChangedPixels(before, after, 0, 9)) << "the gripper is not drawn as before";
+    EXPECT_GE(GripperDots(after), 4) << "no gripper drawn";
+}
+
 } // namespace
 
 TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsLastTitle)
 {
     ShowFrame();
     CXTPMenuBar* pMenuBar = MenuBar();
-    CXTPCommandBars* pCommandBars = pFrame->GetCommandBars();
-    CXTPDockBar* pTop = pCommandBars->GetDockBar(xtpBarTop);
+    CXTPDockBar* pTop = pFrame->GetCommandBars()->GetDockBar(xtpBarTop);
     const CRect rcDocked = WindowRectOf(pMenuBar);
     const int nTitles = pMenuBar->GetControlCount();
     ASSERT_GE(nTitles, 1);
     const testshot::Image before = ShotOfMenuBar(pMenuBar, L"app_menubar_before_floating.png");
 
-    // By its gripper into the middle of the frame's view.
     ASSERT_TRUE(FloatByGripper(pFrame, pMenuBar)) << "the menu bar did not float";
     EXPECT_EQ(pMenuBar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND), nullptr)
         << "a floating menu bar has no expand button";
     testshot::Save(testshot::CaptureWindow(pMenuBar->GetSafeHwnd()), L"app_menubar_floating.png");
-
-    // By its caption back to the top of the frame.
     const CRect rcTop = WindowRectOf(pTop);
-    ASSERT_TRUE(DockByCaption(pMenuBar, CPoint(rcTop.left + 40, rcTop.top + 2))) << "the menu bar did not dock again";
-    pFrame->RecalcLayout();
-    testpump::PumpUntilIdle();
+    ASSERT_TRUE(DockByCaption(pFrame, pMenuBar, CPoint(rcTop.left + 40, rcTop.top + 2)))
+        << "the menu bar did not dock again";
 
     const CRect rcAgain = WindowRectOf(pMenuBar);
     EXPECT_LE(rcAgain.bottom, WindowRectOf(ToolBar()).top) << "the menu bar is back in a row of its own";
@@ -113,7 +114,7 @@ TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsL
     EXPECT_EQ(rcDocked.Height(), rcAgain.Height());
 
     // Nothing of the bar's own after its last title.
-    CRect rcLast = pMenuBar->GetControl(nTitles - 1)->GetRect();
+    const CRect rcLast = pMenuBar->GetControl(nTitles - 1)->GetRect();
     for (int i = nTitles; i < pMenuBar->GetControlCount(); i++)
         EXPECT_FALSE(pMenuBar->GetControl(i)->IsVisible()) << "control " << pMenuBar->GetControl(i)->GetID();
 
@@ -123,9 +124,7 @@ TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsL
     // After "Hilfe" the bar's background as before, no box, no arrow.
     EXPECT_EQ(0, CountChangedPixels(before, after, rcLast.right + 1, after.width))
         << "something is drawn after the last title";
-    // The gripper: dots in the bar's first pixels, as before.
-    EXPECT_EQ(0, CountChangedPixels(before, after, 0, 9)) << "the gripper is not drawn as before";
-    EXPECT_GE(GripperDots(after), 4) << "no gripper drawn";
+    ExpectGripperAsBefore(before, after);
     EXPECT_GE(pMenuBar->GetControl(0)->GetRect().left, 8) << "the first title covers the gripper";
 }
 
@@ -149,9 +148,7 @@ TEST_F(FrameBars, MenuBarDockedPastTheFramesEdgeShowsItsGripperInView)
                  {CPoint(rcTop.left + 2, rcTop.bottom - 4), L"app_menubar_docked_past_the_edge_lower_row.png"}};
     for (const auto& drop : drops)
     {
-        ASSERT_TRUE(DockByCaption(pMenuBar, drop.ptTo)) << "the menu bar did not dock again";
-        pFrame->RecalcLayout();
-        testpump::PumpUntilIdle();
+        ASSERT_TRUE(DockByCaption(pFrame, pMenuBar, drop.ptTo)) << "the menu bar did not dock again";
         const CRect rcRow = WindowRectOf(pMenuBar->GetDockBar());
         const CRect rcAgain = WindowRectOf(pMenuBar);
         EXPECT_EQ(rcRow.left, rcAgain.left) << "the bar begins where its row does";
@@ -159,9 +156,7 @@ TEST_F(FrameBars, MenuBarDockedPastTheFramesEdgeShowsItsGripperInView)
 
         const testshot::Image after = ShotOfMenuBar(pMenuBar, drop.shot);
         ASSERT_EQ(before.height, after.height);
-        EXPECT_EQ(0, CountChangedPixels(before, after, 0, 9)) << "the gripper is not drawn as before";
-        EXPECT_GE(GripperDots(after), 4) << "no gripper drawn";
-
+        ExpectGripperAsBefore(before, after);
         // The gripper in view is the bar's handle again.
         ASSERT_TRUE(FloatByGripper(pFrame, pMenuBar)) << "the gripper does not float the bar";
     }

@@ -23,13 +23,8 @@ bool IsAbove(HWND hUpper, HWND hLower)
     return false;
 }
 
-testshot::Image CaptureScreen(const CRect& rc)
-{
-    HDC hScreen = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(hScreen, rc);
-    ::ReleaseDC(nullptr, hScreen);
-    return shot;
-}
+// Where the bar floats over the frame's client area.
+const CRect kAround(280, 280, 480, 380);
 
 } // namespace
 
@@ -44,7 +39,7 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     testpump::PumpUntilIdle();
     const HWND hBar = pBar->GetSafeHwnd();
     ASSERT_TRUE(IsAbove(hBar, hFrame)) << "floating over the frame from the start";
-    const testshot::Image before = CaptureScreen(CRect(280, 280, 480, 380));
+    const testshot::Image before = ScreenShot(kAround);
 
     pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
     ASSERT_TRUE(pFrame->IsInTray());
@@ -56,14 +51,14 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     EXPECT_TRUE(IsAbove(hBar, hFrame));
     testpump::PumpUntilIdle();
 
-    const testshot::Image after = CaptureScreen(CRect(280, 280, 480, 380));
+    const testshot::Image after = ScreenShot(kAround);
     testshot::Save(before, L"app_tray_floating_bar_before.png");
     testshot::Save(after, L"app_tray_floating_bar_after.png");
     // On the screen: the bar's grey caption and its button's dark text over
     // the frame's white client area, as before the tray.
     CRect rcBar;
     ::GetWindowRect(hBar, &rcBar);
-    rcBar.OffsetRect(-280, -280);
+    rcBar.OffsetRect(-kAround.TopLeft());
     const CRect rcCaption(rcBar.left + 3, rcBar.top + 3, rcBar.right - 3, rcBar.top + 14);
     const CRect rcBody(rcBar.left + 3, rcBar.top + 18, rcBar.right - 3, rcBar.bottom - 3);
     const auto isGrey = [](COLORREF c) {
