@@ -110,8 +110,7 @@ TEST_F(FrameBars, MenuBarFloatedAndDockedAgainShowsItsGripperAndNothingAfterItsL
 
     const CRect rcAgain = WindowRectOf(pMenuBar);
     EXPECT_LE(rcAgain.bottom, WindowRectOf(ToolBar()).top) << "the menu bar is back in a row of its own";
-    EXPECT_EQ(rcDocked.Width(), rcAgain.Width());
-    EXPECT_EQ(rcDocked.Height(), rcAgain.Height());
+    EXPECT_EQ(rcDocked.Size(), rcAgain.Size());
 
     // Nothing of the bar's own after its last title.
     const CRect rcLast = pMenuBar->GetControl(nTitles - 1)->GetRect();

@@ -53,15 +53,12 @@ private:
     bool m_bChanged;
 };
 
-bool IsNear(COLORREF a, COLORREF b)
-{
-    return abs(GetRValue(a) - GetRValue(b)) <= 8 && abs(GetGValue(a) - GetGValue(b)) <= 8 &&
-           abs(GetBValue(a) - GetBValue(b)) <= 8;
-}
-
 int CountNear(const testshot::Image& shot, const RECT& rect, COLORREF colour)
 {
-    return apptest::CountPixels(shot, rect, [colour](COLORREF c) { return IsNear(c, colour); });
+    return apptest::CountPixels(shot, rect, [colour](COLORREF c) {
+        return abs(GetRValue(c) - GetRValue(colour)) <= 8 && abs(GetGValue(c) - GetGValue(colour)) <= 8 &&
+               abs(GetBValue(c) - GetBValue(colour)) <= 8;
+    });
 }
 
 // Counts what this thread's windows are sent of the two changes.
