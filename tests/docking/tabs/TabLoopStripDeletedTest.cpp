@@ -68,6 +68,24 @@ CTabTestHost* NewStrip(CStripMemory& memory, int nTabs = 3)
     return host;
 }
 
+// Runs the loop that a press at `point` starts, with the strip's deletion
+// posted ahead of the input `postInput` posts; the loop must leave the
+// deleted strip's memory as filled and let the mouse go. Answers what the
+// press answered.
+template <class PostInput>
+BOOL PressDeletingTheStrip(CStripMemory& memory, CTabTestHost* host, CPoint point, PostInput postInput)
+{
+    CTabTestWindow window(*host);
+    CStripDeletingWindow deleter(host, memory);
+    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
+    postInput(window);
+    BOOL result = host->PerformClick(window.m_hWnd, point);
+    EXPECT_TRUE(deleter.Deleted());
+    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+    return result;
+}
+
 } // namespace
 
 TEST(TabLoopStripDeleted, PressLoopEndsWithoutTouchingADeletedStrip)
@@ -76,35 +94,20 @@ TEST(TabLoopStripDeleted, PressLoopEndsWithoutTouchingADeletedStrip)
     CTabTestHost* host = NewStrip(memory);
     host->EnableTrackDrag(FALSE);
     host->GetPaintManager()->m_bSelectOnButtonDown = FALSE;
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
     const CPoint point = host->ItemRect(1).CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.Post(WM_MOUSEMOVE, point + CPoint(2, 0), MK_LBUTTON);
-    window.Post(WM_LBUTTONUP, point + CPoint(2, 0));
-    EXPECT_TRUE(host->PerformClick(window.m_hWnd, point));
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(PressDeletingTheStrip(memory, host, point, [&](CTabTestWindow& window) {
+        window.Post(WM_MOUSEMOVE, point + CPoint(2, 0), MK_LBUTTON);
+        window.Post(WM_LBUTTONUP, point + CPoint(2, 0));
+    }));
 }
 
 TEST(TabLoopStripDeleted, DragLoopEndsWithoutTouchingADeletedStrip)
 {
     CStripMemory memory;
     CTabTestHost* host = NewStrip(memory);
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
-    const CPoint start = host->ItemRect(0).CenterPoint(), second = host->ItemRect(1).CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.PostDrag({second});
-    EXPECT_TRUE(host->PerformClick(window.m_hWnd, start));
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    const CPoint second = host->ItemRect(1).CenterPoint();
+    EXPECT_TRUE(PressDeletingTheStrip(memory, host, host->ItemRect(0).CenterPoint(),
+                                      [&](CTabTestWindow& window) { window.PostDrag({second}); }));
 }
 
 TEST(TabLoopStripDeleted, HeldArrowLoopEndsWithoutTouchingADeletedStrip)
@@ -114,16 +117,9 @@ TEST(TabLoopStripDeleted, HeldArrowLoopEndsWithoutTouchingADeletedStrip)
     CXTPTabManagerNavigateButton* right = host->FindNavigateButton(xtpTabNavigateButtonRight);
     ASSERT_FALSE(right->GetRect().IsRectEmpty());
     ASSERT_TRUE(right->IsEnabled());
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
     const CPoint point = right->GetRect().CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.Post(WM_MOUSEMOVE, point, MK_LBUTTON);
-    window.Post(WM_LBUTTONUP, point);
-    host->PerformClick(window.m_hWnd, point);
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    PressDeletingTheStrip(memory, host, point, [&](CTabTestWindow& window) {
+        window.Post(WM_MOUSEMOVE, point, MK_LBUTTON);
+        window.Post(WM_LBUTTONUP, point);
+    });
 }
