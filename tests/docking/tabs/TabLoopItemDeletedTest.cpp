@@ -1,37 +1,12 @@
 // A tab deleted by a message that the press or drag loop dispatches while the
 // tab is held: the loop neither puts it back nor selects it.
 #include <gtest/gtest.h>
+#include "PostedActionWindow.h"
 #include "TabTestHost.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
-
-const UINT WM_DELETE_TAB = WM_APP + 7;
-
-// Deletes the host's tab of the index it is posted.
-class CTabDeletingWindow : public CWnd
-{
-public:
-    explicit CTabDeletingWindow(CTabTestHost& host)
-        : m_host(host)
-    {
-        CreateEx(0, AfxRegisterWndClass(0), L"Loescher", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
-    }
-    ~CTabDeletingWindow() override { DestroyWindow(); }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_DELETE_TAB)
-        {
-            m_host.DeleteItem(static_cast<int>(wParam));
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-
-    CTabTestHost& m_host;
-};
 
 // Three tabs of 80 pixels, the given one selected.
 void AddThreeTabs(CTabTestHost& host, int selected)
@@ -48,12 +23,12 @@ TEST(TabLoopItemDeleted, DraggedTabDeletedMidDragStaysDeleted)
     CTabTestHost host;
     AddThreeTabs(host, 2);
     CTabTestWindow window(host);
-    CTabDeletingWindow deleter(host);
+    CPostedActionWindow deleter([&](WPARAM index) { host.DeleteItem(static_cast<int>(index)); });
     CXTPTabManagerItem* dragged = host.GetItem(0);
     dragged->InternalAddRef(); // read after the deletion without touching freed memory
     const CPoint start = host.ItemRect(0).CenterPoint(), second = host.ItemRect(1).CenterPoint();
 
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_TAB, 0, 0);
+    deleter.Post(0);
     window.PostDrag({second});
     EXPECT_TRUE(host.PerformClick(window.m_hWnd, start));
 
@@ -73,12 +48,12 @@ TEST(TabLoopItemDeleted, PressedTabDeletedBeforeReleaseIsNotSelected)
     host.EnableTrackDrag(FALSE);
     host.GetPaintManager()->m_bSelectOnButtonDown = FALSE;
     CTabTestWindow window(host);
-    CTabDeletingWindow deleter(host);
+    CPostedActionWindow deleter([&](WPARAM index) { host.DeleteItem(static_cast<int>(index)); });
     CXTPTabManagerItem* pressed = host.GetItem(1);
     pressed->InternalAddRef();
     const CPoint point = host.ItemRect(1).CenterPoint();
 
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_TAB, 1, 0);
+    deleter.Post(1);
     window.Post(WM_LBUTTONUP, point);
     EXPECT_TRUE(host.PerformClick(window.m_hWnd, point));
 

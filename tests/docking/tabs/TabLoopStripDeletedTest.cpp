@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <new>
+#include "PostedActionWindow.h"
 #include "TabTestHost.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 #include "toolkit/tabs/XTPTabManagerNavigateButton.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
-
-const UINT WM_DELETE_STRIP = WM_APP + 8;
 
 struct CStripMemory
 {
@@ -25,36 +24,6 @@ struct CStripMemory
                 return false;
         return true;
     }
-};
-
-// Deletes the strip when the message comes, and fills its memory.
-class CStripDeletingWindow : public CWnd
-{
-public:
-    CStripDeletingWindow(CTabTestHost* host, CStripMemory& memory)
-        : m_host(host)
-        , m_memory(memory)
-    {
-        CreateEx(0, AfxRegisterWndClass(0), L"Loescher", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
-    }
-    ~CStripDeletingWindow() override { DestroyWindow(); }
-    bool Deleted() const { return m_host == nullptr; }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_DELETE_STRIP && m_host)
-        {
-            m_host->~CTabTestHost();
-            m_host = nullptr;
-            std::memset(m_memory.bytes, 0xA5, sizeof(m_memory.bytes));
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    CTabTestHost* m_host;
-    CStripMemory& m_memory;
 };
 
 // Tabs of 80 pixels (three, or more than the strip's room), the first selected.
@@ -76,11 +45,16 @@ template <class PostInput>
 BOOL PressDeletingTheStrip(CStripMemory& memory, CTabTestHost* host, CPoint point, PostInput postInput)
 {
     CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
+    bool deleted = false;
+    CPostedActionWindow deleter([&](WPARAM) {
+        host->~CTabTestHost();
+        std::memset(memory.bytes, 0xA5, sizeof(memory.bytes));
+        deleted = true;
+    });
+    deleter.Post();
     postInput(window);
     BOOL result = host->PerformClick(window.m_hWnd, point);
-    EXPECT_TRUE(deleter.Deleted());
+    EXPECT_TRUE(deleted);
     EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
     EXPECT_EQ(nullptr, ::GetCapture());
     return result;
