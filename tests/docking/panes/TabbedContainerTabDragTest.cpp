@@ -49,24 +49,22 @@ TEST(TabbedContainerTabDrag, ShortTabDraggedOntoALongOneSwapsOnceAndStaysDrawn)
 
     // Pressed on the short tab, moved onto the long one where, after the
     // swap, the long tab lies again: a second move there must not swap back.
-    CPoint press = shortTab.CenterPoint();
-    CPoint over(longTab.left + 6, longTab.CenterPoint().y);
+    auto onScreen = [&](CPoint pt) { return testinput::ClientToScreenPoint(group->m_hWnd, pt.x, pt.y); };
+    const CPoint press = shortTab.CenterPoint(), over(longTab.left + 6, longTab.CenterPoint().y);
     ASSERT_LT(over.x + 4, shortTab.left + longTab.Width());
-    testinput::MoveMouseAndWait(testinput::ClientToScreenPoint(group->m_hWnd, press.x, press.y));
-    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, testinput::ClientToScreenPoint(group->m_hWnd, press.x, press.y));
+    testinput::MoveMouseAndWait(onScreen(press));
+    testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, onScreen(press));
     ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetCapture() == group->m_hWnd; }));
     for (int dx : {0, 4})
     {
-        testinput::MoveMouseAndWait(testinput::ClientToScreenPoint(group->m_hWnd, over.x + dx, over.y));
+        testinput::MoveMouseAndWait(onScreen(over + CPoint(dx, 0)));
         testpump::PumpUntilIdle();
     }
-    EXPECT_EQ(longPane, group->GetPanes()[0]) << "swapped once";
-    EXPECT_EQ(shortPane, group->GetPanes()[1]);
-    testinput::SendMouse(MOUSEEVENTF_LEFTUP, testinput::ClientToScreenPoint(group->m_hWnd, over.x + 4, over.y));
+    testinput::SendMouse(MOUSEEVENTF_LEFTUP, onScreen(over + CPoint(4, 0)));
     ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetCapture() == nullptr; }));
     testpump::PumpUntilIdle();
 
-    EXPECT_EQ(longPane, group->GetPanes()[0]);
+    EXPECT_EQ(longPane, group->GetPanes()[0]) << "swapped once";
     EXPECT_EQ(shortPane, group->GetSelected());
     CRect first = group->GetItem(0)->GetRect(), second = group->GetItem(1)->GetRect();
     EXPECT_EQ(longPane, group->GetItem(0)->GetData());

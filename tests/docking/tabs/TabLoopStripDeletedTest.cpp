@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <new>
+#include "PostedActionWindow.h"
 #include "TabTestHost.h"
 #include "toolkit/tabs/XTPTabManagerItem.h"
 #include "toolkit/tabs/XTPTabManagerNavigateButton.h"
 #include "toolkit/tabs/XTPTabPaintManager.h"
 
 namespace {
-
-const UINT WM_DELETE_STRIP = WM_APP + 8;
 
 struct CStripMemory
 {
@@ -27,36 +26,6 @@ struct CStripMemory
     }
 };
 
-// Deletes the strip when the message comes, and fills its memory.
-class CStripDeletingWindow : public CWnd
-{
-public:
-    CStripDeletingWindow(CTabTestHost* host, CStripMemory& memory)
-        : m_host(host)
-        , m_memory(memory)
-    {
-        CreateEx(0, AfxRegisterWndClass(0), L"Loescher", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0);
-    }
-    ~CStripDeletingWindow() override { DestroyWindow(); }
-    bool Deleted() const { return m_host == nullptr; }
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_DELETE_STRIP && m_host)
-        {
-            m_host->~CTabTestHost();
-            m_host = nullptr;
-            std::memset(m_memory.bytes, 0xA5, sizeof(m_memory.bytes));
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    CTabTestHost* m_host;
-    CStripMemory& m_memory;
-};
-
 // Tabs of 80 pixels (three, or more than the strip's room), the first selected.
 CTabTestHost* NewStrip(CStripMemory& memory, int nTabs = 3)
 {
@@ -68,6 +37,29 @@ CTabTestHost* NewStrip(CStripMemory& memory, int nTabs = 3)
     return host;
 }
 
+// Runs the loop that a press at `point` starts, with the strip's deletion
+// posted ahead of the input `postInput` posts; the loop must leave the
+// deleted strip's memory as filled and let the mouse go. Answers what the
+// press answered.
+template <class PostInput>
+BOOL PressDeletingTheStrip(CStripMemory& memory, CTabTestHost* host, CPoint point, PostInput postInput)
+{
+    CTabTestWindow window(*host);
+    bool deleted = false;
+    CPostedActionWindow deleter([&](WPARAM) {
+        host->~CTabTestHost();
+        std::memset(memory.bytes, 0xA5, sizeof(memory.bytes));
+        deleted = true;
+    });
+    deleter.Post();
+    postInput(window);
+    BOOL result = host->PerformClick(window.m_hWnd, point);
+    EXPECT_TRUE(deleted);
+    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
+    EXPECT_EQ(nullptr, ::GetCapture());
+    return result;
+}
+
 } // namespace
 
 TEST(TabLoopStripDeleted, PressLoopEndsWithoutTouchingADeletedStrip)
@@ -76,35 +68,20 @@ TEST(TabLoopStripDeleted, PressLoopEndsWithoutTouchingADeletedStrip)
     CTabTestHost* host = NewStrip(memory);
     host->EnableTrackDrag(FALSE);
     host->GetPaintManager()->m_bSelectOnButtonDown = FALSE;
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
     const CPoint point = host->ItemRect(1).CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.Post(WM_MOUSEMOVE, point + CPoint(2, 0), MK_LBUTTON);
-    window.Post(WM_LBUTTONUP, point + CPoint(2, 0));
-    EXPECT_TRUE(host->PerformClick(window.m_hWnd, point));
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_TRUE(PressDeletingTheStrip(memory, host, point, [&](CTabTestWindow& window) {
+        window.Post(WM_MOUSEMOVE, point + CPoint(2, 0), MK_LBUTTON);
+        window.Post(WM_LBUTTONUP, point + CPoint(2, 0));
+    }));
 }
 
 TEST(TabLoopStripDeleted, DragLoopEndsWithoutTouchingADeletedStrip)
 {
     CStripMemory memory;
     CTabTestHost* host = NewStrip(memory);
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
-    const CPoint start = host->ItemRect(0).CenterPoint(), second = host->ItemRect(1).CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.PostDrag({second});
-    EXPECT_TRUE(host->PerformClick(window.m_hWnd, start));
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    const CPoint second = host->ItemRect(1).CenterPoint();
+    EXPECT_TRUE(PressDeletingTheStrip(memory, host, host->ItemRect(0).CenterPoint(),
+                                      [&](CTabTestWindow& window) { window.PostDrag({second}); }));
 }
 
 TEST(TabLoopStripDeleted, HeldArrowLoopEndsWithoutTouchingADeletedStrip)
@@ -114,16 +91,9 @@ TEST(TabLoopStripDeleted, HeldArrowLoopEndsWithoutTouchingADeletedStrip)
     CXTPTabManagerNavigateButton* right = host->FindNavigateButton(xtpTabNavigateButtonRight);
     ASSERT_FALSE(right->GetRect().IsRectEmpty());
     ASSERT_TRUE(right->IsEnabled());
-    CTabTestWindow window(*host);
-    CStripDeletingWindow deleter(host, memory);
     const CPoint point = right->GetRect().CenterPoint();
-
-    ::PostMessageW(deleter.m_hWnd, WM_DELETE_STRIP, 0, 0);
-    window.Post(WM_MOUSEMOVE, point, MK_LBUTTON);
-    window.Post(WM_LBUTTONUP, point);
-    host->PerformClick(window.m_hWnd, point);
-
-    ASSERT_TRUE(deleter.Deleted());
-    EXPECT_TRUE(memory.AllFilled()) << "the deleted strip was written to";
-    EXPECT_EQ(nullptr, ::GetCapture());
+    PressDeletingTheStrip(memory, host, point, [&](CTabTestWindow& window) {
+        window.Post(WM_MOUSEMOVE, point, MK_LBUTTON);
+        window.Post(WM_LBUTTONUP, point);
+    });
 }

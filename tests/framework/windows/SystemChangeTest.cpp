@@ -146,7 +146,6 @@ TEST_F(SystemChangeTest, DialogAndPropertySheetTellTheirControlsAndPagesOnce)
     sheet.AddPage(&first);
     sheet.AddPage(&second);
     ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | DS_MODALFRAME));
-    ASSERT_NE(first.m_hWnd, nullptr);
     CHearing<CEdit> number;
     ASSERT_TRUE(number.SubclassDlgItem(IDC_TEST_NUMBER, &first));
     ExpectEachHearsOnce(sheet.m_hWnd, {sheet.m_hWnd, first.m_hWnd, number.m_hWnd});
