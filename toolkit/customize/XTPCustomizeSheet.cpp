@@ -7,6 +7,7 @@
 #include "framework/controls/CTabCtrl.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
+#include "toolkit/common/drawing/XTPMonitorFunctions.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -67,6 +68,19 @@ BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
     }
     return FALSE;
 }
+
+// Centred as dialogs are, the sheet still lies wholly on the work area of
+// the window it customizes.
+void KeepOnWorkArea(CWnd* pSheet, CWnd* pOver)
+{
+    const CRect rcWork = XTPGetWorkAreaOfWindow(pOver != nullptr && pOver->GetSafeHwnd() ? pOver : pSheet);
+    CRect rc;
+    pSheet->GetWindowRect(&rc);
+    const int x = std::max(rcWork.left, std::min(rc.left, rcWork.right - rc.Width()));
+    const int y = std::max(rcWork.top, std::min(rc.top, rcWork.bottom - rc.Height()));
+    if (x != rc.left || y != rc.top)
+        pSheet->SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 } // namespace
 
 CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWndParent)
@@ -116,30 +130,6 @@ CTabCtrl* CXTPCustomizeSheet::GetTabControl() const
     return CPropertySheet::GetTabControl();
 }
 
-namespace
-{
-// Over the middle of the window the sheet customizes, as the program's other
-// dialogs open, and kept on that window's monitor.
-void CentreOver(HWND hWnd, HWND hWndOver)
-{
-    RECT rcSheet, rcOver;
-    ::GetWindowRect(hWnd, &rcSheet);
-    const int cx = rcSheet.right - rcSheet.left, cy = rcSheet.bottom - rcSheet.top;
-    MONITORINFO monitor = {sizeof(monitor)};
-    HMONITOR hMonitor = ::MonitorFromWindow(hWndOver != nullptr ? hWndOver : hWnd, MONITOR_DEFAULTTONEAREST);
-    if (!::GetMonitorInfoW(hMonitor, &monitor))
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
-    if (hWndOver == nullptr || !::IsWindowVisible(hWndOver) || ::IsIconic(hWndOver))
-        rcOver = monitor.rcWork;
-    else
-        ::GetWindowRect(hWndOver, &rcOver);
-    int x = (rcOver.left + rcOver.right - cx) / 2, y = (rcOver.top + rcOver.bottom - cy) / 2;
-    x = std::max(static_cast<int>(monitor.rcWork.left), std::min(x, static_cast<int>(monitor.rcWork.right) - cx));
-    y = std::max(static_cast<int>(monitor.rcWork.top), std::min(y, static_cast<int>(monitor.rcWork.bottom) - cy));
-    ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-} // namespace
-
 INT_PTR CXTPCustomizeSheet::DoModal()
 {
     if (s_pFilters != nullptr || m_hWnd != nullptr)
@@ -170,7 +160,9 @@ INT_PTR CXTPCustomizeSheet::DoModal()
     m_nModalResult = -1;
     const BOOL bRTL = m_pCommandBars->IsLayoutRTL();
     if (CreateSheet(m_pWndParent->GetSafeHwnd(), static_cast<DWORD>(-1), 0)) {
-        CentreOver(m_hWnd, m_pWndParent->GetSafeHwnd());
+        // Over the frame it customizes, as the program's other dialogs open.
+        CenterWindow(m_pWndParent);
+        KeepOnWorkArea(this, m_pWndParent);
         if (bRTL) {
             ModifyStyleEx(0, WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
             if (CTabCtrl* pTab = GetTabControl()) {

@@ -3,7 +3,7 @@
 // match list and routes the view's commands to it.
 #include <gtest/gtest.h>
 
-#include "FrameTestSupport.h"
+#include "ProgramFrameTest.h"
 #include "app/AppTestSupport.h"
 #include "app/TavrolinDoc.h"
 #include "app/TavrolinView.h"
@@ -17,37 +17,13 @@ using namespace frametest;
 
 namespace {
 
-class FrameWithView : public testing::Test
+class FrameWithView : public CProgramFrameTest
 {
 protected:
-    void SetUp() override
+    FrameWithView()
+        : CProgramFrameTest(L"FrameViewTestApp", L"TavrolinFrameViewTest", L"tavrolin_frameview")
     {
-        ::CoInitialize(nullptr);  // the list is read through COM
-        app.SetRegistryKey(L"TavrolinFrameViewTest");
-        ASSERT_FALSE(OpenTestHistory(L"tavrolin_frameview", true).IsEmpty());
-        ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
-                                FALSE));
     }
-    void TearDown() override
-    {
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        DispatchAllButQuit();
-        CDatabaseManager::GetInstance().Close();
-        ::CoUninitialize();
-    }
-    void Start()
-    {
-        pFrame = OpenProgramFrame(app);
-        ASSERT_NE(pFrame, nullptr);
-        pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
-        ASSERT_NE(pView, nullptr);
-    }
-
-    CWinApp app{L"FrameViewTestApp"};
-    CMainFrame* pFrame = nullptr;
-    CTavrolinView* pView = nullptr;
 };
 
 } // namespace

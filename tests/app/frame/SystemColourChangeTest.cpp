@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "FrameTestSupport.h"
+#include "ProgramFrameTest.h"
 #include "app/AppTestSupport.h"
 #include "app/TavrolinDoc.h"
 #include "app/TavrolinView.h"
@@ -102,20 +102,22 @@ std::vector<HWND> Descendants(HWND hWnd)
     return found;
 }
 
-class SystemColourChange : public testing::Test
+class SystemColourChange : public CProgramFrameTest
 {
 protected:
+    SystemColourChange()
+        : CProgramFrameTest(L"ColourTestApp", L"TavrolinColourTest", L"tavrolin_colours")
+    {
+    }
+
     void SetUp() override
     {
-        ::CoInitialize(nullptr);  // the match list is read through COM
-        app.SetRegistryKey(L"TavrolinColourTest");
-        ASSERT_FALSE(OpenTestHistory(L"tavrolin_colours", true).IsEmpty());
-        ASSERT_TRUE(::CopyFileW(apptest::AssetPath(L"GAMES.XML"), CSettingsStore::GetProgramFolder() + L"GAMES.XML",
-                                FALSE));
-        pFrame = OpenProgramFrame(app);
-        ASSERT_NE(pFrame, nullptr);
-        pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
-        ASSERT_NE(pView, nullptr);
+        CProgramFrameTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        Start();
+        if (HasFatalFailure())
+            return;
         pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
         pFrame->GetPaneManager().ShowPane(IDP_TICKETS);
         pFrame->RecalcLayout();
@@ -124,15 +126,6 @@ protected:
         pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
         testpump::PumpUntilIdle();
         ASSERT_TRUE(pFrame->GetTicketReport().IsWindowVisible());
-    }
-    void TearDown() override
-    {
-        if (app.m_pMainWnd != nullptr)
-            app.m_pMainWnd->DestroyWindow();
-        app.m_pMainWnd = nullptr;
-        DispatchAllButQuit();
-        CDatabaseManager::GetInstance().Close();
-        ::CoUninitialize();
     }
 
     // The report's lower half: no rows there, only its background.
@@ -149,10 +142,7 @@ protected:
         return CountNear(shot, rc, colour) > rc.Width() * rc.Height() * 9 / 10;
     }
 
-    CWinApp app{L"ColourTestApp"};
     CPollSettings settings{60};
-    CMainFrame* pFrame = nullptr;
-    CTavrolinView* pView = nullptr;
 };
 
 } // namespace

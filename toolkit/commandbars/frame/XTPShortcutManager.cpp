@@ -93,14 +93,22 @@ const struct
     {251, _T("Zoom")}, {252, _T("No Name")}, {253, _T("Pa1")}, {254, _T("Oem Clear")},
 };
 
-HACCEL CopyTable(HACCEL hAccel)
+// The entries of a table; none for no table.
+std::vector<ACCEL> TableEntries(HACCEL hAccel)
 {
     int nCount = XTPCopyAccelTable(hAccel, nullptr, 0);
-    if (nCount <= 0)
+    std::vector<ACCEL> entries(nCount > 0 ? nCount : 0);
+    if (nCount > 0)
+        XTPCopyAccelTable(hAccel, entries.data(), nCount);
+    return entries;
+}
+
+HACCEL CopyTable(HACCEL hAccel)
+{
+    std::vector<ACCEL> entries = TableEntries(hAccel);
+    if (entries.empty())
         return nullptr;
-    std::vector<ACCEL> entries(nCount);
-    XTPCopyAccelTable(hAccel, entries.data(), nCount);
-    return ::CreateAcceleratorTableW(entries.data(), nCount);
+    return ::CreateAcceleratorTableW(entries.data(), static_cast<int>(entries.size()));
 }
 
 void DestroyTable(HACCEL& hAccel)
@@ -210,11 +218,7 @@ std::vector<ACCEL> BytesToEntries(const BYTE* pData, size_t nCount)
 
 std::vector<ACCEL> CXTPShortcutManager::GetEntries() const
 {
-    int nCount = XTPCopyAccelTable(m_hAccelTable, nullptr, 0);
-    std::vector<ACCEL> entries(nCount > 0 ? nCount : 0);
-    if (nCount > 0)
-        XTPCopyAccelTable(m_hAccelTable, entries.data(), nCount);
-    return entries;
+    return TableEntries(m_hAccelTable);
 }
 
 void CXTPShortcutManager::SetEntries(const std::vector<ACCEL>& entries)
@@ -405,17 +409,14 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
             return FALSE;
         hAccel = pFrame->m_hAccelTable;
     }
-    int nCount = XTPCopyAccelTable(hAccel, nullptr, 0);
-    std::vector<ACCEL> entries(nCount > 0 ? nCount : 1);
-    XTPCopyAccelTable(hAccel, entries.data(), nCount);
     CString strBest;
     int nBest = -1;
     BOOL bIncomingFound = FALSE;
-    for (int i = 0; i < nCount; i++) {
-        if (entries[i].cmd != static_cast<WORD>(nCmd))
+    for (const ACCEL& entry : TableEntries(hAccel)) {
+        if (entry.cmd != static_cast<WORD>(nCmd))
             continue;
         int nPriority = 0;
-        CString strText = FormatAccel(&entries[i], &nPriority);
+        CString strText = FormatAccel(&entry, &nPriority);
         if (strText == strShortcut)
             bIncomingFound = TRUE;
         if (nPriority > nBest) {
@@ -434,12 +435,7 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
 
 BOOL CXTPShortcutManager::HasDefaultAccelerator(int nCmd) const
 {
-    const int nCount = XTPCopyAccelTable(m_hDefaultAccelTable, nullptr, 0);
-    if (nCount <= 0)
-        return FALSE;
-    std::vector<ACCEL> entries(nCount);
-    XTPCopyAccelTable(m_hDefaultAccelTable, entries.data(), nCount);
-    for (const ACCEL& entry : entries)
+    for (const ACCEL& entry : TableEntries(m_hDefaultAccelTable))
         if (entry.cmd == static_cast<WORD>(nCmd))
             return TRUE;
     return FALSE;
