@@ -80,7 +80,9 @@ BOOL XTPDockingPaneSplitterLimits(int nUnionStart, int nUnionEnd, int nMin1, int
                                   int nMinExtent, int& nLow, int& nHigh)
 {
     nLow = nUnionStart + std::max(nMin1, nMinExtent);
-    nHigh = nUnionEnd - std::max(nMin2 + nGap, nMinExtent);
+    // The bar itself lies before the second neighbour: that one keeps the
+    // whole minimum extent too.
+    nHigh = nUnionEnd - std::max(nMin2, nMinExtent) - nGap;
     int nUnion = nUnionEnd - nUnionStart;
     if (nUnion > nMax1)
         nHigh = std::min(nHigh, nUnionStart + nMax1);
@@ -90,7 +92,7 @@ BOOL XTPDockingPaneSplitterLimits(int nUnionStart, int nUnionEnd, int nMin1, int
     return nLow < nHigh;
 }
 
-void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nFirst, int nSecond, int nGap, BOOL bRightToLeft,
+void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nStart, int nFirst, int nSecond, int nGap,
                               int& nNewFirst, int& nNewSecond)
 {
     if (nHigh <= nLow)
@@ -99,10 +101,10 @@ void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nFirst, int nSe
         nNewSecond = nSecond;
         return;
     }
+    // The bar ends where it was let go: the first neighbour reaches up to it,
+    // the second takes the rest. The limits keep both at their minimums.
     nPos = std::max(nLow, std::min(nPos, nHigh));
     int t = nFirst + nSecond + nGap;
-    double ratio = static_cast<double>(nPos - nLow) / (nHigh - nLow);
-    int nPart = static_cast<int>(t * ratio);
-    nNewFirst = bRightToLeft ? t - nPart - nGap : nPart;
+    nNewFirst = nPos - nStart;
     nNewSecond = t - nNewFirst - nGap;
 }

@@ -24,6 +24,9 @@ int XTPDockingPaneDistributeSizes(XTP_DOCKINGPANE_SPLIT_CHILD* pChildren, int nC
 BOOL XTPDockingPaneSplitterLimits(int nUnionStart, int nUnionEnd, int nMin1, int nMax1, int nMin2, int nMax2, int nGap,
                                   int nMinExtent, int& nLow, int& nHigh);
 
-// The neighbours' new lengths for a bar at nPos within [nLow, nHigh].
-void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nFirst, int nSecond, int nGap, BOOL bRightToLeft,
+// The neighbours' new lengths for a bar whose near edge is let go at nPos
+// (kept within [nLow, nHigh]), the first neighbour starting at nStart. All
+// positions are the site's own client coordinates, which a right-to-left
+// site mirrors: the first neighbour is then the one on the right.
+void XTPDockingPaneSplitSizes(int nPos, int nLow, int nHigh, int nStart, int nFirst, int nSecond, int nGap,
                               int& nNewFirst, int& nNewSecond);

@@ -70,13 +70,37 @@ void CXTPDockingPaneSplitterWnd::MoveBarTo(int nPos, int nLow, int nHigh)
     int nGap = pManager->GetPaintManager()->GetSplitterSize();
     CRect r1 = m_pFirst->GetPaneWindowRect(), r2 = m_pSecond->GetPaneWindowRect();
     BOOL bHoriz = IsHoriz();
-    CWnd* pSite = m_pContainer->GetDockingSite();
-    BOOL bRightToLeft = pSite && (pSite->GetExStyle() & WS_EX_LAYOUTRTL);
+    int nStart = bHoriz ? std::min(r1.left, r2.left) : std::min(r1.top, r2.top);
     int nFirst = 0, nSecond = 0;
-    XTPDockingPaneSplitSizes(nPos, nLow, nHigh, bHoriz ? r1.Width() : r1.Height(), bHoriz ? r2.Width() : r2.Height(),
-                             nGap, bRightToLeft, nFirst, nSecond);
+    XTPDockingPaneSplitSizes(nPos, nLow, nHigh, nStart, bHoriz ? r1.Width() : r1.Height(),
+                             bHoriz ? r2.Width() : r2.Height(), nGap, nFirst, nSecond);
     (bHoriz ? m_pFirst->m_szDocking.cx : m_pFirst->m_szDocking.cy) = nFirst;
     (bHoriz ? m_pSecond->m_szDocking.cx : m_pSecond->m_szDocking.cy) = nSecond;
+}
+
+int CXTPDockingPaneSplitterWnd::SitePosOf(CRect rcScreen) const
+{
+    // Mapped into a mirrored site the corners trade sides: normalised, the
+    // left edge is the near one again.
+    ::MapWindowPoints(nullptr, m_pContainer->GetDockingSite()->GetSafeHwnd(), reinterpret_cast<POINT*>(&rcScreen), 2);
+    rcScreen.NormalizeRect();
+    return IsHoriz() ? rcScreen.left : rcScreen.top;
+}
+
+CRect CXTPDockingPaneSplitterWnd::ScreenRectAt(int nPos) const
+{
+    HWND hSite = m_pContainer->GetDockingSite()->GetSafeHwnd();
+    CRect rc;
+    GetWindowRect(rc);
+    ::MapWindowPoints(nullptr, hSite, reinterpret_cast<POINT*>(&rc), 2);
+    rc.NormalizeRect();
+    if (IsHoriz())
+        rc.OffsetRect(nPos - rc.left, 0);
+    else
+        rc.OffsetRect(0, nPos - rc.top);
+    ::MapWindowPoints(hSite, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    rc.NormalizeRect();
+    return rc;
 }
 
 void CXTPDockingPaneSplitterWnd::RecalcSite(BOOL bNow)
@@ -120,17 +144,18 @@ void CXTPDockingPaneSplitterWnd::TrackDrag(CPoint point)
         TrackLive(nLow, nHigh, point);
         return;
     }
-    // The outline moves on the desktop in screen coordinates.
+    // The outline moves on the desktop in screen coordinates; a mirrored
+    // site turns the range of its near edge round.
     CRect rcBar;
     GetWindowRect(rcBar);
     CRect rcAvail = m_pContainer->GetPaneWindowRect();
-    pSite->ClientToScreen(rcAvail);
-    CPoint ptSite(0, 0);
-    pSite->ClientToScreen(&ptSite);
+    ::MapWindowPoints(pSite->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rcAvail), 2);
+    rcAvail.NormalizeRect();
+    CRect rcLow = ScreenRectAt(nLow), rcHigh = ScreenRectAt(nHigh);
     if (bHoriz)
-        rcAvail.left = ptSite.x + nLow, rcAvail.right = ptSite.x + nHigh;
+        rcAvail.left = std::min(rcLow.left, rcHigh.left), rcAvail.right = std::max(rcLow.left, rcHigh.left);
     else
-        rcAvail.top = ptSite.y + nLow, rcAvail.bottom = ptSite.y + nHigh;
+        rcAvail.top = std::min(rcLow.top, rcHigh.top), rcAvail.bottom = std::max(rcLow.top, rcHigh.top);
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
     HWND hBar = m_hWnd;
@@ -141,22 +166,24 @@ void CXTPDockingPaneSplitterWnd::TrackDrag(CPoint point)
     // elsewhere). Their sizes come from this drag only while they live.
     if (!bAccepted || !XTPIsWindowOf(hBar, this) || !HasItsNeighbours())
         return;
-    MoveBarTo(bHoriz ? rcBar.left - ptSite.x : rcBar.top - ptSite.y, nLow, nHigh);
+    MoveBarTo(SitePosOf(rcBar), nLow, nHigh);
     RecalcSite(FALSE);
 }
 
 void CXTPDockingPaneSplitterWnd::TrackLive(int nLow, int nHigh, CPoint ptStart)
 {
     BOOL bHoriz = IsHoriz();
-    CWnd* pSite = m_pContainer->GetDockingSite();
-    // Where the bar's near edge lies relative to the pointer.
+    // The pointer is followed in the site's coordinates: the bar itself
+    // moves under it at each step.
+    HWND hSite = m_pContainer->GetDockingSite()->GetSafeHwnd();
+    ::MapWindowPoints(m_hWnd, hSite, &ptStart, 1);
     CRect rcBar;
     GetWindowRect(rcBar);
-    pSite->ScreenToClient(rcBar);
-    int nOffset = bHoriz ? rcBar.left - ptStart.x : rcBar.top - ptStart.y;
-    int nLast = bHoriz ? rcBar.left : rcBar.top;
+    int nLast = SitePosOf(rcBar);
+    // Where the bar's near edge lies relative to the pointer.
+    int nOffset = nLast - (bHoriz ? ptStart.x : ptStart.y);
     HWND hWnd = m_hWnd;
-    XTPTabTrackCapturedMoves(hWnd, hWnd, [&](POINT pt) {
+    XTPTabTrackCapturedMoves(hWnd, hSite, [&](POINT pt) {
         // Fetching the move may have handled a message that deleted the bar.
         if (!XTPIsWindowOf(hWnd, this) || !HasItsNeighbours())
             return FALSE;

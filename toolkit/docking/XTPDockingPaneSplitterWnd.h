@@ -39,6 +39,10 @@ private:
     // once the bar is known to live, after messages were dispatched.
     BOOL HasItsNeighbours() const;
     void TrackLive(int nLow, int nHigh, CPoint ptStart);
+    // The near edge, in site coordinates, of a bar rectangle on screen.
+    int SitePosOf(CRect rcScreen) const;
+    // The bar's rectangle on screen with its near edge at nPos (site coordinates).
+    CRect ScreenRectAt(int nPos) const;
     void RecalcSite(BOOL bNow);
 
     CXTPDockingPaneSplitterContainer* m_pContainer;

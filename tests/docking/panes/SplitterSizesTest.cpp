@@ -59,13 +59,16 @@ TEST(SplitterSizes, ChildrenShareTheLength)
     EXPECT_EQ(-1, wants);
 }
 
-TEST(SplitterSizes, BarLimitsAndDragRatio)
+TEST(SplitterSizes, BarLimitsAndDragLengths)
 {
     int low = 0, high = 0;
     // Neighbours over [0, 300), bar 4 wide, no limits but the 22-pixel floor.
     EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, kNoMax, 0, kNoMax, 4, 22, low, high));
     EXPECT_EQ(22, low);
-    EXPECT_EQ(278, high);
+    EXPECT_EQ(274, high) << "the second keeps 22 beyond the bar as well";
+    // A second minimum above the floor counts alone.
+    EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, kNoMax, 40, kNoMax, 4, 22, low, high));
+    EXPECT_EQ(256, high);
     // A first maximum of 100 lowers the upper limit; a second of 50 raises the lower.
     EXPECT_TRUE(XTPDockingPaneSplitterLimits(0, 300, 0, 100, 0, 200, 4, 22, low, high));
     EXPECT_EQ(100, high);
@@ -75,16 +78,23 @@ TEST(SplitterSizes, BarLimitsAndDragRatio)
     EXPECT_FALSE(XTPDockingPaneSplitterLimits(0, 40, 0, kNoMax, 0, kNoMax, 4, 22, low, high));
 
     int first = 0, second = 0;
-    XTPDockingPaneSplitSizes(150, 22, 278, 146, 150, 4, FALSE, first, second);
-    EXPECT_EQ(150, first) << "halfway: t * 0.5";
+    // The first neighbour reaches from its start up to the bar; the limits
+    // are only where the bar stops, not a scale.
+    XTPDockingPaneSplitSizes(100, 22, 274, 0, 146, 150, 4, first, second);
+    EXPECT_EQ(100, first);
+    EXPECT_EQ(196, second);
+    XTPDockingPaneSplitSizes(22, 22, 274, 0, 146, 150, 4, first, second);
+    EXPECT_EQ(22, first) << "at the low limit the first keeps the minimum extent";
+    EXPECT_EQ(274, second);
+    XTPDockingPaneSplitSizes(5, 22, 274, 0, 146, 150, 4, first, second);
+    EXPECT_EQ(22, first) << "kept to the limits";
+    XTPDockingPaneSplitSizes(300, 22, 274, 0, 146, 150, 4, first, second);
+    EXPECT_EQ(274, first);
+    EXPECT_EQ(22, second);
+    XTPDockingPaneSplitSizes(190, 62, 314, 40, 146, 150, 4, first, second);
+    EXPECT_EQ(150, first) << "measured from where the neighbours start";
     EXPECT_EQ(146, second);
-    XTPDockingPaneSplitSizes(22, 22, 278, 146, 150, 4, FALSE, first, second);
-    EXPECT_EQ(0, first);
-    EXPECT_EQ(296, second);
-    XTPDockingPaneSplitSizes(86, 22, 278, 146, 150, 4, TRUE, first, second);
-    EXPECT_EQ(300 - 75 - 4, first) << "right to left: measured from the other side";
-    EXPECT_EQ(75, second);
-    XTPDockingPaneSplitSizes(500, 150, 150, 146, 150, 4, FALSE, first, second);
+    XTPDockingPaneSplitSizes(500, 150, 150, 0, 146, 150, 4, first, second);
     EXPECT_EQ(146, first) << "a fixed bar changes nothing";
     EXPECT_EQ(150, second);
 }
