@@ -429,6 +429,14 @@ void CXTPDockingPaneManager::RedrawPanes()
         if (dynamic_cast<CXTPDockingPaneMiniWnd*>(pFrame))
             pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
     }
+    // Every floating frame, hidden ones too, takes the new caption height:
+    // a frame shown later is not calculated again.
+    std::vector<CXTPDockingPaneBase*> nodes(m_pLayout->m_arrNodes);
+    for (CXTPDockingPaneBase* pNode : nodes)
+    {
+        if (pNode->GetType() == xtpPaneTypeMiniWnd)
+            static_cast<CXTPDockingPaneMiniWnd*>(pNode)->OnCaptionMetricsChanged();
+    }
 }
 
 int CXTPDockingPaneManager::GetCurrentTheme() const

@@ -548,7 +548,8 @@ void CXTPDockingPaneMiniWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAM
     rc.left = rcWindow.left + nBorder;
     rc.right = rcWindow.right - nBorder;
     rc.bottom = rcWindow.bottom - nBorder;
-    rc.top = rcWindow.top + nBorder + pManager->GetPaintManager()->GetCaptionHeight() + 2;
+    m_nCalculatedCaptionHeight = pManager->GetPaintManager()->GetCaptionHeight();
+    rc.top = rcWindow.top + nBorder + m_nCalculatedCaptionHeight + 2;
     if (rc.bottom < rc.top)
         rc.bottom = rc.top;
 }
@@ -621,10 +622,28 @@ void CXTPDockingPaneMiniWnd::OnCaptionModeChanged()
     if (!bOwn)
         SetCollapsible(FALSE);
     else if (m_bCollapsed)
-        SetWindowHeight(std::max(GetDockingPaneManager()->GetPaintManager()->GetCaptionHeight() + 8,
-                                 m_nExpandedHeight * m_nStep / m_nStepCount),
-                        FALSE);
+        SetWindowHeight(FoldedHeight(m_nStep), FALSE);
     RecalcLayout();
+}
+
+void CXTPDockingPaneMiniWnd::OnCaptionMetricsChanged()
+{
+    if (!m_hWnd || !IsOwnCaption() ||
+        GetDockingPaneManager()->GetPaintManager()->GetCaptionHeight() == m_nCalculatedCaptionHeight)
+        return;
+    // The client's top follows the caption height only when the frame is
+    // calculated again; the new client size lays the tree out.
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    // A folded or folding frame keeps to the new caption's floor.
+    if (m_bCollapsed && m_nStep < m_nStepCount)
+        SetWindowHeight(FoldedHeight(std::max(m_nStep, 0)), FALSE);
+    RedrawFrame();
+}
+
+int CXTPDockingPaneMiniWnd::FoldedHeight(int nStep) const
+{
+    return std::max(GetDockingPaneManager()->GetPaintManager()->GetCaptionHeight() + 8,
+                    m_nExpandedHeight * nStep / m_nStepCount);
 }
 
 void CXTPDockingPaneMiniWnd::SetCollapsible(BOOL bCollapsible)
@@ -725,8 +744,7 @@ void CXTPDockingPaneMiniWnd::OnCollapseStep()
         return;
     }
     m_nStep--;
-    int nCaption = pManager->GetPaintManager()->GetCaptionHeight();
-    SetWindowHeight(std::max(nCaption + 8, m_nExpandedHeight * m_nStep / m_nStepCount), FALSE);
+    SetWindowHeight(FoldedHeight(m_nStep), FALSE);
     if (m_nStep == 0)
         StopCollapse();
 }

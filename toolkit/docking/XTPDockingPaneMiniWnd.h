@@ -52,6 +52,9 @@ public:
     BOOL IsOwnCaption() const;
     // Follows a change of the manager's floating frame option.
     void OnCaptionModeChanged();
+    // Takes the caption height of the theme and settings in force: the
+    // client's top, and a folded frame's floor.
+    void OnCaptionMetricsChanged();
     // Collapses to its caption once the pointer has stayed away long enough.
     void SetCollapsible(BOOL bCollapsible);
     BOOL IsCollapsible() const { return m_bCollapsed; }
@@ -121,6 +124,8 @@ private:
     void OnLeaveCheck();
     void OnCollapseStep();
     void UnfoldOnHover();
+    // The window height of a collapse step, never below the caption's floor.
+    int FoldedHeight(int nStep) const;
 
 public:
     CXTPDockingPaneSplitterContainer* m_pTopContainer = nullptr;
@@ -135,4 +140,6 @@ private:
     int m_nLeaveCountdown = 0;
     BOOL m_bActive = FALSE;
     BOOL m_bFirstIdle = FALSE;
+    // The caption height the client area was last calculated with.
+    int m_nCalculatedCaptionHeight = -1;
 };
