@@ -3,7 +3,8 @@
 // elsewhere, another pane of the group is shown through the manager, or the
 // theme and the system's settings change. The slide-out shows the group's
 // new selection at once, at that pane's own width, laid out in the current
-// metrics; hiding the shown pane slides the group in.
+// metrics; hiding the shown pane slides the group in. A docked group shows
+// its next pane at once as well.
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
@@ -74,6 +75,9 @@ void ExpectShownInSlideOut(CXTPDockingPaneAutoHidePanel* panel, CXTPDockingPane*
     CRect rcSlide;
     slide->GetWindowRect(&rcSlide);
     EXPECT_EQ(width + CXTPDockingPaneAutoHideWnd::kEdge, rcSlide.Width()) << "the pane's own width";
+    CRect rcStrip = ParentRect(panel->m_hWnd);
+    EXPECT_EQ(panel->GetStripThickness(), rcStrip.Width()) << "the strip as the theme measures it";
+    EXPECT_EQ(rcStrip.right, ParentRect(slide->m_hWnd).left) << "beside the strip";
 
     CRect rcExpected;
     ::GetClientRect(group->m_hWnd, &rcExpected);
@@ -163,30 +167,30 @@ TEST(DockingAutoHideSlideOutSelection, EveryRoadTakingTheShownPaneAwayShowsTheOt
 }
 
 // ShowPane of the group's other pane while one is slid out: that pane
-// slides out at its own width (and the first at its own again).
+// slides out at its own width (and the first at its own again), told to the
+// owner as a click on its tab tells it.
 TEST(DockingAutoHideSlideOutSelection, ShowPaneOfTheOtherPaneOfAnOpenGroupGivesItsOwnWidth)
 {
     CSlideOutScope s;
     ASSERT_NE(nullptr, s.SlideOutFirst());
     ExpectShownInSlideOut(s.panel, s.first, kFirstWidth);
-    s.frame->actions.clear();
     for (bool bFocus : {false, true})
     {
         SCOPED_TRACE(bFocus);
-        s.frame->manager.ShowPane(s.second, bFocus);
-        ASSERT_NE(nullptr, s.panel->m_pActiveWnd);
-        Tick(s.panel->m_pActiveWnd, CXTPDockingPaneAutoHideWnd::timerSlideOut, 8);
-        ExpectShownInSlideOut(s.panel, s.second, kSecondWidth);
-        if (bFocus)
+        for (CXTPDockingPane* pane : {s.second, s.first})
         {
-            EXPECT_EQ(s.second->GetHwnd(), ::GetFocus());
+            s.frame->actions.clear();
+            s.frame->manager.ShowPane(pane, bFocus);
+            ASSERT_NE(nullptr, s.panel->m_pActiveWnd);
+            Tick(s.panel->m_pActiveWnd, CXTPDockingPaneAutoHideWnd::timerSlideOut, 8);
+            ExpectShownInSlideOut(s.panel, pane, pane == s.second ? kSecondWidth : kFirstWidth);
+            EXPECT_EQ((std::vector<int>{xtpPaneActionExpanding, xtpPaneActionExpanded}), s.frame->actions);
+            if (bFocus)
+            {
+                EXPECT_EQ(pane->GetHwnd(), ::GetFocus());
+            }
         }
-        s.frame->manager.ShowPane(s.first, bFocus);
-        ASSERT_NE(nullptr, s.panel->m_pActiveWnd);
-        Tick(s.panel->m_pActiveWnd, CXTPDockingPaneAutoHideWnd::timerSlideOut, 8);
-        ExpectShownInSlideOut(s.panel, s.first, kFirstWidth);
     }
-    EXPECT_EQ(xtpPaneActionExpanding, s.frame->actions.front()) << "slid out like a click on its tab";
 }
 
 // A new theme and a setting change that alters the caption's height: the
@@ -195,12 +199,17 @@ TEST(DockingAutoHideSlideOutSelection, ShowPaneOfTheOtherPaneOfAnOpenGroupGivesI
 TEST(DockingAutoHideSlideOutSelection, OpenSlideOutFollowsThemeAndSettingChanges)
 {
     CSlideOutScope s;
+    // No pane is left docked: only the slide-out is told of the change.
+    s.frame->manager.ClosePane(s.third);
     ASSERT_NE(nullptr, s.SlideOutFirst());
+    Idle(s.app);
     const int captionBefore = ParentRect(s.first->GetHwnd()).top;
 
+    const int stripBefore = s.panel->GetStripThickness();
     s.frame->manager.SetTheme(xtpPaneThemeOffice2003);
     Idle(s.app);
     ExpectShownInSlideOut(s.panel, s.first, kFirstWidth);
+    EXPECT_NE(stripBefore, s.panel->GetStripThickness()) << "the themes' strips differ";
     const int captionTheme = ParentRect(s.first->GetHwnd()).top;
     EXPECT_NE(captionBefore, captionTheme) << "the themes' captions differ";
 
@@ -211,4 +220,33 @@ TEST(DockingAutoHideSlideOutSelection, OpenSlideOutFollowsThemeAndSettingChanges
     ExpectShownInSlideOut(s.panel, s.first, kFirstWidth);
     EXPECT_EQ(captionTheme + 8, ParentRect(s.first->GetHwnd()).top);
     ExpectListBoxDrawn(s.hFrame, s.first, L"docking_autohide_slide_out_after_setting_change.png");
+}
+
+// The close button of a docked group's selected pane: the next pane shows
+// in the group's client part at once, before any idle pass lays the frame out.
+TEST(DockingTabbedContainerRemove, CloseButtonShowsTheNextPaneOfADockedGroupAtOnce)
+{
+    CMainTestFrameScope s(L"TabbedContainerRemoveApp");
+    CXTPDockingPane* first = s.frame->manager.CreatePane(1, CRect(0, 0, 180, 100), xtpPaneDockLeft);
+    CXTPDockingPane* second = s.frame->manager.CreatePane(2, CRect(0, 0, 180, 100), xtpPaneDockLeft);
+    s.frame->manager.AttachPane(second, first);
+    s.frame->manager.ShowPane(first, FALSE);
+    s.frame->RecalcLayout();
+    testpump::PumpUntilIdle(); // painted: the caption buttons have their places
+    CXTPDockingPaneTabbedContainer* group = GroupOf(first);
+    ASSERT_EQ(first, group->GetSelected());
+    ASSERT_FALSE(::IsWindowVisible(second->GetHwnd()));
+
+    POINT ptClose = CaptionButtonPoint(group, XTP_IDS_DOCKINGPANE_CLOSE);
+    ASSERT_NE(-1, ptClose.x);
+    ASSERT_TRUE(testinput::MoveMouseAndWait(ptClose));
+    testinput::ClickAt(ptClose);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return first->IsClosed(); })) << "input was not delivered";
+
+    EXPECT_EQ(second, group->GetSelected());
+    EXPECT_TRUE(::IsWindowVisible(second->GetHwnd()));
+    CRect rcExpected;
+    ::GetClientRect(group->m_hWnd, &rcExpected);
+    s.frame->manager.GetPaintManager()->AdjustClientRect(group, rcExpected, TRUE);
+    EXPECT_EQ(RectText(rcExpected), RectText(ParentRect(second->GetHwnd()))) << "no room kept for tabs";
 }
