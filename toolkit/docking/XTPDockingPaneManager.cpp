@@ -353,10 +353,13 @@ void CXTPDockingPaneManager::ShowPane(CXTPDockingPane* pPane, BOOL bSetFocus)
         return;
     if (auto* pContainer = dynamic_cast<CXTPDockingPaneTabbedContainer*>(pPane->GetContainer()))
     {
-        pContainer->SelectPane(pPane, bSetFocus);
-        // An auto-hidden pane slides out.
+        // An auto-hidden pane slides out. The panel sees it before its group
+        // selects it: another pane of an open group gets a window of its own size.
         if (auto* pPanel = dynamic_cast<CXTPDockingPaneAutoHidePanel*>(pContainer->GetContainer()))
             pPanel->ShowPane(pPane, bSetFocus);
+        // Also when the slide-out was vetoed; the owner may have moved the pane meanwhile.
+        if (pPane->GetContainer() == pContainer)
+            pContainer->SelectPane(pPane, bSetFocus);
     }
     else if (XTP_DOCKINGPANE_INFO* pInfo = m_pLayout->FindPaneInfo(pPane))
     {

@@ -530,8 +530,12 @@ void CXTPDockingPaneTabbedContainer::RemovePane(CXTPDockingPaneBase* pPane)
     // The pane's window leaves this window with it (the pane parents it).
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
-    if (m_pSelectedPane == pPane)
-        m_pSelectedPane = m_lstPanes.empty() ? nullptr : m_lstPanes.front();
+    // The next pane shows at once where the removed one was: in a slide-out
+    // no layout of the site would ever show it.
+    if (m_pSelectedPane == pPane && m_lstPanes.empty())
+        m_pSelectedPane = nullptr;
+    else if (m_pSelectedPane == pPane)
+        SelectPane(m_lstPanes.front(), FALSE, FALSE);
     // Out of sight, an emptied container must not keep its siblings small.
     if (m_lstPanes.empty())
         m_bMaximized = FALSE;

@@ -168,12 +168,7 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
     case xtpPaneDockTop: rcStrip.bottom = rect.top + nThickness; break;
     default: rcStrip.top = rect.bottom - nThickness; break;
     }
-    // The side panels start below a top panel's strip.
-    CRect rcTabs(0, 0, rcStrip.Width(), rcStrip.Height());
-    CXTPDockingPaneAutoHidePanel* pTop = m_pLayout->m_wndPanels[xtpPaneDockTop];
-    if (IsVerticalPanel(m_direction) && pTop && pTop != this && !pTop->IsEmpty())
-        rcTabs.top += pTop->GetStripThickness();
-    LayoutGroups(rcTabs);
+    LayoutGroups(GetTabsRect(rcStrip.Size()));
     if (m_hWnd && lpLayout && lpLayout->hDWP)
     {
         AfxRepositionWindow(lpLayout, m_hWnd, rcStrip);
@@ -181,6 +176,24 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
         ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Invalidate(FALSE);
     }
+}
+
+CRect CXTPDockingPaneAutoHidePanel::GetTabsRect(CSize szStrip) const
+{
+    // The side panels start below a top panel's strip.
+    CRect rcTabs(0, 0, szStrip.cx, szStrip.cy);
+    CXTPDockingPaneAutoHidePanel* pTop = m_pLayout->m_wndPanels[xtpPaneDockTop];
+    if (IsVerticalPanel(m_direction) && pTop && pTop != this && !pTop->IsEmpty())
+        rcTabs.top += pTop->GetStripThickness();
+    return rcTabs;
+}
+
+void CXTPDockingPaneAutoHidePanel::RebuildTabs()
+{
+    if (!m_hWnd)
+        return;
+    LayoutGroups(GetTabsRect(CXTPClientRect(this).Size()));
+    Invalidate(FALSE);
 }
 
 void CXTPDockingPaneAutoHidePanel::LayoutGroups(CRect rcTabs)
@@ -293,19 +306,28 @@ void CXTPDockingPaneAutoHidePanel::RemovePane(CXTPDockingPaneBase* pPane)
 {
     if (!XTPDockingPaneTakeOut(m_lstPanes, pPane))
         return;
-    // The group may be deleted next: no slide-out may go on showing it.
+    // The group may be deleted next: no slide-out and no tab may go on
+    // showing it.
     CloseSlideOutOf(pPane);
     m_arrTabManagers.clear();
-    if (IsEmpty() && m_hWnd)
+    if (!IsEmpty())
+        RebuildTabs();
+    else if (m_hWnd)
         ShowWindow(SW_HIDE);
 }
 
 void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* pContainer)
 {
     // A group emptied while it slides out (its pane closed, docked or
-    // dragged away) leaves nothing to show; the strip loses its tabs.
+    // dragged away) leaves nothing to show; the strip loses its tabs. One
+    // that keeps panes shows its selection at once at that pane's own size:
+    // the site's layout never reaches a slid-out group.
     if (pContainer->IsEmpty())
         CloseSlideOutOf(pContainer);
+    else if (m_pActiveWnd && m_pActiveWnd->GetContainer() == pContainer)
+        m_pActiveWnd->FitSelectedPane();
+    // The tabs follow at once; the strip's size waits for the site's layout.
+    RebuildTabs();
     if (CFrameWnd* pFrame = GetSiteFrame())
         pFrame->DelayRecalcLayout();
 }

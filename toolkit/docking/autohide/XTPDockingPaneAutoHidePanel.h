@@ -110,6 +110,10 @@ protected:
 private:
     // One tab strip per non-empty group, laid out one after the other.
     void LayoutGroups(CRect rcStrip);
+    // Where the tabs lie in a strip of that size (client coordinates).
+    CRect GetTabsRect(CSize szStrip) const;
+    // The tabs anew from the groups, in the strip's present place.
+    void RebuildTabs();
     // The site when it is a frame with a window, else null.
     CFrameWnd* GetSiteFrame() const;
     // The open slide-out closes at once when it shows this group.

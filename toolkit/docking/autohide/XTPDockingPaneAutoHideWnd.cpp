@@ -1,6 +1,7 @@
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include <algorithm>
 #include "framework/gdi/CPaintDC.h"
+#include "framework/windows/CFrameWnd.h"
 #include "framework/windows/AfxMessages.h"
 #include "toolkit/common/dc/XTPClientRect.h"
 #include "toolkit/common/drawing/XTPSplitterTracker.h"
@@ -41,26 +42,7 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
 {
     CXTPDockingPaneManager* pManager = pPanel->GetDockingPaneManager();
     CWnd* pSite = pManager ? pManager->GetSite() : nullptr;
-    CXTPDockingPaneLayout* pLayout = pPanel->GetLayout();
-    CRect rcArea = pLayout->m_pTopContainer ? pLayout->m_pTopContainer->GetPaneWindowRect() : CRect();
-    CXTPDockingPane* pSelected = pContainer->GetSelected();
-    CSize szDocking = pSelected ? pSelected->GetDockingSize() : pContainer->GetDockingSize();
-    MINMAXINFO mmi;
-    GetLimits(&mmi);
-    int cx = std::clamp(static_cast<int>(szDocking.cx) + kEdge, static_cast<int>(mmi.ptMinTrackSize.x),
-                        std::max(static_cast<int>(mmi.ptMinTrackSize.x), static_cast<int>(mmi.ptMaxTrackSize.x)));
-    int cy = std::clamp(static_cast<int>(szDocking.cy) + kEdge, static_cast<int>(mmi.ptMinTrackSize.y),
-                        std::max(static_cast<int>(mmi.ptMinTrackSize.y), static_cast<int>(mmi.ptMaxTrackSize.y)));
-    cx = std::min(cx, rcArea.Width());
-    cy = std::min(cy, rcArea.Height());
-    m_rcWindow = rcArea;
-    switch (m_direction)
-    {
-    case xtpPaneDockLeft: m_rcWindow.right = rcArea.left + cx; break;
-    case xtpPaneDockRight: m_rcWindow.left = rcArea.right - cx; break;
-    case xtpPaneDockTop: m_rcWindow.bottom = rcArea.top + cy; break;
-    default: m_rcWindow.top = rcArea.bottom - cy; break;
-    }
+    m_rcWindow = CalcWindowRect();
 
     int nExtent = m_bHoriz ? m_rcWindow.Height() : m_rcWindow.Width();
     if (m_dAnimationSpeed == 0 || m_nAnimationInterval == 0)
@@ -74,9 +56,11 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     if (!pSite || !pSite->GetSafeHwnd())
         return;
     pSite->SetRedraw(FALSE);
+    m_bPlacing = TRUE;
     CreateEx(pSite->GetExStyle() & WS_EX_LAYOUTRTL,
              AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"",
              WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, GetFrameRect(0), pSite, 0);
+    m_bPlacing = FALSE;
     pSite->SetRedraw(TRUE);
     if (!m_hWnd)
         return;
@@ -87,6 +71,53 @@ CXTPDockingPaneAutoHideWnd::CXTPDockingPaneAutoHideWnd(CXTPDockingPaneAutoHidePa
     if (m_pContainer->GetSafeHwnd())
         m_pContainer->ShowWindow(SW_SHOWNA);
     SetTimer(timerCheck, m_nMouseCheckInterval, nullptr);
+}
+
+CRect CXTPDockingPaneAutoHideWnd::CalcWindowRect() const
+{
+    CXTPDockingPaneLayout* pLayout = m_pPanel->GetLayout();
+    CRect rcArea = pLayout->m_pTopContainer ? pLayout->m_pTopContainer->GetPaneWindowRect() : CRect();
+    CXTPDockingPane* pSelected = m_pContainer->GetSelected();
+    CSize szDocking = pSelected ? pSelected->GetDockingSize() : m_pContainer->GetDockingSize();
+    MINMAXINFO mmi;
+    GetLimits(&mmi);
+    int cx = std::clamp(static_cast<int>(szDocking.cx) + kEdge, static_cast<int>(mmi.ptMinTrackSize.x),
+                        std::max(static_cast<int>(mmi.ptMinTrackSize.x), static_cast<int>(mmi.ptMaxTrackSize.x)));
+    int cy = std::clamp(static_cast<int>(szDocking.cy) + kEdge, static_cast<int>(mmi.ptMinTrackSize.y),
+                        std::max(static_cast<int>(mmi.ptMinTrackSize.y), static_cast<int>(mmi.ptMaxTrackSize.y)));
+    cx = std::min(cx, rcArea.Width());
+    cy = std::min(cy, rcArea.Height());
+    CRect rc = rcArea;
+    switch (m_direction)
+    {
+    case xtpPaneDockLeft: rc.right = rcArea.left + cx; break;
+    case xtpPaneDockRight: rc.left = rcArea.right - cx; break;
+    case xtpPaneDockTop: rc.bottom = rcArea.top + cy; break;
+    default: rc.top = rcArea.bottom - cy; break;
+    }
+    return rc;
+}
+
+void CXTPDockingPaneAutoHideWnd::FitSelectedPane()
+{
+    if (IsDetached() || !m_hWnd)
+        return;
+    m_rcWindow = CalcWindowRect();
+    PlaceFrame();
+}
+
+void CXTPDockingPaneAutoHideWnd::RecalcLayout(BOOL bNotify)
+{
+    CMiniFrameWnd::RecalcLayout(bNotify);
+    // Each step resizes the window: its own moves need nothing more.
+    if (m_bPlacing || IsDetached() || !m_hWnd)
+        return;
+    // Asked for by a new theme or a setting change (the site of a slid-out
+    // group's panes is this window): the site's strips and docking area
+    // are measured anew first, which may close this window.
+    if (auto* pSite = dynamic_cast<CFrameWnd*>(m_pPanel->GetDockingSite()); pSite && pSite->GetSafeHwnd())
+        pSite->RecalcLayout();
+    FitSelectedPane();
 }
 
 void CXTPDockingPaneAutoHideWnd::GetLimits(MINMAXINFO* pMinMaxInfo) const
@@ -127,7 +158,9 @@ CRect CXTPDockingPaneAutoHideWnd::GetFrameRect(int nStep) const
 void CXTPDockingPaneAutoHideWnd::PlaceFrame()
 {
     CRect rc = GetFrameRect(m_nStep);
+    m_bPlacing = TRUE;
     SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    m_bPlacing = FALSE;
     // The container keeps its full size at the inner edge and slides with
     // the window; the edge next to the client area stays free.
     CRect rcFull(0, 0, m_rcWindow.Width(), m_rcWindow.Height());

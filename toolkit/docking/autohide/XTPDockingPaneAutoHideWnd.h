@@ -33,6 +33,12 @@ public:
     // pane keeps the new size as its docking size.
     void MoveEdgeTo(int nEdge);
     BOOL IsClosing() const { return m_bClosing; }
+    // The group's selection changed while open: the window takes the newly
+    // selected pane's size (at its current step) and lays the group out.
+    void FitSelectedPane();
+    // A delayed layout asked for the panes shown here (a theme or setting
+    // change): the site lays out first, then the group fits anew.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
 
     static int m_nAnimationInterval;
     static int m_nAnimationDuration;
@@ -61,6 +67,9 @@ private:
     // The window's tracking limits: the selected pane's, its caption and
     // the edge along the sliding axis.
     void GetLimits(MINMAXINFO* pMinMaxInfo) const;
+    // The opened window for the selected pane's docking size, along the
+    // panel's side inside the docking area (site client coordinates).
+    CRect CalcWindowRect() const;
     void PlaceFrame();
     // The 4-pixel splitter edge towards the client area (client coordinates).
     CRect GetEdgeRect() const;
@@ -77,4 +86,6 @@ private:
     CRect m_rcWindow;
     int m_nDeactivationCount = kLeaveTicks;
     BOOL m_bResizing = FALSE;
+    // Set while the window moves itself (its size messages lay out nothing).
+    BOOL m_bPlacing = FALSE;
 };
