@@ -628,6 +628,26 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     }
 }
 
+namespace {
+bool IsCommandButton(HWND hWnd)
+{
+    if (!(::SendMessageW(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+        return false;
+    switch (static_cast<DWORD>(::GetWindowLongW(hWnd, GWL_STYLE)) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+    case BS_GROUPBOX:
+    case BS_AUTORADIOBUTTON:
+        return false;
+    default:
+        return true;
+    }
+}
+} // namespace
+
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
@@ -645,14 +665,10 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         if (pChild != &wndTemp &&
             pChild->OnCmdMsg(0, static_cast<int>(MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE)), &state, nullptr))
             continue;
-        // Buttons without their own handler are never disabled for that.
-        BOOL disable = bDisableIfNoHndler;
-        if (disable && (::SendMessageW(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON)) {
-            DWORD type = static_cast<DWORD>(::GetWindowLongW(hWndChild, GWL_STYLE)) & 0x0F;
-            if (type == BS_AUTOCHECKBOX || type == BS_AUTO3STATE || type == BS_GROUPBOX || type == BS_AUTORADIOBUTTON)
-                disable = FALSE;
-        }
-        state.DoUpdate(pTarget, disable);
+        // Only a command button stands for a command that may be missing;
+        // text input, check boxes, radio buttons and group boxes keep their
+        // state when nobody handles their id.
+        state.DoUpdate(pTarget, bDisableIfNoHndler && IsCommandButton(hWndChild));
     }
     wndTemp.m_hWnd = nullptr;
 }

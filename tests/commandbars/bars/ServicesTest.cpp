@@ -129,7 +129,7 @@ TEST_F(Services, IdleUpdateReachesWindowsPlacedOnTheBar)
     };
     HWND hHandled = child(L"EDIT", 0, ID_HANDLED, 100);
     HWND hChecked = child(L"BUTTON", BS_CHECKBOX, ID_CHECKED, 150);
-    HWND hNothing = child(L"EDIT", 0, ID_NOTHING, 200);
+    HWND hNothing = child(L"BUTTON", BS_PUSHBUTTON, ID_NOTHING, 200);
     ASSERT_TRUE(hHandled && hChecked && hNothing);
     ::EnableWindow(hChecked, FALSE);
 
@@ -139,7 +139,7 @@ TEST_F(Services, IdleUpdateReachesWindowsPlacedOnTheBar)
     EXPECT_EQ(BST_CHECKED, ::SendMessageW(hChecked, BM_GETCHECK, 0, 0));
     EXPECT_TRUE(::IsWindowEnabled(hNothing)) << "without a handler only disabled when asked";
     m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-    EXPECT_FALSE(::IsWindowEnabled(hNothing));
+    EXPECT_FALSE(::IsWindowEnabled(hNothing)) << "a command button without a handler";
 
     // A hidden bar is not updated, its windows neither.
     ::EnableWindow(hHandled, TRUE);
@@ -147,6 +147,45 @@ TEST_F(Services, IdleUpdateReachesWindowsPlacedOnTheBar)
     m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
     EXPECT_TRUE(::IsWindowEnabled(hHandled));
     for (HWND hWnd : {hHandled, hChecked, hNothing})
+        ::DestroyWindow(hWnd);
+}
+
+TEST_F(Services, IdleUpdateLeavesInputWindowsWithoutAHandlerAsTheyAre)
+{
+    // A dialog bar's dialog: only its command buttons stand for commands.
+    struct Child
+    {
+        LPCWSTR lpszClass;
+        DWORD dwStyle;
+        BOOL bEnabledAfter;
+        const char* what;
+    };
+    const Child children[] = {
+        {L"EDIT", ES_AUTOHSCROLL, TRUE, "text input"},
+        {L"COMBOBOX", CBS_DROPDOWN, TRUE, "combo box"},
+        {L"BUTTON", BS_AUTOCHECKBOX, TRUE, "automatic check box"},
+        {L"BUTTON", BS_CHECKBOX, TRUE, "check box"},
+        {L"BUTTON", BS_3STATE, TRUE, "three-state check box"},
+        {L"BUTTON", BS_RADIOBUTTON, TRUE, "radio button"},
+        {L"BUTTON", BS_AUTORADIOBUTTON, TRUE, "automatic radio button"},
+        {L"BUTTON", BS_GROUPBOX, TRUE, "group box"},
+        {L"BUTTON", BS_PUSHBUTTON, FALSE, "push button"},
+        {L"BUTTON", BS_DEFPUSHBUTTON, FALSE, "default push button"},
+        {L"BUTTON", BS_OWNERDRAW, FALSE, "owner-drawn push button"},
+    };
+    std::vector<HWND> windows;
+    UINT nId = 41000;
+    for (const Child& c : children)
+        windows.push_back(::CreateWindowExW(0, c.lpszClass, L"", WS_CHILD | WS_VISIBLE | c.dwStyle, 2, 2, 40, 20,
+                                            m_bar.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nId++)),
+                                            nullptr, nullptr));
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    for (size_t i = 0; i < windows.size(); i++) {
+        ASSERT_TRUE(windows[i] != nullptr) << children[i].what;
+        EXPECT_EQ(children[i].bEnabledAfter, ::IsWindowEnabled(windows[i])) << children[i].what;
+    }
+
+    for (HWND hWnd : windows)
         ::DestroyWindow(hWnd);
 }
 

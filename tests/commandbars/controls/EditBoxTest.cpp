@@ -249,6 +249,61 @@ TEST_P(EditBox, TextAndHintTakeTheToolkitsColours)
     EXPECT_EQ(kWindow, cf.crBackColor);
 }
 
+TEST_P(EditBox, TextTakesTheColoursOfASystemColourChange)
+{
+    const COLORREF kText = RGB(190, 0, 120), kWindow = RGB(210, 255, 210);
+    const INT elements[] = {COLOR_WINDOWTEXT, COLOR_WINDOW};
+    const COLORREF changed[] = {kText, kWindow};
+    // Changed for real, told to every top-level window; back when it goes.
+    struct ChangedColours
+    {
+        const INT* elements;
+        COLORREF saved[2];
+        BOOL bChanged;
+        ChangedColours(const INT* pElements, const COLORREF* pChanged) : elements(pElements)
+        {
+            for (int i = 0; i < 2; i++)
+                saved[i] = ::GetSysColor(elements[i]);
+            bChanged = ::SetSysColors(2, elements, pChanged);
+        }
+        ~ChangedColours()
+        {
+            if (bChanged)
+                ::SetSysColors(2, elements, saved);
+        }
+    };
+    m_pEdit->SetEditText(L"Hamburg");
+    CHARFORMAT2W cf = {};
+    testshot::Image image;
+    {
+        ChangedColours colours(elements, changed);
+        ASSERT_TRUE(colours.bChanged);
+        PumpUntilIdle();
+        cf.cbSize = sizeof(cf);
+        ::SendMessageW(EditWindow(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+        image = testshot::CaptureWindow(EditWindow());
+    }
+    EXPECT_FALSE(testshot::Save(image, GetParam() ? L"commandbars_edit_syscolour_rich.png"
+                                                  : L"commandbars_edit_syscolour_plain.png")
+                     .empty());
+    int nText = 0;
+    for (int y = 0; y < image.height; y++)
+        for (int x = 0; x < image.width; x++)
+            nText += image.Pixel(x, y) == kText;
+    EXPECT_GT(nText, 10) << "the text in the new window text colour";
+    if (GetParam()) {
+        EXPECT_EQ(kText, cf.crTextColor);
+        EXPECT_EQ(kWindow, cf.crBackColor);
+    }
+    PumpUntilIdle();
+    cf = CHARFORMAT2W();
+    cf.cbSize = sizeof(cf);
+    ::SendMessageW(EditWindow(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+    if (GetParam()) {
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOWTEXT), cf.crTextColor) << "and back with the colours before";
+    }
+}
+
 TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesItOut)
 {
     struct Row

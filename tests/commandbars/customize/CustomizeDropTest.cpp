@@ -11,6 +11,12 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/controls/XTPControlCustom.h"
+#include "toolkit/commandbars/lists/XTPControlOleItems.h"
+#include "toolkit/commandbars/lists/XTPControlRecentFileList.h"
+#include "toolkit/commandbars/lists/XTPControlToolbars.h"
+#include "toolkit/commandbars/lists/XTPControlWindowList.h"
+#include "toolkit/commandbars/lists/XTPControlWorkspaceActions.h"
 
 using namespace testinput;
 using testpump::PumpUntil;
@@ -156,6 +162,47 @@ TEST_F(CustomizeDrop, PopupIsRefusedInsideItsOwnBar)
     pPopup->SetCommandBar(nullptr);
     pOwnBar->DestroyWindow();
     pOwnBar->InternalRelease();
+}
+
+TEST_F(CustomizeDrop, ListPlaceholdersGoOnlyIntoMenus)
+{
+    CXTPPopupBar* pMenu = new CXTPPopupBar();
+    pMenu->SetCommandBars(&m_commandBars);
+    ASSERT_TRUE(pMenu->CreateEx(0, AfxRegisterWndClass(0), L"Menu", WS_CHILD | WS_VISIBLE, 0, 80, 200, 20,
+                                m_site.GetSafeHwnd(), nullptr));
+    struct Case
+    {
+        const char* what;
+        CXTPControl* pControl;
+    };
+    const Case cases[] = {
+        {"toolbars list", new CXTPControlToolbars()},      {"window list", new CXTPControlWindowList()},
+        {"recent-file list", new CXTPControlRecentFileList()}, {"OLE items", new CXTPControlOleItems()},
+        {"workspace actions", new CXTPControlWorkspaceActions()}, {"custom control", new CXTPControlCustom()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_source.GetControls()->Add(c.pControl, 500);
+        DROPEFFECT effect = DROPEFFECT_MOVE;
+        EXPECT_FALSE(c.pControl->IsCustomizeDragOverAvail(&m_target, CPoint(70, 10), effect));
+        EXPECT_EQ(DROPEFFECT_NONE, effect) << "refused with no effect";
+        EXPECT_EQ(DROPEFFECT_NONE, m_target.OnCustomizeDragEnter(c.pControl, CPoint(70, 10)));
+        EXPECT_TRUE(m_target.GetDropMarker().IsRectEmpty()) << "no place shown on the toolbar";
+        effect = DROPEFFECT_MOVE;
+        m_target.OnCustomizeDrop(c.pControl, effect, CPoint(70, 10), CPoint(5, 5));
+        EXPECT_EQ(DROPEFFECT_NONE, effect) << "a move would delete the source";
+        EXPECT_EQ(3, m_target.GetControlCount()) << "the toolbar took a clone";
+
+        const int nInMenu = pMenu->GetControlCount();
+        EXPECT_EQ(DROPEFFECT_MOVE, pMenu->OnCustomizeDragEnter(c.pControl, CPoint(50, 10)));
+        effect = DROPEFFECT_MOVE;
+        pMenu->OnCustomizeDrop(c.pControl, effect, CPoint(50, 10), CPoint(5, 5));
+        EXPECT_EQ(DROPEFFECT_MOVE, effect);
+        EXPECT_EQ(nInMenu + 1, pMenu->GetControlCount()) << "a menu takes it";
+    }
+    pMenu->SetCommandBars(nullptr);
+    pMenu->DestroyWindow();
+    pMenu->InternalRelease();
 }
 
 TEST_F(CustomizeDrop, ScreenshotOfHotControlSelectionAndMarker)

@@ -11,6 +11,8 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "framework/controls/CButton.h"
+#include "framework/controls/CEdit.h"
 #include "framework/controls/CStatic.h"
 #include "toolkit/commandbars/frame/XTPStatusBar.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
@@ -212,6 +214,42 @@ TEST_F(StatusBarTest, PanesWithATipAnswerTheToolHitTestChildWindowsFirst)
         }
     }
     child.DestroyWindow();
+}
+
+TEST_F(StatusBarTest, WindowsOnThePanesStandOverThemAtOnceAndFollowTheIdleUpdate)
+{
+    // Made elsewhere in the bar, as a caller makes them before handing them over.
+    CButton button;
+    CEdit edit;
+    ASSERT_TRUE(button.Create(L"Los", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 10, 10), &bar, 4243));
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), &bar, 4244));
+    bar.GetPane(2)->SetChildWindow(&button);
+    bar.GetPane(0)->SetChildWindow(&edit);
+    auto placed = [&](CWnd& wnd) {
+        CRect rc;
+        wnd.GetWindowRect(&rc);
+        bar.ScreenToClient(&rc);
+        return rc;
+    };
+    CRect rcPane;
+    bar.GetItemRect(2, &rcPane);
+    rcPane.DeflateRect(::GetSystemMetrics(SM_CXEDGE), ::GetSystemMetrics(SM_CXEDGE));
+    EXPECT_EQ(rcPane, placed(button)) << "inside the pane's border";
+    bar.GetItemRect(0, &rcPane);
+    EXPECT_EQ(rcPane, placed(edit)) << "the message pane has no border";
+
+    // The frame's idle pass: neither command has a handler.
+    CWinApp app(L"StatusBarWindows");
+    app.m_pMainWnd = frame;
+    app.OnIdle(0);
+    EXPECT_FALSE(button.IsWindowEnabled()) << "a command button without a handler";
+    EXPECT_TRUE(edit.IsWindowEnabled()) << "text input keeps its state";
+    app.m_pMainWnd = nullptr;
+
+    bar.GetPane(2)->SetChildWindow(nullptr);
+    bar.GetPane(0)->SetChildWindow(nullptr);
+    button.DestroyWindow();
+    edit.DestroyWindow();
 }
 
 TEST_F(StatusBarTest, RestingOnAPaneWithATipShowsIt)

@@ -6,6 +6,7 @@
 #include "customize/controls/ButtonTestSupport.h"
 #include "framework/text/CStringA.h"
 #include "resources/ToolkitImageIds.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 using namespace ctltest;
 
@@ -183,4 +184,25 @@ TEST_F(ButtonWindow, ChangedSystemColourRecoloursAtOnce)
     m_button.SendMessage(WM_SYSCOLORCHANGE);
     EXPECT_EQ(changed, corner);
     EXPECT_EQ(before, testshot::CaptureWindow(m_button).Pixel(0, 0));
+}
+
+TEST_F(ButtonWindow, SharedThemeTakesColoursChangedWhileNoButtonWasThere)
+{
+    m_button.SetXButtonStyle(0, FALSE);
+    COLORREF cornerBefore = testshot::CaptureWindow(m_button).Pixel(0, 0);
+    m_button.DestroyWindow();
+    INT element = COLOR_3DHILIGHT;
+    COLORREF before = GetSysColor(element);
+    COLORREF changed = before == RGB(10, 200, 30) ? RGB(11, 200, 30) : RGB(10, 200, 30);
+    ASSERT_TRUE(SetSysColors(1, &element, &changed));
+    // What a frame does when it hears of the change.
+    XTPGetColorManager()->RefreshColors();
+    ASSERT_TRUE(m_button.Create(L"Abspielen", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(20, 20, 20 + W, 20 + H),
+                                s_parent, 100));
+    m_button.SetXButtonStyle(0, FALSE);
+    COLORREF corner = testshot::CaptureWindow(m_button).Pixel(0, 0);
+    SetSysColors(1, &element, &before);
+    XTPGetColorManager()->RefreshColors();
+    EXPECT_EQ(before, cornerBefore);
+    EXPECT_EQ(changed, corner);
 }

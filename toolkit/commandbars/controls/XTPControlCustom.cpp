@@ -135,9 +135,9 @@ void CXTPControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
 }
 
 BOOL CXTPControlCustom::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                 DROPEFFECT& /*dropEffect*/)
+                                                 DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 void CXTPControlCustom::Copy(CXTPControl* pControl, BOOL bRecursive)

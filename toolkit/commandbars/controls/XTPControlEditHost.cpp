@@ -178,6 +178,15 @@ void CXTPControlEditHost::ApplyCharFormat()
     GetEdit()->SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
 }
 
+void CXTPControlEditHost::OnSysColorChanged()
+{
+    // The text colour is the window's own format: it must be given anew.
+    // A floating bar may hear the change before the frame refreshes the
+    // toolkit's colours.
+    XTPGetColorManager()->RefreshColors();
+    ApplyCharFormat();
+}
+
 void CXTPControlEditHost::OnEnabled(BOOL bEnabled)
 {
     if (!GetSafeHwnd())
@@ -314,6 +323,8 @@ LRESULT CXTPControlEditHost::RouteMessage(UINT message, WPARAM wParam, LPARAM lP
     lResult = windowProc();
     if (message == WM_SETFOCUS)
         OnWindowFocused(reinterpret_cast<HWND>(wParam));
+    if (message == WM_SYSCOLORCHANGE)
+        OnSysColorChanged();
     return lResult;
 }
 

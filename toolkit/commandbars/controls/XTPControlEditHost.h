@@ -110,6 +110,8 @@ private:
     BOOL OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     // After the edit window took the focus.
     void OnWindowFocused(HWND hOldWnd);
+    // After the edit window heard of new system colours.
+    void OnSysColorChanged();
 
     CXTPControl* m_pControl;
     // The text, cached while the window does not exist.

@@ -39,6 +39,13 @@ BOOL WouldContainItself(CXTPControl* pDataObject, const CXTPCommandBar* pTarget)
     return FALSE;
 }
 
+// The dragged control's own say on the bar, asked as a drag over it asks.
+BOOL AcceptsDrop(CXTPControl* pDataObject, CXTPCommandBar* pTarget, CPoint ptDrop)
+{
+    DROPEFFECT dropEffect = DROPEFFECT_MOVE;
+    return pDataObject->IsCustomizeDragOverAvail(pTarget, ptDrop, dropEffect) && dropEffect != DROPEFFECT_NONE;
+}
+
 } // namespace
 
 int CXTPCommandBar::CalcDropPosition(CXTPControl* pDataObject, CPoint point, CRect& rcMarker, BOOL& bAfter)
@@ -138,8 +145,10 @@ DROPEFFECT CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pDataObject, CPoint 
 
 void CXTPCommandBar::OnCustomizeDrop(CXTPControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag)
 {
-    // A bar outside customization (a dialog bar) takes no controls.
-    if (!pDataObject || !IsCustomizable() || WouldContainItself(pDataObject, this)) {
+    // A bar outside customization (a dialog bar) takes no controls, nor
+    // does a bar the control refuses (list placeholders go only into menus).
+    if (!pDataObject || !IsCustomizable() || WouldContainItself(pDataObject, this) ||
+        !AcceptsDrop(pDataObject, this, ptDrop)) {
         dropEffect = DROPEFFECT_NONE;
         OnCustomizeDragLeave();
         return;

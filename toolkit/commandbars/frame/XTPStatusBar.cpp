@@ -409,6 +409,8 @@ void CXTPStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         state.DoUpdate(pTarget, bDisableIfNoHndler);
     }
+    // Windows hosted on the panes follow their commands as a dialog's do.
+    UpdateDialogControls(pTarget, bDisableIfNoHndler);
 }
 
 void CXTPStatusBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)

@@ -22,8 +22,13 @@ CXTPStatusBarPane::~CXTPStatusBarPane()
 
 void CXTPStatusBarPane::SetChildWindow(CWnd* pWnd, BOOL bAutoDelete)
 {
-    m_pChildWnd = pWnd;
     m_bAutoDeleteWnd = bAutoDelete;
+    if (pWnd == m_pChildWnd)
+        return;
+    m_pChildWnd = pWnd;
+    // Over its pane at once, not at the bar's next resize.
+    if (m_pStatusBar != nullptr && m_pStatusBar->GetSafeHwnd())
+        m_pStatusBar->UpdateAllPanes(TRUE, FALSE);
 }
 
 CFont* CXTPStatusBarPane::GetTextFont() const

@@ -26,9 +26,9 @@ void CXTPControlOleItems::OnCalcDynamicSize(DWORD /*dwMode*/)
 }
 
 BOOL CXTPControlOleItems::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                   DROPEFFECT& /*dropEffect*/)
+                                                   DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 CXTPControl* CXTPControlOleItems::Clone(BOOL bRecursive)

@@ -72,9 +72,9 @@ void CXTPControlRecentFileList::OnCalcDynamicSize(DWORD /*dwMode*/)
 }
 
 BOOL CXTPControlRecentFileList::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                         DROPEFFECT& /*dropEffect*/)
+                                                         DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 CXTPControl* CXTPControlRecentFileList::Clone(BOOL bRecursive)

@@ -76,9 +76,9 @@ void CXTPControlToolbars::OnCalcDynamicSize(DWORD /*dwMode*/)
 }
 
 BOOL CXTPControlToolbars::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                   DROPEFFECT& /*dropEffect*/)
+                                                   DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 CXTPControl* CXTPControlToolbars::Clone(BOOL bRecursive)

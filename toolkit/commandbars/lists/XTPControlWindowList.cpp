@@ -34,6 +34,14 @@ BOOL XTPIsPopupBarTarget(CXTPCommandBar* pCommandBar)
     return pCommandBar && pCommandBar->GetType() == xtpBarTypePopup;
 }
 
+BOOL XTPAcceptPopupBarTargetOnly(CXTPCommandBar* pCommandBar, DROPEFFECT& dropEffect)
+{
+    if (XTPIsPopupBarTarget(pCommandBar))
+        return TRUE;
+    dropEffect = DROPEFFECT_NONE;
+    return FALSE;
+}
+
 void CXTPControlWindowList::OnCalcDynamicSize(DWORD /*dwMode*/)
 {
     XTPRemoveGeneratedEntries(this, IsWindowEntry, nullptr);
@@ -77,9 +85,9 @@ void CXTPControlWindowList::OnCalcDynamicSize(DWORD /*dwMode*/)
 }
 
 BOOL CXTPControlWindowList::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                     DROPEFFECT& /*dropEffect*/)
+                                                     DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 CXTPControl* CXTPControlWindowList::Clone(BOOL bRecursive)

@@ -23,3 +23,7 @@ private:
 
 // Only menus take list placeholders.
 BOOL XTPIsPopupBarTarget(CXTPCommandBar* pCommandBar);
+// The placeholders' answer to a drag over a bar: any other bar than a menu
+// is refused with no drop effect, so that a drag neither shows a place there
+// nor moves the placeholder away from its menu.
+BOOL XTPAcceptPopupBarTargetOnly(CXTPCommandBar* pCommandBar, DROPEFFECT& dropEffect);

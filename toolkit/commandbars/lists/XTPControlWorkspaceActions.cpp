@@ -61,9 +61,9 @@ void CXTPControlWorkspaceActions::OnCalcDynamicSize(DWORD /*dwMode*/)
 }
 
 BOOL CXTPControlWorkspaceActions::IsCustomizeDragOverAvail(CXTPCommandBar* pCommandBar, CPoint /*point*/,
-                                                           DROPEFFECT& /*dropEffect*/)
+                                                           DROPEFFECT& dropEffect)
 {
-    return XTPIsPopupBarTarget(pCommandBar);
+    return XTPAcceptPopupBarTargetOnly(pCommandBar, dropEffect);
 }
 
 CXTPControl* CXTPControlWorkspaceActions::Clone(BOOL bRecursive)

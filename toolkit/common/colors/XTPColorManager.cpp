@@ -228,6 +228,18 @@ void CXTPColorManager::SetThemeSource(CXTPSystemThemeSource* pSource)
 
 void CXTPColorManager::RefreshColors()
 {
+    COLORREF before[XTP_COLOR_COUNT];
+    std::copy(m_arrStandardColor, m_arrStandardColor + XTP_COLOR_COUNT, before);
+    const XTPCurrentSystemTheme themeBefore = m_systemTheme;
+    const BOOL bLowColorBefore = m_bLowColor;
+    RefreshStandardColors();
+    if (!std::equal(before, before + XTP_COLOR_COUNT, m_arrStandardColor) || themeBefore != m_systemTheme ||
+        bLowColorBefore != m_bLowColor)
+        m_nChangeCount++;
+}
+
+void CXTPColorManager::RefreshStandardColors()
+{
     m_systemTheme = DetectSystemTheme();
     m_bLowColor = m_pSource->IsDesktopLowColor();
 

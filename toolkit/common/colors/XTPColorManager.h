@@ -56,6 +56,10 @@ public:
     XTPCurrentSystemTheme GetCurrentSystemTheme() const;
 
     void RefreshColors();
+    // Counts the refreshes that changed a standard colour, the scheme or the
+    // colour depth: whoever keeps colours taken from here compares it with
+    // the count it saw and takes them anew when it moved.
+    UINT GetChangeCount() const { return m_nChangeCount; }
     // Where the visual style in force is learnt from now on (null: the
     // running system); takes effect with the next refresh.
     void SetThemeSource(CXTPSystemThemeSource* pSource);
@@ -86,6 +90,7 @@ private:
     COLORREF GetSystemColor(int nIndex) const;
     void SetStandard(int nIndex, COLORREF clr) { m_arrStandardColor[nIndex] = clr; }
     void RefreshBlendedColors();
+    void RefreshStandardColors();
 
 public:
     CXTPGradientValue m_gradients[XTP_GRADIENT_COUNT];
@@ -100,6 +105,7 @@ private:
     XTPCurrentSystemTheme m_systemTheme;
     CXTPSystemThemeSource* m_pSource;
     BOOL m_bLowColor;
+    UINT m_nChangeCount = 0;
 };
 
 // The process-wide colour manager.

@@ -3,12 +3,24 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CWindowDC.h"
 #include "framework/windows/CWnd.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 
 CXTThemeManagerStyle::CXTThemeManagerStyle() = default;
 CXTThemeManagerStyle::~CXTThemeManagerStyle() = default;
 
 void CXTThemeManagerStyle::RefreshMetrics()
 {
+    m_nColourChangeCount = XTPGetColorManager()->GetChangeCount();
+}
+
+void CXTThemeManagerStyle::RefreshMetricsIfColoursChanged()
+{
+    const UINT nCount = XTPGetColorManager()->GetChangeCount();
+    if (nCount == m_nColourChangeCount)
+        return;
+    RefreshMetrics();
+    // Also for a style whose refresh does not pass through this base.
+    m_nColourChangeCount = nCount;
 }
 
 BOOL CXTThemeManagerStyle::TakeSnapShot(CWnd* pWnd)

@@ -18,6 +18,10 @@ public:
 
     // Takes the colours and metrics from the system again.
     virtual void RefreshMetrics();
+    // Refreshes when the toolkit's colours changed since the last refresh:
+    // a shared style hears no window of its own, and a control must draw
+    // with the colours in force however long it was closed.
+    void RefreshMetricsIfColoursChanged();
     // Copies the parent's pixels under the control; FALSE without a parent.
     virtual BOOL TakeSnapShot(CWnd* pWnd);
     // For a WS_EX_TRANSPARENT window: paints the parent's pixels; TRUE then.
@@ -29,4 +33,8 @@ public:
 
 protected:
     CBitmap m_bmpSnapShot;
+
+private:
+    // The colour manager's change count at the last refresh.
+    UINT m_nColourChangeCount = 0;
 };

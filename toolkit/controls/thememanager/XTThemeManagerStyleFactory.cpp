@@ -44,6 +44,8 @@ CXTThemeManagerStyle* CXTThemeManagerStyleFactory::GetSafeTheme()
 {
     if (m_pTheme == nullptr)
         TakeTheme(CreateTheme(m_pManager != nullptr ? m_pManager->GetTheme() : 0));
+    else
+        m_pTheme->RefreshMetricsIfColoursChanged();
     return m_pTheme;
 }
 
