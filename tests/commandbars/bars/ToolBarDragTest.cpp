@@ -250,6 +250,10 @@ TEST_F(ToolBarDrag, TakenOffTheSecondRowADoubleClickDocksItBackThere)
         SCOPED_TRACE(c.what);
         for (CXTPToolBar* pBar : {bar, second})
             pBar->EnableDocking((pBar->GetFlags() & ~XTP_BARFLAG_STRETCHED) | c.dwStretched);
+        // Docked by the program, which gives no place, and a floating place known.
+        ASSERT_TRUE(second->SetPosition(xtpBarFloating));
+        ASSERT_TRUE(frame->GetCommandBars()->DockCommandBar(second, xtpBarTop));
+        second->GetDockContext()->m_ptMRUFloatPos = ClientPoint(250, 200);
         frame->Layout();
         testpump::PumpPending();
         const CRect rcFirst = frame->BarRect(bar), rcSecond = frame->BarRect(second);
