@@ -1,10 +1,12 @@
 // A toolbar moved by the mouse as a user moves it: dragged by its gripper
 // from the top to the left dock bar, off into a floating window and back by
-// its caption; double clicks; a floating bar resized by its border; a quit
-// arriving during the drag.
+// its caption; double clicks, also docking a bar of the second row back
+// there; a floating bar resized by its border; a quit arriving during the
+// drag.
 #include <gtest/gtest.h>
 #include <vector>
 #include "ToolBarTestSupport.h"
+#include "resources/FrameworkIds.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
@@ -221,4 +223,61 @@ TEST_F(ToolBarDrag, WithoutLeftDockingItFloatsOverTheLeftDockBar)
     EXPECT_EQ(xtpBarFloating, bar->GetPosition());
     EXPECT_LT(left->FindBar(bar), 0) << "docked on a side it may not dock on";
     EXPECT_TRUE(WindowRectOf(bar).PtInRect(ClientPoint(6, 220))) << "floating under the mouse";
+}
+
+// A bar of the second row taken off by a drag on its gripper, or by a double
+// click there, remembers the place it left and a double click on its caption
+// docks it back there, whether both bars are plain or stretched over their
+// rows; the bar of the first row stays as it was.
+TEST_F(ToolBarDrag, TakenOffTheSecondRowADoubleClickDocksItBackThere)
+{
+    CXTPToolBar* second = frame->GetCommandBars()->Add(L"Zweite", xtpBarTop);
+    ASSERT_NE(nullptr, second);
+    const UINT buttons[] = {ID_FILE_OPEN, ID_FILE_SAVE, ID_APP_ABOUT};
+    second->AddButtons(buttons, 3);
+    frame->GetCommandBars()->GetOptions()->bDblClickFloat = TRUE;
+    CXTPDockBar* top = frame->GetCommandBars()->GetDockBar(xtpBarTop);
+    const struct
+    {
+        const char* what;
+        DWORD dwStretched;
+        bool byDrag;
+    } cases[] = {{"plain bars, dragged off", 0, true},
+                 {"plain bars, floated by a double click", 0, false},
+                 {"stretched bars, dragged off", XTP_BARFLAG_STRETCHED, true},
+                 {"stretched bars, floated by a double click", XTP_BARFLAG_STRETCHED, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (CXTPToolBar* pBar : {bar, second})
+            pBar->EnableDocking((pBar->GetFlags() & ~XTP_BARFLAG_STRETCHED) | c.dwStretched);
+        // Docked by the program, which gives no place, and a floating place known.
+        ASSERT_TRUE(second->SetPosition(xtpBarFloating));
+        ASSERT_TRUE(frame->GetCommandBars()->DockCommandBar(second, xtpBarTop));
+        second->GetDockContext()->m_ptMRUFloatPos = ClientPoint(250, 200);
+        frame->Layout();
+        testpump::PumpPending();
+        const CRect rcFirst = frame->BarRect(bar), rcSecond = frame->BarRect(second);
+        ASSERT_GE(rcSecond.top, rcFirst.bottom) << "the second bar starts in a row of its own";
+        CRect rcPlace = WindowRectOf(second);
+        top->ScreenToClient(&rcPlace);
+
+        const CRect rcDocked = WindowRectOf(second);
+        const CPoint ptGripper(rcDocked.left + 4, rcDocked.CenterPoint().y);
+        if (c.byDrag)
+            Drag(ptGripper, {ClientPoint(250, 200), ClientPoint(300, 220)});
+        else
+            testinput::DoubleClickAt(ptGripper);
+        ASSERT_TRUE(testpump::PumpUntil([&] { return second->GetPosition() == xtpBarFloating; }))
+            << "it did not float";
+        EXPECT_EQ(rcPlace, second->GetDockContext()->m_rectMRUDockPos) << "the place it left";
+        const CRect rcFloating = WindowRectOf(second);
+        testinput::DoubleClickAt(CPoint(rcFloating.left + 12, rcFloating.top + 9));
+        ASSERT_TRUE(testpump::PumpUntil([&] { return second->GetPosition() == xtpBarTop; }))
+            << "the double click did not dock it";
+        frame->Layout();
+        testpump::PumpPending();
+
+        EXPECT_EQ(rcSecond, frame->BarRect(second)) << "back in its own row and place";
+        EXPECT_EQ(rcFirst, frame->BarRect(bar)) << "the first row's bar is neither moved nor squeezed";
+    }
 }

@@ -68,3 +68,43 @@ TEST(ToolBarShot, DockedWithExpandButtonAndFloatingWithCaption)
         << "the first icon below the caption";
     frame->DestroyWindow();
 }
+
+// Large buttons on the program-shaped toolbar docked at the left: they run
+// down the bar, each inside it and drawn there.
+TEST(ToolBarShot, LargeButtonsDockedAtTheLeftStayInsideTheBar)
+{
+    CXTPPaintManager::SetTheme(0);
+    auto* frame = new CToolBarFrame();
+    ASSERT_TRUE(frame->CreateFrame(300, 520));
+    frame->GetCommandBars()->GetOptions()->bShowExpandButtonAlways = FALSE;
+    CXTPToolBar* bar = frame->AddProgramToolBar(xtpBarLeft);
+    ASSERT_NE(nullptr, bar);
+    // Icons of 16 pixels make the 32-pixel ones the large ones.
+    bar->SetIconSize(CSize(16, 16));
+    bar->SetBarStyle(bar->GetBarStyle() | XTP_CBRS_LARGE_BUTTONS);
+    frame->Layout();
+    testpump::PumpPending();
+    const COLORREF face = GetSysColor(COLOR_3DFACE);
+
+    testshot::Image shot = testshot::CaptureWindow(frame->GetSafeHwnd());
+    testshot::Save(shot, L"toolbar_large_buttons_left.png");
+    CRect rcBar = frame->BarRect(bar);
+    EXPECT_GT(rcBar.Height(), rcBar.Width()) << "laid out down the side";
+    int nShown = 0;
+    CRect rcLast;
+    for (int i = 0; i < bar->GetControlCount(); i++) {
+        CXTPControl* pControl = bar->GetControl(i);
+        if (!pControl->IsVisible() || pControl->GetID() == XTP_ID_TOOLBAR_EXPAND)
+            continue;
+        nShown++;
+        rcLast = pControl->GetRect();
+        CRect rc = pControl->GetRect();
+        EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= rcBar.Width() && rc.bottom <= rcBar.Height())
+            << "button " << i << " lies outside the bar";
+        rc.OffsetRect(rcBar.TopLeft());
+        EXPECT_GT(CountOther(shot, rc, face), 100) << "button " << i << " is not drawn";
+    }
+    EXPECT_GE(nShown, 6);
+    EXPECT_GT(rcLast.top, 4 * 32) << "the buttons do not run down the bar";
+    frame->DestroyWindow();
+}

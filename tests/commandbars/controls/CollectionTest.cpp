@@ -90,6 +90,35 @@ protected:
         return m_bar.GetControls()->CalcDynamicSize(m_canvas.DC(), nLength, dwMode, m_rcBorder, nMinimum);
     }
     CRect RectOf(int i) { return m_bar.GetControl(i)->GetRect(); }
+    // The large-button style with 32-pixel icons (the bar's large size) for
+    // ids 1 to 6; id 7 has none.
+    void UseLargeButtons()
+    {
+        m_bar.SetBarStyle(m_bar.GetBarStyle() | XTP_CBRS_LARGE_BUTTONS);
+        auto* pImages = new CXTPImageManager();
+        m_bar.SetImageManager(pImages);
+        ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(32, 32, 1, 1, nullptr), ::CreateBitmap(32, 32, 1, 32, nullptr)};
+        for (UINT nId = 1; nId <= 6; nId++)
+            pImages->SetIcon(CXTPImageManagerIconHandle(::CreateIconIndirect(&info)), nId, CSize(32, 32));
+        ::DeleteObject(info.hbmMask);
+        ::DeleteObject(info.hbmColor);
+    }
+    // Styled buttons of the ids; the listed indices begin a group.
+    void FillStyled(std::vector<int> ids, std::vector<int> groups)
+    {
+        m_bar.GetControls()->RemoveAll();
+        for (int nId : ids)
+            m_bar.GetControls()->Add(new CStyledControl(), nId);
+        for (int g : groups)
+            m_bar.GetControl(g)->SetBeginGroup(TRUE);
+    }
+    std::vector<int> Styles()
+    {
+        std::vector<int> result;
+        for (int i = 0; i < m_bar.GetControlCount(); i++)
+            result.push_back(m_bar.GetControl(i)->GetStyle());
+        return result;
+    }
 
     CXTPToolBar m_bar;
     CTestCanvas m_canvas{10, 10, RGB(255, 255, 255)};
@@ -306,28 +335,9 @@ TEST_F(Layout, ControlsMayRegenerateBeforeEachLayout)
 
 TEST_F(Layout, LargeButtonsGiveWayStepByStepAsTheLengthShrinks)
 {
-    m_bar.SetBarStyle(m_bar.GetBarStyle() | XTP_CBRS_LARGE_BUTTONS);
-    auto* pImages = new CXTPImageManager();
-    m_bar.SetImageManager(pImages);
-    // 32-pixel icons (the bar's large size) for ids 1 to 6; id 7 has none.
-    ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(32, 32, 1, 1, nullptr), ::CreateBitmap(32, 32, 1, 32, nullptr)};
-    for (UINT nId = 1; nId <= 6; nId++)
-        pImages->SetIcon(CXTPImageManagerIconHandle(::CreateIconIndirect(&info)), nId, CSize(32, 32));
-    ::DeleteObject(info.hbmMask);
-    ::DeleteObject(info.hbmColor);
-    auto styles = [&] {
-        std::vector<int> result;
-        for (int i = 0; i < m_bar.GetControlCount(); i++)
-            result.push_back(m_bar.GetControl(i)->GetStyle());
-        return result;
-    };
-    auto fill = [&](std::vector<int> ids, std::vector<int> groups) {
-        m_bar.GetControls()->RemoveAll();
-        for (int nId : ids)
-            m_bar.GetControls()->Add(new CStyledControl(), nId);
-        for (int g : groups)
-            m_bar.GetControl(g)->SetBeginGroup(TRUE);
-    };
+    UseLargeButtons();
+    auto styles = [&] { return Styles(); };
+    auto fill = [&](std::vector<int> ids, std::vector<int> groups) { FillStyled(ids, groups); };
 
     // Six large buttons (40 x 56); three small ones stack in one 66-pixel column.
     fill({1, 2, 3, 4, 5, 6}, {});
@@ -367,6 +377,49 @@ TEST_F(Layout, LargeButtonsGiveWayStepByStepAsTheLengthShrinks)
     // With 0x80 what still does not fit is hidden as plain icons.
     fill({1, 2, 3, 4, 5, 6}, {});
     Calc(30 + 4, LM_HORZDOCK | LM_COMMIT | LM_HIDEWRAP);
+    for (int i = 0; i < 6; i++)
+        EXPECT_EQ(i < 3 ? 0u : static_cast<DWORD>(xtpHideWrap), m_bar.GetControl(i)->GetHideFlags()) << i;
+}
+
+// On a bar docked at a side the large buttons run down its length: large
+// ones below each other, small ones side by side across it, and they give
+// way as the length shrinks; every button stays inside the bar.
+TEST_F(Layout, LargeButtonsOnASideBarRunDownItsLength)
+{
+    m_bar.SetBarPosition(xtpBarLeft);
+    UseLargeButtons();
+    FillStyled({1, 2, 3, 4, 5, 6}, {});
+    const struct
+    {
+        int length;  // without the borders
+        std::vector<int> styles;
+        CSize size;  // without the borders
+        CRect last;  // the sixth button
+    } steps[] = {
+        {400, {4, 4, 4, 4, 4, 4}, CSize(40, 336), CRect(2, 282, 42, 338)},
+        // the last three go beside their captions, then the first three
+        {240, {4, 4, 4, 3, 3, 3}, CSize(70, 234), CRect(2, 214, 72, 236)},
+        {150, {3, 3, 3, 3, 3, 3}, CSize(70, 132), CRect(2, 112, 72, 134)},
+        // three plain icons share a line across the bar
+        {100, {3, 3, 3, 2, 2, 2}, CSize(70, 88), CRect(46, 68, 68, 90)},
+        {60, {2, 2, 2, 2, 2, 2}, CSize(66, 44), CRect(46, 24, 68, 46)},
+    };
+    for (const auto& step : steps) {
+        // The hide flag hides nothing while giving way is enough.
+        CSize size = Calc(step.length + 4, LM_VERTDOCK | LM_COMMIT | LM_HIDEWRAP);
+        EXPECT_EQ(step.styles, Styles()) << "length " << step.length;
+        EXPECT_EQ(step.size + CSize(4, 4), size) << "length " << step.length;
+        EXPECT_EQ(step.last, RectOf(5)) << "length " << step.length;
+        for (int i = 0; i < 6; i++) {
+            CRect rc = RectOf(i);
+            EXPECT_EQ(0u, m_bar.GetControl(i)->GetHideFlags()) << "length " << step.length << ", button " << i;
+            EXPECT_TRUE(rc.left >= 2 && rc.top >= 2 && rc.right <= size.cx - 2 && rc.bottom <= size.cy - 2)
+                << "length " << step.length << ", button " << i << " lies outside the bar";
+        }
+    }
+
+    // What still does not fit is hidden, counted along the length.
+    Calc(30 + 4, LM_VERTDOCK | LM_COMMIT | LM_HIDEWRAP);
     for (int i = 0; i < 6; i++)
         EXPECT_EQ(i < 3 ? 0u : static_cast<DWORD>(xtpHideWrap), m_bar.GetControl(i)->GetHideFlags()) << i;
 }

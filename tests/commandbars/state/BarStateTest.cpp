@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <algorithm>
+#include <set>
 #include <string>
 #include "BarStateTestSupport.h"
 #include "toolkit/commandbars/bars/XTPDialogBar.h"
@@ -748,4 +749,105 @@ TEST_F(BarStateTest, ABarBuiltFloatingAndDockedBesideOthersComesBackAsADockedChi
     EXPECT_EQ(rcOwn.TopLeft(), CPoint(300, 300));
     EXPECT_EQ(::GetAncestor(pOwn->GetSafeHwnd(), GA_PARENT), ::GetDesktopWindow());
     EXPECT_EQ(pOwn->GetStyle() & (WS_CHILD | WS_POPUP), static_cast<DWORD>(WS_POPUP));
+}
+
+// Each docked bar's dock place is stored as where it stands, also for a bar
+// the program docked without one. A floating bar stored without a dock place,
+// as older layouts have it, docks back by a double click in a row of its own
+// after the others, not over the first row's bar.
+TEST_F(BarStateTest, DockPlacesAreStoredAndAFloatingBarWithoutOneDocksAfterTheRows)
+{
+    CStateFrame* pFrame = Open();
+    pFrame->RecalcLayout();
+    auto placeOf = [](CXTPToolBar* pBar) {
+        CRect rc;
+        pBar->GetWindowRect(&rc);
+        pBar->GetDockBar()->ScreenToClient(&rc);
+        return rc;
+    };
+    const CRect rcTools = placeOf(pFrame->Bar(kToolsBar)), rcView = placeOf(pFrame->Bar(kViewBar));
+    ASSERT_GE(rcView.top, rcTools.bottom) << "the view bar has a row of its own";
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+    auto storedDockPlace = [](LPCWSTR lpszSection) {
+        return CRect(static_cast<int>(CStoredLayout::Number(lpszSection, L"MRUDockLeftPos")),
+                     static_cast<int>(CStoredLayout::Number(lpszSection, L"MRUDockTopPos")),
+                     static_cast<int>(CStoredLayout::Number(lpszSection, L"MRUDockRightPos")),
+                     static_cast<int>(CStoredLayout::Number(lpszSection, L"MRUDockBottomPos")));
+    };
+    EXPECT_EQ(storedDockPlace(L"CommandBars2-Bar0"), rcTools);
+    EXPECT_EQ(storedDockPlace(L"CommandBars2-Bar1"), rcView);
+
+    // As an older run stored it: floating, with an empty dock place.
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"Floating", 1);
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"XPos", 300);
+    CStoredLayout::SetNumber(L"CommandBars2-Bar1", L"YPos", 240);
+    for (LPCWSTR name : {L"MRUDockLeftPos", L"MRUDockTopPos", L"MRUDockRightPos", L"MRUDockBottomPos"})
+        CStoredLayout::SetNumber(L"CommandBars2-Bar1", name, 0);
+    CStateFrame* pLoaded = Reopen();
+    ASSERT_NE(pLoaded, nullptr);
+    pLoaded->RecalcLayout();
+    CXTPToolBar* pView = pLoaded->Bar(kViewBar);
+    ASSERT_EQ(pView->GetPosition(), xtpBarFloating);
+    // On its caption.
+    pView->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(12, 9));
+    pLoaded->RecalcLayout();
+    ASSERT_EQ(pView->GetPosition(), xtpBarTop);
+    EXPECT_EQ(placeOf(pLoaded->Bar(kToolsBar)), rcTools) << "the first row's bar stays as it was";
+    EXPECT_EQ(placeOf(pView).top, rcView.top) << "in a row of its own below";
+}
+
+namespace {
+
+// Windows that were visible pop-ups (not children) after handling a message.
+std::set<HWND> g_shownPopups;
+
+LRESULT CALLBACK NoteShownPopups(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HC_ACTION) {
+        HWND hWnd = reinterpret_cast<CWPRETSTRUCT*>(lParam)->hwnd;
+        if ((::GetWindowLongW(hWnd, GWL_STYLE) & (WS_VISIBLE | WS_CHILD)) == WS_VISIBLE)
+            g_shownPopups.insert(hWnd);
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+} // namespace
+
+// Floating bars come back floating; one stored hidden, the program's or the
+// user's own, never shows its window while the layout loads, not even for a
+// moment.
+TEST_F(BarStateTest, AFloatingBarStoredHiddenNeverShowsWhileTheLayoutLoads)
+{
+    const UINT kOwnBar = 420;
+    CStateFrame* pFrame = Open();
+    CXTPToolBar* pOwn = pFrame->GetCommandBars()->AddCustomBar(L"Eigene", kOwnBar);
+    ASSERT_NE(pOwn, nullptr);
+    pOwn->GetControls()->Add(xtpControlButton, 201);
+    for (UINT nID : {kToolsBar, kViewBar, kOwnBar})
+        ASSERT_TRUE(pFrame->Bar(nID)->SetPosition(xtpBarFloating));
+    pFrame->Bar(kViewBar)->SetVisible(FALSE);
+    pOwn->SetVisible(FALSE);
+    pFrame->GetCommandBars()->SaveBarState(kProfile);
+    Close(pFrame);
+
+    g_shownPopups.clear();
+    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, NoteShownPopups, nullptr, ::GetCurrentThreadId());
+    CStateFrame* pLoaded = Reopen();
+    ::UnhookWindowsHookEx(hHook);
+    ASSERT_NE(pLoaded, nullptr);
+    CXTPToolBar* pView = pLoaded->Bar(kViewBar);
+    CXTPToolBar* pTools = pLoaded->Bar(kToolsBar);
+    EXPECT_EQ(xtpBarFloating, pView->GetPosition());
+    EXPECT_FALSE(pView->IsVisible());
+    EXPECT_FALSE(::IsWindowVisible(pView->GetSafeHwnd()));
+    EXPECT_EQ(0u, g_shownPopups.count(pView->GetSafeHwnd())) << "the hidden bar showed while the layout loaded";
+    pOwn = pLoaded->Bar(kOwnBar);
+    ASSERT_NE(pOwn, nullptr) << "the user's bar is gone";
+    EXPECT_EQ(xtpBarFloating, pOwn->GetPosition());
+    EXPECT_FALSE(pOwn->IsVisible());
+    EXPECT_FALSE(::IsWindowVisible(pOwn->GetSafeHwnd()));
+    EXPECT_EQ(0u, g_shownPopups.count(pOwn->GetSafeHwnd())) << "the user's hidden bar showed while loading";
+    EXPECT_EQ(xtpBarFloating, pTools->GetPosition());
+    EXPECT_EQ(1u, g_shownPopups.count(pTools->GetSafeHwnd())) << "the shown bar is seen shown";
 }

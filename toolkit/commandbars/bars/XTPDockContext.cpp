@@ -109,7 +109,13 @@ void CXTPDockContext::StartDrag(CPoint pt)
     const UINT nStartDockID = pStartDockBar && pStartDockBar->GetSafeHwnd()
                                   ? static_cast<UINT>(pStartDockBar->GetDlgCtrlID())
                                   : m_uMRUDockID;
+    // Where the bar stands as the drag begins, not where it was last dropped:
+    // a bar the program docked was never dropped anywhere.
     CRect rcStartDock = m_rectMRUDockPos;
+    if (pStartDockBar && pStartDockBar->GetSafeHwnd()) {
+        rcStartDock = m_rectDragFrame;
+        pStartDockBar->ScreenToClient(&rcStartDock);
+    }
     XTPBarPosition startSide = m_pBar->GetPosition();
 
     ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
@@ -301,15 +307,16 @@ BOOL CXTPDockContext::ToggleDocking()
             return FALSE;
         CPoint pt = m_ptMRUFloatPos;
         CXTPDockBar* pDockBar = m_pBar->GetDockBar();
-        if (pDockBar && pDockBar->GetSafeHwnd())
-            m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
-        if ((pt.x <= 0 || pt.y <= 0) && pDockBar) {
+        if (pDockBar && pDockBar->GetSafeHwnd()) {
+            // The place it leaves is where it docks back, wherever it floats.
             CRect rcDocked;
             m_pBar->GetWindowRect(&rcDocked);
             pDockBar->ScreenToClient(&rcDocked);
-            RememberDockBar(m_uMRUDockID, pDockBar->GetPosition(), rcDocked);
-            pt = m_rectMRUDockPos.TopLeft();
-            pDockBar->ClientToScreen(&pt);
+            RememberDockBar(static_cast<UINT>(pDockBar->GetDlgCtrlID()), pDockBar->GetPosition(), rcDocked);
+            if (pt.x <= 0 || pt.y <= 0) {
+                pt = m_rectMRUDockPos.TopLeft();
+                pDockBar->ClientToScreen(&pt);
+            }
         }
         if (!pCommandBars->FloatCommandBar(m_pBar))
             return FALSE;
@@ -326,9 +333,11 @@ BOOL CXTPDockContext::ToggleDocking()
         CRect rcWindow;
         m_pBar->GetWindowRect(&rcWindow);
         m_ptMRUFloatPos = rcWindow.TopLeft();
+        // No place known (floated by the program, or stored so): it docks
+        // in a row of its own after the others rather than over the first.
         CRect rc = m_rectMRUDockPos;
         pDockBar->ClientToScreen(&rc);
-        if (!pCommandBars->DockCommandBar(m_pBar, &rc, pDockBar))
+        if (!pCommandBars->DockCommandBar(m_pBar, m_rectMRUDockPos.IsRectEmpty() ? nullptr : &rc, pDockBar))
             return FALSE;
         pCommandBars->RecalcFrameLayout(FALSE);
     }

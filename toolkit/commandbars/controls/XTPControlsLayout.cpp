@@ -243,9 +243,11 @@ CSize CXTPControlsLayout::Squarest(DWORD& dwMode)
 
 CSize CXTPControlsLayout::MeasureLargeButtons()
 {
+    // Groups follow each other along the bar's length; small buttons stack
+    // across it, as far as a large button reaches.
     CSize szLarge = m_pBar ? m_pBar->GetLargeIconSize() : CSize(32, 32);
-    int nLimit = szLarge.cy + kLargeColumnExtra;
-    int x = 0, y = 0, nColumnWidth = 0;
+    int nLimit = (m_bVertical ? szLarge.cx : szLarge.cy) + kLargeColumnExtra;
+    int nAlong = 0, nAcross = 0, nLineExtent = 0;
     CSize szBar(0, 0);
     BOOL bFirst = TRUE;
     for (size_t i = 0; i < m_records.size(); i++) {
@@ -254,19 +256,24 @@ CSize CXTPControlsLayout::MeasureLargeButtons()
             continue;
         record.pControl->SetStyle(record.style);
         record.szControl = record.pControl->GetSize(m_pDC);
+        int nSizeAlong = m_bVertical ? record.szControl.cy : record.szControl.cx;
+        int nSizeAcross = m_bVertical ? record.szControl.cx : record.szControl.cy;
         BOOL bGroup = IsGroupStart(i);
         BOOL bStack = !bGroup && !bFirst && record.style != xtpButtonIconAndCaptionBelow &&
-                      y + record.szControl.cy <= nLimit;
+                      nAcross + nSizeAcross <= nLimit;
         if (!bStack && !bFirst) {
-            x += nColumnWidth + (bGroup ? kLargeGroupGap : 0);
-            y = 0;
-            nColumnWidth = 0;
+            nAlong += nLineExtent + (bGroup ? kLargeGroupGap : 0);
+            nAcross = 0;
+            nLineExtent = 0;
         }
         bFirst = FALSE;
         record.bWrap = !bStack;
-        PlaceAt(record, x, y, szBar);
-        y += record.szControl.cy;
-        nColumnWidth = std::max(nColumnWidth, static_cast<int>(record.szControl.cx));
+        if (m_bVertical)
+            PlaceAt(record, nAcross, nAlong, szBar);
+        else
+            PlaceAt(record, nAlong, nAcross, szBar);
+        nAcross += nSizeAcross;
+        nLineExtent = std::max(nLineExtent, nSizeAlong);
     }
     return szBar;
 }
@@ -339,8 +346,6 @@ CSize CXTPControlsLayout::LargeButtonLayout(int nLength, DWORD dwMode)
         }
         size = MeasureLargeButtons();
     }
-    if (m_bVertical)
-        size = CSize(size.cy, size.cx);
     return size;
 }
 

@@ -19,6 +19,7 @@ class CXTPMouseManager;
 class CXTPPaintManager;
 class CXTPShortcutManager;
 class CXTPToolBar;
+class CXTPToolBarInfoList;
 class CXTPPopupBar;
 class CXTPToolTipContext;
 class CMenu;
@@ -213,5 +214,5 @@ private:
     void SaveDockBarsState(LPCTSTR lpszProfileName) const;
     void LoadDockBarsState(LPCTSTR lpszProfileName);
     void SaveControls(LPCTSTR lpszProfileName, BOOL bOnlyCustomized);
-    void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent);
+    void LoadControls(LPCTSTR lpszProfileName, BOOL bSilent, const CXTPToolBarInfoList& state);
 };

@@ -313,11 +313,10 @@ void CXTPCommandBars::RestoreCommandBarList(CXTPCommandBarList* pCommandBarList,
 
 void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
 {
-    if (m_bCustomizeAvail)
-        LoadControls(lpszProfileName, bSilent);
-
     CXTPToolBarInfoList state;
     state.LoadState(lpszProfileName, kMaxBarRecords);
+    if (m_bCustomizeAvail)
+        LoadControls(lpszProfileName, bSilent, state);
     LoadDockBarsState(lpszProfileName);
 
     CWnd* pStatusBar = FindStatusBar(m_pFrame);
@@ -335,6 +334,14 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszProfileName, BOOL bSilent)
         if (!pBar)
             continue;
         info.KeepInsideDockBar();
+        if (!info.m_bVisible) {
+            // Hidden before it is placed: a new window shows a bar still
+            // marked visible, and would flash until the stored state came.
+            pBar->SetVisible(FALSE);
+            // A hidden tear-off bar leaves the manager.
+            if (FindToolBar(info.m_nBarID) != pBar)
+                continue;
+        }
         CXTPDockBar* pMRUDockBar = nullptr;
         for (CXTPDockBar* pDockBar : m_pDocks)
             if (pDockBar && pDockBar->GetSafeHwnd() &&
@@ -429,7 +436,7 @@ void CXTPCommandBars::LoadDockBarsState(LPCTSTR lpszProfileName)
     }
 }
 
-void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
+void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent, const CXTPToolBarInfoList& state)
 {
     CWinApp* pApp = AfxGetApp();
     CString strSection = Section(lpszProfileName, L"%s-Controls");
@@ -471,5 +478,13 @@ void CXTPCommandBars::LoadControls(LPCTSTR lpszProfileName, BOOL bSilent)
     }
     if (!bLoaded)
         return;
+    // A bar of the user's stored hidden is hidden before it gets its window,
+    // which would show it until its record is applied.
+    for (int i = 0; i < list.GetCount(); i++) {
+        auto* pLoaded = dynamic_cast<CXTPToolBar*>(list.GetAt(i));
+        if (pLoaded && !pLoaded->m_bTearOff && !FindToolBar(pLoaded->GetBarID()) &&
+            state.IsStoredHidden(pLoaded->GetBarID()))
+            pLoaded->SetVisible(FALSE);
+    }
     RestoreCommandBarList(&list, bSilent);
 }

@@ -86,18 +86,22 @@ void CXTPToolBar::CToolBarInfo::FromBar(CXTPToolBar* pBar)
     m_nMRUWidth = pBar->GetWidth();
     CXTPDockContext* pContext = pBar->GetDockContext();
     CXTPDockBar* pDockBar = pBar->GetDockBar();
+    m_rectMRUDockPos = pContext->m_rectMRUDockPos;
     if (pBar->GetSafeHwnd()) {
         CRect rc;
         pBar->GetWindowRect(&rc);
-        if (pDockBar && pDockBar->GetSafeHwnd())
+        if (pDockBar && pDockBar->GetSafeHwnd()) {
             pDockBar->ScreenToClient(&rc);
+            // A bar the program docked has no drop place: its own place stands for it.
+            if (m_rectMRUDockPos.IsRectEmpty() && !rc.IsRectEmpty())
+                m_rectMRUDockPos = rc;
+        }
         m_pointPos = rc.TopLeft();
     } else {
         m_pointPos = pContext->m_ptMRUFloatPos;
     }
     m_uMRUDockID = pDockBar && pDockBar->GetSafeHwnd() ? static_cast<UINT>(pDockBar->GetDlgCtrlID())
                                                         : pContext->m_uMRUDockID;
-    m_rectMRUDockPos = pContext->m_rectMRUDockPos;
     m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
     KeepInsideDockBar();
     m_bDialogBar = pBar->IsDialogBar();
@@ -254,4 +258,12 @@ void CXTPToolBarInfoList::ScaleRecords()
         CPoint ptCorner = Clamp(rc.TopLeft());
         rc.OffsetRect(ptCorner.x - rc.left, ptCorner.y - rc.top);
     }
+}
+
+BOOL CXTPToolBarInfoList::IsStoredHidden(UINT nBarID) const
+{
+    for (const CXTPToolBar::CToolBarInfo& info : m_arrInfo)
+        if (info.m_nBarID == nBarID)
+            return !info.m_bVisible;
+    return FALSE;
 }

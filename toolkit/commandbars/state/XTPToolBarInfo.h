@@ -54,6 +54,8 @@ public:
     void LoadState(LPCTSTR lpszProfileName, int nMaxRecords);
     // Scaling of the records read, with the stored screen size set.
     void ScaleRecords();
+    // A record of the bar says it was hidden.
+    BOOL IsStoredHidden(UINT nBarID) const;
 
     std::vector<CXTPToolBar::CToolBarInfo> m_arrInfo;
     CSize m_szScreen;
