@@ -433,6 +433,16 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
     return TRUE;
 }
 
+BOOL CXTPShortcutManager::GetCommandShortcutText(int nCmd, CString& strShortcut)
+{
+    if (FindDefaultAccelerator(nCmd, strShortcut))
+        return TRUE;
+    if (!HasDefaultAccelerator(nCmd))
+        return FALSE;
+    strShortcut.Empty();
+    return TRUE;
+}
+
 BOOL CXTPShortcutManager::HasDefaultAccelerator(int nCmd) const
 {
     for (const ACCEL& entry : TableEntries(m_hDefaultAccelTable))
