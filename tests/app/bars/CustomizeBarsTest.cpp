@@ -916,45 +916,59 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesTheToolbarsListAndTips)
 TEST_F(CustomizeBars, EscWithAMenuOpenWhileAnpassenRunsClosesOnlyTheMenu)
 {
     ShowFrame();
-    bool bDropDownShown = false, bSubMenuShown = false;
-    bool bSubMenuClosed = false, bDropDownOpenAfterFirstEsc = false, bSheetOpenAfterFirstEsc = false;
+    bool bSubMenuShown = false;
+    bool bDropDownOpenAfterFirstEsc = false, bSheetOpenAfterFirstEsc = false;
     bool bDropDownClosed = false, bSheetOpenAfterSecondEsc = false, bMenuBarTracking = true;
-    Customize([&](CXTPCustomizeSheet& sheet, HWND) {
+    // The sheet runs until Cancel went through, as its own loop sees it.
+    auto sheetOpen = [](HWND hSheet) {
+        return ::IsWindow(hSheet) && ::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
+    };
+    CInModal inSheet([&](HWND hSheet) {
+        ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
         // "Auswählen" and its "vordefinierte Auswahl", opened by clicks.
         CXTPControl* pTitle = MenuBar()->GetControls()->GetAt(1);
         testinput::ClickAt(ScreenRect(pTitle).CenterPoint());
         CXTPCommandBar* pDropDown = pTitle->GetCommandBar();
-        bDropDownShown = testpump::PumpUntil([&] { return IsShownPopup(pDropDown); });
-        if (!bDropDownShown)
-            return;
+        testpump::PumpUntil([&] { return IsShownPopup(pDropDown); });
         testpump::PumpUntilIdle();
         CXTPControl* pPredefined = nullptr;
         for (int i = 0; i < pDropDown->GetControlCount() && pPredefined == nullptr; i++)
             if (pDropDown->GetControl(i)->GetType() == xtpControlPopup)
                 pPredefined = pDropDown->GetControl(i);
-        if (pPredefined == nullptr)
+        if (pPredefined != nullptr) {
+            testinput::ClickAt(ScreenRect(pPredefined).CenterPoint());
+            bSubMenuShown = testpump::PumpUntil([&] { return IsShownPopup(pPredefined->GetCommandBar()); });
+            testpump::PumpUntilIdle();
+        }
+        if (!bSubMenuShown) {
+            ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
             return;
-        testinput::ClickAt(ScreenRect(pPredefined).CenterPoint());
+        }
+        // The keys must reach the sheet's own loop: the rest runs from a timer inside it.
         CXTPCommandBar* pSubMenu = pPredefined->GetCommandBar();
-        bSubMenuShown = testpump::PumpUntil([&] { return IsShownPopup(pSubMenu); });
-        testpump::PumpUntilIdle();
-
+        RunSteps({{[=] { return !IsShownPopup(pSubMenu) || !sheetOpen(hSheet); },
+                   [&, pDropDown, hSheet] {
+                       testpump::PumpUntilIdle();
+                       bDropDownOpenAfterFirstEsc = IsShownPopup(pDropDown);
+                       bSheetOpenAfterFirstEsc = sheetOpen(hSheet);
+                       testinput::SendKey(VK_ESCAPE);
+                   }},
+                  {[=] { return !IsShownPopup(pDropDown) || !sheetOpen(hSheet); },
+                   [&, hSheet] {
+                       testpump::PumpUntilIdle();
+                       bDropDownClosed = true;
+                       bSheetOpenAfterSecondEsc = sheetOpen(hSheet);
+                       bMenuBarTracking = MenuBar()->IsTrackingMode() != FALSE;
+                       if (::IsWindow(hSheet))
+                           ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+                   }}});
         testinput::SendKey(VK_ESCAPE);
-        // The sheet ends its loop at Cancel: what is asked then comes at once.
-        bSubMenuClosed = testpump::PumpUntil([&] { return !IsShownPopup(pSubMenu) || !sheet.ContinueModal(); });
-        testpump::PumpUntilIdle();
-        bDropDownOpenAfterFirstEsc = IsShownPopup(pDropDown);
-        bSheetOpenAfterFirstEsc = sheet.ContinueModal() != FALSE;
-
-        testinput::SendKey(VK_ESCAPE);
-        bDropDownClosed = testpump::PumpUntil([&] { return !IsShownPopup(pDropDown) || !sheet.ContinueModal(); });
-        testpump::PumpUntilIdle();
-        bSheetOpenAfterSecondEsc = sheet.ContinueModal() != FALSE;
-        bMenuBarTracking = MenuBar()->IsTrackingMode() != FALSE;
     });
-    ASSERT_TRUE(bDropDownShown);
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && StepsDone() && !Bars()->IsCustomizeMode(); },
+                                    10000));
     ASSERT_TRUE(bSubMenuShown);
-    EXPECT_TRUE(bSubMenuClosed);
     EXPECT_TRUE(bSheetOpenAfterFirstEsc) << "the first Esc closed the sheet";
     EXPECT_TRUE(bDropDownOpenAfterFirstEsc) << "the first Esc closes the submenu alone";
     EXPECT_TRUE(bDropDownClosed);
