@@ -851,6 +851,16 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesTheToolbarsListAndTips)
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
 
+    // What a screen reader reads for the button.
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    ASSERT_EQ(S_OK, pDropped->GetAccessibleName(self, &name));
+    const std::wstring strName = name != nullptr ? name : L"";
+    ::SysFreeString(name);
+    EXPECT_EQ(L"Optionen...", strName);
+
     // The tips, shown by resting the mouse on each button.
     CXTPToolTipContext* pContext = Bars()->GetToolTipContext();
     auto tipOver = [&](CXTPControl* pButton) {
