@@ -435,8 +435,12 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
 
 BOOL CXTPShortcutManager::GetCommandShortcutText(int nCmd, CString& strShortcut)
 {
-    if (FindDefaultAccelerator(nCmd, strShortcut))
+    // The search empties its text when the table lacks the command.
+    CString strFound = strShortcut;
+    if (FindDefaultAccelerator(nCmd, strFound)) {
+        strShortcut = strFound;
         return TRUE;
+    }
     if (!HasDefaultAccelerator(nCmd))
         return FALSE;
     strShortcut.Empty();
