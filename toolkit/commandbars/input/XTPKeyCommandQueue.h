@@ -23,9 +23,6 @@ public:
     // control is held; it is left alone when meanwhile it left its bar.
     static void Run(CXTPControl* pControl, std::function<void(CXTPControl*)> action);
 
-    // Whether commands wait (for tests and callers that must know).
-    BOOL HasWaiting() const { return !m_waiting.empty(); }
-
     static CXTPKeyCommandQueue* GetThreadQueue();
 
 private:
