@@ -16,6 +16,7 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "support/TestWindows.h"
+#include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -24,6 +25,8 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/customize/XTPCustomizeCommandsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "toolkit/common/tooltips/XTPToolTipContextToolTip.h"
 
 #include <commctrl.h>
 
@@ -799,6 +802,188 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesItsMenuItem)
     EXPECT_EQ(std::wstring(L"Ctrl+D"), std::wstring(strDeselectAll.GetString()));
     EXPECT_EQ(0, InkPixels(shot, rcSelectAllKey));
     EXPECT_GT(InkPixels(shot, rcDeselectAllKey), 10);
+}
+
+// "Optionen..." dragged from the commands list onto the toolbar, then its
+// Ctrl+O removed on the keyboard page: neither the toolbar's add-or-remove
+// list nor the tips of its buttons name the key any more, while "Hilfe"
+// keeps F1 in both.
+TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesTheToolbarsListAndTips)
+{
+    ShowFrame();
+    pFrame->SetWindowPos(nullptr, 0, 0, 1100, 560, SWP_NOMOVE | SWP_NOZORDER);
+    Bars()->GetOptions()->bToolBarAccelTips = TRUE;
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ASSERT_NE(pHelp, nullptr);
+    CXTPControl* pDropped = nullptr;
+    bool bKeyRemoved = false;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        CListBox& commands = ShowCommandsOfCategory(sheet, L"Datei");
+        const int nEntry = CommandEntry(commands.GetSafeHwnd(), ID_OPTIONS);
+        if (nEntry < 0)
+            return;
+        const CRect rcHelp = ScreenRect(pHelp);
+        testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
+                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
+        testpump::PumpUntil([&] {
+            const int nAfterHelp = pHelp->GetIndex() + 1;
+            pDropped = nAfterHelp < ToolBar()->GetControlCount() ? ToolBar()->GetControl(nAfterHelp) : nullptr;
+            return pDropped != nullptr && pDropped->GetID() == ID_OPTIONS;
+        });
+        testpump::PumpUntilIdle();
+
+        // "Datei" is the keyboard page's first category.
+        HWND hPage = ShowPageByClick(hSheet, 2, XTP_IDC_BUTTON_REMOVE);
+        HWND hCommands = ::GetDlgItem(hPage, XTP_IDC_LBOX_COMMANDS);
+        testpump::PumpUntil([&] { return CommandEntry(hCommands, ID_OPTIONS) >= 0; });
+        testinput::ClickAt(ListEntryPoint(hCommands, CommandEntry(hCommands, ID_OPTIONS)));
+        HWND hKeys = ::GetDlgItem(hPage, XTP_IDC_LBOX_KEYS);
+        if (!testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 1; }))
+            return;
+        testinput::ClickAt(ListEntryPoint(hKeys, 0));
+        testpump::PumpUntil([&] { return ::IsWindowEnabled(::GetDlgItem(hPage, XTP_IDC_BUTTON_REMOVE)) != FALSE; });
+        ClickDlgItem(hPage, XTP_IDC_BUTTON_REMOVE);
+        bKeyRemoved = testpump::PumpUntil([&] { return ::SendMessageW(hKeys, LB_GETCOUNT, 0, 0) == 0; });
+    });
+    ASSERT_NE(pDropped, nullptr) << "the drop did not reach the toolbar";
+    ASSERT_EQ(ID_OPTIONS, pDropped->GetID());
+    ASSERT_TRUE(bKeyRemoved) << "Ctrl+O removed";
+    pFrame->RecalcLayout();
+    testpump::PumpUntilIdle();
+
+    // What a screen reader reads for the button.
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    ASSERT_EQ(S_OK, pDropped->GetAccessibleName(self, &name));
+    const std::wstring strName = name != nullptr ? name : L"";
+    ::SysFreeString(name);
+    EXPECT_EQ(L"Optionen...", strName);
+
+    // The tips, shown by resting the mouse on each button.
+    CXTPToolTipContext* pContext = Bars()->GetToolTipContext();
+    auto tipOver = [&](CXTPControl* pButton) {
+        testinput::MoveMouseAndWait(CPoint(5, 900));
+        testpump::PumpUntilIdle();
+        if (!testinput::MoveMouseAndWait(ScreenRect(pButton).CenterPoint()))
+            return CString(L"(mouse not there)");
+        auto* pTip = dynamic_cast<CXTPToolTipContextToolTip*>(pContext->GetToolTip());
+        const bool bShown = testpump::PumpUntil([&] {
+            pTip = dynamic_cast<CXTPToolTipContextToolTip*>(pContext->GetToolTip());
+            return pTip != nullptr && ::IsWindowVisible(pTip->GetSafeHwnd()) && !pTip->GetShownText().IsEmpty();
+        });
+        return bShown ? pTip->GetShownText() : CString(L"(no tip)");
+    };
+    const CString strDroppedTip = tipOver(pDropped);
+    const CString strHelpTip = tipOver(pHelp);
+    testinput::MoveMouseAndWait(CPoint(5, 900));
+    EXPECT_EQ(-1, strDroppedTip.Find(L"Ctrl+O")) << static_cast<LPCWSTR>(strDroppedTip);
+    EXPECT_NE(-1, strDroppedTip.Find(L"Optionen")) << static_cast<LPCWSTR>(strDroppedTip);
+    EXPECT_EQ(L" (F1)", strHelpTip.Right(5)) << static_cast<LPCWSTR>(strHelpTip);
+
+    // The add-or-remove list, opened by clicks from the expand button.
+    CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    CXTPControl* pStandard = nullptr;
+    RunSteps(ThroughAddOrRemove(pExpand, [](CXTPControls* pItems) { return pItems->GetAt(0); }, pStandard));
+    testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+    ASSERT_TRUE(testpump::PumpUntil([&] { return StepsDone() && IsShownPopup(pStandard->GetCommandBar()); }));
+    testpump::PumpUntilIdle();
+    CXTPCommandBar* pListBar = pStandard->GetCommandBar();
+    const testshot::Image shot = testshot::CaptureWindow(pListBar->GetSafeHwnd());
+    testshot::Save(shot, L"app_toolbar_list_key_removed.png");
+    std::vector<std::wstring> optionsKeys;
+    std::wstring strHelpKey;
+    std::vector<CRect> optionsKeyColumns;
+    CRect rcHelpKey;
+    // The key column: the right part of each entry, where F1 stands, clear
+    // of the longest caption.
+    auto keyColumn = [](CXTPControl* pItem) {
+        const CRect rc = pItem->GetRect();
+        return CRect(rc.right - 19 - 35, rc.top + 2, rc.right - 19, rc.bottom - 2);
+    };
+    for (int i = 0; i < pListBar->GetControlCount(); i++) {
+        CXTPControl* pEntry = pListBar->GetControl(i);
+        if (pEntry->GetID() == ID_OPTIONS) {
+            optionsKeys.push_back(pEntry->GetShortcutText().GetString());
+            optionsKeyColumns.push_back(keyColumn(pEntry));
+        } else if (pEntry->GetID() == ID_HELP) {
+            strHelpKey = pEntry->GetShortcutText().GetString();
+            rcHelpKey = keyColumn(pEntry);
+        }
+    }
+    CloseMenus();
+    EXPECT_EQ((std::vector<std::wstring>{L"", L""}), optionsKeys) << "the toolbar's own button and the dropped one";
+    EXPECT_EQ(L"F1", strHelpKey);
+    for (const CRect& rc : optionsKeyColumns)
+        EXPECT_EQ(0, InkPixels(shot, rc)) << "no key beside \"Optionen...\"";
+    EXPECT_GT(InkPixels(shot, rcHelpKey), 10);
+}
+
+// Esc with a menu open while "Anpassen..." runs closes that menu only: a
+// submenu first, then the drop-down; the sheet stays open.
+TEST_F(CustomizeBars, EscWithAMenuOpenWhileAnpassenRunsClosesOnlyTheMenu)
+{
+    ShowFrame();
+    bool bSubMenuShown = false;
+    bool bDropDownOpenAfterFirstEsc = false, bSheetOpenAfterFirstEsc = false;
+    bool bDropDownClosed = false, bSheetOpenAfterSecondEsc = false, bMenuBarTracking = true;
+    // The sheet runs until Cancel went through, as its own loop sees it.
+    auto sheetOpen = [](HWND hSheet) {
+        return ::IsWindow(hSheet) && ::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
+    };
+    CInModal inSheet([&](HWND hSheet) {
+        ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
+        // "Auswählen" and its "vordefinierte Auswahl", opened by clicks.
+        CXTPControl* pTitle = MenuBar()->GetControls()->GetAt(1);
+        testinput::ClickAt(ScreenRect(pTitle).CenterPoint());
+        CXTPCommandBar* pDropDown = pTitle->GetCommandBar();
+        testpump::PumpUntil([&] { return IsShownPopup(pDropDown); });
+        testpump::PumpUntilIdle();
+        CXTPControl* pPredefined = nullptr;
+        for (int i = 0; i < pDropDown->GetControlCount() && pPredefined == nullptr; i++)
+            if (pDropDown->GetControl(i)->GetType() == xtpControlPopup)
+                pPredefined = pDropDown->GetControl(i);
+        if (pPredefined != nullptr) {
+            testinput::ClickAt(ScreenRect(pPredefined).CenterPoint());
+            bSubMenuShown = testpump::PumpUntil([&] { return IsShownPopup(pPredefined->GetCommandBar()); });
+            testpump::PumpUntilIdle();
+        }
+        if (!bSubMenuShown) {
+            ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            return;
+        }
+        // The keys must reach the sheet's own loop: the rest runs from a timer inside it.
+        CXTPCommandBar* pSubMenu = pPredefined->GetCommandBar();
+        RunSteps({{[=] { return !IsShownPopup(pSubMenu) || !sheetOpen(hSheet); },
+                   [&, pDropDown, hSheet] {
+                       testpump::PumpUntilIdle();
+                       bDropDownOpenAfterFirstEsc = IsShownPopup(pDropDown);
+                       bSheetOpenAfterFirstEsc = sheetOpen(hSheet);
+                       testinput::SendKey(VK_ESCAPE);
+                   }},
+                  {[=] { return !IsShownPopup(pDropDown) || !sheetOpen(hSheet); },
+                   [&, hSheet] {
+                       testpump::PumpUntilIdle();
+                       bDropDownClosed = true;
+                       bSheetOpenAfterSecondEsc = sheetOpen(hSheet);
+                       bMenuBarTracking = MenuBar()->IsTrackingMode() != FALSE;
+                       if (::IsWindow(hSheet))
+                           ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+                   }}});
+        testinput::SendKey(VK_ESCAPE);
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && StepsDone() && !Bars()->IsCustomizeMode(); },
+                                    10000));
+    ASSERT_TRUE(bSubMenuShown);
+    EXPECT_TRUE(bSheetOpenAfterFirstEsc) << "the first Esc closed the sheet";
+    EXPECT_TRUE(bDropDownOpenAfterFirstEsc) << "the first Esc closes the submenu alone";
+    EXPECT_TRUE(bDropDownClosed);
+    EXPECT_TRUE(bSheetOpenAfterSecondEsc) << "the second Esc closed the sheet";
+    EXPECT_FALSE(bMenuBarTracking) << "the menu bar stays in tracking";
 }
 
 // A command dropped beside "Hilfe" in "Anpassen..." leaves the logo at the

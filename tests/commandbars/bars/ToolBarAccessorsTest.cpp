@@ -14,6 +14,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
 namespace {
 
@@ -176,4 +177,34 @@ TEST_F(ToolBarAccessors, AMnemonicOfAnotherToolbarRunsItsButtonWhileOneTracks)
     testinput::SendKey('L');
     EXPECT_TRUE(testpump::PumpUntil([&] { return !frame->commands.empty(); }));
     EXPECT_EQ((std::vector<UINT>{kFirst + 1}), frame->commands) << "the other bar's button ran";
+}
+
+// Copies of menu items on a toolbar, their captions naming keys. The
+// resource's table: F5 and Ctrl+R run 28101, Ctrl+Shift+S 28102, Alt+X
+// 28103; 28104 has no key, though its caption names Ctrl+O.
+TEST_F(ToolBarAccessors, TheAddOrRemoveListNamesTheKeysTheTableGivesNowAndACaptionsOwnKey)
+{
+    CXTPShortcutManager* pShortcuts = bars->GetShortcutManager();
+    pShortcuts->SetAccelerators(28001);
+    AddCaptionButton(bar, 28101, L"Aktualisieren\tF5");
+    AddCaptionButton(bar, 28102, L"Speichern\tCtrl+Shift+S");
+    AddCaptionButton(bar, 28104, L"Optionen\tCtrl+O");
+    AddCaptionButton(bar, 28103, L"Beenden")->SetShortcutText(L"Eigene");
+    auto listed = [&] {
+        std::vector<std::wstring> keys;
+        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(bars);
+        bar->FillAddOrRemoveList(pList);
+        for (int i = 0; i < pList->GetControlCount(); i++)
+            if (pList->GetControl(i)->GetID() > 0)
+                keys.push_back(pList->GetControl(i)->GetShortcutText().GetString());
+        pList->InternalRelease();
+        return keys;
+    };
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"F5", L"Ctrl+Shift+S", L"Ctrl+O", L"Eigene"}));
+
+    // Ctrl+Shift+S taken away, Ctrl+R given to 28102 as well.
+    ACCEL changed[] = {{FVIRTKEY, VK_F5, 28101}, {FVIRTKEY | FCONTROL, 'R', 28102}};
+    ASSERT_TRUE(pShortcuts->UpdateAcceleratorTable(changed, 2));
+    EXPECT_EQ(listed(), (std::vector<std::wstring>{L"F5", L"Ctrl+R", L"Ctrl+O", L"Eigene"}))
+        << "a text set by the program stays; a caption's key no table names too";
 }

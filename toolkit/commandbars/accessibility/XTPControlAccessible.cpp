@@ -61,7 +61,7 @@ HRESULT CXTPControl::GetAccessibleName(VARIANT varChild, BSTR* pszName)
         return E_INVALIDARG;
     CString strName = GetCaption();
     CXTPPaintManager::StripMnemonics(strName);
-    CString strShortcut = GetShortcutText();
+    CString strShortcut = GetCurrentShortcutText();
     if (!strShortcut.IsEmpty())
         strName += L"\t" + strShortcut;
     *pszName = AllocString(strName);

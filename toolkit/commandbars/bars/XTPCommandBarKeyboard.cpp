@@ -6,12 +6,24 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
+#include "toolkit/commandbars/input/XTPKeyCommandQueue.h"
 
 namespace {
 
 BOOL IsEnabledPopup(const CXTPControl* pControl)
 {
     return pControl && pControl->GetEnabled() && pControl->IsKindOf(RUNTIME_CLASS(CXTPControlPopup));
+}
+
+// As a click on its title does: a drop-down closes with the tracking of its
+// bar, a submenu alone; keyboard tracking has no use while customizing.
+void CloseMenuWhileCustomizing(CXTPCommandBar* pMenu)
+{
+    CXTPCommandBar* pParent = pMenu->GetParentCommandBar();
+    if (pParent && pParent->GetPosition() != xtpBarPopup)
+        pParent->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+    else
+        pMenu->SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
 }
 
 } // namespace
@@ -35,7 +47,15 @@ int CXTPCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPAR
 
 int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (IsCustomizeMode() || IsHelpMode())
+    if (IsCustomizeMode()) {
+        // The customize sheet keeps the keys, but Esc closes an open menu
+        // first: the sheet would take it as its Cancel.
+        if (nChar != VK_ESCAPE || m_barPosition != xtpBarPopup)
+            return 2;
+        CloseMenuWhileCustomizing(this);
+        return 1;
+    }
+    if (IsHelpMode())
         return 2;
     if (m_nLockCount > 0)
         return 1;
@@ -121,7 +141,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
             SetSelected(nFound, TRUE);
             CXTPControl* pFound = GetControl(nFound);
             if (!bAmbiguous && pFound)
-                pFound->OnMnemonicActivate();
+                CXTPKeyCommandQueue::Run(pFound, [](CXTPControl* pControl) { pControl->OnMnemonicActivate(); });
             return 1;
         }
     }
@@ -245,7 +265,7 @@ BOOL CXTPCommandBar::ProcessSpecialKey(XTPSpecialKey key)
     case xtpKeyReturn:
         if (pSelected) {
             pSelected->SetSelected(2);
-            pSelected->OnClick(TRUE, CPoint(0, 0));
+            CXTPKeyCommandQueue::Run(pSelected, [](CXTPControl* pControl) { pControl->OnClick(TRUE, CPoint(0, 0)); });
         }
         return TRUE;
     case xtpKeyHome:

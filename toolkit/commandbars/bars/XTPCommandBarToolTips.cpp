@@ -4,7 +4,6 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
-#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
 
@@ -35,11 +34,7 @@ INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     CString strTitle = pControl->GetCaption();
     if (pOptions && pOptions->bToolBarAccelTips) {
-        CString strShortcut = pControl->GetShortcutText();
-        // Most buttons have no text of their own: their key comes from the accelerators.
-        CXTPShortcutManager* pShortcuts = pCommandBars->GetShortcutManager();
-        if (strShortcut.IsEmpty() && pShortcuts && pControl->GetID() > 0)
-            pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut);
+        CString strShortcut = pControl->GetCurrentShortcutText();
         if (!strShortcut.IsEmpty()) {
             strTip += L" (" + strShortcut + L")";
             strTitle += L" (" + strShortcut + L")";

@@ -470,14 +470,9 @@ void CXTPPopupBar::UpdateShortcuts()
         CXTPControl* pControl = GetControl(i);
         if (pControl->GetHideFlags() != 0 || pControl->GetID() <= 0)
             continue;
-        // The key that runs the command now; of several, the one the caption
-        // names. A key the resource gave and the user took away leaves no
-        // text; a caption's key that no accelerator stands for stays.
         CString strShortcut = pControl->GetShortcutTextAuto();
-        if (pShortcuts->FindDefaultAccelerator(pControl->GetID(), strShortcut))
+        if (pShortcuts->GetCommandShortcutText(pControl->GetID(), strShortcut))
             pControl->SetAcceleratorText(strShortcut);
-        else if (pShortcuts->HasDefaultAccelerator(pControl->GetID()))
-            pControl->SetAcceleratorText(CString());
         else
             pControl->ForgetAcceleratorText();
     }

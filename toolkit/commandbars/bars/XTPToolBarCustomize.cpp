@@ -5,7 +5,6 @@
 #include "resources/ToolkitCommandBarsIds.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
-#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
@@ -161,7 +160,6 @@ void CXTPToolBar::RemoveControlAt(int nIndex)
 void CXTPToolBar::FillAddOrRemoveList(CXTPCommandBar* pPopup)
 {
     MergeInitialControls();
-    CXTPCommandBars* pCommandBars = GetCommandBars();
     CXTPControls* pList = pPopup->GetControls();
     for (int i = 0; i < m_pControls->GetCount(); i++) {
         CXTPControl* pControl = m_pControls->GetAt(i);
@@ -180,10 +178,7 @@ void CXTPToolBar::FillAddOrRemoveList(CXTPCommandBar* pPopup)
                 nIconId = nId;
         }
         pEntry->SetIconId(nIconId);
-        CString strShortcut = pControl->GetShortcutText();
-        if (strShortcut.IsEmpty() && pCommandBars && pCommandBars->GetShortcutManager() && nId > 0)
-            pCommandBars->GetShortcutManager()->FindDefaultAccelerator(nId, strShortcut);
-        pEntry->SetShortcutText(strShortcut);
+        pEntry->SetShortcutText(pControl->GetCurrentShortcutText());
         pEntry->SetChecked((pControl->GetHideFlags() & xtpHideCustomize) == 0);
     }
     if (m_pControls->GetOriginalControls() && !m_bTearOff && m_bBuiltIn) {

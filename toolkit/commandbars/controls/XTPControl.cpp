@@ -3,6 +3,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
@@ -263,6 +264,17 @@ CString CXTPControl::GetShortcutText() const
     if (!m_strShortcutText.IsEmpty())
         return m_strShortcutText;
     return m_bAcceleratorText ? m_strAcceleratorText : m_strShortcutTextAuto;
+}
+
+CString CXTPControl::GetCurrentShortcutText() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    CXTPShortcutManager* pShortcuts = pCommandBars ? pCommandBars->GetShortcutManager() : nullptr;
+    if (!m_strShortcutText.IsEmpty() || !pShortcuts || m_nId <= 0)
+        return GetShortcutText();
+    CString strShortcut = m_strShortcutTextAuto;
+    pShortcuts->GetCommandShortcutText(m_nId, strShortcut);
+    return strShortcut;
 }
 
 void CXTPControl::SetAcceleratorText(const CString& strText)

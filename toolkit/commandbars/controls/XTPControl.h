@@ -133,7 +133,12 @@ public:
     const CString& GetRawCaption() const { return m_strCaption; }
     const CString& GetCustomCaption() const { return m_strCustomCaption; }
     void SetCustomCaption(const CString& strCaption) { m_strCustomCaption = strCaption; }
+    // The key shown beside a menu item: the explicit text, else the key the
+    // accelerators gave when its menu opened, else the caption's own key.
     CString GetShortcutText() const;
+    // The key its command answers to now: the explicit text, else what the
+    // manager's current table says (whatever bar the control is on).
+    CString GetCurrentShortcutText() const;
     void SetShortcutText(const CString& strText) { m_strShortcutText = strText; }
     // The text shown while no explicit one is set (a menu caption's tab part).
     CString GetShortcutTextAuto() const { return m_strShortcutTextAuto; }

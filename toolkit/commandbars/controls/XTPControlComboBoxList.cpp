@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
+#include "toolkit/commandbars/input/XTPKeyCommandQueue.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/state/XTPCommandBarList.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
@@ -211,7 +212,7 @@ int CXTPControlComboBoxList::OnHookKeyDown(UINT nChar, LPARAM lParam)
             m_pParentBar->SetPopuped(-1);
         return 1;
     case VK_RETURN:
-        pComboBox->OnExecute();
+        CXTPKeyCommandQueue::Run(pComboBox, [](CXTPControl* pControl) { pControl->OnExecute(); });
         return 1;
     case VK_TAB:
         return 0;

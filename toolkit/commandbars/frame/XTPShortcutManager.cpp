@@ -433,6 +433,20 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(int nCmd, CString& strShortcut)
     return TRUE;
 }
 
+BOOL CXTPShortcutManager::GetCommandShortcutText(int nCmd, CString& strShortcut)
+{
+    // The search empties its text when the table lacks the command.
+    CString strFound = strShortcut;
+    if (FindDefaultAccelerator(nCmd, strFound)) {
+        strShortcut = strFound;
+        return TRUE;
+    }
+    if (!HasDefaultAccelerator(nCmd))
+        return FALSE;
+    strShortcut.Empty();
+    return TRUE;
+}
+
 BOOL CXTPShortcutManager::HasDefaultAccelerator(int nCmd) const
 {
     for (const ACCEL& entry : TableEntries(m_hDefaultAccelTable))

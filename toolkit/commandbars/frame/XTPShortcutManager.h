@@ -66,6 +66,12 @@ public:
     HACCEL GetDefaultAccelerator() const { return m_hDefaultAccelTable; }
     // Whether the resource's table gives the command a key.
     BOOL HasDefaultAccelerator(int nCmd) const;
+    // The key a command shows, given in strShortcut the key its caption
+    // names: the current table's key (of several, the one the caption names),
+    // or none when the resource gave the command a key that the user took
+    // away; TRUE then. FALSE, the caption's key kept, when the accelerators
+    // have no say: no key that the caption could name stands for the command.
+    BOOL GetCommandShortcutText(int nCmd, CString& strShortcut);
     void SetAccelerators(UINT nIDResource);
     // Takes the entries as the current table (none for zero entries).
     // FALSE, and the table kept, when the platform cannot make the new one.

@@ -24,6 +24,7 @@ CXTPKeyboardManager* CXTPKeyboardManager::GetThreadManager()
 CXTPKeyboardManager::CXTPKeyboardManager()
     : m_hHookKeyboard(nullptr)
     , m_hHookCallWndProc(nullptr)
+    , m_nHandingKey(0)
     , m_lstClients(10)
 {
 }
@@ -84,7 +85,10 @@ int CXTPKeyboardManager::AskClients(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CXTPKeyboardManager::DispatchKey(WPARAM vk, LPARAM lParam)
 {
     // While a bar tracks, keys nobody handles do not reach the application.
-    return AskClients(WM_KEYDOWN, vk, lParam) == 2;
+    m_nHandingKey++;
+    int nAnswer = AskClients(WM_KEYDOWN, vk, lParam);
+    m_nHandingKey--;
+    return nAnswer == 2;
 }
 
 BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam)

@@ -20,6 +20,9 @@ public:
     // A message the clients see before the application (the mouse wheel):
     // TRUE when it is taken, which it is unless a client passes it on.
     BOOL ProcessKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam);
+    // TRUE while the keyboard hook hands a key to the clients: the key is
+    // still in the thread's input queue then (see CXTPKeyCommandQueue).
+    BOOL IsHandingKey() const { return m_nHandingKey > 0; }
 
     // The calling thread's manager.
     static CXTPKeyboardManager* GetThreadManager();
@@ -36,6 +39,7 @@ private:
 
     HHOOK m_hHookKeyboard;
     HHOOK m_hHookCallWndProc;
+    int m_nHandingKey;
     CList<CXTPHookManagerHookAble*, CXTPHookManagerHookAble*> m_lstClients;
 };
 

@@ -6,6 +6,7 @@
 #include "toolkit/commandbars/controls/XTPControl.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "toolkit/commandbars/input/XTPKeyCommandQueue.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/state/XTPCommandBarList.h"
@@ -346,6 +347,6 @@ BOOL CXTPCommandBars::OnKeyMnemonic(UINT nChar)
     pFound->SetSelected(nIndex, TRUE);
     CXTPControl* pControl = pFound->GetControl(nIndex);
     if (!bDuplicate && pControl)
-        pControl->OnMnemonicActivate();
+        CXTPKeyCommandQueue::Run(pControl, [](CXTPControl* pItem) { pItem->OnMnemonicActivate(); });
     return TRUE;
 }
