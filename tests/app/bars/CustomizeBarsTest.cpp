@@ -1092,6 +1092,65 @@ TEST_F(CustomizeBars, TheSheetOpensCentredOverTheFrame)
               shot.Pixel(rcSheet.left - rcFrame.left + 10, rcSheet.bottom - rcFrame.top - 10));
 }
 
+// Over a frame placed low or at the right the sheet stays centred where it
+// fits; where it would cross the work area's bottom or right edge, that edge
+// meets the work area's and it stays centred the other way.
+TEST_F(CustomizeBars, TheSheetKeepsToTheWorkAreaOverAFramePlacedLowOrAtTheRight)
+{
+    ShowFrame();
+    CRect rcWork;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    // The sheet's rectangle when opened over the frame moved to the point.
+    auto sheetOver = [&](CPoint ptFrame) {
+        pFrame->SetWindowPos(nullptr, ptFrame.x, ptFrame.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        testpump::PumpUntilIdle();
+        CRect rcSheet;
+        CInModal inSheet([&](HWND hSheet) {
+            ::GetWindowRect(hSheet, &rcSheet);
+            ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        });
+        pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); }));
+        return rcSheet;
+    };
+    const CSize szFrame = WindowRectOf(pFrame).Size();
+    const CSize szSheet = sheetOver(CPoint(20, 20)).Size();
+    ASSERT_GT(szSheet.cx, szSheet.cy) << "a sheet as wide as high would not tell width from height";
+    ASSERT_GT(szFrame.cy, szSheet.cy);
+
+    struct Case
+    {
+        const char* name;
+        bool low;    // moved down, else right
+        int overlap; // pixels a centred sheet would reach past the edge
+    } cases[] = {{"low, fits", true, -3}, {"low, crosses", true, 40}, {"right, fits", false, -3},
+                 {"right, crosses", false, 40}};
+    for (const Case& c : cases) {
+        // The frame's centre where a centred sheet's edge lies `overlap` past the work area's.
+        CPoint ptFrame(20, 20);
+        if (c.low)
+            ptFrame.y = rcWork.bottom + c.overlap - szSheet.cy / 2 - szFrame.cy / 2;
+        else
+            ptFrame.x = rcWork.right + c.overlap - szSheet.cx / 2 - szFrame.cx / 2;
+        const CRect rcSheet = sheetOver(ptFrame);
+        const CRect rcFrame = WindowRectOf(pFrame);
+        ASSERT_EQ(szSheet, rcSheet.Size()) << c.name;
+        const int dx = rcSheet.CenterPoint().x - rcFrame.CenterPoint().x;
+        const int dy = rcSheet.CenterPoint().y - rcFrame.CenterPoint().y;
+        if (c.overlap <= 0) {
+            EXPECT_LE(std::abs(dx), 1) << c.name;
+            EXPECT_LE(std::abs(dy), 1) << c.name;
+            EXPECT_LE(c.low ? rcSheet.bottom : rcSheet.right, c.low ? rcWork.bottom : rcWork.right) << c.name;
+        } else if (c.low) {
+            EXPECT_EQ(rcWork.bottom, rcSheet.bottom) << c.name;
+            EXPECT_LE(std::abs(dx), 1) << c.name << ": centred across";
+        } else {
+            EXPECT_EQ(rcWork.right, rcSheet.right) << c.name;
+            EXPECT_LE(std::abs(dy), 1) << c.name << ": centred up and down";
+        }
+    }
+}
+
 // A key given to a command on the keyboard page, all by real input, works
 // in the program's frame as soon as the sheet is closed.
 TEST_F(CustomizeBars, AKeyAssignedOnTheKeyboardPageWorksAtOnce)

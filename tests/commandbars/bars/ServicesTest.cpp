@@ -7,6 +7,7 @@
 #include "resources/FrameworkIds.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/controls/XTPControlCustom.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 
@@ -16,12 +17,14 @@ const UINT ID_HANDLED = 40001;     // command and update handler: disabled
 const UINT ID_CHECKED = 40002;     // command and update handler: enabled, checked
 const UINT ID_COMMAND_ONLY = 40003; // command handler only
 const UINT ID_NOTHING = 40004;      // no handler at all
+const UINT ID_CONTRARY = 40005;     // update handler: disables, then checks
 
 class CHandlingSite : public CTestSite
 {
 public:
     std::vector<CString> statusTexts;
     std::vector<WPARAM> idleMessages;
+    int contraryCheck = 1;
 
 protected:
     void OnHandled() {}
@@ -30,6 +33,11 @@ protected:
     {
         pCmdUI->Enable(TRUE);
         pCmdUI->SetCheck(1);
+    }
+    void OnUpdateContrary(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+        pCmdUI->SetCheck(contraryCheck);
     }
     LRESULT OnSetMessageString(WPARAM, LPARAM lParam)
     {
@@ -50,6 +58,7 @@ BEGIN_MESSAGE_MAP(CHandlingSite, CTestSite)
     ON_COMMAND(ID_COMMAND_ONLY, OnHandled)
     ON_UPDATE_COMMAND_UI(ID_HANDLED, OnUpdateHandled)
     ON_UPDATE_COMMAND_UI(ID_CHECKED, OnUpdateChecked)
+    ON_UPDATE_COMMAND_UI(ID_CONTRARY, OnUpdateContrary)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
 END_MESSAGE_MAP()
@@ -187,6 +196,61 @@ TEST_F(Services, IdleUpdateLeavesInputWindowsWithoutAHandlerAsTheyAre)
 
     for (HWND hWnd : windows)
         ::DestroyWindow(hWnd);
+}
+
+// A bar updated while it had no windows on it still reaches the ones that
+// come later: made on it, or placed there by a hosted control.
+TEST_F(Services, IdleUpdateReachesWindowsThatCameAfterAnUpdateWithoutAny)
+{
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+
+    HWND hMade = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 100, 2, 40, 20,
+                                   m_bar.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_HANDLED)),
+                                   nullptr, nullptr);
+    ASSERT_TRUE(hMade);
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(::IsWindowEnabled(hMade)) << "a window made on the bar";
+    ::DestroyWindow(hMade);
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+
+    CWnd hosted;
+    ASSERT_TRUE(hosted.CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 40, 20), &m_site, ID_HANDLED));
+    auto* pCustom = new CXTPControlCustom();
+    m_bar.GetControls()->Add(pCustom, 0);
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    pCustom->SetControl(&hosted);
+    // Placed by a layout the frame runs, not by one the bar waited for.
+    pCustom->SetRect(CRect(150, 2, 190, 22));
+    ASSERT_EQ(m_bar.GetSafeHwnd(), ::GetParent(hosted.GetSafeHwnd()));
+    m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+    EXPECT_FALSE(hosted.IsWindowEnabled()) << "a window a hosted control placed on the bar";
+    m_bar.GetControls()->Remove(pCustom);
+    hosted.DestroyWindow();
+}
+
+// Disabling unchecks; a handler that checks again afterwards leaves the
+// button as it was, which needs no repaint at every idle time.
+TEST_F(Services, AnUpdateThatEndsWhereItBeganRepaintsNothing)
+{
+    m_bar.AddButton(static_cast<int>(ID_CONTRARY), CRect(94, 2, 117, 25));
+    CXTPControl* pContrary = Control(4);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_FALSE(pContrary->GetEnabled());
+    EXPECT_EQ(1, pContrary->GetChecked());
+
+    for (int round = 0; round < 2; round++) {
+        ::ValidateRect(m_bar.GetSafeHwnd(), nullptr);
+        m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+        EXPECT_FALSE(::GetUpdateRect(m_bar.GetSafeHwnd(), nullptr, FALSE)) << "round " << round;
+        EXPECT_EQ(1, pContrary->GetChecked());
+    }
+
+    m_site.contraryCheck = 2;
+    ::ValidateRect(m_bar.GetSafeHwnd(), nullptr);
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    EXPECT_EQ(2, pContrary->GetChecked());
+    EXPECT_TRUE(::GetUpdateRect(m_bar.GetSafeHwnd(), nullptr, FALSE)) << "a state the handler changed repaints";
 }
 
 // The frame's first showing updates its bars before any idle time.

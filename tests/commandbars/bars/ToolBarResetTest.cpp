@@ -251,6 +251,48 @@ TEST_F(ToolBarReset, TheListKeepsTheRightAlignedLastControlBehindButtonsTheUserA
     EXPECT_GT(pLogo->GetRect().right, rcBar.right - 30) << "right-aligned again";
 }
 
+// The list merges the initial controls back: the logo ends up directly
+// before the expand button, also in the control order the keyboard walks,
+// on an untouched bar and on one the user added buttons to.
+TEST_F(ToolBarReset, TheListLeavesTheLogoDirectlyBeforeTheExpandButton)
+{
+    const int nLogo = initialIds.back();
+    struct Case
+    {
+        const char* name;
+        std::vector<int> added;
+    } cases[] = {{"untouched", {}}, {"with the user's buttons", {28211, 28212}}};
+    for (const Case& c : cases) {
+        CXTPControl* pLogo = bar->GetControls()->FindControl(nLogo);
+        ASSERT_NE(nullptr, pLogo) << c.name;
+        for (int nId : c.added)
+            bar->GetControls()->Add(xtpControlButton, nId, CString(), pLogo->GetIndex())->SetCaption(L"Neu");
+        frame->Layout();
+        CXTPCommandBar* pList = OpenAddOrRemoveList();
+        ASSERT_NE(nullptr, pList) << c.name;
+        CXTPControl* pExpand = bar->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND);
+        ASSERT_NE(nullptr, pExpand);
+        EXPECT_EQ(pExpand->GetIndex() - 1, pLogo->GetIndex()) << c.name;
+        frame->GetCommandBars()->ClosePopups();
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !pList->IsWindowVisible(); })) << c.name;
+        frame->Layout();
+
+        // Right from the button before the logo (the user's last one) reaches the logo.
+        CXTPControl* pBefore = bar->GetControl(pLogo->GetIndex() - 1);
+        ASSERT_EQ(c.added.empty() ? initialIds[initialIds.size() - 2] : c.added.back(), pBefore->GetID()) << c.name;
+        bar->SetTrackingMode(xtpTrackingKeyboard, FALSE, TRUE);
+        bar->SetSelected(pBefore->GetIndex(), TRUE);
+        testinput::SendKey(VK_RIGHT);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return bar->GetSelected() != pBefore; })) << c.name;
+        EXPECT_EQ(pLogo, bar->GetSelected()) << c.name;
+        testinput::SendKey(VK_RIGHT);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return bar->GetSelected() != pLogo; })) << c.name;
+        EXPECT_EQ(pExpand, bar->GetSelected()) << c.name << ": then the expand button";
+        bar->EndTracking();
+        testpump::PumpUntilIdle();
+    }
+}
+
 TEST_F(ToolBarReset, ResetEntryAsksWithTheTitleAndRestoresOnlyOnOk)
 {
     struct Case

@@ -2,6 +2,7 @@
 // the dialog bar): its controls, the hot and the open control, tracking
 // mode, the managers it draws with and the site it talks to.
 #pragma once
+#include "toolkit/commandbars/bars/XTPChildWindowsWatch.h"
 #include <ole2.h>
 #include <oleidl.h>
 #include "framework/gdi/CRect.h"
@@ -194,6 +195,9 @@ public:
     CRect GetCaptionTitleRect(CRect rcStrip) const;
     // Offers every control's state to the command handlers of the target.
     void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler);
+    // A window was put on the bar (a hosted control): the idle update
+    // reaches it from now on.
+    void OnChildWindowPlaced() { m_childWindows.Forget(); }
     // Shows the text in the site's status bar; empty: the idle message.
     void SetStatusText(const CString& strText);
 
@@ -292,4 +296,5 @@ protected:
     CXTPToolTipContext* m_pToolTipContext;
     int m_nStatusTextGuard;
     int m_nLastHotIndex;
+    CXTPChildWindowsWatch m_childWindows;
 };

@@ -57,11 +57,13 @@ void CXTPCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM /*lParam*/)
     }
     if (m_dwPendingFlags & XTP_BAR_PENDING_LAYOUT) {
         m_dwPendingFlags &= ~XTP_BAR_PENDING_LAYOUT;
+        // A layout places hosted controls' windows on the bar.
+        m_childWindows.Forget();
         OnRecalcLayout();
     }
     // Windows placed on the bar (a dialog bar's dialog, hosted controls)
     // follow their commands' update handlers as a dialog's controls do.
-    if (pTarget && GetSafeHwnd())
+    if (pTarget && GetSafeHwnd() && m_childWindows.HasChildWindows(GetSafeHwnd()))
         UpdateDialogControls(pTarget, static_cast<BOOL>(wParam));
 }
 
@@ -112,10 +114,19 @@ void CXTPCommandBar::OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         if (OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr))
             continue;
+        // A handler that disables a checked command and checks it again
+        // (disabling unchecks) leaves it as it was: no repaint for that.
+        const DWORD dwPendingBefore = m_dwPendingFlags;
+        const BOOL bWasEnabled = pControl->GetEnabled();
+        const int nWasChecked = pControl->GetChecked();
         if (IsCustomizeMode())
             state.Enable(TRUE);
         else
             state.DoUpdate(pTarget, bDisableIfNoHndler);
+        if (!(dwPendingBefore & XTP_BAR_PENDING_REDRAW) &&
+            m_dwPendingFlags == (dwPendingBefore | XTP_BAR_PENDING_REDRAW) && GetControl(i) == pControl &&
+            pControl->GetEnabled() == bWasEnabled && pControl->GetChecked() == nWasChecked)
+            m_dwPendingFlags = dwPendingBefore;
     }
 }
 

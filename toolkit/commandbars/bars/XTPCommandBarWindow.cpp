@@ -50,6 +50,8 @@ END_MESSAGE_MAP()
 LRESULT CXTPCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     InternalAddRef();
+    if (message == WM_PARENTNOTIFY)
+        m_childWindows.Forget();
     if (m_pToolTipContext)
         m_pToolTipContext->FilterToolTipMessage(this, message, wParam, lParam);
     LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);

@@ -85,6 +85,7 @@ void CXTPControlCustom::SetRect(CRect rcControl)
     LONG lStyle = ::GetWindowLongW(m_hwndControl, GWL_STYLE);
     ::SetWindowLongW(m_hwndControl, GWL_STYLE, (lStyle & ~static_cast<LONG>(WS_POPUP)) | WS_CHILD);
     ::SetParent(m_hwndControl, hBar);
+    m_pParent->OnChildWindowPlaced();
     CRect rcWindow(rcControl.left + m_rcBorders.left, rcControl.top + m_rcBorders.top,
                    rcControl.right - m_rcBorders.right, rcControl.bottom - m_rcBorders.bottom);
     ::MoveWindow(m_hwndControl, rcWindow.left, rcWindow.top, rcWindow.Width(), rcWindow.Height(), TRUE);

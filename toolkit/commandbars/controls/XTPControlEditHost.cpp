@@ -96,9 +96,10 @@ void CXTPControlEditHost::OnParentChanging(CXTPCommandBar* pParent)
     HWND hEdit = GetSafeHwnd();
     if (!hEdit || pParent == m_pControl->GetParent())
         return;
-    if (pParent && pParent->GetSafeHwnd())
+    if (pParent && pParent->GetSafeHwnd()) {
         ::SetParent(hEdit, pParent->GetSafeHwnd());
-    else
+        pParent->OnChildWindowPlaced();
+    } else
         GetEdit()->DestroyWindow();
 }
 
