@@ -1,7 +1,7 @@
 // A change of the system colours while the program runs, as the system
 // tells it to the top-level windows: the ticket pane's report, the view's
-// tab strip and the options dialog's sound button, open at that moment,
-// all draw with the new colours at once.
+// tab strip, the options dialog's sound button and an alert popup, open at
+// that moment, all draw with the new colours at once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +19,7 @@
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
 
 using namespace frametest;
@@ -238,4 +239,54 @@ TEST_F(SystemColourChange, ReachesTheFrameHiddenInTheTray)
         testshot::Save(testshot::CaptureWindow(pFrame->m_hWnd), L"app_system_colours_after_tray.png");
     }
     EXPECT_TRUE(IsAllButFilled(report, EmptyPart(hReport), kWindow));
+}
+
+namespace {
+
+// What a window shows now, without asking it to paint again.
+testshot::Image AsShown(HWND hWnd)
+{
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    HDC hDC = ::GetDC(hWnd);
+    testshot::Image shot = testshot::CaptureDC(hDC, rc);
+    ::ReleaseDC(hWnd, hDC);
+    return shot;
+}
+
+} // namespace
+
+TEST_F(SystemColourChange, ReachesAnOpenAlertPopup)
+{
+    AlertTexts texts;
+    texts.strTitle = L"Berlin: Deutschland - Ecuador";
+    texts.strLine = L"Category: 1  Resale";
+    CXTPPopupControl* pPopup = pFrame->GetAlerts().ShowAlertPopup(pFrame, texts);
+    ASSERT_NE(pPopup, nullptr);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pPopup->GetPopupState() == xtpPopupStateShow; }));
+    testpump::PumpUntilIdle();
+    const testshot::Image before = AsShown(hPopup);
+
+    testshot::Image after;
+    {
+        CChangedSystemColours colours;
+        ASSERT_TRUE(colours.IsChanged());
+        testpump::PumpUntilIdle();
+        ASSERT_TRUE(::IsWindow(hPopup)) << "the alert went before it was looked at";
+        after = AsShown(hPopup);
+    }
+    testshot::Save(after, L"app_system_colours_alert_popup.png");
+    ASSERT_EQ(329, after.width);
+    ASSERT_EQ(74, after.height);
+    // The frame in the shadow colour; the background runs down into the
+    // face below the texts.
+    EXPECT_NE(kShadow, before.Pixel(0, 0));
+    EXPECT_EQ(kShadow, after.Pixel(0, 0));
+    EXPECT_EQ(kShadow, after.Pixel(328, 73));
+    const CRect rcLow(280, 56, 320, 72), rcBottom(280, 71, 320, 72);
+    auto greenest = [](COLORREF c) { return GetGValue(c) > GetRValue(c) + GetBValue(c); };
+    EXPECT_EQ(0, apptest::CountPixels(before, rcLow, greenest));
+    EXPECT_EQ(rcLow.Width() * rcLow.Height(), apptest::CountPixels(after, rcLow, greenest));
+    EXPECT_EQ(rcBottom.Width(), CountNear(after, rcBottom, kFace));
 }

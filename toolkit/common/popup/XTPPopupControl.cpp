@@ -2,6 +2,7 @@
 
 #include "framework/core/CInvalidArgException.h"
 #include "framework/gdi/CPaintDC.h"
+#include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/dc/XTPBufferDC.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
@@ -37,6 +38,8 @@ BEGIN_MESSAGE_MAP(CXTPPopupControl, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CXTPPopupControl::CXTPPopupControl()
@@ -502,6 +505,28 @@ void CXTPPopupControl::TrackMove()
     Notify(XTP_PCN_POSCHANGED, reinterpret_cast<LPARAM>(this));
 }
 
+void CXTPPopupControl::RefreshMetrics()
+{
+    m_pPaintManager->RefreshMetrics();
+    if (m_hWnd != nullptr)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+// The popup is a top-level window: the system tells it of changes itself.
+void CXTPPopupControl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    // The new system colours at once, not after the refresh throttle.
+    XTPGetColorManager()->RefreshColors();
+    RefreshMetrics();
+}
+
+void CXTPPopupControl::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CWnd::OnSettingChange(uFlags, lpszSection);
+    RefreshMetrics();
+}
+
 BOOL CXTPPopupControl::OnEraseBkgnd(CDC* /*pDC*/)
 {
     return TRUE;
@@ -512,6 +537,7 @@ void CXTPPopupControl::OnPaint()
     CPaintDC dc(this);
     CRect rc(0, 0, m_szPopup.cx, m_szPopup.cy);
     CXTPBufferDC memDC(dc, rc);
+    m_pPaintManager->RefreshMetricsIfColoursChanged();
     m_pPaintManager->DrawBackground(&memDC, rc);
     for (INT_PTR i = 0; i < m_arrItems.GetSize(); ++i)
         static_cast<CXTPPopupItem*>(m_arrItems[i])->Draw(&memDC);

@@ -127,6 +127,9 @@ protected:
     void UpdateState(BOOL bForceUpdate);
     void SetLayeredAlpha(int nAlpha);
     void TrackMove();
+    // The paint manager takes the system's colours and font anew; the
+    // window shows them at once.
+    void RefreshMetrics();
     static int StepsFor(UINT uTime, UINT uStep);
 
     afx_msg void OnPaint();
@@ -137,6 +140,8 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     DECLARE_MESSAGE_MAP()
 
     CXTPPopupPaintManager* m_pPaintManager;

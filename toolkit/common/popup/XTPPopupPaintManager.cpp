@@ -27,9 +27,16 @@ COLORREF CXTPPopupPaintManager::GetColor(int nIndex)
     return XTPGetColorManager()->GetColor(nIndex);
 }
 
+void CXTPPopupPaintManager::RefreshMetricsIfColoursChanged()
+{
+    if (XTPGetColorManager()->GetChangeCount() != m_nColourChangeCount)
+        RefreshMetrics();
+}
+
 void CXTPPopupPaintManager::RefreshMetrics()
 {
     XTPRefreshColorsThrottled();
+    m_nColourChangeCount = XTPGetColorManager()->GetChangeCount();
 
     LOGFONT lf = {};
     ::SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(lf), &lf, 0);

@@ -24,6 +24,10 @@ public:
     virtual void DrawBackground(CDC* pDC, CRect rcClient);
     // Fills the colours and the font from the system.
     virtual void RefreshMetrics();
+    // Refreshes when the toolkit's colours changed since the last refresh:
+    // a popup kept while closed hears no change, yet must show in the
+    // colours in force.
+    void RefreshMetricsIfColoursChanged();
 
     void DrawItem(CDC* pDC, CXTPPopupItem* pItem);
     // The hot or pressed look of a button item.
@@ -44,4 +48,8 @@ protected:
     void DrawFrame(CDC* pDC, const CRect& rc, BOOL bSunken = FALSE);
     // A colour of the colour manager.
     static COLORREF GetColor(int nIndex);
+
+private:
+    // The colour manager's change count at the last refresh.
+    UINT m_nColourChangeCount = 0;
 };
