@@ -5,44 +5,14 @@
 
 #include "BarsTestSupport.h"
 #include "resources/AppIds.h"
+#include "support/ChangedSystemColours.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestWindows.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 
 using namespace barstest;
-
-namespace {
-
-const COLORREF kFace = RGB(0, 160, 0), kLight = RGB(250, 230, 0), kShadow = RGB(0, 0, 170);
-const int kElements[] = {COLOR_3DFACE, COLOR_3DHILIGHT, COLOR_3DSHADOW};
-const COLORREF kChanged[] = {kFace, kLight, kShadow};
-const int kCount = 3;
-
-// The system colours changed as the control panel changes them, told to
-// every top-level window; the earlier ones back when it goes.
-class CChangedFaceColours
-{
-public:
-    CChangedFaceColours()
-    {
-        for (int i = 0; i < kCount; ++i)
-            m_saved[i] = ::GetSysColor(kElements[i]);
-        m_bChanged = ::SetSysColors(kCount, kElements, kChanged) != FALSE;
-    }
-    ~CChangedFaceColours()
-    {
-        if (m_bChanged)
-            ::SetSysColors(kCount, kElements, m_saved);
-    }
-    bool IsChanged() const { return m_bChanged; }
-
-private:
-    COLORREF m_saved[kCount];
-    bool m_bChanged;
-};
-
-} // namespace
+using namespace testcolours;
 
 TEST_F(FrameBars, OptionsSoundButtonTakesColoursChangedWhileNoDialogWasOpen)
 {
@@ -64,7 +34,7 @@ TEST_F(FrameBars, OptionsSoundButtonTakesColoursChangedWhileNoDialogWasOpen)
 
     testshot::Image button, dialog;
     {
-        CChangedFaceColours colours;
+        CChangedSystemColours colours;
         ASSERT_TRUE(colours.IsChanged());
         // The frame heard it and took the colours into the toolkit's.
         EXPECT_TRUE(PumpAppUntil([] { return XTPGetColorManager()->GetColor(COLOR_3DFACE) == kFace; }));

@@ -18,41 +18,15 @@
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
+#include "support/ChangedSystemColours.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
 
 using namespace frametest;
+using namespace testcolours;
 
 namespace {
-
-const COLORREF kWindow = RGB(210, 0, 0), kFace = RGB(0, 160, 0), kLight = RGB(250, 230, 0), kShadow = RGB(0, 0, 170);
-const int kElements[] = {COLOR_WINDOW, COLOR_3DFACE, COLOR_3DHILIGHT, COLOR_3DSHADOW};
-const COLORREF kChanged[] = {kWindow, kFace, kLight, kShadow};
-const int kCount = 4;
-
-// The system colours changed as the control panel changes them; the
-// earlier ones back, and told, when it goes.
-class CChangedSystemColours
-{
-public:
-    CChangedSystemColours()
-    {
-        for (int i = 0; i < kCount; ++i)
-            m_saved[i] = ::GetSysColor(kElements[i]);
-        m_bChanged = ::SetSysColors(kCount, kElements, kChanged) != FALSE;
-    }
-    ~CChangedSystemColours()
-    {
-        if (m_bChanged)
-            ::SetSysColors(kCount, kElements, m_saved);
-    }
-    bool IsChanged() const { return m_bChanged; }
-
-private:
-    COLORREF m_saved[kCount];
-    bool m_bChanged;
-};
 
 int CountNear(const testshot::Image& shot, const RECT& rect, COLORREF colour)
 {

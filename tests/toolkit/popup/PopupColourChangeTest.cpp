@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PopupTestSupport.h"
+#include "support/ChangedSystemColours.h"
 #include "support/Screenshot.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
@@ -11,38 +12,9 @@
 #include "toolkit/common/popup/XTPPopupPaintManager.h"
 
 using namespace popuptest;
+using namespace testcolours;
 
 namespace {
-
-const COLORREF kWindow = RGB(210, 0, 0), kFace = RGB(0, 160, 0), kLight = RGB(250, 230, 0), kShadow = RGB(0, 0, 170);
-const int kElements[] = {COLOR_WINDOW, COLOR_3DFACE, COLOR_3DHILIGHT, COLOR_3DSHADOW};
-const COLORREF kChanged[] = {kWindow, kFace, kLight, kShadow};
-const int kCount = 4;
-
-// The system colours changed as the control panel changes them, told to
-// every top-level window; the earlier ones back when it goes, and the
-// toolkit's colours with them.
-class CChangedSystemColours
-{
-public:
-    CChangedSystemColours()
-    {
-        for (int i = 0; i < kCount; ++i)
-            m_saved[i] = ::GetSysColor(kElements[i]);
-        m_bChanged = ::SetSysColors(kCount, kElements, kChanged) != FALSE;
-    }
-    ~CChangedSystemColours()
-    {
-        if (m_bChanged)
-            ::SetSysColors(kCount, kElements, m_saved);
-        XTPGetColorManager()->RefreshColors();
-    }
-    bool IsChanged() const { return m_bChanged; }
-
-private:
-    COLORREF m_saved[kCount];
-    bool m_bChanged;
-};
 
 // The icon-title font, which popup texts are written in, changed and told
 // to every top-level window (the system tells only of a change that is
