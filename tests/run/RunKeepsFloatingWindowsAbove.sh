@@ -60,15 +60,18 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window ma
 # The frame and, over it, the start-up information box, both named Tavrolin.
 wait_for 60 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
 sleep 1
-box=$(xdotool getactivewindow)
-frame=$(named '^Tavrolin$' | grep -vx "$box" | head -n1)
-geometry "$frame"
-fx=$X fy=$Y fw=$WIDTH fh=$HEIGHT
+# The frame is the larger of the two.
+frame= box=
+for id in $(named '^Tavrolin$'); do
+    geometry "$id"
+    if [ -z "$frame" ] || [ "$WIDTH" -gt "$fw" ]; then box=$frame frame=$id fx=$X fy=$Y fw=$WIDTH fh=$HEIGHT; else box=$id; fi
+done
+geometry "$box"
 # Closing the box hides a window: with the window manager there the program
 # answers the next input at once. The ticket pane, docked at the bottom,
 # floats on a double click on its caption.
 start=$(now_ms)
-xdotool windowactivate --sync "$box" key Return
+xdotool mousemove $((X + WIDTH - 50)) $((Y + HEIGHT - 25)) click 1
 xdotool mousemove $((fx + 200)) $((fy + fh - 128)) click --repeat 2 --delay 80 1
 wait_for 10 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not float"
 took=$(( $(now_ms) - start ))
