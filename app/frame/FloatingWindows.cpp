@@ -1,5 +1,7 @@
 #include "app/frame/FloatingWindows.h"
 
+#include <algorithm>
+
 namespace {
 
 // The frame's top-level windows on its own thread, from the top of the
@@ -41,7 +43,8 @@ void CFloatingWindows::RaiseAbove(HWND hFrame)
 void CFloatingWindows::Hide(HWND hFrame)
 {
     for (HWND hWnd : OwnedWindows(hFrame))
-        if (IsFloatingWindow(hWnd))
+        // One the layout showed again since is kept once.
+        if (IsFloatingWindow(hWnd) && std::find(m_hidden.begin(), m_hidden.end(), hWnd) == m_hidden.end())
         {
             ::ShowWindow(hWnd, SW_HIDE);
             m_hidden.push_back(hWnd);
