@@ -287,6 +287,9 @@ void CMainFrame::ToggleTray()
     m_bInTray = FALSE;
     // Shown after the frame, so that the display puts them over it.
     m_floatingWindows.ShowAgain(m_hWnd);
+    // A floating bar lays out only while it shows: one of the stored layout,
+    // hidden since the start, gets its size now, not at the next idle pass.
+    SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     // The display may still restack the frame's window it has just made
     // again, later on a busy machine: the floating windows are lifted now
     // and a few more times within the next second.
