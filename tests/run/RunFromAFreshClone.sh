@@ -4,8 +4,9 @@
 # the simulated site through the proxy, run.sh waits for the program (still
 # running 10 s later), and once the program ends run.sh ends and the site
 # with it; the display has a window manager of its own, which ends with
-# the run, and the run's prefix leaves the windows to it. The prefix is left as an earlier run leaves it (a
-# server up), which must not make run.sh return.
+# the run, and the run's prefix leaves the windows to it. The prefix is
+# left as an earlier round's run left it (a server up, windows unmanaged):
+# the server must not make run.sh return, and the windows are managed again.
 # The clone reuses the build folder and the SQLite sources: nothing is built
 # or fetched again.
 set -uo pipefail
