@@ -43,11 +43,12 @@ void CFloatingWindows::RaiseAbove(HWND hFrame)
 void CFloatingWindows::Hide(HWND hFrame)
 {
     for (HWND hWnd : OwnedWindows(hFrame))
-        // One the layout showed again since is kept once.
-        if (IsFloatingWindow(hWnd) && std::find(m_hidden.begin(), m_hidden.end(), hWnd) == m_hidden.end())
+        if (IsFloatingWindow(hWnd))
         {
             ::ShowWindow(hWnd, SW_HIDE);
-            m_hidden.push_back(hWnd);
+            // One a layout showed again since is hidden again, and kept once.
+            if (std::find(m_hidden.begin(), m_hidden.end(), hWnd) == m_hidden.end())
+                m_hidden.push_back(hWnd);
         }
 }
 
