@@ -10,7 +10,9 @@ class CFloatingWindows
 {
 public:
     // Lifts the frame's shown owned windows above it, in the order they
-    // lie among themselves.
+    // lie among themselves. On an X display without a window manager the
+    // display follows only while no shown topmost window (an alert popup)
+    // lies above them; a window manager keeps them above the frame itself.
     static void RaiseAbove(HWND hFrame);
 
     // Hides the frame's shown floating windows and keeps them for ShowAgain.
