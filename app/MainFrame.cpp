@@ -139,7 +139,7 @@ CMainFrame::CMainFrame()
     , m_pGamesReport(nullptr)
     , m_bSearching(FALSE)
     , m_bAlertSound(FALSE)
-    , m_nBarRaisesLeft(0)
+    , m_nRaisesLeft(0)
 {
     ::srand((unsigned)::time(nullptr));
     CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
@@ -163,8 +163,19 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
     if (m_bInTray)
+    {
+        // Bars and panes shown since the frame went there stay off the desktop.
+        m_floatingWindows.Hide(m_hWnd);
         return;
+    }
     CXTPFrameWnd::ActivateFrame(nCmdShow);
+}
+
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    CXTPFrameWnd::RecalcLayout(bNotify);
+    if (m_bInTray)
+        m_floatingWindows.Hide(m_hWnd);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -205,6 +216,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_bInTray = TRUE;
         m_trayIcon.HideFromTaskbar(this);
         ShowWindow(SW_HIDE);
+        // A floating bar of the stored layout shows already.
+        m_floatingWindows.Hide(m_hWnd);
     }
 
     // The view exists by now: the dump names the games from the start.
@@ -259,37 +272,38 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
 
 void CMainFrame::ToggleTray()
 {
-    m_bInTray = !m_bInTray;
-    if (m_bInTray)
+    if (!m_bInTray)
     {
+        m_bInTray = TRUE;
+        // Owned windows do not go with a hidden owner: without this they
+        // would stay alone on the desktop.
+        m_floatingWindows.Hide(m_hWnd);
         m_trayIcon.MinimizeToTray(this);
         return;
     }
+    // Still in the tray while the frame's window is made again and laid
+    // out: no floating window shows before it.
     m_trayIcon.RestoreFromTray(this);
+    m_bInTray = FALSE;
+    // Shown after the frame, so that the display puts them over it.
+    m_floatingWindows.ShowAgain(m_hWnd);
+    // A floating bar lays out only while it shows: one of the stored layout,
+    // hidden since the start, gets its size now, not at the next idle pass.
+    SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     // The display may still restack the frame's window it has just made
-    // again, later on a busy machine: the bars are lifted now and a few more
-    // times within the next second.
-    RaiseFloatingBars();
-    m_nBarRaisesLeft = 4;
-    SetTimer(IDT_RAISE_FLOATING_BARS, 250, nullptr);
+    // again, later on a busy machine: the floating windows are lifted now
+    // and a few more times within the next second.
+    RaiseFloatingWindows();
+    m_nRaisesLeft = 4;
+    SetTimer(IDT_RAISE_FLOATING_WINDOWS, 250, nullptr);
 }
 
 // Coming back from the tray puts the frame on top of every window, also of
-// the floating bars it owns; the system does not reliably lift owned windows
-// again, so the frame does.
-void CMainFrame::RaiseFloatingBars()
+// the floating bars and pane frames it owns; the system does not reliably
+// lift owned windows again, so the frame does.
+void CMainFrame::RaiseFloatingWindows()
 {
-    CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars == nullptr)
-        return;
-    for (int i = 0; i < pCommandBars->GetCount(); i++)
-    {
-        CXTPToolBar* pBar = pCommandBars->GetAt(i);
-        HWND hBar = pBar != nullptr ? pBar->GetSafeHwnd() : nullptr;
-        if (hBar == nullptr || pBar->GetPosition() != xtpBarFloating || !::IsWindowVisible(hBar))
-            continue;
-        ::SetWindowPos(hBar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    }
+    CFloatingWindows::RaiseAbove(m_hWnd);
 }
 
 void CMainFrame::OnTrayOpen()
@@ -382,12 +396,12 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         KillTimer(IDT_SCAN_POLL);
         StartScanOrRearm();
     }
-    else if (nIDEvent == IDT_RAISE_FLOATING_BARS)
+    else if (nIDEvent == IDT_RAISE_FLOATING_WINDOWS)
     {
-        if (--m_nBarRaisesLeft <= 0 || m_bInTray)
-            KillTimer(IDT_RAISE_FLOATING_BARS);
+        if (--m_nRaisesLeft <= 0 || m_bInTray)
+            KillTimer(IDT_RAISE_FLOATING_WINDOWS);
         if (!m_bInTray)
-            RaiseFloatingBars();
+            RaiseFloatingWindows();
     }
     CXTPFrameWnd::OnTimer(nIDEvent);
 }

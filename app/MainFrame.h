@@ -3,6 +3,7 @@
 // alerts and the update worker.
 #pragma once
 #include "app/frame/AlertPopups.h"
+#include "app/frame/FloatingWindows.h"
 #include "app/frame/OfferBook.h"
 #include "engine/ThreadScan.h"
 #include "engine/ThreadUpdate.h"
@@ -22,8 +23,8 @@ class CXTPControls;
 #define WM_SHOW_STARTUP_INFO 0x466
 // The polling timer of the frame window.
 #define IDT_SCAN_POLL 1236
-// Lifts the floating bars again after the frame came back from the tray.
-#define IDT_RAISE_FLOATING_BARS 1237
+// Lifts the floating windows again after the frame came back from the tray.
+#define IDT_RAISE_FLOATING_WINDOWS 1237
 // Where the command bars keep their options, layout and shortcuts.
 #define COMMAND_BARS_PROFILE L"CommandBars2"
 // The docking pane with the open offers, and its report.
@@ -41,6 +42,9 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     // A frame that went to the tray while it was created stays there.
     void ActivateFrame(int nCmdShow = -1) override;
+    // The docking panes show their floating frames again at every layout:
+    // in the tray they go again.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
 
     // Polling.
     void StartScanOrRearm();
@@ -123,7 +127,7 @@ private:
     void ArmPollTimer(int nSeconds);
     void SetStatusText(const CString& strText);
     void ShowAlert(const AlertTexts& texts);
-    void RaiseFloatingBars();
+    void RaiseFloatingWindows();
     BOOL CreateTicketReport();
     // Menu bar, toolbar, theme, options, accelerators and the stored layout.
     BOOL CreateCommandBarsLayout();
@@ -148,6 +152,8 @@ private:
     CAlertPopups m_alerts;
     BOOL m_bSearching;
     BOOL m_bAlertSound;
-    // Timer ticks that still lift the floating bars after the tray.
-    int m_nBarRaisesLeft;
+    // Timer ticks that still lift the floating windows after the tray.
+    int m_nRaisesLeft;
+    // The floating bars and pane frames kept off the desktop while in the tray.
+    CFloatingWindows m_floatingWindows;
 };

@@ -2,9 +2,9 @@
 # Sets up, builds and starts the program under Wine, with the simulated
 # ticket site as its proxy, and waits until the program ends; the site ends
 # with it. Addresses the program opens go to the site. Without a display
-# the program runs on a hidden Xvfb display of its own, which is named so
-# that one can look at it; the history lines are printed as they come and
-# the screen is saved every 30 s.
+# the program runs on a hidden Xvfb display of its own, with a window
+# manager of its own, which is named so that one can look at it; the
+# history lines are printed as they come and the screen is saved every 30 s.
 # TAVROLIN_SCENARIO: the site's scenario; TAVROLIN_SITE_LOG: a file that
 # receives one line per request the site answers (default <build>/ticketsite.log).
 set -euo pipefail
@@ -21,13 +21,14 @@ if [ ! -f "$exe" ]; then
     exit 0
 fi
 
-site= xvfb= watcher=
-portfile=$(mktemp) displayfile=$(mktemp)
+site= xvfb= manager= watcher=
+portfile=$(mktemp) displayfile=$(mktemp) managerfile=$(mktemp)
 cleanup() {
     [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true
     [ -z "$site" ] || kill "$site" 2>/dev/null || true
+    [ -z "$manager" ] || kill "$manager" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -f "$portfile" "$displayfile"
+    rm -f "$portfile" "$displayfile" "$managerfile"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -51,6 +52,14 @@ if [ -z "${DISPLAY:-}" ]; then
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
     [ -s "$displayfile" ] || { echo "run: Xvfb did not start"; exit 1; }
     export DISPLAY=":$(head -n1 "$displayfile")"
+    # A window manager keeps a window's own windows above it, gives each a
+    # title bar to move it by, and answers Wine when a window is hidden.
+    # It tells it has started by running the command given.
+    openbox --sm-disable --startup "touch $managerfile.up" >/dev/null 2>&1 &
+    manager=$!
+    for _ in $(seq 100); do [ -e "$managerfile.up" ] && break; sleep 0.05; done
+    rm -f "$managerfile.up"
+    kill -0 "$manager" 2>/dev/null || { echo "run: the window manager did not start"; exit 1; }
     echo "run: there is no display here, so Tavrolin runs on the hidden display $DISPLAY."
     echo "run: a picture of it: DISPLAY=$DISPLAY import -window root tavrolin.png (Ctrl+C ends it)"
     echo "run: history lines are printed as they come; the screen is saved every 30 s in $build/screenshots."
@@ -65,14 +74,9 @@ trap 'wineserver -k 2>/dev/null; exit 130' INT TERM
 # end: the program starts on a server that ends when the program does.
 wineserver -k 2>/dev/null || true
 wineserver -w
-# The hidden display has no window manager: unmanaged windows there, so
-# that hiding or closing one does not stall the program for 2 s. A display
-# of the user's has one, which places and decorates the windows.
-if [ -n "$headless" ]; then
-    wine_set_window_management unmanaged
-else
-    wine_set_window_management managed
-fi
+# Windows are left to the window manager, the hidden display's own or the
+# user's, which places, stacks and decorates them.
+wine_set_window_management managed
 
 # Addresses the program opens (popup titles, pane rows, web pages) reach the site.
 links="$build/run-links.log"

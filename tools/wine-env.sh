@@ -31,9 +31,10 @@ wine_prepare_prefix() {
 
 # Whether Wine hands the prefix's windows to a window manager ($1:
 # "managed", Wine's default, or "unmanaged"). Without a manager on the
-# display (Xvfb has none) Wine waits 2 s whenever a shown top-level window
-# is hidden or destroyed, for an answer no one gives; unmanaged windows skip
-# that wait, but a manager that is there neither places nor decorates them.
+# display (a bare Xvfb, as the tests' displays are) Wine waits 2 s whenever
+# a shown top-level window is hidden or destroyed, for an answer no one
+# gives; unmanaged windows skip that wait, but a manager that is there
+# neither places, decorates nor stacks them.
 # The registry file is looked at first to spare a start of Wine when the
 # value is right already.
 wine_set_window_management() {

@@ -3,9 +3,10 @@
 # that it starts a hidden one of its own: the program's first scan reaches
 # the simulated site through the proxy, run.sh waits for the program (still
 # running 10 s later), and once the program ends run.sh ends and the site
-# with it; the run's prefix leaves windows unmanaged, as there is no window
-# manager on that display. The prefix is left as an earlier run leaves it (a
-# server up), which must not make run.sh return.
+# with it; the display has a window manager of its own, which ends with
+# the run, and the run's prefix leaves the windows to it. The prefix is
+# left as an earlier round's run left it (a server up, windows unmanaged):
+# the server must not make run.sh return, and the windows are managed again.
 # The clone reuses the build folder and the SQLite sources: nothing is built
 # or fetched again.
 set -uo pipefail
@@ -40,9 +41,9 @@ git clone -q "$source_dir" "$work/clone" || fail "cannot clone $source_dir"
 mkdir -p "$work/clone/.cache"
 cp -a "$source_dir/.cache/sqlite" "$work/clone/.cache/"
 
-# Windows managed, as a run on a display with a window manager leaves them.
+# Windows unmanaged, as an earlier round's run left them.
 (source "$work/clone/tools/wine-env.sh" "$build" wineprefix-run && wine_prepare_prefix &&
-    wine_set_window_management managed)
+    wine_set_window_management unmanaged)
 
 env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
     setsid bash "$work/clone/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
@@ -61,5 +62,5 @@ wait_for 5 site_gone || fail "the site goes on after the program ended"
 runner=
 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh did not start a display of its own"
 # The server has ended: its registry is on disk.
-grep -q '^"Managed"="N"' "$build/wineprefix-run/user.reg" || fail "the run's windows are left to a window manager"
-echo "run.sh: the first scan reached the site, run.sh waited for the program and ended with it; windows unmanaged"
+grep -q '^"Managed"="N"' "$build/wineprefix-run/user.reg" && fail "the run's windows are not left to the window manager"
+echo "run.sh: the first scan reached the site, run.sh waited for the program and ended with it; windows managed"

@@ -1,0 +1,27 @@
+// The windows a frame owns that float beside it: floating command bars,
+// floating pane frames, and any other top-level window it owns. They belong
+// above the frame, and off the desktop while the frame waits in the tray.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+class CFloatingWindows
+{
+public:
+    // Lifts the frame's shown owned windows above it, in the order they
+    // lie among themselves. On an X display without a window manager the
+    // display follows only while no shown topmost window (an alert popup)
+    // lies above them; a window manager keeps them above the frame itself.
+    static void RaiseAbove(HWND hFrame);
+
+    // Hides the frame's shown floating windows and keeps them for ShowAgain.
+    // Topmost ones (alert popups, tips) and dialog boxes stay as they are.
+    void Hide(HWND hFrame);
+    // Shows, without activating them, the windows Hide took that still
+    // exist, are still the frame's and are still hidden.
+    void ShowAgain(HWND hFrame);
+
+private:
+    std::vector<HWND> m_hidden;
+};

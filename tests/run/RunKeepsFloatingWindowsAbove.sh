@@ -1,0 +1,179 @@
+#!/usr/bin/env bash
+# tools/run.sh on the display it starts itself, tried as a user would with
+# the mouse: the display has a window manager; the ticket pane floated by a
+# double click on its caption and the toolbar dragged off its dock by its
+# gripper float over the frame, and stay above it over clicks into the match
+# list and over a round trip through the tray (the close box, then a double
+# click on the tray icon). Hiding a window (closing the start-up information
+# box, docking the pane back) does not stall the program for the 2 s Wine
+# waits for a window manager that is not there.
+set -uo pipefail
+source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
+build=${TAVROLIN_BUILD_DIR:?run through ctest}
+shots="$build/screenshots"
+work=$(mktemp -d)
+runner=
+cleanup() {
+    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
+    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED: $*"
+    [ -n "${DISPLAY:-}" ] && import -window root "$shots/run_floating_failed.png" 2>/dev/null &&
+        echo "the screen: $shots/run_floating_failed.png"
+    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
+    exit 1
+}
+# Tenths of a second until the condition holds, or false.
+wait_for() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+    "$@"
+}
+now_ms() { date +%s%3N; }
+named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
+# A window's client area on the screen: X Y W H. With the window manager a
+# client lies inside a decorated frame, so xwininfo's absolute place is used.
+place() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+root=0
+# The window among the root's children that holds the given one (the window
+# manager's frame around a managed window, or an unmanaged window itself).
+top_level() {
+    local id=$1 parent
+    while :; do
+        parent=$(xwininfo -tree -id "$id" | awk '/Parent window id/{print $4}')
+        [ -n "$parent" ] || return 1
+        [ $((parent)) -eq "$root" ] && { echo $((id)); return; }
+        id=$parent
+    done
+}
+# Whether the first window lies above the second on the display, from the
+# X server's own stacking (xwininfo lists the top first).
+above() {
+    local order upper lower
+    order=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]*' | while read -r w; do echo $((w)); done)
+    upper=$(printf '%s\n' "$order" | grep -nx "$(top_level "$1")" | cut -d: -f1)
+    lower=$(printf '%s\n' "$order" | grep -nx "$(top_level "$2")" | cut -d: -f1)
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
+}
+# Whether the screen shows a caption (grey, or the active blue) along a
+# line of the picture: what the frame's match list shows there is white
+# rows with text.
+caption_shows() {
+    local shot=$1 x=$2 y=$3 w=$4
+    convert "$shot" -crop "${w}x1+$x+$y" +repage txt:- | awk -F'[(,)]' 'NR > 1 {
+        r = $3 + 0; g = $4 + 0; b = $5 + 0
+        grey = r > 90 && r < 210 && (r - g) ^ 2 < 400 && (g - b) ^ 2 < 400
+        blue = b > 180 && r < 140
+        if (grey || blue) n++; total++ } END { exit !(total > 0 && n >= total * 0.9) }'
+}
+check_above() {
+    above "$pane" "$frame" || fail "$1: the pane lies under the frame"
+    above "$bar" "$frame" || fail "$1: the toolbar lies under the frame"
+}
+check_screen() {
+    local shot="$shots/$2.png" px py pw ph bx by bw bh
+    import -window root "$shot"
+    read -r px py pw ph < <(place "$pane")
+    read -r bx by bw bh < <(place "$bar")
+    caption_shows "$shot" $((px + 40)) $((py + 5)) $((pw - 80)) || fail "$1: the screen does not show the pane's caption"
+    caption_shows "$shot" $((bx + 40)) $((by + 5)) $((bw - 80)) || fail "$1: the screen does not show the toolbar's caption"
+}
+
+mkdir -p "$shots"
+env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
+    setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
+runner=$!
+wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
+export DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
+root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window manager on $DISPLAY"
+
+# The frame and, over it, the start-up information box, both named Tavrolin;
+# the frame is the larger one.
+wait_for 600 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
+frame= box=
+for id in $(named '^Tavrolin$'); do
+    read -r x y w h < <(place "$id")
+    if [ -z "$frame" ] || [ "$w" -gt "$fw" ]; then
+        box=$frame frame=$id fx=$x fy=$y fw=$w fh=$h
+    else
+        box=$id
+    fi
+done
+xprop -id "$frame" _NET_WM_NAME WM_STATE | grep -q 'WM_STATE' || fail "the frame is not managed"
+sleep 1
+# Closing the box hides a window; the next clicks, on "Suche starten" (the
+# search, on from the start or started now, shows the pane) and on the
+# docked pane's caption, float the pane.
+read -r x y w h < <(place "$box")
+start=$(now_ms)
+xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
+xdotool mousemove $((fx + 200)) $((fy + fh - 128)) click --repeat 2 --delay 80 1
+wait_for 50 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not float"
+float_ms=$(( $(now_ms) - start ))
+pane=$(named '^Verfügbare Tickets$')
+
+# The toolbar, dragged by its gripper into the middle of the frame.
+before=$(xdotool search --onlyvisible --name '.' 2>/dev/null | sort)
+xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
+for step in 1 2 3 4 5 6; do xdotool mousemove $((fx + 7 + step * 45)) $((fy + 44 + step * 45)); sleep 0.1; done
+xdotool mouseup 1
+bar_floats() {
+    bar=$(comm -13 <(printf '%s\n' "$before") <(xdotool search --onlyvisible --name '.' 2>/dev/null | sort) |
+          grep -vx "$pane" | head -n1)
+    [ -n "$bar" ]
+}
+wait_for 50 bar_floats || fail "the toolbar did not float"
+sleep 0.5
+check_above "floated"
+check_screen "floated" run_floating_floated
+
+# Clicks into the match list (the number column of the top rows) activate
+# the frame; its floating windows stay above it.
+for row in 0 1 2 3; do
+    xdotool mousemove $((fx + 96)) $((fy + 127 + row * 18)) click 1
+    sleep 0.5
+    check_above "click $row"
+done
+check_screen "after the clicks" run_floating_after_clicks
+
+# The close box (the window manager's) sends the frame to the tray; a
+# double click on its icon in Wine's tray window is "Öffnen".
+xdotool mousemove $((fx + fw - 11)) $((fy - 11)) click 1
+wait_for 50 eval '! count_named "^Tavrolin$" 1' || fail "the close box did not send the frame to the tray"
+named '^Verfügbare Tickets$' >/dev/null && fail "in the tray the pane stays on the desktop"
+named '^Standard$' >/dev/null && fail "in the tray the toolbar stays on the desktop"
+tray=$(named '^Wine System Tray$' | head -n1)
+[ -n "$tray" ] || fail "no tray window"
+read -r x y w h < <(place "$tray")
+xdotool mousemove $((x + 10)) $((y + 10)) click --repeat 2 --delay 80 1
+wait_for 50 count_named '^Tavrolin$' 1 || fail "the tray icon did not open the frame"
+frame=$(named '^Tavrolin$')
+sleep 1.5
+check_above "after the tray"
+check_screen "after the tray" run_floating_after_tray
+
+# Docking the pane back by a double click on its caption hides its floating
+# window; a double click on its docked caption floats it again at once.
+read -r x y w h < <(place "$pane")
+start=$(now_ms)
+xdotool mousemove $((x + w / 2)) $((y + 5)) click --repeat 2 --delay 80 1
+wait_for 50 eval '! count_named "^Verfügbare Tickets$" 1' || fail "the pane did not dock back"
+xdotool mousemove $((fx + 200)) $((fy + fh - 128)) click --repeat 2 --delay 80 1
+wait_for 50 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not float again"
+redock_ms=$(( $(now_ms) - start ))
+
+echo "run: the box closed and the pane floated in $float_ms ms; docked back and floated again in $redock_ms ms"
+[ "$float_ms" -lt 1500 ] || fail "hiding the information box stalled the program ($float_ms ms)"
+[ "$redock_ms" -lt 1500 ] || fail "docking the pane back stalled the program ($redock_ms ms)"
+echo "run: the floating pane and toolbar stayed above the frame over 4 clicks into it and the tray"
