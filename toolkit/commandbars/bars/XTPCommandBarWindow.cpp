@@ -70,6 +70,10 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect /*rcClipBox*/)
     CXTPCommandBars* pCommandBars = GetCommandBars();
     if (IsCustomizeMode() && pCommandBars)
         pCustomizeSelected = pCommandBars->GetDragControl();
+    // The bar's font is selected once for all controls, again only where a
+    // control wants another one or left another one selected: selecting a
+    // font costs about as much as drawing a short text.
+    CXTPFontDC font(pDC, nullptr);
     for (int i = 0; i < GetControlCount(); i++) {
         CXTPControl* pControl = GetControl(i);
         if (!pControl->IsVisible())
@@ -77,7 +81,9 @@ void CXTPCommandBar::DrawCommandBar(CDC* pDC, CRect /*rcClipBox*/)
         if (pControl->GetBeginGroup() && !bFirst)
             pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
         bFirst = FALSE;
-        CXTPFontDC font(pDC, pPaintManager->GetCommandBarFont(this, pControl->IsDefaultItem()));
+        CFont* pFont = pPaintManager->GetCommandBarFont(this, pControl->IsDefaultItem());
+        if (pFont && ::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT) != pFont->GetSafeHandle())
+            font.SetFont(pFont);
         pControl->Draw(pDC);
         if (pControl == pCustomizeSelected) {
             CRect rc = pControl->GetRect();

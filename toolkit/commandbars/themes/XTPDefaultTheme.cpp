@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
+#include "toolkit/commandbars/themes/XTPSingleLineText.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
@@ -316,7 +317,7 @@ void CXTPDefaultTheme::DrawControlEntry(CDC* pDC, CXTPControl* pButton, CRect rc
 }
 
 CSize CXTPDefaultTheme::DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFormat, BOOL bDraw,
-                                        BOOL bSelected, BOOL bEnabled)
+                                        BOOL bSelected, BOOL bEnabled, CSize szText)
 {
     nFormat |= DT_SINGLELINE | DT_VCENTER;
     if (!bDraw) {
@@ -325,13 +326,15 @@ CSize CXTPDefaultTheme::DrawControlText(CDC* pDC, const CString& strText, CRect 
         return CSize(rcText.Width(), rcText.Height());
     }
     if (!bEnabled && !bSelected) {
+        if (szText.cx < 0)
+            szText = pDC->GetTextExtent(strText);
         COLORREF clrText = pDC->SetTextColor(GetColor(COLOR_3DHIGHLIGHT));
         CRect rcShadow = rc;
         rcShadow.OffsetRect(1, 1);
-        pDC->DrawText(strText, &rcShadow, nFormat);
+        CXTPSingleLineText::Draw(pDC, strText, rcShadow, nFormat, szText);
         pDC->SetTextColor(clrText);
     }
-    pDC->DrawText(strText, &rc, nFormat);
+    CXTPSingleLineText::Draw(pDC, strText, rc, nFormat, szText);
     return CSize(0, 0);
 }
 
@@ -475,11 +478,14 @@ CSize CXTPDefaultTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pButton, B
 
     CRect rcCaption(rc.left + a + 4, rc.top, rc.right, rc.bottom);
     CRect rcShortcut(rc.left + a + 8, rc.top, rc.right - 19, rc.bottom);
-    if (!strShortcut.IsEmpty())
-        rcCaption.right = rc.right - 19 - pDC->GetTextExtent(strShortcut).cx;
+    CSize szShortcut(0, 0);
+    if (!strShortcut.IsEmpty()) {
+        szShortcut = pDC->GetTextExtent(strShortcut);
+        rcCaption.right = rc.right - 19 - szShortcut.cx;
+    }
     DrawControlText(pDC, strCaption, rcCaption, DT_END_ELLIPSIS | nCueFormat, TRUE, bSelected, bEnabled);
     if (!strShortcut.IsEmpty())
-        DrawControlText(pDC, strShortcut, rcShortcut, DT_RIGHT, TRUE, bSelected, bEnabled);
+        DrawControlText(pDC, strShortcut, rcShortcut, DT_RIGHT, TRUE, bSelected, bEnabled, szShortcut);
     return CSize(0, 0);
 }
 

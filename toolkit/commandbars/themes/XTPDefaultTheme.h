@@ -36,8 +36,9 @@ public:
 
     virtual void DrawEditFrame(CDC* pDC, CRect rc, BOOL bEnabled, int bSelected);
     virtual void DrawComboDropButton(CDC* pDC, CRect rc, BOOL bEnabled, BOOL bSelected, BOOL bDroppedDown);
+    // szText: the text's extent when the caller has measured it already.
     virtual CSize DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFormat, BOOL bDraw, BOOL bSelected,
-                                  BOOL bEnabled);
+                                  BOOL bEnabled, CSize szText = CSize(-1, -1));
 
     int GetPopupBarTextColor() const { return m_nPopupBarTextColor; }
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "toolkit/commandbars/themes/XTPOfficeTheme.h"
+#include "toolkit/commandbars/themes/XTPSingleLineText.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPen.h"
@@ -437,10 +438,12 @@ CSize CXTPOfficeTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pButton, BO
 
     CRect rcCaption(rc.left + nColumn + 8, rc.top, rc.right - 19, rc.bottom);
     if (!strShortcut.IsEmpty()) {
-        pDC->DrawText(strShortcut, &rcCaption, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
-        rcCaption.right -= pDC->GetTextExtent(strShortcut).cx + 8;
+        CSize szShortcut = pDC->GetTextExtent(strShortcut);
+        CXTPSingleLineText::Draw(pDC, strShortcut, rcCaption, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX,
+                                 szShortcut);
+        rcCaption.right -= szShortcut.cx + 8;
     }
-    pDC->DrawText(strCaption, &rcCaption, nFormat | DT_END_ELLIPSIS);
+    CXTPSingleLineText::Draw(pDC, strCaption, rcCaption, nFormat | DT_END_ELLIPSIS);
     return CSize(0, 0);
 }
 
