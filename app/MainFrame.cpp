@@ -105,6 +105,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_WM_CREATE()
     ON_WM_CLOSE()
     ON_MESSAGE(WM_XTP_PANE_ACTION, CMainFrame::OnDockingPaneNotify)
+    ON_MESSAGE(WM_XTP_TOOLBAR_VISIBLE, CMainFrame::OnToolBarVisible)
+    ON_MESSAGE(WM_HIDE_FLOATING_WINDOWS, CMainFrame::OnHideFloatingWindows)
     ON_WM_SYSCOMMAND()
     ON_WM_DESTROY()
     ON_WM_ENDSESSION()
@@ -604,6 +606,11 @@ BOOL CMainFrame::CreateTicketReport()
 
 LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
 {
+    // A pane shown, floated or moved while in the tray may show its floating
+    // frame after this notice, and the frame's own layout waits for an idle
+    // pass a hidden frame does not get.
+    if (m_bInTray)
+        PostMessage(WM_HIDE_FLOATING_WINDOWS);
     if (wParam != XTP_DPN_SHOWWINDOW)
         return FALSE;
     CXTPDockingPane* pPane = reinterpret_cast<CXTPDockingPane*>(lParam);
@@ -613,6 +620,22 @@ LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
         return TRUE;
     pPane->Attach(&m_wndTicketReport);
     return TRUE;
+}
+
+// A floating bar shown while in the tray stays off the desktop until the
+// frame comes back.
+LRESULT CMainFrame::OnToolBarVisible(WPARAM, LPARAM lParam)
+{
+    if (m_bInTray && lParam)
+        m_floatingWindows.Hide(m_hWnd);
+    return 0;
+}
+
+LRESULT CMainFrame::OnHideFloatingWindows(WPARAM, LPARAM)
+{
+    if (m_bInTray)
+        m_floatingWindows.Hide(m_hWnd);
+    return 0;
 }
 
 void CMainFrame::DumpHistory()

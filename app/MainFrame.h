@@ -21,6 +21,8 @@ class CXTPControls;
 #define WM_ALREADY_RUNNING 0x40B
 // Sent once by the application after the frame was shown.
 #define WM_SHOW_STARTUP_INFO 0x466
+// Posted to hide again what the docking manager showed while in the tray.
+#define WM_HIDE_FLOATING_WINDOWS (WM_APP + 0x240)
 // The polling timer of the frame window.
 #define IDT_SCAN_POLL 1236
 // Lifts the floating windows again after the frame came back from the tray.
@@ -96,6 +98,8 @@ protected:
     afx_msg LRESULT OnScanFinished(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnShowStartupInfo(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnToolBarVisible(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHideFloatingWindows(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopupNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAlertPopupClosed(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTrayOpen();

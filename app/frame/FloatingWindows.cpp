@@ -1,5 +1,9 @@
 #include "app/frame/FloatingWindows.h"
 
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/docking/XTPDockingPaneMiniWnd.h"
+
 #include <algorithm>
 
 namespace {
@@ -27,6 +31,38 @@ bool IsFloatingWindow(HWND hWnd)
 {
     return ::IsWindowVisible(hWnd) && (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0 &&
            !IsDialogBox(hWnd);
+}
+
+// A bar is still one of the frame's floating bars and meant to show.
+bool IsShownFloatingBarOf(CXTPToolBar* pBar, HWND hFrame)
+{
+    CXTPCommandBars* pCommandBars = pBar->GetCommandBars();
+    if (pCommandBars == nullptr || pCommandBars->GetSite() == nullptr ||
+        pCommandBars->GetSite()->GetSafeHwnd() != hFrame)
+        return false;
+    if (pBar->GetPosition() != xtpBarFloating || !pBar->IsVisible())
+        return false;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+        if (pCommandBars->GetAt(i) == pBar)
+            return true;
+    return false;
+}
+
+// What the frame's state says now of a window hidden for the tray: it may
+// have been closed, emptied, docked or hidden by the program meanwhile.
+bool ShouldShowAgain(HWND hWnd, HWND hFrame)
+{
+    if (!::IsWindow(hWnd) || ::GetWindow(hWnd, GW_OWNER) != hFrame || ::IsWindowVisible(hWnd))
+        return false;
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (auto* pBar = dynamic_cast<CXTPToolBar*>(pWnd))
+        return IsShownFloatingBarOf(pBar, hFrame);
+    if (dynamic_cast<CXTPCommandBar*>(pWnd) != nullptr)
+        return false;  // popups and the like show only on their own road
+    // The docking manager shows a pane frame exactly while it holds a pane.
+    if (auto* pPaneFrame = dynamic_cast<CXTPDockingPaneMiniWnd*>(pWnd))
+        return pPaneFrame->HasPanes() != FALSE;
+    return true;
 }
 
 } // namespace
@@ -57,6 +93,6 @@ void CFloatingWindows::ShowAgain(HWND hFrame)
     const std::vector<HWND> hidden = std::move(m_hidden);
     m_hidden.clear();
     for (HWND hWnd : hidden)
-        if (::IsWindow(hWnd) && ::GetWindow(hWnd, GW_OWNER) == hFrame && !::IsWindowVisible(hWnd))
+        if (ShouldShowAgain(hWnd, hFrame))
             ::ShowWindow(hWnd, SW_SHOWNA);
 }

@@ -19,7 +19,9 @@ public:
     // Topmost ones (alert popups, tips) and dialog boxes stay as they are.
     void Hide(HWND hFrame);
     // Shows, without activating them, the windows Hide took that still
-    // exist, are still the frame's and are still hidden.
+    // exist, are still the frame's, are still hidden and should show now: a
+    // bar still a shown floating bar of the frame's command bars, a pane
+    // frame still holding a pane.
     void ShowAgain(HWND hFrame);
 
 private:
