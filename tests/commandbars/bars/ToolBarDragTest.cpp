@@ -2,8 +2,10 @@
 // from the top to the left dock bar, off into a floating window and back by
 // its caption; double clicks, also docking a bar of the second row back
 // there; a floating bar resized by its border; a quit arriving during the
-// drag.
+// drag; on a right-to-left frame the bar docks back where it was.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
 #include <vector>
 #include "ToolBarTestSupport.h"
 #include "resources/FrameworkIds.h"
@@ -12,6 +14,7 @@
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/state/XTPToolBarInfo.h"
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
 
 using testinput::MoveMouseTo;
@@ -81,6 +84,13 @@ protected:
 };
 
 std::vector<CPoint> ToolBarDrag::s_path;
+
+// A rectangle's edges, readable when a comparison fails.
+std::string Edges(const CRect& rc)
+{
+    return std::to_string(rc.left) + ", " + std::to_string(rc.top) + ", " + std::to_string(rc.right) + ", " +
+           std::to_string(rc.bottom);
+}
 
 void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
@@ -279,5 +289,75 @@ TEST_F(ToolBarDrag, TakenOffTheSecondRowADoubleClickDocksItBackThere)
 
         EXPECT_EQ(rcSecond, frame->BarRect(second)) << "back in its own row and place";
         EXPECT_EQ(rcFirst, frame->BarRect(bar)) << "the first row's bar is neither moved nor squeezed";
+    }
+}
+
+TEST_F(ToolBarDrag, OnARightToLeftFrameADoubleClickDocksItBackInItsRowAndPlace)
+{
+    // A mirrored frame: its dock bars are mirrored too, where a screen
+    // rectangle maps to one whose left lies right of its right.
+    frame->DestroyWindow();
+    frame = new CToolBarFrame();
+    ASSERT_TRUE(frame->CreateFrame(600, 400, FALSE));
+    ::SetWindowLongW(frame->GetSafeHwnd(), GWL_EXSTYLE,
+                     ::GetWindowLongW(frame->GetSafeHwnd(), GWL_EXSTYLE) | WS_EX_LAYOUTRTL);
+    ASSERT_TRUE(frame->CreateCommandBars());
+    frame->SetForegroundWindow();
+    bar = frame->AddProgramToolBar();
+    ASSERT_NE(nullptr, bar);
+    frame->GetCommandBars()->GetOptions()->bDblClickFloat = TRUE;
+    frame->Layout();
+    testpump::PumpPending();
+    CXTPDockBar* top = frame->GetCommandBars()->GetDockBar(xtpBarTop);
+    ASSERT_TRUE(::GetWindowLongW(top->GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) << "the dock bar is mirrored";
+
+    // The program docked the first bar without a place: what is stored is
+    // its own place, its start before its end.
+    CRect rcPlace = WindowRectOf(bar);
+    top->ScreenToClient(&rcPlace);
+    rcPlace.NormalizeRect();
+    CXTPToolBar::CToolBarInfo info;
+    info.FromBar(bar);
+    EXPECT_EQ(Edges(rcPlace), Edges(info.m_rectMRUDockPos)) << "the stored place of a bar the program docked";
+
+    // A second bar in a row of its own, away from the row's start.
+    CXTPToolBar* second = frame->GetCommandBars()->Add(L"Zweite", xtpBarTop);
+    ASSERT_NE(nullptr, second);
+    const UINT buttons[] = {ID_FILE_OPEN, ID_FILE_SAVE, ID_APP_ABOUT};
+    second->AddButtons(buttons, 3);
+    frame->Layout();
+    testpump::PumpPending();
+    CRect rcAway(200, rcPlace.bottom + 4, 200 + 100, rcPlace.bottom + 30);
+    top->ClientToScreen(&rcAway);
+    ASSERT_TRUE(frame->GetCommandBars()->DockCommandBar(second, &rcAway, top));
+    frame->Layout();
+    testpump::PumpPending();
+    const CRect rcFirst = frame->BarRect(bar), rcSecond = frame->BarRect(second);
+    ASSERT_GE(std::min(rcSecond.left, rcSecond.right), 200) << "away from the row's start";
+    ASSERT_NE(rcFirst.top, rcSecond.top) << "two rows";
+
+    for (bool byDrag : {false, true}) {
+        SCOPED_TRACE(byDrag ? "dragged off" : "floated by a double click");
+        // Mirrored: the gripper is at the bar's right end.
+        const CRect rcDocked = WindowRectOf(second);
+        const CPoint ptGripper(rcDocked.right - 4, rcDocked.CenterPoint().y);
+        if (byDrag)
+            Drag(ptGripper, {ClientPoint(250, 200), ClientPoint(300, 220)});
+        else
+            testinput::DoubleClickAt(ptGripper);
+        ASSERT_TRUE(testpump::PumpUntil([&] { return second->GetPosition() == xtpBarFloating; }))
+            << "it did not float";
+        const CRect rcFloating = WindowRectOf(second);
+        if (!byDrag) {
+            EXPECT_EQ(rcDocked.TopLeft(), rcFloating.TopLeft()) << "never floated before: it floats where it stood";
+        }
+        testinput::DoubleClickAt(CPoint(rcFloating.CenterPoint().x, rcFloating.top + 9));
+        ASSERT_TRUE(testpump::PumpUntil([&] { return second->GetPosition() == xtpBarTop; }))
+            << "the double click did not dock it";
+        frame->Layout();
+        testpump::PumpPending();
+
+        EXPECT_EQ(Edges(rcSecond), Edges(frame->BarRect(second))) << "back in its own row and place";
+        EXPECT_EQ(Edges(rcFirst), Edges(frame->BarRect(bar))) << "the other row stays";
     }
 }

@@ -69,6 +69,13 @@ public:
     }
 };
 
+// Narrow beside its caption: three stand side by side across a side bar.
+class CNarrowStyledControl : public CXTPControlButton
+{
+public:
+    CSize GetSize(CDC*) override { return GetStyle() == xtpButtonIconAndCaption ? CSize(22, 30) : CSize(22, 22); }
+};
+
 class Layout : public testing::Test
 {
 protected:
@@ -400,9 +407,6 @@ TEST_F(Layout, LargeButtonsOnASideBarRunDownItsLength)
         // the last three go beside their captions, then the first three
         {240, {4, 4, 4, 3, 3, 3}, CSize(70, 234), CRect(2, 214, 72, 236)},
         {150, {3, 3, 3, 3, 3, 3}, CSize(70, 132), CRect(2, 112, 72, 134)},
-        // three plain icons share a line across the bar
-        {100, {3, 3, 3, 2, 2, 2}, CSize(70, 88), CRect(46, 68, 68, 90)},
-        {60, {2, 2, 2, 2, 2, 2}, CSize(66, 44), CRect(46, 24, 68, 46)},
     };
     for (const auto& step : steps) {
         // The hide flag hides nothing while giving way is enough.
@@ -418,8 +422,43 @@ TEST_F(Layout, LargeButtonsOnASideBarRunDownItsLength)
         }
     }
 
-    // What still does not fit is hidden, counted along the length.
+    // Wider than the bar is across, no three captioned buttons share a line
+    // across it: three running down it keep their captions.
+    CSize size = Calc(100 + 4, LM_VERTDOCK | LM_COMMIT);
+    EXPECT_EQ((std::vector<int>{3, 3, 3, 3, 3, 3}), Styles());
+    EXPECT_EQ(CSize(70, 132) + CSize(4, 4), size);
+
+    // What still does not fit is hidden, counted along the length: all
+    // but the first, one line running down the bar.
     Calc(30 + 4, LM_VERTDOCK | LM_COMMIT | LM_HIDEWRAP);
     for (int i = 0; i < 6; i++)
-        EXPECT_EQ(i < 3 ? 0u : static_cast<DWORD>(xtpHideWrap), m_bar.GetControl(i)->GetHideFlags()) << i;
+        EXPECT_EQ(i < 1 ? 0u : static_cast<DWORD>(xtpHideWrap), m_bar.GetControl(i)->GetHideFlags()) << i;
+}
+
+// Captioned buttons stacked across a side bar give way a line at a time:
+// the three sharing a line lose their captions, never three running down it.
+TEST_F(Layout, LargeButtonsOnASideBarLoseCaptionsByTheLineAcross)
+{
+    m_bar.SetBarPosition(xtpBarLeft);
+    UseLargeButtons();
+    const struct
+    {
+        int count;
+        std::vector<int> styles;
+        CSize size;  // without the borders
+    } cases[] = {
+        // two full lines: the last one goes
+        {6, {3, 3, 3, 2, 2, 2}, CSize(66, 52)},
+        // the last line holds two: the first line goes, not a run across both
+        {5, {2, 2, 2, 3, 3}, CSize(66, 52)},
+    };
+    for (const auto& c : cases) {
+        m_bar.GetControls()->RemoveAll();
+        for (int i = 0; i < c.count; i++)
+            m_bar.GetControls()->Add(new CNarrowStyledControl(), 7);  // no large icon: beside its caption
+        CSize size = Calc(60 + 4, LM_VERTDOCK | LM_COMMIT);
+        EXPECT_EQ(c.styles, Styles()) << c.count << " buttons";
+        EXPECT_EQ(c.size + CSize(4, 4), size) << c.count << " buttons";
+        EXPECT_EQ(RectOf(0).top, RectOf(2).top) << c.count << " buttons: the first three share a line";
+    }
 }

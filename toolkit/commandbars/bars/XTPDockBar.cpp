@@ -158,6 +158,20 @@ int CXTPDockBar::InsertBar(CXTPToolBar* pBar, CPoint ptMid)
     return static_cast<int>(m_arrBars.GetSize() - 2);
 }
 
+CRect CXTPDockBar::ScreenToDock(CRect rc) const
+{
+    ScreenToClient(&rc);
+    rc.NormalizeRect();
+    return rc;
+}
+
+CRect CXTPDockBar::DockedRect(CWnd* pBar) const
+{
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    return ScreenToDock(rc);
+}
+
 void CXTPDockBar::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect)
 {
     if (pBar == nullptr)
@@ -174,8 +188,7 @@ void CXTPDockBar::DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect)
 
     int nPos;
     if (lpRect != nullptr) {
-        CRect rc(lpRect);
-        ScreenToClient(&rc);
+        CRect rc = ScreenToDock(lpRect);
         nPos = InsertBar(pBar, rc.CenterPoint());
         pBar->GetDockContext()->m_rectMRUDockPos = rc;
     } else {

@@ -54,6 +54,11 @@ public:
     // Docks at the rectangle's centre (screen coordinates), or as a new last
     // row without one.
     void DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect = nullptr);
+    // A screen rectangle in the client area, left before right also on a
+    // mirrored (right-to-left) frame, where mapping swaps the two.
+    CRect ScreenToDock(CRect rc) const;
+    // The bar's window rectangle in the client area: its docked place.
+    CRect DockedRect(CWnd* pBar) const;
     BOOL RemoveCommandBar(CXTPToolBar* pBar, int nPosExclude = -1);
     int FindBar(CXTPToolBar* pBar, int nPosExclude = -1) const;
     // The visible bars of the row holding nPos, in their order along it.

@@ -112,10 +112,8 @@ void CXTPDockContext::StartDrag(CPoint pt)
     // Where the bar stands as the drag begins, not where it was last dropped:
     // a bar the program docked was never dropped anywhere.
     CRect rcStartDock = m_rectMRUDockPos;
-    if (pStartDockBar && pStartDockBar->GetSafeHwnd()) {
-        rcStartDock = m_rectDragFrame;
-        pStartDockBar->ScreenToClient(&rcStartDock);
-    }
+    if (pStartDockBar && pStartDockBar->GetSafeHwnd())
+        rcStartDock = pStartDockBar->DockedRect(m_pBar);
     XTPBarPosition startSide = m_pBar->GetPosition();
 
     ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
@@ -309,13 +307,14 @@ BOOL CXTPDockContext::ToggleDocking()
         CXTPDockBar* pDockBar = m_pBar->GetDockBar();
         if (pDockBar && pDockBar->GetSafeHwnd()) {
             // The place it leaves is where it docks back, wherever it floats.
-            CRect rcDocked;
-            m_pBar->GetWindowRect(&rcDocked);
-            pDockBar->ScreenToClient(&rcDocked);
-            RememberDockBar(static_cast<UINT>(pDockBar->GetDlgCtrlID()), pDockBar->GetPosition(), rcDocked);
+            RememberDockBar(static_cast<UINT>(pDockBar->GetDlgCtrlID()), pDockBar->GetPosition(),
+                            pDockBar->DockedRect(m_pBar));
+            // No floating place yet: over the docked one (by the screen's
+            // corner, which on a mirrored dock bar is not its client start).
             if (pt.x <= 0 || pt.y <= 0) {
-                pt = m_rectMRUDockPos.TopLeft();
-                pDockBar->ClientToScreen(&pt);
+                CRect rcDocked;
+                m_pBar->GetWindowRect(&rcDocked);
+                pt = rcDocked.TopLeft();
             }
         }
         if (!pCommandBars->FloatCommandBar(m_pBar))
@@ -337,7 +336,7 @@ BOOL CXTPDockContext::ToggleDocking()
         // in a row of its own after the others rather than over the first.
         CRect rc = m_rectMRUDockPos;
         pDockBar->ClientToScreen(&rc);
-        if (!pCommandBars->DockCommandBar(m_pBar, m_rectMRUDockPos.IsRectEmpty() ? nullptr : &rc, pDockBar))
+        if (!pCommandBars->DockCommandBar(m_pBar, HasDockPlace() ? &rc : nullptr, pDockBar))
             return FALSE;
         pCommandBars->RecalcFrameLayout(FALSE);
     }

@@ -35,6 +35,10 @@ public:
     // goes; FALSE when another window holds the capture.
     virtual BOOL Track();
 
+    // A docked place is known. "None" is all zero, as docking without a
+    // place leaves it; a rectangle empty by its edges is still a place.
+    BOOL HasDockPlace() const { return !m_rectMRUDockPos.IsRectNull(); }
+
     CRect m_rectMRUDockPos;
     XTPBarPosition m_uMRUDockPosition = xtpBarTop;
     // The dock bar (its window id) the toolbar was last docked at; 0: none.

@@ -306,12 +306,13 @@ BOOL CXTPControlsLayout::ReduceLargeButtons()
             return TRUE;
         }
     }
-    // (c) three style-3 buttons standing in one column.
+    // (c) three style-3 buttons stacked across the bar at one place along
+    // it: a column on a top bar, a line across a side bar.
+    auto along = [&](const Record& record) { return m_bVertical ? record.rcControl.top : record.rcControl.left; };
     for (size_t k = shown.size() - 2; k-- > 0;) {
         Record &a = m_records[shown[k]], &b = m_records[shown[k + 1]], &c = m_records[shown[k + 2]];
         if (a.style == xtpButtonIconAndCaption && b.style == xtpButtonIconAndCaption &&
-            c.style == xtpButtonIconAndCaption && a.rcControl.left == b.rcControl.left &&
-            b.rcControl.left == c.rcControl.left) {
+            c.style == xtpButtonIconAndCaption && along(a) == along(b) && along(b) == along(c)) {
             setStyle(k, xtpButtonIcon);
             return TRUE;
         }

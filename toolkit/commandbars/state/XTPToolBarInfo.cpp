@@ -91,9 +91,9 @@ void CXTPToolBar::CToolBarInfo::FromBar(CXTPToolBar* pBar)
         CRect rc;
         pBar->GetWindowRect(&rc);
         if (pDockBar && pDockBar->GetSafeHwnd()) {
-            pDockBar->ScreenToClient(&rc);
+            rc = pDockBar->DockedRect(pBar);
             // A bar the program docked has no drop place: its own place stands for it.
-            if (m_rectMRUDockPos.IsRectEmpty() && !rc.IsRectEmpty())
+            if (!pContext->HasDockPlace() && !rc.IsRectEmpty())
                 m_rectMRUDockPos = rc;
         }
         m_pointPos = rc.TopLeft();
