@@ -3,6 +3,7 @@
 // leaving its bar, the frame and its bars going, a run message lost.
 #include <gtest/gtest.h>
 #include <functional>
+#include <memory>
 #include <vector>
 #include "ModalKeyProbe.h"
 #include "framework/windows/CCmdUI.h"
@@ -67,6 +68,12 @@ protected:
                                      MAKEINTRESOURCEW(IDR_MAINFRAME)));
         ASSERT_TRUE(m_pFrame->CreateCommandBars());
         m_hFrame = m_pFrame->GetSafeHwnd();
+        // As the program's loop: the frame pre-translates first (Alt+letter).
+        m_pLoop = std::make_unique<testpump::ScopedMessageFilter>([this](MSG& msg) {
+            if (m_beforeDispatch && m_beforeDispatch(msg))
+                return true;
+            return ::IsWindow(m_hFrame) && CWnd::WalkPreTranslateTree(m_hFrame, &msg);
+        });
         m_pFrame->GetCommandBars()->GetOptions()->animationType = xtpAnimateNone;
         m_pMenuBar = m_pFrame->GetCommandBars()->SetMenu(L"Menüleiste", IDR_MAINFRAME);
         ASSERT_NE(nullptr, m_pMenuBar);
@@ -83,6 +90,7 @@ protected:
         if (::IsWindow(m_hFrame))
             m_pFrame->DestroyWindow();
         testpump::PumpUntilIdle();
+        m_pLoop.reset();
     }
     CXTPCommandBar* Datei() const { return m_pMenuBar->GetControl(0)->GetCommandBar(); }
     // Opens "&Datei" by Alt+D; answers its "Be&enden".
@@ -104,6 +112,9 @@ protected:
     CQueueFrame* m_pFrame = nullptr;
     HWND m_hFrame = nullptr;
     CXTPMenuBar* m_pMenuBar = nullptr;
+    // Sees each message before the loop dispatches it; true: not dispatched.
+    std::function<bool(MSG&)> m_beforeDispatch;
+    std::unique_ptr<testpump::ScopedMessageFilter> m_pLoop;
 };
 
 } // namespace
@@ -129,16 +140,17 @@ TEST_F(KeyCommandQueue, NothingRunsForAControlOrAFrameGoneBeforeItsTurn)
     ASSERT_NE(nullptr, pBeenden);
     bool bRunSeen = false;
     {
-        testpump::ScopedMessageFilter removeFirst([&](MSG& msg) {
+        m_beforeDispatch = [&](MSG& msg) {
             if (IsQueueRun(msg) && !bRunSeen) {
                 bRunSeen = true;
                 Datei()->GetControls()->Remove(pBeenden);
             }
             return false;
-        });
+        };
         testinput::SendKey('E');
         ASSERT_TRUE(testpump::PumpUntil([&] { return bRunSeen; }));
         testpump::PumpUntilIdle();
+        m_beforeDispatch = nullptr;
     }
     EXPECT_TRUE(m_pFrame->commands.empty()) << "a control removed from its bar";
 
@@ -152,18 +164,19 @@ TEST_F(KeyCommandQueue, NothingRunsForAControlOrAFrameGoneBeforeItsTurn)
     ASSERT_TRUE(testpump::PumpUntil([&] { return Datei() && ::IsWindowVisible(Datei()->GetSafeHwnd()); }));
     testpump::PumpUntilIdle();
     {
-        testpump::ScopedMessageFilter destroyFirst([&](MSG& msg) {
+        m_beforeDispatch = [&](MSG& msg) {
             if (IsQueueRun(msg) && !bRunSeen) {
                 bRunSeen = true;
                 bFrameGone = true;
                 m_pFrame->DestroyWindow();
             }
             return false;
-        });
+        };
         testinput::SendKey(VK_DOWN);
         testinput::SendKey(VK_RETURN);
         ASSERT_TRUE(testpump::PumpUntil([&] { return bRunSeen; }));
         testpump::PumpUntilIdle();
+        m_beforeDispatch = nullptr;
     }
     EXPECT_TRUE(bFrameGone);
     EXPECT_FALSE(::IsWindow(m_hFrame));
@@ -175,15 +188,16 @@ TEST_F(KeyCommandQueue, AKeyCommandAfterALostRunMessageStillRuns)
     ASSERT_NE(nullptr, OpenDatei());
     int nDropped = 0;
     {
-        testpump::ScopedMessageFilter dropRun([&](MSG& msg) {
+        m_beforeDispatch = [&](MSG& msg) {
             if (!IsQueueRun(msg))
                 return false;
             nDropped++;
             return true;
-        });
+        };
         testinput::SendKey('E');
         ASSERT_TRUE(testpump::PumpUntil([&] { return nDropped == 1; }));
         testpump::PumpUntilIdle();
+        m_beforeDispatch = nullptr;
     }
     EXPECT_TRUE(m_pFrame->commands.empty());
 
