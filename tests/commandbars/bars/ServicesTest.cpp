@@ -18,6 +18,7 @@ const UINT ID_CHECKED = 40002;     // command and update handler: enabled, check
 const UINT ID_COMMAND_ONLY = 40003; // command handler only
 const UINT ID_NOTHING = 40004;      // no handler at all
 const UINT ID_CONTRARY = 40005;     // update handler: disables, then checks
+const UINT ID_REDRAWS = 40006;      // update handler: keeps the state, asks for a repaint
 
 class CHandlingSite : public CTestSite
 {
@@ -33,6 +34,13 @@ protected:
     {
         pCmdUI->Enable(TRUE);
         pCmdUI->SetCheck(1);
+    }
+    // As a custom control's setter that changes only its looks does.
+    void OnUpdateRedraws(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(TRUE);
+        if (CXTPControl* pControl = static_cast<CXTPCommandBar::CXTPCommandBarCmdUI*>(pCmdUI)->GetControl())
+            pControl->RedrawParent();
     }
     void OnUpdateContrary(CCmdUI* pCmdUI)
     {
@@ -59,6 +67,7 @@ BEGIN_MESSAGE_MAP(CHandlingSite, CTestSite)
     ON_UPDATE_COMMAND_UI(ID_HANDLED, OnUpdateHandled)
     ON_UPDATE_COMMAND_UI(ID_CHECKED, OnUpdateChecked)
     ON_UPDATE_COMMAND_UI(ID_CONTRARY, OnUpdateContrary)
+    ON_UPDATE_COMMAND_UI(ID_REDRAWS, OnUpdateRedraws)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
 END_MESSAGE_MAP()
@@ -251,6 +260,20 @@ TEST_F(Services, AnUpdateThatEndsWhereItBeganRepaintsNothing)
     m_bar.OnIdleUpdateCmdUI(TRUE, 0);
     EXPECT_EQ(2, pContrary->GetChecked());
     EXPECT_TRUE(::GetUpdateRect(m_bar.GetSafeHwnd(), nullptr, FALSE)) << "a state the handler changed repaints";
+}
+
+// A handler that leaves enabled and checked as they were but asks for a
+// repaint gets it.
+TEST_F(Services, AnUpdateThatAsksForARepaintIsRepaintedThoughItsStateStays)
+{
+    m_bar.AddButton(static_cast<int>(ID_REDRAWS), CRect(94, 2, 117, 25));
+    m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+    for (int round = 0; round < 2; round++) {
+        ::ValidateRect(m_bar.GetSafeHwnd(), nullptr);
+        m_bar.OnIdleUpdateCmdUI(TRUE, 0);
+        EXPECT_TRUE(::GetUpdateRect(m_bar.GetSafeHwnd(), nullptr, FALSE)) << "round " << round;
+        EXPECT_TRUE(Control(4)->GetEnabled());
+    }
 }
 
 // The frame's first showing updates its bars before any idle time.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "EditPartStage.h"
+#include "commandbars/input/ModalKeyProbe.h"
 #include "framework/gdi/CClientDC.h"
 #include "support/Screenshot.h"
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
@@ -198,6 +199,27 @@ TEST_F(ComboBox, KeysMoveTheSelectionOfAFocusedListAndEnterConfirms)
     EXPECT_EQ(4, m_pCombo->GetCurSel());
     EXPECT_EQ(std::vector<UINT>({3, 1, 1, 1, 1, 1, 1, 9, 4, 100}), Notifications());
     EXPECT_EQ(1, Commands());
+}
+
+// Return in the open list: the command's dialog must not read that Return.
+TEST_F(ComboBox, ReturnInTheOpenListRunsTheCommandAfterTheKeyLeftTheQueue)
+{
+    m_pCombo->SetCurSel(0);
+    OpenWithTheMouse();
+    SendKey('H');
+    ASSERT_TRUE(PumpUntil([&] { return m_pCombo->GetListBox()->GetCurSel() == 2; }));
+    PumpUntilIdle();
+    std::vector<UINT> keysInDialog;
+    m_site.context = &keysInDialog;
+    m_site.onCommand = [](CTestSite* pSite, WPARAM) {
+        *static_cast<std::vector<UINT>*>(pSite->context) = modalprobe::KeyDownsTakenByAModalLoop();
+    };
+    m_site.received.clear();
+    SendKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return Commands() == 1; }));
+    m_site.onCommand = nullptr;
+    EXPECT_STREQ(L"Hamburg", m_pCombo->GetText());
+    EXPECT_EQ(std::vector<UINT>(), keysInDialog) << "the dialog read the Return that chose the command";
 }
 
 TEST_F(ComboBox, LeavingAFocusedListWithoutConfirmingRestoresAndCancels)

@@ -267,3 +267,41 @@ TEST_F(StatusBarTest, RestingOnAPaneWithATipShowsIt)
         return pTip && pTip->GetSafeHwnd() && pTip->IsWindowVisible();
     }));
 }
+
+namespace {
+// Counts the windows that a pane deleted.
+class CCountedButton : public CButton
+{
+public:
+    explicit CCountedButton(int& nDeleted) : m_nDeleted(nDeleted) {}
+    ~CCountedButton() override { m_nDeleted++; }
+
+private:
+    int& m_nDeleted;
+};
+}  // namespace
+
+// A window the pane owns goes when another takes its place; handing the same
+// window again, or replacing one the caller owns, destroys nothing.
+TEST_F(StatusBarTest, AReplacedChildWindowThePaneOwnsIsDestroyedAndDeleted)
+{
+    int nDeleted = 0;
+    auto* pOwned = new CCountedButton(nDeleted);
+    ASSERT_TRUE(pOwned->Create(L"A", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &bar, 4245));
+    const HWND hOwned = pOwned->GetSafeHwnd();
+    bar.GetPane(1)->SetChildWindow(pOwned, TRUE);
+    bar.GetPane(1)->SetChildWindow(pOwned, TRUE);
+    EXPECT_TRUE(::IsWindow(hOwned)) << "the same window again";
+    EXPECT_EQ(0, nDeleted);
+
+    CButton callers;
+    ASSERT_TRUE(callers.Create(L"B", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &bar, 4246));
+    bar.GetPane(1)->SetChildWindow(&callers);
+    EXPECT_FALSE(::IsWindow(hOwned));
+    EXPECT_EQ(1, nDeleted);
+    EXPECT_EQ(&callers, bar.GetPane(1)->GetChildWindow());
+
+    bar.GetPane(1)->SetChildWindow(nullptr);
+    EXPECT_TRUE(callers.GetSafeHwnd() && ::IsWindow(callers.GetSafeHwnd())) << "the caller's window stays";
+    callers.DestroyWindow();
+}

@@ -56,6 +56,12 @@ public:
         void Enable(BOOL bOn = TRUE) override;
         void SetCheck(int nCheck = 1) override;
         void SetText(LPCTSTR lpszText) override;
+        // Gives the control the check state the handler left.
+        void ApplyCheck();
+
+    private:
+        CXTPControl* m_pCheckedControl = nullptr;
+        int m_nCheck = 0;
     };
 
     CXTPCommandBar();

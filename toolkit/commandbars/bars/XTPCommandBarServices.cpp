@@ -24,16 +24,26 @@ void CXTPCommandBar::CXTPCommandBarCmdUI::Enable(BOOL bOn)
     if (!pControl)
         return;
     pControl->SetEnabled(bOn);
-    // A disabled command cannot stay checked.
-    if (!bOn && pControl->GetChecked())
-        pControl->SetChecked(0);
+    // A disabled command cannot stay checked; a handler may still check it
+    // afterwards. Settled once the handler is done, so that the control
+    // never passes through a state it does not end in.
+    if (!bOn && (m_pCheckedControl == pControl ? m_nCheck : pControl->GetChecked()) != 0)
+        SetCheck(0);
 }
 
 void CXTPCommandBar::CXTPCommandBarCmdUI::SetCheck(int nCheck)
 {
-    CXTPControl* pControl = GetControl();
-    if (pControl)
-        pControl->SetChecked(nCheck);
+    m_pCheckedControl = GetControl();
+    m_nCheck = nCheck;
+}
+
+void CXTPCommandBar::CXTPCommandBarCmdUI::ApplyCheck()
+{
+    CXTPControl* pControl = m_pCheckedControl;
+    m_pCheckedControl = nullptr;
+    // The handler may have changed the bar meanwhile.
+    if (pControl && GetControl() == pControl)
+        pControl->SetChecked(m_nCheck);
 }
 
 void CXTPCommandBar::CXTPCommandBarCmdUI::SetText(LPCTSTR lpszText)
@@ -110,23 +120,16 @@ void CXTPCommandBar::OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler)
         state.m_nIndex = static_cast<UINT>(i);
         state.m_nID = static_cast<UINT>(pControl->GetID());
         state.m_bEnableChanged = FALSE;
-        if (OnCmdMsg(0, kControlUpdateCode, &state, nullptr))
+        if (OnCmdMsg(0, kControlUpdateCode, &state, nullptr) ||
+            OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr)) {
+            state.ApplyCheck();
             continue;
-        if (OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr))
-            continue;
-        // A handler that disables a checked command and checks it again
-        // (disabling unchecks) leaves it as it was: no repaint for that.
-        const DWORD dwPendingBefore = m_dwPendingFlags;
-        const BOOL bWasEnabled = pControl->GetEnabled();
-        const int nWasChecked = pControl->GetChecked();
+        }
         if (IsCustomizeMode())
             state.Enable(TRUE);
         else
             state.DoUpdate(pTarget, bDisableIfNoHndler);
-        if (!(dwPendingBefore & XTP_BAR_PENDING_REDRAW) &&
-            m_dwPendingFlags == (dwPendingBefore | XTP_BAR_PENDING_REDRAW) && GetControl(i) == pControl &&
-            pControl->GetEnabled() == bWasEnabled && pControl->GetChecked() == nWasChecked)
-            m_dwPendingFlags = dwPendingBefore;
+        state.ApplyCheck();
     }
 }
 

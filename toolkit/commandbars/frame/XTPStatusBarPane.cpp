@@ -12,19 +12,31 @@ CXTPStatusBarPane::CXTPStatusBarPane(CXTPStatusBar* pStatusBar)
 
 CXTPStatusBarPane::~CXTPStatusBarPane()
 {
-    if (m_pChildWnd != nullptr) {
-        if (m_pChildWnd->GetSafeHwnd())
-            m_pChildWnd->DestroyWindow();
-        if (m_bAutoDeleteWnd)
-            delete m_pChildWnd;
-    }
+    ReleaseChildWindow();
+}
+
+void CXTPStatusBarPane::ReleaseChildWindow()
+{
+    CWnd* pWnd = m_pChildWnd;
+    m_pChildWnd = nullptr;
+    if (pWnd == nullptr)
+        return;
+    if (pWnd->GetSafeHwnd())
+        pWnd->DestroyWindow();
+    if (m_bAutoDeleteWnd)
+        delete pWnd;
 }
 
 void CXTPStatusBarPane::SetChildWindow(CWnd* pWnd, BOOL bAutoDelete)
 {
-    m_bAutoDeleteWnd = bAutoDelete;
-    if (pWnd == m_pChildWnd)
+    if (pWnd == m_pChildWnd) {
+        m_bAutoDeleteWnd = bAutoDelete;
         return;
+    }
+    // A window the pane owns goes with it; one the caller owns stays its.
+    if (m_bAutoDeleteWnd)
+        ReleaseChildWindow();
+    m_bAutoDeleteWnd = bAutoDelete;
     m_pChildWnd = pWnd;
     // Over its pane at once, not at the bar's next resize.
     if (m_pStatusBar != nullptr && m_pStatusBar->GetSafeHwnd())

@@ -57,6 +57,9 @@ public:
     COLORREF m_clrText = static_cast<COLORREF>(-1);
     COLORREF m_clrBackground = static_cast<COLORREF>(-1);
     CString m_strToolTip;
+    // Destroys the child window, and deletes it when the pane owns it.
+    void ReleaseChildWindow();
+
     CWnd* m_pChildWnd = nullptr;
     BOOL m_bAutoDeleteWnd = FALSE;
     int m_nAlignment = 0;

@@ -10,6 +10,7 @@
 #include <vector>
 #include "framework/core/CNoTrackObject.h"
 
+class CXTPCommandBars;
 class CXTPControl;
 
 class CXTPKeyCommandQueue : public CNoTrackObject
@@ -24,17 +25,24 @@ public:
     static void Run(CXTPControl* pControl, std::function<void(CXTPControl*)> action);
 
     static CXTPKeyCommandQueue* GetThreadQueue();
+    // Releases, without running them, the waiting commands of the manager's
+    // controls: called while the manager goes.
+    static void DropWaitingOf(CXTPCommandBars* pCommandBars);
 
 private:
     struct CWaiting
     {
         CXTPControl* pControl;
+        CXTPCommandBars* pCommandBars;  // the control's when it was chosen
         std::function<void(CXTPControl*)> action;
     };
     static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Add(CXTPControl* pControl, std::function<void(CXTPControl*)> action);
     void RunWaiting();
+    BOOL IsRunOnItsWay() const;
 
     HWND m_hWnd;
     std::vector<CWaiting> m_waiting;
+    // A run is posted and not yet arrived.
+    BOOL m_bPosted;
 };

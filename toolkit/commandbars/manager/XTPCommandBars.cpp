@@ -1,4 +1,5 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/input/XTPKeyCommandQueue.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
@@ -55,6 +56,9 @@ CXTPCommandBars::CXTPCommandBars()
 
 CXTPCommandBars::~CXTPCommandBars()
 {
+    // A key command still waiting for its turn must not run on a manager
+    // that is gone, nor be left for the thread's end.
+    CXTPKeyCommandQueue::DropWaitingOf(this);
     SetDragControl(nullptr);
     for (INT_PTR i = 0; i < m_arrBars.GetSize(); i++)
         m_arrBars[i]->InternalRelease();
