@@ -46,6 +46,14 @@ Image CaptureDC(HDC dc, const RECT& rect)
     return image;
 }
 
+Image CaptureScreen(const RECT& rect)
+{
+    HDC hdc = ::GetDC(nullptr);
+    Image shot = CaptureDC(hdc, rect);
+    ::ReleaseDC(nullptr, hdc);
+    return shot;
+}
+
 Image CaptureWindow(HWND wnd)
 {
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);

@@ -19,6 +19,8 @@ struct Image
 
 // Copies a rectangle of a device context (client coordinates of the DC).
 Image CaptureDC(HDC dc, const RECT& rect);
+// Copies a rectangle of the screen as it shows now.
+Image CaptureScreen(const RECT& rect);
 // Copies a window's client area as it is on screen now (repaints it first).
 Image CaptureWindow(HWND wnd);
 

@@ -69,4 +69,12 @@ HWND WaitForThreadWindow(LPCWSTR lpszClass, const std::function<bool(HWND)>& acc
     return hFound;
 }
 
+bool IsAbove(HWND hUpper, HWND hLower)
+{
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (hWnd == hUpper || hWnd == hLower)
+            return hWnd == hUpper;
+    return false;
+}
+
 } // namespace testwindows

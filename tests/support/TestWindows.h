@@ -19,4 +19,7 @@ std::vector<HWND> VisibleThreadWindows(LPCWSTR lpszClass);
 // The window's class name.
 bool HasClass(HWND hWnd, LPCWSTR lpszClass);
 
+// Whether the first window lies above the second among the top-level windows.
+bool IsAbove(HWND hUpper, HWND hLower);
+
 } // namespace testwindows

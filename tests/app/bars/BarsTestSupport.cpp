@@ -80,14 +80,6 @@ CRect WindowRectOf(CWnd* pWnd)
     return rc;
 }
 
-testshot::Image ScreenShot(const CRect& rc)
-{
-    HDC hdc = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(hdc, rc);
-    ::ReleaseDC(nullptr, hdc);
-    return shot;
-}
-
 CBarsApp::CBarsApp(BOOL bFresh)
     : CWinApp(kAppName)
 {

@@ -94,9 +94,6 @@ CString TestPicturePath(LPCWSTR name);
 // A window's rectangle on the screen.
 CRect WindowRectOf(CWnd* pWnd);
 
-// What the screen shows in the rectangle: what the windows there painted
-// themselves, nothing repainted for the picture.
-testshot::Image ScreenShot(const CRect& rc);
 
 class FrameBars : public testing::Test
 {

@@ -1060,13 +1060,13 @@ TEST_F(CustomizeBars, TheSheetOpensCentredOverTheFrame)
     ASSERT_NE(pStart, nullptr);
     CRect rcStart = ScreenRect(pStart);
     rcStart.OffsetRect(-rcFrame.left, -rcFrame.top);
-    const testshot::Image before = ScreenShot(rcFrame);
+    const testshot::Image before = testshot::CaptureScreen(rcFrame);
     CRect rcSheet;
     testshot::Image shot;
     CInModal inSheet([&](HWND hSheet) {
         testpump::PumpUntilIdle();
         ::GetWindowRect(hSheet, &rcSheet);
-        shot = ScreenShot(rcFrame);
+        shot = testshot::CaptureScreen(rcFrame);
         testshot::Save(shot, L"app_customize_sheet_centred.png");
         ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });

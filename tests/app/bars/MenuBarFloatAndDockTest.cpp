@@ -33,7 +33,7 @@ testshot::Image ShotOfMenuBar(CXTPMenuBar* pMenuBar, const wchar_t* name)
     testinput::MoveMouseAndWait(POINT{::GetSystemMetrics(SM_CXSCREEN) - 5, ::GetSystemMetrics(SM_CYSCREEN) - 5});
     testpump::PumpUntil([pMenuBar] { return pMenuBar->GetSelectedIndex() == -1; });
     testpump::PumpUntilIdle();
-    testshot::Image shot = ScreenShot(WindowRectOf(pMenuBar));
+    testshot::Image shot = testshot::CaptureScreen(WindowRectOf(pMenuBar));
     testshot::Save(shot, name);
     return shot;
 }

@@ -19,7 +19,7 @@ testshot::Image ShotOfBars(const CRect& rcBand, const wchar_t* name)
 {
     testinput::MoveMouseAndWait(POINT{::GetSystemMetrics(SM_CXSCREEN) - 5, ::GetSystemMetrics(SM_CYSCREEN) - 5});
     testpump::PumpUntilIdle();
-    testshot::Image shot = ScreenShot(rcBand);
+    testshot::Image shot = testshot::CaptureScreen(rcBand);
     testshot::Save(shot, name);
     return shot;
 }

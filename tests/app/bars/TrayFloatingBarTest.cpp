@@ -6,6 +6,7 @@
 #include "app/AppTestSupport.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "support/TestWindows.h"
 #include "support/TestInput.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -14,15 +15,6 @@
 using namespace barstest;
 
 namespace {
-// Whether the first window lies above the second among the top-level windows.
-bool IsAbove(HWND hUpper, HWND hLower)
-{
-    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (hWnd == hUpper || hWnd == hLower)
-            return hWnd == hUpper;
-    return false;
-}
-
 // Where the bar floats over the frame's client area.
 const CRect kAround(280, 280, 480, 380);
 
@@ -38,8 +30,8 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     pBar->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     testpump::PumpUntilIdle();
     const HWND hBar = pBar->GetSafeHwnd();
-    ASSERT_TRUE(IsAbove(hBar, hFrame)) << "floating over the frame from the start";
-    const testshot::Image before = ScreenShot(kAround);
+    ASSERT_TRUE(testwindows::IsAbove(hBar, hFrame)) << "floating over the frame from the start";
+    const testshot::Image before = testshot::CaptureScreen(kAround);
 
     pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
     ASSERT_TRUE(pFrame->IsInTray());
@@ -48,10 +40,10 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     // The frame's window settles on the display a little later: the bar
     // must be above it then, and stay there.
     testpump::PumpFor(1500);
-    EXPECT_TRUE(IsAbove(hBar, hFrame));
+    EXPECT_TRUE(testwindows::IsAbove(hBar, hFrame));
     testpump::PumpUntilIdle();
 
-    const testshot::Image after = ScreenShot(kAround);
+    const testshot::Image after = testshot::CaptureScreen(kAround);
     testshot::Save(before, L"app_tray_floating_bar_before.png");
     testshot::Save(after, L"app_tray_floating_bar_after.png");
     // On the screen: the bar's grey caption and its button's dark text over
@@ -79,5 +71,5 @@ TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
     ASSERT_TRUE(testinput::MoveMouseAndWait(ptCaption));
     testinput::ClickAt(ptCaption);
     testpump::PumpUntilIdle();
-    EXPECT_TRUE(IsAbove(hBar, hFrame)) << "a click on the frame";
+    EXPECT_TRUE(testwindows::IsAbove(hBar, hFrame)) << "a click on the frame";
 }

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "FrameTestSupport.h"
+#include "support/TestInput.h"
 #include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/rows/XTPReportRows.h"
 
@@ -56,6 +58,23 @@ protected:
         testpump::PumpUntilIdle();
         pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
         testpump::PumpUntilIdle();
+    }
+
+    // Floats the ticket pane by a double click on its caption; its frame.
+    HWND FloatTicketPane()
+    {
+        app.m_pMainWnd = pFrame;
+        ::SetForegroundWindow(pFrame->m_hWnd);
+        Idle();
+        const CRect docked = CXTPDockingPaneContext::GetNodeScreenRect(pPane->GetContainer());
+        testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
+        CWnd* pFloating = nullptr;
+        testpump::PumpUntil([&] {
+            pFloating = pPane->GetParentFrame();
+            return pFloating != nullptr && pFloating != static_cast<CWnd*>(pFrame);
+        });
+        Idle();
+        return pFloating != static_cast<CWnd*>(pFrame) && pFloating != nullptr ? pFloating->GetSafeHwnd() : nullptr;
     }
 
 private:

@@ -9,7 +9,6 @@
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
-#include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 
 using namespace frametest;
 
@@ -21,23 +20,6 @@ protected:
     TrayChangedMeanwhile()
         : CTicketPaneFrameTest(L"tavrolin_tray_meanwhile", L"TrayChangedMeanwhileTestApp")
     {
-    }
-
-    // Floats the ticket pane by a double click on its caption; its frame.
-    HWND FloatTicketPane()
-    {
-        app.m_pMainWnd = pFrame;
-        ::SetForegroundWindow(pFrame->m_hWnd);
-        Idle();
-        const CRect docked = CXTPDockingPaneContext::GetNodeScreenRect(pPane->GetContainer());
-        testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
-        CWnd* pFloating = nullptr;
-        testpump::PumpUntil([&] {
-            pFloating = pPane->GetParentFrame();
-            return pFloating != nullptr && pFloating != static_cast<CWnd*>(pFrame);
-        });
-        Idle();
-        return pFloating != static_cast<CWnd*>(pFrame) && pFloating != nullptr ? pFloating->GetSafeHwnd() : nullptr;
     }
 
     void ToTray()

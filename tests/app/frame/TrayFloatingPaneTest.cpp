@@ -7,6 +7,7 @@
 #include "app/AppTestSupport.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "support/TestWindows.h"
 #include "support/TestInput.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
@@ -25,39 +26,12 @@ protected:
     }
 };
 
-// Whether the first window lies above the second among the top-level windows.
-bool IsAbove(HWND hUpper, HWND hLower)
-{
-    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (hWnd == hUpper || hWnd == hLower)
-            return hWnd == hUpper;
-    return false;
-}
-
-testshot::Image ScreenShot(const CRect& rc)
-{
-    HDC hdc = ::GetDC(nullptr);
-    testshot::Image shot = testshot::CaptureDC(hdc, rc);
-    ::ReleaseDC(nullptr, hdc);
-    return shot;
-}
-
 } // namespace
 
 TEST_F(TrayFloatingPane, AFloatingPaneOverTheFrameIsHiddenInTheTrayAndAboveTheFrameAfterIt)
 {
-    app.m_pMainWnd = pFrame;
-    ::SetForegroundWindow(pFrame->m_hWnd);
-    Idle();
-    const CRect docked = CXTPDockingPaneContext::GetNodeScreenRect(pPane->GetContainer());
-    testinput::DoubleClickAt({docked.left + 20, docked.top + 6});
-    CWnd* pFloating = nullptr;
-    ASSERT_TRUE(testpump::PumpUntil([&] {
-        pFloating = pPane->GetParentFrame();
-        return pFloating != nullptr && pFloating != static_cast<CWnd*>(pFrame);
-    })) << "floated by the double click";
-    Idle();
-    const HWND hFloating = pFloating->GetSafeHwnd();
+    const HWND hFloating = FloatTicketPane();
+    ASSERT_NE(hFloating, nullptr) << "floated by the double click";
     const HWND hFrame = pFrame->GetSafeHwnd();
     ASSERT_EQ(::GetWindow(hFloating, GW_OWNER), hFrame);
     CRect rcFloating, rcFrame;
@@ -65,7 +39,7 @@ TEST_F(TrayFloatingPane, AFloatingPaneOverTheFrameIsHiddenInTheTrayAndAboveTheFr
     pFrame->GetWindowRect(&rcFrame);
     ASSERT_TRUE(CRect().IntersectRect(rcFloating, rcFrame)) << "the pane floats over the frame";
     ASSERT_TRUE(::IsWindowVisible(hFloating));
-    ASSERT_TRUE(IsAbove(hFloating, hFrame));
+    ASSERT_TRUE(testwindows::IsAbove(hFloating, hFrame));
     // The offer's alert goes first, as in a plain round trip: a shown
     // topmost window keeps Wine from restacking the pane on an X display
     // without a window manager (the frame's window comes back on top there).
@@ -76,7 +50,7 @@ TEST_F(TrayFloatingPane, AFloatingPaneOverTheFrameIsHiddenInTheTrayAndAboveTheFr
         alerts.DeleteClosed();
         return alerts.GetOpenCount() == 0;
     }));
-    const testshot::Image before = ScreenShot(rcFrame);
+    const testshot::Image before = testshot::CaptureScreen(rcFrame);
 
     pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);  // the close box
     ASSERT_TRUE(pFrame->IsInTray());
@@ -88,11 +62,11 @@ TEST_F(TrayFloatingPane, AFloatingPaneOverTheFrameIsHiddenInTheTrayAndAboveTheFr
     // The frame's window settles on the display a little later: the pane
     // must be above it then, and stay there.
     testpump::PumpFor(1500);
-    ASSERT_EQ(pPane->GetParentFrame(), pFloating) << "still floating in the same frame";
+    ASSERT_EQ(pPane->GetParentFrame()->GetSafeHwnd(), hFloating) << "still floating in the same frame";
     EXPECT_TRUE(::IsWindowVisible(hFloating));
-    EXPECT_TRUE(IsAbove(hFloating, hFrame));
+    EXPECT_TRUE(testwindows::IsAbove(hFloating, hFrame));
     testpump::PumpUntilIdle();
-    const testshot::Image after = ScreenShot(rcFrame);
+    const testshot::Image after = testshot::CaptureScreen(rcFrame);
     testshot::Save(before, L"app_tray_floating_pane_before.png");
     testshot::Save(after, L"app_tray_floating_pane_after.png");
     // On the screen, not only in the window order: where the pane lies over

@@ -9,6 +9,7 @@
 #include "engine/SettingsStore.h"
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
+#include "support/TestWindows.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -29,14 +30,6 @@ std::vector<HWND> ShownOwnedWindows(HWND hFrame)
             (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0)
             shown.push_back(hWnd);
     return shown;
-}
-
-bool IsAbove(HWND hUpper, HWND hLower)
-{
-    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (hWnd == hUpper || hWnd == hLower)
-            return hWnd == hUpper;
-    return false;
 }
 
 CXTPToolBar* FindBar(CMainFrame* pFrame, LPCWSTR pszTitle)
@@ -93,10 +86,10 @@ TEST_F(FrameBars, StartedInTheTrayAFloatingBarOfTheLayoutWaitsThereAndComesBackA
     testpump::PumpUntilIdle();
     EXPECT_TRUE(::IsWindowVisible(hFrame));
     ASSERT_TRUE(::IsWindowVisible(hBar)) << "the toolbar comes back with the frame";
-    EXPECT_TRUE(IsAbove(hBar, hFrame));
+    EXPECT_TRUE(testwindows::IsAbove(hBar, hFrame));
     // On the screen: the bar's caption and its button's text.
     const CRect rcBar = WindowRectOf(pStored);
-    const testshot::Image shot = ScreenShot(rcBar);
+    const testshot::Image shot = testshot::CaptureScreen(rcBar);
     testshot::Save(shot, L"app_tray_started_minimized_bar_after.png");
     const CRect rcBody(3, 18, rcBar.Width() - 3, rcBar.Height() - 3);
     EXPECT_GT(apptest::CountPixels(shot, rcBody, apptest::IsDark), 10) << "the button's text";
