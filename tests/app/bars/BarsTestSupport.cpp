@@ -5,6 +5,7 @@
 #include "app/frame/AlertPopups.h"
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
+#include "resources/AppIds.h"
 #include "support/TestInput.h"
 #include "support/TestWindows.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -198,6 +199,18 @@ void FrameBars::ShowFrame()
     frametest::ViewOf(pFrame)->SetFocus();
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
+}
+
+CXTPToolBar* FrameBars::AddFloatingUserBar()
+{
+    CXTPToolBar* pBar = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarFloating);
+    if (pBar == nullptr)
+        return nullptr;
+    pBar->GetControls()->Add(xtpControlButton, ID_ABOUT);
+    pBar->OnRecalcLayout();
+    pBar->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    testpump::PumpUntilIdle();
+    return pBar;
 }
 
 CXTPToolBar* FrameBars::ToolBar() const

@@ -23,12 +23,8 @@ const CRect kAround(280, 280, 480, 380);
 TEST_F(FrameBars, AFloatingBarOverTheFrameIsAboveItAfterTheTrayRoundTrip)
 {
     ShowFrame();
-    CXTPToolBar* pBar = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarFloating);
+    CXTPToolBar* pBar = AddFloatingUserBar();
     ASSERT_NE(pBar, nullptr);
-    pBar->GetControls()->Add(xtpControlButton, ID_ABOUT);
-    pBar->OnRecalcLayout();
-    pBar->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    testpump::PumpUntilIdle();
     const HWND hBar = pBar->GetSafeHwnd();
     ASSERT_TRUE(testwindows::IsAbove(hBar, hFrame)) << "floating over the frame from the start";
     const testshot::Image before = testshot::CaptureScreen(kAround);

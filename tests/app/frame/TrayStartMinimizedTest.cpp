@@ -47,12 +47,8 @@ TEST_F(FrameBars, StartedInTheTrayAFloatingBarOfTheLayoutWaitsThereAndComesBackA
 {
     // A first run leaves a floating toolbar of the user's in the layout.
     ShowFrame();
-    CXTPToolBar* pBar = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarFloating);
+    CXTPToolBar* pBar = AddFloatingUserBar();
     ASSERT_NE(pBar, nullptr);
-    pBar->GetControls()->Add(xtpControlButton, ID_ABOUT);
-    pBar->OnRecalcLayout();
-    pBar->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    testpump::PumpUntilIdle();
     app.m_pMainWnd = nullptr;
     pFrame->SendMessage(WM_CLOSE);  // "Beenden": the layout is stored
     frametest::DispatchAllButQuit();
