@@ -208,7 +208,7 @@ TEST_F(Services, IdleUpdateLeavesInputWindowsWithoutAHandlerAsTheyAre)
 }
 
 // A bar updated while it had no windows on it still reaches the ones that
-// come later: made on it, or placed there by a hosted control.
+// arrive afterwards: made on it, or placed there by a hosted control.
 TEST_F(Services, IdleUpdateReachesWindowsThatCameAfterAnUpdateWithoutAny)
 {
     m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
