@@ -708,6 +708,20 @@ int CommandEntry(HWND hList, int nID)
     return -1;
 }
 
+// Drags a command of a category's list onto the right end of a rectangle on
+// the screen (the drag runs once the sheet's loop takes input); FALSE when
+// the list has no entry for the command.
+bool QueueCommandDrag(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory, int nID, const CRect& rcTarget)
+{
+    CListBox& commands = ShowCommandsOfCategory(sheet, pszCategory);
+    const int nEntry = CommandEntry(commands.GetSafeHwnd(), nID);
+    if (nEntry < 0)
+        return false;
+    testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
+                         CPoint(rcTarget.right - 3, rcTarget.CenterPoint().y));
+    return true;
+}
+
 // Clicks the middle of a dialog's control.
 void ClickDlgItem(HWND hDlg, int nID)
 {
@@ -827,13 +841,8 @@ TEST_F(CustomizeBars, AKeyRemovedOnTheKeyboardPageLeavesTheToolbarsListAndTips)
     CXTPControl* pDropped = nullptr;
     bool bKeyRemoved = false;
     Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
-        CListBox& commands = ShowCommandsOfCategory(sheet, L"Datei");
-        const int nEntry = CommandEntry(commands.GetSafeHwnd(), ID_OPTIONS);
-        if (nEntry < 0)
+        if (!QueueCommandDrag(sheet, L"Datei", ID_OPTIONS, ScreenRect(pHelp)))
             return;
-        const CRect rcHelp = ScreenRect(pHelp);
-        testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
-                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
         testpump::PumpUntil([&] {
             const int nAfterHelp = pHelp->GetIndex() + 1;
             pDropped = nAfterHelp < ToolBar()->GetControlCount() ? ToolBar()->GetControl(nAfterHelp) : nullptr;
@@ -998,13 +1007,8 @@ TEST_F(CustomizeBars, AButtonDroppedBesideHelpLeavesTheLogoAtTheRightEnd)
     CXTPControl* pHelp = ToolBarButton(ID_HELP);
     ASSERT_NE(pHelp, nullptr);
     Customize([&](CXTPCustomizeSheet& sheet, HWND) {
-        CListBox& commands = ShowCommandsOfCategory(sheet, L"Datei");
-        const int nEntry = CommandEntry(commands.GetSafeHwnd(), ID_REFRESH_STATISTIC);
-        if (nEntry < 0)
+        if (!QueueCommandDrag(sheet, L"Datei", ID_REFRESH_STATISTIC, ScreenRect(pHelp)))
             return;
-        const CRect rcHelp = ScreenRect(pHelp);
-        testinput::QueueDrag(ListEntryPoint(commands.GetSafeHwnd(), nEntry),
-                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
         testpump::PumpUntil([&] { return ToolBarButton(ID_REFRESH_STATISTIC) != nullptr; });
         testpump::PumpUntilIdle();
     });
