@@ -346,15 +346,15 @@ BOOL CXTPControlEditHost::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_LBUTTONDOWN:
         if (!bCustomize)
             return FALSE;
-        if (m_pControl->IsCustomizeMovable())
-            m_pControl->CustomizeStartDrag(PointOf(lParam));
+        // The customize drag and resize measure in the bar's coordinates.
+        if (m_pControl->IsCustomizeMovable() && pBar && pBar->GetSafeHwnd())
+            m_pControl->CustomizeStartDrag(BarPointOf(lParam));
         return TRUE;
     case WM_RBUTTONDOWN:
     case WM_MOUSEMOVE: {
         if (!pBar || !pBar->GetSafeHwnd())
             return FALSE;
-        CPoint pt = PointOf(lParam);
-        ::MapWindowPoints(GetSafeHwnd(), pBar->GetSafeHwnd(), &pt, 1);
+        CPoint pt = BarPointOf(lParam);
         if (message == WM_MOUSEMOVE) {
             pBar->SendMessage(WM_MOUSEMOVE, wParam, MAKELPARAM(pt.x, pt.y));
             return FALSE;
@@ -374,6 +374,14 @@ BOOL CXTPControlEditHost::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lP
     default:
         return FALSE;
     }
+}
+
+CPoint CXTPControlEditHost::BarPointOf(LPARAM lParam) const
+{
+    CPoint pt = PointOf(lParam);
+    CXTPCommandBar* pBar = m_pControl->GetParent();
+    ::MapWindowPoints(GetSafeHwnd(), pBar ? pBar->GetSafeHwnd() : nullptr, &pt, 1);
+    return pt;
 }
 
 void CXTPControlEditHost::OnWindowFocused(HWND hOldWnd)

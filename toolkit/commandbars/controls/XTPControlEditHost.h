@@ -108,6 +108,8 @@ private:
     void DeleteAutoCompleteWnd();
     // Before the window's own handling; TRUE: handled.
     BOOL OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // A mouse message's point, from the edit window's coordinates into the bar's.
+    CPoint BarPointOf(LPARAM lParam) const;
     // After the edit window took the focus.
     void OnWindowFocused(HWND hOldWnd);
     // After the edit window heard of new system colours.
