@@ -295,8 +295,11 @@ void CXTPControlComboBox::SetRect(CRect rcControl)
         m_editHost.CancelRecreate();
         return;
     }
-    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending())
+    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending()) {
+        // The bars' font may have changed at the same height.
+        m_editHost.FollowBarFont();
         return;
+    }
     m_rcControl = rcControl;
     // The text part the paint manager leaves between label and button.
     CRect rcText(rcControl.left + m_nLabelWidth + 3, rcControl.top + 3, rcControl.right - m_nThumbWidth - 1,

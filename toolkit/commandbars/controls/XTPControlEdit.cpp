@@ -98,8 +98,11 @@ void CXTPControlEdit::SetRect(CRect rcControl)
         return;
     }
     m_editHost.DropStaleWindow(FALSE);
-    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending())
+    if (m_editHost.GetSafeHwnd() && m_rcControl == rcControl && !m_editHost.IsPlacementPending()) {
+        // The bars' font may have changed at the same height.
+        m_editHost.FollowBarFont();
         return;
+    }
     m_rcControl = rcControl;
     CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - 3, rcControl.bottom - 3);
     if (m_editHost.Place(rcEdit))

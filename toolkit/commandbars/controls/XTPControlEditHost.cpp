@@ -23,6 +23,14 @@ BOOL IsEditKey(UINT nChar)
     return ::GetKeyState(VK_CONTROL) < 0 && (nChar == 'C' || nChar == 'V' || nChar == 'X' || nChar == 'Z');
 }
 
+BOOL IsSameFont(const LOGFONTW& lf1, const LOGFONTW& lf2)
+{
+    return lf1.lfHeight == lf2.lfHeight && lf1.lfWidth == lf2.lfWidth && lf1.lfWeight == lf2.lfWeight &&
+           lf1.lfItalic == lf2.lfItalic && lf1.lfUnderline == lf2.lfUnderline &&
+           lf1.lfStrikeOut == lf2.lfStrikeOut && lf1.lfCharSet == lf2.lfCharSet &&
+           lstrcmpiW(lf1.lfFaceName, lf2.lfFaceName) == 0;
+}
+
 CPoint PointOf(LPARAM lParam)
 {
     return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
@@ -74,14 +82,48 @@ BOOL CXTPControlEditHost::Place(const CRect& rcEdit)
         SetText(m_strText);
         pEdit->EnableWindow(m_pControl->GetEnabled());
     }
-    CXTPPaintManager* pPaintManager = m_pControl->GetPaintManager();
-    pEdit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pPaintManager->GetRegularFont()->GetSafeHandle()), FALSE);
-    pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    ApplyCharFormat();
+    ApplyBarFont();
     pEdit->MoveWindow(rcEdit, FALSE);
     pEdit->SetWindowPos(nullptr, 0, 0, 0, 0, m_pControl->GetHideFlags() ? kHideFlags : kShowFlags);
     m_bRecreate = FALSE;
     return TRUE;
+}
+
+CFont* CXTPControlEditHost::GetBarFont() const
+{
+    CXTPPaintManager* pPaintManager = m_pControl->GetPaintManager();
+    return pPaintManager ? pPaintManager->GetRegularFont() : nullptr;
+}
+
+BOOL CXTPControlEditHost::IsBarFontGiven() const
+{
+    CFont* pFont = GetBarFont();
+    HFONT hFont = pFont ? static_cast<HFONT>(pFont->GetSafeHandle()) : nullptr;
+    if (hFont != m_hFontGiven)
+        return FALSE;
+    LOGFONTW lf = {};
+    return !hFont || (::GetObjectW(hFont, sizeof(lf), &lf) && IsSameFont(lf, m_lfGiven));
+}
+
+void CXTPControlEditHost::ApplyBarFont()
+{
+    CFont* pFont = GetBarFont();
+    m_hFontGiven = pFont ? static_cast<HFONT>(pFont->GetSafeHandle()) : nullptr;
+    m_lfGiven = LOGFONTW();
+    if (m_hFontGiven)
+        ::GetObjectW(m_hFontGiven, sizeof(m_lfGiven), &m_lfGiven);
+    CXTPEdit* pEdit = GetEdit();
+    pEdit->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_hFontGiven), FALSE);
+    pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ApplyCharFormat();
+}
+
+void CXTPControlEditHost::FollowBarFont()
+{
+    if (!GetSafeHwnd() || IsBarFontGiven())
+        return;
+    ApplyBarFont();
+    ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
 }
 
 void CXTPControlEditHost::Destroy()
@@ -321,11 +363,21 @@ LRESULT CXTPControlEditHost::RouteMessage(UINT message, WPARAM wParam, LPARAM lP
     LRESULT lResult = 0;
     if (OnWindowMessage(message, wParam, lParam, lResult))
         return lResult;
+    // Whoever changed the bars' font has them repainted, laid out or told of new settings.
+    if (message == WM_PAINT)
+        FollowBarFont();
     lResult = windowProc();
     if (message == WM_SETFOCUS)
         OnWindowFocused(reinterpret_cast<HWND>(wParam));
     if (message == WM_SYSCOLORCHANGE)
         OnSysColorChanged();
+    if (message == WM_SETTINGCHANGE || message == WM_THEMECHANGED || message == WM_FONTCHANGE)
+        FollowBarFont();
+    // The rich edit window keeps no font handle: it answers with the one it was given.
+    if (message == WM_SETFONT)
+        m_hFontSet = reinterpret_cast<HFONT>(wParam);
+    if (message == WM_GETFONT && !lResult)
+        lResult = reinterpret_cast<LRESULT>(m_hFontSet);
     return lResult;
 }
 
@@ -342,6 +394,7 @@ BOOL CXTPControlEditHost::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lP
         if (!m_bHintShown)
             GetEdit()->GetWindowText(m_strText);
         m_bHintShown = FALSE;
+        m_hFontGiven = m_hFontSet = nullptr;
         return FALSE;
     case WM_LBUTTONDOWN:
         if (!bCustomize)

@@ -8,6 +8,7 @@
 #include "framework/gdi/CRect.h"
 #include "framework/text/CString.h"
 
+class CFont;
 class CWnd;
 class CXTPCommandBar;
 class CXTPControl;
@@ -43,6 +44,9 @@ public:
     // font, the character format and the control's hide flags; FALSE when
     // the window cannot be created.
     BOOL Place(const CRect& rcEdit);
+    // Gives the window the bars' font when it has another one: the font may
+    // change while the window keeps its rectangle.
+    void FollowBarFont();
     // Destroys the window and the shell's completion; the text stays cached.
     // The control calls it while it is whole: the window's last messages reach it.
     void Destroy();
@@ -108,6 +112,9 @@ private:
     void DeleteAutoCompleteWnd();
     // Before the window's own handling; TRUE: handled.
     BOOL OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    CFont* GetBarFont() const;
+    BOOL IsBarFontGiven() const;
+    void ApplyBarFont();
     // A mouse message's point, from the edit window's coordinates into the bar's.
     CPoint BarPointOf(LPARAM lParam) const;
     // After the edit window took the focus.
@@ -123,6 +130,11 @@ private:
     BOOL m_bSettingText = FALSE;
     BOOL m_bPlacementPending = FALSE;
     BOOL m_bRecreate = FALSE;
+    // The bars' font as the window last got it; a font made anew may reuse the handle.
+    HFONT m_hFontGiven = nullptr;
+    LOGFONTW m_lfGiven = {};
+    // The font last set on the window by anyone.
+    HFONT m_hFontSet = nullptr;
     // Where the focus goes back to when the edit window gives it up.
     HWND m_hwndFocusBefore = nullptr;
     CXTPControlComboBoxAutoCompleteWnd* m_pAutoCompleteWnd = nullptr;
