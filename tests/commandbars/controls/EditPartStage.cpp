@@ -1,5 +1,6 @@
 #include "EditPartStage.h"
 #include <cstring>
+#include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 
 namespace {
@@ -40,6 +41,17 @@ void CEditPartStage::DestroyStage()
     m_bar.SetCommandBars(nullptr);
     m_bar.DestroyWindow();
     m_site.DestroyWindow();
+}
+
+void CEditPartStage::PlaceInRow(int x)
+{
+    CClientDC dc(&m_bar);
+    for (int i = 0; i < m_bar.GetControlCount(); i++) {
+        CXTPControl* pControl = m_bar.GetControl(i);
+        CSize size = pControl->GetSize(&dc);
+        pControl->SetRect(CRect(x, 3, x + size.cx, 3 + size.cy));
+        x += size.cx + 6;
+    }
 }
 
 void CEditPartStage::TranslateClipboardAccelerators()

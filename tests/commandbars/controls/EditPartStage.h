@@ -16,6 +16,9 @@ protected:
     // Shows the site at rcSite with a bar nBarWidth wide across its top.
     bool CreateStage(const CRect& rcSite, int nBarWidth);
     void DestroyStage();
+    // The bar's controls one after another from x, at the sizes the look
+    // measures, as a layout puts them.
+    void PlaceInRow(int x);
     // Pumps like a frame whose accelerators turn Ctrl+C/V/X/Z into commands.
     void TranslateClipboardAccelerators();
     BOOL AnyAcceleratorCommand() const;
