@@ -165,8 +165,12 @@ CXTPImageManager* CXTPCommandBar::GetImageManager() const
 
 void CXTPCommandBar::SetPaintManager(CXTPPaintManager* pPaintManager)
 {
-    if (XTPReplaceReference(m_pPaintManager, pPaintManager) && m_pPaintManager)
+    if (!XTPReplaceReference(m_pPaintManager, pPaintManager))
+        return;
+    if (m_pPaintManager)
         m_pPaintManager->RefreshMetrics();
+    // The bar's size comes from its look.
+    OnRecalcLayout();
 }
 
 void CXTPCommandBar::SetImageManager(CXTPImageManager* pImageManager)

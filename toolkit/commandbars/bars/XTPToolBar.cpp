@@ -101,6 +101,10 @@ void CXTPToolBar::SetVisible(BOOL bVisible)
     InternalAddRef();
     if (!bVisible)
         SetTrackingMode(xtpTrackingNone, TRUE, FALSE);
+    // Hidden, a floating bar missed the layouts of metrics and option
+    // changes: it takes its size before it shows.
+    if (bVisible)
+        LayOutFloatingWindow();
     if (GetSafeHwnd())
         ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     CXTPCommandBars* pCommandBars = GetCommandBars();
@@ -134,6 +138,7 @@ void CXTPToolBar::OnSetPreviewMode(BOOL bPreview)
     if (!m_bPreviewVisible)
         return;
     m_bVisible = TRUE;
+    LayOutFloatingWindow();
     if (GetSafeHwnd())
         ShowWindow(SW_SHOWNA);
     if (GetType() == xtpBarTypeMenuBar) {

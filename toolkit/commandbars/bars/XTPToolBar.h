@@ -142,6 +142,9 @@ protected:
     BOOL NotifySiteOfReset();
     // The bar is one of its manager's bars.
     BOOL IsListed() const;
+    // A floating bar's window takes the size of the bar's layout, kept on
+    // the work area; nothing for a docked bar or one without a window.
+    void LayOutFloatingWindow();
     // Puts back the initial controls the user took out, hidden by hide flag 16.
     void MergeInitialControls();
     // Removes a control, keeping the selected and popuped indices on theirs.

@@ -69,17 +69,24 @@ BOOL CXTPToolBar::SetPosition(XTPBarPosition barPosition)
     return FALSE;
 }
 
+void CXTPToolBar::LayOutFloatingWindow()
+{
+    if (!GetSafeHwnd() || m_barPosition != xtpBarFloating)
+        return;
+    CSize sz = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
+    CRect rc;
+    GetWindowRect(&rc);
+    CPoint pt = KeepOnWorkArea(CRect(rc.TopLeft(), sz));
+    SetWindowPos(nullptr, pt.x, pt.y, sz.cx, sz.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(FALSE);
+}
+
 void CXTPToolBar::OnRecalcLayout()
 {
     if (!GetSafeHwnd())
         return;
     if (m_barPosition == xtpBarFloating) {
-        CSize sz = CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
-        CRect rc;
-        GetWindowRect(&rc);
-        CPoint pt = KeepOnWorkArea(CRect(rc.TopLeft(), sz));
-        SetWindowPos(nullptr, pt.x, pt.y, sz.cx, sz.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-        Invalidate(FALSE);
+        LayOutFloatingWindow();
         return;
     }
     if (CXTPCommandBars* pCommandBars = GetCommandBars())

@@ -78,7 +78,12 @@ BOOL CXTPCommandBars::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam,
         [[fallthrough]];
     case WM_SETTINGCHANGE:
         GetPaintManager()->RefreshMetrics();
-        RecalcFrameLayout(FALSE);
+        // An open menu was laid out with the old metrics: it goes, as it
+        // does when the application loses the foreground.
+        ClosePopups();
+        // Floating bars are pop-ups the frame's layout does not reach: every
+        // bar lays itself out anew, then the frame.
+        RecalcAllBars();
         if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd())
             m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         return FALSE;

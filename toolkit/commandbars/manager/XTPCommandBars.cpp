@@ -103,8 +103,13 @@ CXTPImageManager* CXTPCommandBars::GetImageManager() const
 
 void CXTPCommandBars::SetPaintManager(CXTPPaintManager* pPaintManager)
 {
-    if (XTPReplaceReference(m_pPaintManager, pPaintManager) && m_pPaintManager)
+    if (!XTPReplaceReference(m_pPaintManager, pPaintManager))
+        return;
+    if (m_pPaintManager)
         m_pPaintManager->RefreshMetrics();
+    // Another look has other fonts and borders: the bars, floating ones
+    // too, take their sizes from it at once.
+    RecalcAllBars();
 }
 
 void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
