@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 #include "commandbars/CommandBarsTestSupport.h"
@@ -24,73 +23,38 @@ namespace {
 
 // Steps run one after another from a timer inside the menu's loop (input
 // sent from outside would reach whoever held the capture then). A step
-// answers true when it is done; the script ends the menu when all are,
-// or when they take too long.
-class CLoopScript
+// answers true when it is done; the menu ends when all are, or at the
+// deadline. Answers whether every step was done.
+using Step = std::function<bool(CXTPPopupBar*)>;
+std::vector<Step>* s_pSteps = nullptr;
+size_t s_nextStep = 0;
+DWORD s_scriptStart = 0;
+
+void CALLBACK RunNextSteps(HWND, UINT, UINT_PTR, DWORD)
 {
-public:
-    using Step = std::function<bool(CXTPPopupBar*)>;
+    const auto& tracked = XTPMouseManager()->GetTrackArray();
+    auto* pBar = tracked.GetSize() ? dynamic_cast<CXTPPopupBar*>(tracked[0]) : nullptr;
+    while (pBar && pBar->GetSafeHwnd() && s_nextStep < s_pSteps->size() && (*s_pSteps)[s_nextStep](pBar))
+        s_nextStep++;
+    if (pBar && (s_nextStep == s_pSteps->size() || GetTickCount() - s_scriptStart > testpump::kDeadline))
+        XTPMouseManager()->EndAllTracking();
+}
 
-    explicit CLoopScript(std::vector<Step> steps) : m_steps(std::move(steps)) {}
-
-    // Runs the menu with the script; answers whether every step was done.
-    bool Run(const std::function<void()>& trackMenu)
-    {
-        s_pRunning = this;
-        m_start = GetTickCount();
-        UINT_PTR nTimer = SetTimer(nullptr, 0, 10, &CLoopScript::OnTick);
-        trackMenu();
-        KillTimer(nullptr, nTimer);
-        s_pRunning = nullptr;
-        return m_next == m_steps.size();
-    }
-
-private:
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        CLoopScript* pScript = s_pRunning;
-        if (!pScript || pScript->m_ending)
-            return;
-        const auto& tracked = XTPMouseManager()->GetTrackArray();
-        auto* pBar = tracked.GetSize() ? dynamic_cast<CXTPPopupBar*>(tracked[0]) : nullptr;
-        while (pBar && pBar->GetSafeHwnd() && pScript->m_next < pScript->m_steps.size() &&
-               pScript->m_steps[pScript->m_next](pBar))
-            pScript->m_next++;
-        if (pScript->m_next == pScript->m_steps.size() || GetTickCount() - pScript->m_start > testpump::kDeadline) {
-            pScript->m_ending = true;
-            XTPMouseManager()->EndAllTracking();
-        }
-    }
-
-    static CLoopScript* s_pRunning;
-    std::vector<Step> m_steps;
-    size_t m_next = 0;
-    DWORD m_start = 0;
-    bool m_ending = false;
-};
-CLoopScript* CLoopScript::s_pRunning = nullptr;
+bool RunInMenuLoop(std::vector<Step>& steps, const std::function<void()>& trackMenu)
+{
+    s_pSteps = &steps;
+    s_nextStep = 0;
+    s_scriptStart = GetTickCount();
+    UINT_PTR nTimer = SetTimer(nullptr, 0, 10, &RunNextSteps);
+    trackMenu();
+    KillTimer(nullptr, nTimer);
+    return s_nextStep == steps.size();
+}
 
 CPoint ScreenCenter(CXTPPopupBar* pBar, CRect rc)
 {
     pBar->ClientToScreen(&rc);
     return rc.CenterPoint();
-}
-
-bool CursorAt(CPoint pt)
-{
-    POINT cursor;
-    return GetCursorPos(&cursor) && cursor.x == pt.x && cursor.y == pt.y;
-}
-
-// Waits in the loop: done once `ms` have passed since the step first ran.
-CLoopScript::Step Wait(DWORD ms)
-{
-    auto start = std::make_shared<DWORD>(0);
-    return [start, ms](CXTPPopupBar*) {
-        if (*start == 0)
-            *start = GetTickCount();
-        return GetTickCount() - *start >= ms;
-    };
 }
 
 class PopupBarScroll : public testing::Test
@@ -152,7 +116,7 @@ TEST_F(PopupBarScroll, ScrollingStopsWhenThePointerLeavesTheButtonAnyWay)
         int nStart = -1, nAtLeave = -1, nLater = -1;
         CPoint ptOff;
         auto shown = [bUpward](CXTPPopupBar* pBar) { return bUpward ? pBar->GetFirstShown() : pBar->GetLastShown(); };
-        std::vector<CLoopScript::Step> steps = {
+        std::vector<Step> steps = {
             [&](CXTPPopupBar* pBar) {
                 if (!pBar->IsScrolling() || pBar->GetScrollDownRect().IsRectEmpty())
                     return false;
@@ -196,22 +160,25 @@ TEST_F(PopupBarScroll, ScrollingStopsWhenThePointerLeavesTheButtonAnyWay)
             }
             return true;
         });
+        DWORD nLeft = 0;
         steps.push_back([&](CXTPPopupBar* pBar) {
-            if (!CursorAt(ptOff))
+            POINT cursor;
+            if (!GetCursorPos(&cursor) || CPoint(cursor) != ptOff)
                 return false;
             nAtLeave = shown(pBar);
+            nLeft = GetTickCount();
             return true;
         });
-        steps.push_back(Wait(8 * XTP_SCROLL_DELAY));
         steps.push_back([&](CXTPPopupBar* pBar) {
+            if (GetTickCount() - nLeft < 8 * XTP_SCROLL_DELAY)
+                return false;
             nLater = shown(pBar);
             if (GetCapture() == pBar->GetSafeHwnd())
                 ReleaseCapture();
             return true;
         });
 
-        CLoopScript script(steps);
-        ASSERT_TRUE(script.Run([&] { TrackMenu(); }));
+        ASSERT_TRUE(RunInMenuLoop(steps, [&] { TrackMenu(); }));
         EXPECT_LE(std::abs(nLater - nAtLeave), 1) << "still scrolling after the pointer left: " << nAtLeave << " -> "
                                                   << nLater;
         EXPECT_EQ(0, XTPMouseManager()->GetTrackArray().GetSize());
