@@ -552,3 +552,64 @@ TEST_F(DialogBarTest, AToolbarButtonDroppedOnItInCustomizeModeStaysOnItsToolbar)
     }
     pCommandBars->SetCustomizeMode(FALSE);
 }
+
+// Hiding the caption takes its strip away at once: the bar is lower by the
+// caption, the hosted window moves up into the strip's place, and the
+// mouse manager no longer finds a caption there.
+TEST_F(DialogBarTest, HiddenCaptionLeavesNoStripBehind)
+{
+    for (XTPBarPosition position : {xtpBarTop, xtpBarFloating}) {
+        SCOPED_TRACE(position);
+        CXTPDialogBar* pBar = AddBar(position);
+        ASSERT_NE(pBar, nullptr);
+        ASSERT_TRUE(testpump::PumpUntilIdle());
+        const int nStrip = pBar->GetCaptionStripHeight();
+        ASSERT_GT(nStrip, 3);
+        const CRect rcBefore = WindowRect(pBar);
+        const CPoint ptInStrip(rcBefore.left + 50, rcBefore.top + nStrip - 2);
+        ASSERT_EQ(pBar->IsPointInside(ptInStrip), 1);
+
+        pBar->SetCaptionVisible(FALSE);
+        EXPECT_EQ(pBar->GetCaptionStripHeight(), 0);
+        EXPECT_EQ(pBar->IsPointInside(ptInStrip), -2);
+        EXPECT_EQ(pBar->IsPointInside(CPoint(rcBefore.left + 50, rcBefore.top)), -2);
+        CRect rc = WindowRect(pBar);
+        EXPECT_EQ(rc.Size(), CSize(206, 206)) << "no room for a caption";
+        CRect rcChild;
+        ::GetWindowRect(pBar->GetChild(), &rcChild);
+        EXPECT_EQ(rcChild, CRect(rc.left + 3, rc.top + 3, rc.right - 3, rc.bottom - 3));
+        EXPECT_TRUE(ControlRect(pBar, XTP_ID_DIALOGBAR_CAPTION).IsRectEmpty());
+        EXPECT_TRUE(ControlRect(pBar, XTP_ID_TOOLBAR_HIDE).IsRectEmpty());
+        // The hosted edit where the caption was.
+        testshot::Image image = testshot::CaptureWindow(pBar->GetSafeHwnd());
+        testshot::Save(image, position == xtpBarTop ? L"dialogbar_docked_without_caption.png"
+                                                    : L"dialogbar_floating_without_caption.png");
+        const COLORREF clrWindow = ::GetSysColor(COLOR_WINDOW) & 0xFFFFFF;
+        EXPECT_EQ(image.Pixel(50, 6), clrWindow);
+        EXPECT_EQ(image.Pixel(image.width - 6, 6), clrWindow);
+
+        // Shown again: the strip and the window's place come back.
+        pBar->SetCaptionVisible(TRUE);
+        EXPECT_EQ(pBar->GetCaptionStripHeight(), nStrip);
+        EXPECT_EQ(WindowRect(pBar).Size(), rcBefore.Size());
+        EXPECT_EQ(pBar->IsPointInside(CPoint(WindowRect(pBar).left + 50, WindowRect(pBar).top + nStrip - 2)), 1);
+        frame->GetCommandBars()->Remove(pBar);
+    }
+}
+
+// A bar laid out with its caption that takes another's hidden caption
+// (a copy, a loaded layout) has no strip once laid out again.
+TEST_F(DialogBarTest, LayoutOfACopiedHiddenCaptionForgetsTheStrip)
+{
+    CXTPDialogBar* pBar = AddBar(xtpBarTop);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_GT(pBar->GetCaptionStripHeight(), 0);
+    CXTPDialogBar source;
+    source.SetCaptionVisible(FALSE);
+    pBar->Copy(&source);
+    ASSERT_FALSE(pBar->IsCaptionVisible());
+    frame->RecalcLayout();
+    EXPECT_EQ(pBar->GetCaptionStripHeight(), 0);
+    const CRect rc = WindowRect(pBar);
+    EXPECT_EQ(pBar->IsPointInside(CPoint(rc.left + 50, rc.top + 5)), -2);
+}

@@ -310,10 +310,11 @@ TEST_F(PopupBar, TallerThanTheWorkAreaScrollsOneControlPerTick)
     EXPECT_GT(pBar->GetFirstShown(), 0);
     EXPECT_FALSE(pBar->GetScrollUpRect().IsRectEmpty()) << "the upper button appears";
 
-    // Up to the top again with the timer of the upper button.
-    for (int i = 0; i < 200 && pBar->GetFirstShown() > 0; i++)
-        pBar->SendMessage(WM_TIMER, XTP_TID_SCROLLUP, 0);
-    EXPECT_EQ(0, pBar->GetFirstShown());
+    // Up to the top again, resting on the upper button.
+    CRect rcUp = pBar->GetScrollUpRect();
+    pBar->ClientToScreen(&rcUp);
+    SendMouse(MOUSEEVENTF_MOVE, rcUp.CenterPoint());
+    EXPECT_TRUE(PumpUntil([&] { return pBar->GetFirstShown() == 0; }));
     EXPECT_TRUE(pBar->GetScrollUpRect().IsRectEmpty());
 }
 

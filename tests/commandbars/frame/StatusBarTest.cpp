@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <functional>
 #include "FrameTestSupport.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/FrameworkIds.h"
@@ -304,4 +305,69 @@ TEST_F(StatusBarTest, AReplacedChildWindowThePaneOwnsIsDestroyedAndDeleted)
     bar.GetPane(1)->SetChildWindow(nullptr);
     EXPECT_TRUE(callers.GetSafeHwnd() && ::IsWindow(callers.GetSafeHwnd())) << "the caller's window stays";
     callers.DestroyWindow();
+}
+
+// A window on a pane stands over the pane's inner rectangle after every
+// change of the pane's styles or the bar's borders, without waiting for the
+// next resize of the bar.
+TEST_F(StatusBarTest, WindowsOnThePanesFollowEveryStyleChangeAtOnce)
+{
+    // Filled rectangles: easy to tell from the pane borders in a picture.
+    CStatic first, last;
+    ASSERT_TRUE(first.Create(L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(0, 0, 10, 10), &bar, 4247));
+    ASSERT_TRUE(last.Create(L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, CRect(0, 0, 10, 10), &bar, 4248));
+    bar.GetPane(1)->SetChildWindow(&first);
+    bar.GetPane(3)->SetChildWindow(&last);
+    auto placed = [&](CWnd& wnd) {
+        CRect rc;
+        wnd.GetWindowRect(&rc);
+        bar.ScreenToClient(&rc);
+        return rc;
+    };
+    auto inner = [&](int nPane) {
+        CRect rc;
+        bar.GetItemRect(nPane, &rc);
+        if (!(bar.GetPaneStyle(nPane) & SBPS_NOBORDERS))
+            rc.DeflateRect(::GetSystemMetrics(SM_CXEDGE), ::GetSystemMetrics(SM_CXEDGE));
+        return rc;
+    };
+    const struct
+    {
+        const char* what;
+        std::function<void()> change;
+        bool moves;
+    } changes[] = {
+        {"border taken away", [&] { bar.SetPaneStyle(1, bar.GetPaneStyle(1) | SBPS_NOBORDERS); }, true},
+        {"border given back", [&] { bar.SetPaneStyle(1, bar.GetPaneStyle(1) & ~SBPS_NOBORDERS); }, true},
+        {"a pane before stretches", [&] { bar.SetPaneStyle(2, bar.GetPaneStyle(2) | SBPS_STRETCH); }, true},
+        {"popped out without a border",
+         [&] { bar.SetPaneStyle(3, bar.GetPaneStyle(3) | SBPS_POPOUT | SBPS_NOBORDERS); }, true},
+        {"disabled", [&] { bar.SetPaneStyle(3, bar.GetPaneStyle(3) | SBPS_DISABLED); }, false},
+        {"the bar's left border", [&] { bar.SetBarStyle(bar.GetBarStyle() | CBRS_BORDER_LEFT); }, true},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.what);
+        const CRect rcFirstBefore = placed(first), rcLastBefore = placed(last);
+        c.change();
+        EXPECT_EQ(inner(1), placed(first));
+        EXPECT_EQ(inner(3), placed(last));
+        EXPECT_EQ(c.moves, placed(first) != rcFirstBefore || placed(last) != rcLastBefore);
+    }
+
+    // Without its border the window covers the pane to its edge.
+    bar.SetPaneStyle(1, bar.GetPaneStyle(1) | SBPS_NOBORDERS);
+    bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CRect rcPane;
+    bar.GetItemRect(1, &rcPane);
+    testshot::Image image = testshot::CaptureWindow(bar.GetSafeHwnd());
+    testshot::Save(image, L"commandbars_statusbar_window_without_border.png");
+    const COLORREF clrWindow = image.Pixel(rcPane.CenterPoint().x, rcPane.CenterPoint().y);
+    EXPECT_EQ(clrWindow, image.Pixel(rcPane.left, rcPane.CenterPoint().y));
+    EXPECT_EQ(clrWindow, image.Pixel(rcPane.CenterPoint().x, rcPane.top));
+    EXPECT_NE(clrWindow, image.Pixel(rcPane.right + 1, rcPane.CenterPoint().y)) << "beside the pane";
+
+    bar.GetPane(1)->SetChildWindow(nullptr);
+    bar.GetPane(3)->SetChildWindow(nullptr);
+    first.DestroyWindow();
+    last.DestroyWindow();
 }

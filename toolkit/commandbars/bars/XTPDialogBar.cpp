@@ -45,8 +45,17 @@ void CXTPDialogBar::SetCaption(const CString& strCaption)
 
 void CXTPDialogBar::SetCaptionVisible(BOOL bVisible)
 {
+    if (m_bCaptionVisible == bVisible)
+        return;
     m_bCaptionVisible = bVisible;
-    DelayLayout();
+    if (!bVisible)
+        m_nCaptionStripHeight = 0;
+    // The bar changes height and the child its place, both at once; the
+    // child follows the new insets even where the bar's size happens to stay.
+    OnRecalcLayout();
+    PlaceChild();
+    if (GetSafeHwnd() != nullptr)
+        Invalidate(FALSE);
 }
 
 int CXTPDialogBar::MeasureCaptionHeight()
@@ -83,6 +92,8 @@ CSize CXTPDialogBar::CalcLayout(CSize szClient, int nLength, DWORD dwMode)
     CSize size(szClient.cx + m_rcBorders.left + m_rcBorders.right,
                szClient.cy + m_rcBorders.top + m_rcBorders.bottom);
     if (!m_bCaptionVisible) {
+        // No strip: the mouse manager must not take its old place for one.
+        m_nCaptionStripHeight = 0;
         PlaceCaptionControls(size.cx, -1);
         return size;
     }

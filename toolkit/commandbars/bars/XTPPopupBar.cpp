@@ -371,6 +371,8 @@ BOOL CXTPPopupBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboard)
                 hChild = hNext;
             }
             KillTimer(XTP_TID_EXPANDDELAY);
+            // The timers go with the window; the next opening starts afresh.
+            StopScrolling();
             DestroyWindow();
         }
         if (m_pParentBar && m_pParentBar->GetSafeHwnd())
@@ -570,11 +572,26 @@ void CXTPPopupBar::UpdateScrollTimers(CPoint point)
         nWanted = XTP_TID_SCROLLUP;
     if (nWanted == m_nScrollTimer)
         return;
-    if (m_nScrollTimer)
-        KillTimer(m_nScrollTimer);
+    StopScrolling();
     m_nScrollTimer = nWanted;
     if (nWanted)
         SetTimer(nWanted, XTP_SCROLL_DELAY, nullptr);
+}
+
+void CXTPPopupBar::StopScrolling()
+{
+    if (m_nScrollTimer && GetSafeHwnd())
+        KillTimer(m_nScrollTimer);
+    m_nScrollTimer = 0;
+}
+
+BOOL CXTPPopupBar::IsCursorOver(const CRect& rc) const
+{
+    CPoint pt;
+    if (rc.IsRectEmpty() || !GetSafeHwnd() || !::GetCursorPos(&pt))
+        return FALSE;
+    ScreenToClient(&pt);
+    return rc.PtInRect(pt);
 }
 
 void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
@@ -584,7 +601,11 @@ void CXTPPopupBar::OnTimer(UINT_PTR nIDEvent)
     case XTP_TID_SCROLLUP: {
         BOOL bDown = nIDEvent == XTP_TID_SCROLLDOWN;
         BOOL bCan = bDown ? m_nLastShown < GetControlCount() && !m_rcScrollDown.IsRectEmpty() : m_nFirstShown > 0;
-        if (!m_bScrolling || !bCan) {
+        // No move may tell that the pointer left the button (it went over
+        // another program's window, jumped, or a nested menu holds the
+        // moves): each tick looks where it is.
+        BOOL bOver = IsCursorOver(bDown ? m_rcScrollDown : m_rcScrollUp);
+        if (!m_bScrolling || !bCan || !bOver) {
             KillTimer(nIDEvent);
             if (m_nScrollTimer == nIDEvent)
                 m_nScrollTimer = 0;

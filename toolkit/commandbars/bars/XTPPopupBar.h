@@ -126,6 +126,9 @@ protected:
     void PlaceWindow(BOOL bFirstShow);
     void AnimateWindow();
     void UpdateScrollTimers(CPoint point);
+    void StopScrolling();
+    // Whether the cursor is now over a rectangle of the client area.
+    BOOL IsCursorOver(const CRect& rc) const;
     // The drag off the tear-off gripper: far from it the menu's controls
     // float as a toolbar under the pointer, back near it the toolbar hides.
     void TrackTearOff();

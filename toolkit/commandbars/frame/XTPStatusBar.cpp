@@ -332,12 +332,13 @@ void CXTPStatusBar::SetPaneStyle(int nIndex, UINT nStyle)
     CXTPStatusBarPane* pPane = GetPane(nIndex);
     if (pPane == nullptr || pPane->m_nStyle == nStyle)
         return;
-    if ((pPane->m_nStyle ^ nStyle) & SBPS_STRETCH) {
-        pPane->m_nStyle = nStyle;
-        UpdateAllPanes(TRUE, FALSE);
-    }
-    pPane->m_nFlags |= CXTPStatusBarPane::updateText;
+    const UINT nChanged = pPane->m_nStyle ^ nStyle;
     pPane->m_nStyle = nStyle;
+    // Stretching moves the panes; the border decides the inner rectangle a
+    // hosted window fills: both lay the panes out at once.
+    if (nChanged & (SBPS_STRETCH | SBPS_NOBORDERS))
+        UpdateAllPanes(TRUE, FALSE);
+    pPane->m_nFlags |= CXTPStatusBarPane::updateText;
     CString strText = pPane->m_strText;
     SetPaneText(nIndex, strText, TRUE);
 }
