@@ -59,9 +59,15 @@ check_place() {
 tray_icon() {
     local tray x y w h
     tray=$(named '^Wine System Tray$' | head -n1)
-    [ -n "$tray" ] || fail "no tray window"
+    [ -n "$tray" ] || return 1
     read -r x y w h < <(place "$tray")
     echo $((x + 10)) $((y + h / 2))
+}
+# Sets ix, iy to the tray icon's point.
+find_tray_icon() {
+    ix= iy=
+    read -r ix iy < <(tray_icon)
+    [ -n "$iy" ] || fail "$1: no tray window"
 }
 to_tray_by_minimize() {
     local fx fy fw fh
@@ -71,8 +77,7 @@ to_tray_by_minimize() {
     wait_for 50 frame_gone || fail "$1: the minimize button did not send the frame to the tray"
 }
 back_by_double_click() {
-    local ix iy
-    read -r ix iy < <(tray_icon)
+    find_tray_icon "$1"
     xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 80 1
     check_place "$1"
 }
@@ -92,8 +97,8 @@ menu_at() {
 }
 # The tray menu opens at the pointer with "Öffnen" on top.
 back_by_open() {
-    local ix iy mx my mw mh
-    read -r ix iy < <(tray_icon)
+    local mx my mw mh
+    find_tray_icon "$1"
     xdotool mousemove "$ix" "$iy" click 3
     wait_for 30 menu_at "$ix" "$iy" >/dev/null || fail "$1: the tray menu did not open"
     read -r mx my mw mh < <(menu_at "$ix" "$iy")
@@ -125,7 +130,7 @@ first=$(place "$frame")
 
 # The tray icon lies beside the frame at its first place, where a click
 # reaches it.
-read -r ix iy < <(tray_icon)
+find_tray_icon "at the start"
 read -r fx fy fw fh <<<"$first"
 inside "$ix" "$iy" $((fx - 4)) $((fy - 25)) $((fw + 8)) $((fh + 29)) &&
     fail "the frame at its first place covers the tray icon"
