@@ -135,6 +135,11 @@ read -r fx fy fw fh <<<"$first"
 inside "$ix" "$iy" $((fx - 4)) $((fy - 25)) $((fw + 8)) $((fh + 29)) &&
     fail "the frame at its first place covers the tray icon"
 import -window root "$shots/run_tray_start.png"
+# On the screen there: the icon's colours, not the tray's white or the desktop.
+convert "$shots/run_tray_start.png" -crop "16x16+$((ix - 8))+$((iy - 8))" +repage txt:- |
+    awk -F'[(,)]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
+        if (r > 150 && r - b > 80) n++ } END { exit !(n >= 20) }' ||
+    fail "the screen shows no tray icon at ($ix, $iy)"
 
 to_tray_by_minimize "minimize 1"
 back_by_double_click "minimize 1, double click"
