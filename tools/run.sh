@@ -28,7 +28,7 @@ cleanup() {
     [ -z "$site" ] || kill "$site" 2>/dev/null || true
     [ -z "$manager" ] || kill "$manager" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -f "$portfile" "$displayfile" "$managerfile"
+    rm -f "$portfile" "$displayfile" "$managerfile" "$managerfile.rc.xml"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -44,18 +44,38 @@ for _ in $(seq 100); do [ -s "$portfile" ] && break; sleep 0.1; done
 [ -s "$portfile" ] || { echo "run: the simulated site did not start"; exit 1; }
 port=$(cat "$portfile")
 
-headless=
+# The manager's configuration with a place for Wine's tray window (20
+# pixels high): a strip along the bottom of the screen, which windows are
+# placed and maximized beside, with the tray at its right end.
+openbox_config() {
+    python3 - "$1" "$2" <<'PY'
+import re, sys
+tray = '''<application title="Wine System Tray">
+    <position force="yes"><x>-0</x><y>%d</y></position>''' % (int(sys.argv[2]) - 20) + '''
+    <decor>no</decor><layer>above</layer><focus>no</focus><skip_taskbar>yes</skip_taskbar>
+  </application>'''
+rc = open('/etc/xdg/openbox/rc.xml', encoding='utf-8').read()
+rc = re.sub(r'(<margins>.*?<bottom>)\d+(</bottom>)', r'\g<1>20\g<2>', rc, count=1, flags=re.S)
+rc = rc.replace('<applications>', '<applications>\n  ' + tray, 1)
+open(sys.argv[1], 'w', encoding='utf-8').write(rc)
+PY
+}
+
+headless= screen_height=1024
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x${screen_height}x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
     [ -s "$displayfile" ] || { echo "run: Xvfb did not start"; exit 1; }
     export DISPLAY=":$(head -n1 "$displayfile")"
     # A window manager keeps a window's own windows above it, gives each a
     # title bar to move it by, and answers Wine when a window is hidden.
-    # It tells it has started by running the command given.
-    openbox --sm-disable --startup "touch $managerfile.up" >/dev/null 2>&1 &
+    # There is no panel: Wine's own tray window gets a panel's place, else
+    # it lies under the first window. The manager tells it has started by
+    # running the command given.
+    openbox_config "$managerfile.rc.xml" "$screen_height"
+    openbox --sm-disable --config-file "$managerfile.rc.xml" --startup "touch $managerfile.up" >/dev/null 2>&1 &
     manager=$!
     for _ in $(seq 100); do [ -e "$managerfile.up" ] && break; sleep 0.05; done
     rm -f "$managerfile.up"

@@ -8,9 +8,11 @@
 #include <thread>
 
 #include "FrameTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
+#include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
@@ -157,4 +159,40 @@ TEST_F(TrayReach, AnOfferWhileInTheTrayPopsUp)
     EXPECT_TRUE(testpump::PumpUntil([&] { return ::IsWindowVisible(hPopup) != FALSE; }));
     EXPECT_TRUE(pFrame->IsInTray());
     EXPECT_FALSE(pFrame->IsWindowVisible());
+}
+
+// An alert left open past its fade-in stays in sight when the frame goes to
+// the tray and while the frame lays out there: only the frame's floating
+// windows wait with it.
+TEST_F(TrayReach, AnAlertOpenBeforeTheTrayStaysThroughTheTrayAndItsLayouts)
+{
+    pFrame->SendMessage(WM_COMMAND, ID_START_SEARCH);
+    ViewOf(pFrame)->Watch(0, TRUE);
+    const int yes[4] = {1, 0, 0, 0};
+    FeedResult(pFrame, yes);
+    ASSERT_EQ(pFrame->GetAlerts().GetOpenCount(), 1);
+    CXTPPopupControl* pPopup = pFrame->GetAlerts().GetOpenPopup(0);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    ASSERT_TRUE(testpump::PumpUntil([&] { return pPopup->GetPopupState() == xtpPopupStateShow; }))
+        << "the alert faded in";
+    ASSERT_TRUE(::IsWindowVisible(hPopup));
+
+    CloseToTray();
+    EXPECT_TRUE(::IsWindowVisible(hPopup)) << "the frame went to the tray";
+    pFrame->RecalcLayout();
+    pFrame->GetPaneManager().ShowPane(IDP_TICKETS);
+    testpump::PumpFor(300);
+    testpump::PumpUntilIdle();
+    ASSERT_EQ(pFrame->GetAlerts().GetOpenCount(), 1) << "the alert waits for its time";
+    EXPECT_EQ(pPopup->GetPopupState(), xtpPopupStateShow);
+    EXPECT_TRUE(::IsWindowVisible(hPopup)) << "a layout in the tray";
+
+    // On the screen: the alert's light face with its dark text.
+    CRect rcPopup;
+    ::GetWindowRect(hPopup, &rcPopup);
+    const testshot::Image shot = testshot::CaptureScreen(rcPopup);
+    testshot::Save(shot, L"app_tray_alert_stays.png");
+    const CRect rcAll(0, 0, rcPopup.Width(), rcPopup.Height());
+    EXPECT_GT(apptest::CountPixels(shot, rcAll, apptest::IsLight), rcAll.Width() * rcAll.Height() / 3);
+    EXPECT_GT(apptest::CountPixels(shot, rcAll, apptest::IsDark), 20);
 }

@@ -14,6 +14,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 using namespace barstest;
@@ -31,6 +33,58 @@ std::vector<HWND> ShownOwnedWindows(HWND hFrame)
             shown.push_back(hWnd);
     return shown;
 }
+
+// Every owned top-level window of this thread shown while the watch runs,
+// with its owner, also one shown and hidden again at once: the display
+// puts each such window on the screen for that moment. Topmost ones (alert
+// popups, tips) may show while the frame is in the tray.
+class CShownWindowsWatch
+{
+public:
+    CShownWindowsWatch()
+    {
+        s_pWatch = this;
+        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnMessage, nullptr, ::GetCurrentThreadId());
+    }
+    ~CShownWindowsWatch()
+    {
+        if (m_hHook != nullptr)
+            ::UnhookWindowsHookEx(m_hHook);
+        s_pWatch = nullptr;
+    }
+
+    bool IsWatching() const { return m_hHook != nullptr; }
+    // The shown windows that hFrame owned when they showed.
+    std::vector<HWND> ShownOwnedBy(HWND hFrame) const
+    {
+        std::vector<HWND> shown;
+        for (const auto& show : m_shows)
+            if (show.second == hFrame)
+                shown.push_back(show.first);
+        return shown;
+    }
+
+private:
+    static LRESULT CALLBACK OnMessage(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && s_pWatch != nullptr && pMsg->message == WM_WINDOWPOSCHANGING &&
+            (reinterpret_cast<const WINDOWPOS*>(pMsg->lParam)->flags & SWP_SHOWWINDOW) != 0)
+        {
+            const HWND hOwner = ::GetWindow(pMsg->hwnd, GW_OWNER);
+            const bool bTopmost = (::GetWindowLongW(pMsg->hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            if (hOwner != nullptr && !bTopmost && ::GetAncestor(pMsg->hwnd, GA_PARENT) == ::GetDesktopWindow())
+                s_pWatch->m_shows.emplace_back(pMsg->hwnd, hOwner);
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    static CShownWindowsWatch* s_pWatch;
+    HHOOK m_hHook = nullptr;
+    std::vector<std::pair<HWND, HWND>> m_shows;
+};
+
+CShownWindowsWatch* CShownWindowsWatch::s_pWatch = nullptr;
 
 CXTPToolBar* FindBar(CMainFrame* pFrame, LPCWSTR pszTitle)
 {
@@ -54,13 +108,17 @@ TEST_F(FrameBars, StartedInTheTrayAFloatingBarOfTheLayoutWaitsThereAndComesBackA
     frametest::DispatchAllButQuit();
     ASSERT_FALSE(::IsWindow(hFrame));
 
-    // The next start: minimized, searching at once.
+    // The next start: minimized, searching at once. Once the frame is made,
+    // no window of its shows alone on the desktop, not even for a moment.
     CSettingsStore& store = CSettingsStore::GetInstance();
     store.StartMinimized = store.AutoScan = 1;
     pFrame = frametest::CreateFrame();
     ASSERT_NE(pFrame, nullptr);
     hFrame = pFrame->GetSafeHwnd();
     app.m_pMainWnd = pFrame;
+    EXPECT_EQ(ShownOwnedWindows(hFrame), std::vector<HWND>()) << "shown as the frame is made";
+    auto watch = std::make_unique<CShownWindowsWatch>();
+    ASSERT_TRUE(watch->IsWatching());
     pFrame->InitialUpdateFrame(nullptr, TRUE);  // what the start does with a new frame
     pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     testpump::PumpFor(300);
@@ -75,6 +133,8 @@ TEST_F(FrameBars, StartedInTheTrayAFloatingBarOfTheLayoutWaitsThereAndComesBackA
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
     EXPECT_EQ(ShownOwnedWindows(hFrame), std::vector<HWND>());
+    EXPECT_EQ(watch->ShownOwnedBy(hFrame), std::vector<HWND>()) << "shown for a moment while in the tray";
+    watch.reset();
 
     pFrame->SendMessage(WM_COMMAND, ID_TRAY_OPEN);  // the tray menu's "Öffnen"
     ASSERT_FALSE(pFrame->IsInTray());

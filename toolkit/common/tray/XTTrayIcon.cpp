@@ -440,6 +440,16 @@ void CXTTrayIcon::RestoreFromTray(CWnd* pWndFrame)
         ::DrawAnimatedRects(pWndFrame->GetSafeHwnd(), IDANI_CAPTION, &rcFrom, &rcTo);
     }
     pWndFrame->ShowWindow(SW_SHOW);
+    // Back on the desktop Wine makes the frame's X window anew. When the
+    // window manager had minimized the frame itself (its minimize button),
+    // Wine still takes the frame for minimized while it makes that window,
+    // so the window gets the frame's whole size instead of its inside and the
+    // manager's caption and borders come around that: the frame would grow
+    // by them on every round trip. Shown, it is no longer taken for
+    // minimized, and laid out once more its X window gets its own size and
+    // place again.
+    pWndFrame->SetWindowPos(nullptr, 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     pWndFrame->RedrawWindow(nullptr, nullptr,
                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     if (m_wndMinimize.m_hWnd != nullptr)

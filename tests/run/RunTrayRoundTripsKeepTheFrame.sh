@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# tools/run.sh on the display it starts itself, tried as a user would with
+# the mouse: the tray icon can be reached beside the frame at its first
+# place, and the frame sent to the tray by the window manager's minimize
+# button (and by its close box) comes back at the size and place it had,
+# by a double click on the tray icon as by the tray menu's "Öffnen", over
+# several round trips.
+set -uo pipefail
+source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
+build=${TAVROLIN_BUILD_DIR:?run through ctest}
+shots="$build/screenshots"
+work=$(mktemp -d)
+runner=
+cleanup() {
+    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
+    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED: $*"
+    [ -n "${DISPLAY:-}" ] && import -window root "$shots/run_tray_failed.png" 2>/dev/null &&
+        echo "the screen: $shots/run_tray_failed.png"
+    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
+    exit 1
+}
+# Tenths of a second until the condition holds, or false.
+wait_for() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+    "$@"
+}
+named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
+# A window's client area on the screen: X Y W H (inside the manager's frame).
+place() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+# Whether the point lies inside the given place.
+inside() {
+    local px=$1 py=$2 x=$3 y=$4 w=$5 h=$6
+    [ "$px" -ge "$x" ] && [ "$px" -lt $((x + w)) ] && [ "$py" -ge "$y" ] && [ "$py" -lt $((y + h)) ]
+}
+# The frame's window, once it shows alone.
+frame_shows() { count_named '^Tavrolin$' 1; }
+frame_gone() { count_named '^Tavrolin$' 0; }
+# The frame shows again with the place it had and keeps it once the window
+# manager has framed it anew.
+check_place() {
+    wait_for 50 frame_shows || fail "$1: the frame did not come back"
+    sleep 1
+    local now
+    now=$(place "$(named '^Tavrolin$')")
+    [ "$now" = "$first" ] || fail "$1: the frame came back at $now instead of $first (x y width height)"
+}
+# The tray icon, the first in Wine's tray window: a double click is "Öffnen".
+tray_icon() {
+    local tray x y w h
+    tray=$(named '^Wine System Tray$' | head -n1)
+    [ -n "$tray" ] || return 1
+    read -r x y w h < <(place "$tray")
+    echo $((x + 10)) $((y + h / 2))
+}
+# Sets ix, iy to the tray icon's point.
+find_tray_icon() {
+    ix= iy=
+    read -r ix iy < <(tray_icon)
+    [ -n "$iy" ] || fail "$1: no tray window"
+}
+to_tray_by_minimize() {
+    local fx fy fw fh
+    read -r fx fy fw fh <<<"$first"
+    # The manager's title bar: minimize, maximize, close at its right end.
+    xdotool mousemove $((fx + fw - 45)) $((fy - 11)) click 1
+    wait_for 50 frame_gone || fail "$1: the minimize button did not send the frame to the tray"
+}
+back_by_double_click() {
+    find_tray_icon "$1"
+    xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 80 1
+    check_place "$1"
+}
+# The program's shown menu that opened at the point: below it, or above it
+# when the screen's bottom is near. X Y W H.
+menu_at() {
+    local px=$1 py=$2 id x y w h
+    for id in $(xwininfo -root -children | awk '/"tavrolin.exe"/{print $1}'); do
+        xwininfo -id "$id" | grep -q 'IsViewable' || continue
+        read -r x y w h < <(place "$id")
+        [ "$px" -ge "$x" ] && [ "$px" -lt $((x + w)) ] && [ "$h" -lt 100 ] &&
+            [ "$y" -le $((py + 2)) ] && [ $((y + h)) -ge $((py - 30)) ] || continue
+        echo "$x $y $w $h"
+        return 0
+    done
+    return 1
+}
+# The tray menu opens at the pointer with "Öffnen" on top.
+back_by_open() {
+    local mx my mw mh
+    find_tray_icon "$1"
+    xdotool mousemove "$ix" "$iy" click 3
+    wait_for 30 menu_at "$ix" "$iy" >/dev/null || fail "$1: the tray menu did not open"
+    read -r mx my mw mh < <(menu_at "$ix" "$iy")
+    xdotool mousemove $((mx + mw / 2)) $((my + 10)) click 1
+    check_place "$1"
+}
+
+mkdir -p "$shots"
+env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
+    setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
+runner=$!
+wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
+export DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window manager on $DISPLAY"
+
+# The frame and, over it, the start-up information box, both named Tavrolin;
+# the frame is the larger one. The box is closed by its OK button.
+wait_for 600 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
+frame= box= fw=0
+for id in $(named '^Tavrolin$'); do
+    read -r x y w h < <(place "$id")
+    if [ "$w" -gt "$fw" ]; then box=$frame frame=$id fw=$w; else box=$id; fi
+done
+read -r x y w h < <(place "$box")
+xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+wait_for 50 frame_shows || fail "the information box did not close"
+sleep 1
+first=$(place "$frame")
+
+# The tray icon lies beside the frame at its first place, where a click
+# reaches it.
+find_tray_icon "at the start"
+read -r fx fy fw fh <<<"$first"
+inside "$ix" "$iy" $((fx - 4)) $((fy - 25)) $((fw + 8)) $((fh + 29)) &&
+    fail "the frame at its first place covers the tray icon"
+import -window root "$shots/run_tray_start.png"
+# On the screen there: the icon's colours, not the tray's white or the desktop.
+convert "$shots/run_tray_start.png" -crop "16x16+$((ix - 8))+$((iy - 8))" +repage txt:- |
+    awk -F'[(,)]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
+        if (r > 150 && r - b > 80) n++ } END { exit !(n >= 20) }' ||
+    fail "the screen shows no tray icon at ($ix, $iy)"
+
+to_tray_by_minimize "minimize 1"
+back_by_double_click "minimize 1, double click"
+to_tray_by_minimize "minimize 2"
+back_by_open "minimize 2, Öffnen"
+to_tray_by_minimize "minimize 3"
+back_by_double_click "minimize 3, double click"
+# The close box's road keeps it too.
+read -r fx fy fw fh <<<"$first"
+xdotool mousemove $((fx + fw - 11)) $((fy - 11)) click 1
+wait_for 50 frame_gone || fail "the close box did not send the frame to the tray"
+back_by_open "close box, Öffnen"
+import -window root "$shots/run_tray_after.png"
+echo "run: the frame kept its place ($first) over four round trips through the tray"
