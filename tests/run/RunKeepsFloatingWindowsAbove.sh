@@ -4,7 +4,9 @@
 # double click on its caption and the toolbar dragged off its dock by its
 # gripper float over the frame, and stay above it over clicks into the match
 # list and over a round trip through the tray (the close box, then a double
-# click on the tray icon). Hiding a window (closing the start-up information
+# click on the tray icon). The toolbar floating low over the frame lies under
+# the windows opened later: "Optionen" (Ctrl+O), whose OK it would cover, and
+# the pane floated again. Hiding a window (closing the start-up information
 # box, docking the pane back) does not stall the program for the 2 s Wine
 # waits for a window manager that is not there.
 set -uo pipefail
@@ -78,13 +80,23 @@ check_above() {
     above "$pane" "$frame" || fail "$1: the pane lies under the frame"
     above "$bar" "$frame" || fail "$1: the toolbar lies under the frame"
 }
+# How many pixels of a rectangle (X Y W H) differ between two screenshots.
+count_changed() {
+    local crop="-crop ${5}x${6}+$3+$4 +repage"
+    paste -d' ' <(convert "$1" $crop txt:- | tail -n +2 | awk '{print $3}') \
+                <(convert "$2" $crop txt:- | tail -n +2 | awk '{print $3}') | awk '$1 != $2 {n++} END {print n + 0}'
+}
 check_screen() {
     local shot="$shots/$2.png" px py pw ph bx by bw bh
     import -window root "$shot"
     read -r px py pw ph < <(place "$pane")
     read -r bx by bw bh < <(place "$bar")
     caption_shows "$shot" $((px + 40)) $((py + 5)) $((pw - 80)) || fail "$1: the screen does not show the pane's caption"
-    caption_shows "$shot" $((bx + 40)) $((by + 5)) $((bw - 80)) || fail "$1: the screen does not show the toolbar's caption"
+    # Where the pane lies over the toolbar, the part of its caption right of the pane.
+    local from=$((bx + 40)) to=$((bx + bw - 40))
+    [ $((py + ph)) -gt "$by" ] && [ "$py" -lt $((by + 10)) ] && [ $((px + pw + 5)) -gt "$from" ] && from=$((px + pw + 5))
+    [ $((to - from)) -gt 40 ] || fail "$1: the pane covers the toolbar's caption"
+    caption_shows "$shot" "$from" $((by + 5)) $((to - from)) || fail "$1: the screen does not show the toolbar's caption"
 }
 
 mkdir -p "$shots"
@@ -123,18 +135,53 @@ wait_for 50 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not floa
 float_ms=$(( $(now_ms) - start ))
 pane=$(named '^Verfügbare Tickets$')
 
-# The toolbar, dragged by its gripper into the middle of the frame.
+# The pane docked back, and the toolbar dragged by its gripper low over the
+# frame, over the place of the pane's list.
+read -r x y w h < <(place "$pane")
+xdotool mousemove $((x + 60)) $((y + 5)) click --repeat 2 --delay 80 1
+wait_for 50 eval '! count_named "^Verfügbare Tickets$" 1' || fail "the pane did not dock back"
 before=$(xdotool search --onlyvisible --name '.' 2>/dev/null | sort)
 xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
-for step in 1 2 3 4 5 6; do xdotool mousemove $((fx + 7 + step * 45)) $((fy + 44 + step * 45)); sleep 0.1; done
+for step in $(seq 10); do xdotool mousemove $((fx + 7 + step * 51)) $((fy + 44 + step * 61)); sleep 0.1; done
 xdotool mouseup 1
 bar_floats() {
-    bar=$(comm -13 <(printf '%s\n' "$before") <(xdotool search --onlyvisible --name '.' 2>/dev/null | sort) |
-          grep -vx "$pane" | head -n1)
+    bar=$(comm -13 <(printf '%s\n' "$before") <(xdotool search --onlyvisible --name '.' 2>/dev/null | sort) | head -n1)
     [ -n "$bar" ]
 }
 wait_for 50 bar_floats || fail "the toolbar did not float"
 sleep 0.5
+above "$bar" "$frame" || fail "floated: the toolbar lies under the frame"
+read -r bx by bw bh < <(place "$bar")
+import -window root "$work/bar.png"
+
+# Ctrl+O opens "Optionen" over the frame and over the toolbar, which covers
+# its OK button; the screen shows the dialog where both overlap, and a click
+# on OK reaches it.
+xdotool key ctrl+o
+wait_for 50 count_named '^Optionen$' 1 || fail "Ctrl+O did not open Optionen"
+options=$(named '^Optionen$')
+sleep 0.5
+read -r ox oy ow oh < <(place "$options")
+okx=$((ox + ow - 131)) oky=$((oy + oh - 23))
+[ "$okx" -gt "$bx" ] && [ "$okx" -lt $((bx + bw)) ] && [ "$oky" -gt "$by" ] && [ "$oky" -lt $((by + bh)) ] ||
+    fail "the toolbar ($bx $by $bw $bh) does not lie over the place of OK ($okx $oky)"
+above "$options" "$bar" || fail "Optionen lies under the floating toolbar"
+import -window root "$shots/run_floating_options_over_toolbar.png"
+top=$((by > oy ? by : oy)) bottom=$((by + bh < oy + oh ? by + bh : oy + oh))
+left=$((bx > ox ? bx : ox)) right=$((bx + bw < ox + ow ? bx + bw : ox + ow))
+changed=$(count_changed "$work/bar.png" "$shots/run_floating_options_over_toolbar.png" \
+          "$left" "$top" $((right - left)) $((bottom - top)))
+[ "$changed" -gt $(((right - left) * (bottom - top) / 2)) ] ||
+    fail "the screen shows the toolbar over Optionen ($changed pixels changed)"
+xdotool mousemove "$okx" "$oky" click 1
+wait_for 30 count_named '^Optionen$' 0 || fail "a click on OK did not close Optionen"
+
+# The pane floated again lies above the toolbar, which covers part of it.
+xdotool mousemove $((fx + 200)) $((fy + fh - 128)) click --repeat 2 --delay 80 1
+wait_for 50 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not float again"
+pane=$(named '^Verfügbare Tickets$')
+sleep 0.5
+above "$pane" "$bar" || fail "the pane floated after the toolbar lies under it"
 check_above "floated"
 check_screen "floated" run_floating_floated
 
@@ -144,6 +191,7 @@ for row in 0 1 2 3; do
     xdotool mousemove $((fx + 96)) $((fy + 127 + row * 18)) click 1
     sleep 0.5
     check_above "click $row"
+    above "$pane" "$bar" || fail "click $row: the toolbar lies over the pane"
 done
 check_screen "after the clicks" run_floating_after_clicks
 
@@ -167,7 +215,7 @@ check_screen "after the tray" run_floating_after_tray
 # window; a double click on its docked caption floats it again at once.
 read -r x y w h < <(place "$pane")
 start=$(now_ms)
-xdotool mousemove $((x + w / 2)) $((y + 5)) click --repeat 2 --delay 80 1
+xdotool mousemove $((x + 60)) $((y + 5)) click --repeat 2 --delay 80 1
 wait_for 50 eval '! count_named "^Verfügbare Tickets$" 1' || fail "the pane did not dock back"
 xdotool mousemove $((fx + 200)) $((fy + fh - 128)) click --repeat 2 --delay 80 1
 wait_for 50 count_named '^Verfügbare Tickets$' 1 || fail "the pane did not float again"
@@ -176,4 +224,5 @@ redock_ms=$(( $(now_ms) - start ))
 echo "run: the box closed and the pane floated in $float_ms ms; docked back and floated again in $redock_ms ms"
 [ "$float_ms" -lt 1500 ] || fail "hiding the information box stalled the program ($float_ms ms)"
 [ "$redock_ms" -lt 1500 ] || fail "docking the pane back stalled the program ($redock_ms ms)"
+echo "run: Optionen and the pane floated later lay above the floating toolbar; OK took a click"
 echo "run: the floating pane and toolbar stayed above the frame over 4 clicks into it and the tray"

@@ -7,7 +7,14 @@
 
 namespace {
 // Activation of the floating window follows the frame's.
-const DWORD kFloatingStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
+const DWORD kBarStyle = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE;
+// A system menu shows nothing on a window without a caption, but it makes
+// the floating window one that a window manager stacks: without it the X11
+// driver maps the window over every other (override-redirect), and the
+// program's own dialogs, message boxes and floating panes opened later lie
+// under the bar. A managed window stays above the frame that owns it.
+const DWORD kFloatingStyle = WS_POPUP | WS_SYSMENU | kBarStyle;
+const DWORD kDockedStyle = WS_CHILD | kBarStyle;
 
 // Where a floating window of that rectangle stays on its monitor's work
 // area: moved in as far as it fits, its top left kept visible first.
@@ -36,14 +43,14 @@ BOOL CXTPToolBar::Create(CWnd* pParentWnd, BOOL bFloat)
         DWORD dwExStyle = pCommandBars && pCommandBars->IsLayoutRTL() ? WS_EX_LAYOUTRTL : 0;
         LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), nullptr, nullptr);
         // A docked bar is made a child at once: a pop-up would flash before the dock bar takes it.
-        DWORD dwStyle = bFloat ? kFloatingStyle : (kFloatingStyle & ~WS_POPUP) | WS_CHILD;
+        DWORD dwStyle = bFloat ? kFloatingStyle : kDockedStyle;
         if (!CreateEx(dwExStyle, lpszClass, m_strTitle, dwStyle, pt.x, pt.y, 0, 0, hParent, nullptr))
             return FALSE;
     } else if (bFloat && (GetStyle() & WS_CHILD)) {
         ::SetParent(m_hWnd, nullptr);
-        ModifyStyle(WS_CHILD, WS_POPUP);
+        ModifyStyle(WS_CHILD, WS_POPUP | WS_SYSMENU);
     } else if (!bFloat && (GetStyle() & WS_POPUP)) {
-        ModifyStyle(WS_POPUP, WS_CHILD);
+        ModifyStyle(WS_POPUP | WS_SYSMENU, WS_CHILD);
         ::SetParent(m_hWnd, hParent);
     }
     if (bFloat)
