@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(wine wine32:i386 wine64 fonts-wine g++-mingw-w64-i686-posix mingw-w64-i686-dev
-          cmake ninja-build xvfb xauth openbox googletest locales imagemagick python3)
+          cmake ninja-build xvfb xauth openbox xdotool x11-utils googletest locales imagemagick python3)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
