@@ -152,6 +152,12 @@ void CXTPDockingPaneMiniWnd::UpdateTitleAndSystemMenu()
     RedrawFrame();
 }
 
+void CXTPDockingPaneMiniWnd::OnChildTitleChanged(CXTPDockingPaneBase* /*pChild*/)
+{
+    if (m_hWnd)
+        UpdateTitleAndSystemMenu();
+}
+
 void CXTPDockingPaneMiniWnd::ResumeCollapsible()
 {
     if (!m_bCollapsed || m_nStep < m_nStepCount)

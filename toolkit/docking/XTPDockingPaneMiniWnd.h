@@ -40,6 +40,8 @@ public:
     void RemovePane(CXTPDockingPaneBase* pPane) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL IsEmpty() const override;
+    // The window text follows the title of a single container's pane.
+    void OnChildTitleChanged(CXTPDockingPaneBase* pChild) override;
     // The tree holds at least one pane.
     BOOL HasPanes();
     BOOL IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton) override;

@@ -332,6 +332,11 @@ void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* 
         pFrame->DelayRecalcLayout();
 }
 
+void CXTPDockingPaneAutoHidePanel::OnChildTitleChanged(CXTPDockingPaneBase* /*pChild*/)
+{
+    RebuildTabs();
+}
+
 CFrameWnd* CXTPDockingPaneAutoHidePanel::GetSiteFrame() const
 {
     auto* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame);

@@ -96,6 +96,8 @@ public:
     // Every group is empty (emptied groups wait for the clean-up).
     BOOL IsEmpty() const override;
     void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
+    // The strip's tabs take a pane's new title at once.
+    void OnChildTitleChanged(CXTPDockingPaneBase* pChild) override;
 
 protected:
     afx_msg void OnPaint();
