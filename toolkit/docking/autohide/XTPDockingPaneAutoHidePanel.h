@@ -6,6 +6,7 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/docking/autohide/XTPDockingPanePointerRest.h"
 #include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
@@ -107,6 +108,8 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseHover(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -132,4 +135,7 @@ public:
     CAutoHidePanelTabManagersArray m_arrTabManagers;
     CPanelAtom m_atom{this};
     CXTPTabAtomRegistration m_registration{&m_atom};
+    // The pointer resting on a tab slides its pane out, however it came.
+    enum { timerPointerRest = 1 };
+    CXTPDockingPanePointerRest m_pointerRest{timerPointerRest};
 };
