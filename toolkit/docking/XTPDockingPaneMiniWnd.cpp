@@ -74,8 +74,20 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     UpdateTitleAndSystemMenu();
     UpdateCaptionButtons();
     RecalcLayout();
-    // A tree without panes leaves no empty frame on screen.
-    ShowWindow(bPanes ? SW_SHOWNA : SW_HIDE);
+    // A tree without panes leaves no empty frame on screen; nor does a
+    // minimized or hidden site leave its frames there alone.
+    BOOL bShow = bPanes && IsSiteShown(pSite);
+    m_bWaitingForSite = bPanes && !bShow;
+    ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsSiteShown(CWnd* pSite)
+{
+    HWND hSite = pSite ? pSite->GetSafeHwnd() : nullptr;
+    if (!hSite || !::IsWindowVisible(hSite))
+        return FALSE;
+    HWND hRoot = ::GetAncestor(hSite, GA_ROOT);
+    return !::IsIconic(hSite) && !(hRoot && ::IsIconic(hRoot));
 }
 
 BOOL CXTPDockingPaneMiniWnd::CreateFrameWindow(CWnd* pSite)
