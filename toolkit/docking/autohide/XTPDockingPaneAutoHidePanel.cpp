@@ -481,8 +481,11 @@ void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
         m_pointerRest.Stop(m_hWnd);
         return;
     }
-    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd,
+                           static_cast<DWORD>(CXTPDockingPaneAutoHideWnd::m_nHoverTime)};
     ::TrackMouseEvent(&tme);
+    // The system's hover notice is lost when another window asks for its
+    // own leave notice meanwhile: the panel watches the rest itself as well.
     ClientToScreen(&point);
     m_pointerRest.OnMove(m_hWnd, point, CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime));
 }
@@ -528,6 +531,8 @@ void CXTPDockingPaneAutoHidePanel::OnMouseLeave()
 
 void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
 {
+    // One hover per rest, whichever notice comes first.
+    m_pointerRest.Stop(m_hWnd);
     CXTPDockingPane* pPane = HitTestPane(point);
     CWnd* pSite = GetDockingSite();
     if (!pPane || !pSite || !pSite->GetSafeHwnd())
