@@ -67,6 +67,7 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     if (!pSite || !pSite->GetSafeHwnd() || m_pLayout->IsUserLayout())
         return;
     BOOL bPanes = HasPanes();
+    m_bWaitingForSite = FALSE;
     if (!m_hWnd && (!bPanes || !CreateFrameWindow(pSite)))
         return;
     if (m_pTopContainer)

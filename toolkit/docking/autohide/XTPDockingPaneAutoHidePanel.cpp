@@ -487,7 +487,8 @@ void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
     // The system's hover notice is lost when another window asks for its
     // own leave notice meanwhile: the panel watches the rest itself as well.
     ClientToScreen(&point);
-    m_pointerRest.OnMove(m_hWnd, point, CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime));
+    const UINT nRestTime = CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime);
+    m_pointerRest.OnMove(m_hWnd, point, nRestTime);
 }
 
 void CXTPDockingPaneAutoHidePanel::OnTimer(UINT_PTR nIDEvent)
