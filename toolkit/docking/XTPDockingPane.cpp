@@ -19,7 +19,17 @@ void CXTPDockingPane::SetID(int nID)
     m_nID = nID;
     CString strTitle;
     if (nID > 0 && XTPGetResourceManager()->LoadString(&strTitle, static_cast<UINT>(nID)))
-        m_strTitle = strTitle;
+        SetTitle(strTitle);
+}
+
+void CXTPDockingPane::SetTitle(LPCTSTR lpszTitle)
+{
+    CString strTitle(lpszTitle ? lpszTitle : L"");
+    if (strTitle == m_strTitle)
+        return;
+    m_strTitle = strTitle;
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildTitleChanged(this);
 }
 
 CString CXTPDockingPane::GetShortTitle() const

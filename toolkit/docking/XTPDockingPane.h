@@ -29,7 +29,8 @@ public:
     // The title loads from the string of the id when there is one.
     void SetID(int nID);
     int GetID() const { return m_nID; }
-    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+    // A new title shows at once wherever the pane's title is drawn.
+    void SetTitle(LPCTSTR lpszTitle);
     CString GetTitle() const { return m_strTitle; }
     // Before the first line feed; the whole title without one.
     CString GetShortTitle() const;

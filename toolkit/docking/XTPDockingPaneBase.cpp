@@ -36,6 +36,12 @@ void CXTPDockingPaneBase::RedrawPane()
         pWnd->Invalidate(FALSE);
 }
 
+void CXTPDockingPaneBase::OnChildTitleChanged(CXTPDockingPaneBase* /*pChild*/)
+{
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildTitleChanged(this);
+}
+
 void CXTPDockingPaneBase::FindPane(int nType, CXTPDockingPaneBaseList* pList)
 {
     if (m_type == nType)

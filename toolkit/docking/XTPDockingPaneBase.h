@@ -58,6 +58,9 @@ public:
     virtual void SetParentFrame(CWnd* pFrame) { m_pParentFrame = pFrame; }
     virtual void SetParentContainer(CXTPDockingPaneBase* pContainer) { m_pParentContainer = pContainer; }
     virtual void OnChildContainerChanged(CXTPDockingPaneBase* /*pContainer*/) {}
+    // The title of a pane below changed: each node that shows it follows at
+    // once; the default passes it on up.
+    virtual void OnChildTitleChanged(CXTPDockingPaneBase* pChild);
     virtual void Reposition(BOOL bResize);
     virtual void OnParentContainerChanged(CXTPDockingPaneBase* /*pContainer*/) {}
     virtual BOOL DoPropExchange(CXTPPropExchange* pPX);

@@ -332,6 +332,21 @@ void CXTPDockingPaneManager::UpdateFloatingFrames()
     }
 }
 
+void CXTPDockingPaneManager::ShowFramesWaitingForSite()
+{
+    if (!m_pLayout || !CXTPDockingPaneMiniWnd::IsSiteShown(m_pSite))
+        return;
+    std::vector<CXTPDockingPaneBase*> nodes(m_pLayout->m_arrNodes);
+    for (CXTPDockingPaneBase* pNode : nodes)
+    {
+        if (pNode->GetType() != xtpPaneTypeMiniWnd)
+            continue;
+        auto* pFrame = static_cast<CXTPDockingPaneMiniWnd*>(pNode);
+        if (pFrame->IsWaitingForSite())
+            pFrame->UpdateFrameWindow();
+    }
+}
+
 void CXTPDockingPaneManager::SetFloatingFrameCaption(BOOL bOwnCaption)
 {
     if (m_bFloatingFrameCaption == bOwnCaption)
@@ -483,6 +498,8 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
     }
     if (message == WM_IDLEUPDATECMDUI)
     {
+        // The site shows again after being minimized or hidden.
+        ShowFramesWaitingForSite();
         // Closed panes lie in no container and are left out.
         if (m_pLayout)
         {

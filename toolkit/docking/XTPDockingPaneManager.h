@@ -86,8 +86,12 @@ public:
     // Each closable pane is announced (action 2) and, unless vetoed, closed
     // (action 3). The list is a snapshot: closing changes the tree.
     void ClosePanesAnnounced(const std::vector<CXTPDockingPane*>& panes);
-    // Floating frames get their windows, shown exactly while they hold panes.
+    // Floating frames get their windows, shown exactly while they hold panes
+    // and the site shows.
     void UpdateFloatingFrames();
+    // The frames held back while the site was hidden or minimized show once
+    // it shows again (checked at each idle pass).
+    void ShowFramesWaitingForSite();
     // Floating frames draw their own caption (and may collapse) or take
     // the system's.
     void SetFloatingFrameCaption(BOOL bOwnCaption);

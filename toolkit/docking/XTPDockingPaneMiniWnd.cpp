@@ -67,6 +67,7 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     if (!pSite || !pSite->GetSafeHwnd() || m_pLayout->IsUserLayout())
         return;
     BOOL bPanes = HasPanes();
+    m_bWaitingForSite = FALSE;
     if (!m_hWnd && (!bPanes || !CreateFrameWindow(pSite)))
         return;
     if (m_pTopContainer)
@@ -74,8 +75,20 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     UpdateTitleAndSystemMenu();
     UpdateCaptionButtons();
     RecalcLayout();
-    // A tree without panes leaves no empty frame on screen.
-    ShowWindow(bPanes ? SW_SHOWNA : SW_HIDE);
+    // A tree without panes leaves no empty frame on screen; nor does a
+    // minimized or hidden site leave its frames there alone.
+    BOOL bShow = bPanes && IsSiteShown(pSite);
+    m_bWaitingForSite = bPanes && !bShow;
+    ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsSiteShown(CWnd* pSite)
+{
+    HWND hSite = pSite ? pSite->GetSafeHwnd() : nullptr;
+    if (!hSite || !::IsWindowVisible(hSite))
+        return FALSE;
+    HWND hRoot = ::GetAncestor(hSite, GA_ROOT);
+    return !::IsIconic(hSite) && !(hRoot && ::IsIconic(hRoot));
 }
 
 BOOL CXTPDockingPaneMiniWnd::CreateFrameWindow(CWnd* pSite)
@@ -150,6 +163,12 @@ void CXTPDockingPaneMiniWnd::UpdateTitleAndSystemMenu()
     if (HMENU hMenu = ::GetSystemMenu(m_hWnd, FALSE))
         ::EnableMenuItem(hMenu, SC_CLOSE, MF_BYCOMMAND | (HasClosablePane() ? MF_ENABLED : MF_GRAYED));
     RedrawFrame();
+}
+
+void CXTPDockingPaneMiniWnd::OnChildTitleChanged(CXTPDockingPaneBase* /*pChild*/)
+{
+    if (m_hWnd)
+        UpdateTitleAndSystemMenu();
 }
 
 void CXTPDockingPaneMiniWnd::ResumeCollapsible()

@@ -17,8 +17,13 @@ public:
     ~CXTPDockingPaneMiniWnd() override;
 
     // Creates the window at the frame rectangle (once, while the site has a
-    // window) and shows it exactly while the tree holds a pane.
+    // window) and shows it exactly while the tree holds a pane and the site
+    // shows on the desktop (neither hidden nor minimized).
     void UpdateFrameWindow();
+    // Holds a pane but stays hidden until its site shows again.
+    BOOL IsWaitingForSite() const { return m_bWaitingForSite; }
+    // The site shows on the desktop: visible and not minimized.
+    static BOOL IsSiteShown(CWnd* pSite);
     // Every closable pane is announced (action 2) and, unless vetoed, closed
     // (action 3); the others stay.
     void CloseFramePanes();
@@ -40,6 +45,8 @@ public:
     void RemovePane(CXTPDockingPaneBase* pPane) override;
     BOOL DoPropExchange(CXTPPropExchange* pPX) override;
     BOOL IsEmpty() const override;
+    // The window text follows the title of a single container's pane.
+    void OnChildTitleChanged(CXTPDockingPaneBase* pChild) override;
     // The tree holds at least one pane.
     BOOL HasPanes();
     BOOL IsCaptionButtonVisible(CXTPDockingPaneCaptionButton* pButton) override;
@@ -142,4 +149,5 @@ private:
     BOOL m_bFirstIdle = FALSE;
     // The caption height the client area was last calculated with.
     int m_nCalculatedCaptionHeight = -1;
+    BOOL m_bWaitingForSite = FALSE;
 };

@@ -739,6 +739,14 @@ void CXTPDockingPaneTabbedContainer::UpdateTabs()
     Reposition();
 }
 
+void CXTPDockingPaneTabbedContainer::OnChildTitleChanged(CXTPDockingPaneBase* pChild)
+{
+    // The items carry the tab texts: rebuilt, the strip is laid out again
+    // with the new widths and the caption repainted.
+    UpdateTabs();
+    CXTPDockingPaneBase::OnChildTitleChanged(pChild);
+}
+
 void CXTPDockingPaneTabbedContainer::Reposition()
 {
     if (!m_bRebuildingTabs)

@@ -64,6 +64,8 @@ public:
     BOOL IsHidden() const override;
     // Tracks whether the focus lies inside and tells the manager.
     void OnFocusChanged() override;
+    // Tabs and caption follow a pane's new title; the nodes above are told.
+    void OnChildTitleChanged(CXTPDockingPaneBase* pChild) override;
 
     // The tab manager part: items mirror the panes.
     void Reposition() override;

@@ -16,6 +16,10 @@
 #include "toolkit/common/propexchange/XTPPropExchangeArchive.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
+#include "toolkit/docking/autohide/XTPDockingPanePointerRest.h"
+#include "toolkit/report/columns/XTPReportColumn.h"
+#include "toolkit/report/rows/XTPReportRow.h"
+#include "toolkit/report/rows/XTPReportRows.h"
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
 
@@ -183,5 +187,69 @@ TEST_F(TicketPaneAutoHide, GroupEmptiedInTheSlideOutTakesTheSlideOutAlong)
         EXPECT_FALSE(::IsWindowVisible(panel->m_hWnd)) << "the strip left";
         if (road == dockThenSave)
             ExpectReportShownDocked(L"app_ticket_pane_docked_left.png");
+    }
+}
+
+// The pointer jumps onto the strip's tab in one move and rests there, as
+// a user's quick hand does: the pane slides out after the hover time, as it
+// does for a pointer that creeps onto the tab. It jumps from a row of the
+// match list, whose hot row gives up the pointer as it leaves; and from
+// the frame's empty status bar.
+TEST_F(TicketPaneAutoHide, PointerJumpingOntoTheTabAndRestingThereSlidesThePaneOut)
+{
+    for (bool bFromRow : {true, false})
+    {
+        SCOPED_TRACE(bFromRow ? "from a row of the match list" : "from the status bar");
+        TearDown();
+        SetUp();
+        CreateWithHiddenPane();
+        // The test view's match list as a window over the whole view.
+        CGamesView* view = ViewOf(pFrame);
+        CXTPReportControl& games = view->m_report;
+        CRect rcView;
+        view->GetClientRect(&rcView);
+        ASSERT_TRUE(games.Create(WS_CHILD | WS_VISIBLE, rcView, view, 100));
+        games.AddColumn(new CXTPReportColumn(0, L"Nr.", 200, FALSE));
+        games.Populate();
+        games.UpdateWindow();
+        ASSERT_GT(games.GetRows()->GetCount(), 0);
+        CRect rcFrom = games.GetRows()->GetAt(0)->GetRect();
+        HWND hFrom = games.m_hWnd;
+        if (!bFromRow)
+        {
+            hFrom = pFrame->GetMessageBar() ? pFrame->GetMessageBar()->GetSafeHwnd() : nullptr;
+            ASSERT_NE(hFrom, nullptr);
+            ::GetClientRect(hFrom, &rcFrom);
+        }
+        // Resting on the place it jumps from, moved there in two steps so
+        // that it is hot there.
+        POINT from = testinput::ClientToScreenPoint(hFrom, rcFrom.left + 30, rcFrom.CenterPoint().y);
+        ASSERT_TRUE(testinput::MoveMouseAndWait({from.x - 3, from.y}));
+        ASSERT_TRUE(testinput::MoveMouseAndWait(from));
+        testpump::PumpFor(300);
+        Idle(app);
+        ASSERT_EQ(panel->m_pActiveWnd, nullptr);
+
+        CRect tab = panel->GetTabManagers()[0]->GetItem(0)->GetRect();
+        const POINT onTab = testinput::ClientToScreenPoint(panel->m_hWnd, tab.CenterPoint().x, tab.CenterPoint().y);
+        testinput::MoveMouseTo(onTab);
+        const DWORD start = ::GetTickCount();
+        EXPECT_TRUE(testpump::PumpUntil(
+            [&] {
+                Idle(app);
+                return panel->m_pActiveWnd != nullptr;
+            },
+            kLongerThanTheLeaveWait * 3))
+            << "no slide-out after resting on the tab for " << ::GetTickCount() - start << " ms";
+        // Not at once: only a pointer that rests slides the pane out.
+        EXPECT_GE(::GetTickCount() - start + 20,
+                  CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime));
+        POINT now;
+        ::GetCursorPos(&now);
+        EXPECT_TRUE(now.x == onTab.x && now.y == onTab.y) << "the pointer rested where it jumped to";
+        if (panel->m_pActiveWnd)
+        {
+            EXPECT_EQ(panel->m_pActiveWnd->GetContainer(), Group());
+        }
     }
 }

@@ -40,6 +40,8 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneAutoHidePanel, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSEHOVER()
     ON_WM_MOUSELEAVE()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CXTPDockingPaneAutoHidePanel::CAutoHidePanelTabManager::CAutoHidePanelTabManager(
@@ -332,6 +334,11 @@ void CXTPDockingPaneAutoHidePanel::OnChildContainerChanged(CXTPDockingPaneBase* 
         pFrame->DelayRecalcLayout();
 }
 
+void CXTPDockingPaneAutoHidePanel::OnChildTitleChanged(CXTPDockingPaneBase* /*pChild*/)
+{
+    RebuildTabs();
+}
+
 CFrameWnd* CXTPDockingPaneAutoHidePanel::GetSiteFrame() const
 {
     auto* pFrame = dynamic_cast<CFrameWnd*>(m_pParentFrame);
@@ -470,10 +477,50 @@ void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
     for (const auto& pTabs : m_arrTabManagers)
         pTabs->PerformMouseMove(m_hWnd, point);
     if (!HitTestPane(point))
+    {
+        m_pointerRest.Stop(m_hWnd);
         return;
+    }
     TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_HOVER | TME_LEAVE, m_hWnd,
                            static_cast<DWORD>(CXTPDockingPaneAutoHideWnd::m_nHoverTime)};
     ::TrackMouseEvent(&tme);
+    // The system's hover notice is lost when another window asks for its
+    // own leave notice meanwhile: the panel watches the rest itself as well.
+    ClientToScreen(&point);
+    const UINT nRestTime = CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime);
+    m_pointerRest.OnMove(m_hWnd, point, nRestTime);
+}
+
+void CXTPDockingPaneAutoHidePanel::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != m_pointerRest.GetTimerId())
+    {
+        CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    POINT pt;
+    CXTPDockingPanePointerRest::Result result = m_pointerRest.OnTimer(m_hWnd, pt);
+    if (result == CXTPDockingPanePointerRest::restLeft)
+    {
+        // Another window may have taken the leave notice as well.
+        OnMouseLeave();
+        return;
+    }
+    // Still here: the leave notice is asked for again, in case another
+    // window took it.
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&tme);
+    if (result == CXTPDockingPanePointerRest::restDone)
+    {
+        ScreenToClient(&pt);
+        OnMouseHover(0, pt);
+    }
+}
+
+void CXTPDockingPaneAutoHidePanel::OnDestroy()
+{
+    m_pointerRest.Stop(m_hWnd);
+    CWnd::OnDestroy();
 }
 
 void CXTPDockingPaneAutoHidePanel::OnMouseLeave()
@@ -485,6 +532,8 @@ void CXTPDockingPaneAutoHidePanel::OnMouseLeave()
 
 void CXTPDockingPaneAutoHidePanel::OnMouseHover(UINT /*nFlags*/, CPoint point)
 {
+    // One hover per rest, whichever notice comes first.
+    m_pointerRest.Stop(m_hWnd);
     CXTPDockingPane* pPane = HitTestPane(point);
     CWnd* pSite = GetDockingSite();
     if (!pPane || !pSite || !pSite->GetSafeHwnd())

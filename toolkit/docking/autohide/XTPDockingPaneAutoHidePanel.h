@@ -6,6 +6,7 @@
 #include <vector>
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
+#include "toolkit/docking/autohide/XTPDockingPanePointerRest.h"
 #include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
@@ -96,6 +97,8 @@ public:
     // Every group is empty (emptied groups wait for the clean-up).
     BOOL IsEmpty() const override;
     void OnChildContainerChanged(CXTPDockingPaneBase* pContainer) override;
+    // The strip's tabs take a pane's new title at once.
+    void OnChildTitleChanged(CXTPDockingPaneBase* pChild) override;
 
 protected:
     afx_msg void OnPaint();
@@ -105,6 +108,8 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseHover(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -130,4 +135,7 @@ public:
     CAutoHidePanelTabManagersArray m_arrTabManagers;
     CPanelAtom m_atom{this};
     CXTPTabAtomRegistration m_registration{&m_atom};
+    // The pointer resting on a tab slides its pane out, however it came.
+    enum { timerPointerRest = 1 };
+    CXTPDockingPanePointerRest m_pointerRest{timerPointerRest};
 };
