@@ -92,7 +92,7 @@ CXTPReportControl::CXTPReportControl()
       m_pointDrag(0, 0), m_bPrepareDrag(FALSE), m_pReportHeader(nullptr), m_nPopulatedRows(0), m_cfReport(0),
       m_dwDragDropFlags(0), m_nDropPos(-1), m_pSelectOnUpRow(nullptr), m_bAllowEdit(FALSE), m_bEditOnClick(TRUE),
       m_bAutoCheckItems(TRUE), m_bScrollBarsChanged(FALSE), m_pbDestroyed(nullptr), m_bDragSource(FALSE), m_bInTipFilter(FALSE),
-      m_pDropTarget(nullptr)
+      m_bInMouseLeave(FALSE), m_pDropTarget(nullptr)
 {
     m_pDropTarget = new CReportDropTarget(this);
     m_pReportHeader = new CXTPReportHeader(this, m_pColumns);
@@ -1325,8 +1325,7 @@ void CXTPReportControl::OnMouseMove(UINT nFlags, CPoint point)
     if (pRow != m_pHotRow)
     {
         m_pHotRow = pRow;
-        TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
-        ::TrackMouseEvent(&tme);
+        TrackMouseLeave();
     }
     if (m_bPrepareDrag && (abs(point.x - m_pointDrag.x) >= kDragStart || abs(point.y - m_pointDrag.y) >= kDragStart))
     {
@@ -1338,8 +1337,20 @@ void CXTPReportControl::OnMouseMove(UINT nFlags, CPoint point)
 
 void CXTPReportControl::OnMouseLeave()
 {
+    const BOOL bOuter = m_bInMouseLeave;
+    m_bInMouseLeave = TRUE;
     OnMouseMove(0, CPoint(-1, -1));
+    m_bInMouseLeave = bOuter;
     m_pHotRow = nullptr;
+}
+
+void CXTPReportControl::TrackMouseLeave()
+{
+    POINT ptCursor;
+    if (m_bInMouseLeave || !m_hWnd || !::GetCursorPos(&ptCursor) || ::WindowFromPoint(ptCursor) != m_hWnd)
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+    ::TrackMouseEvent(&tme);
 }
 
 void CXTPReportControl::OnContextMenu(CWnd* /*pWnd*/, CPoint pos)

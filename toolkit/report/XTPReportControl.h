@@ -215,6 +215,11 @@ public:
 
     // Rows that fit from a start row in a direction (+1 down, -1 up).
     int GetPageRowCount(int nStartRow, int nDirection);
+    // Asks for WM_MOUSELEAVE, only while the pointer is over the control
+    // and not while a leave is handled: the thread tracks the mouse for one
+    // window at a time, so asking for it elsewhere would take the tracking
+    // (and the hover) from the window under the pointer.
+    void TrackMouseLeave();
     void ExpandAll();
     void CollapseAll();
 
@@ -317,6 +322,7 @@ public:
     BOOL* m_pbDestroyed;
     BOOL m_bDragSource;
     BOOL m_bInTipFilter;
+    BOOL m_bInMouseLeave;
     CReportDropTarget* m_pDropTarget;
 
 protected:

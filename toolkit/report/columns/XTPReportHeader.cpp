@@ -519,10 +519,7 @@ void CXTPReportHeader::OnMouseMove(UINT nFlags, CPoint point)
             m_pHotTrackingColumn = pHot;
             m_pControl->RedrawControl();
             if (!::GetCapture())
-            {
-                TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_pControl->GetSafeHwnd(), 0};
-                ::TrackMouseEvent(&tme);
-            }
+                m_pControl->TrackMouseLeave();
         }
     }
 

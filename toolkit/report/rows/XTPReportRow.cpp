@@ -514,6 +514,5 @@ void CXTPReportRow::ShowToolTip(CPoint ptTip, CXTPReportTip* pTipWnd)
     pTipWnd->SetTooltipText(metrics.strText);
     pTipWnd->SetHoverRect(rcCaption);
     pTipWnd->Activate(TRUE);
-    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_pControl->GetSafeHwnd(), 0};
-    ::TrackMouseEvent(&tme);
+    m_pControl->TrackMouseLeave();
 }
