@@ -79,13 +79,20 @@ void CFrameWnd::BeginModalState()
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
         if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd &&
             ::GetWindowThreadProcessId(hWnd, nullptr) == thread && ::IsWindowEnabled(hWnd) &&
-            CWnd::FromHandlePermanent(hWnd) != nullptr)
+            CWnd::FromHandlePermanent(hWnd) != nullptr && !StaysUsableInModalState(hWnd))
             m_disabledForModal.push_back(hWnd);
     }
     if (::IsWindowEnabled(m_hWnd))
         m_disabledForModal.push_back(m_hWnd);
     for (HWND hWnd : m_disabledForModal)
         ::EnableWindow(hWnd, FALSE);
+}
+
+BOOL CFrameWnd::StaysUsableInModalState(HWND hWnd)
+{
+    // A topmost window (an alert popup) shows above every dialog: it is
+    // meant to be used while one runs, as it is when it comes up later.
+    return (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void CFrameWnd::EndModalState()

@@ -53,12 +53,14 @@ public:
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
 
     // While a modal dialog runs: the frame and the framework windows it owns
-    // (floating bars and panes) take no input. Nested calls count; the last
-    // EndModalState enables again what BeginModalState disabled. A top-level
-    // frame disabled by a dialog or box it owns enters this state itself.
+    // (floating bars and panes) take no input; topmost ones (alert popups)
+    // keep it. Nested calls count; the last EndModalState enables again what
+    // BeginModalState disabled. A top-level frame disabled by a dialog or
+    // box it owns enters this state itself.
     void BeginModalState();
     void EndModalState();
     BOOL InModalState() const { return m_nModalStack > 0; }
+    static BOOL StaysUsableInModalState(HWND hWnd);
 
     // Creates the frame from the resources of one id: title string (up to
     // the first '\n'), icon, menu and accelerators.
