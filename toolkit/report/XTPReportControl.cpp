@@ -1340,6 +1340,10 @@ void CXTPReportControl::OnMouseLeave()
 {
     OnMouseMove(0, CPoint(-1, -1));
     m_pHotRow = nullptr;
+    // Gone into another window: the cell's tip goes too, whatever loop
+    // delivered the leave.
+    if (m_wndTip.GetSafeHwnd())
+        m_wndTip.Forget();
 }
 
 void CXTPReportControl::OnContextMenu(CWnd* /*pWnd*/, CPoint pos)
