@@ -334,14 +334,28 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
+namespace {
+
+// Owned by hOwner directly or through windows it owns (the tips of a
+// floating pane belong to the pane's frame).
+bool IsOwnedBy(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != nullptr; h = ::GetWindow(h, GW_OWNER)) {
+        if (h == hOwner)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
 {
     DWORD thread = ::GetCurrentThreadId();
     HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD);
     while (hWnd != nullptr) {
         HWND hWndNext = ::GetWindow(hWnd, GW_HWNDNEXT);
-        if (hWnd != m_hWnd && ::GetWindowThreadProcessId(hWnd, nullptr) == thread &&
-            ::GetWindow(hWnd, GW_OWNER) == m_hWnd)
+        if (hWnd != m_hWnd && ::GetWindowThreadProcessId(hWnd, nullptr) == thread && IsOwnedBy(hWnd, m_hWnd))
             ::SendMessageW(hWnd, WM_FLOATSTATUS, dwFlags, 0);
         hWnd = hWndNext;
     }

@@ -86,7 +86,8 @@ public:
     virtual CFrameWnd* GetActiveFrame();
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
-    // Sends WM_FLOATSTATUS(dwFlags) to the popups this frame owns.
+    // Sends WM_FLOATSTATUS(dwFlags) to the popups this frame owns, directly
+    // or through the popups it owns.
     void NotifyFloatingWindows(DWORD dwFlags);
     virtual HACCEL GetDefaultAccelerator();
     // The prompt of a command: its string resource up to the first '\n'.

@@ -14,6 +14,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/columns/XTPReportColumn.h"
 #include "toolkit/report/columns/XTPReportColumns.h"
@@ -164,6 +166,34 @@ protected:
                 true};
     }
 
+    // The header tip of the ticket list in its pane, floated by the frame.
+    Tip FloatingHeaderTip()
+    {
+        return {"floating pane's header",
+                [this] {
+                    CXTPReportControl& tickets = pFrame->GetTicketReport();
+                    const CRect rc = tickets.GetColumns()->GetAt(0)->GetRect();
+                    return OnScreen(&tickets, rc.CenterPoint());
+                },
+                [this] {
+                    CWnd* pTip = pFrame->GetTicketReport().GetToolTipContext()->GetToolTip();
+                    return pTip != nullptr ? pTip->GetSafeHwnd() : nullptr;
+                },
+                true};
+    }
+    HWND FloatTicketPane()
+    {
+        CXTPDockingPaneManager& panes = pFrame->GetPaneManager();
+        panes.ShowPane(IDP_TICKETS, FALSE);
+        CXTPDockingPane* pPane = panes.FindPane(IDP_TICKETS);
+        if (pPane == nullptr)
+            return nullptr;
+        panes.FloatPane(pPane, CRect(300, 560, 700, 800));
+        testpump::PumpUntilIdle();
+        CWnd* pPaneFrame = pPane->GetParentFrame();
+        return pPaneFrame != nullptr && pPaneFrame != static_cast<CWnd*>(pFrame) ? pPaneFrame->GetSafeHwnd() : nullptr;
+    }
+
     // The pointer comes to rest on the tip's place until the tip shows, or
     // (!bWait) only until the tip's delay runs.
     bool ShowTip(const Tip& tip, bool bWait = true)
@@ -227,6 +257,27 @@ TEST_F(TipsUnderDialogs, ATipShownOrDueGoesWhenADialogOrTheCustomizeSheetOpens)
                 EXPECT_FALSE(bShownInDialog);
             }
         }
+}
+
+TEST_F(TipsUnderDialogs, ATipOfAFloatingPaneGoesWhenTheCustomizeSheetOpens)
+{
+    using dlgtest::CModalScript;
+    using dlgtest::Then;
+    const HWND hPaneFrame = FloatTicketPane();
+    ASSERT_NE(hPaneFrame, nullptr);
+    const Tip tip = FloatingHeaderTip();
+    ASSERT_TRUE(ShowTip(tip));
+    ASSERT_EQ(hPaneFrame, ::GetWindow(tip.window(), GW_OWNER)) << "the tip belongs to the pane's frame";
+    bool bShownInSheet = true;
+    CModalScript script({Then(
+        [&](HWND) {
+            testpump::PumpFor(800);
+            bShownInSheet = IsShown(tip.window());
+        },
+        IDCANCEL)});
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    EXPECT_TRUE(frametest::PumpAppUntil(app, [&] { return script.StepsRun() == 1; }));
+    EXPECT_FALSE(bShownInSheet);
 }
 
 TEST_F(TipsUnderDialogs, ATipGoesWhenThePointerMovesIntoAnotherProgramsWindow)
