@@ -32,7 +32,7 @@ const CString kAddress(L"http://tickets.example/alarm");
 struct SeenInDialog
 {
     bool bFrameEnabled = true, bPaneEnabled = true, bPopupEnabled = false;
-    bool bPageOpened = false, bPopupClosed = false;
+    bool bPageOpened = false, bPopupClosed = false, bDialogActive = false;
     testshot::Image shot;
 };
 
@@ -112,6 +112,8 @@ protected:
         testpump::PumpUntil([&] { return !g_openedPages.empty() && !::IsWindow(hPopup); });
         seen.bPageOpened = g_openedPages.size() == 1 && g_openedPages[0] == kAddress;
         seen.bPopupClosed = !::IsWindow(hPopup);
+        testpump::PumpUntilIdle();
+        seen.bDialogActive = ::GetActiveWindow() == hDlg;
         testinput::MoveMouseAndWait({5, 5});
     }
 
@@ -191,6 +193,7 @@ TEST_F(AlertOverDialog, AnAlertShownBeforeTheDialogAnswersWhileItRunsThePaneRest
         EXPECT_TRUE(HasUnderlinedTitle(seen.shot, titleInShot)) << "the title is hot under the pointer";
         EXPECT_TRUE(seen.bPageOpened);
         EXPECT_TRUE(seen.bPopupClosed);
+        EXPECT_TRUE(seen.bDialogActive || !c.bDisablesFrame) << "the dialog keeps the keyboard";
         // Afterwards exactly what the dialog took is given back.
         EXPECT_TRUE(::IsWindowEnabled(pFrame->m_hWnd));
         EXPECT_TRUE(::IsWindowEnabled(hPaneFrame));
