@@ -66,6 +66,17 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+namespace {
+
+// A topmost window (an alert popup) shows above every dialog: it is meant
+// to be used while one runs, as it is when it comes up later.
+bool StaysUsableInModalState(HWND hWnd)
+{
+    return (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+} // namespace
+
 void CFrameWnd::BeginModalState()
 {
     if (m_nModalStack++ > 0 || m_hWnd == nullptr)
@@ -86,13 +97,6 @@ void CFrameWnd::BeginModalState()
         m_disabledForModal.push_back(m_hWnd);
     for (HWND hWnd : m_disabledForModal)
         ::EnableWindow(hWnd, FALSE);
-}
-
-BOOL CFrameWnd::StaysUsableInModalState(HWND hWnd)
-{
-    // A topmost window (an alert popup) shows above every dialog: it is
-    // meant to be used while one runs, as it is when it comes up later.
-    return (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void CFrameWnd::EndModalState()

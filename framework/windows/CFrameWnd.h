@@ -60,7 +60,6 @@ public:
     void BeginModalState();
     void EndModalState();
     BOOL InModalState() const { return m_nModalStack > 0; }
-    static BOOL StaysUsableInModalState(HWND hWnd);
 
     // Creates the frame from the resources of one id: title string (up to
     // the first '\n'), icon, menu and accelerators.
