@@ -45,6 +45,7 @@ LONG ToTwips(int nPixels, int nPixelsPerInch)
 BEGIN_MESSAGE_MAP(CInfoTicketDlg, CDialog)
     ON_NOTIFY(EN_REQUESTRESIZE, IDC_RTF_TEXT, OnRequestResize)
     ON_WM_PAINT()
+    ON_WM_SYSCOLORCHANGE()
     ON_BN_CLICKED(IDC_FAQ, OnFaq)
 END_MESSAGE_MAP()
 
@@ -78,7 +79,7 @@ BOOL CInfoTicketDlg::OnInitDialog()
     ScreenToClient(&m_rcRich);
     m_wndRich.SetEventMask(m_wndRich.GetEventMask() | ENM_REQUESTRESIZE);
     StreamInText();
-    m_wndRich.SetBackgroundColor(FALSE, ::GetSysColor(COLOR_BTNFACE));
+    TakeFaceColour();
 
     LayOutAround(FitText());
     CenterWindow();
@@ -220,6 +221,20 @@ void CInfoTicketDlg::OnPaint()
     CPaintDC dc(this);
     if (!m_bRichEditShown)
         FormatText(dc.GetSafeHdc(), TRUE);
+}
+
+void CInfoTicketDlg::TakeFaceColour()
+{
+    m_wndRich.SetBackgroundColor(FALSE, ::GetSysColor(COLOR_BTNFACE));
+}
+
+void CInfoTicketDlg::OnSysColorChange()
+{
+    CDialog::OnSysColorChange();
+    // The text keeps the dialog's face, also one changed while it is open.
+    TakeFaceColour();
+    m_wndRich.Invalidate();
+    Invalidate();
 }
 
 void CInfoTicketDlg::OnFaq()

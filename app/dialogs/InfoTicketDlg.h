@@ -23,6 +23,7 @@ protected:
 
     afx_msg void OnRequestResize(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnPaint();
+    afx_msg void OnSysColorChange();
     afx_msg void OnFaq();
     DECLARE_MESSAGE_MAP()
 
@@ -34,6 +35,8 @@ private:
     void RequestSizeAtWidth(int nWidth);
     void LayOutAround(CSize sizeText);
     void ShowRichEditWhenUnformatted();
+    // The text's background: the system's button face.
+    void TakeFaceColour();
     // The whole text onto the context, into the text's rectangle.
     long FormatText(HDC hDC, BOOL bDisplay);
 

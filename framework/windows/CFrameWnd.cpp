@@ -66,6 +66,17 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+namespace {
+
+// A topmost window (an alert popup) shows above every dialog: it is meant
+// to be used while one runs, as it is when it comes up later.
+bool StaysUsableInModalState(HWND hWnd)
+{
+    return (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+} // namespace
+
 void CFrameWnd::BeginModalState()
 {
     if (m_nModalStack++ > 0 || m_hWnd == nullptr)
@@ -79,7 +90,7 @@ void CFrameWnd::BeginModalState()
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
         if (hWnd != m_hWnd && ::GetWindow(hWnd, GW_OWNER) == m_hWnd &&
             ::GetWindowThreadProcessId(hWnd, nullptr) == thread && ::IsWindowEnabled(hWnd) &&
-            CWnd::FromHandlePermanent(hWnd) != nullptr)
+            CWnd::FromHandlePermanent(hWnd) != nullptr && !StaysUsableInModalState(hWnd))
             m_disabledForModal.push_back(hWnd);
     }
     if (::IsWindowEnabled(m_hWnd))
@@ -327,14 +338,28 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
+namespace {
+
+// Owned by hOwner directly or through windows it owns (the tips of a
+// floating pane belong to the pane's frame).
+bool IsOwnedBy(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != nullptr; h = ::GetWindow(h, GW_OWNER)) {
+        if (h == hOwner)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
 {
     DWORD thread = ::GetCurrentThreadId();
     HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD);
     while (hWnd != nullptr) {
         HWND hWndNext = ::GetWindow(hWnd, GW_HWNDNEXT);
-        if (hWnd != m_hWnd && ::GetWindowThreadProcessId(hWnd, nullptr) == thread &&
-            ::GetWindow(hWnd, GW_OWNER) == m_hWnd)
+        if (hWnd != m_hWnd && ::GetWindowThreadProcessId(hWnd, nullptr) == thread && IsOwnedBy(hWnd, m_hWnd))
             ::SendMessageW(hWnd, WM_FLOATSTATUS, dwFlags, 0);
         hWnd = hWndNext;
     }

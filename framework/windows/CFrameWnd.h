@@ -53,9 +53,10 @@ public:
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
 
     // While a modal dialog runs: the frame and the framework windows it owns
-    // (floating bars and panes) take no input. Nested calls count; the last
-    // EndModalState enables again what BeginModalState disabled. A top-level
-    // frame disabled by a dialog or box it owns enters this state itself.
+    // (floating bars and panes) take no input; topmost ones (alert popups)
+    // keep it. Nested calls count; the last EndModalState enables again what
+    // BeginModalState disabled. A top-level frame disabled by a dialog or
+    // box it owns enters this state itself.
     void BeginModalState();
     void EndModalState();
     BOOL InModalState() const { return m_nModalStack > 0; }
@@ -84,7 +85,8 @@ public:
     virtual CFrameWnd* GetActiveFrame();
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
-    // Sends WM_FLOATSTATUS(dwFlags) to the popups this frame owns.
+    // Sends WM_FLOATSTATUS(dwFlags) to the popups this frame owns, directly
+    // or through the popups it owns.
     void NotifyFloatingWindows(DWORD dwFlags);
     virtual HACCEL GetDefaultAccelerator();
     // The prompt of a command: its string resource up to the first '\n'.

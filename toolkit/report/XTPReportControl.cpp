@@ -1342,6 +1342,10 @@ void CXTPReportControl::OnMouseLeave()
     OnMouseMove(0, CPoint(-1, -1));
     m_bInMouseLeave = bOuter;
     m_pHotRow = nullptr;
+    // Gone into another window: the cell's tip goes too, whatever loop
+    // delivered the leave.
+    if (m_wndTip.GetSafeHwnd())
+        m_wndTip.Forget();
 }
 
 void CXTPReportControl::TrackMouseLeave()

@@ -1,5 +1,6 @@
 #include "toolkit/report/XTPReportTip.h"
 
+#include "framework/windows/AfxMessages.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CPaintDC.h"
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
@@ -8,6 +9,7 @@ BEGIN_MESSAGE_MAP(CXTPReportTip, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
 CXTPReportTip::CXTPReportTip() : m_nRowIndex(-1), m_pItem(nullptr), m_pParentWnd(nullptr), m_rcHover(0, 0, 0, 0)
@@ -51,6 +53,7 @@ static BOOL IsRightToLeft(CWnd* pWnd)
 
 void CXTPReportTip::Activate(BOOL bActive)
 {
+
     if (!m_hWnd)
         return;
     if (!bActive)
@@ -105,4 +108,22 @@ BOOL CXTPReportTip::OnEraseBkgnd(CDC* /*pDC*/)
 LRESULT CXTPReportTip::OnNcHitTest(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     return HTTRANSPARENT;
+}
+
+void CXTPReportTip::Forget()
+{
+    m_pItem = nullptr;
+    m_nRowIndex = -1;
+    if (m_hWnd && IsWindowVisible())
+        Activate(FALSE);
+}
+
+LRESULT CXTPReportTip::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
+{
+    // The window it belongs to lost the activation or the input (a dialog
+    // or sheet opened): the tip goes, and its cell stays remembered, so
+    // that it comes back only once the pointer has left that cell.
+    if ((wParam & (FS_DEACTIVATE | FS_DISABLE)) && m_hWnd && IsWindowVisible())
+        Activate(FALSE);
+    return 0;
 }

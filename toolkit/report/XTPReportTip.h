@@ -17,6 +17,9 @@ public:
     void SetHoverRect(CRect rc);
     CRect GetHoverRect() const { return m_rcHover; }
     void Activate(BOOL bActive);
+    // Hides the tip and forgets its cell: the pointer's next rest on that
+    // cell shows it again.
+    void Forget();
 
     // Which cell the tip shows, so the same tip is not shown again.
     int m_nRowIndex;
@@ -26,6 +29,8 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    // WM_FLOATSTATUS from the frame that owns the tip.
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CWnd* m_pParentWnd;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/windows/AfxMessages.h"
 #include "framework/gdi/CClientDC.h"
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CPaintDC.h"
@@ -65,6 +66,7 @@ BEGIN_MESSAGE_MAP(CXTPToolTipContextToolTip, CWnd)
     ON_WM_NCHITTEST()
     ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
 CXTPToolTipContextToolTip::CXTPToolTipContextToolTip(CXTPToolTipContext* pContext)
@@ -72,7 +74,9 @@ CXTPToolTipContextToolTip::CXTPToolTipContextToolTip(CXTPToolTipContext* pContex
       m_bActive(FALSE),
       m_nShowTimer(0),
       m_dwLastChangeTick(0),
-      m_hWndNotify(nullptr)
+      m_hWndNotify(nullptr),
+      m_bQuiet(FALSE),
+      m_ptQuiet()
 {
     NONCLIENTMETRICSW ncm = {};
     ncm.cbSize = NONCLIENTMETRICS_SIZE;
@@ -211,6 +215,12 @@ LRESULT CXTPToolTipContextToolTip::OnRelayEvent(WPARAM, LPARAM lParam)
     const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
     if (!m_bActive || !pMsg || !IsRelayedMouseMessage(pMsg->message))
         return 0;
+    if (m_bQuiet) {
+        POINT pt;
+        if (::GetCursorPos(&pt) && pt.x == m_ptQuiet.x && pt.y == m_ptQuiet.y)
+            return 0;
+        m_bQuiet = FALSE;
+    }
 
     const TOOLITEM* pFound = ToolFromCursor();
     // A pressed tool stays quiet until the mouse has left it.
@@ -297,6 +307,12 @@ void CXTPToolTipContextToolTip::KillShowTimer()
 
 void CXTPToolTipContextToolTip::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == LEAVE_TIMER_ID) {
+        POINT pt;
+        if (!m_toolShown.IsEmpty() && ::GetCursorPos(&pt) && WindowUnderPoint(pt) != m_toolShown.hwnd)
+            FollowCursor();
+        return;
+    }
     if (nIDEvent != SHOW_TIMER_ID) {
         CWnd::OnTimer(nIDEvent);
         return;
@@ -363,8 +379,10 @@ void CXTPToolTipContextToolTip::ShowTool(const TOOLITEM* pTool)
                        SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
         Invalidate(FALSE);
         InstallMouseHook();
+        SetTimer(LEAVE_TIMER_ID, LEAVE_CHECK_INTERVAL);
         m_toolPressed.Clear();
     } else {
+        KillTimer(LEAVE_TIMER_ID);
         RemoveMouseHook();
         m_toolPending.Clear();
         m_strShownText.Empty();
@@ -397,16 +415,20 @@ LRESULT CALLBACK CXTPToolTipContextToolTip::MouseHookProc(int nCode, WPARAM wPar
     CXTPToolTipContextToolTip* pTip = s_pHookOwner;
     if (nCode == HC_ACTION && pTip && !pTip->m_toolShown.IsEmpty() && lParam) {
         const MOUSEHOOKSTRUCT* pHook = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
-        if (WindowUnderPoint(pHook->pt) != pTip->m_toolShown.hwnd) {
-            MSG msg = {};
-            msg.hwnd = pHook->hwnd;
-            msg.message = WM_MOUSEMOVE;
-            msg.pt = pHook->pt;
-            msg.time = ::GetMessageTime();
-            pTip->SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-        }
+        if (WindowUnderPoint(pHook->pt) != pTip->m_toolShown.hwnd)
+            pTip->FollowCursor();
     }
     return ::CallNextHookEx(hHook, nCode, wParam, lParam);
+}
+
+void CXTPToolTipContextToolTip::FollowCursor()
+{
+    MSG msg = {};
+    ::GetCursorPos(&msg.pt);
+    msg.hwnd = ::WindowFromPoint(msg.pt);
+    msg.message = WM_MOUSEMOVE;
+    msg.time = ::GetMessageTime();
+    SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void CXTPToolTipContextToolTip::OnMouseMove(UINT, CPoint)
@@ -494,6 +516,21 @@ LRESULT CXTPToolTipContextToolTip::OnNcHitTest(CPoint)
 int CXTPToolTipContextToolTip::OnMouseActivate(CWnd*, UINT, UINT)
 {
     return MA_NOACTIVATE;
+}
+
+LRESULT CXTPToolTipContextToolTip::OnFloatStatus(WPARAM wParam, LPARAM)
+{
+    // The window it belongs to lost the activation or the input (a dialog
+    // or sheet opened): neither the shown tip nor a pending one stays.
+    if (wParam & (FS_DEACTIVATE | FS_DISABLE)) {
+        // It stays away until the pointer moves: the moves the system makes
+        // up where the pointer rests when windows change do not bring it
+        // back over the dialog.
+        m_bQuiet = ::GetCursorPos(&m_ptQuiet);
+        KillShowTimer();
+        HideTip();
+    }
+    return 0;
 }
 
 void CXTPToolTipContextToolTip::OnDestroy()

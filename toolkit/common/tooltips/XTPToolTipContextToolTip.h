@@ -58,6 +58,9 @@ public:
     // Initial delay before a tip shows; a tip changing tools within the
     // reshow window shows at once.
     enum { SHOW_TIMER_ID = 1, INITIAL_DELAY = 500, RESHOW_WINDOW = 200, CURSOR_OFFSET_Y = 21 };
+    // While a tip shows, how often it looks whether the pointer went on
+    // into a window its mouse hook does not see (another program's).
+    enum { LEAVE_TIMER_ID = 2, LEAVE_CHECK_INTERVAL = 100 };
 
 protected:
     virtual CSize CalcSize(CDC* pDC);
@@ -85,6 +88,8 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnDestroy();
+    // WM_FLOATSTATUS from the frame that owns the tip.
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -94,6 +99,8 @@ private:
     const TOOLITEM* ToolFromCursor() const;
     void ShowTool(const TOOLITEM* pTool);
     void HideTip() { ShowTool(nullptr); }
+    // A mouse move at the cursor, as if relayed: the tip hides or moves on.
+    void FollowCursor();
     void KillShowTimer();
     void RemoveAllTools();
     void InstallMouseHook();
@@ -113,6 +120,10 @@ private:
     DWORD m_dwLastChangeTick;
     CString m_strTitle;
     HWND m_hWndNotify;
+    // Quiet from the owner's loss of activation or input until the pointer
+    // moves away from where it was then.
+    BOOL m_bQuiet;
+    POINT m_ptQuiet;
 
     static HHOOK s_hMouseHook;
     static CXTPToolTipContextToolTip* s_pHookOwner;
