@@ -10,6 +10,7 @@
 class CCmdUI;
 class CXTPCommandBars;
 class CXTPImageManager;
+class CXTPImageManagerIconHandle;
 class CXTPPopupBar;
 class CXTPCustomizeCommandsPage;
 class CXTPCustomizeToolbarsPage;
@@ -91,6 +92,9 @@ private:
     BOOL HasImage(CXTPControl* pControl) const;
     void ApplyName(CXTPControl* pNameControl);
     void ApplyGalleryImage(CXTPControl* pGalleryButton);
+    // The edited image becomes the custom icon's only image.
+    static void ReplaceCustomIcon(CXTPImageManager* pImages, UINT nCustomIconId,
+                                  const CXTPImageManagerIconHandle& hEdited);
     // The control's bar, and the frame that lays out docked bars.
     void RecalcParent(CXTPControl* pControl);
 

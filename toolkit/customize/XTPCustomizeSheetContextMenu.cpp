@@ -299,10 +299,24 @@ void CXTPCustomizeSheet::OnEditImage()
     if (GetSelection() != pControl)
         return;
     if (pControl->GetCustomIconId() != 0)
-        pImages->SetIcon(hEdited, static_cast<UINT>(pControl->GetCustomIconId()), szIcon);
+        ReplaceCustomIcon(pImages, static_cast<UINT>(pControl->GetCustomIconId()), hEdited);
     else if (UINT nId = pImages->AddIconWithNewSet(hEdited))
         pControl->SetCustomIconId(static_cast<int>(nId));
     RecalcParent(pControl);
+}
+
+void CXTPCustomizeSheet::ReplaceCustomIcon(CXTPImageManager* pImages, UINT nCustomIconId,
+                                           const CXTPImageManagerIconHandle& hEdited)
+{
+    // The edited image is the whole custom icon: icons kept at other widths
+    // would show the old image again once the bar's icon size changes, and
+    // would be saved with the layout. The one image left is drawn at every
+    // size, as a new custom icon is.
+    if (hEdited.GetExtent().cx <= 0)
+        return;
+    if (CXTPImageManagerIconSet* pIconSet = pImages->GetIconSet(nCustomIconId))
+        pIconSet->RemoveAll();
+    pImages->SetIcon(hEdited, nCustomIconId);
 }
 
 void CXTPCustomizeSheet::OnStyle(UINT nID)
