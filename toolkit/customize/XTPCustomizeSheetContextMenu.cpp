@@ -347,13 +347,28 @@ void CXTPCustomizeSheet::ApplyName(CXTPControl* pNameControl)
     RecalcParent(pControl);
 }
 
+int CXTPCustomizeSheet::StoredIconCount(CXTPImageManagerIconSet* pIconSet)
+{
+    // Scaled copies made while the gallery was drawn at another icon size
+    // are no images of their own.
+    int nCount = 0;
+    POSITION pos = pIconSet->GetIcons().GetStartPosition();
+    while (pos != nullptr) {
+        UINT nWidth = 0;
+        CXTPImageManagerIcon* pIcon = nullptr;
+        pIconSet->GetIcons().GetNextAssoc(pos, nWidth, pIcon);
+        nCount += pIcon->IsScaled() ? 0 : 1;
+    }
+    return nCount;
+}
+
 void CXTPCustomizeSheet::ApplyGalleryImage(CXTPControl* pGalleryButton)
 {
     CXTPControl* pControl = GetSelection();
     if (pControl == nullptr || pGalleryButton == nullptr)
         return;
     CXTPImageManagerIconSet* pIconSet = m_pGalleryImages->GetIconSet(static_cast<UINT>(pGalleryButton->GetIconId()));
-    if (pIconSet == nullptr || pIconSet->GetIcons().GetCount() != 1)
+    if (pIconSet == nullptr || StoredIconCount(pIconSet) != 1)
         return;
     CXTPImageManagerIcon* pIcon = m_pGalleryImages->GetImage(static_cast<UINT>(pGalleryButton->GetIconId()), 16);
     if (pIcon == nullptr)
