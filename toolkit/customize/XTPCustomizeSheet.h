@@ -10,6 +10,8 @@
 class CCmdUI;
 class CXTPCommandBars;
 class CXTPImageManager;
+class CXTPImageManagerIconHandle;
+class CXTPImageManagerIconSet;
 class CXTPPopupBar;
 class CXTPCustomizeCommandsPage;
 class CXTPCustomizeToolbarsPage;
@@ -91,6 +93,11 @@ private:
     BOOL HasImage(CXTPControl* pControl) const;
     void ApplyName(CXTPControl* pNameControl);
     void ApplyGalleryImage(CXTPControl* pGalleryButton);
+    // The images a set holds, without the scaled copies made from them.
+    static int StoredIconCount(CXTPImageManagerIconSet* pIconSet);
+    // The edited image becomes the custom icon's only image.
+    static void ReplaceCustomIcon(CXTPImageManager* pImages, UINT nCustomIconId,
+                                  const CXTPImageManagerIconHandle& hEdited);
     // The control's bar, and the frame that lays out docked bars.
     void RecalcParent(CXTPControl* pControl);
 

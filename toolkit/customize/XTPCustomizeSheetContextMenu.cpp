@@ -299,10 +299,24 @@ void CXTPCustomizeSheet::OnEditImage()
     if (GetSelection() != pControl)
         return;
     if (pControl->GetCustomIconId() != 0)
-        pImages->SetIcon(hEdited, static_cast<UINT>(pControl->GetCustomIconId()), szIcon);
+        ReplaceCustomIcon(pImages, static_cast<UINT>(pControl->GetCustomIconId()), hEdited);
     else if (UINT nId = pImages->AddIconWithNewSet(hEdited))
         pControl->SetCustomIconId(static_cast<int>(nId));
     RecalcParent(pControl);
+}
+
+void CXTPCustomizeSheet::ReplaceCustomIcon(CXTPImageManager* pImages, UINT nCustomIconId,
+                                           const CXTPImageManagerIconHandle& hEdited)
+{
+    // The edited image is the whole custom icon: icons kept at other widths
+    // would show the old image again once the bar's icon size changes, and
+    // would be saved with the layout. The one image left is drawn at every
+    // size, as a new custom icon is.
+    if (hEdited.GetExtent().cx <= 0)
+        return;
+    if (CXTPImageManagerIconSet* pIconSet = pImages->GetIconSet(nCustomIconId))
+        pIconSet->RemoveAll();
+    pImages->SetIcon(hEdited, nCustomIconId);
 }
 
 void CXTPCustomizeSheet::OnStyle(UINT nID)
@@ -333,13 +347,28 @@ void CXTPCustomizeSheet::ApplyName(CXTPControl* pNameControl)
     RecalcParent(pControl);
 }
 
+int CXTPCustomizeSheet::StoredIconCount(CXTPImageManagerIconSet* pIconSet)
+{
+    // Scaled copies made while the gallery was drawn at another icon size
+    // are no images of their own.
+    int nCount = 0;
+    POSITION pos = pIconSet->GetIcons().GetStartPosition();
+    while (pos != nullptr) {
+        UINT nWidth = 0;
+        CXTPImageManagerIcon* pIcon = nullptr;
+        pIconSet->GetIcons().GetNextAssoc(pos, nWidth, pIcon);
+        nCount += pIcon->IsScaled() ? 0 : 1;
+    }
+    return nCount;
+}
+
 void CXTPCustomizeSheet::ApplyGalleryImage(CXTPControl* pGalleryButton)
 {
     CXTPControl* pControl = GetSelection();
     if (pControl == nullptr || pGalleryButton == nullptr)
         return;
     CXTPImageManagerIconSet* pIconSet = m_pGalleryImages->GetIconSet(static_cast<UINT>(pGalleryButton->GetIconId()));
-    if (pIconSet == nullptr || pIconSet->GetIcons().GetCount() != 1)
+    if (pIconSet == nullptr || StoredIconCount(pIconSet) != 1)
         return;
     CXTPImageManagerIcon* pIcon = m_pGalleryImages->GetImage(static_cast<UINT>(pGalleryButton->GetIconId()), 16);
     if (pIcon == nullptr)

@@ -1,6 +1,8 @@
 // A toolbar button's image edited in the frame's customize sheet: an alpha
 // image pasted into the button image editor and painted black where it is
-// fully transparent shows on the program's toolbar as pasted and painted.
+// fully transparent shows on the program's toolbar as pasted and painted;
+// an image edited again while large icons are on stays the button's image
+// when they are off again, also in the stored layout.
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
@@ -10,11 +12,20 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/customize/imageeditor/XTPImageEditorDlg.h"
+
+#include <commctrl.h>
+
+#include <utility>
+#include <vector>
 
 using namespace barstest;
 
@@ -113,4 +124,227 @@ TEST_F(FrameBars, AnAlphaImagePastedIntoTheButtonEditorTakesBlackWhereItIsTransp
     const COLORREF clrBehind = iconPixel(12, 3);
     EXPECT_NE(RGB(0, 0, 0), clrBehind);
     EXPECT_NE(RGB(0, 0, 0xFF), clrBehind);
+}
+
+namespace {
+
+// Steps run in turn from a timer, inside whatever loop runs (the menu's, the
+// editor's): each waits for its condition, then acts once.
+struct TimedStep
+{
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+std::vector<TimedStep> g_steps;
+size_t g_nNextStep = 0;
+
+void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_nNextStep >= g_steps.size()) {
+        ::KillTimer(nullptr, nTimer);
+        return;
+    }
+    if (!g_steps[g_nNextStep].ready())
+        return;
+    // The step may start a loop of its own, which runs this timer again.
+    g_steps[g_nNextStep++].act();
+}
+
+void RunSteps(std::vector<TimedStep> steps)
+{
+    g_steps = std::move(steps);
+    g_nNextStep = 0;
+    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+}
+
+bool StepsDone()
+{
+    return g_nNextStep == g_steps.size();
+}
+
+CXTPImageEditorDlg* ShownEditor()
+{
+    g_pEditor = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindEditor, 0);
+    return g_pEditor;
+}
+
+void ClickCentreOf(HWND hWnd)
+{
+    CRect rc;
+    ::GetWindowRect(hWnd, &rc);
+    testinput::ClickAt(rc.CenterPoint());
+    testpump::PumpUntilIdle();
+}
+
+void ClickEditorButton(CXTPImageEditorDlg& editor, UINT nID)
+{
+    CToolBar& bar = editor.GetToolsBar();
+    RECT rc = {};
+    bar.SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(bar.CommandToIndex(nID)), reinterpret_cast<LPARAM>(&rc));
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    bar.ClientToScreen(&pt);
+    testinput::ClickAt(pt);
+    testpump::PumpUntilIdle();
+}
+
+// By mouse in the editor: the image cleared, then filled with the colour of
+// a palette cell, and OK.
+void FillImageAndOk(CXTPImageEditorDlg& editor, UINT nColourCell)
+{
+    testpump::PumpUntilIdle();
+    CXTPImageEditorPicture& picture = editor.GetPicture();
+    ClickEditorButton(editor, XTP_ID_BUTTON_CLEAR);
+    ClickCentreOf(::GetDlgItem(editor.m_hWnd, static_cast<int>(nColourCell)));
+    ClickEditorButton(editor, XTP_ID_BUTTON_FILL);
+    const int nUndo = picture.GetUndoCount();
+    const CSize cell = picture.GetCellSize();
+    POINT pt = {cell.cx / 2, cell.cy / 2};
+    picture.ClientToScreen(&pt);
+    testinput::ClickAt(pt);
+    testpump::PumpUntil([&] { return picture.GetUndoCount() == nUndo + 1; });
+    ClickCentreOf(::GetDlgItem(editor.m_hWnd, IDOK));
+}
+
+// The red and the blue pixels inside a rectangle of a picture.
+std::pair<int, int> RedAndBlueIn(const testshot::Image& shot, const CRect& rc)
+{
+    int nRed = 0, nBlue = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++) {
+            nRed += shot.Pixel(x, y) == RGB(0xFF, 0, 0) ? 1 : 0;
+            nBlue += shot.Pixel(x, y) == RGB(0, 0, 0xFF) ? 1 : 0;
+        }
+    return {nRed, nBlue};
+}
+
+class ButtonImageEdit : public FrameBars
+{
+protected:
+    CXTPCommandBars* Bars() const { return pFrame->GetCommandBars(); }
+
+    // A right click on the selected button, "Schaltflächensymbol
+    // bearbeiten..." in its menu, and the image filled in the editor.
+    bool EditByMouse(CXTPCustomizeSheet& sheet, CXTPControl* pButton, UINT nColourCell)
+    {
+        CXTPPopupBar* pMenu = sheet.GetContextMenu();
+        CXTPControl* pItem = pMenu->GetControls()->FindControl(XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
+        bool bFilled = false;
+        RunSteps({{[pMenu] { return pMenu->IsTrackingMode() && ::IsWindowVisible(pMenu->GetSafeHwnd()); },
+                   [this, pItem] { testinput::ClickAt(ScreenRect(pItem).CenterPoint()); }},
+                  {[] { return ShownEditor() != nullptr; },
+                   [&bFilled, nColourCell] {
+                       FillImageAndOk(*ShownEditor(), nColourCell);
+                       bFilled = true;
+                   }}});
+        testinput::ClickAt(ScreenRect(pButton).CenterPoint(), true);
+        const bool bDone =
+            testpump::PumpUntil([&] { return StepsDone() && bFilled && ShownEditor() == nullptr; });
+        testpump::PumpUntilIdle();
+        return bDone;
+    }
+
+    // The check box of the options page clicked; waits for the option.
+    void ClickLargeIcons(HWND hPage, BOOL bWanted)
+    {
+        CRect rc;
+        ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS), &rc);
+        testinput::ClickAt(CPoint(rc.left + 6, rc.CenterPoint().y));
+        testpump::PumpUntil([&] { return Bars()->GetOptions()->bLargeIcons == bWanted; });
+        testpump::PumpUntilIdle();
+    }
+
+    // The sheet's tab clicked; its page once it shows the control.
+    static HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
+    {
+        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
+        RECT rcTab = {};
+        ::SendMessageW(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&rcTab));
+        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+        ::ClientToScreen(hTabs, &pt);
+        testinput::ClickAt(pt);
+        HWND hPage = nullptr;
+        testpump::PumpUntil([&] {
+            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
+        });
+        testpump::PumpUntilIdle();
+        return hPage;
+    }
+
+    void SelectByClick(CXTPControl* pButton)
+    {
+        testinput::ClickAt(ScreenRect(pButton).CenterPoint());
+        testpump::PumpUntil([&] { return Bars()->GetDragControl() == pButton; });
+        testpump::PumpUntilIdle();
+    }
+};
+
+} // namespace
+
+TEST_F(ButtonImageEdit, AnImageEditedAgainWithLargeIconsStaysWhenTheyAreOffAgain)
+{
+    ShowFrame();
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(nullptr, pStart);
+    bool bRedDone = false, bBlueDone = false, bLargeBetween = false;
+    BOOL bLargeAfter = TRUE;
+    testshot::Image shot;
+    CRect rcButton;
+    CSize szIcon;
+    CInModal inSheet([&](HWND hSheet) {
+        // Clear of the toolbar.
+        ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
+        CXTPCustomizeSheet* pSheet = DYNAMIC_DOWNCAST(CXTPCustomizeSheet, CWnd::FromHandlePermanent(hSheet));
+        if (pSheet != nullptr) {
+            SelectByClick(pStart);
+            bRedDone = EditByMouse(*pSheet, pStart, XTP_IDS_CLR_RED);
+            HWND hPage = ShowPageByClick(hSheet, 3, XTP_IDC_CHECK_LARGEICONS);
+            ClickLargeIcons(hPage, TRUE);
+            bLargeBetween = Bars()->GetOptions()->bLargeIcons != FALSE;
+            SelectByClick(pStart);
+            bBlueDone = EditByMouse(*pSheet, pStart, XTP_IDS_CLR_BLUE);
+            ClickLargeIcons(hPage, FALSE);
+            bLargeAfter = Bars()->GetOptions()->bLargeIcons;
+            ToolBar()->RedrawWindow();
+            testpump::PumpUntilIdle();
+            shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+            rcButton = pStart->GetRect();
+            szIcon = ToolBar()->GetIconSize();
+        }
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); }));
+    testshot::Save(shot, L"app_button_image_edited_again_large_icons_off.png");
+    ASSERT_TRUE(bRedDone);
+    ASSERT_TRUE(bLargeBetween);
+    ASSERT_TRUE(bBlueDone);
+    EXPECT_FALSE(bLargeAfter);
+    ASSERT_GT(shot.width, 0);
+
+    // The whole icon in the second edit's blue.
+    const std::pair<int, int> shown = RedAndBlueIn(shot, rcButton);
+    EXPECT_EQ(0, shown.first) << "the first edit shows again";
+    EXPECT_EQ(szIcon.cx * szIcon.cy, shown.second);
+
+    // The stored layout brings back what showed.
+    pFrame->SendMessage(WM_CLOSE);
+    frametest::DispatchAllButQuit();
+    ASSERT_FALSE(::IsWindow(hFrame));
+    pFrame = frametest::CreateFrame();
+    ASSERT_NE(nullptr, pFrame);
+    hFrame = pFrame->GetSafeHwnd();
+    app.m_pMainWnd = pFrame;
+    ShowFrame();
+    pStart = ToolBarButton(ID_START_SEARCH);
+    ASSERT_NE(nullptr, pStart);
+    ToolBar()->RedrawWindow();
+    testpump::PumpUntilIdle();
+    const testshot::Image restarted = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+    testshot::Save(restarted, L"app_button_image_edited_again_restarted.png");
+    const std::pair<int, int> loaded = RedAndBlueIn(restarted, pStart->GetRect());
+    EXPECT_EQ(0, loaded.first);
+    EXPECT_EQ(szIcon.cx * szIcon.cy, loaded.second);
 }

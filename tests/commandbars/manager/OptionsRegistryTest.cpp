@@ -1,5 +1,5 @@
 // The manager's options in the registry: every value written (even equal
-// to its default), an empty used-command set not, and a stored schema that
+// to its default, an empty used-command set too), and a stored schema that
 // predates the used commands keeps them out of the load.
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -44,7 +44,7 @@ TEST_F(OptionsRegistryTest, EveryBasicValueIsWritten)
                          L"ToolBarAccelTips", L"LargeIcons", L"Animation"})
         EXPECT_TRUE(HasValue(name)) << name;
     EXPECT_EQ(Number(L"Schema"), 17u);
-    EXPECT_FALSE(HasValue(L"UsedCommands")) << "an empty set is not written";
+    EXPECT_TRUE(HasValue(L"UsedCommands")) << "an empty set is written too";
     EXPECT_FALSE(HasValue(L"DblClickFloat")) << "the registry keeps the basic set only";
 
     pBars->GetOptions()->bLargeIcons = TRUE;

@@ -57,27 +57,33 @@ POINT ScreenCentre(CXTPControl* pControl)
     return pt;
 }
 
-// A pixel of an image drawn over the background.
-COLORREF IconPixel(CXTPImageManager* pImages, UINT nId, int x, int y)
+// A pixel of an image drawn over the background, as a bar of that icon
+// width draws it.
+COLORREF IconPixelAt(CXTPImageManager* pImages, UINT nId, int nWidth, int x, int y)
 {
-    CXTPImageManagerIcon* pIcon = pImages->GetImage(nId, 16);
+    CXTPImageManagerIcon* pIcon = pImages->GetImage(nId, nWidth);
     if (pIcon == nullptr)
         return CLR_INVALID;
     HDC hScreen = ::GetDC(nullptr);
     HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 16, 16);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nWidth);
     ::ReleaseDC(nullptr, hScreen);
     HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
     HBRUSH hBrush = ::CreateSolidBrush(kBackground);
-    RECT rc = {0, 0, 16, 16};
+    RECT rc = {0, 0, nWidth, nWidth};
     ::FillRect(hDC, &rc, hBrush);
     ::DeleteObject(hBrush);
-    pIcon->Draw(CDC::FromHandle(hDC), CPoint(0, 0), CSize(16, 16));
+    pIcon->Draw(CDC::FromHandle(hDC), CPoint(0, 0), CSize(nWidth, nWidth));
     COLORREF clr = ::GetPixel(hDC, x, y);
     ::SelectObject(hDC, hOld);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hDC);
     return clr;
+}
+
+COLORREF IconPixel(CXTPImageManager* pImages, UINT nId, int x, int y)
+{
+    return IconPixelAt(pImages, nId, 16, x, y);
 }
 
 // A 16 x 16 bitmap of the depth given: the face colour left, red right,
@@ -550,6 +556,89 @@ TEST_F(ContextMenu, TheButtonShowsTheEditedIcon)
     }
     // Between the lines the icon is unchanged.
     EXPECT_EQ(iconPixel(before, 8, 8), iconPixel(after, 8, 8));
+}
+
+// The menu sets a control's image while its custom icon holds images at two
+// widths: afterwards the new image is the one the control shows at both
+// widths, the editor's (in place of the custom icon) as a gallery icon (a
+// new custom icon), also one the gallery once drew at another width.
+TEST_F(ContextMenu, ANewImageShowsAtEveryIconWidthOfTheControl)
+{
+    const COLORREF clrRed = RGB(0xFF, 0, 0), clrGreen = RGB(0, 0x80, 0), clrBlue = RGB(0, 0, 0xFF);
+    CXTPControl* pControl = pBar->GetControl(1);
+    // A custom icon red at 16 pixels and green at 32.
+    auto giveTwoWidths = [&] {
+        HICON hRed = edittest::MakePlainIcon(16, 16, [&](int, int) { return clrRed; });
+        HICON hGreen = edittest::MakePlainIcon(32, 32, [&](int, int) { return clrGreen; });
+        const UINT nId = pImages->AddIconWithNewSet(CXTPImageManagerIconHandle(hRed));
+        pImages->SetIcon(CXTPImageManagerIconHandle(hGreen), nId, CSize(32, 32));
+        ::DestroyIcon(hRed);
+        ::DestroyIcon(hGreen);
+        pControl->SetCustomIconId(static_cast<int>(nId));
+    };
+    struct Shown
+    {
+        const char* road;
+        UINT id;
+        COLORREF at16;
+        COLORREF at32;
+    };
+    std::vector<Shown> shown;
+    auto note = [&](const char* road) {
+        const UINT nId = static_cast<UINT>(pControl->GetCustomIconId());
+        shown.push_back({road, nId, IconPixelAt(pImages, nId, 16, 12, 8), IconPixelAt(pImages, nId, 32, 24, 16)});
+    };
+    auto edit = [&](CXTPCustomizeSheet&, CXTPPopupBar* pMenu) {
+        HWND hEditor = nullptr;
+        ctltest::CModalDriver driver(L"#32770", [&hEditor](HWND hDlg) {
+            hEditor = hDlg;
+            auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hDlg));
+            ASSERT_NE(nullptr, pEditor);
+            testpump::PumpUntilIdle();
+            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_CLEAR);
+            edittest::ClickCell(*pEditor, XTP_IDS_CLR_BLUE);
+            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_FILL);
+            edittest::ClickPixel(*pEditor, 0, 0);
+            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
+        note("edit");
+        giveTwoWidths();
+    };
+    COLORREF clrGallery16 = CLR_INVALID, clrGallery32 = CLR_INVALID;
+    auto gallery = [&](CXTPCustomizeSheet& sheet, CXTPPopupBar* pMenu) {
+        CXTPControl* pOpener = Item(pMenu, XTP_ID_CUSTOMIZE_CHANGEBUTTONIMAGE);
+        testinput::ClickAt(ScreenCentre(pOpener));
+        CXTPPopupBar* pGallery = static_cast<CXTPPopupBar*>(pOpener->GetCommandBar());
+        ASSERT_TRUE(testpump::PumpUntil([&] { return pGallery->GetSafeHwnd() && pGallery->IsWindowVisible(); }));
+        testpump::PumpUntilIdle();
+        CXTPControl* pChosen = pGallery->GetControl(7);
+        const UINT nGalleryId = static_cast<UINT>(pChosen->GetIconId());
+        // Drawn at 32 pixels too, as a popup of larger icons draws it: the
+        // scaled copy that leaves is no second image of the gallery's.
+        clrGallery16 = IconPixelAt(sheet.GetGalleryImageManager(), nGalleryId, 16, 12, 8);
+        clrGallery32 = IconPixelAt(sheet.GetGalleryImageManager(), nGalleryId, 32, 24, 16);
+        const int nBefore = pControl->GetCustomIconId();
+        testinput::ClickAt(ScreenCentre(pChosen));
+        testpump::PumpUntil([&] { return !pMenu->IsTrackingMode() && pControl->GetCustomIconId() != nBefore; });
+        note("gallery");
+    };
+    giveTwoWidths();
+    const UINT nFirstCustom = static_cast<UINT>(pControl->GetCustomIconId());
+    ASSERT_EQ(clrRed, IconPixelAt(pImages, nFirstCustom, 16, 12, 8));
+    ASSERT_EQ(clrGreen, IconPixelAt(pImages, nFirstCustom, 32, 24, 16));
+    WithMenu({{1, edit}, {1, gallery}});
+
+    ASSERT_EQ(2u, shown.size());
+    EXPECT_EQ(nFirstCustom, shown[0].id) << "the edit replaces the custom icon in place";
+    EXPECT_EQ(clrBlue, shown[0].at16);
+    EXPECT_EQ(clrBlue, shown[0].at32) << "the other width kept the image of before";
+    EXPECT_TRUE(pImages->HasExactImage(nFirstCustom, 16));
+    EXPECT_FALSE(pImages->HasExactImage(nFirstCustom, 32)) << "only the edited image is kept, as the layout stores it";
+    EXPECT_NE(CLR_INVALID, clrGallery16);
+    EXPECT_EQ(clrGallery16, shown[1].at16);
+    EXPECT_EQ(clrGallery32, shown[1].at32);
 }
 
 } // namespace

@@ -21,11 +21,11 @@ typedef CMap<UINT, UINT, BOOL, BOOL> CCommandMap;
 
 // A command set as one block (count, then the ids) where the exchanger keeps
 // binary data, else as a section of numbered items. A block whose size does
-// not match its count leaves the set as it is.
+// not match its count leaves the set as it is. An empty set is written too:
+// left out, the set stored before would stay and come back with the next
+// load (a reset of the usage data would be undone).
 void ExchangeCommandList(CXTPPropExchange* pPX, LPCTSTR lpszName, CCommandMap& map)
 {
-    if (pPX->IsStoring() && pPX->CanOmitDefaults() && map.GetCount() == 0)
-        return;
     if (pPX->CanStoreBinary()) {
         if (pPX->IsStoring()) {
             std::vector<DWORD> data;
