@@ -52,17 +52,7 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Start();
-        if (HasFatalFailure())
-            return;
-        pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
-        ::SetForegroundWindow(pFrame->m_hWnd);
-        testpump::PumpUntilIdle();
-        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        testpump::PumpUntilIdle();
+        SetUpFrameInFront();
     }
 
     // Inside the dialog: the colours change and come back.

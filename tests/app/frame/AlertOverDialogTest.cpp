@@ -46,15 +46,11 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Start();
+        SetUpShownFrame(700, 480);
         if (HasFatalFailure())
             return;
         g_openedPages.clear();
         CAlertPopups::s_pfnOpenPage = &RecordPage;
-        pFrame->SetWindowPos(nullptr, 10, 10, 700, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
         // A floating pane: one of the frame's windows that must rest while
         // a dialog runs.
         CXTPDockingPaneManager& panes = pFrame->GetPaneManager();

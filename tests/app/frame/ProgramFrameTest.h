@@ -9,6 +9,7 @@
 #include "engine/SettingsStore.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
+#include "support/TestPump.h"
 
 class CProgramFrameTest : public testing::Test
 {
@@ -46,6 +47,37 @@ protected:
         ASSERT_NE(pFrame, nullptr);
         pView = DYNAMIC_DOWNCAST(CTavrolinView, pFrame->GetActiveView());
         ASSERT_NE(pView, nullptr);
+    }
+
+    // SetUp for tests of the frame on screen: the frame made and shown at
+    // (10, 10) in the size given.
+    void SetUpShownFrame(int cx = 760, int cy = 520)
+    {
+        CProgramFrameTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        Start();
+        if (HasFatalFailure())
+            return;
+        pFrame->SetWindowPos(nullptr, 10, 10, cx, cy, SWP_NOZORDER | SWP_SHOWWINDOW);
+    }
+
+    // The frame shown and in the foreground, after an idle pass.
+    void SetUpFrameInFront()
+    {
+        SetUpShownFrame();
+        if (HasFatalFailure())
+            return;
+        ::SetForegroundWindow(pFrame->m_hWnd);
+        RunIdlePass();
+    }
+
+    // What the application's idle pass does for the frame.
+    void RunIdlePass()
+    {
+        testpump::PumpUntilIdle();
+        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        testpump::PumpUntilIdle();
     }
 
     CWinApp app;

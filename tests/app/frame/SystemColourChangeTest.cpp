@@ -87,19 +87,12 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
+        SetUpShownFrame();
         if (HasFatalFailure())
             return;
-        Start();
-        if (HasFatalFailure())
-            return;
-        pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
         pFrame->GetPaneManager().ShowPane(IDP_TICKETS);
         pFrame->RecalcLayout();
-        // What the application's idle pass does for the frame.
-        testpump::PumpUntilIdle();
-        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        testpump::PumpUntilIdle();
+        RunIdlePass();
         ASSERT_TRUE(pFrame->GetTicketReport().IsWindowVisible());
     }
 

@@ -70,17 +70,9 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
+        SetUpFrameInFront();
         if (HasFatalFailure())
             return;
-        Start();
-        if (HasFatalFailure())
-            return;
-        pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
-        ::SetForegroundWindow(pFrame->m_hWnd);
-        testpump::PumpUntilIdle();
-        pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        testpump::PumpUntilIdle();
         // A narrow column of the games list: its captions are cut.
         CXTPReportControl& games = Games();
         ASSERT_GT(games.GetRows()->GetCount(), 0);
