@@ -1,5 +1,6 @@
 #include "BarsTestSupport.h"
 
+#include <commctrl.h>
 #include <shlwapi.h>
 
 #include "app/frame/AlertPopups.h"
@@ -44,6 +45,22 @@ void CALLBACK RunModalAction(HWND, UINT, UINT_PTR, DWORD)
     g_modalAction(hBox);
 }
 
+std::vector<TimedStep> g_steps;
+size_t g_nNextStep = 0;
+
+void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_nNextStep >= g_steps.size())
+    {
+        ::KillTimer(nullptr, nTimer);
+        return;
+    }
+    if (!g_steps[g_nNextStep].ready())
+        return;
+    // The step may start a loop of its own, which runs this timer again.
+    g_steps[g_nNextStep++].act();
+}
+
 } // namespace
 
 CInModal::CInModal(std::function<void(HWND)> action)
@@ -79,6 +96,35 @@ CRect WindowRectOf(CWnd* pWnd)
     CRect rc;
     pWnd->GetWindowRect(&rc);
     return rc;
+}
+
+HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
+{
+    HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
+    RECT rcTab = {};
+    ::SendMessageW(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&rcTab));
+    POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+    ::ClientToScreen(hTabs, &pt);
+    testinput::ClickAt(pt);
+    HWND hPage = nullptr;
+    testpump::PumpUntil([&] {
+        hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
+    });
+    testpump::PumpUntilIdle();
+    return hPage;
+}
+
+void RunSteps(std::vector<TimedStep> steps)
+{
+    g_steps = std::move(steps);
+    g_nNextStep = 0;
+    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+}
+
+bool StepsDone()
+{
+    return g_nNextStep == g_steps.size();
 }
 
 CBarsApp::CBarsApp(BOOL bFresh)
@@ -199,6 +245,18 @@ void FrameBars::ShowFrame()
     frametest::ViewOf(pFrame)->SetFocus();
     pFrame->RecalcLayout();
     testpump::PumpUntilIdle();
+}
+
+void FrameBars::Restart()
+{
+    pFrame->SendMessage(WM_CLOSE);
+    frametest::DispatchAllButQuit();
+    ASSERT_FALSE(::IsWindow(hFrame));
+    pFrame = frametest::CreateFrame();
+    ASSERT_NE(pFrame, nullptr);
+    hFrame = pFrame->GetSafeHwnd();
+    app.m_pMainWnd = pFrame;
+    ShowFrame();
 }
 
 CXTPToolBar* FrameBars::AddFloatingUserBar()

@@ -94,6 +94,21 @@ CString TestPicturePath(LPCWSTR name);
 // A window's rectangle on the screen.
 CRect WindowRectOf(CWnd* pWnd);
 
+// Clicks the sheet's tab of that index and waits for its page to show the
+// control; the page shown then.
+HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage);
+
+// Steps run in turn from a timer, inside whatever loop runs (menus, sheets,
+// boxes, editors): each waits for its condition, then acts once.
+struct TimedStep
+{
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+// Starts the steps; the input that opens the first loop follows.
+void RunSteps(std::vector<TimedStep> steps);
+bool StepsDone();
+
 
 class FrameBars : public testing::Test
 {
@@ -103,6 +118,9 @@ protected:
 
     // The frame shown at (20, 20), 800 x 560, in the foreground.
     void ShowFrame();
+    // The program ended through its frame (its layout and options stored)
+    // and started again, the new frame shown.
+    void Restart();
     CXTPToolBar* ToolBar() const;
     CXTPMenuBar* MenuBar() const;
     CXTPControl* ToolBarButton(int nID) const;

@@ -128,40 +128,6 @@ TEST_F(FrameBars, AnAlphaImagePastedIntoTheButtonEditorTakesBlackWhereItIsTransp
 
 namespace {
 
-// Steps run in turn from a timer, inside whatever loop runs (the menu's, the
-// editor's): each waits for its condition, then acts once.
-struct TimedStep
-{
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-std::vector<TimedStep> g_steps;
-size_t g_nNextStep = 0;
-
-void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    if (g_nNextStep >= g_steps.size()) {
-        ::KillTimer(nullptr, nTimer);
-        return;
-    }
-    if (!g_steps[g_nNextStep].ready())
-        return;
-    // The step may start a loop of its own, which runs this timer again.
-    g_steps[g_nNextStep++].act();
-}
-
-void RunSteps(std::vector<TimedStep> steps)
-{
-    g_steps = std::move(steps);
-    g_nNextStep = 0;
-    ::SetTimer(nullptr, 0, 20, RunReadyStep);
-}
-
-bool StepsDone()
-{
-    return g_nNextStep == g_steps.size();
-}
-
 CXTPImageEditorDlg* ShownEditor()
 {
     g_pEditor = nullptr;
@@ -254,24 +220,6 @@ protected:
         testpump::PumpUntilIdle();
     }
 
-    // The sheet's tab clicked; its page once it shows the control.
-    static HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
-    {
-        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
-        RECT rcTab = {};
-        ::SendMessageW(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&rcTab));
-        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
-        ::ClientToScreen(hTabs, &pt);
-        testinput::ClickAt(pt);
-        HWND hPage = nullptr;
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
-        });
-        testpump::PumpUntilIdle();
-        return hPage;
-    }
-
     void SelectByClick(CXTPControl* pButton)
     {
         testinput::ClickAt(ScreenRect(pButton).CenterPoint());
@@ -330,14 +278,7 @@ TEST_F(ButtonImageEdit, AnImageEditedAgainWithLargeIconsStaysWhenTheyAreOffAgain
     EXPECT_EQ(szIcon.cx * szIcon.cy, shown.second);
 
     // The stored layout brings back what showed.
-    pFrame->SendMessage(WM_CLOSE);
-    frametest::DispatchAllButQuit();
-    ASSERT_FALSE(::IsWindow(hFrame));
-    pFrame = frametest::CreateFrame();
-    ASSERT_NE(nullptr, pFrame);
-    hFrame = pFrame->GetSafeHwnd();
-    app.m_pMainWnd = pFrame;
-    ShowFrame();
+    ASSERT_NO_FATAL_FAILURE(Restart());
     pStart = ToolBarButton(ID_START_SEARCH);
     ASSERT_NE(nullptr, pStart);
     ToolBar()->RedrawWindow();

@@ -78,43 +78,6 @@ UINT CMessageCounter::s_nMessage = 0;
 UINT CMessageCounter::s_nCommand = 0;
 int CMessageCounter::s_nCount = 0;
 
-// Steps run in turn from a timer, inside whatever loop runs (menus,
-// sheets, boxes): each waits for its condition, then acts once.
-struct TimedStep
-{
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-std::vector<TimedStep> g_steps;
-size_t g_nNextStep = 0;
-void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD);
-
-// Starts the steps; the input that opens the first loop follows.
-void RunSteps(std::vector<TimedStep> steps)
-{
-    g_steps = std::move(steps);
-    g_nNextStep = 0;
-    ::SetTimer(nullptr, 0, 20, RunReadyStep);
-}
-
-bool StepsDone()
-{
-    return g_nNextStep == g_steps.size();
-}
-
-void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    if (g_nNextStep >= g_steps.size())
-    {
-        ::KillTimer(nullptr, nTimer);
-        return;
-    }
-    if (!g_steps[g_nNextStep].ready())
-        return;
-    // The step may start a loop of its own, which runs this timer again.
-    g_steps[g_nNextStep++].act();
-}
-
 // A message box over the frame (not the sheet), answered with OK.
 TimedStep AnswerBoxOk(HWND hSheet)
 {
@@ -235,39 +198,6 @@ protected:
         ::SelectObject(hdc, hOld);
         ::DeleteDC(hdc);
         return clr;
-    }
-
-    // Clicks the sheet's tab of that index and waits for its page to show the
-    // control; the page shown then.
-    static HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
-    {
-        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
-        RECT rcTab = {};
-        ::SendMessageW(hTabs, TCM_GETITEMRECT, nTab, reinterpret_cast<LPARAM>(&rcTab));
-        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
-        ::ClientToScreen(hTabs, &pt);
-        testinput::ClickAt(pt);
-        HWND hPage = nullptr;
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
-        });
-        testpump::PumpUntilIdle();
-        return hPage;
-    }
-
-    // The program ended through its frame (the layout stored) and started
-    // again: the bars come from the stored layout.
-    void Restart()
-    {
-        pFrame->SendMessage(WM_CLOSE);
-        frametest::DispatchAllButQuit();
-        ASSERT_FALSE(::IsWindow(hFrame));
-        pFrame = frametest::CreateFrame();
-        ASSERT_NE(pFrame, nullptr);
-        hFrame = pFrame->GetSafeHwnd();
-        app.m_pMainWnd = pFrame;
-        ShowFrame();
     }
 
     // The toolbar as the user sees it: the commands of its visible controls

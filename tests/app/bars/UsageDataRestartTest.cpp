@@ -41,19 +41,6 @@ class UsageDataRestart : public FrameBars
 {
 protected:
     CXTPCommandBars* Bars() const { return pFrame->GetCommandBars(); }
-
-    // The program ended through its frame (its options stored) and started again.
-    void Restart()
-    {
-        pFrame->SendMessage(WM_CLOSE);
-        frametest::DispatchAllButQuit();
-        ASSERT_FALSE(::IsWindow(hFrame));
-        pFrame = frametest::CreateFrame();
-        ASSERT_NE(nullptr, pFrame);
-        hFrame = pFrame->GetSafeHwnd();
-        app.m_pMainWnd = pFrame;
-        ShowFrame();
-    }
 };
 
 } // namespace
@@ -70,18 +57,7 @@ TEST_F(UsageDataRestart, AResetOfTheUsageDataHoldsAfterTheNextStart)
     bool bReset = false;
     CInModal inSheet([&](HWND hSheet) {
         g_hSheet = hSheet;
-        HWND hTabs = ::FindWindowExW(hSheet, nullptr, WC_TABCONTROLW, nullptr);
-        RECT rcTab = {};
-        ::SendMessageW(hTabs, TCM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&rcTab));
-        POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
-        ::ClientToScreen(hTabs, &pt);
-        testinput::ClickAt(pt);
-        HWND hPage = nullptr;
-        testpump::PumpUntil([&] {
-            hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-            return hPage != nullptr && ::GetDlgItem(hPage, XTP_IDC_BUTTON_RESETDATA) != nullptr;
-        });
-        testpump::PumpUntilIdle();
+        HWND hPage = ShowPageByClick(hSheet, 3, XTP_IDC_BUTTON_RESETDATA);
         CRect rcButton;
         ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_BUTTON_RESETDATA), &rcButton);
         g_bAnswered = false;
