@@ -205,6 +205,23 @@ struct ContextMenu : BarsTest
 
     static CXTPControl* Item(CXTPPopupBar* pMenu, int nID) { return pMenu->GetControls()->FindControl(nID); }
     static void Choose(CXTPPopupBar* pMenu, int nID) { testinput::ClickAt(ScreenCentre(Item(pMenu, nID))); }
+
+    // "Schaltflächensymbol bearbeiten..." chosen in the menu; the steps run
+    // in the editor once it shows, then OK. Back when the editor is closed.
+    static void EditImage(CXTPPopupBar* pMenu, const std::function<void(CXTPImageEditorDlg&)>& steps)
+    {
+        HWND hEditor = nullptr;
+        ctltest::CModalDriver driver(L"#32770", [&hEditor, &steps](HWND hDlg) {
+            hEditor = hDlg;
+            auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hDlg));
+            ASSERT_NE(nullptr, pEditor);
+            testpump::PumpUntilIdle();
+            steps(*pEditor);
+            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        });
+        Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
+        EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
+    }
 };
 
 struct ItemState
@@ -529,20 +546,12 @@ TEST_F(ContextMenu, TheButtonShowsTheEditedIcon)
     testshot::Image before = ctltest::Shoot(pBar->GetSafeHwnd(), L"customize_button_icon_before_edit.png");
     testshot::Image after;
     auto edit = [&](CXTPCustomizeSheet&, CXTPPopupBar* pMenu) {
-        HWND hEditor = nullptr;
-        ctltest::CModalDriver driver(L"#32770", [&hEditor](HWND hDlg) {
-            hEditor = hDlg;
-            auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hDlg));
-            ASSERT_NE(nullptr, pEditor);
-            testpump::PumpUntilIdle();
-            edittest::ClickCell(*pEditor, XTP_IDS_CLR_BLUE);
-            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_LINE);
-            edittest::DragPixels(*pEditor, POINT{0, 3}, POINT{16, 3});
-            edittest::DragPixels(*pEditor, POINT{0, 12}, POINT{16, 12});
-            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        EditImage(pMenu, [](CXTPImageEditorDlg& editor) {
+            edittest::ClickCell(editor, XTP_IDS_CLR_BLUE);
+            edittest::ClickButton(editor, XTP_ID_BUTTON_LINE);
+            edittest::DragPixels(editor, POINT{0, 3}, POINT{16, 3});
+            edittest::DragPixels(editor, POINT{0, 12}, POINT{16, 12});
         });
-        Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
-        EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
         testpump::PumpUntilIdle();
         pBar->RedrawWindow();
         after = ctltest::Shoot(pBar->GetSafeHwnd(), L"customize_button_icon_edited.png");
@@ -589,20 +598,12 @@ TEST_F(ContextMenu, ANewImageShowsAtEveryIconWidthOfTheControl)
         shown.push_back({road, nId, IconPixelAt(pImages, nId, 16, 12, 8), IconPixelAt(pImages, nId, 32, 24, 16)});
     };
     auto edit = [&](CXTPCustomizeSheet&, CXTPPopupBar* pMenu) {
-        HWND hEditor = nullptr;
-        ctltest::CModalDriver driver(L"#32770", [&hEditor](HWND hDlg) {
-            hEditor = hDlg;
-            auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hDlg));
-            ASSERT_NE(nullptr, pEditor);
-            testpump::PumpUntilIdle();
-            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_CLEAR);
-            edittest::ClickCell(*pEditor, XTP_IDS_CLR_BLUE);
-            edittest::ClickButton(*pEditor, XTP_ID_BUTTON_FILL);
-            edittest::ClickPixel(*pEditor, 0, 0);
-            ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+        EditImage(pMenu, [](CXTPImageEditorDlg& editor) {
+            edittest::ClickButton(editor, XTP_ID_BUTTON_CLEAR);
+            edittest::ClickCell(editor, XTP_IDS_CLR_BLUE);
+            edittest::ClickButton(editor, XTP_ID_BUTTON_FILL);
+            edittest::ClickPixel(editor, 0, 0);
         });
-        Choose(pMenu, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE);
-        EXPECT_TRUE(testpump::PumpUntil([&] { return hEditor != nullptr && !::IsWindow(hEditor); }));
         note("edit");
         giveTwoWidths();
     };
