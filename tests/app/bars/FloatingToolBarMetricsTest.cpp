@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "BarsTestSupport.h"
+#include "support/ChangedMenuFont.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -16,38 +17,6 @@
 using namespace barstest;
 
 namespace {
-
-// The system tells the windows of a change only when it is also stored.
-const UINT kTellEveryWindow = SPIF_UPDATEINIFILE | SPIF_SENDCHANGE;
-
-// The system's menu font `height` tall, told to every window as the control
-// panel does; the old metrics told again at the end.
-class CSystemMenuFont
-{
-public:
-    explicit CSystemMenuFont(LONG height)
-    {
-        m_old.cbSize = sizeof(m_old);
-        m_bChanged = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m_old), &m_old, 0);
-        NONCLIENTMETRICSW metrics = m_old;
-        metrics.lfMenuFont.lfHeight = height;
-        m_bChanged = m_bChanged &&
-                     ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(metrics), &metrics, kTellEveryWindow);
-    }
-    ~CSystemMenuFont()
-    {
-        if (m_bChanged)
-            ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(m_old), &m_old, kTellEveryWindow);
-        XTPPaintManager()->RefreshMetrics();
-    }
-    CSystemMenuFont(const CSystemMenuFont&) = delete;
-    CSystemMenuFont& operator=(const CSystemMenuFont&) = delete;
-    bool Changed() const { return m_bChanged != FALSE; }
-
-private:
-    NONCLIENTMETRICSW m_old = {};
-    BOOL m_bChanged = FALSE;
-};
 
 // Pixels of the rectangle darker than mid grey: the captions' letters.
 int CountDarkPixels(const testshot::Image& shot, const CRect& rc)
@@ -84,7 +53,7 @@ TEST_F(FrameBars, FloatingToolBarTakesTheLayoutOfARaisedMenuFontAtOnce)
     const CSize szBefore = WindowRectOf(pToolBar).Size();
     const CSize szUserBefore = WindowRectOf(pUserBar).Size();
 
-    CSystemMenuFont font(-20);
+    testmetrics::CChangedMenuFont font(-20, true);
     ASSERT_TRUE(font.Changed());
     // No pumping: the change is laid out while it is told.
     const CRect rcAfter = WindowRectOf(pToolBar);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "ToolBarTestSupport.h"
 #include "resources/AppIds.h"
+#include "support/ChangedMenuFont.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
@@ -13,37 +14,11 @@
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/themes/XTPPaintManager.h"
 
+using testmetrics::CChangedMenuFont;
+
 namespace {
 
 const DWORD kFloatingLayout = LM_HORZ | LM_MRUWIDTH;
-
-// The system's menu font made `height` tall for the life of the object; the
-// old metrics and the bars' fonts come back after.
-class CMenuFontChange
-{
-public:
-    explicit CMenuFontChange(LONG height)
-    {
-        m_old.cbSize = sizeof(m_old);
-        m_bChanged = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m_old), &m_old, 0);
-        NONCLIENTMETRICSW metrics = m_old;
-        metrics.lfMenuFont.lfHeight = height;
-        m_bChanged = m_bChanged && ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    }
-    ~CMenuFontChange()
-    {
-        if (m_bChanged)
-            ::SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(m_old), &m_old, 0);
-        XTPPaintManager()->RefreshMetrics();
-    }
-    CMenuFontChange(const CMenuFontChange&) = delete;
-    CMenuFontChange& operator=(const CMenuFontChange&) = delete;
-    bool Changed() const { return m_bChanged != FALSE; }
-
-private:
-    NONCLIENTMETRICSW m_old = {};
-    BOOL m_bChanged = FALSE;
-};
 
 CSize WindowSizeOf(CWnd* pWnd)
 {
@@ -117,7 +92,7 @@ TEST_F(FloatingBarMetrics, ColourAndSettingChangesResizeAFloatingToolBarAndMenuB
         SCOPED_TRACE(message == WM_SYSCOLORCHANGE ? "colour change" : "setting change");
         const WPARAM wParam = message == WM_SETTINGCHANGE ? SPI_SETNONCLIENTMETRICS : 0;
         {
-            CMenuFontChange font(-20);
+            CChangedMenuFont font(-20, false);
             ASSERT_TRUE(font.Changed());
             frame->SendMessage(message, wParam, 0);
             ExpectLaidOutAndGrown(toolBar, szTool);
@@ -136,7 +111,7 @@ TEST_F(FloatingBarMetrics, AHiddenFloatingToolBarShowsWithItsNewSize)
 {
     FloatBoth();
     const CSize szTool = WindowSizeOf(toolBar);
-    CMenuFontChange font(-20);
+    CChangedMenuFont font(-20, false);
     ASSERT_TRUE(font.Changed());
 
     toolBar->SetVisible(FALSE);
