@@ -19,9 +19,7 @@ class HeaderDrag : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateOwner());
-        owner.ShowWindow(SW_SHOW);
-        owner.SetForegroundWindow();
+        ASSERT_TRUE(owner.CreateInFront());
         ASSERT_TRUE(report.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &owner, 5));
         const int widths[3] = {100, 100, 100};
         for (int i = 0; i < 3; ++i)

@@ -39,9 +39,7 @@ class InplaceEdit : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateOwner());
-        owner.ShowWindow(SW_SHOW);
-        owner.SetForegroundWindow();
+        ASSERT_TRUE(owner.CreateInFront());
         ASSERT_TRUE(report.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 200), &owner, 5));
         city = report.AddColumn(new CXTPReportColumn(0, L"Stadt", 150));
         report.AddColumn(new CXTPReportColumn(1, L"Spiel", 150));

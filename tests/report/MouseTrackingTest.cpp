@@ -57,9 +57,7 @@ class MouseTracking : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateOwner());
-        owner.ShowWindow(SW_SHOW);
-        owner.SetForegroundWindow();
+        ASSERT_TRUE(owner.CreateInFront());
         ASSERT_TRUE(report.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &owner, 5));
         ASSERT_TRUE(watcher.CreateChild(&owner, CRect(350, 0, 550, 200)));
         report.GetPaintManager()->m_bHotTracking = TRUE;

@@ -29,6 +29,15 @@ BOOL COwnerWnd::CreateOwner(LPCWSTR pszTitle)
                     nullptr);
 }
 
+BOOL COwnerWnd::CreateInFront()
+{
+    if (!CreateOwner())
+        return FALSE;
+    ShowWindow(SW_SHOW);
+    SetForegroundWindow();
+    return TRUE;
+}
+
 std::vector<UINT> COwnerWnd::Codes() const
 {
     std::vector<UINT> codes;

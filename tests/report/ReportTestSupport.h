@@ -37,6 +37,8 @@ class COwnerWnd : public CWnd
 {
 public:
     BOOL CreateOwner(LPCWSTR pszTitle = L"ReportOwner");
+    // Made, shown and in the foreground, for real input.
+    BOOL CreateInFront();
     std::vector<UINT> Codes() const;
     int CountOf(UINT code) const;
 
