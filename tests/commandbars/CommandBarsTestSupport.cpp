@@ -3,6 +3,9 @@
 #include "framework/gdi/CClientDC.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
+#include "toolkit/commandbars/themes/XTPPaintManager.h"
 
 BOOL CTestSite::Create(const RECT& rc)
 {
@@ -54,6 +57,14 @@ BOOL CreateTopBar(CXTPToolBar& bar, CWnd& site, const RECT& rc, DWORD dwExtraSty
     return bar.CreateEx(0, AfxRegisterWndClass(0, LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
                         WS_CHILD | WS_VISIBLE | dwExtraStyle, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                         site.GetSafeHwnd(), nullptr);
+}
+
+CXTPCommandBars* CreateUnanimatedBars(CWnd& site)
+{
+    CXTPCommandBars* pCommandBars = new CXTPCommandBars();
+    pCommandBars->SetSite(&site);
+    pCommandBars->GetOptions()->animationType = xtpAnimateNone;
+    return pCommandBars;
 }
 
 void LayOutRow(CXTPCommandBar& bar, int nWidth)

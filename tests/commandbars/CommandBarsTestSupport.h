@@ -87,6 +87,10 @@ void AddCaptionButtons(CXTPCommandBar& bar, std::initializer_list<LPCWSTR> capti
 // Lays the bar's controls out in one row `nWidth` long, as docking at the top does.
 void LayOutRow(CXTPCommandBar& bar, int nWidth);
 
+// New command bars of the site whose popups show at once (no animation);
+// the caller releases them.
+CXTPCommandBars* CreateUnanimatedBars(CWnd& site);
+
 // A 32-bit DIB section as a memory DC, read back pixel by pixel.
 class CTestCanvas
 {

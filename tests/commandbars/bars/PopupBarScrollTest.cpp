@@ -63,9 +63,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_site.Create(CRect(50, 50, 450, 350)));
-        m_pCommandBars = new CXTPCommandBars();
-        m_pCommandBars->SetSite(&m_site);
-        m_pCommandBars->GetOptions()->animationType = xtpAnimateNone;
+        m_pCommandBars = CreateUnanimatedBars(m_site);
         m_menu.CreatePopupMenu();
         for (int i = 0; i < 120; i++)
             m_menu.AppendMenu(MF_STRING, 100 + i, (L"Seite " + std::to_wstring(i + 1)).c_str());

@@ -83,9 +83,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_site.Create(CRect(50, 50, 450, 350)));
-        m_pCommandBars = new CXTPCommandBars();
-        m_pCommandBars->SetSite(&m_site);
-        m_pCommandBars->GetOptions()->animationType = xtpAnimateNone;
+        m_pCommandBars = CreateUnanimatedBars(m_site);
         SetForegroundWindow(m_site.GetSafeHwnd());
         PumpUntilIdle();
     }
