@@ -94,6 +94,14 @@ int CountPixels(const testshot::Image& image, const RECT& rect, const std::funct
     return count;
 }
 
+int CountNear(const testshot::Image& image, const RECT& rect, COLORREF colour)
+{
+    return CountPixels(image, rect, [colour](COLORREF c) {
+        return abs(GetRValue(c) - GetRValue(colour)) <= 8 && abs(GetGValue(c) - GetGValue(colour)) <= 8 &&
+               abs(GetBValue(c) - GetBValue(colour)) <= 8;
+    });
+}
+
 bool IsDark(COLORREF color)
 {
     return GetRValue(color) < 80 && GetGValue(color) < 80 && GetBValue(color) < 80;

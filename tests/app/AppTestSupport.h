@@ -38,6 +38,8 @@ std::vector<ShippedMatch> ReadShippedMatches(BOOL* pCompact = nullptr);
 
 // Pixels of the image's rectangle (clipped to the image) that pass the test.
 int CountPixels(const testshot::Image& image, const RECT& rect, const std::function<bool(COLORREF)>& test);
+// Pixels of the rectangle within 8 of the colour in each of red, green and blue.
+int CountNear(const testshot::Image& image, const RECT& rect, COLORREF colour);
 // Colour classes a drawing check looks for.
 bool IsDark(COLORREF color);                   // text and outlines
 bool IsLight(COLORREF color);                  // backgrounds

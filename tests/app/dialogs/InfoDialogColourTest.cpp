@@ -18,16 +18,9 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 
 using namespace testcolours;
+using apptest::CountNear;
 
 namespace {
-
-int CountNear(const testshot::Image& shot, const RECT& rect, COLORREF colour)
-{
-    return apptest::CountPixels(shot, rect, [colour](COLORREF c) {
-        return abs(GetRValue(c) - GetRValue(colour)) <= 8 && abs(GetGValue(c) - GetGValue(colour)) <= 8 &&
-               abs(GetBValue(c) - GetBValue(colour)) <= 8;
-    });
-}
 
 // Part of a rectangle in a shot: its lower right corner, where no text is.
 CRect LowerRight(const RECT& rc)

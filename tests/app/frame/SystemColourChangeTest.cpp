@@ -25,16 +25,9 @@
 
 using namespace frametest;
 using namespace testcolours;
+using apptest::CountNear;
 
 namespace {
-
-int CountNear(const testshot::Image& shot, const RECT& rect, COLORREF colour)
-{
-    return apptest::CountPixels(shot, rect, [colour](COLORREF c) {
-        return abs(GetRValue(c) - GetRValue(colour)) <= 8 && abs(GetGValue(c) - GetGValue(colour)) <= 8 &&
-               abs(GetBValue(c) - GetBValue(colour)) <= 8;
-    });
-}
 
 // Counts what this thread's windows are sent of the two changes.
 class CChangeCounter
