@@ -206,6 +206,19 @@ struct ContextMenu : BarsTest
     static CXTPControl* Item(CXTPPopupBar* pMenu, int nID) { return pMenu->GetControls()->FindControl(nID); }
     static void Choose(CXTPPopupBar* pMenu, int nID) { testinput::ClickAt(ScreenCentre(Item(pMenu, nID))); }
 
+    // The menu's gallery of button images opened by a click: the gallery
+    // once it shows, null when it does not.
+    static CXTPPopupBar* OpenGallery(CXTPPopupBar* pMenu)
+    {
+        CXTPControl* pOpener = Item(pMenu, XTP_ID_CUSTOMIZE_CHANGEBUTTONIMAGE);
+        testinput::ClickAt(ScreenCentre(pOpener));
+        CXTPPopupBar* pGallery = static_cast<CXTPPopupBar*>(pOpener->GetCommandBar());
+        if (!testpump::PumpUntil([&] { return pGallery->GetSafeHwnd() && pGallery->IsWindowVisible(); }))
+            return nullptr;
+        testpump::PumpUntilIdle();
+        return pGallery;
+    }
+
     // "Schaltflächensymbol bearbeiten..." chosen in the menu; the steps run
     // in the editor once it shows, then OK. Back when the editor is closed.
     static void EditImage(CXTPPopupBar* pMenu, const std::function<void(CXTPImageEditorDlg&)>& steps)
@@ -455,11 +468,8 @@ TEST_F(ContextMenu, TheGalleryShowsItsIconsSixARowAndAClickSetsOne)
     int nChosenIcon = 0;
     COLORREF clrGallery = CLR_INVALID;
     auto gallery = [&](CXTPCustomizeSheet& sheet, CXTPPopupBar* pMenu) {
-        CXTPControl* pOpener = Item(pMenu, XTP_ID_CUSTOMIZE_CHANGEBUTTONIMAGE);
-        testinput::ClickAt(ScreenCentre(pOpener));
-        CXTPPopupBar* pGallery = static_cast<CXTPPopupBar*>(pOpener->GetCommandBar());
-        ASSERT_TRUE(testpump::PumpUntil([&] { return pGallery->GetSafeHwnd() && pGallery->IsWindowVisible(); }));
-        testpump::PumpUntilIdle();
+        CXTPPopupBar* pGallery = OpenGallery(pMenu);
+        ASSERT_NE(nullptr, pGallery) << "the gallery shows";
         nCount = pGallery->GetControlCount();
         for (int i = 0; i < nCount; i++) {
             lefts.insert(pGallery->GetControl(i)->GetRect().left);
@@ -609,11 +619,8 @@ TEST_F(ContextMenu, ANewImageShowsAtEveryIconWidthOfTheControl)
     };
     COLORREF clrGallery16 = CLR_INVALID, clrGallery32 = CLR_INVALID;
     auto gallery = [&](CXTPCustomizeSheet& sheet, CXTPPopupBar* pMenu) {
-        CXTPControl* pOpener = Item(pMenu, XTP_ID_CUSTOMIZE_CHANGEBUTTONIMAGE);
-        testinput::ClickAt(ScreenCentre(pOpener));
-        CXTPPopupBar* pGallery = static_cast<CXTPPopupBar*>(pOpener->GetCommandBar());
-        ASSERT_TRUE(testpump::PumpUntil([&] { return pGallery->GetSafeHwnd() && pGallery->IsWindowVisible(); }));
-        testpump::PumpUntilIdle();
+        CXTPPopupBar* pGallery = OpenGallery(pMenu);
+        ASSERT_NE(nullptr, pGallery) << "the gallery shows";
         CXTPControl* pChosen = pGallery->GetControl(7);
         const UINT nGalleryId = static_cast<UINT>(pChosen->GetIconId());
         // Drawn at 32 pixels too, as a popup of larger icons draws it: the
