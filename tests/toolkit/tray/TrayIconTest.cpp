@@ -225,6 +225,52 @@ TEST_F(TrayIcon, AModalDialogOverTheOwnerIsBroughtForwardInsteadOfCommands)
     EXPECT_EQ(1u, owner.commands.size());
 }
 
+// The owner minimized under its modal dialog: the icon shows it again and
+// brings the dialog forward; an owner hidden in the tray stays hidden while
+// its dialog is brought forward.
+TEST_F(TrayIcon, AMinimizedOwnerUnderItsDialogIsShownAgain)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Dialog", &owner, IDI_TOOLKIT_PLAIN1, IDR_TOOLKIT_TRAY, 0, TRUE));
+    HWND hTray = tray.GetSafeHwnd();
+    owner.ShowWindow(SW_SHOW);
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 120, 60,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+
+    for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP})
+    {
+        owner.ShowWindow(SW_SHOWMINNOACTIVE);
+        ASSERT_TRUE(owner.IsIconic());
+        EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, uMessage));
+        testpump::PumpUntilIdle();
+        EXPECT_FALSE(owner.IsIconic()) << uMessage;
+        EXPECT_TRUE(owner.IsWindowVisible()) << uMessage;
+        EXPECT_TRUE(::IsWindowVisible(hDialog)) << uMessage;
+        EXPECT_EQ(hDialog, ::GetForegroundWindow()) << uMessage;
+        EXPECT_FALSE(owner.IsWindowEnabled()) << "the dialog still runs";
+    }
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_EQ(0, owner.menusOpened);
+
+    // Hidden (in the tray) the owner stays there.
+    owner.ShowWindow(SW_HIDE);
+    HWND hOther = ::CreateWindowExW(0, L"STATIC", L"Andere", WS_POPUP | WS_VISIBLE, 300, 40, 80, 40, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(hOther);
+    EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, WM_LBUTTONDBLCLK));
+    testpump::PumpUntilIdle();
+    EXPECT_FALSE(owner.IsWindowVisible());
+    EXPECT_TRUE(::IsWindowVisible(hDialog));
+    EXPECT_EQ(hDialog, ::GetForegroundWindow());
+
+    ::DestroyWindow(hOther);
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
+}
+
 TEST_F(TrayIcon, MenuNeedsAResourceOfTheIconId)
 {
     CXTTrayIcon tray;

@@ -23,6 +23,28 @@ CMenu* LoadTrayMenu(CMenu& menu, UINT nMenuID)
     return menu.GetSubMenu(0);
 }
 
+// A window manager that minimizes a disabled owner (its minimize button, on
+// the owner or on its modal dialog) does not tell the system: both still
+// count as shown, and bringing the dialog forward does not show them.
+// Minimized and restored, the owner shows again together with the windows it
+// owns; an owner the system already took for minimized is only restored.
+void ShowAgainOverTheDesktop(HWND hWnd)
+{
+    if (!::IsWindowVisible(hWnd))
+        return;
+    if (!::IsIconic(hWnd))
+        ::ShowWindow(hWnd, SW_SHOWMINNOACTIVE);
+    ::ShowWindow(hWnd, SW_RESTORE);
+}
+
+// Lays out a frame window shown again once more, so that its window on the
+// display gets its own size and place.
+void LayOutFrameAgain(CWnd* pWndFrame)
+{
+    pWndFrame->SetWindowPos(nullptr, 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CXTTrayIcon, CWnd)
@@ -309,8 +331,11 @@ LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
     // dialog's own loop.
     if (bActs && !m_pWndOwner->IsWindowEnabled())
     {
-        HWND hPopup = ::GetLastActivePopup(m_pWndOwner->GetSafeHwnd());
-        if (hPopup != nullptr && hPopup != m_pWndOwner->GetSafeHwnd())
+        const HWND hOwner = m_pWndOwner->GetSafeHwnd();
+        HWND hPopup = ::GetLastActivePopup(hOwner);
+        // An owner hidden in the tray stays there; its dialog shows alone.
+        ShowAgainOverTheDesktop(::IsWindowVisible(hOwner) ? hOwner : hPopup);
+        if (hPopup != nullptr && hPopup != hOwner)
             ::SetForegroundWindow(hPopup);
         return 1;
     }
@@ -439,7 +464,6 @@ void CXTTrayIcon::RestoreFromTray(CWnd* pWndFrame)
         pWndFrame->GetWindowRect(&rcTo);
         ::DrawAnimatedRects(pWndFrame->GetSafeHwnd(), IDANI_CAPTION, &rcFrom, &rcTo);
     }
-    pWndFrame->ShowWindow(SW_SHOW);
     // Back on the desktop Wine makes the frame's X window anew. When the
     // window manager had minimized the frame itself (its minimize button),
     // Wine still takes the frame for minimized while it makes that window,
@@ -448,8 +472,20 @@ void CXTTrayIcon::RestoreFromTray(CWnd* pWndFrame)
     // by them on every round trip. Shown, it is no longer taken for
     // minimized, and laid out once more its X window gets its own size and
     // place again.
-    pWndFrame->SetWindowPos(nullptr, 0, 0, 0, 0,
-                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (pWndFrame->IsZoomed())
+    {
+        // A new window shown maximized leaves the window manager no size to
+        // restore it to but the maximized one: it is shown at its normal
+        // place first and maximized after.
+        pWndFrame->ShowWindow(SW_SHOWNORMAL);
+        LayOutFrameAgain(pWndFrame);
+        pWndFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    }
+    else
+    {
+        pWndFrame->ShowWindow(SW_SHOW);
+        LayOutFrameAgain(pWndFrame);
+    }
     pWndFrame->RedrawWindow(nullptr, nullptr,
                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     if (m_wndMinimize.m_hWnd != nullptr)
