@@ -9,41 +9,9 @@
 # the pane floated again. Hiding a window (closing the start-up information
 # box, docking the pane back) does not stall the program for the 2 s Wine
 # waits for a window manager that is not there.
-set -uo pipefail
-source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
-build=${TAVROLIN_BUILD_DIR:?run through ctest}
-shots="$build/screenshots"
-work=$(mktemp -d)
-runner=
-cleanup() {
-    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    [ -n "${DISPLAY:-}" ] && import -window root "$shots/run_floating_failed.png" 2>/dev/null &&
-        echo "the screen: $shots/run_floating_failed.png"
-    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
-    exit 1
-}
-# Tenths of a second until the condition holds, or false.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
-    "$@"
-}
+failed_shot=run_floating_failed
+source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 now_ms() { date +%s%3N; }
-named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
-# A window's client area on the screen: X Y W H. With the window manager a
-# client lies inside a decorated frame, so xwininfo's absolute place is used.
-place() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
 root=0
 # The window among the root's children that holds the given one (the window
 # manager's frame around a managed window, or an unmanaged window itself).
@@ -99,27 +67,10 @@ check_screen() {
     caption_shows "$shot" "$from" $((by + 5)) $((to - from)) || fail "$1: the screen does not show the toolbar's caption"
 }
 
-mkdir -p "$shots"
-env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
-    setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
-runner=$!
-wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
-export DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
+start_run
 root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window manager on $DISPLAY"
 
-# The frame and, over it, the start-up information box, both named Tavrolin;
-# the frame is the larger one.
-wait_for 600 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
-frame= box=
-for id in $(named '^Tavrolin$'); do
-    read -r x y w h < <(place "$id")
-    if [ -z "$frame" ] || [ "$w" -gt "$fw" ]; then
-        box=$frame frame=$id fx=$x fy=$y fw=$w fh=$h
-    else
-        box=$id
-    fi
-done
+find_frame_and_box
 xprop -id "$frame" _NET_WM_NAME WM_STATE | grep -q 'WM_STATE' || fail "the frame is not managed"
 sleep 1
 # Closing the box hides a window; the next clicks, on "Suche starten" (the

@@ -4,39 +4,8 @@
 # slides out when the pointer jumps onto its tab from a row of the match
 # list in one move and rests there, and slides back in once the pointer
 # has gone back to the list; twice over.
-set -uo pipefail
-source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
-build=${TAVROLIN_BUILD_DIR:?run through ctest}
-shots="$build/screenshots"
-work=$(mktemp -d)
-runner=
-cleanup() {
-    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    [ -n "${DISPLAY:-}" ] && import -window root "$shots/run_autohide_failed.png" 2>/dev/null &&
-        echo "the screen: $shots/run_autohide_failed.png"
-    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
-    exit 1
-}
-# Tenths of a second until the condition holds, or false.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
-    "$@"
-}
-named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
-# A window's client area on the screen: X Y W H.
-place() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
+failed_shot=run_autohide_failed
+source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 shoot() { import -window root "$work/$1.png"; }
 # The band of the frame just above the bottom strip: the match list shows
 # there while the pane is hidden, the pane while it is docked or slid out.
@@ -50,25 +19,9 @@ band_changed() { [ "$(band_differs "$1" "$2")" -gt $((fw * 100 / 3)) ]; }
 shot_band_changed() { shoot now && band_changed "$1" now; }
 shot_band_back() { shoot now && ! band_changed "$1" now; }
 
-mkdir -p "$shots"
-env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
-    setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
-runner=$!
-wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
-export DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
+start_run
 
-# The frame and, over it, the start-up information box, both named Tavrolin;
-# the frame is the larger one.
-wait_for 600 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
-frame= box=
-for id in $(named '^Tavrolin$'); do
-    read -r x y w h < <(place "$id")
-    if [ -z "$frame" ] || [ "$w" -gt "$fw" ]; then
-        box=$frame frame=$id fx=$x fy=$y fw=$w fh=$h
-    else
-        box=$id
-    fi
-done
+find_frame_and_box
 sleep 1
 # The box closed, then "Suche starten": the search (on from the start or
 # started now) shows the pane docked at the bottom.

@@ -7,39 +7,8 @@
 # several round trips. A maximized frame that comes back from the tray
 # restores to its size before; a frame the manager minimized together with
 # its modal dialog comes back with it through the tray icon.
-set -uo pipefail
-source_dir=${TAVROLIN_SOURCE_DIR:?run through ctest}
-build=${TAVROLIN_BUILD_DIR:?run through ctest}
-shots="$build/screenshots"
-work=$(mktemp -d)
-runner=
-cleanup() {
-    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAILED: $*"
-    [ -n "${DISPLAY:-}" ] && import -window root "$shots/run_tray_failed.png" 2>/dev/null &&
-        echo "the screen: $shots/run_tray_failed.png"
-    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
-    exit 1
-}
-# Tenths of a second until the condition holds, or false.
-wait_for() {
-    local tenths=$1
-    shift
-    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
-    "$@"
-}
-named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
-count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
-# A window's client area on the screen: X Y W H (inside the manager's frame).
-place() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
-                             /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
+failed_shot=run_tray_failed
+source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 # Whether the point lies inside the given place.
 inside() {
     local px=$1 py=$2 x=$3 y=$4 w=$5 h=$6
@@ -108,22 +77,9 @@ back_by_open() {
     check_place "$1"
 }
 
-mkdir -p "$shots"
-env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
-    setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
-runner=$!
-wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
-export DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window manager on $DISPLAY"
+start_run
 
-# The frame and, over it, the start-up information box, both named Tavrolin;
-# the frame is the larger one. The box is closed by its OK button.
-wait_for 600 count_named '^Tavrolin$' 2 || fail "the frame and its information box did not show"
-frame= box= fw=0
-for id in $(named '^Tavrolin$'); do
-    read -r x y w h < <(place "$id")
-    if [ "$w" -gt "$fw" ]; then box=$frame frame=$id fw=$w; else box=$id; fi
-done
+find_frame_and_box
 read -r x y w h < <(place "$box")
 xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
 wait_for 50 frame_shows || fail "the information box did not close"
