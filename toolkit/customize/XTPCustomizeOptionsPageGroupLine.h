@@ -14,6 +14,10 @@ public:
     // highlight line; the text in the style's group-box colour.
     void Draw(HDC hDC);
 
+    // The width the text takes as drawn in the DC's font, at most the
+    // measured one; the format's alignment tells which end to look at.
+    static int DrawnTextWidth(HDC hDC, const CString& strText, const SIZE& szMeasured, UINT nFormat);
+
 protected:
     afx_msg void OnPaint();
     DECLARE_MESSAGE_MAP()

@@ -90,6 +90,8 @@ CXTPCustomizeSheet::CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWnd
     CString strCaption;
     XTPGetResourceManager()->LoadString(&strCaption, XTP_IDS_CUSTOMIZE);
     Construct(strCaption, pWndParent);
+    // The pages change the bars at once: nothing is left to apply.
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
     m_pToolbarsPage = new CXTPCustomizeToolbarsPage(this);
     m_pCommandsPage = new CXTPCustomizeCommandsPage(this);
     AddPage(m_pToolbarsPage);

@@ -32,7 +32,11 @@ public:
     public:
         void OnExecute() override;
         BOOL SetSelected(int bSelected) override;
+        void OnKillFocus(CWnd* pNewWnd) override;
         int GetCustomizeMinWidth() const override;
+
+    private:
+        void ApplyName();
     };
 
     explicit CXTPCustomizeSheet(CXTPCommandBars* pCommandBars, CWnd* pWndParent = nullptr);

@@ -46,6 +46,8 @@ void CXTPCustomizeSheet::CCustomizeEdit::OnExecute()
     InternalAddRef();
     CWnd* pOwner = OwnerOf(this);
     HWND hOwner = pOwner != nullptr ? pOwner->GetSafeHwnd() : nullptr;
+    // The focus leaving with the menu must not apply the same name again.
+    m_strLastText = GetEditText();
     if (CXTPCommandBar* pBar = GetParent())
         pBar->SetTrackingMode(FALSE);
     if (hOwner != nullptr && ::IsWindow(hOwner))
@@ -53,13 +55,32 @@ void CXTPCustomizeSheet::CCustomizeEdit::OnExecute()
     InternalRelease();
 }
 
+void CXTPCustomizeSheet::CCustomizeEdit::ApplyName()
+{
+    m_strLastText = GetEditText();
+    NotifyOwner(this, OwnerOf(this));
+}
+
 BOOL CXTPCustomizeSheet::CCustomizeEdit::SetSelected(int bSelected)
 {
     // Leaving the edit applies the name as Enter does.
     if (!bSelected && m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr &&
         ::GetFocus() == m_pEdit->GetSafeHwnd())
-        NotifyOwner(this, OwnerOf(this));
+        ApplyName();
     return CXTPControlEdit::SetSelected(bSelected);
+}
+
+void CXTPCustomizeSheet::CCustomizeEdit::OnKillFocus(CWnd* pNewWnd)
+{
+    // A click elsewhere may take the focus before the menu deselects the
+    // edit (another window activated, a page of the sheet clicked). A text
+    // changed since the edit took the focus is the new name then; Esc has
+    // put the old text back and applies nothing.
+    InternalAddRef();
+    if (IsFocused() && GetEditText() != m_strLastText)
+        ApplyName();
+    CXTPControlEdit::OnKillFocus(pNewWnd);
+    InternalRelease();
 }
 
 int CXTPCustomizeSheet::CCustomizeEdit::GetCustomizeMinWidth() const

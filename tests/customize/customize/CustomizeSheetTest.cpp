@@ -31,7 +31,7 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
     CXTPCustomizeSheet sheet(pBars, &site);
     struct Seen
     {
-        BOOL okVisible = TRUE, customizing = FALSE, running = FALSE;
+        BOOL okVisible = TRUE, applyVisible = TRUE, finishVisible = FALSE, customizing = FALSE, running = FALSE;
         CString finish;
         INT_PTR second = 0;
         int viewClicks = -1;
@@ -40,6 +40,10 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
         testpump::PumpUntilIdle();
         ctltest::ShootWindow(hSheet, L"customize_sheet_toolbars.png");
         seen.okVisible = ::IsWindowVisible(::GetDlgItem(hSheet, IDOK));
+        // Every change takes effect at once: there is nothing to apply.
+        const int nApplyNow = 0x3021;
+        seen.applyVisible = ::IsWindowVisible(::GetDlgItem(hSheet, nApplyNow));
+        seen.finishVisible = ::IsWindowVisible(::GetDlgItem(hSheet, IDCANCEL));
         seen.finish = WindowText(::GetDlgItem(hSheet, IDCANCEL));
         seen.customizing = pBars->IsCustomizeMode();
         seen.running = CXTPCustomizeSheet::IsRunning();
@@ -54,6 +58,8 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
     EXPECT_FALSE(script.TimedOut());
     EXPECT_FALSE(seen.okVisible);
+    EXPECT_FALSE(seen.applyVisible) << "an apply button that is never enabled";
+    EXPECT_TRUE(seen.finishVisible);
     EXPECT_EQ(CString(L"Fertig stellen"), seen.finish);
     EXPECT_TRUE(seen.customizing);
     EXPECT_TRUE(seen.running);

@@ -7,6 +7,8 @@
 #include "toolkit/customize/XTPCustomizeOptionsPage.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
+#include <algorithm>
+
 using namespace custtest;
 
 namespace {
@@ -116,6 +118,98 @@ TEST_F(OptionsPage, GroupLineRunsFromAfterTheTextToTheEdge)
     const COLORREF clrLine = image.Pixel(image.width - 3, y);
     EXPECT_NE(image.Pixel(image.width - 3, 1), clrLine);
     EXPECT_LT(GetRValue(clrLine) + GetGValue(clrLine) + GetBValue(clrLine), 3 * 0xD0);
+}
+
+// Where a group heading's parts lie in its picture: the last column with
+// text ink above the line's row, and the first column of the line.
+struct GroupLinePlaces
+{
+    int nLastInk = -1;
+    int nLineStart = -1;
+};
+
+GroupLinePlaces FindGroupLinePlaces(const testshot::Image& image)
+{
+    GroupLinePlaces places;
+    const COLORREF clrFace = image.Pixel(image.width - 1, 0);
+    // The line's row: the one whose last pixel is not the face colour.
+    int yLine = -1;
+    for (int y = 0; y < image.height && yLine < 0; y++)
+        if (image.Pixel(image.width - 2, y) != clrFace)
+            yLine = y;
+    if (yLine < 0)
+        return places;
+    const COLORREF clrLine = image.Pixel(image.width - 2, yLine);
+    places.nLineStart = image.width - 2;
+    while (places.nLineStart > 0 && image.Pixel(places.nLineStart - 1, yLine) == clrLine)
+        places.nLineStart--;
+    // Text ink: anything but the face colour left of the line, in any row.
+    for (int x = 0; x < places.nLineStart; x++)
+        for (int y = 0; y < image.height; y++)
+            if (image.Pixel(x, y) != clrFace && !(y == yLine && x >= places.nLineStart))
+                places.nLastInk = x;
+    return places;
+}
+
+// The picture with left and right swapped.
+testshot::Image Mirrored(const testshot::Image& image)
+{
+    testshot::Image mirrored = image;
+    for (int y = 0; y < image.height; y++)
+        for (int x = 0; x < image.width; x++)
+            std::copy_n(&image.bgra[(y * image.width + x) * 4], 4,
+                        &mirrored.bgra[(y * image.width + (image.width - 1 - x)) * 4]);
+    return mirrored;
+}
+
+TEST_F(OptionsPage, BothGroupLinesStartTheSameSmallDistanceAfterTheirText)
+{
+    Show();
+    for (int nID : {XTP_IDC_GROUP_PERSONALIZED, XTP_IDC_GROUP_OTHER}) {
+        HWND hLine = Item(nID);
+        ::InvalidateRect(hLine, nullptr, TRUE);
+        testpump::PumpUntilIdle();
+        const testshot::Image image = ctltest::Shoot(
+            hLine, nID == XTP_IDC_GROUP_OTHER ? L"customize_options_group_other.png"
+                                              : L"customize_options_group_personalized.png");
+        const GroupLinePlaces places = FindGroupLinePlaces(image);
+        ASSERT_GT(places.nLastInk, 10) << nID;
+        ASSERT_GT(places.nLineStart, places.nLastInk) << nID;
+        // Six pixels after the text's measured end, which lies at most a
+        // pixel or two past its last ink.
+        const int nGap = places.nLineStart - places.nLastInk;
+        EXPECT_GE(nGap, 6) << nID;
+        EXPECT_LE(nGap, 8) << nID;
+    }
+}
+
+// Style 0x2000 puts the heading at the right and the line before it; the
+// plain right-aligned static style changes nothing.
+TEST_F(OptionsPage, TheRightAlignedGroupLineEndsTheSameDistanceBeforeItsText)
+{
+    Show();
+    HWND hLine = Item(XTP_IDC_GROUP_PERSONALIZED);
+    const LONG lStyle = ::GetWindowLongW(hLine, GWL_STYLE);
+    struct Case
+    {
+        LONG lAdded;
+        bool bMirrored;
+        const wchar_t* pszShot;
+    };
+    for (const Case& c : {Case{0x2000, true, L"customize_options_group_right.png"},
+                          Case{SS_RIGHT, false, L"customize_options_group_ss_right.png"}}) {
+        ::SetWindowLongW(hLine, GWL_STYLE, lStyle | c.lAdded);
+        ::RedrawWindow(pPage->GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        testpump::PumpUntilIdle();
+        const testshot::Image image = ctltest::Shoot(hLine, c.pszShot);
+        const GroupLinePlaces places = FindGroupLinePlaces(c.bMirrored ? Mirrored(image) : image);
+        ASSERT_GT(places.nLastInk, 10) << c.lAdded;
+        ASSERT_GT(places.nLineStart, places.nLastInk) << c.lAdded;
+        const int nGap = places.nLineStart - places.nLastInk;
+        EXPECT_GE(nGap, 6) << c.lAdded;
+        EXPECT_LE(nGap, 8) << c.lAdded;
+    }
+    ::SetWindowLongW(hLine, GWL_STYLE, lStyle);
 }
 
 } // namespace
