@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(CXTPPopupControl, CWnd)
     ON_WM_TIMER()
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSELEAVE()
+    ON_WM_MOUSEACTIVATE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
@@ -393,6 +394,14 @@ void CXTPPopupControl::OnMouseLeave()
     OnMouseMove(0, CPoint(-1, -1));
 }
 
+// A click on the popup leaves the active window as it is: were the popup
+// activated, the window manager's focus change when it moves cancels the
+// drag's capture.
+int CXTPPopupControl::OnMouseActivate(CWnd* /*pDesktopWnd*/, UINT /*nHitTest*/, UINT /*message*/)
+{
+    return MA_NOACTIVATE;
+}
+
 void CXTPPopupControl::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     if (m_popupState == xtpPopupStateExpanding)
@@ -499,6 +508,10 @@ void CXTPPopupControl::TrackMove()
 
     CRect rcWindow;
     GetWindowRect(&rcWindow);
+    // A press and release in place (or a way back to the start) is a click,
+    // not a move: the owner must not take its place as the user's choice.
+    if (rcWindow == rcStart)
+        return;
     m_stateTarget.rcPopup = rcWindow;
     m_stateCurrent.rcPopup = rcWindow;
     m_ptPopup = rcWindow.BottomRight();
