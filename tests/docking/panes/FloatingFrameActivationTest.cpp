@@ -14,33 +14,20 @@ using namespace floatingframe;
 
 namespace {
 
-// A site with one docked pane, shown and active; the application's main window.
-struct DockedSetup
+// A shown, active site with one docked pane, "Verfügbare Tickets".
+struct DockedSetup : CMainTestFrameScope
 {
-    CWinApp app{L"FloatingActivationApp"};
-    CDockingTestFrame* frame = nullptr;
     CXTPDockingPane* pane = nullptr;
 
-    explicit DockedSetup(BOOL ownCaption)
+    explicit DockedSetup(BOOL ownCaption) : CMainTestFrameScope(L"FloatingActivationApp")
     {
-        frame = CDockingTestFrame::New();
-        app.m_pMainWnd = frame;
         frame->manager.SetTheme(2);
         frame->manager.SetFloatingFrameCaption(ownCaption);
         pane = frame->manager.CreatePane(31, CRect(0, 0, 200, 120), xtpPaneDockLeft);
         pane->SetTitle(L"Verfügbare Tickets");
         frame->RecalcLayout();
-        ::SetForegroundWindow(frame->m_hWnd);
         testpump::PumpUntilIdle();
     }
-    ~DockedSetup()
-    {
-        app.m_pMainWnd = nullptr;
-        frame->DestroyWindow();
-        testpump::PumpUntilIdle();
-    }
-    DockedSetup(const DockedSetup&) = delete;
-    DockedSetup& operator=(const DockedSetup&) = delete;
 
     POINT DockedCaption() const
     {
@@ -67,25 +54,12 @@ COLORREF CaptionPixel(HWND hFloating, const std::wstring& name)
     return shot.Pixel(6, 6);
 }
 
-// Another program's window, as far as the site can tell: not owned by it.
+// Another program's window, as far as the site can tell: owned by nobody.
 struct OtherWindow
 {
-    static const wchar_t* ClassName()
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"FloatingActivationOther";
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        ::RegisterClassW(&wc);
-        return wc.lpszClassName;
-    }
-    HWND hWnd = ::CreateWindowExW(0, ClassName(), L"Anderes Fenster", WS_POPUP | WS_CAPTION | WS_VISIBLE, 700, 460,
-                                  220, 140, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND hWnd = ::CreateWindowExW(0, L"BUTTON", L"Anderes Fenster", WS_POPUP | WS_CAPTION | WS_VISIBLE, 700, 460, 220,
+                                  140, nullptr, nullptr, nullptr, nullptr);
     ~OtherWindow() { ::DestroyWindow(hWnd); }
-    OtherWindow() = default;
-    OtherWindow(const OtherWindow&) = delete;
-    OtherWindow& operator=(const OtherWindow&) = delete;
 
     void Click() const
     {
