@@ -699,9 +699,7 @@ void CXTPDockingPaneMiniWnd::OnSetFocus(CWnd* pOldWnd)
     CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
     CXTPDockingPane* pPane = pSingle ? pSingle->GetSelected() : nullptr;
     if (pPane && ::IsWindow(pPane->GetHwnd()))
-    {
         ::SetFocus(pPane->GetHwnd());
-    }
     else
         CMiniFrameWnd::OnSetFocus(pOldWnd);
     if (IsOwnCaption())
