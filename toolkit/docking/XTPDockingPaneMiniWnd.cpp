@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CXTPDockingPaneMiniWnd, CMiniFrameWnd)
     ON_WM_NCHITTEST()
     ON_WM_NCPAINT()
     ON_WM_NCACTIVATE()
+    ON_WM_ACTIVATE()
     ON_WM_TIMER()
     ON_WM_SETFOCUS()
     ON_WM_GETMINMAXINFO()
@@ -79,6 +80,10 @@ void CXTPDockingPaneMiniWnd::UpdateFrameWindow()
     // minimized or hidden site leave its frames there alone.
     BOOL bShow = bPanes && IsSiteShown(pSite);
     m_bWaitingForSite = bPanes && !bShow;
+    // A frame (re-)shown learns nothing of the activations it missed: it
+    // takes the state in force before it is drawn.
+    if (bShow)
+        SyncActiveCaption();
     ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -196,14 +201,7 @@ LRESULT CXTPDockingPaneMiniWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
         RecalcLayout();
     }
     if (IsOwnCaption())
-    {
-        BOOL bActive = IsFocusInside();
-        if (bActive != m_bActive)
-        {
-            m_bActive = bActive;
-            RedrawFrame();
-        }
-    }
+        SetFocusInside(IsFocusInside());
     return 0;
 }
 
@@ -607,10 +605,93 @@ void CXTPDockingPaneMiniWnd::OnNcPaint()
 BOOL CXTPDockingPaneMiniWnd::OnNcActivate(BOOL bActive)
 {
     if (!IsOwnCaption())
+    {
+        // Activated itself, or told so by its site: a synchronised frame
+        // keeps an active look until its whole group loses the activation
+        // (decided in OnActivate, which knows the window that takes it).
+        if (bActive && (GetStyle() & MFS_SYNCACTIVE))
+            CMiniFrameWnd::m_bActive = TRUE;
         return CMiniFrameWnd::OnNcActivate(bActive);
+    }
     // The system would draw its own frame over ours.
     RedrawFrame();
     return TRUE;
+}
+
+void CXTPDockingPaneMiniWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    // The default processing moves the focus in on activation.
+    CMiniFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (!m_hWnd)
+        return;
+    if (IsOwnCaption())
+    {
+        SetFocusInside(nState != WA_INACTIVE && IsFocusInside());
+        return;
+    }
+    if (!(GetStyle() & MFS_SYNCACTIVE))
+        return;
+    HWND hOther = pWndOther ? pWndOther->GetSafeHwnd() : nullptr;
+    if (IsSiteGroupWindow(hOther))
+    {
+        // Within the group: the site or the other window shows it too.
+        SetSyncedActive(TRUE);
+        return;
+    }
+    // The group as a whole gains or loses the activation: the site's other
+    // synchronised windows follow, as they do when the site itself changes.
+    BOOL bActive = nState != WA_INACTIVE;
+    SetSyncedActive(bActive);
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    if (auto* pSite = dynamic_cast<CFrameWnd*>(pManager ? pManager->GetSite() : nullptr))
+    {
+        if (pSite->GetSafeHwnd())
+            pSite->NotifyFloatingWindows(bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+    }
+}
+
+BOOL CXTPDockingPaneMiniWnd::IsSiteGroupWindow(HWND hWnd) const
+{
+    CXTPDockingPaneManager* pManager = GetDockingPaneManager();
+    CWnd* pSite = pManager ? pManager->GetSite() : nullptr;
+    HWND hRoot = pSite ? ::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT) : nullptr;
+    if (!hWnd || !hRoot)
+        return FALSE;
+    if (hWnd == hRoot || hWnd == m_hWnd)
+        return TRUE;
+    if (::GetWindowThreadProcessId(hWnd, nullptr) != ::GetCurrentThreadId())
+        return FALSE;
+    for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER))
+    {
+        if (hOwner == hRoot)
+            return ::SendMessageW(hWnd, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0;
+    }
+    return FALSE;
+}
+
+void CXTPDockingPaneMiniWnd::SetSyncedActive(BOOL bActive)
+{
+    CMiniFrameWnd::m_bActive = bActive;
+    // Sets the system's caption state and repaints the caption now.
+    SendMessage(WM_NCACTIVATE, bActive);
+}
+
+void CXTPDockingPaneMiniWnd::SetFocusInside(BOOL bInside)
+{
+    if (bInside == m_bFocusInside)
+        return;
+    m_bFocusInside = bInside;
+    RedrawFrame();
+}
+
+void CXTPDockingPaneMiniWnd::SyncActiveCaption()
+{
+    if (!m_hWnd)
+        return;
+    if (IsOwnCaption())
+        SetFocusInside(IsFocusInside());
+    else if (GetStyle() & MFS_SYNCACTIVE)
+        SetSyncedActive(IsSiteGroupWindow(::GetActiveWindow()));
 }
 
 void CXTPDockingPaneMiniWnd::OnSetFocus(CWnd* pOldWnd)
@@ -618,11 +699,11 @@ void CXTPDockingPaneMiniWnd::OnSetFocus(CWnd* pOldWnd)
     CXTPDockingPaneTabbedContainer* pSingle = GetSingleContainer();
     CXTPDockingPane* pPane = pSingle ? pSingle->GetSelected() : nullptr;
     if (pPane && ::IsWindow(pPane->GetHwnd()))
-    {
         ::SetFocus(pPane->GetHwnd());
-        return;
-    }
-    CMiniFrameWnd::OnSetFocus(pOldWnd);
+    else
+        CMiniFrameWnd::OnSetFocus(pOldWnd);
+    if (IsOwnCaption())
+        SetFocusInside(IsFocusInside());
 }
 
 BOOL CXTPDockingPaneMiniWnd::IsFocusInside() const
@@ -643,6 +724,8 @@ void CXTPDockingPaneMiniWnd::OnCaptionModeChanged()
     else if (m_bCollapsed)
         SetWindowHeight(FoldedHeight(m_nStep), FALSE);
     RecalcLayout();
+    // The other caption draws another state: the one in force now.
+    SyncActiveCaption();
 }
 
 void CXTPDockingPaneMiniWnd::OnCaptionMetricsChanged()

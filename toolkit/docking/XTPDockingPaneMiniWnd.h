@@ -67,8 +67,9 @@ public:
     BOOL IsCollapsible() const { return m_bCollapsed; }
     int GetCollapseStep() const { return m_nStep; }
     int GetCollapseStepCount() const { return m_nStepCount; }
-    // The keyboard focus is inside the frame, as of the last idle pass.
-    BOOL IsActive() const { return m_bActive; }
+    // With its own caption: the keyboard focus is inside the frame. Kept
+    // at each activation change and idle pass.
+    BOOL IsActive() const { return m_bFocusInside; }
     // Waiting for its first idle pass to lay the tree out.
     BOOL IsFirstIdlePending() const { return m_bFirstIdle; }
 
@@ -93,6 +94,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcPaint();
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
@@ -115,6 +117,14 @@ private:
     void UpdateCaptionButtons();
     void RedrawFrame();
     BOOL IsFocusInside() const;
+    // The caption's active look follows the state in force now: the focus
+    // (own caption) or the activation of the frame and of its site.
+    void SyncActiveCaption();
+    void SetFocusInside(BOOL bInside);
+    // A synchronised frame looks active while it, its site or another
+    // synchronised window of the site is the active window.
+    BOOL IsSiteGroupWindow(HWND hWnd) const;
+    void SetSyncedActive(BOOL bActive);
     BOOL IsRightToLeft() const;
     BOOL CreateFrameWindow(CWnd* pSite);
     static void KeepOnWorkArea(CRect& rc);
@@ -145,7 +155,7 @@ private:
     int m_nStep;
     BOOL m_bCollapsing = FALSE;
     int m_nLeaveCountdown = 0;
-    BOOL m_bActive = FALSE;
+    BOOL m_bFocusInside = FALSE;
     BOOL m_bFirstIdle = FALSE;
     // The caption height the client area was last calculated with.
     int m_nCalculatedCaptionHeight = -1;

@@ -50,7 +50,8 @@ TEST(FloatingFrameState, FirstIdlePassLaysTheTreeOutAndFollowsTheFocus)
     ::GetClientRect(container, &rcContainer);
     EXPECT_EQ(rcClient.Size(), rcContainer.Size());
 
-    // The active flag follows the focus at each idle pass, and the caption with it.
+    // The active flag follows the focus: at once when the focus comes in with
+    // the frame's activation, else at each idle pass; the caption with it.
     int shots = 0;
     auto captionPixel = [&] {
         testshot::Image shot = RedrawAndShoot(s.hFloating, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
@@ -59,7 +60,7 @@ TEST(FloatingFrameState, FirstIdlePassLaysTheTreeOutAndFollowsTheFocus)
     };
     COLORREF inactive = captionPixel();
     ::SetFocus(s.pane->GetHwnd());
-    EXPECT_FALSE(s.floating->IsActive()) << "until the idle pass";
+    EXPECT_TRUE(s.floating->IsActive()) << "the activation that brought the focus in";
     ::SendMessageW(s.hFloating, WM_IDLEUPDATECMDUI, TRUE, 0);
     EXPECT_TRUE(s.floating->IsActive());
     EXPECT_NE(inactive, captionPixel()) << "an active caption";
