@@ -384,6 +384,14 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     }
 }
 
+void CFrameWnd::SetStayActive(BOOL bStayActive)
+{
+    if (!m_hWnd || bStayActive == m_bStayActive)
+        return;
+    m_bStayActive = bStayActive;
+    SendMessage(WM_NCACTIVATE, bStayActive);
+}
+
 BOOL CFrameWnd::OnNcActivate(BOOL bActive)
 {
     if (m_bStayActive)

@@ -88,6 +88,10 @@ public:
     // Sends WM_FLOATSTATUS(dwFlags) to the popups this frame owns, directly
     // or through the popups it owns.
     void NotifyFloatingWindows(DWORD dwFlags);
+    // A synchronised floating window of the frame took the activation from,
+    // or lost it to, a window outside the frame's group: the frame's caption
+    // shows the group's state with it.
+    void SetStayActive(BOOL bStayActive);
     virtual HACCEL GetDefaultAccelerator();
     // The prompt of a command: its string resource up to the first '\n'.
     virtual void GetMessageString(UINT nID, CString& rMessage) const;

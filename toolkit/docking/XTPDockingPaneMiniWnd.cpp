@@ -646,7 +646,10 @@ void CXTPDockingPaneMiniWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMini
     if (auto* pSite = dynamic_cast<CFrameWnd*>(pManager ? pManager->GetSite() : nullptr))
     {
         if (pSite->GetSafeHwnd())
+        {
+            pSite->SetStayActive(bActive);
             pSite->NotifyFloatingWindows(bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+        }
     }
 }
 

@@ -54,6 +54,19 @@ COLORREF CaptionPixel(HWND hFloating, const std::wstring& name)
     return shot.Pixel(6, 6);
 }
 
+// The site's caption, drawn by the system on the test display: a point
+// between its title and its buttons.
+COLORREF SiteCaptionPixel(HWND hSite, const std::wstring& name)
+{
+    testpump::PumpUntilIdle();
+    RECT rc = WindowRectOf(hSite);
+    HDC screen = ::GetDC(nullptr);
+    testshot::Image shot = testshot::CaptureDC(screen, rc);
+    ::ReleaseDC(nullptr, screen);
+    testshot::Save(shot, L"docking_float_activation_site_" + name + L".png");
+    return shot.Pixel(rc.right - rc.left - 120, 10);
+}
+
 // Another program's window, as far as the site can tell: owned by nobody.
 struct OtherWindow
 {
@@ -119,9 +132,12 @@ TEST(FloatingFrameActivation, ASynchronisedCaptionShowsItsGroupsActivationAtOnce
     POINT inside = testinput::ClientToScreenPoint(s.pane->GetHwnd(), 40, 40);
     ClickAndWait(inside, hFloating);
     EXPECT_EQ(active, CaptionPixel(hFloating, L"clicked_into")) << "clicked into from another window";
+    EXPECT_EQ(active, SiteCaptionPixel(s.frame->m_hWnd, L"float_clicked_into")) << "the site shows its group active";
 
     other.Click();
     EXPECT_EQ(inactive, CaptionPixel(hFloating, L"other_from_float")) << "it lost the activation itself";
+    EXPECT_EQ(inactive, SiteCaptionPixel(s.frame->m_hWnd, L"other_from_float"))
+        << "the site's caption, kept active for the floating frame, goes inactive with it";
 
     // Activated by the program rather than the pointer, back and forth.
     ::SetActiveWindow(hFloating);
