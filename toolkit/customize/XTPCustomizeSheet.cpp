@@ -69,6 +69,17 @@ BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
     return FALSE;
 }
 
+BOOL IsButtonPress(UINT nMessage)
+{
+    switch (nMessage) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: case WM_XBUTTONDBLCLK:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 // Centred as dialogs are, the sheet still lies wholly on the work area of
 // the window it customizes.
 void KeepOnWorkArea(CWnd* pSheet, CWnd* pOver)
@@ -269,16 +280,32 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
     HWND hWndForeground = ::GetForegroundWindow();
     if (!IsSelfOrOwned(hWndParent, hWndForeground) && m_hWnd != nullptr)
         ::SetFocus(m_hWnd);
-    if (!IsSelfOrChild(hWndParent, hWnd) || IsSelfOrChild(m_hWnd, hWnd) || IsSelfOrChild(hWndForeground, hWnd))
+    if (!IsSelfOrChild(hWndParent, hWnd) || IsSelfOrChild(m_hWnd, hWnd) ||
+        (!IsFrameInFront(hWndForeground) && IsSelfOrChild(hWndForeground, hWnd)))
         return TRUE;
     CXTPCommandBar* pBar = BarOf(hWnd);
-    return pBar != nullptr && pBar->GetCommandBars() == m_pCommandBars;
+    if (pBar != nullptr && pBar->GetCommandBars() == m_pCommandBars)
+        return TRUE;
+    // A window manager activates the frame on the press it then refuses:
+    // the sheet takes the keyboard back, as a dialog over its owner does.
+    if (IsButtonPress(nMessage) && IsFrameInFront(hWndForeground) && m_hWnd != nullptr)
+        ::SetForegroundWindow(m_hWnd);
+    return FALSE;
+}
+
+BOOL CXTPCustomizeSheet::IsFrameInFront(HWND hWndForeground) const
+{
+    // The customized window itself, or a window holding it, in the
+    // foreground opens nothing of it: only a box or window of its own does.
+    return IsSelfOrChild(hWndForeground, m_pWndParent->GetSafeHwnd());
 }
 
 BOOL CXTPCustomizeSheet::FilterKey() const
 {
     HWND hWndFocus = ::GetFocus();
-    if (IsSelfOrOwned(m_hWnd, hWndFocus) || IsSelfOrOwned(::GetForegroundWindow(), hWndFocus))
+    HWND hWndForeground = ::GetForegroundWindow();
+    if (IsSelfOrOwned(m_hWnd, hWndFocus) ||
+        (!IsFrameInFront(hWndForeground) && IsSelfOrOwned(hWndForeground, hWndFocus)))
         return TRUE;
     // An edit or combo box on a bar.
     if (hWndFocus != nullptr &&

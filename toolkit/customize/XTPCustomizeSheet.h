@@ -103,6 +103,8 @@ private:
 
     // Alt+letter: the page whose tab text has that mnemonic; TRUE when found.
     BOOL ActivateMnemonicPage(UINT nVirtKey);
+    // The customized window is, or lies inside, the foreground window.
+    BOOL IsFrameInFront(HWND hWndForeground) const;
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
 
