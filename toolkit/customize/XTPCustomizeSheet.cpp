@@ -280,7 +280,7 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
     HWND hWndForeground = ::GetForegroundWindow();
     if (!IsSelfOrOwned(hWndParent, hWndForeground) && m_hWnd != nullptr)
         ::SetFocus(m_hWnd);
-    if (!IsSelfOrChild(hWndParent, hWnd) || IsSelfOrChild(m_hWnd, hWnd) ||
+    if (!IsPartOfFrame(hWnd) || IsSelfOrChild(m_hWnd, hWnd) ||
         (!IsFrameInFront(hWndForeground) && IsSelfOrChild(hWndForeground, hWnd)))
         return TRUE;
     CXTPCommandBar* pBar = BarOf(hWnd);
@@ -293,11 +293,30 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
     return FALSE;
 }
 
+BOOL CXTPCustomizeSheet::IsPartOfFrame(HWND hWnd) const
+{
+    HWND hWndParent = m_pWndParent->GetSafeHwnd();
+    if (IsSelfOrChild(hWndParent, hWnd))
+        return TRUE;
+    // A floating pane shows the frame's content in a window of its own.
+    // Boxes over the frame (they disable it), alerts (topmost), bars and
+    // the sheet's own windows are not the frame's content.
+    HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
+    if (hWndRoot == nullptr || hWndRoot == hWndParent || ::GetWindow(hWndRoot, GW_OWNER) != hWndParent)
+        return FALSE;
+    if (!::IsWindowEnabled(hWndParent) || IsSelfOrOwned(m_hWnd, hWndRoot) ||
+        (::GetWindowLongW(hWndRoot, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
+        return FALSE;
+    return DYNAMIC_DOWNCAST(CXTPCommandBar, CWnd::FromHandlePermanent(hWndRoot)) == nullptr;
+}
+
 BOOL CXTPCustomizeSheet::IsFrameInFront(HWND hWndForeground) const
 {
-    // The customized window itself, or a window holding it, in the
-    // foreground opens nothing of it: only a box or window of its own does.
-    return IsSelfOrChild(hWndForeground, m_pWndParent->GetSafeHwnd());
+    // The customized window, a window holding it or one of its floating
+    // panes in the foreground opens nothing of it: only a box or window of
+    // its own does.
+    return IsSelfOrChild(hWndForeground, m_pWndParent->GetSafeHwnd()) ||
+           (hWndForeground != nullptr && IsPartOfFrame(hWndForeground));
 }
 
 BOOL CXTPCustomizeSheet::FilterKey() const

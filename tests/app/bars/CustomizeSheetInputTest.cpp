@@ -16,6 +16,8 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
+#include "toolkit/docking/XTPDockingPane.h"
+#include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/report/XTPReportControl.h"
 #include "toolkit/report/records/XTPReportRecord.h"
 #include "toolkit/report/rows/XTPReportRow.h"
@@ -26,6 +28,38 @@
 #include <string>
 
 namespace {
+
+// Counts the presses and key downs one window is handed.
+class CInputCounter
+{
+public:
+    explicit CInputCounter(HWND hWnd)
+        : m_hWnd(hWnd)
+    {
+        s_nCount = 0;
+        s_pfnOld = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CInputCounter::Proc)));
+    }
+    ~CInputCounter()
+    {
+        if (::IsWindow(m_hWnd))
+            ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s_pfnOld));
+    }
+    static int Count() { return s_nCount; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_LBUTTONDOWN || message == WM_KEYDOWN)
+            ++s_nCount;
+        return ::CallWindowProcW(s_pfnOld, hWnd, message, wParam, lParam);
+    }
+    HWND m_hWnd;
+    static WNDPROC s_pfnOld;
+    static int s_nCount;
+};
+WNDPROC CInputCounter::s_pfnOld = nullptr;
+int CInputCounter::s_nCount = 0;
 
 // What the user could change in the view: a change shows the input got in.
 struct ViewState
@@ -190,4 +224,55 @@ TEST_F(CustomizeSheetInput, WithTheFrameActiveTheViewStaysOutOfReachAndTheToolba
     EXPECT_EQ("", reached) << "input that reached the view while the sheet ran";
     EXPECT_TRUE(bSheetActiveAgain) << "a refused press gives the sheet the keyboard back";
     EXPECT_TRUE(bSelected) << "a click on the toolbar selects its button";
+}
+
+TEST_F(CustomizeSheetInput, AFloatingPaneOfTheFrameIsOutOfReachToo)
+{
+    CXTPDockingPaneManager& panes = pFrame->GetPaneManager();
+    CXTPDockingPane* pPane = panes.FindPane(IDP_TICKETS);
+    ASSERT_NE(pPane, nullptr);
+    panes.ShowPane(IDP_TICKETS, FALSE);
+    panes.FloatPane(pPane, CRect(120, 600, 520, 840));
+    testpump::PumpUntilIdle();
+    CWnd* pPaneFrame = pPane->GetParentFrame();
+    ASSERT_TRUE(pPaneFrame != nullptr && pPaneFrame != static_cast<CWnd*>(pFrame));
+    const HWND hPaneFrame = pPaneFrame->GetSafeHwnd();
+    CRect rcPane;
+    pPaneFrame->GetWindowRect(&rcPane);
+    const POINT ptInside = {rcPane.CenterPoint().x, rcPane.bottom - 40};
+    const HWND hInside = ::WindowFromPoint(ptInside);
+    ASSERT_TRUE(hInside != nullptr && ::GetAncestor(hInside, GA_ROOT) == hPaneFrame);
+
+    // As a window manager does it: the pane's window active, the focus in it.
+    auto paneToFront = [&] {
+        ::SetForegroundWindow(hPaneFrame);
+        ::SetFocus(hInside);
+        testpump::PumpUntil([&] { return ::GetActiveWindow() == hPaneFrame && ::GetFocus() == hInside; });
+    };
+    CInputCounter counter(hInside);
+    paneToFront();
+    testinput::ClickAt(ptInside);
+    testinput::SendKey(VK_DOWN);
+    testpump::PumpUntil([] { return CInputCounter::Count() == 2; });
+    ASSERT_EQ(2, CInputCounter::Count()) << "the press and the key reach the pane without the sheet";
+
+    int nWhileSheet = -1;
+    barstest::CInModal inSheet([&](HWND hSheet) {
+        ::SetWindowPos(hSheet, nullptr, 420, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
+        const int nBefore = CInputCounter::Count();
+        paneToFront();
+        testinput::SendKey(VK_DOWN);
+        testpump::PumpFor(300);
+        paneToFront();
+        testinput::ClickAt(ptInside);
+        testpump::PumpFor(300);
+        nWhileSheet = CInputCounter::Count() - nBefore;
+        ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    ASSERT_TRUE(frametest::PumpAppUntil(app, [&] {
+        return inSheet.HasRun() && !pFrame->GetCommandBars()->IsCustomizeMode();
+    }));
+    EXPECT_EQ(0, nWhileSheet) << "presses and keys that reached the floating pane while the sheet ran";
 }
