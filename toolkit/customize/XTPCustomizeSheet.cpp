@@ -69,6 +69,17 @@ BOOL IsSelfOrChild(HWND hWndParent, HWND hWnd)
     return FALSE;
 }
 
+BOOL IsButtonPress(UINT nMessage)
+{
+    switch (nMessage) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_XBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: case WM_XBUTTONDBLCLK:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 // Centred as dialogs are, the sheet still lies wholly on the work area of
 // the window it customizes.
 void KeepOnWorkArea(CWnd* pSheet, CWnd* pOver)
@@ -271,16 +282,51 @@ BOOL CXTPCustomizeSheet::FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo
     HWND hWndForeground = ::GetForegroundWindow();
     if (!IsSelfOrOwned(hWndParent, hWndForeground) && m_hWnd != nullptr)
         ::SetFocus(m_hWnd);
-    if (!IsSelfOrChild(hWndParent, hWnd) || IsSelfOrChild(m_hWnd, hWnd) || IsSelfOrChild(hWndForeground, hWnd))
+    if (!IsPartOfFrame(hWnd) || IsSelfOrChild(m_hWnd, hWnd) ||
+        (!IsFrameInFront(hWndForeground) && IsSelfOrChild(hWndForeground, hWnd)))
         return TRUE;
     CXTPCommandBar* pBar = BarOf(hWnd);
-    return pBar != nullptr && pBar->GetCommandBars() == m_pCommandBars;
+    if (pBar != nullptr && pBar->GetCommandBars() == m_pCommandBars)
+        return TRUE;
+    // A window manager activates the frame on the press it then refuses:
+    // the sheet takes the keyboard back, as a dialog over its owner does.
+    if (IsButtonPress(nMessage) && IsFrameInFront(hWndForeground) && m_hWnd != nullptr)
+        ::SetForegroundWindow(m_hWnd);
+    return FALSE;
+}
+
+BOOL CXTPCustomizeSheet::IsPartOfFrame(HWND hWnd) const
+{
+    HWND hWndParent = m_pWndParent->GetSafeHwnd();
+    if (IsSelfOrChild(hWndParent, hWnd))
+        return TRUE;
+    // A floating pane shows the frame's content in a window of its own.
+    // Boxes over the frame (they disable it), alerts (topmost), bars and
+    // the sheet's own windows are not the frame's content.
+    HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
+    if (hWndRoot == nullptr || hWndRoot == hWndParent || ::GetWindow(hWndRoot, GW_OWNER) != hWndParent)
+        return FALSE;
+    if (!::IsWindowEnabled(hWndParent) || IsSelfOrOwned(m_hWnd, hWndRoot) ||
+        (::GetWindowLongW(hWndRoot, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
+        return FALSE;
+    return DYNAMIC_DOWNCAST(CXTPCommandBar, CWnd::FromHandlePermanent(hWndRoot)) == nullptr;
+}
+
+BOOL CXTPCustomizeSheet::IsFrameInFront(HWND hWndForeground) const
+{
+    // The customized window, a window holding it or one of its floating
+    // panes in the foreground opens nothing of it: only a box or window of
+    // its own does.
+    return IsSelfOrChild(hWndForeground, m_pWndParent->GetSafeHwnd()) ||
+           (hWndForeground != nullptr && IsPartOfFrame(hWndForeground));
 }
 
 BOOL CXTPCustomizeSheet::FilterKey() const
 {
     HWND hWndFocus = ::GetFocus();
-    if (IsSelfOrOwned(m_hWnd, hWndFocus) || IsSelfOrOwned(::GetForegroundWindow(), hWndFocus))
+    HWND hWndForeground = ::GetForegroundWindow();
+    if (IsSelfOrOwned(m_hWnd, hWndFocus) ||
+        (!IsFrameInFront(hWndForeground) && IsSelfOrOwned(hWndForeground, hWndFocus)))
         return TRUE;
     // An edit or combo box on a bar.
     if (hWndFocus != nullptr &&

@@ -107,6 +107,11 @@ private:
 
     // Alt+letter: the page whose tab text has that mnemonic; TRUE when found.
     BOOL ActivateMnemonicPage(UINT nVirtKey);
+    // The customized window is, or lies inside, the foreground window, or
+    // the foreground window is a floating part of it.
+    BOOL IsFrameInFront(HWND hWndForeground) const;
+    // Inside the customized window, or in a floating pane of it.
+    BOOL IsPartOfFrame(HWND hWnd) const;
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
 
