@@ -471,7 +471,8 @@ TEST_F(PaintManager, ClassicIconsShiftOnEveryPressAndLiftWhenHotEvenIfChecked)
 
 // A toolbar button shows what its style asks for: "caption only" leaves its
 // icon out (measured and drawn), in the classic and in the program's look,
-// on a plain button and on a captioned menu of a bar; without a caption to
+// on a plain button and on a captioned menu of a bar, across and along the
+// bar; without a caption to
 // show the icon stays, rather than leave the button blank.
 TEST_F(PaintManager, ToolbarButtonsShowTheirIconOnlyWhenTheStyleAsksForIt)
 {
@@ -479,7 +480,6 @@ TEST_F(PaintManager, ToolbarButtonsShowTheirIconOnlyWhenTheStyleAsksForIt)
     const COLORREF clrRed = RGB(255, 0, 0);
     XTPPaintThemes::CXTPWhidbeyTheme whidbey;
     whidbey.RefreshMetrics();
-    CXTPPaintManager* themes[] = {&m_theme, &whidbey};
     struct Case
     {
         XTPControlType type;
@@ -495,21 +495,31 @@ TEST_F(PaintManager, ToolbarButtonsShowTheirIconOnlyWhenTheStyleAsksForIt)
         {xtpControlButton, L"Suchen", xtpButtonIconAndCaption, true, true},
         {xtpControlButton, L"Suchen", xtpButtonAutomatic, true, false},
     };
-    for (CXTPPaintManager* pTheme : themes) {
+    struct Look
+    {
+        XTPBarPosition position;
+        CXTPPaintManager* pTheme;
+    };
+    const Look looks[] = {{xtpBarTop, &m_theme}, {xtpBarTop, &whidbey}, {xtpBarLeft, &m_theme}, {xtpBarLeft, &whidbey}};
+    for (const Look& look : looks) {
+        const XTPBarPosition position = look.position;
+        CXTPPaintManager* pTheme = look.pTheme;
+        m_bar.SetBarPosition(position);
         for (const Case& c : cases) {
-            const std::string name = std::string(pTheme == &m_theme ? "classic" : "program's look") + ", case " +
-                                     std::to_string(&c - cases);
-            CTestCanvas canvas(200, 40, kBackground);
+            const std::string name = std::string(pTheme == &m_theme ? "classic" : "program's look") +
+                                     (position == xtpBarTop ? ", docked at the top" : ", docked at the left") +
+                                     ", case " + std::to_string(&c - cases);
+            CTestCanvas canvas(200, 200, kBackground);
             CXTPFontDC font(canvas.DC(), pTheme->GetRegularFont());
             const CSize szText = TextSize(canvas.DC(), L"Suchen");
             CXTPControl* pControl = Add(m_bar, c.type, kRedIcon, c.caption, c.style);
             const CSize size = pTheme->DrawControl(canvas.DC(), pControl, FALSE);
             if (c.text && !c.icon) {
-                EXPECT_LT(size.cx, szText.cx + 16) << name << ": no room for an icon";
+                EXPECT_LT(position == xtpBarTop ? size.cx : size.cy, szText.cx + 16) << name << ": no room for an icon";
             }
             pControl->SetRect(CRect(CPoint(4, 4), size));
             pTheme->DrawControl(canvas.DC(), pControl, TRUE);
-            EXPECT_EQ(c.icon, canvas.CountPixels(CRect(0, 0, 200, 40), clrRed) > 0) << name;
+            EXPECT_EQ(c.icon, canvas.CountPixels(CRect(0, 0, 200, 200), clrRed) > 0) << name;
             m_bar.GetControls()->Remove(pControl);
         }
     }
