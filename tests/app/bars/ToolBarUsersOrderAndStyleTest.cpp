@@ -131,10 +131,19 @@ protected:
         ASSERT_TRUE(bStepRun);
     }
 
-    // A category of the commands page clicked; its commands list.
+    // The commands page's tab and one of its categories clicked; its
+    // commands list.
     static CListBox& ShowCategory(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory)
     {
-        sheet.SetActivePage(1);
+        HWND hTabs = ::FindWindowExW(sheet.GetSafeHwnd(), nullptr, WC_TABCONTROLW, nullptr);
+        RECT rcTab = {};
+        ::SendMessageW(hTabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcTab));
+        POINT ptTab = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+        ::ClientToScreen(hTabs, &ptTab);
+        testinput::ClickAt(ptTab);
+        testpump::PumpUntil([&] {
+            return sheet.GetCommandsPage()->GetSafeHwnd() && sheet.GetCommandsPage()->IsWindowVisible();
+        });
         testpump::PumpUntilIdle();
         CListBox& categories = sheet.GetCommandsPage()->GetCategoriesList();
         const int nCategory = categories.FindStringExact(-1, pszCategory);
@@ -143,8 +152,9 @@ protected:
         POINT pt = rc.CenterPoint();
         categories.ClientToScreen(&pt);
         testinput::ClickAt(pt);
-        testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
+        const bool bSel = testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
         testpump::PumpUntilIdle();
+        EXPECT_TRUE(bSel) << "the category was not chosen";
         return sheet.GetCommandsPage()->GetCommandsList();
     }
 
@@ -300,7 +310,11 @@ TEST_F(UsersToolBar, TheEndDropDownLeavesTheControlsTheUserDroppedWhereHeDropped
                             [&part](const std::wstring& entry) { return entry.find(part) != std::wstring::npos; }) -
                made.begin();
     };
-    ASSERT_EQ(at(L"Neues Menü#"), at(L"#" + std::to_wstring(ID_OPTIONS)) - 1) << "the new menu before the options";
+    std::wstring shown;
+    for (const std::wstring& entry : made)
+        shown += entry + L" ";
+    ASSERT_EQ(at(L"Neues Menü#"), at(L"#" + std::to_wstring(ID_OPTIONS)) - 1)
+        << "the new menu before the options: " << testing::PrintToString(shown);
     ASSERT_EQ(at(L"#" + std::to_wstring(ID_REFRESH_STATISTIC)), at(L"#" + std::to_wstring(ID_START_SEARCH)) + 1);
     ASSERT_EQ(static_cast<long>(made.size()) - 1, at(L"#" + std::to_wstring(ID_LOGO))) << "the logo last";
 
