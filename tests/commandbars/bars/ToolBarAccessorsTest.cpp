@@ -121,7 +121,7 @@ TEST_F(ToolBarAccessors, FindControlWithIdMinusOneAnswersTheFirstControl)
     EXPECT_EQ(pFirst, bar->GetControls()->FindControl(-1));
 }
 
-TEST_F(ToolBarAccessors, AddOrRemoveListGivesSplitButtonsTheirIconAndPutsInitialButtonsInOrder)
+TEST_F(ToolBarAccessors, AddOrRemoveListGivesSplitButtonsTheirIconAndLeavesTheUsersOrder)
 {
     AddCaptionButton(bar, kFirst, L"Eins");
     CXTPControl* pSplit = bar->GetControls()->Add(xtpControlSplitButtonPopup, kFirst + 1);
@@ -142,8 +142,8 @@ TEST_F(ToolBarAccessors, AddOrRemoveListGivesSplitButtonsTheirIconAndPutsInitial
     ASSERT_EQ((std::vector<int>{kFirst + 2, kFirst + 5, kFirst, kFirst + 1}), NonTemporaryIds(bar));
     pList = CXTPPopupBar::CreatePopupBar(bars);
     bar->FillAddOrRemoveList(pList);
-    EXPECT_EQ((std::vector<int>{kFirst, kFirst + 1, kFirst + 2, kFirst + 5}), NonTemporaryIds(bar))
-        << "the initial buttons in their order, each once; the others out of their way";
+    EXPECT_EQ((std::vector<int>{kFirst + 2, kFirst + 5, kFirst, kFirst + 1}), NonTemporaryIds(bar))
+        << "each initial button once, the bar in the user's order";
     for (int i = 0; i < bar->GetControlCount(); i++)
         EXPECT_EQ(0u, bar->GetControl(i)->GetHideFlags() & xtpHideCustomize) << "none put back hidden";
     pList->InternalRelease();

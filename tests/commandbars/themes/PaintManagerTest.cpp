@@ -9,9 +9,12 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/themes/XTPDefaultTheme.h"
+#include "toolkit/commandbars/themes/XTPOffice2003Theme.h"
 #include "toolkit/common/dc/XTPFontDC.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
+
+#include <string>
 
 using XTPPaintThemes::CXTPDefaultTheme;
 
@@ -463,5 +466,61 @@ TEST_F(PaintManager, ClassicIconsShiftOnEveryPressAndLiftWhenHotEvenIfChecked)
         }
         EXPECT_EQ(c.place != kInPlace, canvas.Pixel(26, 26) != kBackground)
             << "image or shadow one pixel down and right, case " << n;
+    }
+}
+
+// A toolbar button shows what its style asks for: "caption only" leaves its
+// icon out (measured and drawn), in the classic and in the program's look,
+// on a plain button and on a captioned menu of a bar, across and along the
+// bar; without a caption to
+// show the icon stays, rather than leave the button blank.
+TEST_F(PaintManager, ToolbarButtonsShowTheirIconOnlyWhenTheStyleAsksForIt)
+{
+    AddRedIcon(kRedIcon);
+    const COLORREF clrRed = RGB(255, 0, 0);
+    XTPPaintThemes::CXTPWhidbeyTheme whidbey;
+    whidbey.RefreshMetrics();
+    struct Case
+    {
+        XTPControlType type;
+        LPCWSTR caption;
+        XTPButtonStyle style;
+        bool icon, text;
+    };
+    const Case cases[] = {
+        {xtpControlButton, L"Suchen", xtpButtonCaption, false, true},
+        {xtpControlPopup, L"Suchen", xtpButtonCaption, false, true},
+        {xtpControlButton, L"", xtpButtonCaption, true, false},
+        {xtpControlButton, L"Suchen", xtpButtonIcon, true, false},
+        {xtpControlButton, L"Suchen", xtpButtonIconAndCaption, true, true},
+        {xtpControlButton, L"Suchen", xtpButtonAutomatic, true, false},
+    };
+    struct Look
+    {
+        XTPBarPosition position;
+        CXTPPaintManager* pTheme;
+    };
+    const Look looks[] = {{xtpBarTop, &m_theme}, {xtpBarTop, &whidbey}, {xtpBarLeft, &m_theme}, {xtpBarLeft, &whidbey}};
+    for (const Look& look : looks) {
+        const XTPBarPosition position = look.position;
+        CXTPPaintManager* pTheme = look.pTheme;
+        m_bar.SetBarPosition(position);
+        for (const Case& c : cases) {
+            const std::string name = std::string(pTheme == &m_theme ? "classic" : "program's look") +
+                                     (position == xtpBarTop ? ", docked at the top" : ", docked at the left") +
+                                     ", case " + std::to_string(&c - cases);
+            CTestCanvas canvas(200, 200, kBackground);
+            CXTPFontDC font(canvas.DC(), pTheme->GetRegularFont());
+            const CSize szText = TextSize(canvas.DC(), L"Suchen");
+            CXTPControl* pControl = Add(m_bar, c.type, kRedIcon, c.caption, c.style);
+            const CSize size = pTheme->DrawControl(canvas.DC(), pControl, FALSE);
+            if (c.text && !c.icon) {
+                EXPECT_LT(position == xtpBarTop ? size.cx : size.cy, szText.cx + 16) << name << ": no room for an icon";
+            }
+            pControl->SetRect(CRect(CPoint(4, 4), size));
+            pTheme->DrawControl(canvas.DC(), pControl, TRUE);
+            EXPECT_EQ(c.icon, canvas.CountPixels(CRect(0, 0, 200, 200), clrRed) > 0) << name;
+            m_bar.GetControls()->Remove(pControl);
+        }
     }
 }

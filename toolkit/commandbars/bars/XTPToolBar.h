@@ -5,6 +5,8 @@
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 
+#include <vector>
+
 class CXTPDockBar;
 
 // The buttons a toolbar places itself.
@@ -145,10 +147,20 @@ protected:
     // A floating bar's window takes the size of the bar's layout, kept on
     // the work area; nothing for a docked bar or one without a window.
     void LayOutFloatingWindow();
-    // Puts back the initial controls the user took out, hidden by hide flag 16.
+    // Puts back the initial controls the user took out, hidden by hide flag
+    // 16; the controls the bar holds keep their order.
     void MergeInitialControls();
-    // Removes a control, keeping the selected and popuped indices on theirs.
-    void RemoveControlAt(int nIndex);
+    // The index behind the bar's last control that is not temporary.
+    int EndOfOwnControls() const;
+    // The first control standing for the initial control (same command and
+    // type) not yet in matched, searched from nStart on; -1 when none.
+    int FindUnmatchedControl(CXTPControl* pInitialControl, const std::vector<CXTPControl*>& matched,
+                             int nStart) const;
+    // A clone of the initial control, hidden by the user's flag, inserted
+    // before nBefore; the selected and popuped indices follow.
+    CXTPControl* InsertHiddenClone(CXTPControl* pInitialControl, int nBefore);
+    // Moves a control, the selected and popuped indices following.
+    void MoveControl(int nFrom, int nTo);
     // The special button of the id, made (temporary, at the end) when missing.
     CXTPControl* FindOrAddSpecial(int nId, CRuntimeClass* pClass);
 

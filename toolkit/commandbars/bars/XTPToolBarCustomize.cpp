@@ -1,5 +1,6 @@
 // The toolbar's add-or-remove list and its reset to the initial controls.
 #include <algorithm>
+#include <vector>
 
 #include "framework/windows/CWinApp.h"
 #include "resources/ToolkitCommandBarsIds.h"
@@ -91,12 +92,54 @@ void CXTPToolBar::CXTPControlButtonCustomize::OnExecute()
     RedrawParent();
 }
 
+int CXTPToolBar::EndOfOwnControls() const
+{
+    int nEnd = m_pControls->GetCount();
+    while (nEnd > 0 && m_pControls->GetAt(nEnd - 1)->IsTemporary())
+        nEnd--;
+    return nEnd;
+}
+
+int CXTPToolBar::FindUnmatchedControl(CXTPControl* pInitialControl, const std::vector<CXTPControl*>& matched,
+                                      int nStart) const
+{
+    // Searched from nStart first, so that a command the bar holds twice
+    // pairs with the one standing after the previous initial control.
+    const int nCount = m_pControls->GetCount();
+    for (int n = 0; n < nCount; n++) {
+        const int k = (nStart + n) % nCount;
+        CXTPControl* pControl = m_pControls->GetAt(k);
+        if (!pControl->IsTemporary() && pControl->GetID() == pInitialControl->GetID() &&
+            pControl->GetType() == pInitialControl->GetType() &&
+            std::find(matched.begin(), matched.end(), pControl) == matched.end())
+            return k;
+    }
+    return -1;
+}
+
+CXTPControl* CXTPToolBar::InsertHiddenClone(CXTPControl* pInitialControl, int nBefore)
+{
+    // The collection forgets the bar's indices on a change; the open expand
+    // button must stay the popuped control.
+    const int nSelected = m_nSelected, nPopuped = m_nPopuped;
+    CXTPControl* pClone = m_pControls->AddClone(pInitialControl, nBefore, FALSE);
+    pClone->SetHideFlag(xtpHideCustomize, TRUE);
+    m_nSelected = nSelected >= nBefore ? nSelected + 1 : nSelected;
+    m_nPopuped = nPopuped >= nBefore ? nPopuped + 1 : nPopuped;
+    return pClone;
+}
+
+void CXTPToolBar::MoveControl(int nFrom, int nTo)
+{
+    const int nSelected = m_nSelected, nPopuped = m_nPopuped;
+    m_pControls->MoveAt(nFrom, nTo);
+    m_nSelected = MovedIndex(nSelected, nFrom, nTo);
+    m_nPopuped = MovedIndex(nPopuped, nFrom, nTo);
+}
+
 void CXTPToolBar::MergeInitialControls()
 {
     CXTPControls* pInitial = m_pControls->GetOriginalControls();
-    for (int i = m_pControls->GetCount() - 1; i >= 0; i--)
-        if (m_pControls->GetAt(i)->GetHideFlags() & xtpHideCustomize)
-            RemoveControlAt(i);
     if (pInitial == nullptr)
         return;
     // The right-aligned controls the initial set ends with (a program's logo)
@@ -105,56 +148,36 @@ void CXTPToolBar::MergeInitialControls()
     while (nFarEnd > 0 && (pInitial->GetAt(nFarEnd - 1)->IsTemporary() ||
                            (pInitial->GetAt(nFarEnd - 1)->GetFlags() & xtpFlagRightAlign)))
         nFarEnd--;
-    // Walk the initial set in its order: a control still present keeps its
-    // place, one the user took out comes back hidden where it belongs.
-    int nPosition = 0;
+    // Opening the list must not rearrange the bar: every control keeps its
+    // place, whatever the user added or moved. Only an initial control the
+    // user took out comes back, hidden, behind the control that stands for
+    // its predecessor in the initial set.
+    std::vector<CXTPControl*> matched;
+    int nAfter = -1;
     for (int j = 0; j < pInitial->GetCount(); j++) {
         CXTPControl* pInitialControl = pInitial->GetAt(j);
         if (pInitialControl->IsTemporary())
             continue;
-        int nFound = -1;
-        for (int k = nPosition; k < m_pControls->GetCount() && nFound < 0; k++) {
-            CXTPControl* pControl = m_pControls->GetAt(k);
-            if (!pControl->IsTemporary() && pControl->GetID() == pInitialControl->GetID() &&
-                pControl->GetType() == pInitialControl->GetType())
-                nFound = k;
-        }
-        // At the far end: behind the bar's last control, before its
-        // temporary special buttons.
-        int nTo = nPosition;
+        const int nFound = FindUnmatchedControl(pInitialControl, matched, nAfter + 1);
         if (j >= nFarEnd) {
-            nTo = m_pControls->GetCount();
-            while (nTo > nPosition && m_pControls->GetAt(nTo - 1)->IsTemporary())
-                nTo--;
-            if (nFound >= 0)
-                nTo--;
+            const int nEnd = EndOfOwnControls();
+            if (nFound >= 0) {
+                matched.push_back(m_pControls->GetAt(nFound));
+                MoveControl(nFound, nEnd - 1);
+            } else {
+                matched.push_back(InsertHiddenClone(pInitialControl, nEnd));
+            }
+            continue;
         }
-        // The collection forgets the bar's indices on a change; the open
-        // expand button must stay the popuped control.
-        int nSelected = m_nSelected, nPopuped = m_nPopuped;
         if (nFound >= 0) {
-            // Controls standing before it that the initial set does not
-            // hold here move out of the way, behind it.
-            m_pControls->MoveAt(nFound, nTo);
-            m_nSelected = MovedIndex(nSelected, nFound, nTo);
-            m_nPopuped = MovedIndex(nPopuped, nFound, nTo);
-        } else {
-            CXTPControl* pClone = m_pControls->AddClone(pInitialControl, nTo, FALSE);
-            pClone->SetHideFlag(xtpHideCustomize, TRUE);
-            m_nSelected = nSelected >= nTo ? nSelected + 1 : nSelected;
-            m_nPopuped = nPopuped >= nTo ? nPopuped + 1 : nPopuped;
+            matched.push_back(m_pControls->GetAt(nFound));
+            nAfter = nFound;
+            continue;
         }
-        if (j < nFarEnd)
-            nPosition++;
+        const int nTo = std::min(nAfter + 1, EndOfOwnControls());
+        matched.push_back(InsertHiddenClone(pInitialControl, nTo));
+        nAfter = nTo;
     }
-}
-
-void CXTPToolBar::RemoveControlAt(int nIndex)
-{
-    int nSelected = m_nSelected, nPopuped = m_nPopuped;
-    m_pControls->RemoveAt(nIndex);
-    m_nSelected = nSelected == nIndex ? -1 : (nSelected > nIndex ? nSelected - 1 : nSelected);
-    m_nPopuped = nPopuped == nIndex ? -1 : (nPopuped > nIndex ? nPopuped - 1 : nPopuped);
 }
 
 void CXTPToolBar::FillAddOrRemoveList(CXTPCommandBar* pPopup)

@@ -248,8 +248,12 @@ CSize CXTPPaintManager::DrawControlToolBarButton(CDC* pDC, CXTPControl* pButton,
     CSize szButton = pBar && pBar->HasFixedButtonSize() ? pBar->GetButtonSize() : CSize(szIcon.cx + 7, szIcon.cy + 7);
     BOOL bVertical = IsSideBar(pBar);
     int nType = pButton->GetType();
-    CXTPImageManagerIcon* pImage = pButton->GetIconId() != 0 ? pButton->GetImage(szIcon.cx) : nullptr;
     BOOL bCaption = pButton->IsCaptionVisible();
+    // The caption-only style leaves out the icon the control has; a control
+    // without a caption to show keeps its icon rather than show nothing.
+    BOOL bIconShown = !(bCaption && pButton->GetStyle() == xtpButtonCaption);
+    CXTPImageManagerIcon* pImage =
+        bIconShown && pButton->GetIconId() != 0 ? pButton->GetImage(szIcon.cx) : nullptr;
     BOOL bEnabled = pButton->GetEnabled();
     BOOL bSelected = pButton->GetSelected();
     BOOL bPressed = pButton->GetPressed();

@@ -1,0 +1,385 @@
+// The program's toolbar as the user customized it by real input while
+// "Anpassen..." runs: controls he dropped keep their places when the bar's
+// end drop-down opens (also after a restart), and "Nur Text" chosen in the
+// customize menu shows a button's caption without its icon.
+#include <gtest/gtest.h>
+
+#include "BarsTestSupport.h"
+#include "resources/AppIds.h"
+#include "resources/ToolkitCommandBarsIds.h"
+#include "resources/ToolkitCustomizeIds.h"
+#include "support/Screenshot.h"
+#include "support/TestInput.h"
+#include "support/TestPump.h"
+#include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
+#include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/commandbars/controls/XTPControls.h"
+#include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
+#include "toolkit/customize/XTPCustomizeSheet.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace barstest;
+
+namespace {
+
+// Steps run in turn from a timer, inside whatever loop runs (menus, the
+// sheet): each waits for its condition, then acts once.
+struct TimedStep
+{
+    std::function<bool()> ready;
+    std::function<void()> act;
+};
+std::vector<TimedStep> g_steps;
+size_t g_nNextStep = 0;
+
+void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_nNextStep >= g_steps.size()) {
+        ::KillTimer(nullptr, nTimer);
+        return;
+    }
+    if (!g_steps[g_nNextStep].ready())
+        return;
+    // The step may start a loop of its own, which runs this timer again.
+    g_steps[g_nNextStep++].act();
+}
+
+void RunSteps(std::vector<TimedStep> steps)
+{
+    g_steps = std::move(steps);
+    g_nNextStep = 0;
+    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+}
+
+bool StepsDone()
+{
+    return g_nNextStep == g_steps.size();
+}
+
+bool IsShownPopup(CXTPCommandBar* pBar)
+{
+    return pBar != nullptr && pBar->GetSafeHwnd() != nullptr && ::IsWindowVisible(pBar->GetSafeHwnd());
+}
+
+// The colours of a button's icon square that the rest of the button (its
+// caption on the bar's background) does not have.
+std::set<COLORREF> IconColours(const testshot::Image& shot, const CRect& rcButton, int nIconSquare)
+{
+    std::set<COLORREF> colours;
+    for (int y = rcButton.top; y < rcButton.bottom; y++)
+        for (int x = rcButton.left; x < rcButton.left + nIconSquare; x++)
+            colours.insert(shot.Pixel(x, y));
+    for (int y = rcButton.top; y < rcButton.bottom; y++)
+        for (int x = rcButton.left + nIconSquare; x < rcButton.right; x++)
+            colours.erase(shot.Pixel(x, y));
+    return colours;
+}
+
+int PixelsOf(const testshot::Image& shot, const CRect& rc, const std::set<COLORREF>& colours)
+{
+    int nCount = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nCount += colours.count(shot.Pixel(x, y)) != 0 ? 1 : 0;
+    return nCount;
+}
+
+// Pixels darker than the bar's background: drawn text.
+int DarkPixels(const testshot::Image& shot, const CRect& rc)
+{
+    int nDark = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++) {
+            const COLORREF clr = shot.Pixel(x, y);
+            nDark += GetRValue(clr) + GetGValue(clr) + GetBValue(clr) < 200 ? 1 : 0;
+        }
+    return nDark;
+}
+
+class UsersToolBar : public FrameBars
+{
+protected:
+    CXTPCommandBars* Bars() const { return pFrame->GetCommandBars(); }
+
+    // "Anpassen..." as the frame's command; the step runs in the open sheet,
+    // which is then closed.
+    void Customize(const std::function<void(CXTPCustomizeSheet&)>& step)
+    {
+        bool bStepRun = false;
+        CInModal inSheet([&](HWND hSheet) {
+            ::SetWindowPos(hSheet, nullptr, 300, 190, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            testpump::PumpUntilIdle();
+            CXTPCustomizeSheet* pSheet = DYNAMIC_DOWNCAST(CXTPCustomizeSheet, CWnd::FromHandlePermanent(hSheet));
+            if (pSheet != nullptr) {
+                step(*pSheet);
+                bStepRun = true;
+            }
+            ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        });
+        pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+        ASSERT_TRUE(testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); }));
+        ASSERT_TRUE(bStepRun);
+    }
+
+    // The commands page's tab and one of its categories clicked; its
+    // commands list.
+    static CListBox& ShowCategory(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory)
+    {
+        HWND hTabs = ::FindWindowExW(sheet.GetSafeHwnd(), nullptr, WC_TABCONTROLW, nullptr);
+        RECT rcTab = {};
+        ::SendMessageW(hTabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcTab));
+        POINT ptTab = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
+        ::ClientToScreen(hTabs, &ptTab);
+        testinput::ClickAt(ptTab);
+        testpump::PumpUntil([&] {
+            return sheet.GetCommandsPage()->GetSafeHwnd() && sheet.GetCommandsPage()->IsWindowVisible();
+        });
+        testpump::PumpUntilIdle();
+        CListBox& categories = sheet.GetCommandsPage()->GetCategoriesList();
+        const int nCategory = categories.FindStringExact(-1, pszCategory);
+        CRect rc;
+        categories.GetItemRect(nCategory, &rc);
+        POINT pt = rc.CenterPoint();
+        categories.ClientToScreen(&pt);
+        testinput::ClickAt(pt);
+        const bool bSel = testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
+        testpump::PumpUntilIdle();
+        EXPECT_TRUE(bSel) << "the category was not chosen";
+        return sheet.GetCommandsPage()->GetCommandsList();
+    }
+
+    // Drags the entry of a category's commands list that pick chooses onto a
+    // point of the toolbar and waits for the new control; FALSE when none came.
+    bool DropOnToolBar(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory,
+                       const std::function<int(CListBox&)>& pick, CPoint ptDrop)
+    {
+        CListBox& commands = ShowCategory(sheet, pszCategory);
+        const int nEntry = pick(commands);
+        if (nEntry < 0)
+            return false;
+        CRect rc;
+        commands.GetItemRect(nEntry, &rc);
+        POINT pt = rc.CenterPoint();
+        commands.ClientToScreen(&pt);
+        const int nCount = ToolBar()->GetControlCount();
+        testinput::QueueDrag(pt, ptDrop);
+        const bool bAdded = testpump::PumpUntil([&] { return ToolBar()->GetControlCount() > nCount; });
+        testpump::PumpUntilIdle();
+        return bAdded;
+    }
+
+    // The toolbar's controls that are not temporary, by caption and command.
+    std::vector<std::wstring> Order() const
+    {
+        std::vector<std::wstring> order;
+        CXTPControls* pControls = ToolBar()->GetControls();
+        for (int i = 0; i < pControls->GetCount(); i++)
+            if (!pControls->GetAt(i)->IsTemporary())
+                order.push_back(std::wstring(pControls->GetAt(i)->GetCaption().GetString()) + L"#" +
+                                std::to_wstring(pControls->GetAt(i)->GetID()));
+        return order;
+    }
+
+    // The bar's end drop-down clicked open, its add-or-remove entry and the
+    // bar's own list opened by clicks: the list's entries by caption and
+    // command (the reset entry left out); the menus are closed with Esc.
+    std::vector<std::wstring> ListByClicks()
+    {
+        CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+        if (pExpand == nullptr) {
+            ADD_FAILURE() << "no drop-down at the bar's end";
+            return {};
+        }
+        std::vector<std::wstring> listed;
+        CXTPCommandBar* pBarsList = nullptr;
+        CXTPCommandBar* pList = nullptr;
+        RunSteps({{[pExpand] { return IsShownPopup(pExpand->GetCommandBar()); },
+                   [&, pExpand] {
+                       CXTPCommandBar* pPopup = pExpand->GetCommandBar();
+                       CXTPControl* pEntry = pPopup->GetControl(pPopup->GetControlCount() - 1);
+                       pBarsList = pEntry->GetCommandBar();
+                       testinput::ClickAt(ScreenRect(pEntry).CenterPoint());
+                   }},
+                  {[&] { return IsShownPopup(pBarsList); },
+                   [&] {
+                       CXTPControl* pStandard = pBarsList->GetControl(0);
+                       pList = pStandard->GetCommandBar();
+                       testinput::ClickAt(ScreenRect(pStandard).CenterPoint());
+                   }},
+                  {[&] { return IsShownPopup(pList); },
+                   [&] {
+                       for (int i = 0; i < pList->GetControlCount(); i++)
+                           if (pList->GetControl(i)->GetCaption() != L"Zurücksetzen")
+                               listed.push_back(std::wstring(pList->GetControl(i)->GetCaption().GetString()) +
+                                                L"#" + std::to_wstring(pList->GetControl(i)->GetID()));
+                       testinput::SendKeys({VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+                   }}});
+        testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+        EXPECT_TRUE(testpump::PumpUntil([&] { return StepsDone() && !IsShownPopup(pExpand->GetCommandBar()); }));
+        testpump::PumpUntilIdle();
+        return listed;
+    }
+
+    // The drop-down at the bar's end clicked open and closed with Esc.
+    void OpenAndEscTheDropDown()
+    {
+        CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+        ASSERT_NE(nullptr, pExpand);
+        testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
+        ASSERT_TRUE(testpump::PumpUntil([&] { return IsShownPopup(pExpand->GetCommandBar()); }));
+        testpump::PumpUntilIdle();
+        testinput::SendKey(VK_ESCAPE);
+        ASSERT_TRUE(testpump::PumpUntil([&] { return !IsShownPopup(pExpand->GetCommandBar()); }));
+        testpump::PumpUntilIdle();
+    }
+
+    // The program ended through its frame and started again.
+    void Restart()
+    {
+        pFrame->SendMessage(WM_CLOSE);
+        frametest::DispatchAllButQuit();
+        ASSERT_FALSE(::IsWindow(hFrame));
+        pFrame = frametest::CreateFrame();
+        ASSERT_NE(pFrame, nullptr);
+        hFrame = pFrame->GetSafeHwnd();
+        app.m_pMainWnd = pFrame;
+        ShowFrame();
+        pFrame->SetWindowPos(nullptr, 0, 0, 1200, 560, SWP_NOMOVE | SWP_NOZORDER);
+        testpump::PumpUntilIdle();
+    }
+
+    // The toolbar drawn now, the mouse away from it.
+    testshot::Image ToolBarShot(const wchar_t* pszName)
+    {
+        testinput::MoveMouseAndWait(WindowRectOf(frametest::ViewOf(pFrame)).CenterPoint());
+        pFrame->RecalcLayout();
+        testpump::PumpUntilIdle();
+        const testshot::Image shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());
+        testshot::Save(shot, pszName);
+        return shot;
+    }
+};
+
+} // namespace
+
+TEST_F(UsersToolBar, TheEndDropDownLeavesTheControlsTheUserDroppedWhereHeDroppedThem)
+{
+    ShowFrame();
+    pFrame->SetWindowPos(nullptr, 0, 0, 1200, 560, SWP_NOMOVE | SWP_NOZORDER);
+    testpump::PumpUntilIdle();
+    CXTPControl* pStart = ToolBarButton(ID_START_SEARCH);
+    CXTPControl* pOptions = ToolBarButton(ID_OPTIONS);
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ASSERT_TRUE(pStart && pOptions && pHelp);
+    bool bDropped = false;
+    Customize([&](CXTPCustomizeSheet& sheet) {
+        const auto first = [](CListBox&) { return 0; };
+        const auto second = [](CListBox&) { return 1; };
+        const auto refresh = [](CListBox& list) {
+            for (int i = 0; i < list.GetCount(); i++)
+                if (reinterpret_cast<CXTPControl*>(list.GetItemData(i))->GetID() == ID_REFRESH_STATISTIC)
+                    return i;
+            return -1;
+        };
+        // A new menu before "Optionen", a command between the first two
+        // buttons, a built-in menu behind "Hilfe" (before the logo).
+        const CRect rcOptions = ScreenRect(pOptions);
+        bDropped = DropOnToolBar(sheet, L"Neues Menü", first, CPoint(rcOptions.left + 4, rcOptions.CenterPoint().y));
+        const CRect rcStart = ScreenRect(pStart);
+        bDropped = bDropped &&
+                   DropOnToolBar(sheet, L"Datei", refresh, CPoint(rcStart.right - 3, rcStart.CenterPoint().y));
+        const CRect rcHelp = ScreenRect(pHelp);
+        bDropped = bDropped && DropOnToolBar(sheet, L"Integrierte Menüs", second,
+                                             CPoint(rcHelp.right - 3, rcHelp.CenterPoint().y));
+    });
+    ASSERT_TRUE(bDropped) << "a drop did not reach the toolbar";
+    const std::vector<std::wstring> made = Order();
+    // The place of the first entry that holds the text.
+    auto at = [&made](const std::wstring& part) {
+        return std::find_if(made.begin(), made.end(),
+                            [&part](const std::wstring& entry) { return entry.find(part) != std::wstring::npos; }) -
+               made.begin();
+    };
+    std::wstring shown;
+    for (const std::wstring& entry : made)
+        shown += entry + L" ";
+    ASSERT_EQ(at(L"Neues Menü#"), at(L"#" + std::to_wstring(ID_OPTIONS)) - 1)
+        << "the new menu before the options: " << testing::PrintToString(shown);
+    ASSERT_EQ(at(L"#" + std::to_wstring(ID_REFRESH_STATISTIC)), at(L"#" + std::to_wstring(ID_START_SEARCH)) + 1);
+    ASSERT_EQ(static_cast<long>(made.size()) - 1, at(L"#" + std::to_wstring(ID_LOGO))) << "the logo last";
+
+    OpenAndEscTheDropDown();
+    EXPECT_EQ(made, Order()) << "after the drop-down";
+    std::vector<std::wstring> listed = made;
+    listed.pop_back(); // the logo is not offered
+    EXPECT_EQ(listed, ListByClicks()) << "the list shows the bar's order";
+    EXPECT_EQ(made, Order()) << "after the list";
+
+    Restart();
+    EXPECT_EQ(made, Order()) << "after a restart";
+    OpenAndEscTheDropDown();
+    EXPECT_EQ(made, Order()) << "after the drop-down, restarted";
+}
+
+TEST_F(UsersToolBar, NurTextShowsTheCaptionWithoutTheIconAlsoAfterARestart)
+{
+    ShowFrame();
+    const int ids[] = {ID_INFO_TST_TICKET, ID_OPTIONS};
+    const testshot::Image before = ToolBarShot(L"app_toolbar_before_text_only.png");
+    const int nIconSquare = ToolBar()->GetIconSize().cx + 7;
+    std::map<int, std::set<COLORREF>> iconColours;
+    std::map<int, int> widthBefore;
+    for (int nID : ids) {
+        const CRect rc = ToolBarButton(nID)->GetRect();
+        iconColours[nID] = IconColours(before, rc, nIconSquare);
+        widthBefore[nID] = rc.Width();
+        ASSERT_GT(PixelsOf(before, rc, iconColours[nID]), 100) << nID << ": an icon to leave out";
+    }
+    bool bChosen = true;
+    Customize([&](CXTPCustomizeSheet& sheet) {
+        for (int nID : ids) {
+            CXTPControl* pButton = ToolBarButton(nID);
+            testinput::ClickAt(ScreenRect(pButton).CenterPoint());
+            testpump::PumpUntil([&] { return Bars()->GetDragControl() == pButton; });
+            testpump::PumpUntilIdle();
+            CXTPPopupBar* pMenu = sheet.GetContextMenu();
+            RunSteps({{[pMenu] { return pMenu->IsTrackingMode() && ::IsWindowVisible(pMenu->GetSafeHwnd()); },
+                       [this, pMenu] {
+                           CXTPControl* pItem = pMenu->GetControls()->FindControl(XTP_ID_CUSTOMIZE_TEXTONLY);
+                           testinput::ClickAt(ScreenRect(pItem).CenterPoint());
+                       }}});
+            testinput::ClickAt(ScreenRect(pButton).CenterPoint(), true);
+            bChosen = testpump::PumpUntil([&] { return StepsDone() && pButton->GetStyle() == xtpButtonCaption; }) &&
+                      bChosen;
+            testpump::PumpUntilIdle();
+        }
+    });
+    ASSERT_TRUE(bChosen) << "\"Nur Text\" was not taken";
+
+    for (int pass = 0; pass < 2; pass++) {
+        const char* route = pass == 0 ? "chosen" : "after a restart";
+        const testshot::Image shot =
+            ToolBarShot(pass == 0 ? L"app_toolbar_text_only.png" : L"app_toolbar_text_only_restarted.png");
+        for (int nID : ids) {
+            CXTPControl* pButton = ToolBarButton(nID);
+            ASSERT_NE(nullptr, pButton) << route;
+            EXPECT_EQ(xtpButtonCaption, pButton->GetStyle()) << route;
+            const CRect rc = pButton->GetRect();
+            EXPECT_EQ(0, PixelsOf(shot, rc, iconColours[nID])) << route << ", " << nID << ": no icon colours";
+            EXPECT_EQ(widthBefore[nID] - (nIconSquare - 4), rc.Width()) << route << ", " << nID << ": no room for it";
+            EXPECT_GT(DarkPixels(shot, rc), 30) << route << ", " << nID << ": the caption";
+        }
+        if (pass == 0)
+            Restart();
+    }
+}
