@@ -244,11 +244,10 @@ void CFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
     CWnd::OnWindowPosChanged(lpwndpos);
     // Hidden, the frame had no idle updates: its bars take the current
-    // states now, before their first paint, not at the next idle pass.
-    if ((lpwndpos->flags & SWP_SHOWWINDOW) && IsWindowVisible()) {
-        SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    // states now, before their first paint, not at the next idle pass. The
+    // frame's own idle work (a delayed layout) keeps its time.
+    if ((lpwndpos->flags & SWP_SHOWWINDOW) && IsWindowVisible())
         SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
-    }
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
