@@ -87,7 +87,7 @@ struct CBoxScript
     std::wstring strShot;  // the pictures' names start with it
     Phase phase = findBox;
     DWORD dwPhaseStart = 0;
-    HWND hBox = nullptr;
+    HWND hFrame = nullptr, hBox = nullptr;
     CXTPStatusBar* pBar = nullptr;
     bool bCapsAtStart = false;
     PanesSeen atOpen, afterFirstPress, afterSecondPress;
@@ -118,10 +118,12 @@ void CALLBACK BoxStep(HWND, UINT, UINT_PTR idTimer, DWORD)
     {
     case CBoxScript::findBox:
     {
-        HWND hActive = ::GetActiveWindow();
+        // The box is the frame's last active pop-up even when the display
+        // has not activated it.
+        HWND hActive = ::GetLastActivePopup(s.hFrame);
         wchar_t szClass[16] = L"";
         ::GetClassNameW(hActive, szClass, 16);
-        if (hActive == nullptr || lstrcmpW(szClass, L"#32770") != 0 || !::IsWindowVisible(hActive))
+        if (hActive == s.hFrame || lstrcmpW(szClass, L"#32770") != 0 || !::IsWindowVisible(hActive))
             return;
         s.hBox = hActive;
         ::SetForegroundWindow(hActive);
@@ -204,6 +206,7 @@ TEST_F(LockKeyIndicators, FollowTheLockKeysFromTheFirstPaintAndWhileTheStartupIn
 
     CBoxScript script;
     script.strShot = L"app_lock_keys_info_box";
+    script.hFrame = pFrame->m_hWnd;
     script.pBar = pBar;
     script.bCapsAtStart = IsLockOn(VK_CAPITAL);
     script.dwPhaseStart = ::GetTickCount();
