@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_CLOSE()
     ON_WM_SIZE()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
     ON_WM_NCACTIVATE()
@@ -237,6 +238,16 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
         OnUpdateFrameTitle(TRUE);
     m_nIdleFlags &= ~(idleMenu | idleTitle);
     return 0;
+}
+
+void CFrameWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWnd::OnWindowPosChanged(lpwndpos);
+    // Hidden, the frame had no idle updates: its bars take the current
+    // states now, before their first paint, not at the next idle pass. The
+    // frame's own idle work (a delayed layout) keeps its time.
+    if ((lpwndpos->flags & SWP_SHOWWINDOW) && IsWindowVisible())
+        SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)

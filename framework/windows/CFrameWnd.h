@@ -131,6 +131,7 @@ protected:
     // frame that belongs to a layout, say) override it.
     afx_msg virtual void OnClose();
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg BOOL OnNcActivate(BOOL bActive);

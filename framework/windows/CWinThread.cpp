@@ -139,23 +139,28 @@ void UpdateWindowAndDescendants(CWnd* pWnd)
 
 } // namespace
 
+void CWinThread::UpdateIdleCmdUI()
+{
+    CWnd* pMainWnd = m_pMainWnd;
+    HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
+    UpdateWindowAndDescendants(pMainWnd);
+    // Frames floating beside the main window (owned by it) too.
+    DWORD thread = ::GetCurrentThreadId();
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr && hWndMain != nullptr;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (hWnd == hWndMain || ::GetWindowThreadProcessId(hWnd, nullptr) != thread ||
+            ::GetWindow(hWnd, GW_OWNER) != hWndMain)
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            UpdateWindowAndDescendants(pWnd);
+    }
+}
+
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0) {
-        CWnd* pMainWnd = m_pMainWnd;
-        HWND hWndMain = pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr;
-        UpdateWindowAndDescendants(pMainWnd);
-        // Frames floating beside the main window (owned by it) too.
-        DWORD thread = ::GetCurrentThreadId();
-        for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr && hWndMain != nullptr;
-             hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
-            if (hWnd == hWndMain || ::GetWindowThreadProcessId(hWnd, nullptr) != thread ||
-                ::GetWindow(hWnd, GW_OWNER) != hWndMain)
-                continue;
-            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-            if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-                UpdateWindowAndDescendants(pWnd);
-        }
+        UpdateIdleCmdUI();
         return TRUE;
     }
     // Then the temporary wrappers of foreign handles go.

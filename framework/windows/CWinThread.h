@@ -38,6 +38,10 @@ public:
     // Idle work; lCount counts the calls since the last real message.
     // Returns TRUE while more idle work is wanted.
     virtual BOOL OnIdle(LONG lCount);
+    // The idle update of the command UI (WM_IDLEUPDATECMDUI) for the main
+    // window, the frames it owns and their descendants: the first idle pass
+    // after a message, and modal loops, which block the thread's own loop.
+    void UpdateIdleCmdUI();
     // Whether a message ends an idle phase (repeated mouse moves and the
     // caret blink do not).
     virtual BOOL IsIdleMessage(MSG* pMsg);

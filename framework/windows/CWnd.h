@@ -284,8 +284,9 @@ public:
     void PrepareModalLoop();
     // Pumps the thread's messages until EndModalLoop, the window's end, a
     // WM_QUIT (posted again) or a failing GetMessage; answers the result
-    // given to EndModalLoop (-1 when none was). Sends WM_KICKIDLE to the
-    // window and WM_ENTERIDLE to its parent when the queue runs empty.
+    // given to EndModalLoop (-1 when none was). When the queue runs empty
+    // after a message: the thread's idle command update (the main frame's
+    // bars), WM_ENTERIDLE to the parent; then WM_KICKIDLE to the window.
     int RunModalLoop(DWORD dwFlags = 0);
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);

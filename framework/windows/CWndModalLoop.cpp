@@ -1,5 +1,6 @@
 // The modal loop of dialogs and sheets.
 #include "framework/windows/AfxMessages.h"
+#include "framework/windows/CWinThread.h"
 #include "framework/windows/CWnd.h"
 
 void CWnd::PrepareModalLoop()
@@ -38,8 +39,16 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 ::UpdateWindow(hWnd);
                 shown = true;
             }
-            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != nullptr && idleCount == 0)
-                ::SendMessageW(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hWnd));
+            if (idleCount == 0) {
+                // The thread's own loop waits behind this one: the frames'
+                // bars (the lock-key indicators among them) still follow.
+                if (CWinThread* pThread = AfxGetThread())
+                    pThread->UpdateIdleCmdUI();
+                if (!ContinueModal() || !::IsWindow(hWnd))
+                    return m_nModalResult;
+                if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != nullptr)
+                    ::SendMessageW(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hWnd));
+            }
             if ((dwFlags & MLF_NOKICKIDLE) || !::SendMessageW(hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, idleCount++))
                 idle = false;
             if (!ContinueModal() || !::IsWindow(hWnd))

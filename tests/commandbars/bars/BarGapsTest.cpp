@@ -78,6 +78,9 @@ TEST(BarHelpMode, NonClientHitsAndClicksAnswerForControls)
     CTestBar bar;
     bar.SetCommandBars(&commandBars);
     ASSERT_TRUE(bar.Create(pFrame, CRect(0, 0, 300, 30)));
+    // Shown before the controls come: the showing's command update would
+    // disable them all (the frame handles none of their commands).
+    pFrame->ShowWindow(SW_SHOWNA);
     CClickRecorder* pButton = new CClickRecorder;
     AddControl(bar, pButton, xtpControlButton, 300, CRect(2, 2, 32, 25));
     struct Case
@@ -97,7 +100,6 @@ TEST(BarHelpMode, NonClientHitsAndClicksAnswerForControls)
         AddControl(bar, new CClickRecorder, c.type, c.nId, CRect(x, 2, x + 30, 25));
         x += 35;
     }
-    pFrame->ShowWindow(SW_SHOWNA);
     PumpUntilIdle();
 
     auto hitAt = [&](int cx) {

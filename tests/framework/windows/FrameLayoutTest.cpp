@@ -153,8 +153,9 @@ TEST_F(FrameTest, ControlBarTakesItsHeightAtItsSide)
 
     bar.ShowWindow(SW_SHOWNA);
     frame->ShowWindow(SW_SHOWNA);
+    EXPECT_EQ(bar.updates, 1);  // the frame's showing, before any paint
     app.OnIdle(0);
-    EXPECT_EQ(bar.updates, 1);
+    EXPECT_EQ(bar.updates, 2);
     EXPECT_TRUE(bar.lastDisable);
 }
 
@@ -211,19 +212,74 @@ TEST_F(FrameTest, IdleUpdateReachesAllDescendants)
     ASSERT_TRUE(grandChild.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 10, 10), &child, 2));
     ASSERT_TRUE(hiddenChild.Create(nullptr, nullptr, 0, CRect(0, 0, 10, 10), frame, 3));
     frame->ShowWindow(SW_SHOWNA);
-
-    EXPECT_TRUE(app.OnIdle(0));   // more idle work follows
+    // Showing the frame updates them all once, before they first paint.
     EXPECT_EQ(child.updates, 1);
     EXPECT_EQ(grandChild.updates, 1);
-    EXPECT_EQ(grandChild.lastWParam, static_cast<WPARAM>(TRUE));
     EXPECT_EQ(hiddenChild.updates, 1);
+
+    EXPECT_TRUE(app.OnIdle(0));   // more idle work follows
+    EXPECT_EQ(child.updates, 2);
+    EXPECT_EQ(grandChild.updates, 2);
+    EXPECT_EQ(grandChild.lastWParam, static_cast<WPARAM>(TRUE));
+    EXPECT_EQ(hiddenChild.updates, 2);
     EXPECT_FALSE(app.OnIdle(1));  // temporary objects go, then idle ends
-    EXPECT_EQ(child.updates, 1);
+    EXPECT_EQ(child.updates, 2);
 
     // A hidden main window gets no updates.
     frame->ShowWindow(SW_HIDE);
     app.OnIdle(0);
-    EXPECT_EQ(child.updates, 1);
+    EXPECT_EQ(child.updates, 2);
+}
+
+namespace {
+
+// A modal loop over the frame: what the frame's child had seen at its first
+// idle pass, and after a message started the next one.
+struct CModalRun
+{
+    CWnd box;
+    CIdleChild* pChild = nullptr;
+    int nTicks = 0, nAtFirstIdle = -1, nAfterMessage = -1;
+};
+CModalRun* g_pModalRun = nullptr;
+
+void CALLBACK ModalStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    CModalRun& run = *g_pModalRun;
+    if (++run.nTicks == 1) {
+        run.nAtFirstIdle = run.pChild->updates;
+        run.box.PostMessage(WM_NULL);
+    } else if (run.nTicks == 2) {
+        run.nAfterMessage = run.pChild->updates;
+        run.box.EndModalLoop(IDOK);
+    }
+}
+
+} // namespace
+
+TEST_F(FrameTest, ModalLoopGivesTheMainFrameItsIdleUpdates)
+{
+    CIdleChild child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 50, 50), frame, 1));
+    frame->ShowWindow(SW_SHOWNA);
+    child.updates = 0;
+
+    CModalRun run;
+    run.pChild = &child;
+    // Hidden: the loop runs all the same, and the test need not wait for a
+    // shown window to go.
+    ASSERT_TRUE(run.box.CreateEx(0, AfxRegisterWndClass(0), L"Box", WS_POPUP, CRect(0, 0, 50, 50), frame, 0));
+    g_pModalRun = &run;
+    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 20, &ModalStep);
+    ASSERT_NE(idTimer, 0u);
+    run.box.PrepareModalLoop();
+    EXPECT_EQ(run.box.RunModalLoop(0), IDOK);
+    ::KillTimer(nullptr, idTimer);
+    g_pModalRun = nullptr;
+    run.box.DestroyWindow();
+
+    EXPECT_GE(run.nAtFirstIdle, 1) << "the loop's first idle pass updates the frame's children";
+    EXPECT_GT(run.nAfterMessage, run.nAtFirstIdle) << "each new idle phase updates them again";
 }
 
 namespace {

@@ -141,8 +141,9 @@ TEST(FrameServices, DelayedShowAndHideHappenAtIdleAndUpdatesNeedAVisibleFrame)
     // The frame is hidden: nothing to update yet.
     EXPECT_EQ(bar.updates, 0);
     frame->ShowWindow(SW_SHOWNOACTIVATE);
+    EXPECT_EQ(bar.updates, 1);  // the frame's showing updates its bars
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    EXPECT_EQ(bar.updates, 1);
+    EXPECT_EQ(bar.updates, 2);
 
     // Showing or hiding explicitly overrides what was pending.
     frame->ShowControlBar(&bar, FALSE, TRUE);
@@ -151,7 +152,7 @@ TEST(FrameServices, DelayedShowAndHideHappenAtIdleAndUpdatesNeedAVisibleFrame)
     bar.ShowWindow(SW_SHOWNOACTIVATE);
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_TRUE(bar.GetStyle() & WS_VISIBLE);
-    EXPECT_EQ(bar.updates, 2);
+    EXPECT_EQ(bar.updates, 3);
     bar.DestroyWindow();
     frame->DestroyWindow();
 }
