@@ -15,6 +15,7 @@
 
 class CXTPCommandBar;
 class CXTPControl;
+class CXTPCustomizeCommandsPage;
 class CXTPMenuBar;
 class CXTPPopupBar;
 class CXTPToolBar;
@@ -97,6 +98,10 @@ CRect WindowRectOf(CWnd* pWnd);
 // Clicks the sheet's tab of that index and waits for its page to show the
 // control; the page shown then.
 HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage);
+
+// Clicks the entry of the commands page's category list that has the name
+// and waits until it is chosen; whether it was.
+bool ClickCategory(CXTPCustomizeCommandsPage& page, LPCWSTR pszCategory);
 
 // Steps run in turn from a timer, inside whatever loop runs (menus, sheets,
 // boxes, editors): each waits for its condition, then acts once.
