@@ -142,6 +142,17 @@ bool StepsDone()
     return g_nNextStep == g_steps.size();
 }
 
+size_t StepsRun()
+{
+    return g_nNextStep;
+}
+
+void DropSteps()
+{
+    g_steps.clear();
+    g_nNextStep = 0;
+}
+
 CBarsApp::CBarsApp(BOOL bFresh)
     : CWinApp(kAppName)
 {

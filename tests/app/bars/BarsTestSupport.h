@@ -113,6 +113,10 @@ struct TimedStep
 // Starts the steps; the input that opens the first loop follows.
 void RunSteps(std::vector<TimedStep> steps);
 bool StepsDone();
+// How many steps have acted.
+size_t StepsRun();
+// Forgets the steps (their captures may be gone); the timer then ends.
+void DropSteps();
 
 
 class FrameBars : public testing::Test
