@@ -15,6 +15,7 @@
 #include "toolkit/commandbars/controls/XTPControlPopup.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
+#include "toolkit/customize/XTPCustomizeCommandsPage.h"
 
 namespace barstest {
 
@@ -115,6 +116,20 @@ HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
     return hPage;
 }
 
+bool ClickCategory(CXTPCustomizeCommandsPage& page, LPCWSTR pszCategory)
+{
+    CListBox& categories = page.GetCategoriesList();
+    const int nCategory = categories.FindStringExact(-1, pszCategory);
+    CRect rcItem;
+    categories.GetItemRect(nCategory, &rcItem);
+    POINT pt = rcItem.CenterPoint();
+    categories.ClientToScreen(&pt);
+    testinput::ClickAt(pt);
+    const bool bChosen = testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
+    testpump::PumpUntilIdle();
+    return bChosen;
+}
+
 void RunSteps(std::vector<TimedStep> steps)
 {
     g_steps = std::move(steps);
@@ -125,6 +140,17 @@ void RunSteps(std::vector<TimedStep> steps)
 bool StepsDone()
 {
     return g_nNextStep == g_steps.size();
+}
+
+size_t StepsRun()
+{
+    return g_nNextStep;
+}
+
+void DropSteps()
+{
+    g_steps.clear();
+    g_nNextStep = 0;
 }
 
 CBarsApp::CBarsApp(BOOL bFresh)

@@ -15,6 +15,7 @@
 
 class CXTPCommandBar;
 class CXTPControl;
+class CXTPCustomizeCommandsPage;
 class CXTPMenuBar;
 class CXTPPopupBar;
 class CXTPToolBar;
@@ -98,6 +99,10 @@ CRect WindowRectOf(CWnd* pWnd);
 // control; the page shown then.
 HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage);
 
+// Clicks the entry of the commands page's category list that has the name
+// and waits until it is chosen; whether it was.
+bool ClickCategory(CXTPCustomizeCommandsPage& page, LPCWSTR pszCategory);
+
 // Steps run in turn from a timer, inside whatever loop runs (menus, sheets,
 // boxes, editors): each waits for its condition, then acts once.
 struct TimedStep
@@ -108,6 +113,10 @@ struct TimedStep
 // Starts the steps; the input that opens the first loop follows.
 void RunSteps(std::vector<TimedStep> steps);
 bool StepsDone();
+// How many steps have acted.
+size_t StepsRun();
+// Forgets the steps (their captures may be gone); the timer then ends.
+void DropSteps();
 
 
 class FrameBars : public testing::Test

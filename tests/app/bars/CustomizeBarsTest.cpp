@@ -414,15 +414,7 @@ CListBox& ShowCommandsOfCategory(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory)
     sheet.SetActivePage(1);
     testpump::PumpUntilIdle();
     CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
-    CListBox& categories = pPage->GetCategoriesList();
-    const int nCategory = categories.FindStringExact(-1, pszCategory);
-    CRect rcItem;
-    categories.GetItemRect(nCategory, &rcItem);
-    POINT pt = rcItem.CenterPoint();
-    categories.ClientToScreen(&pt);
-    testinput::ClickAt(pt);
-    testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
-    testpump::PumpUntilIdle();
+    ClickCategory(*pPage, pszCategory);
     return pPage->GetCommandsList();
 }
 

@@ -24,26 +24,6 @@ using namespace barstest;
 
 namespace {
 
-// Steps run in turn from a timer inside whatever loop runs (the menu's):
-// each waits for its condition, then acts once.
-struct Step
-{
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-std::vector<Step> g_steps;
-size_t g_nNext = 0;
-
-void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    if (g_nNext >= g_steps.size()) {
-        ::KillTimer(nullptr, nTimer);
-        return;
-    }
-    if (g_steps[g_nNext].ready())
-        g_steps[g_nNext++].act();
-}
-
 const wchar_t kNewName[] = L"&Extras";
 
 void ClickBesideTheSheetsButtons(HWND hSheet, CXTPPopupBar*)
@@ -64,7 +44,7 @@ protected:
     // menu is closed. The sheet shows the page of that index. Answers
     // whether every step ran.
     bool TypeNameThen(CXTPControl* pButton, const std::function<void(HWND hSheet, CXTPPopupBar* pMenu)>& leave,
-                      int nPage = 0, const std::vector<Step>& then = {})
+                      int nPage = 0, const std::vector<TimedStep>& then = {})
     {
         bool bAllRun = false;
         CInModal inSheet([&](HWND hSheet) {
@@ -84,7 +64,7 @@ protected:
             auto editWindow = [pName] {
                 return pName->GetEditCtrl() != nullptr ? pName->GetEditCtrl()->GetSafeHwnd() : nullptr;
             };
-            g_steps = {
+            std::vector<TimedStep> steps = {
                 {[=] { return pMenu->IsTrackingMode() && ::IsWindowVisible(pMenu->GetSafeHwnd()) && editWindow(); },
                  [=] {
                      RECT rc;
@@ -100,22 +80,21 @@ protected:
                  }},
                 {[=] { return pName->GetEditText() == kNewName; }, [=] { leave(hSheet, pMenu); }},
             };
-            g_steps.insert(g_steps.end(), then.begin(), then.end());
-            g_steps.push_back(
+            steps.insert(steps.end(), then.begin(), then.end());
+            steps.push_back(
                 {[=] { return !pMenu->IsTrackingMode(); },
                  [&, hSheet] {
                      bAllRun = true;
                      ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
                  }});
-            g_nNext = 0;
-            ::SetTimer(nullptr, 0, 20, RunReadyStep);
+            RunSteps(std::move(steps));
             testinput::ClickAt(ScreenRect(pButton).CenterPoint(), true);
         });
         pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
         const bool bEnded = testpump::PumpUntil([&] { return inSheet.HasRun() && !Bars()->IsCustomizeMode(); });
-        if (!bAllRun && g_nNext < g_steps.size())
-            ADD_FAILURE() << "step " << g_nNext << " never became ready";
-        g_steps.clear();
+        if (!bAllRun && !StepsDone())
+            ADD_FAILURE() << "step " << StepsRun() << " never became ready";
+        DropSteps();
         return bEnded && bAllRun;
     }
 };

@@ -85,13 +85,9 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
+        SetUpShownFrame(760, 560);
         if (HasFatalFailure())
             return;
-        Start();
-        if (HasFatalFailure())
-            return;
-        pFrame->SetWindowPos(nullptr, 10, 10, 760, 560, SWP_NOZORDER | SWP_SHOWWINDOW);
         hFrame = pFrame->GetSafeHwnd();
         ::SetForegroundWindow(hFrame);
         testpump::PumpUntilIdle();

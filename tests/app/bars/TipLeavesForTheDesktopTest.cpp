@@ -26,18 +26,7 @@ protected:
     {
     }
 
-    void SetUp() override
-    {
-        CProgramFrameTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Start();
-        if (HasFatalFailure())
-            return;
-        pFrame->SetWindowPos(nullptr, 10, 10, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
-        ::SetForegroundWindow(pFrame->m_hWnd);
-        testpump::PumpUntilIdle();
-    }
+    void SetUp() override { SetUpFrameInFront(); }
 
     void TearDown() override
     {

@@ -32,40 +32,6 @@ using namespace barstest;
 
 namespace {
 
-// Steps run in turn from a timer, inside whatever loop runs (menus, the
-// sheet): each waits for its condition, then acts once.
-struct TimedStep
-{
-    std::function<bool()> ready;
-    std::function<void()> act;
-};
-std::vector<TimedStep> g_steps;
-size_t g_nNextStep = 0;
-
-void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    if (g_nNextStep >= g_steps.size()) {
-        ::KillTimer(nullptr, nTimer);
-        return;
-    }
-    if (!g_steps[g_nNextStep].ready())
-        return;
-    // The step may start a loop of its own, which runs this timer again.
-    g_steps[g_nNextStep++].act();
-}
-
-void RunSteps(std::vector<TimedStep> steps)
-{
-    g_steps = std::move(steps);
-    g_nNextStep = 0;
-    ::SetTimer(nullptr, 0, 20, RunReadyStep);
-}
-
-bool StepsDone()
-{
-    return g_nNextStep == g_steps.size();
-}
-
 bool IsShownPopup(CXTPCommandBar* pBar)
 {
     return pBar != nullptr && pBar->GetSafeHwnd() != nullptr && ::IsWindowVisible(pBar->GetSafeHwnd());
@@ -135,25 +101,8 @@ protected:
     // commands list.
     static CListBox& ShowCategory(CXTPCustomizeSheet& sheet, LPCWSTR pszCategory)
     {
-        HWND hTabs = ::FindWindowExW(sheet.GetSafeHwnd(), nullptr, WC_TABCONTROLW, nullptr);
-        RECT rcTab = {};
-        ::SendMessageW(hTabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcTab));
-        POINT ptTab = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
-        ::ClientToScreen(hTabs, &ptTab);
-        testinput::ClickAt(ptTab);
-        testpump::PumpUntil([&] {
-            return sheet.GetCommandsPage()->GetSafeHwnd() && sheet.GetCommandsPage()->IsWindowVisible();
-        });
-        testpump::PumpUntilIdle();
-        CListBox& categories = sheet.GetCommandsPage()->GetCategoriesList();
-        const int nCategory = categories.FindStringExact(-1, pszCategory);
-        CRect rc;
-        categories.GetItemRect(nCategory, &rc);
-        POINT pt = rc.CenterPoint();
-        categories.ClientToScreen(&pt);
-        testinput::ClickAt(pt);
-        const bool bSel = testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
-        testpump::PumpUntilIdle();
+        ShowPageByClick(sheet.GetSafeHwnd(), 1, XTP_IDC_LIST_CATEGORIES);
+        const bool bSel = ClickCategory(*sheet.GetCommandsPage(), pszCategory);
         EXPECT_TRUE(bSel) << "the category was not chosen";
         return sheet.GetCommandsPage()->GetCommandsList();
     }
@@ -243,17 +192,13 @@ protected:
         testpump::PumpUntilIdle();
     }
 
-    // The program ended through its frame and started again.
+    // The program ended through its frame and started again, the new frame
+    // as wide as the first.
     void Restart()
     {
-        pFrame->SendMessage(WM_CLOSE);
-        frametest::DispatchAllButQuit();
-        ASSERT_FALSE(::IsWindow(hFrame));
-        pFrame = frametest::CreateFrame();
-        ASSERT_NE(pFrame, nullptr);
-        hFrame = pFrame->GetSafeHwnd();
-        app.m_pMainWnd = pFrame;
-        ShowFrame();
+        FrameBars::Restart();
+        if (HasFatalFailure())
+            return;
         pFrame->SetWindowPos(nullptr, 0, 0, 1200, 560, SWP_NOMOVE | SWP_NOZORDER);
         testpump::PumpUntilIdle();
     }

@@ -25,14 +25,10 @@ protected:
 
     void SetUp() override
     {
-        CProgramFrameTest::SetUp();
-        if (HasFatalFailure())
-            return;
-        Start();
+        SetUpShownFrame(700, 480);
         if (HasFatalFailure())
             return;
         ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        pFrame->SetWindowPos(nullptr, 10, 10, 700, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
         ::SetForegroundWindow(pFrame->m_hWnd);
         ASSERT_TRUE(testpump::PumpUntil([&] { return ::GetForegroundWindow() == pFrame->m_hWnd; }));
         ASSERT_EQ(Alerts().GetOpenCount(), 0);
