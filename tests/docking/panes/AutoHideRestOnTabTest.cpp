@@ -7,6 +7,7 @@
 #include "DockingTestFrame.h"
 #include "framework/windows/CWinApp.h"
 #include "support/AutoHideInput.h"
+#include "support/Screenshot.h"
 #include "support/SiteSimulation.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
@@ -70,16 +71,15 @@ bool RestUntilSlidOut(CWinApp& app, CXTPDockingPaneAutoHidePanel* panel)
         kRestWait);
 }
 
-// The open slide-out all the way out, then the pointer away until it has
-// slid back in: moved by the system's input, or on the display behind the
-// program's back.
-bool SlideBackAfterFullyOut(CWinApp& app, CXTPDockingPaneAutoHidePanel* panel, bool bOnTheDisplay = false)
+// The open slide-out all the way out, then the pointer away on the display
+// until it has slid back in: the input queue last saw it where it was.
+bool SlideBackAfterFullyOut(CWinApp& app, CXTPDockingPaneAutoHidePanel* panel)
 {
     if (!PumpWithIdleUntil(app, [&] {
             return !panel->m_pActiveWnd || panel->m_pActiveWnd->GetStep() == panel->m_pActiveWnd->GetStepCount() - 1;
         }))
         return false;
-    if (bOnTheDisplay ? !JumpOnTheDisplay(kAway) : !testinput::MoveMouseAndWait(kAway))
+    if (!JumpOnTheDisplay(kAway))
         return false;
     return PumpWithIdleUntil(app, [&] { return panel->m_pActiveWnd == nullptr; });
 }
@@ -92,7 +92,6 @@ public:
     explicit CHoverSwallower(HWND hWnd)
     {
         s_hWnd = hWnd;
-        s_nSwallowed = 0;
         m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &CHoverSwallower::Hook, nullptr, ::GetCurrentThreadId());
     }
     ~CHoverSwallower()
@@ -105,27 +104,21 @@ public:
     CHoverSwallower& operator=(const CHoverSwallower&) = delete;
 
     bool IsHooked() const { return m_hHook != nullptr; }
-    static int Swallowed() { return s_nSwallowed; }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
         MSG* pMsg = reinterpret_cast<MSG*>(lParam);
         if (code == HC_ACTION && pMsg->message == WM_MOUSEHOVER && pMsg->hwnd == s_hWnd)
-        {
             pMsg->message = WM_NULL;
-            s_nSwallowed++;
-        }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     HHOOK m_hHook = nullptr;
     static HWND s_hWnd;
-    static int s_nSwallowed;
 };
 
 HWND CHoverSwallower::s_hWnd = nullptr;
-int CHoverSwallower::s_nSwallowed = 0;
 
 } // namespace
 
@@ -139,7 +132,7 @@ TEST(DockingAutoHideRestOnTab, JumpFromOutsideTheProgramSlidesOutAfterEarlierSli
     ASSERT_NE(nullptr, panel);
     ASSERT_TRUE(CreepOnto(FirstTabPoint(panel)));
     ASSERT_TRUE(RestUntilSlidOut(s.app, panel)) << "from inside the frame";
-    ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel, true));
+    ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel));
 
     for (int round = 1; round <= 3; round++)
     {
@@ -147,6 +140,7 @@ TEST(DockingAutoHideRestOnTab, JumpFromOutsideTheProgramSlidesOutAfterEarlierSli
         testpump::PumpFor(200);
         Idle(s.app);
         ASSERT_EQ(nullptr, panel->m_pActiveWnd);
+        const testshot::Image before = testshot::CaptureWindow(s.hFrame);
         const DWORD start = ::GetTickCount();
         ASSERT_TRUE(JumpOnTheDisplay(FirstTabPoint(panel)));
         ASSERT_TRUE(RestUntilSlidOut(s.app, panel))
@@ -154,7 +148,17 @@ TEST(DockingAutoHideRestOnTab, JumpFromOutsideTheProgramSlidesOutAfterEarlierSli
         EXPECT_GE(::GetTickCount() - start + 20,
                   CXTPDockingPanePointerRest::RestTime(CXTPDockingPaneAutoHideWnd::m_nHoverTime))
             << "only a rest slides it out";
-        ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel, true));
+        ASSERT_TRUE(PumpWithIdleUntil(s.app, [&] {
+            return panel->m_pActiveWnd->GetStep() == panel->m_pActiveWnd->GetStepCount() - 1;
+        }));
+        // On screen: the pane lies over the frame's client area next to the strip.
+        const testshot::Image after = testshot::CaptureWindow(s.hFrame);
+        testshot::Save(after, L"docking_autohide_rest_after_jump_" + std::to_wstring(round) + L".png");
+        CRect rcSlide = ParentRect(panel->m_pActiveWnd->m_hWnd);
+        CPoint inPane(rcSlide.CenterPoint());
+        ASSERT_LT(inPane.x, after.width);
+        EXPECT_NE(before.Pixel(inPane.x, inPane.y), after.Pixel(inPane.x, inPane.y)) << "the pane does not show";
+        ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel));
     }
 }
 
@@ -188,7 +192,6 @@ TEST(DockingAutoHideRestOnTab, OwnRestTimerAloneSlidesThePaneOut)
             ASSERT_TRUE(JumpOnTheDisplay(onTab));
         ASSERT_TRUE(RestUntilSlidOut(s.app, panel)) << "the rest on the tab slid nothing out";
         EXPECT_EQ(GroupOf(s.frame->manager.FindPane(1)), panel->m_pActiveWnd->GetContainer());
-        // Away on the display: the input queue last saw the pointer on the tab.
-        ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel, true));
+        ASSERT_TRUE(SlideBackAfterFullyOut(s.app, panel));
     }
 }
