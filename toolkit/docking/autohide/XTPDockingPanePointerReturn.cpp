@@ -16,12 +16,12 @@ void CXTPDockingPanePointerReturn::OnMove(HWND hWnd, UINT nInterval)
 CXTPDockingPanePointerReturn::Result CXTPDockingPanePointerReturn::OnTimer(HWND hWnd, POINT& ptBack)
 {
     // A hidden window can have nothing come back to it.
-    POINT pt;
     if (!::IsWindowVisible(hWnd))
     {
         Stop(hWnd);
         return returnNothing;
     }
+    POINT pt;
     if (!::GetCursorPos(&pt))
         return returnNothing;
     HWND hAt = ::WindowFromPoint(pt);
@@ -34,6 +34,7 @@ CXTPDockingPanePointerReturn::Result CXTPDockingPanePointerReturn::OnTimer(HWND 
         return returnBack;
     }
     const BOOL bWasHere = !m_bAway;
+    // Over another window of the program, moves reach the program again.
     if (IsProgramWindow(hAt))
         Stop(hWnd);
     else
