@@ -3,7 +3,9 @@
 # the mouse: the ticket pane, hidden to the frame's bottom strip by its pin,
 # slides out when the pointer jumps onto its tab from a row of the match
 # list in one move and rests there, and slides back in once the pointer
-# has gone back to the list; twice over.
+# has gone back to the list; twice over. Then three times from the bare
+# desktop beside the frame: the pointer jumps straight onto the tab, rests,
+# and the pane slides out; back on the desktop, it slides in.
 failed_shot=run_autohide_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 shoot() { import -window root "$work/$1.png"; }
@@ -55,4 +57,24 @@ for round in 1 2; do
     xdotool mousemove $((fx + 300)) $((fy + row_y[round - 1]))
     wait_for 30 shot_band_back "list$round" || fail "round $round: the pane did not slide back in"
 done
-echo "run: the hidden ticket pane slid out twice when the pointer jumped onto its tab and rested there"
+
+# A point of the bare desktop: right of the frame, clear of its windows and
+# of the tray in the bottom right corner.
+read -r screen_w _ < <(xdotool getdisplaygeometry)
+desk_x=$(((fx + fw + screen_w) / 2)) desk_y=$((fy + 200))
+[ "$desk_x" -gt $((fx + fw + 20)) ] || fail "no bare desktop beside the frame"
+for round in 1 2 3; do
+    # Each after the slide-out and back before it.
+    xdotool mousemove $desk_x $desk_y
+    wait_for 30 shot_band_back list1 || fail "desktop round $round: the pane did not slide back in first"
+    sleep 0.5
+    shoot "desk$round"
+    xdotool mousemove $((fx + 53)) $((fy + fh - 29))
+    wait_for 30 shot_band_changed "desk$round" ||
+        fail "desktop round $round: the pane did not slide out while the pointer rested on its tab"
+    cp "$work/now.png" "$shots/run_autohide_from_desktop_$round.png"
+done
+xdotool mousemove $desk_x $desk_y
+wait_for 30 shot_band_back list1 || fail "the pane did not slide back in after the desktop rounds"
+echo "run: the hidden ticket pane slid out twice when the pointer jumped onto its tab from the list and rested there,"
+echo "run: and three times when it jumped there from the bare desktop"

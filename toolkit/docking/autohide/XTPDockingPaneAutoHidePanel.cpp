@@ -474,6 +474,12 @@ void CXTPDockingPaneAutoHidePanel::OnRButtonDown(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    m_pointerReturn.OnMove(m_hWnd, static_cast<UINT>(CXTPDockingPaneAutoHideWnd::m_nMouseCheckInterval));
+    TrackPointerAt(point);
+}
+
+void CXTPDockingPaneAutoHidePanel::TrackPointerAt(CPoint point)
+{
     for (const auto& pTabs : m_arrTabManagers)
         pTabs->PerformMouseMove(m_hWnd, point);
     if (!HitTestPane(point))
@@ -493,6 +499,11 @@ void CXTPDockingPaneAutoHidePanel::OnMouseMove(UINT /*nFlags*/, CPoint point)
 
 void CXTPDockingPaneAutoHidePanel::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == m_pointerReturn.GetTimerId())
+    {
+        OnPointerReturnTimer();
+        return;
+    }
     if (nIDEvent != m_pointerRest.GetTimerId())
     {
         CWnd::OnTimer(nIDEvent);
@@ -517,9 +528,25 @@ void CXTPDockingPaneAutoHidePanel::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
+void CXTPDockingPaneAutoHidePanel::OnPointerReturnTimer()
+{
+    POINT pt;
+    switch (m_pointerReturn.OnTimer(m_hWnd, pt))
+    {
+    case CXTPDockingPanePointerReturn::returnBack:
+        // Back without a move message: as if one had come.
+        ScreenToClient(&pt);
+        TrackPointerAt(pt);
+        break;
+    case CXTPDockingPanePointerReturn::returnLeft: OnMouseLeave(); break;
+    default: break;
+    }
+}
+
 void CXTPDockingPaneAutoHidePanel::OnDestroy()
 {
     m_pointerRest.Stop(m_hWnd);
+    m_pointerReturn.Stop(m_hWnd);
     CWnd::OnDestroy();
 }
 

@@ -7,6 +7,7 @@
 #include "framework/windows/CWnd.h"
 #include "toolkit/docking/XTPDockingPaneBase.h"
 #include "toolkit/docking/autohide/XTPDockingPanePointerRest.h"
+#include "toolkit/docking/autohide/XTPDockingPanePointerReturn.h"
 #include "toolkit/tabs/XTPTabAtomRegistration.h"
 #include "toolkit/tabs/XTPTabDragOverDropTarget.h"
 #include "toolkit/tabs/XTPTabManager.h"
@@ -125,6 +126,11 @@ private:
     void CloseSlideOutOf(CXTPDockingPaneBase* pContainer);
     // Where the background gradient lies, in client coordinates.
     CRect GetGradientRect() const;
+    // The pointer at a client point: hot tabs, and over a tab the wait for
+    // its rest.
+    void TrackPointerAt(CPoint point);
+    // The pointer back from outside the program, or gone off the strip.
+    void OnPointerReturnTimer();
 
 public:
     std::vector<CXTPDockingPaneTabbedContainer*> m_lstPanes;
@@ -136,6 +142,9 @@ public:
     CPanelAtom m_atom{this};
     CXTPTabAtomRegistration m_registration{&m_atom};
     // The pointer resting on a tab slides its pane out, however it came.
-    enum { timerPointerRest = 1 };
+    enum { timerPointerRest = 1, timerPointerReturn = 2 };
     CXTPDockingPanePointerRest m_pointerRest{timerPointerRest};
+    // No move comes for a pointer back on the point it left the program
+    // from: the strip watches for it itself.
+    CXTPDockingPanePointerReturn m_pointerReturn{timerPointerReturn};
 };
