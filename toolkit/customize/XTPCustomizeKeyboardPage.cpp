@@ -10,6 +10,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 #include "toolkit/common/drawing/XTPTextHelpers.h"
+#include "toolkit/customize/XTPCustomizeFocus.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 
 IMPLEMENT_DYNAMIC(CXTPCustomizeKeyboardPage, CPropertyPage)
@@ -178,10 +179,13 @@ void CXTPCustomizeKeyboardPage::UpdateButtons()
 {
     CString strKey;
     m_editShortcutKey.GetWindowText(strKey);
-    if (CWnd* pAssign = GetDlgItem(XTP_IDC_BUTTON_ASSIGN))
-        pAssign->EnableWindow(!strKey.IsEmpty() && m_editShortcutKey.IsKeyDefined());
-    if (CWnd* pRemove = GetDlgItem(XTP_IDC_BUTTON_REMOVE))
-        pRemove->EnableWindow(m_lstKeys.GetCurSel() != LB_ERR);
+    // "Zuordnen" and "Entfernen" go grey under the focus once they have
+    // done their work: the keys of the command, or the commands, take the
+    // keyboard then.
+    CWnd* pFocusTo = m_lstKeys.GetCount() > 0 ? static_cast<CWnd*>(&m_lstKeys) : &m_lstCommands;
+    XTPEnableKeepingFocus(GetDlgItem(XTP_IDC_BUTTON_ASSIGN), !strKey.IsEmpty() && m_editShortcutKey.IsKeyDefined(),
+                          pFocusTo);
+    XTPEnableKeepingFocus(GetDlgItem(XTP_IDC_BUTTON_REMOVE), m_lstKeys.GetCurSel() != LB_ERR, pFocusTo);
 }
 
 void CXTPCustomizeKeyboardPage::OnAssign()

@@ -11,6 +11,7 @@
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
+#include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/customize/XTPCustomizeDragHelper.h"
@@ -204,6 +205,11 @@ INT_PTR CXTPCustomizeSheet::DoModal()
     }
     if (pApp != nullptr && pApp == AfxGetApp())
         pApp->EnableModeless(TRUE);
+    // A control the user took out and dragged back stands twice, hidden
+    // and shown, until its bar's add-or-remove list opens: the layout
+    // stored next holds it once.
+    for (int i = 0; i < m_pCommandBars->GetCount(); i++)
+        m_pCommandBars->GetAt(i)->RemoveHiddenTwins();
     m_pCommandBars->SetCustomizeMode(FALSE);
     m_pCommandBars->SetCustomizeDialog(nullptr);
     if (m_pCommandBars->GetDragHelper() != nullptr)

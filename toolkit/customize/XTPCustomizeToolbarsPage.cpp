@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
+#include "toolkit/customize/XTPCustomizeFocus.h"
 #include "toolkit/customize/XTPCustomizeSheet.h"
 #include "toolkit/customize/XTPNewToolbarDlg.h"
 
@@ -87,18 +88,20 @@ void CXTPCustomizeToolbarsPage::OnSelChangeList()
 {
     if (m_btnReset.GetSafeHwnd() == nullptr)
         return;
+    // A button the user pressed (Löschen) goes grey under the focus once
+    // its bar is gone: the list takes the keyboard then.
     if (m_checkList.GetCurSel() == LB_ERR) {
-        m_btnReset.EnableWindow(FALSE);
-        m_btnRename.EnableWindow(FALSE);
-        m_btnDelete.EnableWindow(FALSE);
+        XTPEnableKeepingFocus(&m_btnReset, FALSE, &m_checkList);
+        XTPEnableKeepingFocus(&m_btnRename, FALSE, &m_checkList);
+        XTPEnableKeepingFocus(&m_btnDelete, FALSE, &m_checkList);
         return;
     }
     CXTPToolBar* pBar = GetSelectedToolBar();
     if (pBar == nullptr)
         return;
-    m_btnReset.EnableWindow(pBar->IsBuiltIn());
-    m_btnRename.EnableWindow(!pBar->IsBuiltIn());
-    m_btnDelete.EnableWindow(!pBar->IsBuiltIn());
+    XTPEnableKeepingFocus(&m_btnReset, pBar->IsBuiltIn(), &m_checkList);
+    XTPEnableKeepingFocus(&m_btnRename, !pBar->IsBuiltIn(), &m_checkList);
+    XTPEnableKeepingFocus(&m_btnDelete, !pBar->IsBuiltIn(), &m_checkList);
 }
 
 void CXTPCustomizeToolbarsPage::OnCheckChangeList()

@@ -140,16 +140,15 @@ protected:
     }
 
     // The bar's end drop-down clicked open, its add-or-remove entry and the
-    // bar's own list opened by clicks: the list's entries by caption and
-    // command (the reset entry left out); the menus are closed with Esc.
-    std::vector<std::wstring> ListByClicks()
+    // bar's own list opened by clicks; inList runs in the shown list, then
+    // the menus are closed with Esc.
+    void InListByClicks(const std::function<void(CXTPCommandBar*)>& inList)
     {
         CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
         if (pExpand == nullptr) {
             ADD_FAILURE() << "no drop-down at the bar's end";
-            return {};
+            return;
         }
-        std::vector<std::wstring> listed;
         CXTPCommandBar* pBarsList = nullptr;
         CXTPCommandBar* pList = nullptr;
         RunSteps({{[pExpand] { return IsShownPopup(pExpand->GetCommandBar()); },
@@ -167,16 +166,48 @@ protected:
                    }},
                   {[&] { return IsShownPopup(pList); },
                    [&] {
-                       for (int i = 0; i < pList->GetControlCount(); i++)
-                           if (pList->GetControl(i)->GetCaption() != L"Zurücksetzen")
-                               listed.push_back(std::wstring(pList->GetControl(i)->GetCaption().GetString()) +
-                                                L"#" + std::to_wstring(pList->GetControl(i)->GetID()));
+                       inList(pList);
                        testinput::SendKeys({VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
                    }}});
         testinput::ClickAt(ScreenRect(pExpand).CenterPoint());
         EXPECT_TRUE(testpump::PumpUntil([&] { return StepsDone() && !IsShownPopup(pExpand->GetCommandBar()); }));
         testpump::PumpUntilIdle();
+    }
+
+    // The list's entries by caption and command (the reset entry left out).
+    std::vector<std::wstring> ListByClicks()
+    {
+        std::vector<std::wstring> listed;
+        InListByClicks([&](CXTPCommandBar* pList) {
+            for (int i = 0; i < pList->GetControlCount(); i++)
+                if (pList->GetControl(i)->GetCaption() != L"Zurücksetzen")
+                    listed.push_back(std::wstring(pList->GetControl(i)->GetCaption().GetString()) + L"#" +
+                                     std::to_wstring(pList->GetControl(i)->GetID()));
+        });
         return listed;
+    }
+
+    // The list's entries for a command: "ticked" or "unticked" each.
+    std::vector<std::string> EntriesOfByClicks(int nId)
+    {
+        std::vector<std::string> entries;
+        InListByClicks([&](CXTPCommandBar* pList) {
+            for (int i = 0; i < pList->GetControlCount(); i++)
+                if (pList->GetControl(i)->GetID() == nId)
+                    entries.push_back(pList->GetControl(i)->GetChecked() ? "ticked" : "unticked");
+        });
+        return entries;
+    }
+
+    // The bar's controls for a command, hidden ones too: "shown" or "hidden".
+    std::vector<std::string> ControlsOf(int nId) const
+    {
+        std::vector<std::string> controls;
+        CXTPControls* pControls = ToolBar()->GetControls();
+        for (int i = 0; i < pControls->GetCount(); i++)
+            if (pControls->GetAt(i)->GetID() == nId)
+                controls.push_back(pControls->GetAt(i)->GetHideFlags() & xtpHideCustomize ? "hidden" : "shown");
+        return controls;
     }
 
     // The drop-down at the bar's end clicked open and closed with Esc.
@@ -327,4 +358,65 @@ TEST_F(UsersToolBar, NurTextShowsTheCaptionWithoutTheIconAlsoAfterARestart)
         if (pass == 0)
             Restart();
     }
+}
+
+TEST_F(UsersToolBar, HilfeUntickedAndDraggedBackIsOneTickedEntryAlsoAfterARestart)
+{
+    ShowFrame();
+    pFrame->SetWindowPos(nullptr, 0, 0, 1200, 560, SWP_NOMOVE | SWP_NOZORDER);
+    testpump::PumpUntilIdle();
+    ASSERT_NE(nullptr, ToolBarButton(ID_HELP));
+
+    // Unticked in the list: the button leaves the bar.
+    InListByClicks([&](CXTPCommandBar* pList) {
+        CXTPControl* pEntry = pList->GetControls()->FindControl(ID_HELP);
+        if (pEntry == nullptr)
+            return;
+        testinput::ClickAt(ScreenRect(pEntry).CenterPoint());
+        testpump::PumpUntil([&] { return ControlsOf(ID_HELP) == std::vector<std::string>{"hidden"}; });
+    });
+    ASSERT_EQ((std::vector<std::string>{"hidden"}), ControlsOf(ID_HELP));
+
+    // Dragged back from the commands page, in front of "Suche starten".
+    bool bDropped = false;
+    Customize([&](CXTPCustomizeSheet& sheet) {
+        const auto help = [](CListBox& list) {
+            for (int i = 0; i < list.GetCount(); i++)
+                if (reinterpret_cast<CXTPControl*>(list.GetItemData(i))->GetID() == ID_HELP)
+                    return i;
+            return -1;
+        };
+        const CRect rcStart = ScreenRect(ToolBarButton(ID_START_SEARCH));
+        bDropped = DropOnToolBar(sheet, L"Hilfe", help, CPoint(rcStart.left + 3, rcStart.CenterPoint().y));
+    });
+    ASSERT_TRUE(bDropped) << "the drop did not reach the toolbar";
+    EXPECT_EQ((std::vector<std::string>{"shown"}), ControlsOf(ID_HELP)) << "the sheet leaves one to store";
+    EXPECT_LT(ToolBarButton(ID_HELP)->GetIndex(), ToolBarButton(ID_START_SEARCH)->GetIndex()) << "where dropped";
+
+    EXPECT_EQ((std::vector<std::string>{"ticked"}), EntriesOfByClicks(ID_HELP)) << "the list";
+    Restart();
+    EXPECT_EQ((std::vector<std::string>{"shown"}), ControlsOf(ID_HELP)) << "after a restart";
+    EXPECT_EQ((std::vector<std::string>{"ticked"}), EntriesOfByClicks(ID_HELP)) << "the list after a restart";
+
+    // A layout stored with a hidden twin beside the shown button (as an
+    // earlier version left it) loads without a second entry.
+    CXTPControl* pHelp = ToolBarButton(ID_HELP);
+    ToolBar()->GetControls()->AddClone(pHelp, -1, FALSE)->SetHideFlag(xtpHideCustomize, TRUE);
+    ToolBar()->GetControls()->MoveAt(ToolBar()->GetControlCount() - 1, pHelp->GetIndex() + 2);
+    ASSERT_EQ((std::vector<std::string>{"shown", "hidden"}), ControlsOf(ID_HELP));
+    Restart();
+    ASSERT_EQ((std::vector<std::string>{"shown", "hidden"}), ControlsOf(ID_HELP)) << "stored and loaded twice";
+    EXPECT_EQ((std::vector<std::string>{"ticked"}), EntriesOfByClicks(ID_HELP)) << "the list of the loaded layout";
+    EXPECT_EQ((std::vector<std::string>{"shown"}), ControlsOf(ID_HELP));
+    // The bar shows the one button with its blue icon, first.
+    const testshot::Image shot = ToolBarShot(L"app_toolbar_help_brought_back.png");
+    const CRect rcHelp = ToolBarButton(ID_HELP)->GetRect();
+    int nBlue = 0;
+    for (int y = rcHelp.top; y < rcHelp.bottom; y++)
+        for (int x = rcHelp.left; x < rcHelp.right; x++) {
+            const COLORREF clr = shot.Pixel(x, y);
+            nBlue += GetBValue(clr) > 120 && GetRValue(clr) < 100 ? 1 : 0;
+        }
+    EXPECT_GT(nBlue, 60) << "the help icon";
+    EXPECT_LT(rcHelp.right, ToolBarButton(ID_START_SEARCH)->GetRect().left + 1);
 }

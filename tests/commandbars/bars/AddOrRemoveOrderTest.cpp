@@ -13,6 +13,7 @@
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,38 @@ protected:
         pList->InternalRelease();
         return captions;
     }
+    // The list's entries as FillList gives them, an unchecked one in
+    // brackets.
+    std::vector<std::wstring> FillListChecks() const
+    {
+        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(bars);
+        bar->FillAddOrRemoveList(pList);
+        std::vector<std::wstring> entries;
+        for (int i = 0; i < pList->GetControlCount(); i++) {
+            CXTPControl* pEntry = pList->GetControl(i);
+            const std::wstring caption = pEntry->GetCaption().GetString();
+            if (caption != L"Zurücksetzen")
+                entries.push_back(pEntry->GetChecked() ? caption : L"(" + caption + L")");
+        }
+        pList->InternalRelease();
+        return entries;
+    }
+    // The bar's controls for a command, hidden ones in brackets.
+    std::vector<std::wstring> ControlsOf(int nId) const
+    {
+        std::vector<std::wstring> controls;
+        for (int i = 0; i < bar->GetControlCount(); i++) {
+            CXTPControl* pControl = bar->GetControl(i);
+            if (pControl->GetID() != nId)
+                continue;
+            const std::wstring caption = pControl->GetCaption().GetString();
+            controls.push_back(pControl->GetHideFlags() & xtpHideCustomize ? L"(" + caption + L")" : caption);
+        }
+        return controls;
+    }
+    // The user drops a copy of the command at the bar's start, as from the
+    // commands page.
+    CXTPControl* BringBack(int nId, LPCWSTR lpszCaption) { return Add(xtpControlButton, nId, lpszCaption, 0); }
 
     CToolBarFrame* frame = nullptr;
     CXTPCommandBars* bars = nullptr;
@@ -145,4 +178,68 @@ TEST_F(AddOrRemoveOrder, AControlTheUserHidAndMovedStaysWhereHePutIt)
     ASSERT_EQ((std::vector<std::wstring>{L"Optionen", L"Hilfe", L"Suche", L""}), made);
     EXPECT_EQ((std::vector<std::wstring>{L"Optionen", L"Hilfe", L"Suche"}), FillList());
     EXPECT_EQ(made, BarCaptions()) << "one control for the command, where the user put it";
+}
+
+TEST_F(AddOrRemoveOrder, AButtonTheUserTookOutAndBroughtBackIsOneEntryWhereHeDroppedIt)
+{
+    struct Road
+    {
+        const char* name;
+        std::function<void()> takeOut;
+    } roads[] = {
+        {"unchecked in the list",
+         [this] { bar->GetControls()->FindControl(kHelp)->SetHideFlag(xtpHideCustomize, TRUE); }},
+        {"dragged off, the list opened once",
+         [this] {
+             bar->GetControls()->Remove(bar->GetControls()->FindControl(kHelp));
+             FillList();
+         }},
+    };
+    bool bFirst = true;
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
+        if (!bFirst) {
+            // A bar as the program made it for each road.
+            TearDown();
+            SetUp();
+        }
+        bFirst = false;
+        road.takeOut();
+        ASSERT_EQ((std::vector<std::wstring>{L"(Hilfe)"}), ControlsOf(kHelp));
+        BringBack(kHelp, L"Hilfe");
+
+        EXPECT_EQ((std::vector<std::wstring>{L"Hilfe", L"Suche", L"Optionen"}), FillListChecks());
+        EXPECT_EQ((std::vector<std::wstring>{L"Hilfe"}), ControlsOf(kHelp)) << "nothing hidden left to store";
+        EXPECT_EQ(0, IndexOf(kHelp)) << "where the user dropped it";
+        EXPECT_EQ((std::vector<std::wstring>{L"Hilfe", L"Suche", L"Optionen"}), FillListChecks()) << "opened again";
+    }
+}
+
+TEST_F(AddOrRemoveOrder, HiddenTwinsOfAStoredLayoutAreListedOnceAndTheInitialSetsOwnTwinsStay)
+{
+    // Two hidden copies of "Optionen" (taken out twice): one unchecked entry.
+    CXTPControl* pOptions = bar->GetControls()->FindControl(kOptions);
+    pOptions->SetHideFlag(xtpHideCustomize, TRUE);
+    bar->GetControls()->AddClone(pOptions, IndexOf(kHelp), FALSE)->SetHideFlag(xtpHideCustomize, TRUE);
+    // A command of the user's, hidden and then brought back: one entry.
+    Add(xtpControlButton, kAddedCommand, L"Aktualisieren", IndexOf(kLogo))->SetHideFlag(xtpHideCustomize, TRUE);
+    Add(xtpControlButton, kAddedCommand, L"Aktualisieren", 0);
+    // New menus have no command: each is a control of its own.
+    Add(xtpControlPopup, 0, L"Neues Menü", IndexOf(kLogo))->SetHideFlag(xtpHideCustomize, TRUE);
+    Add(xtpControlPopup, 0, L"Neues Menü", IndexOf(kLogo))->SetHideFlag(xtpHideCustomize, TRUE);
+
+    EXPECT_EQ((std::vector<std::wstring>{L"Aktualisieren", L"Suche", L"(Optionen)", L"Hilfe", L"(Neues Menü)",
+                                         L"(Neues Menü)"}),
+              FillListChecks());
+    EXPECT_EQ((std::vector<std::wstring>{L"(Optionen)"}), ControlsOf(kOptions));
+    EXPECT_EQ((std::vector<std::wstring>{L"Aktualisieren"}), ControlsOf(kAddedCommand));
+
+    // A bar whose initial set holds "Hilfe" twice keeps both, one hidden.
+    bar->GetControls()->RemoveAll();
+    Add(xtpControlButton, kHelp, L"Hilfe", -1);
+    Add(xtpControlButton, kSearch, L"Suche", -1);
+    Add(xtpControlButton, kHelp, L"Hilfe", -1);
+    bar->GetControls()->CreateInitialControls();
+    bar->GetControl(2)->SetHideFlag(xtpHideCustomize, TRUE);
+    EXPECT_EQ((std::vector<std::wstring>{L"Hilfe", L"Suche", L"(Hilfe)"}), FillListChecks());
 }

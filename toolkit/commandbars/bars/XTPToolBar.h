@@ -126,6 +126,10 @@ public:
     void SetDockBar(CXTPDockBar* pDockBar) { m_pDockBar = pDockBar; }
     CXTPDockContext* GetDockContext() { return &m_dockContext; }
 
+    // Takes out the hidden stand-ins of controls the user brought back, so
+    // that a command is listed and stored once.
+    void RemoveHiddenTwins();
+
     void DoPropExchange(CXTPPropExchange* pPX) override;
     void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 
@@ -161,6 +165,8 @@ protected:
     CXTPControl* InsertHiddenClone(CXTPControl* pInitialControl, int nBefore);
     // Moves a control, the selected and popuped indices following.
     void MoveControl(int nFrom, int nTo);
+    // Removes a control, the selected and popuped indices following.
+    void RemoveControlAt(int nIndex);
     // The special button of the id, made (temporary, at the end) when missing.
     CXTPControl* FindOrAddSpecial(int nId, CRuntimeClass* pClass);
 

@@ -37,6 +37,23 @@ int MovedIndex(int nIndex, int nFrom, int nTo)
         return nIndex >= nTo && nIndex < nFrom ? nIndex + 1 : nIndex;
     return nIndex > nFrom && nIndex <= nTo ? nIndex - 1 : nIndex;
 }
+
+// Two controls stand for one command of the bar: a control without a
+// command (a new menu) stands only for itself.
+bool IsSameCommand(CXTPControl* pControl, CXTPControl* pOther)
+{
+    return pControl->GetID() != 0 && !pOther->IsTemporary() && pOther->GetID() == pControl->GetID() &&
+           pOther->GetType() == pControl->GetType();
+}
+
+// How many controls of the collection stand for the control's command.
+int CountOfCommand(CXTPControls* pControls, CXTPControl* pControl)
+{
+    int nCount = 0;
+    for (int i = 0; pControls != nullptr && i < pControls->GetCount(); i++)
+        nCount += IsSameCommand(pControl, pControls->GetAt(i)) ? 1 : 0;
+    return nCount;
+}
 } // namespace
 
 CXTPToolBar::CXTPControlButtonCustomize::CXTPControlButtonCustomize()
@@ -137,8 +154,41 @@ void CXTPToolBar::MoveControl(int nFrom, int nTo)
     m_nPopuped = MovedIndex(nPopuped, nFrom, nTo);
 }
 
+void CXTPToolBar::RemoveControlAt(int nIndex)
+{
+    const int nSelected = m_nSelected, nPopuped = m_nPopuped;
+    m_pControls->RemoveAt(nIndex);
+    m_nSelected = nSelected == nIndex ? -1 : (nSelected > nIndex ? nSelected - 1 : nSelected);
+    m_nPopuped = nPopuped == nIndex ? -1 : (nPopuped > nIndex ? nPopuped - 1 : nPopuped);
+}
+
+void CXTPToolBar::RemoveHiddenTwins()
+{
+    // A control the user took out and brought back (dragged from the
+    // commands page) stands twice: hidden, where it was, and shown, where he
+    // dropped it. They are one control: of a command the bar keeps as many
+    // as its initial set holds (one at least), the shown ones first and
+    // then the hidden ones nearest the bar's start.
+    CXTPControls* pInitial = m_pControls->GetOriginalControls();
+    for (int i = m_pControls->GetCount() - 1; i >= 0; i--) {
+        CXTPControl* pControl = m_pControls->GetAt(i);
+        if (pControl->IsTemporary() || pControl->GetID() == 0 || !(pControl->GetHideFlags() & xtpHideCustomize))
+            continue;
+        int nBefore = 0;
+        for (int k = 0; k < m_pControls->GetCount(); k++) {
+            CXTPControl* pOther = m_pControls->GetAt(k);
+            if (k != i && IsSameCommand(pControl, pOther) &&
+                (k < i || !(pOther->GetHideFlags() & xtpHideCustomize)))
+                nBefore++;
+        }
+        if (nBefore >= std::max(1, CountOfCommand(pInitial, pControl)))
+            RemoveControlAt(i);
+    }
+}
+
 void CXTPToolBar::MergeInitialControls()
 {
+    RemoveHiddenTwins();
     CXTPControls* pInitial = m_pControls->GetOriginalControls();
     if (pInitial == nullptr)
         return;
