@@ -22,6 +22,7 @@ public:
     std::vector<LPARAM> callbacks;
     int menusOpened = 0;
     int nullMessages = 0;
+    int minimizes = 0;
     LRESULT callbackAnswer = 0;
 
     BOOL CreateOwner()
@@ -41,6 +42,10 @@ public:
             ::PostMessageW(m_hWnd, WM_CANCELMODE, 0, 0);
             break;
         case WM_NULL: ++nullMessages; return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED)
+                ++minimizes;
+            break;
         default: break;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -63,6 +68,48 @@ void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD)
 {
     ::EndMenu();
 }
+
+// Every minimize, maximize or restore asked of a window of this thread while
+// it lives, and every window hidden.
+class CShowWatch
+{
+public:
+    CShowWatch()
+    {
+        s_pWatch = this;
+        m_hHook = ::SetWindowsHookExW(WH_CBT, OnCbt, nullptr, ::GetCurrentThreadId());
+        m_hShowHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId());
+    }
+    ~CShowWatch()
+    {
+        ::UnhookWindowsHookEx(m_hHook);
+        ::UnhookWindowsHookEx(m_hShowHook);
+        s_pWatch = nullptr;
+    }
+    bool IsHooked() const { return m_hHook != nullptr && m_hShowHook != nullptr; }
+
+    std::vector<HWND> minMaxed, hidden;
+
+private:
+    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_MINMAX)
+            s_pWatch->minMaxed.push_back(reinterpret_cast<HWND>(wParam));
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static LRESULT CALLBACK OnCall(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* pCall = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && pCall->message == WM_SHOWWINDOW && !pCall->wParam)
+            s_pWatch->hidden.push_back(pCall->hwnd);
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+
+    static CShowWatch* s_pWatch;
+    HHOOK m_hHook = nullptr;
+    HHOOK m_hShowHook = nullptr;
+};
+CShowWatch* CShowWatch::s_pWatch = nullptr;
 
 class TrayIcon : public testing::Test
 {
@@ -271,6 +318,51 @@ TEST_F(TrayIcon, AMinimizedOwnerUnderItsDialogIsShownAgain)
     ::DestroyWindow(hDialog);
 }
 
+// The owner on the screen under its modal dialog: whatever acts on the
+// icon brings the dialog forward and makes it the active window; neither the
+// owner nor the dialog is minimized, restored or hidden on the way (the
+// window manager could be left holding them minimized).
+TEST_F(TrayIcon, AnOwnerOnTheScreenUnderItsDialogStaysThere)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Dialog", &owner, IDI_TOOLKIT_PLAIN1, IDR_TOOLKIT_TRAY, 0, TRUE));
+    HWND hTray = tray.GetSafeHwnd();
+    owner.ShowWindow(SW_SHOW);
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 120, 60,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    HWND hOther = ::CreateWindowExW(0, L"STATIC", L"Andere", WS_POPUP | WS_VISIBLE, 300, 40, 80, 40, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_NE(hOther, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+
+    CShowWatch watch;
+    ASSERT_TRUE(watch.IsHooked());
+    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_SELECT, NIN_KEYSELECT})
+    {
+        ::SetForegroundWindow(hOther);
+        ASSERT_EQ(hOther, ::GetForegroundWindow());
+        EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, uMessage)) << uMessage;
+        testpump::PumpUntilIdle();
+        EXPECT_EQ(hDialog, ::GetForegroundWindow()) << uMessage;
+        EXPECT_EQ(hDialog, ::GetActiveWindow()) << uMessage;
+        EXPECT_TRUE(owner.IsWindowVisible() && !owner.IsIconic()) << uMessage;
+        EXPECT_TRUE(::IsWindowVisible(hDialog) && !::IsIconic(hDialog)) << uMessage;
+    }
+    ::KillTimer(nullptr, safety);
+    EXPECT_TRUE(watch.minMaxed.empty()) << watch.minMaxed.size() << " minimizes or restores";
+    EXPECT_TRUE(watch.hidden.empty()) << watch.hidden.size() << " windows hidden";
+    EXPECT_EQ(0, owner.minimizes);
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_EQ(0, owner.menusOpened);
+
+    ::DestroyWindow(hOther);
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
+}
+
 TEST_F(TrayIcon, MenuNeedsAResourceOfTheIconId)
 {
     CXTTrayIcon tray;
@@ -385,4 +477,39 @@ TEST_F(TrayIcon, HidingAFrameWithoutAnimation)
     EXPECT_EQ(::GetDesktopWindow(), ::GetAncestor(owner.GetSafeHwnd(), GA_PARENT));
 
     SystemParametersInfoW(SPI_SETANIMATION, sizeof(saved), &saved, 0);
+}
+
+// Back from the tray, the window that takes the keys is the active one: the
+// frame itself, or the modal dialog over it that waits for the user.
+TEST_F(TrayIcon, RestoringAFrameActivatesTheWindowThatTakesTheKeys)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Fenster", &owner, IDI_TOOLKIT_PLAIN1, 7, 0, FALSE));
+    owner.ShowWindow(SW_SHOW);
+    tray.MinimizeToTray(&owner);
+    tray.RestoreFromTray(&owner);
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetActiveWindow());
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetForegroundWindow());
+
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 120, 60,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+    tray.MinimizeToTray(&owner);
+    ASSERT_FALSE(owner.IsWindowVisible());
+    tray.RestoreFromTray(&owner);
+    EXPECT_TRUE(owner.IsWindowVisible());
+    EXPECT_EQ(hDialog, ::GetActiveWindow());
+    EXPECT_EQ(hDialog, ::GetForegroundWindow());
+
+    // A dialog hidden meanwhile is not activated: the frame is.
+    ::ShowWindow(hDialog, SW_HIDE);
+    tray.MinimizeToTray(&owner);
+    tray.RestoreFromTray(&owner);
+    EXPECT_FALSE(::IsWindowVisible(hDialog));
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetForegroundWindow());
+
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
 }
