@@ -9,50 +9,10 @@
 #include "ProgramFrameTest.h"
 #include "app/dialogs/DialogTestSupport.h"
 #include "resources/AppIds.h"
+#include "support/ShowRequests.h"
 #include "support/TestInput.h"
 
 namespace {
-
-// Every minimize, maximize or restore asked of a window of this thread, and
-// every window hidden, while it lives.
-class CShowRequests
-{
-public:
-    CShowRequests()
-    {
-        s_pThis = this;
-        m_hCbt = ::SetWindowsHookExW(WH_CBT, OnCbt, nullptr, ::GetCurrentThreadId());
-        m_hCall = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId());
-    }
-    ~CShowRequests()
-    {
-        ::UnhookWindowsHookEx(m_hCbt);
-        ::UnhookWindowsHookEx(m_hCall);
-        s_pThis = nullptr;
-    }
-    bool IsHooked() const { return m_hCbt != nullptr && m_hCall != nullptr; }
-
-    int minMaxed = 0, hidden = 0;
-
-private:
-    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        if (nCode == HCBT_MINMAX)
-            ++s_pThis->minMaxed;
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    static LRESULT CALLBACK OnCall(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        const CWPSTRUCT* pCall = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (nCode == HC_ACTION && pCall->message == WM_SHOWWINDOW && !pCall->wParam)
-            ++s_pThis->hidden;
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-
-    static CShowRequests* s_pThis;
-    HHOOK m_hCbt = nullptr, m_hCall = nullptr;
-};
-CShowRequests* CShowRequests::s_pThis = nullptr;
 
 // What one message of the icon left behind while the dialog ran.
 struct AfterNotify
@@ -130,8 +90,8 @@ TEST_F(TrayDialog, TheIconBringsTheDialogForwardAndLeavesTheFrame)
             seen.push_back({uMessage, ::GetActiveWindow() == hDlg, ::GetForegroundWindow() == hDlg,
                             pFrame->IsWindowVisible() && !pFrame->IsIconic() && !pFrame->IsInTray()});
         }
-        minMaxed = requests.minMaxed;
-        hidden = requests.hidden;
+        minMaxed = static_cast<int>(requests.minMaxed.size());
+        hidden = static_cast<int>(requests.hidden.size());
     });
     ASSERT_EQ(seen.size(), 3u);
     for (const AfterNotify& after : seen)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "support/ShowRequests.h"
 #include "support/TestPump.h"
 
 #include "framework/windows/CWnd.h"
@@ -68,48 +69,6 @@ void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD)
 {
     ::EndMenu();
 }
-
-// Every minimize, maximize or restore asked of a window of this thread while
-// it lives, and every window hidden.
-class CShowWatch
-{
-public:
-    CShowWatch()
-    {
-        s_pWatch = this;
-        m_hHook = ::SetWindowsHookExW(WH_CBT, OnCbt, nullptr, ::GetCurrentThreadId());
-        m_hShowHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId());
-    }
-    ~CShowWatch()
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        ::UnhookWindowsHookEx(m_hShowHook);
-        s_pWatch = nullptr;
-    }
-    bool IsHooked() const { return m_hHook != nullptr && m_hShowHook != nullptr; }
-
-    std::vector<HWND> minMaxed, hidden;
-
-private:
-    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        if (nCode == HCBT_MINMAX)
-            s_pWatch->minMaxed.push_back(reinterpret_cast<HWND>(wParam));
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    static LRESULT CALLBACK OnCall(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        const CWPSTRUCT* pCall = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (nCode == HC_ACTION && pCall->message == WM_SHOWWINDOW && !pCall->wParam)
-            s_pWatch->hidden.push_back(pCall->hwnd);
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-
-    static CShowWatch* s_pWatch;
-    HHOOK m_hHook = nullptr;
-    HHOOK m_hShowHook = nullptr;
-};
-CShowWatch* CShowWatch::s_pWatch = nullptr;
 
 class TrayIcon : public testing::Test
 {
@@ -337,7 +296,7 @@ TEST_F(TrayIcon, AnOwnerOnTheScreenUnderItsDialogStaysThere)
     ::SetActiveWindow(hDialog);
     owner.EnableWindow(FALSE);
 
-    CShowWatch watch;
+    CShowRequests watch;
     ASSERT_TRUE(watch.IsHooked());
     UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
     for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_SELECT, NIN_KEYSELECT})
