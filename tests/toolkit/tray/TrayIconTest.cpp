@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "support/ShowRequests.h"
 #include "support/TestPump.h"
 
 #include "framework/windows/CWnd.h"
@@ -22,6 +23,7 @@ public:
     std::vector<LPARAM> callbacks;
     int menusOpened = 0;
     int nullMessages = 0;
+    int minimizes = 0;
     LRESULT callbackAnswer = 0;
 
     BOOL CreateOwner()
@@ -41,6 +43,10 @@ public:
             ::PostMessageW(m_hWnd, WM_CANCELMODE, 0, 0);
             break;
         case WM_NULL: ++nullMessages; return 0;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED)
+                ++minimizes;
+            break;
         default: break;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -271,6 +277,51 @@ TEST_F(TrayIcon, AMinimizedOwnerUnderItsDialogIsShownAgain)
     ::DestroyWindow(hDialog);
 }
 
+// The owner on the screen under its modal dialog: whatever acts on the
+// icon brings the dialog forward and makes it the active window; neither the
+// owner nor the dialog is minimized, restored or hidden on the way (the
+// window manager could be left holding them minimized).
+TEST_F(TrayIcon, AnOwnerOnTheScreenUnderItsDialogStaysThere)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Dialog", &owner, IDI_TOOLKIT_PLAIN1, IDR_TOOLKIT_TRAY, 0, TRUE));
+    HWND hTray = tray.GetSafeHwnd();
+    owner.ShowWindow(SW_SHOW);
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 120, 60,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    HWND hOther = ::CreateWindowExW(0, L"STATIC", L"Andere", WS_POPUP | WS_VISIBLE, 300, 40, 80, 40, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_NE(hOther, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+
+    CShowRequests watch;
+    ASSERT_TRUE(watch.IsHooked());
+    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_SELECT, NIN_KEYSELECT})
+    {
+        ::SetForegroundWindow(hOther);
+        ASSERT_EQ(hOther, ::GetForegroundWindow());
+        EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, uMessage)) << uMessage;
+        testpump::PumpUntilIdle();
+        EXPECT_EQ(hDialog, ::GetForegroundWindow()) << uMessage;
+        EXPECT_EQ(hDialog, ::GetActiveWindow()) << uMessage;
+        EXPECT_TRUE(owner.IsWindowVisible() && !owner.IsIconic()) << uMessage;
+        EXPECT_TRUE(::IsWindowVisible(hDialog) && !::IsIconic(hDialog)) << uMessage;
+    }
+    ::KillTimer(nullptr, safety);
+    EXPECT_TRUE(watch.minMaxed.empty()) << watch.minMaxed.size() << " minimizes or restores";
+    EXPECT_TRUE(watch.hidden.empty()) << watch.hidden.size() << " windows hidden";
+    EXPECT_EQ(0, owner.minimizes);
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_EQ(0, owner.menusOpened);
+
+    ::DestroyWindow(hOther);
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
+}
+
 TEST_F(TrayIcon, MenuNeedsAResourceOfTheIconId)
 {
     CXTTrayIcon tray;
@@ -385,4 +436,39 @@ TEST_F(TrayIcon, HidingAFrameWithoutAnimation)
     EXPECT_EQ(::GetDesktopWindow(), ::GetAncestor(owner.GetSafeHwnd(), GA_PARENT));
 
     SystemParametersInfoW(SPI_SETANIMATION, sizeof(saved), &saved, 0);
+}
+
+// Back from the tray, the window that takes the keys is the active one: the
+// frame itself, or the modal dialog over it that waits for the user.
+TEST_F(TrayIcon, RestoringAFrameActivatesTheWindowThatTakesTheKeys)
+{
+    CXTTrayIcon tray;
+    ASSERT_TRUE(tray.Create(L"Fenster", &owner, IDI_TOOLKIT_PLAIN1, 7, 0, FALSE));
+    owner.ShowWindow(SW_SHOW);
+    tray.MinimizeToTray(&owner);
+    tray.RestoreFromTray(&owner);
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetActiveWindow());
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetForegroundWindow());
+
+    HWND hDialog = ::CreateWindowExW(0, L"STATIC", L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE, 40, 40, 120, 60,
+                                     owner.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_NE(hDialog, nullptr);
+    ::SetActiveWindow(hDialog);
+    owner.EnableWindow(FALSE);
+    tray.MinimizeToTray(&owner);
+    ASSERT_FALSE(owner.IsWindowVisible());
+    tray.RestoreFromTray(&owner);
+    EXPECT_TRUE(owner.IsWindowVisible());
+    EXPECT_EQ(hDialog, ::GetActiveWindow());
+    EXPECT_EQ(hDialog, ::GetForegroundWindow());
+
+    // A dialog hidden meanwhile is not activated: the frame is.
+    ::ShowWindow(hDialog, SW_HIDE);
+    tray.MinimizeToTray(&owner);
+    tray.RestoreFromTray(&owner);
+    EXPECT_FALSE(::IsWindowVisible(hDialog));
+    EXPECT_EQ(owner.GetSafeHwnd(), ::GetForegroundWindow());
+
+    owner.EnableWindow(TRUE);
+    ::DestroyWindow(hDialog);
 }

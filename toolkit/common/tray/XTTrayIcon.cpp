@@ -23,18 +23,42 @@ CMenu* LoadTrayMenu(CMenu& menu, UINT nMenuID)
     return menu.GetSubMenu(0);
 }
 
+// Wine's flag for a change of a window's minimized state, which SetWindowPos
+// hands on to the display driver; not in the SDK headers.
+const UINT SWP_STATECHANGED_FLAG = 0x8000;
+
 // A window manager that minimizes a disabled owner (its minimize button, on
-// the owner or on its modal dialog) does not tell the system: both still
-// count as shown, and bringing the dialog forward does not show them.
-// Minimized and restored, the owner shows again together with the windows it
-// owns; an owner the system already took for minimized is only restored.
+// the owner or on its modal dialog) minimizes the windows it owns with it
+// but does not tell the system: both still count as shown and not
+// minimized. Only the display driver knows: told that the window's state
+// changed, it maps again a window the manager holds minimized, and the
+// manager brings back the windows it owns with it; a window on the screen
+// stays as it is. Minimizing and restoring instead would hide a window on
+// the screen, and race the manager. A window the system took for minimized
+// itself is restored.
 void ShowAgainOverTheDesktop(HWND hWnd)
 {
-    if (!::IsWindowVisible(hWnd))
+    if (hWnd == nullptr || !::IsWindowVisible(hWnd))
         return;
-    if (!::IsIconic(hWnd))
-        ::ShowWindow(hWnd, SW_SHOWMINNOACTIVE);
-    ::ShowWindow(hWnd, SW_RESTORE);
+    if (::IsIconic(hWnd))
+    {
+        ::ShowWindow(hWnd, SW_RESTORE);
+        return;
+    }
+    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_STATECHANGED_FLAG);
+}
+
+// The window that takes the keys of a frame shown again: a frame under a
+// modal dialog takes none, its dialog does.
+HWND WindowToActivate(HWND hFrame)
+{
+    if (::IsWindowEnabled(hFrame))
+        return hFrame;
+    HWND hPopup = ::GetLastActivePopup(hFrame);
+    if (hPopup == nullptr || !::IsWindowVisible(hPopup) || !::IsWindowEnabled(hPopup))
+        return hFrame;
+    return hPopup;
 }
 
 // Lays out a frame window shown again once more, so that its window on the
@@ -332,11 +356,15 @@ LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
     if (bActs && !m_pWndOwner->IsWindowEnabled())
     {
         const HWND hOwner = m_pWndOwner->GetSafeHwnd();
-        HWND hPopup = ::GetLastActivePopup(hOwner);
-        // An owner hidden in the tray stays there; its dialog shows alone.
-        ShowAgainOverTheDesktop(::IsWindowVisible(hOwner) ? hOwner : hPopup);
+        const HWND hPopup = ::GetLastActivePopup(hOwner);
+        // An owner hidden in the tray stays there (ShowAgainOverTheDesktop
+        // leaves hidden windows alone); its dialog shows alone.
+        ShowAgainOverTheDesktop(hOwner);
         if (hPopup != nullptr && hPopup != hOwner)
+        {
+            ShowAgainOverTheDesktop(hPopup);
             ::SetForegroundWindow(hPopup);
+        }
         return 1;
     }
 
@@ -456,6 +484,9 @@ void CXTTrayIcon::MinimizeToTray(CWnd* pWndFrame)
 
 void CXTTrayIcon::RestoreFromTray(CWnd* pWndFrame)
 {
+    // Asked before the frame shows: shown, the frame is its own last active
+    // window.
+    const HWND hActive = WindowToActivate(pWndFrame->GetSafeHwnd());
     pWndFrame->SetParent(nullptr);
     if (IsMinimizeAnimationOn())
     {
@@ -490,6 +521,8 @@ void CXTTrayIcon::RestoreFromTray(CWnd* pWndFrame)
                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     if (m_wndMinimize.m_hWnd != nullptr)
         m_wndMinimize.SetActiveWindow();
-    pWndFrame->SetActiveWindow();
-    pWndFrame->SetForegroundWindow();
+    // Left active, a frame under a modal dialog would keep the keys from
+    // the dialog, and the window manager's focus would find no window.
+    ::SetActiveWindow(hActive);
+    ::SetForegroundWindow(hActive);
 }
