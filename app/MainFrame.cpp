@@ -108,6 +108,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_XTP_TOOLBAR_VISIBLE, CMainFrame::OnToolBarVisible)
     ON_MESSAGE(WM_HIDE_FLOATING_WINDOWS, CMainFrame::OnHideFloatingWindows)
     ON_WM_SYSCOMMAND()
+    ON_WM_WINDOWPOSCHANGED()
     ON_WM_DESTROY()
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
@@ -142,6 +143,7 @@ CMainFrame::CMainFrame()
     , m_bSearching(FALSE)
     , m_bAlertSound(FALSE)
     , m_nRaisesLeft(0)
+    , m_bHoldingForFirstShow(FALSE)
 {
     ::srand((unsigned)::time(nullptr));
     CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
@@ -231,6 +233,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_bSearching = TRUE;
         StartScanOrRearm();
     }
+
+    // Floating bars and panes of the stored layout show already, before
+    // their frame: the display would stack the frame over them when it
+    // shows. They wait for it and show after it.
+    if (!m_bInTray)
+    {
+        m_floatingWindows.Hide(m_hWnd);
+        m_bHoldingForFirstShow = TRUE;
+    }
     return 0;
 }
 
@@ -287,17 +298,35 @@ void CMainFrame::ToggleTray()
     // out: no floating window shows before it.
     m_trayIcon.RestoreFromTray(this);
     m_bInTray = FALSE;
+    m_bHoldingForFirstShow = FALSE;
+    ShowFloatingWindowsAbove();
+}
+
+void CMainFrame::ShowFloatingWindowsAbove()
+{
     // Shown after the frame, so that the display puts them over it.
     m_floatingWindows.ShowAgain(m_hWnd);
     // A floating bar lays out only while it shows: one of the stored layout,
     // hidden since the start, gets its size now, not at the next idle pass.
     SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    // The display may still restack the frame's window it has just made
-    // again, later on a busy machine: the floating windows are lifted now
-    // and a few more times within the next second.
+    // The display may still restack the frame's window it has just shown,
+    // later on a busy machine: the floating windows are lifted now and a
+    // few more times within the next second.
     RaiseFloatingWindows();
     m_nRaisesLeft = 4;
     SetTimer(IDT_RAISE_FLOATING_WINDOWS, 250, nullptr);
+}
+
+void CMainFrame::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CXTPFrameWnd::OnWindowPosChanged(lpwndpos);
+    // The frame's first showing on the desktop: the floating windows held
+    // back since its creation follow it.
+    if (m_bHoldingForFirstShow && !m_bInTray && (lpwndpos->flags & SWP_SHOWWINDOW) && IsWindowVisible())
+    {
+        m_bHoldingForFirstShow = FALSE;
+        ShowFloatingWindowsAbove();
+    }
 }
 
 // Coming back from the tray puts the frame on top of every window, also of

@@ -92,6 +92,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnAlreadyRunning(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);
@@ -132,6 +133,9 @@ private:
     void SetStatusText(const CString& strText);
     void ShowAlert(const AlertTexts& texts);
     void RaiseFloatingWindows();
+    // Shows the floating windows held back, over the frame just shown, and
+    // lifts them now and a few more times within the next second.
+    void ShowFloatingWindowsAbove();
     BOOL CreateTicketReport();
     // Menu bar, toolbar, theme, options, accelerators and the stored layout.
     BOOL CreateCommandBarsLayout();
@@ -158,6 +162,8 @@ private:
     BOOL m_bAlertSound;
     // Timer ticks that still lift the floating windows after the tray.
     int m_nRaisesLeft;
-    // The floating bars and pane frames kept off the desktop while in the tray.
+    // The floating bars and pane frames kept off the desktop while in the
+    // tray, and those of the stored layout until the frame first shows.
     CFloatingWindows m_floatingWindows;
+    BOOL m_bHoldingForFirstShow;
 };

@@ -88,15 +88,20 @@ BOOL CTavrolinApp::InitInstance()
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
-    CMainFrame* pFrame = DYNAMIC_DOWNCAST(CMainFrame, m_pMainWnd);
+    ShowMainWindow(m_pMainWnd);
+    return TRUE;
+}
+
+void CTavrolinApp::ShowMainWindow(CWnd* pMainWnd)
+{
+    CMainFrame* pFrame = DYNAMIC_DOWNCAST(CMainFrame, pMainWnd);
     // Started minimized with the search running: the window stays in the tray.
     if (pFrame == nullptr || !pFrame->IsInTray())
     {
-        m_pMainWnd->ShowWindow(SW_SHOW);
-        m_pMainWnd->UpdateWindow();
+        pMainWnd->ShowWindow(SW_SHOW);
+        pMainWnd->UpdateWindow();
     }
-    m_pMainWnd->SendMessage(WM_SHOW_STARTUP_INFO, 0, 0);
-    return TRUE;
+    pMainWnd->SendMessage(WM_SHOW_STARTUP_INFO, 0, 0);
 }
 
 int CTavrolinApp::ExitInstance()

@@ -12,6 +12,10 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+    // The start's last step, once the shell command made the main window:
+    // shown unless it waits in the tray, then the start-up information.
+    static void ShowMainWindow(CWnd* pMainWnd);
+
 protected:
     afx_msg void OnAppAbout();
     DECLARE_MESSAGE_MAP()

@@ -1,10 +1,12 @@
 // A toolbar moved by the mouse as a user moves it: dragged by its gripper
 // from the top to the left dock bar, off into a floating window and back by
-// its caption; double clicks, also docking a bar of the second row back
+// its caption; by its caption over the bottom dock bar and on past the
+// frame's lower edge; double clicks, also docking a bar of the second row back
 // there; a floating bar resized by its border; a quit arriving during the
 // drag; on a right-to-left frame the bar docks back where it was.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 #include "ToolBarTestSupport.h"
@@ -62,6 +64,48 @@ protected:
         SendMouse(MOUSEEVENTF_LEFTUP, s_path.back());
         s_path.clear();
     }
+    // As Drag, but one point of the path per timer tick, as a hand moves:
+    // each point reaches the drag's loop on its own, and the button is let go
+    // a few ticks after the last one. The watch runs inside the drag's loop
+    // at every tick.
+    void DragStepwise(CPoint from, std::vector<CPoint> path, std::function<void()> watch = [] {})
+    {
+        s_path = std::move(path);
+        s_watch = std::move(watch);
+        s_nAfterLast = 0;
+        s_bReleaseLost = false;
+        MoveMouseTo(from);
+        SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+        UINT_PTR timer = ::SetTimer(nullptr, 0, 30, &ToolBarDrag::ContinueOneStep);
+        ASSERT_TRUE(testpump::PumpUntil([] { return s_path.empty() && ::GetCapture() == nullptr; }));
+        ::KillTimer(nullptr, timer);
+        s_watch = [] {};
+        EXPECT_FALSE(s_bReleaseLost) << "the drag did not end at the button's release";
+        testpump::PumpPending();
+        frame->Layout();
+    }
+    static void CALLBACK ContinueOneStep(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (::GetCapture() == nullptr)
+            return;
+        s_watch();
+        if (!s_path.empty()) {
+            s_ptLast = s_path.front();
+            s_path.erase(s_path.begin());
+            MoveMouseTo(s_ptLast);
+        } else if (++s_nAfterLast == kHoldTicks) {
+            SendMouse(MOUSEEVENTF_LEFTUP, s_ptLast);
+        } else if (s_nAfterLast == kHoldTicks + 10) {
+            // Still dragging long after the release: it went astray.
+            s_bReleaseLost = true;
+            testinput::SendKey(VK_ESCAPE);
+        }
+    }
+    static const int kHoldTicks = 5;
+    static CPoint s_ptLast;
+    static int s_nAfterLast;
+    static bool s_bReleaseLost;
+    static std::function<void()> s_watch;
     static std::vector<CPoint> s_path;
     // Off every control: the gripper of a docked bar, the caption of a floating one.
     CPoint GripPoint()
@@ -84,6 +128,10 @@ protected:
 };
 
 std::vector<CPoint> ToolBarDrag::s_path;
+std::function<void()> ToolBarDrag::s_watch = [] {};
+CPoint ToolBarDrag::s_ptLast;
+int ToolBarDrag::s_nAfterLast = 0;
+bool ToolBarDrag::s_bReleaseLost = false;
 
 // A rectangle's edges, readable when a comparison fails.
 std::string Edges(const CRect& rc)
@@ -360,4 +408,102 @@ TEST_F(ToolBarDrag, OnARightToLeftFrameADoubleClickDocksItBackInItsRowAndPlace)
         EXPECT_EQ(Edges(rcSecond), Edges(frame->BarRect(second))) << "back in its own row and place";
         EXPECT_EQ(Edges(rcFirst), Edges(frame->BarRect(bar))) << "the other row stays";
     }
+}
+
+// What an X display does to a drag once the dragged bar docked: the pointer's
+// grab went with the bar's top-level window, so pointer input reaches the
+// program only while the pointer is over one of its windows; the system
+// still knows where the pointer is. The input sent meanwhile moves the
+// pointer, but its messages off the program's windows come as nothing.
+class COffWindowInputLost
+{
+public:
+    COffWindowInputLost()
+    {
+        s_nDropped = 0;
+        s_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &Filter, nullptr, ::GetCurrentThreadId());
+    }
+    ~COffWindowInputLost()
+    {
+        ::UnhookWindowsHookEx(s_hHook);
+        s_bLost = false;
+    }
+    COffWindowInputLost(const COffWindowInputLost&) = delete;
+    COffWindowInputLost& operator=(const COffWindowInputLost&) = delete;
+    // From now on the grab is gone.
+    static void GrabGone() { s_bLost = true; }
+    static int Dropped() { return s_nDropped; }
+
+private:
+    static LRESULT CALLBACK Filter(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        auto* pMsg = reinterpret_cast<MSG*>(lParam);
+        if (nCode == HC_ACTION && s_bLost && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) {
+            HWND hUnder = ::WindowFromPoint(pMsg->pt);
+            if (hUnder == nullptr || ::GetWindowThreadProcessId(hUnder, nullptr) != ::GetCurrentThreadId()) {
+                pMsg->message = WM_NULL;
+                s_nDropped++;
+            }
+        }
+        return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    }
+    static HHOOK s_hHook;
+    static bool s_bLost;
+    static int s_nDropped;
+};
+HHOOK COffWindowInputLost::s_hHook = nullptr;
+bool COffWindowInputLost::s_bLost = false;
+int COffWindowInputLost::s_nDropped = 0;
+
+// A floating bar dragged by its caption down over the bottom dock bar, where
+// it docks, and on out past the frame's lower edge floats there, under the
+// mouse, and leaves the dock bar empty; dragged back into the dock it docks.
+TEST_F(ToolBarDrag, DraggedOverTheBottomDockAndOutPastTheFrameItFloats)
+{
+    CXTPDockBar* bottom = frame->GetCommandBars()->GetDockBar(xtpBarBottom);
+    bar->EnableDocking(bar->GetFlags() | XTP_BARFLAG_STRETCHED);  // as the program's toolbar
+    ASSERT_TRUE(bar->SetPosition(xtpBarFloating));
+    const CPoint ptFloat = ClientPoint(150, 150);
+    bar->SetWindowPos(nullptr, ptFloat.x, ptFloat.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frame->Layout();
+    testpump::PumpPending();
+    CRect rcFrame;
+    frame->GetWindowRect(&rcFrame);
+    // Down in steps of 15 pixels through the bottom dock bar, on to 110 and
+    // then 200 pixels below the frame.
+    const CPoint grip = GripPoint();
+    std::vector<CPoint> path;
+    for (int y = grip.y + 15; y < rcFrame.bottom + 110; y += 15)
+        path.push_back(CPoint(grip.x, y));
+    path.push_back(CPoint(grip.x, rcFrame.bottom + 110));
+    path.push_back(CPoint(grip.x, rcFrame.bottom + 200));
+    {
+        COffWindowInputLost lost;
+        bool bDockedOnTheWay = false;
+        DragStepwise(grip, path, [&] {
+            if (bar->GetPosition() == xtpBarBottom) {
+                bDockedOnTheWay = true;
+                COffWindowInputLost::GrabGone();
+            }
+        });
+        ASSERT_TRUE(bDockedOnTheWay) << "the drag passed over the bottom dock bar";
+        EXPECT_GT(COffWindowInputLost::Dropped(), 0) << "input off the frame was lost";
+    }
+    EXPECT_EQ(xtpBarFloating, bar->GetPosition()) << "200 pixels below the frame";
+    EXPECT_EQ(nullptr, bar->GetDockBar());
+    EXPECT_LT(bottom->FindBar(bar), 0) << "left in the bottom dock bar's rows";
+    EXPECT_FALSE(bar->GetStyle() & WS_CHILD);
+    EXPECT_TRUE(WindowRectOf(bar).PtInRect(CPoint(grip.x, rcFrame.bottom + 200)))
+        << Edges(WindowRectOf(bar)) << ": not under the mouse";
+    EXPECT_EQ(0, WindowRectOf(bottom).Height()) << "the empty dock bar takes no room";
+
+    // Back up into the bottom dock bar, in the frame's middle: it docks.
+    const CPoint gripFloating = GripPoint();
+    const CRect rcBottom = WindowRectOf(bottom);
+    const LONG xMiddle = rcFrame.CenterPoint().x;
+    DragStepwise(gripFloating, {CPoint(xMiddle, rcFrame.bottom + 60), CPoint(xMiddle, rcBottom.top - 30),
+                                CPoint(xMiddle, rcBottom.top - 4)});
+    EXPECT_EQ(xtpBarBottom, bar->GetPosition());
+    EXPECT_EQ(bottom, bar->GetDockBar());
+    EXPECT_TRUE(bar->GetStyle() & WS_CHILD);
 }

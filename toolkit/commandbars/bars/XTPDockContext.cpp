@@ -16,6 +16,9 @@ namespace {
 // Part of a floating bar that stays inside the work area on every side.
 const int kKeepOnScreen = 10;
 
+// How often a drag looks where the pointer is when no input comes (ms).
+const UINT kPointerPollMs = 40;
+
 // The docking permission of a side: top 1, bottom 2, left 4, right 8.
 DWORD SideFlag(XTPBarPosition position)
 {
@@ -156,32 +159,57 @@ BOOL CXTPDockContext::Track()
         return FALSE;
     HWND hWnd = m_pBar->GetSafeHwnd();
     ::SetCapture(hWnd);
+    // A bar docked during the drag stops being a top-level window: on an X
+    // display the pointer's grab ends with that window, and no pointer input
+    // comes while the pointer is off the program's windows. The loop then
+    // asks for the pointer's place itself.
+    const UINT_PTR nPollTimer = ::SetTimer(nullptr, 0, kPointerPollMs, nullptr);
     MSG msg;
     while (::GetCapture() == hWnd && XTPGetDragLoopMessage(&msg)) {
         if (msg.message == WM_MOUSEMOVE) {
             // The point the message was made at: the bar moves under the mouse.
-            CPoint pt(msg.pt);
-            if (pt != m_ptLast) {
-                if (m_nTrackMode == 1)
-                    Move(pt);
-                else
-                    Resize(pt);
-            }
+            Follow(CPoint(msg.pt));
+        } else if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == nPollTimer) {
+            FollowPointerWithoutInput();
         } else {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
         // A dispatched message may have closed the frame with its bars.
-        if (!::IsWindow(hWnd))
+        if (!::IsWindow(hWnd)) {
+            ::KillTimer(nullptr, nPollTimer);
             return TRUE;
+        }
         if (CXTPCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->IdleRecalcLayout();
     }
+    ::KillTimer(nullptr, nPollTimer);
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
     if (CXTPCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->GetOptions()->bDirty = TRUE;
     return TRUE;
+}
+
+void CXTPDockContext::Follow(CPoint pt)
+{
+    if (pt == m_ptLast)
+        return;
+    if (m_nTrackMode == 1)
+        Move(pt);
+    else
+        Resize(pt);
+}
+
+void CXTPDockContext::FollowPointerWithoutInput()
+{
+    // Pointer input on its way keeps the order of its points.
+    MSG msg;
+    if (::PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE))
+        return;
+    CPoint pt;
+    if (::GetCursorPos(&pt))
+        Follow(pt);
 }
 
 void CXTPDockContext::Move(CPoint pt)

@@ -46,6 +46,10 @@ public:
     CPoint m_ptMRUFloatPos = CPoint(0, 0);
 
 protected:
+    // Moves or resizes the bar for the pointer at the screen point.
+    void Follow(CPoint pt);
+    // Where no pointer input waits, the pointer's place from the system.
+    void FollowPointerWithoutInput();
     void Move(CPoint pt);
     // A toolbar's length follows the border within its layouts; a dialog
     // bar takes the dragged rectangle down to its minimum size.

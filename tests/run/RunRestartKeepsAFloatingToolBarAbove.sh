@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# tools/run.sh on the display it starts itself, tried as a user would with
+# the mouse and keys: the toolbar dragged by its gripper off its row over the
+# frame's middle, the program ended with Alt+X, then started again. Once the
+# start-up information box is answered, the toolbar floats at its place
+# above the frame, on the screen and in the display's stacking, without a
+# click into the frame. The run's stored bar layout is removed before and
+# after, so that the other runs start with the toolbar docked.
+failed_shot=run_restart_floating_failed
+source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
+root=0
+# The stored layout of the command bars in the run's prefix, with the
+# program and its server ended.
+forget_layout() {
+    [ -f "$build/wineprefix-run/user.reg" ] || return 0
+    WINEPREFIX="$build/wineprefix-run" wineserver -w 2>/dev/null
+    python3 - "$build/wineprefix-run/user.reg" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path, encoding='utf-8', errors='surrogateescape').read()
+# A key's section runs from its header to the next blank line.
+text = re.sub(r'\n\[Software\\\\Brannoch\\\\Tavrolin\\\\CommandBars2[^\]]*\][^\n]*\n(?:[^\n]+\n)*', '\n', text)
+open(path, 'w', encoding='utf-8', errors='surrogateescape').write(text)
+PY
+}
+trap 'cleanup; forget_layout' EXIT
+# The window among the root's children that holds the given one (the window
+# manager's frame around a managed window, or an unmanaged window itself).
+top_level() {
+    local id=$1 parent
+    while :; do
+        parent=$(xwininfo -tree -id "$id" | awk '/Parent window id/{print $4}')
+        [ -n "$parent" ] || return 1
+        [ $((parent)) -eq "$root" ] && { echo $((id)); return; }
+        id=$parent
+    done
+}
+# Whether the first window lies above the second in the X server's stacking.
+above() {
+    local order upper lower
+    order=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]*' | while read -r w; do echo $((w)); done)
+    upper=$(printf '%s\n' "$order" | grep -nx "$(top_level "$1")" | cut -d: -f1)
+    lower=$(printf '%s\n' "$order" | grep -nx "$(top_level "$2")" | cut -d: -f1)
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
+}
+# Whether the screen shows the toolbar's grey caption along a line of the
+# picture, where the frame's match list shows white rows with text.
+caption_shows() {
+    local shot=$1 x=$2 y=$3 w=$4
+    convert "$shot" -crop "${w}x1+$x+$y" +repage txt:- | awk -F'[(,)]' 'NR > 1 {
+        r = $3 + 0; g = $4 + 0; b = $5 + 0
+        if (r > 90 && r < 210 && (r - g) ^ 2 < 400 && (g - b) ^ 2 < 400) n++; total++ }
+        END { exit !(total > 0 && n >= total * 0.9) }'
+}
+running() { kill -0 "$runner" 2>/dev/null; }
+
+WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
+forget_layout
+start_run
+root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
+find_frame_and_box
+sleep 1
+read -r x y w h < <(place "$box")
+xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+
+# By its gripper from the top row to the frame's middle.
+midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
+xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
+for step in $(seq 10); do
+    xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
+    sleep 0.1
+done
+xdotool mouseup 1
+wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
+sleep 0.5
+read -r bx by bw bh < <(place "$(named '^Standard$')")
+echo "run: the toolbar floats at $bx $by ($bw x $bh) over the frame at $fx $fy ($fw x $fh)"
+[ "$by" -lt "$midy" ] && [ $((by + bh)) -gt "$midy" ] || fail "the toolbar does not float over the frame's middle"
+
+# Alt+X in the frame ends the program, which stores the layout.
+xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+sleep 0.5
+xdotool key alt+x
+wait_for 150 eval '! running' || fail "Alt+X did not end the program"
+runner=
+
+# The next start, on a display of its own.
+start_run
+root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
+find_frame_and_box
+wait_for 50 count_named '^Standard$' 1 || fail "the toolbar does not float after the restart"
+bar=$(named '^Standard$')
+sleep 1
+read -r x y w h < <(place "$box")
+xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+# Away from the bar and from the frame, so that nothing of it is lit.
+xdotool mousemove 1200 900
+sleep 1.5
+read -r nx ny nw nh < <(place "$bar")
+[ "$nx $ny" = "$bx $by" ] || fail "the toolbar came back at $nx $ny instead of $bx $by"
+above "$bar" "$frame" || fail "after the restart the toolbar lies under the frame"
+shot="$shots/run_restart_floating_toolbar.png"
+import -window root "$shot"
+caption_shows "$shot" $((nx + 40)) $((ny + 5)) $((nw - 80)) || fail "the screen does not show the toolbar's caption"
+echo "run: after the restart the toolbar floats above the frame at $nx $ny: $shot"
