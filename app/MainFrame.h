@@ -4,6 +4,7 @@
 #pragma once
 #include "app/frame/AlertPopups.h"
 #include "app/frame/FloatingWindows.h"
+#include "app/frame/OpenDialogs.h"
 #include "app/frame/OfferBook.h"
 #include "engine/ThreadScan.h"
 #include "engine/ThreadUpdate.h"
@@ -81,6 +82,9 @@ public:
     CXTPToolBar* GetStandardToolBar() const;
 
 protected:
+    // The exit closes what is open over the frame first.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
     // COfferBook: history rows and alerts.
     BOOL IsFindYellow() const override;
     void EndOffer(int nRowId) override;
@@ -103,6 +107,7 @@ protected:
     afx_msg LRESULT OnPopupNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAlertPopupClosed(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTrayOpen();
+    afx_msg LRESULT OnTrayIconNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnStartSearch();
     afx_msg void OnStopSearch();
     afx_msg void OnUpdateStartSearch(CCmdUI* pCmdUI);
@@ -132,6 +137,7 @@ private:
     void SetStatusText(const CString& strText);
     void ShowAlert(const AlertTexts& texts);
     void RaiseFloatingWindows();
+    void KeepDialogActive();
     BOOL CreateTicketReport();
     // Menu bar, toolbar, theme, options, accelerators and the stored layout.
     BOOL CreateCommandBarsLayout();
@@ -160,4 +166,8 @@ private:
     int m_nRaisesLeft;
     // The floating bars and pane frames kept off the desktop while in the tray.
     CFloatingWindows m_floatingWindows;
+    // The dialog boxes that went to the tray with the frame.
+    COpenDialogs m_openDialogs;
+    // Exits put off until the boxes open over the frame had ended.
+    int m_nExitRounds;
 };
