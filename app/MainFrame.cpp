@@ -111,6 +111,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_XTP_TOOLBAR_VISIBLE, CMainFrame::OnToolBarVisible)
     ON_MESSAGE(WM_HIDE_FLOATING_WINDOWS, CMainFrame::OnHideFloatingWindows)
     ON_WM_SYSCOMMAND()
+    ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
@@ -360,6 +361,17 @@ void CMainFrame::KeepDialogActive()
         ::SetForegroundWindow(hDialog);
         ::SetActiveWindow(hDialog);
     }
+}
+
+// A window manager offers the frame it has shown again the focus as a
+// click on its menu: the box that came back from the tray with it keeps the
+// focus (the system then hands the display's focus to that box).
+int CMainFrame::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest == HTMENU && message == WM_LBUTTONDOWN && m_openDialogs.GetActivated() != nullptr &&
+        ::IsWindowEnabled(m_openDialogs.GetActivated()))
+        return MA_NOACTIVATE;
+    return CXTPFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
 void CMainFrame::OnTrayOpen()

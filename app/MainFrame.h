@@ -96,6 +96,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnAlreadyRunning(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);

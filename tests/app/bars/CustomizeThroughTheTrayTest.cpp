@@ -173,7 +173,7 @@ TEST_F(CustomizeThroughTheTray, TheSheetComesBackWithTheFrameActiveAndEnds)
     {
         SCOPED_TRACE(road == SC_MINIMIZE ? "minimize box" : "close box");
         HWND hSheet = nullptr;
-        bool bInTray = false, bSheetHidden = false, bAbove = false, bStaysActive = false;
+        bool bInTray = false, bSheetHidden = false, bAbove = false, bStaysActive = false, bOfferRefused = false;
         testshot::Image shot;
         CRect rcSheet;
         const bool bEnded = RunInSheet({
@@ -188,6 +188,10 @@ TEST_F(CustomizeThroughTheTray, TheSheetComesBackWithTheFrameActiveAndEnds)
              [&] {
                  testpump::PumpFor(1200);  // past the frame's lifting of its windows
                  bStaysActive = IsShownAndActive(hSheet);
+                 // A window manager offers the frame shown again the focus as
+                 // a click on its menu; the sheet keeps it.
+                 bOfferRefused = pFrame->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hFrame),
+                                                     MAKELPARAM(HTMENU, WM_LBUTTONDOWN)) == MA_NOACTIVATE;
                  bAbove = testwindows::IsAbove(hSheet, hFrame);
                  ::GetWindowRect(hSheet, &rcSheet);
                  shot = testshot::CaptureScreen(CRect(0, 0, 1000, 700));
@@ -203,6 +207,7 @@ TEST_F(CustomizeThroughTheTray, TheSheetComesBackWithTheFrameActiveAndEnds)
         EXPECT_TRUE(bEnded) << "the sheet did not end";
         EXPECT_TRUE(bAbove) << "the sheet came back under the frame";
         EXPECT_TRUE(bStaysActive) << "the sheet lost the focus it came back with";
+        EXPECT_TRUE(bOfferRefused) << "the frame takes the focus the window manager offers it";
         EXPECT_FALSE(pFrame->GetCommandBars()->IsCustomizeMode());
         if (StepsRun() == 2u)
         {
