@@ -317,6 +317,28 @@ TEST_F(CustomizeThroughTheTray, AltXEndsTheProgramFromTheSheetAndKeepsTheCustomi
     EXPECT_FALSE(pFrame->GetCommandBars()->IsCustomizeMode());
 }
 
+// The sheet keeps the frame's keys while it runs, but not the exit: Alt+X
+// typed in the frame (a window manager may hand the frame the focus) ends
+// the program too.
+TEST_F(CustomizeThroughTheTray, AltXInTheFrameEndsTheProgramInCustomizeMode)
+{
+    ShowFrame();
+    HWND hSheet = nullptr;
+    RunStepsWithDeadline({
+        {[&] { return IsShownAndActive(hSheet = Sheet()); },
+         [&] {
+             ::SetForegroundWindow(hFrame);
+             frametest::ViewOf(pFrame)->SetFocus();
+         }},
+        {[&] { return ::GetActiveWindow() == hFrame; }, [&] { testinput::SendChord({VK_MENU, 'X'}); }},
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    EXPECT_TRUE(PumpAppUntil([&] { return !::IsWindow(hFrame); })) << "Alt+X did not end the program";
+    EXPECT_EQ(StepsRun(), 2u);
+    DropSteps();
+    EXPECT_FALSE(::IsWindow(hSheet));
+}
+
 // With the sheet and its new-toolbar box waiting in the tray, the tray
 // menu opens and its "Beenden" ends the program, the layout stored.
 TEST_F(CustomizeThroughTheTray, TheTrayMenusExitEndsTheProgramWithTheSheetInTheTray)
