@@ -264,6 +264,41 @@ TEST_F(CustomizeThroughTheTray, TheNewToolbarBoxComesBackAboveTheSheet)
     ExpectCtrlOOpensTheOptions();
 }
 
+// The message box the sheet asks with goes with both and comes back above
+// the sheet, active; "Beenden" then ends box, sheet and program.
+TEST_F(CustomizeThroughTheTray, TheSheetsMessageBoxComesBackAndTheExitEndsItAll)
+{
+    ShowFrame();
+    HWND hSheet = nullptr, hBox = nullptr;
+    bool bAllHidden = false, bOrder = false;
+    RunStepsWithDeadline({
+        {[&] { return IsShownAndActive(hSheet = Sheet()); },
+         [&] {
+             HWND hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+             ClickDialogItem(hPage, XTP_IDC_BUTTON_RESET);
+         }},
+        {[&] { return IsShownAndActive(hBox = FindBoxOwnedBy(hSheet)); },
+         [&] {
+             pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+             bAllHidden = !::IsWindowVisible(hFrame) && !::IsWindowVisible(hSheet) && !::IsWindowVisible(hBox);
+             DoubleClickTheTrayIcon();
+         }},
+        {[&] { return IsShownAndActive(hBox) && ::IsWindowVisible(hSheet) && ::IsWindowVisible(hFrame); },
+         [&] {
+             bOrder = testwindows::IsAbove(hBox, hSheet) && testwindows::IsAbove(hSheet, hFrame);
+             pFrame->PostMessage(WM_COMMAND, ID_APP_EXIT);  // as the tray menu's "Beenden" comes
+         }},
+    });
+    pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
+    EXPECT_TRUE(PumpAppUntil([&] { return !::IsWindow(hFrame); })) << "\"Beenden\" did not end the program";
+    EXPECT_EQ(StepsRun(), 3u) << "the message box did not come back active";
+    DropSteps();
+    EXPECT_TRUE(bAllHidden) << "the frame, the sheet and its message box go to the tray together";
+    EXPECT_TRUE(bOrder) << "message box above the sheet above the frame";
+    EXPECT_FALSE(::IsWindow(hBox));
+    EXPECT_FALSE(::IsWindow(hSheet));
+}
+
 // "Optionen" over the frame goes with it and comes back by the icon's
 // double click, though the dialog keeps the frame disabled.
 TEST_F(CustomizeThroughTheTray, TheOptionsDialogComesBackWithTheFrame)
