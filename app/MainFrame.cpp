@@ -87,6 +87,9 @@ BOOL IsProgramToolbarCommand(int nID)
     }
 }
 
+// How often the exit waits for the boxes open over the frame to end.
+const int MAX_EXIT_ROUNDS = 10;
+
 // The logo's height on the toolbar, the height of its buttons' icons.
 const int LOGO_HEIGHT = 32;
 const COLORREF ICON_MASK_GREEN = RGB(0, 255, 0);
@@ -109,6 +112,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_HIDE_FLOATING_WINDOWS, CMainFrame::OnHideFloatingWindows)
     ON_WM_SYSCOMMAND()
     ON_WM_WINDOWPOSCHANGED()
+    ON_WM_MOUSEACTIVATE()
     ON_WM_DESTROY()
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
@@ -117,6 +121,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
     ON_MESSAGE(WM_SCAN_FINISHED, CMainFrame::OnScanFinished)
     ON_MESSAGE(WM_SHOW_STARTUP_INFO, CMainFrame::OnShowStartupInfo)
     ON_COMMAND(ID_TRAY_OPEN, CMainFrame::OnTrayOpen)
+    ON_MESSAGE(XTWM_TRAYICON_NOTIFY, CMainFrame::OnTrayIconNotify)
     ON_COMMAND(ID_START_SEARCH, CMainFrame::OnStartSearch)
     ON_COMMAND(ID_STOP_SEARCH, CMainFrame::OnStopSearch)
     ON_UPDATE_COMMAND_UI(ID_START_SEARCH, CMainFrame::OnUpdateStartSearch)
@@ -144,6 +149,7 @@ CMainFrame::CMainFrame()
     , m_bAlertSound(FALSE)
     , m_nRaisesLeft(0)
     , m_bHoldingForFirstShow(FALSE)
+    , m_nExitRounds(0)
 {
     ::srand((unsigned)::time(nullptr));
     CDatabaseManager::GetInstance().SetDumpCallbacks(&CMainFrame::FormatGameText, &DefaultFormatCategoryCode,
@@ -245,6 +251,29 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
+BOOL CMainFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    // The customize sheet and the boxes open over the frame, shown or in the
+    // tray, run loops of their own and work on the frame's bars: they end
+    // first, as by their Cancel buttons, and the frame closes once their
+    // loops have returned. One that will not end keeps the frame open.
+    if (message == WM_CLOSE)
+    {
+        if (m_openDialogs.EndAll(m_hWnd))
+        {
+            if (++m_nExitRounds <= MAX_EXIT_ROUNDS)
+                PostMessage(WM_CLOSE);
+            else
+                m_nExitRounds = 0;
+            if (pResult != nullptr)
+                *pResult = 0;
+            return TRUE;
+        }
+        m_nExitRounds = 0;
+    }
+    return CXTPFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
 void CMainFrame::OnClose()
 {
     SaveCommandBarsState();
@@ -289,8 +318,12 @@ void CMainFrame::ToggleTray()
     {
         m_bInTray = TRUE;
         // Owned windows do not go with a hidden owner: without this they
-        // would stay alone on the desktop.
+        // would stay alone on the desktop. The dialog boxes go too, as the
+        // window manager takes them with a minimized frame: left behind
+        // hidden by it, the customize sheet's loop would keep every other
+        // input from the frame.
         m_floatingWindows.Hide(m_hWnd);
+        m_openDialogs.Hide(m_hWnd);
         m_trayIcon.MinimizeToTray(this);
         return;
     }
@@ -304,8 +337,11 @@ void CMainFrame::ToggleTray()
 
 void CMainFrame::ShowFloatingWindowsAbove()
 {
-    // Shown after the frame, so that the display puts them over it.
+    // Shown after the frame, so that the display puts them over it; the
+    // dialog boxes that went to the tray with it last, over the floating
+    // windows, the top one active.
     m_floatingWindows.ShowAgain(m_hWnd);
+    m_openDialogs.ShowAgain(m_hWnd);
     // A floating bar lays out only while it shows: one of the stored layout,
     // hidden since the start, gets its size now, not at the next idle pass.
     SendMessage(WM_IDLEUPDATECMDUI, TRUE);
@@ -337,9 +373,62 @@ void CMainFrame::RaiseFloatingWindows()
     CFloatingWindows::RaiseAbove(m_hWnd);
 }
 
+// The display may hand the focus elsewhere once it has shown the frame's
+// window anew (to the frame, or to a window of the desktop): the dialog box
+// that came back with the frame keeps it, unless the user has moved on to a
+// window of the program's own.
+void CMainFrame::KeepDialogActive()
+{
+    HWND hDialog = m_openDialogs.GetActivated();
+    if (hDialog == nullptr || !::IsWindowEnabled(hDialog))
+        return;
+    HWND hForeground = ::GetForegroundWindow();
+    if (hForeground == hDialog)
+        return;
+    if (hForeground == nullptr || hForeground == m_hWnd ||
+        ::GetWindowThreadProcessId(hForeground, nullptr) != ::GetCurrentThreadId())
+    {
+        ::SetForegroundWindow(hDialog);
+        ::SetActiveWindow(hDialog);
+    }
+}
+
+// A window manager offers the frame it has shown again the focus as a
+// click on its menu: the box that came back from the tray with it keeps the
+// focus (the system then hands the display's focus to that box).
+int CMainFrame::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest == HTMENU && message == WM_LBUTTONDOWN && m_openDialogs.GetActivated() != nullptr &&
+        ::IsWindowEnabled(m_openDialogs.GetActivated()))
+        return MA_NOACTIVATE;
+    return CXTPFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
 void CMainFrame::OnTrayOpen()
 {
     ToggleTray();
+}
+
+// The icon asks the frame first. A frame that went to the tray with a box
+// over it (the box disables it) comes back with that box on the icon's
+// double click or menu click, as by "Öffnen": the box is what waits for the
+// user, and the menu's commands would reach the frame under it.
+LRESULT CMainFrame::OnTrayIconNotify(WPARAM, LPARAM lParam)
+{
+    if (!m_bInTray || IsWindowEnabled() || !m_openDialogs.HasHidden())
+        return 0;
+    switch (static_cast<UINT>(lParam))
+    {
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU:
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        ToggleTray();
+        return 1;
+    default:
+        return 0;
+    }
 }
 
 LRESULT CMainFrame::OnAlreadyRunning(WPARAM, LPARAM)
@@ -432,7 +521,10 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         if (--m_nRaisesLeft <= 0 || m_bInTray)
             KillTimer(IDT_RAISE_FLOATING_WINDOWS);
         if (!m_bInTray)
+        {
             RaiseFloatingWindows();
+            KeepDialogActive();
+        }
     }
     CXTPFrameWnd::OnTimer(nIDEvent);
 }

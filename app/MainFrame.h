@@ -4,6 +4,7 @@
 #pragma once
 #include "app/frame/AlertPopups.h"
 #include "app/frame/FloatingWindows.h"
+#include "app/frame/OpenDialogs.h"
 #include "app/frame/OfferBook.h"
 #include "engine/ThreadScan.h"
 #include "engine/ThreadUpdate.h"
@@ -81,6 +82,9 @@ public:
     CXTPToolBar* GetStandardToolBar() const;
 
 protected:
+    // The exit closes what is open over the frame first.
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
     // COfferBook: history rows and alerts.
     BOOL IsFindYellow() const override;
     void EndOffer(int nRowId) override;
@@ -93,6 +97,7 @@ protected:
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnAlreadyRunning(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnScanProgress(WPARAM wParam, LPARAM lParam);
@@ -104,6 +109,7 @@ protected:
     afx_msg LRESULT OnPopupNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAlertPopupClosed(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTrayOpen();
+    afx_msg LRESULT OnTrayIconNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnStartSearch();
     afx_msg void OnStopSearch();
     afx_msg void OnUpdateStartSearch(CCmdUI* pCmdUI);
@@ -136,6 +142,7 @@ private:
     // Shows the floating windows held back, over the frame just shown, and
     // lifts them now and a few more times within the next second.
     void ShowFloatingWindowsAbove();
+    void KeepDialogActive();
     BOOL CreateTicketReport();
     // Menu bar, toolbar, theme, options, accelerators and the stored layout.
     BOOL CreateCommandBarsLayout();
@@ -166,4 +173,8 @@ private:
     // tray, and those of the stored layout until the frame first shows.
     CFloatingWindows m_floatingWindows;
     BOOL m_bHoldingForFirstShow;
+    // The dialog boxes that went to the tray with the frame.
+    COpenDialogs m_openDialogs;
+    // Exits put off until the boxes open over the frame had ended.
+    int m_nExitRounds;
 };

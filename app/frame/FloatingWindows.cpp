@@ -1,5 +1,7 @@
 #include "app/frame/FloatingWindows.h"
 
+#include "app/frame/OpenDialogs.h"
+
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
@@ -69,7 +71,13 @@ bool ShouldShowAgain(HWND hWnd, HWND hFrame)
 
 void CFloatingWindows::RaiseAbove(HWND hFrame)
 {
-    const std::vector<HWND> owned = OwnedWindows(hFrame);
+    // Boxes a dialog of the frame opened come along, so that they stay
+    // above that dialog.
+    std::vector<HWND> owned;
+    const DWORD thread = ::GetWindowThreadProcessId(hFrame, nullptr);
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        if (::GetWindowThreadProcessId(hWnd, nullptr) == thread && COpenDialogs::IsOwnedBy(hWnd, hFrame))
+            owned.push_back(hWnd);
     // From the lowest up: each lands on top, so their own order stays.
     for (auto it = owned.rbegin(); it != owned.rend(); ++it)
         if (::IsWindowVisible(*it))

@@ -9,14 +9,16 @@
 class CFloatingWindows
 {
 public:
-    // Lifts the frame's shown owned windows above it, in the order they
-    // lie among themselves. On an X display without a window manager the
-    // display follows only while no shown topmost window (an alert popup)
-    // lies above them; a window manager keeps them above the frame itself.
+    // Lifts the frame's shown owned windows above it (and those they own in
+    // turn), in the order they lie among themselves. On an X display
+    // without a window manager the display follows only while no shown
+    // topmost window (an alert popup) lies above them; a window manager
+    // keeps them above the frame itself.
     static void RaiseAbove(HWND hFrame);
 
     // Hides the frame's shown floating windows and keeps them for ShowAgain.
-    // Topmost ones (alert popups, tips) and dialog boxes stay as they are.
+    // Topmost ones (alert popups, tips) and dialog boxes stay as they are:
+    // a box opened while the frame waits in the tray shows on its own.
     void Hide(HWND hFrame);
     // Shows, without activating them, the windows Hide took that still
     // exist, are still the frame's, are still hidden and should show now: a

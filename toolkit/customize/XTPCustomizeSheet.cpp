@@ -3,11 +3,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/controls/CTabCtrl.h"
 #include "framework/windows/CFrameWnd.h"
 #include "framework/windows/CWinApp.h"
 #include "toolkit/common/drawing/XTPMonitorFunctions.h"
+#include "resources/FrameworkIds.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -250,10 +252,41 @@ BOOL CXTPCustomizeSheet::ActivateMnemonicPage(UINT nVirtKey)
     return FALSE;
 }
 
+BOOL CXTPCustomizeSheet::IsExitKey(UINT nVirtKey) const
+{
+    CXTPShortcutManager* pShortcuts = m_pCommandBars->GetShortcutManager();
+    HACCEL hAccel = pShortcuts != nullptr ? pShortcuts->GetAcceleratorTable() : nullptr;
+    const int nCount = XTPCopyAccelTable(hAccel, nullptr, 0);
+    if (nCount <= 0)
+        return FALSE;
+    std::vector<ACCEL> entries(static_cast<size_t>(nCount));
+    XTPCopyAccelTable(hAccel, entries.data(), nCount);
+    BYTE fModifiers = 0;
+    if (::GetKeyState(VK_SHIFT) < 0)
+        fModifiers |= FSHIFT;
+    if (::GetKeyState(VK_CONTROL) < 0)
+        fModifiers |= FCONTROL;
+    if (::GetKeyState(VK_MENU) < 0)
+        fModifiers |= FALT;
+    for (const ACCEL& accel : entries) {
+        if (accel.cmd == ID_APP_EXIT && (accel.fVirt & FVIRTKEY) != 0 && accel.key == nVirtKey &&
+            (accel.fVirt & (FSHIFT | FCONTROL | FALT)) == fModifiers)
+            return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CXTPCustomizeSheet::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_SYSKEYDOWN && m_hWnd != nullptr && ActivateMnemonicPage(static_cast<UINT>(pMsg->wParam)))
         return TRUE;
+    // The program's exit keeps its key while the sheet runs (a key box on
+    // a page takes its keys before): the site ends the sheet on its way out.
+    if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) && IsExitKey(static_cast<UINT>(pMsg->wParam))) {
+        if (CWnd* pSite = m_pCommandBars->GetSite())
+            pSite->PostMessage(WM_COMMAND, ID_APP_EXIT);
+        return TRUE;
+    }
     return CPropertySheet::PreTranslateMessage(pMsg);
 }
 
@@ -327,8 +360,11 @@ BOOL CXTPCustomizeSheet::IsFrameInFront(HWND hWndForeground) const
            (hWndForeground != nullptr && IsPartOfFrame(hWndForeground));
 }
 
-BOOL CXTPCustomizeSheet::FilterKey() const
+BOOL CXTPCustomizeSheet::FilterKey(UINT nVirtKey) const
 {
+    // The exit key reaches the frame too, whose keys the sheet otherwise keeps.
+    if (IsExitKey(nVirtKey))
+        return TRUE;
     HWND hWndFocus = ::GetFocus();
     HWND hWndForeground = ::GetForegroundWindow();
     if (IsSelfOrOwned(m_hWnd, hWndFocus) ||
@@ -356,7 +392,7 @@ LRESULT CALLBACK CXTPCustomizeSheet::KeyboardHook(int nCode, WPARAM wParam, LPAR
 {
     InputFilters* pFilters = s_pFilters;
     HHOOK hHook = pFilters != nullptr ? pFilters->hKeyboardHook : nullptr;
-    if (nCode >= 0 && pFilters != nullptr && !pFilters->pSheet->FilterKey())
+    if (nCode >= 0 && pFilters != nullptr && !pFilters->pSheet->FilterKey(static_cast<UINT>(wParam)))
         return 1;
     return ::CallNextHookEx(hHook, nCode, wParam, lParam);
 }

@@ -64,7 +64,10 @@ public:
 
     // Input filters: TRUE lets the message through.
     BOOL FilterMouse(UINT nMessage, const MOUSEHOOKSTRUCT* pInfo);
-    BOOL FilterKey() const;
+    BOOL FilterKey(UINT nVirtKey) const;
+    // Whether the key, with the modifiers held now, is one the site's
+    // shortcuts give to the exit command.
+    BOOL IsExitKey(UINT nVirtKey) const;
 
 protected:
     afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
