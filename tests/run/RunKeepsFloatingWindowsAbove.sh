@@ -12,38 +12,6 @@
 failed_shot=run_floating_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 now_ms() { date +%s%3N; }
-root=0
-# The window among the root's children that holds the given one (the window
-# manager's frame around a managed window, or an unmanaged window itself).
-top_level() {
-    local id=$1 parent
-    while :; do
-        parent=$(xwininfo -tree -id "$id" | awk '/Parent window id/{print $4}')
-        [ -n "$parent" ] || return 1
-        [ $((parent)) -eq "$root" ] && { echo $((id)); return; }
-        id=$parent
-    done
-}
-# Whether the first window lies above the second on the display, from the
-# X server's own stacking (xwininfo lists the top first).
-above() {
-    local order upper lower
-    order=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]*' | while read -r w; do echo $((w)); done)
-    upper=$(printf '%s\n' "$order" | grep -nx "$(top_level "$1")" | cut -d: -f1)
-    lower=$(printf '%s\n' "$order" | grep -nx "$(top_level "$2")" | cut -d: -f1)
-    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
-}
-# Whether the screen shows a caption (grey, or the active blue) along a
-# line of the picture: what the frame's match list shows there is white
-# rows with text.
-caption_shows() {
-    local shot=$1 x=$2 y=$3 w=$4
-    convert "$shot" -crop "${w}x1+$x+$y" +repage txt:- | awk -F'[(,)]' 'NR > 1 {
-        r = $3 + 0; g = $4 + 0; b = $5 + 0
-        grey = r > 90 && r < 210 && (r - g) ^ 2 < 400 && (g - b) ^ 2 < 400
-        blue = b > 180 && r < 140
-        if (grey || blue) n++; total++ } END { exit !(total > 0 && n >= total * 0.9) }'
-}
 check_above() {
     above "$pane" "$frame" || fail "$1: the pane lies under the frame"
     above "$bar" "$frame" || fail "$1: the toolbar lies under the frame"
@@ -68,7 +36,6 @@ check_screen() {
 }
 
 start_run
-root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
 
 find_frame_and_box
 xprop -id "$frame" _NET_WM_NAME WM_STATE | grep -q 'WM_STATE' || fail "the frame is not managed"

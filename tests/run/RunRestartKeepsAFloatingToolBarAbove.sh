@@ -8,7 +8,6 @@
 # after, so that the other runs start with the toolbar docked.
 failed_shot=run_restart_floating_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
-root=0
 # The stored layout of the command bars in the run's prefix, with the
 # program and its server ended.
 forget_layout() {
@@ -24,40 +23,10 @@ open(path, 'w', encoding='utf-8', errors='surrogateescape').write(text)
 PY
 }
 trap 'cleanup; forget_layout' EXIT
-# The window among the root's children that holds the given one (the window
-# manager's frame around a managed window, or an unmanaged window itself).
-top_level() {
-    local id=$1 parent
-    while :; do
-        parent=$(xwininfo -tree -id "$id" | awk '/Parent window id/{print $4}')
-        [ -n "$parent" ] || return 1
-        [ $((parent)) -eq "$root" ] && { echo $((id)); return; }
-        id=$parent
-    done
-}
-# Whether the first window lies above the second in the X server's stacking.
-above() {
-    local order upper lower
-    order=$(xwininfo -root -children | grep -o '^ *0x[0-9a-f]*' | while read -r w; do echo $((w)); done)
-    upper=$(printf '%s\n' "$order" | grep -nx "$(top_level "$1")" | cut -d: -f1)
-    lower=$(printf '%s\n' "$order" | grep -nx "$(top_level "$2")" | cut -d: -f1)
-    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -lt "$lower" ]
-}
-# Whether the screen shows the toolbar's grey caption along a line of the
-# picture, where the frame's match list shows white rows with text.
-caption_shows() {
-    local shot=$1 x=$2 y=$3 w=$4
-    convert "$shot" -crop "${w}x1+$x+$y" +repage txt:- | awk -F'[(,)]' 'NR > 1 {
-        r = $3 + 0; g = $4 + 0; b = $5 + 0
-        if (r > 90 && r < 210 && (r - g) ^ 2 < 400 && (g - b) ^ 2 < 400) n++; total++ }
-        END { exit !(total > 0 && n >= total * 0.9) }'
-}
-running() { kill -0 "$runner" 2>/dev/null; }
 
 WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
 forget_layout
 start_run
-root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
 find_frame_and_box
 sleep 1
 read -r x y w h < <(place "$box")
@@ -87,7 +56,6 @@ runner=
 
 # The next start, on a display of its own.
 start_run
-root=$(( $(xwininfo -root | awk '/Window id/{print $4}') ))
 find_frame_and_box
 wait_for 50 count_named '^Standard$' 1 || fail "the toolbar does not float after the restart"
 bar=$(named '^Standard$')

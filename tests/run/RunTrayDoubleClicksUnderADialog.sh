@@ -10,14 +10,6 @@
 failed_shot=run_tray_dialog_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 
-# The tray icon, the first in Wine's tray window. Sets ix, iy.
-find_tray_icon() {
-    local tray x y w h
-    tray=$(named '^Wine System Tray$' | head -n1)
-    [ -n "$tray" ] || fail "$1: no tray window"
-    read -r x y w h < <(place "$tray")
-    ix=$((x + 10)) iy=$((y + h / 2))
-}
 # Whether each window given is mapped by the manager, not iconified.
 on_screen() {
     local id
@@ -27,7 +19,7 @@ on_screen() {
     done
 }
 # Whether the first window lies above the second in the manager's stacking.
-above() {
+manager_stacks_above() {
     xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | awk -v a="$(printf '0x%x' "$1")" -v b="$(printf '0x%x' "$2")" '
         { for (i = 1; i <= NF; i++) { if ($i == a) ia = i; if ($i == b) ib = i } }
         END { exit !(ia > ib && ib > 0) }'
@@ -47,7 +39,7 @@ clicks_on_icon() {
             sleep 0.1
             on_screen "$frame" "$dialog" || fail "$what, click $i: the frame or its dialog went off the screen"
         done
-        above "$dialog" "$frame" || fail "$what, click $i: the dialog lies under the frame"
+        manager_stacks_above "$dialog" "$frame" || fail "$what, click $i: the dialog lies under the frame"
     done
 }
 

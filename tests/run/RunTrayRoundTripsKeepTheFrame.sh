@@ -26,20 +26,6 @@ check_place() {
     now=$(place "$(named '^Tavrolin$')")
     [ "$now" = "$first" ] || fail "$1: the frame came back at $now instead of $first (x y width height)"
 }
-# The tray icon, the first in Wine's tray window: a double click is "Öffnen".
-tray_icon() {
-    local tray x y w h
-    tray=$(named '^Wine System Tray$' | head -n1)
-    [ -n "$tray" ] || return 1
-    read -r x y w h < <(place "$tray")
-    echo $((x + 10)) $((y + h / 2))
-}
-# Sets ix, iy to the tray icon's point.
-find_tray_icon() {
-    ix= iy=
-    read -r ix iy < <(tray_icon)
-    [ -n "$iy" ] || fail "$1: no tray window"
-}
 to_tray_by_minimize() {
     local fx fy fw fh
     read -r fx fy fw fh <<<"$first"
