@@ -110,6 +110,14 @@ void RunStepsWithDeadline(std::vector<TimedStep> steps)
     ::SetTimer(nullptr, 0, testpump::kDeadline, CancelBoxesLeftOpen);
 }
 
+// The steps of the first list, then those of the second.
+std::vector<TimedStep> Joined(std::vector<TimedStep> first, std::vector<TimedStep> then)
+{
+    for (TimedStep& step : then)
+        first.push_back(std::move(step));
+    return first;
+}
+
 class CustomizeThroughTheTray : public FrameBars
 {
 protected:
@@ -143,6 +151,26 @@ protected:
     void DoubleClickTheTrayIcon()
     {
         ::SendMessageW(pFrame->GetTrayIcon().GetSafeHwnd(), XTWM_TRAYICON_NOTIFY, IDR_TRAYMENU, WM_LBUTTONDBLCLK);
+    }
+
+    // The two steps that open a box of the sheet's page by its button and
+    // then take the frame, the sheet and the box to the tray and back by the
+    // icon: whether all three were hidden there.
+    std::vector<TimedStep> BoxThroughTheTray(int nButton, HWND& hSheet, HWND& hBox, bool& bAllHidden)
+    {
+        return {
+            {[&] { return IsShownAndActive(hSheet = Sheet()); },
+             [&, nButton] {
+                 HWND hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+                 ClickDialogItem(hPage, nButton);
+             }},
+            {[&] { return IsShownAndActive(hBox = FindBoxOwnedBy(hSheet)); },
+             [&] {
+                 pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+                 bAllHidden = !::IsWindowVisible(hFrame) && !::IsWindowVisible(hSheet) && !::IsWindowVisible(hBox);
+                 DoubleClickTheTrayIcon();
+             }},
+        };
     }
 
     // Ctrl+O opens "Optionen" once the frame takes its keys again.
@@ -235,18 +263,7 @@ TEST_F(CustomizeThroughTheTray, TheNewToolbarBoxComesBackAboveTheSheet)
     ShowFrame();
     HWND hSheet = nullptr, hBox = nullptr;
     bool bAllHidden = false, bOrder = false;
-    const bool bEnded = RunInSheet({
-        {[&] { return IsShownAndActive(hSheet = Sheet()); },
-         [&] {
-             HWND hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-             ClickDialogItem(hPage, XTP_IDC_BUTTON_NEW);
-         }},
-        {[&] { return IsShownAndActive(hBox = FindBoxOwnedBy(hSheet)); },
-         [&] {
-             pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
-             bAllHidden = !::IsWindowVisible(hFrame) && !::IsWindowVisible(hSheet) && !::IsWindowVisible(hBox);
-             DoubleClickTheTrayIcon();
-         }},
+    const bool bEnded = RunInSheet(Joined(BoxThroughTheTray(XTP_IDC_BUTTON_NEW, hSheet, hBox, bAllHidden), {
         {[&] { return IsShownAndActive(hBox) && ::IsWindowVisible(hSheet) && ::IsWindowVisible(hFrame); },
          [&] {
              testpump::PumpFor(1200);  // past the frame's lifting of its windows
@@ -255,7 +272,7 @@ TEST_F(CustomizeThroughTheTray, TheNewToolbarBoxComesBackAboveTheSheet)
              testinput::SendKey(VK_ESCAPE);
          }},
         {[&] { return !::IsWindow(hBox) && IsShownAndActive(hSheet); }, [&] { testinput::SendKey(VK_ESCAPE); }},
-    });
+    }));
     EXPECT_TRUE(bAllHidden) << "the frame, the sheet and its box go to the tray together";
     EXPECT_EQ(StepsRun(), 4u) << "the box or the sheet did not come back active";
     EXPECT_TRUE(bOrder) << "box above the sheet above the frame, the box active";
@@ -271,24 +288,13 @@ TEST_F(CustomizeThroughTheTray, TheSheetsMessageBoxComesBackAndTheExitEndsItAll)
     ShowFrame();
     HWND hSheet = nullptr, hBox = nullptr;
     bool bAllHidden = false, bOrder = false;
-    RunStepsWithDeadline({
-        {[&] { return IsShownAndActive(hSheet = Sheet()); },
-         [&] {
-             HWND hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-             ClickDialogItem(hPage, XTP_IDC_BUTTON_RESET);
-         }},
-        {[&] { return IsShownAndActive(hBox = FindBoxOwnedBy(hSheet)); },
-         [&] {
-             pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
-             bAllHidden = !::IsWindowVisible(hFrame) && !::IsWindowVisible(hSheet) && !::IsWindowVisible(hBox);
-             DoubleClickTheTrayIcon();
-         }},
+    RunStepsWithDeadline(Joined(BoxThroughTheTray(XTP_IDC_BUTTON_RESET, hSheet, hBox, bAllHidden), {
         {[&] { return IsShownAndActive(hBox) && ::IsWindowVisible(hSheet) && ::IsWindowVisible(hFrame); },
          [&] {
              bOrder = testwindows::IsAbove(hBox, hSheet) && testwindows::IsAbove(hSheet, hFrame);
              pFrame->PostMessage(WM_COMMAND, ID_APP_EXIT);  // as the tray menu's "Beenden" comes
          }},
-    });
+    }));
     pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);
     EXPECT_TRUE(PumpAppUntil([&] { return !::IsWindow(hFrame); })) << "\"Beenden\" did not end the program";
     EXPECT_EQ(StepsRun(), 3u) << "the message box did not come back active";
