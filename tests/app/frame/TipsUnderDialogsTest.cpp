@@ -46,6 +46,15 @@ DWORD WINAPI RunOtherWindow(LPVOID pParam)
     return 0;
 }
 
+// Whether the window still waits to learn that the pointer left it. Over
+// another program's window the system finds that out only by polling
+// (every hover time, 400 ms here), not on the move.
+bool LeaveTracked(HWND hWnd)
+{
+    TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_QUERY, nullptr, 0};
+    return ::TrackMouseEvent(&tme) && tme.hwndTrack == hWnd && (tme.dwFlags & TME_LEAVE) != 0;
+}
+
 HWND TipWindowOf(CXTPToolTipContext* pContext)
 {
     CWnd* pTip = pContext->GetToolTip();
@@ -140,6 +149,11 @@ protected:
     bool ShowTip(const Tip& tip, bool bWait = true)
     {
         testinput::MoveMouseAndWait({5, 5});
+        // Away for good: the list forgets its cell only once told the
+        // pointer left, so a quick return would find that cell remembered.
+        const HWND hGames = Games().GetSafeHwnd();
+        EXPECT_TRUE(frametest::PumpAppUntil(app, [&] { return !LeaveTracked(hGames); }))
+            << "the list learns that the pointer left";
         PumpAppFor(300);
         const POINT pt = tip.point();
         // Through the application's pump: the tips learn of the moves in
