@@ -4,12 +4,14 @@
 // frame over the open dialog. A real move of the pointer brings tips back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
 
 #include "ProgramFrameTest.h"
 #include "resources/AppIds.h"
+#include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -37,6 +39,26 @@ CRect ScreenRectOf(CXTPControl* pControl)
     CRect rc = pControl->GetRect();
     pControl->GetParent()->ClientToScreen(&rc);
     return rc;
+}
+
+// The longest upright line of not light pixels in a picture of the place
+// below and right of the pointer where a tip shows: a tip's side borders
+// are such lines as tall as the tip; the list's text is lower, and its
+// header's column edges end at the header.
+int LongestUprightLineNear(CPoint ptPointer, const wchar_t* pszShot)
+{
+    const CRect rc(ptPointer.x - 20, ptPointer.y, ptPointer.x + 240, ptPointer.y + 60);
+    const testshot::Image shot = testshot::CaptureScreen(rc);
+    testshot::Save(shot, pszShot);
+    int nLongest = 0;
+    for (int x = 0; x < shot.width; x++)
+        for (int y = 0, nRun = 0; y < shot.height; y++)
+        {
+            const COLORREF clr = shot.Pixel(x, y);
+            nRun = std::max({GetRValue(clr), GetGValue(clr), GetBValue(clr)}) < 200 ? nRun + 1 : 0;
+            nLongest = std::max(nLongest, nRun);
+        }
+    return nLongest;
 }
 
 // The dialog in front that the frame owns, if any.
@@ -158,13 +180,6 @@ protected:
         return false;
     }
 
-    // The application's pump (its pre-translation feeds the tips) for a while.
-    void PumpAppFor(DWORD nMs)
-    {
-        const DWORD nStart = ::GetTickCount();
-        frametest::PumpAppUntil(app, [&] { return ::GetTickCount() - nStart >= nMs; });
-    }
-
     CRect HeaderOnScreen()
     {
         CRect rc = Games().GetHeaderRect();
@@ -172,7 +187,6 @@ protected:
         return rc;
     }
 
-    CXTPCommandBars* Bars() { return pFrame->GetCommandBars(); }
 };
 
 } // namespace
@@ -199,12 +213,20 @@ TEST_F(TipsAfterMenuCommand, AnpassenClickedOverTheHeaderShowsNoTipUntilThePoint
 
     // Open long enough for a tip's delay; then the pointer really moves on
     // the header and the header's tip may come as it does while customizing.
+    const CPoint ptMoved(ptItem.x + 40, ptItem.y);
     bool bTipAfterMove = false;
+    int nLineResting = -1, nLineMoved = -1;
     CTipWatch watch(pFrame->m_hWnd, [this] { return IsFrameTipShown(); }, 3000);
-    watch.At(1200, [&] { testinput::MoveMouseTo({ptItem.x + 40, ptItem.y}); });
-    watch.At(2900, [&] { bTipAfterMove = IsFrameTipShown(); });
+    watch.At(1100, [&] { nLineResting = LongestUprightLineNear(ptItem, L"app_tips_after_menu_resting.png"); });
+    watch.At(1200, [&] { testinput::MoveMouseTo(ptMoved); });
+    watch.At(2900, [&] {
+        bTipAfterMove = IsFrameTipShown();
+        nLineMoved = LongestUprightLineNear(ptMoved, L"app_tips_after_menu_moved.png");
+    });
     testinput::ClickAt(ptItem);
     ASSERT_TRUE(frametest::PumpAppUntil(app, [&] { return watch.DialogClosed(); }));
     EXPECT_FALSE(watch.TipSeenBefore(1200)) << "a tip over the open sheet";
+    EXPECT_LT(nLineResting, 14);
     EXPECT_TRUE(bTipAfterMove);
+    EXPECT_GE(nLineMoved, 17) << "the tip after the move";
 }
