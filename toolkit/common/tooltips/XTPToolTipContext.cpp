@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cwchar>
 
+#include "framework/windows/AfxMessages.h"
 #include "framework/windows/CWnd.h"
 #include "toolkit/common/colors/XTPColorManager.h"
 #include "toolkit/common/system/XTPComCtlVersion.h"
@@ -65,6 +66,27 @@ BOOL IsSameTool(const TOOLINFO& a, const TOOLINFO& b)
 LPTSTR DuplicateText(const CString& str)
 {
     return _wcsdup(str.GetString());
+}
+
+// The notice a window owned by hTop would have had from the frame at the
+// head of its owners by now: FS_DISABLE while a modal dialog disables that
+// frame, FS_DEACTIVATE while a window of its own that does not keep the
+// frame's caption active (a dialog, the customize sheet) or none of this
+// thread is in front; 0 while the frame or one of its floating windows is
+// active.
+DWORD NoticeOwnedWindowsHad(HWND hTop)
+{
+    HWND hFrame = hTop;
+    for (HWND hOwner = ::GetWindow(hFrame, GW_OWNER); hOwner; hOwner = ::GetWindow(hFrame, GW_OWNER))
+        hFrame = hOwner;
+    if (!::IsWindowEnabled(hFrame))
+        return FS_DISABLE;
+    HWND hActive = ::GetActiveWindow();
+    if (hActive == hFrame || hActive == hTop)
+        return 0;
+    if (hActive && ::SendMessageW(hActive, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0)
+        return 0;
+    return FS_DEACTIVATE;
 }
 
 } // namespace
@@ -243,6 +265,12 @@ BOOL CXTPToolTipContext::EnsureToolTip(CWnd* pTopParent)
     if (!m_pToolTip)
         return FALSE;
     ConfigureNewToolTip();
+    // A tip made after its frame lost the activation or the input missed
+    // that notice: the move the system makes up when a menu goes from under
+    // the resting pointer, right after a dialog or the customize sheet
+    // opened, would otherwise show it over the dialog.
+    if (DWORD dwNotice = NoticeOwnedWindowsHad(pTopParent->GetSafeHwnd()))
+        m_pToolTip->SendMessage(WM_FLOATSTATUS, dwNotice);
     return TRUE;
 }
 
