@@ -77,4 +77,14 @@ bool IsAbove(HWND hUpper, HWND hLower)
     return false;
 }
 
+HWND TrackedMenuWindow()
+{
+    HWND hMenuWnd = ::FindWindowW(L"#32768", nullptr);
+    GUITHREADINFO info = {sizeof info};
+    if (hMenuWnd == nullptr || !::IsWindowVisible(hMenuWnd) ||
+        !::GetGUIThreadInfo(::GetWindowThreadProcessId(hMenuWnd, nullptr), &info))
+        return nullptr;
+    return (info.flags & GUI_INMENUMODE) != 0 ? hMenuWnd : nullptr;
+}
+
 } // namespace testwindows

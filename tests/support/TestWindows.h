@@ -22,4 +22,8 @@ bool HasClass(HWND hWnd, LPCWSTR lpszClass);
 // Whether the first window lies above the second among the top-level windows.
 bool IsAbove(HWND hUpper, HWND hLower);
 
+// A popup menu window once its thread tracks it (of any process): a click
+// that comes before goes past the menu. Null until then.
+HWND TrackedMenuWindow();
+
 } // namespace testwindows

@@ -57,23 +57,12 @@ void ClickDialogItem(HWND hDialog, int nID)
     testinput::ClickAt(rc.CenterPoint());
 }
 
-// The tray menu once the thread tracks it.
-HWND TrackedMenuWindow()
-{
-    HWND hMenuWnd = ::FindWindowW(L"#32768", nullptr);
-    GUITHREADINFO info = {sizeof info};
-    if (hMenuWnd == nullptr || !::IsWindowVisible(hMenuWnd) ||
-        !::GetGUIThreadInfo(::GetWindowThreadProcessId(hMenuWnd, nullptr), &info))
-        return nullptr;
-    return (info.flags & GUI_INMENUMODE) != 0 ? hMenuWnd : nullptr;
-}
-
 // From a thread of its own: waits for the tray menu and clicks its
 // "Beenden" with real input.
 void ClickExitInTheTrayMenu(std::atomic<bool>* pClicked)
 {
     HWND hMenuWnd = nullptr;
-    if (!testpump::WaitUntil([&] { return (hMenuWnd = TrackedMenuWindow()) != nullptr; }))
+    if (!testpump::WaitUntil([&] { return (hMenuWnd = testwindows::TrackedMenuWindow()) != nullptr; }))
         return;
     HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
     RECT rcItem = {};

@@ -24,6 +24,7 @@
 #include "support/SiteSimulation.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/TestWindows.h"
 
 namespace {
 
@@ -372,18 +373,6 @@ bool FindCaptionButton(HWND hFrame, LRESULT hitTest, POINT* pPoint)
     return false;
 }
 
-// The popup menu once its thread tracks it: a click that comes before goes
-// past the menu.
-HWND TrackedMenuWindow()
-{
-    const HWND hMenu = FindWindowW(L"#32768", nullptr);
-    GUITHREADINFO info = {sizeof info};
-    if (hMenu == nullptr || !IsWindowVisible(hMenu) ||
-        !GetGUIThreadInfo(GetWindowThreadProcessId(hMenu, nullptr), &info))
-        return nullptr;
-    return (info.flags & GUI_INMENUMODE) != 0 ? hMenu : nullptr;
-}
-
 // The tray menu's first or last item ("Öffnen", separator, "Beenden"): the
 // menu of another process tells nothing of its items, but each is at least
 // a menu line high and the border is thinner than half a line.
@@ -426,7 +415,7 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     testinput::ClickAt(ptIcon, true);
     HWND hMenu = nullptr;
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = testwindows::TrackedMenuWindow()) != nullptr; }));
     testinput::ClickAt(TrayMenuItemPoint(hMenu, true));
     EXPECT_TRUE(testpump::WaitUntil([&] { return IsWindowVisible(hFrame) && GetForegroundWindow() == hFrame; }));
     EXPECT_FALSE(HasEnded(process, 0));
@@ -435,7 +424,7 @@ TEST_F(ProgramProcess, CloseAndMinimizeBoxesHideToTheTrayAndTheIconBringsTheWind
     testinput::ClickAt(ptClose);
     ASSERT_TRUE(testpump::WaitUntil([&] { return !IsWindowVisible(hFrame); }));
     testinput::ClickAt(ptIcon, true);
-    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = TrackedMenuWindow()) != nullptr; }));
+    ASSERT_TRUE(testpump::WaitUntil([&] { return (hMenu = testwindows::TrackedMenuWindow()) != nullptr; }));
     testinput::ClickAt(TrayMenuItemPoint(hMenu, false));
     EXPECT_TRUE(HasEnded(process));
     EXPECT_TRUE(testpump::WaitUntil([] { return VisibleTrayIcons().empty(); }));

@@ -14,6 +14,7 @@
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
+#include "support/TestWindows.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
 using namespace frametest;
@@ -28,23 +29,11 @@ struct MenuSeen
     UINT defaultItem = UINT(-1);
 };
 
-// The popup menu once its thread tracks it: a click that comes before goes
-// past the menu.
-HWND TrackedMenuWindow()
-{
-    HWND hMenuWnd = ::FindWindowW(L"#32768", nullptr);
-    GUITHREADINFO info = {sizeof info};
-    if (hMenuWnd == nullptr || !::IsWindowVisible(hMenuWnd) ||
-        !::GetGUIThreadInfo(::GetWindowThreadProcessId(hMenuWnd, nullptr), &info))
-        return nullptr;
-    return (info.flags & GUI_INMENUMODE) != 0 ? hMenuWnd : nullptr;
-}
-
 // Waits for the popup menu, records its first item and clicks it.
 void ClickFirstItemOfTheMenu(MenuSeen* pSeen)
 {
     HWND hMenuWnd = nullptr;
-    if (!testpump::WaitUntil([&] { return (hMenuWnd = TrackedMenuWindow()) != nullptr; }))
+    if (!testpump::WaitUntil([&] { return (hMenuWnd = testwindows::TrackedMenuWindow()) != nullptr; }))
         return;
     HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageW(hMenuWnd, MN_GETHMENU, 0, 0));
     wchar_t text[64] = L"";
