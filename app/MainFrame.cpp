@@ -242,11 +242,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     // Floating bars and panes of the stored layout show already, before
     // their frame: the display would stack the frame over them when it
-    // shows. They wait for it and show after it.
+    // shows. They wait for it and show after it; a layout without any
+    // leaves the frame's first showing as it is.
     if (!m_bInTray)
     {
         m_floatingWindows.Hide(m_hWnd);
-        m_bHoldingForFirstShow = TRUE;
+        m_bHoldingForFirstShow = m_floatingWindows.HasHidden();
     }
     return 0;
 }

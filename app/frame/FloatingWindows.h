@@ -25,6 +25,8 @@ public:
     // bar still a shown floating bar of the frame's command bars, a pane
     // frame still holding a pane.
     void ShowAgain(HWND hFrame);
+    // Whether Hide took windows that wait for ShowAgain.
+    bool HasHidden() const { return !m_hidden.empty(); }
 
 private:
     std::vector<HWND> m_hidden;
