@@ -23,7 +23,7 @@ bool HasClass(HWND hWnd, LPCWSTR lpszClass);
 bool IsAbove(HWND hUpper, HWND hLower);
 
 // A popup menu window once its thread tracks it (of any process): a click
-// that comes before goes past the menu. Null until then.
+// that comes before goes past the menu. Null while no menu is tracked.
 HWND TrackedMenuWindow();
 
 } // namespace testwindows
