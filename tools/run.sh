@@ -12,6 +12,50 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVROLIN_BUILD_DIR:-$root/build}
 build=$(mkdir -p "$build" && cd "$build" && pwd)
 
+# One run per build folder. A second start would end the first: it ends
+# the prefix's server below, with the program in it, and builds into the
+# folder the program runs from. So a second start says where the first runs
+# and ends, touching nothing of it. The lock file names the run.sh that
+# holds it by process id and start time: a run.sh that was killed (its id
+# gone or taken by another process) holds nothing. Its display is added
+# when known ("-" until then).
+lock="$build/run.lock"
+# A process's start time (clock ticks since boot), empty when it is gone.
+process_start() {
+    sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | awk '{print $20}'
+}
+# Runs the command with the lock file held, which only these steps take.
+with_lock() {
+    local fd rc=0
+    exec {fd}<>"$lock"
+    flock -w 30 "$fd" || { exec {fd}>&-; echo "run: $lock stays locked"; return 1; }
+    "$@" || rc=$?
+    exec {fd}>&-
+    return $rc
+}
+claim_run() {
+    local pid= start= display=
+    read -r pid start display <"$lock" || true
+    if [ -n "$pid" ] && [ -n "$start" ] && [ "$pid" != $$ ] && [ "$(process_start "$pid")" = "$start" ]; then
+        if [ "$display" = - ]; then
+            echo "run: Tavrolin is starting from $build already (run.sh, process $pid); it is left as it is."
+        else
+            echo "run: Tavrolin already runs from $build on display $display (run.sh, process $pid); it is left as it is."
+        fi
+        echo "run: end that one first (Alt+X, or \"Beenden\" in the file or tray menu), then start again."
+        return 1
+    fi
+    printf '%s %s %s\n' $$ "$(process_start $$)" "${1:--}" >"$lock"
+}
+# Frees the lock, if this run.sh still holds it.
+release_run() {
+    local pid=
+    read -r pid _ <"$lock" || true
+    [ "$pid" != $$ ] || : >"$lock"
+}
+with_lock claim_run "${DISPLAY:-}" || exit 1
+trap 'with_lock release_run' EXIT
+
 "$root/tools/setup.sh"
 "$root/tools/build.sh" "$build"
 
@@ -29,6 +73,7 @@ cleanup() {
     [ -z "$manager" ] || kill "$manager" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -f "$portfile" "$displayfile" "$managerfile" "$managerfile.rc.xml"
+    with_lock release_run
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -69,6 +114,7 @@ if [ -z "${DISPLAY:-}" ]; then
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
     [ -s "$displayfile" ] || { echo "run: Xvfb did not start"; exit 1; }
     export DISPLAY=":$(head -n1 "$displayfile")"
+    with_lock claim_run "$DISPLAY"
     # A window manager keeps a window's own windows above it, gives each a
     # title bar to move it by, and answers Wine when a window is hidden.
     # There is no panel: Wine's own tray window gets a panel's place, else

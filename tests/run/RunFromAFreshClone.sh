@@ -16,7 +16,11 @@ work=$(mktemp -d)
 runner=
 cleanup() {
     WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
+    if [ -n "$runner" ]; then
+        kill -- -"$runner" 2>/dev/null
+        # Until it has cleaned up, it holds the build folder for the next run.
+        for _ in $(seq 100); do kill -0 "$runner" 2>/dev/null || break; sleep 0.1; done
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -10,8 +10,16 @@ work=$(mktemp -d)
 runner=
 cleanup() {
     WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-    [ -z "$runner" ] || kill -- -"$runner" 2>/dev/null
+    end_run "$runner"
     rm -rf "$work"
+}
+# Ends a run.sh started here (its process group) and waits until it has
+# cleaned up: until then it holds the build folder, and the next script's
+# run.sh would find it still running.
+end_run() {
+    [ -n "$1" ] || return 0
+    kill -- -"$1" 2>/dev/null
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
 }
 trap cleanup EXIT
 fail() {
