@@ -20,6 +20,7 @@ const char* const kChildRunTests[] = {
     "FrameBarsRestart.SecondProcessShowsTheMenuKeysOfTheFirst", // app: the menu keys' restart test starts it
     "BarStatePlaces.SecondProcessFindsThePlaces", // commandbars: the places' restart test starts it
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
+    "FrameBarsRestart.SecondProcessFindsTheUntickedButtons", // app: the unticked buttons' test starts it
 };
 
 void LeaveOutChildRunTests()

@@ -1,7 +1,8 @@
 // The program's toolbar as the user customized it by real input while
 // "Anpassen..." runs: controls he dropped keep their places when the bar's
-// end drop-down opens (also after a restart), and "Nur Text" chosen in the
-// customize menu shows a button's caption without its icon.
+// end drop-down opens (also after a restart), a button he added and
+// unticked in the bar's list stays there unticked, and "Nur Text" chosen in
+// the customize menu shows a button's caption without its icon.
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
@@ -9,6 +10,7 @@
 #include "resources/ToolkitCommandBarsIds.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "support/Screenshot.h"
+#include "support/SecondProcess.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
@@ -71,6 +73,28 @@ int DarkPixels(const testshot::Image& shot, const CRect& rc)
         }
     return nDark;
 }
+
+// A bar's controls for a command, hidden ones too: "shown" or "hidden".
+std::vector<std::string> ControlStates(CXTPToolBar* pBar, int nId)
+{
+    std::vector<std::string> controls;
+    CXTPControls* pControls = pBar->GetControls();
+    for (int i = 0; i < pControls->GetCount(); i++)
+        if (pControls->GetAt(i)->GetID() == nId)
+            controls.push_back(pControls->GetAt(i)->GetHideFlags() & xtpHideCustomize ? "hidden" : "shown");
+    return controls;
+}
+
+CXTPToolBar* BarTitled(CMainFrame* pFrame, LPCWSTR pszTitle)
+{
+    CXTPCommandBars* pBars = pFrame->GetCommandBars();
+    for (int i = 0; i < pBars->GetCount(); i++)
+        if (pBars->GetAt(i)->GetTitle() == pszTitle)
+            return pBars->GetAt(i);
+    return nullptr;
+}
+
+const wchar_t kUntickedSecondProcess[] = L"TAVROLIN_UNTICKED_BUTTONS_SECOND_PROCESS";
 
 class UsersToolBar : public FrameBars
 {
@@ -139,12 +163,12 @@ protected:
         return order;
     }
 
-    // The bar's end drop-down clicked open, its add-or-remove entry and the
-    // bar's own list opened by clicks; inList runs in the shown list, then
-    // the menus are closed with Esc.
-    void InListByClicks(const std::function<void(CXTPCommandBar*)>& inList)
+    // The bar's end drop-down (the frame's toolbar's when none is named)
+    // clicked open, its add-or-remove entry and the bar's own list opened by
+    // clicks; inList runs in the shown list, then the menus are closed with Esc.
+    void InListByClicks(const std::function<void(CXTPCommandBar*)>& inList, CXTPToolBar* pBar = nullptr)
     {
-        CXTPControl* pExpand = ToolBarButton(XTP_ID_TOOLBAR_EXPAND);
+        CXTPControl* pExpand = (pBar ? pBar : ToolBar())->GetControls()->FindControl(XTP_ID_TOOLBAR_EXPAND);
         if (pExpand == nullptr) {
             ADD_FAILURE() << "no drop-down at the bar's end";
             return;
@@ -188,26 +212,39 @@ protected:
     }
 
     // The list's entries for a command: "ticked" or "unticked" each.
-    std::vector<std::string> EntriesOfByClicks(int nId)
+    std::vector<std::string> EntriesOfByClicks(int nId, CXTPToolBar* pBar = nullptr)
     {
         std::vector<std::string> entries;
-        InListByClicks([&](CXTPCommandBar* pList) {
-            for (int i = 0; i < pList->GetControlCount(); i++)
-                if (pList->GetControl(i)->GetID() == nId)
-                    entries.push_back(pList->GetControl(i)->GetChecked() ? "ticked" : "unticked");
-        });
+        InListByClicks(
+            [&](CXTPCommandBar* pList) {
+                for (int i = 0; i < pList->GetControlCount(); i++)
+                    if (pList->GetControl(i)->GetID() == nId)
+                        entries.push_back(pList->GetControl(i)->GetChecked() ? "ticked" : "unticked");
+            },
+            pBar);
         return entries;
     }
 
-    // The bar's controls for a command, hidden ones too: "shown" or "hidden".
-    std::vector<std::string> ControlsOf(int nId) const
+    // The entry of a command in the bar's list clicked, which ticks or
+    // unticks it; waits until the bar's control follows.
+    void ClickEntryByClicks(int nId, CXTPToolBar* pBar)
     {
-        std::vector<std::string> controls;
-        CXTPControls* pControls = ToolBar()->GetControls();
-        for (int i = 0; i < pControls->GetCount(); i++)
-            if (pControls->GetAt(i)->GetID() == nId)
-                controls.push_back(pControls->GetAt(i)->GetHideFlags() & xtpHideCustomize ? "hidden" : "shown");
-        return controls;
+        InListByClicks(
+            [&](CXTPCommandBar* pList) {
+                CXTPControl* pEntry = pList->GetControls()->FindControl(nId);
+                if (pEntry == nullptr)
+                    return;
+                const std::vector<std::string> before = ControlsOf(nId, pBar);
+                testinput::ClickAt(ScreenRect(pEntry).CenterPoint());
+                testpump::PumpUntil([&] { return ControlsOf(nId, pBar) != before; });
+            },
+            pBar);
+    }
+
+    // The bar's controls for a command, hidden ones too: "shown" or "hidden".
+    std::vector<std::string> ControlsOf(int nId, CXTPToolBar* pBar = nullptr) const
+    {
+        return ControlStates(pBar ? pBar : ToolBar(), nId);
     }
 
     // The drop-down at the bar's end clicked open and closed with Esc.
@@ -419,4 +456,104 @@ TEST_F(UsersToolBar, HilfeUntickedAndDraggedBackIsOneTickedEntryAlsoAfterARestar
         }
     EXPECT_GT(nBlue, 60) << "the help icon";
     EXPECT_LT(rcHelp.right, ToolBarButton(ID_START_SEARCH)->GetRect().left + 1);
+}
+
+// The next process of the program, started by the test below: the buttons
+// the user added and unticked are stored hidden, and their bars' lists (as
+// the drop-downs fill them) hold them unticked.
+TEST(FrameBarsRestart, SecondProcessFindsTheUntickedButtons)
+{
+    wchar_t flag[8] = L"";
+    ASSERT_TRUE(::GetEnvironmentVariableW(kUntickedSecondProcess, flag, 8))
+        << "runs as the second process of UsersToolBar.AButtonAddedAndUntickedStaysListedUnticked...";
+    CLaterProcess later;
+    CMainFrame* pFrame = later.Frame();
+    ASSERT_NE(pFrame, nullptr);
+    const std::vector<std::string> hidden = {"hidden"}, unticked = {"unticked"};
+    const struct
+    {
+        const char* bar;
+        CXTPToolBar* pBar;
+        int nId;
+    } buttons[] = {{"Standard", pFrame->GetStandardToolBar(), ID_REFRESH_STATISTIC},
+                   {"Eigene", BarTitled(pFrame, L"Eigene"), ID_ABOUT}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.bar);
+        ASSERT_NE(nullptr, button.pBar);
+        EXPECT_EQ(hidden, ControlStates(button.pBar, button.nId));
+        CXTPPopupBar* pList = CXTPPopupBar::CreatePopupBar(pFrame->GetCommandBars());
+        button.pBar->FillAddOrRemoveList(pList);
+        std::vector<std::string> entries;
+        for (int i = 0; i < pList->GetControlCount(); i++)
+            if (pList->GetControl(i)->GetID() == button.nId)
+                entries.push_back(pList->GetControl(i)->GetChecked() ? "ticked" : "unticked");
+        pList->InternalRelease();
+        EXPECT_EQ(unticked, entries) << "the list";
+        EXPECT_EQ(hidden, ControlStates(button.pBar, button.nId)) << "after the list";
+    }
+}
+
+// A command the user put on a bar and then unticked in the bar's list is
+// the user's: it stays on the bar, hidden, and in the list, unticked,
+// whenever the list opens, after the customize sheet and in the next runs.
+// On the frame's toolbar the command is not one of its initial buttons; on
+// a bar of the user's there are none.
+TEST_F(UsersToolBar, AButtonAddedAndUntickedStaysListedUntickedAfterTheSheetAndARestart)
+{
+    ShowFrame();
+    pFrame->SetWindowPos(nullptr, 0, 0, 1200, 560, SWP_NOMOVE | SWP_NOZORDER);
+    testpump::PumpUntilIdle();
+    CXTPToolBar* pOwn = AddFloatingUserBar();
+    ASSERT_NE(nullptr, pOwn);
+    // Below the frame: a click into the frame lifts it over its floating
+    // bars (no window manager here), and the user's bar is clicked after.
+    pOwn->SetWindowPos(nullptr, 300, 640, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    testpump::PumpUntilIdle();
+    ASSERT_EQ(nullptr, ToolBarButton(ID_REFRESH_STATISTIC)) << "not one of the toolbar's own buttons";
+
+    // "Statistik aktualisieren" dragged from the commands page behind "Suche starten".
+    bool bDropped = false;
+    Customize([&](CXTPCustomizeSheet& sheet) {
+        const auto refresh = [](CListBox& list) {
+            for (int i = 0; i < list.GetCount(); i++)
+                if (reinterpret_cast<CXTPControl*>(list.GetItemData(i))->GetID() == ID_REFRESH_STATISTIC)
+                    return i;
+            return -1;
+        };
+        const CRect rcStart = ScreenRect(ToolBarButton(ID_START_SEARCH));
+        bDropped = DropOnToolBar(sheet, L"Datei", refresh, CPoint(rcStart.right - 3, rcStart.CenterPoint().y));
+    });
+    ASSERT_TRUE(bDropped) << "the drop did not reach the toolbar";
+    const std::vector<std::string> shown = {"shown"}, hidden = {"hidden"}, unticked = {"unticked"};
+    ASSERT_EQ(shown, ControlsOf(ID_REFRESH_STATISTIC));
+
+    // Unticked in the lists of both bars.
+    ClickEntryByClicks(ID_REFRESH_STATISTIC, ToolBar());
+    ClickEntryByClicks(ID_ABOUT, pOwn);
+    ASSERT_EQ(hidden, ControlsOf(ID_REFRESH_STATISTIC));
+    ASSERT_EQ(hidden, ControlsOf(ID_ABOUT, pOwn));
+
+    const auto expectUnticked = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(hidden, ControlsOf(ID_REFRESH_STATISTIC)) << "on the toolbar";
+        EXPECT_EQ(hidden, ControlsOf(ID_ABOUT, pOwn)) << "on the user's bar";
+        EXPECT_EQ(unticked, EntriesOfByClicks(ID_REFRESH_STATISTIC)) << "the toolbar's list";
+        EXPECT_EQ(unticked, EntriesOfByClicks(ID_ABOUT, pOwn)) << "the list of the user's bar";
+    };
+    expectUnticked("the lists opened again");
+    Customize([](CXTPCustomizeSheet&) {});
+    expectUnticked("after the sheet");
+    Restart();
+    pOwn = BarTitled(pFrame, L"Eigene");
+    ASSERT_NE(nullptr, pOwn) << "the user's bar after a restart";
+    expectUnticked("after a restart");
+
+    // Ended with Alt+X: the next process finds them so.
+    ::SetForegroundWindow(hFrame);
+    frametest::ViewOf(pFrame)->SetFocus();
+    testinput::SendChord({VK_MENU, 'X'});
+    ASSERT_TRUE(PumpAppUntil([this] { return !::IsWindow(hFrame); })) << "Alt+X did not end the program";
+    const DWORD code = testprocess::RunTestInChild(L"FrameBarsRestart.SecondProcessFindsTheUntickedButtons",
+                                                   kUntickedSecondProcess, L"1");
+    EXPECT_EQ(code, 0u) << "the next process lost an unticked button";
 }

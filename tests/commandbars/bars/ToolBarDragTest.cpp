@@ -1,11 +1,13 @@
 // A toolbar moved by the mouse as a user moves it: dragged by its gripper
 // from the top to the left dock bar, off into a floating window and back by
 // its caption; by its caption over the bottom dock bar and on past the
-// frame's lower edge; double clicks, also docking a bar of the second row back
+// frame's lower edge; over any dock bar and out, the point pressed staying
+// under the pointer; double clicks, also docking a bar of the second row back
 // there; a floating bar resized by its border; a quit arriving during the
 // drag; on a right-to-left frame the bar docks back where it was.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -506,4 +508,94 @@ TEST_F(ToolBarDrag, DraggedOverTheBottomDockAndOutPastTheFrameItFloats)
     EXPECT_EQ(xtpBarBottom, bar->GetPosition());
     EXPECT_EQ(bottom, bar->GetDockBar());
     EXPECT_TRUE(bar->GetStyle() & WS_CHILD);
+}
+
+// Wherever a drag ends floating, the pointer holds the point of the bar it
+// pressed: also when the bar docked on the way, on any side, and left that
+// dock bar again past the frame's edge; a floating bar held by its caption
+// as a docked one held by its gripper (the size changes as it floats, the
+// point pressed lies near its top-left corner).
+TEST_F(ToolBarDrag, EndingFloatingTheBarKeepsThePointPressedUnderThePointer)
+{
+    // Room around the frame on every side.
+    frame->SetWindowPos(nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    frame->Layout();
+    testpump::PumpPending();
+    // Steps of 10 pixels from one point to the next, the last one included.
+    const auto line = [](std::vector<CPoint>& path, CPoint from, CPoint to) {
+        const int nSteps = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y)) / 10 + 1;
+        for (int i = 1; i <= nSteps; i++)
+            path.push_back(CPoint(from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps));
+    };
+    enum class Way { Below, Above, Left, Right, IntoTheView };
+    const struct
+    {
+        const char* what;
+        bool bStartsDocked;
+        XTPBarPosition passes;  // the dock bar it docks at on the way
+        Way way;
+    } cases[] = {
+        {"floating, over the bottom dock bar and out below the frame", false, xtpBarBottom, Way::Below},
+        {"floating, over the top dock bar and out above the frame", false, xtpBarTop, Way::Above},
+        {"floating, over the left dock bar and out left of the frame", false, xtpBarLeft, Way::Left},
+        {"floating, over the right dock bar and out right of the frame", false, xtpBarRight, Way::Right},
+        {"docked at the top, over the bottom dock bar and out below the frame", true, xtpBarBottom, Way::Below},
+        {"docked at the top, over the left dock bar and out left of the frame", true, xtpBarLeft, Way::Left},
+        {"docked at the top, straight into the frame's view", true, xtpBarFloating, Way::IntoTheView},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.bStartsDocked) {
+            ASSERT_TRUE(frame->GetCommandBars()->DockCommandBar(bar, xtpBarTop));
+        } else {
+            ASSERT_TRUE(bar->SetPosition(xtpBarFloating));
+            const CPoint ptFloat = ClientPoint(150, 150);
+            bar->SetWindowPos(nullptr, ptFloat.x, ptFloat.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        frame->Layout();
+        testpump::PumpPending();
+        CRect rcFrame;
+        frame->GetWindowRect(&rcFrame);
+        const CRect rcStart = WindowRectOf(bar);
+        const CPoint grip = GripPoint();
+        const CSize grabbed = grip - rcStart.TopLeft();
+
+        // A docked bar first goes along its row into the view, away from
+        // the left dock bar, and then off the top one.
+        std::vector<CPoint> path;
+        CPoint pt = grip;
+        if (c.bStartsDocked && c.way != Way::Left) {
+            line(path, pt, CPoint(grip.x + 200, grip.y));
+            pt = path.back();
+        }
+        if (c.bStartsDocked) {
+            line(path, pt, CPoint(pt.x, ClientPoint(0, 200).y));
+            pt = path.back();
+        }
+        switch (c.way) {
+        case Way::Below: line(path, pt, CPoint(pt.x, rcFrame.bottom + 120)); break;
+        case Way::Above: line(path, pt, CPoint(pt.x, rcFrame.top - 60)); break;
+        case Way::Left: line(path, pt, CPoint(rcFrame.left - 150, pt.y)); break;
+        case Way::Right: line(path, pt, CPoint(rcFrame.right + 150, pt.y)); break;
+        case Way::IntoTheView: line(path, pt, CPoint(pt.x + 40, pt.y + 30)); break;
+        }
+        const CPoint ptEnd = path.back();
+        {
+            COffWindowInputLost lost;
+            bool bPassed = c.passes == xtpBarFloating;
+            DragStepwise(grip, path, [&] {
+                if (bar->GetPosition() == c.passes) {
+                    bPassed = true;
+                    COffWindowInputLost::GrabGone();
+                }
+            });
+            ASSERT_TRUE(bPassed) << "the drag did not dock on the way";
+        }
+        ASSERT_EQ(xtpBarFloating, bar->GetPosition());
+        const CRect rcEnd = WindowRectOf(bar);
+        ASSERT_GT(rcEnd.Width(), grabbed.cx);
+        ASSERT_GT(rcEnd.Height(), grabbed.cy);
+        EXPECT_EQ(Edges(CRect(ptEnd - grabbed, rcEnd.Size())), Edges(rcEnd))
+            << "pressed " << grabbed.cx << ", " << grabbed.cy << " from the bar's top-left";
+    }
 }

@@ -107,6 +107,7 @@ void CXTPDockContext::StartDrag(CPoint pt)
     m_ptLast = pt;
     m_pBar->GetWindowRect(&m_rectDragFrame);
     m_rectWindow = m_rectDragFrame;
+    m_sizeGrab = pt - m_rectDragFrame.TopLeft();
     BOOL bWasDocked = m_pBar->GetPosition() != xtpBarFloating;
     CXTPDockBar* pStartDockBar = m_pBar->GetDockBar();
     const UINT nStartDockID = pStartDockBar && pStartDockBar->GetSafeHwnd()
@@ -243,11 +244,12 @@ void CXTPDockContext::Move(CPoint pt)
         pCommandBars->RecalcFrameLayout(FALSE);
     }
     CSize sz = m_pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH | LM_COMMIT);
-    // The grab point keeps its place in the bar as far as the new size allows.
-    CPoint ptGrab(pt.x - m_rectDragFrame.left, pt.y - m_rectDragFrame.top);
-    ptGrab.x = std::max(0L, std::min(ptGrab.x, static_cast<LONG>(sz.cx - 1)));
-    ptGrab.y = std::max(0L, std::min(ptGrab.y, static_cast<LONG>(sz.cy - 1)));
-    CRect rc(CPoint(pt.x - ptGrab.x, pt.y - ptGrab.y), sz);
+    // The point pressed keeps its place in the bar as far as the new size
+    // allows. Not the drag rectangle's: docking on the way replaced it by
+    // the docked place, which has nothing to do with the press.
+    const LONG xGrab = std::max(0L, std::min(m_sizeGrab.cx, static_cast<LONG>(sz.cx - 1)));
+    const LONG yGrab = std::max(0L, std::min(m_sizeGrab.cy, static_cast<LONG>(sz.cy - 1)));
+    CRect rc(CPoint(pt.x - xGrab, pt.y - yGrab), sz);
     KeepOnScreen(rc, XTPGetWorkAreaOfPoint(pt));
     m_rectWindow = rc;
     m_rectDragFrame = rc;

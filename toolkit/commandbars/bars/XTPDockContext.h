@@ -65,6 +65,9 @@ protected:
     // 1 while dragging, else the hit code of the border being dragged.
     int m_nTrackMode = 0;
     CPoint m_ptLast;
+    // Where the press took the bar, from its top-left: a bar that floats
+    // keeps that point under the pointer, also after docking on the way.
+    CSize m_sizeGrab;
     CRect m_rectDragFrame;
     CRect m_rectWindow;
 };
