@@ -159,6 +159,7 @@ export http_proxy="http://127.0.0.1:$port"
 # a display it also saves the screen every 30 s.
 watch_run() {
     local dump="$build/app/statistic.log" seen="$build/run-seen.tmp" shots="$build/screenshots" tick=0 new
+    local told=0 count
     : > "$seen"
     mkdir -p "$shots"
     while sleep 1; do
@@ -168,10 +169,12 @@ watch_run() {
             printf '%s\n' "$new" | iconv -f WINDOWS-1252 -t UTF-8 | sed 's/^/history: /'
             printf '%s\n' "$new" >> "$seen"
         fi
-        new=$(LC_ALL=C grep -avxF -f "$seen" "$links" 2>/dev/null) || true
-        if [ -n "$new" ]; then
-            printf '%s\n' "$new" | sed 's/^/run: the program opened /'
-            printf '%s\n' "$new" >> "$seen"
+        # The dump is written anew, the links file only grows: each line
+        # past those told is an opening, also of a page opened before.
+        count=$(wc -l < "$links" 2>/dev/null) || count=$told
+        if [ "$count" -gt "$told" ]; then
+            sed -n "$((told + 1)),${count}p" "$links" | sed 's/^/run: the program opened /'
+            told=$count
         fi
         tick=$((tick + 1))
         if [ -n "$headless" ] && [ $((tick % 30)) -eq 0 ]; then
