@@ -98,7 +98,63 @@ void ExpectSparseRedAt16(CXTPImageManager& manager)
     EXPECT_EQ(1, manager.GetIconSet(1)->GetIcons().GetCount());
 }
 
+// A 4 x 4 icon from 32-bit colour pixels (0xAARRGGBB) and a mask whose
+// white pixels are listed.
+HICON MakeIcon32(const std::vector<DWORD>& argb, const std::vector<POINT>& maskWhite)
+{
+    HBITMAP hColor = MakeAlphaBitmap(4, 4, argb);
+    HBITMAP hMask = CreateBitmap(4, 4, 1, 1, nullptr);
+    HDC hDC = CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, hMask);
+    RECT rc = {0, 0, 4, 4};
+    FillRect(hDC, &rc, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    for (const POINT& pt : maskWhite)
+        SetPixel(hDC, pt.x, pt.y, RGB(255, 255, 255));
+    SelectObject(hDC, hOld);
+    DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = CreateIconIndirect(&info);
+    DeleteObject(hColor);
+    DeleteObject(hMask);
+    return hIcon;
+}
+
+// An image as a 2 x 2 averaged alpha bitmap, its pixel (x, y).
+DWORD ShrunkPixel(HICON hIcon, int x, int y)
+{
+    HBITMAP hShrunk = XTPCreateShrunkAlphaBitmap(CXTPImageManagerIconHandle(hIcon), 2, 2);
+    // The section's rows lie top-down in memory, as made.
+    const DWORD* pPixels = reinterpret_cast<const DWORD*>(XTPGetDibSectionBits(hShrunk, nullptr));
+    const DWORD argb = pPixels != nullptr ? pPixels[y * 2 + x] : 0xDEADBEEF;
+    if (hShrunk != nullptr)
+        DeleteObject(hShrunk);
+    return argb;
+}
+
 } // namespace
+
+TEST(ImageShrink, AnIconsTransparencyComesFromItsAlphaOnlyWhereThatIsReal)
+{
+    // Opaque alpha everywhere says nothing: the mask makes all but one
+    // pixel transparent.
+    std::vector<POINT> allButFirst;
+    for (int i = 1; i < 16; ++i)
+        allButFirst.push_back({i % 4, i / 4});
+    HICON hMasked = MakeIcon32(std::vector<DWORD>(16, 0xFF00FF00), allButFirst);
+    ASSERT_NE(nullptr, hMasked);
+    EXPECT_EQ(0x4000FF00u, ShrunkPixel(hMasked, 0, 0));
+    EXPECT_EQ(0u, ShrunkPixel(hMasked, 1, 1));
+    DestroyIcon(hMasked);
+
+    // Real alpha under an all-opaque mask is the transparency.
+    std::vector<DWORD> argb(16, 0);
+    argb[0] = 0x80FF0000;
+    HICON hAlpha = MakeIcon32(argb, {});
+    ASSERT_NE(nullptr, hAlpha);
+    EXPECT_EQ(0x20FF0000u, ShrunkPixel(hAlpha, 0, 0));
+    EXPECT_EQ(0u, ShrunkPixel(hAlpha, 1, 1));
+    DestroyIcon(hAlpha);
+}
 
 TEST(ImageShrink, EachPixelLeavesItsShareInThePixelItLiesUnder)
 {

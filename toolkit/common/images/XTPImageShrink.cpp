@@ -7,6 +7,7 @@
 
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageManagerIconHandle.h"
+#include "toolkit/common/images/XTPImagePixels.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ long long Overlap(int i, int nDest, int d, int nSource)
 }
 
 // An icon's pixels with alpha: its own alpha channel when its colour image
-// has one, else opaque wherever the mask is black.
+// carries real alpha, else opaque wherever the mask is black.
 bool ReadIconPixels(HICON hIcon, std::vector<BYTE>& pixels, CSize& size)
 {
     ICONINFO info = {};
@@ -37,9 +38,8 @@ bool ReadIconPixels(HICON hIcon, std::vector<BYTE>& pixels, CSize& size)
         std::vector<BYTE> mask(nPixels * 4, 0);
         bRead = XTPReadBitmapPixels32(info.hbmColor, bm.bmWidth, bm.bmHeight, pixels.data()) &&
                 XTPReadBitmapPixels32(info.hbmMask, bm.bmWidth, bm.bmHeight, mask.data());
-        bool bOwnAlpha = false;
-        for (size_t i = 0; bRead && i < nPixels && !bOwnAlpha; ++i)
-            bOwnAlpha = pixels[i * 4 + 3] != 0;
+        // An alpha byte that is the same everywhere says nothing.
+        const bool bOwnAlpha = bRead && XTPPixelsHaveAlpha(pixels.data(), static_cast<int>(nPixels));
         for (size_t i = 0; bRead && !bOwnAlpha && i < nPixels; ++i)
             pixels[i * 4 + 3] = mask[i * 4] == 0 ? 0xFF : 0;
     }
