@@ -74,7 +74,8 @@ void XTPShrinkPixels(const BYTE* pSource, int cxSource, int cySource, BYTE* pDes
     const long long nArea = static_cast<long long>(cxSource) * cySource;
     for (int y = 0; y < cy; ++y) {
         const int ySourceFirst = static_cast<int>(static_cast<long long>(y) * cySource / cy);
-        const int ySourceLast = std::min(cySource - 1, static_cast<int>((static_cast<long long>(y + 1) * cySource - 1) / cy));
+        const int ySourceLast =
+            std::min(cySource - 1, static_cast<int>((static_cast<long long>(y + 1) * cySource - 1) / cy));
         for (int x = 0; x < cx; ++x) {
             const int xSourceFirst = static_cast<int>(static_cast<long long>(x) * cxSource / cx);
             const int xSourceLast =
