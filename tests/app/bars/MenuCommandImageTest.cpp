@@ -180,6 +180,13 @@ CXTPPopupBar* OpenMenuByClick(CMainFrame* pFrame, int nIndex)
 class MenuCommandImage : public FrameBars
 {
 protected:
+    // Steps a failed test left waiting end with it.
+    void TearDown() override
+    {
+        DropSteps();
+        FrameBars::TearDown();
+    }
+
     CXTPCommandBars* Bars() const { return pFrame->GetCommandBars(); }
 
     // A right click on a menu item in customize mode and a command of its
