@@ -18,6 +18,7 @@ const char* const kChildRunTests[] = {
     "FrameBarsRestart.SecondProcessFindsTheUsersLayout",      // app: the frame's restart test starts it
     "FrameBarsRestart.SecondProcessFindsStatusBarAndShortcuts", // app: the tray quit's restart test starts it
     "FrameBarsRestart.SecondProcessShowsTheMenuKeysOfTheFirst", // app: the menu keys' restart test starts it
+    "FrameBarsRestart.SecondProcessShowsThePaintedMenuImage", // app: the menu image's restart test starts it
     "BarStatePlaces.SecondProcessFindsThePlaces", // commandbars: the places' restart test starts it
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
     "FrameBarsRestart.SecondProcessFindsTheUntickedButtons", // app: the unticked buttons' test starts it

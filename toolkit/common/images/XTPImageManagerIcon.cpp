@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "framework/gdi/CDC.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/colors/XTPColorManager.h"
@@ -11,6 +13,7 @@
 #include "toolkit/common/images/XTPImageManagerIconSet.h"
 #include "toolkit/common/images/XTPImageManagerImageList.h"
 #include "toolkit/common/images/XTPImagePixels.h"
+#include "toolkit/common/images/XTPImageShrink.h"
 
 namespace {
 
@@ -352,6 +355,39 @@ CXTPImageManagerIcon* CXTPImageManagerIcon::Scale(int nWidth)
     }
     pScaled->m_pIconSet = m_pIconSet;
     return pScaled;
+}
+
+CXTPImageManagerIcon* CXTPImageManagerIcon::Shrink(int nWidth)
+{
+    const CSize extent = m_images[imageNormal].GetExtent();
+    if (nWidth <= 0 || extent.cx <= 0 || extent.cy <= 0)
+        return nullptr;
+    const int nHeight = std::max(1, ::MulDiv(extent.cy, nWidth, extent.cx));
+
+    // Built without its set, as in Scale.
+    CXTPImageManagerIcon* pShrunk =
+        new CXTPImageManagerIcon(m_nID, nWidth, nHeight, static_cast<CXTPImageManagerIconSet*>(nullptr));
+    const ImageIndex states[] = {imageNormal, imageDisabled, imageHot, imageChecked, imagePressed};
+    for (ImageIndex index : states)
+    {
+        if (m_images[index].IsEmpty())
+            continue;
+        CXTPImageManagerIconHandle handle;
+        handle.AttachBitmap(XTPCreateShrunkAlphaBitmap(m_images[index], nWidth, nHeight));
+        if (handle.IsEmpty())
+            continue;
+        if (index == imageNormal)
+            pShrunk->SetIcon(handle);
+        else
+            pShrunk->SetStateImage(index, handle);
+    }
+    if (pShrunk->m_images[imageNormal].IsEmpty())
+    {
+        delete pShrunk;
+        return nullptr;
+    }
+    pShrunk->m_pIconSet = m_pIconSet;
+    return pShrunk;
 }
 
 void XTPCreateDerivedIconImage(CXTPImageManagerIcon* pIcon, COLORREF clrFirst, COLORREF clrSecond)

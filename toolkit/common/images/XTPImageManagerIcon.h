@@ -67,6 +67,9 @@ public:
     // A copy at another width (for the set); null unless the normal image is an icon.
     CXTPImageManagerIcon* Scale(int nWidth);
     static HICON ScaleIcon(HICON hIcon, int nOldWidth, int nOldHeight, int nNewWidth);
+    // A smaller copy (for the set) whose images are averaged alpha images,
+    // alpha and plain icons alike; null when the normal image cannot be read.
+    CXTPImageManagerIcon* Shrink(int nWidth);
 
     // Puts the icons of this icon's set (or this icon alone, outside a set)
     // on the clipboard in the image manager's format; the caller has opened

@@ -41,10 +41,18 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(UINT nWidth, BOOL bScaled
             nBestDistance = nDistance;
         }
     }
-    if (pNearest == nullptr || pNearest->IsAlphaIcon() || nWidth == 0)
+    if (pNearest == nullptr || nWidth == 0)
         return pNearest;
 
-    CXTPImageManagerIcon* pScaled = pNearest->Scale(static_cast<int>(nWidth));
+    // Smaller than the nearest icon: an averaged copy, alpha or not. A
+    // stretch while drawing would keep only some of the source pixels, and
+    // which ones depends on where they lie (a menu's 16 pixels from a
+    // toolbar's 32).
+    CXTPImageManagerIcon* pScaled = nullptr;
+    if (nWidth < static_cast<UINT>(pNearest->GetWidth()))
+        pScaled = pNearest->Shrink(static_cast<int>(nWidth));
+    else if (!pNearest->IsAlphaIcon())
+        pScaled = pNearest->Scale(static_cast<int>(nWidth));
     if (pScaled == nullptr)
         return pNearest;
     pScaled->m_bScaled = TRUE;
