@@ -8,12 +8,12 @@
 
 namespace testpending {
 
-enum class Kind { Timer, Hook };
+enum class Kind { Timer, Hook, WinEventHook };
 
 struct Item
 {
     Kind kind;
-    UINT_PTR handle;      // timer id or HHOOK
+    UINT_PTR handle;      // timer id, HHOOK or HWINEVENTHOOK
     DWORD thread;         // the thread that set it (both die with it)
     unsigned long serial; // order of setting: newer items have larger ones
     std::string what;     // for the report: what and where it was set

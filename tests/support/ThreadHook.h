@@ -1,6 +1,6 @@
-// Hooks on this thread (SetWindowsHookEx) a test sets: recorded until
-// removed, so that one a test leaves set is named and removed at the
-// test's end instead of seeing a later test's messages.
+// Hooks a test sets (SetWindowsHookEx on this thread, SetWinEventHook):
+// recorded until removed, so that one a test leaves set is named and
+// removed at the test's end instead of seeing a later test's messages.
 #pragma once
 #include <windows.h>
 
@@ -29,5 +29,10 @@ public:
 private:
     HHOOK m_hHook = nullptr;
 };
+
+// SetWinEventHook with the same arguments, recorded; and its removal.
+HWINEVENTHOOK SetWinEvent(DWORD eventMin, DWORD eventMax, HMODULE hModule, WINEVENTPROC proc, DWORD process,
+                          DWORD thread, DWORD flags, const char* file = __builtin_FILE(), int line = __builtin_LINE());
+void RemoveWinEvent(HWINEVENTHOOK hHook);
 
 } // namespace testhook

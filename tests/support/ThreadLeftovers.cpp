@@ -117,9 +117,14 @@ std::vector<std::string> ThreadState::EndWhatWasLeft() const
             ::KillTimer(nullptr, item.handle);
             left.push_back("a pending " + item.what + ": killed");
         }
-        else
+        else if (item.kind == testpending::Kind::Hook)
         {
             ::UnhookWindowsHookEx(reinterpret_cast<HHOOK>(item.handle));
+            left.push_back("a " + item.what + ": removed");
+        }
+        else
+        {
+            ::UnhookWinEvent(reinterpret_cast<HWINEVENTHOOK>(item.handle));
             left.push_back("a " + item.what + ": removed");
         }
     }

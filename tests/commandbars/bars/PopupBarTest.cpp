@@ -9,6 +9,7 @@
 #include "framework/windows/CMenu.h"
 #include "support/Screenshot.h"
 #include "support/ThreadTimer.h"
+#include "support/ThreadHook.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -156,8 +157,8 @@ TEST_F(PopupBar, OpensWithoutTakingActivationAndTellsTheOwner)
 TEST_F(PopupBar, OpeningAndClosingRaiseMenuPopupEventsAndTheSiteMayAddControlsFirst)
 {
     g_popupEvents.clear();
-    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, ::GetModuleHandleW(nullptr),
-                                            OnPopupEvent, ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    HWINEVENTHOOK hHook = testhook::SetWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, ::GetModuleHandleW(nullptr),
+                                                OnPopupEvent, ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
     ASSERT_NE(nullptr, hHook);
     m_site.addOnOpening = 150;
     CXTPPopupBar* pBar = MakeMenu({100, 101});
@@ -182,7 +183,7 @@ TEST_F(PopupBar, OpeningAndClosingRaiseMenuPopupEventsAndTheSiteMayAddControlsFi
 
     pBar->EndTracking();
     EXPECT_EQ(1, m_site.closings) << "a closed popup closes once";
-    ::UnhookWinEvent(hHook);
+    testhook::RemoveWinEvent(hHook);
 }
 
 TEST_F(PopupBar, ShortMenuHidesRareCommandsBehindTheExpandItem)
