@@ -82,8 +82,8 @@ std::vector<std::string> ThreadState::EndWhatWasLeft() const
         ::EndMenu();
     }
 
-    // Menus first (they close with their owner), then boxes, then windows;
-    // ending one may end others it owns, so each is looked at when its turn comes.
+    // Destroying one window destroys those it owns: each is looked at again
+    // when its turn comes, so that only what still exists is named.
     std::vector<HWND> menus, boxes, shown;
     for (HWND hWnd : ThreadTopLevelWindows())
     {
