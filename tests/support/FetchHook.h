@@ -7,6 +7,8 @@
 #include <functional>
 #include <utility>
 
+#include "support/ThreadHook.h"
+
 class CFetchHook
 {
 public:
@@ -17,11 +19,11 @@ public:
         , m_nSkip(skip)
     {
         s_pHook = this;
-        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId());
+        m_hHook = testhook::Set(WH_GETMESSAGE, Proc);
     }
     ~CFetchHook()
     {
-        ::UnhookWindowsHookEx(m_hHook);
+        testhook::Remove(m_hHook);
         s_pHook = nullptr;
     }
     CFetchHook(const CFetchHook&) = delete;

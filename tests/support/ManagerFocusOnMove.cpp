@@ -1,4 +1,5 @@
 #include "ManagerFocusOnMove.h"
+#include "support/ThreadHook.h"
 
 namespace testwm {
 
@@ -27,7 +28,7 @@ LRESULT CALLBACK AfterWindowProc(int nCode, WPARAM wParam, LPARAM lParam)
 } // namespace
 
 CManagerFocusOnMove::CManagerFocusOnMove()
-    : m_hHook(::SetWindowsHookExW(WH_CALLWNDPROCRET, AfterWindowProc, nullptr, ::GetCurrentThreadId()))
+    : m_hHook(testhook::Set(WH_CALLWNDPROCRET, AfterWindowProc))
 {
     g_nCancels = 0;
 }
@@ -35,7 +36,7 @@ CManagerFocusOnMove::CManagerFocusOnMove()
 CManagerFocusOnMove::~CManagerFocusOnMove()
 {
     if (m_hHook != nullptr)
-        ::UnhookWindowsHookEx(m_hHook);
+        testhook::Remove(m_hHook);
 }
 
 int CManagerFocusOnMove::CancelCount() const

@@ -6,19 +6,21 @@
 
 #include <vector>
 
+#include "support/ThreadHook.h"
+
 class CShowRequests
 {
 public:
     CShowRequests()
     {
         s_pThis = this;
-        m_hCbt = ::SetWindowsHookExW(WH_CBT, OnCbt, nullptr, ::GetCurrentThreadId());
-        m_hCall = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId());
+        m_hCbt = testhook::Set(WH_CBT, OnCbt);
+        m_hCall = testhook::Set(WH_CALLWNDPROC, OnCall);
     }
     ~CShowRequests()
     {
-        ::UnhookWindowsHookEx(m_hCbt);
-        ::UnhookWindowsHookEx(m_hCall);
+        testhook::Remove(m_hCbt);
+        testhook::Remove(m_hCall);
         s_pThis = nullptr;
     }
     CShowRequests(const CShowRequests&) = delete;

@@ -1,5 +1,6 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include <vector>
 
 namespace testinput {
@@ -118,7 +119,7 @@ std::function<void()> g_restOfDrag;
 
 void CALLBACK SendRestOfDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
-    ::KillTimer(nullptr, idEvent);
+    testtimer::Kill(idEvent);
     std::function<void()> rest;
     rest.swap(g_restOfDrag);
     if (rest)
@@ -146,7 +147,7 @@ bool DragInLoop(HWND foreground, POINT from, const std::vector<POINT>& path,
         SendMouse(MOUSEEVENTF_LEFTUP, path.empty() ? from : path.back());
         sent = true;
     };
-    ::SetTimer(nullptr, 0, 10, SendRestOfDrag);
+    testtimer::Set(10, SendRestOfDrag);
     bool bSent = testpump::PumpUntil([&] { return sent; });
     // Not sent by the deadline: the timer must not reach this frame's locals later.
     g_restOfDrag = nullptr;

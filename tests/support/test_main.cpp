@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "support/LeftoverCheck.h"
+
 #include <string>
 
 namespace {
@@ -22,6 +24,7 @@ const char* const kChildRunTests[] = {
     "BarStatePlaces.SecondProcessFindsThePlaces", // commandbars: the places' restart test starts it
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
     "FrameBarsRestart.SecondProcessFindsTheUntickedButtons", // app: the unticked buttons' test starts it
+    "Leftover*Child.*",                          // framework: the leftover check's own test starts them
 };
 
 void LeaveOutChildRunTests()
@@ -47,5 +50,6 @@ int wmain(int argc, wchar_t** argv)
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     testing::InitGoogleTest(&argc, argv);
     LeaveOutChildRunTests();
+    testing::UnitTest::GetInstance()->listeners().Append(new testleftovers::LeftoverCheck);
     return RUN_ALL_TESTS();
 }

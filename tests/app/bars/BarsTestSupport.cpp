@@ -9,6 +9,7 @@
 #include "resources/AppIds.h"
 #include "support/TestInput.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
@@ -40,7 +41,7 @@ void CALLBACK RunModalAction(HWND, UINT, UINT_PTR, DWORD)
     HWND hBox = testwindows::FindThreadWindow(L"#32770");
     if (hBox == nullptr || g_modalRun)
         return;
-    ::KillTimer(nullptr, g_modalTimer);
+    testtimer::Kill(g_modalTimer);
     g_modalTimer = 0;
     g_modalRun = true;
     g_modalAction(hBox);
@@ -48,12 +49,21 @@ void CALLBACK RunModalAction(HWND, UINT, UINT_PTR, DWORD)
 
 std::vector<TimedStep> g_steps;
 size_t g_nNextStep = 0;
+UINT_PTR g_stepTimer = 0;
+
+void EndStepTimer()
+{
+    testtimer::Kill(g_stepTimer);
+    g_stepTimer = 0;
+}
 
 void CALLBACK RunReadyStep(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     if (g_nNextStep >= g_steps.size())
     {
-        ::KillTimer(nullptr, nTimer);
+        testtimer::Kill(nTimer);
+        if (nTimer == g_stepTimer)
+            g_stepTimer = 0;
         return;
     }
     if (!g_steps[g_nNextStep].ready())
@@ -68,13 +78,12 @@ CInModal::CInModal(std::function<void(HWND)> action)
 {
     g_modalAction = std::move(action);
     g_modalRun = false;
-    g_modalTimer = ::SetTimer(nullptr, 0, 50, RunModalAction);
+    g_modalTimer = testtimer::Set(50, RunModalAction);
 }
 
 CInModal::~CInModal()
 {
-    if (g_modalTimer != 0)
-        ::KillTimer(nullptr, g_modalTimer);
+    testtimer::Kill(g_modalTimer);
     g_modalTimer = 0;
     g_modalAction = nullptr;
 }
@@ -132,9 +141,10 @@ bool ClickCategory(CXTPCustomizeCommandsPage& page, LPCWSTR pszCategory)
 
 void RunSteps(std::vector<TimedStep> steps)
 {
+    EndStepTimer();
     g_steps = std::move(steps);
     g_nNextStep = 0;
-    ::SetTimer(nullptr, 0, 20, RunReadyStep);
+    g_stepTimer = testtimer::Set(20, RunReadyStep);
 }
 
 bool StepsDone()
@@ -149,6 +159,7 @@ size_t StepsRun()
 
 void DropSteps()
 {
+    EndStepTimer();
     g_steps.clear();
     g_nNextStep = 0;
 }
@@ -254,6 +265,7 @@ void FrameBars::SetUp()
 
 void FrameBars::TearDown()
 {
+    DropSteps();
     if (pFrame != nullptr && pFrame->GetCommandBars() != nullptr && ::IsWindow(hFrame))
         pFrame->GetCommandBars()->ClosePopups();
     if (::IsWindow(hFrame))

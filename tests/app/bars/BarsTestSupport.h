@@ -115,7 +115,7 @@ void RunSteps(std::vector<TimedStep> steps);
 bool StepsDone();
 // How many steps have acted.
 size_t StepsRun();
-// Forgets the steps (their captures may be gone); the timer then ends.
+// Forgets the steps (their captures may be gone) and ends their timer.
 void DropSteps();
 
 

@@ -12,6 +12,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -68,7 +69,7 @@ void CALLBACK PaintInEditor(HWND, UINT, UINT_PTR nTimer, DWORD)
     ::EnumThreadWindows(::GetCurrentThreadId(), FindEditor, 0);
     if (g_pEditor == nullptr)
         return;
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     CXTPImageEditorDlg* pEditor = g_pEditor;
     testpump::PumpUntilIdle();
     pEditor->SendMessage(WM_COMMAND, XTP_ID_BUTTON_PASTE, 0);
@@ -94,9 +95,9 @@ TEST_F(FrameBars, AnAlphaImagePastedIntoTheButtonEditorTakesBlackWhereItIsTransp
     g_bPainted = false;
     CInModal inSheet([&](HWND hSheet) {
         pFrame->GetCommandBars()->SetDragControl(pButton);
-        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, PaintInEditor);
+        testtimer::ThreadTimer nTimer(50, PaintInEditor);
         ::SendMessageW(hSheet, WM_COMMAND, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE, 0);
-        ::KillTimer(nullptr, nTimer);
+        nTimer.Kill();
         testpump::PumpUntilIdle();
         ToolBar()->RedrawWindow();
         shot = testshot::CaptureWindow(ToolBar()->GetSafeHwnd());

@@ -13,6 +13,7 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -85,18 +86,11 @@ void CALLBACK EndMenuLeftOpen(HWND, UINT, UINT_PTR, DWORD)
 // past the deadline every box of the thread is cancelled.
 void CALLBACK CancelBoxesLeftOpen(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     const DWORD thread = ::GetCurrentThreadId();
     for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
         if (::GetWindowThreadProcessId(hWnd, nullptr) == thread && testwindows::HasClass(hWnd, L"#32770"))
             ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
-}
-
-// Runs the steps with that deadline, from the input that opens the first loop on.
-void RunStepsWithDeadline(std::vector<TimedStep> steps)
-{
-    RunSteps(std::move(steps));
-    ::SetTimer(nullptr, 0, testpump::kDeadline, CancelBoxesLeftOpen);
 }
 
 // The steps of the first list, then those of the second.
@@ -112,6 +106,9 @@ class CustomizeThroughTheTray : public FrameBars
 protected:
     void TearDown() override
     {
+        // The deadline belongs to this test: left running, it would cancel
+        // the boxes of whichever test runs when it comes.
+        m_deadline.Kill();
         // A failed step leaves the sheet's loop running: it ends here.
         DropSteps();
         if (::IsWindow(hFrame) && pFrame->GetCommandBars()->IsCustomizeMode())
@@ -126,6 +123,13 @@ protected:
     }
 
     HWND Sheet() const { return FindBox(L"Anpassen"); }
+
+    // Runs the steps with that deadline, from the input that opens the first loop on.
+    void RunStepsWithDeadline(std::vector<TimedStep> steps)
+    {
+        RunSteps(std::move(steps));
+        m_deadline.Start(testpump::kDeadline, CancelBoxesLeftOpen);
+    }
 
     // Runs the steps inside the sheet opened as the toolbar's menu opens it;
     // whether they all ran and the sheet ended.
@@ -176,6 +180,9 @@ protected:
         EXPECT_EQ(title, L"Optionen");
         EXPECT_TRUE(PumpAppUntil([] { return testwindows::FindThreadWindow(L"#32770") == nullptr; }));
     }
+
+private:
+    testtimer::ThreadTimer m_deadline;
 };
 
 } // namespace
@@ -389,11 +396,10 @@ TEST_F(CustomizeThroughTheTray, TheTrayMenusExitEndsTheProgramWithTheSheetInTheT
              pFrame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
              testinput::MoveMouseAndWait({400, 300});
              watcher = std::thread(ClickExitInTheTrayMenu, &clicked);
-             const UINT_PTR safety = ::SetTimer(nullptr, 0, 2 * testpump::kDeadline, EndMenuLeftOpen);
+             testtimer::ThreadTimer safety(2 * testpump::kDeadline, EndMenuLeftOpen);
              HWND hIcon = pFrame->GetTrayIcon().GetSafeHwnd();
              ::SendMessageW(hIcon, XTWM_TRAYICON_NOTIFY, IDR_TRAYMENU, WM_RBUTTONDOWN);
              ::SendMessageW(hIcon, XTWM_TRAYICON_NOTIFY, IDR_TRAYMENU, WM_RBUTTONUP);
-             ::KillTimer(nullptr, safety);
          }},
     });
     pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);

@@ -9,6 +9,7 @@
 #include "resources/ToolkitCustomizeIds.h"
 #include "support/SecondProcess.h"
 #include "support/TestInput.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/frame/XTPShortcutManager.h"
@@ -51,7 +52,7 @@ void CALLBACK AssignOnceTheKeyArrived(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     if (::GetWindowTextLengthW(::GetDlgItem(g_hKeyboardPage, XTP_IDC_EDIT_SHORTCUTKEY)) == 0)
         return;
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     ::SendMessageW(::GetDlgItem(g_hKeyboardPage, XTP_IDC_BUTTON_ASSIGN), BM_CLICK, 0, 0);
     g_bAssigned = true;
     ::PostMessageW(::GetParent(g_hKeyboardPage), WM_COMMAND, IDCANCEL, 0);
@@ -125,7 +126,7 @@ TEST_F(FrameBars, UsersLayoutComesBackAfterAltX)
         ::SetFocus(::GetDlgItem(hPage, XTP_IDC_EDIT_SHORTCUTKEY));
         testinput::SendKey(VK_F6);
         g_hKeyboardPage = hPage;
-        ::SetTimer(nullptr, 0, 50, AssignOnceTheKeyArrived);
+        testtimer::Set(50, AssignOnceTheKeyArrived);
     });
     g_bAssigned = false;
     pFrame->PostMessage(WM_COMMAND, ID_CUSTOMIZE);

@@ -7,6 +7,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 
 #include <string>
@@ -30,11 +31,11 @@ public:
         s_nAfterLast = 0;
         testinput::MoveMouseAndWait(from);
         testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-        m_nTimer = ::SetTimer(nullptr, 0, 30, &CStepwiseDrag::Step);
+        m_timer.Start(30, &CStepwiseDrag::Step);
     }
     ~CStepwiseDrag()
     {
-        ::KillTimer(nullptr, m_nTimer);
+        m_timer.Kill();
         s_path.clear();
         s_watch = nullptr;
     }
@@ -66,7 +67,7 @@ private:
     static inline std::function<void()> s_watch;
     static inline POINT s_ptLast = {};
     static inline int s_nAfterLast = 0;
-    UINT_PTR m_nTimer = 0;
+    testtimer::ThreadTimer m_timer;
 };
 
 std::string Edges(const CRect& rc)

@@ -9,6 +9,7 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPMenuBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 
@@ -51,15 +52,15 @@ public:
     {
         s_hBox = hBox;
         s_bFired = false;
-        m_nTimer = ::SetTimer(nullptr, 0, 3000, Fire);
+        m_nTimer = testtimer::Set(3000, Fire);
     }
-    ~CCancelLater() { ::KillTimer(nullptr, m_nTimer); }
+    ~CCancelLater() { testtimer::Kill(m_nTimer); }
     static bool Fired() { return s_bFired; }
 
 private:
     static void CALLBACK Fire(HWND, UINT, UINT_PTR nTimer, DWORD)
     {
-        ::KillTimer(nullptr, nTimer);
+        testtimer::Kill(nTimer);
         if (::IsWindow(s_hBox)) {
             s_bFired = true;
             ::PostMessageW(s_hBox, WM_COMMAND, IDCANCEL, 0);

@@ -11,6 +11,7 @@
 #include "support/TestInput.h"
 #include "support/TestPump.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 
@@ -30,7 +31,7 @@ void CALLBACK AnswerYes(HWND, UINT, UINT_PTR nTimer, DWORD)
     HWND hYes = hBox != nullptr ? ::GetDlgItem(hBox, IDYES) : nullptr;
     if (hYes == nullptr)
         return;
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     CRect rc;
     ::GetWindowRect(hYes, &rc);
     testinput::ClickAt(rc.CenterPoint());
@@ -61,7 +62,7 @@ TEST_F(UsageDataRestart, AResetOfTheUsageDataHoldsAfterTheNextStart)
         CRect rcButton;
         ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_BUTTON_RESETDATA), &rcButton);
         g_bAnswered = false;
-        ::SetTimer(nullptr, 0, 50, AnswerYes);
+        testtimer::Set(50, AnswerYes);
         testinput::ClickAt(rcButton.CenterPoint());
         bReset = testpump::PumpUntil([&] { return g_bAnswered && Bars()->IsCommandHidden(ID_FILE_PRINT); });
         testpump::PumpUntilIdle();

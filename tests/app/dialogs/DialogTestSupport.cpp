@@ -6,6 +6,7 @@
 
 #include "engine/SettingsStore.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 
 namespace dlgtest {
 
@@ -54,12 +55,12 @@ int* StoreValues(int i)
 CModalScript::CModalScript(std::vector<Step> steps) : m_steps(std::move(steps)), m_before(VisibleDialogs())
 {
     g_pScript = this;
-    m_nTimer = ::SetTimer(nullptr, 0, 50, &CModalScript::OnTimer);
+    m_nTimer = testtimer::Set(50, &CModalScript::OnTimer);
 }
 
 CModalScript::~CModalScript()
 {
-    ::KillTimer(nullptr, m_nTimer);
+    testtimer::Kill(m_nTimer);
     g_pScript = nullptr;
 }
 

@@ -12,6 +12,7 @@
 #include "resources/AppIds.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadHook.h"
 
 using namespace frametest;
 
@@ -41,7 +42,7 @@ protected:
         hFrame = g_hFrame = pFrame->GetSafeHwnd();
         app.m_pMainWnd = pFrame;
         g_commands.clear();
-        hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, RecordCommand, nullptr, ::GetCurrentThreadId());
+        hHook = testhook::Set(WH_CALLWNDPROC, RecordCommand);
         ASSERT_NE(hHook, nullptr);
         pFrame->SetWindowPos(nullptr, 40, 40, 700, 450, SWP_NOZORDER | SWP_SHOWWINDOW);
         ::SetForegroundWindow(hFrame);
@@ -53,7 +54,7 @@ protected:
 
     void TearDown() override
     {
-        ::UnhookWindowsHookEx(hHook);
+        testhook::Remove(hHook);
         if (::IsWindow(hFrame))
             pFrame->DestroyWindow();
         app.m_pMainWnd = nullptr;

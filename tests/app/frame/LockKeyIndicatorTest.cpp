@@ -11,6 +11,7 @@
 #include "resources/FrameworkIds.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/frame/XTPStatusBar.h"
 
 namespace {
@@ -150,7 +151,7 @@ void CALLBACK BoxStep(HWND, UINT, UINT_PTR idTimer, DWORD)
             return;
         s.afterSecondPress = LookAtPanes(s.pBar, (s.strShot + L"_back.png").c_str());
         s.phase = CBoxScript::done;
-        ::KillTimer(nullptr, idTimer);
+        testtimer::Kill(idTimer);
         ::PostMessageW(s.hBox, WM_COMMAND, IDCANCEL, 0);
         return;
     case CBoxScript::done:
@@ -212,10 +213,10 @@ TEST_F(LockKeyIndicators, FollowTheLockKeysFromTheFirstPaintAndWhileTheStartupIn
     script.dwPhaseStart = ::GetTickCount();
     g_pScript = &script;
     CSettingsStore::GetInstance().ShowInfo = 1;
-    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 50, &BoxStep);
-    ASSERT_NE(idTimer, 0u);
+    testtimer::ThreadTimer idTimer(50, &BoxStep);
+    ASSERT_NE(idTimer.Id(), 0u);
     pFrame->SendMessage(WM_SHOW_STARTUP_INFO);
-    ::KillTimer(nullptr, idTimer);
+    idTimer.Kill();
     // A press that went out without its pair is undone: the key's state
     // outlives the test.
     if (script.nPresses % 2 != 0)

@@ -20,6 +20,7 @@
 #include "resources/AppIds.h"
 #include "support/ChangedSystemColours.h"
 #include "support/Screenshot.h"
+#include "support/ThreadHook.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 #include "toolkit/docking/XTPDockingPane.h"
 
@@ -33,11 +34,11 @@ namespace {
 class CChangeCounter
 {
 public:
-    CChangeCounter() { s_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId()); }
+    CChangeCounter() { s_hHook = testhook::Set(WH_CALLWNDPROC, OnCall); }
     ~CChangeCounter()
     {
         if (s_hHook != nullptr)
-            ::UnhookWindowsHookEx(s_hHook);
+            testhook::Remove(s_hHook);
         s_hHook = nullptr;
         s_counts.clear();
     }

@@ -13,6 +13,7 @@
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -83,11 +84,11 @@ public:
         : m_hFrame(hFrame), m_isTipShown(std::move(isTipShown)), m_nOpenMs(nOpenMs)
     {
         s_pWatch = this;
-        m_nTimer = ::SetTimer(nullptr, 0, 10, &CTipWatch::OnTimer);
+        m_nTimer = testtimer::Set(10, &CTipWatch::OnTimer);
     }
     ~CTipWatch()
     {
-        ::KillTimer(nullptr, m_nTimer);
+        testtimer::Kill(m_nTimer);
         s_pWatch = nullptr;
     }
     void At(DWORD nMs, std::function<void()> action) { m_actions.push_back({nMs, std::move(action)}); }

@@ -10,6 +10,7 @@
 #include "app/dialogs/DialogTestSupport.h"
 #include "resources/AppIds.h"
 #include "support/TestInput.h"
+#include "support/ThreadJoin.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -252,6 +253,5 @@ TEST_F(TipsUnderDialogs, ATipGoesWhenThePointerMovesIntoAnotherProgramsWindow)
     while (!::PostThreadMessageW(nThread, WM_QUIT, 0, 0) && ::WaitForSingleObject(hThread, 10) == WAIT_TIMEOUT)
     {
     }
-    ::WaitForSingleObject(hThread, testpump::kDeadline);
-    ::CloseHandle(hThread);
+    testthread::JoinAndClose(hThread, testpump::kDeadline);
 }

@@ -15,6 +15,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
 using namespace frametest;
@@ -122,12 +123,12 @@ TEST_F(TrayReach, OpenFromTheIconsMenuRestoresTheFrame)
     ASSERT_TRUE(testinput::MoveMouseAndWait({400, 300}));
     MenuSeen seen;
     std::thread watcher(ClickFirstItemOfTheMenu, &seen);
-    const UINT_PTR safety = ::SetTimer(nullptr, 0, 2 * testpump::kDeadline, EndMenuLeftOpen);
+    testtimer::ThreadTimer safety(2 * testpump::kDeadline, EndMenuLeftOpen);
     Notify(WM_RBUTTONDOWN);
     ::PostMessageW(hTrayWnd, XTWM_TRAYICON_NOTIFY, IDR_TRAYMENU, WM_RBUTTONUP);
     const bool bRestored = testpump::PumpUntil([&] { return seen.opened && IsShownAndForeground(); });
     watcher.join();
-    ::KillTimer(nullptr, safety);
+    safety.Kill();
     ASSERT_TRUE(seen.opened) << "no menu opened";
     EXPECT_EQ(seen.firstItemText, L"Öffnen");
     EXPECT_EQ(seen.defaultItem, static_cast<UINT>(ID_TRAY_OPEN));

@@ -10,6 +10,7 @@
 #include "resources/AppIds.h"
 #include "support/Screenshot.h"
 #include "support/TestWindows.h"
+#include "support/ThreadHook.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -44,12 +45,12 @@ public:
     CShownWindowsWatch()
     {
         s_pWatch = this;
-        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnMessage, nullptr, ::GetCurrentThreadId());
+        m_hHook = testhook::Set(WH_CALLWNDPROC, OnMessage);
     }
     ~CShownWindowsWatch()
     {
         if (m_hHook != nullptr)
-            ::UnhookWindowsHookEx(m_hHook);
+            testhook::Remove(m_hHook);
         s_pWatch = nullptr;
     }
 

@@ -7,6 +7,7 @@
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/common/tooltips/XTPToolTipContext.h"
+#include "support/ThreadHook.h"
 
 using namespace testinput;
 using testpump::PumpUntil;
@@ -254,8 +255,8 @@ TEST_F(BarTracking, TrackingHidesTheFocusCaretAndRaisesFocusEvents)
     ::SetCaretBlinkTime(40);
     g_focusChildren.clear();
     g_watchedBar = m_bar.GetSafeHwnd();
-    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnWinEvent, 0, 0,
-                                            WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hHook = testhook::SetWinEvent(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, OnWinEvent, 0, 0,
+                                                WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(nullptr, hHook);
 
     EXPECT_TRUE(CaretSeen()) << "the edit's caret blinks before tracking";
@@ -272,6 +273,6 @@ TEST_F(BarTracking, TrackingHidesTheFocusCaretAndRaisesFocusEvents)
     EXPECT_TRUE(CaretSeen()) << "leaving tracking shows the caret again";
     EXPECT_EQ(m_hEdit, ::GetFocus());
 
-    ::UnhookWinEvent(hHook);
+    testhook::RemoveWinEvent(hHook);
     ::SetCaretBlinkTime(nBlink);
 }

@@ -9,6 +9,7 @@
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/windows/CMenu.h"
 #include "support/Screenshot.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
@@ -45,9 +46,9 @@ bool RunInMenuLoop(std::vector<Step>& steps, const std::function<void()>& trackM
     s_pSteps = &steps;
     s_nextStep = 0;
     s_scriptStart = GetTickCount();
-    UINT_PTR nTimer = SetTimer(nullptr, 0, 10, &RunNextSteps);
+    testtimer::ThreadTimer nTimer(10, &RunNextSteps);
     trackMenu();
-    KillTimer(nullptr, nTimer);
+    nTimer.Kill();
     return s_nextStep == steps.size();
 }
 

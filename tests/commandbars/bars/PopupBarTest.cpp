@@ -8,6 +8,8 @@
 #include "commandbars/CommandBarsTestSupport.h"
 #include "framework/windows/CMenu.h"
 #include "support/Screenshot.h"
+#include "support/ThreadTimer.h"
+#include "support/ThreadHook.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
@@ -155,8 +157,8 @@ TEST_F(PopupBar, OpensWithoutTakingActivationAndTellsTheOwner)
 TEST_F(PopupBar, OpeningAndClosingRaiseMenuPopupEventsAndTheSiteMayAddControlsFirst)
 {
     g_popupEvents.clear();
-    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, ::GetModuleHandleW(nullptr),
-                                            OnPopupEvent, ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+    HWINEVENTHOOK hHook = testhook::SetWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, ::GetModuleHandleW(nullptr),
+                                                OnPopupEvent, ::GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
     ASSERT_NE(nullptr, hHook);
     m_site.addOnOpening = 150;
     CXTPPopupBar* pBar = MakeMenu({100, 101});
@@ -181,7 +183,7 @@ TEST_F(PopupBar, OpeningAndClosingRaiseMenuPopupEventsAndTheSiteMayAddControlsFi
 
     pBar->EndTracking();
     EXPECT_EQ(1, m_site.closings) << "a closed popup closes once";
-    ::UnhookWinEvent(hHook);
+    testhook::RemoveWinEvent(hHook);
 }
 
 TEST_F(PopupBar, ShortMenuHidesRareCommandsBehindTheExpandItem)
@@ -367,13 +369,13 @@ namespace {
 std::vector<WORD> s_keys;
 void CALLBACK PressKeys(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     for (WORD vk : s_keys)
         SendKey(vk);
 }
 void CALLBACK AskToQuit(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     PostQuitMessage(7);
 }
 } // namespace
@@ -389,7 +391,7 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
     // Without notifications the commands are not offered for updating (the
     // test site has no handlers that would enable them).
     s_keys = {VK_DOWN, VK_DOWN, VK_RETURN};
-    SetTimer(nullptr, 0, 200, PressKeys);
+    testtimer::Set(200, PressKeys);
     int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | TPM_NONOTIFY, 150, 150, &m_site, nullptr, nullptr,
                                                   m_pCommandBars);
     EXPECT_EQ(200, nChosen);
@@ -398,7 +400,7 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
         << "the chosen command is returned, not sent";
 
     s_keys = {VK_DOWN, VK_RETURN};
-    SetTimer(nullptr, 0, 200, PressKeys);
+    testtimer::Set(200, PressKeys);
     EXPECT_EQ(TRUE, CXTPCommandBars::TrackPopupMenu(&menu, TPM_NONOTIFY, 150, 150, &m_site, nullptr, nullptr, m_pCommandBars));
     EXPECT_TRUE(PumpUntil([&] {
         return std::any_of(m_site.received.begin(), m_site.received.end(), [](const CSiteMessage& m) {
@@ -406,7 +408,7 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
         });
     }));
 
-    SetTimer(nullptr, 0, 200, AskToQuit);
+    testtimer::Set(200, AskToQuit);
     CMenu* pMenu = &menu;
     EXPECT_EQ(0, CXTPCommandBars::TrackPopupMenu(pMenu, TPM_RETURNCMD, 150, 150, &m_site, nullptr, nullptr,
                                                  m_pCommandBars));
@@ -438,7 +440,7 @@ int s_outerLock = -1;
 BOOL s_firstEnabled = FALSE;
 void CALLBACK LookThenChooseFirst(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     if (s_pOuter) {
         s_outerTracking = s_pOuter->IsTrackingMode();
         s_outerLock = s_pOuter->GetLockCount();
@@ -452,7 +454,7 @@ void CALLBACK LookThenChooseFirst(HWND, UINT, UINT_PTR nTimer, DWORD)
 // Ends a modal menu that the keys did not end.
 void CALLBACK Watchdog(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     XTPMouseManager()->EndAllTracking();
 }
 
@@ -499,7 +501,7 @@ TEST_F(PopupBar, TrackPopupMenuRecurseKeepsTheMenusAlreadyOpen)
         s_pOuter = pOuter;
         s_outerLock = -1;
         s_keys = {VK_DOWN, VK_RETURN};
-        SetTimer(nullptr, 0, 200, LookThenChooseFirst);
+        testtimer::Set(200, LookThenChooseFirst);
         int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | TPM_NONOTIFY | c.flags, 250, 150, &m_site,
                                                       nullptr, nullptr, m_pCommandBars);
         s_pOuter = nullptr;
@@ -531,11 +533,11 @@ TEST_F(PopupBar, TrackPopupMenuWithoutNotifyAsksTheOwnerNothing)
         SCOPED_TRACE(c.flags);
         site.updates = 0;
         s_keys = c.asked ? std::vector<WORD>{VK_ESCAPE} : std::vector<WORD>{VK_DOWN, VK_RETURN};
-        SetTimer(nullptr, 0, 200, LookThenChooseFirst);
-        UINT_PTR nWatchdog = SetTimer(nullptr, 0, 5000, Watchdog);
+        testtimer::Set(200, LookThenChooseFirst);
+        testtimer::ThreadTimer nWatchdog(5000, Watchdog);
         int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | c.flags, 150, 150, &site, nullptr,
                                                       nullptr, m_pCommandBars);
-        KillTimer(nullptr, nWatchdog);
+        nWatchdog.Kill();
         EXPECT_EQ(c.asked, site.updates > 0);
         EXPECT_EQ(c.asked ? FALSE : TRUE, s_firstEnabled) << "the owner's handler disables the first";
         EXPECT_EQ(c.asked ? 0 : 300, nChosen);

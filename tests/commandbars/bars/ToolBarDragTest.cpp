@@ -15,6 +15,8 @@
 #include "resources/FrameworkIds.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
+#include "support/ThreadHook.h"
 #include "toolkit/commandbars/bars/XTPDockBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/manager/XTPCommandBarsOptions.h"
@@ -52,9 +54,9 @@ protected:
         s_path.assign(path.begin(), path.end());
         MoveMouseTo(from);
         SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-        UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &ToolBarDrag::ContinueOnceCaptured);
+        testtimer::ThreadTimer timer(10, &ToolBarDrag::ContinueOnceCaptured);
         ASSERT_TRUE(testpump::PumpUntil([] { return s_path.empty() && ::GetCapture() == nullptr; }));
-        ::KillTimer(nullptr, timer);
+        timer.Kill();
         testpump::PumpPending();
     }
     static void CALLBACK ContinueOnceCaptured(HWND, UINT, UINT_PTR, DWORD)
@@ -78,9 +80,9 @@ protected:
         s_bReleaseLost = false;
         MoveMouseTo(from);
         SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-        UINT_PTR timer = ::SetTimer(nullptr, 0, 30, &ToolBarDrag::ContinueOneStep);
+        testtimer::ThreadTimer timer(30, &ToolBarDrag::ContinueOneStep);
         ASSERT_TRUE(testpump::PumpUntil([] { return s_path.empty() && ::GetCapture() == nullptr; }));
-        ::KillTimer(nullptr, timer);
+        timer.Kill();
         s_watch = [] {};
         EXPECT_FALSE(s_bReleaseLost) << "the drag did not end at the button's release";
         testpump::PumpPending();
@@ -146,7 +148,7 @@ void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
     if (::GetCapture() == nullptr)
         return;
-    ::KillTimer(nullptr, id);
+    testtimer::Kill(id);
     ::PostQuitMessage(7);
 }
 
@@ -265,10 +267,10 @@ TEST_F(ToolBarDrag, QuitDuringTheDragEndsItAndStaysQueued)
     MoveMouseTo(from);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from);
     // The quit comes once the drag holds the mouse, before any release.
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &QuitOnceCaptured);
+    testtimer::ThreadTimer timer(10, &QuitOnceCaptured);
     const int nQuit = testpump::PumpUntilQuitTaken(
         [] { return ::GetCapture() == nullptr && !(GetAsyncKeyState(VK_LBUTTON) & 0x8000); });
-    ::KillTimer(nullptr, timer);
+    timer.Kill();
     SendMouse(MOUSEEVENTF_LEFTUP, from);
     EXPECT_EQ(7, nQuit) << "the loop posts the quit again";
     EXPECT_EQ(nullptr, ::GetCapture()) << "the mouse is let go";
@@ -423,11 +425,11 @@ public:
     COffWindowInputLost()
     {
         s_nDropped = 0;
-        s_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &Filter, nullptr, ::GetCurrentThreadId());
+        s_hHook = testhook::Set(WH_GETMESSAGE, &Filter);
     }
     ~COffWindowInputLost()
     {
-        ::UnhookWindowsHookEx(s_hHook);
+        testhook::Remove(s_hHook);
         s_bLost = false;
     }
     COffWindowInputLost(const COffWindowInputLost&) = delete;

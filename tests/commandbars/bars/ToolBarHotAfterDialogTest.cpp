@@ -6,6 +6,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/controls/XTPControlButton.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/input/XTPMouseManager.h"
@@ -29,16 +30,16 @@ protected:
         HWND hBox = ::FindWindowW(L"#32770", L"Optionen");
         if (!hBox || !::IsWindowVisible(hBox))
             return;
-        ::KillTimer(nullptr, id);
+        testtimer::Kill(id);
         ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && LOWORD(wParam) == kDialogCommand && lParam == 0) {
             dialogs++;
-            UINT_PTR timer = ::SetTimer(nullptr, 0, 200, &CloseBox);
+            testtimer::ThreadTimer timer(200, &CloseBox);
             ::MessageBoxW(GetSafeHwnd(), L"Einstellungen", L"Optionen", MB_OK);
-            ::KillTimer(nullptr, timer);
+            timer.Kill();
             return 0;
         }
         return CToolBarFrame::WindowProc(message, wParam, lParam);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "EditPartStage.h"
 #include "support/Screenshot.h"
+#include "support/ThreadTimer.h"
 #include <richedit.h>
 #include "toolkit/commandbars/controls/XTPControlComboBox.h"
 #include "toolkit/commandbars/controls/XTPControlEdit.h"
@@ -36,7 +37,7 @@ void CALLBACK ChooseFromOpenMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
         CXTPPopupBar* pPopup = dynamic_cast<CXTPPopupBar*>(tracked[i]);
         if (!pPopup || !pPopup->GetSafeHwnd() || !::IsWindowVisible(pPopup->GetSafeHwnd()))
             continue;
-        ::KillTimer(nullptr, nTimer);
+        testtimer::Kill(nTimer);
         for (int n = 0; n < pPopup->GetControlCount(); n++) {
             CXTPControl* pItem = pPopup->GetControl(n);
             if (pItem->GetEnabled())
@@ -328,12 +329,12 @@ TEST_P(EditBox, TheContextMenuOffersWhatTheSelectionAndClipboardAllowAndCarriesI
         CMenuVisit visit;
         visit.nChoose = row.choose;
         g_pMenuVisit = &visit;
-        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, ChooseFromOpenMenu);
+        testtimer::ThreadTimer nTimer(10, ChooseFromOpenMenu);
         CRect rc;
         ::GetWindowRect(EditWindow(), &rc);
         ClickAt(rc.CenterPoint(), true);
         EXPECT_TRUE(PumpUntil([&] { return !visit.enabled.empty(); })) << "no menu for " << row.choose;
-        ::KillTimer(nullptr, nTimer);
+        nTimer.Kill();
         EXPECT_TRUE(PumpUntilText(row.textAfter)) << static_cast<LPCTSTR>(m_pEdit->GetEditText());
         PumpUntilIdle();
         g_pMenuVisit = nullptr;

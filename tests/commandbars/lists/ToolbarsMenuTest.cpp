@@ -6,6 +6,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/lists/XTPControlToolbars.h"
@@ -24,7 +25,7 @@ void CALLBACK ActOnceOpen(HWND, UINT, UINT_PTR id, DWORD)
     CXTPCommandBar* pMenu = g_frame ? g_frame->toolbarsMenu : nullptr;
     if (!pMenu || !pMenu->IsTrackingMode() || !pMenu->IsWindowVisible())
         return;
-    ::KillTimer(nullptr, id);
+    testtimer::Kill(id);
     g_acted = true;
     g_menuShot = testshot::CaptureWindow(pMenu->GetSafeHwnd());
     if (g_clickEntry < 0) {
@@ -75,10 +76,10 @@ protected:
 TEST_F(ToolbarsMenu, RightClickListsCloseableBarsAndAnEntryShowsItsBar)
 {
     g_clickEntry = 1;
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &ActOnceOpen);
+    testtimer::ThreadTimer timer(10, &ActOnceOpen);
     RightClickBar();
     ASSERT_TRUE(testpump::PumpUntil([&] { return g_acted && !!extra->IsVisible(); }));
-    ::KillTimer(nullptr, timer);
+    timer.Kill();
     testshot::Save(g_menuShot, L"toolbars_menu.png");
     // Dark strokes in the check column: the shown bar's entry only.
     auto darkInCheckColumn = [](int entryTop, int entryBottom) {
@@ -134,10 +135,10 @@ TEST(ToolbarsList, EntriesForCloseableListedBarsCheckedWhenShown)
 TEST_F(ToolbarsMenu, QuitWhileOpenEndsItAndStaysQueued)
 {
     g_clickEntry = -1;
-    UINT_PTR timer = ::SetTimer(nullptr, 0, 10, &ActOnceOpen);
+    testtimer::ThreadTimer timer(10, &ActOnceOpen);
     RightClickBar();
     const int nQuit = testpump::PumpUntilQuitTaken();
-    ::KillTimer(nullptr, timer);
+    timer.Kill();
     EXPECT_TRUE(g_acted);
     EXPECT_EQ(9, nQuit) << "the menu's loop posts the quit again";
 }

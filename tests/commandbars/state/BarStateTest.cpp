@@ -18,6 +18,7 @@
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
+#include "support/ThreadHook.h"
 
 namespace {
 
@@ -832,9 +833,9 @@ TEST_F(BarStateTest, AFloatingBarStoredHiddenNeverShowsWhileTheLayoutLoads)
     Close(pFrame);
 
     g_shownPopups.clear();
-    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, NoteShownPopups, nullptr, ::GetCurrentThreadId());
+    testhook::ThreadHook hook(WH_CALLWNDPROCRET, NoteShownPopups);
     CStateFrame* pLoaded = Reopen();
-    ::UnhookWindowsHookEx(hHook);
+    hook.Remove();
     ASSERT_NE(pLoaded, nullptr);
     CXTPToolBar* pView = pLoaded->Bar(kViewBar);
     CXTPToolBar* pTools = pLoaded->Bar(kToolsBar);

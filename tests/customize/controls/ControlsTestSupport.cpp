@@ -5,6 +5,7 @@
 #include <dlgs.h>
 #include <vector>
 #include "toolkit/commandbars/input/XTPMouseManager.h"
+#include "support/ThreadTimer.h"
 
 namespace ctltest {
 
@@ -121,12 +122,12 @@ CModalDriver::CModalDriver(LPCWSTR lpszClass, std::function<void(HWND)> action)
     ::EnumThreadWindows(::GetCurrentThreadId(), FindVisibleOfClass, reinterpret_cast<LPARAM>(&search));
     m_existing = search.all;
     g_pDriver = this;
-    m_nTimer = ::SetTimer(nullptr, 0, 50, &CModalDriver::OnTimer);
+    m_nTimer = testtimer::Set(50, &CModalDriver::OnTimer);
 }
 
 CModalDriver::~CModalDriver()
 {
-    ::KillTimer(nullptr, m_nTimer);
+    testtimer::Kill(m_nTimer);
     if (g_pDriver == this)
         g_pDriver = nullptr;
 }

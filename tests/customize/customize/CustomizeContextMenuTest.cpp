@@ -14,6 +14,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -42,7 +43,7 @@ void CALLBACK RunQueued(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     if (s_pWaitFor != nullptr && !(s_pWaitFor->GetSafeHwnd() && s_pWaitFor->IsWindowVisible()))
         return;
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     std::function<void()> fn;
     fn.swap(s_inLoop);
     if (fn)
@@ -192,7 +193,7 @@ struct ContextMenu : BarsTest
                     testpump::PumpUntil([&] { return !pMenu->IsTrackingMode(); });
                     bDone = true;
                 };
-                ::SetTimer(nullptr, 0, 10, RunQueued);
+                testtimer::Set(10, RunQueued);
                 testinput::ClickAt(ScreenCentre(pBar->GetControl(step.first)), true);
                 EXPECT_TRUE(testpump::PumpUntil([&] { return bDone; }));
                 testpump::PumpUntilIdle();
@@ -309,7 +310,7 @@ TEST_F(ContextMenu, WithoutASelectionEveryItemIsDisabledAndDoesNothing)
             pMenu->SetTrackingMode(FALSE);
             bDone = true;
         };
-        ::SetTimer(nullptr, 0, 10, RunQueued);
+        testtimer::Set(10, RunQueued);
         pBars->SetCustomizeSelection(nullptr);
         sheet.ShowContextMenu(ScreenCentre(pBar->GetControl(0)));
         testpump::PumpUntil([&] { return bDone; });

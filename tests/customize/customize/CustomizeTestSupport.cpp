@@ -4,6 +4,7 @@
 #include "toolkit/commandbars/XTPCommandBarsDefs.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 
 namespace custtest {
 
@@ -114,12 +115,12 @@ CDialogScript::CDialogScript(std::vector<Step> steps) : m_steps(std::move(steps)
 {
     m_handled = VisibleDialogs();
     g_pScript = this;
-    m_nTimer = ::SetTimer(nullptr, 0, 50, &CDialogScript::OnTimer);
+    m_nTimer = testtimer::Set(50, &CDialogScript::OnTimer);
 }
 
 CDialogScript::~CDialogScript()
 {
-    ::KillTimer(nullptr, m_nTimer);
+    testtimer::Kill(m_nTimer);
     if (g_pScript == this)
         g_pScript = nullptr;
 }

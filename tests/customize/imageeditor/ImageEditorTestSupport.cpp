@@ -9,6 +9,7 @@
 #include "support/TestInput.h"
 #include "framework/windows/AfxMessages.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 
@@ -52,7 +53,7 @@ void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR, DWORD)
     }
     g_run.bBusy = true;
     // No ticks while a step waits for its input to settle.
-    ::KillTimer(nullptr, g_run.nTimer);
+    testtimer::Kill(g_run.nTimer);
     if (g_run.nNext == 0)
         WaitForInput(*pDlg);
     if (g_run.nNext < g_run.steps.size()) {
@@ -63,7 +64,7 @@ void CALLBACK OnStepTimer(HWND, UINT, UINT_PTR, DWORD)
         g_run.bBusy = false;
         return;
     }
-    g_run.nTimer = ::SetTimer(nullptr, 0, 20, &OnStepTimer);
+    g_run.nTimer = testtimer::Set(20, &OnStepTimer);
     g_run.nIdlesAtLastStep = pDlg->m_nKickIdles;
     if (pDlg->m_hWnd != nullptr)
         ::PostMessageW(pDlg->m_hWnd, WM_NULL, 0, 0);
@@ -169,9 +170,9 @@ INT_PTR RunEditor(CTestEditor& dlg, std::vector<Step> steps)
     g_run = StepRun();
     g_run.pDlg = &dlg;
     g_run.steps = std::move(steps);
-    g_run.nTimer = ::SetTimer(nullptr, 0, 20, &OnStepTimer);
+    g_run.nTimer = testtimer::Set(20, &OnStepTimer);
     const INT_PTR nResult = dlg.DoModal();
-    ::KillTimer(nullptr, g_run.nTimer);
+    testtimer::Kill(g_run.nTimer);
     g_run = StepRun();
     return nResult;
 }

@@ -11,6 +11,7 @@
 #include "support/SiteSimulation.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadHook.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/autohide/XTPDockingPanePointerRest.h"
 
@@ -92,12 +93,12 @@ public:
     explicit CHoverSwallower(HWND hWnd)
     {
         s_hWnd = hWnd;
-        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &CHoverSwallower::Hook, nullptr, ::GetCurrentThreadId());
+        m_hHook = testhook::Set(WH_GETMESSAGE, &CHoverSwallower::Hook);
     }
     ~CHoverSwallower()
     {
         if (m_hHook)
-            ::UnhookWindowsHookEx(m_hHook);
+            testhook::Remove(m_hHook);
         s_hWnd = nullptr;
     }
     CHoverSwallower(const CHoverSwallower&) = delete;

@@ -17,6 +17,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
@@ -224,7 +225,7 @@ UINT_PTR g_releaseTimer = 0;
 
 void CALLBACK ReleaseIfStillCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
-    ::KillTimer(nullptr, id);
+    testtimer::Kill(id);
     g_releaseTimer = 0;
     POINT pt;
     ::GetCursorPos(&pt);
@@ -236,9 +237,9 @@ void CALLBACK QuitOnceCaptured(HWND, UINT, UINT_PTR id, DWORD)
 {
     if (::GetCapture() == nullptr)
         return;
-    ::KillTimer(nullptr, id);
+    testtimer::Kill(id);
     ::PostQuitMessage(7);
-    g_releaseTimer = ::SetTimer(nullptr, 0, 2000, ReleaseIfStillCaptured);
+    g_releaseTimer = testtimer::Set(2000, ReleaseIfStillCaptured);
 }
 
 } // namespace
@@ -252,13 +253,13 @@ TEST(DockingContext, QuitDuringADragEndsItAndStaysQueued)
     ::SetForegroundWindow(s.frame->m_hWnd);
     ASSERT_TRUE(testinput::MoveMouseAndWait(from));
     testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    ::SetTimer(nullptr, 0, 10, QuitOnceCaptured);
+    testtimer::Set(10, QuitOnceCaptured);
     // The press starts the drag's loop; the quit posted in it ends it.
     EXPECT_EQ(7, testpump::PumpUntilQuitTaken()) << "the quit is left for the program's own loop";
     testinput::SendMouse(MOUSEEVENTF_LEFTUP, from);
     testpump::PumpUntilIdle();
     if (g_releaseTimer != 0)
-        ::KillTimer(nullptr, g_releaseTimer);
+        testtimer::Kill(g_releaseTimer);
     g_releaseTimer = 0;
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_TRUE(DesktopUnlocked(s.frame->m_hWnd));

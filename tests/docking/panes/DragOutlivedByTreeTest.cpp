@@ -13,6 +13,7 @@
 #include "support/FetchHook.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadHook.h"
 #include "resources/ToolkitDockingIds.h"
 #include "toolkit/docking/XTPDockingPaneCaptionButton.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -94,11 +95,11 @@ public:
         , m_size(size)
     {
         s_pScribbler = this;
-        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, Proc, nullptr, ::GetCurrentThreadId());
+        m_hHook = testhook::Set(WH_CALLWNDPROCRET, Proc);
     }
     ~CDeletionScribbler()
     {
-        ::UnhookWindowsHookEx(m_hHook);
+        testhook::Remove(m_hHook);
         s_pScribbler = nullptr;
     }
     const CScribbledBlocks& Blocks() const { return m_blocks; }

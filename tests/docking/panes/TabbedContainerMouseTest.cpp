@@ -14,6 +14,7 @@
 #include "framework/windows/CWinApp.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadHook.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
@@ -144,7 +145,7 @@ std::vector<Seen> Press(Container* container, CXTPDockingPaneCaptionButton* butt
     g_seen.clear();
     g_watched = container->m_hWnd;
     g_button = button;
-    HHOOK hook = ::SetWindowsHookExW(WH_GETMESSAGE, WatchMessages, nullptr, ::GetCurrentThreadId());
+    testhook::ThreadHook hook(WH_GETMESSAGE, WatchMessages);
     std::atomic<bool> done(false);
     DWORD mainThread = ::GetCurrentThreadId();
     std::thread input([&] {
@@ -200,7 +201,7 @@ std::vector<Seen> Press(Container* container, CXTPDockingPaneCaptionButton* butt
     testpump::PumpUntil([&] { return done.load(); });
     input.join();
     testpump::PumpUntilIdle();
-    ::UnhookWindowsHookEx(hook);
+    hook.Remove();
     return g_seen;
 }
 

@@ -9,6 +9,7 @@
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
@@ -78,7 +79,7 @@ void CALLBACK ReleaseWhenDone(HWND, UINT, UINT_PTR id, DWORD)
     bool untaken = ::GetCapture() == nullptr && held > 1000;
     if (g_released || (!g_releaseWhen() && !untaken && held < testpump::kDeadline))
         return;
-    ::KillTimer(nullptr, id);
+    testtimer::Kill(id);
     POINT pt;
     ::GetCursorPos(&pt);
     testinput::SendMouse(MOUSEEVENTF_LEFTUP, pt);
@@ -100,7 +101,7 @@ void PressArrowUntil(Container* group, CXTPTabManagerNavigateButton* arrow, std:
     g_released = false;
     g_holdStart = ::GetTickCount();
     testinput::SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-    ::SetTimer(nullptr, 0, 30, ReleaseWhenDone);
+    testtimer::Set(30, ReleaseWhenDone);
     ASSERT_TRUE(testpump::PumpUntil([] { return g_released && ::GetCapture() == nullptr; }));
 }
 

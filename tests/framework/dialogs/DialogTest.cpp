@@ -11,6 +11,7 @@
 #include "framework/Framework.h"
 #include "support/Screenshot.h"
 #include "support/TestWindows.h"
+#include "support/ThreadTimer.h"
 #include "tests/framework/Printers.h"
 
 namespace
@@ -331,7 +332,7 @@ void CALLBACK ReadStatesAndAnswerBox(HWND, UINT, UINT_PTR nTimer, DWORD)
     HWND hBox = testwindows::FindThreadWindow(L"#32770");
     if (hBox == nullptr || g_pBoxStates->hBox != nullptr)
         return;
-    ::KillTimer(nullptr, nTimer);
+    testtimer::Kill(nTimer);
     g_pBoxStates->hBox = hBox;
     g_pBoxStates->frameEnabled = ::IsWindowEnabled(g_pBoxStates->hFrame);
     g_pBoxStates->floatingEnabled = ::IsWindowEnabled(g_pBoxStates->hFloating);
@@ -363,7 +364,7 @@ TEST_F(DialogTest, EnableModelessLeavesTheFrameUsableAndABoxOverTheFrameStillDis
     states.hFrame = frame->m_hWnd;
     states.hFloating = floating.m_hWnd;
     g_pBoxStates = &states;
-    ::SetTimer(nullptr, 0, 20, ReadStatesAndAnswerBox);
+    testtimer::Set(20, ReadStatesAndAnswerBox);
     EXPECT_EQ(IDOK, ::MessageBoxW(frame->m_hWnd, L"Frage", L"Box", MB_OKCANCEL));
     g_pBoxStates = nullptr;
     ASSERT_NE(states.hBox, nullptr);

@@ -10,6 +10,7 @@
 
 #include "framework/Framework.h"
 #include "tests/framework/Printers.h"
+#include "support/ThreadJoin.h"
 
 namespace
 {
@@ -276,8 +277,7 @@ TEST_F(DropTargetTest, DestroyingTheWindowRevokesAndRegisteringNeedsOle)
     // A thread without OLE cannot register.
     BOOL registeredWithoutOle = TRUE;
     HANDLE thread = ::CreateThread(nullptr, 0, RegisterWithoutOle, &registeredWithoutOle, 0, nullptr);
-    ::WaitForSingleObject(thread, 10000);
-    ::CloseHandle(thread);
+    testthread::JoinAndClose(thread, 10000);
     EXPECT_FALSE(registeredWithoutOle);
 }
 

@@ -8,6 +8,7 @@
 
 #include "RegExpTestHelpers.h"
 #include "support/TestPump.h"
+#include "support/ThreadJoin.h"
 
 using regexptest::All;
 using regexptest::Matched;
@@ -157,9 +158,7 @@ TEST(RegExpSearch, MegabyteMatchesNeedNoStackPerCharacter)
     HANDLE thread = CreateThread(nullptr, 64 * 1024, SearchOnSmallStack, &text[0], STACK_SIZE_PARAM_IS_A_RESERVATION,
                                  nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 60000), WAIT_OBJECT_0);
     DWORD length = 0;
-    GetExitCodeThread(thread, &length);
-    CloseHandle(thread);
+    testthread::JoinAndClose(thread, 60000, &length);
     EXPECT_EQ(length, text.size());
 }

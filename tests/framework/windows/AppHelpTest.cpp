@@ -6,6 +6,7 @@
 
 #include "framework/Framework.h"
 #include "tests/framework/Printers.h"
+#include "support/ThreadJoin.h"
 
 namespace
 {
@@ -56,8 +57,7 @@ TEST(AppHelp, OleStartsOncePerThreadAndEndsWithTheApplication)
 {
     BOOL results[3] = {TRUE, FALSE, FALSE};
     HANDLE thread = ::CreateThread(nullptr, 0, OleOnThread, results, 0, nullptr);
-    ::WaitForSingleObject(thread, 10000);
-    ::CloseHandle(thread);
+    testthread::JoinAndClose(thread, 10000);
     EXPECT_FALSE(results[0]);
     EXPECT_TRUE(results[1]);
     EXPECT_TRUE(results[2]);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Framework.h"
+#include "support/ThreadTimer.h"
 
 namespace {
 
@@ -270,11 +271,11 @@ TEST_F(FrameTest, ModalLoopGivesTheMainFrameItsIdleUpdates)
     // shown window to go.
     ASSERT_TRUE(run.box.CreateEx(0, AfxRegisterWndClass(0), L"Box", WS_POPUP, CRect(0, 0, 50, 50), frame, 0));
     g_pModalRun = &run;
-    const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 20, &ModalStep);
-    ASSERT_NE(idTimer, 0u);
+    testtimer::ThreadTimer idTimer(20, &ModalStep);
+    ASSERT_NE(idTimer.Id(), 0u);
     run.box.PrepareModalLoop();
     EXPECT_EQ(run.box.RunModalLoop(0), IDOK);
-    ::KillTimer(nullptr, idTimer);
+    idTimer.Kill();
     g_pModalRun = nullptr;
     run.box.DestroyWindow();
 

@@ -7,6 +7,7 @@
 #include <vector>
 #include "support/ShowRequests.h"
 #include "support/TestPump.h"
+#include "support/ThreadTimer.h"
 
 #include "framework/windows/CWnd.h"
 #include "resources/ToolkitImageIds.h"
@@ -187,9 +188,9 @@ TEST_F(TrayIcon, MouseMessagesGoToTheOwnerFirst)
     EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, WM_MOUSEMOVE));
 
     // The right button opens the tray menu; the owner gets WM_NULL afterwards.
-    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    testtimer::ThreadTimer safety(500, EndMenuSoon);
     EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, WM_RBUTTONUP));
-    ::KillTimer(nullptr, safety);
+    safety.Kill();
     EXPECT_EQ(1, owner.menusOpened);
     testpump::PumpUntil([&] { return owner.nullMessages > 0; });
     testpump::PumpUntilIdle();
@@ -216,10 +217,10 @@ TEST_F(TrayIcon, AModalDialogOverTheOwnerIsBroughtForwardInsteadOfCommands)
     ::SetActiveWindow(hDialog);
     owner.EnableWindow(FALSE);
 
-    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    testtimer::ThreadTimer safety(500, EndMenuSoon);
     for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU})
         EXPECT_EQ(1, ::SendMessageW(hTray, XTWM_TRAYICON_NOTIFY, IDR_TOOLKIT_TRAY, uMessage));
-    ::KillTimer(nullptr, safety);
+    safety.Kill();
     EXPECT_TRUE(owner.commands.empty()) << "no command reaches the owner under its dialog";
     EXPECT_EQ(0, owner.menusOpened);
     EXPECT_EQ(hDialog, ::GetForegroundWindow());
@@ -298,7 +299,7 @@ TEST_F(TrayIcon, AnOwnerOnTheScreenUnderItsDialogStaysThere)
 
     CShowRequests watch;
     ASSERT_TRUE(watch.IsHooked());
-    UINT_PTR safety = ::SetTimer(nullptr, 0, 500, EndMenuSoon);
+    testtimer::ThreadTimer safety(500, EndMenuSoon);
     for (UINT uMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_CONTEXTMENU, NIN_SELECT, NIN_KEYSELECT})
     {
         ::SetForegroundWindow(hOther);
@@ -310,7 +311,7 @@ TEST_F(TrayIcon, AnOwnerOnTheScreenUnderItsDialogStaysThere)
         EXPECT_TRUE(owner.IsWindowVisible() && !owner.IsIconic()) << uMessage;
         EXPECT_TRUE(::IsWindowVisible(hDialog) && !::IsIconic(hDialog)) << uMessage;
     }
-    ::KillTimer(nullptr, safety);
+    safety.Kill();
     EXPECT_TRUE(watch.minMaxed.empty()) << watch.minMaxed.size() << " minimizes or restores";
     EXPECT_TRUE(watch.hidden.empty()) << watch.hidden.size() << " windows hidden";
     EXPECT_EQ(0, owner.minimizes);
