@@ -356,14 +356,17 @@ LRESULT CXTTrayIcon::OnTrayIconNotify(WPARAM wParam, LPARAM lParam)
 
 LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != m_niData.uID || m_pWndOwner == nullptr || m_pWndOwner->GetSafeHwnd() == nullptr)
+    if (wParam != m_niData.uID)
         return 0;
     const UINT uMessage = static_cast<UINT>(lParam);
     const bool bActs = uMessage == WM_LBUTTONDBLCLK || uMessage == WM_RBUTTONUP || uMessage == WM_CONTEXTMENU ||
                        uMessage == NIN_SELECT || uMessage == NIN_KEYSELECT;
-    // Every road below (and the owner's own) may bring a window forward.
+    // Every road below (and the owner's own) may bring a window forward. The
+    // news taken in runs window handlers: the owner is looked at after it.
     if (bActs)
         TakeInPendingFocusChanges();
+    if (m_pWndOwner == nullptr || m_pWndOwner->GetSafeHwnd() == nullptr)
+        return 0;
     if (m_pWndOwner->SendMessage(XTWM_TRAYICON_NOTIFY, wParam, lParam) != 0)
         return 1;
 
