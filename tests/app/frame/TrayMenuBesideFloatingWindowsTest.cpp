@@ -1,6 +1,6 @@
-// The program active with a floating toolbar or a floating ticket pane: one
-// real right click on its icon in the shell's tray opens the tray menu, and
-// what floats stays on the screen beside it.
+// A toolbar floating over the program's frame: one real right click on the
+// program's icon in the shell's tray opens the tray menu, whether the program
+// or another one was active, and the toolbar stays on the screen beside it.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
