@@ -8,20 +8,6 @@
 # after, so that the other runs start with the toolbar docked.
 failed_shot=run_restart_floating_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
-# The stored layout of the command bars in the run's prefix, with the
-# program and its server ended.
-forget_layout() {
-    [ -f "$build/wineprefix-run/user.reg" ] || return 0
-    WINEPREFIX="$build/wineprefix-run" wineserver -w 2>/dev/null
-    python3 - "$build/wineprefix-run/user.reg" <<'PY'
-import re, sys
-path = sys.argv[1]
-text = open(path, encoding='utf-8', errors='surrogateescape').read()
-# A key's section runs from its header to the next blank line.
-text = re.sub(r'\n\[Software\\\\Brannoch\\\\Tavrolin\\\\CommandBars2[^\]]*\][^\n]*\n(?:[^\n]+\n)*', '\n', text)
-open(path, 'w', encoding='utf-8', errors='surrogateescape').write(text)
-PY
-}
 trap 'cleanup; forget_layout' EXIT
 
 WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null

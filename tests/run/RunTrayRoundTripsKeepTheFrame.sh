@@ -38,20 +38,6 @@ back_by_double_click() {
     xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 80 1
     check_place "$1"
 }
-# The program's shown menu that opened at the point: below it, or above it
-# when the screen's bottom is near. X Y W H.
-menu_at() {
-    local px=$1 py=$2 id x y w h
-    for id in $(xwininfo -root -children | awk '/"tavrolin.exe"/{print $1}'); do
-        xwininfo -id "$id" | grep -q 'IsViewable' || continue
-        read -r x y w h < <(place "$id")
-        [ "$px" -ge "$x" ] && [ "$px" -lt $((x + w)) ] && [ "$h" -lt 100 ] &&
-            [ "$y" -le $((py + 2)) ] && [ $((y + h)) -ge $((py - 30)) ] || continue
-        echo "$x $y $w $h"
-        return 0
-    done
-    return 1
-}
 # The tray menu opens at the pointer with "Öffnen" on top.
 back_by_open() {
     local mx my mw mh

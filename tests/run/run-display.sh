@@ -124,3 +124,32 @@ find_tray_icon() {
     read -r ix iy < <(tray_icon)
     [ -n "$iy" ] || fail "$1: no tray window"
 }
+# The program's shown menu that opened at the point: below it, or above it
+# when the screen's bottom is near. X Y W H.
+menu_at() {
+    local px=$1 py=$2 id x y w h
+    for id in $(xwininfo -root -children | awk '/"tavrolin.exe"/{print $1}'); do
+        xwininfo -id "$id" | grep -q 'IsViewable' || continue
+        read -r x y w h < <(place "$id")
+        [ "$px" -ge "$x" ] && [ "$px" -lt $((x + w)) ] && [ "$h" -lt 100 ] &&
+            [ "$y" -le $((py + 2)) ] && [ $((y + h)) -ge $((py - 30)) ] || continue
+        echo "$x $y $w $h"
+        return 0
+    done
+    return 1
+}
+
+# The stored layout of the command bars in the run's prefix, with the
+# program and its server ended.
+forget_layout() {
+    [ -f "$build/wineprefix-run/user.reg" ] || return 0
+    WINEPREFIX="$build/wineprefix-run" wineserver -w 2>/dev/null
+    python3 - "$build/wineprefix-run/user.reg" <<'PY'
+import re, sys
+path = sys.argv[1]
+text = open(path, encoding='utf-8', errors='surrogateescape').read()
+# A key's section runs from its header to the next blank line.
+text = re.sub(r'\n\[Software\\\\Brannoch\\\\Tavrolin\\\\CommandBars2[^\]]*\][^\n]*\n(?:[^\n]+\n)*', '\n', text)
+open(path, 'w', encoding='utf-8', errors='surrogateescape').write(text)
+PY
+}

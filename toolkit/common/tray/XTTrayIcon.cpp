@@ -61,6 +61,20 @@ HWND WindowToActivate(HWND hFrame)
     return hPopup;
 }
 
+// A click on the icon moves the display's focus from the program's window to
+// the shell's. The shell takes the foreground at once and the system tells
+// the program; the display's own word that the program's window lost the
+// focus may still wait unread: under Wine, a floating toolbar hidden as the
+// program loses the activation reads it off the display and leaves it queued
+// until the program next waits for input. Read after the icon gave its owner
+// the foreground, that word takes the foreground away again: the tray menu
+// ends as it opens and the windows that follow the owner's activation hide.
+// Read now, while the shell holds the foreground, it changes nothing.
+void TakeInPendingFocusChanges()
+{
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
 // Lays out a frame window shown again once more, so that its window on the
 // display gets its own size and place.
 void LayOutFrameAgain(CWnd* pWndFrame)
@@ -342,14 +356,20 @@ LRESULT CXTTrayIcon::OnTrayIconNotify(WPARAM wParam, LPARAM lParam)
 
 LRESULT CXTTrayIcon::OnTrayNotification(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != m_niData.uID || m_pWndOwner == nullptr || m_pWndOwner->GetSafeHwnd() == nullptr)
+    if (wParam != m_niData.uID)
+        return 0;
+    const UINT uMessage = static_cast<UINT>(lParam);
+    const bool bActs = uMessage == WM_LBUTTONDBLCLK || uMessage == WM_RBUTTONUP || uMessage == WM_CONTEXTMENU ||
+                       uMessage == NIN_SELECT || uMessage == NIN_KEYSELECT;
+    // Every road below (and the owner's own) may bring a window forward. The
+    // news taken in runs window handlers: the owner is looked at after it.
+    if (bActs)
+        TakeInPendingFocusChanges();
+    if (m_pWndOwner == nullptr || m_pWndOwner->GetSafeHwnd() == nullptr)
         return 0;
     if (m_pWndOwner->SendMessage(XTWM_TRAYICON_NOTIFY, wParam, lParam) != 0)
         return 1;
 
-    const UINT uMessage = static_cast<UINT>(lParam);
-    const bool bActs = uMessage == WM_LBUTTONDBLCLK || uMessage == WM_RBUTTONUP || uMessage == WM_CONTEXTMENU ||
-                       uMessage == NIN_SELECT || uMessage == NIN_KEYSELECT;
     // A modal dialog runs over the owner: the icon brings it forward instead
     // of sending commands (exit, say) that would destroy the owner under the
     // dialog's own loop.

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# tools/run.sh on the display it starts itself, tried as a user would with
+# the mouse and keys: the toolbar dragged by its gripper off its row to float
+# over the frame, the frame's title clicked, then one right click on the
+# tray icon opens the tray menu, and the toolbar still floats beside it;
+# three times. Alt+X in the frame ends the program. The run's stored bar
+# layout is removed before and after, so that the other runs start with the
+# toolbar docked.
+failed_shot=run_tray_menu_floating_failed
+source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
+trap 'cleanup; forget_layout' EXIT
+
+WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
+forget_layout
+# A site without offers: no alert lies over the tray.
+echo '{}' >"$work/no-offers.json"
+export TAVROLIN_SCENARIO="$work/no-offers.json"
+start_run
+find_frame_and_box
+sleep 1
+read -r x y w h < <(place "$box")
+xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+
+# By its gripper from the top row to the frame's middle.
+midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
+xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
+for step in $(seq 10); do
+    xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
+    sleep 0.1
+done
+xdotool mouseup 1
+wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
+bar=$(named '^Standard$')
+
+shows() { xwininfo -id "$1" | grep -q 'IsViewable'; }
+find_tray_icon "floating"
+
+# Each round: the frame's title (the window manager's title bar) clicked left
+# of its buttons, so that the program is the active one, then one quick
+# right click on the tray icon. The menu opens and stays; the toolbar floats
+# on beside it. A click into the frame's match list ends the menu.
+for round in 1 2 3; do
+    xdotool mousemove $((fx + fw / 2)) $((fy - 11)) click 1
+    sleep 1
+    shows "$bar" || fail "round $round: the click on the frame's title hid the toolbar"
+    xdotool mousemove "$ix" "$iy" click 3
+    wait_for 30 menu_at "$ix" "$iy" >/dev/null || fail "round $round: the first right click on the tray icon opened no menu"
+    read -r mx my mw mh < <(menu_at "$ix" "$iy")
+    sleep 0.5
+    menu_at "$ix" "$iy" >/dev/null || fail "round $round: the tray menu closed again by itself"
+    shows "$bar" || fail "round $round: the toolbar hid when the tray menu opened"
+    if [ "$round" -eq 1 ]; then
+        shot="$shots/run_tray_menu_floating.png"
+        import -window root "$shot"
+        echo "run: the tray menu at $mx $my ($mw x $mh) beside the floating toolbar: $shot"
+        # On the screen: the menu's light face, and the toolbar's caption.
+        convert "$shot" -crop "${mw}x${mh}+$mx+$my" +repage -colorspace gray -format '%[fx:mean]' info: |
+            awk '{ exit !($1 > 0.6) }' || fail "the screen does not show the menu's light face"
+        read -r bx by bw bh < <(place "$bar")
+        caption_shows "$shot" $((bx + 40)) $((by + 5)) $((bw - 80)) || fail "the screen does not show the toolbar's caption"
+    fi
+    xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+    wait_for 30 eval '! menu_at "$ix" "$iy" >/dev/null' || fail "round $round: the click into the frame did not end the menu"
+done
+
+# The frame has the keys: Alt+X ends the program.
+xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+sleep 0.5
+xdotool key alt+x
+wait_for 150 eval '! running' || fail "Alt+X did not end the program"
+runner=
+echo "run: Alt+X ended the program"
