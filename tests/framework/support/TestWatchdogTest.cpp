@@ -2,11 +2,13 @@
 // window and a popup menu open is run as a process of its own with a short
 // limit, which must then end with the watchdog's code and an output that
 // names the test, the window and the menu.
+#include "support/TestPump.h"
 #include "support/TestWatchdog.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -29,6 +31,11 @@ TEST(HangingTest, TracksAMenuOverItsWindow)
                                   100, 100, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(hWnd, nullptr);
     ::SetForegroundWindow(hWnd);
+    // Tells a script that stops it from outside that the window shows (on
+    // the display too, once the queue has run dry).
+    testpump::PumpUntilIdle();
+    std::printf("HangingTest: the window shows, the menu opens\n");
+    std::fflush(stdout);
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuW(hMenu, MF_STRING, 1, L"Standard");
     ::TrackPopupMenu(hMenu, TPM_RETURNCMD, 150, 150, 0, hWnd, nullptr);
