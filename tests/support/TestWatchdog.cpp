@@ -65,24 +65,36 @@ public:
         m_hThread = ::CreateThread(nullptr, 0, &Watchdog::ThreadMain, this, 0, nullptr);
     }
 
-    void OnTestStart(const testing::TestInfo& test) override
+    // A suite's own set-up and tear-down are timed as a test is.
+    void OnTestSuiteStart(const testing::TestSuite& suite) override
     {
-        ::EnterCriticalSection(&m_lock);
-        m_test = std::string(test.test_suite_name()) + "." + test.name();
-        m_testStart = ::GetTickCount();
-        ::LeaveCriticalSection(&m_lock);
+        Note(std::string(suite.name()) + " (its suite's set-up)");
     }
 
-    void OnTestEnd(const testing::TestInfo&) override
+    void OnTestStart(const testing::TestInfo& test) override
     {
-        ::EnterCriticalSection(&m_lock);
-        m_test.clear();
-        ::LeaveCriticalSection(&m_lock);
+        Note(std::string(test.test_suite_name()) + "." + test.name());
     }
+
+    void OnTestEnd(const testing::TestInfo& test) override
+    {
+        Note(std::string(test.test_suite_name()) + " (after " + test.name() + ")");
+    }
+
+    void OnTestSuiteEnd(const testing::TestSuite&) override { Note(std::string()); }
 
     void OnTestProgramEnd(const testing::UnitTest&) override { Stop(); }
 
 private:
+    // What runs now (nothing when empty), timed from now.
+    void Note(const std::string& running)
+    {
+        ::EnterCriticalSection(&m_lock);
+        m_test = running;
+        m_testStart = ::GetTickCount();
+        ::LeaveCriticalSection(&m_lock);
+    }
+
     static DWORD WINAPI ThreadMain(void* pWatchdog)
     {
         static_cast<Watchdog*>(pWatchdog)->Watch();

@@ -27,6 +27,7 @@ const char* const kChildRunTests[] = {
     "FrameBarsRestart.SecondProcessFindsTheUntickedButtons", // app: the unticked buttons' test starts it
     "Leftover*Child.*",                          // framework: the leftover check's own test starts them
     "HangingTest.*",                              // framework: the watchdog's tests start it
+    "HangingSuiteSetUp.*",                        // framework: the watchdog's tests start it
 };
 
 void LeaveOutChildRunTests()

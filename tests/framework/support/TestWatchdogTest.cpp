@@ -46,6 +46,15 @@ TEST(HangingTest, TracksAMenuOverItsWindow)
         ::DispatchMessageW(&msg);
 }
 
+// A child whose suite never gets past its set-up.
+class HangingSuiteSetUp : public testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ::Sleep(INFINITE); }
+};
+
+TEST_F(HangingSuiteSetUp, NeverRuns) {}
+
 // Sets a variable of this process's environment (which a child inherits)
 // and puts back what was there before.
 class ScopedVariable
@@ -77,9 +86,9 @@ struct ChildRun
     std::string output;
 };
 
-// Runs the hanging test as a child with its output (stdout and stderr) in
+// Runs a hanging test as a child with its output (stdout and stderr) in
 // a file; a child still running after `timeoutMs` is ended.
-ChildRun RunHangingChild(DWORD timeoutMs)
+ChildRun RunHangingChild(const wchar_t* lpszTest, DWORD timeoutMs)
 {
     wchar_t folder[MAX_PATH] = L"";
     wchar_t path[MAX_PATH] = L"";
@@ -94,7 +103,7 @@ ChildRun RunHangingChild(DWORD timeoutMs)
 
     wchar_t exe[MAX_PATH] = L"";
     ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    std::wstring command = std::wstring(L"\"") + exe + L"\" --gtest_color=no --gtest_filter=" + kHangingTest;
+    std::wstring command = std::wstring(L"\"") + exe + L"\" --gtest_color=no --gtest_filter=" + lpszTest;
     STARTUPINFOW si = {sizeof si};
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
@@ -154,7 +163,7 @@ TEST(TestWatchdog, EndsATestThatHangsPastItsLimitNamingItAndItsWindows)
 {
     ScopedVariable testLimit(L"TAVROLIN_TEST_WATCHDOG_SECONDS", L"3");
     ScopedVariable noProgramLimit(L"TAVROLIN_TEST_PROGRAM_SECONDS", nullptr);
-    const ChildRun run = RunHangingChild(kChildDeadlineMs);
+    const ChildRun run = RunHangingChild(kHangingTest, kChildDeadlineMs);
 
     EXPECT_EQ(run.exitCode, testwatchdog::kExitCode) << run.output;
     EXPECT_GE(run.elapsedMs, 3000u);
@@ -174,7 +183,7 @@ TEST(TestWatchdog, EndsARunThatLastsPastTheProgramsLimitNamingTheTestItIsIn)
 {
     ScopedVariable generousTestLimit(L"TAVROLIN_TEST_WATCHDOG_SECONDS", L"600");
     ScopedVariable programLimit(L"TAVROLIN_TEST_PROGRAM_SECONDS", L"4");
-    const ChildRun run = RunHangingChild(kChildDeadlineMs);
+    const ChildRun run = RunHangingChild(kHangingTest, kChildDeadlineMs);
 
     EXPECT_EQ(run.exitCode, testwatchdog::kExitCode) << run.output;
     EXPECT_TRUE(std::regex_search(run.output,
@@ -183,6 +192,19 @@ TEST(TestWatchdog, EndsARunThatLastsPastTheProgramsLimitNamingTheTestItIsIn)
                                              "ended \\(exit code 3\\)")))
         << run.output;
     ExpectTheHangDescribed(run);
+}
+
+TEST(TestWatchdog, EndsASuiteWhoseSetUpHangsNamingTheSuite)
+{
+    ScopedVariable testLimit(L"TAVROLIN_TEST_WATCHDOG_SECONDS", L"3");
+    ScopedVariable noProgramLimit(L"TAVROLIN_TEST_PROGRAM_SECONDS", nullptr);
+    const ChildRun run = RunHangingChild(L"HangingSuiteSetUp.*", kChildDeadlineMs);
+
+    EXPECT_EQ(run.exitCode, testwatchdog::kExitCode) << run.output;
+    EXPECT_TRUE(std::regex_search(run.output, std::regex("\\[ WATCHDOG \\] HangingSuiteSetUp \\(its suite's set-up\\) "
+                                                         "still runs after \\d+ s; the program is ended")))
+        << run.output;
+    EXPECT_EQ(run.output.find("[ RUN      ]"), std::string::npos) << run.output;
 }
 
 } // namespace
