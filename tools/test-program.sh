@@ -86,7 +86,7 @@ summarise() {
     echo "== $name ended with $rc; what failed:"
     grep -E -A8 ': Failure|Unhandled (page fault|exception)' "$log" | head -n 60
     grep -E -m1 '^\[ WATCHDOG \] .* after [0-9]+ s' "$log"
-    grep -E '^\[  FAILED  \] [^ ]+\.[^ ]+' "$log" | sort -u | head -n 20
+    grep -E '^\[  FAILED  \] [^ ]+\.[^ ]+' "$log" | sed -E 's/\r$//; s/ \([0-9]+ ms\)$//' | sort -u | head -n 20
     echo "== the whole output is kept in $log"
 }
 
