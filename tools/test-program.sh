@@ -4,12 +4,24 @@
 # side by side: windows, focus and input of one never reach another.
 # The build's prepared prefix (tools/test.sh) is the template; each run
 # starts from a fresh copy of it.
+#
+# The output is streamed as it comes and kept in
+# build/testrun/<program>/<program>.log, so that a run that is stopped
+# (a time-out, a signal) has shown everything it printed. A run stops
+# itself ahead of ctest's limit (TAVROLIN_TEST_TIMEOUT, seconds): first the
+# program's own watchdog ends it, naming the test and its windows; should
+# that not happen, this script ends it, listing the windows on its display.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVROLIN_BUILD_DIR:?run through ctest}
 exe=$1
 shift
 name=$(basename "$exe" .exe)
+program=${name%_tests}
+timeout=${TAVROLIN_TEST_TIMEOUT:-1200}
+# Room after each stop to print and clean up before ctest kills the script.
+limit=$(( timeout > 120 ? timeout - 60 : timeout / 2 ))
+export TAVROLIN_TEST_PROGRAM_SECONDS=${TAVROLIN_TEST_PROGRAM_SECONDS:-$(( limit * 9 / 10 ))}
 
 source "$root/tools/wine-env.sh" "$build"
 template=$WINEPREFIX
@@ -17,31 +29,93 @@ template=$WINEPREFIX
 export WINEPREFIX="$build/testrun/prefixes/$name"
 wine_copy_prefix "$template" "$WINEPREFIX"
 
+log="$build/testrun/$program/$program.log"
+mkdir -p "$(dirname "$log")"
+: >"$log"
+# Said on the output and kept in the log.
+say() { echo "$*" | tee -a "$log"; }
+
 # Xvfb picks a free display number itself and writes it to the descriptor.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+scratch=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb=$!
+wine_pid=
+tee_pid=
+sleeper=
+started=$(date +%s)
 cleanup() {
+    [ -n "$sleeper" ] && kill "$sleeper" 2>/dev/null
     wineserver -k 2>/dev/null || true
+    # The output's reader ends once no process of the prefix writes to it.
+    [ -n "$tee_pid" ] && wait "$tee_pid" 2>/dev/null
     kill "$xvfb" 2>/dev/null || true
-    rm -f "$displayfile" "${log:-}"
+    rm -rf "$scratch"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
-[ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$displayfile")"
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+[ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$scratch/display")"
 
-wineserver -p </dev/null >/dev/null 2>&1
-# The output is kept aside so that a failure's cause can be printed ahead
-# of it: a report cut to its first lines then still names what failed.
-log=$(mktemp)
-wine "$exe" "$@" >"$log" 2>&1
-rc=$?
-if [ "$rc" -ne 0 ]; then
+# The windows shown on the display, as X sees them (title and place): what
+# a program held open when it was stopped from outside.
+list_shown_windows() {
+    local id info
+    say "== windows shown on $DISPLAY then:"
+    for id in $(xwininfo -root -children 2>/dev/null | awk '$1 ~ /^0x/ {print $1}'); do
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        grep -q 'Map State: IsViewable' <<<"$info" || continue
+        say "   $(sed -n 's/^xwininfo: Window id: //p' <<<"$info") $(awk '/-geometry/ {print $2}' <<<"$info")"
+    done
+}
+
+# Ends the program (and whatever else runs in its prefix) after a stop.
+stop_program() {
+    list_shown_windows
+    kill -TERM "$wine_pid" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$wine_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$wine_pid" 2>/dev/null
+    wineserver -k 2>/dev/null || true
+}
+
+# What failed, from the kept output: after a long output the cause is
+# found here, at its end.
+summarise() {
+    local rc=$1
+    [ -n "$tee_pid" ] && { wineserver -k 2>/dev/null; wait "$tee_pid" 2>/dev/null; tee_pid=; }
+    [ "$rc" -eq 0 ] && return
     echo "== $name ended with $rc; what failed:"
     grep -E -A8 ': Failure|Unhandled (page fault|exception)' "$log" | head -n 60
-    grep -E '^\[  FAILED  \] [^ ]+\.[^ ]+' "$log" | sort -u | head -n 20
-    echo "== the whole output:"
+    grep -E -m1 '^\[ WATCHDOG \] .* after [0-9]+ s' "$log"
+    grep -E '^\[  FAILED  \] [^ ]+\.[^ ]+' "$log" | sed -E 's/\r$//; s/ \([0-9]+ ms\)$//' | sort -u | head -n 20
+    echo "== the whole output is kept in $log"
+}
+
+on_signal() {
+    say "== $name stopped by SIG$1 after $(( $(date +%s) - started )) s"
+    [ -n "$wine_pid" ] && stop_program
+    summarise "$2"
+    exit "$2"
+}
+trap 'on_signal TERM 143' TERM
+trap 'on_signal INT 130' INT
+trap 'on_signal HUP 129' HUP
+
+wineserver -p </dev/null >/dev/null 2>&1
+mkfifo "$scratch/output"
+tee -a "$log" <"$scratch/output" &
+tee_pid=$!
+wine "$exe" "$@" >"$scratch/output" 2>&1 &
+wine_pid=$!
+sleep "$limit" &
+sleeper=$!
+ended=
+wait -n -p ended "$wine_pid" "$sleeper"
+rc=$?
+if [ "$ended" != "$wine_pid" ]; then
+    say "== $name still runs after $limit s: ended by test-program.sh"
+    stop_program
+    rc=124
 fi
-cat "$log"
+wine_pid=
+summarise "$rc"
 exit "$rc"

@@ -20,10 +20,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash -c '
 jobs=${TAVROLIN_TEST_JOBS:-$(nproc)}
 start=$(date +%s)
 rc=0
-# A test program that fails is run once more and counts as failed only if
-# it fails again: two customize tests of the program frame still fail now
-# and then in whole runs (not alone), and a red run would hide every other
-# result. Each retry is printed by ctest, so a flake stays visible.
-ctest --test-dir "$build" --output-on-failure -j"$jobs" --repeat until-pass:2 "$@" || rc=$?
+ctest --test-dir "$build" --output-on-failure -j"$jobs" "$@" || rc=$?
 echo "test programs: $(( $(date +%s) - start )) s in all, $jobs at a time on $(nproc) cores"
 exit $rc

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "support/LeftoverCheck.h"
+#include "support/TestWatchdog.h"
 
 #include <string>
 
@@ -25,6 +26,8 @@ const char* const kChildRunTests[] = {
     "ProgramRestart.SecondProcessHasTheCustomizedLayout", // customize: the program frame's restart test starts it
     "FrameBarsRestart.SecondProcessFindsTheUntickedButtons", // app: the unticked buttons' test starts it
     "Leftover*Child.*",                          // framework: the leftover check's own test starts them
+    "HangingTest.*",                              // framework: the watchdog's tests start it
+    "HangingSuiteSetUp.*",                        // framework: the watchdog's tests start it
 };
 
 void LeaveOutChildRunTests()
@@ -51,5 +54,6 @@ int wmain(int argc, wchar_t** argv)
     testing::InitGoogleTest(&argc, argv);
     LeaveOutChildRunTests();
     testing::UnitTest::GetInstance()->listeners().Append(new testleftovers::LeftoverCheck);
+    testwatchdog::Install();
     return RUN_ALL_TESTS();
 }
