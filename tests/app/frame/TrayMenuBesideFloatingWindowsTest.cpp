@@ -11,6 +11,8 @@
 #include "app/frame/AlertPopups.h"
 #include "support/Screenshot.h"
 #include "support/TestWindows.h"
+#include "support/ThreadHook.h"
+#include "support/ThreadTimer.h"
 #include "toolkit/commandbars/bars/XTPToolBar.h"
 #include "toolkit/common/popup/XTPPopupControl.h"
 
@@ -41,11 +43,11 @@ public:
     {
         s_pWatch = this;
         m_hFloating = hFloating;
-        m_nTimer = ::SetTimer(nullptr, 0, 50, OnTick);
+        m_timer.Start(50, OnTick);
     }
     ~CTrayMenuWatch()
     {
-        ::KillTimer(nullptr, m_nTimer);
+        m_timer.Kill();
         s_pWatch = nullptr;
     }
     CTrayMenuWatch(const CTrayMenuWatch&) = delete;
@@ -112,7 +114,7 @@ private:
 
     static inline CTrayMenuWatch* s_pWatch = nullptr;
     HWND m_hFloating = nullptr;
-    UINT_PTR m_nTimer = 0;
+    testtimer::ThreadTimer m_timer;
     DWORD m_dwOpened = 0;
     DWORD m_dwEsc = 0;
     bool m_bDone = false;
@@ -127,15 +129,10 @@ private:
 class CBusyAsActivationLeaves
 {
 public:
-    explicit CBusyAsActivationLeaves(HWND hFrame)
-    {
-        s_hFrame = hFrame;
-        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, OnCall, nullptr, ::GetCurrentThreadId());
-    }
+    explicit CBusyAsActivationLeaves(HWND hFrame) : m_hook(WH_CALLWNDPROC, OnCall) { s_hFrame = hFrame; }
     ~CBusyAsActivationLeaves()
     {
-        if (m_hHook != nullptr)
-            ::UnhookWindowsHookEx(m_hHook);
+        m_hook.Remove();
         s_hFrame = nullptr;
     }
     CBusyAsActivationLeaves(const CBusyAsActivationLeaves&) = delete;
@@ -152,7 +149,7 @@ private:
     }
 
     static inline HWND s_hFrame = nullptr;
-    HHOOK m_hHook = nullptr;
+    testhook::ThreadHook m_hook;
 };
 
 class TrayMenuBesideFloatingWindows : public CTicketPaneFrameTest
