@@ -15,19 +15,10 @@ forget_layout
 start_run
 find_frame_and_box
 sleep 1
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 
 # By its gripper from the top row to the frame's middle.
-midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
-xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
-for step in $(seq 10); do
-    xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
-    sleep 0.1
-done
-xdotool mouseup 1
-wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
+float_toolbar_over_middle
 sleep 0.5
 read -r bx by bw bh < <(place "$(named '^Standard$')")
 echo "run: the toolbar floats at $bx $by ($bw x $bh) over the frame at $fx $fy ($fw x $fh)"
@@ -46,9 +37,7 @@ find_frame_and_box
 wait_for 50 count_named '^Standard$' 1 || fail "the toolbar does not float after the restart"
 bar=$(named '^Standard$')
 sleep 1
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 # Away from the bar and from the frame, so that nothing of it is lit.
 xdotool mousemove 1200 900
 sleep 1.5

@@ -51,25 +51,15 @@ forget_layout
 start_run
 find_frame_and_box
 sleep 1
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 first_display=$DISPLAY
 port=$(sed -n 's/.*the simulated site answers on port \([0-9]*\).*/\1/p' "$work/run.out" | head -n1)
 [ -n "$port" ] || fail "run.sh named no port of its site"
 program=$(xprop -id "$frame" _NET_WM_PID | awk '{print $NF}')
 kill -0 "$program" 2>/dev/null || fail "the frame names no running process ($program)"
 
-# The toolbar by its gripper from the top row to the frame's middle.
-midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
-xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
-for step in $(seq 10); do
-    xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
-    sleep 0.1
-done
-xdotool mouseup 1
-wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
-bar=$(named '^Standard$')
+# By its gripper from the top row to the frame's middle.
+float_toolbar_over_middle
 site_lines=$(wc -l < "$work/site.log")
 
 # The second start, as a user without a display starts it.

@@ -27,9 +27,7 @@ find_frame_and_box
 sleep 1
 # The box closed, then "Suche starten": the search (on from the start or
 # started now) shows the pane docked at the bottom.
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
 sleep 1
 xdotool mousemove $((fx + 300)) $((fy + 300))

@@ -7,37 +7,16 @@
 failed_shot=run_tray_sheet_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 frame_shows() { count_named '^Tavrolin$' 1; }
-sheet_shows() { count_named '^Anpassen$' 1; }
 sheet_gone() { count_named '^Anpassen$' 0; }
 both_gone() { sheet_gone && count_named '^Tavrolin$' 0; }
 both_back() { sheet_shows && frame_shows; }
 sheet_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "Anpassen" ]; }
 run_ended() { ! kill -0 "$runner" 2>/dev/null; }
 
-# The toolbar's drop-down at its right end, "Schaltflächen hinzufügen oder
-# entfernen" in it, and "Anpassen..." in the menu that opens to its left.
-open_sheet() {
-    local right=$((fx + fw))
-    xdotool mousemove $((right - 9)) $((fy + 62)) click 1
-    sleep 1
-    xdotool mousemove $((right - 156)) $((fy + 78))
-    sleep 1.2
-    xdotool mousemove $((right - 316)) $((fy + 78))
-    sleep 0.3
-    xdotool mousemove $((right - 355)) $((fy + 80))
-    sleep 0.3
-    xdotool mousemove $((right - 355)) $((fy + 104))
-    sleep 0.5
-    xdotool click 1
-    wait_for 50 sheet_shows
-}
-
 start_run
 
 find_frame_and_box
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 frame_shows || fail "the information box did not close"
+close_information_box
 sleep 1
 read -r fx fy fw fh < <(place "$frame")
 

@@ -47,9 +47,7 @@ start_run
 find_frame_and_box
 on_screen "$frame" "$box" || fail "the frame and its information box are not on the screen"
 clicks_on_icon "under the information box" 6 "$box"
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 sleep 1
 first=$(place "$frame")
 

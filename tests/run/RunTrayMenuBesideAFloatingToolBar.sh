@@ -18,20 +18,10 @@ export TAVROLIN_SCENARIO="$work/no-offers.json"
 start_run
 find_frame_and_box
 sleep 1
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+close_information_box
 
 # By its gripper from the top row to the frame's middle.
-midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
-xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
-for step in $(seq 10); do
-    xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
-    sleep 0.1
-done
-xdotool mouseup 1
-wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
-bar=$(named '^Standard$')
+float_toolbar_over_middle
 
 shows() { xwininfo -id "$1" | grep -q 'IsViewable'; }
 find_tray_icon "floating"

@@ -52,9 +52,7 @@ back_by_open() {
 start_run
 
 find_frame_and_box
-read -r x y w h < <(place "$box")
-xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
-wait_for 50 frame_shows || fail "the information box did not close"
+close_information_box
 sleep 1
 first=$(place "$frame")
 

@@ -74,6 +74,46 @@ find_frame_and_box() {
         fi
     done
 }
+# Answers the start-up information box by its OK button, as a user does.
+close_information_box() {
+    local x y w h
+    read -r x y w h < <(place "$box")
+    xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
+    wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
+}
+# Drags the toolbar by its gripper from the frame's top row to its middle
+# (midx, midy), where it floats; sets bar to the floating toolbar.
+float_toolbar_over_middle() {
+    local step
+    midx=$((fx + fw / 2)) midy=$((fy + fh / 2))
+    xdotool mousemove $((fx + 7)) $((fy + 44)) mousedown 1
+    for step in $(seq 10); do
+        xdotool mousemove $((fx + 7 + step * (midx - 300 - fx - 7) / 10)) $((fy + 44 + step * (midy - fy - 44) / 10))
+        sleep 0.1
+    done
+    xdotool mouseup 1
+    wait_for 50 count_named '^Standard$' 1 || fail "the toolbar did not float"
+    bar=$(named '^Standard$')
+}
+sheet_shows() { count_named '^Anpassen$' 1; }
+# "Anpassen..." as a user opens it: the toolbar's drop-down at its right
+# end, "Schaltflächen hinzufügen oder entfernen" in it, and "Anpassen..." in
+# the menu that opens to its left. Whether the sheet shows.
+open_sheet() {
+    local right=$((fx + fw))
+    xdotool mousemove $((right - 9)) $((fy + 62)) click 1
+    sleep 1
+    xdotool mousemove $((right - 156)) $((fy + 78))
+    sleep 1.2
+    xdotool mousemove $((right - 316)) $((fy + 78))
+    sleep 0.3
+    xdotool mousemove $((right - 355)) $((fy + 80))
+    sleep 0.3
+    xdotool mousemove $((right - 355)) $((fy + 104))
+    sleep 0.5
+    xdotool click 1
+    wait_for 50 sheet_shows
+}
 # Whether run.sh still runs.
 running() { kill -0 "$runner" 2>/dev/null; }
 
