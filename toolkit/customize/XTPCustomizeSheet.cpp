@@ -235,7 +235,7 @@ BOOL CXTPCustomizeSheet::OnInitDialog()
     return bResult;
 }
 
-BOOL CXTPCustomizeSheet::ActivateMnemonicPage(UINT nVirtKey)
+BOOL CXTPCustomizeSheet::ActivateMnemonicPage(UINT nVirtKey, LPARAM lKeyData)
 {
     CTabCtrl* pTab = GetTabControl();
     if (pTab == nullptr)
@@ -244,7 +244,7 @@ BOOL CXTPCustomizeSheet::ActivateMnemonicPage(UINT nVirtKey)
         CString strText = pTab->GetItemText(i);
         int nAmp = strText.Find(L'&');
         if (nAmp >= 0 && nAmp + 1 < strText.GetLength() &&
-            CXTPShortcutManager::IsMnemonicKey(strText[nAmp + 1], nVirtKey)) {
+            CXTPShortcutManager::IsMnemonicKey(strText[nAmp + 1], nVirtKey, lKeyData)) {
             SetActivePage(i);
             return TRUE;
         }
@@ -278,7 +278,7 @@ BOOL CXTPCustomizeSheet::IsExitKey(UINT nVirtKey) const
 
 BOOL CXTPCustomizeSheet::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_SYSKEYDOWN && m_hWnd != nullptr && ActivateMnemonicPage(static_cast<UINT>(pMsg->wParam)))
+    if (pMsg->message == WM_SYSKEYDOWN && m_hWnd != nullptr && ActivateMnemonicPage(static_cast<UINT>(pMsg->wParam), pMsg->lParam))
         return TRUE;
     // The program's exit keeps its key while the sheet runs (a key box on
     // a page takes its keys before): the site ends the sheet on its way out.

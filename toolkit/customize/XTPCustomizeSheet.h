@@ -109,7 +109,7 @@ private:
     void RecalcParent(CXTPControl* pControl);
 
     // Alt+letter: the page whose tab text has that mnemonic; TRUE when found.
-    BOOL ActivateMnemonicPage(UINT nVirtKey);
+    BOOL ActivateMnemonicPage(UINT nVirtKey, LPARAM lKeyData = 0);
     // The customized window is, or lies inside, the foreground window, or
     // the foreground window is a floating part of it.
     BOOL IsFrameInFront(HWND hWndForeground) const;

@@ -197,3 +197,36 @@ TEST_F(BarWindow, MnemonicsSelectAndActivateUnlessAmbiguous)
     EXPECT_EQ(3, m_bar.FindAccel('D', bAmbiguous)) << "disabled controls have no mnemonic";
     EXPECT_FALSE(bAmbiguous);
 }
+
+TEST_F(BarWindow, MnemonicsWithUmlautsAnswerTheTypedCharacterInEitherCase)
+{
+    const LPCWSTR captions[] = {L"&Öffnen", L"&Ändern", L"Übersicht", L"&öffentlich", L"Gr&ün"};
+    for (int i = 0; i < 5; i++)
+        Button(i)->SetCaption(captions[i]);
+    auto type = [](wchar_t ch) {
+        SendChar(ch);
+        PumpUntilIdle();
+    };
+    m_bar.SetTrackingMode(xtpTrackingKeyboard, FALSE, TRUE);
+
+    type(L'ä');
+    ASSERT_EQ(1, m_bar.GetSelectedIndex()) << "a lower-case ä for \"&Ändern\"";
+    EXPECT_EQ(1, Button(1)->activations);
+    type(L'Ö');
+    EXPECT_EQ(3, m_bar.GetSelectedIndex()) << "an upper-case Ö for \"&öffentlich\", the next of two";
+    EXPECT_EQ(0, Button(3)->activations) << "two controls mark ö";
+    type(L'ö');
+    EXPECT_EQ(0, m_bar.GetSelectedIndex()) << "one press, one step: the key's release is no press";
+    SendKeyDown(VK_SHIFT);
+    type(L'Ü');
+    SendKeyUp(VK_SHIFT);
+    PumpUntilIdle();
+    EXPECT_EQ(4, m_bar.GetSelectedIndex()) << "Shift+Ü for \"Gr&ün\", before the caption starting with Ü";
+    EXPECT_EQ(1, Button(4)->activations);
+
+    // VK_OEM_5's code is 0xDC, which is "Ü", but the key types a backslash.
+    Key(VK_OEM_5);
+    EXPECT_EQ(4, m_bar.GetSelectedIndex());
+    EXPECT_EQ(1, Button(4)->activations) << "a key's code is no character";
+    EXPECT_EQ(xtpTrackingKeyboard, m_bar.IsTrackingMode());
+}

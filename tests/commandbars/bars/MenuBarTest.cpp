@@ -864,3 +864,42 @@ TEST_F(MenuBar, DockedAgainItHidesTheExpandButtonItShowedFloating)
     EXPECT_FALSE(pExpand->IsVisible()) << "the expand button stays on the docked bar";
     EXPECT_EQ(szDocked, WindowSizeOf(m_pMenuBar));
 }
+
+TEST_F(MenuBar, UmlautMnemonicsChooseAnItemAndOpenATitleTypedInEitherCase)
+{
+    CXTPControl* pHilfe = m_pMenuBar->GetControl(2);
+    ASSERT_EQ(pHilfe->GetCaption(), CString(L"&Hilfe"));
+    const struct
+    {
+        const char* what;
+        void (*type)();
+    } ways[] = {
+        {"ü", [] { testinput::SendChar(L'\u00fc'); }},
+        {"Shift+Ü",
+         [] {
+             testinput::SendKeyDown(VK_SHIFT);
+             testinput::SendChar(L'\u00dc');
+             testinput::SendKeyUp(VK_SHIFT);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.what);
+        m_pFrame->commands.clear();
+        testinput::SendChord({VK_MENU, 'H'});
+        ASSERT_TRUE(PumpUntil([&] { return IsOpen(MenuOf(pHilfe)); })) << "Alt+H opens \"&Hilfe\"";
+        PumpFrameUntilIdle(m_hFrame);
+        way.type();
+        EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->commands.empty(); })) << "\"&Über...\" was not chosen";
+        EXPECT_EQ(m_pFrame->commands, std::vector<UINT>{ID_ABOUT});
+        EXPECT_TRUE(PumpUntil([&] { return !IsOpen(MenuOf(pHilfe)) && !m_pMenuBar->IsTrackingMode(); }));
+        XTPMouseManager()->EndAllTracking();
+    }
+
+    // A title: Alt held while ä is typed opens "&Ändern".
+    m_pAuswaehlen->SetCaption(L"&Ändern");
+    testinput::SendKeyDown(VK_MENU);
+    testinput::SendChar(L'\u00e4');
+    testinput::SendKeyUp(VK_MENU);
+    EXPECT_TRUE(PumpUntil([&] { return IsOpen(MenuOf(m_pAuswaehlen)); })) << "Alt+ä did not open \"&Ändern\"";
+    EXPECT_EQ(m_pMenuBar->GetPopupedIndex(), 1);
+}

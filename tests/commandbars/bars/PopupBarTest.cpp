@@ -3,6 +3,7 @@
 // modal tracking with its result and a quit that arrives meanwhile.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include "commandbars/CommandBarsTestSupport.h"
@@ -416,6 +417,91 @@ TEST_F(PopupBar, TrackPopupMenuReturnsTheChosenCommandAndKeepsAQuit)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is posted again";
     EXPECT_EQ(7u, msg.wParam);
+}
+
+namespace {
+
+// Keys typed once from a timer, inside the modal loop that runs meanwhile;
+// a menu the keys leave open is closed after the deadline, so that a fault
+// fails the test instead of hanging it. The timers end with the typist.
+class CTimedTypist
+{
+public:
+    explicit CTimedTypist(std::function<void()> keys)
+    {
+        s_keys = std::move(keys);
+        s_nTimer = SetTimer(nullptr, 0, 200, Type);
+    }
+    ~CTimedTypist()
+    {
+        KillTimer(nullptr, s_nTimer);
+        s_nTimer = 0;
+        s_keys = nullptr;
+    }
+    CTimedTypist(const CTimedTypist&) = delete;
+    CTimedTypist& operator=(const CTimedTypist&) = delete;
+
+private:
+    static void CALLBACK Type(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        KillTimer(nullptr, nTimer);
+        s_nTimer = SetTimer(nullptr, 0, testpump::kDeadline, CloseMenus);
+        std::function<void()> keys = std::move(s_keys);
+        s_keys = nullptr;
+        if (keys)
+            keys();
+    }
+    static void CALLBACK CloseMenus(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        KillTimer(nullptr, nTimer);
+        s_nTimer = 0;
+        XTPMouseManager()->EndAllTracking();
+    }
+    static std::function<void()> s_keys;
+    static UINT_PTR s_nTimer;
+};
+UINT_PTR CTimedTypist::s_nTimer = 0;
+std::function<void()> CTimedTypist::s_keys;
+
+} // namespace
+
+TEST_F(PopupBar, TrackPopupMenuChoosesByWhatTheKeyTypesUmlautsInEitherCase)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, 100, L"&Öffnen");
+    menu.AppendMenu(MF_STRING, 200, L"&Ändern");
+    menu.AppendMenu(MF_STRING, 300, L"Gr&ün");
+    menu.AppendMenu(MF_STRING, 400, L"&- Kleiner");
+    const struct
+    {
+        const char* what;
+        std::function<void()> keys;
+        int nChosen;
+    } cases[] = {
+        {"ä typed", [] { SendChar(L'\u00e4'); }, 200},
+        {"Shift+Ö typed",
+         [] {
+             SendKeyDown(VK_SHIFT);
+             SendChar(L'\u00d6');
+             SendKeyUp(VK_SHIFT);
+         },
+         100},
+        {"Ü typed for a lower-case mnemonic", [] { SendChar(L'\u00dc'); }, 300},
+        {"the layout's key for \"-\"", [] { SendKey(VK_OEM_MINUS); }, 400},
+        // VK_OEM_5's code is 0xDC, which is "Ü", but the key types a backslash.
+        {"a key whose code is Ü", [] { SendKeys({VK_OEM_5, VK_ESCAPE}); }, 0},
+    };
+    for (const auto& c : cases) {
+        CTimedTypist typist(c.keys);
+        int nChosen = CXTPCommandBars::TrackPopupMenu(&menu, TPM_RETURNCMD | TPM_NONOTIFY, 150, 150, &m_site, nullptr,
+                                                      nullptr, m_pCommandBars);
+        EXPECT_EQ(c.nChosen, nChosen) << c.what;
+        EXPECT_TRUE(XTPMouseManager()->GetTrackArray().GetSize() == 0) << c.what << ": the popup closed";
+        // The releases of the keys come after the menu closed: none is left
+        // for the windows of the next test.
+        PumpUntilIdle();
+    }
 }
 
 TEST_F(PopupBar, RandomAnimationPicksEachOfTheThreeAnimatedKinds)

@@ -369,19 +369,27 @@ TEST(MnemonicKey, CharacterCodesAndOtherLayouts)
         bool twoLayouts;
         BOOL mnemonic;
         const char* what;
+        LPARAM keyData = 0;
     } cases[] = {
         {L'A', 'A', false, TRUE, "the key's own letter"},
         {L'a', 'A', false, TRUE, "lower case"},
         {L'b', 'A', true, FALSE, "another letter"},
         {L'p', VK_F1, false, FALSE, "F1 types nothing, though 'p' is its code"},
-        {L'-', VK_OEM_MINUS, false, FALSE, "one layout: only codes count"},
+        {L'-', VK_OEM_MINUS, false, TRUE, "one layout: what the key types"},
         {L'-', VK_OEM_MINUS, true, TRUE, "several layouts: what the key types"},
         {L'+', VK_OEM_MINUS, true, FALSE, "a character the key does not type"},
+        // VK_OEM_5 (0xDC) types a backslash; 0xDC is also "Ü".
+        {L'\u00dc', VK_OEM_5, false, FALSE, "a key's code is no character"},
+        {L'\u00fc', VK_OEM_5, true, FALSE, "nor is it upper-cased"},
+        {L'\u00fc', VK_PACKET, false, TRUE, "unicode input: the character it brings", MAKELPARAM(1, 0xDC)},
+        {L'\u00d6', VK_PACKET, false, TRUE, "in either case", MAKELPARAM(1, 0xF6)},
+        {L'\u00f6', VK_PACKET, false, FALSE, "another character", MAKELPARAM(1, 0xFC)},
+        {L'\u00f6', VK_PACKET, false, FALSE, "no character", MAKELPARAM(1, 0)},
     };
     for (const Case& c : cases) {
         CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST pfnOld =
             c.twoLayouts ? CXTPShortcutManager::SetKeyboardLayoutList(TwoLayouts) : nullptr;
-        EXPECT_EQ(c.mnemonic, CXTPShortcutManager::IsMnemonicKey(c.ch, c.vk)) << c.what;
+        EXPECT_EQ(c.mnemonic, CXTPShortcutManager::IsMnemonicKey(c.ch, c.vk, c.keyData)) << c.what;
         if (c.twoLayouts)
             CXTPShortcutManager::SetKeyboardLayoutList(pfnOld);
     }

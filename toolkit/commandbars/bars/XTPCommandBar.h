@@ -218,7 +218,8 @@ public:
 
     // The control whose mnemonic the key types, from the one after the
     // selection on; -1 when none. Ambiguous when two controls claim it.
-    int FindAccel(UINT nChar, BOOL& bAmbiguous) const;
+    // lKeyData: the key message's (a unicode key's character is there).
+    int FindAccel(UINT nChar, BOOL& bAmbiguous, LPARAM lKeyData = 0) const;
     // Where a dragged control would land: the index, whether after it, and
     // the marker showing it (empty over the dragged control itself).
     int CalcDropPosition(CXTPControl* pDataObject, CPoint point, CRect& rcMarker, BOOL& bAfter);

@@ -132,11 +132,11 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 
     // A toolbar's manager may find the key's mnemonic on another of its bars.
     CXTPCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars && IsKindOf(RUNTIME_CLASS(CXTPToolBar)) && pCommandBars->OnKeyMnemonic(nChar))
+    if (pCommandBars && IsKindOf(RUNTIME_CLASS(CXTPToolBar)) && pCommandBars->OnKeyMnemonic(nChar, lParam))
         return 1;
-    if (MapVirtualKeyW(nChar, 2) != 0 && GetKeyState(VK_CONTROL) >= 0) {
+    if (CXTPShortcutManager::IsCharacterKey(nChar, lParam) && GetKeyState(VK_CONTROL) >= 0) {
         BOOL bAmbiguous = FALSE;
-        int nFound = FindAccel(nChar, bAmbiguous);
+        int nFound = FindAccel(nChar, bAmbiguous, lParam);
         if (nFound != -1) {
             SetSelected(nFound, TRUE);
             CXTPControl* pFound = GetControl(nFound);
@@ -150,7 +150,7 @@ int CXTPCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
     return 1;
 }
 
-int CXTPCommandBar::FindAccel(UINT nChar, BOOL& bAmbiguous) const
+int CXTPCommandBar::FindAccel(UINT nChar, BOOL& bAmbiguous, LPARAM lKeyData) const
 {
     bAmbiguous = FALSE;
     int nStart = m_pControls->GetNext(m_nSelected, 1);
@@ -165,7 +165,7 @@ int CXTPCommandBar::FindAccel(UINT nChar, BOOL& bAmbiguous) const
             int nPos = strCaption.Find(L'&');
             BOOL bMarked = nPos >= 0 && nPos < strCaption.GetLength() - 1;
             WCHAR ch = bMarked ? strCaption[nPos + 1] : strCaption[0];
-            if (CXTPShortcutManager::IsMnemonicKey(ch, nChar)) {
+            if (CXTPShortcutManager::IsMnemonicKey(ch, nChar, lKeyData)) {
                 if (bMarked) {
                     if (nAmpersand != -1) {
                         bAmbiguous = TRUE;

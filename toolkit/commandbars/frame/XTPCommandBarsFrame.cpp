@@ -40,7 +40,7 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
             }
             // A key no mnemonic takes (Alt+X) goes on to the accelerators.
             BOOL bShiftIgnored = m_bIgnoreShiftMenuKey && (::GetKeyState(VK_SHIFT) & 0x8000);
-            if (!bShiftIgnored && OnKeyMnemonic(static_cast<UINT>(pMsg->wParam)))
+            if (!bShiftIgnored && OnKeyMnemonic(static_cast<UINT>(pMsg->wParam), pMsg->lParam))
                 return TRUE;
         }
     }

@@ -12,51 +12,6 @@
 
 namespace {
 
-WCHAR UpperCase(WCHAR ch)
-{
-    return static_cast<WCHAR>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(ch)))));
-}
-int SystemKeyboardLayoutList(int nBuffLen, HKL* lpList)
-{
-    return ::GetKeyboardLayoutList(nBuffLen, lpList);
-}
-
-CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST g_pfnKeyboardLayoutList = SystemKeyboardLayoutList;
-
-} // namespace
-
-CXTPShortcutManager::PFNKEYBOARDLAYOUTLIST CXTPShortcutManager::SetKeyboardLayoutList(
-    PFNKEYBOARDLAYOUTLIST pfnLayoutList)
-{
-    PFNKEYBOARDLAYOUTLIST pfnOld = g_pfnKeyboardLayoutList;
-    g_pfnKeyboardLayoutList = pfnLayoutList ? pfnLayoutList : SystemKeyboardLayoutList;
-    return pfnOld;
-}
-
-BOOL CXTPShortcutManager::IsMnemonicKey(WCHAR ch, UINT nVirtKey)
-{
-    if (MapVirtualKeyW(nVirtKey, 2) == 0)
-        return FALSE;
-    if (ch == nVirtKey || UpperCase(ch) == nVirtKey)
-        return TRUE;
-    HKL layouts[16];
-    int nLayouts = g_pfnKeyboardLayoutList(16, layouts);
-    if (nLayouts < 2 || nLayouts > 16)
-        return FALSE;
-    BYTE keyState[256] = {};
-    GetKeyboardState(keyState);
-    for (int i = 0; i < nLayouts; i++) {
-        WCHAR buffer[4] = {};
-        UINT nScan = MapVirtualKeyExW(nVirtKey, 0, layouts[i]);
-        if (ToUnicodeEx(nVirtKey, nScan, keyState, buffer, 4, 0, layouts[i]) == 1 &&
-            (buffer[0] == ch || UpperCase(buffer[0]) == UpperCase(ch)))
-            return TRUE;
-    }
-    return FALSE;
-}
-
-namespace {
-
 const LPCTSTR kAcceleratorsEntry = _T("Accelerators");
 
 // The flag bits an entry may carry; stored bytes are masked to them.

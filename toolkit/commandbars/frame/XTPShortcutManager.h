@@ -84,8 +84,16 @@ public:
     // binary data, else one "Accel" section an entry.
     virtual void DoPropExchange(CXTPPropExchange* pPX);
 
-    // TRUE when the virtual key types the character on any installed layout.
-    static BOOL IsMnemonicKey(WCHAR ch, UINT nVirtKey);
+    // TRUE when the key types the character, in either case: a letter or
+    // digit key its own, any key what it types on the thread's layout or on
+    // another installed one. lKeyData is the key message's; a key of unicode
+    // input (VK_PACKET) brings its character there.
+    static BOOL IsMnemonicKey(WCHAR ch, UINT nVirtKey, LPARAM lKeyData = 0);
+    // Whether the key types a character at all.
+    static BOOL IsCharacterKey(UINT nVirtKey, LPARAM lKeyData = 0);
+    // The character a key of unicode input carries in the high word of its
+    // key data (its Alt bit taken off while Alt is held); 0 for other keys.
+    static WCHAR GetPacketCharacter(UINT nVirtKey, LPARAM lKeyData);
     // Where IsMnemonicKey learns the installed layouts (GetKeyboardLayoutList's
     // shape); answers the one it replaces. A machine may have a single layout.
     typedef int (*PFNKEYBOARDLAYOUTLIST)(int nBuffLen, HKL* lpList);

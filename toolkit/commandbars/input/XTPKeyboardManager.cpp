@@ -9,6 +9,16 @@ THREAD_LOCAL(CXTPKeyboardManager, g_keyboardManager)
 const LPARAM kAltContextBit = 1 << 29;
 const LPARAM kPreviousStateBit = 1 << 30;
 const LPARAM kTransitionBit = static_cast<LPARAM>(1u << 31);
+
+// A key of unicode input (VK_PACKET) has its character where the transition
+// bits would be, and under Wine its release is marked only in the key state,
+// which the hook sees as it was before the key.
+BOOL IsKeyRelease(WPARAM vk, LPARAM lParam)
+{
+    if (vk == VK_PACKET)
+        return ::GetKeyState(VK_PACKET) < 0;
+    return (lParam & kTransitionBit) != 0;
+}
 } // namespace
 
 CXTPKeyboardManager* XTPKeyboardManager()
@@ -99,7 +109,7 @@ BOOL CXTPKeyboardManager::ProcessKeyboardHooks(UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK CXTPKeyboardManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     CXTPKeyboardManager* pManager = g_keyboardManager.GetData();
-    if (nCode != HC_ACTION || pManager->m_lstClients.IsEmpty() || (lParam & kTransitionBit))
+    if (nCode != HC_ACTION || pManager->m_lstClients.IsEmpty() || IsKeyRelease(wParam, lParam))
         return CallNextHookEx(pManager->m_hHookKeyboard, nCode, wParam, lParam);
 
     if ((lParam & kAltContextBit) && wParam == VK_MENU && !XTPMouseManager()->IsMouseLocked()) {

@@ -104,8 +104,10 @@ public:
     BOOL ActivateNextBar(CXTPToolBar* pBar, int nStep);
     // Alt+key: the control whose mnemonic the key types, across bars when
     // the options say so; -1 when none.
-    int FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicate, CXTPCommandBar** ppFound) const;
-    BOOL OnKeyMnemonic(UINT nChar);
+    int FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicate, CXTPCommandBar** ppFound,
+                  LPARAM lKeyData = 0) const;
+    // lKeyData: the key message's (a unicode key's character is there).
+    BOOL OnKeyMnemonic(UINT nChar, LPARAM lKeyData = 0);
     CXTPMouseManager* GetMouseManager() const;
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
     CXTPCustomizeDragHelper* GetDragHelper() const { return m_pDragHelper; }

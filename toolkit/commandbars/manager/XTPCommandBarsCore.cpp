@@ -249,7 +249,8 @@ BOOL CXTPCommandBars::ActivateNextBar(CXTPToolBar* pBar, int nStep)
     return TRUE;
 }
 
-int CXTPCommandBars::FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicate, CXTPCommandBar** ppFound) const
+int CXTPCommandBars::FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicate, CXTPCommandBar** ppFound,
+                               LPARAM lKeyData) const
 {
     bDuplicate = FALSE;
     long nUse = m_pOptions->keyboardCuesUse;
@@ -283,7 +284,7 @@ int CXTPCommandBars::FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicat
             BOOL bExplicit = nAmp >= 0 && nAmp < strText.GetLength() - 1;
             if (!strText.IsEmpty()) {
                 WCHAR ch = bExplicit ? strText[nAmp + 1] : strText[0];
-                if (CXTPShortcutManager::IsMnemonicKey(ch, nChar)) {
+                if (CXTPShortcutManager::IsMnemonicKey(ch, nChar, lKeyData)) {
                     if (bExplicit) {
                         if (nExplicit != -1) {
                             bDuplicate = TRUE;
@@ -314,14 +315,14 @@ int CXTPCommandBars::FindAccel(CXTPCommandBar* pBar, UINT nChar, BOOL& bDuplicat
     return nImplicit;
 }
 
-BOOL CXTPCommandBars::OnKeyMnemonic(UINT nChar)
+BOOL CXTPCommandBars::OnKeyMnemonic(UINT nChar, LPARAM lKeyData)
 {
     long nUse = m_pOptions->keyboardCuesUse;
     if (nUse == kCuesOff)
         return FALSE;
     if (nChar >= VK_NUMPAD0 && nChar <= VK_NUMPAD9 && !m_pOptions->bUseNumericKeypad)
         return FALSE;
-    if (MapVirtualKeyW(nChar, 2) == 0)
+    if (!CXTPShortcutManager::IsCharacterKey(nChar, lKeyData))
         return FALSE;
     CXTPToolBar* pBar = nullptr;
     for (INT_PTR i = 0; i < m_arrBars.GetSize() && !pBar; i++)
@@ -337,7 +338,7 @@ BOOL CXTPCommandBars::OnKeyMnemonic(UINT nChar)
         return TRUE;
     BOOL bDuplicate = FALSE;
     CXTPCommandBar* pFound = nullptr;
-    int nIndex = FindAccel(pBar, nChar, bDuplicate, &pFound);
+    int nIndex = FindAccel(pBar, nChar, bDuplicate, &pFound, lKeyData);
     if (nIndex == -1 || !pFound)
         return FALSE;
     if (!pFound->IsTrackingMode())
