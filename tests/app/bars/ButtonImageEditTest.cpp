@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
+#include "ImageEditorInput.h"
 
 #include "resources/AppIds.h"
 #include "resources/ToolkitCustomizeIds.h"
@@ -55,18 +56,9 @@ bool PutHalfBlueOnTheClipboard(HWND hOwner)
 CXTPImageEditorDlg* g_pEditor = nullptr;
 bool g_bPainted = false;
 
-BOOL CALLBACK FindEditor(HWND hWnd, LPARAM)
-{
-    if (auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hWnd))) {
-        if (pEditor->IsWindowVisible())
-            g_pEditor = pEditor;
-    }
-    return g_pEditor == nullptr;
-}
-
 void CALLBACK PaintInEditor(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindEditor, 0);
+    g_pEditor = ShownImageEditor();
     if (g_pEditor == nullptr)
         return;
     testtimer::Kill(nTimer);
@@ -129,41 +121,15 @@ TEST_F(FrameBars, AnAlphaImagePastedIntoTheButtonEditorTakesBlackWhereItIsTransp
 
 namespace {
 
-CXTPImageEditorDlg* ShownEditor()
-{
-    g_pEditor = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindEditor, 0);
-    return g_pEditor;
-}
-
-void ClickCentreOf(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    testinput::ClickAt(rc.CenterPoint());
-    testpump::PumpUntilIdle();
-}
-
-void ClickEditorButton(CXTPImageEditorDlg& editor, UINT nID)
-{
-    CToolBar& bar = editor.GetToolsBar();
-    RECT rc = {};
-    bar.SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(bar.CommandToIndex(nID)), reinterpret_cast<LPARAM>(&rc));
-    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    bar.ClientToScreen(&pt);
-    testinput::ClickAt(pt);
-    testpump::PumpUntilIdle();
-}
-
 // By mouse in the editor: the image cleared, then filled with the colour of
 // a palette cell, and OK.
 void FillImageAndOk(CXTPImageEditorDlg& editor, UINT nColourCell)
 {
     testpump::PumpUntilIdle();
     CXTPImageEditorPicture& picture = editor.GetPicture();
-    ClickEditorButton(editor, XTP_ID_BUTTON_CLEAR);
+    ClickEditorTool(editor, XTP_ID_BUTTON_CLEAR);
     ClickCentreOf(::GetDlgItem(editor.m_hWnd, static_cast<int>(nColourCell)));
-    ClickEditorButton(editor, XTP_ID_BUTTON_FILL);
+    ClickEditorTool(editor, XTP_ID_BUTTON_FILL);
     const int nUndo = picture.GetUndoCount();
     const CSize cell = picture.GetCellSize();
     POINT pt = {cell.cx / 2, cell.cy / 2};
@@ -199,14 +165,14 @@ protected:
         bool bFilled = false;
         RunSteps({{[pMenu] { return pMenu->IsTrackingMode() && ::IsWindowVisible(pMenu->GetSafeHwnd()); },
                    [this, pItem] { testinput::ClickAt(ScreenRect(pItem).CenterPoint()); }},
-                  {[] { return ShownEditor() != nullptr; },
+                  {[] { return ShownImageEditor() != nullptr; },
                    [&bFilled, nColourCell] {
-                       FillImageAndOk(*ShownEditor(), nColourCell);
+                       FillImageAndOk(*ShownImageEditor(), nColourCell);
                        bFilled = true;
                    }}});
         testinput::ClickAt(ScreenRect(pButton).CenterPoint(), true);
         const bool bDone =
-            testpump::PumpUntil([&] { return StepsDone() && bFilled && ShownEditor() == nullptr; });
+            testpump::PumpUntil([&] { return StepsDone() && bFilled && ShownImageEditor() == nullptr; });
         testpump::PumpUntilIdle();
         return bDone;
     }

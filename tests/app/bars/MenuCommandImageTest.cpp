@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "BarsTestSupport.h"
+#include "ImageEditorInput.h"
 
 #include "resources/AppIds.h"
 #include "resources/ToolkitCustomizeIds.h"
@@ -34,43 +35,6 @@ namespace {
 
 const wchar_t kPaintedVariable[] = L"TAVROLIN_FRAME_BARS_PAINTED_MENU_IMAGE";
 const COLORREF kRed = RGB(0xFF, 0, 0);
-
-CXTPImageEditorDlg* g_pShownEditor = nullptr;
-
-BOOL CALLBACK FindShownEditor(HWND hWnd, LPARAM)
-{
-    if (auto* pEditor = dynamic_cast<CXTPImageEditorDlg*>(CWnd::FromHandlePermanent(hWnd))) {
-        if (pEditor->IsWindowVisible())
-            g_pShownEditor = pEditor;
-    }
-    return g_pShownEditor == nullptr;
-}
-
-CXTPImageEditorDlg* ShownEditor()
-{
-    g_pShownEditor = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindShownEditor, 0);
-    return g_pShownEditor;
-}
-
-void ClickCentreOf(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    testinput::ClickAt(rc.CenterPoint());
-    testpump::PumpUntilIdle();
-}
-
-void ClickEditorTool(CXTPImageEditorDlg& editor, UINT nID)
-{
-    CToolBar& bar = editor.GetToolsBar();
-    RECT rc = {};
-    bar.SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(bar.CommandToIndex(nID)), reinterpret_cast<LPARAM>(&rc));
-    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    bar.ClientToScreen(&pt);
-    testinput::ClickAt(pt);
-    testpump::PumpUntilIdle();
-}
 
 // The pixels, of those wanted, that the editor's image has transparent.
 std::vector<POINT> TransparentOf(CXTPImageEditorPicture& picture, const std::vector<POINT>& wanted)
@@ -204,7 +168,7 @@ protected:
         RunSteps(steps);
         testinput::ClickAt(ScreenRect(pItem).CenterPoint(), true);
         const bool bDone = testpump::PumpUntil(
-            [&] { return StepsDone() && !::IsWindowVisible(pMenu->GetSafeHwnd()) && ShownEditor() == nullptr; });
+            [&] { return StepsDone() && !::IsWindowVisible(pMenu->GetSafeHwnd()) && ShownImageEditor() == nullptr; });
         testpump::PumpUntilIdle();
         return bDone;
     }
@@ -271,9 +235,9 @@ TEST_F(MenuCommandImage, RedPaintedIntoOptionenShowsInTheMenuAtOnceAndLater)
         CXTPControl* pOptions = pFile->GetControls()->FindControl(ID_OPTIONS);
         bool bPainted = false;
         bEdited = RunContextCommand(sheet, pOptions, XTP_ID_CUSTOMIZE_EDITBUTTONIMAGE,
-                                    {[] { return ShownEditor() != nullptr; },
+                                    {[] { return ShownImageEditor() != nullptr; },
                                      [&] {
-                                         CXTPImageEditorDlg& editor = *ShownEditor();
+                                         CXTPImageEditorDlg& editor = *ShownImageEditor();
                                          painted = TransparentOf(editor.GetPicture(), corner);
                                          PaintRedAndOk(editor, painted);
                                          bPainted = true;
