@@ -88,6 +88,13 @@ void SendChar(wchar_t ch)
     Send(inputs);
 }
 
+void SendShiftedChar(wchar_t ch)
+{
+    SendKeyDown(VK_SHIFT);
+    SendChar(ch);
+    SendKeyUp(VK_SHIFT);
+}
+
 void SendKeys(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;

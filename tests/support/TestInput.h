@@ -17,6 +17,8 @@ void SendKeyUp(WORD vk);
 void SendChord(std::initializer_list<WORD> keys);
 // A character typed as Unicode input.
 void SendChar(wchar_t ch);
+// The same with Shift held, as a user types a capital.
+void SendShiftedChar(wchar_t ch);
 // Each key pressed and released in turn.
 void SendKeys(std::initializer_list<WORD> keys);
 

@@ -480,13 +480,7 @@ TEST_F(PopupBar, TrackPopupMenuChoosesByWhatTheKeyTypesUmlautsInEitherCase)
         int nChosen;
     } cases[] = {
         {"ä typed", [] { SendChar(L'\u00e4'); }, 200},
-        {"Shift+Ö typed",
-         [] {
-             SendKeyDown(VK_SHIFT);
-             SendChar(L'\u00d6');
-             SendKeyUp(VK_SHIFT);
-         },
-         100},
+        {"Shift+Ö typed", [] { SendShiftedChar(L'\u00d6'); }, 100},
         {"Ü typed for a lower-case mnemonic", [] { SendChar(L'\u00dc'); }, 300},
         {"the layout's key for \"-\"", [] { SendKey(VK_OEM_MINUS); }, 400},
         // VK_OEM_5's code is 0xDC, which is "Ü", but the key types a backslash.
