@@ -61,11 +61,7 @@ HICON SparseRedIcon(const std::vector<POINT>& points)
         SetPixel(hDC, pt.x, pt.y, RGB(0, 0, 0));
     SelectObject(hDC, hOld);
     DeleteDC(hDC);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = CreateIconIndirect(&info);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
-    return hIcon;
+    return IconOf(hColor, hMask);
 }
 
 // Red pixels at odd and even places, each alone in its 2 x 2 block.
@@ -112,11 +108,7 @@ HICON MakeIcon32(const std::vector<DWORD>& argb, const std::vector<POINT>& maskW
         SetPixel(hDC, pt.x, pt.y, RGB(255, 255, 255));
     SelectObject(hDC, hOld);
     DeleteDC(hDC);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = CreateIconIndirect(&info);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
-    return hIcon;
+    return IconOf(hColor, hMask);
 }
 
 // An image as a 2 x 2 averaged alpha bitmap, its pixel (x, y).

@@ -14,6 +14,15 @@ HBITMAP MakeAlphaBitmap(int cx, int cy, const std::vector<DWORD>& argb)
     return hBitmap;
 }
 
+HICON IconOf(HBITMAP hColor, HBITMAP hMask)
+{
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = CreateIconIndirect(&info);
+    DeleteObject(hColor);
+    DeleteObject(hMask);
+    return hIcon;
+}
+
 HICON MakeColorIcon(int cx, int cy, COLORREF clr)
 {
     HDC hScreen = GetDC(nullptr);
@@ -32,11 +41,7 @@ HICON MakeColorIcon(int cx, int cy, COLORREF clr)
     SetPixel(hDC, 0, 0, RGB(255, 255, 255));
     SelectObject(hDC, hOld);
     DeleteDC(hDC);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = CreateIconIndirect(&info);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
-    return hIcon;
+    return IconOf(hColor, hMask);
 }
 
 DWORD PixelOf(HBITMAP hBitmap, int x, int y)

@@ -11,6 +11,8 @@ namespace imagetest {
 
 // A top-down 32-bit DIB section; pixels given as 0xAARRGGBB.
 HBITMAP MakeAlphaBitmap(int cx, int cy, const std::vector<DWORD>& argb);
+// An icon made of the colour and mask bitmaps, which it deletes.
+HICON IconOf(HBITMAP hColor, HBITMAP hMask);
 // An icon of one opaque colour whose top-left pixel is transparent.
 HICON MakeColorIcon(int cx, int cy, COLORREF clr);
 // 0xAARRGGBB of one pixel of a 32-bit DIB section.
