@@ -1,5 +1,7 @@
 #include "support/WindowInventory.h"
 
+#include "support/ProcessWindows.h"
+
 #include <cstdio>
 #include <set>
 #include <vector>
@@ -7,22 +9,6 @@
 namespace windowinventory {
 
 namespace {
-
-struct ProcessWindowsQuery
-{
-    DWORD processId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND hWnd, LPARAM lParam)
-{
-    auto* query = reinterpret_cast<ProcessWindowsQuery*>(lParam);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(hWnd, &processId);
-    if (processId == query->processId)
-        query->windows.push_back(hWnd);
-    return TRUE;
-}
 
 std::string Utf8(const wchar_t* text)
 {
@@ -92,12 +78,11 @@ std::string DescribeThread(DWORD threadId)
 
 std::string DescribeProcessWindows(DWORD processId, const std::string& prefix)
 {
-    ProcessWindowsQuery query = {processId, {}};
-    ::EnumWindows(CollectWindowOfProcess, reinterpret_cast<LPARAM>(&query));
-    std::string report = prefix + std::to_string(query.windows.size()) +
+    const std::vector<HWND> windows = processwindows::TopLevelWindows(processId);
+    std::string report = prefix + std::to_string(windows.size()) +
                          " top-level windows of the process, top of the z-order first:\n";
     std::set<DWORD> threads;
-    for (HWND hWnd : query.windows) {
+    for (HWND hWnd : windows) {
         report += prefix + "  " + DescribeWindow(hWnd) + "\n";
         threads.insert(::GetWindowThreadProcessId(hWnd, nullptr));
     }
