@@ -101,8 +101,10 @@ bool ReadWholeFile(const std::wstring& path, std::string& content)
 
 std::string WaitForFile(const std::wstring& path, DWORD timeoutMs)
 {
+    // A shell's "echo ok > file" makes the file before it writes the line:
+    // an empty file's writer has not finished yet.
     std::string content;
-    testpump::WaitUntil([&] { return ReadWholeFile(path, content); }, timeoutMs);
+    testpump::WaitUntil([&] { return ReadWholeFile(path, content) && !content.empty(); }, timeoutMs);
     return content;
 }
 

@@ -20,7 +20,8 @@ bool StartLinuxProgram(const std::string& commandLine);
 bool ReadWholeFile(const std::wstring& path, std::string& content);
 std::string ReadFileBytes(const std::wstring& path);  // "<missing>" when it does not exist
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-// Polls until the file exists; its content, empty when it never came.
+// Polls until the file exists and holds something (a writer may make it
+// before it writes); its content, empty when none came.
 std::string WaitForFile(const std::wstring& path, DWORD timeoutMs);
 
 // A socket connected to address:port that has sent "GET <path>"; NoSocket on failure.
