@@ -100,6 +100,7 @@ trap 'on_signal TERM 143' TERM
 trap 'on_signal INT 130' INT
 trap 'on_signal HUP 129' HUP
 
+touch "$scratch/copied"
 wineserver -p </dev/null >/dev/null 2>&1
 mkfifo "$scratch/output"
 tee -a "$log" <"$scratch/output" &
@@ -117,5 +118,13 @@ if [ "$ended" != "$wine_pid" ]; then
     rc=124
 fi
 wine_pid=
+# The system folders are shared by the template and every copy: a write to
+# them (in place, through the links) reaches programs starting in any other
+# prefix and makes their DLLs fail to load at times.
+written=$(wine_shared_file_written_since "$template" "$scratch/copied")
+if [ -n "$written" ]; then
+    say "== a shared system file of the Wine prefixes was written during this run (by it or a program beside it): $written"
+    [ "$rc" -eq 0 ] && rc=1
+fi
 summarise "$rc"
 exit "$rc"

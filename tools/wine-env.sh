@@ -76,6 +76,18 @@ wine_copy_prefix() {
             *) cp -a "$item" "$to/drive_c/windows/" ;;
         esac
     done
+    # Wine updates a prefix whose stamp differs from its wine.inf by
+    # rewriting every system DLL in place, through the links into all the
+    # other copies, whose starting processes then miss DLLs (0xc0000135).
+    # Only the template is updated (when it is prepared); a copy never is.
+    echo disable >"$to/.update-timestamp"
+}
+
+# The first file of a prefix's shared system folders ($1) written since the
+# file $2 was: none while every copy leaves them alone.
+wine_shared_file_written_since() {
+    find "$1/drive_c/windows/system32" "$1/drive_c/windows/syswow64" "$1/drive_c/windows/winsxs" \
+        -type f -newer "$2" -print -quit 2>/dev/null
 }
 
 # Wine looks for the fonts it ships at a path Debian does not use, so a new

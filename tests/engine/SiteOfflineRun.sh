@@ -28,6 +28,11 @@ prefix="$base-offline"
     ip link set lo up
     mkdir -p "$prefix"
     cp -f "$base"/*.reg "$prefix"/
+    # Without the prefix's update stamp Wine would update this prefix at its
+    # first start and rewrite the system DLLs in place: those are hard links
+    # shared with the build's template and every other program's prefix,
+    # whose processes then fail to load them (0xc0000135).
+    cp -f "$base/.update-timestamp" "$prefix"/
     [ -e "$prefix/drive_c" ] || ln -s "$base/drive_c" "$prefix/drive_c"
     [ -e "$prefix/dosdevices" ] || cp -a "$base/dosdevices" "$prefix/dosdevices"
     export WINEPREFIX="$prefix"

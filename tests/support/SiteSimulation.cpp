@@ -37,6 +37,18 @@ void SetProxy(unsigned short port)
     RegCloseKey(key);
 }
 
+// When a DLL of the prefix's system folder was last written. The system
+// folders are hard links shared by all the test programs' prefixes.
+ULONGLONG SystemDllWritten()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    GetSystemDirectoryW(folder, MAX_PATH);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    if (!GetFileAttributesExW((std::wstring(folder) + L"\\kernel32.dll").c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (ULONGLONG(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 } // namespace
 
 std::string SourceFolderUnix()
@@ -266,8 +278,13 @@ void ExpectOneTestPassesOffline(const char* folderPrefix, const std::string& fil
 {
     CTestFolder folder(folderPrefix);
     ASSERT_TRUE(folder.IsValid()) << "run through ctest (TAVROLIN_SOURCE_DIR, TAVROLIN_BUILD_DIR)";
+    const ULONGLONG systemDllWritten = SystemDllWritten();
     const OfflineRun run = RunTestsOffline(folder, filter);
     ASSERT_FALSE(run.result.empty()) << "the offline run did not end\n" << run.log;
+    // A Wine that updates the offline prefix rewrites the system DLLs in
+    // place, and programs starting beside it then miss some of them.
+    EXPECT_NE(systemDllWritten, 0u);
+    EXPECT_EQ(SystemDllWritten(), systemDllWritten) << "the offline run rewrote the shared system DLLs\n" << run.log;
     if (run.result.compare(0, 4, "skip") == 0)
         GTEST_SKIP() << "this machine allows no network namespace without routes";
     EXPECT_EQ(run.result[0], '0') << run.log;
