@@ -17,6 +17,7 @@
 #include "toolkit/commandbars/controls/XTPControls.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/customize/XTPCustomizeCommandsPage.h"
+#include "toolkit/customize/XTPNewToolbarDlg.h"
 
 namespace barstest {
 
@@ -302,6 +303,9 @@ CXTPToolBar* FrameBars::AddFloatingUserBar()
     CXTPToolBar* pBar = pFrame->GetCommandBars()->Add(L"Eigene", xtpBarFloating);
     if (pBar == nullptr)
         return nullptr;
+    // With the id "Neu..." gives a user's bar: the stored places are matched
+    // to the bars by id, and a bar without one comes back at the default place.
+    pBar->SetBarID(CXTPNewToolbarDlg::FindFreeBarID(pFrame->GetCommandBars()));
     pBar->GetControls()->Add(xtpControlButton, ID_ABOUT);
     pBar->OnRecalcLayout();
     pBar->SetWindowPos(nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -140,8 +140,9 @@ protected:
     void CloseMenus();
     // The frame's logo taken from the test picture (400 x 100 pixels).
     void LoadWideLogo();
-    // A toolbar of the user's, "Eigene" with the "Über" button, floating
-    // with its top left at (300, 300) over the shown frame.
+    // A toolbar of the user's, "Eigene" with the "Über" button and a bar id
+    // as the user's bars have, floating with its top left at (300, 300)
+    // over the shown frame.
     CXTPToolBar* AddFloatingUserBar();
     // The commands of a bar's visible controls, in order.
     static std::vector<int> VisibleIds(CXTPCommandBar* pBar);

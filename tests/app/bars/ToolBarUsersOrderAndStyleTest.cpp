@@ -546,6 +546,8 @@ TEST_F(UsersToolBar, AButtonAddedAndUntickedStaysListedUntickedAfterTheSheetAndA
     Restart();
     pOwn = BarTitled(pFrame, L"Eigene");
     ASSERT_NE(nullptr, pOwn) << "the user's bar after a restart";
+    // Back below the frame, where the clicks below reach it.
+    ASSERT_EQ(CPoint(300, 640), WindowRectOf(pOwn).TopLeft()) << "the user's bar's place after a restart";
     expectUnticked("after a restart");
 
     // Ended with Alt+X: the next process finds them so.
