@@ -148,7 +148,30 @@ protected:
         testinput::QueueDrag(pt, ptDrop);
         const bool bAdded = testpump::PumpUntil([&] { return ToolBar()->GetControlCount() > nCount; });
         testpump::PumpUntilIdle();
+        if (!bAdded)
+            DescribeLostDrop(pt, ptDrop);
         return bAdded;
+    }
+
+    // What lay where a drag that added nothing started and ended, and the
+    // screen then: a drop lost under a loaded machine names its road.
+    static void DescribeLostDrop(POINT ptFrom, POINT ptTo)
+    {
+        auto describe = [](POINT pt) {
+            HWND hWnd = ::WindowFromPoint(pt);
+            wchar_t cls[64] = L"", title[64] = L"";
+            ::GetClassNameW(hWnd, cls, 64);
+            ::GetWindowTextW(::GetAncestor(hWnd, GA_ROOT), title, 64);
+            return testing::PrintToString(std::wstring(cls) + L" in \"" + title + L"\"");
+        };
+        POINT ptCursor = {};
+        ::GetCursorPos(&ptCursor);
+        ADD_FAILURE() << "the drag from " << ptFrom.x << "," << ptFrom.y << " (" << describe(ptFrom) << ") to "
+                      << ptTo.x << "," << ptTo.y << " (" << describe(ptTo) << ") added nothing; pointer at "
+                      << ptCursor.x << "," << ptCursor.y << ", capture " << ::GetCapture() << ", left button "
+                      << (::GetAsyncKeyState(VK_LBUTTON) < 0 ? "down" : "up");
+        testshot::Save(testshot::CaptureScreen({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}),
+                       L"app_users_toolbar_drop_lost.png");
     }
 
     // The toolbar's controls that are not temporary, by caption and command.
