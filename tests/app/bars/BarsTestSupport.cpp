@@ -118,10 +118,13 @@ HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
     ::ClientToScreen(hTabs, &pt);
     testinput::ClickAt(pt);
     HWND hPage = nullptr;
-    testpump::PumpUntil([&] {
+    // Steps that go on after a lost click would work on a page that was
+    // never made: its lists answer nothing and a later step fails far away.
+    EXPECT_TRUE(testpump::PumpUntil([&] {
         hPage = reinterpret_cast<HWND>(::SendMessageW(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
         return hPage != nullptr && ::GetDlgItem(hPage, nControlOnPage) != nullptr;
-    });
+    })) << "the click on tab " << nTab << " at " << pt.x << "," << pt.y << " showed no page with control "
+        << nControlOnPage;
     testpump::PumpUntilIdle();
     return hPage;
 }
