@@ -340,8 +340,14 @@ CRect FrameBars::ScreenRect(CXTPControl* pControl) const
 
 CXTPPopupBar* FrameBars::OpenMenu(int nIndex)
 {
-    CXTPControl* pTitle = MenuBar()->GetControls()->GetAt(nIndex);
-    const CRect rc = ScreenRect(pTitle);
+    return OpenMenuByClick(pFrame, nIndex);
+}
+
+CXTPPopupBar* OpenMenuByClick(CMainFrame* pFrame, int nIndex)
+{
+    CXTPControl* pTitle = pFrame->GetCommandBars()->GetMenuBar()->GetControls()->GetAt(nIndex);
+    CRect rc = pTitle->GetRect();
+    ::MapWindowPoints(pTitle->GetParent()->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
     testinput::MoveMouseAndWait(rc.CenterPoint());
     testinput::ClickAt(rc.CenterPoint());
     CXTPPopupBar* pPopup = static_cast<CXTPPopupBar*>(pTitle->GetCommandBar());

@@ -119,6 +119,10 @@ size_t StepsRun();
 void DropSteps();
 
 
+// The frame's menu of that index opened by a click on its title; its popup
+// once shown, else null.
+CXTPPopupBar* OpenMenuByClick(CMainFrame* pFrame, int nIndex);
+
 class FrameBars : public testing::Test
 {
 protected:

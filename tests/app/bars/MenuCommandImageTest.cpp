@@ -126,21 +126,6 @@ CRect RectInWindow(CXTPControl* pControl)
     return rc;
 }
 
-// The frame's menu of that index opened by a click on its title; its popup.
-CXTPPopupBar* OpenMenuByClick(CMainFrame* pFrame, int nIndex)
-{
-    CXTPControl* pTitle = pFrame->GetCommandBars()->GetMenuBar()->GetControls()->GetAt(nIndex);
-    CRect rc = pTitle->GetRect();
-    ::MapWindowPoints(pTitle->GetParent()->GetSafeHwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    testinput::MoveMouseAndWait(rc.CenterPoint());
-    testinput::ClickAt(rc.CenterPoint());
-    CXTPPopupBar* pPopup = static_cast<CXTPPopupBar*>(pTitle->GetCommandBar());
-    if (!testpump::PumpUntil([pPopup] { return pPopup != nullptr && ::IsWindowVisible(pPopup->GetSafeHwnd()); }))
-        return nullptr;
-    testpump::PumpUntilIdle();
-    return pPopup;
-}
-
 class MenuCommandImage : public FrameBars
 {
 protected:
