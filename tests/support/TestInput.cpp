@@ -187,6 +187,17 @@ void ClickAt(POINT ptScreen, bool bRight)
     Send(inputs);
 }
 
+bool ClickOn(HWND hTarget, POINT ptScreen, bool bRight)
+{
+    // A pointer that is there already would make X report nothing new.
+    MoveMouseAndWait({ptScreen.x + 1, ptScreen.y});
+    MoveMouseAndWait(ptScreen);
+    const HWND hTargetRoot = GetAncestor(hTarget, GA_ROOT);
+    const bool bReached = testpump::PumpUntil([&] { return GetAncestor(WindowFromPoint(ptScreen), GA_ROOT) == hTargetRoot; });
+    ClickAt(ptScreen, bRight);
+    return bReached;
+}
+
 void DoubleClickAt(POINT ptScreen)
 {
     std::vector<INPUT> inputs = {MouseInput(0, ptScreen)};

@@ -31,6 +31,15 @@ bool MoveMouseAndWait(POINT ptScreen);
 void SendMouse(DWORD flags, POINT ptScreen);
 // Move, press and release the left (or right) button at a screen point.
 void ClickAt(POINT ptScreen, bool bRight = false);
+// A click at a screen point that a window of the target's must receive:
+// for clicks into a window just shown or moved over another one. Wine
+// keeps its window order in step with the window X reports under the
+// pointer, and a report that comes late on a busy machine can lift an owner
+// over a dialog it owns for a moment; a click sent then lands on the owner.
+// So the pointer goes there first (X reports afresh) and the click waits
+// until the target's window is what a click there reaches; answers whether
+// it was (and clicks anyway when it never was, for the caller to see).
+bool ClickOn(HWND hTarget, POINT ptScreen, bool bRight = false);
 // Move and two left clicks at a screen point, within the double-click time.
 void DoubleClickAt(POINT ptScreen);
 // The left button pressed at one point, the mouse moved to the other in

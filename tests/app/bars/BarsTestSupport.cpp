@@ -116,7 +116,7 @@ HWND ShowPageByClick(HWND hSheet, int nTab, int nControlOnPage)
     ::SendMessageW(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&rcTab));
     POINT pt = {(rcTab.left + rcTab.right) / 2, (rcTab.top + rcTab.bottom) / 2};
     ::ClientToScreen(hTabs, &pt);
-    testinput::ClickAt(pt);
+    EXPECT_TRUE(testinput::ClickOn(hTabs, pt)) << "the sheet was not what a click on tab " << nTab << " reached";
     HWND hPage = nullptr;
     // Steps that go on after a lost click would work on a page that was
     // never made: its lists answer nothing and a later step fails far away.
@@ -137,7 +137,7 @@ bool ClickCategory(CXTPCustomizeCommandsPage& page, LPCWSTR pszCategory)
     categories.GetItemRect(nCategory, &rcItem);
     POINT pt = rcItem.CenterPoint();
     categories.ClientToScreen(&pt);
-    testinput::ClickAt(pt);
+    EXPECT_TRUE(testinput::ClickOn(categories.GetSafeHwnd(), pt)) << "the sheet was not what a click on a category reached";
     const bool bChosen = testpump::PumpUntil([&] { return categories.GetCurSel() == nCategory; });
     testpump::PumpUntilIdle();
     return bChosen;

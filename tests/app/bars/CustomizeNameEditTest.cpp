@@ -30,7 +30,7 @@ void ClickBesideTheSheetsButtons(HWND hSheet, CXTPPopupBar*)
 {
     RECT rc;
     ::GetClientRect(hSheet, &rc);
-    testinput::ClickAt(testinput::ClientToScreenPoint(hSheet, 12, rc.bottom - 12));
+    testinput::ClickOn(hSheet, testinput::ClientToScreenPoint(hSheet, 12, rc.bottom - 12));
 }
 
 class CustomizeNameEdit : public FrameBars

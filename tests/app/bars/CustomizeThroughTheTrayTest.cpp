@@ -55,7 +55,7 @@ void ClickDialogItem(HWND hDialog, int nID)
 {
     CRect rc;
     ::GetWindowRect(::GetDlgItem(hDialog, nID), &rc);
-    testinput::ClickAt(rc.CenterPoint());
+    testinput::ClickOn(hDialog, rc.CenterPoint());
 }
 
 // From a thread of its own: waits for the tray menu and clicks its

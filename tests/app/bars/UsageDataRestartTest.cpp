@@ -34,7 +34,7 @@ void CALLBACK AnswerYes(HWND, UINT, UINT_PTR nTimer, DWORD)
     testtimer::Kill(nTimer);
     CRect rc;
     ::GetWindowRect(hYes, &rc);
-    testinput::ClickAt(rc.CenterPoint());
+    testinput::ClickOn(hYes, rc.CenterPoint());
     g_bAnswered = true;
 }
 
@@ -63,7 +63,7 @@ TEST_F(UsageDataRestart, AResetOfTheUsageDataHoldsAfterTheNextStart)
         ::GetWindowRect(::GetDlgItem(hPage, XTP_IDC_BUTTON_RESETDATA), &rcButton);
         g_bAnswered = false;
         testtimer::Set(50, AnswerYes);
-        testinput::ClickAt(rcButton.CenterPoint());
+        testinput::ClickOn(::GetDlgItem(hPage, XTP_IDC_BUTTON_RESETDATA), rcButton.CenterPoint());
         bReset = testpump::PumpUntil([&] { return g_bAnswered && Bars()->IsCommandHidden(ID_FILE_PRINT); });
         testpump::PumpUntilIdle();
         ::PostMessageW(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);

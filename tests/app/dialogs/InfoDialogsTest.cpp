@@ -256,7 +256,7 @@ TEST(AboutBox, ShowsThePictureAtItsSizeOrKeepsTheTemplatesAndClosesOnAClick)
             ::GetClientRect(hDlg, &rcClient);
             ::MapDialogRect(hDlg, &rcTemplate);
             testshot::Save(image = testshot::CaptureWindow(hDlg), bPicture ? L"app_about.png" : L"app_about_empty.png");
-            testinput::ClickAt(testinput::ClientToScreenPoint(hDlg, rcClient.right - 3, rcClient.bottom - 3));
+            testinput::ClickOn(hDlg, testinput::ClientToScreenPoint(hDlg, rcClient.right - 3, rcClient.bottom - 3));
         }});
         CAboutBoxDlg dlg;
         EXPECT_EQ(IDOK, dlg.DoModal());
@@ -286,7 +286,7 @@ TEST(AboutBox, ADamagedGifOrBitmapLeavesTheBoxEmpty)
             testpump::PumpUntilIdle();
             ::GetClientRect(hDlg, &rcClient);
             ::MapDialogRect(hDlg, &rcTemplate);
-            testinput::ClickAt(testinput::ClientToScreenPoint(hDlg, 5, 5));
+            testinput::ClickOn(hDlg, testinput::ClientToScreenPoint(hDlg, 5, 5));
         }});
         CAboutBoxDlg dlg;
         EXPECT_EQ(IDOK, dlg.DoModal());
