@@ -53,7 +53,7 @@ TEST_F(CustomizeSheet, RunsInCustomizeModeHoldsTheViewBackAndEndsByFinish)
         testpump::PumpUntilIdle();
         seen.viewClicks = site.viewClicks;
         // The user's own click on the finish button.
-        testinput::ClickAt(ctltest::CentreOf(::GetDlgItem(hSheet, IDCANCEL)));
+        testinput::ClickOn(hSheet, ctltest::CentreOf(::GetDlgItem(hSheet, IDCANCEL)));
     }});
     EXPECT_EQ(IDCANCEL, sheet.DoModal());
     EXPECT_FALSE(script.TimedOut());

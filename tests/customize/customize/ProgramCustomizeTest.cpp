@@ -107,7 +107,8 @@ TEST_F(ProgramCustomize, LargeIconsReLayTheToolbarAtOnce)
         testpump::PumpUntilIdle();
         before = ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_small_icons.png");
         HWND hPage = sheet.GetActivePage()->GetSafeHwnd();
-        testinput::ClickAt(ctltest::CentreOf(::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS)));
+        HWND hLargeIcons = ::GetDlgItem(hPage, XTP_IDC_CHECK_LARGEICONS);
+        testinput::ClickOn(hLargeIcons, ctltest::CentreOf(hLargeIcons));
         testpump::PumpUntil([&] { return ToolBarRect().Height() > rcBarBefore.Height(); });
         testpump::PumpUntilIdle();
         rcBarAfter = ToolBarRect();
@@ -179,7 +180,7 @@ TEST_F(ProgramCustomize, AnOpenMenuSurvivesAClickOnTheCommandsPage)
         categories.GetItemRect(1, &rcItem);
         POINT pt = rcItem.CenterPoint();
         categories.ClientToScreen(&pt);
-        testinput::ClickAt(pt);
+        testinput::ClickOn(categories.GetSafeHwnd(), pt);
         testpump::PumpUntil([&] { return categories.GetCurSel() == 1; });
         testpump::PumpUntilIdle();
         ctltest::ShootWindow(pFrame->GetSafeHwnd(), L"customize_program_menu_open.png");
@@ -292,7 +293,7 @@ TEST(ProgramRestart, SecondProcessHasTheCustomizedLayout)
 // program does; the next process of the program finds it all.
 TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
 {
-    auto click = [](HWND hWnd) { testinput::ClickAt(ctltest::CentreOf(hWnd)); };
+    auto click = [](HWND hWnd) { testinput::ClickOn(hWnd, ctltest::CentreOf(hWnd)); };
     Customize(
         [&](CXTPCustomizeSheet& sheet, HWND) {
             // Drag "Statistik aktualisieren" onto the toolbar's free end.
@@ -324,7 +325,7 @@ TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
             ::SendMessageW(hCommands, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rcItem));
             ptItem = rcItem.CenterPoint();
             ::ClientToScreen(hCommands, &ptItem);
-            testinput::ClickAt(ptItem);
+            testinput::ClickOn(hCommands, ptItem);
             testpump::PumpUntil([&] { return ::SendMessageW(hCommands, LB_GETCURSEL, 0, 0) == 1; });
             HWND hCapture = ::GetDlgItem(hKeyboard, XTP_IDC_EDIT_SHORTCUTKEY);
             click(hCapture);
@@ -352,7 +353,7 @@ TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
             list.GetItemRect(nOwn, &rcItem);
             POINT ptText = rcItem.CenterPoint();
             list.ClientToScreen(&ptText);
-            testinput::ClickAt(ptText);
+            testinput::ClickOn(list.GetSafeHwnd(), ptText);
             testpump::PumpUntil([&] { return list.GetCurSel() == nOwn; });
             testpump::PumpUntilIdle();
             {
@@ -364,7 +365,7 @@ TEST_F(ProgramCustomize, CustomizedLayoutComesBackInANewProcess)
             list.GetItemRect(nOwn, &rcItem);
             POINT ptBox = {rcItem.left + 2 + list.GetCheckSize().cx / 2, rcItem.CenterPoint().y};
             list.ClientToScreen(&ptBox);
-            testinput::ClickAt(ptBox);
+            testinput::ClickOn(list.GetSafeHwnd(), ptBox);
             EXPECT_TRUE(testpump::PumpUntil([&] { return !FindByTitle(Bars(), kOwnBarTitle)->IsVisible(); }));
 
             // Large icons.
