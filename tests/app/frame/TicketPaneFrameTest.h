@@ -6,6 +6,8 @@
 #include "FrameTestSupport.h"
 #include "support/TestInput.h"
 #include "app/AppTestSupport.h"
+#include "app/frame/AlertPopups.h"
+#include "toolkit/common/popup/XTPPopupControl.h"
 #include "engine/db/CDatabaseManager.h"
 #include "framework/windows/CWinApp.h"
 #include "resources/AppIds.h"
@@ -50,6 +52,18 @@ protected:
             pFrame->DestroyWindow();
         testpump::PumpUntilIdle();
         CDatabaseManager::GetInstance().Close();
+    }
+
+    // Closes the frame's open alerts; whether they were gone in time.
+    bool CloseAlerts()
+    {
+        CAlertPopups& alerts = pFrame->GetAlerts();
+        for (int i = 0; i < alerts.GetOpenCount(); i++)
+            alerts.GetOpenPopup(i)->Close();
+        return testpump::PumpUntil([&] {
+            alerts.DeleteClosed();
+            return alerts.GetOpenCount() == 0;
+        });
     }
 
     // What the application's idle pass does for the frame.

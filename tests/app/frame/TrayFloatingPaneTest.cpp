@@ -43,13 +43,7 @@ TEST_F(TrayFloatingPane, AFloatingPaneOverTheFrameIsHiddenInTheTrayAndAboveTheFr
     // The offer's alert goes first, as in a plain round trip: a shown
     // topmost window keeps Wine from restacking the pane on an X display
     // without a window manager (the frame's window comes back on top there).
-    CAlertPopups& alerts = pFrame->GetAlerts();
-    for (int i = 0; i < alerts.GetOpenCount(); i++)
-        alerts.GetOpenPopup(i)->Close();
-    ASSERT_TRUE(testpump::PumpUntil([&] {
-        alerts.DeleteClosed();
-        return alerts.GetOpenCount() == 0;
-    }));
+    ASSERT_TRUE(CloseAlerts());
     const testshot::Image before = testshot::CaptureScreen(rcFrame);
 
     pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE);  // the close box

@@ -166,13 +166,7 @@ protected:
         if (HasFatalFailure())
             return;
         // The offer's alert goes first: it would lie over the tray.
-        CAlertPopups& alerts = pFrame->GetAlerts();
-        for (int i = 0; i < alerts.GetOpenCount(); i++)
-            alerts.GetOpenPopup(i)->Close();
-        ASSERT_TRUE(testpump::PumpUntil([&] {
-            alerts.DeleteClosed();
-            return alerts.GetOpenCount() == 0;
-        }));
+        ASSERT_TRUE(CloseAlerts());
         std::vector<HWND> icons;
         ASSERT_TRUE(testpump::PumpUntil([&] { return (icons = VisibleTrayIcons()).size() == 1; }))
             << "the frame's icon alone in the shell's tray";
