@@ -66,6 +66,18 @@ if [ ! -f "$exe" ]; then
 fi
 
 site= xvfb= manager= watcher=
+# Waits while the process lives until the check holds, a minute at most: a
+# busy machine starts a program slowly, and one that ended will not start.
+wait_started() {
+    local pid=$1
+    shift
+    for _ in $(seq 600); do
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    "$@"
+}
 portfile=$(mktemp) displayfile=$(mktemp) managerfile=$(mktemp)
 cleanup() {
     [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true
@@ -85,8 +97,7 @@ sitelog=${TAVROLIN_SITE_LOG:-$build/ticketsite.log}
 python3 "$root/tools/ticketsite/ticketsite.py" --scenario "$scenario" --port 0 --port-file "$portfile" \
     --log "$sitelog" --quiet &
 site=$!
-for _ in $(seq 100); do [ -s "$portfile" ] && break; sleep 0.1; done
-[ -s "$portfile" ] || { echo "run: the simulated site did not start"; exit 1; }
+wait_started "$site" test -s "$portfile" || { echo "run: the simulated site did not start"; exit 1; }
 port=$(cat "$portfile")
 
 # The manager's configuration with a place for Wine's tray window (20
@@ -111,8 +122,7 @@ if [ -z "${DISPLAY:-}" ]; then
     headless=1
     Xvfb -displayfd 3 -screen 0 1280x${screen_height}x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
     xvfb=$!
-    for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
-    [ -s "$displayfile" ] || { echo "run: Xvfb did not start"; exit 1; }
+    wait_started "$xvfb" test -s "$displayfile" || { echo "run: Xvfb did not start"; exit 1; }
     export DISPLAY=":$(head -n1 "$displayfile")"
     with_lock claim_run "$DISPLAY"
     # A window manager keeps a window's own windows above it, gives each a
@@ -123,7 +133,7 @@ if [ -z "${DISPLAY:-}" ]; then
     openbox_config "$managerfile.rc.xml" "$screen_height"
     openbox --sm-disable --config-file "$managerfile.rc.xml" --startup "touch $managerfile.up" >/dev/null 2>&1 &
     manager=$!
-    for _ in $(seq 100); do [ -e "$managerfile.up" ] && break; sleep 0.05; done
+    wait_started "$manager" test -e "$managerfile.up"
     rm -f "$managerfile.up"
     kill -0 "$manager" 2>/dev/null || { echo "run: the window manager did not start"; exit 1; }
     echo "run: there is no display here, so Tavrolin runs on the hidden display $DISPLAY."
