@@ -20,13 +20,7 @@ gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 opened_lines() { grep -c '^run: the program opened ' "$work/run.out"; }
 opened_at_least() { [ "$(opened_lines)" -ge "$1" ]; }
 
-start_run
-
-find_frame_and_box
-close_information_box
-sleep 1
-read -r fx fy fw fh < <(place "$frame")
-open_sheet || { xdotool key Escape; sleep 0.5; open_sheet; } || fail "the toolbar's menu opened no \"Anpassen\""
+start_run_and_open_sheet
 
 # The demo's first two scans bring two or three alerts each.
 clicks=0

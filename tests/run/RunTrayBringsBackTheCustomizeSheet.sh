@@ -13,14 +13,7 @@ both_back() { sheet_shows && frame_shows; }
 sheet_active() { [ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "Anpassen" ]; }
 run_ended() { ! kill -0 "$runner" 2>/dev/null; }
 
-start_run
-
-find_frame_and_box
-close_information_box
-sleep 1
-read -r fx fy fw fh < <(place "$frame")
-
-open_sheet || { xdotool key Escape; sleep 0.5; open_sheet; } || fail "the toolbar's menu opened no \"Anpassen\""
+start_run_and_open_sheet
 sleep 0.5
 sheet_active || fail "\"Anpassen\" opened inactive"
 

@@ -114,6 +114,16 @@ open_sheet() {
     xdotool click 1
     wait_for 50 sheet_shows
 }
+# run.sh started, its information box answered and "Anpassen..." opened
+# (a second try after Esc when the first menu missed).
+start_run_and_open_sheet() {
+    start_run
+    find_frame_and_box
+    close_information_box
+    sleep 1
+    read -r fx fy fw fh < <(place "$frame")
+    open_sheet || { xdotool key Escape; sleep 0.5; open_sheet; } || fail "the toolbar's menu opened no \"Anpassen\""
+}
 # Whether run.sh still runs.
 running() { kill -0 "$runner" 2>/dev/null; }
 
