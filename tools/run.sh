@@ -65,7 +65,6 @@ if [ ! -f "$exe" ]; then
     exit 0
 fi
 
-site= xvfb= manager= watcher=
 # Waits while the process lives until the check holds, a minute at most: a
 # busy machine starts a program slowly, and one that ended will not start.
 wait_started() {
@@ -78,6 +77,8 @@ wait_started() {
     done
     "$@"
 }
+
+site= xvfb= manager= watcher=
 portfile=$(mktemp) displayfile=$(mktemp) managerfile=$(mktemp)
 cleanup() {
     [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true

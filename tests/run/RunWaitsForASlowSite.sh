@@ -21,9 +21,10 @@ end_run "$runner"
 runner=
 
 # A site that ends at once: run.sh says so without waiting out its minute.
+# (No display of the first run is left for a failure's picture.)
 unset DISPLAY
 started=$(date +%s)
-env -u DISPLAY PATH="$work/slow:$PATH" SITE_ENDS=1 TAVROLIN_BUILD_DIR="$build" \
+env PATH="$work/slow:$PATH" SITE_ENDS=1 TAVROLIN_BUILD_DIR="$build" \
     TAVROLIN_SITE_LOG="$work/site2.log" bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null
 rc=$?
 took=$(( $(date +%s) - started ))

@@ -193,7 +193,8 @@ bool ClickOn(HWND hTarget, POINT ptScreen, bool bRight)
     MoveMouseAndWait({ptScreen.x + 1, ptScreen.y});
     MoveMouseAndWait(ptScreen);
     const HWND hTargetRoot = GetAncestor(hTarget, GA_ROOT);
-    const bool bReached = testpump::PumpUntil([&] { return GetAncestor(WindowFromPoint(ptScreen), GA_ROOT) == hTargetRoot; });
+    const bool bReached =
+        testpump::PumpUntil([&] { return GetAncestor(WindowFromPoint(ptScreen), GA_ROOT) == hTargetRoot; });
     ClickAt(ptScreen, bRight);
     return bReached;
 }
