@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ImageTestSupport.h"
+#include "support/Screenshot.h"
 #include "toolkit/common/images/XTPAlphaBitmap.h"
 #include "toolkit/common/images/XTPImageManager.h"
 #include "toolkit/common/images/XTPImageManagerIcon.h"
@@ -226,4 +227,110 @@ TEST(ImageShrink, StateImagesShrinkWithTheNormalOne)
     EXPECT_EQ(CSize(16, 16), pIcon->GetHotIcon().GetExtent());
     EXPECT_EQ(0xFF00FF00u, PixelOf(pIcon->GetHotIcon().GetBitmap(), 7, 7));
     EXPECT_EQ(0xFF0000FFu, PixelOf(pIcon->GetIcon().GetBitmap(), 7, 7));
+}
+
+namespace {
+
+// A 32 x 32 monochrome icon (no colour image): a black block at x 4..15
+// and a white block at x 16..27, both over rows 4..27; the rest
+// transparent.
+HICON MonochromeIcon()
+{
+    BYTE andBits[32 * 4];
+    BYTE xorBits[32 * 4];
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const bool bInside = y >= 4 && y < 28 && x >= 4 && x < 28;
+            const BYTE bit = static_cast<BYTE>(0x80 >> (x % 8));
+            BYTE& andByte = andBits[y * 4 + x / 8];
+            BYTE& xorByte = xorBits[y * 4 + x / 8];
+            andByte = static_cast<BYTE>(bInside ? andByte & ~bit : andByte | bit);
+            xorByte = static_cast<BYTE>(bInside && x >= 16 ? xorByte | bit : xorByte & ~bit);
+        }
+    return CreateIcon(nullptr, 32, 32, 1, 1, andBits, xorBits);
+}
+
+} // namespace
+
+TEST(ImageShrink, AMonochromeIconAskedForSmallerIsScaledToThatWidth)
+{
+    HICON hMono = MonochromeIcon();
+    ASSERT_NE(nullptr, hMono);
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(hMono, &info));
+    EXPECT_EQ(nullptr, info.hbmColor) << "the icon must have no colour image";
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+
+    CXTPImageManager manager;
+    ASSERT_TRUE(manager.SetIcon(hMono, 1));
+    DestroyIcon(hMono);
+    CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
+    ASSERT_NE(nullptr, pIcon);
+    EXPECT_EQ(16, pIcon->GetWidth());
+    EXPECT_EQ(16, pIcon->GetHeight());
+    EXPECT_TRUE(pIcon->IsScaled());
+    EXPECT_EQ(pIcon, manager.GetImage(1, 16));
+
+    // Its own size over grey: black left, white right, the margin grey.
+    Canvas canvas(20, 20, RGB(128, 128, 128));
+    pIcon->Draw(canvas.DC(), CPoint(0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(4, 8));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(11, 8));
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(0, 0));
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(8, 15));
+    EXPECT_EQ(RGB(128, 128, 128), canvas.Pixel(16, 8)) << "drawn wider than 16";
+    RECT all = {0, 0, 20, 20};
+    EXPECT_FALSE(testshot::Save(testshot::CaptureDC(canvas.dc(), all), L"image_monochrome_at_16.png").empty());
+}
+
+TEST(ImageShrink, AMonochromeStateImageOfAColourIconIsScaledIntoTheCopy)
+{
+    CXTPImageManager manager;
+    HBITMAP hNormal = MakeAlphaBitmap(32, 32, std::vector<DWORD>(32 * 32, 0xFF0000FF));
+    ASSERT_TRUE(manager.SetIcon(CXTPImageManagerIconHandle(hNormal), 1));
+    DeleteObject(hNormal);
+    HICON hMono = MonochromeIcon();
+    ASSERT_TRUE(manager.SetIcon(hMono, 1, CSize(32, 32), xtpImageHot));
+    DestroyIcon(hMono);
+
+    CXTPImageManagerIcon* pIcon = manager.GetImage(1, 16);
+    ASSERT_NE(nullptr, pIcon);
+    ASSERT_NE(nullptr, pIcon->GetHotIcon().GetIcon()) << "the hot image was lost in the copy";
+    EXPECT_EQ(CSize(16, 16), pIcon->GetHotIcon().GetExtent());
+    Canvas canvas(20, 20, RGB(128, 128, 128));
+    pIcon->Draw(canvas.DC(), CPoint(0, 0), pIcon->GetHotIcon());
+    EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(4, 8));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(11, 8));
+    // The normal image is still averaged.
+    EXPECT_EQ(0xFF0000FFu, PixelOf(pIcon->GetIcon().GetBitmap(), 7, 7));
+}
+
+TEST(ImageShrink, ACopyThatCannotBeMadeIsNotTriedAgainUntilARefresh)
+{
+    CXTPImageManager manager;
+    HBITMAP hNormal = MakeAlphaBitmap(32, 32, std::vector<DWORD>(32 * 32, 0xFF0000FF));
+    ASSERT_TRUE(manager.SetIcon(CXTPImageManagerIconHandle(hNormal), 1));
+    DeleteObject(hNormal);
+    CXTPImageManagerIcon* p32 = manager.GetImage(1, 32);
+    ASSERT_NE(nullptr, p32);
+
+    // Without its image the icon gives no copy: the icon itself comes.
+    CXTPImageManagerIconHandle saved;
+    saved.CopyHandle(p32->GetIcon());
+    p32->GetIcon().Clear();
+    EXPECT_EQ(p32, manager.GetImage(1, 16));
+
+    // Readable again behind the set's back: the failure is remembered ...
+    p32->GetIcon().CopyHandle(saved);
+    EXPECT_EQ(p32, manager.GetImage(1, 16));
+    EXPECT_EQ(p32, manager.GetImage(1, 16));
+    EXPECT_EQ(1, manager.GetIconSet(1)->GetIcons().GetCount());
+
+    // ... until the next refresh.
+    manager.RefreshAll();
+    CXTPImageManagerIcon* pCopy = manager.GetImage(1, 16);
+    ASSERT_NE(nullptr, pCopy);
+    EXPECT_EQ(16, pCopy->GetWidth());
+    EXPECT_TRUE(pCopy->IsScaled());
 }

@@ -372,8 +372,13 @@ CXTPImageManagerIcon* CXTPImageManagerIcon::Shrink(int nWidth)
     {
         if (m_images[index].IsEmpty())
             continue;
+        // An icon the averaging cannot read (a monochrome one has no colour
+        // image) is scaled instead.
         CXTPImageManagerIconHandle handle;
-        handle.AttachBitmap(XTPCreateShrunkAlphaBitmap(m_images[index], nWidth, nHeight));
+        if (HBITMAP hShrunk = XTPCreateShrunkAlphaBitmap(m_images[index], nWidth, nHeight))
+            handle.AttachBitmap(hShrunk);
+        else if (HICON hScaled = ScaleIcon(m_images[index].GetIcon(), extent.cx, extent.cy, nWidth))
+            handle.AttachIcon(hScaled);
         if (handle.IsEmpty())
             continue;
         if (index == imageNormal)

@@ -68,7 +68,8 @@ public:
     CXTPImageManagerIcon* Scale(int nWidth);
     static HICON ScaleIcon(HICON hIcon, int nOldWidth, int nOldHeight, int nNewWidth);
     // A smaller copy (for the set) whose images are averaged alpha images,
-    // alpha and plain icons alike; null when the normal image cannot be read.
+    // alpha and plain icons alike; an icon that cannot be averaged is scaled.
+    // Null when the normal image can be neither.
     CXTPImageManagerIcon* Shrink(int nWidth);
 
     // Puts the icons of this icon's set (or this icon alone, outside a set)

@@ -41,20 +41,26 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(UINT nWidth, BOOL bScaled
             nBestDistance = nDistance;
         }
     }
-    if (pNearest == nullptr || nWidth == 0)
+    BOOL bRefused = FALSE;
+    if (pNearest == nullptr || nWidth == 0 || m_mapRefusedWidths.Lookup(nWidth, bRefused))
         return pNearest;
 
     // Smaller than the nearest icon: an averaged copy, alpha or not. A
     // stretch while drawing would keep only some of the source pixels, and
     // which ones depends on where they lie (a menu's 16 pixels from a
-    // toolbar's 32).
-    CXTPImageManagerIcon* pScaled = nullptr;
-    if (nWidth < static_cast<UINT>(pNearest->GetWidth()))
-        pScaled = pNearest->Shrink(static_cast<int>(nWidth));
-    else if (!pNearest->IsAlphaIcon())
-        pScaled = pNearest->Scale(static_cast<int>(nWidth));
-    if (pScaled == nullptr)
+    // toolbar's 32). Alpha icons are not made larger.
+    const BOOL bSmaller = nWidth < static_cast<UINT>(pNearest->GetWidth());
+    if (!bSmaller && pNearest->IsAlphaIcon())
         return pNearest;
+    CXTPImageManagerIcon* pScaled =
+        bSmaller ? pNearest->Shrink(static_cast<int>(nWidth)) : pNearest->Scale(static_cast<int>(nWidth));
+    if (pScaled == nullptr)
+    {
+        // Drawing asks on every paint: a copy that cannot be made is not
+        // tried again until the set changes or is refreshed.
+        m_mapRefusedWidths.SetAt(nWidth, TRUE);
+        return pNearest;
+    }
     pScaled->m_bScaled = TRUE;
     m_mapIcons.SetAt(nWidth, pScaled);
     return pScaled;
@@ -67,6 +73,8 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetOrCreateIcon(UINT nWidth)
         return pIcon;
     pIcon = new CXTPImageManagerIcon(m_nID, static_cast<int>(nWidth), 15, this);
     m_mapIcons.SetAt(nWidth, pIcon);
+    // A new icon can be the nearest for widths whose copy failed.
+    m_mapRefusedWidths.RemoveAll();
     return pIcon;
 }
 
@@ -97,6 +105,7 @@ void CXTPImageManagerIconSet::SetPressedIcon(const CXTPImageManagerIconHandle& h
 
 void CXTPImageManagerIconSet::RefreshAll()
 {
+    m_mapRefusedWidths.RemoveAll();
     POSITION pos = m_mapIcons.GetStartPosition();
     while (pos != nullptr)
     {
@@ -117,6 +126,7 @@ void CXTPImageManagerIconSet::RefreshAll()
 
 void CXTPImageManagerIconSet::RemoveAll()
 {
+    m_mapRefusedWidths.RemoveAll();
     POSITION pos = m_mapIcons.GetStartPosition();
     while (pos != nullptr)
     {

@@ -22,7 +22,8 @@ public:
 
     // The icon stored under exactly this width; else, when allowed, a scaled
     // copy of the nearest loaded icon (kept until the next refresh), or the
-    // nearest itself when it cannot be scaled. Null for an empty set.
+    // nearest itself when it cannot be scaled (not tried again until the
+    // next refresh). Null for an empty set.
     CXTPImageManagerIcon* GetIcon(UINT nWidth, BOOL bScaled = TRUE);
     // The icon of this width, made empty (height 15) when missing.
     CXTPImageManagerIcon* GetOrCreateIcon(UINT nWidth);
@@ -41,4 +42,6 @@ private:
     UINT m_nID;
     CXTPImageManager* m_pImageManager;
     CIconMap m_mapIcons;
+    // Widths whose copy could not be made, until the next refresh.
+    CMap<UINT, UINT, BOOL, BOOL> m_mapRefusedWidths;
 };
