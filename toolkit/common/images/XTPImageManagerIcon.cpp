@@ -173,6 +173,9 @@ void CXTPImageManagerIcon::SetStateImage(ImageIndex index, const CXTPImageManage
     copy.CopyHandle(hIcon);
     Refresh();
     m_images[index].CopyHandle(copy);
+    // Given to a scaled copy, the image makes it an icon of its own: a
+    // refresh would drop the copy and storing would skip it.
+    m_bScaled = FALSE;
 }
 
 void CXTPImageManagerIcon::SetHotIcon(const CXTPImageManagerIconHandle& hIcon)

@@ -49,6 +49,7 @@ public:
     // Replaces every image by a copy of this one and rebuilds the set's
     // scaled copies from it.
     void SetIcon(const CXTPImageManagerIconHandle& hIcon);
+    // A state image given to a scaled copy makes it an icon of its own.
     void SetHotIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon);
     void SetPressedIcon(const CXTPImageManagerIconHandle& hIcon);

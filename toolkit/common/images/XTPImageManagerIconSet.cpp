@@ -14,6 +14,37 @@ CXTPImageManagerIconSet::~CXTPImageManagerIconSet()
     RemoveAll();
 }
 
+CXTPImageManagerIcon* CXTPImageManagerIconSet::FindNearest(UINT nWidth) const
+{
+    // Scaled copies are not scaled again. An icon that holds only state
+    // images (given at a width without a normal image) has nothing to copy
+    // from, so it is the source only when no icon has a normal image.
+    CXTPImageManagerIcon* pNearest = nullptr;
+    long long nBestDistance = 0;
+    BOOL bBestHasNormal = FALSE;
+    POSITION pos = m_mapIcons.GetStartPosition();
+    while (pos != nullptr)
+    {
+        UINT nIconWidth = 0;
+        CXTPImageManagerIcon* pIcon = nullptr;
+        m_mapIcons.GetNextAssoc(pos, nIconWidth, pIcon);
+        if (pIcon->IsScaled())
+            continue;
+        const BOOL bHasNormal = !pIcon->GetIcon().IsEmpty();
+        long long nDistance = static_cast<long long>(nIconWidth) - static_cast<long long>(nWidth);
+        if (nDistance < 0)
+            nDistance = -nDistance;
+        if (pNearest == nullptr || (bHasNormal && !bBestHasNormal) ||
+            (bHasNormal == bBestHasNormal && nDistance < nBestDistance))
+        {
+            pNearest = pIcon;
+            nBestDistance = nDistance;
+            bBestHasNormal = bHasNormal;
+        }
+    }
+    return pNearest;
+}
+
 CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(UINT nWidth, BOOL bScaled)
 {
     CXTPImageManagerIcon* pIcon = nullptr;
@@ -22,25 +53,7 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetIcon(UINT nWidth, BOOL bScaled
     if (!bScaled)
         return nullptr;
 
-    // The nearest loaded icon; scaled copies are not scaled again.
-    CXTPImageManagerIcon* pNearest = nullptr;
-    long long nBestDistance = 0;
-    POSITION pos = m_mapIcons.GetStartPosition();
-    while (pos != nullptr)
-    {
-        UINT nIconWidth = 0;
-        m_mapIcons.GetNextAssoc(pos, nIconWidth, pIcon);
-        if (pIcon->IsScaled())
-            continue;
-        long long nDistance = static_cast<long long>(nIconWidth) - static_cast<long long>(nWidth);
-        if (nDistance < 0)
-            nDistance = -nDistance;
-        if (pNearest == nullptr || nDistance < nBestDistance)
-        {
-            pNearest = pIcon;
-            nBestDistance = nDistance;
-        }
-    }
+    CXTPImageManagerIcon* pNearest = FindNearest(nWidth);
     BOOL bRefused = FALSE;
     if (pNearest == nullptr || nWidth == 0 || m_mapRefusedWidths.Lookup(nWidth, bRefused))
         return pNearest;
@@ -70,7 +83,13 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetOrCreateIcon(UINT nWidth)
 {
     CXTPImageManagerIcon* pIcon = nullptr;
     if (m_mapIcons.Lookup(nWidth, pIcon))
-        return pIcon;
+    {
+        if (!pIcon->IsScaled())
+            return pIcon;
+        // The copy goes; the next lookup of the width finds the stored icon.
+        m_mapIcons.RemoveKey(nWidth);
+        pIcon->InternalRelease();
+    }
     pIcon = new CXTPImageManagerIcon(m_nID, static_cast<int>(nWidth), 15, this);
     m_mapIcons.SetAt(nWidth, pIcon);
     // A new icon can be the nearest for widths whose copy failed.
@@ -78,29 +97,36 @@ CXTPImageManagerIcon* CXTPImageManagerIconSet::GetOrCreateIcon(UINT nWidth)
     return pIcon;
 }
 
+void CXTPImageManagerIconSet::SetImage(const CXTPImageManagerIconHandle& hIcon, UINT nWidth, StateSetter pfnSetter)
+{
+    CXTPImageManagerIconHandle copy;
+    copy.CopyHandle(hIcon);
+    (GetOrCreateIcon(nWidth)->*pfnSetter)(copy);
+}
+
 void CXTPImageManagerIconSet::SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
 {
-    GetOrCreateIcon(nWidth)->SetIcon(hIcon);
+    SetImage(hIcon, nWidth, &CXTPImageManagerIcon::SetIcon);
 }
 
 void CXTPImageManagerIconSet::SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
 {
-    GetOrCreateIcon(nWidth)->SetDisabledIcon(hIcon);
+    SetImage(hIcon, nWidth, &CXTPImageManagerIcon::SetDisabledIcon);
 }
 
 void CXTPImageManagerIconSet::SetHotIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
 {
-    GetOrCreateIcon(nWidth)->SetHotIcon(hIcon);
+    SetImage(hIcon, nWidth, &CXTPImageManagerIcon::SetHotIcon);
 }
 
 void CXTPImageManagerIconSet::SetCheckedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
 {
-    GetOrCreateIcon(nWidth)->SetCheckedIcon(hIcon);
+    SetImage(hIcon, nWidth, &CXTPImageManagerIcon::SetCheckedIcon);
 }
 
 void CXTPImageManagerIconSet::SetPressedIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth)
 {
-    GetOrCreateIcon(nWidth)->SetPressedIcon(hIcon);
+    SetImage(hIcon, nWidth, &CXTPImageManagerIcon::SetPressedIcon);
 }
 
 void CXTPImageManagerIconSet::RefreshAll()

@@ -25,9 +25,13 @@ public:
     // nearest itself when it cannot be scaled (not tried again until the
     // next refresh). Null for an empty set.
     CXTPImageManagerIcon* GetIcon(UINT nWidth, BOOL bScaled = TRUE);
-    // The icon of this width, made empty (height 15) when missing.
+    // The stored icon of this width, made empty (height 15) when missing. A
+    // scaled copy kept under the width gives way to it: what is set on the
+    // icon must outlive the next refresh and be stored.
     CXTPImageManagerIcon* GetOrCreateIcon(UINT nWidth);
 
+    // The images are copied before the icon of the width is looked up, so
+    // an image of the scaled copy that gives way can be handed in.
     void SetIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
     void SetDisabledIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
     void SetHotIcon(const CXTPImageManagerIconHandle& hIcon, UINT nWidth);
@@ -39,6 +43,11 @@ public:
     void RemoveAll();
 
 private:
+    typedef void (CXTPImageManagerIcon::*StateSetter)(const CXTPImageManagerIconHandle&);
+
+    CXTPImageManagerIcon* FindNearest(UINT nWidth) const;
+    void SetImage(const CXTPImageManagerIconHandle& hIcon, UINT nWidth, StateSetter pfnSetter);
+
     UINT m_nID;
     CXTPImageManager* m_pImageManager;
     CIconMap m_mapIcons;
