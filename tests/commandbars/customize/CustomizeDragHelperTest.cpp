@@ -338,3 +338,61 @@ TEST_F(CustomizeDragHelper, ABarOutsideCustomizationIsNoTargetAndADropOnItMovesN
                                {Release, OnSite(50, 120), 0}}));
     m_target.SetCustomizable(TRUE);
 }
+
+// A bar takes the drag only where the user sees it: a window lying over it
+// at the pointer (a dialog, the customize sheet, a floating bar) keeps the
+// drag's feedback and the drop from it, whatever order the bars were added
+// in; where nothing covers it, it still takes the drop.
+TEST_F(CustomizeDragHelper, AWindowLyingOverABarKeepsTheDragFromItThere)
+{
+    CXTPCustomizeDragHelper* pHelper = m_commandBars.GetDragHelper();
+    const CPoint covered = OnSite(50, 55), uncovered = OnSite(250, 55);
+    const CPoint coverAt = OnSite(30, 45);
+    CWnd dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"Dialog", WS_POPUP,
+                                coverAt.x, coverAt.y, 40, 20, m_site.GetSafeHwnd(), nullptr));
+    // A floating bar, added before the bar it lies over.
+    CDropNotingBar floating;
+    floating.SetBarPosition(xtpBarFloating);
+    ASSERT_TRUE(floating.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), L"Bar",
+                                  WS_POPUP, coverAt.x, coverAt.y, 40, 20, m_site.GetSafeHwnd(), nullptr));
+    floating.SetCommandBars(&m_commandBars);
+    floating.AddButton(200, CRect(2, 2, 32, 18));
+    pHelper->AddDropTarget(&floating);
+    pHelper->AddDropTarget(&m_target);
+    CScriptPlayer player(m_site.GetSafeHwnd(), pHelper);
+    const HCURSOR hNone = Cursor(XTP_IDC_COMMANDBARS_DRAGNONE), hMove = Cursor(XTP_IDC_COMMANDBARS_DRAGMOVE);
+
+    struct Case
+    {
+        const char* name;
+        CWnd* pCover;
+        CPoint pt;
+        CDropNotingBar* taker;
+        HCURSOR hCursor;
+    };
+    const Case cases[] = {
+        {"a dialog over the bar", &dialog, covered, nullptr, hNone},
+        {"beside the dialog", &dialog, uncovered, &m_target, hMove},
+        {"a floating bar over the bar", &floating, covered, &floating, hMove},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog.ShowWindow(c.pCover == &dialog ? SW_SHOWNA : SW_HIDE);
+        floating.ShowWindow(c.pCover == &floating ? SW_SHOWNA : SW_HIDE);
+        PumpUntilIdle();
+        ASSERT_EQ(c.pCover->GetSafeHwnd(), ::WindowFromPoint(covered)) << "the cover lies on top";
+        m_target.drops = floating.drops = 0;
+        const DROPEFFECT result = Drag(player, {{Move, c.pt, MK_LBUTTON}, {Note}, {Release, c.pt, 0}});
+        EXPECT_EQ(c.taker ? DROPEFFECT_MOVE : 0, result);
+        EXPECT_EQ(std::vector<CXTPCommandBar*>{c.taker}, player.targets) << "the drag's feedback";
+        EXPECT_EQ(std::vector<HCURSOR>{c.hCursor}, player.cursors);
+        EXPECT_EQ(c.taker == &m_target ? 1 : 0, m_target.drops);
+        EXPECT_EQ(c.taker == &floating ? 1 : 0, floating.drops);
+        PumpUntilIdle();
+    }
+    pHelper->RemoveDropTarget(&floating);
+    floating.SetCommandBars(nullptr);
+    floating.DestroyWindow();
+    dialog.DestroyWindow();
+}

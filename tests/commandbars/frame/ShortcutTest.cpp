@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 #include <vector>
 #include "framework/windows/CWinApp.h"
+#include "support/DisplayKeymap.h"
 #include "support/ImportPatch.h"
 #include "framework/files/CArchive.h"
 #include "framework/files/CMemFile.h"
@@ -88,6 +89,45 @@ TEST_F(ShortcutTest, FormatsCombinations)
         ACCEL accel = {c.fVirt, c.key, 1};
         EXPECT_EQ(manager.FormatAccel(&accel), CString(c.text)) << c.text;
     }
+}
+
+// On a German keymap the display names the umlaut keys by their symbols
+// ("udiaeresis"): a key that types one letter is named by that letter, in
+// the key box, the keyboard page's list, menus and the add-or-remove list
+// alike (they all ask the same names).
+TEST_F(ShortcutTest, AKeyTypingOneLetterIsNamedByItWhateverTheLayoutCallsIt)
+{
+    CDisplayKeymap german("de", L'\u00fc');
+    ASSERT_TRUE(german.IsActive()) << "the display did not switch to a German keymap";
+    struct Case
+    {
+        wchar_t ch;
+        BOOL bLayoutNamesFirst;
+        const wchar_t* text;
+    } cases[] = {
+        {L'\u00fc', FALSE, L"Ctrl+\u00dc"},
+        {L'\u00f6', FALSE, L"Ctrl+\u00d6"},
+        {L'\u00e4', TRUE, L"Control+\u00c4"},  // Ctrl as the display names it
+        {L'\u00df', FALSE, L"Ctrl+\u00df"},  // no capital of its own
+        {L'#', FALSE, L"Ctrl+#"},             // the layout's one-character name
+    };
+    for (const Case& c : cases) {
+        const WORD nKey = CDisplayKeymap::KeyTyping(c.ch);
+        ASSERT_NE(0, nKey) << "no key types " << int(c.ch);
+        manager.m_bUseSystemKeyNameText = c.bLayoutNamesFirst;
+        ACCEL accel = {FVIRTKEY | FCONTROL, nKey, 28104};
+        EXPECT_EQ(std::wstring(c.text), manager.FormatAccel(&accel).GetString()) << "key " << nKey;
+    }
+    manager.m_bUseSystemKeyNameText = FALSE;
+
+    // A command's text, as menus and the add-or-remove list take it: the
+    // caption's own "Ctrl+Ü" is the command's key and stays.
+    ACCEL table[] = {{FVIRTKEY | FCONTROL, german.Key(), 28104}};
+    ASSERT_TRUE(manager.UpdateAcceleratorTable(table, 1));
+    CString strCaptionKey = L"Ctrl+\u00dc";
+    EXPECT_TRUE(manager.GetCommandShortcutText(28104, strCaptionKey));
+    EXPECT_EQ(std::wstring(L"Ctrl+\u00dc"), strCaptionKey.GetString());
+    EXPECT_EQ(std::wstring(L"Ctrl+\u00dc"), Shortcut(28104).GetString());
 }
 
 TEST_F(ShortcutTest, ProfileValueRoundTripsAndDamageKeepsTheTable)

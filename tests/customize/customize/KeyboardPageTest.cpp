@@ -2,6 +2,7 @@
 // assigning one that is taken (asked first), removing and resetting, each
 // change working in the bars' table at once.
 #include "customize/customize/CustomizeTestSupport.h"
+#include "support/DisplayKeymap.h"
 #include "resources/ToolkitCustomizeIds.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -262,6 +263,79 @@ TEST_F(KeyboardPage, Picture)
             if (image.Pixel(x - rcSheet.left, y - rcSheet.top) == ::GetSysColor(COLOR_BTNTEXT))
                 nTextPixels++;
     EXPECT_GT(nTextPixels, 40) << "the command's description";
+}
+
+// The columns between the first and the last pixel that is not the list's
+// background, in the middle of a row of the list (drawn in the picture).
+int InkWidth(const testshot::Image& image, HWND hList, int nRow, POINT ptListInPicture)
+{
+    RECT rc = {};
+    ::SendMessageW(hList, LB_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rc));
+    const COLORREF clrBack = ::GetSysColor(COLOR_WINDOW);
+    int nLeft = -1, nRight = -1;
+    for (int x = rc.left + 2; x < rc.right - 2; x++)
+        for (int y = rc.top + 1; y < rc.bottom - 1; y++)
+            if (image.Pixel(ptListInPicture.x + x, ptListInPicture.y + y) != clrBack) {
+                if (nLeft < 0)
+                    nLeft = x;
+                nRight = x;
+            }
+    return nLeft < 0 ? 0 : nRight - nLeft + 1;
+}
+
+int TextWidth(HWND hWnd, LPCWSTR lpszText)
+{
+    HDC hDC = ::GetDC(hWnd);
+    HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HFONT>(::SendMessageW(hWnd, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    ::GetTextExtentPoint32W(hDC, lpszText, lstrlenW(lpszText), &size);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(hWnd, hDC);
+    return size.cx;
+}
+
+// On a German keymap, whose display names the Ü key "udiaeresis": Ctrl+Ü
+// pressed into the box reads "Ctrl+Ü" there and among the command's keys
+// once assigned, and is drawn so.
+TEST_F(KeyboardPage, AnUmlautKeyIsNamedByItsLetterInTheBoxAndTheKeys)
+{
+    CDisplayKeymap german("de", L'\u00fc');
+    ASSERT_TRUE(german.IsActive()) << "the display did not switch to a German keymap";
+    const WORD wUmlaut = german.Key();
+    const std::wstring strCtrlUmlaut = L"Ctrl+\u00dc";
+    Show();
+    SelectCommand(0);
+    ASSERT_TRUE(Capture({VK_CONTROL}, wUmlaut)) << "the keys did not reach the capture box";
+    EXPECT_EQ(strCtrlUmlaut, WindowText(Item(XTP_IDC_EDIT_SHORTCUTKEY)).GetString());
+    ASSERT_TRUE(::IsWindowEnabled(Item(XTP_IDC_BUTTON_ASSIGN)));
+    Press(XTP_IDC_BUTTON_ASSIGN);
+    EXPECT_EQ(kNew, CommandOf(FVIRTKEY | FCONTROL, wUmlaut));
+    // The new row: the one that is neither of the command's former keys.
+    const std::vector<CString> keys = Items(XTP_IDC_LBOX_KEYS);
+    ASSERT_EQ(3u, keys.size());
+    int nRow = 0;
+    while (nRow < 2 && (keys[nRow] == L"Ctrl+N" || keys[nRow] == L"F2"))
+        nRow++;
+    EXPECT_EQ(strCtrlUmlaut, keys[nRow].GetString());
+
+    testpump::PumpUntilIdle();
+    HWND hSheet = pHost->Sheet().GetSafeHwnd();
+    testshot::Image image = ctltest::ShootWindow(hSheet, L"customize_keyboard_umlaut_key.png");
+    RECT rcSheet;
+    ::GetWindowRect(hSheet, &rcSheet);
+    HWND hList = Item(XTP_IDC_LBOX_KEYS);
+    POINT ptList = {0, 0};
+    ::ClientToScreen(hList, &ptList);
+    ptList = {ptList.x - rcSheet.left, ptList.y - rcSheet.top};
+    // The row is drawn as wide as "Ctrl+Ü" in the list's font, far from the
+    // symbol's name; the first row ("Ctrl+N") tells how the ink's width
+    // stands to the text's.
+    const int nInk = InkWidth(image, hList, nRow, ptList);
+    const int nWanted = TextWidth(hList, strCtrlUmlaut.c_str());
+    const int nBearings = TextWidth(hList, L"Ctrl+N") - InkWidth(image, hList, 0, ptList);
+    EXPECT_EQ(std::wstring(L"Ctrl+N"), keys[0].GetString());
+    EXPECT_NEAR(nWanted - nBearings, nInk, 2) << "drawn " << nInk << " wide, \"Ctrl+\u00dc\" is " << nWanted;
+    EXPECT_LT(nInk + 20, TextWidth(hList, L"Ctrl+Udiaeresis"));
 }
 
 } // namespace

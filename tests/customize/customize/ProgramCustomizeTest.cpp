@@ -190,6 +190,62 @@ TEST_F(ProgramCustomize, AnOpenMenuSurvivesAClickOnTheCommandsPage)
     EXPECT_TRUE(bOpenAfter);
 }
 
+// The sheet lying over part of a floating toolbar: a command dragged from
+// the commands page and let go on the sheet stays out of the toolbar behind
+// it; let go on the toolbar's uncovered part, it goes in.
+TEST_F(ProgramCustomize, ACommandLetGoOnTheSheetNeverReachesAToolbarBehindIt)
+{
+    CXTPToolBar* pBar = ToolBar();
+    ASSERT_TRUE(pBar->SetPosition(xtpBarFloating));
+    testpump::PumpUntilIdle();
+    const int nBefore = pBar->GetControlCount();
+    int nAfterSheetDrop = -1;
+    bool bCovered = false, bDroppedOnBar = false;
+    Customize([&](CXTPCustomizeSheet& sheet, HWND hSheet) {
+        sheet.SetActivePage(kCommandsPage);
+        testpump::PumpUntilIdle();
+        // The toolbar's left half under the sheet's right edge.
+        CRect rcSheet, rcBar;
+        ::GetWindowRect(hSheet, &rcSheet);
+        pBar->GetWindowRect(&rcBar);
+        pBar->SetWindowPos(nullptr, rcSheet.right - rcBar.Width() / 2, rcSheet.top + 120, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(hSheet, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        testpump::PumpUntilIdle();
+        pBar->GetWindowRect(&rcBar);
+        CXTPControl* pFirst = pBar->GetControl(0);
+        const int y = ScreenCentre(pFirst).y;
+        const POINT ptUnderSheet = {rcSheet.right - 20, y};
+        const POINT ptOnBar = {(rcSheet.right + rcBar.right) / 2, y};
+        bCovered = rcBar.left < ptUnderSheet.x && ::GetAncestor(::WindowFromPoint(ptUnderSheet), GA_ROOT) == hSheet &&
+                   ::WindowFromPoint(ptOnBar) == pBar->GetSafeHwnd();
+        if (!bCovered)
+            return;
+        CXTPCustomizeCommandsPage* pPage = sheet.GetCommandsPage();
+        pPage->GetCategoriesList().SetCurSel(0);
+        pPage->OnCategoriesSelectionChanged();
+        CRect rcItem;
+        pPage->GetCommandsList().GetItemRect(0, &rcItem);
+        POINT ptItem = rcItem.CenterPoint();
+        pPage->GetCommandsList().ClientToScreen(&ptItem);
+
+        testinput::QueueDrag(ptItem, ptUnderSheet);
+        testpump::PumpUntilIdle();
+        // Past the double-click time: the next press on the item starts a drag again.
+        testpump::PumpFor(::GetDoubleClickTime() + 100);
+        nAfterSheetDrop = pBar->GetControlCount();
+        testinput::QueueDrag(ptItem, ptOnBar);
+        bDroppedOnBar = testpump::PumpUntil([&] { return pBar->GetControlCount() > nBefore; });
+        testpump::PumpUntilIdle();
+        CRect rcShot(rcSheet.left, rcSheet.top, rcBar.right + 10, rcSheet.bottom);
+        testshot::Save(testshot::CaptureScreen(rcShot), L"customize_sheet_over_floating_toolbar.png");
+    });
+    ASSERT_TRUE(bCovered) << "the sheet does not lie over the toolbar's left half";
+    EXPECT_EQ(nBefore, nAfterSheetDrop) << "the toolbar behind the sheet took the command";
+    EXPECT_TRUE(bDroppedOnBar) << "the toolbar's uncovered part took no command";
+    EXPECT_EQ(nBefore + 1, pBar->GetControlCount());
+}
+
 std::vector<CString> ListTexts(HWND hList, bool bCombo = false)
 {
     std::vector<CString> texts;

@@ -155,16 +155,45 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
     return effect;
 }
 
+namespace {
+
+using CTargetArray = CArray<CXTPCommandBar*, CXTPCommandBar*>;
+
+BOOL IsInBar(CXTPCommandBar* pBar, HWND hWnd)
+{
+    HWND hBar = pBar->GetSafeHwnd();
+    return hBar && hWnd && (hWnd == hBar || ::IsChild(hBar, hWnd));
+}
+
+// The bar a drop at the point lands on: only a bar the user sees there. The
+// window on top at the point must be a target bar or lie inside one, so that
+// no drop reaches a bar through the customize sheet, a dialog or another
+// floating bar lying over it. Bars that overlap within one window keep their
+// order: the one added last wins.
+CXTPCommandBar* FindTargetAt(const CTargetArray& arrTargets, POINT ptScreen)
+{
+    HWND hOnTop = ::WindowFromPoint(ptScreen);
+    HWND hRoot = nullptr;
+    for (INT_PTR i = arrTargets.GetSize() - 1; i >= 0 && !hRoot; i--)
+        if (IsInBar(arrTargets[i], hOnTop))
+            hRoot = ::GetAncestor(arrTargets[i]->GetSafeHwnd(), GA_ROOT);
+    if (!hRoot)
+        return nullptr;
+    for (INT_PTR i = arrTargets.GetSize() - 1; i >= 0; i--) {
+        HWND hBar = arrTargets[i]->GetSafeHwnd();
+        RECT rc;
+        if (hBar && ::IsWindowVisible(hBar) && ::GetAncestor(hBar, GA_ROOT) == hRoot && ::GetWindowRect(hBar, &rc) &&
+            ::PtInRect(&rc, ptScreen))
+            return arrTargets[i];
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void CXTPCustomizeDragHelper::UpdateTarget(CPoint ptScreen)
 {
-    CXTPCommandBar* pFound = nullptr;
-    for (INT_PTR i = m_arrTargets.GetSize() - 1; i >= 0 && !pFound; i--) {
-        CXTPCommandBar* pBar = m_arrTargets[i];
-        RECT rc;
-        if (pBar->GetSafeHwnd() && ::IsWindowVisible(pBar->GetSafeHwnd()) && ::GetWindowRect(pBar->GetSafeHwnd(), &rc) &&
-            PtInRect(&rc, ptScreen))
-            pFound = pBar;
-    }
+    CXTPCommandBar* pFound = FindTargetAt(m_arrTargets, ptScreen);
     m_bRefused = FALSE;
     if (pFound) {
         CPoint ptClient = ptScreen;

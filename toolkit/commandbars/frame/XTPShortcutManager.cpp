@@ -270,23 +270,52 @@ BOOL CXTPShortcutManager::IsAccelAllowed(ACCEL accel) const
     return TRUE;
 }
 
+namespace {
+
+WCHAR UpperCase(WCHAR ch)
+{
+    return static_cast<WCHAR>(
+        reinterpret_cast<UINT_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(ch)))));
+}
+
+// The one letter the key types when pressed alone on the layout; 0 for none,
+// several, a dead key or a character that is no letter.
+WCHAR TypedLetter(UINT nKey, UINT nScan, HKL hLayout)
+{
+    BYTE keyState[256] = {};
+    WCHAR buffer[4] = {};
+    // Flag 4 leaves a pending dead key to the text the user goes on typing.
+    if (::ToUnicodeEx(nKey, nScan, keyState, buffer, 4, 4, hLayout) != 1 || !::IsCharAlphaW(buffer[0]))
+        return 0;
+    return buffer[0];
+}
+
+} // namespace
+
 CString CXTPShortcutManager::GetLayoutKeyName(UINT nKey) const
 {
     if (nKey == 3)
         return CString();
-    UINT nScan = ::MapVirtualKeyExW(nKey, 0, ::GetKeyboardLayout(0));
+    HKL hLayout = ::GetKeyboardLayout(0);
+    UINT nScan = ::MapVirtualKeyExW(nKey, 0, hLayout);
     LONG lParam = static_cast<LONG>((nScan & 0xFF) << 16) | 1;
     if (nKey >= VK_PRIOR && nKey <= VK_HELP)
         lParam |= 0x1000000;
     WCHAR szName[51] = {};
     if (::GetKeyNameTextW(lParam, szName, 50) <= 0)
         return CString();
+    // A layout may name a letter key by its symbol ("udiaeresis" for the key
+    // that types ü): the letter it types names it, as A names the A key.
+    if (szName[1] != 0) {
+        WCHAR chLetter = TypedLetter(nKey, nScan, hLayout);
+        if (chLetter != 0)
+            return CString(UpperCase(chLetter));
+    }
     CString strName(szName);
     strName.MakeLower();
     for (int i = 0; i < strName.GetLength(); i++)
         if (::IsCharLowerW(strName[i])) {
-            strName.SetAt(i, static_cast<TCHAR>(reinterpret_cast<UINT_PTR>(
-                                 ::CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(strName[i]))))));
+            strName.SetAt(i, UpperCase(strName[i]));
             break;
         }
     return strName;
