@@ -7,7 +7,6 @@
 #include "toolkit/common/propexchange/XTPPropExchangeHelpers.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
-#include "toolkit/docking/XTPDockingPaneReposition.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterSizes.h"
 #include "toolkit/docking/XTPDockingPaneSplitterWnd.h"
@@ -76,7 +75,7 @@ void CXTPDockingPaneSplitterContainer::PlaceSplitters(AFX_SIZEPARENTPARAMS* lpLa
         rc &= m_rcWindow;
         if (lpLayout && lpLayout->hDWP && pBar->GetSafeHwnd())
         {
-            XTPDockingPaneRepositionWindow(lpLayout, pBar->GetSafeHwnd(), rc);
+            AfxRepositionWindow(lpLayout, pBar->GetSafeHwnd(), rc);
             pBar->Invalidate(FALSE);
         }
     }

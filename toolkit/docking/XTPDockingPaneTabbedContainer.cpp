@@ -6,7 +6,6 @@
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
-#include "toolkit/docking/XTPDockingPaneReposition.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
@@ -699,7 +698,7 @@ void CXTPDockingPaneTabbedContainer::OnSizeParent(CWnd* pParent, CRect rect, AFX
         ShowWindow(SW_HIDE);
         return;
     }
-    XTPDockingPaneRepositionWindow(lpLayout, m_hWnd, rect);
+    AfxRepositionWindow(lpLayout, m_hWnd, rect);
     ShowWindow(SW_SHOWNA);
     // The hosted windows follow once the container has its new size.
     LayoutPanes(rect.Size());

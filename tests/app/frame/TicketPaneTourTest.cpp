@@ -1,8 +1,8 @@
 // The ticket pane of the program's own frame moved around by the mouse:
-// floated, docked at each side, its bar dragged, hidden to a strip and
-// back. After each move the match list fills everything beside the pane,
-// and the screen shows what the windows draw now: no picture of a place
-// the pane left stays between the match list and the pane.
+// floated, docked at each side, its bar dragged. After each move the
+// match list fills everything beside the pane, and the screen shows what
+// the windows draw now: no picture of a place the pane left stays between
+// the match list and the pane.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +11,6 @@
 #include "app/AppTestSupport.h"
 #include "engine/db/CDatabaseManager.h"
 #include "resources/AppIds.h"
-#include "support/AutoHideInput.h"
 #include "support/Screenshot.h"
 #include "support/TestInput.h"
 #include "toolkit/docking/XTPDockingPane.h"
@@ -19,7 +18,6 @@
 #include "toolkit/docking/XTPDockingPaneManager.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
-#include "toolkit/docking/autohide/XTPDockingPaneAutoHidePanel.h"
 #include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/report/records/XTPReportRecords.h"
@@ -240,37 +238,5 @@ TEST_F(TicketPaneTour, DockedBackFromFloatingThenRoundEverySide)
         DragCaption(EdgePoint(step.side));
         ExpectDockedBesideFreshMatchList(step.side, step.name);
     }
-}
-
-// Docked at the left, hidden to the strip by its pin, slid out and pinned
-// back: the match list moves each time, and nothing of the pane's places
-// stays on it.
-TEST_F(TicketPaneTour, HiddenToTheStripAndPinnedBack)
-{
-    ASSERT_NO_FATAL_FAILURE(FloatAndDockBack(xtpPaneDockLeft));
-    ExpectDockedBesideFreshMatchList(xtpPaneDockLeft, L"hide_left");
-
-    using namespace autohideinput;
-    const POINT pin = CaptionButtonPoint(Group(), XTP_IDS_DOCKINGPANE_AUTOHIDE);
-    ASSERT_NE(pin.x, -1);
-    ASSERT_TRUE(testinput::MoveMouseAndWait(pin));
-    testinput::ClickAt(pin);
-    ASSERT_TRUE(PumpWithIdleUntil(app, [&] { return Group()->IsHidden(); }));
-    AppIdle();
-    CRect rcView;
-    pView->GetWindowRect(&rcView);
-    EXPECT_EQ(TopRect(), rcView) << "the match list fills the docked area";
-    ExpectDockedAreaDrawnAfresh(L"hidden");
-    auto* panel = static_cast<CXTPDockingPaneAutoHidePanel*>(Manager().GetLayout()->m_wndPanels[xtpPaneDockLeft]);
-    ASSERT_NE(panel, nullptr);
-
-    ASSERT_NE(SlideOutByClick(app, panel, 0, 0), nullptr);
-    AppIdle();
-    ASSERT_TRUE(DockBackByInput(Group(), true));
-    ASSERT_TRUE(PumpWithIdleUntil(app, [&] { return !Group()->IsHidden(); }));
-    AppIdle();
-    testinput::MoveMouseAndWait(kAway);
-    AppIdle();
-    ExpectDockedBesideFreshMatchList(xtpPaneDockLeft, L"pinned_back");
 }
 

@@ -6,7 +6,6 @@
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
-#include "toolkit/docking/XTPDockingPaneReposition.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
 #include "toolkit/tabs/appearance/XTPTabAppearanceSet.h"
 #include "toolkit/tabs/colors/XTPTabColorSet.h"
@@ -174,7 +173,7 @@ void CXTPDockingPaneAutoHidePanel::OnSizeParent(CWnd* pParent, CRect rect, AFX_S
     LayoutGroups(GetTabsRect(rcStrip.Size()));
     if (m_hWnd && lpLayout && lpLayout->hDWP)
     {
-        XTPDockingPaneRepositionWindow(lpLayout, m_hWnd, rcStrip);
+        AfxRepositionWindow(lpLayout, m_hWnd, rcStrip);
         // Above the docked windows, which may still cover the strip's place.
         ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         Invalidate(FALSE);
