@@ -11,6 +11,7 @@
 #include "toolkit/docking/dragdock/XTPDockingPaneContext.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
 #include "toolkit/docking/XTPDockingPaneMiniWnd.h"
+#include "toolkit/docking/XTPDockingPanePlaces.h"
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/themes/XTPDockingPaneThemes.h"
@@ -469,7 +470,9 @@ LRESULT CXTPDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM l
         auto* pParams = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
         if (m_pLayout && pParams)
         {
+            CXTPDockingPanePlaces places(m_pLayout);
             m_pLayout->OnSizeParent(m_pSite, pParams->rect, pParams);
+            places.RedrawSiteIfChanged(m_pSite ? m_pSite->GetSafeHwnd() : nullptr, pParams->hDWP);
             m_bLayoutCreated = TRUE;
             SyncPanesState();
             UpdateFloatingFrames();

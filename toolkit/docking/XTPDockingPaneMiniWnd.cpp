@@ -6,6 +6,7 @@
 #include "toolkit/docking/XTPDockingPaneSplitterContainer.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/XTPDockingPaneManager.h"
+#include "toolkit/docking/XTPDockingPanePlaces.h"
 #include "toolkit/docking/XTPDockingPaneTabbedContainer.h"
 #include "toolkit/docking/autohide/XTPDockingPaneAutoHideWnd.h"
 #include "toolkit/docking/themes/XTPDockingPanePaintManager.h"
@@ -214,7 +215,9 @@ void CXTPDockingPaneMiniWnd::RecalcLayout(BOOL /*bNotify*/)
     AFX_SIZEPARENTPARAMS layout = {};
     layout.hDWP = ::BeginDeferWindowPos(8);
     layout.rect = rc;
+    CXTPDockingPanePlaces places(m_pLayout);
     m_pTopContainer->OnSizeParent(this, rc, &layout);
+    places.RedrawSiteIfChanged(m_hWnd, layout.hDWP);
     if (layout.hDWP)
         ::EndDeferWindowPos(layout.hDWP);
 }
