@@ -6,9 +6,11 @@
 # display; the first program keeps its frame, process and floating toolbar,
 # its run.sh goes on and its site answers. Alt+X then ends the first as
 # ever, which stores the floating toolbar; a start after it runs as before,
-# and one killed on its way leaves nothing that blocks the next. The run's
-# stored bar layout is removed before and after, so that the other runs
-# start with the toolbar docked.
+# and one killed on its way leaves nothing that blocks the next. When the
+# run.sh of a running program is killed alone, a start says where the
+# program runs and ends (status 1), leaving it running; Alt+X then ends it.
+# The run's stored bar layout is removed before and after, so that the
+# other runs start with the toolbar docked.
 failed_shot=run_second_start_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 prefix="$build/wineprefix-run"
@@ -113,3 +115,26 @@ start_run
 find_frame_and_box
 echo "run: after a run.sh was killed, the next start runs the program again on $DISPLAY"
 
+# Its run.sh killed alone: the program runs on, and a start leaves it.
+program=$(xprop -id "$frame" _NET_WM_PID | awk '{print $NF}')
+kill -0 "$program" 2>/dev/null || fail "the frame names no running process ($program)"
+disown "$runner"
+kill -9 "$runner"
+wait_for 50 eval '! running' || fail "the killed run.sh still runs"
+start_another orphan
+wait_for 300 eval '! second_running'
+second_running && fail "a start beside the program of the killed run.sh still runs after 30 s"
+wait "$second"
+rc=$?
+second=
+echo "run: a start after its run.sh was killed said:"; sed 's/^/    /' "$work/orphan.out"
+[ "$rc" -eq 1 ] || fail "a start beside the program of the killed run.sh ended with $rc, not 1"
+kill -0 "$program" 2>/dev/null || fail "a start ended the program of the killed run.sh"
+grep -qF "still runs from $build on display $DISPLAY (process $program)" "$work/orphan.out" ||
+    fail "a start did not say where the program of the killed run.sh runs"
+close_information_box
+xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+sleep 0.5
+xdotool key alt+x
+wait_for 150 eval '! kill -0 "$program" 2>/dev/null' || fail "Alt+X did not end the program of the killed run.sh"
+echo "run: the program of a killed run.sh ran on until Alt+X ended it"
