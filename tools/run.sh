@@ -10,42 +10,100 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TAVROLIN_BUILD_DIR:-$root/build}
-build=$(mkdir -p "$build" && cd "$build" && pwd)
+
+# The run's lock, logs, prefix and program live in the build folder: one
+# that cannot be made or written ends the start here, naming it.
+if [ -e "$build" ] && [ ! -d "$build" ]; then
+    echo "run: cannot write the build folder $build: it is a file, not a folder."
+    exit 1
+fi
+if ! why=$( { mkdir -p -- "$build" && : >>"$build/run.lock"; } 2>&1 ); then
+    echo "run: cannot write the build folder $build (${why##*: })."
+    exit 1
+fi
+build=$(cd "$build" && pwd)
 
 # One run per build folder. A second start would end the first: it ends
 # the prefix's server below, with the program in it, and builds into the
 # folder the program runs from. So a second start says where the first runs
 # and ends, touching nothing of it. The lock file names the run.sh that
-# holds it by process id and start time: a run.sh that was killed (its id
-# gone or taken by another process) holds nothing. Its display is added
-# when known ("-" until then).
+# holds it by process id and start time, with its display when known ("-"
+# until then), and on a second line the site, display, window manager and
+# watcher it started. A run.sh that was killed (its id gone or taken by
+# another process) holds nothing, but the program it started does, as long
+# as it runs; once that has ended too, the next start ends what the killed
+# run.sh left running.
 lock="$build/run.lock"
+site= xvfb= manager= watcher= run_display=${DISPLAY:--}
 # A process's start time (clock ticks since boot), empty when it is gone.
 process_start() {
     sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | awk '{print $20}'
 }
+my_start=$(process_start $$)
+# Whether the process (id, start time) still runs.
+still_runs() { [ -n "$1" ] && [ -n "$2" ] && [ "$(process_start "$1")" = "$2" ]; }
+# The program of this build folder that runs, whoever started it: the
+# build's Tavrolin.exe or one in the run's prefix. Its process id, display
+# and prefix; false when there is none. Wine names the process after the
+# program and keeps the path it was started by as its first argument.
+running_program() {
+    local dir comm first env prefix display
+    for dir in /proc/[0-9]*; do
+        read -r comm 2>/dev/null <"$dir/comm" && [ "$comm" = Tavrolin.exe ] || continue
+        first=$(tr '\0' '\n' 2>/dev/null <"$dir/cmdline" | head -n1 | tr '\\' /) || continue
+        first=${first#[Zz]:}
+        env=$(tr '\0' '\n' 2>/dev/null <"$dir/environ") || env=
+        prefix=$(sed -n 's/^WINEPREFIX=//p' <<<"$env")
+        [ "$first" = "$build/app/Tavrolin.exe" ] || [ "$prefix" = "$build/wineprefix-run" ] || continue
+        display=$(sed -n 's/^DISPLAY=//p' <<<"$env")
+        echo "${dir#/proc/} ${display:--} ${prefix:-$HOME/.wine}"
+        return 0
+    done
+    return 1
+}
 # Runs the command with the lock file held, which only these steps take.
 with_lock() {
     local fd rc=0
-    exec {fd}<>"$lock"
+    exec {fd}<>"$lock" || { echo "run: cannot write $lock"; return 1; }
     flock -w 30 "$fd" || { exec {fd}>&-; echo "run: $lock stays locked"; return 1; }
     "$@" || rc=$?
     exec {fd}>&-
     return $rc
 }
+# Names this run.sh and what it started in the lock file.
+note_run() {
+    local helpers= id
+    for id in $site $xvfb $manager $watcher; do
+        helpers+="$id:$(process_start "$id") "
+    done
+    printf '%s %s %s\n%s\n' $$ "$my_start" "$run_display" "$helpers" >"$lock"
+}
 claim_run() {
-    local pid= start= display=
-    read -r pid start display <"$lock" || true
-    if [ -n "$pid" ] && [ -n "$start" ] && [ "$pid" != $$ ] && [ "$(process_start "$pid")" = "$start" ]; then
-        if [ "$display" = - ]; then
-            echo "run: Tavrolin is starting from $build already (run.sh, process $pid); it is left as it is."
-        else
-            echo "run: Tavrolin already runs from $build on display $display (run.sh, process $pid); it is left as it is."
+    local pid= start= display= helpers= program prefix id
+    { read -r pid start display && read -r helpers; } <"$lock" || true
+    if [ "$pid" != $$ ] || [ "$start" != "$my_start" ]; then
+        if still_runs "$pid" "$start"; then
+            if [ "$display" = - ]; then
+                echo "run: Tavrolin is starting from $build already (run.sh, process $pid); it is left as it is."
+            else
+                echo "run: Tavrolin already runs from $build on display $display (run.sh, process $pid); it is left as it is."
+            fi
+            echo "run: end that one first (Alt+X, or \"Beenden\" in the file or tray menu), then start again."
+            return 1
         fi
-        echo "run: end that one first (Alt+X, or \"Beenden\" in the file or tray menu), then start again."
-        return 1
+        if program=$(running_program); then
+            read -r pid display prefix <<<"$program"
+            echo "run: Tavrolin still runs from $build on display $display (process $pid), with no run.sh of it left; it is left as it is."
+            echo "run: end it first (Alt+X, or \"Beenden\" in the file or tray menu, on that display;" \
+                "\"WINEPREFIX=$prefix wineserver -k\" ends it at once, unsaved), then start again."
+            return 1
+        fi
+        # The site, display, manager and watcher of a killed run.sh.
+        for id in $helpers; do
+            ! still_runs "${id%%:*}" "${id#*:}" || kill "${id%%:*}" 2>/dev/null || true
+        done
     fi
-    printf '%s %s %s\n' $$ "$(process_start $$)" "${1:--}" >"$lock"
+    note_run
 }
 # Frees the lock, if this run.sh still holds it.
 release_run() {
@@ -53,7 +111,7 @@ release_run() {
     read -r pid _ <"$lock" || true
     [ "$pid" != $$ ] || : >"$lock"
 }
-with_lock claim_run "${DISPLAY:-}" || exit 1
+with_lock claim_run || exit 1
 trap 'with_lock release_run' EXIT
 
 "$root/tools/setup.sh"
@@ -78,14 +136,13 @@ wait_started() {
     "$@"
 }
 
-site= xvfb= manager= watcher=
 portfile=$(mktemp) displayfile=$(mktemp) managerfile=$(mktemp)
 cleanup() {
     [ -z "$watcher" ] || kill "$watcher" 2>/dev/null || true
     [ -z "$site" ] || kill "$site" 2>/dev/null || true
     [ -z "$manager" ] || kill "$manager" 2>/dev/null || true
     [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -f "$portfile" "$displayfile" "$managerfile" "$managerfile.rc.xml"
+    rm -f "$portfile" "$displayfile" "$managerfile" "$managerfile.rc.xml" "$managerfile.up"
     with_lock release_run
 }
 trap cleanup EXIT
@@ -98,6 +155,7 @@ sitelog=${TAVROLIN_SITE_LOG:-$build/ticketsite.log}
 python3 "$root/tools/ticketsite/ticketsite.py" --scenario "$scenario" --port 0 --port-file "$portfile" \
     --log "$sitelog" --quiet &
 site=$!
+with_lock note_run
 wait_started "$site" test -s "$portfile" || { echo "run: the simulated site did not start"; exit 1; }
 port=$(cat "$portfile")
 
@@ -125,7 +183,8 @@ if [ -z "${DISPLAY:-}" ]; then
     xvfb=$!
     wait_started "$xvfb" test -s "$displayfile" || { echo "run: Xvfb did not start"; exit 1; }
     export DISPLAY=":$(head -n1 "$displayfile")"
-    with_lock claim_run "$DISPLAY"
+    run_display=$DISPLAY
+    with_lock note_run
     # A window manager keeps a window's own windows above it, gives each a
     # title bar to move it by, and answers Wine when a window is hidden.
     # There is no panel: Wine's own tray window gets a panel's place, else
@@ -134,9 +193,10 @@ if [ -z "${DISPLAY:-}" ]; then
     openbox_config "$managerfile.rc.xml" "$screen_height"
     openbox --sm-disable --config-file "$managerfile.rc.xml" --startup "touch $managerfile.up" >/dev/null 2>&1 &
     manager=$!
-    wait_started "$manager" test -e "$managerfile.up"
+    with_lock note_run
+    wait_started "$manager" test -e "$managerfile.up" && kill -0 "$manager" 2>/dev/null ||
+        { echo "run: the window manager did not start"; exit 1; }
     rm -f "$managerfile.up"
-    kill -0 "$manager" 2>/dev/null || { echo "run: the window manager did not start"; exit 1; }
     echo "run: there is no display here, so Tavrolin runs on the hidden display $DISPLAY."
     echo "run: a picture of it: DISPLAY=$DISPLAY import -window root tavrolin.png (Ctrl+C ends it)"
     echo "run: history lines are printed as they come; the screen is saved every 30 s in $build/screenshots."
@@ -195,6 +255,7 @@ watch_run() {
 }
 watch_run &
 watcher=$!
+with_lock note_run
 
 echo "run: Tavrolin starts on $DISPLAY; the simulated site answers on port $port ($(basename "$scenario"))."
 rc=0

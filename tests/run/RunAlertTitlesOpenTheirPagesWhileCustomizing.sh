@@ -17,7 +17,7 @@ alerts() {
 }
 has_alerts() { [ -n "$(alerts)" ]; }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-opened_lines() { grep -c '^run: the program opened ' "$work/run.out"; }
+opened_lines() { grep -c '^run: the program opened ' "$run_out"; }
 opened_at_least() { [ "$(opened_lines)" -ge "$1" ]; }
 
 start_run_and_open_sheet

@@ -45,9 +45,11 @@ git clone -q "$source_dir" "$work/clone" || fail "cannot clone $source_dir"
 mkdir -p "$work/clone/.cache"
 cp -a "$source_dir/.cache/sqlite" "$work/clone/.cache/"
 
-# Windows unmanaged, as an earlier round's run left them.
-(source "$work/clone/tools/wine-env.sh" "$build" wineprefix-run && wine_prepare_prefix &&
-    wine_set_window_management unmanaged)
+# Windows unmanaged and a server up, as an earlier round's run left them.
+# No session is started in the prefix: that would start the program from
+# the Run value it stored, a program run.sh then leaves running.
+(source "$work/clone/tools/wine-env.sh" "$build" wineprefix-run && wine_create_prefix &&
+    wineserver -p </dev/null >/dev/null 2>&1 && wine_set_window_management unmanaged)
 
 env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
     setsid bash "$work/clone/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &

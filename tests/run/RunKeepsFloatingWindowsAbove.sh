@@ -24,7 +24,7 @@ count_changed() {
 }
 check_screen() {
     local shot="$shots/$2.png" px py pw ph bx by bw bh
-    import -window root "$shot"
+    shoot_screen "$shot" || fail "no picture of the screen"
     read -r px py pw ph < <(place "$pane")
     read -r bx by bw bh < <(place "$bar")
     caption_shows "$shot" $((px + 40)) $((py + 5)) $((pw - 80)) || fail "$1: the screen does not show the pane's caption"
@@ -70,7 +70,7 @@ wait_for 50 bar_floats || fail "the toolbar did not float"
 sleep 0.5
 above "$bar" "$frame" || fail "floated: the toolbar lies under the frame"
 read -r bx by bw bh < <(place "$bar")
-import -window root "$work/bar.png"
+shoot_screen "$work/bar.png" || fail "no picture of the screen"
 
 # Ctrl+O opens "Optionen" over the frame and over the toolbar, which covers
 # its OK button; the screen shows the dialog where both overlap, and a click
@@ -84,7 +84,7 @@ okx=$((ox + ow - 131)) oky=$((oy + oh - 23))
 [ "$okx" -gt "$bx" ] && [ "$okx" -lt $((bx + bw)) ] && [ "$oky" -gt "$by" ] && [ "$oky" -lt $((by + bh)) ] ||
     fail "the toolbar ($bx $by $bw $bh) does not lie over the place of OK ($okx $oky)"
 above "$options" "$bar" || fail "Optionen lies under the floating toolbar"
-import -window root "$shots/run_floating_options_over_toolbar.png"
+shoot_screen "$shots/run_floating_options_over_toolbar.png" || fail "no picture of the screen"
 top=$((by > oy ? by : oy)) bottom=$((by + bh < oy + oh ? by + bh : oy + oh))
 left=$((bx > ox ? bx : ox)) right=$((bx + bw < ox + ow ? bx + bw : ox + ow))
 changed=$(count_changed "$work/bar.png" "$shots/run_floating_options_over_toolbar.png" \

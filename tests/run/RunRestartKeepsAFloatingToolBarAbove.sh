@@ -45,6 +45,6 @@ read -r nx ny nw nh < <(place "$bar")
 [ "$nx $ny" = "$bx $by" ] || fail "the toolbar came back at $nx $ny instead of $bx $by"
 above "$bar" "$frame" || fail "after the restart the toolbar lies under the frame"
 shot="$shots/run_restart_floating_toolbar.png"
-import -window root "$shot"
+shoot_screen "$shot" || fail "no picture of the screen"
 caption_shows "$shot" $((nx + 40)) $((ny + 5)) $((nw - 80)) || fail "the screen does not show the toolbar's caption"
 echo "run: after the restart the toolbar floats above the frame at $nx $ny: $shot"

@@ -6,9 +6,11 @@
 # display; the first program keeps its frame, process and floating toolbar,
 # its run.sh goes on and its site answers. Alt+X then ends the first as
 # ever, which stores the floating toolbar; a start after it runs as before,
-# and one killed on its way leaves nothing that blocks the next. The run's
-# stored bar layout is removed before and after, so that the other runs
-# start with the toolbar docked.
+# and one killed on its way leaves nothing that blocks the next. When the
+# run.sh of a running program is killed alone, a start says where the
+# program runs and ends (status 1), leaving it running; Alt+X then ends it.
+# The run's stored bar layout is removed before and after, so that the
+# other runs start with the toolbar docked.
 failed_shot=run_second_start_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 prefix="$build/wineprefix-run"
@@ -37,9 +39,11 @@ sys.exit(0 if any('"Floating"=dword:00000001' in s for s in sections) else 1)
 PY
 }
 trap 'end_run "$second"; cleanup; forget_layout' EXIT
-# A run.sh started as the user starts it, its output in $work/$1.out.
+# A run.sh started as the user starts it, its output in $work/$1.out (a
+# name of its own for each), with the site log of the running start, which
+# it must leave as it is.
 start_another() {
-    env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
+    env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$site_log" \
         setsid bash "$source_dir/tools/run.sh" >"$work/$1.out" 2>&1 </dev/null &
     second=$!
 }
@@ -53,14 +57,14 @@ find_frame_and_box
 sleep 1
 close_information_box
 first_display=$DISPLAY
-port=$(sed -n 's/.*the simulated site answers on port \([0-9]*\).*/\1/p' "$work/run.out" | head -n1)
+port=$(sed -n 's/.*the simulated site answers on port \([0-9]*\).*/\1/p' "$run_out" | head -n1)
 [ -n "$port" ] || fail "run.sh named no port of its site"
 program=$(xprop -id "$frame" _NET_WM_PID | awk '{print $NF}')
 kill -0 "$program" 2>/dev/null || fail "the frame names no running process ($program)"
 
 # By its gripper from the top row to the frame's middle.
 float_toolbar_over_middle
-site_lines=$(wc -l < "$work/site.log")
+site_lines=$(wc -l < "$site_log")
 
 # The second start, as a user without a display starts it.
 started=$(date +%s)
@@ -75,7 +79,7 @@ xdotool search --name '^Tavrolin$' 2>/dev/null | grep -qx "$frame" || fail "the 
 [ "$(xprop -id "$frame" _NET_WM_PID | awk '{print $NF}')" = "$program" ] || fail "the frame belongs to another process"
 count_named '^Standard$' 1 && [ "$(named '^Standard$')" = "$bar" ] || fail "the floating toolbar is gone"
 site_answers || fail "the first run's site on port $port does not answer"
-[ "$(wc -l < "$work/site.log")" -ge "$site_lines" ] || fail "the second start cut the first run's site log"
+[ "$(wc -l < "$site_log")" -ge "$site_lines" ] || fail "the second start cut the first run's site log"
 # What the second start must have said and done.
 second_running && fail "the second run.sh still runs after 30 s"
 grep -q "already runs" "$work/second.out" || fail "the second run.sh did not say that the program runs"
@@ -83,7 +87,7 @@ grep -qF "display $first_display" "$work/second.out" || fail "the second run.sh 
 [ "$took" -le 15 ] || fail "the second run.sh took $took s to end"
 second=
 shot="$shots/run_second_start_first_left_alone.png"
-import -window root "$shot"
+shoot_screen "$shot" || fail "no picture of the screen"
 read -r bx by bw bh < <(place "$bar")
 caption_shows "$shot" $((bx + 40)) $((by + 5)) $((bw - 80)) || fail "the screen does not show the floating toolbar's caption"
 echo "run: after the second start the first program runs on with its floating toolbar: $shot"
@@ -110,3 +114,27 @@ forget_layout
 start_run
 find_frame_and_box
 echo "run: after a run.sh was killed, the next start runs the program again on $DISPLAY"
+
+# Its run.sh killed alone: the program runs on, and a start leaves it.
+program=$(xprop -id "$frame" _NET_WM_PID | awk '{print $NF}')
+kill -0 "$program" 2>/dev/null || fail "the frame names no running process ($program)"
+disown "$runner"
+kill -9 "$runner"
+wait_for 50 eval '! running' || fail "the killed run.sh still runs"
+start_another orphan
+wait_for 300 eval '! second_running'
+second_running && fail "a start beside the program of the killed run.sh still runs after 30 s"
+wait "$second"
+rc=$?
+second=
+echo "run: a start after its run.sh was killed said:"; sed 's/^/    /' "$work/orphan.out"
+[ "$rc" -eq 1 ] || fail "a start beside the program of the killed run.sh ended with $rc, not 1"
+kill -0 "$program" 2>/dev/null || fail "a start ended the program of the killed run.sh"
+grep -qF "still runs from $build on display $DISPLAY (process $program)" "$work/orphan.out" ||
+    fail "a start did not say where the program of the killed run.sh runs"
+close_information_box
+xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+sleep 0.5
+xdotool key alt+x
+wait_for 150 eval '! kill -0 "$program" 2>/dev/null' || fail "Alt+X did not end the program of the killed run.sh"
+echo "run: the program of a killed run.sh ran on until Alt+X ended it"

@@ -8,7 +8,7 @@
 # and the pane slides out; back on the desktop, it slides in.
 failed_shot=run_autohide_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
-shoot() { import -window root "$work/$1.png"; }
+shoot() { shoot_screen "$work/$1.png"; }
 # The band of the frame just above the bottom strip: the match list shows
 # there while the pane is hidden, the pane while it is docked or slid out.
 # How many of its pixels differ between two pictures.

@@ -29,7 +29,7 @@ wait_for 50 both_back || fail "the tray icon's double click did not bring back t
 wait_for 30 sheet_active || fail "the sheet came back, but the frame has the focus"
 sleep 1
 sheet_active || fail "the sheet lost the focus it came back with"
-import -window root "$shots/run_tray_sheet_back.png"
+shoot_screen "$shots/run_tray_sheet_back.png" || fail "no picture of the screen"
 # On the screen the sheet's title bar is the active one (blue) and the
 # frame's is not.
 read -r sx sy sw sh < <(place "$(named '^Anpassen$')")

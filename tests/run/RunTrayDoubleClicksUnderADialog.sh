@@ -69,7 +69,7 @@ esc_closes_options() {
 open_options "double clicks"
 clicks_on_icon "double clicks under \"Optionen\"" 30 "$options"
 clicks_on_icon "right clicks under \"Optionen\"" 4 "$options" right
-import -window root "$shots/run_tray_dialog_clicks.png"
+shoot_screen "$shots/run_tray_dialog_clicks.png" || fail "no picture of the screen"
 # On the screen the dialog lies over the frame: its title bar, grey or blue,
 # where the frame's rows would be white.
 read -r dx dy dw dh < <(place "$options")
@@ -97,7 +97,7 @@ minimize_under_options "minimized, double click"
 xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 80 1
 wait_for 50 on_screen "$frame" "$options" || fail "minimized, double click: the frame and its dialog did not come back"
 sleep 1  # the manager's restore animation
-import -window root "$shots/run_tray_dialog_back.png"
+shoot_screen "$shots/run_tray_dialog_back.png" || fail "no picture of the screen"
 # The dialog's title bar is the active one: blue, not grey.
 read -r dx dy dw dh < <(place "$options")
 convert "$shots/run_tray_dialog_back.png" -crop "60x6+$((dx + 10))+$((dy - 14))" +repage txt:- |

@@ -62,7 +62,7 @@ find_tray_icon "at the start"
 read -r fx fy fw fh <<<"$first"
 inside "$ix" "$iy" $((fx - 4)) $((fy - 25)) $((fw + 8)) $((fh + 29)) &&
     fail "the frame at its first place covers the tray icon"
-import -window root "$shots/run_tray_start.png"
+shoot_screen "$shots/run_tray_start.png" || fail "no picture of the screen"
 # On the screen there: the icon's colours, not the tray's white or the desktop.
 convert "$shots/run_tray_start.png" -crop "16x16+$((ix - 8))+$((iy - 8))" +repage txt:- |
     awk -F'[(,)]' 'NR > 1 { r = $3 + 0; g = $4 + 0; b = $5 + 0
@@ -142,7 +142,7 @@ find_tray_icon "dialog minimized"
 xdotool mousemove "$ix" "$iy" click --repeat 2 --delay 80 1
 wait_for 50 both_back || fail "dialog minimized: the tray icon's double click did not bring back the frame and its dialog"
 sleep 1  # the manager's restore animation
-import -window root "$shots/run_tray_dialog_back.png"
+shoot_screen "$shots/run_tray_dialog_back.png" || fail "no picture of the screen"
 # On the screen the dialog's title bar is the active one: blue, not grey.
 read -r dx dy dw dh < <(place "$(named '^Optionen$')")
 convert "$shots/run_tray_dialog_back.png" -crop "60x6+$((dx + 10))+$((dy - 14))" +repage txt:- |

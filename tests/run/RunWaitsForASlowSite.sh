@@ -16,7 +16,7 @@ SH
 chmod +x "$work/slow/python3"
 
 PATH="$work/slow:$PATH" start_run
-wait_for 600 test -s "$work/site.log" || fail "the program asked the slow site nothing"
+wait_for 600 test -s "$site_log" || fail "the program asked the slow site nothing"
 end_run "$runner"
 runner=
 
@@ -24,11 +24,12 @@ runner=
 # (No display of the first run is left for a failure's picture.)
 unset DISPLAY
 started=$(date +%s)
+run_out="$work/site-ends.out"
 env PATH="$work/slow:$PATH" SITE_ENDS=1 TAVROLIN_BUILD_DIR="$build" \
-    TAVROLIN_SITE_LOG="$work/site2.log" bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null
+    TAVROLIN_SITE_LOG="$work/site-ends.log" bash "$source_dir/tools/run.sh" >"$run_out" 2>&1 </dev/null
 rc=$?
 took=$(( $(date +%s) - started ))
 [ "$rc" -ne 0 ] || fail "run.sh went on without its site"
-grep -q "run: the simulated site did not start" "$work/run.out" || fail "run.sh did not say that the site did not start"
+grep -q "run: the simulated site did not start" "$run_out" || fail "run.sh did not say that the site did not start"
 [ "$took" -lt 30 ] || fail "run.sh waited $took s for a site that had ended"
 echo "run.sh waited for the slow site and told of the one that ended after $took s"

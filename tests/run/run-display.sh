@@ -8,6 +8,9 @@ build=${TAVROLIN_BUILD_DIR:?run through ctest}
 shots="$build/screenshots"
 work=$(mktemp -d)
 runner=
+# The current start's output and site log (start_run): a file of its own
+# for each start.
+starts=0 run_out=/dev/null site_log=
 cleanup() {
     WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
     end_run "$runner"
@@ -26,7 +29,7 @@ fail() {
     echo "FAILED: $*"
     [ -n "${DISPLAY:-}" ] && import -window root "$shots/$failed_shot.png" 2>/dev/null &&
         echo "the screen: $shots/$failed_shot.png"
-    echo "--- run.sh said:"; grep -v '^\[' "$work/run.out" 2>/dev/null
+    echo "--- run.sh said:"; grep -v '^\[' "$run_out" 2>/dev/null
     exit 1
 }
 # Tenths of a second until the condition holds, or false.
@@ -35,6 +38,12 @@ wait_for() {
     shift
     for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
     "$@"
+}
+# A picture of the screen in the file, taken now: the file an earlier step
+# left there goes first, so that a failed picture is never read as this one.
+shoot_screen() {
+    rm -f "$1"
+    import -window root "$1" && [ -s "$1" ]
 }
 named() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
 count_named() { [ "$(named "$1" | wc -l)" -eq "$2" ]; }
@@ -46,14 +55,21 @@ place() {
 }
 
 # run.sh with no display of the caller's: it starts its own, with a window
-# manager, which becomes this script's DISPLAY.
+# manager, which becomes this script's DISPLAY. Each start writes its output
+# ($run_out) and its site's log ($site_log) to files no earlier start wrote:
+# on a busy machine the new shell opens its output late, and a wait on a
+# file an earlier start filled would pass on that start's lines.
 start_run() {
     mkdir -p "$shots"
-    env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$work/site.log" \
-        setsid bash "$source_dir/tools/run.sh" >"$work/run.out" 2>&1 </dev/null &
+    starts=$((starts + 1))
+    run_out="$work/run$starts.out" site_log="$work/site$starts.log"
+    env -u DISPLAY TAVROLIN_BUILD_DIR="$build" TAVROLIN_SITE_LOG="$site_log" \
+        setsid bash "$source_dir/tools/run.sh" >"$run_out" 2>&1 </dev/null &
     runner=$!
-    wait_for 600 grep -q 'on the hidden display' "$work/run.out" || fail "run.sh started no display of its own"
-    DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$work/run.out" | head -n1)
+    unset DISPLAY
+    wait_for 600 grep -qs 'on the hidden display' "$run_out" || fail "run.sh started no display of its own"
+    DISPLAY=$(sed -n 's/.*on the hidden display \(:[0-9]*\)\..*/\1/p' "$run_out" | head -n1)
+    [ -n "$DISPLAY" ] || fail "run.sh named no display"
     export DISPLAY
     xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "no window manager on $DISPLAY"
 }
