@@ -52,7 +52,13 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+# A busy machine may take long to start it: waited for as long as it lives,
+# a minute at most.
+for _ in $(seq 1200); do
+    [ -s "$scratch/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+done
 [ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n1 "$scratch/display")"
 

@@ -3,7 +3,8 @@
 # program's child-run test that never ends, its watchdog held back): what
 # the program printed reaches the output and the kept log although the
 # program never ends by itself, whether the script's own time limit or a
-# signal stops it, and the windows shown then are listed.
+# signal stops it, and the windows shown then are listed. A display that is
+# slow to start on a busy machine is waited for.
 set -uo pipefail
 build=${TAVROLIN_BUILD_DIR:?run through ctest}
 root=${TAVROLIN_SOURCE_DIR:?run through ctest}
@@ -13,7 +14,8 @@ exe="$build/tests/hangcheck_tests.exe"
 cp "$build/tests/framework_tests.exe" "$exe"
 log="$build/testrun/hangcheck/hangcheck.log"
 out=$(mktemp)
-trap 'rm -f "$out" "$exe"' EXIT
+slow=$(mktemp -d)
+trap 'rm -f "$out" "$exe"; rm -rf "$slow"' EXIT
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 export TAVROLIN_TEST_WATCHDOG_SECONDS=9999 TAVROLIN_TEST_PROGRAM_SECONDS=9999
@@ -50,5 +52,15 @@ rc=$?
 [ "$rc" -eq 143 ] || fail "signal: ended with $rc, not 143"
 grep -q '^== hangcheck_tests stopped by SIGTERM' "$out" || fail "signal: no word of the stop"
 expect_kept "signal"
+cat "$out"
+# A display that takes 8 s to start (a busy machine): the program still runs.
+real_xvfb=$(command -v Xvfb)
+printf '#!/bin/sh\nsleep 8\nexec %s "$@"\n' "$real_xvfb" >"$slow/Xvfb"
+chmod +x "$slow/Xvfb"
+PATH="$slow:$PATH" TAVROLIN_TEST_TIMEOUT=1200 timeout -k 5 120 bash "$root/tools/test-program.sh" "$exe" \
+    --gtest_filter=CString.CopiesAreIndependent >"$out" 2>&1
+rc=$?
+[ "$rc" -eq 0 ] || fail "slow display: ended with $rc, not 0"
+grep -q '^\[  PASSED  \] 1 test' "$out" || fail "slow display: the test did not run"
 cat "$out"
 exit $status
