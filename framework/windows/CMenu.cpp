@@ -15,6 +15,42 @@ CHandleMap<CMenu, HMENU>& Map()
     return maps.Get();
 }
 
+// Takes the first queued message of that kind off the queue, if there is one.
+// A pending quit answers a peek of any kind: it stays.
+BOOL RemoveQueued(UINT message)
+{
+    MSG msg;
+    if (!::PeekMessageW(&msg, nullptr, message, message, PM_NOREMOVE) || msg.message != message)
+        return FALSE;
+    return ::PeekMessageW(&msg, nullptr, message, message, PM_REMOVE);
+}
+
+// A left press outside the menu ends it and is left queued. It came while
+// the menu held the pointer: no window of the program holds the pointer for
+// that press's release, which reaches the window under the pointer, or none
+// at all off the program's windows. A drag or a press started by it would
+// wait for a release that may never come, so it only ends the menu, and
+// takes a release that came along with it.
+void DropPressesThatEndedMenu()
+{
+    BOOL bDropped = FALSE;
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK})
+        while (RemoveQueued(message))
+            bDropped = TRUE;
+    if (!bDropped)
+        return;
+    while (RemoveQueued(WM_LBUTTONUP) || RemoveQueued(WM_NCLBUTTONUP))
+    {
+    }
+    // The thread reads the button as up, as for the release it may never get.
+    BYTE state[256];
+    if (::GetKeyboardState(state))
+    {
+        state[VK_LBUTTON] &= static_cast<BYTE>(~0x80);
+        ::SetKeyboardState(state);
+    }
+}
+
 } // namespace
 
 CMenu::~CMenu()
@@ -142,7 +178,9 @@ CMenu* CMenu::GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMen
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
 {
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+    const BOOL bResult = ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+    DropPressesThatEndedMenu();
+    return bResult;
 }
 
 void CMenu::DrawItem(LPDRAWITEMSTRUCT)

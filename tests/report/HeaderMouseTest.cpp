@@ -174,6 +174,36 @@ TEST_F(HeaderMouse, ReorderPastAHiddenColumnLandsAtTheMarker)
     EXPECT_EQ((std::vector<int>{0, 2}), VisibleOrder());
 }
 
+// The release of a column's drag went elsewhere: the next press ends the
+// drag where the mouse last was and is a press of its own, whose click sorts.
+TEST_F(HeaderMouse, APressAfterALostReleaseEndsTheDragAndIsAClick)
+{
+    CXTPReportColumnOrder* pSort = report.GetColumns()->GetSortOrder();
+    ASSERT_EQ(0, pSort->GetCount());
+    Down(Centre(0));
+    Move(CPoint(Centre(0).x + 10, y));
+    Move(CPoint(header->ColumnRect(columns[2]).right - 5, y));
+    ASSERT_EQ(xtpReportMouseColumnDragging, report.GetMouseMode());
+    // No release: the next click, near the header's left end, where the
+    // column now first lies once the drag has ended.
+    Click(CPoint(50, y));
+    EXPECT_EQ((std::vector<int>{1, 2, 0}), VisibleOrder()) << "dropped where the mouse last was";
+    ASSERT_EQ(1, pSort->GetCount()) << "the click did not sort";
+    EXPECT_EQ(columns[1], pSort->GetAt(0));
+    EXPECT_EQ(xtpReportMouseIdle, report.GetMouseMode());
+}
+
+// A column pressed and not released: the next press takes it as a click.
+TEST_F(HeaderMouse, APressAfterALostReleaseOfAClickSortsBoth)
+{
+    CXTPReportColumnOrder* pSort = report.GetColumns()->GetSortOrder();
+    Down(Centre(0));
+    Click(Centre(2), MK_SHIFT);
+    ASSERT_EQ(2, pSort->GetCount());
+    EXPECT_EQ(columns[0], pSort->GetAt(0));
+    EXPECT_EQ(columns[2], pSort->GetAt(1));
+}
+
 TEST_F(HeaderMouse, RightClickAndBestFit)
 {
     CPoint ptScreen = Centre(1);

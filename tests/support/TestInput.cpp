@@ -162,6 +162,37 @@ bool DragInLoop(HWND foreground, POINT from, const std::vector<POINT>& path,
     return bSent;
 }
 
+bool DragInLoopLosingTheRelease(HWND foreground, POINT from, const std::vector<POINT>& path, POINT elsewhere,
+                                POINT later)
+{
+    ::SetForegroundWindow(foreground);
+    MoveMouseTo(from);
+    testpump::PumpUntilIdle();
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    bool clicked = false;
+    g_restOfDrag = [&] {
+        for (const POINT& pt : path)
+        {
+            MoveMouseTo(pt);
+            SendKey(VK_SHIFT);
+        }
+        const HWND hCapture = ::GetCapture();
+        ::ReleaseCapture();
+        SendMouse(MOUSEEVENTF_LEFTUP, elsewhere);
+        ::SetCapture(hCapture);
+        g_restOfDrag = [&] {
+            ClickAt(later);
+            clicked = true;
+        };
+        testtimer::Set(300, SendRestOfDrag);
+    };
+    testtimer::Set(10, SendRestOfDrag);
+    bool bSent = testpump::PumpUntil([&] { return clicked; });
+    g_restOfDrag = nullptr;
+    testpump::PumpUntilIdle();
+    return bSent;
+}
+
 bool MoveMouseAndWait(POINT ptScreen)
 {
     MoveMouseTo(ptScreen);

@@ -54,6 +54,14 @@ void QueueDrag(POINT ptFrom, POINT ptTo, int nSteps = 4);
 // move i. Pumps until all was sent and handled; answers whether it was.
 bool DragInLoop(HWND foreground, POINT from, const std::vector<POINT>& path,
                 const std::function<void(std::size_t)>& afterMove = {});
+// As DragInLoop, but the release never reaches the program: with the
+// capture let go for that moment, the mouse moves on to `elsewhere` (a
+// point where no window of the program lies) and the button goes up there,
+// so the release goes to another program's window. Some 300 ms later, still
+// from a timer, the left button clicks at `later`, in case the loop still
+// waits. Pumps until all was sent and handled; answers whether it was.
+bool DragInLoopLosingTheRelease(HWND foreground, POINT from, const std::vector<POINT>& path, POINT elsewhere,
+                                POINT later);
 // A point of a window's client area on screen.
 POINT ClientToScreenPoint(HWND hWnd, int x, int y);
 

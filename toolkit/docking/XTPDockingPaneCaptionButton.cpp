@@ -50,8 +50,9 @@ BOOL CXTPDockingPaneCaptionButton::Track(HWND hWnd, BOOL bNonClient)
     RedrawButton(hWnd, bNonClient);
     ::SetCapture(hWnd);
     BOOL bInside = TRUE, bReleased = FALSE;
+    CXTPHeldButtonLoop loop;
     MSG msg;
-    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg, loop))
     {
         // Fetching may have handled a message that destroyed the window and,
         // with its node, this button: the message goes its way, the press ends.

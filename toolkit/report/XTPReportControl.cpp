@@ -1217,6 +1217,9 @@ void CXTPReportControl::OnLButtonDown(UINT nFlags, CPoint point)
     EditItem(nullptr);
     if (guard.IsDestroyed())
         return;
+    m_pReportHeader->EndPressWithLostRelease();
+    if (guard.IsDestroyed())
+        return;
     if (m_rcHeaderArea.PtInRect(point) || m_rcGroupByArea.PtInRect(point) ||
         m_mouseMode == xtpReportMouseOverDivider)
     {

@@ -354,8 +354,9 @@ void CXTPTabManager::TrackItemPress(HWND hWnd, CPoint point, CXTPTabManagerItem*
     CPoint ptLast = point;
     if (hWnd && ::GetCapture() == hWnd)
     {
+        CXTPHeldButtonLoop loop;
         MSG msg;
-        while (XTPTabGetLoopMessage(&msg))
+        while (XTPTabGetLoopMessage(&msg, loop))
         {
             if (guard.IsStripDeleted() || ::GetCapture() != hWnd)
             {
@@ -416,8 +417,9 @@ void CXTPTabManager::TrackItemDrag(HWND hWnd, CPoint point, CXTPTabManagerItem* 
 
     ::SetCapture(hWnd);
     CPoint ptLast = point;
+    CXTPHeldButtonLoop loop;
     MSG msg;
-    while (hWnd && ::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    while (hWnd && ::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg, loop))
     {
         if (guard.IsStripDeleted())
         {

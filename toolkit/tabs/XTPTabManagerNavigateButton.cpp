@@ -93,6 +93,7 @@ void CXTPTabManagerNavigateButton::PerformClick(HWND hWnd, CPoint point)
     DWORD dwLastRepeat = g_pfnTicks();
     CPoint ptLast = point;
     BOOL bReleasedInside = FALSE;
+    CXTPHeldButtonLoop loop;
     for (;;)
     {
         DWORD dwNow = g_pfnTicks();
@@ -111,11 +112,18 @@ void CXTPTabManagerNavigateButton::PerformClick(HWND hWnd, CPoint point)
         MSG msg;
         if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
+            // A release that never came ends the press as if it had.
+            if (loop.IsReleaseMissed())
+            {
+                loop.MakeRelease(&msg);
+                bReleasedInside = m_bPressed;
+                break;
+            }
             // Nothing to do before the next repeat but wait for input.
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
             continue;
         }
-        if (!XTPTabGetLoopMessage(&msg))
+        if (!XTPTabGetLoopMessage(&msg, loop))
             break;
         if (guard.IsStripDeleted() || ::GetCapture() != hWnd)
         {

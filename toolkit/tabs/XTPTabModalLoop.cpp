@@ -1,8 +1,8 @@
 #include "toolkit/tabs/XTPTabModalLoop.h"
 
-BOOL XTPTabGetLoopMessage(MSG* pMsg)
+BOOL XTPTabGetLoopMessage(MSG* pMsg, CXTPHeldButtonLoop& loop)
 {
-    BOOL bResult = ::GetMessageW(pMsg, nullptr, 0, 0);
+    BOOL bResult = loop.GetMessage(pMsg);
     if (bResult == 0)
         ::PostQuitMessage(static_cast<int>(pMsg->wParam));
     return bResult > 0;
@@ -35,8 +35,9 @@ void XTPTabTrackMouseLeave(HWND hWnd)
 BOOL XTPTabTrackCapturedMoves(HWND hWnd, HWND hMapTo, const std::function<BOOL(POINT)>& onMove)
 {
     ::SetCapture(hWnd);
+    CXTPHeldButtonLoop loop;
     MSG msg;
-    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg))
+    while (::GetCapture() == hWnd && XTPTabGetLoopMessage(&msg, loop))
     {
         if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
             break;

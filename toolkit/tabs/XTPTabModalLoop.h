@@ -1,11 +1,13 @@
 // Message fetching for the strip's own modal loops (press, drag, button
-// repeat): a quit request ends the loop and stays for the loop that runs it.
+// repeat), all held-button loops: a quit request ends the loop and stays for
+// the loop that runs it; a release that never came is made at the last point.
 #pragma once
 #include <windows.h>
 #include <functional>
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 
 // FALSE when the loop must end: WM_QUIT (posted again) or a failed read.
-BOOL XTPTabGetLoopMessage(MSG* pMsg);
+BOOL XTPTabGetLoopMessage(MSG* pMsg, CXTPHeldButtonLoop& loop);
 // The client point of a mouse message.
 POINT XTPTabMessagePoint(const MSG& msg);
 // Right button, cancel mode and Esc end every loop of the strip.

@@ -70,7 +70,8 @@ TEST_F(ModalLoopMessage, DragEndsAtTheButtonsReleaseAndEscOnly)
     for (const auto& test : cases) {
         ::PostMessageW(m_hWnd, test.message, test.wParam, 0);
         MSG msg = {};
-        EXPECT_EQ(test.bGoesOn, XTPGetDragLoopMessage(&msg)) << test.name;
+        CXTPHeldButtonLoop loop;
+        EXPECT_EQ(test.bGoesOn, XTPGetDragLoopMessage(&msg, loop)) << test.name;
         EXPECT_EQ(test.message, msg.message) << test.name;
         ::PostMessageW(m_hWnd, test.message, test.wParam, 0);
         EXPECT_TRUE(XTPGetModalLoopMessage(&msg)) << test.name << ": any message goes on outside a drag";
@@ -82,7 +83,8 @@ TEST_F(ModalLoopMessage, QuitEndsTheLoopAndIsPostedAgain)
     for (bool bDrag : {false, true}) {
         ::PostQuitMessage(bDrag ? 8 : 7);
         MSG msg = {};
-        EXPECT_FALSE(bDrag ? XTPGetDragLoopMessage(&msg) : XTPGetModalLoopMessage(&msg));
+        CXTPHeldButtonLoop loop;
+        EXPECT_FALSE(bDrag ? XTPGetDragLoopMessage(&msg, loop) : XTPGetModalLoopMessage(&msg));
         EXPECT_EQ(bDrag ? 8 : 7, testpump::PumpUntilQuitTaken()) << "drag " << bDrag;
     }
 }
@@ -96,7 +98,8 @@ TEST_F(ModalLoopMessage, AFailingQueueEndsTheLoopAtOnce)
             testpatch::CFailingGetMessage patch;
             ASSERT_TRUE(patch.IsActive());
             MSG msg = {};
-            bGoesOn = bDrag ? XTPGetDragLoopMessage(&msg) : XTPGetModalLoopMessage(&msg);
+            CXTPHeldButtonLoop loop;
+            bGoesOn = bDrag ? XTPGetDragLoopMessage(&msg, loop) : XTPGetModalLoopMessage(&msg);
             calls = patch.Calls();
         }
         EXPECT_FALSE(bGoesOn) << "drag " << bDrag;
@@ -109,7 +112,8 @@ TEST_F(ModalLoopMessage, ADragPaintsAWindowThatStaysInvalidOnceBeforeTheNextMess
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
     ::PostMessageW(m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, 0);
     MSG msg = {};
-    ASSERT_TRUE(XTPGetDragLoopMessage(&msg));
+    CXTPHeldButtonLoop loop;
+    ASSERT_TRUE(XTPGetDragLoopMessage(&msg, loop));
     EXPECT_EQ(static_cast<UINT>(WM_MOUSEMOVE), msg.message);
     EXPECT_EQ(1, g_paints);
     ::ValidateRect(m_hWnd, nullptr);

@@ -165,8 +165,9 @@ BOOL CXTPDockContext::Track()
     // comes while the pointer is off the program's windows. The loop then
     // asks for the pointer's place itself.
     const UINT_PTR nPollTimer = ::SetTimer(nullptr, 0, kPointerPollMs, nullptr);
+    CXTPHeldButtonLoop loop;
     MSG msg;
-    while (::GetCapture() == hWnd && XTPGetDragLoopMessage(&msg)) {
+    while (::GetCapture() == hWnd && XTPGetDragLoopMessage(&msg, loop)) {
         if (msg.message == WM_MOUSEMOVE) {
             // The point the message was made at: the bar moves under the mouse.
             Follow(CPoint(msg.pt));

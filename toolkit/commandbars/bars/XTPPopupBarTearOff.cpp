@@ -44,8 +44,9 @@ void CXTPPopupBar::TrackTearOff()
     rcNear.InflateRect(kTearOffNear, kTearOffNear);
     CPoint ptLast(-1, -1);
     BOOL bFar = FALSE;
+    CXTPHeldButtonLoop loop;
     MSG msg;
-    while (::GetCapture() == m_hWnd && XTPGetDragLoopMessage(&msg)) {
+    while (::GetCapture() == m_hWnd && XTPGetDragLoopMessage(&msg, loop)) {
         if (msg.message != WM_MOUSEMOVE) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);

@@ -2,6 +2,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 #include "toolkit/commandbars/bars/XTPPopupBar.h"
 #include "toolkit/commandbars/input/XTPSoundManager.h"
 
@@ -106,13 +107,14 @@ void CXTPControl::ClickToolBarButton(CRect rcActiveRect)
     m_bPressed = 1;
     pBar->InvalidateRect(nullptr, FALSE);
     ::SetCapture(hBar);
+    CXTPHeldButtonLoop loop;
 
     BOOL bReleased = FALSE, bMoved = FALSE, bLastInside = TRUE;
     MSG msg;
     for (;;) {
         if (::GetCapture() != hBar)
             break;
-        BOOL bResult = GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bResult = loop.GetMessage(&msg);
         if (bResult == -1)
             break;
         if (bResult == 0) {

@@ -2,6 +2,7 @@
 // resized at its edges; and hovering while a popup is open.
 #include <algorithm>
 #include <cstdlib>
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
@@ -121,9 +122,10 @@ BOOL CXTPControl::CustomizeStartResize(CPoint point)
     int nOffset = bMoveLeft ? ptCursor.x - rc.left : ptCursor.x - rc.right;
     int nMinimum = GetCustomizeMinWidth();
     BOOL bAccept = FALSE;
+    CXTPHeldButtonLoop loop;
     MSG msg;
     while (::GetCapture() == hBar) {
-        BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bResult = loop.GetMessage(&msg);
         if (bResult == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;

@@ -3,6 +3,7 @@
 #include "toolkit/commandbars/bars/XTPCommandBar.h"
 #include "toolkit/commandbars/manager/XTPCommandBars.h"
 #include "toolkit/commandbars/controls/XTPControl.h"
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 #include "toolkit/common/resources/XTPResourceManager.h"
 
 CXTPCustomizeDragHelper::CXTPCustomizeDragHelper(CXTPCommandBars* pCommandBars)
@@ -72,6 +73,7 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
 {
     DROPEFFECT result = XTP_DROPEFFECT_CANCELLED;
     BOOL bFirstMove = TRUE;
+    CXTPHeldButtonLoop loop;
     for (;;) {
         // Losing the capture cancels: no drop, whatever the target.
         if (::GetCapture() != m_hWndCapture)
@@ -85,7 +87,7 @@ DROPEFFECT CXTPCustomizeDragHelper::RunLoop()
             }
             ::DispatchMessageW(&msg);
         }
-        BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bResult = loop.GetMessage(&msg);
         if (bResult == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return XTP_DROPEFFECT_CANCELLED;

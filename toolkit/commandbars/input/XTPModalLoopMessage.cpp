@@ -36,10 +36,13 @@ BOOL XTPGetModalLoopMessage(MSG* pMsg)
     return bGot > 0;
 }
 
-BOOL XTPGetDragLoopMessage(MSG* pMsg)
+BOOL XTPGetDragLoopMessage(MSG* pMsg, CXTPHeldButtonLoop& loop)
 {
     DispatchPendingPaints();
-    if (!XTPGetModalLoopMessage(pMsg))
+    const BOOL bGot = loop.GetMessage(pMsg);
+    if (bGot == 0)
+        ::PostQuitMessage(static_cast<int>(pMsg->wParam));
+    if (bGot <= 0)
         return FALSE;
     return pMsg->message != WM_LBUTTONUP && !(pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE);
 }

@@ -3,14 +3,16 @@
 // the thread's own loop.
 #pragma once
 #include <windows.h>
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 
 // FALSE when the loop must end: WM_QUIT (posted again) or a failed read.
 BOOL XTPGetModalLoopMessage(MSG* pMsg);
 
 // For a drag with the mouse captured: dispatches the pending paints first,
-// then reads the next message; FALSE also at the left button's release and
-// at Esc, which end the drag.
-BOOL XTPGetDragLoopMessage(MSG* pMsg);
+// then reads the next message of the held-button loop (a release that never
+// came is made at the last point); FALSE also at the left button's
+// release and at Esc, which end the drag.
+BOOL XTPGetDragLoopMessage(MSG* pMsg, CXTPHeldButtonLoop& loop);
 
 // Wakes the thread's waiting loop with a message that means nothing, so
 // that it looks again at what it tracks: a sent message or a hook that ends

@@ -2,6 +2,7 @@
 #include "framework/gdi/CBrush.h"
 #include "framework/gdi/CDC.h"
 #include "framework/windows/CWnd.h"
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 #include <algorithm>
 
 CXTPSplitterTracker::CXTPSplitterTracker(BOOL bSolid)
@@ -29,6 +30,7 @@ BOOL CXTPSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTrack
 {
     HWND hTrackWnd = pTrackWnd->GetSafeHwnd();
     ::SetCapture(hTrackWnd);
+    CXTPHeldButtonLoop loop;
 
     HWND hDesktop = ::GetDesktopWindow();
     BOOL bLocked = ::LockWindowUpdate(hDesktop);
@@ -49,7 +51,7 @@ BOOL CXTPSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTrack
     while (::GetCapture() == hTrackWnd)
     {
         MSG msg;
-        BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bResult = loop.GetMessage(&msg);
         if (bResult <= 0)
         {
             // A quit request belongs to the loop that runs this one.

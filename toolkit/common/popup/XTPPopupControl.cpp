@@ -1,4 +1,5 @@
 #include "toolkit/common/popup/XTPPopupControl.h"
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 
 #include "framework/core/CInvalidArgException.h"
 #include "framework/gdi/CPaintDC.h"
@@ -465,6 +466,7 @@ void CXTPPopupControl::TrackMove()
     GetWindowRect(&rcStart);
 
     std::shared_ptr<bool> alive = m_pAlive;
+    CXTPHeldButtonLoop loop;
     while (::GetCapture() == m_hWnd)
     {
         MSG msg;
@@ -472,7 +474,7 @@ void CXTPPopupControl::TrackMove()
             ::DispatchMessageW(&msg);
         if (!*alive)
             return;
-        BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bGot = loop.GetMessage(&msg);
         if (bGot == 0)
             ::PostQuitMessage(static_cast<int>(msg.wParam));
         if (bGot == 0 || bGot == -1)

@@ -5,6 +5,7 @@
 #include "framework/gdi/CDC.h"
 #include "framework/gdi/CBrush.h"
 #include "framework/windows/CFrameWnd.h"
+#include "toolkit/common/input/XTPHeldButtonLoop.h"
 #include "toolkit/docking/XTPDockingPane.h"
 #include "toolkit/docking/dragdock/XTPDockingPaneContextStickerWnd.h"
 #include "toolkit/docking/XTPDockingPaneLayout.h"
@@ -249,12 +250,13 @@ BOOL CXTPDockingPaneContext::Track()
         return FALSE;
     }
     ::SetCapture(hSite);
+    CXTPHeldButtonLoop loop;
     BOOL bCancel = FALSE;
     for (BOOL bDone = FALSE; !bDone;)
     {
         DispatchPendingPaints();
         MSG msg;
-        BOOL bResult = ::GetMessageW(&msg, nullptr, 0, 0);
+        BOOL bResult = loop.GetMessage(&msg);
         if (bResult == 0)
         {
             ::PostQuitMessage(static_cast<int>(msg.wParam));

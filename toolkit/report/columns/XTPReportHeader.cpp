@@ -33,7 +33,7 @@ CXTPReportHeader::CXTPReportHeader(CXTPReportControl* pControl, CXTPReportColumn
     : m_pControl(pControl), m_pColumns(pColumns), m_nDropIndex(-1), m_pDropWnd(nullptr), m_pDragWnd(nullptr),
       m_hDontDropCursor(nullptr), m_hResizeCursor(nullptr), m_pTrackingColumn(nullptr),
       m_pHotTrackingColumn(nullptr), m_bDragHeader(FALSE), m_bDragGroupBox(FALSE), m_rcGroupBy(0, 0, 0, 0),
-      m_rcHeader(0, 0, 0, 0), m_ptMouse(0, 0), m_bAllowColumnRemove(TRUE), m_bAllowColumnResize(TRUE),
+      m_rcHeader(0, 0, 0, 0), m_ptMouse(0, 0), m_ptLastMove(0, 0), m_bAllowColumnRemove(TRUE), m_bAllowColumnResize(TRUE),
       m_bAllowColumnReorder(TRUE), m_bAllowColumnSort(TRUE), m_bAutoColumnSizing(TRUE),
       m_nResizeCaptureRange(kDividerTolerance), m_bShowItemsInGroups(FALSE), m_nTotalWidth(0), m_nDragState(0),
       m_pColumnListBox(nullptr)
@@ -438,7 +438,7 @@ void CXTPReportHeader::OnLButtonDown(CPoint ptClick)
             ::ReleaseCapture();
         return;
     }
-    m_ptMouse = ptClick;
+    m_ptMouse = m_ptLastMove = ptClick;
     m_pControl->SetMouseMode(xtpReportMouseColumnPressed);
     m_pControl->RedrawControl();
 }
@@ -539,6 +539,8 @@ void CXTPReportHeader::OnMouseMove(UINT nFlags, CPoint point)
         return;
     }
 
+    if (nMode == xtpReportMouseColumnPressed || nMode == xtpReportMouseColumnDragging)
+        m_ptLastMove = point;
     if (nMode == xtpReportMouseColumnPressed)
     {
         CXTPReportColumn* pColumn = m_pTrackingColumn;
@@ -799,6 +801,13 @@ void CXTPReportHeader::OnColumnDrop(CXTPReportColumn* pColumn, UINT nFlags)
         delete m_pDragWnd;
         m_pDragWnd = nullptr;
     }
+}
+
+void CXTPReportHeader::EndPressWithLostRelease()
+{
+    const int nMode = m_pControl->GetMouseMode();
+    if (nMode == xtpReportMouseColumnPressed || nMode == xtpReportMouseColumnDragging)
+        OnLButtonUp(0, m_ptLastMove);
 }
 
 void CXTPReportHeader::CancelDrag()

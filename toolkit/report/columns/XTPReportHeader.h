@@ -34,6 +34,9 @@ public:
     void ResizeColumn(CXTPReportColumn* pColumn, int nWidth);
     void BestFit(CXTPReportColumn* pColumn);
     void CancelDrag();
+    // A press while a column is still pressed or dragged: that press's
+    // release went elsewhere. It ends as released where the mouse last was.
+    void EndPressWithLostRelease();
     void OnColumnsChanged();
 
     CXTPReportColumn* HitTest(CPoint ptPoint) const;
@@ -99,6 +102,8 @@ public:
     CRect m_rcGroupBy;
     CRect m_rcHeader;
     CPoint m_ptMouse;
+    // Where the mouse last was while a column is pressed or dragged.
+    CPoint m_ptLastMove;
     BOOL m_bAllowColumnRemove;
     BOOL m_bAllowColumnResize;
     BOOL m_bAllowColumnReorder;
