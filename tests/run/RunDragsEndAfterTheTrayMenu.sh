@@ -15,19 +15,8 @@ failed_shot=run_drags_after_tray_menu_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 trap 'cleanup; forget_layout' EXIT
 
-WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-forget_layout
-# A site without offers: no alert lies over the tray.
-echo '{}' >"$work/no-offers.json"
-export TAVROLIN_SCENARIO="$work/no-offers.json"
-start_run
-find_frame_and_box
-sleep 1
-close_information_box
-# "Suche starten": the search (on from the start or started now) shows the
-# pane docked at the bottom.
-xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
-sleep 1
+start_run_without_offers
+start_search
 find_tray_icon "start"
 
 # The program's shown windows other than the frame that hold the point.

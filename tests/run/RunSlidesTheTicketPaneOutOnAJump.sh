@@ -25,11 +25,8 @@ start_run
 
 find_frame_and_box
 sleep 1
-# The box closed, then "Suche starten": the search (on from the start or
-# started now) shows the pane docked at the bottom.
 close_information_box
-xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
-sleep 1
+start_search
 xdotool mousemove $((fx + 300)) $((fy + 300))
 sleep 0.5
 shoot docked

@@ -10,15 +10,7 @@ failed_shot=run_tray_menu_floating_failed
 source "$(dirname "${BASH_SOURCE[0]}")/run-display.sh"
 trap 'cleanup; forget_layout' EXIT
 
-WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
-forget_layout
-# A site without offers: no alert lies over the tray.
-echo '{}' >"$work/no-offers.json"
-export TAVROLIN_SCENARIO="$work/no-offers.json"
-start_run
-find_frame_and_box
-sleep 1
-close_information_box
+start_run_without_offers
 
 # By its gripper from the top row to the frame's middle.
 float_toolbar_over_middle

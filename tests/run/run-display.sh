@@ -97,6 +97,24 @@ close_information_box() {
     xdotool mousemove $((x + w - 50)) $((y + h - 25)) click 1
     wait_for 50 count_named '^Tavrolin$' 1 || fail "the information box did not close"
 }
+# run.sh started afresh, with no stored bar layout, on a site that offers
+# nothing (no alert lies over the tray), and its information box answered.
+start_run_without_offers() {
+    WINEPREFIX="$build/wineprefix-run" wineserver -k 2>/dev/null
+    forget_layout
+    echo '{}' >"$work/no-offers.json"
+    export TAVROLIN_SCENARIO="$work/no-offers.json"
+    start_run
+    find_frame_and_box
+    sleep 1
+    close_information_box
+}
+# "Suche starten": the search (on from the start or started now) shows the
+# ticket pane docked at the bottom.
+start_search() {
+    xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
+    sleep 1
+}
 # Drags the toolbar by its gripper from the frame's top row to its middle
 # (midx, midy), where it floats; sets bar to the floating toolbar.
 float_toolbar_over_middle() {
