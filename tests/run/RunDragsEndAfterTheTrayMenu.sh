@@ -117,9 +117,5 @@ read -r nx ny _ _ < <(place "$bar")
 echo "run: after the tray menu the toolbar stayed at $bx $by while the mouse moved on, and its caption drag moved it 100 down"
 
 # The frame has the keys: Alt+X ends the program.
-xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
-sleep 0.5
-xdotool key alt+x
-wait_for 150 eval '! running' || fail "Alt+X did not end the program"
-runner=
+end_program_by_alt_x
 echo "run: Alt+X ended the program"

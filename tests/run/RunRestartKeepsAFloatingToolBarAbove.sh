@@ -25,11 +25,7 @@ echo "run: the toolbar floats at $bx $by ($bw x $bh) over the frame at $fx $fy (
 [ "$by" -lt "$midy" ] && [ $((by + bh)) -gt "$midy" ] || fail "the toolbar does not float over the frame's middle"
 
 # Alt+X in the frame ends the program, which stores the layout.
-xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
-sleep 0.5
-xdotool key alt+x
-wait_for 150 eval '! running' || fail "Alt+X did not end the program"
-runner=
+end_program_by_alt_x
 
 # The next start, on a display of its own.
 start_run

@@ -93,11 +93,7 @@ caption_shows "$shot" $((bx + 40)) $((by + 5)) $((bw - 80)) || fail "the screen 
 echo "run: after the second start the first program runs on with its floating toolbar: $shot"
 
 # Alt+X in the frame ends the first program, which stores the layout.
-xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
-sleep 0.5
-xdotool key alt+x
-wait_for 150 eval '! running' || fail "Alt+X did not end the program"
-runner=
+end_program_by_alt_x
 WINEPREFIX="$prefix" wineserver -w 2>/dev/null
 stored_floating || fail "the floating toolbar was not stored when the program ended"
 

@@ -47,9 +47,5 @@ for round in 1 2 3; do
 done
 
 # The frame has the keys: Alt+X ends the program.
-xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
-sleep 0.5
-xdotool key alt+x
-wait_for 150 eval '! running' || fail "Alt+X did not end the program"
-runner=
+end_program_by_alt_x
 echo "run: Alt+X ended the program"

@@ -115,6 +115,15 @@ start_search() {
     xdotool mousemove $((fx + 67)) $((fy + 44)) click 1
     sleep 1
 }
+# A click into the frame gives it the keys, then Alt+X ends the program and
+# with it run.sh.
+end_program_by_alt_x() {
+    xdotool mousemove $((fx + 96)) $((fy + 127)) click 1
+    sleep 0.5
+    xdotool key alt+x
+    wait_for 150 eval '! running' || fail "Alt+X did not end the program"
+    runner=
+}
 # Drags the toolbar by its gripper from the frame's top row to its middle
 # (midx, midy), where it floats; sets bar to the floating toolbar.
 float_toolbar_over_middle() {
